@@ -1,0 +1,202 @@
+#include "FuzUnits.h"
+
+#include "Messages.h"
+#include "Text.h"
+
+#include <algorithm>
+
+namespace fuzzy {
+
+namespace {
+
+char32_t UpperAscii(char32_t c) { return (c >= U'a' && c <= U'z') ? c - (U'a' - U'A') : c; }
+
+}  // namespace
+
+void TFuzzy::InitColours() {
+    Colours = {colours::Blue,   colours::Red,  colours::Aqua,   colours::Green,  colours::Purple,
+               colours::Olive,  colours::Teal, colours::Maroon, colours::Purple, colours::Green};
+}
+
+void TFuzzy::Clear() {
+    TermCount = 0;
+    Defined = false;
+    for (int i = 0; i < MaxTerms; ++i) {
+        TermNames[i].clear();
+        auto& p = Params[i];
+        p[0] = p[1] = p[2] = p[3] = 0.0f;
+        p[4] = 1.0f;
+    }
+}
+
+void TFuzzy::Assign(const TFuzzy& Source) {
+    RangeMin = Source.RangeMin;
+    RangeMax = Source.RangeMax;
+    TermCount = Source.TermCount;
+    Name = Source.Name;
+    Defined = Source.Defined;
+    TermAbbrevs = Source.TermAbbrevs;
+    TermNames = Source.TermNames;
+    Params = Source.Params;
+}
+
+bool TFuzzy::CheckTermIndex(int i) const {
+    if (i > TermCount) {
+        Messages().Warning(texts::TermIndexTooHigh);
+        return true;
+    }
+    return false;
+}
+
+std::string TFuzzy::GetTermName(int i) const { return ValidTerm(i) ? TermNames[i - 1] : std::string(); }
+
+std::string TFuzzy::GetTermAbbrev(int i) const { return ValidTerm(i) ? TermAbbrevs[i - 1] : std::string(); }
+
+void TFuzzy::SetTermName(int i, const std::string& S) {
+    if (!ValidTerm(i)) return;
+    TermNames[i - 1] = S;
+    TermAbbrevs[i - 1] = MakeAbbrev(S);
+}
+
+float TFuzzy::GetParam(int i, int j) const {
+    if (!ValidTerm(i) || j < 1 || j > 5) return 0.0f;
+    return Params[i - 1][j - 1];
+}
+
+void TFuzzy::SetParam(int i, int j, float v) {
+    if (!ValidTerm(i) || j < 1 || j > 5) return;
+    Params[i - 1][j - 1] = v;
+}
+
+TColor TFuzzy::GetColour(int i) const { return (i >= 1 && i <= NumColours) ? Colours[i - 1] : colours::Black; }
+
+void TFuzzy::SetColour(int i, TColor c) {
+    if (i >= 1 && i <= NumColours) Colours[i - 1] = c;
+}
+
+int TFuzzy::UsedTerms() const { return std::clamp<std::int32_t>(TermCount, 0, MaxTerms); }
+
+std::string TFuzzy::MakeAbbrev(const std::string& S) {
+    const std::u32string s = text::Utf8ToCodePoints(S);
+    if (s.empty()) return {};
+    if (s.size() == 1) return text::CodePointsToUtf8(std::u32string(1, UpperAscii(s[0])));
+    std::u32string r(1, UpperAscii(s[0]));
+    const auto blank = s.find(U' ', 1);
+    const bool useWord = blank != std::u32string::npos && blank + 1 < s.size();
+    r += UpperAscii(useWord ? s[blank + 1] : s[1]);
+    return text::CodePointsToUtf8(r);
+}
+
+float TFuzzy::Membership(int i) const {
+    if (CheckTermIndex(i) || !ValidTerm(i)) return 0.0f;
+    const auto& p = Params[i - 1];
+    const float x = Value, a = p[0], b = p[1], c = p[2], d = p[3], h = p[4];
+    if (x < a) return 0.0f;
+    if (x < b) {
+        if (a == b) return h;
+        return static_cast<float>((double(x) - a) * h / (double(b) - a));
+    }
+    if (x < c) return h;
+    if (x < d) {
+        if (c == d) return h;
+        return static_cast<float>(h - (double(x) - c) * h / (double(d) - c));
+    }
+    return 0.0f;
+}
+
+float TFuzzy::TermArea(int i) const {
+    if (!ValidTerm(i)) return 0.0f;
+    const auto& p = Params[i - 1];
+    return static_cast<float>(((double(p[2]) - p[1]) + p[3] - p[0]) * p[4] / 2.0);
+}
+
+float TFuzzy::TermCentroid(int i) const {
+    if (!ValidTerm(i)) return 0.0f;
+    const auto& p = Params[i - 1];
+    const double a = p[0], b = p[1], c = p[2], d = p[3];
+    float N = static_cast<float>((b - a) * (2.0 * b + a));
+    N = static_cast<float>(3.0 * (c * c - b * b) + N);
+    N = static_cast<float>((d - c) * (2.0 * c + d) + N);
+    const float D = static_cast<float>(3.0 * (d + c - b - a));
+    if (D == 0.0f) return p[0];
+    return static_cast<float>(double(N) / D);
+}
+
+float TFuzzy::Defuzzify() const {
+    float M = 0.0f;
+    float S = 0.0f;
+    for (int i = 1; i <= UsedTerms(); ++i) {
+        const float area = TermArea(i);
+        M = static_cast<float>(double(TermCentroid(i)) * area + M);
+        S = static_cast<float>(double(area) + S);
+    }
+    if (S == 0.0f) return RangeMin;
+    return static_cast<float>(double(M) / S);
+}
+
+void TFuzzy::DrawTerms(IPlot& K) const {
+    if (!Defined) return;
+    // Each bound write reorders the pair at once, so the order of the writes
+    // decides whether the old range can swallow the new one.
+    if (RangeMin > K.x2()) {
+        K.setX2(RangeMax);
+        K.setX1(RangeMin);
+    } else {
+        K.setX1(RangeMin);
+        K.setX2(RangeMax);
+    }
+    K.setY1(0.0f);
+    K.setY2(1.0f);
+    K.setStiftart(PenMode::Copy);
+    K.Refresh();
+    K.UpdateScale();
+    K.DrawAxes();
+    for (int i = 1; i <= UsedTerms(); ++i) {
+        const auto& p = Params[i - 1];
+        K.setGraphFarbe(GetColour(i));
+        K.SetFontColour(GetColour(i));
+        K.MoveToWorld(RangeMin, 0.0f);
+        K.LineToWorld(p[0], 0.0f);
+        K.LineToWorld(p[1], p[4]);
+        K.LineToWorld(p[2], p[4]);
+        K.LineToWorld(p[3], 0.0f);
+        K.LineToWorld(RangeMax, 0.0f);
+        K.Setx(p[1]);
+        K.TextOut(K.xint(), 10, TermAbbrevs[i - 1]);
+    }
+    K.SetFontColour(K.KSFarbe());
+}
+
+std::int32_t RuleTable::Get(int r, int c) const {
+    if (r < 1 || r > 5 || c < 1 || c > 5) return 0;
+    return Entries[static_cast<std::size_t>((r - 1) * 5 + (c - 1))];
+}
+
+void RuleTable::Set(int r, int c, std::int32_t v) {
+    if (r < 1 || r > 5 || c < 1 || c > 5) return;
+    Entries[static_cast<std::size_t>((r - 1) * 5 + (c - 1))] = v;
+}
+
+float MinSingle(float x, float y) { return x <= y ? x : y; }
+
+float MaxSingle(float x, float y) { return x >= y ? x : y; }
+
+void Infer(const RuleTable& Rules, const TFuzzy& A, const TFuzzy& B, TFuzzy& Out) {
+    for (int k = 1; k <= Out.UsedTerms(); ++k) Out.SetParam(k, ParamH, 0.0f);
+    // Entries <= 0 are "no rule"; entries above 5 name no term slot and are
+    // ignored the same way.
+    auto drive = [&Out](std::int32_t k, float w) {
+        if (k > 0 && k <= MaxTerms) Out.SetParam(k, ParamH, MaxSingle(w, Out.GetParam(k, ParamH)));
+    };
+    if (B.Defined) {
+        for (int i = 1; i <= A.UsedTerms(); ++i) {
+            for (int j = 1; j <= B.UsedTerms(); ++j) {
+                drive(Rules.Get(j, i), MinSingle(A.Membership(i), B.Membership(j)));
+            }
+        }
+    } else {
+        for (int i = 1; i <= A.UsedTerms(); ++i) drive(Rules.Get(1, i), A.Membership(i));
+    }
+}
+
+}  // namespace fuzzy

@@ -1,0 +1,107 @@
+#pragma once
+
+#include "Colour.h"
+#include "Plot.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace fuzzy {
+
+constexpr int MaxTerms = 5;
+constexpr int NumColours = 10;
+
+// Parameter indices of a term's trapezoid.
+enum TermParam : int { ParamA = 1, ParamB = 2, ParamC = 3, ParamD = 4, ParamH = 5 };
+
+// One linguistic variable: up to five trapezoid terms over a range.
+//
+// Term, parameter and colour indices count from 1. Storage exists for exactly
+// five terms; an index outside 1..5 never reaches outside it: reading gives an
+// empty string or 0, writing is ignored. A TermCount outside 0..5 written by a
+// caller is clamped wherever terms are iterated.
+class TFuzzy {
+public:
+    std::int32_t TermCount = 0;
+    std::string Name;
+    float Value = 0.0f;
+    float RangeMin = 0.0f;
+    float RangeMax = 0.0f;
+    bool Defined = false;
+
+    void InitColours();
+    void Clear();
+    void Assign(const TFuzzy& Source);
+
+    // Shows the warning "Termindex zu hoch" and returns true when i > TermCount.
+    bool CheckTermIndex(int i) const;
+
+    std::string GetTermName(int i) const;
+    std::string GetTermAbbrev(int i) const;
+    void SetTermName(int i, const std::string& S);
+    float GetParam(int i, int j) const;
+    void SetParam(int i, int j, float v);
+    TColor GetColour(int i) const;
+    void SetColour(int i, TColor c);
+
+    static std::string MakeAbbrev(const std::string& S);
+
+    float Membership(int i) const;
+    float TermArea(int i) const;
+    float TermCentroid(int i) const;
+    float Defuzzify() const;
+
+    // Draws every term as a coloured trapezoid with its abbreviation.
+    void DrawTerms(IPlot& K) const;
+
+    // The number of term slots actually in use: TermCount limited to 0..5.
+    int UsedTerms() const;
+
+private:
+    static bool ValidTerm(int i) { return i >= 1 && i <= MaxTerms; }
+
+    std::array<std::string, MaxTerms> TermNames{};
+    std::array<std::string, MaxTerms> TermAbbrevs{};
+    std::array<std::array<float, 5>, MaxTerms> Params{};
+    std::array<TColor, NumColours> Colours{};
+};
+
+// 5 x 5 rule entries, row r = term of input B, column c = term of input A,
+// stored row by row. An entry is an output term number, <= 0 means no rule.
+struct RuleTable {
+    std::array<std::int32_t, 25> Entries{};
+
+    // Indices outside 1..5 read as 0 and are ignored on write.
+    std::int32_t Get(int r, int c) const;
+    void Set(int r, int c, std::int32_t v);
+
+    friend bool operator==(const RuleTable& a, const RuleTable& b) { return a.Entries == b.Entries; }
+    friend bool operator!=(const RuleTable& a, const RuleTable& b) { return !(a == b); }
+};
+
+float MinSingle(float x, float y);
+float MaxSingle(float x, float y);
+
+// Min/max inference: writes each output term's activation into its height.
+void Infer(const RuleTable& Rules, const TFuzzy& A, const TFuzzy& B, TFuzzy& Out);
+
+// Reads a project file. Shows its own messages; after a format error the three
+// variables are undefined and the rules all 0. Throws EInOutError(103) when the
+// file cannot be opened, after the warning and without changing anything.
+void LoadProject(const std::string& FileName, TFuzzy& A, TFuzzy& B, TFuzzy& Out, RuleTable& Rules);
+
+// The same reading on the raw bytes of a project file (Windows-1252 text).
+void LoadProjectBytes(std::string_view bytes, TFuzzy& A, TFuzzy& B, TFuzzy& Out, RuleTable& Rules);
+
+// Message texts the engine shows.
+namespace texts {
+constexpr const char* TermIndexTooHigh = "Termindex zu hoch";
+constexpr const char* CannotRead = "Daten konnten nicht gelesen werden!";
+constexpr const char* FormatError =
+    "Beim \xC3\x96" "ffnen der Datei ist ein Fehler aufgetreten. "
+    "Pr\xC3\xBC" "fen Sie nach, ob es sich um eine Fuzzy-Datei handelt!";
+}  // namespace texts
+
+}  // namespace fuzzy

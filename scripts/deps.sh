@@ -1,0 +1,28 @@
+# Sourced by the other scripts: installs what is missing from Debian's packages.
+FUZZY_PACKAGES=(
+  cmake ninja-build g++ pkg-config
+  libgtest-dev libgmock-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  nlohmann-json3-dev
+  fonts-liberation fonts-dejavu-core
+)
+
+fuzzy_ensure_packages() {
+  local missing=() p
+  for p in "${FUZZY_PACKAGES[@]}" "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+      missing+=("$p")
+    fi
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  if [ "$(id -u)" -eq 0 ]; then
+    echo "Installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  else
+    echo "Missing packages. Please run:" >&2
+    echo "  sudo apt-get install ${missing[*]}" >&2
+    return 1
+  fi
+}

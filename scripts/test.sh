@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the dev preset and runs the whole test suite.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+. scripts/deps.sh
+fuzzy_ensure_packages
+cmake --preset dev
+cmake --build --preset dev
+ctest --preset dev
