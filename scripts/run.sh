@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Builds (incrementally) and starts a program with our example project:
+#   scripts/run.sh dorvane [project.fuz]
+#   scripts/run.sh pemrak  [project.fuz]
+#   scripts/run.sh fuzzysim [arguments...]   (defaults to checking the worked example)
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+cd "$root"
+. scripts/deps.sh
+fuzzy_ensure_packages
+what="${1:-dorvane}"
+[ $# -gt 0 ] && shift
+cmake --preset release >/dev/null
+case "$what" in
+  dorvane)
+    cmake --build --preset release --target dorvane
+    exec build/release/truck/dorvane "${1:-$root/examples/truck.fuz}" ;;
+  pemrak)
+    cmake --build --preset release --target pemrak
+    exec build/release/loco/pemrak "${1:-$root/examples/lok.fuz}" ;;
+  fuzzysim)
+    cmake --build --preset release --target fuzzysim
+    if [ $# -eq 0 ]; then set -- check "$root/examples/beispiel.fuz"; fi
+    exec build/release/tools/fuzzysim/fuzzysim "$@" ;;
+  *)
+    echo "Aufruf: scripts/run.sh dorvane|pemrak [projekt.fuz] | fuzzysim [argumente]" >&2
+    exit 2 ;;
+esac
