@@ -1,0 +1,127 @@
+#include "Control.h"
+
+#include <cmath>
+
+namespace dorvane {
+
+namespace {
+constexpr double Pi = 3.14159265358979323846;
+}
+
+float Attitude(const TTruck& truck)
+{
+    return static_cast<float>((static_cast<double>(truck.Heading()) - Pi / 2) * 180.0 / Pi);
+}
+
+float SteeringDegrees(const TTruck& truck)
+{
+    return static_cast<float>(static_cast<double>(truck.Steering) * 180.0 / Pi);
+}
+
+float HeadingForAttitude(float attitudeDegrees)
+{
+    return static_cast<float>(Pi * attitudeDegrees / 180.0 + Pi / 2);
+}
+
+float RandomHeading(float r)
+{
+    return static_cast<float>(r * Pi / 2 + Pi / 4);
+}
+
+void PlaceTruck(TTruck& truck, float cabX, float startHeading, float speed)
+{
+    truck.Speed = speed;
+    truck.CabX = cabX;
+    truck.CabY = StartCabY;
+    truck.StartHeading = startHeading;
+    truck.Place(TruckLength);
+    truck.Steering = PlacedSteering;
+}
+
+void InferFromTruck(const TTruck& truck, const Controller& c)
+{
+    c.EingangA.Value = truck.RearX;
+    c.EingangB.Value = Attitude(truck);
+    fuzzy::Infer(c.Regeln, c.EingangA, c.EingangB, c.Ausgang);
+}
+
+float SteeringFromOutput(const fuzzy::TFuzzy& Ausgang)
+{
+    return static_cast<float>(static_cast<double>(Ausgang.Defuzzify()) * Pi / 180.0);
+}
+
+void FuzzyControlStep(TTruck& truck, const Controller& c)
+{
+    InferFromTruck(truck, c);
+    truck.Steering = SteeringFromOutput(c.Ausgang);
+    truck.Step(StepSeconds);
+}
+
+bool Arrived(const TTruck& truck)
+{
+    return !(truck.RearY > ArrivalY);
+}
+
+bool OnRoad(float rearX)
+{
+    return rearX >= RoadLeft && rearX <= RoadRight;
+}
+
+RunResult RunFuzzy(const Controller& c, StartValues start, float speed, int maxSteps, bool record)
+{
+    RunResult r;
+    r.Start = start;
+    TTruck truck;
+    PlaceTruck(truck, start.CabX, HeadingForAttitude(start.Attitude), speed);
+
+    auto note = [&] {
+        r.MaxAbsX = std::fmax(r.MaxAbsX, std::fabs(truck.RearX));
+        if (!OnRoad(truck.RearX))
+            r.LeftRoad = true;
+        if (record) {
+            r.Rear.push_back({truck.RearX, truck.RearY});
+            r.Cab.push_back({truck.CabX, truck.CabY});
+        }
+    };
+    note();
+    while (r.Steps < maxSteps && !Arrived(truck)) {
+        FuzzyControlStep(truck, c);
+        ++r.Steps;
+        note();
+    }
+    r.Arrived = Arrived(truck);
+    r.X = truck.RearX;
+    r.Attitude = Attitude(truck);
+    return r;
+}
+
+std::vector<StartValues> GridStarts()
+{
+    std::vector<StartValues> starts;
+    for (int x = -20; x <= 0; x += 2) {
+        for (int att = -45; att <= 40; att += 5) {
+            const StartValues s{static_cast<float>(x), static_cast<float>(att)};
+            if (OnRoad(RearXAtStart(s)))
+                starts.push_back(s);
+        }
+    }
+    return starts;
+}
+
+float RearXAtStart(StartValues start)
+{
+    TTruck truck;
+    PlaceTruck(truck, start.CabX, HeadingForAttitude(start.Attitude), -1.0f);
+    return truck.RearX;
+}
+
+Quality Judge(const RunResult& r, float startRearX)
+{
+    Quality q;
+    q.ArrivedWell = r.Arrived && std::fabs(r.X) < 0.1f && std::fabs(r.Attitude) < 1.0f;
+    q.MustKeepRoad = startRearX <= 0.0f;
+    q.KeptRoad = !r.LeftRoad;
+    return q;
+}
+
+}  // namespace dorvane
