@@ -1,0 +1,44 @@
+#pragma once
+
+#include "Messages.h"
+
+#include <QString>
+
+#include <functional>
+#include <string>
+
+namespace widgets {
+
+enum class MessageKind { Warning, Error, Confirmation };
+enum class MessageAnswer { Ok, Yes, No };
+
+// Every message box of both programs goes through ShowMessage. The title
+// defaults by kind to "Warnung", "Fehler" or "Bestätigung"; a non-empty title
+// replaces it (the default error handling uses the application title).
+// Warning and Error have one button "OK" (answer Ok); Confirmation has "&Ja"
+// and "&Nein" (answer Yes or No; Escape and the close box answer No).
+// The box is modal, its parent the active window.
+MessageAnswer ShowMessage(MessageKind kind, const QString& text, const QString& title = QString());
+
+void WarningBox(const QString& text);
+void ErrorBox(const QString& text);
+// True when the user answers "&Ja".
+bool ConfirmBox(const QString& text);
+
+// The title a box of this kind gets when the caller gives none.
+QString DefaultTitle(MessageKind kind);
+
+// Replaces the real boxes, e.g. in tests to record what would be shown and to
+// answer it. Returns the handler installed before; an empty handler restores
+// the real boxes.
+using MessageHandler = std::function<MessageAnswer(MessageKind, const QString& title, const QString& text)>;
+MessageHandler SetMessageHandler(MessageHandler h);
+
+// The engine's messages shown as WarningBox / ErrorBox (UTF-8 texts).
+class GuiMessages : public fuzzy::IMessages {
+public:
+    void Warning(const std::string& text) override;
+    void Error(const std::string& text) override;
+};
+
+}  // namespace widgets
