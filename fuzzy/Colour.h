@@ -10,8 +10,8 @@ struct TColor {
     std::uint8_t g = 0;
     std::uint8_t b = 0;
 
-    friend constexpr bool operator==(TColor a, TColor b) { return a.r == b.r && a.g == b.g && a.b == b.b; }
-    friend constexpr bool operator!=(TColor a, TColor b) { return !(a == b); }
+    friend constexpr bool operator==(TColor lhs, TColor rhs) { return lhs.r == rhs.r && lhs.g == rhs.g && lhs.b == rhs.b; }
+    friend constexpr bool operator!=(TColor lhs, TColor rhs) { return !(lhs == rhs); }
 };
 
 namespace colours {

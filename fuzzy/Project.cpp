@@ -4,12 +4,11 @@
 #include "Numbers.h"
 #include "Text.h"
 
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <memory>
 #include <string>
 #include <system_error>
-#include <vector>
 
 namespace fuzzy {
 
@@ -20,31 +19,66 @@ constexpr int kFileNotOpen = 103;
 // A format error ends the reading at once.
 struct FormatError {};
 
+// A read error of the medium is a failure to read the contents.
+struct ReadFailure {};
+
+// Where the bytes of a project come from: memory or an open file. Get()
+// returns the next byte (0..255) or -1 at the end.
+class ByteSource {
+public:
+    virtual ~ByteSource() = default;
+    virtual int Get() = 0;
+};
+
+class MemorySource final : public ByteSource {
+public:
+    explicit MemorySource(std::string_view bytes) : bytes_(bytes) {}
+    int Get() override { return pos_ < bytes_.size() ? static_cast<unsigned char>(bytes_[pos_++]) : -1; }
+
+private:
+    std::string_view bytes_;
+    std::size_t pos_ = 0;
+};
+
+// Reads the file as it goes: only the lines the project needs are ever read,
+// however large the file is.
+class FileSource final : public ByteSource {
+public:
+    explicit FileSource(std::FILE* f) : f_(f) {}
+    int Get() override {
+        const int ch = std::getc(f_);
+        if (ch == EOF && std::ferror(f_)) throw ReadFailure{};
+        return ch == EOF ? -1 : ch;
+    }
+
+private:
+    std::FILE* f_;
+};
+
 // Lines of a project's text: LF or CR LF ends a line, a lone CR is dropped,
 // Ctrl-Z ends the text, reading past the end gives empty lines.
 class LineReader {
 public:
-    explicit LineReader(std::string_view bytes) {
-        const auto eof = bytes.find('\x1A');
-        text_ = bytes.substr(0, eof);
-    }
+    explicit LineReader(ByteSource& src) : src_(src) {}
 
     std::string Next() {
-        if (pos_ >= text_.size()) return {};
-        const auto lf = text_.find('\n', pos_);
-        const auto end = lf == std::string_view::npos ? text_.size() : lf;
         std::string raw;
-        raw.reserve(end - pos_);
-        for (auto k = pos_; k < end; ++k) {
-            if (text_[k] != '\r') raw += text_[k];
+        while (!ended_) {
+            const int ch = src_.Get();
+            if (ch < 0 || ch == 0x1A) {
+                ended_ = true;
+            } else if (ch == '\n') {
+                break;
+            } else if (ch != '\r') {
+                raw += static_cast<char>(ch);
+            }
         }
-        pos_ = lf == std::string_view::npos ? text_.size() : lf + 1;
         return text::Cp1252ToUtf8(raw);
     }
 
 private:
-    std::string_view text_;
-    std::size_t pos_ = 0;
+    ByteSource& src_;
+    bool ended_ = false;
 };
 
 std::int32_t ReadInt(LineReader& in) {
@@ -93,11 +127,11 @@ void FailFormat(TFuzzy& A, TFuzzy& B, TFuzzy& Out, RuleTable& Rules) {
     Rules.Entries.fill(0);
 }
 
-void ReadProject(std::string_view bytes, TFuzzy& A, TFuzzy& B, TFuzzy& Out, RuleTable& Rules) {
+void ReadProject(ByteSource& src, TFuzzy& A, TFuzzy& B, TFuzzy& Out, RuleTable& Rules) {
     A.Clear();
     B.Clear();
     Out.Clear();
-    LineReader in(bytes);
+    LineReader in(src);
     try {
         ReadVariable(in, A);
         ReadVariable(in, B);
@@ -106,6 +140,8 @@ void ReadProject(std::string_view bytes, TFuzzy& A, TFuzzy& B, TFuzzy& Out, Rule
             for (int c = 1; c <= 5; ++c) Rules.Set(r, c, ReadInt(in));
         }
     } catch (const FormatError&) {
+        FailFormat(A, B, Out, Rules);
+    } catch (const ReadFailure&) {
         FailFormat(A, B, Out, Rules);
     }
 }
@@ -118,23 +154,21 @@ void ReadProject(std::string_view bytes, TFuzzy& A, TFuzzy& B, TFuzzy& Out, Rule
 }  // namespace
 
 void LoadProjectBytes(std::string_view bytes, TFuzzy& A, TFuzzy& B, TFuzzy& Out, RuleTable& Rules) {
-    ReadProject(bytes, A, B, Out, Rules);
+    MemorySource src(bytes);
+    ReadProject(src, A, B, Out, Rules);
 }
 
 void LoadProject(const std::string& FileName, TFuzzy& A, TFuzzy& B, TFuzzy& Out, RuleTable& Rules) {
+    // A name with a NUL byte would open a different, shorter path.
+    if (FileName.empty() || FileName.find('\0') != std::string::npos) CannotOpen();
     // Only regular files: a directory cannot be read as text, and a device or
     // pipe might never end.
     std::error_code ec;
-    if (FileName.empty() || !std::filesystem::is_regular_file(FileName, ec)) CannotOpen();
-    std::ifstream file(FileName, std::ios::binary);
+    if (!std::filesystem::is_regular_file(FileName, ec)) CannotOpen();
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(FileName.c_str(), "rb"), &std::fclose);
     if (!file) CannotOpen();
-    std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (file.bad()) {
-        // A read error of the medium is a failure to read the contents.
-        FailFormat(A, B, Out, Rules);
-        return;
-    }
-    ReadProject(bytes, A, B, Out, Rules);
+    FileSource src(file.get());
+    ReadProject(src, A, B, Out, Rules);
 }
 
 }  // namespace fuzzy

@@ -88,6 +88,10 @@ std::u32string Utf8ToCodePoints(std::string_view s) {
             }
             cp = (cp << 6) | (bk & 0x3F);
         }
+        // Overlong forms, surrogates and values beyond Unicode are no
+        // characters; passing them on would make invalid UTF-8 again.
+        constexpr char32_t kMin[] = {0, 0x80, 0x800, 0x10000};
+        if (ok && (cp < kMin[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))) ok = false;
         if (!ok) {
             out += U'\uFFFD';
             ++i;

@@ -1,0 +1,84 @@
+#include "Args.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+namespace fuzzysim {
+
+namespace {
+
+bool Contains(const std::vector<std::string>& list, std::string_view s) {
+    return std::find(list.begin(), list.end(), s) != list.end();
+}
+
+}  // namespace
+
+Args::Args(const std::vector<std::string>& args, std::vector<std::string> flags, std::vector<std::string> options)
+    : flags_(std::move(flags)), options_(std::move(options)) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a.size() < 2 || a.compare(0, 2, "--") != 0) {
+            positional_.push_back(a);
+            continue;
+        }
+        const auto eq = a.find('=');
+        const std::string name = a.substr(0, eq);
+        if (Contains(flags_, name) && eq == std::string::npos) {
+            setFlags_.push_back(name);
+        } else if (Contains(options_, name)) {
+            if (eq != std::string::npos) {
+                values_.emplace_back(name, a.substr(eq + 1));
+            } else if (i + 1 < args.size()) {
+                values_.emplace_back(name, args[++i]);
+            } else {
+                throw UsageError("Zur Option " + name + " fehlt der Wert.");
+            }
+        } else {
+            throw UsageError("Unbekannte Option: " + a);
+        }
+    }
+}
+
+bool Args::Has(std::string_view flag) const { return Contains(setFlags_, flag); }
+
+std::optional<std::string> Args::Value(std::string_view option) const {
+    // The last one given counts.
+    for (auto it = values_.rbegin(); it != values_.rend(); ++it) {
+        if (it->first == option) return it->second;
+    }
+    return std::nullopt;
+}
+
+std::optional<double> Args::Number(std::string_view option) const {
+    const auto text = Value(option);
+    if (!text) return std::nullopt;
+    const auto n = ParseNumber(*text);
+    if (!n) throw UsageError("Der Wert von " + std::string(option) + " ist keine Zahl: " + *text);
+    return n;
+}
+
+void Args::ExpectPositional(std::size_t n, std::string_view what) const {
+    if (positional_.size() < n) throw UsageError("Es fehlt: " + std::string(what));
+    if (positional_.size() > n) throw UsageError("Zu viele Argumente: " + positional_[n]);
+}
+
+std::optional<double> ParseNumber(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    std::string s(text);
+    std::replace(s.begin(), s.end(), ',', '.');
+    std::size_t start = 0;
+    if (!s.empty() && s[0] == '+') start = 1;
+    // from_chars would take "-+1", "inf" and "nan" otherwise.
+    if (start < s.size() && s[start] == '-' && start == 1) return std::nullopt;
+    if (s.find_first_of("0123456789") == std::string::npos) return std::nullopt;
+    double d = 0.0;
+    const char* first = s.data() + start;
+    const char* last = s.data() + s.size();
+    const auto res = std::from_chars(first, last, d);
+    if (res.ec != std::errc() || res.ptr != last || !std::isfinite(d)) return std::nullopt;
+    return d;
+}
+
+}  // namespace fuzzysim

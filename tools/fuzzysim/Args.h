@@ -1,0 +1,55 @@
+#pragma once
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace fuzzysim {
+
+// A wrong call: unknown option, missing file, bad option value. main prints
+// the message and the help text and ends with exit status 2.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The arguments of one subcommand (everything after its name), split into
+// positional arguments, flags ("--json") and options with a value
+// ("--speed -1" or "--speed=-1"). Anything not declared is a UsageError.
+class Args {
+public:
+    Args(const std::vector<std::string>& args, std::vector<std::string> flags,
+         std::vector<std::string> options = {});
+
+    bool Has(std::string_view flag) const;
+    std::optional<std::string> Value(std::string_view option) const;
+    // The option's value as a number; UsageError when it is none.
+    std::optional<double> Number(std::string_view option) const;
+    const std::vector<std::string>& Positional() const { return positional_; }
+
+    // Exactly n positional arguments, named in the message when missing.
+    void ExpectPositional(std::size_t n, std::string_view what) const;
+
+private:
+    std::vector<std::string> flags_;
+    std::vector<std::string> options_;
+    std::vector<std::string> setFlags_;
+    std::vector<std::pair<std::string, std::string>> values_;
+    std::vector<std::string> positional_;
+};
+
+// A decimal number written with a point (or a comma), nothing around it but
+// blanks; nullopt for anything else, infinities and NaN included.
+std::optional<double> ParseNumber(std::string_view text);
+
+// One subcommand of fuzzysim: main.cpp keeps a table of them.
+struct Subcommand {
+    const char* name;
+    const char* synopsis;  // arguments, e.g. "DATEI [--json]"
+    const char* summary;   // one line for the help text
+    int (*run)(const std::vector<std::string>& args);
+};
+
+}  // namespace fuzzysim

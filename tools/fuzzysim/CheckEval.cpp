@@ -1,0 +1,316 @@
+#include "CheckEval.h"
+
+#include "Args.h"
+#include "Errors.h"
+#include "Messages.h"
+#include "Text.h"
+
+#include <nlohmann/json.hpp>
+
+#include <array>
+#include <charconv>
+#include <cfloat>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <sstream>
+
+namespace fuzzysim {
+
+namespace {
+
+// Shows the engine's messages on standard error and remembers a format error.
+class ToolMessages final : public fuzzy::IMessages {
+public:
+    void Warning(const std::string& text) override { std::cerr << "Warnung: " << text << '\n'; }
+    void Error(const std::string& text) override {
+        std::cerr << "Fehler: " << text << '\n';
+        ++errors;
+    }
+    int errors = 0;
+};
+
+// Installs a message sink for the lifetime of this object.
+class MessagesScope {
+public:
+    explicit MessagesScope(fuzzy::IMessages& sink) { fuzzy::SetMessages(&sink); }
+    ~MessagesScope() { fuzzy::SetMessages(nullptr); }
+    MessagesScope(const MessagesScope&) = delete;
+    MessagesScope& operator=(const MessagesScope&) = delete;
+};
+
+// The shortest text that reads back as the same single-precision number.
+std::string FloatText(float v) {
+    std::array<char, 32> buf{};
+    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), v);
+    return std::string(buf.data(), res.ptr);
+}
+
+// The same number for JSON: the double nearest to that shortest text, so
+// 0.1f appears as 0.1 and not as 0.10000000149011612.
+double JsonNumber(float v) {
+    if (!std::isfinite(v)) return 0.0;
+    return std::strtod(FloatText(v).c_str(), nullptr);
+}
+
+std::string G9(double v) {
+    std::array<char, 40> buf{};
+    std::snprintf(buf.data(), buf.size(), "%.9g", v);
+    return buf.data();
+}
+
+std::size_t Width(const std::string& utf8) { return fuzzy::text::Utf8ToCodePoints(utf8).size(); }
+
+std::string Pad(const std::string& s, std::size_t width) {
+    const std::size_t w = Width(s);
+    return w >= width ? s : s + std::string(width - w, ' ');
+}
+
+struct Role {
+    const char* label;  // for the summary and the hints
+    const char* key;    // for JSON
+};
+
+constexpr std::array<Role, 3> kRoles = {{{"Eingang A", "A"}, {"Eingang B", "B"}, {"Ausgang", "out"}}};
+
+std::array<const fuzzy::TFuzzy*, 3> Variables(const Project& p) { return {&p.A, &p.B, &p.Out}; }
+
+// Rows of the rule table the inference reads: all of B's terms, or row 1 alone.
+int UsedRows(const Project& p) { return p.B.Defined ? p.B.UsedTerms() : 1; }
+
+// The text of a rule cell: the output term's abbreviation, "." for no rule,
+// "#k" for a number that names no output term.
+std::string RuleCell(const Project& p, std::int32_t k) {
+    if (k <= 0) return ".";
+    if (k <= p.Out.UsedTerms()) return p.Out.GetTermAbbrev(k);
+    return "#" + std::to_string(k);
+}
+
+void PrintVariable(const Role& role, const fuzzy::TFuzzy& v, std::ostream& out) {
+    if (!v.Defined) {
+        out << role.label << ": nicht definiert\n";
+        return;
+    }
+    out << role.label << ": \"" << v.Name << "\"\n";
+    out << "  Bereich: " << FloatText(v.RangeMin) << " bis " << FloatText(v.RangeMax) << '\n';
+    out << "  Terme: " << v.TermCount;
+    if (v.TermCount < 0) out << " (wie 0)";
+    out << '\n';
+    if (v.UsedTerms() == 0) return;
+    std::size_t nameWidth = 4;
+    for (int i = 1; i <= v.UsedTerms(); ++i) nameWidth = std::max(nameWidth, Width(v.GetTermName(i)));
+    out << "    Nr  K\xC3\xBCrzel  " << Pad("Name", nameWidth) << "  a, b, c, d, h\n";
+    for (int i = 1; i <= v.UsedTerms(); ++i) {
+        out << "    " << i << "   " << Pad(v.GetTermAbbrev(i), 6) << "  " << Pad(v.GetTermName(i), nameWidth) << "  ";
+        for (int j = 1; j <= 5; ++j) out << (j > 1 ? ", " : "") << FloatText(v.GetParam(i, j));
+        out << '\n';
+    }
+}
+
+void PrintRules(const Project& p, std::ostream& out) {
+    out << "Regeln (Zeile = Term von Eingang B, Spalte = Term von Eingang A";
+    if (!p.B.Defined) out << "; ohne Eingang B gilt nur Zeile 1";
+    out << "):\n";
+    constexpr std::size_t w = 5;
+    auto emit = [&out](std::string row) {
+        while (!row.empty() && row.back() == ' ') row.pop_back();
+        out << row << '\n';
+    };
+    std::string header = "  " + Pad("", w);
+    for (int c = 1; c <= 5; ++c) header += Pad(c <= p.A.UsedTerms() ? p.A.GetTermAbbrev(c) : "-", w);
+    emit(header);
+    for (int r = 1; r <= 5; ++r) {
+        const bool rowUsed = p.B.Defined && r <= p.B.UsedTerms();
+        std::string row = "  " + Pad(rowUsed ? p.B.GetTermAbbrev(r) : "-", w);
+        for (int c = 1; c <= 5; ++c) row += Pad(RuleCell(p, p.Rules.Get(r, c)), w);
+        emit(row);
+    }
+}
+
+std::string TermLabel(const Role& role, const fuzzy::TFuzzy& v, int i) {
+    return std::string(role.label) + ", Term " + std::to_string(i) + " (" + v.GetTermName(i) + ")";
+}
+
+}  // namespace
+
+int LoadForTool(const std::string& file, Project& p) {
+    ToolMessages messages;
+    MessagesScope scope(messages);
+    try {
+        fuzzy::LoadProject(file, p.A, p.B, p.Out, p.Rules);
+    } catch (const fuzzy::EInOutError& e) {
+        std::cerr << "Fehler: " << file << ": " << e.what() << '\n';
+        return ExitUnreadable;
+    }
+    return messages.errors > 0 ? ExitFormatError : ExitOk;
+}
+
+std::vector<std::string> ProjectHints(const Project& p) {
+    std::vector<std::string> hints;
+    const auto vars = Variables(p);
+    for (std::size_t n = 0; n < vars.size(); ++n) {
+        const fuzzy::TFuzzy& v = *vars[n];
+        const Role& role = kRoles[n];
+        if (!v.Defined) continue;
+        if (!(v.RangeMin < v.RangeMax)) {
+            hints.push_back(std::string(role.label) + ": Der Bereich beginnt nicht unterhalb seines Endes.");
+        }
+        for (int i = 1; i <= v.UsedTerms(); ++i) {
+            const float a = v.GetParam(i, 1), b = v.GetParam(i, 2), c = v.GetParam(i, 3), d = v.GetParam(i, 4);
+            const float h = v.GetParam(i, 5);
+            if (!(a <= b && b <= c && c <= d)) {
+                hints.push_back(TermLabel(role, v, i) + ": Die Ecken a, b, c, d steigen nicht an.");
+            }
+            if (!(h >= 0.0f && h <= 1.0f)) {
+                hints.push_back(TermLabel(role, v, i) + ": Die H\xC3\xB6he h liegt nicht zwischen 0 und 1.");
+            }
+        }
+    }
+    if (!p.A.Defined) hints.push_back("Eingang A ist nicht definiert; keine Regel kann wirken.");
+    if (!p.Out.Defined) hints.push_back("Der Ausgang ist nicht definiert.");
+    for (int r = 1; r <= 5; ++r) {
+        for (int c = 1; c <= 5; ++c) {
+            const std::int32_t k = p.Rules.Get(r, c);
+            if (k <= 0) continue;
+            const std::string cell = "Regel in Zeile " + std::to_string(r) + ", Spalte " + std::to_string(c);
+            if (r > UsedRows(p) || c > p.A.UsedTerms()) {
+                hints.push_back(cell + " (" + std::to_string(k) + ") wird nie ausgewertet.");
+            } else if (k > p.Out.UsedTerms()) {
+                hints.push_back(cell + ": Der Ausgang hat keinen Term " + std::to_string(k) + "; die Regel wirkt nicht.");
+            }
+        }
+    }
+    return hints;
+}
+
+void PrintSummary(const std::string& file, const Project& p, std::ostream& out) {
+    out << "Datei: " << file << "\n\n";
+    const auto vars = Variables(p);
+    for (std::size_t n = 0; n < vars.size(); ++n) PrintVariable(kRoles[n], *vars[n], out);
+    out << '\n';
+    PrintRules(p, out);
+    const auto hints = ProjectHints(p);
+    if (!hints.empty()) {
+        out << "\nHinweise:\n";
+        for (const auto& h : hints) out << "  - " << h << '\n';
+    }
+}
+
+void PrintJson(const Project& p, std::ostream& out) {
+    using nlohmann::json;
+    json vars = json::array();
+    const auto all = Variables(p);
+    for (std::size_t n = 0; n < all.size(); ++n) {
+        const fuzzy::TFuzzy& v = *all[n];
+        json terms = json::array();
+        for (int i = 1; i <= v.UsedTerms(); ++i) {
+            terms.push_back({{"name", v.GetTermName(i)},
+                             {"abbrev", v.GetTermAbbrev(i)},
+                             {"a", JsonNumber(v.GetParam(i, 1))},
+                             {"b", JsonNumber(v.GetParam(i, 2))},
+                             {"c", JsonNumber(v.GetParam(i, 3))},
+                             {"d", JsonNumber(v.GetParam(i, 4))},
+                             {"h", JsonNumber(v.GetParam(i, 5))}});
+        }
+        vars.push_back({{"role", kRoles[n].key},
+                        {"name", v.Name},
+                        {"defined", v.Defined},
+                        {"termCount", v.TermCount},
+                        {"rangeMin", JsonNumber(v.RangeMin)},
+                        {"rangeMax", JsonNumber(v.RangeMax)},
+                        {"terms", terms}});
+    }
+    json rules = json::array();
+    for (int r = 1; r <= 5; ++r) {
+        json row = json::array();
+        for (int c = 1; c <= 5; ++c) row.push_back(p.Rules.Get(r, c));
+        rules.push_back(row);
+    }
+    json doc = {{"variables", vars}, {"rules", rules}, {"hints", ProjectHints(p)}};
+    // Names are valid UTF-8 (decoded from Windows-1252); replace anything else.
+    out << doc.dump(2, ' ', false, json::error_handler_t::replace) << '\n';
+}
+
+int EvalLines(Project& p, bool heights, std::istream& in, std::ostream& out, std::ostream& err) {
+    const std::size_t expected = p.B.Defined ? 2 : 1;
+    int malformed = 0;
+    std::string line;
+    for (long lineNo = 1; std::getline(in, line); ++lineNo) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        std::istringstream fields(line);
+        std::vector<std::string> tokens;
+        for (std::string t; fields >> t;) tokens.push_back(t);
+        // Blank lines and comments are no cases.
+        if (tokens.empty() || tokens[0][0] == '#') continue;
+        const std::string where = "Fehler: Zeile " + std::to_string(lineNo) + ": ";
+        if (tokens.size() != expected) {
+            err << where
+                << (expected == 2 ? "Zwei Zahlen erwartet (A B)"
+                                  : "Eine Zahl erwartet (A), denn Eingang B ist nicht definiert")
+                << ", gefunden: " << tokens.size() << ".\n";
+            ++malformed;
+            continue;
+        }
+        std::array<float, 2> values{};
+        bool ok = true;
+        for (std::size_t n = 0; n < tokens.size() && ok; ++n) {
+            const auto v = ParseNumber(tokens[n]);
+            if (!v) {
+                err << where << "\"" << tokens[n] << "\" ist keine Zahl.\n";
+                ok = false;
+            } else if (std::fabs(*v) > FLT_MAX) {
+                err << where << tokens[n] << " liegt au\xC3\x9F" "erhalb des Zahlenbereichs.\n";
+                ok = false;
+            } else {
+                values[n] = static_cast<float>(*v);
+            }
+        }
+        if (!ok) {
+            ++malformed;
+            continue;
+        }
+        p.A.Value = values[0];
+        p.B.Value = values[1];
+        fuzzy::Infer(p.Rules, p.A, p.B, p.Out);
+        out << G9(p.Out.Defuzzify());
+        if (heights) {
+            for (int k = 1; k <= fuzzy::MaxTerms; ++k) {
+                out << ' ' << (k <= p.Out.UsedTerms() ? G9(p.Out.GetParam(k, fuzzy::ParamH)) : std::string("-"));
+            }
+        }
+        out << '\n';
+    }
+    return malformed;
+}
+
+int RunCheck(const std::vector<std::string>& args) {
+    const Args a(args, {"--json"});
+    a.ExpectPositional(1, "die Projektdatei (DATEI)");
+    Project p;
+    const int status = LoadForTool(a.Positional()[0], p);
+    if (status == ExitUnreadable) return status;
+    if (a.Has("--json")) {
+        PrintJson(p, std::cout);
+    } else {
+        PrintSummary(a.Positional()[0], p, std::cout);
+    }
+    return status;
+}
+
+int RunEval(const std::vector<std::string>& args) {
+    const Args a(args, {"--heights"});
+    a.ExpectPositional(1, "die Projektdatei (DATEI)");
+    Project p;
+    const int status = LoadForTool(a.Positional()[0], p);
+    if (status != ExitOk) return status;
+    if (!p.A.Defined || !p.Out.Defined) {
+        std::cerr << "Fehler: Das Projekt definiert " << (!p.A.Defined ? "keinen Eingang A" : "keinen Ausgang")
+                  << "; es gibt nichts auszuwerten.\n";
+        return ExitFormatError;
+    }
+    const int malformed = EvalLines(p, a.Has("--heights"), std::cin, std::cout, std::cerr);
+    return malformed > 0 ? ExitFormatError : ExitOk;
+}
+
+}  // namespace fuzzysim

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "FuzUnits.h"
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace fuzzysim {
+
+// Exit statuses shared by the subcommands.
+enum ExitCode : int { ExitOk = 0, ExitFormatError = 1, ExitUnreadable = 2, ExitUsage = 2 };
+
+// The three variables and the rule table of one project file.
+struct Project {
+    fuzzy::TFuzzy A, B, Out;
+    fuzzy::RuleTable Rules;
+};
+
+// Loads FILE the way the programs do, with the engine's messages on standard
+// error ("Fehler: ...", "Warnung: ..."). Returns ExitOk, ExitFormatError or
+// ExitUnreadable.
+int LoadForTool(const std::string& file, Project& p);
+
+// Remarks on things the reader accepts but that are most likely mistakes:
+// corners out of order, rules naming no output term, rules the inference never
+// reads. German, one sentence each.
+std::vector<std::string> ProjectHints(const Project& p);
+
+// `fuzzysim check FILE [--json]`
+int RunCheck(const std::vector<std::string>& args);
+// `fuzzysim eval FILE [--heights]`
+int RunEval(const std::vector<std::string>& args);
+
+// The bodies of the two subcommands on given streams.
+void PrintSummary(const std::string& file, const Project& p, std::ostream& out);
+void PrintJson(const Project& p, std::ostream& out);
+// Evaluates one case per line of `in`; returns the number of malformed lines.
+int EvalLines(Project& p, bool heights, std::istream& in, std::ostream& out, std::ostream& err);
+
+}  // namespace fuzzysim

@@ -1,0 +1,78 @@
+// fuzzysim: the fuzzy engine on the command line, without any GUI.
+#include "Args.h"
+#include "CheckEval.h"
+
+#include <cstring>
+#include <exception>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using fuzzysim::Subcommand;
+
+// One row per subcommand: name, arguments, one line of help, function. The
+// function gets the arguments after the name and returns the exit status; it
+// may throw fuzzysim::UsageError for a wrong call.
+const Subcommand kSubcommands[] = {
+    {"check", "DATEI [--json]", "pr\xC3\xBC" "ft eine Projektdatei (.fuz) und zeigt Variablen, Terme und Regeln",
+     fuzzysim::RunCheck},
+    {"eval", "DATEI [--heights]",
+     "wertet je Zeile der Standardeingabe \"A B\" (ohne Eingang B nur \"A\") einen Regelschritt aus",
+     fuzzysim::RunEval},
+};
+
+void PrintHelp(std::ostream& out) {
+    out << "fuzzysim \xE2\x80\x93 Fuzzy-Projekte pr\xC3\xBC" "fen, auswerten und simulieren, ohne Oberfl\xC3\xA4" "che\n\n"
+           "Aufruf: fuzzysim BEFEHL [ARGUMENTE]\n\n"
+           "Befehle:\n";
+    for (const Subcommand& s : kSubcommands) {
+        out << "  " << s.name << ' ' << s.synopsis << '\n' << "      " << s.summary << '\n';
+    }
+    out << "\n"
+           "  --help, -h      diese Hilfe\n\n"
+           "check --json gibt das Projekt als JSON aus; eval --heights h\xC3\xA4ngt die\n"
+           "Aktivierungen der f\xC3\xBCnf Ausgangsterme an (\"-\" f\xC3\xBCr unbenutzte).\n\n"
+           "Exit-Status: 0 in Ordnung, 1 Formatfehler in der Datei oder fehlerhafte\n"
+           "Eingabezeilen, 2 Datei nicht lesbar oder falscher Aufruf.\n";
+}
+
+bool IsHelp(const char* arg) {
+    return std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0 || std::strcmp(arg, "help") == 0;
+}
+
+int UsageError(const std::string& message) {
+    std::cerr << "Fehler: " << message << "\n\n";
+    PrintHelp(std::cerr);
+    return fuzzysim::ExitUsage;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) return UsageError("Es fehlt der Befehl.");
+    if (IsHelp(argv[1])) {
+        PrintHelp(std::cout);
+        return 0;
+    }
+    for (const Subcommand& s : kSubcommands) {
+        if (std::strcmp(argv[1], s.name) != 0) continue;
+        const std::vector<std::string> args(argv + 2, argv + argc);
+        for (const auto& a : args) {
+            if (a == "--help" || a == "-h") {
+                std::cout << "Aufruf: fuzzysim " << s.name << ' ' << s.synopsis << "\n  " << s.summary << '\n';
+                return 0;
+            }
+        }
+        try {
+            return s.run(args);
+        } catch (const fuzzysim::UsageError& e) {
+            return UsageError(e.what());
+        } catch (const std::exception& e) {
+            std::cerr << "Fehler: " << e.what() << '\n';
+            return 1;
+        }
+    }
+    return UsageError(std::string("Unbekannter Befehl: ") + argv[1]);
+}
