@@ -1,0 +1,14 @@
+// main() of the GUI test executables: an application object as the programs
+// have one, on the offscreen platform unless the environment chooses another.
+#include "Application.h"
+
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
+    testing::InitGoogleTest(&argc, argv);
+    widgets::TApplication app(argc, argv, QStringLiteral("Test"));
+    return RUN_ALL_TESTS();
+}

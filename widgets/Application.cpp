@@ -1,0 +1,49 @@
+#include "Application.h"
+
+#include "Messages.h"
+
+#include <QEvent>
+
+namespace widgets {
+
+TApplication::TApplication(int& argc, char** argv, const QString& title)
+    : QApplication(argc, argv), title_(title) {
+    fuzzy::SetMessages(&messages_);
+}
+
+TApplication::~TApplication() { fuzzy::SetMessages(nullptr); }
+
+TApplication* TApplication::Instance() { return qobject_cast<TApplication*>(QCoreApplication::instance()); }
+
+bool TApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& e) {
+        ReportException(e);
+    } catch (...) {
+        ReportUnknownException();
+    }
+    // The event counts as handled: it must not be delivered a second time.
+    return true;
+}
+
+namespace {
+
+void Report(const QString& message) {
+    TApplication* app = TApplication::Instance();
+    const QString title = app ? app->Title() : QString();
+    // An empty title would fall back to "Fehler", which is what a program
+    // without a title should show anyway.
+    ShowMessage(MessageKind::Error, message, title);
+}
+
+}  // namespace
+
+void TApplication::ReportException(const std::exception& e) {
+    QString text = QString::fromUtf8(e.what());
+    Report(text + QLatin1Char('.'));
+}
+
+void TApplication::ReportUnknownException() { Report(QStringLiteral("Unbekannter Fehler.")); }
+
+}  // namespace widgets
