@@ -1,0 +1,183 @@
+#include "LocoSim.h"
+
+#include "Args.h"
+#include "CheckEval.h"
+
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <iomanip>
+#include <iostream>
+#include <sstream>
+
+namespace fuzzysim {
+
+namespace {
+
+// More steps than this would only fill the memory: 60 s at 1 ms are 60 000.
+constexpr double MaxSteps = 2.0e6;
+
+std::string Fixed(double v, int decimals) {
+    std::ostringstream s;
+    s << std::fixed << std::setprecision(decimals) << v;
+    return s.str();
+}
+
+double Positive(const Args& a, const char* option, double fallback) {
+    const double v = a.Number(option).value_or(fallback);
+    if (!(v > 0.0)) throw UsageError(std::string("Der Wert von ") + option + " muss gr\xC3\xB6\xC3\x9F" "er als 0 sein.");
+    return v;
+}
+
+// The drawing area of one diagram in the SVG, and the world range it shows.
+struct Panel {
+    double left, top, width, height;
+    double x1, x2, y1, y2;
+
+    double X(double x) const { return left + (x - x1) / (x2 - x1) * width; }
+    double Y(double y) const { return top + height - (y - y1) / (y2 - y1) * height; }
+};
+
+void Widen(double& lo, double& hi) {
+    if (!(hi - lo > 1e-9)) {
+        lo -= 1.0;
+        hi += 1.0;
+    }
+    const double pad = (hi - lo) * 0.05;
+    lo -= pad;
+    hi += pad;
+}
+
+void DrawPanel(const Panel& p, const std::string& title, const std::string& xLabel, const std::string& yLabel,
+               const std::vector<std::pair<double, double>>& points, std::ostream& out) {
+    out << "<rect x='" << p.left << "' y='" << p.top << "' width='" << p.width << "' height='" << p.height
+        << "' fill='white' stroke='black'/>\n";
+    // Zero lines: the mark (s = 0) and standstill (v = 0).
+    if (p.y1 < 0 && p.y2 > 0)
+        out << "<line x1='" << p.left << "' y1='" << p.Y(0) << "' x2='" << p.left + p.width << "' y2='" << p.Y(0)
+            << "' stroke='red' stroke-dasharray='3,3'/>\n";
+    if (p.x1 < 0 && p.x2 > 0)
+        out << "<line x1='" << p.X(0) << "' y1='" << p.top << "' x2='" << p.X(0) << "' y2='" << p.top + p.height
+            << "' stroke='red' stroke-dasharray='3,3'/>\n";
+    out << "<text x='" << p.left + p.width / 2 << "' y='" << p.top - 8 << "' text-anchor='middle'>" << title
+        << "</text>\n";
+    out << "<text x='" << p.left << "' y='" << p.top + p.height + 16 << "'>" << Fixed(p.x1, 1) << "</text>\n";
+    out << "<text x='" << p.left + p.width << "' y='" << p.top + p.height + 16 << "' text-anchor='end'>"
+        << Fixed(p.x2, 1) << "</text>\n";
+    out << "<text x='" << p.left + p.width / 2 << "' y='" << p.top + p.height + 30 << "' text-anchor='middle'>"
+        << xLabel << "</text>\n";
+    out << "<text x='" << p.left - 4 << "' y='" << p.top + 10 << "' text-anchor='end'>" << Fixed(p.y2, 1)
+        << "</text>\n";
+    out << "<text x='" << p.left - 4 << "' y='" << p.top + p.height << "' text-anchor='end'>" << Fixed(p.y1, 1)
+        << "</text>\n";
+    out << "<text x='" << p.left - 4 << "' y='" << p.top + p.height / 2 << "' text-anchor='end'>" << yLabel
+        << "</text>\n";
+    out << "<polyline fill='none' stroke='blue' stroke-width='1.5' points='";
+    for (const auto& [x, y] : points) out << Fixed(p.X(x), 2) << ',' << Fixed(p.Y(y), 2) << ' ';
+    out << "'/>\n";
+}
+
+}  // namespace
+
+pemrak::LaufOptionen LocoOptions(const Args& a) {
+    pemrak::LaufOptionen o;
+    o.Start.Masse = static_cast<float>(a.Number("--mass").value_or(2.0));
+    o.Start.Reibung = static_cast<float>(a.Number("--friction").value_or(3.0));
+    o.Start.AbstandCm = static_cast<float>(a.Number("--distance").value_or(100.0));
+    if (const auto fehler = pemrak::StartwerteFehler(o.Start)) throw UsageError(*fehler);
+    o.Dt = static_cast<float>(Positive(a, "--dt", 0.055));
+    o.ErsterDt = static_cast<float>(Positive(a, "--first-dt", pemrak::ErsterZeitschritt));
+    o.MaxZeit = static_cast<float>(Positive(a, "--time", 60.0));
+    if (double(o.MaxZeit) / double(o.Dt) > MaxSteps)
+        throw UsageError("Zu viele Schritte: --time geteilt durch --dt darf 2000000 nicht \xC3\xBC" "bersteigen.");
+    return o;
+}
+
+void PrintLocoSummary(const pemrak::LaufOptionen& o, const pemrak::Lauf& lauf, std::ostream& out) {
+    const pemrak::Kennzahlen k = pemrak::Auswerten(lauf);
+    const auto ruhe = pemrak::RuheAb(lauf, 1.0f, 0.5f);
+    const auto ruheEng = pemrak::RuheAb(lauf, 0.5f, 0.5f);
+    out << "Lok:             Masse " << o.Start.Masse << " kg, Reibung " << o.Start.Reibung << " N*s/m, Abstand "
+        << o.Start.AbstandCm << " cm\n"
+        << "Schritte:        erster " << o.ErsterDt << " s, dann " << o.Dt << " s\n"
+        << "Ende:            t = " << Fixed(k.EndeT, 3) << " s nach " << k.Schritte << " Schritten, "
+        << (k.Ausgelaufen ? "30 cm hinter der Marke ausgelaufen" : "Zeitgrenze erreicht") << '\n'
+        << "s am Ende:       " << Fixed(k.EndeSCm, 4) << " cm\n"
+        << "v am Ende:       " << Fixed(k.EndeVCms, 4) << " cm/s\n"
+        << "in Ruhe ab:      "
+        << (ruhe ? "t = " + Fixed(*ruhe, 3) + " s" : std::string("nie")) << " (|s| < 1 cm, |v| < 0.5 cm/s bis zum Ende)\n"
+        << "genau ab:        "
+        << (ruheEng ? "t = " + Fixed(*ruheEng, 3) + " s" : std::string("nie"))
+        << " (|s| < 0.5 cm, |v| < 0.5 cm/s bis zum Ende)\n"
+        << "\xC3\x9C" "berschwingen:   " << Fixed(k.UeberschwingenCm, 4) << " cm hinter der Marke\n"
+        << "Zielband:        " << (k.BandErreicht ? "erreicht" : "nicht erreicht") << " (|s| < 1 cm)\n"
+        << "Kraftwechsel:    " << k.Vorzeichenwechsel << " Vorzeichenwechsel der Kraft\n";
+}
+
+void WriteLocoCsv(const pemrak::Lauf& lauf, std::ostream& out) {
+    out << "t_s,s_cm,v_cms,kraft_N\n";
+    for (const pemrak::LaufPunkt& p : lauf.Verlauf)
+        out << Fixed(p.t, 4) << ',' << Fixed(p.sCm, 4) << ',' << Fixed(p.vCms, 4) << ',' << Fixed(p.Kraft, 4) << '\n';
+}
+
+void WriteLocoSvg(const pemrak::Lauf& lauf, std::ostream& out) {
+    double tMax = 0, sMin = 0, sMax = 0, vMin = 0, vMax = 0;
+    std::vector<std::pair<double, double>> st, sv;
+    for (const pemrak::LaufPunkt& p : lauf.Verlauf) {
+        // A runaway state (an unstable controller) must not spoil the scale.
+        if (!std::isfinite(p.sCm) || !std::isfinite(p.vCms)) break;
+        tMax = std::max(tMax, double(p.t));
+        sMin = std::min(sMin, double(p.sCm));
+        sMax = std::max(sMax, double(p.sCm));
+        vMin = std::min(vMin, double(p.vCms));
+        vMax = std::max(vMax, double(p.vCms));
+        st.emplace_back(p.t, p.sCm);
+        sv.emplace_back(p.sCm, p.vCms);
+    }
+    double t1 = 0, t2 = tMax;
+    Widen(t1, t2);
+    t1 = 0;
+    Widen(sMin, sMax);
+    Widen(vMin, vMax);
+    out << "<svg xmlns='http://www.w3.org/2000/svg' width='900' height='380' font-family='sans-serif' "
+           "font-size='12'>\n<rect width='900' height='380' fill='#f4f4f4'/>\n";
+    DrawPanel(Panel{70, 40, 340, 280, t1, t2, sMin, sMax}, "s \xC3\xBC" "ber t", "t in s", "s in cm", st, out);
+    DrawPanel(Panel{530, 40, 340, 280, sMin, sMax, vMin, vMax}, "s-v-Diagramm", "s in cm", "v in cm/s", sv, out);
+    out << "</svg>\n";
+}
+
+int RunLoco(const std::vector<std::string>& args) {
+    const Args a(args, {"--csv"}, {"--dt", "--first-dt", "--mass", "--friction", "--distance", "--time", "--svg"});
+    a.ExpectPositional(1, "die Projektdatei (DATEI)");
+    const pemrak::LaufOptionen o = LocoOptions(a);
+    Project p;
+    const int status = LoadForTool(a.Positional()[0], p);
+    if (status != ExitOk) return status;
+    pemrak::FuzzyRegler regler{p.A, p.B, p.Out, p.Rules};
+    if (!regler.Brauchbar()) {
+        std::cerr << "Fehler: Kein (geeignetes) Fuzzyprojekt vorhanden (Eingang A, Eingang B und Ausgang m\xC3\xBC"
+                     "ssen definiert sein).\n";
+        return ExitFormatError;
+    }
+    const pemrak::Lauf lauf = pemrak::Simuliere(regler, o);
+    if (const auto svg = a.Value("--svg")) {
+        std::ofstream f(*svg, std::ios::binary);
+        WriteLocoSvg(lauf, f);
+        f.close();
+        if (!f) {
+            std::cerr << "Fehler: " << *svg << " konnte nicht geschrieben werden.\n";
+            return ExitUnreadable;
+        }
+    }
+    // With --csv the run goes to standard output and the figures to standard
+    // error, so that the table can be piped on.
+    if (a.Has("--csv")) {
+        WriteLocoCsv(lauf, std::cout);
+        PrintLocoSummary(o, lauf, std::cerr);
+    } else {
+        PrintLocoSummary(o, lauf, std::cout);
+    }
+    return ExitOk;
+}
+
+}  // namespace fuzzysim
