@@ -306,10 +306,14 @@ void TKoordinatensystem::DrawLine(QPoint from, QPoint to, const QColor& colour, 
 void TKoordinatensystem::DrawText(int x, int y, const QString& text, const QColor& colour) {
     QImage* img = EnsureCanvas();
     if (!img || text.isEmpty()) return;
+    // Plain, unsmoothed glyphs: the text has exactly the font colour, like
+    // the lines beside it.
+    QFont f = font();
+    f.setStyleStrategy(QFont::NoAntialias);
     QPainter p(img);
-    p.setFont(font());
+    p.setFont(f);
     p.setPen(colour);
-    p.drawText(x, y + QFontMetrics(font()).ascent(), text);
+    p.drawText(x, y + QFontMetrics(f).ascent(), text);
     p.end();
     update();
 }

@@ -1,0 +1,90 @@
+#include "RuleGrid.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace {
+constexpr int Cells = 6;
+constexpr int CellWidth = 50;   // plus one pixel of grid line
+constexpr int CellHeight = 24;  // plus one pixel of grid line
+}  // namespace
+
+TRuleGrid::TRuleGrid(QWidget* parent) : QTableWidget(parent) { Setup(); }
+
+void TRuleGrid::Setup() {
+    setRowCount(Cells);
+    setColumnCount(Cells);
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    horizontalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setMinimumSectionSize(1);
+    // Lines lie between the cells only: the last row and column have none.
+    for (int i = 0; i < Cells; ++i) {
+        setColumnWidth(i, i + 1 < Cells ? CellWidth + 1 : CellWidth);
+        setRowHeight(i, i + 1 < Cells ? CellHeight + 1 : CellHeight);
+    }
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setTabKeyNavigation(true);
+    setDragEnabled(false);
+    setAutoScroll(false);
+    setWordWrap(false);
+    setFrameShape(QFrame::Box);
+    setFrameShadow(QFrame::Plain);
+    setLineWidth(1);
+
+    const QBrush fixed = palette().brush(QPalette::Button);
+    const QBrush fixedText = palette().brush(QPalette::ButtonText);
+    for (int r = 0; r < Cells; ++r) {
+        for (int c = 0; c < Cells; ++c) {
+            auto* item = new QTableWidgetItem;
+            item->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            if (IsHeaderCell(r, c)) {
+                // Not enabled: the view neither selects nor moves onto it.
+                item->setFlags(Qt::NoItemFlags);
+                item->setBackground(fixed);
+                item->setForeground(fixedText);
+            } else {
+                item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            }
+            setItem(r, c, item);
+        }
+    }
+    setCurrentCell(1, 1);
+}
+
+void TRuleGrid::keyPressEvent(QKeyEvent* event) {
+    const QModelIndex before = currentIndex();
+    QTableWidget::keyPressEvent(event);
+    const QModelIndex after = currentIndex();
+    if (after.isValid() && after != before && !IsHeaderCell(after.row(), after.column())) emit CellClicked();
+}
+
+void TRuleGrid::mousePressEvent(QMouseEvent* event) {
+    afterDoubleClick_ = false;
+    QTableWidget::mousePressEvent(event);
+}
+
+void TRuleGrid::mouseReleaseEvent(QMouseEvent* event) {
+    QTableWidget::mouseReleaseEvent(event);
+    if (event->button() != Qt::LeftButton) return;
+    if (afterDoubleClick_) {
+        afterDoubleClick_ = false;
+        return;
+    }
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (!index.isValid() || IsHeaderCell(index.row(), index.column())) return;
+    if (currentIndex() != index) setCurrentIndex(index);
+    emit CellClicked();
+}
+
+void TRuleGrid::mouseDoubleClickEvent(QMouseEvent* event) {
+    QTableWidget::mouseDoubleClickEvent(event);
+    if (event->button() != Qt::LeftButton) return;
+    afterDoubleClick_ = true;
+    emit CellDoubleClicked();
+}

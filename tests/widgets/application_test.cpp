@@ -1,0 +1,169 @@
+#include "Application.h"
+#include "MessageBoxes.h"
+#include "MessageRecorder.h"
+
+#include "Errors.h"
+#include "Messages.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <stdexcept>
+
+namespace {
+
+using testsupport::MessageRecorder;
+using widgets::MessageAnswer;
+using widgets::MessageKind;
+
+TEST(MessageBoxes, TitlesByKind) {
+    MessageRecorder rec;
+    widgets::WarningBox(QStringLiteral("w"));
+    widgets::ErrorBox(QStringLiteral("e"));
+    rec.Answer(MessageAnswer::Yes);
+    EXPECT_TRUE(widgets::ConfirmBox(QStringLiteral("c")));
+    ASSERT_EQ(rec.Count(), 3);
+    EXPECT_EQ(rec.Messages()[0].kind, MessageKind::Warning);
+    EXPECT_EQ(rec.Messages()[0].title, QStringLiteral("Warnung"));
+    EXPECT_EQ(rec.Messages()[1].kind, MessageKind::Error);
+    EXPECT_EQ(rec.Messages()[1].title, QStringLiteral("Fehler"));
+    EXPECT_EQ(rec.Messages()[2].kind, MessageKind::Confirmation);
+    EXPECT_EQ(rec.Messages()[2].title, QStringLiteral("Bestätigung"));
+    EXPECT_EQ(rec.Messages()[2].text, QStringLiteral("c"));
+}
+
+TEST(MessageBoxes, ConfirmationNoAndExplicitTitle) {
+    MessageRecorder rec;
+    rec.Answer(MessageAnswer::No);
+    EXPECT_FALSE(widgets::ConfirmBox(QStringLiteral("Sicher?")));
+    widgets::ShowMessage(MessageKind::Error, QStringLiteral("x"), QStringLiteral("Dorvane"));
+    EXPECT_EQ(rec.Last().title, QStringLiteral("Dorvane"));
+}
+
+TEST(MessageBoxes, RecorderRestoresThePreviousHandler) {
+    MessageRecorder outer;
+    {
+        MessageRecorder inner;
+        widgets::WarningBox(QStringLiteral("innen"));
+        EXPECT_EQ(inner.Count(), 1);
+    }
+    widgets::WarningBox(QStringLiteral("außen"));
+    ASSERT_EQ(outer.Count(), 1);
+    EXPECT_EQ(outer.Last().text, QStringLiteral("außen"));
+}
+
+TEST(MessageBoxes, EngineMessagesBecomeBoxes) {
+    MessageRecorder rec;
+    fuzzy::Messages().Warning("Termindex zu hoch");
+    fuzzy::Messages().Error("Daten konnten nicht gelesen werden!");
+    ASSERT_EQ(rec.Count(), 2);
+    EXPECT_EQ(rec.Messages()[0].kind, MessageKind::Warning);
+    EXPECT_EQ(rec.Messages()[0].text, QStringLiteral("Termindex zu hoch"));
+    EXPECT_EQ(rec.Messages()[1].kind, MessageKind::Error);
+    EXPECT_EQ(rec.Messages()[1].title, QStringLiteral("Fehler"));
+}
+
+
+
+TEST(MessageBoxesReal, ConfirmationHasJaAndNein) {
+    struct Row {
+        const char* name;
+        const char* button;
+        bool expected;
+    };
+    const Row rows[] = {{"Ja", "&Ja", true}, {"Nein", "&Nein", false}};
+    for (const Row& r : rows) {
+        QStringList buttons;
+        QString title;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            title = box->windowTitle();
+            for (QAbstractButton* b : box->buttons()) buttons << b->text();
+            for (QAbstractButton* b : box->buttons())
+                if (b->text() == QString::fromUtf8(r.button)) b->click();
+        });
+        EXPECT_EQ(widgets::ConfirmBox(QStringLiteral("Sollen die Regeln wirklich gelöscht werden?")), r.expected)
+            << r.name;
+        EXPECT_EQ(title, QStringLiteral("Bestätigung"));
+        buttons.sort();
+        EXPECT_EQ(buttons, (QStringList{QStringLiteral("&Ja"), QStringLiteral("&Nein")})) << r.name;
+    }
+}
+
+TEST(MessageBoxesReal, WarningHasOneOkButton) {
+    QStringList buttons;
+    QString title, text;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        title = box->windowTitle();
+        text = box->text();
+        for (QAbstractButton* b : box->buttons()) buttons << b->text();
+        box->buttons().first()->click();
+    });
+    widgets::WarningBox(QStringLiteral("Wählen Sie zunächst einen Ausgangsterm!"));
+    EXPECT_EQ(title, QStringLiteral("Warnung"));
+    EXPECT_EQ(text, QStringLiteral("Wählen Sie zunächst einen Ausgangsterm!"));
+    EXPECT_EQ(buttons, QStringList{QStringLiteral("OK")});
+}
+
+// --- default error handling ---------------------------------------------------
+
+TEST(DefaultErrorHandling, ExceptionFromAClickShowsAnErrorAndTheLoopGoesOn) {
+    MessageRecorder rec;
+    auto* app = widgets::TApplication::Instance();
+    ASSERT_NE(app, nullptr);
+    EXPECT_EQ(app->Title(), QStringLiteral("Test"));
+
+    QPushButton button(QStringLiteral("Los"));
+    int clicks = 0;
+    QObject::connect(&button, &QPushButton::clicked, [&] {
+        ++clicks;
+        if (clicks == 1) throw fuzzy::EInOutError(103);
+        if (clicks == 2) throw std::runtime_error("Division durch Null");
+    });
+    button.show();
+    QTest::mouseClick(&button, Qt::LeftButton);
+    ASSERT_EQ(rec.Count(), 1);
+    EXPECT_EQ(rec.Last().kind, MessageKind::Error);
+    EXPECT_EQ(rec.Last().title, QStringLiteral("Test"));
+    EXPECT_EQ(rec.Last().text, QStringLiteral("E/A-Fehler 103."));
+
+    QTest::mouseClick(&button, Qt::LeftButton);
+    ASSERT_EQ(rec.Count(), 2);
+    EXPECT_EQ(rec.Last().text, QStringLiteral("Division durch Null."));
+
+    // The button still works normally afterwards.
+    QTest::mouseClick(&button, Qt::LeftButton);
+    EXPECT_EQ(clicks, 3);
+    EXPECT_EQ(rec.Count(), 2);
+    EXPECT_FALSE(button.isDown());
+}
+
+TEST(DefaultErrorHandling, ExceptionFromAQueuedCall) {
+    MessageRecorder rec;
+    QObject context;
+    QMetaObject::invokeMethod(&context, [] { throw std::logic_error("kaputt"); }, Qt::QueuedConnection);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(rec.Count(), 1);
+    EXPECT_EQ(rec.Last().text, QStringLiteral("kaputt."));
+}
+
+TEST(DefaultErrorHandling, ReportExceptionUsesTheTitle) {
+    MessageRecorder rec;
+    auto* app = widgets::TApplication::Instance();
+    app->SetTitle(QStringLiteral("Pemrak"));
+    widgets::TApplication::ReportException(std::runtime_error("Fenster fehlt"));
+    app->SetTitle(QStringLiteral("Test"));
+    ASSERT_EQ(rec.Count(), 1);
+    EXPECT_EQ(rec.Last().title, QStringLiteral("Pemrak"));
+    EXPECT_EQ(rec.Last().text, QStringLiteral("Fenster fehlt."));
+}
+
+}  // namespace
