@@ -140,7 +140,8 @@ const TextCase kTexts[] = {
     {"CtrlZEndsTextBeforeRules", testfiles::ExampleInputA().Join() + "\r\n" + testfiles::ExampleOutput().Join() +
                                      "\x1A" + testfiles::ExampleRules().Join(),
      false},
-    {"CtrlZInsideALine", "Feh\x1Aler\r\n2\r\n", false},
+    {"CtrlZEndsLastRuleLine", kCrLf.substr(0, kCrLf.size() - 3) + "0\x1A" "5x\r\n", true},
+    {"CtrlZEndsFirstLine", "Fehler\x1A" + kCrLf.substr(6), false},
 };
 
 class LineRules : public ProjectTest, public ::testing::WithParamInterface<TextCase> {};

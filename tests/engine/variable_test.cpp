@@ -104,6 +104,7 @@ const AbbrevCase kAbbrev[] = {
     {"SingleUmlaut", "\xC3\xB6", "\xC3\xB6"},
     {"EuroSign", "\xE2\x82\xAC" "uro", "\xE2\x82\xAC" "U"},
     {"LeadingBlankDoesNotCount", " x", " X"},
+    {"LeadingBlankIsNoWordBreak", " a b", " B"},
     {"FirstOfTwoBlanksFollowedByBlank", "a  b", "A "},
     {"DigitsStay", "1a", "1A"},
     {"AlreadyUpper", "NULL", "NU"},
