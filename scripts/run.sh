@@ -19,7 +19,7 @@ case "$what" in
     cmake --build --preset release --target pemrak
     exec build/release/loco/pemrak "${1:-$root/examples/lok.fuz}" ;;
   fuzzysim)
-    cmake --build --preset release --target fuzzysim
+    cmake --build --preset release --target fuzzysim >&2
     if [ $# -eq 0 ]; then set -- check "$root/examples/beispiel.fuz"; fi
     exec build/release/tools/fuzzysim/fuzzysim "$@" ;;
   *)
