@@ -19,10 +19,11 @@ void TRuleGrid::Setup() {
     verticalHeader()->hide();
     horizontalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setMinimumSectionSize(1);
-    // Lines lie between the cells only: the last row and column have none.
+    // Each cell is followed by its grid line; the last line falls under the
+    // frame, so the lines show between the cells only.
     for (int i = 0; i < Cells; ++i) {
-        setColumnWidth(i, i + 1 < Cells ? CellWidth + 1 : CellWidth);
-        setRowHeight(i, i + 1 < Cells ? CellHeight + 1 : CellHeight);
+        setColumnWidth(i, CellWidth + 1);
+        setRowHeight(i, CellHeight + 1);
     }
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -37,8 +38,9 @@ void TRuleGrid::Setup() {
     setFrameShadow(QFrame::Plain);
     setLineWidth(1);
 
-    const QBrush fixed = palette().brush(QPalette::Button);
-    const QBrush fixedText = palette().brush(QPalette::ButtonText);
+    // Header cells in the classic face colour of fixed cells.
+    const QBrush fixed(QColor(212, 208, 200));
+    const QBrush fixedText(Qt::black);
     for (int r = 0; r < Cells; ++r) {
         for (int c = 0; c < Cells; ++c) {
             auto* item = new QTableWidgetItem;
