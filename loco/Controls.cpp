@@ -1,0 +1,50 @@
+#include "Controls.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace pemrak {
+
+TShape::TShape(QWidget* parent) : QWidget(parent) {}
+
+void TShape::SetBrush(const QColor& c)
+{
+    if (c == brush_)
+        return;
+    brush_ = c;
+    update();
+}
+
+void TShape::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(brush_);
+    p.drawEllipse(QRectF(0.5, 0.5, width() - 1.0, height() - 1.0));
+}
+
+TPaintBox::TPaintBox(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TPaintBox::Zeigen()
+{
+    eigeneZeichnung_ = true;
+    update();
+}
+
+void TPaintBox::paintEvent(QPaintEvent* event)
+{
+    if (!eigeneZeichnung_ && onPaint_)
+        onPaint_();
+    eigeneZeichnung_ = false;
+    QPainter p(this);
+    if (image_ && !image_->isNull())
+        p.drawImage(event->rect(), *image_, event->rect());
+    else
+        p.fillRect(event->rect(), Qt::white);
+}
+
+}  // namespace pemrak
