@@ -92,13 +92,6 @@ TEST(Defuzzify, TermCountAboveFiveSumsOnlyTheFiveSlots) {
     EXPECT_FLOAT_EQ(v.Defuzzify(), 0.6111111f);
 }
 
-TEST(Defuzzify, ChangesNothing) {
-    const TFuzzy v = ExampleOutput(0.3f, 0.7f);
-    TFuzzy copy = v;
-    (void)copy.Defuzzify();
-    for (int i = 1; i <= 2; ++i) EXPECT_EQ(copy.GetParam(i, 5), v.GetParam(i, 5));
-}
-
 // Two inputs, each with two terms. At A.Value = 2 the memberships are 0.8 and
 // 0.2, at B.Value = 7 they are 0.3 and 0.7.
 class TwoInputInference : public EngineTest {

@@ -162,17 +162,6 @@ TEST(NewVariable, IsAllZero) {
     for (int i = 1; i <= 10; ++i) EXPECT_EQ(v.GetColour(i), fuzzy::colours::Black) << i;
 }
 
-TEST(Colours, InitColoursSetsTheTenDefaults) {
-    TFuzzy v;
-    v.InitColours();
-    const fuzzy::TColor expected[10] = {{0, 0, 255},   {255, 0, 0},   {0, 255, 255}, {0, 128, 0},   {128, 0, 128},
-                                        {128, 128, 0}, {0, 128, 128}, {128, 0, 0},   {128, 0, 128}, {0, 128, 0}};
-    for (int i = 1; i <= 10; ++i) {
-        const auto c = v.GetColour(i);
-        EXPECT_TRUE(c == expected[i - 1]) << "colour " << i << " = " << int(c.r) << "," << int(c.g) << "," << int(c.b);
-    }
-}
-
 TEST(Clear, ResetsTermsButKeepsNameAbbreviationsRangeValueAndColours) {
     TFuzzy v = MakeVariable("Abstand", -5, 7, {{"nah", 1, 2, 3, 4, 0.5f}, {"fern", 2, 3, 4, 5, 0.7f}});
     v.Value = 3.5f;
