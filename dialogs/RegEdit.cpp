@@ -127,10 +127,11 @@ void TRegEditForm::FormActivate() {
 
     for (int i = 1; i <= EditEingangA.UsedTerms(); ++i)
         StringGrid1->item(i, 0)->setText(FromUtf8(EditEingangA.GetTermAbbrev(i)));
-    for (int j = 1; j <= EditEingangB.UsedTerms(); ++j)
-        StringGrid1->item(0, j)->setText(FromUtf8(EditEingangB.GetTermAbbrev(j)));
+    // An undefined input B shows no terms, even if its term count is stale.
+    const int bTerms = EditEingangB.Defined ? EditEingangB.UsedTerms() : 0;
+    for (int j = 1; j <= bTerms; ++j) StringGrid1->item(0, j)->setText(FromUtf8(EditEingangB.GetTermAbbrev(j)));
 
-    const int n = EditEingangB.Defined ? EditEingangB.UsedTerms() : 1;
+    const int n = EditEingangB.Defined ? bTerms : 1;
     for (int j = 1; j <= n; ++j)
         for (int i = 1; i <= EditEingangA.UsedTerms(); ++i)
             StringGrid1->item(i, j)->setText(CellText(EditRegeln.Get(j, i)));

@@ -83,6 +83,8 @@ struct Editor {
     void Key(Qt::Key key) { QTest::keyClick(form->StringGrid1, key); }
 };
 
+void OneInputChecks(Editor& e);
+
 // --- what activation shows ------------------------------------------------------
 
 TEST(RegEditActivate, ShowsNamesTermsAndTheRuleRectangle) {
@@ -142,8 +144,22 @@ TEST(RegEditActivate, EntriesWithoutAnOutputTermShowNothing) {
 }
 
 TEST(RegEditActivate, OneInputProject) {
-    Editor e;
-    e.project.b = fuzzy::TFuzzy();
+    struct Row {
+        const char* name;
+        bool staleTerms;  // B undefined but still holding terms of an earlier project
+    };
+    for (const Row& r : {Row{"EmptyInputB", false}, Row{"UndefinedInputBWithStaleTerms", true}}) {
+        SCOPED_TRACE(r.name);
+        Editor e;
+        if (r.staleTerms)
+            e.project.b.Defined = false;
+        else
+            e.project.b = fuzzy::TFuzzy();
+        OneInputChecks(e);
+    }
+}
+
+void OneInputChecks(Editor& e) {
     e.Open();
     EXPECT_EQ(e.form->Label4->text(), QString());
     for (int j = 1; j <= 5; ++j) EXPECT_EQ(e.Cell(j, 0), QString()) << "header " << j;
