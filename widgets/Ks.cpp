@@ -227,7 +227,7 @@ void TKoordinatensystem::TextOut(int column, int row, const std::string& text) {
     canvas_.TextOut(column, row, QString::fromStdString(text));
 }
 
-const QImage& TKoordinatensystem::Image() {
+const QImage& TKoordinatensystem::Image() const {
     EnsureCanvas();
     return image_;
 }
@@ -247,7 +247,7 @@ QColor TKoordinatensystem::BackgroundColour() const {
     return palette().color(QPalette::Window);
 }
 
-QImage* TKoordinatensystem::EnsureCanvas() {
+QImage* TKoordinatensystem::EnsureCanvas() const {
     if (width() <= 0 || height() <= 0) {
         image_ = QImage();
         return nullptr;
@@ -259,7 +259,7 @@ QImage* TKoordinatensystem::EnsureCanvas() {
     return &image_;
 }
 
-void TKoordinatensystem::FillBackground() {
+void TKoordinatensystem::FillBackground() const {
     if (image_.isNull()) return;
     if (background_.isNull()) {
         image_.fill(BackgroundColour());

@@ -187,7 +187,7 @@ public:
     TCanvas& Canvas() { return canvas_; }
     const TCanvas& Canvas() const { return canvas_; }
     // The canvas as it is now (the component's size).
-    const QImage& Image();
+    const QImage& Image() const;
 
     // What lies beneath the component: a picture, scaled to the component's
     // size, instead of the parent's background colour. Repaints the canvas.
@@ -205,14 +205,15 @@ private:
     friend class TCanvas;
     // The image at the component's current size; re-created with the
     // background when the size has changed. Null for an empty component.
-    QImage* EnsureCanvas();
-    void FillBackground();
+    QImage* EnsureCanvas() const;
+    void FillBackground() const;
     void DrawLine(QPoint from, QPoint to, const QColor& colour, int width, Qt::PenStyle style,
                   fuzzy::PenMode mode);
     void DrawText(int x, int y, const QString& text, const QColor& colour);
 
     TCanvas canvas_;
-    QImage image_;
+    // Kept at the component's size whenever it is used, also by readers.
+    mutable QImage image_;
     QImage background_;
 
     TSkala skalenart_ = teilweise;
