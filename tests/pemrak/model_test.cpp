@@ -1,0 +1,353 @@
+// The locomotive's model, its run without a window, and `fuzzysim loco`.
+#include "Args.h"
+#include "LocoLauf.h"
+#include "LocoModel.h"
+#include "LocoSim.h"
+#include "Messages.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <sstream>
+#include <string>
+
+using namespace pemrak;
+
+namespace {
+
+const std::string LokFuz = std::string(FUZZY_SOURCE_DIR) + "/examples/lok.fuz";
+const std::string SchiebenFuz = std::string(FUZZY_TEST_DATA) + "/schieben.fuz";
+
+// Keeps the engine's messages out of the test output and counts them.
+struct StilleMeldungen : fuzzy::IMessages {
+    int Anzahl = 0;
+    void Warning(const std::string&) override { ++Anzahl; }
+    void Error(const std::string&) override { ++Anzahl; }
+};
+
+struct Projekt {
+    fuzzy::TFuzzy A, B, Out;
+    fuzzy::RuleTable Regeln;
+    StilleMeldungen meldungen;
+
+    explicit Projekt(const std::string& datei) {
+        fuzzy::SetMessages(&meldungen);
+        fuzzy::LoadProject(datei, A, B, Out, Regeln);
+        fuzzy::SetMessages(nullptr);
+    }
+    FuzzyRegler Regler() { return FuzzyRegler{A, B, Out, Regeln}; }
+};
+
+float Single(double v) { return static_cast<float>(v); }
+
+}  // namespace
+
+TEST(SimInitTest, ResetsStateAndRecordingFromTheStartValues) {
+    SimZustand z;
+    z.v = 5; z.t = 9; z.Kraft = 3; z.a = 1;
+    Aufzeichnung r;
+    r.Anzahl = 7;
+    r.Speichern(z);  // point 7 holds something
+    SimInit(z, r, Startwerte{1.5f, 2.5f, 33.3f});
+    EXPECT_EQ(r.Anzahl, 0);
+    EXPECT_EQ(r.Get(7).s, 0.0f);
+    EXPECT_EQ(r.Get(7).v, 0.0f);
+    EXPECT_EQ(z.Kraft, 0.0f);
+    EXPECT_EQ(z.Masse, 1.5f);
+    EXPECT_EQ(z.Reibung, 2.5f);
+    EXPECT_EQ(z.v, 0.0f);
+    EXPECT_EQ(z.s, Single(double(33.3f) / 100.0));  // cm to m in double, stored single
+    EXPECT_EQ(z.s0, z.s);
+    EXPECT_EQ(z.dt, 0.1f);
+    EXPECT_EQ(z.t, 0.0f);
+}
+
+TEST(SchrittTest, SemiImplicitEulerUsesTheNewVelocityForThePosition) {
+    SimZustand z;
+    z.s = 1.0f; z.v = -0.2f; z.Kraft = 1.0f; z.Masse = 2.0f; z.Reibung = 3.0f; z.dt = 0.1f;
+    Schritt(z);
+    const float a = Single((-1.0 - 3.0 * double(-0.2f)) / 2.0);
+    const float v = Single(double(-0.2f) + double(a) * double(0.1f));
+    EXPECT_EQ(z.a, a);
+    EXPECT_EQ(z.v, v);
+    EXPECT_EQ(z.s, Single(1.0 + double(v) * double(0.1f)));  // explicit Euler would use -0.2
+    EXPECT_EQ(z.t, 0.1f);
+}
+
+TEST(SchrittTest, HandForceOfOneNewtonApproachesATerminalSpeedOfAThirdMetrePerSecond) {
+    SimZustand z;
+    Aufzeichnung r;
+    SimInit(z, r, Startwerte{});
+    z.Kraft = 1.0f;
+    z.dt = 0.055f;
+    for (int i = 0; i < 200; ++i) Schritt(z);  // 11 s, many time constants of 2/3 s
+    EXPECT_NEAR(z.v, -1.0 / 3.0, 1e-4);
+    // After one time constant the speed is 1 - 1/e of the terminal one.
+    SimInit(z, r, Startwerte{});
+    z.Kraft = 1.0f;
+    z.dt = 0.001f;
+    while (z.t < 2.0f / 3.0f) Schritt(z);
+    EXPECT_NEAR(z.v, -(1.0 - std::exp(-1.0)) / 3.0, 2e-3);
+}
+
+TEST(AufzeichnungTest, StoresOnlyStepsOneToThousandAndRestartsAfterTheCounterWraps) {
+    Aufzeichnung r;
+    SimZustand z;
+    for (int i = 1; i <= 1005; ++i) {
+        r.Zaehlen();
+        z.s = i / 100.0f;  // i cm
+        z.v = -i / 100.0f;
+        r.Speichern(z);
+    }
+    EXPECT_EQ(r.Anzahl, 1005);
+    EXPECT_EQ(r.Gueltig(), 1000);
+    EXPECT_FLOAT_EQ(r.Get(1).s, 1.0f);
+    EXPECT_FLOAT_EQ(r.Get(1000).s, 1000.0f);
+    EXPECT_FLOAT_EQ(r.Get(1000).v, -1000.0f);
+    EXPECT_EQ(r.Get(1001).s, 0.0f);  // outside the recording
+    EXPECT_EQ(r.Get(0).s, 0.0f);
+
+    r.Anzahl = 65535;
+    r.Zaehlen();
+    EXPECT_EQ(r.Anzahl, 0);  // 16 bits wrap
+    EXPECT_EQ(r.Gueltig(), 0);
+    r.Zaehlen();
+    z.s = 0.42f;
+    z.v = 0.0f;
+    r.Speichern(z);
+    EXPECT_FLOAT_EQ(r.Get(1).s, 42.0f);  // recording begins again at point 1
+    EXPECT_FLOAT_EQ(r.Get(2).s, 2.0f);   // the rest is the old run's
+}
+
+TEST(TickDauerTest, TakesTheDifferenceModuloTheCountersRange) {
+    struct Fall { const char* name; std::uint32_t start, jetzt; float sekunden; };
+    const Fall faelle[] = {
+        {"plain", 1000, 1055, 0.055f},
+        {"no time", 5, 5, 0.0f},
+        {"across the wrap", 0xFFFFFFF0u, 0x00000027u, 0.055f},
+        {"exactly at the wrap", 0xFFFFFFFFu, 0u, 0.001f},
+    };
+    for (const Fall& f : faelle) EXPECT_FLOAT_EQ(TickDauer(f.start, f.jetzt), f.sekunden) << f.name;
+}
+
+TEST(SzenenSpalteTest, MapsTheStartToNinetyPercentOfTheSceneAndRoundsHalvesToEven) {
+    struct Fall { const char* name; float x, s0; int breite, spalte; };
+    const Fall faelle[] = {
+        {"start position", 1.0f, 1.0f, 529, 476},   // 476.1
+        {"the mark", 0.0f, 1.0f, 529, 0},
+        {"half way", 0.5f, 1.0f, 529, 238},        // 238.05
+        {"past the mark", -0.3f, 1.0f, 529, -143},  // -142.83
+        {"half goes down to even", 1.0f, 1.0f, 5, 4},     // 4.5
+        {"half goes up to even", 1.0f, 1.0f, 15, 14},     // 13.5
+        {"another start distance", 0.25f, 0.5f, 529, 238},
+        {"far beyond the scene is clamped", 1.0f, 1e-30f, 529, 1000000},
+        {"far before the scene is clamped", -1.0f, 1e-30f, 529, -1000000},
+        {"no start distance", 0.5f, 0.0f, 529, 1000000},
+        {"not a number", std::numeric_limits<float>::quiet_NaN(), 1.0f, 529, -1000000},
+    };
+    for (const Fall& f : faelle) EXPECT_EQ(SzenenSpalte(f.x, f.s0, f.breite), f.spalte) << f.name;
+}
+
+TEST(StartwerteFehlerTest, RefusesWhatTheModelCannotRunWith) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    struct Fall { const char* name; Startwerte w; const char* meldung; };
+    const Fall faelle[] = {
+        {"defaults", Startwerte{}, nullptr},
+        {"tiny mass", Startwerte{1e-6f, 3, 100}, nullptr},
+        {"negative distance starts past the mark", Startwerte{2, 3, -10}, nullptr},
+        {"no friction", Startwerte{2, 0, 100}, nullptr},
+        {"mass 0", Startwerte{0, 3, 100}, "Die Masse muss größer als 0 sein."},
+        {"negative mass", Startwerte{-2, 3, 100}, "Die Masse muss größer als 0 sein."},
+        {"mass not a number", Startwerte{nan, 3, 100}, "Die Masse muss größer als 0 sein."},
+        {"distance 0", Startwerte{2, 3, 0}, "Der Abstand darf nicht 0 sein."},
+        {"mass checked first", Startwerte{0, 3, 0}, "Die Masse muss größer als 0 sein."},
+    };
+    for (const Fall& f : faelle) {
+        const auto m = StartwerteFehler(f.w);
+        if (f.meldung)
+            EXPECT_EQ(m.value_or("(keine)"), f.meldung) << f.name;
+        else
+            EXPECT_FALSE(m.has_value()) << f.name;
+    }
+}
+
+TEST(FuzzyReglerTest, FeedsCentimetresIntoTheInputsAndPullsTowardsTheMark) {
+    Projekt p(LokFuz);
+    ASSERT_TRUE(p.Regler().Brauchbar());
+    SimZustand z;
+    z.s = 0.5f;
+    z.v = -0.1f;
+    p.Regler().Kraft(z);
+    EXPECT_EQ(p.A.Value, Single(double(0.5f) * 100.0));
+    EXPECT_EQ(p.B.Value, Single(double(-0.1f) * 100.0));
+
+    struct Fall { const char* name; float s, v; int vorzeichen; };
+    const Fall faelle[] = {
+        {"at rest on the mark", 0, 0, 0},
+        {"at rest before the mark", 1.0f, 0, +1},
+        {"at rest past the mark", -1.0f, 0, -1},
+        {"rushing at the mark from close by", 0.02f, -0.5f, -1},
+    };
+    for (const Fall& f : faelle) {
+        z.s = f.s;
+        z.v = f.v;
+        const float k = p.Regler().Kraft(z);
+        EXPECT_EQ((k > 1e-6f) - (k < -1e-6f), f.vorzeichen) << f.name << ": " << k;
+    }
+}
+
+TEST(FuzzyReglerTest, IsNotUsableWithoutBothInputsAndTheOutput) {
+    Projekt p(LokFuz);
+    p.B.Defined = false;
+    EXPECT_FALSE(p.Regler().Brauchbar());
+}
+
+TEST(SimuliereTest, FirstStepIntegratesOverATenthOfASecondThenTheGivenStep) {
+    Projekt p(LokFuz);
+    LaufOptionen o;
+    o.MaxZeit = 1.0f;
+    const Lauf lauf = Simuliere(p.Regler(), o);
+    ASSERT_GE(lauf.Verlauf.size(), 3u);
+    EXPECT_EQ(lauf.Verlauf[0].sCm, 100.0f);
+    EXPECT_FLOAT_EQ(lauf.Verlauf[1].t, 0.1f);
+    EXPECT_FLOAT_EQ(lauf.Verlauf[2].t, 0.155f);
+    EXPECT_GE(lauf.Verlauf.back().t, 1.0f);
+    EXPECT_FALSE(lauf.Ausgelaufen);
+    // The program's plot sees the same points.
+    EXPECT_EQ(lauf.Punkte.Anzahl, lauf.Verlauf.size() - 1);
+    EXPECT_EQ(lauf.Punkte.Get(2).s, lauf.Verlauf[2].sCm);
+}
+
+TEST(SimuliereTest, AControllerThatAlwaysPullsRunsThirtyCentimetresPastTheMarkAndStops) {
+    Projekt p(SchiebenFuz);
+    ASSERT_EQ(p.meldungen.Anzahl, 0);
+    const Lauf lauf = Simuliere(p.Regler(), LaufOptionen{});
+    EXPECT_TRUE(lauf.Ausgelaufen);
+    EXPECT_LE(lauf.Verlauf.back().sCm, -30.0f);
+    EXPECT_GT(lauf.Verlauf[lauf.Verlauf.size() - 2].sCm, -30.0f);  // ends at the first step past it
+    const Kennzahlen k = Auswerten(lauf);
+    EXPECT_TRUE(k.Ausgelaufen);
+    EXPECT_GE(k.UeberschwingenCm, 30.0f);
+    EXPECT_EQ(k.Vorzeichenwechsel, 0);
+    EXPECT_FALSE(RuheAb(lauf, 1.0f, 0.5f).has_value());
+}
+
+TEST(AuswertenTest, CountsSignChangesOfTheForceSkippingZerosAndFindsTheRestTime) {
+    Lauf lauf;
+    const LaufPunkt punkte[] = {
+        {0.0f, 100.0f, 0.0f, 0.0f}, {1.0f, 50.0f, -20.0f, 1.0f}, {2.0f, 0.5f, -1.0f, 0.0f},
+        {3.0f, -0.8f, 0.2f, -0.5f}, {4.0f, 2.0f, 0.1f, 0.3f},  {5.0f, 0.4f, 0.1f, 0.2f},
+        {6.0f, 0.2f, 0.0f, 0.0f},
+    };
+    lauf.Verlauf.assign(std::begin(punkte), std::end(punkte));
+    const Kennzahlen k = Auswerten(lauf);
+    EXPECT_EQ(k.Vorzeichenwechsel, 2);  // + (0) - + +
+    EXPECT_FLOAT_EQ(k.UeberschwingenCm, 0.8f);
+    EXPECT_TRUE(k.BandErreicht);
+    EXPECT_EQ(k.Schritte, 6);
+    EXPECT_FLOAT_EQ(k.EndeSCm, 0.2f);
+    EXPECT_FLOAT_EQ(RuheAb(lauf, 1.0f, 0.5f).value_or(-1), 5.0f);   // t = 4 is 2 cm away
+    EXPECT_FLOAT_EQ(RuheAb(lauf, 0.3f, 0.5f).value_or(-1), 6.0f);
+    lauf.Verlauf.push_back({7.0f, 0.0f, 3.0f, 0.0f});
+    EXPECT_FALSE(RuheAb(lauf, 1.0f, 0.5f).has_value());  // moving again at the end
+}
+
+// The quality the shipped controller promises, judged by the same run and
+// figures as `fuzzysim loco`.
+TEST(LokFuzTest, StopsAtTheMarkWithinEightSecondsWithoutPassingIt) {
+    Projekt p(LokFuz);
+    ASSERT_EQ(p.meldungen.Anzahl, 0);
+    for (const float dt : {0.055f, 0.1f}) {
+        LaufOptionen o;
+        o.Dt = dt;
+        const Lauf lauf = Simuliere(p.Regler(), o);
+        const Kennzahlen k = Auswerten(lauf);
+        const auto ruhe = RuheAb(lauf, 0.5f, 0.5f);
+        ASSERT_TRUE(ruhe.has_value()) << "dt " << dt;
+        EXPECT_LE(*ruhe, 8.0f) << "dt " << dt;
+        EXPECT_LE(k.UeberschwingenCm, 1.0f) << "dt " << dt;
+        EXPECT_TRUE(k.BandErreicht) << "dt " << dt;
+        EXPECT_FALSE(k.Ausgelaufen) << "dt " << dt;
+    }
+}
+
+TEST(LokFuzTest, LighterAndHeavierLocomotivesStillStopAtTheMark) {
+    Projekt p(LokFuz);
+    for (const float masse : {1.0f, 4.0f}) {
+        for (const float dt : {0.055f, 0.1f}) {
+            LaufOptionen o;
+            o.Start.Masse = masse;
+            o.Dt = dt;
+            const Lauf lauf = Simuliere(p.Regler(), o);
+            const Kennzahlen k = Auswerten(lauf);
+            EXPECT_LT(std::fabs(k.EndeSCm), 1.0f) << masse << " kg, dt " << dt;
+            EXPECT_LT(k.UeberschwingenCm, 30.0f) << masse << " kg, dt " << dt;
+            EXPECT_TRUE(RuheAb(lauf, 1.0f, 0.5f).has_value()) << masse << " kg, dt " << dt;
+        }
+    }
+}
+
+TEST(LocoOptionsTest, ReadsTheOptionsAndRefusesValuesTheModelCannotRunWith) {
+    const auto optionen = [](std::vector<std::string> args) {
+        args.insert(args.begin(), "datei.fuz");
+        return fuzzysim::LocoOptions(fuzzysim::Args(
+            args, {"--csv"}, {"--dt", "--first-dt", "--mass", "--friction", "--distance", "--time", "--svg"}));
+    };
+    const LaufOptionen d = optionen({});
+    EXPECT_EQ(d.Start.Masse, 2.0f);
+    EXPECT_EQ(d.Start.Reibung, 3.0f);
+    EXPECT_EQ(d.Start.AbstandCm, 100.0f);
+    EXPECT_EQ(d.Dt, 0.055f);
+    EXPECT_EQ(d.ErsterDt, 0.1f);
+    EXPECT_EQ(d.MaxZeit, 60.0f);
+    const LaufOptionen o = optionen({"--mass", "4", "--dt=0.1", "--distance", "50", "--friction", "0"});
+    EXPECT_EQ(o.Start.Masse, 4.0f);
+    EXPECT_EQ(o.Dt, 0.1f);
+    EXPECT_EQ(o.Start.AbstandCm, 50.0f);
+    EXPECT_EQ(o.Start.Reibung, 0.0f);
+
+    struct Fall { const char* name; std::vector<std::string> args; const char* meldung; };
+    const Fall faelle[] = {
+        {"mass 0", {"--mass", "0"}, "Die Masse muss größer als 0 sein."},
+        {"distance 0", {"--distance", "0"}, "Der Abstand darf nicht 0 sein."},
+        {"step 0", {"--dt", "0"}, "Der Wert von --dt muss größer als 0 sein."},
+        {"negative time", {"--time", "-1"}, "Der Wert von --time muss größer als 0 sein."},
+        {"too many steps", {"--dt", "0.00001", "--time", "60"}, "Zu viele Schritte"},
+    };
+    for (const Fall& f : faelle) {
+        try {
+            optionen(f.args);
+            ADD_FAILURE() << f.name << ": accepted";
+        } catch (const fuzzysim::UsageError& e) {
+            EXPECT_NE(std::string(e.what()).find(f.meldung), std::string::npos) << f.name << ": " << e.what();
+        }
+    }
+}
+
+TEST(LocoOutputTest, SummaryCsvAndSvgDescribeTheSameRun) {
+    Projekt p(LokFuz);
+    LaufOptionen o;
+    o.MaxZeit = 20.0f;
+    const Lauf lauf = Simuliere(p.Regler(), o);
+    std::ostringstream summary, csv, svg;
+    fuzzysim::PrintLocoSummary(o, lauf, summary);
+    fuzzysim::WriteLocoCsv(lauf, csv);
+    fuzzysim::WriteLocoSvg(lauf, svg);
+    const std::string s = summary.str();
+    EXPECT_NE(s.find("Zeitgrenze erreicht"), std::string::npos) << s;
+    EXPECT_NE(s.find("Zielband:        erreicht"), std::string::npos) << s;
+    EXPECT_EQ(s.find("in Ruhe ab:      nie"), std::string::npos) << s;
+    std::istringstream zeilen(csv.str());
+    std::string zeile;
+    int n = 0;
+    std::getline(zeilen, zeile);
+    EXPECT_EQ(zeile, "t_s,s_cm,v_cms,kraft_N");
+    while (std::getline(zeilen, zeile)) ++n;
+    EXPECT_EQ(n, static_cast<int>(lauf.Verlauf.size()));
+    const std::string bild = svg.str();
+    EXPECT_EQ(bild.rfind("<svg", 0), 0u);
+    std::size_t linien = 0;
+    for (std::size_t pos = 0; (pos = bild.find("<polyline", pos)) != std::string::npos; ++pos) ++linien;
+    EXPECT_EQ(linien, 2u);
+}
