@@ -2,6 +2,7 @@
 #include "Args.h"
 #include "CheckEval.h"
 #include "LocoSim.h"
+#include "TruckSim.h"
 
 #include <cstring>
 #include <exception>
@@ -25,6 +26,9 @@ const Subcommand kSubcommands[] = {
     {"loco", "DATEI [--dt S] [--first-dt S] [--mass KG] [--friction R] [--distance CM] [--time S] [--csv] [--svg DATEI]",
      "simuliert die Lok unter Fuzzyregelung in festen Schritten und zeigt, wie sie an der Marke h\xC3\xA4" "lt",
      fuzzysim::RunLoco},
+    {"truck", "DATEI [--start X,LAGE | --grid] [--speed V] [--steps N] [--csv] [--svg DATEI]",
+     "f\xC3\xBChrt den Truck unter Fuzzyregelung in Schritten zu 0.1 s r\xC3\xBC" "ckw\xC3\xA4rts an die Ziellinie",
+     fuzzysim::RunTruck},
 };
 
 void PrintHelp(std::ostream& out) {

@@ -1,0 +1,235 @@
+#include "TruckSim.h"
+
+#include "Args.h"
+#include "CheckEval.h"
+
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <iomanip>
+#include <iostream>
+#include <sstream>
+
+namespace fuzzysim {
+
+namespace {
+
+// Anything beyond this is no run any more but a stuck process.
+constexpr double MaxStepsAllowed = 1.0e6;
+
+std::string Fixed(double v, int decimals, int width = 0) {
+    std::ostringstream s;
+    s << std::fixed << std::setprecision(decimals) << std::setw(width) << v;
+    return s.str();
+}
+
+dorvane::StartValues ParseStart(const std::string& text) {
+    const auto comma = text.find(',');
+    // "X,LAGE" with a point as the decimal separator; a second comma is no start.
+    if (comma != std::string::npos && text.find(',', comma + 1) == std::string::npos) {
+        const auto x = ParseNumber(text.substr(0, comma));
+        const auto att = ParseNumber(text.substr(comma + 1));
+        if (x && att && std::fabs(*x) < 1.0e6 && std::fabs(*att) < 1.0e6)
+            return {static_cast<float>(*x), static_cast<float>(*att)};
+    }
+    throw UsageError("--start erwartet X,LAGE: x des F\xC3\xBChrerhauses in m und die Lage in Grad, z. B. --start -10,20");
+}
+
+const char* Verdict(const TruckRun& r) {
+    if (!r.Result.Arrived) return "nicht angekommen";
+    if (!r.Quality.ArrivedWell) return "ungenau";
+    if (r.Quality.MustKeepRoad && !r.Quality.KeptRoad) return "Stra\xC3\x9F" "e verlassen";
+    if (r.Result.LeftRoad) return "gut, Stra\xC3\x9F" "e kurz verlassen";
+    return "gut";
+}
+
+// The SVG's world window and its mapping: 10 pixels per metre.
+struct View {
+    double x1 = -24, x2 = 8, y1 = -29, y2 = 28;
+    double scale = 10, left = 50, top = 50;
+    double X(double x) const { return left + (x - x1) * scale; }
+    double Y(double y) const { return top + (y2 - y) * scale; }
+    double Width() const { return (x2 - x1) * scale; }
+    double Height() const { return (y2 - y1) * scale; }
+};
+
+}  // namespace
+
+std::vector<dorvane::StartValues> TruckStarts(const Args& a) {
+    const auto start = a.Value("--start");
+    if (a.Has("--grid")) {
+        if (start) throw UsageError("--start und --grid schlie\xC3\x9F" "en einander aus.");
+        return dorvane::GridStarts();
+    }
+    if (start) return {ParseStart(*start)};
+    return {dorvane::StartValues{-10.0f, 0.0f}};
+}
+
+std::vector<TruckRun> RunTruckStarts(const dorvane::Controller& c, const std::vector<dorvane::StartValues>& starts,
+                                     float speed, int maxSteps, bool record) {
+    std::vector<TruckRun> runs;
+    runs.reserve(starts.size());
+    for (const auto& s : starts) {
+        TruckRun r;
+        r.StartRearX = dorvane::RearXAtStart(s);
+        r.Result = dorvane::RunFuzzy(c, s, speed, maxSteps, record);
+        r.Quality = dorvane::Judge(r.Result, r.StartRearX);
+        runs.push_back(std::move(r));
+    }
+    return runs;
+}
+
+void PrintTruckTable(const std::vector<TruckRun>& runs, float speed, std::ostream& out) {
+    out << "Truck: 10 m, F\xC3\xBChrerhaus bei y = 25, v = " << speed << " m/s, Schritte zu 0.1 s, Ankunft bei y <= -25\n\n"
+        << "  Start x   Lage  hinten x |  Ende x     Lage  Schritte  max|x|  Ergebnis\n";
+    for (const TruckRun& r : runs) {
+        const auto& s = r.Result.Start;
+        out << Fixed(s.CabX, 2, 9) << Fixed(s.Attitude, 1, 7) << Fixed(r.StartRearX, 2, 10) << " |"
+            << Fixed(r.Result.X, 4, 8) << Fixed(r.Result.Attitude, 3, 9) << std::setw(10) << r.Result.Steps
+            << Fixed(r.Result.MaxAbsX, 2, 8) << "  " << Verdict(r) << '\n';
+    }
+}
+
+void PrintTruckSummary(const std::vector<TruckRun>& runs, float speed, std::ostream& out) {
+    int arrived = 0, good = 0, mustKeep = 0, kept = 0, maxSteps = 0;
+    double worstX = 0, worstAtt = 0;
+    for (const TruckRun& r : runs) {
+        if (r.Result.Arrived) {
+            ++arrived;
+            worstX = std::max(worstX, double(std::fabs(r.Result.X)));
+            worstAtt = std::max(worstAtt, double(std::fabs(r.Result.Attitude)));
+        }
+        if (r.Quality.Good()) ++good;
+        if (r.Quality.MustKeepRoad) {
+            ++mustKeep;
+            if (r.Quality.KeptRoad) ++kept;
+        }
+        maxSteps = std::max(maxSteps, r.Result.Steps);
+    }
+    out << "\nZusammenfassung bei v = " << speed << " m/s:\n"
+        << "  Starts:              " << runs.size() << '\n'
+        << "  angekommen:          " << arrived << '\n'
+        << "  Ziel erreicht:       " << good << " (|x| < 0.1 m und |Lage| < 1 Grad"
+        << ", bei Start mit hinten x <= 0 stets auf der Stra\xC3\x9F" "e)\n"
+        << "  auf der Stra\xC3\x9F" "e:      " << kept << " von " << mustKeep << " Starts mit hinten x <= 0\n"
+        << "  gr\xC3\xB6\xC3\x9Fte |x| am Ende: " << Fixed(worstX, 4) << " m\n"
+        << "  gr\xC3\xB6\xC3\x9Fte |Lage| am Ende: " << Fixed(worstAtt, 3) << " Grad\n"
+        << "  meiste Schritte:     " << maxSteps << '\n';
+}
+
+void WriteTruckCsv(const std::vector<TruckRun>& runs, std::ostream& out) {
+    out << "start_x,start_lage,schritt,hinten_x,hinten_y,fuehrerhaus_x,fuehrerhaus_y,lage_grad,lenkwinkel_grad\n";
+    for (const TruckRun& r : runs) {
+        int step = 0;
+        for (const dorvane::TrackPoint& p : r.Result.Track) {
+            out << Fixed(r.Result.Start.CabX, 2) << ',' << Fixed(r.Result.Start.Attitude, 2) << ',' << step++ << ','
+                << Fixed(p.RearX, 4) << ',' << Fixed(p.RearY, 4) << ',' << Fixed(p.CabX, 4) << ','
+                << Fixed(p.CabY, 4) << ',' << Fixed(p.Attitude, 4) << ',' << Fixed(p.Steering, 4) << '\n';
+        }
+    }
+}
+
+void WriteTruckSvg(const std::vector<TruckRun>& runs, float speed, std::ostream& out) {
+    const View v;
+    const double w = v.Width() + v.left + 20, h = v.Height() + v.top + 60;
+    int good = 0;
+    for (const TruckRun& r : runs)
+        if (r.Quality.Good()) ++good;
+
+    out << "<svg xmlns='http://www.w3.org/2000/svg' width='" << w << "' height='" << h
+        << "' font-family='sans-serif' font-size='12'>\n"
+        << "<rect width='" << w << "' height='" << h << "' fill='#f4f4f4'/>\n"
+        << "<clipPath id='strasse'><rect x='" << v.left << "' y='" << v.top << "' width='" << v.Width()
+        << "' height='" << v.Height() << "'/></clipPath>\n"
+        << "<g clip-path='url(#strasse)'>\n";
+    // Verges, the road with its centre dashes, the red bar with the cross.
+    out << "<rect x='" << v.left << "' y='" << v.top << "' width='" << v.Width() << "' height='" << v.Height()
+        << "' fill='#3c9a3c'/>\n"
+        << "<rect x='" << v.X(dorvane::RoadLeft) << "' y='" << v.top << "' width='"
+        << (dorvane::RoadRight - dorvane::RoadLeft) * v.scale << "' height='" << v.Height() << "' fill='#8c8c8c'/>\n";
+    const double centre = (dorvane::RoadLeft + dorvane::RoadRight) / 2;
+    out << "<line x1='" << v.X(centre) << "' y1='" << v.top << "' x2='" << v.X(centre) << "' y2='" << v.Y(-25)
+        << "' stroke='white' stroke-width='3' stroke-dasharray='20,20'/>\n"
+        << "<rect x='" << v.X(dorvane::RoadLeft) << "' y='" << v.Y(-25) << "' width='"
+        << (dorvane::RoadRight - dorvane::RoadLeft) * v.scale << "' height='" << 3 * v.scale
+        << "' fill='#d01010'/>\n"
+        << "<path d='M" << v.X(-1) << ',' << v.Y(-25.5) << " L" << v.X(1) << ',' << v.Y(-27.5) << " M" << v.X(1)
+        << ',' << v.Y(-25.5) << " L" << v.X(-1) << ',' << v.Y(-27.5) << "' stroke='black' stroke-width='3'/>\n"
+        << "<line x1='" << v.X(0) << "' y1='" << v.top << "' x2='" << v.X(0) << "' y2='" << v.Y(-25)
+        << "' stroke='red' stroke-dasharray='4,4'/>\n";
+    // The rear point's path from every start: blue when the goal is met.
+    for (const TruckRun& r : runs) {
+        const char* colour = r.Quality.Good() ? "#1040c0" : "#e06000";
+        out << "<polyline fill='none' stroke='" << colour << "' stroke-width='1.2' stroke-opacity='0.8' points='";
+        for (const dorvane::TrackPoint& p : r.Result.Track) {
+            if (!std::isfinite(p.RearX) || !std::isfinite(p.RearY)) break;
+            // Keep the numbers in the picture's neighbourhood; the clip does the rest.
+            const double x = std::clamp(double(p.RearX), v.x1 - 50, v.x2 + 50);
+            const double y = std::clamp(double(p.RearY), v.y1 - 50, v.y2 + 50);
+            out << Fixed(v.X(x), 1) << ',' << Fixed(v.Y(y), 1) << ' ';
+        }
+        out << "'/>\n";
+        if (!r.Result.Track.empty()) {
+            const auto& p0 = r.Result.Track.front();
+            out << "<circle cx='" << Fixed(v.X(p0.RearX), 1) << "' cy='" << Fixed(v.Y(p0.RearY), 1)
+                << "' r='2' fill='" << colour << "'/>\n";
+        }
+    }
+    out << "</g>\n<rect x='" << v.left << "' y='" << v.top << "' width='" << v.Width() << "' height='" << v.Height()
+        << "' fill='none' stroke='black'/>\n";
+    for (int x : {-20, -10, 0}) {
+        out << "<text x='" << v.X(x) << "' y='" << v.top + v.Height() + 16 << "' text-anchor='middle'>" << x
+            << "</text>\n";
+    }
+    for (int y : {-25, 0, 25}) {
+        out << "<text x='" << v.left - 6 << "' y='" << v.Y(y) + 4 << "' text-anchor='end'>" << y << "</text>\n";
+    }
+    out << "<text x='" << v.left + v.Width() / 2 << "' y='" << v.top + v.Height() + 34
+        << "' text-anchor='middle'>x in m (Ziellinie x = 0)</text>\n"
+        << "<text x='" << v.left << "' y='20'>Weg des hinteren Punkts, v = " << speed << " m/s</text>\n"
+        << "<text x='" << v.left << "' y='38'>" << good << " von " << runs.size()
+        << " Starts erreichen das Ziel (blau), die \xC3\xBC" "brigen orange</text>\n"
+        << "</svg>\n";
+}
+
+int RunTruck(const std::vector<std::string>& args) {
+    const Args a(args, {"--grid", "--csv"}, {"--start", "--speed", "--steps", "--svg"});
+    a.ExpectPositional(1, "die Projektdatei (DATEI)");
+    const auto starts = TruckStarts(a);
+    const double speed = a.Number("--speed").value_or(-1.0);
+    if (!(std::fabs(speed) < 1.0e6))
+        throw UsageError("--speed erwartet eine Geschwindigkeit in m/s, z. B. --speed -10");
+    const double steps = a.Number("--steps").value_or(dorvane::DefaultMaxSteps);
+    if (!(steps >= 1 && steps <= MaxStepsAllowed) || steps != std::floor(steps))
+        throw UsageError("--steps erwartet eine ganze Zahl von 1 bis 1000000.");
+
+    Project p;
+    const int status = LoadForTool(a.Positional()[0], p);
+    if (status != ExitOk) return status;
+    if (!p.A.Defined || !p.Out.Defined) {
+        std::cerr << "Fehler: Eingang A und/oder Ausgang (noch) nicht definiert!\n";
+        return ExitFormatError;
+    }
+    const dorvane::Controller c{p.A, p.B, p.Out, p.Rules};
+    const bool record = a.Has("--csv") || a.Value("--svg").has_value();
+    const auto runs = RunTruckStarts(c, starts, static_cast<float>(speed), static_cast<int>(steps), record);
+
+    if (const auto svg = a.Value("--svg")) {
+        std::ofstream f(*svg, std::ios::binary);
+        WriteTruckSvg(runs, static_cast<float>(speed), f);
+        f.close();
+        if (!f) {
+            std::cerr << "Fehler: " << *svg << " konnte nicht geschrieben werden.\n";
+            return ExitUnreadable;
+        }
+    }
+    // With --csv the trajectories go to standard output and the table to
+    // standard error, so that the rows can be piped on.
+    std::ostream& table = a.Has("--csv") ? std::cerr : std::cout;
+    if (a.Has("--csv")) WriteTruckCsv(runs, std::cout);
+    PrintTruckTable(runs, static_cast<float>(speed), table);
+    PrintTruckSummary(runs, static_cast<float>(speed), table);
+    return ExitOk;
+}
+
+}  // namespace fuzzysim
