@@ -41,7 +41,10 @@ void Report(const QString& message) {
 
 void TApplication::ReportException(const std::exception& e) {
     QString text = QString::fromUtf8(e.what());
-    Report(text + QLatin1Char('.'));
+    // The full stop closes the sentence; a text that already ends with one
+    // does not get a second.
+    if (!text.endsWith(QLatin1Char('.'))) text += QLatin1Char('.');
+    Report(text);
 }
 
 void TApplication::ReportUnknownException() { Report(QStringLiteral("Unbekannter Fehler.")); }

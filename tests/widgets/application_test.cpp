@@ -205,9 +205,11 @@ TEST(DefaultErrorHandling, ReportExceptionUsesTheTitle) {
     app->SetTitle(QStringLiteral("Pemrak"));
     widgets::TApplication::ReportException(std::runtime_error("Fenster fehlt"));
     app->SetTitle(QStringLiteral("Test"));
-    ASSERT_EQ(rec.Count(), 1);
-    EXPECT_EQ(rec.Last().title, QStringLiteral("Pemrak"));
-    EXPECT_EQ(rec.Last().text, QStringLiteral("Fenster fehlt."));
+    widgets::TApplication::ReportException(std::runtime_error("Ende."));
+    ASSERT_EQ(rec.Count(), 2);
+    EXPECT_EQ(rec.Messages()[0].title, QStringLiteral("Pemrak"));
+    EXPECT_EQ(rec.Messages()[0].text, QStringLiteral("Fenster fehlt."));
+    EXPECT_EQ(rec.Messages()[1].text, QStringLiteral("Ende.")) << "no doubled full stop";
 }
 
 }  // namespace
