@@ -154,14 +154,6 @@ TEST_F(PemrakTest, StartUpFollowsTheCommandLine) {
     }
 }
 
-TEST_F(PemrakTest, TheLoadedOutputIsCopiedForTheDiagram) {
-    TMainForm& m = Starte({LokFuz});
-    ASSERT_TRUE(m.Ausgang.Defined);
-    EXPECT_EQ(m.AusgangKopie.Name, m.Ausgang.Name);
-    EXPECT_EQ(m.AusgangKopie.GetParam(3, 5), 1.0f);
-    EXPECT_EQ(m.Regeln.Get(3, 3), 3);  // null distance, null velocity: no force
-}
-
 TEST_F(PemrakTest, FirstShowingEmptiesThePlotsCounterOnlyOnce) {
     programm = std::make_unique<Programm>(QStringList{});
     TMainForm& m = *programm->MainForm;

@@ -75,22 +75,6 @@ TEST(SchrittTest, SemiImplicitEulerUsesTheNewVelocityForThePosition) {
     EXPECT_EQ(z.t, 0.1f);
 }
 
-TEST(SchrittTest, HandForceOfOneNewtonApproachesATerminalSpeedOfAThirdMetrePerSecond) {
-    SimZustand z;
-    Aufzeichnung r;
-    SimInit(z, r, Startwerte{});
-    z.Kraft = 1.0f;
-    z.dt = 0.055f;
-    for (int i = 0; i < 200; ++i) Schritt(z);  // 11 s, many time constants of 2/3 s
-    EXPECT_NEAR(z.v, -1.0 / 3.0, 1e-4);
-    // After one time constant the speed is 1 - 1/e of the terminal one.
-    SimInit(z, r, Startwerte{});
-    z.Kraft = 1.0f;
-    z.dt = 0.001f;
-    while (z.t < 2.0f / 3.0f) Schritt(z);
-    EXPECT_NEAR(z.v, -(1.0 - std::exp(-1.0)) / 3.0, 2e-3);
-}
-
 TEST(AufzeichnungTest, StoresOnlyStepsOneToThousandAndRestartsAfterTheCounterWraps) {
     Aufzeichnung r;
     SimZustand z;
