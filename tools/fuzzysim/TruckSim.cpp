@@ -138,10 +138,7 @@ void WriteTruckSvg(const std::vector<TruckRun>& runs, float speed, std::ostream&
 
     out << "<svg xmlns='http://www.w3.org/2000/svg' width='" << w << "' height='" << h
         << "' font-family='sans-serif' font-size='12'>\n"
-        << "<rect width='" << w << "' height='" << h << "' fill='#f4f4f4'/>\n"
-        << "<clipPath id='strasse'><rect x='" << v.left << "' y='" << v.top << "' width='" << v.Width()
-        << "' height='" << v.Height() << "'/></clipPath>\n"
-        << "<g clip-path='url(#strasse)'>\n";
+        << "<rect width='" << w << "' height='" << h << "' fill='#f4f4f4'/>\n";
     // Verges, the road with its centre dashes, the red bar with the cross.
     out << "<rect x='" << v.left << "' y='" << v.top << "' width='" << v.Width() << "' height='" << v.Height()
         << "' fill='#3c9a3c'/>\n"
@@ -163,9 +160,9 @@ void WriteTruckSvg(const std::vector<TruckRun>& runs, float speed, std::ostream&
         out << "<polyline fill='none' stroke='" << colour << "' stroke-width='1.2' stroke-opacity='0.8' points='";
         for (const dorvane::TrackPoint& p : r.Result.Track) {
             if (!std::isfinite(p.RearX) || !std::isfinite(p.RearY)) break;
-            // Keep the numbers in the picture's neighbourhood; the clip does the rest.
-            const double x = std::clamp(double(p.RearX), v.x1 - 50, v.x2 + 50);
-            const double y = std::clamp(double(p.RearY), v.y1 - 50, v.y2 + 50);
+            // A path that leaves the picture runs along its edge.
+            const double x = std::clamp(double(p.RearX), v.x1, v.x2);
+            const double y = std::clamp(double(p.RearY), v.y1, v.y2);
             out << Fixed(v.X(x), 1) << ',' << Fixed(v.Y(y), 1) << ' ';
         }
         out << "'/>\n";
@@ -175,7 +172,7 @@ void WriteTruckSvg(const std::vector<TruckRun>& runs, float speed, std::ostream&
                 << "' r='2' fill='" << colour << "'/>\n";
         }
     }
-    out << "</g>\n<rect x='" << v.left << "' y='" << v.top << "' width='" << v.Width() << "' height='" << v.Height()
+    out << "<rect x='" << v.left << "' y='" << v.top << "' width='" << v.Width() << "' height='" << v.Height()
         << "' fill='none' stroke='black'/>\n";
     for (int x : {-20, -10, 0}) {
         out << "<text x='" << v.X(x) << "' y='" << v.top + v.Height() + 16 << "' text-anchor='middle'>" << x
@@ -188,7 +185,7 @@ void WriteTruckSvg(const std::vector<TruckRun>& runs, float speed, std::ostream&
         << "' text-anchor='middle'>x in m (Ziellinie x = 0)</text>\n"
         << "<text x='" << v.left << "' y='20'>Weg des hinteren Punkts, v = " << speed << " m/s</text>\n"
         << "<text x='" << v.left << "' y='38'>" << good << " von " << runs.size()
-        << " Starts erreichen das Ziel (blau), die \xC3\xBC" "brigen orange</text>\n"
+        << " Starts am Ziel (blau), die \xC3\xBC" "brigen orange</text>\n"
         << "</svg>\n";
 }
 
