@@ -19,7 +19,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
 #include <QShowEvent>

@@ -54,8 +54,6 @@ std::uint32_t SystemTick();
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
-    static constexpr int ScrollerBreite = 529;
-
     explicit TMainForm(QWidget* parent = nullptr);
     ~TMainForm() override;
 
