@@ -78,10 +78,8 @@ RunResult RunFuzzy(const Controller& c, StartValues start, float speed, int maxS
         r.MaxAbsX = std::fmax(r.MaxAbsX, std::fabs(truck.RearX));
         if (!OnRoad(truck.RearX))
             r.LeftRoad = true;
-        if (record) {
-            r.Rear.push_back({truck.RearX, truck.RearY});
-            r.Cab.push_back({truck.CabX, truck.CabY});
-        }
+        if (record)
+            r.Track.push_back({truck.RearX, truck.RearY, truck.CabX, truck.CabY, Attitude(truck), SteeringDegrees(truck)});
     };
     note();
     while (r.Steps < maxSteps && !Arrived(truck)) {

@@ -60,6 +60,14 @@ struct StartValues {
     float Attitude = 0.0f;  // degrees
 };
 
+// One recorded moment of a run.
+struct TrackPoint {
+    float RearX, RearY;
+    float CabX, CabY;
+    float Attitude;  // degrees
+    float Steering;  // degrees
+};
+
 struct RunResult {
     StartValues Start;
     bool Arrived = false;
@@ -68,8 +76,7 @@ struct RunResult {
     float Attitude = 0.0f;  // degrees, at the end
     float MaxAbsX = 0.0f;   // largest |rear x| from the start on
     bool LeftRoad = false;  // the rear point was off the road at some time
-    std::vector<TPointF> Rear;  // rear point after placing and after every step, if recorded
-    std::vector<TPointF> Cab;
+    std::vector<TrackPoint> Track;  // after placing and after every step, if recorded
 };
 
 // Default bound on the steps of one run: far more than any sensible run needs

@@ -303,6 +303,5 @@ int main(int argc, char** argv)
     ok = Save(Indicator(2), dir, "rueck.png") && ok;
     ok = Save(TruckPicture(), dir, "truck.png") && ok;
     ok = Save(Icon(128), dir, "dorvane.png") && ok;
-    ok = Save(Icon(32), dir, "dorvane32.png") && ok;
     return ok ? 0 : 1;
 }

@@ -1,0 +1,63 @@
+#include "Help.h"
+
+#include "Fonts.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace dorvane {
+
+THelpForm::THelpForm(QWidget* parent)
+    : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
+    setWindowTitle(QStringLiteral("Dorvane \u2013 Hilfe"));
+    setFont(widgets::PixelFont(widgets::SansFamily(), 13));
+    resize(540, 500);
+    Browser = new QTextBrowser(this);
+    Browser->setOpenExternalLinks(false);
+    Browser->setSearchPaths({QStringLiteral(":/dorvane/help")});
+    ContentsBtn = new QPushButton(QStringLiteral("&Inhalt"), this);
+    BackBtn = new QPushButton(QStringLiteral("&Zur\u00FCck"), this);
+    CloseBtn = new QPushButton(QStringLiteral("&Schlie\u00DFen"), this);
+    BackBtn->setEnabled(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(ContentsBtn);
+    buttons->addWidget(BackBtn);
+    buttons->addStretch();
+    buttons->addWidget(CloseBtn);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Browser);
+    layout->addLayout(buttons);
+
+    connect(ContentsBtn, &QPushButton::clicked, this, [this] { Browser->setSource(PageFor(0)); });
+    connect(BackBtn, &QPushButton::clicked, Browser, &QTextBrowser::backward);
+    connect(Browser, &QTextBrowser::backwardAvailable, BackBtn, &QPushButton::setEnabled);
+    connect(CloseBtn, &QPushButton::clicked, this, &QDialog::close);
+}
+
+QUrl THelpForm::PageFor(int context)
+{
+    if (context == 2)
+        return QUrl(QStringLiteral("qrc:/dorvane/help/regeleditor.html"));
+    return QUrl(QStringLiteral("qrc:/dorvane/help/inhalt.html"));
+}
+
+void THelpForm::ShowContext(int context)
+{
+    Browser->setSource(PageFor(context));
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal && modal != this) {
+        // Open beside a modal dialog, a free window would be blocked by it.
+        hide();
+        exec();
+        return;
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+}  // namespace dorvane
