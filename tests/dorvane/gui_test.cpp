@@ -1,0 +1,538 @@
+// Dorvane's windows driven as the user and the event loop drive them: start
+// with and without a project, "Truck setzen", the steering bar, the run's end,
+// the rule editor, the start values, the help.
+#include "Control.h"
+#include "Errors.h"
+#include "Graph.h"
+#include "Help.h"
+#include "Info.h"
+#include "Ks.h"
+#include "Main.h"
+#include "MessageRecorder.h"
+#include "Programm.h"
+#include "RegEdit.h"
+#include "SingEdit.h"
+#include "Werte.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QTimer>
+
+#include <cmath>
+#include <functional>
+#include <memory>
+#include <string>
+
+using dorvane::TMainForm;
+using testsupport::MessageRecorder;
+using widgets::MessageKind;
+
+namespace {
+
+const QString TruckFuz = QStringLiteral(FUZZY_SOURCE_DIR "/examples/truck.fuz");
+const QString OneInputFuz = QStringLiteral(FUZZY_SOURCE_DIR "/examples/truck_einachsig.fuz");
+const QString Missing = QStringLiteral(FUZZY_SOURCE_DIR "/examples/gibt-es-nicht.fuz");
+
+const QString ReadFailed = QStringLiteral("Daten konnten nicht gelesen werden!");
+const QString ParameterFailed =
+    QStringLiteral("Die mit dem Parameter \u00FCbergebene Datei konnte nicht geladen werden!");
+
+// Runs f on the modal dialog once its event loop is running.
+void WhenModal(std::function<void(QWidget*)> f)
+{
+    QTimer::singleShot(0, [f] { f(QApplication::activeModalWidget()); });
+}
+
+// The program as main() builds it, started with the given arguments; the
+// recorder answers every message box.
+class Dorvane : public testing::Test {
+protected:
+    void Start(const QStringList& args, bool show = true)
+    {
+        program = std::make_unique<dorvane::Programm>(args);
+        if (show)
+            program->MainForm->show();
+    }
+    TMainForm& M() { return *program->MainForm; }
+    dorvane::TWerteForm& Werte() { return *program->WerteForm; }
+
+    void MouseOnBar(QEvent::Type type, int x, Qt::MouseButton button, Qt::MouseButtons buttons)
+    {
+        QMouseEvent e(type, QPointF(x, 10), M().ProgressBar->mapToGlobal(QPointF(x, 10)), button, buttons,
+                      Qt::NoModifier);
+        QCoreApplication::sendEvent(M().ProgressBar, &e);
+    }
+    void MoveOverBar(int x) { MouseOnBar(QEvent::MouseMove, x, Qt::NoButton, Qt::NoButton); }
+    void ClickBar(Qt::MouseButton b) { MouseOnBar(QEvent::MouseButtonPress, 100, b, b); }
+
+    void ConfirmStartValues(const QString& abstand, const QString& lage, bool random, bool ok = true)
+    {
+        dorvane::TWerteForm& w = Werte();
+        WhenModal([&w, abstand, lage, random, ok](QWidget*) {
+            w.AbstandEdit->setText(abstand);
+            w.LageEdit->setText(lage);
+            w.CheckBox1->setChecked(random);
+            (ok ? w.OKBtn : w.CancelBtn)->click();
+        });
+        M().Startwerte1Click();
+    }
+
+    MessageRecorder messages;
+    std::unique_ptr<dorvane::Programm> program;
+};
+
+TEST_F(Dorvane, StartWithoutParameterInHandSteering)
+{
+    Start({});
+    EXPECT_EQ(M().windowTitle(), QStringLiteral("Dorvane 1.3"));
+    EXPECT_EQ(M().BetriebLbl->text(), QStringLiteral("Handsteuerung"));
+    EXPECT_TRUE(M().Handbetrieb);
+    EXPECT_EQ(M().ProgressBar->value(), 70);
+    EXPECT_TRUE(M().ProgressBar->isVisible());
+    EXPECT_TRUE(M().StopImage->isHidden());
+    EXPECT_TRUE(M().VorImage->isHidden());
+    EXPECT_TRUE(M().RueckImage->isHidden());
+    for (TSingEdit* e : {M().SingEdit1, M().SingEdit2, M().SingEdit3})
+        EXPECT_EQ(e->text(), QStringLiteral("0"));
+    EXPECT_FALSE(M().Start1->isEnabled());
+    EXPECT_FALSE(M().Stop1->isEnabled());
+    EXPECT_FALSE(M().Betriebsart1->isEnabled());
+    EXPECT_TRUE(M().Regelneditieren1->isEnabled());
+    EXPECT_FALSE(M().Running());
+    EXPECT_EQ(M().StartGeschwindigkeit, -1.0f);
+    EXPECT_EQ(messages.Count(), 0);
+    // The truck waits at the origin, 10 m long, with 18 degrees of steering.
+    EXPECT_NEAR(std::hypot(M().Truck1.CabX - M().Truck1.RearX, M().Truck1.CabY - M().Truck1.RearY), 10.0, 1e-4);
+    EXPECT_FLOAT_EQ(M().Truck1.Steering, 0.31415927f);
+}
+
+TEST_F(Dorvane, StartWithReadableProjectSwitchesToFuzzyControl)
+{
+    Start({TruckFuz});
+    EXPECT_EQ(messages.Count(), 0);
+    EXPECT_EQ(M().windowTitle(), QStringLiteral("Dorvane [") + TruckFuz + QLatin1Char(']'));
+    EXPECT_FALSE(M().Handbetrieb);
+    EXPECT_EQ(M().BetriebLbl->text(), QStringLiteral("Fuzzyregelung"));
+    EXPECT_FALSE(M().ProgressBar->isVisible());
+    EXPECT_TRUE(M().Betriebsart1->isEnabled());
+    EXPECT_EQ(M().StartGeschwindigkeit, -10.0f);
+    EXPECT_TRUE(M().EingangA.Defined && M().EingangB.Defined && M().Ausgang.Defined);
+    EXPECT_EQ(M().AusgangKopie.Name, "Lenkwinkel");
+}
+
+TEST_F(Dorvane, CaptionBeforeActivationCarriesTheVersion)
+{
+    Start({TruckFuz}, false);
+    EXPECT_EQ(M().windowTitle(), QStringLiteral("Dorvane 1.3 [") + TruckFuz + QLatin1Char(']'));
+    EXPECT_TRUE(M().Handbetrieb);
+}
+
+TEST_F(Dorvane, StartWithUnreadableProjectReportsBothLoads)
+{
+    Start({Missing});
+    ASSERT_EQ(messages.Count(), 4);
+    // FormCreate: the reader's warning, then the default error handling.
+    EXPECT_EQ(messages.Messages()[0].kind, MessageKind::Warning);
+    EXPECT_EQ(messages.Messages()[0].text, ReadFailed);
+    EXPECT_EQ(messages.Messages()[1].kind, MessageKind::Error);
+    EXPECT_EQ(messages.Messages()[1].title, QStringLiteral("Dorvane"));
+    EXPECT_EQ(messages.Messages()[1].text, QStringLiteral("E/A-Fehler 103."));
+    // FormActivate: the reader's warning again, then its own error box.
+    EXPECT_EQ(messages.Messages()[2].text, ReadFailed);
+    EXPECT_EQ(messages.Messages()[3].kind, MessageKind::Error);
+    EXPECT_EQ(messages.Messages()[3].title, QStringLiteral("Fehler"));
+    EXPECT_EQ(messages.Messages()[3].text, ParameterFailed);
+
+    EXPECT_EQ(M().windowTitle(), QStringLiteral("Dorvane 1.3"));
+    EXPECT_FALSE(M().Handbetrieb);
+    EXPECT_EQ(M().StartGeschwindigkeit, -10.0f);
+    EXPECT_FALSE(M().Betriebsart1->isEnabled());
+    EXPECT_FALSE(M().AusgangKopie.Defined);
+}
+
+TEST_F(Dorvane, ActivationRunsOnlyOnceWhenShown)
+{
+    Start({Missing});
+    const int shown = messages.Count();
+    M().hide();
+    M().show();
+    program->InfoForm->show();
+    program->InfoForm->close();
+    M().activateWindow();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(messages.Count(), shown);
+}
+
+TEST_F(Dorvane, TwoParametersLoadOnlyOnActivation)
+{
+    Start({TruckFuz, OneInputFuz});
+    EXPECT_EQ(messages.Count(), 0);
+    EXPECT_EQ(M().windowTitle(), QStringLiteral("Dorvane [") + TruckFuz + QLatin1Char(']'));
+    EXPECT_FALSE(M().Handbetrieb);
+    EXPECT_FALSE(M().Betriebsart1->isEnabled());
+    EXPECT_TRUE(M().EingangB.Defined);
+}
+
+TEST_F(Dorvane, StartValuesDialogOpensWithItsDefaults)
+{
+    Start({});
+    EXPECT_EQ(Werte().windowTitle(), QStringLiteral("Startwerte"));
+    EXPECT_EQ(Werte().AbstandEdit->text(), QStringLiteral("-10.0000"));
+    EXPECT_EQ(Werte().LageEdit->text(), QStringLiteral("0"));
+    EXPECT_EQ(Werte().GeschwindigkeitEdit->text(), QStringLiteral(" -1.0000"));
+    EXPECT_TRUE(Werte().CheckBox1->isChecked());
+    EXPECT_EQ(program->InfoForm->windowTitle(), QStringLiteral("Infos"));
+    EXPECT_EQ(program->InfoForm->ProductName->text(), QStringLiteral("Dorvane"));
+    EXPECT_EQ(program->InfoForm->Version->text(), QStringLiteral("Version 1.3"));
+}
+
+TEST_F(Dorvane, TruckSetzenAtRandomKeepsTheCabAtMinus10)
+{
+    Start({});
+    for (int i = 0; i < 20; ++i) {
+        M().TruckBtn1Click();
+        EXPECT_FLOAT_EQ(M().Truck1.CabX, -10.0f);
+        EXPECT_FLOAT_EQ(M().Truck1.CabY, 25.0f);
+        const float lage = M().SingEdit2->Number();
+        EXPECT_GE(lage, -45.0f);
+        EXPECT_LE(lage, 45.0f);
+        EXPECT_FLOAT_EQ(M().SingEdit3->Number(), 18.0f);
+        EXPECT_NEAR(M().SingEdit1->Number(), -10.0 - 10.0 * std::cos((lage + 90.0) * M_PI / 180.0), 2e-4);
+    }
+    EXPECT_TRUE(M().Start1->isEnabled());
+    EXPECT_TRUE(M().Stop1->isEnabled());
+    EXPECT_FALSE(M().StopImage->isHidden());
+    EXPECT_FALSE(M().Running());
+}
+
+TEST_F(Dorvane, TruckSetzenWithConfirmedStartValues)
+{
+    Start({});
+    ConfirmStartValues(QStringLiteral("-5"), QStringLiteral("10"), false);
+    M().TruckBtn1Click();
+    EXPECT_FLOAT_EQ(M().Truck1.CabX, -5.0f);
+    EXPECT_FLOAT_EQ(M().Truck1.CabY, 25.0f);
+    EXPECT_EQ(M().SingEdit1->text(), QStringLiteral(" -3.2635"));
+    EXPECT_NEAR(M().SingEdit2->Number(), 10.0f, 1e-4f);
+    EXPECT_EQ(M().Truck1.Speed, -1.0f);
+}
+
+TEST_F(Dorvane, CancelledStartValuesStillClearRandomPlacement)
+{
+    Start({});
+    ConfirmStartValues(QStringLiteral("-5"), QStringLiteral("10"), false, false);
+    M().TruckBtn1Click();
+    EXPECT_FLOAT_EQ(M().Truck1.CabX, 0.0f);
+    EXPECT_FLOAT_EQ(M().Truck1.CabY, 25.0f);
+    EXPECT_NEAR(M().SingEdit2->Number(), 0.0f, 1e-4f);
+    // The fields keep what was typed for the next opening.
+    EXPECT_EQ(Werte().AbstandEdit->text(), QStringLiteral("-5"));
+}
+
+TEST_F(Dorvane, PositiveSpeedDrivesForwards)
+{
+    Start({});
+    Werte().GeschwindigkeitEdit->setText(QStringLiteral("1"));
+    ConfirmStartValues(QStringLiteral("-10"), QStringLiteral("0"), false);
+    M().TruckBtn1Click();
+    M().Start1Click();
+    M().Timer1Timer();
+    EXPECT_GT(M().Truck1.CabY, 25.0f);
+}
+
+struct BarCase {
+    const char* name;
+    int column;
+    int position;
+    float degrees;
+};
+
+class SteeringBar : public Dorvane, public testing::WithParamInterface<BarCase> {};
+
+TEST_P(SteeringBar, PointerColumnSetsPositionAndSteering)
+{
+    Start({});
+    M().TruckBtn1Click();
+    MoveOverBar(GetParam().column);
+    EXPECT_EQ(M().ProgressBar->value(), GetParam().position);
+    EXPECT_NEAR(M().Truck1.Steering * 180.0 / M_PI, GetParam().degrees, 1e-4);
+    EXPECT_FLOAT_EQ(M().SingEdit3->Number(), GetParam().degrees);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dorvane, SteeringBar,
+                         testing::Values(BarCase{"LeftEndFullLeft", 0, 0, 70.0f},
+                                         BarCase{"HalfGoesToEven32", 45, 32, 38.0f},
+                                         BarCase{"HalfGoesToEven38", 55, 38, 32.0f},
+                                         BarCase{"MiddleStraight", 100, 70, 0.0f},
+                                         BarCase{"LastColumn", 199, 139, -69.0f},
+                                         BarCase{"BeyondTheRightEndIsLimited", 260, 140, -70.0f},
+                                         BarCase{"BeyondTheLeftEndIsLimited", -30, 0, 70.0f}),
+                         [](const testing::TestParamInfo<BarCase>& i) { return std::string(i.param.name); });
+
+TEST_F(Dorvane, SteeringRedrawLeavesNoTraceOnTheRoad)
+{
+    Start({});
+    M().TruckBtn1Click();
+    const QImage placed = M().KS1->Image().copy();
+    MoveOverBar(10);
+    EXPECT_NE(M().KS1->Image(), placed);
+    // Back to the placed steering (18 degrees = position 52 = column 74.3).
+    M().Truck1.Draw(*M().KS1);
+    M().Truck1.Steering = 0.31415927f;
+    M().Truck1.Draw(*M().KS1);
+    EXPECT_EQ(M().KS1->Image(), placed);
+}
+
+TEST_F(Dorvane, ClicksOnTheBarStartReverseAndStop)
+{
+    Start({});
+    M().TruckBtn1Click();
+    ClickBar(Qt::LeftButton);
+    EXPECT_TRUE(M().Running());
+    EXPECT_FALSE(M().RueckImage->isHidden());
+    EXPECT_TRUE(M().StopImage->isHidden());
+
+    ClickBar(Qt::RightButton);
+    EXPECT_EQ(M().Truck1.Speed, 1.0f);
+    EXPECT_FALSE(M().VorImage->isHidden());
+    EXPECT_TRUE(M().RueckImage->isHidden());
+    M().Timer1Timer();
+    EXPECT_GT(M().Truck1.CabY, 25.0f);
+
+    ClickBar(Qt::LeftButton);
+    EXPECT_FALSE(M().Running());
+    EXPECT_FALSE(M().StopImage->isHidden());
+    EXPECT_TRUE(M().VorImage->isHidden());
+    // The menu is not updated by clicks on the bar.
+    EXPECT_TRUE(M().Start1->isEnabled());
+    EXPECT_TRUE(M().Stop1->isEnabled());
+}
+
+TEST_F(Dorvane, ClickBeforeAnyPlacementStartsFromTheOrigin)
+{
+    Start({});
+    ClickBar(Qt::LeftButton);
+    EXPECT_TRUE(M().Running());
+    EXPECT_FALSE(M().RueckImage->isHidden());
+}
+
+TEST_F(Dorvane, FuzzyTruckSetzenStartsTheRunAtOnce)
+{
+    Start({TruckFuz});
+    M().TruckBtn1Click();
+    EXPECT_TRUE(M().Running());
+    EXPECT_FALSE(M().Start1->isEnabled());
+    EXPECT_TRUE(M().Stop1->isEnabled());
+    EXPECT_TRUE(M().StopImage->isHidden());
+    EXPECT_FALSE(M().ProgressBar->isVisible());
+    EXPECT_EQ(M().Truck1.Speed, -10.0f);
+}
+
+TEST_F(Dorvane, ArrivalStopsTheTimerAndStartGoesOnForOneTick)
+{
+    Start({TruckFuz});
+    M().TruckBtn1Click();
+    int ticks = 0;
+    while (M().Running() && ticks < 1000) {
+        M().Timer1Timer();
+        ++ticks;
+    }
+    EXPECT_FALSE(M().Running());
+    EXPECT_LE(M().Truck1.RearY, -25.0f);
+    EXPECT_LT(std::fabs(M().SingEdit1->Number()), 0.1f);
+    EXPECT_LT(std::fabs(M().SingEdit2->Number()), 1.0f);
+    EXPECT_TRUE(M().Start1->isEnabled());
+    EXPECT_FALSE(M().Stop1->isEnabled());
+
+    const float y = M().Truck1.RearY;
+    M().Start1Click();
+    EXPECT_TRUE(M().Running());
+    M().Timer1Timer();
+    EXPECT_FALSE(M().Running());
+    EXPECT_LT(M().Truck1.RearY, y);
+}
+
+TEST_F(Dorvane, TheWindowRunsTheSameStepsAsTheSimulation)
+{
+    Start({TruckFuz});
+    ConfirmStartValues(QStringLiteral("-16"), QStringLiteral("-20"), false);
+    M().TruckBtn1Click();
+    const dorvane::RunResult sim =
+        dorvane::RunFuzzy(M().Regler(), {-16.0f, -20.0f}, M().StartGeschwindigkeit, dorvane::DefaultMaxSteps);
+    int ticks = 0;
+    while (M().Running() && ticks < 1000) {
+        M().Timer1Timer();
+        ++ticks;
+    }
+    EXPECT_EQ(ticks, sim.Steps);
+    EXPECT_EQ(M().Truck1.RearX, sim.X);
+}
+
+TEST_F(Dorvane, FuzzyModeWithoutProjectDrivesStraight)
+{
+    Start({});
+    M().Betriebsart1Click();
+    M().TruckBtn1Click();
+    const float heading = M().Truck1.Heading();
+    for (int i = 0; i < 10; ++i)
+        M().Timer1Timer();
+    // No terms: the output's fallback, 0 degrees, keeps the body's direction.
+    EXPECT_EQ(M().Truck1.Steering, 0.0f);
+    EXPECT_NEAR(M().Truck1.Heading(), heading, 1e-5f);
+    EXPECT_LT(M().Truck1.CabY, 24.5f);
+}
+
+TEST_F(Dorvane, SwitchingModesTogglesBarAndLabel)
+{
+    Start({TruckFuz});
+    M().Betriebsart1Click();
+    EXPECT_TRUE(M().Handbetrieb);
+    EXPECT_EQ(M().BetriebLbl->text(), QStringLiteral("Handsteuerung"));
+    EXPECT_TRUE(M().ProgressBar->isVisible());
+    ClickBar(Qt::LeftButton);
+    M().Betriebsart1Click();
+    EXPECT_TRUE(M().RueckImage->isHidden());
+    EXPECT_TRUE(M().Running());  // the timer is not touched
+}
+
+TEST_F(Dorvane, RulesBeforeAnyProjectWarn)
+{
+    Start({});
+    M().Regelneditieren1Click();
+    ASSERT_EQ(messages.Count(), 1);
+    EXPECT_EQ(messages.Last().kind, MessageKind::Warning);
+    EXPECT_EQ(messages.Last().text, QStringLiteral("Eingang A und/oder Ausgang (noch) nicht definiert!"));
+}
+
+TEST_F(Dorvane, EditedRulesTakeEffectOnlyAfterOk)
+{
+    Start({TruckFuz});
+    M().TruckBtn1Click();
+    const fuzzy::RuleTable before = M().Regeln;
+    TRegEditForm& editor = *program->RegEditForm;
+    TMainForm& m = M();
+    float steeringWhileOpen = 0.0f;
+    auto allLeft = [&editor] {
+        for (int r = 1; r <= 5; ++r)
+            for (int c = 1; c <= 5; ++c)
+                editor.EditRegeln.Set(r, c, 5);
+    };
+
+    WhenModal([&](QWidget*) {
+        allLeft();
+        editor.CancelBtn->click();
+    });
+    m.Regelneditieren1Click();
+    EXPECT_EQ(m.Regeln, before);
+
+    WhenModal([&](QWidget*) {
+        allLeft();
+        m.Timer1Timer();  // a tick while the editor is open
+        steeringWhileOpen = m.Truck1.Steering;
+        editor.OKBtn->click();
+    });
+    m.Regelneditieren1Click();
+    EXPECT_EQ(m.Regeln.Get(3, 3), 5);
+    EXPECT_LT(steeringWhileOpen * 180.0f / static_cast<float>(M_PI), 80.0f);
+    m.Timer1Timer();
+    EXPECT_NEAR(m.Truck1.Steering * 180.0 / M_PI, 85.0, 1e-3);
+}
+
+TEST_F(Dorvane, DiagramsBeforeAnyProjectOpen)
+{
+    Start({});
+    bool opened = false;
+    WhenModal([&](QWidget* w) {
+        opened = w == program->Graphform.get();
+        program->Graphform->accept();
+    });
+    M().Fuzzymengenzeigen1Click();
+    EXPECT_TRUE(opened);
+    EXPECT_EQ(messages.Count(), 0);
+}
+
+TEST_F(Dorvane, OpenLoadsWithoutChangingTheMode)
+{
+    Start({});
+    M().OpenDialog1 = [] { return OneInputFuz; };
+    M().ffnen1Click();
+    EXPECT_EQ(M().windowTitle(), QStringLiteral("Dorvane [") + OneInputFuz + QLatin1Char(']'));
+    EXPECT_TRUE(M().Betriebsart1->isEnabled());
+    EXPECT_TRUE(M().Handbetrieb);
+    EXPECT_FALSE(M().EingangB.Defined);
+
+    M().OpenDialog1 = [] { return QString(); };  // cancelled
+    M().ffnen1Click();
+    EXPECT_EQ(M().windowTitle(), QStringLiteral("Dorvane [") + OneInputFuz + QLatin1Char(']'));
+}
+
+TEST_F(Dorvane, OpeningAMissingFileChangesNothing)
+{
+    Start({TruckFuz});
+    const QString caption = M().windowTitle();
+    M().OpenDialog1 = [] { return Missing; };
+    EXPECT_THROW(M().ffnen1Click(), fuzzy::EInOutError);
+    EXPECT_EQ(M().windowTitle(), caption);
+    EXPECT_TRUE(M().AusgangKopie.Defined);
+    EXPECT_EQ(messages.Last().text, ReadFailed);
+}
+
+TEST_F(Dorvane, TargetLineIsDrawnDownTheWholePlot)
+{
+    Start({});
+    M().Handbetrieb = true;
+    M().TruckBtn1Click();
+    M().KS1->Refresh();
+    const QImage road = M().KS1->Image().copy();
+    M().Linie();
+    M().KS1->Setx(0.0f);
+    const int column = M().KS1->xint();
+    const QImage& drawn = M().KS1->Image();
+    int changedTop = 0, changedBottom = 0;
+    for (int row = 0; row < 30; ++row)
+        changedTop += drawn.pixel(column, row) != road.pixel(column, row);
+    for (int row = drawn.height() - 30; row < drawn.height(); ++row)
+        changedBottom += drawn.pixel(column, row) != road.pixel(column, row);
+    EXPECT_GT(changedTop, 0);
+    EXPECT_GT(changedBottom, 0);
+    // Drawn with exclusive-or, and the pen comes back as it was.
+    EXPECT_EQ(M().KS1->Canvas().penWidth(), 20);
+    M().Linie();
+    EXPECT_EQ(M().KS1->Image(), road);
+}
+
+TEST_F(Dorvane, HelpOpensAtContentsAndTheEditorsHelpAtItsTopic)
+{
+    Start({TruckFuz});
+    dorvane::THelpForm& help = *program->HelpForm;
+    M().Hilfe2Click();
+    EXPECT_TRUE(help.isVisible());
+    EXPECT_EQ(help.Browser->source(), dorvane::THelpForm::PageFor(0));
+    EXPECT_TRUE(help.Browser->toPlainText().contains(QStringLiteral("Themen")));
+    help.close();
+
+    TRegEditForm& editor = *program->RegEditForm;
+    QUrl shown;
+    WhenModal([&](QWidget*) {
+        WhenModal([&](QWidget* top) {
+            shown = help.Browser->source();
+            EXPECT_EQ(top, &help);
+            help.close();
+            editor.CancelBtn->click();
+        });
+        editor.HelpBtn->click();
+    });
+    M().Regelneditieren1Click();
+    EXPECT_EQ(shown, dorvane::THelpForm::PageFor(2));
+    EXPECT_TRUE(help.Browser->toPlainText().contains(QStringLiteral("Regeleditor")));
+}
+
+}  // namespace
