@@ -19,7 +19,9 @@ namespace {
 
 const QColor Grass(78, 150, 62);
 const QColor GrassDark(64, 128, 50);
-const QColor Asphalt(128, 128, 128);
+// Light enough that the yellow exclusive-or truck (and the red target line)
+// come out dark and clearly visible on it.
+const QColor Asphalt(168, 168, 168);
 const QColor TargetRed(210, 20, 20);
 const QColor TruckYellow(255, 220, 0);
 const QColor IndicatorBlue(20, 70, 200);
