@@ -361,7 +361,8 @@ int TMainForm::BarPosition(int X, int width)
 {
     if (width <= 0)
         return 70;
-    const float q = static_cast<float>(X * 140) / static_cast<float>(width);
+    // The quotient as a single, then the nearest integer, a half to the even one.
+    const float q = static_cast<float>(static_cast<double>(X) * 140.0 / width);
     const float pos = std::nearbyint(q);
     if (!(pos > 0.0f))
         return 0;
