@@ -1,12 +1,12 @@
 #include "Graph.h"
 
 #include "Fonts.h"
+#include "Window.h"
 #include "Ks.h"
 #include "ui_Graph.h"
 
 #include <QButtonGroup>
 #include <QRadioButton>
-#include <QScreen>
 #include <QShowEvent>
 
 TGraphform::TGraphform(const GraphVariables& vars, QWidget* parent)
@@ -84,11 +84,7 @@ void TGraphform::RadioGroup1Click() {
 void TGraphform::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous()) return;
-    if (const QScreen* screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    widgets::CentreOnScreen(*this);
     FormActivate();
     OKBtn->setFocus(Qt::OtherFocusReason);
 }

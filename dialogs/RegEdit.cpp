@@ -1,6 +1,7 @@
 #include "RegEdit.h"
 
 #include "Fonts.h"
+#include "Window.h"
 #include "MessageBoxes.h"
 #include "RuleGrid.h"
 #include "ui_RegEdit.h"
@@ -10,7 +11,6 @@
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QPixmap>
-#include <QScreen>
 #include <QShowEvent>
 #include <QStyledItemDelegate>
 
@@ -96,6 +96,15 @@ bool TRegEditForm::Execute(const fuzzy::TFuzzy& a, const fuzzy::TFuzzy& b, const
     if (exec() != QDialog::Accepted) return false;
     rules = EditRegeln;
     return true;
+}
+
+bool TRegEditForm::EditProjectRules(const fuzzy::TFuzzy& a, const fuzzy::TFuzzy& b, const fuzzy::TFuzzy& out,
+                                    fuzzy::RuleTable& rules) {
+    if (!a.Defined || !out.Defined) {
+        widgets::WarningBox(QStringLiteral("Eingang A und/oder Ausgang (noch) nicht definiert!"));
+        return false;
+    }
+    return Execute(a, b, out, rules);
 }
 
 void TRegEditForm::FormCreate() {
@@ -184,11 +193,7 @@ void TRegEditForm::HelpBtnClick() {
 void TRegEditForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous()) return;
-    if (const QScreen* screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    widgets::CentreOnScreen(*this);
     FormActivate();
     OKBtn->setFocus(Qt::OtherFocusReason);
 }

@@ -52,6 +52,11 @@ public:
     bool Execute(const fuzzy::TFuzzy& a, const fuzzy::TFuzzy& b, const fuzzy::TFuzzy& out,
                  fuzzy::RuleTable& rules);
 
+    // What "Regeln editieren" does in both programs: warns when input A or the
+    // output is undefined (input B may be), otherwise Execute.
+    bool EditProjectRules(const fuzzy::TFuzzy& a, const fuzzy::TFuzzy& b, const fuzzy::TFuzzy& out,
+                          fuzzy::RuleTable& rules);
+
     // Event handlers (connected in the constructor; public so callers and
     // tests can run them as the event loop would).
     void FormCreate();

@@ -8,6 +8,7 @@
 #include "Graph.h"
 #include "Info.h"
 #include "MessageBoxes.h"
+#include "Window.h"
 #include "PlotForm.h"
 #include "RegEdit.h"
 #include "SingEdit.h"
@@ -20,7 +21,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPainter>
-#include <QScreen>
 #include <QShowEvent>
 #include <QThread>
 
@@ -175,8 +175,7 @@ void TMainForm::showEvent(QShowEvent* event)
     if (event->spontaneous() || aktiviert_)
         return;
     aktiviert_ = true;
-    if (const QScreen* s = screen())
-        move(s->availableGeometry().center() - rect().center());
+    widgets::CentreOnScreen(*this);
     FormActivate();
 }
 
@@ -291,12 +290,8 @@ void TMainForm::Whlen1Click()
 
 void TMainForm::Regelneditieren1Click()
 {
-    if (!EingangA.Defined || !Ausgang.Defined) {
-        widgets::WarningBox(QStringLiteral("Eingang A und/oder Ausgang (noch) nicht definiert!"));
-        return;
-    }
     if (dialoge_.RegEditForm)
-        dialoge_.RegEditForm->Execute(EingangA, EingangB, Ausgang, Regeln);
+        dialoge_.RegEditForm->EditProjectRules(EingangA, EingangB, Ausgang, Regeln);
 }
 
 void TMainForm::Fuzzydiagrammzeigen1Click()

@@ -7,6 +7,7 @@
 #include "Info.h"
 #include "Ks.h"
 #include "MessageBoxes.h"
+#include "Window.h"
 #include "RegEdit.h"
 #include "SingEdit.h"
 #include "Werte.h"
@@ -18,7 +19,6 @@
 #include <QFileInfo>
 #include <QMouseEvent>
 #include <QProgressBar>
-#include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
 
@@ -207,8 +207,7 @@ void TMainForm::showEvent(QShowEvent* event)
     if (event->spontaneous() || activated_)
         return;
     activated_ = true;
-    if (const QScreen* s = screen())
-        move(s->availableGeometry().center() - frameGeometry().center() + pos());
+    widgets::CentreOnScreen(*this);
     FormActivate();
 }
 
@@ -326,12 +325,8 @@ void TMainForm::Startwerte1Click()
 
 void TMainForm::Regelneditieren1Click()
 {
-    if (!EingangA.Defined || !Ausgang.Defined) {
-        widgets::WarningBox(QStringLiteral("Eingang A und/oder Ausgang (noch) nicht definiert!"));
-        return;
-    }
     if (dialogs_.RegEditForm)
-        dialogs_.RegEditForm->Execute(EingangA, EingangB, Ausgang, Regeln);
+        dialogs_.RegEditForm->EditProjectRules(EingangA, EingangB, Ausgang, Regeln);
 }
 
 void TMainForm::Fuzzymengenzeigen1Click()
