@@ -8,11 +8,11 @@
 #include "Graph.h"
 #include "Info.h"
 #include "MessageBoxes.h"
-#include "Window.h"
 #include "PlotForm.h"
 #include "RegEdit.h"
 #include "SingEdit.h"
 #include "Typ.h"
+#include "Window.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -126,15 +126,15 @@ TMainForm::TMainForm(QWidget* parent)
     Ruhen = [] { QThread::msleep(1); };
     OpenDialog1 = [this] { return DateiWaehlen(); };
 
-    connect(Start, &QPushButton::clicked, this, &TMainForm::StartClick);
+    connect(Start, &QPushButton::clicked, this, widgets::Guarded(this, &TMainForm::StartClick));
     connect(TrackBar1, &QSlider::valueChanged, this, &TMainForm::TrackBar1Change);
-    connect(ffnen1, &QAction::triggered, this, &TMainForm::ffnen1Click);
-    connect(Beenden1, &QAction::triggered, this, &TMainForm::Beenden1Click);
-    connect(Whlen1, &QAction::triggered, this, &TMainForm::Whlen1Click);
-    connect(Regelneditieren1, &QAction::triggered, this, &TMainForm::Regelneditieren1Click);
-    connect(Fuzzydiagrammzeigen1, &QAction::triggered, this, &TMainForm::Fuzzydiagrammzeigen1Click);
-    connect(Plot1, &QAction::triggered, this, &TMainForm::Plot1Click);
-    connect(Info2, &QAction::triggered, this, &TMainForm::Info2Click);
+    connect(ffnen1, &QAction::triggered, this, widgets::Guarded(this, &TMainForm::ffnen1Click));
+    connect(Beenden1, &QAction::triggered, this, widgets::Guarded(this, &TMainForm::Beenden1Click));
+    connect(Whlen1, &QAction::triggered, this, widgets::Guarded(this, &TMainForm::Whlen1Click));
+    connect(Regelneditieren1, &QAction::triggered, this, widgets::Guarded(this, &TMainForm::Regelneditieren1Click));
+    connect(Fuzzydiagrammzeigen1, &QAction::triggered, this, widgets::Guarded(this, &TMainForm::Fuzzydiagrammzeigen1Click));
+    connect(Plot1, &QAction::triggered, this, widgets::Guarded(this, &TMainForm::Plot1Click));
+    connect(Info2, &QAction::triggered, this, widgets::Guarded(this, &TMainForm::Info2Click));
 }
 
 TMainForm::~TMainForm() = default;

@@ -2,15 +2,16 @@
 
 #include "ui_Main.h"
 
+#include "Application.h"
 #include "Fonts.h"
 #include "Graph.h"
 #include "Info.h"
 #include "Ks.h"
 #include "MessageBoxes.h"
-#include "Window.h"
 #include "RegEdit.h"
 #include "SingEdit.h"
 #include "Werte.h"
+#include "Window.h"
 
 #include <QCheckBox>
 #include <QDateTime>
@@ -112,18 +113,20 @@ TMainForm::TMainForm(QWidget* parent)
     rng_.seed(0);
     Random = [this] { return std::uniform_real_distribution<double>(0.0, 1.0)(rng_); };
 
-    connect(Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
-    connect(TruckBtn1, &QPushButton::clicked, this, &TMainForm::TruckBtn1Click);
-    connect(ffnen1, &QAction::triggered, this, &TMainForm::ffnen1Click);
-    connect(Fuzzymengenzeigen1, &QAction::triggered, this, &TMainForm::Fuzzymengenzeigen1Click);
-    connect(Beenden1, &QAction::triggered, this, &TMainForm::Beenden1Click);
-    connect(Start1, &QAction::triggered, this, &TMainForm::Start1Click);
-    connect(Stop1, &QAction::triggered, this, &TMainForm::Stop1Click);
-    connect(Betriebsart1, &QAction::triggered, this, &TMainForm::Betriebsart1Click);
-    connect(Startwerte1, &QAction::triggered, this, &TMainForm::Startwerte1Click);
-    connect(Regelneditieren1, &QAction::triggered, this, &TMainForm::Regelneditieren1Click);
-    connect(Hilfe2, &QAction::triggered, this, &TMainForm::Hilfe2Click);
-    connect(Info1, &QAction::triggered, this, &TMainForm::Info1Click);
+    // A handler's error is reported where the handler ends, not unwound
+    // through the toolkit's frames.
+    connect(Timer1, &QTimer::timeout, this, widgets::Guarded(this, &TMainForm::Timer1Timer));
+    connect(TruckBtn1, &QPushButton::clicked, this, widgets::Guarded(this, &TMainForm::TruckBtn1Click));
+    connect(ffnen1, &QAction::triggered, this, widgets::Guarded(this, &TMainForm::ffnen1Click));
+    connect(Fuzzymengenzeigen1, &QAction::triggered, this, widgets::Guarded(this, &TMainForm::Fuzzymengenzeigen1Click));
+    connect(Beenden1, &QAction::triggered, this, widgets::Guarded(this, &TMainForm::Beenden1Click));
+    connect(Start1, &QAction::triggered, this, widgets::Guarded(this, &TMainForm::Start1Click));
+    connect(Stop1, &QAction::triggered, this, widgets::Guarded(this, &TMainForm::Stop1Click));
+    connect(Betriebsart1, &QAction::triggered, this, widgets::Guarded(this, &TMainForm::Betriebsart1Click));
+    connect(Startwerte1, &QAction::triggered, this, widgets::Guarded(this, &TMainForm::Startwerte1Click));
+    connect(Regelneditieren1, &QAction::triggered, this, widgets::Guarded(this, &TMainForm::Regelneditieren1Click));
+    connect(Hilfe2, &QAction::triggered, this, widgets::Guarded(this, &TMainForm::Hilfe2Click));
+    connect(Info1, &QAction::triggered, this, widgets::Guarded(this, &TMainForm::Info1Click));
 }
 
 TMainForm::~TMainForm() = default;

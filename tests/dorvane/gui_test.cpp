@@ -485,6 +485,20 @@ TEST_F(Dorvane, OpeningAMissingFileChangesNothing)
     EXPECT_EQ(messages.Last().text, ReadFailed);
 }
 
+TEST_F(Dorvane, OpeningAMissingFileFromTheMenuReportsTheIoError)
+{
+    Start({});
+    M().OpenDialog1 = [] { return Missing; };
+    M().ffnen1->trigger();
+    ASSERT_EQ(messages.Count(), 2);
+    EXPECT_EQ(messages.Messages()[0].text, ReadFailed);
+    EXPECT_EQ(messages.Messages()[1].kind, MessageKind::Error);
+    EXPECT_EQ(messages.Messages()[1].title, QStringLiteral("Dorvane"));
+    EXPECT_EQ(messages.Messages()[1].text, QStringLiteral("E/A-Fehler 103."));
+    EXPECT_EQ(M().windowTitle(), QStringLiteral("Dorvane 1.3"));
+    EXPECT_FALSE(M().Betriebsart1->isEnabled());
+}
+
 TEST_F(Dorvane, TargetLineIsDrawnDownTheWholePlot)
 {
     Start({});
