@@ -54,7 +54,7 @@ Kennzahlen Auswerten(const Lauf& lauf)
     int letztesVorzeichen = 0;
     for (std::size_t i = 1; i < lauf.Verlauf.size(); ++i) {
         const LaufPunkt& p = lauf.Verlauf[i];
-        if (std::fabs(p.sCm) < Zielband * 100.0f)
+        if (std::fabs(double(p.sCm)) < Zielband * 100.0)
             k.BandErreicht = true;
         k.UeberschwingenCm = std::max(k.UeberschwingenCm, -p.sCm);
         const int vz = (p.Kraft > 0.0f) - (p.Kraft < 0.0f);

@@ -71,12 +71,12 @@ float FuzzyRegler::Kraft(const SimZustand& z) const
 
 bool ImZielband(const SimZustand& z)
 {
-    return std::fabs(z.s) < Zielband;
+    return std::fabs(double(z.s)) < Zielband;
 }
 
 bool NochAufDerStrecke(const SimZustand& z)
 {
-    return z.s > Auslaufgrenze;
+    return double(z.s) > Auslaufgrenze;
 }
 
 float TickDauer(std::uint32_t start, std::uint32_t jetzt)

@@ -36,8 +36,11 @@ struct Punkt {
 
 constexpr int MaxPunkte = 1000;
 constexpr float ErsterZeitschritt = 0.1f;  // s, before any step has been measured
-constexpr float Zielband = 0.01f;          // m, the indicator turns green inside it
-constexpr float Auslaufgrenze = -0.3f;     // m, a run ends by itself at or past it
+// The two limits are compared with the single-precision position in double,
+// as the decimal values they are: 0.01f lies a little below 0.01, so a
+// position of exactly 0.01f is still inside the band.
+constexpr double Zielband = 0.01;          // m, the indicator turns green inside it
+constexpr double Auslaufgrenze = -0.3;     // m, a run ends by itself at or past it
 
 // The recorded run: points 1..1000 and the 16-bit step counter, which goes
 // on counting beyond the recorded points and wraps from 65535 to 0.

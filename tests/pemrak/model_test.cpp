@@ -104,6 +104,28 @@ TEST(AufzeichnungTest, StoresOnlyStepsOneToThousandAndRestartsAfterTheCounterWra
     EXPECT_FLOAT_EQ(r.Get(2).s, 2.0f);   // the rest is the old run's
 }
 
+TEST(GrenzenTest, BandAroundTheMarkAndTheEndPastItAreJudgedOnTheSinglePosition) {
+    // 0.01f lies a little below 0.01 m and -0.3f a little below -0.3 m.
+    struct Fall { const char* name; float s; bool imBand, weiter; };
+    const Fall faelle[] = {
+        {"on the mark", 0.0f, true, true},
+        {"a centimetre before, as a single", 0.01f, true, true},
+        {"a centimetre past, as a single", -0.01f, true, true},
+        {"just outside the band", std::nextafter(0.01f, 1.0f), false, true},
+        {"just outside the band past the mark", std::nextafter(-0.01f, -1.0f), false, true},
+        {"thirty centimetres past, as a single", -0.3f, false, false},
+        {"just before the end", std::nextafter(-0.3f, 0.0f), false, true},
+        {"far past the mark", -5.0f, false, false},
+        {"not a number ends the run", std::numeric_limits<float>::quiet_NaN(), false, false},
+    };
+    for (const Fall& f : faelle) {
+        SimZustand z;
+        z.s = f.s;
+        EXPECT_EQ(ImZielband(z), f.imBand) << f.name;
+        EXPECT_EQ(NochAufDerStrecke(z), f.weiter) << f.name;
+    }
+}
+
 TEST(TickDauerTest, TakesTheDifferenceModuloTheCountersRange) {
     struct Fall { const char* name; std::uint32_t start, jetzt; float sekunden; };
     const Fall faelle[] = {
