@@ -2,6 +2,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QWindow>
 
 namespace pemrak {
 
@@ -31,6 +32,12 @@ TPaintBox::TPaintBox(QWidget* parent) : QWidget(parent)
 
 void TPaintBox::Zeigen()
 {
+    // Only a repaint that will come while the area is on the screen is the
+    // window's own. A hidden or minimised window paints again when it comes
+    // back, and that repaint must put the bare landscape back.
+    const QWindow* fenster = window()->windowHandle();
+    if (!isVisible() || !fenster || !fenster->isExposed())
+        return;
     eigeneZeichnung_ = true;
     update();
 }

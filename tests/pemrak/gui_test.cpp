@@ -268,6 +268,14 @@ TEST_F(PemrakTest, ARepaintWhileIdleShowsTheLandscapeWithoutTheLocomotive) {
     m.PaintBox1->Zeigen();
     QApplication::processEvents();
     EXPECT_NE(m.Szene, m.Image1);  // its own drawing stays
+
+    // A draw that could not be shown (the window was away) does not make the
+    // repaint on its return the window's own: the landscape comes back bare.
+    m.hide();
+    m.Pemrak_zeigen(0.5f);
+    m.show();
+    QApplication::processEvents();
+    EXPECT_EQ(m.Szene, m.Image1);
 }
 
 // ---------------------------------------------------------------------------
