@@ -14,6 +14,9 @@ THelpForm::THelpForm(QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setWindowTitle(QStringLiteral("Dorvane \u2013 Hilfe"));
+    // A window beside the program, not a part that keeps it running: closing
+    // the main window ends the program even while the help is open.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setFont(widgets::PixelFont(widgets::SansFamily(), 13));
     resize(540, 500);
     Browser = new QTextBrowser(this);

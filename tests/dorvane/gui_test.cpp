@@ -549,4 +549,27 @@ TEST_F(Dorvane, HelpOpensAtContentsAndTheEditorsHelpAtItsTopic)
     EXPECT_TRUE(help.Browser->toPlainText().contains(QStringLiteral("Regeleditor")));
 }
 
+TEST_F(Dorvane, ClosingTheMainWindowEndsTheProgramWithTheHelpOpen)
+{
+    Start({});
+    bool helpShown = false;
+    QTimer::singleShot(0, [&] {
+        M().Hilfe2Click();
+        helpShown = program->HelpForm->isVisible();
+        M().Beenden1Click();
+    });
+    // Should the program not end, the loop is left from here and the test fails.
+    bool stillRunning = false;
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [&stillRunning] {
+        stillRunning = true;
+        QCoreApplication::quit();
+    });
+    guard.start(5000);
+    QCoreApplication::exec();
+    EXPECT_TRUE(helpShown);
+    EXPECT_FALSE(stillRunning);
+}
+
 }  // namespace
