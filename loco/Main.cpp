@@ -184,6 +184,9 @@ void TMainForm::closeEvent(QCloseEvent* event)
     if (laufAktiv_) {
         // Closing in the middle of a run: the run ends after its current
         // step, as after "Stop", and then the window closes (StartClick).
+        // Waiting for the run to end by itself could keep the program open
+        // for good: a locomotive standing still, or held at the mark by its
+        // controller, never runs 30 cm past it.
         schliessenNachLauf_ = true;
         SetStart(0, QStringLiteral("Start"));
         event->ignore();
