@@ -62,6 +62,15 @@ void TRuleGrid::Setup() {
 void TRuleGrid::keyPressEvent(QKeyEvent* event) {
     const QModelIndex before = currentIndex();
     QTableWidget::keyPressEvent(event);
+    // Tab on the last cell: the view wraps into the header row, which cannot
+    // be selected, and would hand the focus on to the next control. Like
+    // Shift+Tab on the first cell, it wraps to the first rule cell instead.
+    const bool forwardTab = event->key() == Qt::Key_Tab &&
+                            !(event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier));
+    if (forwardTab && tabKeyNavigation() && currentIndex() == before) {
+        setCurrentCell(1, 1);
+        event->accept();
+    }
     const QModelIndex after = currentIndex();
     if (after.isValid() && after != before && !IsHeaderCell(after.row(), after.column())) emit CellClicked();
 }

@@ -256,6 +256,33 @@ TEST(RegEditKeys, EveryCellPassedTakesTheChosenTerm) {
     EXPECT_EQ(rec.Count(), 1);
 }
 
+TEST(RegEditKeys, TabWrapsAtBothEndsAndStaysInTheGrid) {
+    struct Row {
+        const char* name;
+        int fromColumn, fromRow;
+        Qt::Key key;
+        int toColumn, toRow;
+    };
+    const Row rows[] = {{"TabAtEndOfRow", 5, 1, Qt::Key_Tab, 1, 2},
+                        {"TabOnLastCell", 5, 5, Qt::Key_Tab, 1, 1},
+                        {"BacktabOnFirstCell", 1, 1, Qt::Key_Backtab, 5, 5}};
+    for (const Row& r : rows) {
+        MessageRecorder rec;
+        Editor e;
+        e.Open();
+        e.ChooseTerm(2);
+        e.ClickCell(r.fromColumn, r.fromRow);
+        e.form->StringGrid1->setFocus();
+        e.Key(r.key);
+        EXPECT_EQ(e.form->StringGrid1->currentColumn(), r.toColumn) << r.name;
+        EXPECT_EQ(e.form->StringGrid1->currentRow(), r.toRow) << r.name;
+        EXPECT_EQ(e.form->EditRegeln.Get(r.toColumn, r.toRow), 2) << r.name;
+        EXPECT_EQ(e.Cell(r.toColumn, r.toRow), QStringLiteral("LI")) << r.name;
+        // The list keeps its chosen term: the next key still moves in the grid.
+        EXPECT_TRUE(e.form->StringGrid1->hasFocus()) << r.name;
+        EXPECT_EQ(rec.Count(), 0) << r.name;
+    }
+}
 
 TEST(RegEditKeys, MovingWithoutAChosenTermWarnsEachTime) {
     MessageRecorder rec;
