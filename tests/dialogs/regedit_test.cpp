@@ -430,7 +430,7 @@ TEST(RegEditHelp, HelpOpensContextTwoAndTheDialogStaysOpen) {
 
 struct CloseCase {
     const char* name;
-    int how;  // 0 OK button, 1 Enter, 2 Abbrechen button, 3 Escape, 4 close box
+    int how;  // 0 OK button, 1 Enter, 2 Abbrechen button, 3 Escape, 4 close box, 5 Enter on Abbrechen
     bool accepted;
 };
 
@@ -461,6 +461,10 @@ TEST_P(RegEditExecute, CallerTableChangesOnlyOnOk) {
         case 3:
             QTest::keyClick(&form, Qt::Key_Escape);
             break;
+        case 5:
+            form.CancelBtn->setFocus();
+            QTest::keyClick(form.CancelBtn, Qt::Key_Return);
+            break;
         default:
             form.close();
             break;
@@ -484,7 +488,8 @@ TEST_P(RegEditExecute, CallerTableChangesOnlyOnOk) {
 INSTANTIATE_TEST_SUITE_P(Closing, RegEditExecute,
                          ::testing::Values(CloseCase{"OkButton", 0, true}, CloseCase{"EnterKey", 1, true},
                                            CloseCase{"CancelButton", 2, false}, CloseCase{"EscapeKey", 3, false},
-                                           CloseCase{"CloseBox", 4, false}),
+                                           CloseCase{"CloseBox", 4, false},
+                                           CloseCase{"EnterOnFocusedCancelButton", 5, false}),
                          [](const ::testing::TestParamInfo<CloseCase>& row) { return std::string(row.param.name); });
 
 TEST(RegEditExecuteAgain, ChosenTermIsNotInForceWhenOpenedAgain) {
