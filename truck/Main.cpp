@@ -135,9 +135,17 @@ QString TMainForm::ChooseFile()
 {
     // No filter and no options: a typed name need not exist (loading it then
     // fails with the reader's own message).
-    QFileDialog d(this);
+    QFileDialog d(this, QStringLiteral("\u00D6ffnen"));
     d.setFileMode(QFileDialog::AnyFile);
     d.setAcceptMode(QFileDialog::AcceptOpen);
+    // The toolkit's own dialog speaks English unless told otherwise; a
+    // native dialog ignores these and is in the desktop's language anyway.
+    d.setNameFilter(QStringLiteral("Alle Dateien (*)"));
+    d.setLabelText(QFileDialog::LookIn, QStringLiteral("Suchen in:"));
+    d.setLabelText(QFileDialog::FileName, QStringLiteral("Datei&name:"));
+    d.setLabelText(QFileDialog::FileType, QStringLiteral("Dateityp:"));
+    d.setLabelText(QFileDialog::Accept, QStringLiteral("\u00D6&ffnen"));
+    d.setLabelText(QFileDialog::Reject, QStringLiteral("Abbrechen"));
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
         return QString();
     return d.selectedFiles().first();

@@ -19,6 +19,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QProgressBar>
@@ -472,6 +473,29 @@ TEST_F(Dorvane, OpenLoadsWithoutChangingTheMode)
     M().OpenDialog1 = [] { return QString(); };  // cancelled
     M().ffnen1Click();
     EXPECT_EQ(M().windowTitle(), QStringLiteral("Dorvane [") + OneInputFuz + QLatin1Char(']'));
+}
+
+TEST_F(Dorvane, OpenDialogSpeaksGermanAndCancellingChangesNothing)
+{
+    Start({});
+    QString title, accept, reject, fileName;
+    WhenModal([&](QWidget* w) {
+        auto* d = qobject_cast<QFileDialog*>(w);
+        ASSERT_NE(d, nullptr);
+        title = d->windowTitle();
+        accept = d->labelText(QFileDialog::Accept);
+        reject = d->labelText(QFileDialog::Reject);
+        fileName = d->labelText(QFileDialog::FileName);
+        d->reject();
+    });
+    M().ffnen1->trigger();
+    EXPECT_EQ(title, QStringLiteral("\u00D6ffnen"));
+    EXPECT_EQ(accept, QStringLiteral("\u00D6&ffnen"));
+    EXPECT_EQ(reject, QStringLiteral("Abbrechen"));
+    EXPECT_EQ(fileName, QStringLiteral("Datei&name:"));
+    EXPECT_EQ(M().windowTitle(), QStringLiteral("Dorvane 1.3"));
+    EXPECT_FALSE(M().Betriebsart1->isEnabled());
+    EXPECT_EQ(messages.Count(), 0);
 }
 
 TEST_F(Dorvane, OpeningAMissingFileChangesNothing)
