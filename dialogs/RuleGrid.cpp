@@ -76,6 +76,12 @@ void TRuleGrid::keyPressEvent(QKeyEvent* event) {
 }
 
 void TRuleGrid::mousePressEvent(QMouseEvent* event) {
+    // Only the left button selects a cell; a cell selected by another button
+    // would take no rule, yet the next key would move on from it.
+    if (event->button() != Qt::LeftButton) {
+        event->accept();
+        return;
+    }
     afterDoubleClick_ = false;
     QTableWidget::mousePressEvent(event);
 }

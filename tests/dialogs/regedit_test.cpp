@@ -234,6 +234,26 @@ TEST(RegEditClick, HeaderCellsTakeNothing) {
     EXPECT_GE(e.form->StringGrid1->currentColumn(), 1);
 }
 
+TEST(RegEditClick, OtherButtonsSelectNothing) {
+    MessageRecorder rec;
+    Editor e;
+    e.Open();
+    e.ChooseTerm(1);
+    e.ClickCell(2, 2);
+    const fuzzy::RuleTable before = e.form->EditRegeln;
+    for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton})
+        QTest::mouseClick(e.form->StringGrid1->viewport(), button, Qt::NoModifier, e.CellPos(4, 3));
+    EXPECT_EQ(e.form->EditRegeln, before);
+    EXPECT_EQ(e.form->StringGrid1->currentColumn(), 2);
+    EXPECT_EQ(e.form->StringGrid1->currentRow(), 2);
+    // The next key moves on from the cell the left button chose.
+    e.form->StringGrid1->setFocus();
+    e.Key(Qt::Key_Down);
+    EXPECT_EQ(e.form->EditRegeln.Get(2, 3), 1);
+    EXPECT_EQ(e.form->EditRegeln.Get(4, 4), before.Get(4, 4));
+    EXPECT_EQ(rec.Count(), 0);
+}
+
 TEST(RegEditKeys, EveryCellPassedTakesTheChosenTerm) {
     MessageRecorder rec;
     Editor e;
