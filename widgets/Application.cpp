@@ -3,12 +3,21 @@
 #include "Messages.h"
 
 #include <QEvent>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 namespace widgets {
 
 TApplication::TApplication(int& argc, char** argv, const QString& title)
     : QApplication(argc, argv), title_(title) {
     fuzzy::SetMessages(&messages_);
+    // The programs speak German, whatever the system's language: the toolkit's
+    // own texts (file dialog, edit menus) too, where its translation is installed.
+    auto* toolkitTexts = new QTranslator(this);
+    if (toolkitTexts->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(toolkitTexts);
 }
 
 TApplication::~TApplication() { fuzzy::SetMessages(nullptr); }

@@ -212,4 +212,12 @@ TEST(DefaultErrorHandling, ReportExceptionUsesTheTitle) {
     EXPECT_EQ(rec.Messages()[1].text, QStringLiteral("Ende.")) << "no doubled full stop";
 }
 
+TEST(Toolkit, StandardDialogsSpeakGerman) {
+    // The file-open dialog and the edit fields' menus are the toolkit's own;
+    // a program in German must not show them in English.
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Suchen in:"));
+    EXPECT_NE(QCoreApplication::translate("QLineEdit", "&Undo"), QStringLiteral("&Undo"));
+}
+
 }  // namespace
