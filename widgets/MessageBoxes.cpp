@@ -27,8 +27,20 @@ MessageAnswer RealBox(MessageKind kind, const QString& title, const QString& tex
         box.setIcon(QMessageBox::Critical);
         break;
     case MessageKind::Confirmation:
+    case MessageKind::Question:
         box.setIcon(QMessageBox::Question);
         break;
+    }
+    if (kind == MessageKind::Question) {
+        QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
+        QPushButton* no = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
+        QPushButton* cancel = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+        box.setDefaultButton(yes);
+        box.setEscapeButton(cancel);
+        box.exec();
+        if (box.clickedButton() == yes) return MessageAnswer::Yes;
+        if (box.clickedButton() == no) return MessageAnswer::No;
+        return MessageAnswer::Cancel;
     }
     if (kind == MessageKind::Confirmation) {
         QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
@@ -54,6 +66,7 @@ QString DefaultTitle(MessageKind kind) {
     case MessageKind::Error:
         return QStringLiteral("Fehler");
     case MessageKind::Confirmation:
+    case MessageKind::Question:
         return QStringLiteral("Bestätigung");
     }
     return QString();
@@ -72,6 +85,8 @@ void WarningBox(const QString& text) { ShowMessage(MessageKind::Warning, text); 
 void ErrorBox(const QString& text) { ShowMessage(MessageKind::Error, text); }
 
 bool ConfirmBox(const QString& text) { return ShowMessage(MessageKind::Confirmation, text) == MessageAnswer::Yes; }
+
+MessageAnswer QuestionBox(const QString& text) { return ShowMessage(MessageKind::Question, text); }
 
 MessageHandler SetMessageHandler(MessageHandler h) {
     MessageHandler previous = std::move(Handler());

@@ -9,21 +9,25 @@
 
 namespace widgets {
 
-enum class MessageKind { Warning, Error, Confirmation };
-enum class MessageAnswer { Ok, Yes, No };
+enum class MessageKind { Warning, Error, Confirmation, Question };
+enum class MessageAnswer { Ok, Yes, No, Cancel };
 
 // Every message box of both programs goes through ShowMessage. The title
 // defaults by kind to "Warnung", "Fehler" or "Bestätigung"; a non-empty title
 // replaces it (the default error handling uses the application title).
 // Warning and Error have one button "OK" (answer Ok); Confirmation has "&Ja"
 // and "&Nein" (answer Yes or No; Escape and the close box answer No).
-// The box is modal, its parent the active window.
+// Question has "&Ja", "&Nein" and "Abbrechen" (answer Yes, No or Cancel;
+// Escape and the close box answer Cancel); its default title is that of a
+// confirmation. The box is modal, its parent the active window.
 MessageAnswer ShowMessage(MessageKind kind, const QString& text, const QString& title = QString());
 
 void WarningBox(const QString& text);
 void ErrorBox(const QString& text);
 // True when the user answers "&Ja".
 bool ConfirmBox(const QString& text);
+// Ja / Nein / Abbrechen, e.g. "Änderungen speichern?".
+MessageAnswer QuestionBox(const QString& text);
 
 // The title a box of this kind gets when the caller gives none.
 QString DefaultTitle(MessageKind kind);

@@ -11,8 +11,9 @@ MessageRecorder::MessageRecorder() {
                 answers_.pop_front();
                 return a;
             }
-            return kind == widgets::MessageKind::Confirmation ? widgets::MessageAnswer::No
-                                                              : widgets::MessageAnswer::Ok;
+            if (kind == widgets::MessageKind::Confirmation) return widgets::MessageAnswer::No;
+            if (kind == widgets::MessageKind::Question) return widgets::MessageAnswer::Cancel;
+            return widgets::MessageAnswer::Ok;
         });
 }
 

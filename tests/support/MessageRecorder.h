@@ -10,8 +10,9 @@
 namespace testsupport {
 
 // Replaces the message boxes while it lives: records every message and answers
-// it from a queue. With the queue empty, warnings and errors get Ok and a
-// confirmation gets No. The previous handler comes back on destruction.
+// it from a queue. With the queue empty, warnings and errors get Ok, a
+// confirmation gets No and a question Cancel. The previous handler comes
+// back on destruction.
 class MessageRecorder {
 public:
     struct Message {

@@ -1,0 +1,547 @@
+// Fuzzy-Werkstatt's real main window on the offscreen platform: handles
+// dragged by mouse and keys, undo and redo, saving and opening, the
+// unsaved-changes question, failed saves and loads, hints, the rule grid.
+#include "Main.h"
+#include "MessageRecorder.h"
+#include "Projekt.h"
+#include "RegelSeite.h"
+#include "RuleGrid.h"
+#include "TermDiagramm.h"
+#include "VariablenSeite.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSettings>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <memory>
+#include <vector>
+
+using namespace werkstatt;
+using widgets::MessageAnswer;
+using widgets::MessageKind;
+
+namespace {
+
+QString Beispiel(const char* name) { return QStringLiteral(FUZZY_SOURCE_DIR "/examples/") + QString::fromLatin1(name); }
+
+QByteArray Inhalt(const QString& datei) {
+    QFile f(datei);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+Projekt Gelesen(const QString& datei) {
+    Projekt p;
+    fuzzy::LoadProjectBytes(Inhalt(datei).toStdString(), p.A, p.B, p.Aus, p.Regeln);
+    return p;
+}
+
+void Ziehe(QWidget* w, QPointF von, QPointF nach) {
+    QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, von.toPoint());
+    for (int i = 1; i <= 4; ++i) {
+        const QPointF p = von + (nach - von) * (i / 4.0);
+        QMouseEvent e(QEvent::MouseMove, p, w->mapToGlobal(p), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &e);
+    }
+    QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, nach.toPoint());
+}
+
+class WerkstattGui : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(tmp_.isValid());
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, tmp_.path());
+        form_ = std::make_unique<TMainForm>();
+        form_->resize(900, 720);
+        form_->show();
+        form_->OeffnenDialog = [this] { return oeffnen_; };
+        form_->SpeichernDialog = [this](const QString&) { return speichern_; };
+        form_->Starte = [this](const QString& p, const QStringList& a) {
+            gestartet_.push_back(p);
+            gestartet_ += a;
+            return true;
+        };
+        QCoreApplication::processEvents();
+    }
+
+    // A copy of an example in the temporary folder, opened.
+    QString Oeffne(const char* beispiel) {
+        const QString ziel = tmp_.filePath(QString::fromLatin1(beispiel));
+        QFile::remove(ziel);
+        QFile::copy(Beispiel(beispiel), ziel);
+        QFile::setPermissions(ziel, QFile::ReadOwner | QFile::WriteOwner);
+        EXPECT_TRUE(form_->OeffnenDatei(ziel));
+        return ziel;
+    }
+
+    const Projekt& P() const { return form_->Modell.projekt(); }
+
+    QTemporaryDir tmp_;
+    testsupport::MessageRecorder meldungen_;
+    std::unique_ptr<TMainForm> form_;
+    QString oeffnen_, speichern_;
+    QStringList gestartet_;
+};
+
+// --- dragging handles --------------------------------------------------------
+
+struct ZugFall {
+    const char* name;
+    int term, param;
+    double dx, dy;  // pixels
+    int bisNachbar;  // 0 = free, otherwise the parameter it must stop at
+    float grenze;    // for h: the bound it must stop at
+};
+
+class Ziehen : public WerkstattGui, public testing::WithParamInterface<ZugFall> {};
+
+TEST_P(Ziehen, DragChangesTheParameterKeepsTheOrderAndUndoesAsOneStep) {
+    const ZugFall& f = GetParam();
+    Oeffne("beispiel.fuz");
+    TTermDiagramm* d = form_->SeiteA->Diagramm;
+    form_->SeiteA->WaehleTerm(f.term);
+    const Projekt vorher = P();
+    const QPointF von = d->griffPosition(f.term, f.param);
+    const QPointF nach = von + QPointF(f.dx, f.dy);
+    Ziehe(d, von, nach);
+
+    const fuzzy::TFuzzy& a = P().A;
+    const float wert = a.GetParam(f.term, f.param);
+    if (f.param == fuzzy::ParamH) {
+        if (f.bisNachbar) EXPECT_EQ(wert, f.grenze);
+        else EXPECT_NEAR(wert, d->FracToWorldY(d->PixelToFracY(static_cast<int>(std::lround(nach.y() + 12)))), 1e-6f);
+    } else if (f.bisNachbar) {
+        EXPECT_EQ(wert, a.GetParam(f.term, f.bisNachbar));
+    } else {
+        EXPECT_EQ(wert, d->FracToWorldX(d->PixelToFracX(static_cast<int>(std::lround(nach.x())))));
+    }
+    EXPECT_NE(wert, vorher.A.GetParam(f.term, f.param));
+    for (int i = 1; i <= a.UsedTerms(); ++i) {
+        EXPECT_LE(a.GetParam(i, 1), a.GetParam(i, 2));
+        EXPECT_LE(a.GetParam(i, 2), a.GetParam(i, 3));
+        EXPECT_LE(a.GetParam(i, 3), a.GetParam(i, 4));
+        EXPECT_TRUE(a.GetParam(i, 5) >= 0.0f && a.GetParam(i, 5) <= 1.0f);
+    }
+    EXPECT_TRUE(form_->windowTitle().endsWith(QLatin1Char('*')));
+
+    const Projekt nachher = P();
+    QUndoStack& stack = form_->Modell.undoStack();
+    ASSERT_EQ(stack.count(), 1) << "one drag, one step";
+    form_->Aktion("Rueckgaengig1")->trigger();
+    EXPECT_TRUE(GleichesProjekt(P(), vorher));
+    EXPECT_FALSE(form_->windowTitle().endsWith(QLatin1Char('*')));
+    form_->Aktion("Wiederholen1")->trigger();
+    EXPECT_TRUE(GleichesProjekt(P(), nachher));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Werkstatt, Ziehen,
+    testing::Values(ZugFall{"BFreeToTheRight", 2, fuzzy::ParamB, 40, 0, 0, 0},
+                    ZugFall{"BStopsAtC", 2, fuzzy::ParamB, 900, 0, fuzzy::ParamC, 0},
+                    ZugFall{"AStopsAtB", 2, fuzzy::ParamA, 900, 0, fuzzy::ParamB, 0},
+                    ZugFall{"CStopsAtB", 1, fuzzy::ParamC, -900, 0, fuzzy::ParamB, 0},
+                    ZugFall{"DStopsAtC", 1, fuzzy::ParamD, -900, 0, fuzzy::ParamC, 0},
+                    ZugFall{"DFreeToTheLeft", 1, fuzzy::ParamD, -30, 0, 0, 0},
+                    ZugFall{"HFreeDownwards", 1, fuzzy::ParamH, 0, 60, 0, 0},
+                    ZugFall{"HNotBelowZero", 2, fuzzy::ParamH, 0, 2000, fuzzy::ParamH, 0.0f}),
+    [](const testing::TestParamInfo<ZugFall>& i) { return std::string(i.param.name); });
+
+// --- moving handles by keyboard --------------------------------------------------
+
+struct TastenFall {
+    const char* name;
+    std::vector<std::pair<int, Qt::KeyboardModifiers>> tasten;
+    int param;
+    float erwartet;
+};
+
+class Tasten : public WerkstattGui, public testing::WithParamInterface<TastenFall> {};
+
+TEST_P(Tasten, KeysChooseAndMoveTheHandle) {
+    Oeffne("beispiel.fuz");  // A term 2: 0, 5, 10, 10, 1 over -10 .. 10
+    TTermDiagramm* d = form_->SeiteA->Diagramm;
+    form_->SeiteA->WaehleTerm(2);
+    d->setFocus();
+    d->setAktiverGriff(fuzzy::ParamA);
+    const Projekt vorher = P();
+    for (const auto& [taste, mod] : GetParam().tasten) QTest::keyClick(d, static_cast<Qt::Key>(taste), mod);
+    EXPECT_EQ(d->aktiverGriff(), GetParam().param);
+    EXPECT_FLOAT_EQ(P().A.GetParam(2, GetParam().param), GetParam().erwartet);
+    while (form_->Modell.undoStack().canUndo()) form_->Modell.undoStack().undo();
+    EXPECT_TRUE(GleichesProjekt(P(), vorher));
+}
+
+const auto Tab = std::make_pair(int(Qt::Key_Tab), Qt::KeyboardModifiers(Qt::NoModifier));
+const auto Backtab = std::make_pair(int(Qt::Key_Backtab), Qt::KeyboardModifiers(Qt::ShiftModifier));
+const auto Rechts = std::make_pair(int(Qt::Key_Right), Qt::KeyboardModifiers(Qt::NoModifier));
+const auto Links = std::make_pair(int(Qt::Key_Left), Qt::KeyboardModifiers(Qt::NoModifier));
+const auto Runter = std::make_pair(int(Qt::Key_Down), Qt::KeyboardModifiers(Qt::NoModifier));
+const auto UmschaltRechts = std::make_pair(int(Qt::Key_Right), Qt::KeyboardModifiers(Qt::ShiftModifier));
+
+INSTANTIATE_TEST_SUITE_P(
+    Werkstatt, Tasten,
+    testing::Values(TastenFall{"RightMovesByAHundredthOfTheRange", {Tab, Rechts}, fuzzy::ParamB, 5.2f},
+                    TastenFall{"ShiftMovesTenTimesAsFar", {Tab, UmschaltRechts}, fuzzy::ParamB, 7.0f},
+                    TastenFall{"LeftStopsAtA", {Tab, UmschaltRechts, Links, Links, Links, UmschaltRechts,
+                                                 UmschaltRechts, UmschaltRechts, UmschaltRechts},
+                               fuzzy::ParamB, 10.0f},
+                    TastenFall{"DownLowersH", {Tab, Tab, Tab, Tab, Runter}, fuzzy::ParamH, 0.95f},
+                    TastenFall{"BacktabChoosesTheHandleBefore", {Tab, Tab, Backtab, Links}, fuzzy::ParamB, 4.8f}),
+    [](const testing::TestParamInfo<TastenFall>& i) { return std::string(i.param.name); });
+
+// --- saving and opening ------------------------------------------------------------
+
+class Beispiele : public WerkstattGui, public testing::WithParamInterface<const char*> {};
+
+TEST_P(Beispiele, SaveThenOpenGivesTheSameProject) {
+    Oeffne(GetParam());
+    const Projekt geladen = P();
+    const QString ziel = tmp_.filePath(QStringLiteral("kopie.fuz"));
+    ASSERT_TRUE(form_->SpeichernNach(ziel));
+    form_->NeuClick(Vorlage::Leer);
+    ASSERT_TRUE(form_->OeffnenDatei(ziel));
+    EXPECT_TRUE(GleichesProjekt(P(), geladen));
+    EXPECT_EQ(meldungen_.Count(), 0) << meldungen_.Last().text.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Werkstatt, Beispiele,
+                         testing::Values("beispiel.fuz", "heizung.fuz", "truck.fuz", "lok.fuz", "truck_einachsig.fuz"),
+                         [](const testing::TestParamInfo<const char*>& i) {
+                             std::string s = i.param;
+                             return s.substr(0, s.find('.'));
+                         });
+
+TEST_F(WerkstattGui, EditedTemplateSavesOpensAndClearsTheStar) {
+    form_->NeuClick(Vorlage::Truck);
+    form_->Modell.setzeRegel(3, 3, 3);
+    form_->SeiteA->WaehleTerm(1);
+    Ziehe(form_->SeiteA->Diagramm, form_->SeiteA->Diagramm->griffPosition(1, fuzzy::ParamD),
+          form_->SeiteA->Diagramm->griffPosition(1, fuzzy::ParamD) + QPointF(25, 0));
+    EXPECT_TRUE(form_->windowTitle().endsWith(QLatin1Char('*')));
+    speichern_ = tmp_.filePath(QStringLiteral("truck neu.fuz"));
+    ASSERT_TRUE(form_->Speichern1Click());  // no file yet: asks for a name
+    EXPECT_EQ(form_->windowTitle(), QStringLiteral("Fuzzy-Werkstatt \u2013 truck neu.fuz"));
+    const Projekt gespeichert = P();
+    EXPECT_TRUE(GleichesProjekt(Gelesen(speichern_), gespeichert));
+    EXPECT_EQ(QSettings().value(QStringLiteral("Zuletzt")).toStringList().value(0), speichern_);
+}
+
+// --- the unsaved-changes question -----------------------------------------------------
+
+enum class Aktion { Neu, Oeffnen, Schliessen };
+
+struct FrageFall {
+    const char* name;
+    Aktion aktion;
+    MessageAnswer antwort;
+};
+
+class Frage : public WerkstattGui, public testing::WithParamInterface<FrageFall> {};
+
+TEST_P(Frage, AnswerDecidesWhetherToSaveAndGoOn) {
+    const FrageFall& f = GetParam();
+    const QString datei = Oeffne("beispiel.fuz");
+    const QByteArray alt = Inhalt(datei);
+    form_->Modell.setzeRegel(1, 1, 1);  // was 2
+    const Projekt bearbeitet = P();
+    meldungen_.Answer(f.antwort);
+    oeffnen_ = Beispiel("heizung.fuz");
+    switch (f.aktion) {
+    case Aktion::Neu:
+        form_->NeuClick(Vorlage::Lok);
+        break;
+    case Aktion::Oeffnen:
+        form_->Oeffnen1Click();
+        break;
+    case Aktion::Schliessen:
+        form_->close();
+        break;
+    }
+    ASSERT_EQ(meldungen_.Count(), 1);
+    EXPECT_EQ(meldungen_.Last().kind, MessageKind::Question);
+    EXPECT_EQ(meldungen_.Last().text, QStringLiteral("\u00C4nderungen speichern?"));
+
+    const bool weiter = f.antwort != MessageAnswer::Cancel;
+    if (f.antwort == MessageAnswer::Yes) {
+        EXPECT_EQ(Gelesen(datei).Regeln.Get(1, 1), 1);
+    } else {
+        EXPECT_EQ(Inhalt(datei), alt);
+    }
+    switch (f.aktion) {
+    case Aktion::Neu:
+        EXPECT_EQ(GleichesProjekt(P(), VorlageLok()), weiter);
+        break;
+    case Aktion::Oeffnen:
+        EXPECT_EQ(form_->Modell.datei() == oeffnen_, weiter);
+        break;
+    case Aktion::Schliessen:
+        EXPECT_EQ(form_->isVisible(), !weiter);
+        break;
+    }
+    if (!weiter) {
+        EXPECT_TRUE(GleichesProjekt(P(), bearbeitet));
+        EXPECT_TRUE(form_->Modell.geaendert());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Werkstatt, Frage,
+    testing::Values(FrageFall{"NeuJa", Aktion::Neu, MessageAnswer::Yes}, FrageFall{"NeuNein", Aktion::Neu, MessageAnswer::No},
+                    FrageFall{"NeuAbbrechen", Aktion::Neu, MessageAnswer::Cancel},
+                    FrageFall{"OeffnenJa", Aktion::Oeffnen, MessageAnswer::Yes},
+                    FrageFall{"OeffnenNein", Aktion::Oeffnen, MessageAnswer::No},
+                    FrageFall{"OeffnenAbbrechen", Aktion::Oeffnen, MessageAnswer::Cancel},
+                    FrageFall{"SchliessenJa", Aktion::Schliessen, MessageAnswer::Yes},
+                    FrageFall{"SchliessenNein", Aktion::Schliessen, MessageAnswer::No},
+                    FrageFall{"SchliessenAbbrechen", Aktion::Schliessen, MessageAnswer::Cancel}),
+    [](const testing::TestParamInfo<FrageFall>& i) { return std::string(i.param.name); });
+
+TEST_F(WerkstattGui, NoQuestionWithoutChanges) {
+    Oeffne("beispiel.fuz");
+    form_->NeuClick(Vorlage::Truck);
+    form_->SpeichernNach(tmp_.filePath(QStringLiteral("t.fuz")));
+    form_->close();
+    EXPECT_EQ(meldungen_.Count(), 0);
+    EXPECT_FALSE(form_->isVisible());
+}
+
+// --- failures keep the work ------------------------------------------------------------
+
+TEST_F(WerkstattGui, FailedSaveIntoReadOnlyFolderKeepsOldFileAndChanges) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+    const QString datei = Oeffne("beispiel.fuz");
+    const QByteArray alt = Inhalt(datei);
+    form_->Modell.setzeRegel(1, 1, 1);
+    const Projekt bearbeitet = P();
+    ::chmod(QFile::encodeName(tmp_.path()).constData(), 0555);
+    const bool ok = form_->Speichern1Click();
+    ::chmod(QFile::encodeName(tmp_.path()).constData(), 0755);
+    EXPECT_FALSE(ok);
+    ASSERT_EQ(meldungen_.Count(), 1);
+    EXPECT_EQ(meldungen_.Last().kind, MessageKind::Error);
+    EXPECT_EQ(Inhalt(datei), alt);
+    EXPECT_TRUE(GleichesProjekt(P(), bearbeitet));
+    EXPECT_TRUE(form_->windowTitle().endsWith(QLatin1Char('*')));
+}
+
+TEST_F(WerkstattGui, FailedSaveOntoAFolderKeepsTheChangesAndTheFileName) {
+    const QString datei = Oeffne("beispiel.fuz");
+    form_->Modell.setzeRegel(1, 1, 1);
+    const Projekt bearbeitet = P();
+    const QString ordner = tmp_.filePath(QStringLiteral("ordner.fuz"));
+    QDir().mkpath(ordner);
+    speichern_ = ordner;
+    EXPECT_FALSE(form_->SpeichernUnter1Click());
+    ASSERT_EQ(meldungen_.Count(), 1);
+    EXPECT_EQ(meldungen_.Last().kind, MessageKind::Error);
+    EXPECT_FALSE(meldungen_.Last().text.isEmpty());
+    EXPECT_TRUE(QFileInfo(ordner).isDir());
+    EXPECT_EQ(form_->Modell.datei(), datei);
+    EXPECT_TRUE(GleichesProjekt(P(), bearbeitet));
+    EXPECT_TRUE(form_->Modell.geaendert());
+}
+
+struct LadeFall {
+    const char* name;
+    const char* inhalt;  // nullptr: the file does not exist
+    MessageKind meldung;
+};
+
+class Laden : public WerkstattGui, public testing::WithParamInterface<LadeFall> {};
+
+TEST_P(Laden, FileThatDoesNotLoadLeavesTheProjectAsItWas) {
+    const QString datei = Oeffne("truck.fuz");
+    form_->Modell.setzeRegel(1, 1, 3);
+    const Projekt vorher = P();
+    const QString kaputt = tmp_.filePath(QStringLiteral("kaputt.fuz"));
+    if (GetParam().inhalt) {
+        QFile f(kaputt);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(GetParam().inhalt);
+    }
+    EXPECT_FALSE(form_->OeffnenDatei(kaputt));
+    ASSERT_GE(meldungen_.Count(), 1);
+    EXPECT_EQ(meldungen_.Last().kind, GetParam().meldung);
+    EXPECT_TRUE(GleichesProjekt(P(), vorher));
+    EXPECT_EQ(form_->Modell.datei(), datei);
+    EXPECT_TRUE(form_->Modell.geaendert());
+}
+
+INSTANTIATE_TEST_SUITE_P(Werkstatt, Laden,
+                         testing::Values(LadeFall{"FormatError", "Name\r\nzwei\r\n", MessageKind::Error},
+                                         LadeFall{"Missing", nullptr, MessageKind::Warning}),
+                         [](const testing::TestParamInfo<LadeFall>& i) { return std::string(i.param.name); });
+
+// --- hints -----------------------------------------------------------------------------
+
+TEST_F(WerkstattGui, HintClickSelectsItsPlace) {
+    Oeffne("beispiel.fuz");
+    form_->Modell.setzeRegel(1, 2, 4);                            // names no output term
+    form_->Modell.setzeParameter(Rolle::Aus, 2, fuzzy::ParamB, 2.0f);  // b > c
+    struct Fall {
+        HinweisArt art;
+        QWidget* seite;
+    };
+    const std::vector<std::pair<QString, QWidget*>> faelle{{QStringLiteral("keinen Term 4"), form_->SeiteRegeln},
+                                                           {QStringLiteral("Ecken"), form_->SeiteAus}};
+    for (const auto& [text, seite] : faelle) {
+        form_->Seiten->setCurrentIndex(0);
+        const auto items = form_->HinweisListe->findItems(text, Qt::MatchContains);
+        ASSERT_EQ(items.size(), 1) << text.toStdString();
+        const QRect r = form_->HinweisListe->visualItemRect(items.first());
+        QTest::mouseClick(form_->HinweisListe->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
+        EXPECT_EQ(form_->Seiten->currentWidget(), seite) << text.toStdString();
+    }
+    EXPECT_EQ(form_->SeiteAus->GewaehlterTerm(), 2);
+    form_->Seiten->setCurrentWidget(form_->SeiteRegeln);
+    EXPECT_EQ(form_->SeiteRegeln->GewaehlteRegel(), std::make_pair(1, 2));
+}
+
+TEST_F(WerkstattGui, HintsFollowEveryEdit) {
+    Oeffne("beispiel.fuz");
+    EXPECT_EQ(form_->HinweisListe->count(), 1);  // "Keine Hinweise"
+    EXPECT_EQ(form_->HinweisListe->item(0)->flags() & Qt::ItemIsSelectable, Qt::NoItemFlags);
+    form_->Modell.setzeRegel(1, 1, 0);
+    EXPECT_FALSE(form_->HinweisListe->findItems(QStringLiteral("Keine Regel verwendet"), Qt::MatchContains).isEmpty());
+    form_->Modell.undoStack().undo();
+    EXPECT_TRUE(form_->HinweisListe->findItems(QStringLiteral("Keine Regel verwendet"), Qt::MatchContains).isEmpty());
+}
+
+// --- the rule page, input B, terms ------------------------------------------------------
+
+TEST_F(WerkstattGui, RuleGridKeysSetAndClearTheOutputTerm) {
+    Oeffne("heizung.fuz");
+    TRegelSeite* s = form_->SeiteRegeln;
+    form_->Seiten->setCurrentWidget(s);
+    s->WaehleRegel(2, 3);
+    const int vorher = P().Regeln.Get(2, 3);
+    QTest::keyClick(s->RegelGitter, Qt::Key_1);
+    EXPECT_EQ(P().Regeln.Get(2, 3), 1);
+    EXPECT_EQ(s->RegelGitter->item(3, 2)->text(), QString::fromStdString(P().Aus.GetTermAbbrev(1)));
+    QTest::keyClick(s->RegelGitter, Qt::Key_Delete);
+    EXPECT_EQ(P().Regeln.Get(2, 3), 0);
+    EXPECT_TRUE(s->RegelGitter->item(3, 2)->text().isEmpty());
+    QTest::keyClick(s->RegelGitter, Qt::Key_9);  // names no term: ignored
+    EXPECT_EQ(P().Regeln.Get(2, 3), 0);
+    // A list click sets the chosen cell.
+    const QRect r = s->AusgangListe->visualItemRect(s->AusgangListe->item(2));
+    QTest::mouseClick(s->AusgangListe->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
+    EXPECT_EQ(P().Regeln.Get(2, 3), 2);
+    form_->Modell.undoStack().undo();
+    form_->Modell.undoStack().undo();
+    form_->Modell.undoStack().undo();
+    EXPECT_EQ(P().Regeln.Get(2, 3), vorher);
+}
+
+TEST_F(WerkstattGui, GridRowsAndColumnsFollowTheTermCounts) {
+    Oeffne("heizung.fuz");
+    TRuleGrid* g = form_->SeiteRegeln->RegelGitter;
+    auto sichtbar = [g](bool zeilen) {
+        int n = 0;
+        for (int i = 1; i <= 5; ++i) n += zeilen ? !g->isRowHidden(i) : !g->isColumnHidden(i);
+        return n;
+    };
+    EXPECT_EQ(sichtbar(true), P().A.TermCount);
+    EXPECT_EQ(sichtbar(false), P().B.TermCount);
+    form_->SeiteB->BVerwenden->click();  // B off
+    EXPECT_FALSE(P().B.Defined);
+    EXPECT_TRUE(form_->SeiteB->NichtVerwendet->isVisibleTo(form_->SeiteB));
+    EXPECT_EQ(sichtbar(false), 1);
+    form_->SeiteA->WaehleTerm(1);
+    form_->SeiteA->EntfernenBtn->click();
+    EXPECT_EQ(sichtbar(true), P().A.TermCount);
+    form_->Modell.undoStack().undo();
+    form_->Modell.undoStack().undo();
+    EXPECT_TRUE(P().B.Defined);
+    EXPECT_EQ(sichtbar(false), P().B.TermCount);
+}
+
+TEST_F(WerkstattGui, TermButtonsAddRemoveAndMoveWithUndo) {
+    Oeffne("beispiel.fuz");
+    TVariablenSeite* s = form_->SeiteAus;
+    const Projekt vorher = P();
+    s->HinzuBtn->click();
+    EXPECT_EQ(P().Aus.TermCount, 3);
+    EXPECT_EQ(s->TermTabelle->rowCount(), 3);
+    s->WaehleTerm(1);
+    s->RunterBtn->click();
+    EXPECT_EQ(P().Aus.GetTermName(2), "links");
+    EXPECT_EQ(P().Regeln.Get(1, 2), 2);  // "positiv -> links" follows links
+    EXPECT_EQ(s->GewaehlterTerm(), 2);
+    for (int i = 0; i < 2; ++i) form_->Aktion("Rueckgaengig1")->trigger();
+    EXPECT_TRUE(GleichesProjekt(P(), vorher));
+}
+
+TEST_F(WerkstattGui, TableEditsTakeCommaAndRefuseBadInput) {
+    Oeffne("beispiel.fuz");
+    QTableWidget* t = form_->SeiteA->TermTabelle;
+    t->item(0, TVariablenSeite::SpalteA + 2)->setText(QStringLiteral("-4,5"));  // c
+    EXPECT_EQ(P().A.GetParam(1, 3), -4.5f);
+    t->item(0, TVariablenSeite::SpalteA + 2)->setText(QStringLiteral("x"));
+    EXPECT_EQ(P().A.GetParam(1, 3), -4.5f);
+    EXPECT_EQ(meldungen_.Last().kind, MessageKind::Warning);
+    EXPECT_EQ(t->item(0, TVariablenSeite::SpalteA + 2)->text(), QStringLiteral("-4.5"));
+    t->item(0, TVariablenSeite::SpalteName)->setText(QStringLiteral("sehr negativ"));
+    EXPECT_EQ(P().A.GetTermAbbrev(1), "SN");
+    EXPECT_EQ(t->item(0, TVariablenSeite::SpalteKuerzel)->text(), QStringLiteral("SN"));
+    t->item(0, TVariablenSeite::SpalteName)->setText(QString());
+    EXPECT_EQ(P().A.GetTermName(1), "sehr negativ");
+}
+
+// --- handing the project to Dorvane and Pemrak ----------------------------------------------
+
+TEST_F(WerkstattGui, OpensTheSavedProjectInTheProgramBesideIt) {
+    const QString datei = Oeffne("truck.fuz");
+    QDir().mkpath(tmp_.filePath(QStringLiteral("bin")));
+    const QString dorvane = tmp_.filePath(QStringLiteral("bin/dorvane"));
+    QFile f(dorvane);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    QFile::setPermissions(dorvane, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    form_->WerkstattOrdner = tmp_.filePath(QStringLiteral("bin"));
+
+    form_->ImProgrammOeffnen(Fahrzeugprogramm::Dorvane);
+    EXPECT_EQ(gestartet_, QStringList({dorvane, datei}));
+    EXPECT_EQ(meldungen_.Count(), 0);
+
+    gestartet_.clear();
+    form_->ImProgrammOeffnen(Fahrzeugprogramm::Pemrak);
+    EXPECT_TRUE(gestartet_.isEmpty());
+    ASSERT_EQ(meldungen_.Count(), 1);
+    EXPECT_TRUE(meldungen_.Last().text.contains(QStringLiteral("Pemrak wurde nicht gefunden")));
+}
+
+TEST_F(WerkstattGui, UnsavedProjectIsSavedBeforeTheStartOrNotStarted) {
+    const QString datei = Oeffne("lok.fuz");
+    form_->WerkstattOrdner = QStringLiteral(FUZZY_SOURCE_DIR "/scripts");  // no Pemrak there
+    form_->Modell.setzeRegel(1, 1, 5);
+    meldungen_.Answer(MessageAnswer::No);
+    form_->ImProgrammOeffnen(Fahrzeugprogramm::Pemrak);
+    EXPECT_EQ(meldungen_.Count(), 1);
+    EXPECT_EQ(meldungen_.Last().kind, MessageKind::Confirmation);
+    EXPECT_TRUE(form_->Modell.geaendert());
+    EXPECT_TRUE(gestartet_.isEmpty());
+
+    meldungen_.Answer(MessageAnswer::Yes);
+    form_->ImProgrammOeffnen(Fahrzeugprogramm::Pemrak);
+    EXPECT_FALSE(form_->Modell.geaendert());
+    EXPECT_EQ(Gelesen(datei).Regeln.Get(1, 1), 5);
+    EXPECT_TRUE(meldungen_.Last().text.contains(QStringLiteral("nicht gefunden")));
+}
+
+}  // namespace

@@ -1,0 +1,373 @@
+// The workshop's Qt-free logic: handle limits, term edits that keep the rules
+// in step, templates, hints and where the vehicle programs are looked for.
+#include "Hinweise.h"
+#include "ProjectWriter.h"
+#include "Programmsuche.h"
+#include "Projekt.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <string>
+
+namespace fs = std::filesystem;
+using namespace werkstatt;
+
+namespace {
+
+// The worked example: A "Fehler" with negativ / positiv, no B, output
+// "Stellwert" with links / rechts, rules negativ -> rechts, positiv -> links.
+Projekt Beispiel() {
+    Projekt p;
+    TermeVerteilen(p.A, "Fehler", -10.0f, 10.0f, {"negativ", "positiv"});
+    const float a[2][5] = {{-10, -10, -5, 0, 1}, {0, 5, 10, 10, 1}};
+    TermeVerteilen(p.Aus, "Stellwert", -1.0f, 1.0f, {"links", "rechts"});
+    const float o[2][5] = {{-1, -1, -0.5f, 0, 1}, {0, 0.5f, 1, 1, 1}};
+    for (int i = 1; i <= 2; ++i)
+        for (int j = 1; j <= 5; ++j) {
+            p.A.SetParam(i, j, a[i - 1][j - 1]);
+            p.Aus.SetParam(i, j, o[i - 1][j - 1]);
+        }
+    p.Regeln.Set(1, 1, 2);
+    p.Regeln.Set(1, 2, 1);
+    return p;
+}
+
+float Ausgabe(const Projekt& p, float a, float b) {
+    fuzzy::TFuzzy A, B, Aus;
+    A.Assign(p.A);
+    B.Assign(p.B);
+    Aus.Assign(p.Aus);
+    A.Value = a;
+    B.Value = b;
+    fuzzy::Infer(p.Regeln, A, B, Aus);
+    return Aus.Defuzzify();
+}
+
+// The Lok template with a rule table that uses every cell.
+Projekt LokMitRegeln() {
+    Projekt p = VorlageLok();
+    for (int r = 1; r <= 5; ++r)
+        for (int c = 1; c <= 5; ++c) p.Regeln.Set(r, c, std::clamp(6 - (r + c) / 2, 1, 5));
+    return p;
+}
+
+}  // namespace
+
+// --- handles -----------------------------------------------------------------
+
+struct GriffFall {
+    const char* name;
+    int param;
+    float wunsch;
+    float erwartet;
+};
+
+class GriffGrenzen : public testing::TestWithParam<GriffFall> {};
+
+TEST_P(GriffGrenzen, HandleStaysBetweenItsNeighbours) {
+    fuzzy::TFuzzy v;
+    TermeVerteilen(v, "x", 0.0f, 10.0f, {"t"});
+    const float p[5] = {1, 2, 3, 4, 0.5f};
+    for (int j = 1; j <= 5; ++j) v.SetParam(1, j, p[j - 1]);
+    const GriffFall& f = GetParam();
+    EXPECT_EQ(GriffBegrenzen(v, 1, f.param, f.wunsch), f.erwartet);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Werkstatt, GriffGrenzen,
+    testing::Values(GriffFall{"AFreeToTheLeft", fuzzy::ParamA, -5.0f, -5.0f},
+                    GriffFall{"ANotPastB", fuzzy::ParamA, 2.5f, 2.0f},
+                    GriffFall{"BNotBelowA", fuzzy::ParamB, 0.5f, 1.0f},
+                    GriffFall{"BNotPastC", fuzzy::ParamB, 3.5f, 3.0f},
+                    GriffFall{"CNotBelowB", fuzzy::ParamC, 1.5f, 2.0f},
+                    GriffFall{"CInside", fuzzy::ParamC, 3.25f, 3.25f},
+                    GriffFall{"DNotBelowC", fuzzy::ParamD, 2.0f, 3.0f},
+                    GriffFall{"DFreeToTheRight", fuzzy::ParamD, 40.0f, 40.0f},
+                    GriffFall{"HNotAboveOne", fuzzy::ParamH, 1.5f, 1.0f},
+                    GriffFall{"HNotBelowZero", fuzzy::ParamH, -0.2f, 0.0f},
+                    GriffFall{"NanKeepsTheValue", fuzzy::ParamB, std::numeric_limits<float>::quiet_NaN(), 2.0f}),
+    [](const testing::TestParamInfo<GriffFall>& i) { return std::string(i.param.name); });
+
+TEST(GriffSchritt, KeyStepIsAHundredthOfTheRangeAndNeverZero) {
+    fuzzy::TFuzzy v;
+    TermeVerteilen(v, "x", -20.0f, 5.0f, {"t"});
+    EXPECT_FLOAT_EQ(GriffSchritt(v, fuzzy::ParamB), 0.25f);
+    EXPECT_FLOAT_EQ(GriffSchritt(v, fuzzy::ParamH), 0.05f);
+    v.RangeMax = v.RangeMin;
+    EXPECT_GT(GriffSchritt(v, fuzzy::ParamA), 0.0f);
+}
+
+// --- term edits keep what every rule means -----------------------------------
+
+struct TermEdit {
+    const char* name;
+    Rolle rolle;
+    bool tauschen;  // else: remove the term
+    int i, j;
+};
+
+class RegelnFolgen : public testing::TestWithParam<TermEdit> {};
+
+// Swapping two terms must not change the controller at all; removing a term
+// must leave every remaining rule naming the same terms as before.
+TEST_P(RegelnFolgen, RulesFollowTheTerms) {
+    const TermEdit& e = GetParam();
+    const Projekt vorher = LokMitRegeln();
+    Projekt nachher = vorher;
+    if (e.tauschen) {
+        ASSERT_TRUE(TermeTauschen(nachher, e.rolle, e.i, e.j));
+        for (float a = -100.0f; a <= 100.0f; a += 12.5f)
+            for (float b = -60.0f; b <= 60.0f; b += 7.5f)
+                // Reordered output terms are summed in another order: a few
+                // ulp apart. Reordered input terms give the very same heights.
+                if (e.rolle == Rolle::Aus) {
+                    ASSERT_NEAR(Ausgabe(vorher, a, b), Ausgabe(nachher, a, b), 1e-5f) << a << ' ' << b;
+                } else {
+                    ASSERT_EQ(Ausgabe(vorher, a, b), Ausgabe(nachher, a, b)) << a << ' ' << b;
+                }
+        return;
+    }
+    ASSERT_TRUE(TermEntfernen(nachher, e.rolle, e.i));
+    const fuzzy::TFuzzy& vv = Variable(vorher, e.rolle);
+    const fuzzy::TFuzzy& nv = Variable(nachher, e.rolle);
+    ASSERT_EQ(nv.TermCount, vv.TermCount - 1);
+    auto alt = [&](int k) { return k >= e.i ? k + 1 : k; };  // new index -> old index
+    for (int k = 1; k <= nv.TermCount; ++k) EXPECT_EQ(nv.GetTermName(k), vv.GetTermName(alt(k)));
+    for (int r = 1; r <= 5; ++r)
+        for (int c = 1; c <= 5; ++c) {
+            const int n = nachher.Regeln.Get(r, c);
+            switch (e.rolle) {
+            case Rolle::A:
+                EXPECT_EQ(n, c <= 4 ? vorher.Regeln.Get(r, alt(c)) : 0) << r << ',' << c;
+                break;
+            case Rolle::B:
+                EXPECT_EQ(n, r <= 4 ? vorher.Regeln.Get(alt(r), c) : 0) << r << ',' << c;
+                break;
+            case Rolle::Aus: {
+                const int o = vorher.Regeln.Get(r, c);
+                if (o == e.i) {
+                    EXPECT_EQ(n, 0);
+                } else {
+                    EXPECT_EQ(vorher.Aus.GetTermName(o), nachher.Aus.GetTermName(n)) << r << ',' << c;
+                }
+                break;
+            }
+            }
+        }
+}
+
+INSTANTIATE_TEST_SUITE_P(Werkstatt, RegelnFolgen,
+                         testing::Values(TermEdit{"SwapInputA", Rolle::A, true, 1, 4},
+                                         TermEdit{"SwapInputB", Rolle::B, true, 2, 5},
+                                         TermEdit{"SwapOutput", Rolle::Aus, true, 1, 3},
+                                         TermEdit{"RemoveInputA", Rolle::A, false, 2, 0},
+                                         TermEdit{"RemoveInputB", Rolle::B, false, 1, 0},
+                                         TermEdit{"RemoveOutput", Rolle::Aus, false, 3, 0}),
+                         [](const testing::TestParamInfo<TermEdit>& i) { return std::string(i.param.name); });
+
+TEST(TermHinzufuegen, AddsUpToFiveTermsInsideTheRange) {
+    Projekt p = VorlageLeer();
+    while (TermHinzufuegen(p, Rolle::A)) {
+    }
+    ASSERT_EQ(p.A.TermCount, 5);
+    const float a = p.A.GetParam(5, 1), d = p.A.GetParam(5, 4);
+    EXPECT_TRUE(a >= p.A.RangeMin && d <= p.A.RangeMax && a < d);
+    EXPECT_EQ(p.A.GetTermAbbrev(5), "T5");
+}
+
+// --- templates -----------------------------------------------------------------
+
+struct VorlageFall {
+    const char* name;
+    Projekt (*machen)();
+    const char* a;
+    const char* b;  // nullptr: no input B
+    const char* aus;
+};
+
+class Vorlagen : public testing::TestWithParam<VorlageFall> {};
+
+TEST_P(Vorlagen, TemplateIsCompleteEvenAndSavable) {
+    const VorlageFall& f = GetParam();
+    const Projekt p = f.machen();
+    EXPECT_EQ(p.A.Name, f.a);
+    EXPECT_EQ(p.B.Defined, f.b != nullptr);
+    if (f.b) {
+        EXPECT_EQ(p.B.Name, f.b);
+    }
+    EXPECT_EQ(p.Aus.Name, f.aus);
+    EXPECT_EQ(p.Regeln, fuzzy::RuleTable{});
+    for (const fuzzy::TFuzzy* v : {&p.A, &p.B, &p.Aus}) {
+        if (!v->Defined) continue;
+        // Peaks evenly spread from one end of the range to the other.
+        const int n = v->UsedTerms();
+        ASSERT_GE(n, 2);
+        const float schritt = (v->RangeMax - v->RangeMin) / static_cast<float>(n - 1);
+        for (int i = 1; i <= n; ++i) {
+            const float spitze = i == 1 ? v->GetParam(i, 3) : v->GetParam(i, 2);
+            EXPECT_NEAR(spitze, v->RangeMin + schritt * static_cast<float>(i - 1), 1e-4f * schritt) << v->Name << i;
+        }
+    }
+    // Only the empty rule table is worth a hint: every input value is covered.
+    for (const Hinweis& h : Analysiere(p)) EXPECT_EQ(h.art, HinweisArt::AusgangstermUnbenutzt) << h.text;
+    // The writer takes the names (°, ß) and the reader gives back the same.
+    Projekt zurueck;
+    fuzzy::LoadProjectBytes(fuzzy::ProjectText(p.A, p.B, p.Aus, p.Regeln), zurueck.A, zurueck.B, zurueck.Aus,
+                            zurueck.Regeln);
+    EXPECT_TRUE(GleichesProjekt(p, zurueck));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Werkstatt, Vorlagen,
+    testing::Values(VorlageFall{"Leer", VorlageLeer, "Eingang A", nullptr, "Ausgang"},
+                    VorlageFall{"Truck", VorlageTruck, "Abstand in m", "Lage in \xC2\xB0", "Lenkwinkel in \xC2\xB0"},
+                    VorlageFall{"Lok", VorlageLok, "Abstand in cm", "Geschwindigkeit in cm/s", "Kraft in N"}),
+    [](const testing::TestParamInfo<VorlageFall>& i) { return std::string(i.param.name); });
+
+TEST(EingangB, SwitchingBackOnRestoresTheTermsOrDefinesThree) {
+    Projekt p = VorlageTruck();
+    p.B.Defined = false;
+    EingangBEinschalten(p);
+    EXPECT_TRUE(GleicheVariable(p.B, VorlageTruck().B));
+    Projekt q = VorlageLeer();
+    q.B.Name = "alt";  // a stale name without terms, as the reader leaves it
+    EingangBEinschalten(q);
+    EXPECT_TRUE(q.B.Defined);
+    EXPECT_EQ(q.B.TermCount, 3);
+    EXPECT_EQ(q.B.Name, "Eingang B");
+}
+
+// --- names ---------------------------------------------------------------------
+
+struct NameFall {
+    const char* name;
+    const char* text;
+    bool gut;
+};
+
+class Namen : public testing::TestWithParam<NameFall> {};
+
+TEST_P(Namen, OnlyNamesTheFileCanHoldPass) {
+    EXPECT_EQ(NamensFehler(GetParam().text).empty(), GetParam().gut);
+}
+
+INSTANTIATE_TEST_SUITE_P(Werkstatt, Namen,
+                         testing::Values(NameFall{"Empty", "", false}, NameFall{"LineBreak", "a\nb", false},
+                                         NameFall{"CarriageReturn", "a\rb", false},
+                                         NameFall{"EndOfText", "a\x1A", false},
+                                         NameFall{"Omega", "\xCE\xA9", false},
+                                         NameFall{"Degree", "Lage in \xC2\xB0", true},
+                                         NameFall{"Euro", "\xE2\x82\xAC", true}, NameFall{"Blank", " ", true}),
+                         [](const testing::TestParamInfo<NameFall>& i) { return std::string(i.param.name); });
+
+// --- hints ---------------------------------------------------------------------
+
+struct HinweisFall {
+    const char* name;
+    void (*aendern)(Projekt&);
+    HinweisArt art;
+    Ort ort;
+};
+
+class Hinweise : public testing::TestWithParam<HinweisFall> {};
+
+TEST_P(Hinweise, HintNamesTheRightPlace) {
+    Projekt p = Beispiel();
+    GetParam().aendern(p);
+    const auto hinweise = Analysiere(p);
+    const auto treffer = std::find_if(hinweise.begin(), hinweise.end(), [](const Hinweis& h) {
+        return h.art == GetParam().art && h.ort == GetParam().ort;
+    });
+    EXPECT_NE(treffer, hinweise.end());
+    for (const Hinweis& h : hinweise) EXPECT_FALSE(h.text.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Werkstatt, Hinweise,
+    testing::Values(
+        HinweisFall{"CornersOutOfOrder", [](Projekt& p) { p.A.SetParam(1, 2, -4.0f); }, HinweisArt::EckenVerkehrt,
+                    Ort{Ort::Seite::EingangA, 1}},
+        HinweisFall{"HeightAboveOne", [](Projekt& p) { p.Aus.SetParam(2, 5, 1.5f); }, HinweisArt::HoeheAusserhalb,
+                    Ort{Ort::Seite::Ausgang, 2}},
+        HinweisFall{"GapBetweenTerms", [](Projekt& p) { p.A.SetParam(2, 1, 3.0f); }, HinweisArt::Luecke,
+                    Ort{Ort::Seite::EingangA}},
+        HinweisFall{"GapAtTheEnd", [](Projekt& p) { p.A.RangeMax = 20.0f; }, HinweisArt::Luecke,
+                    Ort{Ort::Seite::EingangA}},
+        HinweisFall{"TermOutsideItsRange",
+                    [](Projekt& p) {
+                        for (int j = 1; j <= 4; ++j) p.Aus.SetParam(1, j, 5.0f + static_cast<float>(j));
+                    },
+                    HinweisArt::TermAusserhalb, Ort{Ort::Seite::Ausgang, 1}},
+        HinweisFall{"RangeReversed", [](Projekt& p) { p.A.RangeMin = 20.0f; }, HinweisArt::BereichVerkehrt,
+                    Ort{Ort::Seite::EingangA}},
+        HinweisFall{"EntryNamesNoTerm", [](Projekt& p) { p.Regeln.Set(1, 2, 4); }, HinweisArt::KeinTerm,
+                    Ort{Ort::Seite::Regeln, 0, 1, 2}},
+        HinweisFall{"RowUnusedWithoutB", [](Projekt& p) { p.Regeln.Set(2, 1, 1); }, HinweisArt::RegelNieAktiv,
+                    Ort{Ort::Seite::Regeln, 0, 2, 1}},
+        HinweisFall{"ColumnBeyondTheTerms", [](Projekt& p) { p.Regeln.Set(1, 3, 1); }, HinweisArt::RegelNieAktiv,
+                    Ort{Ort::Seite::Regeln, 0, 1, 3}},
+        HinweisFall{"InputTermNeverAboveZero", [](Projekt& p) { p.A.SetParam(1, 5, 0.0f); },
+                    HinweisArt::RegelNieAktiv, Ort{Ort::Seite::Regeln, 0, 1, 1}},
+        HinweisFall{"OutputTermUnused", [](Projekt& p) { p.Regeln.Set(1, 2, 2); },
+                    HinweisArt::AusgangstermUnbenutzt, Ort{Ort::Seite::Ausgang, 1}},
+        HinweisFall{"NoRulesAtAll", [](Projekt& p) { p.Regeln = {}; }, HinweisArt::AusgangstermUnbenutzt,
+                    Ort{Ort::Seite::Regeln}},
+        HinweisFall{"OutputUndefined", [](Projekt& p) { p.Aus.Defined = false; }, HinweisArt::NichtDefiniert,
+                    Ort{Ort::Seite::Ausgang}}),
+    [](const testing::TestParamInfo<HinweisFall>& i) { return std::string(i.param.name); });
+
+TEST(Hinweise, WorkedExampleAndShippedStyleProjectsHaveNoHints) {
+    // Terms that meet at a foot leave a single point uncovered: no gap.
+    for (const Hinweis& h : Analysiere(Beispiel())) ADD_FAILURE() << h.text;
+    for (const Hinweis& h : Analysiere(LokMitRegeln())) ADD_FAILURE() << h.text;
+}
+
+// --- where the vehicle programs are --------------------------------------------
+
+class Programmsuche : public testing::Test {
+protected:
+    void SetUp() override {
+        wurzel_ = fs::temp_directory_path() / ("werkstatt_suche_" + std::to_string(::getpid()));
+        fs::remove_all(wurzel_);
+        fs::create_directories(wurzel_ / "bin");
+        fs::create_directories(wurzel_ / "build" / "werkstatt");
+        fs::create_directories(wurzel_ / "build" / "truck");
+        fs::create_directories(wurzel_ / "build" / "loco");
+    }
+    void TearDown() override { fs::remove_all(wurzel_); }
+    void Datei(const fs::path& p, bool ausfuehrbar) {
+        std::ofstream(p) << "#!/bin/sh\n";
+        ::chmod(p.c_str(), ausfuehrbar ? 0755 : 0644);
+    }
+    fs::path wurzel_;
+};
+
+TEST_F(Programmsuche, FindsTheProgramBesideTheInstalledWerkstatt) {
+    Datei(wurzel_ / "bin" / "dorvane", true);
+    const auto gefunden = FindeProgramm((wurzel_ / "bin").string(), Fahrzeugprogramm::Dorvane);
+    ASSERT_TRUE(gefunden);
+    EXPECT_EQ(fs::path(*gefunden), wurzel_ / "bin" / "dorvane");
+    EXPECT_FALSE(FindeProgramm((wurzel_ / "bin").string(), Fahrzeugprogramm::Pemrak));
+}
+
+TEST_F(Programmsuche, FindsTheProgramInTheBuildTree) {
+    Datei(wurzel_ / "build" / "loco" / "pemrak", true);
+    const auto gefunden = FindeProgramm((wurzel_ / "build" / "werkstatt").string(), Fahrzeugprogramm::Pemrak);
+    ASSERT_TRUE(gefunden);
+    EXPECT_EQ(fs::path(*gefunden), wurzel_ / "build" / "loco" / "pemrak");
+}
+
+TEST_F(Programmsuche, IgnoresFilesThatCannotRunAndFolders) {
+    Datei(wurzel_ / "bin" / "dorvane", false);
+    fs::create_directories(wurzel_ / "build" / "truck" / "dorvane");
+    EXPECT_FALSE(FindeProgramm((wurzel_ / "bin").string(), Fahrzeugprogramm::Dorvane));
+    EXPECT_FALSE(FindeProgramm((wurzel_ / "build" / "werkstatt").string(), Fahrzeugprogramm::Dorvane));
+}

@@ -1,0 +1,53 @@
+// Screenshots of the workshop's pages: werkstatt_shots OUTDIR [project.fuz]
+#include "Application.h"
+#include "Main.h"
+#include "RegelSeite.h"
+#include "RuleGrid.h"
+#include "TermDiagramm.h"
+#include "VariablenSeite.h"
+
+#include <QDir>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QTest>
+
+int main(int argc, char** argv) {
+    widgets::TApplication app(argc, argv, QStringLiteral("Fuzzy-Werkstatt"));
+    QCoreApplication::setOrganizationName(QStringLiteral("FuzzyLehreShots"));
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    const QString projekt =
+        argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral(FUZZY_SOURCE_DIR "/examples/truck.fuz");
+    QDir().mkpath(out);
+    werkstatt::TMainForm form;
+    form.resize(960, 760);
+    form.show();
+    form.OeffnenDatei(projekt);
+    QTest::qWait(100);
+    const char* namen[] = {"eingang_a", "eingang_b", "ausgang", "regeln"};
+    for (int i = 0; i < 4; ++i) {
+        form.Seiten->setCurrentIndex(i);
+        if (i == 0) {
+            form.SeiteA->WaehleTerm(2);
+            form.SeiteA->Diagramm->setFocus();
+            form.SeiteA->Diagramm->setAktiverGriff(2);
+            form.SeiteA->setMarke(-7.5f);
+        }
+        if (i == 3) form.SeiteRegeln->WaehleRegel(2, 3);
+        QTest::qWait(100);
+        form.grab().save(out + QStringLiteral("/werkstatt_%1.png").arg(QString::fromLatin1(namen[i])));
+    }
+    // A one-input project: input B "nicht verwendet".
+    form.OeffnenDatei(QStringLiteral(FUZZY_SOURCE_DIR "/examples/beispiel.fuz"));
+    form.Seiten->setCurrentIndex(1);
+    QTest::qWait(100);
+    form.grab().save(out + QStringLiteral("/werkstatt_ohne_b.png"));
+    form.Seiten->setCurrentIndex(3);
+    QTest::qWait(100);
+    form.grab().save(out + QStringLiteral("/werkstatt_regeln_ohne_b.png"));
+    // A template with its hints.
+    form.NeuClick(werkstatt::Vorlage::Lok);
+    form.Seiten->setCurrentIndex(2);
+    QTest::qWait(100);
+    form.grab().save(out + QStringLiteral("/werkstatt_vorlage_lok.png"));
+    return 0;
+}

@@ -1,0 +1,422 @@
+#include "Main.h"
+
+#include "Errors.h"
+#include "Hilfe.h"
+#include "Info.h"
+#include "MessageBoxes.h"
+#include "Messages.h"
+#include "ProjectWriter.h"
+#include "RegelSeite.h"
+#include "VariablenSeite.h"
+#include "ui_Main.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QMenu>
+#include <QProcess>
+#include <QSettings>
+#include <QTabWidget>
+#include <QUndoStack>
+
+#ifdef WERKSTATT_ANSICHTEN
+#include "Inspektor.h"
+#include "Kennfeld.h"
+#endif
+
+namespace werkstatt {
+
+namespace {
+
+constexpr int RolleOrt = Qt::UserRole + 1;
+
+// Counts the engine's error messages while passing them on, so that a load
+// that ended in a format error can be told from a good one.
+class ZaehlendeMeldungen : public fuzzy::IMessages {
+public:
+    ZaehlendeMeldungen() : weiter_(fuzzy::Messages()) { fuzzy::SetMessages(this); }
+    ~ZaehlendeMeldungen() override { fuzzy::SetMessages(&weiter_); }
+    ZaehlendeMeldungen(const ZaehlendeMeldungen&) = delete;
+    ZaehlendeMeldungen& operator=(const ZaehlendeMeldungen&) = delete;
+
+    void Warning(const std::string& text) override { weiter_.Warning(text); }
+    void Error(const std::string& text) override {
+        ++fehler;
+        weiter_.Error(text);
+    }
+    int fehler = 0;
+
+private:
+    fuzzy::IMessages& weiter_;
+};
+
+QString SeitenText(Ort::Seite s) {
+    switch (s) {
+    case Ort::Seite::EingangA:
+        return QStringLiteral("A");
+    case Ort::Seite::EingangB:
+        return QStringLiteral("B");
+    case Ort::Seite::Ausgang:
+        return QStringLiteral("Aus");
+    case Ort::Seite::Regeln:
+        break;
+    }
+    return QStringLiteral("Regeln");
+}
+
+QFileDialog* DeutscherDialog(QWidget* parent, const QString& titel, bool speichern) {
+    auto* d = new QFileDialog(parent, titel);
+    d->setAcceptMode(speichern ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    d->setFileMode(speichern ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    d->setNameFilters({QStringLiteral("Fuzzy-Projekte (*.fuz)"), QStringLiteral("Alle Dateien (*)")});
+    d->setDefaultSuffix(QStringLiteral("fuz"));
+    d->setLabelText(QFileDialog::LookIn, QStringLiteral("Suchen in:"));
+    d->setLabelText(QFileDialog::FileName, QStringLiteral("Datei&name:"));
+    d->setLabelText(QFileDialog::FileType, QStringLiteral("Dateityp:"));
+    d->setLabelText(QFileDialog::Accept, speichern ? QStringLiteral("&Speichern") : QStringLiteral("\u00D6&ffnen"));
+    d->setLabelText(QFileDialog::Reject, QStringLiteral("Abbrechen"));
+    return d;
+}
+
+}  // namespace
+
+TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui_(std::make_unique<Ui::TMainForm>()) {
+    ui_->setupUi(this);
+    Seiten = ui_->Seiten;
+    SeiteA = ui_->SeiteA;
+    SeiteB = ui_->SeiteB;
+    SeiteAus = ui_->SeiteAus;
+    SeiteRegeln = ui_->SeiteRegeln;
+    HinweisListe = ui_->HinweisListe;
+    ui_->Teiler->setStretchFactor(0, 4);
+    ui_->Teiler->setStretchFactor(1, 1);
+    ui_->Teiler->setSizes({560, 130});
+
+    OeffnenDialog = [this] { return StandardOeffnenDialog(); };
+    SpeichernDialog = [this](const QString& vorschlag) { return StandardSpeichernDialog(vorschlag); };
+    Starte = [](const QString& programm, const QStringList& argumente) {
+        return QProcess::startDetached(programm, argumente);
+    };
+    WerkstattOrdner = QCoreApplication::applicationDirPath();
+
+    SeiteA->setModell(&Modell, Rolle::A);
+    SeiteB->setModell(&Modell, Rolle::B);
+    SeiteAus->setModell(&Modell, Rolle::Aus);
+    SeiteRegeln->setModell(&Modell);
+
+#ifdef WERKSTATT_ANSICHTEN
+    auto* inspektor = new Inspektor(Seiten);
+    auto* kennfeld = new Kennfeld(Seiten);
+    inspektor_ = inspektor;
+    kennfeld_ = kennfeld;
+    Seiten->addTab(inspektor, QStringLiteral("&Inspektor"));
+    Seiten->addTab(kennfeld, QStringLiteral("&Kennfeld"));
+    connect(inspektor, &Inspektor::eingabenGeaendert, this, [this, kennfeld](float a, float b) {
+        SeiteA->setMarke(a);
+        SeiteB->setMarke(b);
+        kennfeld->setMarke(a, b);
+    });
+    connect(kennfeld, &Kennfeld::punktGewaehlt, this, [inspektor](float a, float b) { inspektor->setEingaben(a, b); });
+#endif
+
+    QUndoStack& stack = Modell.undoStack();
+    ui_->Rueckgaengig1->setEnabled(false);
+    ui_->Wiederholen1->setEnabled(false);
+    connect(ui_->Rueckgaengig1, &QAction::triggered, &stack, &QUndoStack::undo);
+    connect(ui_->Wiederholen1, &QAction::triggered, &stack, &QUndoStack::redo);
+    connect(&stack, &QUndoStack::canUndoChanged, ui_->Rueckgaengig1, &QAction::setEnabled);
+    connect(&stack, &QUndoStack::canRedoChanged, ui_->Wiederholen1, &QAction::setEnabled);
+    connect(&stack, &QUndoStack::undoTextChanged, this, [this](const QString& t) {
+        ui_->Rueckgaengig1->setText(t.isEmpty() ? QStringLiteral("&Rückgängig") : QStringLiteral("&Rückgängig: %1").arg(t));
+    });
+    connect(&stack, &QUndoStack::redoTextChanged, this, [this](const QString& t) {
+        ui_->Wiederholen1->setText(t.isEmpty() ? QStringLiteral("&Wiederholen") : QStringLiteral("&Wiederholen: %1").arg(t));
+    });
+
+    connect(&Modell, &TProjektModell::projektGeaendert, this, &TMainForm::ProjektGeaendert);
+    connect(&Modell, &TProjektModell::dateistatusGeaendert, this, &TMainForm::TitelSetzen);
+
+    connect(ui_->NeuLeer1, &QAction::triggered, this, [this] { NeuClick(Vorlage::Leer); });
+    connect(ui_->NeuTruck1, &QAction::triggered, this, [this] { NeuClick(Vorlage::Truck); });
+    connect(ui_->NeuLok1, &QAction::triggered, this, [this] { NeuClick(Vorlage::Lok); });
+    connect(ui_->Oeffnen1, &QAction::triggered, this, &TMainForm::Oeffnen1Click);
+    connect(ui_->Speichern1, &QAction::triggered, this, [this] { Speichern1Click(); });
+    connect(ui_->SpeichernUnter1, &QAction::triggered, this, [this] { SpeichernUnter1Click(); });
+    connect(ui_->InDorvane1, &QAction::triggered, this, [this] { ImProgrammOeffnen(Fahrzeugprogramm::Dorvane); });
+    connect(ui_->InPemrak1, &QAction::triggered, this, [this] { ImProgrammOeffnen(Fahrzeugprogramm::Pemrak); });
+    connect(ui_->Beenden1, &QAction::triggered, this, &TMainForm::Beenden1Click);
+    connect(ui_->Anleitung1, &QAction::triggered, this, &TMainForm::Anleitung1Click);
+    connect(ui_->Info1, &QAction::triggered, this, &TMainForm::Info1Click);
+    connect(HinweisListe, &QListWidget::itemClicked, this, &TMainForm::HinweisClick);
+    connect(HinweisListe, &QListWidget::itemActivated, this, &TMainForm::HinweisClick);
+
+    ZuletztMenueBauen();
+    QSettings einstellungen;
+    const QByteArray geometrie = einstellungen.value(QStringLiteral("Fenster/Geometrie")).toByteArray();
+    if (geometrie.isEmpty() || !restoreGeometry(geometrie)) resize(900, 720);
+    ProjektGeaendert();
+    TitelSetzen();
+}
+
+TMainForm::~TMainForm() {
+    // The model outlives the controls: its stack's last signals must not
+    // reach them.
+    QObject::disconnect(&Modell.undoStack(), nullptr, this, nullptr);
+    QObject::disconnect(&Modell, nullptr, this, nullptr);
+}
+
+QMenu* TMainForm::DateiMenue() const { return ui_->Datei1; }
+
+QAction* TMainForm::DateiErweiterung() const {
+    // The separator right above "In Dorvane öffnen".
+    const QList<QAction*> aktionen = ui_->Datei1->actions();
+    const int i = static_cast<int>(aktionen.indexOf(ui_->InDorvane1));
+    return i > 0 ? aktionen[i - 1] : ui_->InDorvane1;
+}
+
+QAction* TMainForm::Aktion(const char* name) const { return findChild<QAction*>(QString::fromLatin1(name)); }
+
+void TMainForm::FormCreate(const QStringList& args) {
+    if (!args.isEmpty()) OeffnenDatei(args.first());
+}
+
+void TMainForm::ProjektGeaendert() {
+    SeiteA->Aktualisieren();
+    SeiteB->Aktualisieren();
+    SeiteAus->Aktualisieren();
+    SeiteRegeln->Aktualisieren();
+    HinweiseZeigen();
+#ifdef WERKSTATT_ANSICHTEN
+    const Projekt& p = Modell.projekt();
+    static_cast<Inspektor*>(inspektor_)->setProjekt(p.A, p.B, p.Aus, p.Regeln);
+    static_cast<Kennfeld*>(kennfeld_)->setProjekt(p.A, p.B, p.Aus, p.Regeln);
+#endif
+}
+
+QString TMainForm::Titel() const {
+    const QString name =
+        Modell.datei().isEmpty() ? QStringLiteral("Unbenannt") : QFileInfo(Modell.datei()).fileName();
+    return QStringLiteral("Fuzzy-Werkstatt \u2013 %1%2").arg(name, Modell.geaendert() ? QStringLiteral("*") : QString());
+}
+
+void TMainForm::TitelSetzen() { setWindowTitle(Titel()); }
+
+void TMainForm::HinweiseZeigen() {
+    const std::vector<Hinweis> hinweise = Analysiere(Modell.projekt());
+    HinweisListe->setUpdatesEnabled(false);
+    HinweisListe->clear();
+    for (const Hinweis& h : hinweise) {
+        auto* item = new QListWidgetItem(QString::fromStdString(h.text), HinweisListe);
+        item->setData(RolleOrt, QList<QVariant>{static_cast<int>(h.ort.seite), h.ort.term, h.ort.zeile, h.ort.spalte});
+        item->setToolTip(QStringLiteral("Seite %1").arg(SeitenText(h.ort.seite)));
+    }
+    if (hinweise.empty()) {
+        auto* item = new QListWidgetItem(QStringLiteral("Keine Hinweise \u2013 das Projekt sieht vollst\u00E4ndig aus."),
+                                         HinweisListe);
+        item->setFlags(Qt::ItemIsEnabled);
+    }
+    HinweisListe->setUpdatesEnabled(true);
+    ui_->HinweisLbl->setText(hinweise.empty() ? QStringLiteral("&Hinweise:")
+                                              : QStringLiteral("&Hinweise (%1; ein Klick zeigt die Stelle):")
+                                                    .arg(hinweise.size()));
+}
+
+void TMainForm::HinweisClick(QListWidgetItem* item) {
+    if (!item) return;
+    const QList<QVariant> d = item->data(RolleOrt).toList();
+    if (d.size() != 4) return;
+    Ort ort;
+    ort.seite = static_cast<Ort::Seite>(d[0].toInt());
+    ort.term = d[1].toInt();
+    ort.zeile = d[2].toInt();
+    ort.spalte = d[3].toInt();
+    ZeigeOrt(ort);
+}
+
+void TMainForm::ZeigeOrt(const Ort& ort) {
+    switch (ort.seite) {
+    case Ort::Seite::Regeln:
+        Seiten->setCurrentWidget(SeiteRegeln);
+        SeiteRegeln->WaehleRegel(ort.zeile, ort.spalte);
+        return;
+    case Ort::Seite::EingangA:
+        Seiten->setCurrentWidget(SeiteA);
+        if (ort.term > 0) SeiteA->WaehleTerm(ort.term);
+        return;
+    case Ort::Seite::EingangB:
+        Seiten->setCurrentWidget(SeiteB);
+        if (ort.term > 0) SeiteB->WaehleTerm(ort.term);
+        return;
+    case Ort::Seite::Ausgang:
+        Seiten->setCurrentWidget(SeiteAus);
+        if (ort.term > 0) SeiteAus->WaehleTerm(ort.term);
+        return;
+    }
+}
+
+bool TMainForm::AenderungenSichern() {
+    if (!Modell.geaendert()) return true;
+    switch (widgets::QuestionBox(QStringLiteral("\u00C4nderungen speichern?"))) {
+    case widgets::MessageAnswer::Yes:
+        return Speichern1Click();
+    case widgets::MessageAnswer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TMainForm::NeuClick(Vorlage v) {
+    if (!AenderungenSichern()) return;
+    switch (v) {
+    case Vorlage::Leer:
+        Modell.neu(VorlageLeer(), QStringLiteral("leeres Projekt"));
+        break;
+    case Vorlage::Truck:
+        Modell.neu(VorlageTruck(), QStringLiteral("Vorlage Truck"));
+        break;
+    case Vorlage::Lok:
+        Modell.neu(VorlageLok(), QStringLiteral("Vorlage Lok"));
+        break;
+    }
+    Seiten->setCurrentWidget(SeiteA);
+}
+
+void TMainForm::Oeffnen1Click() {
+    if (!AenderungenSichern()) return;
+    const QString datei = OeffnenDialog();
+    if (!datei.isEmpty()) OeffnenDatei(datei);
+}
+
+bool TMainForm::OeffnenDatei(const QString& datei) {
+    Projekt neu;
+    {
+        ZaehlendeMeldungen meldungen;
+        try {
+            fuzzy::LoadProject(QFile::encodeName(datei).toStdString(), neu.A, neu.B, neu.Aus, neu.Regeln);
+        } catch (const fuzzy::EInOutError&) {
+            // The engine has said that the file could not be read.
+            return false;
+        }
+        if (meldungen.fehler > 0) return false;
+    }
+    Modell.laden(neu, QFileInfo(datei).absoluteFilePath());
+    ZuletztMerken(Modell.datei());
+    return true;
+}
+
+bool TMainForm::Speichern1Click() {
+    if (Modell.datei().isEmpty()) return SpeichernUnter1Click();
+    return SpeichernNach(Modell.datei());
+}
+
+bool TMainForm::SpeichernUnter1Click() {
+    const QString datei = SpeichernDialog(Modell.datei());
+    if (datei.isEmpty()) return false;
+    return SpeichernNach(datei);
+}
+
+bool TMainForm::SpeichernNach(const QString& datei) {
+    const Projekt& p = Modell.projekt();
+    try {
+        fuzzy::SaveProject(QFile::encodeName(datei).toStdString(), p.A, p.B, p.Aus, p.Regeln);
+    } catch (const fuzzy::ESaveError& e) {
+        widgets::ErrorBox(QString::fromStdString(e.what()));
+        return false;
+    }
+    Modell.gespeichert(QFileInfo(datei).absoluteFilePath());
+    ZuletztMerken(Modell.datei());
+    return true;
+}
+
+void TMainForm::Beenden1Click() { close(); }
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    if (!AenderungenSichern()) {
+        event->ignore();
+        return;
+    }
+    QSettings().setValue(QStringLiteral("Fenster/Geometrie"), saveGeometry());
+    event->accept();
+}
+
+void TMainForm::ImProgrammOeffnen(Fahrzeugprogramm p) {
+    const QString name = QString::fromStdString(Anzeigename(p));
+    if (Modell.geaendert() || Modell.datei().isEmpty()) {
+        if (!widgets::ConfirmBox(
+                QStringLiteral("%1 liest das Projekt aus seiner Datei. Soll es jetzt gespeichert werden?").arg(name)))
+            return;
+        if (!Speichern1Click()) return;
+    }
+    const auto programm = FindeProgramm(QFile::encodeName(WerkstattOrdner).toStdString(), p);
+    if (!programm) {
+        QStringList orte;
+        for (const std::string& k : Kandidaten(QFile::encodeName(WerkstattOrdner).toStdString(), p))
+            orte << QFile::decodeName(QByteArray::fromStdString(k));
+        widgets::ErrorBox(QStringLiteral("%1 wurde nicht gefunden. Es wird neben der Fuzzy-Werkstatt erwartet:\n%2")
+                              .arg(name, orte.join(QLatin1Char('\n'))));
+        return;
+    }
+    const QString pfad = QFile::decodeName(QByteArray::fromStdString(*programm));
+    if (!Starte(pfad, {Modell.datei()}))
+        widgets::ErrorBox(QStringLiteral("%1 konnte nicht gestartet werden (%2).").arg(name, pfad));
+}
+
+void TMainForm::Anleitung1Click() {
+    auto* hilfe = findChild<THilfeForm*>();
+    if (!hilfe) hilfe = new THilfeForm(this);
+    hilfe->show();
+    hilfe->raise();
+    hilfe->activateWindow();
+}
+
+void TMainForm::Info1Click() {
+    TInfoForm info(this);
+    info.exec();
+}
+
+void TMainForm::ZuletztMerken(const QString& datei) {
+    QSettings einstellungen;
+    QStringList liste = einstellungen.value(QStringLiteral("Zuletzt")).toStringList();
+    liste.removeAll(datei);
+    liste.prepend(datei);
+    while (liste.size() > MaxZuletzt) liste.removeLast();
+    einstellungen.setValue(QStringLiteral("Zuletzt"), liste);
+    ZuletztMenueBauen();
+}
+
+void TMainForm::ZuletztMenueBauen() {
+    QMenu* menue = ui_->Zuletzt1;
+    menue->clear();
+    const QStringList liste = QSettings().value(QStringLiteral("Zuletzt")).toStringList();
+    int n = 0;
+    for (const QString& datei : liste) {
+        ++n;
+        QAction* a = menue->addAction(QStringLiteral("&%1 %2").arg(n).arg(QDir::toNativeSeparators(datei)));
+        connect(a, &QAction::triggered, this, [this, datei] {
+            if (AenderungenSichern()) OeffnenDatei(datei);
+        });
+    }
+    menue->setEnabled(n > 0);
+}
+
+QString TMainForm::StandardOeffnenDialog() {
+    std::unique_ptr<QFileDialog> d(DeutscherDialog(this, QStringLiteral("Projekt \u00F6ffnen"), false));
+    if (!Modell.datei().isEmpty()) d->setDirectory(QFileInfo(Modell.datei()).absolutePath());
+    if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty()) return QString();
+    return d->selectedFiles().first();
+}
+
+QString TMainForm::StandardSpeichernDialog(const QString& vorschlag) {
+    std::unique_ptr<QFileDialog> d(DeutscherDialog(this, QStringLiteral("Projekt speichern unter"), true));
+    if (!vorschlag.isEmpty()) d->selectFile(vorschlag);
+    if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty()) return QString();
+    return d->selectedFiles().first();
+}
+
+}  // namespace werkstatt

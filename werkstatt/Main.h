@@ -1,0 +1,112 @@
+#pragma once
+
+#include "Hinweise.h"
+#include "Modell.h"
+#include "Programmsuche.h"
+
+#include <QMainWindow>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+class QAction;
+class QCloseEvent;
+class QListWidget;
+class QListWidgetItem;
+class QMenu;
+class QTabWidget;
+
+namespace Ui {
+class TMainForm;
+}
+
+namespace werkstatt {
+
+class TRegelSeite;
+class TVariablenSeite;
+
+// The templates of "Datei ▸ Neu".
+enum class Vorlage { Leer, Truck, Lok };
+
+// Fuzzy-Werkstatt's main window: the pages Eingang A, Eingang B, Ausgang and
+// Regeln over the live hints, the menu, the title with "*" while there are
+// unsaved changes.
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TMainForm(QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    TProjektModell Modell;
+
+    // --- replaceable for tests -------------------------------------------------
+    // The file dialogs: the chosen path, or empty when cancelled.
+    std::function<QString()> OeffnenDialog;
+    std::function<QString(const QString& vorschlag)> SpeichernDialog;
+    // Starts a program detached; false when it could not be started.
+    std::function<bool(const QString& programm, const QStringList& argumente)> Starte;
+    // The folder the werkstatt binary lies in (where Dorvane and Pemrak are
+    // looked for).
+    QString WerkstattOrdner;
+
+    // --- pages and lists ---------------------------------------------------------
+    QTabWidget* Seiten = nullptr;
+    TVariablenSeite* SeiteA = nullptr;
+    TVariablenSeite* SeiteB = nullptr;
+    TVariablenSeite* SeiteAus = nullptr;
+    TRegelSeite* SeiteRegeln = nullptr;
+    QListWidget* HinweisListe = nullptr;
+    // The Datei menu; further commands (export, import) go before
+    // DateiErweiterung, the separator above "In Dorvane öffnen".
+    QMenu* DateiMenue() const;
+    QAction* DateiErweiterung() const;
+    QAction* Aktion(const char* name) const;
+
+    // --- handlers ----------------------------------------------------------------
+    void NeuClick(Vorlage v);
+    void Oeffnen1Click();
+    // Loads into temporaries first: a file that does not load leaves the
+    // project as it was (the engine has shown its messages).
+    bool OeffnenDatei(const QString& datei);
+    bool Speichern1Click();
+    bool SpeichernUnter1Click();
+    bool SpeichernNach(const QString& datei);
+    void Beenden1Click();
+    void ImProgrammOeffnen(Fahrzeugprogramm p);
+    void Anleitung1Click();
+    void Info1Click();
+    void HinweisClick(QListWidgetItem* item);
+    // Shows the place of a hint.
+    void ZeigeOrt(const Ort& ort);
+    // "Änderungen speichern?" when there are unsaved changes; true when the
+    // caller may go on (saved or discarded), false when cancelled or the save
+    // failed.
+    bool AenderungenSichern();
+    QString Titel() const;
+
+    // The command line's arguments after the program's name.
+    void FormCreate(const QStringList& args);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void ProjektGeaendert();
+    void TitelSetzen();
+    void HinweiseZeigen();
+    void ZuletztMerken(const QString& datei);
+    void ZuletztMenueBauen();
+    QString StandardOeffnenDialog();
+    QString StandardSpeichernDialog(const QString& vorschlag);
+
+    std::unique_ptr<Ui::TMainForm> ui_;
+    QWidget* inspektor_ = nullptr;
+    QWidget* kennfeld_ = nullptr;
+};
+
+// The recent files kept in the settings, newest first, at most this many.
+constexpr int MaxZuletzt = 6;
+
+}  // namespace werkstatt

@@ -1,0 +1,167 @@
+#include "Modell.h"
+
+#include "Befehle.h"
+
+#include <memory>
+
+namespace werkstatt {
+
+TProjektModell::TProjektModell(QObject* parent) : QObject(parent) {
+    stand_.projekt = VorlageLeer();
+    connect(&stack_, &QUndoStack::cleanChanged, this, &TProjektModell::dateistatusGeaendert);
+}
+
+void TProjektModell::setzeStand(const Stand& s) {
+    const bool dateiAnders = s.datei != stand_.datei;
+    stand_ = s;
+    emit projektGeaendert();
+    if (dateiAnders) emit dateistatusGeaendert();
+}
+
+void TProjektModell::setzeProjekt(const Projekt& p) {
+    stand_.projekt = p;
+    emit projektGeaendert();
+}
+
+void TProjektModell::laden(const Projekt& p, const QString& datei) {
+    stack_.clear();
+    setzeStand({p, datei});
+    stack_.setClean();
+    emit dateistatusGeaendert();
+}
+
+void TProjektModell::gespeichert(const QString& datei) {
+    stand_.datei = datei;
+    stack_.setClean();
+    emit dateistatusGeaendert();
+}
+
+void TProjektModell::ausfuehren(int art, const QString& text, const Stand& nachher, int zug, int rolle, int term,
+                                int param) {
+    if (GleichesProjekt(nachher.projekt, stand_.projekt) && nachher.datei == stand_.datei && art != ArtNeu) return;
+    std::unique_ptr<QUndoCommand> b;
+    switch (art) {
+    case ArtName:
+        b = std::make_unique<TNameBefehl>(*this, text, stand_, nachher);
+        break;
+    case ArtBereich:
+        b = std::make_unique<TBereichBefehl>(*this, text, stand_, nachher);
+        break;
+    case ArtTermName:
+        b = std::make_unique<TTermNameBefehl>(*this, text, stand_, nachher);
+        break;
+    case ArtParameter:
+        b = std::make_unique<TParameterBefehl>(*this, text, stand_, nachher);
+        break;
+    case ArtGriff:
+        b = std::make_unique<TGriffBefehl>(*this, text, stand_, nachher, zug, rolle, term, param);
+        break;
+    case ArtTermHinzu:
+        b = std::make_unique<TTermHinzuBefehl>(*this, text, stand_, nachher);
+        break;
+    case ArtTermEntfernen:
+        b = std::make_unique<TTermEntfernenBefehl>(*this, text, stand_, nachher);
+        break;
+    case ArtTermVerschieben:
+        b = std::make_unique<TTermVerschiebenBefehl>(*this, text, stand_, nachher);
+        break;
+    case ArtRegel:
+        b = std::make_unique<TRegelBefehl>(*this, text, stand_, nachher);
+        break;
+    case ArtEingangB:
+        b = std::make_unique<TEingangBBefehl>(*this, text, stand_, nachher);
+        break;
+    default:
+        b = std::make_unique<TNeuBefehl>(*this, text, stand_, nachher);
+        break;
+    }
+    stack_.push(b.release());
+}
+
+QString TProjektModell::setzeName(Rolle r, const QString& name) {
+    const std::string s = name.toStdString();
+    const std::string fehler = NamensFehler(s);
+    if (!fehler.empty()) return QString::fromStdString(fehler);
+    Stand n = stand_;
+    Variable(n.projekt, r).Name = s;
+    ausfuehren(ArtName, QStringLiteral("Name ändern"), n);
+    return {};
+}
+
+void TProjektModell::setzeBereich(Rolle r, float min, float max) {
+    Stand n = stand_;
+    fuzzy::TFuzzy& v = Variable(n.projekt, r);
+    v.RangeMin = min;
+    v.RangeMax = max;
+    ausfuehren(ArtBereich, QStringLiteral("Bereich ändern"), n);
+}
+
+QString TProjektModell::setzeTermName(Rolle r, int term, const QString& name) {
+    const std::string s = name.toStdString();
+    const std::string fehler = NamensFehler(s);
+    if (!fehler.empty()) return QString::fromStdString(fehler);
+    Stand n = stand_;
+    fuzzy::TFuzzy& v = Variable(n.projekt, r);
+    if (term < 1 || term > v.UsedTerms()) return {};
+    v.SetTermName(term, s);
+    ausfuehren(ArtTermName, QStringLiteral("Termname ändern"), n);
+    return {};
+}
+
+void TProjektModell::setzeParameter(Rolle r, int term, int param, float wert) {
+    Stand n = stand_;
+    fuzzy::TFuzzy& v = Variable(n.projekt, r);
+    if (term < 1 || term > v.UsedTerms() || param < 1 || param > 5) return;
+    v.SetParam(term, param, wert);
+    ausfuehren(ArtParameter, QStringLiteral("Parameter ändern"), n);
+}
+
+void TProjektModell::zieheGriff(Rolle r, int term, int param, float wunsch, int zug) {
+    Stand n = stand_;
+    fuzzy::TFuzzy& v = Variable(n.projekt, r);
+    if (term < 1 || term > v.UsedTerms() || param < 1 || param > 5) return;
+    v.SetParam(term, param, GriffBegrenzen(v, term, param, wunsch));
+    ausfuehren(ArtGriff, QStringLiteral("Griff verschieben"), n, zug, static_cast<int>(r), term, param);
+}
+
+bool TProjektModell::termHinzufuegen(Rolle r) {
+    Stand n = stand_;
+    if (!TermHinzufuegen(n.projekt, r)) return false;
+    ausfuehren(ArtTermHinzu, QStringLiteral("Term hinzufügen"), n);
+    return true;
+}
+
+bool TProjektModell::termEntfernen(Rolle r, int term) {
+    Stand n = stand_;
+    if (!TermEntfernen(n.projekt, r, term)) return false;
+    ausfuehren(ArtTermEntfernen, QStringLiteral("Term entfernen"), n);
+    return true;
+}
+
+bool TProjektModell::termVerschieben(Rolle r, int term, int nach) {
+    Stand n = stand_;
+    if (!TermeTauschen(n.projekt, r, term, nach)) return false;
+    ausfuehren(ArtTermVerschieben, QStringLiteral("Term verschieben"), n);
+    return true;
+}
+
+void TProjektModell::setzeRegel(int zeile, int spalte, int ausgangsterm) {
+    if (zeile < 1 || zeile > 5 || spalte < 1 || spalte > 5) return;
+    Stand n = stand_;
+    n.projekt.Regeln.Set(zeile, spalte, ausgangsterm);
+    ausfuehren(ArtRegel, QStringLiteral("Regel ändern"), n);
+}
+
+void TProjektModell::setzeEingangB(bool an) {
+    Stand n = stand_;
+    if (an) EingangBEinschalten(n.projekt);
+    else n.projekt.B.Defined = false;
+    ausfuehren(ArtEingangB, an ? QStringLiteral("Eingang B verwenden") : QStringLiteral("Eingang B nicht verwenden"),
+               n);
+}
+
+void TProjektModell::neu(const Projekt& p, const QString& name) {
+    ausfuehren(ArtNeu, QStringLiteral("Neu: %1").arg(name), Stand{p, QString()});
+}
+
+}  // namespace werkstatt

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "Projekt.h"
+
+#include <QObject>
+#include <QString>
+#include <QUndoStack>
+
+namespace werkstatt {
+
+// What the undo stack keeps per step: the project and the file it belongs to
+// (only a new project changes the file).
+struct Stand {
+    Projekt projekt;
+    QString datei;
+};
+
+// The project being edited, its file name and its history. Every change goes
+// through a command on the undo stack; the stack's clean state is the
+// "saved" state. No widget lives here, so the editing logic is testable on
+// its own.
+class TProjektModell : public QObject {
+    Q_OBJECT
+public:
+    explicit TProjektModell(QObject* parent = nullptr);
+
+    const Projekt& projekt() const { return stand_.projekt; }
+    QString datei() const { return stand_.datei; }
+    bool geaendert() const { return !stack_.isClean(); }
+    QUndoStack& undoStack() { return stack_; }
+
+    // A project just read from or written to `datei`: replaces everything,
+    // forgets the history and counts as saved.
+    void laden(const Projekt& p, const QString& datei);
+    // The project now is what `datei` holds.
+    void gespeichert(const QString& datei);
+
+    // --- edits: each is one step of the history ------------------------------
+    // The methods that take text return an empty string when done, otherwise
+    // a German reason and nothing changes. An edit that changes nothing adds
+    // no step.
+    QString setzeName(Rolle r, const QString& name);
+    void setzeBereich(Rolle r, float min, float max);
+    QString setzeTermName(Rolle r, int term, const QString& name);
+    // A value typed into the table: stored as typed (the hints point out
+    // corners out of order).
+    void setzeParameter(Rolle r, int term, int param, float wert);
+    // A handle moved by mouse or keyboard: kept in order (a <= b <= c <= d,
+    // 0 <= h <= 1). Moves with the same non-zero `zug` form one step.
+    void zieheGriff(Rolle r, int term, int param, float wunsch, int zug);
+    bool termHinzufuegen(Rolle r);
+    bool termEntfernen(Rolle r, int term);
+    bool termVerschieben(Rolle r, int term, int nach);
+    // Entry of the rule with B's term `zeile` and A's term `spalte`.
+    void setzeRegel(int zeile, int spalte, int ausgangsterm);
+    void setzeEingangB(bool an);
+    // A new project (template); it belongs to no file yet.
+    void neu(const Projekt& p, const QString& name);
+
+    // A new number for one mouse drag or one run of key presses.
+    int neuerZug() { return ++zug_; }
+
+    // Used by the commands: an edit restores the project only (the file
+    // stays what it is now, e.g. after "Speichern unter"); a new project
+    // restores the file name as well.
+    void setzeProjekt(const Projekt& p);
+    void setzeStand(const Stand& s);
+
+signals:
+    // The project changed (edit, undo, redo, load).
+    void projektGeaendert();
+    // File name or saved state changed: the title needs updating.
+    void dateistatusGeaendert();
+
+private:
+    void ausfuehren(int art, const QString& text, const Stand& nachher, int zug = 0, int rolle = 0, int term = 0,
+                    int param = 0);
+
+    Stand stand_;
+    QUndoStack stack_;
+    int zug_ = 0;
+};
+
+}  // namespace werkstatt

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "FuzUnits.h"
+#include "Ks.h"
+
+#include <QPointF>
+
+#include <optional>
+
+// The term diagram of one variable, drawn through the plot component and the
+// engine's term drawing, with handles on a, b, c, d and h of the chosen term.
+// The mouse drags a handle; the keyboard moves it (Tab / Shift+Tab choose
+// the handle, the arrows move it, Shift makes the step ten times larger,
+// 1 to 5 choose the term). The diagram only reports the wished value; the
+// owner keeps the corners in order and sets the variable again.
+class TTermDiagramm : public TKoordinatensystem {
+    Q_OBJECT
+public:
+    explicit TTermDiagramm(QWidget* parent = nullptr);
+
+    void setVariable(const fuzzy::TFuzzy& v);
+    const fuzzy::TFuzzy& variable() const { return var_; }
+
+    int ausgewaehlterTerm() const { return term_; }
+    void setAusgewaehlterTerm(int term);
+    // The handle keys act on: fuzzy::ParamA .. fuzzy::ParamH.
+    int aktiverGriff() const { return griff_; }
+    void setAktiverGriff(int param);
+
+    // A vertical line at a value of the variable (e.g. the inspector's
+    // input), or none.
+    void setMarke(std::optional<float> wert);
+    std::optional<float> marke() const { return marke_; }
+
+    // Where a handle of a term sits, in pixels of the component.
+    QPointF griffPosition(int term, int param) const;
+
+    // Redraws terms and handles now.
+    void zeichnen();
+
+signals:
+    // A handle is to move to `wert` (x for a..d, height for h). `neuerZug`
+    // marks the first move of a drag or a single key press.
+    void griffBewegt(int term, int param, float wert, bool neuerZug);
+    // The user picked another term in the diagram.
+    void termGewaehlt(int term);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    // The handle under a pixel, preferring the chosen term: {term, param}.
+    std::optional<std::pair<int, int>> griffBei(QPointF pos) const;
+    float weltwert(int param, QPointF pos) const;
+
+    fuzzy::TFuzzy var_;
+    int term_ = 0;
+    int griff_ = fuzzy::ParamB;
+    bool ziehen_ = false;
+    bool ersterZug_ = false;
+    std::optional<float> marke_;
+};

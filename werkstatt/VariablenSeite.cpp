@@ -1,0 +1,262 @@
+#include "VariablenSeite.h"
+
+#include "MessageBoxes.h"
+#include "SingEdit.h"
+#include "TermDiagramm.h"
+#include "ui_VariablenSeite.h"
+
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTableWidget>
+
+#include <charconv>
+
+namespace werkstatt {
+
+QString ZahlText(float v) {
+    char buf[32];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v);
+    return QString::fromLatin1(buf, static_cast<int>(r.ptr - buf));
+}
+
+TVariablenSeite::TVariablenSeite(QWidget* parent) : QWidget(parent), ui_(std::make_unique<Ui::TVariablenSeite>()) {
+    ui_->setupUi(this);
+    BVerwenden = ui_->BVerwenden;
+    NichtVerwendet = ui_->NichtVerwendet;
+    NameEdit = ui_->NameEdit;
+    MinEdit = ui_->MinEdit;
+    MaxEdit = ui_->MaxEdit;
+    TermTabelle = ui_->TermTabelle;
+    HinzuBtn = ui_->HinzuBtn;
+    EntfernenBtn = ui_->EntfernenBtn;
+    HochBtn = ui_->HochBtn;
+    RunterBtn = ui_->RunterBtn;
+    Diagramm = ui_->Diagramm;
+
+    QFont gross = NichtVerwendet->font();
+    gross.setPointSizeF(gross.pointSizeF() * 1.6);
+    NichtVerwendet->setFont(gross);
+    NichtVerwendet->setStyleSheet(QStringLiteral("color: #808080;"));
+
+    TermTabelle->setColumnCount(Spalten);
+    TermTabelle->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Kürzel"), QStringLiteral("a"),
+                                            QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d"),
+                                            QStringLiteral("h")});
+    TermTabelle->setSelectionBehavior(QAbstractItemView::SelectRows);
+    TermTabelle->setSelectionMode(QAbstractItemView::SingleSelection);
+    TermTabelle->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                                 QAbstractItemView::AnyKeyPressed);
+    TermTabelle->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    TermTabelle->horizontalHeader()->setSectionResizeMode(SpalteName, QHeaderView::Interactive);
+    TermTabelle->setColumnWidth(SpalteName, 140);
+    TermTabelle->verticalHeader()->setDefaultSectionSize(22);
+    TermTabelle->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // Room for five rows without a scroll bar.
+    TermTabelle->setFixedHeight(TermTabelle->horizontalHeader()->sizeHint().height() + 5 * 22 + 4);
+
+    connect(NameEdit, &QLineEdit::editingFinished, this, &TVariablenSeite::NameEditFertig);
+    connect(MinEdit, &QLineEdit::editingFinished, this, &TVariablenSeite::MinEditFertig);
+    connect(MaxEdit, &QLineEdit::editingFinished, this, &TVariablenSeite::MaxEditFertig);
+    connect(TermTabelle, &QTableWidget::itemChanged, this, &TVariablenSeite::TermTabelleGeaendert);
+    connect(TermTabelle, &QTableWidget::itemSelectionChanged, this, &TVariablenSeite::TermTabelleAuswahl);
+    connect(HinzuBtn, &QPushButton::clicked, this, &TVariablenSeite::HinzuClick);
+    connect(EntfernenBtn, &QPushButton::clicked, this, &TVariablenSeite::EntfernenClick);
+    connect(HochBtn, &QPushButton::clicked, this, &TVariablenSeite::HochClick);
+    connect(RunterBtn, &QPushButton::clicked, this, &TVariablenSeite::RunterClick);
+    connect(BVerwenden, &QCheckBox::clicked, this, &TVariablenSeite::BVerwendenClick);
+    connect(Diagramm, &TTermDiagramm::griffBewegt, this, &TVariablenSeite::DiagrammGriff);
+    connect(Diagramm, &TTermDiagramm::termGewaehlt, this, &TVariablenSeite::DiagrammTerm);
+}
+
+TVariablenSeite::~TVariablenSeite() = default;
+
+void TVariablenSeite::setModell(TProjektModell* modell, Rolle rolle) {
+    modell_ = modell;
+    rolle_ = rolle;
+    BVerwenden->setVisible(rolle == Rolle::B);
+    Aktualisieren();
+}
+
+void TVariablenSeite::Aktualisieren() {
+    if (!modell_) return;
+    aktualisiert_ = true;
+    const fuzzy::TFuzzy& v = Variable(modell_->projekt(), rolle_);
+    const bool aktiv = v.Defined;
+    BVerwenden->setChecked(aktiv);
+    NichtVerwendet->setVisible(!aktiv);
+    ui_->Inhalt->setVisible(aktiv);
+    if (NameEdit->text() != QString::fromStdString(v.Name)) NameEdit->setText(QString::fromStdString(v.Name));
+    MinEdit->setNumber(v.RangeMin);
+    MaxEdit->setNumber(v.RangeMax);
+    minText_ = MinEdit->text();
+    maxText_ = MaxEdit->text();
+
+    const int n = v.Defined ? v.UsedTerms() : 0;
+    const int gewaehlt = GewaehlterTerm();
+    {
+        const QSignalBlocker sperre(TermTabelle);
+        if (TermTabelle->rowCount() != n) TermTabelle->setRowCount(n);
+        for (int i = 1; i <= n; ++i) {
+            auto setze = [&](int spalte, const QString& text, bool editierbar) {
+                QTableWidgetItem* item = TermTabelle->item(i - 1, spalte);
+                if (!item) {
+                    item = new QTableWidgetItem;
+                    item->setFlags(editierbar ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable
+                                              : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+                    if (spalte >= SpalteA) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+                    TermTabelle->setItem(i - 1, spalte, item);
+                }
+                if (item->text() != text) item->setText(text);
+            };
+            setze(SpalteName, QString::fromStdString(v.GetTermName(i)), true);
+            setze(SpalteKuerzel, QString::fromStdString(v.GetTermAbbrev(i)), false);
+            for (int j = 1; j <= 5; ++j) setze(SpalteA + j - 1, ZahlText(v.GetParam(i, j)), true);
+        }
+        fuzzy::TFuzzy farben;
+        farben.InitColours();
+        for (int i = 1; i <= n; ++i)
+            TermTabelle->item(i - 1, SpalteKuerzel)->setForeground(widgets::ToQColor(farben.GetColour(i)));
+        TermTabelle->setVerticalHeaderLabels({"1", "2", "3", "4", "5"});
+    }
+    Diagramm->setVariable(v);
+    if (gewaehlt >= 1 && gewaehlt <= n) WaehleTerm(gewaehlt);
+    else if (n > 0) WaehleTerm(std::min(std::max(Diagramm->ausgewaehlterTerm(), 1), n));
+    KnoepfeEinstellen();
+    aktualisiert_ = false;
+}
+
+void TVariablenSeite::KnoepfeEinstellen() {
+    const fuzzy::TFuzzy& v = Variable(modell_->projekt(), rolle_);
+    const int n = v.UsedTerms();
+    const int t = GewaehlterTerm();
+    HinzuBtn->setEnabled(n < fuzzy::MaxTerms);
+    EntfernenBtn->setEnabled(t >= 1);
+    HochBtn->setEnabled(t > 1);
+    RunterBtn->setEnabled(t >= 1 && t < n);
+}
+
+void TVariablenSeite::WaehleTerm(int term) {
+    if (term >= 1 && term <= TermTabelle->rowCount()) {
+        if (GewaehlterTerm() != term) TermTabelle->selectRow(term - 1);
+        Diagramm->setAusgewaehlterTerm(term);
+    } else {
+        TermTabelle->clearSelection();
+    }
+    if (modell_) KnoepfeEinstellen();
+}
+
+int TVariablenSeite::GewaehlterTerm() const {
+    const auto rows = TermTabelle->selectionModel() ? TermTabelle->selectionModel()->selectedRows() : QModelIndexList{};
+    return rows.isEmpty() ? 0 : rows.first().row() + 1;
+}
+
+void TVariablenSeite::setMarke(std::optional<float> wert) { Diagramm->setMarke(wert); }
+
+void TVariablenSeite::NameEditFertig() {
+    if (aktualisiert_ || !modell_) return;
+    const fuzzy::TFuzzy& v = Variable(modell_->projekt(), rolle_);
+    if (NameEdit->text() == QString::fromStdString(v.Name)) return;
+    const QString fehler = modell_->setzeName(rolle_, NameEdit->text());
+    if (!fehler.isEmpty()) {
+        NameEdit->setText(QString::fromStdString(v.Name));
+        widgets::WarningBox(fehler);
+    }
+}
+
+void TVariablenSeite::BereichFertig(TSingEdit* feld, bool unten) {
+    if (aktualisiert_ || !modell_) return;
+    // Only a changed text counts: the field shows four decimals, so reading
+    // back an untouched field could change the value.
+    const QString& vorher = unten ? minText_ : maxText_;
+    if (feld->text() == vorher) return;
+    float wert = 0.0f;
+    const fuzzy::TFuzzy& v = Variable(modell_->projekt(), rolle_);
+    if (!TSingEdit::ParseNumber(feld->text(), wert)) {
+        const QString text = feld->text();
+        feld->setText(vorher);
+        widgets::WarningBox(QStringLiteral("\u201E%1\u201C ist keine g\u00FCltige Zahl.").arg(text.trimmed()));
+        return;
+    }
+    modell_->setzeBereich(rolle_, unten ? wert : v.RangeMin, unten ? v.RangeMax : wert);
+}
+
+void TVariablenSeite::MinEditFertig() { BereichFertig(MinEdit, true); }
+
+void TVariablenSeite::MaxEditFertig() { BereichFertig(MaxEdit, false); }
+
+void TVariablenSeite::TermTabelleGeaendert(QTableWidgetItem* item) {
+    if (aktualisiert_ || !modell_ || !item) return;
+    const int term = item->row() + 1;
+    const int spalte = item->column();
+    const fuzzy::TFuzzy& v = Variable(modell_->projekt(), rolle_);
+    if (spalte == SpalteName) {
+        const QString fehler = modell_->setzeTermName(rolle_, term, item->text());
+        if (!fehler.isEmpty()) {
+            Aktualisieren();
+            widgets::WarningBox(fehler);
+        }
+        return;
+    }
+    if (spalte < SpalteA || spalte > SpalteH) return;
+    const int param = spalte - SpalteA + 1;
+    float wert = 0.0f;
+    if (!TSingEdit::ParseNumber(item->text(), wert)) {
+        const QString text = item->text();
+        Aktualisieren();
+        widgets::WarningBox(QStringLiteral("\u201E%1\u201C ist keine g\u00FCltige Zahl.").arg(text.trimmed()));
+        return;
+    }
+    if (ZahlText(wert) == ZahlText(v.GetParam(term, param))) {
+        Aktualisieren();  // e.g. "1,50" for 1.5: show it the usual way
+        return;
+    }
+    modell_->setzeParameter(rolle_, term, param, wert);
+}
+
+void TVariablenSeite::TermTabelleAuswahl() {
+    const int t = GewaehlterTerm();
+    if (t >= 1) Diagramm->setAusgewaehlterTerm(t);
+    if (modell_) KnoepfeEinstellen();
+}
+
+void TVariablenSeite::HinzuClick() {
+    if (!modell_) return;
+    const int n = Variable(modell_->projekt(), rolle_).UsedTerms();
+    if (modell_->termHinzufuegen(rolle_)) WaehleTerm(n + 1);
+}
+
+void TVariablenSeite::EntfernenClick() {
+    if (!modell_) return;
+    const int t = GewaehlterTerm();
+    if (t < 1) return;
+    if (modell_->termEntfernen(rolle_, t)) WaehleTerm(std::min(t, Variable(modell_->projekt(), rolle_).UsedTerms()));
+}
+
+void TVariablenSeite::HochClick() {
+    const int t = GewaehlterTerm();
+    if (modell_ && t > 1 && modell_->termVerschieben(rolle_, t, t - 1)) WaehleTerm(t - 1);
+}
+
+void TVariablenSeite::RunterClick() {
+    const int t = GewaehlterTerm();
+    if (modell_ && t >= 1 && modell_->termVerschieben(rolle_, t, t + 1)) WaehleTerm(t + 1);
+}
+
+void TVariablenSeite::BVerwendenClick(bool an) {
+    if (modell_) modell_->setzeEingangB(an);
+}
+
+void TVariablenSeite::DiagrammGriff(int term, int param, float wert, bool neuerZug) {
+    if (!modell_) return;
+    if (neuerZug || zug_ == 0) zug_ = modell_->neuerZug();
+    if (GewaehlterTerm() != term) WaehleTerm(term);
+    modell_->zieheGriff(rolle_, term, param, wert, zug_);
+}
+
+void TVariablenSeite::DiagrammTerm(int term) { WaehleTerm(term); }
+
+}  // namespace werkstatt

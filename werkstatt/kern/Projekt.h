@@ -1,0 +1,79 @@
+#pragma once
+
+#include "FuzUnits.h"
+
+#include <string>
+#include <vector>
+
+namespace werkstatt {
+
+// One fuzzy project as the workshop edits it: the three variables and the
+// rule table. Value and the colours of the variables are not part of it.
+struct Projekt {
+    fuzzy::TFuzzy A, B, Aus;
+    fuzzy::RuleTable Regeln;
+};
+
+// The three variables of a project, in the order of the file.
+enum class Rolle { A, B, Aus };
+
+fuzzy::TFuzzy& Variable(Projekt& p, Rolle r);
+const fuzzy::TFuzzy& Variable(const Projekt& p, Rolle r);
+
+// Field by field, floats bit for bit; term slots beyond TermCount do not
+// count, nor do Value and the colours. An undefined variable compares only
+// its Defined flag (what the file keeps of it).
+bool GleicheVariable(const fuzzy::TFuzzy& x, const fuzzy::TFuzzy& y);
+bool GleichesProjekt(const Projekt& x, const Projekt& y);
+
+// --- edits that keep the rule table in step with the terms --------------------
+
+// Appends a term (at most five): a triangle in the middle of the range, a
+// quarter of the range wide, named "Term n". False when five are there.
+bool TermHinzufuegen(Projekt& p, Rolle r);
+// Removes term i; rules that named it (an output term) become "no rule",
+// and the rule columns (input A) or rows (input B) after it move up.
+bool TermEntfernen(Projekt& p, Rolle r, int i);
+// Swaps terms i and j together with their rule columns, rows or entries, so
+// that every rule still means what it meant.
+bool TermeTauschen(Projekt& p, Rolle r, int i, int j);
+
+// The value a handle may take: a..d stay between their neighbours
+// (a <= b <= c <= d), h stays within 0..1. `param` is fuzzy::ParamA..ParamH.
+float GriffBegrenzen(const fuzzy::TFuzzy& v, int term, int param, float wunsch);
+
+// The step by which the keyboard moves a handle: a hundredth of the range
+// for a..d (at least a tiny positive step), 0.05 for h.
+float GriffSchritt(const fuzzy::TFuzzy& v, int param);
+
+// --- templates ------------------------------------------------------------------
+
+// Defines v with the given name, range and terms spread evenly: triangles
+// that meet their neighbours at the peaks, the outer ones as shoulders at
+// the ends of the range.
+void TermeVerteilen(fuzzy::TFuzzy& v, const std::string& name, float min, float max,
+                    const std::vector<std::string>& termNamen);
+
+// A small starting point: input A and the output with three terms each, no
+// input B, no rules.
+Projekt VorlageLeer();
+// Dorvane's variables: distance in m, attitude in degrees, steering angle in
+// degrees; five terms each, no rules.
+Projekt VorlageTruck();
+// Pemrak's variables: distance in cm, velocity in cm/s, force in N.
+Projekt VorlageLok();
+
+// Gives input B a definition to work with when it is switched on: its old
+// one if it had a name, otherwise three terms over -1 .. 1.
+void EingangBEinschalten(Projekt& p);
+
+}  // namespace werkstatt
+
+namespace werkstatt {
+
+// Empty when `name` can stand as a name line of a project file, otherwise
+// the German reason: names must not be empty, must fit on one line and must
+// consist of characters the file's code page (Windows-1252) holds.
+std::string NamensFehler(const std::string& name);
+
+}  // namespace werkstatt
