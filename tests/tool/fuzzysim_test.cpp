@@ -1,6 +1,7 @@
 // Runs the built fuzzysim binary on example projects and checks its output
 // and exit status.
 #include "FuzUnits.h"
+#include "ProjectWriter.h"
 #include "TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -215,6 +216,57 @@ TEST_F(FuzzysimTest, HelpListsSubcommands) {
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("check DATEI"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("eval DATEI"), std::string::npos) << r.out;
+}
+
+}  // namespace
+
+namespace {
+
+std::string Datei(const std::string& pfad) {
+    std::ifstream f(pfad, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+}
+
+std::string WriterText(const std::string& file) {
+    fuzzy::TFuzzy A, B, Out;
+    fuzzy::RuleTable R;
+    fuzzy::LoadProject(file, A, B, Out, R);
+    return fuzzy::ProjectText(A, B, Out, R);
+}
+
+class Format : public FuzzysimTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(Format, WritesTheWritersBytesToStdoutAndToOutput) {
+    const std::string file = std::string(FUZZY_SOURCE_DIR "/examples/") + GetParam();
+    const Result r = Run({"format", file});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, WriterText(file));
+    const std::string ziel = (dir.path() / "neu.fuz").string();
+    for (const char* option : {"-o", "--output"}) {
+        const Result w = Run({"format", file, option, ziel});
+        EXPECT_EQ(w.status, 0) << w.err;
+        EXPECT_EQ(w.out, "");
+        EXPECT_EQ(Datei(ziel), r.out);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Fuzzysim, Format,
+                         ::testing::Values("beispiel.fuz", "heizung.fuz", "truck.fuz", "lok.fuz"),
+                         [](const ::testing::TestParamInfo<const char*>& i) {
+                             std::string s = i.param;
+                             return s.substr(0, s.find('.'));
+                         });
+
+TEST_F(FuzzysimTest, FormatOfABrokenFileWritesNothing) {
+    testfiles::ProjectText t = testfiles::WorkedExample();
+    t.lines[1] = "2 ";
+    const std::string file = dir.Write("kaputt.fuz", t.Join());
+    const std::string ziel = dir.Write("alt.fuz", "alt");
+    const Result r = Run({"format", file, "-o", ziel});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(Datei(ziel), "alt");
+    EXPECT_EQ(Run({"format", file}).out, "");
+    EXPECT_EQ(Run({"format", (dir.path() / "fehlt.fuz").string()}).status, 2);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // fuzzysim: the fuzzy engine on the command line, without any GUI.
 #include "Args.h"
 #include "CheckEval.h"
+#include "Format.h"
 #include "LocoSim.h"
 #include "TruckSim.h"
 
@@ -23,6 +24,9 @@ const Subcommand kSubcommands[] = {
     {"eval", "DATEI [--heights]",
      "wertet je Zeile der Standardeingabe \"A B\" (ohne Eingang B nur \"A\") einen Regelschritt aus",
      fuzzysim::RunEval},
+    {"format", "DATEI [-o AUSGABE]",
+     "liest ein Projekt und schreibt es mit dem Projektschreiber wieder (ohne -o auf die Standardausgabe)",
+     fuzzysim::RunFormat},
     {"loco", "DATEI [--dt S] [--first-dt S] [--mass KG] [--friction R] [--distance CM] [--time S] [--csv] [--svg DATEI]",
      "simuliert die Lok unter Fuzzyregelung in festen Schritten und zeigt, wie sie an der Marke h\xC3\xA4" "lt",
      fuzzysim::RunLoco},

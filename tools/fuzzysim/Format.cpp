@@ -1,0 +1,38 @@
+#include "Format.h"
+
+#include "Args.h"
+#include "CheckEval.h"
+#include "ProjectWriter.h"
+
+#include <iostream>
+
+namespace fuzzysim {
+
+int RunFormat(const std::vector<std::string>& args) {
+    // "-o" is the short form of "--output".
+    std::vector<std::string> lang(args);
+    for (std::string& x : lang)
+        if (x == "-o") x = "--output";
+    const Args a(lang, {}, {"--output"});
+    a.ExpectPositional(1, "die Projektdatei (DATEI)");
+    Project p;
+    const int status = LoadForTool(a.Positional()[0], p);
+    // After a format error the reader has emptied the project: writing it
+    // would replace a damaged file by an empty one.
+    if (status != ExitOk) return status;
+    try {
+        if (const auto out = a.Value("--output")) {
+            fuzzy::SaveProject(*out, p.A, p.B, p.Out, p.Rules);
+        } else {
+            const std::string text = fuzzy::ProjectText(p.A, p.B, p.Out, p.Rules);
+            std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
+            std::cout.flush();
+        }
+    } catch (const fuzzy::ESaveError& e) {
+        std::cerr << "Fehler: " << e.what() << '\n';
+        return ExitFormatError;
+    }
+    return ExitOk;
+}
+
+}  // namespace fuzzysim

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace fuzzysim {
+
+// `fuzzysim format IN [-o OUT]`: reads a project and writes it back through
+// the project writer, to OUT (atomically) or to standard output. A file with
+// a format error is not written (exit status 1), an unreadable one exits 2,
+// a failed write exits 1 with the writer's message.
+int RunFormat(const std::vector<std::string>& args);
+
+}  // namespace fuzzysim
