@@ -2,6 +2,7 @@
 # Builds (incrementally) and starts a program with our example project:
 #   scripts/run.sh dorvane [project.fuz]
 #   scripts/run.sh pemrak  [project.fuz]
+#   scripts/run.sh werkstatt [project.fuz]   (without a project: an empty one)
 #   scripts/run.sh fuzzysim [arguments...]   (defaults to checking the worked example)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -18,11 +19,15 @@ case "$what" in
   pemrak)
     cmake --build --preset release --target pemrak
     exec build/release/loco/pemrak "${1:-$root/examples/lok.fuz}" ;;
+  werkstatt)
+    # Dorvane and Pemrak too: "In Dorvane öffnen" starts them from beside the workshop.
+    cmake --build --preset release --target werkstatt dorvane pemrak
+    exec build/release/werkstatt/werkstatt "$@" ;;
   fuzzysim)
     cmake --build --preset release --target fuzzysim >&2
     if [ $# -eq 0 ]; then set -- check "$root/examples/beispiel.fuz"; fi
     exec build/release/tools/fuzzysim/fuzzysim "$@" ;;
   *)
-    echo "Aufruf: scripts/run.sh dorvane|pemrak [projekt.fuz] | fuzzysim [argumente]" >&2
+    echo "Aufruf: scripts/run.sh dorvane|pemrak|werkstatt [projekt.fuz] | fuzzysim [argumente]" >&2
     exit 2 ;;
 esac

@@ -16,7 +16,9 @@
 namespace {
 constexpr double Griffradius = 7.0;  // pixels around a handle that catch the mouse
 constexpr int Griffgroesse = 9;
-constexpr double HoehenAbstand = 12.0;  // the h handle sits this far above the plateau
+// The h handle hangs this far below the middle of the plateau, clear of b and
+// c (a triangle's peak) and of the abbreviations above the plot area.
+constexpr double HoehenAbstand = 14.0;
 const char* const Griffnamen[] = {"", "a", "b", "c", "d", "h"};
 }  // namespace
 
@@ -83,7 +85,7 @@ QPointF TTermDiagramm::griffPosition(int term, int param) const {
     case fuzzy::ParamD:
         return punkt(d, 0.0f);
     default:
-        return punkt(b + (c - b) / 2.0f, h) - QPointF(0.0, HoehenAbstand);
+        return punkt(b + (c - b) / 2.0f, h) + QPointF(0.0, HoehenAbstand);
     }
 }
 
@@ -111,7 +113,7 @@ std::optional<std::pair<int, int>> TTermDiagramm::griffBei(QPointF pos) const {
 
 float TTermDiagramm::weltwert(int param, QPointF pos) const {
     if (param == fuzzy::ParamH)
-        return FracToWorldY(PixelToFracY(static_cast<int>(std::lround(pos.y() + HoehenAbstand))));
+        return FracToWorldY(PixelToFracY(static_cast<int>(std::lround(pos.y() - HoehenAbstand))));
     return FracToWorldX(PixelToFracX(static_cast<int>(std::lround(pos.x()))));
 }
 
@@ -128,10 +130,10 @@ void TTermDiagramm::paintEvent(QPaintEvent* event) {
     }
     if (term_ < 1 || term_ > var_.UsedTerms()) return;
     const QColor farbe = widgets::ToQColor(var_.GetColour(term_));
-    // The plateau's h handle hangs on a thin line above the plateau.
+    // The h handle hangs on a thin line below the plateau.
     const QPointF hg = griffPosition(term_, fuzzy::ParamH);
     p.setPen(QPen(farbe, 1.0, Qt::DotLine));
-    p.drawLine(hg, hg + QPointF(0.0, HoehenAbstand));
+    p.drawLine(hg, hg - QPointF(0.0, HoehenAbstand));
     for (int g = fuzzy::ParamA; g <= fuzzy::ParamH; ++g) {
         const QPointF pos = griffPosition(term_, g);
         const bool aktiv = g == griff_ && (hasFocus() || ziehen_);

@@ -124,7 +124,7 @@ TEST_P(Ziehen, DragChangesTheParameterKeepsTheOrderAndUndoesAsOneStep) {
     const float wert = a.GetParam(f.term, f.param);
     if (f.param == fuzzy::ParamH) {
         if (f.bisNachbar) EXPECT_EQ(wert, f.grenze);
-        else EXPECT_NEAR(wert, d->FracToWorldY(d->PixelToFracY(static_cast<int>(std::lround(nach.y() + 12)))), 1e-6f);
+        else EXPECT_NEAR(wert, d->FracToWorldY(d->PixelToFracY(static_cast<int>(std::lround(nach.y() - 14)))), 1e-6f);
     } else if (f.bisNachbar) {
         EXPECT_EQ(wert, a.GetParam(f.term, f.bisNachbar));
     } else {

@@ -1,0 +1,109 @@
+// From an input event to the redrawn page, in the real window: a mouse move
+// dragging a handle, a key moving a handle, a key setting a rule, undo of a
+// step. Each iteration sends the event and repaints the visible page at once
+// (the model, all pages, the hints and the paint of the diagram or grid).
+// Run with a release build: werkstatt_bench [--benchmark_...]
+#include "Application.h"
+#include "Main.h"
+#include "RegelSeite.h"
+#include "RuleGrid.h"
+#include "TermDiagramm.h"
+#include "VariablenSeite.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QMouseEvent>
+#include <QSettings>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+werkstatt::TMainForm* Form() {
+    static std::unique_ptr<werkstatt::TMainForm> form = [] {
+        auto f = std::make_unique<werkstatt::TMainForm>();
+        f->resize(960, 760);
+        f->show();
+        f->OeffnenDatei(QStringLiteral(FUZZY_SOURCE_DIR "/examples/truck.fuz"));
+        QCoreApplication::processEvents();
+        return f;
+    }();
+    return form.get();
+}
+
+void Bewegen(QWidget* w, QPointF p, Qt::MouseButtons knoepfe) {
+    QMouseEvent e(QEvent::MouseMove, p, w->mapToGlobal(p), Qt::NoButton, knoepfe, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+void BM_GriffZiehen(benchmark::State& state) {
+    auto* f = Form();
+    f->Seiten->setCurrentWidget(f->SeiteA);
+    TTermDiagramm* d = f->SeiteA->Diagramm;
+    f->SeiteA->WaehleTerm(3);
+    const QPointF start = d->griffPosition(3, fuzzy::ParamD);
+    QTest::mousePress(d, Qt::LeftButton, Qt::NoModifier, start.toPoint());
+    int i = 0;
+    for (auto _ : state) {
+        Bewegen(d, start + QPointF(i++ % 40, 0), Qt::LeftButton);
+        d->repaint();
+    }
+    QTest::mouseRelease(d, Qt::LeftButton, Qt::NoModifier, start.toPoint());
+}
+BENCHMARK(BM_GriffZiehen)->Unit(benchmark::kMicrosecond);
+
+void BM_GriffTaste(benchmark::State& state) {
+    auto* f = Form();
+    f->Seiten->setCurrentWidget(f->SeiteB);
+    TTermDiagramm* d = f->SeiteB->Diagramm;
+    f->SeiteB->WaehleTerm(3);
+    d->setFocus();
+    d->setAktiverGriff(fuzzy::ParamH);
+    int i = 0;
+    for (auto _ : state) {
+        QTest::keyClick(d, (i++ / 10) % 2 ? Qt::Key_Up : Qt::Key_Down);
+        d->repaint();
+    }
+}
+BENCHMARK(BM_GriffTaste)->Unit(benchmark::kMicrosecond);
+
+void BM_RegelTaste(benchmark::State& state) {
+    auto* f = Form();
+    f->Seiten->setCurrentWidget(f->SeiteRegeln);
+    f->SeiteRegeln->WaehleRegel(2, 2);
+    int i = 0;
+    for (auto _ : state) {
+        QTest::keyClick(f->SeiteRegeln->RegelGitter, static_cast<Qt::Key>(Qt::Key_1 + i++ % 5));
+        f->SeiteRegeln->RegelGitter->repaint();
+    }
+}
+BENCHMARK(BM_RegelTaste)->Unit(benchmark::kMicrosecond);
+
+void BM_Rueckgaengig(benchmark::State& state) {
+    auto* f = Form();
+    f->Seiten->setCurrentWidget(f->SeiteA);
+    QUndoStack& s = f->Modell.undoStack();
+    for (auto _ : state) {
+        if (s.canUndo()) s.undo();
+        else s.redo();
+        f->SeiteA->Diagramm->repaint();
+    }
+}
+BENCHMARK(BM_Rueckgaengig)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
+    widgets::TApplication app(argc, argv, QStringLiteral("Fuzzy-Werkstatt"));
+    QTemporaryDir einstellungen;
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, einstellungen.path());
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
