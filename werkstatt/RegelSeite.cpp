@@ -8,6 +8,8 @@
 #include <QListWidget>
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 namespace werkstatt {
 
 namespace {
@@ -21,9 +23,6 @@ TRegelSeite::TRegelSeite(QWidget* parent) : QWidget(parent), ui_(std::make_uniqu
     SpaltenLbl = ui_->SpaltenLbl;
     ZeilenLbl = ui_->ZeilenLbl;
 
-    // Six cells of 50 x 24 and their grid lines, inside a one-pixel frame.
-    RegelGitter->setFixedSize(6 * 51 + 2, 6 * 25 + 2);
-    RegelGitter->item(0, 0)->setText(QStringLiteral("A \\ B"));
     RegelGitter->installEventFilter(this);
     AusgangListe->setSelectionMode(QAbstractItemView::SingleSelection);
 
@@ -52,12 +51,19 @@ void TRegelSeite::Aktualisieren() {
     SpaltenLbl->setText(mitB ? QStringLiteral("Spalten: Eingang B \u201E%1\u201C").arg(Text(p.B.Name))
                              : QStringLiteral("Ohne Eingang B: eine Spalte"));
 
+    ui_->Erklaerung->setText(
+        mitB ? QStringLiteral("Jede Zelle ist eine Regel: WENN Eingang A im Term der Zeile UND Eingang B im Term "
+                              "der Spalte, DANN Ausgang im eingetragenen Term.")
+             : QStringLiteral("Jede Zelle ist eine Regel: WENN Eingang A im Term der Zeile, DANN Ausgang im "
+                              "eingetragenen Term."));
+    RegelGitter->item(0, 0)->setText(mitB ? QStringLiteral("A \\ B") : QStringLiteral("A"));
     for (int i = 1; i <= 5; ++i) {
         RegelGitter->setRowHidden(i, i > aTerme);
         RegelGitter->setColumnHidden(i, i > bTerme);
         RegelGitter->item(i, 0)->setText(i <= aTerme ? Text(p.A.GetTermAbbrev(i)) : QString());
         RegelGitter->item(i, 0)->setToolTip(i <= aTerme ? Text(p.A.GetTermName(i)) : QString());
-        RegelGitter->item(0, i)->setText(mitB && i <= bTerme ? Text(p.B.GetTermAbbrev(i)) : QString());
+        RegelGitter->item(0, i)->setText(mitB && i <= bTerme ? Text(p.B.GetTermAbbrev(i))
+                                         : (!mitB && i == 1 ? QStringLiteral("Aus") : QString()));
         RegelGitter->item(0, i)->setToolTip(mitB && i <= bTerme ? Text(p.B.GetTermName(i)) : QString());
     }
     for (int i = 1; i <= 5; ++i) {
@@ -80,6 +86,9 @@ void TRegelSeite::Aktualisieren() {
             item->setForeground(farbe);
         }
     }
+    // Cells of 50 x 24 and their grid lines, inside a one-pixel frame: as
+    // large as the rows and columns in use.
+    RegelGitter->setFixedSize((1 + bTerme) * 51 + 2, (1 + std::max(aTerme, 1)) * 25 + 2);
     {
         const QSignalBlocker sperre(AusgangListe);
         AusgangListe->clear();

@@ -22,15 +22,17 @@
 
 namespace {
 
+// The window lives from the first benchmark to the end of main.
+std::unique_ptr<werkstatt::TMainForm> form;
+
 werkstatt::TMainForm* Form() {
-    static std::unique_ptr<werkstatt::TMainForm> form = [] {
-        auto f = std::make_unique<werkstatt::TMainForm>();
-        f->resize(960, 760);
-        f->show();
-        f->OeffnenDatei(QStringLiteral(FUZZY_SOURCE_DIR "/examples/truck.fuz"));
+    if (!form) {
+        form = std::make_unique<werkstatt::TMainForm>();
+        form->resize(960, 760);
+        form->show();
+        form->OeffnenDatei(QStringLiteral(FUZZY_SOURCE_DIR "/examples/truck.fuz"));
         QCoreApplication::processEvents();
-        return f;
-    }();
+    }
     return form.get();
 }
 
@@ -105,5 +107,6 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    form.reset();
     return 0;
 }

@@ -98,6 +98,81 @@ protected:
     QStringList gestartet_;
 };
 
+// --- the model: every kind of edit is one exact step ---------------------------
+
+struct EditFall {
+    const char* name;
+    void (*bearbeiten)(TProjektModell&);
+};
+
+class Bearbeiten : public testing::TestWithParam<EditFall> {};
+
+TEST_P(Bearbeiten, EveryEditIsOneStepThatUndoesAndRedoesExactly) {
+    TProjektModell m;
+    Projekt p = VorlageTruck();
+    TermEntfernen(p, Rolle::Aus, 5);  // room for one more
+    p.Regeln.Set(2, 3, 4);
+    m.laden(p, QStringLiteral("/x/truck.fuz"));
+    GetParam().bearbeiten(m);
+    ASSERT_EQ(m.undoStack().count(), 1);
+    EXPECT_TRUE(m.geaendert());
+    EXPECT_FALSE(GleichesProjekt(m.projekt(), p));
+    const Projekt nachher = m.projekt();
+    const QString datei = m.datei();
+    m.undoStack().undo();
+    EXPECT_TRUE(GleichesProjekt(m.projekt(), p));
+    EXPECT_EQ(m.datei(), QStringLiteral("/x/truck.fuz"));
+    EXPECT_FALSE(m.geaendert());
+    m.undoStack().redo();
+    EXPECT_TRUE(GleichesProjekt(m.projekt(), nachher));
+    EXPECT_EQ(m.datei(), datei);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Werkstatt, Bearbeiten,
+    testing::Values(
+        EditFall{"Name", [](TProjektModell& m) { EXPECT_TRUE(m.setzeName(Rolle::B, QStringLiteral("Winkel")).isEmpty()); }},
+        EditFall{"Range", [](TProjektModell& m) { m.setzeBereich(Rolle::A, -25.0f, 5.0f); }},
+        EditFall{"TermName",
+                 [](TProjektModell& m) { EXPECT_TRUE(m.setzeTermName(Rolle::Aus, 3, QStringLiteral("gerade")).isEmpty()); }},
+        EditFall{"Parameter", [](TProjektModell& m) { m.setzeParameter(Rolle::A, 2, fuzzy::ParamC, -7.0f); }},
+        EditFall{"DragOfManyMoves",
+                 [](TProjektModell& m) {
+                     const int zug = m.neuerZug();
+                     for (float x = 1.0f; x < 9.0f; x += 1.0f) m.zieheGriff(Rolle::A, 2, fuzzy::ParamD, x, zug);
+                 }},
+        EditFall{"AddTerm", [](TProjektModell& m) { EXPECT_TRUE(m.termHinzufuegen(Rolle::Aus)); }},
+        EditFall{"RemoveTerm", [](TProjektModell& m) { m.termEntfernen(Rolle::A, 3); }},
+        EditFall{"MoveTerm", [](TProjektModell& m) { m.termVerschieben(Rolle::Aus, 4, 3); }},
+        EditFall{"Rule", [](TProjektModell& m) { m.setzeRegel(5, 5, 1); }},
+        EditFall{"InputBOff", [](TProjektModell& m) { m.setzeEingangB(false); }},
+        EditFall{"Template", [](TProjektModell& m) { m.neu(VorlageLok(), QStringLiteral("Lok")); }}),
+    [](const testing::TestParamInfo<EditFall>& i) { return std::string(i.param.name); });
+
+TEST(Bearbeiten, EditsThatChangeNothingOrAreRefusedAddNoStep) {
+    TProjektModell m;
+    m.laden(VorlageTruck(), QString());
+    m.setzeRegel(1, 1, 0);                                    // already 0
+    m.setzeBereich(Rolle::A, -20.0f, 20.0f);                  // already so
+    EXPECT_FALSE(m.setzeName(Rolle::A, QString()).isEmpty());  // empty
+    EXPECT_FALSE(m.setzeTermName(Rolle::A, 1, QStringLiteral("\u03A9")).isEmpty());  // not in the code page
+    const int zug = m.neuerZug();
+    m.zieheGriff(Rolle::A, 3, fuzzy::ParamH, 0.5f, zug);
+    m.zieheGriff(Rolle::A, 3, fuzzy::ParamH, 1.0f, zug);  // back where it began
+    EXPECT_EQ(m.undoStack().count(), 0);
+    EXPECT_FALSE(m.geaendert());
+}
+
+TEST(Bearbeiten, TwoDragsAreTwoSteps) {
+    TProjektModell m;
+    m.laden(VorlageTruck(), QString());
+    for (int n = 0; n < 2; ++n) {
+        const int zug = m.neuerZug();
+        for (float x = 0.5f; x < 5.0f; x += 0.5f) m.zieheGriff(Rolle::A, 3, fuzzy::ParamC, x + 4.0f * n, zug);
+    }
+    EXPECT_EQ(m.undoStack().count(), 2);
+}
+
 // --- dragging handles --------------------------------------------------------
 
 struct ZugFall {

@@ -27,9 +27,9 @@ int main(int argc, char** argv) {
     for (int i = 0; i < 4; ++i) {
         form.Seiten->setCurrentIndex(i);
         if (i == 0) {
-            form.SeiteA->WaehleTerm(2);
+            form.SeiteA->WaehleTerm(3);
             form.SeiteA->Diagramm->setFocus();
-            form.SeiteA->Diagramm->setAktiverGriff(2);
+            form.SeiteA->Diagramm->setAktiverGriff(fuzzy::ParamD);
             form.SeiteA->setMarke(-7.5f);
         }
         if (i == 3) form.SeiteRegeln->WaehleRegel(2, 3);
