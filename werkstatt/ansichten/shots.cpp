@@ -1,0 +1,81 @@
+// Pictures of the inspector and the control surface for a look at them:
+//   ansichten_shots OUTPUT_FOLDER
+// Shows both views side by side on examples/truck.fuz, examples/lok.fuz and
+// examples/beispiel.fuz, saves a grab of each window and the views' own PNG
+// and SVG pictures, and prints how long a surface takes from setProjekt to
+// the screen. Not a test; built on demand (target ansichten_shots).
+#include "Application.h"
+#include "Bildexport.h"
+#include "FuzUnits.h"
+#include "Inspektor.h"
+#include "KennfeldAnsicht.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+
+#include <cstdio>
+
+namespace {
+
+struct Fall {
+    const char* datei;
+    float a, b;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    widgets::TApplication app(argc, argv, QStringLiteral("Fuzzy-Werkstatt"));
+    if (argc != 2) return 2;
+    const QDir dir(QString::fromLocal8Bit(argv[1]));
+
+    for (const Fall& f : {Fall{"truck", -6.5f, 25.0f}, Fall{"lok", 40.0f, 8.0f}, Fall{"beispiel", -2.5f, 0.0f}}) {
+        fuzzy::TFuzzy A, B, Out;
+        fuzzy::RuleTable R;
+        fuzzy::LoadProject(std::string(FUZZY_SOURCE_DIR "/examples/") + f.datei + ".fuz", A, B, Out, R);
+
+        QWidget fenster;
+        fenster.setWindowTitle(QStringLiteral("Inspektor und Kennfeld"));
+        auto* layout = new QHBoxLayout(&fenster);
+        auto* inspektor = new ansichten::Inspektor(&fenster);
+        auto* kennfeld = new ansichten::Kennfeld(&fenster);
+        layout->addWidget(inspektor, 3);
+        layout->addWidget(kennfeld, 2);
+        QObject::connect(inspektor, &ansichten::Inspektor::eingabenGeaendert, kennfeld, &ansichten::Kennfeld::setMarke);
+        QObject::connect(kennfeld, &ansichten::Kennfeld::punktGewaehlt, inspektor, &ansichten::Inspektor::setEingaben);
+        fenster.resize(1500, 720);
+        fenster.show();
+
+        QElapsedTimer uhr;
+        uhr.start();
+        inspektor->setProjekt(A, B, Out, R);
+        const qint64 inspektorZeit = uhr.nsecsElapsed();
+        uhr.restart();
+        kennfeld->setProjekt(A, B, Out, R);
+        kennfeld->warteAufErgebnis();
+        kennfeld->bild()->repaint();
+        const qint64 kennfeldZeit = uhr.nsecsElapsed();
+        inspektor->setEingaben(f.a, f.b);
+        app.processEvents();
+        std::printf("%s: Inspektor %.2f ms, Kennfeld bis auf dem Schirm %.2f ms, Ausgang %s\n", f.datei,
+                    inspektorZeit / 1e6, kennfeldZeit / 1e6, qPrintable(inspektor->ausgangAnzeige()->text()));
+
+        const QString name = QString::fromLatin1(f.datei);
+        fenster.grab().save(dir.filePath(name + QStringLiteral("_fenster.png")));
+        QString fehler;
+        for (const char* endung : {".png", ".svg"}) {
+            ansichten::SpeichereAnsicht(dir.filePath(name + QStringLiteral("_inspektor") + QLatin1String(endung)),
+                                        inspektor->szenengroesse(),
+                                        [inspektor](QPainter& p, QSize g) { inspektor->malen(p, g); }, &fehler, 2);
+            ansichten::SpeichereAnsicht(dir.filePath(name + QStringLiteral("_kennfeld") + QLatin1String(endung)),
+                                        kennfeld->szenengroesse(),
+                                        [kennfeld](QPainter& p, QSize g) { kennfeld->malen(p, g); }, &fehler, 2);
+        }
+    }
+    return 0;
+}
