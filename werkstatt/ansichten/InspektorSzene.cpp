@@ -90,24 +90,15 @@ void Gradzeile(QPainter& p, const QRect& r, const fuzzy::TFuzzy& v, const std::a
     }
 }
 
-void Eingang(QPainter& p, const QRect& r, const char* titel, const fuzzy::TFuzzy& v0, float wert,
-             const std::array<float, fuzzy::MaxTerms>& grad) {
-    if (!v0.Defined) {
-        Kopf(p, r, QString::fromUtf8(titel) + QStringLiteral(": nicht verwendet"), QString(), QString());
-        p.setFont(widgets::PixelFont(widgets::SansFamily(), 13, false));
-        p.setPen(QColor(110, 110, 110));
-        p.drawText(r, Qt::AlignCenter, QStringLiteral("Dieses Projekt hat nur einen Eingang."));
-        return;
-    }
-    Kopf(p, r, QString::fromUtf8(titel) + QStringLiteral(": "), Text(v0.Name), KurzeZahl(wert));
-    fuzzy::TFuzzy v = v0;
-    v.InitColours();
+// The term diagram of an input with the value as a vertical line and each
+// term's degree where the line meets it.
+void Eingangsdiagramm(QPainter& p, const QRect& bereich, const fuzzy::TFuzzy& v, float wert,
+                      const std::array<float, fuzzy::MaxTerms>& grad) {
     Diagrammschrift(p);
-    PainterPlot plot(p, Diagrammbereich(r));
+    PainterPlot plot(p, bereich);
     plot.setLinienbreite(2.0);
     v.DrawTerms(plot);
 
-    // The value as a vertical line, each term's degree where the line meets it.
     const QRect flaeche = plot.Plotflaeche();
     const int x = plot.Punkt(wert, 0.0f).x();
     if (x >= flaeche.left() - 1 && x <= flaeche.right() + 1) {
@@ -127,8 +118,25 @@ void Eingang(QPainter& p, const QRect& r, const char* titel, const fuzzy::TFuzzy
         const QString t = Grad(g);
         const int w = QFontMetrics(p.font()).horizontalAdvance(t);
         const int tx = pt.x() + 8 + w > flaeche.right() ? pt.x() - 8 - w : pt.x() + 8;
-        p.drawText(tx, pt.y() + 4, t);
+        const QRect kasten(tx - 2, pt.y() - 8, w + 4, 16);
+        p.fillRect(kasten, QColor(255, 255, 255, 200));
+        p.drawText(kasten, Qt::AlignCenter, t);
     }
+}
+
+void Eingang(QPainter& p, const QRect& r, const char* titel, const fuzzy::TFuzzy& v0, float wert,
+             const std::array<float, fuzzy::MaxTerms>& grad) {
+    if (!v0.Defined) {
+        Kopf(p, r, QString::fromUtf8(titel) + QStringLiteral(": nicht verwendet"), QString(), QString());
+        p.setFont(widgets::PixelFont(widgets::SansFamily(), 13, false));
+        p.setPen(QColor(110, 110, 110));
+        p.drawText(r, Qt::AlignCenter, QStringLiteral("Dieses Projekt hat nur einen Eingang."));
+        return;
+    }
+    Kopf(p, r, QString::fromUtf8(titel) + QStringLiteral(": "), Text(v0.Name), KurzeZahl(wert));
+    fuzzy::TFuzzy v = v0;
+    v.InitColours();
+    Eingangsdiagramm(p, Diagrammbereich(r), v, wert, grad);
     Gradzeile(p, r, v, grad, QStringLiteral("Grad:"));
 }
 
@@ -212,20 +220,14 @@ void Regeln(QPainter& p, const QRect& r, const InspektorSzene& s) {
                QStringLiteral("Farbe: Feuerst\u00E4rke  \u2022  fetter Rahmen: die Regel, die die H\u00F6he setzt"));
 }
 
-void Ausgabe(QPainter& p, const QRect& r, const InspektorSzene& s) {
+// The output's terms as the project defines them, pale, under the terms
+// scaled to their activations, and the centroid line at the crisp value.
+void Ausgangsdiagramm(QPainter& p, const QRect& bereich, const InspektorSzene& s, const fuzzy::TFuzzy& farben) {
     const fuzzy::Auswertung& e = s.auswertung;
-    if (!s.Out.Defined) {
-        Kopf(p, r, QStringLiteral("Ausgang: nicht definiert"), QString(), QString());
-        return;
-    }
-    Kopf(p, r, QStringLiteral("Ausgang: "), Text(s.Out.Name), NeunStellen(e.ausgang));
-    // The terms as the project defines them, pale, under the scaled ones.
     fuzzy::TFuzzy blass = s.Out;
-    blass.InitColours();
-    fuzzy::TFuzzy farben = blass;
     for (int k = 1; k <= fuzzy::MaxTerms; ++k) blass.SetColour(k, Aufgehellt(farben.GetColour(k), 0.55));
     Diagrammschrift(p);
-    PainterPlot plot(p, Diagrammbereich(r));
+    PainterPlot plot(p, bereich);
     plot.setLinienbreite(1.0);
     blass.DrawTerms(plot);
 
@@ -244,7 +246,6 @@ void Ausgabe(QPainter& p, const QRect& r, const InspektorSzene& s) {
         p.setBrush(Qt::NoBrush);
     }
 
-    // The centroid of all scaled terms: the crisp output.
     const QRect f = plot.Plotflaeche();
     const QPoint fuss = plot.Punkt(e.ausgang, 0.0f);
     if (fuss.x() >= f.left() - 1 && fuss.x() <= f.right() + 1) {
@@ -259,7 +260,18 @@ void Ausgabe(QPainter& p, const QRect& r, const InspektorSzene& s) {
         p.setPen(Qt::black);
         p.drawText(kasten, Qt::AlignCenter, t);
     }
-    Gradzeile(p, r, farben, e.aktivierung, QStringLiteral("H\u00F6he:"));
+}
+
+void Ausgabe(QPainter& p, const QRect& r, const InspektorSzene& s) {
+    if (!s.Out.Defined) {
+        Kopf(p, r, QStringLiteral("Ausgang: nicht definiert"), QString(), QString());
+        return;
+    }
+    Kopf(p, r, QStringLiteral("Ausgang: "), Text(s.Out.Name), NeunStellen(s.auswertung.ausgang));
+    fuzzy::TFuzzy farben = s.Out;
+    farben.InitColours();
+    Ausgangsdiagramm(p, Diagrammbereich(r), s, farben);
+    Gradzeile(p, r, farben, s.auswertung.aktivierung, QStringLiteral("H\u00F6he:"));
 }
 
 }  // namespace

@@ -13,8 +13,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QThread>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
+
+#include <thread>
 
 namespace ansichten {
 
@@ -95,7 +98,15 @@ void Kennfeld::Starten() {
         s.B = p.B;
         s.Out = p.Out;
         s.R = p.R;
-        s.gitter = fuzzy::BerechneKennfeld(p.A, p.B, p.Out, p.R, p.B.Defined ? Punkte : KurvenPunkte, Punkte);
+        s.gitter = fuzzy::KennfeldVorbereiten(p.A, p.B, p.Out, p.B.Defined ? Punkte : KurvenPunkte, Punkte);
+        // Rows are independent: with a second core, it takes the lower half.
+        const int mitte = QThread::idealThreadCount() > 1 ? s.gitter.ny / 2 : 0;
+        std::thread helfer;
+        if (mitte > 0)
+            helfer = std::thread([&s, &p, mitte] { fuzzy::KennfeldZeilen(s.gitter, p.A, p.B, p.Out, p.R, 0, mitte); });
+        fuzzy::KennfeldZeilen(s.gitter, p.A, p.B, p.Out, p.R, mitte, s.gitter.ny);
+        if (helfer.joinable()) helfer.join();
+        fuzzy::KennfeldGrenzen(s.gitter);
         SzeneAufbereiten(s);
         return s;
     }));

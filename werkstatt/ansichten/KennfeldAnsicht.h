@@ -12,7 +12,8 @@ namespace ansichten {
 
 // The control surface: the output over A x B as a colour map with contour
 // lines and a legend (a curve over A for a project with one input). The
-// field is computed by the engine off the GUI thread; the last computed one
+// field is computed by the engine off the GUI thread (its rows split over two
+// cores where there are two); the last computed one
 // stays on screen until the next is ready. Hovering shows A, B and the
 // output at that point; a click chooses it.
 class Kennfeld : public QWidget {

@@ -158,7 +158,15 @@ void PainterPlot::MoveToWorld(float x, float y) {
 void PainterPlot::LineToWorld(float x, float y) {
     xint_ = FracToPixelX(NormX(x));
     const QPoint bis(xint_, FracToPixelY(NormY(y)));
-    if (bis != stift_) Linie(stift_, bis, graphFarbe_, Qt::SolidLine, linienbreite_);
+    if (bis != stift_) {
+        // Term lines stay within the columns of the plot area: corners far
+        // outside the range would otherwise run over the labels.
+        p_.save();
+        const QRect f = Plotflaeche();
+        p_.setClipRect(QRect(f.left(), bereich_.top(), f.width() + 1, bereich_.height()), Qt::IntersectClip);
+        Linie(stift_, bis, graphFarbe_, Qt::SolidLine, linienbreite_);
+        p_.restore();
+    }
     stift_ = bis;
 }
 

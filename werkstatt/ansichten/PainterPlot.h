@@ -17,7 +17,9 @@ namespace ansichten {
 // half to the even neighbour) and draws the same dotted grid with labels at
 // the ends of each axis; pixel positions are relative to the area's corner.
 //
-// Unlike the component it keeps no canvas: Refresh fills the area with the
+// Term lines (LineToWorld) are cut off at the left and right edges of the
+// plot area, so that corners far outside the range do not run over the
+// labels. Unlike the component it keeps no canvas: Refresh fills the area with the
 // background colour, everything else is painted at once. Pen mode xor has no
 // meaning on a vector device and is drawn as copy.
 class PainterPlot : public fuzzy::IPlot {

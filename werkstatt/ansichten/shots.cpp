@@ -8,16 +8,20 @@
 #include "Bildexport.h"
 #include "FuzUnits.h"
 #include "Inspektor.h"
+#include "Kennfeld.h"
 #include "KennfeldAnsicht.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
 
 #include <cstdio>
+#include <functional>
+#include <ctime>
 
 namespace {
 
@@ -64,6 +68,56 @@ int main(int argc, char** argv) {
         app.processEvents();
         std::printf("%s: Inspektor %.2f ms, Kennfeld bis auf dem Schirm %.2f ms, Ausgang %s\n", f.datei,
                     inspektorZeit / 1e6, kennfeldZeit / 1e6, qPrintable(inspektor->ausgangAnzeige()->text()));
+
+        // Edits in a row, as a drag makes them: the time from setProjekt to
+        // the surface and the inspector painted, wall clock and CPU of the
+        // whole process (the machine may be shared).
+        constexpr int Runden = 10;
+        QImage leinwand(kennfeld->szenengroesse(), QImage::Format_RGB32);
+        QImage leinwandI(inspektor->szenengroesse(), QImage::Format_RGB32);
+        uhr.restart();
+        const std::clock_t cpu0 = std::clock();
+        for (int r = 0; r < Runden; ++r) {
+            R.Set(1, 1, 1 + r % 5);
+            inspektor->setProjekt(A, B, Out, R);
+            {
+                QPainter p(&leinwandI);
+                inspektor->malen(p, leinwandI.size());
+            }
+            kennfeld->setProjekt(A, B, Out, R);
+            kennfeld->warteAufErgebnis();
+            QPainter p(&leinwand);
+            kennfeld->malen(p, leinwand.size());
+        }
+        const double cpu = double(std::clock() - cpu0) / CLOCKS_PER_SEC * 1000.0 / Runden;
+        std::printf("%s: je Bearbeitung %.2f ms Uhrzeit, %.2f ms CPU (Kennfeld %dx%d, beide Szenen gemalt)\n",
+                    f.datei, uhr.nsecsElapsed() / 1e6 / Runden, cpu, kennfeld->szene().gitter.nx,
+                    kennfeld->szene().gitter.ny);
+
+        // The same, part by part (CPU time per edit).
+        auto messen = [](const char* was, const std::function<void()>& tun) {
+            const std::clock_t c0 = std::clock();
+            for (int r = 0; r < Runden; ++r) tun();
+            std::printf("    %-40s %6.2f ms CPU\n", was, double(std::clock() - c0) / CLOCKS_PER_SEC * 1000.0 / Runden);
+        };
+        messen("Inspektor: setProjekt", [&] { inspektor->setProjekt(A, B, Out, R); });
+        messen("Inspektor: Szene malen", [&] {
+            QPainter p(&leinwandI);
+            p.setRenderHint(QPainter::Antialiasing);
+            inspektor->malen(p, leinwandI.size());
+        });
+        const int n = kennfeld->szene().gitter.nx, m = kennfeld->szene().gitter.ny;
+        ansichten::KennfeldSzene s;
+        messen("Kennfeld: Werte rechnen", [&] { s.gitter = fuzzy::BerechneKennfeld(A, B, Out, R, n, m); });
+        s.A = A;
+        s.B = B;
+        s.Out = Out;
+        messen("Kennfeld: Farben und Hoehenlinien", [&] { ansichten::SzeneAufbereiten(s); });
+        messen("Kennfeld: Szene malen", [&] {
+            QPainter p(&leinwand);
+            p.setRenderHint(QPainter::Antialiasing);
+            ansichten::MaleKennfeld(p, leinwand.size(), s);
+        });
 
         const QString name = QString::fromLatin1(f.datei);
         fenster.grab().save(dir.filePath(name + QStringLiteral("_fenster.png")));
