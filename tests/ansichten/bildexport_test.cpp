@@ -16,6 +16,9 @@
 #include <QImage>
 #include <QPainter>
 #include <QPushButton>
+#include <QBuffer>
+#include <QLineF>
+#include <QSvgGenerator>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 
@@ -208,6 +211,70 @@ TEST(PainterPlot, DrawTermsPaintsTheTermsInTheirColoursInsideTheArea) {
         for (int y = bereich.top(); y <= bereich.bottom(); ++y)
             for (int x = bereich.left(); x <= bereich.right(); ++x) n += bild.pixel(x, y) == qRgb(c.r, c.g, c.b);
         EXPECT_GT(n, 20) << "term " << i;
+    }
+}
+
+TEST(PainterPlot, TermLinesStayInsideTheAreaInSvgToo) {
+    // Truck's input A has corners at -100 on a range from -20: without
+    // cutting, its lines would run far left of the diagram. An SVG keeps no
+    // clip, so the lines must be cut before they are drawn.
+    const Projekt pr = Laden("truck.fuz");
+    fuzzy::TFuzzy v = pr.A;
+    v.InitColours();
+    QByteArray daten;
+    QBuffer puffer(&daten);
+    puffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&puffer);
+    svg.setSize(QSize(500, 300));
+    svg.setViewBox(QRect(0, 0, 500, 300));
+    const QRect bereich(100, 40, 300, 200);
+    {
+        QPainter p(&svg);
+        ansichten::PainterPlot plot(p, bereich);
+        v.DrawTerms(plot);
+    }
+    QSvgRenderer renderer(daten);
+    ASSERT_TRUE(renderer.isValid());
+    QImage bild(500, 300, QImage::Format_RGB32);
+    bild.fill(Qt::white);
+    QPainter p(&bild);
+    renderer.render(&p);
+    p.end();
+    int aussen = 0, innen = 0;
+    for (int y = 0; y < 300; ++y)
+        for (int x = 0; x < 500; ++x) {
+            const bool farbig = qGray(bild.pixel(x, y)) < 200;
+            (bereich.adjusted(-1, -1, 1, 1).contains(x, y) ? innen : aussen) += farbig;
+        }
+    EXPECT_EQ(aussen, 0);
+    EXPECT_GT(innen, 100);
+}
+
+TEST(PainterPlot, CutsLinesToTheRectangle) {
+    const QRectF r(0, 0, 10, 10);
+    struct Fall {
+        QLineF linie;
+        bool bleibt;
+        QLineF erwartet;
+    };
+    const Fall faelle[] = {
+        {QLineF(1, 1, 9, 9), true, QLineF(1, 1, 9, 9)},
+        {QLineF(-10, 5, 5, 5), true, QLineF(0, 5, 5, 5)},
+        {QLineF(5, 5, 20, 5), true, QLineF(5, 5, 10, 5)},
+        {QLineF(-5, -5, 15, 15), true, QLineF(0, 0, 10, 10)},
+        {QLineF(-5, 1, -1, 9), false, QLineF()},
+        {QLineF(3, -4, 3, -1), false, QLineF()},
+        {QLineF(3, 12, 3, -2), true, QLineF(3, 10, 3, 0)},
+    };
+    for (const Fall& f : faelle) {
+        QLineF l = f.linie;
+        ASSERT_EQ(ansichten::Beschneiden(l, r), f.bleibt) << f.linie.x1() << "," << f.linie.y1();
+        if (!f.bleibt) continue;
+        EXPECT_NEAR(l.x1(), f.erwartet.x1(), 1e-9);
+        EXPECT_NEAR(l.y1(), f.erwartet.y1(), 1e-9);
+        EXPECT_NEAR(l.x2(), f.erwartet.x2(), 1e-9);
+        EXPECT_NEAR(l.y2(), f.erwartet.y2(), 1e-9);
     }
 }
 

@@ -99,13 +99,11 @@ void Legende(QPainter& p, const KennfeldSzene& s, const QRectF& r) {
 
 void Flaeche(QPainter& p, const KennfeldSzene& s, const QRectF& plot) {
     const fuzzy::KennfeldGitter& g = s.gitter;
-    // Each sample is the centre of its pixel: the picture reaches half a
-    // sample beyond the outermost ones, which the plot area cuts off.
-    const double dx = plot.width() / (g.nx - 1), dy = plot.height() / (g.ny - 1);
+    // Each sample is the centre of its pixel: from the centre of the first
+    // to the centre of the last, the picture spans the plot area exactly.
     p.save();
-    p.setClipRect(plot);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(plot.adjusted(-dx / 2, -dy / 2, dx / 2, dy / 2), s.farbbild);
+    p.drawImage(plot, s.farbbild, QRectF(0.5, 0.5, g.nx - 1, g.ny - 1));
     for (std::size_t k = 0; k < s.stufen.size(); ++k) {
         QPainterPath pfad;
         for (const Strecke& st : s.linien[k]) {

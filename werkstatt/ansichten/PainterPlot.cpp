@@ -1,6 +1,7 @@
 #include "PainterPlot.h"
 
 #include <QFontMetrics>
+#include <QLineF>
 #include <QPainter>
 #include <QPen>
 #include <QString>
@@ -22,6 +23,30 @@ int NearestPixel(double v) {
 QColor ToQColor(fuzzy::TColor c) { return QColor(c.r, c.g, c.b); }
 
 }  // namespace
+
+bool Beschneiden(QLineF& linie, const QRectF& r) {
+    // Liang-Barsky: the part of the segment p1 + t (p2 - p1), 0 <= t <= 1,
+    // that lies inside r.
+    const double dx = linie.dx(), dy = linie.dy();
+    double t0 = 0.0, t1 = 1.0;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {linie.x1() - r.left(), r.right() - linie.x1(), linie.y1() - r.top(), r.bottom() - linie.y1()};
+    for (int k = 0; k < 4; ++k) {
+        if (p[k] == 0.0) {
+            if (q[k] < 0.0) return false;
+            continue;
+        }
+        const double t = q[k] / p[k];
+        if (p[k] < 0.0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1) return false;
+    }
+    const QPointF a = linie.p1();
+    linie = QLineF(a + QPointF(dx, dy) * t0, a + QPointF(dx, dy) * t1);
+    return true;
+}
 
 PainterPlot::PainterPlot(QPainter& painter, const QRect& bereich) : p_(painter), bereich_(bereich) {
     p_.save();
@@ -158,15 +183,14 @@ void PainterPlot::MoveToWorld(float x, float y) {
 void PainterPlot::LineToWorld(float x, float y) {
     xint_ = FracToPixelX(NormX(x));
     const QPoint bis(xint_, FracToPixelY(NormY(y)));
-    if (bis != stift_) {
-        // Term lines stay within the columns of the plot area: corners far
-        // outside the range would otherwise run over the labels.
-        p_.save();
-        const QRect f = Plotflaeche();
-        p_.setClipRect(QRect(f.left(), bereich_.top(), f.width() + 1, bereich_.height()), Qt::IntersectClip);
-        Linie(stift_, bis, graphFarbe_, Qt::SolidLine, linienbreite_);
-        p_.restore();
-    }
+    // Term lines stay within the columns of the plot area: corners far
+    // outside the range would otherwise run over the labels. Cut by hand, as
+    // not every paint device (SVG) keeps a clip.
+    const QRect f = Plotflaeche().translated(-bereich_.topLeft());
+    const QRectF rahmen(f.left(), 0, f.width(), bereich_.height());
+    QLineF linie(stift_, bis);
+    if (bis != stift_ && Beschneiden(linie, rahmen))
+        Linie(linie.p1().toPoint(), linie.p2().toPoint(), graphFarbe_, Qt::SolidLine, linienbreite_);
     stift_ = bis;
 }
 

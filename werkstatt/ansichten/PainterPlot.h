@@ -6,7 +6,9 @@
 #include <QPoint>
 #include <QRect>
 
+class QLineF;
 class QPainter;
+class QRectF;
 
 namespace ansichten {
 
@@ -92,5 +94,8 @@ private:
     QColor hintergrund_{Qt::white};
     double linienbreite_ = 1.0;
 };
+
+// Cuts a line down to the part inside r; false when nothing is left.
+bool Beschneiden(QLineF& linie, const QRectF& r);
 
 }  // namespace ansichten

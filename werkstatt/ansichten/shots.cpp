@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
+#include <QSvgRenderer>
 
 #include <cstdio>
 #include <functional>
@@ -76,6 +77,7 @@ int main(int argc, char** argv) {
         QImage leinwand(kennfeld->szenengroesse(), QImage::Format_RGB32);
         QImage leinwandI(inspektor->szenengroesse(), QImage::Format_RGB32);
         uhr.restart();
+        const fuzzy::RuleTable RegelnVorher = R;
         const std::clock_t cpu0 = std::clock();
         for (int r = 0; r < Runden; ++r) {
             R.Set(1, 1, 1 + r % 5);
@@ -89,6 +91,7 @@ int main(int argc, char** argv) {
             QPainter p(&leinwand);
             kennfeld->malen(p, leinwand.size());
         }
+        R = RegelnVorher;
         const double cpu = double(std::clock() - cpu0) / CLOCKS_PER_SEC * 1000.0 / Runden;
         std::printf("%s: je Bearbeitung %.2f ms Uhrzeit, %.2f ms CPU (Kennfeld %dx%d, beide Szenen gemalt)\n",
                     f.datei, uhr.nsecsElapsed() / 1e6 / Runden, cpu, kennfeld->szene().gitter.nx,
@@ -119,6 +122,9 @@ int main(int argc, char** argv) {
             ansichten::MaleKennfeld(p, leinwand.size(), s);
         });
 
+        inspektor->setProjekt(A, B, Out, R);
+        kennfeld->setProjekt(A, B, Out, R);
+        kennfeld->warteAufErgebnis();
         const QString name = QString::fromLatin1(f.datei);
         fenster.grab().save(dir.filePath(name + QStringLiteral("_fenster.png")));
         QString fehler;
@@ -129,6 +135,16 @@ int main(int argc, char** argv) {
             ansichten::SpeichereAnsicht(dir.filePath(name + QStringLiteral("_kennfeld") + QLatin1String(endung)),
                                         kennfeld->szenengroesse(),
                                         [kennfeld](QPainter& p, QSize g) { kennfeld->malen(p, g); }, &fehler, 2);
+        }
+        // The SVG pictures drawn back by an SVG renderer, to look at them.
+        for (const char* teil : {"_inspektor", "_kennfeld"}) {
+            QSvgRenderer svg(dir.filePath(name + QLatin1String(teil) + QStringLiteral(".svg")));
+            QImage bild(svg.defaultSize(), QImage::Format_RGB32);
+            bild.fill(Qt::white);
+            QPainter p(&bild);
+            svg.render(&p);
+            p.end();
+            bild.save(dir.filePath(name + QLatin1String(teil) + QStringLiteral("_svg.png")));
         }
     }
     return 0;
