@@ -123,6 +123,18 @@ TEST(Bildexport, FailureKeepsAnExistingPictureWhole) {
     EXPECT_EQ(f.readAll(), vorher);
 }
 
+TEST(Bildexport, SuggestedNameHoldsNoPathOrForbiddenCharacters) {
+    const std::pair<const char*, const char*> faelle[] = {
+        {"Kraft in N", "kennfeld-Kraft in N.png"},
+        {"Weg/Zeit", "kennfeld-Weg_Zeit.png"},
+        {"a\\b:c*d?e\"f<g>h|i", "kennfeld-a_b_c_d_e_f_g_h_i.png"},
+        {"  ", "kennfeld.png"},
+    };
+    for (const auto& [name, erwartet] : faelle)
+        EXPECT_EQ(ansichten::Dateivorschlag(QStringLiteral("kennfeld"), QString::fromUtf8(name)),
+                  QString::fromUtf8(erwartet));
+}
+
 // The views' own button: a file name chosen, the picture written; a failure
 // shown in an error box, not swallowed and not crashing.
 TEST(Bildexport, ButtonsOfBothViewsSaveOrShowTheError) {

@@ -101,6 +101,13 @@ bool SpeichereAnsicht(const QString& pfad, QSize groesse, const Maler& malen, QS
     return true;
 }
 
+QString Dateivorschlag(const QString& ansicht, const QString& name) {
+    QString teil = name.trimmed();
+    for (QChar& c : teil)
+        if (c.unicode() < 32 || QStringLiteral("/\\:*?\"<>|").contains(c)) c = QLatin1Char('_');
+    return (teil.isEmpty() ? ansicht : ansicht + QLatin1Char('-') + teil) + QStringLiteral(".png");
+}
+
 QString BildFilter() { return PngFilter + QStringLiteral(";;") + SvgFilter; }
 
 DateiWahl SetDateiWahl(DateiWahl wahl) { return std::exchange(Wahl(), std::move(wahl)); }

@@ -21,6 +21,10 @@ using Maler = std::function<void(QPainter&, QSize)>;
 // message in *fehler and leaves an existing file as it was.
 bool SpeichereAnsicht(const QString& pfad, QSize groesse, const Maler& malen, QString* fehler, int pngFaktor = 1);
 
+// A file name made from a view and a variable name: characters that a file
+// name cannot hold become "_" ("Weg/Zeit" gives "kennfeld-Weg_Zeit.png").
+QString Dateivorschlag(const QString& ansicht, const QString& name);
+
 // The file filters of the save dialog.
 QString BildFilter();
 

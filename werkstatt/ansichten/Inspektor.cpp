@@ -238,10 +238,8 @@ void Inspektor::malen(QPainter& p, QSize groesse) const { MaleInspektor(p, groes
 QSize Inspektor::szenengroesse() const { return bild_->size(); }
 
 bool Inspektor::bildSpeichern() {
-    const QString name = szene_.Out.Name.empty() ? QStringLiteral("inspektor")
-                                                 : QStringLiteral("inspektor-%1").arg(QString::fromStdString(szene_.Out.Name));
-    return BildSpeichern(this, name + QStringLiteral(".png"), szenengroesse(),
-                         [this](QPainter& p, QSize g) { malen(p, g); });
+    return BildSpeichern(this, Dateivorschlag(QStringLiteral("inspektor"), QString::fromStdString(szene_.Out.Name)),
+                         szenengroesse(), [this](QPainter& p, QSize g) { malen(p, g); });
 }
 
 }  // namespace ansichten

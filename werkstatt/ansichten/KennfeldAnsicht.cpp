@@ -184,10 +184,8 @@ void Kennfeld::malen(QPainter& p, QSize groesse) const { MaleKennfeld(p, groesse
 QSize Kennfeld::szenengroesse() const { return bild_->size(); }
 
 bool Kennfeld::bildSpeichern() {
-    const QString name = szene_.Out.Name.empty() ? QStringLiteral("kennfeld")
-                                                 : QStringLiteral("kennfeld-%1").arg(Text(szene_.Out.Name));
-    return BildSpeichern(this, name + QStringLiteral(".png"), szenengroesse(),
-                         [this](QPainter& p, QSize g) { malen(p, g); });
+    return BildSpeichern(this, Dateivorschlag(QStringLiteral("kennfeld"), QString::fromStdString(szene_.Out.Name)),
+                         szenengroesse(), [this](QPainter& p, QSize g) { malen(p, g); });
 }
 
 }  // namespace ansichten
