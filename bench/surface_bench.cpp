@@ -8,6 +8,11 @@
 
 #include <string>
 
+// The build names the source folder; run from there otherwise.
+#ifndef FUZZY_SOURCE_DIR
+#define FUZZY_SOURCE_DIR "."
+#endif
+
 namespace {
 
 struct Projekt {

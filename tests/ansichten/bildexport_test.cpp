@@ -263,6 +263,31 @@ TEST(PainterPlot, TermLinesStayInsideTheAreaInSvgToo) {
     EXPECT_GT(innen, 100);
 }
 
+TEST(PainterPlot, TermDiagramPictureShowsEveryTermAndNothingForAnUndefinedVariable) {
+    const Projekt pr = Laden("lok.fuz");
+    QTemporaryDir dir;
+    const QString pfad = dir.filePath(QStringLiteral("terme.png"));
+    QString fehler;
+    ASSERT_TRUE(ansichten::SpeichereAnsicht(
+        pfad, QSize(400, 200), [&](QPainter& p, QSize g) { ansichten::MaleTermdiagramm(p, g, pr.B); }, &fehler));
+    QImage bild(pfad);
+    fuzzy::TFuzzy farben = pr.B;
+    farben.InitColours();
+    for (int i = 1; i <= pr.B.TermCount; ++i) {
+        const fuzzy::TColor c = farben.GetColour(i);
+        int n = 0;
+        for (int y = 0; y < bild.height(); ++y)
+            for (int x = 0; x < bild.width(); ++x) n += QColor(bild.pixel(x, y)) == QColor(c.r, c.g, c.b);
+        EXPECT_GT(n, 20) << "term " << i;
+    }
+    QImage leer(400, 200, QImage::Format_RGB32);
+    leer.fill(Qt::black);
+    QPainter p(&leer);
+    ansichten::MaleTermdiagramm(p, leer.size(), fuzzy::TFuzzy());
+    p.end();
+    EXPECT_EQ(leer.pixel(200, 100), qRgb(255, 255, 255));
+}
+
 TEST(PainterPlot, CutsLinesToTheRectangle) {
     const QRectF r(0, 0, 10, 10);
     struct Fall {

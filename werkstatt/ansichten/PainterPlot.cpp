@@ -1,5 +1,7 @@
 #include "PainterPlot.h"
 
+#include "Fonts.h"
+
 #include <QFontMetrics>
 #include <QLineF>
 #include <QPainter>
@@ -23,6 +25,21 @@ int NearestPixel(double v) {
 QColor ToQColor(fuzzy::TColor c) { return QColor(c.r, c.g, c.b); }
 
 }  // namespace
+
+void MaleTermdiagramm(QPainter& p, QSize groesse, const fuzzy::TFuzzy& v) {
+    const QRect bereich(QPoint(0, 0), groesse);
+    p.fillRect(bereich, Qt::white);
+    fuzzy::TFuzzy farbig = v;
+    farbig.InitColours();
+    p.save();
+    p.setFont(widgets::PixelFont(widgets::SerifFamily(), 12, false));
+    {
+        PainterPlot plot(p, bereich);
+        plot.setLinienbreite(2.0);
+        farbig.DrawTerms(plot);
+    }
+    p.restore();
+}
 
 bool Beschneiden(QLineF& linie, const QRectF& r) {
     // Liang-Barsky: the part of the segment p1 + t (p2 - p1), 0 <= t <= 1,

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "FuzUnits.h"
 #include "Plot.h"
 
 #include <QColor>
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 
 class QLineF;
 class QPainter;
@@ -94,6 +96,12 @@ private:
     QColor hintergrund_{Qt::white};
     double linienbreite_ = 1.0;
 };
+
+// The term diagram of a variable as the views draw it (white ground, the
+// default term colours, lines two pixels wide, 12-pixel serif labels) over
+// the whole of groesse: for the screen, or a picture through SpeichereAnsicht.
+// An undefined variable leaves the ground empty.
+void MaleTermdiagramm(QPainter& p, QSize groesse, const fuzzy::TFuzzy& v);
 
 // Cuts a line down to the part inside r; false when nothing is left.
 bool Beschneiden(QLineF& linie, const QRectF& r);
