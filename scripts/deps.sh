@@ -2,7 +2,8 @@
 FUZZY_PACKAGES=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+  libbenchmark-dev
   nlohmann-json3-dev
   fonts-liberation fonts-dejavu-core qt6-translations-l10n
 )

@@ -24,9 +24,11 @@
 #include <QTabWidget>
 #include <QUndoStack>
 
+#include <optional>
+
 #ifdef WERKSTATT_ANSICHTEN
 #include "Inspektor.h"
-#include "Kennfeld.h"
+#include "KennfeldAnsicht.h"
 #endif
 
 namespace werkstatt {
@@ -110,18 +112,14 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui_(std::make_uniqu
     SeiteRegeln->setModell(&Modell);
 
 #ifdef WERKSTATT_ANSICHTEN
-    auto* inspektor = new Inspektor(Seiten);
-    auto* kennfeld = new Kennfeld(Seiten);
+    auto* inspektor = new ansichten::Inspektor(Seiten);
+    auto* kennfeld = new ansichten::Kennfeld(Seiten);
     inspektor_ = inspektor;
     kennfeld_ = kennfeld;
     Seiten->addTab(inspektor, QStringLiteral("&Inspektor"));
     Seiten->addTab(kennfeld, QStringLiteral("&Kennfeld"));
-    connect(inspektor, &Inspektor::eingabenGeaendert, this, [this, kennfeld](float a, float b) {
-        SeiteA->setMarke(a);
-        SeiteB->setMarke(b);
-        kennfeld->setMarke(a, b);
-    });
-    connect(kennfeld, &Kennfeld::punktGewaehlt, this, [inspektor](float a, float b) { inspektor->setEingaben(a, b); });
+    connect(inspektor, &ansichten::Inspektor::eingabenGeaendert, this, &TMainForm::MarkenSetzen);
+    connect(kennfeld, &ansichten::Kennfeld::punktGewaehlt, inspektor, &ansichten::Inspektor::setEingaben);
 #endif
 
     QUndoStack& stack = Modell.undoStack();
@@ -193,8 +191,23 @@ void TMainForm::ProjektGeaendert() {
     HinweiseZeigen();
 #ifdef WERKSTATT_ANSICHTEN
     const Projekt& p = Modell.projekt();
-    static_cast<Inspektor*>(inspektor_)->setProjekt(p.A, p.B, p.Aus, p.Regeln);
-    static_cast<Kennfeld*>(kennfeld_)->setProjekt(p.A, p.B, p.Aus, p.Regeln);
+    auto* inspektor = static_cast<ansichten::Inspektor*>(inspektor_);
+    inspektor->setProjekt(p.A, p.B, p.Aus, p.Regeln);
+    static_cast<ansichten::Kennfeld*>(kennfeld_)->setProjekt(p.A, p.B, p.Aus, p.Regeln);
+    MarkenSetzen(inspektor->eingabeA(), inspektor->eingabeB());
+#endif
+}
+
+void TMainForm::MarkenSetzen([[maybe_unused]] float a, [[maybe_unused]] float b) {
+#ifdef WERKSTATT_ANSICHTEN
+    // The inspector's step as lines in the term diagrams: the two inputs and
+    // the crisp output.
+    const Projekt& p = Modell.projekt();
+    auto* inspektor = static_cast<ansichten::Inspektor*>(inspektor_);
+    SeiteA->setMarke(p.A.Defined ? std::optional<float>(a) : std::nullopt);
+    SeiteB->setMarke(p.B.Defined ? std::optional<float>(b) : std::nullopt);
+    SeiteAus->setMarke(p.Aus.Defined ? std::optional<float>(inspektor->ausgang()) : std::nullopt);
+    static_cast<ansichten::Kennfeld*>(kennfeld_)->setMarke(a, b);
 #endif
 }
 

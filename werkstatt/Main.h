@@ -86,6 +86,12 @@ public:
     bool AenderungenSichern();
     QString Titel() const;
 
+    // Shows the inspector's inputs (and the output they give) as lines in
+    // the diagrams and as the mark on the control surface.
+    void MarkenSetzen(float a, float b);
+    QWidget* Inspektor() const { return inspektor_; }
+    QWidget* Kennfeld() const { return kennfeld_; }
+
     // The command line's arguments after the program's name.
     void FormCreate(const QStringList& args);
 

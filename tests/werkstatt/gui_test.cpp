@@ -11,6 +11,12 @@
 
 #include <gtest/gtest.h>
 
+#if __has_include("Inspektor.h")
+#include "Inspektor.h"
+#include "KennfeldAnsicht.h"
+#define MIT_ANSICHTEN 1
+#endif
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -618,5 +624,32 @@ TEST_F(WerkstattGui, UnsavedProjectIsSavedBeforeTheStartOrNotStarted) {
     EXPECT_EQ(Gelesen(datei).Regeln.Get(1, 1), 5);
     EXPECT_TRUE(meldungen_.Last().text.contains(QStringLiteral("nicht gefunden")));
 }
+
+#ifdef MIT_ANSICHTEN
+// --- the inspector and the control surface in the window -------------------------
+
+TEST_F(WerkstattGui, InspectorStepShowsAsLinesInTheDiagramsAndFollowsEdits) {
+    Oeffne("beispiel.fuz");
+    auto* inspektor = qobject_cast<ansichten::Inspektor*>(form_->Inspektor());
+    auto* kennfeld = qobject_cast<ansichten::Kennfeld*>(form_->Kennfeld());
+    ASSERT_TRUE(inspektor && kennfeld);
+    EXPECT_NE(form_->Seiten->indexOf(inspektor), -1);
+    EXPECT_NE(form_->Seiten->indexOf(kennfeld), -1);
+    inspektor->setEingaben(-2.5f, 0.0f);
+    EXPECT_EQ(form_->SeiteA->Diagramm->marke(), std::optional<float>(-2.5f));
+    EXPECT_EQ(form_->SeiteB->Diagramm->marke(), std::nullopt);  // no input B
+    ASSERT_TRUE(form_->SeiteAus->Diagramm->marke());
+    EXPECT_EQ(QString::number(double(*form_->SeiteAus->Diagramm->marke()), 'g', 9), QStringLiteral("0.611111104"));
+    // An edit reaches the inspector: without the rule for "negativ" nothing fires.
+    form_->Modell.setzeRegel(1, 1, 0);
+    EXPECT_EQ(*form_->SeiteAus->Diagramm->marke(), P().Aus.RangeMin);
+    form_->Modell.undoStack().undo();
+    EXPECT_FLOAT_EQ(*form_->SeiteAus->Diagramm->marke(), 0.611111104f);
+    // A click on the surface moves the inspector, and the lines with it.
+    emit kennfeld->punktGewaehlt(4.0f, 0.0f);
+    EXPECT_EQ(inspektor->eingabeA(), 4.0f);
+    EXPECT_EQ(form_->SeiteA->Diagramm->marke(), std::optional<float>(4.0f));
+}
+#endif
 
 }  // namespace

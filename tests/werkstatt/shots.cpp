@@ -36,6 +36,12 @@ int main(int argc, char** argv) {
         QTest::qWait(100);
         form.grab().save(out + QStringLiteral("/werkstatt_%1.png").arg(QString::fromLatin1(namen[i])));
     }
+    // The inspector and the surface, where the window has them.
+    for (int i = 4; i < form.Seiten->count(); ++i) {
+        form.Seiten->setCurrentIndex(i);
+        QTest::qWait(1500);
+        form.grab().save(out + QStringLiteral("/werkstatt_tab%1.png").arg(i));
+    }
     // A one-input project: input B "nicht verwendet".
     form.OeffnenDatei(QStringLiteral(FUZZY_SOURCE_DIR "/examples/beispiel.fuz"));
     form.Seiten->setCurrentIndex(1);

@@ -1,0 +1,170 @@
+// The inspector: its numbers, its controls and what its rule grid marks.
+#include "Inspektor.h"
+
+#include "AnsichtenTest.h"
+#include "Farbskala.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QSignalSpy>
+#include <QSlider>
+
+namespace {
+
+using ansichtentest::Engine;
+using ansichtentest::Laden;
+using ansichtentest::Projekt;
+
+void Setzen(ansichten::Inspektor& i, const Projekt& p) { i.setProjekt(p.A, p.B, p.Out, p.R); }
+
+TEST(Inspektor, WorkedExampleShowsTheOutputWithNineDigits) {
+    const Projekt p = Laden("beispiel.fuz");
+    ansichten::Inspektor i;
+    Setzen(i, p);
+    i.setEingaben(-2.5f, 0.0f);
+    EXPECT_EQ(i.ausgang(), Engine(p, -2.5f, 0.0f));
+    EXPECT_TRUE(i.ausgangAnzeige()->text().endsWith(QStringLiteral("= 0.611111104"))) << qPrintable(i.ausgangAnzeige()->text());
+}
+
+TEST(Inspektor, OutputDiagramKeepsTheProjectsHeights) {
+    // Inference overwrites the output's heights; the inspector must draw the
+    // project's own terms from an untouched copy, again and again.
+    const Projekt p = Laden("beispiel.fuz");
+    ansichten::Inspektor i;
+    Setzen(i, p);
+    for (float a : {-2.5f, 7.0f, -9.0f}) {
+        i.setEingaben(a, 0.0f);
+        for (int k = 1; k <= p.Out.TermCount; ++k)
+            EXPECT_EQ(i.szene().Out.GetParam(k, fuzzy::ParamH), p.Out.GetParam(k, fuzzy::ParamH));
+        EXPECT_EQ(i.ausgang(), Engine(p, a, 0.0f));
+    }
+}
+
+TEST(Inspektor, ResultAgreesWithEngineOverTheTruckProject) {
+    const Projekt p = Laden("truck.fuz");
+    ansichten::Inspektor i;
+    Setzen(i, p);
+    for (auto [a, b] : {std::pair{-20.0f, -90.0f}, {5.0f, 90.0f}, {-3.3f, 12.5f}, {0.0f, 0.0f}}) {
+        i.setEingaben(a, b);
+        EXPECT_EQ(i.ausgang(), Engine(p, a, b)) << a << ", " << b;
+    }
+}
+
+TEST(Inspektor, SliderMovesTheInputAndReportsIt) {
+    const Projekt p = Laden("truck.fuz");
+    ansichten::Inspektor i;
+    Setzen(i, p);
+    QSignalSpy spy(&i, &ansichten::Inspektor::eingabenGeaendert);
+    i.schieberA()->setValue(0);
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_EQ(spy.last().at(0).toFloat(), p.A.RangeMin);
+    EXPECT_EQ(i.eingabeA(), p.A.RangeMin);
+    i.schieberB()->setValue(ansichten::Inspektor::SchieberSchritte);
+    EXPECT_EQ(i.eingabeB(), p.B.RangeMax);
+    EXPECT_EQ(spy.last().at(1).toFloat(), p.B.RangeMax);
+    EXPECT_EQ(i.ausgang(), Engine(p, p.A.RangeMin, p.B.RangeMax));
+    // The number field shows the value exactly.
+    EXPECT_EQ(i.feldB()->text(), QStringLiteral("90"));
+}
+
+TEST(Inspektor, NumberFieldTakesCommaAndSetsTheInput) {
+    const Projekt p = Laden("truck.fuz");
+    ansichten::Inspektor i;
+    Setzen(i, p);
+    QLineEdit* zeile = i.feldA()->findChild<QLineEdit*>();
+    ASSERT_NE(zeile, nullptr);
+    zeile->setText(QStringLiteral("-2,25"));
+    i.feldA()->interpretText();
+    EXPECT_EQ(i.eingabeA(), -2.25f);
+}
+
+TEST(Inspektor, InputsOutsideTheRangeAreLimitedToIt) {
+    const Projekt p = Laden("truck.fuz");
+    ansichten::Inspektor i;
+    Setzen(i, p);
+    i.setEingaben(1000.0f, -1000.0f);
+    EXPECT_EQ(i.eingabeA(), p.A.RangeMax);
+    EXPECT_EQ(i.eingabeB(), p.B.RangeMin);
+    EXPECT_EQ(i.schieberA()->value(), ansichten::Inspektor::SchieberSchritte);
+    EXPECT_EQ(i.schieberB()->value(), 0);
+}
+
+TEST(Inspektor, OneInputProjectHidesInputB) {
+    const Projekt p = Laden("beispiel.fuz");
+    ansichten::Inspektor i;
+    Setzen(i, p);
+    i.show();
+    EXPECT_TRUE(i.nichtVerwendet()->isVisible());
+    EXPECT_FALSE(i.schieberB()->isVisible());
+    const Projekt t = Laden("truck.fuz");
+    Setzen(i, t);
+    EXPECT_FALSE(i.nichtVerwendet()->isVisible());
+    EXPECT_TRUE(i.schieberB()->isVisible());
+}
+
+TEST(Inspektor, SettingTheSameProjectAgainKeepsTheInputs) {
+    const Projekt p = Laden("truck.fuz");
+    ansichten::Inspektor i;
+    Setzen(i, p);
+    i.setEingaben(-4.0f, 30.0f);
+    QSignalSpy spy(&i, &ansichten::Inspektor::eingabenGeaendert);
+    Setzen(i, p);
+    EXPECT_EQ(i.eingabeA(), -4.0f);
+    EXPECT_EQ(i.eingabeB(), 30.0f);
+    EXPECT_EQ(spy.count(), 0);
+}
+
+// --- the rule grid as painted ------------------------------------------------
+
+QImage Szene(const ansichten::Inspektor& i, QSize g) {
+    QImage bild(g, QImage::Format_RGB32);
+    bild.fill(Qt::white);
+    QPainter p(&bild);
+    i.malen(p, g);
+    return bild;
+}
+
+int Dunkle(const QImage& bild, const QRect& r) {
+    int n = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x) n += qGray(bild.pixel(x, y)) < 60;
+    return n;
+}
+
+TEST(Inspektor, GridShadesEachCellByFiringStrengthAndFramesTheDecidingOnes) {
+    const Projekt p = Laden("truck.fuz");
+    ansichten::Inspektor i;
+    Setzen(i, p);
+    i.setEingaben(-3.0f, 20.0f);
+    const fuzzy::Auswertung& e = i.auswertung();
+    const QSize g(1000, 640);
+    const QImage bild = Szene(i, g);
+    const QRect bereich = ansichten::Aufteilen(g).regeln;
+
+    int markiert = 0;
+    for (int r = 1; r <= 5; ++r) {
+        for (int c = 1; c <= 5; ++c) {
+            const QRect z = ansichten::RegelZelle(bereich, r, c);
+            // The corner just inside the grid line carries the shade.
+            const QColor soll = ansichten::Schattierung(e.staerke[r - 1][c - 1]);
+            bool rahmen = false;
+            for (int k = 0; k < p.Out.TermCount; ++k) rahmen |= e.massgeblich[k] == std::array<int, 2>{r, c};
+            const QRect innen = z.adjusted(6, 6, -6, -6);
+            EXPECT_EQ(QColor(bild.pixel(innen.topLeft())), soll) << "cell " << r << ", " << c;
+            // A bold frame: its left edge is a dark band several pixels long.
+            const int kante = Dunkle(bild, QRect(z.left() + 1, z.top() + 5, 3, z.height() - 10));
+            EXPECT_EQ(kante > z.height(), rahmen) << "cell " << r << ", " << c;
+            markiert += rahmen;
+        }
+    }
+    int aktiv = 0;
+    for (int k = 0; k < p.Out.TermCount; ++k) aktiv += e.aktivierung[k] > 0.0f;
+    EXPECT_EQ(markiert, aktiv);
+    EXPECT_GT(aktiv, 0);
+}
+
+}  // namespace

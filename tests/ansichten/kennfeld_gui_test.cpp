@@ -1,0 +1,167 @@
+// The control surface as a widget: the field on screen is the engine's, a
+// click chooses the point under the mouse, hovering tells the exact output.
+#include "KennfeldAnsicht.h"
+
+#include "AnsichtenTest.h"
+#include "Farbskala.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPainter>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+using ansichtentest::Engine;
+using ansichtentest::Laden;
+using ansichtentest::Projekt;
+
+struct Ansicht {
+    ansichten::Kennfeld k;
+    explicit Ansicht(const Projekt& p) {
+        k.resize(700, 520);
+        k.show();
+        k.setProjekt(p.A, p.B, p.Out, p.R);
+        k.warteAufErgebnis();
+    }
+    QSize groesse() const { return k.bild()->size(); }
+    QPoint pixel(float a, float b) const {
+        return ansichten::PixelPunkt(k.szene(), groesse(), QPointF(a, b)).toPoint();
+    }
+};
+
+TEST(KennfeldAnsicht, FieldOnScreenIsTheEnginesAtLeast200By200) {
+    const Projekt p = Laden("truck.fuz");
+    Ansicht v(p);
+    const fuzzy::KennfeldGitter& g = v.k.szene().gitter;
+    ASSERT_GE(g.nx, 200);
+    ASSERT_GE(g.ny, 200);
+    for (auto [i, j] : {std::pair{0, 0}, {g.nx - 1, 0}, {0, g.ny - 1}, {g.nx - 1, g.ny - 1}, {g.nx / 2, g.ny / 3}})
+        EXPECT_EQ(g.Wert(i, j), Engine(p, g.A(i), g.B(j))) << i << ", " << j;
+}
+
+TEST(KennfeldAnsicht, LatestProjectWinsWhenEditsComeFasterThanTheField) {
+    Projekt p = Laden("truck.fuz");
+    Ansicht v(p);
+    // Several edits in a row: the field finally shown is the last one's.
+    for (int k = 1; k <= 5; ++k) {
+        p.R.Set(3, 3, k);
+        v.k.setProjekt(p.A, p.B, p.Out, p.R);
+    }
+    v.k.warteAufErgebnis();
+    EXPECT_FALSE(v.k.rechnet());
+    EXPECT_EQ(v.k.szene().R, p.R);
+    const fuzzy::KennfeldGitter& g = v.k.szene().gitter;
+    EXPECT_EQ(g.Wert(g.nx / 2, g.ny / 2), Engine(p, g.A(g.nx / 2), g.B(g.ny / 2)));
+}
+
+struct KlickFall {
+    const char* name;
+    double fa, fb;  // place in the plot: 0 = left/bottom, 1 = right/top
+};
+
+class KennfeldKlick : public testing::TestWithParam<KlickFall> {};
+
+TEST_P(KennfeldKlick, EmitsThePointUnderTheMouse) {
+    const Projekt p = Laden("truck.fuz");
+    Ansicht v(p);
+    const KlickFall f = GetParam();
+    const QRectF plot = ansichten::KennfeldAufteilen(v.groesse(), true).plot;
+    const QPoint pos(static_cast<int>(plot.left() + f.fa * plot.width()),
+                     static_cast<int>(plot.bottom() - f.fb * plot.height()));
+    QSignalSpy spy(&v.k, &ansichten::Kennfeld::punktGewaehlt);
+    QTest::mouseClick(v.k.bild(), Qt::LeftButton, Qt::NoModifier, pos);
+    ASSERT_EQ(spy.count(), 1);
+    const float a = spy.last().at(0).toFloat(), b = spy.last().at(1).toFloat();
+    // One pixel of the plot spans this much of each range.
+    const double pa = (p.A.RangeMax - p.A.RangeMin) / plot.width();
+    const double pb = (p.B.RangeMax - p.B.RangeMin) / plot.height();
+    EXPECT_NEAR(a, p.A.RangeMin + f.fa * (p.A.RangeMax - p.A.RangeMin), 1.5 * pa);
+    EXPECT_NEAR(b, p.B.RangeMin + f.fb * (p.B.RangeMax - p.B.RangeMin), 1.5 * pb);
+    ASSERT_TRUE(v.k.szene().marke.has_value());
+    EXPECT_EQ(v.k.szene().marke->x(), a);
+}
+
+INSTANTIATE_TEST_SUITE_P(Stellen, KennfeldKlick,
+                         testing::Values(KlickFall{"BottomLeftIsLowestAAndB", 0.002, 0.002},
+                                         KlickFall{"TopLeftIsLowestAHighestB", 0.002, 0.998},
+                                         KlickFall{"BottomRightIsHighestALowestB", 0.998, 0.002},
+                                         KlickFall{"OffCentre", 0.3, 0.8}),
+                         [](const testing::TestParamInfo<KlickFall>& i) { return std::string(i.param.name); });
+
+TEST(KennfeldAnsicht, ClickOutsideThePlotChoosesNothing) {
+    const Projekt p = Laden("truck.fuz");
+    Ansicht v(p);
+    QSignalSpy spy(&v.k, &ansichten::Kennfeld::punktGewaehlt);
+    QTest::mouseClick(v.k.bild(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    QTest::mouseClick(v.k.bild(), Qt::LeftButton, Qt::NoModifier, QPoint(v.groesse().width() - 5, 200));
+    EXPECT_EQ(spy.count(), 0);
+}
+
+TEST(KennfeldAnsicht, HoverShowsBothInputsAndTheEnginesOutput) {
+    const Projekt p = Laden("truck.fuz");
+    Ansicht v(p);
+    QTest::mouseMove(v.k.bild(), v.pixel(-5.0f, 30.0f));
+    const QString t = v.k.hinweis();
+    const QStringList teile = t.split(QStringLiteral("="));
+    ASSERT_EQ(teile.size(), 4) << qPrintable(t);
+    const float a = teile[1].section(QLatin1Char(','), 0, 0).trimmed().toFloat();
+    const float b = teile[2].section(QChar(0x2192), 0, 0).trimmed().toFloat();
+    EXPECT_NEAR(a, -5.0, 0.1);
+    EXPECT_NEAR(b, 30.0, 1.0);
+    EXPECT_TRUE(t.startsWith(QString::fromStdString(p.A.Name)));
+    EXPECT_EQ(teile[3].trimmed(), ansichten::NeunStellen(Engine(p, a, b)));
+}
+
+TEST(KennfeldAnsicht, ColourAtAPointMatchesTheValueThere) {
+    const Projekt p = Laden("truck.fuz");
+    Ansicht v(p);
+    const ansichten::KennfeldSzene& s = v.k.szene();
+    QImage bild(v.groesse(), QImage::Format_RGB32);
+    {
+        QPainter painter(&bild);
+        v.k.malen(painter, v.groesse());
+    }
+    // Away from contour lines and steep places: compare with the sample's colour.
+    int geprueft = 0;
+    for (int i = 20; i < s.gitter.nx; i += 40) {
+        for (int j = 20; j < s.gitter.ny; j += 40) {
+            const float w = s.gitter.Wert(i, j);
+            const QPoint pt = v.pixel(s.gitter.A(i), s.gitter.B(j));
+            bool eben = true;
+            for (int di = -2; di <= 2; ++di)
+                for (int dj = -2; dj <= 2; ++dj) eben &= std::fabs(s.gitter.Wert(i + di, j + dj) - w) < 0.3f;
+            bool linie = false;
+            for (double st : s.stufen) linie |= std::fabs(st - w) < (s.skalaMax - s.skalaMin) * 0.02;
+            if (!eben || linie) continue;
+            const QColor soll = ansichten::Skalenfarbe((w - s.skalaMin) / (s.skalaMax - s.skalaMin));
+            const QColor ist(bild.pixel(pt));
+            EXPECT_NEAR(ist.red(), soll.red(), 6) << i << ", " << j;
+            EXPECT_NEAR(ist.green(), soll.green(), 6) << i << ", " << j;
+            EXPECT_NEAR(ist.blue(), soll.blue(), 6) << i << ", " << j;
+            ++geprueft;
+        }
+    }
+    EXPECT_GT(geprueft, 3);
+}
+
+TEST(KennfeldAnsicht, OneInputProjectShowsTheCurveAndItsPoint) {
+    const Projekt p = Laden("beispiel.fuz");
+    Ansicht v(p);
+    const ansichten::KennfeldSzene& s = v.k.szene();
+    EXPECT_FALSE(s.gitter.zweiEingaenge);
+    EXPECT_EQ(s.gitter.ny, 1);
+    EXPECT_GE(s.gitter.nx, 200);
+    v.k.setMarke(-2.5f, 0.0f);
+    EXPECT_EQ(v.k.szene().markeWert, 0.611111104f);
+    // A click picks A only; the vertical axis is the output, not an input.
+    QSignalSpy spy(&v.k, &ansichten::Kennfeld::punktGewaehlt);
+    QTest::mouseClick(v.k.bild(), Qt::LeftButton, Qt::NoModifier, v.pixel(5.0f, 0.0f));
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_NEAR(spy.last().at(0).toFloat(), 5.0, 0.1);
+    EXPECT_EQ(spy.last().at(1).toFloat(), 0.0f);
+}
+
+}  // namespace

@@ -1,0 +1,136 @@
+#include "Bildexport.h"
+
+#include "MessageBoxes.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QImage>
+#include <QPainter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+#include <utility>
+
+namespace ansichten {
+
+namespace {
+
+const QString PngFilter = QStringLiteral("PNG-Bild (*.png)");
+const QString SvgFilter = QStringLiteral("SVG-Grafik (*.svg)");
+
+DateiWahl& Wahl() {
+    static DateiWahl wahl;
+    return wahl;
+}
+
+bool Fehler(QString* fehler, const QString& text) {
+    if (fehler) *fehler = text;
+    return false;
+}
+
+QString Anzeigename(const QString& pfad) { return QDir::toNativeSeparators(pfad); }
+
+QByteArray AlsPng(QSize groesse, const Maler& malen, int faktor) {
+    QImage bild(groesse * faktor, QImage::Format_ARGB32_Premultiplied);
+    bild.setDevicePixelRatio(faktor);
+    bild.fill(Qt::white);
+    {
+        QPainter p(&bild);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setRenderHint(QPainter::TextAntialiasing);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        malen(p, groesse);
+    }
+    QByteArray daten;
+    QBuffer puffer(&daten);
+    puffer.open(QIODevice::WriteOnly);
+    if (!bild.save(&puffer, "PNG")) return {};
+    return daten;
+}
+
+QByteArray AlsSvg(QSize groesse, const Maler& malen, const QString& titel) {
+    QByteArray daten;
+    QBuffer puffer(&daten);
+    puffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&puffer);
+    svg.setSize(groesse);
+    svg.setViewBox(QRect(QPoint(0, 0), groesse));
+    svg.setTitle(titel);
+    svg.setDescription(QStringLiteral("Fuzzy-Werkstatt"));
+    {
+        QPainter p;
+        if (!p.begin(&svg)) return {};
+        p.setRenderHint(QPainter::Antialiasing);
+        p.fillRect(QRect(QPoint(0, 0), groesse), Qt::white);
+        malen(p, groesse);
+    }
+    return daten;
+}
+
+}  // namespace
+
+bool SpeichereAnsicht(const QString& pfad, QSize groesse, const Maler& malen, QString* fehler, int pngFaktor) {
+    const QFileInfo info(pfad);
+    const QString endung = info.suffix().toLower();
+    if (endung != QLatin1String("png") && endung != QLatin1String("svg"))
+        return Fehler(fehler, QStringLiteral("Unbekanntes Bildformat: Der Dateiname muss auf .png oder .svg enden."));
+    if (groesse.isEmpty() || !malen) return Fehler(fehler, QStringLiteral("Die Ansicht ist leer."));
+    if (info.isDir())
+        return Fehler(fehler, QStringLiteral("„%1“ ist ein Ordner und kann kein Bild aufnehmen.").arg(Anzeigename(pfad)));
+    if (!info.absoluteDir().exists())
+        return Fehler(fehler, QStringLiteral("Der Ordner „%1“ existiert nicht.")
+                                  .arg(Anzeigename(info.absolutePath())));
+
+    const QByteArray daten = endung == QLatin1String("png")
+                                 ? AlsPng(groesse, malen, pngFaktor < 1 ? 1 : pngFaktor)
+                                 : AlsSvg(groesse, malen, info.completeBaseName());
+    if (daten.isEmpty()) return Fehler(fehler, QStringLiteral("Das Bild konnte nicht erzeugt werden."));
+
+    // Written beside the target and renamed at the end: a failure leaves the
+    // old file as it was.
+    QSaveFile datei(pfad);
+    if (!datei.open(QIODevice::WriteOnly))
+        return Fehler(fehler, QStringLiteral("Die Datei „%1“ kann nicht angelegt werden (keine Schreibrechte?).")
+                                  .arg(Anzeigename(pfad)));
+    if (datei.write(daten) != daten.size() || !datei.commit())
+        return Fehler(fehler, QStringLiteral("Die Datei „%1“ konnte nicht vollständig geschrieben werden.")
+                                  .arg(Anzeigename(pfad)));
+    return true;
+}
+
+QString Dateivorschlag(const QString& ansicht, const QString& name) {
+    QString teil = name.trimmed();
+    for (QChar& c : teil)
+        if (c.unicode() < 32 || QStringLiteral("/\\:*?\"<>|").contains(c)) c = QLatin1Char('_');
+    return (teil.isEmpty() ? ansicht : ansicht + QLatin1Char('-') + teil) + QStringLiteral(".png");
+}
+
+QString BildFilter() { return PngFilter + QStringLiteral(";;") + SvgFilter; }
+
+DateiWahl SetDateiWahl(DateiWahl wahl) { return std::exchange(Wahl(), std::move(wahl)); }
+
+bool BildSpeichern(QWidget* parent, const QString& vorschlag, QSize groesse, const Maler& malen) {
+    QString pfad;
+    if (Wahl()) {
+        pfad = Wahl()(parent, vorschlag);
+    } else {
+        QString filter = PngFilter;
+        pfad = QFileDialog::getSaveFileName(parent, QStringLiteral("Bild speichern"), vorschlag, BildFilter(),
+                                            &filter);
+        // A name typed without a suffix gets the one of the chosen filter.
+        if (!pfad.isEmpty() && QFileInfo(pfad).suffix().isEmpty())
+            pfad += filter == SvgFilter ? QStringLiteral(".svg") : QStringLiteral(".png");
+    }
+    if (pfad.isEmpty()) return false;
+    QString fehler;
+    if (!SpeichereAnsicht(pfad, groesse, malen, &fehler, 2)) {
+        widgets::ErrorBox(fehler);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace ansichten

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+
+#include <functional>
+
+class QPainter;
+class QWidget;
+
+namespace ansichten {
+
+// Paints a view's scene at the given size: the one function behind the
+// screen, the PNG image and the SVG file.
+using Maler = std::function<void(QPainter&, QSize)>;
+
+// Saves the scene as a picture, the kind chosen by the file's suffix: ".png"
+// (an image of groesse times pngFaktor pixels, the scene painted at groesse)
+// or ".svg" (vector graphics of groesse). The file is replaced only when the
+// whole picture has been written. On failure returns false with a German
+// message in *fehler and leaves an existing file as it was.
+bool SpeichereAnsicht(const QString& pfad, QSize groesse, const Maler& malen, QString* fehler, int pngFaktor = 1);
+
+// A file name made from a view and a variable name: characters that a file
+// name cannot hold become "_" ("Weg/Zeit" gives "kennfeld-Weg_Zeit.png").
+QString Dateivorschlag(const QString& ansicht, const QString& name);
+
+// The file filters of the save dialog.
+QString BildFilter();
+
+// "Bild speichern…": asks for a file name (PNG or SVG) and saves the scene;
+// a failure is shown in an error box. Returns true when a picture was saved.
+bool BildSpeichern(QWidget* parent, const QString& vorschlag, QSize groesse, const Maler& malen);
+
+// Replaces the file dialog, e.g. in tests: gets the suggested name, returns
+// the chosen path or an empty string for "Abbrechen". Returns the one before;
+// an empty function restores the real dialog.
+using DateiWahl = std::function<QString(QWidget* parent, const QString& vorschlag)>;
+DateiWahl SetDateiWahl(DateiWahl wahl);
+
+}  // namespace ansichten

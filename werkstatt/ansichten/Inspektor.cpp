@@ -1,0 +1,245 @@
+#include "Inspektor.h"
+
+#include "Bildexport.h"
+#include "Farbskala.h"
+#include "Fonts.h"
+
+#include <QContextMenuEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace ansichten {
+
+namespace {
+
+// The scene on screen: painted by the inspector's one painting function.
+class InspektorBild : public QWidget {
+public:
+    explicit InspektorBild(Inspektor& owner) : QWidget(&owner), owner_(owner) {
+        setMinimumSize(640, 420);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        owner_.malen(p, size());
+    }
+    void contextMenuEvent(QContextMenuEvent* e) override {
+        QMenu menu(this);
+        menu.addAction(QStringLiteral("Bild speichern\u2026"), &owner_, [this] { owner_.bildSpeichern(); });
+        menu.exec(e->globalPos());
+    }
+
+private:
+    Inspektor& owner_;
+};
+
+float Mitte(const fuzzy::TFuzzy& v) { return static_cast<float>((double(v.RangeMin) + v.RangeMax) / 2.0); }
+
+float Begrenzt(float x, const fuzzy::TFuzzy& v) {
+    const float lo = std::min(v.RangeMin, v.RangeMax), hi = std::max(v.RangeMin, v.RangeMax);
+    if (std::isnan(x)) return lo;
+    return std::clamp(x, lo, hi);
+}
+
+}  // namespace
+
+float RundeAufRaster(float wert, float lo, float hi) {
+    const double span = std::fabs(double(hi) - lo);
+    if (!(span > 0.0) || !std::isfinite(span)) return wert;
+    const double schritt = std::pow(10.0, std::floor(std::log10(span)) - 3.0);
+    const float r = static_cast<float>(std::round(double(wert) / schritt) * schritt);
+    return std::clamp(r, std::min(lo, hi), std::max(lo, hi));
+}
+
+// --- ZahlFeld ------------------------------------------------------------
+
+ZahlFeld::ZahlFeld(QWidget* parent) : QDoubleSpinBox(parent) {
+    setDecimals(6);
+    setKeyboardTracking(false);
+    setAccelerated(true);
+    setMinimumWidth(110);
+    setAlignment(Qt::AlignRight);
+}
+
+QString ZahlFeld::textFromValue(double value) const { return KurzeZahl(static_cast<float>(value)); }
+
+double ZahlFeld::valueFromText(const QString& text) const {
+    QString t = text.trimmed();
+    t.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double v = t.toDouble(&ok);
+    return ok ? v : value();
+}
+
+QValidator::State ZahlFeld::validate(QString& text, int&) const {
+    QString t = text.trimmed();
+    t.replace(QLatin1Char(','), QLatin1Char('.'));
+    if (t.isEmpty() || t == QLatin1String("-") || t == QLatin1String("+") || t == QLatin1String(".") ||
+        t.endsWith(QLatin1Char('e'), Qt::CaseInsensitive))
+        return QValidator::Intermediate;
+    bool ok = false;
+    const double v = t.toDouble(&ok);
+    if (!ok) return QValidator::Invalid;
+    return (v >= minimum() && v <= maximum()) ? QValidator::Acceptable : QValidator::Intermediate;
+}
+
+// --- Inspektor -----------------------------------------------------------
+
+Inspektor::Inspektor(QWidget* parent) : QWidget(parent) {
+    const QFont schrift = widgets::PixelFont(widgets::SansFamily(), 13, false);
+    const QFont fett = widgets::PixelFont(widgets::SansFamily(), 13, true);
+    setFont(schrift);
+
+    nameA_ = new QLabel(this);
+    nameB_ = new QLabel(this);
+    schieberA_ = new QSlider(Qt::Horizontal, this);
+    schieberB_ = new QSlider(Qt::Horizontal, this);
+    feldA_ = new ZahlFeld(this);
+    feldB_ = new ZahlFeld(this);
+    nichtVerwendet_ = new QLabel(QStringLiteral("nicht verwendet"), this);
+    ausgangLabel_ = new QLabel(this);
+    ausgangLabel_->setFont(fett);
+    ausgangLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    speichern_ = new QPushButton(QStringLiteral("Bild speichern\u2026"), this);
+    bild_ = new InspektorBild(*this);
+
+    for (QSlider* s : {schieberA_, schieberB_}) {
+        s->setRange(0, SchieberSchritte);
+        s->setSingleStep(5);
+        s->setPageStep(50);
+        s->setMinimumWidth(240);
+    }
+
+    auto* regler = new QGridLayout;
+    regler->addWidget(nameA_, 0, 0);
+    regler->addWidget(schieberA_, 0, 1);
+    regler->addWidget(feldA_, 0, 2);
+    regler->addWidget(nameB_, 1, 0);
+    regler->addWidget(schieberB_, 1, 1);
+    regler->addWidget(feldB_, 1, 2);
+    regler->addWidget(nichtVerwendet_, 1, 1, 1, 2);
+    regler->setColumnStretch(1, 1);
+
+    auto* rechts = new QVBoxLayout;
+    rechts->addWidget(ausgangLabel_);
+    rechts->addStretch(1);
+    rechts->addWidget(speichern_, 0, Qt::AlignRight);
+
+    auto* oben = new QHBoxLayout;
+    oben->addLayout(regler, 3);
+    oben->addSpacing(16);
+    oben->addLayout(rechts, 2);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(oben);
+    layout->addWidget(bild_, 1);
+
+    connect(schieberA_, &QSlider::valueChanged, this, &Inspektor::SchieberBewegt);
+    connect(schieberB_, &QSlider::valueChanged, this, &Inspektor::SchieberBewegt);
+    connect(feldA_, &QDoubleSpinBox::valueChanged, this, &Inspektor::FeldGeaendert);
+    connect(feldB_, &QDoubleSpinBox::valueChanged, this, &Inspektor::FeldGeaendert);
+    connect(speichern_, &QPushButton::clicked, this, &Inspektor::bildSpeichern);
+
+    Anzeigen();
+}
+
+void Inspektor::setProjekt(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out,
+                           const fuzzy::RuleTable& R) {
+    const float altA = szene_.auswertung.a, altB = szene_.auswertung.b;
+    szene_.A = A;
+    szene_.B = B;
+    szene_.Out = Out;
+    szene_.R = R;
+    // A project seen for the first time starts in the middle of both ranges.
+    szene_.auswertung.a = Begrenzt(gesetzt_ ? altA : Mitte(A), A);
+    szene_.auswertung.b = B.Defined ? Begrenzt(gesetzt_ ? altB : Mitte(B), B) : altB;
+    gesetzt_ = true;
+    Auswerten(szene_.auswertung.a != altA || szene_.auswertung.b != altB);
+}
+
+void Inspektor::setEingaben(float a, float b) {
+    const float altA = szene_.auswertung.a, altB = szene_.auswertung.b;
+    szene_.auswertung.a = Begrenzt(a, szene_.A);
+    if (szene_.B.Defined) szene_.auswertung.b = Begrenzt(b, szene_.B);
+    Auswerten(szene_.auswertung.a != altA || szene_.auswertung.b != altB);
+}
+
+void Inspektor::Auswerten(bool melden) {
+    const float a = szene_.auswertung.a, b = szene_.auswertung.b;
+    szene_.auswertung = fuzzy::Auswerten(szene_.A, szene_.B, szene_.Out, szene_.R, a, b);
+    szene_.auswertung.b = b;
+    Anzeigen();
+    if (melden) emit eingabenGeaendert(a, b);
+}
+
+void Inspektor::Einstellen(QSlider* s, ZahlFeld* f, const fuzzy::TFuzzy& v, float wert) {
+    const QSignalBlocker sb(s), fb(f);
+    const double lo = std::min(v.RangeMin, v.RangeMax), hi = std::max(v.RangeMin, v.RangeMax);
+    f->setRange(lo, hi);
+    f->setSingleStep(hi > lo ? (hi - lo) / 100.0 : 1.0);
+    f->setValue(wert);
+    s->setEnabled(hi > lo);
+    s->setValue(hi > lo ? static_cast<int>(std::lround((wert - lo) / (hi - lo) * SchieberSchritte)) : 0);
+}
+
+void Inspektor::Anzeigen() {
+    const fuzzy::Auswertung& e = szene_.auswertung;
+    const bool mitA = szene_.A.Defined;
+    const bool mitB = szene_.B.Defined;
+    nameA_->setText(QStringLiteral("Eingang A: <b>%1</b>").arg(QString::fromStdString(szene_.A.Name).toHtmlEscaped()));
+    nameB_->setText(mitB ? QStringLiteral("Eingang B: <b>%1</b>").arg(QString::fromStdString(szene_.B.Name).toHtmlEscaped())
+                         : QStringLiteral("Eingang B:"));
+    schieberA_->setEnabled(mitA);
+    feldA_->setEnabled(mitA);
+    if (mitA) Einstellen(schieberA_, feldA_, szene_.A, e.a);
+    schieberB_->setVisible(mitB);
+    feldB_->setVisible(mitB);
+    nichtVerwendet_->setVisible(!mitB);
+    if (mitB) Einstellen(schieberB_, feldB_, szene_.B, e.b);
+    ausgangLabel_->setText(mitA && szene_.Out.Defined
+                               ? QStringLiteral("Ausgang %1 = %2")
+                                     .arg(QString::fromStdString(szene_.Out.Name), NeunStellen(e.ausgang))
+                               : QStringLiteral("Ausgang: \u2013"));
+    bild_->update();
+}
+
+float Inspektor::AusSchieber(const QSlider* s, const fuzzy::TFuzzy& v) const {
+    const double lo = std::min(v.RangeMin, v.RangeMax), hi = std::max(v.RangeMin, v.RangeMax);
+    const float roh = static_cast<float>(lo + (hi - lo) * s->value() / SchieberSchritte);
+    return RundeAufRaster(roh, static_cast<float>(lo), static_cast<float>(hi));
+}
+
+void Inspektor::SchieberBewegt() {
+    const float a = szene_.A.Defined ? AusSchieber(schieberA_, szene_.A) : szene_.auswertung.a;
+    const float b = szene_.B.Defined ? AusSchieber(schieberB_, szene_.B) : szene_.auswertung.b;
+    setEingaben(a, b);
+}
+
+void Inspektor::FeldGeaendert() {
+    setEingaben(static_cast<float>(feldA_->value()),
+                szene_.B.Defined ? static_cast<float>(feldB_->value()) : szene_.auswertung.b);
+}
+
+void Inspektor::malen(QPainter& p, QSize groesse) const { MaleInspektor(p, groesse, szene_); }
+
+QSize Inspektor::szenengroesse() const { return bild_->size(); }
+
+bool Inspektor::bildSpeichern() {
+    return BildSpeichern(this, Dateivorschlag(QStringLiteral("inspektor"), QString::fromStdString(szene_.Out.Name)),
+                         szenengroesse(), [this](QPainter& p, QSize g) { malen(p, g); });
+}
+
+}  // namespace ansichten

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "InspektorSzene.h"
+
+#include <QDoubleSpinBox>
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+class QSlider;
+
+namespace ansichten {
+
+// A number field that shows a value as briefly as it reads back exactly and
+// takes a point or a comma.
+class ZahlFeld : public QDoubleSpinBox {
+    Q_OBJECT
+public:
+    explicit ZahlFeld(QWidget* parent = nullptr);
+    QString textFromValue(double value) const override;
+    double valueFromText(const QString& text) const override;
+    QValidator::State validate(QString& text, int& pos) const override;
+};
+
+// The inspector: two sliders (with number fields) set the inputs; the scene
+// below shows how one control step turns them into the output.
+class Inspektor : public QWidget {
+    Q_OBJECT
+public:
+    explicit Inspektor(QWidget* parent = nullptr);
+
+    // Takes copies of the project; cheap enough to call after every edit.
+    // The inputs stay where they were, limited to the new ranges.
+    void setProjekt(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out,
+                    const fuzzy::RuleTable& R);
+    // Sets both inputs (B is ignored without input B), limited to the ranges.
+    void setEingaben(float a, float b);
+
+    float eingabeA() const { return szene_.auswertung.a; }
+    float eingabeB() const { return szene_.auswertung.b; }
+    // The crisp output of the current step, as Defuzzify gives it.
+    float ausgang() const { return szene_.auswertung.ausgang; }
+    const fuzzy::Auswertung& auswertung() const { return szene_.auswertung; }
+    const InspektorSzene& szene() const { return szene_; }
+
+    // The scene, for the screen and for pictures.
+    void malen(QPainter& p, QSize groesse) const;
+    QSize szenengroesse() const;
+    // "Bild speichern…"
+    bool bildSpeichern();
+
+    // The controls, for tests and for the window's own layout.
+    QSlider* schieberA() const { return schieberA_; }
+    QSlider* schieberB() const { return schieberB_; }
+    ZahlFeld* feldA() const { return feldA_; }
+    ZahlFeld* feldB() const { return feldB_; }
+    QLabel* ausgangAnzeige() const { return ausgangLabel_; }
+    QLabel* nichtVerwendet() const { return nichtVerwendet_; }
+    QPushButton* speichernKnopf() const { return speichern_; }
+    QWidget* bild() const { return bild_; }
+
+    static constexpr int SchieberSchritte = 1000;
+
+signals:
+    // The inputs changed, by the controls or by setEingaben.
+    void eingabenGeaendert(float a, float b);
+
+private:
+    void Auswerten(bool melden);
+    void Anzeigen();
+    void SchieberBewegt();
+    void FeldGeaendert();
+    float AusSchieber(const QSlider* s, const fuzzy::TFuzzy& v) const;
+    void Einstellen(QSlider* s, ZahlFeld* f, const fuzzy::TFuzzy& v, float wert);
+
+    InspektorSzene szene_;
+    bool gesetzt_ = false;
+    QLabel* nameA_ = nullptr;
+    QLabel* nameB_ = nullptr;
+    QSlider* schieberA_ = nullptr;
+    QSlider* schieberB_ = nullptr;
+    ZahlFeld* feldA_ = nullptr;
+    ZahlFeld* feldB_ = nullptr;
+    QLabel* nichtVerwendet_ = nullptr;
+    QLabel* ausgangLabel_ = nullptr;
+    QPushButton* speichern_ = nullptr;
+    QWidget* bild_ = nullptr;
+};
+
+// A value on an input's axis rounded to about a thousandth of its range, so
+// that a slider or a click gives numbers a reader can take in.
+float RundeAufRaster(float wert, float lo, float hi);
+
+}  // namespace ansichten

@@ -1,0 +1,326 @@
+#include "InspektorSzene.h"
+
+#include "Farbskala.h"
+#include "Fonts.h"
+#include "PainterPlot.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygon>
+
+#include <algorithm>
+
+namespace ansichten {
+
+namespace {
+
+constexpr int Rand = 8;
+constexpr int KopfHoehe = 24;
+constexpr int ZeilenHoehe = 22;
+constexpr int NamensRand = 20;
+
+const QColor Rahmenfarbe(190, 190, 190);
+const QColor Kopffarbe(212, 208, 200);
+const QColor Ungenutzt(236, 236, 236);
+const QColor Namensfarbe(128, 0, 0);
+
+QString Text(const std::string& s) { return QString::fromStdString(s); }
+
+QColor Farbe(fuzzy::TColor c) { return QColor(c.r, c.g, c.b); }
+
+fuzzy::TColor Aufgehellt(fuzzy::TColor c, double anteil) {
+    auto mix = [anteil](int v) { return static_cast<std::uint8_t>(v + (255 - v) * anteil + 0.5); };
+    return fuzzy::TColor{mix(c.r), mix(c.g), mix(c.b)};
+}
+
+QString Grad(float g) { return QString::number(double(g), 'f', 2); }
+
+// The panel frame with its heading: "Titel: Name = Wert".
+void Kopf(QPainter& p, const QRect& r, const QString& titel, const QString& name, const QString& wert) {
+    p.setPen(QPen(Rahmenfarbe, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+    QFont f = widgets::PixelFont(widgets::SansFamily(), 14, true);
+    p.setFont(f);
+    const QFontMetrics fm(f);
+    int x = r.left() + 8;
+    const int y = r.top() + 5 + fm.ascent();
+    p.setPen(Qt::black);
+    p.drawText(x, y, titel);
+    x += fm.horizontalAdvance(titel);
+    if (!name.isEmpty()) {
+        p.setPen(Namensfarbe);
+        p.drawText(x, y, name);
+        x += fm.horizontalAdvance(name);
+    }
+    if (!wert.isEmpty()) {
+        p.setPen(Qt::black);
+        p.drawText(x, y, QStringLiteral(" = ") + wert);
+    }
+}
+
+// The diagram of a variable through the engine's own term drawing.
+QRect Diagrammbereich(const QRect& r) { return r.adjusted(1, KopfHoehe, -1, -ZeilenHoehe); }
+
+void Diagrammschrift(QPainter& p) { p.setFont(widgets::PixelFont(widgets::SerifFamily(), 12, false)); }
+
+// One line under a diagram: each term's abbreviation in its colour and a
+// number (its degree or its height).
+void Gradzeile(QPainter& p, const QRect& r, const fuzzy::TFuzzy& v, const std::array<float, fuzzy::MaxTerms>& g,
+               const QString& was) {
+    const int n = v.UsedTerms();
+    const QFont klein = widgets::PixelFont(widgets::SansFamily(), 12, false);
+    const QFont fett = widgets::PixelFont(widgets::SansFamily(), 12, true);
+    const int y = r.bottom() - 6;
+    p.setFont(klein);
+    p.setPen(Qt::black);
+    p.drawText(r.left() + 8, y, was);
+    const int x0 = r.left() + 8 + QFontMetrics(klein).horizontalAdvance(was) + 10;
+    const int breite = n > 0 ? (r.right() - 8 - x0) / n : 0;
+    for (int i = 1; i <= n; ++i) {
+        const int x = x0 + (i - 1) * breite;
+        const QString abk = Text(v.GetTermAbbrev(i));
+        p.setFont(fett);
+        p.setPen(Farbe(v.GetColour(i)).darker(g[i - 1] > 0.0f ? 130 : 100));
+        p.drawText(x, y, abk);
+        const int w = QFontMetrics(fett).horizontalAdvance(abk + QLatin1Char(' '));
+        p.setFont(g[i - 1] > 0.0f ? fett : klein);
+        p.setPen(g[i - 1] > 0.0f ? Qt::black : QColor(120, 120, 120));
+        p.drawText(x + w, y, Grad(g[i - 1]));
+    }
+}
+
+// The term diagram of an input with the value as a vertical line and each
+// term's degree where the line meets it.
+void Eingangsdiagramm(QPainter& p, const QRect& bereich, const fuzzy::TFuzzy& v, float wert,
+                      const std::array<float, fuzzy::MaxTerms>& grad) {
+    Diagrammschrift(p);
+    PainterPlot plot(p, bereich);
+    plot.setLinienbreite(2.0);
+    v.DrawTerms(plot);
+
+    const QRect flaeche = plot.Plotflaeche();
+    const int x = plot.Punkt(wert, 0.0f).x();
+    if (x >= flaeche.left() - 1 && x <= flaeche.right() + 1) {
+        p.setPen(QPen(Qt::black, 2));
+        p.drawLine(x, flaeche.bottom(), x, flaeche.top());
+    }
+    p.setFont(widgets::PixelFont(widgets::SansFamily(), 12, true));
+    for (int i = 1; i <= v.UsedTerms(); ++i) {
+        const float g = grad[i - 1];
+        if (g <= 0.0f) continue;
+        const QPoint pt = plot.Punkt(wert, g);
+        p.setPen(QPen(Qt::black, 1));
+        p.setBrush(Farbe(v.GetColour(i)));
+        p.drawEllipse(pt, 4, 4);
+        p.setBrush(Qt::NoBrush);
+        // Left of the line near the right edge, else right of it.
+        const QString t = Grad(g);
+        const int w = QFontMetrics(p.font()).horizontalAdvance(t);
+        const int tx = pt.x() + 8 + w > flaeche.right() ? pt.x() - 8 - w : pt.x() + 8;
+        const QRect kasten(tx - 2, pt.y() - 8, w + 4, 16);
+        p.fillRect(kasten, QColor(255, 255, 255, 200));
+        p.drawText(kasten, Qt::AlignCenter, t);
+    }
+}
+
+void Eingang(QPainter& p, const QRect& r, const char* titel, const fuzzy::TFuzzy& v0, float wert,
+             const std::array<float, fuzzy::MaxTerms>& grad) {
+    if (!v0.Defined) {
+        Kopf(p, r, QString::fromUtf8(titel) + QStringLiteral(": nicht verwendet"), QString(), QString());
+        p.setFont(widgets::PixelFont(widgets::SansFamily(), 13, false));
+        p.setPen(QColor(110, 110, 110));
+        p.drawText(r, Qt::AlignCenter, QStringLiteral("Dieses Projekt hat nur einen Eingang."));
+        return;
+    }
+    Kopf(p, r, QString::fromUtf8(titel) + QStringLiteral(": "), Text(v0.Name), KurzeZahl(wert));
+    fuzzy::TFuzzy v = v0;
+    v.InitColours();
+    Eingangsdiagramm(p, Diagrammbereich(r), v, wert, grad);
+    Gradzeile(p, r, v, grad, QStringLiteral("Grad:"));
+}
+
+void Regeln(QPainter& p, const QRect& r, const InspektorSzene& s) {
+    const fuzzy::Auswertung& e = s.auswertung;
+    Kopf(p, r,
+         e.zweiEingaenge ? QStringLiteral("Regeln: Feuerst\u00E4rke = min(Grad A, Grad B)")
+                         : QStringLiteral("Regeln: Feuerst\u00E4rke = Grad A"),
+         QString(), QString());
+    const int na = s.A.UsedTerms();
+    const int nb = e.zweiEingaenge ? s.B.UsedTerms() : 1;
+    const int nOut = s.Out.UsedTerms();
+
+    const QFont kopfSchrift = widgets::PixelFont(widgets::SansFamily(), 13, true);
+    const QFont zahlSchrift = widgets::PixelFont(widgets::SansFamily(), 11, false);
+    for (int zeile = 0; zeile <= 5; ++zeile) {
+        for (int spalte = 0; spalte <= 5; ++spalte) {
+            const QRect z = RegelZelle(r, zeile, spalte);
+            QString text;
+            QColor grund = Qt::white;
+            if (zeile == 0 || spalte == 0) {
+                grund = Kopffarbe;
+                if (zeile == 0 && spalte > 0 && spalte <= na) text = Text(s.A.GetTermAbbrev(spalte));
+                if (spalte == 0 && zeile > 0 && e.zweiEingaenge && zeile <= nb) text = Text(s.B.GetTermAbbrev(zeile));
+            } else if (spalte > na || zeile > nb) {
+                grund = Ungenutzt;
+            } else {
+                const float w = e.staerke[zeile - 1][spalte - 1];
+                grund = Schattierung(w);
+                const int k = s.R.Get(zeile, spalte);
+                if (k >= 1 && k <= 5)
+                    text = Text(s.Out.GetTermAbbrev(k));
+                else if (k != 0)
+                    text = QStringLiteral("#%1").arg(k);
+                if (w > 0.0f) {
+                    p.fillRect(z, grund);
+                    p.setFont(zahlSchrift);
+                    p.setPen(QColor(60, 60, 60));
+                    p.drawText(z.adjusted(2, 1, -6, -4), Qt::AlignRight | Qt::AlignBottom, Grad(w));
+                    grund = QColor();
+                }
+            }
+            if (grund.isValid()) p.fillRect(z, grund);
+            p.setPen(QColor(150, 150, 150));
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(z.adjusted(0, 0, -1, -1));
+            if (!text.isEmpty()) {
+                p.setFont(kopfSchrift);
+                p.setPen(Qt::black);
+                p.drawText(z, Qt::AlignCenter, text);
+            }
+        }
+    }
+    // The rule that sets each output term's height gets a bold frame.
+    for (int k = 1; k <= nOut; ++k) {
+        const auto& m = e.massgeblich[k - 1];
+        if (m[0] == 0) continue;
+        const QRect z = RegelZelle(r, m[0], m[1]);
+        p.setPen(QPen(Qt::black, 3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        p.drawRect(QRectF(z).adjusted(1.5, 1.5, -2.5, -2.5));
+    }
+
+    // The names of the inputs along the header row and column.
+    const QRect kopfzeile = RegelZelle(r, 0, 1).united(RegelZelle(r, 0, 5));
+    const QFont namen = widgets::PixelFont(widgets::SansFamily(), 13, true);
+    p.setFont(namen);
+    p.setPen(Namensfarbe);
+    p.drawText(QRect(kopfzeile.left(), kopfzeile.top() - NamensRand, kopfzeile.width(), NamensRand),
+               Qt::AlignCenter, QStringLiteral("A: ") + Text(s.A.Name));
+    if (e.zweiEingaenge) {
+        const QRect kopfspalte = RegelZelle(r, 1, 0).united(RegelZelle(r, 5, 0));
+        p.save();
+        p.translate(kopfspalte.left() - NamensRand, kopfspalte.bottom());
+        p.rotate(-90);
+        p.drawText(QRect(0, 0, kopfspalte.height(), NamensRand), Qt::AlignCenter, QStringLiteral("B: ") + Text(s.B.Name));
+        p.restore();
+    }
+    p.setFont(widgets::PixelFont(widgets::SansFamily(), 12, false));
+    p.setPen(Qt::black);
+    p.drawText(r.left() + 8, r.bottom() - 6,
+               QStringLiteral("Farbe: Feuerst\u00E4rke  \u2022  fetter Rahmen: die Regel, die die H\u00F6he setzt"));
+}
+
+// The output's terms as the project defines them, pale, under the terms
+// scaled to their activations, and the centroid line at the crisp value.
+void Ausgangsdiagramm(QPainter& p, const QRect& bereich, const InspektorSzene& s, const fuzzy::TFuzzy& farben) {
+    const fuzzy::Auswertung& e = s.auswertung;
+    fuzzy::TFuzzy blass = s.Out;
+    for (int k = 1; k <= fuzzy::MaxTerms; ++k) blass.SetColour(k, Aufgehellt(farben.GetColour(k), 0.55));
+    Diagrammschrift(p);
+    PainterPlot plot(p, bereich);
+    plot.setLinienbreite(1.0);
+    blass.DrawTerms(plot);
+
+    for (int k = 1; k <= s.Out.UsedTerms(); ++k) {
+        const float h = e.aktivierung[k - 1];
+        if (h <= 0.0f) continue;
+        const float a = s.Out.GetParam(k, fuzzy::ParamA), b = s.Out.GetParam(k, fuzzy::ParamB);
+        const float c = s.Out.GetParam(k, fuzzy::ParamC), d = s.Out.GetParam(k, fuzzy::ParamD);
+        QPolygon flaeche;
+        flaeche << plot.Punkt(a, 0.0f) << plot.Punkt(b, h) << plot.Punkt(c, h) << plot.Punkt(d, 0.0f);
+        QColor fuell = Farbe(farben.GetColour(k));
+        fuell.setAlpha(90);
+        p.setBrush(fuell);
+        p.setPen(QPen(Farbe(farben.GetColour(k)), 2));
+        p.drawPolygon(flaeche);
+        p.setBrush(Qt::NoBrush);
+    }
+
+    const QRect f = plot.Plotflaeche();
+    const QPoint fuss = plot.Punkt(e.ausgang, 0.0f);
+    if (fuss.x() >= f.left() - 1 && fuss.x() <= f.right() + 1) {
+        p.setPen(QPen(Qt::black, 2, Qt::DashLine));
+        p.drawLine(fuss.x(), f.bottom(), fuss.x(), f.top());
+        const QString t = NeunStellen(e.ausgang);
+        p.setFont(widgets::PixelFont(widgets::SansFamily(), 12, true));
+        const int w = QFontMetrics(p.font()).horizontalAdvance(t);
+        const int tx = fuss.x() + 6 + w > f.right() ? fuss.x() - 6 - w : fuss.x() + 6;
+        const QRect kasten(tx - 2, f.top() + 4, w + 4, 17);
+        p.fillRect(kasten, QColor(255, 255, 255, 220));
+        p.setPen(Qt::black);
+        p.drawText(kasten, Qt::AlignCenter, t);
+    }
+}
+
+void Ausgabe(QPainter& p, const QRect& r, const InspektorSzene& s) {
+    if (!s.Out.Defined) {
+        Kopf(p, r, QStringLiteral("Ausgang: nicht definiert"), QString(), QString());
+        return;
+    }
+    Kopf(p, r, QStringLiteral("Ausgang: "), Text(s.Out.Name), NeunStellen(s.auswertung.ausgang));
+    fuzzy::TFuzzy farben = s.Out;
+    farben.InitColours();
+    Ausgangsdiagramm(p, Diagrammbereich(r), s, farben);
+    Gradzeile(p, r, farben, s.auswertung.aktivierung, QStringLiteral("H\u00F6he:"));
+}
+
+}  // namespace
+
+InspektorAufteilung Aufteilen(QSize g) {
+    const int w = std::max((g.width() - 3 * Rand) / 2, 1);
+    const int h = std::max((g.height() - 3 * Rand) / 2, 1);
+    InspektorAufteilung a;
+    a.eingangA = QRect(Rand, Rand, w, h);
+    a.eingangB = QRect(2 * Rand + w, Rand, w, h);
+    a.regeln = QRect(Rand, 2 * Rand + h, w, h);
+    a.ausgang = QRect(2 * Rand + w, 2 * Rand + h, w, h);
+    return a;
+}
+
+QRect RegelZelle(const QRect& r, int zeile, int spalte) {
+    const int frei = r.width() - 2 * NamensRand;
+    const int hoch = r.height() - KopfHoehe - ZeilenHoehe - NamensRand - 4;
+    const int cw = std::clamp(frei / 6, 8, 76);
+    const int ch = std::clamp(hoch / 6, 8, 40);
+    const int x0 = r.left() + NamensRand + (frei - 6 * cw) / 2 + NamensRand / 2;
+    const int y0 = r.top() + KopfHoehe + NamensRand + std::max(0, (hoch - 6 * ch) / 2);
+    return QRect(x0 + spalte * cw, y0 + zeile * ch, cw, ch);
+}
+
+QColor Schattierung(float staerke) {
+    const double w = std::clamp(double(staerke), 0.0, 1.0);
+    const QColor voll(255, 140, 30);
+    auto mix = [w](int v) { return static_cast<int>(255 + (v - 255) * w + 0.5); };
+    return QColor(mix(voll.red()), mix(voll.green()), mix(voll.blue()));
+}
+
+void MaleInspektor(QPainter& p, QSize groesse, const InspektorSzene& s) {
+    p.save();
+    p.fillRect(QRect(QPoint(0, 0), groesse), Qt::white);
+    const InspektorAufteilung a = Aufteilen(groesse);
+    const fuzzy::Auswertung& e = s.auswertung;
+    if (!s.A.Defined) {
+        p.setFont(widgets::PixelFont(widgets::SansFamily(), 14, false));
+        p.setPen(Qt::black);
+        p.drawText(QRect(QPoint(0, 0), groesse), Qt::AlignCenter, QStringLiteral("Kein Projekt geladen."));
+        p.restore();
+        return;
+    }
+    Eingang(p, a.eingangA, "Eingang A", s.A, e.a, e.gradA);
+    Eingang(p, a.eingangB, "Eingang B", s.B, e.b, e.gradB);
+    Regeln(p, a.regeln, s);
+    Ausgabe(p, a.ausgang, s);
+    p.restore();
+}
+
+}  // namespace ansichten

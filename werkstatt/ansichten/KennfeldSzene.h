@@ -1,0 +1,54 @@
+#pragma once
+
+#include "FuzUnits.h"
+#include "Hoehenlinien.h"
+#include "Kennfeld.h"
+
+#include <QImage>
+#include <QPointF>
+#include <QRectF>
+#include <QSize>
+
+#include <optional>
+#include <vector>
+
+class QPainter;
+
+namespace ansichten {
+
+// A computed control surface (or curve) ready to be painted: the project it
+// belongs to, the sampled field, its colours and contour lines.
+struct KennfeldSzene {
+    fuzzy::TFuzzy A, B, Out;
+    fuzzy::RuleTable R;
+    fuzzy::KennfeldGitter gitter;
+    // The output values the colours span: the output's range, widened to
+    // every value of the field.
+    double skalaMin = 0.0, skalaMax = 1.0;
+    // The values of the contour lines and legend marks.
+    std::vector<double> stufen;
+    std::vector<std::vector<Strecke>> linien;  // one list per entry of stufen
+    QImage farbbild;                            // one pixel per sample, B upwards
+    // The inspector's point, with its output.
+    std::optional<QPointF> marke;
+    float markeWert = 0.0f;
+};
+
+// Prepares colours, levels and contour lines of a computed field.
+void SzeneAufbereiten(KennfeldSzene& s);
+
+struct KennfeldAufteilung {
+    QRectF plot;
+    QRectF legende;
+};
+KennfeldAufteilung KennfeldAufteilen(QSize groesse, bool zweiEingaenge);
+
+// The world point (A, B) under a position of the scene; for a curve, B is
+// the output on the vertical axis. Empty outside the plot area.
+std::optional<QPointF> WeltPunkt(const KennfeldSzene& s, QSize groesse, QPointF pixel);
+// The position of a world point in the scene.
+QPointF PixelPunkt(const KennfeldSzene& s, QSize groesse, QPointF welt);
+
+void MaleKennfeld(QPainter& p, QSize groesse, const KennfeldSzene& s);
+
+}  // namespace ansichten

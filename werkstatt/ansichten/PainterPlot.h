@@ -1,0 +1,109 @@
+#pragma once
+
+#include "FuzUnits.h"
+#include "Plot.h"
+
+#include <QColor>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+class QLineF;
+class QPainter;
+class QRectF;
+
+namespace ansichten {
+
+// A plot for the engine's drawing (TFuzzy::DrawTerms) that paints into any
+// QPainter: the screen, a PNG image or an SVG file alike. It maps the world
+// rectangle onto the given area exactly as the plot component does (margins
+// of 30 pixels, 20 more at the left for the y labels, nearest pixel with a
+// half to the even neighbour) and draws the same dotted grid with labels at
+// the ends of each axis; pixel positions are relative to the area's corner.
+//
+// Term lines (LineToWorld) are cut off at the left and right edges of the
+// plot area, so that corners far outside the range do not run over the
+// labels. Unlike the component it keeps no canvas: Refresh fills the area with the
+// background colour, everything else is painted at once. Pen mode xor has no
+// meaning on a vector device and is drawn as copy.
+class PainterPlot : public fuzzy::IPlot {
+public:
+    static constexpr int MarginX = 30;
+    static constexpr int MarginY = 30;
+    static constexpr int LabelWidth = 20;
+
+    // The painter must outlive the plot; its font is the plot's font. While
+    // the plot lives, the painter draws only inside the area, as a component
+    // shows nothing beyond its own edges.
+    PainterPlot(QPainter& painter, const QRect& bereich);
+    ~PainterPlot() override;
+    PainterPlot(const PainterPlot&) = delete;
+    PainterPlot& operator=(const PainterPlot&) = delete;
+
+    float x1() const override { return x1_; }
+    float x2() const override { return x2_; }
+    float y1() const override { return y1_; }
+    float y2() const override { return y2_; }
+    void setX1(float v) override;
+    void setX2(float v) override;
+    void setY1(float v) override;
+    void setY2(float v) override;
+
+    void setStiftart(fuzzy::PenMode) override {}
+    void setGraphFarbe(fuzzy::TColor c) override;
+    fuzzy::TColor KSFarbe() const override;
+    void setKSFarbe(const QColor& c) { ksFarbe_ = c; }
+    void setHintergrund(const QColor& c) { hintergrund_ = c; }
+    // Width of the term lines (the grid stays one pixel).
+    void setLinienbreite(double w) { linienbreite_ = w; }
+
+    void Setx(float x) override;
+    int xint() const override { return xint_; }
+
+    void Refresh() override;
+    void UpdateScale() override;
+    void DrawAxes() override;
+    void MoveToWorld(float x, float y) override;
+    void LineToWorld(float x, float y) override;
+    void SetFontColour(fuzzy::TColor c) override;
+    void TextOut(int column, int row, const std::string& text) override;
+
+    // The conversions, relative to the area's corner as the engine sees them.
+    int FracToPixelX(float f) const;
+    int FracToPixelY(float f) const;
+    float NormX(float x) const;
+    float NormY(float y) const;
+    // A world point in the painter's coordinates.
+    QPoint Punkt(float x, float y) const;
+    // The plot area (fraction 0..1 on both axes) in the painter's coordinates.
+    QRect Plotflaeche() const;
+    const QRect& Bereich() const { return bereich_; }
+
+private:
+    void Linie(QPoint von, QPoint bis, const QColor& farbe, Qt::PenStyle stil, double breite);
+
+    QPainter& p_;
+    QRect bereich_;
+    float x1_ = -10.0f, x2_ = 10.0f, y1_ = -10.0f, y2_ = 10.0f;
+    float spanX_ = 20.0f, spanY_ = 20.0f;
+    int plotWidth_ = 0, plotHeight_ = 0;
+    float x_ = 0.0f;
+    int xint_ = 0;
+    QPoint stift_;
+    QColor graphFarbe_{Qt::black};
+    QColor ksFarbe_{128, 128, 128};
+    QColor schriftFarbe_{Qt::black};
+    QColor hintergrund_{Qt::white};
+    double linienbreite_ = 1.0;
+};
+
+// The term diagram of a variable as the views draw it (white ground, the
+// default term colours, lines two pixels wide, 12-pixel serif labels) over
+// the whole of groesse: for the screen, or a picture through SpeichereAnsicht.
+// An undefined variable leaves the ground empty.
+void MaleTermdiagramm(QPainter& p, QSize groesse, const fuzzy::TFuzzy& v);
+
+// Cuts a line down to the part inside r; false when nothing is left.
+bool Beschneiden(QLineF& linie, const QRectF& r);
+
+}  // namespace ansichten
