@@ -52,6 +52,8 @@ public:
     QPushButton* EntfernenBtn = nullptr;
     QPushButton* HochBtn = nullptr;
     QPushButton* RunterBtn = nullptr;
+    // "Bild speichern…": only where the views' picture export is built in.
+    QPushButton* BildBtn = nullptr;
     TTermDiagramm* Diagramm = nullptr;
 
     // Table columns.
@@ -68,6 +70,7 @@ public:
     void HochClick();
     void RunterClick();
     void BVerwendenClick(bool an);
+    void BildClick();
     void DiagrammGriff(int term, int param, float wert, bool neuerZug);
     void DiagrammTerm(int term);
 

@@ -13,6 +13,7 @@
 
 #if __has_include("Inspektor.h")
 #include "Inspektor.h"
+#include "Bildexport.h"
 #include "KennfeldAnsicht.h"
 #define MIT_ANSICHTEN 1
 #endif
@@ -649,6 +650,21 @@ TEST_F(WerkstattGui, InspectorStepShowsAsLinesInTheDiagramsAndFollowsEdits) {
     emit kennfeld->punktGewaehlt(4.0f, 0.0f);
     EXPECT_EQ(inspektor->eingabeA(), 4.0f);
     EXPECT_EQ(form_->SeiteA->Diagramm->marke(), std::optional<float>(4.0f));
+}
+
+TEST_F(WerkstattGui, VariablePageSavesItsDiagramAsPngAndSvg) {
+    Oeffne("heizung.fuz");
+    QString gewaehlt;
+    const auto vorher = ansichten::SetDateiWahl([&gewaehlt](QWidget*, const QString&) { return gewaehlt; });
+    for (const char* name : {"terme.png", "terme.svg"}) {
+        gewaehlt = tmp_.filePath(QString::fromLatin1(name));
+        form_->SeiteB->BildBtn->click();
+        const QByteArray bild = Inhalt(gewaehlt);
+        EXPECT_GT(bild.size(), 500) << name;
+        EXPECT_TRUE(bild.startsWith("\x89PNG") || bild.contains("<svg")) << name;
+    }
+    ansichten::SetDateiWahl(vorher);
+    EXPECT_EQ(meldungen_.Count(), 0);
 }
 #endif
 
