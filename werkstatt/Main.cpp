@@ -355,6 +355,8 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         return;
     }
     QSettings().setValue(QStringLiteral("Fenster/Geometrie"), saveGeometry());
+    // The help window must not keep the program running on its own.
+    if (auto* hilfe = findChild<THilfeForm*>()) hilfe->close();
     event->accept();
 }
 

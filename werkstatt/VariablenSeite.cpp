@@ -23,8 +23,11 @@
 namespace werkstatt {
 
 QString ZahlText(float v) {
-    char buf[32];
-    const auto r = std::to_chars(buf, buf + sizeof buf, v);
+    // Plain digits where they stay short ("100000", not "1e+05"), else the
+    // shortest form with an exponent; either reads back as the same float.
+    char buf[64];
+    auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed);
+    if (r.ec != std::errc() || r.ptr - buf > 12) r = std::to_chars(buf, buf + sizeof buf, v);
     return QString::fromLatin1(buf, static_cast<int>(r.ptr - buf));
 }
 

@@ -12,6 +12,11 @@
 
 #include <benchmark/benchmark.h>
 
+#if __has_include("KennfeldAnsicht.h")
+#include "KennfeldAnsicht.h"
+#define MIT_KENNFELD 1
+#endif
+
 #include <QMouseEvent>
 #include <QSettings>
 #include <QTabWidget>
@@ -95,6 +100,26 @@ void BM_Rueckgaengig(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Rueckgaengig)->Unit(benchmark::kMicrosecond);
+
+#ifdef MIT_KENNFELD
+// A handle move until the control surface of the new project is computed
+// (off the GUI thread) and painted: what a user sees who drags on one
+// screen and watches the surface on another.
+void BM_ZugBisKennfeld(benchmark::State& state) {
+    auto* f = Form();
+    auto* kennfeld = qobject_cast<ansichten::Kennfeld*>(f->Kennfeld());
+    f->Seiten->setCurrentWidget(kennfeld);
+    kennfeld->warteAufErgebnis();
+    const int zug = f->Modell.neuerZug();
+    int i = 0;
+    for (auto _ : state) {
+        f->Modell.zieheGriff(werkstatt::Rolle::A, 3, fuzzy::ParamD, 1.0f + static_cast<float>(i++ % 40) / 10.0f, zug);
+        kennfeld->warteAufErgebnis();
+        kennfeld->bild()->repaint();
+    }
+}
+BENCHMARK(BM_ZugBisKennfeld)->Unit(benchmark::kMillisecond);
+#endif
 
 }  // namespace
 

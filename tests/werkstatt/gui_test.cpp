@@ -6,6 +6,7 @@
 #include "Projekt.h"
 #include "RegelSeite.h"
 #include "RuleGrid.h"
+#include "SingEdit.h"
 #include "TermDiagramm.h"
 #include "VariablenSeite.h"
 
@@ -104,6 +105,31 @@ protected:
     QString oeffnen_, speichern_;
     QStringList gestartet_;
 };
+
+// --- numbers in the term table ---------------------------------------------------
+
+struct ZahlFall {
+    const char* name;
+    float wert;
+    const char* text;
+};
+
+class Zahlen : public testing::TestWithParam<ZahlFall> {};
+
+TEST_P(Zahlen, TableNumberIsShortReadableAndReadsBackExactly) {
+    const QString text = ZahlText(GetParam().wert);
+    EXPECT_EQ(text, QString::fromLatin1(GetParam().text));
+    float zurueck = 0.0f;
+    ASSERT_TRUE(TSingEdit::ParseNumber(text, zurueck));
+    EXPECT_EQ(zurueck, GetParam().wert);
+}
+
+INSTANTIATE_TEST_SUITE_P(Werkstatt, Zahlen,
+                         testing::Values(ZahlFall{"LargeWithoutExponent", -100000.0f, "-100000"},
+                                         ZahlFall{"Tenth", 0.1f, "0.1"}, ZahlFall{"Half", -4.5f, "-4.5"},
+                                         ZahlFall{"Small", 1.5e-7f, "0.00000015"},
+                                         ZahlFall{"HugeWithExponent", 3e38f, "3e+38"}),
+                         [](const testing::TestParamInfo<ZahlFall>& i) { return std::string(i.param.name); });
 
 // --- the model: every kind of edit is one exact step ---------------------------
 
