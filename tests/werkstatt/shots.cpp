@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
     QCoreApplication::setOrganizationName(QStringLiteral("FuzzyLehreShots"));
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     const QString projekt =
-        argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral(FUZZY_SOURCE_DIR "/examples/truck.fuz");
+        argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral(FUZZY_SOURCE_DIR "/examples/lok.fuz");  // docs/werkstatt.png
     QDir().mkpath(out);
     werkstatt::TMainForm form;
     form.resize(960, 760);
