@@ -3,6 +3,7 @@
 
 #include "AnsichtenTest.h"
 #include "Farbskala.h"
+#include "PainterPlot.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 #include <QPainter>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QTest>
 
 namespace {
 
@@ -116,6 +118,38 @@ TEST(Inspektor, SettingTheSameProjectAgainKeepsTheInputs) {
     EXPECT_EQ(i.eingabeA(), -4.0f);
     EXPECT_EQ(i.eingabeB(), 30.0f);
     EXPECT_EQ(spy.count(), 0);
+}
+
+TEST(Inspektor, ClickOrDragInADiagramMovesThatInput) {
+    const Projekt p = Laden("truck.fuz");
+    ansichten::Inspektor i;
+    i.resize(1000, 760);
+    i.show();
+    Setzen(i, p);
+    i.setEingaben(0.0f, 0.0f);
+    const ansichten::InspektorAufteilung a = ansichten::Aufteilen(i.szenengroesse());
+    QImage leer(i.szenengroesse(), QImage::Format_RGB32);
+    QPainter maler(&leer);
+    auto punkt = [&](const QRect& teil, const fuzzy::TFuzzy& v, float x) {
+        ansichten::PainterPlot plot(maler, ansichten::Diagrammbereich(teil));
+        plot.setX1(v.RangeMin);
+        plot.setX2(v.RangeMax);
+        plot.setY1(0.0f);
+        plot.setY2(1.0f);
+        return plot.Punkt(x, 0.5f);
+    };
+    QSignalSpy spy(&i, &ansichten::Inspektor::eingabenGeaendert);
+    QTest::mouseClick(i.bild(), Qt::LeftButton, Qt::NoModifier, punkt(a.eingangA, p.A, -12.0f));
+    EXPECT_NEAR(i.eingabeA(), -12.0, 0.2);
+    EXPECT_EQ(i.eingabeB(), 0.0f);
+    QTest::mouseClick(i.bild(), Qt::LeftButton, Qt::NoModifier, punkt(a.eingangB, p.B, 45.0f));
+    EXPECT_NEAR(i.eingabeB(), 45.0, 1.0);
+    EXPECT_NEAR(i.eingabeA(), -12.0, 0.2);
+    EXPECT_EQ(spy.count(), 2);
+    // A click on the rule grid moves nothing.
+    QTest::mouseClick(i.bild(), Qt::LeftButton, Qt::NoModifier, a.regeln.center());
+    EXPECT_EQ(spy.count(), 2);
+    EXPECT_EQ(i.ausgang(), Engine(p, i.eingabeA(), i.eingabeB()));
 }
 
 // --- the rule grid as painted ------------------------------------------------
