@@ -152,6 +152,31 @@ TEST(Inspektor, ClickOrDragInADiagramMovesThatInput) {
     EXPECT_EQ(i.ausgang(), Engine(p, i.eingabeA(), i.eingabeB()));
 }
 
+TEST(Inspektor, RuleInWordsNamesTheTermsOfItsRowAndColumn) {
+    const Projekt p = Laden("truck.fuz");
+    ansichten::Inspektor i;
+    Setzen(i, p);
+    i.setEingaben(-3.0f, 20.0f);
+    const QSize g(1000, 640);
+    // Row 4 is B's fourth term, column 2 A's second; the rule drives the
+    // output term the table names there.
+    const auto zelle = ansichten::ZelleUnter(g, ansichten::RegelZelle(ansichten::Aufteilen(g).regeln, 4, 2).center());
+    ASSERT_EQ(zelle, (std::array<int, 2>{4, 2}));
+    const QString t = ansichten::RegelText(i.szene(), 4, 2);
+    const QString erwartet = QStringLiteral("WENN %1 ist %2 UND %3 ist %4, DANN %5 ist %6 (Feuerst\u00E4rke %7)")
+                                 .arg(QString::fromStdString(p.A.Name), QString::fromStdString(p.A.GetTermName(2)),
+                                      QString::fromStdString(p.B.Name), QString::fromStdString(p.B.GetTermName(4)),
+                                      QString::fromStdString(p.Out.Name),
+                                      QString::fromStdString(p.Out.GetTermName(p.R.Get(4, 2))),
+                                      QString::number(double(i.auswertung().staerke[3][1]), 'f', 2));
+    EXPECT_EQ(t, erwartet);
+    EXPECT_EQ(ansichten::ZelleUnter(g, QPoint(2, 2)), (std::array<int, 2>{0, 0}));
+    const Projekt e = Laden("beispiel.fuz");
+    Setzen(i, e);
+    EXPECT_TRUE(ansichten::RegelText(i.szene(), 2, 1).isEmpty());  // one input: row 1 only
+    EXPECT_TRUE(ansichten::RegelText(i.szene(), 1, 1).startsWith(QStringLiteral("WENN Fehler ist negativ, DANN")));
+}
+
 // --- the rule grid as painted ------------------------------------------------
 
 QImage Szene(const ansichten::Inspektor& i, QSize g) {

@@ -9,7 +9,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QHelpEvent>
 #include <QMouseEvent>
+#include <QToolTip>
 #include <QPainter>
 #include <QPushButton>
 #include <QSlider>
@@ -42,6 +44,20 @@ protected:
     }
     void mouseMoveEvent(QMouseEvent* e) override {
         if (e->buttons() & Qt::LeftButton) owner_.MausImBild(e->position().toPoint());
+    }
+    bool event(QEvent* e) override {
+        // Over a rule cell, the tooltip reads the rule in words.
+        if (e->type() == QEvent::ToolTip) {
+            auto* h = static_cast<QHelpEvent*>(e);
+            const auto z = ZelleUnter(size(), h->pos());
+            const QString text = z[0] ? RegelText(owner_.szene(), z[0], z[1]) : QString();
+            if (text.isEmpty())
+                QToolTip::hideText();
+            else
+                QToolTip::showText(h->globalPos(), text, this);
+            return true;
+        }
+        return QWidget::event(e);
     }
     void contextMenuEvent(QContextMenuEvent* e) override {
         QMenu menu(this);

@@ -316,6 +316,30 @@ DiagrammTreffer WertUnter(QSize groesse, const InspektorSzene& s, QPoint pixel) 
     return {};
 }
 
+std::array<int, 2> ZelleUnter(QSize groesse, QPoint pixel) {
+    const QRect bereich = Aufteilen(groesse).regeln;
+    for (int r = 1; r <= 5; ++r)
+        for (int c = 1; c <= 5; ++c)
+            if (RegelZelle(bereich, r, c).contains(pixel)) return {r, c};
+    return {0, 0};
+}
+
+QString RegelText(const InspektorSzene& s, int r, int c) {
+    const bool zwei = s.B.Defined;
+    if (c < 1 || c > s.A.UsedTerms() || r < 1 || r > (zwei ? s.B.UsedTerms() : 1)) return {};
+    QString wenn = QStringLiteral("WENN %1 ist %2").arg(Text(s.A.Name), Text(s.A.GetTermName(c)));
+    if (zwei) wenn += QStringLiteral(" UND %1 ist %2").arg(Text(s.B.Name), Text(s.B.GetTermName(r)));
+    const int k = s.R.Get(r, c);
+    QString dann;
+    if (k >= 1 && k <= s.Out.UsedTerms())
+        dann = QStringLiteral("DANN %1 ist %2").arg(Text(s.Out.Name), Text(s.Out.GetTermName(k)));
+    else if (k == 0)
+        dann = QStringLiteral("keine Regel");
+    else
+        dann = QStringLiteral("Eintrag %1 nennt keinen Ausgangsterm").arg(k);
+    return QStringLiteral("%1, %2 (Feuerst\u00E4rke %3)").arg(wenn, dann, Grad(s.auswertung.staerke[r - 1][c - 1]));
+}
+
 float RundeAufRaster(float wert, float lo, float hi) {
     const double span = std::fabs(double(hi) - lo);
     if (!(span > 0.0) || !std::isfinite(span)) return wert;
