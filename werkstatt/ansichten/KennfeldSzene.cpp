@@ -169,8 +169,15 @@ void Kurve(QPainter& p, const KennfeldSzene& s, const QRectF& plot) {
         p.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
     }
     QPainterPath pfad;
+    double laufY = 0.0;
     for (int i = 0; i < g.nx; ++i) {
-        const QPointF pt = Abbilden(plot, double(i) / (g.nx - 1), Teil(g.Wert(i, 0), YMin(s), YMax(s)));
+        QPointF pt = Abbilden(plot, double(i) / (g.nx - 1), Teil(g.Wert(i, 0), YMin(s), YMax(s)));
+        // Outputs a rounding step apart would make a flat stretch shimmer
+        // with smoothing: hold it at the height where it began.
+        if (i > 0 && std::fabs(pt.y() - laufY) < 0.05)
+            pt.setY(laufY);
+        else
+            laufY = pt.y();
         if (i == 0)
             pfad.moveTo(pt);
         else
