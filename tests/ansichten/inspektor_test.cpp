@@ -3,6 +3,7 @@
 
 #include "AnsichtenTest.h"
 #include "Farbskala.h"
+#include "PainterPlot.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 #include <QPainter>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QTest>
 
 namespace {
 
@@ -116,6 +118,63 @@ TEST(Inspektor, SettingTheSameProjectAgainKeepsTheInputs) {
     EXPECT_EQ(i.eingabeA(), -4.0f);
     EXPECT_EQ(i.eingabeB(), 30.0f);
     EXPECT_EQ(spy.count(), 0);
+}
+
+TEST(Inspektor, ClickOrDragInADiagramMovesThatInput) {
+    const Projekt p = Laden("truck.fuz");
+    ansichten::Inspektor i;
+    i.resize(1000, 760);
+    i.show();
+    Setzen(i, p);
+    i.setEingaben(0.0f, 0.0f);
+    const ansichten::InspektorAufteilung a = ansichten::Aufteilen(i.szenengroesse());
+    QImage leer(i.szenengroesse(), QImage::Format_RGB32);
+    QPainter maler(&leer);
+    auto punkt = [&](const QRect& teil, const fuzzy::TFuzzy& v, float x) {
+        ansichten::PainterPlot plot(maler, ansichten::Diagrammbereich(teil));
+        plot.setX1(v.RangeMin);
+        plot.setX2(v.RangeMax);
+        plot.setY1(0.0f);
+        plot.setY2(1.0f);
+        return plot.Punkt(x, 0.5f);
+    };
+    QSignalSpy spy(&i, &ansichten::Inspektor::eingabenGeaendert);
+    QTest::mouseClick(i.bild(), Qt::LeftButton, Qt::NoModifier, punkt(a.eingangA, p.A, -12.0f));
+    EXPECT_NEAR(i.eingabeA(), -12.0, 0.2);
+    EXPECT_EQ(i.eingabeB(), 0.0f);
+    QTest::mouseClick(i.bild(), Qt::LeftButton, Qt::NoModifier, punkt(a.eingangB, p.B, 45.0f));
+    EXPECT_NEAR(i.eingabeB(), 45.0, 1.0);
+    EXPECT_NEAR(i.eingabeA(), -12.0, 0.2);
+    EXPECT_EQ(spy.count(), 2);
+    // A click on the rule grid moves nothing.
+    QTest::mouseClick(i.bild(), Qt::LeftButton, Qt::NoModifier, a.regeln.center());
+    EXPECT_EQ(spy.count(), 2);
+    EXPECT_EQ(i.ausgang(), Engine(p, i.eingabeA(), i.eingabeB()));
+}
+
+TEST(Inspektor, RuleInWordsNamesTheTermsOfItsRowAndColumn) {
+    const Projekt p = Laden("truck.fuz");
+    ansichten::Inspektor i;
+    Setzen(i, p);
+    i.setEingaben(-3.0f, 20.0f);
+    const QSize g(1000, 640);
+    // Row 4 is B's fourth term, column 2 A's second; the rule drives the
+    // output term the table names there.
+    const auto zelle = ansichten::ZelleUnter(g, ansichten::RegelZelle(ansichten::Aufteilen(g).regeln, 4, 2).center());
+    ASSERT_EQ(zelle, (std::array<int, 2>{4, 2}));
+    const QString t = ansichten::RegelText(i.szene(), 4, 2);
+    const QString erwartet = QStringLiteral("WENN %1 ist %2 UND %3 ist %4, DANN %5 ist %6 (Feuerst\u00E4rke %7)")
+                                 .arg(QString::fromStdString(p.A.Name), QString::fromStdString(p.A.GetTermName(2)),
+                                      QString::fromStdString(p.B.Name), QString::fromStdString(p.B.GetTermName(4)),
+                                      QString::fromStdString(p.Out.Name),
+                                      QString::fromStdString(p.Out.GetTermName(p.R.Get(4, 2))),
+                                      QString::number(double(i.auswertung().staerke[3][1]), 'f', 2));
+    EXPECT_EQ(t, erwartet);
+    EXPECT_EQ(ansichten::ZelleUnter(g, QPoint(2, 2)), (std::array<int, 2>{0, 0}));
+    const Projekt e = Laden("beispiel.fuz");
+    Setzen(i, e);
+    EXPECT_TRUE(ansichten::RegelText(i.szene(), 2, 1).isEmpty());  // one input: row 1 only
+    EXPECT_TRUE(ansichten::RegelText(i.szene(), 1, 1).startsWith(QStringLiteral("WENN Fehler ist negativ, DANN")));
 }
 
 // --- the rule grid as painted ------------------------------------------------

@@ -9,6 +9,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QToolTip>
 #include <QPainter>
 #include <QPushButton>
 #include <QSlider>
@@ -36,6 +39,26 @@ protected:
         p.setRenderHint(QPainter::Antialiasing);
         owner_.malen(p, size());
     }
+    void mousePressEvent(QMouseEvent* e) override {
+        if (e->button() == Qt::LeftButton) owner_.MausImBild(e->position().toPoint());
+    }
+    void mouseMoveEvent(QMouseEvent* e) override {
+        if (e->buttons() & Qt::LeftButton) owner_.MausImBild(e->position().toPoint());
+    }
+    bool event(QEvent* e) override {
+        // Over a rule cell, the tooltip reads the rule in words.
+        if (e->type() == QEvent::ToolTip) {
+            auto* h = static_cast<QHelpEvent*>(e);
+            const auto z = ZelleUnter(size(), h->pos());
+            const QString text = z[0] ? RegelText(owner_.szene(), z[0], z[1]) : QString();
+            if (text.isEmpty())
+                QToolTip::hideText();
+            else
+                QToolTip::showText(h->globalPos(), text, this);
+            return true;
+        }
+        return QWidget::event(e);
+    }
     void contextMenuEvent(QContextMenuEvent* e) override {
         QMenu menu(this);
         menu.addAction(QStringLiteral("Bild speichern\u2026"), &owner_, [this] { owner_.bildSpeichern(); });
@@ -56,13 +79,6 @@ float Begrenzt(float x, const fuzzy::TFuzzy& v) {
 
 }  // namespace
 
-float RundeAufRaster(float wert, float lo, float hi) {
-    const double span = std::fabs(double(hi) - lo);
-    if (!(span > 0.0) || !std::isfinite(span)) return wert;
-    const double schritt = std::pow(10.0, std::floor(std::log10(span)) - 3.0);
-    const float r = static_cast<float>(std::round(double(wert) / schritt) * schritt);
-    return std::clamp(r, std::min(lo, hi), std::max(lo, hi));
-}
 
 // --- ZahlFeld ------------------------------------------------------------
 
@@ -231,6 +247,12 @@ void Inspektor::SchieberBewegt() {
 void Inspektor::FeldGeaendert() {
     setEingaben(static_cast<float>(feldA_->value()),
                 szene_.B.Defined ? static_cast<float>(feldB_->value()) : szene_.auswertung.b);
+}
+
+void Inspektor::MausImBild(QPoint pixel) {
+    const DiagrammTreffer t = WertUnter(bild_->size(), szene_, pixel);
+    if (t.eingang == 1) setEingaben(t.wert, szene_.auswertung.b);
+    if (t.eingang == 2) setEingaben(szene_.auswertung.a, t.wert);
 }
 
 void Inspektor::malen(QPainter& p, QSize groesse) const { MaleInspektor(p, groesse, szene_); }

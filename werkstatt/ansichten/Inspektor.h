@@ -61,6 +61,10 @@ public:
 
     static constexpr int SchieberSchritte = 1000;
 
+    // Called by the scene widget: a click or drag in an input's diagram
+    // moves that input there.
+    void MausImBild(QPoint pixel);
+
 signals:
     // The inputs changed, by the controls or by setEingaben.
     void eingabenGeaendert(float a, float b);
@@ -86,9 +90,5 @@ private:
     QPushButton* speichern_ = nullptr;
     QWidget* bild_ = nullptr;
 };
-
-// A value on an input's axis rounded to about a thousandth of its range, so
-// that a slider or a click gives numbers a reader can take in.
-float RundeAufRaster(float wert, float lo, float hi);
 
 }  // namespace ansichten

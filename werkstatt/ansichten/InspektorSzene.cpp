@@ -9,6 +9,8 @@
 #include <QPolygon>
 
 #include <algorithm>
+#include <cmath>
+#include <utility>
 
 namespace ansichten {
 
@@ -58,9 +60,6 @@ void Kopf(QPainter& p, const QRect& r, const QString& titel, const QString& name
         p.drawText(x, y, QStringLiteral(" = ") + wert);
     }
 }
-
-// The diagram of a variable through the engine's own term drawing.
-QRect Diagrammbereich(const QRect& r) { return r.adjusted(1, KopfHoehe, -1, -ZeilenHoehe); }
 
 void Diagrammschrift(QPainter& p) { p.setFont(widgets::PixelFont(widgets::SerifFamily(), 12, false)); }
 
@@ -276,6 +275,8 @@ void Ausgabe(QPainter& p, const QRect& r, const InspektorSzene& s) {
 
 }  // namespace
 
+QRect Diagrammbereich(const QRect& r) { return r.adjusted(1, KopfHoehe, -1, -ZeilenHoehe); }
+
 InspektorAufteilung Aufteilen(QSize g) {
     const int w = std::max((g.width() - 3 * Rand) / 2, 1);
     const int h = std::max((g.height() - 3 * Rand) / 2, 1);
@@ -295,6 +296,56 @@ QRect RegelZelle(const QRect& r, int zeile, int spalte) {
     const int x0 = r.left() + NamensRand + (frei - 6 * cw) / 2 + NamensRand / 2;
     const int y0 = r.top() + KopfHoehe + NamensRand + std::max(0, (hoch - 6 * ch) / 2);
     return QRect(x0 + spalte * cw, y0 + zeile * ch, cw, ch);
+}
+
+DiagrammTreffer WertUnter(QSize groesse, const InspektorSzene& s, QPoint pixel) {
+    const InspektorAufteilung a = Aufteilen(groesse);
+    const std::pair<QRect, const fuzzy::TFuzzy*> diagramme[2] = {{a.eingangA, &s.A}, {a.eingangB, &s.B}};
+    for (int k = 0; k < 2; ++k) {
+        const fuzzy::TFuzzy& v = *diagramme[k].second;
+        const QRect d = Diagrammbereich(diagramme[k].first);
+        if (!v.Defined || !d.contains(pixel)) continue;
+        // The columns of the plot area as the plot maps them.
+        const int links = d.left() + PainterPlot::MarginX + PainterPlot::LabelWidth;
+        const int breite = d.width() - 2 * PainterPlot::MarginX - PainterPlot::LabelWidth;
+        if (breite <= 0 || pixel.x() < links - 6 || pixel.x() > links + breite + 6) continue;
+        const double f = std::clamp(double(pixel.x() - links) / breite, 0.0, 1.0);
+        const float roh = static_cast<float>(v.RangeMin + f * (double(v.RangeMax) - v.RangeMin));
+        return {k + 1, RundeAufRaster(roh, v.RangeMin, v.RangeMax)};
+    }
+    return {};
+}
+
+std::array<int, 2> ZelleUnter(QSize groesse, QPoint pixel) {
+    const QRect bereich = Aufteilen(groesse).regeln;
+    for (int r = 1; r <= 5; ++r)
+        for (int c = 1; c <= 5; ++c)
+            if (RegelZelle(bereich, r, c).contains(pixel)) return {r, c};
+    return {0, 0};
+}
+
+QString RegelText(const InspektorSzene& s, int r, int c) {
+    const bool zwei = s.B.Defined;
+    if (c < 1 || c > s.A.UsedTerms() || r < 1 || r > (zwei ? s.B.UsedTerms() : 1)) return {};
+    QString wenn = QStringLiteral("WENN %1 ist %2").arg(Text(s.A.Name), Text(s.A.GetTermName(c)));
+    if (zwei) wenn += QStringLiteral(" UND %1 ist %2").arg(Text(s.B.Name), Text(s.B.GetTermName(r)));
+    const int k = s.R.Get(r, c);
+    QString dann;
+    if (k >= 1 && k <= s.Out.UsedTerms())
+        dann = QStringLiteral("DANN %1 ist %2").arg(Text(s.Out.Name), Text(s.Out.GetTermName(k)));
+    else if (k == 0)
+        dann = QStringLiteral("keine Regel");
+    else
+        dann = QStringLiteral("Eintrag %1 nennt keinen Ausgangsterm").arg(k);
+    return QStringLiteral("%1, %2 (Feuerst\u00E4rke %3)").arg(wenn, dann, Grad(s.auswertung.staerke[r - 1][c - 1]));
+}
+
+float RundeAufRaster(float wert, float lo, float hi) {
+    const double span = std::fabs(double(hi) - lo);
+    if (!(span > 0.0) || !std::isfinite(span)) return wert;
+    const double schritt = std::pow(10.0, std::floor(std::log10(span)) - 3.0);
+    const float r = static_cast<float>(std::round(double(wert) / schritt) * schritt);
+    return std::clamp(r, std::min(lo, hi), std::max(lo, hi));
 }
 
 QColor Schattierung(float staerke) {

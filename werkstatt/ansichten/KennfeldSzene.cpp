@@ -97,6 +97,41 @@ void Legende(QPainter& p, const KennfeldSzene& s, const QRectF& r) {
     p.drawText(QRectF(r.left(), r.top() - 4, r.width() + 10, 20), Qt::AlignLeft | Qt::AlignTop, Text(s.Out.Name));
 }
 
+// Each contour line gets its value written on it once, where it lies
+// farthest from the values already written and from the plot's edges.
+void Linienwerte(QPainter& p, const KennfeldSzene& s, const QRectF& plot) {
+    const fuzzy::KennfeldGitter& g = s.gitter;
+    const QFont schrift = widgets::PixelFont(widgets::SansFamily(), 11, true);
+    const QFontMetrics fm(schrift);
+    const QRectF innen = plot.adjusted(24, 14, -24, -14);
+    std::vector<QPointF> plaetze;
+    p.setFont(schrift);
+    for (std::size_t k = 0; k < s.stufen.size(); ++k) {
+        QPointF bester;
+        double besterAbstand = -1.0;
+        for (const Strecke& st : s.linien[k]) {
+            const QPointF m = Abbilden(plot, (st.x0 + st.x1) / 2.0 / (g.nx - 1), (st.y0 + st.y1) / 2.0 / (g.ny - 1));
+            if (!innen.contains(m)) continue;
+            double abstand = std::min({m.x() - plot.left(), plot.right() - m.x(), m.y() - plot.top(),
+                                       plot.bottom() - m.y()}) * 2.0;
+            for (const QPointF& q : plaetze) abstand = std::min(abstand, std::hypot(q.x() - m.x(), q.y() - m.y()));
+            if (abstand > besterAbstand) {
+                besterAbstand = abstand;
+                bester = m;
+            }
+        }
+        if (besterAbstand < 40.0) continue;
+        plaetze.push_back(bester);
+        const QString t = Beschriftung(s.stufen[k]);
+        const QColor grund = Skalenfarbe(Anteil(s, s.stufen[k]));
+        const QRectF kasten(bester.x() - fm.horizontalAdvance(t) / 2.0 - 2, bester.y() - fm.height() / 2.0,
+                            fm.horizontalAdvance(t) + 4, fm.height());
+        p.fillRect(kasten, grund);
+        p.setPen(grund.lightness() < 120 ? Qt::white : Qt::black);
+        p.drawText(kasten, Qt::AlignCenter, t);
+    }
+}
+
 void Flaeche(QPainter& p, const KennfeldSzene& s, const QRectF& plot) {
     const fuzzy::KennfeldGitter& g = s.gitter;
     // Each sample is the centre of its pixel: from the centre of the first
@@ -116,6 +151,7 @@ void Flaeche(QPainter& p, const KennfeldSzene& s, const QRectF& plot) {
         p.setBrush(Qt::NoBrush);
         p.drawPath(pfad);
     }
+    Linienwerte(p, s, plot);
     p.restore();
 }
 
@@ -133,8 +169,15 @@ void Kurve(QPainter& p, const KennfeldSzene& s, const QRectF& plot) {
         p.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
     }
     QPainterPath pfad;
+    double laufY = 0.0;
     for (int i = 0; i < g.nx; ++i) {
-        const QPointF pt = Abbilden(plot, double(i) / (g.nx - 1), Teil(g.Wert(i, 0), YMin(s), YMax(s)));
+        QPointF pt = Abbilden(plot, double(i) / (g.nx - 1), Teil(g.Wert(i, 0), YMin(s), YMax(s)));
+        // Outputs a rounding step apart would make a flat stretch shimmer
+        // with smoothing: hold it at the height where it began.
+        if (i > 0 && std::fabs(pt.y() - laufY) < 0.05)
+            pt.setY(laufY);
+        else
+            laufY = pt.y();
         if (i == 0)
             pfad.moveTo(pt);
         else
