@@ -18,6 +18,7 @@ namespace {
 
 const std::string kExample = FUZZY_SOURCE_DIR "/examples/beispiel.fuz";
 const std::string kHeizung = FUZZY_SOURCE_DIR "/examples/heizung.fuz";
+const std::string kLok = FUZZY_SOURCE_DIR "/examples/lok.fuz";
 
 struct Result {
     int status = -1;
@@ -209,6 +210,43 @@ INSTANTIATE_TEST_SUITE_P(Fuzzysim, Usage,
                                            UsageCase{"TwoFiles", {"check", kExample, kExample}},
                                            UsageCase{"UnknownOption", {"eval", kExample, "--json"}}),
                          [](const ::testing::TestParamInfo<UsageCase>& row) { return std::string(row.param.name); });
+
+// The figures the README quotes for the shipped locomotive controller, as the
+// tool reports them: at rest within 0.5 cm and 0.5 cm/s by the given time and
+// never more than 0.5 cm past the mark, from 100 cm with friction 3.
+struct LokCase {
+    const char* mass;
+    const char* dt;
+    double restBy;  // s
+};
+
+// The number right after `label` (and blanks) on the line that starts with
+// it; -1 when there is no such line or no number follows ("nie").
+double NumberAfter(const std::string& out, const std::string& label) {
+    for (const std::string& line : Lines(out)) {
+        if (line.rfind(label, 0) != 0) continue;
+        const std::size_t at = line.find_first_not_of(' ', label.size());
+        if (at == std::string::npos || line[at] < '0' || line[at] > '9') return -1.0;
+        return std::stod(line.substr(at));
+    }
+    return -1.0;
+}
+
+TEST_F(FuzzysimTest, LocoReportsTheShippedControllerAtRestInTimeWithoutPassingTheMark) {
+    const LokCase cases[] = {{"1", "0.055", 4.5}, {"1", "0.1", 4.5}, {"2", "0.055", 3.5},
+                             {"2", "0.1", 3.5},   {"4", "0.055", 4.5}, {"4", "0.1", 4.5}};
+    for (const LokCase& c : cases) {
+        SCOPED_TRACE(std::string(c.mass) + " kg, dt " + c.dt);
+        const Result r = Run({"loco", kLok, "--mass", c.mass, "--friction", "3", "--distance", "100", "--dt", c.dt});
+        ASSERT_EQ(r.status, 0) << r.err;
+        const double rest = NumberAfter(r.out, "genau ab:        t =");
+        EXPECT_GE(rest, 0.0) << r.out;
+        EXPECT_LE(rest, c.restBy) << r.out;
+        const double past = NumberAfter(r.out, "\xC3\x9C" "berschwingen:");
+        EXPECT_GE(past, 0.0) << r.out;
+        EXPECT_LE(past, 0.5) << r.out;
+    }
+}
 
 TEST_F(FuzzysimTest, HelpListsSubcommands) {
     const Result r = Run({"--help"});
