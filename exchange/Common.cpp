@@ -272,7 +272,7 @@ OutputGrid ChooseGrid(const fuzzy::TFuzzy& out, int fixedResolution) {
     const float hi0 = *std::max_element(values.begin(), values.end());
 
     OutputGrid g;
-    g.resolution = fixedResolution > 0 ? fixedResolution : 10000;
+    g.resolution = fixedResolution > 0 ? fixedResolution : 20000;
     g.lo = lo0;
     g.hi = hi0;
     g.loText = Num(lo0);
@@ -302,15 +302,17 @@ OutputGrid ChooseGrid(const fuzzy::TFuzzy& out, int fixedResolution) {
         std::int64_t m = 0;  // each step divided into m cells
         std::int64_t cells = 0;
         if (span > 0 && fixedResolution > 0) {
-            // One empty cell at least on each side, so the terms vanish at both ends.
-            if (span + 2 <= fixedResolution) {
-                m = NiceAtMost((fixedResolution - 2) / span);
+            // The other tool's cells are fixed: the finest division whose
+            // grid still holds all terms; spare cells widen the range.
+            if (span <= fixedResolution) {
+                m = NiceAtMost(fixedResolution / span);
                 cells = fixedResolution;
             }
         } else if (span > 0) {
-            m = NiceAtLeast(std::max<std::int64_t>(1, (98 + span - 1) / span));
-            cells = span * m + 2;
-            if (cells > 100000) m = 0;
+            // At least 10000 cells, so that jumps (vertical flanks) cost little.
+            m = NiceAtLeast(std::max<std::int64_t>(1, (10000 + span - 1) / span));
+            if (span * m > 100000) m = NiceAtMost(100000 / span);
+            cells = span * m;
         }
         if (m > 0) {
             const std::int64_t extra = cells - span * m;
@@ -389,8 +391,10 @@ std::vector<std::pair<int, double>> FiringCells(const fuzzy::RuleTable& Rules, c
     return cells;
 }
 
+// The corners as the other tool reads them from the exported text.
 Corners TermCorners(const fuzzy::TFuzzy& Out, int k) {
-    return {Out.GetParam(k, 1), Out.GetParam(k, 2), Out.GetParam(k, 3), Out.GetParam(k, 4)};
+    auto read = [&](int j) { return *ParseDouble(Num(Out.GetParam(k, j))); };
+    return {read(1), read(2), read(3), read(4)};
 }
 
 enum class Combine { Sum, Max, CappedSum };
@@ -449,33 +453,76 @@ double ExactCentroid(const std::vector<Scaled>& parts, Combine how, double fallb
 
 }  // namespace
 
+namespace {
+
+// The centroid as fuzzylite samples it: the midpoints of the grid's cells.
+double SampledCentroid(const std::vector<Scaled>& parts, Combine how, const OutputGrid& g, double fallback) {
+    const double lo = *ParseDouble(g.loText), hi = *ParseDouble(g.hiText);
+    const double dx = (hi - lo) / g.resolution;
+    double area = 0.0, moment = 0.0;
+    for (int i = 0; i < g.resolution; ++i) {
+        const double x = lo + (i + 0.5) * dx;
+        const double y = Combined(parts, x, how);
+        area += y;
+        moment += y * x;
+    }
+    return area > 0.0 ? moment / area : fallback;
+}
+
+double Centroid(const std::vector<Scaled>& parts, Combine how, const OutputGrid* g, double fallback) {
+    if (parts.empty()) return fallback;
+    return g ? SampledCentroid(parts, how, *g, fallback) : ExactCentroid(parts, how, fallback);
+}
+
+}  // namespace
+
 double CellRuleOutput(const fuzzy::RuleTable& Rules, const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B,
-                      const fuzzy::TFuzzy& Out, InputPoint p, CellAggregation agg) {
+                      const fuzzy::TFuzzy& Out, InputPoint p, CellAggregation agg, const OutputGrid* grid) {
     std::vector<Scaled> parts;
     for (const auto& [k, w] : FiringCells(Rules, A, B, Out, p)) parts.push_back({TermCorners(Out, k), w});
-    return ExactCentroid(parts, agg == CellAggregation::Sum ? Combine::Sum : Combine::Max, Out.RangeMin);
+    return Centroid(parts, agg == CellAggregation::Sum ? Combine::Sum : Combine::Max, grid, Out.RangeMin);
 }
 
 double CappedSumOutput(const fuzzy::RuleTable& Rules, const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B,
-                       const fuzzy::TFuzzy& Out, InputPoint p) {
+                       const fuzzy::TFuzzy& Out, InputPoint p, const OutputGrid* grid) {
     // One part per output term with its largest cell, as the ORed rules give it.
     std::array<double, fuzzy::MaxTerms + 1> w{};
-    for (const auto& [k, v] : FiringCells(Rules, A, B, Out, p)) w[k] = std::max(w[k], v);
+    for (const auto& [k, v] : FiringCells(Rules, A, B, Out, p)) w[static_cast<std::size_t>(k)] = std::max(w[static_cast<std::size_t>(k)], v);
     std::vector<Scaled> parts;
     for (int k = 1; k <= Out.UsedTerms(); ++k) {
-        if (w[k] > 0.0) parts.push_back({TermCorners(Out, k), w[k]});
+        if (w[static_cast<std::size_t>(k)] > 0.0) parts.push_back({TermCorners(Out, k), w[static_cast<std::size_t>(k)]});
     }
-    return ExactCentroid(parts, Combine::CappedSum, Out.RangeMin);
+    return Centroid(parts, Combine::CappedSum, grid, Out.RangeMin);
 }
 
-double CellRuleDeviation(const fuzzy::RuleTable& Rules, const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B,
-                         const fuzzy::TFuzzy& Out, CellAggregation agg) {
-    double worst = 0.0;
+namespace {
+
+template <class F>
+Deviation Measure(const fuzzy::RuleTable& Rules, const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B,
+                  const fuzzy::TFuzzy& Out, F other) {
+    Deviation d;
     for (const InputPoint& p : MeasureGrid(A, B)) {
         const double ours = EngineOutput(Rules, A, B, Out, p);
-        worst = std::max(worst, std::fabs(CellRuleOutput(Rules, A, B, Out, p, agg) - ours));
+        d.exact = std::max(d.exact, std::fabs(other(p, false) - ours));
+        d.sampled = std::max(d.sampled, std::fabs(other(p, true) - ours));
     }
-    return worst;
+    return d;
+}
+
+}  // namespace
+
+Deviation CellRuleDeviation(const fuzzy::RuleTable& Rules, const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B,
+                            const fuzzy::TFuzzy& Out, CellAggregation agg, const OutputGrid& grid) {
+    return Measure(Rules, A, B, Out, [&](InputPoint p, bool sampled) {
+        return CellRuleOutput(Rules, A, B, Out, p, agg, sampled ? &grid : nullptr);
+    });
+}
+
+Deviation CappedSumDeviation(const fuzzy::RuleTable& Rules, const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B,
+                             const fuzzy::TFuzzy& Out, const OutputGrid& grid) {
+    return Measure(Rules, A, B, Out, [&](InputPoint p, bool sampled) {
+        return CappedSumOutput(Rules, A, B, Out, p, sampled ? &grid : nullptr);
+    });
 }
 
 // ---- provenance comments -----------------------------------------------------

@@ -54,18 +54,27 @@ float EngineOutput(const fuzzy::RuleTable& Rules, const fuzzy::TFuzzy& A, const 
                    const fuzzy::TFuzzy& Out, InputPoint p);
 
 // How a tool combines the scaled output terms when each rule cell is a rule
-// of its own: summed per cell, or the maximum over all terms. Exact integrals.
+// of its own: summed per cell, or the maximum over all terms.
 enum class CellAggregation { Sum, Max };
+// The centroid of that combination: exactly integrated, or (with a grid)
+// sampled at the midpoints of the grid's cells as fuzzylite does.
 double CellRuleOutput(const fuzzy::RuleTable& Rules, const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B,
-                      const fuzzy::TFuzzy& Out, InputPoint p, CellAggregation agg);
+                      const fuzzy::TFuzzy& Out, InputPoint p, CellAggregation agg, const OutputGrid* grid = nullptr);
 // The output when the scaled terms are summed point by point and cut at 1
-// (a normalised sum read point by point). Exact integrals.
+// (a normalised sum read point by point), exact or sampled.
 double CappedSumOutput(const fuzzy::RuleTable& Rules, const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B,
-                       const fuzzy::TFuzzy& Out, InputPoint p);
+                       const fuzzy::TFuzzy& Out, InputPoint p, const OutputGrid* grid = nullptr);
 
-// The largest |CellRuleOutput - EngineOutput| over MeasureGrid.
-double CellRuleDeviation(const fuzzy::RuleTable& Rules, const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B,
-                         const fuzzy::TFuzzy& Out, CellAggregation agg);
+// The largest difference to EngineOutput over MeasureGrid, exact and as
+// sampled on the grid.
+struct Deviation {
+    double exact = 0.0;
+    double sampled = 0.0;
+};
+Deviation CellRuleDeviation(const fuzzy::RuleTable& Rules, const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B,
+                            const fuzzy::TFuzzy& Out, CellAggregation agg, const OutputGrid& grid);
+Deviation CappedSumDeviation(const fuzzy::RuleTable& Rules, const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B,
+                             const fuzzy::TFuzzy& Out, const OutputGrid& grid);
 
 // The aggregation the FIS export uses.
 constexpr CellAggregation kFisAggregation = CellAggregation::Max;

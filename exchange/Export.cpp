@@ -152,15 +152,11 @@ void GridComment(const Model& m, const detail::OutputGrid& g, Comments& c) {
               Num(m.Out.RangeMin) + " bis " + Num(m.Out.RangeMax) + "),");
         c.Add("damit der Schwerpunkt die Terme ganz und auf einem passenden Raster integriert.");
     }
-    if (g.aligned) {
-        c.Add("Schwerpunkt mit " + std::to_string(g.resolution) +
-              " Abtastzellen: alle Ecken liegen auf dem Raster, die Abtastung ist exakt");
-        c.Add("(Fehlerschranke " + Figure(g.bound) + ", nur Rundung).");
-    } else {
-        c.Add("Schwerpunkt mit " + std::to_string(g.resolution) +
-              " Abtastzellen; die Ecken passen auf kein solches Raster, die Abtastung");
-        c.Add("verschiebt den Schwerpunkt um h\xC3\xB6" "chstens " + Figure(g.bound) + ".");
-    }
+    const bool exact = g.bound <= 1e-9 * std::fabs(g.hi - g.lo);
+    c.Add("Schwerpunkt mit " + std::to_string(g.resolution) + " Abtastzellen" +
+          (g.aligned ? std::string(", alle Ecken liegen auf dem Raster") : std::string()) +
+          (exact ? std::string(": die Abtastung ist exakt.")
+                 : "; die Abtastung verschiebt den Schwerpunkt h\xC3\xB6" "chstens um " + Figure(g.bound) + "."));
 }
 
 std::string InputHeightNote() {
@@ -222,13 +218,14 @@ std::string WriteFll(const Model& m) {
 
 std::string WriteFis(const Model& m) {
     const detail::OutputGrid g = detail::ChooseGrid(m.Out, 100);
-    const double deviation = detail::CellRuleDeviation(m.Rules, m.A, m.B, m.Out, detail::kFisAggregation);
+    const detail::Deviation dev = detail::CellRuleDeviation(m.Rules, m.A, m.B, m.Out, detail::kFisAggregation, g);
     Comments c("%");
     CommonHeader(m, c, "FIS");
     c.Add("FIS kann Regelzellen nicht in einer Regel verodern: jede Zelle ist eine Regel,");
     c.Add("zusammengefasst mit dem Maximum (AggMethod). Das ist exakt, solange sich die");
     c.Add("Ausgangsterme nicht \xC3\xBC" "berlappen; gemessen auf 41 Werten je Eingang \xC3\xBC" "ber deren Bereich");
-    c.Add("weicht der Schwerpunkt hier h\xC3\xB6" "chstens um " + Figure(deviation) + " ab.");
+    c.Add("weicht der Schwerpunkt hier h\xC3\xB6" "chstens um " + Figure(dev.exact) + " ab, mit der Abtastung");
+    c.Add("in " + std::to_string(g.resolution) + " Zellen (wie fuzzylite) h\xC3\xB6" "chstens um " + Figure(dev.sampled) + ".");
     c.Add("Feuert keine Regel, liefert dieses Programm den Bereichsanfang " + Num(m.Out.RangeMin) +
           "; FIS hat daf\xC3\xBCr keinen Eintrag.");
     c.Add(InputHeightNote() + "als f\xC3\xBCnften Wert von trapmf (fuzzylite liest ihn,");
@@ -287,15 +284,6 @@ std::string WriteFis(const Model& m) {
 
 // ---- FCL ---------------------------------------------------------------------
 
-double CappedDeviation(const Model& m) {
-    double worst = 0.0;
-    for (const auto& p : detail::MeasureGrid(m.A, m.B)) {
-        const double ours = detail::EngineOutput(m.Rules, m.A, m.B, m.Out, p);
-        worst = std::max(worst, std::fabs(detail::CappedSumOutput(m.Rules, m.A, m.B, m.Out, p) - ours));
-    }
-    return worst;
-}
-
 std::string Points(const TFuzzy& var, int i, bool out) {
     const std::string h = out ? "1" : Num(var.GetParam(i, fuzzy::ParamH));
     return "(" + Num(var.GetParam(i, 1)) + ", 0) (" + Num(var.GetParam(i, 2)) + ", " + h + ") (" +
@@ -311,8 +299,10 @@ std::string WriteFcl(const Model& m) {
     c.Add("ACCU NSUM ist die normierte Summe der Norm: sie teilt die Summe der skalierten Terme");
     c.Add("durch ein gemeinsames Maximum und l\xC3\xA4sst so den Schwerpunkt der unbeschr\xC3\xA4nkten");
     c.Add("Summe unver\xC3\xA4ndert. fuzzylite liest NSUM Punkt f\xC3\xBCr Punkt (bei 1 abgeschnitten);");
-    c.Add("dort weicht der Schwerpunkt auf 41 Werten je Eingang h\xC3\xB6" "chstens um " + Figure(CappedDeviation(m)) +
-          " ab.");
+    const detail::Deviation dev = detail::CappedSumDeviation(m.Rules, m.A, m.B, m.Out, g);
+    c.Add("dort weicht der Schwerpunkt auf 41 Werten je Eingang h\xC3\xB6" "chstens um " + Figure(dev.sampled) +
+          " ab (ohne Abtastung " + Figure(dev.exact) + ").");
+    c.Add("ACCU steht im DEFUZZIFY-Block, wo fuzzylite es liest (die Norm nennt es im RULEBLOCK).");
     c.Add("Feuert keine Regel, gilt DEFAULT, der Bereichsanfang des Projekts.");
     c.Add("Terme sind Punktlisten; die H\xC3\xB6he eines Eingangsterms steht in seinen Punkten.");
     GridComment(m, g, c);
@@ -338,13 +328,14 @@ std::string WriteFcl(const Model& m) {
         }
         if (out) {
             o << "  METHOD : COG;\n";
+            o << "  ACCU : NSUM;\n";
             o << "  DEFAULT := " << Num(var.RangeMin) << ";\n";
             o << "END_DEFUZZIFY\n";
         } else {
             o << "END_FUZZIFY\n";
         }
     }
-    o << "\nRULEBLOCK regeln\n  AND : MIN;\n  OR : MAX;\n  ACT : PROD;\n  ACCU : NSUM;\n";
+    o << "\nRULEBLOCK regeln\n  AND : MIN;\n  OR : MAX;\n  ACT : PROD;\n";
     int n = 0;
     for (int k = 1; k <= m.Out.UsedTerms(); ++k) {
         if (!m.CellsOf(k).empty()) o << "  RULE " << ++n << " : " << m.OredRule(k) << ";\n";

@@ -162,7 +162,9 @@ RawEngine ReadFis(std::string_view text) {
                                  "; dieses Programm rechnet \xE2\x80\x9E" "and\xE2\x80\x9C mit dem Minimum.");
             } else if (key == "ImpMethod" && v != "prod") {
                 e.notes.push_back("Die Implikation " + Quoted(v) + " wird hier als Produkt gerechnet.");
-            } else if (key == "AggMethod" && v != "sum") {
+            } else if (key == "AggMethod" && v != "max" && v != "sum") {
+                // max and sum both come close to this engine (each term scaled
+                // by the largest of its rules, then summed); others do not.
                 e.notes.push_back("Die Terme des Ausgangs werden hier je Term mit dem Maximum seiner Regeln skaliert "
                                   "und summiert, nicht mit " + Quoted(v) + " zusammengefasst.");
             } else if (key == "DefuzzMethod" && v != "centroid") {
