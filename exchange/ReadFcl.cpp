@@ -275,9 +275,10 @@ private:
             } else if (Accept("RULE")) {
                 Number("die Nummer der Regel");
                 Expect(":");
+                // Some tools leave out the ';': the next RULE or the block's end ends it too.
                 std::vector<Token> rule;
-                while (!AtEnd() && !Peek(";")) rule.push_back(t_[pos_++]);
-                Expect(";");
+                while (!AtEnd() && !Peek(";") && !Peek("RULE") && !Peek("END_RULEBLOCK")) rule.push_back(t_[pos_++]);
+                Accept(";");
                 e_.rules.push_back(ParseRuleText(rule, line));
             } else {
                 Fail(line, "Erwartet wird RULE oder END_RULEBLOCK, gefunden: " + Quoted(Text()) + ".");
