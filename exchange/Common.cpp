@@ -531,7 +531,8 @@ std::string ProvenanceLine(std::string_view comment, const Provenance& p) {
     std::string name;
     for (char c : p.name) {
         if (c == '"' || c == '\\') name += '\\';
-        name += c;
+        // A line break would end the comment and spill the rest into the engine.
+        name += (c == '\n' || c == '\r') ? ' ' : c;
     }
     std::string s = std::string(comment) + " fuzzysim: " + p.key + " = \"" + name + "\"";
     if (p.hasRange) s += ", Bereich " + Num(p.lo) + " " + Num(p.hi);

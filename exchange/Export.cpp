@@ -127,7 +127,13 @@ Names MakeNames(const Model& m) {
 class Comments {
 public:
     explicit Comments(std::string marker) : marker_(std::move(marker)) {}
-    void Add(const std::string& text) { lines_.push_back(text); }
+    void Add(std::string text) {
+        // A line break would end the comment and spill the rest into the engine.
+        for (char& ch : text) {
+            if (ch == '\n' || ch == '\r') ch = ' ';
+        }
+        lines_.push_back(std::move(text));
+    }
     std::string Text() const {
         std::string s;
         for (const auto& l : lines_) s += marker_ + (l.empty() ? "" : " " + l) + "\n";
@@ -353,6 +359,17 @@ std::string Export(Format f, const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out
     }
     if (!Out.Defined || Out.UsedTerms() == 0) {
         throw ExportError("Das Projekt hat keinen Ausgang mit Termen; es l\xC3\xA4sst sich nicht exportieren.");
+    }
+    for (const TFuzzy* v : {&A, &B, &Out}) {
+        if (!v->Defined) continue;
+        bool finite = std::isfinite(v->RangeMin) && std::isfinite(v->RangeMax);
+        for (int i = 1; i <= v->UsedTerms(); ++i) {
+            for (int j = 1; j <= 5; ++j) finite = finite && std::isfinite(v->GetParam(i, j));
+        }
+        if (!finite) {
+            throw ExportError("Die Variable " + detail::Quoted(v->Name) +
+                              " enth\xC3\xA4lt eine Zahl, die keine endliche Zahl ist; das Projekt l\xC3\xA4sst sich nicht exportieren.");
+        }
     }
     Model m{A, B, Out, Rules, quelle, {}};
     m.names = MakeNames(m);

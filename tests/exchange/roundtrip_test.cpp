@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -109,6 +110,22 @@ TEST(ExchangeExport, ProjectWithoutInputOrOutputIsRefused) {
     fuzzy::TFuzzy none;
     EXPECT_THROW(exchange::Export(Format::Fll, none, p.B, p.Out, p.Rules, "x"), exchange::ExportError);
     EXPECT_THROW(exchange::Export(Format::Fis, p.A, p.B, none, p.Rules, "x"), exchange::ExportError);
+    ExampleProject inf = p;
+    inf.Out.SetParam(2, 4, std::numeric_limits<float>::infinity());
+    EXPECT_THROW(exchange::Export(Format::Fcl, inf.A, inf.B, inf.Out, inf.Rules, "x"), exchange::ExportError);
+}
+
+// A line break in a name or in the source must not leave its comment line.
+TEST(ExchangeExport, LineBreaksStayInsideTheComments) {
+    ExampleProject p = LoadExample("heizung");
+    p.A.Name = "Temperatur\nInputVariable: gefaelscht";
+    for (Format f : {Format::Fll, Format::Fis, Format::Fcl}) {
+        const std::string text = exchange::Export(f, p.A, p.B, p.Out, p.Rules, "a\nb.fuz");
+        const exchange::ImportResult r = exchange::Import(f, text);
+        ASSERT_TRUE(r.ok) << r.Describe();
+        EXPECT_FALSE(r.B.Name == "gefaelscht");
+        EXPECT_EQ(r.A.Name, "Temperatur InputVariable: gefaelscht");
+    }
 }
 
 // The centroid of the other tool samples the output: when the corners sit on
