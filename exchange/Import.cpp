@@ -1,5 +1,7 @@
 #include "Detail.h"
 
+#include "Text.h"
+
 #include <cfloat>
 #include <cmath>
 #include <map>
@@ -416,7 +418,13 @@ void BuildProject(Format f, const RawEngine& raw, ImportResult& result) {
 
 }  // namespace detail
 
-ImportResult Import(Format f, std::string_view text) {
+ImportResult Import(Format f, std::string_view input) {
+    // UTF-8, with or without a byte-order mark; older files in Windows-1252.
+    std::string text(input);
+    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.erase(0, 3);
+    if (fuzzy::text::CodePointsToUtf8(fuzzy::text::Utf8ToCodePoints(text)) != text) {
+        text = fuzzy::text::Cp1252ToUtf8(text);
+    }
     ImportResult r;
     try {
         detail::RawEngine raw;

@@ -157,6 +157,15 @@ TEST(ImportFrames, ForeignSettingsAreReadWithANote) {
     EXPECT_NE(r.notes[0].find("Produkt"), std::string::npos);
 }
 
+TEST(ImportFrames, ByteOrderMarkAndWindows1252AreRead) {
+    const std::string fis = Fis2("1 2, 1 (1) : 1\n");
+    std::string latin = fis;
+    latin.replace(latin.find("Name='v'"), 8, "Name='\xC4nderung'");  // Ä in Windows-1252
+    const auto r = exchange::Import(Format::Fis, "\xEF\xBB\xBF" + latin);
+    ASSERT_TRUE(r.ok) << r.Describe();
+    EXPECT_EQ(r.A.Name, "\xC3\x84nderung");
+}
+
 TEST(ImportFrames, EmptyTextIsNoEngine) {
     for (Format f : {Format::Fll, Format::Fis, Format::Fcl}) {
         const auto r = exchange::Import(f, "");
