@@ -146,3 +146,43 @@ TEST(ExchangeGrid, AlignedGridMakesSamplingExactForSlopedTerms) {
 }
 
 }  // namespace
+
+namespace {
+
+// A foreign engine: shoulders, a triangle, a rectangle, another tool's
+// settings, rules in any order. Imported, exported and imported again it is
+// the same project.
+TEST(ExchangeImportExport, ForeignEngineSurvivesExportAndImport) {
+    const std::string fcl =
+        "FUNCTION_BLOCK tipper\n"
+        "VAR_INPUT\n  service : REAL;\n  food : REAL;\nEND_VAR\n"
+        "VAR_OUTPUT\n  tip : REAL;\nEND_VAR\n"
+        "FUZZIFY service\n  RANGE := (0 .. 10);\n  TERM poor := (0, 1) (4, 0);\n  TERM good := (1, 0) (4, 1) (6, 1) (9, 0);\n"
+        "  TERM excellent := (6, 0) (9, 1);\nEND_FUZZIFY\n"
+        "FUZZIFY food\n  RANGE := (0 .. 10);\n  TERM rancid := Triangle 0 0 3;\n  TERM delicious := Rectangle 7 10;\nEND_FUZZIFY\n"
+        "DEFUZZIFY tip\n  RANGE := (0 .. 30);\n  TERM cheap := (0, 0) (5, 1) (10, 0);\n  TERM average := (10, 0) (15, 1) (20, 0);\n"
+        "  TERM generous := (20, 0) (25, 1) (30, 0);\n  METHOD : COG;\n  ACCU : MAX;\n  DEFAULT := 0;\nEND_DEFUZZIFY\n"
+        "RULEBLOCK No1\n  AND : MIN;\n  ACT : MIN;\n"
+        "  RULE 1 : IF service IS poor AND food IS rancid THEN tip IS cheap;\n"
+        "  RULE 2 : IF service IS good AND food IS delicious THEN tip IS average;\n"
+        "  RULE 3 : IF (service IS excellent AND food IS delicious) OR (service IS good AND food IS rancid) THEN tip IS generous;\n"
+        "END_RULEBLOCK\nEND_FUNCTION_BLOCK\n";
+    const exchange::ImportResult first = exchange::Import(Format::Fcl, fcl);
+    ASSERT_TRUE(first.ok) << first.Describe();
+    EXPECT_EQ(first.notes.size(), 2u);  // ACT MIN and ACCU MAX are read otherwise
+    // The left shoulder reaches to the range's start, the right one to its end.
+    EXPECT_EQ(first.A.GetParam(1, 1), 0.0f);
+    EXPECT_EQ(first.A.GetParam(1, 3), 0.0f);
+    EXPECT_EQ(first.A.GetParam(1, 4), 4.0f);
+    EXPECT_EQ(first.A.GetParam(3, 4), 10.0f);
+    EXPECT_EQ(first.Rules.Get(1, 1), 1);
+    EXPECT_EQ(first.Rules.Get(2, 2), 2);
+    EXPECT_EQ(first.Rules.Get(2, 3), 3);
+    EXPECT_EQ(first.Rules.Get(1, 2), 3);
+    const ExampleProject p{first.A, first.B, first.Out, first.Rules};
+    for (Format f : {Format::Fll, Format::Fis, Format::Fcl}) {
+        ExpectRoundTrip(p, f, std::string("tipper.") + exchange::FormatName(f));
+    }
+}
+
+}  // namespace
