@@ -6,6 +6,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace exchange {
 
@@ -149,6 +150,19 @@ std::optional<double> ParseDouble(std::string_view s) {
     return d;
 }
 
+std::optional<double> ParseStored(std::string_view s) {
+    const auto d = ParseDouble(s);
+    if (!d || std::fabs(*d) > std::numeric_limits<float>::max()) return d;
+    std::string canon = Trim(s);
+    if (!canon.empty() && canon[0] == '+') canon.erase(canon.begin());
+    if (!canon.empty() && canon[0] == '.') canon.insert(canon.begin(), '0');
+    if (canon.size() > 1 && canon[0] == '-' && canon[1] == '.') canon.insert(1, "0");
+    float f = 0.0f;
+    const auto res = std::from_chars(canon.data(), canon.data() + canon.size(), f);
+    if (res.ec != std::errc() || res.ptr != canon.data() + canon.size()) return d;
+    return static_cast<double>(f);
+}
+
 // ---- provenance comments -----------------------------------------------------
 
 std::string ProvenanceLine(std::string_view comment, const Provenance& p) {
@@ -198,7 +212,7 @@ bool ParseProvenance(std::string_view rest, Provenance& p) {
         for (int n = 0; n < count; ++n) {
             while (pos < nums.size() && nums[pos] == ' ') ++pos;
             const std::size_t end = std::min(nums.find(' ', pos), nums.size());
-            const auto d = ParseDouble(std::string_view(nums).substr(pos, end - pos));
+            const auto d = ParseStored(std::string_view(nums).substr(pos, end - pos));
             if (!d) return false;
             v[static_cast<std::size_t>(n)] = *d;
             pos = end;

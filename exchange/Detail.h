@@ -160,6 +160,10 @@ RawRule ParseRuleText(const std::vector<Token>& tokens, int line);
 
 // A number of the formats (decimal, optional exponent); nullopt otherwise.
 std::optional<double> ParseDouble(std::string_view s);
+// The same for a value this program stores: within single range it is the
+// single nearest to the text (not the double's nearest single, which may
+// differ by rounding twice), so a written number comes back bit for bit.
+std::optional<double> ParseStored(std::string_view s);
 bool EqualsNoCase(std::string_view a, std::string_view b);
 std::string Lower(std::string_view s);
 std::string Trim(std::string_view s);

@@ -297,7 +297,7 @@ void FillVariable(const RawVariable& rv, fuzzy::TFuzzy& v, const std::map<std::s
                 probe.RangeMin = pv->second.lo;
                 probe.RangeMax = pv->second.hi;
                 const OutputGrid g = ChooseGrid(probe, f == Format::Fll ? 0 : 100);
-                if (rv.hasRange && *ParseDouble(g.loText) == rv.lo && *ParseDouble(g.hiText) == rv.hi) {
+                if (rv.hasRange && *ParseStored(g.loText) == rv.lo && *ParseStored(g.hiText) == rv.hi) {
                     v.RangeMin = pv->second.lo;
                     v.RangeMax = pv->second.hi;
                 }

@@ -120,7 +120,7 @@ private:
         return t_[pos_++].text;
     }
     double Number(const char* what) {
-        const auto d = AtEnd() ? std::nullopt : ParseDouble(t_[pos_].text);
+        const auto d = AtEnd() ? std::nullopt : ParseStored(t_[pos_].text);
         if (!d) Fail(Line(), std::string("Erwartet wird ") + what + ", gefunden: " + Quoted(Text()) + ".");
         ++pos_;
         return *d;

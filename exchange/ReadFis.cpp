@@ -23,7 +23,7 @@ std::vector<double> Numbers(std::string_view s, int line, const std::string& wha
     std::string cur;
     auto flush = [&] {
         if (cur.empty()) return;
-        const auto d = ParseDouble(cur);
+        const auto d = ParseStored(cur);
         if (!d) Fail(line, "In " + what + " ist " + Quoted(cur) + " keine Zahl.");
         v.push_back(*d);
         cur.clear();

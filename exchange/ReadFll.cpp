@@ -113,7 +113,7 @@ RawEngine ReadFll(std::string_view text) {
             case Section::Output:
                 if (key == "range") {
                     if (words.size() != 2) Fail(lineNo, "Der Bereich braucht zwei Zahlen.");
-                    const auto lo = ParseDouble(words[0]), hi = ParseDouble(words[1]);
+                    const auto lo = ParseStored(words[0]), hi = ParseStored(words[1]);
                     // -inf .. inf and the like: no range of its own.
                     if (lo && hi) {
                         var->hasRange = true;
@@ -131,7 +131,7 @@ RawEngine ReadFll(std::string_view text) {
                     t.kind = kind ? kind : words[1];
                     if (kind) {
                         for (std::size_t i = 2; i < words.size(); ++i) {
-                            const auto d = ParseDouble(words[i]);
+                            const auto d = ParseStored(words[i]);
                             if (!d) Fail(lineNo, "Im Term " + Quoted(t.name) + " ist " + Quoted(words[i]) + " keine Zahl.");
                             t.params.push_back(*d);
                         }
