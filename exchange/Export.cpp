@@ -166,7 +166,7 @@ void GridComment(const Model& m, const detail::OutputGrid& g, Comments& c) {
 }
 
 std::string InputHeightNote() {
-    return "Terme der Eing\xC3\xA4nge mit einer H\xC3\xB6he h != 1 tragen sie ";
+    return "Terme der Eing\xC3\xA4nge, deren H\xC3\xB6he nicht 1 ist, tragen sie ";
 }
 
 // ---- FLL ---------------------------------------------------------------------
