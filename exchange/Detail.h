@@ -114,6 +114,8 @@ struct RawVariable {
     std::string loText, hiText;
     std::vector<RawTerm> terms;
     int line = 0;
+    // The output a tool gives when no rule fires, if the file names a number.
+    std::optional<double> defaultValue;
 };
 struct RawCondition {
     std::string variable, term;

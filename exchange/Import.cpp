@@ -366,6 +366,11 @@ void BuildProject(Format f, const RawEngine& raw, ImportResult& result) {
     result.B.Name.clear();
     if (two) FillVariable(raw.inputs[1], result.B, prov, f);
     FillVariable(raw.outputs[0], result.Out, prov, f);
+    const auto& fallback = raw.outputs[0].defaultValue;
+    if (fallback && static_cast<float>(*fallback) != result.Out.RangeMin) {
+        result.notes.push_back("Feuert keine Regel, liefert dieses Programm den Bereichsanfang " +
+                               Num(result.Out.RangeMin) + ", nicht den Vorgabewert " + Num(*fallback) + " der Datei.");
+    }
 
     const RawVariable& out = raw.outputs[0];
     std::map<int, int> cellLine;  // cell index -> line of the rule that set it
@@ -413,7 +418,7 @@ void BuildProject(Format f, const RawEngine& raw, ImportResult& result) {
             if (old == 0) cellLine[index] = r.line;
         }
     }
-    result.notes = raw.notes;
+    result.notes.insert(result.notes.begin(), raw.notes.begin(), raw.notes.end());
 }
 
 }  // namespace detail

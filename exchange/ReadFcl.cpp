@@ -174,6 +174,8 @@ private:
                 Expect(";");
                 Setting(key, value, line);
             } else if (Accept("DEFAULT")) {
+                Expect(":=");
+                if (!AtEnd()) v.defaultValue = ParseStored(t_[pos_].text);  // NC: no number
                 SkipStatement();
             } else if (Is(0, true)) {
                 SkipStatement();  // settings of other tools (LOCK, ...)

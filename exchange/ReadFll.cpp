@@ -137,6 +137,8 @@ RawEngine ReadFll(std::string_view text) {
                         }
                     }
                     var->terms.push_back(t);
+                } else if (key == "default") {
+                    var->defaultValue = ParseStored(value);
                 } else if (key == "aggregation" && value != "UnboundedSum" && value != "none") {
                     e.notes.push_back("Die Terme des Ausgangs werden hier summiert, nicht mit " + Quoted(value) +
                                       " zusammengefasst.");

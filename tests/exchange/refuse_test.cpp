@@ -155,6 +155,13 @@ TEST(ImportFrames, ForeignSettingsAreReadWithANote) {
     ASSERT_TRUE(r.ok) << r.Describe();
     ASSERT_EQ(r.notes.size(), 1u);
     EXPECT_NE(r.notes[0].find("Produkt"), std::string::npos);
+
+    std::string other = Fll(kAB, "");
+    other.replace(other.find("  range: 0 1\n"), 13, "  range: 0 1\n  default: 0.5\n");
+    const auto d = exchange::Import(Format::Fll, other);
+    ASSERT_TRUE(d.ok) << d.Describe();
+    ASSERT_EQ(d.notes.size(), 1u);
+    EXPECT_NE(d.notes[0].find("Vorgabewert 0.5"), std::string::npos) << d.notes[0];
 }
 
 TEST(ImportFrames, ByteOrderMarkAndWindows1252AreRead) {
