@@ -4,6 +4,7 @@ FUZZY_PACKAGES=(
   libgtest-dev libgmock-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
   nlohmann-json3-dev
+  fuzzylite
   fonts-liberation fonts-dejavu-core qt6-translations-l10n
 )
 # Only scripts/package.sh needs these (building and checking the .deb); the

@@ -9,7 +9,9 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -253,6 +255,113 @@ TEST_F(FuzzysimTest, HelpListsSubcommands) {
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("check DATEI"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("eval DATEI"), std::string::npos) << r.out;
+}
+
+}  // namespace
+
+namespace {
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+struct BrokenCase {
+    const char* name;
+    int line;                // 0-based index of the worked example's line to replace
+    const char* text;        // its new text; nullptr cuts the file there
+    const char* where;       // "Zeile N: erwartet wird ..."
+};
+
+class CheckPosition : public FuzzysimTest, public ::testing::WithParamInterface<BrokenCase> {};
+
+// The worked example: A on lines 1-16, B undefined on 17, the output on 18-33,
+// the rules on 34-58.
+TEST_P(CheckPosition, NamesTheLineAndWhatWasExpected) {
+    const BrokenCase& c = GetParam();
+    testfiles::ProjectText t = testfiles::WorkedExample();
+    if (c.text) {
+        t.lines[static_cast<std::size_t>(c.line)] = c.text;
+    } else {
+        t.lines.resize(static_cast<std::size_t>(c.line));
+    }
+    const std::string file = dir.Write("kaputt.fuz", t.Join());
+    const Result r = Run({"check", file});
+    EXPECT_EQ(r.status, 1);
+    // The engine's own message stays, the position follows it.
+    EXPECT_NE(r.err.find("Fehler: Beim \xC3\x96" "ffnen der Datei"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find(file + ": " + c.where), std::string::npos) << r.err;
+    const Result j = Run({"check", file, "--json"});
+    const auto doc = nlohmann::json::parse(j.out);
+    EXPECT_EQ(doc["formatError"]["line"], std::stoi(std::string(c.where).substr(6))) << j.out;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BrokenFiles, CheckPosition,
+    ::testing::Values(
+        BrokenCase{"TermCountWithTrailingBlank", 1, "2 ",
+                   "Zeile 2: erwartet wird die Zahl der Terme von Eingang A (eine ganze Zahl), gefunden: \xE2\x80\x9E" "2 \xE2\x80\x9C."},
+        BrokenCase{"EmptyTermName", 5, "",
+                   "Zeile 6: erwartet wird der Name von Term 2 von Eingang A, gefunden: eine leere Zeile."},
+        BrokenCase{"RealBeyondSingle", 10, "1e39", "Zeile 11: erwartet wird der Wert h von Term 1 von Eingang A im Zahlenbereich"},
+        BrokenCase{"SixOutputTerms", 18, "6", "Zeile 19: erwartet wird h\xC3\xB6" "chstens 5 Terme f\xC3\xBCr Ausgang"},
+        BrokenCase{"RuleTableCutShort", 40, nullptr,
+                   "Zeile 41: erwartet wird die Regel in Zeile 2, Spalte 3 der Regeltabelle (eine ganze Zahl), gefunden: das Dateiende."}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+TEST_F(FuzzysimTest, CheckListsRealLinesThatReadAsZero) {
+    testfiles::ProjectText t = testfiles::WorkedExample();
+    t.lines[8] = "-5,5";
+    const Result r = Run({"check", dir.Write("komma.fuz", t.Join())});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("Zeile 9: \xE2\x80\x9E-5,5\xE2\x80\x9C ist keine Zahl und wird als 0 gelesen (der Wert c von Term 1"),
+              std::string::npos)
+        << r.out;
+}
+
+// Export then import through the command line gives back the very bytes of
+// the example projects (their numbers are already in shortest form).
+TEST_F(FuzzysimTest, ExportThenImportGivesBackTheFile) {
+    for (const char* ex : {"truck", "heizung", "beispiel"}) {
+        const std::string project = std::string(FUZZY_SOURCE_DIR) + "/examples/" + ex + ".fuz";
+        for (const char* fmt : {"fll", "fis", "fcl"}) {
+            const std::string exported = (dir.path() / (std::string("p.") + fmt)).string();
+            const std::string back = (dir.path() / "p.fuz").string();
+            ASSERT_EQ(Run({"export", project, "--to", fmt, "-o", exported}).status, 0) << ex << fmt;
+            const Result r = Run({"import", exported, "-o", back});
+            ASSERT_EQ(r.status, 0) << ex << fmt << r.err;
+            EXPECT_EQ(ReadAll(back), ReadAll(project)) << ex << " via " << fmt;
+        }
+    }
+}
+
+TEST_F(FuzzysimTest, ExportTakesTheFormatFromTheOutputOrStdout) {
+    const Result toFile = Run({"export", kHeizung, "-o", (dir.path() / "h.fcl").string()});
+    EXPECT_EQ(toFile.status, 0) << toFile.err;
+    EXPECT_NE(ReadAll((dir.path() / "h.fcl").string()).find("FUNCTION_BLOCK heizung"), std::string::npos);
+    const Result toStdout = Run({"export", kHeizung, "--to", "fis"});
+    EXPECT_EQ(toStdout.status, 0);
+    EXPECT_NE(toStdout.out.find("[System]"), std::string::npos);
+    EXPECT_EQ(Run({"export", kHeizung}).status, 2);
+    EXPECT_EQ(Run({"export", kHeizung, "--to", "xml"}).status, 2);
+}
+
+TEST_F(FuzzysimTest, FailedImportWritesNothing) {
+    const std::string fll = dir.Write("drei.fll",
+                                      "Engine: t\nInputVariable: a\nInputVariable: b\nInputVariable: c\n"
+                                      "OutputVariable: y\n");
+    const std::string fresh = (dir.path() / "neu.fuz").string();
+    Result r = Run({"import", fll, "-o", fresh});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("drei.fll: Zeile 4: Ein dritter Eingang"), std::string::npos) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(fresh));
+    EXPECT_EQ(r.out, "");
+
+    const std::string old = dir.Write("alt.fuz", "bleibt");
+    r = Run({"import", fll, "-o", old});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(ReadAll(old), "bleibt");
+    EXPECT_EQ(Run({"import", dir.Write("x.txt", "")}).status, 2);
 }
 
 }  // namespace
