@@ -5,8 +5,12 @@ FUZZY_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   libbenchmark-dev
   nlohmann-json3-dev
+  fuzzylite
   fonts-liberation fonts-dejavu-core qt6-translations-l10n
 )
+# Only scripts/package.sh needs these (building and checking the .deb); the
+# build and the tests do without them.
+FUZZY_PACKAGING_PACKAGES=(dpkg-dev lintian appstream desktop-file-utils file xz-utils)
 
 fuzzy_ensure_packages() {
   local missing=() p
