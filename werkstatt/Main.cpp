@@ -234,8 +234,8 @@ void TMainForm::HinweiseZeigen() {
         item->setFlags(Qt::ItemIsEnabled);
     }
     HinweisListe->setUpdatesEnabled(true);
-    ui_->HinweisLbl->setText(hinweise.empty() ? QStringLiteral("&Hinweise:")
-                                              : QStringLiteral("&Hinweise (%1; ein Klick zeigt die Stelle):")
+    ui_->HinweisLbl->setText(hinweise.empty() ? QStringLiteral("Hin&weise:")
+                                              : QStringLiteral("Hin&weise (%1; ein Klick zeigt die Stelle):")
                                                     .arg(hinweise.size()));
 }
 
