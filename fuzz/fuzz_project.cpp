@@ -2,12 +2,14 @@
 // whatever was loaded and checks what must hold after any load.
 #include "FuzUnits.h"
 #include "Messages.h"
+#include "ProjectWriter.h"
 #include "Text.h"
 
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <string_view>
 
 namespace {
@@ -40,6 +42,36 @@ void CheckVariable(const fuzzy::TFuzzy& v, bool failed) {
     }
 }
 
+bool SameBits(float x, float y) { return std::memcmp(&x, &y, sizeof x) == 0; }
+
+// What a file defines of a variable, compared bit for bit.
+bool SameVariable(const fuzzy::TFuzzy& x, const fuzzy::TFuzzy& y) {
+    if (x.Defined != y.Defined) return false;
+    if (!x.Defined) return true;
+    if (x.Name != y.Name || x.TermCount != y.TermCount || !SameBits(x.RangeMin, y.RangeMin) ||
+        !SameBits(x.RangeMax, y.RangeMax))
+        return false;
+    for (int i = 1; i <= x.UsedTerms(); ++i) {
+        if (x.GetTermName(i) != y.GetTermName(i) || x.GetTermAbbrev(i) != y.GetTermAbbrev(i)) return false;
+        for (int j = 1; j <= 5; ++j)
+            if (!SameBits(x.GetParam(i, j), y.GetParam(i, j))) return false;
+    }
+    return true;
+}
+
+// Whatever the reader accepts, the writer writes, and it reads back the same.
+void CheckRoundTrip(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out,
+                    const fuzzy::RuleTable& Rules) {
+    const std::string bytes = fuzzy::ProjectText(A, B, Out, Rules);  // must not throw
+    SilentMessages messages;
+    fuzzy::SetMessages(&messages);
+    fuzzy::TFuzzy A2, B2, Out2;
+    fuzzy::RuleTable Rules2;
+    fuzzy::LoadProjectBytes(bytes, A2, B2, Out2, Rules2);
+    Require(messages.warnings == 0 && messages.errors == 0);
+    Require(SameVariable(A, A2) && SameVariable(B, B2) && SameVariable(Out, Out2) && Rules == Rules2);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -62,6 +94,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (failed) {
         for (auto e : Rules.Entries) Require(e == 0);
     }
+
+    if (!failed) CheckRoundTrip(A, B, Out, Rules);
+    fuzzy::SetMessages(&messages);
 
     // One control step at a few points of the inputs' ranges.
     for (float t : {0.0f, 0.25f, 0.5f, 1.0f}) {

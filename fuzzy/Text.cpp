@@ -109,4 +109,23 @@ std::string CodePointsToUtf8(std::u32string_view cps) {
     return out;
 }
 
+bool Utf8ToCp1252(std::string_view utf8, std::string& out, char32_t& bad) {
+    out.clear();
+    for (char32_t cp : Utf8ToCodePoints(utf8)) {
+        if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
+            out += static_cast<char>(static_cast<unsigned char>(cp));
+            continue;
+        }
+        // U+FFFD also stands for invalid UTF-8 and has no byte either.
+        std::size_t k = 0;
+        while (k < kHigh.size() && kHigh[k] != cp) ++k;
+        if (k == kHigh.size()) {
+            bad = cp;
+            return false;
+        }
+        out += static_cast<char>(0x80 + k);
+    }
+    return true;
+}
+
 }  // namespace fuzzy::text

@@ -1,0 +1,225 @@
+#include "ProjectWriter.h"
+
+#include "Numbers.h"
+#include "Text.h"
+
+#include <array>
+#include <atomic>
+#include <cerrno>
+#include <charconv>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fuzzy {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* const kQuoteOpen = "\xE2\x80\x9E";   // „
+const char* const kQuoteClose = "\xE2\x80\x9C";  // “
+
+std::string Quoted(const std::string& s) { return kQuoteOpen + s + kQuoteClose; }
+
+bool ReadsBackAs(const std::string& text, float v) {
+    const RealResult r = ParseProjectReal(text);
+    if (r.status != RealStatus::Ok) return false;
+    std::uint32_t a = 0, b = 0;
+    std::memcpy(&a, &r.value, sizeof a);
+    std::memcpy(&b, &v, sizeof b);
+    return a == b;
+}
+
+std::string ToChars(float v, int precision) {
+    std::array<char, 64> buf{};
+    const auto res = precision < 0 ? std::to_chars(buf.data(), buf.data() + buf.size(), v)
+                                   : std::to_chars(buf.data(), buf.data() + buf.size(), v,
+                                                   std::chars_format::general, precision);
+    return std::string(buf.data(), res.ptr);
+}
+
+// One line of a project, encoded; a line may hold neither a line end nor the
+// end-of-text byte, and a lone CR would be dropped by the reader.
+std::string Cp1252Line(const std::string& utf8, const std::string& what) {
+    std::string bytes;
+    char32_t bad = 0;
+    if (!text::Utf8ToCp1252(utf8, bytes, bad)) {
+        if (bad == U'\uFFFD')
+            throw ESaveError(what + " " + Quoted(utf8) +
+                             " enth\xC3\xA4lt ein Zeichen, das eine Fuzzy-Datei nicht aufnehmen kann.");
+        throw ESaveError(what + " " + Quoted(utf8) + " enth\xC3\xA4lt das Zeichen " +
+                         Quoted(text::CodePointsToUtf8(std::u32string(1, bad))) +
+                         ", das eine Fuzzy-Datei nicht aufnehmen kann.");
+    }
+    if (bytes.find_first_of("\r\n\x1A") != std::string::npos)
+        throw ESaveError(what + " " + Quoted(utf8) + " enth\xC3\xA4lt einen Zeilenumbruch oder ein Steuerzeichen, "
+                                                     "das eine Fuzzy-Datei nicht aufnehmen kann.");
+    return bytes + "\r\n";
+}
+
+class Writer {
+public:
+    std::string out;
+
+    void Line(const std::string& bytes) { out += bytes + "\r\n"; }
+    void Real(float v, const std::string& where) {
+        if (!std::isfinite(v)) throw ESaveError(where + " ist keine endliche Zahl.");
+        Line(RealText(v));
+    }
+
+    void Variable(const TFuzzy& v, const std::string& role) {
+        if (!v.Defined) {
+            Line("");
+            return;
+        }
+        if (v.Name.empty()) throw ESaveError(role + " hat keinen Namen.");
+        out += Cp1252Line(v.Name, "Der Name von " + role);
+        if (v.TermCount > MaxTerms)
+            throw ESaveError(role + " hat mehr als f\xC3\xBCnf Terme.");
+        Line(std::to_string(v.TermCount));
+        Real(v.RangeMin, role + ": der Anfang des Bereichs");
+        Real(v.RangeMax, role + ": das Ende des Bereichs");
+        const int n = v.UsedTerms();
+        for (int i = 1; i <= n; ++i) {
+            const std::string term = role + ", Term " + std::to_string(i);
+            if (v.GetTermName(i).empty()) throw ESaveError(term + " hat keinen Namen.");
+            out += Cp1252Line(v.GetTermName(i), "Der Name von " + term);
+        }
+        static constexpr std::array<const char*, 5> kParam = {"a", "b", "c", "d", "h"};
+        for (int i = 1; i <= n; ++i) {
+            for (int j = 1; j <= 5; ++j)
+                Real(v.GetParam(i, j), role + ", Term " + std::to_string(i) + ": " + kParam[j - 1]);
+        }
+    }
+};
+
+std::string Reason(int err) {
+    switch (err) {
+        case EACCES:
+        case EPERM: return "keine Berechtigung zum Schreiben";
+        case EROFS: return "der Datentr\xC3\xA4ger ist schreibgesch\xC3\xBCtzt";
+        case ENOSPC:
+        case EDQUOT:
+        case EFBIG: return "kein Platz mehr auf dem Datentr\xC3\xA4ger";
+        case ENOENT:
+        case ENOTDIR: return "der Ordner existiert nicht";
+        case EISDIR: return "unter diesem Namen steht ein Ordner";
+        case ENAMETOOLONG: return "der Name ist zu lang";
+        case EIO: return "Ein-/Ausgabefehler des Datentr\xC3\xA4gers";
+        default: return "Systemfehler " + std::to_string(err);
+    }
+}
+
+[[noreturn]] void Fail(const std::string& file, int err) {
+    throw ESaveError("Die Datei " + Quoted(file) + " konnte nicht gespeichert werden: " + Reason(err) + ".");
+}
+
+// A name for the new file next to the target that no other writer picks.
+std::string TempName(const fs::path& dir, const std::string& base, int attempt) {
+    static std::atomic<unsigned> counter{0};
+    const auto ticks = static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
+    char suffix[64];
+    std::snprintf(suffix, sizeof suffix, ".%d.%llx.%u.%d.tmp", static_cast<int>(::getpid()), ticks,
+                  counter.fetch_add(1), attempt);
+    return (dir / ("." + base + suffix)).string();
+}
+
+// Removes the temporary file when the save does not get to the rename.
+class TempFile {
+public:
+    TempFile() = default;
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
+    ~TempFile() {
+        if (fd >= 0) ::close(fd);
+        if (!path.empty()) ::unlink(path.c_str());
+    }
+    std::string path;
+    int fd = -1;
+};
+
+}  // namespace
+
+std::string RealText(float v) {
+    if (!std::isfinite(v)) throw ESaveError("Eine Zahl, die keine endliche Zahl ist, kann nicht gespeichert werden.");
+    // The shortest round trip of a float, read back through double by the
+    // reader, may in rare cases round differently: then more digits.
+    for (int precision : {-1, 9, 12, 17}) {
+        std::string s = ToChars(v, precision);
+        if (ReadsBackAs(s, v)) return s;
+    }
+    // Not reached for finite floats: 17 significant digits always read back.
+    return ToChars(v, 17);
+}
+
+std::string ProjectText(const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out, const RuleTable& Rules) {
+    Writer w;
+    w.Variable(A, "Eingang A");
+    w.Variable(B, "Eingang B");
+    w.Variable(Out, "Ausgang");
+    for (std::int32_t e : Rules.Entries) w.Line(std::to_string(e));
+    return w.out;
+}
+
+void SaveProject(const std::string& FileName, const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out,
+                 const RuleTable& Rules) {
+    // Whatever the format cannot hold is refused before the disk is touched.
+    const std::string bytes = ProjectText(A, B, Out, Rules);
+    if (FileName.empty() || FileName.find('\0') != std::string::npos) Fail(FileName, ENOENT);
+
+    fs::path target(FileName);
+    std::error_code ec;
+    // Saving through a symbolic link keeps the link and replaces the file it names.
+    if (fs::is_symlink(target, ec)) {
+        const fs::path resolved = fs::weakly_canonical(target, ec);
+        if (!ec) target = resolved;
+    }
+    if (fs::is_directory(target, ec)) Fail(FileName, EISDIR);
+    fs::path dir = target.parent_path();
+    if (dir.empty()) dir = ".";
+    const std::string base = target.filename().string();
+    if (base.empty()) Fail(FileName, EISDIR);
+
+    TempFile tmp;
+    for (int attempt = 0; attempt < 100 && tmp.fd < 0; ++attempt) {
+        tmp.path = TempName(dir, base, attempt);
+        tmp.fd = ::open(tmp.path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (tmp.fd < 0) {
+            const int err = errno;
+            tmp.path.clear();
+            if (err != EEXIST) Fail(FileName, err);
+        }
+    }
+    if (tmp.fd < 0) Fail(FileName, EEXIST);
+
+    // The new file takes the old one's permissions; a new project gets the
+    // ordinary ones (0666 less the umask, as open gave it).
+    struct stat old {};
+    if (::stat(target.c_str(), &old) == 0) (void)::fchmod(tmp.fd, old.st_mode & 07777);
+
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(tmp.fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            Fail(FileName, errno);
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    if (::fsync(tmp.fd) != 0) Fail(FileName, errno);
+    const int fd = tmp.fd;
+    tmp.fd = -1;
+    if (::close(fd) != 0) Fail(FileName, errno);
+    if (::rename(tmp.path.c_str(), target.c_str()) != 0) Fail(FileName, errno);
+    tmp.path.clear();
+}
+
+}  // namespace fuzzy
