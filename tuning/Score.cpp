@@ -198,6 +198,20 @@ std::string Describe(const Score& s)
     return out.str();
 }
 
+std::string Brief(const Score& s)
+{
+    if (!s.Complete)
+        return "nicht vollst\xC3\xA4ndig bewertet";
+    std::ostringstream out;
+    if (s.Kind == Vehicle::Truck)
+        out << "Ziel erreicht " << s.Truck.Docked() << " von " << s.Truck.Starts() << ", Stra\xC3\x9F" "e verlassen "
+            << s.Truck.LeftRoad();
+    else
+        out << "in Ruhe " << s.Loco.AtRest << " von " << s.Loco.Runs << ", sp\xC3\xA4testens ab "
+            << Fixed(s.Loco.LatestRest, 3) << " s";
+    return out.str();
+}
+
 std::optional<std::string> Unsuitable(const Project& p, Vehicle v)
 {
     if (v == Vehicle::Truck) {

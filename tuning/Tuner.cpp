@@ -221,8 +221,11 @@ Result Tune(const Project& start, const Options& options, const std::atomic<bool
             if (Better(scores[i], scores[pick]))
                 pick = i;
         if (scores[pick].Complete && !Better(res.BestScore, scores[pick])) {
-            if (Better(scores[pick], res.BestScore))
+            if (Better(scores[pick], res.BestScore)) {
                 ++res.Improvements;
+                res.BestRound = round + 1;
+                res.BestSeconds = Elapsed(began);
+            }
             res.Best = candidates[pick];
             res.BestScore = scores[pick];
         }

@@ -49,6 +49,8 @@ struct Result {
     int Rounds = 0;
     long Evaluations = 0;
     int Improvements = 0;
+    int BestRound = 0;           // the round that last improved the score (0: none did)
+    double BestSeconds = 0.0;    // and when it ended, since the start
     double Seconds = 0.0;
     bool Cancelled = false;
 };

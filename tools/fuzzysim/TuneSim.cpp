@@ -117,7 +117,8 @@ int RunTune(const std::vector<std::string>& args) {
         if (pr.Round > 0 && now - lastShown < std::chrono::seconds(1)) return;
         lastShown = now;
         std::cerr << "  " << std::setw(3) << static_cast<int>(pr.Fraction * 100 + 0.5) << " %  Runde " << pr.Round
-                  << ", " << pr.Evaluations << " Kandidaten, " << pr.Improvements << " Verbesserungen\n";
+                  << ", " << pr.Evaluations << " Kandidaten, " << pr.Improvements << " Verbesserungen: "
+                  << tuning::Brief(*pr.Best) << '\n';
     };
     tuning::Result r;
     {
@@ -131,6 +132,9 @@ int RunTune(const std::vector<std::string>& args) {
               << (r.Cancelled ? " (abgebrochen, das Beste bisher wird geschrieben)" : "") << '\n';
     if (!tuning::Better(r.BestScore, r.Start))
         std::cout << "Keine Verbesserung gefunden; das Ergebnis bewertet sich wie der Anfang.\n";
+    else
+        std::cout << "zuletzt verbessert in Runde " << r.BestRound << " nach " << std::fixed << std::setprecision(1)
+                  << r.BestSeconds << " s\n";
     try {
         fuzzy::SaveProject(*outFile, r.Best.A, r.Best.B, r.Best.Out, r.Best.Rules);
     } catch (const fuzzy::ESaveError& e) {
