@@ -200,7 +200,7 @@ std::string Describe(const Score& s)
     return out.str();
 }
 
-std::string Brief(const Score& s)
+std::string OneLine(const Score& s)
 {
     if (!s.Complete)
         return "nicht vollst\xC3\xA4ndig bewertet";

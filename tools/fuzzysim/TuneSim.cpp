@@ -118,7 +118,7 @@ int RunTune(const std::vector<std::string>& args) {
         lastShown = now;
         std::cerr << "  " << std::setw(3) << static_cast<int>(pr.Fraction * 100 + 0.5) << " %  Runde " << pr.Round
                   << ", " << pr.Evaluations << " Kandidaten, " << pr.Improvements << " Verbesserungen: "
-                  << tuning::Brief(*pr.Best) << '\n';
+                  << tuning::OneLine(*pr.Best) << '\n';
     };
     tuning::Result r;
     {
