@@ -16,6 +16,8 @@ constexpr int NumColours = 10;
 // Parameter indices of a term's trapezoid.
 enum TermParam : int { ParamA = 1, ParamB = 2, ParamC = 3, ParamD = 4, ParamH = 5 };
 
+struct RuleTable;
+
 // One linguistic variable: up to five trapezoid terms over a range.
 //
 // Term, parameter and colour indices count from 1. Storage exists for exactly
@@ -49,6 +51,9 @@ public:
     static std::string MakeAbbrev(const std::string& S);
 
     float Membership(int i) const;
+    // The memberships of all used terms at Value into m[0 .. n-1], the same
+    // numbers Membership(1 .. n) gives; returns n (UsedTerms).
+    int Memberships(std::array<float, MaxTerms>& m) const;
     float TermArea(int i) const;
     float TermCentroid(int i) const;
     float Defuzzify() const;
@@ -60,11 +65,18 @@ public:
     int UsedTerms() const;
 
 private:
+    // Inference reads and writes the output's heights directly.
+    friend void Infer(const RuleTable& Rules, const TFuzzy& A, const TFuzzy& B, TFuzzy& Out);
+
     static bool ValidTerm(int i) { return i >= 1 && i <= MaxTerms; }
 
     std::array<std::string, MaxTerms> TermNames{};
     std::array<std::string, MaxTerms> TermAbbrevs{};
     std::array<std::array<float, 5>, MaxTerms> Params{};
+    // Each term's centroid, kept up to date by every write of a corner: the
+    // centroid does not depend on the height, which inference rewrites on
+    // every step, so Defuzzify need not divide once per term.
+    std::array<float, MaxTerms> Centroids{};
     std::array<TColor, NumColours> Colours{};
 };
 
@@ -85,6 +97,7 @@ float MinSingle(float x, float y);
 float MaxSingle(float x, float y);
 
 // Min/max inference: writes each output term's activation into its height.
+// Out must be a variable of its own, not A or B.
 void Infer(const RuleTable& Rules, const TFuzzy& A, const TFuzzy& B, TFuzzy& Out);
 
 // Reads a project file. Shows its own messages; after a format error the three

@@ -3,8 +3,7 @@ FUZZY_PACKAGES=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-  libbenchmark-dev
-  nlohmann-json3-dev
+  nlohmann-json3-dev libbenchmark-dev
   fuzzylite
   fonts-liberation fonts-dejavu-core qt6-translations-l10n
 )

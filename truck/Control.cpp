@@ -1,5 +1,6 @@
 #include "Control.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace dorvane {
@@ -8,9 +9,14 @@ namespace {
 constexpr double Pi = 3.14159265358979323846;
 }
 
+float AttitudeOfHeading(float heading)
+{
+    return static_cast<float>((static_cast<double>(heading) - Pi / 2) * 180.0 / Pi);
+}
+
 float Attitude(const TTruck& truck)
 {
-    return static_cast<float>((static_cast<double>(truck.Heading()) - Pi / 2) * 180.0 / Pi);
+    return AttitudeOfHeading(truck.Heading());
 }
 
 float SteeringDegrees(const TTruck& truck)
@@ -52,9 +58,17 @@ float SteeringFromOutput(const fuzzy::TFuzzy& Ausgang)
 
 void FuzzyControlStep(TTruck& truck, const Controller& c)
 {
-    InferFromTruck(truck, c);
+    FuzzyControlStepFrom(truck, c, truck.Heading());
+}
+
+void FuzzyControlStepFrom(TTruck& truck, const Controller& c, float heading)
+{
+    // The heading serves the attitude input and the step alike: computed once.
+    c.EingangA.Value = truck.RearX;
+    c.EingangB.Value = AttitudeOfHeading(heading);
+    fuzzy::Infer(c.Regeln, c.EingangA, c.EingangB, c.Ausgang);
     truck.Steering = SteeringFromOutput(c.Ausgang);
-    truck.Step(StepSeconds);
+    truck.StepFrom(heading, StepSeconds);
 }
 
 bool Arrived(const TTruck& truck)
@@ -73,23 +87,34 @@ RunResult RunFuzzy(const Controller& c, StartValues start, float speed, int maxS
     r.Start = start;
     TTruck truck;
     PlaceTruck(truck, start.CabX, HeadingForAttitude(start.Attitude), speed);
+    // The heading of the current position serves the record, the next
+    // control step and the result: one arctangent per step.
+    float heading = truck.Heading();
+    if (record)
+        r.Track.reserve(static_cast<std::size_t>(std::min(maxSteps, 2000)) + 1);
 
     auto note = [&] {
-        r.MaxAbsX = std::fmax(r.MaxAbsX, std::fabs(truck.RearX));
+        // fmax without the call: MaxAbsX starts at 0 and is never NaN, and a
+        // NaN position is passed over, as fmax would.
+        const float ax = std::fabs(truck.RearX);
+        if (ax > r.MaxAbsX)
+            r.MaxAbsX = ax;
         if (!OnRoad(truck.RearX))
             r.LeftRoad = true;
         if (record)
-            r.Track.push_back({truck.RearX, truck.RearY, truck.CabX, truck.CabY, Attitude(truck), SteeringDegrees(truck)});
+            r.Track.push_back(
+                {truck.RearX, truck.RearY, truck.CabX, truck.CabY, AttitudeOfHeading(heading), SteeringDegrees(truck)});
     };
     note();
     while (r.Steps < maxSteps && !Arrived(truck)) {
-        FuzzyControlStep(truck, c);
+        FuzzyControlStepFrom(truck, c, heading);
         ++r.Steps;
+        heading = truck.Heading();
         note();
     }
     r.Arrived = Arrived(truck);
     r.X = truck.RearX;
-    r.Attitude = Attitude(truck);
+    r.Attitude = AttitudeOfHeading(heading);
     return r;
 }
 

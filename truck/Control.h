@@ -33,6 +33,8 @@ struct Controller {
 // Attitude ("Lage") in degrees: 0 with the cab straight up the road, positive
 // when the body is turned counter-clockwise from there.
 float Attitude(const TTruck& truck);
+// The same from a heading in radians.
+float AttitudeOfHeading(float heading);
 // Steering angle in degrees.
 float SteeringDegrees(const TTruck& truck);
 // Start heading for a given attitude in degrees.
@@ -51,6 +53,8 @@ void InferFromTruck(const TTruck& truck, const Controller& c);
 float SteeringFromOutput(const fuzzy::TFuzzy& Ausgang);
 // One whole fuzzy control step without drawing: infer, steer, advance 0.1 s.
 void FuzzyControlStep(TTruck& truck, const Controller& c);
+// The same with the truck's Heading() already known.
+void FuzzyControlStepFrom(TTruck& truck, const Controller& c, float heading);
 
 bool Arrived(const TTruck& truck);
 bool OnRoad(float rearX);
