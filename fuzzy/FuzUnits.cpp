@@ -87,10 +87,12 @@ std::string TFuzzy::MakeAbbrev(const std::string& S) {
     return text::CodePointsToUtf8(r);
 }
 
-float TFuzzy::Membership(int i) const {
-    if (CheckTermIndex(i) || !ValidTerm(i)) return 0.0f;
-    const auto& p = Params[i - 1];
-    const float x = Value, a = p[0], b = p[1], c = p[2], d = p[3], h = p[4];
+namespace {
+
+// The trapezoid's membership at x; shared by Membership and Memberships so
+// that both give the same bits.
+inline float Trapezoid(float x, const std::array<float, 5>& p) {
+    const float a = p[0], b = p[1], c = p[2], d = p[3], h = p[4];
     if (x < a) return 0.0f;
     if (x < b) {
         if (a == b) return h;
@@ -102,6 +104,19 @@ float TFuzzy::Membership(int i) const {
         return static_cast<float>(h - (double(x) - c) * h / (double(d) - c));
     }
     return 0.0f;
+}
+
+}  // namespace
+
+float TFuzzy::Membership(int i) const {
+    if (CheckTermIndex(i) || !ValidTerm(i)) return 0.0f;
+    return Trapezoid(Value, Params[i - 1]);
+}
+
+int TFuzzy::Memberships(std::array<float, MaxTerms>& m) const {
+    const int n = UsedTerms();
+    for (int i = 0; i < n; ++i) m[i] = Trapezoid(Value, Params[i]);
+    return n;
 }
 
 float TFuzzy::TermArea(int i) const {
@@ -182,21 +197,29 @@ float MinSingle(float x, float y) { return x <= y ? x : y; }
 float MaxSingle(float x, float y) { return x >= y ? x : y; }
 
 void Infer(const RuleTable& Rules, const TFuzzy& A, const TFuzzy& B, TFuzzy& Out) {
-    for (int k = 1; k <= Out.UsedTerms(); ++k) Out.SetParam(k, ParamH, 0.0f);
+    // Every rule of a column needs the same membership of A's term, every rule
+    // of a row the same of B's: each is computed once per step, not once per
+    // rule. The activations are gathered locally and written once at the end;
+    // slots beyond the output's terms keep their height unless a rule drives
+    // them, exactly as if each rule wrote its own.
+    std::array<float, MaxTerms> ma{}, mb{}, h{};
+    const int usedOut = Out.UsedTerms();
+    for (int k = 1; k <= MaxTerms; ++k) h[k - 1] = k <= usedOut ? 0.0f : Out.GetParam(k, ParamH);
     // Entries <= 0 are "no rule"; entries above 5 name no term slot and are
     // ignored the same way.
-    auto drive = [&Out](std::int32_t k, float w) {
-        if (k > 0 && k <= MaxTerms) Out.SetParam(k, ParamH, MaxSingle(w, Out.GetParam(k, ParamH)));
+    auto drive = [&h](std::int32_t k, float w) {
+        if (k > 0 && k <= MaxTerms) h[k - 1] = MaxSingle(w, h[k - 1]);
     };
+    const int na = A.Memberships(ma);
     if (B.Defined) {
-        for (int i = 1; i <= A.UsedTerms(); ++i) {
-            for (int j = 1; j <= B.UsedTerms(); ++j) {
-                drive(Rules.Get(j, i), MinSingle(A.Membership(i), B.Membership(j)));
-            }
+        const int nb = B.Memberships(mb);
+        for (int i = 0; i < na; ++i) {
+            for (int j = 0; j < nb; ++j) drive(Rules.Entries[static_cast<std::size_t>(j * 5 + i)], MinSingle(ma[i], mb[j]));
         }
     } else {
-        for (int i = 1; i <= A.UsedTerms(); ++i) drive(Rules.Get(1, i), A.Membership(i));
+        for (int i = 0; i < na; ++i) drive(Rules.Entries[static_cast<std::size_t>(i)], ma[i]);
     }
+    for (int k = 1; k <= MaxTerms; ++k) Out.SetParam(k, ParamH, h[k - 1]);
 }
 
 }  // namespace fuzzy

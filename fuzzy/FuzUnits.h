@@ -49,6 +49,9 @@ public:
     static std::string MakeAbbrev(const std::string& S);
 
     float Membership(int i) const;
+    // The memberships of all used terms at Value into m[0 .. n-1], the same
+    // numbers Membership(1 .. n) gives; returns n (UsedTerms).
+    int Memberships(std::array<float, MaxTerms>& m) const;
     float TermArea(int i) const;
     float TermCentroid(int i) const;
     float Defuzzify() const;
@@ -85,6 +88,7 @@ float MinSingle(float x, float y);
 float MaxSingle(float x, float y);
 
 // Min/max inference: writes each output term's activation into its height.
+// Out must be a variable of its own, not A or B.
 void Infer(const RuleTable& Rules, const TFuzzy& A, const TFuzzy& B, TFuzzy& Out);
 
 // Reads a project file. Shows its own messages; after a format error the three

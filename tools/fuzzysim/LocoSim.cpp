@@ -93,10 +93,11 @@ pemrak::LaufOptionen LocoOptions(const Args& a) {
     return o;
 }
 
-void PrintLocoSummary(const pemrak::LaufOptionen& o, const pemrak::Lauf& lauf, std::ostream& out) {
-    const pemrak::Kennzahlen k = pemrak::Auswerten(lauf);
-    const auto ruhe = pemrak::RuheAb(lauf, 1.0f, 0.5f);
-    const auto ruheEng = pemrak::RuheAb(lauf, 0.5f, 0.5f);
+void PrintLocoSummary(const pemrak::Versuch& v, std::ostream& out) {
+    const pemrak::LaufOptionen& o = v.Optionen;
+    const pemrak::Kennzahlen& k = v.Zahlen;
+    const auto& ruhe = v.InRuheAb;
+    const auto& ruheEng = v.GenauAb;
     out << "Lok:             Masse " << o.Start.Masse << " kg, Reibung " << o.Start.Reibung << " N*s/m, Abstand "
         << o.Start.AbstandCm << " cm\n"
         << "Schritte:        erster " << o.ErsterDt << " s, dann " << o.Dt << " s\n"
@@ -159,7 +160,8 @@ int RunLoco(const std::vector<std::string>& args) {
                      "ssen definiert sein).\n";
         return ExitFormatError;
     }
-    const pemrak::Lauf lauf = pemrak::Simuliere(regler, o);
+    const pemrak::Versuch versuch = pemrak::Fahre(regler, o);
+    const pemrak::Lauf& lauf = versuch.Fahrt;
     if (const auto svg = a.Value("--svg")) {
         std::ofstream f(*svg, std::ios::binary);
         WriteLocoSvg(lauf, f);
@@ -173,9 +175,9 @@ int RunLoco(const std::vector<std::string>& args) {
     // error, so that the table can be piped on.
     if (a.Has("--csv")) {
         WriteLocoCsv(lauf, std::cout);
-        PrintLocoSummary(o, lauf, std::cerr);
+        PrintLocoSummary(versuch, std::cerr);
     } else {
-        PrintLocoSummary(o, lauf, std::cout);
+        PrintLocoSummary(versuch, std::cout);
     }
     return ExitOk;
 }

@@ -67,16 +67,7 @@ std::vector<dorvane::StartValues> TruckStarts(const Args& a) {
 
 std::vector<TruckRun> RunTruckStarts(const dorvane::Controller& c, const std::vector<dorvane::StartValues>& starts,
                                      float speed, int maxSteps, bool record) {
-    std::vector<TruckRun> runs;
-    runs.reserve(starts.size());
-    for (const auto& s : starts) {
-        TruckRun r;
-        r.StartRearX = dorvane::RearXAtStart(s);
-        r.Result = dorvane::RunFuzzy(c, s, speed, maxSteps, record);
-        r.Quality = dorvane::Judge(r.Result, r.StartRearX);
-        runs.push_back(std::move(r));
-    }
-    return runs;
+    return dorvane::RunStarts(c, starts, speed, maxSteps, record);
 }
 
 void PrintTruckTable(const std::vector<TruckRun>& runs, float speed, std::ostream& out) {
@@ -91,30 +82,16 @@ void PrintTruckTable(const std::vector<TruckRun>& runs, float speed, std::ostrea
 }
 
 void PrintTruckSummary(const std::vector<TruckRun>& runs, float speed, std::ostream& out) {
-    int arrived = 0, good = 0, mustKeep = 0, kept = 0, maxSteps = 0;
-    double worstX = 0, worstAtt = 0;
-    for (const TruckRun& r : runs) {
-        if (r.Result.Arrived) {
-            ++arrived;
-            worstX = std::max(worstX, double(std::fabs(r.Result.X)));
-            worstAtt = std::max(worstAtt, double(std::fabs(r.Result.Attitude)));
-        }
-        if (r.Quality.Good()) ++good;
-        if (r.Quality.MustKeepRoad) {
-            ++mustKeep;
-            if (r.Quality.KeptRoad) ++kept;
-        }
-        maxSteps = std::max(maxSteps, r.Result.Steps);
-    }
+    const dorvane::GridFigures f = dorvane::Figures(runs);
     out << "\nZusammenfassung bei v = " << speed << " m/s:\n"
         << "  Starts:              " << runs.size() << '\n'
-        << "  angekommen:          " << arrived << '\n'
-        << "  Ziel erreicht:       " << good << " (|x| < 0.1 m und |Lage| < 1 Grad"
+        << "  angekommen:          " << f.Arrived << '\n'
+        << "  Ziel erreicht:       " << f.Docked << " (|x| < 0.1 m und |Lage| < 1 Grad"
         << ", bei Start mit hinten x <= 0 stets auf der Stra\xC3\x9F" "e)\n"
-        << "  auf der Stra\xC3\x9F" "e:      " << kept << " von " << mustKeep << " Starts mit hinten x <= 0\n"
-        << "  gr\xC3\xB6\xC3\x9Fte |x| am Ende: " << Fixed(worstX, 4) << " m\n"
-        << "  gr\xC3\xB6\xC3\x9Fte |Lage| am Ende: " << Fixed(worstAtt, 3) << " Grad\n"
-        << "  meiste Schritte:     " << maxSteps << '\n';
+        << "  auf der Stra\xC3\x9F" "e:      " << f.KeptRoad << " von " << f.MustKeepRoad << " Starts mit hinten x <= 0\n"
+        << "  gr\xC3\xB6\xC3\x9Fte |x| am Ende: " << Fixed(f.WorstX, 4) << " m\n"
+        << "  gr\xC3\xB6\xC3\x9Fte |Lage| am Ende: " << Fixed(f.WorstAttitude, 3) << " Grad\n"
+        << "  meiste Schritte:     " << f.MostSteps << '\n';
 }
 
 void WriteTruckCsv(const std::vector<TruckRun>& runs, std::ostream& out) {

@@ -6,6 +6,7 @@
 
 #include "Args.h"
 #include "Control.h"
+#include "Grid.h"
 
 #include <iosfwd>
 #include <string>
@@ -15,11 +16,7 @@ namespace fuzzysim {
 
 int RunTruck(const std::vector<std::string>& args);
 
-struct TruckRun {
-    dorvane::RunResult Result;
-    dorvane::Quality Quality;
-    float StartRearX = 0.0f;
-};
+using TruckRun = dorvane::StartRun;
 
 // The starts named on the command line: --grid, --start X,LAGE or the default
 // (cab at -10, attitude 0). Throws UsageError for a malformed start.
