@@ -4,12 +4,34 @@
 #include "Text.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace fuzzy {
 
 namespace {
 
 char32_t UpperAscii(char32_t c) { return (c >= U'a' && c <= U'z') ? c - (U'a' - U'A') : c; }
+
+// The centroid of the trapezoid a, b, c, d (the height does not enter).
+float CentroidOf(const std::array<float, 5>& p) {
+    const double a = p[0], b = p[1], c = p[2], d = p[3];
+    float N = static_cast<float>((b - a) * (2.0 * b + a));
+    N = static_cast<float>(3.0 * (c * c - b * b) + N);
+    N = static_cast<float>((d - c) * (2.0 * c + d) + N);
+    const float D = static_cast<float>(3.0 * (d + c - b - a));
+    if (D == 0.0f) return p[0];
+    return static_cast<float>(double(N) / D);
+}
+
+// A number >= 0 that is not -0: the values min and max can pass over
+// without changing any bit.
+inline bool PlainNonNegative(float x) { return x > 0.0f || (x == 0.0f && !std::signbit(x)); }
+
+inline bool MinusZero(float x) { return x == 0.0f && std::signbit(x); }
+
+float AreaOf(const std::array<float, 5>& p) {
+    return static_cast<float>(((double(p[2]) - p[1]) + p[3] - p[0]) * p[4] / 2.0);
+}
 
 }  // namespace
 
@@ -26,6 +48,7 @@ void TFuzzy::Clear() {
         auto& p = Params[i];
         p[0] = p[1] = p[2] = p[3] = 0.0f;
         p[4] = 1.0f;
+        Centroids[i] = CentroidOf(p);
     }
 }
 
@@ -38,6 +61,7 @@ void TFuzzy::Assign(const TFuzzy& Source) {
     TermAbbrevs = Source.TermAbbrevs;
     TermNames = Source.TermNames;
     Params = Source.Params;
+    Centroids = Source.Centroids;
 }
 
 bool TFuzzy::CheckTermIndex(int i) const {
@@ -66,6 +90,7 @@ float TFuzzy::GetParam(int i, int j) const {
 void TFuzzy::SetParam(int i, int j, float v) {
     if (!ValidTerm(i) || j < 1 || j > 5) return;
     Params[i - 1][j - 1] = v;
+    if (j != ParamH) Centroids[i - 1] = CentroidOf(Params[i - 1]);
 }
 
 TColor TFuzzy::GetColour(int i) const { return (i >= 1 && i <= NumColours) ? Colours[i - 1] : colours::Black; }
@@ -121,28 +146,23 @@ int TFuzzy::Memberships(std::array<float, MaxTerms>& m) const {
 
 float TFuzzy::TermArea(int i) const {
     if (!ValidTerm(i)) return 0.0f;
-    const auto& p = Params[i - 1];
-    return static_cast<float>(((double(p[2]) - p[1]) + p[3] - p[0]) * p[4] / 2.0);
+    return AreaOf(Params[i - 1]);
 }
 
 float TFuzzy::TermCentroid(int i) const {
     if (!ValidTerm(i)) return 0.0f;
-    const auto& p = Params[i - 1];
-    const double a = p[0], b = p[1], c = p[2], d = p[3];
-    float N = static_cast<float>((b - a) * (2.0 * b + a));
-    N = static_cast<float>(3.0 * (c * c - b * b) + N);
-    N = static_cast<float>((d - c) * (2.0 * c + d) + N);
-    const float D = static_cast<float>(3.0 * (d + c - b - a));
-    if (D == 0.0f) return p[0];
-    return static_cast<float>(double(N) / D);
+    return Centroids[i - 1];
 }
 
 float TFuzzy::Defuzzify() const {
     float M = 0.0f;
     float S = 0.0f;
-    for (int i = 1; i <= UsedTerms(); ++i) {
-        const float area = TermArea(i);
-        M = static_cast<float>(double(TermCentroid(i)) * area + M);
+    for (int i = 0; i < UsedTerms(); ++i) {
+        const float area = AreaOf(Params[i]);
+        // A term without area (every term that no rule fired) adds a signed
+        // zero to both sums, which changes nothing unless a sum is -0.
+        if (area == 0.0f && std::isfinite(Centroids[i]) && !MinusZero(M) && !MinusZero(S)) continue;
+        M = static_cast<float>(double(Centroids[i]) * area + M);
         S = static_cast<float>(double(area) + S);
     }
     if (S == 0.0f) return RangeMin;
@@ -213,8 +233,36 @@ void Infer(const RuleTable& Rules, const TFuzzy& A, const TFuzzy& B, TFuzzy& Out
     const int na = A.Memberships(ma);
     if (B.Defined) {
         const int nb = B.Memberships(mb);
+        // A rule with a membership of +0 activates its term with +0, which
+        // changes no height as long as all memberships and heights are
+        // numbers >= +0 (no -0, nothing negative, no NaN): then only the rules
+        // between firing terms, usually one to four, need to be looked at.
+        // Anything unusual takes every rule in turn.
+        std::array<int, MaxTerms> fa{}, fb{};
+        int nfa = 0, nfb = 0;
+        bool plain = true;
         for (int i = 0; i < na; ++i) {
-            for (int j = 0; j < nb; ++j) drive(Rules.Entries[static_cast<std::size_t>(j * 5 + i)], MinSingle(ma[i], mb[j]));
+            plain = plain && PlainNonNegative(ma[i]);
+            if (ma[i] > 0.0f) fa[nfa++] = i;
+        }
+        for (int j = 0; j < nb; ++j) {
+            plain = plain && PlainNonNegative(mb[j]);
+            if (mb[j] > 0.0f) fb[nfb++] = j;
+        }
+        for (const float x : h) plain = plain && PlainNonNegative(x);
+        if (plain) {
+            for (int a = 0; a < nfa; ++a) {
+                const int i = fa[a];
+                for (int b = 0; b < nfb; ++b) {
+                    const int j = fb[b];
+                    drive(Rules.Entries[static_cast<std::size_t>(j * 5 + i)], MinSingle(ma[i], mb[j]));
+                }
+            }
+        } else {
+            for (int i = 0; i < na; ++i) {
+                for (int j = 0; j < nb; ++j)
+                    drive(Rules.Entries[static_cast<std::size_t>(j * 5 + i)], MinSingle(ma[i], mb[j]));
+            }
         }
     } else {
         for (int i = 0; i < na; ++i) drive(Rules.Entries[static_cast<std::size_t>(i)], ma[i]);

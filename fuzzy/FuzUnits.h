@@ -68,6 +68,10 @@ private:
     std::array<std::string, MaxTerms> TermNames{};
     std::array<std::string, MaxTerms> TermAbbrevs{};
     std::array<std::array<float, 5>, MaxTerms> Params{};
+    // Each term's centroid, kept up to date by every write of a corner: the
+    // centroid does not depend on the height, which inference rewrites on
+    // every step, so Defuzzify need not divide once per term.
+    std::array<float, MaxTerms> Centroids{};
     std::array<TColor, NumColours> Colours{};
 };
 

@@ -3,7 +3,7 @@ FUZZY_PACKAGES=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  nlohmann-json3-dev
+  nlohmann-json3-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core qt6-translations-l10n
 )
 

@@ -8,9 +8,14 @@ namespace {
 constexpr double Pi = 3.14159265358979323846;
 }
 
+float AttitudeOfHeading(float heading)
+{
+    return static_cast<float>((static_cast<double>(heading) - Pi / 2) * 180.0 / Pi);
+}
+
 float Attitude(const TTruck& truck)
 {
-    return static_cast<float>((static_cast<double>(truck.Heading()) - Pi / 2) * 180.0 / Pi);
+    return AttitudeOfHeading(truck.Heading());
 }
 
 float SteeringDegrees(const TTruck& truck)
@@ -52,9 +57,13 @@ float SteeringFromOutput(const fuzzy::TFuzzy& Ausgang)
 
 void FuzzyControlStep(TTruck& truck, const Controller& c)
 {
-    InferFromTruck(truck, c);
+    // The heading serves the attitude input and the step alike: computed once.
+    const float heading = truck.Heading();
+    c.EingangA.Value = truck.RearX;
+    c.EingangB.Value = AttitudeOfHeading(heading);
+    fuzzy::Infer(c.Regeln, c.EingangA, c.EingangB, c.Ausgang);
     truck.Steering = SteeringFromOutput(c.Ausgang);
-    truck.Step(StepSeconds);
+    truck.StepFrom(heading, StepSeconds);
 }
 
 bool Arrived(const TTruck& truck)
@@ -75,7 +84,11 @@ RunResult RunFuzzy(const Controller& c, StartValues start, float speed, int maxS
     PlaceTruck(truck, start.CabX, HeadingForAttitude(start.Attitude), speed);
 
     auto note = [&] {
-        r.MaxAbsX = std::fmax(r.MaxAbsX, std::fabs(truck.RearX));
+        // fmax without the call: MaxAbsX starts at 0 and is never NaN, and a
+        // NaN position is passed over, as fmax would.
+        const float ax = std::fabs(truck.RearX);
+        if (ax > r.MaxAbsX)
+            r.MaxAbsX = ax;
         if (!OnRoad(truck.RearX))
             r.LeftRoad = true;
         if (record)

@@ -33,6 +33,8 @@ struct Controller {
 // Attitude ("Lage") in degrees: 0 with the cab straight up the road, positive
 // when the body is turned counter-clockwise from there.
 float Attitude(const TTruck& truck);
+// The same from a heading in radians.
+float AttitudeOfHeading(float heading);
 // Steering angle in degrees.
 float SteeringDegrees(const TTruck& truck);
 // Start heading for a given attitude in degrees.

@@ -32,7 +32,12 @@ float TTruck::Heading() const
 
 void TTruck::PredictCab(float dt)
 {
-    const double a = static_cast<double>(Heading()) + Steering;
+    PredictCabFrom(Heading(), dt);
+}
+
+void TTruck::PredictCabFrom(float heading, float dt)
+{
+    const double a = static_cast<double>(heading) + Steering;
     const double d = static_cast<double>(Speed) * dt;
     const float ox = static_cast<float>(std::cos(a) * d);
     const float oy = static_cast<float>(std::sin(a) * d);
@@ -82,6 +87,11 @@ void TTruck::MoveCab(TPointF p)
 
 void TTruck::Step(float dt)
 {
+    StepFrom(Heading(), dt);
+}
+
+void TTruck::StepFrom(float heading, float dt)
+{
     const double d = std::fabs(static_cast<double>(Speed) * dt);
     if (!std::isfinite(d) || !std::isfinite(static_cast<double>(dt)))
         return;  // a step of no definite length moves nothing
@@ -97,7 +107,7 @@ void TTruck::Step(float dt)
     }
     const float part = parts == 1 ? dt : static_cast<float>(static_cast<double>(dt) / parts);
     for (int i = 0; i < parts; ++i) {
-        PredictCab(part);
+        PredictCabFrom(i == 0 ? heading : Heading(), part);
         MoveCab(NextCab);
     }
 }

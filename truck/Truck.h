@@ -30,10 +30,16 @@ struct TTruck {
     float Heading() const;
     // Cab position after dt seconds, into NextCab; nothing else changes.
     void PredictCab(float dt);
+    // The same with the body's heading already known: heading must be the
+    // value Heading() gives for the current position.
+    void PredictCabFrom(float heading, float dt);
     // Moves the cab point to p and drags the rear point after it.
     void MoveCab(TPointF p);
     // Advances the truck by dt seconds.
     void Step(float dt);
+    // The same with Heading() of the current position already known, as the
+    // control loop has it from computing the attitude: saves one arctangent.
+    void StepFrom(float heading, float dt);
     // Sets Length and puts the rear point behind the cab, opposite StartHeading.
     void Place(float length);
     // Body and cab direction as two strokes with the plot's current pen.

@@ -1,0 +1,183 @@
+#include "Score.h"
+
+#include "LocoVersuch.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iomanip>
+#include <sstream>
+
+namespace tuning {
+
+namespace {
+
+const std::vector<dorvane::StartValues>& Starts()
+{
+    static const std::vector<dorvane::StartValues> starts = dorvane::GridStarts();
+    return starts;
+}
+
+const std::vector<float>& StartRearXs()
+{
+    static const std::vector<float> rear = [] {
+        std::vector<float> r;
+        for (const auto& s : Starts())
+            r.push_back(dorvane::RearXAtStart(s));
+        return r;
+    }();
+    return rear;
+}
+
+bool Cancelled(const std::atomic<bool>* cancel)
+{
+    return cancel && cancel->load(std::memory_order_relaxed);
+}
+
+Score EvaluateTruck(Project& p, const Score* bound, const std::atomic<bool>* cancel)
+{
+    Score s;
+    s.Kind = Vehicle::Truck;
+    const dorvane::Controller c{p.A, p.B, p.Out, p.Rules};
+    const int total = static_cast<int>(Starts().size() * TruckSpeeds.size());
+    const int allowedMisses = bound && bound->Complete ? total - bound->Truck.Docked() : total;
+    int misses = 0;
+    // The fast runs are short: a hopeless table shows itself cheaply there.
+    for (const std::size_t g : {std::size_t{1}, std::size_t{0}}) {
+        const float speed = TruckSpeeds[g];
+        std::vector<dorvane::StartRun> runs;
+        runs.reserve(Starts().size());
+        for (std::size_t i = 0; i < Starts().size(); ++i) {
+            if (Cancelled(cancel) || misses > allowedMisses)
+                return s;
+            dorvane::StartRun r;
+            r.StartRearX = StartRearXs()[i];
+            r.Result = dorvane::RunFuzzy(c, Starts()[i], speed, TruckScoreSteps(speed));
+            r.Quality = dorvane::Judge(r.Result, r.StartRearX);
+            if (!r.Quality.Good())
+                ++misses;
+            runs.push_back(std::move(r));
+        }
+        s.Truck.Grid[g] = dorvane::Figures(runs);
+    }
+    if (misses > allowedMisses)
+        return s;
+    s.Complete = true;
+    double worst = 0.0;
+    for (const auto& f : s.Truck.Grid)
+        worst = std::max(worst, f.WorstX / 0.1 + f.WorstAttitude);
+    s.Keys = {-double(s.Truck.Docked()), double(s.Truck.LeftRoad()), worst, -double(s.Truck.Arrived())};
+    return s;
+}
+
+Score EvaluateLoco(Project& p, const Score* bound, const std::atomic<bool>* cancel)
+{
+    Score s;
+    s.Kind = Vehicle::Loco;
+    const pemrak::FuzzyRegler regler{p.A, p.B, p.Out, p.Rules};
+    const pemrak::LaufOptionen basis;
+    const int total = static_cast<int>(pemrak::LaborMassen().size() * pemrak::LaborSchritte().size());
+    const int allowedMisses = bound && bound->Complete ? total - bound->Loco.AtRest : total;
+    LocoFigures& f = s.Loco;
+    for (const float masse : pemrak::LaborMassen()) {
+        for (const float dt : pemrak::LaborSchritte()) {
+            if (Cancelled(cancel) || f.Runs - f.AtRest > allowedMisses)
+                return s;
+            pemrak::LaufOptionen o = basis;
+            o.Start.Masse = masse;
+            o.Dt = dt;
+            const pemrak::Versuch v = pemrak::Fahre(regler, o);
+            ++f.Runs;
+            if (v.GenauAb)
+                ++f.AtRest;
+            f.LatestRest = std::max(f.LatestRest, double(v.GenauAb.value_or(v.Zahlen.EndeT)));
+            f.Overshoot = std::max(f.Overshoot, double(v.Zahlen.UeberschwingenCm));
+            const double miss = std::fabs(double(v.Zahlen.EndeSCm)) + std::fabs(double(v.Zahlen.EndeVCms));
+            f.EndMiss += std::isfinite(miss) ? miss : 1.0e9;
+        }
+    }
+    if (f.Runs - f.AtRest > allowedMisses)
+        return s;
+    s.Complete = true;
+    s.Keys = {-double(f.AtRest), f.LatestRest, f.Overshoot, f.EndMiss};
+    return s;
+}
+
+std::string Fixed(double v, int decimals)
+{
+    std::ostringstream s;
+    s << std::fixed << std::setprecision(decimals) << v;
+    return s.str();
+}
+
+}  // namespace
+
+int TruckScoreSteps(float speed)
+{
+    const double perStep = std::fabs(double(speed) * dorvane::StepSeconds);
+    if (!(perStep > 0.0))
+        return dorvane::DefaultMaxSteps;
+    return static_cast<int>(std::min(double(dorvane::DefaultMaxSteps), std::ceil(150.0 / perStep)));
+}
+
+bool Better(const Score& a, const Score& b)
+{
+    if (a.Complete != b.Complete)
+        return a.Complete;
+    if (!a.Complete)
+        return false;
+    // NaN never wins: a key that is not a number counts as the worst.
+    for (std::size_t i = 0; i < a.Keys.size(); ++i) {
+        const double x = std::isnan(a.Keys[i]) ? HUGE_VAL : a.Keys[i];
+        const double y = std::isnan(b.Keys[i]) ? HUGE_VAL : b.Keys[i];
+        if (x != y)
+            return x < y;
+    }
+    return false;
+}
+
+std::string Describe(const Score& s)
+{
+    if (!s.Complete)
+        return "nicht vollst\xC3\xA4ndig bewertet";
+    std::ostringstream out;
+    if (s.Kind == Vehicle::Truck) {
+        const TruckFigures& t = s.Truck;
+        out << "Ziel erreicht:     ";
+        for (std::size_t g = 0; g < TruckSpeeds.size(); ++g)
+            out << (g ? ", " : "") << t.Grid[g].Docked << " von " << t.Grid[g].Starts << " bei " << TruckSpeeds[g]
+                << " m/s";
+        out << "\nStra\xC3\x9F" "e verlassen:  " << t.LeftRoad() << " Starts (hinten x <= 0 beim Start)\n"
+            << "angekommen:        " << t.Arrived() << " von " << t.Starts() << '\n'
+            << "gr\xC3\xB6\xC3\x9Fte |x| am Ende: "
+            << Fixed(std::max(t.Grid[0].WorstX, t.Grid[1].WorstX), 4) << " m, gr\xC3\xB6\xC3\x9Fte |Lage| am Ende: "
+            << Fixed(std::max(t.Grid[0].WorstAttitude, t.Grid[1].WorstAttitude), 3) << " Grad";
+    } else {
+        const LocoFigures& l = s.Loco;
+        out << "in Ruhe:           " << l.AtRest << " von " << l.Runs
+            << " L\xC3\xA4ufen (|s| < 0.5 cm, |v| < 0.5 cm/s; 1, 2, 4 kg; Schritte 0.055 s und 0.1 s)\n"
+            << "sp\xC3\xA4testens ab:     t = " << Fixed(l.LatestRest, 3) << " s\n"
+            << "\xC3\x9C" "berschwingen:    " << Fixed(l.Overshoot, 4) << " cm hinter der Marke";
+    }
+    return out.str();
+}
+
+std::optional<std::string> Unsuitable(const Project& p, Vehicle v)
+{
+    if (v == Vehicle::Truck) {
+        if (!p.A.Defined || !p.Out.Defined)
+            return std::string("Eingang A und/oder Ausgang (noch) nicht definiert!");
+        return std::nullopt;
+    }
+    if (!p.A.Defined || !p.B.Defined || !p.Out.Defined)
+        return std::string("Kein (geeignetes) Fuzzyprojekt vorhanden (Eingang A, Eingang B und Ausgang m\xC3\xBC"
+                           "ssen definiert sein).");
+    return std::nullopt;
+}
+
+Score Evaluate(const Project& p, Vehicle v, const Score* bound, const std::atomic<bool>* cancel)
+{
+    Project copy = p;
+    return v == Vehicle::Truck ? EvaluateTruck(copy, bound, cancel) : EvaluateLoco(copy, bound, cancel);
+}
+
+}  // namespace tuning

@@ -1,0 +1,83 @@
+#pragma once
+
+// How well a controller does on its vehicle, as a score that compares
+// lexicographically and prints in German.
+//
+// Truck: the grid at -1 m/s and at -10 m/s; first the number of docked starts
+// at both speeds together, then the number of starts that left the road, then
+// the worst end position (|x| in tenths of a metre plus |attitude| in degrees,
+// each measured against its goal of 0.1 m and 1 degree), then, to tell
+// otherwise equal tables apart, the number of arrivals.
+//
+// Locomotive: masses 1, 2 and 4 kg at steps of 0.055 s and 0.1 s, friction 3,
+// 100 cm from the mark; first the number of runs at rest within 0.5 cm and
+// 0.5 cm/s, then the latest time of coming to rest, then the largest
+// overshoot, then how far from rest the runs end.
+
+#include "FuzUnits.h"
+#include "Grid.h"
+
+#include <array>
+#include <atomic>
+#include <optional>
+#include <string>
+
+namespace tuning {
+
+enum class Vehicle { Truck, Loco };
+
+// The three variables and the rule table of a project.
+struct Project {
+    fuzzy::TFuzzy A, B, Out;
+    fuzzy::RuleTable Rules;
+};
+
+// The speeds of the truck grid that the score judges.
+constexpr std::array<float, 2> TruckSpeeds{-1.0f, -10.0f};
+// A scored truck run ends after 150 m of driving: no docking run of the
+// grid comes near it, and a truck circling for ever costs no more.
+int TruckScoreSteps(float speed);
+
+struct TruckFigures {
+    std::array<dorvane::GridFigures, 2> Grid;  // at TruckSpeeds[0] and [1]
+    int Docked() const { return Grid[0].Docked + Grid[1].Docked; }
+    int Starts() const { return Grid[0].Starts + Grid[1].Starts; }
+    int LeftRoad() const { return Grid[0].LeftRoad() + Grid[1].LeftRoad(); }
+    int Arrived() const { return Grid[0].Arrived + Grid[1].Arrived; }
+};
+
+struct LocoFigures {
+    int Runs = 0;
+    int AtRest = 0;              // within 0.5 cm and 0.5 cm/s up to the end
+    double LatestRest = 0.0;     // s; a run never at rest counts with its end time
+    double Overshoot = 0.0;      // cm past the mark, the largest of all runs
+    double EndMiss = 0.0;        // sum over the runs of |s| + |v| at the end (cm, cm/s)
+};
+
+struct Score {
+    Vehicle Kind = Vehicle::Truck;
+    // False when the evaluation was cut short (cancelled, or hopeless against
+    // a bound): such a score is worse than every complete one.
+    bool Complete = false;
+    TruckFigures Truck;
+    LocoFigures Loco;
+    // Compared in this order, smaller is better.
+    std::array<double, 4> Keys{};
+};
+
+// a is strictly better than b.
+bool Better(const Score& a, const Score& b);
+
+// The figures in German, one line each, without a final newline.
+std::string Describe(const Score& s);
+
+// Why a project cannot be scored for the vehicle (German), or nothing.
+std::optional<std::string> Unsuitable(const Project& p, Vehicle v);
+
+// Runs the vehicle's test set on a copy of the project. When bound is given,
+// the evaluation stops as soon as the project can no longer reach the bound's
+// first key (returning an incomplete score); a set cancel flag stops it too.
+Score Evaluate(const Project& p, Vehicle v, const Score* bound = nullptr,
+               const std::atomic<bool>* cancel = nullptr);
+
+}  // namespace tuning

@@ -1,0 +1,67 @@
+#pragma once
+
+// The tuner: a seeded local search over the rule table and, on request, the
+// corners of the terms, that keeps whatever improves the vehicle's score.
+//
+// Each round draws a fixed number of candidates from the best project so far;
+// which candidates, is decided by the seed and the round alone. The threads
+// only share out their evaluation, and the best candidate of the round (the
+// first one on a tie) replaces the best so far when it is not worse. So a run
+// with the same seed and number of rounds gives the same project on any number
+// of threads, and the result never scores worse than the start.
+
+#include "Score.h"
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+
+namespace tuning {
+
+struct Options {
+    Vehicle Kind = Vehicle::Truck;
+    bool Terms = false;         // also move the corners of the terms
+    double Seconds = 60.0;      // ends after the round in which this time passes
+    int MaxRounds = 0;          // ends after this many rounds; 0 = no limit
+    std::uint64_t Seed = 1;
+    int Threads = 0;            // 0 = every core
+    int CandidatesPerRound = 24;
+};
+
+struct Progress {
+    int Round = 0;               // rounds done
+    long Evaluations = 0;        // candidates scored so far
+    double Seconds = 0.0;        // since the start
+    double Fraction = 0.0;       // of the allowed time or rounds, 0 .. 1
+    const Score* Best = nullptr;
+    const Project* BestProject = nullptr;
+    int Improvements = 0;
+};
+
+// Called once before the first round and after every round, on the thread
+// that called Tune. Pointers are valid during the call only.
+using ProgressFn = std::function<void(const Progress&)>;
+
+struct Result {
+    Project Best;
+    Score Start;
+    Score BestScore;
+    int Rounds = 0;
+    long Evaluations = 0;
+    int Improvements = 0;
+    double Seconds = 0.0;
+    bool Cancelled = false;
+};
+
+// Tunes a copy of start. The cancel flag, when given, is read by the runs as
+// they go; once it is set the round under way is cut short and the best
+// project found so far is returned (Cancelled true). Throws
+// std::invalid_argument with a German message when the project does not fit
+// the vehicle (see Unsuitable).
+Result Tune(const Project& start, const Options& options, const std::atomic<bool>* cancel = nullptr,
+            const ProgressFn& progress = {});
+
+// The candidates of one round, as Tune draws them (exposed for the tests).
+std::vector<Project> DrawCandidates(const Project& best, const Project& start, const Options& options, int round);
+
+}  // namespace tuning
