@@ -136,6 +136,26 @@ TEST_F(TruckLaborTest, FiguresShownAreTheSharedGridRunsAtTheChosenSpeed)
     }
 }
 
+TEST_F(TruckLaborTest, GridSharedOutOverThreadsGivesTheSameRunsInStartOrder)
+{
+    const auto eins = labor::RechneTruckRaster(Schlecht, -10.0f, nullptr, 1);
+    for (const int teile : {2, 5}) {
+        SCOPED_TRACE(teile);
+        const auto viele = labor::RechneTruckRaster(Schlecht, -10.0f, nullptr, teile);
+        ASSERT_EQ(viele.Raster.Runs.size(), eins.Raster.Runs.size());
+        EXPECT_FALSE(viele.Raster.Cancelled);
+        ErwarteGleich(viele.Raster.Figures, eins.Raster.Figures);
+        for (std::size_t i = 0; i < eins.Raster.Runs.size(); ++i) {
+            const auto& a = eins.Raster.Runs[i].Result;
+            const auto& b = viele.Raster.Runs[i].Result;
+            EXPECT_EQ(a.Start.CabX, b.Start.CabX);
+            EXPECT_EQ(a.Start.Attitude, b.Start.Attitude);
+            EXPECT_EQ(a.X, b.X);
+            EXPECT_EQ(a.Track.size(), b.Track.size());
+        }
+    }
+}
+
 TEST_F(TruckLaborTest, SwitchingTheSpeedRecomputesAtTheNewSpeed)
 {
     TruckLabor lab;

@@ -119,3 +119,19 @@ TEST(RegelnVerbessern, ApplyIsOfferedOnlyWhenTheSearchImproved)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(RegelnVerbessern, ClosingTheDialogStopsTheSearch)
+{
+    const labor::Projekt start = OhneRegeln("lok.fuz");
+    RegelnVerbessern d;
+    d.setProjekt(start.A, start.B, start.Out, start.Regeln);
+    d.setOptionen(LokSuche());
+    d.starten();
+    ASSERT_TRUE(d.laeuft());
+    d.reject();
+    EXPECT_FALSE(d.laeuft()) << "a closed dialog must not search on unseen";
+}
+
+}  // namespace

@@ -167,6 +167,9 @@ bool LokLabor::setEinstellung(const LokEinstellung& e)
         Status_->setText(QStringLiteral("<span style='color:#c00000'>%1</span>").arg(fehler));
         return false;
     }
+    // Leaving a field after Enter reports the same settings a second time.
+    const bool gleich = e.Reibung == Einstellung_.Reibung && e.AbstandCm == Einstellung_.AbstandCm &&
+                        e.Dt == Einstellung_.Dt && (Ergebnis_ || rechnet());
     Einstellung_ = e;
     Reibung_->setNumber(e.Reibung);
     Abstand_->setNumber(e.AbstandCm);
@@ -175,7 +178,10 @@ bool LokLabor::setEinstellung(const LokEinstellung& e)
         Schritt_->setCurrentIndex(e.Dt == Schritte[1] ? 1 : 0);
     }
     Status_->clear();
-    NeuRechnen();
+    if (!gleich)
+        NeuRechnen();
+    else
+        Markieren();
     return true;
 }
 

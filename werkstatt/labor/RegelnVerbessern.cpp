@@ -192,16 +192,25 @@ void RegelnVerbessern::starten()
                 }
                 // The dialog reads the newest state when it gets round to it;
                 // a dialog already gone receives nothing.
-                QMetaObject::invokeMethod(dialog, [dialog] {
-                    if (dialog)
-                        dialog->Fortschritt();
-                }, Qt::QueuedConnection);
+                if (dialog)
+                    QMetaObject::invokeMethod(dialog, [dialog] {
+                        if (dialog)
+                            dialog->Fortschritt();
+                    }, Qt::QueuedConnection);
             });
         } catch (const std::exception& e) {
             a.Fehler = e.what();
         }
         return a;
     }));
+}
+
+void RegelnVerbessern::reject()
+{
+    abbrechen();
+    if (Watcher_.isRunning())
+        Watcher_.waitForFinished();
+    QDialog::reject();
 }
 
 void RegelnVerbessern::abbrechen()

@@ -50,7 +50,8 @@ public:
     std::optional<tuning::Score> besteWertungBisher() const { return BesteWertung_; }
     QString status() const;
 
-    Ui::RegelnVerbessern* ui() const { return Ui_.get(); }
+    // Closing the dialog stops a search under way first.
+    void reject() override;
 
 signals:
     // "Übernehmen": the improved project, to be applied as one change.

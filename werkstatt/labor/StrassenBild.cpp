@@ -133,12 +133,12 @@ int StrassenBild::StartBei(QPointF p) const
     return best;
 }
 
-void StrassenBild::ZeichneHintergrund()
+void StrassenBild::ZeichneStrasse()
 {
     const qreal dpr = devicePixelRatioF();
-    Puffer_ = QPixmap(size() * dpr);
-    Puffer_.setDevicePixelRatio(dpr);
-    QPainter p(&Puffer_);
+    Strasse_ = QPixmap(size() * dpr);
+    Strasse_.setDevicePixelRatio(dpr);
+    QPainter p(&Strasse_);
     p.fillRect(rect(), Gras);
     // A little texture in the verges, the same every time.
     quint32 zufall = 1234;
@@ -172,30 +172,45 @@ void StrassenBild::ZeichneHintergrund()
     // The target line x = 0.
     p.setPen(QPen(QColor(255, 0, 0), 1.5, Qt::DashLine));
     p.drawLine(QPointF(kx, 0), QPointF(kx, ziel));
+}
 
+void StrassenBild::ZeichneHintergrund()
+{
+    if (Strasse_.size() != size() * devicePixelRatioF())
+        ZeichneStrasse();
+    Puffer_ = Strasse_;
     if (!Ergebnis_)
         return;
+    QPainter p(&Puffer_);
+    p.setRenderHint(QPainter::Antialiasing);
     // The tracks of the rear point; the selected one last, broader and with a
     // white edge so that it stands out among the others.
+    // A polyline of the rear point's path with segments of about two pixels:
+    // at -1 m/s a step moves the truck only 10 cm, and a hundred and sixty
+    // tracks of one-pixel segments take the painter far longer than the
+    // simulation. The last point moves on until it is two pixels from the
+    // one before, so the line still ends where the track ends.
     auto pfadVon = [this](const dorvane::StartRun& t) {
-        QPainterPath pfad;
-        bool erster = true;
+        QVector<QPointF> pfad;
+        pfad.reserve(static_cast<int>(t.Result.Track.size()));
         for (const dorvane::TrackPoint& pt : t.Result.Track) {
             if (!Endlich(pt))
                 break;
             const QPointF q = ZuBild(pt.RearX, pt.RearY);
-            if (erster)
-                pfad.moveTo(q);
+            if (pfad.size() >= 2 && QLineF(pfad[pfad.size() - 2], q).length() < 2.0)
+                pfad.back() = q;
             else
-                pfad.lineTo(q);
-            erster = false;
+                pfad.append(q);
         }
         return pfad;
     };
     auto zeichneBahn = [&](const dorvane::StartRun& t, double breite) {
-        p.setPen(QPen(Farbe(Beurteile(t.Quality)), breite, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        // A pen of one pixel takes the painter's fast path for thin lines.
+        QPen stift(Farbe(Beurteile(t.Quality)), breite, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+        stift.setCosmetic(breite <= 1.0);
+        p.setPen(stift);
         p.setBrush(Qt::NoBrush);
-        p.drawPath(pfadVon(t));
+        p.drawPolyline(pfadVon(t));
         if (!t.Result.Track.empty() && Endlich(t.Result.Track.front())) {
             p.setBrush(Farbe(Beurteile(t.Quality)));
             p.setPen(Qt::NoPen);
@@ -204,12 +219,12 @@ void StrassenBild::ZeichneHintergrund()
     };
     for (std::size_t i = 0; i < Ergebnis_->Raster.Runs.size(); ++i)
         if (static_cast<int>(i) != Start_)
-            zeichneBahn(Ergebnis_->Raster.Runs[i], 1.1);
+            zeichneBahn(Ergebnis_->Raster.Runs[i], 1.0);
     if (Start_ >= 0 && Start_ < static_cast<int>(Ergebnis_->Raster.Runs.size())) {
         const dorvane::StartRun& t = Ergebnis_->Raster.Runs[static_cast<std::size_t>(Start_)];
         p.setPen(QPen(Qt::white, 4.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(Qt::NoBrush);
-        p.drawPath(pfadVon(t));
+        p.drawPolyline(pfadVon(t));
         zeichneBahn(t, 2.2);
     }
 }

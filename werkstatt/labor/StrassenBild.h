@@ -46,6 +46,7 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
 
 private:
+    void ZeichneStrasse();
     void ZeichneHintergrund();
     void ZeichneTruck(QPainter& p, const dorvane::TrackPoint& t) const;
 
@@ -53,7 +54,8 @@ private:
     bool Veraltet_ = false;
     int Start_ = -1;
     int Schritt_ = -1;
-    QPixmap Puffer_;  // road and tracks, redrawn only when they change
+    QPixmap Strasse_;  // the road alone, redrawn only when the size changes
+    QPixmap Puffer_;   // road and tracks, redrawn only when they change
     bool PufferGueltig_ = false;
 };
 

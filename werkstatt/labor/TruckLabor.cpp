@@ -24,6 +24,11 @@ QString Fett(const QString& name, const QString& wert)
     return name + QStringLiteral(" <b>") + wert + QStringLiteral("</b>");
 }
 
+QString Hinweis()
+{
+    return QStringLiteral("Klick auf eine Bahn spielt diesen Start in Zeitlupe ab.");
+}
+
 QString Legende()
 {
     auto eintrag = [](TruckUrteil u, const char* text) {
@@ -89,7 +94,7 @@ TruckLabor::TruckLabor(QWidget* parent)
     zahlen->addWidget(legende, 1, 2);
 
     Bild_ = new StrassenBild(this);
-    Wiedergabe_ = new QLabel(QStringLiteral("Klick auf eine Bahn spielt diesen Start in Zeitlupe ab."), this);
+    Wiedergabe_ = new QLabel(Hinweis(), this);
     Wiedergabe_->setObjectName(QStringLiteral("wiedergabe"));
 
     auto* layout = new QVBoxLayout(this);
@@ -135,6 +140,7 @@ void TruckLabor::NeuRechnen()
         return;
     // The replay belongs to the project on screen, which is about to go.
     Anhalten();
+    Wiedergabe_->setText(Hinweis());
     Rechnung_.Anstossen([p = Projekt_, v = geschwindigkeit()](const std::atomic<bool>& abbruch) {
         return RechneTruckRaster(p, v, &abbruch);
     });
@@ -191,7 +197,7 @@ void TruckLabor::waehleStart(int start)
     if (rechnet() || !Ergebnis_ || start < 0 || start >= static_cast<int>(Ergebnis_->Raster.Runs.size())) {
         Start_ = -1;
         Bild_->setAuswahl(-1, -1);
-        Wiedergabe_->setText(QStringLiteral("Klick auf eine Bahn spielt diesen Start in Zeitlupe ab."));
+        Wiedergabe_->setText(Hinweis());
         return;
     }
     Start_ = start;

@@ -22,7 +22,10 @@ struct TruckErgebnis {
     bool Definiert = false;   // false: input A or the output is missing, nothing was run
 };
 
-// The grid at the given speed; stops early when abbruch is set.
-TruckErgebnis RechneTruckRaster(Projekt p, float geschwindigkeit, const std::atomic<bool>* abbruch = nullptr);
+// The grid at the given speed; stops early when abbruch is set. The starts
+// are shared out over up to `teile` threads (each with its own copy of the
+// project); the runs and figures are the same as from one thread.
+TruckErgebnis RechneTruckRaster(Projekt p, float geschwindigkeit, const std::atomic<bool>* abbruch = nullptr,
+                                int teile = 0);
 
 }  // namespace labor
