@@ -224,7 +224,7 @@ void Infer(const RuleTable& Rules, const TFuzzy& A, const TFuzzy& B, TFuzzy& Out
     // them, exactly as if each rule wrote its own.
     std::array<float, MaxTerms> ma{}, mb{}, h{};
     const int usedOut = Out.UsedTerms();
-    for (int k = 1; k <= MaxTerms; ++k) h[k - 1] = k <= usedOut ? 0.0f : Out.GetParam(k, ParamH);
+    for (int k = 0; k < MaxTerms; ++k) h[k] = k < usedOut ? 0.0f : Out.Params[k][ParamH - 1];
     // Entries <= 0 are "no rule"; entries above 5 name no term slot and are
     // ignored the same way.
     auto drive = [&h](std::int32_t k, float w) {
@@ -267,7 +267,7 @@ void Infer(const RuleTable& Rules, const TFuzzy& A, const TFuzzy& B, TFuzzy& Out
     } else {
         for (int i = 0; i < na; ++i) drive(Rules.Entries[static_cast<std::size_t>(i)], ma[i]);
     }
-    for (int k = 1; k <= MaxTerms; ++k) Out.SetParam(k, ParamH, h[k - 1]);
+    for (int k = 0; k < MaxTerms; ++k) Out.Params[k][ParamH - 1] = h[k];
 }
 
 }  // namespace fuzzy

@@ -16,6 +16,8 @@ constexpr int NumColours = 10;
 // Parameter indices of a term's trapezoid.
 enum TermParam : int { ParamA = 1, ParamB = 2, ParamC = 3, ParamD = 4, ParamH = 5 };
 
+struct RuleTable;
+
 // One linguistic variable: up to five trapezoid terms over a range.
 //
 // Term, parameter and colour indices count from 1. Storage exists for exactly
@@ -63,6 +65,9 @@ public:
     int UsedTerms() const;
 
 private:
+    // Inference reads and writes the output's heights directly.
+    friend void Infer(const RuleTable& Rules, const TFuzzy& A, const TFuzzy& B, TFuzzy& Out);
+
     static bool ValidTerm(int i) { return i >= 1 && i <= MaxTerms; }
 
     std::array<std::string, MaxTerms> TermNames{};

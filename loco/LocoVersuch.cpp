@@ -1,12 +1,19 @@
 #include "LocoVersuch.h"
 
+#include <utility>
+
 namespace pemrak {
 
 Versuch Fahre(const FuzzyRegler& regler, const LaufOptionen& o)
 {
+    return Bewerte(o, Simuliere(regler, o));
+}
+
+Versuch Bewerte(const LaufOptionen& o, Lauf fahrt)
+{
     Versuch v;
     v.Optionen = o;
-    v.Fahrt = Simuliere(regler, o);
+    v.Fahrt = std::move(fahrt);
     v.Zahlen = Auswerten(v.Fahrt);
     v.InRuheAb = RuheAb(v.Fahrt, RuheSCm, RuheVCms);
     v.GenauAb = RuheAb(v.Fahrt, GenauSCm, RuheVCms);

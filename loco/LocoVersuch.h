@@ -26,6 +26,9 @@ struct Versuch {
     std::optional<float> GenauAb;     // |s| < 0.5 cm, |v| < 0.5 cm/s to the end
 };
 
+// The figures of a run made with these options.
+Versuch Bewerte(const LaufOptionen& o, Lauf fahrt);
+
 // One run under fuzzy control with its figures. The caller checks the start
 // values and the controller first, as for Simuliere.
 Versuch Fahre(const FuzzyRegler& regler, const LaufOptionen& o);

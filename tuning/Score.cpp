@@ -11,6 +11,9 @@ namespace tuning {
 
 namespace {
 
+constexpr float LostBesideLine = 30.0f;  // m
+constexpr float LostAboveStart = 10.0f;  // m
+
 const std::vector<dorvane::StartValues>& Starts()
 {
     static const std::vector<dorvane::StartValues> starts = dorvane::GridStarts();
@@ -26,6 +29,40 @@ const std::vector<float>& StartRearXs()
         return r;
     }();
     return rear;
+}
+
+// A scored truck run: the control loop of dorvane::RunFuzzy, given up as
+// lost once the rear point is 30 m beside the target line or 10 m above
+// where it started (the truck has turned round), or after 150 m of driving.
+// None of these can end in docking on the road; giving up early keeps a
+// hopeless table cheap.
+dorvane::RunResult ScoreRun(const dorvane::Controller& c, dorvane::StartValues start, float speed)
+{
+    dorvane::RunResult r;
+    r.Start = start;
+    dorvane::TTruck truck;
+    dorvane::PlaceTruck(truck, start.CabX, dorvane::HeadingForAttitude(start.Attitude), speed);
+    const float startY = truck.RearY;
+    const int maxSteps = TruckScoreSteps(speed);
+    auto note = [&] {
+        const float ax = std::fabs(truck.RearX);
+        if (ax > r.MaxAbsX)
+            r.MaxAbsX = ax;
+        if (!dorvane::OnRoad(truck.RearX))
+            r.LeftRoad = true;
+    };
+    note();
+    while (r.Steps < maxSteps && !dorvane::Arrived(truck)) {
+        if (!(std::fabs(truck.RearX) <= LostBesideLine && truck.RearY <= startY + LostAboveStart))
+            break;
+        dorvane::FuzzyControlStep(truck, c);
+        ++r.Steps;
+        note();
+    }
+    r.Arrived = dorvane::Arrived(truck);
+    r.X = truck.RearX;
+    r.Attitude = dorvane::Attitude(truck);
+    return r;
 }
 
 bool Cancelled(const std::atomic<bool>* cancel)
@@ -51,7 +88,7 @@ Score EvaluateTruck(Project& p, const Score* bound, const std::atomic<bool>* can
                 return s;
             dorvane::StartRun r;
             r.StartRearX = StartRearXs()[i];
-            r.Result = dorvane::RunFuzzy(c, Starts()[i], speed, TruckScoreSteps(speed));
+            r.Result = ScoreRun(c, Starts()[i], speed);
             r.Quality = dorvane::Judge(r.Result, r.StartRearX);
             if (!r.Quality.Good())
                 ++misses;
@@ -158,6 +195,20 @@ std::string Describe(const Score& s)
             << "sp\xC3\xA4testens ab:     t = " << Fixed(l.LatestRest, 3) << " s\n"
             << "\xC3\x9C" "berschwingen:    " << Fixed(l.Overshoot, 4) << " cm hinter der Marke";
     }
+    return out.str();
+}
+
+std::string Brief(const Score& s)
+{
+    if (!s.Complete)
+        return "nicht vollst\xC3\xA4ndig bewertet";
+    std::ostringstream out;
+    if (s.Kind == Vehicle::Truck)
+        out << "Ziel erreicht " << s.Truck.Docked() << " von " << s.Truck.Starts() << ", Stra\xC3\x9F" "e verlassen "
+            << s.Truck.LeftRoad();
+    else
+        out << "in Ruhe " << s.Loco.AtRest << " von " << s.Loco.Runs << ", sp\xC3\xA4testens ab "
+            << Fixed(s.Loco.LatestRest, 3) << " s";
     return out.str();
 }
 

@@ -34,8 +34,11 @@ struct Project {
 
 // The speeds of the truck grid that the score judges.
 constexpr std::array<float, 2> TruckSpeeds{-1.0f, -10.0f};
-// A scored truck run ends after 150 m of driving: no docking run of the
-// grid comes near it, and a truck circling for ever costs no more.
+// A scored truck run ends after 150 m of driving (no docking run of the grid
+// comes near it), or earlier as lost when the rear point is 30 m beside the
+// target line or 10 m above its start: a truck circling for ever or leaving
+// the picture costs little. Docked starts are therefore the same as in
+// dorvane::RunFuzzy; only the figures of runs that never dock may differ.
 int TruckScoreSteps(float speed);
 
 struct TruckFigures {
@@ -70,6 +73,8 @@ bool Better(const Score& a, const Score& b);
 
 // The figures in German, one line each, without a final newline.
 std::string Describe(const Score& s);
+// The first figures in one short line, for a progress display.
+std::string Brief(const Score& s);
 
 // Why a project cannot be scored for the vehicle (German), or nothing.
 std::optional<std::string> Unsuitable(const Project& p, Vehicle v);

@@ -134,10 +134,33 @@ Result Tune(const Project& start, const Options& options, const std::atomic<bool
     const int threads = options.Threads > 0 ? options.Threads
                                             : std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
     auto cancelled = [cancel] { return cancel && cancel->load(std::memory_order_relaxed); };
+    // The runs read one flag: set by the caller's cancel or when the time is
+    // up. A round it cuts short is dropped whole, so the result is always
+    // that of the rounds completed, the same on any machine.
+    std::atomic<bool> stop{false};
+    std::atomic<bool> finished{false};
+    const auto deadline = began + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                                      std::chrono::duration<double>(options.Seconds > 0 ? options.Seconds : 1e9));
+    std::thread watcher([&] {
+        while (!finished.load()) {
+            if (cancelled() || std::chrono::steady_clock::now() >= deadline)
+                stop.store(true);
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    });
+    struct JoinAtEnd {
+        std::atomic<bool>& finished;
+        std::thread& watcher;
+        ~JoinAtEnd()
+        {
+            finished.store(true);
+            watcher.join();
+        }
+    } joinAtEnd{finished, watcher};
 
     Result res;
     res.Best = start;
-    res.Start = Evaluate(start, options.Kind, nullptr, cancel);
+    res.Start = Evaluate(start, options.Kind, nullptr, cancel);  // the time limit spares the start
     res.BestScore = res.Start;
     auto report = [&] {
         if (!progress)
@@ -166,8 +189,8 @@ Result Tune(const Project& start, const Options& options, const std::atomic<bool
     for (int round = 0;; ++round) {
         if (options.MaxRounds > 0 && round >= options.MaxRounds)
             break;
-        if (options.Seconds > 0 && Elapsed(began) >= options.Seconds)
-            break;
+        if (stop.load() && !cancelled())
+            break;  // time is up
         if (options.MaxRounds <= 0 && !(options.Seconds > 0))
             break;  // no limit given: nothing to do
         if (cancelled()) {
@@ -180,7 +203,7 @@ Result Tune(const Project& start, const Options& options, const std::atomic<bool
         const Score bound = res.BestScore;
         auto work = [&] {
             for (std::size_t i = next++; i < candidates.size(); i = next++)
-                scores[i] = Evaluate(candidates[i], options.Kind, &bound, cancel);
+                scores[i] = Evaluate(candidates[i], options.Kind, &bound, &stop);
         };
         std::vector<std::thread> helpers;
         for (int t = 1; t < std::min<int>(threads, static_cast<int>(candidates.size())); ++t)
@@ -188,24 +211,27 @@ Result Tune(const Project& start, const Options& options, const std::atomic<bool
         work();
         for (auto& h : helpers)
             h.join();
+        if (stop.load()) {
+            res.Cancelled = cancelled();
+            break;
+        }
 
         std::size_t pick = 0;
         for (std::size_t i = 1; i < scores.size(); ++i)
             if (Better(scores[i], scores[pick]))
                 pick = i;
         if (scores[pick].Complete && !Better(res.BestScore, scores[pick])) {
-            if (Better(scores[pick], res.BestScore))
+            if (Better(scores[pick], res.BestScore)) {
                 ++res.Improvements;
+                res.BestRound = round + 1;
+                res.BestSeconds = Elapsed(began);
+            }
             res.Best = candidates[pick];
             res.BestScore = scores[pick];
         }
         res.Rounds = round + 1;
         res.Evaluations += static_cast<long>(candidates.size());
         report();
-        if (cancelled()) {
-            res.Cancelled = true;
-            break;
-        }
     }
     res.Seconds = Elapsed(began);
     return res;

@@ -21,7 +21,7 @@ namespace tuning {
 struct Options {
     Vehicle Kind = Vehicle::Truck;
     bool Terms = false;         // also move the corners of the terms
-    double Seconds = 60.0;      // ends after the round in which this time passes
+    double Seconds = 60.0;      // ends when this time is up; <= 0: no time limit
     int MaxRounds = 0;          // ends after this many rounds; 0 = no limit
     std::uint64_t Seed = 1;
     int Threads = 0;            // 0 = every core
@@ -49,13 +49,16 @@ struct Result {
     int Rounds = 0;
     long Evaluations = 0;
     int Improvements = 0;
+    int BestRound = 0;           // the round that last improved the score (0: none did)
+    double BestSeconds = 0.0;    // and when it ended, since the start
     double Seconds = 0.0;
     bool Cancelled = false;
 };
 
 // Tunes a copy of start. The cancel flag, when given, is read by the runs as
-// they go; once it is set the round under way is cut short and the best
-// project found so far is returned (Cancelled true). Throws
+// they go; once it is set (or the time is up) the round under way is dropped
+// and the best project of the rounds completed is returned (Cancelled true
+// when cancelled). Throws
 // std::invalid_argument with a German message when the project does not fit
 // the vehicle (see Unsuitable).
 Result Tune(const Project& start, const Options& options, const std::atomic<bool>* cancel = nullptr,

@@ -115,6 +115,10 @@ void PrintLocoSummary(const pemrak::Versuch& v, std::ostream& out) {
         << "Kraftwechsel:    " << k.Vorzeichenwechsel << " Vorzeichenwechsel der Kraft\n";
 }
 
+void PrintLocoSummary(const pemrak::LaufOptionen& o, const pemrak::Lauf& lauf, std::ostream& out) {
+    PrintLocoSummary(pemrak::Bewerte(o, lauf), out);
+}
+
 void WriteLocoCsv(const pemrak::Lauf& lauf, std::ostream& out) {
     out << "t_s,s_cm,v_cms,kraft_N\n";
     for (const pemrak::LaufPunkt& p : lauf.Verlauf)

@@ -21,6 +21,7 @@ pemrak::LaufOptionen LocoOptions(const Args& a);
 
 // The figures of a run, one per line.
 void PrintLocoSummary(const pemrak::Versuch& v, std::ostream& out);
+void PrintLocoSummary(const pemrak::LaufOptionen& o, const pemrak::Lauf& lauf, std::ostream& out);
 // The run as CSV: t in s, s in cm, v in cm/s, force in N; the start state first.
 void WriteLocoCsv(const pemrak::Lauf& lauf, std::ostream& out);
 // Two diagrams side by side: s over t, and v over s (the program's s-v plot).

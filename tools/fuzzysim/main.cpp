@@ -3,6 +3,7 @@
 #include "CheckEval.h"
 #include "LocoSim.h"
 #include "TruckSim.h"
+#include "TuneSim.h"
 
 #include <cstring>
 #include <exception>
@@ -29,6 +30,9 @@ const Subcommand kSubcommands[] = {
     {"truck", "DATEI [--start X,LAGE | --grid] [--speed V] [--steps N] [--csv] [--svg DATEI]",
      "f\xC3\xBChrt den Truck unter Fuzzyregelung in Schritten zu 0.1 s r\xC3\xBC" "ckw\xC3\xA4rts an die Ziellinie",
      fuzzysim::RunTruck},
+    {"tune", "DATEI --vehicle truck|loco [--terms] [--seconds N] [--seed S] [--rounds N] [--threads N] -o AUSGABE",
+     "sucht bessere Regeln (mit --terms auch Termecken) f\xC3\xBCr den Truck oder die Lok und schreibt sie nach AUSGABE",
+     fuzzysim::RunTune},
 };
 
 void PrintHelp(std::ostream& out) {

@@ -1,0 +1,269 @@
+// The tuner: its score's order, determinism for a seed on any number of
+// threads, never worse than the start, cancelling, term corners kept in order.
+#include "Score.h"
+#include "Tuner.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cmath>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+using tuning::Options;
+using tuning::Project;
+using tuning::Score;
+using tuning::Vehicle;
+
+Project Load(const std::string& name) {
+    Project p;
+    fuzzy::LoadProject(std::string(FUZZY_TEST_DATA) + "/" + name, p.A, p.B, p.Out, p.Rules);
+    return p;
+}
+
+Project Cleared(Project p) {
+    p.Rules = fuzzy::RuleTable{};
+    return p;
+}
+
+bool SameProject(const Project& a, const Project& b) {
+    if (a.Rules != b.Rules) return false;
+    for (const auto* pair : {&a.A, &a.B, &a.Out}) {
+        const fuzzy::TFuzzy& x = *pair;
+        const fuzzy::TFuzzy& y = pair == &a.A ? b.A : pair == &a.B ? b.B : b.Out;
+        for (int t = 1; t <= fuzzy::MaxTerms; ++t)
+            for (int k = 1; k <= 4; ++k)
+                if (x.GetParam(t, k) != y.GetParam(t, k)) return false;
+    }
+    return true;
+}
+
+Score Keys(std::array<double, 4> keys, bool complete = true) {
+    Score s;
+    s.Complete = complete;
+    s.Keys = keys;
+    return s;
+}
+
+struct OrderCase {
+    const char* name;
+    Score a, b;
+    bool aBetter, bBetter;
+};
+
+const OrderCase kOrderCases[] = {
+    {"MoreDockedWinsOverEverythingAfter", Keys({-300, 5, 9, 0}), Keys({-299, 0, 0, 0}), true, false},
+    {"FewerOffRoadWinsAtEqualDocked", Keys({-300, 1, 9, 0}), Keys({-300, 2, 0, 0}), true, false},
+    {"SmallerWorstEndWinsAtEqualCounts", Keys({-300, 1, 0.5, 0}), Keys({-300, 1, 0.7, -9}), true, false},
+    {"LastKeyDecidesATie", Keys({-3, 1, 2, -5}), Keys({-3, 1, 2, -4}), true, false},
+    {"EqualIsNotBetter", Keys({-3, 1, 2, 4}), Keys({-3, 1, 2, 4}), false, false},
+    {"IncompleteLosesToAnyComplete", Keys({0, 99, 99, 99}), Keys({-328, 0, 0, 0}, false), true, false},
+    {"TwoIncompleteAreEqual", Keys({-1, 0, 0, 0}, false), Keys({-2, 0, 0, 0}, false), false, false},
+    {"NotANumberLoses", Keys({-3, 1, 5, 0}), Keys({-3, 1, NAN, 0}), true, false},
+};
+
+class ScoreOrderTest : public ::testing::TestWithParam<OrderCase> {};
+
+TEST_P(ScoreOrderTest, ComparesKeyByKey) {
+    const OrderCase& c = GetParam();
+    EXPECT_EQ(tuning::Better(c.a, c.b), c.aBetter);
+    EXPECT_EQ(tuning::Better(c.b, c.a), c.bBetter);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, ScoreOrderTest, ::testing::ValuesIn(kOrderCases),
+                         [](const auto& i) { return std::string(i.param.name); });
+
+TEST(ScoreTest, ShippedTruckDocksEverywhereAndPrintsItsFigures) {
+    const Score s = tuning::Evaluate(Load("truck.fuz"), Vehicle::Truck);
+    ASSERT_TRUE(s.Complete);
+    EXPECT_EQ(s.Truck.Docked(), 328);
+    EXPECT_EQ(s.Truck.LeftRoad(), 0);
+    EXPECT_EQ(s.Keys[0], -328);
+    const std::string text = tuning::Describe(s);
+    EXPECT_NE(text.find("164 von 164 bei -1 m/s, 164 von 164 bei -10 m/s"), std::string::npos) << text;
+}
+
+TEST(ScoreTest, ShippedLocoComesToRestInAllSixRuns) {
+    const Score s = tuning::Evaluate(Load("lok.fuz"), Vehicle::Loco);
+    ASSERT_TRUE(s.Complete);
+    EXPECT_EQ(s.Loco.Runs, 6);
+    EXPECT_EQ(s.Loco.AtRest, 6);
+    EXPECT_NEAR(s.Loco.LatestRest, 6.700, 0.0005);  // 1 kg at 0.1 s
+    EXPECT_NEAR(s.Loco.Overshoot, 0.54, 0.00005);    // 4 kg at 0.055 s
+    EXPECT_NE(tuning::Describe(s).find("6 von 6"), std::string::npos);
+}
+
+TEST(ScoreTest, HopelessAgainstTheBoundStopsIncomplete) {
+    const Score best = tuning::Evaluate(Load("truck.fuz"), Vehicle::Truck);
+    const Project empty = Cleared(Load("truck.fuz"));
+    EXPECT_FALSE(tuning::Evaluate(empty, Vehicle::Truck, &best).Complete);
+    const Score full = tuning::Evaluate(empty, Vehicle::Truck);
+    EXPECT_TRUE(full.Complete);
+    EXPECT_EQ(full.Truck.Docked(), 0);
+}
+
+TEST(ScoreTest, ASetCancelFlagLeavesTheScoreIncomplete) {
+    std::atomic<bool> cancel{true};
+    EXPECT_FALSE(tuning::Evaluate(Load("lok.fuz"), Vehicle::Loco, nullptr, &cancel).Complete);
+}
+
+struct UnsuitableCase {
+    const char* name;
+    Vehicle vehicle;
+    void (*spoil)(Project&);
+};
+
+const UnsuitableCase kUnsuitable[] = {
+    {"TruckWithoutInputA", Vehicle::Truck, [](Project& p) { p.A.Defined = false; }},
+    {"TruckWithoutOutput", Vehicle::Truck, [](Project& p) { p.Out.Defined = false; }},
+    {"LocoWithoutInputB", Vehicle::Loco, [](Project& p) { p.B.Defined = false; }},
+};
+
+class UnsuitableTest : public ::testing::TestWithParam<UnsuitableCase> {};
+
+TEST_P(UnsuitableTest, IsRefusedWithAGermanMessage) {
+    Project p = Load("lok.fuz");
+    GetParam().spoil(p);
+    ASSERT_TRUE(tuning::Unsuitable(p, GetParam().vehicle).has_value());
+    Options o;
+    o.Kind = GetParam().vehicle;
+    o.MaxRounds = 1;
+    EXPECT_THROW(tuning::Tune(p, o), std::invalid_argument);
+}
+
+INSTANTIATE_TEST_SUITE_P(Projects, UnsuitableTest, ::testing::ValuesIn(kUnsuitable),
+                         [](const auto& i) { return std::string(i.param.name); });
+
+Options LocoRounds(int rounds, int threads, std::uint64_t seed, bool terms) {
+    Options o;
+    o.Kind = Vehicle::Loco;
+    o.MaxRounds = rounds;
+    o.Seconds = 0;
+    o.Threads = threads;
+    o.Seed = seed;
+    o.Terms = terms;
+    return o;
+}
+
+TEST(TunerTest, SameSeedGivesTheSameProjectOnAnyNumberOfThreads) {
+    const Project start = Cleared(Load("lok.fuz"));
+    const auto one = tuning::Tune(start, LocoRounds(4, 1, 7, true));
+    const auto three = tuning::Tune(start, LocoRounds(4, 3, 7, true));
+    const auto again = tuning::Tune(start, LocoRounds(4, 3, 7, true));
+    EXPECT_TRUE(SameProject(one.Best, three.Best));
+    EXPECT_TRUE(SameProject(three.Best, again.Best));
+    EXPECT_EQ(one.BestScore.Keys, three.BestScore.Keys);
+    EXPECT_EQ(one.Rounds, 4);
+    EXPECT_EQ(one.Evaluations, 4L * Options{}.CandidatesPerRound);
+}
+
+TEST(TunerTest, AnotherSeedDrawsOtherCandidates) {
+    const Project start = Load("lok.fuz");
+    const auto a = tuning::DrawCandidates(start, start, LocoRounds(1, 1, 1, true), 0);
+    const auto b = tuning::DrawCandidates(start, start, LocoRounds(1, 1, 2, true), 0);
+    const auto a1 = tuning::DrawCandidates(start, start, LocoRounds(1, 1, 1, true), 1);
+    ASSERT_EQ(a.size(), b.size());
+    int differ = 0, differRound = 0, changed = 0;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        differ += !SameProject(a[i], b[i]);
+        differRound += !SameProject(a[i], a1[i]);
+        changed += !SameProject(a[i], start);
+    }
+    EXPECT_GT(differ, static_cast<int>(a.size()) / 2);
+    EXPECT_GT(differRound, static_cast<int>(a.size()) / 2);
+    EXPECT_GT(changed, static_cast<int>(a.size()) / 2);
+}
+
+// Scores the returned project afresh: it must be what the tuner says, and
+// not worse than the start.
+struct NotWorseCase {
+    const char* name;
+    const char* file;
+    Vehicle vehicle;
+    bool cleared;
+    int rounds;
+};
+
+const NotWorseCase kNotWorse[] = {
+    {"PerfectTruckStaysPerfect", "truck.fuz", Vehicle::Truck, false, 1},
+    {"ShippedLoco", "lok.fuz", Vehicle::Loco, false, 6},
+    {"ClearedLoco", "lok.fuz", Vehicle::Loco, true, 6},
+};
+
+class NotWorseTest : public ::testing::TestWithParam<NotWorseCase> {};
+
+TEST_P(NotWorseTest, ResultScoresAsReportedAndNotWorseThanTheStart) {
+    const NotWorseCase& c = GetParam();
+    Project start = Load(c.file);
+    if (c.cleared) start = Cleared(start);
+    Options o = LocoRounds(c.rounds, 2, 3, true);
+    o.Kind = c.vehicle;
+    const auto r = tuning::Tune(start, o);
+    EXPECT_FALSE(r.Cancelled);
+    EXPECT_FALSE(tuning::Better(r.Start, r.BestScore));
+    const Score again = tuning::Evaluate(r.Best, c.vehicle);
+    EXPECT_EQ(again.Keys, r.BestScore.Keys);
+    const Score before = tuning::Evaluate(start, c.vehicle);
+    EXPECT_EQ(before.Keys, r.Start.Keys);
+}
+
+INSTANTIATE_TEST_SUITE_P(Starts, NotWorseTest, ::testing::ValuesIn(kNotWorse),
+                         [](const auto& i) { return std::string(i.param.name); });
+
+TEST(TunerTest, AClearedTableGetsBetter) {
+    const auto r = tuning::Tune(Cleared(Load("lok.fuz")), LocoRounds(6, 2, 1, false));
+    EXPECT_TRUE(tuning::Better(r.BestScore, r.Start));
+    EXPECT_GT(r.Improvements, 0);
+}
+
+TEST(TunerTest, CancelKeepsTheBestOfTheRoundsDone) {
+    std::atomic<bool> cancel{false};
+    Project seen;
+    std::vector<double> seenKeys;
+    const auto r = tuning::Tune(Cleared(Load("lok.fuz")), LocoRounds(1000, 2, 5, false), &cancel,
+                                [&](const tuning::Progress& p) {
+                                    if (p.Round == 3) {
+                                        seen = *p.BestProject;
+                                        seenKeys.assign(p.Best->Keys.begin(), p.Best->Keys.end());
+                                        cancel = true;
+                                    }
+                                });
+    EXPECT_TRUE(r.Cancelled);
+    EXPECT_EQ(r.Rounds, 3);
+    EXPECT_TRUE(SameProject(r.Best, seen));
+    EXPECT_EQ(std::vector<double>(r.BestScore.Keys.begin(), r.BestScore.Keys.end()), seenKeys);
+    EXPECT_FALSE(tuning::Better(r.Start, r.BestScore));
+}
+
+TEST(TunerTest, TimeLimitEndsTheRunWithoutAHalfRound) {
+    Options o = LocoRounds(0, 2, 1, false);
+    o.Seconds = 0.3;
+    const auto r = tuning::Tune(Load("lok.fuz"), o);
+    EXPECT_FALSE(r.Cancelled);
+    EXPECT_EQ(r.Evaluations, static_cast<long>(r.Rounds) * o.CandidatesPerRound);
+    EXPECT_LT(r.Seconds, 30.0);
+}
+
+TEST(TunerTest, TermCornersStayInOrderAndInTheirRange) {
+    const Project start = Load("lok.fuz");
+    const auto r = tuning::Tune(start, LocoRounds(8, 2, 11, true));
+    for (const auto* v : {&r.Best.A, &r.Best.B, &r.Best.Out}) {
+        const fuzzy::TFuzzy& s0 = v == &r.Best.A ? start.A : v == &r.Best.B ? start.B : start.Out;
+        for (int t = 1; t <= v->UsedTerms(); ++t) {
+            SCOPED_TRACE(v->Name + " term " + std::to_string(t));
+            for (int k = 1; k < 4; ++k) EXPECT_LE(v->GetParam(t, k), v->GetParam(t, k + 1));
+            EXPECT_GE(v->GetParam(t, 1), std::min(s0.RangeMin, s0.GetParam(t, 1)));
+            EXPECT_LE(v->GetParam(t, 4), std::max(s0.RangeMax, s0.GetParam(t, 4)));
+            EXPECT_EQ(v->GetParam(t, 5), s0.GetParam(t, 5));
+        }
+    }
+    // Without --terms the corners are left alone.
+    const auto rulesOnly = tuning::Tune(start, LocoRounds(3, 2, 11, false));
+    Project sameCorners = rulesOnly.Best;
+    sameCorners.Rules = start.Rules;
+    EXPECT_TRUE(SameProject(sameCorners, start));
+}
+
+}  // namespace
