@@ -51,7 +51,7 @@ void ErwarteZahlen(const LokLabor& lab, const std::vector<pemrak::Versuch>& soll
         EXPECT_EQ(lab.zahl(QStringLiteral("ruhe_%1").arg(i))->text(), Ab(v.InRuheAb));
         EXPECT_EQ(lab.zahl(QStringLiteral("genau_%1").arg(i))->text(), Ab(v.GenauAb));
         EXPECT_EQ(lab.zahl(QStringLiteral("ueberschwingen_%1").arg(i))->text(),
-                  labor::Zahl(v.Zahlen.UeberschwingenCm, 2) + QStringLiteral(" cm hinter der Marke"));
+                  labor::Zahl(v.Zahlen.UeberschwingenCm, 2) + QStringLiteral(" cm"));
         EXPECT_EQ(lab.zahl(QStringLiteral("wechsel_%1").arg(i))->text(), QString::number(v.Zahlen.Vorzeichenwechsel));
         // The curves are the runs' points, one per step.
         EXPECT_EQ(lab.diagramm(0)->kurven()[i].Punkte.size(), static_cast<int>(v.Fahrt.Verlauf.size()));

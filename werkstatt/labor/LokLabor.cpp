@@ -75,8 +75,8 @@ LokLabor::LokLabor(QWidget* parent)
     const QString kopf[] = {QStringLiteral("Masse"),
                             QStringLiteral("in Ruhe ab<br>(|s| &lt; 1 cm, |v| &lt; 0,5 cm/s)"),
                             QStringLiteral("genau ab<br>(|s| &lt; 0,5 cm, |v| &lt; 0,5 cm/s)"),
-                            QStringLiteral("Überschwingen"),
-                            QStringLiteral("Vorzeichenwechsel der Kraft"),
+                            QStringLiteral("Überschwingen<br>(hinter der Marke)"),
+                            QStringLiteral("Kraftwechsel<br>(Vorzeichen)"),
                             QStringLiteral("Ende des Laufs")};
     for (int c = 0; c < 6; ++c) {
         auto* l = new QLabel(QStringLiteral("<b>%1</b>").arg(kopf[c]), this);
@@ -270,10 +270,10 @@ void LokLabor::ZeigeZahlen()
         zahl(ZeilenName("ruhe", i))->setText(ab(l.InRuheAb));
         zahl(ZeilenName("genau", i))->setText(ab(l.GenauAb));
         zahl(ZeilenName("ueberschwingen", i))
-            ->setText(Zahl(l.Zahlen.UeberschwingenCm, 2) + QStringLiteral(" cm hinter der Marke"));
+            ->setText(Zahl(l.Zahlen.UeberschwingenCm, 2) + QStringLiteral(" cm"));
         zahl(ZeilenName("wechsel", i))->setText(QString::number(l.Zahlen.Vorzeichenwechsel));
         zahl(ZeilenName("ende", i))
-            ->setText(QStringLiteral("t = %1 s, s = %2 cm, v = %3 cm/s%4")
+            ->setText(QStringLiteral("t = %1 s: s = %2 cm, v = %3 cm/s%4")
                           .arg(Zahl(l.Zahlen.EndeT, 2), Zahl(l.Zahlen.EndeSCm, 2), Zahl(l.Zahlen.EndeVCms, 2),
                                l.Zahlen.Ausgelaufen ? QStringLiteral(" (30 cm hinter der Marke)") : QString()));
     }

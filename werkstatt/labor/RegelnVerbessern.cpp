@@ -141,6 +141,7 @@ void RegelnVerbessern::Bereit(bool laeuft)
                                                       Ui_->StartwertSpin, Ui_->StartBtn})
         w->setEnabled(!laeuft);
     Ui_->AbbrechenBtn->setEnabled(laeuft);
+    Ui_->NachherBox->setTitle(laeuft ? QStringLiteral("Nachher (bestes bisher)") : QStringLiteral("Nachher"));
     Ui_->SchliessenBtn->setEnabled(!laeuft);
 }
 
