@@ -6,6 +6,7 @@
 #include "LokLabor.h"
 #include "SingEdit.h"
 #include "TruckLabor.h"
+#include "Zahl.h"
 
 #include <gtest/gtest.h>
 

@@ -4,6 +4,7 @@
 #include "LaborTest.h"
 #include "StrassenBild.h"
 #include "TruckLabor.h"
+#include "Zahl.h"
 
 #include <gtest/gtest.h>
 
@@ -239,6 +240,22 @@ TEST_F(TruckLaborTest, ProjectWithoutOutputShowsNoFiguresAndSaysWhy)
     EXPECT_EQ(Text(lab, "angedockt"), QStringLiteral("angedockt: <b>–</b>"));
     EXPECT_EQ(lab.findChild<QLabel*>(QStringLiteral("status"))->text(),
               QStringLiteral("Eingang A und/oder Ausgang (noch) nicht definiert!"));
+}
+
+TEST(LaborZahl, NumbersShowGermanCommaTrueMinusAndNoSignOnZero)
+{
+    struct Fall {
+        double v;
+        int nachkomma;
+        const char* text;
+    };
+    const Fall faelle[] = {
+        {1.5, 2, "1,50"},       {-1.5, 1, "−1,5"}, {-0.0001, 2, "0,00"},
+        {-0.004, 2, "0,00"},    {-0.006, 2, "−0,01"}, {-0.4, 0, "0"},
+        {-10.0, 0, "−10"}, {0.0005, 4, "0,0005"},
+    };
+    for (const Fall& f : faelle)
+        EXPECT_EQ(labor::Zahl(f.v, f.nachkomma), QString::fromUtf8(f.text)) << f.v;
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include "KurvenDiagramm.h"
 #include "SingEdit.h"
-#include "TruckLabor.h"
+#include "Zahl.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #include "RegelnVerbessern.h"
 
-#include "TruckLabor.h"
+#include "Zahl.h"
 #include "ui_RegelnVerbessern.h"
 
 #include <QFontDatabase>

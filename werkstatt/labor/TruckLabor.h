@@ -85,7 +85,4 @@ private:
     StrassenBild* Bild_ = nullptr;
 };
 
-// Numbers as the labs show them: German decimal comma, fixed decimals.
-QString Zahl(double v, int nachkomma);
-
 }  // namespace labor
