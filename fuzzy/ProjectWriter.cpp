@@ -150,6 +150,14 @@ public:
 
 std::string RealText(float v) {
     if (!std::isfinite(v)) throw ESaveError("Eine Zahl, die keine endliche Zahl ist, kann nicht gespeichert werden.");
+    // People read and write these files by hand: plain decimals where they
+    // stay short (-100000, 0.055), the exponent form only where they would not.
+    {
+        std::array<char, 64> buf{};
+        const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), v, std::chars_format::fixed);
+        std::string s(buf.data(), res.ptr);
+        if (res.ec == std::errc() && s.size() <= 12 && ReadsBackAs(s, v)) return s;
+    }
     // The shortest round trip of a float, read back through double by the
     // reader, may in rare cases round differently: then more digits.
     for (int precision : {-1, 9, 12, 17}) {

@@ -23,8 +23,5 @@ qt_add_resources(pemrak_gui pemrak_bilder PREFIX /pemrak FILES ${pemrak_dateien}
 add_executable(pemrak main.cpp)
 target_link_libraries(pemrak PRIVATE pemrak_gui project_warnings)
 
+# Menu entry, icons and examples: packaging/.
 install(TARGETS pemrak RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES pemrak.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${PROJECT_SOURCE_DIR}/assets/pemrak/pemrak.png
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/64x64/apps)
-install(FILES ${PROJECT_SOURCE_DIR}/examples/lok.fuz DESTINATION ${CMAKE_INSTALL_DATADIR}/pemrak)

@@ -4,8 +4,12 @@ FUZZY_PACKAGES=(
   libgtest-dev libgmock-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
   nlohmann-json3-dev libbenchmark-dev
+  fuzzylite
   fonts-liberation fonts-dejavu-core qt6-translations-l10n
 )
+# Only scripts/package.sh needs these (building and checking the .deb); the
+# build and the tests do without them.
+FUZZY_PACKAGING_PACKAGES=(dpkg-dev lintian appstream desktop-file-utils file xz-utils)
 
 fuzzy_ensure_packages() {
   local missing=() p

@@ -1,5 +1,6 @@
 #include "Control.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace dorvane {
@@ -57,8 +58,12 @@ float SteeringFromOutput(const fuzzy::TFuzzy& Ausgang)
 
 void FuzzyControlStep(TTruck& truck, const Controller& c)
 {
+    FuzzyControlStepFrom(truck, c, truck.Heading());
+}
+
+void FuzzyControlStepFrom(TTruck& truck, const Controller& c, float heading)
+{
     // The heading serves the attitude input and the step alike: computed once.
-    const float heading = truck.Heading();
     c.EingangA.Value = truck.RearX;
     c.EingangB.Value = AttitudeOfHeading(heading);
     fuzzy::Infer(c.Regeln, c.EingangA, c.EingangB, c.Ausgang);
@@ -82,6 +87,11 @@ RunResult RunFuzzy(const Controller& c, StartValues start, float speed, int maxS
     r.Start = start;
     TTruck truck;
     PlaceTruck(truck, start.CabX, HeadingForAttitude(start.Attitude), speed);
+    // The heading of the current position serves the record, the next
+    // control step and the result: one arctangent per step.
+    float heading = truck.Heading();
+    if (record)
+        r.Track.reserve(static_cast<std::size_t>(std::min(maxSteps, 2000)) + 1);
 
     auto note = [&] {
         // fmax without the call: MaxAbsX starts at 0 and is never NaN, and a
@@ -92,17 +102,19 @@ RunResult RunFuzzy(const Controller& c, StartValues start, float speed, int maxS
         if (!OnRoad(truck.RearX))
             r.LeftRoad = true;
         if (record)
-            r.Track.push_back({truck.RearX, truck.RearY, truck.CabX, truck.CabY, Attitude(truck), SteeringDegrees(truck)});
+            r.Track.push_back(
+                {truck.RearX, truck.RearY, truck.CabX, truck.CabY, AttitudeOfHeading(heading), SteeringDegrees(truck)});
     };
     note();
     while (r.Steps < maxSteps && !Arrived(truck)) {
-        FuzzyControlStep(truck, c);
+        FuzzyControlStepFrom(truck, c, heading);
         ++r.Steps;
+        heading = truck.Heading();
         note();
     }
     r.Arrived = Arrived(truck);
     r.X = truck.RearX;
-    r.Attitude = Attitude(truck);
+    r.Attitude = AttitudeOfHeading(heading);
     return r;
 }
 

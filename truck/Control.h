@@ -53,6 +53,8 @@ void InferFromTruck(const TTruck& truck, const Controller& c);
 float SteeringFromOutput(const fuzzy::TFuzzy& Ausgang);
 // One whole fuzzy control step without drawing: infer, steer, advance 0.1 s.
 void FuzzyControlStep(TTruck& truck, const Controller& c);
+// The same with the truck's Heading() already known.
+void FuzzyControlStepFrom(TTruck& truck, const Controller& c, float heading);
 
 bool Arrived(const TTruck& truck);
 bool OnRoad(float rearX);

@@ -43,6 +43,7 @@ dorvane::RunResult ScoreRun(const dorvane::Controller& c, dorvane::StartValues s
     dorvane::TTruck truck;
     dorvane::PlaceTruck(truck, start.CabX, dorvane::HeadingForAttitude(start.Attitude), speed);
     const float startY = truck.RearY;
+    float heading = truck.Heading();
     const int maxSteps = TruckScoreSteps(speed);
     auto note = [&] {
         const float ax = std::fabs(truck.RearX);
@@ -55,13 +56,14 @@ dorvane::RunResult ScoreRun(const dorvane::Controller& c, dorvane::StartValues s
     while (r.Steps < maxSteps && !dorvane::Arrived(truck)) {
         if (!(std::fabs(truck.RearX) <= LostBesideLine && truck.RearY <= startY + LostAboveStart))
             break;
-        dorvane::FuzzyControlStep(truck, c);
+        dorvane::FuzzyControlStepFrom(truck, c, heading);
         ++r.Steps;
+        heading = truck.Heading();
         note();
     }
     r.Arrived = dorvane::Arrived(truck);
     r.X = truck.RearX;
-    r.Attitude = dorvane::Attitude(truck);
+    r.Attitude = dorvane::AttitudeOfHeading(heading);
     return r;
 }
 
@@ -198,7 +200,7 @@ std::string Describe(const Score& s)
     return out.str();
 }
 
-std::string Brief(const Score& s)
+std::string OneLine(const Score& s)
 {
     if (!s.Complete)
         return "nicht vollst\xC3\xA4ndig bewertet";

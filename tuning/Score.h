@@ -74,7 +74,7 @@ bool Better(const Score& a, const Score& b);
 // The figures in German, one line each, without a final newline.
 std::string Describe(const Score& s);
 // The first figures in one short line, for a progress display.
-std::string Brief(const Score& s);
+std::string OneLine(const Score& s);
 
 // Why a project cannot be scored for the vehicle (German), or nothing.
 std::optional<std::string> Unsuitable(const Project& p, Vehicle v);

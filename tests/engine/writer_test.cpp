@@ -140,6 +140,14 @@ TEST_F(WriterTest, NumbersReadBackBitForBit) {
     }
 }
 
+TEST_F(WriterTest, NumbersArePlainDecimalsWhereThatIsShort) {
+    const struct {
+        float v;
+        const char* text;
+    } rows[] = {{-100000.0f, "-100000"}, {0.055f, "0.055"}, {-2.5f, "-2.5"}, {1e-45f, "1e-45"}, {1e20f, "1e+20"}};
+    for (const auto& row : rows) EXPECT_EQ(fuzzy::RealText(row.v), row.text);
+}
+
 TEST_F(WriterTest, TermCountsWithoutTermsStayAsTheyWere) {
     Project p = Small();
     p.A.TermCount = -3;  // the reader takes it and reads no terms

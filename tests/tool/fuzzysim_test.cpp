@@ -9,7 +9,9 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -18,6 +20,7 @@ namespace {
 
 const std::string kExample = FUZZY_SOURCE_DIR "/examples/beispiel.fuz";
 const std::string kHeizung = FUZZY_SOURCE_DIR "/examples/heizung.fuz";
+const std::string kLok = FUZZY_SOURCE_DIR "/examples/lok.fuz";
 
 struct Result {
     int status = -1;
@@ -210,11 +213,155 @@ INSTANTIATE_TEST_SUITE_P(Fuzzysim, Usage,
                                            UsageCase{"UnknownOption", {"eval", kExample, "--json"}}),
                          [](const ::testing::TestParamInfo<UsageCase>& row) { return std::string(row.param.name); });
 
+// The figures the README quotes for the shipped locomotive controller, as the
+// tool reports them: at rest within 0.5 cm and 0.5 cm/s by the given time and
+// never more than 0.5 cm past the mark, from 100 cm with friction 3.
+struct LokCase {
+    const char* mass;
+    const char* dt;
+    double restBy;  // s
+};
+
+// The number right after `label` (and blanks) on the line that starts with
+// it; -1 when there is no such line or no number follows ("nie").
+double NumberAfter(const std::string& out, const std::string& label) {
+    for (const std::string& line : Lines(out)) {
+        if (line.rfind(label, 0) != 0) continue;
+        const std::size_t at = line.find_first_not_of(' ', label.size());
+        if (at == std::string::npos || line[at] < '0' || line[at] > '9') return -1.0;
+        return std::stod(line.substr(at));
+    }
+    return -1.0;
+}
+
+TEST_F(FuzzysimTest, LocoReportsTheShippedControllerAtRestInTimeWithoutPassingTheMark) {
+    const LokCase cases[] = {{"1", "0.055", 4.5}, {"1", "0.1", 4.5}, {"2", "0.055", 3.5},
+                             {"2", "0.1", 3.5},   {"4", "0.055", 4.5}, {"4", "0.1", 4.5}};
+    for (const LokCase& c : cases) {
+        SCOPED_TRACE(std::string(c.mass) + " kg, dt " + c.dt);
+        const Result r = Run({"loco", kLok, "--mass", c.mass, "--friction", "3", "--distance", "100", "--dt", c.dt});
+        ASSERT_EQ(r.status, 0) << r.err;
+        const double rest = NumberAfter(r.out, "genau ab:        t =");
+        EXPECT_GE(rest, 0.0) << r.out;
+        EXPECT_LE(rest, c.restBy) << r.out;
+        const double past = NumberAfter(r.out, "\xC3\x9C" "berschwingen:");
+        EXPECT_GE(past, 0.0) << r.out;
+        EXPECT_LE(past, 0.5) << r.out;
+    }
+}
+
 TEST_F(FuzzysimTest, HelpListsSubcommands) {
     const Result r = Run({"--help"});
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("check DATEI"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("eval DATEI"), std::string::npos) << r.out;
+}
+
+}  // namespace
+
+namespace {
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+struct BrokenCase {
+    const char* name;
+    int line;                // 0-based index of the worked example's line to replace
+    const char* text;        // its new text; nullptr cuts the file there
+    const char* where;       // "Zeile N: erwartet wird ..."
+};
+
+class CheckPosition : public FuzzysimTest, public ::testing::WithParamInterface<BrokenCase> {};
+
+// The worked example: A on lines 1-16, B undefined on 17, the output on 18-33,
+// the rules on 34-58.
+TEST_P(CheckPosition, NamesTheLineAndWhatWasExpected) {
+    const BrokenCase& c = GetParam();
+    testfiles::ProjectText t = testfiles::WorkedExample();
+    if (c.text) {
+        t.lines[static_cast<std::size_t>(c.line)] = c.text;
+    } else {
+        t.lines.resize(static_cast<std::size_t>(c.line));
+    }
+    const std::string file = dir.Write("kaputt.fuz", t.Join());
+    const Result r = Run({"check", file});
+    EXPECT_EQ(r.status, 1);
+    // The engine's own message stays, the position follows it.
+    EXPECT_NE(r.err.find("Fehler: Beim \xC3\x96" "ffnen der Datei"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find(file + ": " + c.where), std::string::npos) << r.err;
+    const Result j = Run({"check", file, "--json"});
+    const auto doc = nlohmann::json::parse(j.out);
+    EXPECT_EQ(doc["formatError"]["line"], std::stoi(std::string(c.where).substr(6))) << j.out;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BrokenFiles, CheckPosition,
+    ::testing::Values(
+        BrokenCase{"TermCountWithTrailingBlank", 1, "2 ",
+                   "Zeile 2: erwartet wird die Zahl der Terme von Eingang A (eine ganze Zahl), gefunden: \xE2\x80\x9E" "2 \xE2\x80\x9C."},
+        BrokenCase{"EmptyTermName", 5, "",
+                   "Zeile 6: erwartet wird der Name von Term 2 von Eingang A, gefunden: eine leere Zeile."},
+        BrokenCase{"RealBeyondSingle", 10, "1e39", "Zeile 11: erwartet wird der Wert h von Term 1 von Eingang A im Zahlenbereich"},
+        BrokenCase{"SixOutputTerms", 18, "6", "Zeile 19: erwartet wird h\xC3\xB6" "chstens 5 Terme f\xC3\xBCr Ausgang"},
+        BrokenCase{"RuleTableCutShort", 40, nullptr,
+                   "Zeile 41: erwartet wird die Regel in Zeile 2, Spalte 3 der Regeltabelle (eine ganze Zahl), gefunden: das Dateiende."}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+TEST_F(FuzzysimTest, CheckListsRealLinesThatReadAsZero) {
+    testfiles::ProjectText t = testfiles::WorkedExample();
+    t.lines[8] = "-5,5";
+    const Result r = Run({"check", dir.Write("komma.fuz", t.Join())});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("Zeile 9: \xE2\x80\x9E-5,5\xE2\x80\x9C ist keine Zahl und wird als 0 gelesen (der Wert c von Term 1"),
+              std::string::npos)
+        << r.out;
+}
+
+// Export then import through the command line gives back the very bytes of
+// the example projects (their numbers are already in shortest form).
+TEST_F(FuzzysimTest, ExportThenImportGivesBackTheFile) {
+    for (const char* ex : {"truck", "heizung", "beispiel"}) {
+        const std::string project = std::string(FUZZY_SOURCE_DIR) + "/examples/" + ex + ".fuz";
+        for (const char* fmt : {"fll", "fis", "fcl"}) {
+            const std::string exported = (dir.path() / (std::string("p.") + fmt)).string();
+            const std::string back = (dir.path() / "p.fuz").string();
+            ASSERT_EQ(Run({"export", project, "--to", fmt, "-o", exported}).status, 0) << ex << fmt;
+            const Result r = Run({"import", exported, "-o", back});
+            ASSERT_EQ(r.status, 0) << ex << fmt << r.err;
+            EXPECT_EQ(ReadAll(back), ReadAll(project)) << ex << " via " << fmt;
+        }
+    }
+}
+
+TEST_F(FuzzysimTest, ExportTakesTheFormatFromTheOutputOrStdout) {
+    const Result toFile = Run({"export", kHeizung, "-o", (dir.path() / "h.fcl").string()});
+    EXPECT_EQ(toFile.status, 0) << toFile.err;
+    EXPECT_NE(ReadAll((dir.path() / "h.fcl").string()).find("FUNCTION_BLOCK heizung"), std::string::npos);
+    const Result toStdout = Run({"export", kHeizung, "--to", "fis"});
+    EXPECT_EQ(toStdout.status, 0);
+    EXPECT_NE(toStdout.out.find("[System]"), std::string::npos);
+    EXPECT_EQ(Run({"export", kHeizung}).status, 2);
+    EXPECT_EQ(Run({"export", kHeizung, "--to", "xml"}).status, 2);
+}
+
+TEST_F(FuzzysimTest, FailedImportWritesNothing) {
+    const std::string fll = dir.Write("drei.fll",
+                                      "Engine: t\nInputVariable: a\nInputVariable: b\nInputVariable: c\n"
+                                      "OutputVariable: y\n");
+    const std::string fresh = (dir.path() / "neu.fuz").string();
+    Result r = Run({"import", fll, "-o", fresh});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("drei.fll: Zeile 4: Ein dritter Eingang"), std::string::npos) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(fresh));
+    EXPECT_EQ(r.out, "");
+
+    const std::string old = dir.Write("alt.fuz", "bleibt");
+    r = Run({"import", fll, "-o", old});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(ReadAll(old), "bleibt");
+    EXPECT_EQ(Run({"import", dir.Write("x.txt", "")}).status, 2);
 }
 
 }  // namespace

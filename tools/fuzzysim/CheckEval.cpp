@@ -3,6 +3,7 @@
 #include "Args.h"
 #include "Errors.h"
 #include "Messages.h"
+#include "ProjectCheck.h"
 #include "Text.h"
 
 #include <nlohmann/json.hpp>
@@ -13,6 +14,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <iostream>
 #include <sstream>
 
@@ -197,7 +200,7 @@ void PrintSummary(const std::string& file, const Project& p, std::ostream& out) 
     }
 }
 
-void PrintJson(const Project& p, std::ostream& out) {
+void PrintJson(const Project& p, std::ostream& out, const fuzzy::ProjectDiagnosis* diag) {
     using nlohmann::json;
     json vars = json::array();
     const auto all = Variables(p);
@@ -228,6 +231,11 @@ void PrintJson(const Project& p, std::ostream& out) {
         rules.push_back(row);
     }
     json doc = {{"variables", vars}, {"rules", rules}, {"hints", ProjectHints(p)}};
+    if (diag != nullptr) {
+        doc["formatError"] = diag->ok ? json(nullptr)
+                                      : json{{"line", diag->line}, {"expected", diag->expected}, {"found", diag->found}};
+        doc["zeroReads"] = diag->zeroReads;
+    }
     // Names are valid UTF-8 (decoded from Windows-1252); replace anything else.
     out << doc.dump(2, ' ', false, json::error_handler_t::replace) << '\n';
 }
@@ -284,16 +292,30 @@ int EvalLines(Project& p, bool heights, std::istream& in, std::ostream& out, std
     return malformed;
 }
 
+// Where a file stops fitting the format, and which real lines read as 0.
+fuzzy::ProjectDiagnosis Diagnose(const std::string& file) {
+    std::ifstream in(file, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return fuzzy::DiagnoseProject(bytes);
+}
+
 int RunCheck(const std::vector<std::string>& args) {
     const Args a(args, {"--json"});
     a.ExpectPositional(1, "die Projektdatei (DATEI)");
+    const std::string& file = a.Positional()[0];
     Project p;
-    const int status = LoadForTool(a.Positional()[0], p);
+    const int status = LoadForTool(file, p);
     if (status == ExitUnreadable) return status;
+    const fuzzy::ProjectDiagnosis diag = Diagnose(file);
+    if (status == ExitFormatError && !diag.ok) std::cerr << "Fehler: " << file << ": " << diag.Describe() << '\n';
     if (a.Has("--json")) {
-        PrintJson(p, std::cout);
+        PrintJson(p, std::cout, &diag);
     } else {
-        PrintSummary(a.Positional()[0], p, std::cout);
+        PrintSummary(file, p, std::cout);
+        if (!diag.zeroReads.empty()) {
+            std::cout << "\nZeilen ohne Zahl (gelesen als 0):\n";
+            for (const auto& z : diag.zeroReads) std::cout << "  - " << z << '\n';
+        }
     }
     return status;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FuzUnits.h"
+#include "ProjectCheck.h"
 
 #include <iosfwd>
 #include <string>
@@ -34,7 +35,9 @@ int RunEval(const std::vector<std::string>& args);
 
 // The bodies of the two subcommands on given streams.
 void PrintSummary(const std::string& file, const Project& p, std::ostream& out);
-void PrintJson(const Project& p, std::ostream& out);
+// With a diagnosis, "formatError" ({line, expected, found} or null) and
+// "zeroReads" join the document.
+void PrintJson(const Project& p, std::ostream& out, const fuzzy::ProjectDiagnosis* diag = nullptr);
 // Evaluates one case per line of `in`; returns the number of malformed lines.
 int EvalLines(Project& p, bool heights, std::istream& in, std::ostream& out, std::ostream& err);
 

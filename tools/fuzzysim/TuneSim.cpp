@@ -66,8 +66,8 @@ int RunTune(const std::vector<std::string>& args) {
     // "-o OUT" is the usual spelling; the option parser knows long names only.
     std::vector<std::string> renamed = args;
     for (auto& s : renamed)
-        if (s == "-o") s = "--out";
-    const Args a(renamed, {"--terms"}, {"--vehicle", "--seconds", "--seed", "--out", "--threads", "--rounds"});
+        if (s == "-o") s = "--output";
+    const Args a(renamed, {"--terms"}, {"--vehicle", "--seconds", "--seed", "--output", "--threads", "--rounds"});
     a.ExpectPositional(1, "die Projektdatei (DATEI)");
 
     tuning::Options o;
@@ -91,7 +91,7 @@ int RunTune(const std::vector<std::string>& args) {
     o.Seed = static_cast<std::uint64_t>(
         WholeNumber(a, "--seed", 0, 9.0e15, 1, "eine ganze Zahl von 0 bis 9000000000000000"));
     o.Threads = static_cast<int>(WholeNumber(a, "--threads", 1, 256, 0, "eine ganze Zahl von 1 bis 256"));
-    const auto outFile = a.Value("--out");
+    const auto outFile = a.Value("--output");
     if (!outFile || outFile->empty()) throw UsageError("Es fehlt: -o AUSGABE (die Datei f\xC3\xBCr das Ergebnis)");
 
     Project p;
@@ -118,7 +118,7 @@ int RunTune(const std::vector<std::string>& args) {
         lastShown = now;
         std::cerr << "  " << std::setw(3) << static_cast<int>(pr.Fraction * 100 + 0.5) << " %  Runde " << pr.Round
                   << ", " << pr.Evaluations << " Kandidaten, " << pr.Improvements << " Verbesserungen: "
-                  << tuning::Brief(*pr.Best) << '\n';
+                  << tuning::OneLine(*pr.Best) << '\n';
     };
     tuning::Result r;
     {

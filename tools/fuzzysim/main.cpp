@@ -1,6 +1,7 @@
 // fuzzysim: the fuzzy engine on the command line, without any GUI.
 #include "Args.h"
 #include "CheckEval.h"
+#include "ExchangeCmd.h"
 #include "LocoSim.h"
 #include "TruckSim.h"
 #include "TuneSim.h"
@@ -24,6 +25,11 @@ const Subcommand kSubcommands[] = {
     {"eval", "DATEI [--heights]",
      "wertet je Zeile der Standardeingabe \"A B\" (ohne Eingang B nur \"A\") einen Regelschritt aus",
      fuzzysim::RunEval},
+    {"export", "DATEI --to fll|fis|fcl [-o AUSGABE]",
+     "schreibt das Projekt als FLL, FIS oder FCL f\xC3\xBCr andere Fuzzy-Werkzeuge", fuzzysim::RunExport},
+    {"import", "DATEI.fll|.fis|.fcl [-o AUSGABE.fuz]",
+     "liest ein FLL-, FIS- oder FCL-System, das in ein Projekt passt, und schreibt es als .fuz",
+     fuzzysim::RunImport},
     {"loco", "DATEI [--dt S] [--first-dt S] [--mass KG] [--friction R] [--distance CM] [--time S] [--csv] [--svg DATEI]",
      "simuliert die Lok unter Fuzzyregelung in festen Schritten und zeigt, wie sie an der Marke h\xC3\xA4" "lt",
      fuzzysim::RunLoco},

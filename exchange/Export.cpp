@@ -1,0 +1,384 @@
+#include "Detail.h"
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <set>
+#include <sstream>
+
+namespace exchange {
+
+namespace {
+
+using detail::Num;
+using detail::Provenance;
+using fuzzy::TFuzzy;
+
+std::string Figure(double v) {
+    if (std::isinf(v)) return "unbeschr\xC3\xA4nkt";
+    std::array<char, 32> buf{};
+    std::snprintf(buf.data(), buf.size(), "%.2g", v);
+    return buf.data();
+}
+
+// The names in the other format, made once for all three writers.
+struct Names {
+    std::string engine;
+    std::array<std::string, 3> var;                            // A, B, Out
+    std::array<std::array<std::string, fuzzy::MaxTerms>, 3> term{};
+};
+
+struct Model {
+    const TFuzzy& A;
+    const TFuzzy& B;
+    const TFuzzy& Out;
+    const fuzzy::RuleTable& Rules;
+    std::string quelle;
+    Names names;
+
+    bool TwoInputs() const { return B.Defined; }
+    std::array<const TFuzzy*, 3> Vars() const { return {&A, &B, &Out}; }
+
+    // The cells (A term i, B term j) whose rule drives output term k.
+    std::vector<std::pair<int, int>> CellsOf(int k) const {
+        std::vector<std::pair<int, int>> cells;
+        const int rows = TwoInputs() ? B.UsedTerms() : 1;
+        for (int j = 1; j <= rows; ++j) {
+            for (int i = 1; i <= A.UsedTerms(); ++i) {
+                if (Rules.Get(j, i) == k) cells.emplace_back(i, j);
+            }
+        }
+        return cells;
+    }
+
+    std::string Condition(int i, int j) const {
+        std::string s = names.var[0] + " is " + names.term[0][static_cast<std::size_t>(i - 1)];
+        if (TwoInputs()) s += " and " + names.var[1] + " is " + names.term[1][static_cast<std::size_t>(j - 1)];
+        return s;
+    }
+
+    // "if (A is x and B is y) or (...) then Out is k" for output term k.
+    std::string OredRule(int k) const {
+        const auto cells = CellsOf(k);
+        std::string s = "if ";
+        for (std::size_t n = 0; n < cells.size(); ++n) {
+            if (n > 0) s += " or ";
+            const bool paren = TwoInputs() && cells.size() > 1;
+            s += (paren ? "(" : "") + Condition(cells[n].first, cells[n].second) + (paren ? ")" : "");
+        }
+        return s + " then " + names.var[2] + " is " + names.term[2][static_cast<std::size_t>(k - 1)];
+    }
+
+    std::vector<Provenance> VariableProvenance(int v, bool withRange) const {
+        const TFuzzy& var = *Vars()[static_cast<std::size_t>(v)];
+        Provenance p;
+        p.key = names.var[static_cast<std::size_t>(v)];
+        p.name = var.Name;
+        p.hasRange = withRange;
+        p.lo = var.RangeMin;
+        p.hi = var.RangeMax;
+        return {p};
+    }
+
+    Provenance TermProvenance(int v, int i) const {
+        const TFuzzy& var = *Vars()[static_cast<std::size_t>(v)];
+        Provenance p;
+        p.key = names.var[static_cast<std::size_t>(v)] + "." +
+                names.term[static_cast<std::size_t>(v)][static_cast<std::size_t>(i - 1)];
+        p.name = var.GetTermName(i);
+        // Only the output's heights are lost in the formats: its terms go out
+        // with height 1, since the activation takes the height's place.
+        if (v == 2) {
+            p.hasHeight = true;
+            p.height = var.GetParam(i, fuzzy::ParamH);
+        }
+        return p;
+    }
+};
+
+std::string Stem(const std::string& path) {
+    std::string s = path;
+    const std::size_t slash = s.find_last_of("/\\");
+    if (slash != std::string::npos) s = s.substr(slash + 1);
+    const std::size_t dot = s.rfind('.');
+    if (dot != std::string::npos && dot > 0) s.resize(dot);
+    return s;
+}
+
+Names MakeNames(const Model& m) {
+    Names n;
+    n.engine = detail::MakeIdentifier(Stem(m.quelle), "projekt");
+    std::set<std::string> usedVars;
+    constexpr std::array<const char*, 3> fallback = {"eingang_a", "eingang_b", "ausgang"};
+    const auto vars = m.Vars();
+    for (std::size_t v = 0; v < 3; ++v) {
+        if (!vars[v]->Defined) continue;
+        n.var[v] = detail::UniqueIdentifier(vars[v]->Name, fallback[v], usedVars);
+        std::set<std::string> usedTerms;
+        for (int i = 1; i <= vars[v]->UsedTerms(); ++i) {
+            n.term[v][static_cast<std::size_t>(i - 1)] =
+                detail::UniqueIdentifier(vars[v]->GetTermName(i), "term" + std::to_string(i), usedTerms);
+        }
+    }
+    return n;
+}
+
+// Comment lines, each prefixed with the format's marker.
+class Comments {
+public:
+    explicit Comments(std::string marker) : marker_(std::move(marker)) {}
+    void Add(std::string text) {
+        // A line break would end the comment and spill the rest into the engine.
+        for (char& ch : text) {
+            if (ch == '\n' || ch == '\r') ch = ' ';
+        }
+        lines_.push_back(std::move(text));
+    }
+    std::string Text() const {
+        std::string s;
+        for (const auto& l : lines_) s += marker_ + (l.empty() ? "" : " " + l) + "\n";
+        return s;
+    }
+    std::string Provenance(const detail::Provenance& p) const { return detail::ProvenanceLine(marker_, p) + "\n"; }
+
+private:
+    std::string marker_;
+    std::vector<std::string> lines_;
+};
+
+void CommonHeader(const Model& m, Comments& c, const char* format) {
+    c.Add(std::string("Fuzzy-Projekt ") + detail::Quoted(m.quelle) + " als " + format + ", geschrieben von fuzzysim.");
+    c.Add("Namen sind zu g\xC3\xBCltigen Bezeichnern gemacht; die Namen im Projekt stehen in den");
+    c.Add("Zeilen \"fuzzysim: ...\", die der Import wieder liest.");
+}
+
+void GridComment(const Model& m, const detail::OutputGrid& g, Comments& c) {
+    if (g.widened) {
+        c.Add("Der Ausgangsbereich ist auf " + g.loText + " bis " + g.hiText + " erweitert (im Projekt " +
+              Num(m.Out.RangeMin) + " bis " + Num(m.Out.RangeMax) + "),");
+        c.Add("damit der Schwerpunkt die Terme ganz und auf einem passenden Raster integriert.");
+    }
+    const bool exact = g.bound <= 1e-9 * std::fabs(g.hi - g.lo);
+    c.Add("Schwerpunkt mit " + std::to_string(g.resolution) + " Abtastzellen" +
+          (g.aligned ? std::string(", alle Ecken liegen auf dem Raster") : std::string()) +
+          (exact ? std::string(": die Abtastung ist exakt.")
+                 : "; die Abtastung verschiebt den Schwerpunkt h\xC3\xB6" "chstens um " + Figure(g.bound) + "."));
+}
+
+std::string InputHeightNote() {
+    return "Terme der Eing\xC3\xA4nge, deren H\xC3\xB6he nicht 1 ist, tragen sie ";
+}
+
+// ---- FLL ---------------------------------------------------------------------
+
+std::string WriteFll(const Model& m) {
+    const detail::OutputGrid g = detail::ChooseGrid(m.Out, 0);
+    Comments c("#");
+    CommonHeader(m, c, "FLL");
+    c.Add("Wie dieses Programm: Minimum f\xC3\xBCr \"und\", je Ausgangsterm eine Regel, die ihre");
+    c.Add("Regelzellen mit Maximum verodert (exakt), Produkt-Implikation, unbeschr\xC3\xA4nkte Summe");
+    c.Add("der skalierten Terme, Schwerpunkt; feuert keine Regel, gilt der Bereichsanfang (default).");
+    c.Add(InputHeightNote() + "als H\xC3\xB6henparameter des Trapezes.");
+    GridComment(m, g, c);
+    std::ostringstream o;
+    o << c.Text() << "Engine: " << m.names.engine << '\n';
+    const auto vars = m.Vars();
+    for (int v = 0; v < 3; ++v) {
+        const TFuzzy& var = *vars[static_cast<std::size_t>(v)];
+        if (!var.Defined) continue;
+        const bool out = v == 2;
+        for (const auto& p : m.VariableProvenance(v, true)) o << c.Provenance(p);
+        o << (out ? "OutputVariable: " : "InputVariable: ") << m.names.var[static_cast<std::size_t>(v)] << '\n';
+        o << "  enabled: true\n";
+        o << "  range: " << (out ? g.loText : Num(var.RangeMin)) << ' ' << (out ? g.hiText : Num(var.RangeMax))
+          << '\n';
+        o << "  lock-range: false\n";
+        if (out) {
+            o << "  aggregation: UnboundedSum\n";
+            o << "  defuzzifier: Centroid " << g.resolution << '\n';
+            o << "  default: " << Num(var.RangeMin) << '\n';
+            o << "  lock-previous: false\n";
+        }
+        for (int i = 1; i <= var.UsedTerms(); ++i) {
+            o << c.Provenance(m.TermProvenance(v, i));
+            o << "  term: " << m.names.term[static_cast<std::size_t>(v)][static_cast<std::size_t>(i - 1)]
+              << " Trapezoid";
+            for (int j = 1; j <= 4; ++j) o << ' ' << Num(var.GetParam(i, j));
+            if (!out && var.GetParam(i, fuzzy::ParamH) != 1.0f) o << ' ' << Num(var.GetParam(i, fuzzy::ParamH));
+            o << '\n';
+        }
+    }
+    o << "RuleBlock: regeln\n"
+         "  enabled: true\n"
+         "  conjunction: Minimum\n"
+         "  disjunction: Maximum\n"
+         "  implication: AlgebraicProduct\n"
+         "  activation: General\n";
+    for (int k = 1; k <= m.Out.UsedTerms(); ++k) {
+        if (!m.CellsOf(k).empty()) o << "  rule: " << m.OredRule(k) << '\n';
+    }
+    return o.str();
+}
+
+// ---- FIS ---------------------------------------------------------------------
+
+std::string WriteFis(const Model& m) {
+    const detail::OutputGrid g = detail::ChooseGrid(m.Out, 100);
+    const detail::Deviation dev = detail::CellRuleDeviation(m.Rules, m.A, m.B, m.Out, detail::kFisAggregation, g);
+    Comments c("%");
+    CommonHeader(m, c, "FIS");
+    c.Add("FIS kann Regelzellen nicht in einer Regel verodern: jede Zelle ist eine Regel,");
+    c.Add("zusammengefasst mit dem Maximum (AggMethod). Das ist exakt, solange sich die");
+    c.Add("Ausgangsterme nicht \xC3\xBC" "berlappen; gemessen auf 41 Werten je Eingang \xC3\xBC" "ber deren Bereich");
+    c.Add("weicht der Schwerpunkt hier h\xC3\xB6" "chstens um " + Figure(dev.exact) + " ab, mit der Abtastung");
+    c.Add("in " + std::to_string(g.resolution) + " Zellen (wie fuzzylite) h\xC3\xB6" "chstens um " + Figure(dev.sampled) + ".");
+    c.Add("Feuert keine Regel, liefert dieses Programm den Bereichsanfang " + Num(m.Out.RangeMin) +
+          "; FIS hat daf\xC3\xBCr keinen Eintrag.");
+    c.Add(InputHeightNote() + "als f\xC3\xBCnften Wert von trapmf (fuzzylite liest ihn,");
+    c.Add("die Toolbox erwartet vier).");
+    GridComment(m, g, c);
+    std::ostringstream o;
+    o << c.Text();
+    int ruleCount = 0;
+    for (int k = 1; k <= m.Out.UsedTerms(); ++k) ruleCount += static_cast<int>(m.CellsOf(k).size());
+    o << "[System]\n"
+      << "Name='" << m.names.engine << "'\n"
+      << "Type='mamdani'\n"
+      << "Version=2.0\n"
+      << "NumInputs=" << (m.TwoInputs() ? 2 : 1) << '\n'
+      << "NumOutputs=1\n"
+      << "NumRules=" << ruleCount << '\n'
+      << "AndMethod='min'\n"
+      << "OrMethod='max'\n"
+      << "ImpMethod='prod'\n"
+      << "AggMethod='" << (detail::kFisAggregation == detail::CellAggregation::Max ? "max" : "sum") << "'\n"
+      << "DefuzzMethod='centroid'\n";
+    const auto vars = m.Vars();
+    int inputNo = 0;
+    for (int v = 0; v < 3; ++v) {
+        const TFuzzy& var = *vars[static_cast<std::size_t>(v)];
+        if (!var.Defined) continue;
+        const bool out = v == 2;
+        o << '\n' << (out ? "[Output1]" : "[Input" + std::to_string(++inputNo) + "]") << '\n';
+        for (const auto& p : m.VariableProvenance(v, true)) o << c.Provenance(p);
+        o << "Name='" << m.names.var[static_cast<std::size_t>(v)] << "'\n";
+        o << "Range=[" << (out ? g.loText : Num(var.RangeMin)) << ' ' << (out ? g.hiText : Num(var.RangeMax))
+          << "]\n";
+        o << "NumMFs=" << var.UsedTerms() << '\n';
+        for (int i = 1; i <= var.UsedTerms(); ++i) {
+            o << c.Provenance(m.TermProvenance(v, i));
+            o << "MF" << i << "='" << m.names.term[static_cast<std::size_t>(v)][static_cast<std::size_t>(i - 1)]
+              << "':'trapmf',[";
+            for (int j = 1; j <= 4; ++j) o << (j > 1 ? " " : "") << Num(var.GetParam(i, j));
+            if (!out && var.GetParam(i, fuzzy::ParamH) != 1.0f) o << ' ' << Num(var.GetParam(i, fuzzy::ParamH));
+            o << "]\n";
+        }
+    }
+    o << "\n[Rules]\n";
+    const int rows = m.TwoInputs() ? m.B.UsedTerms() : 1;
+    for (int j = 1; j <= rows; ++j) {
+        for (int i = 1; i <= m.A.UsedTerms(); ++i) {
+            const int k = m.Rules.Get(j, i);
+            if (k <= 0 || k > m.Out.UsedTerms()) continue;
+            o << i;
+            if (m.TwoInputs()) o << ' ' << j;
+            o << ", " << k << " (1) : 1\n";
+        }
+    }
+    return o.str();
+}
+
+// ---- FCL ---------------------------------------------------------------------
+
+std::string Points(const TFuzzy& var, int i, bool out) {
+    const std::string h = out ? "1" : Num(var.GetParam(i, fuzzy::ParamH));
+    return "(" + Num(var.GetParam(i, 1)) + ", 0) (" + Num(var.GetParam(i, 2)) + ", " + h + ") (" +
+           Num(var.GetParam(i, 3)) + ", " + h + ") (" + Num(var.GetParam(i, 4)) + ", 0)";
+}
+
+std::string WriteFcl(const Model& m) {
+    const detail::OutputGrid g = detail::ChooseGrid(m.Out, 100);
+    Comments c("//");
+    CommonHeader(m, c, "FCL (IEC 61131-7)");
+    c.Add("Wie dieses Programm: Minimum f\xC3\xBCr \"und\", je Ausgangsterm eine Regel, die ihre");
+    c.Add("Regelzellen mit Maximum verodert (exakt), Produkt-Implikation (ACT PROD), Schwerpunkt.");
+    c.Add("ACCU NSUM ist die normierte Summe der Norm: sie teilt die Summe der skalierten Terme");
+    c.Add("durch ein gemeinsames Maximum und l\xC3\xA4sst so den Schwerpunkt der unbeschr\xC3\xA4nkten");
+    c.Add("Summe unver\xC3\xA4ndert. fuzzylite liest NSUM Punkt f\xC3\xBCr Punkt (bei 1 abgeschnitten);");
+    const detail::Deviation dev = detail::CappedSumDeviation(m.Rules, m.A, m.B, m.Out, g);
+    c.Add("dort weicht der Schwerpunkt auf 41 Werten je Eingang h\xC3\xB6" "chstens um " + Figure(dev.sampled) +
+          " ab (ohne Abtastung " + Figure(dev.exact) + ").");
+    c.Add("ACCU steht im DEFUZZIFY-Block, wo fuzzylite es liest (die Norm nennt es im RULEBLOCK).");
+    c.Add("Feuert keine Regel, gilt DEFAULT, der Bereichsanfang des Projekts.");
+    c.Add("Terme sind Punktlisten; die H\xC3\xB6he eines Eingangsterms steht in seinen Punkten.");
+    GridComment(m, g, c);
+    std::ostringstream o;
+    o << c.Text() << "FUNCTION_BLOCK " << m.names.engine << "\n\nVAR_INPUT\n";
+    o << "  " << m.names.var[0] << " : REAL;\n";
+    if (m.TwoInputs()) o << "  " << m.names.var[1] << " : REAL;\n";
+    o << "END_VAR\n\nVAR_OUTPUT\n  " << m.names.var[2] << " : REAL;\nEND_VAR\n";
+    const auto vars = m.Vars();
+    for (int v = 0; v < 3; ++v) {
+        const TFuzzy& var = *vars[static_cast<std::size_t>(v)];
+        if (!var.Defined) continue;
+        const bool out = v == 2;
+        o << '\n';
+        for (const auto& p : m.VariableProvenance(v, true)) o << c.Provenance(p);
+        o << (out ? "DEFUZZIFY " : "FUZZIFY ") << m.names.var[static_cast<std::size_t>(v)] << '\n';
+        o << "  RANGE := (" << (out ? g.loText : Num(var.RangeMin)) << " .. "
+          << (out ? g.hiText : Num(var.RangeMax)) << ");\n";
+        for (int i = 1; i <= var.UsedTerms(); ++i) {
+            o << c.Provenance(m.TermProvenance(v, i));
+            o << "  TERM " << m.names.term[static_cast<std::size_t>(v)][static_cast<std::size_t>(i - 1)]
+              << " := " << Points(var, i, out) << ";\n";
+        }
+        if (out) {
+            o << "  METHOD : COG;\n";
+            o << "  ACCU : NSUM;\n";
+            o << "  DEFAULT := " << Num(var.RangeMin) << ";\n";
+            o << "END_DEFUZZIFY\n";
+        } else {
+            o << "END_FUZZIFY\n";
+        }
+    }
+    o << "\nRULEBLOCK regeln\n  AND : MIN;\n  OR : MAX;\n  ACT : PROD;\n";
+    int n = 0;
+    for (int k = 1; k <= m.Out.UsedTerms(); ++k) {
+        if (!m.CellsOf(k).empty()) o << "  RULE " << ++n << " : " << m.OredRule(k) << ";\n";
+    }
+    o << "END_RULEBLOCK\n\nEND_FUNCTION_BLOCK\n";
+    return o.str();
+}
+
+}  // namespace
+
+std::string Export(Format f, const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out, const fuzzy::RuleTable& Rules,
+                   const std::string& quelle) {
+    if (!A.Defined || A.UsedTerms() == 0) {
+        throw ExportError("Das Projekt hat keinen Eingang A mit Termen; es l\xC3\xA4sst sich nicht exportieren.");
+    }
+    if (!Out.Defined || Out.UsedTerms() == 0) {
+        throw ExportError("Das Projekt hat keinen Ausgang mit Termen; es l\xC3\xA4sst sich nicht exportieren.");
+    }
+    for (const TFuzzy* v : {&A, &B, &Out}) {
+        if (!v->Defined) continue;
+        bool finite = std::isfinite(v->RangeMin) && std::isfinite(v->RangeMax);
+        for (int i = 1; i <= v->UsedTerms(); ++i) {
+            for (int j = 1; j <= 5; ++j) finite = finite && std::isfinite(v->GetParam(i, j));
+        }
+        if (!finite) {
+            throw ExportError("Die Variable " + detail::Quoted(v->Name) +
+                              " enth\xC3\xA4lt eine Zahl, die keine endliche Zahl ist; das Projekt l\xC3\xA4sst sich nicht exportieren.");
+        }
+    }
+    Model m{A, B, Out, Rules, quelle, {}};
+    m.names = MakeNames(m);
+    switch (f) {
+        case Format::Fll: return WriteFll(m);
+        case Format::Fis: return WriteFis(m);
+        case Format::Fcl: return WriteFcl(m);
+    }
+    return {};
+}
+
+}  // namespace exchange

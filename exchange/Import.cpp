@@ -1,0 +1,452 @@
+#include "Detail.h"
+
+#include "Text.h"
+
+#include <cfloat>
+#include <cmath>
+#include <map>
+#include <memory>
+
+namespace exchange {
+
+namespace detail {
+
+namespace {
+
+[[noreturn]] void Fail(int line, const std::string& message) { throw ImportFailure{line, message}; }
+
+// ---- rules -------------------------------------------------------------------
+
+bool IsHedge(std::string_view w) {
+    for (const char* h : {"very", "somewhat", "seldom", "extremely", "any", "more_or_less", "slightly"}) {
+        if (EqualsNoCase(w, h)) return true;
+    }
+    return false;
+}
+
+bool IsWord(const std::string& t) {
+    return !t.empty() && (std::isalpha(static_cast<unsigned char>(t[0])) || t[0] == '_');
+}
+
+// A parsed antecedent: a condition, or an AND / OR of parts.
+struct Node {
+    enum Kind { Cond, And, Or } kind = Cond;
+    RawCondition cond;
+    std::vector<std::unique_ptr<Node>> parts;
+};
+
+class RuleParser {
+public:
+    RuleParser(const std::vector<Token>& tokens, int line) : t_(tokens), line_(line) {}
+
+    RawRule Parse() {
+        RawRule rule;
+        rule.line = line_;
+        if (!Accept("if")) Fail(line_, "Eine Regel beginnt mit \xE2\x80\x9Eif\xE2\x80\x9C.");
+        const std::unique_ptr<Node> ante = ParseOr();
+        if (!Accept("then")) {
+            if (Peek("with")) Fail(line_, "Regelgewichte gibt es hier nur am Ende der Regel.");
+            Fail(line_, "Nach der Bedingung wird \xE2\x80\x9Ethen\xE2\x80\x9C erwartet" + Found() + ".");
+        }
+        rule.consequent = ParseCondition(true);
+        if (Peek("and") || Peek(",")) {
+            Fail(line_, "Die Regel nennt zwei Ausgangsterme; hier f\xC3\xBChrt jede Regel zu genau einem.");
+        }
+        if (Accept("with")) {
+            const auto w = pos_ < t_.size() ? ParseDouble(t_[pos_].text) : std::nullopt;
+            if (!w) Fail(line_, "Nach \xE2\x80\x9Ewith\xE2\x80\x9C wird ein Gewicht erwartet.");
+            ++pos_;
+            if (*w != 1.0) {
+                Fail(line_, "Regelgewicht " + t_[pos_ - 1].text + ": dieses Programm kennt nur Regeln mit Gewicht 1.");
+            }
+        }
+        if (pos_ < t_.size()) Fail(line_, "Unerwartetes " + Quoted(t_[pos_].text) + " am Ende der Regel.");
+        rule.cells = Cells(*ante);
+        return rule;
+    }
+
+private:
+    bool Peek(std::string_view w) const { return pos_ < t_.size() && EqualsNoCase(t_[pos_].text, w); }
+    bool Accept(std::string_view w) {
+        if (!Peek(w)) return false;
+        ++pos_;
+        return true;
+    }
+    std::string Found() const { return pos_ < t_.size() ? ", gefunden: " + Quoted(t_[pos_].text) : ""; }
+
+    std::unique_ptr<Node> ParseOr() {
+        auto first = ParseAnd();
+        if (!Peek("or")) return first;
+        auto node = std::make_unique<Node>();
+        node->kind = Node::Or;
+        node->parts.push_back(std::move(first));
+        while (Accept("or")) node->parts.push_back(ParseAnd());
+        return node;
+    }
+
+    std::unique_ptr<Node> ParseAnd() {
+        auto first = ParseAtom();
+        if (!Peek("and")) return first;
+        auto node = std::make_unique<Node>();
+        node->kind = Node::And;
+        node->parts.push_back(std::move(first));
+        while (Accept("and")) node->parts.push_back(ParseAtom());
+        return node;
+    }
+
+    std::unique_ptr<Node> ParseAtom() {
+        if (Accept("(")) {
+            auto inner = ParseOr();
+            if (!Accept(")")) Fail(line_, "Es fehlt eine schlie\xC3\x9F" "ende Klammer" + Found() + ".");
+            return inner;
+        }
+        auto node = std::make_unique<Node>();
+        node->cond = ParseCondition(false);
+        return node;
+    }
+
+    RawCondition ParseCondition(bool consequent) {
+        if (Peek("not")) Fail(line_, "Verneinung (\xE2\x80\x9Enot\xE2\x80\x9C) gibt es in diesem Programm nicht.");
+        if (pos_ >= t_.size() || !IsWord(t_[pos_].text)) {
+            Fail(line_, std::string(consequent ? "Nach \xE2\x80\x9Ethen\xE2\x80\x9C" : "In der Bedingung") +
+                            " wird ein Variablenname erwartet" + Found() + ".");
+        }
+        RawCondition c;
+        c.variable = t_[pos_++].text;
+        if (!Accept("is")) Fail(line_, "Nach " + Quoted(c.variable) + " wird \xE2\x80\x9Eis\xE2\x80\x9C erwartet" + Found() + ".");
+        if (Peek("not")) Fail(line_, "Verneinung (\xE2\x80\x9Enot\xE2\x80\x9C) gibt es in diesem Programm nicht.");
+        if (pos_ + 1 < t_.size() && IsWord(t_[pos_ + 1].text) && !IsKeywordHere(t_[pos_ + 1].text)) {
+            Fail(line_, "Modifizierer " + Quoted(t_[pos_].text) + " gibt es in diesem Programm nicht.");
+        }
+        if (pos_ < t_.size() && IsHedge(t_[pos_].text) && pos_ + 1 < t_.size() && IsWord(t_[pos_ + 1].text)) {
+            Fail(line_, "Modifizierer " + Quoted(t_[pos_].text) + " gibt es in diesem Programm nicht.");
+        }
+        if (pos_ >= t_.size() || !IsWord(t_[pos_].text)) {
+            Fail(line_, "Nach \xE2\x80\x9Eis\xE2\x80\x9C wird ein Termname erwartet" + Found() + ".");
+        }
+        c.term = t_[pos_++].text;
+        return c;
+    }
+
+    static bool IsKeywordHere(const std::string& w) {
+        for (const char* k : {"and", "or", "then", "with"}) {
+            if (EqualsNoCase(w, k)) return true;
+        }
+        return false;
+    }
+
+    // An OR of ANDs of conditions; anything nested deeper does not fit.
+    std::vector<std::vector<RawCondition>> Cells(const Node& n) const {
+        std::vector<std::vector<RawCondition>> cells;
+        auto andCell = [this](const Node& a) {
+            std::vector<RawCondition> cell;
+            if (a.kind == Node::Cond) {
+                cell.push_back(a.cond);
+                return cell;
+            }
+            for (const auto& p : a.parts) {
+                if (p->kind == Node::Cond) {
+                    cell.push_back(p->cond);
+                } else if (p->kind == Node::And) {
+                    for (const auto& q : p->parts) {
+                        if (q->kind != Node::Cond) NestedOr();
+                        cell.push_back(q->cond);
+                    }
+                } else {
+                    NestedOr();
+                }
+            }
+            return cell;
+        };
+        if (n.kind == Node::Or) {
+            for (const auto& p : n.parts) {
+                if (p->kind == Node::Or) {
+                    for (auto& c : Cells(*p)) cells.push_back(std::move(c));
+                } else {
+                    cells.push_back(andCell(*p));
+                }
+            }
+        } else {
+            cells.push_back(andCell(n));
+        }
+        return cells;
+    }
+
+    [[noreturn]] void NestedOr() const {
+        Fail(line_, "\xE2\x80\x9Eor\xE2\x80\x9C innerhalb einer \xE2\x80\x9E" "and\xE2\x80\x9C-Verkn\xC3\xBCpfung passt nicht: "
+                    "hier verbindet \xE2\x80\x9Eor\xE2\x80\x9C nur ganze Regelzellen.");
+    }
+
+    const std::vector<Token>& t_;
+    int line_;
+    std::size_t pos_ = 0;
+};
+
+// ---- the project ---------------------------------------------------------------
+
+// A number of the file as this program's single precision.
+float Single(double v, int line, const std::string& what) {
+    if (!(std::fabs(v) <= FLT_MAX)) Fail(line, what + " liegt au\xC3\x9F" "erhalb des Zahlenbereichs.");
+    return static_cast<float>(v);
+}
+
+struct Shape {
+    float a, b, c, d, h;
+};
+
+Shape TermShape(const RawTerm& t, const RawVariable& v) {
+    const auto& p = t.params;
+    auto need = [&](std::size_t n, const char* what) {
+        if (p.size() != n && p.size() != n + 1) {
+            Fail(t.line, "Der Term " + Quoted(t.name) + " (" + t.kind + ") braucht " + std::to_string(n) + " Zahlen " +
+                             what + " und wahlweise eine H\xC3\xB6he, gefunden: " + std::to_string(p.size()) + ".");
+        }
+    };
+    auto f = [&](std::size_t i) { return Single(p[i], t.line, "Eine Zahl des Terms " + Quoted(t.name)); };
+    const float lo = v.hasRange ? Single(std::fmin(v.lo, v.hi), v.line, "Der Bereich") : 0.0f;
+    const float hi = v.hasRange ? Single(std::fmax(v.lo, v.hi), v.line, "Der Bereich") : 0.0f;
+    if (t.kind == "Trapezoid") {
+        need(4, "(a, b, c, d)");
+        return {f(0), f(1), f(2), f(3), p.size() == 5 ? f(4) : 1.0f};
+    }
+    if (t.kind == "Triangle") {
+        need(3, "(a, b, c)");
+        return {f(0), f(1), f(1), f(2), p.size() == 4 ? f(3) : 1.0f};
+    }
+    if (t.kind == "Rectangle") {
+        need(2, "(Anfang, Ende)");
+        return {f(0), f(0), f(1), f(1), p.size() == 3 ? f(2) : 1.0f};
+    }
+    if (t.kind == "LeftShoulder") {
+        // Constant to the left: from the range's start (or the plateau's end).
+        const float end = f(0);
+        const float start = v.hasRange ? std::fmin(lo, end) : end;
+        return {start, start, end, f(1), f(2)};
+    }
+    if (t.kind == "RightShoulder") {
+        const float start = f(1);
+        const float end = v.hasRange ? std::fmax(hi, start) : start;
+        return {f(0), start, end, end, f(2)};
+    }
+    Fail(t.line, "Der Term " + Quoted(t.name) + " ist vom Typ " + Quoted(t.kind) +
+                     "; dieses Programm kennt nur Trapez, Dreieck und Rechteck.");
+}
+
+// Does `ident` look like the identifier the exporter made of `name`?
+bool IdentifierOf(const std::string& ident, const std::string& name) {
+    const std::string base = MakeIdentifier(name, "");
+    if (base.empty()) return false;
+    if (ident == base) return true;
+    if (ident.size() <= base.size() + 1 || ident.compare(0, base.size() + 1, base + "_") != 0) return false;
+    for (std::size_t i = base.size() + 1; i < ident.size(); ++i) {
+        if (!std::isdigit(static_cast<unsigned char>(ident[i]))) return false;
+    }
+    return true;
+}
+
+void FillVariable(const RawVariable& rv, fuzzy::TFuzzy& v, const std::map<std::string, Provenance>& prov,
+                  Format f) {
+    v.Clear();
+    v.Defined = true;
+    v.Name = rv.name;
+    if (rv.terms.size() > static_cast<std::size_t>(fuzzy::MaxTerms)) {
+        const RawTerm& sixth = rv.terms[fuzzy::MaxTerms];
+        Fail(sixth.line, "Ein sechster Term (" + Quoted(sixth.name) + ") von " + Quoted(rv.name) +
+                             " passt nicht: dieses Programm hat h\xC3\xB6" "chstens f\xC3\xBCnf Terme je Variable.");
+    }
+    v.TermCount = static_cast<std::int32_t>(rv.terms.size());
+    for (std::size_t i = 0; i < rv.terms.size(); ++i) {
+        const Shape s = TermShape(rv.terms[i], rv);
+        const int n = static_cast<int>(i) + 1;
+        v.SetTermName(n, rv.terms[i].name);
+        v.SetParam(n, 1, s.a);
+        v.SetParam(n, 2, s.b);
+        v.SetParam(n, 3, s.c);
+        v.SetParam(n, 4, s.d);
+        v.SetParam(n, 5, s.h);
+    }
+    if (rv.hasRange) {
+        v.RangeMin = Single(rv.lo, rv.line, "Der Bereichsanfang");
+        v.RangeMax = Single(rv.hi, rv.line, "Das Bereichsende");
+    } else {
+        // Without a range: the span of the terms.
+        float lo = 0.0f, hi = 0.0f;
+        for (int i = 1; i <= v.UsedTerms(); ++i) {
+            lo = i == 1 ? v.GetParam(i, 1) : std::fmin(lo, v.GetParam(i, 1));
+            hi = i == 1 ? v.GetParam(i, 4) : std::fmax(hi, v.GetParam(i, 4));
+        }
+        v.RangeMin = lo;
+        v.RangeMax = hi;
+    }
+
+    // Names, ranges and output heights the exporter kept in comments.
+    const auto pv = prov.find(rv.name);
+    if (pv != prov.end() && IdentifierOf(rv.name, pv->second.name)) {
+        v.Name = pv->second.name;
+        if (pv->second.hasRange) {
+            if (!rv.output) {
+                if (v.RangeMin == pv->second.lo && v.RangeMax == pv->second.hi) {
+                    v.RangeMin = pv->second.lo;
+                    v.RangeMax = pv->second.hi;
+                }
+            } else {
+                // The output's range was widened for the sampling: take the
+                // project's back when this file's range is what the widening gives.
+                fuzzy::TFuzzy probe;
+                probe.Assign(v);
+                probe.RangeMin = pv->second.lo;
+                probe.RangeMax = pv->second.hi;
+                const OutputGrid g = ChooseGrid(probe, f == Format::Fll ? 0 : 100);
+                if (rv.hasRange && *ParseStored(g.loText) == rv.lo && *ParseStored(g.hiText) == rv.hi) {
+                    v.RangeMin = pv->second.lo;
+                    v.RangeMax = pv->second.hi;
+                }
+            }
+        }
+    }
+    for (std::size_t i = 0; i < rv.terms.size(); ++i) {
+        const int n = static_cast<int>(i) + 1;
+        const auto pt = prov.find(rv.name + "." + rv.terms[i].name);
+        if (pt == prov.end() || !IdentifierOf(rv.terms[i].name, pt->second.name)) continue;
+        v.SetTermName(n, pt->second.name);
+        if (rv.output && pt->second.hasHeight && v.GetParam(n, fuzzy::ParamH) == 1.0f) {
+            v.SetParam(n, fuzzy::ParamH, pt->second.height);
+        }
+    }
+}
+
+int FindTerm(const RawVariable& v, const RawCondition& c, int line) {
+    if (c.termIndex > 0) {
+        if (c.termIndex > static_cast<int>(v.terms.size())) {
+            Fail(line, Quoted(v.name) + " hat keinen Term " + std::to_string(c.termIndex) + ".");
+        }
+        return c.termIndex;
+    }
+    for (std::size_t i = 0; i < v.terms.size(); ++i) {
+        if (v.terms[i].name == c.term) return static_cast<int>(i) + 1;
+    }
+    for (std::size_t i = 0; i < v.terms.size(); ++i) {
+        if (EqualsNoCase(v.terms[i].name, c.term)) return static_cast<int>(i) + 1;
+    }
+    Fail(line, Quoted(v.name) + " hat keinen Term " + Quoted(c.term) + ".");
+}
+
+int FindVariable(const std::vector<RawVariable>& vars, const RawCondition& c) {
+    if (c.variableIndex > 0) return c.variableIndex <= static_cast<int>(vars.size()) ? c.variableIndex : 0;
+    for (std::size_t i = 0; i < vars.size(); ++i) {
+        if (vars[i].name == c.variable) return static_cast<int>(i) + 1;
+    }
+    for (std::size_t i = 0; i < vars.size(); ++i) {
+        if (EqualsNoCase(vars[i].name, c.variable)) return static_cast<int>(i) + 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+RawRule ParseRuleText(const std::vector<Token>& tokens, int line) { return RuleParser(tokens, line).Parse(); }
+
+void BuildProject(Format f, const RawEngine& raw, ImportResult& result) {
+    if (raw.inputs.empty()) Fail(0, "Die Datei definiert keinen Eingang.");
+    if (raw.inputs.size() > 2) {
+        Fail(raw.inputs[2].line, "Ein dritter Eingang (" + Quoted(raw.inputs[2].name) +
+                                     ") passt nicht: dieses Programm hat h\xC3\xB6" "chstens zwei Eing\xC3\xA4nge.");
+    }
+    if (raw.outputs.empty()) Fail(0, "Die Datei definiert keinen Ausgang.");
+    if (raw.outputs.size() > 1) {
+        Fail(raw.outputs[1].line, "Ein zweiter Ausgang (" + Quoted(raw.outputs[1].name) +
+                                      ") passt nicht: dieses Programm hat genau einen Ausgang.");
+    }
+    std::map<std::string, Provenance> prov;
+    for (const Provenance& p : raw.provenance) prov[p.key] = p;
+
+    const bool two = raw.inputs.size() == 2;
+    FillVariable(raw.inputs[0], result.A, prov, f);
+    result.B.Clear();
+    result.B.Name.clear();
+    if (two) FillVariable(raw.inputs[1], result.B, prov, f);
+    FillVariable(raw.outputs[0], result.Out, prov, f);
+    const auto& fallback = raw.outputs[0].defaultValue;
+    if (fallback && static_cast<float>(*fallback) != result.Out.RangeMin) {
+        result.notes.push_back("Feuert keine Regel, liefert dieses Programm den Bereichsanfang " +
+                               Num(result.Out.RangeMin) + ", nicht den Vorgabewert " + Num(*fallback) + " der Datei.");
+    }
+
+    const RawVariable& out = raw.outputs[0];
+    std::map<int, int> cellLine;  // cell index -> line of the rule that set it
+    for (const RawRule& r : raw.rules) {
+        if (FindVariable(raw.outputs, r.consequent) == 0) {
+            Fail(r.line, Quoted(r.consequent.variable) + " ist nicht der Ausgang " + Quoted(out.name) + ".");
+        }
+        const int k = FindTerm(out, r.consequent, r.line);
+        if (r.cells.size() > 1 && !raw.orIsMax) {
+            Fail(raw.orLine ? raw.orLine : r.line,
+                 "Die Oder-Verkn\xC3\xBCpfung ist nicht das Maximum; Regelzellen werden hier mit dem Maximum verodert.");
+        }
+        for (const auto& cell : r.cells) {
+            std::array<int, 2> term{0, 0};
+            for (const RawCondition& c : cell) {
+                const int v = FindVariable(raw.inputs, c);
+                if (v == 0) {
+                    Fail(r.line, Quoted(c.variable.empty() ? std::to_string(c.variableIndex) : c.variable) +
+                                     " ist kein Eingang.");
+                }
+                if (term[static_cast<std::size_t>(v - 1)] != 0) {
+                    Fail(r.line, "Die Regel nennt " + Quoted(raw.inputs[static_cast<std::size_t>(v - 1)].name) +
+                                     " zweimal in einer Regelzelle.");
+                }
+                term[static_cast<std::size_t>(v - 1)] = FindTerm(raw.inputs[static_cast<std::size_t>(v - 1)], c, r.line);
+            }
+            if (term[0] == 0 || (two && term[1] == 0)) {
+                Fail(r.line, r.cells.size() > 1
+                                 ? std::string("Oder-Verkn\xC3\xBCpfung (\xE2\x80\x9Eor\xE2\x80\x9C) einzelner Bedingungen passt "
+                                               "nicht: jede Regelzelle nennt je Eingang einen Term, mit "
+                                               "\xE2\x80\x9E" "and\xE2\x80\x9C verbunden.")
+                                 : std::string("Die Regel nennt nicht jeden Eingang; hier nennt jede Regel je "
+                                               "Eingang genau einen Term."));
+            }
+            const int row = two ? term[1] : 1;
+            const int col = term[0];
+            const int index = (row - 1) * 5 + (col - 1);
+            const int old = result.Rules.Get(row, col);
+            if (old != 0 && old != k) {
+                Fail(r.line, "Die Regelzelle ist schon dem Ausgangsterm " + Quoted(out.terms[static_cast<std::size_t>(old - 1)].name) +
+                                 " zugeordnet (Zeile " + std::to_string(cellLine[index]) +
+                                 "); eine Zelle f\xC3\xBChrt hier zu genau einem Term.");
+            }
+            result.Rules.Set(row, col, k);
+            if (old == 0) cellLine[index] = r.line;
+        }
+    }
+    result.notes.insert(result.notes.begin(), raw.notes.begin(), raw.notes.end());
+}
+
+}  // namespace detail
+
+ImportResult Import(Format f, std::string_view input) {
+    // UTF-8, with or without a byte-order mark; older files in Windows-1252.
+    std::string text(input);
+    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.erase(0, 3);
+    if (fuzzy::text::CodePointsToUtf8(fuzzy::text::Utf8ToCodePoints(text)) != text) {
+        text = fuzzy::text::Cp1252ToUtf8(text);
+    }
+    ImportResult r;
+    try {
+        detail::RawEngine raw;
+        switch (f) {
+            case Format::Fll: raw = detail::ReadFll(text); break;
+            case Format::Fis: raw = detail::ReadFis(text); break;
+            case Format::Fcl: raw = detail::ReadFcl(text); break;
+        }
+        detail::BuildProject(f, raw, r);
+        r.ok = true;
+    } catch (const detail::ImportFailure& e) {
+        ImportResult failed;
+        failed.line = e.line;
+        failed.message = e.message;
+        return failed;
+    }
+    return r;
+}
+
+}  // namespace exchange

@@ -1,0 +1,304 @@
+// Reader of FCL (IEC 61131-7): FUNCTION_BLOCK with VAR_INPUT, VAR_OUTPUT,
+// FUZZIFY, DEFUZZIFY and RULEBLOCK blocks; comments "//" and "(* *)".
+#include "Detail.h"
+
+#include <cctype>
+
+namespace exchange::detail {
+
+namespace {
+
+[[noreturn]] void Fail(int line, const std::string& message) { throw ImportFailure{line, message}; }
+
+std::vector<Token> Tokenize(std::string_view s, std::vector<Provenance>& provenance) {
+    std::vector<Token> t;
+    int line = 1;
+    std::size_t i = 0;
+    while (i < s.size()) {
+        const char c = s[i];
+        if (c == '\n') {
+            ++line;
+            ++i;
+        } else if (std::isspace(static_cast<unsigned char>(c))) {
+            ++i;
+        } else if (s.compare(i, 2, "//") == 0) {
+            std::size_t end = s.find('\n', i);
+            if (end == std::string_view::npos) end = s.size();
+            Provenance p;
+            if (ParseProvenance(s.substr(i + 2, end - i - 2), p)) provenance.push_back(p);
+            i = end;
+        } else if (s.compare(i, 2, "(*") == 0) {
+            const std::size_t end = s.find("*)", i + 2);
+            if (end == std::string_view::npos) Fail(line, "Ein Kommentar \xE2\x80\x9E(*\xE2\x80\x9C wird nicht geschlossen.");
+            for (std::size_t k = i; k < end; ++k) line += s[k] == '\n';
+            i = end + 2;
+        } else if (std::isalpha(static_cast<unsigned char>(c)) || c == '_') {
+            const std::size_t b = i;
+            while (i < s.size() && (std::isalnum(static_cast<unsigned char>(s[i])) || s[i] == '_')) ++i;
+            t.push_back({std::string(s.substr(b, i - b)), line});
+        } else if (std::isdigit(static_cast<unsigned char>(c)) || c == '.' ||
+                   ((c == '-' || c == '+') && i + 1 < s.size() &&
+                    (std::isdigit(static_cast<unsigned char>(s[i + 1])) || s[i + 1] == '.'))) {
+            if (c == '.' && i + 1 < s.size() && s[i + 1] == '.') {
+                t.push_back({"..", line});
+                i += 2;
+                continue;
+            }
+            const std::size_t b = i;
+            ++i;
+            while (i < s.size()) {
+                const char d = s[i];
+                if (std::isdigit(static_cast<unsigned char>(d))) {
+                    ++i;
+                } else if (d == '.' && !(i + 1 < s.size() && s[i + 1] == '.')) {
+                    ++i;
+                } else if ((d == 'e' || d == 'E') && i + 1 < s.size()) {
+                    ++i;
+                    if (s[i] == '+' || s[i] == '-') ++i;
+                } else {
+                    break;
+                }
+            }
+            t.push_back({std::string(s.substr(b, i - b)), line});
+        } else if (s.compare(i, 2, ":=") == 0) {
+            t.push_back({":=", line});
+            i += 2;
+        } else {
+            t.push_back({std::string(1, c), line});
+            ++i;
+        }
+    }
+    return t;
+}
+
+class FclParser {
+public:
+    FclParser(std::vector<Token> t, RawEngine& e) : t_(std::move(t)), e_(e) {}
+
+    void Parse() {
+        Expect("FUNCTION_BLOCK");
+        if (Is(0, true)) ++pos_;  // the block's name is optional
+        while (!AtEnd() && !Accept("END_FUNCTION_BLOCK")) {
+            if (Accept("VAR_INPUT")) {
+                Declarations(false);
+            } else if (Accept("VAR_OUTPUT")) {
+                Declarations(true);
+            } else if (Accept("FUZZIFY")) {
+                Block(false);
+            } else if (Accept("DEFUZZIFY")) {
+                Block(true);
+            } else if (Accept("RULEBLOCK")) {
+                RuleBlock();
+            } else {
+                Fail(Line(), "Erwartet wird ein Block (VAR_INPUT, FUZZIFY, DEFUZZIFY, RULEBLOCK), gefunden: " +
+                                 Quoted(Text()) + ".");
+            }
+        }
+    }
+
+private:
+    bool AtEnd() const { return pos_ >= t_.size(); }
+    int Line() const { return AtEnd() ? (t_.empty() ? 0 : t_.back().line) : t_[pos_].line; }
+    std::string Text() const { return AtEnd() ? "Dateiende" : t_[pos_].text; }
+    // Is the token at pos_+k a word (an identifier)?
+    bool Is(std::size_t k, bool word) const {
+        if (pos_ + k >= t_.size()) return false;
+        const std::string& s = t_[pos_ + k].text;
+        return word && (std::isalpha(static_cast<unsigned char>(s[0])) || s[0] == '_');
+    }
+    bool Peek(std::string_view w) const { return !AtEnd() && EqualsNoCase(t_[pos_].text, w); }
+    bool Accept(std::string_view w) {
+        if (!Peek(w)) return false;
+        ++pos_;
+        return true;
+    }
+    void Expect(std::string_view w) {
+        if (!Accept(w)) Fail(Line(), "Erwartet wird " + Quoted(w) + ", gefunden: " + Quoted(Text()) + ".");
+    }
+    std::string Word(const char* what) {
+        if (!Is(0, true)) Fail(Line(), std::string("Erwartet wird ") + what + ", gefunden: " + Quoted(Text()) + ".");
+        return t_[pos_++].text;
+    }
+    double Number(const char* what) {
+        const auto d = AtEnd() ? std::nullopt : ParseStored(t_[pos_].text);
+        if (!d) Fail(Line(), std::string("Erwartet wird ") + what + ", gefunden: " + Quoted(Text()) + ".");
+        ++pos_;
+        return *d;
+    }
+    // Skips to the token after the next ';'.
+    void SkipStatement() {
+        while (!AtEnd() && t_[pos_].text != ";") ++pos_;
+        if (!AtEnd()) ++pos_;
+    }
+
+    void Declarations(bool output) {
+        while (!AtEnd() && !Accept("END_VAR")) {
+            const int line = Line();
+            RawVariable v;
+            v.name = Word("ein Variablenname");
+            v.output = output;
+            v.line = line;
+            Expect(":");
+            SkipStatement();
+            (output ? e_.outputs : e_.inputs).push_back(v);
+        }
+    }
+
+    RawVariable& Find(const std::string& name, bool output, int line) {
+        for (auto& v : output ? e_.outputs : e_.inputs) {
+            if (v.name == name) return v;
+        }
+        Fail(line, Quoted(name) + " ist nicht als " + (output ? "VAR_OUTPUT" : "VAR_INPUT") + " erkl\xC3\xA4rt.");
+    }
+
+    void Block(bool output) {
+        const int line = Line();
+        RawVariable& v = Find(Word("ein Variablenname"), output, line);
+        const char* end = output ? "END_DEFUZZIFY" : "END_FUZZIFY";
+        while (!AtEnd() && !Accept(end)) {
+            if (Accept("TERM")) {
+                Term(v);
+            } else if (Accept("RANGE")) {
+                Expect(":=");
+                Expect("(");
+                v.lo = Number("der Bereichsanfang");
+                Expect("..");
+                v.hi = Number("das Bereichsende");
+                Expect(")");
+                Expect(";");
+                v.hasRange = true;
+            } else if (Peek("METHOD") || Peek("ACCU") || Peek("ACT")) {
+                const std::string key = t_[pos_++].text;
+                Expect(":");
+                const std::string value = Word("eine Methode");
+                Expect(";");
+                Setting(key, value, line);
+            } else if (Accept("DEFAULT")) {
+                Expect(":=");
+                if (!AtEnd()) v.defaultValue = ParseStored(t_[pos_].text);  // NC: no number
+                SkipStatement();
+            } else if (Is(0, true)) {
+                SkipStatement();  // settings of other tools (LOCK, ...)
+            } else {
+                Fail(Line(), std::string("Erwartet wird TERM oder ") + end + ", gefunden: " + Quoted(Text()) + ".");
+            }
+        }
+    }
+
+    void Term(RawVariable& v) {
+        RawTerm t;
+        t.line = Line();
+        t.name = Word("ein Termname");
+        Expect(":=");
+        if (Peek("(")) {
+            std::vector<std::pair<double, double>> pts;
+            while (Accept("(")) {
+                const double x = Number("eine Zahl");
+                Expect(",");
+                const double y = Number("eine Zahl");
+                Expect(")");
+                pts.emplace_back(x, y);
+            }
+            Points(t, pts);
+        } else if (Is(0, true)) {
+            const std::string kind = Word("ein Termtyp");
+            t.kind = kind;
+            if (kind == "Trapezoid" || kind == "Triangle" || kind == "Rectangle") {
+                while (!AtEnd() && !Peek(";")) t.params.push_back(Number("eine Zahl"));
+            } else {
+                SkipStatement();
+                v.terms.push_back(t);
+                return;
+            }
+        } else {
+            Number("eine Zahl");
+            t.kind = "Singleton";
+        }
+        Expect(";");
+        v.terms.push_back(t);
+    }
+
+    // A point list as a trapezoid, triangle or a shoulder open to one side.
+    static void Points(RawTerm& t, const std::vector<std::pair<double, double>>& p) {
+        const std::size_t n = p.size();
+        auto y = [&p](std::size_t i) { return p[i].second; };
+        auto fail = [&t] {
+            Fail(t.line, "Die Punktliste von " + Quoted(t.name) +
+                             " ist kein Trapez, Dreieck oder Rechteck (Zugeh\xC3\xB6rigkeit 0, h, h, 0).");
+        };
+        for (std::size_t i = 1; i < n; ++i) {
+            if (p[i].first < p[i - 1].first) fail();
+        }
+        if (n == 4 && y(0) == 0 && y(3) == 0 && y(1) == y(2)) {
+            t.kind = "Trapezoid";
+            t.params = {p[0].first, p[1].first, p[2].first, p[3].first, y(1)};
+        } else if (n == 3 && y(0) == 0 && y(2) == 0) {
+            t.kind = "Triangle";
+            t.params = {p[0].first, p[1].first, p[2].first, y(1)};
+        } else if ((n == 2 || (n == 3 && y(0) == y(1))) && y(n - 1) == 0 && y(0) > 0) {
+            t.kind = "LeftShoulder";
+            t.params = {p[n - 2].first, p[n - 1].first, y(0)};
+        } else if ((n == 2 || (n == 3 && y(1) == y(2))) && y(0) == 0 && y(n - 1) > 0) {
+            t.kind = "RightShoulder";
+            t.params = {p[0].first, p[1].first, y(n - 1)};
+        } else {
+            fail();
+        }
+    }
+
+    void Setting(const std::string& key, const std::string& value, int line) {
+        const std::string k = Lower(key), v = Lower(value);
+        if (k == "and" && v != "min") {
+            Fail(line, "Die Und-Verkn\xC3\xBCpfung ist " + Quoted(value) +
+                           "; dieses Programm rechnet \xE2\x80\x9E" "and\xE2\x80\x9C mit dem Minimum.");
+        } else if (k == "or" && v != "max") {
+            e_.orIsMax = false;
+            e_.orLine = line;
+        } else if (k == "act" && v != "prod") {
+            e_.notes.push_back("Die Implikation " + Quoted(value) + " wird hier als Produkt gerechnet.");
+        } else if (k == "accu" && v != "nsum" && v != "unboundedsum") {
+            e_.notes.push_back("Die Terme des Ausgangs werden hier summiert, nicht mit " + Quoted(value) +
+                               " zusammengefasst.");
+        } else if (k == "method" && v != "cog") {
+            e_.notes.push_back("Der Ausgang wird hier mit dem Schwerpunkt berechnet, nicht mit " + Quoted(value) + ".");
+        }
+    }
+
+    void RuleBlock() {
+        if (Is(0, true) && !Peek("AND") && !Peek("OR") && !Peek("ACT") && !Peek("ACCU") && !Peek("RULE")) ++pos_;
+        while (!AtEnd() && !Accept("END_RULEBLOCK")) {
+            const int line = Line();
+            if (Peek("AND") || Peek("OR") || Peek("ACT") || Peek("ACCU")) {
+                const std::string key = t_[pos_++].text;
+                Expect(":");
+                const std::string value = Word("eine Methode");
+                Expect(";");
+                Setting(key, value, line);
+            } else if (Accept("RULE")) {
+                Number("die Nummer der Regel");
+                Expect(":");
+                // Some tools leave out the ';': the next RULE or the block's end ends it too.
+                std::vector<Token> rule;
+                while (!AtEnd() && !Peek(";") && !Peek("RULE") && !Peek("END_RULEBLOCK")) rule.push_back(t_[pos_++]);
+                Accept(";");
+                e_.rules.push_back(ParseRuleText(rule, line));
+            } else {
+                Fail(line, "Erwartet wird RULE oder END_RULEBLOCK, gefunden: " + Quoted(Text()) + ".");
+            }
+        }
+    }
+
+    std::vector<Token> t_;
+    RawEngine& e_;
+    std::size_t pos_ = 0;
+};
+
+}  // namespace
+
+RawEngine ReadFcl(std::string_view text) {
+    RawEngine e;
+    FclParser(Tokenize(text, e.provenance), e).Parse();
+    return e;
+}
+
+}  // namespace exchange::detail

@@ -1,0 +1,208 @@
+// Reader of FIS files: [System], [InputN], [OutputN] and [Rules] sections of
+// "Key=value" lines; '%' or '#' at the start of a line begins a comment.
+#include "Detail.h"
+
+#include <cctype>
+#include <cmath>
+
+namespace exchange::detail {
+
+namespace {
+
+[[noreturn]] void Fail(int line, const std::string& message) { throw ImportFailure{line, message}; }
+
+// 'text' without its quotes.
+std::string Unquote(const std::string& s) {
+    const std::string t = Trim(s);
+    if (t.size() >= 2 && t.front() == '\'' && t.back() == '\'') return t.substr(1, t.size() - 2);
+    return t;
+}
+
+std::vector<double> Numbers(std::string_view s, int line, const std::string& what) {
+    std::vector<double> v;
+    std::string cur;
+    auto flush = [&] {
+        if (cur.empty()) return;
+        const auto d = ParseStored(cur);
+        if (!d) Fail(line, "In " + what + " ist " + Quoted(cur) + " keine Zahl.");
+        v.push_back(*d);
+        cur.clear();
+    };
+    for (char c : s) {
+        if (std::isspace(static_cast<unsigned char>(c)) || c == ',') {
+            flush();
+        } else {
+            cur += c;
+        }
+    }
+    flush();
+    return v;
+}
+
+// "[a b c d]" -> numbers.
+std::vector<double> Bracketed(const std::string& s, int line, const std::string& what) {
+    const std::size_t open = s.find('['), close = s.rfind(']');
+    if (open == std::string::npos || close == std::string::npos || close < open) {
+        Fail(line, "Erwartet wird eine Zahlenliste in eckigen Klammern f\xC3\xBCr " + what + ".");
+    }
+    return Numbers(std::string_view(s).substr(open + 1, close - open - 1), line, what);
+}
+
+const char* KindOf(const std::string& k) {
+    if (k == "trapmf") return "Trapezoid";
+    if (k == "trimf") return "Triangle";
+    if (k == "rectmf") return "Rectangle";
+    return nullptr;
+}
+
+// A rule line "i j, k (w) : c".
+RawRule ParseRule(const std::string& line, int lineNo, std::size_t inputs, std::size_t outputs) {
+    const std::size_t comma = line.find(','), paren = line.find('('), close = line.find(')'),
+                      colon = line.find(':');
+    if (comma == std::string::npos || paren == std::string::npos || close == std::string::npos ||
+        colon == std::string::npos || !(comma < paren && paren < close && close < colon)) {
+        Fail(lineNo, "Erwartet wird eine Regel der Form \xE2\x80\x9E" "1 2, 3 (1) : 1\xE2\x80\x9C.");
+    }
+    const auto ins = Numbers(std::string_view(line).substr(0, comma), lineNo, "der Regel");
+    const auto outs = Numbers(std::string_view(line).substr(comma + 1, paren - comma - 1), lineNo, "der Regel");
+    const auto weight = Numbers(std::string_view(line).substr(paren + 1, close - paren - 1), lineNo, "der Regel");
+    const auto conn = Numbers(std::string_view(line).substr(colon + 1), lineNo, "der Regel");
+    if (ins.size() != inputs || outs.size() != outputs || weight.size() != 1 || conn.size() != 1) {
+        Fail(lineNo, "Die Regel nennt nicht je Eingang und Ausgang eine Zahl, ein Gewicht und eine Verkn\xC3\xBCpfung.");
+    }
+    RawRule r;
+    r.line = lineNo;
+    std::vector<RawCondition> cell;
+    for (std::size_t i = 0; i < ins.size(); ++i) {
+        const double v = ins[i];
+        if (v < 0) Fail(lineNo, "Verneinung (negative Termnummer) gibt es in diesem Programm nicht.");
+        if (v != std::floor(v)) Fail(lineNo, "Modifizierer (Termnummer " + Num(v) + ") gibt es in diesem Programm nicht.");
+        if (v == 0) {
+            Fail(lineNo, "Die Regel nennt nicht jeden Eingang; hier nennt jede Regel je Eingang genau einen Term.");
+        }
+        RawCondition c;
+        c.variableIndex = static_cast<int>(i) + 1;
+        c.termIndex = static_cast<int>(v);
+        cell.push_back(c);
+    }
+    const double k = outs[0];
+    if (k < 0) Fail(lineNo, "Verneinung (negative Termnummer) gibt es in diesem Programm nicht.");
+    if (k == 0 || k != std::floor(k)) Fail(lineNo, "Die Regel nennt keinen Ausgangsterm.");
+    if (weight[0] != 1.0) {
+        Fail(lineNo, "Regelgewicht " + Num(weight[0]) + ": dieses Programm kennt nur Regeln mit Gewicht 1.");
+    }
+    if (conn[0] == 2 && inputs > 1) {
+        Fail(lineNo, "Oder-Verkn\xC3\xBCpfung (\xE2\x80\x9Eor\xE2\x80\x9C) einzelner Bedingungen passt nicht: jede Regelzelle "
+                     "nennt je Eingang einen Term, mit \xE2\x80\x9E" "and\xE2\x80\x9C verbunden.");
+    }
+    r.cells.push_back(cell);
+    r.consequent.variableIndex = 1;
+    r.consequent.termIndex = static_cast<int>(k);
+    return r;
+}
+
+}  // namespace
+
+RawEngine ReadFis(std::string_view text) {
+    RawEngine e;
+    enum class Section { None, System, Variable, Rules } section = Section::None;
+    RawVariable* var = nullptr;
+    int lineNo = 0;
+    bool sawSystem = false;
+    std::vector<std::pair<std::string, int>> ruleLines;
+    std::size_t pos = 0;
+    while (pos <= text.size()) {
+        std::size_t end = text.find('\n', pos);
+        if (end == std::string_view::npos) end = text.size();
+        const std::string line = Trim(text.substr(pos, end - pos));
+        pos = end + 1;
+        ++lineNo;
+        if (line.empty()) continue;
+        if (line[0] == '%' || line[0] == '#') {
+            Provenance p;
+            if (ParseProvenance(std::string_view(line).substr(1), p)) e.provenance.push_back(p);
+            continue;
+        }
+        if (line[0] == '[') {
+            const std::string name = line.substr(1, line.find(']') == std::string::npos ? std::string::npos : line.find(']') - 1);
+            if (name == "System") {
+                section = Section::System;
+                sawSystem = true;
+            } else if (name.rfind("Input", 0) == 0 || name.rfind("Output", 0) == 0) {
+                const bool out = name.rfind("Output", 0) == 0;
+                auto& list = out ? e.outputs : e.inputs;
+                list.emplace_back();
+                var = &list.back();
+                var->output = out;
+                var->line = lineNo;
+                var->name = name;
+                section = Section::Variable;
+            } else if (name == "Rules") {
+                section = Section::Rules;
+            } else {
+                Fail(lineNo, "Unbekannter Abschnitt " + Quoted(line) + ".");
+            }
+            continue;
+        }
+        if (section == Section::Rules) {
+            ruleLines.emplace_back(line, lineNo);
+            continue;
+        }
+        const std::size_t eq = line.find('=');
+        if (eq == std::string::npos) Fail(lineNo, "Erwartet wird \xE2\x80\x9ESchl\xC3\xBCssel=Wert\xE2\x80\x9C, gefunden: " + Quoted(line) + ".");
+        const std::string key = Trim(std::string_view(line).substr(0, eq));
+        const std::string value = Trim(std::string_view(line).substr(eq + 1));
+        if (section == Section::None) Fail(lineNo, "Erwartet wird der Abschnitt \xE2\x80\x9E[System]\xE2\x80\x9C.");
+        if (section == Section::System) {
+            const std::string v = Unquote(value);
+            if (key == "Type" && v != "mamdani") {
+                Fail(lineNo, "Der Typ " + Quoted(v) + " passt nicht: dieses Programm rechnet wie ein Mamdani-System.");
+            } else if (key == "AndMethod" && v != "min") {
+                Fail(lineNo, "Die Und-Verkn\xC3\xBCpfung ist " + Quoted(v) +
+                                 "; dieses Programm rechnet \xE2\x80\x9E" "and\xE2\x80\x9C mit dem Minimum.");
+            } else if (key == "ImpMethod" && v != "prod") {
+                e.notes.push_back("Die Implikation " + Quoted(v) + " wird hier als Produkt gerechnet.");
+            } else if (key == "AggMethod" && v != "max" && v != "sum") {
+                // max and sum both come close to this engine (each term scaled
+                // by the largest of its rules, then summed); others do not.
+                e.notes.push_back("Die Terme des Ausgangs werden hier je Term mit dem Maximum seiner Regeln skaliert "
+                                  "und summiert, nicht mit " + Quoted(v) + " zusammengefasst.");
+            } else if (key == "DefuzzMethod" && v != "centroid") {
+                e.notes.push_back("Der Ausgang wird hier mit dem Schwerpunkt berechnet, nicht mit " + Quoted(v) + ".");
+            }
+            continue;
+        }
+        // A variable section.
+        if (key == "Name") {
+            var->name = Unquote(value);
+        } else if (key == "Range") {
+            const auto r = Bracketed(value, lineNo, "den Bereich");
+            if (r.size() != 2) Fail(lineNo, "Der Bereich braucht zwei Zahlen.");
+            var->hasRange = true;
+            var->lo = r[0];
+            var->hi = r[1];
+        } else if (key.rfind("MF", 0) == 0) {
+            // 'name':'kind',[params]
+            const std::size_t sep = value.find("':'");
+            const std::size_t kindEnd = sep == std::string::npos ? std::string::npos : value.find('\'', sep + 3);
+            if (sep == std::string::npos || kindEnd == std::string::npos) {
+                Fail(lineNo, "Erwartet wird ein Term der Form \xE2\x80\x9E'name':'trapmf',[a b c d]\xE2\x80\x9C.");
+            }
+            RawTerm t;
+            t.name = Unquote(value.substr(0, sep + 1));
+            const std::string kind = value.substr(sep + 3, kindEnd - sep - 3);
+            t.line = lineNo;
+            const char* k = KindOf(kind);
+            t.kind = k ? k : kind;
+            if (k) t.params = Bracketed(value.substr(kindEnd), lineNo, "den Term " + Quoted(t.name));
+            var->terms.push_back(t);
+        }
+    }
+    if (!sawSystem) Fail(0, "Das ist keine FIS-Datei: der Abschnitt \xE2\x80\x9E[System]\xE2\x80\x9C fehlt.");
+    if (e.inputs.size() <= 2 && e.outputs.size() == 1) {
+        for (const auto& [line, no] : ruleLines) e.rules.push_back(ParseRule(line, no, e.inputs.size(), 1));
+    }
+    return e;
+}
+
+}  // namespace exchange::detail

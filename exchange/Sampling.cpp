@@ -1,0 +1,389 @@
+// Where the other tools sample the output, and what their centroids come to:
+// the grid of the exported output range, its error bound, and exact
+// centroids of the ways other tools combine the scaled terms.
+#include "Detail.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <numeric>
+
+namespace exchange::detail {
+
+// ---- sampling grid of the output --------------------------------------------
+
+namespace {
+
+struct Decimal {
+    std::int64_t digits;  // value * 10^scale
+    int scale;
+};
+
+// The shortest decimal of a single number as an integer and a power of ten.
+std::optional<Decimal> ToDecimal(float v) {
+    std::array<char, 64> buf{};
+    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), v, std::chars_format::fixed);
+    const std::string s(buf.data(), res.ptr);
+    const std::size_t point = s.find('.');
+    const int scale = point == std::string::npos ? 0 : static_cast<int>(s.size() - point - 1);
+    std::string all = s;
+    if (point != std::string::npos) all.erase(point, 1);
+    if (all.size() > 16) return std::nullopt;
+    std::int64_t n = 0;
+    const auto r2 = std::from_chars(all.data(), all.data() + all.size(), n);
+    if (r2.ec != std::errc()) return std::nullopt;
+    return Decimal{n, scale};
+}
+
+std::int64_t Pow10(int k) {
+    std::int64_t p = 1;
+    for (int i = 0; i < k; ++i) p *= 10;
+    return p;
+}
+
+// The largest number of the form 2^i 5^j that is at most n (n >= 1).
+std::int64_t NiceAtMost(std::int64_t n) {
+    std::int64_t best = 1;
+    for (std::int64_t p2 = 1; p2 <= n; p2 *= 2) {
+        for (std::int64_t p = p2; p <= n; p *= 5) best = std::max(best, p);
+    }
+    return best;
+}
+
+// The smallest number of the form 2^i 5^j that is at least n (n >= 1).
+std::int64_t NiceAtLeast(std::int64_t n) {
+    std::int64_t best = std::numeric_limits<std::int64_t>::max();
+    for (std::int64_t p2 = 1; p2 < 4 * n; p2 *= 2) {
+        for (std::int64_t p = p2; p < 8 * n; p *= 5) {
+            if (p >= n) best = std::min(best, p);
+        }
+    }
+    return best;
+}
+
+struct Corners {
+    double a, b, c, d;
+};
+
+// A trapezoid of height 1 as the other tool evaluates it (closed left flank).
+double Unit(const Corners& t, double x) {
+    if (x < t.a) return 0.0;
+    if (x < t.b) return t.a == t.b ? 1.0 : (x - t.a) / (t.b - t.a);
+    if (x < t.c) return 1.0;
+    if (x < t.d) return t.c == t.d ? 1.0 : 1.0 - (x - t.c) / (t.d - t.c);
+    return 0.0;
+}
+
+double UnitArea(const Corners& t) { return ((t.c - t.b) + (t.d - t.a)) / 2.0; }
+
+double UnitMoment(const Corners& t) {
+    // Six times the moments of the flanks and the plateau, as in TermCentroid.
+    const double n = (t.b - t.a) * (2 * t.b + t.a) + 3 * (t.c * t.c - t.b * t.b) + (t.d - t.c) * (2 * t.c + t.d);
+    return n / 6.0;
+}
+
+// The bound of the centroid's sampling error: for any positive activations
+// w_k, (sum w_k (dM_k - c dA_k)) / (sum w_k A^_k) lies within the largest
+// ratio of the single terms, with the unknown centroid c anywhere in the range.
+void ComputeBound(const std::vector<Corners>& terms, OutputGrid& g) {
+    const double lo = *ParseDouble(g.loText), hi = *ParseDouble(g.hiText);
+    const double dx = (hi - lo) / g.resolution;
+    const double mid = (lo + hi) / 2.0, half = (hi - lo) / 2.0;
+    double bound = 0.0;
+    for (const Corners& t : terms) {
+        const double area = UnitArea(t);
+        if (area <= 0.0) continue;
+        double sa = 0.0, sm = 0.0;
+        for (int i = 0; i < g.resolution; ++i) {
+            const double x = lo + (i + 0.5) * dx;
+            const double y = Unit(t, x);
+            sa += y;
+            sm += y * x;
+        }
+        sa *= dx;
+        sm *= dx;
+        if (sa <= 0.0) {
+            bound = std::numeric_limits<double>::infinity();
+            continue;
+        }
+        const double dA = sa - area, dM = sm - UnitMoment(t);
+        bound = std::max(bound, (std::fabs(dM - mid * dA) + half * std::fabs(dA)) / sa);
+    }
+    g.bound = bound;
+}
+
+}  // namespace
+
+OutputGrid ChooseGrid(const fuzzy::TFuzzy& out, int fixedResolution) {
+    std::vector<float> values = {out.RangeMin, out.RangeMax};
+    std::vector<Corners> terms;
+    for (int i = 1; i <= out.UsedTerms(); ++i) {
+        Corners t{};
+        for (int j = 1; j <= 4; ++j) values.push_back(out.GetParam(i, j));
+        t.a = *ParseDouble(Num(out.GetParam(i, 1)));
+        t.b = *ParseDouble(Num(out.GetParam(i, 2)));
+        t.c = *ParseDouble(Num(out.GetParam(i, 3)));
+        t.d = *ParseDouble(Num(out.GetParam(i, 4)));
+        terms.push_back(t);
+    }
+    const float lo0 = *std::min_element(values.begin(), values.end());
+    const float hi0 = *std::max_element(values.begin(), values.end());
+
+    OutputGrid g;
+    g.resolution = fixedResolution > 0 ? fixedResolution : 20000;
+    g.lo = lo0;
+    g.hi = hi0;
+    g.loText = Num(lo0);
+    g.hiText = Num(hi0);
+
+    // Put every corner on the sampling grid if decimals allow it.
+    std::vector<Decimal> dec;
+    int scale = 0;
+    bool ok = true;
+    for (float v : values) {
+        const auto d = ToDecimal(v);
+        if (!d || d->scale > 6) {
+            ok = false;
+            break;
+        }
+        dec.push_back(*d);
+        scale = std::max(scale, d->scale);
+    }
+    if (ok) {
+        std::vector<std::int64_t> ints;
+        for (const Decimal& d : dec) ints.push_back(d.digits * Pow10(scale - d.scale));
+        const std::int64_t iLo = *std::min_element(ints.begin(), ints.end());
+        const std::int64_t iHi = *std::max_element(ints.begin(), ints.end());
+        std::int64_t step = 0;
+        for (std::int64_t v : ints) step = std::gcd(step, v - iLo);
+        const std::int64_t span = step > 0 ? (iHi - iLo) / step : 0;  // cells at one step each
+        std::int64_t m = 0;  // each step divided into m cells
+        std::int64_t cells = 0;
+        if (span > 0 && fixedResolution > 0) {
+            // The other tool's cells are fixed: the finest division whose
+            // grid still holds all terms; spare cells widen the range.
+            if (span <= fixedResolution) {
+                m = NiceAtMost(fixedResolution / span);
+                cells = fixedResolution;
+            }
+        } else if (span > 0) {
+            // At least 10000 cells, so that jumps (vertical flanks) cost little.
+            m = NiceAtLeast(std::max<std::int64_t>(1, (10000 + span - 1) / span));
+            if (span * m > 100000) m = NiceAtMost(100000 / span);
+            cells = span * m;
+        }
+        if (m > 0) {
+            const std::int64_t extra = cells - span * m;
+            const std::int64_t left = extra / 2;
+            const std::int64_t den = Pow10(scale) * m;
+            const std::int64_t loNum = iLo * m - left * step;
+            const std::int64_t hiNum = loNum + cells * step;
+            g.lo = static_cast<double>(loNum) / static_cast<double>(den);
+            g.hi = static_cast<double>(hiNum) / static_cast<double>(den);
+            g.loText = Num(g.lo);
+            g.hiText = Num(g.hi);
+            g.resolution = static_cast<int>(cells);
+            g.aligned = true;
+        }
+    }
+    g.widened = !(g.lo == static_cast<double>(out.RangeMin) && g.hi == static_cast<double>(out.RangeMax));
+    ComputeBound(terms, g);
+    return g;
+}
+
+// ---- measurements ------------------------------------------------------------
+
+std::vector<InputPoint> MeasureGrid(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B) {
+    constexpr int n = 40;
+    auto at = [](const fuzzy::TFuzzy& v, int i) {
+        return static_cast<float>(v.RangeMin + (static_cast<double>(v.RangeMax) - v.RangeMin) * i / n);
+    };
+    std::vector<InputPoint> pts;
+    for (int i = 0; i <= n; ++i) {
+        if (!B.Defined) {
+            pts.emplace_back(at(A, i), 0.0f);
+            continue;
+        }
+        for (int j = 0; j <= n; ++j) pts.emplace_back(at(A, i), at(B, j));
+    }
+    return pts;
+}
+
+float EngineOutput(const fuzzy::RuleTable& Rules, const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B,
+                   const fuzzy::TFuzzy& Out, InputPoint p) {
+    fuzzy::TFuzzy a, b, out;
+    a.Assign(A);
+    b.Assign(B);
+    out.Assign(Out);
+    a.Value = p.first;
+    b.Value = p.second;
+    fuzzy::Infer(Rules, a, b, out);
+    return out.Defuzzify();
+}
+
+namespace {
+
+struct Scaled {
+    Corners t;
+    double w;
+};
+
+// The activation of every firing rule cell with its output term.
+std::vector<std::pair<int, double>> FiringCells(const fuzzy::RuleTable& Rules, const fuzzy::TFuzzy& A,
+                                                const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out, InputPoint p) {
+    fuzzy::TFuzzy a, b;
+    a.Assign(A);
+    b.Assign(B);
+    a.Value = p.first;
+    b.Value = p.second;
+    std::vector<std::pair<int, double>> cells;
+    for (int i = 1; i <= a.UsedTerms(); ++i) {
+        const int rows = b.Defined ? b.UsedTerms() : 1;
+        for (int j = 1; j <= rows; ++j) {
+            const int k = b.Defined ? Rules.Get(j, i) : Rules.Get(1, i);
+            if (k <= 0 || k > Out.UsedTerms()) continue;
+            const float w = b.Defined ? fuzzy::MinSingle(a.Membership(i), b.Membership(j)) : a.Membership(i);
+            if (w > 0.0f) cells.emplace_back(k, w);
+        }
+    }
+    return cells;
+}
+
+// The corners as the other tool reads them from the exported text.
+Corners TermCorners(const fuzzy::TFuzzy& Out, int k) {
+    auto read = [&](int j) { return *ParseDouble(Num(Out.GetParam(k, j))); };
+    return {read(1), read(2), read(3), read(4)};
+}
+
+enum class Combine { Sum, Max, CappedSum };
+
+double Combined(const std::vector<Scaled>& parts, double x, Combine how) {
+    double r = 0.0;
+    for (const Scaled& s : parts) {
+        const double y = s.w * Unit(s.t, x);
+        r = how == Combine::Max ? std::max(r, y) : r + y;
+    }
+    return how == Combine::CappedSum ? std::min(r, 1.0) : r;
+}
+
+// Exact centroid of the combined function: it is linear between the corners
+// and the points where two parts cross (or the sum crosses 1).
+double ExactCentroid(const std::vector<Scaled>& parts, Combine how, double fallback) {
+    std::vector<double> xs;
+    for (const Scaled& s : parts) xs.insert(xs.end(), {s.t.a, s.t.b, s.t.c, s.t.d});
+    std::sort(xs.begin(), xs.end());
+    xs.erase(std::unique(xs.begin(), xs.end()), xs.end());
+    // Values at both ends of an open interval where f is linear.
+    auto ends = [](auto f, double x0, double x1) {
+        const double q1 = f(x0 + (x1 - x0) / 4), q3 = f(x0 + 3 * (x1 - x0) / 4);
+        return std::pair<double, double>{1.5 * q1 - 0.5 * q3, 1.5 * q3 - 0.5 * q1};
+    };
+    double area = 0.0, moment = 0.0;
+    for (std::size_t n = 0; n + 1 < xs.size(); ++n) {
+        const double x0 = xs[n], x1 = xs[n + 1];
+        std::vector<double> cuts = {x0, x1};
+        if (how == Combine::Max) {
+            for (std::size_t i = 0; i < parts.size(); ++i) {
+                for (std::size_t j = i + 1; j < parts.size(); ++j) {
+                    const auto diff = ends(
+                        [&](double x) { return parts[i].w * Unit(parts[i].t, x) - parts[j].w * Unit(parts[j].t, x); },
+                        x0, x1);
+                    if (diff.first * diff.second < 0.0) {
+                        cuts.push_back(x0 + (x1 - x0) * diff.first / (diff.first - diff.second));
+                    }
+                }
+            }
+        } else if (how == Combine::CappedSum) {
+            const auto s = ends([&](double x) { return Combined(parts, x, Combine::Sum) - 1.0; }, x0, x1);
+            if (s.first * s.second < 0.0) cuts.push_back(x0 + (x1 - x0) * s.first / (s.first - s.second));
+        }
+        std::sort(cuts.begin(), cuts.end());
+        for (std::size_t c = 0; c + 1 < cuts.size(); ++c) {
+            const double u0 = cuts[c], u1 = cuts[c + 1];
+            if (!(u1 > u0)) continue;
+            const auto f = ends([&](double x) { return Combined(parts, x, how); }, u0, u1);
+            area += (u1 - u0) * (f.first + f.second) / 2.0;
+            moment += (u1 - u0) / 6.0 * (u0 * (2 * f.first + f.second) + u1 * (f.first + 2 * f.second));
+        }
+    }
+    return area > 0.0 ? moment / area : fallback;
+}
+
+}  // namespace
+
+namespace {
+
+// The centroid as fuzzylite samples it: the midpoints of the grid's cells.
+double SampledCentroid(const std::vector<Scaled>& parts, Combine how, const OutputGrid& g, double fallback) {
+    const double lo = *ParseDouble(g.loText), hi = *ParseDouble(g.hiText);
+    const double dx = (hi - lo) / g.resolution;
+    double area = 0.0, moment = 0.0;
+    for (int i = 0; i < g.resolution; ++i) {
+        const double x = lo + (i + 0.5) * dx;
+        const double y = Combined(parts, x, how);
+        area += y;
+        moment += y * x;
+    }
+    return area > 0.0 ? moment / area : fallback;
+}
+
+double Centroid(const std::vector<Scaled>& parts, Combine how, const OutputGrid* g, double fallback) {
+    if (parts.empty()) return fallback;
+    return g ? SampledCentroid(parts, how, *g, fallback) : ExactCentroid(parts, how, fallback);
+}
+
+}  // namespace
+
+double CellRuleOutput(const fuzzy::RuleTable& Rules, const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B,
+                      const fuzzy::TFuzzy& Out, InputPoint p, CellAggregation agg, const OutputGrid* grid) {
+    std::vector<Scaled> parts;
+    for (const auto& [k, w] : FiringCells(Rules, A, B, Out, p)) parts.push_back({TermCorners(Out, k), w});
+    return Centroid(parts, agg == CellAggregation::Sum ? Combine::Sum : Combine::Max, grid, Out.RangeMin);
+}
+
+double CappedSumOutput(const fuzzy::RuleTable& Rules, const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B,
+                       const fuzzy::TFuzzy& Out, InputPoint p, const OutputGrid* grid) {
+    // One part per output term with its largest cell, as the ORed rules give it.
+    std::array<double, fuzzy::MaxTerms + 1> w{};
+    for (const auto& [k, v] : FiringCells(Rules, A, B, Out, p)) w[static_cast<std::size_t>(k)] = std::max(w[static_cast<std::size_t>(k)], v);
+    std::vector<Scaled> parts;
+    for (int k = 1; k <= Out.UsedTerms(); ++k) {
+        if (w[static_cast<std::size_t>(k)] > 0.0) parts.push_back({TermCorners(Out, k), w[static_cast<std::size_t>(k)]});
+    }
+    return Centroid(parts, Combine::CappedSum, grid, Out.RangeMin);
+}
+
+namespace {
+
+template <class F>
+Deviation Measure(const fuzzy::RuleTable& Rules, const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B,
+                  const fuzzy::TFuzzy& Out, F other) {
+    Deviation d;
+    for (const InputPoint& p : MeasureGrid(A, B)) {
+        const double ours = EngineOutput(Rules, A, B, Out, p);
+        d.exact = std::max(d.exact, std::fabs(other(p, false) - ours));
+        d.sampled = std::max(d.sampled, std::fabs(other(p, true) - ours));
+    }
+    return d;
+}
+
+}  // namespace
+
+Deviation CellRuleDeviation(const fuzzy::RuleTable& Rules, const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B,
+                            const fuzzy::TFuzzy& Out, CellAggregation agg, const OutputGrid& grid) {
+    return Measure(Rules, A, B, Out, [&](InputPoint p, bool sampled) {
+        return CellRuleOutput(Rules, A, B, Out, p, agg, sampled ? &grid : nullptr);
+    });
+}
+
+Deviation CappedSumDeviation(const fuzzy::RuleTable& Rules, const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B,
+                             const fuzzy::TFuzzy& Out, const OutputGrid& grid) {
+    return Measure(Rules, A, B, Out, [&](InputPoint p, bool sampled) {
+        return CappedSumOutput(Rules, A, B, Out, p, sampled ? &grid : nullptr);
+    });
+}
+
+}  // namespace exchange::detail

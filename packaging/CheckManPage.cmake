@@ -1,0 +1,22 @@
+# Fails when a subcommand that `fuzzysim --help` lists has no entry in the
+# BEFEHLE section of the manual page (a ".TP" item starting with its name).
+#   cmake -DFUZZYSIM=path/to/fuzzysim -DPAGE=fuzzysim.1 -P CheckManPage.cmake
+execute_process(COMMAND ${FUZZYSIM} --help OUTPUT_VARIABLE help RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "fuzzysim --help ended with ${rc}")
+endif()
+file(READ ${PAGE} page)
+string(REGEX MATCHALL "\n  [a-z]+ " listed "${help}")
+if(NOT listed)
+  message(FATAL_ERROR "fuzzysim --help lists no subcommand:\n${help}")
+endif()
+set(missing)
+foreach(entry ${listed})
+  string(STRIP "${entry}" name)
+  if(NOT page MATCHES "\n\\.TP\n\\.B ${name} ")
+    list(APPEND missing ${name})
+  endif()
+endforeach()
+if(missing)
+  message(FATAL_ERROR "Not described in ${PAGE}: ${missing}")
+endif()
