@@ -26,10 +26,8 @@
 
 #include <optional>
 
-#ifdef WERKSTATT_ANSICHTEN
 #include "Inspektor.h"
 #include "KennfeldAnsicht.h"
-#endif
 
 namespace werkstatt {
 
@@ -111,7 +109,6 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui_(std::make_uniqu
     SeiteAus->setModell(&Modell, Rolle::Aus);
     SeiteRegeln->setModell(&Modell);
 
-#ifdef WERKSTATT_ANSICHTEN
     auto* inspektor = new ansichten::Inspektor(Seiten);
     auto* kennfeld = new ansichten::Kennfeld(Seiten);
     inspektor_ = inspektor;
@@ -120,7 +117,6 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui_(std::make_uniqu
     Seiten->addTab(kennfeld, QStringLiteral("&Kennfeld"));
     connect(inspektor, &ansichten::Inspektor::eingabenGeaendert, this, &TMainForm::MarkenSetzen);
     connect(kennfeld, &ansichten::Kennfeld::punktGewaehlt, inspektor, &ansichten::Inspektor::setEingaben);
-#endif
 
     QUndoStack& stack = Modell.undoStack();
     ui_->Rueckgaengig1->setEnabled(false);
@@ -189,17 +185,14 @@ void TMainForm::ProjektGeaendert() {
     SeiteAus->Aktualisieren();
     SeiteRegeln->Aktualisieren();
     HinweiseZeigen();
-#ifdef WERKSTATT_ANSICHTEN
     const Projekt& p = Modell.projekt();
     auto* inspektor = static_cast<ansichten::Inspektor*>(inspektor_);
     inspektor->setProjekt(p.A, p.B, p.Aus, p.Regeln);
     static_cast<ansichten::Kennfeld*>(kennfeld_)->setProjekt(p.A, p.B, p.Aus, p.Regeln);
     MarkenSetzen(inspektor->eingabeA(), inspektor->eingabeB());
-#endif
 }
 
-void TMainForm::MarkenSetzen([[maybe_unused]] float a, [[maybe_unused]] float b) {
-#ifdef WERKSTATT_ANSICHTEN
+void TMainForm::MarkenSetzen(float a, float b) {
     // The inspector's step as lines in the term diagrams: the two inputs and
     // the crisp output.
     const Projekt& p = Modell.projekt();
@@ -208,7 +201,6 @@ void TMainForm::MarkenSetzen([[maybe_unused]] float a, [[maybe_unused]] float b)
     SeiteB->setMarke(p.B.Defined ? std::optional<float>(b) : std::nullopt);
     SeiteAus->setMarke(p.Aus.Defined ? std::optional<float>(inspektor->ausgang()) : std::nullopt);
     static_cast<ansichten::Kennfeld*>(kennfeld_)->setMarke(a, b);
-#endif
 }
 
 QString TMainForm::Titel() const {

@@ -15,10 +15,8 @@
 
 #include <charconv>
 
-#ifdef WERKSTATT_ANSICHTEN
 #include "Bildexport.h"
 #include "PainterPlot.h"
-#endif
 
 namespace werkstatt {
 
@@ -44,11 +42,7 @@ TVariablenSeite::TVariablenSeite(QWidget* parent) : QWidget(parent), ui_(std::ma
     HochBtn = ui_->HochBtn;
     RunterBtn = ui_->RunterBtn;
     BildBtn = ui_->BildBtn;
-#ifdef WERKSTATT_ANSICHTEN
     connect(BildBtn, &QPushButton::clicked, this, &TVariablenSeite::BildClick);
-#else
-    BildBtn->hide();
-#endif
     Diagramm = ui_->Diagramm;
 
     QFont gross = NichtVerwendet->font();
@@ -265,13 +259,11 @@ void TVariablenSeite::BVerwendenClick(bool an) {
 }
 
 void TVariablenSeite::BildClick() {
-#ifdef WERKSTATT_ANSICHTEN
     if (!modell_) return;
     fuzzy::TFuzzy v;
     v.Assign(Variable(modell_->projekt(), rolle_));
     ansichten::BildSpeichern(this, ansichten::Dateivorschlag(QStringLiteral("terme"), QString::fromStdString(v.Name)),
                              QSize(640, 320), [v](QPainter& p, QSize g) { ansichten::MaleTermdiagramm(p, g, v); });
-#endif
 }
 
 void TVariablenSeite::DiagrammGriff(int term, int param, float wert, bool neuerZug) {

@@ -1,0 +1,173 @@
+// The locomotive lab: what it shows belongs to the current project and
+// settings, equals the shared runs' figures, and bad settings change nothing.
+
+#include "KurvenDiagramm.h"
+#include "LaborTest.h"
+#include "LokLabor.h"
+#include "SingEdit.h"
+#include "TruckLabor.h"
+#include "Zahl.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QTest>
+
+namespace {
+
+using labor::LokLabor;
+using labortest::Beispiel;
+
+std::vector<pemrak::Versuch> Erwartet(labor::Projekt p, float reibung, float abstand, float dt)
+{
+    const pemrak::FuzzyRegler r{p.A, p.B, p.Out, p.Regeln};
+    pemrak::LaufOptionen o;
+    o.Start.Reibung = reibung;
+    o.Start.AbstandCm = abstand;
+    return pemrak::Versuchsreihe(r, o, pemrak::LaborMassen(), {dt});
+}
+
+void Setze(LokLabor& lab, const labor::Projekt& p)
+{
+    lab.setProjekt(p.A, p.B, p.Out, p.Regeln);
+}
+
+bool Fertig(LokLabor& lab)
+{
+    return QTest::qWaitFor([&] { return !lab.rechnet(); }, 60000);
+}
+
+QString Ab(const std::optional<float>& t)
+{
+    return t ? QStringLiteral("t = %1 s").arg(labor::Zahl(*t, 3)) : QStringLiteral("nie");
+}
+
+void ErwarteZahlen(const LokLabor& lab, const std::vector<pemrak::Versuch>& soll)
+{
+    ASSERT_EQ(lab.ergebnis()->Laeufe.size(), 3u);
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        const pemrak::Versuch& v = soll[static_cast<std::size_t>(i)];
+        EXPECT_EQ(lab.zahl(QStringLiteral("ruhe_%1").arg(i))->text(), Ab(v.InRuheAb));
+        EXPECT_EQ(lab.zahl(QStringLiteral("genau_%1").arg(i))->text(), Ab(v.GenauAb));
+        EXPECT_EQ(lab.zahl(QStringLiteral("ueberschwingen_%1").arg(i))->text(),
+                  labor::Zahl(v.Zahlen.UeberschwingenCm, 2) + QStringLiteral(" cm"));
+        EXPECT_EQ(lab.zahl(QStringLiteral("wechsel_%1").arg(i))->text(), QString::number(v.Zahlen.Vorzeichenwechsel));
+        // The curves are the runs' points, one per step.
+        EXPECT_EQ(lab.diagramm(0)->kurven()[i].Punkte.size(), static_cast<int>(v.Fahrt.Verlauf.size()));
+        EXPECT_EQ(lab.diagramm(1)->kurven()[i].Punkte.last().y(), double(v.Fahrt.Verlauf.back().vCms));
+    }
+}
+
+// Another controller: the same variables with the rule table mirrored.
+labor::Projekt Anders(labor::Projekt p)
+{
+    fuzzy::RuleTable r;
+    for (int z = 1; z <= 5; ++z)
+        for (int s = 1; s <= 5; ++s)
+            r.Set(z, s, p.Regeln.Get(6 - z, s));
+    p.Regeln = r;
+    return p;
+}
+
+TEST(LokLabor, FiguresShownAreTheSharedRunsForEachStep)
+{
+    const labor::Projekt lok = Beispiel("lok.fuz");
+    for (const int schritt : {0, 1}) {
+        SCOPED_TRACE(schritt);
+        LokLabor lab;
+        Setze(lab, lok);
+        lab.schrittWahl()->setCurrentIndex(schritt);
+        ASSERT_TRUE(Fertig(lab));
+        const float dt = schritt == 0 ? 0.055f : 0.1f;
+        EXPECT_EQ(lab.ergebnis()->Einstellung.Dt, dt);
+        ErwarteZahlen(lab, Erwartet(lok, 3.0f, 100.0f, dt));
+        if (schritt == 0)
+            labortest::SaveShot(lab, QStringLiteral("lok_labor"));
+    }
+}
+
+TEST(LokLabor, FrictionAndDistanceFromTheFieldsReachTheRuns)
+{
+    const labor::Projekt lok = Beispiel("lok.fuz");
+    LokLabor lab;
+    Setze(lab, lok);
+    lab.reibungFeld()->setText(QStringLiteral("1,5"));
+    emit lab.reibungFeld()->editingFinished();
+    lab.abstandFeld()->setText(QStringLiteral("60"));
+    emit lab.abstandFeld()->editingFinished();
+    ASSERT_TRUE(Fertig(lab));
+    EXPECT_EQ(lab.einstellung().Reibung, 1.5f);
+    EXPECT_EQ(lab.einstellung().AbstandCm, 60.0f);
+    ErwarteZahlen(lab, Erwartet(lok, 1.5f, 60.0f, 0.055f));
+}
+
+TEST(LokLabor, TwoQuickEditsShowTheSecondProject)
+{
+    const labor::Projekt lok = Beispiel("lok.fuz"), anders = Anders(Beispiel("lok.fuz"));
+    const auto soll = Erwartet(anders, 3.0f, 100.0f, 0.055f);
+    ASSERT_NE(soll[1].Zahlen.Schritte, Erwartet(lok, 3.0f, 100.0f, 0.055f)[1].Zahlen.Schritte);
+    LokLabor lab;
+    Setze(lab, lok);
+    labortest::ArbeiterFertig();
+    Setze(lab, anders);
+    EXPECT_TRUE(lab.rechnet());
+    EXPECT_EQ(lab.meldung(), QStringLiteral("wird berechnet …"));
+    ASSERT_TRUE(Fertig(lab));
+    ErwarteZahlen(lab, soll);
+}
+
+TEST(LokLabor, SettingsTheModelCannotRunAreRefusedAndChangeNothing)
+{
+    struct Fall {
+        const char* name;
+        labor::LokEinstellung e;
+        const char* meldung;
+    };
+    const Fall faelle[] = {
+        {"negative friction", {-1.0f, 100.0f, 0.055f}, "Die Reibung darf nicht negativ sein."},
+        {"zero distance", {3.0f, 0.0f, 0.055f}, "Der Abstand muss zwischen 0,01 cm und 100000 cm liegen."},
+        {"huge distance", {3.0f, 1.0e9f, 0.055f}, "Der Abstand muss zwischen 0,01 cm und 100000 cm liegen."},
+        {"other step", {3.0f, 100.0f, 0.01f}, "Der Zeitschritt muss 0,055 s oder 0,1 s sein."},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        LokLabor lab;
+        Setze(lab, Beispiel("lok.fuz"));
+        ASSERT_TRUE(Fertig(lab));
+        const auto vorher = lab.ergebnis();
+        EXPECT_FALSE(lab.setEinstellung(f.e));
+        EXPECT_FALSE(lab.rechnet());
+        EXPECT_EQ(lab.ergebnis(), vorher);
+        EXPECT_EQ(lab.einstellung().Reibung, 3.0f);
+        EXPECT_EQ(lab.einstellung().AbstandCm, 100.0f);
+        EXPECT_TRUE(lab.meldung().contains(QString::fromUtf8(f.meldung))) << lab.meldung().toStdString();
+    }
+}
+
+TEST(LokLabor, TextThatIsNoNumberIsRefusedWithAMessage)
+{
+    LokLabor lab;
+    Setze(lab, Beispiel("lok.fuz"));
+    ASSERT_TRUE(Fertig(lab));
+    lab.reibungFeld()->setText(QStringLiteral("drei"));
+    emit lab.reibungFeld()->editingFinished();
+    EXPECT_FALSE(lab.rechnet());
+    EXPECT_EQ(lab.einstellung().Reibung, 3.0f);
+    EXPECT_TRUE(lab.meldung().contains(QStringLiteral("Bitte eine Zahl eingeben.")));
+}
+
+TEST(LokLabor, ProjectWithoutInputBSaysWhyNothingRuns)
+{
+    labor::Projekt p = Beispiel("lok.fuz");
+    p.B.Defined = false;
+    LokLabor lab;
+    Setze(lab, p);
+    ASSERT_TRUE(Fertig(lab));
+    EXPECT_TRUE(lab.ergebnis()->Laeufe.empty());
+    EXPECT_TRUE(lab.meldung().contains(QStringLiteral("müssen definiert sein")));
+    EXPECT_EQ(lab.zahl(QStringLiteral("ruhe_0"))->text(), QStringLiteral("–"));
+}
+
+}  // namespace

@@ -1,0 +1,137 @@
+// "Regeln verbessern": the search runs off the GUI thread, "Abbrechen" keeps
+// the best found so far, and "Übernehmen" hands exactly that project back.
+
+#include "LaborTest.h"
+#include "RegelnVerbessern.h"
+
+#include <gtest/gtest.h>
+
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+using labor::RegelnVerbessern;
+
+QPushButton* Knopf(const RegelnVerbessern& d, const char* name)
+{
+    return d.findChild<QPushButton*>(QString::fromLatin1(name));
+}
+
+labor::Projekt OhneRegeln(const char* datei)
+{
+    labor::Projekt p = labortest::Beispiel(datei);
+    p.Regeln = fuzzy::RuleTable{};
+    return p;
+}
+
+tuning::Score Wertung(const labor::Projekt& p, tuning::Vehicle v)
+{
+    return tuning::Evaluate(tuning::Project{p.A, p.B, p.Out, p.Regeln}, v);
+}
+
+tuning::Options LokSuche()
+{
+    tuning::Options o;
+    o.Kind = tuning::Vehicle::Loco;
+    o.Seconds = 600;  // only the cancel ends it
+    o.Seed = 7;
+    o.Threads = 2;
+    return o;
+}
+
+TEST(RegelnVerbessern, CancelKeepsTheBestSoFarAndApplyHandsBackThatProject)
+{
+    const labor::Projekt start = OhneRegeln("lok.fuz");
+    RegelnVerbessern d;
+    d.setProjekt(start.A, start.B, start.Out, start.Regeln);
+    d.setOptionen(LokSuche());
+    QSignalSpy beendet(&d, &RegelnVerbessern::beendet);
+    Knopf(d, "StartBtn")->click();
+    ASSERT_TRUE(d.laeuft());
+    EXPECT_FALSE(Knopf(d, "StartBtn")->isEnabled());
+    EXPECT_TRUE(Knopf(d, "AbbrechenBtn")->isEnabled());
+    // Wait until the search has found something better than the empty table.
+    const tuning::Score vorher = Wertung(start, tuning::Vehicle::Loco);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return d.besteWertungBisher() && tuning::Better(*d.besteWertungBisher(), vorher); }, 120000));
+    EXPECT_GT(d.findChild<QProgressBar*>(QStringLiteral("Fortschritt"))->value(), -1);
+    const tuning::Score bisher = *d.besteWertungBisher();
+    Knopf(d, "AbbrechenBtn")->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return beendet.count() == 1; }, 120000));
+    EXPECT_FALSE(d.laeuft());
+    ASSERT_TRUE(d.ergebnis().has_value());
+    // What comes back is at least as good as the best shown before the cancel.
+    const tuning::Score danach = Wertung(*d.ergebnis(), tuning::Vehicle::Loco);
+    EXPECT_FALSE(tuning::Better(bisher, danach));
+    EXPECT_TRUE(tuning::Better(danach, vorher));
+    EXPECT_TRUE(d.status().startsWith(QStringLiteral("Abgebrochen")));
+    ASSERT_TRUE(Knopf(d, "UebernehmenBtn")->isEnabled());
+
+    int uebernommen = 0;
+    fuzzy::RuleTable regeln;
+    fuzzy::TFuzzy ausgang;
+    QObject::connect(&d, &RegelnVerbessern::uebernehmen,
+                     [&](const fuzzy::TFuzzy&, const fuzzy::TFuzzy&, const fuzzy::TFuzzy& out, const fuzzy::RuleTable& r) {
+                         ++uebernommen;
+                         ausgang = out;
+                         regeln = r;
+                     });
+    Knopf(d, "UebernehmenBtn")->click();
+    ASSERT_EQ(uebernommen, 1);
+    EXPECT_EQ(regeln, d.ergebnis()->Regeln);
+    EXPECT_EQ(ausgang.GetParam(1, fuzzy::ParamA), d.ergebnis()->Out.GetParam(1, fuzzy::ParamA));
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+}
+
+TEST(RegelnVerbessern, ProjectUnfitForTheVehicleIsRefusedWithAMessage)
+{
+    labor::Projekt p = labortest::Beispiel("lok.fuz");
+    p.B.Defined = false;
+    RegelnVerbessern d;
+    d.setProjekt(p.A, p.B, p.Out, p.Regeln);
+    d.setOptionen(LokSuche());
+    Knopf(d, "StartBtn")->click();
+    EXPECT_FALSE(d.laeuft());
+    EXPECT_TRUE(d.status().contains(QStringLiteral("Eingang B")));
+    EXPECT_FALSE(Knopf(d, "UebernehmenBtn")->isEnabled());
+}
+
+TEST(RegelnVerbessern, ApplyIsOfferedOnlyWhenTheSearchImproved)
+{
+    const labor::Projekt start = labortest::Beispiel("lok.fuz");
+    RegelnVerbessern d;
+    d.setProjekt(start.A, start.B, start.Out, start.Regeln);
+    tuning::Options o = LokSuche();
+    o.MaxRounds = 1;
+    o.CandidatesPerRound = 2;
+    d.setOptionen(o);
+    QSignalSpy beendet(&d, &RegelnVerbessern::beendet);
+    d.starten();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return beendet.count() == 1; }, 120000));
+    EXPECT_EQ(d.ergebnis().has_value(), Knopf(d, "UebernehmenBtn")->isEnabled());
+    if (d.ergebnis()) {
+        EXPECT_TRUE(
+            tuning::Better(Wertung(*d.ergebnis(), tuning::Vehicle::Loco), Wertung(start, tuning::Vehicle::Loco)));
+    }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(RegelnVerbessern, ClosingTheDialogStopsTheSearch)
+{
+    const labor::Projekt start = OhneRegeln("lok.fuz");
+    RegelnVerbessern d;
+    d.setProjekt(start.A, start.B, start.Out, start.Regeln);
+    d.setOptionen(LokSuche());
+    d.starten();
+    ASSERT_TRUE(d.laeuft());
+    d.reject();
+    EXPECT_FALSE(d.laeuft()) << "a closed dialog must not search on unseen";
+}
+
+}  // namespace

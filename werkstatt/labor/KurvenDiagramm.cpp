@@ -1,0 +1,196 @@
+#include "KurvenDiagramm.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+
+namespace labor {
+
+namespace {
+
+// A tick spacing of 1, 2 or 5 times a power of ten giving about n ticks.
+double Teilung(double spanne, int n)
+{
+    const double roh = spanne / std::max(1, n);
+    const double zehner = std::pow(10.0, std::floor(std::log10(roh)));
+    for (const double f : {1.0, 2.0, 5.0, 10.0})
+        if (f * zehner >= roh)
+            return f * zehner;
+    return 10.0 * zehner;
+}
+
+QString Beschriftung(double v, double schritt)
+{
+    const int stellen = std::clamp(static_cast<int>(-std::floor(std::log10(schritt) + 1e-9)), 0, 4);
+    QString s = QString::number(std::fabs(v) < schritt * 1e-6 ? 0.0 : v, 'f', stellen);
+    s.replace(QLatin1Char('.'), QLatin1Char(','));
+    if (s.startsWith(QLatin1Char('-')))
+        s.replace(0, 1, QChar(0x2212));
+    return s;
+}
+
+// Values far outside any sensible plot (a runaway controller) are cut here so
+// that the pixel arithmetic stays finite.
+constexpr double Grenze = 1.0e6;
+
+}  // namespace
+
+KurvenDiagramm::KurvenDiagramm(const QString& titel, const QString& xAchse, const QString& yAchse, QWidget* parent)
+    : QWidget(parent), Titel_(titel), XAchse_(xAchse), YAchse_(yAchse)
+{
+    setMinimumSize(220, 180);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+void KurvenDiagramm::setKurven(QVector<Kurve> kurven)
+{
+    Kurven_ = std::move(kurven);
+    update();
+}
+
+void KurvenDiagramm::setXBereich(double von, double bis)
+{
+    XFest_ = bis > von;
+    XVon_ = von;
+    XBis_ = bis;
+    update();
+}
+
+void KurvenDiagramm::setVeraltet(bool v)
+{
+    Veraltet_ = v;
+    update();
+}
+
+void KurvenDiagramm::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), Qt::white);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QFontMetrics fm(font());
+
+    // The ranges: the curves' points (within the fixed x range), always with 0.
+    double x1 = XFest_ ? XVon_ : 0.0, x2 = XFest_ ? XBis_ : 0.0, y1 = 0.0, y2 = 0.0;
+    bool leer = true;
+    for (const Kurve& k : Kurven_) {
+        for (const QPointF& q : k.Punkte) {
+            if (!std::isfinite(q.x()) || !std::isfinite(q.y()))
+                break;
+            if (XFest_ && (q.x() < XVon_ || q.x() > XBis_))
+                continue;
+            const double x = std::clamp(q.x(), -Grenze, Grenze), y = std::clamp(q.y(), -Grenze, Grenze);
+            if (!XFest_) {
+                x1 = std::min(x1, x);
+                x2 = std::max(x2, x);
+            }
+            y1 = std::min(y1, y);
+            y2 = std::max(y2, y);
+            leer = false;
+        }
+    }
+    if (!(x2 - x1 > 1e-9)) {
+        x1 -= 1;
+        x2 += 1;
+    }
+    if (!(y2 - y1 > 1e-9)) {
+        y1 -= 1;
+        y2 += 1;
+    }
+    const double rand = (y2 - y1) * 0.05;
+    y1 -= rand;
+    y2 += rand;
+
+    const int links = fm.horizontalAdvance(QStringLiteral("−0000,0")) + 10;
+    const QRectF feld(links, fm.height() * 2 + 4, width() - links - 12, height() - fm.height() * 4 - 12);
+    if (feld.width() < 20 || feld.height() < 20)
+        return;
+    auto X = [&](double x) { return feld.left() + (std::clamp(x, -Grenze, Grenze) - x1) / (x2 - x1) * feld.width(); };
+    auto Y = [&](double y) { return feld.bottom() - (std::clamp(y, -Grenze, Grenze) - y1) / (y2 - y1) * feld.height(); };
+
+    // Title, grid with labels, axis names.
+    p.setPen(Qt::black);
+    QFont fett = font();
+    fett.setBold(true);
+    p.setFont(fett);
+    p.drawText(QRectF(0, 2, width(), fm.height() + 2), Qt::AlignHCenter, Titel_);
+    p.setFont(font());
+    const double dx = Teilung(x2 - x1, 5), dy = Teilung(y2 - y1, 4);
+    p.setPen(QPen(QColor(215, 215, 215), 1, Qt::DotLine));
+    for (double x = std::ceil(x1 / dx) * dx; x <= x2 + dx * 1e-6; x += dx) {
+        p.setPen(QPen(QColor(215, 215, 215), 1, Qt::DotLine));
+        p.drawLine(QPointF(X(x), feld.top()), QPointF(X(x), feld.bottom()));
+        p.setPen(Qt::black);
+        p.drawText(QRectF(X(x) - 40, feld.bottom() + 2, 80, fm.height()), Qt::AlignHCenter, Beschriftung(x, dx));
+    }
+    for (double y = std::ceil(y1 / dy) * dy; y <= y2 + dy * 1e-6; y += dy) {
+        p.setPen(QPen(QColor(215, 215, 215), 1, Qt::DotLine));
+        p.drawLine(QPointF(feld.left(), Y(y)), QPointF(feld.right(), Y(y)));
+        p.setPen(Qt::black);
+        p.drawText(QRectF(0, Y(y) - fm.height() / 2.0, links - 4, fm.height()), Qt::AlignRight | Qt::AlignVCenter,
+                   Beschriftung(y, dy));
+    }
+    p.drawText(QRectF(feld.left(), feld.bottom() + fm.height() + 2, feld.width(), fm.height()), Qt::AlignHCenter,
+               XAchse_);
+    p.drawText(QRectF(feld.left() + 4, fm.height() + 2, feld.width(), fm.height()), Qt::AlignLeft, YAchse_);
+    // The mark and standstill: dashed red zero lines.
+    p.setPen(QPen(QColor(220, 0, 0), 1, Qt::DashLine));
+    if (y1 < 0 && y2 > 0)
+        p.drawLine(QPointF(feld.left(), Y(0)), QPointF(feld.right(), Y(0)));
+    if (x1 < 0 && x2 > 0)
+        p.drawLine(QPointF(X(0), feld.top()), QPointF(X(0), feld.bottom()));
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(feld);
+
+    p.save();
+    p.setClipRect(feld.adjusted(-1, -1, 1, 1));
+    for (const Kurve& k : Kurven_) {
+        QPainterPath pfad;
+        bool erster = true;
+        for (const QPointF& q : k.Punkte) {
+            if (!std::isfinite(q.x()) || !std::isfinite(q.y()))
+                break;
+            if (XFest_ && q.x() > XBis_)
+                break;
+            const QPointF b(X(q.x()), Y(q.y()));
+            if (erster)
+                pfad.moveTo(b);
+            else
+                pfad.lineTo(b);
+            erster = false;
+        }
+        p.setPen(QPen(k.Farbe, 1.8));
+        p.drawPath(pfad);
+    }
+    p.restore();
+
+    // Legend in the upper right corner of the field.
+    if (!Kurven_.isEmpty() && !leer) {
+        int breite = 0;
+        for (const Kurve& k : Kurven_)
+            breite = std::max(breite, fm.horizontalAdvance(k.Name));
+        const QRectF kasten(feld.right() - breite - 36, feld.top() + 4, breite + 30,
+                            fm.height() * Kurven_.size() + 6);
+        p.setPen(QColor(160, 160, 160));
+        p.setBrush(QColor(255, 255, 255, 230));
+        p.drawRect(kasten);
+        for (int i = 0; i < Kurven_.size(); ++i) {
+            const double y = kasten.top() + 3 + fm.height() * (i + 0.5);
+            p.setPen(QPen(Kurven_[i].Farbe, 2.5));
+            p.drawLine(QPointF(kasten.left() + 4, y), QPointF(kasten.left() + 20, y));
+            p.setPen(Qt::black);
+            p.drawText(QRectF(kasten.left() + 24, y - fm.height() / 2.0, breite + 4, fm.height()),
+                       Qt::AlignLeft | Qt::AlignVCenter, Kurven_[i].Name);
+        }
+    }
+    if (Veraltet_) {
+        p.fillRect(rect(), QColor(255, 255, 255, 150));
+        p.setPen(Qt::black);
+        p.setFont(fett);
+        p.drawText(rect(), Qt::AlignCenter, QStringLiteral("wird berechnet …"));
+    }
+}
+
+}  // namespace labor

@@ -1,0 +1,45 @@
+#pragma once
+
+// A small line diagram for the locomotive lab: several curves in their own
+// colours, axes with rounded tick values, dashed zero lines and a legend.
+
+#include <QColor>
+#include <QPointF>
+#include <QString>
+#include <QVector>
+#include <QWidget>
+
+namespace labor {
+
+class KurvenDiagramm : public QWidget {
+    Q_OBJECT
+public:
+    struct Kurve {
+        QString Name;
+        QColor Farbe;
+        QVector<QPointF> Punkte;
+    };
+
+    explicit KurvenDiagramm(const QString& titel, const QString& xAchse, const QString& yAchse,
+                            QWidget* parent = nullptr);
+
+    void setKurven(QVector<Kurve> kurven);
+    const QVector<Kurve>& kurven() const { return Kurven_; }
+    // Fixes the x range (for instance the time axis); otherwise it follows the curves.
+    void setXBereich(double von, double bis);
+    void setVeraltet(bool v);
+
+    QSize sizeHint() const override { return {320, 240}; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QString Titel_, XAchse_, YAchse_;
+    QVector<Kurve> Kurven_;
+    bool XFest_ = false;
+    double XVon_ = 0, XBis_ = 1;
+    bool Veraltet_ = false;
+};
+
+}  // namespace labor

@@ -1,0 +1,73 @@
+#pragma once
+
+// The locomotive lab: s over t, v over t and the s-v curve for the masses 1, 2
+// and 4 kg at the chosen friction, distance and step, with the figures of each
+// run above; re-simulated in the background after every edit.
+
+#include "LaborProjekt.h"
+#include "LokRechnung.h"
+#include "Neuberechnung.h"
+
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+class QComboBox;
+class QLabel;
+class TSingEdit;
+
+namespace labor {
+
+class KurvenDiagramm;
+
+class LokLabor : public QWidget {
+    Q_OBJECT
+public:
+    explicit LokLabor(QWidget* parent = nullptr);
+    ~LokLabor() override;
+
+    void setProjekt(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out,
+                    const fuzzy::RuleTable& R);
+
+    // The settings as the fields show them; a setting the model cannot run
+    // with is refused with a message and changes nothing.
+    LokEinstellung einstellung() const { return Einstellung_; }
+    bool setEinstellung(const LokEinstellung& e);
+
+    bool rechnet() const { return Rechnung_.Rechnet(); }
+    std::shared_ptr<const LokErgebnis> ergebnis() const { return Ergebnis_; }
+
+    QLabel* zahl(const QString& name) const;
+    KurvenDiagramm* diagramm(int i) const { return Diagramme_[static_cast<std::size_t>(i)]; }
+    TSingEdit* reibungFeld() const { return Reibung_; }
+    TSingEdit* abstandFeld() const { return Abstand_; }
+    QComboBox* schrittWahl() const { return Schritt_; }
+    QString meldung() const;
+
+    static QColor Farbe(int masse);
+
+signals:
+    void ergebnisAktualisiert();
+
+private:
+    void FelderUebernehmen();
+    void NeuRechnen();
+    void ZeigeErgebnis(LokErgebnis&& e);
+    void ZeigeZahlen();
+    void Markieren();
+
+    Projekt Projekt_;
+    bool HatProjekt_ = false;
+    LokEinstellung Einstellung_;
+    std::shared_ptr<const LokErgebnis> Ergebnis_;
+    Neuberechnung<LokErgebnis> Rechnung_;
+
+    TSingEdit* Reibung_ = nullptr;
+    TSingEdit* Abstand_ = nullptr;
+    QComboBox* Schritt_ = nullptr;
+    QLabel* Status_ = nullptr;
+    std::array<KurvenDiagramm*, 3> Diagramme_{};
+};
+
+}  // namespace labor

@@ -1,0 +1,28 @@
+#include "LokRechnung.h"
+
+namespace labor {
+
+LokErgebnis RechneLok(Projekt p, const LokEinstellung& e, const std::atomic<bool>* abbruch)
+{
+    LokErgebnis r;
+    r.Einstellung = e;
+    const pemrak::FuzzyRegler regler{p.A, p.B, p.Out, p.Regeln};
+    if (!regler.Brauchbar()) {
+        r.Fehler = "Eingang A, Eingang B und Ausgang müssen definiert sein.";
+        return r;
+    }
+    pemrak::LaufOptionen basis;
+    basis.Start.Reibung = e.Reibung;
+    basis.Start.AbstandCm = e.AbstandCm;
+    for (const float m : pemrak::LaborMassen()) {
+        basis.Start.Masse = m;
+        if (const auto fehler = pemrak::StartwerteFehler(basis.Start)) {
+            r.Fehler = *fehler;
+            return r;
+        }
+    }
+    r.Laeufe = pemrak::Versuchsreihe(regler, basis, pemrak::LaborMassen(), {e.Dt}, abbruch);
+    return r;
+}
+
+}  // namespace labor

@@ -1,0 +1,306 @@
+#include "RegelnVerbessern.h"
+
+#include "Zahl.h"
+#include "ui_RegelnVerbessern.h"
+
+#include <QFontDatabase>
+#include <QMutexLocker>
+#include <QPointer>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <stdexcept>
+
+namespace labor {
+
+// Shared between the worker and the dialog: the cancel flag the tuner polls
+// and the newest best-so-far, handed over under the mutex.
+struct RegelnVerbessern::Lauf {
+    std::atomic<bool> Abbruch{false};
+    QMutex Sperre;
+    tuning::Progress Stand;  // pointers cleared; copies below
+    std::optional<tuning::Score> Vorher;
+    std::optional<tuning::Score> Beste;
+    std::optional<tuning::Project> BestesProjekt;
+    bool Neu = false;
+};
+
+namespace {
+
+tuning::Project AlsTuning(const Projekt& p)
+{
+    return tuning::Project{p.A, p.B, p.Out, p.Regeln};
+}
+
+QString Zeilen(const std::string& text)
+{
+    return QString::fromStdString(text).toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>"));
+}
+
+QString Abk(const fuzzy::TFuzzy& v, int i)
+{
+    return QString::fromStdString(v.GetTermAbbrev(i)).toHtmlEscaped();
+}
+
+}  // namespace
+
+QString RegelnAlsHtml(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out,
+                      const fuzzy::RuleTable& R, const fuzzy::RuleTable* vergleich)
+{
+    const int spalten = A.Defined ? A.UsedTerms() : 0;
+    const int zeilen = B.Defined ? B.UsedTerms() : 1;
+    QString h = QStringLiteral("<table border='1' cellspacing='0' cellpadding='3'><tr><th>B \\ A</th>");
+    for (int c = 1; c <= spalten; ++c)
+        h += QStringLiteral("<th>%1</th>").arg(Abk(A, c));
+    h += QStringLiteral("</tr>");
+    for (int r = 1; r <= zeilen; ++r) {
+        h += QStringLiteral("<tr><th>%1</th>").arg(B.Defined ? Abk(B, r) : QStringLiteral("\u2013"));
+        for (int c = 1; c <= spalten; ++c) {
+            const int e = R.Get(r, c);
+            const bool anders = vergleich && vergleich->Get(r, c) != e;
+            h += QStringLiteral("<td align='center'%1>%2</td>")
+                     .arg(anders ? QStringLiteral(" bgcolor='#ffe08a'") : QString(),
+                          e >= 1 && e <= Out.UsedTerms() ? Abk(Out, e) : QStringLiteral("&nbsp;"));
+        }
+        h += QStringLiteral("</tr>");
+    }
+    return h + QStringLiteral("</table>");
+}
+
+RegelnVerbessern::RegelnVerbessern(QWidget* parent) : QDialog(parent), Ui_(std::make_unique<Ui::RegelnVerbessern>())
+{
+    Ui_->setupUi(this);
+    const QFont fest = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    Ui_->VorherZahlen->setFont(fest);
+    Ui_->NachherZahlen->setFont(fest);
+    Ui_->VorherZahlen->setTextFormat(Qt::RichText);
+    Ui_->NachherZahlen->setTextFormat(Qt::RichText);
+    Ui_->VorherRegeln->setTextFormat(Qt::RichText);
+    Ui_->NachherRegeln->setTextFormat(Qt::RichText);
+    Ui_->StatusLbl->setTextFormat(Qt::RichText);
+    connect(Ui_->StartBtn, &QPushButton::clicked, this, &RegelnVerbessern::starten);
+    connect(Ui_->AbbrechenBtn, &QPushButton::clicked, this, &RegelnVerbessern::abbrechen);
+    connect(Ui_->UebernehmenBtn, &QPushButton::clicked, this, &RegelnVerbessern::Uebernehmen);
+    connect(Ui_->SchliessenBtn, &QPushButton::clicked, this, &QDialog::reject);
+    connect(&Watcher_, &QFutureWatcherBase::finished, this, &RegelnVerbessern::Fertig);
+    Bereit(false);
+}
+
+RegelnVerbessern::~RegelnVerbessern()
+{
+    if (Lauf_)
+        Lauf_->Abbruch = true;
+    if (Watcher_.isRunning())
+        Watcher_.waitForFinished();
+}
+
+QString RegelnVerbessern::status() const
+{
+    return Ui_->StatusLbl->text();
+}
+
+void RegelnVerbessern::setProjekt(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out,
+                                  const fuzzy::RuleTable& R)
+{
+    if (laeuft())
+        return;
+    Start_ = Projekt::Von(A, B, Out, R);
+    HatStart_ = true;
+    Ergebnis_.reset();
+    Ui_->UebernehmenBtn->setEnabled(false);
+    Ui_->Fortschritt->setValue(0);
+    Ui_->StatusLbl->clear();
+    Ui_->VorherZahlen->setText(QStringLiteral("(noch nicht bewertet)"));
+    Ui_->VorherRegeln->setText(RegelnAlsHtml(Start_.A, Start_.B, Start_.Out, Start_.Regeln, nullptr));
+    Ui_->NachherZahlen->clear();
+    Ui_->NachherRegeln->clear();
+}
+
+tuning::Options RegelnVerbessern::optionen() const
+{
+    tuning::Options o = Basis_;
+    o.Kind = Ui_->LokBtn->isChecked() ? tuning::Vehicle::Loco : tuning::Vehicle::Truck;
+    o.Terms = Ui_->TermeBox->isChecked();
+    o.Seconds = Ui_->ZeitSpin->value();
+    o.Seed = static_cast<std::uint64_t>(Ui_->StartwertSpin->value());
+    return o;
+}
+
+void RegelnVerbessern::setOptionen(const tuning::Options& o)
+{
+    Basis_ = o;
+    (o.Kind == tuning::Vehicle::Loco ? Ui_->LokBtn : Ui_->TruckBtn)->setChecked(true);
+    Ui_->TermeBox->setChecked(o.Terms);
+    Ui_->ZeitSpin->setValue(static_cast<int>(o.Seconds));
+    Ui_->StartwertSpin->setValue(static_cast<int>(o.Seed));
+}
+
+void RegelnVerbessern::Bereit(bool laeuft)
+{
+    Ui_->Einstellungen->setEnabled(true);
+    for (QWidget* w : std::initializer_list<QWidget*>{Ui_->TruckBtn, Ui_->LokBtn, Ui_->TermeBox, Ui_->ZeitSpin,
+                                                      Ui_->StartwertSpin, Ui_->StartBtn})
+        w->setEnabled(!laeuft);
+    Ui_->AbbrechenBtn->setEnabled(laeuft);
+    Ui_->NachherBox->setTitle(laeuft ? QStringLiteral("Nachher (bestes bisher)") : QStringLiteral("Nachher"));
+    Ui_->SchliessenBtn->setEnabled(!laeuft);
+}
+
+void RegelnVerbessern::starten()
+{
+    if (laeuft())
+        return;
+    const tuning::Options o = optionen();
+    if (!HatStart_) {
+        Ui_->StatusLbl->setText(QStringLiteral("<span style='color:#c00000'>Kein Projekt geladen.</span>"));
+        return;
+    }
+    const tuning::Project start = AlsTuning(Start_);
+    if (const auto fehler = tuning::Unsuitable(start, o.Kind)) {
+        Ui_->StatusLbl->setText(
+            QStringLiteral("<span style='color:#c00000'>%1</span>").arg(QString::fromStdString(*fehler).toHtmlEscaped()));
+        return;
+    }
+    Ergebnis_.reset();
+    BestesBisher_.reset();
+    BesteWertung_.reset();
+    Ui_->UebernehmenBtn->setEnabled(false);
+    Ui_->Fortschritt->setValue(0);
+    Ui_->StatusLbl->setText(QStringLiteral("Die Ausgangslage wird bewertet …"));
+    Ui_->NachherZahlen->clear();
+    Ui_->NachherRegeln->clear();
+    Bereit(true);
+
+    Lauf_ = std::make_shared<Lauf>();
+    std::shared_ptr<Lauf> lauf = Lauf_;
+    QPointer<RegelnVerbessern> dialog(this);
+    Watcher_.setFuture(QtConcurrent::run([start, o, lauf, dialog] {
+        Ausgang a;
+        try {
+            a.Ergebnis = tuning::Tune(start, o, &lauf->Abbruch, [&](const tuning::Progress& p) {
+                {
+                    QMutexLocker l(&lauf->Sperre);
+                    lauf->Stand = p;
+                    lauf->Stand.Best = nullptr;
+                    lauf->Stand.BestProject = nullptr;
+                    if (p.Best) {
+                        if (!lauf->Vorher)
+                            lauf->Vorher = *p.Best;
+                        lauf->Beste = *p.Best;
+                    }
+                    if (p.BestProject)
+                        lauf->BestesProjekt = *p.BestProject;
+                    lauf->Neu = true;
+                }
+                // The dialog reads the newest state when it gets round to it;
+                // a dialog already gone receives nothing.
+                if (dialog)
+                    QMetaObject::invokeMethod(dialog, [dialog] {
+                        if (dialog)
+                            dialog->Fortschritt();
+                    }, Qt::QueuedConnection);
+            });
+        } catch (const std::exception& e) {
+            a.Fehler = e.what();
+        }
+        return a;
+    }));
+}
+
+void RegelnVerbessern::reject()
+{
+    abbrechen();
+    if (Watcher_.isRunning())
+        Watcher_.waitForFinished();
+    QDialog::reject();
+}
+
+void RegelnVerbessern::abbrechen()
+{
+    if (Lauf_ && laeuft()) {
+        Lauf_->Abbruch = true;
+        Ui_->StatusLbl->setText(QStringLiteral("Wird abgebrochen; das Beste bisher bleibt …"));
+    }
+}
+
+void RegelnVerbessern::Fortschritt()
+{
+    if (!Lauf_)
+        return;
+    tuning::Progress p;
+    std::optional<tuning::Score> vorher, beste;
+    std::optional<tuning::Project> projekt;
+    {
+        QMutexLocker l(&Lauf_->Sperre);
+        if (!Lauf_->Neu)
+            return;
+        Lauf_->Neu = false;
+        p = Lauf_->Stand;
+        vorher = Lauf_->Vorher;
+        beste = Lauf_->Beste;
+        projekt = Lauf_->BestesProjekt;
+    }
+    Ui_->Fortschritt->setValue(static_cast<int>(std::clamp(p.Fraction, 0.0, 1.0) * 1000.0));
+    if (!Lauf_->Abbruch)
+        Ui_->StatusLbl->setText(QStringLiteral("Runde %1, %2 Bewertungen, %3 Verbesserungen, %4 s")
+                                    .arg(p.Round)
+                                    .arg(p.Evaluations)
+                                    .arg(p.Improvements)
+                                    .arg(Zahl(p.Seconds, 1)));
+    if (projekt)
+        BestesBisher_ = Projekt{projekt->A, projekt->B, projekt->Out, projekt->Rules};
+    BesteWertung_ = beste;
+    ZeigeVergleich(vorher ? &*vorher : nullptr, projekt ? &*projekt : nullptr, beste ? &*beste : nullptr);
+    emit fortschritt(p.Round);
+}
+
+void RegelnVerbessern::ZeigeVergleich(const tuning::Score* vorher, const tuning::Project* nachher,
+                                      const tuning::Score* besser)
+{
+    if (vorher)
+        Ui_->VorherZahlen->setText(Zeilen(tuning::Describe(*vorher)));
+    if (besser)
+        Ui_->NachherZahlen->setText(Zeilen(tuning::Describe(*besser)));
+    if (nachher)
+        Ui_->NachherRegeln->setText(RegelnAlsHtml(nachher->A, nachher->B, nachher->Out, nachher->Rules, &Start_.Regeln));
+}
+
+void RegelnVerbessern::Fertig()
+{
+    Bereit(false);
+    if (Watcher_.future().resultCount() == 0)
+        return;
+    const Ausgang a = Watcher_.future().result();
+    const bool abgebrochen = Lauf_ && Lauf_->Abbruch;
+    if (!a.Ergebnis) {
+        Ui_->StatusLbl->setText(
+            QStringLiteral("<span style='color:#c00000'>%1</span>").arg(QString::fromStdString(a.Fehler).toHtmlEscaped()));
+        emit beendet();
+        return;
+    }
+    const tuning::Result& r = *a.Ergebnis;
+    Ui_->Fortschritt->setValue(abgebrochen ? Ui_->Fortschritt->value() : Ui_->Fortschritt->maximum());
+    ZeigeVergleich(&r.Start, &r.Best, &r.BestScore);
+    const bool besser = tuning::Better(r.BestScore, r.Start);
+    if (besser)
+        Ergebnis_ = Projekt{r.Best.A, r.Best.B, r.Best.Out, r.Best.Rules};
+    Ui_->UebernehmenBtn->setEnabled(besser);
+    Ui_->StatusLbl->setText(QStringLiteral("%1 nach %2 Runden, %3 Bewertungen, %4 s: %5")
+                                .arg(abgebrochen ? QStringLiteral("Abgebrochen") : QStringLiteral("Fertig"))
+                                .arg(r.Rounds)
+                                .arg(r.Evaluations)
+                                .arg(Zahl(r.Seconds, 1))
+                                .arg(besser ? QStringLiteral("%1 Verbesserungen; mit „Übernehmen“ ins Projekt.")
+                                                  .arg(r.Improvements)
+                                            : QStringLiteral("keine Verbesserung gefunden.")));
+    emit beendet();
+}
+
+void RegelnVerbessern::Uebernehmen()
+{
+    if (!Ergebnis_ || laeuft())
+        return;
+    emit uebernehmen(Ergebnis_->A, Ergebnis_->B, Ergebnis_->Out, Ergebnis_->Regeln);
+    accept();
+}
+
+}  // namespace labor

@@ -1,0 +1,94 @@
+#pragma once
+
+// "Regeln verbessern": runs the tuner on a copy of the current project off the
+// GUI thread, with a progress bar, the figures and rule tables before and
+// after side by side (after = best so far while it runs), "Abbrechen" that
+// keeps the best so far, and "Übernehmen", which hands the improved project
+// back for the window to apply as one undoable change.
+
+#include "LaborProjekt.h"
+#include "Tuner.h"
+
+#include <QDialog>
+#include <QFutureWatcher>
+#include <QMutex>
+
+#include <atomic>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace Ui {
+class RegelnVerbessern;
+}
+
+namespace labor {
+
+class RegelnVerbessern : public QDialog {
+    Q_OBJECT
+public:
+    explicit RegelnVerbessern(QWidget* parent = nullptr);
+    ~RegelnVerbessern() override;
+
+    // The project the search starts from; ignored while a search runs.
+    void setProjekt(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out,
+                    const fuzzy::RuleTable& R);
+
+    // The search settings as the controls show them, and back.
+    tuning::Options optionen() const;
+    void setOptionen(const tuning::Options& o);
+
+    void starten();
+    void abbrechen();
+    bool laeuft() const { return Watcher_.isRunning(); }
+
+    // The best project of the last search (finished or cancelled), when it
+    // scores better than its start.
+    std::optional<Projekt> ergebnis() const { return Ergebnis_; }
+    // The best project the running search has reported so far, with its score.
+    std::optional<Projekt> bestesBisher() const { return BestesBisher_; }
+    std::optional<tuning::Score> besteWertungBisher() const { return BesteWertung_; }
+    QString status() const;
+
+    // Closing the dialog stops a search under way first.
+    void reject() override;
+
+signals:
+    // "Übernehmen": the improved project, to be applied as one change.
+    void uebernehmen(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out,
+                     const fuzzy::RuleTable& R);
+    // A search has ended (by itself, cancelled, or with an error).
+    void beendet();
+    // The best so far has been shown (after each round).
+    void fortschritt(int runde);
+
+private:
+    struct Lauf;  // what the worker shares with the dialog
+    struct Ausgang {
+        std::optional<tuning::Result> Ergebnis;
+        std::string Fehler;
+    };
+
+    void Fortschritt();
+    void Fertig();
+    void Uebernehmen();
+    void Bereit(bool laeuft);
+    void ZeigeVergleich(const tuning::Score* vorher, const tuning::Project* nachher, const tuning::Score* besser);
+
+    std::unique_ptr<Ui::RegelnVerbessern> Ui_;
+    Projekt Start_;
+    bool HatStart_ = false;
+    std::optional<Projekt> Ergebnis_;
+    std::optional<Projekt> BestesBisher_;
+    std::optional<tuning::Score> BesteWertung_;
+    tuning::Options Basis_;  // settings without a control of their own (threads, rounds)
+    std::shared_ptr<Lauf> Lauf_;
+    QFutureWatcher<Ausgang> Watcher_;
+};
+
+// The rule table as a small HTML table of output term abbreviations; cells
+// that differ from vergleich are highlighted.
+QString RegelnAlsHtml(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out,
+                      const fuzzy::RuleTable& R, const fuzzy::RuleTable* vergleich);
+
+}  // namespace labor

@@ -1,0 +1,62 @@
+#pragma once
+
+// The road of the truck lab: Dorvane's road (verges, road, centre dashes, the
+// red bar and the target line x = 0) drawn in world metres, every track of a
+// grid run coloured by its verdict, and the truck of a replayed start.
+
+#include "TruckRechnung.h"
+
+#include <QPixmap>
+#include <QPointF>
+#include <QWidget>
+
+#include <memory>
+
+namespace labor {
+
+class StrassenBild : public QWidget {
+    Q_OBJECT
+public:
+    explicit StrassenBild(QWidget* parent = nullptr);
+
+    // The result to draw; veraltet marks it as not belonging to the current
+    // project (drawn faded, with "wird berechnet ...").
+    void setErgebnis(std::shared_ptr<const TruckErgebnis> e);
+    void setVeraltet(bool veraltet);
+    bool veraltet() const { return Veraltet_; }
+
+    // The start whose track is highlighted and the replayed step (-1: none).
+    void setAuswahl(int start, int schritt);
+
+    // The widget position of a world point, and back.
+    QPointF ZuBild(double x, double y) const;
+    QPointF ZurWelt(QPointF p) const;
+    // The start whose track passes nearest to a widget position, within a few
+    // pixels; -1 when none does.
+    int StartBei(QPointF p) const;
+
+    static QColor Farbe(TruckUrteil u);
+
+signals:
+    void startGeklickt(int start);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+
+private:
+    void ZeichneStrasse();
+    void ZeichneHintergrund();
+    void ZeichneTruck(QPainter& p, const dorvane::TrackPoint& t) const;
+
+    std::shared_ptr<const TruckErgebnis> Ergebnis_;
+    bool Veraltet_ = false;
+    int Start_ = -1;
+    int Schritt_ = -1;
+    QPixmap Strasse_;  // the road alone, redrawn only when the size changes
+    QPixmap Puffer_;   // road and tracks, redrawn only when they change
+    bool PufferGueltig_ = false;
+};
+
+}  // namespace labor

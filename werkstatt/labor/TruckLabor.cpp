@@ -1,0 +1,230 @@
+#include "TruckLabor.h"
+
+#include "StrassenBild.h"
+#include "Zahl.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace labor {
+
+namespace {
+
+// Replay pace: at -10 m/s a step moves the truck a metre and is shown at half
+// speed; at -1 m/s a step is only 10 cm and runs for 500 steps, so it is shown
+// faster than the simulated time to stay watchable (about 20 s for a run).
+constexpr int TaktSchnell = 200;  // ms per step at -10 m/s
+constexpr int TaktLangsam = 40;   // ms per step at -1 m/s
+
+QString Fett(const QString& name, const QString& wert)
+{
+    return name + QStringLiteral(" <b>") + wert + QStringLiteral("</b>");
+}
+
+QString Hinweis()
+{
+    return QStringLiteral("Klick auf eine Bahn spielt diesen Start in Zeitlupe ab.");
+}
+
+QString Legende()
+{
+    auto eintrag = [](TruckUrteil u, const char* text) {
+        return QStringLiteral("<span style='color:%1'>&#9632;</span>&nbsp;%2")
+            .arg(StrassenBild::Farbe(u).name(), QString::fromUtf8(text));
+    };
+    return eintrag(TruckUrteil::Angedockt, "angedockt") + QStringLiteral("&nbsp;&nbsp;&nbsp;") +
+           eintrag(TruckUrteil::NichtAngedockt, "nicht angedockt") + QStringLiteral("&nbsp;&nbsp;&nbsp;") +
+           eintrag(TruckUrteil::StrasseVerlassen, "Straße verlassen");
+}
+
+}  // namespace
+
+TruckLabor::TruckLabor(QWidget* parent)
+    : QWidget(parent), Rechnung_(this, [this](TruckErgebnis&& e) { ZeigeErgebnis(std::move(e)); })
+{
+    auto* oben = new QHBoxLayout;
+    oben->addWidget(new QLabel(QStringLiteral("Geschwindigkeit:"), this));
+    Langsam_ = new QRadioButton(QStringLiteral("−1 m/s"), this);
+    Schnell_ = new QRadioButton(QStringLiteral("−10 m/s"), this);
+    Langsam_->setChecked(true);
+    auto* gruppe = new QButtonGroup(this);
+    gruppe->addButton(Langsam_);
+    gruppe->addButton(Schnell_);
+    oben->addWidget(Langsam_);
+    oben->addWidget(Schnell_);
+    oben->addStretch(1);
+    Status_ = new QLabel(this);
+    Status_->setObjectName(QStringLiteral("status"));
+    oben->addWidget(Status_);
+
+    auto* zahlen = new QGridLayout;
+    auto neu = [this](const char* name) {
+        auto* l = new QLabel(this);
+        l->setObjectName(QString::fromLatin1(name));
+        l->setTextFormat(Qt::RichText);
+        return l;
+    };
+    Angedockt_ = neu("angedockt");
+    Verlassen_ = neu("verlassen");
+    GroessteX_ = neu("groessteX");
+    GroessteLage_ = neu("groessteLage");
+    MeisteSchritte_ = neu("meisteSchritte");
+    zahlen->addWidget(Angedockt_, 0, 0);
+    zahlen->addWidget(Verlassen_, 0, 1);
+    zahlen->addWidget(MeisteSchritte_, 0, 2);
+    zahlen->addWidget(GroessteX_, 1, 0);
+    zahlen->addWidget(GroessteLage_, 1, 1);
+    auto* legende = new QLabel(Legende(), this);
+    legende->setTextFormat(Qt::RichText);
+    zahlen->addWidget(legende, 1, 2);
+
+    Bild_ = new StrassenBild(this);
+    Wiedergabe_ = new QLabel(Hinweis(), this);
+    Wiedergabe_->setObjectName(QStringLiteral("wiedergabe"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(oben);
+    layout->addLayout(zahlen);
+    layout->addWidget(Bild_, 1);
+    layout->addWidget(Wiedergabe_);
+
+    connect(Langsam_, &QRadioButton::toggled, this, [this] { NeuRechnen(); });
+    connect(Bild_, &StrassenBild::startGeklickt, this, &TruckLabor::waehleStart);
+    connect(&Zeitgeber_, &QTimer::timeout, this, &TruckLabor::Tick);
+    ZeigeZahlen();
+}
+
+TruckLabor::~TruckLabor() = default;
+
+QLabel* TruckLabor::zahl(const char* name) const
+{
+    return findChild<QLabel*>(QString::fromLatin1(name));
+}
+
+float TruckLabor::geschwindigkeit() const
+{
+    return Schnell_->isChecked() ? -10.0f : -1.0f;
+}
+
+void TruckLabor::setGeschwindigkeit(float v)
+{
+    (v <= -5.0f ? Schnell_ : Langsam_)->setChecked(true);
+}
+
+void TruckLabor::setProjekt(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out,
+                            const fuzzy::RuleTable& R)
+{
+    Projekt_ = Projekt::Von(A, B, Out, R);
+    HatProjekt_ = true;
+    NeuRechnen();
+}
+
+void TruckLabor::NeuRechnen()
+{
+    if (!HatProjekt_)
+        return;
+    // The replay belongs to the project on screen, which is about to go.
+    Anhalten();
+    Wiedergabe_->setText(Hinweis());
+    Rechnung_.Anstossen([p = Projekt_, v = geschwindigkeit()](const std::atomic<bool>& abbruch) {
+        return RechneTruckRaster(p, v, &abbruch);
+    });
+    Markieren();
+}
+
+void TruckLabor::ZeigeErgebnis(TruckErgebnis&& e)
+{
+    Ergebnis_ = std::make_shared<const TruckErgebnis>(std::move(e));
+    Bild_->setErgebnis(Ergebnis_);
+    if (Start_ >= static_cast<int>(Ergebnis_->Raster.Runs.size()))
+        Start_ = -1;
+    Bild_->setAuswahl(Start_, -1);
+    Markieren();
+    ZeigeZahlen();
+    emit ergebnisAktualisiert();
+}
+
+void TruckLabor::Markieren()
+{
+    const bool alt = rechnet();
+    Bild_->setVeraltet(alt);
+    Status_->setText(alt ? QStringLiteral("wird berechnet …") : QString());
+    for (QLabel* l : {Angedockt_, Verlassen_, GroessteX_, GroessteLage_, MeisteSchritte_})
+        l->setEnabled(!alt);
+}
+
+void TruckLabor::ZeigeZahlen()
+{
+    if (!Ergebnis_ || Ergebnis_->Raster.Runs.empty()) {
+        const QString leer = QStringLiteral("–");
+        Angedockt_->setText(Fett(QStringLiteral("angedockt:"), leer));
+        Verlassen_->setText(Fett(QStringLiteral("Straße verlassen:"), leer));
+        GroessteX_->setText(Fett(QStringLiteral("größte |x| am Ende:"), leer));
+        GroessteLage_->setText(Fett(QStringLiteral("größte |Lage| am Ende:"), leer));
+        MeisteSchritte_->setText(Fett(QStringLiteral("meiste Schritte:"), leer));
+        if (HatProjekt_ && Ergebnis_ && !Ergebnis_->Definiert && !rechnet())
+            Status_->setText(QStringLiteral("Eingang A und/oder Ausgang (noch) nicht definiert!"));
+        return;
+    }
+    const dorvane::GridFigures& z = Ergebnis_->Raster.Figures;
+    Angedockt_->setText(Fett(QStringLiteral("angedockt:"), QStringLiteral("%1 von %2").arg(z.Docked).arg(z.Starts)));
+    Verlassen_->setText(Fett(QStringLiteral("Straße verlassen:"),
+                             QStringLiteral("%1 von %2").arg(z.LeftRoad()).arg(z.MustKeepRoad)));
+    GroessteX_->setText(Fett(QStringLiteral("größte |x| am Ende:"), Zahl(z.WorstX, 4) + " m"));
+    GroessteLage_->setText(Fett(QStringLiteral("größte |Lage| am Ende:"),
+                                Zahl(z.WorstAttitude, 3) + QStringLiteral("°")));
+    MeisteSchritte_->setText(Fett(QStringLiteral("meiste Schritte:"), QString::number(z.MostSteps)));
+}
+
+void TruckLabor::waehleStart(int start)
+{
+    Anhalten();
+    if (rechnet() || !Ergebnis_ || start < 0 || start >= static_cast<int>(Ergebnis_->Raster.Runs.size())) {
+        Start_ = -1;
+        Bild_->setAuswahl(-1, -1);
+        Wiedergabe_->setText(Hinweis());
+        return;
+    }
+    Start_ = start;
+    Schritt_ = -1;
+    Zeitgeber_.start(Ergebnis_->Raster.Speed <= -5.0f ? TaktSchnell : TaktLangsam);
+    Tick();
+}
+
+void TruckLabor::Tick()
+{
+    if (!Ergebnis_ || Start_ < 0) {
+        Anhalten();
+        return;
+    }
+    const dorvane::StartRun& t = Ergebnis_->Raster.Runs[static_cast<std::size_t>(Start_)];
+    const int n = static_cast<int>(t.Result.Track.size());
+    if (Schritt_ + 1 >= n) {
+        Zeitgeber_.stop();
+        return;
+    }
+    ++Schritt_;
+    const dorvane::TrackPoint& p = t.Result.Track[static_cast<std::size_t>(Schritt_)];
+    Bild_->setAuswahl(Start_, Schritt_);
+    Wiedergabe_->setText(QStringLiteral("Start: Führerhaus x = %1 m, Lage %2° – Schritt %3 von %4: "
+                                        "Abstand %5 m, Lage %6°, Lenkwinkel %7°")
+                             .arg(Zahl(t.Result.Start.CabX, 0), Zahl(t.Result.Start.Attitude, 0))
+                             .arg(Schritt_)
+                             .arg(n - 1)
+                             .arg(Zahl(p.RearX, 2), Zahl(p.Attitude, 1), Zahl(p.Steering, 1)));
+    emit replayZustand(p.RearX, p.Attitude);
+}
+
+void TruckLabor::Anhalten()
+{
+    Zeitgeber_.stop();
+    Schritt_ = -1;
+    if (Bild_)
+        Bild_->setAuswahl(Start_, -1);
+}
+
+}  // namespace labor

@@ -1,0 +1,88 @@
+#pragma once
+
+// The truck lab: every start of the grid at the chosen speed on the road,
+// coloured by its result, with the summary figures above; re-simulated in the
+// background after every edit. A click on a track replays that start slowly
+// and reports the controller's inputs of each step (replayZustand).
+
+#include "LaborProjekt.h"
+#include "Neuberechnung.h"
+#include "TruckRechnung.h"
+
+#include <QTimer>
+#include <QWidget>
+
+#include <memory>
+
+class QLabel;
+class QRadioButton;
+
+namespace labor {
+
+class StrassenBild;
+
+class TruckLabor : public QWidget {
+    Q_OBJECT
+public:
+    explicit TruckLabor(QWidget* parent = nullptr);
+    ~TruckLabor() override;
+
+    // Called after every edit of the project; the lab copies what it needs.
+    void setProjekt(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out,
+                    const fuzzy::RuleTable& R);
+
+    // -1 or -10 m/s, as the radio buttons offer.
+    float geschwindigkeit() const;
+    void setGeschwindigkeit(float v);
+
+    // True while the shown picture does not belong to the current project.
+    bool rechnet() const { return Rechnung_.Rechnet(); }
+    // The result on screen (of an older project while rechnet()).
+    std::shared_ptr<const TruckErgebnis> ergebnis() const { return Ergebnis_; }
+
+    // The start being replayed or last replayed, -1 for none; choosing one
+    // starts its replay from the beginning.
+    int ausgewaehlterStart() const { return Start_; }
+    void waehleStart(int start);
+    int wiedergabeSchritt() const { return Schritt_; }
+    bool spieltAb() const { return Zeitgeber_.isActive(); }
+
+    StrassenBild* bild() const { return Bild_; }
+    // The figures as shown, one label each (for the worksheet and the tests).
+    QLabel* zahl(const char* name) const;
+
+signals:
+    // The controller's inputs at the replayed step: rear x in m, attitude in degrees.
+    void replayZustand(float a, float b);
+    // A result of the current project is on screen.
+    void ergebnisAktualisiert();
+
+private:
+    void NeuRechnen();
+    void ZeigeErgebnis(TruckErgebnis&& e);
+    void ZeigeZahlen();
+    void Markieren();
+    void Tick();
+    void Anhalten();
+
+    Projekt Projekt_;
+    bool HatProjekt_ = false;
+    std::shared_ptr<const TruckErgebnis> Ergebnis_;
+    Neuberechnung<TruckErgebnis> Rechnung_;
+    QTimer Zeitgeber_;
+    int Start_ = -1;
+    int Schritt_ = -1;
+
+    QRadioButton* Langsam_ = nullptr;
+    QRadioButton* Schnell_ = nullptr;
+    QLabel* Status_ = nullptr;
+    QLabel* Angedockt_ = nullptr;
+    QLabel* Verlassen_ = nullptr;
+    QLabel* GroessteX_ = nullptr;
+    QLabel* GroessteLage_ = nullptr;
+    QLabel* MeisteSchritte_ = nullptr;
+    QLabel* Wiedergabe_ = nullptr;
+    StrassenBild* Bild_ = nullptr;
+};
+
+}  // namespace labor

@@ -1,0 +1,31 @@
+#pragma once
+
+// The truck grid as the lab shows it: the shared grid run on the lab's own
+// copy of the project, and the three verdicts the picture colours by.
+// No Qt: it runs on a worker thread.
+
+#include "Grid.h"
+#include "LaborProjekt.h"
+
+#include <atomic>
+
+namespace labor {
+
+enum class TruckUrteil { Angedockt, NichtAngedockt, StrasseVerlassen };
+
+// Docked: the teaching goal met; left the road: a start that had to keep to
+// the road and did not; everything else did not dock.
+TruckUrteil Beurteile(const dorvane::Quality& q);
+
+struct TruckErgebnis {
+    dorvane::GridRun Raster;  // with the tracks
+    bool Definiert = false;   // false: input A or the output is missing, nothing was run
+};
+
+// The grid at the given speed; stops early when abbruch is set. The starts
+// are shared out over up to `teile` threads (each with its own copy of the
+// project); the runs and figures are the same as from one thread.
+TruckErgebnis RechneTruckRaster(Projekt p, float geschwindigkeit, const std::atomic<bool>* abbruch = nullptr,
+                                int teile = 0);
+
+}  // namespace labor
