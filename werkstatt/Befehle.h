@@ -20,6 +20,7 @@ enum BefehlArt : int {
     ArtRegel,
     ArtEingangB,
     ArtNeu,
+    ArtErsetzen,
 };
 
 // One step: the model's state before and after. Restoring whole states
@@ -56,6 +57,7 @@ WERKSTATT_BEFEHL(TTermEntfernenBefehl, ArtTermEntfernen)
 WERKSTATT_BEFEHL(TTermVerschiebenBefehl, ArtTermVerschieben)
 WERKSTATT_BEFEHL(TRegelBefehl, ArtRegel)
 WERKSTATT_BEFEHL(TEingangBBefehl, ArtEingangB)
+WERKSTATT_BEFEHL(TErsetzenBefehl, ArtErsetzen)
 
 #undef WERKSTATT_BEFEHL
 

@@ -1,6 +1,7 @@
 #include "Main.h"
 
 #include "Errors.h"
+#include "Exchange.h"
 #include "Hilfe.h"
 #include "Info.h"
 #include "MessageBoxes.h"
@@ -20,6 +21,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QProcess>
+#include <QSaveFile>
 #include <QSettings>
 #include <QTabWidget>
 #include <QUndoStack>
@@ -28,6 +30,9 @@
 
 #include "Inspektor.h"
 #include "KennfeldAnsicht.h"
+#include "LokLabor.h"
+#include "RegelnVerbessern.h"
+#include "TruckLabor.h"
 
 namespace werkstatt {
 
@@ -69,6 +74,10 @@ QString SeitenText(Ort::Seite s) {
     return QStringLiteral("Regeln");
 }
 
+const QStringList kFremdeFilter = {QStringLiteral("FLL \u2013 fuzzylite (*.fll)"),
+                                   QStringLiteral("FIS \u2013 Fuzzy Inference System (*.fis)"),
+                                   QStringLiteral("FCL \u2013 Fuzzy Control Language (*.fcl)")};
+
 QFileDialog* DeutscherDialog(QWidget* parent, const QString& titel, bool speichern) {
     auto* d = new QFileDialog(parent, titel);
     d->setAcceptMode(speichern ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -99,6 +108,25 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui_(std::make_uniqu
 
     OeffnenDialog = [this] { return StandardOeffnenDialog(); };
     SpeichernDialog = [this](const QString& vorschlag) { return StandardSpeichernDialog(vorschlag); };
+    ImportDialog = [this] {
+        std::unique_ptr<QFileDialog> d(DeutscherDialog(this, QStringLiteral("Projekt importieren"), false));
+        d->setNameFilters(QStringList{QStringLiteral("Fuzzy-Systeme (*.fll *.fis *.fcl)")} + kFremdeFilter);
+        d->setDefaultSuffix(QString());
+        if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty()) return QString();
+        return d->selectedFiles().first();
+    };
+    ExportDialog = [this](const QString& vorschlag) {
+        std::unique_ptr<QFileDialog> d(DeutscherDialog(this, QStringLiteral("Projekt exportieren"), true));
+        d->setNameFilters(kFremdeFilter);
+        d->setDefaultSuffix(QStringLiteral("fll"));
+        // The suffix follows the chosen filter, so the format is what the user picked.
+        connect(d.get(), &QFileDialog::filterSelected, d.get(), [dd = d.get()](const QString& filter) {
+            dd->setDefaultSuffix(filter.section(QStringLiteral("*."), 1).left(3));
+        });
+        if (!vorschlag.isEmpty()) d->selectFile(vorschlag);
+        if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty()) return QString();
+        return d->selectedFiles().first();
+    };
     Starte = [](const QString& programm, const QStringList& argumente) {
         return QProcess::startDetached(programm, argumente);
     };
@@ -117,6 +145,15 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui_(std::make_uniqu
     Seiten->addTab(kennfeld, QStringLiteral("&Kennfeld"));
     connect(inspektor, &ansichten::Inspektor::eingabenGeaendert, this, &TMainForm::MarkenSetzen);
     connect(kennfeld, &ansichten::Kennfeld::punktGewaehlt, inspektor, &ansichten::Inspektor::setEingaben);
+    // The labs: every start of the vehicle re-simulated after each edit; a
+    // replayed truck run drives the inspector step by step.
+    auto* truckLabor = new labor::TruckLabor(Seiten);
+    auto* lokLabor = new labor::LokLabor(Seiten);
+    truckLabor_ = truckLabor;
+    lokLabor_ = lokLabor;
+    Seiten->addTab(truckLabor, QStringLiteral("&Truck-Labor"));
+    Seiten->addTab(lokLabor, QStringLiteral("&Lok-Labor"));
+    connect(truckLabor, &labor::TruckLabor::replayZustand, inspektor, &ansichten::Inspektor::setEingaben);
 
     QUndoStack& stack = Modell.undoStack();
     ui_->Rueckgaengig1->setEnabled(false);
@@ -144,6 +181,9 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui_(std::make_uniqu
     connect(ui_->InDorvane1, &QAction::triggered, this, [this] { ImProgrammOeffnen(Fahrzeugprogramm::Dorvane); });
     connect(ui_->InPemrak1, &QAction::triggered, this, [this] { ImProgrammOeffnen(Fahrzeugprogramm::Pemrak); });
     connect(ui_->Beenden1, &QAction::triggered, this, &TMainForm::Beenden1Click);
+    connect(ui_->Importieren1, &QAction::triggered, this, &TMainForm::Importieren1Click);
+    connect(ui_->Exportieren1, &QAction::triggered, this, &TMainForm::Exportieren1Click);
+    connect(ui_->RegelnVerbessern1, &QAction::triggered, this, &TMainForm::RegelnVerbessern1Click);
     connect(ui_->Anleitung1, &QAction::triggered, this, &TMainForm::Anleitung1Click);
     connect(ui_->Info1, &QAction::triggered, this, &TMainForm::Info1Click);
     connect(HinweisListe, &QListWidget::itemClicked, this, &TMainForm::HinweisClick);
@@ -189,6 +229,8 @@ void TMainForm::ProjektGeaendert() {
     auto* inspektor = static_cast<ansichten::Inspektor*>(inspektor_);
     inspektor->setProjekt(p.A, p.B, p.Aus, p.Regeln);
     static_cast<ansichten::Kennfeld*>(kennfeld_)->setProjekt(p.A, p.B, p.Aus, p.Regeln);
+    static_cast<labor::TruckLabor*>(truckLabor_)->setProjekt(p.A, p.B, p.Aus, p.Regeln);
+    static_cast<labor::LokLabor*>(lokLabor_)->setProjekt(p.A, p.B, p.Aus, p.Regeln);
     MarkenSetzen(inspektor->eingabeA(), inspektor->eingabeB());
 }
 
@@ -340,6 +382,100 @@ bool TMainForm::SpeichernNach(const QString& datei) {
 }
 
 void TMainForm::Beenden1Click() { close(); }
+
+void TMainForm::Importieren1Click() {
+    if (!AenderungenSichern()) return;
+    const QString datei = ImportDialog();
+    if (!datei.isEmpty()) ImportierenDatei(datei);
+}
+
+bool TMainForm::ImportierenDatei(const QString& datei) {
+    const auto format = exchange::FormatFromPath(QFile::encodeName(datei).toStdString());
+    if (!format) {
+        widgets::ErrorBox(QStringLiteral("%1 ist keine FLL-, FIS- oder FCL-Datei (die Endung entscheidet).")
+                              .arg(QFileInfo(datei).fileName()));
+        return false;
+    }
+    QFile f(datei);
+    if (!f.open(QIODevice::ReadOnly)) {
+        widgets::ErrorBox(QStringLiteral("%1 konnte nicht gelesen werden.").arg(QFileInfo(datei).fileName()));
+        return false;
+    }
+    const QByteArray text = f.readAll();
+    const exchange::ImportResult r = exchange::Import(*format, std::string_view(text.constData(), text.size()));
+    if (!r.ok) {
+        widgets::ErrorBox(QStringLiteral("%1 passt nicht zu diesem Fuzzy-Regler:\n%2")
+                              .arg(QFileInfo(datei).fileName(), QString::fromStdString(r.Describe())));
+        return false;
+    }
+    Projekt p;
+    p.A.Assign(r.A);
+    p.B.Assign(r.B);
+    p.Aus.Assign(r.Out);
+    for (fuzzy::TFuzzy* v : {&p.A, &p.B, &p.Aus}) v->InitColours();
+    p.Regeln = r.Rules;
+    Modell.neu(p, QStringLiteral("Import von %1").arg(QFileInfo(datei).fileName()));
+    Seiten->setCurrentWidget(SeiteA);
+    if (!r.notes.empty()) {
+        QStringList notizen;
+        for (const std::string& n : r.notes) notizen << QString::fromStdString(n);
+        widgets::WarningBox(QStringLiteral("Importiert, mit diesen Abweichungen:\n%1").arg(notizen.join(QLatin1Char('\n'))));
+    }
+    return true;
+}
+
+void TMainForm::Exportieren1Click() {
+    QString vorschlag;
+    if (!Modell.datei().isEmpty()) {
+        const QFileInfo i(Modell.datei());
+        vorschlag = i.absolutePath() + QLatin1Char('/') + i.completeBaseName() + QStringLiteral(".fll");
+    }
+    const QString datei = ExportDialog(vorschlag);
+    if (!datei.isEmpty()) ExportierenNach(datei);
+}
+
+bool TMainForm::ExportierenNach(const QString& datei) {
+    const auto format = exchange::FormatFromPath(QFile::encodeName(datei).toStdString());
+    if (!format) {
+        widgets::ErrorBox(QStringLiteral("Die Endung von %1 nennt kein Format: .fll, .fis oder .fcl.")
+                              .arg(QFileInfo(datei).fileName()));
+        return false;
+    }
+    const Projekt& p = Modell.projekt();
+    std::string text;
+    try {
+        const QString quelle = Modell.datei().isEmpty() ? QStringLiteral("Unbenannt") : QFileInfo(Modell.datei()).fileName();
+        text = exchange::Export(*format, p.A, p.B, p.Aus, p.Regeln, quelle.toStdString());
+    } catch (const exchange::ExportError& e) {
+        widgets::ErrorBox(QString::fromStdString(e.what()));
+        return false;
+    }
+    // Written whole or not at all: an old file of that name stays on failure.
+    QSaveFile f(datei);
+    if (!f.open(QIODevice::WriteOnly) || f.write(text.data(), static_cast<qint64>(text.size())) != qint64(text.size()) ||
+        !f.commit()) {
+        widgets::ErrorBox(QStringLiteral("%1 konnte nicht geschrieben werden: %2").arg(datei, f.errorString()));
+        return false;
+    }
+    return true;
+}
+
+void TMainForm::RegelnVerbessern1Click() {
+    const Projekt& p = Modell.projekt();
+    labor::RegelnVerbessern dialog(this);
+    dialog.setProjekt(p.A, p.B, p.Aus, p.Regeln);
+    connect(&dialog, &labor::RegelnVerbessern::uebernehmen, this,
+            [this](const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out, const fuzzy::RuleTable& R) {
+                Projekt neu;
+                neu.A.Assign(A);
+                neu.B.Assign(B);
+                neu.Aus.Assign(Out);
+                for (fuzzy::TFuzzy* v : {&neu.A, &neu.B, &neu.Aus}) v->InitColours();
+                neu.Regeln = R;
+                Modell.ersetzen(neu, QStringLiteral("Regeln verbessert"));
+            });
+    dialog.exec();
+}
 
 void TMainForm::closeEvent(QCloseEvent* event) {
     if (!AenderungenSichern()) {

@@ -45,6 +45,9 @@ public:
     // The file dialogs: the chosen path, or empty when cancelled.
     std::function<QString()> OeffnenDialog;
     std::function<QString(const QString& vorschlag)> SpeichernDialog;
+    // The file dialogs of import and export (FLL, FIS, FCL).
+    std::function<QString()> ImportDialog;
+    std::function<QString(const QString& vorschlag)> ExportDialog;
     // Starts a program detached; false when it could not be started.
     std::function<bool(const QString& programm, const QStringList& argumente)> Starte;
     // The folder the werkstatt binary lies in (where Dorvane and Pemrak are
@@ -74,6 +77,16 @@ public:
     bool SpeichernUnter1Click();
     bool SpeichernNach(const QString& datei);
     void Beenden1Click();
+    // Reads an engine of another fuzzy tool as a new, unsaved project; what
+    // does not fit is named with its line and nothing changes.
+    bool ImportierenDatei(const QString& datei);
+    void Importieren1Click();
+    // Writes the project for another fuzzy tool, the format by the suffix.
+    bool ExportierenNach(const QString& datei);
+    void Exportieren1Click();
+    // "Regeln verbessern": the tuner on the current project; its result is
+    // one step of the history.
+    void RegelnVerbessern1Click();
     void ImProgrammOeffnen(Fahrzeugprogramm p);
     void Anleitung1Click();
     void Info1Click();
@@ -91,6 +104,8 @@ public:
     void MarkenSetzen(float a, float b);
     QWidget* Inspektor() const { return inspektor_; }
     QWidget* Kennfeld() const { return kennfeld_; }
+    QWidget* TruckLabor() const { return truckLabor_; }
+    QWidget* LokLabor() const { return lokLabor_; }
 
     // The command line's arguments after the program's name.
     void FormCreate(const QStringList& args);
@@ -110,6 +125,8 @@ private:
     std::unique_ptr<Ui::TMainForm> ui_;
     QWidget* inspektor_ = nullptr;
     QWidget* kennfeld_ = nullptr;
+    QWidget* truckLabor_ = nullptr;
+    QWidget* lokLabor_ = nullptr;
 };
 
 // The recent files kept in the settings, newest first, at most this many.

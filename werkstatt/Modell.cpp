@@ -71,6 +71,9 @@ void TProjektModell::ausfuehren(int art, const QString& text, const Stand& nachh
     case ArtEingangB:
         b = std::make_unique<TEingangBBefehl>(*this, text, stand_, nachher);
         break;
+    case ArtErsetzen:
+        b = std::make_unique<TErsetzenBefehl>(*this, text, stand_, nachher);
+        break;
     default:
         b = std::make_unique<TNeuBefehl>(*this, text, stand_, nachher);
         break;
@@ -158,6 +161,10 @@ void TProjektModell::setzeEingangB(bool an) {
     else n.projekt.B.Defined = false;
     ausfuehren(ArtEingangB, an ? QStringLiteral("Eingang B verwenden") : QStringLiteral("Eingang B nicht verwenden"),
                n);
+}
+
+void TProjektModell::ersetzen(const Projekt& p, const QString& text) {
+    ausfuehren(ArtErsetzen, text, Stand{p, stand_.datei});
 }
 
 void TProjektModell::neu(const Projekt& p, const QString& name) {

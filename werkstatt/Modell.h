@@ -54,8 +54,11 @@ public:
     // Entry of the rule with B's term `zeile` and A's term `spalte`.
     void setzeRegel(int zeile, int spalte, int ausgangsterm);
     void setzeEingangB(bool an);
-    // A new project (template); it belongs to no file yet.
+    // A new project (template, import); it belongs to no file yet.
     void neu(const Projekt& p, const QString& name);
+    // The whole project replaced in one step (e.g. by the tuner's result);
+    // it stays with its file.
+    void ersetzen(const Projekt& p, const QString& text);
 
     // A new number for one mouse drag or one run of key presses.
     int neuerZug() { return ++zug_; }

@@ -12,12 +12,9 @@
 
 #include <gtest/gtest.h>
 
-#if __has_include("Inspektor.h")
-#include "Inspektor.h"
 #include "Bildexport.h"
+#include "Inspektor.h"
 #include "KennfeldAnsicht.h"
-#define MIT_ANSICHTEN 1
-#endif
 
 #include <QApplication>
 #include <QCheckBox>
@@ -653,7 +650,6 @@ TEST_F(WerkstattGui, UnsavedProjectIsSavedBeforeTheStartOrNotStarted) {
     EXPECT_TRUE(meldungen_.Last().text.contains(QStringLiteral("nicht gefunden")));
 }
 
-#ifdef MIT_ANSICHTEN
 // --- the inspector and the control surface in the window -------------------------
 
 TEST_F(WerkstattGui, InspectorStepShowsAsLinesInTheDiagramsAndFollowsEdits) {
@@ -693,6 +689,74 @@ TEST_F(WerkstattGui, VariablePageSavesItsDiagramAsPngAndSvg) {
     ansichten::SetDateiWahl(vorher);
     EXPECT_EQ(meldungen_.Count(), 0);
 }
-#endif
 
 }  // namespace
+
+// --- exchange with other fuzzy tools and the tuner's result -------------------------------
+
+class Austausch : public WerkstattGui, public testing::WithParamInterface<const char*> {};
+
+TEST_P(Austausch, ExportThenImportGivesTheSameControllerAsANewUnsavedProject) {
+    Oeffne("heizung.fuz");
+    const Projekt vorher = P();
+    const QString ziel = tmp_.filePath(QStringLiteral("heizung.") + QLatin1String(GetParam()));
+    ASSERT_TRUE(form_->ExportierenNach(ziel));
+    form_->NeuClick(Vorlage::Leer);
+    ASSERT_TRUE(form_->ImportierenDatei(ziel));
+    EXPECT_EQ(meldungen_.Count(), 0);
+    EXPECT_TRUE(GleichesProjekt(P(), vorher));
+    // An import is a new project: saving asks for a .fuz name, and undo goes back.
+    EXPECT_TRUE(form_->Modell.datei().isEmpty());
+    EXPECT_TRUE(form_->Modell.geaendert());
+    form_->Modell.undoStack().undo();
+    EXPECT_FALSE(GleichesProjekt(P(), vorher));
+}
+
+INSTANTIATE_TEST_SUITE_P(Werkstatt, Austausch, testing::Values("fll", "fis", "fcl"));
+
+TEST_F(WerkstattGui, ImportThatDoesNotFitNamesItsLineAndChangesNothing) {
+    const QString datei = Oeffne("heizung.fuz");
+    const Projekt vorher = P();
+    const QString fremd = tmp_.filePath(QStringLiteral("glocke.fll"));
+    QFile f(fremd);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("Engine: glocke\nInputVariable: x\n  range: 0 1\n  term: mitte Gaussian 0.5 0.1\n"
+            "OutputVariable: y\n  range: 0 1\n  term: t Triangle 0 0.5 1\n");
+    f.close();
+    EXPECT_FALSE(form_->ImportierenDatei(fremd));
+    ASSERT_EQ(meldungen_.Count(), 1);
+    EXPECT_EQ(meldungen_.Last().kind, MessageKind::Error);
+    EXPECT_TRUE(meldungen_.Last().text.contains(QStringLiteral("Zeile 4"))) << meldungen_.Last().text.toStdString();
+    EXPECT_TRUE(GleichesProjekt(P(), vorher));
+    EXPECT_EQ(form_->Modell.datei(), datei);
+    EXPECT_FALSE(form_->Modell.geaendert());
+}
+
+TEST_F(WerkstattGui, ExportWithoutAFormatOrOntoAFolderWritesNothing) {
+    Oeffne("heizung.fuz");
+    const QString ordner = tmp_.filePath(QStringLiteral("ordner.fll"));
+    QDir().mkpath(ordner);
+    const QString ohneEndung = tmp_.filePath(QStringLiteral("heizung.txt"));
+    EXPECT_FALSE(form_->ExportierenNach(ohneEndung));
+    EXPECT_FALSE(form_->ExportierenNach(ordner));
+    ASSERT_EQ(meldungen_.Count(), 2);
+    EXPECT_EQ(meldungen_.Messages()[0].kind, MessageKind::Error);
+    EXPECT_EQ(meldungen_.Messages()[1].kind, MessageKind::Error);
+    EXPECT_FALSE(QFileInfo::exists(ohneEndung));
+    EXPECT_TRUE(QFileInfo(ordner).isDir());
+}
+
+TEST_F(WerkstattGui, ReplacedProjectIsOneStepAndStaysWithItsFile) {
+    const QString datei = Oeffne("lok.fuz");
+    const Projekt vorher = P();
+    Projekt besser = vorher;
+    besser.Regeln.Set(1, 1, besser.Regeln.Get(1, 1) == 1 ? 2 : 1);
+    besser.A.SetParam(2, fuzzy::ParamB, besser.A.GetParam(2, fuzzy::ParamB) + 0.5f);
+    form_->Modell.ersetzen(besser, QStringLiteral("Regeln verbessert"));
+    EXPECT_TRUE(GleichesProjekt(P(), besser));
+    EXPECT_EQ(form_->Modell.datei(), datei);
+    EXPECT_TRUE(form_->windowTitle().endsWith(QLatin1Char('*')));
+    form_->Modell.undoStack().undo();
+    EXPECT_TRUE(GleichesProjekt(P(), vorher));
+    EXPECT_FALSE(form_->Modell.geaendert());
+}
