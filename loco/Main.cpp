@@ -231,22 +231,29 @@ void TMainForm::StartClick()
     // goes on, rather than a second run starting inside the first.
     if (laufAktiv_)
         return;
-    if (!Handbetrieb && !Regler().Brauchbar()) {
-        widgets::ErrorBox(QStringLiteral("Kein (geeignetes) Fuzzyprojekt vorhanden"));
-        SetStart(0, QStringLiteral("Start"));
-        return;
-    }
-    const Startwerte werte{MasseEdit->Number(), ReibungEdit->Number(), Abstand->Number()};
-    if (const auto fehler = StartwerteFehler(werte)) {
-        widgets::ErrorBox(QString::fromStdString(*fehler));
-        SetStart(0, QStringLiteral("Start"));
-        return;
-    }
-    Simulieren();
-    if (schliessenNachLauf_) {
-        schliessenNachLauf_ = false;
-        close();
-    }
+    // A press of "Start" while a run was ending (in its last dispatch of
+    // events) finds the flag set again when that run returns: the button
+    // says "Stop", so the next run follows.
+    do {
+        if (!Handbetrieb && !Regler().Brauchbar()) {
+            widgets::ErrorBox(QStringLiteral("Kein (geeignetes) Fuzzyprojekt vorhanden"));
+            SetStart(0, QStringLiteral("Start"));
+            return;
+        }
+        const Startwerte werte{MasseEdit->Number(), ReibungEdit->Number(), Abstand->Number()};
+        if (const auto fehler = StartwerteFehler(werte)) {
+            widgets::ErrorBox(QString::fromStdString(*fehler));
+            SetStart(0, QStringLiteral("Start"));
+            return;
+        }
+        Simulieren();
+        if (schliessenNachLauf_) {
+            schliessenNachLauf_ = false;
+            SetStart(0, QStringLiteral("Start"));
+            close();
+            return;
+        }
+    } while (startTag_ == 1);
 }
 
 void TMainForm::TrackBar1Change()

@@ -447,6 +447,39 @@ TEST_F(PemrakTest, StartDuringTheStepThatStopsGoesOnWithoutASecondRun) {
     EXPECT_EQ(m.Start->text(), "Start");
 }
 
+// Found by the monkey: "Start" pressed in the run's last dispatch of events,
+// after its loop had ended on "Stop", left the button at "Stop" with no run.
+TEST_F(PemrakTest, StartPressedWhileTheStoppedRunEndsStartsTheNextRun) {
+    TMainForm& m = Starte();
+    int laeufe = 0;
+    bool neu = true, gedrueckt = false;
+    std::function<void(int)> spaeter = [&](int n) {
+        // Each hop is one more dispatch of events: five in the pause, one
+        // after the second draw, and the seventh after the loop has ended.
+        if (n == 0)
+            m.StartClick();  // Start
+        else
+            QMetaObject::invokeMethod(qApp, [&spaeter, n] { spaeter(n - 1); }, Qt::QueuedConnection);
+    };
+    waehrendPause = [&](TMainForm& f) {
+        if (f.Punkte.Anzahl == 1 && neu) ++laeufe;
+        neu = f.Punkte.Anzahl != 1;
+        if (laeufe == 1 && f.Punkte.Anzahl == 3 && !gedrueckt) {
+            gedrueckt = true;
+            f.StartClick();  // Stop
+            spaeter(7);
+        }
+        if (f.StartTag() == 1 && (f.Punkte.Anzahl >= 10 || (laeufe == 2 && f.Punkte.Anzahl == 2)))
+            f.StartClick();  // Stop, and never a run without end
+    };
+    m.StartClick();
+    EXPECT_EQ(laeufe, 2);
+    EXPECT_EQ(m.Punkte.Anzahl, 2);
+    EXPECT_EQ(m.Start->text(), "Start");
+    EXPECT_EQ(m.StartTag(), 0);
+    EXPECT_FALSE(m.LaufAktiv());
+}
+
 TEST_F(PemrakTest, ARunOfMoreThanThousandStepsRecordsTheFirstThousand) {
     TMainForm& m = Starte();
     m.Abstand->setNumber(300.0f);
