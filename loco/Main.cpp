@@ -32,8 +32,6 @@ const QColor Rot(255, 0, 0);
 const QColor Gruen(0, 255, 0);  // lime
 const QColor Blau(0, 0, 255);
 
-constexpr int ClientBreite = 590;
-constexpr int ClientHoehe = 410;
 
 QImage Bild(const char* name)
 {
@@ -121,7 +119,8 @@ TMainForm::TMainForm(QWidget* parent)
     PaintBox1->SetImage(&Szene);
     PaintBox1->SetOnPaint([this] { PaintBox1Paint(); });
 
-    setFixedSize(ClientBreite, menuBar()->sizeHint().height() + ClientHoehe);
+    // Client area and menu together: the outer size less a standard frame.
+    setFixedSize(OuterWidth - 2 * FrameBorder, OuterHeight - FrameCaption - 2 * FrameBorder);
 
     Ruhen = [] { QThread::msleep(1); };
     OpenDialog1 = [this] { return DateiWaehlen(); };

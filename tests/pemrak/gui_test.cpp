@@ -18,9 +18,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QFontMetrics>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTimer>
 
 #include <cmath>
@@ -197,6 +201,30 @@ TEST_F(PemrakTest, LayoutAndStartValues) {
 
 // ---------------------------------------------------------------------------
 // The pictures and the drawing of the locomotive
+
+// The main window's outer size is 598 x 456 with a standard frame (4 px
+// borders, 19 px caption); the dialogs give their client areas.
+TEST_F(PemrakTest, WindowsHaveTheSizesOfTheLayout) {
+    TMainForm& m = Starte();
+    const struct {
+        const char* name;
+        QWidget* window;
+        QSize size;
+    } fenster[] = {
+        {"main window: client area and menu", &m, QSize(598 - 8, 456 - 19 - 8)},
+        {"control type", programm->TypForm.get(), QSize(355, 100)},
+        {"plot", programm->PlotForm.get(), QSize(479, 278)},
+        {"about box", programm->Infoform.get(), QSize(257, 195)},
+        {"diagram dialog", programm->Graphform.get(), QSize(480, 193)},
+    };
+    for (const auto& f : fenster) {
+        f.window->show();
+        EXPECT_EQ(f.window->size(), f.size) << f.name;
+        EXPECT_EQ(f.window->minimumSize(), f.window->maximumSize()) << f.name << " is not of fixed size";
+        if (f.window != &m) f.window->hide();
+    }
+    EXPECT_LE(m.menuBar()->height() + 369, m.height());  // the Start button's lower edge
+}
 
 TEST_F(PemrakTest, PicturesHaveTheirSizesRailsFlagAndAMatchingSilhouette) {
     TMainForm& m = Starte();
@@ -635,6 +663,31 @@ TEST_F(PemrakTest, PlotBeforeAnyRunShowsOnlyTheAxesAndAfterARunTheCurve) {
         d.OKBtn->click();
     });
     EXPECT_EQ(nochmal, nachLauf);
+}
+
+// "Geschwindigkeit in cm/s" was cut to "Geschwindigkeit in c" in the diagram
+// dialog, whose size the layout fixes.
+TEST_F(PemrakTest, DiagramDialogShowsEveryVariableNameInFull) {
+    TMainForm& m = Starte({LokFuz});
+    m.EingangA.Name = "Abstand in cm";
+    m.EingangB.Name = "Geschwindigkeit in cm/s";
+    m.Ausgang.Name = "Antriebskraft in Newton";
+    TGraphform& d = *programm->Graphform;
+    Modal<TGraphform>(&d, [&m] { m.Fuzzydiagrammzeigen1Click(); }, [](TGraphform& g) {
+        for (QRadioButton* item : g.RadioItems) {
+            QStyleOptionButton opt;
+            opt.initFrom(item);
+            opt.text = item->text();
+            const int room = item->style()->subElementRect(QStyle::SE_RadioButtonContents, &opt, item).width();
+            EXPECT_LE(QFontMetrics(item->font()).horizontalAdvance(item->text()), room) << item->text().toStdString();
+            const int stretch = item->font().stretch();  // 0: as the dialog's font
+            EXPECT_TRUE(stretch == 0 || stretch >= 60) << item->text().toStdString() << ": " << stretch;
+        }
+        EXPECT_EQ(g.RadioItems[1]->text(), QStringLiteral("Geschwindigkeit in cm/s"));
+        EXPECT_EQ(g.RadioItems[0]->font(), g.font());  // a short name keeps the dialog's font
+        EXPECT_EQ(g.size(), QSize(480, 193));
+        g.OKBtn->click();
+    });
 }
 
 TEST_F(PemrakTest, DiagramAndAboutBoxOpenModally) {
