@@ -360,6 +360,29 @@ TEST_F(PemrakTest, HandRunWithTheTrackBarAtItsLeftEndRunsPastTheMarkAndEndsByIts
     EXPECT_EQ(m.Shape1->Brush(), QColor(255, 0, 0));
 }
 
+// A dialog held the loop for 1.8 s: the next step integrates over that time.
+// In one piece it threw the locomotive from 100 cm to -223 cm; in stable
+// parts it moves as it would have, never faster than F / R.
+TEST_F(PemrakTest, AStepHeldUpByADialogMovesTheLocomotiveAsTheTimeWould) {
+    TMainForm& m = Starte();
+    BeiSchritt(1, [](TMainForm& f) { f.TrackBar1->setValue(-20); });  // 1 N towards the mark
+    float sVorher = 0;
+    BeiSchritt(2, [&](TMainForm& f) {
+        uhr += 1800;  // the step measures 1.8 s more
+        sVorher = f.Zustand.s;
+    });
+    StopBei(3);
+    m.StartClick();
+    ASSERT_EQ(m.Punkte.Anzahl, 3);
+    const SimZustand& z = m.Zustand;
+    EXPECT_LE(z.v, 0.0f);
+    EXPECT_GE(z.v, -1.0f / 3.0f * 1.001f);  // terminal velocity F / R
+    EXPECT_LT(z.s, sVorher);
+    EXPECT_GE(z.s, sVorher - 1.0f / 3.0f * 1.86f);  // no faster than terminal for the whole step
+    EXPECT_GT(z.s, 0.0f);  // from 100 cm it cannot reach the mark in 2 s
+    EXPECT_EQ(m.sim_s->text(), TSingEdit::FormatNumber(static_cast<float>(double(z.s) * 100.0)));
+}
+
 TEST_F(PemrakTest, TheTrackBarSetsTheForceOnlyUnderHandControl) {
     TMainForm& m = Starte({LokFuz});
     m.TrackBar1->setValue(10);
@@ -431,6 +454,7 @@ TEST_F(PemrakTest, StartRefusesStartValuesTheModelCannotRunWith) {
         {"mass that is no number", "zwei", "100", "Die Masse muss größer als 0 sein."},
         {"distance 0", "2", "0", "Der Abstand darf nicht 0 sein."},
         {"empty distance", "2", "", "Der Abstand darf nicht 0 sein."},
+        {"distance that is 0 m as a single", "2", "1e-45", "Der Abstand darf nicht 0 sein."},
     };
     TMainForm& m = Starte();
     for (const Fall& f : faelle) {
