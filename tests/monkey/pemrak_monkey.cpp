@@ -120,6 +120,8 @@ private:
                 if (a->isEnabled() && a != m_.Beenden1)
                     actions.push_back(a);
             }
+            if (actions.empty())
+                return {};
             QAction* a = k.Pick(actions);
             const std::string what = "menu " + a->text().toStdString();
             k.Note(what);
