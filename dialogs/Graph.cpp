@@ -6,8 +6,29 @@
 #include "ui_Graph.h"
 
 #include <QButtonGroup>
+#include <QFontMetrics>
 #include <QRadioButton>
 #include <QShowEvent>
+#include <QStyle>
+#include <QStyleOptionButton>
+
+namespace {
+
+// A variable's name must be readable in full in its radio item, whose size
+// the layout fixes: a name too long for the dialog's font is set in the same
+// font, narrowed just enough (down to half its width).
+void FitText(QRadioButton& item, const QFont& font) {
+    QFont f = font;
+    QStyleOptionButton opt;
+    opt.initFrom(&item);
+    opt.text = item.text();
+    const int room = item.style()->subElementRect(QStyle::SE_RadioButtonContents, &opt, &item).width();
+    for (int stretch = 98; stretch >= 50 && QFontMetrics(f).horizontalAdvance(item.text()) > room; stretch -= 2)
+        f.setStretch(stretch);
+    item.setFont(f);
+}
+
+}  // namespace
 
 TGraphform::TGraphform(const GraphVariables& vars, QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::TGraphform>()), vars_(vars) {
@@ -56,8 +77,10 @@ void TGraphform::SetItemIndex(int index) {
 
 void TGraphform::FormActivate() {
     const fuzzy::TFuzzy* names[3] = {vars_.EingangA, vars_.EingangB, vars_.Ausgang};
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 3; ++i) {
         RadioItems[i]->setText(names[i] ? QString::fromStdString(names[i]->Name) : QString());
+        FitText(*RadioItems[i], font());
+    }
     RadioGroup1Click();
 }
 

@@ -78,8 +78,22 @@ std::optional<std::string> StartwerteFehler(const Startwerte& w);
 // Resets state and recording for a new run (the indicator is the window's).
 void SimInit(SimZustand& z, Aufzeichnung& r, const Startwerte& w);
 
-// Integrates one step over z.dt with z.Kraft: semi-implicit Euler, velocity
-// first, then the position with the new velocity. s_alt is the caller's.
+// The start distance in metres, as the model keeps it.
+float StartMeter(float abstandCm);
+
+// A step's duration is measured, so it can be long (a dialog held the loop):
+// it is integrated in equal parts of at most MaxTeilschritt and at most
+// Masse / Reibung, the longest part that lets the velocity settle without
+// swinging past its terminal value. Ordinary steps (0.055 s, 0.1 s) are one
+// part. Once the velocity has settled the remaining parts are taken at once,
+// and after MaxTeilschritte parts at the latest, so that a step always ends.
+constexpr double MaxTeilschritt = 0.1;  // s
+constexpr double MaxTeilschritte = 1.0e6;
+double Teilschritte(double dt, double masse, double reibung);
+
+// Integrates one step over z.dt with z.Kraft, held for the whole step, in
+// Teilschritte equal parts: semi-implicit Euler, velocity first, then the
+// position with the new velocity. t advances by dt; s_alt is the caller's.
 void Schritt(SimZustand& z);
 
 // One fuzzy control step: distance and velocity in cm and cm/s into the two

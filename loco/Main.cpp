@@ -32,8 +32,6 @@ const QColor Rot(255, 0, 0);
 const QColor Gruen(0, 255, 0);  // lime
 const QColor Blau(0, 0, 255);
 
-constexpr int ClientBreite = 590;
-constexpr int ClientHoehe = 410;
 
 QImage Bild(const char* name)
 {
@@ -121,7 +119,8 @@ TMainForm::TMainForm(QWidget* parent)
     PaintBox1->SetImage(&Szene);
     PaintBox1->SetOnPaint([this] { PaintBox1Paint(); });
 
-    setFixedSize(ClientBreite, menuBar()->sizeHint().height() + ClientHoehe);
+    // Client area and menu together: the outer size less a standard frame.
+    setFixedSize(OuterWidth - 2 * FrameBorder, OuterHeight - FrameCaption - 2 * FrameBorder);
 
     Ruhen = [] { QThread::msleep(1); };
     OpenDialog1 = [this] { return DateiWaehlen(); };
@@ -231,22 +230,29 @@ void TMainForm::StartClick()
     // goes on, rather than a second run starting inside the first.
     if (laufAktiv_)
         return;
-    if (!Handbetrieb && !Regler().Brauchbar()) {
-        widgets::ErrorBox(QStringLiteral("Kein (geeignetes) Fuzzyprojekt vorhanden"));
-        SetStart(0, QStringLiteral("Start"));
-        return;
-    }
-    const Startwerte werte{MasseEdit->Number(), ReibungEdit->Number(), Abstand->Number()};
-    if (const auto fehler = StartwerteFehler(werte)) {
-        widgets::ErrorBox(QString::fromStdString(*fehler));
-        SetStart(0, QStringLiteral("Start"));
-        return;
-    }
-    Simulieren();
-    if (schliessenNachLauf_) {
-        schliessenNachLauf_ = false;
-        close();
-    }
+    // A press of "Start" while a run was ending (in its last dispatch of
+    // events) finds the flag set again when that run returns: the button
+    // says "Stop", so the next run follows.
+    do {
+        if (!Handbetrieb && !Regler().Brauchbar()) {
+            widgets::ErrorBox(QStringLiteral("Kein (geeignetes) Fuzzyprojekt vorhanden"));
+            SetStart(0, QStringLiteral("Start"));
+            return;
+        }
+        const Startwerte werte{MasseEdit->Number(), ReibungEdit->Number(), Abstand->Number()};
+        if (const auto fehler = StartwerteFehler(werte)) {
+            widgets::ErrorBox(QString::fromStdString(*fehler));
+            SetStart(0, QStringLiteral("Start"));
+            return;
+        }
+        Simulieren();
+        if (schliessenNachLauf_) {
+            schliessenNachLauf_ = false;
+            SetStart(0, QStringLiteral("Start"));
+            close();
+            return;
+        }
+    } while (startTag_ == 1);
 }
 
 void TMainForm::TrackBar1Change()

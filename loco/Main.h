@@ -57,6 +57,14 @@ public:
     explicit TMainForm(QWidget* parent = nullptr);
     ~TMainForm() override;
 
+    // The window's outer size in the layout counts a standard frame of 4 px
+    // borders and a 19 px caption; what lies inside (client area and menu)
+    // is sized so that such a frame gives the outer size.
+    static constexpr int OuterWidth = 598;
+    static constexpr int OuterHeight = 456;
+    static constexpr int FrameBorder = 4;
+    static constexpr int FrameCaption = 19;
+
     void SetDialoge(const Dialoge& d) { dialoge_ = d; }
 
     // --- the program's state -------------------------------------------------

@@ -22,6 +22,7 @@
 #include <QProgressBar>
 #include <QShowEvent>
 #include <QTimer>
+#include <QWindow>
 
 #include <cmath>
 #include <exception>
@@ -30,8 +31,6 @@ namespace dorvane {
 
 namespace {
 
-constexpr int ClientWidth = 561;
-constexpr int ClientHeight = 433;
 constexpr double Pi = 3.14159265358979323846;
 
 void SetColour(QWidget* w, QPalette::ColorRole role, const QColor& c)
@@ -107,7 +106,8 @@ TMainForm::TMainForm(QWidget* parent)
     Timer1 = new QTimer(this);
     Timer1->setInterval(100);
 
-    setFixedSize(ClientWidth, menuBar()->sizeHint().height() + ClientHeight);
+    // Client area and menu together: the outer size less a standard frame.
+    setFixedSize(OuterWidth - 2 * FrameBorder, OuterHeight - FrameCaption - 2 * FrameBorder);
 
     OpenDialog1 = [this] { return ChooseFile(); };
     rng_.seed(0);
@@ -219,11 +219,28 @@ void TMainForm::showEvent(QShowEvent* event)
         return;
     activated_ = true;
     widgets::CentreOnScreen(*this);
-    FormActivate();
+    // The window is not on the screen yet: activation waits until it is
+    // exposed and painted, so that the messages of a failing load have the
+    // window behind them.
+    QWindow* w = windowHandle();
+    if (w && !w->isExposed())
+        w->installEventFilter(this);
+    else
+        ActivateLater();
+}
+
+void TMainForm::ActivateLater()
+{
+    QMetaObject::invokeMethod(this, widgets::Guarded(this, &TMainForm::FormActivate), Qt::QueuedConnection);
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
+        windowHandle()->removeEventFilter(this);
+        ActivateLater();  // after the paint that this exposure brings
+        return false;
+    }
     if (watched == ProgressBar) {
         if (event->type() == QEvent::MouseMove) {
             ProgressBarMouseMove(static_cast<QMouseEvent*>(event)->position().toPoint().x());

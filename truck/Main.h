@@ -50,6 +50,14 @@ public:
     explicit TMainForm(QWidget* parent = nullptr);
     ~TMainForm() override;
 
+    // The window's outer size in the layout counts a standard frame of 4 px
+    // borders and a 19 px caption; what lies inside (client area and menu)
+    // is sized so that such a frame gives the outer size.
+    static constexpr int OuterWidth = 569;
+    static constexpr int OuterHeight = 506;
+    static constexpr int FrameBorder = 4;
+    static constexpr int FrameCaption = 19;
+
     void SetDialogs(const Dialogs& d) { dialogs_ = d; }
 
     // --- the program's state ---------------------------------------------------
@@ -76,7 +84,7 @@ public:
     // args: the command line's arguments after the program's name. May throw
     // the project reader's I/O error; the caller reports it.
     void FormCreate(const QStringList& args);
-    // Runs once, when the window is first shown.
+    // Runs once, when the window is first on the screen (shown and exposed).
     void FormActivate();
     void Timer1Timer();
     void Start1Click();
@@ -144,6 +152,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void ActivateLater();
     QString ChooseFile();
     void Load(const QString& file);
 

@@ -19,9 +19,11 @@ namespace {
 
 const QColor Grass(78, 150, 62);
 const QColor GrassDark(64, 128, 50);
-// Light enough that the yellow exclusive-or truck (and the red target line)
-// come out dark and clearly visible on it.
-const QColor Asphalt(168, 168, 168);
+// The truck (yellow, 255 255 0) and the target line (red, 255 0 0) are drawn
+// by exclusive-or onto the road: on a dark asphalt of grey 52 they come out
+// as 203 203 52, still yellow, and 203 52 52, still red. On a light grey
+// they would turn blue and teal.
+const QColor Asphalt(52, 52, 52);
 const QColor TargetRed(210, 20, 20);
 const QColor TruckYellow(255, 220, 0);
 const QColor IndicatorBlue(20, 70, 200);
@@ -87,13 +89,16 @@ void Arrow(QPainter& p, QPointF from, QPointF to, const QColor& c)
     head(from, a + M_PI);
 }
 
-// The three quantities the controller works with, drawn on one truck.
+// The three quantities the controller works with, drawn on one truck. The
+// picture is 231 x 140; the window stretches it over its 240 x 137 panel, so
+// it is drawn squeezed by the inverse of that stretch and looks right there.
 QImage Sketch()
 {
-    QImage img(240, 137, QImage::Format_RGB32);
+    QImage img(231, 140, QImage::Format_RGB32);
     img.fill(Qt::white);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(231.0 / 240.0, 140.0 / 137.0);
 
     const QPointF rear(150, 112);
     const double attitude = 28 * M_PI / 180, steering = 30 * M_PI / 180, body = 66, cabStroke = 26;

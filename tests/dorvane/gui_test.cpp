@@ -21,11 +21,14 @@
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <cmath>
 #include <functional>
@@ -60,7 +63,15 @@ protected:
     {
         program = std::make_unique<dorvane::Programm>(args);
         if (show)
-            program->MainForm->show();
+            ShowMain();
+    }
+    // Shows the main window and lets its activation run, which waits until
+    // the window is on the screen.
+    void ShowMain()
+    {
+        program->MainForm->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(program->MainForm.get()));
+        QCoreApplication::processEvents();
     }
     TMainForm& M() { return *program->MainForm; }
     dorvane::TWerteForm& Werte() { return *program->WerteForm; }
@@ -164,12 +175,66 @@ TEST_F(Dorvane, ActivationRunsOnlyOnceWhenShown)
     Start({Missing});
     const int shown = messages.Count();
     M().hide();
-    M().show();
+    ShowMain();
     program->InfoForm->show();
     program->InfoForm->close();
     M().activateWindow();
     QCoreApplication::processEvents();
     EXPECT_EQ(messages.Count(), shown);
+}
+
+// The messages of a failing parameter file used to appear before the main
+// window was on the screen, with nothing behind them.
+TEST_F(Dorvane, ActivationWaitsUntilTheWindowIsOnTheScreen)
+{
+    Start({Missing}, false);
+    std::vector<bool> exposed;
+    const widgets::MessageHandler recorder = widgets::SetMessageHandler(
+        [this, &exposed](MessageKind, const QString&, const QString&) {
+            exposed.push_back(M().windowHandle() && M().windowHandle()->isExposed());
+            return widgets::MessageAnswer::Ok;
+        });
+    M().show();
+    EXPECT_TRUE(exposed.empty());  // not while the window is being shown
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&M()));
+    QCoreApplication::processEvents();
+    widgets::SetMessageHandler(recorder);
+    EXPECT_EQ(exposed, std::vector<bool>({true, true}));  // the reader's warning, then the error box
+    M().hide();
+    M().show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(exposed.size(), 2u);
+}
+
+// The main window's outer size is 569 x 506 with a standard frame (4 px
+// borders, 19 px caption); it was 25 px short. The dialogs give their client
+// areas, which the frame then surrounds.
+TEST_F(Dorvane, WindowsHaveTheSizesOfTheLayout)
+{
+    Start({});
+    const struct {
+        const char* name;
+        QWidget* window;
+        QSize size;
+    } windows[] = {
+        {"main window: client area and menu", &M(), QSize(569 - 8, 506 - 19 - 8)},
+        {"start values", program->WerteForm.get(), QSize(393, 298)},
+        {"about box", program->InfoForm.get(), QSize(298, 213)},
+        {"diagram dialog", program->Graphform.get(), QSize(480, 193)},
+    };
+    for (const auto& w : windows) {
+        w.window->show();
+        EXPECT_EQ(w.window->size(), w.size) << w.name;
+        EXPECT_EQ(w.window->minimumSize(), w.window->maximumSize()) << w.name << " is not of fixed size";
+        if (w.window != &M())
+            w.window->hide();
+    }
+    // The sketch is 231 x 140, stretched over its 240 x 137 panel.
+    EXPECT_EQ(QImage(QStringLiteral(":/dorvane/skizze.png")).size(), QSize(231, 140));
+    EXPECT_EQ(M().Image2->size(), QSize(240, 137));
+    EXPECT_TRUE(M().Image2->hasScaledContents());
+    // The lowest controls stay inside the client area below the menu.
+    EXPECT_LE(M().menuBar()->height() + 425, M().height());
 }
 
 TEST_F(Dorvane, TwoParametersLoadOnlyOnActivation)
@@ -545,6 +610,55 @@ TEST_F(Dorvane, TargetLineIsDrawnDownTheWholePlot)
     EXPECT_EQ(M().KS1->Canvas().penWidth(), 20);
     M().Linie();
     EXPECT_EQ(M().KS1->Image(), road);
+}
+
+// The truck is drawn yellow and the target line red by exclusive-or onto the
+// road; on a light grey road they came out slate blue and faint teal.
+TEST_F(Dorvane, TruckShowsYellowAndTargetLineRedOnTheRoad)
+{
+    Start({});
+    ConfirmStartValues(QStringLiteral("-10"), QStringLiteral("0"), false);
+    M().TruckBtn1Click();
+    TKoordinatensystem& ks = *M().KS1;
+    const QImage& drawn = ks.Image();
+    const auto at = [&ks, &drawn](float x, float y) {
+        ks.Setx(x);
+        ks.Sety(y);
+        return QColor(drawn.pixel(ks.xint(), ks.yint()));
+    };
+    const auto yellowish = [](const QColor& c) {
+        return c.red() >= 160 && c.green() >= 160 && c.blue() <= 100 && std::abs(c.red() - c.green()) <= 40;
+    };
+    const auto reddish = [](const QColor& c) { return c.red() >= 160 && c.green() <= 100 && c.blue() <= 100; };
+    // The body runs from (-10, 15) to the cab at (-10, 25); where the cab
+    // stroke overlaps it the two strokes cancel out.
+    for (const float y : {16.0f, 18.0f, 20.0f, 22.0f}) {
+        const QColor c = at(-10.0f, y);
+        EXPECT_TRUE(yellowish(c)) << "truck at y " << y << ": " << c.name().toStdString();
+    }
+    // The dashed line at x = 0 over the asphalt (below it lies the red bar):
+    // every pixel of it that differs from the road.
+    ks.Setx(0.0f);
+    const int column = ks.xint();
+    ks.Sety(24.0f);
+    const int top = ks.yint();
+    ks.Sety(-24.0f);
+    const int bottom = ks.yint();
+    const QImage road = [&] {
+        M().Linie();  // erase it
+        QImage r = drawn.copy();
+        M().Linie();
+        return r;
+    }();
+    int red = 0;
+    for (int row = top; row <= bottom; ++row) {
+        if (drawn.pixel(column, row) == road.pixel(column, row))
+            continue;
+        const QColor c(drawn.pixel(column, row));
+        EXPECT_TRUE(reddish(c)) << "line at row " << row << ": " << c.name().toStdString();
+        ++red;
+    }
+    EXPECT_GT(red, (bottom - top) / 3);
 }
 
 TEST_F(Dorvane, HelpOpensAtContentsAndTheEditorsHelpAtItsTopic)

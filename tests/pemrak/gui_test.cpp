@@ -18,9 +18,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QFontMetrics>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTimer>
 
 #include <cmath>
@@ -198,6 +202,30 @@ TEST_F(PemrakTest, LayoutAndStartValues) {
 // ---------------------------------------------------------------------------
 // The pictures and the drawing of the locomotive
 
+// The main window's outer size is 598 x 456 with a standard frame (4 px
+// borders, 19 px caption); the dialogs give their client areas.
+TEST_F(PemrakTest, WindowsHaveTheSizesOfTheLayout) {
+    TMainForm& m = Starte();
+    const struct {
+        const char* name;
+        QWidget* window;
+        QSize size;
+    } fenster[] = {
+        {"main window: client area and menu", &m, QSize(598 - 8, 456 - 19 - 8)},
+        {"control type", programm->TypForm.get(), QSize(355, 100)},
+        {"plot", programm->PlotForm.get(), QSize(479, 278)},
+        {"about box", programm->Infoform.get(), QSize(257, 195)},
+        {"diagram dialog", programm->Graphform.get(), QSize(480, 193)},
+    };
+    for (const auto& f : fenster) {
+        f.window->show();
+        EXPECT_EQ(f.window->size(), f.size) << f.name;
+        EXPECT_EQ(f.window->minimumSize(), f.window->maximumSize()) << f.name << " is not of fixed size";
+        if (f.window != &m) f.window->hide();
+    }
+    EXPECT_LE(m.menuBar()->height() + 369, m.height());  // the Start button's lower edge
+}
+
 TEST_F(PemrakTest, PicturesHaveTheirSizesRailsFlagAndAMatchingSilhouette) {
     TMainForm& m = Starte();
     ASSERT_EQ(m.Image1.size(), QSize(529, 153));
@@ -332,6 +360,29 @@ TEST_F(PemrakTest, HandRunWithTheTrackBarAtItsLeftEndRunsPastTheMarkAndEndsByIts
     EXPECT_EQ(m.Shape1->Brush(), QColor(255, 0, 0));
 }
 
+// A dialog held the loop for 1.8 s: the next step integrates over that time.
+// In one piece it threw the locomotive from 100 cm to -223 cm; in stable
+// parts it moves as it would have, never faster than F / R.
+TEST_F(PemrakTest, AStepHeldUpByADialogMovesTheLocomotiveAsTheTimeWould) {
+    TMainForm& m = Starte();
+    BeiSchritt(1, [](TMainForm& f) { f.TrackBar1->setValue(-20); });  // 1 N towards the mark
+    float sVorher = 0;
+    BeiSchritt(2, [&](TMainForm& f) {
+        uhr += 1800;  // the step measures 1.8 s more
+        sVorher = f.Zustand.s;
+    });
+    StopBei(3);
+    m.StartClick();
+    ASSERT_EQ(m.Punkte.Anzahl, 3);
+    const SimZustand& z = m.Zustand;
+    EXPECT_LE(z.v, 0.0f);
+    EXPECT_GE(z.v, -1.0f / 3.0f * 1.001f);  // terminal velocity F / R
+    EXPECT_LT(z.s, sVorher);
+    EXPECT_GE(z.s, sVorher - 1.0f / 3.0f * 1.86f);  // no faster than terminal for the whole step
+    EXPECT_GT(z.s, 0.0f);  // from 100 cm it cannot reach the mark in 2 s
+    EXPECT_EQ(m.sim_s->text(), TSingEdit::FormatNumber(static_cast<float>(double(z.s) * 100.0)));
+}
+
 TEST_F(PemrakTest, TheTrackBarSetsTheForceOnlyUnderHandControl) {
     TMainForm& m = Starte({LokFuz});
     m.TrackBar1->setValue(10);
@@ -403,6 +454,7 @@ TEST_F(PemrakTest, StartRefusesStartValuesTheModelCannotRunWith) {
         {"mass that is no number", "zwei", "100", "Die Masse muss größer als 0 sein."},
         {"distance 0", "2", "0", "Der Abstand darf nicht 0 sein."},
         {"empty distance", "2", "", "Der Abstand darf nicht 0 sein."},
+        {"distance that is 0 m as a single", "2", "1e-45", "Der Abstand darf nicht 0 sein."},
     };
     TMainForm& m = Starte();
     for (const Fall& f : faelle) {
@@ -445,6 +497,39 @@ TEST_F(PemrakTest, StartDuringTheStepThatStopsGoesOnWithoutASecondRun) {
     m.StartClick();
     EXPECT_EQ(m.Punkte.Anzahl, 6);  // one run, counted through
     EXPECT_EQ(m.Start->text(), "Start");
+}
+
+// Found by the monkey: "Start" pressed in the run's last dispatch of events,
+// after its loop had ended on "Stop", left the button at "Stop" with no run.
+TEST_F(PemrakTest, StartPressedWhileTheStoppedRunEndsStartsTheNextRun) {
+    TMainForm& m = Starte();
+    int laeufe = 0;
+    bool neu = true, gedrueckt = false;
+    std::function<void(int)> spaeter = [&](int n) {
+        // Each hop is one more dispatch of events: five in the pause, one
+        // after the second draw, and the seventh after the loop has ended.
+        if (n == 0)
+            m.StartClick();  // Start
+        else
+            QMetaObject::invokeMethod(qApp, [&spaeter, n] { spaeter(n - 1); }, Qt::QueuedConnection);
+    };
+    waehrendPause = [&](TMainForm& f) {
+        if (f.Punkte.Anzahl == 1 && neu) ++laeufe;
+        neu = f.Punkte.Anzahl != 1;
+        if (laeufe == 1 && f.Punkte.Anzahl == 3 && !gedrueckt) {
+            gedrueckt = true;
+            f.StartClick();  // Stop
+            spaeter(7);
+        }
+        if (f.StartTag() == 1 && (f.Punkte.Anzahl >= 10 || (laeufe == 2 && f.Punkte.Anzahl == 2)))
+            f.StartClick();  // Stop, and never a run without end
+    };
+    m.StartClick();
+    EXPECT_EQ(laeufe, 2);
+    EXPECT_EQ(m.Punkte.Anzahl, 2);
+    EXPECT_EQ(m.Start->text(), "Start");
+    EXPECT_EQ(m.StartTag(), 0);
+    EXPECT_FALSE(m.LaufAktiv());
 }
 
 TEST_F(PemrakTest, ARunOfMoreThanThousandStepsRecordsTheFirstThousand) {
@@ -602,6 +687,31 @@ TEST_F(PemrakTest, PlotBeforeAnyRunShowsOnlyTheAxesAndAfterARunTheCurve) {
         d.OKBtn->click();
     });
     EXPECT_EQ(nochmal, nachLauf);
+}
+
+// "Geschwindigkeit in cm/s" was cut to "Geschwindigkeit in c" in the diagram
+// dialog, whose size the layout fixes.
+TEST_F(PemrakTest, DiagramDialogShowsEveryVariableNameInFull) {
+    TMainForm& m = Starte({LokFuz});
+    m.EingangA.Name = "Abstand in cm";
+    m.EingangB.Name = "Geschwindigkeit in cm/s";
+    m.Ausgang.Name = "Antriebskraft in Newton";
+    TGraphform& d = *programm->Graphform;
+    Modal<TGraphform>(&d, [&m] { m.Fuzzydiagrammzeigen1Click(); }, [](TGraphform& g) {
+        for (QRadioButton* item : g.RadioItems) {
+            QStyleOptionButton opt;
+            opt.initFrom(item);
+            opt.text = item->text();
+            const int room = item->style()->subElementRect(QStyle::SE_RadioButtonContents, &opt, item).width();
+            EXPECT_LE(QFontMetrics(item->font()).horizontalAdvance(item->text()), room) << item->text().toStdString();
+            const int stretch = item->font().stretch();  // 0: as the dialog's font
+            EXPECT_TRUE(stretch == 0 || stretch >= 60) << item->text().toStdString() << ": " << stretch;
+        }
+        EXPECT_EQ(g.RadioItems[1]->text(), QStringLiteral("Geschwindigkeit in cm/s"));
+        EXPECT_EQ(g.RadioItems[0]->font(), g.font());  // a short name keeps the dialog's font
+        EXPECT_EQ(g.size(), QSize(480, 193));
+        g.OKBtn->click();
+    });
 }
 
 TEST_F(PemrakTest, DiagramAndAboutBoxOpenModally) {

@@ -169,6 +169,8 @@ TEST(StartwerteFehlerTest, RefusesWhatTheModelCannotRunWith) {
         {"mass not a number", Startwerte{nan, 3, 100}, "Die Masse muss größer als 0 sein."},
         {"distance 0", Startwerte{2, 3, 0}, "Der Abstand darf nicht 0 sein."},
         {"mass checked first", Startwerte{0, 3, 0}, "Die Masse muss größer als 0 sein."},
+        {"distance that is 0 m in single precision", Startwerte{2, 3, 1e-45f}, "Der Abstand darf nicht 0 sein."},
+        {"smallest distance still in metres", Startwerte{2, 3, 1e-36f}, nullptr},
     };
     for (const Fall& f : faelle) {
         const auto m = StartwerteFehler(f.w);
@@ -177,6 +179,88 @@ TEST(StartwerteFehlerTest, RefusesWhatTheModelCannotRunWith) {
         else
             EXPECT_FALSE(m.has_value()) << f.name;
     }
+}
+
+// A step's duration is measured: a dialog that held the loop, a stiff
+// friction or a light locomotive must not make the explicit step swing.
+TEST(SchrittTest, TeilschritteKeepEachPartShortAndStable) {
+    struct Fall { const char* name; double dt, masse, reibung, teile; };
+    const Fall faelle[] = {
+        {"ordinary pace", 0.055, 2, 3, 1},
+        {"first step", 0.1, 2, 3, 1},
+        {"a dialog held the loop", 1.8, 2, 3, 18},
+        {"stiff friction", 0.055, 2, 1000, 28},
+        {"no friction: only the 0.1 s limit", 0.25, 2, 0, 3},
+        {"negative friction: only the 0.1 s limit", 0.25, 2, -5, 3},
+        {"no time", 0.0, 2, 3, 1},
+    };
+    for (const Fall& f : faelle) EXPECT_EQ(Teilschritte(f.dt, f.masse, f.reibung), f.teile) << f.name;
+}
+
+TEST(SchrittTest, OrdinaryStepIsThePlainSemiImplicitEulerStep) {
+    for (const float dt : {0.055f, 0.1f}) {
+        SimZustand z;
+        z.s = 0.8f;
+        z.v = -0.2f;
+        z.Kraft = 0.7f;
+        z.Masse = 2.0f;
+        z.Reibung = 3.0f;
+        z.dt = dt;
+        const float a = static_cast<float>((-double(0.7f) - 3.0 * double(-0.2f)) / 2.0);
+        const float v = static_cast<float>(double(-0.2f) + double(a) * double(dt));
+        const float s = static_cast<float>(double(0.8f) + double(v) * double(dt));
+        Schritt(z);
+        EXPECT_EQ(z.a, a) << dt;
+        EXPECT_EQ(z.v, v) << dt;
+        EXPECT_EQ(z.s, s) << dt;
+        EXPECT_EQ(z.t, dt);
+    }
+}
+
+// A locomotive coasting without force: v(t) = v0 e^(-R t / m), and it comes
+// (m / R) v0 (1 - e^(-R t / m)) further. One step over the whole duration
+// turns v round and throws the locomotive back or far past the mark.
+TEST(SchrittTest, LongStepFollowsTheMotionInsteadOfSwinging) {
+    struct Fall { const char* name; float dt, masse, reibung; };
+    const Fall faelle[] = {
+        {"1.8 s held by a dialog", 1.8f, 2.0f, 3.0f},
+        {"friction 1000", 0.055f, 2.0f, 1000.0f},
+        {"a very light locomotive", 0.055f, 1e-4f, 3.0f},
+        {"a locomotive of 1e-6 kg in a stiff friction", 0.055f, 1e-6f, 1000.0f},
+    };
+    for (const Fall& f : faelle) {
+        SimZustand z;
+        z.s = 1.0f;
+        z.v = -0.33f;
+        z.Masse = f.masse;
+        z.Reibung = f.reibung;
+        z.dt = f.dt;
+        Schritt(z);
+        const double k = double(f.reibung) / double(f.masse);
+        const double v = -0.33 * std::exp(-k * double(f.dt));
+        const double s = 1.0 - 0.33 / k * (1.0 - std::exp(-k * double(f.dt)));
+        EXPECT_LE(z.v, 0.0f) << f.name;
+        EXPECT_NEAR(z.v, v, 0.02 * 0.33) << f.name;
+        EXPECT_NEAR(z.s, s, 0.05) << f.name;  // the Euler parts' own error: a few cm
+        EXPECT_FLOAT_EQ(z.t, f.dt) << f.name;
+    }
+}
+
+TEST(SchrittTest, StiffFrictionSettlesAtTheTerminalVelocity) {
+    SimZustand z;
+    z.s = 1.0f;
+    z.Kraft = 1.0f;
+    z.Masse = 2.0f;
+    z.Reibung = 1000.0f;
+    z.dt = 0.055f;
+    for (int i = 0; i < 200; ++i) {
+        Schritt(z);
+        ASSERT_TRUE(std::isfinite(z.s)) << "step " << i;
+        EXPECT_GE(z.v, -0.001f * 1.0001f) << "step " << i;  // never faster than F / R
+        EXPECT_LE(z.v, 0.0f) << "step " << i;
+    }
+    EXPECT_NEAR(z.v, -0.001, 1e-6);
+    EXPECT_NEAR(z.s, 1.0 - 0.001 * 200 * 0.055, 1e-3);
 }
 
 TEST(FuzzyReglerTest, FeedsCentimetresIntoTheInputsAndPullsTowardsTheMark) {
@@ -347,6 +431,7 @@ TEST(LocoOptionsTest, ReadsTheOptionsAndRefusesValuesTheModelCannotRunWith) {
     const Fall faelle[] = {
         {"mass 0", {"--mass", "0"}, "Die Masse muss größer als 0 sein."},
         {"distance 0", {"--distance", "0"}, "Der Abstand darf nicht 0 sein."},
+        {"distance 0 in metres", {"--distance", "1e-45"}, "Der Abstand darf nicht 0 sein."},
         {"step 0", {"--dt", "0"}, "Der Wert von --dt muss größer als 0 sein."},
         {"negative time", {"--time", "-1"}, "Der Wert von --time muss größer als 0 sein."},
         {"too many steps", {"--dt", "0.00001", "--time", "60"}, "Zu viele Schritte"},

@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <pty.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -200,18 +202,19 @@ struct UsageCase {
 
 class Usage : public FuzzysimTest, public ::testing::WithParamInterface<UsageCase> {};
 
-TEST_P(Usage, ShowsHelpOnStderrAndExitsTwo) {
+TEST_P(Usage, WrongCallExitsTwoWithItsErrorOnStderr) {
     const Result r = Run(GetParam().args);
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.out, "");
-    EXPECT_NE(r.err.find("Aufruf: fuzzysim BEFEHL"), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.rfind("Fehler: ", 0), 0u) << r.err;
 }
 
 INSTANTIATE_TEST_SUITE_P(Fuzzysim, Usage,
                          ::testing::Values(UsageCase{"NoArguments", {}}, UsageCase{"UnknownCommand", {"fahren"}},
                                            UsageCase{"MissingFile", {"check"}},
                                            UsageCase{"TwoFiles", {"check", kExample, kExample}},
-                                           UsageCase{"UnknownOption", {"eval", kExample, "--json"}}),
+                                           UsageCase{"UnknownOption", {"eval", kExample, "--json"}},
+                                           UsageCase{"BadOptionValue", {"loco", kExample, "--mass", "0"}}),
                          [](const ::testing::TestParamInfo<UsageCase>& row) { return std::string(row.param.name); });
 
 // The figures the README quotes for the shipped locomotive controller, as the
@@ -249,6 +252,54 @@ TEST_F(FuzzysimTest, LocoReportsTheShippedControllerAtRestInTimeWithoutPassingTh
         EXPECT_GE(past, 0.0) << r.out;
         EXPECT_LE(past, 0.5) << r.out;
     }
+}
+
+// The message of a wrong call must not scroll away above the whole help.
+TEST_F(FuzzysimTest, WrongCallPointsToTheHelpInOneLine) {
+    const Result r = Run({"loco", kExample, "--mass", "0"});
+    EXPECT_EQ(r.status, 2);
+    const std::vector<std::string> lines = Lines(r.err);
+    ASSERT_EQ(lines.size(), 2u) << r.err;
+    EXPECT_EQ(lines[0], "Fehler: Die Masse muss gr\xC3\xB6\xC3\x9F" "er als 0 sein.");
+    EXPECT_NE(lines[1].find("fuzzysim --help"), std::string::npos) << r.err;
+}
+
+TEST_F(FuzzysimTest, NoCommandShowsTheWholeHelp) {
+    const Result r = Run({});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("Aufruf: fuzzysim BEFEHL"), std::string::npos) << r.err;
+}
+
+TEST_F(FuzzysimTest, StartDistanceThatIsZeroInMetresIsRefused) {
+    const Result r = Run({"loco", FUZZY_SOURCE_DIR "/examples/lok.fuz", "--distance", "1e-45"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("Der Abstand darf nicht 0 sein."), std::string::npos) << r.err;
+}
+
+// On a terminal, eval tells what it waits for; in a pipe it stays silent.
+TEST_F(FuzzysimTest, EvalOnATerminalShowsWhatToType) {
+    int master = -1;
+    const pid_t pid = ::forkpty(&master, nullptr, nullptr, nullptr);
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        ::execl(FUZZYSIM_BIN, FUZZYSIM_BIN, "eval", kExample.c_str(), static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    const std::string typed = "-2.5\n\x04";
+    ASSERT_EQ(::write(master, typed.data(), typed.size()), static_cast<ssize_t>(typed.size()));
+    std::string seen;
+    char buf[512];
+    for (ssize_t n; (n = ::read(master, buf, sizeof buf)) > 0;) seen.append(buf, static_cast<std::size_t>(n));
+    int raw = 0;
+    ::waitpid(pid, &raw, 0);
+    ::close(master);
+    EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0) << seen;
+    EXPECT_NE(seen.find("Eingaben: A [B] je Zeile, Ende mit Strg+D"), std::string::npos) << seen;
+    EXPECT_NE(seen.find("0.611111104"), std::string::npos) << seen;
+
+    const Result piped = Run({"eval", kExample}, "-2.5\n");
+    EXPECT_EQ(piped.err, "");
 }
 
 TEST_F(FuzzysimTest, HelpListsSubcommands) {

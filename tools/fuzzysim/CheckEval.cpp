@@ -19,6 +19,8 @@
 #include <iostream>
 #include <sstream>
 
+#include <unistd.h>
+
 namespace fuzzysim {
 
 namespace {
@@ -331,6 +333,8 @@ int RunEval(const std::vector<std::string>& args) {
                   << "; es gibt nichts auszuwerten.\n";
         return ExitFormatError;
     }
+    // Typed by hand, the tool would otherwise just wait without a word.
+    if (::isatty(STDIN_FILENO)) std::cerr << "Eingaben: A [B] je Zeile, Ende mit Strg+D\n";
     const int malformed = EvalLines(p, a.Has("--heights"), std::cin, std::cout, std::cerr);
     return malformed > 0 ? ExitFormatError : ExitOk;
 }

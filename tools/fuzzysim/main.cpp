@@ -64,16 +64,23 @@ bool IsHelp(const char* arg) {
     return std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0 || std::strcmp(arg, "help") == 0;
 }
 
-int UsageError(const std::string& message) {
-    std::cerr << "Fehler: " << message << "\n\n";
-    PrintHelp(std::cerr);
+// Without any command the whole help is the answer; for a wrong call the
+// error and where to look, so that the message is not lost above the help.
+int UsageError(const std::string& message, bool withHelp = false) {
+    std::cerr << "Fehler: " << message << '\n';
+    if (withHelp) {
+        std::cerr << '\n';
+        PrintHelp(std::cerr);
+    } else {
+        std::cerr << "Alle Befehle und Optionen zeigt: fuzzysim --help\n";
+    }
     return fuzzysim::ExitUsage;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) return UsageError("Es fehlt der Befehl.");
+    if (argc < 2) return UsageError("Es fehlt der Befehl.", true);
     if (IsHelp(argv[1])) {
         PrintHelp(std::cout);
         return 0;
