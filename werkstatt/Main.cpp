@@ -464,6 +464,13 @@ void TMainForm::RegelnVerbessern1Click() {
     const Projekt& p = Modell.projekt();
     labor::RegelnVerbessern dialog(this);
     dialog.setProjekt(p.A, p.B, p.Aus, p.Regeln);
+    // A locomotive project (its output is a force, as in Pemrak and the Lok
+    // template) is tuned on the locomotive from the start.
+    if (QString::fromStdString(p.Aus.Name).startsWith(QStringLiteral("Kraft"), Qt::CaseInsensitive)) {
+        tuning::Options o = dialog.optionen();
+        o.Kind = tuning::Vehicle::Loco;
+        dialog.setOptionen(o);
+    }
     connect(&dialog, &labor::RegelnVerbessern::uebernehmen, this,
             [this](const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out, const fuzzy::RuleTable& R) {
                 Projekt neu;
