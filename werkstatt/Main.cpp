@@ -78,6 +78,19 @@ const QStringList kFremdeFilter = {QStringLiteral("FLL \u2013 fuzzylite (*.fll)"
                                    QStringLiteral("FIS \u2013 Fuzzy Inference System (*.fis)"),
                                    QStringLiteral("FCL \u2013 Fuzzy Control Language (*.fcl)")};
 
+// A project of the workshop from variables made elsewhere (import, tuner),
+// which carry no colours of their own.
+Projekt Zusammensetzen(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out,
+                       const fuzzy::RuleTable& R) {
+    Projekt p;
+    p.A.Assign(A);
+    p.B.Assign(B);
+    p.Aus.Assign(Out);
+    for (fuzzy::TFuzzy* v : {&p.A, &p.B, &p.Aus}) v->InitColours();
+    p.Regeln = R;
+    return p;
+}
+
 QFileDialog* DeutscherDialog(QWidget* parent, const QString& titel, bool speichern) {
     auto* d = new QFileDialog(parent, titel);
     d->setAcceptMode(speichern ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -408,13 +421,7 @@ bool TMainForm::ImportierenDatei(const QString& datei) {
                               .arg(QFileInfo(datei).fileName(), QString::fromStdString(r.Describe())));
         return false;
     }
-    Projekt p;
-    p.A.Assign(r.A);
-    p.B.Assign(r.B);
-    p.Aus.Assign(r.Out);
-    for (fuzzy::TFuzzy* v : {&p.A, &p.B, &p.Aus}) v->InitColours();
-    p.Regeln = r.Rules;
-    Modell.neu(p, QStringLiteral("Import von %1").arg(QFileInfo(datei).fileName()));
+    Modell.neu(Zusammensetzen(r.A, r.B, r.Out, r.Rules), QStringLiteral("Import von %1").arg(QFileInfo(datei).fileName()));
     Seiten->setCurrentWidget(SeiteA);
     if (!r.notes.empty()) {
         QStringList notizen;
@@ -473,13 +480,7 @@ void TMainForm::RegelnVerbessern1Click() {
     }
     connect(&dialog, &labor::RegelnVerbessern::uebernehmen, this,
             [this](const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out, const fuzzy::RuleTable& R) {
-                Projekt neu;
-                neu.A.Assign(A);
-                neu.B.Assign(B);
-                neu.Aus.Assign(Out);
-                for (fuzzy::TFuzzy* v : {&neu.A, &neu.B, &neu.Aus}) v->InitColours();
-                neu.Regeln = R;
-                Modell.ersetzen(neu, QStringLiteral("Regeln verbessert"));
+                Modell.ersetzen(Zusammensetzen(A, B, Out, R), QStringLiteral("Regeln verbessert"));
             });
     dialog.exec();
 }
