@@ -90,6 +90,9 @@ for run in "dorvane" "dorvane $examples/truck.fuz" "pemrak" "pemrak $examples/lo
   rc=0
   err="$(in_chroot env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=/tmp/xdg-runtime \
            timeout 5 "/usr/bin/$program" ${project:+"$project"} 2>&1 >/dev/null)" || rc=$?
+  # The offscreen platform says once that it cannot resize a window to its
+  # contents' hints; that is the platform's remark, not the program's error.
+  err="$(grep -v '^This plugin does not support propagateSizeHints()$' <<<"$err" || true)"
   if [ "$rc" -eq 124 ] && [ -z "$err" ]; then
     echo "/usr/bin/$run: gestartet, nach 5 s beendet"
   else
@@ -107,9 +110,11 @@ in_chroot env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install
 type="$(in_chroot gio info -a standard::content-type "$examples/lok.fuz" | sed -n 's/.*content-type: //p')"
 echo "lok.fuz: $type"
 [ "$type" = application/x-fuzzy-projekt ] || fail=1
-in_chroot gio mime application/x-fuzzy-projekt
+# Read whole first: a pipe that stops early would end gio with SIGPIPE.
+mime="$(in_chroot gio mime application/x-fuzzy-projekt)"
+echo "$mime"
 if [ -x "$chroot_dir/usr/bin/werkstatt" ] &&
-   ! in_chroot gio mime application/x-fuzzy-projekt | head -n 1 | grep -q 'de.fuzzylehre.werkstatt.desktop'; then
+   ! head -n 1 <<<"$mime" | grep -q 'de.fuzzylehre.werkstatt.desktop'; then
   echo "Ein Doppelklick auf ein Projekt öffnet nicht die Werkstatt." >&2
   fail=1
 fi
