@@ -10,21 +10,6 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-// Pixel positions stay within this distance of the origin, far out of view
-// but safely inside integer range.
-constexpr double PixelLimit = 1000000.0;
-
-// nearest(v), a half going to the even neighbour; not-a-number counts as 0.
-int NearestPixel(double v) {
-    if (std::isnan(v)) return 0;
-    v = std::clamp(v, -PixelLimit, PixelLimit);
-    return static_cast<int>(std::nearbyint(v));
-}
-
-}  // namespace
-
 // --- TCanvas ----------------------------------------------------------------
 
 QFont TCanvas::font() const { return owner_.font(); }
@@ -100,26 +85,14 @@ void TKoordinatensystem::setXint(int column) { x_ = FracToWorldX(PixelToFracX(co
 
 void TKoordinatensystem::setYint(int row) { y_ = FracToWorldY(PixelToFracY(row)); }
 
-float TKoordinatensystem::NormX(float x) const {
-    if (spanX_ == 0.0f) return 0.0f;
-    return static_cast<float>((static_cast<double>(x) - x1_) / spanX_);
-}
+float TKoordinatensystem::NormX(float x) const { return widgets::plotscale::Norm(x, x1_, spanX_); }
 
-float TKoordinatensystem::NormY(float y) const {
-    if (spanY_ == 0.0f) return 0.0f;
-    return static_cast<float>((static_cast<double>(y) - y1_) / spanY_);
-}
+float TKoordinatensystem::NormY(float y) const { return widgets::plotscale::Norm(y, y1_, spanY_); }
 
-int TKoordinatensystem::FracToPixelX(float f) const {
-    return NearestPixel(static_cast<double>(plotWidth_) * f) + MarginX + LabelWidth;
-}
+int TKoordinatensystem::FracToPixelX(float f) const { return widgets::plotscale::FracToPixelX(f, plotWidth_); }
 
 int TKoordinatensystem::FracToPixelY(float f) const {
-    const int h = height();
-    const int r = h - (NearestPixel(static_cast<double>(plotHeight_) * f) + MarginY);
-    if (r < 0) return -10;
-    if (r > h) return h;
-    return r;
+    return widgets::plotscale::FracToPixelY(f, plotHeight_, height());
 }
 
 float TKoordinatensystem::PixelToFracX(int column) const {
@@ -141,12 +114,10 @@ float TKoordinatensystem::FracToWorldY(float f) const {
 }
 
 void TKoordinatensystem::UpdateScale() {
-    plotWidth_ = width() - 2 * MarginX - LabelWidth;
-    plotHeight_ = height() - 2 * MarginY;
-    spanX_ = static_cast<float>(std::fabs(static_cast<double>(x2_) - x1_));
-    spanY_ = static_cast<float>(std::fabs(static_cast<double>(y2_) - y1_));
-    if (x1_ > x2_) std::swap(x1_, x2_);
-    if (y1_ > y2_) std::swap(y1_, y2_);
+    plotWidth_ = widgets::plotscale::PlotWidth(width());
+    plotHeight_ = widgets::plotscale::PlotHeight(height());
+    spanX_ = widgets::plotscale::OrderedSpan(x1_, x2_);
+    spanY_ = widgets::plotscale::OrderedSpan(y1_, y2_);
     xint_ = FracToPixelX(NormX(x_));
     yint_ = FracToPixelY(NormY(y_));
 }

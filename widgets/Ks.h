@@ -2,6 +2,7 @@
 
 #include "Colour.h"
 #include "Plot.h"
+#include "PlotScale.h"
 
 #include <QColor>
 #include <QFont>
@@ -110,9 +111,9 @@ public:
     enum TStiftart { pmCopy, pmXor };
     Q_ENUM(TStiftart)
 
-    static constexpr int MarginX = 30;
-    static constexpr int MarginY = 30;
-    static constexpr int LabelWidth = 20;
+    static constexpr int MarginX = widgets::plotscale::MarginX;
+    static constexpr int MarginY = widgets::plotscale::MarginY;
+    static constexpr int LabelWidth = widgets::plotscale::LabelWidth;
     // Grid lines drawn at most per axis; more would only fill the plot area.
     static constexpr int MaxGridLines = 10000;
 

@@ -1,6 +1,7 @@
 #include "PainterPlot.h"
 
 #include "Fonts.h"
+#include "Ks.h"
 
 #include <QFontMetrics>
 #include <QLineF>
@@ -13,18 +14,7 @@
 
 namespace ansichten {
 
-namespace {
-
-constexpr double PixelLimit = 1000000.0;
-
-int NearestPixel(double v) {
-    if (std::isnan(v)) return 0;
-    return static_cast<int>(std::nearbyint(std::clamp(v, -PixelLimit, PixelLimit)));
-}
-
-QColor ToQColor(fuzzy::TColor c) { return QColor(c.r, c.g, c.b); }
-
-}  // namespace
+using widgets::ToQColor;
 
 void MaleTermdiagramm(QPainter& p, QSize groesse, const fuzzy::TFuzzy& v) {
     const QRect bereich(QPoint(0, 0), groesse);
@@ -95,10 +85,7 @@ void PainterPlot::setY2(float v) {
 
 void PainterPlot::setGraphFarbe(fuzzy::TColor c) { graphFarbe_ = ToQColor(c); }
 
-fuzzy::TColor PainterPlot::KSFarbe() const {
-    return fuzzy::TColor{static_cast<std::uint8_t>(ksFarbe_.red()), static_cast<std::uint8_t>(ksFarbe_.green()),
-                         static_cast<std::uint8_t>(ksFarbe_.blue())};
-}
+fuzzy::TColor PainterPlot::KSFarbe() const { return widgets::ToTColor(ksFarbe_); }
 
 void PainterPlot::Setx(float x) {
     x_ = x;
@@ -108,33 +95,21 @@ void PainterPlot::Setx(float x) {
 void PainterPlot::Refresh() { p_.fillRect(bereich_, hintergrund_); }
 
 void PainterPlot::UpdateScale() {
-    plotWidth_ = bereich_.width() - 2 * MarginX - LabelWidth;
-    plotHeight_ = bereich_.height() - 2 * MarginY;
-    spanX_ = static_cast<float>(std::fabs(double(x2_) - x1_));
-    spanY_ = static_cast<float>(std::fabs(double(y2_) - y1_));
-    if (x1_ > x2_) std::swap(x1_, x2_);
-    if (y1_ > y2_) std::swap(y1_, y2_);
+    plotWidth_ = widgets::plotscale::PlotWidth(bereich_.width());
+    plotHeight_ = widgets::plotscale::PlotHeight(bereich_.height());
+    spanX_ = widgets::plotscale::OrderedSpan(x1_, x2_);
+    spanY_ = widgets::plotscale::OrderedSpan(y1_, y2_);
     xint_ = FracToPixelX(NormX(x_));
 }
 
-float PainterPlot::NormX(float x) const {
-    if (spanX_ == 0.0f) return 0.0f;
-    return static_cast<float>((double(x) - x1_) / spanX_);
-}
+float PainterPlot::NormX(float x) const { return widgets::plotscale::Norm(x, x1_, spanX_); }
 
-float PainterPlot::NormY(float y) const {
-    if (spanY_ == 0.0f) return 0.0f;
-    return static_cast<float>((double(y) - y1_) / spanY_);
-}
+float PainterPlot::NormY(float y) const { return widgets::plotscale::Norm(y, y1_, spanY_); }
 
-int PainterPlot::FracToPixelX(float f) const { return NearestPixel(double(plotWidth_) * f) + MarginX + LabelWidth; }
+int PainterPlot::FracToPixelX(float f) const { return widgets::plotscale::FracToPixelX(f, plotWidth_); }
 
 int PainterPlot::FracToPixelY(float f) const {
-    const int h = bereich_.height();
-    const int r = h - (NearestPixel(double(plotHeight_) * f) + MarginY);
-    if (r < 0) return -10;
-    if (r > h) return h;
-    return r;
+    return widgets::plotscale::FracToPixelY(f, plotHeight_, bereich_.height());
 }
 
 QPoint PainterPlot::Punkt(float x, float y) const {

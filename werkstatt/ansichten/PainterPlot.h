@@ -2,6 +2,7 @@
 
 #include "FuzUnits.h"
 #include "Plot.h"
+#include "PlotScale.h"
 
 #include <QColor>
 #include <QPoint>
@@ -28,9 +29,9 @@ namespace ansichten {
 // meaning on a vector device and is drawn as copy.
 class PainterPlot : public fuzzy::IPlot {
 public:
-    static constexpr int MarginX = 30;
-    static constexpr int MarginY = 30;
-    static constexpr int LabelWidth = 20;
+    static constexpr int MarginX = widgets::plotscale::MarginX;
+    static constexpr int MarginY = widgets::plotscale::MarginY;
+    static constexpr int LabelWidth = widgets::plotscale::LabelWidth;
 
     // The painter must outlive the plot; its font is the plot's font. While
     // the plot lives, the painter draws only inside the area, as a component
