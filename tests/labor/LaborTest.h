@@ -16,7 +16,7 @@ namespace labortest {
 inline labor::Projekt Beispiel(const char* name)
 {
     labor::Projekt p;
-    fuzzy::LoadProject(std::string(FUZZY_SOURCE_DIR) + "/examples/" + name, p.A, p.B, p.Out, p.Regeln);
+    fuzzy::LoadProject(std::string(FUZZY_SOURCE_DIR) + "/examples/" + name, p.A, p.B, p.Out, p.Rules);
     return p;
 }
 

@@ -21,7 +21,7 @@ using labortest::Beispiel;
 
 std::vector<pemrak::Versuch> Erwartet(labor::Projekt p, float reibung, float abstand, float dt)
 {
-    const pemrak::FuzzyRegler r{p.A, p.B, p.Out, p.Regeln};
+    const pemrak::FuzzyRegler r{p.A, p.B, p.Out, p.Rules};
     pemrak::LaufOptionen o;
     o.Start.Reibung = reibung;
     o.Start.AbstandCm = abstand;
@@ -30,7 +30,7 @@ std::vector<pemrak::Versuch> Erwartet(labor::Projekt p, float reibung, float abs
 
 void Setze(LokLabor& lab, const labor::Projekt& p)
 {
-    lab.setProjekt(p.A, p.B, p.Out, p.Regeln);
+    lab.setProjekt(p.A, p.B, p.Out, p.Rules);
 }
 
 bool Fertig(LokLabor& lab)
@@ -66,8 +66,8 @@ labor::Projekt Anders(labor::Projekt p)
     fuzzy::RuleTable r;
     for (int z = 1; z <= 5; ++z)
         for (int s = 1; s <= 5; ++s)
-            r.Set(z, s, p.Regeln.Get(6 - z, s));
-    p.Regeln = r;
+            r.Set(z, s, p.Rules.Get(6 - z, s));
+    p.Rules = r;
     return p;
 }
 

@@ -24,19 +24,19 @@ labor::Projekt Verstuemmelt(labor::Projekt p)
 {
     for (int r = 1; r <= 5; ++r)
         for (int c = 1; c <= 5; c += 2)
-            p.Regeln.Set(r, c, 0);
+            p.Rules.Set(r, c, 0);
     return p;
 }
 
 dorvane::GridFigures Erwartet(labor::Projekt p, float v)
 {
-    const dorvane::Controller c{p.A, p.B, p.Out, p.Regeln};
+    const dorvane::Controller c{p.A, p.B, p.Out, p.Rules};
     return dorvane::RunGrid(c, v).Figures;
 }
 
 void Setze(TruckLabor& lab, const labor::Projekt& p)
 {
-    lab.setProjekt(p.A, p.B, p.Out, p.Regeln);
+    lab.setProjekt(p.A, p.B, p.Out, p.Rules);
 }
 
 bool Fertig(TruckLabor& lab)

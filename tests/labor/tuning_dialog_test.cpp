@@ -23,13 +23,13 @@ QPushButton* Knopf(const RegelnVerbessern& d, const char* name)
 labor::Projekt OhneRegeln(const char* datei)
 {
     labor::Projekt p = labortest::Beispiel(datei);
-    p.Regeln = fuzzy::RuleTable{};
+    p.Rules = fuzzy::RuleTable{};
     return p;
 }
 
 tuning::Score Wertung(const labor::Projekt& p, tuning::Vehicle v)
 {
-    return tuning::Evaluate(tuning::Project{p.A, p.B, p.Out, p.Regeln}, v);
+    return tuning::Evaluate(p, v);
 }
 
 tuning::Options LokSuche()
@@ -46,7 +46,7 @@ TEST(RegelnVerbessern, CancelKeepsTheBestSoFarAndApplyHandsBackThatProject)
 {
     const labor::Projekt start = OhneRegeln("lok.fuz");
     RegelnVerbessern d;
-    d.setProjekt(start.A, start.B, start.Out, start.Regeln);
+    d.setProjekt(start.A, start.B, start.Out, start.Rules);
     d.setOptionen(LokSuche());
     QSignalSpy beendet(&d, &RegelnVerbessern::beendet);
     Knopf(d, "StartBtn")->click();
@@ -81,7 +81,7 @@ TEST(RegelnVerbessern, CancelKeepsTheBestSoFarAndApplyHandsBackThatProject)
                      });
     Knopf(d, "UebernehmenBtn")->click();
     ASSERT_EQ(uebernommen, 1);
-    EXPECT_EQ(regeln, d.ergebnis()->Regeln);
+    EXPECT_EQ(regeln, d.ergebnis()->Rules);
     EXPECT_EQ(ausgang.GetParam(1, fuzzy::ParamA), d.ergebnis()->Out.GetParam(1, fuzzy::ParamA));
     EXPECT_EQ(d.result(), QDialog::Accepted);
 }
@@ -91,7 +91,7 @@ TEST(RegelnVerbessern, ProjectUnfitForTheVehicleIsRefusedWithAMessage)
     labor::Projekt p = labortest::Beispiel("lok.fuz");
     p.B.Defined = false;
     RegelnVerbessern d;
-    d.setProjekt(p.A, p.B, p.Out, p.Regeln);
+    d.setProjekt(p.A, p.B, p.Out, p.Rules);
     d.setOptionen(LokSuche());
     Knopf(d, "StartBtn")->click();
     EXPECT_FALSE(d.laeuft());
@@ -103,7 +103,7 @@ TEST(RegelnVerbessern, ApplyIsOfferedOnlyWhenTheSearchImproved)
 {
     const labor::Projekt start = labortest::Beispiel("lok.fuz");
     RegelnVerbessern d;
-    d.setProjekt(start.A, start.B, start.Out, start.Regeln);
+    d.setProjekt(start.A, start.B, start.Out, start.Rules);
     tuning::Options o = LokSuche();
     o.MaxRounds = 1;
     o.CandidatesPerRound = 2;
@@ -126,7 +126,7 @@ TEST(RegelnVerbessern, ClosingTheDialogStopsTheSearch)
 {
     const labor::Projekt start = OhneRegeln("lok.fuz");
     RegelnVerbessern d;
-    d.setProjekt(start.A, start.B, start.Out, start.Regeln);
+    d.setProjekt(start.A, start.B, start.Out, start.Rules);
     d.setOptionen(LokSuche());
     d.starten();
     ASSERT_TRUE(d.laeuft());

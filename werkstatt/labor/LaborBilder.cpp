@@ -23,7 +23,7 @@ namespace {
 labor::Projekt Beispiel(const char* name)
 {
     labor::Projekt p;
-    fuzzy::LoadProject(std::string(FUZZY_SOURCE_DIR) + "/examples/" + name, p.A, p.B, p.Out, p.Regeln);
+    fuzzy::LoadProject(std::string(FUZZY_SOURCE_DIR) + "/examples/" + name, p.A, p.B, p.Out, p.Rules);
     return p;
 }
 
@@ -52,10 +52,10 @@ int Messen(int n)
         // An edit as the window makes it: one rule cell changed, then back.
         labor::Projekt p = truck;
         if (i % 2)
-            p.Regeln.Set(3, 3, p.Regeln.Get(3, 3) == 1 ? 2 : 1);
+            p.Rules.Set(3, 3, p.Rules.Get(3, 3) == 1 ? 2 : 1);
         QElapsedTimer t;
         t.start();
-        lab.setProjekt(p.A, p.B, p.Out, p.Regeln);
+        lab.setProjekt(p.A, p.B, p.Out, p.Rules);
         while (lab.rechnet())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
         lab.bild()->repaint();  // the new picture on the screen, drawn now
@@ -93,7 +93,7 @@ int Bilder(const QString& ordner)
         labor::TruckLabor lab;
         lab.resize(560, 760);
         lab.show();
-        lab.setProjekt(p.A, p.B, p.Out, p.Regeln);
+        lab.setProjekt(p.A, p.B, p.Out, p.Rules);
         Warte([&] { return !lab.rechnet(); });
         // A start from the far left with a steep attitude, replayed part way.
         lab.waehleStart(3);
@@ -107,8 +107,8 @@ int Bilder(const QString& ordner)
         labor::Projekt schlecht = p;
         for (int r = 1; r <= 5; ++r)
             for (int c = 1; c <= 5; c += 2)
-                schlecht.Regeln.Set(r, c, 0);
-        lab.setProjekt(schlecht.A, schlecht.B, schlecht.Out, schlecht.Regeln);
+                schlecht.Rules.Set(r, c, 0);
+        lab.setProjekt(schlecht.A, schlecht.B, schlecht.Out, schlecht.Rules);
         ok &= Speichere(lab, ordner, "truck_labor_rechnet");
         Warte([&] { return !lab.rechnet(); });
         ok &= Speichere(lab, ordner, "truck_labor_luecken");
@@ -118,17 +118,17 @@ int Bilder(const QString& ordner)
         labor::LokLabor lab;
         lab.resize(1000, 560);
         lab.show();
-        lab.setProjekt(p.A, p.B, p.Out, p.Regeln);
+        lab.setProjekt(p.A, p.B, p.Out, p.Rules);
         Warte([&] { return !lab.rechnet(); });
         ok &= Speichere(lab, ordner, "lok_labor");
     }
     {
         labor::Projekt p = Beispiel("truck.fuz");
-        p.Regeln = fuzzy::RuleTable{};
+        p.Rules = fuzzy::RuleTable{};
         labor::RegelnVerbessern d;
         d.resize(960, 600);
         d.show();
-        d.setProjekt(p.A, p.B, p.Out, p.Regeln);
+        d.setProjekt(p.A, p.B, p.Out, p.Rules);
         tuning::Options o;
         o.Kind = tuning::Vehicle::Truck;
         o.Seconds = 60;

@@ -133,7 +133,7 @@ QString LokLabor::meldung() const
 void LokLabor::setProjekt(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out,
                           const fuzzy::RuleTable& R)
 {
-    Projekt_ = Projekt::Von(A, B, Out, R);
+    Projekt_ = Projekt{A, B, Out, R};
     HatProjekt_ = true;
     NeuRechnen();
 }

@@ -6,7 +6,7 @@ LokErgebnis RechneLok(Projekt p, const LokEinstellung& e, const std::atomic<bool
 {
     LokErgebnis r;
     r.Einstellung = e;
-    const pemrak::FuzzyRegler regler{p.A, p.B, p.Out, p.Regeln};
+    const pemrak::FuzzyRegler regler{p.A, p.B, p.Out, p.Rules};
     if (!regler.Brauchbar()) {
         r.Fehler = "Eingang A, Eingang B und Ausgang müssen definiert sein.";
         return r;

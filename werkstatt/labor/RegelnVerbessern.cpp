@@ -26,11 +26,6 @@ struct RegelnVerbessern::Lauf {
 
 namespace {
 
-tuning::Project AlsTuning(const Projekt& p)
-{
-    return tuning::Project{p.A, p.B, p.Out, p.Regeln};
-}
-
 QString Zeilen(const std::string& text)
 {
     return QString::fromStdString(text).toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>"));
@@ -103,14 +98,14 @@ void RegelnVerbessern::setProjekt(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B
 {
     if (laeuft())
         return;
-    Start_ = Projekt::Von(A, B, Out, R);
+    Start_ = Projekt{A, B, Out, R};
     HatStart_ = true;
     Ergebnis_.reset();
     Ui_->UebernehmenBtn->setEnabled(false);
     Ui_->Fortschritt->setValue(0);
     Ui_->StatusLbl->clear();
     Ui_->VorherZahlen->setText(QStringLiteral("(noch nicht bewertet)"));
-    Ui_->VorherRegeln->setText(RegelnAlsHtml(Start_.A, Start_.B, Start_.Out, Start_.Regeln, nullptr));
+    Ui_->VorherRegeln->setText(RegelnAlsHtml(Start_.A, Start_.B, Start_.Out, Start_.Rules, nullptr));
     Ui_->NachherZahlen->clear();
     Ui_->NachherRegeln->clear();
 }
@@ -154,7 +149,7 @@ void RegelnVerbessern::starten()
         Ui_->StatusLbl->setText(QStringLiteral("<span style='color:#c00000'>Kein Projekt geladen.</span>"));
         return;
     }
-    const tuning::Project start = AlsTuning(Start_);
+    const tuning::Project start = Start_;
     if (const auto fehler = tuning::Unsuitable(start, o.Kind)) {
         Ui_->StatusLbl->setText(
             QStringLiteral("<span style='color:#c00000'>%1</span>").arg(QString::fromStdString(*fehler).toHtmlEscaped()));
@@ -247,7 +242,7 @@ void RegelnVerbessern::Fortschritt()
                                     .arg(p.Improvements)
                                     .arg(Zahl(p.Seconds, 1)));
     if (projekt)
-        BestesBisher_ = Projekt{projekt->A, projekt->B, projekt->Out, projekt->Rules};
+        BestesBisher_ = *projekt;
     BesteWertung_ = beste;
     ZeigeVergleich(vorher ? &*vorher : nullptr, projekt ? &*projekt : nullptr, beste ? &*beste : nullptr);
     emit fortschritt(p.Round);
@@ -261,7 +256,7 @@ void RegelnVerbessern::ZeigeVergleich(const tuning::Score* vorher, const tuning:
     if (besser)
         Ui_->NachherZahlen->setText(Zeilen(tuning::Describe(*besser)));
     if (nachher)
-        Ui_->NachherRegeln->setText(RegelnAlsHtml(nachher->A, nachher->B, nachher->Out, nachher->Rules, &Start_.Regeln));
+        Ui_->NachherRegeln->setText(RegelnAlsHtml(nachher->A, nachher->B, nachher->Out, nachher->Rules, &Start_.Rules));
 }
 
 void RegelnVerbessern::Fertig()
@@ -282,7 +277,7 @@ void RegelnVerbessern::Fertig()
     ZeigeVergleich(&r.Start, &r.Best, &r.BestScore);
     const bool besser = tuning::Better(r.BestScore, r.Start);
     if (besser)
-        Ergebnis_ = Projekt{r.Best.A, r.Best.B, r.Best.Out, r.Best.Rules};
+        Ergebnis_ = r.Best;
     Ui_->UebernehmenBtn->setEnabled(besser);
     Ui_->StatusLbl->setText(QStringLiteral("%1 nach %2 Runden, %3 Bewertungen, %4 s: %5")
                                 .arg(abgebrochen ? QStringLiteral("Abgebrochen") : QStringLiteral("Fertig"))
@@ -299,7 +294,7 @@ void RegelnVerbessern::Uebernehmen()
 {
     if (!Ergebnis_ || laeuft())
         return;
-    emit uebernehmen(Ergebnis_->A, Ergebnis_->B, Ergebnis_->Out, Ergebnis_->Regeln);
+    emit uebernehmen(Ergebnis_->A, Ergebnis_->B, Ergebnis_->Out, Ergebnis_->Rules);
     accept();
 }
 

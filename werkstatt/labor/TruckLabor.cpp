@@ -118,7 +118,7 @@ void TruckLabor::setGeschwindigkeit(float v)
 void TruckLabor::setProjekt(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out,
                             const fuzzy::RuleTable& R)
 {
-    Projekt_ = Projekt::Von(A, B, Out, R);
+    Projekt_ = Projekt{A, B, Out, R};
     HatProjekt_ = true;
     NeuRechnen();
 }

@@ -33,7 +33,7 @@ TruckErgebnis RechneTruckRaster(Projekt p, float geschwindigkeit, const std::ato
     std::vector<std::vector<dorvane::StartRun>> anteile(static_cast<std::size_t>(teile));
     auto rechne = [&](int i) {
         Projekt eigen = p;
-        const dorvane::Controller c{eigen.A, eigen.B, eigen.Out, eigen.Regeln};
+        const dorvane::Controller c{eigen.A, eigen.B, eigen.Out, eigen.Rules};
         const std::size_t von = starts.size() * static_cast<std::size_t>(i) / static_cast<std::size_t>(teile);
         const std::size_t bis = starts.size() * static_cast<std::size_t>(i + 1) / static_cast<std::size_t>(teile);
         const std::vector<dorvane::StartValues> teil(starts.begin() + static_cast<std::ptrdiff_t>(von),
