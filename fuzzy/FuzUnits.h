@@ -93,6 +93,12 @@ struct RuleTable {
     friend bool operator!=(const RuleTable& a, const RuleTable& b) { return !(a == b); }
 };
 
+// A whole project as a file holds it: the two inputs, the output and the rules.
+struct Project {
+    TFuzzy A, B, Out;
+    RuleTable Rules;
+};
+
 float MinSingle(float x, float y);
 float MaxSingle(float x, float y);
 

@@ -26,11 +26,7 @@ namespace tuning {
 
 enum class Vehicle { Truck, Loco };
 
-// The three variables and the rule table of a project.
-struct Project {
-    fuzzy::TFuzzy A, B, Out;
-    fuzzy::RuleTable Rules;
-};
+using Project = fuzzy::Project;
 
 // The speeds of the truck grid that the score judges.
 constexpr std::array<float, 2> TruckSpeeds{-1.0f, -10.0f};

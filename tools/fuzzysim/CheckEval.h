@@ -13,10 +13,7 @@ namespace fuzzysim {
 enum ExitCode : int { ExitOk = 0, ExitFormatError = 1, ExitUnreadable = 2, ExitUsage = 2 };
 
 // The three variables and the rule table of one project file.
-struct Project {
-    fuzzy::TFuzzy A, B, Out;
-    fuzzy::RuleTable Rules;
-};
+using Project = fuzzy::Project;
 
 // Loads FILE the way the programs do, with the engine's messages on standard
 // error ("Fehler: ...", "Warnung: ..."). Returns ExitOk, ExitFormatError or
