@@ -78,15 +78,14 @@ const QStringList kFremdeFilter = {QStringLiteral("FLL \u2013 fuzzylite (*.fll)"
                                    QStringLiteral("FIS \u2013 Fuzzy Inference System (*.fis)"),
                                    QStringLiteral("FCL \u2013 Fuzzy Control Language (*.fcl)")};
 
-// A project of the workshop from variables made elsewhere (import, tuner),
-// which carry no colours of their own.
+// A project of the workshop from variables made elsewhere (import, tuner).
+// Colours are not part of a project: every diagram sets its own.
 Projekt Zusammensetzen(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out,
                        const fuzzy::RuleTable& R) {
     Projekt p;
     p.A.Assign(A);
     p.B.Assign(B);
     p.Aus.Assign(Out);
-    for (fuzzy::TFuzzy* v : {&p.A, &p.B, &p.Aus}) v->InitColours();
     p.Regeln = R;
     return p;
 }
