@@ -2,6 +2,7 @@
 // Exchange of projects with other fuzzy tools: fuzzylite's FLL, the FIS files
 // of the common toolbox and the control language FCL. Qt-free.
 
+#include "Errors.h"
 #include "FuzUnits.h"
 
 #include <optional>
@@ -23,9 +24,9 @@ const char* FormatName(Format f);
 
 // A project that cannot be written in another format (no input A, no output,
 // no terms). Its message is German.
-class ExportError : public std::runtime_error {
+class ExportError : public fuzzy::Error {
 public:
-    using std::runtime_error::runtime_error;
+    using fuzzy::Error::Error;
 };
 
 // The project as a text of the format, UTF-8. `quelle` names where it came

@@ -5,6 +5,22 @@
 
 namespace fuzzy {
 
+// The one way the Qt-free code reports that it cannot do what was asked:
+// a German sentence for the user, and where it concerns a line of a file,
+// that line (counted from 1; 0 when it concerns no line or the file as a
+// whole). Every layer above the engine throws it (or a kind of it) and
+// every front end catches it and shows Describe().
+class Error : public std::runtime_error {
+public:
+    explicit Error(const std::string& message, int line = 0) : std::runtime_error(message), line_(line) {}
+    int Line() const noexcept { return line_; }
+    // "Zeile 12: <message>", or the message alone when there is no line.
+    std::string Describe() const;
+
+private:
+    int line_;
+};
+
 // An input/output error with its run-time error code, e.g. 103 = file not open.
 // Its message is "E/A-Fehler <code>".
 class EInOutError : public std::runtime_error {

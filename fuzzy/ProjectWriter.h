@@ -1,17 +1,17 @@
 #pragma once
 
+#include "Errors.h"
 #include "FuzUnits.h"
 
-#include <stdexcept>
 #include <string>
 
 namespace fuzzy {
 
 // A project that could not be written. what() is a German sentence for the
 // user; the file on disk is as it was before the attempt.
-class ESaveError : public std::runtime_error {
+class ESaveError : public Error {
 public:
-    using std::runtime_error::runtime_error;
+    using Error::Error;
 };
 
 // The shortest decimal text of v that the project reader turns back into
