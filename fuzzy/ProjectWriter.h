@@ -1,18 +1,11 @@
 #pragma once
 
-#include "Errors.h"
+#include "AtomicFile.h"
 #include "FuzUnits.h"
 
 #include <string>
 
 namespace fuzzy {
-
-// A project that could not be written. what() is a German sentence for the
-// user; the file on disk is as it was before the attempt.
-class ESaveError : public Error {
-public:
-    using Error::Error;
-};
 
 // The shortest decimal text of v that the project reader turns back into
 // exactly v, bit for bit (negative zero and subnormal numbers included).
