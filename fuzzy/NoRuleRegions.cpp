@@ -314,11 +314,16 @@ NoRuleRegions FindNoRuleRegions(const TFuzzy& A, const TFuzzy& B, const TFuzzy& 
             box.B = Present(bx, bx.pieces[j0].lo, bx.pieces[j1].hi);
             box.TermsB = TermsNear(bx, bx.pieces[j0].lo, bx.pieces[j1].hi);
         }
+        int gapsA = 0, gapsB = 0;
         for (std::size_t i = i0; i <= i1; ++i) {
-            box.GapA = box.GapA || ax.active[i] == 0;
+            gapsA += ax.active[i] == 0;
             for (std::size_t j = j0; j <= j1; ++j) box.Cells |= CellsOf(ax.active[i], bx.active[j]);
         }
-        for (std::size_t j = j0; j <= j1 && B.Defined; ++j) box.GapB = box.GapB || bx.active[j] == 0;
+        for (std::size_t j = j0; j <= j1 && B.Defined; ++j) gapsB += bx.active[j] == 0;
+        box.GapA = gapsA == m.i1 - m.i0 + 1;
+        box.GapB = B.Defined && gapsB == m.j1 - m.j0 + 1;
+        box.PartlyGapA = gapsA > 0 && !box.GapA;
+        box.PartlyGapB = gapsB > 0 && !box.GapB;
         result.Boxes.push_back(box);
     }
     auto order = [](const NoRuleBox& x) {
@@ -331,6 +336,19 @@ NoRuleRegions FindNoRuleRegions(const TFuzzy& A, const TFuzzy& B, const TFuzzy& 
 }
 
 NoRuleRegions FindNoRuleRegions(const Project& p) { return FindNoRuleRegions(p.A, p.B, p.Out, p.Rules); }
+
+std::vector<TermGap> FindTermGaps(const TFuzzy& v) {
+    const Axis ax = Analyse(v);
+    std::vector<TermGap> gaps;
+    for (std::size_t i = 0; i < ax.pieces.size(); ++i) {
+        if (ax.active[i] != 0) continue;
+        std::size_t j = i;
+        while (j + 1 < ax.pieces.size() && ax.active[j + 1] == 0) ++j;
+        gaps.push_back({Present(ax, ax.pieces[i].lo, ax.pieces[j].hi), TermsNear(ax, ax.pieces[i].lo, ax.pieces[j].hi)});
+        i = j;
+    }
+    return gaps;
+}
 
 bool TermFiringInterval(const TFuzzy& v, int i, Interval& within) {
     if (i < 1 || i > v.UsedTerms()) return false;

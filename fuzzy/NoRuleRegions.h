@@ -43,8 +43,10 @@ struct NoRuleBox {
     // The input terms above 0 somewhere in the box or right beside it, the
     // ones to widen for a gap: bit i - 1 for term i.
     std::uint8_t TermsA = 0, TermsB = 0;
-    // Somewhere in the box no term of A (of B) is above 0 at all.
+    // Nowhere in the box is a term of A (of B) above 0: that alone explains it.
     bool GapA = false, GapB = false;
+    // In part of the box, not all of it, no term of A (of B) is above 0.
+    bool PartlyGapA = false, PartlyGapB = false;
 
     bool HasCell(int row, int column) const;
     // (a, b) lies in the box; b is ignored without input B.
@@ -73,5 +75,15 @@ NoRuleRegions FindNoRuleRegions(const Project& p);
 // cover (both ends as they belong); false when the term is above 0 nowhere in
 // the range. i counts from 1.
 bool TermFiringInterval(const TFuzzy& v, int i, Interval& within);
+
+// A stretch of an input's range where none of its terms is above 0, with the
+// terms right beside it (bit i - 1 for term i).
+struct TermGap {
+    Interval Values;
+    std::uint8_t Terms = 0;
+};
+
+// Every such stretch, in order; none when the range is empty.
+std::vector<TermGap> FindTermGaps(const TFuzzy& v);
 
 }  // namespace fuzzy

@@ -60,15 +60,15 @@ private:
     fuzzy::IMessages& weiter_;
 };
 
-QString SeitenText(Ort::Seite s) {
+QString SeitenText(fuzzy::HintPage s) {
     switch (s) {
-    case Ort::Seite::EingangA:
+    case fuzzy::HintPage::InputA:
         return QStringLiteral("A");
-    case Ort::Seite::EingangB:
+    case fuzzy::HintPage::InputB:
         return QStringLiteral("B");
-    case Ort::Seite::Ausgang:
+    case fuzzy::HintPage::Output:
         return QStringLiteral("Aus");
-    case Ort::Seite::Regeln:
+    case fuzzy::HintPage::Rules:
         break;
     }
     return QStringLiteral("Regeln");
@@ -266,13 +266,15 @@ QString TMainForm::Titel() const {
 void TMainForm::TitelSetzen() { setWindowTitle(Titel()); }
 
 void TMainForm::HinweiseZeigen() {
-    const std::vector<Hinweis> hinweise = Analysiere(Modell.projekt());
+    const Projekt& p = Modell.projekt();
+    const std::vector<fuzzy::Hint> hinweise = fuzzy::ProjectHints(p.A, p.B, p.Aus, p.Regeln);
     HinweisListe->setUpdatesEnabled(false);
     HinweisListe->clear();
-    for (const Hinweis& h : hinweise) {
-        auto* item = new QListWidgetItem(QString::fromStdString(h.text), HinweisListe);
-        item->setData(RolleOrt, QList<QVariant>{static_cast<int>(h.ort.seite), h.ort.term, h.ort.zeile, h.ort.spalte});
-        item->setToolTip(QStringLiteral("Seite %1").arg(SeitenText(h.ort.seite)));
+    for (const fuzzy::Hint& h : hinweise) {
+        auto* item = new QListWidgetItem(QString::fromStdString(h.Text), HinweisListe);
+        item->setData(RolleOrt, QList<QVariant>{static_cast<int>(h.Place.Page), static_cast<uint>(h.Place.Terms),
+                                                static_cast<uint>(h.Place.Cells)});
+        item->setToolTip(QStringLiteral("Seite %1").arg(SeitenText(h.Place.Page)));
     }
     if (hinweise.empty()) {
         auto* item = new QListWidgetItem(QStringLiteral("Keine Hinweise \u2013 das Projekt sieht vollst\u00E4ndig aus."),
@@ -288,32 +290,32 @@ void TMainForm::HinweiseZeigen() {
 void TMainForm::HinweisClick(QListWidgetItem* item) {
     if (!item) return;
     const QList<QVariant> d = item->data(RolleOrt).toList();
-    if (d.size() != 4) return;
-    Ort ort;
-    ort.seite = static_cast<Ort::Seite>(d[0].toInt());
-    ort.term = d[1].toInt();
-    ort.zeile = d[2].toInt();
-    ort.spalte = d[3].toInt();
+    if (d.size() != 3) return;
+    fuzzy::HintPlace ort;
+    ort.Page = static_cast<fuzzy::HintPage>(d[0].toInt());
+    ort.Terms = static_cast<std::uint8_t>(d[1].toUInt());
+    ort.Cells = d[2].toUInt();
     ZeigeOrt(ort);
 }
 
-void TMainForm::ZeigeOrt(const Ort& ort) {
-    switch (ort.seite) {
-    case Ort::Seite::Regeln:
+void TMainForm::ZeigeOrt(const fuzzy::HintPlace& ort) {
+    const int term = ort.FirstTerm();
+    switch (ort.Page) {
+    case fuzzy::HintPage::Rules:
         Seiten->setCurrentWidget(SeiteRegeln);
-        SeiteRegeln->WaehleRegel(ort.zeile, ort.spalte);
+        SeiteRegeln->WaehleRegel(ort.FirstRow(), ort.FirstColumn());
         return;
-    case Ort::Seite::EingangA:
+    case fuzzy::HintPage::InputA:
         Seiten->setCurrentWidget(SeiteA);
-        if (ort.term > 0) SeiteA->WaehleTerm(ort.term);
+        if (term > 0) SeiteA->WaehleTerm(term);
         return;
-    case Ort::Seite::EingangB:
+    case fuzzy::HintPage::InputB:
         Seiten->setCurrentWidget(SeiteB);
-        if (ort.term > 0) SeiteB->WaehleTerm(ort.term);
+        if (term > 0) SeiteB->WaehleTerm(term);
         return;
-    case Ort::Seite::Ausgang:
+    case fuzzy::HintPage::Output:
         Seiten->setCurrentWidget(SeiteAus);
-        if (ort.term > 0) SeiteAus->WaehleTerm(ort.term);
+        if (term > 0) SeiteAus->WaehleTerm(term);
         return;
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Hinweise.h"
+#include "Hints.h"
 #include "Modell.h"
 #include "Programmsuche.h"
 
@@ -92,7 +92,7 @@ public:
     void Info1Click();
     void HinweisClick(QListWidgetItem* item);
     // Shows the place of a hint.
-    void ZeigeOrt(const Ort& ort);
+    void ZeigeOrt(const fuzzy::HintPlace& ort);
     // "Änderungen speichern?" when there are unsaved changes; true when the
     // caller may go on (saved or discarded), false when cancelled or the save
     // failed.

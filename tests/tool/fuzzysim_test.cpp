@@ -148,7 +148,49 @@ TEST_F(FuzzysimTest, CheckJson) {
     EXPECT_EQ(b["terms"][0]["c"], -1.0);
     EXPECT_EQ(j["rules"].size(), 5u);
     EXPECT_EQ(j["rules"][1], nlohmann::json({3, 2, 1, 0, 0}));
+    // Its outer terms end at the range ends: there, and only there, no rule fires.
+    const nlohmann::json regions = j["noRuleRegions"];
+    ASSERT_EQ(regions.size(), 2u) << regions;
+    EXPECT_EQ(regions[0]["A"], nlohmann::json({{"low", -10.0}, {"lowIncluded", true}, {"high", 10.0}, {"highIncluded", true}}));
+    EXPECT_EQ(regions[0]["B"], nlohmann::json({{"low", 2.0}, {"lowIncluded", true}, {"high", 2.0}, {"highIncluded", true}}));
+    EXPECT_EQ(regions[0]["cells"], nlohmann::json::array());
+    EXPECT_EQ(regions[1]["A"]["low"], 10.0);
+    EXPECT_EQ(regions[1]["B"]["low"], -2.0);
+    EXPECT_EQ(regions[1]["B"]["high"], 2.0);
+    ASSERT_EQ(j["hints"].size(), 2u) << j["hints"];
+    EXPECT_EQ(j["hints"][0], "Bei \xC3\x84nderung = 2 feuert keine Regel, denn dort ist kein Term von \xC3\x84nderung "
+                             "gr\xC3\xB6\xC3\x9F" "er als 0: Heizleistung f\xC3\xA4llt auf 0 (Bereichsanfang).");
+    EXPECT_EQ(j["hintDetails"][0]["kind"], "noRuleFires");
+    EXPECT_EQ(j["hintDetails"][0]["page"], "B");
+    EXPECT_EQ(j["hintDetails"][0]["terms"], nlohmann::json({3}));
+}
+
+// A project without holes has an empty list, not a missing field.
+TEST_F(FuzzysimTest, CheckJsonWithoutHolesHasAnEmptyRegionList) {
+    testfiles::ProjectText t = testfiles::WorkedExample();
+    t.lines[6] = "-20";  // negativ: a
+    t.lines[7] = "-20";  // negativ: b
+    t.lines[9] = "5";    // negativ: d
+    t.lines[11] = "-5";  // positiv: a
+    t.lines[13] = "20";  // positiv: c
+    t.lines[14] = "20";  // positiv: d
+    const Result r = Run({"check", dir.Write("voll.fuz", t.Join()), "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto j = nlohmann::json::parse(r.out);
+    ASSERT_TRUE(j.contains("noRuleRegions"));
+    EXPECT_EQ(j["noRuleRegions"], nlohmann::json::array());
     EXPECT_TRUE(j["hints"].empty()) << j["hints"];
+    const Result text = Run({"check", dir.Write("voll.fuz", t.Join())});
+    EXPECT_NE(text.out.find("Keine Regel feuert: nirgends"), std::string::npos) << text.out;
+}
+
+TEST_F(FuzzysimTest, CheckTextListsTheRegionsWithTheirEnds) {
+    const Result r = Run({"check", kExample});
+    EXPECT_NE(r.out.find("Keine Regel feuert (der Ausgang f\xC3\xA4llt dort auf -1):\n"
+                         "  A in [-4.440892e-16, 3e-45]\n"
+                         "  A = 10\n"),
+              std::string::npos)
+        << r.out;
 }
 
 TEST_F(FuzzysimTest, CheckJsonOfUndefinedInputAndShortestNumbers) {
@@ -168,8 +210,13 @@ TEST_F(FuzzysimTest, CheckHintsOnSuspiciousContents) {
     t.lines[7] = "20";   // b of A's term 1 beyond c
     const Result r = Run({"check", dir.Write("p.fuz", t.Join()), "--json"});
     ASSERT_EQ(r.status, 0);
-    const auto hints = nlohmann::json::parse(r.out)["hints"];
-    ASSERT_EQ(hints.size(), 3u) << hints;
+    const auto doc = nlohmann::json::parse(r.out);
+    const auto hints = doc["hints"];
+    std::vector<std::string> kinds;
+    for (const auto& d : doc["hintDetails"]) kinds.push_back(d["kind"]);
+    EXPECT_EQ(kinds, (std::vector<std::string>{"cornersOutOfOrder", "ruleNamesNoTerm", "ruleNeverRead",
+                                               "outputTermUnused", "noRuleFires", "noRuleFires"}))
+        << hints;
     EXPECT_NE(hints.dump().find("keinen Term 7"), std::string::npos) << hints;
     EXPECT_NE(hints.dump().find("nie ausgewertet"), std::string::npos) << hints;
     EXPECT_NE(hints.dump().find("Ecken"), std::string::npos) << hints;

@@ -498,10 +498,6 @@ TEST_F(WerkstattGui, HintClickSelectsItsPlace) {
     Oeffne("beispiel.fuz");
     form_->Modell.setzeRegel(1, 2, 4);                            // names no output term
     form_->Modell.setzeParameter(Rolle::Aus, 2, fuzzy::ParamB, 2.0f);  // b > c
-    struct Fall {
-        HinweisArt art;
-        QWidget* seite;
-    };
     const std::vector<std::pair<QString, QWidget*>> faelle{{QStringLiteral("keinen Term 4"), form_->SeiteRegeln},
                                                            {QStringLiteral("Ecken"), form_->SeiteAus}};
     for (const auto& [text, seite] : faelle) {
@@ -519,6 +515,12 @@ TEST_F(WerkstattGui, HintClickSelectsItsPlace) {
 
 TEST_F(WerkstattGui, HintsFollowEveryEdit) {
     Oeffne("beispiel.fuz");
+    // Its two terms meet at their feet, at 0, and the second ends at 10: there no rule fires.
+    EXPECT_EQ(form_->HinweisListe->findItems(QStringLiteral("feuert keine Regel"), Qt::MatchContains).size(), 2);
+    form_->Modell.setzeParameter(Rolle::A, 1, fuzzy::ParamD, 5.0f);
+    form_->Modell.setzeParameter(Rolle::A, 2, fuzzy::ParamA, -5.0f);
+    form_->Modell.setzeParameter(Rolle::A, 2, fuzzy::ParamD, 20.0f);
+    form_->Modell.setzeParameter(Rolle::A, 2, fuzzy::ParamC, 20.0f);
     EXPECT_EQ(form_->HinweisListe->count(), 1);  // "Keine Hinweise"
     EXPECT_EQ(form_->HinweisListe->item(0)->flags() & Qt::ItemIsSelectable, Qt::NoItemFlags);
     form_->Modell.setzeRegel(1, 1, 0);

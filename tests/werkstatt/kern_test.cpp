@@ -1,6 +1,6 @@
 // The workshop's Qt-free logic: handle limits, term edits that keep the rules
 // in step, templates, hints and where the vehicle programs are looked for.
-#include "Hinweise.h"
+#include "Hints.h"
 #include "ProjectWriter.h"
 #include "Programmsuche.h"
 #include "Projekt.h"
@@ -21,24 +21,6 @@ namespace fs = std::filesystem;
 using namespace werkstatt;
 
 namespace {
-
-// The worked example: A "Fehler" with negativ / positiv, no B, output
-// "Stellwert" with links / rechts, rules negativ -> rechts, positiv -> links.
-Projekt Beispiel() {
-    Projekt p;
-    TermeVerteilen(p.A, "Fehler", -10.0f, 10.0f, {"negativ", "positiv"});
-    const float a[2][5] = {{-10, -10, -5, 0, 1}, {0, 5, 10, 10, 1}};
-    TermeVerteilen(p.Aus, "Stellwert", -1.0f, 1.0f, {"links", "rechts"});
-    const float o[2][5] = {{-1, -1, -0.5f, 0, 1}, {0, 0.5f, 1, 1, 1}};
-    for (int i = 1; i <= 2; ++i)
-        for (int j = 1; j <= 5; ++j) {
-            p.A.SetParam(i, j, a[i - 1][j - 1]);
-            p.Aus.SetParam(i, j, o[i - 1][j - 1]);
-        }
-    p.Regeln.Set(1, 1, 2);
-    p.Regeln.Set(1, 2, 1);
-    return p;
-}
 
 float Ausgabe(const Projekt& p, float a, float b) {
     fuzzy::TFuzzy A, B, Aus;
@@ -217,7 +199,8 @@ TEST_P(Vorlagen, TemplateIsCompleteEvenAndSavable) {
         }
     }
     // Only the empty rule table is worth a hint: every input value is covered.
-    for (const Hinweis& h : Analysiere(p)) EXPECT_EQ(h.art, HinweisArt::AusgangstermUnbenutzt) << h.text;
+    for (const fuzzy::Hint& h : fuzzy::ProjectHints(p.A, p.B, p.Aus, p.Regeln))
+        EXPECT_EQ(h.Kind, fuzzy::HintKind::NoRules) << h.Text;
     // The writer takes the names (°, ß) and the reader gives back the same.
     Projekt zurueck;
     fuzzy::LoadProjectBytes(fuzzy::ProjectText(p.A, p.B, p.Aus, p.Regeln), zurueck.A, zurueck.B, zurueck.Aus,
@@ -267,68 +250,6 @@ INSTANTIATE_TEST_SUITE_P(Werkstatt, Namen,
                                          NameFall{"Degree", "Lage in \xC2\xB0", true},
                                          NameFall{"Euro", "\xE2\x82\xAC", true}, NameFall{"Blank", " ", true}),
                          [](const testing::TestParamInfo<NameFall>& i) { return std::string(i.param.name); });
-
-// --- hints ---------------------------------------------------------------------
-
-struct HinweisFall {
-    const char* name;
-    void (*aendern)(Projekt&);
-    HinweisArt art;
-    Ort ort;
-};
-
-class Hinweise : public testing::TestWithParam<HinweisFall> {};
-
-TEST_P(Hinweise, HintNamesTheRightPlace) {
-    Projekt p = Beispiel();
-    GetParam().aendern(p);
-    const auto hinweise = Analysiere(p);
-    const auto treffer = std::find_if(hinweise.begin(), hinweise.end(), [](const Hinweis& h) {
-        return h.art == GetParam().art && h.ort == GetParam().ort;
-    });
-    EXPECT_NE(treffer, hinweise.end());
-    for (const Hinweis& h : hinweise) EXPECT_FALSE(h.text.empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Werkstatt, Hinweise,
-    testing::Values(
-        HinweisFall{"CornersOutOfOrder", [](Projekt& p) { p.A.SetParam(1, 2, -4.0f); }, HinweisArt::EckenVerkehrt,
-                    Ort{Ort::Seite::EingangA, 1}},
-        HinweisFall{"HeightAboveOne", [](Projekt& p) { p.Aus.SetParam(2, 5, 1.5f); }, HinweisArt::HoeheAusserhalb,
-                    Ort{Ort::Seite::Ausgang, 2}},
-        HinweisFall{"GapBetweenTerms", [](Projekt& p) { p.A.SetParam(2, 1, 3.0f); }, HinweisArt::Luecke,
-                    Ort{Ort::Seite::EingangA}},
-        HinweisFall{"GapAtTheEnd", [](Projekt& p) { p.A.RangeMax = 20.0f; }, HinweisArt::Luecke,
-                    Ort{Ort::Seite::EingangA}},
-        HinweisFall{"TermOutsideItsRange",
-                    [](Projekt& p) {
-                        for (int j = 1; j <= 4; ++j) p.Aus.SetParam(1, j, 5.0f + static_cast<float>(j));
-                    },
-                    HinweisArt::TermAusserhalb, Ort{Ort::Seite::Ausgang, 1}},
-        HinweisFall{"RangeReversed", [](Projekt& p) { p.A.RangeMin = 20.0f; }, HinweisArt::BereichVerkehrt,
-                    Ort{Ort::Seite::EingangA}},
-        HinweisFall{"EntryNamesNoTerm", [](Projekt& p) { p.Regeln.Set(1, 2, 4); }, HinweisArt::KeinTerm,
-                    Ort{Ort::Seite::Regeln, 0, 1, 2}},
-        HinweisFall{"RowUnusedWithoutB", [](Projekt& p) { p.Regeln.Set(2, 1, 1); }, HinweisArt::RegelNieAktiv,
-                    Ort{Ort::Seite::Regeln, 0, 2, 1}},
-        HinweisFall{"ColumnBeyondTheTerms", [](Projekt& p) { p.Regeln.Set(1, 3, 1); }, HinweisArt::RegelNieAktiv,
-                    Ort{Ort::Seite::Regeln, 0, 1, 3}},
-        HinweisFall{"InputTermNeverAboveZero", [](Projekt& p) { p.A.SetParam(1, 5, 0.0f); },
-                    HinweisArt::RegelNieAktiv, Ort{Ort::Seite::Regeln, 0, 1, 1}},
-        HinweisFall{"OutputTermUnused", [](Projekt& p) { p.Regeln.Set(1, 2, 2); },
-                    HinweisArt::AusgangstermUnbenutzt, Ort{Ort::Seite::Ausgang, 1}},
-        HinweisFall{"NoRulesAtAll", [](Projekt& p) { p.Regeln = {}; }, HinweisArt::AusgangstermUnbenutzt,
-                    Ort{Ort::Seite::Regeln}},
-        HinweisFall{"OutputUndefined", [](Projekt& p) { p.Aus.Defined = false; }, HinweisArt::NichtDefiniert,
-                    Ort{Ort::Seite::Ausgang}}),
-    [](const testing::TestParamInfo<HinweisFall>& i) { return std::string(i.param.name); });
-
-TEST(Hinweise, WorkedExampleAndShippedStyleProjectsHaveNoHints) {
-    // Terms that meet at a foot leave a single point uncovered: no gap.
-    for (const Hinweis& h : Analysiere(Beispiel())) ADD_FAILURE() << h.text;
-    for (const Hinweis& h : Analysiere(LokMitRegeln())) ADD_FAILURE() << h.text;
-}
 
 // --- where the vehicle programs are --------------------------------------------
 

@@ -2,6 +2,7 @@
 
 #include "Args.h"
 #include "Errors.h"
+#include "Hints.h"
 #include "Messages.h"
 #include "ProjectCheck.h"
 #include "Text.h"
@@ -81,9 +82,6 @@ constexpr std::array<Role, 3> kRoles = {{{"Eingang A", "A"}, {"Eingang B", "B"},
 
 std::array<const fuzzy::TFuzzy*, 3> Variables(const Project& p) { return {&p.A, &p.B, &p.Out}; }
 
-// Rows of the rule table the inference reads: all of B's terms, or row 1 alone.
-int UsedRows(const Project& p) { return p.B.Defined ? p.B.UsedTerms() : 1; }
-
 // The text of a rule cell: the output term's abbreviation, "." for no rule,
 // "#k" for a number that names no output term.
 std::string RuleCell(const Project& p, std::int32_t k) {
@@ -133,8 +131,82 @@ void PrintRules(const Project& p, std::ostream& out) {
     }
 }
 
-std::string TermLabel(const Role& role, const fuzzy::TFuzzy& v, int i) {
-    return std::string(role.label) + ", Term " + std::to_string(i) + " (" + v.GetTermName(i) + ")";
+// An interval of input values as check prints it: "= 100" for a point,
+// otherwise the ends in brackets, [ ] for an end that belongs, ( ) for one
+// that does not.
+std::string IntervalText(const fuzzy::Interval& in) {
+    if (in.IsPoint()) return "= " + FloatText(in.Low.Value);
+    return std::string("in ") + (in.Low.Included ? "[" : "(") + FloatText(in.Low.Value) + ", " +
+           FloatText(in.High.Value) + (in.High.Included ? "]" : ")");
+}
+
+void PrintNoRuleRegions(const Project& p, std::ostream& out) {
+    if (!p.A.Defined || !p.Out.Defined) return;
+    const fuzzy::NoRuleRegions r = fuzzy::FindNoRuleRegions(p);
+    if (r.Empty()) {
+        out << "\nKeine Regel feuert: nirgends (an jedem Punkt der Eingangsbereiche feuert eine Regel).\n";
+        return;
+    }
+    out << "\nKeine Regel feuert (der Ausgang f\xC3\xA4llt dort auf " << FloatText(r.Fallback) << "):\n";
+    for (const fuzzy::NoRuleBox& box : r.Boxes) {
+        out << "  A " << IntervalText(box.A);
+        if (box.HasB) out << ", B " << IntervalText(box.B);
+        out << '\n';
+    }
+}
+
+nlohmann::json CellsJson(std::uint32_t cells) {
+    nlohmann::json list = nlohmann::json::array();
+    for (int k = 0; k < 25; ++k)
+        if ((cells >> k & 1u) != 0) list.push_back({k / 5 + 1, k % 5 + 1});
+    return list;
+}
+
+nlohmann::json IntervalJson(const fuzzy::Interval& in) {
+    return {{"low", JsonNumber(in.Low.Value)},
+            {"lowIncluded", in.Low.Included},
+            {"high", JsonNumber(in.High.Value)},
+            {"highIncluded", in.High.Included}};
+}
+
+nlohmann::json NoRuleRegionsJson(const Project& p) {
+    nlohmann::json list = nlohmann::json::array();
+    if (!p.A.Defined || !p.Out.Defined) return list;
+    for (const fuzzy::NoRuleBox& box : fuzzy::FindNoRuleRegions(p).Boxes) {
+        nlohmann::json b = {{"A", IntervalJson(box.A)}};
+        if (box.HasB) b["B"] = IntervalJson(box.B);
+        b["cells"] = CellsJson(box.Cells);
+        list.push_back(b);
+    }
+    return list;
+}
+
+const char* KindKey(fuzzy::HintKind k) {
+    switch (k) {
+    case fuzzy::HintKind::NotDefined: return "notDefined";
+    case fuzzy::HintKind::RangeReversed: return "rangeReversed";
+    case fuzzy::HintKind::CornersOutOfOrder: return "cornersOutOfOrder";
+    case fuzzy::HintKind::HeightOutside: return "heightOutside";
+    case fuzzy::HintKind::TermOutsideRange: return "termOutsideRange";
+    case fuzzy::HintKind::Gap: return "gap";
+    case fuzzy::HintKind::RuleNeverRead: return "ruleNeverRead";
+    case fuzzy::HintKind::RuleNamesNoTerm: return "ruleNamesNoTerm";
+    case fuzzy::HintKind::RuleCannotFire: return "ruleCannotFire";
+    case fuzzy::HintKind::OutputTermUnused: return "outputTermUnused";
+    case fuzzy::HintKind::NoRules: return "noRules";
+    case fuzzy::HintKind::NoRuleFires: break;
+    }
+    return "noRuleFires";
+}
+
+const char* PageKey(fuzzy::HintPage page) {
+    switch (page) {
+    case fuzzy::HintPage::InputA: return "A";
+    case fuzzy::HintPage::InputB: return "B";
+    case fuzzy::HintPage::Output: return "out";
+    case fuzzy::HintPage::Rules: break;
+    }
+    return "rules";
 }
 
 }  // namespace
@@ -151,54 +223,17 @@ int LoadForTool(const std::string& file, Project& p) {
     return messages.errors > 0 ? ExitFormatError : ExitOk;
 }
 
-std::vector<std::string> ProjectHints(const Project& p) {
-    std::vector<std::string> hints;
-    const auto vars = Variables(p);
-    for (std::size_t n = 0; n < vars.size(); ++n) {
-        const fuzzy::TFuzzy& v = *vars[n];
-        const Role& role = kRoles[n];
-        if (!v.Defined) continue;
-        if (!(v.RangeMin < v.RangeMax)) {
-            hints.push_back(std::string(role.label) + ": Der Bereich beginnt nicht unterhalb seines Endes.");
-        }
-        for (int i = 1; i <= v.UsedTerms(); ++i) {
-            const float a = v.GetParam(i, 1), b = v.GetParam(i, 2), c = v.GetParam(i, 3), d = v.GetParam(i, 4);
-            const float h = v.GetParam(i, 5);
-            if (!(a <= b && b <= c && c <= d)) {
-                hints.push_back(TermLabel(role, v, i) + ": Die Ecken a, b, c, d steigen nicht an.");
-            }
-            if (!(h >= 0.0f && h <= 1.0f)) {
-                hints.push_back(TermLabel(role, v, i) + ": Die H\xC3\xB6he h liegt nicht zwischen 0 und 1.");
-            }
-        }
-    }
-    if (!p.A.Defined) hints.push_back("Eingang A ist nicht definiert; keine Regel kann wirken.");
-    if (!p.Out.Defined) hints.push_back("Der Ausgang ist nicht definiert.");
-    for (int r = 1; r <= 5; ++r) {
-        for (int c = 1; c <= 5; ++c) {
-            const std::int32_t k = p.Rules.Get(r, c);
-            if (k <= 0) continue;
-            const std::string cell = "Regel in Zeile " + std::to_string(r) + ", Spalte " + std::to_string(c);
-            if (r > UsedRows(p) || c > p.A.UsedTerms()) {
-                hints.push_back(cell + " (" + std::to_string(k) + ") wird nie ausgewertet.");
-            } else if (k > p.Out.UsedTerms()) {
-                hints.push_back(cell + ": Der Ausgang hat keinen Term " + std::to_string(k) + "; die Regel wirkt nicht.");
-            }
-        }
-    }
-    return hints;
-}
-
 void PrintSummary(const std::string& file, const Project& p, std::ostream& out) {
     out << "Datei: " << file << "\n\n";
     const auto vars = Variables(p);
     for (std::size_t n = 0; n < vars.size(); ++n) PrintVariable(kRoles[n], *vars[n], out);
     out << '\n';
     PrintRules(p, out);
-    const auto hints = ProjectHints(p);
+    PrintNoRuleRegions(p, out);
+    const auto hints = fuzzy::ProjectHints(p);
     if (!hints.empty()) {
         out << "\nHinweise:\n";
-        for (const auto& h : hints) out << "  - " << h << '\n';
+        for (const auto& h : hints) out << "  - " << h.Text << '\n';
     }
 }
 
@@ -232,7 +267,23 @@ void PrintJson(const Project& p, std::ostream& out, const fuzzy::ProjectDiagnosi
         for (int c = 1; c <= 5; ++c) row.push_back(p.Rules.Get(r, c));
         rules.push_back(row);
     }
-    json doc = {{"variables", vars}, {"rules", rules}, {"hints", ProjectHints(p)}};
+    json hints = json::array(), details = json::array();
+    for (const fuzzy::Hint& h : fuzzy::ProjectHints(p)) {
+        hints.push_back(h.Text);
+        json terms = json::array();
+        for (int i = 1; i <= fuzzy::MaxTerms; ++i)
+            if (h.Place.HasTerm(i)) terms.push_back(i);
+        details.push_back({{"kind", KindKey(h.Kind)},
+                           {"text", h.Text},
+                           {"page", PageKey(h.Place.Page)},
+                           {"terms", terms},
+                           {"cells", CellsJson(h.Place.Cells)}});
+    }
+    json doc = {{"variables", vars},
+                {"rules", rules},
+                {"hints", hints},
+                {"hintDetails", details},
+                {"noRuleRegions", NoRuleRegionsJson(p)}};
     if (diag != nullptr) {
         doc["formatError"] = diag->ok ? json(nullptr)
                                       : json{{"line", diag->line}, {"expected", diag->expected}, {"found", diag->found}};

@@ -20,11 +20,6 @@ using Project = fuzzy::Project;
 // ExitUnreadable.
 int LoadForTool(const std::string& file, Project& p);
 
-// Remarks on things the reader accepts but that are most likely mistakes:
-// corners out of order, rules naming no output term, rules the inference never
-// reads. German, one sentence each.
-std::vector<std::string> ProjectHints(const Project& p);
-
 // `fuzzysim check FILE [--json]`
 int RunCheck(const std::vector<std::string>& args);
 // `fuzzysim eval FILE [--heights]`
@@ -32,7 +27,9 @@ int RunEval(const std::vector<std::string>& args);
 
 // The bodies of the two subcommands on given streams.
 void PrintSummary(const std::string& file, const Project& p, std::ostream& out);
-// With a diagnosis, "formatError" ({line, expected, found} or null) and
+// The document holds "variables", "rules", "hints" (the sentences),
+// "hintDetails" (kind, text, page, terms, cells of each) and "noRuleRegions"
+// (the boxes where no rule fires). With a diagnosis, "formatError" ({line, expected, found} or null) and
 // "zeroReads" join the document.
 void PrintJson(const Project& p, std::ostream& out, const fuzzy::ProjectDiagnosis* diag = nullptr);
 // Evaluates one case per line of `in`; returns the number of malformed lines.

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <iterator>
 
+#include "Templates.h"
 #include "Text.h"
 
 namespace werkstatt {
@@ -181,56 +182,18 @@ float GriffSchritt(const fuzzy::TFuzzy& v, int param) {
 
 void TermeVerteilen(fuzzy::TFuzzy& v, const std::string& name, float min, float max,
                     const std::vector<std::string>& termNamen) {
-    v.Clear();
-    v.Defined = true;
-    v.Name = name;
-    v.RangeMin = min;
-    v.RangeMax = max;
-    const int n = std::min(static_cast<int>(termNamen.size()), fuzzy::MaxTerms);
-    v.TermCount = n;
-    const double schritt = n > 1 ? (static_cast<double>(max) - min) / (n - 1) : 0.0;
-    // Peak k of n, the last one exactly at the end of the range.
-    auto spitze = [&](int k) { return k >= n - 1 ? max : static_cast<float>(min + schritt * k); };
-    for (int k = 0; k < n; ++k) {
-        const int i = k + 1;
-        v.SetTermName(i, termNamen[static_cast<std::size_t>(k)]);
-        const bool erster = k == 0, letzter = k == n - 1;
-        v.SetParam(i, fuzzy::ParamA, erster ? min : spitze(k - 1));
-        v.SetParam(i, fuzzy::ParamB, erster ? min : spitze(k));
-        v.SetParam(i, fuzzy::ParamC, letzter ? max : spitze(k));
-        v.SetParam(i, fuzzy::ParamD, letzter ? max : spitze(k + 1));
-        v.SetParam(i, fuzzy::ParamH, 1.0f);
-    }
+    fuzzy::SpreadTerms(v, name, min, max, termNamen, fuzzy::SpreadEnds::Shoulders);
 }
 
 namespace {
-const std::vector<std::string> FuenfTerme{"negativ gro\xC3\x9F", "negativ klein", "null", "positiv klein",
-                                          "positiv gro\xC3\x9F"};
-}
+Projekt AusVorlage(const fuzzy::Project& v) { return Projekt{v.A, v.B, v.Out, v.Rules}; }
+}  // namespace
 
-Projekt VorlageLeer() {
-    Projekt p;
-    TermeVerteilen(p.A, "Eingang A", -10.0f, 10.0f, {"negativ", "null", "positiv"});
-    TermeVerteilen(p.Aus, "Ausgang", -10.0f, 10.0f, {"negativ", "null", "positiv"});
-    return p;
-}
+Projekt VorlageLeer() { return AusVorlage(fuzzy::TemplateEmpty()); }
 
-Projekt VorlageTruck() {
-    Projekt p;
-    TermeVerteilen(p.A, "Abstand in m", -20.0f, 20.0f, FuenfTerme);
-    TermeVerteilen(p.B, "Lage in \xC2\xB0", -90.0f, 90.0f, FuenfTerme);
-    TermeVerteilen(p.Aus, "Lenkwinkel in \xC2\xB0", -70.0f, 70.0f,
-                   {"rechts stark", "rechts", "geradeaus", "links", "links stark"});
-    return p;
-}
+Projekt VorlageTruck() { return AusVorlage(fuzzy::TemplateTruck()); }
 
-Projekt VorlageLok() {
-    Projekt p;
-    TermeVerteilen(p.A, "Abstand in cm", -100.0f, 100.0f, FuenfTerme);
-    TermeVerteilen(p.B, "Geschwindigkeit in cm/s", -60.0f, 60.0f, FuenfTerme);
-    TermeVerteilen(p.Aus, "Kraft in N", -2.5f, 2.5f, FuenfTerme);
-    return p;
-}
+Projekt VorlageLok() { return AusVorlage(fuzzy::TemplateLoco()); }
 
 void EingangBEinschalten(Projekt& p) {
     if (p.B.Defined) return;

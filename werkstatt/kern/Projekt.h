@@ -48,19 +48,15 @@ float GriffSchritt(const fuzzy::TFuzzy& v, int param);
 
 // --- templates ------------------------------------------------------------------
 
-// Defines v with the given name, range and terms spread evenly: triangles
-// that meet their neighbours at the peaks, the outer ones as shoulders at
-// the ends of the range.
+// Defines an input v with the given name, range and terms spread evenly:
+// triangles that meet their neighbours at the peaks, the outer ones as
+// shoulders reaching a step beyond the range (fuzzy::SpreadTerms).
 void TermeVerteilen(fuzzy::TFuzzy& v, const std::string& name, float min, float max,
                     const std::vector<std::string>& termNamen);
 
-// A small starting point: input A and the output with three terms each, no
-// input B, no rules.
+// The engine's templates (fuzzy/Templates.h), as the workshop edits them.
 Projekt VorlageLeer();
-// Dorvane's variables: distance in m, attitude in degrees, steering angle in
-// degrees; five terms each, no rules.
 Projekt VorlageTruck();
-// Pemrak's variables: distance in cm, velocity in cm/s, force in N.
 Projekt VorlageLok();
 
 // Gives input B a definition to work with when it is switched on: its old

@@ -1,0 +1,356 @@
+#include "Hints.h"
+
+#include <array>
+#include <charconv>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <utility>
+
+namespace fuzzy {
+
+namespace {
+
+const char* const kMinus = "\xE2\x88\x92";  // −
+const char* const kGreater = "gr\xC3\xB6\xC3\x9F" "er";
+
+struct Role {
+    HintPage page;
+    const char* label;
+};
+
+constexpr std::array<Role, 3> kRoles{{
+    {HintPage::InputA, "Eingang A"},
+    {HintPage::InputB, "Eingang B"},
+    {HintPage::Output, "Ausgang"},
+}};
+
+std::uint8_t TermBit(int i) { return static_cast<std::uint8_t>(1u << (i - 1)); }
+std::uint32_t CellBit(int row, int column) { return 1u << ((row - 1) * 5 + (column - 1)); }
+
+// A variable as the sentences name it: "Kraft in N" is "Kraft" with the unit
+// "N"; a name without " in UNIT" stands alone; an empty one is its role.
+struct Label {
+    std::string name;
+    std::string unit;
+};
+
+Label LabelOf(const TFuzzy& v, const char* role) {
+    const std::string& n = v.Name;
+    if (n.find_first_not_of(' ') == std::string::npos) return {role, {}};
+    const auto in = n.rfind(" in ");
+    if (in != std::string::npos && in > 0 && in + 4 < n.size() && n.find(' ', in + 4) == std::string::npos)
+        return {n.substr(0, in), n.substr(in + 4)};
+    return {n, {}};
+}
+
+std::string WithUnit(const std::string& number, const std::string& unit) {
+    if (unit.empty()) return number;
+    if (unit == "\xC2\xB0") return number + unit;  // 5°
+    return number + ' ' + unit;
+}
+
+// A number a sentence can show as it is: at most seven digits, no exponent.
+bool Short(float v) {
+    const std::string t = GermanNumber(v);
+    if (t.find('e') != std::string::npos) return false;
+    int digits = 0;
+    for (const char c : t) digits += c >= '0' && c <= '9';
+    return digits <= 7;
+}
+
+// v rounded to a millionth of the variable's range, for a sentence.
+std::string Rounded(float v, double width) {
+    const int decimals = width > 0.0 && std::isfinite(width)
+                             ? std::clamp(static_cast<int>(std::ceil(-std::log10(width * 1e-6))), 0, 12)
+                             : 6;
+    std::array<char, 96> buf{};
+    std::snprintf(buf.data(), buf.size(), "%.*f", decimals, double(v));
+    std::string t = buf.data();
+    if (t.find('.') != std::string::npos) {
+        while (t.back() == '0') t.pop_back();
+        if (t.back() == '.') t.pop_back();
+    }
+    if (t == "-0") t = "0";
+    std::string out;
+    for (const char c : t) {
+        if (c == '.') out += ',';
+        else if (c == '-') out += kMinus;
+        else out += c;
+    }
+    return out;
+}
+
+std::string ExactSide(const Interval& in, const std::string& unit) {
+    return std::string(in.Low.Included ? "von " : "\xC3\xBC" "ber ") + GermanNumber(in.Low.Value) +
+           (in.High.Included ? " bis " : " bis unter ") + WithUnit(GermanNumber(in.High.Value), unit);
+}
+
+// "Abstand = 100 cm", "Abstand von 10 bis unter 20 cm". An end that is no
+// short number is rounded and marked with ≈, and the exact ends follow:
+// "Fehler ≈ 0 (genau: von −4,440892e−16 bis 3e−45)" is the stretch where
+// the flanks of two terms meeting at 0 both round to 0.
+std::string SideText(const Label& l, const Interval& in, double width) {
+    if (in.IsPoint()) return l.name + " = " + WithUnit(GermanNumber(in.Low.Value), l.unit);
+    const bool exact = Short(in.Low.Value) && Short(in.High.Value);
+    if (exact) return l.name + ' ' + ExactSide(in, l.unit);
+    const std::string approx = " \xE2\x89\x88 ";  // ≈
+    const std::string lo = Short(in.Low.Value) ? GermanNumber(in.Low.Value) : Rounded(in.Low.Value, width);
+    const std::string hi = Short(in.High.Value) ? GermanNumber(in.High.Value) : Rounded(in.High.Value, width);
+    std::string s;
+    if (lo == hi) {
+        s = l.name + approx + WithUnit(lo, l.unit);
+    } else {
+        s = l.name + (in.Low.Included ? " von" : " \xC3\xBC" "ber") + (Short(in.Low.Value) ? " " : approx) + lo +
+            (in.High.Included ? " bis" : " bis unter") + (Short(in.High.Value) ? " " : approx) + WithUnit(hi, l.unit);
+    }
+    return s + " (genau: " + ExactSide(in, l.unit) + ')';
+}
+
+double Width(const TFuzzy& v) { return double(v.RangeMax) - v.RangeMin; }
+
+std::string FallsTo(const TFuzzy& Out) {
+    const Label l = LabelOf(Out, "der Ausgang");
+    return l.name + " f\xC3\xA4llt auf " + WithUnit(GermanNumber(Out.RangeMin), l.unit) + " (Bereichsanfang).";
+}
+
+std::string TermText(const char* role, const TFuzzy& v, int i) {
+    return std::string(role) + ", Term " + std::to_string(i) + " \xE2\x80\x9E" + v.GetTermName(i) + "\xE2\x80\x9C";
+}
+
+// A rule cell by its terms: "A = negativ klein, B = null". A slot without a
+// term is "Term n"; without input B only row 1 is read, the others are rows.
+std::string CellText(const TFuzzy& A, const TFuzzy& B, int row, int column) {
+    auto term = [](const TFuzzy& v, int i) {
+        return i <= v.UsedTerms() ? v.GetTermName(i) : "Term " + std::to_string(i);
+    };
+    std::string s = "A = " + term(A, column);
+    if (B.Defined) s += ", B = " + term(B, row);
+    else if (row > 1) s += ", Zeile " + std::to_string(row);
+    return s;
+}
+
+bool CornersInOrder(const TFuzzy& v, int i) {
+    const float a = v.GetParam(i, ParamA), b = v.GetParam(i, ParamB), c = v.GetParam(i, ParamC),
+                d = v.GetParam(i, ParamD);
+    return a <= b && b <= c && c <= d;
+}
+
+bool AllCornersInOrder(const TFuzzy& v) {
+    for (int i = 1; i <= v.UsedTerms(); ++i)
+        if (!CornersInOrder(v, i)) return false;
+    return true;
+}
+
+bool FiresInRange(const TFuzzy& v, int i) {
+    Interval unused;
+    return TermFiringInterval(v, i, unused);
+}
+
+std::string CellsText(const TFuzzy& A, const TFuzzy& B, std::uint32_t cells) {
+    std::vector<std::string> named;
+    int more = 0;
+    for (int r = 1; r <= MaxTerms; ++r)
+        for (int c = 1; c <= MaxTerms; ++c) {
+            if ((cells & CellBit(r, c)) == 0) continue;
+            if (named.size() < 3) named.push_back(CellText(A, B, r, c));
+            else ++more;
+        }
+    std::string s;
+    for (std::size_t k = 0; k < named.size(); ++k) {
+        if (k > 0) s += (k + 1 == named.size() && more == 0) ? " und " : "; ";
+        s += named[k];
+    }
+    if (more > 0) s += " und " + std::to_string(more) + (more == 1 ? " weitere Zelle" : " weitere Zellen");
+    return s;
+}
+
+}  // namespace
+
+bool HintPlace::HasTerm(int i) const { return i >= 1 && i <= MaxTerms && (Terms & TermBit(i)) != 0; }
+
+bool HintPlace::HasCell(int row, int column) const {
+    return row >= 1 && row <= MaxTerms && column >= 1 && column <= MaxTerms && (Cells & CellBit(row, column)) != 0;
+}
+
+int HintPlace::FirstTerm() const {
+    for (int i = 1; i <= MaxTerms; ++i)
+        if (HasTerm(i)) return i;
+    return 0;
+}
+
+int HintPlace::FirstRow() const {
+    for (int k = 0; k < 25; ++k)
+        if ((Cells >> k & 1u) != 0) return k / 5 + 1;
+    return 0;
+}
+
+int HintPlace::FirstColumn() const {
+    for (int k = 0; k < 25; ++k)
+        if ((Cells >> k & 1u) != 0) return k % 5 + 1;
+    return 0;
+}
+
+std::string GermanNumber(float v) {
+    if (std::isnan(v)) return "keine Zahl";
+    if (std::isinf(v)) return v > 0 ? "unendlich" : std::string(kMinus) + "unendlich";
+    std::array<char, 64> buf{};
+    const float mag = std::fabs(v);
+    const bool plain = mag == 0.0f || (mag >= 1e-4f && mag < 1e15f);
+    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), v,
+                                   plain ? std::chars_format::fixed : std::chars_format::scientific);
+    std::string out;
+    for (const char* p = buf.data(); p != res.ptr; ++p) {
+        if (*p == '.') out += ',';
+        else if (*p == '-') out += kMinus;
+        else if (*p != '+') out += *p;
+    }
+    return out;
+}
+
+std::string NoRuleText(const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out, const NoRuleBox& box) {
+    const Label la = LabelOf(A, "Eingang A"), lb = LabelOf(B, "Eingang B");
+    std::vector<std::string> sides;
+    if (!box.WholeA) sides.push_back(SideText(la, box.A, Width(A)));
+    if (box.HasB && !box.WholeB) sides.push_back(SideText(lb, box.B, Width(B)));
+    std::string s;
+    if (sides.empty()) s = "F\xC3\xBCr keinen Eingangswert feuert eine Regel";
+    else s = "Bei " + sides[0] + (sides.size() > 1 ? " und " + sides[1] : std::string()) + " feuert keine Regel";
+    // Why: an input without a term above 0 explains the whole box; otherwise
+    // the cells that decide there hold no working rule, and in part of the
+    // box perhaps no term is above 0.
+    auto names = [&](bool a, bool b) {
+        return a && b ? la.name + " und keiner von " + lb.name : a ? la.name : lb.name;
+    };
+    if (box.GapA || box.GapB) {
+        s += ", denn dort ist kein Term von " + names(box.GapA, box.GapB) + ' ' + kGreater + " als 0";
+    } else {
+        s += ", denn ";
+        if (box.PartlyGapA || box.PartlyGapB)
+            s += "dort ist stellenweise kein Term von " + names(box.PartlyGapA, box.PartlyGapB) + ' ' + kGreater +
+                 " als 0" + (box.Cells != 0 ? ", und " : "");
+        if (box.Cells != 0) s += "f\xC3\xBCr " + CellsText(A, B, box.Cells) + " gibt es keine wirksame Regel";
+    }
+    return s + ": " + FallsTo(Out);
+}
+
+std::string NoRuleAtText(const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out, float a, float b) {
+    std::string s = "Bei " + SideText(LabelOf(A, "Eingang A"), Interval{{a, true}, {a, true}}, Width(A));
+    if (B.Defined) s += " und " + SideText(LabelOf(B, "Eingang B"), Interval{{b, true}, {b, true}}, Width(B));
+    return s + " feuert keine Regel: " + FallsTo(Out);
+}
+
+std::vector<Hint> ProjectHints(const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out, const RuleTable& Rules) {
+    std::vector<Hint> hints;
+    auto add = [&hints](HintKind kind, HintPlace place, std::string text) {
+        hints.push_back({kind, place, std::move(text), std::nullopt});
+    };
+    const std::array<const TFuzzy*, 3> vars{&A, &B, &Out};
+
+    // Whether the table holds any rule the inference reads decides how gaps
+    // are told: with rules, as the regions where no rule fires.
+    const int columns = A.Defined ? A.UsedTerms() : 0;
+    const int rows = B.Defined ? B.UsedTerms() : 1;
+    bool anyRule = false;
+    for (int r = 1; r <= rows; ++r)
+        for (int c = 1; c <= columns; ++c) anyRule = anyRule || Rules.Get(r, c) > 0;
+    const bool regions = A.Defined && Out.Defined && anyRule;
+
+    for (std::size_t n = 0; n < vars.size(); ++n) {
+        const TFuzzy& v = *vars[n];
+        const Role& role = kRoles[n];
+        if (!v.Defined) {
+            if (role.page == HintPage::InputA)
+                add(HintKind::NotDefined, {role.page}, "Eingang A ist nicht definiert; keine Regel kann wirken.");
+            if (role.page == HintPage::Output) add(HintKind::NotDefined, {role.page}, "Der Ausgang ist nicht definiert.");
+            continue;
+        }
+        const bool rangeGood = v.RangeMin < v.RangeMax;
+        if (!rangeGood)
+            add(HintKind::RangeReversed, {role.page},
+                std::string(role.label) + ": Der Bereich beginnt nicht unterhalb seines Endes.");
+        for (int i = 1; i <= v.UsedTerms(); ++i) {
+            const HintPlace place{role.page, TermBit(i)};
+            const bool ordered = CornersInOrder(v, i);
+            if (!ordered)
+                add(HintKind::CornersOutOfOrder, place,
+                    TermText(role.label, v, i) +
+                        ": Die Ecken a \xE2\x89\xA4 b \xE2\x89\xA4 c \xE2\x89\xA4 d sind nicht in Ordnung.");
+            const float h = v.GetParam(i, ParamH);
+            if (!(h >= 0.0f && h <= 1.0f))
+                add(HintKind::HeightOutside, place,
+                    TermText(role.label, v, i) + ": Die H\xC3\xB6he h liegt nicht zwischen 0 und 1.");
+            const float a = v.GetParam(i, ParamA), d = v.GetParam(i, ParamD);
+            if (rangeGood && ordered && (d <= v.RangeMin || a >= v.RangeMax) && !FiresInRange(v, i))
+                add(HintKind::TermOutsideRange, place,
+                    TermText(role.label, v, i) + ": Der Term liegt ganz au\xC3\x9F" "erhalb des Bereichs.");
+        }
+        if (role.page != HintPage::Output && !regions && rangeGood && AllCornersInOrder(v)) {
+            const Label l = LabelOf(v, role.label);
+            for (const TermGap& g : FindTermGaps(v))
+                add(HintKind::Gap, {role.page, g.Terms},
+                    std::string(role.label) + ": Bei " + SideText(l, g.Values, Width(v)) + " ist kein Term " + kGreater +
+                        " als 0.");
+        }
+    }
+
+    const int outTerms = Out.Defined ? Out.UsedTerms() : 0;
+    std::array<bool, MaxTerms + 1> used{};
+    for (int r = 1; r <= MaxTerms; ++r) {
+        for (int c = 1; c <= MaxTerms; ++c) {
+            const std::int32_t k = Rules.Get(r, c);
+            if (k <= 0) continue;
+            const HintPlace place{HintPage::Rules, 0, CellBit(r, c)};
+            const std::string rule = "Regel " + CellText(A, B, r, c);
+            if (r > rows || c > columns) {
+                std::string why;
+                if (c > columns) why = "Eingang A hat keinen Term " + std::to_string(c);
+                else if (B.Defined) why = "Eingang B hat keinen Term " + std::to_string(r);
+                else why = "ohne Eingang B gilt nur die erste Zeile der Tabelle";
+                add(HintKind::RuleNeverRead, place,
+                    rule + " (Ausgangsterm " + std::to_string(k) + ") wird nie ausgewertet: " + why + ".");
+                continue;
+            }
+            if (k > outTerms) {
+                add(HintKind::RuleNamesNoTerm, place,
+                    rule + ": Der Ausgang hat keinen Term " + std::to_string(k) + "; die Regel wirkt nicht.");
+                continue;
+            }
+            used[static_cast<std::size_t>(k)] = true;
+            const bool aFires = FiresInRange(A, c);
+            const bool bFires = !B.Defined || FiresInRange(B, r);
+            if (!aFires || !bFires)
+                add(HintKind::RuleCannotFire, place,
+                    rule + ": Die Regel kann nie feuern, weil " +
+                        (!aFires ? "Term \xE2\x80\x9E" + A.GetTermName(c) + "\xE2\x80\x9C von Eingang A"
+                                 : "Term \xE2\x80\x9E" + B.GetTermName(r) + "\xE2\x80\x9C von Eingang B") +
+                        " im Bereich nirgends " + kGreater + " als 0 ist.");
+        }
+    }
+    if (outTerms > 0 && columns > 0) {
+        if (!anyRule) {
+            add(HintKind::NoRules, {HintPage::Rules},
+                "Es gibt noch keine Regel; der Ausgang bleibt immer am unteren Ende seines Bereichs.");
+        } else {
+            for (int k = 1; k <= outTerms; ++k)
+                if (!used[static_cast<std::size_t>(k)])
+                    add(HintKind::OutputTermUnused, {HintPage::Output, TermBit(k)},
+                        TermText("Ausgang", Out, k) + ": Keine Regel verwendet diesen Term.");
+        }
+    }
+
+    if (regions) {
+        for (const NoRuleBox& box : FindNoRuleRegions(A, B, Out, Rules).Boxes) {
+            HintPlace place{HintPage::Rules, 0, box.Cells};
+            const bool onA = box.GapA || (!box.GapB && box.PartlyGapA);
+            if (box.Cells == 0 || box.GapA || box.GapB)
+                place = onA ? HintPlace{HintPage::InputA, box.TermsA} : HintPlace{HintPage::InputB, box.TermsB};
+            hints.push_back({HintKind::NoRuleFires, place, NoRuleText(A, B, Out, box), box});
+        }
+    }
+    return hints;
+}
+
+std::vector<Hint> ProjectHints(const Project& p) { return ProjectHints(p.A, p.B, p.Out, p.Rules); }
+
+}  // namespace fuzzy

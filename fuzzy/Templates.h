@@ -1,0 +1,44 @@
+#pragma once
+// The projects a new one starts from, for the Werkstatt's "Neu" and for
+// `fuzzysim new`: variables with evenly spread terms and an empty rule table.
+
+#include "FuzUnits.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace fuzzy {
+
+// Where the outer terms of an even spread end.
+enum class SpreadEnds {
+    // Shoulders whose outer corners lie one step beyond the range: every value
+    // of the range, both ends included, and a step beyond is above 0 in some
+    // term. For inputs.
+    Shoulders,
+    // Triangles with a vertical outer flank at the range end: every centroid,
+    // and so every defuzzified value, stays inside the range. For outputs.
+    Inside,
+};
+
+// Defines v with the given name, range and terms (at most five): triangles
+// that meet their neighbours at the peaks, spread evenly from one end of the
+// range to the other, the outer ones as `ends` says.
+void SpreadTerms(TFuzzy& v, const std::string& name, float min, float max, const std::vector<std::string>& termNames,
+                 SpreadEnds ends);
+
+// A small starting point: input A and the output with three terms each, no
+// input B, no rules.
+Project TemplateEmpty();
+// Dorvane's variables: distance in m, attitude in degrees, steering angle in
+// degrees; five terms each, no rules.
+Project TemplateTruck();
+// Pemrak's variables: distance in cm, velocity in cm/s (up to 100, beyond the
+// 83 cm/s that full force reaches against friction 3), force in N.
+Project TemplateLoco();
+
+// The template of that name ("leer", "truck", "lok"), or nothing.
+std::optional<Project> TemplateNamed(std::string_view name);
+
+}  // namespace fuzzy
