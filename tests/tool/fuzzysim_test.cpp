@@ -2,6 +2,7 @@
 // and exit status.
 #include "FuzUnits.h"
 #include "ProjectWriter.h"
+#include "Templates.h"
 #include "TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -191,6 +192,39 @@ TEST_F(FuzzysimTest, CheckTextListsTheRegionsWithTheirEnds) {
                          "  A = 10\n"),
               std::string::npos)
         << r.out;
+}
+
+// `new` writes the Werkstatt's templates through the project writer, to a
+// file or to standard output, and never over an existing file.
+TEST_F(FuzzysimTest, NewWritesEachTemplateAsTheWriterDoes) {
+    for (const char* name : {"leer", "truck", "lok"}) {
+        SCOPED_TRACE(name);
+        const auto t = fuzzy::TemplateNamed(name);
+        const std::string expected = fuzzy::ProjectText(t->A, t->B, t->Out, t->Rules);
+        const std::string file = (dir.path() / (std::string(name) + ".fuz")).string();
+        const Result r = Run({"new", name, "-o", file});
+        ASSERT_EQ(r.status, 0) << r.err;
+        std::ifstream in(file, std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), expected);
+        EXPECT_EQ(Run({"new", name}).out, expected);
+        // The file reads back with no format error and every input covered.
+        const Result check = Run({"check", file, "--json"});
+        EXPECT_EQ(check.status, 0) << check.err;
+        const auto regions = nlohmann::json::parse(check.out)["noRuleRegions"];
+        ASSERT_EQ(regions.size(), 1u) << "without rules, all of it";
+    }
+}
+
+TEST_F(FuzzysimTest, NewLeavesAnExistingFileAlone) {
+    const std::string file = dir.Write("alt.fuz", "mein Projekt");
+    const Result r = Run({"new", "lok", "-o", file});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("gibt es schon"), std::string::npos) << r.err;
+    std::ifstream in(file, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "mein Projekt");
+    const Result unknown = Run({"new", "bus"});
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_NE(unknown.err.find("Unbekannte Vorlage"), std::string::npos) << unknown.err;
 }
 
 TEST_F(FuzzysimTest, CheckJsonOfUndefinedInputAndShortestNumbers) {

@@ -4,6 +4,7 @@
 #include "ExchangeCmd.h"
 #include "Format.h"
 #include "LocoSim.h"
+#include "New.h"
 #include "TruckSim.h"
 #include "TuneSim.h"
 
@@ -37,6 +38,9 @@ const Subcommand kSubcommands[] = {
     {"loco", "DATEI [--dt S] [--first-dt S] [--mass KG] [--friction R] [--distance CM] [--time S] [--csv] [--svg DATEI]",
      "simuliert die Lok unter Fuzzyregelung in festen Schritten und zeigt, wie sie an der Marke h\xC3\xA4" "lt",
      fuzzysim::RunLoco},
+    {"new", "leer|truck|lok [-o AUSGABE.fuz]",
+     "schreibt eine Vorlage der Fuzzy-Werkstatt als Projekt: Terme gleichm\xC3\xA4\xC3\x9Fig verteilt, keine Regeln",
+     fuzzysim::RunNew},
     {"truck", "DATEI [--start X,LAGE | --grid] [--speed V] [--steps N] [--csv] [--svg DATEI]",
      "f\xC3\xBChrt den Truck unter Fuzzyregelung in Schritten zu 0.1 s r\xC3\xBC" "ckw\xC3\xA4rts an die Ziellinie",
      fuzzysim::RunTruck},
