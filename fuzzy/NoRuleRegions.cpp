@@ -299,7 +299,10 @@ NoRuleRegions FindNoRuleRegions(const TFuzzy& A, const TFuzzy& B, const TFuzzy& 
     const std::size_t na = ax.pieces.size(), nb = bx.pieces.size();
     std::vector<std::vector<bool>> dead(na, std::vector<bool>(nb));
     for (std::size_t i = 0; i < na; ++i)
-        for (std::size_t j = 0; j < nb; ++j) dead[i][j] = (CellsOf(ax.active[i], bx.active[j]) & working) == 0;
+        for (std::size_t j = 0; j < nb; ++j) {
+            dead[i][j] = (CellsOf(ax.active[i], bx.active[j]) & working) == 0;
+            result.DeadPieces += dead[i][j];
+        }
 
     for (const Block& m : Cover(dead)) {
         NoRuleBox box;

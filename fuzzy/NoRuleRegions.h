@@ -60,6 +60,10 @@ struct NoRuleRegions {
     // included) where no rule fires. Each box is as large as it can be; boxes
     // may overlap. Ordered by A's low end, then B's.
     std::vector<NoRuleBox> Boxes;
+    // The inputs' ranges cut where a term starts or stops being above 0 give
+    // a grid of pieces; this many of them have no firing rule. A coarse
+    // measure of how much is uncovered, for a search to drive down.
+    int DeadPieces = 0;
 
     bool Empty() const { return Boxes.empty(); }
     bool Contains(float a, float b) const;

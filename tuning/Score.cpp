@@ -1,6 +1,7 @@
 #include "Score.h"
 
 #include "LocoVersuch.h"
+#include "NoRuleRegions.h"
 
 #include <algorithm>
 #include <cmath>
@@ -31,12 +32,49 @@ const std::vector<float>& StartRearXs()
     return rear;
 }
 
+// The rule cells whose firing strength is above 0 at the inputs' current
+// values (row 1 alone without input B).
+std::uint32_t CellsFiring(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B)
+{
+    std::array<float, fuzzy::MaxTerms> ma{}, mb{};
+    const int na = A.Memberships(ma);
+    std::uint32_t rows = 1;
+    if (B.Defined) {
+        rows = 0;
+        const int nb = B.Memberships(mb);
+        for (int j = 0; j < nb; ++j)
+            if (mb[static_cast<std::size_t>(j)] > 0.0f)
+                rows |= 1u << j;
+    }
+    std::uint32_t cells = 0;
+    for (int i = 0; i < na; ++i)
+        if (ma[static_cast<std::size_t>(i)] > 0.0f)
+            for (int j = 0; j < fuzzy::MaxTerms; ++j)
+                if ((rows >> j & 1u) != 0)
+                    cells |= 1u << (j * 5 + i);
+    return cells;
+}
+
+// How the first key compares with the bound's: the evaluation can be spared
+// when it is worse, and the runs must match the bound's count when equal.
+enum class AgainstBound { NoBound, Better, Equal, Worse };
+
+AgainstBound Compare(int pieces, const Score* bound)
+{
+    if (!bound || !bound->Complete)
+        return AgainstBound::NoBound;
+    if (pieces < bound->NoRulePieces)
+        return AgainstBound::Better;
+    return pieces == bound->NoRulePieces ? AgainstBound::Equal : AgainstBound::Worse;
+}
+
 // A scored truck run: the control loop of dorvane::RunFuzzy, given up as
 // lost once the rear point is 30 m beside the target line or 10 m above
 // where it started (the truck has turned round), or after 150 m of driving.
 // None of these can end in docking on the road; giving up early keeps a
 // hopeless table cheap.
-dorvane::RunResult ScoreRun(const dorvane::Controller& c, dorvane::StartValues start, float speed)
+dorvane::RunResult ScoreRun(const dorvane::Controller& c, dorvane::StartValues start, float speed,
+                            std::uint32_t& reached)
 {
     dorvane::RunResult r;
     r.Start = start;
@@ -57,6 +95,7 @@ dorvane::RunResult ScoreRun(const dorvane::Controller& c, dorvane::StartValues s
         if (!(std::fabs(truck.RearX) <= LostBesideLine && truck.RearY <= startY + LostAboveStart))
             break;
         dorvane::FuzzyControlStepFrom(truck, c, heading);
+        reached |= CellsFiring(c.EingangA, c.EingangB);
         ++r.Steps;
         heading = truck.Heading();
         note();
@@ -76,9 +115,13 @@ Score EvaluateTruck(Project& p, const Score* bound, const std::atomic<bool>* can
 {
     Score s;
     s.Kind = Vehicle::Truck;
+    s.NoRulePieces = fuzzy::FindNoRuleRegions(p).DeadPieces;
+    const AgainstBound against = Compare(s.NoRulePieces, bound);
+    if (against == AgainstBound::Worse)
+        return s;
     const dorvane::Controller c{p.A, p.B, p.Out, p.Rules};
     const int total = static_cast<int>(Starts().size() * TruckSpeeds.size());
-    const int allowedMisses = bound && bound->Complete ? total - bound->Truck.Docked() : total;
+    const int allowedMisses = against == AgainstBound::Equal ? total - bound->Truck.Docked() : total;
     int misses = 0;
     // The fast runs are short: a hopeless table shows itself cheaply there.
     for (const std::size_t g : {std::size_t{1}, std::size_t{0}}) {
@@ -90,7 +133,7 @@ Score EvaluateTruck(Project& p, const Score* bound, const std::atomic<bool>* can
                 return s;
             dorvane::StartRun r;
             r.StartRearX = StartRearXs()[i];
-            r.Result = ScoreRun(c, Starts()[i], speed);
+            r.Result = ScoreRun(c, Starts()[i], speed, s.Reached);
             r.Quality = dorvane::Judge(r.Result, r.StartRearX);
             if (!r.Quality.Good())
                 ++misses;
@@ -104,40 +147,69 @@ Score EvaluateTruck(Project& p, const Score* bound, const std::atomic<bool>* can
     double worst = 0.0;
     for (const auto& f : s.Truck.Grid)
         worst = std::max(worst, f.WorstX / 0.1 + f.WorstAttitude);
-    s.Keys = {-double(s.Truck.Docked()), double(s.Truck.LeftRoad()), worst, -double(s.Truck.Arrived())};
+    s.Keys = {double(s.NoRulePieces), -double(s.Truck.Docked()), double(s.Truck.LeftRoad()), worst,
+              -double(s.Truck.Arrived()), 0.0};
     return s;
+}
+
+// A good locomotive run: at rest at the mark, not far past it, the force
+// within the output's range all the way.
+bool ForceWithin(const pemrak::Lauf& lauf, const fuzzy::TFuzzy& out)
+{
+    for (const pemrak::LaufPunkt& pt : lauf.Verlauf)
+        if (!(pt.Kraft >= out.RangeMin && pt.Kraft <= out.RangeMax))
+            return false;
+    return true;
 }
 
 Score EvaluateLoco(Project& p, const Score* bound, const std::atomic<bool>* cancel)
 {
     Score s;
     s.Kind = Vehicle::Loco;
+    s.NoRulePieces = fuzzy::FindNoRuleRegions(p).DeadPieces;
+    const AgainstBound against = Compare(s.NoRulePieces, bound);
+    if (against == AgainstBound::Worse)
+        return s;
     const pemrak::FuzzyRegler regler{p.A, p.B, p.Out, p.Rules};
     const pemrak::LaufOptionen basis;
     const int total = static_cast<int>(pemrak::LaborMassen().size() * pemrak::LaborSchritte().size());
-    const int allowedMisses = bound && bound->Complete ? total - bound->Loco.AtRest : total;
+    const int allowedMisses = against == AgainstBound::Equal ? total - bound->Loco.Good : total;
     LocoFigures& f = s.Loco;
     for (const float masse : pemrak::LaborMassen()) {
         for (const float dt : pemrak::LaborSchritte()) {
-            if (Cancelled(cancel) || f.Runs - f.AtRest > allowedMisses)
+            if (Cancelled(cancel) || f.Runs - f.Good > allowedMisses)
                 return s;
             pemrak::LaufOptionen o = basis;
             o.Start.Masse = masse;
             o.Dt = dt;
             const pemrak::Versuch v = pemrak::Fahre(regler, o);
             ++f.Runs;
+            const bool forceWithin = ForceWithin(v.Fahrt, p.Out);
+            f.ForceOutside += !forceWithin;
             if (v.GenauAb)
                 ++f.AtRest;
+            if (v.GenauAb && forceWithin && double(v.Zahlen.UeberschwingenCm) <= GoodOvershootCm)
+                ++f.Good;
+            f.MostSignChanges = std::max(f.MostSignChanges, v.Zahlen.Vorzeichenwechsel);
+            f.ExcessSignChanges += std::max(0, v.Zahlen.Vorzeichenwechsel - FreeSignChanges);
             f.LatestRest = std::max(f.LatestRest, double(v.GenauAb.value_or(v.Zahlen.EndeT)));
             f.Overshoot = std::max(f.Overshoot, double(v.Zahlen.UeberschwingenCm));
             const double miss = std::fabs(double(v.Zahlen.EndeSCm)) + std::fabs(double(v.Zahlen.EndeVCms));
             f.EndMiss += std::isfinite(miss) ? miss : 1.0e9;
+            // Each step's force came from the state the step started in: every
+            // point but the last.
+            for (std::size_t i = 0; i + 1 < v.Fahrt.Verlauf.size(); ++i) {
+                p.A.Value = v.Fahrt.Verlauf[i].sCm;
+                p.B.Value = v.Fahrt.Verlauf[i].vCms;
+                s.Reached |= CellsFiring(p.A, p.B);
+            }
         }
     }
-    if (f.Runs - f.AtRest > allowedMisses)
+    if (f.Runs - f.Good > allowedMisses)
         return s;
     s.Complete = true;
-    s.Keys = {-double(f.AtRest), f.LatestRest, f.Overshoot, f.EndMiss};
+    s.Keys = {double(s.NoRulePieces), -double(f.Good), double(f.ExcessSignChanges), f.LatestRest, f.Overshoot,
+              f.EndMiss};
     return s;
 }
 
@@ -186,17 +258,34 @@ std::string Describe(const Score& s)
             out << (g ? ", " : "") << t.Grid[g].Docked << " von " << t.Grid[g].Starts << " bei " << TruckSpeeds[g]
                 << " m/s";
         out << "\nStra\xC3\x9F" "e verlassen:  " << t.LeftRoad() << " Starts (hinten x <= 0 beim Start)\n"
-            << "angekommen:        " << t.Arrived() << " von " << t.Starts() << '\n'
-            << "gr\xC3\xB6\xC3\x9Fte |x| am Ende: "
-            << Fixed(std::max(t.Grid[0].WorstX, t.Grid[1].WorstX), 4) << " m, gr\xC3\xB6\xC3\x9Fte |Lage| am Ende: "
-            << Fixed(std::max(t.Grid[0].WorstAttitude, t.Grid[1].WorstAttitude), 3) << " Grad";
+            << "angekommen:        " << t.Arrived() << " von " << t.Starts() << '\n';
+        // Without an arrival there is no end position to speak of: no zeros.
+        if (t.Arrived() == 0)
+            out << "gr\xC3\xB6\xC3\x9Fte |x| am Ende: \xE2\x80\x93 (kein Lauf angekommen)";
+        else
+            out << "gr\xC3\xB6\xC3\x9Fte |x| am Ende: " << Fixed(std::max(t.Grid[0].WorstX, t.Grid[1].WorstX), 4)
+                << " m, gr\xC3\xB6\xC3\x9Fte |Lage| am Ende: "
+                << Fixed(std::max(t.Grid[0].WorstAttitude, t.Grid[1].WorstAttitude), 3) << " Grad";
     } else {
         const LocoFigures& l = s.Loco;
-        out << "in Ruhe:           " << l.AtRest << " von " << l.Runs
+        out << "gut:               " << l.Good << " von " << l.Runs
+            << " L\xC3\xA4ufen (in Ruhe, h\xC3\xB6" "chstens 0.5 cm hinter der Marke, Kraft im Ausgangsbereich)\n"
+            << "in Ruhe:           " << l.AtRest << " von " << l.Runs
             << " L\xC3\xA4ufen (|s| < 0.5 cm, |v| < 0.5 cm/s; 1, 2, 4 kg; Schritte 0.055 s und 0.1 s)\n"
-            << "sp\xC3\xA4testens ab:     t = " << Fixed(l.LatestRest, 3) << " s\n"
-            << "\xC3\x9C" "berschwingen:    " << Fixed(l.Overshoot, 4) << " cm hinter der Marke";
+            << "Kraftwechsel:      h\xC3\xB6" "chstens " << l.MostSignChanges << " Vorzeichenwechsel in einem Lauf";
+        if (l.ExcessSignChanges > 0)
+            out << " (" << l.ExcessSignChanges << " \xC3\xBC" "ber " << FreeSignChanges << " je Lauf)";
+        out << '\n';
+        if (l.AtRest == 0)
+            out << "sp\xC3\xA4testens ab:     \xE2\x80\x93 (kein Lauf kommt zur Ruhe)\n";
+        else
+            out << "sp\xC3\xA4testens ab:     t = " << Fixed(l.LatestRest, 3) << " s"
+                << (l.AtRest < l.Runs ? " (L\xC3\xA4ufe ohne Ruhe mit ihrem Ende)" : "") << '\n';
+        out << "\xC3\x9C" "berschwingen:    " << Fixed(l.Overshoot, 4) << " cm hinter der Marke";
     }
+    out << "\nohne Regel:        "
+        << (s.NoRulePieces == 0 ? std::string("keine Stelle der Eingangsbereiche")
+                                : std::to_string(s.NoRulePieces) + " St\xC3\xBC" "cke der Eingangsbereiche, dort f\xC3\xA4llt der Ausgang auf den Bereichsanfang");
     return out.str();
 }
 
@@ -209,8 +298,10 @@ std::string OneLine(const Score& s)
         out << "Ziel erreicht " << s.Truck.Docked() << " von " << s.Truck.Starts() << ", Stra\xC3\x9F" "e verlassen "
             << s.Truck.LeftRoad();
     else
-        out << "in Ruhe " << s.Loco.AtRest << " von " << s.Loco.Runs << ", sp\xC3\xA4testens ab "
+        out << "gut " << s.Loco.Good << " von " << s.Loco.Runs << ", in Ruhe " << s.Loco.AtRest << ", sp\xC3\xA4testens ab "
             << Fixed(s.Loco.LatestRest, 3) << " s";
+    if (s.NoRulePieces > 0)
+        out << ", " << s.NoRulePieces << " St\xC3\xBC" "cke ohne Regel";
     return out.str();
 }
 

@@ -3,22 +3,31 @@
 // How well a controller does on its vehicle, as a score that compares
 // lexicographically and prints in German.
 //
-// Truck: the grid at -1 m/s and at -10 m/s; first the number of docked starts
+// First, for both vehicles: how much of the inputs' ranges has no firing rule
+// (where the output falls to the start of its range whatever the table says);
+// a project that leaves such a place is worse than every one that does not.
+//
+// Truck: the grid at -1 m/s and at -10 m/s; then the number of docked starts
 // at both speeds together, then the number of starts that left the road, then
 // the worst end position (|x| in tenths of a metre plus |attitude| in degrees,
 // each measured against its goal of 0.1 m and 1 degree), then, to tell
 // otherwise equal tables apart, the number of arrivals.
 //
 // Locomotive: masses 1, 2 and 4 kg at steps of 0.055 s and 0.1 s, friction 3,
-// 100 cm from the mark; first the number of runs at rest within 0.5 cm and
-// 0.5 cm/s, then the latest time of coming to rest, then the largest
-// overshoot, then how far from rest the runs end.
+// 100 cm from the mark; then the number of good runs: at rest within 0.5 cm
+// and 0.5 cm/s up to the end, never more than 0.5 cm past the mark, the force
+// always within the output's range; then the force's sign changes beyond 8 in
+// a run, summed over the runs (up to 8 a run are free: braking and creeping in
+// take a few, a jittering controller takes dozens); then the latest time of
+// coming to rest, then the largest overshoot, then how far from rest the runs
+// end.
 
 #include "FuzUnits.h"
 #include "Grid.h"
 
 #include <array>
 #include <atomic>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -45,9 +54,18 @@ struct TruckFigures {
     int Arrived() const { return Grid[0].Arrived + Grid[1].Arrived; }
 };
 
+// Force sign changes a locomotive run may make without a penalty.
+constexpr int FreeSignChanges = 8;
+// How far past the mark a good run may go, cm.
+constexpr double GoodOvershootCm = 0.5;
+
 struct LocoFigures {
     int Runs = 0;
     int AtRest = 0;              // within 0.5 cm and 0.5 cm/s up to the end
+    int Good = 0;                // at rest, overshoot <= 0.5 cm, force within the output range
+    int ForceOutside = 0;        // runs in which the force left the output range
+    int MostSignChanges = 0;     // of the force, in one run
+    int ExcessSignChanges = 0;   // beyond FreeSignChanges, summed over the runs
     double LatestRest = 0.0;     // s; a run never at rest counts with its end time
     double Overshoot = 0.0;      // cm past the mark, the largest of all runs
     double EndMiss = 0.0;        // sum over the runs of |s| + |v| at the end (cm, cm/s)
@@ -58,10 +76,15 @@ struct Score {
     // False when the evaluation was cut short (cancelled, or hopeless against
     // a bound): such a score is worse than every complete one.
     bool Complete = false;
+    // Pieces of the inputs' ranges without a firing rule (NoRuleRegions::DeadPieces).
+    int NoRulePieces = 0;
     TruckFigures Truck;
     LocoFigures Loco;
+    // The rule cells whose firing strength was above 0 in some step of some
+    // run: bit (row - 1) * 5 + (column - 1), as NoRuleBox::Cells.
+    std::uint32_t Reached = 0;
     // Compared in this order, smaller is better.
-    std::array<double, 4> Keys{};
+    std::array<double, 6> Keys{};
 };
 
 // a is strictly better than b.
@@ -77,7 +100,8 @@ std::optional<std::string> Unsuitable(const Project& p, Vehicle v);
 
 // Runs the vehicle's test set on a copy of the project. When bound is given,
 // the evaluation stops as soon as the project can no longer reach the bound's
-// first key (returning an incomplete score); a set cancel flag stops it too.
+// first two keys (returning an incomplete score); a set cancel flag stops it
+// too.
 Score Evaluate(const Project& p, Vehicle v, const Score* bound = nullptr,
                const std::atomic<bool>* cancel = nullptr);
 

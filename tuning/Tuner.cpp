@@ -1,5 +1,7 @@
 #include "Tuner.h"
 
+#include "NoRuleRegions.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -28,14 +30,27 @@ int Pick(Rng& rng, int n)
     return std::uniform_int_distribution<int>(0, n - 1)(rng);
 }
 
-void MoveRule(Project& p, Rng& rng)
+std::uint32_t CellBit(int row, int column)
+{
+    return 1u << ((row - 1) * 5 + (column - 1));
+}
+
+// Changes one rule cell, one that some run of the project reached: a cell no
+// run reaches does not change the score, and rewriting it would only scramble
+// what the user wrote.
+void MoveRule(Project& p, std::uint32_t reached, Rng& rng)
 {
     const int cols = p.A.UsedTerms();
     const int rows = p.B.Defined ? p.B.UsedTerms() : 1;
     const int outs = p.Out.UsedTerms();
-    if (cols == 0 || rows == 0)
+    std::vector<std::pair<int, int>> cells;
+    for (int r = 1; r <= rows; ++r)
+        for (int c = 1; c <= cols; ++c)
+            if ((reached & CellBit(r, c)) != 0)
+                cells.emplace_back(r, c);
+    if (cells.empty())
         return;
-    const int r = 1 + Pick(rng, rows), c = 1 + Pick(rng, cols);
+    const auto [r, c] = cells[static_cast<std::size_t>(Pick(rng, static_cast<int>(cells.size())))];
     const std::int32_t old = p.Rules.Get(r, c);
     std::int32_t v = old;
     switch (Pick(rng, 4)) {
@@ -58,6 +73,53 @@ void MoveRule(Project& p, Rng& rng)
     p.Rules.Set(r, c, v);
 }
 
+bool Works(const Project& p, int r, int c)
+{
+    const std::int32_t k = p.Rules.Get(r, c);
+    return k >= 1 && k <= p.Out.UsedTerms();
+}
+
+// What the working cells around (r, c) say, for a cell that no run reaches:
+// the rounded mean of its working neighbours, or of the nearest working
+// cells further off, or the middle output term when there is none.
+std::int32_t NeighboursSay(const Project& p, int r, int c)
+{
+    const int cols = p.A.UsedTerms();
+    const int rows = p.B.Defined ? p.B.UsedTerms() : 1;
+    for (int reach = 1; reach < 5; ++reach) {
+        int sum = 0, n = 0;
+        for (int rr = std::max(1, r - reach); rr <= std::min(rows, r + reach); ++rr)
+            for (int cc = std::max(1, c - reach); cc <= std::min(cols, c + reach); ++cc)
+                if ((rr != r || cc != c) && Works(p, rr, cc)) {
+                    sum += p.Rules.Get(rr, cc);
+                    ++n;
+                }
+        if (n > 0)
+            return static_cast<std::int32_t>(std::lround(double(sum) / n));
+    }
+    return (p.Out.UsedTerms() + 1) / 2;
+}
+
+// Gives every cell that leaves a place without a firing rule a rule: a
+// drawn output term where a run reached the cell, what the neighbours say
+// where none did (the runs cannot tell what is right there).
+void FillHoles(Project& p, std::uint32_t reached, Rng& rng)
+{
+    std::uint32_t holes = 0;
+    for (const fuzzy::NoRuleBox& b : fuzzy::FindNoRuleRegions(p).Boxes)
+        holes |= b.Cells;
+    const int outs = p.Out.UsedTerms();
+    if (outs == 0)
+        return;
+    for (const bool reachedCells : {true, false})
+        for (int r = 1; r <= fuzzy::MaxTerms; ++r)
+            for (int c = 1; c <= fuzzy::MaxTerms; ++c) {
+                if ((holes & CellBit(r, c)) == 0 || ((reached & CellBit(r, c)) != 0) != reachedCells)
+                    continue;
+                p.Rules.Set(r, c, reachedCells ? 1 + Pick(rng, outs) : NeighboursSay(p, r, c));
+            }
+}
+
 fuzzy::TFuzzy& Variable(Project& p, int which)
 {
     return which == 0 ? p.A : which == 1 ? p.B : p.Out;
@@ -66,6 +128,35 @@ fuzzy::TFuzzy& Variable(Project& p, int which)
 const fuzzy::TFuzzy& Variable(const Project& p, int which)
 {
     return which == 0 ? p.A : which == 1 ? p.B : p.Out;
+}
+
+// -1, 0 or 1: where a term's centroid lies against the middle of the range.
+int Side(const fuzzy::TFuzzy& v, int t)
+{
+    const double mid = (double(v.RangeMin) + v.RangeMax) / 2.0;
+    const double x = v.TermCentroid(t);
+    return (x > mid) - (x < mid);
+}
+
+// What a term may not lose by moving its corners: its place among the other
+// terms (the centroids keep their order, "negativ groß" stays left of
+// "negativ klein"), and the side of the range's middle it lies on (a term
+// named "positiv klein" does not become a negative one).
+bool KeepsItsPlace(const fuzzy::TFuzzy& v, const fuzzy::TFuzzy& v0, int t)
+{
+    for (int u = 1; u <= v.UsedTerms(); ++u) {
+        if (u == t)
+            continue;
+        const int lo = std::min(t, u), hi = std::max(t, u);
+        const float s0 = v0.TermCentroid(lo), s1 = v0.TermCentroid(hi);
+        const float n0 = v.TermCentroid(lo), n1 = v.TermCentroid(hi);
+        if (s0 < s1 && !(n0 < n1))
+            return false;
+        if (s0 <= s1 && !(n0 <= n1))
+            return false;
+    }
+    const int side0 = Side(v0, t);
+    return side0 == 0 || Side(v, t) == side0;
 }
 
 void MoveCorner(Project& p, const Project& start, Rng& rng)
@@ -80,12 +171,15 @@ void MoveCorner(Project& p, const Project& start, Rng& rng)
         return;
     const int t = 1 + Pick(rng, v.UsedTerms());
     const int k = 1 + Pick(rng, 4);
-    // A corner stays within the variable's range (or where the term already
-    // reached beyond it at the start) and between its neighbours.
-    const float termLo = std::min(v0.RangeMin, v0.GetParam(t, 1));
-    const float termHi = std::max(v0.RangeMax, v0.GetParam(t, 4));
-    const float lo = k == 1 ? termLo : v.GetParam(t, k - 1);
-    const float hi = k == 4 ? termHi : v.GetParam(t, k + 1);
+    // A corner stays between its neighbours and within the variable's range;
+    // an input's shoulder may keep reaching as far beyond it as it did at the
+    // start, but the output's terms, and so every force or steering angle the
+    // controller can ask for, stay inside the output's range.
+    const bool output = which == 2;
+    const float termLo = output ? v0.RangeMin : std::min(v0.RangeMin, v0.GetParam(t, 1));
+    const float termHi = output ? v0.RangeMax : std::max(v0.RangeMax, v0.GetParam(t, 4));
+    const float lo = k == 1 ? termLo : std::max(termLo, v.GetParam(t, k - 1));
+    const float hi = k == 4 ? termHi : std::min(termHi, v.GetParam(t, k + 1));
     double span = double(v0.RangeMax) - v0.RangeMin;
     if (!(span > 0.0))
         span = double(termHi) - termLo;
@@ -94,7 +188,10 @@ void MoveCorner(Project& p, const Project& start, Rng& rng)
     const double moved = v.GetParam(t, k) + sigma * std::normal_distribution<double>(0.0, 1.0)(rng);
     if (!(lo <= hi) || !std::isfinite(moved))
         return;
+    const float before = v.GetParam(t, k);
     v.SetParam(t, k, std::clamp(static_cast<float>(moved), lo, hi));
+    if (!KeepsItsPlace(v, v0, t))
+        v.SetParam(t, k, before);
 }
 
 double Elapsed(std::chrono::steady_clock::time_point since)
@@ -104,14 +201,21 @@ double Elapsed(std::chrono::steady_clock::time_point since)
 
 }  // namespace
 
-std::vector<Project> DrawCandidates(const Project& best, const Project& start, const Options& options, int round)
+std::vector<Project> DrawCandidates(const Project& best, const Project& start, const Options& options, int round,
+                                    const Score* bestScore)
 {
     Rng rng = RoundRng(options.Seed, round);
+    const std::uint32_t reached = bestScore ? bestScore->Reached : ~0u;
+    const bool holes = bestScore && bestScore->NoRulePieces > 0;
     std::vector<Project> candidates;
     const int n = std::max(1, options.CandidatesPerRound);
     candidates.reserve(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i) {
         Project p = best;
+        // Places without a firing rule are filled first: until then the runs
+        // say little about the table.
+        if (holes && i % 2 == 0)
+            FillHoles(p, reached, rng);
         // Mostly one change, sometimes a few together to cross a ridge.
         static constexpr int Changes[] = {1, 1, 1, 1, 1, 2, 2, 2, 3, 4};
         const int changes = Changes[Pick(rng, 10)];
@@ -119,7 +223,7 @@ std::vector<Project> DrawCandidates(const Project& best, const Project& start, c
             if (options.Terms && Pick(rng, 5) < 2)
                 MoveCorner(p, start, rng);
             else
-                MoveRule(p, rng);
+                MoveRule(p, reached, rng);
         }
         candidates.push_back(std::move(p));
     }
@@ -179,6 +283,8 @@ Result Tune(const Project& start, const Options& options, const std::atomic<bool
         p.Improvements = res.Improvements;
         progress(p);
     };
+    Project current = start;
+    Score currentScore = res.Start;
     if (!res.Start.Complete) {
         res.Cancelled = true;
         res.Seconds = Elapsed(began);
@@ -197,10 +303,10 @@ Result Tune(const Project& start, const Options& options, const std::atomic<bool
             res.Cancelled = true;
             break;
         }
-        const std::vector<Project> candidates = DrawCandidates(res.Best, start, options, round);
+        const std::vector<Project> candidates = DrawCandidates(current, start, options, round, &currentScore);
         std::vector<Score> scores(candidates.size());
         std::atomic<std::size_t> next{0};
-        const Score bound = res.BestScore;
+        const Score bound = currentScore;
         auto work = [&] {
             for (std::size_t i = next++; i < candidates.size(); i = next++)
                 scores[i] = Evaluate(candidates[i], options.Kind, &bound, &stop);
@@ -220,14 +326,19 @@ Result Tune(const Project& start, const Options& options, const std::atomic<bool
         for (std::size_t i = 1; i < scores.size(); ++i)
             if (Better(scores[i], scores[pick]))
                 pick = i;
-        if (scores[pick].Complete && !Better(res.BestScore, scores[pick])) {
-            if (Better(scores[pick], res.BestScore)) {
+        // The search walks on to a candidate that scores as well as the
+        // current project (to cross a plateau), but the result changes only
+        // when the score gets better: without one, it is the start itself.
+        if (scores[pick].Complete && !Better(currentScore, scores[pick])) {
+            current = candidates[pick];
+            currentScore = scores[pick];
+            if (Better(currentScore, res.BestScore)) {
                 ++res.Improvements;
                 res.BestRound = round + 1;
                 res.BestSeconds = Elapsed(began);
+                res.Best = current;
+                res.BestScore = currentScore;
             }
-            res.Best = candidates[pick];
-            res.BestScore = scores[pick];
         }
         res.Rounds = round + 1;
         res.Evaluations += static_cast<long>(candidates.size());

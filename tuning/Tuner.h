@@ -3,12 +3,21 @@
 // The tuner: a seeded local search over the rule table and, on request, the
 // corners of the terms, that keeps whatever improves the vehicle's score.
 //
-// Each round draws a fixed number of candidates from the best project so far;
+// Each round draws a fixed number of candidates from the current project;
 // which candidates, is decided by the seed and the round alone. The threads
 // only share out their evaluation, and the best candidate of the round (the
-// first one on a tie) replaces the best so far when it is not worse. So a run
-// with the same seed and number of rounds gives the same project on any number
-// of threads, and the result never scores worse than the start.
+// first one on a tie) becomes the current project when it is not worse; it
+// becomes the result only when it is better. So a run with the same seed and
+// number of rounds gives the same project on any number of threads, the
+// result never scores worse than the start, and when nothing better turns up
+// the result is the start, unchanged.
+//
+// What a search may change: only rule cells that some run of the current
+// project reached (a cell no run reaches keeps its entry), except that a cell
+// leaving a place without a firing rule gets one; with Terms, the corners of
+// the terms, each within its range (an input's shoulder as far beyond it as
+// at the start), between its neighbours (a <= b <= c <= d), the centroids in
+// their order and on their side of the range's middle.
 
 #include "Score.h"
 
@@ -64,7 +73,11 @@ struct Result {
 Result Tune(const Project& start, const Options& options, const std::atomic<bool>* cancel = nullptr,
             const ProgressFn& progress = {});
 
-// The candidates of one round, as Tune draws them (exposed for the tests).
-std::vector<Project> DrawCandidates(const Project& best, const Project& start, const Options& options, int round);
+// The candidates of one round, as Tune draws them from the current project
+// (exposed for the tests). With its score, only the rule cells its runs
+// reached change (Score::Reached), and places without a firing rule get
+// rules first; without one, every cell may change.
+std::vector<Project> DrawCandidates(const Project& best, const Project& start, const Options& options, int round,
+                                    const Score* bestScore = nullptr);
 
 }  // namespace tuning

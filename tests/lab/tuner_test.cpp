@@ -40,7 +40,7 @@ bool SameProject(const Project& a, const Project& b) {
     return true;
 }
 
-Score Keys(std::array<double, 4> keys, bool complete = true) {
+Score Keys(std::array<double, 6> keys, bool complete = true) {
     Score s;
     s.Complete = complete;
     s.Keys = keys;
@@ -80,7 +80,8 @@ TEST(ScoreTest, ShippedTruckDocksEverywhereAndPrintsItsFigures) {
     ASSERT_TRUE(s.Complete);
     EXPECT_EQ(s.Truck.Docked(), 328);
     EXPECT_EQ(s.Truck.LeftRoad(), 0);
-    EXPECT_EQ(s.Keys[0], -328);
+    EXPECT_EQ(s.Keys[0], 0) << "no place without a firing rule";
+    EXPECT_EQ(s.Keys[1], -328);
     const std::string text = tuning::Describe(s);
     EXPECT_NE(text.find("164 von 164 bei -1 m/s, 164 von 164 bei -10 m/s"), std::string::npos) << text;
 }

@@ -1,6 +1,8 @@
 #include "TuneSim.h"
 
 #include "Args.h"
+#include "AtomicFile.h"
+#include "Messages.h"
 #include "CheckEval.h"
 #include "ProjectWriter.h"
 #include "Tuner.h"
@@ -9,8 +11,12 @@
 #include <chrono>
 #include <cmath>
 #include <csignal>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <iomanip>
 #include <iostream>
+#include <optional>
 #include <sstream>
 
 namespace fuzzysim {
@@ -51,6 +57,55 @@ std::vector<std::string> Lines(const std::string& text) {
     std::istringstream in(text);
     for (std::string l; std::getline(in, l);) lines.push_back(l);
     return lines;
+}
+
+bool SameBits(float x, float y) { return std::memcmp(&x, &y, sizeof x) == 0; }
+
+bool SameVariable(const fuzzy::TFuzzy& x, const fuzzy::TFuzzy& y) {
+    if (x.Defined != y.Defined || x.Name != y.Name || x.TermCount != y.TermCount) return false;
+    if (!SameBits(x.RangeMin, y.RangeMin) || !SameBits(x.RangeMax, y.RangeMax)) return false;
+    for (int i = 1; i <= fuzzy::MaxTerms; ++i) {
+        if (x.GetTermName(i) != y.GetTermName(i)) return false;
+        for (int j = 1; j <= 5; ++j)
+            if (!SameBits(x.GetParam(i, j), y.GetParam(i, j))) return false;
+    }
+    return true;
+}
+
+// Silences the engine's messages: the file was read and reported on once.
+class QuietMessages final : public fuzzy::IMessages {
+public:
+    QuietMessages() { fuzzy::SetMessages(this); }
+    ~QuietMessages() override { fuzzy::SetMessages(nullptr); }
+    QuietMessages(const QuietMessages&) = delete;
+    QuietMessages& operator=(const QuietMessages&) = delete;
+    void Warning(const std::string&) override {}
+    void Error(const std::string&) override {}
+};
+
+// The bytes of the project file just loaded as p, or nothing when they no
+// longer read as p (the file changed in between, or grew beyond any project).
+std::optional<std::string> BytesOf(const std::string& file, const Project& p) {
+    constexpr std::size_t Limit = 1 << 20;
+    std::ifstream in(file, std::ios::binary);
+    std::string bytes(Limit + 1, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    if (bytes.size() > Limit) return std::nullopt;
+    Project again;
+    {
+        const QuietMessages quiet;
+        fuzzy::LoadProjectBytes(bytes, again.A, again.B, again.Out, again.Rules);
+    }
+    if (!SameVariable(p.A, again.A) || !SameVariable(p.B, again.B) || !SameVariable(p.Out, again.Out) ||
+        p.Rules != again.Rules)
+        return std::nullopt;
+    return bytes;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+    std::error_code ec;
+    return std::filesystem::equivalent(a, b, ec) && !ec;
 }
 
 }  // namespace
@@ -94,9 +149,18 @@ int RunTune(const std::vector<std::string>& args) {
     const auto outFile = a.Value("--output");
     if (!outFile || outFile->empty()) throw UsageError("Es fehlt: -o AUSGABE (die Datei f\xC3\xBCr das Ergebnis)");
 
+    const std::string& inFile = a.Positional()[0];
+    if (SameFile(inFile, *outFile))
+        throw UsageError("-o AUSGABE darf nicht die Eingabedatei sein: das Ergebnis ersetzt nie den Anfang.");
     Project p;
-    const int status = LoadForTool(a.Positional()[0], p);
+    const int status = LoadForTool(inFile, p);
     if (status != ExitOk) return status;
+    // Without an improvement the output is the input, byte for byte.
+    const std::optional<std::string> original = BytesOf(inFile, p);
+    if (!original) {
+        std::cerr << "Fehler: " << inFile << " hat sich beim Lesen ge\xC3\xA4ndert.\n";
+        return ExitUnreadable;
+    }
     const tuning::Project start{p.A, p.B, p.Out, p.Rules};
     if (const auto why = tuning::Unsuitable(start, o.Kind)) {
         std::cerr << "Fehler: " << *why << '\n';
@@ -130,13 +194,17 @@ int RunTune(const std::vector<std::string>& args) {
     std::cout << "Runden: " << r.Rounds << ", Kandidaten: " << r.Evaluations << ", Verbesserungen: " << r.Improvements
               << ", Zeit: " << std::fixed << std::setprecision(1) << r.Seconds << " s"
               << (r.Cancelled ? " (abgebrochen, das Beste bisher wird geschrieben)" : "") << '\n';
-    if (!tuning::Better(r.BestScore, r.Start))
-        std::cout << "Keine Verbesserung gefunden; das Ergebnis bewertet sich wie der Anfang.\n";
+    const bool improved = tuning::Better(r.BestScore, r.Start);
+    if (!improved)
+        std::cout << "Keine Verbesserung gefunden; geschrieben wird der Anfang, unver\xC3\xA4ndert.\n";
     else
         std::cout << "zuletzt verbessert in Runde " << r.BestRound << " nach " << std::fixed << std::setprecision(1)
                   << r.BestSeconds << " s\n";
     try {
-        fuzzy::SaveProject(*outFile, r.Best.A, r.Best.B, r.Best.Out, r.Best.Rules);
+        if (improved)
+            fuzzy::SaveProject(*outFile, r.Best.A, r.Best.B, r.Best.Out, r.Best.Rules);
+        else
+            fuzzy::WriteFileAtomic(*outFile, *original);
     } catch (const fuzzy::ESaveError& e) {
         std::cerr << "Fehler: " << e.what() << '\n';
         return ExitUnreadable;
