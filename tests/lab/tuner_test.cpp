@@ -1,10 +1,13 @@
 // The tuner: its score's order, determinism for a seed on any number of
 // threads, never worse than the start, cancelling, term corners kept in order.
+#include "NoRuleRegions.h"
 #include "Score.h"
+#include "Templates.h"
 #include "Tuner.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <stdexcept>
@@ -265,6 +268,180 @@ TEST(TunerTest, TermCornersStayInOrderAndInTheirRange) {
     Project sameCorners = rulesOnly.Best;
     sameCorners.Rules = start.Rules;
     EXPECT_TRUE(SameProject(sameCorners, start));
+}
+
+// --- what a good locomotive run is ------------------------------------------------
+
+TEST(ScoreTest, OvershootBeyondHalfACentimetreIsNoGoodRun) {
+    const Score s = tuning::Evaluate(Load("lok.fuz"), Vehicle::Loco);
+    ASSERT_TRUE(s.Complete);
+    EXPECT_EQ(s.Loco.AtRest, 6);
+    EXPECT_EQ(s.Loco.Good, 5) << "4 kg at 0.055 s goes 0.54 cm past the mark";
+    EXPECT_EQ(s.Keys[1], -5);
+}
+
+TEST(ScoreTest, ForceOutsideTheOutputRangeIsNoGoodRun) {
+    Project p = Load("lok.fuz");
+    p.Out.RangeMax = 0.5f;  // the terms still reach 2.5 N
+    const Score s = tuning::Evaluate(p, Vehicle::Loco);
+    ASSERT_TRUE(s.Complete);
+    EXPECT_EQ(s.Loco.ForceOutside, 6);
+    EXPECT_EQ(s.Loco.Good, 0);
+    EXPECT_EQ(s.Loco.AtRest, 6);
+}
+
+// A place where no rule fires outweighs every run: the worst hole-free table
+// (full force backwards everywhere) beats the shipped one with a hole.
+TEST(ScoreTest, PlaceWithoutAFiringRuleComesFirst) {
+    Project holey = Load("lok.fuz");
+    Project bad = holey;
+    bad.Rules.Entries.fill(1);
+    const fuzzy::NoRuleRegions none = fuzzy::FindNoRuleRegions(bad);
+    ASSERT_TRUE(none.Empty());
+    for (int c = 1; c <= 5 && fuzzy::FindNoRuleRegions(holey).Empty(); ++c) holey.Rules.Set(3, c, 0);
+    const Score withHole = tuning::Evaluate(holey, Vehicle::Loco);
+    const Score worse = tuning::Evaluate(bad, Vehicle::Loco);
+    ASSERT_GT(withHole.NoRulePieces, 0);
+    EXPECT_EQ(worse.Loco.Good, 0);
+    EXPECT_TRUE(tuning::Better(worse, withHole));
+    // Measured against the hole-free one, the holey table is not even run.
+    EXPECT_FALSE(tuning::Evaluate(holey, Vehicle::Loco, &worse).Complete);
+}
+
+TEST(ScoreTest, NoArrivalShowsNoEndPosition) {
+    const Score s = tuning::Evaluate(Cleared(Load("truck.fuz")), Vehicle::Truck);
+    ASSERT_TRUE(s.Complete);
+    ASSERT_EQ(s.Truck.Arrived(), 0);
+    const std::string text = tuning::Describe(s);
+    EXPECT_NE(text.find("kein Lauf angekommen"), std::string::npos) << text;
+    EXPECT_EQ(text.find("0.0000 m"), std::string::npos) << text;
+}
+
+// The cells the runs fire include the one deciding at the start (100 cm, at
+// rest) and leave out what no run gets near.
+TEST(ScoreTest, ReachedCellsAreThoseTheRunsFire) {
+    Project p = Load("lok.fuz");
+    const Score s = tuning::Evaluate(p, Vehicle::Loco);
+    p.A.Value = 100.0f;
+    p.B.Value = 0.0f;
+    std::array<float, fuzzy::MaxTerms> ma{}, mb{};
+    p.A.Memberships(ma);
+    p.B.Memberships(mb);
+    int checked = 0;
+    for (int r = 1; r <= 5; ++r)
+        for (int c = 1; c <= 5; ++c)
+            if (ma[c - 1] > 0 && mb[r - 1] > 0) {
+                EXPECT_NE(s.Reached & (1u << ((r - 1) * 5 + (c - 1))), 0u) << r << ' ' << c;
+                ++checked;
+            }
+    EXPECT_GT(checked, 0);
+    EXPECT_NE(s.Reached, (1u << 25) - 1) << "every cell reached: the runs would test the whole table";
+}
+
+// --- what the search may change -----------------------------------------------------
+
+std::uint32_t Differing(const fuzzy::RuleTable& a, const fuzzy::RuleTable& b) {
+    std::uint32_t m = 0;
+    for (std::size_t k = 0; k < a.Entries.size(); ++k)
+        if (a.Entries[k] != b.Entries[k]) m |= 1u << k;
+    return m;
+}
+
+TEST(TunerTest, OnlyCellsTheRunsReachedChange) {
+    const Project start = Load("lok.fuz");
+    Score s = tuning::Evaluate(start, Vehicle::Loco);
+    ASSERT_EQ(s.NoRulePieces, 0);
+    s.Reached = (1u << 0) | (1u << 6) | (1u << 12) | (1u << 18) | (1u << 24);  // the diagonal
+    std::uint32_t changed = 0;
+    for (int round = 0; round < 20; ++round)
+        for (const Project& c : tuning::DrawCandidates(start, start, LocoRounds(1, 1, 9, false), round, &s))
+            changed |= Differing(c.Rules, start.Rules);
+    EXPECT_NE(changed, 0u);
+    EXPECT_EQ(changed & ~s.Reached, 0u);
+}
+
+TEST(TunerTest, UnreachedHolesTakeWhatTheirNeighboursSay) {
+    const Project start = fuzzy::TemplateLoco();
+    Score s = tuning::Evaluate(start, Vehicle::Loco);
+    ASSERT_GT(s.NoRulePieces, 0);
+    s.Reached = 1u << 12;  // only A null with B null
+    const auto candidates = tuning::DrawCandidates(start, start, LocoRounds(1, 1, 4, false), 0, &s);
+    const Project& filled = candidates[0];
+    EXPECT_TRUE(fuzzy::FindNoRuleRegions(filled).Empty());
+    // The one reached cell got a drawn term (and may have changed again
+    // since); every other cell followed it, none was drawn on its own.
+    const std::int32_t v = filled.Rules.Get(1, 1);
+    for (int r = 1; r <= 5; ++r)
+        for (int c = 1; c <= 5; ++c)
+            if (r != 3 || c != 3) {
+                EXPECT_EQ(filled.Rules.Get(r, c), v) << r << ' ' << c;
+            }
+}
+
+// Two output terms alike: whatever the table says, the force is the same, so
+// the search walks over equal scores and finds nothing better.
+TEST(TunerTest, NothingBetterGivesTheStartUnchanged) {
+    Project start = Load("lok.fuz");
+    for (int t = 1; t <= start.Out.UsedTerms(); ++t)
+        for (int k = 1; k <= 4; ++k) start.Out.SetParam(t, k, start.Out.GetParam(3, k));
+    const Score s0 = tuning::Evaluate(start, Vehicle::Loco);
+    // Some candidate of the first round differs and scores as well: a search
+    // that kept it would hand back a changed table.
+    bool equalButChanged = false;
+    for (const Project& c : tuning::DrawCandidates(start, start, LocoRounds(1, 1, 2, false), 0, &s0))
+        equalButChanged = equalButChanged ||
+                          (c.Rules != start.Rules && !tuning::Better(s0, tuning::Evaluate(c, Vehicle::Loco)));
+    ASSERT_TRUE(equalButChanged);
+    const auto r = tuning::Tune(start, LocoRounds(3, 2, 2, false));
+    EXPECT_EQ(r.Improvements, 0);
+    EXPECT_FALSE(tuning::Better(r.BestScore, r.Start));
+    EXPECT_EQ(r.Best.Rules, start.Rules);
+    EXPECT_TRUE(SameProject(r.Best, start));
+}
+
+// The template's terms under many rounds of corner moves: inside their
+// ranges, a <= b <= c <= d, in their order and on their side of the middle.
+TEST(TunerTest, EveryCandidateKeepsItsTermsInRangeOrderAndSide) {
+    Project start = fuzzy::TemplateLoco();
+    for (int r = 1; r <= 5; ++r)
+        for (int c = 1; c <= 5; ++c) start.Rules.Set(r, c, std::clamp(6 - (r + c) / 2, 1, 5));
+    Options o = LocoRounds(1, 1, 21, true);
+    Project p = start;
+    for (int round = 0; round < 60; ++round) {
+        auto candidates = tuning::DrawCandidates(p, start, o, round);
+        p = candidates[static_cast<std::size_t>(round) % candidates.size()];  // walk on, as a search would
+        for (int which = 0; which < 3; ++which) {
+            const fuzzy::TFuzzy& v = which == 0 ? p.A : which == 1 ? p.B : p.Out;
+            const fuzzy::TFuzzy& v0 = which == 0 ? start.A : which == 1 ? start.B : start.Out;
+            const float mid = (v.RangeMin + v.RangeMax) / 2;
+            for (int t = 1; t <= v.UsedTerms(); ++t) {
+                SCOPED_TRACE(v.Name + " term " + std::to_string(t) + " round " + std::to_string(round));
+                for (int k = 1; k < 4; ++k) ASSERT_LE(v.GetParam(t, k), v.GetParam(t, k + 1));
+                const float lo = which == 2 ? v.RangeMin : std::min(v.RangeMin, v0.GetParam(t, 1));
+                const float hi = which == 2 ? v.RangeMax : std::max(v.RangeMax, v0.GetParam(t, 4));
+                ASSERT_GE(v.GetParam(t, 1), lo);
+                ASSERT_LE(v.GetParam(t, 4), hi);
+                if (t > 1) {
+                    ASSERT_LT(v.TermCentroid(t - 1), v.TermCentroid(t));
+                }
+                if (v0.TermCentroid(t) < mid) {
+                    ASSERT_LT(v.TermCentroid(t), mid);
+                }
+                if (v0.TermCentroid(t) > mid) {
+                    ASSERT_GT(v.TermCentroid(t), mid);
+                }
+            }
+        }
+    }
+}
+
+TEST(TunerTest, TermsTunedLeaveNoPlaceWithoutARule) {
+    Project start = fuzzy::TemplateLoco();
+    for (int r = 1; r <= 5; ++r)
+        for (int c = 1; c <= 5; ++c) start.Rules.Set(r, c, std::clamp(6 - (r + c) / 2, 1, 5));
+    const auto r = tuning::Tune(start, LocoRounds(10, 2, 5, true));
+    EXPECT_TRUE(fuzzy::FindNoRuleRegions(r.Best).Empty());
+    EXPECT_EQ(r.BestScore.NoRulePieces, 0);
 }
 
 }  // namespace

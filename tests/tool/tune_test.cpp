@@ -1,6 +1,7 @@
 // `fuzzysim tune`: wrong calls, and a short run that writes a project the
 // reader loads and that scores as the tool printed.
 #include "FuzUnits.h"
+#include "ProjectWriter.h"
 #include "TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -103,6 +104,43 @@ TEST_F(TuneTest, UnsuitableProjectExitsOne) {
                             "-o", (dir.path() / "x.fuz").string()});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("Eingang B"), std::string::npos) << r.err;
+}
+
+// Output terms all alike: no table can do better than another, so the result
+// is the input file itself, byte for byte, even where the writer would write
+// it otherwise (LF line ends, "1.0").
+TEST_F(TuneTest, NoImprovementWritesTheInputByteForByte) {
+    fuzzy::TFuzzy A, B, Out;
+    fuzzy::RuleTable R;
+    fuzzy::LoadProject(kLok, A, B, Out, R);
+    for (int t = 1; t <= Out.UsedTerms(); ++t)
+        for (int k = 1; k <= 4; ++k) Out.SetParam(t, k, Out.GetParam(3, k));
+    std::string text = fuzzy::ProjectText(A, B, Out, R), lf;
+    for (char c : text)
+        if (c != '\r') lf += c;
+    const std::string h = "\n1\n";
+    const auto at = lf.find(h);
+    ASSERT_NE(at, std::string::npos);
+    lf.replace(at, h.size(), "\n1.0\n");
+    const std::string in = (dir.path() / "gleich.fuz").string(), out = (dir.path() / "ergebnis.fuz").string();
+    std::ofstream(in, std::ios::binary) << lf;
+    const ToolRun r = Fuzzysim({"tune", in, "--vehicle", "loco", "--rounds", "2", "--seed", "2", "-o", out});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("Keine Verbesserung"), std::string::npos) << r.out;
+    std::ifstream written(out, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(written), {}), lf);
+}
+
+TEST_F(TuneTest, OutputOntoItsOwnInputIsRefused) {
+    const std::string in = (dir.path() / "lok.fuz").string();
+    std::filesystem::copy_file(kLok, in);
+    std::ifstream before(in, std::ios::binary);
+    const std::string bytes(std::istreambuf_iterator<char>(before), {});
+    const ToolRun r = Fuzzysim({"tune", in, "--vehicle", "loco", "--rounds", "1", "-o", in});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("Eingabedatei"), std::string::npos) << r.err;
+    std::ifstream after(in, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(after), {}), bytes);
 }
 
 }  // namespace
