@@ -21,11 +21,14 @@ void SpreadTerms(TFuzzy& v, const std::string& name, float min, float max, const
     const int n = std::min(static_cast<int>(termNames.size()), MaxTerms);
     v.TermCount = n;
     const double step = (static_cast<double>(max) - min) / (n > 1 ? n - 1 : 1);
-    // Peak k of n, the last one exactly at the end of the range; -1 and n lie
-    // a step beyond the ends.
+    // Peak k of n, the last one exactly at the end of the range; -1 and n,
+    // where the shoulders end, a whole range width beyond: inputs a little
+    // outside the range (a truck turned round, a locomotive that overshoots)
+    // still meet the end terms.
+    const double width = static_cast<double>(max) - min;
     auto peak = [&](int k) {
         if (k == n - 1) return max;
-        return static_cast<float>(k < 0 ? min - step : k >= n ? max + step : min + step * k);
+        return static_cast<float>(k < 0 ? min - width : k >= n ? max + width : min + step * k);
     };
     const bool shoulders = ends == SpreadEnds::Shoulders;
     for (int k = 0; k < n; ++k) {

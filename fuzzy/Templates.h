@@ -13,9 +13,9 @@ namespace fuzzy {
 
 // Where the outer terms of an even spread end.
 enum class SpreadEnds {
-    // Shoulders whose outer corners lie one step beyond the range: every value
-    // of the range, both ends included, and a step beyond is above 0 in some
-    // term. For inputs.
+    // Shoulders whose outer corners lie a whole range width beyond the range:
+    // every value of the range, both ends included, and a good way beyond is
+    // above 0 in some term. For inputs.
     Shoulders,
     // Triangles with a vertical outer flank at the range end: every centroid,
     // and so every defuzzified value, stays inside the range. For outputs.

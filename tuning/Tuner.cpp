@@ -100,10 +100,26 @@ std::int32_t NeighboursSay(const Project& p, int r, int c)
     return (p.Out.UsedTerms() + 1) / 2;
 }
 
-// Gives every cell that leaves a place without a firing rule a rule: a
-// drawn output term where a run reached the cell, what the neighbours say
-// where none did (the runs cannot tell what is right there).
-void FillHoles(Project& p, std::uint32_t reached, Rng& rng)
+// How a hole gets its rule: a drawn output term (reached cells only), or the
+// term that a table rising (or falling) evenly along both inputs puts there,
+// the shape most controllers' tables have.
+enum class Fill { Drawn, Rising, Falling };
+
+std::int32_t EvenTable(const Project& p, int r, int c, bool rising)
+{
+    const int cols = p.A.UsedTerms();
+    const int rows = p.B.Defined ? p.B.UsedTerms() : 1;
+    const int outs = p.Out.UsedTerms();
+    const int steps = (cols - 1) + (rows - 1);
+    const double at = steps > 0 ? double((c - 1) + (r - 1)) / steps : 0.5;
+    const auto k = static_cast<std::int32_t>(1 + std::lround(at * (outs - 1)));
+    return rising ? k : outs + 1 - k;
+}
+
+// Gives every cell that leaves a place without a firing rule a rule. In a
+// drawn fill only the cells a run reached are drawn; the others take what
+// their neighbours say (the runs cannot tell what is right there).
+void FillHoles(Project& p, std::uint32_t reached, Fill fill, Rng& rng)
 {
     std::uint32_t holes = 0;
     for (const fuzzy::NoRuleBox& b : fuzzy::FindNoRuleRegions(p).Boxes)
@@ -116,7 +132,10 @@ void FillHoles(Project& p, std::uint32_t reached, Rng& rng)
             for (int c = 1; c <= fuzzy::MaxTerms; ++c) {
                 if ((holes & CellBit(r, c)) == 0 || ((reached & CellBit(r, c)) != 0) != reachedCells)
                     continue;
-                p.Rules.Set(r, c, reachedCells ? 1 + Pick(rng, outs) : NeighboursSay(p, r, c));
+                if (fill != Fill::Drawn)
+                    p.Rules.Set(r, c, EvenTable(p, r, c, fill == Fill::Rising));
+                else
+                    p.Rules.Set(r, c, reachedCells ? 1 + Pick(rng, outs) : NeighboursSay(p, r, c));
             }
 }
 
@@ -180,11 +199,16 @@ void MoveCorner(Project& p, const Project& start, Rng& rng)
     const float termHi = output ? v0.RangeMax : std::max(v0.RangeMax, v0.GetParam(t, 4));
     const float lo = k == 1 ? termLo : std::max(termLo, v.GetParam(t, k - 1));
     const float hi = k == 4 ? termHi : std::min(termHi, v.GetParam(t, k + 1));
+    // Steps in proportion to the room the corner has, so that terms crowded
+    // together move finely and spread ones boldly; now and then a step in
+    // proportion to the whole range.
     double span = double(v0.RangeMax) - v0.RangeMin;
     if (!(span > 0.0))
         span = double(termHi) - termLo;
+    const double room = double(hi) - lo;
     static constexpr double Widths[] = {0.02, 0.08, 0.25};
-    const double sigma = span * Widths[Pick(rng, 3)];
+    const int pick = Pick(rng, 4);
+    const double sigma = pick < 3 && room > 0.0 && room < span ? room * 2.0 * Widths[pick] : span * Widths[pick % 3];
     const double moved = v.GetParam(t, k) + sigma * std::normal_distribution<double>(0.0, 1.0)(rng);
     if (!(lo <= hi) || !std::isfinite(moved))
         return;
@@ -192,6 +216,51 @@ void MoveCorner(Project& p, const Project& start, Rng& rng)
     v.SetParam(t, k, std::clamp(static_cast<float>(moved), lo, hi));
     if (!KeepsItsPlace(v, v0, t))
         v.SetParam(t, k, before);
+}
+
+// Draws every inner corner of a variable towards the middle of its range or
+// away from it by one factor: the terms keep their shapes and their order but
+// crowd together or spread out, which changes the controller's gain near the
+// middle in one step, where single corners would have to move one by one.
+// The outer corners of the end terms stay; every corner stays within its
+// limits as in MoveCorner, and a move that costs a term its place is undone.
+void ScaleTerms(fuzzy::TFuzzy& v, const fuzzy::TFuzzy& v0, bool output, double factor)
+{
+    const int n = v.UsedTerms();
+    if (n < 2 || !(factor > 0.0) || !std::isfinite(factor))
+        return;
+    const double mid = (double(v0.RangeMin) + v0.RangeMax) / 2.0;
+    const fuzzy::TFuzzy before = v;
+    for (int t = 1; t <= n; ++t) {
+        const float termLo = output ? v0.RangeMin : std::min(v0.RangeMin, v0.GetParam(t, 1));
+        const float termHi = output ? v0.RangeMax : std::max(v0.RangeMax, v0.GetParam(t, 4));
+        for (int k = 1; k <= 4; ++k) {
+            const bool outer = (t == 1 && k <= 2) || (t == n && k >= 3);
+            if (outer)
+                continue;
+            const double x = mid + (double(v.GetParam(t, k)) - mid) * factor;
+            if (std::isfinite(x))
+                v.SetParam(t, k, std::clamp(static_cast<float>(x), termLo, termHi));
+        }
+        for (int k = 2; k <= 4; ++k)
+            if (v.GetParam(t, k) < v.GetParam(t, k - 1))
+                v.SetParam(t, k, v.GetParam(t, k - 1));
+    }
+    for (int t = 1; t <= n; ++t)
+        if (!KeepsItsPlace(v, v0, t)) {
+            v = before;
+            return;
+        }
+}
+
+void MoveScale(Project& p, const Project& start, Rng& rng)
+{
+    std::vector<int> vars{0, 2};
+    if (p.B.Defined)
+        vars.push_back(1);
+    const int which = vars[static_cast<std::size_t>(Pick(rng, static_cast<int>(vars.size())))];
+    const double factor = std::exp(0.8 * std::normal_distribution<double>(0.0, 1.0)(rng));
+    ScaleTerms(Variable(p, which), Variable(start, which), which == 2, factor);
 }
 
 double Elapsed(std::chrono::steady_clock::time_point since)
@@ -213,15 +282,30 @@ std::vector<Project> DrawCandidates(const Project& best, const Project& start, c
     for (int i = 0; i < n; ++i) {
         Project p = best;
         // Places without a firing rule are filled first: until then the runs
-        // say little about the table.
+        // say little about the table. With terms, the first candidates then
+        // try even tables on inputs crowded towards the middle by steps (the
+        // gain a controller needs is seldom what an even spread gives).
+        if (holes && options.Terms && i < 16) {
+            FillHoles(p, reached, i < 8 ? Fill::Rising : Fill::Falling, rng);
+            static constexpr double CrowdA[] = {1.0, 0.5, 0.25, 0.1};
+            static constexpr double CrowdB[] = {1.0, 0.3};
+            ScaleTerms(p.A, start.A, false, CrowdA[i % 4]);
+            if (p.B.Defined)
+                ScaleTerms(p.B, start.B, false, CrowdB[(i / 4) % 2]);
+            candidates.push_back(std::move(p));
+            continue;
+        }
         if (holes && i % 2 == 0)
-            FillHoles(p, reached, rng);
+            FillHoles(p, reached, Fill::Drawn, rng);
         // Mostly one change, sometimes a few together to cross a ridge.
         static constexpr int Changes[] = {1, 1, 1, 1, 1, 2, 2, 2, 3, 4};
         const int changes = Changes[Pick(rng, 10)];
         for (int c = 0; c < changes; ++c) {
-            if (options.Terms && Pick(rng, 5) < 2)
+            const int kind = options.Terms ? Pick(rng, 10) : 9;
+            if (kind < 3)
                 MoveCorner(p, start, rng);
+            else if (kind < 4)
+                MoveScale(p, start, rng);
             else
                 MoveRule(p, reached, rng);
         }

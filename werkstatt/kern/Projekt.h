@@ -50,7 +50,7 @@ float GriffSchritt(const fuzzy::TFuzzy& v, int param);
 
 // Defines an input v with the given name, range and terms spread evenly:
 // triangles that meet their neighbours at the peaks, the outer ones as
-// shoulders reaching a step beyond the range (fuzzy::SpreadTerms).
+// shoulders reaching a range width beyond it (fuzzy::SpreadTerms).
 void TermeVerteilen(fuzzy::TFuzzy& v, const std::string& name, float min, float max,
                     const std::vector<std::string>& termNamen);
 
