@@ -171,9 +171,16 @@ Score EvaluateLoco(Project& p, const Score* bound, const std::atomic<bool>* canc
     if (against == AgainstBound::Worse)
         return s;
     const pemrak::FuzzyRegler regler{p.A, p.B, p.Out, p.Rules};
-    const pemrak::LaufOptionen basis;
+    pemrak::LaufOptionen basis;
     const int total = static_cast<int>(pemrak::LaborMassen().size() * pemrak::LaborSchritte().size());
     const int allowedMisses = against == AgainstBound::Equal ? total - bound->Loco.Good : total;
+    // Against a bound whose runs are all good without surplus sign changes,
+    // only the time of coming to rest can still make a difference: a run not
+    // at rest a second after the bound's latest time is beaten already.
+    if (against == AgainstBound::Equal && bound->Loco.Good == total && bound->Loco.ExcessSignChanges == 0) {
+        basis.MaxZeit = std::min(basis.MaxZeit, static_cast<float>(bound->Loco.LatestRest + 1.0));
+        s.Provisional = true;
+    }
     LocoFigures& f = s.Loco;
     for (const float masse : pemrak::LaborMassen()) {
         for (const float dt : pemrak::LaborSchritte()) {

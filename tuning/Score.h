@@ -76,6 +76,12 @@ struct Score {
     // False when the evaluation was cut short (cancelled, or hopeless against
     // a bound): such a score is worse than every complete one.
     bool Complete = false;
+    // The locomotive's runs were cut short at the bound's latest time of
+    // coming to rest (plus a second): what comes to rest later cannot beat
+    // the bound, and what comes to rest earlier still has to stay at rest to
+    // the end, which only a full evaluation shows. Tune confirms such a score
+    // in full before it takes the candidate.
+    bool Provisional = false;
     // Pieces of the inputs' ranges without a firing rule (NoRuleRegions::DeadPieces).
     int NoRulePieces = 0;
     TruckFigures Truck;

@@ -413,9 +413,17 @@ Result Tune(const Project& start, const Options& options, const std::atomic<bool
         // The search walks on to a candidate that scores as well as the
         // current project (to cross a plateau), but the result changes only
         // when the score gets better: without one, it is the start itself.
-        if (scores[pick].Complete && !Better(currentScore, scores[pick])) {
+        Score picked = scores[pick];
+        if (picked.Complete && picked.Provisional && !Better(currentScore, picked)) {
+            picked = Evaluate(candidates[pick], options.Kind, nullptr, &stop);
+            if (stop.load()) {
+                res.Cancelled = cancelled();
+                break;
+            }
+        }
+        if (picked.Complete && !Better(currentScore, picked)) {
             current = candidates[pick];
-            currentScore = scores[pick];
+            currentScore = picked;
             if (Better(currentScore, res.BestScore)) {
                 ++res.Improvements;
                 res.BestRound = round + 1;
