@@ -299,7 +299,8 @@ std::vector<Project> DrawCandidates(const Project& best, const Project& start, c
             FillHoles(p, reached, Fill::Drawn, rng);
         // Mostly one change, sometimes a few together to cross a ridge.
         static constexpr int Changes[] = {1, 1, 1, 1, 1, 2, 2, 2, 3, 4};
-        const int changes = Changes[Pick(rng, 10)];
+        // Two candidates of a round take a long jump out of a local optimum.
+        const int changes = i >= n - 2 ? 6 + Pick(rng, 4) : Changes[Pick(rng, 10)];
         for (int c = 0; c < changes; ++c) {
             const int kind = options.Terms ? Pick(rng, 10) : 9;
             if (kind < 3)
