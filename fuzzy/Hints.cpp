@@ -222,12 +222,13 @@ std::string NoRuleText(const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out, cons
     auto names = [&](bool a, bool b) {
         return a && b ? la.name + " und keiner von " + lb.name : a ? la.name : lb.name;
     };
+    const std::string there = sides.empty() ? "im Bereich" : "dort";
     if (box.GapA || box.GapB) {
-        s += ", denn dort ist kein Term von " + names(box.GapA, box.GapB) + ' ' + kGreater + " als 0";
+        s += ", denn " + there + " ist kein Term von " + names(box.GapA, box.GapB) + ' ' + kGreater + " als 0";
     } else {
         s += ", denn ";
         if (box.PartlyGapA || box.PartlyGapB)
-            s += "dort ist stellenweise kein Term von " + names(box.PartlyGapA, box.PartlyGapB) + ' ' + kGreater +
+            s += there + " ist stellenweise kein Term von " + names(box.PartlyGapA, box.PartlyGapB) + ' ' + kGreater +
                  " als 0" + (box.Cells != 0 ? ", und " : "");
         if (box.Cells != 0) s += "f\xC3\xBCr " + CellsText(A, B, box.Cells) + " gibt es keine wirksame Regel";
     }

@@ -20,9 +20,13 @@ int RunFormat(const std::vector<std::string>& args) {
     // After a format error the reader has emptied the project: writing it
     // would replace a damaged file by an empty one.
     if (status != ExitOk) return status;
+    return WriteProject(p, a.Value("--output"));
+}
+
+int WriteProject(const Project& p, const std::optional<std::string>& file) {
     try {
-        if (const auto out = a.Value("--output")) {
-            fuzzy::SaveProject(*out, p.A, p.B, p.Out, p.Rules);
+        if (file) {
+            fuzzy::SaveProject(*file, p.A, p.B, p.Out, p.Rules);
         } else {
             const std::string text = fuzzy::ProjectText(p.A, p.B, p.Out, p.Rules);
             std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));

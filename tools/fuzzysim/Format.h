@@ -1,5 +1,8 @@
 #pragma once
 
+#include "CheckEval.h"
+
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,5 +13,9 @@ namespace fuzzysim {
 // a format error is not written (exit status 1), an unreadable one exits 2,
 // a failed write exits 1 with the writer's message.
 int RunFormat(const std::vector<std::string>& args);
+
+// Writes p through the project writer to the file (atomically) or, without
+// one, to standard output. A failed write exits 1 with the writer's message.
+int WriteProject(const Project& p, const std::optional<std::string>& file);
 
 }  // namespace fuzzysim

@@ -2,7 +2,7 @@
 
 #include "Args.h"
 #include "CheckEval.h"
-#include "ProjectWriter.h"
+#include "Format.h"
 #include "Templates.h"
 
 #include <filesystem>
@@ -19,26 +19,17 @@ int RunNew(const std::vector<std::string>& args) {
     const std::string& name = a.Positional()[0];
     const auto project = fuzzy::TemplateNamed(name);
     if (!project) throw UsageError("Unbekannte Vorlage: " + name + " (es gibt leer, truck und lok).");
-    try {
-        if (const auto out = a.Value("--output")) {
-            if (out->empty()) throw UsageError("-o erwartet einen Dateinamen.");
-            std::error_code ec;
-            const auto status = std::filesystem::symlink_status(*out, ec);
-            if (std::filesystem::exists(status) || (ec && ec != std::errc::no_such_file_or_directory)) {
-                std::cerr << "Fehler: " << *out << " gibt es schon; fuzzysim new \xC3\xBC" "berschreibt keine Datei.\n";
-                return ExitUsage;
-            }
-            fuzzy::SaveProject(*out, project->A, project->B, project->Out, project->Rules);
-        } else {
-            const std::string text = fuzzy::ProjectText(project->A, project->B, project->Out, project->Rules);
-            std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
-            std::cout.flush();
+    const auto out = a.Value("--output");
+    if (out) {
+        if (out->empty()) throw UsageError("-o erwartet einen Dateinamen.");
+        std::error_code ec;
+        const auto status = std::filesystem::symlink_status(*out, ec);
+        if (std::filesystem::exists(status) || (ec && ec != std::errc::no_such_file_or_directory)) {
+            std::cerr << "Fehler: " << *out << " gibt es schon; fuzzysim new \xC3\xBC" "berschreibt keine Datei.\n";
+            return ExitUsage;
         }
-    } catch (const fuzzy::ESaveError& e) {
-        std::cerr << "Fehler: " << e.what() << '\n';
-        return ExitFormatError;
     }
-    return ExitOk;
+    return WriteProject(*project, out);
 }
 
 }  // namespace fuzzysim
