@@ -158,7 +158,7 @@ int RunTune(const std::vector<std::string>& args) {
     // Without an improvement the output is the input, byte for byte.
     const std::optional<std::string> original = BytesOf(inFile, p);
     if (!original) {
-        std::cerr << "Fehler: " << inFile << " hat sich beim Lesen ge\xC3\xA4ndert.\n";
+        std::cerr << "Fehler: " << inFile << " lie\xC3\x9F sich nicht ein zweites Mal gleich lesen (w\xC3\xA4hrenddessen ge\xC3\xA4ndert oder gr\xC3\xB6\xC3\x9F" "er als 1 MiB).\n";
         return ExitUnreadable;
     }
     const tuning::Project start{p.A, p.B, p.Out, p.Rules};
