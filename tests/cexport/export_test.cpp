@@ -6,33 +6,17 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cmath>
 #include <string>
 #include <vector>
 
 namespace {
 
-fuzzy::TFuzzy Variable(const std::string& name, std::vector<std::array<float, 5>> terms, float lo = -10,
-                       float hi = 10) {
-    fuzzy::TFuzzy v;
-    v.Defined = true;
-    v.Name = name;
-    v.RangeMin = lo;
-    v.RangeMax = hi;
-    v.TermCount = static_cast<int>(terms.size());
-    for (int i = 1; i <= v.TermCount; ++i) {
-        v.SetTermName(i, "t" + std::to_string(i));
-        for (int j = 1; j <= 5; ++j) v.SetParam(i, j, terms[static_cast<std::size_t>(i - 1)][static_cast<std::size_t>(j - 1)]);
-    }
-    return v;
-}
-
 fuzzy::Project Small() {
     fuzzy::Project p;
-    p.A = Variable("a", {{-10, -10, -5, 0, 1}, {-5, 0, 0, 5, 1}, {0, 5, 10, 10, 1}});
-    p.B = Variable("b", {{-10, -10, 0, 10, 1}, {-10, 0, 10, 10, 1}});
-    p.Out = Variable("y", {{-10, -5, -5, 0, 1}, {-5, 0, 0, 5, 1}, {0, 5, 5, 10, 1}});
+    p.A = cprobe::Variable("a", {{-10, -10, -5, 0, 1}, {-5, 0, 0, 5, 1}, {0, 5, 10, 10, 1}});
+    p.B = cprobe::Variable("b", {{-10, -10, 0, 10, 1}, {-10, 0, 10, 10, 1}});
+    p.Out = cprobe::Variable("y", {{-10, -5, -5, 0, 1}, {-5, 0, 0, 5, 1}, {0, 5, 5, 10, 1}});
     for (int r = 1; r <= 2; ++r) {
         for (int c = 1; c <= 3; ++c) p.Rules.Set(r, c, (r + c) / 2);
     }

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <random>
 #include <string>
@@ -150,6 +151,24 @@ TEST(CExportIdentity, ContractionToFmaChangesNoBit) {
         cases.insert(cases.end(), more.begin(), more.end());
     }
     ExpectIdentical(projects, cases, cs, false);
+}
+
+// Where -0 and +0 meet in the maximum, the one applied last wins, and a sum
+// that rounded to -0 keeps the sign of what is added to it. Here output term
+// 2 gets -0 from one rule and +0 from a later one, term 1 before it leaves the
+// sum of moments at -0 (a tiny negative product rounded to float), so the
+// result's sign shows whether the rules run in the engine's order.
+TEST(CExportIdentity, RuleOrderDecidesTheSignOfAZero) {
+    const float beforeOne = std::nextafter(1.0f, 0.0f);
+    fuzzy::Project p;
+    p.A = cprobe::Variable("a", {{-10, -10, 10, 10, 1e-39f}, {-10, -10, 10, 10, -0.0f}, {20, 21, 22, 23, 1}});
+    p.B = cprobe::Variable("b", {{-10, -10, 10, 10, 1}, {-10, -10, 10, 10, 1}});
+    p.Out = cprobe::Variable("y", {{-1, -1, beforeOne, beforeOne, 1}, {0, 1, 1, 2, 1}});
+    p.Rules.Set(1, 1, 1);  // A1 and B1: the tiny activation of term 1
+    p.Rules.Set(2, 2, 2);  // A2 and B2: -0 for term 2 ...
+    p.Rules.Set(1, 3, 2);  // ... then A3 and B1: +0, applied later by the engine
+    ASSERT_EQ(cprobe::EngineBits(p, 0.0f, 0.0f), 0u) << "the engine's result is no longer +0 here";
+    ExpectIdentical({p}, {{0, 0.0f, 0.0f}, {0, -0.0f, 0.0f}}, StrictCompilers(), true);
 }
 
 }  // namespace
