@@ -79,25 +79,29 @@ double BaseWidth(const TFuzzy& v, int i) {
     return (static_cast<double>(v.GetParam(i, 3)) - v.GetParam(i, 2)) + v.GetParam(i, 4) - v.GetParam(i, 1);
 }
 
-// One rule the inference can apply: A's term, B's term (0 with one input),
-// the output term, all counted from 0. In the order the engine applies them,
-// which decides the sign of a zero where -0 and +0 meet in the maximum.
-struct Rule {
-    int a, b, out;
+// The rules the inference can apply, as the engine reads them: for B's term
+// j (the only row 0 with one input) and A's term i, the output term from 1,
+// or 0 where no rule drives a term the output has (other numbers drive no
+// slot, or one that defuzzification never reads).
+struct RuleTable {
+    int rows = 0, columns = 0, count = 0;
+    std::array<std::array<int, fuzzy::MaxTerms>, fuzzy::MaxTerms> out{};
 };
 
-std::vector<Rule> Rules(const fuzzy::Project& p) {
-    std::vector<Rule> rules;
-    const int nOut = p.Out.UsedTerms();
-    const int rows = p.B.Defined ? p.B.UsedTerms() : 1;
-    for (int i = 0; i < p.A.UsedTerms(); ++i) {
-        for (int j = 0; j < rows; ++j) {
+RuleTable Rules(const fuzzy::Project& p) {
+    RuleTable t;
+    t.rows = p.B.Defined ? p.B.UsedTerms() : 1;
+    t.columns = p.A.UsedTerms();
+    for (int j = 0; j < t.rows; ++j) {
+        for (int i = 0; i < t.columns; ++i) {
             const std::int32_t k = p.Rules.Entries[static_cast<std::size_t>(j * 5 + i)];
-            // Other numbers drive no slot, or one that defuzzification never reads.
-            if (k >= 1 && k <= nOut) rules.push_back({i, p.B.Defined ? j : 0, k - 1});
+            if (k >= 1 && k <= p.Out.UsedTerms()) {
+                t.out[static_cast<std::size_t>(j)][static_cast<std::size_t>(i)] = k;
+                ++t.count;
+            }
         }
     }
-    return rules;
+    return t;
 }
 
 void Refuse(const fuzzy::Project& p, const CExportOptions& o) {
@@ -192,7 +196,7 @@ void HeaderComment(const fuzzy::Project& p, const CExportOptions& o, const std::
     c.Add();
     c.Add(VariableLine("Eingang A", p.A) + (p.B.Defined ? "" : " (der einzige Eingang)"));
     if (p.B.Defined) c.Add(VariableLine("Eingang B", p.B));
-    c.Add(VariableLine("Ausgang", p.Out) + "; " + std::to_string(Rules(p).size()) + " Regeln.");
+    c.Add(VariableLine("Ausgang", p.Out) + "; " + std::to_string(Rules(p).count) + " Regeln.");
     c.Add();
     c.Add("float " + n + "_step(float a, float b) rechnet einen Regelschritt wie das Programm:");
     c.Add("Trapeze, Minimum f\xC3\xBCr \"und\", Maximum je Ausgangsterm, Schwerpunkt der mit ihrer");
@@ -228,7 +232,7 @@ void HeaderComment(const fuzzy::Project& p, const CExportOptions& o, const std::
 
 struct Parts {
     std::string name, macro;
-    std::vector<Rule> rules;
+    RuleTable rules;
     bool twoInputs = false;
     bool anyInfinity = false;
 };
@@ -263,6 +267,7 @@ std::string Checks(const Parts& s) {
     const std::string& n = s.name;
     std::ostringstream o;
     o << "#include <float.h>\n";
+    if (s.twoInputs && s.rules.count > 0) o << "#include <stdint.h> /* uint32_t */\n";
     if (s.anyInfinity) o << "#include <math.h> /* INFINITY */\n";
     o << "\n/* Was die Genauigkeit voraussetzt, soweit es sich beim \xC3\x9C" "bersetzen pr\xC3\xBC" "fen l\xC3\xA4sst. */\n";
     o << "#if FLT_RADIX != 2 || FLT_MANT_DIG != 24 || FLT_MAX_EXP != 128 || FLT_MIN_EXP != -125\n";
@@ -286,7 +291,7 @@ std::string Checks(const Parts& s) {
     o << "#else\n";
     o << "#error \"" << n << ": double ist hier weder IEEE-754 double noch float.\"\n";
     o << "#endif\n";
-    if (s.rules.empty()) return o.str();
+    if (s.rules.count == 0) return o.str();
     o << "\n/* Auf AVR liegen die Tabellen im Flash; ein Eintrag wird vor Gebrauch in den RAM\n"
          "   kopiert. \xC3\x9C" "berall sonst ist das eine Zuweisung. */\n";
     o << "#if defined(__AVR__)\n";
@@ -320,13 +325,25 @@ void InputTable(std::ostringstream& o, const Parts& s, const TFuzzy& v, const ch
     o << "};\n\n";
 }
 
+// A loop over the terms of an input: their memberships, and with two inputs
+// which of them fire and whether all are numbers >= +0.
+void MembershipLoop(std::ostringstream& o, const Parts& s, int count, const char* v) {
+    const std::string& n = s.name;
+    o << "    for (i = 0; i < " << count << "; ++i) {\n        struct " << n << "_trapez t;\n        " << s.macro
+      << "_LIES(t, " << n << "_terme_" << v << "[i]);\n        g" << v << "[i] = " << n << "_grad(" << v << ", &t);\n";
+    if (s.twoInputs) {
+        o << "        schlicht = schlicht && " << n << "_schlicht(g" << v << "[i]);\n";
+        o << "        if (g" << v << "[i] > 0.0f) f" << v << "[nf" << v << "++] = i;\n";
+    }
+    o << "    }\n";
+}
+
 std::string Body(const fuzzy::Project& p, const Parts& s) {
     const std::string& n = s.name;
     const std::string& m = s.macro;
-    const int na = p.A.UsedTerms(), nb = s.twoInputs ? p.B.UsedTerms() : 0, nOut = p.Out.UsedTerms();
-    const std::size_t nr = s.rules.size();
+    const int na = p.A.UsedTerms(), nb = s.rules.rows, nOut = p.Out.UsedTerms();
     std::ostringstream o;
-    if (nr == 0) {
+    if (s.rules.count == 0) {
         // No rule names a term the output has: no activation ever leaves 0.
         // Tables nobody reads would only draw warnings.
         o << "/* Keine Regel nennt einen Term des Ausgangs: es feuert nie eine, das Ergebnis ist\n"
@@ -341,10 +358,8 @@ std::string Body(const fuzzy::Project& p, const Parts& s) {
     o << "/* Ein Ausgangsterm: sein Schwerpunkt (vom Programm beim Laden berechnet) und die\n"
          "   Breite (c - b) + d - a, aus der mit der Aktivierung seine Fl\xC3\xA4" "che wird. */\n";
     o << "struct " << n << "_ausgangsterm {\n    float schwerpunkt;\n    double breite;\n};\n\n";
-    o << "/* Eine Regel: Term von A, Term von B, Ausgangsterm (ab 0 gez\xC3\xA4hlt). */\n";
-    o << "struct " << n << "_regel {\n    unsigned char a, b, aus;\n};\n\n";
     InputTable(o, s, p.A, "Eingang A", "a");
-    if (s.twoInputs && nb > 0) InputTable(o, s, p.B, "Eingang B", "b");
+    if (s.twoInputs) InputTable(o, s, p.B, "Eingang B", "b");
     o << "/* Ausgang " << detail::Quoted(CommentText(p.Out.Name)) << " */\n";
     o << "static const struct " << n << "_ausgangsterm " << n << "_terme_aus[" << nOut << "] " << m << "_ROM = {\n";
     for (int k = 1; k <= nOut; ++k) {
@@ -353,19 +368,25 @@ std::string Body(const fuzzy::Project& p, const Parts& s) {
           << ": Schwerpunkt " << Num(p.Out.TermCentroid(k)) << " */\n";
     }
     o << "};\n\n";
-    {
-        o << "/* Die Regeln in der Reihenfolge, in der das Programm sie anwendet (sie entscheidet\n"
-             "   \xC3\xBC" "ber das Vorzeichen einer Null im Maximum). */\n";
-        o << "static const struct " << n << "_regel " << n << "_regeln[" << nr << "] " << m << "_ROM = {\n";
-        for (std::size_t r = 0; r < nr; ++r) {
-            const Rule& rule = s.rules[r];
-            o << "    {" << rule.a << ", " << rule.b << ", " << rule.out << "}" << (r + 1 < nr ? "," : "") << " /* "
-              << detail::Quoted(CommentText(p.A.GetTermName(rule.a + 1)));
-            if (s.twoInputs) o << " und " << detail::Quoted(CommentText(p.B.GetTermName(rule.b + 1)));
-            o << " -> " << detail::Quoted(CommentText(p.Out.GetTermName(rule.out + 1))) << " */\n";
+    o << "/* Die Regeln: je Term von A der Ausgangsterm (ab 1 gez\xC3\xA4hlt), 0 f\xC3\xBCr keine Regel";
+    o << (s.twoInputs ? "; eine Zeile je Term von B." : ".") << "\n   Ausgangsterme:";
+    for (int k = 1; k <= nOut; ++k) o << " " << k << " " << detail::Quoted(CommentText(p.Out.GetTermName(k)));
+    o << ". */\n";
+    o << "static const unsigned char " << n << "_regeln";
+    if (s.twoInputs) o << "[" << nb << "]";
+    o << "[" << na << "] " << m << "_ROM = ";
+    if (s.twoInputs) o << "{\n";
+    for (int j = 0; j < nb; ++j) {
+        o << (s.twoInputs ? "    {" : "{");
+        for (int i = 0; i < na; ++i) {
+            o << (i > 0 ? ", " : "") << s.rules.out[static_cast<std::size_t>(j)][static_cast<std::size_t>(i)];
         }
-        o << "};\n\n";
+        o << "}";
+        if (s.twoInputs) {
+            o << (j + 1 < nb ? "," : "") << " /* " << detail::Quoted(CommentText(p.B.GetTermName(j + 1))) << " */\n";
+        }
     }
+    o << (s.twoInputs ? "};\n\n" : ";\n\n");
     o << "/* Zugeh\xC3\xB6rigkeit von x: links geschlossene, rechts offene Flanken. Nach x >= a kann\n"
          "   x < b nur bei a < b gelten, nach x >= c ebenso x < d nur bei c < d. */\n";
     o << "static float " << n << "_grad(float x, const struct " << n << "_trapez *t)\n{\n";
@@ -374,29 +395,44 @@ std::string Body(const fuzzy::Project& p, const Parts& s) {
     o << "    if (x < t->c) return t->h;\n";
     o << "    if (x < t->d) return (float)(t->h - ((double)x - t->c) * t->h / t->dc);\n";
     o << "    return 0.0f;\n}\n\n";
+    o << "static float " << n << "_max(float x, float y)\n{\n    return x >= y ? x : y;\n}\n\n";
     if (s.twoInputs) {
         o << "static float " << n << "_min(float x, float y)\n{\n    return x <= y ? x : y;\n}\n\n";
+        o << "/* Ob x eine Zahl >= +0 ist: weder -0 noch negativ noch NaN. */\n";
+        o << "static int " << n << "_schlicht(float x)\n{\n";
+        o << "    union {\n        float f;\n        uint32_t u;\n    } z;\n";
+        o << "    z.f = x;\n    return z.u <= 0x7F800000u;\n}\n\n";
+        o << "/* Die Regel f\xC3\xBCr Term i von A und Term j von B hebt die Aktivierung ihres\n"
+             "   Ausgangsterms auf das Minimum der beiden Zugeh\xC3\xB6rigkeiten, wenn es gr\xC3\xB6\xC3\x9F" "er ist. */\n";
+        o << "static void " << n << "_regel(float *h, const float *ga, const float *gb, unsigned char i, "
+             "unsigned char j)\n{\n";
+        o << "    unsigned char k;\n    " << m << "_LIES(k, " << n << "_regeln[j][i]);\n";
+        o << "    if (k != 0) h[k - 1] = " << n << "_max(" << n << "_min(ga[i], gb[j]), h[k - 1]);\n}\n\n";
     }
-    o << "static float " << n << "_max(float x, float y)\n{\n    return x >= y ? x : y;\n}\n\n";
     o << "float " << n << "_step(float a, float b)\n{\n";
     o << "    float ga[" << na << "];\n";
-    if (s.twoInputs) o << "    float gb[" << nb << "];\n";
+    if (s.twoInputs) o << "    float gb[" << nb << "];\n    unsigned char fa[" << na << "], fb[" << nb
+                       << "], nfa = 0, nfb = 0, j;\n    int schlicht = 1;\n";
     o << "    float h[" << nOut << "];\n";
     o << "    float m = 0.0f, s = 0.0f;\n    unsigned char i;\n";
     if (!s.twoInputs) o << "    (void)b;\n";
-    o << "    for (i = 0; i < " << na << "; ++i) {\n        struct " << n << "_trapez t;\n        " << m
-      << "_LIES(t, " << n << "_terme_a[i]);\n        ga[i] = " << n << "_grad(a, &t);\n    }\n";
-    if (s.twoInputs) {
-        o << "    for (i = 0; i < " << nb << "; ++i) {\n        struct " << n << "_trapez t;\n        " << m
-          << "_LIES(t, " << n << "_terme_b[i]);\n        gb[i] = " << n << "_grad(b, &t);\n    }\n";
-    }
+    MembershipLoop(o, s, na, "a");
+    if (s.twoInputs) MembershipLoop(o, s, nb, "b");
     o << "    for (i = 0; i < " << nOut << "; ++i) h[i] = 0.0f;\n";
-    o << "    for (i = 0; i < " << nr << "; ++i) {\n        struct " << n << "_regel r;\n        " << m << "_LIES(r, "
-      << n << "_regeln[i]);\n";
     if (s.twoInputs) {
-        o << "        h[r.aus] = " << n << "_max(" << n << "_min(ga[r.a], gb[r.b]), h[r.aus]);\n    }\n";
+        o << "    if (schlicht) {\n"
+             "        /* Alle Zugeh\xC3\xB6rigkeiten sind Zahlen >= +0: eine Regel mit +0 \xC3\xA4ndert dann keine\n"
+             "           Aktivierung, es gen\xC3\xBCgen die Regeln zwischen feuernden Termen. */\n";
+        o << "        for (i = 0; i < nfa; ++i) {\n            for (j = 0; j < nfb; ++j) " << n
+          << "_regel(h, ga, gb, fa[i], fb[j]);\n        }\n";
+        o << "    } else {\n";
+        o << "        /* In der Reihenfolge des Programms: sie entscheidet, welche Null im Maximum\n"
+             "           bleibt, wenn -0 und +0 zusammentreffen. */\n";
+        o << "        for (i = 0; i < " << na << "; ++i) {\n            for (j = 0; j < " << nb << "; ++j) " << n
+          << "_regel(h, ga, gb, i, j);\n        }\n    }\n";
     } else {
-        o << "        h[r.aus] = " << n << "_max(ga[r.a], h[r.aus]);\n    }\n";
+        o << "    for (i = 0; i < " << na << "; ++i) {\n        unsigned char k;\n        " << m << "_LIES(k, " << n
+          << "_regeln[i]);\n        if (k != 0) h[k - 1] = " << n << "_max(ga[i], h[k - 1]);\n    }\n";
     }
     o << "    /* Schwerpunkt: jeder Term tr\xC3\xA4gt mit Fl\xC3\xA4" "che mal Schwerpunkt bei; beide Summen\n"
          "       werden nach jedem Term auf float gerundet, wie im Programm. */\n";

@@ -153,22 +153,40 @@ TEST(CExportIdentity, ContractionToFmaChangesNoBit) {
     ExpectIdentical(projects, cases, cs, false);
 }
 
-// Where -0 and +0 meet in the maximum, the one applied last wins, and a sum
-// that rounded to -0 keeps the sign of what is added to it. Here output term
-// 2 gets -0 from one rule and +0 from a later one, term 1 before it leaves the
-// sum of moments at -0 (a tiny negative product rounded to float), so the
-// result's sign shows whether the rules run in the engine's order.
-TEST(CExportIdentity, RuleOrderDecidesTheSignOfAZero) {
+// A project where the sign of a zero activation shows in the result. Output
+// term 1 gets a tiny activation (A1 and B1) whose moment rounds to -0 in
+// float, so the sum of moments is -0 when term 2 comes; term 2 gets -0 from
+// A2 (its height is -0) and B2, and with `thenPlusZero` +0 from A3 (which does
+// not fire) and B1, applied later by the engine. The result is term 2's
+// activation's zero, divided by the tiny sum of areas.
+fuzzy::Project ZeroSignProject(bool thenPlusZero) {
     const float beforeOne = std::nextafter(1.0f, 0.0f);
     fuzzy::Project p;
     p.A = cprobe::Variable("a", {{-10, -10, 10, 10, 1e-39f}, {-10, -10, 10, 10, -0.0f}, {20, 21, 22, 23, 1}});
     p.B = cprobe::Variable("b", {{-10, -10, 10, 10, 1}, {-10, -10, 10, 10, 1}});
     p.Out = cprobe::Variable("y", {{-1, -1, beforeOne, beforeOne, 1}, {0, 1, 1, 2, 1}});
-    p.Rules.Set(1, 1, 1);  // A1 and B1: the tiny activation of term 1
-    p.Rules.Set(2, 2, 2);  // A2 and B2: -0 for term 2 ...
-    p.Rules.Set(1, 3, 2);  // ... then A3 and B1: +0, applied later by the engine
-    ASSERT_EQ(cprobe::EngineBits(p, 0.0f, 0.0f), 0u) << "the engine's result is no longer +0 here";
-    ExpectIdentical({p}, {{0, 0.0f, 0.0f}, {0, -0.0f, 0.0f}}, StrictCompilers(), true);
+    p.Rules.Set(1, 1, 1);
+    p.Rules.Set(2, 2, 2);
+    if (thenPlusZero) p.Rules.Set(1, 3, 2);
+    return p;
+}
+
+// Where -0 and +0 meet in the maximum, the one applied last wins.
+TEST(CExportIdentity, RuleOrderDecidesTheSignOfAZero) {
+    const fuzzy::Project p = ZeroSignProject(true);
+    fuzzy::Project engine = p;
+    ASSERT_EQ(cprobe::EngineBits(engine, 0.0f, 0.0f), 0x00000000u) << "the engine's result is no longer +0 here";
+    ExpectIdentical({p}, {{0, 0.0f, 0.0f}}, StrictCompilers(), true);
+}
+
+// A membership of -0 does not fire, yet its rule turns a +0 activation into
+// -0: only when every membership is >= +0 may the rules of terms that do not
+// fire be left out.
+TEST(CExportIdentity, RuleWithMinusZeroMembershipIsNotLeftOut) {
+    const fuzzy::Project p = ZeroSignProject(false);
+    fuzzy::Project engine = p;
+    ASSERT_EQ(cprobe::EngineBits(engine, 0.0f, 0.0f), 0x80000000u) << "the engine's result is no longer -0 here";
+    ExpectIdentical({p}, {{0, 0.0f, 0.0f}}, StrictCompilers(), true);
 }
 
 }  // namespace
