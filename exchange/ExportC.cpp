@@ -221,12 +221,13 @@ void HeaderComment(const fuzzy::Project& p, const CExportOptions& o, const std::
     c.Add("double nur float, jeder Schritt wird auf einfache Genauigkeit gerundet, und die Tabellen");
     c.Add("liegen im Flash. Die Abweichung vom exakten Ergebnis hat eine Schranke, die von der");
     const GridBound g = BoundOverGrid(p);
-    c.Add("Aktivierung abh\xC3\xA4ngt; auf " + std::string(p.B.Defined ? "41 x 41" : "41") + " Werten " +
-          (p.B.Defined ? "der Eing\xC3\xA4nge" : "des Eingangs") + " \xC3\xBC" "ber ihren Bereich ist sie hier " +
-          Figure(g.fraction) + " des Ausgangsbereichs" + (g.unbounded > 0 ? "" : "."));
+    c.Add("Aktivierung abh\xC3\xA4ngt (hergeleitet in \"man fuzzysim\"); auf " +
+          std::string(p.B.Defined ? "41 x 41 Werten der Eing\xC3\xA4nge" : "41 Werten des Eingangs"));
+    c.Add("\xC3\xBC" "ber ihren Bereich ist sie hier " + Figure(g.fraction) + " des Ausgangsbereichs" +
+          (g.unbounded > 0 ? "," : "."));
     if (g.unbounded > 0) {
-        c.Add("(an " + std::to_string(g.unbounded) + " der " + std::to_string(g.points) +
-              " Werte feuern Regeln so schwach, dass sich keine angeben l\xC3\xA4sst).");
+        c.Add("au\xC3\x9F" "er an " + std::to_string(g.unbounded) + " der " + std::to_string(g.points) +
+              " Werte, wo Regeln so schwach feuern, dass sich keine angeben l\xC3\xA4sst.");
     }
 }
 

@@ -169,16 +169,12 @@ TEST_P(CExportAvr, StaysWithinTheDerivedBoundOnTheGrid) {
     RecordProperty("stack", std::to_string(m.stack));
 }
 
-INSTANTIATE_TEST_SUITE_P(Examples, CExportAvr,
-                         ::testing::Values("beispiel", "heizung", "truck", "truck_einachsig", "lok"),
-                         [](const auto& param) { return std::string(param.param); });
-
 // Flash and RAM of the step alone (with the float library and the start-up
 // code): the tables stay in flash, nothing of the controller in RAM.
-TEST(CExportAvrSize, StepFitsTheSmallBoard) {
+TEST_P(CExportAvr, StepFitsTheSmallBoard) {
     SKIP_WITHOUT_AVR();
     testfiles::TempDir dir;
-    ExportInto(ToProject(LoadExample("truck")), dir.path());
+    ExportInto(ToProject(LoadExample(GetParam())), dir.path());
     const fs::path elf = dir.path() / "minimal.elf";
     const cprobe::Outcome built =
         Shell("avr-gcc " + kAvrFlags + " -I" + Quote(dir.path().string()) + " " + Quote(FUZZY_AVR_DIR "/minimal.c") +
@@ -189,13 +185,18 @@ TEST(CExportAvrSize, StepFitsTheSmallBoard) {
     // Only the three volatile floats of minimal.c: the tables are in flash.
     EXPECT_EQ(s[1] + s[2], 12);
     EXPECT_LE(s[0] + s[1], 8 * 1024);
-    std::printf("truck auf dem ATmega328P: Flash %ld Bytes (Text %ld, Daten %ld), RAM statisch %ld Bytes\n",
-                s[0] + s[1], s[0], s[1], s[1] + s[2]);
+    std::printf("%s auf dem ATmega328P: Flash %ld Bytes samt Gleitkommabibliothek und Startcode\n", GetParam(),
+                s[0] + s[1]);
+    RecordProperty("flash", std::to_string(s[0] + s[1]));
 }
+
+INSTANTIATE_TEST_SUITE_P(Examples, CExportAvr,
+                         ::testing::Values("beispiel", "heizung", "truck", "truck_einachsig", "lok"),
+                         [](const auto& param) { return std::string(param.param); });
 
 // The sketch in examples/arduino builds with avr-gcc alone, for a project with
 // two inputs and one with one.
-TEST(CExportAvrSize, ArduinoSketchBuilds) {
+TEST(CExportArduino, SketchBuildsWithAvrGccAlone) {
     SKIP_WITHOUT_AVR();
     for (const char* example : {"truck", "truck_einachsig"}) {
         testfiles::TempDir dir;
