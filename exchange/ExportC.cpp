@@ -1,5 +1,6 @@
 #include "ExportC.h"
 
+#include "AtomicFile.h"
 #include "Detail.h"
 #include "Text.h"
 
@@ -8,6 +9,7 @@
 #include <cmath>
 #include <cstdio>
 #include <ctime>
+#include <filesystem>
 #include <limits>
 #include <sstream>
 #include <vector>
@@ -483,6 +485,42 @@ CExport ExportC(const fuzzy::Project& p, const CExportOptions& options) {
     src += "\n" + Checks(s) + "\n" + Body(p, s);
     e.source = src;
     return e;
+}
+
+std::string CHeaderPath(const std::string& sourcePath) {
+    const std::size_t n = sourcePath.size();
+    if (n < 3 || sourcePath[n - 2] != '.' || (sourcePath[n - 1] != 'c' && sourcePath[n - 1] != 'C')) return {};
+    return sourcePath.substr(0, n - 1) + "h";
+}
+
+void WriteCExport(const CExport& e, const std::string& sourcePath, const std::string& projectPath) {
+    namespace fs = std::filesystem;
+    const std::string headerPath = CHeaderPath(sourcePath);
+    const auto name = [](const std::string& path) { return detail::Quoted(fs::path(path).filename().string()); };
+    if (headerPath.empty()) throw fuzzy::ESaveError("Der C-Quelltext braucht einen Namen auf .c: " + name(sourcePath));
+    bool headerExisted = false;
+    for (const std::string& target : {headerPath, sourcePath}) {
+        std::error_code ec;
+        const fs::file_status st = fs::status(target, ec);
+        if (!fs::exists(st)) continue;
+        headerExisted = headerExisted || target == headerPath;
+        if (fs::equivalent(target, projectPath, ec) && !ec) {
+            throw fuzzy::ESaveError(name(target) + " ist die Projektdatei selbst; sie wird nicht \xC3\xBC" "berschrieben.");
+        }
+        if (!fs::is_regular_file(st)) {
+            throw fuzzy::ESaveError("Unter dem Namen " + name(target) +
+                                    " steht keine gew\xC3\xB6hnliche Datei; dorthin wird nicht exportiert.");
+        }
+    }
+    fuzzy::WriteFileAtomic(headerPath, e.header);
+    try {
+        fuzzy::WriteFileAtomic(sourcePath, e.source);
+    } catch (const fuzzy::ESaveError&) {
+        // A header alone would look like a finished export.
+        std::error_code ec;
+        if (!headerExisted) fs::remove(headerPath, ec);
+        throw;
+    }
 }
 
 double SinglePrecisionBound(const fuzzy::Project& p, float a, float b) {

@@ -40,6 +40,17 @@ bool IsCName(std::string_view name);
 // centroid is no number, or for a name that IsCName refuses.
 CExport ExportC(const fuzzy::Project& p, const CExportOptions& options);
 
+// The header's path beside a source path that ends in ".c" (any case): the
+// same path ending in ".h". Empty when the path does not end in ".c".
+std::string CHeaderPath(const std::string& sourcePath);
+
+// Writes the export: the header to CHeaderPath(sourcePath), then the source,
+// each through the atomic writer. Refuses (before writing anything) a target
+// that is the project file itself or no regular file, and when the source
+// cannot be written removes a header it has just created. Throws
+// fuzzy::ESaveError with a German message.
+void WriteCExport(const CExport& e, const std::string& sourcePath, const std::string& projectPath);
+
 // Where double is only single precision (avr-gcc on 8-bit AVR: double is
 // float), the same code rounds every step to single precision. This is a
 // bound of |that result - the exact result| at one input pair; 0 where no

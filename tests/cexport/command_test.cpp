@@ -66,7 +66,7 @@ TEST_F(CExportCommand, WithoutOutputPrintsOneSelfContainedSource) {
     EXPECT_NE(r.output.find("float fuzzy_step(float a, float b)\n{"), std::string::npos);
     EXPECT_EQ(r.output.find("#include \"fuzzy.h\""), std::string::npos);
     EXPECT_EQ(CompileErrors(dir.Write("allein.c", r.output)), "");
-    EXPECT_TRUE(fs::is_empty(dir.path()) || !fs::exists(dir.path() / "fuzzy.h"));
+    EXPECT_FALSE(fs::exists(dir.path() / "fuzzy.h"));
 }
 
 TEST_F(CExportCommand, RefusesWrongCalls) {
@@ -113,6 +113,16 @@ TEST_F(CExportCommand, UnwritableFolderFailsWithoutFiles) {
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.output.find("nicht gespeichert"), std::string::npos) << r.output;
     EXPECT_TRUE(fs::is_empty(dir.path()));
+}
+
+// A folder named like the source: refused before the header is written.
+TEST_F(CExportCommand, FolderAsTargetLeavesNoHeaderBehind) {
+    fs::create_directory(dir.path() / "ordner.c");
+    const auto r = Fuzzysim({"export", kTruck, "-o", "ordner.c"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.output.find("keine gew\xC3\xB6hnliche Datei"), std::string::npos) << r.output;
+    EXPECT_FALSE(fs::exists(dir.path() / "ordner.h"));
+    EXPECT_TRUE(fs::is_directory(dir.path() / "ordner.c"));
 }
 
 TEST_F(CExportCommand, ProjectWithoutOutputIsRefused) {

@@ -7,25 +7,10 @@
 
 #include <filesystem>
 #include <iostream>
-#include <system_error>
 
 namespace fuzzysim {
 
-namespace {
-
-// True when both name the same existing file, through links as well.
-bool SameFile(const std::string& a, const std::string& b) {
-    std::error_code ec;
-    return std::filesystem::equivalent(a, b, ec) && !ec;
-}
-
-std::string FileName(const std::string& path) { return std::filesystem::path(path).filename().string(); }
-
-}  // namespace
-
-bool IsCSourcePath(const std::string& path) {
-    return path.size() > 2 && path[path.size() - 2] == '.' && (path.back() == 'c' || path.back() == 'C');
-}
+bool IsCSourcePath(const std::string& path) { return !exchange::CHeaderPath(path).empty(); }
 
 int RunExportC(const std::string& file, const std::optional<std::string>& output,
                const std::optional<std::string>& name) {
@@ -37,22 +22,14 @@ int RunExportC(const std::string& file, const std::optional<std::string>& output
         }
         o.name = *name;
     }
-    std::string header;
     if (output) {
         if (!IsCSourcePath(*output)) throw UsageError("Die Ausgabe f\xC3\xBCr --to c endet auf .c: " + *output);
-        header = output->substr(0, output->size() - 2) + ".h";
-        o.headerName = FileName(header);
-        for (const std::string& out : {*output, header}) {
-            if (SameFile(out, file)) {
-                std::cerr << "Fehler: " << out << " ist die Projektdatei selbst; sie wird nicht \xC3\xBC" "berschrieben.\n";
-                return ExitUsage;
-            }
-        }
+        o.headerName = std::filesystem::path(exchange::CHeaderPath(*output)).filename().string();
     }
     Project p;
     const int status = LoadForTool(file, p);
     if (status != ExitOk) return status;
-    o.quelle = FileName(file);
+    o.quelle = std::filesystem::path(file).filename().string();
     exchange::CExport c;
     try {
         c = exchange::ExportC(p, o);
@@ -65,10 +42,7 @@ int RunExportC(const std::string& file, const std::optional<std::string>& output
         return ExitOk;
     }
     try {
-        // The header first: a source never stands beside a header it does not match
-        // unless the second write fails, and that is reported.
-        fuzzy::WriteFileAtomic(header, c.header);
-        fuzzy::WriteFileAtomic(*output, c.source);
+        exchange::WriteCExport(c, *output, file);
     } catch (const fuzzy::ESaveError& e) {
         std::cerr << "Fehler: " << e.what() << '\n';
         return ExitUnreadable;
