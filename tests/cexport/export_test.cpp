@@ -144,22 +144,6 @@ TEST(CExport, NamesThatAreNoIdentifiersStillCompile) {
     if (tried == 0) GTEST_SKIP() << "weder gcc noch clang gefunden";
 }
 
-// Without -o the source stands alone, the header's declarations inside.
-TEST(CExport, SourceWithoutHeaderNameStandsAlone) {
-    exchange::CExportOptions o;
-    o.name = "allein";
-    const exchange::CExport e = exchange::ExportC(Small(), o);
-    EXPECT_EQ(e.source.find("#include \"allein.h\""), std::string::npos);
-    EXPECT_NE(e.source.find("float allein_step(float a, float b);"), std::string::npos);
-    if (!cprobe::Have("gcc")) GTEST_SKIP() << "gcc fehlt";
-    testfiles::TempDir dir;
-    const std::string src = dir.Write("allein.c", e.source);
-    std::string cmd = "gcc";
-    for (const auto& f : cprobe::StrictFlags()) cmd += " " + f;
-    const cprobe::Outcome out = cprobe::Shell(cmd + " -c " + cprobe::Quote(src) + " -o /dev/null");
-    EXPECT_EQ(out.status, 0) << out.output;
-}
-
 // An output term whose centroid overflows to infinity: the constant comes
 // from <math.h>, and the results still match.
 TEST(CExport, InfiniteCentroidCompilesAndMatches) {
