@@ -295,6 +295,14 @@ std::string Checks(const Parts& s) {
     o << "#error \"" << n << ": double ist hier weder IEEE-754 double noch float.\"\n";
     o << "#endif\n";
     if (s.rules.count == 0) return o.str();
+    if (s.twoInputs) {
+        o << "/* Die Pr\xC3\xBC" "fung auf -0 liest ein float als uint32_t. */\n";
+        o << "#if defined(__STDC_VERSION__) && __STDC_VERSION__ >= 201112L\n";
+        o << "_Static_assert(sizeof(float) == sizeof(uint32_t), \"" << n << ": float hat hier nicht 32 Bit.\");\n";
+        o << "#else\n";
+        o << "typedef char " << n << "_float_hat_32_bit[sizeof(float) == sizeof(uint32_t) ? 1 : -1];\n";
+        o << "#endif\n";
+    }
     o << "\n/* Auf AVR liegen die Tabellen im Flash; ein Eintrag wird vor Gebrauch in den RAM\n"
          "   kopiert. \xC3\x9C" "berall sonst ist das eine Zuweisung. */\n";
     o << "#if defined(__AVR__)\n";

@@ -144,6 +144,26 @@ TEST(CExport, NamesThatAreNoIdentifiersStillCompile) {
     if (tried == 0) GTEST_SKIP() << "weder gcc noch clang gefunden";
 }
 
+// Newer standards take the other branch of the compile-time checks.
+TEST(CExport, CompilesUnderLaterStandardsToo) {
+    testfiles::TempDir dir;
+    const exchange::CExport e = Export(Small());
+    dir.Write("fuzzy.h", e.header);
+    const std::string src = dir.Write("fuzzy.c", e.source);
+    int tried = 0;
+    for (const char* cc : {"gcc", "clang"}) {
+        if (!cprobe::Have(cc)) continue;
+        for (const char* standard : {"-std=c11", "-std=c17", "-std=gnu11"}) {
+            ++tried;
+            const cprobe::Outcome o = cprobe::Shell(std::string(cc) + " " + standard +
+                                                    " -Wall -Wextra -pedantic -Werror -c " + cprobe::Quote(src) +
+                                                    " -o /dev/null");
+            EXPECT_EQ(o.status, 0) << cc << " " << standard << "\n" << o.output;
+        }
+    }
+    if (tried == 0) GTEST_SKIP() << "weder gcc noch clang gefunden";
+}
+
 // An output term whose centroid overflows to infinity: the constant comes
 // from <math.h>, and the results still match.
 TEST(CExport, InfiniteCentroidCompilesAndMatches) {
