@@ -113,24 +113,7 @@ void Refuse(const fuzzy::Project& p, const CExportOptions& o) {
     }
     // The same refusals as the other exports: a project they cannot carry is
     // no controller to put on a board either.
-    if (!p.A.Defined || p.A.UsedTerms() == 0) {
-        throw ExportError("Das Projekt hat keinen Eingang A mit Termen; es l\xC3\xA4sst sich nicht exportieren.");
-    }
-    if (!p.Out.Defined || p.Out.UsedTerms() == 0) {
-        throw ExportError("Das Projekt hat keinen Ausgang mit Termen; es l\xC3\xA4sst sich nicht exportieren.");
-    }
-    for (const TFuzzy* v : {&p.A, &p.B, &p.Out}) {
-        if (!v->Defined) continue;
-        bool finite = std::isfinite(v->RangeMin) && std::isfinite(v->RangeMax);
-        for (int i = 1; i <= v->UsedTerms(); ++i) {
-            for (int j = 1; j <= 5; ++j) finite = finite && std::isfinite(v->GetParam(i, j));
-        }
-        if (!finite) {
-            throw ExportError("Die Variable " + detail::Quoted(v->Name) +
-                              " enth\xC3\xA4lt eine Zahl, die keine endliche Zahl ist; das Projekt l\xC3\xA4sst sich "
-                              "nicht exportieren.");
-        }
-    }
+    detail::CheckExportable(p.A, p.B, p.Out);
     // A NaN's sign comes from the machine that computed it; a constant could
     // not match every machine's engine, so such a term is refused.
     for (int k = 1; k <= p.Out.UsedTerms(); ++k) {

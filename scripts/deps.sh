@@ -16,13 +16,17 @@ FUZZY_PACKAGING_PACKAGES=(dpkg-dev lintian appstream desktop-file-utils file xz-
 # are skipped with a message naming what is missing.
 FUZZY_OPTIONAL_PACKAGES=(clang gcc-avr avr-libc simavr)
 
-fuzzy_try_optional_packages() {
-  local missing=() p
-  for p in "${FUZZY_OPTIONAL_PACKAGES[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-      missing+=("$p")
-    fi
+# Prints those of the named packages that are not installed.
+fuzzy_missing_packages() {
+  local p
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || echo "$p"
   done
+}
+
+fuzzy_try_optional_packages() {
+  local missing
+  mapfile -t missing < <(fuzzy_missing_packages "${FUZZY_OPTIONAL_PACKAGES[@]}")
   [ ${#missing[@]} -eq 0 ] && return 0
   if [ "$(id -u)" -eq 0 ]; then
     echo "Installing (optional): ${missing[*]}"
@@ -37,12 +41,8 @@ fuzzy_try_optional_packages() {
 }
 
 fuzzy_ensure_packages() {
-  local missing=() p
-  for p in "${FUZZY_PACKAGES[@]}" "$@"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-      missing+=("$p")
-    fi
-  done
+  local missing
+  mapfile -t missing < <(fuzzy_missing_packages "${FUZZY_PACKAGES[@]}" "$@")
   [ ${#missing[@]} -eq 0 ] && return 0
   if [ "$(id -u)" -eq 0 ]; then
     echo "Installing: ${missing[*]}"

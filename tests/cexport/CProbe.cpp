@@ -17,21 +17,6 @@ namespace cprobe {
 
 namespace fs = std::filesystem;
 
-fuzzy::TFuzzy Variable(const std::string& name, const std::vector<std::array<float, 5>>& terms, float lo, float hi) {
-    fuzzy::TFuzzy v;
-    v.Defined = true;
-    v.Name = name;
-    v.RangeMin = lo;
-    v.RangeMax = hi;
-    v.TermCount = static_cast<int>(terms.size());
-    for (std::size_t i = 0; i < terms.size(); ++i) {
-        const int term = static_cast<int>(i) + 1;
-        v.SetTermName(term, "t" + std::to_string(term));
-        for (int j = 1; j <= 5; ++j) v.SetParam(term, j, terms[i][static_cast<std::size_t>(j - 1)]);
-    }
-    return v;
-}
-
 bool Have(const std::string& program) {
     return Shell("command -v " + Quote(program) + " >/dev/null 2>&1").status == 0;
 }

@@ -4,17 +4,12 @@
 
 #include "FuzUnits.h"
 
-#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 namespace cprobe {
-
-// A defined variable with terms t1, t2, ... of corners a, b, c, d and height h.
-fuzzy::TFuzzy Variable(const std::string& name, const std::vector<std::array<float, 5>>& terms, float lo = -10,
-                       float hi = 10);
 
 // Whether a program is on the PATH.
 bool Have(const std::string& program);

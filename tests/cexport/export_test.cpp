@@ -1,6 +1,7 @@
 // What the C export refuses, and what the generated source refuses to be
 // compiled with; names from the project never break the source.
 #include "CProbe.h"
+#include "EngineTest.h"
 #include "ExportC.h"
 #include "TestFiles.h"
 
@@ -14,9 +15,9 @@ namespace {
 
 fuzzy::Project Small() {
     fuzzy::Project p;
-    p.A = cprobe::Variable("a", {{-10, -10, -5, 0, 1}, {-5, 0, 0, 5, 1}, {0, 5, 10, 10, 1}});
-    p.B = cprobe::Variable("b", {{-10, -10, 0, 10, 1}, {-10, 0, 10, 10, 1}});
-    p.Out = cprobe::Variable("y", {{-10, -5, -5, 0, 1}, {-5, 0, 0, 5, 1}, {0, 5, 5, 10, 1}});
+    p.A = MakeVariable("a", -10, 10, {{"t1", -10, -10, -5, 0, 1}, {"t2", -5, 0, 0, 5, 1}, {"t3", 0, 5, 10, 10, 1}});
+    p.B = MakeVariable("b", -10, 10, {{"t1", -10, -10, 0, 10, 1}, {"t2", -10, 0, 10, 10, 1}});
+    p.Out = MakeVariable("y", -10, 10, {{"t1", -10, -5, -5, 0, 1}, {"t2", -5, 0, 0, 5, 1}, {"t3", 0, 5, 5, 10, 1}});
     for (int r = 1; r <= 2; ++r) {
         for (int c = 1; c <= 3; ++c) p.Rules.Set(r, c, (r + c) / 2);
     }

@@ -2,6 +2,7 @@
 // shipped examples and on random projects, with gcc and clang, unoptimised
 // and optimised, under the strictest warnings.
 #include "CProbe.h"
+#include "EngineTest.h"
 #include "ExportC.h"
 #include "RandomProject.h"
 
@@ -162,9 +163,10 @@ TEST(CExportIdentity, ContractionToFmaChangesNoBit) {
 fuzzy::Project ZeroSignProject(bool thenPlusZero) {
     const float beforeOne = std::nextafter(1.0f, 0.0f);
     fuzzy::Project p;
-    p.A = cprobe::Variable("a", {{-10, -10, 10, 10, 1e-39f}, {-10, -10, 10, 10, -0.0f}, {20, 21, 22, 23, 1}});
-    p.B = cprobe::Variable("b", {{-10, -10, 10, 10, 1}, {-10, -10, 10, 10, 1}});
-    p.Out = cprobe::Variable("y", {{-1, -1, beforeOne, beforeOne, 1}, {0, 1, 1, 2, 1}});
+    p.A = MakeVariable("a", -10, 10,
+                       {{"t1", -10, -10, 10, 10, 1e-39f}, {"t2", -10, -10, 10, 10, -0.0f}, {"t3", 20, 21, 22, 23, 1}});
+    p.B = MakeVariable("b", -10, 10, {{"t1", -10, -10, 10, 10, 1}, {"t2", -10, -10, 10, 10, 1}});
+    p.Out = MakeVariable("y", -10, 10, {{"t1", -1, -1, beforeOne, beforeOne, 1}, {"t2", 0, 1, 1, 2, 1}});
     p.Rules.Set(1, 1, 1);
     p.Rules.Set(2, 2, 2);
     if (thenPlusZero) p.Rules.Set(1, 3, 2);
