@@ -1,7 +1,13 @@
 // One control step (set the inputs, Infer, Defuzzify) on the shipped
-// controllers, and the same controllers in fuzzylite 6 with Centroid(100),
-// side by side when its development files are installed.
+// controllers; beside it the C export of the same projects (NAME_step,
+// compiled as C99 with this build's optimisation, the same bits), and the
+// same controllers in fuzzylite 6 with Centroid(100) when its development
+// files are installed.
 #include "BenchProject.h"
+
+#include "heizung_regler.h"
+#include "lok_regler.h"
+#include "truck_regler.h"
 
 #include <benchmark/benchmark.h>
 
@@ -49,6 +55,20 @@ void EngineStep(benchmark::State& state, const char* example) {
 }
 BENCHMARK_CAPTURE(EngineStep, truck, "truck.fuz");
 BENCHMARK_CAPTURE(EngineStep, lok, "lok.fuz");
+BENCHMARK_CAPTURE(EngineStep, heizung, "heizung.fuz");
+
+void GeneratedStep(benchmark::State& state, const char* example, float (*step)(float, float)) {
+    const BenchProject p(example);
+    const Inputs in = SpreadInputs(p);
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(step(in[i].first, in[i].second));
+        i = (i + 1) & (in.size() - 1);
+    }
+}
+BENCHMARK_CAPTURE(GeneratedStep, truck, "truck.fuz", truck_step);
+BENCHMARK_CAPTURE(GeneratedStep, lok, "lok.fuz", lok_step);
+BENCHMARK_CAPTURE(GeneratedStep, heizung, "heizung.fuz", heizung_step);
 
 // A full 5 x 5 table over five evenly spread terms per variable.
 fuzzy::TFuzzy FiveTerms(float lo, float hi) {

@@ -65,6 +65,10 @@ double CellRuleOutput(const fuzzy::RuleTable& Rules, const fuzzy::TFuzzy& A, con
 double CappedSumOutput(const fuzzy::RuleTable& Rules, const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B,
                        const fuzzy::TFuzzy& Out, InputPoint p, const OutputGrid* grid = nullptr);
 
+// Throws ExportError for a project no export can carry: no input A or no
+// output with terms, or a number that is not finite.
+void CheckExportable(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out);
+
 // The largest difference to EngineOutput over MeasureGrid, exact and as
 // sampled on the grid.
 struct Deviation {

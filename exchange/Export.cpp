@@ -352,8 +352,7 @@ std::string WriteFcl(const Model& m) {
 
 }  // namespace
 
-std::string Export(Format f, const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out, const fuzzy::RuleTable& Rules,
-                   const std::string& quelle) {
+void detail::CheckExportable(const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out) {
     if (!A.Defined || A.UsedTerms() == 0) {
         throw ExportError("Das Projekt hat keinen Eingang A mit Termen; es l\xC3\xA4sst sich nicht exportieren.");
     }
@@ -371,6 +370,11 @@ std::string Export(Format f, const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out
                               " enth\xC3\xA4lt eine Zahl, die keine endliche Zahl ist; das Projekt l\xC3\xA4sst sich nicht exportieren.");
         }
     }
+}
+
+std::string Export(Format f, const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out, const fuzzy::RuleTable& Rules,
+                   const std::string& quelle) {
+    detail::CheckExportable(A, B, Out);
     Model m{A, B, Out, Rules, quelle, {}};
     m.names = MakeNames(m);
     switch (f) {

@@ -100,8 +100,11 @@ bool FuzzyRegler::Brauchbar() const
 
 float FuzzyRegler::Kraft(const SimZustand& z) const
 {
-    EingangA.Value = static_cast<float>(double(z.s) * 100.0);
-    EingangB.Value = static_cast<float>(double(z.v) * 100.0);
+    const float a = static_cast<float>(double(z.s) * 100.0);
+    const float b = static_cast<float>(double(z.v) * 100.0);
+    if (Schritt != nullptr) return Schritt(a, b);
+    EingangA.Value = a;
+    EingangB.Value = b;
     fuzzy::Infer(Regeln, EingangA, EingangB, Ausgang);
     return Ausgang.Defuzzify();
 }

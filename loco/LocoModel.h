@@ -103,6 +103,10 @@ struct FuzzyRegler {
     fuzzy::TFuzzy& EingangB;
     fuzzy::TFuzzy& Ausgang;
     const fuzzy::RuleTable& Regeln;
+    // A control step compiled elsewhere, such as the C export of this
+    // project: when set, it turns distance and velocity into the force in
+    // place of Infer and Defuzzify, and the variables are left as they are.
+    float (*Schritt)(float a, float b) = nullptr;
 
     // True when inputs A, B and the output are all defined.
     bool Brauchbar() const;

@@ -4,6 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/deps.sh
 fuzzy_ensure_packages
+fuzzy_try_optional_packages
 cmake --preset dev
 cmake --build --preset dev
 ctest --preset dev

@@ -51,9 +51,18 @@ void InferFromTruck(const TTruck& truck, const Controller& c)
     fuzzy::Infer(c.Regeln, c.EingangA, c.EingangB, c.Ausgang);
 }
 
+namespace {
+
+float Radians(float degrees)
+{
+    return static_cast<float>(static_cast<double>(degrees) * Pi / 180.0);
+}
+
+}  // namespace
+
 float SteeringFromOutput(const fuzzy::TFuzzy& Ausgang)
 {
-    return static_cast<float>(static_cast<double>(Ausgang.Defuzzify()) * Pi / 180.0);
+    return Radians(Ausgang.Defuzzify());
 }
 
 void FuzzyControlStep(TTruck& truck, const Controller& c)
@@ -64,10 +73,14 @@ void FuzzyControlStep(TTruck& truck, const Controller& c)
 void FuzzyControlStepFrom(TTruck& truck, const Controller& c, float heading)
 {
     // The heading serves the attitude input and the step alike: computed once.
-    c.EingangA.Value = truck.RearX;
-    c.EingangB.Value = AttitudeOfHeading(heading);
-    fuzzy::Infer(c.Regeln, c.EingangA, c.EingangB, c.Ausgang);
-    truck.Steering = SteeringFromOutput(c.Ausgang);
+    if (c.Schritt != nullptr) {
+        truck.Steering = Radians(c.Schritt(truck.RearX, AttitudeOfHeading(heading)));
+    } else {
+        c.EingangA.Value = truck.RearX;
+        c.EingangB.Value = AttitudeOfHeading(heading);
+        fuzzy::Infer(c.Regeln, c.EingangA, c.EingangB, c.Ausgang);
+        truck.Steering = SteeringFromOutput(c.Ausgang);
+    }
     truck.StepFrom(heading, StepSeconds);
 }
 

@@ -28,6 +28,11 @@ struct Controller {
     fuzzy::TFuzzy& EingangB;
     fuzzy::TFuzzy& Ausgang;
     const fuzzy::RuleTable& Regeln;
+    // A control step compiled elsewhere, such as the C export of this
+    // project: when set, it turns distance and attitude into the steering
+    // angle in degrees in place of Infer and Defuzzify, and the variables are
+    // left as they are.
+    float (*Schritt)(float a, float b) = nullptr;
 };
 
 // Attitude ("Lage") in degrees: 0 with the cab straight up the road, positive

@@ -1,5 +1,6 @@
 #include "Main.h"
 
+#include "CQuelltext.h"
 #include "Errors.h"
 #include "Exchange.h"
 #include "Hilfe.h"
@@ -129,11 +130,11 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui_(std::make_uniqu
     };
     ExportDialog = [this](const QString& vorschlag) {
         std::unique_ptr<QFileDialog> d(DeutscherDialog(this, QStringLiteral("Projekt exportieren"), true));
-        d->setNameFilters(kFremdeFilter);
+        d->setNameFilters(kFremdeFilter + QStringList{QStringLiteral("C-Quelltext (Mikrocontroller) (*.c)")});
         d->setDefaultSuffix(QStringLiteral("fll"));
         // The suffix follows the chosen filter, so the format is what the user picked.
         connect(d.get(), &QFileDialog::filterSelected, d.get(), [dd = d.get()](const QString& filter) {
-            dd->setDefaultSuffix(filter.section(QStringLiteral("*."), 1).left(3));
+            dd->setDefaultSuffix(filter.section(QStringLiteral("*."), 1).section(QLatin1Char(')'), 0, 0));
         });
         if (!vorschlag.isEmpty()) d->selectFile(vorschlag);
         if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty()) return QString();
@@ -443,16 +444,21 @@ void TMainForm::Exportieren1Click() {
 }
 
 bool TMainForm::ExportierenNach(const QString& datei) {
+    const Projekt& p = Modell.projekt();
+    const QString quelle = Modell.datei().isEmpty() ? QStringLiteral("Unbenannt") : QFileInfo(Modell.datei()).fileName();
+    if (IstCQuelltext(datei)) {
+        const auto fehler = CQuelltextSchreiben(fuzzy::Project{p.A, p.B, p.Aus, p.Regeln}, quelle, Modell.datei(), datei);
+        if (fehler) widgets::ErrorBox(*fehler);
+        return !fehler;
+    }
     const auto format = exchange::FormatFromPath(QFile::encodeName(datei).toStdString());
     if (!format) {
-        widgets::ErrorBox(QStringLiteral("Die Endung von %1 nennt kein Format: .fll, .fis oder .fcl.")
+        widgets::ErrorBox(QStringLiteral("Die Endung von %1 nennt kein Format: .fll, .fis, .fcl oder .c.")
                               .arg(QFileInfo(datei).fileName()));
         return false;
     }
-    const Projekt& p = Modell.projekt();
     std::string text;
     try {
-        const QString quelle = Modell.datei().isEmpty() ? QStringLiteral("Unbenannt") : QFileInfo(Modell.datei()).fileName();
         text = exchange::Export(*format, p.A, p.B, p.Aus, p.Regeln, quelle.toStdString());
     } catch (const exchange::ExportError& e) {
         widgets::ErrorBox(QString::fromStdString(e.what()));

@@ -748,6 +748,35 @@ TEST_F(WerkstattGui, ExportWithoutAFormatOrOntoAFolderWritesNothing) {
     EXPECT_TRUE(QFileInfo(ordner).isDir());
 }
 
+// "C-Quelltext (Mikrocontroller)": source and header side by side, the
+// header never written over the project it came from.
+TEST_F(WerkstattGui, CExportWritesSourceAndHeaderButNeverOverTheProject) {
+    const QString datei = Oeffne("heizung.fuz");
+    const QString ziel = tmp_.filePath(QStringLiteral("regler.c"));
+    ASSERT_TRUE(form_->ExportierenNach(ziel));
+    EXPECT_EQ(meldungen_.Count(), 0);
+    QFile quelle(ziel), kopf(tmp_.filePath(QStringLiteral("regler.h")));
+    ASSERT_TRUE(quelle.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(kopf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(quelle.readAll().contains("#include \"regler.h\""));
+    EXPECT_TRUE(kopf.readAll().contains("float fuzzy_step(float a, float b);"));
+
+    const QString alsKopf = tmp_.filePath(QStringLiteral("heizung.h"));
+    ASSERT_TRUE(QFile::rename(datei, alsKopf));
+    ASSERT_TRUE(form_->OeffnenDatei(alsKopf));
+    QFile vorher(alsKopf);
+    ASSERT_TRUE(vorher.open(QIODevice::ReadOnly));
+    const QByteArray bytes = vorher.readAll();
+    EXPECT_FALSE(form_->ExportierenNach(tmp_.filePath(QStringLiteral("heizung.c"))));
+    ASSERT_EQ(meldungen_.Count(), 1);
+    EXPECT_EQ(meldungen_.Last().kind, MessageKind::Error);
+    EXPECT_TRUE(meldungen_.Last().text.contains(QStringLiteral("Projektdatei selbst"))) << meldungen_.Last().text.toStdString();
+    QFile nachher(alsKopf);
+    ASSERT_TRUE(nachher.open(QIODevice::ReadOnly));
+    EXPECT_EQ(nachher.readAll(), bytes);
+    EXPECT_FALSE(QFileInfo::exists(tmp_.filePath(QStringLiteral("heizung.c"))));
+}
+
 TEST_F(WerkstattGui, ReplacedProjectIsOneStepAndStaysWithItsFile) {
     const QString datei = Oeffne("lok.fuz");
     const Projekt vorher = P();

@@ -3,6 +3,7 @@
 #include "Args.h"
 #include "CheckEval.h"
 #include "Exchange.h"
+#include "ExportCCmd.h"
 #include "ProjectWriter.h"
 
 #include <fstream>
@@ -32,17 +33,23 @@ bool WriteFile(const std::string& path, const std::string& bytes) {
 }  // namespace
 
 int RunExport(const std::vector<std::string>& raw) {
-    const Args a(ExpandShort(raw), {}, {"--to", "--output"});
+    const Args a(ExpandShort(raw), {}, {"--to", "--output", "--name"});
     a.ExpectPositional(1, "die Projektdatei (DATEI)");
     const auto output = a.Value("--output");
+    const auto to = a.Value("--to");
+    // C source is no exchange format: two files, a name, no import.
+    if (to ? (*to == "c" || *to == "C") : (output && IsCSourcePath(*output))) {
+        return RunExportC(a.Positional()[0], output, a.Value("--name"));
+    }
+    if (a.Value("--name")) throw UsageError("--name gilt nur f\xC3\xBCr --to c.");
     std::optional<exchange::Format> format;
-    if (const auto to = a.Value("--to")) {
+    if (to) {
         format = exchange::FormatFromName(*to);
-        if (!format) throw UsageError("Unbekanntes Format: " + *to + " (fll, fis oder fcl)");
+        if (!format) throw UsageError("Unbekanntes Format: " + *to + " (fll, fis, fcl oder c)");
     } else if (output) {
         format = exchange::FormatFromPath(*output);
     }
-    if (!format) throw UsageError("Es fehlt das Format: --to fll, --to fis oder --to fcl.");
+    if (!format) throw UsageError("Es fehlt das Format: --to fll, --to fis, --to fcl oder --to c.");
 
     const std::string& file = a.Positional()[0];
     Project p;

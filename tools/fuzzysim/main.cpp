@@ -27,8 +27,10 @@ const Subcommand kSubcommands[] = {
     {"eval", "DATEI [--heights]",
      "wertet je Zeile der Standardeingabe \"A B\" (ohne Eingang B nur \"A\") einen Regelschritt aus",
      fuzzysim::RunEval},
-    {"export", "DATEI --to fll|fis|fcl [-o AUSGABE]",
-     "schreibt das Projekt als FLL, FIS oder FCL f\xC3\xBCr andere Fuzzy-Werkzeuge", fuzzysim::RunExport},
+    {"export", "DATEI --to fll|fis|fcl|c [-o AUSGABE] [--name NAME]",
+     "schreibt das Projekt als FLL, FIS oder FCL f\xC3\xBCr andere Fuzzy-Werkzeuge oder als C-Quelltext "
+     "(AUSGABE.c und AUSGABE.h, Funktion NAME_step, ohne --name fuzzy_step)",
+     fuzzysim::RunExport},
     {"format", "DATEI [-o AUSGABE]",
      "liest ein Projekt und schreibt es mit dem Projektschreiber wieder (ohne -o auf die Standardausgabe)",
      fuzzysim::RunFormat},

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# The long check of the C export: every probe pair and a million random input
+# pairs per shipped example (FUZZY_CEXPORT_PAIRS, or the first argument),
+# compiled with gcc and clang at -O0 and -O2, each result compared bit for bit
+# with the engine; then the 8-bit AVR figures under simavr.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+. scripts/deps.sh
+fuzzy_ensure_packages
+fuzzy_try_optional_packages
+cmake --preset dev >/dev/null
+cmake --build --preset dev --target cexport_tests
+export FUZZY_CEXPORT_PAIRS="${1:-${FUZZY_CEXPORT_PAIRS:-1000000}}"
+export LC_ALL=C.UTF-8
+build/dev/tests/cexport/cexport_tests \
+  --gtest_filter='CExportIdentity.ExamplesGiveTheEnginesBitsOnProbesAndRandomPairs:*CExportAvr*'
