@@ -121,8 +121,8 @@ std::unique_ptr<fl::Engine> FuzzyliteEngine(const BenchProject& p) {
     engine->setName("bench");
     auto addTerms = [](fl::Variable* v, const fuzzy::TFuzzy& f) {
         for (int i = 1; i <= f.UsedTerms(); ++i)
-            v->addTerm(new fl::Trapezoid("t" + std::to_string(i), f.GetParam(i, 1), f.GetParam(i, 2),
-                                         f.GetParam(i, 3), f.GetParam(i, 4), f.GetParam(i, 5)));
+            v->addTerm(new fl::Trapezoid("t" + std::to_string(i), f.GetParam(i, 1), f.GetParam(i, 2), f.GetParam(i, 3),
+                                         f.GetParam(i, 4), f.GetParam(i, 5)));
     };
     auto* a = new fl::InputVariable("A", p.A.RangeMin, p.A.RangeMax);
     a->setLockValueInRange(false);

@@ -87,17 +87,10 @@ void TGraphform::FormActivate() {
 void TGraphform::RadioGroup1Click() {
     fuzzy::TFuzzy* v = nullptr;
     switch (ItemIndex()) {
-    case 0:
-        v = vars_.EingangA;
-        break;
-    case 1:
-        v = vars_.EingangB;
-        break;
-    case 2:
-        v = vars_.AusgangKopie;
-        break;
-    default:
-        return;
+    case 0: v = vars_.EingangA; break;
+    case 1: v = vars_.EingangB; break;
+    case 2: v = vars_.AusgangKopie; break;
+    default: return;
     }
     if (!v) return;
     v->InitColours();

@@ -49,8 +49,7 @@ public:
 
     // Copies the variables and rules in, shows the dialog modally and copies
     // the 25 entries back into rules on OK. True when closed with OK.
-    bool Execute(const fuzzy::TFuzzy& a, const fuzzy::TFuzzy& b, const fuzzy::TFuzzy& out,
-                 fuzzy::RuleTable& rules);
+    bool Execute(const fuzzy::TFuzzy& a, const fuzzy::TFuzzy& b, const fuzzy::TFuzzy& out, fuzzy::RuleTable& rules);
 
     // What "Regeln editieren" does in both programs: warns when input A or the
     // output is undefined (input B may be), otherwise Execute.

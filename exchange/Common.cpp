@@ -34,9 +34,9 @@ std::optional<Format> FormatFromName(std::string_view name) {
 
 const char* FormatName(Format f) {
     switch (f) {
-        case Format::Fll: return "fll";
-        case Format::Fis: return "fis";
-        case Format::Fcl: return "fcl";
+    case Format::Fll: return "fll";
+    case Format::Fis: return "fis";
+    case Format::Fcl: return "fcl";
     }
     return "";
 }
@@ -75,13 +75,44 @@ std::string Trim(std::string_view s) {
 std::string Quoted(std::string_view s) { return "\xE2\x80\x9E" + std::string(s) + "\xE2\x80\x9C"; }
 
 bool IsKeyword(std::string_view word) {
-    static constexpr std::array<const char*, 38> kKeywords = {
-        "if",        "is",          "and",          "or",          "then",       "with",     "not",
-        "very",      "somewhat",    "seldom",       "extremely",   "any",        "none",     "rule",
-        "term",      "range",       "method",       "accu",        "default",    "act",      "real",
-        "var_input", "var_output",  "end_var",      "fuzzify",     "end_fuzzify", "defuzzify", "end_defuzzify",
-        "ruleblock", "end_ruleblock", "function_block", "end_function_block", "engine", "inputvariable",
-        "outputvariable", "nc", "cog", "lm"};
+    static constexpr std::array<const char*, 38> kKeywords = {"if",
+                                                              "is",
+                                                              "and",
+                                                              "or",
+                                                              "then",
+                                                              "with",
+                                                              "not",
+                                                              "very",
+                                                              "somewhat",
+                                                              "seldom",
+                                                              "extremely",
+                                                              "any",
+                                                              "none",
+                                                              "rule",
+                                                              "term",
+                                                              "range",
+                                                              "method",
+                                                              "accu",
+                                                              "default",
+                                                              "act",
+                                                              "real",
+                                                              "var_input",
+                                                              "var_output",
+                                                              "end_var",
+                                                              "fuzzify",
+                                                              "end_fuzzify",
+                                                              "defuzzify",
+                                                              "end_defuzzify",
+                                                              "ruleblock",
+                                                              "end_ruleblock",
+                                                              "function_block",
+                                                              "end_function_block",
+                                                              "engine",
+                                                              "inputvariable",
+                                                              "outputvariable",
+                                                              "nc",
+                                                              "cog",
+                                                              "lm"};
     for (const char* k : kKeywords) {
         if (EqualsNoCase(word, k)) return true;
     }
@@ -92,19 +123,19 @@ std::string MakeIdentifier(std::string_view utf8, std::string_view fallback) {
     std::string id;
     for (char32_t cp : fuzzy::text::Utf8ToCodePoints(utf8)) {
         switch (cp) {
-            case U'\u00E4': id += "ae"; break;
-            case U'\u00F6': id += "oe"; break;
-            case U'\u00FC': id += "ue"; break;
-            case U'\u00C4': id += "Ae"; break;
-            case U'\u00D6': id += "Oe"; break;
-            case U'\u00DC': id += "Ue"; break;
-            case U'\u00DF': id += "ss"; break;
-            default:
-                if ((cp >= U'a' && cp <= U'z') || (cp >= U'A' && cp <= U'Z') || (cp >= U'0' && cp <= U'9')) {
-                    id += static_cast<char>(cp);
-                } else if (id.empty() || id.back() != '_') {
-                    id += '_';
-                }
+        case U'\u00E4': id += "ae"; break;
+        case U'\u00F6': id += "oe"; break;
+        case U'\u00FC': id += "ue"; break;
+        case U'\u00C4': id += "Ae"; break;
+        case U'\u00D6': id += "Oe"; break;
+        case U'\u00DC': id += "Ue"; break;
+        case U'\u00DF': id += "ss"; break;
+        default:
+            if ((cp >= U'a' && cp <= U'z') || (cp >= U'A' && cp <= U'Z') || (cp >= U'0' && cp <= U'9')) {
+                id += static_cast<char>(cp);
+            } else if (id.empty() || id.back() != '_') {
+                id += '_';
+            }
         }
     }
     while (!id.empty() && id.front() == '_') id.erase(id.begin());

@@ -24,7 +24,7 @@ std::string Figure(double v) {
 // The names in the other format, made once for all three writers.
 struct Names {
     std::string engine;
-    std::array<std::string, 3> var;                            // A, B, Out
+    std::array<std::string, 3> var;  // A, B, Out
     std::array<std::array<std::string, fuzzy::MaxTerms>, 3> term{};
 };
 
@@ -162,12 +162,12 @@ void GridComment(const Model& m, const detail::OutputGrid& g, Comments& c) {
     c.Add("Schwerpunkt mit " + std::to_string(g.resolution) + " Abtastzellen" +
           (g.aligned ? std::string(", alle Ecken liegen auf dem Raster") : std::string()) +
           (exact ? std::string(": die Abtastung ist exakt.")
-                 : "; die Abtastung verschiebt den Schwerpunkt h\xC3\xB6" "chstens um " + Figure(g.bound) + "."));
+                 : "; die Abtastung verschiebt den Schwerpunkt h\xC3\xB6"
+                   "chstens um " +
+                       Figure(g.bound) + "."));
 }
 
-std::string InputHeightNote() {
-    return "Terme der Eing\xC3\xA4nge, deren H\xC3\xB6he nicht 1 ist, tragen sie ";
-}
+std::string InputHeightNote() { return "Terme der Eing\xC3\xA4nge, deren H\xC3\xB6he nicht 1 ist, tragen sie "; }
 
 // ---- FLL ---------------------------------------------------------------------
 
@@ -190,8 +190,7 @@ std::string WriteFll(const Model& m) {
         for (const auto& p : m.VariableProvenance(v, true)) o << c.Provenance(p);
         o << (out ? "OutputVariable: " : "InputVariable: ") << m.names.var[static_cast<std::size_t>(v)] << '\n';
         o << "  enabled: true\n";
-        o << "  range: " << (out ? g.loText : Num(var.RangeMin)) << ' ' << (out ? g.hiText : Num(var.RangeMax))
-          << '\n';
+        o << "  range: " << (out ? g.loText : Num(var.RangeMin)) << ' ' << (out ? g.hiText : Num(var.RangeMax)) << '\n';
         o << "  lock-range: false\n";
         if (out) {
             o << "  aggregation: UnboundedSum\n";
@@ -229,9 +228,18 @@ std::string WriteFis(const Model& m) {
     CommonHeader(m, c, "FIS");
     c.Add("FIS kann Regelzellen nicht in einer Regel verodern: jede Zelle ist eine Regel,");
     c.Add("zusammengefasst mit dem Maximum (AggMethod). Das ist exakt, solange sich die");
-    c.Add("Ausgangsterme nicht \xC3\xBC" "berlappen; gemessen auf 41 Werten je Eingang \xC3\xBC" "ber deren Bereich");
-    c.Add("weicht der Schwerpunkt hier h\xC3\xB6" "chstens um " + Figure(dev.exact) + " ab, mit der Abtastung");
-    c.Add("in " + std::to_string(g.resolution) + " Zellen (wie fuzzylite) h\xC3\xB6" "chstens um " + Figure(dev.sampled) + ".");
+    c.Add(
+        "Ausgangsterme nicht \xC3\xBC"
+        "berlappen; gemessen auf 41 Werten je Eingang \xC3\xBC"
+        "ber deren Bereich");
+    c.Add(
+        "weicht der Schwerpunkt hier h\xC3\xB6"
+        "chstens um " +
+        Figure(dev.exact) + " ab, mit der Abtastung");
+    c.Add("in " + std::to_string(g.resolution) +
+          " Zellen (wie fuzzylite) h\xC3\xB6"
+          "chstens um " +
+          Figure(dev.sampled) + ".");
     c.Add("Feuert keine Regel, liefert dieses Programm den Bereichsanfang " + Num(m.Out.RangeMin) +
           "; FIS hat daf\xC3\xBCr keinen Eintrag.");
     c.Add(InputHeightNote() + "als f\xC3\xBCnften Wert von trapmf (fuzzylite liest ihn,");
@@ -262,8 +270,7 @@ std::string WriteFis(const Model& m) {
         o << '\n' << (out ? "[Output1]" : "[Input" + std::to_string(++inputNo) + "]") << '\n';
         for (const auto& p : m.VariableProvenance(v, true)) o << c.Provenance(p);
         o << "Name='" << m.names.var[static_cast<std::size_t>(v)] << "'\n";
-        o << "Range=[" << (out ? g.loText : Num(var.RangeMin)) << ' ' << (out ? g.hiText : Num(var.RangeMax))
-          << "]\n";
+        o << "Range=[" << (out ? g.loText : Num(var.RangeMin)) << ' ' << (out ? g.hiText : Num(var.RangeMax)) << "]\n";
         o << "NumMFs=" << var.UsedTerms() << '\n';
         for (int i = 1; i <= var.UsedTerms(); ++i) {
             o << c.Provenance(m.TermProvenance(v, i));
@@ -306,8 +313,10 @@ std::string WriteFcl(const Model& m) {
     c.Add("durch ein gemeinsames Maximum und l\xC3\xA4sst so den Schwerpunkt der unbeschr\xC3\xA4nkten");
     c.Add("Summe unver\xC3\xA4ndert. fuzzylite liest NSUM Punkt f\xC3\xBCr Punkt (bei 1 abgeschnitten);");
     const detail::Deviation dev = detail::CappedSumDeviation(m.Rules, m.A, m.B, m.Out, g);
-    c.Add("dort weicht der Schwerpunkt auf 41 Werten je Eingang h\xC3\xB6" "chstens um " + Figure(dev.sampled) +
-          " ab (ohne Abtastung " + Figure(dev.exact) + ").");
+    c.Add(
+        "dort weicht der Schwerpunkt auf 41 Werten je Eingang h\xC3\xB6"
+        "chstens um " +
+        Figure(dev.sampled) + " ab (ohne Abtastung " + Figure(dev.exact) + ").");
     c.Add("ACCU steht im DEFUZZIFY-Block, wo fuzzylite es liest (die Norm nennt es im RULEBLOCK).");
     c.Add("Feuert keine Regel, gilt DEFAULT, der Bereichsanfang des Projekts.");
     c.Add("Terme sind Punktlisten; die H\xC3\xB6he eines Eingangsterms steht in seinen Punkten.");
@@ -325,8 +334,8 @@ std::string WriteFcl(const Model& m) {
         o << '\n';
         for (const auto& p : m.VariableProvenance(v, true)) o << c.Provenance(p);
         o << (out ? "DEFUZZIFY " : "FUZZIFY ") << m.names.var[static_cast<std::size_t>(v)] << '\n';
-        o << "  RANGE := (" << (out ? g.loText : Num(var.RangeMin)) << " .. "
-          << (out ? g.hiText : Num(var.RangeMax)) << ");\n";
+        o << "  RANGE := (" << (out ? g.loText : Num(var.RangeMin)) << " .. " << (out ? g.hiText : Num(var.RangeMax))
+          << ");\n";
         for (int i = 1; i <= var.UsedTerms(); ++i) {
             o << c.Provenance(m.TermProvenance(v, i));
             o << "  TERM " << m.names.term[static_cast<std::size_t>(v)][static_cast<std::size_t>(i - 1)]
@@ -367,7 +376,8 @@ void detail::CheckExportable(const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out
         }
         if (!finite) {
             throw ExportError("Die Variable " + detail::Quoted(v->Name) +
-                              " enth\xC3\xA4lt eine Zahl, die keine endliche Zahl ist; das Projekt l\xC3\xA4sst sich nicht exportieren.");
+                              " enth\xC3\xA4lt eine Zahl, die keine endliche Zahl ist; das Projekt l\xC3\xA4sst sich "
+                              "nicht exportieren.");
         }
     }
 }
@@ -378,9 +388,9 @@ std::string Export(Format f, const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out
     Model m{A, B, Out, Rules, quelle, {}};
     m.names = MakeNames(m);
     switch (f) {
-        case Format::Fll: return WriteFll(m);
-        case Format::Fis: return WriteFis(m);
-        case Format::Fcl: return WriteFcl(m);
+    case Format::Fll: return WriteFll(m);
+    case Format::Fis: return WriteFis(m);
+    case Format::Fcl: return WriteFcl(m);
     }
     return {};
 }

@@ -119,7 +119,8 @@ void Refuse(const fuzzy::Project& p, const CExportOptions& o) {
     for (int k = 1; k <= p.Out.UsedTerms(); ++k) {
         if (std::isnan(p.Out.TermCentroid(k))) {
             throw ExportError("Der Ausgangsterm " + detail::Quoted(p.Out.GetTermName(k)) +
-                              " hat so gro\xC3\x9F" "e Ecken, dass sein Schwerpunkt keine Zahl ist; "
+                              " hat so gro\xC3\x9F"
+                              "e Ecken, dass sein Schwerpunkt keine Zahl ist; "
                               "das Projekt l\xC3\xA4sst sich nicht als C exportieren.");
         }
     }
@@ -195,24 +196,41 @@ void HeaderComment(const fuzzy::Project& p, const CExportOptions& o, const std::
     c.Add("Ausdruck in seinem eigenen Typ gerechnet wird (FLT_EVAL_METHOD 0, etwa x86-64 und");
     c.Add("ARM64 mit gcc oder clang), gibt " + n + "_step f\xC3\xBCr jedes Eingangspaar genau das Bitmuster,");
     c.Add("das \"fuzzysim eval\" ausgibt: dieselben Rundungen in derselben Reihenfolge, auch -0,");
-    c.Add("Terme ohne Fl\xC3\xA4" "che und der Fall ohne feuernde Regel. Ein NaN-Ergebnis (nur bei Zahlen");
+    c.Add(
+        "Terme ohne Fl\xC3\xA4"
+        "che und der Fall ohne feuernde Regel. Ein NaN-Ergebnis (nur bei Zahlen");
     c.Add("nahe der Grenze von float m\xC3\xB6glich) ist auch hier NaN; sein Vorzeichen legt die Maschine fest.");
-    c.Add("Bedingungen: Rundung zum N\xC3\xA4" "chsten (die Voreinstellung); NICHT mit -ffast-math, -Ofast,");
-    c.Add("-ffinite-math-only, -fno-signed-zeros oder -freciprocal-math \xC3\xBC" "bersetzen. Das Zusammenziehen");
+    c.Add(
+        "Bedingungen: Rundung zum N\xC3\xA4"
+        "chsten (die Voreinstellung); NICHT mit -ffast-math, -Ofast,");
+    c.Add(
+        "-ffinite-math-only, -fno-signed-zeros oder -freciprocal-math \xC3\xBC"
+        "bersetzen. Das Zusammenziehen");
     c.Add("zu FMA (-ffp-contract) \xC3\xA4ndert nichts: das einzige addierte Produkt ist in double exakt.");
-    c.Add("Was sich pr\xC3\xBC" "fen l\xC3\xA4sst, pr\xC3\xBC" "ft der Quelltext beim \xC3\x9C" "bersetzen (#error).");
+    c.Add(
+        "Was sich pr\xC3\xBC"
+        "fen l\xC3\xA4sst, pr\xC3\xBC"
+        "ft der Quelltext beim \xC3\x9C"
+        "bersetzen (#error).");
     c.Add();
-    c.Add("Auf 8-Bit-AVR (avr-gcc, etwa ATmega328P) \xC3\xBC" "bersetzt dieselbe Datei unver\xC3\xA4ndert; dort ist");
+    c.Add(
+        "Auf 8-Bit-AVR (avr-gcc, etwa ATmega328P) \xC3\xBC"
+        "bersetzt dieselbe Datei unver\xC3\xA4ndert; dort ist");
     c.Add("double nur float, jeder Schritt wird auf einfache Genauigkeit gerundet, und die Tabellen");
     c.Add("liegen im Flash. Die Abweichung vom exakten Ergebnis hat eine Schranke, die von der");
     const GridBound g = BoundOverGrid(p);
     c.Add("Aktivierung abh\xC3\xA4ngt (hergeleitet in \"man fuzzysim\"); auf " +
           std::string(p.B.Defined ? "41 x 41 Werten der Eing\xC3\xA4nge" : "41 Werten des Eingangs"));
-    c.Add("\xC3\xBC" "ber ihren Bereich ist sie hier " + Figure(g.fraction) + " des Ausgangsbereichs" +
-          (g.unbounded > 0 ? "," : "."));
+    c.Add(
+        "\xC3\xBC"
+        "ber ihren Bereich ist sie hier " +
+        Figure(g.fraction) + " des Ausgangsbereichs" + (g.unbounded > 0 ? "," : "."));
     if (g.unbounded > 0) {
-        c.Add("au\xC3\x9F" "er an " + std::to_string(g.unbounded) + " der " + std::to_string(g.points) +
-              " Werte, wo Regeln so schwach feuern, dass sich keine angeben l\xC3\xA4sst.");
+        c.Add(
+            "au\xC3\x9F"
+            "er an " +
+            std::to_string(g.unbounded) + " der " + std::to_string(g.points) +
+            " Werte, wo Regeln so schwach feuern, dass sich keine angeben l\xC3\xA4sst.");
     }
 }
 
@@ -233,10 +251,8 @@ std::string Declarations(const fuzzy::Project& p, const Parts& s) {
         o << "#define " << s.macro << "_B_MIN (" << CFloat(p.B.RangeMin) << ") /* " << Num(p.B.RangeMin) << " */\n";
         o << "#define " << s.macro << "_B_MAX (" << CFloat(p.B.RangeMax) << ") /* " << Num(p.B.RangeMax) << " */\n";
     }
-    o << "#define " << s.macro << "_OUT_MIN (" << CFloat(p.Out.RangeMin) << ") /* " << Num(p.Out.RangeMin)
-      << " */\n";
-    o << "#define " << s.macro << "_OUT_MAX (" << CFloat(p.Out.RangeMax) << ") /* " << Num(p.Out.RangeMax)
-      << " */\n\n";
+    o << "#define " << s.macro << "_OUT_MIN (" << CFloat(p.Out.RangeMin) << ") /* " << Num(p.Out.RangeMin) << " */\n";
+    o << "#define " << s.macro << "_OUT_MAX (" << CFloat(p.Out.RangeMax) << ") /* " << Num(p.Out.RangeMax) << " */\n\n";
     o << "#ifdef __cplusplus\nextern \"C\" {\n#endif\n\n";
     o << "/* Ein Regelschritt: a f\xC3\xBCr Eingang A, b f\xC3\xBCr Eingang B"
       << (s.twoInputs ? "" : " (hier ohne Bedeutung)") << "; das Ergebnis ist der Ausgang. */\n";
@@ -255,18 +271,23 @@ std::string Checks(const Parts& s) {
     o << "#include <float.h>\n";
     if (s.twoInputs && s.rules.count > 0) o << "#include <stdint.h> /* uint32_t */\n";
     if (s.anyInfinity) o << "#include <math.h> /* INFINITY */\n";
-    o << "\n/* Was die Genauigkeit voraussetzt, soweit es sich beim \xC3\x9C" "bersetzen pr\xC3\xBC" "fen l\xC3\xA4sst. */\n";
+    o << "\n/* Was die Genauigkeit voraussetzt, soweit es sich beim \xC3\x9C"
+         "bersetzen pr\xC3\xBC"
+         "fen l\xC3\xA4sst. */\n";
     o << "#if FLT_RADIX != 2 || FLT_MANT_DIG != 24 || FLT_MAX_EXP != 128 || FLT_MIN_EXP != -125\n";
     o << "#error \"" << n << ": float ist hier nicht IEEE-754 single (32 Bit); der Regler rechnet nur damit.\"\n";
     o << "#endif\n";
     o << "#if !defined(FLT_EVAL_METHOD) || FLT_EVAL_METHOD != 0\n";
     o << "#error \"" << n
-      << ": Ausdr\xC3\xBC" "cke werden hier genauer als ihr Typ gerechnet (FLT_EVAL_METHOD ist nicht 0). "
-         "Auf 32-Bit-x86: mit -msse2 -mfpmath=sse \xC3\xBC" "bersetzen.\"\n";
+      << ": Ausdr\xC3\xBC"
+         "cke werden hier genauer als ihr Typ gerechnet (FLT_EVAL_METHOD ist nicht 0). "
+         "Auf 32-Bit-x86: mit -msse2 -mfpmath=sse \xC3\xBC"
+         "bersetzen.\"\n";
     o << "#endif\n";
     o << "#if defined(__FAST_MATH__) || (defined(__FINITE_MATH_ONLY__) && __FINITE_MATH_ONLY__)\n";
     o << "#error \"" << n
-      << ": nicht mit -ffast-math, -Ofast oder -ffinite-math-only \xC3\xBC" "bersetzen; sie \xC3\xA4ndern die "
+      << ": nicht mit -ffast-math, -Ofast oder -ffinite-math-only \xC3\xBC"
+         "bersetzen; sie \xC3\xA4ndern die "
          "Rundung, -0 und NaN.\"\n";
     o << "#endif\n";
     o << "#if DBL_MANT_DIG == 53 && DBL_MAX_EXP == 1024\n";
@@ -279,7 +300,8 @@ std::string Checks(const Parts& s) {
     o << "#endif\n";
     if (s.rules.count == 0) return o.str();
     if (s.twoInputs) {
-        o << "/* Die Pr\xC3\xBC" "fung auf -0 liest ein float als uint32_t. */\n";
+        o << "/* Die Pr\xC3\xBC"
+             "fung auf -0 liest ein float als uint32_t. */\n";
         o << "#if defined(__STDC_VERSION__) && __STDC_VERSION__ >= 201112L\n";
         o << "_Static_assert(sizeof(float) == sizeof(uint32_t), \"" << n << ": float hat hier nicht 32 Bit.\");\n";
         o << "#else\n";
@@ -287,7 +309,8 @@ std::string Checks(const Parts& s) {
         o << "#endif\n";
     }
     o << "\n/* Auf AVR liegen die Tabellen im Flash; ein Eintrag wird vor Gebrauch in den RAM\n"
-         "   kopiert. \xC3\x9C" "berall sonst ist das eine Zuweisung. */\n";
+         "   kopiert. \xC3\x9C"
+         "berall sonst ist das eine Zuweisung. */\n";
     o << "#if defined(__AVR__)\n";
     o << "#include <avr/pgmspace.h>\n";
     o << "#define " << s.macro << "_ROM PROGMEM\n";
@@ -306,8 +329,8 @@ std::string Checks(const Parts& s) {
 
 void InputTable(std::ostringstream& o, const Parts& s, const TFuzzy& v, const char* role, const char* suffix) {
     o << "/* " << role << " " << detail::Quoted(CommentText(v.Name)) << ": a, b, c, d, h; b - a, d - c */\n";
-    o << "static const struct " << s.name << "_trapez " << s.name << "_terme_" << suffix << "[" << v.UsedTerms()
-      << "] " << s.macro << "_ROM = {\n";
+    o << "static const struct " << s.name << "_trapez " << s.name << "_terme_" << suffix << "[" << v.UsedTerms() << "] "
+      << s.macro << "_ROM = {\n";
     for (int i = 1; i <= v.UsedTerms(); ++i) {
         const float a = v.GetParam(i, 1), b = v.GetParam(i, 2), c = v.GetParam(i, 3), d = v.GetParam(i, 4);
         o << "    /* " << detail::Quoted(CommentText(v.GetTermName(i))) << ": " << Num(a) << ", " << Num(b) << ", "
@@ -350,7 +373,8 @@ std::string Body(const fuzzy::Project& p, const Parts& s) {
          "   double bildet. */\n";
     o << "struct " << n << "_trapez {\n    float a, b, c, d, h;\n    double ba, dc;\n};\n\n";
     o << "/* Ein Ausgangsterm: sein Schwerpunkt (vom Programm beim Laden berechnet) und die\n"
-         "   Breite (c - b) + d - a, aus der mit der Aktivierung seine Fl\xC3\xA4" "che wird. */\n";
+         "   Breite (c - b) + d - a, aus der mit der Aktivierung seine Fl\xC3\xA4"
+         "che wird. */\n";
     o << "struct " << n << "_ausgangsterm {\n    float schwerpunkt;\n    double breite;\n};\n\n";
     InputTable(o, s, p.A, "Eingang A", "a");
     if (s.twoInputs) InputTable(o, s, p.B, "Eingang B", "b");
@@ -358,8 +382,8 @@ std::string Body(const fuzzy::Project& p, const Parts& s) {
     o << "static const struct " << n << "_ausgangsterm " << n << "_terme_aus[" << nOut << "] " << m << "_ROM = {\n";
     for (int k = 1; k <= nOut; ++k) {
         o << "    {" << CFloat(p.Out.TermCentroid(k)) << ", " << CDouble(BaseWidth(p.Out, k)) << "}"
-          << (k < nOut ? "," : "") << " /* " << detail::Quoted(CommentText(p.Out.GetTermName(k)))
-          << ": Schwerpunkt " << Num(p.Out.TermCentroid(k)) << " */\n";
+          << (k < nOut ? "," : "") << " /* " << detail::Quoted(CommentText(p.Out.GetTermName(k))) << ": Schwerpunkt "
+          << Num(p.Out.TermCentroid(k)) << " */\n";
     }
     o << "};\n\n";
     o << "/* Die Regeln: je Term von A der Ausgangsterm (ab 1 gez\xC3\xA4hlt), 0 f\xC3\xBCr keine Regel";
@@ -397,16 +421,19 @@ std::string Body(const fuzzy::Project& p, const Parts& s) {
         o << "    union {\n        float f;\n        uint32_t u;\n    } z;\n";
         o << "    z.f = x;\n    return z.u <= 0x7F800000u;\n}\n\n";
         o << "/* Die Regel f\xC3\xBCr Term i von A und Term j von B hebt die Aktivierung ihres\n"
-             "   Ausgangsterms auf das Minimum der beiden Zugeh\xC3\xB6rigkeiten, wenn es gr\xC3\xB6\xC3\x9F" "er ist. */\n";
-        o << "static void " << n << "_regel(float *h, const float *ga, const float *gb, unsigned char i, "
+             "   Ausgangsterms auf das Minimum der beiden Zugeh\xC3\xB6rigkeiten, wenn es gr\xC3\xB6\xC3\x9F"
+             "er ist. */\n";
+        o << "static void " << n
+          << "_regel(float *h, const float *ga, const float *gb, unsigned char i, "
              "unsigned char j)\n{\n";
         o << "    unsigned char k;\n    " << m << "_LIES(k, " << n << "_regeln[j][i]);\n";
         o << "    if (k != 0) h[k - 1] = " << n << "_max(" << n << "_min(ga[i], gb[j]), h[k - 1]);\n}\n\n";
     }
     o << "float " << n << "_step(float a, float b)\n{\n";
     o << "    float ga[" << na << "];\n";
-    if (s.twoInputs) o << "    float gb[" << nb << "];\n    unsigned char fa[" << na << "], fb[" << nb
-                       << "], nfa = 0, nfb = 0, j;\n    int schlicht = 1;\n";
+    if (s.twoInputs)
+        o << "    float gb[" << nb << "];\n    unsigned char fa[" << na << "], fb[" << nb
+          << "], nfa = 0, nfb = 0, j;\n    int schlicht = 1;\n";
     o << "    float h[" << nOut << "];\n";
     o << "    float m = 0.0f, s = 0.0f;\n    unsigned char i;\n";
     if (!s.twoInputs) o << "    (void)b;\n";
@@ -428,7 +455,8 @@ std::string Body(const fuzzy::Project& p, const Parts& s) {
         o << "    for (i = 0; i < " << na << "; ++i) {\n        unsigned char k;\n        " << m << "_LIES(k, " << n
           << "_regeln[i]);\n        if (k != 0) h[k - 1] = " << n << "_max(ga[i], h[k - 1]);\n    }\n";
     }
-    o << "    /* Schwerpunkt: jeder Term tr\xC3\xA4gt mit Fl\xC3\xA4" "che mal Schwerpunkt bei; beide Summen\n"
+    o << "    /* Schwerpunkt: jeder Term tr\xC3\xA4gt mit Fl\xC3\xA4"
+         "che mal Schwerpunkt bei; beide Summen\n"
          "       werden nach jedem Term auf float gerundet, wie im Programm. */\n";
     o << "    for (i = 0; i < " << nOut << "; ++i) {\n        struct " << n << "_ausgangsterm t;\n"
       << "        float flaeche;\n        " << m << "_LIES(t, " << n << "_terme_aus[i]);\n";
@@ -463,8 +491,8 @@ CExport ExportC(const fuzzy::Project& p, const CExportOptions& options) {
     CExport e;
     const std::string headerFile = options.headerName.empty() ? s.name + ".h" : options.headerName;
     Comment hc;
-    hc.Add(CommentText(headerFile) + " \xE2\x80\x93 zum Fuzzy-Regler aus " + detail::Quoted(CommentText(options.quelle)) +
-           "; Genauigkeit und Bedingungen stehen im C-Quelltext.");
+    hc.Add(CommentText(headerFile) + " \xE2\x80\x93 zum Fuzzy-Regler aus " +
+           detail::Quoted(CommentText(options.quelle)) + "; Genauigkeit und Bedingungen stehen im C-Quelltext.");
     e.header = hc.Text() + "\n" + Guarded(s, decls);
 
     Comment c;
@@ -496,7 +524,9 @@ void WriteCExport(const CExport& e, const std::string& sourcePath, const std::st
         if (!fs::exists(st)) continue;
         headerExisted = headerExisted || target == headerPath;
         if (fs::equivalent(target, projectPath, ec) && !ec) {
-            throw fuzzy::ESaveError(name(target) + " ist die Projektdatei selbst; sie wird nicht \xC3\xBC" "berschrieben.");
+            throw fuzzy::ESaveError(name(target) +
+                                    " ist die Projektdatei selbst; sie wird nicht \xC3\xBC"
+                                    "berschrieben.");
         }
         if (!fs::is_regular_file(st)) {
             throw fuzzy::ESaveError("Unter dem Namen " + name(target) +

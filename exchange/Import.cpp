@@ -97,7 +97,11 @@ private:
     std::unique_ptr<Node> ParseAtom() {
         if (Accept("(")) {
             auto inner = ParseOr();
-            if (!Accept(")")) Fail(line_, "Es fehlt eine schlie\xC3\x9F" "ende Klammer" + Found() + ".");
+            if (!Accept(")"))
+                Fail(line_,
+                     "Es fehlt eine schlie\xC3\x9F"
+                     "ende Klammer" +
+                         Found() + ".");
             return inner;
         }
         auto node = std::make_unique<Node>();
@@ -113,7 +117,8 @@ private:
         }
         RawCondition c;
         c.variable = t_[pos_++].text;
-        if (!Accept("is")) Fail(line_, "Nach " + Quoted(c.variable) + " wird \xE2\x80\x9Eis\xE2\x80\x9C erwartet" + Found() + ".");
+        if (!Accept("is"))
+            Fail(line_, "Nach " + Quoted(c.variable) + " wird \xE2\x80\x9Eis\xE2\x80\x9C erwartet" + Found() + ".");
         if (Peek("not")) Fail(line_, "Verneinung (\xE2\x80\x9Enot\xE2\x80\x9C) gibt es in diesem Programm nicht.");
         if (pos_ + 1 < t_.size() && IsWord(t_[pos_ + 1].text) && !IsKeywordHere(t_[pos_ + 1].text)) {
             Fail(line_, "Modifizierer " + Quoted(t_[pos_].text) + " gibt es in diesem Programm nicht.");
@@ -173,8 +178,10 @@ private:
     }
 
     [[noreturn]] void NestedOr() const {
-        Fail(line_, "\xE2\x80\x9Eor\xE2\x80\x9C innerhalb einer \xE2\x80\x9E" "and\xE2\x80\x9C-Verkn\xC3\xBCpfung passt nicht: "
-                    "hier verbindet \xE2\x80\x9Eor\xE2\x80\x9C nur ganze Regelzellen.");
+        Fail(line_,
+             "\xE2\x80\x9Eor\xE2\x80\x9C innerhalb einer \xE2\x80\x9E"
+             "and\xE2\x80\x9C-Verkn\xC3\xBCpfung passt nicht: "
+             "hier verbindet \xE2\x80\x9Eor\xE2\x80\x9C nur ganze Regelzellen.");
     }
 
     const std::vector<Token>& t_;
@@ -186,7 +193,10 @@ private:
 
 // A number of the file as this program's single precision.
 float Single(double v, int line, const std::string& what) {
-    if (!(std::fabs(v) <= FLT_MAX)) Fail(line, what + " liegt au\xC3\x9F" "erhalb des Zahlenbereichs.");
+    if (!(std::fabs(v) <= FLT_MAX))
+        Fail(line, what +
+                       " liegt au\xC3\x9F"
+                       "erhalb des Zahlenbereichs.");
     return static_cast<float>(v);
 }
 
@@ -244,15 +254,15 @@ bool IdentifierOf(const std::string& ident, const std::string& name) {
     return true;
 }
 
-void FillVariable(const RawVariable& rv, fuzzy::TFuzzy& v, const std::map<std::string, Provenance>& prov,
-                  Format f) {
+void FillVariable(const RawVariable& rv, fuzzy::TFuzzy& v, const std::map<std::string, Provenance>& prov, Format f) {
     v.Clear();
     v.Defined = true;
     v.Name = rv.name;
     if (rv.terms.size() > static_cast<std::size_t>(fuzzy::MaxTerms)) {
         const RawTerm& sixth = rv.terms[fuzzy::MaxTerms];
         Fail(sixth.line, "Ein sechster Term (" + Quoted(sixth.name) + ") von " + Quoted(rv.name) +
-                             " passt nicht: dieses Programm hat h\xC3\xB6" "chstens f\xC3\xBCnf Terme je Variable.");
+                             " passt nicht: dieses Programm hat h\xC3\xB6"
+                             "chstens f\xC3\xBCnf Terme je Variable.");
     }
     v.TermCount = static_cast<std::int32_t>(rv.terms.size());
     for (std::size_t i = 0; i < rv.terms.size(); ++i) {
@@ -350,7 +360,8 @@ void BuildProject(Format f, const RawEngine& raw, ImportResult& result) {
     if (raw.inputs.empty()) Fail(0, "Die Datei definiert keinen Eingang.");
     if (raw.inputs.size() > 2) {
         Fail(raw.inputs[2].line, "Ein dritter Eingang (" + Quoted(raw.inputs[2].name) +
-                                     ") passt nicht: dieses Programm hat h\xC3\xB6" "chstens zwei Eing\xC3\xA4nge.");
+                                     ") passt nicht: dieses Programm hat h\xC3\xB6"
+                                     "chstens zwei Eing\xC3\xA4nge.");
     }
     if (raw.outputs.empty()) Fail(0, "Die Datei definiert keinen Ausgang.");
     if (raw.outputs.size() > 1) {
@@ -380,8 +391,9 @@ void BuildProject(Format f, const RawEngine& raw, ImportResult& result) {
         }
         const int k = FindTerm(out, r.consequent, r.line);
         if (r.cells.size() > 1 && !raw.orIsMax) {
-            Fail(raw.orLine ? raw.orLine : r.line,
-                 "Die Oder-Verkn\xC3\xBCpfung ist nicht das Maximum; Regelzellen werden hier mit dem Maximum verodert.");
+            Fail(
+                raw.orLine ? raw.orLine : r.line,
+                "Die Oder-Verkn\xC3\xBCpfung ist nicht das Maximum; Regelzellen werden hier mit dem Maximum verodert.");
         }
         for (const auto& cell : r.cells) {
             std::array<int, 2> term{0, 0};
@@ -395,23 +407,28 @@ void BuildProject(Format f, const RawEngine& raw, ImportResult& result) {
                     Fail(r.line, "Die Regel nennt " + Quoted(raw.inputs[static_cast<std::size_t>(v - 1)].name) +
                                      " zweimal in einer Regelzelle.");
                 }
-                term[static_cast<std::size_t>(v - 1)] = FindTerm(raw.inputs[static_cast<std::size_t>(v - 1)], c, r.line);
+                term[static_cast<std::size_t>(v - 1)] =
+                    FindTerm(raw.inputs[static_cast<std::size_t>(v - 1)], c, r.line);
             }
             if (term[0] == 0 || (two && term[1] == 0)) {
-                Fail(r.line, r.cells.size() > 1
-                                 ? std::string("Oder-Verkn\xC3\xBCpfung (\xE2\x80\x9Eor\xE2\x80\x9C) einzelner Bedingungen passt "
-                                               "nicht: jede Regelzelle nennt je Eingang einen Term, mit "
-                                               "\xE2\x80\x9E" "and\xE2\x80\x9C verbunden.")
-                                 : std::string("Die Regel nennt nicht jeden Eingang; hier nennt jede Regel je "
-                                               "Eingang genau einen Term."));
+                Fail(r.line,
+                     r.cells.size() > 1
+                         ? std::string(
+                               "Oder-Verkn\xC3\xBCpfung (\xE2\x80\x9Eor\xE2\x80\x9C) einzelner Bedingungen passt "
+                               "nicht: jede Regelzelle nennt je Eingang einen Term, mit "
+                               "\xE2\x80\x9E"
+                               "and\xE2\x80\x9C verbunden.")
+                         : std::string("Die Regel nennt nicht jeden Eingang; hier nennt jede Regel je "
+                                       "Eingang genau einen Term."));
             }
             const int row = two ? term[1] : 1;
             const int col = term[0];
             const int index = (row - 1) * 5 + (col - 1);
             const int old = result.Rules.Get(row, col);
             if (old != 0 && old != k) {
-                Fail(r.line, "Die Regelzelle ist schon dem Ausgangsterm " + Quoted(out.terms[static_cast<std::size_t>(old - 1)].name) +
-                                 " zugeordnet (Zeile " + std::to_string(cellLine[index]) +
+                Fail(r.line, "Die Regelzelle ist schon dem Ausgangsterm " +
+                                 Quoted(out.terms[static_cast<std::size_t>(old - 1)].name) + " zugeordnet (Zeile " +
+                                 std::to_string(cellLine[index]) +
                                  "); eine Zelle f\xC3\xBChrt hier zu genau einem Term.");
             }
             result.Rules.Set(row, col, k);
@@ -434,9 +451,9 @@ ImportResult Import(Format f, std::string_view input) {
     try {
         detail::RawEngine raw;
         switch (f) {
-            case Format::Fll: raw = detail::ReadFll(text); break;
-            case Format::Fis: raw = detail::ReadFis(text); break;
-            case Format::Fcl: raw = detail::ReadFcl(text); break;
+        case Format::Fll: raw = detail::ReadFll(text); break;
+        case Format::Fis: raw = detail::ReadFis(text); break;
+        case Format::Fcl: raw = detail::ReadFcl(text); break;
         }
         detail::BuildProject(f, raw, r);
         r.ok = true;

@@ -29,7 +29,8 @@ std::vector<Token> Tokenize(std::string_view s, std::vector<Provenance>& provena
             i = end;
         } else if (s.compare(i, 2, "(*") == 0) {
             const std::size_t end = s.find("*)", i + 2);
-            if (end == std::string_view::npos) Fail(line, "Ein Kommentar \xE2\x80\x9E(*\xE2\x80\x9C wird nicht geschlossen.");
+            if (end == std::string_view::npos)
+                Fail(line, "Ein Kommentar \xE2\x80\x9E(*\xE2\x80\x9C wird nicht geschlossen.");
             for (std::size_t k = i; k < end; ++k) line += s[k] == '\n';
             i = end + 2;
         } else if (std::isalpha(static_cast<unsigned char>(c)) || c == '_') {
@@ -250,7 +251,8 @@ private:
         const std::string k = Lower(key), v = Lower(value);
         if (k == "and" && v != "min") {
             Fail(line, "Die Und-Verkn\xC3\xBCpfung ist " + Quoted(value) +
-                           "; dieses Programm rechnet \xE2\x80\x9E" "and\xE2\x80\x9C mit dem Minimum.");
+                           "; dieses Programm rechnet \xE2\x80\x9E"
+                           "and\xE2\x80\x9C mit dem Minimum.");
         } else if (k == "or" && v != "max") {
             e_.orIsMax = false;
             e_.orLine = line;

@@ -57,18 +57,20 @@ const char* KindOf(const std::string& k) {
 
 // A rule line "i j, k (w) : c".
 RawRule ParseRule(const std::string& line, int lineNo, std::size_t inputs, std::size_t outputs) {
-    const std::size_t comma = line.find(','), paren = line.find('('), close = line.find(')'),
-                      colon = line.find(':');
+    const std::size_t comma = line.find(','), paren = line.find('('), close = line.find(')'), colon = line.find(':');
     if (comma == std::string::npos || paren == std::string::npos || close == std::string::npos ||
         colon == std::string::npos || !(comma < paren && paren < close && close < colon)) {
-        Fail(lineNo, "Erwartet wird eine Regel der Form \xE2\x80\x9E" "1 2, 3 (1) : 1\xE2\x80\x9C.");
+        Fail(lineNo,
+             "Erwartet wird eine Regel der Form \xE2\x80\x9E"
+             "1 2, 3 (1) : 1\xE2\x80\x9C.");
     }
     const auto ins = Numbers(std::string_view(line).substr(0, comma), lineNo, "der Regel");
     const auto outs = Numbers(std::string_view(line).substr(comma + 1, paren - comma - 1), lineNo, "der Regel");
     const auto weight = Numbers(std::string_view(line).substr(paren + 1, close - paren - 1), lineNo, "der Regel");
     const auto conn = Numbers(std::string_view(line).substr(colon + 1), lineNo, "der Regel");
     if (ins.size() != inputs || outs.size() != outputs || weight.size() != 1 || conn.size() != 1) {
-        Fail(lineNo, "Die Regel nennt nicht je Eingang und Ausgang eine Zahl, ein Gewicht und eine Verkn\xC3\xBCpfung.");
+        Fail(lineNo,
+             "Die Regel nennt nicht je Eingang und Ausgang eine Zahl, ein Gewicht und eine Verkn\xC3\xBCpfung.");
     }
     RawRule r;
     r.line = lineNo;
@@ -76,7 +78,8 @@ RawRule ParseRule(const std::string& line, int lineNo, std::size_t inputs, std::
     for (std::size_t i = 0; i < ins.size(); ++i) {
         const double v = ins[i];
         if (v < 0) Fail(lineNo, "Verneinung (negative Termnummer) gibt es in diesem Programm nicht.");
-        if (v != std::floor(v)) Fail(lineNo, "Modifizierer (Termnummer " + Num(v) + ") gibt es in diesem Programm nicht.");
+        if (v != std::floor(v))
+            Fail(lineNo, "Modifizierer (Termnummer " + Num(v) + ") gibt es in diesem Programm nicht.");
         if (v == 0) {
             Fail(lineNo, "Die Regel nennt nicht jeden Eingang; hier nennt jede Regel je Eingang genau einen Term.");
         }
@@ -92,8 +95,10 @@ RawRule ParseRule(const std::string& line, int lineNo, std::size_t inputs, std::
         Fail(lineNo, "Regelgewicht " + Num(weight[0]) + ": dieses Programm kennt nur Regeln mit Gewicht 1.");
     }
     if (conn[0] == 2 && inputs > 1) {
-        Fail(lineNo, "Oder-Verkn\xC3\xBCpfung (\xE2\x80\x9Eor\xE2\x80\x9C) einzelner Bedingungen passt nicht: jede Regelzelle "
-                     "nennt je Eingang einen Term, mit \xE2\x80\x9E" "and\xE2\x80\x9C verbunden.");
+        Fail(lineNo,
+             "Oder-Verkn\xC3\xBCpfung (\xE2\x80\x9Eor\xE2\x80\x9C) einzelner Bedingungen passt nicht: jede Regelzelle "
+             "nennt je Eingang einen Term, mit \xE2\x80\x9E"
+             "and\xE2\x80\x9C verbunden.");
     }
     r.cells.push_back(cell);
     r.consequent.variableIndex = 1;
@@ -124,7 +129,8 @@ RawEngine ReadFis(std::string_view text) {
             continue;
         }
         if (line[0] == '[') {
-            const std::string name = line.substr(1, line.find(']') == std::string::npos ? std::string::npos : line.find(']') - 1);
+            const std::string name =
+                line.substr(1, line.find(']') == std::string::npos ? std::string::npos : line.find(']') - 1);
             if (name == "System") {
                 section = Section::System;
                 sawSystem = true;
@@ -149,7 +155,9 @@ RawEngine ReadFis(std::string_view text) {
             continue;
         }
         const std::size_t eq = line.find('=');
-        if (eq == std::string::npos) Fail(lineNo, "Erwartet wird \xE2\x80\x9ESchl\xC3\xBCssel=Wert\xE2\x80\x9C, gefunden: " + Quoted(line) + ".");
+        if (eq == std::string::npos)
+            Fail(lineNo,
+                 "Erwartet wird \xE2\x80\x9ESchl\xC3\xBCssel=Wert\xE2\x80\x9C, gefunden: " + Quoted(line) + ".");
         const std::string key = Trim(std::string_view(line).substr(0, eq));
         const std::string value = Trim(std::string_view(line).substr(eq + 1));
         if (section == Section::None) Fail(lineNo, "Erwartet wird der Abschnitt \xE2\x80\x9E[System]\xE2\x80\x9C.");
@@ -159,14 +167,17 @@ RawEngine ReadFis(std::string_view text) {
                 Fail(lineNo, "Der Typ " + Quoted(v) + " passt nicht: dieses Programm rechnet wie ein Mamdani-System.");
             } else if (key == "AndMethod" && v != "min") {
                 Fail(lineNo, "Die Und-Verkn\xC3\xBCpfung ist " + Quoted(v) +
-                                 "; dieses Programm rechnet \xE2\x80\x9E" "and\xE2\x80\x9C mit dem Minimum.");
+                                 "; dieses Programm rechnet \xE2\x80\x9E"
+                                 "and\xE2\x80\x9C mit dem Minimum.");
             } else if (key == "ImpMethod" && v != "prod") {
                 e.notes.push_back("Die Implikation " + Quoted(v) + " wird hier als Produkt gerechnet.");
             } else if (key == "AggMethod" && v != "max" && v != "sum") {
                 // max and sum both come close to this engine (each term scaled
                 // by the largest of its rules, then summed); others do not.
-                e.notes.push_back("Die Terme des Ausgangs werden hier je Term mit dem Maximum seiner Regeln skaliert "
-                                  "und summiert, nicht mit " + Quoted(v) + " zusammengefasst.");
+                e.notes.push_back(
+                    "Die Terme des Ausgangs werden hier je Term mit dem Maximum seiner Regeln skaliert "
+                    "und summiert, nicht mit " +
+                    Quoted(v) + " zusammengefasst.");
             } else if (key == "DefuzzMethod" && v != "centroid") {
                 e.notes.push_back("Der Ausgang wird hier mit dem Schwerpunkt berechnet, nicht mit " + Quoted(v) + ".");
             }

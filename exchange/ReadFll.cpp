@@ -76,7 +76,8 @@ RawEngine ReadFll(std::string_view text) {
         if (line.empty()) continue;
         const std::size_t colon = line.find(':');
         if (colon == std::string::npos) {
-            Fail(lineNo, "Erwartet wird \xE2\x80\x9ESchl\xC3\xBCssel: Wert\xE2\x80\x9C, gefunden: " + Quoted(line) + ".");
+            Fail(lineNo,
+                 "Erwartet wird \xE2\x80\x9ESchl\xC3\xBCssel: Wert\xE2\x80\x9C, gefunden: " + Quoted(line) + ".");
         }
         const std::string key = Trim(std::string_view(line).substr(0, colon));
         const std::string value = Trim(std::string_view(line).substr(colon + 1));
@@ -106,63 +107,70 @@ RawEngine ReadFll(std::string_view text) {
         }
         if (key == "description") continue;
         switch (section) {
-            case Section::None:
-                Fail(lineNo, "Erwartet wird \xE2\x80\x9E" "Engine:\xE2\x80\x9C, gefunden: " + Quoted(key) + ".");
-            case Section::Engine: break;  // nothing of the engine itself matters here
-            case Section::Input:
-            case Section::Output:
-                if (key == "range") {
-                    if (words.size() != 2) Fail(lineNo, "Der Bereich braucht zwei Zahlen.");
-                    const auto lo = ParseStored(words[0]), hi = ParseStored(words[1]);
-                    // -inf .. inf and the like: no range of its own.
-                    if (lo && hi) {
-                        var->hasRange = true;
-                        var->lo = *lo;
-                        var->hi = *hi;
-                        var->loText = words[0];
-                        var->hiText = words[1];
-                    }
-                } else if (key == "term") {
-                    if (words.size() < 2) Fail(lineNo, "Ein Term braucht einen Namen und einen Typ.");
-                    RawTerm t;
-                    t.name = words[0];
-                    t.line = lineNo;
-                    const char* kind = KindOf(words[1]);
-                    t.kind = kind ? kind : words[1];
-                    if (kind) {
-                        for (std::size_t i = 2; i < words.size(); ++i) {
-                            const auto d = ParseStored(words[i]);
-                            if (!d) Fail(lineNo, "Im Term " + Quoted(t.name) + " ist " + Quoted(words[i]) + " keine Zahl.");
-                            t.params.push_back(*d);
-                        }
-                    }
-                    var->terms.push_back(t);
-                } else if (key == "default") {
-                    var->defaultValue = ParseStored(value);
-                } else if (key == "aggregation" && value != "UnboundedSum" && value != "none") {
-                    e.notes.push_back("Die Terme des Ausgangs werden hier summiert, nicht mit " + Quoted(value) +
-                                      " zusammengefasst.");
-                } else if (key == "defuzzifier" && !words.empty() && words[0] != "Centroid") {
-                    e.notes.push_back("Der Ausgang wird hier mit dem Schwerpunkt berechnet, nicht mit " +
-                                      Quoted(words[0]) + ".");
+        case Section::None:
+            Fail(lineNo,
+                 "Erwartet wird \xE2\x80\x9E"
+                 "Engine:\xE2\x80\x9C, gefunden: " +
+                     Quoted(key) + ".");
+        case Section::Engine: break;  // nothing of the engine itself matters here
+        case Section::Input:
+        case Section::Output:
+            if (key == "range") {
+                if (words.size() != 2) Fail(lineNo, "Der Bereich braucht zwei Zahlen.");
+                const auto lo = ParseStored(words[0]), hi = ParseStored(words[1]);
+                // -inf .. inf and the like: no range of its own.
+                if (lo && hi) {
+                    var->hasRange = true;
+                    var->lo = *lo;
+                    var->hi = *hi;
+                    var->loText = words[0];
+                    var->hiText = words[1];
                 }
-                break;
-            case Section::Rules:
-                if (key == "conjunction" && value != "Minimum" && value != "none") {
-                    Fail(lineNo, "Die Und-Verkn\xC3\xBCpfung ist " + Quoted(value) +
-                                     "; dieses Programm rechnet \xE2\x80\x9E" "and\xE2\x80\x9C mit dem Minimum.");
-                } else if (key == "disjunction" && value != "Maximum" && value != "none") {
-                    e.orIsMax = false;
-                    e.orLine = lineNo;
-                } else if (key == "implication" && value != "AlgebraicProduct" && value != "none") {
-                    e.notes.push_back("Die Implikation " + Quoted(value) + " wird hier als Produkt gerechnet.");
-                } else if (key == "rule") {
-                    e.rules.push_back(ParseRuleText(RuleTokens(value, lineNo), lineNo));
+            } else if (key == "term") {
+                if (words.size() < 2) Fail(lineNo, "Ein Term braucht einen Namen und einen Typ.");
+                RawTerm t;
+                t.name = words[0];
+                t.line = lineNo;
+                const char* kind = KindOf(words[1]);
+                t.kind = kind ? kind : words[1];
+                if (kind) {
+                    for (std::size_t i = 2; i < words.size(); ++i) {
+                        const auto d = ParseStored(words[i]);
+                        if (!d) Fail(lineNo, "Im Term " + Quoted(t.name) + " ist " + Quoted(words[i]) + " keine Zahl.");
+                        t.params.push_back(*d);
+                    }
                 }
-                break;
+                var->terms.push_back(t);
+            } else if (key == "default") {
+                var->defaultValue = ParseStored(value);
+            } else if (key == "aggregation" && value != "UnboundedSum" && value != "none") {
+                e.notes.push_back("Die Terme des Ausgangs werden hier summiert, nicht mit " + Quoted(value) +
+                                  " zusammengefasst.");
+            } else if (key == "defuzzifier" && !words.empty() && words[0] != "Centroid") {
+                e.notes.push_back("Der Ausgang wird hier mit dem Schwerpunkt berechnet, nicht mit " + Quoted(words[0]) +
+                                  ".");
+            }
+            break;
+        case Section::Rules:
+            if (key == "conjunction" && value != "Minimum" && value != "none") {
+                Fail(lineNo, "Die Und-Verkn\xC3\xBCpfung ist " + Quoted(value) +
+                                 "; dieses Programm rechnet \xE2\x80\x9E"
+                                 "and\xE2\x80\x9C mit dem Minimum.");
+            } else if (key == "disjunction" && value != "Maximum" && value != "none") {
+                e.orIsMax = false;
+                e.orLine = lineNo;
+            } else if (key == "implication" && value != "AlgebraicProduct" && value != "none") {
+                e.notes.push_back("Die Implikation " + Quoted(value) + " wird hier als Produkt gerechnet.");
+            } else if (key == "rule") {
+                e.rules.push_back(ParseRuleText(RuleTokens(value, lineNo), lineNo));
+            }
+            break;
         }
     }
-    if (!sawEngine && e.inputs.empty()) Fail(0, "Das ist keine FLL-Datei: \xE2\x80\x9E" "Engine:\xE2\x80\x9C fehlt.");
+    if (!sawEngine && e.inputs.empty())
+        Fail(0,
+             "Das ist keine FLL-Datei: \xE2\x80\x9E"
+             "Engine:\xE2\x80\x9C fehlt.");
     return e;
 }
 

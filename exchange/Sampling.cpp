@@ -160,7 +160,7 @@ OutputGrid ChooseGrid(const fuzzy::TFuzzy& out, int fixedResolution) {
         std::int64_t step = 0;
         for (std::int64_t v : ints) step = std::gcd(step, v - iLo);
         const std::int64_t span = step > 0 ? (iHi - iLo) / step : 0;  // cells at one step each
-        std::int64_t m = 0;  // each step divided into m cells
+        std::int64_t m = 0;                                           // each step divided into m cells
         std::int64_t cells = 0;
         if (span > 0 && fixedResolution > 0) {
             // The other tool's cells are fixed: the finest division whose
@@ -348,10 +348,12 @@ double CappedSumOutput(const fuzzy::RuleTable& Rules, const fuzzy::TFuzzy& A, co
                        const fuzzy::TFuzzy& Out, InputPoint p, const OutputGrid* grid) {
     // One part per output term with its largest cell, as the ORed rules give it.
     std::array<double, fuzzy::MaxTerms + 1> w{};
-    for (const auto& [k, v] : FiringCells(Rules, A, B, Out, p)) w[static_cast<std::size_t>(k)] = std::max(w[static_cast<std::size_t>(k)], v);
+    for (const auto& [k, v] : FiringCells(Rules, A, B, Out, p))
+        w[static_cast<std::size_t>(k)] = std::max(w[static_cast<std::size_t>(k)], v);
     std::vector<Scaled> parts;
     for (int k = 1; k <= Out.UsedTerms(); ++k) {
-        if (w[static_cast<std::size_t>(k)] > 0.0) parts.push_back({TermCorners(Out, k), w[static_cast<std::size_t>(k)]});
+        if (w[static_cast<std::size_t>(k)] > 0.0)
+            parts.push_back({TermCorners(Out, k), w[static_cast<std::size_t>(k)]});
     }
     return Centroid(parts, Combine::CappedSum, grid, Out.RangeMin);
 }

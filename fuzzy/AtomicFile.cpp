@@ -21,18 +21,18 @@ std::string Quoted(const std::string& s) { return "\xE2\x80\x9E" + s + "\xE2\x80
 
 std::string Reason(int err) {
     switch (err) {
-        case EACCES:
-        case EPERM: return "keine Berechtigung zum Schreiben";
-        case EROFS: return "der Datentr\xC3\xA4ger ist schreibgesch\xC3\xBCtzt";
-        case ENOSPC:
-        case EDQUOT:
-        case EFBIG: return "kein Platz mehr auf dem Datentr\xC3\xA4ger";
-        case ENOENT:
-        case ENOTDIR: return "der Ordner existiert nicht";
-        case EISDIR: return "unter diesem Namen steht ein Ordner";
-        case ENAMETOOLONG: return "der Name ist zu lang";
-        case EIO: return "Ein-/Ausgabefehler des Datentr\xC3\xA4gers";
-        default: return "Systemfehler " + std::to_string(err);
+    case EACCES:
+    case EPERM: return "keine Berechtigung zum Schreiben";
+    case EROFS: return "der Datentr\xC3\xA4ger ist schreibgesch\xC3\xBCtzt";
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG: return "kein Platz mehr auf dem Datentr\xC3\xA4ger";
+    case ENOENT:
+    case ENOTDIR: return "der Ordner existiert nicht";
+    case EISDIR: return "unter diesem Namen steht ein Ordner";
+    case ENAMETOOLONG: return "der Name ist zu lang";
+    case EIO: return "Ein-/Ausgabefehler des Datentr\xC3\xA4gers";
+    default: return "Systemfehler " + std::to_string(err);
     }
 }
 

@@ -10,7 +10,9 @@ struct TColor {
     std::uint8_t g = 0;
     std::uint8_t b = 0;
 
-    friend constexpr bool operator==(TColor lhs, TColor rhs) { return lhs.r == rhs.r && lhs.g == rhs.g && lhs.b == rhs.b; }
+    friend constexpr bool operator==(TColor lhs, TColor rhs) {
+        return lhs.r == rhs.r && lhs.g == rhs.g && lhs.b == rhs.b;
+    }
     friend constexpr bool operator!=(TColor lhs, TColor rhs) { return !(lhs == rhs); }
 };
 

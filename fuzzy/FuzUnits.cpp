@@ -36,8 +36,8 @@ float AreaOf(const std::array<float, 5>& p) {
 }  // namespace
 
 void TFuzzy::InitColours() {
-    Colours = {colours::Blue,   colours::Red,  colours::Aqua,   colours::Green,  colours::Purple,
-               colours::Olive,  colours::Teal, colours::Maroon, colours::Purple, colours::Green};
+    Colours = {colours::Blue,  colours::Red,  colours::Aqua,   colours::Green,  colours::Purple,
+               colours::Olive, colours::Teal, colours::Maroon, colours::Purple, colours::Green};
 }
 
 void TFuzzy::Clear() {

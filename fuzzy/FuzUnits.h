@@ -119,8 +119,10 @@ namespace texts {
 constexpr const char* TermIndexTooHigh = "Termindex zu hoch";
 constexpr const char* CannotRead = "Daten konnten nicht gelesen werden!";
 constexpr const char* FormatError =
-    "Beim \xC3\x96" "ffnen der Datei ist ein Fehler aufgetreten. "
-    "Pr\xC3\xBC" "fen Sie nach, ob es sich um eine Fuzzy-Datei handelt!";
+    "Beim \xC3\x96"
+    "ffnen der Datei ist ein Fehler aufgetreten. "
+    "Pr\xC3\xBC"
+    "fen Sie nach, ob es sich um eine Fuzzy-Datei handelt!";
 }  // namespace texts
 
 }  // namespace fuzzy

@@ -12,7 +12,9 @@ namespace fuzzy {
 namespace {
 
 const char* const kMinus = "\xE2\x88\x92";  // −
-const char* const kGreater = "gr\xC3\xB6\xC3\x9F" "er";
+const char* const kGreater =
+    "gr\xC3\xB6\xC3\x9F"
+    "er";
 
 struct Role {
     HintPage page;
@@ -74,16 +76,22 @@ std::string Rounded(float v, double width) {
     if (t == "-0") t = "0";
     std::string out;
     for (const char c : t) {
-        if (c == '.') out += ',';
-        else if (c == '-') out += kMinus;
-        else out += c;
+        if (c == '.')
+            out += ',';
+        else if (c == '-')
+            out += kMinus;
+        else
+            out += c;
     }
     return out;
 }
 
 std::string ExactSide(const Interval& in, const std::string& unit) {
-    return std::string(in.Low.Included ? "von " : "\xC3\xBC" "ber ") + GermanNumber(in.Low.Value) +
-           (in.High.Included ? " bis " : " bis unter ") + WithUnit(GermanNumber(in.High.Value), unit);
+    return std::string(in.Low.Included ? "von "
+                                       : "\xC3\xBC"
+                                         "ber ") +
+           GermanNumber(in.Low.Value) + (in.High.Included ? " bis " : " bis unter ") +
+           WithUnit(GermanNumber(in.High.Value), unit);
 }
 
 // "Abstand = 100 cm", "Abstand von 10 bis unter 20 cm". An end that is no
@@ -101,8 +109,12 @@ std::string SideText(const Label& l, const Interval& in, double width) {
     if (lo == hi) {
         s = l.name + approx + WithUnit(lo, l.unit);
     } else {
-        s = l.name + (in.Low.Included ? " von" : " \xC3\xBC" "ber") + (Short(in.Low.Value) ? " " : approx) + lo +
-            (in.High.Included ? " bis" : " bis unter") + (Short(in.High.Value) ? " " : approx) + WithUnit(hi, l.unit);
+        s = l.name +
+            (in.Low.Included ? " von"
+                             : " \xC3\xBC"
+                               "ber") +
+            (Short(in.Low.Value) ? " " : approx) + lo + (in.High.Included ? " bis" : " bis unter") +
+            (Short(in.High.Value) ? " " : approx) + WithUnit(hi, l.unit);
     }
     return s + " (genau: " + ExactSide(in, l.unit) + ')';
 }
@@ -125,8 +137,10 @@ std::string CellText(const TFuzzy& A, const TFuzzy& B, int row, int column) {
         return i <= v.UsedTerms() ? v.GetTermName(i) : "Term " + std::to_string(i);
     };
     std::string s = "A = " + term(A, column);
-    if (B.Defined) s += ", B = " + term(B, row);
-    else if (row > 1) s += ", Zeile " + std::to_string(row);
+    if (B.Defined)
+        s += ", B = " + term(B, row);
+    else if (row > 1)
+        s += ", Zeile " + std::to_string(row);
     return s;
 }
 
@@ -153,8 +167,10 @@ std::string CellsText(const TFuzzy& A, const TFuzzy& B, std::uint32_t cells) {
     for (int r = 1; r <= MaxTerms; ++r)
         for (int c = 1; c <= MaxTerms; ++c) {
             if ((cells & CellBit(r, c)) == 0) continue;
-            if (named.size() < 3) named.push_back(CellText(A, B, r, c));
-            else ++more;
+            if (named.size() < 3)
+                named.push_back(CellText(A, B, r, c));
+            else
+                ++more;
         }
     std::string s;
     for (std::size_t k = 0; k < named.size(); ++k) {
@@ -201,9 +217,12 @@ std::string GermanNumber(float v) {
                                    plain ? std::chars_format::fixed : std::chars_format::scientific);
     std::string out;
     for (const char* p = buf.data(); p != res.ptr; ++p) {
-        if (*p == '.') out += ',';
-        else if (*p == '-') out += kMinus;
-        else if (*p != '+') out += *p;
+        if (*p == '.')
+            out += ',';
+        else if (*p == '-')
+            out += kMinus;
+        else if (*p != '+')
+            out += *p;
     }
     return out;
 }
@@ -214,8 +233,10 @@ std::string NoRuleText(const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out, cons
     if (!box.WholeA) sides.push_back(SideText(la, box.A, Width(A)));
     if (box.HasB && !box.WholeB) sides.push_back(SideText(lb, box.B, Width(B)));
     std::string s;
-    if (sides.empty()) s = "F\xC3\xBCr keinen Eingangswert feuert eine Regel";
-    else s = "Bei " + sides[0] + (sides.size() > 1 ? " und " + sides[1] : std::string()) + " feuert keine Regel";
+    if (sides.empty())
+        s = "F\xC3\xBCr keinen Eingangswert feuert eine Regel";
+    else
+        s = "Bei " + sides[0] + (sides.size() > 1 ? " und " + sides[1] : std::string()) + " feuert keine Regel";
     // Why: an input without a term above 0 explains the whole box; otherwise
     // the cells that decide there hold no working rule, and in part of the
     // box perhaps no term is above 0.
@@ -263,7 +284,8 @@ std::vector<Hint> ProjectHints(const TFuzzy& A, const TFuzzy& B, const TFuzzy& O
         if (!v.Defined) {
             if (role.page == HintPage::InputA)
                 add(HintKind::NotDefined, {role.page}, "Eingang A ist nicht definiert; keine Regel kann wirken.");
-            if (role.page == HintPage::Output) add(HintKind::NotDefined, {role.page}, "Der Ausgang ist nicht definiert.");
+            if (role.page == HintPage::Output)
+                add(HintKind::NotDefined, {role.page}, "Der Ausgang ist nicht definiert.");
             continue;
         }
         const bool rangeGood = v.RangeMin < v.RangeMax;
@@ -284,14 +306,16 @@ std::vector<Hint> ProjectHints(const TFuzzy& A, const TFuzzy& B, const TFuzzy& O
             const float a = v.GetParam(i, ParamA), d = v.GetParam(i, ParamD);
             if (rangeGood && ordered && (d <= v.RangeMin || a >= v.RangeMax) && !FiresInRange(v, i))
                 add(HintKind::TermOutsideRange, place,
-                    TermText(role.label, v, i) + ": Der Term liegt ganz au\xC3\x9F" "erhalb des Bereichs.");
+                    TermText(role.label, v, i) +
+                        ": Der Term liegt ganz au\xC3\x9F"
+                        "erhalb des Bereichs.");
         }
         if (role.page != HintPage::Output && !regions && rangeGood && AllCornersInOrder(v)) {
             const Label l = LabelOf(v, role.label);
             for (const TermGap& g : FindTermGaps(v))
                 add(HintKind::Gap, {role.page, g.Terms},
-                    std::string(role.label) + ": Bei " + SideText(l, g.Values, Width(v)) + " ist kein Term " + kGreater +
-                        " als 0.");
+                    std::string(role.label) + ": Bei " + SideText(l, g.Values, Width(v)) + " ist kein Term " +
+                        kGreater + " als 0.");
         }
     }
 
@@ -305,9 +329,12 @@ std::vector<Hint> ProjectHints(const TFuzzy& A, const TFuzzy& B, const TFuzzy& O
             const std::string rule = "Regel " + CellText(A, B, r, c);
             if (r > rows || c > columns) {
                 std::string why;
-                if (c > columns) why = "Eingang A hat keinen Term " + std::to_string(c);
-                else if (B.Defined) why = "Eingang B hat keinen Term " + std::to_string(r);
-                else why = "ohne Eingang B gilt nur die erste Zeile der Tabelle";
+                if (c > columns)
+                    why = "Eingang A hat keinen Term " + std::to_string(c);
+                else if (B.Defined)
+                    why = "Eingang B hat keinen Term " + std::to_string(r);
+                else
+                    why = "ohne Eingang B gilt nur die erste Zeile der Tabelle";
                 add(HintKind::RuleNeverRead, place,
                     rule + " (Ausgangsterm " + std::to_string(k) + ") wird nie ausgewertet: " + why + ".");
                 continue;

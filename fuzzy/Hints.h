@@ -53,7 +53,7 @@ struct HintPlace {
 struct Hint {
     HintKind Kind = HintKind::NotDefined;
     HintPlace Place;
-    std::string Text;                // German, one sentence
+    std::string Text;                 // German, one sentence
     std::optional<NoRuleBox> Region;  // NoRuleFires: the box the sentence speaks of
 };
 

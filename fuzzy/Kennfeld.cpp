@@ -91,8 +91,7 @@ Auswertung Auswerten(const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out, const 
     const int zeilen = e.zweiEingaenge ? nb : 1;
     for (int r = 1; r <= zeilen; ++r)
         for (int c = 1; c <= na; ++c)
-            e.staerke[r - 1][c - 1] =
-                e.zweiEingaenge ? MinSingle(e.gradA[c - 1], e.gradB[r - 1]) : e.gradA[c - 1];
+            e.staerke[r - 1][c - 1] = e.zweiEingaenge ? MinSingle(e.gradA[c - 1], e.gradB[r - 1]) : e.gradA[c - 1];
 
     const int nOut = e.skaliert.UsedTerms();
     for (int k = 1; k <= nOut; ++k) e.aktivierung[k - 1] = e.skaliert.GetParam(k, ParamH);
@@ -103,8 +102,7 @@ Auswertung Auswerten(const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out, const 
             const int k = R.Get(r, c);
             if (k < 1 || k > nOut) continue;
             auto& m = e.massgeblich[k - 1];
-            if (m[0] == 0 && e.aktivierung[k - 1] > 0.0f && e.staerke[r - 1][c - 1] == e.aktivierung[k - 1])
-                m = {r, c};
+            if (m[0] == 0 && e.aktivierung[k - 1] > 0.0f && e.staerke[r - 1][c - 1] == e.aktivierung[k - 1]) m = {r, c};
         }
     }
     return e;

@@ -86,16 +86,20 @@ KeySpan FiringKeys(Probe& probe, int term) {
     Key lo = -KeyInf, hi = *anchor;
     while (lo < hi) {
         const Key mid = lo + (hi - lo) / 2;
-        if (probe.Fires(term, mid)) hi = mid;
-        else lo = mid + 1;
+        if (probe.Fires(term, mid))
+            hi = mid;
+        else
+            lo = mid + 1;
     }
     s.lo = hi;
     lo = *anchor;
     hi = KeyInf;
     while (lo < hi) {
         const Key mid = hi - (hi - lo) / 2;
-        if (probe.Fires(term, mid)) lo = mid;
-        else hi = mid - 1;
+        if (probe.Fires(term, mid))
+            lo = mid;
+        else
+            hi = mid - 1;
     }
     s.hi = lo;
     return s;
@@ -245,7 +249,8 @@ std::vector<Block> Cover(const std::vector<std::vector<bool>>& dead) {
             const Block& m = maximal[k];
             int fresh = 0;
             for (int i = m.i0; i <= m.i1; ++i)
-                for (int j = m.j0; j <= m.j1; ++j) fresh += open[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)];
+                for (int j = m.j0; j <= m.j1; ++j)
+                    fresh += open[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)];
             if (fresh > bestNew) {
                 best = static_cast<int>(k);
                 bestNew = fresh;
@@ -330,8 +335,9 @@ NoRuleRegions FindNoRuleRegions(const TFuzzy& A, const TFuzzy& B, const TFuzzy& 
         result.Boxes.push_back(box);
     }
     auto order = [](const NoRuleBox& x) {
-        return std::array<Key, 4>{KeyOf(x.A.Low.Value) * 2 + !x.A.Low.Included, KeyOf(x.B.Low.Value) * 2 + !x.B.Low.Included,
-                                  KeyOf(x.A.High.Value), KeyOf(x.B.High.Value)};
+        return std::array<Key, 4>{KeyOf(x.A.Low.Value) * 2 + !x.A.Low.Included,
+                                  KeyOf(x.B.Low.Value) * 2 + !x.B.Low.Included, KeyOf(x.A.High.Value),
+                                  KeyOf(x.B.High.Value)};
     };
     std::sort(result.Boxes.begin(), result.Boxes.end(),
               [&](const NoRuleBox& x, const NoRuleBox& y) { return order(x) < order(y); });
@@ -347,7 +353,8 @@ std::vector<TermGap> FindTermGaps(const TFuzzy& v) {
         if (ax.active[i] != 0) continue;
         std::size_t j = i;
         while (j + 1 < ax.pieces.size() && ax.active[j + 1] == 0) ++j;
-        gaps.push_back({Present(ax, ax.pieces[i].lo, ax.pieces[j].hi), TermsNear(ax, ax.pieces[i].lo, ax.pieces[j].hi)});
+        gaps.push_back(
+            {Present(ax, ax.pieces[i].lo, ax.pieces[j].hi), TermsNear(ax, ax.pieces[i].lo, ax.pieces[j].hi)});
         i = j;
     }
     return gaps;

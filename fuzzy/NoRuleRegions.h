@@ -31,10 +31,10 @@ struct Interval {
 // A box of input points where no rule fires: A x B, or A alone without input B.
 struct NoRuleBox {
     Interval A;
-    Interval B;            // meaningful only when HasB
-    bool HasB = false;     // the project has two inputs
-    bool WholeA = false;   // the side spans the variable's whole range
-    bool WholeB = false;   // (always true without input B)
+    Interval B;           // meaningful only when HasB
+    bool HasB = false;    // the project has two inputs
+    bool WholeA = false;  // the side spans the variable's whole range
+    bool WholeB = false;  // (always true without input B)
     // The rule cells that decide somewhere in the box (their A term and their
     // B term are both above 0 there) and hold no rule that works: bit
     // (row - 1) * 5 + (column - 1), row = term of B, column = term of A, as

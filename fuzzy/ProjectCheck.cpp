@@ -70,8 +70,7 @@ public:
                         " der Regeltabelle (eine ganze Zahl)");
                 }
             }
-        } catch (const Stop&) {
-        }
+        } catch (const Stop&) {}
         return d_;
     }
 
@@ -108,7 +107,11 @@ private:
         const std::string name = in_.Next();
         if (name.empty()) return;
         const std::int32_t n = Int("die Zahl der Terme von " + role + " (eine ganze Zahl)");
-        if (n > MaxTerms) Fail(std::to_string(n), "h\xC3\xB6" "chstens 5 Terme f\xC3\xBCr " + role);
+        if (n > MaxTerms)
+            Fail(std::to_string(n),
+                 "h\xC3\xB6"
+                 "chstens 5 Terme f\xC3\xBCr " +
+                     role);
         Real("der Bereichsanfang von " + role);
         Real("das Bereichsende von " + role);
         for (int i = 1; i <= n; ++i) {

@@ -30,9 +30,9 @@ bool ReadsBackAs(const std::string& text, float v) {
 
 std::string ToChars(float v, int precision) {
     std::array<char, 64> buf{};
-    const auto res = precision < 0 ? std::to_chars(buf.data(), buf.data() + buf.size(), v)
-                                   : std::to_chars(buf.data(), buf.data() + buf.size(), v,
-                                                   std::chars_format::general, precision);
+    const auto res = precision < 0
+                         ? std::to_chars(buf.data(), buf.data() + buf.size(), v)
+                         : std::to_chars(buf.data(), buf.data() + buf.size(), v, std::chars_format::general, precision);
     return std::string(buf.data(), res.ptr);
 }
 
@@ -50,8 +50,9 @@ std::string Cp1252Line(const std::string& utf8, const std::string& what) {
                          ", das eine Fuzzy-Datei nicht aufnehmen kann.");
     }
     if (bytes.find_first_of("\r\n\x1A") != std::string::npos)
-        throw ESaveError(what + " " + Quoted(utf8) + " enth\xC3\xA4lt einen Zeilenumbruch oder ein Steuerzeichen, "
-                                                     "das eine Fuzzy-Datei nicht aufnehmen kann.");
+        throw ESaveError(what + " " + Quoted(utf8) +
+                         " enth\xC3\xA4lt einen Zeilenumbruch oder ein Steuerzeichen, "
+                         "das eine Fuzzy-Datei nicht aufnehmen kann.");
     return bytes + "\r\n";
 }
 
@@ -72,8 +73,7 @@ public:
         }
         if (v.Name.empty()) throw ESaveError(role + " hat keinen Namen.");
         out += Cp1252Line(v.Name, "Der Name von " + role);
-        if (v.TermCount > MaxTerms)
-            throw ESaveError(role + " hat mehr als f\xC3\xBCnf Terme.");
+        if (v.TermCount > MaxTerms) throw ESaveError(role + " hat mehr als f\xC3\xBCnf Terme.");
         Line(std::to_string(v.TermCount));
         Real(v.RangeMin, role + ": der Anfang des Bereichs");
         Real(v.RangeMax, role + ": das Ende des Bereichs");

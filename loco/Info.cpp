@@ -9,10 +9,9 @@
 namespace pemrak {
 
 TInfoform::TInfoform(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      ui_(std::make_unique<Ui::TInfoform>())
-{
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
+      ui_(std::make_unique<Ui::TInfoform>()) {
     ui_->setupUi(this);
     setFont(widgets::PixelFont(widgets::SansFamily(), 13, true));
     setFixedSize(257, 195);
@@ -36,11 +35,9 @@ TInfoform::TInfoform(QWidget* parent)
 
 TInfoform::~TInfoform() = default;
 
-void TInfoform::showEvent(QShowEvent* event)
-{
+void TInfoform::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!event->spontaneous())
-        OKButton->setFocus();
+    if (!event->spontaneous()) OKButton->setFocus();
 }
 
 }  // namespace pemrak

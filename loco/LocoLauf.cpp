@@ -7,20 +7,15 @@ namespace pemrak {
 
 namespace {
 
-LaufPunkt Messpunkt(const SimZustand& z)
-{
+LaufPunkt Messpunkt(const SimZustand& z) {
     return LaufPunkt{z.t, static_cast<float>(double(z.s) * 100.0), static_cast<float>(double(z.v) * 100.0), z.Kraft};
 }
 
-float Schrittweite(float dt)
-{
-    return dt > 0.0f ? dt : 0.001f;
-}
+float Schrittweite(float dt) { return dt > 0.0f ? dt : 0.001f; }
 
 }  // namespace
 
-Lauf Simuliere(const FuzzyRegler& regler, const LaufOptionen& o)
-{
+Lauf Simuliere(const FuzzyRegler& regler, const LaufOptionen& o) {
     Lauf lauf;
     SimZustand z;
     SimInit(z, lauf.Punkte, o.Start);
@@ -40,11 +35,9 @@ Lauf Simuliere(const FuzzyRegler& regler, const LaufOptionen& o)
     return lauf;
 }
 
-Kennzahlen Auswerten(const Lauf& lauf)
-{
+Kennzahlen Auswerten(const Lauf& lauf) {
     Kennzahlen k;
-    if (lauf.Verlauf.empty())
-        return k;
+    if (lauf.Verlauf.empty()) return k;
     const LaufPunkt& ende = lauf.Verlauf.back();
     k.EndeT = ende.t;
     k.EndeSCm = ende.sCm;
@@ -54,21 +47,18 @@ Kennzahlen Auswerten(const Lauf& lauf)
     int letztesVorzeichen = 0;
     for (std::size_t i = 1; i < lauf.Verlauf.size(); ++i) {
         const LaufPunkt& p = lauf.Verlauf[i];
-        if (std::fabs(double(p.sCm)) < Zielband * 100.0)
-            k.BandErreicht = true;
+        if (std::fabs(double(p.sCm)) < Zielband * 100.0) k.BandErreicht = true;
         k.UeberschwingenCm = std::max(k.UeberschwingenCm, -p.sCm);
         const int vz = (p.Kraft > 0.0f) - (p.Kraft < 0.0f);
         if (vz != 0) {
-            if (letztesVorzeichen != 0 && vz != letztesVorzeichen)
-                ++k.Vorzeichenwechsel;
+            if (letztesVorzeichen != 0 && vz != letztesVorzeichen) ++k.Vorzeichenwechsel;
             letztesVorzeichen = vz;
         }
     }
     return k;
 }
 
-std::optional<float> RuheAb(const Lauf& lauf, float sTolCm, float vTolCms)
-{
+std::optional<float> RuheAb(const Lauf& lauf, float sTolCm, float vTolCms) {
     std::optional<float> ab;
     for (const LaufPunkt& p : lauf.Verlauf) {
         const bool ruhig = std::fabs(p.sCm) < sTolCm && std::fabs(p.vCms) < vTolCms;

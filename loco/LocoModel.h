@@ -39,8 +39,8 @@ constexpr float ErsterZeitschritt = 0.1f;  // s, before any step has been measur
 // The two limits are compared with the single-precision position in double,
 // as the decimal values they are: 0.01f lies a little below 0.01, so a
 // position of exactly 0.01f is still inside the band.
-constexpr double Zielband = 0.01;          // m, the indicator turns green inside it
-constexpr double Auslaufgrenze = -0.3;     // m, a run ends by itself at or past it
+constexpr double Zielband = 0.01;       // m, the indicator turns green inside it
+constexpr double Auslaufgrenze = -0.3;  // m, a run ends by itself at or past it
 
 // The recorded run: points 1..1000 and the 16-bit step counter, which goes
 // on counting beyond the recorded points and wraps from 65535 to 0.
@@ -65,9 +65,9 @@ private:
 
 // The start values of a run as the window's fields give them.
 struct Startwerte {
-    float Masse = 2.0f;       // kg
-    float Reibung = 3.0f;     // N*s/m
-    float AbstandCm = 100.0f; // cm
+    float Masse = 2.0f;        // kg
+    float Reibung = 3.0f;      // N*s/m
+    float AbstandCm = 100.0f;  // cm
 };
 
 // Rejects start values the model cannot run with: a mass of 0 or less (the

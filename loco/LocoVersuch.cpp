@@ -4,13 +4,9 @@
 
 namespace pemrak {
 
-Versuch Fahre(const FuzzyRegler& regler, const LaufOptionen& o)
-{
-    return Bewerte(o, Simuliere(regler, o));
-}
+Versuch Fahre(const FuzzyRegler& regler, const LaufOptionen& o) { return Bewerte(o, Simuliere(regler, o)); }
 
-Versuch Bewerte(const LaufOptionen& o, Lauf fahrt)
-{
+Versuch Bewerte(const LaufOptionen& o, Lauf fahrt) {
     Versuch v;
     v.Optionen = o;
     v.Fahrt = std::move(fahrt);
@@ -22,14 +18,12 @@ Versuch Bewerte(const LaufOptionen& o, Lauf fahrt)
 
 std::vector<Versuch> Versuchsreihe(const FuzzyRegler& regler, const LaufOptionen& basis,
                                    const std::vector<float>& massen, const std::vector<float>& schritte,
-                                   const std::atomic<bool>* cancel)
-{
+                                   const std::atomic<bool>* cancel) {
     std::vector<Versuch> reihe;
     reihe.reserve(massen.size() * schritte.size());
     for (const float masse : massen) {
         for (const float dt : schritte) {
-            if (cancel && cancel->load(std::memory_order_relaxed))
-                return reihe;
+            if (cancel && cancel->load(std::memory_order_relaxed)) return reihe;
             LaufOptionen o = basis;
             o.Start.Masse = masse;
             o.Dt = dt;
@@ -39,14 +33,12 @@ std::vector<Versuch> Versuchsreihe(const FuzzyRegler& regler, const LaufOptionen
     return reihe;
 }
 
-const std::vector<float>& LaborMassen()
-{
+const std::vector<float>& LaborMassen() {
     static const std::vector<float> m{1.0f, 2.0f, 4.0f};
     return m;
 }
 
-const std::vector<float>& LaborSchritte()
-{
+const std::vector<float>& LaborSchritte() {
     static const std::vector<float> s{0.055f, 0.1f};
     return s;
 }

@@ -20,10 +20,10 @@ constexpr float RuheVCms = 0.5f;
 
 struct Versuch {
     LaufOptionen Optionen;
-    Lauf Fahrt;                       // the trajectory
+    Lauf Fahrt;  // the trajectory
     Kennzahlen Zahlen;
-    std::optional<float> InRuheAb;    // |s| < 1 cm, |v| < 0.5 cm/s to the end
-    std::optional<float> GenauAb;     // |s| < 0.5 cm, |v| < 0.5 cm/s to the end
+    std::optional<float> InRuheAb;  // |s| < 1 cm, |v| < 0.5 cm/s to the end
+    std::optional<float> GenauAb;   // |s| < 0.5 cm, |v| < 0.5 cm/s to the end
 };
 
 // The figures of a run made with these options.

@@ -32,14 +32,9 @@ const QColor Rot(255, 0, 0);
 const QColor Gruen(0, 255, 0);  // lime
 const QColor Blau(0, 0, 255);
 
+QImage Bild(const char* name) { return QImage(QString::fromLatin1(name)).convertToFormat(QImage::Format_RGB32); }
 
-QImage Bild(const char* name)
-{
-    return QImage(QString::fromLatin1(name)).convertToFormat(QImage::Format_RGB32);
-}
-
-void Farbe(QWidget* w, QPalette::ColorRole rolle, const QColor& c)
-{
+void Farbe(QWidget* w, QPalette::ColorRole rolle, const QColor& c) {
     QPalette p = w->palette();
     p.setColor(rolle, c);
     w->setPalette(p);
@@ -47,20 +42,16 @@ void Farbe(QWidget* w, QPalette::ColorRole rolle, const QColor& c)
 
 }  // namespace
 
-std::uint32_t SystemTick()
-{
+std::uint32_t SystemTick() {
     static QElapsedTimer uhr;
-    if (!uhr.isValid())
-        uhr.start();
+    if (!uhr.isValid()) uhr.start();
     return static_cast<std::uint32_t>(static_cast<quint64>(uhr.elapsed()) & 0xFFFFFFFFu);
 }
 
 TMainForm::TMainForm(QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                              Qt::MSWindowsFixedSizeDialogHint),
-      ui_(std::make_unique<Ui::TMainForm>())
-{
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      ui_(std::make_unique<Ui::TMainForm>()) {
     ui_->setupUi(this);
     Panel1 = ui_->Panel1;
     PaintBox1 = ui_->PaintBox1;
@@ -109,8 +100,7 @@ TMainForm::TMainForm(QWidget* parent)
     Farbe(sim_v, QPalette::Base, QColor(255, 255, 0));
     Farbe(sim_t, QPalette::Base, QColor(0, 255, 255));
     Shape1->SetBrush(Rot);
-    for (QLabel* l : {Label3, Label4, Label5, Label6, Label7, Label8, Label11})
-        l->adjustSize();
+    for (QLabel* l : {Label3, Label4, Label5, Label6, Label7, Label8, Label11}) l->adjustSize();
 
     Image1 = Bild(":/pemrak/landschaft.png");
     Image2 = Bild(":/pemrak/maske.png");
@@ -131,26 +121,23 @@ TMainForm::TMainForm(QWidget* parent)
     connect(Beenden1, &QAction::triggered, this, widgets::Guarded(this, &TMainForm::Beenden1Click));
     connect(Whlen1, &QAction::triggered, this, widgets::Guarded(this, &TMainForm::Whlen1Click));
     connect(Regelneditieren1, &QAction::triggered, this, widgets::Guarded(this, &TMainForm::Regelneditieren1Click));
-    connect(Fuzzydiagrammzeigen1, &QAction::triggered, this, widgets::Guarded(this, &TMainForm::Fuzzydiagrammzeigen1Click));
+    connect(Fuzzydiagrammzeigen1, &QAction::triggered, this,
+            widgets::Guarded(this, &TMainForm::Fuzzydiagrammzeigen1Click));
     connect(Plot1, &QAction::triggered, this, widgets::Guarded(this, &TMainForm::Plot1Click));
     connect(Info2, &QAction::triggered, this, widgets::Guarded(this, &TMainForm::Info2Click));
 }
 
 TMainForm::~TMainForm() = default;
 
-QString TMainForm::DateiWaehlen()
-{
-    QFileDialog d(this, QStringLiteral("Fuzzyprojekt \u00F6ffnen"), QString(),
-                  QStringLiteral("Fuzzyprojekt (*.fuz)"));
+QString TMainForm::DateiWaehlen() {
+    QFileDialog d(this, QStringLiteral("Fuzzyprojekt \u00F6ffnen"), QString(), QStringLiteral("Fuzzyprojekt (*.fuz)"));
     d.setFileMode(QFileDialog::ExistingFile);
     d.setAcceptMode(QFileDialog::AcceptOpen);
-    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
-        return QString();
+    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return QString();
     return QFileInfo(d.selectedFiles().first()).absoluteFilePath();
 }
 
-void TMainForm::FormCreate(const QStringList& args)
-{
+void TMainForm::FormCreate(const QStringList& args) {
     Handbetrieb = true;
     if (args.size() == 1) {
         fuzzy::LoadProject(QFile::encodeName(args.first()).toStdString(), EingangA, EingangB, Ausgang, Regeln);
@@ -163,23 +150,17 @@ void TMainForm::FormCreate(const QStringList& args)
     Einstellen();
 }
 
-void TMainForm::FormActivate()
-{
-    Punkte.Anzahl = 0;
-}
+void TMainForm::FormActivate() { Punkte.Anzahl = 0; }
 
-void TMainForm::showEvent(QShowEvent* event)
-{
+void TMainForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (event->spontaneous() || aktiviert_)
-        return;
+    if (event->spontaneous() || aktiviert_) return;
     aktiviert_ = true;
     widgets::CentreOnScreen(*this);
     FormActivate();
 }
 
-void TMainForm::closeEvent(QCloseEvent* event)
-{
+void TMainForm::closeEvent(QCloseEvent* event) {
     if (laufAktiv_) {
         // Closing in the middle of a run: the run ends after its current
         // step, as after "Stop", and then the window closes (StartClick).
@@ -194,15 +175,13 @@ void TMainForm::closeEvent(QCloseEvent* event)
     QMainWindow::closeEvent(event);
 }
 
-void TMainForm::PaintBox1Paint()
-{
+void TMainForm::PaintBox1Paint() {
     QPainter p(&Szene);
     p.setCompositionMode(QPainter::CompositionMode_Source);
     p.drawImage(0, 0, Image1);
 }
 
-void TMainForm::Einstellen()
-{
+void TMainForm::Einstellen() {
     if (Handbetrieb) {
         Label9->setText(QStringLiteral("Handregelung"));
         Farbe(Label9, QPalette::WindowText, Blau);
@@ -212,14 +191,12 @@ void TMainForm::Einstellen()
     }
 }
 
-void TMainForm::SetStart(int tag, const QString& caption)
-{
+void TMainForm::SetStart(int tag, const QString& caption) {
     startTag_ = tag;
     Start->setText(caption);
 }
 
-void TMainForm::StartClick()
-{
+void TMainForm::StartClick() {
     Einstellen();
     if (startTag_ != 0) {
         SetStart(0, QStringLiteral("Start"));
@@ -228,8 +205,7 @@ void TMainForm::StartClick()
     SetStart(1, QStringLiteral("Stop"));
     // "Stop" was pressed, but the run has not finished its step yet: it simply
     // goes on, rather than a second run starting inside the first.
-    if (laufAktiv_)
-        return;
+    if (laufAktiv_) return;
     // A press of "Start" while a run was ending (in its last dispatch of
     // events) finds the flag set again when that run returns: the button
     // says "Stop", so the next run follows.
@@ -255,19 +231,15 @@ void TMainForm::StartClick()
     } while (startTag_ == 1);
 }
 
-void TMainForm::TrackBar1Change()
-{
-    if (!Handbetrieb)
-        return;
+void TMainForm::TrackBar1Change() {
+    if (!Handbetrieb) return;
     Zustand.Kraft = static_cast<float>(-double(TrackBar1->value()) / double(TrackBar1->maximum()));
     KraftEdit->setNumber(Zustand.Kraft);
 }
 
-void TMainForm::ffnen1Click()
-{
+void TMainForm::ffnen1Click() {
     const QString datei = OpenDialog1 ? OpenDialog1() : QString();
-    if (datei.isEmpty())
-        return;
+    if (datei.isEmpty()) return;
     try {
         fuzzy::LoadProject(QFile::encodeName(datei).toStdString(), EingangA, EingangB, Ausgang, Regeln);
     } catch (const std::exception& e) {
@@ -282,55 +254,39 @@ void TMainForm::ffnen1Click()
     Regelneditieren1->setEnabled(true);
 }
 
-void TMainForm::Beenden1Click()
-{
-    close();
-}
+void TMainForm::Beenden1Click() { close(); }
 
-void TMainForm::Whlen1Click()
-{
-    if (!dialoge_.TypForm)
-        return;
+void TMainForm::Whlen1Click() {
+    if (!dialoge_.TypForm) return;
     dialoge_.TypForm->Hand = Handbetrieb;
-    if (dialoge_.TypForm->exec() == QDialog::Accepted)
-        Handbetrieb = dialoge_.TypForm->Hand;
+    if (dialoge_.TypForm->exec() == QDialog::Accepted) Handbetrieb = dialoge_.TypForm->Hand;
     Einstellen();
 }
 
-void TMainForm::Regelneditieren1Click()
-{
-    if (dialoge_.RegEditForm)
-        dialoge_.RegEditForm->EditProjectRules(EingangA, EingangB, Ausgang, Regeln);
+void TMainForm::Regelneditieren1Click() {
+    if (dialoge_.RegEditForm) dialoge_.RegEditForm->EditProjectRules(EingangA, EingangB, Ausgang, Regeln);
 }
 
-void TMainForm::Fuzzydiagrammzeigen1Click()
-{
-    if (dialoge_.Graphform)
-        dialoge_.Graphform->exec();
+void TMainForm::Fuzzydiagrammzeigen1Click() {
+    if (dialoge_.Graphform) dialoge_.Graphform->exec();
 }
 
-void TMainForm::Plot1Click()
-{
-    if (dialoge_.PlotForm)
-        dialoge_.PlotForm->exec();
+void TMainForm::Plot1Click() {
+    if (dialoge_.PlotForm) dialoge_.PlotForm->exec();
 }
 
-void TMainForm::Info2Click()
-{
-    if (dialoge_.Infoform)
-        dialoge_.Infoform->exec();
+void TMainForm::Info2Click() {
+    if (dialoge_.Infoform) dialoge_.Infoform->exec();
 }
 
-void TMainForm::GraphInit()
-{
+void TMainForm::GraphInit() {
     PaintBox1Paint();
     Puffer = QImage(101, 33, QImage::Format_RGB32);
     Puffer.fill(Qt::black);
     PaintBox1->Zeigen();
 }
 
-void TMainForm::Pemrak_zeigen(float x)
-{
+void TMainForm::Pemrak_zeigen(float x) {
     if (Puffer.isNull()) {
         Puffer = QImage(101, 33, QImage::Format_RGB32);
         Puffer.fill(Qt::black);
@@ -353,32 +309,24 @@ void TMainForm::Pemrak_zeigen(float x)
     PaintBox1->Zeigen();
 }
 
-void TMainForm::Ereignisse()
-{
-    QCoreApplication::processEvents();
-}
+void TMainForm::Ereignisse() { QCoreApplication::processEvents(); }
 
-void TMainForm::Pause(std::uint32_t ms)
-{
+void TMainForm::Pause(std::uint32_t ms) {
     const std::uint32_t start = Tick();
     for (;;) {
         Ereignisse();
-        if (static_cast<std::uint32_t>(Tick() - start) > ms)
-            return;
-        if (Ruhen)
-            Ruhen();
+        if (static_cast<std::uint32_t>(Tick() - start) > ms) return;
+        if (Ruhen) Ruhen();
     }
 }
 
-void TMainForm::SimInit()
-{
+void TMainForm::SimInit() {
     const Startwerte werte{MasseEdit->Number(), ReibungEdit->Number(), Abstand->Number()};
     pemrak::SimInit(Zustand, Punkte, werte);
     Shape1->SetBrush(Rot);
 }
 
-void TMainForm::Simulieren()
-{
+void TMainForm::Simulieren() {
     laufAktiv_ = true;
     SimInit();
     GraphInit();
@@ -406,8 +354,7 @@ void TMainForm::Simulieren()
     } while (startTag_ == 1 && NochAufDerStrecke(z));
     // Ended by itself (past the mark, or a state that is no number any more):
     // the button is Start again. After "Stop" it already is.
-    if (z.s <= 0.0f || !NochAufDerStrecke(z))
-        SetStart(0, QStringLiteral("Start"));
+    if (z.s <= 0.0f || !NochAufDerStrecke(z)) SetStart(0, QStringLiteral("Start"));
     Pemrak_zeigen(z.s);
     Ereignisse();
     laufAktiv_ = false;

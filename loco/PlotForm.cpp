@@ -13,11 +13,10 @@
 namespace pemrak {
 
 TPlotForm::TPlotForm(const Aufzeichnung* punkte, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
       ui_(std::make_unique<Ui::TPlotForm>()),
-      punkte_(punkte)
-{
+      punkte_(punkte) {
     ui_->setupUi(this);
     setFont(widgets::PixelFont(widgets::SansFamily(), 11, true));
     setFixedSize(479, 278);
@@ -32,16 +31,14 @@ TPlotForm::TPlotForm(const Aufzeichnung* punkte, QWidget* parent)
 
 TPlotForm::~TPlotForm() = default;
 
-void TPlotForm::FormActivate()
-{
+void TPlotForm::FormActivate() {
     const Aufzeichnung leer;
     const Aufzeichnung& r = punkte_ ? *punkte_ : leer;
     const int n = r.Gueltig();
     float vmin = 1000000.0f;
     // Point 1 takes part even in an empty recording (it is (0, 0) then, or
     // the first point of a run whose counter has wrapped).
-    for (int i = 1; i <= (n > 1 ? n : 1); ++i)
-        vmin = std::min(vmin, r.Get(i).v);
+    for (int i = 1; i <= (n > 1 ? n : 1); ++i) vmin = std::min(vmin, r.Get(i).v);
     TKoordinatensystem& k = *Koordinatensystem1;
     k.setX1(0.0f);
     k.setX2(100.0f);
@@ -51,12 +48,10 @@ void TPlotForm::FormActivate()
     k.Refresh();
     k.DrawAxes();
     k.MoveToWorld(100.0f, 0.0f);
-    for (int i = 1; i <= n; ++i)
-        k.LineToWorld(r.Get(i).s, r.Get(i).v);
+    for (int i = 1; i <= n; ++i) k.LineToWorld(r.Get(i).s, r.Get(i).v);
 }
 
-void TPlotForm::showEvent(QShowEvent* event)
-{
+void TPlotForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous()) {
         FormActivate();

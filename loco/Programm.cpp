@@ -10,10 +10,8 @@
 
 namespace pemrak {
 
-Programm::Programm(const QStringList& args)
-{
-    if (widgets::TApplication* app = widgets::TApplication::Instance())
-        app->SetTitle(AnwendungsTitel());
+Programm::Programm(const QStringList& args) {
+    if (widgets::TApplication* app = widgets::TApplication::Instance()) app->SetTitle(AnwendungsTitel());
     MainForm = std::make_unique<TMainForm>();
     try {
         MainForm->FormCreate(args);

@@ -10,10 +10,9 @@
 namespace pemrak {
 
 TTypForm::TTypForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      ui_(std::make_unique<Ui::TTypForm>())
-{
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
+      ui_(std::make_unique<Ui::TTypForm>()) {
     ui_->setupUi(this);
     setFont(widgets::PixelFont(widgets::SansFamily(), 11, true));
     setFixedSize(355, 100);
@@ -31,35 +30,22 @@ TTypForm::TTypForm(QWidget* parent)
 
 TTypForm::~TTypForm() = default;
 
-int TTypForm::ItemIndex() const
-{
-    return group_->checkedId();
+int TTypForm::ItemIndex() const { return group_->checkedId(); }
+
+void TTypForm::SetItemIndex(int index) {
+    if (index >= 0 && index < 2) RadioItems[index]->setChecked(true);
 }
 
-void TTypForm::SetItemIndex(int index)
-{
-    if (index >= 0 && index < 2)
-        RadioItems[index]->setChecked(true);
-}
+void TTypForm::FormActivate() { SetItemIndex(Hand ? 0 : 1); }
 
-void TTypForm::FormActivate()
-{
-    SetItemIndex(Hand ? 0 : 1);
-}
+void TTypForm::FormClose() { Hand = ItemIndex() == 0; }
 
-void TTypForm::FormClose()
-{
-    Hand = ItemIndex() == 0;
-}
-
-void TTypForm::done(int result)
-{
+void TTypForm::done(int result) {
     FormClose();
     QDialog::done(result);
 }
 
-void TTypForm::showEvent(QShowEvent* event)
-{
+void TTypForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous()) {
         FormActivate();

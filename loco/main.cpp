@@ -6,8 +6,7 @@
 
 #include <QIcon>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     widgets::TApplication app(argc, argv, pemrak::AnwendungsTitel());
     app.setWindowIcon(QIcon(QStringLiteral(":/pemrak/pemrak.png")));
     pemrak::Programm programm(app.arguments().mid(1));

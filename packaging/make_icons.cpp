@@ -17,8 +17,7 @@
 
 namespace {
 
-bool Save(const QImage& img, const QDir& root, const char* name)
-{
+bool Save(const QImage& img, const QDir& root, const char* name) {
     const QString folder = QStringLiteral("packaging/icons/hicolor/%1x%1/apps").arg(img.width());
     const QString path = root.filePath(folder + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
     if (!root.mkpath(folder) || !img.save(path, "PNG")) {
@@ -29,16 +28,13 @@ bool Save(const QImage& img, const QDir& root, const char* name)
     return true;
 }
 
-QImage Load(const QDir& root, const char* path)
-{
+QImage Load(const QDir& root, const char* path) {
     QImage img(root.filePath(QLatin1String(path)));
-    if (img.isNull())
-        std::fprintf(stderr, "%s konnte nicht gelesen werden.\n", path);
+    if (img.isNull()) std::fprintf(stderr, "%s konnte nicht gelesen werden.\n", path);
     return img.convertToFormat(QImage::Format_ARGB32);
 }
 
-QImage Render(QSvgRenderer& svg, int size)
-{
+QImage Render(QSvgRenderer& svg, int size) {
     QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
@@ -50,10 +46,8 @@ QImage Render(QSvgRenderer& svg, int size)
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "Aufruf: package_icons QUELLORDNER\n");

@@ -6,6 +6,7 @@ FUZZY_PACKAGES=(
   nlohmann-json3-dev libbenchmark-dev
   fuzzylite
   fonts-liberation fonts-dejavu-core qt6-translations-l10n
+  clang-format
 )
 # Only scripts/package.sh needs these (building and checking the .deb); the
 # build and the tests do without them.

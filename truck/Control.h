@@ -81,10 +81,10 @@ struct RunResult {
     StartValues Start;
     bool Arrived = false;
     int Steps = 0;
-    float X = 0.0f;         // rear x at the end
-    float Attitude = 0.0f;  // degrees, at the end
-    float MaxAbsX = 0.0f;   // largest |rear x| from the start on
-    bool LeftRoad = false;  // the rear point was off the road at some time
+    float X = 0.0f;                 // rear x at the end
+    float Attitude = 0.0f;          // degrees, at the end
+    float MaxAbsX = 0.0f;           // largest |rear x| from the start on
+    bool LeftRoad = false;          // the rear point was off the road at some time
     std::vector<TrackPoint> Track;  // after placing and after every step, if recorded
 };
 

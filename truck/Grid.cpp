@@ -5,14 +5,12 @@
 
 namespace dorvane {
 
-std::vector<StartRun> RunStarts(const Controller& c, const std::vector<StartValues>& starts, float speed,
-                                int maxSteps, bool record, const std::atomic<bool>* cancel)
-{
+std::vector<StartRun> RunStarts(const Controller& c, const std::vector<StartValues>& starts, float speed, int maxSteps,
+                                bool record, const std::atomic<bool>* cancel) {
     std::vector<StartRun> runs;
     runs.reserve(starts.size());
     for (const auto& s : starts) {
-        if (cancel && cancel->load(std::memory_order_relaxed))
-            break;
+        if (cancel && cancel->load(std::memory_order_relaxed)) break;
         StartRun r;
         r.StartRearX = RearXAtStart(s);
         r.Result = RunFuzzy(c, s, speed, maxSteps, record);
@@ -22,8 +20,7 @@ std::vector<StartRun> RunStarts(const Controller& c, const std::vector<StartValu
     return runs;
 }
 
-GridFigures Figures(const std::vector<StartRun>& runs)
-{
+GridFigures Figures(const std::vector<StartRun>& runs) {
     GridFigures f;
     f.Starts = static_cast<int>(runs.size());
     for (const StartRun& r : runs) {
@@ -32,20 +29,17 @@ GridFigures Figures(const std::vector<StartRun>& runs)
             f.WorstX = std::max(f.WorstX, double(std::fabs(r.Result.X)));
             f.WorstAttitude = std::max(f.WorstAttitude, double(std::fabs(r.Result.Attitude)));
         }
-        if (r.Quality.Good())
-            ++f.Docked;
+        if (r.Quality.Good()) ++f.Docked;
         if (r.Quality.MustKeepRoad) {
             ++f.MustKeepRoad;
-            if (r.Quality.KeptRoad)
-                ++f.KeptRoad;
+            if (r.Quality.KeptRoad) ++f.KeptRoad;
         }
         f.MostSteps = std::max(f.MostSteps, r.Result.Steps);
     }
     return f;
 }
 
-GridRun RunGrid(const Controller& c, float speed, bool record, int maxSteps, const std::atomic<bool>* cancel)
-{
+GridRun RunGrid(const Controller& c, float speed, bool record, int maxSteps, const std::atomic<bool>* cancel) {
     static const std::vector<StartValues> starts = GridStarts();
     GridRun g;
     g.Speed = speed;

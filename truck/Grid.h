@@ -22,9 +22,9 @@ struct StartRun {
 struct GridFigures {
     int Starts = 0;
     int Arrived = 0;
-    int Docked = 0;        // the teaching goal met (Quality::Good)
-    int MustKeepRoad = 0;  // starts whose rear point begins at x <= 0 ...
-    int KeptRoad = 0;      // ... and of these the ones that never left the road
+    int Docked = 0;              // the teaching goal met (Quality::Good)
+    int MustKeepRoad = 0;        // starts whose rear point begins at x <= 0 ...
+    int KeptRoad = 0;            // ... and of these the ones that never left the road
     double WorstX = 0.0;         // largest |x| at the end of an arrived run, m
     double WorstAttitude = 0.0;  // largest |attitude| at the end of an arrived run, degrees
     int MostSteps = 0;
@@ -37,7 +37,7 @@ struct GridRun {
     float Speed = 0.0f;
     std::vector<StartRun> Runs;  // in the order of the starts
     GridFigures Figures;
-    bool Cancelled = false;      // stopped early: Runs and Figures cover the starts done
+    bool Cancelled = false;  // stopped early: Runs and Figures cover the starts done
 };
 
 // Runs the starts one after the other. A cancel flag, when given, is read

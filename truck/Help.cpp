@@ -11,8 +11,7 @@
 namespace dorvane {
 
 THelpForm::THelpForm(QWidget* parent)
-    : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
-{
+    : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setWindowTitle(QStringLiteral("Dorvane \u2013 Hilfe"));
     // A window beside the program, not a part that keeps it running: closing
     // the main window ends the program even while the help is open.
@@ -41,15 +40,12 @@ THelpForm::THelpForm(QWidget* parent)
     connect(CloseBtn, &QPushButton::clicked, this, &QDialog::close);
 }
 
-QUrl THelpForm::PageFor(int context)
-{
-    if (context == 2)
-        return QUrl(QStringLiteral("qrc:/dorvane/help/regeleditor.html"));
+QUrl THelpForm::PageFor(int context) {
+    if (context == 2) return QUrl(QStringLiteral("qrc:/dorvane/help/regeleditor.html"));
     return QUrl(QStringLiteral("qrc:/dorvane/help/inhalt.html"));
 }
 
-void THelpForm::ShowContext(int context)
-{
+void THelpForm::ShowContext(int context) {
     Browser->setSource(PageFor(context));
     QWidget* modal = QApplication::activeModalWidget();
     if (modal && modal != this) {

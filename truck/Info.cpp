@@ -10,10 +10,9 @@
 namespace dorvane {
 
 TInfoForm::TInfoForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      ui_(std::make_unique<Ui::TInfoForm>())
-{
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
+      ui_(std::make_unique<Ui::TInfoForm>()) {
     ui_->setupUi(this);
     setFont(widgets::PixelFont(widgets::SansFamily(), 13, true));
     setFixedSize(298, 213);
@@ -31,11 +30,9 @@ TInfoForm::TInfoForm(QWidget* parent)
 
 TInfoForm::~TInfoForm() = default;
 
-void TInfoForm::showEvent(QShowEvent* event)
-{
+void TInfoForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!event->spontaneous())
-        OKButton->setFocus();
+    if (!event->spontaneous()) OKButton->setFocus();
 }
 
 }  // namespace dorvane

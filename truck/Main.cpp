@@ -33,26 +33,22 @@ namespace {
 
 constexpr double Pi = 3.14159265358979323846;
 
-void SetColour(QWidget* w, QPalette::ColorRole role, const QColor& c)
-{
+void SetColour(QWidget* w, QPalette::ColorRole role, const QColor& c) {
     QPalette p = w->palette();
     p.setColor(role, c);
     w->setPalette(p);
 }
 
-QString LoadFailedText()
-{
+QString LoadFailedText() {
     return QStringLiteral("Die mit dem Parameter \u00FCbergebene Datei konnte nicht geladen werden!");
 }
 
 }  // namespace
 
 TMainForm::TMainForm(QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                              Qt::MSWindowsFixedSizeDialogHint),
-      ui_(std::make_unique<Ui::TMainForm>())
-{
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      ui_(std::make_unique<Ui::TMainForm>()) {
     ui_->setupUi(this);
     Panel1 = ui_->Panel1;
     Image1 = ui_->Image1;
@@ -131,8 +127,7 @@ TMainForm::TMainForm(QWidget* parent)
 
 TMainForm::~TMainForm() = default;
 
-QString TMainForm::ChooseFile()
-{
+QString TMainForm::ChooseFile() {
     // No filter and no options: a typed name need not exist (loading it then
     // fails with the reader's own message).
     QFileDialog d(this, QStringLiteral("\u00D6ffnen"));
@@ -146,23 +141,17 @@ QString TMainForm::ChooseFile()
     d.setLabelText(QFileDialog::FileType, QStringLiteral("Dateityp:"));
     d.setLabelText(QFileDialog::Accept, QStringLiteral("\u00D6&ffnen"));
     d.setLabelText(QFileDialog::Reject, QStringLiteral("Abbrechen"));
-    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
-        return QString();
+    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return QString();
     return d.selectedFiles().first();
 }
 
-void TMainForm::Load(const QString& file)
-{
+void TMainForm::Load(const QString& file) {
     fuzzy::LoadProject(QFile::encodeName(file).toStdString(), EingangA, EingangB, Ausgang, Regeln);
 }
 
-bool TMainForm::Running() const
-{
-    return Timer1->isActive();
-}
+bool TMainForm::Running() const { return Timer1->isActive(); }
 
-void TMainForm::FormCreate(const QStringList& args)
-{
+void TMainForm::FormCreate(const QStringList& args) {
     args_ = args;
     StartGeschwindigkeit = -1.0f;
     Start1->setEnabled(false);
@@ -192,10 +181,8 @@ void TMainForm::FormCreate(const QStringList& args)
     }
 }
 
-void TMainForm::FormActivate()
-{
-    if (args_.isEmpty())
-        return;
+void TMainForm::FormActivate() {
+    if (args_.isEmpty()) return;
     const QString file = args_.first();
     if (Handbetrieb) {
         Betriebsart1Click();
@@ -210,13 +197,11 @@ void TMainForm::FormActivate()
     }
 }
 
-void TMainForm::showEvent(QShowEvent* event)
-{
+void TMainForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     // The first showing only: closing a dialog or a message box of our own,
     // or restoring the window, must not load the parameter file again.
-    if (event->spontaneous() || activated_)
-        return;
+    if (event->spontaneous() || activated_) return;
     activated_ = true;
     widgets::CentreOnScreen(*this);
     // The window is not on the screen yet: activation waits until it is
@@ -229,13 +214,11 @@ void TMainForm::showEvent(QShowEvent* event)
         ActivateLater();
 }
 
-void TMainForm::ActivateLater()
-{
+void TMainForm::ActivateLater() {
     QMetaObject::invokeMethod(this, widgets::Guarded(this, &TMainForm::FormActivate), Qt::QueuedConnection);
 }
 
-bool TMainForm::eventFilter(QObject* watched, QEvent* event)
-{
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
         windowHandle()->removeEventFilter(this);
         ActivateLater();  // after the paint that this exposure brings
@@ -254,15 +237,13 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TMainForm::ShowValues()
-{
+void TMainForm::ShowValues() {
     SingEdit1->setNumber(Truck1.RearX);
     SingEdit2->setNumber(Attitude(Truck1));
     SingEdit3->setNumber(SteeringDegrees(Truck1));
 }
 
-void TMainForm::Timer1Timer()
-{
+void TMainForm::Timer1Timer() {
     if (Handbetrieb) {
         Truck1.Draw(*KS1);
     } else {
@@ -273,26 +254,22 @@ void TMainForm::Timer1Timer()
     Truck1.Step(StepSeconds);
     Truck1.Draw(*KS1);
     ShowValues();
-    if (Arrived(Truck1))
-        Stop1Click();
+    if (Arrived(Truck1)) Stop1Click();
 }
 
-void TMainForm::Start1Click()
-{
+void TMainForm::Start1Click() {
     Timer1->start();
     Start1->setEnabled(false);
     Stop1->setEnabled(true);
 }
 
-void TMainForm::Stop1Click()
-{
+void TMainForm::Stop1Click() {
     Timer1->stop();
     Start1->setEnabled(true);
     Stop1->setEnabled(false);
 }
 
-void TMainForm::TruckBtn1Click()
-{
+void TMainForm::TruckBtn1Click() {
     StopImage->show();
     ProgressBar->show();
     const bool random = dialogs_.WerteForm && dialogs_.WerteForm->CheckBox1->isChecked();
@@ -314,8 +291,7 @@ void TMainForm::TruckBtn1Click()
     }
 }
 
-void TMainForm::Betriebsart1Click()
-{
+void TMainForm::Betriebsart1Click() {
     if (Handbetrieb) {
         ProgressBar->hide();
         Handbetrieb = false;
@@ -330,70 +306,51 @@ void TMainForm::Betriebsart1Click()
     }
 }
 
-void TMainForm::ffnen1Click()
-{
+void TMainForm::ffnen1Click() {
     const QString file = OpenDialog1 ? OpenDialog1() : QString();
-    if (file.isEmpty())
-        return;
+    if (file.isEmpty()) return;
     Load(file);
     setWindowTitle(QStringLiteral("Dorvane [") + file + QLatin1Char(']'));
     AusgangKopie.Assign(Ausgang);
     Betriebsart1->setEnabled(true);
 }
 
-void TMainForm::Startwerte1Click()
-{
+void TMainForm::Startwerte1Click() {
     TWerteForm* w = dialogs_.WerteForm;
-    if (!w || w->exec() != QDialog::Accepted)
-        return;
+    if (!w || w->exec() != QDialog::Accepted) return;
     StartGeschwindigkeit = w->GeschwindigkeitEdit->Number();
     StartAbstand = w->AbstandEdit->Number();
     StartLage = w->LageEdit->Number();
 }
 
-void TMainForm::Regelneditieren1Click()
-{
-    if (dialogs_.RegEditForm)
-        dialogs_.RegEditForm->EditProjectRules(EingangA, EingangB, Ausgang, Regeln);
+void TMainForm::Regelneditieren1Click() {
+    if (dialogs_.RegEditForm) dialogs_.RegEditForm->EditProjectRules(EingangA, EingangB, Ausgang, Regeln);
 }
 
-void TMainForm::Fuzzymengenzeigen1Click()
-{
-    if (dialogs_.Graphform)
-        dialogs_.Graphform->exec();
+void TMainForm::Fuzzymengenzeigen1Click() {
+    if (dialogs_.Graphform) dialogs_.Graphform->exec();
 }
 
-void TMainForm::Hilfe2Click()
-{
-    if (ShowHelp)
-        ShowHelp(0);
+void TMainForm::Hilfe2Click() {
+    if (ShowHelp) ShowHelp(0);
 }
 
-void TMainForm::Info1Click()
-{
-    if (dialogs_.InfoForm)
-        dialogs_.InfoForm->exec();
+void TMainForm::Info1Click() {
+    if (dialogs_.InfoForm) dialogs_.InfoForm->exec();
 }
 
-void TMainForm::Beenden1Click()
-{
-    close();
-}
+void TMainForm::Beenden1Click() { close(); }
 
-int TMainForm::BarPosition(int X, int width)
-{
-    if (width <= 0)
-        return 70;
+int TMainForm::BarPosition(int X, int width) {
+    if (width <= 0) return 70;
     // The quotient as a single, then the nearest integer, a half to the even one.
     const float q = static_cast<float>(static_cast<double>(X) * 140.0 / width);
     const float pos = std::nearbyint(q);
-    if (!(pos > 0.0f))
-        return 0;
+    if (!(pos > 0.0f)) return 0;
     return pos > 140.0f ? 140 : static_cast<int>(pos);
 }
 
-void TMainForm::ProgressBarMouseMove(int X)
-{
+void TMainForm::ProgressBarMouseMove(int X) {
     const int pos = BarPosition(X, ProgressBar->width());
     ProgressBar->setValue(pos);
     Truck1.Draw(*KS1);
@@ -402,8 +359,7 @@ void TMainForm::ProgressBarMouseMove(int X)
     SingEdit3->setNumber(SteeringDegrees(Truck1));
 }
 
-void TMainForm::ProgressBarMouseDown(Qt::MouseButtons buttons)
-{
+void TMainForm::ProgressBarMouseDown(Qt::MouseButtons buttons) {
     if (buttons & Qt::LeftButton) {
         if (Timer1->isActive()) {
             Timer1->stop();
@@ -431,8 +387,7 @@ void TMainForm::ProgressBarMouseDown(Qt::MouseButtons buttons)
     }
 }
 
-void TMainForm::Linie()
-{
+void TMainForm::Linie() {
     TCanvas& c = KS1->Canvas();
     const QColor colour = c.penColor();
     const int width = c.penWidth();

@@ -10,10 +10,8 @@
 
 namespace dorvane {
 
-Programm::Programm(const QStringList& args)
-{
-    if (widgets::TApplication* app = widgets::TApplication::Instance())
-        app->SetTitle(ApplicationTitle());
+Programm::Programm(const QStringList& args) {
+    if (widgets::TApplication* app = widgets::TApplication::Instance()) app->SetTitle(ApplicationTitle());
     MainForm = std::make_unique<TMainForm>();
     try {
         MainForm->FormCreate(args);

@@ -8,35 +8,25 @@ namespace {
 constexpr double Pi = 3.14159265358979323846;
 }
 
-float TTruck::Heading() const
-{
+float TTruck::Heading() const {
     const float dx = CabX - RearX;
     const float dy = CabY - RearY;
-    if (std::fabs(dx) <= 0.00001f)
-        return dy > 0.0f ? static_cast<float>(Pi / 2) : static_cast<float>(3 * Pi / 2);
+    if (std::fabs(dx) <= 0.00001f) return dy > 0.0f ? static_cast<float>(Pi / 2) : static_cast<float>(3 * Pi / 2);
 
     const double a = std::atan(static_cast<double>(dy) / dx);
     double result = a;
     // Four tests in this order, a later match replacing an earlier one: a body
     // pointing exactly along +x ends in the third case and so yields 2*pi.
-    if (dy >= 0 && dx > 0)
-        result = a;
-    if (dy >= 0 && dx < 0)
-        result = a + Pi;
-    if (dy <= 0 && dx > 0)
-        result = a + 2 * Pi;
-    if (dy < 0 && dx < 0)
-        result = a + Pi;
+    if (dy >= 0 && dx > 0) result = a;
+    if (dy >= 0 && dx < 0) result = a + Pi;
+    if (dy <= 0 && dx > 0) result = a + 2 * Pi;
+    if (dy < 0 && dx < 0) result = a + Pi;
     return static_cast<float>(result);
 }
 
-void TTruck::PredictCab(float dt)
-{
-    PredictCabFrom(Heading(), dt);
-}
+void TTruck::PredictCab(float dt) { PredictCabFrom(Heading(), dt); }
 
-void TTruck::PredictCabFrom(float heading, float dt)
-{
+void TTruck::PredictCabFrom(float heading, float dt) {
     const double a = static_cast<double>(heading) + Steering;
     const double d = static_cast<double>(Speed) * dt;
     const float ox = static_cast<float>(std::cos(a) * d);
@@ -45,8 +35,7 @@ void TTruck::PredictCabFrom(float heading, float dt)
     NextCab.y = CabY + oy;
 }
 
-void TTruck::MoveCab(TPointF p)
-{
+void TTruck::MoveCab(TPointF p) {
     const float Rx = RearX, Ry = RearY;
     const float Fx = CabX, Fy = CabY;
     const double ux = static_cast<double>(Rx) - p.x;
@@ -78,20 +67,15 @@ void TTruck::MoveCab(TPointF p)
     }
     const float s = static_cast<float>(std::sqrt(radicand));
     float t = s - h;
-    if (t > 1.0f || !(t >= 0.0f))
-        t = -h - s;
+    if (t > 1.0f || !(t >= 0.0f)) t = -h - s;
 
     RearX = static_cast<float>(Rx + (static_cast<double>(Fx) - Rx) * t);
     RearY = static_cast<float>(Ry + (static_cast<double>(Fy) - Ry) * t);
 }
 
-void TTruck::Step(float dt)
-{
-    StepFrom(Heading(), dt);
-}
+void TTruck::Step(float dt) { StepFrom(Heading(), dt); }
 
-void TTruck::StepFrom(float heading, float dt)
-{
+void TTruck::StepFrom(float heading, float dt) {
     const double d = std::fabs(static_cast<double>(Speed) * dt);
     if (!std::isfinite(d) || !std::isfinite(static_cast<double>(dt)))
         return;  // a step of no definite length moves nothing
@@ -112,18 +96,15 @@ void TTruck::StepFrom(float heading, float dt)
     }
 }
 
-void TTruck::Place(float length)
-{
+void TTruck::Place(float length) {
     Length = length;
     const double back = static_cast<double>(StartHeading) + Pi;
     RearX = static_cast<float>(std::cos(back) * Length + CabX);
     RearY = static_cast<float>(std::sin(back) * Length + CabY);
 }
 
-void TTruck::Draw(fuzzy::IPlot& plot) const
-{
-    if (RearY <= -30.0f)
-        return;
+void TTruck::Draw(fuzzy::IPlot& plot) const {
+    if (RearY <= -30.0f) return;
     plot.MoveToWorld(RearX, RearY);
     plot.LineToWorld(CabX, CabY);
     plot.MoveToWorld(CabX, CabY);

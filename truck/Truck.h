@@ -16,11 +16,11 @@ struct TPointF {
 // A plain aggregate: a new instance has every field 0. All numbers are kept in
 // single precision, each stored result rounded to float.
 struct TTruck {
-    TPointF NextCab;          // scratch: the cab position of the step in progress
-    float Length = 0.0f;      // rear point to cab point
+    TPointF NextCab;            // scratch: the cab position of the step in progress
+    float Length = 0.0f;        // rear point to cab point
     float StartHeading = 0.0f;  // used only by Place
-    float Steering = 0.0f;    // relative to the body axis, positive turns left
-    float Speed = 0.0f;       // of the cab point along its steered direction; negative = backwards
+    float Steering = 0.0f;      // relative to the body axis, positive turns left
+    float Speed = 0.0f;         // of the cab point along its steered direction; negative = backwards
     float RearX = 0.0f;
     float RearY = 0.0f;
     float CabX = 0.0f;

@@ -11,10 +11,9 @@
 namespace dorvane {
 
 TWerteForm::TWerteForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      ui_(std::make_unique<Ui::TWerteForm>())
-{
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
+      ui_(std::make_unique<Ui::TWerteForm>()) {
     ui_->setupUi(this);
     setFont(widgets::PixelFont(widgets::SansFamily(), 11, true));
     setFixedSize(393, 298);
@@ -41,11 +40,9 @@ TWerteForm::TWerteForm(QWidget* parent)
 
 TWerteForm::~TWerteForm() = default;
 
-void TWerteForm::showEvent(QShowEvent* event)
-{
+void TWerteForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!event->spontaneous())
-        OKBtn->setFocus();
+    if (!event->spontaneous()) OKBtn->setFocus();
 }
 
 }  // namespace dorvane

@@ -6,8 +6,7 @@
 
 #include <QIcon>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     widgets::TApplication app(argc, argv, dorvane::ApplicationTitle());
     app.setWindowIcon(QIcon(QStringLiteral(":/dorvane/dorvane.png")));
     dorvane::Programm programm(app.arguments().mid(1));

@@ -15,18 +15,15 @@ namespace {
 constexpr float LostBesideLine = 30.0f;  // m
 constexpr float LostAboveStart = 10.0f;  // m
 
-const std::vector<dorvane::StartValues>& Starts()
-{
+const std::vector<dorvane::StartValues>& Starts() {
     static const std::vector<dorvane::StartValues> starts = dorvane::GridStarts();
     return starts;
 }
 
-const std::vector<float>& StartRearXs()
-{
+const std::vector<float>& StartRearXs() {
     static const std::vector<float> rear = [] {
         std::vector<float> r;
-        for (const auto& s : Starts())
-            r.push_back(dorvane::RearXAtStart(s));
+        for (const auto& s : Starts()) r.push_back(dorvane::RearXAtStart(s));
         return r;
     }();
     return rear;
@@ -34,8 +31,7 @@ const std::vector<float>& StartRearXs()
 
 // The rule cells whose firing strength is above 0 at the inputs' current
 // values (row 1 alone without input B).
-std::uint32_t CellsFiring(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B)
-{
+std::uint32_t CellsFiring(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B) {
     std::array<float, fuzzy::MaxTerms> ma{}, mb{};
     const int na = A.Memberships(ma);
     std::uint32_t rows = 1;
@@ -43,15 +39,13 @@ std::uint32_t CellsFiring(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B)
         rows = 0;
         const int nb = B.Memberships(mb);
         for (int j = 0; j < nb; ++j)
-            if (mb[static_cast<std::size_t>(j)] > 0.0f)
-                rows |= 1u << j;
+            if (mb[static_cast<std::size_t>(j)] > 0.0f) rows |= 1u << j;
     }
     std::uint32_t cells = 0;
     for (int i = 0; i < na; ++i)
         if (ma[static_cast<std::size_t>(i)] > 0.0f)
             for (int j = 0; j < fuzzy::MaxTerms; ++j)
-                if ((rows >> j & 1u) != 0)
-                    cells |= 1u << (j * 5 + i);
+                if ((rows >> j & 1u) != 0) cells |= 1u << (j * 5 + i);
     return cells;
 }
 
@@ -59,12 +53,9 @@ std::uint32_t CellsFiring(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B)
 // when it is worse, and the runs must match the bound's count when equal.
 enum class AgainstBound { NoBound, Better, Equal, Worse };
 
-AgainstBound Compare(int pieces, const Score* bound)
-{
-    if (!bound || !bound->Complete)
-        return AgainstBound::NoBound;
-    if (pieces < bound->NoRulePieces)
-        return AgainstBound::Better;
+AgainstBound Compare(int pieces, const Score* bound) {
+    if (!bound || !bound->Complete) return AgainstBound::NoBound;
+    if (pieces < bound->NoRulePieces) return AgainstBound::Better;
     return pieces == bound->NoRulePieces ? AgainstBound::Equal : AgainstBound::Worse;
 }
 
@@ -74,8 +65,7 @@ AgainstBound Compare(int pieces, const Score* bound)
 // None of these can end in docking on the road; giving up early keeps a
 // hopeless table cheap.
 dorvane::RunResult ScoreRun(const dorvane::Controller& c, dorvane::StartValues start, float speed,
-                            std::uint32_t& reached)
-{
+                            std::uint32_t& reached) {
     dorvane::RunResult r;
     r.Start = start;
     dorvane::TTruck truck;
@@ -85,15 +75,12 @@ dorvane::RunResult ScoreRun(const dorvane::Controller& c, dorvane::StartValues s
     const int maxSteps = TruckScoreSteps(speed);
     auto note = [&] {
         const float ax = std::fabs(truck.RearX);
-        if (ax > r.MaxAbsX)
-            r.MaxAbsX = ax;
-        if (!dorvane::OnRoad(truck.RearX))
-            r.LeftRoad = true;
+        if (ax > r.MaxAbsX) r.MaxAbsX = ax;
+        if (!dorvane::OnRoad(truck.RearX)) r.LeftRoad = true;
     };
     note();
     while (r.Steps < maxSteps && !dorvane::Arrived(truck)) {
-        if (!(std::fabs(truck.RearX) <= LostBesideLine && truck.RearY <= startY + LostAboveStart))
-            break;
+        if (!(std::fabs(truck.RearX) <= LostBesideLine && truck.RearY <= startY + LostAboveStart)) break;
         dorvane::FuzzyControlStepFrom(truck, c, heading);
         reached |= CellsFiring(c.EingangA, c.EingangB);
         ++r.Steps;
@@ -106,19 +93,14 @@ dorvane::RunResult ScoreRun(const dorvane::Controller& c, dorvane::StartValues s
     return r;
 }
 
-bool Cancelled(const std::atomic<bool>* cancel)
-{
-    return cancel && cancel->load(std::memory_order_relaxed);
-}
+bool Cancelled(const std::atomic<bool>* cancel) { return cancel && cancel->load(std::memory_order_relaxed); }
 
-Score EvaluateTruck(Project& p, const Score* bound, const std::atomic<bool>* cancel)
-{
+Score EvaluateTruck(Project& p, const Score* bound, const std::atomic<bool>* cancel) {
     Score s;
     s.Kind = Vehicle::Truck;
     s.NoRulePieces = fuzzy::FindNoRuleRegions(p).DeadPieces;
     const AgainstBound against = Compare(s.NoRulePieces, bound);
-    if (against == AgainstBound::Worse)
-        return s;
+    if (against == AgainstBound::Worse) return s;
     const dorvane::Controller c{p.A, p.B, p.Out, p.Rules};
     const int total = static_cast<int>(Starts().size() * TruckSpeeds.size());
     const int allowedMisses = against == AgainstBound::Equal ? total - bound->Truck.Docked() : total;
@@ -129,47 +111,40 @@ Score EvaluateTruck(Project& p, const Score* bound, const std::atomic<bool>* can
         std::vector<dorvane::StartRun> runs;
         runs.reserve(Starts().size());
         for (std::size_t i = 0; i < Starts().size(); ++i) {
-            if (Cancelled(cancel) || misses > allowedMisses)
-                return s;
+            if (Cancelled(cancel) || misses > allowedMisses) return s;
             dorvane::StartRun r;
             r.StartRearX = StartRearXs()[i];
             r.Result = ScoreRun(c, Starts()[i], speed, s.Reached);
             r.Quality = dorvane::Judge(r.Result, r.StartRearX);
-            if (!r.Quality.Good())
-                ++misses;
+            if (!r.Quality.Good()) ++misses;
             runs.push_back(std::move(r));
         }
         s.Truck.Grid[g] = dorvane::Figures(runs);
     }
-    if (misses > allowedMisses)
-        return s;
+    if (misses > allowedMisses) return s;
     s.Complete = true;
     double worst = 0.0;
-    for (const auto& f : s.Truck.Grid)
-        worst = std::max(worst, f.WorstX / 0.1 + f.WorstAttitude);
-    s.Keys = {double(s.NoRulePieces), -double(s.Truck.Docked()), double(s.Truck.LeftRoad()), worst,
+    for (const auto& f : s.Truck.Grid) worst = std::max(worst, f.WorstX / 0.1 + f.WorstAttitude);
+    s.Keys = {double(s.NoRulePieces),     -double(s.Truck.Docked()),
+              double(s.Truck.LeftRoad()), worst,
               -double(s.Truck.Arrived()), 0.0};
     return s;
 }
 
 // A good locomotive run: at rest at the mark, not far past it, the force
 // within the output's range all the way.
-bool ForceWithin(const pemrak::Lauf& lauf, const fuzzy::TFuzzy& out)
-{
+bool ForceWithin(const pemrak::Lauf& lauf, const fuzzy::TFuzzy& out) {
     for (const pemrak::LaufPunkt& pt : lauf.Verlauf)
-        if (!(pt.Kraft >= out.RangeMin && pt.Kraft <= out.RangeMax))
-            return false;
+        if (!(pt.Kraft >= out.RangeMin && pt.Kraft <= out.RangeMax)) return false;
     return true;
 }
 
-Score EvaluateLoco(Project& p, const Score* bound, const std::atomic<bool>* cancel)
-{
+Score EvaluateLoco(Project& p, const Score* bound, const std::atomic<bool>* cancel) {
     Score s;
     s.Kind = Vehicle::Loco;
     s.NoRulePieces = fuzzy::FindNoRuleRegions(p).DeadPieces;
     const AgainstBound against = Compare(s.NoRulePieces, bound);
-    if (against == AgainstBound::Worse)
-        return s;
+    if (against == AgainstBound::Worse) return s;
     const pemrak::FuzzyRegler regler{p.A, p.B, p.Out, p.Rules};
     pemrak::LaufOptionen basis;
     const int total = static_cast<int>(pemrak::LaborMassen().size() * pemrak::LaborSchritte().size());
@@ -184,8 +159,7 @@ Score EvaluateLoco(Project& p, const Score* bound, const std::atomic<bool>* canc
     LocoFigures& f = s.Loco;
     for (const float masse : pemrak::LaborMassen()) {
         for (const float dt : pemrak::LaborSchritte()) {
-            if (Cancelled(cancel) || f.Runs - f.Good > allowedMisses)
-                return s;
+            if (Cancelled(cancel) || f.Runs - f.Good > allowedMisses) return s;
             pemrak::LaufOptionen o = basis;
             o.Start.Masse = masse;
             o.Dt = dt;
@@ -193,10 +167,8 @@ Score EvaluateLoco(Project& p, const Score* bound, const std::atomic<bool>* canc
             ++f.Runs;
             const bool forceWithin = ForceWithin(v.Fahrt, p.Out);
             f.ForceOutside += !forceWithin;
-            if (v.GenauAb)
-                ++f.AtRest;
-            if (v.GenauAb && forceWithin && double(v.Zahlen.UeberschwingenCm) <= GoodOvershootCm)
-                ++f.Good;
+            if (v.GenauAb) ++f.AtRest;
+            if (v.GenauAb && forceWithin && double(v.Zahlen.UeberschwingenCm) <= GoodOvershootCm) ++f.Good;
             f.MostSignChanges = std::max(f.MostSignChanges, v.Zahlen.Vorzeichenwechsel);
             f.ExcessSignChanges += std::max(0, v.Zahlen.Vorzeichenwechsel - FreeSignChanges);
             f.LatestRest = std::max(f.LatestRest, double(v.GenauAb.value_or(v.Zahlen.EndeT)));
@@ -212,16 +184,14 @@ Score EvaluateLoco(Project& p, const Score* bound, const std::atomic<bool>* canc
             }
         }
     }
-    if (f.Runs - f.Good > allowedMisses)
-        return s;
+    if (f.Runs - f.Good > allowedMisses) return s;
     s.Complete = true;
-    s.Keys = {double(s.NoRulePieces), -double(f.Good), double(f.ExcessSignChanges), f.LatestRest, f.Overshoot,
-              f.EndMiss};
+    s.Keys = {double(s.NoRulePieces), -double(f.Good), double(f.ExcessSignChanges),
+              f.LatestRest,           f.Overshoot,     f.EndMiss};
     return s;
 }
 
-std::string Fixed(double v, int decimals)
-{
+std::string Fixed(double v, int decimals) {
     std::ostringstream s;
     s << std::fixed << std::setprecision(decimals) << v;
     return s.str();
@@ -229,34 +199,26 @@ std::string Fixed(double v, int decimals)
 
 }  // namespace
 
-int TruckScoreSteps(float speed)
-{
+int TruckScoreSteps(float speed) {
     const double perStep = std::fabs(double(speed) * dorvane::StepSeconds);
-    if (!(perStep > 0.0))
-        return dorvane::DefaultMaxSteps;
+    if (!(perStep > 0.0)) return dorvane::DefaultMaxSteps;
     return static_cast<int>(std::min(double(dorvane::DefaultMaxSteps), std::ceil(150.0 / perStep)));
 }
 
-bool Better(const Score& a, const Score& b)
-{
-    if (a.Complete != b.Complete)
-        return a.Complete;
-    if (!a.Complete)
-        return false;
+bool Better(const Score& a, const Score& b) {
+    if (a.Complete != b.Complete) return a.Complete;
+    if (!a.Complete) return false;
     // NaN never wins: a key that is not a number counts as the worst.
     for (std::size_t i = 0; i < a.Keys.size(); ++i) {
         const double x = std::isnan(a.Keys[i]) ? HUGE_VAL : a.Keys[i];
         const double y = std::isnan(b.Keys[i]) ? HUGE_VAL : b.Keys[i];
-        if (x != y)
-            return x < y;
+        if (x != y) return x < y;
     }
     return false;
 }
 
-std::string Describe(const Score& s)
-{
-    if (!s.Complete)
-        return "nicht vollst\xC3\xA4ndig bewertet";
+std::string Describe(const Score& s) {
+    if (!s.Complete) return "nicht vollst\xC3\xA4ndig bewertet";
     std::ostringstream out;
     if (s.Kind == Vehicle::Truck) {
         const TruckFigures& t = s.Truck;
@@ -264,7 +226,9 @@ std::string Describe(const Score& s)
         for (std::size_t g = 0; g < TruckSpeeds.size(); ++g)
             out << (g ? ", " : "") << t.Grid[g].Docked << " von " << t.Grid[g].Starts << " bei " << TruckSpeeds[g]
                 << " m/s";
-        out << "\nStra\xC3\x9F" "e verlassen:  " << t.LeftRoad() << " Starts (hinten x <= 0 beim Start)\n"
+        out << "\nStra\xC3\x9F"
+               "e verlassen:  "
+            << t.LeftRoad() << " Starts (hinten x <= 0 beim Start)\n"
             << "angekommen:        " << t.Arrived() << " von " << t.Starts() << '\n';
         // Without an arrival there is no end position to speak of: no zeros.
         if (t.Arrived() == 0)
@@ -276,57 +240,67 @@ std::string Describe(const Score& s)
     } else {
         const LocoFigures& l = s.Loco;
         out << "gut:               " << l.Good << " von " << l.Runs
-            << " L\xC3\xA4ufen (in Ruhe, h\xC3\xB6" "chstens 0.5 cm hinter der Marke, Kraft im Ausgangsbereich)\n"
+            << " L\xC3\xA4ufen (in Ruhe, h\xC3\xB6"
+               "chstens 0.5 cm hinter der Marke, Kraft im Ausgangsbereich)\n"
             << "in Ruhe:           " << l.AtRest << " von " << l.Runs
             << " L\xC3\xA4ufen (|s| < 0.5 cm, |v| < 0.5 cm/s; 1, 2, 4 kg; Schritte 0.055 s und 0.1 s)\n"
-            << "Kraftwechsel:      h\xC3\xB6" "chstens " << l.MostSignChanges << " Vorzeichenwechsel in einem Lauf";
+            << "Kraftwechsel:      h\xC3\xB6"
+               "chstens "
+            << l.MostSignChanges << " Vorzeichenwechsel in einem Lauf";
         if (l.ExcessSignChanges > 0)
-            out << " (" << l.ExcessSignChanges << " \xC3\xBC" "ber " << FreeSignChanges << " je Lauf)";
+            out << " (" << l.ExcessSignChanges
+                << " \xC3\xBC"
+                   "ber "
+                << FreeSignChanges << " je Lauf)";
         out << '\n';
         if (l.AtRest == 0)
             out << "sp\xC3\xA4testens ab:     \xE2\x80\x93 (kein Lauf kommt zur Ruhe)\n";
         else
             out << "sp\xC3\xA4testens ab:     t = " << Fixed(l.LatestRest, 3) << " s"
                 << (l.AtRest < l.Runs ? " (L\xC3\xA4ufe ohne Ruhe mit ihrem Ende)" : "") << '\n';
-        out << "\xC3\x9C" "berschwingen:    " << Fixed(l.Overshoot, 4) << " cm hinter der Marke";
+        out << "\xC3\x9C"
+               "berschwingen:    "
+            << Fixed(l.Overshoot, 4) << " cm hinter der Marke";
     }
     out << "\nohne Regel:        "
         << (s.NoRulePieces == 0 ? std::string("keine Stelle der Eingangsbereiche")
-                                : std::to_string(s.NoRulePieces) + " St\xC3\xBC" "cke der Eingangsbereiche, dort f\xC3\xA4llt der Ausgang auf den Bereichsanfang");
+                                : std::to_string(s.NoRulePieces) +
+                                      " St\xC3\xBC"
+                                      "cke der Eingangsbereiche, dort f\xC3\xA4llt der Ausgang auf den Bereichsanfang");
     return out.str();
 }
 
-std::string OneLine(const Score& s)
-{
-    if (!s.Complete)
-        return "nicht vollst\xC3\xA4ndig bewertet";
+std::string OneLine(const Score& s) {
+    if (!s.Complete) return "nicht vollst\xC3\xA4ndig bewertet";
     std::ostringstream out;
     if (s.Kind == Vehicle::Truck)
-        out << "Ziel erreicht " << s.Truck.Docked() << " von " << s.Truck.Starts() << ", Stra\xC3\x9F" "e verlassen "
+        out << "Ziel erreicht " << s.Truck.Docked() << " von " << s.Truck.Starts()
+            << ", Stra\xC3\x9F"
+               "e verlassen "
             << s.Truck.LeftRoad();
     else
-        out << "gut " << s.Loco.Good << " von " << s.Loco.Runs << ", in Ruhe " << s.Loco.AtRest << ", sp\xC3\xA4testens ab "
-            << Fixed(s.Loco.LatestRest, 3) << " s";
+        out << "gut " << s.Loco.Good << " von " << s.Loco.Runs << ", in Ruhe " << s.Loco.AtRest
+            << ", sp\xC3\xA4testens ab " << Fixed(s.Loco.LatestRest, 3) << " s";
     if (s.NoRulePieces > 0)
-        out << ", " << s.NoRulePieces << " St\xC3\xBC" "cke ohne Regel";
+        out << ", " << s.NoRulePieces
+            << " St\xC3\xBC"
+               "cke ohne Regel";
     return out.str();
 }
 
-std::optional<std::string> Unsuitable(const Project& p, Vehicle v)
-{
+std::optional<std::string> Unsuitable(const Project& p, Vehicle v) {
     if (v == Vehicle::Truck) {
-        if (!p.A.Defined || !p.Out.Defined)
-            return std::string("Eingang A und/oder Ausgang (noch) nicht definiert!");
+        if (!p.A.Defined || !p.Out.Defined) return std::string("Eingang A und/oder Ausgang (noch) nicht definiert!");
         return std::nullopt;
     }
     if (!p.A.Defined || !p.B.Defined || !p.Out.Defined)
-        return std::string("Kein (geeignetes) Fuzzyprojekt vorhanden (Eingang A, Eingang B und Ausgang m\xC3\xBC"
-                           "ssen definiert sein).");
+        return std::string(
+            "Kein (geeignetes) Fuzzyprojekt vorhanden (Eingang A, Eingang B und Ausgang m\xC3\xBC"
+            "ssen definiert sein).");
     return std::nullopt;
 }
 
-Score Evaluate(const Project& p, Vehicle v, const Score* bound, const std::atomic<bool>* cancel)
-{
+Score Evaluate(const Project& p, Vehicle v, const Score* bound, const std::atomic<bool>* cancel) {
     Project copy = p;
     return v == Vehicle::Truck ? EvaluateTruck(copy, bound, cancel) : EvaluateLoco(copy, bound, cancel);
 }

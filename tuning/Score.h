@@ -61,14 +61,14 @@ constexpr double GoodOvershootCm = 0.5;
 
 struct LocoFigures {
     int Runs = 0;
-    int AtRest = 0;              // within 0.5 cm and 0.5 cm/s up to the end
-    int Good = 0;                // at rest, overshoot <= 0.5 cm, force within the output range
-    int ForceOutside = 0;        // runs in which the force left the output range
-    int MostSignChanges = 0;     // of the force, in one run
-    int ExcessSignChanges = 0;   // beyond FreeSignChanges, summed over the runs
-    double LatestRest = 0.0;     // s; a run never at rest counts with its end time
-    double Overshoot = 0.0;      // cm past the mark, the largest of all runs
-    double EndMiss = 0.0;        // sum over the runs of |s| + |v| at the end (cm, cm/s)
+    int AtRest = 0;             // within 0.5 cm and 0.5 cm/s up to the end
+    int Good = 0;               // at rest, overshoot <= 0.5 cm, force within the output range
+    int ForceOutside = 0;       // runs in which the force left the output range
+    int MostSignChanges = 0;    // of the force, in one run
+    int ExcessSignChanges = 0;  // beyond FreeSignChanges, summed over the runs
+    double LatestRest = 0.0;    // s; a run never at rest counts with its end time
+    double Overshoot = 0.0;     // cm past the mark, the largest of all runs
+    double EndMiss = 0.0;       // sum over the runs of |s| + |v| at the end (cm, cm/s)
 };
 
 struct Score {
@@ -108,7 +108,6 @@ std::optional<std::string> Unsuitable(const Project& p, Vehicle v);
 // the evaluation stops as soon as the project can no longer reach the bound's
 // first two keys (returning an incomplete score); a set cancel flag stops it
 // too.
-Score Evaluate(const Project& p, Vehicle v, const Score* bound = nullptr,
-               const std::atomic<bool>* cancel = nullptr);
+Score Evaluate(const Project& p, Vehicle v, const Score* bound = nullptr, const std::atomic<bool>* cancel = nullptr);
 
 }  // namespace tuning

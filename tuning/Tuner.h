@@ -29,19 +29,19 @@ namespace tuning {
 
 struct Options {
     Vehicle Kind = Vehicle::Truck;
-    bool Terms = false;         // also move the corners of the terms
-    double Seconds = 60.0;      // ends when this time is up; <= 0: no time limit
-    int MaxRounds = 0;          // ends after this many rounds; 0 = no limit
+    bool Terms = false;     // also move the corners of the terms
+    double Seconds = 60.0;  // ends when this time is up; <= 0: no time limit
+    int MaxRounds = 0;      // ends after this many rounds; 0 = no limit
     std::uint64_t Seed = 1;
-    int Threads = 0;            // 0 = every core
+    int Threads = 0;  // 0 = every core
     int CandidatesPerRound = 24;
 };
 
 struct Progress {
-    int Round = 0;               // rounds done
-    long Evaluations = 0;        // candidates scored so far
-    double Seconds = 0.0;        // since the start
-    double Fraction = 0.0;       // of the allowed time or rounds, 0 .. 1
+    int Round = 0;          // rounds done
+    long Evaluations = 0;   // candidates scored so far
+    double Seconds = 0.0;   // since the start
+    double Fraction = 0.0;  // of the allowed time or rounds, 0 .. 1
     const Score* Best = nullptr;
     const Project* BestProject = nullptr;
     int Improvements = 0;
@@ -58,8 +58,8 @@ struct Result {
     int Rounds = 0;
     long Evaluations = 0;
     int Improvements = 0;
-    int BestRound = 0;           // the round that last improved the score (0: none did)
-    double BestSeconds = 0.0;    // and when it ended, since the start
+    int BestRound = 0;         // the round that last improved the score (0: none did)
+    double BestSeconds = 0.0;  // and when it ended, since the start
     double Seconds = 0.0;
     bool Cancelled = false;
 };

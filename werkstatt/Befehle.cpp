@@ -15,8 +15,8 @@ void TNeuBefehl::undo() { modell_.setzeStand(vorher_); }
 
 void TNeuBefehl::redo() { modell_.setzeStand(nachher_); }
 
-TGriffBefehl::TGriffBefehl(TProjektModell& modell, const QString& text, Stand vorher, Stand nachher, int zug,
-                           int rolle, int term, int param)
+TGriffBefehl::TGriffBefehl(TProjektModell& modell, const QString& text, Stand vorher, Stand nachher, int zug, int rolle,
+                           int term, int param)
     : TProjektBefehl(modell, text, std::move(vorher), std::move(nachher)),
       zug_(zug),
       rolle_(rolle),

@@ -41,11 +41,11 @@ protected:
     Stand nachher_;
 };
 
-#define WERKSTATT_BEFEHL(Klasse, Art)                                        \
-    class Klasse : public TProjektBefehl {                                  \
-    public:                                                                 \
-        using TProjektBefehl::TProjektBefehl;                               \
-        int id() const override { return Art; }                             \
+#define WERKSTATT_BEFEHL(Klasse, Art)           \
+    class Klasse : public TProjektBefehl {      \
+    public:                                     \
+        using TProjektBefehl::TProjektBefehl;   \
+        int id() const override { return Art; } \
     };
 
 WERKSTATT_BEFEHL(TNameBefehl, ArtName)
@@ -75,8 +75,8 @@ public:
 // where it began leaves no step.
 class TGriffBefehl : public TProjektBefehl {
 public:
-    TGriffBefehl(TProjektModell& modell, const QString& text, Stand vorher, Stand nachher, int zug, int rolle,
-                 int term, int param);
+    TGriffBefehl(TProjektModell& modell, const QString& text, Stand vorher, Stand nachher, int zug, int rolle, int term,
+                 int param);
     int id() const override { return ArtGriff; }
     bool mergeWith(const QUndoCommand* other) override;
 

@@ -9,10 +9,12 @@
 
 namespace werkstatt {
 
-bool IstCQuelltext(const QString& datei) { return !exchange::CHeaderPath(QFile::encodeName(datei).toStdString()).empty(); }
+bool IstCQuelltext(const QString& datei) {
+    return !exchange::CHeaderPath(QFile::encodeName(datei).toStdString()).empty();
+}
 
-std::optional<QString> CQuelltextSchreiben(const fuzzy::Project& p, const QString& quelle,
-                                           const QString& projektDatei, const QString& datei) {
+std::optional<QString> CQuelltextSchreiben(const fuzzy::Project& p, const QString& quelle, const QString& projektDatei,
+                                           const QString& datei) {
     const std::string ziel = QFile::encodeName(datei).toStdString();
     exchange::CExportOptions o;
     o.quelle = quelle.toStdString();

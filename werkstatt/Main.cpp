@@ -63,14 +63,10 @@ private:
 
 QString SeitenText(fuzzy::HintPage s) {
     switch (s) {
-    case fuzzy::HintPage::InputA:
-        return QStringLiteral("A");
-    case fuzzy::HintPage::InputB:
-        return QStringLiteral("B");
-    case fuzzy::HintPage::Output:
-        return QStringLiteral("Aus");
-    case fuzzy::HintPage::Rules:
-        break;
+    case fuzzy::HintPage::InputA: return QStringLiteral("A");
+    case fuzzy::HintPage::InputB: return QStringLiteral("B");
+    case fuzzy::HintPage::Output: return QStringLiteral("Aus");
+    case fuzzy::HintPage::Rules: break;
     }
     return QStringLiteral("Regeln");
 }
@@ -176,10 +172,12 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui_(std::make_uniqu
     connect(&stack, &QUndoStack::canUndoChanged, ui_->Rueckgaengig1, &QAction::setEnabled);
     connect(&stack, &QUndoStack::canRedoChanged, ui_->Wiederholen1, &QAction::setEnabled);
     connect(&stack, &QUndoStack::undoTextChanged, this, [this](const QString& t) {
-        ui_->Rueckgaengig1->setText(t.isEmpty() ? QStringLiteral("&Rückgängig") : QStringLiteral("&Rückgängig: %1").arg(t));
+        ui_->Rueckgaengig1->setText(t.isEmpty() ? QStringLiteral("&Rückgängig")
+                                                : QStringLiteral("&Rückgängig: %1").arg(t));
     });
     connect(&stack, &QUndoStack::redoTextChanged, this, [this](const QString& t) {
-        ui_->Wiederholen1->setText(t.isEmpty() ? QStringLiteral("&Wiederholen") : QStringLiteral("&Wiederholen: %1").arg(t));
+        ui_->Wiederholen1->setText(t.isEmpty() ? QStringLiteral("&Wiederholen")
+                                               : QStringLiteral("&Wiederholen: %1").arg(t));
     });
 
     connect(&Modell, &TProjektModell::projektGeaendert, this, &TMainForm::ProjektGeaendert);
@@ -259,9 +257,9 @@ void TMainForm::MarkenSetzen(float a, float b) {
 }
 
 QString TMainForm::Titel() const {
-    const QString name =
-        Modell.datei().isEmpty() ? QStringLiteral("Unbenannt") : QFileInfo(Modell.datei()).fileName();
-    return QStringLiteral("Fuzzy-Werkstatt \u2013 %1%2").arg(name, Modell.geaendert() ? QStringLiteral("*") : QString());
+    const QString name = Modell.datei().isEmpty() ? QStringLiteral("Unbenannt") : QFileInfo(Modell.datei()).fileName();
+    return QStringLiteral("Fuzzy-Werkstatt \u2013 %1%2")
+        .arg(name, Modell.geaendert() ? QStringLiteral("*") : QString());
 }
 
 void TMainForm::TitelSetzen() { setWindowTitle(Titel()); }
@@ -278,14 +276,14 @@ void TMainForm::HinweiseZeigen() {
         item->setToolTip(QStringLiteral("Seite %1").arg(SeitenText(h.Place.Page)));
     }
     if (hinweise.empty()) {
-        auto* item = new QListWidgetItem(QStringLiteral("Keine Hinweise \u2013 das Projekt sieht vollst\u00E4ndig aus."),
-                                         HinweisListe);
+        auto* item = new QListWidgetItem(
+            QStringLiteral("Keine Hinweise \u2013 das Projekt sieht vollst\u00E4ndig aus."), HinweisListe);
         item->setFlags(Qt::ItemIsEnabled);
     }
     HinweisListe->setUpdatesEnabled(true);
-    ui_->HinweisLbl->setText(hinweise.empty() ? QStringLiteral("Hin&weise:")
-                                              : QStringLiteral("Hin&weise (%1; ein Klick zeigt die Stelle):")
-                                                    .arg(hinweise.size()));
+    ui_->HinweisLbl->setText(hinweise.empty()
+                                 ? QStringLiteral("Hin&weise:")
+                                 : QStringLiteral("Hin&weise (%1; ein Klick zeigt die Stelle):").arg(hinweise.size()));
 }
 
 void TMainForm::HinweisClick(QListWidgetItem* item) {
@@ -324,27 +322,18 @@ void TMainForm::ZeigeOrt(const fuzzy::HintPlace& ort) {
 bool TMainForm::AenderungenSichern() {
     if (!Modell.geaendert()) return true;
     switch (widgets::QuestionBox(QStringLiteral("\u00C4nderungen speichern?"))) {
-    case widgets::MessageAnswer::Yes:
-        return Speichern1Click();
-    case widgets::MessageAnswer::No:
-        return true;
-    default:
-        return false;
+    case widgets::MessageAnswer::Yes: return Speichern1Click();
+    case widgets::MessageAnswer::No: return true;
+    default: return false;
     }
 }
 
 void TMainForm::NeuClick(Vorlage v) {
     if (!AenderungenSichern()) return;
     switch (v) {
-    case Vorlage::Leer:
-        Modell.neu(VorlageLeer(), QStringLiteral("leeres Projekt"));
-        break;
-    case Vorlage::Truck:
-        Modell.neu(VorlageTruck(), QStringLiteral("Vorlage Truck"));
-        break;
-    case Vorlage::Lok:
-        Modell.neu(VorlageLok(), QStringLiteral("Vorlage Lok"));
-        break;
+    case Vorlage::Leer: Modell.neu(VorlageLeer(), QStringLiteral("leeres Projekt")); break;
+    case Vorlage::Truck: Modell.neu(VorlageTruck(), QStringLiteral("Vorlage Truck")); break;
+    case Vorlage::Lok: Modell.neu(VorlageLok(), QStringLiteral("Vorlage Lok")); break;
     }
     Seiten->setCurrentWidget(SeiteA);
 }
@@ -423,12 +412,14 @@ bool TMainForm::ImportierenDatei(const QString& datei) {
                               .arg(QFileInfo(datei).fileName(), QString::fromStdString(r.Describe())));
         return false;
     }
-    Modell.neu(Zusammensetzen(r.A, r.B, r.Out, r.Rules), QStringLiteral("Import von %1").arg(QFileInfo(datei).fileName()));
+    Modell.neu(Zusammensetzen(r.A, r.B, r.Out, r.Rules),
+               QStringLiteral("Import von %1").arg(QFileInfo(datei).fileName()));
     Seiten->setCurrentWidget(SeiteA);
     if (!r.notes.empty()) {
         QStringList notizen;
         for (const std::string& n : r.notes) notizen << QString::fromStdString(n);
-        widgets::WarningBox(QStringLiteral("Importiert, mit diesen Abweichungen:\n%1").arg(notizen.join(QLatin1Char('\n'))));
+        widgets::WarningBox(
+            QStringLiteral("Importiert, mit diesen Abweichungen:\n%1").arg(notizen.join(QLatin1Char('\n'))));
     }
     return true;
 }
@@ -445,9 +436,11 @@ void TMainForm::Exportieren1Click() {
 
 bool TMainForm::ExportierenNach(const QString& datei) {
     const Projekt& p = Modell.projekt();
-    const QString quelle = Modell.datei().isEmpty() ? QStringLiteral("Unbenannt") : QFileInfo(Modell.datei()).fileName();
+    const QString quelle =
+        Modell.datei().isEmpty() ? QStringLiteral("Unbenannt") : QFileInfo(Modell.datei()).fileName();
     if (IstCQuelltext(datei)) {
-        const auto fehler = CQuelltextSchreiben(fuzzy::Project{p.A, p.B, p.Aus, p.Regeln}, quelle, Modell.datei(), datei);
+        const auto fehler =
+            CQuelltextSchreiben(fuzzy::Project{p.A, p.B, p.Aus, p.Regeln}, quelle, Modell.datei(), datei);
         if (fehler) widgets::ErrorBox(*fehler);
         return !fehler;
     }
@@ -466,8 +459,8 @@ bool TMainForm::ExportierenNach(const QString& datei) {
     }
     // Written whole or not at all: an old file of that name stays on failure.
     QSaveFile f(datei);
-    if (!f.open(QIODevice::WriteOnly) || f.write(text.data(), static_cast<qint64>(text.size())) != qint64(text.size()) ||
-        !f.commit()) {
+    if (!f.open(QIODevice::WriteOnly) ||
+        f.write(text.data(), static_cast<qint64>(text.size())) != qint64(text.size()) || !f.commit()) {
         widgets::ErrorBox(QStringLiteral("%1 konnte nicht geschrieben werden: %2").arg(datei, f.errorString()));
         return false;
     }
@@ -485,10 +478,11 @@ void TMainForm::RegelnVerbessern1Click() {
         o.Kind = tuning::Vehicle::Loco;
         dialog.setOptionen(o);
     }
-    connect(&dialog, &labor::RegelnVerbessern::uebernehmen, this,
-            [this](const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out, const fuzzy::RuleTable& R) {
-                Modell.ersetzen(Zusammensetzen(A, B, Out, R), QStringLiteral("Regeln verbessert"));
-            });
+    connect(
+        &dialog, &labor::RegelnVerbessern::uebernehmen, this,
+        [this](const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out, const fuzzy::RuleTable& R) {
+            Modell.ersetzen(Zusammensetzen(A, B, Out, R), QStringLiteral("Regeln verbessert"));
+        });
     dialog.exec();
 }
 

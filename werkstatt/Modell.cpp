@@ -41,42 +41,18 @@ void TProjektModell::ausfuehren(int art, const QString& text, const Stand& nachh
     if (GleichesProjekt(nachher.projekt, stand_.projekt) && nachher.datei == stand_.datei && art != ArtNeu) return;
     std::unique_ptr<QUndoCommand> b;
     switch (art) {
-    case ArtName:
-        b = std::make_unique<TNameBefehl>(*this, text, stand_, nachher);
-        break;
-    case ArtBereich:
-        b = std::make_unique<TBereichBefehl>(*this, text, stand_, nachher);
-        break;
-    case ArtTermName:
-        b = std::make_unique<TTermNameBefehl>(*this, text, stand_, nachher);
-        break;
-    case ArtParameter:
-        b = std::make_unique<TParameterBefehl>(*this, text, stand_, nachher);
-        break;
-    case ArtGriff:
-        b = std::make_unique<TGriffBefehl>(*this, text, stand_, nachher, zug, rolle, term, param);
-        break;
-    case ArtTermHinzu:
-        b = std::make_unique<TTermHinzuBefehl>(*this, text, stand_, nachher);
-        break;
-    case ArtTermEntfernen:
-        b = std::make_unique<TTermEntfernenBefehl>(*this, text, stand_, nachher);
-        break;
-    case ArtTermVerschieben:
-        b = std::make_unique<TTermVerschiebenBefehl>(*this, text, stand_, nachher);
-        break;
-    case ArtRegel:
-        b = std::make_unique<TRegelBefehl>(*this, text, stand_, nachher);
-        break;
-    case ArtEingangB:
-        b = std::make_unique<TEingangBBefehl>(*this, text, stand_, nachher);
-        break;
-    case ArtErsetzen:
-        b = std::make_unique<TErsetzenBefehl>(*this, text, stand_, nachher);
-        break;
-    default:
-        b = std::make_unique<TNeuBefehl>(*this, text, stand_, nachher);
-        break;
+    case ArtName: b = std::make_unique<TNameBefehl>(*this, text, stand_, nachher); break;
+    case ArtBereich: b = std::make_unique<TBereichBefehl>(*this, text, stand_, nachher); break;
+    case ArtTermName: b = std::make_unique<TTermNameBefehl>(*this, text, stand_, nachher); break;
+    case ArtParameter: b = std::make_unique<TParameterBefehl>(*this, text, stand_, nachher); break;
+    case ArtGriff: b = std::make_unique<TGriffBefehl>(*this, text, stand_, nachher, zug, rolle, term, param); break;
+    case ArtTermHinzu: b = std::make_unique<TTermHinzuBefehl>(*this, text, stand_, nachher); break;
+    case ArtTermEntfernen: b = std::make_unique<TTermEntfernenBefehl>(*this, text, stand_, nachher); break;
+    case ArtTermVerschieben: b = std::make_unique<TTermVerschiebenBefehl>(*this, text, stand_, nachher); break;
+    case ArtRegel: b = std::make_unique<TRegelBefehl>(*this, text, stand_, nachher); break;
+    case ArtEingangB: b = std::make_unique<TEingangBBefehl>(*this, text, stand_, nachher); break;
+    case ArtErsetzen: b = std::make_unique<TErsetzenBefehl>(*this, text, stand_, nachher); break;
+    default: b = std::make_unique<TNeuBefehl>(*this, text, stand_, nachher); break;
     }
     stack_.push(b.release());
 }
@@ -157,8 +133,10 @@ void TProjektModell::setzeRegel(int zeile, int spalte, int ausgangsterm) {
 
 void TProjektModell::setzeEingangB(bool an) {
     Stand n = stand_;
-    if (an) EingangBEinschalten(n.projekt);
-    else n.projekt.B.Defined = false;
+    if (an)
+        EingangBEinschalten(n.projekt);
+    else
+        n.projekt.B.Defined = false;
     ausfuehren(ArtEingangB, an ? QStringLiteral("Eingang B verwenden") : QStringLiteral("Eingang B nicht verwenden"),
                n);
 }

@@ -63,7 +63,7 @@ void TRegelSeite::Aktualisieren() {
         RegelGitter->item(i, 0)->setText(i <= aTerme ? Text(p.A.GetTermAbbrev(i)) : QString());
         RegelGitter->item(i, 0)->setToolTip(i <= aTerme ? Text(p.A.GetTermName(i)) : QString());
         RegelGitter->item(0, i)->setText(mitB && i <= bTerme ? Text(p.B.GetTermAbbrev(i))
-                                         : (!mitB && i == 1 ? QStringLiteral("Aus") : QString()));
+                                                             : (!mitB && i == 1 ? QStringLiteral("Aus") : QString()));
         RegelGitter->item(0, i)->setToolTip(mitB && i <= bTerme ? Text(p.B.GetTermName(i)) : QString());
     }
     for (int i = 1; i <= 5; ++i) {
@@ -110,8 +110,10 @@ void TRegelSeite::ListeZeigen() {
         return;
     }
     const int k = modell_ ? modell_->projekt().Regeln.Get(zeile, spalte) : 0;
-    if (k >= 0 && k < AusgangListe->count()) AusgangListe->setCurrentRow(k);
-    else AusgangListe->clearSelection();
+    if (k >= 0 && k < AusgangListe->count())
+        AusgangListe->setCurrentRow(k);
+    else
+        AusgangListe->clearSelection();
 }
 
 std::pair<int, int> TRegelSeite::GewaehlteRegel() const {

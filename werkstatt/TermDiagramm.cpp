@@ -76,16 +76,11 @@ QPointF TTermDiagramm::griffPosition(int term, int param) const {
         return QPointF(FracToPixelX(NormX(x)), FracToPixelY(NormY(std::clamp(y, y1(), y2()))));
     };
     switch (param) {
-    case fuzzy::ParamA:
-        return punkt(a, 0.0f);
-    case fuzzy::ParamB:
-        return punkt(b, h);
-    case fuzzy::ParamC:
-        return punkt(c, h);
-    case fuzzy::ParamD:
-        return punkt(d, 0.0f);
-    default:
-        return punkt(b + (c - b) / 2.0f, h) + QPointF(0.0, HoehenAbstand);
+    case fuzzy::ParamA: return punkt(a, 0.0f);
+    case fuzzy::ParamB: return punkt(b, h);
+    case fuzzy::ParamC: return punkt(c, h);
+    case fuzzy::ParamD: return punkt(d, 0.0f);
+    default: return punkt(b + (c - b) / 2.0f, h) + QPointF(0.0, HoehenAbstand);
     }
 }
 
@@ -140,14 +135,16 @@ void TTermDiagramm::paintEvent(QPaintEvent* event) {
         p.setPen(QPen(aktiv ? Qt::black : farbe.darker(150), aktiv ? 2.0 : 1.0));
         p.setBrush(aktiv ? QColor(Qt::yellow) : QColor(Qt::white));
         const QRectF r(pos.x() - Griffgroesse / 2.0, pos.y() - Griffgroesse / 2.0, Griffgroesse, Griffgroesse);
-        if (g == fuzzy::ParamH) p.drawEllipse(r);
-        else p.drawRect(r);
+        if (g == fuzzy::ParamH)
+            p.drawEllipse(r);
+        else
+            p.drawRect(r);
     }
     if (hasFocus() || ziehen_) {
         // The active handle's name and value, for reading off while moving.
         const QPointF pos = griffPosition(term_, griff_);
-        const QString text = QStringLiteral("%1 = %2").arg(QString::fromLatin1(Griffnamen[griff_]),
-                                                          QString::number(double(var_.GetParam(term_, griff_)), 'g', 5));
+        const QString text = QStringLiteral("%1 = %2").arg(
+            QString::fromLatin1(Griffnamen[griff_]), QString::number(double(var_.GetParam(term_, griff_)), 'g', 5));
         p.setPen(Qt::black);
         const QRectF box = p.fontMetrics().boundingRect(text).adjusted(-3, -1, 3, 1);
         QPointF links(pos.x() + 8, pos.y() - 8 - box.height());

@@ -131,8 +131,10 @@ void TVariablenSeite::Aktualisieren() {
         TermTabelle->setVerticalHeaderLabels({"1", "2", "3", "4", "5"});
     }
     Diagramm->setVariable(v);
-    if (gewaehlt >= 1 && gewaehlt <= n) WaehleTerm(gewaehlt);
-    else if (n > 0) WaehleTerm(std::min(std::max(Diagramm->ausgewaehlterTerm(), 1), n));
+    if (gewaehlt >= 1 && gewaehlt <= n)
+        WaehleTerm(gewaehlt);
+    else if (n > 0)
+        WaehleTerm(std::min(std::max(Diagramm->ausgewaehlterTerm(), 1), n));
     KnoepfeEinstellen();
     aktualisiert_ = false;
 }

@@ -9,8 +9,7 @@
 
 namespace widgets {
 
-TApplication::TApplication(int& argc, char** argv, const QString& title)
-    : QApplication(argc, argv), title_(title) {
+TApplication::TApplication(int& argc, char** argv, const QString& title) : QApplication(argc, argv), title_(title) {
     fuzzy::SetMessages(&messages_);
     // The programs speak German, whatever the system's language: the toolkit's
     // own texts (file dialog, edit menus) too, where its translation is installed.

@@ -136,9 +136,7 @@ void TKoordinatensystem::DrawAxes() {
             if (n == 0) return low;
             return static_cast<float>(static_cast<double>(i) * span / n + low);
         };
-        auto labelled = [this, n](int i) {
-            return skalenart_ != keine && (skalenart_ == ganz || i == 0 || i == n);
-        };
+        auto labelled = [this, n](int i) { return skalenart_ != keine && (skalenart_ == ganz || i == 0 || i == n); };
 
         const int rowBottom = FracToPixelY(0.0f);
         const int rowTop = FracToPixelY(1.0f);

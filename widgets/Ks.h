@@ -208,8 +208,7 @@ private:
     // background when the size has changed. Null for an empty component.
     QImage* EnsureCanvas() const;
     void FillBackground() const;
-    void DrawLine(QPoint from, QPoint to, const QColor& colour, int width, Qt::PenStyle style,
-                  fuzzy::PenMode mode);
+    void DrawLine(QPoint from, QPoint to, const QColor& colour, int width, Qt::PenStyle style, fuzzy::PenMode mode);
     void DrawText(int x, int y, const QString& text, const QColor& colour);
 
     TCanvas canvas_;

@@ -20,16 +20,10 @@ MessageAnswer RealBox(MessageKind kind, const QString& title, const QString& tex
     box.setText(text);
     box.setTextFormat(Qt::PlainText);
     switch (kind) {
-    case MessageKind::Warning:
-        box.setIcon(QMessageBox::Warning);
-        break;
-    case MessageKind::Error:
-        box.setIcon(QMessageBox::Critical);
-        break;
+    case MessageKind::Warning: box.setIcon(QMessageBox::Warning); break;
+    case MessageKind::Error: box.setIcon(QMessageBox::Critical); break;
     case MessageKind::Confirmation:
-    case MessageKind::Question:
-        box.setIcon(QMessageBox::Question);
-        break;
+    case MessageKind::Question: box.setIcon(QMessageBox::Question); break;
     }
     if (kind == MessageKind::Question) {
         QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
@@ -61,13 +55,10 @@ MessageAnswer RealBox(MessageKind kind, const QString& title, const QString& tex
 
 QString DefaultTitle(MessageKind kind) {
     switch (kind) {
-    case MessageKind::Warning:
-        return QStringLiteral("Warnung");
-    case MessageKind::Error:
-        return QStringLiteral("Fehler");
+    case MessageKind::Warning: return QStringLiteral("Warnung");
+    case MessageKind::Error: return QStringLiteral("Fehler");
     case MessageKind::Confirmation:
-    case MessageKind::Question:
-        return QStringLiteral("Bestätigung");
+    case MessageKind::Question: return QStringLiteral("Bestätigung");
     }
     return QString();
 }

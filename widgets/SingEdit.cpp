@@ -40,7 +40,7 @@ QString TSingEdit::FormatNumber(float v) {
     // Two significant digits, a sign position and a four-digit exponent.
     const QString e = QString::asprintf("% .1E", d);  // e.g. " 1.2E+03"
     const int ePos = e.indexOf(QLatin1Char('E'));
-    const QString mantissa = e.left(ePos + 2);   // " 1.2E+"
+    const QString mantissa = e.left(ePos + 2);     // " 1.2E+"
     const int exponent = e.mid(ePos + 2).toInt();  // digits after the sign
     return mantissa + QString::asprintf("%04d", exponent);
 }

@@ -36,16 +36,14 @@ constexpr double PicW = 371, PicH = 459, CanvasW = 239, CanvasH = 415;
 double PicX(double x) { return (50 + 159 * (x + 20.1) / 22.1) * PicW / CanvasW; }
 double PicY(double y) { return (CanvasH - 30 - 355 * (y + 25) / 50) * PicH / CanvasH; }
 
-QFont SansFont(int pixels, bool bold = false)
-{
+QFont SansFont(int pixels, bool bold = false) {
     QFont f("Liberation Sans");
     f.setPixelSize(pixels);
     f.setBold(bold);
     return f;
 }
 
-QImage Road()
-{
+QImage Road() {
     QImage img(371, 459, QImage::Format_RGB32);
     QPainter p(&img);
     p.fillRect(img.rect(), Grass);
@@ -61,8 +59,7 @@ QImage Road()
     p.fillRect(QRectF(left, 0, 3, PicH), QColor(235, 235, 235));
     p.fillRect(QRectF(right - 3, 0, 3, PicH), QColor(235, 235, 235));
     const double centre = (left + right) / 2;
-    for (double y = 6; y < bottom - 10; y += 40)
-        p.fillRect(QRectF(centre - 2, y, 4, 22), Qt::white);
+    for (double y = 6; y < bottom - 10; y += 40) p.fillRect(QRectF(centre - 2, y, 4, 22), Qt::white);
     // The red bar at the bottom with the black cross at the target line.
     p.fillRect(QRectF(left, bottom + 2, right - left, PicH - bottom - 8), TargetRed);
     p.setRenderHint(QPainter::Antialiasing);
@@ -73,8 +70,7 @@ QImage Road()
     return img;
 }
 
-void Arrow(QPainter& p, QPointF from, QPointF to, const QColor& c)
-{
+void Arrow(QPainter& p, QPointF from, QPointF to, const QColor& c) {
     p.setPen(QPen(c, 1.2));
     p.drawLine(from, to);
     const double a = std::atan2(to.y() - from.y(), to.x() - from.x());
@@ -92,8 +88,7 @@ void Arrow(QPainter& p, QPointF from, QPointF to, const QColor& c)
 // The three quantities the controller works with, drawn on one truck. The
 // picture is 231 x 140; the window stretches it over its 240 x 137 panel, so
 // it is drawn squeezed by the inverse of that stretch and looks right there.
-QImage Sketch()
-{
+QImage Sketch() {
     QImage img(231, 140, QImage::Format_RGB32);
     img.fill(Qt::white);
     QPainter p(&img);
@@ -146,8 +141,7 @@ QImage Sketch()
 
     p.setPen(Qt::black);
     p.setFont(SansFont(11, true));
-    p.drawText(QRectF(rear.x() + 2, 106, targetX - rear.x() - 4, 14), Qt::AlignHCenter | Qt::AlignVCenter,
-               "Abstand");
+    p.drawText(QRectF(rear.x() + 2, 106, targetX - rear.x() - 4, 14), Qt::AlignHCenter | Qt::AlignVCenter, "Abstand");
     p.setPen(arcColour);
     p.drawText(QPointF(rear.x() + 8, rear.y() - 44), "Lage");
     p.drawText(QPointF(8, 20), "Lenkwinkel");
@@ -159,8 +153,7 @@ QImage Sketch()
     return img;
 }
 
-QImage Indicator(int kind)
-{
+QImage Indicator(int kind) {
     // Drawn four times larger and scaled down, for clean edges at 32 x 32.
     QImage big(128, 128, QImage::Format_ARGB32_Premultiplied);
     big.fill(Qt::transparent);
@@ -178,8 +171,7 @@ QImage Indicator(int kind)
         arrow << QPointF(64, 8) << QPointF(118, 64) << QPointF(84, 64) << QPointF(84, 120) << QPointF(44, 120)
               << QPointF(44, 64) << QPointF(10, 64);
         if (kind == 2) {
-            for (QPointF& pt : arrow)
-                pt.setY(128 - pt.y());
+            for (QPointF& pt : arrow) pt.setY(128 - pt.y());
         }
         p.setPen(QPen(QColor(10, 30, 110), 5, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         p.setBrush(IndicatorBlue);
@@ -190,8 +182,7 @@ QImage Indicator(int kind)
 }
 
 // A side view: box trailer on the left, cab on the right, facing right.
-void DrawTruckSide(QPainter& p, double w, double h)
-{
+void DrawTruckSide(QPainter& p, double w, double h) {
     p.setRenderHint(QPainter::Antialiasing);
     const double s = w / 94.0;
     p.scale(s, h / 45.0);
@@ -236,8 +227,7 @@ void DrawTruckSide(QPainter& p, double w, double h)
     }
 }
 
-QImage TruckPicture()
-{
+QImage TruckPicture() {
     QImage img(94, 45, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
@@ -245,8 +235,7 @@ QImage TruckPicture()
     return img;
 }
 
-QImage Icon(int size)
-{
+QImage Icon(int size) {
     QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
@@ -258,8 +247,7 @@ QImage Icon(int size)
     p.setBrush(Asphalt);
     p.drawRect(QRectF(30, 4, 68, 120));
     p.setBrush(Qt::white);
-    for (double y = 10; y < 96; y += 24)
-        p.drawRect(QRectF(62, y, 4, 12));
+    for (double y = 10; y < 96; y += 24) p.drawRect(QRectF(62, y, 4, 12));
     p.setBrush(TargetRed);
     p.drawRect(QRectF(30, 100, 68, 18));
     p.setPen(QPen(Qt::black, 4));
@@ -276,8 +264,7 @@ QImage Icon(int size)
     return img;
 }
 
-bool Save(const QImage& img, const QDir& dir, const char* name)
-{
+bool Save(const QImage& img, const QDir& dir, const char* name) {
     const QString path = dir.filePath(name);
     if (!img.save(path, "PNG")) {
         std::fprintf(stderr, "%s konnte nicht geschrieben werden.\n", qPrintable(path));
@@ -289,10 +276,8 @@ bool Save(const QImage& img, const QDir& dir, const char* name)
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "Aufruf: dorvane_assets AUSGABEORDNER\n");

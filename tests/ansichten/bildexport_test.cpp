@@ -85,19 +85,19 @@ TEST_P(BildexportFehler, ReportsInGermanAndWritesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Faelle, BildexportFehler,
-    testing::Values(
-        FehlerFall{"UnknownSuffix", [](const QTemporaryDir& d) { return d.filePath(QStringLiteral("bild.jpg")); },
-                   "Bildformat"},
-        FehlerFall{"MissingFolder",
-                   [](const QTemporaryDir& d) { return d.filePath(QStringLiteral("fehlt/bild.png")); },
-                   "existiert nicht"},
-        FehlerFall{"FolderInsteadOfFile", [](const QTemporaryDir& d) { return d.path() + QStringLiteral("/.."); },
-                   "Bildformat"},
-        FehlerFall{"FileInPlaceOfFolder",
-                   [](const QTemporaryDir& d) { return d.filePath(QStringLiteral("alt.png/bild.svg")); },
-                   "existiert nicht"},
-        FehlerFall{"UnwritablePlace", [](const QTemporaryDir&) { return QStringLiteral("/proc/bild.png"); },
-                   "kann nicht angelegt werden"}),
+    testing::Values(FehlerFall{"UnknownSuffix",
+                               [](const QTemporaryDir& d) { return d.filePath(QStringLiteral("bild.jpg")); },
+                               "Bildformat"},
+                    FehlerFall{"MissingFolder",
+                               [](const QTemporaryDir& d) { return d.filePath(QStringLiteral("fehlt/bild.png")); },
+                               "existiert nicht"},
+                    FehlerFall{"FolderInsteadOfFile",
+                               [](const QTemporaryDir& d) { return d.path() + QStringLiteral("/.."); }, "Bildformat"},
+                    FehlerFall{"FileInPlaceOfFolder",
+                               [](const QTemporaryDir& d) { return d.filePath(QStringLiteral("alt.png/bild.svg")); },
+                               "existiert nicht"},
+                    FehlerFall{"UnwritablePlace", [](const QTemporaryDir&) { return QStringLiteral("/proc/bild.png"); },
+                               "kann nicht angelegt werden"}),
     [](const testing::TestParamInfo<FehlerFall>& i) { return std::string(i.param.name); });
 
 TEST(Bildexport, DirectoryNamedLikeAPictureIsRefused) {
@@ -115,7 +115,11 @@ TEST(Bildexport, FailureKeepsAnExistingPictureWhole) {
     const QString pfad = dir.filePath(QStringLiteral("bild.png"));
     QString fehler;
     ASSERT_TRUE(ansichten::SpeichereAnsicht(pfad, QSize(40, 40), Quadrat, &fehler));
-    const QByteArray vorher = [&] { QFile f(pfad); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+    const QByteArray vorher = [&] {
+        QFile f(pfad);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
     // An empty scene cannot be saved; the old picture stays as it was.
     EXPECT_FALSE(ansichten::SpeichereAnsicht(pfad, QSize(0, 0), Quadrat, &fehler));
     QFile f(pfad);
@@ -178,8 +182,8 @@ TEST(PainterPlot, MapsWorldToPixelsLikeThePlotComponent) {
     QPainter p(&bild);
     const QRect bereich(17, 9, 277, 141);
     ansichten::PainterPlot plot(p, bereich);
-    for (auto [x1, x2, y1, y2] : {std::tuple{-10.0f, 10.0f, -10.0f, 10.0f}, {100.0f, 300.0f, 0.0f, 1.0f},
-                                  {-20.0f, 5.0f, 0.0f, 1.0f}}) {
+    for (auto [x1, x2, y1, y2] :
+         {std::tuple{-10.0f, 10.0f, -10.0f, 10.0f}, {100.0f, 300.0f, 0.0f, 1.0f}, {-20.0f, 5.0f, 0.0f, 1.0f}}) {
         ks.setX1(x1);
         ks.setX2(x2);
         ks.setY1(y1);
@@ -296,12 +300,9 @@ TEST(PainterPlot, CutsLinesToTheRectangle) {
         QLineF erwartet;
     };
     const Fall faelle[] = {
-        {QLineF(1, 1, 9, 9), true, QLineF(1, 1, 9, 9)},
-        {QLineF(-10, 5, 5, 5), true, QLineF(0, 5, 5, 5)},
-        {QLineF(5, 5, 20, 5), true, QLineF(5, 5, 10, 5)},
-        {QLineF(-5, -5, 15, 15), true, QLineF(0, 0, 10, 10)},
-        {QLineF(-5, 1, -1, 9), false, QLineF()},
-        {QLineF(3, -4, 3, -1), false, QLineF()},
+        {QLineF(1, 1, 9, 9), true, QLineF(1, 1, 9, 9)},    {QLineF(-10, 5, 5, 5), true, QLineF(0, 5, 5, 5)},
+        {QLineF(5, 5, 20, 5), true, QLineF(5, 5, 10, 5)},  {QLineF(-5, -5, 15, 15), true, QLineF(0, 0, 10, 10)},
+        {QLineF(-5, 1, -1, 9), false, QLineF()},           {QLineF(3, -4, 3, -1), false, QLineF()},
         {QLineF(3, 12, 3, -2), true, QLineF(3, 10, 3, 0)},
     };
     for (const Fall& f : faelle) {

@@ -29,7 +29,8 @@ TEST(Inspektor, WorkedExampleShowsTheOutputWithNineDigits) {
     Setzen(i, p);
     i.setEingaben(-2.5f, 0.0f);
     EXPECT_EQ(i.ausgang(), Engine(p, -2.5f, 0.0f));
-    EXPECT_TRUE(i.ausgangAnzeige()->text().endsWith(QStringLiteral("= 0.611111104"))) << qPrintable(i.ausgangAnzeige()->text());
+    EXPECT_TRUE(i.ausgangAnzeige()->text().endsWith(QStringLiteral("= 0.611111104")))
+        << qPrintable(i.ausgangAnzeige()->text());
 }
 
 TEST(Inspektor, OutputDiagramKeepsTheProjectsHeights) {
@@ -163,12 +164,12 @@ TEST(Inspektor, RuleInWordsNamesTheTermsOfItsRowAndColumn) {
     const auto zelle = ansichten::ZelleUnter(g, ansichten::RegelZelle(ansichten::Aufteilen(g).regeln, 4, 2).center());
     ASSERT_EQ(zelle, (std::array<int, 2>{4, 2}));
     const QString t = ansichten::RegelText(i.szene(), 4, 2);
-    const QString erwartet = QStringLiteral("WENN %1 ist %2 UND %3 ist %4, DANN %5 ist %6 (Feuerst\u00E4rke %7)")
-                                 .arg(QString::fromStdString(p.A.Name), QString::fromStdString(p.A.GetTermName(2)),
-                                      QString::fromStdString(p.B.Name), QString::fromStdString(p.B.GetTermName(4)),
-                                      QString::fromStdString(p.Out.Name),
-                                      QString::fromStdString(p.Out.GetTermName(p.R.Get(4, 2))),
-                                      QString::number(double(i.auswertung().staerke[3][1]), 'f', 2));
+    const QString erwartet =
+        QStringLiteral("WENN %1 ist %2 UND %3 ist %4, DANN %5 ist %6 (Feuerst\u00E4rke %7)")
+            .arg(QString::fromStdString(p.A.Name), QString::fromStdString(p.A.GetTermName(2)),
+                 QString::fromStdString(p.B.Name), QString::fromStdString(p.B.GetTermName(4)),
+                 QString::fromStdString(p.Out.Name), QString::fromStdString(p.Out.GetTermName(p.R.Get(4, 2))),
+                 QString::number(double(i.auswertung().staerke[3][1]), 'f', 2));
     EXPECT_EQ(t, erwartet);
     EXPECT_EQ(ansichten::ZelleUnter(g, QPoint(2, 2)), (std::array<int, 2>{0, 0}));
     const Projekt e = Laden("beispiel.fuz");

@@ -36,9 +36,15 @@ TEST_P(KennfeldAgreesWithEngine, AtCornersAndSampledPointsBitForBit) {
         EXPECT_EQ(k.B(0), p.B.RangeMin);
         EXPECT_EQ(k.B(k.ny - 1), p.B.RangeMax);
     }
-    const std::vector<std::pair<int, int>> punkte = {
-        {0, 0}, {k.nx - 1, 0}, {0, k.ny - 1}, {k.nx - 1, k.ny - 1}, {k.nx / 2, k.ny / 2},
-        {k.nx / 3, (2 * k.ny) / 3}, {(3 * k.nx) / 4, k.ny / 5}, {1, k.ny - 2}, {k.nx - 2, 1}};
+    const std::vector<std::pair<int, int>> punkte = {{0, 0},
+                                                     {k.nx - 1, 0},
+                                                     {0, k.ny - 1},
+                                                     {k.nx - 1, k.ny - 1},
+                                                     {k.nx / 2, k.ny / 2},
+                                                     {k.nx / 3, (2 * k.ny) / 3},
+                                                     {(3 * k.nx) / 4, k.ny / 5},
+                                                     {1, k.ny - 2},
+                                                     {k.nx - 2, 1}};
     for (const auto& [i, j] : punkte) {
         if (j < 0 || j >= k.ny) continue;
         EXPECT_EQ(k.Wert(i, j), Engine(p, k.A(i), k.B(j))) << f.datei << " at (" << i << ", " << j << ")";
@@ -156,12 +162,11 @@ TEST_P(AuswertungPicksDecidingCell, AndStrengthsMatchInfer) {
 // Degrees at a = 2: A 0.8 / 0.2; at b = 7: B 0.3 / 0.7 (the inference example).
 INSTANTIATE_TEST_SUITE_P(
     Faelle, AuswertungPicksDecidingCell,
-    testing::Values(
-        Stufenfall{"StrongestOfSeveralCellsDecides", 2, 7, {1, 2, 2, 0}, {{{1, 1}, {2, 1}}}},
-        Stufenfall{"RowIsTermOfBColumnTermOfA", 2, 7, {0, 1, 0, 2}, {{{1, 2}, {2, 2}}}},
-        Stufenfall{"UnusedTermHasNoCell", 2, 7, {2, 2, 2, 2}, {{{0, 0}, {2, 1}}}},
-        Stufenfall{"TieGoesToFirstCellInInferOrder", 5, 5, {1, 1, 1, 1}, {{{1, 1}, {0, 0}}}},
-        Stufenfall{"NothingFiresNothingMarked", 0, 10, {0, 0, 0, 1}, {{{0, 0}, {0, 0}}}}),
+    testing::Values(Stufenfall{"StrongestOfSeveralCellsDecides", 2, 7, {1, 2, 2, 0}, {{{1, 1}, {2, 1}}}},
+                    Stufenfall{"RowIsTermOfBColumnTermOfA", 2, 7, {0, 1, 0, 2}, {{{1, 2}, {2, 2}}}},
+                    Stufenfall{"UnusedTermHasNoCell", 2, 7, {2, 2, 2, 2}, {{{0, 0}, {2, 1}}}},
+                    Stufenfall{"TieGoesToFirstCellInInferOrder", 5, 5, {1, 1, 1, 1}, {{{1, 1}, {0, 0}}}},
+                    Stufenfall{"NothingFiresNothingMarked", 0, 10, {0, 0, 0, 1}, {{{0, 0}, {0, 0}}}}),
     [](const testing::TestParamInfo<Stufenfall>& i) { return std::string(i.param.name); });
 
 TEST(Auswertung, OneInputUsesRowOneWithDegreesOfA) {

@@ -17,9 +17,7 @@ namespace cprobe {
 
 namespace fs = std::filesystem;
 
-bool Have(const std::string& program) {
-    return Shell("command -v " + Quote(program) + " >/dev/null 2>&1").status == 0;
-}
+bool Have(const std::string& program) { return Shell("command -v " + Quote(program) + " >/dev/null 2>&1").status == 0; }
 
 std::string Quote(const std::string& s) {
     std::string q = "'";
@@ -140,8 +138,8 @@ Run Compile(const std::vector<fuzzy::Project>& projects, const std::vector<Case>
     const fs::path exe = dir / "treiber";
     std::string cmd = Quote(c.cc);
     for (const auto& f : c.flags) cmd += " " + Quote(f);
-    cmd += " -I" + Quote(dir.string()) + " " + Quote((dir / "treiber.c").string()) + files + " -o " +
-           Quote(exe.string());
+    cmd +=
+        " -I" + Quote(dir.string()) + " " + Quote((dir / "treiber.c").string()) + files + " -o " + Quote(exe.string());
     const Outcome built = Shell(cmd);
     if (built.status != 0) {
         run.log = built.output;
@@ -154,7 +152,8 @@ Run Compile(const std::vector<fuzzy::Project>& projects, const std::vector<Case>
             const std::uint32_t ab[3] = {k.project, Bits(k.a), Bits(k.b)};
             unsigned char rec[12];
             for (int n = 0; n < 3; ++n) {
-                for (int byte = 0; byte < 4; ++byte) rec[n * 4 + byte] = static_cast<unsigned char>(ab[n] >> (8 * byte));
+                for (int byte = 0; byte < 4; ++byte)
+                    rec[n * 4 + byte] = static_cast<unsigned char>(ab[n] >> (8 * byte));
             }
             in.write(reinterpret_cast<const char*>(rec), sizeof rec);
         }

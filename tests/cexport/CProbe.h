@@ -38,8 +38,8 @@ struct Case {
 
 struct Run {
     bool compiled = false;
-    std::string log;                    // the compiler's output when it failed
-    std::vector<std::uint32_t> bits;    // the result of each case, as stored
+    std::string log;                  // the compiler's output when it failed
+    std::vector<std::uint32_t> bits;  // the result of each case, as stored
 };
 
 // Writes each project's export (named p0, p1, ...) and a driver into dir,

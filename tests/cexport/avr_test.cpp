@@ -37,10 +37,10 @@ bool AvrToolsMissing(std::string& which) {
     return false;
 }
 
-#define SKIP_WITHOUT_AVR()                                                                                       \
-    do {                                                                                                         \
-        std::string missing;                                                                                     \
-        if (AvrToolsMissing(missing))                                                                            \
+#define SKIP_WITHOUT_AVR()                                                                                            \
+    do {                                                                                                              \
+        std::string missing;                                                                                          \
+        if (AvrToolsMissing(missing))                                                                                 \
             GTEST_SKIP() << missing << " fehlt (Debian: gcc-avr, avr-libc, simavr; scripts/test.sh installiert sie)"; \
     } while (0)
 
@@ -118,9 +118,9 @@ Measured RunOnAvr(const fuzzy::Project& p, const std::vector<exchange::detail::I
     table << "};\n";
     WriteText(dir / "eingaben.h", table.str());
     const fs::path elf = dir / "messung.elf";
-    const cprobe::Outcome built = Shell("avr-gcc " + kAvrFlags + " -I" + Quote(dir.string()) + " " +
-                                        Quote(FUZZY_AVR_DIR "/messung.c") + " " + Quote((dir / "fuzzy.c").string()) +
-                                        " -o " + Quote(elf.string()));
+    const cprobe::Outcome built =
+        Shell("avr-gcc " + kAvrFlags + " -I" + Quote(dir.string()) + " " + Quote(FUZZY_AVR_DIR "/messung.c") + " " +
+              Quote((dir / "fuzzy.c").string()) + " -o " + Quote(elf.string()));
     if (built.status != 0) {
         Measured m;
         m.log = built.output;
@@ -161,9 +161,11 @@ TEST_P(CExportAvr, StaysWithinTheDerivedBoundOnTheGrid) {
     EXPECT_EQ(outside, 0);
     const long cycles = *std::max_element(m.cycles.begin(), m.cycles.end());
     EXPECT_NE(cycles, 0xFFFF) << "ein Schritt brauchte mehr als 65535 Takte";
-    std::printf("%s auf dem ATmega328P: %zu Punkte, gr\xC3\xB6\xC3\x9Fte Abweichung %.3g des Ausgangsbereichs "
-                "(Schranke %.3g), h\xC3\xB6" "chstens %ld Takte = %.3f ms bei 16 MHz, Stapel %ld Bytes\n",
-                GetParam(), grid.size(), worst / range, worstBound / range, cycles, cycles / kClock * 1e3, m.stack);
+    std::printf(
+        "%s auf dem ATmega328P: %zu Punkte, gr\xC3\xB6\xC3\x9Fte Abweichung %.3g des Ausgangsbereichs "
+        "(Schranke %.3g), h\xC3\xB6"
+        "chstens %ld Takte = %.3f ms bei 16 MHz, Stapel %ld Bytes\n",
+        GetParam(), grid.size(), worst / range, worstBound / range, cycles, cycles / kClock * 1e3, m.stack);
     RecordProperty("deviation", std::to_string(worst / range));
     RecordProperty("cycles", std::to_string(cycles));
     RecordProperty("stack", std::to_string(m.stack));
@@ -206,8 +208,9 @@ TEST(CExportArduino, SketchBuildsWithAvrGccAlone) {
         const cprobe::Outcome cpp = Shell("avr-g++ -mmcu=atmega328p -Os -Wall -Wextra -pedantic -Werror -x c++" + inc +
                                           " -c " + Quote(sketch) + " -o " + Quote((dir.path() / "sketch.o").string()));
         ASSERT_EQ(cpp.status, 0) << example << "\n" << cpp.output;
-        const cprobe::Outcome c = Shell("avr-gcc " + kAvrFlags + inc + " -c " + Quote((dir.path() / "fuzzy.c").string()) +
-                                        " -o " + Quote((dir.path() / "fuzzy.o").string()));
+        const cprobe::Outcome c =
+            Shell("avr-gcc " + kAvrFlags + inc + " -c " + Quote((dir.path() / "fuzzy.c").string()) + " -o " +
+                  Quote((dir.path() / "fuzzy.o").string()));
         ASSERT_EQ(c.status, 0) << example << "\n" << c.output;
         const cprobe::Outcome link =
             Shell("avr-gcc -mmcu=atmega328p " + Quote((dir.path() / "sketch.o").string()) + " " +

@@ -34,8 +34,8 @@ protected:
         if (!cprobe::Have("gcc")) return "";
         std::string cmd = "gcc";
         for (const auto& f : cprobe::StrictFlags()) cmd += " " + f;
-        const auto o = cprobe::Shell(cmd + " -I" + Quote(dir.path().string()) + " -c " + Quote(source.string()) +
-                                     " -o /dev/null");
+        const auto o =
+            cprobe::Shell(cmd + " -I" + Quote(dir.path().string()) + " -c " + Quote(source.string()) + " -o /dev/null");
         return o.status == 0 ? "" : o.output;
     }
     testfiles::TempDir dir;

@@ -49,7 +49,9 @@ TEST(CExport, AcceptsOnlyNamesThatPrefixCIdentifiers) {
                               {"_regler", false},
                               {"regel-werk", false},
                               {"regel werk", false},
-                              {"r\xC3\xA4" "der", false},
+                              {"r\xC3\xA4"
+                               "der",
+                               false},
                               {"a;b", false}};
     for (const NameCase& c : cases) {
         EXPECT_EQ(exchange::IsCName(c.name), c.ok) << c.name;
@@ -139,7 +141,8 @@ TEST(CExport, NamesThatAreNoIdentifiersStillCompile) {
         std::string cmd = cc;
         for (const auto& f : cprobe::StrictFlags()) cmd += " " + f;
         // -trigraphs: a "??/" that survived would end a comment line with a backslash.
-        const cprobe::Outcome out = cprobe::Shell(cmd + " -trigraphs -Wtrigraphs -c " + cprobe::Quote(src) + " -o /dev/null");
+        const cprobe::Outcome out =
+            cprobe::Shell(cmd + " -trigraphs -Wtrigraphs -c " + cprobe::Quote(src) + " -o /dev/null");
         EXPECT_EQ(out.status, 0) << cc << "\n" << out.output;
     }
     if (tried == 0) GTEST_SKIP() << "weder gcc noch clang gefunden";
@@ -156,9 +159,9 @@ TEST(CExport, CompilesUnderLaterStandardsToo) {
         if (!cprobe::Have(cc)) continue;
         for (const char* standard : {"-std=c11", "-std=c17", "-std=gnu11"}) {
             ++tried;
-            const cprobe::Outcome o = cprobe::Shell(std::string(cc) + " " + standard +
-                                                    " -Wall -Wextra -pedantic -Werror -c " + cprobe::Quote(src) +
-                                                    " -o /dev/null");
+            const cprobe::Outcome o =
+                cprobe::Shell(std::string(cc) + " " + standard + " -Wall -Wextra -pedantic -Werror -c " +
+                              cprobe::Quote(src) + " -o /dev/null");
             EXPECT_EQ(o.status, 0) << cc << " " << standard << "\n" << o.output;
         }
     }

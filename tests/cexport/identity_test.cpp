@@ -27,7 +27,8 @@ const std::vector<std::string> kExamples = {"beispiel", "heizung", "truck", "tru
 // How many random pairs per example besides the probes; FUZZY_CEXPORT_PAIRS
 // raises it (scripts/cexport-check.sh runs a million).
 std::size_t RandomPairs() {
-    if (const char* n = std::getenv("FUZZY_CEXPORT_PAIRS")) return static_cast<std::size_t>(std::strtoul(n, nullptr, 10));
+    if (const char* n = std::getenv("FUZZY_CEXPORT_PAIRS"))
+        return static_cast<std::size_t>(std::strtoul(n, nullptr, 10));
     return 20000;
 }
 
@@ -108,7 +109,8 @@ TEST(CExportIdentity, ExamplesGiveTheEnginesBitsOnProbesAndRandomPairs) {
     std::vector<Case> cases;
     for (const auto& name : kExamples) {
         projects.push_back(ToProject(LoadExample(name)));
-        const auto more = CasesFor(static_cast<std::uint32_t>(projects.size() - 1), projects.back(), RandomPairs(), rng);
+        const auto more =
+            CasesFor(static_cast<std::uint32_t>(projects.size() - 1), projects.back(), RandomPairs(), rng);
         cases.insert(cases.end(), more.begin(), more.end());
     }
     // The examples as a user builds them: each source with its header, on its own.

@@ -22,7 +22,8 @@ const QRgb Blue = qRgb(0, 0, 255);
 const QRgb Red = qRgb(255, 0, 0);
 
 struct MainWindowState {
-    fuzzy::TFuzzy EingangA = MakeVariable("Abstand", -20, 0, {{"nah", -20, -20, -15, -10, 1}, {"fern", -15, -5, 0, 0, 1}});
+    fuzzy::TFuzzy EingangA =
+        MakeVariable("Abstand", -20, 0, {{"nah", -20, -20, -15, -10, 1}, {"fern", -15, -5, 0, 0, 1}});
     fuzzy::TFuzzy EingangB;  // a project with one input
     fuzzy::TFuzzy Ausgang = MakeVariable("Kraft", 100, 300,
                                          {{"bremsen", 100, 120, 140, 160, 1},

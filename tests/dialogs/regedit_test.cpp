@@ -28,10 +28,11 @@ using widgets::MessageKind;
 const QString NoTermWarning = QStringLiteral("Wählen Sie zunächst einen Ausgangsterm!");
 
 struct Project {
-    fuzzy::TFuzzy a = MakeVariable("Abstand", -10, 10,
-                                   {{"negativ", -10, -10, -5, 0, 1}, {"null", -5, 0, 0, 5, 1}, {"positiv", 0, 5, 10, 10, 1}});
-    fuzzy::TFuzzy b = MakeVariable("Winkel", -90, 90,
-                                   {{"links", -90, -90, -45, 0, 1}, {"gerade", -45, 0, 0, 45, 1}, {"rechts", 0, 45, 90, 90, 1}});
+    fuzzy::TFuzzy a = MakeVariable(
+        "Abstand", -10, 10, {{"negativ", -10, -10, -5, 0, 1}, {"null", -5, 0, 0, 5, 1}, {"positiv", 0, 5, 10, 10, 1}});
+    fuzzy::TFuzzy b =
+        MakeVariable("Winkel", -90, 90,
+                     {{"links", -90, -90, -45, 0, 1}, {"gerade", -45, 0, 0, 45, 1}, {"rechts", 0, 45, 90, 90, 1}});
     fuzzy::TFuzzy out = MakeVariable("Lenkung", -30, 30,
                                      {{"scharf links", -30, -30, -20, -10, 1},
                                       {"links", -20, -10, -10, 0, 1},
@@ -43,7 +44,7 @@ struct Project {
     Project() {
         for (int j = 1; j <= 3; ++j)
             for (int i = 1; i <= 3; ++i) rules.Set(j, i, j + i - 1);  // [j,i] = j + i - 1: 1..5
-        rules.Set(5, 5, 4);  // outside the shown rectangle
+        rules.Set(5, 5, 4);                                           // outside the shown rectangle
         rules.Set(1, 4, 2);
     }
 };
@@ -127,10 +128,15 @@ TEST(RegEditActivate, EntriesWithoutAnOutputTermShowNothing) {
     };
     // The output has three terms here, but slot 4 still holds the
     // abbreviation of an earlier term, slot 5 none.
-    const Row rows[] = {{"NoRule", 0, ""},        {"FirstTerm", 1, "SL"},   {"LastTerm", 3, "GE"},
-                        {"LeftOverBeyondTermCount", 4, "RE"}, {"EmptyBeyondTermCount", 5, ""},
-                        {"Negative", -3, ""},     {"AboveFive", 6, ""},
-                        {"Huge", 2147483647, ""}, {"Lowest", -2147483647 - 1, ""}};
+    const Row rows[] = {{"NoRule", 0, ""},
+                        {"FirstTerm", 1, "SL"},
+                        {"LastTerm", 3, "GE"},
+                        {"LeftOverBeyondTermCount", 4, "RE"},
+                        {"EmptyBeyondTermCount", 5, ""},
+                        {"Negative", -3, ""},
+                        {"AboveFive", 6, ""},
+                        {"Huge", 2147483647, ""},
+                        {"Lowest", -2147483647 - 1, ""}};
     Editor e;
     e.project.out.TermCount = 3;
     e.project.out.SetTermName(5, "");
@@ -469,25 +475,15 @@ TEST_P(RegEditExecute, CallerTableChangesOnlyOnOk) {
         QTest::mouseClick(form.StringGrid1->viewport(), Qt::LeftButton, Qt::NoModifier,
                           form.StringGrid1->visualItemRect(form.StringGrid1->item(1, 2)).center());
         switch (how) {
-        case 0:
-            form.OKBtn->click();
-            break;
-        case 1:
-            QTest::keyClick(&form, Qt::Key_Return);
-            break;
-        case 2:
-            form.CancelBtn->click();
-            break;
-        case 3:
-            QTest::keyClick(&form, Qt::Key_Escape);
-            break;
+        case 0: form.OKBtn->click(); break;
+        case 1: QTest::keyClick(&form, Qt::Key_Return); break;
+        case 2: form.CancelBtn->click(); break;
+        case 3: QTest::keyClick(&form, Qt::Key_Escape); break;
         case 5:
             form.CancelBtn->setFocus();
             QTest::keyClick(form.CancelBtn, Qt::Key_Return);
             break;
-        default:
-            form.close();
-            break;
+        default: form.close(); break;
         }
     });
     const bool accepted = form.Execute(p.a, p.b, p.out, callers);

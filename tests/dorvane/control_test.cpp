@@ -13,8 +13,7 @@ using namespace dorvane;
 
 namespace {
 
-TEST(ControlPlace, GivenStartShowsTheRearPointsDistance)
-{
+TEST(ControlPlace, GivenStartShowsTheRearPointsDistance) {
     TTruck t;
     PlaceTruck(t, -5.0f, HeadingForAttitude(10.0f), -1.0f);
     EXPECT_FLOAT_EQ(t.CabX, -5.0f);
@@ -25,8 +24,7 @@ TEST(ControlPlace, GivenStartShowsTheRearPointsDistance)
     EXPECT_EQ(t.Speed, -1.0f);
 }
 
-TEST(ControlPlace, RandomHeadingCoversAttitudesFromMinus45To45)
-{
+TEST(ControlPlace, RandomHeadingCoversAttitudesFromMinus45To45) {
     TTruck t;
     PlaceTruck(t, -10.0f, RandomHeading(0.0f), -1.0f);
     EXPECT_NEAR(Attitude(t), -45.0f, 1e-4f);
@@ -41,8 +39,7 @@ struct EmptyController {
     Controller c{a, b, out, rules};
 };
 
-TEST(ControlRun, WithoutAProjectTheTruckBacksStraightDown)
-{
+TEST(ControlRun, WithoutAProjectTheTruckBacksStraightDown) {
     EmptyController e;
     const RunResult r = RunFuzzy(e.c, {-10.0f, 0.0f}, -1.0f);
     EXPECT_TRUE(r.Arrived);
@@ -54,8 +51,7 @@ TEST(ControlRun, WithoutAProjectTheTruckBacksStraightDown)
     EXPECT_FALSE(r.LeftRoad);
 }
 
-TEST(ControlRun, ATruckThatNeverArrivesEndsAtTheStepLimit)
-{
+TEST(ControlRun, ATruckThatNeverArrivesEndsAtTheStepLimit) {
     EmptyController e;
     const RunResult r = RunFuzzy(e.c, {-10.0f, 0.0f}, 1.0f, 50, true);
     EXPECT_FALSE(r.Arrived);
@@ -65,8 +61,7 @@ TEST(ControlRun, ATruckThatNeverArrivesEndsAtTheStepLimit)
     EXPECT_NEAR(r.Track.back().CabY, 30.0f, 1e-3f);
 }
 
-TEST(ControlRun, ArrivalCountsFromMinus25Inclusive)
-{
+TEST(ControlRun, ArrivalCountsFromMinus25Inclusive) {
     TTruck t;
     t.RearY = -25.0f;
     EXPECT_TRUE(Arrived(t));
@@ -74,13 +69,11 @@ TEST(ControlRun, ArrivalCountsFromMinus25Inclusive)
     EXPECT_FALSE(Arrived(t));
 }
 
-TEST(ControlGrid, KeepsTheStartsWhoseRearPointBeginsOnTheRoad)
-{
+TEST(ControlGrid, KeepsTheStartsWhoseRearPointBeginsOnTheRoad) {
     const auto starts = GridStarts();
     auto has = [&](float x, float att) {
         for (const auto& s : starts)
-            if (s.CabX == x && s.Attitude == att)
-                return true;
+            if (s.CabX == x && s.Attitude == att) return true;
         return false;
     };
     EXPECT_TRUE(has(-20.0f, 0.0f));
@@ -88,17 +81,14 @@ TEST(ControlGrid, KeepsTheStartsWhoseRearPointBeginsOnTheRoad)
     EXPECT_FALSE(has(-14.0f, -45.0f));  // rear at -21.07, beside the road
     EXPECT_FALSE(has(0.0f, 40.0f));     // rear at 6.4
     EXPECT_TRUE(has(-4.0f, 30.0f));     // rear at 1.0
-    for (const auto& s : starts)
-        EXPECT_TRUE(OnRoad(RearXAtStart(s))) << s.CabX << " " << s.Attitude;
+    for (const auto& s : starts) EXPECT_TRUE(OnRoad(RearXAtStart(s))) << s.CabX << " " << s.Attitude;
 }
-
 
 // The shipped controller must bring the truck in from every start of the
 // teaching grid, checked through the very code of `fuzzysim truck --grid`.
 class ShippedController : public testing::TestWithParam<float> {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         fuzzy::LoadProject(FUZZY_SOURCE_DIR "/examples/truck.fuz", a, b, out, rules);
         ASSERT_TRUE(a.Defined && b.Defined && out.Defined);
     }
@@ -106,8 +96,7 @@ protected:
     fuzzy::RuleTable rules;
 };
 
-TEST_P(ShippedController, DocksFromEveryGridStart)
-{
+TEST_P(ShippedController, DocksFromEveryGridStart) {
     const float speed = GetParam();
     const Controller c{a, b, out, rules};
     const auto runs = fuzzysim::RunTruckStarts(c, GridStarts(), speed, DefaultMaxSteps, false);
@@ -135,8 +124,7 @@ INSTANTIATE_TEST_SUITE_P(Control, ShippedController, testing::Values(-1.0f, -10.
 
 // With the distance alone the controller cannot straighten the truck: it
 // reaches the line, but at an angle. That is what the example is meant to show.
-TEST(Control, OneInputControllerReachesTheLineAtAnAngle)
-{
+TEST(Control, OneInputControllerReachesTheLineAtAnAngle) {
     fuzzy::TFuzzy a, b, out;
     fuzzy::RuleTable rules;
     fuzzy::LoadProject(FUZZY_SOURCE_DIR "/examples/truck_einachsig.fuz", a, b, out, rules);
@@ -156,25 +144,22 @@ struct UsageCase {
 
 class TruckUsage : public testing::TestWithParam<UsageCase> {};
 
-TEST_P(TruckUsage, IsRejected)
-{
-    EXPECT_THROW(fuzzysim::TruckStarts(fuzzysim::Args(GetParam().args, {"--grid", "--csv"},
-                                                      {"--start", "--speed", "--steps", "--svg"})),
+TEST_P(TruckUsage, IsRejected) {
+    EXPECT_THROW(fuzzysim::TruckStarts(
+                     fuzzysim::Args(GetParam().args, {"--grid", "--csv"}, {"--start", "--speed", "--steps", "--svg"})),
                  fuzzysim::UsageError);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Control, TruckUsage,
-    testing::Values(UsageCase{"StartWithoutAttitude", {"f.fuz", "--start", "-10"}},
-                    UsageCase{"StartNotANumber", {"f.fuz", "--start", "x,5"}},
-                    UsageCase{"StartWithThreeValues", {"f.fuz", "--start", "-10,5,3"}},
-                    UsageCase{"StartAndGrid", {"f.fuz", "--start", "-10,5", "--grid"}}),
-    [](const testing::TestParamInfo<UsageCase>& i) { return std::string(i.param.name); });
+INSTANTIATE_TEST_SUITE_P(Control, TruckUsage,
+                         testing::Values(UsageCase{"StartWithoutAttitude", {"f.fuz", "--start", "-10"}},
+                                         UsageCase{"StartNotANumber", {"f.fuz", "--start", "x,5"}},
+                                         UsageCase{"StartWithThreeValues", {"f.fuz", "--start", "-10,5,3"}},
+                                         UsageCase{"StartAndGrid", {"f.fuz", "--start", "-10,5", "--grid"}}),
+                         [](const testing::TestParamInfo<UsageCase>& i) { return std::string(i.param.name); });
 
-TEST(Control, StartOptionGivesOneStart)
-{
-    const auto starts = fuzzysim::TruckStarts(
-        fuzzysim::Args({"f.fuz", "--start", "-7.5,12"}, {"--grid", "--csv"}, {"--start", "--speed", "--steps", "--svg"}));
+TEST(Control, StartOptionGivesOneStart) {
+    const auto starts = fuzzysim::TruckStarts(fuzzysim::Args({"f.fuz", "--start", "-7.5,12"}, {"--grid", "--csv"},
+                                                             {"--start", "--speed", "--steps", "--svg"}));
     ASSERT_EQ(starts.size(), 1u);
     EXPECT_EQ(starts[0].CabX, -7.5f);
     EXPECT_EQ(starts[0].Attitude, 12.0f);

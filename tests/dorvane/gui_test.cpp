@@ -50,8 +50,7 @@ const QString ParameterFailed =
     QStringLiteral("Die mit dem Parameter \u00FCbergebene Datei konnte nicht geladen werden!");
 
 // Runs f on the modal dialog once its event loop is running.
-void WhenModal(std::function<void(QWidget*)> f)
-{
+void WhenModal(std::function<void(QWidget*)> f) {
     QTimer::singleShot(0, [f] { f(QApplication::activeModalWidget()); });
 }
 
@@ -59,16 +58,13 @@ void WhenModal(std::function<void(QWidget*)> f)
 // recorder answers every message box.
 class Dorvane : public testing::Test {
 protected:
-    void Start(const QStringList& args, bool show = true)
-    {
+    void Start(const QStringList& args, bool show = true) {
         program = std::make_unique<dorvane::Programm>(args);
-        if (show)
-            ShowMain();
+        if (show) ShowMain();
     }
     // Shows the main window and lets its activation run, which waits until
     // the window is on the screen.
-    void ShowMain()
-    {
+    void ShowMain() {
         program->MainForm->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(program->MainForm.get()));
         QCoreApplication::processEvents();
@@ -76,8 +72,7 @@ protected:
     TMainForm& M() { return *program->MainForm; }
     dorvane::TWerteForm& Werte() { return *program->WerteForm; }
 
-    void MouseOnBar(QEvent::Type type, int x, Qt::MouseButton button, Qt::MouseButtons buttons)
-    {
+    void MouseOnBar(QEvent::Type type, int x, Qt::MouseButton button, Qt::MouseButtons buttons) {
         QMouseEvent e(type, QPointF(x, 10), M().ProgressBar->mapToGlobal(QPointF(x, 10)), button, buttons,
                       Qt::NoModifier);
         QCoreApplication::sendEvent(M().ProgressBar, &e);
@@ -85,8 +80,7 @@ protected:
     void MoveOverBar(int x) { MouseOnBar(QEvent::MouseMove, x, Qt::NoButton, Qt::NoButton); }
     void ClickBar(Qt::MouseButton b) { MouseOnBar(QEvent::MouseButtonPress, 100, b, b); }
 
-    void ConfirmStartValues(const QString& abstand, const QString& lage, bool random, bool ok = true)
-    {
+    void ConfirmStartValues(const QString& abstand, const QString& lage, bool random, bool ok = true) {
         dorvane::TWerteForm& w = Werte();
         WhenModal([&w, abstand, lage, random, ok](QWidget*) {
             w.AbstandEdit->setText(abstand);
@@ -101,8 +95,7 @@ protected:
     std::unique_ptr<dorvane::Programm> program;
 };
 
-TEST_F(Dorvane, StartWithoutParameterInHandSteering)
-{
+TEST_F(Dorvane, StartWithoutParameterInHandSteering) {
     Start({});
     EXPECT_EQ(M().windowTitle(), QStringLiteral("Dorvane 1.3"));
     EXPECT_EQ(M().BetriebLbl->text(), QStringLiteral("Handsteuerung"));
@@ -112,8 +105,7 @@ TEST_F(Dorvane, StartWithoutParameterInHandSteering)
     EXPECT_TRUE(M().StopImage->isHidden());
     EXPECT_TRUE(M().VorImage->isHidden());
     EXPECT_TRUE(M().RueckImage->isHidden());
-    for (TSingEdit* e : {M().SingEdit1, M().SingEdit2, M().SingEdit3})
-        EXPECT_EQ(e->text(), QStringLiteral("0"));
+    for (TSingEdit* e : {M().SingEdit1, M().SingEdit2, M().SingEdit3}) EXPECT_EQ(e->text(), QStringLiteral("0"));
     EXPECT_FALSE(M().Start1->isEnabled());
     EXPECT_FALSE(M().Stop1->isEnabled());
     EXPECT_FALSE(M().Betriebsart1->isEnabled());
@@ -126,8 +118,7 @@ TEST_F(Dorvane, StartWithoutParameterInHandSteering)
     EXPECT_FLOAT_EQ(M().Truck1.Steering, 0.31415927f);
 }
 
-TEST_F(Dorvane, StartWithReadableProjectSwitchesToFuzzyControl)
-{
+TEST_F(Dorvane, StartWithReadableProjectSwitchesToFuzzyControl) {
     Start({TruckFuz});
     EXPECT_EQ(messages.Count(), 0);
     EXPECT_EQ(M().windowTitle(), QStringLiteral("Dorvane [") + TruckFuz + QLatin1Char(']'));
@@ -140,15 +131,13 @@ TEST_F(Dorvane, StartWithReadableProjectSwitchesToFuzzyControl)
     EXPECT_EQ(M().AusgangKopie.Name, "Lenkwinkel");
 }
 
-TEST_F(Dorvane, CaptionBeforeActivationCarriesTheVersion)
-{
+TEST_F(Dorvane, CaptionBeforeActivationCarriesTheVersion) {
     Start({TruckFuz}, false);
     EXPECT_EQ(M().windowTitle(), QStringLiteral("Dorvane 1.3 [") + TruckFuz + QLatin1Char(']'));
     EXPECT_TRUE(M().Handbetrieb);
 }
 
-TEST_F(Dorvane, StartWithUnreadableProjectReportsBothLoads)
-{
+TEST_F(Dorvane, StartWithUnreadableProjectReportsBothLoads) {
     Start({Missing});
     ASSERT_EQ(messages.Count(), 4);
     // FormCreate: the reader's warning, then the default error handling.
@@ -170,8 +159,7 @@ TEST_F(Dorvane, StartWithUnreadableProjectReportsBothLoads)
     EXPECT_FALSE(M().AusgangKopie.Defined);
 }
 
-TEST_F(Dorvane, ActivationRunsOnlyOnceWhenShown)
-{
+TEST_F(Dorvane, ActivationRunsOnlyOnceWhenShown) {
     Start({Missing});
     const int shown = messages.Count();
     M().hide();
@@ -185,12 +173,11 @@ TEST_F(Dorvane, ActivationRunsOnlyOnceWhenShown)
 
 // The messages of a failing parameter file used to appear before the main
 // window was on the screen, with nothing behind them.
-TEST_F(Dorvane, ActivationWaitsUntilTheWindowIsOnTheScreen)
-{
+TEST_F(Dorvane, ActivationWaitsUntilTheWindowIsOnTheScreen) {
     Start({Missing}, false);
     std::vector<bool> exposed;
-    const widgets::MessageHandler recorder = widgets::SetMessageHandler(
-        [this, &exposed](MessageKind, const QString&, const QString&) {
+    const widgets::MessageHandler recorder =
+        widgets::SetMessageHandler([this, &exposed](MessageKind, const QString&, const QString&) {
             exposed.push_back(M().windowHandle() && M().windowHandle()->isExposed());
             return widgets::MessageAnswer::Ok;
         });
@@ -209,8 +196,7 @@ TEST_F(Dorvane, ActivationWaitsUntilTheWindowIsOnTheScreen)
 // The main window's outer size is 569 x 506 with a standard frame (4 px
 // borders, 19 px caption); it was 25 px short. The dialogs give their client
 // areas, which the frame then surrounds.
-TEST_F(Dorvane, WindowsHaveTheSizesOfTheLayout)
-{
+TEST_F(Dorvane, WindowsHaveTheSizesOfTheLayout) {
     Start({});
     const struct {
         const char* name;
@@ -226,8 +212,7 @@ TEST_F(Dorvane, WindowsHaveTheSizesOfTheLayout)
         w.window->show();
         EXPECT_EQ(w.window->size(), w.size) << w.name;
         EXPECT_EQ(w.window->minimumSize(), w.window->maximumSize()) << w.name << " is not of fixed size";
-        if (w.window != &M())
-            w.window->hide();
+        if (w.window != &M()) w.window->hide();
     }
     // The sketch is 231 x 140, stretched over its 240 x 137 panel.
     EXPECT_EQ(QImage(QStringLiteral(":/dorvane/skizze.png")).size(), QSize(231, 140));
@@ -237,8 +222,7 @@ TEST_F(Dorvane, WindowsHaveTheSizesOfTheLayout)
     EXPECT_LE(M().menuBar()->height() + 425, M().height());
 }
 
-TEST_F(Dorvane, TwoParametersLoadOnlyOnActivation)
-{
+TEST_F(Dorvane, TwoParametersLoadOnlyOnActivation) {
     Start({TruckFuz, OneInputFuz});
     EXPECT_EQ(messages.Count(), 0);
     EXPECT_EQ(M().windowTitle(), QStringLiteral("Dorvane [") + TruckFuz + QLatin1Char(']'));
@@ -247,8 +231,7 @@ TEST_F(Dorvane, TwoParametersLoadOnlyOnActivation)
     EXPECT_TRUE(M().EingangB.Defined);
 }
 
-TEST_F(Dorvane, StartValuesDialogOpensWithItsDefaults)
-{
+TEST_F(Dorvane, StartValuesDialogOpensWithItsDefaults) {
     Start({});
     EXPECT_EQ(Werte().windowTitle(), QStringLiteral("Startwerte"));
     EXPECT_EQ(Werte().AbstandEdit->text(), QStringLiteral("-10.0000"));
@@ -260,8 +243,7 @@ TEST_F(Dorvane, StartValuesDialogOpensWithItsDefaults)
     EXPECT_EQ(program->InfoForm->Version->text(), QStringLiteral("Version 1.3"));
 }
 
-TEST_F(Dorvane, TruckSetzenAtRandomKeepsTheCabAtMinus10)
-{
+TEST_F(Dorvane, TruckSetzenAtRandomKeepsTheCabAtMinus10) {
     Start({});
     for (int i = 0; i < 20; ++i) {
         M().TruckBtn1Click();
@@ -279,8 +261,7 @@ TEST_F(Dorvane, TruckSetzenAtRandomKeepsTheCabAtMinus10)
     EXPECT_FALSE(M().Running());
 }
 
-TEST_F(Dorvane, TruckSetzenWithConfirmedStartValues)
-{
+TEST_F(Dorvane, TruckSetzenWithConfirmedStartValues) {
     Start({});
     ConfirmStartValues(QStringLiteral("-5"), QStringLiteral("10"), false);
     M().TruckBtn1Click();
@@ -291,8 +272,7 @@ TEST_F(Dorvane, TruckSetzenWithConfirmedStartValues)
     EXPECT_EQ(M().Truck1.Speed, -1.0f);
 }
 
-TEST_F(Dorvane, CancelledStartValuesStillClearRandomPlacement)
-{
+TEST_F(Dorvane, CancelledStartValuesStillClearRandomPlacement) {
     Start({});
     ConfirmStartValues(QStringLiteral("-5"), QStringLiteral("10"), false, false);
     M().TruckBtn1Click();
@@ -303,8 +283,7 @@ TEST_F(Dorvane, CancelledStartValuesStillClearRandomPlacement)
     EXPECT_EQ(Werte().AbstandEdit->text(), QStringLiteral("-5"));
 }
 
-TEST_F(Dorvane, PositiveSpeedDrivesForwards)
-{
+TEST_F(Dorvane, PositiveSpeedDrivesForwards) {
     Start({});
     Werte().GeschwindigkeitEdit->setText(QStringLiteral("1"));
     ConfirmStartValues(QStringLiteral("-10"), QStringLiteral("0"), false);
@@ -323,8 +302,7 @@ struct BarCase {
 
 class SteeringBar : public Dorvane, public testing::WithParamInterface<BarCase> {};
 
-TEST_P(SteeringBar, PointerColumnSetsPositionAndSteering)
-{
+TEST_P(SteeringBar, PointerColumnSetsPositionAndSteering) {
     Start({});
     M().TruckBtn1Click();
     MoveOverBar(GetParam().column);
@@ -333,18 +311,15 @@ TEST_P(SteeringBar, PointerColumnSetsPositionAndSteering)
     EXPECT_FLOAT_EQ(M().SingEdit3->Number(), GetParam().degrees);
 }
 
-INSTANTIATE_TEST_SUITE_P(Dorvane, SteeringBar,
-                         testing::Values(BarCase{"LeftEndFullLeft", 0, 0, 70.0f},
-                                         BarCase{"HalfGoesToEven32", 45, 32, 38.0f},
-                                         BarCase{"HalfGoesToEven38", 55, 38, 32.0f},
-                                         BarCase{"MiddleStraight", 100, 70, 0.0f},
-                                         BarCase{"LastColumn", 199, 139, -69.0f},
-                                         BarCase{"BeyondTheRightEndIsLimited", 260, 140, -70.0f},
-                                         BarCase{"BeyondTheLeftEndIsLimited", -30, 0, 70.0f}),
-                         [](const testing::TestParamInfo<BarCase>& i) { return std::string(i.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Dorvane, SteeringBar,
+    testing::Values(BarCase{"LeftEndFullLeft", 0, 0, 70.0f}, BarCase{"HalfGoesToEven32", 45, 32, 38.0f},
+                    BarCase{"HalfGoesToEven38", 55, 38, 32.0f}, BarCase{"MiddleStraight", 100, 70, 0.0f},
+                    BarCase{"LastColumn", 199, 139, -69.0f}, BarCase{"BeyondTheRightEndIsLimited", 260, 140, -70.0f},
+                    BarCase{"BeyondTheLeftEndIsLimited", -30, 0, 70.0f}),
+    [](const testing::TestParamInfo<BarCase>& i) { return std::string(i.param.name); });
 
-TEST_F(Dorvane, SteeringRedrawLeavesNoTraceOnTheRoad)
-{
+TEST_F(Dorvane, SteeringRedrawLeavesNoTraceOnTheRoad) {
     Start({});
     M().TruckBtn1Click();
     const QImage placed = M().KS1->Image().copy();
@@ -357,8 +332,7 @@ TEST_F(Dorvane, SteeringRedrawLeavesNoTraceOnTheRoad)
     EXPECT_EQ(M().KS1->Image(), placed);
 }
 
-TEST_F(Dorvane, ClicksOnTheBarStartReverseAndStop)
-{
+TEST_F(Dorvane, ClicksOnTheBarStartReverseAndStop) {
     Start({});
     M().TruckBtn1Click();
     ClickBar(Qt::LeftButton);
@@ -382,16 +356,14 @@ TEST_F(Dorvane, ClicksOnTheBarStartReverseAndStop)
     EXPECT_TRUE(M().Stop1->isEnabled());
 }
 
-TEST_F(Dorvane, ClickBeforeAnyPlacementStartsFromTheOrigin)
-{
+TEST_F(Dorvane, ClickBeforeAnyPlacementStartsFromTheOrigin) {
     Start({});
     ClickBar(Qt::LeftButton);
     EXPECT_TRUE(M().Running());
     EXPECT_FALSE(M().RueckImage->isHidden());
 }
 
-TEST_F(Dorvane, FuzzyTruckSetzenStartsTheRunAtOnce)
-{
+TEST_F(Dorvane, FuzzyTruckSetzenStartsTheRunAtOnce) {
     Start({TruckFuz});
     M().TruckBtn1Click();
     EXPECT_TRUE(M().Running());
@@ -402,8 +374,7 @@ TEST_F(Dorvane, FuzzyTruckSetzenStartsTheRunAtOnce)
     EXPECT_EQ(M().Truck1.Speed, -10.0f);
 }
 
-TEST_F(Dorvane, ArrivalStopsTheTimerAndStartGoesOnForOneTick)
-{
+TEST_F(Dorvane, ArrivalStopsTheTimerAndStartGoesOnForOneTick) {
     Start({TruckFuz});
     M().TruckBtn1Click();
     int ticks = 0;
@@ -426,8 +397,7 @@ TEST_F(Dorvane, ArrivalStopsTheTimerAndStartGoesOnForOneTick)
     EXPECT_LT(M().Truck1.RearY, y);
 }
 
-TEST_F(Dorvane, TheWindowRunsTheSameStepsAsTheSimulation)
-{
+TEST_F(Dorvane, TheWindowRunsTheSameStepsAsTheSimulation) {
     Start({TruckFuz});
     ConfirmStartValues(QStringLiteral("-16"), QStringLiteral("-20"), false);
     M().TruckBtn1Click();
@@ -442,22 +412,19 @@ TEST_F(Dorvane, TheWindowRunsTheSameStepsAsTheSimulation)
     EXPECT_EQ(M().Truck1.RearX, sim.X);
 }
 
-TEST_F(Dorvane, FuzzyModeWithoutProjectDrivesStraight)
-{
+TEST_F(Dorvane, FuzzyModeWithoutProjectDrivesStraight) {
     Start({});
     M().Betriebsart1Click();
     M().TruckBtn1Click();
     const float heading = M().Truck1.Heading();
-    for (int i = 0; i < 10; ++i)
-        M().Timer1Timer();
+    for (int i = 0; i < 10; ++i) M().Timer1Timer();
     // No terms: the output's fallback, 0 degrees, keeps the body's direction.
     EXPECT_EQ(M().Truck1.Steering, 0.0f);
     EXPECT_NEAR(M().Truck1.Heading(), heading, 1e-5f);
     EXPECT_LT(M().Truck1.CabY, 24.5f);
 }
 
-TEST_F(Dorvane, SwitchingModesTogglesBarAndLabel)
-{
+TEST_F(Dorvane, SwitchingModesTogglesBarAndLabel) {
     Start({TruckFuz});
     M().Betriebsart1Click();
     EXPECT_TRUE(M().Handbetrieb);
@@ -469,8 +436,7 @@ TEST_F(Dorvane, SwitchingModesTogglesBarAndLabel)
     EXPECT_TRUE(M().Running());  // the timer is not touched
 }
 
-TEST_F(Dorvane, RulesBeforeAnyProjectWarn)
-{
+TEST_F(Dorvane, RulesBeforeAnyProjectWarn) {
     Start({});
     M().Regelneditieren1Click();
     ASSERT_EQ(messages.Count(), 1);
@@ -478,8 +444,7 @@ TEST_F(Dorvane, RulesBeforeAnyProjectWarn)
     EXPECT_EQ(messages.Last().text, QStringLiteral("Eingang A und/oder Ausgang (noch) nicht definiert!"));
 }
 
-TEST_F(Dorvane, EditedRulesTakeEffectOnlyAfterOk)
-{
+TEST_F(Dorvane, EditedRulesTakeEffectOnlyAfterOk) {
     Start({TruckFuz});
     M().TruckBtn1Click();
     const fuzzy::RuleTable before = M().Regeln;
@@ -488,8 +453,7 @@ TEST_F(Dorvane, EditedRulesTakeEffectOnlyAfterOk)
     float steeringWhileOpen = 0.0f;
     auto allLeft = [&editor] {
         for (int r = 1; r <= 5; ++r)
-            for (int c = 1; c <= 5; ++c)
-                editor.EditRegeln.Set(r, c, 5);
+            for (int c = 1; c <= 5; ++c) editor.EditRegeln.Set(r, c, 5);
     };
 
     WhenModal([&](QWidget*) {
@@ -512,8 +476,7 @@ TEST_F(Dorvane, EditedRulesTakeEffectOnlyAfterOk)
     EXPECT_NEAR(m.Truck1.Steering * 180.0 / M_PI, 85.0, 1e-3);
 }
 
-TEST_F(Dorvane, DiagramsBeforeAnyProjectOpen)
-{
+TEST_F(Dorvane, DiagramsBeforeAnyProjectOpen) {
     Start({});
     bool opened = false;
     WhenModal([&](QWidget* w) {
@@ -525,8 +488,7 @@ TEST_F(Dorvane, DiagramsBeforeAnyProjectOpen)
     EXPECT_EQ(messages.Count(), 0);
 }
 
-TEST_F(Dorvane, OpenLoadsWithoutChangingTheMode)
-{
+TEST_F(Dorvane, OpenLoadsWithoutChangingTheMode) {
     Start({});
     M().OpenDialog1 = [] { return OneInputFuz; };
     M().ffnen1Click();
@@ -540,8 +502,7 @@ TEST_F(Dorvane, OpenLoadsWithoutChangingTheMode)
     EXPECT_EQ(M().windowTitle(), QStringLiteral("Dorvane [") + OneInputFuz + QLatin1Char(']'));
 }
 
-TEST_F(Dorvane, OpenDialogSpeaksGermanAndCancellingChangesNothing)
-{
+TEST_F(Dorvane, OpenDialogSpeaksGermanAndCancellingChangesNothing) {
     Start({});
     QString title, accept, reject, fileName;
     WhenModal([&](QWidget* w) {
@@ -563,8 +524,7 @@ TEST_F(Dorvane, OpenDialogSpeaksGermanAndCancellingChangesNothing)
     EXPECT_EQ(messages.Count(), 0);
 }
 
-TEST_F(Dorvane, OpeningAMissingFileChangesNothing)
-{
+TEST_F(Dorvane, OpeningAMissingFileChangesNothing) {
     Start({TruckFuz});
     const QString caption = M().windowTitle();
     M().OpenDialog1 = [] { return Missing; };
@@ -574,8 +534,7 @@ TEST_F(Dorvane, OpeningAMissingFileChangesNothing)
     EXPECT_EQ(messages.Last().text, ReadFailed);
 }
 
-TEST_F(Dorvane, OpeningAMissingFileFromTheMenuReportsTheIoError)
-{
+TEST_F(Dorvane, OpeningAMissingFileFromTheMenuReportsTheIoError) {
     Start({});
     M().OpenDialog1 = [] { return Missing; };
     M().ffnen1->trigger();
@@ -588,8 +547,7 @@ TEST_F(Dorvane, OpeningAMissingFileFromTheMenuReportsTheIoError)
     EXPECT_FALSE(M().Betriebsart1->isEnabled());
 }
 
-TEST_F(Dorvane, TargetLineIsDrawnDownTheWholePlot)
-{
+TEST_F(Dorvane, TargetLineIsDrawnDownTheWholePlot) {
     Start({});
     M().Handbetrieb = true;
     M().TruckBtn1Click();
@@ -600,8 +558,7 @@ TEST_F(Dorvane, TargetLineIsDrawnDownTheWholePlot)
     const int column = M().KS1->xint();
     const QImage& drawn = M().KS1->Image();
     int changedTop = 0, changedBottom = 0;
-    for (int row = 0; row < 30; ++row)
-        changedTop += drawn.pixel(column, row) != road.pixel(column, row);
+    for (int row = 0; row < 30; ++row) changedTop += drawn.pixel(column, row) != road.pixel(column, row);
     for (int row = drawn.height() - 30; row < drawn.height(); ++row)
         changedBottom += drawn.pixel(column, row) != road.pixel(column, row);
     EXPECT_GT(changedTop, 0);
@@ -614,8 +571,7 @@ TEST_F(Dorvane, TargetLineIsDrawnDownTheWholePlot)
 
 // The truck is drawn yellow and the target line red by exclusive-or onto the
 // road; on a light grey road they came out slate blue and faint teal.
-TEST_F(Dorvane, TruckShowsYellowAndTargetLineRedOnTheRoad)
-{
+TEST_F(Dorvane, TruckShowsYellowAndTargetLineRedOnTheRoad) {
     Start({});
     ConfirmStartValues(QStringLiteral("-10"), QStringLiteral("0"), false);
     M().TruckBtn1Click();
@@ -652,8 +608,7 @@ TEST_F(Dorvane, TruckShowsYellowAndTargetLineRedOnTheRoad)
     }();
     int red = 0;
     for (int row = top; row <= bottom; ++row) {
-        if (drawn.pixel(column, row) == road.pixel(column, row))
-            continue;
+        if (drawn.pixel(column, row) == road.pixel(column, row)) continue;
         const QColor c(drawn.pixel(column, row));
         EXPECT_TRUE(reddish(c)) << "line at row " << row << ": " << c.name().toStdString();
         ++red;
@@ -661,8 +616,7 @@ TEST_F(Dorvane, TruckShowsYellowAndTargetLineRedOnTheRoad)
     EXPECT_GT(red, (bottom - top) / 3);
 }
 
-TEST_F(Dorvane, HelpOpensAtContentsAndTheEditorsHelpAtItsTopic)
-{
+TEST_F(Dorvane, HelpOpensAtContentsAndTheEditorsHelpAtItsTopic) {
     Start({TruckFuz});
     dorvane::THelpForm& help = *program->HelpForm;
     M().Hilfe2Click();
@@ -687,8 +641,7 @@ TEST_F(Dorvane, HelpOpensAtContentsAndTheEditorsHelpAtItsTopic)
     EXPECT_TRUE(help.Browser->toPlainText().contains(QStringLiteral("Regeleditor")));
 }
 
-TEST_F(Dorvane, ClosingTheMainWindowEndsTheProgramWithTheHelpOpen)
-{
+TEST_F(Dorvane, ClosingTheMainWindowEndsTheProgramWithTheHelpOpen) {
     Start({});
     bool helpShown = false;
     QTimer::singleShot(0, [&] {

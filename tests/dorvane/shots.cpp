@@ -14,20 +14,16 @@
 #include <cstdio>
 
 namespace {
-void Save(QWidget* w, const QDir& dir, const char* name)
-{
+void Save(QWidget* w, const QDir& dir, const char* name) {
     w->grab().save(dir.filePath(QString::fromLatin1(name)));
     std::printf("%s\n", name);
 }
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     widgets::TApplication app(argc, argv, dorvane::ApplicationTitle());
-    if (argc != 2)
-        return 2;
+    if (argc != 2) return 2;
     const QDir dir(QString::fromLocal8Bit(argv[1]));
     dorvane::Programm p({QStringLiteral(FUZZY_SOURCE_DIR "/examples/truck.fuz")});
     dorvane::TMainForm& m = *p.MainForm;
@@ -36,8 +32,7 @@ int main(int argc, char** argv)
     Save(&m, dir, "main_before.png");
     m.Random = [] { return 0.8; };
     m.TruckBtn1Click();
-    for (int i = 0; i < 14; ++i)
-        m.Timer1Timer();
+    for (int i = 0; i < 14; ++i) m.Timer1Timer();
     app.processEvents();
     Save(&m, dir, "main_fuzzy_run.png");
     m.Betriebsart1Click();

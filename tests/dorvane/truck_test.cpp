@@ -18,8 +18,7 @@ constexpr float Pi = 3.1415927f;
 constexpr float ThreeHalfPi = 4.712389f;
 constexpr float TwoPi = 6.2831855f;
 
-TTruck Body(float rearX, float rearY, float cabX, float cabY)
-{
+TTruck Body(float rearX, float rearY, float cabX, float cabY) {
     TTruck t;
     t.RearX = rearX;
     t.RearY = rearY;
@@ -28,14 +27,12 @@ TTruck Body(float rearX, float rearY, float cabX, float cabY)
     return t;
 }
 
-float BodyLength(const TTruck& t)
-{
+float BodyLength(const TTruck& t) {
     return static_cast<float>(std::hypot(static_cast<double>(t.CabX) - t.RearX, static_cast<double>(t.CabY) - t.RearY));
 }
 
 // The truck of the teaching start: cab (-10, 25), pointing straight up, 10 m long.
-TTruck StartTruck(float speed, float steering = 0.0f)
-{
+TTruck StartTruck(float speed, float steering = 0.0f) {
     TTruck t;
     t.CabX = -10.0f;
     t.CabY = 25.0f;
@@ -54,31 +51,26 @@ struct HeadingCase {
 
 class Heading : public testing::TestWithParam<HeadingCase> {};
 
-TEST_P(Heading, GivesTheAngleOfTheBody)
-{
+TEST_P(Heading, GivesTheAngleOfTheBody) {
     const HeadingCase& c = GetParam();
     EXPECT_FLOAT_EQ(Body(c.rearX, c.rearY, c.cabX, c.cabY).Heading(), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Truck, Heading,
-    testing::Values(HeadingCase{"StraightUp", 0, 0, 0, 10, HalfPi},
-                    HeadingCase{"StraightDown", 0, 10, 0, 0, ThreeHalfPi},
-                    HeadingCase{"CoincidentPoints", 3, 3, 3, 3, ThreeHalfPi},
-                    HeadingCase{"DxAtTheVerticalBorderCountsAsVertical", 0, 0, 0.00001f, 10, HalfPi},
-                    HeadingCase{"NegativeDxAtTheBorderCountsAsVertical", 0, 10, -0.00001f, 0, ThreeHalfPi},
-                    HeadingCase{"DxJustBeyondTheBorderIsNotVertical", 0, 0, 0.0000101f, 10,
-                                static_cast<float>(std::atan(10.0 / 0.0000101f))},
-                    HeadingCase{"ExactlyRightIsTwoPiNotZero", 0, 0, 10, 0, TwoPi},
-                    HeadingCase{"ExactlyLeftIsPi", 0, 0, -10, 0, Pi},
-                    HeadingCase{"FirstQuadrant", 0, 0, 1, 1, Pi / 4},
-                    HeadingCase{"SecondQuadrant", 0, 0, -1, 1, 3 * Pi / 4},
-                    HeadingCase{"ThirdQuadrant", 0, 0, -1, -1, 5 * Pi / 4},
-                    HeadingCase{"FourthQuadrant", 0, 0, 1, -1, 7 * Pi / 4}),
+    testing::Values(
+        HeadingCase{"StraightUp", 0, 0, 0, 10, HalfPi}, HeadingCase{"StraightDown", 0, 10, 0, 0, ThreeHalfPi},
+        HeadingCase{"CoincidentPoints", 3, 3, 3, 3, ThreeHalfPi},
+        HeadingCase{"DxAtTheVerticalBorderCountsAsVertical", 0, 0, 0.00001f, 10, HalfPi},
+        HeadingCase{"NegativeDxAtTheBorderCountsAsVertical", 0, 10, -0.00001f, 0, ThreeHalfPi},
+        HeadingCase{"DxJustBeyondTheBorderIsNotVertical", 0, 0, 0.0000101f, 10,
+                    static_cast<float>(std::atan(10.0 / 0.0000101f))},
+        HeadingCase{"ExactlyRightIsTwoPiNotZero", 0, 0, 10, 0, TwoPi}, HeadingCase{"ExactlyLeftIsPi", 0, 0, -10, 0, Pi},
+        HeadingCase{"FirstQuadrant", 0, 0, 1, 1, Pi / 4}, HeadingCase{"SecondQuadrant", 0, 0, -1, 1, 3 * Pi / 4},
+        HeadingCase{"ThirdQuadrant", 0, 0, -1, -1, 5 * Pi / 4}, HeadingCase{"FourthQuadrant", 0, 0, 1, -1, 7 * Pi / 4}),
     [](const testing::TestParamInfo<HeadingCase>& i) { return std::string(i.param.name); });
 
-TEST(TruckPlace, PutsTheRearPointBehindTheCab)
-{
+TEST(TruckPlace, PutsTheRearPointBehindTheCab) {
     const TTruck t = StartTruck(-1.0f);
     EXPECT_FLOAT_EQ(t.Length, 10.0f);
     EXPECT_NEAR(t.RearX, -10.0f, 1e-6f);
@@ -94,8 +86,7 @@ struct StepCase {
 
 class StraightStep : public testing::TestWithParam<StepCase> {};
 
-TEST_P(StraightStep, RearFollowsTheCabByTheSameDistance)
-{
+TEST_P(StraightStep, RearFollowsTheCabByTheSameDistance) {
     const StepCase& c = GetParam();
     TTruck t = StartTruck(c.speed);
     t.Step(0.1f);
@@ -111,20 +102,17 @@ INSTANTIATE_TEST_SUITE_P(Truck, StraightStep,
                                          StepCase{"BackwardsAtTenMetresPerSecond", -10.0f, 24.0f, 14.0f}),
                          [](const testing::TestParamInfo<StepCase>& i) { return std::string(i.param.name); });
 
-TEST(TruckStep, SteeringTurnsTheBodyAndKeepsItsLength)
-{
+TEST(TruckStep, SteeringTurnsTheBodyAndKeepsItsLength) {
     // Backing with the wheel turned left (positive) swings the cab's end to the
     // left, i.e. the body turns clockwise and the heading drops below pi/2.
     TTruck t = StartTruck(-1.0f, 0.31415927f);
-    for (int i = 0; i < 50; ++i)
-        t.Step(0.1f);
+    for (int i = 0; i < 50; ++i) t.Step(0.1f);
     EXPECT_LT(t.Heading(), HalfPi);
     EXPECT_LT(t.RearX, -10.0f);
     EXPECT_NEAR(BodyLength(t), 10.0f, 1e-3f);
 }
 
-TEST(TruckStep, AStepJustShorterThanTheBodyIsOneMove)
-{
+TEST(TruckStep, AStepJustShorterThanTheBodyIsOneMove) {
     TTruck split = StartTruck(-99.0f, 0.5f);
     TTruck single = split;
     split.Step(0.1f);
@@ -146,12 +134,10 @@ class LongStep : public testing::TestWithParam<LongStepCase> {};
 
 // Unsplit, these steps leave the rear point without a place on the body line
 // (no real root) and the truck's coordinates would become NaN.
-TEST_P(LongStep, StaysFiniteAndKeepsTheBody)
-{
+TEST_P(LongStep, StaysFiniteAndKeepsTheBody) {
     const LongStepCase& c = GetParam();
     TTruck t = StartTruck(c.speed, c.steering);
-    for (int i = 0; i < 3; ++i)
-        t.Step(0.1f);
+    for (int i = 0; i < 3; ++i) t.Step(0.1f);
     ASSERT_TRUE(std::isfinite(t.RearX) && std::isfinite(t.RearY) && std::isfinite(t.CabX) && std::isfinite(t.CabY));
     EXPECT_NEAR(BodyLength(t) / 10.0f, 1.0f, 1e-3f);
 }
@@ -164,8 +150,7 @@ INSTANTIATE_TEST_SUITE_P(Truck, LongStep,
                                          LongStepCase{"FarBeyondThePartLimit", -1.0e7f, 0.3f}),
                          [](const testing::TestParamInfo<LongStepCase>& i) { return std::string(i.param.name); });
 
-TEST(TruckStep, ALongStraightStepMovesLikeManyShortOnes)
-{
+TEST(TruckStep, ALongStraightStepMovesLikeManyShortOnes) {
     TTruck t = StartTruck(-150.0f);
     t.Step(0.1f);
     EXPECT_NEAR(t.CabX, -10.0f, 1e-4f);
@@ -174,8 +159,7 @@ TEST(TruckStep, ALongStraightStepMovesLikeManyShortOnes)
     EXPECT_NEAR(t.RearY, 0.0f, 1e-4f);
 }
 
-TEST(TruckStep, AnEndlessSpeedMovesNothing)
-{
+TEST(TruckStep, AnEndlessSpeedMovesNothing) {
     for (float speed : {INFINITY, -INFINITY, NAN}) {
         TTruck t = StartTruck(speed, 0.2f);
         const TTruck before = t;
@@ -187,8 +171,7 @@ TEST(TruckStep, AnEndlessSpeedMovesNothing)
     }
 }
 
-TEST(TruckMoveCab, APointBeyondTheBodyDragsTheRearStraightBehind)
-{
+TEST(TruckMoveCab, APointBeyondTheBodyDragsTheRearStraightBehind) {
     TTruck t = StartTruck(-1.0f);
     t.MoveCab({20.0f, 25.0f});  // 30 m to the side of the body line
     EXPECT_FLOAT_EQ(t.CabX, 20.0f);
@@ -198,8 +181,7 @@ TEST(TruckMoveCab, APointBeyondTheBodyDragsTheRearStraightBehind)
     EXPECT_NEAR(cross, 0.0, 1e-3);
 }
 
-TEST(TruckMoveCab, ABodyWithoutLengthFollowsTheCab)
-{
+TEST(TruckMoveCab, ABodyWithoutLengthFollowsTheCab) {
     TTruck t;  // all fields 0, never placed
     t.MoveCab({1.0f, 2.0f});
     EXPECT_EQ(t.RearX, 1.0f);
@@ -236,8 +218,7 @@ public:
     void TextOut(int, int, const std::string&) override {}
 };
 
-TEST(TruckDraw, BodyAndCabStrokeInTheSteeredDirection)
-{
+TEST(TruckDraw, BodyAndCabStrokeInTheSteeredDirection) {
     TTruck t = Body(1.0f, -29.9f, 1.0f, -19.9f);
     t.Steering = HalfPi;  // the cab stroke points to the left
     RecordingPlot plot;
@@ -254,8 +235,7 @@ TEST(TruckDraw, BodyAndCabStrokeInTheSteeredDirection)
     EXPECT_NEAR(plot.strokes[3].y, -19.9f, 1e-5f);
 }
 
-TEST(TruckDraw, NothingOnceTheRearIsWellBelowTheRoad)
-{
+TEST(TruckDraw, NothingOnceTheRearIsWellBelowTheRoad) {
     RecordingPlot plot;
     Body(0.0f, -30.0f, 0.0f, -20.0f).Draw(plot);
     EXPECT_TRUE(plot.strokes.empty());

@@ -84,46 +84,68 @@ TEST_P(HintPlaces, HintNamesTheRightPlace) {
 INSTANTIATE_TEST_SUITE_P(
     Kinds, HintPlaces,
     ::testing::Values(
-        HintCase{"CornersOutOfOrder", [](Project& p) { p.A.SetParam(1, 2, -4.0f); }, HintKind::CornersOutOfOrder,
+        HintCase{"CornersOutOfOrder",
+                 [](Project& p) { p.A.SetParam(1, 2, -4.0f); },
+                 HintKind::CornersOutOfOrder,
                  {HintPage::InputA, Terms({1})}},
-        HintCase{"HeightAboveOne", [](Project& p) { p.Out.SetParam(2, 5, 1.5f); }, HintKind::HeightOutside,
+        HintCase{"HeightAboveOne",
+                 [](Project& p) { p.Out.SetParam(2, 5, 1.5f); },
+                 HintKind::HeightOutside,
                  {HintPage::Output, Terms({2})}},
         HintCase{"GapBetweenTermsWithRulesIsWhereNoRuleFires",
                  [](Project& p) {
                      p.A.SetParam(2, 1, 6.0f);
                      p.A.SetParam(2, 2, 8.0f);
                  },
-                 HintKind::NoRuleFires, {HintPage::InputA, Terms({1, 2})}},
-        HintCase{"GapAtTheEndWithRulesIsWhereNoRuleFires", [](Project& p) { p.A.RangeMax = 30.0f; },
-                 HintKind::NoRuleFires, {HintPage::InputA, Terms({2})}},
+                 HintKind::NoRuleFires,
+                 {HintPage::InputA, Terms({1, 2})}},
+        HintCase{"GapAtTheEndWithRulesIsWhereNoRuleFires",
+                 [](Project& p) { p.A.RangeMax = 30.0f; },
+                 HintKind::NoRuleFires,
+                 {HintPage::InputA, Terms({2})}},
         HintCase{"GapWithoutRules",
                  [](Project& p) {
                      p.A.SetParam(2, 1, 6.0f);
                      p.A.SetParam(2, 2, 8.0f);
                      p.Rules = {};
                  },
-                 HintKind::Gap, {HintPage::InputA, Terms({1, 2})}},
+                 HintKind::Gap,
+                 {HintPage::InputA, Terms({1, 2})}},
         HintCase{"TermOutsideItsRange",
                  [](Project& p) {
                      for (int j = 1; j <= 4; ++j) p.Out.SetParam(1, j, 5.0f + static_cast<float>(j));
                  },
-                 HintKind::TermOutsideRange, {HintPage::Output, Terms({1})}},
-        HintCase{"RangeReversed", [](Project& p) { p.A.RangeMin = 20.0f; }, HintKind::RangeReversed, {HintPage::InputA}},
-        HintCase{"EntryNamesNoTerm", [](Project& p) { p.Rules.Set(1, 2, 4); }, HintKind::RuleNamesNoTerm,
+                 HintKind::TermOutsideRange,
+                 {HintPage::Output, Terms({1})}},
+        HintCase{
+            "RangeReversed", [](Project& p) { p.A.RangeMin = 20.0f; }, HintKind::RangeReversed, {HintPage::InputA}},
+        HintCase{"EntryNamesNoTerm",
+                 [](Project& p) { p.Rules.Set(1, 2, 4); },
+                 HintKind::RuleNamesNoTerm,
                  {HintPage::Rules, 0, Cell(1, 2)}},
-        HintCase{"RowUnusedWithoutB", [](Project& p) { p.Rules.Set(2, 1, 1); }, HintKind::RuleNeverRead,
+        HintCase{"RowUnusedWithoutB",
+                 [](Project& p) { p.Rules.Set(2, 1, 1); },
+                 HintKind::RuleNeverRead,
                  {HintPage::Rules, 0, Cell(2, 1)}},
-        HintCase{"ColumnBeyondTheTerms", [](Project& p) { p.Rules.Set(1, 3, 1); }, HintKind::RuleNeverRead,
+        HintCase{"ColumnBeyondTheTerms",
+                 [](Project& p) { p.Rules.Set(1, 3, 1); },
+                 HintKind::RuleNeverRead,
                  {HintPage::Rules, 0, Cell(1, 3)}},
-        HintCase{"InputTermNeverAboveZero", [](Project& p) { p.A.SetParam(1, 5, 0.0f); }, HintKind::RuleCannotFire,
+        HintCase{"InputTermNeverAboveZero",
+                 [](Project& p) { p.A.SetParam(1, 5, 0.0f); },
+                 HintKind::RuleCannotFire,
                  {HintPage::Rules, 0, Cell(1, 1)}},
-        HintCase{"OutputTermUnused", [](Project& p) { p.Rules.Set(1, 2, 2); }, HintKind::OutputTermUnused,
+        HintCase{"OutputTermUnused",
+                 [](Project& p) { p.Rules.Set(1, 2, 2); },
+                 HintKind::OutputTermUnused,
                  {HintPage::Output, Terms({1})}},
         HintCase{"NoRulesAtAll", [](Project& p) { p.Rules = {}; }, HintKind::NoRules, {HintPage::Rules}},
-        HintCase{"EmptyCellIsWhereNoRuleFires", [](Project& p) { p.Rules.Set(1, 2, 0); }, HintKind::NoRuleFires,
+        HintCase{"EmptyCellIsWhereNoRuleFires",
+                 [](Project& p) { p.Rules.Set(1, 2, 0); },
+                 HintKind::NoRuleFires,
                  {HintPage::Rules, 0, Cell(1, 2)}},
-        HintCase{"OutputUndefined", [](Project& p) { p.Out.Defined = false; }, HintKind::NotDefined,
-                 {HintPage::Output}}),
+        HintCase{
+            "OutputUndefined", [](Project& p) { p.Out.Defined = false; }, HintKind::NotDefined, {HintPage::Output}}),
     [](const auto& i) { return std::string(i.param.name); });
 
 TEST(Hints, ProjectWithoutFlawsHasNone) {
@@ -136,11 +158,18 @@ TEST(Hints, ProjectWithoutFlawsHasNone) {
 // range's end uncovered: there the output is the range start.
 TEST(Hints, WorkedExampleFallsToRangeStartAtBothFeet) {
     const std::vector<std::string> expected{
-        "Bei Fehler \xE2\x89\x88 0 (genau: von \xE2\x88\x92" "4,440892e\xE2\x88\x92" "16 bis 3e\xE2\x88\x92" "45) "
-        "feuert keine Regel, denn dort ist kein Term von Fehler gr\xC3\xB6\xC3\x9F" "er als 0: "
-        "Stellwert f\xC3\xA4llt auf \xE2\x88\x92" "1 (Bereichsanfang).",
-        "Bei Fehler = 10 feuert keine Regel, denn dort ist kein Term von Fehler gr\xC3\xB6\xC3\x9F" "er als 0: "
-        "Stellwert f\xC3\xA4llt auf \xE2\x88\x92" "1 (Bereichsanfang)."};
+        "Bei Fehler \xE2\x89\x88 0 (genau: von \xE2\x88\x92"
+        "4,440892e\xE2\x88\x92"
+        "16 bis 3e\xE2\x88\x92"
+        "45) "
+        "feuert keine Regel, denn dort ist kein Term von Fehler gr\xC3\xB6\xC3\x9F"
+        "er als 0: "
+        "Stellwert f\xC3\xA4llt auf \xE2\x88\x92"
+        "1 (Bereichsanfang).",
+        "Bei Fehler = 10 feuert keine Regel, denn dort ist kein Term von Fehler gr\xC3\xB6\xC3\x9F"
+        "er als 0: "
+        "Stellwert f\xC3\xA4llt auf \xE2\x88\x92"
+        "1 (Bereichsanfang)."};
     EXPECT_EQ(Texts(Beispiel()), expected);
 }
 
@@ -152,8 +181,10 @@ TEST(Hints, DeadPointIsNamedWithUnitAndEffect) {
     const auto hints = fuzzy::ProjectHints(p);
     ASSERT_EQ(hints.size(), 1u) << ::testing::PrintToString(Texts(p));
     EXPECT_EQ(hints[0].Text,
-              "Bei Abstand = 100 cm feuert keine Regel, denn dort ist kein Term von Abstand gr\xC3\xB6\xC3\x9F" "er als 0: "
-              "Kraft f\xC3\xA4llt auf \xE2\x88\x92" "2,5 N (Bereichsanfang).");
+              "Bei Abstand = 100 cm feuert keine Regel, denn dort ist kein Term von Abstand gr\xC3\xB6\xC3\x9F"
+              "er als 0: "
+              "Kraft f\xC3\xA4llt auf \xE2\x88\x92"
+              "2,5 N (Bereichsanfang).");
     ASSERT_TRUE(hints[0].Region.has_value());
     EXPECT_TRUE(hints[0].Region->Contains(100.0f, -42.0f));
     EXPECT_EQ(hints[0].Place, (HintPlace{HintPage::InputA, Terms({4, 5})}));
@@ -165,8 +196,11 @@ TEST(Hints, HoleInTheTableNamesItsCellsByTermNames) {
     const auto hints = fuzzy::ProjectHints(p);
     ASSERT_EQ(hints.size(), 1u) << ::testing::PrintToString(Texts(p));
     EXPECT_EQ(hints[0].Text,
-              "Bei Abstand = \xE2\x88\x92" "50 cm und Geschwindigkeit \xE2\x89\x88 0 cm/s (genau: von \xE2\x88\x92"
-              "3,5527137e\xE2\x88\x92" "15 bis 3,5e\xE2\x88\x92" "44 cm/s) feuert keine Regel, denn f\xC3\xBCr "
+              "Bei Abstand = \xE2\x88\x92"
+              "50 cm und Geschwindigkeit \xE2\x89\x88 0 cm/s (genau: von \xE2\x88\x92"
+              "3,5527137e\xE2\x88\x92"
+              "15 bis 3,5e\xE2\x88\x92"
+              "44 cm/s) feuert keine Regel, denn f\xC3\xBCr "
               "A = negativ klein, B = null gibt es keine wirksame Regel: Kraft f\xC3\xA4llt auf \xE2\x88\x92"
               "2,5 N (Bereichsanfang).");
     EXPECT_EQ(hints[0].Place, (HintPlace{HintPage::Rules, 0, Cell(3, 2)}));
@@ -185,8 +219,10 @@ TEST(Hints, RuleHintsSpeakOfTermNamesNotNumbers) {
 TEST(Hints, PointSentenceForTheInspector) {
     const Project p = fuzzy::TemplateLoco();
     EXPECT_EQ(fuzzy::NoRuleAtText(p.A, p.B, p.Out, 12.5f, -3.0f),
-              "Bei Abstand = 12,5 cm und Geschwindigkeit = \xE2\x88\x92" "3 cm/s feuert keine Regel: Kraft f\xC3\xA4llt auf "
-              "\xE2\x88\x92" "2,5 N (Bereichsanfang).");
+              "Bei Abstand = 12,5 cm und Geschwindigkeit = \xE2\x88\x92"
+              "3 cm/s feuert keine Regel: Kraft f\xC3\xA4llt auf "
+              "\xE2\x88\x92"
+              "2,5 N (Bereichsanfang).");
 }
 
 struct NumberCase {
@@ -198,10 +234,16 @@ class GermanNumbers : public ::testing::TestWithParam<NumberCase> {};
 
 TEST_P(GermanNumbers, ExactAndInGermanStyle) { EXPECT_EQ(fuzzy::GermanNumber(GetParam().value), GetParam().text); }
 
-INSTANTIATE_TEST_SUITE_P(
-    Numbers, GermanNumbers,
-    ::testing::Values(NumberCase{100.0f, "100"}, NumberCase{-2.5f, "\xE2\x88\x92" "2,5"}, NumberCase{0.1f, "0,1"},
-                      NumberCase{100000.0f, "100000"}, NumberCase{1e-30f, "1e\xE2\x88\x92" "30"},
-                      NumberCase{3e20f, "3e20"}, NumberCase{0.0f, "0"}, NumberCase{16777217.0f, "16777216"}));
+INSTANTIATE_TEST_SUITE_P(Numbers, GermanNumbers,
+                         ::testing::Values(NumberCase{100.0f, "100"},
+                                           NumberCase{-2.5f,
+                                                      "\xE2\x88\x92"
+                                                      "2,5"},
+                                           NumberCase{0.1f, "0,1"}, NumberCase{100000.0f, "100000"},
+                                           NumberCase{1e-30f,
+                                                      "1e\xE2\x88\x92"
+                                                      "30"},
+                                           NumberCase{3e20f, "3e20"}, NumberCase{0.0f, "0"},
+                                           NumberCase{16777217.0f, "16777216"}));
 
 }  // namespace

@@ -154,15 +154,16 @@ TEST(Memberships, EqualMembershipOfEachUsedTerm) {
         v.Value = gen.InputFor(v);
         std::array<float, fuzzy::MaxTerms> m{};
         ASSERT_EQ(v.Memberships(m), v.UsedTerms());
-        for (int i = 1; i <= v.UsedTerms(); ++i) ASSERT_EQ(Bits(m[static_cast<std::size_t>(i - 1)]), Bits(v.Membership(i)));
+        for (int i = 1; i <= v.UsedTerms(); ++i)
+            ASSERT_EQ(Bits(m[static_cast<std::size_t>(i - 1)]), Bits(v.Membership(i)));
     }
 }
 
 // A sum can be -0 when a tiny negative moment underflows; a term without
 // area then turns it into +0, and skipping that term would keep the sign.
 TEST(Defuzzify, TermWithoutAreaAfterAnUnderflowedMomentKeepsTheReferenceSign) {
-    TFuzzy v = MakeVariable("v", -1, 2,
-                            {{"klein", -2e-20f, -1e-20f, -1e-20f, 0.0f, 1e-10f}, {"leer", 0.0f, 1.0f, 1.0f, 2.0f, 0.0f}});
+    TFuzzy v = MakeVariable(
+        "v", -1, 2, {{"klein", -2e-20f, -1e-20f, -1e-20f, 0.0f, 1e-10f}, {"leer", 0.0f, 1.0f, 1.0f, 2.0f, 0.0f}});
     ASSERT_EQ(Bits(v.Defuzzify()), Bits(ReferenceDefuzzify(v)));
     EXPECT_FALSE(std::signbit(v.Defuzzify()));
 }
@@ -177,7 +178,8 @@ const CornerChange kCornerChanges[] = {
     {"SetParamOfACorner", [](TFuzzy& v) { v.SetParam(2, 3, v.GetParam(2, 3) + 7.5f); }},
     {"SetParamOfTheFirstCorner", [](TFuzzy& v) { v.SetParam(1, 1, v.GetParam(1, 1) - 3.0f); }},
     {"Clear", [](TFuzzy& v) { v.Clear(); }},
-    {"AssignFromAnother", [](TFuzzy& v) {
+    {"AssignFromAnother",
+     [](TFuzzy& v) {
          TFuzzy other = RandomProjects(3).Variable();
          v.Assign(other);
      }},

@@ -37,8 +37,7 @@ TEST_P(TrapezoidTest, AreaAndCentroid) {
     EXPECT_FLOAT_EQ(v.TermCentroid(1), p.centroid);
 }
 
-INSTANTIATE_TEST_SUITE_P(Terms, TrapezoidTest, ::testing::ValuesIn(kTrapezoids),
-                         CaseName());
+INSTANTIATE_TEST_SUITE_P(Terms, TrapezoidTest, ::testing::ValuesIn(kTrapezoids), CaseName());
 
 TFuzzy ExampleOutput(float hLinks, float hRechts) {
     return MakeVariable("Stellwert", -1, 1, {{"links", -1, -1, -0.5f, 0, hLinks}, {"rechts", 0, 0.5f, 1, 1, hRechts}});
@@ -83,8 +82,7 @@ class DefuzzifyFallbackTest : public ::testing::TestWithParam<FallbackCase> {};
 
 TEST_P(DefuzzifyFallbackTest, GivesRangeMin) { EXPECT_EQ(GetParam().variable.Defuzzify(), -7.5f); }
 
-INSTANTIATE_TEST_SUITE_P(Defuzzify, DefuzzifyFallbackTest, ::testing::ValuesIn(kFallbacks),
-                         CaseName());
+INSTANTIATE_TEST_SUITE_P(Defuzzify, DefuzzifyFallbackTest, ::testing::ValuesIn(kFallbacks), CaseName());
 
 TEST(Defuzzify, TermCountAboveFiveSumsOnlyTheFiveSlots) {
     TFuzzy v = ExampleOutput(0, 0.5f);
@@ -98,8 +96,7 @@ class TwoInputInference : public EngineTest {
 protected:
     TFuzzy A = MakeVariable("A", 0, 10, {{"klein", 0, 0, 0, 10, 1}, {"gross", 0, 10, 10, 10, 1}});
     TFuzzy B = MakeVariable("B", 0, 10, {{"klein", 0, 0, 0, 10, 1}, {"gross", 0, 10, 10, 10, 1}});
-    TFuzzy Out = MakeVariable("Out", 0, 3,
-                              {{"o1", 0, 0, 1, 1, 1}, {"o2", 1, 1, 2, 2, 1}, {"o3", 2, 2, 3, 3, 1}});
+    TFuzzy Out = MakeVariable("Out", 0, 3, {{"o1", 0, 0, 1, 1, 1}, {"o2", 1, 1, 2, 2, 1}, {"o3", 2, 2, 3, 3, 1}});
     RuleTable R;
 
     void SetUp() override {
@@ -194,8 +191,7 @@ TEST_P(IgnoredRuleEntry, ActsAsNoRule) {
     EXPECT_EQ(Out.Defuzzify(), Out.RangeMin);
 }
 
-INSTANTIATE_TEST_SUITE_P(Entries, IgnoredRuleEntry, ::testing::ValuesIn(kIgnoredEntries),
-                         CaseName());
+INSTANTIATE_TEST_SUITE_P(Entries, IgnoredRuleEntry, ::testing::ValuesIn(kIgnoredEntries), CaseName());
 
 TEST_F(TwoInputInference, EntryNamingUnusedOutputSlotDoesNotChangeResult) {
     R.Set(1, 1, 1);

@@ -100,7 +100,9 @@ TEST(NoRuleRegions, ShouldersBeyondTheRangeLeaveNoHole) {
 // The ends of a box are tight: the value just outside an included end, or an
 // excluded end itself, has a firing rule.
 void ExpectTight(const Project& p, const fuzzy::NoRuleBox& box) {
-    auto outside = [](const fuzzy::IntervalEnd& e, float away) { return e.Included ? std::nextafter(e.Value, away) : e.Value; };
+    auto outside = [](const fuzzy::IntervalEnd& e, float away) {
+        return e.Included ? std::nextafter(e.Value, away) : e.Value;
+    };
     const float a = box.A.Low.Value, b = box.B.Low.Value;
     EXPECT_FALSE(Fires(p, a, b));
     if (!box.WholeA) {
@@ -162,7 +164,8 @@ struct TermCase {
 const TermCase kTerms[] = {
     {"RisingFootIsOut", 1, 5, 10, 10, 1, true, 1, false, 10, false},
     // Just above 0 the quotient of the flank rounds to 0 for the two smallest numbers.
-    {"RisingFromZeroStartsAtTheThirdNumber", 0, 5, 10, 10, 1, true, 3 * std::numeric_limits<float>::denorm_min(), true, 10, false},
+    {"RisingFromZeroStartsAtTheThirdNumber", 0, 5, 10, 10, 1, true, 3 * std::numeric_limits<float>::denorm_min(), true,
+     10, false},
     {"VerticalLeftFlankCountsItsFoot", 2, 2, 5, 8, 1, true, 2, true, 8, false},
     {"ShoulderBeyondTheEndReachesIt", 5, 10, 30, 30, 1, true, 5, false, 20, true},
     {"ShoulderBeforeTheStartReachesIt", -30, -30, -20, -5, 1, true, -10, true, -5, false},

@@ -68,8 +68,7 @@ TEST_P(IntSyntax, Parses) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(ProjectInt, IntSyntax, ::testing::ValuesIn(kInts),
-                         CaseName());
+INSTANTIATE_TEST_SUITE_P(ProjectInt, IntSyntax, ::testing::ValuesIn(kInts), CaseName());
 
 using fuzzy::RealStatus;
 
@@ -124,7 +123,6 @@ TEST_P(RealSyntax, Parses) {
     EXPECT_FLOAT_EQ(r.value, p.value);
 }
 
-INSTANTIATE_TEST_SUITE_P(ProjectReal, RealSyntax, ::testing::ValuesIn(kReals),
-                         CaseName());
+INSTANTIATE_TEST_SUITE_P(ProjectReal, RealSyntax, ::testing::ValuesIn(kReals), CaseName());
 
 }  // namespace

@@ -115,9 +115,12 @@ struct TextCase {
 std::string WithLoneCrs(const std::string& lfText) {
     std::string s;
     for (char ch : lfText) {
-        if (ch == '\n') s += "\r\r\n";  // CR CR LF: both CRs are dropped
-        else if (ch == 'e') s += "\re";  // inside a line: dropped too
-        else s += ch;
+        if (ch == '\n')
+            s += "\r\r\n";  // CR CR LF: both CRs are dropped
+        else if (ch == 'e')
+            s += "\re";  // inside a line: dropped too
+        else
+            s += ch;
     }
     return s;
 }
@@ -128,19 +131,27 @@ const std::string kCrLf = testfiles::WorkedExample().Join("\r\n");
 const TextCase kTexts[] = {
     {"CrLf", kCrLf, true},
     {"Lf", kLf, true},
-    {"MixedLineEnds", testfiles::ExampleInputA().Join("\n") + testfiles::ProjectText{{""}}.Join("\r\n") +
-                          testfiles::ExampleOutput().Join("\r\n") + testfiles::ExampleRules().Join("\n"),
+    {"MixedLineEnds",
+     testfiles::ExampleInputA().Join("\n") + testfiles::ProjectText{{""}}.Join("\r\n") +
+         testfiles::ExampleOutput().Join("\r\n") + testfiles::ExampleRules().Join("\n"),
      true},
     {"LoneCrsAreDropped", WithLoneCrs(kLf), true},
     {"OnlyCrEndsNoLine", testfiles::WorkedExample().Join("\r"), false},
     {"NoNewlineAfterLastRule", kCrLf.substr(0, kCrLf.size() - 2), true},
     {"MoreLinesAfterRules", kCrLf + "Kommentar\r\n1,5\r\n\r\nabc", true},
     {"BinaryAfterRules", kCrLf + std::string("\0\xFF\x1B\n\n\x80", 6) + std::string(70000, 'x'), true},
-    {"CtrlZAfterRules", kCrLf + "\x1A" "garbage", true},
-    {"CtrlZEndsTextBeforeRules", testfiles::ExampleInputA().Join() + "\r\n" + testfiles::ExampleOutput().Join() +
-                                     "\x1A" + testfiles::ExampleRules().Join(),
+    {"CtrlZAfterRules",
+     kCrLf + "\x1A"
+             "garbage",
+     true},
+    {"CtrlZEndsTextBeforeRules",
+     testfiles::ExampleInputA().Join() + "\r\n" + testfiles::ExampleOutput().Join() + "\x1A" +
+         testfiles::ExampleRules().Join(),
      false},
-    {"CtrlZEndsLastRuleLine", kCrLf.substr(0, kCrLf.size() - 3) + "0\x1A" "5x\r\n", true},
+    {"CtrlZEndsLastRuleLine",
+     kCrLf.substr(0, kCrLf.size() - 3) + "0\x1A"
+                                         "5x\r\n",
+     true},
     {"CtrlZEndsFirstLine", "Fehler\x1A" + kCrLf.substr(6), false},
 };
 
@@ -148,18 +159,21 @@ class LineRules : public ProjectTest, public ::testing::WithParamInterface<TextC
 
 TEST_P(LineRules, FromMemory) {
     LoadBytes(GetParam().bytes);
-    if (GetParam().loads) ExpectWorkedExample();
-    else ExpectCleared();
+    if (GetParam().loads)
+        ExpectWorkedExample();
+    else
+        ExpectCleared();
 }
 
 TEST_P(LineRules, FromFile) {
     LoadFile(GetParam().bytes);
-    if (GetParam().loads) ExpectWorkedExample();
-    else ExpectCleared();
+    if (GetParam().loads)
+        ExpectWorkedExample();
+    else
+        ExpectCleared();
 }
 
-INSTANTIATE_TEST_SUITE_P(Text, LineRules, ::testing::ValuesIn(kTexts),
-                         CaseName());
+INSTANTIATE_TEST_SUITE_P(Text, LineRules, ::testing::ValuesIn(kTexts), CaseName());
 
 // ---- where the file ends ----------------------------------------------------
 
@@ -220,13 +234,12 @@ TEST_P(ChangedLine, LoadsOrFails) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(WorkedExample, ChangedLine, ::testing::ValuesIn(kLines),
-                         CaseName());
+INSTANTIATE_TEST_SUITE_P(WorkedExample, ChangedLine, ::testing::ValuesIn(kLines), CaseName());
 
 TEST_F(ProjectTest, UnparsableRealsReadAsZero) {
     ProjectText t = testfiles::WorkedExample();
-    t.lines[2] = "1,5";   // A RangeMin
-    t.lines[3] = "10 ";   // A RangeMax
+    t.lines[2] = "1,5";  // A RangeMin
+    t.lines[3] = "10 ";  // A RangeMax
     t.lines[8] = "-5x";  // A term 1, c
     LoadBytes(t.Join());
     EXPECT_EQ(A.RangeMin, 0.0f);
@@ -237,11 +250,11 @@ TEST_F(ProjectTest, UnparsableRealsReadAsZero) {
 
 TEST_F(ProjectTest, HexadecimalIntegers) {
     ProjectText t = testfiles::WorkedExample();
-    t.lines[1] = "$2";        // A TermCount
-    t.lines[18] = "  0X2";    // Out TermCount
-    t.lines[33] = "x2";       // rule 1, 1
-    t.lines[34] = "-0x1F";    // rule 1, 2: stored as read
-    t.lines[35] = "$10";      // rule 1, 3
+    t.lines[1] = "$2";      // A TermCount
+    t.lines[18] = "  0X2";  // Out TermCount
+    t.lines[33] = "x2";     // rule 1, 1
+    t.lines[34] = "-0x1F";  // rule 1, 2: stored as read
+    t.lines[35] = "$10";    // rule 1, 3
     LoadBytes(t.Join());
     EXPECT_TRUE(messages.log.empty());
     EXPECT_EQ(A.TermCount, 2);
@@ -287,8 +300,8 @@ TEST_F(ProjectTest, NegativeTermCountReadsNoTermsAndActsAsNone) {
 
 TEST_F(ProjectTest, FiveTermsFillEverySlot) {
     ProjectText t{{"Fuenf", "5", "0", "5", "a", "b", "c", "d", "e"}};
-    for (int i = 0; i < 5; ++i) t.Add({std::to_string(i), std::to_string(i), std::to_string(i + 1),
-                                       std::to_string(i + 1), "1"});
+    for (int i = 0; i < 5; ++i)
+        t.Add({std::to_string(i), std::to_string(i), std::to_string(i + 1), std::to_string(i + 1), "1"});
     t.Add({""}).Add(testfiles::ExampleOutput()).Add(testfiles::ExampleRules());
     LoadBytes(t.Join());
     EXPECT_TRUE(messages.log.empty());
@@ -299,18 +312,38 @@ TEST_F(ProjectTest, FiveTermsFillEverySlot) {
 
 TEST_F(ProjectTest, Windows1252Text) {
     ProjectText t = testfiles::WorkedExample();
-    t.lines[0] = "Gr\xFC\xDF" "e";          // ü ß
-    t.lines[4] = "\xFC" "ber null";          // ü
-    t.lines[5] = "\x80" "uro";               // €
-    t.lines[21] = "\x81" "x";                // unassigned byte: its C1 control
+    t.lines[0] =
+        "Gr\xFC\xDF"
+        "e";  // ü ß
+    t.lines[4] =
+        "\xFC"
+        "ber null";  // ü
+    t.lines[5] =
+        "\x80"
+        "uro";  // €
+    t.lines[21] =
+        "\x81"
+        "x";  // unassigned byte: its C1 control
     LoadBytes(t.Join());
     EXPECT_TRUE(messages.log.empty());
-    EXPECT_EQ(A.Name, "Gr\xC3\xBC\xC3\x9F" "e");
-    EXPECT_EQ(A.GetTermName(1), "\xC3\xBC" "ber null");
-    EXPECT_EQ(A.GetTermAbbrev(1), "\xC3\xBC" "N");
-    EXPECT_EQ(A.GetTermName(2), "\xE2\x82\xAC" "uro");
-    EXPECT_EQ(A.GetTermAbbrev(2), "\xE2\x82\xAC" "U");
-    EXPECT_EQ(Out.GetTermName(1), "\xC2\x81" "x");
+    EXPECT_EQ(A.Name,
+              "Gr\xC3\xBC\xC3\x9F"
+              "e");
+    EXPECT_EQ(A.GetTermName(1),
+              "\xC3\xBC"
+              "ber null");
+    EXPECT_EQ(A.GetTermAbbrev(1),
+              "\xC3\xBC"
+              "N");
+    EXPECT_EQ(A.GetTermName(2),
+              "\xE2\x82\xAC"
+              "uro");
+    EXPECT_EQ(A.GetTermAbbrev(2),
+              "\xE2\x82\xAC"
+              "U");
+    EXPECT_EQ(Out.GetTermName(1),
+              "\xC2\x81"
+              "x");
 }
 
 TEST_F(ProjectTest, VeryLongNameLine) {
@@ -323,8 +356,11 @@ TEST_F(ProjectTest, VeryLongNameLine) {
 // ---- what a load keeps from before ---------------------------------------------
 
 TEST_F(ProjectTest, LoadWithoutBKeepsBsNameAndRange) {
-    LoadFile(testfiles::ExampleInputA().Add(testfiles::ExampleInputA()).Add(testfiles::ExampleOutput())
-                 .Add(testfiles::ExampleRules()).Join());
+    LoadFile(testfiles::ExampleInputA()
+                 .Add(testfiles::ExampleInputA())
+                 .Add(testfiles::ExampleOutput())
+                 .Add(testfiles::ExampleRules())
+                 .Join());
     ASSERT_TRUE(B.Defined);
     B.Name = "Lage";
     B.RangeMin = -45;

@@ -61,15 +61,15 @@ TEST_P(DiagnosisPosition, CountsLinesLikeTheReader) {
     EXPECT_EQ(d.found, GetParam().found) << d.Describe();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, DiagnosisPosition,
-    ::testing::Values(Position{"LfLineEnds", "A\nx\n", 2, "\xE2\x80\x9Ex\xE2\x80\x9C"},
-                      Position{"LoneCrIsNoLineEnd", "A\r2\nx\n", 2, "\xE2\x80\x9Ex\xE2\x80\x9C"},
-                      Position{"CtrlZEndsTheText", "A\n1\n0\n1\n\x1Aname\n", 5, "das Dateiende"},
-                      Position{"LastLineWithoutLineEnd", "A\n1\n0\n1\n", 5, "das Dateiende"},
-                      Position{"UnterminatedLastLineCounts", "A\nzwei", 2, "\xE2\x80\x9Ezwei\xE2\x80\x9C"},
-                      Position{"EmptyText", "", 4, "das Dateiende"}),
-    [](const auto& param) { return std::string(param.param.name); });
+INSTANTIATE_TEST_SUITE_P(Texts, DiagnosisPosition,
+                         ::testing::Values(Position{"LfLineEnds", "A\nx\n", 2, "\xE2\x80\x9Ex\xE2\x80\x9C"},
+                                           Position{"LoneCrIsNoLineEnd", "A\r2\nx\n", 2, "\xE2\x80\x9Ex\xE2\x80\x9C"},
+                                           Position{"CtrlZEndsTheText", "A\n1\n0\n1\n\x1Aname\n", 5, "das Dateiende"},
+                                           Position{"LastLineWithoutLineEnd", "A\n1\n0\n1\n", 5, "das Dateiende"},
+                                           Position{"UnterminatedLastLineCounts", "A\nzwei", 2,
+                                                    "\xE2\x80\x9Ezwei\xE2\x80\x9C"},
+                                           Position{"EmptyText", "", 4, "das Dateiende"}),
+                         [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(ProjectCheckTest, RealLinesThatReadAsZeroAreListedWithTheirLine) {
     testfiles::ProjectText t = testfiles::WorkedExample();

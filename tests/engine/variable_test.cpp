@@ -47,8 +47,7 @@ TEST_P(MembershipTest, DegreeOfValueInTrapezoid) {
     EXPECT_TRUE(messages.log.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Flanks, MembershipTest, ::testing::ValuesIn(kMembership),
-                         CaseName());
+INSTANTIATE_TEST_SUITE_P(Flanks, MembershipTest, ::testing::ValuesIn(kMembership), CaseName());
 
 TEST_F(EngineTest, MembershipOfFallingFlankIsPositiveJustBeforeRightFoot) {
     TFuzzy v = MakeVariable("v", 0, 3, {{"t", 0, 1, 2, 3, 1}});
@@ -98,11 +97,23 @@ const AbbrevCase kAbbrev[] = {
     {"SecondWordInitial", "sehr klein", "SK"},
     {"TrailingBlankIsNoWord", "links ", "LI"},
     {"SharpSStaysSecondLetter", "gro\xC3\x9F", "GR"},
-    {"UmlautIsNotUpperCased", "\xC3\xBC" "ber null", "\xC3\xBC" "N"},
-    {"UmlautAfterBlank", "x \xC3\xA4" "u\xC3\x9F" "erst", "X\xC3\xA4"},
+    {"UmlautIsNotUpperCased",
+     "\xC3\xBC"
+     "ber null",
+     "\xC3\xBC"
+     "N"},
+    {"UmlautAfterBlank",
+     "x \xC3\xA4"
+     "u\xC3\x9F"
+     "erst",
+     "X\xC3\xA4"},
     {"UmlautAsSecondCharacter", "\xC3\xBC\xC3\xBC", "\xC3\xBC\xC3\xBC"},
     {"SingleUmlaut", "\xC3\xB6", "\xC3\xB6"},
-    {"EuroSign", "\xE2\x82\xAC" "uro", "\xE2\x82\xAC" "U"},
+    {"EuroSign",
+     "\xE2\x82\xAC"
+     "uro",
+     "\xE2\x82\xAC"
+     "U"},
     {"LeadingBlankDoesNotCount", " x", " X"},
     {"LeadingBlankIsNoWordBreak", " a b", " B"},
     {"FirstOfTwoBlanksFollowedByBlank", "a  b", "A "},
@@ -113,12 +124,9 @@ const AbbrevCase kAbbrev[] = {
 
 class AbbrevTest : public ::testing::TestWithParam<AbbrevCase> {};
 
-TEST_P(AbbrevTest, MakesOneOrTwoCharacters) {
-    EXPECT_EQ(TFuzzy::MakeAbbrev(GetParam().input), GetParam().expected);
-}
+TEST_P(AbbrevTest, MakesOneOrTwoCharacters) { EXPECT_EQ(TFuzzy::MakeAbbrev(GetParam().input), GetParam().expected); }
 
-INSTANTIATE_TEST_SUITE_P(MakeAbbrev, AbbrevTest, ::testing::ValuesIn(kAbbrev),
-                         CaseName());
+INSTANTIATE_TEST_SUITE_P(MakeAbbrev, AbbrevTest, ::testing::ValuesIn(kAbbrev), CaseName());
 
 TEST(AbbrevOfInvalidText, StaysValidUtf8) {
     // A lone continuation byte and an overlong '/' both become U+FFFD.

@@ -111,16 +111,20 @@ TEST_F(WriterTest, AWrittenProjectIsTheReadersFormatLineForLine) {
 
 TEST_F(WriterTest, NamesKeepTheirWindows1252Bytes) {
     Project p = Small();
-    p.A.Name = " Temperatur \xE2\x82\xAC \xC3\xBC" "ber";  // blanks kept, € and ü
-    p.A.SetTermName(1, "\xC2\x81" "C1");                   // a byte the code page leaves unassigned
+    p.A.Name =
+        " Temperatur \xE2\x82\xAC \xC3\xBC"
+        "ber";  // blanks kept, € and ü
+    p.A.SetTermName(1,
+                    "\xC2\x81"
+                    "C1");  // a byte the code page leaves unassigned
     const std::string bytes = Text(p);
     EXPECT_EQ(bytes.substr(0, 14), " Temperatur \x80 ");
     ExpectSame(p, Load(bytes));
 }
 
 TEST_F(WriterTest, NumbersReadBackBitForBit) {
-    const float specials[] = {0.0f, -0.0f, 1e-45f, -1e-45f, 1.17549435e-38f, 3.40282347e38f, -3.40282347e38f,
-                              0.1f, 1.0f / 3.0f, 16777217.0f, 1e10f, 123456.789f};
+    const float specials[] = {0.0f, -0.0f,       1e-45f,      -1e-45f, 1.17549435e-38f, 3.40282347e38f, -3.40282347e38f,
+                              0.1f, 1.0f / 3.0f, 16777217.0f, 1e10f,   123456.789f};
     for (float v : specials) {
         const std::string s = fuzzy::RealText(v);
         const auto r = fuzzy::ParseProjectReal(s);
@@ -239,7 +243,8 @@ TEST_F(SaveTest, RefusedProjectLeavesTheOldFile) {
 TEST_F(SaveTest, FullDiskLeavesTheOldFileAndNoTemporary) {
     // A file-size limit makes the write fail half-way, like a full disk.
     const std::string path = dir.Write("p.fuz", "alt");
-    struct sigaction ignore {}, before {};
+    struct sigaction ignore {
+    }, before{};
     ignore.sa_handler = SIG_IGN;
     ::sigaction(SIGXFSZ, &ignore, &before);
     rlimit old{};

@@ -43,8 +43,7 @@ class CrossCheck : public ::testing::TestWithParam<Case> {};
 
 // fuzzylite's outputs for the points of MeasureGrid, one per line ("nan" where
 // nothing fires and the format has no default).
-std::vector<double> RunFuzzylite(const std::string& cmd, const ExampleProject& p, Format f,
-                                 const std::string& text) {
+std::vector<double> RunFuzzylite(const std::string& cmd, const ExampleProject& p, Format f, const std::string& text) {
     testfiles::TempDir dir;
     const std::string engine = dir.Write(std::string("engine.") + exchange::FormatName(f), text);
     std::string inputs;
@@ -98,8 +97,9 @@ TEST_P(CrossCheck, FuzzyliteAgreesWithinTheStatedBound) {
     double allowed = grid.bound + rounding;
     if (c.format == Format::Fis) {
         // The figure the file states for fuzzylite's sampling.
-        allowed += exchange::detail::CellRuleDeviation(p.Rules, p.A, p.B, p.Out, exchange::detail::kFisAggregation, grid)
-                       .sampled;
+        allowed +=
+            exchange::detail::CellRuleDeviation(p.Rules, p.A, p.B, p.Out, exchange::detail::kFisAggregation, grid)
+                .sampled;
     }
     double worst = 0.0;
     int unfired = 0;
@@ -120,13 +120,14 @@ TEST_P(CrossCheck, FuzzyliteAgreesWithinTheStatedBound) {
         const double diff = std::fabs(theirs[n] - ours);
         worst = std::max(worst, diff);
         if (c.format != Format::Fcl) {
-            EXPECT_LE(diff, allowed) << c.example << " at " << points[n].first << ", " << points[n].second
-                                     << ": ours " << ours << ", fuzzylite " << theirs[n];
+            EXPECT_LE(diff, allowed) << c.example << " at " << points[n].first << ", " << points[n].second << ": ours "
+                                     << ours << ", fuzzylite " << theirs[n];
         }
     }
-    std::printf("[ measured ] %s%s.%s: largest difference %.3g over %zu points (allowed %.3g%s)\n", c.example, c.heights ? " with heights" : "",
-                exchange::FormatName(c.format), worst, points.size() - static_cast<std::size_t>(unfired + onFlank),
-                c.format == Format::Fcl ? 0.0 : allowed, c.format == Format::Fcl ? ", reported only" : "");
+    std::printf("[ measured ] %s%s.%s: largest difference %.3g over %zu points (allowed %.3g%s)\n", c.example,
+                c.heights ? " with heights" : "", exchange::FormatName(c.format), worst,
+                points.size() - static_cast<std::size_t>(unfired + onFlank), c.format == Format::Fcl ? 0.0 : allowed,
+                c.format == Format::Fcl ? ", reported only" : "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, CrossCheck,

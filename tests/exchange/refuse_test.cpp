@@ -30,8 +30,8 @@ std::string Fll(const std::string& inputs, const std::string& rules, const std::
 const std::string kAB = FllInput("a", kTwoTerms) + FllInput("b", kTwoTerms);  // lines 2-5 and 6-9
 
 std::string FisHead(int inputs, const std::string& andMethod = "min") {
-    return "[System]\nName='t'\nType='mamdani'\nNumInputs=" + std::to_string(inputs) +
-           "\nNumOutputs=1\nAndMethod='" + andMethod + "'\n";  // lines 1-6
+    return "[System]\nName='t'\nType='mamdani'\nNumInputs=" + std::to_string(inputs) + "\nNumOutputs=1\nAndMethod='" +
+           andMethod + "'\n";  // lines 1-6
 }
 std::string FisVar(const std::string& section, const std::string& mfs) {
     return "[" + section + "]\nName='v'\nRange=[0 10]\nNumMFs=2\n" + mfs;
@@ -39,26 +39,30 @@ std::string FisVar(const std::string& section, const std::string& mfs) {
 const std::string kFisMfs = "MF1='lo':'trapmf',[0 0 2 5]\nMF2='hi':'trimf',[4 8 10]\n";
 std::string Fis2(const std::string& rules, const std::string& andMethod = "min") {
     // [Input1] on line 7, [Input2] on 13, [Output1] on 19, [Rules] on 25.
-    return FisHead(2, andMethod) + FisVar("Input1", kFisMfs) + FisVar("Input2", kFisMfs) +
-           FisVar("Output1", kFisMfs) + "[Rules]\n" + rules;
+    return FisHead(2, andMethod) + FisVar("Input1", kFisMfs) + FisVar("Input2", kFisMfs) + FisVar("Output1", kFisMfs) +
+           "[Rules]\n" + rules;
 }
 
-std::string Fcl(const std::string& rules, const std::string& ruleSettings = "  AND : MIN;\n",
-                const std::string& aTerms = "  TERM lo := (0, 0) (0, 1) (2, 1) (5, 0);\n  TERM hi := (4, 0) (8, 1) (10, 0);\n") {
-    return "FUNCTION_BLOCK t\n"                                                      // 1
-           "VAR_INPUT\n  a : REAL;\n  b : REAL;\nEND_VAR\n"                          // 2-5
-           "VAR_OUTPUT\n  y : REAL;\nEND_VAR\n"                                      // 6-8
-           "FUZZIFY a\n" + aTerms + "END_FUZZIFY\n"                                  // 9-12
+std::string Fcl(
+    const std::string& rules, const std::string& ruleSettings = "  AND : MIN;\n",
+    const std::string& aTerms = "  TERM lo := (0, 0) (0, 1) (2, 1) (5, 0);\n  TERM hi := (4, 0) (8, 1) (10, 0);\n") {
+    return "FUNCTION_BLOCK t\n"                              // 1
+           "VAR_INPUT\n  a : REAL;\n  b : REAL;\nEND_VAR\n"  // 2-5
+           "VAR_OUTPUT\n  y : REAL;\nEND_VAR\n"              // 6-8
+           "FUZZIFY a\n" +
+           aTerms +
+           "END_FUZZIFY\n"                                                                        // 9-12
            "FUZZIFY b\n  TERM lo := (0, 1) (5, 0);\n  TERM hi := (5, 0) (10, 1);\nEND_FUZZIFY\n"  // 13-16
            "DEFUZZIFY y\n  TERM s := (0, 0) (0.5, 1) (1, 0);\n  METHOD : COG;\nEND_DEFUZZIFY\n"   // 17-20
-           "RULEBLOCK r\n" + ruleSettings + rules + "END_RULEBLOCK\nEND_FUNCTION_BLOCK\n";
+           "RULEBLOCK r\n" +
+           ruleSettings + rules + "END_RULEBLOCK\nEND_FUNCTION_BLOCK\n";
 }
 
 const std::vector<Refusal>& Refusals() {
     static const std::vector<Refusal> table = {
         {"FllThreeInputs", Format::Fll, Fll(kAB + FllInput("c", kTwoTerms), ""), 10, "dritter Eingang"},
-        {"FllTwoOutputs", Format::Fll,
-         "Engine: t\n" + kAB + kFllOut + "OutputVariable: z\n  range: 0 1\n", 14, "zweiter Ausgang"},
+        {"FllTwoOutputs", Format::Fll, "Engine: t\n" + kAB + kFllOut + "OutputVariable: z\n  range: 0 1\n", 14,
+         "zweiter Ausgang"},
         {"FllSixthTerm", Format::Fll,
          Fll(FllInput("a", kTwoTerms + kTwoTerms + "  term: f1 Triangle 0 1 2\n  term: f2 Triangle 0 1 2\n"), ""), 9,
          "sechster Term"},
@@ -99,10 +103,11 @@ const std::vector<Refusal>& Refusals() {
         {"FclNot", Format::Fcl, Fcl("  RULE 1 : IF a IS NOT lo AND b IS hi THEN y IS s;\n"), 23, "Verneinung"},
         {"FclHedge", Format::Fcl, Fcl("  RULE 1 : IF a IS very lo AND b IS hi THEN y IS s;\n"), 23, "Modifizierer"},
         {"FclWeight", Format::Fcl, Fcl("  RULE 1 : IF a IS lo AND b IS hi THEN y IS s WITH 0.7;\n"), 23, "Gewicht"},
-        {"FclSingletonTerm", Format::Fcl, Fcl("", "  AND : MIN;\n", "  TERM lo := 3;\n  TERM hi := (4, 0) (8, 1) (10, 0);\n"),
-         10, "Singleton"},
+        {"FclSingletonTerm", Format::Fcl,
+         Fcl("", "  AND : MIN;\n", "  TERM lo := 3;\n  TERM hi := (4, 0) (8, 1) (10, 0);\n"), 10, "Singleton"},
         {"FclPointListNoTrapezoid", Format::Fcl,
-         Fcl("", "  AND : MIN;\n", "  TERM lo := (0, 0) (1, 1) (2, 0.5) (3, 1) (4, 0);\n  TERM hi := (4, 0) (8, 1) (10, 0);\n"),
+         Fcl("", "  AND : MIN;\n",
+             "  TERM lo := (0, 0) (1, 1) (2, 0.5) (3, 1) (4, 0);\n  TERM hi := (4, 0) (8, 1) (10, 0);\n"),
          10, "Punktliste"},
     };
     return table;
@@ -125,7 +130,8 @@ INSTANTIATE_TEST_SUITE_P(Constructs, Refuse, ::testing::ValuesIn(Refusals()),
 // The same files without the offending construct are read, so the table's
 // refusals come from the construct and not from the frame around it.
 TEST(ImportFrames, FramesWithoutTheConstructAreRead) {
-    const auto fll = exchange::Import(Format::Fll, Fll(kAB, "  rule: if (a is lo and b is hi) or (a is hi and b is lo) then y is b\n"));
+    const auto fll = exchange::Import(
+        Format::Fll, Fll(kAB, "  rule: if (a is lo and b is hi) or (a is hi and b is lo) then y is b\n"));
     ASSERT_TRUE(fll.ok) << fll.Describe();
     EXPECT_EQ(fll.Rules.Get(2, 1), 2);
     EXPECT_EQ(fll.Rules.Get(1, 2), 2);

@@ -74,7 +74,9 @@ TEST_P(RoundTrip, HeightsOddNamesAndNarrowRangesComeBack) {
     p.A.SetParam(2, fuzzy::ParamH, 0.6f);
     p.B.SetParam(1, fuzzy::ParamH, 0.25f);
     p.Out.SetParam(3, fuzzy::ParamH, 0.5f);
-    p.A.Name = "Temperatur (\xC2\xB0" "C) \"innen\"";
+    p.A.Name =
+        "Temperatur (\xC2\xB0"
+        "C) \"innen\"";
     p.A.SetTermName(1, "zu kalt");
     p.A.SetTermName(2, "zu-kalt");  // the same identifier as term 1
     p.A.SetTermName(3, "if");       // a keyword of the formats
@@ -157,15 +159,19 @@ TEST(ExchangeImportExport, ForeignEngineSurvivesExportAndImport) {
         "FUNCTION_BLOCK tipper\n"
         "VAR_INPUT\n  service : REAL;\n  food : REAL;\nEND_VAR\n"
         "VAR_OUTPUT\n  tip : REAL;\nEND_VAR\n"
-        "FUZZIFY service\n  RANGE := (0 .. 10);\n  TERM poor := (0, 1) (4, 0);\n  TERM good := (1, 0) (4, 1) (6, 1) (9, 0);\n"
+        "FUZZIFY service\n  RANGE := (0 .. 10);\n  TERM poor := (0, 1) (4, 0);\n  TERM good := (1, 0) (4, 1) (6, 1) "
+        "(9, 0);\n"
         "  TERM excellent := (6, 0) (9, 1);\nEND_FUZZIFY\n"
-        "FUZZIFY food\n  RANGE := (0 .. 10);\n  TERM rancid := Triangle 0 0 3;\n  TERM delicious := Rectangle 7 10;\nEND_FUZZIFY\n"
-        "DEFUZZIFY tip\n  RANGE := (0 .. 30);\n  TERM cheap := (0, 0) (5, 1) (10, 0);\n  TERM average := (10, 0) (15, 1) (20, 0);\n"
+        "FUZZIFY food\n  RANGE := (0 .. 10);\n  TERM rancid := Triangle 0 0 3;\n  TERM delicious := Rectangle 7 "
+        "10;\nEND_FUZZIFY\n"
+        "DEFUZZIFY tip\n  RANGE := (0 .. 30);\n  TERM cheap := (0, 0) (5, 1) (10, 0);\n  TERM average := (10, 0) (15, "
+        "1) (20, 0);\n"
         "  TERM generous := (20, 0) (25, 1) (30, 0);\n  METHOD : COG;\n  ACCU : MAX;\n  DEFAULT := 0;\nEND_DEFUZZIFY\n"
         "RULEBLOCK No1\n  AND : MIN;\n  ACT : MIN;\n"
         "  RULE 1 : IF service IS poor AND food IS rancid THEN tip IS cheap;\n"
         "  RULE 2 : IF service IS good AND food IS delicious THEN tip IS average;\n"
-        "  RULE 3 : IF (service IS excellent AND food IS delicious) OR (service IS good AND food IS rancid) THEN tip IS generous;\n"
+        "  RULE 3 : IF (service IS excellent AND food IS delicious) OR (service IS good AND food IS rancid) THEN tip "
+        "IS generous;\n"
         "END_RULEBLOCK\nEND_FUNCTION_BLOCK\n";
     const exchange::ImportResult first = exchange::Import(Format::Fcl, fcl);
     ASSERT_TRUE(first.ok) << first.Describe();

@@ -15,7 +15,9 @@ namespace {
 struct Loaded {
     fuzzy::TFuzzy A, B, Out;
     fuzzy::RuleTable Rules;
-    explicit Loaded(const std::string& name) { fuzzy::LoadProject(std::string(FUZZY_TEST_DATA) + "/" + name, A, B, Out, Rules); }
+    explicit Loaded(const std::string& name) {
+        fuzzy::LoadProject(std::string(FUZZY_TEST_DATA) + "/" + name, A, B, Out, Rules);
+    }
     dorvane::Controller Truck() { return {A, B, Out, Rules}; }
     pemrak::FuzzyRegler Lok() { return {A, B, Out, Rules}; }
 };

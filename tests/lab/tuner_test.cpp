@@ -95,7 +95,7 @@ TEST(ScoreTest, ShippedLocoComesToRestInAllSixRuns) {
     EXPECT_EQ(s.Loco.Runs, 6);
     EXPECT_EQ(s.Loco.AtRest, 6);
     EXPECT_NEAR(s.Loco.LatestRest, 6.700, 0.0005);  // 1 kg at 0.1 s
-    EXPECT_NEAR(s.Loco.Overshoot, 0.54, 0.00005);    // 4 kg at 0.055 s
+    EXPECT_NEAR(s.Loco.Overshoot, 0.54, 0.00005);   // 4 kg at 0.055 s
     EXPECT_NE(tuning::Describe(s).find("6 von 6"), std::string::npos);
 }
 
@@ -226,14 +226,14 @@ TEST(TunerTest, CancelKeepsTheBestOfTheRoundsDone) {
     std::atomic<bool> cancel{false};
     Project seen;
     std::vector<double> seenKeys;
-    const auto r = tuning::Tune(Cleared(Load("lok.fuz")), LocoRounds(1000, 2, 5, false), &cancel,
-                                [&](const tuning::Progress& p) {
-                                    if (p.Round == 3) {
-                                        seen = *p.BestProject;
-                                        seenKeys.assign(p.Best->Keys.begin(), p.Best->Keys.end());
-                                        cancel = true;
-                                    }
-                                });
+    const auto r =
+        tuning::Tune(Cleared(Load("lok.fuz")), LocoRounds(1000, 2, 5, false), &cancel, [&](const tuning::Progress& p) {
+            if (p.Round == 3) {
+                seen = *p.BestProject;
+                seenKeys.assign(p.Best->Keys.begin(), p.Best->Keys.end());
+                cancel = true;
+            }
+        });
     EXPECT_TRUE(r.Cancelled);
     EXPECT_EQ(r.Rounds, 3);
     EXPECT_TRUE(SameProject(r.Best, seen));
@@ -389,8 +389,8 @@ TEST(TunerTest, NothingBetterGivesTheStartUnchanged) {
     // that kept it would hand back a changed table.
     bool equalButChanged = false;
     for (const Project& c : tuning::DrawCandidates(start, start, LocoRounds(1, 1, 2, false), 0, &s0))
-        equalButChanged = equalButChanged ||
-                          (c.Rules != start.Rules && !tuning::Better(s0, tuning::Evaluate(c, Vehicle::Loco)));
+        equalButChanged =
+            equalButChanged || (c.Rules != start.Rules && !tuning::Better(s0, tuning::Evaluate(c, Vehicle::Loco)));
     ASSERT_TRUE(equalButChanged);
     const auto r = tuning::Tune(start, LocoRounds(3, 2, 2, false));
     EXPECT_EQ(r.Improvements, 0);

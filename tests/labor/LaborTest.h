@@ -13,8 +13,7 @@
 namespace labortest {
 
 // A shipped example project, read by the engine's own reader.
-inline labor::Projekt Beispiel(const char* name)
-{
+inline labor::Projekt Beispiel(const char* name) {
     labor::Projekt p;
     fuzzy::LoadProject(std::string(FUZZY_SOURCE_DIR) + "/examples/" + name, p.A, p.B, p.Out, p.Rules);
     return p;
@@ -22,16 +21,11 @@ inline labor::Projekt Beispiel(const char* name)
 
 // Lets the worker finish its job without delivering the result: the result
 // then waits in the event queue, as when an edit arrives at the wrong moment.
-inline void ArbeiterFertig()
-{
-    QThreadPool::globalInstance()->waitForDone();
-}
+inline void ArbeiterFertig() { QThreadPool::globalInstance()->waitForDone(); }
 
-inline void SaveShot(QWidget& w, const QString& name)
-{
+inline void SaveShot(QWidget& w, const QString& name) {
     const QString dir = qEnvironmentVariable("FUZZY_SHOT_DIR");
-    if (dir.isEmpty())
-        return;
+    if (dir.isEmpty()) return;
     w.grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 

@@ -19,8 +19,7 @@ namespace {
 using labor::LokLabor;
 using labortest::Beispiel;
 
-std::vector<pemrak::Versuch> Erwartet(labor::Projekt p, float reibung, float abstand, float dt)
-{
+std::vector<pemrak::Versuch> Erwartet(labor::Projekt p, float reibung, float abstand, float dt) {
     const pemrak::FuzzyRegler r{p.A, p.B, p.Out, p.Rules};
     pemrak::LaufOptionen o;
     o.Start.Reibung = reibung;
@@ -28,23 +27,17 @@ std::vector<pemrak::Versuch> Erwartet(labor::Projekt p, float reibung, float abs
     return pemrak::Versuchsreihe(r, o, pemrak::LaborMassen(), {dt});
 }
 
-void Setze(LokLabor& lab, const labor::Projekt& p)
-{
-    lab.setProjekt(p.A, p.B, p.Out, p.Rules);
-}
+void Setze(LokLabor& lab, const labor::Projekt& p) { lab.setProjekt(p.A, p.B, p.Out, p.Rules); }
 
-bool Fertig(LokLabor& lab)
-{
+bool Fertig(LokLabor& lab) {
     return QTest::qWaitFor([&] { return !lab.rechnet(); }, 60000);
 }
 
-QString Ab(const std::optional<float>& t)
-{
+QString Ab(const std::optional<float>& t) {
     return t ? QStringLiteral("t = %1 s").arg(labor::Zahl(*t, 3)) : QStringLiteral("nie");
 }
 
-void ErwarteZahlen(const LokLabor& lab, const std::vector<pemrak::Versuch>& soll)
-{
+void ErwarteZahlen(const LokLabor& lab, const std::vector<pemrak::Versuch>& soll) {
     ASSERT_EQ(lab.ergebnis()->Laeufe.size(), 3u);
     for (int i = 0; i < 3; ++i) {
         SCOPED_TRACE(i);
@@ -61,18 +54,15 @@ void ErwarteZahlen(const LokLabor& lab, const std::vector<pemrak::Versuch>& soll
 }
 
 // Another controller: the same variables with the rule table mirrored.
-labor::Projekt Anders(labor::Projekt p)
-{
+labor::Projekt Anders(labor::Projekt p) {
     fuzzy::RuleTable r;
     for (int z = 1; z <= 5; ++z)
-        for (int s = 1; s <= 5; ++s)
-            r.Set(z, s, p.Rules.Get(6 - z, s));
+        for (int s = 1; s <= 5; ++s) r.Set(z, s, p.Rules.Get(6 - z, s));
     p.Rules = r;
     return p;
 }
 
-TEST(LokLabor, FiguresShownAreTheSharedRunsForEachStep)
-{
+TEST(LokLabor, FiguresShownAreTheSharedRunsForEachStep) {
     const labor::Projekt lok = Beispiel("lok.fuz");
     for (const int schritt : {0, 1}) {
         SCOPED_TRACE(schritt);
@@ -83,13 +73,11 @@ TEST(LokLabor, FiguresShownAreTheSharedRunsForEachStep)
         const float dt = schritt == 0 ? 0.055f : 0.1f;
         EXPECT_EQ(lab.ergebnis()->Einstellung.Dt, dt);
         ErwarteZahlen(lab, Erwartet(lok, 3.0f, 100.0f, dt));
-        if (schritt == 0)
-            labortest::SaveShot(lab, QStringLiteral("lok_labor"));
+        if (schritt == 0) labortest::SaveShot(lab, QStringLiteral("lok_labor"));
     }
 }
 
-TEST(LokLabor, FrictionAndDistanceFromTheFieldsReachTheRuns)
-{
+TEST(LokLabor, FrictionAndDistanceFromTheFieldsReachTheRuns) {
     const labor::Projekt lok = Beispiel("lok.fuz");
     LokLabor lab;
     Setze(lab, lok);
@@ -103,8 +91,7 @@ TEST(LokLabor, FrictionAndDistanceFromTheFieldsReachTheRuns)
     ErwarteZahlen(lab, Erwartet(lok, 1.5f, 60.0f, 0.055f));
 }
 
-TEST(LokLabor, TwoQuickEditsShowTheSecondProject)
-{
+TEST(LokLabor, TwoQuickEditsShowTheSecondProject) {
     const labor::Projekt lok = Beispiel("lok.fuz"), anders = Anders(Beispiel("lok.fuz"));
     const auto soll = Erwartet(anders, 3.0f, 100.0f, 0.055f);
     ASSERT_NE(soll[1].Zahlen.Schritte, Erwartet(lok, 3.0f, 100.0f, 0.055f)[1].Zahlen.Schritte);
@@ -118,8 +105,7 @@ TEST(LokLabor, TwoQuickEditsShowTheSecondProject)
     ErwarteZahlen(lab, soll);
 }
 
-TEST(LokLabor, SettingsTheModelCannotRunAreRefusedAndChangeNothing)
-{
+TEST(LokLabor, SettingsTheModelCannotRunAreRefusedAndChangeNothing) {
     struct Fall {
         const char* name;
         labor::LokEinstellung e;
@@ -146,8 +132,7 @@ TEST(LokLabor, SettingsTheModelCannotRunAreRefusedAndChangeNothing)
     }
 }
 
-TEST(LokLabor, TextThatIsNoNumberIsRefusedWithAMessage)
-{
+TEST(LokLabor, TextThatIsNoNumberIsRefusedWithAMessage) {
     LokLabor lab;
     Setze(lab, Beispiel("lok.fuz"));
     ASSERT_TRUE(Fertig(lab));
@@ -158,8 +143,7 @@ TEST(LokLabor, TextThatIsNoNumberIsRefusedWithAMessage)
     EXPECT_TRUE(lab.meldung().contains(QStringLiteral("Bitte eine Zahl eingeben.")));
 }
 
-TEST(LokLabor, ProjectWithoutInputBSaysWhyNothingRuns)
-{
+TEST(LokLabor, ProjectWithoutInputBSaysWhyNothingRuns) {
     labor::Projekt p = Beispiel("lok.fuz");
     p.B.Defined = false;
     LokLabor lab;

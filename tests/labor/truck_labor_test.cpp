@@ -20,37 +20,26 @@ using labor::TruckLabor;
 using labortest::Beispiel;
 
 // The same project with the rules thinned out, so that its figures differ.
-labor::Projekt Verstuemmelt(labor::Projekt p)
-{
+labor::Projekt Verstuemmelt(labor::Projekt p) {
     for (int r = 1; r <= 5; ++r)
-        for (int c = 1; c <= 5; c += 2)
-            p.Rules.Set(r, c, 0);
+        for (int c = 1; c <= 5; c += 2) p.Rules.Set(r, c, 0);
     return p;
 }
 
-dorvane::GridFigures Erwartet(labor::Projekt p, float v)
-{
+dorvane::GridFigures Erwartet(labor::Projekt p, float v) {
     const dorvane::Controller c{p.A, p.B, p.Out, p.Rules};
     return dorvane::RunGrid(c, v).Figures;
 }
 
-void Setze(TruckLabor& lab, const labor::Projekt& p)
-{
-    lab.setProjekt(p.A, p.B, p.Out, p.Rules);
-}
+void Setze(TruckLabor& lab, const labor::Projekt& p) { lab.setProjekt(p.A, p.B, p.Out, p.Rules); }
 
-bool Fertig(TruckLabor& lab)
-{
+bool Fertig(TruckLabor& lab) {
     return QTest::qWaitFor([&] { return !lab.rechnet(); }, 60000);
 }
 
-QString Text(const TruckLabor& lab, const char* name)
-{
-    return lab.zahl(name)->text();
-}
+QString Text(const TruckLabor& lab, const char* name) { return lab.zahl(name)->text(); }
 
-void ErwarteGleich(const dorvane::GridFigures& a, const dorvane::GridFigures& b)
-{
+void ErwarteGleich(const dorvane::GridFigures& a, const dorvane::GridFigures& b) {
     EXPECT_EQ(a.Starts, b.Starts);
     EXPECT_EQ(a.Docked, b.Docked);
     EXPECT_EQ(a.LeftRoad(), b.LeftRoad());
@@ -65,8 +54,7 @@ protected:
     labor::Projekt Schlecht = Verstuemmelt(Beispiel("truck.fuz"));
 };
 
-TEST_F(TruckLaborTest, TwoQuickEditsShowTheSecondProjectNotTheFirst)
-{
+TEST_F(TruckLaborTest, TwoQuickEditsShowTheSecondProjectNotTheFirst) {
     const auto gut = Erwartet(Gut, -1.0f), schlecht = Erwartet(Schlecht, -1.0f);
     ASSERT_NE(gut.Docked, schlecht.Docked) << "the two projects must be told apart by their figures";
     TruckLabor lab;
@@ -79,8 +67,7 @@ TEST_F(TruckLaborTest, TwoQuickEditsShowTheSecondProjectNotTheFirst)
               QStringLiteral("angedockt: <b>%1 von %2</b>").arg(schlecht.Docked).arg(schlecht.Starts));
 }
 
-TEST_F(TruckLaborTest, ResultOfAnOlderEditArrivingLateIsDropped)
-{
+TEST_F(TruckLaborTest, ResultOfAnOlderEditArrivingLateIsDropped) {
     TruckLabor lab;
     Setze(lab, Gut);
     ASSERT_TRUE(Fertig(lab));
@@ -97,8 +84,7 @@ TEST_F(TruckLaborTest, ResultOfAnOlderEditArrivingLateIsDropped)
     ErwarteGleich(lab.ergebnis()->Raster.Figures, Erwartet(Schlecht, -1.0f));
 }
 
-TEST_F(TruckLaborTest, PictureAndFiguresAreMarkedWhileAnEditIsComputed)
-{
+TEST_F(TruckLaborTest, PictureAndFiguresAreMarkedWhileAnEditIsComputed) {
     TruckLabor lab;
     Setze(lab, Gut);
     ASSERT_TRUE(Fertig(lab));
@@ -115,8 +101,7 @@ TEST_F(TruckLaborTest, PictureAndFiguresAreMarkedWhileAnEditIsComputed)
     EXPECT_TRUE(lab.findChild<QLabel*>(QStringLiteral("status"))->text().isEmpty());
 }
 
-TEST_F(TruckLaborTest, FiguresShownAreTheSharedGridRunsAtTheChosenSpeed)
-{
+TEST_F(TruckLaborTest, FiguresShownAreTheSharedGridRunsAtTheChosenSpeed) {
     for (const float v : {-1.0f, -10.0f}) {
         SCOPED_TRACE(v);
         const auto z = Erwartet(Gut, v);
@@ -131,14 +116,13 @@ TEST_F(TruckLaborTest, FiguresShownAreTheSharedGridRunsAtTheChosenSpeed)
                   QStringLiteral("Straße verlassen: <b>%1 von %2</b>").arg(z.LeftRoad()).arg(z.MustKeepRoad));
         EXPECT_EQ(Text(lab, "groessteX"),
                   QStringLiteral("größte |x| am Ende: <b>%1 m</b>").arg(labor::Zahl(z.WorstX, 4)));
-        EXPECT_EQ(Text(lab, "groessteLage"), QStringLiteral("größte |Lage| am Ende: <b>%1°</b>")
-                                                 .arg(labor::Zahl(z.WorstAttitude, 3)));
+        EXPECT_EQ(Text(lab, "groessteLage"),
+                  QStringLiteral("größte |Lage| am Ende: <b>%1°</b>").arg(labor::Zahl(z.WorstAttitude, 3)));
         EXPECT_EQ(Text(lab, "meisteSchritte"), QStringLiteral("meiste Schritte: <b>%1</b>").arg(z.MostSteps));
     }
 }
 
-TEST_F(TruckLaborTest, GridSharedOutOverThreadsGivesTheSameRunsInStartOrder)
-{
+TEST_F(TruckLaborTest, GridSharedOutOverThreadsGivesTheSameRunsInStartOrder) {
     const auto eins = labor::RechneTruckRaster(Schlecht, -10.0f, nullptr, 1);
     for (const int teile : {2, 5}) {
         SCOPED_TRACE(teile);
@@ -157,8 +141,7 @@ TEST_F(TruckLaborTest, GridSharedOutOverThreadsGivesTheSameRunsInStartOrder)
     }
 }
 
-TEST_F(TruckLaborTest, SwitchingTheSpeedRecomputesAtTheNewSpeed)
-{
+TEST_F(TruckLaborTest, SwitchingTheSpeedRecomputesAtTheNewSpeed) {
     TruckLabor lab;
     Setze(lab, Schlecht);
     ASSERT_TRUE(Fertig(lab));
@@ -169,8 +152,7 @@ TEST_F(TruckLaborTest, SwitchingTheSpeedRecomputesAtTheNewSpeed)
     ErwarteGleich(lab.ergebnis()->Raster.Figures, Erwartet(Schlecht, -10.0f));
 }
 
-TEST_F(TruckLaborTest, ClickOnATrackSelectsThatStartAndReplaysItsInputs)
-{
+TEST_F(TruckLaborTest, ClickOnATrackSelectsThatStartAndReplaysItsInputs) {
     TruckLabor lab;
     lab.resize(500, 700);
     lab.show();
@@ -198,8 +180,7 @@ TEST_F(TruckLaborTest, ClickOnATrackSelectsThatStartAndReplaysItsInputs)
     labortest::SaveShot(lab, QStringLiteral("truck_labor"));
 }
 
-TEST_F(TruckLaborTest, ClickOffEveryTrackSelectsNothing)
-{
+TEST_F(TruckLaborTest, ClickOffEveryTrackSelectsNothing) {
     TruckLabor lab;
     lab.resize(500, 700);
     Setze(lab, Gut);
@@ -214,8 +195,7 @@ TEST_F(TruckLaborTest, ClickOffEveryTrackSelectsNothing)
     EXPECT_FALSE(lab.spieltAb());
 }
 
-TEST_F(TruckLaborTest, AnEditStopsTheReplayOfTheOldProject)
-{
+TEST_F(TruckLaborTest, AnEditStopsTheReplayOfTheOldProject) {
     TruckLabor lab;
     Setze(lab, Gut);
     ASSERT_TRUE(Fertig(lab));
@@ -229,8 +209,7 @@ TEST_F(TruckLaborTest, AnEditStopsTheReplayOfTheOldProject)
     ASSERT_TRUE(Fertig(lab));
 }
 
-TEST_F(TruckLaborTest, ProjectWithoutOutputShowsNoFiguresAndSaysWhy)
-{
+TEST_F(TruckLaborTest, ProjectWithoutOutputShowsNoFiguresAndSaysWhy) {
     labor::Projekt leer = Gut;
     leer.Out.Defined = false;
     TruckLabor lab;
@@ -242,20 +221,17 @@ TEST_F(TruckLaborTest, ProjectWithoutOutputShowsNoFiguresAndSaysWhy)
               QStringLiteral("Eingang A und/oder Ausgang (noch) nicht definiert!"));
 }
 
-TEST(LaborZahl, NumbersShowGermanCommaTrueMinusAndNoSignOnZero)
-{
+TEST(LaborZahl, NumbersShowGermanCommaTrueMinusAndNoSignOnZero) {
     struct Fall {
         double v;
         int nachkomma;
         const char* text;
     };
     const Fall faelle[] = {
-        {1.5, 2, "1,50"},       {-1.5, 1, "−1,5"}, {-0.0001, 2, "0,00"},
-        {-0.004, 2, "0,00"},    {-0.006, 2, "−0,01"}, {-0.4, 0, "0"},
-        {-10.0, 0, "−10"}, {0.0005, 4, "0,0005"},
+        {1.5, 2, "1,50"},     {-1.5, 1, "−1,5"}, {-0.0001, 2, "0,00"}, {-0.004, 2, "0,00"},
+        {-0.006, 2, "−0,01"}, {-0.4, 0, "0"},    {-10.0, 0, "−10"},    {0.0005, 4, "0,0005"},
     };
-    for (const Fall& f : faelle)
-        EXPECT_EQ(labor::Zahl(f.v, f.nachkomma), QString::fromUtf8(f.text)) << f.v;
+    for (const Fall& f : faelle) EXPECT_EQ(labor::Zahl(f.v, f.nachkomma), QString::fromUtf8(f.text)) << f.v;
 }
 
 }  // namespace

@@ -15,25 +15,19 @@ namespace {
 
 using labor::RegelnVerbessern;
 
-QPushButton* Knopf(const RegelnVerbessern& d, const char* name)
-{
+QPushButton* Knopf(const RegelnVerbessern& d, const char* name) {
     return d.findChild<QPushButton*>(QString::fromLatin1(name));
 }
 
-labor::Projekt OhneRegeln(const char* datei)
-{
+labor::Projekt OhneRegeln(const char* datei) {
     labor::Projekt p = labortest::Beispiel(datei);
     p.Rules = fuzzy::RuleTable{};
     return p;
 }
 
-tuning::Score Wertung(const labor::Projekt& p, tuning::Vehicle v)
-{
-    return tuning::Evaluate(p, v);
-}
+tuning::Score Wertung(const labor::Projekt& p, tuning::Vehicle v) { return tuning::Evaluate(p, v); }
 
-tuning::Options LokSuche()
-{
+tuning::Options LokSuche() {
     tuning::Options o;
     o.Kind = tuning::Vehicle::Loco;
     o.Seconds = 600;  // only the cancel ends it
@@ -42,8 +36,7 @@ tuning::Options LokSuche()
     return o;
 }
 
-TEST(RegelnVerbessern, CancelKeepsTheBestSoFarAndApplyHandsBackThatProject)
-{
+TEST(RegelnVerbessern, CancelKeepsTheBestSoFarAndApplyHandsBackThatProject) {
     const labor::Projekt start = OhneRegeln("lok.fuz");
     RegelnVerbessern d;
     d.setProjekt(start.A, start.B, start.Out, start.Rules);
@@ -73,12 +66,13 @@ TEST(RegelnVerbessern, CancelKeepsTheBestSoFarAndApplyHandsBackThatProject)
     int uebernommen = 0;
     fuzzy::RuleTable regeln;
     fuzzy::TFuzzy ausgang;
-    QObject::connect(&d, &RegelnVerbessern::uebernehmen,
-                     [&](const fuzzy::TFuzzy&, const fuzzy::TFuzzy&, const fuzzy::TFuzzy& out, const fuzzy::RuleTable& r) {
-                         ++uebernommen;
-                         ausgang = out;
-                         regeln = r;
-                     });
+    QObject::connect(
+        &d, &RegelnVerbessern::uebernehmen,
+        [&](const fuzzy::TFuzzy&, const fuzzy::TFuzzy&, const fuzzy::TFuzzy& out, const fuzzy::RuleTable& r) {
+            ++uebernommen;
+            ausgang = out;
+            regeln = r;
+        });
     Knopf(d, "UebernehmenBtn")->click();
     ASSERT_EQ(uebernommen, 1);
     EXPECT_EQ(regeln, d.ergebnis()->Rules);
@@ -86,8 +80,7 @@ TEST(RegelnVerbessern, CancelKeepsTheBestSoFarAndApplyHandsBackThatProject)
     EXPECT_EQ(d.result(), QDialog::Accepted);
 }
 
-TEST(RegelnVerbessern, ProjectUnfitForTheVehicleIsRefusedWithAMessage)
-{
+TEST(RegelnVerbessern, ProjectUnfitForTheVehicleIsRefusedWithAMessage) {
     labor::Projekt p = labortest::Beispiel("lok.fuz");
     p.B.Defined = false;
     RegelnVerbessern d;
@@ -99,8 +92,7 @@ TEST(RegelnVerbessern, ProjectUnfitForTheVehicleIsRefusedWithAMessage)
     EXPECT_FALSE(Knopf(d, "UebernehmenBtn")->isEnabled());
 }
 
-TEST(RegelnVerbessern, ApplyIsOfferedOnlyWhenTheSearchImproved)
-{
+TEST(RegelnVerbessern, ApplyIsOfferedOnlyWhenTheSearchImproved) {
     const labor::Projekt start = labortest::Beispiel("lok.fuz");
     RegelnVerbessern d;
     d.setProjekt(start.A, start.B, start.Out, start.Rules);
@@ -122,8 +114,7 @@ TEST(RegelnVerbessern, ApplyIsOfferedOnlyWhenTheSearchImproved)
 
 namespace {
 
-TEST(RegelnVerbessern, ClosingTheDialogStopsTheSearch)
-{
+TEST(RegelnVerbessern, ClosingTheDialogStopsTheSearch) {
     const labor::Projekt start = OhneRegeln("lok.fuz");
     RegelnVerbessern d;
     d.setProjekt(start.A, start.B, start.Out, start.Rules);

@@ -30,8 +30,8 @@ namespace monkey {
 
 struct Options {
     std::uint64_t seed = 1;
-    long maxEvents = 2000;     // 0: no limit
-    double maxSeconds = 0.0;   // 0: no limit
+    long maxEvents = 2000;    // 0: no limit
+    double maxSeconds = 0.0;  // 0: no limit
 };
 
 // Seed and limits from the environment (MONKEY_SEED, MONKEY_EVENTS,
@@ -65,10 +65,12 @@ public:
 
     // --- for the program's actions and checks -----------------------------------
     std::mt19937_64& Rng() { return rng_; }
-    int Uniform(int n);                  // 0 .. n-1
+    int Uniform(int n);  // 0 .. n-1
     bool Chance(double p);
     template <class T>
-    const T& Pick(const std::vector<T>& v) { return v[static_cast<std::size_t>(Uniform(static_cast<int>(v.size())))]; }
+    const T& Pick(const std::vector<T>& v) {
+        return v[static_cast<std::size_t>(Uniform(static_cast<int>(v.size())))];
+    }
 
     // The window the user sees on top: an open menu, else the modal dialog,
     // else the main window.

@@ -37,15 +37,12 @@ const QStringList Projects = {
     QString(),  // cancelled
 };
 
-std::vector<QAction*> MenuActions(QMainWindow& w)
-{
+std::vector<QAction*> MenuActions(QMainWindow& w) {
     std::vector<QAction*> result;
     for (QAction* menu : w.menuBar()->actions()) {
-        if (!menu->menu())
-            continue;
+        if (!menu->menu()) continue;
         for (QAction* a : menu->menu()->actions()) {
-            if (!a->isSeparator())
-                result.push_back(a);
+            if (!a->isSeparator()) result.push_back(a);
         }
     }
     return result;
@@ -55,8 +52,10 @@ std::vector<QAction*> MenuActions(QMainWindow& w)
 class DorvaneMonkey {
 public:
     explicit DorvaneMonkey(const monkey::Options& o)
-        : programm_(std::make_unique<Programm>(StartArguments(o.seed))), m_(*programm_->MainForm), monkey_(m_, o), rng_(o.seed)
-    {
+        : programm_(std::make_unique<Programm>(StartArguments(o.seed))),
+          m_(*programm_->MainForm),
+          monkey_(m_, o),
+          rng_(o.seed) {
         m_.Random = [this] { return std::uniform_real_distribution<double>(0.0, 1.0)(rng_); };
         // The monkey ticks the control loop itself, so that a seed always
         // gives the same run whatever the machine's speed.
@@ -72,15 +71,13 @@ public:
         QObject::connect(m_.TruckBtn1, &QPushButton::clicked, [this] { picture_ = true; });
     }
 
-    monkey::Monkey& Run()
-    {
+    monkey::Monkey& Run() {
         monkey_.Run();
         return monkey_;
     }
 
 private:
-    static QStringList StartArguments(std::uint64_t seed)
-    {
+    static QStringList StartArguments(std::uint64_t seed) {
         switch (seed % 3) {
         case 1: return {Projects.at(0)};
         case 2: return {Projects.at(5)};
@@ -88,8 +85,7 @@ private:
         }
     }
 
-    std::string Action(monkey::Monkey& k)
-    {
+    std::string Action(monkey::Monkey& k) {
         const int r = k.Uniform(10);
         if (m_.Running() && r < 6) {
             k.Note("tick");
@@ -98,18 +94,15 @@ private:
             m_.Timer1Timer();
             return "tick";
         }
-        if (!k.MainOnTop())
-            return {};
+        if (!k.MainOnTop()) return {};
         if (r < 8) {
             std::vector<QAction*> actions;
             for (QAction* a : MenuActions(m_)) {
                 // "Beenden" ends the program; random clicks in the menu
                 // still hit it now and then.
-                if (a->isEnabled() && a != m_.Beenden1)
-                    actions.push_back(a);
+                if (a->isEnabled() && a != m_.Beenden1) actions.push_back(a);
             }
-            if (actions.empty())
-                return {};
+            if (actions.empty()) return {};
             QAction* a = k.Pick(actions);
             const std::string what = "menu " + a->text().toStdString();
             k.Note(what);
@@ -123,8 +116,7 @@ private:
         return "Truck setzen";
     }
 
-    void Check(monkey::Monkey& k)
-    {
+    void Check(monkey::Monkey& k) {
         const bool tick = ticked_;
         ticked_ = false;
         const bool hand = m_.Handbetrieb;
@@ -139,8 +131,7 @@ private:
             k.Fault("Betriebsart umschalten does not follow the loaded project", m_.windowTitle().toStdString());
         for (QAction* a : {m_.ffnen1, m_.Fuzzymengenzeigen1, m_.Beenden1, m_.Startwerte1, m_.Regelneditieren1,
                            m_.Hilfe2, m_.Info1}) {
-            if (!a->isEnabled())
-                k.Fault("an always enabled menu item is disabled", a->text().toStdString());
+            if (!a->isEnabled()) k.Fault("an always enabled menu item is disabled", a->text().toStdString());
         }
         if (m_.Start1->isEnabled() || m_.Stop1->isEnabled())
             placed_ = true;
@@ -148,15 +139,12 @@ private:
             k.Fault("Start and Stop both disabled after a placement", "");
         if (tick && Arrived(m_.Truck1) && m_.Running())
             k.Fault("timer still running after arrival", std::to_string(m_.Truck1.RearY));
-        if (!placed_)
-            return;  // before the first placement the truck stands unseen at the origin
+        if (!placed_) return;  // before the first placement the truck stands unseen at the origin
         CheckValues(k);
-        if (picture_)
-            CheckPicture(k);
+        if (picture_) CheckPicture(k);
     }
 
-    void CheckValues(monkey::Monkey& k)
-    {
+    void CheckValues(monkey::Monkey& k) {
         const struct {
             TSingEdit* field;
             float value;
@@ -174,8 +162,7 @@ private:
 
     // Erasing the truck and the target line (exclusive-or, drawn once more)
     // must leave the bare road; drawing them again the picture as it was.
-    void CheckPicture(monkey::Monkey& k)
-    {
+    void CheckPicture(monkey::Monkey& k) {
         const QImage before = m_.KS1->Image().copy();
         m_.Truck1.Draw(*m_.KS1);
         m_.Linie();
@@ -183,8 +170,7 @@ private:
             k.Fault("remnants on the road", "erasing truck and line does not give the bare road");
         m_.Linie();
         m_.Truck1.Draw(*m_.KS1);
-        if (m_.KS1->Image() != before)
-            k.Fault("truck or line drawn differently twice", "");
+        if (m_.KS1->Image() != before) k.Fault("truck or line drawn differently twice", "");
     }
 
     // Answers the messages of the start-up, before the monkey is there.
@@ -202,8 +188,7 @@ private:
 
 }  // namespace
 
-TEST(DorvaneMonkey, RandomEventsKeepTheWindowSane)
-{
+TEST(DorvaneMonkey, RandomEventsKeepTheWindowSane) {
     const monkey::Options o = monkey::FromEnvironment({20261207, 6000, 0.0});
     DorvaneMonkey run(o);
     const monkey::Monkey& k = run.Run();
@@ -212,8 +197,7 @@ TEST(DorvaneMonkey, RandomEventsKeepTheWindowSane)
     EXPECT_GE(k.Events(), o.maxEvents > 0 ? o.maxEvents : 1);
 }
 
-TEST(DorvaneMonkey, SameSeedGivesTheSameEvents)
-{
+TEST(DorvaneMonkey, SameSeedGivesTheSameEvents) {
     const monkey::Options o{77, 300, 0.0};
     std::uint64_t hash[2] = {};
     for (std::uint64_t& h : hash) {

@@ -40,18 +40,15 @@ const QStringList Projects = {
 };
 
 // Start values worth trying besides the monkey's general numbers.
-const QStringList StartValues = {"2", "1", "4", "0.5", "100", "50", "3", "0", "1000", "1e-6", "0.001",
-                                 "1e-45", "-10", "-3", "200", "1e6", "0,1", "30"};
+const QStringList StartValues = {"2",    "1",     "4",     "0.5", "100", "50",  "3",   "0",   "1000",
+                                 "1e-6", "0.001", "1e-45", "-10", "-3",  "200", "1e6", "0,1", "30"};
 
-std::vector<QAction*> MenuActions(QMainWindow& w)
-{
+std::vector<QAction*> MenuActions(QMainWindow& w) {
     std::vector<QAction*> result;
     for (QAction* menu : w.menuBar()->actions()) {
-        if (!menu->menu())
-            continue;
+        if (!menu->menu()) continue;
         for (QAction* a : menu->menu()->actions()) {
-            if (!a->isSeparator())
-                result.push_back(a);
+            if (!a->isSeparator()) result.push_back(a);
         }
     }
     return result;
@@ -60,8 +57,7 @@ std::vector<QAction*> MenuActions(QMainWindow& w)
 class PemrakMonkey {
 public:
     explicit PemrakMonkey(const monkey::Options& o)
-        : programm_(std::make_unique<Programm>(StartArguments(o.seed))), m_(*programm_->MainForm), monkey_(m_, o)
-    {
+        : programm_(std::make_unique<Programm>(StartArguments(o.seed))), m_(*programm_->MainForm), monkey_(m_, o) {
         m_.Tick = [this] { return uhr_; };
         m_.Ruhen = [this] { uhr_ += 5; };
         m_.OpenDialog1 = [this] { return Projects.at(monkey_.Uniform(static_cast<int>(Projects.size()))); };
@@ -77,15 +73,13 @@ public:
         };
     }
 
-    monkey::Monkey& Run()
-    {
+    monkey::Monkey& Run() {
         monkey_.Run();
         return monkey_;
     }
 
 private:
-    static QStringList StartArguments(std::uint64_t seed)
-    {
+    static QStringList StartArguments(std::uint64_t seed) {
         switch (seed % 3) {
         case 1: return {Projects.at(0)};
         case 2: return {Projects.at(5)};
@@ -93,10 +87,8 @@ private:
         }
     }
 
-    std::string Action(monkey::Monkey& k)
-    {
-        if (!k.MainOnTop())
-            return {};
+    std::string Action(monkey::Monkey& k) {
+        if (!k.MainOnTop()) return {};
         const int r = k.Uniform(10);
         if (r < 3) {
             const std::string what = "press " + m_.Start->text().toStdString();
@@ -117,11 +109,9 @@ private:
             for (QAction* a : MenuActions(m_)) {
                 // "Beenden" ends the program; random clicks in the menu
                 // still hit it now and then.
-                if (a->isEnabled() && a != m_.Beenden1)
-                    actions.push_back(a);
+                if (a->isEnabled() && a != m_.Beenden1) actions.push_back(a);
             }
-            if (actions.empty())
-                return {};
+            if (actions.empty()) return {};
             QAction* a = k.Pick(actions);
             const std::string what = "menu " + a->text().toStdString();
             k.Note(what);
@@ -139,32 +129,26 @@ private:
         return what;
     }
 
-    void Check(monkey::Monkey& k)
-    {
+    void Check(monkey::Monkey& k) {
         const bool stop = m_.Start->text() == QStringLiteral("Stop");
         if (stop != (m_.StartTag() == 1))
             k.Fault("Start button caption does not follow the run flag", m_.Start->text().toStdString());
-        if (m_.StartTag() == 1 && !m_.LaufAktiv())
-            k.Fault("run flag set without a run", "");
+        if (m_.StartTag() == 1 && !m_.LaufAktiv()) k.Fault("run flag set without a run", "");
         const QString mode = m_.Handbetrieb ? QStringLiteral("Handregelung") : QStringLiteral("Fuzzyregelung");
         if (m_.Label9->text() != mode)
             k.Fault("mode label does not follow the control mode", m_.Label9->text().toStdString());
         const bool loaded = m_.windowTitle() != QStringLiteral("Pemrak 2.0");
         if (m_.Regelneditieren1->isEnabled() != loaded || m_.Fuzzydiagrammzeigen1->isEnabled() != loaded)
             k.Fault("project menu items do not follow the loaded project", m_.windowTitle().toStdString());
-        if (m_.LaufAktiv())
-            k.Count("checks during a run");
+        if (m_.LaufAktiv()) k.Count("checks during a run");
         CheckValues(k);
-        if (!m_.LaufAktiv())
-            CheckScene(k);
+        if (!m_.LaufAktiv()) CheckScene(k);
     }
 
     // From the end of a run's first step on, the fields show the state.
-    void CheckValues(monkey::Monkey& k)
-    {
+    void CheckValues(monkey::Monkey& k) {
         const SimZustand& z = m_.Zustand;
-        if (!(z.t > 0.0f))
-            return;
+        if (!(z.t > 0.0f)) return;
         const struct {
             TSingEdit* field;
             float value;
@@ -183,8 +167,7 @@ private:
     }
 
     // The landscape with one locomotive at scene column px.
-    QImage WithLocomotive(int px) const
-    {
+    QImage WithLocomotive(int px) const {
         QImage scene = m_.Image1.copy();
         QImage puffer(101, 33, QImage::Format_RGB32);
         puffer.fill(Qt::black);
@@ -206,21 +189,17 @@ private:
     // Idle after a run whose locomotive never moved so far between two draws
     // that its new picture could not cover the old one: the scene is the
     // landscape, with at most the locomotive where the run left it.
-    void CheckScene(monkey::Monkey& k)
-    {
+    void CheckScene(monkey::Monkey& k) {
         const SimZustand& z = m_.Zustand;
         const Aufzeichnung& r = m_.Punkte;
-        if (m_.Szene == m_.Image1)
-            return;
-        if (r.Anzahl < 1 || r.Anzahl > MaxPunkte || z.s0 == 0.0f)
-            return;
+        if (m_.Szene == m_.Image1) return;
+        if (r.Anzahl < 1 || r.Anzahl > MaxPunkte || z.s0 == 0.0f) return;
         const int breite = m_.Image1.width();
         int vorher = SzenenSpalte(z.s0, z.s0, breite);
         for (int i = 1; i <= r.Anzahl; ++i) {
             const int px = SzenenSpalte(static_cast<float>(double(r.Get(i).s) / 100.0), z.s0, breite);
             // Two columns of margin for the recorded point's rounding.
-            if (px - vorher > 26 || vorher - px > 38)
-                return;
+            if (px - vorher > 26 || vorher - px > 38) return;
             vorher = px;
         }
         k.Count("scene checks");
@@ -239,8 +218,7 @@ private:
 
 }  // namespace
 
-TEST(PemrakMonkey, RandomEventsKeepTheWindowSane)
-{
+TEST(PemrakMonkey, RandomEventsKeepTheWindowSane) {
     const monkey::Options o = monkey::FromEnvironment({20261207, 15000, 0.0});
     PemrakMonkey run(o);
     const monkey::Monkey& k = run.Run();
@@ -249,8 +227,7 @@ TEST(PemrakMonkey, RandomEventsKeepTheWindowSane)
     EXPECT_GE(k.Events(), o.maxEvents > 0 ? o.maxEvents : 1);
 }
 
-TEST(PemrakMonkey, SameSeedGivesTheSameEvents)
-{
+TEST(PemrakMonkey, SameSeedGivesTheSameEvents) {
     const monkey::Options o{77, 300, 0.0};
     std::uint64_t hash[2] = {};
     for (std::uint64_t& h : hash) {

@@ -104,10 +104,12 @@ protected:
 
     // Chooses the control type in the dialog and closes it with OK or Abbrechen.
     void Betriebsart(int item, bool ok) {
-        Modal<TTypForm>(programm->TypForm.get(), [this] { M().Whlen1Click(); }, [&](TTypForm& d) {
-            d.SetItemIndex(item);
-            (ok ? d.OKBtn : d.CancelBtn)->click();
-        });
+        Modal<TTypForm>(
+            programm->TypForm.get(), [this] { M().Whlen1Click(); },
+            [&](TTypForm& d) {
+                d.SetItemIndex(item);
+                (ok ? d.OKBtn : d.CancelBtn)->click();
+            });
     }
 
     QColor Label9Farbe() { return M().Label9->palette().color(QPalette::WindowText); }
@@ -129,7 +131,10 @@ TEST_F(PemrakTest, StartUpFollowsTheCommandLine) {
         {"no argument", {}, "Pemrak 2.0", false, {}},
         {"readable project", {LokFuz}, "", true, {}},
         {"project with a format error", {KaputtFuz}, "", true, {{MessageKind::Error, FormatFehler}}},
-        {"file that cannot be opened", {FehltFuz}, "Pemrak 2.0", false,
+        {"file that cannot be opened",
+         {FehltFuz},
+         "Pemrak 2.0",
+         false,
          {{MessageKind::Warning, "Daten konnten nicht gelesen werden!"}, {MessageKind::Error, "E/A-Fehler 103."}}},
         {"two arguments load nothing", {LokFuz, LokFuz}, "Pemrak 2.0", false, {}},
     };
@@ -189,8 +194,8 @@ TEST_F(PemrakTest, LayoutAndStartValues) {
     EXPECT_EQ(m.TrackBar1->singleStep(), 2);
     EXPECT_EQ(m.Shape1->Brush(), QColor(255, 0, 0));
     // Tab order of the layout.
-    const QWidget* folge[] = {m.MasseEdit, m.Abstand, m.sim_s, m.sim_v, m.Start,
-                              m.sim_t, m.ReibungEdit, m.KraftEdit, m.TrackBar1};
+    const QWidget* folge[] = {m.MasseEdit, m.Abstand,     m.sim_s,     m.sim_v,    m.Start,
+                              m.sim_t,     m.ReibungEdit, m.KraftEdit, m.TrackBar1};
     const auto naechster = [](const QWidget* w) {
         QWidget* n = w->nextInFocusChain();
         while (n != w && !(n->focusPolicy() & Qt::TabFocus)) n = n->nextInFocusChain();
@@ -261,7 +266,11 @@ TEST_F(PemrakTest, PicturesHaveTheirSizesRailsFlagAndAMatchingSilhouette) {
 TEST_F(PemrakTest, TheLocomotiveStandsOnTheRailsAndTheBackgroundShowsAroundIt) {
     TMainForm& m = Starte();
     m.Zustand.s0 = 1.0f;
-    struct Fall { const char* name; float x; int px; };
+    struct Fall {
+        const char* name;
+        float x;
+        int px;
+    };
     const Fall faelle[] = {{"start", 1.0f, 476}, {"mark", 0.0f, 0}, {"half way", 0.5f, 238}};
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);
@@ -379,7 +388,7 @@ TEST_F(PemrakTest, AStepHeldUpByADialogMovesTheLocomotiveAsTheTimeWould) {
     EXPECT_GE(z.v, -1.0f / 3.0f * 1.001f);  // terminal velocity F / R
     EXPECT_LT(z.s, sVorher);
     EXPECT_GE(z.s, sVorher - 1.0f / 3.0f * 1.86f);  // no faster than terminal for the whole step
-    EXPECT_GT(z.s, 0.0f);  // from 100 cm it cannot reach the mark in 2 s
+    EXPECT_GT(z.s, 0.0f);                           // from 100 cm it cannot reach the mark in 2 s
     EXPECT_EQ(m.sim_s->text(), TSingEdit::FormatNumber(static_cast<float>(double(z.s) * 100.0)));
 }
 
@@ -425,7 +434,10 @@ TEST_F(PemrakTest, FuzzyRunThatKeepsPullingEndsThirtyCentimetresPastTheMark) {
 }
 
 TEST_F(PemrakTest, StartUnderFuzzyControlWithoutAUsableProjectIsRefused) {
-    struct Fall { const char* name; QStringList args; };
+    struct Fall {
+        const char* name;
+        QStringList args;
+    };
     const Fall faelle[] = {{"no project", {}}, {"project with a format error", {KaputtFuz}}};
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);
@@ -447,7 +459,12 @@ TEST_F(PemrakTest, StartUnderFuzzyControlWithoutAUsableProjectIsRefused) {
 }
 
 TEST_F(PemrakTest, StartRefusesStartValuesTheModelCannotRunWith) {
-    struct Fall { const char* name; const char* masse; const char* abstand; const char* meldung; };
+    struct Fall {
+        const char* name;
+        const char* masse;
+        const char* abstand;
+        const char* meldung;
+    };
     const Fall faelle[] = {
         {"mass 0", "0", "100", "Die Masse muss größer als 0 sein."},
         {"negative mass", "-1,5", "100", "Die Masse muss größer als 0 sein."},
@@ -511,7 +528,8 @@ TEST_F(PemrakTest, StartPressedWhileTheStoppedRunEndsStartsTheNextRun) {
         if (n == 0)
             m.StartClick();  // Start
         else
-            QMetaObject::invokeMethod(qApp, [&spaeter, n] { spaeter(n - 1); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                qApp, [&spaeter, n] { spaeter(n - 1); }, Qt::QueuedConnection);
     };
     waehrendPause = [&](TMainForm& f) {
         if (f.Punkte.Anzahl == 1 && neu) ++laeufe;
@@ -548,10 +566,12 @@ TEST_F(PemrakTest, ARunOfMoreThanThousandStepsRecordsTheFirstThousand) {
     EXPECT_EQ(m.Punkte.Get(1001).s, 0.0f);
     float vmin = 1000000.0f;
     for (int i = 1; i <= 1000; ++i) vmin = std::min(vmin, m.Punkte.Get(i).v);
-    Modal<TPlotForm>(programm->PlotForm.get(), [&] { m.Plot1Click(); }, [&](TPlotForm& d) {
-        EXPECT_EQ(d.Koordinatensystem1->y1(), vmin);
-        d.OKBtn->click();
-    });
+    Modal<TPlotForm>(
+        programm->PlotForm.get(), [&] { m.Plot1Click(); },
+        [&](TPlotForm& d) {
+            EXPECT_EQ(d.Koordinatensystem1->y1(), vmin);
+            d.OKBtn->click();
+        });
 }
 
 // ---------------------------------------------------------------------------
@@ -560,18 +580,22 @@ TEST_F(PemrakTest, ARunOfMoreThanThousandStepsRecordsTheFirstThousand) {
 TEST_F(PemrakTest, ControlTypeDialogShowsTheModeAndTakesItOnlyOnOk) {
     TMainForm& m = Starte({LokFuz});
     int gezeigt = -1;
-    Modal<TTypForm>(programm->TypForm.get(), [&] { m.Whlen1Click(); }, [&](TTypForm& d) {
-        gezeigt = d.ItemIndex();
-        d.SetItemIndex(0);
-        d.CancelBtn->click();
-    });
+    Modal<TTypForm>(
+        programm->TypForm.get(), [&] { m.Whlen1Click(); },
+        [&](TTypForm& d) {
+            gezeigt = d.ItemIndex();
+            d.SetItemIndex(0);
+            d.CancelBtn->click();
+        });
     EXPECT_EQ(gezeigt, 1);
     EXPECT_FALSE(m.Handbetrieb);
     EXPECT_EQ(m.Label9->text(), "Fuzzyregelung");
-    Modal<TTypForm>(programm->TypForm.get(), [&] { m.Whlen1Click(); }, [&](TTypForm& d) {
-        gezeigt = d.ItemIndex();
-        d.reject();  // the close box
-    });
+    Modal<TTypForm>(
+        programm->TypForm.get(), [&] { m.Whlen1Click(); },
+        [&](TTypForm& d) {
+            gezeigt = d.ItemIndex();
+            d.reject();  // the close box
+        });
     EXPECT_EQ(gezeigt, 1);  // Cancel did not change the mode
     EXPECT_FALSE(m.Handbetrieb);
     Betriebsart(0, true);
@@ -620,17 +644,21 @@ TEST_F(PemrakTest, RuleEditorGetsCopiesAndGivesBackOnlyOnOk) {
     TMainForm& m = Starte({LokFuz});
     const fuzzy::RuleTable vorher = m.Regeln;
     TRegEditForm* r = programm->RegEditForm.get();
-    Modal<TRegEditForm>(r, [&] { m.Regelneditieren1Click(); }, [&](TRegEditForm& d) {
-        EXPECT_EQ(d.EditRegeln, vorher);
-        EXPECT_EQ(d.EditEingangA.Name, m.EingangA.Name);
-        d.EditRegeln.Set(1, 1, 3);
-        d.CancelBtn->click();
-    });
+    Modal<TRegEditForm>(
+        r, [&] { m.Regelneditieren1Click(); },
+        [&](TRegEditForm& d) {
+            EXPECT_EQ(d.EditRegeln, vorher);
+            EXPECT_EQ(d.EditEingangA.Name, m.EingangA.Name);
+            d.EditRegeln.Set(1, 1, 3);
+            d.CancelBtn->click();
+        });
     EXPECT_EQ(m.Regeln, vorher);
-    Modal<TRegEditForm>(r, [&] { m.Regelneditieren1Click(); }, [&](TRegEditForm& d) {
-        d.EditRegeln.Set(1, 1, 3);
-        d.OKBtn->click();
-    });
+    Modal<TRegEditForm>(
+        r, [&] { m.Regelneditieren1Click(); },
+        [&](TRegEditForm& d) {
+            d.EditRegeln.Set(1, 1, 3);
+            d.OKBtn->click();
+        });
     EXPECT_EQ(m.Regeln.Get(1, 1), 3);
 }
 
@@ -659,33 +687,39 @@ TEST_F(PemrakTest, PlotBeforeAnyRunShowsOnlyTheAxesAndAfterARunTheCurve) {
     TMainForm& m = Starte({LokFuz});
     TPlotForm* plot = programm->PlotForm.get();
     QImage leer, nachLauf, nochmal;
-    Modal<TPlotForm>(plot, [&] { m.Plot1Click(); }, [&](TPlotForm& d) {
-        EXPECT_EQ(d.Koordinatensystem1->x1(), 0.0f);
-        EXPECT_EQ(d.Koordinatensystem1->x2(), 100.0f);
-        EXPECT_EQ(d.Koordinatensystem1->y1(), 0.0f);
-        EXPECT_EQ(d.Koordinatensystem1->y2(), 0.0001f);
-        leer = d.Koordinatensystem1->Image().copy();
-        d.OKBtn->click();
-    });
+    Modal<TPlotForm>(
+        plot, [&] { m.Plot1Click(); },
+        [&](TPlotForm& d) {
+            EXPECT_EQ(d.Koordinatensystem1->x1(), 0.0f);
+            EXPECT_EQ(d.Koordinatensystem1->x2(), 100.0f);
+            EXPECT_EQ(d.Koordinatensystem1->y1(), 0.0f);
+            EXPECT_EQ(d.Koordinatensystem1->y2(), 0.0001f);
+            leer = d.Koordinatensystem1->Image().copy();
+            d.OKBtn->click();
+        });
     EXPECT_EQ(SchwarzePunkte(leer), 0);
     StopNach(10.0f);
     m.StartClick();
     float vmin = 0;
     for (int i = 1; i <= m.Punkte.Gueltig(); ++i) vmin = std::min(vmin, m.Punkte.Get(i).v);
     ASSERT_LT(vmin, -10.0f);
-    Modal<TPlotForm>(plot, [&] { m.Plot1Click(); }, [&](TPlotForm& d) {
-        EXPECT_EQ(d.Koordinatensystem1->y1(), vmin);
-        nachLauf = d.Koordinatensystem1->Image().copy();
-        d.OKBtn->click();
-    });
+    Modal<TPlotForm>(
+        plot, [&] { m.Plot1Click(); },
+        [&](TPlotForm& d) {
+            EXPECT_EQ(d.Koordinatensystem1->y1(), vmin);
+            nachLauf = d.Koordinatensystem1->Image().copy();
+            d.OKBtn->click();
+        });
     EXPECT_GT(SchwarzePunkte(nachLauf), 200);
     // The curve starts at s = 100 cm, v = 0: the right end of the top grid line.
     TKoordinatensystem& k = *plot->Koordinatensystem1;
     EXPECT_EQ(nachLauf.pixel(k.FracToPixelX(1.0f), k.FracToPixelY(k.NormY(0.0f))), qRgb(0, 0, 0));
-    Modal<TPlotForm>(plot, [&] { m.Plot1Click(); }, [&](TPlotForm& d) {
-        nochmal = d.Koordinatensystem1->Image().copy();
-        d.OKBtn->click();
-    });
+    Modal<TPlotForm>(
+        plot, [&] { m.Plot1Click(); },
+        [&](TPlotForm& d) {
+            nochmal = d.Koordinatensystem1->Image().copy();
+            d.OKBtn->click();
+        });
     EXPECT_EQ(nochmal, nachLauf);
 }
 
@@ -697,34 +731,41 @@ TEST_F(PemrakTest, DiagramDialogShowsEveryVariableNameInFull) {
     m.EingangB.Name = "Geschwindigkeit in cm/s";
     m.Ausgang.Name = "Antriebskraft in Newton";
     TGraphform& d = *programm->Graphform;
-    Modal<TGraphform>(&d, [&m] { m.Fuzzydiagrammzeigen1Click(); }, [](TGraphform& g) {
-        for (QRadioButton* item : g.RadioItems) {
-            QStyleOptionButton opt;
-            opt.initFrom(item);
-            opt.text = item->text();
-            const int room = item->style()->subElementRect(QStyle::SE_RadioButtonContents, &opt, item).width();
-            EXPECT_LE(QFontMetrics(item->font()).horizontalAdvance(item->text()), room) << item->text().toStdString();
-            const int stretch = item->font().stretch();  // 0: as the dialog's font
-            EXPECT_TRUE(stretch == 0 || stretch >= 60) << item->text().toStdString() << ": " << stretch;
-        }
-        EXPECT_EQ(g.RadioItems[1]->text(), QStringLiteral("Geschwindigkeit in cm/s"));
-        EXPECT_EQ(g.RadioItems[0]->font(), g.font());  // a short name keeps the dialog's font
-        EXPECT_EQ(g.size(), QSize(480, 193));
-        g.OKBtn->click();
-    });
+    Modal<TGraphform>(
+        &d, [&m] { m.Fuzzydiagrammzeigen1Click(); },
+        [](TGraphform& g) {
+            for (QRadioButton* item : g.RadioItems) {
+                QStyleOptionButton opt;
+                opt.initFrom(item);
+                opt.text = item->text();
+                const int room = item->style()->subElementRect(QStyle::SE_RadioButtonContents, &opt, item).width();
+                EXPECT_LE(QFontMetrics(item->font()).horizontalAdvance(item->text()), room)
+                    << item->text().toStdString();
+                const int stretch = item->font().stretch();  // 0: as the dialog's font
+                EXPECT_TRUE(stretch == 0 || stretch >= 60) << item->text().toStdString() << ": " << stretch;
+            }
+            EXPECT_EQ(g.RadioItems[1]->text(), QStringLiteral("Geschwindigkeit in cm/s"));
+            EXPECT_EQ(g.RadioItems[0]->font(), g.font());  // a short name keeps the dialog's font
+            EXPECT_EQ(g.size(), QSize(480, 193));
+            g.OKBtn->click();
+        });
 }
 
 TEST_F(PemrakTest, DiagramAndAboutBoxOpenModally) {
     TMainForm& m = Starte({LokFuz});
-    Modal<TGraphform>(programm->Graphform.get(), [&] { m.Fuzzydiagrammzeigen1Click(); }, [&](TGraphform& d) {
-        EXPECT_EQ(d.RadioItems[0]->text(), QString::fromStdString(m.EingangA.Name));
-        d.accept();
-    });
-    Modal<TInfoform>(programm->Infoform.get(), [&] { m.Info2Click(); }, [&](TInfoform& d) {
-        EXPECT_EQ(d.Label1->text(), "Pemrak 2.0");
-        EXPECT_EQ(d.Image1->pixmap().size(), QSize(32, 32));
-        d.OKButton->click();
-    });
+    Modal<TGraphform>(
+        programm->Graphform.get(), [&] { m.Fuzzydiagrammzeigen1Click(); },
+        [&](TGraphform& d) {
+            EXPECT_EQ(d.RadioItems[0]->text(), QString::fromStdString(m.EingangA.Name));
+            d.accept();
+        });
+    Modal<TInfoform>(
+        programm->Infoform.get(), [&] { m.Info2Click(); },
+        [&](TInfoform& d) {
+            EXPECT_EQ(d.Label1->text(), "Pemrak 2.0");
+            EXPECT_EQ(d.Image1->pixmap().size(), QSize(32, 32));
+            d.OKButton->click();
+        });
 }
 
 TEST_F(PemrakTest, ControlTypeChangedDuringARunTakesEffectAtTheNextStep) {

@@ -46,7 +46,10 @@ float Single(double v) { return static_cast<float>(v); }
 
 TEST(SimInitTest, ResetsStateAndRecordingFromTheStartValues) {
     SimZustand z;
-    z.v = 5; z.t = 9; z.Kraft = 3; z.a = 1;
+    z.v = 5;
+    z.t = 9;
+    z.Kraft = 3;
+    z.a = 1;
     Aufzeichnung r;
     r.Anzahl = 7;
     r.Speichern(z);  // point 7 holds something
@@ -66,7 +69,12 @@ TEST(SimInitTest, ResetsStateAndRecordingFromTheStartValues) {
 
 TEST(SchrittTest, SemiImplicitEulerUsesTheNewVelocityForThePosition) {
     SimZustand z;
-    z.s = 1.0f; z.v = -0.2f; z.Kraft = 1.0f; z.Masse = 2.0f; z.Reibung = 3.0f; z.dt = 0.1f;
+    z.s = 1.0f;
+    z.v = -0.2f;
+    z.Kraft = 1.0f;
+    z.Masse = 2.0f;
+    z.Reibung = 3.0f;
+    z.dt = 0.1f;
     Schritt(z);
     const float a = Single((-1.0 - 3.0 * double(-0.2f)) / 2.0);
     const float v = Single(double(-0.2f) + double(a) * double(0.1f));
@@ -107,7 +115,11 @@ TEST(AufzeichnungTest, StoresOnlyStepsOneToThousandAndRestartsAfterTheCounterWra
 
 TEST(GrenzenTest, BandAroundTheMarkAndTheEndPastItAreJudgedOnTheSinglePosition) {
     // 0.01f lies a little below 0.01 m and -0.3f a little below -0.3 m.
-    struct Fall { const char* name; float s; bool imBand, weiter; };
+    struct Fall {
+        const char* name;
+        float s;
+        bool imBand, weiter;
+    };
     const Fall faelle[] = {
         {"on the mark", 0.0f, true, true},
         {"a centimetre before, as a single", 0.01f, true, true},
@@ -128,7 +140,11 @@ TEST(GrenzenTest, BandAroundTheMarkAndTheEndPastItAreJudgedOnTheSinglePosition) 
 }
 
 TEST(TickDauerTest, TakesTheDifferenceModuloTheCountersRange) {
-    struct Fall { const char* name; std::uint32_t start, jetzt; float sekunden; };
+    struct Fall {
+        const char* name;
+        std::uint32_t start, jetzt;
+        float sekunden;
+    };
     const Fall faelle[] = {
         {"plain", 1000, 1055, 0.055f},
         {"no time", 5, 5, 0.0f},
@@ -139,14 +155,18 @@ TEST(TickDauerTest, TakesTheDifferenceModuloTheCountersRange) {
 }
 
 TEST(SzenenSpalteTest, MapsTheStartToNinetyPercentOfTheSceneAndRoundsHalvesToEven) {
-    struct Fall { const char* name; float x, s0; int breite, spalte; };
+    struct Fall {
+        const char* name;
+        float x, s0;
+        int breite, spalte;
+    };
     const Fall faelle[] = {
-        {"start position", 1.0f, 1.0f, 529, 476},   // 476.1
+        {"start position", 1.0f, 1.0f, 529, 476},  // 476.1
         {"the mark", 0.0f, 1.0f, 529, 0},
-        {"half way", 0.5f, 1.0f, 529, 238},        // 238.05
-        {"past the mark", -0.3f, 1.0f, 529, -143},  // -142.83
-        {"half goes down to even", 1.0f, 1.0f, 5, 4},     // 4.5
-        {"half goes up to even", 1.0f, 1.0f, 15, 14},     // 13.5
+        {"half way", 0.5f, 1.0f, 529, 238},            // 238.05
+        {"past the mark", -0.3f, 1.0f, 529, -143},     // -142.83
+        {"half goes down to even", 1.0f, 1.0f, 5, 4},  // 4.5
+        {"half goes up to even", 1.0f, 1.0f, 15, 14},  // 13.5
         {"another start distance", 0.25f, 0.5f, 529, 238},
         {"far beyond the scene is clamped", 1.0f, 1e-30f, 529, 1000000},
         {"far before the scene is clamped", -1.0f, 1e-30f, 529, -1000000},
@@ -158,7 +178,11 @@ TEST(SzenenSpalteTest, MapsTheStartToNinetyPercentOfTheSceneAndRoundsHalvesToEve
 
 TEST(StartwerteFehlerTest, RefusesWhatTheModelCannotRunWith) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
-    struct Fall { const char* name; Startwerte w; const char* meldung; };
+    struct Fall {
+        const char* name;
+        Startwerte w;
+        const char* meldung;
+    };
     const Fall faelle[] = {
         {"defaults", Startwerte{}, nullptr},
         {"tiny mass", Startwerte{1e-6f, 3, 100}, nullptr},
@@ -184,7 +208,10 @@ TEST(StartwerteFehlerTest, RefusesWhatTheModelCannotRunWith) {
 // A step's duration is measured: a dialog that held the loop, a stiff
 // friction or a light locomotive must not make the explicit step swing.
 TEST(SchrittTest, TeilschritteKeepEachPartShortAndStable) {
-    struct Fall { const char* name; double dt, masse, reibung, teile; };
+    struct Fall {
+        const char* name;
+        double dt, masse, reibung, teile;
+    };
     const Fall faelle[] = {
         {"ordinary pace", 0.055, 2, 3, 1},
         {"first step", 0.1, 2, 3, 1},
@@ -221,7 +248,10 @@ TEST(SchrittTest, OrdinaryStepIsThePlainSemiImplicitEulerStep) {
 // (m / R) v0 (1 - e^(-R t / m)) further. One step over the whole duration
 // turns v round and throws the locomotive back or far past the mark.
 TEST(SchrittTest, LongStepFollowsTheMotionInsteadOfSwinging) {
-    struct Fall { const char* name; float dt, masse, reibung; };
+    struct Fall {
+        const char* name;
+        float dt, masse, reibung;
+    };
     const Fall faelle[] = {
         {"1.8 s held by a dialog", 1.8f, 2.0f, 3.0f},
         {"friction 1000", 0.055f, 2.0f, 1000.0f},
@@ -273,7 +303,11 @@ TEST(FuzzyReglerTest, FeedsCentimetresIntoTheInputsAndPullsTowardsTheMark) {
     EXPECT_EQ(p.A.Value, Single(double(0.5f) * 100.0));
     EXPECT_EQ(p.B.Value, Single(double(-0.1f) * 100.0));
 
-    struct Fall { const char* name; float s, v; int vorzeichen; };
+    struct Fall {
+        const char* name;
+        float s, v;
+        int vorzeichen;
+    };
     const Fall faelle[] = {
         {"at rest on the mark", 0, 0, 0},
         {"at rest before the mark", 1.0f, 0, +1},
@@ -327,9 +361,8 @@ TEST(SimuliereTest, AControllerThatAlwaysPullsRunsThirtyCentimetresPastTheMarkAn
 TEST(AuswertenTest, CountsSignChangesOfTheForceSkippingZerosAndFindsTheRestTime) {
     Lauf lauf;
     const LaufPunkt punkte[] = {
-        {0.0f, 100.0f, 0.0f, 0.0f}, {1.0f, 50.0f, -20.0f, 1.0f}, {2.0f, 0.5f, -1.0f, 0.0f},
-        {3.0f, -0.8f, 0.2f, -0.5f}, {4.0f, 2.0f, 0.1f, 0.3f},  {5.0f, 0.4f, 0.1f, 0.2f},
-        {6.0f, 0.2f, 0.0f, 0.0f},
+        {0.0f, 100.0f, 0.0f, 0.0f}, {1.0f, 50.0f, -20.0f, 1.0f}, {2.0f, 0.5f, -1.0f, 0.0f}, {3.0f, -0.8f, 0.2f, -0.5f},
+        {4.0f, 2.0f, 0.1f, 0.3f},   {5.0f, 0.4f, 0.1f, 0.2f},    {6.0f, 0.2f, 0.0f, 0.0f},
     };
     lauf.Verlauf.assign(std::begin(punkte), std::end(punkte));
     const Kennzahlen k = Auswerten(lauf);
@@ -338,7 +371,7 @@ TEST(AuswertenTest, CountsSignChangesOfTheForceSkippingZerosAndFindsTheRestTime)
     EXPECT_TRUE(k.BandErreicht);
     EXPECT_EQ(k.Schritte, 6);
     EXPECT_FLOAT_EQ(k.EndeSCm, 0.2f);
-    EXPECT_FLOAT_EQ(RuheAb(lauf, 1.0f, 0.5f).value_or(-1), 5.0f);   // t = 4 is 2 cm away
+    EXPECT_FLOAT_EQ(RuheAb(lauf, 1.0f, 0.5f).value_or(-1), 5.0f);  // t = 4 is 2 cm away
     EXPECT_FLOAT_EQ(RuheAb(lauf, 0.3f, 0.5f).value_or(-1), 6.0f);
     lauf.Verlauf.push_back({7.0f, 0.0f, 3.0f, 0.0f});
     EXPECT_FALSE(RuheAb(lauf, 1.0f, 0.5f).has_value());  // moving again at the end
@@ -356,7 +389,7 @@ struct LokZiel {
     float ruheSpaetestens;  // s
 };
 const LokZiel LokZiele[] = {
-    {1.0f, 0.055f, 4.5f}, {1.0f, 0.1f, 4.5f}, {2.0f, 0.055f, 3.5f},
+    {1.0f, 0.055f, 4.5f}, {1.0f, 0.1f, 4.5f},   {2.0f, 0.055f, 3.5f},
     {2.0f, 0.1f, 3.5f},   {4.0f, 0.055f, 4.5f}, {4.0f, 0.1f, 4.5f},
 };
 constexpr float LokUeberschwingenHoechstens = 0.5f;  // cm past the mark
@@ -427,7 +460,11 @@ TEST(LocoOptionsTest, ReadsTheOptionsAndRefusesValuesTheModelCannotRunWith) {
     EXPECT_EQ(o.Start.AbstandCm, 50.0f);
     EXPECT_EQ(o.Start.Reibung, 0.0f);
 
-    struct Fall { const char* name; std::vector<std::string> args; const char* meldung; };
+    struct Fall {
+        const char* name;
+        std::vector<std::string> args;
+        const char* meldung;
+    };
     const Fall faelle[] = {
         {"mass 0", {"--mass", "0"}, "Die Masse muss größer als 0 sein."},
         {"distance 0", {"--distance", "0"}, "Der Abstand darf nicht 0 sein."},

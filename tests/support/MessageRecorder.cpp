@@ -3,8 +3,8 @@
 namespace testsupport {
 
 MessageRecorder::MessageRecorder() {
-    previous_ = widgets::SetMessageHandler(
-        [this](widgets::MessageKind kind, const QString& title, const QString& text) {
+    previous_ =
+        widgets::SetMessageHandler([this](widgets::MessageKind kind, const QString& title, const QString& text) {
             messages_.push_back({kind, title, text});
             if (!answers_.empty()) {
                 const widgets::MessageAnswer a = answers_.front();

@@ -92,8 +92,8 @@ TEST_F(FuzzysimTest, EvalWorkedExample) {
 TEST_F(FuzzysimTest, EvalOneLinePerCaseAndReportsBadLinesByNumber) {
     const Result r = Run({"eval", kExample}, "-2.5\r\n\n# Kommentar\nabc\n5 3\n10\n7,5\n");
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(Lines(r.out), (std::vector<std::string>{"0.611111104", Expected(kExample, 10, 0),
-                                                      Expected(kExample, 7.5f, 0)}));
+    EXPECT_EQ(Lines(r.out),
+              (std::vector<std::string>{"0.611111104", Expected(kExample, 10, 0), Expected(kExample, 7.5f, 0)}));
     // At 10, A is outside both terms (right foot open): the output's RangeMin.
     EXPECT_EQ(Lines(r.out)[1], "-1");
     const auto err = Lines(r.err);
@@ -113,7 +113,8 @@ TEST_F(FuzzysimTest, EvalTwoInputs) {
     const Result r = Run({"eval", kHeizung}, "0 0\n-10 -2\n3.5 0.25\n4\n");
     EXPECT_EQ(r.status, 1);
     // Both inputs in their middle terms: only "mittel" (20, 40, 60, 80) fires.
-    EXPECT_EQ(Lines(r.out), (std::vector<std::string>{"50", Expected(kHeizung, -10, -2), Expected(kHeizung, 3.5f, 0.25f)}));
+    EXPECT_EQ(Lines(r.out),
+              (std::vector<std::string>{"50", Expected(kHeizung, -10, -2), Expected(kHeizung, 3.5f, 0.25f)}));
     EXPECT_NE(r.err.find("Zeile 4"), std::string::npos) << r.err;
 }
 
@@ -152,15 +153,19 @@ TEST_F(FuzzysimTest, CheckJson) {
     // Its outer terms end at the range ends: there, and only there, no rule fires.
     const nlohmann::json regions = j["noRuleRegions"];
     ASSERT_EQ(regions.size(), 2u) << regions;
-    EXPECT_EQ(regions[0]["A"], nlohmann::json({{"low", -10.0}, {"lowIncluded", true}, {"high", 10.0}, {"highIncluded", true}}));
-    EXPECT_EQ(regions[0]["B"], nlohmann::json({{"low", 2.0}, {"lowIncluded", true}, {"high", 2.0}, {"highIncluded", true}}));
+    EXPECT_EQ(regions[0]["A"],
+              nlohmann::json({{"low", -10.0}, {"lowIncluded", true}, {"high", 10.0}, {"highIncluded", true}}));
+    EXPECT_EQ(regions[0]["B"],
+              nlohmann::json({{"low", 2.0}, {"lowIncluded", true}, {"high", 2.0}, {"highIncluded", true}}));
     EXPECT_EQ(regions[0]["cells"], nlohmann::json::array());
     EXPECT_EQ(regions[1]["A"]["low"], 10.0);
     EXPECT_EQ(regions[1]["B"]["low"], -2.0);
     EXPECT_EQ(regions[1]["B"]["high"], 2.0);
     ASSERT_EQ(j["hints"].size(), 2u) << j["hints"];
-    EXPECT_EQ(j["hints"][0], "Bei \xC3\x84nderung = 2 feuert keine Regel, denn dort ist kein Term von \xC3\x84nderung "
-                             "gr\xC3\xB6\xC3\x9F" "er als 0: Heizleistung f\xC3\xA4llt auf 0 (Bereichsanfang).");
+    EXPECT_EQ(j["hints"][0],
+              "Bei \xC3\x84nderung = 2 feuert keine Regel, denn dort ist kein Term von \xC3\x84nderung "
+              "gr\xC3\xB6\xC3\x9F"
+              "er als 0: Heizleistung f\xC3\xA4llt auf 0 (Bereichsanfang).");
     EXPECT_EQ(j["hintDetails"][0]["kind"], "noRuleFires");
     EXPECT_EQ(j["hintDetails"][0]["page"], "B");
     EXPECT_EQ(j["hintDetails"][0]["terms"], nlohmann::json({3}));
@@ -239,9 +244,9 @@ TEST_F(FuzzysimTest, CheckJsonOfUndefinedInputAndShortestNumbers) {
 
 TEST_F(FuzzysimTest, CheckHintsOnSuspiciousContents) {
     testfiles::ProjectText t = testfiles::WorkedExample();
-    t.lines[33] = "7";   // rule naming no output term
-    t.lines[40] = "1";   // row 2: never read without input B
-    t.lines[7] = "20";   // b of A's term 1 beyond c
+    t.lines[33] = "7";  // rule naming no output term
+    t.lines[40] = "1";  // row 2: never read without input B
+    t.lines[7] = "20";  // b of A's term 1 beyond c
     const Result r = Run({"check", dir.Write("p.fuz", t.Join()), "--json"});
     ASSERT_EQ(r.status, 0);
     const auto doc = nlohmann::json::parse(r.out);
@@ -263,7 +268,10 @@ TEST_F(FuzzysimTest, FormatErrorExitsOne) {
     for (const char* cmd : {"check", "eval"}) {
         const Result r = Run({cmd, file}, "1\n");
         EXPECT_EQ(r.status, 1) << cmd;
-        EXPECT_NE(r.err.find("Fehler: Beim \xC3\x96" "ffnen der Datei"), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("Fehler: Beim \xC3\x96"
+                             "ffnen der Datei"),
+                  std::string::npos)
+            << r.err;
     }
 }
 
@@ -320,7 +328,7 @@ double NumberAfter(const std::string& out, const std::string& label) {
 }
 
 TEST_F(FuzzysimTest, LocoReportsTheShippedControllerAtRestInTimeWithoutPassingTheMark) {
-    const LokCase cases[] = {{"1", "0.055", 4.5}, {"1", "0.1", 4.5}, {"2", "0.055", 3.5},
+    const LokCase cases[] = {{"1", "0.055", 4.5}, {"1", "0.1", 4.5},   {"2", "0.055", 3.5},
                              {"2", "0.1", 3.5},   {"4", "0.055", 4.5}, {"4", "0.1", 4.5}};
     for (const LokCase& c : cases) {
         SCOPED_TRACE(std::string(c.mass) + " kg, dt " + c.dt);
@@ -329,7 +337,9 @@ TEST_F(FuzzysimTest, LocoReportsTheShippedControllerAtRestInTimeWithoutPassingTh
         const double rest = NumberAfter(r.out, "genau ab:        t =");
         EXPECT_GE(rest, 0.0) << r.out;
         EXPECT_LE(rest, c.restBy) << r.out;
-        const double past = NumberAfter(r.out, "\xC3\x9C" "berschwingen:");
+        const double past = NumberAfter(r.out,
+                                        "\xC3\x9C"
+                                        "berschwingen:");
         EXPECT_GE(past, 0.0) << r.out;
         EXPECT_LE(past, 0.5) << r.out;
     }
@@ -341,7 +351,9 @@ TEST_F(FuzzysimTest, WrongCallPointsToTheHelpInOneLine) {
     EXPECT_EQ(r.status, 2);
     const std::vector<std::string> lines = Lines(r.err);
     ASSERT_EQ(lines.size(), 2u) << r.err;
-    EXPECT_EQ(lines[0], "Fehler: Die Masse muss gr\xC3\xB6\xC3\x9F" "er als 0 sein.");
+    EXPECT_EQ(lines[0],
+              "Fehler: Die Masse muss gr\xC3\xB6\xC3\x9F"
+              "er als 0 sein.");
     EXPECT_NE(lines[1].find("fuzzysim --help"), std::string::npos) << r.err;
 }
 
@@ -422,8 +434,7 @@ TEST_P(Format, WritesTheWritersBytesToStdoutAndToOutput) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Fuzzysim, Format,
-                         ::testing::Values("beispiel.fuz", "heizung.fuz", "truck.fuz", "lok.fuz"),
+INSTANTIATE_TEST_SUITE_P(Fuzzysim, Format, ::testing::Values("beispiel.fuz", "heizung.fuz", "truck.fuz", "lok.fuz"),
                          [](const ::testing::TestParamInfo<const char*>& i) {
                              std::string s = i.param;
                              return s.substr(0, s.find('.'));
@@ -452,9 +463,9 @@ std::string ReadAll(const std::string& path) {
 
 struct BrokenCase {
     const char* name;
-    int line;                // 0-based index of the worked example's line to replace
-    const char* text;        // its new text; nullptr cuts the file there
-    const char* where;       // "Zeile N: erwartet wird ..."
+    int line;           // 0-based index of the worked example's line to replace
+    const char* text;   // its new text; nullptr cuts the file there
+    const char* where;  // "Zeile N: erwartet wird ..."
 };
 
 class CheckPosition : public FuzzysimTest, public ::testing::WithParamInterface<BrokenCase> {};
@@ -473,7 +484,10 @@ TEST_P(CheckPosition, NamesTheLineAndWhatWasExpected) {
     const Result r = Run({"check", file});
     EXPECT_EQ(r.status, 1);
     // The engine's own message stays, the position follows it.
-    EXPECT_NE(r.err.find("Fehler: Beim \xC3\x96" "ffnen der Datei"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("Fehler: Beim \xC3\x96"
+                         "ffnen der Datei"),
+              std::string::npos)
+        << r.err;
     EXPECT_NE(r.err.find(file + ": " + c.where), std::string::npos) << r.err;
     const Result j = Run({"check", file, "--json"});
     const auto doc = nlohmann::json::parse(j.out);
@@ -484,13 +498,18 @@ INSTANTIATE_TEST_SUITE_P(
     BrokenFiles, CheckPosition,
     ::testing::Values(
         BrokenCase{"TermCountWithTrailingBlank", 1, "2 ",
-                   "Zeile 2: erwartet wird die Zahl der Terme von Eingang A (eine ganze Zahl), gefunden: \xE2\x80\x9E" "2 \xE2\x80\x9C."},
+                   "Zeile 2: erwartet wird die Zahl der Terme von Eingang A (eine ganze Zahl), gefunden: \xE2\x80\x9E"
+                   "2 \xE2\x80\x9C."},
         BrokenCase{"EmptyTermName", 5, "",
                    "Zeile 6: erwartet wird der Name von Term 2 von Eingang A, gefunden: eine leere Zeile."},
-        BrokenCase{"RealBeyondSingle", 10, "1e39", "Zeile 11: erwartet wird der Wert h von Term 1 von Eingang A im Zahlenbereich"},
-        BrokenCase{"SixOutputTerms", 18, "6", "Zeile 19: erwartet wird h\xC3\xB6" "chstens 5 Terme f\xC3\xBCr Ausgang"},
+        BrokenCase{"RealBeyondSingle", 10, "1e39",
+                   "Zeile 11: erwartet wird der Wert h von Term 1 von Eingang A im Zahlenbereich"},
+        BrokenCase{"SixOutputTerms", 18, "6",
+                   "Zeile 19: erwartet wird h\xC3\xB6"
+                   "chstens 5 Terme f\xC3\xBCr Ausgang"},
         BrokenCase{"RuleTableCutShort", 40, nullptr,
-                   "Zeile 41: erwartet wird die Regel in Zeile 2, Spalte 3 der Regeltabelle (eine ganze Zahl), gefunden: das Dateiende."}),
+                   "Zeile 41: erwartet wird die Regel in Zeile 2, Spalte 3 der Regeltabelle (eine ganze Zahl), "
+                   "gefunden: das Dateiende."}),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(FuzzysimTest, CheckListsRealLinesThatReadAsZero) {
@@ -498,7 +517,8 @@ TEST_F(FuzzysimTest, CheckListsRealLinesThatReadAsZero) {
     t.lines[8] = "-5,5";
     const Result r = Run({"check", dir.Write("komma.fuz", t.Join())});
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_NE(r.out.find("Zeile 9: \xE2\x80\x9E-5,5\xE2\x80\x9C ist keine Zahl und wird als 0 gelesen (der Wert c von Term 1"),
+    EXPECT_NE(r.out.find(
+                  "Zeile 9: \xE2\x80\x9E-5,5\xE2\x80\x9C ist keine Zahl und wird als 0 gelesen (der Wert c von Term 1"),
               std::string::npos)
         << r.out;
 }

@@ -81,7 +81,8 @@ INSTANTIATE_TEST_SUITE_P(Tune, TuneUsage, ::testing::ValuesIn(kTuneUsage),
 
 TEST_F(TuneTest, ShortRunWritesALoadableProjectAndPrintsBeforeAndAfter) {
     const std::string out = (dir.path() / "besser.fuz").string();
-    const ToolRun r = Fuzzysim({"tune", kLok, "--vehicle", "loco", "--rounds", "2", "--seed", "3", "--threads", "2", "-o", out});
+    const ToolRun r =
+        Fuzzysim({"tune", kLok, "--vehicle", "loco", "--rounds", "2", "--seed", "3", "--threads", "2", "-o", out});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("vorher:"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("nachher:"), std::string::npos) << r.out;
@@ -92,16 +93,17 @@ TEST_F(TuneTest, ShortRunWritesALoadableProjectAndPrintsBeforeAndAfter) {
     EXPECT_TRUE(A.Defined && B.Defined && Out.Defined);
     // The same seed and rounds give the same file.
     const std::string again = (dir.path() / "nochmal.fuz").string();
-    ASSERT_EQ(Fuzzysim({"tune", kLok, "--vehicle", "loco", "--rounds", "2", "--seed", "3", "--threads", "1", "-o", again})
-                  .status,
-              0);
+    ASSERT_EQ(
+        Fuzzysim({"tune", kLok, "--vehicle", "loco", "--rounds", "2", "--seed", "3", "--threads", "1", "-o", again})
+            .status,
+        0);
     std::ifstream a(out, std::ios::binary), b(again, std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(a), {}), std::string(std::istreambuf_iterator<char>(b), {}));
 }
 
 TEST_F(TuneTest, UnsuitableProjectExitsOne) {
     const ToolRun r = Fuzzysim({"tune", FUZZY_SOURCE_DIR "/examples/beispiel.fuz", "--vehicle", "loco", "--rounds", "1",
-                            "-o", (dir.path() / "x.fuz").string()});
+                                "-o", (dir.path() / "x.fuz").string()});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("Eingang B"), std::string::npos) << r.err;
 }

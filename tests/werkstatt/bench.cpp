@@ -94,8 +94,10 @@ void BM_Rueckgaengig(benchmark::State& state) {
     f->Seiten->setCurrentWidget(f->SeiteA);
     QUndoStack& s = f->Modell.undoStack();
     for (auto _ : state) {
-        if (s.canUndo()) s.undo();
-        else s.redo();
+        if (s.canUndo())
+            s.undo();
+        else
+            s.redo();
         f->SeiteA->Diagramm->repaint();
     }
 }

@@ -161,10 +161,12 @@ TEST_P(Bearbeiten, EveryEditIsOneStepThatUndoesAndRedoesExactly) {
 INSTANTIATE_TEST_SUITE_P(
     Werkstatt, Bearbeiten,
     testing::Values(
-        EditFall{"Name", [](TProjektModell& m) { EXPECT_TRUE(m.setzeName(Rolle::B, QStringLiteral("Winkel")).isEmpty()); }},
+        EditFall{"Name",
+                 [](TProjektModell& m) { EXPECT_TRUE(m.setzeName(Rolle::B, QStringLiteral("Winkel")).isEmpty()); }},
         EditFall{"Range", [](TProjektModell& m) { m.setzeBereich(Rolle::A, -25.0f, 5.0f); }},
-        EditFall{"TermName",
-                 [](TProjektModell& m) { EXPECT_TRUE(m.setzeTermName(Rolle::Aus, 3, QStringLiteral("gerade")).isEmpty()); }},
+        EditFall{
+            "TermName",
+            [](TProjektModell& m) { EXPECT_TRUE(m.setzeTermName(Rolle::Aus, 3, QStringLiteral("gerade")).isEmpty()); }},
         EditFall{"Parameter", [](TProjektModell& m) { m.setzeParameter(Rolle::A, 2, fuzzy::ParamC, -7.0f); }},
         EditFall{"DragOfManyMoves",
                  [](TProjektModell& m) {
@@ -182,9 +184,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Bearbeiten, EditsThatChangeNothingOrAreRefusedAddNoStep) {
     TProjektModell m;
     m.laden(VorlageTruck(), QString());
-    m.setzeRegel(1, 1, 0);                                    // already 0
-    m.setzeBereich(Rolle::A, -20.0f, 20.0f);                  // already so
-    EXPECT_FALSE(m.setzeName(Rolle::A, QString()).isEmpty());  // empty
+    m.setzeRegel(1, 1, 0);                                                           // already 0
+    m.setzeBereich(Rolle::A, -20.0f, 20.0f);                                         // already so
+    EXPECT_FALSE(m.setzeName(Rolle::A, QString()).isEmpty());                        // empty
     EXPECT_FALSE(m.setzeTermName(Rolle::A, 1, QStringLiteral("\u03A9")).isEmpty());  // not in the code page
     const int zug = m.neuerZug();
     m.zieheGriff(Rolle::A, 3, fuzzy::ParamH, 0.5f, zug);
@@ -208,7 +210,7 @@ TEST(Bearbeiten, TwoDragsAreTwoSteps) {
 struct ZugFall {
     const char* name;
     int term, param;
-    double dx, dy;  // pixels
+    double dx, dy;   // pixels
     int bisNachbar;  // 0 = free, otherwise the parameter it must stop at
     float grenze;    // for h: the bound it must stop at
 };
@@ -228,8 +230,10 @@ TEST_P(Ziehen, DragChangesTheParameterKeepsTheOrderAndUndoesAsOneStep) {
     const fuzzy::TFuzzy& a = P().A;
     const float wert = a.GetParam(f.term, f.param);
     if (f.param == fuzzy::ParamH) {
-        if (f.bisNachbar) EXPECT_EQ(wert, f.grenze);
-        else EXPECT_NEAR(wert, d->FracToWorldY(d->PixelToFracY(static_cast<int>(std::lround(nach.y() - 14)))), 1e-6f);
+        if (f.bisNachbar)
+            EXPECT_EQ(wert, f.grenze);
+        else
+            EXPECT_NEAR(wert, d->FracToWorldY(d->PixelToFracY(static_cast<int>(std::lround(nach.y() - 14)))), 1e-6f);
     } else if (f.bisNachbar) {
         EXPECT_EQ(wert, a.GetParam(f.term, f.bisNachbar));
     } else {
@@ -254,17 +258,16 @@ TEST_P(Ziehen, DragChangesTheParameterKeepsTheOrderAndUndoesAsOneStep) {
     EXPECT_TRUE(GleichesProjekt(P(), nachher));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Werkstatt, Ziehen,
-    testing::Values(ZugFall{"BFreeToTheRight", 2, fuzzy::ParamB, 40, 0, 0, 0},
-                    ZugFall{"BStopsAtC", 2, fuzzy::ParamB, 900, 0, fuzzy::ParamC, 0},
-                    ZugFall{"AStopsAtB", 2, fuzzy::ParamA, 900, 0, fuzzy::ParamB, 0},
-                    ZugFall{"CStopsAtB", 1, fuzzy::ParamC, -900, 0, fuzzy::ParamB, 0},
-                    ZugFall{"DStopsAtC", 1, fuzzy::ParamD, -900, 0, fuzzy::ParamC, 0},
-                    ZugFall{"DFreeToTheLeft", 1, fuzzy::ParamD, -30, 0, 0, 0},
-                    ZugFall{"HFreeDownwards", 1, fuzzy::ParamH, 0, 60, 0, 0},
-                    ZugFall{"HNotBelowZero", 2, fuzzy::ParamH, 0, 2000, fuzzy::ParamH, 0.0f}),
-    [](const testing::TestParamInfo<ZugFall>& i) { return std::string(i.param.name); });
+INSTANTIATE_TEST_SUITE_P(Werkstatt, Ziehen,
+                         testing::Values(ZugFall{"BFreeToTheRight", 2, fuzzy::ParamB, 40, 0, 0, 0},
+                                         ZugFall{"BStopsAtC", 2, fuzzy::ParamB, 900, 0, fuzzy::ParamC, 0},
+                                         ZugFall{"AStopsAtB", 2, fuzzy::ParamA, 900, 0, fuzzy::ParamB, 0},
+                                         ZugFall{"CStopsAtB", 1, fuzzy::ParamC, -900, 0, fuzzy::ParamB, 0},
+                                         ZugFall{"DStopsAtC", 1, fuzzy::ParamD, -900, 0, fuzzy::ParamC, 0},
+                                         ZugFall{"DFreeToTheLeft", 1, fuzzy::ParamD, -30, 0, 0, 0},
+                                         ZugFall{"HFreeDownwards", 1, fuzzy::ParamH, 0, 60, 0, 0},
+                                         ZugFall{"HNotBelowZero", 2, fuzzy::ParamH, 0, 2000, fuzzy::ParamH, 0.0f}),
+                         [](const testing::TestParamInfo<ZugFall>& i) { return std::string(i.param.name); });
 
 // --- moving handles by keyboard --------------------------------------------------
 
@@ -302,9 +305,11 @@ INSTANTIATE_TEST_SUITE_P(
     Werkstatt, Tasten,
     testing::Values(TastenFall{"RightMovesByAHundredthOfTheRange", {Tab, Rechts}, fuzzy::ParamB, 5.2f},
                     TastenFall{"ShiftMovesTenTimesAsFar", {Tab, UmschaltRechts}, fuzzy::ParamB, 7.0f},
-                    TastenFall{"LeftStopsAtA", {Tab, UmschaltRechts, Links, Links, Links, UmschaltRechts,
-                                                 UmschaltRechts, UmschaltRechts, UmschaltRechts},
-                               fuzzy::ParamB, 10.0f},
+                    TastenFall{"LeftStopsAtA",
+                               {Tab, UmschaltRechts, Links, Links, Links, UmschaltRechts, UmschaltRechts,
+                                UmschaltRechts, UmschaltRechts},
+                               fuzzy::ParamB,
+                               10.0f},
                     TastenFall{"DownLowersH", {Tab, Tab, Tab, Tab, Runter}, fuzzy::ParamH, 0.95f},
                     TastenFall{"BacktabChoosesTheHandleBefore", {Tab, Tab, Backtab, Links}, fuzzy::ParamB, 4.8f}),
     [](const testing::TestParamInfo<TastenFall>& i) { return std::string(i.param.name); });
@@ -367,15 +372,9 @@ TEST_P(Frage, AnswerDecidesWhetherToSaveAndGoOn) {
     meldungen_.Answer(f.antwort);
     oeffnen_ = Beispiel("heizung.fuz");
     switch (f.aktion) {
-    case Aktion::Neu:
-        form_->NeuClick(Vorlage::Lok);
-        break;
-    case Aktion::Oeffnen:
-        form_->Oeffnen1Click();
-        break;
-    case Aktion::Schliessen:
-        form_->close();
-        break;
+    case Aktion::Neu: form_->NeuClick(Vorlage::Lok); break;
+    case Aktion::Oeffnen: form_->Oeffnen1Click(); break;
+    case Aktion::Schliessen: form_->close(); break;
     }
     ASSERT_EQ(meldungen_.Count(), 1);
     EXPECT_EQ(meldungen_.Last().kind, MessageKind::Question);
@@ -388,15 +387,9 @@ TEST_P(Frage, AnswerDecidesWhetherToSaveAndGoOn) {
         EXPECT_EQ(Inhalt(datei), alt);
     }
     switch (f.aktion) {
-    case Aktion::Neu:
-        EXPECT_EQ(GleichesProjekt(P(), VorlageLok()), weiter);
-        break;
-    case Aktion::Oeffnen:
-        EXPECT_EQ(form_->Modell.datei() == oeffnen_, weiter);
-        break;
-    case Aktion::Schliessen:
-        EXPECT_EQ(form_->isVisible(), !weiter);
-        break;
+    case Aktion::Neu: EXPECT_EQ(GleichesProjekt(P(), VorlageLok()), weiter); break;
+    case Aktion::Oeffnen: EXPECT_EQ(form_->Modell.datei() == oeffnen_, weiter); break;
+    case Aktion::Schliessen: EXPECT_EQ(form_->isVisible(), !weiter); break;
     }
     if (!weiter) {
         EXPECT_TRUE(GleichesProjekt(P(), bearbeitet));
@@ -404,17 +397,17 @@ TEST_P(Frage, AnswerDecidesWhetherToSaveAndGoOn) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Werkstatt, Frage,
-    testing::Values(FrageFall{"NeuJa", Aktion::Neu, MessageAnswer::Yes}, FrageFall{"NeuNein", Aktion::Neu, MessageAnswer::No},
-                    FrageFall{"NeuAbbrechen", Aktion::Neu, MessageAnswer::Cancel},
-                    FrageFall{"OeffnenJa", Aktion::Oeffnen, MessageAnswer::Yes},
-                    FrageFall{"OeffnenNein", Aktion::Oeffnen, MessageAnswer::No},
-                    FrageFall{"OeffnenAbbrechen", Aktion::Oeffnen, MessageAnswer::Cancel},
-                    FrageFall{"SchliessenJa", Aktion::Schliessen, MessageAnswer::Yes},
-                    FrageFall{"SchliessenNein", Aktion::Schliessen, MessageAnswer::No},
-                    FrageFall{"SchliessenAbbrechen", Aktion::Schliessen, MessageAnswer::Cancel}),
-    [](const testing::TestParamInfo<FrageFall>& i) { return std::string(i.param.name); });
+INSTANTIATE_TEST_SUITE_P(Werkstatt, Frage,
+                         testing::Values(FrageFall{"NeuJa", Aktion::Neu, MessageAnswer::Yes},
+                                         FrageFall{"NeuNein", Aktion::Neu, MessageAnswer::No},
+                                         FrageFall{"NeuAbbrechen", Aktion::Neu, MessageAnswer::Cancel},
+                                         FrageFall{"OeffnenJa", Aktion::Oeffnen, MessageAnswer::Yes},
+                                         FrageFall{"OeffnenNein", Aktion::Oeffnen, MessageAnswer::No},
+                                         FrageFall{"OeffnenAbbrechen", Aktion::Oeffnen, MessageAnswer::Cancel},
+                                         FrageFall{"SchliessenJa", Aktion::Schliessen, MessageAnswer::Yes},
+                                         FrageFall{"SchliessenNein", Aktion::Schliessen, MessageAnswer::No},
+                                         FrageFall{"SchliessenAbbrechen", Aktion::Schliessen, MessageAnswer::Cancel}),
+                         [](const testing::TestParamInfo<FrageFall>& i) { return std::string(i.param.name); });
 
 TEST_F(WerkstattGui, NoQuestionWithoutChanges) {
     Oeffne("beispiel.fuz");
@@ -496,7 +489,7 @@ INSTANTIATE_TEST_SUITE_P(Werkstatt, Laden,
 
 TEST_F(WerkstattGui, HintClickSelectsItsPlace) {
     Oeffne("beispiel.fuz");
-    form_->Modell.setzeRegel(1, 2, 4);                            // names no output term
+    form_->Modell.setzeRegel(1, 2, 4);                                 // names no output term
     form_->Modell.setzeParameter(Rolle::Aus, 2, fuzzy::ParamB, 2.0f);  // b > c
     const std::vector<std::pair<QString, QWidget*>> faelle{{QStringLiteral("keinen Term 4"), form_->SeiteRegeln},
                                                            {QStringLiteral("Ecken"), form_->SeiteAus}};
@@ -722,8 +715,9 @@ TEST_F(WerkstattGui, ImportThatDoesNotFitNamesItsLineAndChangesNothing) {
     const QString fremd = tmp_.filePath(QStringLiteral("glocke.fll"));
     QFile f(fremd);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("Engine: glocke\nInputVariable: x\n  range: 0 1\n  term: mitte Gaussian 0.5 0.1\n"
-            "OutputVariable: y\n  range: 0 1\n  term: t Triangle 0 0.5 1\n");
+    f.write(
+        "Engine: glocke\nInputVariable: x\n  range: 0 1\n  term: mitte Gaussian 0.5 0.1\n"
+        "OutputVariable: y\n  range: 0 1\n  term: t Triangle 0 0.5 1\n");
     f.close();
     EXPECT_FALSE(form_->ImportierenDatei(fremd));
     ASSERT_EQ(meldungen_.Count(), 1);
@@ -770,7 +764,8 @@ TEST_F(WerkstattGui, CExportWritesSourceAndHeaderButNeverOverTheProject) {
     EXPECT_FALSE(form_->ExportierenNach(tmp_.filePath(QStringLiteral("heizung.c"))));
     ASSERT_EQ(meldungen_.Count(), 1);
     EXPECT_EQ(meldungen_.Last().kind, MessageKind::Error);
-    EXPECT_TRUE(meldungen_.Last().text.contains(QStringLiteral("Projektdatei selbst"))) << meldungen_.Last().text.toStdString();
+    EXPECT_TRUE(meldungen_.Last().text.contains(QStringLiteral("Projektdatei selbst")))
+        << meldungen_.Last().text.toStdString();
     QFile nachher(alsKopf);
     ASSERT_TRUE(nachher.open(QIODevice::ReadOnly));
     EXPECT_EQ(nachher.readAll(), bytes);

@@ -65,17 +65,13 @@ TEST_P(GriffGrenzen, HandleStaysBetweenItsNeighbours) {
 
 INSTANTIATE_TEST_SUITE_P(
     Werkstatt, GriffGrenzen,
-    testing::Values(GriffFall{"AFreeToTheLeft", fuzzy::ParamA, -5.0f, -5.0f},
-                    GriffFall{"ANotPastB", fuzzy::ParamA, 2.5f, 2.0f},
-                    GriffFall{"BNotBelowA", fuzzy::ParamB, 0.5f, 1.0f},
-                    GriffFall{"BNotPastC", fuzzy::ParamB, 3.5f, 3.0f},
-                    GriffFall{"CNotBelowB", fuzzy::ParamC, 1.5f, 2.0f},
-                    GriffFall{"CInside", fuzzy::ParamC, 3.25f, 3.25f},
-                    GriffFall{"DNotBelowC", fuzzy::ParamD, 2.0f, 3.0f},
-                    GriffFall{"DFreeToTheRight", fuzzy::ParamD, 40.0f, 40.0f},
-                    GriffFall{"HNotAboveOne", fuzzy::ParamH, 1.5f, 1.0f},
-                    GriffFall{"HNotBelowZero", fuzzy::ParamH, -0.2f, 0.0f},
-                    GriffFall{"NanKeepsTheValue", fuzzy::ParamB, std::numeric_limits<float>::quiet_NaN(), 2.0f}),
+    testing::Values(
+        GriffFall{"AFreeToTheLeft", fuzzy::ParamA, -5.0f, -5.0f}, GriffFall{"ANotPastB", fuzzy::ParamA, 2.5f, 2.0f},
+        GriffFall{"BNotBelowA", fuzzy::ParamB, 0.5f, 1.0f}, GriffFall{"BNotPastC", fuzzy::ParamB, 3.5f, 3.0f},
+        GriffFall{"CNotBelowB", fuzzy::ParamC, 1.5f, 2.0f}, GriffFall{"CInside", fuzzy::ParamC, 3.25f, 3.25f},
+        GriffFall{"DNotBelowC", fuzzy::ParamD, 2.0f, 3.0f}, GriffFall{"DFreeToTheRight", fuzzy::ParamD, 40.0f, 40.0f},
+        GriffFall{"HNotAboveOne", fuzzy::ParamH, 1.5f, 1.0f}, GriffFall{"HNotBelowZero", fuzzy::ParamH, -0.2f, 0.0f},
+        GriffFall{"NanKeepsTheValue", fuzzy::ParamB, std::numeric_limits<float>::quiet_NaN(), 2.0f}),
     [](const testing::TestParamInfo<GriffFall>& i) { return std::string(i.param.name); });
 
 TEST(GriffSchritt, KeyStepIsAHundredthOfTheRangeAndNeverZero) {
@@ -127,12 +123,8 @@ TEST_P(RegelnFolgen, RulesFollowTheTerms) {
         for (int c = 1; c <= 5; ++c) {
             const int n = nachher.Regeln.Get(r, c);
             switch (e.rolle) {
-            case Rolle::A:
-                EXPECT_EQ(n, c <= 4 ? vorher.Regeln.Get(r, alt(c)) : 0) << r << ',' << c;
-                break;
-            case Rolle::B:
-                EXPECT_EQ(n, r <= 4 ? vorher.Regeln.Get(alt(r), c) : 0) << r << ',' << c;
-                break;
+            case Rolle::A: EXPECT_EQ(n, c <= 4 ? vorher.Regeln.Get(r, alt(c)) : 0) << r << ',' << c; break;
+            case Rolle::B: EXPECT_EQ(n, r <= 4 ? vorher.Regeln.Get(alt(r), c) : 0) << r << ',' << c; break;
             case Rolle::Aus: {
                 const int o = vorher.Regeln.Get(r, c);
                 if (o == e.i) {
@@ -146,19 +138,16 @@ TEST_P(RegelnFolgen, RulesFollowTheTerms) {
         }
 }
 
-INSTANTIATE_TEST_SUITE_P(Werkstatt, RegelnFolgen,
-                         testing::Values(TermEdit{"SwapInputA", Rolle::A, true, 1, 4},
-                                         TermEdit{"SwapInputB", Rolle::B, true, 2, 5},
-                                         TermEdit{"SwapOutput", Rolle::Aus, true, 1, 3},
-                                         TermEdit{"RemoveInputA", Rolle::A, false, 2, 0},
-                                         TermEdit{"RemoveInputB", Rolle::B, false, 1, 0},
-                                         TermEdit{"RemoveOutput", Rolle::Aus, false, 3, 0}),
-                         [](const testing::TestParamInfo<TermEdit>& i) { return std::string(i.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Werkstatt, RegelnFolgen,
+    testing::Values(TermEdit{"SwapInputA", Rolle::A, true, 1, 4}, TermEdit{"SwapInputB", Rolle::B, true, 2, 5},
+                    TermEdit{"SwapOutput", Rolle::Aus, true, 1, 3}, TermEdit{"RemoveInputA", Rolle::A, false, 2, 0},
+                    TermEdit{"RemoveInputB", Rolle::B, false, 1, 0}, TermEdit{"RemoveOutput", Rolle::Aus, false, 3, 0}),
+    [](const testing::TestParamInfo<TermEdit>& i) { return std::string(i.param.name); });
 
 TEST(TermHinzufuegen, AddsUpToFiveTermsInsideTheRange) {
     Projekt p = VorlageLeer();
-    while (TermHinzufuegen(p, Rolle::A)) {
-    }
+    while (TermHinzufuegen(p, Rolle::A)) {}
     ASSERT_EQ(p.A.TermCount, 5);
     const float a = p.A.GetParam(5, 1), d = p.A.GetParam(5, 4);
     EXPECT_TRUE(a >= p.A.RangeMin && d <= p.A.RangeMax && a < d);
@@ -238,15 +227,12 @@ struct NameFall {
 
 class Namen : public testing::TestWithParam<NameFall> {};
 
-TEST_P(Namen, OnlyNamesTheFileCanHoldPass) {
-    EXPECT_EQ(NamensFehler(GetParam().text).empty(), GetParam().gut);
-}
+TEST_P(Namen, OnlyNamesTheFileCanHoldPass) { EXPECT_EQ(NamensFehler(GetParam().text).empty(), GetParam().gut); }
 
 INSTANTIATE_TEST_SUITE_P(Werkstatt, Namen,
                          testing::Values(NameFall{"Empty", "", false}, NameFall{"LineBreak", "a\nb", false},
                                          NameFall{"CarriageReturn", "a\rb", false},
-                                         NameFall{"EndOfText", "a\x1A", false},
-                                         NameFall{"Omega", "\xCE\xA9", false},
+                                         NameFall{"EndOfText", "a\x1A", false}, NameFall{"Omega", "\xCE\xA9", false},
                                          NameFall{"Degree", "Lage in \xC2\xB0", true},
                                          NameFall{"Euro", "\xE2\x82\xAC", true}, NameFall{"Blank", " ", true}),
                          [](const testing::TestParamInfo<NameFall>& i) { return std::string(i.param.name); });

@@ -15,8 +15,8 @@ int main(int argc, char** argv) {
     widgets::TApplication app(argc, argv, QStringLiteral("Fuzzy-Werkstatt"));
     QCoreApplication::setOrganizationName(QStringLiteral("FuzzyLehreShots"));
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-    const QString projekt =
-        argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral(FUZZY_SOURCE_DIR "/examples/lok.fuz");  // docs/werkstatt.png
+    const QString projekt = argc > 2 ? QString::fromLocal8Bit(argv[2])
+                                     : QStringLiteral(FUZZY_SOURCE_DIR "/examples/lok.fuz");  // docs/werkstatt.png
     QDir().mkpath(out);
     werkstatt::TMainForm form;
     form.resize(960, 760);

@@ -65,7 +65,6 @@ TEST(MessageBoxes, TitlesByKind) {
     EXPECT_EQ(rec.Last().title, QStringLiteral("Dorvane"));
 }
 
-
 TEST(MessageBoxes, RecorderRestoresThePreviousHandler) {
     MessageRecorder outer;
     {
@@ -88,8 +87,6 @@ TEST(MessageBoxes, EngineMessagesBecomeBoxes) {
     EXPECT_EQ(rec.Messages()[1].kind, MessageKind::Error);
     EXPECT_EQ(rec.Messages()[1].title, QStringLiteral("Fehler"));
 }
-
-
 
 TEST(MessageBoxesReal, ConfirmationHasJaAndNein) {
     struct Row {
@@ -172,7 +169,8 @@ TEST(DefaultErrorHandling, ExceptionFromAQueuedCall) {
     IgnoreToolkitLeaks ignore;
     MessageRecorder rec;
     QObject context;
-    QMetaObject::invokeMethod(&context, [] { throw std::logic_error("kaputt"); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        &context, [] { throw std::logic_error("kaputt"); }, Qt::QueuedConnection);
     QCoreApplication::processEvents();
     ASSERT_EQ(rec.Count(), 1);
     EXPECT_EQ(rec.Last().text, QStringLiteral("kaputt."));

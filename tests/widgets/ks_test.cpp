@@ -51,7 +51,6 @@ struct Plot {
 
 // --- conversions --------------------------------------------------------------
 
-
 struct PixelCase {
     const char* name;
     float frac;
@@ -102,14 +101,13 @@ TEST(KsConversion, WritingXintAndYintSetsTheWorldPointOnly) {
     EXPECT_EQ(p.ks->yint(), yintBefore);
 }
 
-
 // --- bounds -------------------------------------------------------------------
 
 TEST(KsBounds, EachWriteReordersAtOnce) {
     struct Row {
         const char* name;
-        float x1, x2;    // written in this order
-        float lo, hi;    // resulting range, starting from -10 .. 10
+        float x1, x2;  // written in this order
+        float lo, hi;  // resulting range, starting from -10 .. 10
     };
     const Row rows[] = {
         {"LowerAboveUpperSwapsWithOldUpper", 20.0f, 30.0f, 10.0f, 30.0f},
@@ -135,7 +133,6 @@ TEST(KsBounds, EachWriteReordersAtOnce) {
     EXPECT_EQ(p.ks->y2(), 7.0f);
     EXPECT_EQ(p.ks->SpanY(), 10.0f);
 }
-
 
 TEST(KsBounds, PropertiesSetFromALayout) {
     Plot p;
@@ -176,7 +173,6 @@ TEST(KsWorldPoint, MoveAndLineChangeXintButNotX) {
     EXPECT_EQ(p.ks->Canvas().penPos(), QPoint(247, 30));
 }
 
-
 // --- degenerate settings ----------------------------------------------------
 
 TEST(KsDegenerate, ZeroSpanMapsToTheLowerEdge) {
@@ -201,8 +197,7 @@ TEST(KsDegenerate, TinyPlotsDoNotCrash) {
         const char* name;
         int w, h;
     };
-    const Row rows[] = {{"ZeroPlotArea", 80, 60}, {"NegativePlotArea", 40, 20}, {"OnePixel", 1, 1},
-                        {"NoSize", 0, 0}};
+    const Row rows[] = {{"ZeroPlotArea", 80, 60}, {"NegativePlotArea", 40, 20}, {"OnePixel", 1, 1}, {"NoSize", 0, 0}};
     for (const Row& r : rows) {
         Plot p(r.w, r.h);
         EXPECT_EQ(p.ks->PlotWidth(), r.w - 80) << r.name;
@@ -310,7 +305,6 @@ TEST(KsGrid, NegativeRasteranzahlDrawsNothing) {
     EXPECT_EQ(p.Marked(p.img().rect()), 0);
 }
 
-
 // --- lines, pen modes, background -------------------------------------------
 
 TEST(KsLines, LineToWorldDrawsInGraphFarbeWithoutItsEndPoint) {
@@ -340,7 +334,8 @@ TEST(KsLines, ExclusiveOrStrokeTwiceRestoresTheBackground) {
         int width;
         QColor colour;
     };
-    const Row rows[] = {{"ThinPen", 1, QColor(255, 0, 0)}, {"BroadPenOfTheTruck", 20, QColor(0, 255, 255)},
+    const Row rows[] = {{"ThinPen", 1, QColor(255, 0, 0)},
+                        {"BroadPenOfTheTruck", 20, QColor(0, 255, 255)},
                         {"EvenBroadPen", 4, QColor(12, 34, 56)}};
     for (const Row& r : rows) {
         Plot p(371, 459);
@@ -378,7 +373,6 @@ TEST(KsLines, BroadPenCoversItsWidth) {
     EXPECT_EQ(p.at(150, 185), White);
     EXPECT_EQ(p.at(150, 215), White);
 }
-
 
 TEST(KsCanvas, RefreshRestoresWhatLiesBeneath) {
     Plot p;
@@ -420,7 +414,6 @@ TEST(KsCanvas, ShowingClearsEarlierDrawing) {
     const QImage shown = p.ks->grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(shown, p.img());
 }
-
 
 // --- the term diagram drawn through the component ---------------------------
 
@@ -465,7 +458,6 @@ TEST(KsTermDiagram, UndefinedVariableDrawsNothingAndKeepsTheRange) {
     EXPECT_EQ(p.ks->x2(), 10.0f);
 }
 
-
 TEST(KsTermDiagram, RangeFollowsTheVariableBothWays) {
     DiagramPlot p;
     p.ks->setX1(-20.0f);
@@ -500,7 +492,8 @@ TEST(KsTermDiagram, TermHeightsReachTheirFractionOfThePlot) {
     const int belowText = 10 + p.ks->Canvas().TextHeight(QStringLiteral("h")) + 1;
     EXPECT_EQ(p.CountColour(QRect(0, belowText, 277, halfRow - belowText), blue), 0) << "term 1 rises above h = 0.5";
     EXPECT_EQ(p.at(b2, topRow), red);
-    EXPECT_EQ(p.CountColour(QRect(b2 - 5, belowText, 10, topRow - belowText), red), 0) << "term 2 rises above the top line";
+    EXPECT_EQ(p.CountColour(QRect(b2 - 5, belowText, 10, topRow - belowText), red), 0)
+        << "term 2 rises above the top line";
     // The abbreviations stand on row 10 from the column of corner b.
     const int colB1 = p.ks->FracToPixelX(p.ks->NormX(20.0f));
     EXPECT_GT(p.CountColour(QRect(colB1, 10, 12, 12), blue), 0);
@@ -509,6 +502,5 @@ TEST(KsTermDiagram, TermHeightsReachTheirFractionOfThePlot) {
     EXPECT_EQ(p.ks->Canvas().fontColor(), QColor(128, 128, 128));
     EXPECT_EQ(p.ks->graphFarbe(), QColor(255, 0, 0));
 }
-
 
 }  // namespace

@@ -20,8 +20,7 @@ public:
 // ("--speed -1" or "--speed=-1"). Anything not declared is a UsageError.
 class Args {
 public:
-    Args(const std::vector<std::string>& args, std::vector<std::string> flags,
-         std::vector<std::string> options = {});
+    Args(const std::vector<std::string>& args, std::vector<std::string> flags, std::vector<std::string> options = {});
 
     bool Has(std::string_view flag) const;
     std::optional<std::string> Value(std::string_view option) const;

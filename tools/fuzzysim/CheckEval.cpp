@@ -285,8 +285,8 @@ void PrintJson(const Project& p, std::ostream& out, const fuzzy::ProjectDiagnosi
                 {"hintDetails", details},
                 {"noRuleRegions", NoRuleRegionsJson(p)}};
     if (diag != nullptr) {
-        doc["formatError"] = diag->ok ? json(nullptr)
-                                      : json{{"line", diag->line}, {"expected", diag->expected}, {"found", diag->found}};
+        doc["formatError"] =
+            diag->ok ? json(nullptr) : json{{"line", diag->line}, {"expected", diag->expected}, {"found", diag->found}};
         doc["zeroReads"] = diag->zeroReads;
     }
     // Names are valid UTF-8 (decoded from Windows-1252); replace anything else.
@@ -321,7 +321,9 @@ int EvalLines(Project& p, bool heights, std::istream& in, std::ostream& out, std
                 err << where << "\"" << tokens[n] << "\" ist keine Zahl.\n";
                 ok = false;
             } else if (std::fabs(*v) > FLT_MAX) {
-                err << where << tokens[n] << " liegt au\xC3\x9F" "erhalb des Zahlenbereichs.\n";
+                err << where << tokens[n]
+                    << " liegt au\xC3\x9F"
+                       "erhalb des Zahlenbereichs.\n";
                 ok = false;
             } else {
                 values[n] = static_cast<float>(*v);

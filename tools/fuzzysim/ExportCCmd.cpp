@@ -17,8 +17,10 @@ int RunExportC(const std::string& file, const std::optional<std::string>& output
     exchange::CExportOptions o;
     if (name) {
         if (!exchange::IsCName(*name)) {
-            throw UsageError("--name braucht einen C-Namen: ein Buchstabe, dann bis zu 23 Buchstaben, Ziffern oder _ "
-                             "(nicht " + *name + ").");
+            throw UsageError(
+                "--name braucht einen C-Namen: ein Buchstabe, dann bis zu 23 Buchstaben, Ziffern oder _ "
+                "(nicht " +
+                *name + ").");
         }
         o.name = *name;
     }

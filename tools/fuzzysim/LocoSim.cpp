@@ -25,7 +25,10 @@ std::string Fixed(double v, int decimals) {
 
 double Positive(const Args& a, const char* option, double fallback) {
     const double v = a.Number(option).value_or(fallback);
-    if (!(v > 0.0)) throw UsageError(std::string("Der Wert von ") + option + " muss gr\xC3\xB6\xC3\x9F" "er als 0 sein.");
+    if (!(v > 0.0))
+        throw UsageError(std::string("Der Wert von ") + option +
+                         " muss gr\xC3\xB6\xC3\x9F"
+                         "er als 0 sein.");
     return v;
 }
 
@@ -89,7 +92,9 @@ pemrak::LaufOptionen LocoOptions(const Args& a) {
     o.ErsterDt = static_cast<float>(Positive(a, "--first-dt", pemrak::ErsterZeitschritt));
     o.MaxZeit = static_cast<float>(Positive(a, "--time", 60.0));
     if (double(o.MaxZeit) / double(o.Dt) > MaxSteps)
-        throw UsageError("Zu viele Schritte: --time geteilt durch --dt darf 2000000 nicht \xC3\xBC" "bersteigen.");
+        throw UsageError(
+            "Zu viele Schritte: --time geteilt durch --dt darf 2000000 nicht \xC3\xBC"
+            "bersteigen.");
     return o;
 }
 
@@ -105,12 +110,13 @@ void PrintLocoSummary(const pemrak::Versuch& v, std::ostream& out) {
         << (k.Ausgelaufen ? "30 cm hinter der Marke ausgelaufen" : "Zeitgrenze erreicht") << '\n'
         << "s am Ende:       " << Fixed(k.EndeSCm, 4) << " cm\n"
         << "v am Ende:       " << Fixed(k.EndeVCms, 4) << " cm/s\n"
-        << "in Ruhe ab:      "
-        << (ruhe ? "t = " + Fixed(*ruhe, 3) + " s" : std::string("nie")) << " (|s| < 1 cm, |v| < 0.5 cm/s bis zum Ende)\n"
-        << "genau ab:        "
-        << (ruheEng ? "t = " + Fixed(*ruheEng, 3) + " s" : std::string("nie"))
+        << "in Ruhe ab:      " << (ruhe ? "t = " + Fixed(*ruhe, 3) + " s" : std::string("nie"))
+        << " (|s| < 1 cm, |v| < 0.5 cm/s bis zum Ende)\n"
+        << "genau ab:        " << (ruheEng ? "t = " + Fixed(*ruheEng, 3) + " s" : std::string("nie"))
         << " (|s| < 0.5 cm, |v| < 0.5 cm/s bis zum Ende)\n"
-        << "\xC3\x9C" "berschwingen:   " << Fixed(k.UeberschwingenCm, 4) << " cm hinter der Marke\n"
+        << "\xC3\x9C"
+           "berschwingen:   "
+        << Fixed(k.UeberschwingenCm, 4) << " cm hinter der Marke\n"
         << "Zielband:        " << (k.BandErreicht ? "erreicht" : "nicht erreicht") << " (|s| < 1 cm)\n"
         << "Kraftwechsel:    " << k.Vorzeichenwechsel << " Vorzeichenwechsel der Kraft\n";
 }
@@ -146,7 +152,10 @@ void WriteLocoSvg(const pemrak::Lauf& lauf, std::ostream& out) {
     Widen(vMin, vMax);
     out << "<svg xmlns='http://www.w3.org/2000/svg' width='900' height='380' font-family='sans-serif' "
            "font-size='12'>\n<rect width='900' height='380' fill='#f4f4f4'/>\n";
-    DrawPanel(Panel{70, 40, 340, 280, t1, t2, sMin, sMax}, "s \xC3\xBC" "ber t", "t in s", "s in cm", st, out);
+    DrawPanel(Panel{70, 40, 340, 280, t1, t2, sMin, sMax},
+              "s \xC3\xBC"
+              "ber t",
+              "t in s", "s in cm", st, out);
     DrawPanel(Panel{530, 40, 340, 280, sMin, sMax, vMin, vMax}, "s-v-Diagramm", "s in cm", "v in cm/s", sv, out);
     out << "</svg>\n";
 }

@@ -25,7 +25,9 @@ int RunNew(const std::vector<std::string>& args) {
         std::error_code ec;
         const auto status = std::filesystem::symlink_status(*out, ec);
         if (std::filesystem::exists(status) || (ec && ec != std::errc::no_such_file_or_directory)) {
-            std::cerr << "Fehler: " << *out << " gibt es schon; fuzzysim new \xC3\xBC" "berschreibt keine Datei.\n";
+            std::cerr << "Fehler: " << *out
+                      << " gibt es schon; fuzzysim new \xC3\xBC"
+                         "berschreibt keine Datei.\n";
             return ExitUsage;
         }
     }

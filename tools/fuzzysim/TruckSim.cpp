@@ -32,14 +32,19 @@ dorvane::StartValues ParseStart(const std::string& text) {
         if (x && att && std::fabs(*x) < 1.0e6 && std::fabs(*att) < 1.0e6)
             return {static_cast<float>(*x), static_cast<float>(*att)};
     }
-    throw UsageError("--start erwartet X,LAGE: x des F\xC3\xBChrerhauses in m und die Lage in Grad, z. B. --start -10,20");
+    throw UsageError(
+        "--start erwartet X,LAGE: x des F\xC3\xBChrerhauses in m und die Lage in Grad, z. B. --start -10,20");
 }
 
 const char* Verdict(const TruckRun& r) {
     if (!r.Result.Arrived) return "nicht angekommen";
     if (!r.Quality.ArrivedWell) return "ungenau";
-    if (r.Quality.MustKeepRoad && !r.Quality.KeptRoad) return "Stra\xC3\x9F" "e verlassen";
-    if (r.Result.LeftRoad) return "gut, Stra\xC3\x9F" "e kurz verlassen";
+    if (r.Quality.MustKeepRoad && !r.Quality.KeptRoad)
+        return "Stra\xC3\x9F"
+               "e verlassen";
+    if (r.Result.LeftRoad)
+        return "gut, Stra\xC3\x9F"
+               "e kurz verlassen";
     return "gut";
 }
 
@@ -58,7 +63,10 @@ struct View {
 std::vector<dorvane::StartValues> TruckStarts(const Args& a) {
     const auto start = a.Value("--start");
     if (a.Has("--grid")) {
-        if (start) throw UsageError("--start und --grid schlie\xC3\x9F" "en einander aus.");
+        if (start)
+            throw UsageError(
+                "--start und --grid schlie\xC3\x9F"
+                "en einander aus.");
         return dorvane::GridStarts();
     }
     if (start) return {ParseStart(*start)};
@@ -71,7 +79,8 @@ std::vector<TruckRun> RunTruckStarts(const dorvane::Controller& c, const std::ve
 }
 
 void PrintTruckTable(const std::vector<TruckRun>& runs, float speed, std::ostream& out) {
-    out << "Truck: 10 m, F\xC3\xBChrerhaus bei y = 25, v = " << speed << " m/s, Schritte zu 0.1 s, Ankunft bei y <= -25\n\n"
+    out << "Truck: 10 m, F\xC3\xBChrerhaus bei y = 25, v = " << speed
+        << " m/s, Schritte zu 0.1 s, Ankunft bei y <= -25\n\n"
         << "  Start x   Lage  hinten x |  Ende x     Lage  Schritte  max|x|  Ergebnis\n";
     for (const TruckRun& r : runs) {
         const auto& s = r.Result.Start;
@@ -87,8 +96,11 @@ void PrintTruckSummary(const std::vector<TruckRun>& runs, float speed, std::ostr
         << "  Starts:              " << runs.size() << '\n'
         << "  angekommen:          " << f.Arrived << '\n'
         << "  Ziel erreicht:       " << f.Docked << " (|x| < 0.1 m und |Lage| < 1 Grad"
-        << ", bei Start mit hinten x <= 0 stets auf der Stra\xC3\x9F" "e)\n"
-        << "  auf der Stra\xC3\x9F" "e:      " << f.KeptRoad << " von " << f.MustKeepRoad << " Starts mit hinten x <= 0\n"
+        << ", bei Start mit hinten x <= 0 stets auf der Stra\xC3\x9F"
+           "e)\n"
+        << "  auf der Stra\xC3\x9F"
+           "e:      "
+        << f.KeptRoad << " von " << f.MustKeepRoad << " Starts mit hinten x <= 0\n"
         << "  gr\xC3\xB6\xC3\x9Fte |x| am Ende: " << Fixed(f.WorstX, 4) << " m\n"
         << "  gr\xC3\xB6\xC3\x9Fte |Lage| am Ende: " << Fixed(f.WorstAttitude, 3) << " Grad\n"
         << "  meiste Schritte:     " << f.MostSteps << '\n';
@@ -100,8 +112,8 @@ void WriteTruckCsv(const std::vector<TruckRun>& runs, std::ostream& out) {
         int step = 0;
         for (const dorvane::TrackPoint& p : r.Result.Track) {
             out << Fixed(r.Result.Start.CabX, 2) << ',' << Fixed(r.Result.Start.Attitude, 2) << ',' << step++ << ','
-                << Fixed(p.RearX, 4) << ',' << Fixed(p.RearY, 4) << ',' << Fixed(p.CabX, 4) << ','
-                << Fixed(p.CabY, 4) << ',' << Fixed(p.Attitude, 4) << ',' << Fixed(p.Steering, 4) << '\n';
+                << Fixed(p.RearX, 4) << ',' << Fixed(p.RearY, 4) << ',' << Fixed(p.CabX, 4) << ',' << Fixed(p.CabY, 4)
+                << ',' << Fixed(p.Attitude, 4) << ',' << Fixed(p.Steering, 4) << '\n';
         }
     }
 }
@@ -125,10 +137,9 @@ void WriteTruckSvg(const std::vector<TruckRun>& runs, float speed, std::ostream&
     out << "<line x1='" << v.X(centre) << "' y1='" << v.top << "' x2='" << v.X(centre) << "' y2='" << v.Y(-25)
         << "' stroke='white' stroke-width='3' stroke-dasharray='20,20'/>\n"
         << "<rect x='" << v.X(dorvane::RoadLeft) << "' y='" << v.Y(-25) << "' width='"
-        << (dorvane::RoadRight - dorvane::RoadLeft) * v.scale << "' height='" << 3 * v.scale
-        << "' fill='#d01010'/>\n"
-        << "<path d='M" << v.X(-1) << ',' << v.Y(-25.5) << " L" << v.X(1) << ',' << v.Y(-27.5) << " M" << v.X(1)
-        << ',' << v.Y(-25.5) << " L" << v.X(-1) << ',' << v.Y(-27.5) << "' stroke='black' stroke-width='3'/>\n"
+        << (dorvane::RoadRight - dorvane::RoadLeft) * v.scale << "' height='" << 3 * v.scale << "' fill='#d01010'/>\n"
+        << "<path d='M" << v.X(-1) << ',' << v.Y(-25.5) << " L" << v.X(1) << ',' << v.Y(-27.5) << " M" << v.X(1) << ','
+        << v.Y(-25.5) << " L" << v.X(-1) << ',' << v.Y(-27.5) << "' stroke='black' stroke-width='3'/>\n"
         << "<line x1='" << v.X(0) << "' y1='" << v.top << "' x2='" << v.X(0) << "' y2='" << v.Y(-25)
         << "' stroke='red' stroke-dasharray='4,4'/>\n";
     // The rear point's path from every start: blue when the goal is met.
@@ -145,8 +156,8 @@ void WriteTruckSvg(const std::vector<TruckRun>& runs, float speed, std::ostream&
         out << "'/>\n";
         if (!r.Result.Track.empty()) {
             const auto& p0 = r.Result.Track.front();
-            out << "<circle cx='" << Fixed(v.X(p0.RearX), 1) << "' cy='" << Fixed(v.Y(p0.RearY), 1)
-                << "' r='2' fill='" << colour << "'/>\n";
+            out << "<circle cx='" << Fixed(v.X(p0.RearX), 1) << "' cy='" << Fixed(v.Y(p0.RearY), 1) << "' r='2' fill='"
+                << colour << "'/>\n";
         }
     }
     out << "<rect x='" << v.left << "' y='" << v.top << "' width='" << v.Width() << "' height='" << v.Height()
@@ -162,7 +173,8 @@ void WriteTruckSvg(const std::vector<TruckRun>& runs, float speed, std::ostream&
         << "' text-anchor='middle'>x in m (Ziellinie x = 0)</text>\n"
         << "<text x='" << v.left << "' y='20'>Weg des hinteren Punkts, v = " << speed << " m/s</text>\n"
         << "<text x='" << v.left << "' y='38'>" << good << " von " << runs.size()
-        << " Starts am Ziel (blau), die \xC3\xBC" "brigen orange</text>\n"
+        << " Starts am Ziel (blau), die \xC3\xBC"
+           "brigen orange</text>\n"
         << "</svg>\n";
 }
 

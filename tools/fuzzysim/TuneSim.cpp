@@ -158,7 +158,10 @@ int RunTune(const std::vector<std::string>& args) {
     // Without an improvement the output is the input, byte for byte.
     const std::optional<std::string> original = BytesOf(inFile, p);
     if (!original) {
-        std::cerr << "Fehler: " << inFile << " lie\xC3\x9F sich nicht ein zweites Mal gleich lesen (w\xC3\xA4hrenddessen ge\xC3\xA4ndert oder gr\xC3\xB6\xC3\x9F" "er als 1 MiB).\n";
+        std::cerr << "Fehler: " << inFile
+                  << " lie\xC3\x9F sich nicht ein zweites Mal gleich lesen (w\xC3\xA4hrenddessen ge\xC3\xA4ndert oder "
+                     "gr\xC3\xB6\xC3\x9F"
+                     "er als 1 MiB).\n";
         return ExitUnreadable;
     }
     const tuning::Project start{p.A, p.B, p.Out, p.Rules};
@@ -170,8 +173,14 @@ int RunTune(const std::vector<std::string>& args) {
     std::cout << "Optimierung f\xC3\xBCr " << (o.Kind == tuning::Vehicle::Truck ? "den Truck" : "die Lok") << ": "
               << (o.Terms ? "Regeln und Termecken" : "Regeln") << ", Startwert " << o.Seed << ", "
               << (o.Threads > 0 ? std::to_string(o.Threads) : std::string("alle")) << " Threads";
-    if (o.MaxRounds > 0) std::cout << ", h\xC3\xB6" "chstens " << o.MaxRounds << " Runden";
-    if (o.Seconds > 0) std::cout << ", h\xC3\xB6" "chstens " << o.Seconds << " s";
+    if (o.MaxRounds > 0)
+        std::cout << ", h\xC3\xB6"
+                     "chstens "
+                  << o.MaxRounds << " Runden";
+    if (o.Seconds > 0)
+        std::cout << ", h\xC3\xB6"
+                     "chstens "
+                  << o.Seconds << " s";
     std::cout << "\n" << std::flush;
 
     // Progress on standard error, at most one line a second.
@@ -181,8 +190,8 @@ int RunTune(const std::vector<std::string>& args) {
         if (pr.Round > 0 && now - lastShown < std::chrono::seconds(1)) return;
         lastShown = now;
         std::cerr << "  " << std::setw(3) << static_cast<int>(pr.Fraction * 100 + 0.5) << " %  Runde " << pr.Round
-                  << ", " << pr.Evaluations << " Kandidaten, " << pr.Improvements << " Verbesserungen: "
-                  << tuning::OneLine(*pr.Best) << '\n';
+                  << ", " << pr.Evaluations << " Kandidaten, " << pr.Improvements
+                  << " Verbesserungen: " << tuning::OneLine(*pr.Best) << '\n';
     };
     tuning::Result r;
     {

@@ -22,7 +22,9 @@ using fuzzysim::Subcommand;
 // function gets the arguments after the name and returns the exit status; it
 // may throw fuzzysim::UsageError for a wrong call.
 const Subcommand kSubcommands[] = {
-    {"check", "DATEI [--json]", "pr\xC3\xBC" "ft eine Projektdatei (.fuz) und zeigt Variablen, Terme und Regeln",
+    {"check", "DATEI [--json]",
+     "pr\xC3\xBC"
+     "ft eine Projektdatei (.fuz) und zeigt Variablen, Terme und Regeln",
      fuzzysim::RunCheck},
     {"eval", "DATEI [--heights]",
      "wertet je Zeile der Standardeingabe \"A B\" (ohne Eingang B nur \"A\") einen Regelschritt aus",
@@ -35,24 +37,29 @@ const Subcommand kSubcommands[] = {
      "liest ein Projekt und schreibt es mit dem Projektschreiber wieder (ohne -o auf die Standardausgabe)",
      fuzzysim::RunFormat},
     {"import", "DATEI.fll|.fis|.fcl [-o AUSGABE.fuz]",
-     "liest ein FLL-, FIS- oder FCL-System, das in ein Projekt passt, und schreibt es als .fuz",
-     fuzzysim::RunImport},
-    {"loco", "DATEI [--dt S] [--first-dt S] [--mass KG] [--friction R] [--distance CM] [--time S] [--csv] [--svg DATEI]",
-     "simuliert die Lok unter Fuzzyregelung in festen Schritten und zeigt, wie sie an der Marke h\xC3\xA4" "lt",
+     "liest ein FLL-, FIS- oder FCL-System, das in ein Projekt passt, und schreibt es als .fuz", fuzzysim::RunImport},
+    {"loco",
+     "DATEI [--dt S] [--first-dt S] [--mass KG] [--friction R] [--distance CM] [--time S] [--csv] [--svg DATEI]",
+     "simuliert die Lok unter Fuzzyregelung in festen Schritten und zeigt, wie sie an der Marke h\xC3\xA4"
+     "lt",
      fuzzysim::RunLoco},
     {"new", "leer|truck|lok [-o AUSGABE.fuz]",
      "schreibt eine Vorlage der Fuzzy-Werkstatt als Projekt: Terme gleichm\xC3\xA4\xC3\x9Fig verteilt, keine Regeln",
      fuzzysim::RunNew},
     {"truck", "DATEI [--start X,LAGE | --grid] [--speed V] [--steps N] [--csv] [--svg DATEI]",
-     "f\xC3\xBChrt den Truck unter Fuzzyregelung in Schritten zu 0.1 s r\xC3\xBC" "ckw\xC3\xA4rts an die Ziellinie",
+     "f\xC3\xBChrt den Truck unter Fuzzyregelung in Schritten zu 0.1 s r\xC3\xBC"
+     "ckw\xC3\xA4rts an die Ziellinie",
      fuzzysim::RunTruck},
     {"tune", "DATEI --vehicle truck|loco [--terms] [--seconds N] [--seed S] [--rounds N] [--threads N] -o AUSGABE",
-     "sucht bessere Regeln (mit --terms auch Termecken) f\xC3\xBCr den Truck oder die Lok und schreibt sie nach AUSGABE",
+     "sucht bessere Regeln (mit --terms auch Termecken) f\xC3\xBCr den Truck oder die Lok und schreibt sie nach "
+     "AUSGABE",
      fuzzysim::RunTune},
 };
 
 void PrintHelp(std::ostream& out) {
-    out << "fuzzysim \xE2\x80\x93 Fuzzy-Projekte pr\xC3\xBC" "fen, auswerten und simulieren, ohne Oberfl\xC3\xA4" "che\n\n"
+    out << "fuzzysim \xE2\x80\x93 Fuzzy-Projekte pr\xC3\xBC"
+           "fen, auswerten und simulieren, ohne Oberfl\xC3\xA4"
+           "che\n\n"
            "Aufruf: fuzzysim BEFEHL [ARGUMENTE]\n\n"
            "Befehle:\n";
     for (const Subcommand& s : kSubcommands) {

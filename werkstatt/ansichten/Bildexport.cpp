@@ -79,25 +79,26 @@ bool SpeichereAnsicht(const QString& pfad, QSize groesse, const Maler& malen, QS
         return Fehler(fehler, QStringLiteral("Unbekanntes Bildformat: Der Dateiname muss auf .png oder .svg enden."));
     if (groesse.isEmpty() || !malen) return Fehler(fehler, QStringLiteral("Die Ansicht ist leer."));
     if (info.isDir())
-        return Fehler(fehler, QStringLiteral("„%1“ ist ein Ordner und kann kein Bild aufnehmen.").arg(Anzeigename(pfad)));
+        return Fehler(fehler,
+                      QStringLiteral("„%1“ ist ein Ordner und kann kein Bild aufnehmen.").arg(Anzeigename(pfad)));
     if (!info.absoluteDir().exists())
-        return Fehler(fehler, QStringLiteral("Der Ordner „%1“ existiert nicht.")
-                                  .arg(Anzeigename(info.absolutePath())));
+        return Fehler(fehler, QStringLiteral("Der Ordner „%1“ existiert nicht.").arg(Anzeigename(info.absolutePath())));
 
-    const QByteArray daten = endung == QLatin1String("png")
-                                 ? AlsPng(groesse, malen, pngFaktor < 1 ? 1 : pngFaktor)
-                                 : AlsSvg(groesse, malen, info.completeBaseName());
+    const QByteArray daten = endung == QLatin1String("png") ? AlsPng(groesse, malen, pngFaktor < 1 ? 1 : pngFaktor)
+                                                            : AlsSvg(groesse, malen, info.completeBaseName());
     if (daten.isEmpty()) return Fehler(fehler, QStringLiteral("Das Bild konnte nicht erzeugt werden."));
 
     // Written beside the target and renamed at the end: a failure leaves the
     // old file as it was.
     QSaveFile datei(pfad);
     if (!datei.open(QIODevice::WriteOnly))
-        return Fehler(fehler, QStringLiteral("Die Datei „%1“ kann nicht angelegt werden (keine Schreibrechte?).")
-                                  .arg(Anzeigename(pfad)));
+        return Fehler(
+            fehler,
+            QStringLiteral("Die Datei „%1“ kann nicht angelegt werden (keine Schreibrechte?).").arg(Anzeigename(pfad)));
     if (datei.write(daten) != daten.size() || !datei.commit())
-        return Fehler(fehler, QStringLiteral("Die Datei „%1“ konnte nicht vollständig geschrieben werden.")
-                                  .arg(Anzeigename(pfad)));
+        return Fehler(
+            fehler,
+            QStringLiteral("Die Datei „%1“ konnte nicht vollständig geschrieben werden.").arg(Anzeigename(pfad)));
     return true;
 }
 
@@ -118,8 +119,7 @@ bool BildSpeichern(QWidget* parent, const QString& vorschlag, QSize groesse, con
         pfad = Wahl()(parent, vorschlag);
     } else {
         QString filter = PngFilter;
-        pfad = QFileDialog::getSaveFileName(parent, QStringLiteral("Bild speichern"), vorschlag, BildFilter(),
-                                            &filter);
+        pfad = QFileDialog::getSaveFileName(parent, QStringLiteral("Bild speichern"), vorschlag, BildFilter(), &filter);
         // A name typed without a suffix gets the one of the chosen filter.
         if (!pfad.isEmpty() && QFileInfo(pfad).suffix().isEmpty())
             pfad += filter == SvgFilter ? QStringLiteral(".svg") : QStringLiteral(".png");

@@ -10,14 +10,14 @@ namespace ansichten {
 QColor Skalenfarbe(double anteil) {
     // Nine stops, evenly spaced from 0 to 1.
     static constexpr std::array<std::array<int, 3>, 9> Stufen{{{68, 1, 84},
-                                                              {72, 40, 120},
-                                                              {62, 74, 137},
-                                                              {49, 104, 142},
-                                                              {38, 130, 142},
-                                                              {31, 158, 137},
-                                                              {53, 183, 121},
-                                                              {109, 205, 89},
-                                                              {253, 231, 37}}};
+                                                               {72, 40, 120},
+                                                               {62, 74, 137},
+                                                               {49, 104, 142},
+                                                               {38, 130, 142},
+                                                               {31, 158, 137},
+                                                               {53, 183, 121},
+                                                               {109, 205, 89},
+                                                               {253, 231, 37}}};
     if (std::isnan(anteil)) anteil = 0.0;
     const double f = std::clamp(anteil, 0.0, 1.0) * (Stufen.size() - 1);
     const std::size_t k = std::min<std::size_t>(static_cast<std::size_t>(f), Stufen.size() - 2);

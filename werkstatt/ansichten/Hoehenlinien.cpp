@@ -22,29 +22,45 @@ std::vector<Strecke> Hoehenlinie(const std::vector<float>& werte, int nx, int ny
     for (int j = 0; j + 1 < ny; ++j) {
         for (int i = 0; i + 1 < nx; ++i) {
             const float v0 = w(i, j), v1 = w(i + 1, j), v2 = w(i + 1, j + 1), v3 = w(i, j + 1);
-            const int fall = (v0 >= niveau ? 1 : 0) | (v1 >= niveau ? 2 : 0) | (v2 >= niveau ? 4 : 0) |
-                             (v3 >= niveau ? 8 : 0);
+            const int fall =
+                (v0 >= niveau ? 1 : 0) | (v1 >= niveau ? 2 : 0) | (v2 >= niveau ? 4 : 0) | (v3 >= niveau ? 8 : 0);
             if (fall == 0 || fall == 15) continue;
             const float fi = static_cast<float>(i), fj = static_cast<float>(j);
             // Edges: 0 bottom (v0-v1), 1 right (v1-v2), 2 top (v3-v2), 3 left (v0-v3).
-            const P kante[4] = {{fi + t(v0, v1), fj},
-                                {fi + 1.0f, fj + t(v1, v2)},
-                                {fi + t(v3, v2), fj + 1.0f},
-                                {fi, fj + t(v0, v3)}};
+            const P kante[4] = {
+                {fi + t(v0, v1), fj}, {fi + 1.0f, fj + t(v1, v2)}, {fi + t(v3, v2), fj + 1.0f}, {fi, fj + t(v0, v3)}};
             auto add = [&](int a, int b) { linie.push_back({kante[a].x, kante[a].y, kante[b].x, kante[b].y}); };
             const bool mitteOben = (v0 + v1 + v2 + v3) / 4.0f >= niveau;
             switch (fall) {
-            case 1: case 14: add(3, 0); break;
-            case 2: case 13: add(0, 1); break;
-            case 3: case 12: add(3, 1); break;
-            case 4: case 11: add(1, 2); break;
-            case 6: case 9: add(0, 2); break;
-            case 7: case 8: add(2, 3); break;
+            case 1:
+            case 14: add(3, 0); break;
+            case 2:
+            case 13: add(0, 1); break;
+            case 3:
+            case 12: add(3, 1); break;
+            case 4:
+            case 11: add(1, 2); break;
+            case 6:
+            case 9: add(0, 2); break;
+            case 7:
+            case 8: add(2, 3); break;
             case 5:
-                if (mitteOben) { add(0, 1); add(2, 3); } else { add(3, 0); add(1, 2); }
+                if (mitteOben) {
+                    add(0, 1);
+                    add(2, 3);
+                } else {
+                    add(3, 0);
+                    add(1, 2);
+                }
                 break;
             case 10:
-                if (mitteOben) { add(3, 0); add(1, 2); } else { add(0, 1); add(2, 3); }
+                if (mitteOben) {
+                    add(3, 0);
+                    add(1, 2);
+                } else {
+                    add(0, 1);
+                    add(2, 3);
+                }
                 break;
             default: break;
             }

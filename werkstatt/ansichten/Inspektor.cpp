@@ -79,7 +79,6 @@ float Begrenzt(float x, const fuzzy::TFuzzy& v) {
 
 }  // namespace
 
-
 // --- ZahlFeld ------------------------------------------------------------
 
 ZahlFeld::ZahlFeld(QWidget* parent) : QDoubleSpinBox(parent) {
@@ -216,8 +215,9 @@ void Inspektor::Anzeigen() {
     const bool mitA = szene_.A.Defined;
     const bool mitB = szene_.B.Defined;
     nameA_->setText(QStringLiteral("Eingang A: <b>%1</b>").arg(QString::fromStdString(szene_.A.Name).toHtmlEscaped()));
-    nameB_->setText(mitB ? QStringLiteral("Eingang B: <b>%1</b>").arg(QString::fromStdString(szene_.B.Name).toHtmlEscaped())
-                         : QStringLiteral("Eingang B:"));
+    nameB_->setText(
+        mitB ? QStringLiteral("Eingang B: <b>%1</b>").arg(QString::fromStdString(szene_.B.Name).toHtmlEscaped())
+             : QStringLiteral("Eingang B:"));
     schieberA_->setEnabled(mitA);
     feldA_->setEnabled(mitA);
     if (mitA) Einstellen(schieberA_, feldA_, szene_.A, e.a);
@@ -225,10 +225,10 @@ void Inspektor::Anzeigen() {
     feldB_->setVisible(mitB);
     nichtVerwendet_->setVisible(!mitB);
     if (mitB) Einstellen(schieberB_, feldB_, szene_.B, e.b);
-    ausgangLabel_->setText(mitA && szene_.Out.Defined
-                               ? QStringLiteral("Ausgang %1 = %2")
-                                     .arg(QString::fromStdString(szene_.Out.Name), NeunStellen(e.ausgang))
-                               : QStringLiteral("Ausgang: \u2013"));
+    ausgangLabel_->setText(
+        mitA && szene_.Out.Defined
+            ? QStringLiteral("Ausgang %1 = %2").arg(QString::fromStdString(szene_.Out.Name), NeunStellen(e.ausgang))
+            : QStringLiteral("Ausgang: \u2013"));
     bild_->update();
 }
 

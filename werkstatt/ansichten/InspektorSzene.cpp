@@ -203,14 +203,15 @@ void Regeln(QPainter& p, const QRect& r, const InspektorSzene& s) {
     const QFont namen = widgets::PixelFont(widgets::SansFamily(), 13, true);
     p.setFont(namen);
     p.setPen(Namensfarbe);
-    p.drawText(QRect(kopfzeile.left(), kopfzeile.top() - NamensRand, kopfzeile.width(), NamensRand),
-               Qt::AlignCenter, QStringLiteral("A: ") + Text(s.A.Name));
+    p.drawText(QRect(kopfzeile.left(), kopfzeile.top() - NamensRand, kopfzeile.width(), NamensRand), Qt::AlignCenter,
+               QStringLiteral("A: ") + Text(s.A.Name));
     if (e.zweiEingaenge) {
         const QRect kopfspalte = RegelZelle(r, 1, 0).united(RegelZelle(r, 5, 0));
         p.save();
         p.translate(kopfspalte.left() - NamensRand, kopfspalte.bottom());
         p.rotate(-90);
-        p.drawText(QRect(0, 0, kopfspalte.height(), NamensRand), Qt::AlignCenter, QStringLiteral("B: ") + Text(s.B.Name));
+        p.drawText(QRect(0, 0, kopfspalte.height(), NamensRand), Qt::AlignCenter,
+                   QStringLiteral("B: ") + Text(s.B.Name));
         p.restore();
     }
     p.setFont(widgets::PixelFont(widgets::SansFamily(), 12, false));

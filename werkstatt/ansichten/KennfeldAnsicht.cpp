@@ -74,7 +74,8 @@ Kennfeld::Kennfeld(QWidget* parent) : QWidget(parent) {
 
     connect(&waechter_, &QFutureWatcher<KennfeldSzene>::finished, this, &Kennfeld::Fertig);
     connect(speichern_, &QPushButton::clicked, this, &Kennfeld::bildSpeichern);
-    status_->setText(QStringLiteral("Zeigen Sie auf das Kennfeld, um die Werte zu sehen; ein Klick w\u00E4hlt den Punkt."));
+    status_->setText(
+        QStringLiteral("Zeigen Sie auf das Kennfeld, um die Werte zu sehen; ein Klick w\u00E4hlt den Punkt."));
 }
 
 Kennfeld::~Kennfeld() { waechter_.waitForFinished(); }
@@ -163,9 +164,9 @@ void Kennfeld::MausUeber(QPointF pixel) {
                              .arg(Text(szene_.A.Name), KurzeZahl(a), Text(szene_.B.Name), KurzeZahl(b),
                                   Text(szene_.Out.Name), NeunStellen(ausgangBei(a, b))));
     } else {
-        status_->setText(QStringLiteral("%1 = %2  \u2192  %3 = %4")
-                             .arg(Text(szene_.A.Name), KurzeZahl(a), Text(szene_.Out.Name),
-                                  NeunStellen(ausgangBei(a, markeB_))));
+        status_->setText(
+            QStringLiteral("%1 = %2  \u2192  %3 = %4")
+                .arg(Text(szene_.A.Name), KurzeZahl(a), Text(szene_.Out.Name), NeunStellen(ausgangBei(a, markeB_))));
     }
 }
 

@@ -63,7 +63,7 @@ void Achsen(QPainter& p, const KennfeldSzene& s, const QRectF& plot) {
     const QString xTitel = QStringLiteral("A: %1").arg(Text(s.A.Name));
     p.drawText(QRectF(plot.left(), plot.bottom() + 24, plot.width(), 22), Qt::AlignHCenter | Qt::AlignTop, xTitel);
     const QString yTitel = s.gitter.zweiEingaenge ? QStringLiteral("B: %1").arg(Text(s.B.Name))
-                                                 : QStringLiteral("Ausgang: %1").arg(Text(s.Out.Name));
+                                                  : QStringLiteral("Ausgang: %1").arg(Text(s.Out.Name));
     p.save();
     p.translate(6, plot.bottom());
     p.rotate(-90);
@@ -112,8 +112,8 @@ void Linienwerte(QPainter& p, const KennfeldSzene& s, const QRectF& plot) {
         for (const Strecke& st : s.linien[k]) {
             const QPointF m = Abbilden(plot, (st.x0 + st.x1) / 2.0 / (g.nx - 1), (st.y0 + st.y1) / 2.0 / (g.ny - 1));
             if (!innen.contains(m)) continue;
-            double abstand = std::min({m.x() - plot.left(), plot.right() - m.x(), m.y() - plot.top(),
-                                       plot.bottom() - m.y()}) * 2.0;
+            double abstand =
+                std::min({m.x() - plot.left(), plot.right() - m.x(), m.y() - plot.top(), plot.bottom() - m.y()}) * 2.0;
             for (const QPointF& q : plaetze) abstand = std::min(abstand, std::hypot(q.x() - m.x(), q.y() - m.y()));
             if (abstand > besterAbstand) {
                 besterAbstand = abstand;
@@ -277,9 +277,9 @@ void MaleKennfeld(QPainter& p, QSize groesse, const KennfeldSzene& s) {
     const QFont titelSchrift = widgets::PixelFont(widgets::SansFamily(), 15, true);
     const QFontMetrics fm(titelSchrift);
     const QRectF zeile(6, 6, groesse.width() - 12, 24);
-    QString titel = zwei ? QStringLiteral("Kennfeld: %1 \u00FCber %2 und %3")
-                               .arg(Text(s.Out.Name), Text(s.A.Name), Text(s.B.Name))
-                         : QStringLiteral("Kennlinie: %1 \u00FCber %2").arg(Text(s.Out.Name), Text(s.A.Name));
+    QString titel =
+        zwei ? QStringLiteral("Kennfeld: %1 \u00FCber %2 und %3").arg(Text(s.Out.Name), Text(s.A.Name), Text(s.B.Name))
+             : QStringLiteral("Kennlinie: %1 \u00FCber %2").arg(Text(s.Out.Name), Text(s.A.Name));
     if (fm.horizontalAdvance(titel) > zeile.width())
         titel = (zwei ? QStringLiteral("Kennfeld: ") : QStringLiteral("Kennlinie: ")) + Text(s.Out.Name);
     titel = fm.elidedText(titel, Qt::ElideRight, static_cast<int>(zeile.width()));

@@ -28,7 +28,7 @@ struct KennfeldSzene {
     // The values of the contour lines and legend marks.
     std::vector<double> stufen;
     std::vector<std::vector<Strecke>> linien;  // one list per entry of stufen
-    QImage farbbild;                            // one pixel per sample, B upwards
+    QImage farbbild;                           // one pixel per sample, B upwards
     // The inspector's point, with its output.
     std::optional<QPointF> marke;
     float markeWert = 0.0f;

@@ -156,9 +156,9 @@ void PainterPlot::DrawAxes() {
         const float xv = static_cast<float>(double(i) * spanX_ / n + x1_);
         const QString xt = QString::asprintf("%7.2f", double(xv));
         const int column = FracToPixelX(static_cast<float>(double(i) / n));
-        p_.drawText(bereich_.topLeft() + QPoint(column - fm.horizontalAdvance(xt) / 2,
-                                                rowBottom + MarginY / 3 + fm.ascent()),
-                    xt);
+        p_.drawText(
+            bereich_.topLeft() + QPoint(column - fm.horizontalAdvance(xt) / 2, rowBottom + MarginY / 3 + fm.ascent()),
+            xt);
         const float yv = static_cast<float>(double(i) * spanY_ / n + y1_);
         const QString yt = QString::asprintf("%7.2f", double(yv));
         const int row = FracToPixelY(static_cast<float>(double(i) / n));

@@ -93,9 +93,8 @@ int main(int argc, char** argv) {
         }
         R = RegelnVorher;
         const double cpu = double(std::clock() - cpu0) / CLOCKS_PER_SEC * 1000.0 / Runden;
-        std::printf("%s: je Bearbeitung %.2f ms Uhrzeit, %.2f ms CPU (Kennfeld %dx%d, beide Szenen gemalt)\n",
-                    f.datei, uhr.nsecsElapsed() / 1e6 / Runden, cpu, kennfeld->szene().gitter.nx,
-                    kennfeld->szene().gitter.ny);
+        std::printf("%s: je Bearbeitung %.2f ms Uhrzeit, %.2f ms CPU (Kennfeld %dx%d, beide Szenen gemalt)\n", f.datei,
+                    uhr.nsecsElapsed() / 1e6 / Runden, cpu, kennfeld->szene().gitter.nx, kennfeld->szene().gitter.ny);
 
         // The same, part by part (CPU time per edit).
         auto messen = [](const char* was, const std::function<void()>& tun) {
@@ -129,12 +128,12 @@ int main(int argc, char** argv) {
         fenster.grab().save(dir.filePath(name + QStringLiteral("_fenster.png")));
         QString fehler;
         for (const char* endung : {".png", ".svg"}) {
-            ansichten::SpeichereAnsicht(dir.filePath(name + QStringLiteral("_inspektor") + QLatin1String(endung)),
-                                        inspektor->szenengroesse(),
-                                        [inspektor](QPainter& p, QSize g) { inspektor->malen(p, g); }, &fehler, 2);
-            ansichten::SpeichereAnsicht(dir.filePath(name + QStringLiteral("_kennfeld") + QLatin1String(endung)),
-                                        kennfeld->szenengroesse(),
-                                        [kennfeld](QPainter& p, QSize g) { kennfeld->malen(p, g); }, &fehler, 2);
+            ansichten::SpeichereAnsicht(
+                dir.filePath(name + QStringLiteral("_inspektor") + QLatin1String(endung)), inspektor->szenengroesse(),
+                [inspektor](QPainter& p, QSize g) { inspektor->malen(p, g); }, &fehler, 2);
+            ansichten::SpeichereAnsicht(
+                dir.filePath(name + QStringLiteral("_kennfeld") + QLatin1String(endung)), kennfeld->szenengroesse(),
+                [kennfeld](QPainter& p, QSize g) { kennfeld->malen(p, g); }, &fehler, 2);
         }
         // The SVG pictures drawn back by an SVG renderer, to look at them.
         for (const char* teil : {"_inspektor", "_kennfeld"}) {

@@ -49,12 +49,9 @@ void LeererTerm(fuzzy::TFuzzy& v, int i) {
 
 fuzzy::TFuzzy& Variable(Projekt& p, Rolle r) {
     switch (r) {
-    case Rolle::A:
-        return p.A;
-    case Rolle::B:
-        return p.B;
-    case Rolle::Aus:
-        break;
+    case Rolle::A: return p.A;
+    case Rolle::B: return p.B;
+    case Rolle::Aus: break;
     }
     return p.Aus;
 }
@@ -120,8 +117,10 @@ bool TermEntfernen(Projekt& p, Rolle r, int i) {
         break;
     case Rolle::Aus:
         for (auto& e : R.Entries) {
-            if (e == i) e = 0;
-            else if (e > i && e <= n) --e;
+            if (e == i)
+                e = 0;
+            else if (e > i && e <= n)
+                --e;
         }
         break;
     }
@@ -154,8 +153,10 @@ bool TermeTauschen(Projekt& p, Rolle r, int i, int j) {
         break;
     case Rolle::Aus:
         for (auto& e : R.Entries) {
-            if (e == i) e = j;
-            else if (e == j) e = i;
+            if (e == i)
+                e = j;
+            else if (e == j)
+                e = i;
         }
         break;
     }
@@ -229,7 +230,8 @@ std::string NamensFehler(const std::string& name) {
     for (char32_t c : cps) {
         if (c == U'\r' || c == U'\n' || c == 0x1A) return "Der Name muss in eine Zeile passen.";
         if (!InCp1252(c) || c == 0xFFFD)
-            return "Der Name enth\xC3\xA4lt das Zeichen \xE2\x80\x9E" + fuzzy::text::CodePointsToUtf8(std::u32string(1, c)) +
+            return "Der Name enth\xC3\xA4lt das Zeichen \xE2\x80\x9E" +
+                   fuzzy::text::CodePointsToUtf8(std::u32string(1, c)) +
                    "\xE2\x80\x9C, das eine Projektdatei nicht speichern kann.";
     }
     return {};

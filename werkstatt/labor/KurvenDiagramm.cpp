@@ -11,23 +11,19 @@ namespace labor {
 namespace {
 
 // A tick spacing of 1, 2 or 5 times a power of ten giving about n ticks.
-double Teilung(double spanne, int n)
-{
+double Teilung(double spanne, int n) {
     const double roh = spanne / std::max(1, n);
     const double zehner = std::pow(10.0, std::floor(std::log10(roh)));
     for (const double f : {1.0, 2.0, 5.0, 10.0})
-        if (f * zehner >= roh)
-            return f * zehner;
+        if (f * zehner >= roh) return f * zehner;
     return 10.0 * zehner;
 }
 
-QString Beschriftung(double v, double schritt)
-{
+QString Beschriftung(double v, double schritt) {
     const int stellen = std::clamp(static_cast<int>(-std::floor(std::log10(schritt) + 1e-9)), 0, 4);
     QString s = QString::number(std::fabs(v) < schritt * 1e-6 ? 0.0 : v, 'f', stellen);
     s.replace(QLatin1Char('.'), QLatin1Char(','));
-    if (s.startsWith(QLatin1Char('-')))
-        s.replace(0, 1, QChar(0x2212));
+    if (s.startsWith(QLatin1Char('-'))) s.replace(0, 1, QChar(0x2212));
     return s;
 }
 
@@ -38,34 +34,29 @@ constexpr double Grenze = 1.0e6;
 }  // namespace
 
 KurvenDiagramm::KurvenDiagramm(const QString& titel, const QString& xAchse, const QString& yAchse, QWidget* parent)
-    : QWidget(parent), Titel_(titel), XAchse_(xAchse), YAchse_(yAchse)
-{
+    : QWidget(parent), Titel_(titel), XAchse_(xAchse), YAchse_(yAchse) {
     setMinimumSize(220, 180);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
-void KurvenDiagramm::setKurven(QVector<Kurve> kurven)
-{
+void KurvenDiagramm::setKurven(QVector<Kurve> kurven) {
     Kurven_ = std::move(kurven);
     update();
 }
 
-void KurvenDiagramm::setXBereich(double von, double bis)
-{
+void KurvenDiagramm::setXBereich(double von, double bis) {
     XFest_ = bis > von;
     XVon_ = von;
     XBis_ = bis;
     update();
 }
 
-void KurvenDiagramm::setVeraltet(bool v)
-{
+void KurvenDiagramm::setVeraltet(bool v) {
     Veraltet_ = v;
     update();
 }
 
-void KurvenDiagramm::paintEvent(QPaintEvent*)
-{
+void KurvenDiagramm::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
     p.setRenderHint(QPainter::Antialiasing);
@@ -76,10 +67,8 @@ void KurvenDiagramm::paintEvent(QPaintEvent*)
     bool leer = true;
     for (const Kurve& k : Kurven_) {
         for (const QPointF& q : k.Punkte) {
-            if (!std::isfinite(q.x()) || !std::isfinite(q.y()))
-                break;
-            if (XFest_ && (q.x() < XVon_ || q.x() > XBis_))
-                continue;
+            if (!std::isfinite(q.x()) || !std::isfinite(q.y())) break;
+            if (XFest_ && (q.x() < XVon_ || q.x() > XBis_)) continue;
             const double x = std::clamp(q.x(), -Grenze, Grenze), y = std::clamp(q.y(), -Grenze, Grenze);
             if (!XFest_) {
                 x1 = std::min(x1, x);
@@ -104,10 +93,11 @@ void KurvenDiagramm::paintEvent(QPaintEvent*)
 
     const int links = fm.horizontalAdvance(QStringLiteral("−0000,0")) + 10;
     const QRectF feld(links, fm.height() * 2 + 4, width() - links - 12, height() - fm.height() * 4 - 12);
-    if (feld.width() < 20 || feld.height() < 20)
-        return;
+    if (feld.width() < 20 || feld.height() < 20) return;
     auto X = [&](double x) { return feld.left() + (std::clamp(x, -Grenze, Grenze) - x1) / (x2 - x1) * feld.width(); };
-    auto Y = [&](double y) { return feld.bottom() - (std::clamp(y, -Grenze, Grenze) - y1) / (y2 - y1) * feld.height(); };
+    auto Y = [&](double y) {
+        return feld.bottom() - (std::clamp(y, -Grenze, Grenze) - y1) / (y2 - y1) * feld.height();
+    };
 
     // Title, grid with labels, axis names.
     p.setPen(Qt::black);
@@ -136,10 +126,8 @@ void KurvenDiagramm::paintEvent(QPaintEvent*)
     p.drawText(QRectF(feld.left() + 4, fm.height() + 2, feld.width(), fm.height()), Qt::AlignLeft, YAchse_);
     // The mark and standstill: dashed red zero lines.
     p.setPen(QPen(QColor(220, 0, 0), 1, Qt::DashLine));
-    if (y1 < 0 && y2 > 0)
-        p.drawLine(QPointF(feld.left(), Y(0)), QPointF(feld.right(), Y(0)));
-    if (x1 < 0 && x2 > 0)
-        p.drawLine(QPointF(X(0), feld.top()), QPointF(X(0), feld.bottom()));
+    if (y1 < 0 && y2 > 0) p.drawLine(QPointF(feld.left(), Y(0)), QPointF(feld.right(), Y(0)));
+    if (x1 < 0 && x2 > 0) p.drawLine(QPointF(X(0), feld.top()), QPointF(X(0), feld.bottom()));
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(Qt::NoBrush);
     p.drawRect(feld);
@@ -150,10 +138,8 @@ void KurvenDiagramm::paintEvent(QPaintEvent*)
         QPainterPath pfad;
         bool erster = true;
         for (const QPointF& q : k.Punkte) {
-            if (!std::isfinite(q.x()) || !std::isfinite(q.y()))
-                break;
-            if (XFest_ && q.x() > XBis_)
-                break;
+            if (!std::isfinite(q.x()) || !std::isfinite(q.y())) break;
+            if (XFest_ && q.x() > XBis_) break;
             const QPointF b(X(q.x()), Y(q.y()));
             if (erster)
                 pfad.moveTo(b);
@@ -169,10 +155,8 @@ void KurvenDiagramm::paintEvent(QPaintEvent*)
     // Legend in the upper right corner of the field.
     if (!Kurven_.isEmpty() && !leer) {
         int breite = 0;
-        for (const Kurve& k : Kurven_)
-            breite = std::max(breite, fm.horizontalAdvance(k.Name));
-        const QRectF kasten(feld.right() - breite - 36, feld.top() + 4, breite + 30,
-                            fm.height() * Kurven_.size() + 6);
+        for (const Kurve& k : Kurven_) breite = std::max(breite, fm.horizontalAdvance(k.Name));
+        const QRectF kasten(feld.right() - breite - 36, feld.top() + 4, breite + 30, fm.height() * Kurven_.size() + 6);
         p.setPen(QColor(160, 160, 160));
         p.setBrush(QColor(255, 255, 255, 230));
         p.drawRect(kasten);

@@ -20,29 +20,24 @@
 
 namespace {
 
-labor::Projekt Beispiel(const char* name)
-{
+labor::Projekt Beispiel(const char* name) {
     labor::Projekt p;
     fuzzy::LoadProject(std::string(FUZZY_SOURCE_DIR) + "/examples/" + name, p.A, p.B, p.Out, p.Rules);
     return p;
 }
 
-void Warte(const std::function<bool()>& bis)
-{
-    if (!QTest::qWaitFor(bis, 600000))
-        std::fprintf(stderr, "Zeit abgelaufen beim Warten\n");
+void Warte(const std::function<bool()>& bis) {
+    if (!QTest::qWaitFor(bis, 600000)) std::fprintf(stderr, "Zeit abgelaufen beim Warten\n");
 }
 
-bool Speichere(QWidget& w, const QString& ordner, const char* name)
-{
+bool Speichere(QWidget& w, const QString& ordner, const char* name) {
     const QString datei = QDir(ordner).filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
     const bool ok = w.grab().save(datei);
     std::printf("%s %s\n", ok ? "geschrieben:" : "FEHLER beim Schreiben:", qPrintable(datei));
     return ok;
 }
 
-int Messen(int n)
-{
+int Messen(int n) {
     const labor::Projekt truck = Beispiel("truck.fuz");
     labor::TruckLabor lab;
     lab.resize(560, 760);
@@ -51,13 +46,11 @@ int Messen(int n)
     for (int i = 0; i < n; ++i) {
         // An edit as the window makes it: one rule cell changed, then back.
         labor::Projekt p = truck;
-        if (i % 2)
-            p.Rules.Set(3, 3, p.Rules.Get(3, 3) == 1 ? 2 : 1);
+        if (i % 2) p.Rules.Set(3, 3, p.Rules.Get(3, 3) == 1 ? 2 : 1);
         QElapsedTimer t;
         t.start();
         lab.setProjekt(p.A, p.B, p.Out, p.Rules);
-        while (lab.rechnet())
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        while (lab.rechnet()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
         lab.bild()->repaint();  // the new picture on the screen, drawn now
         ms.push_back(t.nsecsElapsed() / 1.0e6);
     }
@@ -75,18 +68,19 @@ int Messen(int n)
     }
     std::sort(rechnen.begin(), rechnen.end());
     std::sort(zeichnen.begin(), zeichnen.end());
-    std::printf("davon Rasterlauf: Median %.1f ms, schnellster %.1f ms; Zeichnen: Median %.1f ms, schnellstes %.1f ms\n",
-                rechnen[rechnen.size() / 2], rechnen.front(), zeichnen[zeichnen.size() / 2], zeichnen.front());
+    std::printf(
+        "davon Rasterlauf: Median %.1f ms, schnellster %.1f ms; Zeichnen: Median %.1f ms, schnellstes %.1f ms\n",
+        rechnen[rechnen.size() / 2], rechnen.front(), zeichnen[zeichnen.size() / 2], zeichnen.front());
     std::vector<double> s = ms;
     std::sort(s.begin(), s.end());
-    std::printf("Bearbeitung bis neu gezeichnetes Truck-Labor (v = -1 m/s, %d Mal): Median %.1f ms, "
-                "schnellste %.1f ms, langsamste %.1f ms\n",
-                n, s[s.size() / 2], s.front(), s.back());
+    std::printf(
+        "Bearbeitung bis neu gezeichnetes Truck-Labor (v = -1 m/s, %d Mal): Median %.1f ms, "
+        "schnellste %.1f ms, langsamste %.1f ms\n",
+        n, s[s.size() / 2], s.front(), s.back());
     return 0;
 }
 
-int Bilder(const QString& ordner)
-{
+int Bilder(const QString& ordner) {
     bool ok = true;
     {
         const labor::Projekt p = Beispiel("truck.fuz");
@@ -106,8 +100,7 @@ int Bilder(const QString& ordner)
         // Every other column of rules gone: some starts no longer dock.
         labor::Projekt schlecht = p;
         for (int r = 1; r <= 5; ++r)
-            for (int c = 1; c <= 5; c += 2)
-                schlecht.Rules.Set(r, c, 0);
+            for (int c = 1; c <= 5; c += 2) schlecht.Rules.Set(r, c, 0);
         lab.setProjekt(schlecht.A, schlecht.B, schlecht.Out, schlecht.Rules);
         ok &= Speichere(lab, ordner, "truck_labor_rechnet");
         Warte([&] { return !lab.rechnet(); });
@@ -149,8 +142,7 @@ int Bilder(const QString& ordner)
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     widgets::TApplication app(argc, argv, QStringLiteral("Fuzzy-Werkstatt"));
     const QStringList args = QCoreApplication::arguments();
     if (args.size() >= 2 && args[1] == QStringLiteral("--messen"))

@@ -20,33 +20,24 @@ namespace {
 constexpr std::array<float, 2> Schritte{0.055f, 0.1f};
 const char* const Spalten[] = {"ruhe", "genau", "ueberschwingen", "wechsel", "ende"};
 
-QString MasseName(float m)
-{
-    return QStringLiteral("%1 kg").arg(static_cast<double>(m));
-}
+QString MasseName(float m) { return QStringLiteral("%1 kg").arg(static_cast<double>(m)); }
 
-QString ZeilenName(const char* spalte, int i)
-{
+QString ZeilenName(const char* spalte, int i) {
     return QStringLiteral("%1_%2").arg(QString::fromLatin1(spalte)).arg(i);
 }
 
 }  // namespace
 
-QColor LokLabor::Farbe(int masse)
-{
+QColor LokLabor::Farbe(int masse) {
     switch (masse) {
-    case 0:
-        return QColor(20, 60, 200);
-    case 1:
-        return QColor(0, 140, 60);
-    default:
-        return QColor(210, 40, 20);
+    case 0: return QColor(20, 60, 200);
+    case 1: return QColor(0, 140, 60);
+    default: return QColor(210, 40, 20);
     }
 }
 
 LokLabor::LokLabor(QWidget* parent)
-    : QWidget(parent), Rechnung_(this, [this](LokErgebnis&& e) { ZeigeErgebnis(std::move(e)); })
-{
+    : QWidget(parent), Rechnung_(this, [this](LokErgebnis&& e) { ZeigeErgebnis(std::move(e)); }) {
     auto* felder = new QHBoxLayout;
     felder->addWidget(new QLabel(QStringLiteral("Reibung in N·s/m:"), this));
     Reibung_ = new TSingEdit(this);
@@ -83,9 +74,10 @@ LokLabor::LokLabor(QWidget* parent)
         zahlen->addWidget(l, 0, c);
     }
     for (int i = 0; i < 3; ++i) {
-        auto* name = new QLabel(QStringLiteral("<span style='color:%1'>&#9632;</span>&nbsp;%2")
-                                    .arg(Farbe(i).name(), MasseName(pemrak::LaborMassen()[static_cast<std::size_t>(i)])),
-                                this);
+        auto* name =
+            new QLabel(QStringLiteral("<span style='color:%1'>&#9632;</span>&nbsp;%2")
+                           .arg(Farbe(i).name(), MasseName(pemrak::LaborMassen()[static_cast<std::size_t>(i)])),
+                       this);
         zahlen->addWidget(name, i + 1, 0);
         for (int c = 0; c < 5; ++c) {
             auto* l = new QLabel(this);
@@ -98,12 +90,11 @@ LokLabor::LokLabor(QWidget* parent)
     auto* bilder = new QHBoxLayout;
     Diagramme_[0] = new KurvenDiagramm(QStringLiteral("Weg über der Zeit"), QStringLiteral("t in s"),
                                        QStringLiteral("s in cm"), this);
-    Diagramme_[1] = new KurvenDiagramm(QStringLiteral("Geschwindigkeit über der Zeit"),
-                                       QStringLiteral("t in s"), QStringLiteral("v in cm/s"), this);
+    Diagramme_[1] = new KurvenDiagramm(QStringLiteral("Geschwindigkeit über der Zeit"), QStringLiteral("t in s"),
+                                       QStringLiteral("v in cm/s"), this);
     Diagramme_[2] = new KurvenDiagramm(QStringLiteral("s-v-Diagramm"), QStringLiteral("s in cm"),
                                        QStringLiteral("v in cm/s"), this);
-    for (KurvenDiagramm* d : Diagramme_)
-        bilder->addWidget(d);
+    for (KurvenDiagramm* d : Diagramme_) bilder->addWidget(d);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(felder);
@@ -120,26 +111,18 @@ LokLabor::LokLabor(QWidget* parent)
 
 LokLabor::~LokLabor() = default;
 
-QLabel* LokLabor::zahl(const QString& name) const
-{
-    return findChild<QLabel*>(name);
-}
+QLabel* LokLabor::zahl(const QString& name) const { return findChild<QLabel*>(name); }
 
-QString LokLabor::meldung() const
-{
-    return Status_->text();
-}
+QString LokLabor::meldung() const { return Status_->text(); }
 
 void LokLabor::setProjekt(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out,
-                          const fuzzy::RuleTable& R)
-{
+                          const fuzzy::RuleTable& R) {
     Projekt_ = Projekt{A, B, Out, R};
     HatProjekt_ = true;
     NeuRechnen();
 }
 
-void LokLabor::FelderUebernehmen()
-{
+void LokLabor::FelderUebernehmen() {
     LokEinstellung e;
     float wert = 0;
     const bool reibungOk = TSingEdit::ParseNumber(Reibung_->text(), wert);
@@ -154,8 +137,7 @@ void LokLabor::FelderUebernehmen()
     setEinstellung(e);
 }
 
-bool LokLabor::setEinstellung(const LokEinstellung& e)
-{
+bool LokLabor::setEinstellung(const LokEinstellung& e) {
     QString fehler;
     if (!(e.Reibung >= 0.0f) || !std::isfinite(e.Reibung))
         fehler = QStringLiteral("Die Reibung darf nicht negativ sein.");
@@ -185,18 +167,14 @@ bool LokLabor::setEinstellung(const LokEinstellung& e)
     return true;
 }
 
-void LokLabor::NeuRechnen()
-{
-    if (!HatProjekt_)
-        return;
-    Rechnung_.Anstossen([p = Projekt_, e = Einstellung_](const std::atomic<bool>& abbruch) {
-        return RechneLok(p, e, &abbruch);
-    });
+void LokLabor::NeuRechnen() {
+    if (!HatProjekt_) return;
+    Rechnung_.Anstossen(
+        [p = Projekt_, e = Einstellung_](const std::atomic<bool>& abbruch) { return RechneLok(p, e, &abbruch); });
     Markieren();
 }
 
-void LokLabor::ZeigeErgebnis(LokErgebnis&& e)
-{
+void LokLabor::ZeigeErgebnis(LokErgebnis&& e) {
     Ergebnis_ = std::make_shared<const LokErgebnis>(std::move(e));
     // The time axis ends a little after the last mass has come to rest, so the
     // stop itself fills the picture rather than a long flat tail.
@@ -220,14 +198,12 @@ void LokLabor::ZeigeErgebnis(LokErgebnis&& e)
     for (std::size_t i = 0; i < Ergebnis_->Laeufe.size(); ++i) {
         // The s-v curve up to the same moment as the time plots.
         for (const pemrak::LaufPunkt& p : Ergebnis_->Laeufe[i].Fahrt.Verlauf) {
-            if (p.t > tBis)
-                break;
+            if (p.t > tBis) break;
             kurven[2][static_cast<int>(i)].Punkte.append(QPointF(p.sCm, p.vCms));
         }
     }
     for (int d = 0; d < 3; ++d) {
-        if (d < 2)
-            Diagramme_[static_cast<std::size_t>(d)]->setXBereich(0.0, tBis);
+        if (d < 2) Diagramme_[static_cast<std::size_t>(d)]->setXBereich(0.0, tBis);
         Diagramme_[static_cast<std::size_t>(d)]->setKurven(kurven[static_cast<std::size_t>(d)]);
     }
     ZeigeZahlen();
@@ -235,15 +211,12 @@ void LokLabor::ZeigeErgebnis(LokErgebnis&& e)
     emit ergebnisAktualisiert();
 }
 
-void LokLabor::Markieren()
-{
+void LokLabor::Markieren() {
     const bool alt = rechnet();
-    for (KurvenDiagramm* d : Diagramme_)
-        d->setVeraltet(alt);
+    for (KurvenDiagramm* d : Diagramme_) d->setVeraltet(alt);
     for (int i = 0; i < 3; ++i)
         for (const char* s : Spalten)
-            if (QLabel* l = zahl(ZeilenName(s, i)))
-                l->setEnabled(!alt);
+            if (QLabel* l = zahl(ZeilenName(s, i))) l->setEnabled(!alt);
     if (alt)
         Status_->setText(QStringLiteral("wird berechnet …"));
     else if (Ergebnis_ && !Ergebnis_->Fehler.empty())
@@ -253,14 +226,12 @@ void LokLabor::Markieren()
         Status_->clear();
 }
 
-void LokLabor::ZeigeZahlen()
-{
+void LokLabor::ZeigeZahlen() {
     for (int i = 0; i < 3; ++i) {
         const bool da = Ergebnis_ && static_cast<std::size_t>(i) < Ergebnis_->Laeufe.size();
         const QString leer = QStringLiteral("–");
         if (!da) {
-            for (const char* s : Spalten)
-                zahl(ZeilenName(s, i))->setText(leer);
+            for (const char* s : Spalten) zahl(ZeilenName(s, i))->setText(leer);
             continue;
         }
         const pemrak::Versuch& l = Ergebnis_->Laeufe[static_cast<std::size_t>(i)];
@@ -269,8 +240,7 @@ void LokLabor::ZeigeZahlen()
         };
         zahl(ZeilenName("ruhe", i))->setText(ab(l.InRuheAb));
         zahl(ZeilenName("genau", i))->setText(ab(l.GenauAb));
-        zahl(ZeilenName("ueberschwingen", i))
-            ->setText(Zahl(l.Zahlen.UeberschwingenCm, 2) + QStringLiteral(" cm"));
+        zahl(ZeilenName("ueberschwingen", i))->setText(Zahl(l.Zahlen.UeberschwingenCm, 2) + QStringLiteral(" cm"));
         zahl(ZeilenName("wechsel", i))->setText(QString::number(l.Zahlen.Vorzeichenwechsel));
         zahl(ZeilenName("ende", i))
             ->setText(QStringLiteral("t = %1 s: s = %2 cm, v = %3 cm/s%4")

@@ -26,27 +26,22 @@ public:
     using Auftrag = std::function<Ergebnis(const std::atomic<bool>& abbruch)>;
     using Fertig = std::function<void(Ergebnis&&)>;
 
-    Neuberechnung(QObject* besitzer, Fertig fertig) : Watcher_(besitzer), Fertig_(std::move(fertig))
-    {
+    Neuberechnung(QObject* besitzer, Fertig fertig) : Watcher_(besitzer), Fertig_(std::move(fertig)) {
         QObject::connect(&Watcher_, &QFutureWatcherBase::finished, besitzer, [this] { Beendet(); });
     }
 
-    ~Neuberechnung()
-    {
+    ~Neuberechnung() {
         // The job owns copies of all it needs; only its end is awaited, so
         // that no worker outlives the lab. (A future whose result has been
         // taken is invalid and must not be waited for.)
-        if (Abbruch_)
-            Abbruch_->store(true);
-        if (Watcher_.isRunning())
-            Watcher_.waitForFinished();
+        if (Abbruch_) Abbruch_->store(true);
+        if (Watcher_.isRunning()) Watcher_.waitForFinished();
     }
 
     Neuberechnung(const Neuberechnung&) = delete;
     Neuberechnung& operator=(const Neuberechnung&) = delete;
 
-    void Anstossen(Auftrag a)
-    {
+    void Anstossen(Auftrag a) {
         ++Generation_;
         Wartend_ = std::move(a);
         if (Watcher_.isRunning()) {
@@ -62,8 +57,7 @@ public:
     quint64 Generation() const { return Generation_; }
 
 private:
-    void StarteWartenden()
-    {
+    void StarteWartenden() {
         Auftrag a = std::move(Wartend_);
         Wartend_ = nullptr;
         Laufend_ = Generation_;
@@ -72,11 +66,9 @@ private:
         Watcher_.setFuture(QtConcurrent::run([a = std::move(a), flag] { return a(*flag); }));
     }
 
-    void Beendet()
-    {
+    void Beendet() {
         // A late signal of a future that setFuture has already replaced.
-        if (!Watcher_.isFinished())
-            return;
+        if (!Watcher_.isFinished()) return;
         const bool aktuell = Laufend_ == Generation_ && !Abbruch_->load();
         if (Wartend_) {
             StarteWartenden();

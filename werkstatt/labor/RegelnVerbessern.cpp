@@ -26,26 +26,20 @@ struct RegelnVerbessern::Lauf {
 
 namespace {
 
-QString Zeilen(const std::string& text)
-{
+QString Zeilen(const std::string& text) {
     return QString::fromStdString(text).toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>"));
 }
 
-QString Abk(const fuzzy::TFuzzy& v, int i)
-{
-    return QString::fromStdString(v.GetTermAbbrev(i)).toHtmlEscaped();
-}
+QString Abk(const fuzzy::TFuzzy& v, int i) { return QString::fromStdString(v.GetTermAbbrev(i)).toHtmlEscaped(); }
 
 }  // namespace
 
 QString RegelnAlsHtml(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out,
-                      const fuzzy::RuleTable& R, const fuzzy::RuleTable* vergleich)
-{
+                      const fuzzy::RuleTable& R, const fuzzy::RuleTable* vergleich) {
     const int spalten = A.Defined ? A.UsedTerms() : 0;
     const int zeilen = B.Defined ? B.UsedTerms() : 1;
     QString h = QStringLiteral("<table border='1' cellspacing='0' cellpadding='3'><tr><th>B \\ A</th>");
-    for (int c = 1; c <= spalten; ++c)
-        h += QStringLiteral("<th>%1</th>").arg(Abk(A, c));
+    for (int c = 1; c <= spalten; ++c) h += QStringLiteral("<th>%1</th>").arg(Abk(A, c));
     h += QStringLiteral("</tr>");
     for (int r = 1; r <= zeilen; ++r) {
         h += QStringLiteral("<tr><th>%1</th>").arg(B.Defined ? Abk(B, r) : QStringLiteral("\u2013"));
@@ -61,8 +55,7 @@ QString RegelnAlsHtml(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzz
     return h + QStringLiteral("</table>");
 }
 
-RegelnVerbessern::RegelnVerbessern(QWidget* parent) : QDialog(parent), Ui_(std::make_unique<Ui::RegelnVerbessern>())
-{
+RegelnVerbessern::RegelnVerbessern(QWidget* parent) : QDialog(parent), Ui_(std::make_unique<Ui::RegelnVerbessern>()) {
     Ui_->setupUi(this);
     const QFont fest = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     Ui_->VorherZahlen->setFont(fest);
@@ -80,24 +73,16 @@ RegelnVerbessern::RegelnVerbessern(QWidget* parent) : QDialog(parent), Ui_(std::
     Bereit(false);
 }
 
-RegelnVerbessern::~RegelnVerbessern()
-{
-    if (Lauf_)
-        Lauf_->Abbruch = true;
-    if (Watcher_.isRunning())
-        Watcher_.waitForFinished();
+RegelnVerbessern::~RegelnVerbessern() {
+    if (Lauf_) Lauf_->Abbruch = true;
+    if (Watcher_.isRunning()) Watcher_.waitForFinished();
 }
 
-QString RegelnVerbessern::status() const
-{
-    return Ui_->StatusLbl->text();
-}
+QString RegelnVerbessern::status() const { return Ui_->StatusLbl->text(); }
 
 void RegelnVerbessern::setProjekt(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out,
-                                  const fuzzy::RuleTable& R)
-{
-    if (laeuft())
-        return;
+                                  const fuzzy::RuleTable& R) {
+    if (laeuft()) return;
     Start_ = Projekt{A, B, Out, R};
     HatStart_ = true;
     Ergebnis_.reset();
@@ -110,8 +95,7 @@ void RegelnVerbessern::setProjekt(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B
     Ui_->NachherRegeln->clear();
 }
 
-tuning::Options RegelnVerbessern::optionen() const
-{
+tuning::Options RegelnVerbessern::optionen() const {
     tuning::Options o = Basis_;
     o.Kind = Ui_->LokBtn->isChecked() ? tuning::Vehicle::Loco : tuning::Vehicle::Truck;
     o.Terms = Ui_->TermeBox->isChecked();
@@ -120,8 +104,7 @@ tuning::Options RegelnVerbessern::optionen() const
     return o;
 }
 
-void RegelnVerbessern::setOptionen(const tuning::Options& o)
-{
+void RegelnVerbessern::setOptionen(const tuning::Options& o) {
     Basis_ = o;
     (o.Kind == tuning::Vehicle::Loco ? Ui_->LokBtn : Ui_->TruckBtn)->setChecked(true);
     Ui_->TermeBox->setChecked(o.Terms);
@@ -129,8 +112,7 @@ void RegelnVerbessern::setOptionen(const tuning::Options& o)
     Ui_->StartwertSpin->setValue(static_cast<int>(o.Seed));
 }
 
-void RegelnVerbessern::Bereit(bool laeuft)
-{
+void RegelnVerbessern::Bereit(bool laeuft) {
     Ui_->Einstellungen->setEnabled(true);
     for (QWidget* w : std::initializer_list<QWidget*>{Ui_->TruckBtn, Ui_->LokBtn, Ui_->TermeBox, Ui_->ZeitSpin,
                                                       Ui_->StartwertSpin, Ui_->StartBtn})
@@ -140,10 +122,8 @@ void RegelnVerbessern::Bereit(bool laeuft)
     Ui_->SchliessenBtn->setEnabled(!laeuft);
 }
 
-void RegelnVerbessern::starten()
-{
-    if (laeuft())
-        return;
+void RegelnVerbessern::starten() {
+    if (laeuft()) return;
     const tuning::Options o = optionen();
     if (!HatStart_) {
         Ui_->StatusLbl->setText(QStringLiteral("<span style='color:#c00000'>Kein Projekt geladen.</span>"));
@@ -151,8 +131,8 @@ void RegelnVerbessern::starten()
     }
     const tuning::Project start = Start_;
     if (const auto fehler = tuning::Unsuitable(start, o.Kind)) {
-        Ui_->StatusLbl->setText(
-            QStringLiteral("<span style='color:#c00000'>%1</span>").arg(QString::fromStdString(*fehler).toHtmlEscaped()));
+        Ui_->StatusLbl->setText(QStringLiteral("<span style='color:#c00000'>%1</span>")
+                                    .arg(QString::fromStdString(*fehler).toHtmlEscaped()));
         return;
     }
     Ergebnis_.reset();
@@ -178,21 +158,21 @@ void RegelnVerbessern::starten()
                     lauf->Stand.Best = nullptr;
                     lauf->Stand.BestProject = nullptr;
                     if (p.Best) {
-                        if (!lauf->Vorher)
-                            lauf->Vorher = *p.Best;
+                        if (!lauf->Vorher) lauf->Vorher = *p.Best;
                         lauf->Beste = *p.Best;
                     }
-                    if (p.BestProject)
-                        lauf->BestesProjekt = *p.BestProject;
+                    if (p.BestProject) lauf->BestesProjekt = *p.BestProject;
                     lauf->Neu = true;
                 }
                 // The dialog reads the newest state when it gets round to it;
                 // a dialog already gone receives nothing.
                 if (dialog)
-                    QMetaObject::invokeMethod(dialog, [dialog] {
-                        if (dialog)
-                            dialog->Fortschritt();
-                    }, Qt::QueuedConnection);
+                    QMetaObject::invokeMethod(
+                        dialog,
+                        [dialog] {
+                            if (dialog) dialog->Fortschritt();
+                        },
+                        Qt::QueuedConnection);
             });
         } catch (const std::exception& e) {
             a.Fehler = e.what();
@@ -201,33 +181,27 @@ void RegelnVerbessern::starten()
     }));
 }
 
-void RegelnVerbessern::reject()
-{
+void RegelnVerbessern::reject() {
     abbrechen();
-    if (Watcher_.isRunning())
-        Watcher_.waitForFinished();
+    if (Watcher_.isRunning()) Watcher_.waitForFinished();
     QDialog::reject();
 }
 
-void RegelnVerbessern::abbrechen()
-{
+void RegelnVerbessern::abbrechen() {
     if (Lauf_ && laeuft()) {
         Lauf_->Abbruch = true;
         Ui_->StatusLbl->setText(QStringLiteral("Wird abgebrochen; das Beste bisher bleibt …"));
     }
 }
 
-void RegelnVerbessern::Fortschritt()
-{
-    if (!Lauf_)
-        return;
+void RegelnVerbessern::Fortschritt() {
+    if (!Lauf_) return;
     tuning::Progress p;
     std::optional<tuning::Score> vorher, beste;
     std::optional<tuning::Project> projekt;
     {
         QMutexLocker l(&Lauf_->Sperre);
-        if (!Lauf_->Neu)
-            return;
+        if (!Lauf_->Neu) return;
         Lauf_->Neu = false;
         p = Lauf_->Stand;
         vorher = Lauf_->Vorher;
@@ -241,34 +215,28 @@ void RegelnVerbessern::Fortschritt()
                                     .arg(p.Evaluations)
                                     .arg(p.Improvements)
                                     .arg(Zahl(p.Seconds, 1)));
-    if (projekt)
-        BestesBisher_ = *projekt;
+    if (projekt) BestesBisher_ = *projekt;
     BesteWertung_ = beste;
     ZeigeVergleich(vorher ? &*vorher : nullptr, projekt ? &*projekt : nullptr, beste ? &*beste : nullptr);
     emit fortschritt(p.Round);
 }
 
 void RegelnVerbessern::ZeigeVergleich(const tuning::Score* vorher, const tuning::Project* nachher,
-                                      const tuning::Score* besser)
-{
-    if (vorher)
-        Ui_->VorherZahlen->setText(Zeilen(tuning::Describe(*vorher)));
-    if (besser)
-        Ui_->NachherZahlen->setText(Zeilen(tuning::Describe(*besser)));
+                                      const tuning::Score* besser) {
+    if (vorher) Ui_->VorherZahlen->setText(Zeilen(tuning::Describe(*vorher)));
+    if (besser) Ui_->NachherZahlen->setText(Zeilen(tuning::Describe(*besser)));
     if (nachher)
         Ui_->NachherRegeln->setText(RegelnAlsHtml(nachher->A, nachher->B, nachher->Out, nachher->Rules, &Start_.Rules));
 }
 
-void RegelnVerbessern::Fertig()
-{
+void RegelnVerbessern::Fertig() {
     Bereit(false);
-    if (Watcher_.future().resultCount() == 0)
-        return;
+    if (Watcher_.future().resultCount() == 0) return;
     const Ausgang a = Watcher_.future().result();
     const bool abgebrochen = Lauf_ && Lauf_->Abbruch;
     if (!a.Ergebnis) {
-        Ui_->StatusLbl->setText(
-            QStringLiteral("<span style='color:#c00000'>%1</span>").arg(QString::fromStdString(a.Fehler).toHtmlEscaped()));
+        Ui_->StatusLbl->setText(QStringLiteral("<span style='color:#c00000'>%1</span>")
+                                    .arg(QString::fromStdString(a.Fehler).toHtmlEscaped()));
         emit beendet();
         return;
     }
@@ -276,24 +244,21 @@ void RegelnVerbessern::Fertig()
     Ui_->Fortschritt->setValue(abgebrochen ? Ui_->Fortschritt->value() : Ui_->Fortschritt->maximum());
     ZeigeVergleich(&r.Start, &r.Best, &r.BestScore);
     const bool besser = tuning::Better(r.BestScore, r.Start);
-    if (besser)
-        Ergebnis_ = r.Best;
+    if (besser) Ergebnis_ = r.Best;
     Ui_->UebernehmenBtn->setEnabled(besser);
-    Ui_->StatusLbl->setText(QStringLiteral("%1 nach %2 Runden, %3 Bewertungen, %4 s: %5")
-                                .arg(abgebrochen ? QStringLiteral("Abgebrochen") : QStringLiteral("Fertig"))
-                                .arg(r.Rounds)
-                                .arg(r.Evaluations)
-                                .arg(Zahl(r.Seconds, 1))
-                                .arg(besser ? QStringLiteral("%1 Verbesserungen; mit „Übernehmen“ ins Projekt.")
-                                                  .arg(r.Improvements)
-                                            : QStringLiteral("keine Verbesserung gefunden.")));
+    Ui_->StatusLbl->setText(
+        QStringLiteral("%1 nach %2 Runden, %3 Bewertungen, %4 s: %5")
+            .arg(abgebrochen ? QStringLiteral("Abgebrochen") : QStringLiteral("Fertig"))
+            .arg(r.Rounds)
+            .arg(r.Evaluations)
+            .arg(Zahl(r.Seconds, 1))
+            .arg(besser ? QStringLiteral("%1 Verbesserungen; mit „Übernehmen“ ins Projekt.").arg(r.Improvements)
+                        : QStringLiteral("keine Verbesserung gefunden.")));
     emit beendet();
 }
 
-void RegelnVerbessern::Uebernehmen()
-{
-    if (!Ergebnis_ || laeuft())
-        return;
+void RegelnVerbessern::Uebernehmen() {
+    if (!Ergebnis_ || laeuft()) return;
     emit uebernehmen(Ergebnis_->A, Ergebnis_->B, Ergebnis_->Out, Ergebnis_->Rules);
     accept();
 }

@@ -28,13 +28,9 @@ const QColor Randlinie(235, 235, 235);
 const QColor ZielRot(210, 20, 20);
 const QColor TruckGelb(255, 220, 0);
 
-double Begrenzt(double v)
-{
-    return std::clamp(v, -Grenze, Grenze);
-}
+double Begrenzt(double v) { return std::clamp(v, -Grenze, Grenze); }
 
-double AbstandZurStrecke(QPointF p, QPointF a, QPointF b)
-{
+double AbstandZurStrecke(QPointF p, QPointF a, QPointF b) {
     const QPointF ab = b - a;
     const double l2 = QPointF::dotProduct(ab, ab);
     double t = l2 > 0 ? QPointF::dotProduct(p - a, ab) / l2 : 0.0;
@@ -43,85 +39,69 @@ double AbstandZurStrecke(QPointF p, QPointF a, QPointF b)
     return std::hypot(d.x(), d.y());
 }
 
-bool Endlich(const dorvane::TrackPoint& t)
-{
+bool Endlich(const dorvane::TrackPoint& t) {
     return std::isfinite(t.RearX) && std::isfinite(t.RearY) && std::isfinite(t.CabX) && std::isfinite(t.CabY);
 }
 
 }  // namespace
 
-StrassenBild::StrassenBild(QWidget* parent) : QWidget(parent)
-{
+StrassenBild::StrassenBild(QWidget* parent) : QWidget(parent) {
     setMinimumSize(260, 420);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setCursor(Qt::PointingHandCursor);
     setToolTip(QStringLiteral("Klick auf eine Bahn: diesen Start in Zeitlupe abspielen"));
 }
 
-QColor StrassenBild::Farbe(TruckUrteil u)
-{
+QColor StrassenBild::Farbe(TruckUrteil u) {
     switch (u) {
-    case TruckUrteil::Angedockt:
-        return QColor(20, 60, 200);
-    case TruckUrteil::NichtAngedockt:
-        return QColor(235, 120, 0);
-    case TruckUrteil::StrasseVerlassen:
-        return QColor(200, 0, 170);
+    case TruckUrteil::Angedockt: return QColor(20, 60, 200);
+    case TruckUrteil::NichtAngedockt: return QColor(235, 120, 0);
+    case TruckUrteil::StrasseVerlassen: return QColor(200, 0, 170);
     }
     return Qt::black;
 }
 
-void StrassenBild::setErgebnis(std::shared_ptr<const TruckErgebnis> e)
-{
+void StrassenBild::setErgebnis(std::shared_ptr<const TruckErgebnis> e) {
     Ergebnis_ = std::move(e);
     PufferGueltig_ = false;
     update();
 }
 
-void StrassenBild::setVeraltet(bool v)
-{
-    if (Veraltet_ == v)
-        return;
+void StrassenBild::setVeraltet(bool v) {
+    if (Veraltet_ == v) return;
     Veraltet_ = v;
     update();
 }
 
-void StrassenBild::setAuswahl(int start, int schritt)
-{
-    if (start != Start_)
-        PufferGueltig_ = false;
+void StrassenBild::setAuswahl(int start, int schritt) {
+    if (start != Start_) PufferGueltig_ = false;
     Start_ = start;
     Schritt_ = schritt;
     update();
 }
 
-QPointF StrassenBild::ZuBild(double x, double y) const
-{
+QPointF StrassenBild::ZuBild(double x, double y) const {
     const double s = std::min(width() / (WeltRechts - WeltLinks), height() / (WeltOben - WeltUnten));
     const double links = (width() - s * (WeltRechts - WeltLinks)) / 2;
     const double oben = (height() - s * (WeltOben - WeltUnten)) / 2;
     return {links + (Begrenzt(x) - WeltLinks) * s, oben + (WeltOben - Begrenzt(y)) * s};
 }
 
-QPointF StrassenBild::ZurWelt(QPointF p) const
-{
+QPointF StrassenBild::ZurWelt(QPointF p) const {
     const double s = std::min(width() / (WeltRechts - WeltLinks), height() / (WeltOben - WeltUnten));
     const double links = (width() - s * (WeltRechts - WeltLinks)) / 2;
     const double oben = (height() - s * (WeltOben - WeltUnten)) / 2;
     return {WeltLinks + (p.x() - links) / s, WeltOben - (p.y() - oben) / s};
 }
 
-int StrassenBild::StartBei(QPointF p) const
-{
-    if (!Ergebnis_)
-        return -1;
+int StrassenBild::StartBei(QPointF p) const {
+    if (!Ergebnis_) return -1;
     int best = -1;
     double bestAbstand = Fangweite;
     for (std::size_t i = 0; i < Ergebnis_->Raster.Runs.size(); ++i) {
         const auto& track = Ergebnis_->Raster.Runs[i].Result.Track;
         for (std::size_t k = 0; k + 1 < track.size(); ++k) {
-            if (!Endlich(track[k + 1]))
-                break;
+            if (!Endlich(track[k + 1])) break;
             const double d = AbstandZurStrecke(p, ZuBild(track[k].RearX, track[k].RearY),
                                                ZuBild(track[k + 1].RearX, track[k + 1].RearY));
             if (d < bestAbstand) {
@@ -133,8 +113,7 @@ int StrassenBild::StartBei(QPointF p) const
     return best;
 }
 
-void StrassenBild::ZeichneStrasse()
-{
+void StrassenBild::ZeichneStrasse() {
     const qreal dpr = devicePixelRatioF();
     Strasse_ = QPixmap(size() * dpr);
     Strasse_.setDevicePixelRatio(dpr);
@@ -174,13 +153,10 @@ void StrassenBild::ZeichneStrasse()
     p.drawLine(QPointF(kx, 0), QPointF(kx, ziel));
 }
 
-void StrassenBild::ZeichneHintergrund()
-{
-    if (Strasse_.size() != size() * devicePixelRatioF())
-        ZeichneStrasse();
+void StrassenBild::ZeichneHintergrund() {
+    if (Strasse_.size() != size() * devicePixelRatioF()) ZeichneStrasse();
     Puffer_ = Strasse_;
-    if (!Ergebnis_)
-        return;
+    if (!Ergebnis_) return;
     QPainter p(&Puffer_);
     p.setRenderHint(QPainter::Antialiasing);
     // The tracks of the rear point; the selected one last, broader and with a
@@ -194,8 +170,7 @@ void StrassenBild::ZeichneHintergrund()
         QVector<QPointF> pfad;
         pfad.reserve(static_cast<int>(t.Result.Track.size()));
         for (const dorvane::TrackPoint& pt : t.Result.Track) {
-            if (!Endlich(pt))
-                break;
+            if (!Endlich(pt)) break;
             const QPointF q = ZuBild(pt.RearX, pt.RearY);
             if (pfad.size() >= 2 && QLineF(pfad[pfad.size() - 2], q).length() < 2.0)
                 pfad.back() = q;
@@ -218,8 +193,7 @@ void StrassenBild::ZeichneHintergrund()
         }
     };
     for (std::size_t i = 0; i < Ergebnis_->Raster.Runs.size(); ++i)
-        if (static_cast<int>(i) != Start_)
-            zeichneBahn(Ergebnis_->Raster.Runs[i], 1.0);
+        if (static_cast<int>(i) != Start_) zeichneBahn(Ergebnis_->Raster.Runs[i], 1.0);
     if (Start_ >= 0 && Start_ < static_cast<int>(Ergebnis_->Raster.Runs.size())) {
         const dorvane::StartRun& t = Ergebnis_->Raster.Runs[static_cast<std::size_t>(Start_)];
         p.setPen(QPen(Qt::white, 4.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -229,10 +203,8 @@ void StrassenBild::ZeichneHintergrund()
     }
 }
 
-void StrassenBild::ZeichneTruck(QPainter& p, const dorvane::TrackPoint& t) const
-{
-    if (!Endlich(t))
-        return;
+void StrassenBild::ZeichneTruck(QPainter& p, const dorvane::TrackPoint& t) const {
+    if (!Endlich(t)) return;
     const double s = ZuBild(1, 0).x() - ZuBild(0, 0).x();
     const QPointF hinten = ZuBild(t.RearX, t.RearY), vorn = ZuBild(t.CabX, t.CabY);
     const double richtung = std::atan2(double(t.CabY) - t.RearY, double(t.CabX) - t.RearX) + t.Steering * M_PI / 180.0;
@@ -254,8 +226,7 @@ void StrassenBild::ZeichneTruck(QPainter& p, const dorvane::TrackPoint& t) const
     p.drawEllipse(hinten, 2.5, 2.5);
 }
 
-void StrassenBild::paintEvent(QPaintEvent*)
-{
+void StrassenBild::paintEvent(QPaintEvent*) {
     if (!PufferGueltig_ || Puffer_.size() != size() * devicePixelRatioF()) {
         ZeichneHintergrund();
         PufferGueltig_ = true;
@@ -278,15 +249,10 @@ void StrassenBild::paintEvent(QPaintEvent*)
     }
 }
 
-void StrassenBild::resizeEvent(QResizeEvent*)
-{
-    PufferGueltig_ = false;
-}
+void StrassenBild::resizeEvent(QResizeEvent*) { PufferGueltig_ = false; }
 
-void StrassenBild::mousePressEvent(QMouseEvent* e)
-{
-    if (e->button() != Qt::LeftButton || Veraltet_)
-        return;
+void StrassenBild::mousePressEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton || Veraltet_) return;
     emit startGeklickt(StartBei(e->position()));
 }
 

@@ -20,18 +20,13 @@ namespace {
 constexpr int TaktSchnell = 200;  // ms per step at -10 m/s
 constexpr int TaktLangsam = 40;   // ms per step at -1 m/s
 
-QString Fett(const QString& name, const QString& wert)
-{
+QString Fett(const QString& name, const QString& wert) {
     return name + QStringLiteral(" <b>") + wert + QStringLiteral("</b>");
 }
 
-QString Hinweis()
-{
-    return QStringLiteral("Klick auf eine Bahn spielt diesen Start in Zeitlupe ab.");
-}
+QString Hinweis() { return QStringLiteral("Klick auf eine Bahn spielt diesen Start in Zeitlupe ab."); }
 
-QString Legende()
-{
+QString Legende() {
     auto eintrag = [](TruckUrteil u, const char* text) {
         return QStringLiteral("<span style='color:%1'>&#9632;</span>&nbsp;%2")
             .arg(StrassenBild::Farbe(u).name(), QString::fromUtf8(text));
@@ -44,8 +39,7 @@ QString Legende()
 }  // namespace
 
 TruckLabor::TruckLabor(QWidget* parent)
-    : QWidget(parent), Rechnung_(this, [this](TruckErgebnis&& e) { ZeigeErgebnis(std::move(e)); })
-{
+    : QWidget(parent), Rechnung_(this, [this](TruckErgebnis&& e) { ZeigeErgebnis(std::move(e)); }) {
     auto* oben = new QHBoxLayout;
     oben->addWidget(new QLabel(QStringLiteral("Geschwindigkeit:"), this));
     Langsam_ = new QRadioButton(QStringLiteral("−1 m/s"), this);
@@ -100,33 +94,21 @@ TruckLabor::TruckLabor(QWidget* parent)
 
 TruckLabor::~TruckLabor() = default;
 
-QLabel* TruckLabor::zahl(const char* name) const
-{
-    return findChild<QLabel*>(QString::fromLatin1(name));
-}
+QLabel* TruckLabor::zahl(const char* name) const { return findChild<QLabel*>(QString::fromLatin1(name)); }
 
-float TruckLabor::geschwindigkeit() const
-{
-    return Schnell_->isChecked() ? -10.0f : -1.0f;
-}
+float TruckLabor::geschwindigkeit() const { return Schnell_->isChecked() ? -10.0f : -1.0f; }
 
-void TruckLabor::setGeschwindigkeit(float v)
-{
-    (v <= -5.0f ? Schnell_ : Langsam_)->setChecked(true);
-}
+void TruckLabor::setGeschwindigkeit(float v) { (v <= -5.0f ? Schnell_ : Langsam_)->setChecked(true); }
 
 void TruckLabor::setProjekt(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out,
-                            const fuzzy::RuleTable& R)
-{
+                            const fuzzy::RuleTable& R) {
     Projekt_ = Projekt{A, B, Out, R};
     HatProjekt_ = true;
     NeuRechnen();
 }
 
-void TruckLabor::NeuRechnen()
-{
-    if (!HatProjekt_)
-        return;
+void TruckLabor::NeuRechnen() {
+    if (!HatProjekt_) return;
     // The replay belongs to the project on screen, which is about to go.
     Anhalten();
     Wiedergabe_->setText(Hinweis());
@@ -136,29 +118,24 @@ void TruckLabor::NeuRechnen()
     Markieren();
 }
 
-void TruckLabor::ZeigeErgebnis(TruckErgebnis&& e)
-{
+void TruckLabor::ZeigeErgebnis(TruckErgebnis&& e) {
     Ergebnis_ = std::make_shared<const TruckErgebnis>(std::move(e));
     Bild_->setErgebnis(Ergebnis_);
-    if (Start_ >= static_cast<int>(Ergebnis_->Raster.Runs.size()))
-        Start_ = -1;
+    if (Start_ >= static_cast<int>(Ergebnis_->Raster.Runs.size())) Start_ = -1;
     Bild_->setAuswahl(Start_, -1);
     Markieren();
     ZeigeZahlen();
     emit ergebnisAktualisiert();
 }
 
-void TruckLabor::Markieren()
-{
+void TruckLabor::Markieren() {
     const bool alt = rechnet();
     Bild_->setVeraltet(alt);
     Status_->setText(alt ? QStringLiteral("wird berechnet …") : QString());
-    for (QLabel* l : {Angedockt_, Verlassen_, GroessteX_, GroessteLage_, MeisteSchritte_})
-        l->setEnabled(!alt);
+    for (QLabel* l : {Angedockt_, Verlassen_, GroessteX_, GroessteLage_, MeisteSchritte_}) l->setEnabled(!alt);
 }
 
-void TruckLabor::ZeigeZahlen()
-{
+void TruckLabor::ZeigeZahlen() {
     if (!Ergebnis_ || Ergebnis_->Raster.Runs.empty()) {
         const QString leer = QStringLiteral("–");
         Angedockt_->setText(Fett(QStringLiteral("angedockt:"), leer));
@@ -172,16 +149,15 @@ void TruckLabor::ZeigeZahlen()
     }
     const dorvane::GridFigures& z = Ergebnis_->Raster.Figures;
     Angedockt_->setText(Fett(QStringLiteral("angedockt:"), QStringLiteral("%1 von %2").arg(z.Docked).arg(z.Starts)));
-    Verlassen_->setText(Fett(QStringLiteral("Straße verlassen:"),
-                             QStringLiteral("%1 von %2").arg(z.LeftRoad()).arg(z.MustKeepRoad)));
+    Verlassen_->setText(
+        Fett(QStringLiteral("Straße verlassen:"), QStringLiteral("%1 von %2").arg(z.LeftRoad()).arg(z.MustKeepRoad)));
     GroessteX_->setText(Fett(QStringLiteral("größte |x| am Ende:"), Zahl(z.WorstX, 4) + " m"));
-    GroessteLage_->setText(Fett(QStringLiteral("größte |Lage| am Ende:"),
-                                Zahl(z.WorstAttitude, 3) + QStringLiteral("°")));
+    GroessteLage_->setText(
+        Fett(QStringLiteral("größte |Lage| am Ende:"), Zahl(z.WorstAttitude, 3) + QStringLiteral("°")));
     MeisteSchritte_->setText(Fett(QStringLiteral("meiste Schritte:"), QString::number(z.MostSteps)));
 }
 
-void TruckLabor::waehleStart(int start)
-{
+void TruckLabor::waehleStart(int start) {
     Anhalten();
     if (rechnet() || !Ergebnis_ || start < 0 || start >= static_cast<int>(Ergebnis_->Raster.Runs.size())) {
         Start_ = -1;
@@ -195,8 +171,7 @@ void TruckLabor::waehleStart(int start)
     Tick();
 }
 
-void TruckLabor::Tick()
-{
+void TruckLabor::Tick() {
     if (!Ergebnis_ || Start_ < 0) {
         Anhalten();
         return;
@@ -219,12 +194,10 @@ void TruckLabor::Tick()
     emit replayZustand(p.RearX, p.Attitude);
 }
 
-void TruckLabor::Anhalten()
-{
+void TruckLabor::Anhalten() {
     Zeitgeber_.stop();
     Schritt_ = -1;
-    if (Bild_)
-        Bild_->setAuswahl(Start_, -1);
+    if (Bild_) Bild_->setAuswahl(Start_, -1);
 }
 
 }  // namespace labor

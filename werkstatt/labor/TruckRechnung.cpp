@@ -6,25 +6,19 @@
 
 namespace labor {
 
-TruckUrteil Beurteile(const dorvane::Quality& q)
-{
-    if (q.Good())
-        return TruckUrteil::Angedockt;
-    if (q.MustKeepRoad && !q.KeptRoad)
-        return TruckUrteil::StrasseVerlassen;
+TruckUrteil Beurteile(const dorvane::Quality& q) {
+    if (q.Good()) return TruckUrteil::Angedockt;
+    if (q.MustKeepRoad && !q.KeptRoad) return TruckUrteil::StrasseVerlassen;
     return TruckUrteil::NichtAngedockt;
 }
 
-TruckErgebnis RechneTruckRaster(Projekt p, float geschwindigkeit, const std::atomic<bool>* abbruch, int teile)
-{
+TruckErgebnis RechneTruckRaster(Projekt p, float geschwindigkeit, const std::atomic<bool>* abbruch, int teile) {
     TruckErgebnis e;
     e.Raster.Speed = geschwindigkeit;
-    if (!p.A.Defined || !p.Out.Defined)
-        return e;
+    if (!p.A.Defined || !p.Out.Defined) return e;
     e.Definiert = true;
     static const std::vector<dorvane::StartValues> starts = dorvane::GridStarts();
-    if (teile <= 0)
-        teile = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    if (teile <= 0) teile = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     teile = std::clamp(teile, 1, static_cast<int>(starts.size()));
 
     // The runs are independent: each thread takes a contiguous share of the
@@ -42,14 +36,11 @@ TruckErgebnis RechneTruckRaster(Projekt p, float geschwindigkeit, const std::ato
             dorvane::RunStarts(c, teil, geschwindigkeit, dorvane::DefaultMaxSteps, true, abbruch);
     };
     std::vector<std::thread> helfer;
-    for (int i = 1; i < teile; ++i)
-        helfer.emplace_back(rechne, i);
+    for (int i = 1; i < teile; ++i) helfer.emplace_back(rechne, i);
     rechne(0);
-    for (std::thread& t : helfer)
-        t.join();
+    for (std::thread& t : helfer) t.join();
     for (auto& a : anteile)
-        for (auto& r : a)
-            e.Raster.Runs.push_back(std::move(r));
+        for (auto& r : a) e.Raster.Runs.push_back(std::move(r));
     e.Raster.Cancelled = e.Raster.Runs.size() < starts.size();
     e.Raster.Figures = dorvane::Figures(e.Raster.Runs);
     return e;

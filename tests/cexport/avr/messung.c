@@ -16,22 +16,18 @@
 
 extern char __heap_start;
 
-static void zeichen(char c)
-{
-    while (!(UCSR0A & (1 << UDRE0))) {
-    }
+static void zeichen(char c) {
+    while (!(UCSR0A & (1 << UDRE0))) {}
     UDR0 = c;
 }
 
-static void hex(uint32_t v, uint8_t stellen)
-{
+static void hex(uint32_t v, uint8_t stellen) {
     while (stellen-- > 0) zeichen("0123456789abcdef"[(v >> (4 * stellen)) & 15]);
 }
 
-int main(void)
-{
+int main(void) {
     uint16_t i, leer, sp;
-    uint8_t *p;
+    uint8_t* p;
 
     UBRR0 = 0;
     UCSR0A = 1 << U2X0;
@@ -47,7 +43,7 @@ int main(void)
     /* Der freie Speicher unter dem Stapel bekommt ein Muster; was die Schritte
        davon ueberschreiben, haben sie gebraucht. */
     sp = SP;
-    for (p = (uint8_t *)&__heap_start; p < (uint8_t *)(sp - 8); ++p) *p = 0xA5;
+    for (p = (uint8_t*)&__heap_start; p < (uint8_t*)(sp - 8); ++p) *p = 0xA5;
 
     for (i = 0; i < ANZAHL; ++i) {
         uint32_t ab[2];
@@ -72,14 +68,12 @@ int main(void)
         hex((TIFR1 & (1 << TOV1)) ? 0xFFFFu : (uint16_t)(takte - leer), 4);
         zeichen('\n');
     }
-    for (p = (uint8_t *)&__heap_start; *p == 0xA5; ++p) {
-    }
+    for (p = (uint8_t*)&__heap_start; *p == 0xA5; ++p) {}
     zeichen('S');
     zeichen(' ');
     hex((uint16_t)(sp - (uint16_t)p), 4);
     zeichen('\n');
-    while (!(UCSR0A & (1 << TXC0))) {
-    }
+    while (!(UCSR0A & (1 << TXC0))) {}
     /* Schlafen ohne Interrupts beendet simavr. */
     cli();
     sleep_enable();

@@ -4,7 +4,6 @@
 
 volatile float ein_a, ein_b, aus;
 
-int main(void)
-{
+int main(void) {
     for (;;) aus = fuzzy_step(ein_a, ein_b);
 }

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Formats the C++ sources git knows with the repository's .clang-format.
+# --check: change nothing, list the files that differ, exit 1 if any does.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+command -v clang-format >/dev/null || { echo "clang-format fehlt (apt-get install clang-format)" >&2; exit 2; }
+git rev-parse --git-dir >/dev/null 2>&1 || { echo "kein git-Arbeitsbaum: nichts zu prüfen" >&2; exit 2; }
+mapfile -t files < <(git ls-files '*.cpp' '*.h' '*.c' | grep -v '^examples/arduino/')
+if [ "${1:-}" = "--check" ]; then
+  bad=0
+  for f in "${files[@]}"; do
+    if ! clang-format --dry-run -Werror "$f" >/dev/null 2>&1; then echo "nicht formatiert: $f"; bad=1; fi
+  done
+  exit $bad
+fi
+clang-format -i "${files[@]}"
