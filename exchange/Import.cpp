@@ -13,7 +13,7 @@ namespace detail {
 
 namespace {
 
-[[noreturn]] void Fail(int line, const std::string& message) { throw ImportFailure{line, message}; }
+[[noreturn]] void Fail(int line, const std::string& message) { throw ImportError(message, line); }
 
 // ---- rules -------------------------------------------------------------------
 
@@ -37,6 +37,9 @@ struct Node {
 
 class RuleParser {
 public:
+    // More levels than any rule of two inputs needs by far.
+    static constexpr int kMaxNesting = 64;
+
     RuleParser(const std::vector<Token>& tokens, int line) : t_(tokens), line_(line) {}
 
     RawRule Parse() {
@@ -96,7 +99,14 @@ private:
 
     std::unique_ptr<Node> ParseAtom() {
         if (Accept("(")) {
+            // Each parenthesis is a level of recursion here: a bound keeps a
+            // hostile file from exhausting the stack.
+            if (++depth_ > kMaxNesting) {
+                Fail(line_, "Die Bedingung ist tiefer als " + std::to_string(kMaxNesting) +
+                                " Klammerebenen verschachtelt; so tief liest dieses Programm nicht.");
+            }
             auto inner = ParseOr();
+            --depth_;
             if (!Accept(")"))
                 Fail(line_,
                      "Es fehlt eine schlie\xC3\x9F"
@@ -187,6 +197,7 @@ private:
     const std::vector<Token>& t_;
     int line_;
     std::size_t pos_ = 0;
+    int depth_ = 0;
 };
 
 // ---- the project ---------------------------------------------------------------
@@ -356,7 +367,7 @@ int FindVariable(const std::vector<RawVariable>& vars, const RawCondition& c) {
 
 RawRule ParseRuleText(const std::vector<Token>& tokens, int line) { return RuleParser(tokens, line).Parse(); }
 
-void BuildProject(Format f, const RawEngine& raw, ImportResult& result) {
+void BuildProject(Format f, const RawEngine& raw, Imported& result) {
     if (raw.inputs.empty()) Fail(0, "Die Datei definiert keinen Eingang.");
     if (raw.inputs.size() > 2) {
         Fail(raw.inputs[2].line, "Ein dritter Eingang (" + Quoted(raw.inputs[2].name) +
@@ -372,15 +383,18 @@ void BuildProject(Format f, const RawEngine& raw, ImportResult& result) {
     for (const Provenance& p : raw.provenance) prov[p.key] = p;
 
     const bool two = raw.inputs.size() == 2;
-    FillVariable(raw.inputs[0], result.A, prov, f);
-    result.B.Clear();
-    result.B.Name.clear();
-    if (two) FillVariable(raw.inputs[1], result.B, prov, f);
-    FillVariable(raw.outputs[0], result.Out, prov, f);
+    FillVariable(raw.inputs[0], result.project.A, prov, f);
+    result.project.B.Clear();
+    result.project.B.Name.clear();
+    if (two) FillVariable(raw.inputs[1], result.project.B, prov, f);
+    FillVariable(raw.outputs[0], result.project.Out, prov, f);
     const auto& fallback = raw.outputs[0].defaultValue;
-    if (fallback && static_cast<float>(*fallback) != result.Out.RangeMin) {
+    // A default beyond single range differs anyway and must not be cast.
+    if (fallback &&
+        (!(std::fabs(*fallback) <= FLT_MAX) || static_cast<float>(*fallback) != result.project.Out.RangeMin)) {
         result.notes.push_back("Feuert keine Regel, liefert dieses Programm den Bereichsanfang " +
-                               Num(result.Out.RangeMin) + ", nicht den Vorgabewert " + Num(*fallback) + " der Datei.");
+                               Num(result.project.Out.RangeMin) + ", nicht den Vorgabewert " + Num(*fallback) +
+                               " der Datei.");
     }
 
     const RawVariable& out = raw.outputs[0];
@@ -424,14 +438,14 @@ void BuildProject(Format f, const RawEngine& raw, ImportResult& result) {
             const int row = two ? term[1] : 1;
             const int col = term[0];
             const int index = (row - 1) * 5 + (col - 1);
-            const int old = result.Rules.Get(row, col);
+            const int old = result.project.Rules.Get(row, col);
             if (old != 0 && old != k) {
                 Fail(r.line, "Die Regelzelle ist schon dem Ausgangsterm " +
                                  Quoted(out.terms[static_cast<std::size_t>(old - 1)].name) + " zugeordnet (Zeile " +
                                  std::to_string(cellLine[index]) +
                                  "); eine Zelle f\xC3\xBChrt hier zu genau einem Term.");
             }
-            result.Rules.Set(row, col, k);
+            result.project.Rules.Set(row, col, k);
             if (old == 0) cellLine[index] = r.line;
         }
     }
@@ -440,29 +454,21 @@ void BuildProject(Format f, const RawEngine& raw, ImportResult& result) {
 
 }  // namespace detail
 
-ImportResult Import(Format f, std::string_view input) {
+Imported Import(Format f, std::string_view input) {
     // UTF-8, with or without a byte-order mark; older files in Windows-1252.
     std::string text(input);
     if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.erase(0, 3);
     if (fuzzy::text::CodePointsToUtf8(fuzzy::text::Utf8ToCodePoints(text)) != text) {
         text = fuzzy::text::Cp1252ToUtf8(text);
     }
-    ImportResult r;
-    try {
-        detail::RawEngine raw;
-        switch (f) {
-        case Format::Fll: raw = detail::ReadFll(text); break;
-        case Format::Fis: raw = detail::ReadFis(text); break;
-        case Format::Fcl: raw = detail::ReadFcl(text); break;
-        }
-        detail::BuildProject(f, raw, r);
-        r.ok = true;
-    } catch (const detail::ImportFailure& e) {
-        ImportResult failed;
-        failed.line = e.line;
-        failed.message = e.message;
-        return failed;
+    detail::RawEngine raw;
+    switch (f) {
+    case Format::Fll: raw = detail::ReadFll(text); break;
+    case Format::Fis: raw = detail::ReadFis(text); break;
+    case Format::Fcl: raw = detail::ReadFcl(text); break;
     }
+    Imported r;
+    detail::BuildProject(f, raw, r);
     return r;
 }
 

@@ -8,7 +8,7 @@ namespace exchange::detail {
 
 namespace {
 
-[[noreturn]] void Fail(int line, const std::string& message) { throw ImportFailure{line, message}; }
+[[noreturn]] void Fail(int line, const std::string& message) { throw ImportError(message, line); }
 
 std::vector<Token> Tokenize(std::string_view s, std::vector<Provenance>& provenance) {
     std::vector<Token> t;

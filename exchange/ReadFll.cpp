@@ -8,7 +8,7 @@ namespace exchange::detail {
 
 namespace {
 
-[[noreturn]] void Fail(int line, const std::string& message) { throw ImportFailure{line, message}; }
+[[noreturn]] void Fail(int line, const std::string& message) { throw ImportError(message, line); }
 
 std::vector<std::string> Words(std::string_view s) {
     std::vector<std::string> w;
