@@ -1,5 +1,7 @@
 // Files made to break the importers: each is refused with its line and a
 // German reason, or read as what it means, and never crashes or wraps.
+#include "Detail.h"
+#include "EngineTest.h"
 #include "Exchange.h"
 #include "ImportOutcome.h"
 #include "TestFiles.h"
@@ -9,6 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -169,5 +172,57 @@ TEST(SpecialFiles, AFileAtTheLimitIsReadWhole) {
     const std::string bytes(exchange::MaxImportBytes, '#');
     EXPECT_EQ(exchange::ReadImportFile(dir.Write("genau.fll", bytes)), bytes);
 }
+
+// ---- the export's sampling grid --------------------------------------------------
+
+struct GridCase {
+    const char* name;
+    float hi;      // the output's range is 0 .. hi
+    float corner;  // where the first term ends and the second begins
+};
+
+// Main computed the aligned grid in 64-bit integers without a check: 0 .. 1e15
+// with a corner at 1e-6 wrapped into a wrong grid that called itself exact,
+// and 0 .. 2000 asked the other tool for 2,000,000,000 cells.
+const std::vector<GridCase>& GridCases() {
+    static const std::vector<GridCase> table = {
+        {"Ordinary", 1.0f, 0.25f},
+        {"WrapsSixtyFourBits", 1e15f, 0.000001f},
+        {"TwoBillionCells", 2000.0f, 0.000001f},
+        {"ManyCellsButFew", 10.0f, 0.0001f},
+    };
+    return table;
+}
+
+class ExportGrid : public ::testing::TestWithParam<GridCase> {};
+
+TEST_P(ExportGrid, IsCappedAndAlignedOnlyWhereItSaysSo) {
+    const GridCase& c = GetParam();
+    fuzzy::Project p;
+    p.A = MakeVariable("a", 0, 1, {{"x", 0, 0, 1, 1, 1}});
+    p.Out = MakeVariable("y", 0, c.hi, {{"u", 0, 0, 0, c.corner, 1}, {"v", 0, c.corner, c.hi, c.hi, 1}});
+    p.Rules.Set(1, 1, 1);
+    const auto g = exchange::detail::ChooseGrid(p.Out, 0);
+    EXPECT_GE(g.resolution, 1);
+    EXPECT_LE(g.resolution, 100000);
+    if (g.aligned) {
+        // Every corner on a cell boundary of the grid the file names.
+        const double dx = (g.hi - g.lo) / g.resolution;
+        for (double x : {0.0, double(c.corner), double(c.hi)}) {
+            const double k = (x - g.lo) / dx;
+            EXPECT_NEAR(k, std::round(k), 1e-6) << x;
+        }
+    }
+    const std::string fll = exchange::Export(exchange::Format::Fll, p.A, p.B, p.Out, p.Rules, "grid.fuz");
+    EXPECT_EQ(fll.find("Abtastung ist exakt") != std::string::npos, g.aligned && g.bound <= 1e-9 * (g.hi - g.lo))
+        << fll;
+    if (!g.aligned) {
+        EXPECT_NE(fll.find("nicht exakt"), std::string::npos) << fll;
+    }
+    EXPECT_NE(fll.find("defuzzifier: Centroid " + std::to_string(g.resolution)), std::string::npos) << fll;
+}
+
+INSTANTIATE_TEST_SUITE_P(Exports, ExportGrid, ::testing::ValuesIn(GridCases()),
+                         [](const auto& param) { return std::string(param.param.name); });
 
 }  // namespace
