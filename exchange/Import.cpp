@@ -1,5 +1,6 @@
 #include "Detail.h"
 
+#include "ProjectWriter.h"
 #include "Text.h"
 
 #include <cfloat>
@@ -238,6 +239,11 @@ Shape TermShape(const RawTerm& t, const RawVariable& v) {
         need(2, "(Anfang, Ende)");
         return {f(0), f(0), f(1), f(1), p.size() == 3 ? f(2) : 1.0f};
     }
+    if ((t.kind == "LeftShoulder" || t.kind == "RightShoulder") && p.size() != 3) {
+        // Only the readers make shoulders; a file naming the kind itself has no such term.
+        Fail(t.line, "Der Term " + Quoted(t.name) + " ist vom Typ " + Quoted(t.kind) +
+                         "; dieses Programm kennt nur Trapez, Dreieck und Rechteck.");
+    }
     if (t.kind == "LeftShoulder") {
         // Constant to the left: from the range's start (or the plateau's end).
         const float end = f(0);
@@ -254,8 +260,9 @@ Shape TermShape(const RawTerm& t, const RawVariable& v) {
 }
 
 // Does `ident` look like the identifier the exporter made of `name`?
-bool IdentifierOf(const std::string& ident, const std::string& name) {
-    const std::string base = MakeIdentifier(name, "");
+bool IdentifierOf(const std::string& ident, const std::string& name, const std::string& fallback) {
+    // The fallback is the exporter's too: "0 Grad" of term 1 became term1_0_Grad.
+    const std::string base = MakeIdentifier(name, fallback);
     if (base.empty()) return false;
     if (ident == base) return true;
     if (ident.size() <= base.size() + 1 || ident.compare(0, base.size() + 1, base + "_") != 0) return false;
@@ -265,10 +272,45 @@ bool IdentifierOf(const std::string& ident, const std::string& name) {
     return true;
 }
 
-void FillVariable(const RawVariable& rv, fuzzy::TFuzzy& v, const std::map<std::string, Provenance>& prov, Format f) {
+// A number a little beyond `end`, away from `from`: one range width, as the
+// templates let shoulders reach over the ends; the next single where that
+// would not be finite.
+float Beyond(float end, float from) {
+    const float width = std::fabs(end - from) > 0.0f ? std::fabs(end - from) : std::fmax(std::fabs(end), 1.0f);
+    const float dir = end >= from ? 1.0f : -1.0f;
+    const float r = end + dir * width;
+    if (std::isfinite(r) && r != end) return r;
+    return std::nextafter(end, dir * FLT_MAX);
+}
+
+// A name the project file can hold: Windows-1252, no line break and no
+// end-of-text byte. What the writer would refuse is refused here, with the line.
+bool NameFits(const std::string& name) {
+    std::string bytes;
+    char32_t bad = 0;
+    return !name.empty() && fuzzy::text::Utf8ToCp1252(name, bytes, bad) &&
+           bytes.find_first_of("\r\n\x1A") == std::string::npos;
+}
+
+void CheckName(const std::string& name, int line, const std::string& what) {
+    if (name.empty()) Fail(line, what + " ist leer; hier braucht jeder Name mindestens ein Zeichen.");
+    if (!NameFits(name)) {
+        Fail(line,
+             what + " " + Quoted(name) + " enth\xC3\xA4lt ein Zeichen, das eine Fuzzy-Datei nicht aufnehmen kann.");
+    }
+}
+
+void FillVariable(const RawVariable& rv, fuzzy::TFuzzy& v, const std::map<std::string, Provenance>& prov, Format f,
+                  const std::string& fallback) {
     v.Clear();
     v.Defined = true;
     v.Name = rv.name;
+    CheckName(rv.name, rv.line, "Der Name der Variablen");
+    for (const RawTerm& t : rv.terms) CheckName(t.name, t.line, "Der Name des Terms");
+    if (rv.terms.empty()) {
+        Fail(rv.line,
+             "Die Variable " + Quoted(rv.name) + " hat keine Terme; hier braucht jede Variable mindestens einen.");
+    }
     if (rv.terms.size() > static_cast<std::size_t>(fuzzy::MaxTerms)) {
         const RawTerm& sixth = rv.terms[fuzzy::MaxTerms];
         Fail(sixth.line, "Ein sechster Term (" + Quoted(sixth.name) + ") von " + Quoted(rv.name) +
@@ -302,7 +344,7 @@ void FillVariable(const RawVariable& rv, fuzzy::TFuzzy& v, const std::map<std::s
 
     // Names, ranges and output heights the exporter kept in comments.
     const auto pv = prov.find(rv.name);
-    if (pv != prov.end() && IdentifierOf(rv.name, pv->second.name)) {
+    if (pv != prov.end() && IdentifierOf(rv.name, pv->second.name, fallback) && NameFits(pv->second.name)) {
         v.Name = pv->second.name;
         if (pv->second.hasRange) {
             if (!rv.output) {
@@ -327,11 +369,31 @@ void FillVariable(const RawVariable& rv, fuzzy::TFuzzy& v, const std::map<std::s
     }
     for (std::size_t i = 0; i < rv.terms.size(); ++i) {
         const int n = static_cast<int>(i) + 1;
-        const auto pt = prov.find(rv.name + "." + rv.terms[i].name);
-        if (pt == prov.end() || !IdentifierOf(rv.terms[i].name, pt->second.name)) continue;
-        v.SetTermName(n, pt->second.name);
-        if (rv.output && pt->second.hasHeight && v.GetParam(n, fuzzy::ParamH) == 1.0f) {
-            v.SetParam(n, fuzzy::ParamH, pt->second.height);
+        const RawTerm& t = rv.terms[i];
+        const auto pt = prov.find(rv.name + "." + t.name);
+        if (pt != prov.end() && IdentifierOf(t.name, pt->second.name, "term" + std::to_string(n)) &&
+            NameFits(pt->second.name)) {
+            // Written by this program: the corners are the project's own.
+            v.SetTermName(n, pt->second.name);
+            if (rv.output && pt->second.hasHeight && v.GetParam(n, fuzzy::ParamH) == 1.0f) {
+                v.SetParam(n, fuzzy::ParamH, pt->second.height);
+            }
+            continue;
+        }
+        // The other tools close a term's right end: trapmf [a b hi hi] is 1 at
+        // hi, a point list ending in (b, 1) stays 1 to the right. Here the right
+        // foot is open, so such a term would be 0 at the range's end; its outer
+        // corners go beyond the range instead. Left ends are closed alike in
+        // both, so a left shoulder starting at the range's start stays there.
+        const float lo = v.RangeMin, hi = v.RangeMax;
+        const float c = v.GetParam(n, fuzzy::ParamC), d = v.GetParam(n, fuzzy::ParamD);
+        // Read alike, so no note: the membership inside the range is the file's.
+        if (t.kind == "RightShoulder" || (c == d && d == hi && lo < hi)) {
+            const float beyond = Beyond(hi, lo);
+            if (c <= beyond) {
+                v.SetParam(n, fuzzy::ParamC, beyond);
+                v.SetParam(n, fuzzy::ParamD, beyond);
+            }
         }
     }
 }
@@ -383,11 +445,11 @@ void BuildProject(Format f, const RawEngine& raw, Imported& result) {
     for (const Provenance& p : raw.provenance) prov[p.key] = p;
 
     const bool two = raw.inputs.size() == 2;
-    FillVariable(raw.inputs[0], result.project.A, prov, f);
+    FillVariable(raw.inputs[0], result.project.A, prov, f, "eingang_a");
     result.project.B.Clear();
     result.project.B.Name.clear();
-    if (two) FillVariable(raw.inputs[1], result.project.B, prov, f);
-    FillVariable(raw.outputs[0], result.project.Out, prov, f);
+    if (two) FillVariable(raw.inputs[1], result.project.B, prov, f, "eingang_b");
+    FillVariable(raw.outputs[0], result.project.Out, prov, f, "ausgang");
     const auto& fallback = raw.outputs[0].defaultValue;
     // A default beyond single range differs anyway and must not be cast.
     if (fallback &&
@@ -469,6 +531,15 @@ Imported Import(Format f, std::string_view input) {
     }
     Imported r;
     detail::BuildProject(f, raw, r);
+    // What is accepted here can be saved and exported again; the checks above
+    // should leave nothing for these, which hold it by construction.
+    const fuzzy::Project& p = r.project;
+    try {
+        (void)fuzzy::ProjectText(p.A, p.B, p.Out, p.Rules);
+        detail::CheckExportable(p.A, p.B, p.Out);
+    } catch (const fuzzy::Error& e) {
+        throw ImportError(e.what());
+    }
     return r;
 }
 

@@ -149,12 +149,13 @@ TEST(ImportFrames, FramesWithoutTheConstructAreRead) {
     const auto fcl = TryImport(Format::Fcl, Fcl("  RULE 1 : IF a IS lo AND b IS hi THEN y IS s;\n"));
     ASSERT_TRUE(fcl.ok) << fcl.Describe();
     EXPECT_EQ(fcl.Rules.Get(2, 1), 1);
-    // Shoulders open to one side reach to the end of the range (here the terms' span).
+    // Shoulders open to one side reach to the start of the range (here the
+    // terms' span) and one range width beyond its end, where the foot is open.
     EXPECT_EQ(fcl.B.GetParam(1, 1), 0.0f);
     EXPECT_EQ(fcl.B.GetParam(1, 3), 0.0f);
     EXPECT_EQ(fcl.B.GetParam(1, 4), 5.0f);
     EXPECT_EQ(fcl.B.GetParam(2, 2), 10.0f);
-    EXPECT_EQ(fcl.B.GetParam(2, 4), 10.0f);
+    EXPECT_EQ(fcl.B.GetParam(2, 4), 20.0f);
 }
 
 TEST(ImportFrames, ForeignSettingsAreReadWithANote) {

@@ -177,11 +177,13 @@ TEST(ExchangeImportExport, ForeignEngineSurvivesExportAndImport) {
     const ImportOutcome first = TryImport(Format::Fcl, fcl);
     ASSERT_TRUE(first.ok) << first.Describe();
     EXPECT_EQ(first.notes.size(), 2u);  // ACT MIN and ACCU MAX are read otherwise
-    // The left shoulder reaches to the range's start, the right one to its end.
+    // The left shoulder reaches to the range's start; the right one one range
+    // width beyond its end, so that it is 1 at the end itself (the right foot
+    // of a term is open here).
     EXPECT_EQ(first.A.GetParam(1, 1), 0.0f);
     EXPECT_EQ(first.A.GetParam(1, 3), 0.0f);
     EXPECT_EQ(first.A.GetParam(1, 4), 4.0f);
-    EXPECT_EQ(first.A.GetParam(3, 4), 10.0f);
+    EXPECT_EQ(first.A.GetParam(3, 4), 20.0f);
     EXPECT_EQ(first.Rules.Get(1, 1), 1);
     EXPECT_EQ(first.Rules.Get(2, 2), 2);
     EXPECT_EQ(first.Rules.Get(2, 3), 3);
