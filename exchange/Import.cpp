@@ -3,7 +3,9 @@
 #include "ProjectWriter.h"
 #include "Text.h"
 
+#include <array>
 #include <cfloat>
+#include <cstdio>
 #include <cmath>
 #include <map>
 #include <memory>
@@ -511,7 +513,25 @@ void BuildProject(Format f, const RawEngine& raw, Imported& result) {
             if (old == 0) cellLine[index] = r.line;
         }
     }
-    result.notes.insert(result.notes.begin(), raw.notes.begin(), raw.notes.end());
+    // A minimum implication or a maximum aggregation read as this engine's
+    // own: the note says how much that changes, measured on the inputs' grid.
+    std::vector<std::string> notes = raw.notes;
+    const fuzzy::Project& p = result.project;
+    auto figure = [&notes, &p](std::size_t note, bool minImplication, bool maxAggregation) {
+        if (note >= notes.size()) return;
+        const double d = InferenceDeviation(p.Rules, p.A, p.B, p.Out, minImplication, maxAggregation);
+        std::string& n = notes[note];
+        if (!n.empty() && n.back() == '.') n.pop_back();
+        std::array<char, 32> buf{};
+        std::snprintf(buf.data(), buf.size(), "%.2g", d);
+        n += "; der Ausgang weicht dadurch auf " + std::string(p.B.Defined ? "41 \xC3\x97 41" : "41") +
+             " Eingaben um h\xC3\xB6"
+             "chstens " +
+             buf.data() + " ab.";
+    };
+    figure(raw.minImplicationNote, true, false);
+    figure(raw.maxAggregationNote, false, true);
+    result.notes.insert(result.notes.begin(), notes.begin(), notes.end());
 }
 
 }  // namespace detail
