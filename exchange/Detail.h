@@ -172,6 +172,10 @@ struct Token {
 };
 RawRule ParseRuleText(const std::vector<Token>& tokens, int line);
 
+// Whether the bytes are UTF-8 without overlong forms, surrogates or values
+// beyond Unicode: exactly the texts fuzzy::text decodes and encodes unchanged.
+bool ValidUtf8(std::string_view s);
+
 // A number of the formats (decimal, optional exponent); nullopt otherwise.
 std::optional<double> ParseDouble(std::string_view s);
 // The same for a value this program stores: within single range it is the
