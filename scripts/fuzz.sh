@@ -57,6 +57,11 @@ grep -E '^#[0-9]+[[:space:]]+(INITED|DONE)|ERROR|SUMMARY|stat::' "$log" || true
 
 execs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
 echo "Ziel: fuzz_$target, Grenze: $what, Laufzeit: $(( $(date +%s) - start )) s, Ausführungen: ${execs:-unbekannt}, Korpus: $(ls "$work" | wc -l) Dateien"
+# libFuzzer ends with 72 when it is interrupted (Ctrl+C, SIGTERM): no finding.
+if [ "$status" -eq 72 ]; then
+  echo "Unterbrochen; bis dahin ohne Befund."
+  exit 0
+fi
 if [ "$status" -ne 0 ]; then
   echo "Der Fuzzer hat einen Fehler gefunden (Exit $status); Eingaben in $artifacts, Protokoll in $log" >&2
   exit 1
