@@ -299,21 +299,23 @@ void TMainForm::HinweisClick(QListWidgetItem* item) {
 void TMainForm::ZeigeOrt(const fuzzy::HintPlace& ort) {
     const int term = ort.FirstTerm();
     switch (ort.Page) {
+    // Every cell or term the hint speaks of is selected, not just the first:
+    // a region without a rule usually needs several cells filled.
     case fuzzy::HintPage::Rules:
         Seiten->setCurrentWidget(SeiteRegeln);
-        SeiteRegeln->WaehleRegel(ort.FirstRow(), ort.FirstColumn());
+        SeiteRegeln->WaehleRegeln(ort.Cells);
         return;
     case fuzzy::HintPage::InputA:
         Seiten->setCurrentWidget(SeiteA);
-        if (term > 0) SeiteA->WaehleTerm(term);
+        if (term > 0) SeiteA->WaehleTerme(ort.Terms);
         return;
     case fuzzy::HintPage::InputB:
         Seiten->setCurrentWidget(SeiteB);
-        if (term > 0) SeiteB->WaehleTerm(term);
+        if (term > 0) SeiteB->WaehleTerme(ort.Terms);
         return;
     case fuzzy::HintPage::Output:
         Seiten->setCurrentWidget(SeiteAus);
-        if (term > 0) SeiteAus->WaehleTerm(term);
+        if (term > 0) SeiteAus->WaehleTerme(ort.Terms);
         return;
     }
 }
