@@ -61,7 +61,7 @@ void Kopf(QPainter& p, const QRect& r, const QString& titel, const QString& name
     }
 }
 
-void Diagrammschrift(QPainter& p) { p.setFont(widgets::PixelFont(widgets::SerifFamily(), 12, false)); }
+void Diagrammschrift(QPainter& p) { p.setFont(widgets::PixelFont(widgets::SansFamily(), 12, false)); }
 
 // One line under a diagram: each term's abbreviation in its colour and a
 // number (its degree or its height).
@@ -134,9 +134,44 @@ void Eingang(QPainter& p, const QRect& r, const char* titel, const fuzzy::TFuzzy
     }
     Kopf(p, r, QString::fromUtf8(titel) + QStringLiteral(": "), Text(v0.Name), KurzeZahl(wert));
     fuzzy::TFuzzy v = v0;
-    v.InitColours();
+    DruckFarben(v);
     Eingangsdiagramm(p, Diagrammbereich(r), v, wert, grad);
     Gradzeile(p, r, v, grad, QStringLiteral("Grad:"));
+}
+
+// A rule cell's output term and firing strength, never on top of each
+// other ("RE0.50"): one above the other where the cell is tall enough,
+// else side by side, and the strength left out where even that does not
+// fit (the shade still shows it).
+void ZellenText(QPainter& p, const QRect& z, const QString& text, const QString& staerke, const QFont& kopf,
+                const QFont& zahl) {
+    const QFontMetrics fk(kopf), fz(zahl);
+    const QRect innen = z.adjusted(2, 1, -3, -2);
+    p.setPen(Qt::black);
+    if (staerke.isEmpty()) {
+        p.setFont(kopf);
+        p.drawText(z, Qt::AlignCenter, fk.elidedText(text, Qt::ElideRight, innen.width()));
+        return;
+    }
+    if (innen.height() >= fk.height() + fz.height()) {
+        p.setFont(kopf);
+        p.drawText(QRect(innen.left(), innen.top(), innen.width(), innen.height() - fz.height()), Qt::AlignCenter,
+                   fk.elidedText(text, Qt::ElideRight, innen.width()));
+        p.setFont(zahl);
+        p.setPen(QColor(60, 60, 60));
+        p.drawText(QRect(innen.left(), innen.bottom() - fz.height() + 1, innen.width(), fz.height()),
+                   Qt::AlignRight | Qt::AlignVCenter, staerke);
+        return;
+    }
+    const bool nebeneinander = fk.horizontalAdvance(text) + 4 + fz.horizontalAdvance(staerke) <= innen.width();
+    p.setFont(kopf);
+    p.drawText(innen, (nebeneinander ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter,
+               fk.elidedText(text, Qt::ElideRight, innen.width()));
+    if (nebeneinander) {
+        p.setFont(zahl);
+        p.setPen(QColor(60, 60, 60));
+        p.drawText(innen, Qt::AlignRight | Qt::AlignVCenter, staerke);
+    }
 }
 
 void Regeln(QPainter& p, const QRect& r, const InspektorSzene& s) {
@@ -154,7 +189,7 @@ void Regeln(QPainter& p, const QRect& r, const InspektorSzene& s) {
     for (int zeile = 0; zeile <= 5; ++zeile) {
         for (int spalte = 0; spalte <= 5; ++spalte) {
             const QRect z = RegelZelle(r, zeile, spalte);
-            QString text;
+            QString text, staerke;
             QColor grund = Qt::white;
             if (zeile == 0 || spalte == 0) {
                 grund = Kopffarbe;
@@ -170,23 +205,13 @@ void Regeln(QPainter& p, const QRect& r, const InspektorSzene& s) {
                     text = Text(s.Out.GetTermAbbrev(k));
                 else if (k != 0)
                     text = QStringLiteral("#%1").arg(k);
-                if (w > 0.0f) {
-                    p.fillRect(z, grund);
-                    p.setFont(zahlSchrift);
-                    p.setPen(QColor(60, 60, 60));
-                    p.drawText(z.adjusted(2, 1, -6, -4), Qt::AlignRight | Qt::AlignBottom, Grad(w));
-                    grund = QColor();
-                }
+                if (w > 0.0f) staerke = Grad(w);
             }
             if (grund.isValid()) p.fillRect(z, grund);
             p.setPen(QColor(150, 150, 150));
             p.setBrush(Qt::NoBrush);
             p.drawRect(z.adjusted(0, 0, -1, -1));
-            if (!text.isEmpty()) {
-                p.setFont(kopfSchrift);
-                p.setPen(Qt::black);
-                p.drawText(z, Qt::AlignCenter, text);
-            }
+            ZellenText(p, z, text, staerke, kopfSchrift, zahlSchrift);
         }
     }
     // The rule that sets each output term's height gets a bold frame.
@@ -203,15 +228,27 @@ void Regeln(QPainter& p, const QRect& r, const InspektorSzene& s) {
     const QFont namen = widgets::PixelFont(widgets::SansFamily(), 13, true);
     p.setFont(namen);
     p.setPen(Namensfarbe);
-    p.drawText(QRect(kopfzeile.left(), kopfzeile.top() - NamensRand, kopfzeile.width(), NamensRand), Qt::AlignCenter,
-               QStringLiteral("A: ") + Text(s.A.Name));
+    {
+        const QFontMetrics fm(namen);
+        const QString name = fm.elidedText(QStringLiteral("A: ") + Text(s.A.Name), Qt::ElideRight, r.width() - 8);
+        const int laenge = fm.horizontalAdvance(name) + 2;
+        const int mitte = std::clamp(kopfzeile.center().x(), r.left() + 4 + laenge / 2, r.right() - 4 - laenge / 2);
+        p.drawText(QRect(mitte - laenge / 2, kopfzeile.top() - NamensRand, laenge, NamensRand), Qt::AlignCenter, name);
+    }
     if (e.zweiEingaenge) {
+        // Along the header column, centred on it, but never beyond the
+        // panel's heading and its last line ("eschwindigkeit in c").
         const QRect kopfspalte = RegelZelle(r, 1, 0).united(RegelZelle(r, 5, 0));
+        const int oben = r.top() + KopfHoehe + 2, unten = r.bottom() - ZeilenHoehe - 2;
+        const QFontMetrics fm(namen);
+        const QString name =
+            fm.elidedText(QStringLiteral("B: ") + Text(s.B.Name), Qt::ElideRight, std::max(10, unten - oben));
+        const int laenge = fm.horizontalAdvance(name) + 2;
+        const int mitte = std::clamp(kopfspalte.center().y(), oben + laenge / 2, unten - laenge / 2);
         p.save();
-        p.translate(kopfspalte.left() - NamensRand, kopfspalte.bottom());
+        p.translate(kopfspalte.left() - NamensRand, mitte + laenge / 2);
         p.rotate(-90);
-        p.drawText(QRect(0, 0, kopfspalte.height(), NamensRand), Qt::AlignCenter,
-                   QStringLiteral("B: ") + Text(s.B.Name));
+        p.drawText(QRect(0, 0, laenge, NamensRand), Qt::AlignCenter, name);
         p.restore();
     }
     p.setFont(widgets::PixelFont(widgets::SansFamily(), 12, false));
@@ -269,7 +306,7 @@ void Ausgabe(QPainter& p, const QRect& r, const InspektorSzene& s) {
     }
     Kopf(p, r, QStringLiteral("Ausgang: "), Text(s.Out.Name), NeunStellen(s.auswertung.ausgang));
     fuzzy::TFuzzy farben = s.Out;
-    farben.InitColours();
+    DruckFarben(farben);
     Ausgangsdiagramm(p, Diagrammbereich(r), s, farben);
     Gradzeile(p, r, farben, s.auswertung.aktivierung, QStringLiteral("H\u00F6he:"));
 }
