@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <utility>
+#include <vector>
 
 namespace ansichten {
 
@@ -48,16 +49,21 @@ void Kopf(QPainter& p, const QRect& r, const QString& titel, const QString& name
     int x = r.left() + 8;
     const int y = r.top() + 5 + fm.ascent();
     p.setPen(Qt::black);
-    p.drawText(x, y, titel);
+    // What does not fit the panel's width is cut from the name, which the
+    // sliders show in full.
+    const QString gleich = wert.isEmpty() ? QString() : QStringLiteral(" = ") + wert;
+    const int frei = r.width() - 16 - fm.horizontalAdvance(titel) - fm.horizontalAdvance(gleich);
+    const QString kurz = fm.elidedText(name, Qt::ElideRight, std::max(0, frei));
+    p.drawText(x, y, fm.elidedText(titel, Qt::ElideRight, r.width() - 16));
     x += fm.horizontalAdvance(titel);
-    if (!name.isEmpty()) {
+    if (!kurz.isEmpty()) {
         p.setPen(Namensfarbe);
-        p.drawText(x, y, name);
-        x += fm.horizontalAdvance(name);
+        p.drawText(x, y, kurz);
+        x += fm.horizontalAdvance(kurz);
     }
-    if (!wert.isEmpty()) {
+    if (!gleich.isEmpty() && x + fm.horizontalAdvance(gleich) <= r.right() - 8) {
         p.setPen(Qt::black);
-        p.drawText(x, y, QStringLiteral(" = ") + wert);
+        p.drawText(x, y, gleich);
     }
 }
 
@@ -89,6 +95,41 @@ void Gradzeile(QPainter& p, const QRect& r, const fuzzy::TFuzzy& v, const std::a
     }
 }
 
+// The labels the plot has written (axes, term abbreviations), on the scene.
+std::vector<QRect> Belegt(const PainterPlot& plot) {
+    std::vector<QRect> b;
+    for (const QRect& r : plot.Beschriftungen()) b.push_back(r.translated(plot.Bereich().topLeft()));
+    return b;
+}
+
+// A place for a small box beside the point at `pt`: right of it, else left,
+// each at the point's height or a box higher or lower, the first that meets
+// no other label and stays in the plot area (degrees of two terms at the
+// same input used to cover each other). Taken places join `belegt`.
+QRect FreierPlatz(QSize groesse, QPoint pt, const QRect& flaeche, std::vector<QRect>& belegt) {
+    QRect erster;
+    for (const int dy :
+         {0, -groesse.height() - 2, groesse.height() + 2, -2 * groesse.height() - 4, 2 * groesse.height() + 4}) {
+        for (const bool rechts : {true, false}) {
+            const int x = rechts ? pt.x() + 6 : pt.x() - 6 - groesse.width();
+            QRect k(QPoint(x, pt.y() - groesse.height() / 2 + dy), groesse);
+            if (k.top() < flaeche.top() - groesse.height()) continue;
+            if (k.right() > flaeche.right() + 20 || k.left() < flaeche.left() - 20) continue;
+            if (erster.isNull()) erster = k;
+            bool frei = true;
+            for (const QRect& b : belegt)
+                if (k.intersects(b)) frei = false;
+            if (frei) {
+                belegt.push_back(k);
+                return k;
+            }
+        }
+    }
+    if (erster.isNull()) erster = QRect(QPoint(pt.x() + 6, pt.y() - groesse.height() / 2), groesse);
+    belegt.push_back(erster);
+    return erster;
+}
+
 // The term diagram of an input with the value as a vertical line and each
 // term's degree where the line meets it.
 void Eingangsdiagramm(QPainter& p, const QRect& bereich, const fuzzy::TFuzzy& v, float wert,
@@ -105,6 +146,7 @@ void Eingangsdiagramm(QPainter& p, const QRect& bereich, const fuzzy::TFuzzy& v,
         p.drawLine(x, flaeche.bottom(), x, flaeche.top());
     }
     p.setFont(widgets::PixelFont(widgets::SansFamily(), 12, true));
+    std::vector<QRect> belegt = Belegt(plot);
     for (int i = 1; i <= v.UsedTerms(); ++i) {
         const float g = grad[i - 1];
         if (g <= 0.0f) continue;
@@ -113,11 +155,9 @@ void Eingangsdiagramm(QPainter& p, const QRect& bereich, const fuzzy::TFuzzy& v,
         p.setBrush(Farbe(v.GetColour(i)));
         p.drawEllipse(pt, 4, 4);
         p.setBrush(Qt::NoBrush);
-        // Left of the line near the right edge, else right of it.
         const QString t = Grad(g);
         const int w = QFontMetrics(p.font()).horizontalAdvance(t);
-        const int tx = pt.x() + 8 + w > flaeche.right() ? pt.x() - 8 - w : pt.x() + 8;
-        const QRect kasten(tx - 2, pt.y() - 8, w + 4, 16);
+        const QRect kasten = FreierPlatz(QSize(w + 4, 16), pt, flaeche, belegt);
         p.fillRect(kasten, QColor(255, 255, 255, 200));
         p.drawText(kasten, Qt::AlignCenter, t);
     }
@@ -254,7 +294,9 @@ void Regeln(QPainter& p, const QRect& r, const InspektorSzene& s) {
     p.setFont(widgets::PixelFont(widgets::SansFamily(), 12, false));
     p.setPen(Qt::black);
     p.drawText(r.left() + 8, r.bottom() - 6,
-               QStringLiteral("Farbe: Feuerst\u00E4rke  \u2022  fetter Rahmen: die Regel, die die H\u00F6he setzt"));
+               QFontMetrics(p.font()).elidedText(
+                   QStringLiteral("Farbe: Feuerst\u00E4rke  \u2022  fetter Rahmen: die Regel, die die H\u00F6he setzt"),
+                   Qt::ElideRight, r.width() - 16));
 }
 
 // The output's terms as the project defines them, pale, under the terms
@@ -291,8 +333,8 @@ void Ausgangsdiagramm(QPainter& p, const QRect& bereich, const InspektorSzene& s
         const QString t = NeunStellen(e.ausgang);
         p.setFont(widgets::PixelFont(widgets::SansFamily(), 12, true));
         const int w = QFontMetrics(p.font()).horizontalAdvance(t);
-        const int tx = fuss.x() + 6 + w > f.right() ? fuss.x() - 6 - w : fuss.x() + 6;
-        const QRect kasten(tx - 2, f.top() + 4, w + 4, 17);
+        std::vector<QRect> belegt = Belegt(plot);
+        const QRect kasten = FreierPlatz(QSize(w + 4, 17), QPoint(fuss.x(), f.top() + 12), f, belegt);
         p.fillRect(kasten, QColor(255, 255, 255, 220));
         p.setPen(Qt::black);
         p.drawText(kasten, Qt::AlignCenter, t);

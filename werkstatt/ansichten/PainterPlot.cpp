@@ -176,7 +176,7 @@ void PainterPlot::DrawAxes() {
         const int w = fm.horizontalAdvance(t);
         QRect r(column - w / 2, rowBottom + 4, w, fm.height());
         // Inside the area, and never over the label before.
-        r.moveLeft(std::clamp(r.left(), 0, std::max(0, bereich_.width() - w)));
+        r.moveLeft(std::clamp(r.left(), 1, std::max(1, bereich_.width() - w - 2)));
         if (!letztes.isNull() && r.left() < letztes.right() + 8) continue;
         p_.setPen(schriftFarbe());
         p_.drawText(r.translated(bereich_.topLeft()), Qt::AlignCenter, t);
@@ -228,7 +228,7 @@ void PainterPlot::TextOut(int column, int row, const std::string& text) {
     // Term labels of neighbouring terms would run together ("NKNUPK"): a
     // label that meets one already written moves a line down, and every
     // label stays inside the area.
-    QRect r(std::clamp(column, 0, std::max(0, bereich_.width() - w)), row, w, fm.height());
+    QRect r(std::clamp(column, 1, std::max(1, bereich_.width() - w - 2)), row, w, fm.height());
     for (int versuch = 0; versuch < 4; ++versuch) {
         bool frei = true;
         for (const QRect& q : labels_)
