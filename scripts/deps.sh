@@ -7,6 +7,7 @@ FUZZY_PACKAGES=(
   fuzzylite
   fonts-liberation fonts-dejavu-core qt6-translations-l10n
   clang-format
+  poppler-utils
 )
 # Only scripts/package.sh needs these (building and checking the .deb); the
 # build and the tests do without them.

@@ -21,6 +21,10 @@
 #include <QFileInfo>
 #include <QListWidget>
 #include <QMenu>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QSettings>
 #include <QTabWidget>
@@ -135,6 +139,14 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui_(std::make_uniqu
         if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty()) return QString();
         return d->selectedFiles().first();
     };
+    PdfDialog = [this](const QString& vorschlag) {
+        std::unique_ptr<QFileDialog> d(DeutscherDialog(this, tr("Arbeitsblatt als PDF speichern"), true));
+        d->setNameFilters({tr("PDF-Dokumente (*.pdf)")});
+        d->setDefaultSuffix(QStringLiteral("pdf"));
+        d->selectFile(vorschlag);
+        if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty()) return QString();
+        return d->selectedFiles().first();
+    };
     Starte = [](const QString& programm, const QStringList& argumente) {
         return QProcess::startDetached(programm, argumente);
     };
@@ -193,6 +205,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui_(std::make_uniqu
     connect(ui_->Beenden1, &QAction::triggered, this, &TMainForm::Beenden1Click);
     connect(ui_->Importieren1, &QAction::triggered, this, &TMainForm::Importieren1Click);
     connect(ui_->Exportieren1, &QAction::triggered, this, &TMainForm::Exportieren1Click);
+    connect(ui_->Drucken1, &QAction::triggered, this, &TMainForm::Drucken1Click);
+    connect(ui_->AlsPdf1, &QAction::triggered, this, &TMainForm::AlsPdf1Click);
     connect(ui_->RegelnVerbessern1, &QAction::triggered, this, &TMainForm::RegelnVerbessern1Click);
     connect(ui_->Anleitung1, &QAction::triggered, this, &TMainForm::Anleitung1Click);
     connect(ui_->Info1, &QAction::triggered, this, &TMainForm::Info1Click);
@@ -299,21 +313,23 @@ void TMainForm::HinweisClick(QListWidgetItem* item) {
 void TMainForm::ZeigeOrt(const fuzzy::HintPlace& ort) {
     const int term = ort.FirstTerm();
     switch (ort.Page) {
+    // Every cell or term the hint speaks of is selected, not just the first:
+    // a region without a rule usually needs several cells filled.
     case fuzzy::HintPage::Rules:
         Seiten->setCurrentWidget(SeiteRegeln);
-        SeiteRegeln->WaehleRegel(ort.FirstRow(), ort.FirstColumn());
+        SeiteRegeln->WaehleRegeln(ort.Cells);
         return;
     case fuzzy::HintPage::InputA:
         Seiten->setCurrentWidget(SeiteA);
-        if (term > 0) SeiteA->WaehleTerm(term);
+        if (term > 0) SeiteA->WaehleTerme(ort.Terms);
         return;
     case fuzzy::HintPage::InputB:
         Seiten->setCurrentWidget(SeiteB);
-        if (term > 0) SeiteB->WaehleTerm(term);
+        if (term > 0) SeiteB->WaehleTerme(ort.Terms);
         return;
     case fuzzy::HintPage::Output:
         Seiten->setCurrentWidget(SeiteAus);
-        if (term > 0) SeiteAus->WaehleTerm(term);
+        if (term > 0) SeiteAus->WaehleTerme(ort.Terms);
         return;
     }
 }
@@ -467,6 +483,46 @@ bool TMainForm::ExportierenNach(const QString& datei) {
         return false;
     }
     return true;
+}
+
+BlattDaten TMainForm::Blatt() const {
+    BlattDaten d;
+    d.projekt = Modell.projekt();
+    d.datei = Modell.datei();
+    d.datum = QDate::currentDate();
+    d.truckGeschwindigkeit = static_cast<labor::TruckLabor*>(truckLabor_)->geschwindigkeit();
+    d.lok = static_cast<labor::LokLabor*>(lokLabor_)->einstellung();
+    return d;
+}
+
+void TMainForm::Drucken1Click() {
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 12, 15, 12),
+                                      QPageLayout::Millimeter));
+    drucker.setDocName(tr("Arbeitsblatt"));
+    QPrintPreviewDialog vorschau(&drucker, this);
+    vorschau.setWindowTitle(tr("Arbeitsblatt – Druckvorschau"));
+    const BlattDaten d = Blatt();
+    connect(&vorschau, &QPrintPreviewDialog::paintRequested, this, [&d](QPrinter* p) { MaleArbeitsblatt(*p, d); });
+    vorschau.resize(900, 1000);
+    vorschau.exec();
+}
+
+void TMainForm::AlsPdf1Click() {
+    // Beside the project, named after it.
+    QString vorschlag = tr("arbeitsblatt.pdf");
+    if (!Modell.datei().isEmpty()) {
+        const QFileInfo i(Modell.datei());
+        vorschlag = i.absolutePath() + QLatin1Char('/') + i.completeBaseName() + tr("-arbeitsblatt.pdf");
+    }
+    const QString datei = PdfDialog(vorschlag);
+    if (!datei.isEmpty()) PdfSpeichernNach(datei);
+}
+
+bool TMainForm::PdfSpeichernNach(const QString& datei) {
+    const QString fehler = ArbeitsblattSchreiben(Blatt(), datei);
+    if (!fehler.isEmpty()) widgets::ErrorBox(fehler);
+    return fehler.isEmpty();
 }
 
 void TMainForm::RegelnVerbessern1Click() {
