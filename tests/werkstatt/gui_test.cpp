@@ -546,6 +546,10 @@ TEST_F(WerkstattGui, RegionHintSelectsEveryCellConcernedAndOneKeyFillsThemAsOneS
         for (int c = 1; c <= 5; ++c)
             EXPECT_EQ(P().Regeln.Get(r, c), h->Place.HasCell(r, c) ? 2 : vorher.Regeln.Get(r, c)) << r << ", " << c;
     EXPECT_FALSE(RegionsHinweis(P(), fuzzy::HintPage::Rules).has_value());
+    // The same key again changes nothing and leaves no empty step behind.
+    const int schritte = form_->Modell.undoStack().count();
+    QTest::keyClick(form_->SeiteRegeln->RegelGitter, Qt::Key_2);
+    EXPECT_EQ(form_->Modell.undoStack().count(), schritte);
     form_->Modell.undoStack().undo();
     EXPECT_TRUE(GleichesProjekt(P(), vorher));
 }
