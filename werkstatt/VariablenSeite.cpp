@@ -300,8 +300,10 @@ void TVariablenSeite::BildClick() {
     if (!modell_) return;
     fuzzy::TFuzzy v;
     v.Assign(Variable(modell_->projekt(), rolle_));
+    const QString titel = rolle_ == Rolle::A ? tr("Eingang A") : rolle_ == Rolle::B ? tr("Eingang B") : tr("Ausgang");
     ansichten::BildSpeichern(this, ansichten::Dateivorschlag(QStringLiteral("terme"), QString::fromStdString(v.Name)),
-                             QSize(640, 320), [v](QPainter& p, QSize g) { ansichten::MaleTermdiagramm(p, g, v); });
+                             QSize(640, 320),
+                             [v, titel](QPainter& p, QSize g) { ansichten::MaleTermdiagramm(p, g, v, titel); });
 }
 
 void TVariablenSeite::DiagrammGriff(int term, int param, float wert, bool neuerZug) {

@@ -42,17 +42,21 @@ void Achsen(QPainter& p, const KennfeldSzene& s, const QRectF& plot) {
     p.setFont(schrift);
     p.setPen(QPen(Qt::black, 1));
     const double aMin = s.gitter.aMin, aMax = s.gitter.aMax;
-    for (double v : RundeTeilung(aMin, aMax, 6)) {
+    double letzteRechts = -1e9;
+    for (double v : AchsenTeilung(aMin, aMax, std::max(2, static_cast<int>(plot.width() / 80)))) {
         const double x = plot.left() + Teil(v, aMin, aMax) * plot.width();
         p.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + 5));
-        const QString t = Beschriftung(v);
-        p.drawText(QPointF(x - fm.horizontalAdvance(t) / 2.0, plot.bottom() + 7 + fm.ascent()), t);
+        const QString t = AchsenZahl(v);
+        const double links = x - fm.horizontalAdvance(t) / 2.0;
+        if (links < letzteRechts + 8) continue;  // never on top of the label before
+        p.drawText(QPointF(links, plot.bottom() + 7 + fm.ascent()), t);
+        letzteRechts = links + fm.horizontalAdvance(t);
     }
     const double yMin = YMin(s), yMax = YMax(s);
-    for (double v : RundeTeilung(yMin, yMax, 6)) {
+    for (double v : AchsenTeilung(yMin, yMax, std::max(2, static_cast<int>(plot.height() / 50)))) {
         const double y = plot.bottom() - Teil(v, yMin, yMax) * plot.height();
         p.drawLine(QPointF(plot.left() - 5, y), QPointF(plot.left(), y));
-        const QString t = Beschriftung(v);
+        const QString t = AchsenZahl(v);
         p.drawText(QPointF(plot.left() - 8 - fm.horizontalAdvance(t), y + fm.ascent() / 2.0 - 1), t);
     }
     p.setPen(QPen(Qt::black, 1));
@@ -75,9 +79,15 @@ void Achsen(QPainter& p, const KennfeldSzene& s, const QRectF& plot) {
 // Room under the colour bar for the entry of the hatching.
 constexpr double SchraffurEintrag = 46;
 
-void Legende(QPainter& p, const KennfeldSzene& s, const QRectF& r) {
+void Legende(QPainter& p, const KennfeldSzene& s, const QRectF& r, double rechterRand) {
+    // The output's name over the bar, on up to two lines within the picture
+    // (a single line was cut to "Lenkwinkel i").
+    const QFont titel = widgets::PixelFont(widgets::SansFamily(), 12, true);
+    const QFontMetrics ft(titel);
+    const QRectF titelFeld(r.left(), r.top() - 6, std::max(20.0, rechterRand - r.left() - 2), 2 * ft.height());
     const double unten = s.keineRegel.Empty() ? 0.0 : SchraffurEintrag;
-    const QRectF balken(r.left() + 22, r.top() + 22, 20, std::max(10.0, r.height() - 22 - unten));
+    const QRectF balken(r.left() + 22, titelFeld.bottom() + 6, 20,
+                        std::max(10.0, r.bottom() - titelFeld.bottom() - 6 - unten));
     // The bar from the bottom (smallest) to the top (largest), in fine steps.
     const int n = std::max(2, static_cast<int>(balken.height()));
     for (int k = 0; k < n; ++k) {
@@ -92,14 +102,31 @@ void Legende(QPainter& p, const KennfeldSzene& s, const QRectF& r) {
     const QFont schrift = widgets::PixelFont(widgets::SansFamily(), 12, false);
     const QFontMetrics fm(schrift);
     p.setFont(schrift);
+    double letzteOben = 1e9;
     for (double v : RundeTeilung(s.skalaMin, s.skalaMax, 8)) {
         const double y = balken.bottom() - Anteil(s, v) * balken.height();
         p.drawLine(QPointF(balken.left() - 3, y), QPointF(balken.right() + 4, y));
-        p.drawText(QPointF(balken.right() + 7, y + fm.ascent() / 2.0 - 1), Beschriftung(v));
+        // Labels a line apart at least; the marks stay.
+        if (y + fm.height() / 2.0 > letzteOben) continue;
+        p.drawText(QPointF(balken.right() + 7, y + fm.ascent() / 2.0 - 1), AchsenZahl(v));
+        letzteOben = y - fm.height() / 2.0;
     }
-    p.setFont(widgets::PixelFont(widgets::SansFamily(), 13, true));
+    p.setFont(titel);
     p.setPen(QColor(128, 0, 0));
-    p.drawText(QRectF(r.left(), r.top() - 4, r.width() + 10, 20), Qt::AlignLeft | Qt::AlignTop, Text(s.Out.Name));
+    QString name = Text(s.Out.Name);
+    // Two lines at most; what does not fit ends in "…".
+    const int zeile = static_cast<int>(titelFeld.width());
+    if (ft.horizontalAdvance(name) > zeile) {
+        const int bruch = name.lastIndexOf(QLatin1Char(' '), static_cast<int>(name.size()) / 2 + 4);
+        QString erste = bruch > 0 ? name.left(bruch) : name;
+        QString zweite = bruch > 0 ? name.mid(bruch + 1) : QString();
+        if (ft.horizontalAdvance(erste) > zeile) {
+            erste = ft.elidedText(name, Qt::ElideRight, zeile);
+            zweite.clear();
+        }
+        name = erste + QLatin1Char('\n') + ft.elidedText(zweite, Qt::ElideRight, zeile);
+    }
+    p.drawText(titelFeld, Qt::AlignLeft | Qt::AlignTop, name);
 }
 
 // Each contour line gets its value written on it once, where it lies
@@ -127,7 +154,7 @@ void Linienwerte(QPainter& p, const KennfeldSzene& s, const QRectF& plot) {
         }
         if (besterAbstand < 40.0) continue;
         plaetze.push_back(bester);
-        const QString t = Beschriftung(s.stufen[k]);
+        const QString t = AchsenZahl(s.stufen[k]);
         const QColor grund = Skalenfarbe(Anteil(s, s.stufen[k]));
         const QRectF kasten(bester.x() - fm.horizontalAdvance(t) / 2.0 - 2, bester.y() - fm.height() / 2.0,
                             fm.horizontalAdvance(t) + 4, fm.height());
@@ -165,11 +192,11 @@ void Kurve(QPainter& p, const KennfeldSzene& s, const QRectF& plot) {
     p.save();
     p.setClipRect(plot.adjusted(-2, -2, 2, 2));
     p.setPen(QPen(QColor(225, 225, 225), 1));
-    for (double v : RundeTeilung(YMin(s), YMax(s), 6)) {
+    for (double v : AchsenTeilung(YMin(s), YMax(s), std::max(2, static_cast<int>(plot.height() / 50)))) {
         const double y = plot.bottom() - Teil(v, YMin(s), YMax(s)) * plot.height();
         p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
     }
-    for (double v : RundeTeilung(g.aMin, g.aMax, 6)) {
+    for (double v : AchsenTeilung(g.aMin, g.aMax, std::max(2, static_cast<int>(plot.width() / 80)))) {
         const double x = plot.left() + Teil(v, g.aMin, g.aMax) * plot.width();
         p.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
     }
@@ -370,7 +397,7 @@ void MaleKennfeld(QPainter& p, QSize groesse, const KennfeldSzene& s) {
     p.drawText(zeile, Qt::AlignHCenter | Qt::AlignTop, titel);
     if (zwei) {
         Flaeche(p, s, a.plot);
-        Legende(p, s, a.legende);
+        Legende(p, s, a.legende, groesse.width());
     } else {
         Kurve(p, s, a.plot);
     }
