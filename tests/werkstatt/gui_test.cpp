@@ -568,9 +568,10 @@ TEST_F(WerkstattGui, GapHintSelectsTheTermsBesideItAndNoSingleTermButton) {
     EXPECT_EQ(form_->SeiteA->GewaehlterTerm(), h->Place.FirstTerm());
     EXPECT_FALSE(form_->SeiteA->EntfernenBtn->isEnabled());
     EXPECT_FALSE(form_->SeiteA->RunterBtn->isEnabled());
-    // One term chosen again: its buttons are back.
-    form_->SeiteA->WaehleTerm(2);
-    EXPECT_EQ(form_->SeiteA->GewaehlteTerme(), 2u);
+    // The first of them chosen again, as a click into the diagram does: it
+    // alone is selected and its buttons are back.
+    form_->SeiteA->WaehleTerm(h->Place.FirstTerm());
+    EXPECT_EQ(form_->SeiteA->GewaehlteTerme(), 1u << (h->Place.FirstTerm() - 1));
     EXPECT_TRUE(form_->SeiteA->EntfernenBtn->isEnabled());
 }
 
