@@ -22,7 +22,8 @@ FUZZY_OPTIONAL_PACKAGES=(clang gcc-avr avr-libc simavr)
 fuzzy_missing_packages() {
   local p
   for p in "$@"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || echo "$p"
+    # Read whole: a pipe into grep -q fails at random under pipefail.
+    [ "$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)" = "install ok installed" ] || echo "$p"
   done
 }
 

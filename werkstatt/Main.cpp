@@ -26,7 +26,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProcess>
-#include <QSaveFile>
 #include <QSettings>
 #include <QTabWidget>
 #include <QUndoStack>
@@ -314,21 +313,23 @@ void TMainForm::HinweisClick(QListWidgetItem* item) {
 void TMainForm::ZeigeOrt(const fuzzy::HintPlace& ort) {
     const int term = ort.FirstTerm();
     switch (ort.Page) {
+    // Every cell or term the hint speaks of is selected, not just the first:
+    // a region without a rule usually needs several cells filled.
     case fuzzy::HintPage::Rules:
         Seiten->setCurrentWidget(SeiteRegeln);
-        SeiteRegeln->WaehleRegel(ort.FirstRow(), ort.FirstColumn());
+        SeiteRegeln->WaehleRegeln(ort.Cells);
         return;
     case fuzzy::HintPage::InputA:
         Seiten->setCurrentWidget(SeiteA);
-        if (term > 0) SeiteA->WaehleTerm(term);
+        if (term > 0) SeiteA->WaehleTerme(ort.Terms);
         return;
     case fuzzy::HintPage::InputB:
         Seiten->setCurrentWidget(SeiteB);
-        if (term > 0) SeiteB->WaehleTerm(term);
+        if (term > 0) SeiteB->WaehleTerme(ort.Terms);
         return;
     case fuzzy::HintPage::Output:
         Seiten->setCurrentWidget(SeiteAus);
-        if (term > 0) SeiteAus->WaehleTerm(term);
+        if (term > 0) SeiteAus->WaehleTerme(ort.Terms);
         return;
     }
 }
@@ -414,19 +415,21 @@ bool TMainForm::ImportierenDatei(const QString& datei) {
                               .arg(QFileInfo(datei).fileName()));
         return false;
     }
-    QFile f(datei);
-    if (!f.open(QIODevice::ReadOnly)) {
-        widgets::ErrorBox(QStringLiteral("%1 konnte nicht gelesen werden.").arg(QFileInfo(datei).fileName()));
+    exchange::Imported r;
+    try {
+        // Read like a project: regular files only and a size limit, so that a
+        // pipe or a device can neither block the window nor fill the memory.
+        r = exchange::Import(*format, exchange::ReadImportFile(QFile::encodeName(datei).toStdString()));
+    } catch (const exchange::UnreadableFile& e) {
+        widgets::ErrorBox(QString::fromStdString(e.what()));
         return false;
-    }
-    const QByteArray text = f.readAll();
-    const exchange::ImportResult r = exchange::Import(*format, std::string_view(text.constData(), text.size()));
-    if (!r.ok) {
+    } catch (const exchange::ImportError& e) {
         widgets::ErrorBox(QStringLiteral("%1 passt nicht zu diesem Fuzzy-Regler:\n%2")
-                              .arg(QFileInfo(datei).fileName(), QString::fromStdString(r.Describe())));
+                              .arg(QFileInfo(datei).fileName(), QString::fromStdString(e.Describe())));
         return false;
     }
-    Modell.neu(Zusammensetzen(r.A, r.B, r.Out, r.Rules),
+    const fuzzy::Project& ip = r.project;
+    Modell.neu(Zusammensetzen(ip.A, ip.B, ip.Out, ip.Rules),
                QStringLiteral("Import von %1").arg(QFileInfo(datei).fileName()));
     Seiten->setCurrentWidget(SeiteA);
     if (!r.notes.empty()) {
@@ -471,11 +474,12 @@ bool TMainForm::ExportierenNach(const QString& datei) {
         widgets::ErrorBox(QString::fromStdString(e.what()));
         return false;
     }
-    // Written whole or not at all: an old file of that name stays on failure.
-    QSaveFile f(datei);
-    if (!f.open(QIODevice::WriteOnly) ||
-        f.write(text.data(), static_cast<qint64>(text.size())) != qint64(text.size()) || !f.commit()) {
-        widgets::ErrorBox(QStringLiteral("%1 konnte nicht geschrieben werden: %2").arg(datei, f.errorString()));
+    try {
+        // Written whole or not at all, and never onto the project itself.
+        fuzzy::WriteFileAtomic(QFile::encodeName(datei).toStdString(), text,
+                               QFile::encodeName(Modell.datei()).toStdString());
+    } catch (const fuzzy::ESaveError& e) {
+        widgets::ErrorBox(QString::fromStdString(e.what()));
         return false;
     }
     return true;

@@ -2,6 +2,7 @@
 
 #include "Farbskala.h"
 #include "Fonts.h"
+#include "Hints.h"
 #include "PainterPlot.h"
 
 #include <QPainter>
@@ -351,6 +352,19 @@ void Ausgabe(QPainter& p, const QRect& r, const InspektorSzene& s) {
     DruckFarben(farben);
     Ausgangsdiagramm(p, Diagrammbereich(r), s, farben);
     Gradzeile(p, r, farben, s.auswertung.aktivierung, QStringLiteral("H\u00F6he:"));
+    // Where no rule fires, the output is no centroid but the range's start:
+    // said in words over the empty diagram.
+    const QString satz = KeineRegelSatz(s);
+    if (!satz.isEmpty()) {
+        const QRect d = Diagrammbereich(r).adjusted(60, 28, -16, -40);
+        p.setFont(widgets::PixelFont(widgets::SansFamily(), 13, true));
+        const QRect noetig =
+            QFontMetrics(p.font()).boundingRect(d, Qt::AlignCenter | Qt::TextWordWrap, satz).adjusted(-6, -4, 6, 4);
+        p.fillRect(noetig, QColor(255, 240, 240, 235));
+        p.setPen(QColor(160, 0, 0));
+        p.drawRect(noetig.adjusted(0, 0, -1, -1));
+        p.drawText(d, Qt::AlignCenter | Qt::TextWordWrap, satz);
+    }
 }
 
 }  // namespace
@@ -418,6 +432,14 @@ QString RegelText(const InspektorSzene& s, int r, int c) {
     else
         dann = QStringLiteral("Eintrag %1 nennt keinen Ausgangsterm").arg(k);
     return QStringLiteral("%1, %2 (Feuerst\u00E4rke %3)").arg(wenn, dann, Grad(s.auswertung.staerke[r - 1][c - 1]));
+}
+
+QString KeineRegelSatz(const InspektorSzene& s) {
+    const fuzzy::Auswertung& e = s.auswertung;
+    if (!s.A.Defined || !s.Out.Defined) return {};
+    for (const float h : e.aktivierung)
+        if (h != 0.0f) return {};
+    return QString::fromStdString(fuzzy::NoRuleAtText(s.A, s.B, s.Out, e.a, e.b));
 }
 
 float RundeAufRaster(float wert, float lo, float hi) {
