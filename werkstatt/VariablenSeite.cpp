@@ -1,5 +1,7 @@
 #include "VariablenSeite.h"
 
+#include "Farbskala.h"
+
 #include "MessageBoxes.h"
 #include "SingEdit.h"
 #include "TermDiagramm.h"
@@ -126,7 +128,7 @@ void TVariablenSeite::Aktualisieren() {
             for (int j = 1; j <= 5; ++j) setze(SpalteA + j - 1, ZahlText(v.GetParam(i, j)), true);
         }
         fuzzy::TFuzzy farben;
-        farben.InitColours();
+        ansichten::DruckFarben(farben);
         for (int i = 1; i <= n; ++i)
             TermTabelle->item(i - 1, SpalteKuerzel)->setForeground(widgets::ToQColor(farben.GetColour(i)));
         TermTabelle->setVerticalHeaderLabels({"1", "2", "3", "4", "5"});

@@ -881,3 +881,36 @@ TEST_F(WerkstattGui, ReplacedProjectIsOneStepAndStaysWithItsFile) {
     EXPECT_TRUE(GleichesProjekt(P(), vorher));
     EXPECT_FALSE(form_->Modell.geaendert());
 }
+
+// --- the editing pages' term diagram ------------------------------------------
+
+namespace {
+
+// Labels of neighbouring terms ran together ("NKNUPK") and term lines struck
+// through the axis labels: none of the labels written may meet another or
+// leave the diagram, for every variable of every example.
+TEST(TermDiagrammBeschriftung, LabelsNeitherOverlapNorLeaveTheDiagram) {
+    for (const QString& datei :
+         QDir(QStringLiteral(FUZZY_SOURCE_DIR "/examples")).entryList({QStringLiteral("*.fuz")})) {
+        const Projekt p = Gelesen(Beispiel(datei.toLatin1().constData()));
+        for (const fuzzy::TFuzzy* v : {&p.A, &p.B, &p.Aus}) {
+            if (!v->Defined) continue;
+            for (const QSize g : {QSize(900, 300), QSize(420, 200)}) {
+                TTermDiagramm d;
+                d.resize(g);
+                d.show();
+                d.setVariable(*v);
+                const std::vector<QRect>& l = d.beschriftungen();
+                ASSERT_GT(l.size(), 3u) << datei.toStdString();
+                for (std::size_t i = 0; i < l.size(); ++i) {
+                    EXPECT_TRUE(d.rect().contains(l[i])) << datei.toStdString() << " " << v->Name << " " << i;
+                    for (std::size_t k = i + 1; k < l.size(); ++k)
+                        EXPECT_FALSE(l[i].intersects(l[k]))
+                            << datei.toStdString() << " " << v->Name << " labels " << i << " and " << k;
+                }
+            }
+        }
+    }
+}
+
+}  // namespace
