@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iomanip>
+#include <locale>
 #include <sstream>
 
 namespace tuning {
@@ -125,14 +126,40 @@ Score EvaluateTruck(Project& p, const Score* bound, const std::atomic<bool>* can
     s.Complete = true;
     double worst = 0.0;
     for (const auto& f : s.Truck.Grid) worst = std::max(worst, f.WorstX / 0.1 + f.WorstAttitude);
-    s.Keys = {double(s.NoRulePieces),     -double(s.Truck.Docked()),
-              double(s.Truck.LeftRoad()), worst,
-              -double(s.Truck.Arrived()), 0.0};
+    s.Keys = {double(s.NoRulePieces),
+              -double(s.Truck.Docked()),
+              double(s.Truck.LeftRoad()),
+              worst,
+              -double(s.Truck.Arrived()),
+              0.0,
+              0.0};
     return s;
 }
 
 // A good locomotive run: at rest at the mark, not far past it, the force
 // within the output's range all the way.
+// When a run entered the band of rest for good, between two steps: the time
+// at which the straight line from the last point outside the band to the next
+// one crosses the band's edge (the larger of |s| / 0.5 cm and |v| / 0.5 cm/s
+// reaching 1). A run not at rest counts with its end time, as LatestRest.
+double RestEntry(const pemrak::Lauf& lauf, const std::optional<float>& genauAb, float endT) {
+    if (!genauAb) return double(endT);
+    const auto& pts = lauf.Verlauf;
+    auto excess = [](const pemrak::LaufPunkt& pt) {
+        return std::max(std::fabs(double(pt.sCm)) / double(pemrak::GenauSCm),
+                        std::fabs(double(pt.vCms)) / double(pemrak::RuheVCms));
+    };
+    for (std::size_t i = pts.size(); i-- > 1;) {
+        if (pts[i].t != *genauAb) continue;
+        const double outside = excess(pts[i - 1]), inside = excess(pts[i]);
+        const double t0 = pts[i - 1].t, t1 = pts[i].t;
+        if (!(outside > inside) || !std::isfinite(outside)) return t1;
+        const double f = std::clamp((outside - 1.0) / (outside - inside), 0.0, 1.0);
+        return t0 + f * (t1 - t0);
+    }
+    return double(*genauAb);
+}
+
 bool ForceWithin(const pemrak::Lauf& lauf, const fuzzy::TFuzzy& out) {
     for (const pemrak::LaufPunkt& pt : lauf.Verlauf)
         if (!(pt.Kraft >= out.RangeMin && pt.Kraft <= out.RangeMax)) return false;
@@ -172,6 +199,7 @@ Score EvaluateLoco(Project& p, const Score* bound, const std::atomic<bool>* canc
             f.MostSignChanges = std::max(f.MostSignChanges, v.Zahlen.Vorzeichenwechsel);
             f.ExcessSignChanges += std::max(0, v.Zahlen.Vorzeichenwechsel - FreeSignChanges);
             f.LatestRest = std::max(f.LatestRest, double(v.GenauAb.value_or(v.Zahlen.EndeT)));
+            f.LatestEntry = std::max(f.LatestEntry, RestEntry(v.Fahrt, v.GenauAb, v.Zahlen.EndeT));
             f.Overshoot = std::max(f.Overshoot, double(v.Zahlen.UeberschwingenCm));
             const double miss = std::fabs(double(v.Zahlen.EndeSCm)) + std::fabs(double(v.Zahlen.EndeVCms));
             f.EndMiss += std::isfinite(miss) ? miss : 1.0e9;
@@ -186,15 +214,30 @@ Score EvaluateLoco(Project& p, const Score* bound, const std::atomic<bool>* canc
     }
     if (f.Runs - f.Good > allowedMisses) return s;
     s.Complete = true;
-    s.Keys = {double(s.NoRulePieces), -double(f.Good), double(f.ExcessSignChanges),
-              f.LatestRest,           f.Overshoot,     f.EndMiss};
+    s.Keys = {double(s.NoRulePieces),
+              -double(f.Good),
+              double(f.ExcessSignChanges),
+              f.LatestRest,
+              f.LatestEntry,
+              f.Overshoot,
+              f.EndMiss};
     return s;
 }
 
-std::string Fixed(double v, int decimals) {
+std::string Fixed(double v, int decimals, Decimals d) {
     std::ostringstream s;
+    s.imbue(std::locale::classic());
     s << std::fixed << std::setprecision(decimals) << v;
-    return s.str();
+    std::string t = s.str();
+    if (d == Decimals::Comma) std::replace(t.begin(), t.end(), '.', ',');
+    return t;
+}
+
+// A decimal written into the text, such as "0.5": with the chosen sign.
+std::string Num(const char* text, Decimals d) {
+    std::string t = text;
+    if (d == Decimals::Comma) std::replace(t.begin(), t.end(), '.', ',');
+    return t;
 }
 
 }  // namespace
@@ -217,7 +260,7 @@ bool Better(const Score& a, const Score& b) {
     return false;
 }
 
-std::string Describe(const Score& s) {
+std::string Describe(const Score& s, Decimals d) {
     if (!s.Complete) return "nicht vollst\xC3\xA4ndig bewertet";
     std::ostringstream out;
     if (s.Kind == Vehicle::Truck) {
@@ -234,16 +277,17 @@ std::string Describe(const Score& s) {
         if (t.Arrived() == 0)
             out << "gr\xC3\xB6\xC3\x9Fte |x| am Ende: \xE2\x80\x93 (kein Lauf angekommen)";
         else
-            out << "gr\xC3\xB6\xC3\x9Fte |x| am Ende: " << Fixed(std::max(t.Grid[0].WorstX, t.Grid[1].WorstX), 4)
+            out << "gr\xC3\xB6\xC3\x9Fte |x| am Ende: " << Fixed(std::max(t.Grid[0].WorstX, t.Grid[1].WorstX), 4, d)
                 << " m, gr\xC3\xB6\xC3\x9Fte |Lage| am Ende: "
-                << Fixed(std::max(t.Grid[0].WorstAttitude, t.Grid[1].WorstAttitude), 3) << " Grad";
+                << Fixed(std::max(t.Grid[0].WorstAttitude, t.Grid[1].WorstAttitude), 3, d) << " Grad";
     } else {
         const LocoFigures& l = s.Loco;
         out << "gut:               " << l.Good << " von " << l.Runs
             << " L\xC3\xA4ufen (in Ruhe, h\xC3\xB6"
-               "chstens 0.5 cm hinter der Marke, Kraft im Ausgangsbereich)\n"
-            << "in Ruhe:           " << l.AtRest << " von " << l.Runs
-            << " L\xC3\xA4ufen (|s| < 0.5 cm, |v| < 0.5 cm/s; 1, 2, 4 kg; Schritte 0.055 s und 0.1 s)\n"
+               "chstens "
+            << Num("0.5", d) << " cm hinter der Marke, Kraft im Ausgangsbereich)\n"
+            << "in Ruhe:           " << l.AtRest << " von " << l.Runs << " L\xC3\xA4ufen ("
+            << Num("|s| < 0.5 cm, |v| < 0.5 cm/s; 1, 2, 4 kg; Schritte 0.055 s und 0.1 s", d) << ")\n"
             << "Kraftwechsel:      h\xC3\xB6"
                "chstens "
             << l.MostSignChanges << " Vorzeichenwechsel in einem Lauf";
@@ -256,11 +300,11 @@ std::string Describe(const Score& s) {
         if (l.AtRest == 0)
             out << "sp\xC3\xA4testens ab:     \xE2\x80\x93 (kein Lauf kommt zur Ruhe)\n";
         else
-            out << "sp\xC3\xA4testens ab:     t = " << Fixed(l.LatestRest, 3) << " s"
+            out << "sp\xC3\xA4testens ab:     t = " << Fixed(l.LatestRest, 3, d) << " s"
                 << (l.AtRest < l.Runs ? " (L\xC3\xA4ufe ohne Ruhe mit ihrem Ende)" : "") << '\n';
         out << "\xC3\x9C"
                "berschwingen:    "
-            << Fixed(l.Overshoot, 4) << " cm hinter der Marke";
+            << Fixed(l.Overshoot, 4, d) << " cm hinter der Marke";
     }
     out << "\nohne Regel:        "
         << (s.NoRulePieces == 0 ? std::string("keine Stelle der Eingangsbereiche")
@@ -270,7 +314,7 @@ std::string Describe(const Score& s) {
     return out.str();
 }
 
-std::string OneLine(const Score& s) {
+std::string OneLine(const Score& s, Decimals d) {
     if (!s.Complete) return "nicht vollst\xC3\xA4ndig bewertet";
     std::ostringstream out;
     if (s.Kind == Vehicle::Truck)
@@ -280,7 +324,7 @@ std::string OneLine(const Score& s) {
             << s.Truck.LeftRoad();
     else
         out << "gut " << s.Loco.Good << " von " << s.Loco.Runs << ", in Ruhe " << s.Loco.AtRest
-            << ", sp\xC3\xA4testens ab " << Fixed(s.Loco.LatestRest, 3) << " s";
+            << ", sp\xC3\xA4testens ab " << Fixed(s.Loco.LatestRest, 3, d) << " s";
     if (s.NoRulePieces > 0)
         out << ", " << s.NoRulePieces
             << " St\xC3\xBC"
