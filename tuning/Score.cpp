@@ -126,40 +126,14 @@ Score EvaluateTruck(Project& p, const Score* bound, const std::atomic<bool>* can
     s.Complete = true;
     double worst = 0.0;
     for (const auto& f : s.Truck.Grid) worst = std::max(worst, f.WorstX / 0.1 + f.WorstAttitude);
-    s.Keys = {double(s.NoRulePieces),
-              -double(s.Truck.Docked()),
-              double(s.Truck.LeftRoad()),
-              worst,
-              -double(s.Truck.Arrived()),
-              0.0,
-              0.0};
+    s.Keys = {double(s.NoRulePieces),     -double(s.Truck.Docked()),
+              double(s.Truck.LeftRoad()), worst,
+              -double(s.Truck.Arrived()), 0.0};
     return s;
 }
 
 // A good locomotive run: at rest at the mark, not far past it, the force
 // within the output's range all the way.
-// When a run entered the band of rest for good, between two steps: the time
-// at which the straight line from the last point outside the band to the next
-// one crosses the band's edge (the larger of |s| / 0.5 cm and |v| / 0.5 cm/s
-// reaching 1). A run not at rest counts with its end time, as LatestRest.
-double RestEntry(const pemrak::Lauf& lauf, const std::optional<float>& genauAb, float endT) {
-    if (!genauAb) return double(endT);
-    const auto& pts = lauf.Verlauf;
-    auto excess = [](const pemrak::LaufPunkt& pt) {
-        return std::max(std::fabs(double(pt.sCm)) / double(pemrak::GenauSCm),
-                        std::fabs(double(pt.vCms)) / double(pemrak::RuheVCms));
-    };
-    for (std::size_t i = pts.size(); i-- > 1;) {
-        if (pts[i].t != *genauAb) continue;
-        const double outside = excess(pts[i - 1]), inside = excess(pts[i]);
-        const double t0 = pts[i - 1].t, t1 = pts[i].t;
-        if (!(outside > inside) || !std::isfinite(outside)) return t1;
-        const double f = std::clamp((outside - 1.0) / (outside - inside), 0.0, 1.0);
-        return t0 + f * (t1 - t0);
-    }
-    return double(*genauAb);
-}
-
 bool ForceWithin(const pemrak::Lauf& lauf, const fuzzy::TFuzzy& out) {
     for (const pemrak::LaufPunkt& pt : lauf.Verlauf)
         if (!(pt.Kraft >= out.RangeMin && pt.Kraft <= out.RangeMax)) return false;
@@ -199,7 +173,6 @@ Score EvaluateLoco(Project& p, const Score* bound, const std::atomic<bool>* canc
             f.MostSignChanges = std::max(f.MostSignChanges, v.Zahlen.Vorzeichenwechsel);
             f.ExcessSignChanges += std::max(0, v.Zahlen.Vorzeichenwechsel - FreeSignChanges);
             f.LatestRest = std::max(f.LatestRest, double(v.GenauAb.value_or(v.Zahlen.EndeT)));
-            f.LatestEntry = std::max(f.LatestEntry, RestEntry(v.Fahrt, v.GenauAb, v.Zahlen.EndeT));
             f.Overshoot = std::max(f.Overshoot, double(v.Zahlen.UeberschwingenCm));
             const double miss = std::fabs(double(v.Zahlen.EndeSCm)) + std::fabs(double(v.Zahlen.EndeVCms));
             f.EndMiss += std::isfinite(miss) ? miss : 1.0e9;
@@ -214,13 +187,8 @@ Score EvaluateLoco(Project& p, const Score* bound, const std::atomic<bool>* canc
     }
     if (f.Runs - f.Good > allowedMisses) return s;
     s.Complete = true;
-    s.Keys = {double(s.NoRulePieces),
-              -double(f.Good),
-              double(f.ExcessSignChanges),
-              f.LatestRest,
-              f.LatestEntry,
-              f.Overshoot,
-              f.EndMiss};
+    s.Keys = {double(s.NoRulePieces), -double(f.Good), double(f.ExcessSignChanges),
+              f.LatestRest,           f.Overshoot,     f.EndMiss};
     return s;
 }
 

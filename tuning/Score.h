@@ -19,8 +19,8 @@
 // always within the output's range; then the force's sign changes beyond 8 in
 // a run, summed over the runs (up to 8 a run are free: braking and creeping in
 // take a few, a jittering controller takes dozens); then the latest time of
-// coming to rest, then the same time between the steps (see LatestEntry),
-// then the largest overshoot, then how far from rest the runs end.
+// coming to rest, then the largest overshoot, then how far from rest the runs
+// end.
 
 #include "FuzUnits.h"
 #include "Grid.h"
@@ -67,15 +67,8 @@ struct LocoFigures {
     int MostSignChanges = 0;    // of the force, in one run
     int ExcessSignChanges = 0;  // beyond FreeSignChanges, summed over the runs
     double LatestRest = 0.0;    // s; a run never at rest counts with its end time
-    // The latest time of coming to rest read between the steps: where the
-    // line from the last step outside the band to the first one inside it
-    // crosses the band's edge. The time of a step moves in whole steps (0.1 s
-    // at the coarse step), so that a change bringing the slowest run closer to
-    // rest is invisible to LatestRest until it gains a whole step; this figure
-    // shows it, and lets the search walk towards the next step.
-    double LatestEntry = 0.0;
-    double Overshoot = 0.0;  // cm past the mark, the largest of all runs
-    double EndMiss = 0.0;    // sum over the runs of |s| + |v| at the end (cm, cm/s)
+    double Overshoot = 0.0;     // cm past the mark, the largest of all runs
+    double EndMiss = 0.0;       // sum over the runs of |s| + |v| at the end (cm, cm/s)
 };
 
 struct Score {
@@ -97,7 +90,7 @@ struct Score {
     // run: bit (row - 1) * 5 + (column - 1), as NoRuleBox::Cells.
     std::uint32_t Reached = 0;
     // Compared in this order, smaller is better.
-    std::array<double, 7> Keys{};
+    std::array<double, 6> Keys{};
 };
 
 // a is strictly better than b.

@@ -44,7 +44,7 @@ bool SameProject(const Project& a, const Project& b) {
     return true;
 }
 
-Score Keys(std::array<double, 7> keys, bool complete = true) {
+Score Keys(std::array<double, 6> keys, bool complete = true) {
     Score s;
     s.Complete = complete;
     s.Keys = keys;
