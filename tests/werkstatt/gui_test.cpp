@@ -832,6 +832,39 @@ TEST_F(WerkstattGui, ExportWithoutAFormatOrOntoAFolderWritesNothing) {
     EXPECT_TRUE(QFileInfo(ordner).isDir());
 }
 
+// A pipe held the window in QFile::open for ever; a link to the project as
+// the export's target replaced the project by its export.
+TEST_F(WerkstattGui, ImportOfAPipeOrFolderAndExportOntoTheProjectChangeNothing) {
+    const QString datei = Oeffne("heizung.fuz");
+    const Projekt vorher = P();
+    const QString pipe = tmp_.filePath(QStringLiteral("pipe.fll"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString ordner = tmp_.filePath(QStringLiteral("ordner.fcl"));
+    QDir().mkpath(ordner);
+    const QString verweis = tmp_.filePath(QStringLiteral("verweis.fll"));
+    ASSERT_TRUE(QFile::link(datei, verweis));
+    QFile projekt(datei);
+    ASSERT_TRUE(projekt.open(QIODevice::ReadOnly));
+    const QByteArray bytes = projekt.readAll();
+    projekt.close();
+
+    EXPECT_FALSE(form_->ImportierenDatei(pipe));
+    EXPECT_FALSE(form_->ImportierenDatei(ordner));
+    EXPECT_FALSE(form_->ExportierenNach(verweis));
+    ASSERT_EQ(meldungen_.Count(), 3);
+    EXPECT_TRUE(meldungen_.Messages()[0].text.contains(QStringLiteral("keine gewöhnliche Datei")))
+        << meldungen_.Messages()[0].text.toStdString();
+    EXPECT_TRUE(meldungen_.Messages()[1].text.contains(QStringLiteral("Ordner")))
+        << meldungen_.Messages()[1].text.toStdString();
+    EXPECT_TRUE(meldungen_.Messages()[2].text.contains(QStringLiteral("Eingabedatei selbst")))
+        << meldungen_.Messages()[2].text.toStdString();
+    for (const auto& m : meldungen_.Messages()) EXPECT_EQ(m.kind, MessageKind::Error);
+    EXPECT_TRUE(GleichesProjekt(P(), vorher));
+    EXPECT_FALSE(form_->Modell.geaendert());
+    ASSERT_TRUE(projekt.open(QIODevice::ReadOnly));
+    EXPECT_EQ(projekt.readAll(), bytes);
+}
+
 // "C-Quelltext (Mikrocontroller)": source and header side by side, the
 // header never written over the project it came from.
 TEST_F(WerkstattGui, CExportWritesSourceAndHeaderButNeverOverTheProject) {
