@@ -157,7 +157,8 @@ void TVariablenSeite::KnoepfeEinstellen() {
 
 void TVariablenSeite::WaehleTerm(int term) {
     if (term >= 1 && term <= TermTabelle->rowCount()) {
-        if (GewaehlterTerm() != term) TermTabelle->selectRow(term - 1);
+        // Also when it is the first of several a hint selected: now it is the only one.
+        if (GewaehlteTerme() != (1u << (term - 1))) TermTabelle->selectRow(term - 1);
         Diagramm->setAusgewaehlterTerm(term);
     } else {
         TermTabelle->clearSelection();

@@ -546,6 +546,10 @@ TEST_F(WerkstattGui, RegionHintSelectsEveryCellConcernedAndOneKeyFillsThemAsOneS
         for (int c = 1; c <= 5; ++c)
             EXPECT_EQ(P().Regeln.Get(r, c), h->Place.HasCell(r, c) ? 2 : vorher.Regeln.Get(r, c)) << r << ", " << c;
     EXPECT_FALSE(RegionsHinweis(P(), fuzzy::HintPage::Rules).has_value());
+    // The same key again changes nothing and leaves no empty step behind.
+    const int schritte = form_->Modell.undoStack().count();
+    QTest::keyClick(form_->SeiteRegeln->RegelGitter, Qt::Key_2);
+    EXPECT_EQ(form_->Modell.undoStack().count(), schritte);
     form_->Modell.undoStack().undo();
     EXPECT_TRUE(GleichesProjekt(P(), vorher));
 }
@@ -564,9 +568,10 @@ TEST_F(WerkstattGui, GapHintSelectsTheTermsBesideItAndNoSingleTermButton) {
     EXPECT_EQ(form_->SeiteA->GewaehlterTerm(), h->Place.FirstTerm());
     EXPECT_FALSE(form_->SeiteA->EntfernenBtn->isEnabled());
     EXPECT_FALSE(form_->SeiteA->RunterBtn->isEnabled());
-    // One term chosen again: its buttons are back.
-    form_->SeiteA->WaehleTerm(2);
-    EXPECT_EQ(form_->SeiteA->GewaehlteTerme(), 2u);
+    // The first of them chosen again, as a click into the diagram does: it
+    // alone is selected and its buttons are back.
+    form_->SeiteA->WaehleTerm(h->Place.FirstTerm());
+    EXPECT_EQ(form_->SeiteA->GewaehlteTerme(), 1u << (h->Place.FirstTerm() - 1));
     EXPECT_TRUE(form_->SeiteA->EntfernenBtn->isEnabled());
 }
 
