@@ -2,14 +2,17 @@
 // with poppler's pdfinfo and pdftotext (skipped with a note where they are
 // missing), and "Als PDF speichern…" in the real window.
 #include "Arbeitsblatt.h"
+#include "Bildexport.h"
 #include "Main.h"
 #include "MessageRecorder.h"
+#include "VariablenSeite.h"
 
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QDir>
 #include <QMenu>
+#include <QPushButton>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
@@ -253,6 +256,26 @@ TEST(BlattImFenster, PrinterGetsTheSamePagesAsThePdf) {
     const QStringList args{QStringLiteral("-layout")};
     EXPECT_EQ(Poppler(QStringLiteral("pdftotext"), args + QStringList{ueberDrucker, QStringLiteral("-")}).simplified(),
               Poppler(QStringLiteral("pdftotext"), args + QStringList{direkt, QStringLiteral("-")}).simplified());
+}
+
+// "Bild speichern…" suggests the picture beside the project, not in the
+// folder the program was started from.
+TEST(BlattImFenster, PicturesAreSuggestedInTheProjectsFolder) {
+    testsupport::MessageRecorder meldungen;
+    QTemporaryDir dir;
+    const QString projekt = dir.filePath(QStringLiteral("lok.fuz"));
+    ASSERT_TRUE(QFile::copy(Beispiel("lok.fuz"), projekt));
+    TMainForm form;
+    ASSERT_TRUE(form.OeffnenDatei(projekt));
+    QString vorgeschlagen;
+    const auto vorher = ansichten::SetDateiWahl([&](QWidget*, const QString& v) {
+        vorgeschlagen = v;
+        return QString();
+    });
+    form.SeiteB->BildBtn->click();
+    ansichten::SetDateiWahl(vorher);
+    EXPECT_EQ(QFileInfo(vorgeschlagen).absolutePath(), QFileInfo(projekt).absolutePath())
+        << vorgeschlagen.toStdString();
 }
 
 // The vehicle of a project decides which lab's results the sheet shows.
