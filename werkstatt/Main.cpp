@@ -32,6 +32,7 @@
 
 #include <optional>
 
+#include "Bildexport.h"
 #include "Inspektor.h"
 #include "KennfeldAnsicht.h"
 #include "LokLabor.h"
@@ -276,7 +277,11 @@ QString TMainForm::Titel() const {
         .arg(name, Modell.geaendert() ? QStringLiteral("*") : QString());
 }
 
-void TMainForm::TitelSetzen() { setWindowTitle(Titel()); }
+void TMainForm::TitelSetzen() {
+    setWindowTitle(Titel());
+    // Pictures are suggested beside the project.
+    ansichten::SetBildOrdner(Modell.datei().isEmpty() ? QString() : QFileInfo(Modell.datei()).absolutePath());
+}
 
 void TMainForm::HinweiseZeigen() {
     const Projekt& p = Modell.projekt();

@@ -34,6 +34,11 @@ DateiWahl& Wahl() {
     return wahl;
 }
 
+QString& Ordner() {
+    static QString ordner;
+    return ordner;
+}
+
 GroessenWahl& GroesseWahl() {
     static GroessenWahl wahl;
     return wahl;
@@ -169,6 +174,10 @@ QString BildFilter() { return PngFilter + QStringLiteral(";;") + SvgFilter; }
 
 DateiWahl SetDateiWahl(DateiWahl wahl) { return std::exchange(Wahl(), std::move(wahl)); }
 
+void SetBildOrdner(const QString& ordner) { Ordner() = ordner; }
+
+QString BildOrdner() { return Ordner(); }
+
 GroessenWahl SetGroessenWahl(GroessenWahl wahl) { return std::exchange(GroesseWahl(), std::move(wahl)); }
 
 QSize Exportgroesse(QSize ansicht) {
@@ -178,15 +187,29 @@ QSize Exportgroesse(QSize ansicht) {
 }
 
 bool BildSpeichern(QWidget* parent, const QString& vorschlag, QSize ansicht, const Maler& malen) {
+    // In the project's folder, where its other files are.
+    const QString vorgeschlagen =
+        Ordner().isEmpty() || QFileInfo(vorschlag).isAbsolute() ? vorschlag : QDir(Ordner()).filePath(vorschlag);
     QString pfad;
     if (Wahl()) {
-        pfad = Wahl()(parent, vorschlag);
+        pfad = Wahl()(parent, vorgeschlagen);
     } else {
-        QString filter = PngFilter;
-        pfad = QFileDialog::getSaveFileName(parent, QStringLiteral("Bild speichern"), vorschlag, BildFilter(), &filter);
-        // A name typed without a suffix gets the one of the chosen filter.
-        if (!pfad.isEmpty() && QFileInfo(pfad).suffix().isEmpty())
-            pfad += filter == SvgFilter ? QStringLiteral(".svg") : QStringLiteral(".png");
+        // The same words as the project dialogs ("Dateityp:").
+        QFileDialog d(parent, QObject::tr("Bild speichern"));
+        d.setAcceptMode(QFileDialog::AcceptSave);
+        d.setFileMode(QFileDialog::AnyFile);
+        d.setNameFilters({PngFilter, SvgFilter});
+        d.setDefaultSuffix(QStringLiteral("png"));
+        d.setLabelText(QFileDialog::LookIn, QObject::tr("Suchen in:"));
+        d.setLabelText(QFileDialog::FileName, QObject::tr("Datei&name:"));
+        d.setLabelText(QFileDialog::FileType, QObject::tr("Dateityp:"));
+        d.setLabelText(QFileDialog::Accept, QObject::tr("&Speichern"));
+        d.setLabelText(QFileDialog::Reject, QObject::tr("Abbrechen"));
+        QObject::connect(&d, &QFileDialog::filterSelected, &d, [&d](const QString& filter) {
+            d.setDefaultSuffix(filter == SvgFilter ? QStringLiteral("svg") : QStringLiteral("png"));
+        });
+        d.selectFile(vorgeschlagen);
+        if (d.exec() == QDialog::Accepted && !d.selectedFiles().isEmpty()) pfad = d.selectedFiles().first();
     }
     if (pfad.isEmpty()) return false;
     QSize groesse = Exportgroesse(ansicht);

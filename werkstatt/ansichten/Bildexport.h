@@ -47,7 +47,13 @@ constexpr int A4HoehePixel = 1123;
 using GroessenWahl = std::function<QSize(QWidget* parent, QSize vorschlag)>;
 GroessenWahl SetGroessenWahl(GroessenWahl wahl);
 
-// Replaces the file dialog, e.g. in tests: gets the suggested name, returns
+// The folder a picture is suggested in: the project's (empty: the working
+// folder). The main window sets it whenever the project's file changes.
+void SetBildOrdner(const QString& ordner);
+QString BildOrdner();
+
+// Replaces the file dialog, e.g. in tests: gets the suggested path (the
+// picture folder and the suggested name), returns
 // the chosen path or an empty string for "Abbrechen". Returns the one before;
 // an empty function restores the real dialog.
 using DateiWahl = std::function<QString(QWidget* parent, const QString& vorschlag)>;
