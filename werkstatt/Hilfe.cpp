@@ -18,4 +18,11 @@ THilfeForm::~THilfeForm() = default;
 
 QTextBrowser* THilfeForm::Text() const { return ui_->Text; }
 
+void THilfeForm::zeigeAbschnitt(const QString& anker) {
+    QUrl url(QStringLiteral("qrc:/werkstatt/hilfe.html"));
+    if (!anker.isEmpty()) url.setFragment(anker);
+    ui_->Text->setSource(url);
+    if (!anker.isEmpty()) ui_->Text->scrollToAnchor(anker);
+}
+
 }  // namespace werkstatt

@@ -20,6 +20,8 @@ public:
     ~THilfeForm() override;
 
     QTextBrowser* Text() const;
+    // Shows the section with this anchor (empty: the beginning).
+    void zeigeAbschnitt(const QString& anker);
 
 private:
     std::unique_ptr<Ui::THilfeForm> ui_;

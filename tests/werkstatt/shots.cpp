@@ -1,6 +1,8 @@
 // Screenshots of the workshop's pages: werkstatt_shots OUTDIR [project.fuz]
 #include "Application.h"
+#include "LokLabor.h"
 #include "Main.h"
+#include "TruckLabor.h"
 #include "RegelSeite.h"
 #include "RuleGrid.h"
 #include "TermDiagramm.h"
@@ -42,6 +44,30 @@ int main(int argc, char** argv) {
         QTest::qWait(1500);
         form.grab().save(out + QStringLiteral("/werkstatt_tab%1.png").arg(i));
     }
+    // Both labs comparing with the state before an edit.
+    form.OeffnenDatei(QStringLiteral(FUZZY_SOURCE_DIR "/examples/truck.fuz"));
+    form.Modell.setzeRegel(1, 1, 0);
+    form.Modell.setzeRegel(2, 2, 0);
+    auto* truck = static_cast<labor::TruckLabor*>(form.TruckLabor());
+    form.VergleichVorher(truck);
+    form.Seiten->setCurrentWidget(truck);
+    QTest::qWaitFor([truck] { return !truck->rechnet() && truck->vergleichErgebnis(); }, 60000);
+    QTest::qWait(200);
+    form.grab().save(out + QStringLiteral("/werkstatt_truck_vergleich.png"));
+    form.OeffnenDatei(QStringLiteral(FUZZY_SOURCE_DIR "/examples/lok.fuz"));
+    form.Modell.setzeRegel(3, 3, 1);
+    auto* lok = static_cast<labor::LokLabor*>(form.LokLabor());
+    form.VergleichVorher(lok);
+    form.Seiten->setCurrentWidget(lok);
+    QTest::qWaitFor([lok] { return !lok->rechnet() && lok->vergleichErgebnis(); }, 60000);
+    QTest::qWait(200);
+    form.grab().save(out + QStringLiteral("/werkstatt_lok_vergleich.png"));
+    // The default window size.
+    form.resize(900, 720);
+    form.Modell.undoStack().undo();
+    lok->vergleichBeenden();
+    QTest::qWait(1500);
+    form.grab().save(out + QStringLiteral("/werkstatt_lok_900.png"));
     // A one-input project: input B "nicht verwendet".
     form.OeffnenDatei(QStringLiteral(FUZZY_SOURCE_DIR "/examples/beispiel.fuz"));
     form.Seiten->setCurrentIndex(1);

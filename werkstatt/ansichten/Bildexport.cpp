@@ -11,6 +11,7 @@
 #include <QSaveFile>
 #include <QSvgGenerator>
 
+#include <memory>
 #include <utility>
 
 namespace ansichten {
@@ -113,16 +114,52 @@ QString BildFilter() { return PngFilter + QStringLiteral(";;") + SvgFilter; }
 
 DateiWahl SetDateiWahl(DateiWahl wahl) { return std::exchange(Wahl(), std::move(wahl)); }
 
-bool BildSpeichern(QWidget* parent, const QString& vorschlag, QSize groesse, const Maler& malen) {
+namespace {
+QString& Ordner() {
+    static QString o;
+    return o;
+}
+}  // namespace
+
+void SetBildordner(const QString& ordner) { Ordner() = ordner; }
+
+QString Bildordner() { return Ordner(); }
+
+QFileDialog* BildDialog(QWidget* parent, const QString& vorschlag) {
+    auto* d = new QFileDialog(parent, QObject::tr("Bild speichern"));
+    d->setAcceptMode(QFileDialog::AcceptSave);
+    d->setFileMode(QFileDialog::AnyFile);
+    d->setNameFilters({PngFilter, SvgFilter});
+    d->setLabelText(QFileDialog::LookIn, QObject::tr("Suchen in:"));
+    d->setLabelText(QFileDialog::FileName, QObject::tr("Datei&name:"));
+    d->setLabelText(QFileDialog::FileType, QObject::tr("Dateityp:"));
+    d->setLabelText(QFileDialog::Accept, QObject::tr("&Speichern"));
+    d->setLabelText(QFileDialog::Reject, QObject::tr("Abbrechen"));
+    if (!vorschlag.isEmpty()) {
+        const QFileInfo i(vorschlag);
+        if (i.isAbsolute()) d->setDirectory(i.absolutePath());
+        d->selectFile(i.fileName());
+    }
+    return d;
+}
+
+bool BildSpeichern(QWidget* parent, const QString& gewuenscht, QSize groesse, const Maler& malen) {
+    // A bare name starts in the project's folder, not wherever the program
+    // was started.
+    QString vorschlag = gewuenscht;
+    if (!vorschlag.isEmpty() && QFileInfo(vorschlag).isRelative() && !Ordner().isEmpty())
+        vorschlag = QDir(Ordner()).filePath(vorschlag);
     QString pfad;
     if (Wahl()) {
         pfad = Wahl()(parent, vorschlag);
     } else {
-        QString filter = PngFilter;
-        pfad = QFileDialog::getSaveFileName(parent, QStringLiteral("Bild speichern"), vorschlag, BildFilter(), &filter);
-        // A name typed without a suffix gets the one of the chosen filter.
-        if (!pfad.isEmpty() && QFileInfo(pfad).suffix().isEmpty())
-            pfad += filter == SvgFilter ? QStringLiteral(".svg") : QStringLiteral(".png");
+        std::unique_ptr<QFileDialog> d(BildDialog(parent, vorschlag));
+        if (d->exec() == QDialog::Accepted && !d->selectedFiles().isEmpty()) {
+            pfad = d->selectedFiles().first();
+            // A name typed without a suffix gets the one of the chosen filter.
+            if (QFileInfo(pfad).suffix().isEmpty())
+                pfad += d->selectedNameFilter() == SvgFilter ? QStringLiteral(".svg") : QStringLiteral(".png");
+        }
     }
     if (pfad.isEmpty()) return false;
     QString fehler;

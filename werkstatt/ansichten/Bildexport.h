@@ -5,6 +5,7 @@
 
 #include <functional>
 
+class QFileDialog;
 class QPainter;
 class QWidget;
 
@@ -31,6 +32,14 @@ QString BildFilter();
 // "Bild speichern…": asks for a file name (PNG or SVG) and saves the scene;
 // a failure is shown in an error box. Returns true when a picture was saved.
 bool BildSpeichern(QWidget* parent, const QString& vorschlag, QSize groesse, const Maler& malen);
+
+// The folder "Bild speichern…" starts in: the project's, set by the main
+// window whenever the project's file changes (empty: the working folder).
+void SetBildordner(const QString& ordner);
+QString Bildordner();
+
+// The save dialog of "Bild speichern…", worded as the project dialogs.
+QFileDialog* BildDialog(QWidget* parent, const QString& vorschlag);
 
 // Replaces the file dialog, e.g. in tests: gets the suggested name, returns
 // the chosen path or an empty string for "Abbrechen". Returns the one before;

@@ -1,10 +1,13 @@
 #pragma once
 
 // A small line diagram for the locomotive lab: several curves in their own
-// colours, axes with rounded tick values, dashed zero lines and a legend.
+// colours and dash patterns, axes with rounded tick values, dashed zero lines
+// and a legend in a row of its own above the plot, where it covers no curve.
 
 #include <QColor>
 #include <QPointF>
+#include <QRectF>
+#include <QStringList>
 #include <QString>
 #include <QVector>
 #include <QWidget>
@@ -18,6 +21,9 @@ public:
         QString Name;
         QColor Farbe;
         QVector<QPointF> Punkte;
+        // A compared project's curve: lighter and dashed, beneath the others,
+        // named once in the legend as "Vergleich".
+        bool Blass = false;
     };
 
     explicit KurvenDiagramm(const QString& titel, const QString& xAchse, const QString& yAchse,
@@ -31,6 +37,12 @@ public:
 
     QSize sizeHint() const override { return {320, 240}; }
 
+    // What the last painting drew: the y axis' labels from bottom to top, the
+    // plot field and the legend's row (empty without a legend).
+    const QStringList& yBeschriftungen() const { return YTexte_; }
+    QRectF feld() const { return Feld_; }
+    QRectF legende() const { return Legende_; }
+
 protected:
     void paintEvent(QPaintEvent*) override;
 
@@ -40,6 +52,8 @@ private:
     bool XFest_ = false;
     double XVon_ = 0, XBis_ = 1;
     bool Veraltet_ = false;
+    QStringList YTexte_;
+    QRectF Feld_, Legende_;
 };
 
 }  // namespace labor
