@@ -18,7 +18,7 @@ constexpr double WeltLinks = -23.5, WeltRechts = 5.0, WeltUnten = -29.2, WeltObe
 // As in Dorvane the road is stretched across the width, so that the tracks
 // fill the view; but at most this much wider than true to scale, or the
 // turns of a wide window would look sharper than they are.
-constexpr double MaxStreckung = 2.5;
+constexpr double MaxStreckung = 3.0;
 // A track farther out than this is drawn along a far edge instead, so that
 // a runaway truck cannot overflow the pixel arithmetic.
 constexpr double Grenze = 1000.0;
@@ -228,7 +228,7 @@ void StrassenBild::ZeichneHintergrund() {
     // The compared project's tracks underneath, thin, light and dashed: its
     // shape shows without hiding the current tracks.
     if (Vergleich_) {
-        QPen blass(QColor(255, 255, 255, 170), 1.0, Qt::DashLine, Qt::RoundCap, Qt::RoundJoin);
+        QPen blass(QColor(30, 30, 30, 140), 1.0, Qt::DashLine, Qt::RoundCap, Qt::RoundJoin);
         blass.setCosmetic(true);
         p.setPen(blass);
         p.setBrush(Qt::NoBrush);
