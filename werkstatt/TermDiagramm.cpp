@@ -35,6 +35,8 @@ TTermDiagramm::TTermDiagramm(QWidget* parent) : TKoordinatensystem(parent) {
     weiss.fill(Qt::white);
     SetBackground(weiss);
     setRasteranzahl(4);
+    // The workshop's number style on the axes as well.
+    Beschriftung = [](double v) { return zahl::Fest(v, 2); };
 }
 
 void TTermDiagramm::setVariable(const fuzzy::TFuzzy& v) {

@@ -2,6 +2,7 @@
 
 #include "Fonts.h"
 #include "Ks.h"
+#include "Zahlformat.h"
 
 #include <QFontMetrics>
 #include <QLineF>
@@ -150,17 +151,17 @@ void PainterPlot::DrawAxes() {
         Linie(QPoint(colLeft, row), QPoint(colRight, row), ksFarbe_, Qt::DotLine, 1.0);
     }
     p_.setPen(ksFarbe_);
-    // Labels at the first and the last grid line of each axis, as the plot
-    // component writes them: fixed point, two decimals, at least 7 wide.
+    // Labels at the first and the last grid line of each axis, two decimals
+    // in the workshop's number style.
     for (int i : {0, n}) {
         const float xv = static_cast<float>(double(i) * spanX_ / n + x1_);
-        const QString xt = QString::asprintf("%7.2f", double(xv));
+        const QString xt = zahl::Fest(xv, 2);
         const int column = FracToPixelX(static_cast<float>(double(i) / n));
         p_.drawText(
             bereich_.topLeft() + QPoint(column - fm.horizontalAdvance(xt) / 2, rowBottom + MarginY / 3 + fm.ascent()),
             xt);
         const float yv = static_cast<float>(double(i) * spanY_ / n + y1_);
-        const QString yt = QString::asprintf("%7.2f", double(yv));
+        const QString yt = zahl::Fest(yv, 2);
         const int row = FracToPixelY(static_cast<float>(double(i) / n));
         p_.drawText(bereich_.topLeft() + QPoint(2, row - fm.height() / 2 + fm.ascent()), yt);
     }
