@@ -25,6 +25,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPainter>
 #include <QProcess>
 #include <QSaveFile>
 #include <QSettings>
@@ -625,6 +626,15 @@ void TMainForm::Anleitung1Click() {
     auto* hilfe = findChild<THilfeForm*>();
     if (!hilfe) hilfe = new THilfeForm(this);
     hilfe->zeigeAbschnitt(Hilfeabschnitt());
+    // The step the help explains, as the inspector shows it now.
+    QImage bild(QSize(760, 500), QImage::Format_RGB32);
+    bild.fill(Qt::white);
+    {
+        QPainter p(&bild);
+        p.setRenderHint(QPainter::Antialiasing);
+        static_cast<ansichten::Inspektor*>(inspektor_)->malen(p, bild.size());
+    }
+    hilfe->setSchrittbild(bild.scaledToWidth(500, Qt::SmoothTransformation));
     hilfe->show();
     hilfe->raise();
     hilfe->activateWindow();

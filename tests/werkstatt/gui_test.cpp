@@ -29,6 +29,7 @@
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -1143,6 +1144,25 @@ TEST_F(WerkstattGui, KurzanleitungNamesEveryPageAndCommand) {
         }
     };
     for (QAction* a : form_->menuBar()->actions()) menue(a->menu());
+}
+
+TEST_F(WerkstattGui, InferenceStepIsExplainedWithTheInspectorsPicture) {
+    Oeffne("beispiel.fuz");
+    qobject_cast<ansichten::Inspektor*>(form_->Inspektor())->setEingaben(-2.5f, 0.0f);
+    form_->Anleitung1Click();
+    auto* hilfe = form_->findChild<THilfeForm*>();
+    ASSERT_NE(hilfe, nullptr);
+    EXPECT_TRUE(hilfe->Text()->toHtml().contains(THilfeForm::SchrittbildUrl().toString()));
+    const QVariant bild =
+        hilfe->Text()->document()->resource(QTextDocument::ImageResource, THilfeForm::SchrittbildUrl());
+    ASSERT_TRUE(bild.canConvert<QImage>());
+    const QImage i = bild.value<QImage>();
+    EXPECT_EQ(i.width(), 500);
+    // Not a blank page: the inspector's drawing is in it.
+    int dunkel = 0;
+    for (int y = 0; y < i.height(); y += 3)
+        for (int x = 0; x < i.width(); x += 3) dunkel += qGray(i.pixel(x, y)) < 128;
+    EXPECT_GT(dunkel, 100);
 }
 
 // "Vergleichen mit…": the state before the last edit, or nothing to compare.

@@ -1,5 +1,6 @@
 // Screenshots of the workshop's pages: werkstatt_shots OUTDIR [project.fuz]
 #include "Application.h"
+#include "Hilfe.h"
 #include "LokLabor.h"
 #include "Main.h"
 #include "TruckLabor.h"
@@ -68,6 +69,19 @@ int main(int argc, char** argv) {
     lok->vergleichBeenden();
     QTest::qWait(1500);
     form.grab().save(out + QStringLiteral("/werkstatt_lok_900.png"));
+    // The help at the inference step, with the inspector's picture.
+    form.Seiten->setCurrentIndex(4);
+    form.Anleitung1Click();
+    if (auto* hilfe = form.findChild<werkstatt::THilfeForm*>()) {
+        hilfe->resize(640, 760);
+        hilfe->zeigeAbschnitt(QStringLiteral("schritt"));
+        QTest::qWait(200);
+        hilfe->grab().save(out + QStringLiteral("/werkstatt_hilfe_schritt.png"));
+        hilfe->zeigeAbschnitt(QStringLiteral("vorzeichen"));
+        QTest::qWait(200);
+        hilfe->grab().save(out + QStringLiteral("/werkstatt_hilfe_vorzeichen.png"));
+        hilfe->close();
+    }
     // A one-input project: input B "nicht verwendet".
     form.OeffnenDatei(QStringLiteral(FUZZY_SOURCE_DIR "/examples/beispiel.fuz"));
     form.Seiten->setCurrentIndex(1);
