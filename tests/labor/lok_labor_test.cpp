@@ -230,7 +230,8 @@ TEST(Kurven, LegendHasItsOwnRowAndCoversNoCurve) {
     d.resize(260, 200);
     QVector<labor::KurvenDiagramm::Kurve> kurven;
     for (int m = 0; m < 3; ++m) {
-        labor::KurvenDiagramm::Kurve k{QStringLiteral("%1 kg").arg(1 << m), LokLabor::Farbe(m), {}, m == 2};
+        labor::KurvenDiagramm::Kurve k{
+            QStringLiteral("%1 kg").arg(1 << m), LokLabor::Farbe(m), {}, LokLabor::Stil(m), m == 2};
         // Curves reaching the upper right corner, where a legend used to sit.
         for (int i = 0; i <= 10; ++i) k.Punkte.append(QPointF(i, i * 10.0));
         kurven.append(k);

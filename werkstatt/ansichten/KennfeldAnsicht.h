@@ -71,6 +71,8 @@ private:
     void Starten();
     void Fertig();
     void MarkeAuswerten();
+    // What the status line adds at a point where no rule fires.
+    QString KeineRegelZusatz(float a, float b) const;
 
     Projekt projekt_;
     bool hatProjekt_ = false;

@@ -1,5 +1,6 @@
 #include "KurvenDiagramm.h"
 
+#include "Fonts.h"
 #include "Zahlformat.h"
 
 #include <QPainter>
@@ -34,12 +35,6 @@ constexpr double Grenze = 1.0e6;
 // decimals.
 constexpr double MinSpanne = 1.0e-2;
 
-// Dash patterns told apart in greyscale: solid, dashed, dash-dot, dotted.
-Qt::PenStyle Strich(int i) {
-    static constexpr Qt::PenStyle Stile[] = {Qt::SolidLine, Qt::DashLine, Qt::DashDotLine, Qt::DotLine};
-    return Stile[static_cast<std::size_t>(i) % 4];
-}
-
 }  // namespace
 
 KurvenDiagramm::KurvenDiagramm(const QString& titel, const QString& xAchse, const QString& yAchse, QWidget* parent)
@@ -67,9 +62,20 @@ void KurvenDiagramm::setVeraltet(bool v) {
 
 void KurvenDiagramm::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), Qt::white);
+    malen(p, size());
+}
+
+void KurvenDiagramm::malen(QPainter& p, QSize groesse) const {
+    p.save();
+    const QRectF ganz(QPointF(0, 0), groesse);
+    const double gw = groesse.width(), gh = groesse.height();
+    p.fillRect(ganz, Qt::white);
     p.setRenderHint(QPainter::Antialiasing);
-    const QFontMetrics fm(font());
+    // One sans font at a fixed pixel size: the same on the screen, in a
+    // picture and on paper.
+    const QFont schrift = widgets::PixelFont(widgets::SansFamily(), 12);
+    p.setFont(schrift);
+    const QFontMetrics fm(schrift);
 
     // The ranges: the curves' points (within the fixed x range), always with 0.
     double x1 = XFest_ ? XVon_ : 0.0, x2 = XFest_ ? XBis_ : 0.0, y1 = 0.0, y2 = 0.0;
@@ -88,14 +94,14 @@ void KurvenDiagramm::paintEvent(QPaintEvent*) {
             leer = false;
         }
     }
+    // A range too small to label apart (a standing locomotive's speed of a
+    // few millionths) is widened around its middle: the ticks would all read
+    // the same after rounding.
     if (!(x2 - x1 > MinSpanne)) {
         const double mitte = (x1 + x2) / 2;
         x1 = mitte - 1;
         x2 = mitte + 1;
     }
-    // A range too small to label apart (a standing locomotive's speed of a
-    // few millionths) is widened around its middle: the ticks would all read
-    // the same after rounding.
     if (!(y2 - y1 > MinSpanne)) {
         const double mitte = (y1 + y2) / 2;
         y1 = mitte - 1;
@@ -107,11 +113,14 @@ void KurvenDiagramm::paintEvent(QPaintEvent*) {
 
     const int links = fm.horizontalAdvance(QStringLiteral("−0000,0")) + 10;
     // Title, legend row, axis name above the field; ticks and axis name below.
-    const QRectF feld(links, fm.height() * 3 + 6, width() - links - 12, height() - fm.height() * 5 - 14);
+    const QRectF feld(links, fm.height() * 3 + 6, gw - links - 12, gh - fm.height() * 5 - 14);
     YTexte_.clear();
     Feld_ = feld;
     Legende_ = QRectF();
-    if (feld.width() < 20 || feld.height() < 20) return;
+    if (feld.width() < 20 || feld.height() < 20) {
+        p.restore();
+        return;
+    }
     auto X = [&](double x) { return feld.left() + (std::clamp(x, -Grenze, Grenze) - x1) / (x2 - x1) * feld.width(); };
     auto Y = [&](double y) {
         return feld.bottom() - (std::clamp(y, -Grenze, Grenze) - y1) / (y2 - y1) * feld.height();
@@ -119,11 +128,10 @@ void KurvenDiagramm::paintEvent(QPaintEvent*) {
 
     // Title, grid with labels, axis names.
     p.setPen(Qt::black);
-    QFont fett = font();
-    fett.setBold(true);
+    const QFont fett = widgets::PixelFont(widgets::SansFamily(), 12, true);
     p.setFont(fett);
-    p.drawText(QRectF(0, 2, width(), fm.height() + 2), Qt::AlignHCenter, Titel_);
-    p.setFont(font());
+    p.drawText(QRectF(0, 2, gw, fm.height() + 2), Qt::AlignHCenter, Titel_);
+    p.setFont(schrift);
     const double dx = Teilung(x2 - x1, 5), dy = Teilung(y2 - y1, 4);
     p.setPen(QPen(QColor(215, 215, 215), 1, Qt::DotLine));
     for (double x = std::ceil(x1 / dx) * dx; x <= x2 + dx * 1e-6; x += dx) {
@@ -164,7 +172,6 @@ void KurvenDiagramm::paintEvent(QPaintEvent*) {
         if (k.Blass) reihe.append(&k);
     for (const Kurve& k : Kurven_)
         if (!k.Blass) reihe.append(&k);
-    int nr = 0;
     for (const Kurve* kp : reihe) {
         const Kurve& k = *kp;
         QPainterPath pfad;
@@ -182,9 +189,9 @@ void KurvenDiagramm::paintEvent(QPaintEvent*) {
         if (k.Blass) {
             QColor hell = k.Farbe;
             hell.setAlpha(110);
-            p.setPen(QPen(hell, 1.4, Qt::DashLine));
+            p.setPen(QPen(hell, 1.4, Qt::DashLine, Qt::FlatCap, Qt::RoundJoin));
         } else {
-            p.setPen(QPen(k.Farbe, 1.8, Strich(nr++)));
+            p.setPen(QPen(k.Farbe, 1.8, k.Stil, Qt::FlatCap, Qt::RoundJoin));
         }
         p.drawPath(pfad);
     }
@@ -194,36 +201,36 @@ void KurvenDiagramm::paintEvent(QPaintEvent*) {
     // it never lies over a curve.
     if (!Kurven_.isEmpty() && !leer) {
         QVector<std::pair<QString, QPen>> eintraege;
-        int n = 0;
         bool blass = false;
         for (const Kurve& k : Kurven_) {
             if (k.Blass) {
                 blass = true;
                 continue;
             }
-            eintraege.append({k.Name, QPen(k.Farbe, 2.2, Strich(n++))});
+            eintraege.append({k.Name, QPen(k.Farbe, 2.0, k.Stil, Qt::FlatCap)});
         }
-        if (blass) eintraege.append({tr("Vergleich"), QPen(QColor(120, 120, 120), 1.4, Qt::DashLine)});
+        if (blass) eintraege.append({tr("Vergleich"), QPen(QColor(120, 120, 120), 1.4, Qt::DashLine, Qt::FlatCap)});
         double breite = 0;
-        for (const auto& e : eintraege) breite += 26 + fm.horizontalAdvance(e.first) + 10;
-        double x = std::max(2.0, width() - 8 - breite);
+        for (const auto& e : eintraege) breite += 32 + fm.horizontalAdvance(e.first) + 10;
+        double x = std::max(2.0, gw - 8 - breite);
         const double y = fm.height() * 1.5 + 3;
         Legende_ = QRectF(x, y - fm.height() / 2.0, breite, fm.height());
         for (const auto& [name, stift] : eintraege) {
             p.setPen(stift);
-            p.drawLine(QPointF(x, y), QPointF(x + 22, y));
+            p.drawLine(QPointF(x, y), QPointF(x + 28, y));
             p.setPen(Qt::black);
-            p.drawText(QRectF(x + 26, y - fm.height() / 2.0, fm.horizontalAdvance(name) + 4, fm.height()),
+            p.drawText(QRectF(x + 32, y - fm.height() / 2.0, fm.horizontalAdvance(name) + 4, fm.height()),
                        Qt::AlignLeft | Qt::AlignVCenter, name);
-            x += 26 + fm.horizontalAdvance(name) + 10;
+            x += 32 + fm.horizontalAdvance(name) + 10;
         }
     }
     if (Veraltet_) {
-        p.fillRect(rect(), QColor(255, 255, 255, 150));
+        p.fillRect(ganz, QColor(255, 255, 255, 150));
         p.setPen(Qt::black);
         p.setFont(fett);
-        p.drawText(rect(), Qt::AlignCenter, QStringLiteral("wird berechnet …"));
+        p.drawText(ganz, Qt::AlignCenter, QStringLiteral("wird berechnet …"));
     }
+    p.restore();
 }
 
 }  // namespace labor

@@ -12,6 +12,8 @@
 #include <QVector>
 #include <QWidget>
 
+class QPainter;
+
 namespace labor {
 
 class KurvenDiagramm : public QWidget {
@@ -21,6 +23,9 @@ public:
         QString Name;
         QColor Farbe;
         QVector<QPointF> Punkte;
+        // The dash pattern tells the curves apart where colour cannot (on a
+        // greyscale printout).
+        Qt::PenStyle Stil = Qt::SolidLine;
         // A compared project's curve: lighter and dashed, beneath the others,
         // named once in the legend as "Vergleich".
         bool Blass = false;
@@ -37,6 +42,10 @@ public:
 
     QSize sizeHint() const override { return {320, 240}; }
 
+    // The diagram at any size: for the screen, a picture or a printed page.
+    void malen(QPainter& p, QSize groesse) const;
+    const QString& titel() const { return Titel_; }
+
     // What the last painting drew: the y axis' labels from bottom to top, the
     // plot field and the legend's row (empty without a legend).
     const QStringList& yBeschriftungen() const { return YTexte_; }
@@ -52,8 +61,9 @@ private:
     bool XFest_ = false;
     double XVon_ = 0, XBis_ = 1;
     bool Veraltet_ = false;
-    QStringList YTexte_;
-    QRectF Feld_, Legende_;
+    // Recorded by the painting (which is const: it also paints pictures).
+    mutable QStringList YTexte_;
+    mutable QRectF Feld_, Legende_;
 };
 
 }  // namespace labor

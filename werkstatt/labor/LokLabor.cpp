@@ -1,5 +1,7 @@
 #include "LokLabor.h"
 
+#include "Bildexport.h"
+#include "Fonts.h"
 #include "KurvenDiagramm.h"
 #include "SingEdit.h"
 #include "Zahl.h"
@@ -9,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -30,11 +33,21 @@ QString ZeilenName(const char* spalte, int i) {
 
 }  // namespace
 
+// Dark, middle and light when printed in grey, and each with its own dash
+// pattern, so the three masses stay apart on any printer.
 QColor LokLabor::Farbe(int masse) {
     switch (masse) {
-    case 0: return QColor(20, 60, 200);
-    case 1: return QColor(0, 140, 60);
-    default: return QColor(210, 40, 20);
+    case 0: return QColor(0, 40, 150);
+    case 1: return QColor(0, 150, 60);
+    default: return QColor(240, 150, 30);
+    }
+}
+
+Qt::PenStyle LokLabor::Stil(int masse) {
+    switch (masse) {
+    case 0: return Qt::SolidLine;
+    case 1: return Qt::DashLine;
+    default: return Qt::DotLine;
     }
 }
 
@@ -46,13 +59,13 @@ LokLabor::LokLabor(QWidget* parent)
     felder->addWidget(new QLabel(QStringLiteral("Reibung in N·s/m:"), this));
     Reibung_ = new TSingEdit(this);
     Reibung_->setObjectName(QStringLiteral("reibung"));
-    Reibung_->setMaximumWidth(100);
+    Reibung_->setMaximumWidth(80);
     felder->addWidget(Reibung_);
     felder->addSpacing(12);
     felder->addWidget(new QLabel(QStringLiteral("Abstand in cm:"), this));
     Abstand_ = new TSingEdit(this);
     Abstand_->setObjectName(QStringLiteral("abstand"));
-    Abstand_->setMaximumWidth(100);
+    Abstand_->setMaximumWidth(80);
     felder->addWidget(Abstand_);
     felder->addSpacing(12);
     felder->addWidget(new QLabel(QStringLiteral("Zeitschritt:"), this));
@@ -72,10 +85,12 @@ LokLabor::LokLabor(QWidget* parent)
     QAction* ende = menue->addAction(tr("Vergleich &beenden"), this, &LokLabor::vergleichBeenden);
     connect(menue, &QMenu::aboutToShow, this, [this, ende] { ende->setEnabled(HatVergleich_); });
     VergleichBtn_->setMenu(menue);
-    felder->addWidget(VergleichBtn_);
     Status_ = new QLabel(this);
+    // A long message wraps rather than widen the window.
+    Status_->setWordWrap(true);
     Status_->setObjectName(QStringLiteral("status"));
     felder->addWidget(Status_);
+    Speichern_ = new QPushButton(tr("Bild speichern…"), this);
 
     auto* zahlen = new QGridLayout;
     const QString kopf[] = {QStringLiteral("Masse"),
@@ -151,7 +166,16 @@ LokLabor::LokLabor(QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(felder);
-    layout->addLayout(zahlen);
+    // The buttons beside the figures, where the rows leave room: the row of
+    // fields above keeps to the window's width.
+    auto* knoepfe = new QVBoxLayout;
+    knoepfe->addWidget(VergleichBtn_);
+    knoepfe->addWidget(Speichern_);
+    knoepfe->addStretch(1);
+    auto* mitte = new QHBoxLayout;
+    mitte->addLayout(zahlen, 1);
+    mitte->addLayout(knoepfe);
+    layout->addLayout(mitte);
     layout->addLayout(bilder, 1);
 
     Reibung_->setText(zahl::Kurz(Einstellung_.Reibung));
@@ -159,6 +183,7 @@ LokLabor::LokLabor(QWidget* parent)
     connect(Reibung_, &QLineEdit::editingFinished, this, &LokLabor::FelderUebernehmen);
     connect(Abstand_, &QLineEdit::editingFinished, this, &LokLabor::FelderUebernehmen);
     connect(Schritt_, &QComboBox::currentIndexChanged, this, &LokLabor::FelderUebernehmen);
+    connect(Speichern_, &QPushButton::clicked, this, &LokLabor::bildSpeichern);
     ZeigeZahlen();
 }
 
@@ -173,6 +198,41 @@ void LokLabor::setProjekt(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const 
     Projekt_ = Projekt{A, B, Out, R};
     HatProjekt_ = true;
     NeuRechnen();
+}
+
+void LokLabor::malen(QPainter& p, QSize groesse) const {
+    p.save();
+    p.fillRect(QRect(QPoint(0, 0), groesse), Qt::white);
+    // A heading with the settings, then the diagrams two by two.
+    const QFont kopf = widgets::PixelFont(widgets::SansFamily(), 14, true);
+    const int h = QFontMetrics(kopf).height() + 8;
+    p.setFont(kopf);
+    p.setPen(Qt::black);
+    p.drawText(QRect(8, 0, groesse.width() - 16, h), Qt::AlignLeft | Qt::AlignVCenter,
+               tr("Lok-Labor: Reibung %1 N·s/m, Abstand %2 cm, Zeitschritt %3 s")
+                   .arg(Zahl(Einstellung_.Reibung, 1), Zahl(Einstellung_.AbstandCm, 1),
+                        Zahl(Einstellung_.Dt, Einstellung_.Dt < 0.1f ? 3 : 1)));
+    const int n = static_cast<int>(Diagramme_.size());
+    const int spalten = n > 2 ? 2 : n;
+    const int zeilen = (n + spalten - 1) / spalten;
+    const int w = (groesse.width() - 8 * (spalten + 1)) / spalten;
+    const int hd = (groesse.height() - h - 8 * zeilen) / zeilen;
+    // As on the screen: the time plots above each other on the left and right,
+    // F over t below s over t.
+    static constexpr std::array<std::size_t, Diagrammzahl> Reihe{0, 1, 3, 2};
+    for (int i = 0; i < n; ++i) {
+        p.save();
+        p.translate(8 + (i % spalten) * (w + 8), h + (i / spalten) * (hd + 8));
+        Diagramme_[Reihe[static_cast<std::size_t>(i)]]->malen(p, QSize(w, hd));
+        p.restore();
+    }
+    p.restore();
+}
+
+bool LokLabor::bildSpeichern() {
+    if (!Ergebnis_ || rechnet()) return false;
+    return ansichten::BildSpeichern(this, QStringLiteral("lok-labor.png"), QSize(800, 600),
+                                    [this](QPainter& p, QSize g) { malen(p, g); });
 }
 
 void LokLabor::FelderUebernehmen() {
@@ -253,7 +313,8 @@ void LokLabor::ZeigeKurven() {
     auto hinzu = [&](const LokErgebnis& erg, bool blass) {
         for (std::size_t i = 0; i < erg.Laeufe.size(); ++i) {
             const pemrak::Versuch& l = erg.Laeufe[i];
-            KurvenDiagramm::Kurve st{MasseName(l.Optionen.Start.Masse), Farbe(static_cast<int>(i)), {}, blass};
+            KurvenDiagramm::Kurve st{
+                MasseName(l.Optionen.Start.Masse), Farbe(static_cast<int>(i)), {}, Stil(static_cast<int>(i)), blass};
             KurvenDiagramm::Kurve vt = st, sv = st, ft = st;
             for (const pemrak::LaufPunkt& p : l.Fahrt.Verlauf) {
                 st.Punkte.append(QPointF(p.t, p.sCm));

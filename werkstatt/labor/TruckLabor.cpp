@@ -1,5 +1,7 @@
 #include "TruckLabor.h"
 
+#include "BahnenBild.h"
+#include "Bildexport.h"
 #include "StrassenBild.h"
 #include "Zahl.h"
 
@@ -124,6 +126,8 @@ TruckLabor::TruckLabor(QWidget* parent)
     Status_ = new QLabel(this);
     Status_->setObjectName(QStringLiteral("status"));
     oben->addWidget(Status_);
+    Speichern_ = new QPushButton(tr("Bild speichern…"), this);
+    oben->addWidget(Speichern_);
 
     auto* zahlen = new QGridLayout;
     auto neu = [this](const char* name) {
@@ -175,6 +179,7 @@ TruckLabor::TruckLabor(QWidget* parent)
     });
     connect(Bild_, &StrassenBild::startGeklickt, this, &TruckLabor::waehleStart);
     connect(&Zeitgeber_, &QTimer::timeout, this, &TruckLabor::Tick);
+    connect(Speichern_, &QPushButton::clicked, this, &TruckLabor::bildSpeichern);
     ZeigeZahlen();
 }
 
@@ -279,6 +284,13 @@ void TruckLabor::ZeigeVergleich(TruckErgebnis&& e) {
             ? tr("Vergleich mit %1 (gestrichelt): %2")
                   .arg(VergleichName_, Zusammenfassung(VergleichErgebnis_->Raster.Figures))
             : tr("Vergleich mit %1: Eingang A und/oder Ausgang (noch) nicht definiert!").arg(VergleichName_));
+}
+
+bool TruckLabor::bildSpeichern() {
+    if (!Ergebnis_ || rechnet()) return false;
+    // The printable picture: plain road, tracks told apart by dash pattern.
+    return ansichten::BildSpeichern(this, QStringLiteral("truck-labor.png"), Bild_->size(),
+                                    [e = Ergebnis_](QPainter& p, QSize g) { MaleBahnen(p, g, *e); });
 }
 
 void TruckLabor::waehleStart(int start) {

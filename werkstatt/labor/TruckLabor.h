@@ -59,6 +59,10 @@ public:
     QPushButton* vergleichKnopf() const { return VergleichBtn_; }
 
     StrassenBild* bild() const { return Bild_; }
+    // "Bild speichern…": the tracks as PNG or SVG; false when nothing was
+    // saved (no result yet, cancelled, failed).
+    bool bildSpeichern();
+    QPushButton* speichernKnopf() const { return Speichern_; }
     // The figures as shown, one label each (for the worksheet and the tests).
     QLabel* zahl(const char* name) const;
 
@@ -108,6 +112,7 @@ private:
     Neuberechnung<TruckErgebnis> VergleichRechnung_;
     QLabel* VergleichZahlen_ = nullptr;
     QPushButton* VergleichBtn_ = nullptr;
+    QPushButton* Speichern_ = nullptr;
 };
 
 }  // namespace labor
