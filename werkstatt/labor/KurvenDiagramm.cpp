@@ -39,7 +39,9 @@ constexpr double MinSpanne = 1.0e-2;
 
 KurvenDiagramm::KurvenDiagramm(const QString& titel, const QString& xAchse, const QString& yAchse, QWidget* parent)
     : QWidget(parent), Titel_(titel), XAchse_(xAchse), YAchse_(yAchse) {
-    setMinimumSize(220, 180);
+    // Small enough that four fit the page of a small window without
+    // overlapping; the plot then shrinks, the labels stay.
+    setMinimumSize(220, 140);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 

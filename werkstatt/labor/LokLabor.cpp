@@ -98,7 +98,7 @@ LokLabor::LokLabor(QWidget* parent)
                             QStringLiteral("genau ab<br>(|s| &lt; 0,5 cm, |v| &lt; 0,5 cm/s)"),
                             QStringLiteral("Überschwingen<br>(hinter der Marke)"),
                             QStringLiteral("Kraftwechsel<br>(Vorzeichen)"),
-                            QStringLiteral("Ende des Laufs")};
+                            QStringLiteral("Ende des Laufs<br>(t; s; v)")};
     // What each figure means: the criteria of the locomotive runs.
     const QString tipp[] = {
         tr("Die Masse der Lok; jede Masse f\u00E4hrt mit demselben Regler, derselben Reibung und demselben "
@@ -140,7 +140,6 @@ LokLabor::LokLabor(QWidget* parent)
     VergleichZahlen_->setTextFormat(Qt::PlainText);
     VergleichZahlen_->setStyleSheet(QStringLiteral("color: #505050;"));
     VergleichZahlen_->setVisible(false);
-    zahlen->addWidget(VergleichZahlen_, 4, 0, 1, 6);
 
     // Two by two: the page keeps to the window's width.
     auto* bilder = new QGridLayout;
@@ -176,6 +175,7 @@ LokLabor::LokLabor(QWidget* parent)
     mitte->addLayout(zahlen, 1);
     mitte->addLayout(knoepfe);
     layout->addLayout(mitte);
+    layout->addWidget(VergleichZahlen_);
     layout->addLayout(bilder, 1);
 
     Reibung_->setText(zahl::Kurz(Einstellung_.Reibung));
@@ -414,7 +414,7 @@ void LokLabor::ZeigeZahlen() {
             ->setText(Zahl(l.Zahlen.UeberschwingenCm, zahl::Art::Zentimeter) + QStringLiteral(" cm"));
         zahl(ZeilenName("wechsel", i))->setText(QString::number(l.Zahlen.Vorzeichenwechsel));
         zahl(ZeilenName("ende", i))
-            ->setText(QStringLiteral("t = %1 s: s = %2 cm, v = %3 cm/s%4")
+            ->setText(QStringLiteral("%1 s; %2 cm; %3 cm/s%4")
                           .arg(Zahl(l.Zahlen.EndeT, zahl::Art::Sekunden), Zahl(l.Zahlen.EndeSCm, zahl::Art::Zentimeter),
                                Zahl(l.Zahlen.EndeVCms, zahl::Art::CmProSekunde),
                                l.Zahlen.Ausgelaufen ? QStringLiteral(" (30 cm hinter der Marke)") : QString()));
