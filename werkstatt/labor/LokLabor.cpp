@@ -110,8 +110,8 @@ LokLabor::LokLabor(QWidget* parent)
            "der Marke). 0 cm: Sie hat die Marke nie \u00FCberfahren."),
         tr("Wie oft die Kraft ihr Vorzeichen gewechselt hat (Schritte mit F = 0 z\u00E4hlen nicht). Viele Wechsel "
            "hei\u00DFen: Der Regler schaltet hin und her."),
-        tr("Zeit, Weg und Geschwindigkeit im letzten Schritt. Ein Lauf endet, wenn die Lok in Ruhe ist, nach der "
-           "l\u00E4ngsten Laufzeit oder 30 cm hinter der Marke.")};
+        tr("Zeit, Weg und Geschwindigkeit im letzten Schritt. Jeder Lauf dauert 60 s, au\u00DFer die Lok ist "
+           "30 cm \u00FCber die Marke hinausgefahren: Dann endet er dort.")};
     for (int c = 0; c < 6; ++c) {
         auto* l = new QLabel(QStringLiteral("<b>%1</b>").arg(kopf[c]), this);
         l->setToolTip(tipp[c]);
@@ -156,8 +156,8 @@ LokLabor::LokLabor(QWidget* parent)
         tr("Geschwindigkeit \u00FCber dem Weg: Eine gute Fahrt endet im Nullpunkt, ohne "
            "ihn zu umkreisen."));
     Diagramme_[3]->setToolTip(
-        tr("Die Kraft des Reglers in jedem Schritt; F > 0 zieht zur Marke hin (bei s > 0 "
-           "bremst F > 0 also nicht, sondern beschleunigt)."));
+        tr("Die Kraft des Reglers in jedem Schritt. F > 0 treibt die Lok von der Startseite her zur Marke "
+           "hin (s wird kleiner); F < 0 bremst eine Lok, die auf die Marke zuf\u00E4hrt."));
     bilder->addWidget(Diagramme_[0], 0, 0);
     bilder->addWidget(Diagramme_[1], 0, 1);
     bilder->addWidget(Diagramme_[3], 1, 0);
