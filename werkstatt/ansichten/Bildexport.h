@@ -5,6 +5,7 @@
 
 #include <functional>
 
+class QFileDialog;
 class QPainter;
 class QWidget;
 
@@ -47,13 +48,15 @@ constexpr int A4HoehePixel = 1123;
 using GroessenWahl = std::function<QSize(QWidget* parent, QSize vorschlag)>;
 GroessenWahl SetGroessenWahl(GroessenWahl wahl);
 
-// The folder a picture is suggested in: the project's (empty: the working
-// folder). The main window sets it whenever the project's file changes.
-void SetBildOrdner(const QString& ordner);
-QString BildOrdner();
+// The folder "Bild speichern…" starts in: the project's, set by the main
+// window whenever the project's file changes (empty: the working folder).
+void SetBildordner(const QString& ordner);
+QString Bildordner();
 
-// Replaces the file dialog, e.g. in tests: gets the suggested path (the
-// picture folder and the suggested name), returns
+// The save dialog of "Bild speichern…", worded as the project dialogs.
+QFileDialog* BildDialog(QWidget* parent, const QString& vorschlag);
+
+// Replaces the file dialog, e.g. in tests: gets the suggested name, returns
 // the chosen path or an empty string for "Abbrechen". Returns the one before;
 // an empty function restores the real dialog.
 using DateiWahl = std::function<QString(QWidget* parent, const QString& vorschlag)>;
