@@ -3,7 +3,9 @@
 #include "ProjectWriter.h"
 #include "Text.h"
 
+#include <array>
 #include <cfloat>
+#include <cstdio>
 #include <cmath>
 #include <map>
 #include <memory>
@@ -429,6 +431,42 @@ int FindVariable(const std::vector<RawVariable>& vars, const RawCondition& c) {
 
 RawRule ParseRuleText(const std::vector<Token>& tokens, int line) { return RuleParser(tokens, line).Parse(); }
 
+bool ValidUtf8(std::string_view s) {
+    constexpr char32_t kMin[] = {0, 0x80, 0x800, 0x10000};
+    std::size_t i = 0;
+    while (i < s.size()) {
+        const auto b0 = static_cast<unsigned char>(s[i]);
+        if (b0 < 0x80) {
+            ++i;
+            continue;
+        }
+        int extra = 0;
+        char32_t cp = 0;
+        if ((b0 & 0xE0) == 0xC0) {
+            extra = 1;
+            cp = b0 & 0x1F;
+        } else if ((b0 & 0xF0) == 0xE0) {
+            extra = 2;
+            cp = b0 & 0x0F;
+        } else if ((b0 & 0xF8) == 0xF0) {
+            extra = 3;
+            cp = b0 & 0x07;
+        } else {
+            return false;
+        }
+        if (i + static_cast<std::size_t>(extra) >= s.size()) return false;
+        for (int k = 1; k <= extra; ++k) {
+            const auto bk = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
+            if ((bk & 0xC0) != 0x80) return false;
+            cp = (cp << 6) | (bk & 0x3F);
+        }
+        // Overlong forms, surrogates and values beyond Unicode, as the decoder has it.
+        if (cp < kMin[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
+        i += static_cast<std::size_t>(extra) + 1;
+    }
+    return true;
+}
+
 void BuildProject(Format f, const RawEngine& raw, Imported& result) {
     if (raw.inputs.empty()) Fail(0, "Die Datei definiert keinen Eingang.");
     if (raw.inputs.size() > 2) {
@@ -511,7 +549,25 @@ void BuildProject(Format f, const RawEngine& raw, Imported& result) {
             if (old == 0) cellLine[index] = r.line;
         }
     }
-    result.notes.insert(result.notes.begin(), raw.notes.begin(), raw.notes.end());
+    // A minimum implication or a maximum aggregation read as this engine's
+    // own: the note says how much that changes, measured on the inputs' grid.
+    std::vector<std::string> notes = raw.notes;
+    const fuzzy::Project& p = result.project;
+    auto figure = [&notes, &p](std::size_t note, bool minImplication, bool maxAggregation) {
+        if (note >= notes.size()) return;
+        const double d = InferenceDeviation(p.Rules, p.A, p.B, p.Out, minImplication, maxAggregation);
+        std::string& n = notes[note];
+        if (!n.empty() && n.back() == '.') n.pop_back();
+        std::array<char, 32> buf{};
+        std::snprintf(buf.data(), buf.size(), "%.2g", d);
+        n += "; der Ausgang weicht dadurch auf " + std::string(p.B.Defined ? "41 \xC3\x97 41" : "41") +
+             " Eingaben um h\xC3\xB6"
+             "chstens " +
+             buf.data() + " ab.";
+    };
+    figure(raw.minImplicationNote, true, false);
+    figure(raw.maxAggregationNote, false, true);
+    result.notes.insert(result.notes.begin(), notes.begin(), notes.end());
 }
 
 }  // namespace detail
@@ -520,7 +576,7 @@ Imported Import(Format f, std::string_view input) {
     // UTF-8, with or without a byte-order mark; older files in Windows-1252.
     std::string text(input);
     if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.erase(0, 3);
-    if (fuzzy::text::CodePointsToUtf8(fuzzy::text::Utf8ToCodePoints(text)) != text) {
+    if (!detail::ValidUtf8(text)) {
         text = fuzzy::text::Cp1252ToUtf8(text);
     }
     detail::RawEngine raw;

@@ -306,8 +306,10 @@ private:
             e_.orIsMax = false;
             e_.orLine = line;
         } else if (k == "act" && v != "prod") {
+            if (v == "min") e_.minImplicationNote = e_.notes.size();
             e_.notes.push_back("Die Implikation " + Quoted(value) + " wird hier als Produkt gerechnet.");
         } else if (k == "accu" && v != "nsum" && v != "unboundedsum") {
+            if (v == "max") e_.maxAggregationNote = e_.notes.size();
             e_.notes.push_back("Die Terme des Ausgangs werden hier summiert, nicht mit " + Quoted(value) +
                                " zusammengefasst.");
         } else if (k == "method" && v != "cog") {

@@ -139,7 +139,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui_(std::make_uniqu
     SpeichernDialog = [this](const QString& vorschlag) { return StandardSpeichernDialog(vorschlag); };
     ImportDialog = [this] {
         std::unique_ptr<QFileDialog> d(DeutscherDialog(this, QStringLiteral("Projekt importieren"), false));
-        d->setNameFilters(QStringList{QStringLiteral("Fuzzy-Systeme (*.fll *.fis *.fcl)")} + kFremdeFilter);
+        d->setNameFilters(QStringList{QStringLiteral("Fuzzy-Regler anderer Programme (*.fll *.fis *.fcl)")} +
+                          kFremdeFilter);
         d->setDefaultSuffix(QString());
         if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty()) return QString();
         return d->selectedFiles().first();

@@ -178,7 +178,11 @@ void TRegelSeite::SetzeAusgangsterm(int k) {
         return;
     }
     // The cells a hint selected are filled together, as one step of the
-    // history; they stay selected for the next key.
+    // history (none when nothing changes); they stay selected for the next key.
+    bool anders = false;
+    for (int b = 0; b < 25; ++b)
+        anders = anders || ((zellen >> b & 1u) != 0 && modell_->projekt().Regeln.Get(b / 5 + 1, b % 5 + 1) != k);
+    if (!anders) return;
     QUndoStack& stack = modell_->undoStack();
     stack.beginMacro(tr("Regeln \u00E4ndern"));
     for (int b = 0; b < 25; ++b)

@@ -4,8 +4,11 @@
 #include "Ks.h"
 
 #include <QPointF>
+#include <QRect>
 
 #include <optional>
+#include <string>
+#include <vector>
 
 // The term diagram of one variable, drawn through the plot component and the
 // engine's term drawing, with handles on a, b, c, d and h of the chosen term.
@@ -39,6 +42,16 @@ public:
     // Redraws terms and handles now.
     void zeichnen();
 
+    // The plot as the engine's term drawing uses it: round ticks, terms by
+    // dash pattern, lines and labels kept clear of each other.
+    void DrawAxes() override;
+    using TKoordinatensystem::setGraphFarbe;
+    void setGraphFarbe(fuzzy::TColor c) override;
+    void LineToWorld(float x, float y) override;
+    void TextOut(int column, int row, const std::string& text) override;
+    // The labels written (axes, terms), for the tests: none on another.
+    const std::vector<QRect>& beschriftungen() const { return labels_; }
+
 signals:
     // A handle is to move to `wert` (x for a..d, height for h). `neuerZug`
     // marks the first move of a drag or a single key press.
@@ -71,4 +84,6 @@ private:
     bool spitze_ = false;  // pressed on a peak: the first move picks b or c
     double druckX_ = 0.0;
     std::optional<float> marke_;
+    int termNr_ = 0;
+    std::vector<QRect> labels_;
 };

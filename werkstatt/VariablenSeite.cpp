@@ -1,5 +1,7 @@
 #include "VariablenSeite.h"
 
+#include "Farbskala.h"
+
 #include "MessageBoxes.h"
 #include "SingEdit.h"
 #include "TermDiagramm.h"
@@ -127,7 +129,7 @@ void TVariablenSeite::Aktualisieren() {
             for (int j = 1; j <= 5; ++j) setze(SpalteA + j - 1, zahl::Kurz(v.GetParam(i, j)), true);
         }
         fuzzy::TFuzzy farben;
-        farben.InitColours();
+        ansichten::DruckFarben(farben);
         for (int i = 1; i <= n; ++i)
             TermTabelle->item(i - 1, SpalteKuerzel)->setForeground(widgets::ToQColor(farben.GetColour(i)));
         TermTabelle->setVerticalHeaderLabels({"1", "2", "3", "4", "5"});
@@ -156,7 +158,8 @@ void TVariablenSeite::KnoepfeEinstellen() {
 
 void TVariablenSeite::WaehleTerm(int term) {
     if (term >= 1 && term <= TermTabelle->rowCount()) {
-        if (GewaehlterTerm() != term) TermTabelle->selectRow(term - 1);
+        // Also when it is the first of several a hint selected: now it is the only one.
+        if (GewaehlteTerme() != (1u << (term - 1))) TermTabelle->selectRow(term - 1);
         Diagramm->setAusgewaehlterTerm(term);
     } else {
         TermTabelle->clearSelection();

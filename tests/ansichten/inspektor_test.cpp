@@ -272,21 +272,12 @@ INSTANTIATE_TEST_SUITE_P(
                     SatzFall{"HoleFreeTemplateAtItsEnd", ansichtentest::LokOhneLuecke, 100.0f, 100.0f, false}),
     [](const testing::TestParamInfo<SatzFall>& i) { return std::string(i.param.name); });
 
-TEST(Inspektor, SentenceFollowsTheStepAndLeavesWithTheNextFiringOne) {
-    const Projekt p = ansichtentest::LokMitToterStelle();
+TEST(Inspektor, SentenceLeavesWithTheNextStepInWhichARuleFires) {
     ansichten::Inspektor i;
-    Setzen(i, p);
+    Setzen(i, ansichtentest::LokMitToterStelle());
     i.setEingaben(100.0f, 0.0f);
     ASSERT_FALSE(i.keineRegelAnzeige()->isHidden());
-    EXPECT_TRUE(i.keineRegelAnzeige()->text().contains(QStringLiteral("Abstand = 100 cm")));
     i.setEingaben(20.0f, 0.0f);
-    EXPECT_TRUE(i.keineRegelAnzeige()->isHidden());
-    // The same project with the term closed again: the sentence does not come back at 100.
-    Projekt heil = p;
-    heil.A.SetParam(5, fuzzy::ParamC, 300.0f);
-    heil.A.SetParam(5, fuzzy::ParamD, 300.0f);
-    Setzen(i, heil);
-    i.setEingaben(100.0f, 0.0f);
     EXPECT_TRUE(i.keineRegelAnzeige()->isHidden());
 }
 

@@ -5,6 +5,7 @@
 #include "Exchange.h"
 #include "ImportOutcome.h"
 #include "TestFiles.h"
+#include "Text.h"
 
 #include <gtest/gtest.h>
 
@@ -224,5 +225,30 @@ TEST_P(ExportGrid, IsCappedAndAlignedOnlyWhereItSaysSo) {
 
 INSTANTIATE_TEST_SUITE_P(Exports, ExportGrid, ::testing::ValuesIn(GridCases()),
                          [](const auto& param) { return std::string(param.param.name); });
+
+// ---- the text's encoding ---------------------------------------------------------
+
+// The check decides between UTF-8 and Windows-1252; it must agree with the
+// decoder on every byte sequence, or a name would be read in the wrong code page.
+TEST(Encoding, Utf8CheckAgreesWithTheDecoder) {
+    std::vector<std::string> texts = {
+        "",         "abc",          "\xC3\xA4",          "\xC3", "\xE2\x80\x9E", "\xED\xA0\x80", "\xF4\x90\x80\x80",
+        "\xC0\xAF", "\xEF\xBF\xBD", "\xF0\x9F\x98\x80x", "\x80", "\xFF"};
+    // Every sequence of up to three bytes from a set that covers each lead and follow class.
+    const unsigned char bytes[] = {0x00, 0x41, 0x7F, 0x80, 0x9F, 0xBF, 0xC0, 0xC2, 0xDF,
+                                   0xE0, 0xED, 0xEF, 0xF0, 0xF4, 0xF5, 0xF8, 0xFF};
+    for (unsigned char x : bytes) {
+        texts.emplace_back(1, static_cast<char>(x));
+        for (unsigned char y : bytes) {
+            texts.push_back(std::string{static_cast<char>(x), static_cast<char>(y)});
+            for (unsigned char z : bytes)
+                texts.push_back(std::string{static_cast<char>(x), static_cast<char>(y), static_cast<char>(z)});
+        }
+    }
+    for (const std::string& t : texts) {
+        const bool roundTrip = fuzzy::text::CodePointsToUtf8(fuzzy::text::Utf8ToCodePoints(t)) == t;
+        EXPECT_EQ(exchange::detail::ValidUtf8(t), roundTrip) << testing::PrintToString(t);
+    }
+}
 
 }  // namespace

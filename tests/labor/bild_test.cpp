@@ -81,14 +81,19 @@ TEST(LaborBild, TruckPictureLabelsDoNotOverlapAndStayInside) {
     lab.setProjekt(p.A, p.B, p.Out, p.Rules);
     ASSERT_TRUE(Fertig(lab));
     for (const QSize g : {ansichten::Exportgroesse(QSize(600, 700)), QSize(420, 520)}) {
-        const auto texte = testsupport::Texte(
-            testsupport::AlsSvg(g, [&](QPainter& q, QSize s) { labor::MaleBahnen(q, s, *lab.ergebnis()); }));
+        const auto texte = testsupport::Texte(testsupport::AlsSvg(g, [&](QPainter& q, QSize s) {
+            labor::MaleBahnen(q, s, *lab.ergebnis(), labor::BahnenTitel(*lab.ergebnis()));
+        }));
         ASSERT_GE(texte.size(), 3u);
         const auto fehler = testsupport::Ueberlappungen(texte);
         EXPECT_TRUE(fehler.empty()) << g.width() << "x" << g.height() << ":\n" << Liste(fehler);
-        for (const auto& t : texte)
+        bool titel = false;
+        for (const auto& t : texte) {
+            titel = titel || t.text.startsWith(QStringLiteral("Truck-Labor: 164 Starts"));
             EXPECT_TRUE(QRectF(0, 0, g.width(), g.height()).contains(t.kasten))
                 << "„" << t.text.toStdString() << "“ abgeschnitten in " << g.width() << "x" << g.height();
+        }
+        EXPECT_TRUE(titel) << "a saved picture says what it shows";
     }
 }
 

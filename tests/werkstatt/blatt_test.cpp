@@ -8,6 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -212,6 +215,38 @@ TEST(BlattImFenster, RefusesToWriteOverTheProjectFile) {
     EXPECT_EQ(meldungen.Count(), 1);
     EXPECT_TRUE(meldungen.Last().text.contains(QStringLiteral("Projektdatei")));
     EXPECT_EQ(Inhalt(projekt), vorher);
+}
+
+// The printer (and so the print preview) gets the pages of the PDF: the
+// same count and text, at the printer's own resolution; pixel-sized fonts
+// that followed the device's resolution would not fit their pages.
+TEST(BlattImFenster, PrinterGetsTheSamePagesAsThePdf) {
+    POPPLER_ODER_SKIP();
+    QTemporaryDir dir;
+    BlattDaten d;
+    fuzzy::LoadProject(QFile::encodeName(Beispiel("lok.fuz")).toStdString(), d.projekt.A, d.projekt.B, d.projekt.Aus,
+                       d.projekt.Regeln);
+    d.datei = Beispiel("lok.fuz");
+    d.datum = QDate(2026, 12, 8);
+    const QString ueberDrucker = dir.filePath(QStringLiteral("drucker.pdf"));
+    int seiten = 0;
+    {
+        QPrinter drucker(QPrinter::HighResolution);
+        drucker.setOutputFormat(QPrinter::PdfFormat);
+        drucker.setOutputFileName(ueberDrucker);
+        drucker.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 12, 15, 12),
+                                          QPageLayout::Millimeter));
+        seiten = MaleArbeitsblatt(drucker, d);
+    }
+    const QString direkt = dir.filePath(QStringLiteral("direkt.pdf"));
+    ASSERT_EQ(ArbeitsblattSchreiben(d, direkt), QString());
+    EXPECT_EQ(Seitenzahl(Poppler(QStringLiteral("pdfinfo"), {ueberDrucker})), seiten);
+    EXPECT_EQ(Seitenzahl(Poppler(QStringLiteral("pdfinfo"), {direkt})), seiten);
+    // The same words in the same order; blank lines may differ with the
+    // resolution.
+    const QStringList args{QStringLiteral("-layout")};
+    EXPECT_EQ(Poppler(QStringLiteral("pdftotext"), args + QStringList{ueberDrucker, QStringLiteral("-")}).simplified(),
+              Poppler(QStringLiteral("pdftotext"), args + QStringList{direkt, QStringLiteral("-")}).simplified());
 }
 
 // The vehicle of a project decides which lab's results the sheet shows.

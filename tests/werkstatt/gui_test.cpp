@@ -558,6 +558,10 @@ TEST_F(WerkstattGui, RegionHintSelectsEveryCellConcernedAndOneKeyFillsThemAsOneS
         for (int c = 1; c <= 5; ++c)
             EXPECT_EQ(P().Regeln.Get(r, c), h->Place.HasCell(r, c) ? 2 : vorher.Regeln.Get(r, c)) << r << ", " << c;
     EXPECT_FALSE(RegionsHinweis(P(), fuzzy::HintPage::Rules).has_value());
+    // The same key again changes nothing and leaves no empty step behind.
+    const int schritte = form_->Modell.undoStack().count();
+    QTest::keyClick(form_->SeiteRegeln->RegelGitter, Qt::Key_2);
+    EXPECT_EQ(form_->Modell.undoStack().count(), schritte);
     form_->Modell.undoStack().undo();
     EXPECT_TRUE(GleichesProjekt(P(), vorher));
 }
@@ -576,9 +580,10 @@ TEST_F(WerkstattGui, GapHintSelectsTheTermsBesideItAndNoSingleTermButton) {
     EXPECT_EQ(form_->SeiteA->GewaehlterTerm(), h->Place.FirstTerm());
     EXPECT_FALSE(form_->SeiteA->EntfernenBtn->isEnabled());
     EXPECT_FALSE(form_->SeiteA->RunterBtn->isEnabled());
-    // One term chosen again: its buttons are back.
-    form_->SeiteA->WaehleTerm(2);
-    EXPECT_EQ(form_->SeiteA->GewaehlteTerme(), 2u);
+    // The first of them chosen again, as a click into the diagram does: it
+    // alone is selected and its buttons are back.
+    form_->SeiteA->WaehleTerm(h->Place.FirstTerm());
+    EXPECT_EQ(form_->SeiteA->GewaehlteTerme(), 1u << (h->Place.FirstTerm() - 1));
     EXPECT_TRUE(form_->SeiteA->EntfernenBtn->isEnabled());
 }
 
@@ -1303,6 +1308,39 @@ TEST_F(WerkstattGui, LocoLabKeepsTheWindowsMinimumWidth) {
         if (form_->Seiten->widget(i) != lok)
             andere = std::max(andere, form_->Seiten->widget(i)->minimumSizeHint().width());
     EXPECT_LE(lok->minimumSizeHint().width(), andere);
+}
+
+}  // namespace
+
+// --- the editing pages' term diagram ------------------------------------------
+
+namespace {
+
+// Labels of neighbouring terms ran together ("NKNUPK") and term lines struck
+// through the axis labels: none of the labels written may meet another or
+// leave the diagram, for every variable of every example.
+TEST(TermDiagrammBeschriftung, LabelsNeitherOverlapNorLeaveTheDiagram) {
+    for (const QString& datei :
+         QDir(QStringLiteral(FUZZY_SOURCE_DIR "/examples")).entryList({QStringLiteral("*.fuz")})) {
+        const Projekt p = Gelesen(Beispiel(datei.toLatin1().constData()));
+        for (const fuzzy::TFuzzy* v : {&p.A, &p.B, &p.Aus}) {
+            if (!v->Defined) continue;
+            for (const QSize g : {QSize(900, 300), QSize(420, 200)}) {
+                TTermDiagramm d;
+                d.resize(g);
+                d.show();
+                d.setVariable(*v);
+                const std::vector<QRect>& l = d.beschriftungen();
+                ASSERT_GT(l.size(), 3u) << datei.toStdString();
+                for (std::size_t i = 0; i < l.size(); ++i) {
+                    EXPECT_TRUE(d.rect().contains(l[i])) << datei.toStdString() << " " << v->Name << " " << i;
+                    for (std::size_t k = i + 1; k < l.size(); ++k)
+                        EXPECT_FALSE(l[i].intersects(l[k]))
+                            << datei.toStdString() << " " << v->Name << " labels " << i << " and " << k;
+                }
+            }
+        }
+    }
 }
 
 }  // namespace

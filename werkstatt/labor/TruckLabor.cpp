@@ -290,7 +290,7 @@ bool TruckLabor::bildSpeichern() {
     if (!Ergebnis_ || rechnet()) return false;
     // The printable picture: plain road, tracks told apart by dash pattern.
     return ansichten::BildSpeichern(this, QStringLiteral("truck-labor.png"), Bild_->size(),
-                                    [e = Ergebnis_](QPainter& p, QSize g) { MaleBahnen(p, g, *e); });
+                                    [e = Ergebnis_](QPainter& p, QSize g) { MaleBahnen(p, g, *e, BahnenTitel(*e)); });
 }
 
 void TruckLabor::waehleStart(int start) {
