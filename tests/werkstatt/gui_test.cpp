@@ -849,6 +849,39 @@ TEST_F(WerkstattGui, ExportWithoutAFormatOrOntoAFolderWritesNothing) {
     EXPECT_TRUE(QFileInfo(ordner).isDir());
 }
 
+// A pipe held the window in QFile::open for ever; a link to the project as
+// the export's target replaced the project by its export.
+TEST_F(WerkstattGui, ImportOfAPipeOrFolderAndExportOntoTheProjectChangeNothing) {
+    const QString datei = Oeffne("heizung.fuz");
+    const Projekt vorher = P();
+    const QString pipe = tmp_.filePath(QStringLiteral("pipe.fll"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString ordner = tmp_.filePath(QStringLiteral("ordner.fcl"));
+    QDir().mkpath(ordner);
+    const QString verweis = tmp_.filePath(QStringLiteral("verweis.fll"));
+    ASSERT_TRUE(QFile::link(datei, verweis));
+    QFile projekt(datei);
+    ASSERT_TRUE(projekt.open(QIODevice::ReadOnly));
+    const QByteArray bytes = projekt.readAll();
+    projekt.close();
+
+    EXPECT_FALSE(form_->ImportierenDatei(pipe));
+    EXPECT_FALSE(form_->ImportierenDatei(ordner));
+    EXPECT_FALSE(form_->ExportierenNach(verweis));
+    ASSERT_EQ(meldungen_.Count(), 3);
+    EXPECT_TRUE(meldungen_.Messages()[0].text.contains(QStringLiteral("keine gewöhnliche Datei")))
+        << meldungen_.Messages()[0].text.toStdString();
+    EXPECT_TRUE(meldungen_.Messages()[1].text.contains(QStringLiteral("Ordner")))
+        << meldungen_.Messages()[1].text.toStdString();
+    EXPECT_TRUE(meldungen_.Messages()[2].text.contains(QStringLiteral("Eingabedatei selbst")))
+        << meldungen_.Messages()[2].text.toStdString();
+    for (const auto& m : meldungen_.Messages()) EXPECT_EQ(m.kind, MessageKind::Error);
+    EXPECT_TRUE(GleichesProjekt(P(), vorher));
+    EXPECT_FALSE(form_->Modell.geaendert());
+    ASSERT_TRUE(projekt.open(QIODevice::ReadOnly));
+    EXPECT_EQ(projekt.readAll(), bytes);
+}
+
 // "C-Quelltext (Mikrocontroller)": source and header side by side, the
 // header never written over the project it came from.
 TEST_F(WerkstattGui, CExportWritesSourceAndHeaderButNeverOverTheProject) {
@@ -893,6 +926,39 @@ TEST_F(WerkstattGui, ReplacedProjectIsOneStepAndStaysWithItsFile) {
     EXPECT_TRUE(GleichesProjekt(P(), vorher));
     EXPECT_FALSE(form_->Modell.geaendert());
 }
+
+// --- the editing pages' term diagram ------------------------------------------
+
+namespace {
+
+// Labels of neighbouring terms ran together ("NKNUPK") and term lines struck
+// through the axis labels: none of the labels written may meet another or
+// leave the diagram, for every variable of every example.
+TEST(TermDiagrammBeschriftung, LabelsNeitherOverlapNorLeaveTheDiagram) {
+    for (const QString& datei :
+         QDir(QStringLiteral(FUZZY_SOURCE_DIR "/examples")).entryList({QStringLiteral("*.fuz")})) {
+        const Projekt p = Gelesen(Beispiel(datei.toLatin1().constData()));
+        for (const fuzzy::TFuzzy* v : {&p.A, &p.B, &p.Aus}) {
+            if (!v->Defined) continue;
+            for (const QSize g : {QSize(900, 300), QSize(420, 200)}) {
+                TTermDiagramm d;
+                d.resize(g);
+                d.show();
+                d.setVariable(*v);
+                const std::vector<QRect>& l = d.beschriftungen();
+                ASSERT_GT(l.size(), 3u) << datei.toStdString();
+                for (std::size_t i = 0; i < l.size(); ++i) {
+                    EXPECT_TRUE(d.rect().contains(l[i])) << datei.toStdString() << " " << v->Name << " " << i;
+                    for (std::size_t k = i + 1; k < l.size(); ++k)
+                        EXPECT_FALSE(l[i].intersects(l[k]))
+                            << datei.toStdString() << " " << v->Name << " labels " << i << " and " << k;
+                }
+            }
+        }
+    }
+}
+
+}  // namespace
 
 // --- lessons: numbers in one style, comfort in editing, help, comparison -----------------
 
@@ -1308,39 +1374,6 @@ TEST_F(WerkstattGui, LocoLabKeepsTheWindowsMinimumWidth) {
         if (form_->Seiten->widget(i) != lok)
             andere = std::max(andere, form_->Seiten->widget(i)->minimumSizeHint().width());
     EXPECT_LE(lok->minimumSizeHint().width(), andere);
-}
-
-}  // namespace
-
-// --- the editing pages' term diagram ------------------------------------------
-
-namespace {
-
-// Labels of neighbouring terms ran together ("NKNUPK") and term lines struck
-// through the axis labels: none of the labels written may meet another or
-// leave the diagram, for every variable of every example.
-TEST(TermDiagrammBeschriftung, LabelsNeitherOverlapNorLeaveTheDiagram) {
-    for (const QString& datei :
-         QDir(QStringLiteral(FUZZY_SOURCE_DIR "/examples")).entryList({QStringLiteral("*.fuz")})) {
-        const Projekt p = Gelesen(Beispiel(datei.toLatin1().constData()));
-        for (const fuzzy::TFuzzy* v : {&p.A, &p.B, &p.Aus}) {
-            if (!v->Defined) continue;
-            for (const QSize g : {QSize(900, 300), QSize(420, 200)}) {
-                TTermDiagramm d;
-                d.resize(g);
-                d.show();
-                d.setVariable(*v);
-                const std::vector<QRect>& l = d.beschriftungen();
-                ASSERT_GT(l.size(), 3u) << datei.toStdString();
-                for (std::size_t i = 0; i < l.size(); ++i) {
-                    EXPECT_TRUE(d.rect().contains(l[i])) << datei.toStdString() << " " << v->Name << " " << i;
-                    for (std::size_t k = i + 1; k < l.size(); ++k)
-                        EXPECT_FALSE(l[i].intersects(l[k]))
-                            << datei.toStdString() << " " << v->Name << " labels " << i << " and " << k;
-                }
-            }
-        }
-    }
 }
 
 }  // namespace

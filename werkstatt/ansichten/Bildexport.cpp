@@ -35,6 +35,11 @@ DateiWahl& Wahl() {
     return wahl;
 }
 
+QString& Ordner() {
+    static QString ordner;
+    return ordner;
+}
+
 GroessenWahl& GroesseWahl() {
     static GroessenWahl wahl;
     return wahl;
@@ -170,6 +175,10 @@ QString BildFilter() { return PngFilter + QStringLiteral(";;") + SvgFilter; }
 
 DateiWahl SetDateiWahl(DateiWahl wahl) { return std::exchange(Wahl(), std::move(wahl)); }
 
+void SetBildordner(const QString& ordner) { Ordner() = ordner; }
+
+QString Bildordner() { return Ordner(); }
+
 GroessenWahl SetGroessenWahl(GroessenWahl wahl) { return std::exchange(GroesseWahl(), std::move(wahl)); }
 
 QSize Exportgroesse(QSize ansicht) {
@@ -177,17 +186,6 @@ QSize Exportgroesse(QSize ansicht) {
     const double hoehe = double(A4BreitePixel) * ansicht.height() / ansicht.width();
     return QSize(A4BreitePixel, std::clamp(static_cast<int>(std::lround(hoehe)), 200, A4HoehePixel));
 }
-
-namespace {
-QString& Ordner() {
-    static QString o;
-    return o;
-}
-}  // namespace
-
-void SetBildordner(const QString& ordner) { Ordner() = ordner; }
-
-QString Bildordner() { return Ordner(); }
 
 QFileDialog* BildDialog(QWidget* parent, const QString& vorschlag) {
     auto* d = new QFileDialog(parent, QObject::tr("Bild speichern"));

@@ -187,7 +187,14 @@ LokLabor::LokLabor(QWidget* parent)
     ZeigeZahlen();
 }
 
-LokLabor::~LokLabor() = default;
+LokLabor::~LokLabor() {
+    // A window closing hides its fields only after this destructor: a field
+    // that loses the focus then would report "editing finished" to a lab
+    // that is no more.
+    for (QObject* feld : {static_cast<QObject*>(Reibung_), static_cast<QObject*>(Abstand_),
+                          static_cast<QObject*>(Schritt_), static_cast<QObject*>(Speichern_)})
+        if (feld) disconnect(feld, nullptr, this, nullptr);
+}
 
 QLabel* LokLabor::zahl(const QString& name) const { return findChild<QLabel*>(name); }
 

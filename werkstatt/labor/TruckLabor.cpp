@@ -288,8 +288,9 @@ void TruckLabor::ZeigeVergleich(TruckErgebnis&& e) {
 
 bool TruckLabor::bildSpeichern() {
     if (!Ergebnis_ || rechnet()) return false;
-    // The printable picture: plain road, tracks told apart by dash pattern.
-    return ansichten::BildSpeichern(this, QStringLiteral("truck-labor.png"), Bild_->size(),
+    // The printable picture: plain road, tracks told apart by dash pattern;
+    // upright like the road, whatever the shape of the window.
+    return ansichten::BildSpeichern(this, QStringLiteral("truck-labor.png"), QSize(600, 780),
                                     [e = Ergebnis_](QPainter& p, QSize g) { MaleBahnen(p, g, *e, BahnenTitel(*e)); });
 }
 
