@@ -151,6 +151,10 @@ struct RawEngine {
     // builder completes with the difference they make (npos: none).
     std::size_t minImplicationNote = std::string::npos;
     std::size_t maxAggregationNote = std::string::npos;
+    // Where a reader stopped (line, message): the first thing it could not
+    // read. The builder still checks what came before it, so that a refusal
+    // names the first thing in the file that does not fit.
+    std::optional<std::pair<int, std::string>> stopped;
     // Whether the rules may OR whole cells (the disjunction is the maximum).
     bool orIsMax = true;
     int orLine = 0;

@@ -348,9 +348,19 @@ private:
 
 }  // namespace
 
+namespace {
+
+void ReadFclInto(std::string_view text, RawEngine& e) { FclParser(Tokenize(text, e.provenance), e).Parse(); }
+
+}  // namespace
+
 RawEngine ReadFcl(std::string_view text) {
     RawEngine e;
-    FclParser(Tokenize(text, e.provenance), e).Parse();
+    try {
+        ReadFclInto(text, e);
+    } catch (const ImportError& x) {
+        e.stopped = std::make_pair(x.Line(), std::string(x.what()));
+    }
     return e;
 }
 

@@ -123,8 +123,9 @@ RawRule ParseRule(const std::string& line, int lineNo, const std::vector<RawVari
 
 }  // namespace
 
-RawEngine ReadFis(std::string_view text) {
-    RawEngine e;
+namespace {
+
+void ReadFisInto(std::string_view text, RawEngine& e) {
     enum class Section { None, System, Variable, Rules } section = Section::None;
     RawVariable* var = nullptr;
     int lineNo = 0;
@@ -243,6 +244,17 @@ RawEngine ReadFis(std::string_view text) {
     if (!sawSystem) Fail(0, "Das ist keine FIS-Datei: der Abschnitt \xE2\x80\x9E[System]\xE2\x80\x9C fehlt.");
     if (e.inputs.size() <= 2 && e.outputs.size() == 1) {
         for (const auto& [line, no] : ruleLines) e.rules.push_back(ParseRule(line, no, e.inputs, e.outputs[0]));
+    }
+}
+
+}  // namespace
+
+RawEngine ReadFis(std::string_view text) {
+    RawEngine e;
+    try {
+        ReadFisInto(text, e);
+    } catch (const ImportError& x) {
+        e.stopped = std::make_pair(x.Line(), std::string(x.what()));
     }
     return e;
 }

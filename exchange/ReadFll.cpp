@@ -66,8 +66,9 @@ void Ramp(RawTerm& t) {
 
 }  // namespace
 
-RawEngine ReadFll(std::string_view text) {
-    RawEngine e;
+namespace {
+
+void ReadFllInto(std::string_view text, RawEngine& e) {
     enum class Section { None, Engine, Input, Output, Rules } section = Section::None;
     RawVariable* var = nullptr;
     int lineNo = 0;
@@ -196,6 +197,17 @@ RawEngine ReadFll(std::string_view text) {
         Fail(0,
              "Das ist keine FLL-Datei: \xE2\x80\x9E"
              "Engine:\xE2\x80\x9C fehlt.");
+}
+
+}  // namespace
+
+RawEngine ReadFll(std::string_view text) {
+    RawEngine e;
+    try {
+        ReadFllInto(text, e);
+    } catch (const ImportError& x) {
+        e.stopped = std::make_pair(x.Line(), std::string(x.what()));
+    }
     return e;
 }
 

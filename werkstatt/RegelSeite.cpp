@@ -31,6 +31,12 @@ TRegelSeite::TRegelSeite(QWidget* parent) : QWidget(parent), ui_(std::make_uniqu
     connect(RegelGitter, &TRuleGrid::CellClicked, this, &TRegelSeite::GitterClick);
     connect(AusgangListe, &QListWidget::itemClicked, this, &TRegelSeite::ListeClick);
     connect(AusgangListe, &QListWidget::itemActivated, this, &TRegelSeite::ListeClick);
+    // The arrow keys in the list apply the highlighted term at once, so the
+    // list and the cell never say different things. Changes the page makes
+    // itself come with signals blocked.
+    connect(AusgangListe, &QListWidget::currentRowChanged, this, [this](int k) {
+        if (!aktualisiert_ && k >= 0) SetzeAusgangsterm(k);
+    });
 }
 
 TRegelSeite::~TRegelSeite() = default;

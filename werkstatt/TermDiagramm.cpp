@@ -3,6 +3,7 @@
 #include "Farbskala.h"
 #include "PainterPlot.h"
 #include "Projekt.h"
+#include "Zahlformat.h"
 
 #include <QFocusEvent>
 #include <QImage>
@@ -37,6 +38,8 @@ TTermDiagramm::TTermDiagramm(QWidget* parent) : TKoordinatensystem(parent) {
     weiss.fill(Qt::white);
     SetBackground(weiss);
     setRasteranzahl(4);
+    // The workshop's number style on the axes as well.
+    Beschriftung = [](double v) { return zahl::Fest(v, 2); };
 }
 
 void TTermDiagramm::setVariable(const fuzzy::TFuzzy& v) {
@@ -240,8 +243,8 @@ void TTermDiagramm::paintEvent(QPaintEvent* event) {
     if (hasFocus() || ziehen_) {
         // The active handle's name and value, for reading off while moving.
         const QPointF pos = griffPosition(term_, griff_);
-        const QString text = QStringLiteral("%1 = %2").arg(
-            QString::fromLatin1(Griffnamen[griff_]), QString::number(double(var_.GetParam(term_, griff_)), 'g', 5));
+        const QString text = QStringLiteral("%1 = %2").arg(QString::fromLatin1(Griffnamen[griff_]),
+                                                           zahl::Kurz(var_.GetParam(term_, griff_)));
         p.setPen(Qt::black);
         const QRectF box = p.fontMetrics().boundingRect(text).adjusted(-3, -1, 3, 1);
         QPointF links(pos.x() + 8, pos.y() - 8 - box.height());
@@ -276,12 +279,27 @@ void TTermDiagramm::mousePressEvent(QMouseEvent* event) {
     griff_ = g->second;
     ziehen_ = true;
     ersterZug_ = true;
+    // A press right on a triangle's peak, where b and c meet: the first move
+    // decides, to the right c, to the left b.
+    spitze_ = false;
+    if (griff_ == fuzzy::ParamB || griff_ == fuzzy::ParamC) {
+        const QPointF pb = griffPosition(term_, fuzzy::ParamB), pc = griffPosition(term_, fuzzy::ParamC);
+        spitze_ = std::fabs(pb.x() - pc.x()) < 0.5 && std::fabs(event->position().x() - pb.x()) < 0.5;
+    }
+    druckX_ = event->position().x();
     update();
 }
 
 void TTermDiagramm::mouseMoveEvent(QMouseEvent* event) {
     if (!ziehen_ || !(event->buttons() & Qt::LeftButton)) return;
-    const float wert = weltwert(griff_, event->position());
+    if (spitze_ && event->position().x() != druckX_) {
+        griff_ = event->position().x() > druckX_ ? fuzzy::ParamC : fuzzy::ParamB;
+        spitze_ = false;
+    }
+    float wert = weltwert(griff_, event->position());
+    // The handle snaps to the grid of the keyboard's step; Ctrl moves it freely.
+    if (!(event->modifiers() & Qt::ControlModifier))
+        wert = werkstatt::AufRaster(wert, werkstatt::GriffSchritt(var_, griff_));
     const bool neu = ersterZug_;
     ersterZug_ = false;
     emit griffBewegt(term_, griff_, wert, neu);
@@ -337,9 +355,17 @@ void TTermDiagramm::keyPressEvent(QKeyEvent* event) {
         TKoordinatensystem::keyPressEvent(event);
         return;
     }
-    float schritt = werkstatt::GriffSchritt(var_, griff_);
-    if (event->modifiers() & Qt::ShiftModifier) schritt *= 10.0f;
-    emit griffBewegt(term_, griff_, var_.GetParam(term_, griff_) + richtung * schritt, true);
+    // The step's grid: a handle off the grid (typed, or from a file) lands on
+    // the next grid value in that direction, and the sum of steps shows as
+    // 0.85 rather than 0.84999996.
+    const float raster = werkstatt::GriffSchritt(var_, griff_);
+    const double schritt = double(raster) * ((event->modifiers() & Qt::ShiftModifier) ? 10.0 : 1.0);
+    const double alt = var_.GetParam(term_, griff_);
+    double ziel = alt + richtung * schritt;
+    const float gerastert = werkstatt::AufRaster(static_cast<float>(ziel), raster);
+    // Rounding to the grid must not undo the step nor move against it.
+    if ((richtung > 0 && gerastert > alt) || (richtung < 0 && gerastert < alt)) ziel = gerastert;
+    emit griffBewegt(term_, griff_, static_cast<float>(ziel), true);
 }
 
 void TTermDiagramm::focusInEvent(QFocusEvent* event) {

@@ -14,7 +14,8 @@
 // engine's term drawing, with handles on a, b, c, d and h of the chosen term.
 // The mouse drags a handle; the keyboard moves it (Tab / Shift+Tab choose
 // the handle, the arrows move it, Shift makes the step ten times larger,
-// 1 to 5 choose the term). The diagram only reports the wished value; the
+// 1 to 5 choose the term). Handles land on the grid of the keyboard's step;
+// Ctrl while dragging moves them freely. The diagram only reports the wished value; the
 // owner keeps the corners in order and sets the variable again.
 class TTermDiagramm : public TKoordinatensystem {
     Q_OBJECT
@@ -80,6 +81,8 @@ private:
     int griff_ = fuzzy::ParamB;
     bool ziehen_ = false;
     bool ersterZug_ = false;
+    bool spitze_ = false;  // pressed on a peak: the first move picks b or c
+    double druckX_ = 0.0;
     std::optional<float> marke_;
     int termNr_ = 0;
     std::vector<QRect> labels_;

@@ -6,6 +6,8 @@
 #include "Hints.h"
 #include "PainterPlot.h"
 
+#include "Zahlformat.h"
+
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -30,7 +32,7 @@ TEST(Inspektor, WorkedExampleShowsTheOutputWithNineDigits) {
     Setzen(i, p);
     i.setEingaben(-2.5f, 0.0f);
     EXPECT_EQ(i.ausgang(), Engine(p, -2.5f, 0.0f));
-    EXPECT_TRUE(i.ausgangAnzeige()->text().endsWith(QStringLiteral("= 0.611111104")))
+    EXPECT_TRUE(i.ausgangAnzeige()->text().endsWith(QStringLiteral("= 0,611111104")))
         << qPrintable(i.ausgangAnzeige()->text());
 }
 
@@ -170,7 +172,7 @@ TEST(Inspektor, RuleInWordsNamesTheTermsOfItsRowAndColumn) {
             .arg(QString::fromStdString(p.A.Name), QString::fromStdString(p.A.GetTermName(2)),
                  QString::fromStdString(p.B.Name), QString::fromStdString(p.B.GetTermName(4)),
                  QString::fromStdString(p.Out.Name), QString::fromStdString(p.Out.GetTermName(p.R.Get(4, 2))),
-                 QString::number(double(i.auswertung().staerke[3][1]), 'f', 2));
+                 zahl::Text(i.auswertung().staerke[3][1], zahl::Art::Zugehoerigkeit));
     EXPECT_EQ(t, erwartet);
     EXPECT_EQ(ansichten::ZelleUnter(g, QPoint(2, 2)), (std::array<int, 2>{0, 0}));
     const Projekt e = Laden("beispiel.fuz");

@@ -6,11 +6,13 @@
 #include "KurvenDiagramm.h"
 #include "LaborTest.h"
 #include "LokLabor.h"
+#include "SingEdit.h"
 #include "SvgTexte.h"
 #include "TruckLabor.h"
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
@@ -127,6 +129,25 @@ TEST(LaborBild, BothLabsSaveTheirPictureAsPngAndSvg) {
         }
     ansichten::SetDateiWahl(vorher);
     EXPECT_EQ(boxen.Count(), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// Closing the lab as a window of its own while a field has the focus: the
+// field loses it while the lab is being destroyed, and its "editing
+// finished" must not reach the lab any more (the picture tool crashed so).
+TEST(LaborSchliessen, FieldWithFocusDoesNotReachADestroyedLab) {
+    auto* lab = new labor::LokLabor;
+    lab->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(lab));
+    QApplication::setActiveWindow(lab);
+    lab->reibungFeld()->setFocus();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(lab->reibungFeld()->hasFocus());
+    delete lab;
+    SUCCEED();
 }
 
 }  // namespace

@@ -2,12 +2,17 @@
 // with poppler's pdfinfo and pdftotext (skipped with a note where they are
 // missing), and "Als PDF speichern…" in the real window.
 #include "Arbeitsblatt.h"
+#include "Bildexport.h"
 #include "Main.h"
 #include "MessageRecorder.h"
+#include "VariablenSeite.h"
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QDir>
+#include <QMenu>
+#include <QPushButton>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
@@ -198,7 +203,11 @@ TEST(BlattImFenster, SavesThePdfOfTheProjectAsEdited) {
         EXPECT_TRUE(vorschlag.endsWith(QStringLiteral("truck-arbeitsblatt.pdf"))) << vorschlag.toStdString();
         return pdf;
     };
-    form.AlsPdf1Click();
+    // Through the menu entry, as a click on it.
+    QAction* aktion = form.Aktion("AlsPdf1");
+    ASSERT_TRUE(aktion);
+    EXPECT_TRUE(form.DateiMenue()->actions().contains(aktion));
+    aktion->trigger();
     EXPECT_EQ(meldungen.Count(), 0) << meldungen.Last().text.toStdString();
     EXPECT_TRUE(Inhalt(pdf).startsWith("%PDF-"));
 }
@@ -247,6 +256,26 @@ TEST(BlattImFenster, PrinterGetsTheSamePagesAsThePdf) {
     const QStringList args{QStringLiteral("-layout")};
     EXPECT_EQ(Poppler(QStringLiteral("pdftotext"), args + QStringList{ueberDrucker, QStringLiteral("-")}).simplified(),
               Poppler(QStringLiteral("pdftotext"), args + QStringList{direkt, QStringLiteral("-")}).simplified());
+}
+
+// "Bild speichern…" suggests the picture beside the project, not in the
+// folder the program was started from.
+TEST(BlattImFenster, PicturesAreSuggestedInTheProjectsFolder) {
+    testsupport::MessageRecorder meldungen;
+    QTemporaryDir dir;
+    const QString projekt = dir.filePath(QStringLiteral("lok.fuz"));
+    ASSERT_TRUE(QFile::copy(Beispiel("lok.fuz"), projekt));
+    TMainForm form;
+    ASSERT_TRUE(form.OeffnenDatei(projekt));
+    QString vorgeschlagen;
+    const auto vorher = ansichten::SetDateiWahl([&](QWidget*, const QString& v) {
+        vorgeschlagen = v;
+        return QString();
+    });
+    form.SeiteB->BildBtn->click();
+    ansichten::SetDateiWahl(vorher);
+    EXPECT_EQ(QFileInfo(vorgeschlagen).absolutePath(), QFileInfo(projekt).absolutePath())
+        << vorgeschlagen.toStdString();
 }
 
 // The vehicle of a project decides which lab's results the sheet shows.

@@ -12,9 +12,11 @@
 #include "VariablenSeite.h"
 #include "TermDiagramm.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -52,5 +54,14 @@ int main(int argc, char** argv) {
         bild.save(out + QStringLiteral("/werkstatt/%1.png").arg(QString::fromLatin1(namen[i])));
         if (i == 0) bild.save(out + QStringLiteral("/werkstatt.png"));
     }
+    // The worksheet in the print preview, grabbed once it has painted.
+    form.OeffnenDatei(QStringLiteral(FUZZY_SOURCE_DIR "/examples/lok.fuz"));
+    QTimer::singleShot(1500, [&out] {
+        if (QWidget* vorschau = QApplication::activeModalWidget()) {
+            vorschau->grab().save(out + QStringLiteral("/werkstatt/druckvorschau.png"));
+            vorschau->close();
+        }
+    });
+    form.Drucken1Click();
     return 0;
 }

@@ -5,6 +5,7 @@
 
 #include <functional>
 
+class QFileDialog;
 class QPainter;
 class QWidget;
 
@@ -46,6 +47,14 @@ constexpr int A4HoehePixel = 1123;
 // Without it, and with the file dialog replaced, the suggestion is taken.
 using GroessenWahl = std::function<QSize(QWidget* parent, QSize vorschlag)>;
 GroessenWahl SetGroessenWahl(GroessenWahl wahl);
+
+// The folder "Bild speichern…" starts in: the project's, set by the main
+// window whenever the project's file changes (empty: the working folder).
+void SetBildordner(const QString& ordner);
+QString Bildordner();
+
+// The save dialog of "Bild speichern…", worded as the project dialogs.
+QFileDialog* BildDialog(QWidget* parent, const QString& vorschlag);
 
 // Replaces the file dialog, e.g. in tests: gets the suggested name, returns
 // the chosen path or an empty string for "Abbrechen". Returns the one before;
