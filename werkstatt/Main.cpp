@@ -77,13 +77,12 @@ const QStringList kFremdeFilter = {QStringLiteral("FLL \u2013 fuzzylite (*.fll)"
 
 // A project of the workshop from variables made elsewhere (import, tuner).
 // Colours are not part of a project: every diagram sets its own.
-Projekt Zusammensetzen(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out,
-                       const fuzzy::RuleTable& R) {
-    Projekt p;
-    p.A.Assign(A);
-    p.B.Assign(B);
-    p.Aus.Assign(Out);
-    p.Regeln = R;
+fuzzy::Project Zusammensetzen(const fuzzy::Project& fremd) {
+    fuzzy::Project p;
+    p.A.Assign(fremd.A);
+    p.B.Assign(fremd.B);
+    p.Out.Assign(fremd.Out);
+    p.Rules = fremd.Rules;
     return p;
 }
 
@@ -146,23 +145,19 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui_(std::make_uniqu
     SeiteAus->setModell(&Modell, Rolle::Aus);
     SeiteRegeln->setModell(&Modell);
 
-    auto* inspektor = new ansichten::Inspektor(Seiten);
-    auto* kennfeld = new ansichten::Kennfeld(Seiten);
-    inspektor_ = inspektor;
-    kennfeld_ = kennfeld;
-    Seiten->addTab(inspektor, QStringLiteral("&Inspektor"));
-    Seiten->addTab(kennfeld, QStringLiteral("&Kennfeld"));
-    connect(inspektor, &ansichten::Inspektor::eingabenGeaendert, this, &TMainForm::MarkenSetzen);
-    connect(kennfeld, &ansichten::Kennfeld::punktGewaehlt, inspektor, &ansichten::Inspektor::setEingaben);
+    inspektor_ = new ansichten::Inspektor(Seiten);
+    kennfeld_ = new ansichten::Kennfeld(Seiten);
+    Seiten->addTab(inspektor_, QStringLiteral("&Inspektor"));
+    Seiten->addTab(kennfeld_, QStringLiteral("&Kennfeld"));
+    connect(inspektor_, &ansichten::Inspektor::eingabenGeaendert, this, &TMainForm::MarkenSetzen);
+    connect(kennfeld_, &ansichten::Kennfeld::punktGewaehlt, inspektor_, &ansichten::Inspektor::setEingaben);
     // The labs: every start of the vehicle re-simulated after each edit; a
     // replayed truck run drives the inspector step by step.
-    auto* truckLabor = new labor::TruckLabor(Seiten);
-    auto* lokLabor = new labor::LokLabor(Seiten);
-    truckLabor_ = truckLabor;
-    lokLabor_ = lokLabor;
-    Seiten->addTab(truckLabor, QStringLiteral("&Truck-Labor"));
-    Seiten->addTab(lokLabor, QStringLiteral("&Lok-Labor"));
-    connect(truckLabor, &labor::TruckLabor::replayZustand, inspektor, &ansichten::Inspektor::setEingaben);
+    truckLabor_ = new labor::TruckLabor(Seiten);
+    lokLabor_ = new labor::LokLabor(Seiten);
+    Seiten->addTab(truckLabor_, QStringLiteral("&Truck-Labor"));
+    Seiten->addTab(lokLabor_, QStringLiteral("&Lok-Labor"));
+    connect(truckLabor_, &labor::TruckLabor::replayZustand, inspektor_, &ansichten::Inspektor::setEingaben);
 
     QUndoStack& stack = Modell.undoStack();
     ui_->Rueckgaengig1->setEnabled(false);
@@ -236,24 +231,22 @@ void TMainForm::ProjektGeaendert() {
     SeiteAus->Aktualisieren();
     SeiteRegeln->Aktualisieren();
     HinweiseZeigen();
-    const Projekt& p = Modell.projekt();
-    auto* inspektor = static_cast<ansichten::Inspektor*>(inspektor_);
-    inspektor->setProjekt(p.A, p.B, p.Aus, p.Regeln);
-    static_cast<ansichten::Kennfeld*>(kennfeld_)->setProjekt(p.A, p.B, p.Aus, p.Regeln);
-    static_cast<labor::TruckLabor*>(truckLabor_)->setProjekt(p.A, p.B, p.Aus, p.Regeln);
-    static_cast<labor::LokLabor*>(lokLabor_)->setProjekt(p.A, p.B, p.Aus, p.Regeln);
-    MarkenSetzen(inspektor->eingabeA(), inspektor->eingabeB());
+    const fuzzy::Project& p = Modell.projekt();
+    inspektor_->setProjekt(p);
+    kennfeld_->setProjekt(p);
+    truckLabor_->setProjekt(p);
+    lokLabor_->setProjekt(p);
+    MarkenSetzen(inspektor_->eingabeA(), inspektor_->eingabeB());
 }
 
 void TMainForm::MarkenSetzen(float a, float b) {
     // The inspector's step as lines in the term diagrams: the two inputs and
     // the crisp output.
-    const Projekt& p = Modell.projekt();
-    auto* inspektor = static_cast<ansichten::Inspektor*>(inspektor_);
+    const fuzzy::Project& p = Modell.projekt();
     SeiteA->setMarke(p.A.Defined ? std::optional<float>(a) : std::nullopt);
     SeiteB->setMarke(p.B.Defined ? std::optional<float>(b) : std::nullopt);
-    SeiteAus->setMarke(p.Aus.Defined ? std::optional<float>(inspektor->ausgang()) : std::nullopt);
-    static_cast<ansichten::Kennfeld*>(kennfeld_)->setMarke(a, b);
+    SeiteAus->setMarke(p.Out.Defined ? std::optional<float>(inspektor_->ausgang()) : std::nullopt);
+    kennfeld_->setMarke(a, b);
 }
 
 QString TMainForm::Titel() const {
@@ -265,8 +258,8 @@ QString TMainForm::Titel() const {
 void TMainForm::TitelSetzen() { setWindowTitle(Titel()); }
 
 void TMainForm::HinweiseZeigen() {
-    const Projekt& p = Modell.projekt();
-    const std::vector<fuzzy::Hint> hinweise = fuzzy::ProjectHints(p.A, p.B, p.Aus, p.Regeln);
+    const fuzzy::Project& p = Modell.projekt();
+    const std::vector<fuzzy::Hint> hinweise = fuzzy::ProjectHints(p);
     HinweisListe->setUpdatesEnabled(false);
     HinweisListe->clear();
     for (const fuzzy::Hint& h : hinweise) {
@@ -331,9 +324,9 @@ bool TMainForm::AenderungenSichern() {
 void TMainForm::NeuClick(Vorlage v) {
     if (!AenderungenSichern()) return;
     switch (v) {
-    case Vorlage::Leer: Modell.neu(VorlageLeer(), QStringLiteral("leeres Projekt")); break;
-    case Vorlage::Truck: Modell.neu(VorlageTruck(), QStringLiteral("Vorlage Truck")); break;
-    case Vorlage::Lok: Modell.neu(VorlageLok(), QStringLiteral("Vorlage Lok")); break;
+    case Vorlage::Leer: Modell.neu(fuzzy::TemplateEmpty(), QStringLiteral("leeres Projekt")); break;
+    case Vorlage::Truck: Modell.neu(fuzzy::TemplateTruck(), QStringLiteral("Vorlage Truck")); break;
+    case Vorlage::Lok: Modell.neu(fuzzy::TemplateLoco(), QStringLiteral("Vorlage Lok")); break;
     }
     Seiten->setCurrentWidget(SeiteA);
 }
@@ -345,11 +338,11 @@ void TMainForm::Oeffnen1Click() {
 }
 
 bool TMainForm::OeffnenDatei(const QString& datei) {
-    Projekt neu;
+    fuzzy::Project neu;
     {
         ZaehlendeMeldungen meldungen;
         try {
-            fuzzy::LoadProject(QFile::encodeName(datei).toStdString(), neu.A, neu.B, neu.Aus, neu.Regeln);
+            neu = fuzzy::LoadProject(QFile::encodeName(datei).toStdString());
         } catch (const fuzzy::EInOutError&) {
             // The engine has said that the file could not be read.
             return false;
@@ -373,9 +366,9 @@ bool TMainForm::SpeichernUnter1Click() {
 }
 
 bool TMainForm::SpeichernNach(const QString& datei) {
-    const Projekt& p = Modell.projekt();
+    const fuzzy::Project& p = Modell.projekt();
     try {
-        fuzzy::SaveProject(QFile::encodeName(datei).toStdString(), p.A, p.B, p.Aus, p.Regeln);
+        fuzzy::SaveProject(QFile::encodeName(datei).toStdString(), p);
     } catch (const fuzzy::ESaveError& e) {
         widgets::ErrorBox(QString::fromStdString(e.what()));
         return false;
@@ -412,7 +405,7 @@ bool TMainForm::ImportierenDatei(const QString& datei) {
                               .arg(QFileInfo(datei).fileName(), QString::fromStdString(r.Describe())));
         return false;
     }
-    Modell.neu(Zusammensetzen(r.A, r.B, r.Out, r.Rules),
+    Modell.neu(Zusammensetzen(fuzzy::Project{r.A, r.B, r.Out, r.Rules}),
                QStringLiteral("Import von %1").arg(QFileInfo(datei).fileName()));
     Seiten->setCurrentWidget(SeiteA);
     if (!r.notes.empty()) {
@@ -435,12 +428,11 @@ void TMainForm::Exportieren1Click() {
 }
 
 bool TMainForm::ExportierenNach(const QString& datei) {
-    const Projekt& p = Modell.projekt();
+    const fuzzy::Project& p = Modell.projekt();
     const QString quelle =
         Modell.datei().isEmpty() ? QStringLiteral("Unbenannt") : QFileInfo(Modell.datei()).fileName();
     if (IstCQuelltext(datei)) {
-        const auto fehler =
-            CQuelltextSchreiben(fuzzy::Project{p.A, p.B, p.Aus, p.Regeln}, quelle, Modell.datei(), datei);
+        const auto fehler = CQuelltextSchreiben(p, quelle, Modell.datei(), datei);
         if (fehler) widgets::ErrorBox(*fehler);
         return !fehler;
     }
@@ -452,7 +444,7 @@ bool TMainForm::ExportierenNach(const QString& datei) {
     }
     std::string text;
     try {
-        text = exchange::Export(*format, p.A, p.B, p.Aus, p.Regeln, quelle.toStdString());
+        text = exchange::Export(*format, p.A, p.B, p.Out, p.Rules, quelle.toStdString());
     } catch (const exchange::ExportError& e) {
         widgets::ErrorBox(QString::fromStdString(e.what()));
         return false;
@@ -468,21 +460,19 @@ bool TMainForm::ExportierenNach(const QString& datei) {
 }
 
 void TMainForm::RegelnVerbessern1Click() {
-    const Projekt& p = Modell.projekt();
+    const fuzzy::Project& p = Modell.projekt();
     labor::RegelnVerbessern dialog(this);
-    dialog.setProjekt(p.A, p.B, p.Aus, p.Regeln);
+    dialog.setProjekt(p);
     // A locomotive project (its output is a force, as in Pemrak and the Lok
     // template) is tuned on the locomotive from the start.
-    if (QString::fromStdString(p.Aus.Name).startsWith(QStringLiteral("Kraft"), Qt::CaseInsensitive)) {
+    if (QString::fromStdString(p.Out.Name).startsWith(QStringLiteral("Kraft"), Qt::CaseInsensitive)) {
         tuning::Options o = dialog.optionen();
         o.Kind = tuning::Vehicle::Loco;
         dialog.setOptionen(o);
     }
-    connect(
-        &dialog, &labor::RegelnVerbessern::uebernehmen, this,
-        [this](const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out, const fuzzy::RuleTable& R) {
-            Modell.ersetzen(Zusammensetzen(A, B, Out, R), QStringLiteral("Regeln verbessert"));
-        });
+    connect(&dialog, &labor::RegelnVerbessern::uebernehmen, this, [this](const fuzzy::Project& besser) {
+        Modell.ersetzen(Zusammensetzen(besser), QStringLiteral("Regeln verbessert"));
+    });
     dialog.exec();
 }
 

@@ -22,6 +22,16 @@ namespace Ui {
 class TMainForm;
 }
 
+namespace ansichten {
+class Inspektor;
+class Kennfeld;
+}  // namespace ansichten
+
+namespace labor {
+class TruckLabor;
+class LokLabor;
+}  // namespace labor
+
 namespace werkstatt {
 
 class TRegelSeite;
@@ -102,10 +112,10 @@ public:
     // Shows the inspector's inputs (and the output they give) as lines in
     // the diagrams and as the mark on the control surface.
     void MarkenSetzen(float a, float b);
-    QWidget* Inspektor() const { return inspektor_; }
-    QWidget* Kennfeld() const { return kennfeld_; }
-    QWidget* TruckLabor() const { return truckLabor_; }
-    QWidget* LokLabor() const { return lokLabor_; }
+    ansichten::Inspektor* Inspektor() const { return inspektor_; }
+    ansichten::Kennfeld* Kennfeld() const { return kennfeld_; }
+    labor::TruckLabor* TruckLabor() const { return truckLabor_; }
+    labor::LokLabor* LokLabor() const { return lokLabor_; }
 
     // The command line's arguments after the program's name.
     void FormCreate(const QStringList& args);
@@ -123,10 +133,10 @@ private:
     QString StandardSpeichernDialog(const QString& vorschlag);
 
     std::unique_ptr<Ui::TMainForm> ui_;
-    QWidget* inspektor_ = nullptr;
-    QWidget* kennfeld_ = nullptr;
-    QWidget* truckLabor_ = nullptr;
-    QWidget* lokLabor_ = nullptr;
+    ansichten::Inspektor* inspektor_ = nullptr;
+    ansichten::Kennfeld* kennfeld_ = nullptr;
+    labor::TruckLabor* truckLabor_ = nullptr;
+    labor::LokLabor* lokLabor_ = nullptr;
 };
 
 // The recent files kept in the settings, newest first, at most this many.

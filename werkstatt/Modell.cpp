@@ -7,7 +7,7 @@
 namespace werkstatt {
 
 TProjektModell::TProjektModell(QObject* parent) : QObject(parent) {
-    stand_.projekt = VorlageLeer();
+    stand_.projekt = fuzzy::TemplateEmpty();
     connect(&stack_, &QUndoStack::cleanChanged, this, &TProjektModell::dateistatusGeaendert);
 }
 
@@ -18,12 +18,12 @@ void TProjektModell::setzeStand(const Stand& s) {
     if (dateiAnders) emit dateistatusGeaendert();
 }
 
-void TProjektModell::setzeProjekt(const Projekt& p) {
+void TProjektModell::setzeProjekt(const fuzzy::Project& p) {
     stand_.projekt = p;
     emit projektGeaendert();
 }
 
-void TProjektModell::laden(const Projekt& p, const QString& datei) {
+void TProjektModell::laden(const fuzzy::Project& p, const QString& datei) {
     stack_.clear();
     setzeStand({p, datei});
     stack_.setClean();
@@ -127,7 +127,7 @@ bool TProjektModell::termVerschieben(Rolle r, int term, int nach) {
 void TProjektModell::setzeRegel(int zeile, int spalte, int ausgangsterm) {
     if (zeile < 1 || zeile > 5 || spalte < 1 || spalte > 5) return;
     Stand n = stand_;
-    n.projekt.Regeln.Set(zeile, spalte, ausgangsterm);
+    n.projekt.Rules.Set(zeile, spalte, ausgangsterm);
     ausfuehren(ArtRegel, QStringLiteral("Regel ändern"), n);
 }
 
@@ -141,11 +141,11 @@ void TProjektModell::setzeEingangB(bool an) {
                n);
 }
 
-void TProjektModell::ersetzen(const Projekt& p, const QString& text) {
+void TProjektModell::ersetzen(const fuzzy::Project& p, const QString& text) {
     ausfuehren(ArtErsetzen, text, Stand{p, stand_.datei});
 }
 
-void TProjektModell::neu(const Projekt& p, const QString& name) {
+void TProjektModell::neu(const fuzzy::Project& p, const QString& name) {
     ausfuehren(ArtNeu, QStringLiteral("Neu: %1").arg(name), Stand{p, QString()});
 }
 

@@ -41,11 +41,11 @@ void TRegelSeite::setModell(TProjektModell* modell) {
 void TRegelSeite::Aktualisieren() {
     if (!modell_) return;
     aktualisiert_ = true;
-    const Projekt& p = modell_->projekt();
+    const fuzzy::Project& p = modell_->projekt();
     const int aTerme = p.A.Defined ? p.A.UsedTerms() : 0;
     const bool mitB = p.B.Defined;
     const int bTerme = mitB ? p.B.UsedTerms() : 1;
-    const int ausTerme = p.Aus.Defined ? p.Aus.UsedTerms() : 0;
+    const int ausTerme = p.Out.Defined ? p.Out.UsedTerms() : 0;
 
     ZeilenLbl->setText(QStringLiteral("Zeilen: Eingang A \u201E%1\u201C").arg(Text(p.A.Name)));
     SpaltenLbl->setText(mitB ? QStringLiteral("Spalten: Eingang B \u201E%1\u201C").arg(Text(p.B.Name))
@@ -68,13 +68,13 @@ void TRegelSeite::Aktualisieren() {
     }
     for (int i = 1; i <= 5; ++i) {
         for (int j = 1; j <= 5; ++j) {
-            const int k = p.Regeln.Get(j, i);
+            const int k = p.Rules.Get(j, i);
             QTableWidgetItem* item = RegelGitter->item(i, j);
             QString text;
             QColor farbe = Qt::black;
             if (k >= 1 && k <= ausTerme) {
-                text = Text(p.Aus.GetTermAbbrev(k));
-                item->setToolTip(Text(p.Aus.GetTermName(k)));
+                text = Text(p.Out.GetTermAbbrev(k));
+                item->setToolTip(Text(p.Out.GetTermName(k)));
             } else if (k != 0) {
                 text = QStringLiteral("#%1").arg(k);
                 farbe = Qt::red;
@@ -96,7 +96,7 @@ void TRegelSeite::Aktualisieren() {
         for (int k = 1; k <= ausTerme; ++k)
             AusgangListe->addItem(QStringLiteral("%1 \u2013 %2  (%3)")
                                       .arg(k)
-                                      .arg(Text(p.Aus.GetTermAbbrev(k)), Text(p.Aus.GetTermName(k))));
+                                      .arg(Text(p.Out.GetTermAbbrev(k)), Text(p.Out.GetTermName(k))));
     }
     ListeZeigen();
     aktualisiert_ = false;
@@ -109,7 +109,7 @@ void TRegelSeite::ListeZeigen() {
         AusgangListe->clearSelection();
         return;
     }
-    const int k = modell_ ? modell_->projekt().Regeln.Get(zeile, spalte) : 0;
+    const int k = modell_ ? modell_->projekt().Rules.Get(zeile, spalte) : 0;
     if (k >= 0 && k < AusgangListe->count())
         AusgangListe->setCurrentRow(k);
     else
@@ -149,7 +149,7 @@ bool TRegelSeite::eventFilter(QObject* obj, QEvent* event) {
         const int key = k->key();
         if (key >= Qt::Key_0 && key <= Qt::Key_5) {
             const int term = key - Qt::Key_0;
-            const int ausTerme = modell_ && modell_->projekt().Aus.Defined ? modell_->projekt().Aus.UsedTerms() : 0;
+            const int ausTerme = modell_ && modell_->projekt().Out.Defined ? modell_->projekt().Out.UsedTerms() : 0;
             if (term <= ausTerme) SetzeAusgangsterm(term);
             return true;
         }

@@ -15,8 +15,8 @@
 
 namespace {
 
+using fuzzy::Project;
 using tuning::Options;
-using tuning::Project;
 using tuning::Score;
 using tuning::Vehicle;
 

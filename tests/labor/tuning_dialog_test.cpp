@@ -19,13 +19,13 @@ QPushButton* Knopf(const RegelnVerbessern& d, const char* name) {
     return d.findChild<QPushButton*>(QString::fromLatin1(name));
 }
 
-labor::Projekt OhneRegeln(const char* datei) {
-    labor::Projekt p = labortest::Beispiel(datei);
+fuzzy::Project OhneRegeln(const char* datei) {
+    fuzzy::Project p = labortest::Beispiel(datei);
     p.Rules = fuzzy::RuleTable{};
     return p;
 }
 
-tuning::Score Wertung(const labor::Projekt& p, tuning::Vehicle v) { return tuning::Evaluate(p, v); }
+tuning::Score Wertung(const fuzzy::Project& p, tuning::Vehicle v) { return tuning::Evaluate(p, v); }
 
 tuning::Options LokSuche() {
     tuning::Options o;
@@ -37,9 +37,9 @@ tuning::Options LokSuche() {
 }
 
 TEST(RegelnVerbessern, CancelKeepsTheBestSoFarAndApplyHandsBackThatProject) {
-    const labor::Projekt start = OhneRegeln("lok.fuz");
+    const fuzzy::Project start = OhneRegeln("lok.fuz");
     RegelnVerbessern d;
-    d.setProjekt(start.A, start.B, start.Out, start.Rules);
+    d.setProjekt(start);
     d.setOptionen(LokSuche());
     QSignalSpy beendet(&d, &RegelnVerbessern::beendet);
     Knopf(d, "StartBtn")->click();
@@ -66,13 +66,11 @@ TEST(RegelnVerbessern, CancelKeepsTheBestSoFarAndApplyHandsBackThatProject) {
     int uebernommen = 0;
     fuzzy::RuleTable regeln;
     fuzzy::TFuzzy ausgang;
-    QObject::connect(
-        &d, &RegelnVerbessern::uebernehmen,
-        [&](const fuzzy::TFuzzy&, const fuzzy::TFuzzy&, const fuzzy::TFuzzy& out, const fuzzy::RuleTable& r) {
-            ++uebernommen;
-            ausgang = out;
-            regeln = r;
-        });
+    QObject::connect(&d, &RegelnVerbessern::uebernehmen, [&](const fuzzy::Project& besser) {
+        ++uebernommen;
+        ausgang = besser.Out;
+        regeln = besser.Rules;
+    });
     Knopf(d, "UebernehmenBtn")->click();
     ASSERT_EQ(uebernommen, 1);
     EXPECT_EQ(regeln, d.ergebnis()->Rules);
@@ -81,10 +79,10 @@ TEST(RegelnVerbessern, CancelKeepsTheBestSoFarAndApplyHandsBackThatProject) {
 }
 
 TEST(RegelnVerbessern, ProjectUnfitForTheVehicleIsRefusedWithAMessage) {
-    labor::Projekt p = labortest::Beispiel("lok.fuz");
+    fuzzy::Project p = labortest::Beispiel("lok.fuz");
     p.B.Defined = false;
     RegelnVerbessern d;
-    d.setProjekt(p.A, p.B, p.Out, p.Rules);
+    d.setProjekt(p);
     d.setOptionen(LokSuche());
     Knopf(d, "StartBtn")->click();
     EXPECT_FALSE(d.laeuft());
@@ -93,9 +91,9 @@ TEST(RegelnVerbessern, ProjectUnfitForTheVehicleIsRefusedWithAMessage) {
 }
 
 TEST(RegelnVerbessern, ApplyIsOfferedOnlyWhenTheSearchImproved) {
-    const labor::Projekt start = labortest::Beispiel("lok.fuz");
+    const fuzzy::Project start = labortest::Beispiel("lok.fuz");
     RegelnVerbessern d;
-    d.setProjekt(start.A, start.B, start.Out, start.Rules);
+    d.setProjekt(start);
     tuning::Options o = LokSuche();
     o.MaxRounds = 1;
     o.CandidatesPerRound = 2;
@@ -115,9 +113,9 @@ TEST(RegelnVerbessern, ApplyIsOfferedOnlyWhenTheSearchImproved) {
 namespace {
 
 TEST(RegelnVerbessern, ClosingTheDialogStopsTheSearch) {
-    const labor::Projekt start = OhneRegeln("lok.fuz");
+    const fuzzy::Project start = OhneRegeln("lok.fuz");
     RegelnVerbessern d;
-    d.setProjekt(start.A, start.B, start.Out, start.Rules);
+    d.setProjekt(start);
     d.setOptionen(LokSuche());
     d.starten();
     ASSERT_TRUE(d.laeuft());

@@ -49,11 +49,7 @@ QByteArray Inhalt(const QString& datei) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-Projekt Gelesen(const QString& datei) {
-    Projekt p;
-    fuzzy::LoadProjectBytes(Inhalt(datei).toStdString(), p.A, p.B, p.Aus, p.Regeln);
-    return p;
-}
+fuzzy::Project Gelesen(const QString& datei) { return fuzzy::LoadProjectBytes(Inhalt(datei).toStdString()); }
 
 void Ziehe(QWidget* w, QPointF von, QPointF nach) {
     QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, von.toPoint());
@@ -94,7 +90,7 @@ protected:
         return ziel;
     }
 
-    const Projekt& P() const { return form_->Modell.projekt(); }
+    const fuzzy::Project& P() const { return form_->Modell.projekt(); }
 
     QTemporaryDir tmp_;
     testsupport::MessageRecorder meldungen_;
@@ -139,15 +135,15 @@ class Bearbeiten : public testing::TestWithParam<EditFall> {};
 
 TEST_P(Bearbeiten, EveryEditIsOneStepThatUndoesAndRedoesExactly) {
     TProjektModell m;
-    Projekt p = VorlageTruck();
+    fuzzy::Project p = fuzzy::TemplateTruck();
     TermEntfernen(p, Rolle::Aus, 5);  // room for one more
-    p.Regeln.Set(2, 3, 4);
+    p.Rules.Set(2, 3, 4);
     m.laden(p, QStringLiteral("/x/truck.fuz"));
     GetParam().bearbeiten(m);
     ASSERT_EQ(m.undoStack().count(), 1);
     EXPECT_TRUE(m.geaendert());
     EXPECT_FALSE(GleichesProjekt(m.projekt(), p));
-    const Projekt nachher = m.projekt();
+    const fuzzy::Project nachher = m.projekt();
     const QString datei = m.datei();
     m.undoStack().undo();
     EXPECT_TRUE(GleichesProjekt(m.projekt(), p));
@@ -178,12 +174,12 @@ INSTANTIATE_TEST_SUITE_P(
         EditFall{"MoveTerm", [](TProjektModell& m) { m.termVerschieben(Rolle::Aus, 4, 3); }},
         EditFall{"Rule", [](TProjektModell& m) { m.setzeRegel(5, 5, 1); }},
         EditFall{"InputBOff", [](TProjektModell& m) { m.setzeEingangB(false); }},
-        EditFall{"Template", [](TProjektModell& m) { m.neu(VorlageLok(), QStringLiteral("Lok")); }}),
+        EditFall{"Template", [](TProjektModell& m) { m.neu(fuzzy::TemplateLoco(), QStringLiteral("Lok")); }}),
     [](const testing::TestParamInfo<EditFall>& i) { return std::string(i.param.name); });
 
 TEST(Bearbeiten, EditsThatChangeNothingOrAreRefusedAddNoStep) {
     TProjektModell m;
-    m.laden(VorlageTruck(), QString());
+    m.laden(fuzzy::TemplateTruck(), QString());
     m.setzeRegel(1, 1, 0);                                                           // already 0
     m.setzeBereich(Rolle::A, -20.0f, 20.0f);                                         // already so
     EXPECT_FALSE(m.setzeName(Rolle::A, QString()).isEmpty());                        // empty
@@ -197,7 +193,7 @@ TEST(Bearbeiten, EditsThatChangeNothingOrAreRefusedAddNoStep) {
 
 TEST(Bearbeiten, TwoDragsAreTwoSteps) {
     TProjektModell m;
-    m.laden(VorlageTruck(), QString());
+    m.laden(fuzzy::TemplateTruck(), QString());
     for (int n = 0; n < 2; ++n) {
         const int zug = m.neuerZug();
         for (float x = 0.5f; x < 5.0f; x += 0.5f) m.zieheGriff(Rolle::A, 3, fuzzy::ParamC, x + 4.0f * n, zug);
@@ -222,7 +218,7 @@ TEST_P(Ziehen, DragChangesTheParameterKeepsTheOrderAndUndoesAsOneStep) {
     Oeffne("beispiel.fuz");
     TTermDiagramm* d = form_->SeiteA->Diagramm;
     form_->SeiteA->WaehleTerm(f.term);
-    const Projekt vorher = P();
+    const fuzzy::Project vorher = P();
     const QPointF von = d->griffPosition(f.term, f.param);
     const QPointF nach = von + QPointF(f.dx, f.dy);
     Ziehe(d, von, nach);
@@ -248,7 +244,7 @@ TEST_P(Ziehen, DragChangesTheParameterKeepsTheOrderAndUndoesAsOneStep) {
     }
     EXPECT_TRUE(form_->windowTitle().endsWith(QLatin1Char('*')));
 
-    const Projekt nachher = P();
+    const fuzzy::Project nachher = P();
     QUndoStack& stack = form_->Modell.undoStack();
     ASSERT_EQ(stack.count(), 1) << "one drag, one step";
     form_->Aktion("Rueckgaengig1")->trigger();
@@ -286,7 +282,7 @@ TEST_P(Tasten, KeysChooseAndMoveTheHandle) {
     form_->SeiteA->WaehleTerm(2);
     d->setFocus();
     d->setAktiverGriff(fuzzy::ParamA);
-    const Projekt vorher = P();
+    const fuzzy::Project vorher = P();
     for (const auto& [taste, mod] : GetParam().tasten) QTest::keyClick(d, static_cast<Qt::Key>(taste), mod);
     EXPECT_EQ(d->aktiverGriff(), GetParam().param);
     EXPECT_FLOAT_EQ(P().A.GetParam(2, GetParam().param), GetParam().erwartet);
@@ -320,7 +316,7 @@ class Beispiele : public WerkstattGui, public testing::WithParamInterface<const 
 
 TEST_P(Beispiele, SaveThenOpenGivesTheSameProject) {
     Oeffne(GetParam());
-    const Projekt geladen = P();
+    const fuzzy::Project geladen = P();
     const QString ziel = tmp_.filePath(QStringLiteral("kopie.fuz"));
     ASSERT_TRUE(form_->SpeichernNach(ziel));
     form_->NeuClick(Vorlage::Leer);
@@ -346,7 +342,7 @@ TEST_F(WerkstattGui, EditedTemplateSavesOpensAndClearsTheStar) {
     speichern_ = tmp_.filePath(QStringLiteral("truck neu.fuz"));
     ASSERT_TRUE(form_->Speichern1Click());  // no file yet: asks for a name
     EXPECT_EQ(form_->windowTitle(), QStringLiteral("Fuzzy-Werkstatt \u2013 truck neu.fuz"));
-    const Projekt gespeichert = P();
+    const fuzzy::Project gespeichert = P();
     EXPECT_TRUE(GleichesProjekt(Gelesen(speichern_), gespeichert));
     EXPECT_EQ(QSettings().value(QStringLiteral("Zuletzt")).toStringList().value(0), speichern_);
 }
@@ -368,7 +364,7 @@ TEST_P(Frage, AnswerDecidesWhetherToSaveAndGoOn) {
     const QString datei = Oeffne("beispiel.fuz");
     const QByteArray alt = Inhalt(datei);
     form_->Modell.setzeRegel(1, 1, 1);  // was 2
-    const Projekt bearbeitet = P();
+    const fuzzy::Project bearbeitet = P();
     meldungen_.Answer(f.antwort);
     oeffnen_ = Beispiel("heizung.fuz");
     switch (f.aktion) {
@@ -382,12 +378,12 @@ TEST_P(Frage, AnswerDecidesWhetherToSaveAndGoOn) {
 
     const bool weiter = f.antwort != MessageAnswer::Cancel;
     if (f.antwort == MessageAnswer::Yes) {
-        EXPECT_EQ(Gelesen(datei).Regeln.Get(1, 1), 1);
+        EXPECT_EQ(Gelesen(datei).Rules.Get(1, 1), 1);
     } else {
         EXPECT_EQ(Inhalt(datei), alt);
     }
     switch (f.aktion) {
-    case Aktion::Neu: EXPECT_EQ(GleichesProjekt(P(), VorlageLok()), weiter); break;
+    case Aktion::Neu: EXPECT_EQ(GleichesProjekt(P(), fuzzy::TemplateLoco()), weiter); break;
     case Aktion::Oeffnen: EXPECT_EQ(form_->Modell.datei() == oeffnen_, weiter); break;
     case Aktion::Schliessen: EXPECT_EQ(form_->isVisible(), !weiter); break;
     }
@@ -425,7 +421,7 @@ TEST_F(WerkstattGui, FailedSaveIntoReadOnlyFolderKeepsOldFileAndChanges) {
     const QString datei = Oeffne("beispiel.fuz");
     const QByteArray alt = Inhalt(datei);
     form_->Modell.setzeRegel(1, 1, 1);
-    const Projekt bearbeitet = P();
+    const fuzzy::Project bearbeitet = P();
     ::chmod(QFile::encodeName(tmp_.path()).constData(), 0555);
     const bool ok = form_->Speichern1Click();
     ::chmod(QFile::encodeName(tmp_.path()).constData(), 0755);
@@ -440,7 +436,7 @@ TEST_F(WerkstattGui, FailedSaveIntoReadOnlyFolderKeepsOldFileAndChanges) {
 TEST_F(WerkstattGui, FailedSaveOntoAFolderKeepsTheChangesAndTheFileName) {
     const QString datei = Oeffne("beispiel.fuz");
     form_->Modell.setzeRegel(1, 1, 1);
-    const Projekt bearbeitet = P();
+    const fuzzy::Project bearbeitet = P();
     const QString ordner = tmp_.filePath(QStringLiteral("ordner.fuz"));
     QDir().mkpath(ordner);
     speichern_ = ordner;
@@ -464,8 +460,8 @@ class Laden : public WerkstattGui, public testing::WithParamInterface<LadeFall> 
 
 TEST_P(Laden, FileThatDoesNotLoadLeavesTheProjectAsItWas) {
     const QString datei = Oeffne("truck.fuz");
-    form_->Modell.setzeRegel(1, 1, P().Regeln.Get(1, 1) == 3 ? 2 : 3);
-    const Projekt vorher = P();
+    form_->Modell.setzeRegel(1, 1, P().Rules.Get(1, 1) == 3 ? 2 : 3);
+    const fuzzy::Project vorher = P();
     const QString kaputt = tmp_.filePath(QStringLiteral("kaputt.fuz"));
     if (GetParam().inhalt) {
         QFile f(kaputt);
@@ -529,23 +525,23 @@ TEST_F(WerkstattGui, RuleGridKeysSetAndClearTheOutputTerm) {
     TRegelSeite* s = form_->SeiteRegeln;
     form_->Seiten->setCurrentWidget(s);
     s->WaehleRegel(2, 3);
-    const int vorher = P().Regeln.Get(2, 3);
+    const int vorher = P().Rules.Get(2, 3);
     QTest::keyClick(s->RegelGitter, Qt::Key_1);
-    EXPECT_EQ(P().Regeln.Get(2, 3), 1);
-    EXPECT_EQ(s->RegelGitter->item(3, 2)->text(), QString::fromStdString(P().Aus.GetTermAbbrev(1)));
+    EXPECT_EQ(P().Rules.Get(2, 3), 1);
+    EXPECT_EQ(s->RegelGitter->item(3, 2)->text(), QString::fromStdString(P().Out.GetTermAbbrev(1)));
     QTest::keyClick(s->RegelGitter, Qt::Key_Delete);
-    EXPECT_EQ(P().Regeln.Get(2, 3), 0);
+    EXPECT_EQ(P().Rules.Get(2, 3), 0);
     EXPECT_TRUE(s->RegelGitter->item(3, 2)->text().isEmpty());
     QTest::keyClick(s->RegelGitter, Qt::Key_9);  // names no term: ignored
-    EXPECT_EQ(P().Regeln.Get(2, 3), 0);
+    EXPECT_EQ(P().Rules.Get(2, 3), 0);
     // A list click sets the chosen cell.
     const QRect r = s->AusgangListe->visualItemRect(s->AusgangListe->item(2));
     QTest::mouseClick(s->AusgangListe->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
-    EXPECT_EQ(P().Regeln.Get(2, 3), 2);
+    EXPECT_EQ(P().Rules.Get(2, 3), 2);
     form_->Modell.undoStack().undo();
     form_->Modell.undoStack().undo();
     form_->Modell.undoStack().undo();
-    EXPECT_EQ(P().Regeln.Get(2, 3), vorher);
+    EXPECT_EQ(P().Rules.Get(2, 3), vorher);
 }
 
 TEST_F(WerkstattGui, GridRowsAndColumnsFollowTheTermCounts) {
@@ -574,14 +570,14 @@ TEST_F(WerkstattGui, GridRowsAndColumnsFollowTheTermCounts) {
 TEST_F(WerkstattGui, TermButtonsAddRemoveAndMoveWithUndo) {
     Oeffne("beispiel.fuz");
     TVariablenSeite* s = form_->SeiteAus;
-    const Projekt vorher = P();
+    const fuzzy::Project vorher = P();
     s->HinzuBtn->click();
-    EXPECT_EQ(P().Aus.TermCount, 3);
+    EXPECT_EQ(P().Out.TermCount, 3);
     EXPECT_EQ(s->TermTabelle->rowCount(), 3);
     s->WaehleTerm(1);
     s->RunterBtn->click();
-    EXPECT_EQ(P().Aus.GetTermName(2), "links");
-    EXPECT_EQ(P().Regeln.Get(1, 2), 2);  // "positiv -> links" follows links
+    EXPECT_EQ(P().Out.GetTermName(2), "links");
+    EXPECT_EQ(P().Rules.Get(1, 2), 2);  // "positiv -> links" follows links
     EXPECT_EQ(s->GewaehlterTerm(), 2);
     for (int i = 0; i < 2; ++i) form_->Aktion("Rueckgaengig1")->trigger();
     EXPECT_TRUE(GleichesProjekt(P(), vorher));
@@ -629,7 +625,7 @@ TEST_F(WerkstattGui, OpensTheSavedProjectInTheProgramBesideIt) {
 TEST_F(WerkstattGui, UnsavedProjectIsSavedBeforeTheStartOrNotStarted) {
     const QString datei = Oeffne("lok.fuz");
     form_->WerkstattOrdner = QStringLiteral(FUZZY_SOURCE_DIR "/scripts");  // no Pemrak there
-    const int neu = P().Regeln.Get(1, 1) == 5 ? 4 : 5;
+    const int neu = P().Rules.Get(1, 1) == 5 ? 4 : 5;
     form_->Modell.setzeRegel(1, 1, neu);
     meldungen_.Answer(MessageAnswer::No);
     form_->ImProgrammOeffnen(Fahrzeugprogramm::Pemrak);
@@ -641,7 +637,7 @@ TEST_F(WerkstattGui, UnsavedProjectIsSavedBeforeTheStartOrNotStarted) {
     meldungen_.Answer(MessageAnswer::Yes);
     form_->ImProgrammOeffnen(Fahrzeugprogramm::Pemrak);
     EXPECT_FALSE(form_->Modell.geaendert());
-    EXPECT_EQ(Gelesen(datei).Regeln.Get(1, 1), neu);
+    EXPECT_EQ(Gelesen(datei).Rules.Get(1, 1), neu);
     EXPECT_TRUE(meldungen_.Last().text.contains(QStringLiteral("nicht gefunden")));
 }
 
@@ -661,7 +657,7 @@ TEST_F(WerkstattGui, InspectorStepShowsAsLinesInTheDiagramsAndFollowsEdits) {
     EXPECT_EQ(QString::number(double(*form_->SeiteAus->Diagramm->marke()), 'g', 9), QStringLiteral("0.611111104"));
     // An edit reaches the inspector: without the rule for "negativ" nothing fires.
     form_->Modell.setzeRegel(1, 1, 0);
-    EXPECT_EQ(*form_->SeiteAus->Diagramm->marke(), P().Aus.RangeMin);
+    EXPECT_EQ(*form_->SeiteAus->Diagramm->marke(), P().Out.RangeMin);
     form_->Modell.undoStack().undo();
     EXPECT_FLOAT_EQ(*form_->SeiteAus->Diagramm->marke(), 0.611111104f);
     // A click on the surface moves the inspector, and the lines with it.
@@ -693,7 +689,7 @@ class Austausch : public WerkstattGui, public testing::WithParamInterface<const 
 
 TEST_P(Austausch, ExportThenImportGivesTheSameControllerAsANewUnsavedProject) {
     Oeffne("heizung.fuz");
-    const Projekt vorher = P();
+    const fuzzy::Project vorher = P();
     const QString ziel = tmp_.filePath(QStringLiteral("heizung.") + QLatin1String(GetParam()));
     ASSERT_TRUE(form_->ExportierenNach(ziel));
     form_->NeuClick(Vorlage::Leer);
@@ -711,7 +707,7 @@ INSTANTIATE_TEST_SUITE_P(Werkstatt, Austausch, testing::Values("fll", "fis", "fc
 
 TEST_F(WerkstattGui, ImportThatDoesNotFitNamesItsLineAndChangesNothing) {
     const QString datei = Oeffne("heizung.fuz");
-    const Projekt vorher = P();
+    const fuzzy::Project vorher = P();
     const QString fremd = tmp_.filePath(QStringLiteral("glocke.fll"));
     QFile f(fremd);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -774,9 +770,9 @@ TEST_F(WerkstattGui, CExportWritesSourceAndHeaderButNeverOverTheProject) {
 
 TEST_F(WerkstattGui, ReplacedProjectIsOneStepAndStaysWithItsFile) {
     const QString datei = Oeffne("lok.fuz");
-    const Projekt vorher = P();
-    Projekt besser = vorher;
-    besser.Regeln.Set(1, 1, besser.Regeln.Get(1, 1) == 1 ? 2 : 1);
+    const fuzzy::Project vorher = P();
+    fuzzy::Project besser = vorher;
+    besser.Rules.Set(1, 1, besser.Rules.Get(1, 1) == 1 ? 2 : 1);
     besser.A.SetParam(2, fuzzy::ParamB, besser.A.GetParam(2, fuzzy::ParamB) + 0.5f);
     form_->Modell.ersetzen(besser, QStringLiteral("Regeln verbessert"));
     EXPECT_TRUE(GleichesProjekt(P(), besser));

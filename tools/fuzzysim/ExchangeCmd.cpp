@@ -94,9 +94,9 @@ int RunImport(const std::vector<std::string>& raw) {
     for (const auto& note : r.notes) std::cerr << "Hinweis: " << note << '\n';
     try {
         if (const auto output = a.Value("--output")) {
-            fuzzy::SaveProject(*output, r.A, r.B, r.Out, r.Rules);
+            fuzzy::SaveProject(*output, fuzzy::Project{r.A, r.B, r.Out, r.Rules});
         } else {
-            std::cout << fuzzy::ProjectText(r.A, r.B, r.Out, r.Rules);
+            std::cout << fuzzy::ProjectText(fuzzy::Project{r.A, r.B, r.Out, r.Rules});
         }
     } catch (const fuzzy::ESaveError& e) {
         std::cerr << "Fehler: " << e.what() << '\n';

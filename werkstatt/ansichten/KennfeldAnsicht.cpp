@@ -80,9 +80,8 @@ Kennfeld::Kennfeld(QWidget* parent) : QWidget(parent) {
 
 Kennfeld::~Kennfeld() { waechter_.waitForFinished(); }
 
-void Kennfeld::setProjekt(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out,
-                          const fuzzy::RuleTable& R) {
-    projekt_ = Projekt{A, B, Out, R};
+void Kennfeld::setProjekt(const fuzzy::Project& p) {
+    projekt_ = p;
     hatProjekt_ = true;
     if (laeuft_)
         nochmal_ = true;  // only the newest project is computed next
@@ -95,17 +94,13 @@ void Kennfeld::Starten() {
     nochmal_ = false;
     waechter_.setFuture(QtConcurrent::run([p = projekt_]() {
         KennfeldSzene s;
-        s.A = p.A;
-        s.B = p.B;
-        s.Out = p.Out;
-        s.R = p.R;
-        s.gitter = fuzzy::KennfeldVorbereiten(p.A, p.B, p.Out, p.B.Defined ? Punkte : KurvenPunkte, Punkte);
+        s.projekt = p;
+        s.gitter = fuzzy::KennfeldVorbereiten(p, p.B.Defined ? Punkte : KurvenPunkte, Punkte);
         // Rows are independent: with a second core, it takes the lower half.
         const int mitte = QThread::idealThreadCount() > 1 ? s.gitter.ny / 2 : 0;
         std::thread helfer;
-        if (mitte > 0)
-            helfer = std::thread([&s, &p, mitte] { fuzzy::KennfeldZeilen(s.gitter, p.A, p.B, p.Out, p.R, 0, mitte); });
-        fuzzy::KennfeldZeilen(s.gitter, p.A, p.B, p.Out, p.R, mitte, s.gitter.ny);
+        if (mitte > 0) helfer = std::thread([&s, &p, mitte] { fuzzy::KennfeldZeilen(s.gitter, p, 0, mitte); });
+        fuzzy::KennfeldZeilen(s.gitter, p, mitte, s.gitter.ny);
         if (helfer.joinable()) helfer.join();
         fuzzy::KennfeldGrenzen(s.gitter);
         SzeneAufbereiten(s);
@@ -117,7 +112,7 @@ void Kennfeld::Fertig() {
     const std::optional<QPointF> marke = szene_.marke;
     szene_ = waechter_.result();
     szene_.marke = marke;
-    MarkeAuswerten();
+    MarkeBerechnen();
     laeuft_ = false;
     if (nochmal_) Starten();
     bild_->update();
@@ -134,18 +129,18 @@ void Kennfeld::warteAufErgebnis() {
 void Kennfeld::setMarke(float a, float b) {
     szene_.marke = QPointF(a, b);
     markeB_ = b;
-    MarkeAuswerten();
+    MarkeBerechnen();
     bild_->update();
 }
 
-void Kennfeld::MarkeAuswerten() {
+void Kennfeld::MarkeBerechnen() {
     if (szene_.marke && !szene_.gitter.leer())
         szene_.markeWert = ausgangBei(static_cast<float>(szene_.marke->x()), static_cast<float>(szene_.marke->y()));
 }
 
 float Kennfeld::ausgangBei(float a, float b) const {
-    fuzzy::TFuzzy A = projekt_.A, B = projekt_.B, Out = projekt_.Out;
-    return fuzzy::Ausgang(projekt_.R, A, B, Out, a, b);
+    fuzzy::Project arbeit = projekt_;
+    return fuzzy::Stellwert(arbeit, a, b);
 }
 
 QString Kennfeld::hinweis() const { return status_->text(); }
@@ -161,12 +156,12 @@ void Kennfeld::MausUeber(QPointF pixel) {
     if (g.zweiEingaenge) {
         const float b = RundeAufRaster(static_cast<float>(w->y()), g.bMin, g.bMax);
         status_->setText(QStringLiteral("%1 = %2,  %3 = %4  \u2192  %5 = %6")
-                             .arg(Text(szene_.A.Name), KurzeZahl(a), Text(szene_.B.Name), KurzeZahl(b),
-                                  Text(szene_.Out.Name), NeunStellen(ausgangBei(a, b))));
+                             .arg(Text(szene_.projekt.A.Name), KurzeZahl(a), Text(szene_.projekt.B.Name), KurzeZahl(b),
+                                  Text(szene_.projekt.Out.Name), NeunStellen(ausgangBei(a, b))));
     } else {
-        status_->setText(
-            QStringLiteral("%1 = %2  \u2192  %3 = %4")
-                .arg(Text(szene_.A.Name), KurzeZahl(a), Text(szene_.Out.Name), NeunStellen(ausgangBei(a, markeB_))));
+        status_->setText(QStringLiteral("%1 = %2  \u2192  %3 = %4")
+                             .arg(Text(szene_.projekt.A.Name), KurzeZahl(a), Text(szene_.projekt.Out.Name),
+                                  NeunStellen(ausgangBei(a, markeB_))));
     }
 }
 
@@ -185,7 +180,8 @@ void Kennfeld::malen(QPainter& p, QSize groesse) const { MaleKennfeld(p, groesse
 QSize Kennfeld::szenengroesse() const { return bild_->size(); }
 
 bool Kennfeld::bildSpeichern() {
-    return BildSpeichern(this, Dateivorschlag(QStringLiteral("kennfeld"), QString::fromStdString(szene_.Out.Name)),
+    return BildSpeichern(this,
+                         Dateivorschlag(QStringLiteral("kennfeld"), QString::fromStdString(szene_.projekt.Out.Name)),
                          szenengroesse(), [this](QPainter& p, QSize g) { malen(p, g); });
 }
 

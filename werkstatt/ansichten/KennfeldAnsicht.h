@@ -28,8 +28,7 @@ public:
     ~Kennfeld() override;
 
     // Takes copies and recomputes the field; cheap to call after every edit.
-    void setProjekt(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out,
-                    const fuzzy::RuleTable& R);
+    void setProjekt(const fuzzy::Project& p);
     // Shows the inspector's point.
     void setMarke(float a, float b);
 
@@ -64,15 +63,11 @@ signals:
     void berechnet();
 
 private:
-    struct Projekt {
-        fuzzy::TFuzzy A, B, Out;
-        fuzzy::RuleTable R;
-    };
     void Starten();
     void Fertig();
-    void MarkeAuswerten();
+    void MarkeBerechnen();
 
-    Projekt projekt_;
+    fuzzy::Project projekt_;
     bool hatProjekt_ = false;
     KennfeldSzene szene_;
     QFutureWatcher<KennfeldSzene> waechter_;

@@ -60,10 +60,10 @@ void Achsen(QPainter& p, const KennfeldSzene& s, const QRectF& plot) {
 
     p.setFont(titel);
     p.setPen(QColor(128, 0, 0));
-    const QString xTitel = QStringLiteral("A: %1").arg(Text(s.A.Name));
+    const QString xTitel = QStringLiteral("A: %1").arg(Text(s.projekt.A.Name));
     p.drawText(QRectF(plot.left(), plot.bottom() + 24, plot.width(), 22), Qt::AlignHCenter | Qt::AlignTop, xTitel);
-    const QString yTitel = s.gitter.zweiEingaenge ? QStringLiteral("B: %1").arg(Text(s.B.Name))
-                                                  : QStringLiteral("Ausgang: %1").arg(Text(s.Out.Name));
+    const QString yTitel = s.gitter.zweiEingaenge ? QStringLiteral("B: %1").arg(Text(s.projekt.B.Name))
+                                                  : QStringLiteral("Ausgang: %1").arg(Text(s.projekt.Out.Name));
     p.save();
     p.translate(6, plot.bottom());
     p.rotate(-90);
@@ -94,7 +94,8 @@ void Legende(QPainter& p, const KennfeldSzene& s, const QRectF& r) {
     }
     p.setFont(widgets::PixelFont(widgets::SansFamily(), 13, true));
     p.setPen(QColor(128, 0, 0));
-    p.drawText(QRectF(r.left(), r.top() - 4, r.width() + 10, 20), Qt::AlignLeft | Qt::AlignTop, Text(s.Out.Name));
+    p.drawText(QRectF(r.left(), r.top() - 4, r.width() + 10, 20), Qt::AlignLeft | Qt::AlignTop,
+               Text(s.projekt.Out.Name));
 }
 
 // Each contour line gets its value written on it once, where it lies
@@ -218,8 +219,8 @@ void SzeneAufbereiten(KennfeldSzene& s) {
     s.stufen.clear();
     s.farbbild = QImage();
     if (g.leer()) return;
-    s.skalaMin = std::min<double>(s.Out.RangeMin, g.minimum);
-    s.skalaMax = std::max<double>(s.Out.RangeMax, g.maximum);
+    s.skalaMin = std::min<double>(s.projekt.Out.RangeMin, g.minimum);
+    s.skalaMax = std::max<double>(s.projekt.Out.RangeMax, g.maximum);
     if (!(s.skalaMax > s.skalaMin)) s.skalaMax = s.skalaMin + 1.0;
     if (!g.zweiEingaenge) return;
 
@@ -278,10 +279,11 @@ void MaleKennfeld(QPainter& p, QSize groesse, const KennfeldSzene& s) {
     const QFontMetrics fm(titelSchrift);
     const QRectF zeile(6, 6, groesse.width() - 12, 24);
     QString titel =
-        zwei ? QStringLiteral("Kennfeld: %1 \u00FCber %2 und %3").arg(Text(s.Out.Name), Text(s.A.Name), Text(s.B.Name))
-             : QStringLiteral("Kennlinie: %1 \u00FCber %2").arg(Text(s.Out.Name), Text(s.A.Name));
+        zwei ? QStringLiteral("Kennfeld: %1 \u00FCber %2 und %3")
+                   .arg(Text(s.projekt.Out.Name), Text(s.projekt.A.Name), Text(s.projekt.B.Name))
+             : QStringLiteral("Kennlinie: %1 \u00FCber %2").arg(Text(s.projekt.Out.Name), Text(s.projekt.A.Name));
     if (fm.horizontalAdvance(titel) > zeile.width())
-        titel = (zwei ? QStringLiteral("Kennfeld: ") : QStringLiteral("Kennlinie: ")) + Text(s.Out.Name);
+        titel = (zwei ? QStringLiteral("Kennfeld: ") : QStringLiteral("Kennlinie: ")) + Text(s.projekt.Out.Name);
     titel = fm.elidedText(titel, Qt::ElideRight, static_cast<int>(zeile.width()));
     p.setFont(titelSchrift);
     p.setPen(Qt::black);

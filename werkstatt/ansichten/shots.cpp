@@ -8,7 +8,7 @@
 #include "Bildexport.h"
 #include "FuzUnits.h"
 #include "Inspektor.h"
-#include "Kennfeld.h"
+#include "KennfeldGitter.h"
 #include "KennfeldAnsicht.h"
 
 #include <QDir>
@@ -58,10 +58,10 @@ int main(int argc, char** argv) {
 
         QElapsedTimer uhr;
         uhr.start();
-        inspektor->setProjekt(A, B, Out, R);
+        inspektor->setProjekt(fuzzy::Project{A, B, Out, R});
         const qint64 inspektorZeit = uhr.nsecsElapsed();
         uhr.restart();
-        kennfeld->setProjekt(A, B, Out, R);
+        kennfeld->setProjekt(fuzzy::Project{A, B, Out, R});
         kennfeld->warteAufErgebnis();
         kennfeld->bild()->repaint();
         const qint64 kennfeldZeit = uhr.nsecsElapsed();
@@ -81,12 +81,12 @@ int main(int argc, char** argv) {
         const std::clock_t cpu0 = std::clock();
         for (int r = 0; r < Runden; ++r) {
             R.Set(1, 1, 1 + r % 5);
-            inspektor->setProjekt(A, B, Out, R);
+            inspektor->setProjekt(fuzzy::Project{A, B, Out, R});
             {
                 QPainter p(&leinwandI);
                 inspektor->malen(p, leinwandI.size());
             }
-            kennfeld->setProjekt(A, B, Out, R);
+            kennfeld->setProjekt(fuzzy::Project{A, B, Out, R});
             kennfeld->warteAufErgebnis();
             QPainter p(&leinwand);
             kennfeld->malen(p, leinwand.size());
@@ -102,7 +102,7 @@ int main(int argc, char** argv) {
             for (int r = 0; r < Runden; ++r) tun();
             std::printf("    %-40s %6.2f ms CPU\n", was, double(std::clock() - c0) / CLOCKS_PER_SEC * 1000.0 / Runden);
         };
-        messen("Inspektor: setProjekt", [&] { inspektor->setProjekt(A, B, Out, R); });
+        messen("Inspektor: setProjekt", [&] { inspektor->setProjekt(fuzzy::Project{A, B, Out, R}); });
         messen("Inspektor: Szene malen", [&] {
             QPainter p(&leinwandI);
             p.setRenderHint(QPainter::Antialiasing);
@@ -111,9 +111,9 @@ int main(int argc, char** argv) {
         const int n = kennfeld->szene().gitter.nx, m = kennfeld->szene().gitter.ny;
         ansichten::KennfeldSzene s;
         messen("Kennfeld: Werte rechnen", [&] { s.gitter = fuzzy::BerechneKennfeld(A, B, Out, R, n, m); });
-        s.A = A;
-        s.B = B;
-        s.Out = Out;
+        s.projekt.A = A;
+        s.projekt.B = B;
+        s.projekt.Out = Out;
         messen("Kennfeld: Farben und Hoehenlinien", [&] { ansichten::SzeneAufbereiten(s); });
         messen("Kennfeld: Szene malen", [&] {
             QPainter p(&leinwand);
@@ -121,8 +121,8 @@ int main(int argc, char** argv) {
             ansichten::MaleKennfeld(p, leinwand.size(), s);
         });
 
-        inspektor->setProjekt(A, B, Out, R);
-        kennfeld->setProjekt(A, B, Out, R);
+        inspektor->setProjekt(fuzzy::Project{A, B, Out, R});
+        kennfeld->setProjekt(fuzzy::Project{A, B, Out, R});
         kennfeld->warteAufErgebnis();
         const QString name = QString::fromLatin1(f.datei);
         fenster.grab().save(dir.filePath(name + QStringLiteral("_fenster.png")));

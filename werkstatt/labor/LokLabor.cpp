@@ -115,9 +115,8 @@ QLabel* LokLabor::zahl(const QString& name) const { return findChild<QLabel*>(na
 
 QString LokLabor::meldung() const { return Status_->text(); }
 
-void LokLabor::setProjekt(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out,
-                          const fuzzy::RuleTable& R) {
-    Projekt_ = Projekt{A, B, Out, R};
+void LokLabor::setProjekt(const fuzzy::Project& p) {
+    Projekt_ = p;
     HatProjekt_ = true;
     NeuRechnen();
 }

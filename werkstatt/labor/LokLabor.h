@@ -4,7 +4,7 @@
 // and 4 kg at the chosen friction, distance and step, with the figures of each
 // run above; re-simulated in the background after every edit.
 
-#include "LaborProjekt.h"
+#include "FuzUnits.h"
 #include "LokRechnung.h"
 #include "Neuberechnung.h"
 
@@ -27,8 +27,7 @@ public:
     explicit LokLabor(QWidget* parent = nullptr);
     ~LokLabor() override;
 
-    void setProjekt(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out,
-                    const fuzzy::RuleTable& R);
+    void setProjekt(const fuzzy::Project& p);
 
     // The settings as the fields show them; a setting the model cannot run
     // with is refused with a message and changes nothing.
@@ -57,7 +56,7 @@ private:
     void ZeigeZahlen();
     void Markieren();
 
-    Projekt Projekt_;
+    fuzzy::Project Projekt_;
     bool HatProjekt_ = false;
     LokEinstellung Einstellung_;
     std::shared_ptr<const LokErgebnis> Ergebnis_;

@@ -20,7 +20,7 @@ struct RegelnVerbessern::Lauf {
     tuning::Progress Stand;  // pointers cleared; copies below
     std::optional<tuning::Score> Vorher;
     std::optional<tuning::Score> Beste;
-    std::optional<tuning::Project> BestesProjekt;
+    std::optional<fuzzy::Project> BestesProjekt;
     bool Neu = false;
 };
 
@@ -34,8 +34,11 @@ QString Abk(const fuzzy::TFuzzy& v, int i) { return QString::fromStdString(v.Get
 
 }  // namespace
 
-QString RegelnAlsHtml(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out,
-                      const fuzzy::RuleTable& R, const fuzzy::RuleTable* vergleich) {
+QString RegelnAlsHtml(const fuzzy::Project& p, const fuzzy::RuleTable* vergleich) {
+    const fuzzy::TFuzzy& A = p.A;
+    const fuzzy::TFuzzy& B = p.B;
+    const fuzzy::TFuzzy& Out = p.Out;
+    const fuzzy::RuleTable& R = p.Rules;
     const int spalten = A.Defined ? A.UsedTerms() : 0;
     const int zeilen = B.Defined ? B.UsedTerms() : 1;
     QString h = QStringLiteral("<table border='1' cellspacing='0' cellpadding='3'><tr><th>B \\ A</th>");
@@ -80,17 +83,16 @@ RegelnVerbessern::~RegelnVerbessern() {
 
 QString RegelnVerbessern::status() const { return Ui_->StatusLbl->text(); }
 
-void RegelnVerbessern::setProjekt(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out,
-                                  const fuzzy::RuleTable& R) {
+void RegelnVerbessern::setProjekt(const fuzzy::Project& p) {
     if (laeuft()) return;
-    Start_ = Projekt{A, B, Out, R};
+    Start_ = p;
     HatStart_ = true;
     Ergebnis_.reset();
     Ui_->UebernehmenBtn->setEnabled(false);
     Ui_->Fortschritt->setValue(0);
     Ui_->StatusLbl->clear();
     Ui_->VorherZahlen->setText(QStringLiteral("(noch nicht bewertet)"));
-    Ui_->VorherRegeln->setText(RegelnAlsHtml(Start_.A, Start_.B, Start_.Out, Start_.Rules, nullptr));
+    Ui_->VorherRegeln->setText(RegelnAlsHtml(Start_, nullptr));
     Ui_->NachherZahlen->clear();
     Ui_->NachherRegeln->clear();
 }
@@ -129,7 +131,7 @@ void RegelnVerbessern::starten() {
         Ui_->StatusLbl->setText(QStringLiteral("<span style='color:#c00000'>Kein Projekt geladen.</span>"));
         return;
     }
-    const tuning::Project start = Start_;
+    const fuzzy::Project start = Start_;
     if (const auto fehler = tuning::Unsuitable(start, o.Kind)) {
         Ui_->StatusLbl->setText(QStringLiteral("<span style='color:#c00000'>%1</span>")
                                     .arg(QString::fromStdString(*fehler).toHtmlEscaped()));
@@ -149,7 +151,7 @@ void RegelnVerbessern::starten() {
     std::shared_ptr<Lauf> lauf = Lauf_;
     QPointer<RegelnVerbessern> dialog(this);
     Watcher_.setFuture(QtConcurrent::run([start, o, lauf, dialog] {
-        Ausgang a;
+        LaufErgebnis a;
         try {
             a.Ergebnis = tuning::Tune(start, o, &lauf->Abbruch, [&](const tuning::Progress& p) {
                 {
@@ -198,7 +200,7 @@ void RegelnVerbessern::Fortschritt() {
     if (!Lauf_) return;
     tuning::Progress p;
     std::optional<tuning::Score> vorher, beste;
-    std::optional<tuning::Project> projekt;
+    std::optional<fuzzy::Project> projekt;
     {
         QMutexLocker l(&Lauf_->Sperre);
         if (!Lauf_->Neu) return;
@@ -221,18 +223,17 @@ void RegelnVerbessern::Fortschritt() {
     emit fortschritt(p.Round);
 }
 
-void RegelnVerbessern::ZeigeVergleich(const tuning::Score* vorher, const tuning::Project* nachher,
+void RegelnVerbessern::ZeigeVergleich(const tuning::Score* vorher, const fuzzy::Project* nachher,
                                       const tuning::Score* besser) {
     if (vorher) Ui_->VorherZahlen->setText(Zeilen(tuning::Describe(*vorher)));
     if (besser) Ui_->NachherZahlen->setText(Zeilen(tuning::Describe(*besser)));
-    if (nachher)
-        Ui_->NachherRegeln->setText(RegelnAlsHtml(nachher->A, nachher->B, nachher->Out, nachher->Rules, &Start_.Rules));
+    if (nachher) Ui_->NachherRegeln->setText(RegelnAlsHtml(*nachher, &Start_.Rules));
 }
 
 void RegelnVerbessern::Fertig() {
     Bereit(false);
     if (Watcher_.future().resultCount() == 0) return;
-    const Ausgang a = Watcher_.future().result();
+    const LaufErgebnis a = Watcher_.future().result();
     const bool abgebrochen = Lauf_ && Lauf_->Abbruch;
     if (!a.Ergebnis) {
         Ui_->StatusLbl->setText(QStringLiteral("<span style='color:#c00000'>%1</span>")
@@ -259,7 +260,7 @@ void RegelnVerbessern::Fertig() {
 
 void RegelnVerbessern::Uebernehmen() {
     if (!Ergebnis_ || laeuft()) return;
-    emit uebernehmen(Ergebnis_->A, Ergebnis_->B, Ergebnis_->Out, Ergebnis_->Rules);
+    emit uebernehmen(*Ergebnis_);
     accept();
 }
 

@@ -100,9 +100,8 @@ float TruckLabor::geschwindigkeit() const { return Schnell_->isChecked() ? -10.0
 
 void TruckLabor::setGeschwindigkeit(float v) { (v <= -5.0f ? Schnell_ : Langsam_)->setChecked(true); }
 
-void TruckLabor::setProjekt(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out,
-                            const fuzzy::RuleTable& R) {
-    Projekt_ = Projekt{A, B, Out, R};
+void TruckLabor::setProjekt(const fuzzy::Project& p) {
+    Projekt_ = p;
     HatProjekt_ = true;
     NeuRechnen();
 }

@@ -5,7 +5,7 @@
 // background after every edit. A click on a track replays that start slowly
 // and reports the controller's inputs of each step (replayZustand).
 
-#include "LaborProjekt.h"
+#include "FuzUnits.h"
 #include "Neuberechnung.h"
 #include "TruckRechnung.h"
 
@@ -28,8 +28,7 @@ public:
     ~TruckLabor() override;
 
     // Called after every edit of the project; the lab copies what it needs.
-    void setProjekt(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out,
-                    const fuzzy::RuleTable& R);
+    void setProjekt(const fuzzy::Project& p);
 
     // -1 or -10 m/s, as the radio buttons offer.
     float geschwindigkeit() const;
@@ -65,7 +64,7 @@ private:
     void Tick();
     void Anhalten();
 
-    Projekt Projekt_;
+    fuzzy::Project Projekt_;
     bool HatProjekt_ = false;
     std::shared_ptr<const TruckErgebnis> Ergebnis_;
     Neuberechnung<TruckErgebnis> Rechnung_;

@@ -12,7 +12,7 @@ TruckUrteil Beurteile(const dorvane::Quality& q) {
     return TruckUrteil::NichtAngedockt;
 }
 
-TruckErgebnis RechneTruckRaster(Projekt p, float geschwindigkeit, const std::atomic<bool>* abbruch, int teile) {
+TruckErgebnis RechneTruckRaster(fuzzy::Project p, float geschwindigkeit, const std::atomic<bool>* abbruch, int teile) {
     TruckErgebnis e;
     e.Raster.Speed = geschwindigkeit;
     if (!p.A.Defined || !p.Out.Defined) return e;
@@ -26,7 +26,7 @@ TruckErgebnis RechneTruckRaster(Projekt p, float geschwindigkeit, const std::ato
     // in the order of the starts.
     std::vector<std::vector<dorvane::StartRun>> anteile(static_cast<std::size_t>(teile));
     auto rechne = [&](int i) {
-        Projekt eigen = p;
+        fuzzy::Project eigen = p;
         const dorvane::Controller c{eigen.A, eigen.B, eigen.Out, eigen.Rules};
         const std::size_t von = starts.size() * static_cast<std::size_t>(i) / static_cast<std::size_t>(teile);
         const std::size_t bis = starts.size() * static_cast<std::size_t>(i + 1) / static_cast<std::size_t>(teile);
