@@ -4,9 +4,15 @@
 #include "Text.h"
 
 #include <array>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <memory>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace exchange {
 
@@ -41,8 +47,58 @@ const char* FormatName(Format f) {
     return "";
 }
 
-std::string ImportResult::Describe() const {
-    return line > 0 ? "Zeile " + std::to_string(line) + ": " + message : message;
+std::string ReadImportFile(const std::string& path) {
+    const std::string name = detail::Quoted(path);
+    auto refuse = [&name](const std::string& why) -> UnreadableFile {
+        return UnreadableFile("Die Datei " + name + " " + why);
+    };
+    if (path.empty() || path.find('\0') != std::string::npos) throw refuse("gibt es nicht.");
+    // Opened without blocking, so that a pipe without a writer cannot hold the
+    // caller; what it is, is decided on the open file and not on the name,
+    // which might be swapped between a look and the open.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        const int err = errno;
+        if (err == ENOENT || err == ENOTDIR) throw refuse("gibt es nicht.");
+        if (err == EACCES || err == EPERM) throw refuse("darf nicht gelesen werden.");
+        throw refuse(
+            "konnte nicht ge\xC3\xB6"
+            "ffnet werden (Systemfehler " +
+            std::to_string(err) + ").");
+    }
+    const std::unique_ptr<int, void (*)(int*)> closer(new int(fd), [](int* p) {
+        ::close(*p);
+        delete p;
+    });
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) throw refuse("konnte nicht gelesen werden.");
+    if (S_ISDIR(st.st_mode)) throw refuse("ist ein Ordner.");
+    if (!S_ISREG(st.st_mode)) {
+        throw refuse("ist keine gew\xC3\xB6hnliche Datei (ein Ger\xC3\xA4t oder eine Pipe) und wird nicht gelesen.");
+    }
+    const std::string tooLarge =
+        "ist gr\xC3\xB6\xC3\x9F"
+        "er als " +
+        std::to_string(MaxImportBytes / (1024 * 1024)) +
+        " MB; so gro\xC3\x9F ist kein Fuzzy-System, sie wird nicht gelesen.";
+    if (st.st_size < 0 || static_cast<unsigned long long>(st.st_size) > MaxImportBytes) throw refuse(tooLarge);
+    // A regular file does not block; the flag only mattered for the open.
+    (void)::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(st.st_size));
+    std::array<char, 65536> buf{};
+    for (;;) {
+        const ssize_t n = ::read(fd, buf.data(), buf.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            throw refuse("konnte nicht gelesen werden (Systemfehler " + std::to_string(errno) + ").");
+        }
+        if (n == 0) break;
+        bytes.append(buf.data(), static_cast<std::size_t>(n));
+        // A file that grows while it is read is held to the same limit.
+        if (bytes.size() > MaxImportBytes) throw refuse(tooLarge);
+    }
+    return bytes;
 }
 
 namespace detail {
@@ -244,7 +300,8 @@ bool ParseProvenance(std::string_view rest, Provenance& p) {
             while (pos < nums.size() && nums[pos] == ' ') ++pos;
             const std::size_t end = std::min(nums.find(' ', pos), nums.size());
             const auto d = ParseStored(std::string_view(nums).substr(pos, end - pos));
-            if (!d) return false;
+            // Beyond single range it is no number a project holds (and no cast may meet it).
+            if (!d || std::fabs(*d) > std::numeric_limits<float>::max()) return false;
             v[static_cast<std::size_t>(n)] = *d;
             pos = end;
         }

@@ -37,6 +37,9 @@ struct OutputGrid {
     bool aligned = false;
     bool widened = false;  // the range differs from the project's
     double bound = 0.0;
+    // The most cells an aligned grid may have (the other tool's fixed number,
+    // or the cap the exporter chooses below).
+    int maxCells = 0;
 };
 
 // fixedResolution: the number of cells the other tool uses (100 for FIS and
@@ -142,19 +145,13 @@ struct RawEngine {
     int orLine = 0;
 };
 
-// A refusal or syntax error of a reader, with its line.
-struct ImportFailure {
-    int line;
-    std::string message;
-};
-
 RawEngine ReadFll(std::string_view text);
 RawEngine ReadFis(std::string_view text);
 RawEngine ReadFcl(std::string_view text);
 
 // Checks the engine against what this engine can hold and builds the project.
-// Throws ImportFailure.
-void BuildProject(Format f, const RawEngine& raw, ImportResult& result);
+// Throws ImportError.
+void BuildProject(Format f, const RawEngine& raw, Imported& result);
 
 // Shared by the readers of FLL and FCL: the antecedent and consequent of a
 // rule in the "A is x and B is y" syntax, as tokens.

@@ -5,6 +5,7 @@
 #include "Errors.h"
 #include "FuzUnits.h"
 
+#include <cstddef>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -35,23 +36,40 @@ public:
 std::string Export(Format f, const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out,
                    const fuzzy::RuleTable& Rules, const std::string& quelle);
 
-// What Import returns: the project, or the first thing in the text that does
-// not fit this engine, with its line (counted from 1; 0 when it concerns the
-// text as a whole).
-struct ImportResult {
-    bool ok = false;
-    fuzzy::TFuzzy A, B, Out;
-    fuzzy::RuleTable Rules;
-    // Things read differently from how the other tool would, one German
-    // sentence each (e.g. another implication that is read as the product).
-    std::vector<std::string> notes;
-    int line = 0;
-    std::string message;  // German, when !ok
-
-    // "Zeile 12: ..." or the message alone when the line is 0.
-    std::string Describe() const;
+// A file that does not fit this engine, or a text no reader understands. Its
+// message is German; Line() is the file's line (0: the file as a whole).
+class ImportError : public fuzzy::Error {
+public:
+    using fuzzy::Error::Error;
 };
 
-ImportResult Import(Format f, std::string_view text);
+// A foreign file that is not read at all: no regular file, too large, or
+// not to be opened. The tools end with exit status 2 for it.
+class UnreadableFile : public ImportError {
+public:
+    using ImportError::ImportError;
+};
+
+// What Import returns: the project, and the things read differently from how
+// the other tool would, one German sentence each (e.g. another implication
+// that is read as the product, with the largest difference it makes).
+struct Imported {
+    fuzzy::Project project;
+    std::vector<std::string> notes;
+};
+
+// Reads an engine of the format. Throws ImportError naming the first thing
+// in the text that does not fit this engine, with its line.
+Imported Import(Format f, std::string_view text);
+
+// No file from another tool is larger than this; anything larger is refused
+// before it is read, so that a link to an endless device cannot fill memory.
+constexpr std::size_t MaxImportBytes = 4u * 1024u * 1024u;
+
+// The bytes of a file to import, read the way the project reader reads a
+// project: a regular file only (never a directory, a pipe or a device, which
+// might block or never end), at most MaxImportBytes. Throws UnreadableFile
+// with a German sentence naming the file.
+std::string ReadImportFile(const std::string& path);
 
 }  // namespace exchange

@@ -158,13 +158,27 @@ void GridComment(const Model& m, const detail::OutputGrid& g, Comments& c) {
               Num(m.Out.RangeMin) + " bis " + Num(m.Out.RangeMax) + "),");
         c.Add("damit der Schwerpunkt die Terme ganz und auf einem passenden Raster integriert.");
     }
-    const bool exact = g.bound <= 1e-9 * std::fabs(g.hi - g.lo);
+    // Only an aligned grid samples exactly; otherwise the file names the bound it reaches.
+    const bool exact = g.aligned && g.bound <= 1e-9 * std::fabs(g.hi - g.lo);
+    std::string how;
+    if (exact) {
+        how = ": die Abtastung ist exakt.";
+    } else if (std::isfinite(g.bound)) {
+        how =
+            "; die Abtastung verschiebt den Schwerpunkt h\xC3\xB6"
+            "chstens um " +
+            Figure(g.bound) + ".";
+    } else {
+        how = "; ein Term ist schmaler als eine Zelle, der Fehler der Abtastung ist nicht beschr\xC3\xA4nkt.";
+    }
     c.Add("Schwerpunkt mit " + std::to_string(g.resolution) + " Abtastzellen" +
-          (g.aligned ? std::string(", alle Ecken liegen auf dem Raster") : std::string()) +
-          (exact ? std::string(": die Abtastung ist exakt.")
-                 : "; die Abtastung verschiebt den Schwerpunkt h\xC3\xB6"
-                   "chstens um " +
-                       Figure(g.bound) + "."));
+          (g.aligned ? std::string(", alle Ecken liegen auf dem Raster") : std::string()) + how);
+    if (!g.aligned) {
+        c.Add(
+            "Kein Raster aus h\xC3\xB6"
+            "chstens " +
+            std::to_string(g.maxCells) + " Zellen tr\xC3\xA4gt alle Ecken; die Abtastung ist daher nicht exakt.");
+    }
 }
 
 std::string InputHeightNote() { return "Terme der Eing\xC3\xA4nge, deren H\xC3\xB6he nicht 1 ist, tragen sie "; }

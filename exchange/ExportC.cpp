@@ -533,9 +533,9 @@ void WriteCExport(const CExport& e, const std::string& sourcePath, const std::st
                                     " steht keine gew\xC3\xB6hnliche Datei; dorthin wird nicht exportiert.");
         }
     }
-    fuzzy::WriteFileAtomic(headerPath, e.header);
+    fuzzy::WriteFileAtomic(headerPath, e.header, projectPath);
     try {
-        fuzzy::WriteFileAtomic(sourcePath, e.source);
+        fuzzy::WriteFileAtomic(sourcePath, e.source, projectPath);
     } catch (const fuzzy::ESaveError&) {
         // A header alone would look like a finished export.
         std::error_code ec;

@@ -1,5 +1,6 @@
 #include "Detail.h"
 
+#include "ProjectWriter.h"
 #include "Text.h"
 
 #include <cfloat>
@@ -13,7 +14,7 @@ namespace detail {
 
 namespace {
 
-[[noreturn]] void Fail(int line, const std::string& message) { throw ImportFailure{line, message}; }
+[[noreturn]] void Fail(int line, const std::string& message) { throw ImportError(message, line); }
 
 // ---- rules -------------------------------------------------------------------
 
@@ -37,6 +38,9 @@ struct Node {
 
 class RuleParser {
 public:
+    // More levels than any rule of two inputs needs by far.
+    static constexpr int kMaxNesting = 64;
+
     RuleParser(const std::vector<Token>& tokens, int line) : t_(tokens), line_(line) {}
 
     RawRule Parse() {
@@ -96,7 +100,14 @@ private:
 
     std::unique_ptr<Node> ParseAtom() {
         if (Accept("(")) {
+            // Each parenthesis is a level of recursion here: a bound keeps a
+            // hostile file from exhausting the stack.
+            if (++depth_ > kMaxNesting) {
+                Fail(line_, "Die Bedingung ist tiefer als " + std::to_string(kMaxNesting) +
+                                " Klammerebenen verschachtelt; so tief liest dieses Programm nicht.");
+            }
             auto inner = ParseOr();
+            --depth_;
             if (!Accept(")"))
                 Fail(line_,
                      "Es fehlt eine schlie\xC3\x9F"
@@ -187,6 +198,7 @@ private:
     const std::vector<Token>& t_;
     int line_;
     std::size_t pos_ = 0;
+    int depth_ = 0;
 };
 
 // ---- the project ---------------------------------------------------------------
@@ -227,6 +239,11 @@ Shape TermShape(const RawTerm& t, const RawVariable& v) {
         need(2, "(Anfang, Ende)");
         return {f(0), f(0), f(1), f(1), p.size() == 3 ? f(2) : 1.0f};
     }
+    if ((t.kind == "LeftShoulder" || t.kind == "RightShoulder") && p.size() != 3) {
+        // Only the readers make shoulders; a file naming the kind itself has no such term.
+        Fail(t.line, "Der Term " + Quoted(t.name) + " ist vom Typ " + Quoted(t.kind) +
+                         "; dieses Programm kennt nur Trapez, Dreieck und Rechteck.");
+    }
     if (t.kind == "LeftShoulder") {
         // Constant to the left: from the range's start (or the plateau's end).
         const float end = f(0);
@@ -243,8 +260,9 @@ Shape TermShape(const RawTerm& t, const RawVariable& v) {
 }
 
 // Does `ident` look like the identifier the exporter made of `name`?
-bool IdentifierOf(const std::string& ident, const std::string& name) {
-    const std::string base = MakeIdentifier(name, "");
+bool IdentifierOf(const std::string& ident, const std::string& name, const std::string& fallback) {
+    // The fallback is the exporter's too: "0 Grad" of term 1 became term1_0_Grad.
+    const std::string base = MakeIdentifier(name, fallback);
     if (base.empty()) return false;
     if (ident == base) return true;
     if (ident.size() <= base.size() + 1 || ident.compare(0, base.size() + 1, base + "_") != 0) return false;
@@ -254,10 +272,45 @@ bool IdentifierOf(const std::string& ident, const std::string& name) {
     return true;
 }
 
-void FillVariable(const RawVariable& rv, fuzzy::TFuzzy& v, const std::map<std::string, Provenance>& prov, Format f) {
+// A number a little beyond `end`, away from `from`: one range width, as the
+// templates let shoulders reach over the ends; the next single where that
+// would not be finite.
+float Beyond(float end, float from) {
+    const float width = std::fabs(end - from) > 0.0f ? std::fabs(end - from) : std::fmax(std::fabs(end), 1.0f);
+    const float dir = end >= from ? 1.0f : -1.0f;
+    const float r = end + dir * width;
+    if (std::isfinite(r) && r != end) return r;
+    return std::nextafter(end, dir * FLT_MAX);
+}
+
+// A name the project file can hold: Windows-1252, no line break and no
+// end-of-text byte. What the writer would refuse is refused here, with the line.
+bool NameFits(const std::string& name) {
+    std::string bytes;
+    char32_t bad = 0;
+    return !name.empty() && fuzzy::text::Utf8ToCp1252(name, bytes, bad) &&
+           bytes.find_first_of("\r\n\x1A") == std::string::npos;
+}
+
+void CheckName(const std::string& name, int line, const std::string& what) {
+    if (name.empty()) Fail(line, what + " ist leer; hier braucht jeder Name mindestens ein Zeichen.");
+    if (!NameFits(name)) {
+        Fail(line,
+             what + " " + Quoted(name) + " enth\xC3\xA4lt ein Zeichen, das eine Fuzzy-Datei nicht aufnehmen kann.");
+    }
+}
+
+void FillVariable(const RawVariable& rv, fuzzy::TFuzzy& v, const std::map<std::string, Provenance>& prov, Format f,
+                  const std::string& fallback) {
     v.Clear();
     v.Defined = true;
     v.Name = rv.name;
+    CheckName(rv.name, rv.line, "Der Name der Variablen");
+    for (const RawTerm& t : rv.terms) CheckName(t.name, t.line, "Der Name des Terms");
+    if (rv.terms.empty()) {
+        Fail(rv.line,
+             "Die Variable " + Quoted(rv.name) + " hat keine Terme; hier braucht jede Variable mindestens einen.");
+    }
     if (rv.terms.size() > static_cast<std::size_t>(fuzzy::MaxTerms)) {
         const RawTerm& sixth = rv.terms[fuzzy::MaxTerms];
         Fail(sixth.line, "Ein sechster Term (" + Quoted(sixth.name) + ") von " + Quoted(rv.name) +
@@ -291,7 +344,7 @@ void FillVariable(const RawVariable& rv, fuzzy::TFuzzy& v, const std::map<std::s
 
     // Names, ranges and output heights the exporter kept in comments.
     const auto pv = prov.find(rv.name);
-    if (pv != prov.end() && IdentifierOf(rv.name, pv->second.name)) {
+    if (pv != prov.end() && IdentifierOf(rv.name, pv->second.name, fallback) && NameFits(pv->second.name)) {
         v.Name = pv->second.name;
         if (pv->second.hasRange) {
             if (!rv.output) {
@@ -316,11 +369,31 @@ void FillVariable(const RawVariable& rv, fuzzy::TFuzzy& v, const std::map<std::s
     }
     for (std::size_t i = 0; i < rv.terms.size(); ++i) {
         const int n = static_cast<int>(i) + 1;
-        const auto pt = prov.find(rv.name + "." + rv.terms[i].name);
-        if (pt == prov.end() || !IdentifierOf(rv.terms[i].name, pt->second.name)) continue;
-        v.SetTermName(n, pt->second.name);
-        if (rv.output && pt->second.hasHeight && v.GetParam(n, fuzzy::ParamH) == 1.0f) {
-            v.SetParam(n, fuzzy::ParamH, pt->second.height);
+        const RawTerm& t = rv.terms[i];
+        const auto pt = prov.find(rv.name + "." + t.name);
+        if (pt != prov.end() && IdentifierOf(t.name, pt->second.name, "term" + std::to_string(n)) &&
+            NameFits(pt->second.name)) {
+            // Written by this program: the corners are the project's own.
+            v.SetTermName(n, pt->second.name);
+            if (rv.output && pt->second.hasHeight && v.GetParam(n, fuzzy::ParamH) == 1.0f) {
+                v.SetParam(n, fuzzy::ParamH, pt->second.height);
+            }
+            continue;
+        }
+        // The other tools close a term's right end: trapmf [a b hi hi] is 1 at
+        // hi, a point list ending in (b, 1) stays 1 to the right. Here the right
+        // foot is open, so such a term would be 0 at the range's end; its outer
+        // corners go beyond the range instead. Left ends are closed alike in
+        // both, so a left shoulder starting at the range's start stays there.
+        const float lo = v.RangeMin, hi = v.RangeMax;
+        const float c = v.GetParam(n, fuzzy::ParamC), d = v.GetParam(n, fuzzy::ParamD);
+        // Read alike, so no note: the membership inside the range is the file's.
+        if (t.kind == "RightShoulder" || (c == d && d == hi && lo < hi)) {
+            const float beyond = Beyond(hi, lo);
+            if (c <= beyond) {
+                v.SetParam(n, fuzzy::ParamC, beyond);
+                v.SetParam(n, fuzzy::ParamD, beyond);
+            }
         }
     }
 }
@@ -356,7 +429,7 @@ int FindVariable(const std::vector<RawVariable>& vars, const RawCondition& c) {
 
 RawRule ParseRuleText(const std::vector<Token>& tokens, int line) { return RuleParser(tokens, line).Parse(); }
 
-void BuildProject(Format f, const RawEngine& raw, ImportResult& result) {
+void BuildProject(Format f, const RawEngine& raw, Imported& result) {
     if (raw.inputs.empty()) Fail(0, "Die Datei definiert keinen Eingang.");
     if (raw.inputs.size() > 2) {
         Fail(raw.inputs[2].line, "Ein dritter Eingang (" + Quoted(raw.inputs[2].name) +
@@ -372,15 +445,18 @@ void BuildProject(Format f, const RawEngine& raw, ImportResult& result) {
     for (const Provenance& p : raw.provenance) prov[p.key] = p;
 
     const bool two = raw.inputs.size() == 2;
-    FillVariable(raw.inputs[0], result.A, prov, f);
-    result.B.Clear();
-    result.B.Name.clear();
-    if (two) FillVariable(raw.inputs[1], result.B, prov, f);
-    FillVariable(raw.outputs[0], result.Out, prov, f);
+    FillVariable(raw.inputs[0], result.project.A, prov, f, "eingang_a");
+    result.project.B.Clear();
+    result.project.B.Name.clear();
+    if (two) FillVariable(raw.inputs[1], result.project.B, prov, f, "eingang_b");
+    FillVariable(raw.outputs[0], result.project.Out, prov, f, "ausgang");
     const auto& fallback = raw.outputs[0].defaultValue;
-    if (fallback && static_cast<float>(*fallback) != result.Out.RangeMin) {
+    // A default beyond single range differs anyway and must not be cast.
+    if (fallback &&
+        (!(std::fabs(*fallback) <= FLT_MAX) || static_cast<float>(*fallback) != result.project.Out.RangeMin)) {
         result.notes.push_back("Feuert keine Regel, liefert dieses Programm den Bereichsanfang " +
-                               Num(result.Out.RangeMin) + ", nicht den Vorgabewert " + Num(*fallback) + " der Datei.");
+                               Num(result.project.Out.RangeMin) + ", nicht den Vorgabewert " + Num(*fallback) +
+                               " der Datei.");
     }
 
     const RawVariable& out = raw.outputs[0];
@@ -424,14 +500,14 @@ void BuildProject(Format f, const RawEngine& raw, ImportResult& result) {
             const int row = two ? term[1] : 1;
             const int col = term[0];
             const int index = (row - 1) * 5 + (col - 1);
-            const int old = result.Rules.Get(row, col);
+            const int old = result.project.Rules.Get(row, col);
             if (old != 0 && old != k) {
                 Fail(r.line, "Die Regelzelle ist schon dem Ausgangsterm " +
                                  Quoted(out.terms[static_cast<std::size_t>(old - 1)].name) + " zugeordnet (Zeile " +
                                  std::to_string(cellLine[index]) +
                                  "); eine Zelle f\xC3\xBChrt hier zu genau einem Term.");
             }
-            result.Rules.Set(row, col, k);
+            result.project.Rules.Set(row, col, k);
             if (old == 0) cellLine[index] = r.line;
         }
     }
@@ -440,28 +516,29 @@ void BuildProject(Format f, const RawEngine& raw, ImportResult& result) {
 
 }  // namespace detail
 
-ImportResult Import(Format f, std::string_view input) {
+Imported Import(Format f, std::string_view input) {
     // UTF-8, with or without a byte-order mark; older files in Windows-1252.
     std::string text(input);
     if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.erase(0, 3);
     if (fuzzy::text::CodePointsToUtf8(fuzzy::text::Utf8ToCodePoints(text)) != text) {
         text = fuzzy::text::Cp1252ToUtf8(text);
     }
-    ImportResult r;
+    detail::RawEngine raw;
+    switch (f) {
+    case Format::Fll: raw = detail::ReadFll(text); break;
+    case Format::Fis: raw = detail::ReadFis(text); break;
+    case Format::Fcl: raw = detail::ReadFcl(text); break;
+    }
+    Imported r;
+    detail::BuildProject(f, raw, r);
+    // What is accepted here can be saved and exported again; the checks above
+    // should leave nothing for these, which hold it by construction.
+    const fuzzy::Project& p = r.project;
     try {
-        detail::RawEngine raw;
-        switch (f) {
-        case Format::Fll: raw = detail::ReadFll(text); break;
-        case Format::Fis: raw = detail::ReadFis(text); break;
-        case Format::Fcl: raw = detail::ReadFcl(text); break;
-        }
-        detail::BuildProject(f, raw, r);
-        r.ok = true;
-    } catch (const detail::ImportFailure& e) {
-        ImportResult failed;
-        failed.line = e.line;
-        failed.message = e.message;
-        return failed;
+        (void)fuzzy::ProjectText(p);
+        detail::CheckExportable(p.A, p.B, p.Out);
+    } catch (const fuzzy::Error& e) {
+        throw ImportError(e.what());
     }
     return r;
 }

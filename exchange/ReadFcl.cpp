@@ -8,7 +8,7 @@ namespace exchange::detail {
 
 namespace {
 
-[[noreturn]] void Fail(int line, const std::string& message) { throw ImportFailure{line, message}; }
+[[noreturn]] void Fail(int line, const std::string& message) { throw ImportError(message, line); }
 
 std::vector<Token> Tokenize(std::string_view s, std::vector<Provenance>& provenance) {
     std::vector<Token> t;
@@ -27,6 +27,13 @@ std::vector<Token> Tokenize(std::string_view s, std::vector<Provenance>& provena
             Provenance p;
             if (ParseProvenance(s.substr(i + 2, end - i - 2), p)) provenance.push_back(p);
             i = end;
+        } else if (s.compare(i, 2, "/*") == 0) {
+            // Not the standard's comment, but written by many: read like "(* *)".
+            const std::size_t end = s.find("*/", i + 2);
+            if (end == std::string_view::npos)
+                Fail(line, "Ein Kommentar \xE2\x80\x9E/*\xE2\x80\x9C wird nicht geschlossen.");
+            for (std::size_t k = i; k < end; ++k) line += s[k] == '\n';
+            i = end + 2;
         } else if (s.compare(i, 2, "(*") == 0) {
             const std::size_t end = s.find("*)", i + 2);
             if (end == std::string_view::npos)
@@ -199,12 +206,19 @@ private:
                 const double y = Number("eine Zahl");
                 Expect(")");
                 pts.emplace_back(x, y);
+                // Thinning a list costs its square: a bound keeps a hostile one cheap.
+                if (pts.size() > 64)
+                    Fail(t.line,
+                         "Die Punktliste von " + Quoted(t.name) + " hat mehr als 64 Punkte; ein Trapez braucht vier.");
             }
             Points(t, pts);
         } else if (Is(0, true)) {
             const std::string kind = Word("ein Termtyp");
             t.kind = kind;
-            if (kind == "Trapezoid" || kind == "Triangle" || kind == "Rectangle") {
+            // The common dialect's TRIAN a b c and TRAPE a b c d are the same shapes.
+            if (EqualsNoCase(kind, "TRIAN")) t.kind = "Triangle";
+            if (EqualsNoCase(kind, "TRAPE")) t.kind = "Trapezoid";
+            if (t.kind == "Trapezoid" || t.kind == "Triangle" || t.kind == "Rectangle") {
                 while (!AtEnd() && !Peek(";")) t.params.push_back(Number("eine Zahl"));
             } else {
                 SkipStatement();
@@ -220,16 +234,51 @@ private:
     }
 
     // A point list as a trapezoid, triangle or a shoulder open to one side.
-    static void Points(RawTerm& t, const std::vector<std::pair<double, double>>& p) {
-        const std::size_t n = p.size();
-        auto y = [&p](std::size_t i) { return p[i].second; };
+    static void Points(RawTerm& t, std::vector<std::pair<double, double>> p) {
         auto fail = [&t] {
             Fail(t.line, "Die Punktliste von " + Quoted(t.name) +
                              " ist kein Trapez, Dreieck oder Rechteck (Zugeh\xC3\xB6rigkeit 0, h, h, 0).");
         };
-        for (std::size_t i = 1; i < n; ++i) {
+        auto y = [&p](std::size_t i) { return p[i].second; };
+        // Four points 0, h, h, 0 are what the exporter writes for every term,
+        // corners out of order included: read back as they are.
+        if (p.size() == 4 && y(0) == 0 && y(3) == 0 && y(1) == y(2)) {
+            t.kind = "Trapezoid";
+            t.params = {p[0].first, p[1].first, p[2].first, p[3].first, y(1)};
+            return;
+        }
+        for (std::size_t i = 1; i < p.size(); ++i) {
             if (p[i].first < p[i - 1].first) fail();
         }
+        // Points that change nothing: repeated ones, zeros before the first
+        // rise or after the last fall, and points on the line between their
+        // neighbours (a plateau or a flank given in pieces).
+        for (bool changed = true; changed && p.size() >= 2;) {
+            changed = false;
+            if (p.size() >= 2 && y(0) == 0 && y(1) == 0) {
+                p.erase(p.begin());
+                changed = true;
+                continue;
+            }
+            if (p.size() >= 2 && y(p.size() - 1) == 0 && y(p.size() - 2) == 0) {
+                p.pop_back();
+                changed = true;
+                continue;
+            }
+            for (std::size_t i = 1; i + 1 < p.size(); ++i) {
+                const auto& [x0, y0] = p[i - 1];
+                const auto& [x1, y1] = p[i];
+                const auto& [x2, y2] = p[i + 1];
+                const bool same = x1 == x0 && y1 == y0;
+                const bool onLine = x0 < x2 && (y1 - y0) * (x2 - x0) == (y2 - y0) * (x1 - x0);
+                if (same || onLine || (y0 == y1 && y1 == y2)) {
+                    p.erase(p.begin() + static_cast<std::ptrdiff_t>(i));
+                    changed = true;
+                    break;
+                }
+            }
+        }
+        const std::size_t n = p.size();
         if (n == 4 && y(0) == 0 && y(3) == 0 && y(1) == y(2)) {
             t.kind = "Trapezoid";
             t.params = {p[0].first, p[1].first, p[2].first, p[3].first, y(1)};

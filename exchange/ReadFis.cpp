@@ -9,7 +9,7 @@ namespace exchange::detail {
 
 namespace {
 
-[[noreturn]] void Fail(int line, const std::string& message) { throw ImportFailure{line, message}; }
+[[noreturn]] void Fail(int line, const std::string& message) { throw ImportError(message, line); }
 
 // 'text' without its quotes.
 std::string Unquote(const std::string& s) {
@@ -18,12 +18,15 @@ std::string Unquote(const std::string& s) {
     return t;
 }
 
-std::vector<double> Numbers(std::string_view s, int line, const std::string& what) {
+// The numbers of a list. Values a project stores read as their nearest
+// single; counts and term numbers (`stored` false) as they are written, so
+// that 4294967297 is not taken for 4294967296.
+std::vector<double> Numbers(std::string_view s, int line, const std::string& what, bool stored = true) {
     std::vector<double> v;
     std::string cur;
     auto flush = [&] {
         if (cur.empty()) return;
-        const auto d = ParseStored(cur);
+        const auto d = stored ? ParseStored(cur) : ParseDouble(cur);
         if (!d) Fail(line, "In " + what + " ist " + Quoted(cur) + " keine Zahl.");
         v.push_back(*d);
         cur.clear();
@@ -55,8 +58,19 @@ const char* KindOf(const std::string& k) {
     return nullptr;
 }
 
+// A term number of a rule as an index of the variable's terms. Checked as the
+// number it is before it becomes an int: 4294967297 must not wrap to 1.
+int TermNumber(double v, const RawVariable& var, int lineNo) {
+    if (v > static_cast<double>(var.terms.size())) {
+        Fail(lineNo, "Die Regel nennt Term " + Num(v) + " von " + Quoted(var.name) + ", der nur " +
+                         std::to_string(var.terms.size()) + (var.terms.size() == 1 ? " Term hat." : " Terme hat."));
+    }
+    return static_cast<int>(v);
+}
+
 // A rule line "i j, k (w) : c".
-RawRule ParseRule(const std::string& line, int lineNo, std::size_t inputs, std::size_t outputs) {
+RawRule ParseRule(const std::string& line, int lineNo, const std::vector<RawVariable>& inputs,
+                  const RawVariable& output) {
     const std::size_t comma = line.find(','), paren = line.find('('), close = line.find(')'), colon = line.find(':');
     if (comma == std::string::npos || paren == std::string::npos || close == std::string::npos ||
         colon == std::string::npos || !(comma < paren && paren < close && close < colon)) {
@@ -64,11 +78,12 @@ RawRule ParseRule(const std::string& line, int lineNo, std::size_t inputs, std::
              "Erwartet wird eine Regel der Form \xE2\x80\x9E"
              "1 2, 3 (1) : 1\xE2\x80\x9C.");
     }
-    const auto ins = Numbers(std::string_view(line).substr(0, comma), lineNo, "der Regel");
-    const auto outs = Numbers(std::string_view(line).substr(comma + 1, paren - comma - 1), lineNo, "der Regel");
-    const auto weight = Numbers(std::string_view(line).substr(paren + 1, close - paren - 1), lineNo, "der Regel");
-    const auto conn = Numbers(std::string_view(line).substr(colon + 1), lineNo, "der Regel");
-    if (ins.size() != inputs || outs.size() != outputs || weight.size() != 1 || conn.size() != 1) {
+    const auto ins = Numbers(std::string_view(line).substr(0, comma), lineNo, "der Regel", false);
+    const auto outs = Numbers(std::string_view(line).substr(comma + 1, paren - comma - 1), lineNo, "der Regel", false);
+    const auto weight =
+        Numbers(std::string_view(line).substr(paren + 1, close - paren - 1), lineNo, "der Regel", false);
+    const auto conn = Numbers(std::string_view(line).substr(colon + 1), lineNo, "der Regel", false);
+    if (ins.size() != inputs.size() || outs.size() != 1 || weight.size() != 1 || conn.size() != 1) {
         Fail(lineNo,
              "Die Regel nennt nicht je Eingang und Ausgang eine Zahl, ein Gewicht und eine Verkn\xC3\xBCpfung.");
     }
@@ -85,7 +100,7 @@ RawRule ParseRule(const std::string& line, int lineNo, std::size_t inputs, std::
         }
         RawCondition c;
         c.variableIndex = static_cast<int>(i) + 1;
-        c.termIndex = static_cast<int>(v);
+        c.termIndex = TermNumber(v, inputs[i], lineNo);
         cell.push_back(c);
     }
     const double k = outs[0];
@@ -94,7 +109,7 @@ RawRule ParseRule(const std::string& line, int lineNo, std::size_t inputs, std::
     if (weight[0] != 1.0) {
         Fail(lineNo, "Regelgewicht " + Num(weight[0]) + ": dieses Programm kennt nur Regeln mit Gewicht 1.");
     }
-    if (conn[0] == 2 && inputs > 1) {
+    if (conn[0] == 2 && inputs.size() > 1) {
         Fail(lineNo,
              "Oder-Verkn\xC3\xBCpfung (\xE2\x80\x9Eor\xE2\x80\x9C) einzelner Bedingungen passt nicht: jede Regelzelle "
              "nennt je Eingang einen Term, mit \xE2\x80\x9E"
@@ -102,7 +117,7 @@ RawRule ParseRule(const std::string& line, int lineNo, std::size_t inputs, std::
     }
     r.cells.push_back(cell);
     r.consequent.variableIndex = 1;
-    r.consequent.termIndex = static_cast<int>(k);
+    r.consequent.termIndex = TermNumber(k, output, lineNo);
     return r;
 }
 
@@ -211,7 +226,7 @@ RawEngine ReadFis(std::string_view text) {
     }
     if (!sawSystem) Fail(0, "Das ist keine FIS-Datei: der Abschnitt \xE2\x80\x9E[System]\xE2\x80\x9C fehlt.");
     if (e.inputs.size() <= 2 && e.outputs.size() == 1) {
-        for (const auto& [line, no] : ruleLines) e.rules.push_back(ParseRule(line, no, e.inputs.size(), 1));
+        for (const auto& [line, no] : ruleLines) e.rules.push_back(ParseRule(line, no, e.inputs, e.outputs[0]));
     }
     return e;
 }

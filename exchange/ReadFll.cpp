@@ -8,7 +8,7 @@ namespace exchange::detail {
 
 namespace {
 
-[[noreturn]] void Fail(int line, const std::string& message) { throw ImportFailure{line, message}; }
+[[noreturn]] void Fail(int line, const std::string& message) { throw ImportError(message, line); }
 
 std::vector<std::string> Words(std::string_view s) {
     std::vector<std::string> w;
@@ -49,6 +49,19 @@ const char* KindOf(const std::string& k) {
     if (k == "Triangle") return "Triangle";
     if (k == "Rectangle") return "Rectangle";
     return nullptr;
+}
+
+// A Ramp is a shoulder: rising from start to end and constant beyond, or
+// the mirror image when end lies left of start.
+void Ramp(RawTerm& t) {
+    if (t.params.size() != 2 && t.params.size() != 3) {
+        Fail(t.line, "Der Term " + Quoted(t.name) +
+                         " (Ramp) braucht zwei Zahlen (Anfang, Ende) und wahlweise eine H\xC3\xB6he.");
+    }
+    const double start = t.params[0], end = t.params[1], h = t.params.size() == 3 ? t.params[2] : 1.0;
+    if (start == end) Fail(t.line, "Der Term " + Quoted(t.name) + " (Ramp) hat Anfang und Ende am selben Punkt.");
+    t.kind = start < end ? "RightShoulder" : "LeftShoulder";
+    t.params = start < end ? std::vector<double>{start, end, h} : std::vector<double>{end, start, h};
 }
 
 }  // namespace
@@ -133,13 +146,14 @@ RawEngine ReadFll(std::string_view text) {
                 t.line = lineNo;
                 const char* kind = KindOf(words[1]);
                 t.kind = kind ? kind : words[1];
-                if (kind) {
+                if (kind || words[1] == "Ramp") {
                     for (std::size_t i = 2; i < words.size(); ++i) {
                         const auto d = ParseStored(words[i]);
                         if (!d) Fail(lineNo, "Im Term " + Quoted(t.name) + " ist " + Quoted(words[i]) + " keine Zahl.");
                         t.params.push_back(*d);
                     }
                 }
+                if (words[1] == "Ramp") Ramp(t);
                 var->terms.push_back(t);
             } else if (key == "default") {
                 var->defaultValue = ParseStored(value);

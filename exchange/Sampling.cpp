@@ -118,6 +118,9 @@ void ComputeBound(const std::vector<Corners>& terms, OutputGrid& g) {
 }  // namespace
 
 OutputGrid ChooseGrid(const fuzzy::TFuzzy& out, int fixedResolution) {
+    // More cells than this cost the other tool seconds per evaluation for a
+    // gain in the last digits; where alignment needs more, the grid is not aligned.
+    constexpr std::int64_t kMaxCells = 100000;
     std::vector<float> values = {out.RangeMin, out.RangeMax};
     std::vector<Corners> terms;
     for (int i = 1; i <= out.UsedTerms(); ++i) {
@@ -134,6 +137,7 @@ OutputGrid ChooseGrid(const fuzzy::TFuzzy& out, int fixedResolution) {
 
     OutputGrid g;
     g.resolution = fixedResolution > 0 ? fixedResolution : 20000;
+    g.maxCells = fixedResolution > 0 ? fixedResolution : static_cast<int>(kMaxCells);
     g.lo = lo0;
     g.hi = hi0;
     g.loText = Num(lo0);
@@ -152,35 +156,48 @@ OutputGrid ChooseGrid(const fuzzy::TFuzzy& out, int fixedResolution) {
         dec.push_back(*d);
         scale = std::max(scale, d->scale);
     }
+    // Every step below is checked: corners of any size must not wrap an
+    // integer into a grid that only looks aligned.
+    std::vector<std::int64_t> ints;
+    for (std::size_t i = 0; ok && i < dec.size(); ++i) {
+        std::int64_t v = 0;
+        ok = !__builtin_mul_overflow(dec[i].digits, Pow10(scale - dec[i].scale), &v);
+        ints.push_back(v);
+    }
+    std::int64_t iLo = 0, iHi = 0, step = 0, whole = 0;
     if (ok) {
-        std::vector<std::int64_t> ints;
-        for (const Decimal& d : dec) ints.push_back(d.digits * Pow10(scale - d.scale));
-        const std::int64_t iLo = *std::min_element(ints.begin(), ints.end());
-        const std::int64_t iHi = *std::max_element(ints.begin(), ints.end());
-        std::int64_t step = 0;
+        iLo = *std::min_element(ints.begin(), ints.end());
+        iHi = *std::max_element(ints.begin(), ints.end());
+        ok = !__builtin_sub_overflow(iHi, iLo, &whole);
+    }
+    if (ok) {
         for (std::int64_t v : ints) step = std::gcd(step, v - iLo);
-        const std::int64_t span = step > 0 ? (iHi - iLo) / step : 0;  // cells at one step each
-        std::int64_t m = 0;                                           // each step divided into m cells
+    }
+    // Cells at one step each; beyond the cap no aligned grid is tried.
+    const std::int64_t span = ok && step > 0 ? whole / step : 0;
+    if (span > 0 && span <= kMaxCells) {
+        std::int64_t m = 0;  // each step divided into m cells
         std::int64_t cells = 0;
-        if (span > 0 && fixedResolution > 0) {
+        if (fixedResolution > 0) {
             // The other tool's cells are fixed: the finest division whose
             // grid still holds all terms; spare cells widen the range.
             if (span <= fixedResolution) {
                 m = NiceAtMost(fixedResolution / span);
                 cells = fixedResolution;
             }
-        } else if (span > 0) {
+        } else {
             // At least 10000 cells, so that jumps (vertical flanks) cost little.
             m = NiceAtLeast(std::max<std::int64_t>(1, (10000 + span - 1) / span));
-            if (span * m > 100000) m = NiceAtMost(100000 / span);
+            if (span * m > kMaxCells) m = NiceAtMost(kMaxCells / span);
             cells = span * m;
         }
-        if (m > 0) {
-            const std::int64_t extra = cells - span * m;
-            const std::int64_t left = extra / 2;
-            const std::int64_t den = Pow10(scale) * m;
-            const std::int64_t loNum = iLo * m - left * step;
-            const std::int64_t hiNum = loNum + cells * step;
+        const std::int64_t extra = cells - span * m;
+        const std::int64_t left = extra / 2;
+        std::int64_t den = 0, scaled = 0, shift = 0, loNum = 0, width = 0, hiNum = 0;
+        // span * m <= kMaxCells, so only the products with the corners' digits can overflow.
+        if (m > 0 && !__builtin_mul_overflow(Pow10(scale), m, &den) && !__builtin_mul_overflow(iLo, m, &scaled) &&
+            !__builtin_mul_overflow(left, step, &shift) && !__builtin_sub_overflow(scaled, shift, &loNum) &&
+            !__builtin_mul_overflow(cells, step, &width) && !__builtin_add_overflow(loNum, width, &hiNum)) {
             g.lo = static_cast<double>(loNum) / static_cast<double>(den);
             g.hi = static_cast<double>(hiNum) / static_cast<double>(den);
             g.loText = Num(g.lo);

@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <cstdio>
 #include <utility>
@@ -119,6 +120,17 @@ std::string SideText(const Label& l, const Interval& in, double width) {
     return s + " (genau: " + ExactSide(in, l.unit) + ')';
 }
 
+// "4,6·10^18": a large bound as a reader takes it in, two digits.
+std::string PowerOfTen(float v) {
+    const int e = static_cast<int>(std::floor(std::log10(double(v))));
+    std::array<char, 32> buf{};
+    std::snprintf(buf.data(), buf.size(), "%.1f", double(v) / std::pow(10.0, e));
+    std::string m = buf.data();
+    for (char& c : m)
+        if (c == '.') c = ',';
+    return m + "\xC2\xB7" + "10^" + std::to_string(e);
+}
+
 double Width(const TFuzzy& v) { return double(v.RangeMax) - v.RangeMin; }
 
 std::string FallsTo(const TFuzzy& Out) {
@@ -207,6 +219,11 @@ int HintPlace::FirstColumn() const {
     return 0;
 }
 
+float LargestOutputNumber() {
+    static const float limit = static_cast<float>(std::sqrt(double(FLT_MAX) / 16.0));
+    return limit;
+}
+
 std::string GermanNumber(float v) {
     if (std::isnan(v)) return "keine Zahl";
     if (std::isinf(v)) return v > 0 ? "unendlich" : std::string(kMinus) + "unendlich";
@@ -292,6 +309,29 @@ std::vector<Hint> ProjectHints(const TFuzzy& A, const TFuzzy& B, const TFuzzy& O
         if (!rangeGood)
             add(HintKind::RangeReversed, {role.page},
                 std::string(role.label) + ": Der Bereich beginnt nicht unterhalb seines Endes.");
+        if (role.page != HintPage::Output && !(std::fabs(double(v.RangeMax) - v.RangeMin) <= FLT_MAX))
+            add(HintKind::TooLarge, {role.page},
+                std::string(role.label) +
+                    ": Der Bereich ist breiter als die gr\xC3\xB6\xC3\x9Fte Zahl einfacher Genauigkeit; "
+                    "Schritte \xC3\xBC"
+                    "ber ihn werden unendlich.");
+        if (role.page == HintPage::Output) {
+            const float limit = LargestOutputNumber();
+            std::uint8_t terms = 0;
+            for (int i = 1; i <= v.UsedTerms(); ++i) {
+                for (int j = ParamA; j <= ParamD; ++j) {
+                    if (!(std::fabs(v.GetParam(i, j)) <= limit)) terms = static_cast<std::uint8_t>(terms | TermBit(i));
+                }
+            }
+            if (terms != 0 || !(std::fabs(v.RangeMin) <= limit && std::fabs(v.RangeMax) <= limit))
+                add(HintKind::TooLarge, {role.page, terms},
+                    std::string(role.label) +
+                        ": Bereich oder Ecken reichen \xC3\xBC"
+                        "ber \xC2\xB1" +
+                        PowerOfTen(limit) +
+                        " hinaus; daf\xC3\xBCr l\xC3\xA4uft der Schwerpunkt in einfacher Genauigkeit \xC3\xBC"
+                        "ber und das Ergebnis ist keine Zahl.");
+        }
         for (int i = 1; i <= v.UsedTerms(); ++i) {
             const HintPlace place{role.page, TermBit(i)};
             const bool ordered = CornersInOrder(v, i);

@@ -18,6 +18,8 @@ enum class HintKind {
     RangeReversed,      // the range does not begin below its end
     CornersOutOfOrder,  // a <= b <= c <= d does not hold
     HeightOutside,      // h outside 0 .. 1
+    TooLarge,           // numbers too large for single precision: an input's range wider than the largest
+                        // single, or an output corner or range end beyond LargestOutputNumber()
     TermOutsideRange,   // the term lies wholly outside its variable's range
     Gap,                // part of an input's range where no term is above 0 (while there is no rule;
                         // with rules such a part is a NoRuleFires region)
@@ -70,6 +72,14 @@ std::string NoRuleText(const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out, cons
 // The same for one point of the inputs (b is ignored without input B), for
 // an inspector that shows a step in which no rule fires.
 std::string NoRuleAtText(const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out, float a, float b);
+
+// The largest magnitude of the output's corners and range ends for which the
+// centroid cannot overflow in single precision (about 4.6e18): with at most
+// five terms of height up to 1 and every corner within +-M, each term's area
+// is at most 2M and its centroid within +-M, so the defuzzifier's sum of
+// centroid times area stays below 10 M^2, and the centroid's own numerator
+// below 7.5 M^2. 16 M^2 <= FLT_MAX leaves room for the rounding of the sums.
+float LargestOutputNumber();
 
 // A number as the hints write it: German decimal comma, a true minus sign,
 // as many digits as single precision needs to name exactly this value.

@@ -7,6 +7,7 @@ FUZZY_PACKAGES=(
   fuzzylite
   fonts-liberation fonts-dejavu-core qt6-translations-l10n
   clang-format
+  poppler-utils
 )
 # Only scripts/package.sh needs these (building and checking the .deb); the
 # build and the tests do without them.
@@ -21,7 +22,8 @@ FUZZY_OPTIONAL_PACKAGES=(clang gcc-avr avr-libc simavr)
 fuzzy_missing_packages() {
   local p
   for p in "$@"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || echo "$p"
+    # Read whole: a pipe into grep -q fails at random under pipefail.
+    [ "$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)" = "install ok installed" ] || echo "$p"
   done
 }
 

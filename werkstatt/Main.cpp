@@ -21,8 +21,11 @@
 #include <QFileInfo>
 #include <QListWidget>
 #include <QMenu>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QProcess>
-#include <QSaveFile>
 #include <QSettings>
 #include <QTabWidget>
 #include <QUndoStack>
@@ -135,6 +138,14 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui_(std::make_uniqu
         if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty()) return QString();
         return d->selectedFiles().first();
     };
+    PdfDialog = [this](const QString& vorschlag) {
+        std::unique_ptr<QFileDialog> d(DeutscherDialog(this, tr("Arbeitsblatt als PDF speichern"), true));
+        d->setNameFilters({tr("PDF-Dokumente (*.pdf)")});
+        d->setDefaultSuffix(QStringLiteral("pdf"));
+        d->selectFile(vorschlag);
+        if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty()) return QString();
+        return d->selectedFiles().first();
+    };
     Starte = [](const QString& programm, const QStringList& argumente) {
         return QProcess::startDetached(programm, argumente);
     };
@@ -189,6 +200,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui_(std::make_uniqu
     connect(ui_->Beenden1, &QAction::triggered, this, &TMainForm::Beenden1Click);
     connect(ui_->Importieren1, &QAction::triggered, this, &TMainForm::Importieren1Click);
     connect(ui_->Exportieren1, &QAction::triggered, this, &TMainForm::Exportieren1Click);
+    connect(ui_->Drucken1, &QAction::triggered, this, &TMainForm::Drucken1Click);
+    connect(ui_->AlsPdf1, &QAction::triggered, this, &TMainForm::AlsPdf1Click);
     connect(ui_->RegelnVerbessern1, &QAction::triggered, this, &TMainForm::RegelnVerbessern1Click);
     connect(ui_->Anleitung1, &QAction::triggered, this, &TMainForm::Anleitung1Click);
     connect(ui_->Info1, &QAction::triggered, this, &TMainForm::Info1Click);
@@ -293,21 +306,23 @@ void TMainForm::HinweisClick(QListWidgetItem* item) {
 void TMainForm::ZeigeOrt(const fuzzy::HintPlace& ort) {
     const int term = ort.FirstTerm();
     switch (ort.Page) {
+    // Every cell or term the hint speaks of is selected, not just the first:
+    // a region without a rule usually needs several cells filled.
     case fuzzy::HintPage::Rules:
         Seiten->setCurrentWidget(SeiteRegeln);
-        SeiteRegeln->WaehleRegel(ort.FirstRow(), ort.FirstColumn());
+        SeiteRegeln->WaehleRegeln(ort.Cells);
         return;
     case fuzzy::HintPage::InputA:
         Seiten->setCurrentWidget(SeiteA);
-        if (term > 0) SeiteA->WaehleTerm(term);
+        if (term > 0) SeiteA->WaehleTerme(ort.Terms);
         return;
     case fuzzy::HintPage::InputB:
         Seiten->setCurrentWidget(SeiteB);
-        if (term > 0) SeiteB->WaehleTerm(term);
+        if (term > 0) SeiteB->WaehleTerme(ort.Terms);
         return;
     case fuzzy::HintPage::Output:
         Seiten->setCurrentWidget(SeiteAus);
-        if (term > 0) SeiteAus->WaehleTerm(term);
+        if (term > 0) SeiteAus->WaehleTerme(ort.Terms);
         return;
     }
 }
@@ -393,20 +408,20 @@ bool TMainForm::ImportierenDatei(const QString& datei) {
                               .arg(QFileInfo(datei).fileName()));
         return false;
     }
-    QFile f(datei);
-    if (!f.open(QIODevice::ReadOnly)) {
-        widgets::ErrorBox(QStringLiteral("%1 konnte nicht gelesen werden.").arg(QFileInfo(datei).fileName()));
+    exchange::Imported r;
+    try {
+        // Read like a project: regular files only and a size limit, so that a
+        // pipe or a device can neither block the window nor fill the memory.
+        r = exchange::Import(*format, exchange::ReadImportFile(QFile::encodeName(datei).toStdString()));
+    } catch (const exchange::UnreadableFile& e) {
+        widgets::ErrorBox(QString::fromStdString(e.what()));
         return false;
-    }
-    const QByteArray text = f.readAll();
-    const exchange::ImportResult r = exchange::Import(*format, std::string_view(text.constData(), text.size()));
-    if (!r.ok) {
+    } catch (const exchange::ImportError& e) {
         widgets::ErrorBox(QStringLiteral("%1 passt nicht zu diesem Fuzzy-Regler:\n%2")
-                              .arg(QFileInfo(datei).fileName(), QString::fromStdString(r.Describe())));
+                              .arg(QFileInfo(datei).fileName(), QString::fromStdString(e.Describe())));
         return false;
     }
-    Modell.neu(Zusammensetzen(fuzzy::Project{r.A, r.B, r.Out, r.Rules}),
-               QStringLiteral("Import von %1").arg(QFileInfo(datei).fileName()));
+    Modell.neu(Zusammensetzen(r.project), QStringLiteral("Import von %1").arg(QFileInfo(datei).fileName()));
     Seiten->setCurrentWidget(SeiteA);
     if (!r.notes.empty()) {
         QStringList notizen;
@@ -449,14 +464,55 @@ bool TMainForm::ExportierenNach(const QString& datei) {
         widgets::ErrorBox(QString::fromStdString(e.what()));
         return false;
     }
-    // Written whole or not at all: an old file of that name stays on failure.
-    QSaveFile f(datei);
-    if (!f.open(QIODevice::WriteOnly) ||
-        f.write(text.data(), static_cast<qint64>(text.size())) != qint64(text.size()) || !f.commit()) {
-        widgets::ErrorBox(QStringLiteral("%1 konnte nicht geschrieben werden: %2").arg(datei, f.errorString()));
+    try {
+        // Written whole or not at all, and never onto the project itself.
+        fuzzy::WriteFileAtomic(QFile::encodeName(datei).toStdString(), text,
+                               QFile::encodeName(Modell.datei()).toStdString());
+    } catch (const fuzzy::ESaveError& e) {
+        widgets::ErrorBox(QString::fromStdString(e.what()));
         return false;
     }
     return true;
+}
+
+BlattDaten TMainForm::Blatt() const {
+    BlattDaten d;
+    d.projekt = Modell.projekt();
+    d.datei = Modell.datei();
+    d.datum = QDate::currentDate();
+    d.truckGeschwindigkeit = truckLabor_->geschwindigkeit();
+    d.lok = lokLabor_->einstellung();
+    return d;
+}
+
+void TMainForm::Drucken1Click() {
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 12, 15, 12),
+                                      QPageLayout::Millimeter));
+    drucker.setDocName(tr("Arbeitsblatt"));
+    QPrintPreviewDialog vorschau(&drucker, this);
+    vorschau.setWindowTitle(tr("Arbeitsblatt – Druckvorschau"));
+    const BlattDaten d = Blatt();
+    connect(&vorschau, &QPrintPreviewDialog::paintRequested, this, [&d](QPrinter* p) { MaleArbeitsblatt(*p, d); });
+    vorschau.resize(900, 1000);
+    vorschau.exec();
+}
+
+void TMainForm::AlsPdf1Click() {
+    // Beside the project, named after it.
+    QString vorschlag = tr("arbeitsblatt.pdf");
+    if (!Modell.datei().isEmpty()) {
+        const QFileInfo i(Modell.datei());
+        vorschlag = i.absolutePath() + QLatin1Char('/') + i.completeBaseName() + tr("-arbeitsblatt.pdf");
+    }
+    const QString datei = PdfDialog(vorschlag);
+    if (!datei.isEmpty()) PdfSpeichernNach(datei);
+}
+
+bool TMainForm::PdfSpeichernNach(const QString& datei) {
+    const QString fehler = ArbeitsblattSchreiben(Blatt(), datei);
+    if (!fehler.isEmpty()) widgets::ErrorBox(fehler);
+    return fehler.isEmpty();
 }
 
 void TMainForm::RegelnVerbessern1Click() {

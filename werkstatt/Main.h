@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Arbeitsblatt.h"
 #include "Hints.h"
 #include "Modell.h"
 #include "Programmsuche.h"
@@ -58,6 +59,8 @@ public:
     // The file dialogs of import and export (FLL, FIS, FCL).
     std::function<QString()> ImportDialog;
     std::function<QString(const QString& vorschlag)> ExportDialog;
+    // The file dialog of "Als PDF speichern…".
+    std::function<QString(const QString& vorschlag)> PdfDialog;
     // Starts a program detached; false when it could not be started.
     std::function<bool(const QString& programm, const QStringList& argumente)> Starte;
     // The folder the werkstatt binary lies in (where Dorvane and Pemrak are
@@ -94,6 +97,14 @@ public:
     // Writes the project for another fuzzy tool, the format by the suffix.
     bool ExportierenNach(const QString& datei);
     void Exportieren1Click();
+    // The worksheet of the project as it is now, with the labs' settings.
+    BlattDaten Blatt() const;
+    // "Drucken…": the worksheet in the print preview, printed from there.
+    void Drucken1Click();
+    // "Als PDF speichern…"; PdfSpeichernNach writes the worksheet and shows
+    // a failure in an error box.
+    void AlsPdf1Click();
+    bool PdfSpeichernNach(const QString& datei);
     // "Regeln verbessern": the tuner on the current project; its result is
     // one step of the history.
     void RegelnVerbessern1Click();

@@ -3,10 +3,12 @@
 #include "RuleGrid.h"
 #include "ui_RegelSeite.h"
 
+#include <QItemSelection>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QSignalBlocker>
+#include <QUndoStack>
 
 #include <algorithm>
 
@@ -47,29 +49,31 @@ void TRegelSeite::Aktualisieren() {
     const int bTerme = mitB ? p.B.UsedTerms() : 1;
     const int ausTerme = p.Out.Defined ? p.Out.UsedTerms() : 0;
 
-    ZeilenLbl->setText(QStringLiteral("Zeilen: Eingang A \u201E%1\u201C").arg(Text(p.A.Name)));
-    SpaltenLbl->setText(mitB ? QStringLiteral("Spalten: Eingang B \u201E%1\u201C").arg(Text(p.B.Name))
-                             : QStringLiteral("Ohne Eingang B: eine Spalte"));
+    // The same orientation as every other grid of the workshop (inspector,
+    // tuning dialog, the file): a column per term of A, a row per term of B.
+    SpaltenLbl->setText(tr("Spalten: Eingang A \u201E%1\u201C").arg(Text(p.A.Name)));
+    ZeilenLbl->setText(mitB ? tr("Zeilen: Eingang B \u201E%1\u201C").arg(Text(p.B.Name))
+                            : tr("Ohne Eingang B: eine Zeile"));
 
     ui_->Erklaerung->setText(
-        mitB ? QStringLiteral("Jede Zelle ist eine Regel: WENN Eingang A im Term der Zeile UND Eingang B im Term "
-                              "der Spalte, DANN Ausgang im eingetragenen Term.")
-             : QStringLiteral("Jede Zelle ist eine Regel: WENN Eingang A im Term der Zeile, DANN Ausgang im "
-                              "eingetragenen Term."));
-    RegelGitter->item(0, 0)->setText(mitB ? QStringLiteral("A \\ B") : QStringLiteral("A"));
+        mitB ? tr("Jede Zelle ist eine Regel: WENN Eingang A im Term der Spalte UND Eingang B im Term "
+                  "der Zeile, DANN Ausgang im eingetragenen Term.")
+             : tr("Jede Zelle ist eine Regel: WENN Eingang A im Term der Spalte, DANN Ausgang im "
+                  "eingetragenen Term."));
+    RegelGitter->item(0, 0)->setText(mitB ? QStringLiteral("B \\ A") : QStringLiteral("A"));
     for (int i = 1; i <= 5; ++i) {
-        RegelGitter->setRowHidden(i, i > aTerme);
-        RegelGitter->setColumnHidden(i, i > bTerme);
-        RegelGitter->item(i, 0)->setText(i <= aTerme ? Text(p.A.GetTermAbbrev(i)) : QString());
-        RegelGitter->item(i, 0)->setToolTip(i <= aTerme ? Text(p.A.GetTermName(i)) : QString());
-        RegelGitter->item(0, i)->setText(mitB && i <= bTerme ? Text(p.B.GetTermAbbrev(i))
-                                                             : (!mitB && i == 1 ? QStringLiteral("Aus") : QString()));
-        RegelGitter->item(0, i)->setToolTip(mitB && i <= bTerme ? Text(p.B.GetTermName(i)) : QString());
+        RegelGitter->setColumnHidden(i, i > aTerme);
+        RegelGitter->setRowHidden(i, i > bTerme);
+        RegelGitter->item(0, i)->setText(i <= aTerme ? Text(p.A.GetTermAbbrev(i)) : QString());
+        RegelGitter->item(0, i)->setToolTip(i <= aTerme ? Text(p.A.GetTermName(i)) : QString());
+        RegelGitter->item(i, 0)->setText(mitB && i <= bTerme ? Text(p.B.GetTermAbbrev(i))
+                                                             : (!mitB && i == 1 ? tr("Aus") : QString()));
+        RegelGitter->item(i, 0)->setToolTip(mitB && i <= bTerme ? Text(p.B.GetTermName(i)) : QString());
     }
-    for (int i = 1; i <= 5; ++i) {
-        for (int j = 1; j <= 5; ++j) {
-            const int k = p.Rules.Get(j, i);
-            QTableWidgetItem* item = RegelGitter->item(i, j);
+    for (int zeile = 1; zeile <= 5; ++zeile) {
+        for (int spalte = 1; spalte <= 5; ++spalte) {
+            const int k = p.Rules.Get(zeile, spalte);
+            QTableWidgetItem* item = RegelGitter->item(zeile, spalte);
             QString text;
             QColor farbe = Qt::black;
             if (k >= 1 && k <= ausTerme) {
@@ -78,7 +82,7 @@ void TRegelSeite::Aktualisieren() {
             } else if (k != 0) {
                 text = QStringLiteral("#%1").arg(k);
                 farbe = Qt::red;
-                item->setToolTip(QStringLiteral("Der Ausgang hat keinen Term %1.").arg(k));
+                item->setToolTip(tr("Der Ausgang hat keinen Term %1.").arg(k));
             } else {
                 item->setToolTip(QString());
             }
@@ -88,7 +92,7 @@ void TRegelSeite::Aktualisieren() {
     }
     // Cells of 50 x 24 and their grid lines, inside a one-pixel frame: as
     // large as the rows and columns in use.
-    RegelGitter->setFixedSize((1 + bTerme) * 51 + 2, (1 + std::max(aTerme, 1)) * 25 + 2);
+    RegelGitter->setFixedSize((1 + std::max(aTerme, 1)) * 51 + 2, (1 + bTerme) * 25 + 2);
     {
         const QSignalBlocker sperre(AusgangListe);
         AusgangListe->clear();
@@ -120,20 +124,61 @@ std::pair<int, int> TRegelSeite::GewaehlteRegel() const {
     const int row = RegelGitter->currentRow();
     const int col = RegelGitter->currentColumn();
     if (row < 1 || col < 1 || RegelGitter->isRowHidden(row) || RegelGitter->isColumnHidden(col)) return {0, 0};
-    return {col, row};
+    return {row, col};
 }
 
 void TRegelSeite::WaehleRegel(int zeile, int spalte) {
     if (zeile < 1 || zeile > 5 || spalte < 1 || spalte > 5) return;
-    RegelGitter->setCurrentCell(spalte, zeile);
+    RegelGitter->setCurrentCell(zeile, spalte);
     RegelGitter->setFocus(Qt::OtherFocusReason);
     ListeZeigen();
+}
+
+void TRegelSeite::WaehleRegeln(std::uint32_t zellen) {
+    int erste = -1;
+    QItemSelection auswahl;
+    for (int k = 0; k < 25; ++k) {
+        const int zeile = k / 5 + 1, spalte = k % 5 + 1;
+        if ((zellen >> k & 1u) == 0 || RegelGitter->isRowHidden(zeile) || RegelGitter->isColumnHidden(spalte)) continue;
+        if (erste < 0) erste = k;
+        const QModelIndex i = RegelGitter->model()->index(zeile, spalte);
+        auswahl.select(i, i);
+    }
+    if (erste < 0) return;
+    RegelGitter->setCurrentCell(erste / 5 + 1, erste % 5 + 1, QItemSelectionModel::NoUpdate);
+    RegelGitter->selectionModel()->select(auswahl, QItemSelectionModel::ClearAndSelect);
+    RegelGitter->setFocus(Qt::OtherFocusReason);
+    ListeZeigen();
+}
+
+std::uint32_t TRegelSeite::GewaehlteRegeln() const {
+    std::uint32_t zellen = 0;
+    for (const QModelIndex& i : RegelGitter->selectionModel()->selectedIndexes()) {
+        const int zeile = i.row(), spalte = i.column();
+        if (zeile < 1 || zeile > 5 || spalte < 1 || spalte > 5 || RegelGitter->isRowHidden(zeile) ||
+            RegelGitter->isColumnHidden(spalte))
+            continue;
+        zellen |= 1u << ((zeile - 1) * 5 + (spalte - 1));
+    }
+    return zellen;
 }
 
 void TRegelSeite::SetzeAusgangsterm(int k) {
     const auto [zeile, spalte] = GewaehlteRegel();
     if (!modell_ || zeile < 1) return;
-    modell_->setzeRegel(zeile, spalte, k);
+    const std::uint32_t zellen = GewaehlteRegeln();
+    if ((zellen & (zellen - 1)) == 0) {
+        modell_->setzeRegel(zeile, spalte, k);
+        return;
+    }
+    // The cells a hint selected are filled together, as one step of the
+    // history; they stay selected for the next key.
+    QUndoStack& stack = modell_->undoStack();
+    stack.beginMacro(tr("Regeln \u00E4ndern"));
+    for (int b = 0; b < 25; ++b)
+        if ((zellen >> b & 1u) != 0) modell_->setzeRegel(b / 5 + 1, b % 5 + 1, k);
+    stack.endMacro();
+    WaehleRegeln(zellen);
 }
 
 void TRegelSeite::GitterClick() { ListeZeigen(); }

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+#include <cstdint>
 #include <memory>
 
 class QLabel;
@@ -17,9 +18,10 @@ class TRegelSeite;
 
 namespace werkstatt {
 
-// The rule page: the rule editor's grid, edited in place. Grid row i is
-// term i of input A, grid column j term j of input B (column 1 alone without
-// input B); rows and columns beyond the term counts are hidden. A cell shows
+// The rule page: the rule editor's grid, edited in place. Grid column j is
+// term j of input A, grid row i term i of input B (row 1 alone without input
+// B), as the rule table stores them and as every other grid of the workshop
+// shows them; rows and columns beyond the term counts are hidden. A cell shows
 // its output term's abbreviation; "#k" marks an entry that names no term.
 class TRegelSeite : public QWidget {
     Q_OBJECT
@@ -35,6 +37,11 @@ public:
     void WaehleRegel(int zeile, int spalte);
     // The rule table's row and column of the current cell; {0, 0} for none.
     std::pair<int, int> GewaehlteRegel() const;
+    // Selects every cell of a set (bit (row - 1) * 5 + (column - 1), as the
+    // hints name them), the first by row and column being the current cell.
+    void WaehleRegeln(std::uint32_t zellen);
+    // The selected cells of the terms in use, in the same bits.
+    std::uint32_t GewaehlteRegeln() const;
 
     TRuleGrid* RegelGitter = nullptr;
     QListWidget* AusgangListe = nullptr;

@@ -6,6 +6,7 @@
 #include "ui_VariablenSeite.h"
 
 #include <QCheckBox>
+#include <QItemSelection>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -143,10 +144,13 @@ void TVariablenSeite::KnoepfeEinstellen() {
     const fuzzy::TFuzzy& v = Variable(modell_->projekt(), rolle_);
     const int n = v.UsedTerms();
     const int t = GewaehlterTerm();
+    // Several selected terms (shown by a hint) are no one term to act on.
+    const std::uint8_t alle = GewaehlteTerme();
+    const bool einer = (alle & (alle - 1)) == 0;
     HinzuBtn->setEnabled(n < fuzzy::MaxTerms);
-    EntfernenBtn->setEnabled(t >= 1);
-    HochBtn->setEnabled(t > 1);
-    RunterBtn->setEnabled(t >= 1 && t < n);
+    EntfernenBtn->setEnabled(t >= 1 && einer);
+    HochBtn->setEnabled(t > 1 && einer);
+    RunterBtn->setEnabled(t >= 1 && t < n && einer);
 }
 
 void TVariablenSeite::WaehleTerm(int term) {
@@ -159,9 +163,41 @@ void TVariablenSeite::WaehleTerm(int term) {
     if (modell_) KnoepfeEinstellen();
 }
 
+void TVariablenSeite::WaehleTerme(std::uint8_t terme) {
+    int erster = 0;
+    QItemSelection auswahl;
+    for (int i = 1; i <= TermTabelle->rowCount(); ++i) {
+        if ((terme >> (i - 1) & 1u) == 0) continue;
+        if (erster == 0) erster = i;
+        auswahl.select(TermTabelle->model()->index(i - 1, 0),
+                       TermTabelle->model()->index(i - 1, TermTabelle->columnCount() - 1));
+    }
+    if (erster == 0) return;
+    {
+        const QSignalBlocker sperre(TermTabelle->selectionModel());
+        TermTabelle->setCurrentCell(erster - 1, SpalteName, QItemSelectionModel::NoUpdate);
+        TermTabelle->selectionModel()->select(auswahl, QItemSelectionModel::ClearAndSelect);
+    }
+    TermTabelle->viewport()->update();
+    Diagramm->setAusgewaehlterTerm(erster);
+    if (modell_) KnoepfeEinstellen();
+}
+
+std::uint8_t TVariablenSeite::GewaehlteTerme() const {
+    std::uint8_t terme = 0;
+    if (!TermTabelle->selectionModel()) return terme;
+    for (const QModelIndex& i : TermTabelle->selectionModel()->selectedRows())
+        if (i.row() >= 0 && i.row() < fuzzy::MaxTerms) terme |= static_cast<std::uint8_t>(1u << i.row());
+    return terme;
+}
+
 int TVariablenSeite::GewaehlterTerm() const {
-    const auto rows = TermTabelle->selectionModel() ? TermTabelle->selectionModel()->selectedRows() : QModelIndexList{};
-    return rows.isEmpty() ? 0 : rows.first().row() + 1;
+    // The first by number: of several selected rows, the view lists them in
+    // the order they were selected.
+    const std::uint8_t terme = GewaehlteTerme();
+    for (int i = 1; i <= fuzzy::MaxTerms; ++i)
+        if ((terme >> (i - 1) & 1u) != 0) return i;
+    return 0;
 }
 
 void TVariablenSeite::setMarke(std::optional<float> wert) { Diagramm->setMarke(wert); }
@@ -264,8 +300,10 @@ void TVariablenSeite::BildClick() {
     if (!modell_) return;
     fuzzy::TFuzzy v;
     v.Assign(Variable(modell_->projekt(), rolle_));
+    const QString titel = rolle_ == Rolle::A ? tr("Eingang A") : rolle_ == Rolle::B ? tr("Eingang B") : tr("Ausgang");
     ansichten::BildSpeichern(this, ansichten::Dateivorschlag(QStringLiteral("terme"), QString::fromStdString(v.Name)),
-                             QSize(640, 320), [v](QPainter& p, QSize g) { ansichten::MaleTermdiagramm(p, g, v); });
+                             QSize(640, 320),
+                             [v, titel](QPainter& p, QSize g) { ansichten::MaleTermdiagramm(p, g, v, titel); });
 }
 
 void TVariablenSeite::DiagrammGriff(int term, int param, float wert, bool neuerZug) {

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 
@@ -39,6 +40,12 @@ public:
     // Selects a term row (1..5) and that term in the diagram; 0 clears.
     void WaehleTerm(int term);
     int GewaehlterTerm() const;
+    // Selects every term of a set (bit i - 1 for term i), as a hint points at
+    // the terms to widen; the first becomes the diagram's term. While more
+    // than one is selected, the buttons that act on one term are off.
+    void WaehleTerme(std::uint8_t terme);
+    // The selected terms, bit i - 1 for term i.
+    std::uint8_t GewaehlteTerme() const;
     void setMarke(std::optional<float> wert);
 
     // --- the page's controls, for the window and the tests ---------------------

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "FuzUnits.h"
+#include "Templates.h"
+
+#include <algorithm>
 
 #include <string>
 
@@ -8,6 +11,23 @@ namespace ansichtentest {
 
 inline fuzzy::Project Laden(const std::string& name) {
     return fuzzy::LoadProject(std::string(FUZZY_SOURCE_DIR "/examples/") + name);
+}
+
+// The Lok template with the usual diagonal table: no place without a rule.
+inline fuzzy::Project LokOhneLuecke() {
+    fuzzy::Project p = fuzzy::TemplateLoco();
+    for (int r = 1; r <= 5; ++r)
+        for (int c = 1; c <= 5; ++c) p.Rules.Set(r, c, std::clamp(6 - (r + c) / 2, 1, 5));
+    return p;
+}
+
+// The same with the old template's last distance term, 50/100/100/100: its
+// right foot is open, so at exactly 100 cm no term and no rule fires.
+inline fuzzy::Project LokMitToterStelle() {
+    fuzzy::Project p = LokOhneLuecke();
+    const float ecken[] = {50.0f, 100.0f, 100.0f, 100.0f};
+    for (int k = 0; k < 4; ++k) p.A.SetParam(5, fuzzy::ParamA + k, ecken[k]);
+    return p;
 }
 
 // The crisp output as a control step makes it, on fresh copies.

@@ -1,6 +1,7 @@
 // Pictures of the views: valid PNG and SVG files, clear failures, and the
 // plot that paints the engine's term diagrams anywhere.
 #include "Bildexport.h"
+#include "Farbskala.h"
 #include "Inspektor.h"
 #include "KennfeldAnsicht.h"
 #include "PainterPlot.h"
@@ -276,7 +277,7 @@ TEST(PainterPlot, TermDiagramPictureShowsEveryTermAndNothingForAnUndefinedVariab
         pfad, QSize(400, 200), [&](QPainter& p, QSize g) { ansichten::MaleTermdiagramm(p, g, pr.B); }, &fehler));
     QImage bild(pfad);
     fuzzy::TFuzzy farben = pr.B;
-    farben.InitColours();
+    ansichten::DruckFarben(farben);  // the views' print-safe colours
     for (int i = 1; i <= pr.B.TermCount; ++i) {
         const fuzzy::TColor c = farben.GetColour(i);
         int n = 0;

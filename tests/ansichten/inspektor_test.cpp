@@ -3,6 +3,7 @@
 
 #include "AnsichtenTest.h"
 #include "Farbskala.h"
+#include "Hints.h"
 #include "PainterPlot.h"
 
 #include <gtest/gtest.h>
@@ -225,6 +226,66 @@ TEST(Inspektor, GridShadesEachCellByFiringStrengthAndFramesTheDecidingOnes) {
     for (int k = 0; k < p.Out.TermCount; ++k) aktiv += e.aktivierung[k] > 0.0f;
     EXPECT_EQ(markiert, aktiv);
     EXPECT_GT(aktiv, 0);
+}
+
+}  // namespace
+
+// --- a step in which no rule fires -----------------------------------------------------
+
+namespace {
+
+struct SatzFall {
+    const char* name;
+    fuzzy::Project (*projekt)();
+    float a, b;
+    bool keineRegel;
+};
+
+class InspektorOhneRegel : public testing::TestWithParam<SatzFall> {};
+
+TEST_P(InspektorOhneRegel, SaysInTheHintsWordsThatTheOutputFellToTheRangeStart) {
+    const SatzFall& f = GetParam();
+    const fuzzy::Project p = f.projekt();
+    ansichten::Inspektor i;
+    Setzen(i, p);
+    i.setEingaben(f.a, f.b);
+    EXPECT_EQ(i.keineRegelAnzeige()->isHidden(), !f.keineRegel);
+    if (f.keineRegel) {
+        EXPECT_EQ(i.ausgang(), p.Out.RangeMin);
+        EXPECT_EQ(i.keineRegelAnzeige()->text(),
+                  QString::fromStdString(fuzzy::NoRuleAtText(p.A, p.B, p.Out, f.a, f.b)));
+        EXPECT_EQ(ansichten::KeineRegelSatz(i.szene()), i.keineRegelAnzeige()->text());
+    } else {
+        EXPECT_TRUE(ansichten::KeineRegelSatz(i.szene()).isEmpty());
+    }
+}
+
+fuzzy::Project Beispiel() { return Laden("beispiel.fuz"); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Inspektor, InspektorOhneRegel,
+    testing::Values(SatzFall{"OldLokAtHundredCentimetres", ansichtentest::LokMitToterStelle, 100.0f, 0.0f, true},
+                    SatzFall{"OldLokJustBeforeIt", ansichtentest::LokMitToterStelle, 99.5f, 0.0f, false},
+                    SatzFall{"OneInputWhereTheTermsMeetAtTheirFeet", Beispiel, 0.0f, 0.0f, true},
+                    SatzFall{"HoleFreeTemplateAtItsEnd", ansichtentest::LokOhneLuecke, 100.0f, 100.0f, false}),
+    [](const testing::TestParamInfo<SatzFall>& i) { return std::string(i.param.name); });
+
+TEST(Inspektor, SentenceFollowsTheStepAndLeavesWithTheNextFiringOne) {
+    const fuzzy::Project p = ansichtentest::LokMitToterStelle();
+    ansichten::Inspektor i;
+    Setzen(i, p);
+    i.setEingaben(100.0f, 0.0f);
+    ASSERT_FALSE(i.keineRegelAnzeige()->isHidden());
+    EXPECT_TRUE(i.keineRegelAnzeige()->text().contains(QStringLiteral("Abstand = 100 cm")));
+    i.setEingaben(20.0f, 0.0f);
+    EXPECT_TRUE(i.keineRegelAnzeige()->isHidden());
+    // The same project with the term closed again: the sentence does not come back at 100.
+    fuzzy::Project heil = p;
+    heil.A.SetParam(5, fuzzy::ParamC, 300.0f);
+    heil.A.SetParam(5, fuzzy::ParamD, 300.0f);
+    Setzen(i, heil);
+    i.setEingaben(100.0f, 0.0f);
+    EXPECT_TRUE(i.keineRegelAnzeige()->isHidden());
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "AnsichtenTest.h"
 #include "Farbskala.h"
+#include "NoRuleRegions.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,8 @@
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <algorithm>
 
 namespace {
 
@@ -162,6 +165,86 @@ TEST(KennfeldAnsicht, OneInputProjectShowsTheCurveAndItsPoint) {
     ASSERT_EQ(spy.count(), 1);
     EXPECT_NEAR(spy.last().at(0).toFloat(), 5.0, 0.1);
     EXPECT_EQ(spy.last().at(1).toFloat(), 0.0f);
+}
+
+}  // namespace
+
+// --- where no rule fires ------------------------------------------------------------
+
+namespace {
+
+struct SchraffurFall {
+    const char* name;
+    fuzzy::Project (*projekt)();
+    // A point in a hatched place (when there is one) and one where a rule fires.
+    float totA, totB, lebendA, lebendB;
+    bool hatSchraffur;
+};
+
+class KennfeldSchraffur : public testing::TestWithParam<SchraffurFall> {};
+
+fuzzy::Project Beispiel() { return Laden("beispiel.fuz"); }
+
+TEST_P(KennfeldSchraffur, PlacesWithoutAFiringRuleAreHatchedWithALegendEntryAndNamedOnHover) {
+    const SchraffurFall& f = GetParam();
+    const fuzzy::Project p = f.projekt();
+    Ansicht v(p);
+    const ansichten::KennfeldSzene& s = v.k.szene();
+    const fuzzy::NoRuleRegions soll = fuzzy::FindNoRuleRegions(p.A, p.B, p.Out, p.Rules);
+    ASSERT_EQ(s.keineRegel.Boxes.size(), soll.Boxes.size());
+    EXPECT_EQ(!s.keineRegel.Empty(), f.hatSchraffur);
+    EXPECT_EQ(!ansichten::SchraffurLegende(s, v.groesse()).isEmpty(), f.hatSchraffur);
+
+    const QRectF plot = ansichten::KennfeldAufteilen(v.groesse(), s.gitter.zweiEingaenge).plot;
+    const QPointF tot = ansichten::PixelPunkt(s, v.groesse(), QPointF(f.totA, f.totB));
+    if (f.hatSchraffur) {
+        // Some hatched rectangle covers the dead point, at least a few pixels
+        // wide even where the place is a single value, and stays in the plot.
+        bool getroffen = false;
+        for (const fuzzy::NoRuleBox& box : s.keineRegel.Boxes) {
+            const QRectF r = ansichten::SchraffurRechteck(s, plot, box);
+            EXPECT_TRUE(plot.adjusted(-0.01, -0.01, 0.01, 0.01).contains(r));
+            EXPECT_GE(r.width(), std::min(ansichten::Mindestbreite, plot.width()) - 1e-9);
+            getroffen |= r.adjusted(-0.5, -0.5, 0.5, 0.5).contains(tot);
+        }
+        EXPECT_TRUE(getroffen);
+        ASSERT_TRUE(s.keineRegel.Contains(f.totA, f.totB));
+        v.k.MausUeber(tot);
+        EXPECT_TRUE(v.k.hinweis().contains(QStringLiteral("keine Regel"))) << qPrintable(v.k.hinweis());
+    }
+    v.k.MausUeber(ansichten::PixelPunkt(s, v.groesse(), QPointF(f.lebendA, f.lebendB)));
+    EXPECT_FALSE(v.k.hinweis().contains(QStringLiteral("keine Regel"))) << qPrintable(v.k.hinweis());
+}
+
+INSTANTIATE_TEST_SUITE_P(Kennfeld, KennfeldSchraffur,
+                         testing::Values(SchraffurFall{"OldLokDistanceEnd", ansichtentest::LokMitToterStelle, 100.0f,
+                                                       20.0f, 10.0f, 20.0f, true},
+                                         SchraffurFall{"CurveWithDeadPoints", Beispiel, 0.0f, 0.0f, -2.5f, 0.0f, true},
+                                         SchraffurFall{"HoleFreeTemplate", ansichtentest::LokOhneLuecke, 0.0f, 0.0f,
+                                                       100.0f, -100.0f, false}),
+                         [](const testing::TestParamInfo<SchraffurFall>& i) { return std::string(i.param.name); });
+
+TEST(KennfeldAnsicht, HatchingChangesThePixelsOfTheDeadPlaceOnly) {
+    // Drawn over the field: inside the hatched band the picture differs
+    // from the same field without the hatching; far from it, it does not.
+    const fuzzy::Project p = ansichtentest::LokMitToterStelle();
+    Ansicht v(p);
+    ansichten::KennfeldSzene ohne = v.k.szene();
+    ohne.keineRegel = {};
+    QImage mit(v.groesse(), QImage::Format_RGB32), leer(v.groesse(), QImage::Format_RGB32);
+    {
+        QPainter a(&mit), b(&leer);
+        ansichten::MaleKennfeld(a, v.groesse(), v.k.szene());
+        ansichten::MaleKennfeld(b, v.groesse(), ohne);
+    }
+    const QRectF plot = ansichten::KennfeldAufteilen(v.groesse(), true).plot;
+    int anders = 0;
+    const int x = static_cast<int>(plot.right()) - 1;
+    for (int y = static_cast<int>(plot.top()) + 2; y < static_cast<int>(plot.bottom()) - 2; ++y)
+        anders += mit.pixel(x, y) != leer.pixel(x, y);
+    EXPECT_GT(anders, static_cast<int>(plot.height()) / 2);
+    const QPoint mitte = ansichten::PixelPunkt(v.k.szene(), v.groesse(), QPointF(0.0, 0.0)).toPoint();
+    EXPECT_EQ(mit.pixel(mitte), leer.pixel(mitte));
 }
 
 }  // namespace

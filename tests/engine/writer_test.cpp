@@ -205,8 +205,7 @@ protected:
 TEST_F(SaveTest, SavedFileLoadsAsTheSameProject) {
     Project p = Small();
     const std::string path = Save("neu.fuz", p);
-    Project q;
-    fuzzy::LoadProject(path, q.A, q.B, q.Out, q.Rules);
+    Project q = fuzzy::LoadProject(path);
     ExpectSame(p, q);
     EXPECT_EQ(FilesInDir(), 1u);
 }

@@ -1,5 +1,6 @@
 // Import refuses what does not fit this engine, naming the line and the thing.
 #include "Exchange.h"
+#include "ImportOutcome.h"
 
 #include <gtest/gtest.h>
 
@@ -117,7 +118,7 @@ class Refuse : public ::testing::TestWithParam<Refusal> {};
 
 TEST_P(Refuse, NamesTheLineAndTheConstruct) {
     const Refusal& c = GetParam();
-    const exchange::ImportResult r = exchange::Import(c.format, c.text);
+    const ImportOutcome r = TryImport(c.format, c.text);
     ASSERT_FALSE(r.ok) << c.text;
     EXPECT_EQ(r.line, c.line) << r.Describe();
     EXPECT_NE(r.message.find(c.message), std::string::npos) << r.Describe();
@@ -130,8 +131,8 @@ INSTANTIATE_TEST_SUITE_P(Constructs, Refuse, ::testing::ValuesIn(Refusals()),
 // The same files without the offending construct are read, so the table's
 // refusals come from the construct and not from the frame around it.
 TEST(ImportFrames, FramesWithoutTheConstructAreRead) {
-    const auto fll = exchange::Import(
-        Format::Fll, Fll(kAB, "  rule: if (a is lo and b is hi) or (a is hi and b is lo) then y is b\n"));
+    const auto fll =
+        TryImport(Format::Fll, Fll(kAB, "  rule: if (a is lo and b is hi) or (a is hi and b is lo) then y is b\n"));
     ASSERT_TRUE(fll.ok) << fll.Describe();
     EXPECT_EQ(fll.Rules.Get(2, 1), 2);
     EXPECT_EQ(fll.Rules.Get(1, 2), 2);
@@ -141,30 +142,31 @@ TEST(ImportFrames, FramesWithoutTheConstructAreRead) {
     EXPECT_EQ(fll.Out.GetParam(1, 2), 0.0f);
     EXPECT_EQ(fll.Out.GetParam(1, 4), 0.5f);
 
-    const auto fis = exchange::Import(Format::Fis, Fis2("1 2, 1 (1) : 1\n"));
+    const auto fis = TryImport(Format::Fis, Fis2("1 2, 1 (1) : 1\n"));
     ASSERT_TRUE(fis.ok) << fis.Describe();
     EXPECT_EQ(fis.Rules.Get(2, 1), 1);
 
-    const auto fcl = exchange::Import(Format::Fcl, Fcl("  RULE 1 : IF a IS lo AND b IS hi THEN y IS s;\n"));
+    const auto fcl = TryImport(Format::Fcl, Fcl("  RULE 1 : IF a IS lo AND b IS hi THEN y IS s;\n"));
     ASSERT_TRUE(fcl.ok) << fcl.Describe();
     EXPECT_EQ(fcl.Rules.Get(2, 1), 1);
-    // Shoulders open to one side reach to the end of the range (here the terms' span).
+    // Shoulders open to one side reach to the start of the range (here the
+    // terms' span) and one range width beyond its end, where the foot is open.
     EXPECT_EQ(fcl.B.GetParam(1, 1), 0.0f);
     EXPECT_EQ(fcl.B.GetParam(1, 3), 0.0f);
     EXPECT_EQ(fcl.B.GetParam(1, 4), 5.0f);
     EXPECT_EQ(fcl.B.GetParam(2, 2), 10.0f);
-    EXPECT_EQ(fcl.B.GetParam(2, 4), 10.0f);
+    EXPECT_EQ(fcl.B.GetParam(2, 4), 20.0f);
 }
 
 TEST(ImportFrames, ForeignSettingsAreReadWithANote) {
-    const auto r = exchange::Import(Format::Fll, Fll(kAB, "", "  implication: Minimum\n"));
+    const auto r = TryImport(Format::Fll, Fll(kAB, "", "  implication: Minimum\n"));
     ASSERT_TRUE(r.ok) << r.Describe();
     ASSERT_EQ(r.notes.size(), 1u);
     EXPECT_NE(r.notes[0].find("Produkt"), std::string::npos);
 
     std::string other = Fll(kAB, "");
     other.replace(other.find("  range: 0 1\n"), 13, "  range: 0 1\n  default: 0.5\n");
-    const auto d = exchange::Import(Format::Fll, other);
+    const auto d = TryImport(Format::Fll, other);
     ASSERT_TRUE(d.ok) << d.Describe();
     ASSERT_EQ(d.notes.size(), 1u);
     EXPECT_NE(d.notes[0].find("Vorgabewert 0.5"), std::string::npos) << d.notes[0];
@@ -174,14 +176,14 @@ TEST(ImportFrames, ByteOrderMarkAndWindows1252AreRead) {
     const std::string fis = Fis2("1 2, 1 (1) : 1\n");
     std::string latin = fis;
     latin.replace(latin.find("Name='v'"), 8, "Name='\xC4nderung'");  // Ä in Windows-1252
-    const auto r = exchange::Import(Format::Fis, "\xEF\xBB\xBF" + latin);
+    const auto r = TryImport(Format::Fis, "\xEF\xBB\xBF" + latin);
     ASSERT_TRUE(r.ok) << r.Describe();
     EXPECT_EQ(r.A.Name, "\xC3\x84nderung");
 }
 
 TEST(ImportFrames, EmptyTextIsNoEngine) {
     for (Format f : {Format::Fll, Format::Fis, Format::Fcl}) {
-        const auto r = exchange::Import(f, "");
+        const auto r = TryImport(f, "");
         EXPECT_FALSE(r.ok) << exchange::FormatName(f);
         EXPECT_FALSE(r.message.empty());
     }

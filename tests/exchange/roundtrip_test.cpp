@@ -2,6 +2,7 @@
 #include "Detail.h"
 #include "Examples.h"
 #include "Exchange.h"
+#include "ImportOutcome.h"
 
 #include <gtest/gtest.h>
 
@@ -48,7 +49,7 @@ fuzzy::RuleTable UsedRules(const ExampleProject& p) {
 
 void ExpectRoundTrip(const ExampleProject& p, Format f, const std::string& where) {
     const std::string text = exchange::Export(f, p.A, p.B, p.Out, p.Rules, where + ".fuz");
-    const exchange::ImportResult r = exchange::Import(f, text);
+    const ImportOutcome r = TryImport(f, text);
     ASSERT_TRUE(r.ok) << where << ": " << r.Describe() << "\n" << text;
     ExpectSameVariable(p.A, r.A, where + " A");
     ExpectSameVariable(p.B, r.B, where + " B");
@@ -123,7 +124,7 @@ TEST(ExchangeExport, LineBreaksStayInsideTheComments) {
     p.A.Name = "Temperatur\nInputVariable: gefaelscht";
     for (Format f : {Format::Fll, Format::Fis, Format::Fcl}) {
         const std::string text = exchange::Export(f, p.A, p.B, p.Out, p.Rules, "a\nb.fuz");
-        const exchange::ImportResult r = exchange::Import(f, text);
+        const ImportOutcome r = TryImport(f, text);
         ASSERT_TRUE(r.ok) << r.Describe();
         EXPECT_FALSE(r.B.Name == "gefaelscht");
         EXPECT_EQ(r.A.Name, "Temperatur InputVariable: gefaelscht");
@@ -173,14 +174,16 @@ TEST(ExchangeImportExport, ForeignEngineSurvivesExportAndImport) {
         "  RULE 3 : IF (service IS excellent AND food IS delicious) OR (service IS good AND food IS rancid) THEN tip "
         "IS generous;\n"
         "END_RULEBLOCK\nEND_FUNCTION_BLOCK\n";
-    const exchange::ImportResult first = exchange::Import(Format::Fcl, fcl);
+    const ImportOutcome first = TryImport(Format::Fcl, fcl);
     ASSERT_TRUE(first.ok) << first.Describe();
     EXPECT_EQ(first.notes.size(), 2u);  // ACT MIN and ACCU MAX are read otherwise
-    // The left shoulder reaches to the range's start, the right one to its end.
+    // The left shoulder reaches to the range's start; the right one one range
+    // width beyond its end, so that it is 1 at the end itself (the right foot
+    // of a term is open here).
     EXPECT_EQ(first.A.GetParam(1, 1), 0.0f);
     EXPECT_EQ(first.A.GetParam(1, 3), 0.0f);
     EXPECT_EQ(first.A.GetParam(1, 4), 4.0f);
-    EXPECT_EQ(first.A.GetParam(3, 4), 10.0f);
+    EXPECT_EQ(first.A.GetParam(3, 4), 20.0f);
     EXPECT_EQ(first.Rules.Get(1, 1), 1);
     EXPECT_EQ(first.Rules.Get(2, 2), 2);
     EXPECT_EQ(first.Rules.Get(2, 3), 3);

@@ -21,8 +21,7 @@ using tuning::Score;
 using tuning::Vehicle;
 
 Project Load(const std::string& name) {
-    Project p;
-    fuzzy::LoadProject(std::string(FUZZY_TEST_DATA) + "/" + name, p.A, p.B, p.Out, p.Rules);
+    Project p = fuzzy::LoadProject(std::string(FUZZY_TEST_DATA) + "/" + name);
     return p;
 }
 

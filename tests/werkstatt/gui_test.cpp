@@ -34,6 +34,7 @@
 
 #include <cmath>
 #include <memory>
+#include <optional>
 #include <vector>
 
 using namespace werkstatt;
@@ -502,6 +503,94 @@ TEST_F(WerkstattGui, HintClickSelectsItsPlace) {
     EXPECT_EQ(form_->SeiteRegeln->GewaehlteRegel(), std::make_pair(1, 2));
 }
 
+// The hint of a region without a rule, of the given page, with at least two
+// cells or terms to show; none when the project has no such hint.
+int Bits(std::uint32_t x) {
+    int n = 0;
+    for (; x != 0; x &= x - 1) ++n;
+    return n;
+}
+
+std::optional<fuzzy::Hint> RegionsHinweis(const fuzzy::Project& p, fuzzy::HintPage seite) {
+    for (const fuzzy::Hint& h : fuzzy::ProjectHints(p.A, p.B, p.Out, p.Rules))
+        if (h.Kind == fuzzy::HintKind::NoRuleFires && h.Place.Page == seite &&
+            Bits(seite == fuzzy::HintPage::Rules ? h.Place.Cells : h.Place.Terms) >= 2)
+            return h;
+    return std::nullopt;
+}
+
+void KlickeHinweis(QListWidget* liste, const std::string& text) {
+    const auto items = liste->findItems(QString::fromStdString(text), Qt::MatchExactly);
+    ASSERT_EQ(items.size(), 1) << text;
+    liste->scrollToItem(items.first());
+    QTest::mouseClick(liste->viewport(), Qt::LeftButton, Qt::NoModifier, liste->visualItemRect(items.first()).center());
+}
+
+TEST_F(WerkstattGui, RegionHintSelectsEveryCellConcernedAndOneKeyFillsThemAsOneStep) {
+    Oeffne("heizung.fuz");
+    // Two neighbouring cells emptied: where only they decide, no rule fires.
+    form_->Modell.setzeRegel(1, 1, 0);
+    form_->Modell.setzeRegel(1, 2, 0);
+    const auto h = RegionsHinweis(P(), fuzzy::HintPage::Rules);
+    ASSERT_TRUE(h.has_value());
+    KlickeHinweis(form_->HinweisListe, h->Text);
+    EXPECT_EQ(form_->Seiten->currentWidget(), form_->SeiteRegeln);
+    EXPECT_EQ(form_->SeiteRegeln->GewaehlteRegeln(), h->Place.Cells);
+    const fuzzy::Project vorher = P();
+    QTest::keyClick(form_->SeiteRegeln->RegelGitter, Qt::Key_2);
+    for (int r = 1; r <= 5; ++r)
+        for (int c = 1; c <= 5; ++c)
+            EXPECT_EQ(P().Rules.Get(r, c), h->Place.HasCell(r, c) ? 2 : vorher.Rules.Get(r, c)) << r << ", " << c;
+    EXPECT_FALSE(RegionsHinweis(P(), fuzzy::HintPage::Rules).has_value());
+    form_->Modell.undoStack().undo();
+    EXPECT_TRUE(GleichesProjekt(P(), vorher));
+}
+
+TEST_F(WerkstattGui, GapHintSelectsTheTermsBesideItAndNoSingleTermButton) {
+    Oeffne("heizung.fuz");
+    // "zu kalt" ends at -5 where "richtig" begins: at -5 itself neither is
+    // above 0 (an open right foot, a rising flank's foot), so no rule fires
+    // there whatever the table says.
+    form_->Modell.setzeParameter(Rolle::A, 1, fuzzy::ParamD, -5.0f);
+    const auto h = RegionsHinweis(P(), fuzzy::HintPage::InputA);
+    ASSERT_TRUE(h.has_value());
+    KlickeHinweis(form_->HinweisListe, h->Text);
+    EXPECT_EQ(form_->Seiten->currentWidget(), form_->SeiteA);
+    EXPECT_EQ(form_->SeiteA->GewaehlteTerme(), h->Place.Terms);
+    EXPECT_EQ(form_->SeiteA->GewaehlterTerm(), h->Place.FirstTerm());
+    EXPECT_FALSE(form_->SeiteA->EntfernenBtn->isEnabled());
+    EXPECT_FALSE(form_->SeiteA->RunterBtn->isEnabled());
+    // One term chosen again: its buttons are back.
+    form_->SeiteA->WaehleTerm(2);
+    EXPECT_EQ(form_->SeiteA->GewaehlteTerme(), 2u);
+    EXPECT_TRUE(form_->SeiteA->EntfernenBtn->isEnabled());
+}
+
+TEST_F(WerkstattGui, RuleGridHasATermsAcrossAndBTermsDownNamedAfterTheirVariables) {
+    Oeffne("heizung.fuz");
+    form_->SeiteB->WaehleTerm(3);
+    form_->SeiteB->EntfernenBtn->click();  // B: 2 terms, A: 3
+    for (int r = 1; r <= 2; ++r)
+        for (int c = 1; c <= 3; ++c) form_->Modell.setzeRegel(r, c, (r + c) % 3 + 1);
+    TRegelSeite* s = form_->SeiteRegeln;
+    TRuleGrid* g = s->RegelGitter;
+    for (int c = 1; c <= 3; ++c) EXPECT_EQ(g->item(0, c)->text(), QString::fromStdString(P().A.GetTermAbbrev(c))) << c;
+    for (int r = 1; r <= 2; ++r) EXPECT_EQ(g->item(r, 0)->text(), QString::fromStdString(P().B.GetTermAbbrev(r))) << r;
+    EXPECT_TRUE(g->isColumnHidden(4));
+    EXPECT_TRUE(g->isRowHidden(3));
+    EXPECT_FALSE(g->isColumnHidden(3));
+    for (int r = 1; r <= 2; ++r)
+        for (int c = 1; c <= 3; ++c)
+            EXPECT_EQ(g->item(r, c)->text(), QString::fromStdString(P().Out.GetTermAbbrev(P().Rules.Get(r, c))))
+                << r << ", " << c;
+    EXPECT_TRUE(s->SpaltenLbl->text().contains(QString::fromStdString(P().A.Name)));
+    EXPECT_TRUE(s->ZeilenLbl->text().contains(QString::fromStdString(P().B.Name)));
+    // A click on grid row 2, column 3 is the rule for B's term 2 and A's term 3.
+    const QRect z = g->visualItemRect(g->item(2, 3));
+    QTest::mouseClick(g->viewport(), Qt::LeftButton, Qt::NoModifier, z.center());
+    EXPECT_EQ(s->GewaehlteRegel(), std::make_pair(2, 3));
+}
+
 TEST_F(WerkstattGui, HintsFollowEveryEdit) {
     Oeffne("beispiel.fuz");
     // Its two terms meet at their feet, at 0, and the second ends at 10: there no rule fires.
@@ -528,10 +617,10 @@ TEST_F(WerkstattGui, RuleGridKeysSetAndClearTheOutputTerm) {
     const int vorher = P().Rules.Get(2, 3);
     QTest::keyClick(s->RegelGitter, Qt::Key_1);
     EXPECT_EQ(P().Rules.Get(2, 3), 1);
-    EXPECT_EQ(s->RegelGitter->item(3, 2)->text(), QString::fromStdString(P().Out.GetTermAbbrev(1)));
+    EXPECT_EQ(s->RegelGitter->item(2, 3)->text(), QString::fromStdString(P().Out.GetTermAbbrev(1)));
     QTest::keyClick(s->RegelGitter, Qt::Key_Delete);
     EXPECT_EQ(P().Rules.Get(2, 3), 0);
-    EXPECT_TRUE(s->RegelGitter->item(3, 2)->text().isEmpty());
+    EXPECT_TRUE(s->RegelGitter->item(2, 3)->text().isEmpty());
     QTest::keyClick(s->RegelGitter, Qt::Key_9);  // names no term: ignored
     EXPECT_EQ(P().Rules.Get(2, 3), 0);
     // A list click sets the chosen cell.
@@ -552,19 +641,20 @@ TEST_F(WerkstattGui, GridRowsAndColumnsFollowTheTermCounts) {
         for (int i = 1; i <= 5; ++i) n += zeilen ? !g->isRowHidden(i) : !g->isColumnHidden(i);
         return n;
     };
-    EXPECT_EQ(sichtbar(true), P().A.TermCount);
-    EXPECT_EQ(sichtbar(false), P().B.TermCount);
+    // A column per term of A, a row per term of B.
+    EXPECT_EQ(sichtbar(false), P().A.TermCount);
+    EXPECT_EQ(sichtbar(true), P().B.TermCount);
     form_->SeiteB->BVerwenden->click();  // B off
     EXPECT_FALSE(P().B.Defined);
     EXPECT_TRUE(form_->SeiteB->NichtVerwendet->isVisibleTo(form_->SeiteB));
-    EXPECT_EQ(sichtbar(false), 1);
+    EXPECT_EQ(sichtbar(true), 1);
     form_->SeiteA->WaehleTerm(1);
     form_->SeiteA->EntfernenBtn->click();
-    EXPECT_EQ(sichtbar(true), P().A.TermCount);
+    EXPECT_EQ(sichtbar(false), P().A.TermCount);
     form_->Modell.undoStack().undo();
     form_->Modell.undoStack().undo();
     EXPECT_TRUE(P().B.Defined);
-    EXPECT_EQ(sichtbar(false), P().B.TermCount);
+    EXPECT_EQ(sichtbar(true), P().B.TermCount);
 }
 
 TEST_F(WerkstattGui, TermButtonsAddRemoveAndMoveWithUndo) {

@@ -1,5 +1,7 @@
 // Screenshots of the workshop's pages: werkstatt_shots OUTDIR [project.fuz]
 #include "Application.h"
+#include "Inspektor.h"
+#include "KennfeldAnsicht.h"
 #include "Main.h"
 #include "RegelSeite.h"
 #include "RuleGrid.h"
@@ -10,6 +12,8 @@
 #include <QListWidget>
 #include <QTabWidget>
 #include <QTest>
+
+#include <algorithm>
 
 int main(int argc, char** argv) {
     widgets::TApplication app(argc, argv, QStringLiteral("Fuzzy-Werkstatt"));
@@ -55,5 +59,50 @@ int main(int argc, char** argv) {
     form.Seiten->setCurrentIndex(2);
     QTest::qWait(100);
     form.grab().save(out + QStringLiteral("/werkstatt_vorlage_lok.png"));
+    // Where no rule fires: the old Lok template's open right foot at 100 cm,
+    // its hint clicked, the hatched surface and the inspector's sentence.
+    {
+        fuzzy::Project p = fuzzy::TemplateLoco();
+        for (int r = 1; r <= 5; ++r)
+            for (int c = 1; c <= 5; ++c) p.Rules.Set(r, c, std::clamp(6 - (r + c) / 2, 1, 5));
+        const float ecken[] = {50.0f, 100.0f, 100.0f, 100.0f};
+        for (int k = 0; k < 4; ++k) p.A.SetParam(5, fuzzy::ParamA + k, ecken[k]);
+        p.Rules.Set(2, 2, 0);
+        p.Rules.Set(2, 3, 0);
+        p.Rules.Set(3, 2, 0);
+        form.Modell.neu(p, QStringLiteral("alte Vorlage Lok"));
+        QTest::qWait(100);
+        for (int i = 0; i < form.HinweisListe->count(); ++i) {
+            QListWidgetItem* item = form.HinweisListe->item(i);
+            if (!item->text().contains(QStringLiteral("Zelle")) && !item->text().contains(QStringLiteral("A = ")))
+                continue;
+            form.HinweisListe->setCurrentItem(item);
+            form.HinweisClick(item);
+            break;
+        }
+        QTest::qWait(100);
+        form.grab().save(out + QStringLiteral("/werkstatt_hinweis_zellen.png"));
+        for (int i = 0; i < form.HinweisListe->count(); ++i) {
+            QListWidgetItem* item = form.HinweisListe->item(i);
+            if (!item->text().contains(QStringLiteral("= 100 cm"))) continue;
+            form.HinweisListe->setCurrentItem(item);
+            form.HinweisClick(item);
+            break;
+        }
+        QTest::qWait(100);
+        form.grab().save(out + QStringLiteral("/werkstatt_hinweis_terme.png"));
+        form.Seiten->setCurrentWidget(form.Kennfeld());
+        QTest::qWait(1500);
+        form.grab().save(out + QStringLiteral("/werkstatt_kennfeld_schraffiert.png"));
+        form.Seiten->setCurrentWidget(form.Inspektor());
+        form.Inspektor()->setEingaben(100.0f, 0.0f);
+        QTest::qWait(100);
+        form.grab().save(out + QStringLiteral("/werkstatt_inspektor_keine_regel.png"));
+    }
+    // A one-input project with its dead points hatched on the curve.
+    form.OeffnenDatei(QStringLiteral(FUZZY_SOURCE_DIR "/examples/beispiel.fuz"));
+    form.Seiten->setCurrentWidget(form.Kennfeld());
+    QTest::qWait(1500);
+    form.grab().save(out + QStringLiteral("/werkstatt_kennlinie_schraffiert.png"));
     return 0;
 }

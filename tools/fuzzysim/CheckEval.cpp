@@ -187,6 +187,7 @@ const char* KindKey(fuzzy::HintKind k) {
     case fuzzy::HintKind::RangeReversed: return "rangeReversed";
     case fuzzy::HintKind::CornersOutOfOrder: return "cornersOutOfOrder";
     case fuzzy::HintKind::HeightOutside: return "heightOutside";
+    case fuzzy::HintKind::TooLarge: return "tooLarge";
     case fuzzy::HintKind::TermOutsideRange: return "termOutsideRange";
     case fuzzy::HintKind::Gap: return "gap";
     case fuzzy::HintKind::RuleNeverRead: return "ruleNeverRead";
@@ -336,7 +337,16 @@ int EvalLines(Project& p, bool heights, std::istream& in, std::ostream& out, std
         p.A.Value = values[0];
         p.B.Value = values[1];
         fuzzy::Infer(p.Rules, p.A, p.B, p.Out);
-        out << G9(p.Out.Defuzzify());
+        const float result = p.Out.Defuzzify();
+        // A NaN or an infinity is no output of a controller: named as what
+        // went wrong, never printed as a result.
+        if (!std::isfinite(result)) {
+            err << where << "Das Ergebnis ist keine endliche Zahl (" << G9(result) << "): " << NotFiniteCause(p)
+                << '\n';
+            ++malformed;
+            continue;
+        }
+        out << G9(result);
         if (heights) {
             for (int k = 1; k <= fuzzy::MaxTerms; ++k) {
                 out << ' ' << (k <= p.Out.UsedTerms() ? G9(p.Out.GetParam(k, fuzzy::ParamH)) : std::string("-"));
@@ -345,6 +355,14 @@ int EvalLines(Project& p, bool heights, std::istream& in, std::ostream& out, std
         out << '\n';
     }
     return malformed;
+}
+
+std::string NotFiniteCause(const Project& p) {
+    for (const fuzzy::Hint& h : fuzzy::ProjectHints(p)) {
+        if (h.Kind == fuzzy::HintKind::TooLarge && h.Place.Page == fuzzy::HintPage::Output) return h.Text;
+    }
+    return "die Schwerpunktrechnung des Ausgangs l\xC3\xA4uft in einfacher Genauigkeit \xC3\xBC"
+           "ber.";
 }
 
 // Where a file stops fitting the format, and which real lines read as 0.

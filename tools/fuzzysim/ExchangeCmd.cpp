@@ -1,15 +1,13 @@
 #include "ExchangeCmd.h"
 
 #include "Args.h"
+#include "AtomicFile.h"
 #include "CheckEval.h"
 #include "Exchange.h"
 #include "ExportCCmd.h"
 #include "ProjectWriter.h"
 
-#include <fstream>
 #include <iostream>
-#include <iterator>
-#include <sstream>
 
 namespace fuzzysim {
 
@@ -21,13 +19,6 @@ std::vector<std::string> ExpandShort(std::vector<std::string> args) {
         if (a == "-o") a = "--output";
     }
     return args;
-}
-
-bool WriteFile(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-    out.close();
-    return static_cast<bool>(out);
 }
 
 }  // namespace
@@ -66,8 +57,10 @@ int RunExport(const std::vector<std::string>& raw) {
         std::cout << text;
         return ExitOk;
     }
-    if (!WriteFile(*output, text)) {
-        std::cerr << "Fehler: " << *output << " konnte nicht geschrieben werden.\n";
+    try {
+        fuzzy::WriteFileAtomic(*output, text, file);
+    } catch (const fuzzy::ESaveError& e) {
+        std::cerr << "Fehler: " << e.what() << '\n';
         return ExitUnreadable;
     }
     return ExitOk;
@@ -80,23 +73,24 @@ int RunImport(const std::vector<std::string>& raw) {
     const auto format = exchange::FormatFromPath(file);
     if (!format) throw UsageError("Das Format ergibt sich aus der Endung: .fll, .fis oder .fcl (" + file + ").");
 
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        std::cerr << "Fehler: " << file << " konnte nicht gelesen werden.\n";
+    exchange::Imported r;
+    try {
+        r = exchange::Import(*format, exchange::ReadImportFile(file));
+    } catch (const exchange::UnreadableFile& e) {
+        std::cerr << "Fehler: " << e.what() << '\n';
         return ExitUnreadable;
-    }
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const exchange::ImportResult r = exchange::Import(*format, text);
-    if (!r.ok) {
-        std::cerr << "Fehler: " << file << ": " << r.Describe() << '\n';
+    } catch (const exchange::ImportError& e) {
+        std::cerr << "Fehler: " << file << ": " << e.Describe() << '\n';
         return ExitFormatError;
     }
     for (const auto& note : r.notes) std::cerr << "Hinweis: " << note << '\n';
+    const fuzzy::Project& p = r.project;
     try {
         if (const auto output = a.Value("--output")) {
-            fuzzy::SaveProject(*output, fuzzy::Project{r.A, r.B, r.Out, r.Rules});
+            // Not onto the imported file itself, even through a link.
+            fuzzy::WriteFileAtomic(*output, fuzzy::ProjectText(p), file);
         } else {
-            std::cout << fuzzy::ProjectText(fuzzy::Project{r.A, r.B, r.Out, r.Rules});
+            std::cout << fuzzy::ProjectText(p);
         }
     } catch (const fuzzy::ESaveError& e) {
         std::cerr << "Fehler: " << e.what() << '\n';

@@ -1,11 +1,12 @@
 #include "LocoSim.h"
 
 #include "Args.h"
+#include "AtomicFile.h"
 #include "CheckEval.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
-#include <fstream>
 #include <iomanip>
 #include <iostream>
 #include <sstream>
@@ -23,12 +24,21 @@ std::string Fixed(double v, int decimals) {
     return s.str();
 }
 
-double Positive(const Args& a, const char* option, double fallback) {
-    const double v = a.Number(option).value_or(fallback);
-    if (!(v > 0.0))
-        throw UsageError(std::string("Der Wert von ") + option +
-                         " muss gr\xC3\xB6\xC3\x9F"
-                         "er als 0 sein.");
+std::string Short(double v) {
+    std::ostringstream s;
+    s << v;
+    return s.str();
+}
+
+// The value of an option within [lo, hi] (a range well inside single
+// precision, so that the conversion is exact enough and the run stays finite),
+// the fallback without the option; a UsageError naming the range otherwise.
+double InRange(const Args& a, const LocoRange& r) {
+    const double v = a.Number(r.option).value_or(r.fallback);
+    if (!(v >= r.lo && v <= r.hi) || (!r.zeroAllowed && v == 0.0)) {
+        throw UsageError(std::string(r.option) + " erwartet " + r.what + " von " + Short(r.lo) + " bis " + Short(r.hi) +
+                         (r.zeroAllowed ? "" : ", nicht 0") + ", gefunden: " + *a.Value(r.option) + ".");
+    }
     return v;
 }
 
@@ -82,15 +92,46 @@ void DrawPanel(const Panel& p, const std::string& title, const std::string& xLab
 
 }  // namespace
 
+const std::vector<LocoRange>& LocoRanges() {
+    // Steps from 10 µs (the run then needs --time to stay within its steps) up to a second; a lok of
+    // 10 g to a tonne; a run of at most an hour. Beyond these the model's
+    // single precision gives infinities or NaN instead of a run.
+    static const std::vector<LocoRange> ranges = {
+        {"--dt", "einen Zeitschritt in s", 0.055, 0.00001, 1.0, true},
+        {"--first-dt", "einen Zeitschritt in s", double(pemrak::ErsterZeitschritt), 0.00001, 1.0, true},
+        {"--mass", "eine Masse in kg", 2.0, 0.01, 1000.0, true},
+        {"--friction", "eine Reibung in N*s/m", 3.0, 0.0, 1000.0, true},
+        {"--distance", "einen Abstand in cm", 100.0, -10000.0, 10000.0, false},
+        {"--time", "eine Dauer in s", 60.0, 0.001, 3600.0, true},
+    };
+    return ranges;
+}
+
 pemrak::LaufOptionen LocoOptions(const Args& a) {
+    // The model's own refusals first, with the program's words, for values
+    // that single precision can hold at all.
+    const double mass = a.Number("--mass").value_or(2.0), distance = a.Number("--distance").value_or(100.0);
+    if (std::fabs(mass) <= FLT_MAX && std::fabs(distance) <= FLT_MAX) {
+        pemrak::Startwerte w;
+        w.Masse = static_cast<float>(mass);
+        w.AbstandCm = static_cast<float>(distance);
+        if (const auto fehler = pemrak::StartwerteFehler(w)) throw UsageError(*fehler);
+    }
+    for (const char* option : {"--dt", "--first-dt", "--time"}) {
+        if (!(a.Number(option).value_or(1.0) > 0.0))
+            throw UsageError(std::string("Der Wert von ") + option +
+                             " muss gr\xC3\xB6\xC3\x9F"
+                             "er als 0 sein.");
+    }
+    std::vector<double> v;
+    for (const LocoRange& r : LocoRanges()) v.push_back(InRange(a, r));
     pemrak::LaufOptionen o;
-    o.Start.Masse = static_cast<float>(a.Number("--mass").value_or(2.0));
-    o.Start.Reibung = static_cast<float>(a.Number("--friction").value_or(3.0));
-    o.Start.AbstandCm = static_cast<float>(a.Number("--distance").value_or(100.0));
-    if (const auto fehler = pemrak::StartwerteFehler(o.Start)) throw UsageError(*fehler);
-    o.Dt = static_cast<float>(Positive(a, "--dt", 0.055));
-    o.ErsterDt = static_cast<float>(Positive(a, "--first-dt", pemrak::ErsterZeitschritt));
-    o.MaxZeit = static_cast<float>(Positive(a, "--time", 60.0));
+    o.Dt = static_cast<float>(v[0]);
+    o.ErsterDt = static_cast<float>(v[1]);
+    o.Start.Masse = static_cast<float>(v[2]);
+    o.Start.Reibung = static_cast<float>(v[3]);
+    o.Start.AbstandCm = static_cast<float>(v[4]);
+    o.MaxZeit = static_cast<float>(v[5]);
     if (double(o.MaxZeit) / double(o.Dt) > MaxSteps)
         throw UsageError(
             "Zu viele Schritte: --time geteilt durch --dt darf 2000000 nicht \xC3\xBC"
@@ -175,12 +216,25 @@ int RunLoco(const std::vector<std::string>& args) {
     }
     const pemrak::Versuch versuch = pemrak::Fahre(regler, o);
     const pemrak::Lauf& lauf = versuch.Fahrt;
+    // A run whose state or force became NaN or infinite has no figures: it
+    // neither ran out nor came to rest.
+    for (const pemrak::LaufPunkt& q : lauf.Verlauf) {
+        if (std::isfinite(q.sCm) && std::isfinite(q.vCms) && std::isfinite(q.Kraft)) continue;
+        std::cerr << "Fehler: Bei t = " << Fixed(q.t, 3) << " s ist "
+                  << (std::isfinite(q.Kraft) ? "der Zustand der Lok keine endliche Zahl: die Kraft des Reglers ist "
+                                               "f\xC3\xBCr diese Lok zu gro\xC3\x9F."
+                                             : "die Kraft des Reglers keine endliche Zahl: " + NotFiniteCause(p))
+                  << '\n';
+        return ExitFormatError;
+    }
     if (const auto svg = a.Value("--svg")) {
-        std::ofstream f(*svg, std::ios::binary);
-        WriteLocoSvg(lauf, f);
-        f.close();
-        if (!f) {
-            std::cerr << "Fehler: " << *svg << " konnte nicht geschrieben werden.\n";
+        std::ostringstream picture;
+        WriteLocoSvg(lauf, picture);
+        try {
+            // Atomically and never onto the project the run was read from.
+            fuzzy::WriteFileAtomic(*svg, picture.str(), a.Positional()[0]);
+        } catch (const fuzzy::ESaveError& e) {
+            std::cerr << "Fehler: " << e.what() << '\n';
             return ExitUnreadable;
         }
     }

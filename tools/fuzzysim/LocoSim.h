@@ -15,6 +15,18 @@ namespace fuzzysim {
 
 int RunLoco(const std::vector<std::string>& args);
 
+// An option of the run and the values it takes: lo <= value <= hi, and not
+// 0 unless zeroAllowed. --help and the man page state the same ranges.
+struct LocoRange {
+    const char* option;
+    const char* what;  // "einen Zeitschritt in s"
+    double fallback;
+    double lo, hi;
+    bool zeroAllowed;
+};
+// --dt, --first-dt, --mass, --friction, --distance, --time in this order.
+const std::vector<LocoRange>& LocoRanges();
+
 // The start values and step sizes of a run from the command line's options.
 // Throws UsageError for values the model cannot run with.
 pemrak::LaufOptionen LocoOptions(const Args& a);

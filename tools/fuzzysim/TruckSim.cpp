@@ -1,11 +1,11 @@
 #include "TruckSim.h"
 
 #include "Args.h"
+#include "AtomicFile.h"
 #include "CheckEval.h"
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 #include <iomanip>
 #include <iostream>
 #include <sstream>
@@ -29,11 +29,13 @@ dorvane::StartValues ParseStart(const std::string& text) {
     if (comma != std::string::npos && text.find(',', comma + 1) == std::string::npos) {
         const auto x = ParseNumber(text.substr(0, comma));
         const auto att = ParseNumber(text.substr(comma + 1));
-        if (x && att && std::fabs(*x) < 1.0e6 && std::fabs(*att) < 1.0e6)
+        // Far off the picture (1 km) or more than a full turn is no start of the lesson.
+        if (x && att && std::fabs(*x) <= 1000.0 && std::fabs(*att) <= 360.0)
             return {static_cast<float>(*x), static_cast<float>(*att)};
     }
     throw UsageError(
-        "--start erwartet X,LAGE: x des F\xC3\xBChrerhauses in m und die Lage in Grad, z. B. --start -10,20");
+        "--start erwartet X,LAGE: x des F\xC3\xBChrerhauses in m (-1000 bis 1000) und die Lage in Grad (-360 bis "
+        "360), z. B. --start -10,20");
 }
 
 const char* Verdict(const TruckRun& r) {
@@ -183,8 +185,9 @@ int RunTruck(const std::vector<std::string>& args) {
     a.ExpectPositional(1, "die Projektdatei (DATEI)");
     const auto starts = TruckStarts(a);
     const double speed = a.Number("--speed").value_or(-1.0);
-    if (!(std::fabs(speed) < 1.0e6))
-        throw UsageError("--speed erwartet eine Geschwindigkeit in m/s, z. B. --speed -10");
+    // Faster than 100 m/s the truck would jump 10 m a step, its own length.
+    if (!(std::fabs(speed) <= 100.0))
+        throw UsageError("--speed erwartet eine Geschwindigkeit in m/s von -100 bis 100, z. B. --speed -10");
     const double steps = a.Number("--steps").value_or(dorvane::DefaultMaxSteps);
     if (!(steps >= 1 && steps <= MaxStepsAllowed) || steps != std::floor(steps))
         throw UsageError("--steps erwartet eine ganze Zahl von 1 bis 1000000.");
@@ -199,13 +202,26 @@ int RunTruck(const std::vector<std::string>& args) {
     const dorvane::Controller c{p.A, p.B, p.Out, p.Rules};
     const bool record = a.Has("--csv") || a.Value("--svg").has_value();
     const auto runs = RunTruckStarts(c, starts, static_cast<float>(speed), static_cast<int>(steps), record);
+    // A run that ends in NaN or infinity has no result to show: neither docked
+    // nor missed, and no picture of it.
+    const auto broken = std::count_if(runs.begin(), runs.end(), [](const TruckRun& r) {
+        return !std::isfinite(r.Result.X) || !std::isfinite(r.Result.Attitude);
+    });
+    if (broken > 0) {
+        std::cerr << "Fehler: " << broken << " von " << runs.size()
+                  << (runs.size() == 1 ? " Fahrt endet" : " Fahrten enden")
+                  << " nicht bei endlichen Zahlen (der Regler liefert keine Zahl): " << NotFiniteCause(p) << '\n';
+        return ExitFormatError;
+    }
 
     if (const auto svg = a.Value("--svg")) {
-        std::ofstream f(*svg, std::ios::binary);
-        WriteTruckSvg(runs, static_cast<float>(speed), f);
-        f.close();
-        if (!f) {
-            std::cerr << "Fehler: " << *svg << " konnte nicht geschrieben werden.\n";
+        std::ostringstream picture;
+        WriteTruckSvg(runs, static_cast<float>(speed), picture);
+        try {
+            // Atomically and never onto the project the run was read from.
+            fuzzy::WriteFileAtomic(*svg, picture.str(), a.Positional()[0]);
+        } catch (const fuzzy::ESaveError& e) {
+            std::cerr << "Fehler: " << e.what() << '\n';
             return ExitUnreadable;
         }
     }

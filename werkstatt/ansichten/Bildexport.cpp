@@ -3,6 +3,13 @@
 #include "MessageBoxes.h"
 
 #include <QBuffer>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -11,6 +18,8 @@
 #include <QSaveFile>
 #include <QSvgGenerator>
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace ansichten {
@@ -23,6 +32,50 @@ const QString SvgFilter = QStringLiteral("SVG-Grafik (*.svg)");
 DateiWahl& Wahl() {
     static DateiWahl wahl;
     return wahl;
+}
+
+GroessenWahl& GroesseWahl() {
+    static GroessenWahl wahl;
+    return wahl;
+}
+
+constexpr double MmJePixel = 25.4 / 96.0;
+
+// The size in millimetres, the height kept in the proportions of the
+// suggestion until it is changed by hand.
+QSize GroessenDialog(QWidget* parent, QSize vorschlag) {
+    QDialog d(parent);
+    d.setWindowTitle(QObject::tr("Bildgröße"));
+    auto* breite = new QSpinBox(&d);
+    auto* hoehe = new QSpinBox(&d);
+    for (QSpinBox* f : {breite, hoehe}) {
+        f->setRange(30, 1000);
+        f->setSuffix(QObject::tr(" mm"));
+    }
+    breite->setValue(static_cast<int>(std::lround(vorschlag.width() * MmJePixel)));
+    hoehe->setValue(static_cast<int>(std::lround(vorschlag.height() * MmJePixel)));
+    const double verhaeltnis = double(vorschlag.height()) / std::max(1, vorschlag.width());
+    QObject::connect(breite, &QSpinBox::valueChanged, hoehe, [hoehe, verhaeltnis](int b) {
+        const QSignalBlocker sperre(hoehe);
+        hoehe->setValue(static_cast<int>(std::lround(b * verhaeltnis)));
+    });
+    auto* form = new QFormLayout;
+    form->addRow(QObject::tr("&Breite:"), breite);
+    form->addRow(QObject::tr("&Höhe:"), hoehe);
+    auto* hinweis = new QLabel(QObject::tr("Vorgabe: die Breite einer A4-Seite. Die Schrift behält ihre Größe."), &d);
+    hinweis->setWordWrap(true);
+    auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &d);
+    knoepfe->button(QDialogButtonBox::Ok)->setText(QObject::tr("OK"));
+    knoepfe->button(QDialogButtonBox::Cancel)->setText(QObject::tr("Abbrechen"));
+    QObject::connect(knoepfe, &QDialogButtonBox::accepted, &d, &QDialog::accept);
+    QObject::connect(knoepfe, &QDialogButtonBox::rejected, &d, &QDialog::reject);
+    auto* layout = new QVBoxLayout(&d);
+    layout->addLayout(form);
+    layout->addWidget(hinweis);
+    layout->addWidget(knoepfe);
+    if (d.exec() != QDialog::Accepted) return {};
+    return QSize(static_cast<int>(std::lround(breite->value() / MmJePixel)),
+                 static_cast<int>(std::lround(hoehe->value() / MmJePixel)));
 }
 
 bool Fehler(QString* fehler, const QString& text) {
@@ -56,6 +109,9 @@ QByteArray AlsSvg(QSize groesse, const Maler& malen, const QString& titel) {
     puffer.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
     svg.setOutputDevice(&puffer);
+    // 96 pixels to the inch, as on screen: the picture's size on paper is
+    // the size chosen, not that of a page at 72 per inch.
+    svg.setResolution(96);
     svg.setSize(groesse);
     svg.setViewBox(QRect(QPoint(0, 0), groesse));
     svg.setTitle(titel);
@@ -113,7 +169,15 @@ QString BildFilter() { return PngFilter + QStringLiteral(";;") + SvgFilter; }
 
 DateiWahl SetDateiWahl(DateiWahl wahl) { return std::exchange(Wahl(), std::move(wahl)); }
 
-bool BildSpeichern(QWidget* parent, const QString& vorschlag, QSize groesse, const Maler& malen) {
+GroessenWahl SetGroessenWahl(GroessenWahl wahl) { return std::exchange(GroesseWahl(), std::move(wahl)); }
+
+QSize Exportgroesse(QSize ansicht) {
+    if (ansicht.isEmpty()) return QSize(A4BreitePixel, A4BreitePixel * 3 / 4);
+    const double hoehe = double(A4BreitePixel) * ansicht.height() / ansicht.width();
+    return QSize(A4BreitePixel, std::clamp(static_cast<int>(std::lround(hoehe)), 200, A4HoehePixel));
+}
+
+bool BildSpeichern(QWidget* parent, const QString& vorschlag, QSize ansicht, const Maler& malen) {
     QString pfad;
     if (Wahl()) {
         pfad = Wahl()(parent, vorschlag);
@@ -125,6 +189,12 @@ bool BildSpeichern(QWidget* parent, const QString& vorschlag, QSize groesse, con
             pfad += filter == SvgFilter ? QStringLiteral(".svg") : QStringLiteral(".png");
     }
     if (pfad.isEmpty()) return false;
+    QSize groesse = Exportgroesse(ansicht);
+    if (GroesseWahl())
+        groesse = GroesseWahl()(parent, groesse);
+    else if (!Wahl())
+        groesse = GroessenDialog(parent, groesse);
+    if (groesse.isEmpty()) return false;
     QString fehler;
     if (!SpeichereAnsicht(pfad, groesse, malen, &fehler, 2)) {
         widgets::ErrorBox(fehler);

@@ -28,9 +28,24 @@ QString Dateivorschlag(const QString& ansicht, const QString& name);
 // The file filters of the save dialog.
 QString BildFilter();
 
-// "Bild speichern…": asks for a file name (PNG or SVG) and saves the scene;
-// a failure is shown in an error box. Returns true when a picture was saved.
-bool BildSpeichern(QWidget* parent, const QString& vorschlag, QSize groesse, const Maler& malen);
+// "Bild speichern…": asks for a file name (PNG or SVG) and the picture's
+// size, and saves the scene; a failure is shown in an error box. `ansicht`
+// is the view's size on screen: it gives the proportions only. Returns true
+// when a picture was saved.
+bool BildSpeichern(QWidget* parent, const QString& vorschlag, QSize ansicht, const Maler& malen);
+
+// The size a picture is exported at unless the user chooses another: the
+// width of an A4 page (210 mm, at 96 pixels per inch) and the view's
+// proportions, no taller than the page.
+QSize Exportgroesse(QSize ansicht);
+constexpr int A4BreitePixel = 794;
+constexpr int A4HoehePixel = 1123;
+
+// Replaces the size dialog, e.g. in tests: gets the suggested size (pixels
+// at 96 per inch), returns the chosen one or an empty size for "Abbrechen".
+// Without it, and with the file dialog replaced, the suggestion is taken.
+using GroessenWahl = std::function<QSize(QWidget* parent, QSize vorschlag)>;
+GroessenWahl SetGroessenWahl(GroessenWahl wahl);
 
 // Replaces the file dialog, e.g. in tests: gets the suggested name, returns
 // the chosen path or an empty string for "Abbrechen". Returns the one before;

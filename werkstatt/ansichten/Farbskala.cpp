@@ -46,4 +46,51 @@ QString Beschriftung(double v) {
     return QString::number(v, 'g', 6);
 }
 
+QString AchsenZahl(double v) {
+    QString s = Beschriftung(v);
+    s.replace(QLatin1Char('.'), QLatin1Char(','));
+    if (s.startsWith(QLatin1Char('-'))) s.replace(0, 1, QChar(0x2212));
+    return s;
+}
+
+std::vector<double> AchsenTeilung(double lo, double hi, int ungefaehr) {
+    std::vector<double> t;
+    if (!(hi > lo) || ungefaehr < 1 || !std::isfinite(lo) || !std::isfinite(hi)) return t;
+    const double roh = (hi - lo) / ungefaehr;
+    const double zehner = std::pow(10.0, std::floor(std::log10(roh)));
+    double schritt = zehner * 10.0;
+    for (double m : {1.0, 2.0, 5.0}) {
+        if (roh <= m * zehner * (1 + 1e-9)) {
+            schritt = m * zehner;
+            break;
+        }
+    }
+    const double erster = std::ceil(lo / schritt - 1e-9) * schritt;
+    for (int k = 0; k <= 1000; ++k) {
+        double v = erster + k * schritt;
+        if (v > hi + schritt * 1e-9) break;
+        // Multiples of the step, without the rounding errors of the sum.
+        v = std::round(v / schritt) * schritt;
+        if (std::fabs(v) < schritt * 1e-9) v = 0.0;  // no "-0"
+        t.push_back(v);
+    }
+    return t;
+}
+
+void DruckFarben(fuzzy::TFuzzy& v) {
+    static constexpr std::array<fuzzy::TColor, fuzzy::MaxTerms> Farben{
+        {{0, 50, 160}, {200, 0, 60}, {0, 135, 60}, {225, 125, 0}, {130, 50, 180}}};
+    for (int i = 1; i <= fuzzy::MaxTerms; ++i) v.SetColour(i, Farben[static_cast<std::size_t>(i - 1)]);
+}
+
+Qt::PenStyle TermStil(int term) {
+    switch (term) {
+    case 2: return Qt::DashLine;
+    case 3: return Qt::DotLine;
+    case 4: return Qt::DashDotLine;
+    case 5: return Qt::DashDotDotLine;
+    default: return Qt::SolidLine;
+    }
+}
+
 }  // namespace ansichten

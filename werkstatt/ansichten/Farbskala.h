@@ -1,7 +1,11 @@
 #pragma once
 
+#include "FuzUnits.h"
+
 #include <QColor>
 #include <QString>
+
+#include <vector>
 
 namespace ansichten {
 
@@ -19,5 +23,19 @@ QString NeunStellen(float v);
 
 // A round number for axis and legend labels (no trailing zeros, no "-0").
 QString Beschriftung(double v);
+
+// An axis label: a round number with a decimal comma and a true minus.
+QString AchsenZahl(double v);
+
+// Axis ticks at steps of 1, 2 or 5 times a power of ten, about `ungefaehr`
+// of them, within lo..hi.
+std::vector<double> AchsenTeilung(double lo, double hi, int ungefaehr);
+
+// The term colours of every view of the workshop: five hues that also stay
+// apart in a grey print (with the dash patterns below). Sets terms 1 to 5.
+void DruckFarben(fuzzy::TFuzzy& v);
+// The dash pattern of term i (1..5): solid, dashed, dotted, dash-dot,
+// dash-dot-dot.
+Qt::PenStyle TermStil(int term);
 
 }  // namespace ansichten

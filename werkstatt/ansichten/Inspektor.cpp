@@ -128,6 +128,11 @@ Inspektor::Inspektor(QWidget* parent) : QWidget(parent) {
     ausgangLabel_ = new QLabel(this);
     ausgangLabel_->setFont(fett);
     ausgangLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    keineRegel_ = new QLabel(this);
+    keineRegel_->setWordWrap(true);
+    keineRegel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    keineRegel_->setStyleSheet(QStringLiteral("color: #a00000;"));
+    keineRegel_->hide();
     speichern_ = new QPushButton(QStringLiteral("Bild speichern\u2026"), this);
     bild_ = new InspektorBild(*this);
 
@@ -150,6 +155,7 @@ Inspektor::Inspektor(QWidget* parent) : QWidget(parent) {
 
     auto* rechts = new QVBoxLayout;
     rechts->addWidget(ausgangLabel_);
+    rechts->addWidget(keineRegel_);
     rechts->addStretch(1);
     rechts->addWidget(speichern_, 0, Qt::AlignRight);
 
@@ -228,6 +234,9 @@ void Inspektor::Anzeigen() {
                                ? QStringLiteral("Ausgang %1 = %2")
                                      .arg(QString::fromStdString(szene_.projekt.Out.Name), NeunStellen(e.ausgang))
                                : QStringLiteral("Ausgang: \u2013"));
+    const QString satz = KeineRegelSatz(szene_);
+    keineRegel_->setText(satz);
+    keineRegel_->setVisible(!satz.isEmpty());
     bild_->update();
 }
 

@@ -54,6 +54,8 @@ public:
     ZahlFeld* feldA() const { return feldA_; }
     ZahlFeld* feldB() const { return feldB_; }
     QLabel* ausgangAnzeige() const { return ausgangLabel_; }
+    // The sentence under the output when no rule fires; hidden otherwise.
+    QLabel* keineRegelAnzeige() const { return keineRegel_; }
     QLabel* nichtVerwendet() const { return nichtVerwendet_; }
     QPushButton* speichernKnopf() const { return speichern_; }
     QWidget* bild() const { return bild_; }
@@ -86,6 +88,7 @@ private:
     ZahlFeld* feldB_ = nullptr;
     QLabel* nichtVerwendet_ = nullptr;
     QLabel* ausgangLabel_ = nullptr;
+    QLabel* keineRegel_ = nullptr;
     QPushButton* speichern_ = nullptr;
     QWidget* bild_ = nullptr;
 };

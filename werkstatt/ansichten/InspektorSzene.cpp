@@ -2,6 +2,7 @@
 
 #include "Farbskala.h"
 #include "Fonts.h"
+#include "Hints.h"
 #include "PainterPlot.h"
 
 #include <QPainter>
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <utility>
+#include <vector>
 
 namespace ansichten {
 
@@ -48,20 +50,25 @@ void Kopf(QPainter& p, const QRect& r, const QString& titel, const QString& name
     int x = r.left() + 8;
     const int y = r.top() + 5 + fm.ascent();
     p.setPen(Qt::black);
-    p.drawText(x, y, titel);
+    // What does not fit the panel's width is cut from the name, which the
+    // sliders show in full.
+    const QString gleich = wert.isEmpty() ? QString() : QStringLiteral(" = ") + wert;
+    const int frei = r.width() - 16 - fm.horizontalAdvance(titel) - fm.horizontalAdvance(gleich);
+    const QString kurz = fm.elidedText(name, Qt::ElideRight, std::max(0, frei));
+    p.drawText(x, y, fm.elidedText(titel, Qt::ElideRight, r.width() - 16));
     x += fm.horizontalAdvance(titel);
-    if (!name.isEmpty()) {
+    if (!kurz.isEmpty()) {
         p.setPen(Namensfarbe);
-        p.drawText(x, y, name);
-        x += fm.horizontalAdvance(name);
+        p.drawText(x, y, kurz);
+        x += fm.horizontalAdvance(kurz);
     }
-    if (!wert.isEmpty()) {
+    if (!gleich.isEmpty() && x + fm.horizontalAdvance(gleich) <= r.right() - 8) {
         p.setPen(Qt::black);
-        p.drawText(x, y, QStringLiteral(" = ") + wert);
+        p.drawText(x, y, gleich);
     }
 }
 
-void Diagrammschrift(QPainter& p) { p.setFont(widgets::PixelFont(widgets::SerifFamily(), 12, false)); }
+void Diagrammschrift(QPainter& p) { p.setFont(widgets::PixelFont(widgets::SansFamily(), 12, false)); }
 
 // One line under a diagram: each term's abbreviation in its colour and a
 // number (its degree or its height).
@@ -89,6 +96,41 @@ void Gradzeile(QPainter& p, const QRect& r, const fuzzy::TFuzzy& v, const std::a
     }
 }
 
+// The labels the plot has written (axes, term abbreviations), on the scene.
+std::vector<QRect> Belegt(const PainterPlot& plot) {
+    std::vector<QRect> b;
+    for (const QRect& r : plot.Beschriftungen()) b.push_back(r.translated(plot.Bereich().topLeft()));
+    return b;
+}
+
+// A place for a small box beside the point at `pt`: right of it, else left,
+// each at the point's height or a box higher or lower, the first that meets
+// no other label and stays in the plot area (degrees of two terms at the
+// same input used to cover each other). Taken places join `belegt`.
+QRect FreierPlatz(QSize groesse, QPoint pt, const QRect& flaeche, std::vector<QRect>& belegt) {
+    QRect erster;
+    for (const int dy :
+         {0, -groesse.height() - 2, groesse.height() + 2, -2 * groesse.height() - 4, 2 * groesse.height() + 4}) {
+        for (const bool rechts : {true, false}) {
+            const int x = rechts ? pt.x() + 6 : pt.x() - 6 - groesse.width();
+            QRect k(QPoint(x, pt.y() - groesse.height() / 2 + dy), groesse);
+            if (k.top() < flaeche.top() - groesse.height()) continue;
+            if (k.right() > flaeche.right() + 20 || k.left() < flaeche.left() - 20) continue;
+            if (erster.isNull()) erster = k;
+            bool frei = true;
+            for (const QRect& b : belegt)
+                if (k.intersects(b)) frei = false;
+            if (frei) {
+                belegt.push_back(k);
+                return k;
+            }
+        }
+    }
+    if (erster.isNull()) erster = QRect(QPoint(pt.x() + 6, pt.y() - groesse.height() / 2), groesse);
+    belegt.push_back(erster);
+    return erster;
+}
+
 // The term diagram of an input with the value as a vertical line and each
 // term's degree where the line meets it.
 void Eingangsdiagramm(QPainter& p, const QRect& bereich, const fuzzy::TFuzzy& v, float wert,
@@ -105,6 +147,7 @@ void Eingangsdiagramm(QPainter& p, const QRect& bereich, const fuzzy::TFuzzy& v,
         p.drawLine(x, flaeche.bottom(), x, flaeche.top());
     }
     p.setFont(widgets::PixelFont(widgets::SansFamily(), 12, true));
+    std::vector<QRect> belegt = Belegt(plot);
     for (int i = 1; i <= v.UsedTerms(); ++i) {
         const float g = grad[i - 1];
         if (g <= 0.0f) continue;
@@ -113,11 +156,9 @@ void Eingangsdiagramm(QPainter& p, const QRect& bereich, const fuzzy::TFuzzy& v,
         p.setBrush(Farbe(v.GetColour(i)));
         p.drawEllipse(pt, 4, 4);
         p.setBrush(Qt::NoBrush);
-        // Left of the line near the right edge, else right of it.
         const QString t = Grad(g);
         const int w = QFontMetrics(p.font()).horizontalAdvance(t);
-        const int tx = pt.x() + 8 + w > flaeche.right() ? pt.x() - 8 - w : pt.x() + 8;
-        const QRect kasten(tx - 2, pt.y() - 8, w + 4, 16);
+        const QRect kasten = FreierPlatz(QSize(w + 4, 16), pt, flaeche, belegt);
         p.fillRect(kasten, QColor(255, 255, 255, 200));
         p.drawText(kasten, Qt::AlignCenter, t);
     }
@@ -134,9 +175,44 @@ void Eingang(QPainter& p, const QRect& r, const char* titel, const fuzzy::TFuzzy
     }
     Kopf(p, r, QString::fromUtf8(titel) + QStringLiteral(": "), Text(v0.Name), KurzeZahl(wert));
     fuzzy::TFuzzy v = v0;
-    v.InitColours();
+    DruckFarben(v);
     Eingangsdiagramm(p, Diagrammbereich(r), v, wert, grad);
     Gradzeile(p, r, v, grad, QStringLiteral("Grad:"));
+}
+
+// A rule cell's output term and firing strength, never on top of each
+// other ("RE0.50"): one above the other where the cell is tall enough,
+// else side by side, and the strength left out where even that does not
+// fit (the shade still shows it).
+void ZellenText(QPainter& p, const QRect& z, const QString& text, const QString& staerke, const QFont& kopf,
+                const QFont& zahl) {
+    const QFontMetrics fk(kopf), fz(zahl);
+    const QRect innen = z.adjusted(2, 1, -3, -2);
+    p.setPen(Qt::black);
+    if (staerke.isEmpty()) {
+        p.setFont(kopf);
+        p.drawText(z, Qt::AlignCenter, fk.elidedText(text, Qt::ElideRight, innen.width()));
+        return;
+    }
+    if (innen.height() >= fk.height() + fz.height()) {
+        p.setFont(kopf);
+        p.drawText(QRect(innen.left(), innen.top(), innen.width(), innen.height() - fz.height()), Qt::AlignCenter,
+                   fk.elidedText(text, Qt::ElideRight, innen.width()));
+        p.setFont(zahl);
+        p.setPen(QColor(60, 60, 60));
+        p.drawText(QRect(innen.left(), innen.bottom() - fz.height() + 1, innen.width(), fz.height()),
+                   Qt::AlignRight | Qt::AlignVCenter, staerke);
+        return;
+    }
+    const bool nebeneinander = fk.horizontalAdvance(text) + 4 + fz.horizontalAdvance(staerke) <= innen.width();
+    p.setFont(kopf);
+    p.drawText(innen, (nebeneinander ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter,
+               fk.elidedText(text, Qt::ElideRight, innen.width()));
+    if (nebeneinander) {
+        p.setFont(zahl);
+        p.setPen(QColor(60, 60, 60));
+        p.drawText(innen, Qt::AlignRight | Qt::AlignVCenter, staerke);
+    }
 }
 
 void Regeln(QPainter& p, const QRect& r, const InspektorSzene& s) {
@@ -154,7 +230,7 @@ void Regeln(QPainter& p, const QRect& r, const InspektorSzene& s) {
     for (int zeile = 0; zeile <= 5; ++zeile) {
         for (int spalte = 0; spalte <= 5; ++spalte) {
             const QRect z = RegelZelle(r, zeile, spalte);
-            QString text;
+            QString text, staerke;
             QColor grund = Qt::white;
             if (zeile == 0 || spalte == 0) {
                 grund = Kopffarbe;
@@ -171,23 +247,13 @@ void Regeln(QPainter& p, const QRect& r, const InspektorSzene& s) {
                     text = Text(s.projekt.Out.GetTermAbbrev(k));
                 else if (k != 0)
                     text = QStringLiteral("#%1").arg(k);
-                if (w > 0.0f) {
-                    p.fillRect(z, grund);
-                    p.setFont(zahlSchrift);
-                    p.setPen(QColor(60, 60, 60));
-                    p.drawText(z.adjusted(2, 1, -6, -4), Qt::AlignRight | Qt::AlignBottom, Grad(w));
-                    grund = QColor();
-                }
+                if (w > 0.0f) staerke = Grad(w);
             }
             if (grund.isValid()) p.fillRect(z, grund);
             p.setPen(QColor(150, 150, 150));
             p.setBrush(Qt::NoBrush);
             p.drawRect(z.adjusted(0, 0, -1, -1));
-            if (!text.isEmpty()) {
-                p.setFont(kopfSchrift);
-                p.setPen(Qt::black);
-                p.drawText(z, Qt::AlignCenter, text);
-            }
+            ZellenText(p, z, text, staerke, kopfSchrift, zahlSchrift);
         }
     }
     // The rule that sets each output term's height gets a bold frame.
@@ -204,21 +270,36 @@ void Regeln(QPainter& p, const QRect& r, const InspektorSzene& s) {
     const QFont namen = widgets::PixelFont(widgets::SansFamily(), 13, true);
     p.setFont(namen);
     p.setPen(Namensfarbe);
-    p.drawText(QRect(kopfzeile.left(), kopfzeile.top() - NamensRand, kopfzeile.width(), NamensRand), Qt::AlignCenter,
-               QStringLiteral("A: ") + Text(s.projekt.A.Name));
+    {
+        const QFontMetrics fm(namen);
+        const QString name =
+            fm.elidedText(QStringLiteral("A: ") + Text(s.projekt.A.Name), Qt::ElideRight, r.width() - 8);
+        const int laenge = fm.horizontalAdvance(name) + 2;
+        const int mitte = std::clamp(kopfzeile.center().x(), r.left() + 4 + laenge / 2, r.right() - 4 - laenge / 2);
+        p.drawText(QRect(mitte - laenge / 2, kopfzeile.top() - NamensRand, laenge, NamensRand), Qt::AlignCenter, name);
+    }
     if (e.zweiEingaenge) {
+        // Along the header column, centred on it, but never beyond the
+        // panel's heading and its last line ("eschwindigkeit in c").
         const QRect kopfspalte = RegelZelle(r, 1, 0).united(RegelZelle(r, 5, 0));
+        const int oben = r.top() + KopfHoehe + 2, unten = r.bottom() - ZeilenHoehe - 2;
+        const QFontMetrics fm(namen);
+        const QString name =
+            fm.elidedText(QStringLiteral("B: ") + Text(s.projekt.B.Name), Qt::ElideRight, std::max(10, unten - oben));
+        const int laenge = fm.horizontalAdvance(name) + 2;
+        const int mitte = std::clamp(kopfspalte.center().y(), oben + laenge / 2, unten - laenge / 2);
         p.save();
-        p.translate(kopfspalte.left() - NamensRand, kopfspalte.bottom());
+        p.translate(kopfspalte.left() - NamensRand, mitte + laenge / 2);
         p.rotate(-90);
-        p.drawText(QRect(0, 0, kopfspalte.height(), NamensRand), Qt::AlignCenter,
-                   QStringLiteral("B: ") + Text(s.projekt.B.Name));
+        p.drawText(QRect(0, 0, laenge, NamensRand), Qt::AlignCenter, name);
         p.restore();
     }
     p.setFont(widgets::PixelFont(widgets::SansFamily(), 12, false));
     p.setPen(Qt::black);
     p.drawText(r.left() + 8, r.bottom() - 6,
-               QStringLiteral("Farbe: Feuerst\u00E4rke  \u2022  fetter Rahmen: die Regel, die die H\u00F6he setzt"));
+               QFontMetrics(p.font()).elidedText(
+                   QStringLiteral("Farbe: Feuerst\u00E4rke  \u2022  fetter Rahmen: die Regel, die die H\u00F6he setzt"),
+                   Qt::ElideRight, r.width() - 16));
 }
 
 // The output's terms as the project defines them, pale, under the terms
@@ -255,8 +336,8 @@ void Ausgangsdiagramm(QPainter& p, const QRect& bereich, const InspektorSzene& s
         const QString t = NeunStellen(e.ausgang);
         p.setFont(widgets::PixelFont(widgets::SansFamily(), 12, true));
         const int w = QFontMetrics(p.font()).horizontalAdvance(t);
-        const int tx = fuss.x() + 6 + w > f.right() ? fuss.x() - 6 - w : fuss.x() + 6;
-        const QRect kasten(tx - 2, f.top() + 4, w + 4, 17);
+        std::vector<QRect> belegt = Belegt(plot);
+        const QRect kasten = FreierPlatz(QSize(w + 4, 17), QPoint(fuss.x(), f.top() + 12), f, belegt);
         p.fillRect(kasten, QColor(255, 255, 255, 220));
         p.setPen(Qt::black);
         p.drawText(kasten, Qt::AlignCenter, t);
@@ -270,9 +351,22 @@ void Ausgabe(QPainter& p, const QRect& r, const InspektorSzene& s) {
     }
     Kopf(p, r, QStringLiteral("Ausgang: "), Text(s.projekt.Out.Name), NeunStellen(s.auswertung.ausgang));
     fuzzy::TFuzzy farben = s.projekt.Out;
-    farben.InitColours();
+    DruckFarben(farben);
     Ausgangsdiagramm(p, Diagrammbereich(r), s, farben);
     Gradzeile(p, r, farben, s.auswertung.aktivierung, QStringLiteral("H\u00F6he:"));
+    // Where no rule fires, the output is no centroid but the range's start:
+    // said in words over the empty diagram.
+    const QString satz = KeineRegelSatz(s);
+    if (!satz.isEmpty()) {
+        const QRect d = Diagrammbereich(r).adjusted(60, 28, -16, -40);
+        p.setFont(widgets::PixelFont(widgets::SansFamily(), 13, true));
+        const QRect noetig =
+            QFontMetrics(p.font()).boundingRect(d, Qt::AlignCenter | Qt::TextWordWrap, satz).adjusted(-6, -4, 6, 4);
+        p.fillRect(noetig, QColor(255, 240, 240, 235));
+        p.setPen(QColor(160, 0, 0));
+        p.drawRect(noetig.adjusted(0, 0, -1, -1));
+        p.drawText(d, Qt::AlignCenter | Qt::TextWordWrap, satz);
+    }
 }
 
 }  // namespace
@@ -341,6 +435,14 @@ QString RegelText(const InspektorSzene& s, int r, int c) {
     else
         dann = QStringLiteral("Eintrag %1 nennt keinen Ausgangsterm").arg(k);
     return QStringLiteral("%1, %2 (Feuerst\u00E4rke %3)").arg(wenn, dann, Grad(s.auswertung.staerke[r - 1][c - 1]));
+}
+
+QString KeineRegelSatz(const InspektorSzene& s) {
+    const fuzzy::Auswertung& e = s.auswertung;
+    if (!s.projekt.A.Defined || !s.projekt.Out.Defined) return {};
+    for (const float h : e.aktivierung)
+        if (h != 0.0f) return {};
+    return QString::fromStdString(fuzzy::NoRuleAtText(s.projekt.A, s.projekt.B, s.projekt.Out, e.a, e.b));
 }
 
 float RundeAufRaster(float wert, float lo, float hi) {

@@ -57,6 +57,12 @@ std::array<int, 2> ZelleUnter(QSize groesse, QPoint pixel);
 // cell outside the terms.
 QString RegelText(const InspektorSzene& s, int r, int c);
 
+// The plain sentence for a step in which no rule fires, so that the output
+// falls to the start of its range, in the hints' words: "Bei Abstand = 100 cm
+// und … feuert keine Regel: Kraft fällt auf −2,5 N (Bereichsanfang)." Empty
+// when some rule fires (or A or the output is not defined).
+QString KeineRegelSatz(const InspektorSzene& s);
+
 // The shade of a rule cell for a firing strength 0..1 (white for 0).
 QColor Schattierung(float staerke);
 

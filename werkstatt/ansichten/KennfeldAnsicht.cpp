@@ -157,12 +157,19 @@ void Kennfeld::MausUeber(QPointF pixel) {
         const float b = RundeAufRaster(static_cast<float>(w->y()), g.bMin, g.bMax);
         status_->setText(QStringLiteral("%1 = %2,  %3 = %4  \u2192  %5 = %6")
                              .arg(Text(szene_.projekt.A.Name), KurzeZahl(a), Text(szene_.projekt.B.Name), KurzeZahl(b),
-                                  Text(szene_.projekt.Out.Name), NeunStellen(ausgangBei(a, b))));
+                                  Text(szene_.projekt.Out.Name), NeunStellen(ausgangBei(a, b))) +
+                         KeineRegelZusatz(a, b));
     } else {
         status_->setText(QStringLiteral("%1 = %2  \u2192  %3 = %4")
                              .arg(Text(szene_.projekt.A.Name), KurzeZahl(a), Text(szene_.projekt.Out.Name),
-                                  NeunStellen(ausgangBei(a, markeB_))));
+                                  NeunStellen(ausgangBei(a, markeB_))) +
+                         KeineRegelZusatz(a, markeB_));
     }
+}
+
+QString Kennfeld::KeineRegelZusatz(float a, float b) const {
+    if (!szene_.keineRegel.Contains(a, b)) return {};
+    return tr("  \u2013 hier feuert keine Regel (Bereichsanfang)");
 }
 
 void Kennfeld::MausGeklickt(QPointF pixel) {

@@ -66,6 +66,8 @@ private:
     void Starten();
     void Fertig();
     void MarkeBerechnen();
+    // What the status line adds at a point where no rule fires.
+    QString KeineRegelZusatz(float a, float b) const;
 
     fuzzy::Project projekt_;
     bool hatProjekt_ = false;

@@ -3,6 +3,7 @@
 #include "Farbskala.h"
 #include "Fonts.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -41,17 +42,21 @@ void Achsen(QPainter& p, const KennfeldSzene& s, const QRectF& plot) {
     p.setFont(schrift);
     p.setPen(QPen(Qt::black, 1));
     const double aMin = s.gitter.aMin, aMax = s.gitter.aMax;
-    for (double v : RundeTeilung(aMin, aMax, 6)) {
+    double letzteRechts = -1e9;
+    for (double v : AchsenTeilung(aMin, aMax, std::max(2, static_cast<int>(plot.width() / 80)))) {
         const double x = plot.left() + Teil(v, aMin, aMax) * plot.width();
         p.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + 5));
-        const QString t = Beschriftung(v);
-        p.drawText(QPointF(x - fm.horizontalAdvance(t) / 2.0, plot.bottom() + 7 + fm.ascent()), t);
+        const QString t = AchsenZahl(v);
+        const double links = x - fm.horizontalAdvance(t) / 2.0;
+        if (links < letzteRechts + 8) continue;  // never on top of the label before
+        p.drawText(QPointF(links, plot.bottom() + 7 + fm.ascent()), t);
+        letzteRechts = links + fm.horizontalAdvance(t);
     }
     const double yMin = YMin(s), yMax = YMax(s);
-    for (double v : RundeTeilung(yMin, yMax, 6)) {
+    for (double v : AchsenTeilung(yMin, yMax, std::max(2, static_cast<int>(plot.height() / 50)))) {
         const double y = plot.bottom() - Teil(v, yMin, yMax) * plot.height();
         p.drawLine(QPointF(plot.left() - 5, y), QPointF(plot.left(), y));
-        const QString t = Beschriftung(v);
+        const QString t = AchsenZahl(v);
         p.drawText(QPointF(plot.left() - 8 - fm.horizontalAdvance(t), y + fm.ascent() / 2.0 - 1), t);
     }
     p.setPen(QPen(Qt::black, 1));
@@ -71,8 +76,18 @@ void Achsen(QPainter& p, const KennfeldSzene& s, const QRectF& plot) {
     p.restore();
 }
 
-void Legende(QPainter& p, const KennfeldSzene& s, const QRectF& r) {
-    const QRectF balken(r.left() + 22, r.top() + 22, 20, r.height() - 22);
+// Room under the colour bar for the entry of the hatching.
+constexpr double SchraffurEintrag = 46;
+
+void Legende(QPainter& p, const KennfeldSzene& s, const QRectF& r, double rechterRand) {
+    // The output's name over the bar, on up to two lines within the picture
+    // (a single line was cut to "Lenkwinkel i").
+    const QFont titel = widgets::PixelFont(widgets::SansFamily(), 12, true);
+    const QFontMetrics ft(titel);
+    const QRectF titelFeld(r.left(), r.top() - 6, std::max(20.0, rechterRand - r.left() - 2), 2 * ft.height());
+    const double unten = s.keineRegel.Empty() ? 0.0 : SchraffurEintrag;
+    const QRectF balken(r.left() + 22, titelFeld.bottom() + 6, 20,
+                        std::max(10.0, r.bottom() - titelFeld.bottom() - 6 - unten));
     // The bar from the bottom (smallest) to the top (largest), in fine steps.
     const int n = std::max(2, static_cast<int>(balken.height()));
     for (int k = 0; k < n; ++k) {
@@ -87,15 +102,31 @@ void Legende(QPainter& p, const KennfeldSzene& s, const QRectF& r) {
     const QFont schrift = widgets::PixelFont(widgets::SansFamily(), 12, false);
     const QFontMetrics fm(schrift);
     p.setFont(schrift);
+    double letzteOben = 1e9;
     for (double v : RundeTeilung(s.skalaMin, s.skalaMax, 8)) {
         const double y = balken.bottom() - Anteil(s, v) * balken.height();
         p.drawLine(QPointF(balken.left() - 3, y), QPointF(balken.right() + 4, y));
-        p.drawText(QPointF(balken.right() + 7, y + fm.ascent() / 2.0 - 1), Beschriftung(v));
+        // Labels a line apart at least; the marks stay.
+        if (y + fm.height() / 2.0 > letzteOben) continue;
+        p.drawText(QPointF(balken.right() + 7, y + fm.ascent() / 2.0 - 1), AchsenZahl(v));
+        letzteOben = y - fm.height() / 2.0;
     }
-    p.setFont(widgets::PixelFont(widgets::SansFamily(), 13, true));
+    p.setFont(titel);
     p.setPen(QColor(128, 0, 0));
-    p.drawText(QRectF(r.left(), r.top() - 4, r.width() + 10, 20), Qt::AlignLeft | Qt::AlignTop,
-               Text(s.projekt.Out.Name));
+    QString name = Text(s.projekt.Out.Name);
+    // Two lines at most; what does not fit ends in "…".
+    const int zeile = static_cast<int>(titelFeld.width());
+    if (ft.horizontalAdvance(name) > zeile) {
+        const int bruch = name.lastIndexOf(QLatin1Char(' '), static_cast<int>(name.size()) / 2 + 4);
+        QString erste = bruch > 0 ? name.left(bruch) : name;
+        QString zweite = bruch > 0 ? name.mid(bruch + 1) : QString();
+        if (ft.horizontalAdvance(erste) > zeile) {
+            erste = ft.elidedText(name, Qt::ElideRight, zeile);
+            zweite.clear();
+        }
+        name = erste + QLatin1Char('\n') + ft.elidedText(zweite, Qt::ElideRight, zeile);
+    }
+    p.drawText(titelFeld, Qt::AlignLeft | Qt::AlignTop, name);
 }
 
 // Each contour line gets its value written on it once, where it lies
@@ -123,7 +154,7 @@ void Linienwerte(QPainter& p, const KennfeldSzene& s, const QRectF& plot) {
         }
         if (besterAbstand < 40.0) continue;
         plaetze.push_back(bester);
-        const QString t = Beschriftung(s.stufen[k]);
+        const QString t = AchsenZahl(s.stufen[k]);
         const QColor grund = Skalenfarbe(Anteil(s, s.stufen[k]));
         const QRectF kasten(bester.x() - fm.horizontalAdvance(t) / 2.0 - 2, bester.y() - fm.height() / 2.0,
                             fm.horizontalAdvance(t) + 4, fm.height());
@@ -161,11 +192,11 @@ void Kurve(QPainter& p, const KennfeldSzene& s, const QRectF& plot) {
     p.save();
     p.setClipRect(plot.adjusted(-2, -2, 2, 2));
     p.setPen(QPen(QColor(225, 225, 225), 1));
-    for (double v : RundeTeilung(YMin(s), YMax(s), 6)) {
+    for (double v : AchsenTeilung(YMin(s), YMax(s), std::max(2, static_cast<int>(plot.height() / 50)))) {
         const double y = plot.bottom() - Teil(v, YMin(s), YMax(s)) * plot.height();
         p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
     }
-    for (double v : RundeTeilung(g.aMin, g.aMax, 6)) {
+    for (double v : AchsenTeilung(g.aMin, g.aMax, std::max(2, static_cast<int>(plot.width() / 80)))) {
         const double x = plot.left() + Teil(v, g.aMin, g.aMax) * plot.width();
         p.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
     }
@@ -186,6 +217,44 @@ void Kurve(QPainter& p, const KennfeldSzene& s, const QRectF& plot) {
     }
     p.setPen(QPen(QColor(20, 60, 160), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(pfad);
+    p.restore();
+}
+
+QBrush Schraffurpinsel() { return QBrush(QColor(0, 0, 0, 200), Qt::BDiagPattern); }
+
+// The places without a firing rule: lightened, hatched and framed, so that
+// they read as "no value of the controller" on any colour of the scale.
+void Schraffur(QPainter& p, const KennfeldSzene& s, const QRectF& plot) {
+    if (s.keineRegel.Empty()) return;
+    p.save();
+    p.setClipRect(plot);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    for (const fuzzy::NoRuleBox& box : s.keineRegel.Boxes) {
+        const QRectF r = SchraffurRechteck(s, plot, box);
+        if (r.isEmpty()) continue;
+        p.fillRect(r, QColor(255, 255, 255, 150));
+        p.fillRect(r, Schraffurpinsel());
+        p.setPen(QPen(QColor(0, 0, 0, 220), 1, Qt::DashLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(r);
+    }
+    p.restore();
+}
+
+void SchraffurEintragMalen(QPainter& p, const KennfeldSzene& s, QSize groesse) {
+    const QRectF r = SchraffurLegende(s, groesse);
+    if (r.isEmpty()) return;
+    p.save();
+    const QRectF kaestchen(r.left(), r.top() + 2, 20, 14);
+    p.fillRect(kaestchen, Qt::white);
+    p.fillRect(kaestchen, Schraffurpinsel());
+    p.setPen(QPen(Qt::black, 1, Qt::DashLine));
+    p.drawRect(kaestchen);
+    p.setFont(widgets::PixelFont(widgets::SansFamily(), 12, false));
+    p.setPen(Qt::black);
+    p.drawText(QRectF(kaestchen.right() + 5, r.top(), r.width() - kaestchen.width() - 5, r.height()),
+               Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+               QCoreApplication::translate("ansichten::Kennfeld", "keine Regel feuert"));
     p.restore();
 }
 
@@ -218,7 +287,9 @@ void SzeneAufbereiten(KennfeldSzene& s) {
     s.linien.clear();
     s.stufen.clear();
     s.farbbild = QImage();
+    s.keineRegel = {};
     if (g.leer()) return;
+    s.keineRegel = fuzzy::FindNoRuleRegions(s.projekt.A, s.projekt.B, s.projekt.Out, s.projekt.Rules);
     s.skalaMin = std::min<double>(s.projekt.Out.RangeMin, g.minimum);
     s.skalaMax = std::max<double>(s.projekt.Out.RangeMax, g.maximum);
     if (!(s.skalaMax > s.skalaMin)) s.skalaMax = s.skalaMin + 1.0;
@@ -235,6 +306,43 @@ void SzeneAufbereiten(KennfeldSzene& s) {
         s.stufen.push_back(v);
         s.linien.push_back(Hoehenlinie(g.Werte, g.nx, g.ny, static_cast<float>(v)));
     }
+}
+
+QRectF SchraffurRechteck(const KennfeldSzene& s, const QRectF& plot, const fuzzy::NoRuleBox& box) {
+    const fuzzy::KennfeldGitter& g = s.gitter;
+    if (g.leer()) return {};
+    // One side as pixels: the ends mapped, widened about its middle to the
+    // least width, limited to the plot.
+    auto seite = [](double lo, double hi, double min, double max, double von, double bis) -> std::pair<double, double> {
+        if (!(max > min) || hi < min || lo > max) return {1.0, 0.0};
+        double p0 = von + Teil(lo, min, max) * (bis - von);
+        double p1 = von + Teil(hi, min, max) * (bis - von);
+        if (p1 - p0 < Mindestbreite && bis - von > Mindestbreite) {
+            // A place at a range end grows inwards, not half out of sight.
+            const double m = std::clamp((p0 + p1) / 2.0, von + Mindestbreite / 2.0, bis - Mindestbreite / 2.0);
+            p0 = m - Mindestbreite / 2.0;
+            p1 = m + Mindestbreite / 2.0;
+        }
+        return {std::max(p0, von), std::min(p1, bis)};
+    };
+    const auto [x0, x1] = seite(box.A.Low.Value, box.A.High.Value, g.aMin, g.aMax, plot.left(), plot.right());
+    if (!(x1 > x0)) return {};
+    if (!g.zweiEingaenge || !box.HasB) return QRectF(QPointF(x0, plot.top()), QPointF(x1, plot.bottom()));
+    // B grows upwards: its low end is the lower edge.
+    const auto [y0, y1] = seite(box.B.Low.Value, box.B.High.Value, g.bMin, g.bMax, 0.0, plot.height());
+    if (!(y1 > y0)) return {};
+    return QRectF(QPointF(x0, plot.bottom() - y1), QPointF(x1, plot.bottom() - y0));
+}
+
+QRectF SchraffurLegende(const KennfeldSzene& s, QSize groesse) {
+    if (s.keineRegel.Empty() || s.gitter.leer()) return {};
+    const KennfeldAufteilung a = KennfeldAufteilen(groesse, s.gitter.zweiEingaenge);
+    // Under the colour bar; a curve has no bar, so its entry sits in the
+    // plot's upper right corner.
+    if (s.gitter.zweiEingaenge)
+        return QRectF(a.legende.left(), a.legende.bottom() - SchraffurEintrag + 8, LegendeBreite - 14,
+                      SchraffurEintrag - 8);
+    return QRectF(a.plot.right() - 150, a.plot.top() + 6, 144, 20);
 }
 
 KennfeldAufteilung KennfeldAufteilen(QSize groesse, bool zweiEingaenge) {
@@ -290,11 +398,14 @@ void MaleKennfeld(QPainter& p, QSize groesse, const KennfeldSzene& s) {
     p.drawText(zeile, Qt::AlignHCenter | Qt::AlignTop, titel);
     if (zwei) {
         Flaeche(p, s, a.plot);
-        Legende(p, s, a.legende);
+        Legende(p, s, a.legende, groesse.width());
     } else {
         Kurve(p, s, a.plot);
     }
+    Schraffur(p, s, a.plot);
     Achsen(p, s, a.plot);
+    if (!zwei && !s.keineRegel.Empty()) p.fillRect(SchraffurLegende(s, groesse).adjusted(-4, -2, 4, 2), Qt::white);
+    SchraffurEintragMalen(p, s, groesse);
     Marke(p, s, a.plot, groesse);
     p.restore();
 }

@@ -3,6 +3,7 @@
 #include "FuzUnits.h"
 #include "Hoehenlinien.h"
 #include "KennfeldGitter.h"
+#include "NoRuleRegions.h"
 
 #include <QImage>
 #include <QPointF>
@@ -28,6 +29,9 @@ struct KennfeldSzene {
     std::vector<double> stufen;
     std::vector<std::vector<Strecke>> linien;  // one list per entry of stufen
     QImage farbbild;                           // one pixel per sample, B upwards
+    // Where no rule fires (the output falls to its RangeMin there): hatched
+    // over the field or curve, with an entry in the legend.
+    fuzzy::NoRuleRegions keineRegel;
     // The inspector's point, with its output.
     std::optional<QPointF> marke;
     float markeWert = 0.0f;
@@ -40,6 +44,16 @@ struct KennfeldAufteilung {
     QRectF plot;
     QRectF legende;
 };
+
+// The part of the plot area that a box without a firing rule covers: its
+// ends mapped onto the axes (a curve's boxes span the full height), at least
+// Mindestbreite pixels wide and high so that a single value stays visible
+// (at a range end, inwards from it), and within the plot. Empty when the box lies outside the plot's ranges.
+constexpr double Mindestbreite = 6.0;
+QRectF SchraffurRechteck(const KennfeldSzene& s, const QRectF& plot, const fuzzy::NoRuleBox& box);
+
+// Where the legend's entry for the hatching lies (empty without hatching).
+QRectF SchraffurLegende(const KennfeldSzene& s, QSize groesse);
 KennfeldAufteilung KennfeldAufteilen(QSize groesse, bool zweiEingaenge);
 
 // The world point (A, B) under a position of the scene; for a curve, B is

@@ -1,5 +1,6 @@
 #include "PainterPlot.h"
 
+#include "Farbskala.h"
 #include "Fonts.h"
 #include "Ks.h"
 
@@ -16,13 +17,26 @@ namespace ansichten {
 
 using widgets::ToQColor;
 
-void MaleTermdiagramm(QPainter& p, QSize groesse, const fuzzy::TFuzzy& v) {
-    const QRect bereich(QPoint(0, 0), groesse);
-    p.fillRect(bereich, Qt::white);
-    fuzzy::TFuzzy farbig = v;
-    farbig.InitColours();
+void MaleTermdiagramm(QPainter& p, QSize groesse, const fuzzy::TFuzzy& v, const QString& titel) {
+    const QRect ganz(QPoint(0, 0), groesse);
+    p.fillRect(ganz, Qt::white);
+    QRect bereich = ganz;
     p.save();
-    p.setFont(widgets::PixelFont(widgets::SerifFamily(), 12, false));
+    if (!titel.isEmpty()) {
+        // A picture on its own says what it shows: the role, the variable
+        // with its unit (part of the name) and the range.
+        const QFont kopf = widgets::PixelFont(widgets::SansFamily(), 14, true);
+        p.setFont(kopf);
+        p.setPen(Qt::black);
+        const int h = QFontMetrics(kopf).height() + 6;
+        QString text = v.Defined ? QStringLiteral("%1: %2").arg(titel, QString::fromStdString(v.Name)) : titel;
+        text = QFontMetrics(kopf).elidedText(text, Qt::ElideRight, std::max(10, groesse.width() - 16));
+        p.drawText(QRect(8, 2, groesse.width() - 16, h), Qt::AlignLeft | Qt::AlignVCenter, text);
+        bereich.setTop(h + 2);
+    }
+    fuzzy::TFuzzy farbig = v;
+    DruckFarben(farbig);
+    p.setFont(widgets::PixelFont(widgets::SansFamily(), 12, false));
     {
         PainterPlot plot(p, bereich);
         plot.setLinienbreite(2.0);
@@ -83,7 +97,12 @@ void PainterPlot::setY2(float v) {
     UpdateScale();
 }
 
-void PainterPlot::setGraphFarbe(fuzzy::TColor c) { graphFarbe_ = ToQColor(c); }
+void PainterPlot::setGraphFarbe(fuzzy::TColor c) {
+    graphFarbe_ = ToQColor(c);
+    // The engine sets the colour once per term, in term order, after the
+    // axes: the count is the term's number and chooses its dash pattern.
+    ++termNr_;
+}
 
 fuzzy::TColor PainterPlot::KSFarbe() const { return widgets::ToTColor(ksFarbe_); }
 
@@ -136,33 +155,46 @@ void PainterPlot::Linie(QPoint von, QPoint bis, const QColor& farbe, Qt::PenStyl
 }
 
 void PainterPlot::DrawAxes() {
-    const int n = 4;
     const QFontMetrics fm(p_.font());
     const int rowBottom = FracToPixelY(0.0f);
     const int rowTop = FracToPixelY(1.0f);
     const int colLeft = FracToPixelX(0.0f);
     const int colRight = FracToPixelX(1.0f);
-    for (int i = 0; i <= n; ++i) {
-        const float f = static_cast<float>(double(i) / n);
-        const int column = FracToPixelX(f);
-        Linie(QPoint(column, rowBottom), QPoint(column, rowTop), ksFarbe_, Qt::DotLine, 1.0);
-        const int row = FracToPixelY(f);
-        Linie(QPoint(colLeft, row), QPoint(colRight, row), ksFarbe_, Qt::DotLine, 1.0);
-    }
+    termNr_ = 0;
+    labels_.clear();
+    // Round ticks (1, 2, 5 times a power of ten), as many as there is room
+    // for; the labels beside the plot area where no term line runs.
+    const double xEnde = double(x1_) + spanX_, yEnde = double(y1_) + spanY_;
+    const int xAnzahl = std::max(2, (colRight - colLeft) / 80);
+    const int yAnzahl = std::max(1, (rowBottom - rowTop) / 35);
     p_.setPen(ksFarbe_);
-    // Labels at the first and the last grid line of each axis, as the plot
-    // component writes them: fixed point, two decimals, at least 7 wide.
-    for (int i : {0, n}) {
-        const float xv = static_cast<float>(double(i) * spanX_ / n + x1_);
-        const QString xt = QString::asprintf("%7.2f", double(xv));
-        const int column = FracToPixelX(static_cast<float>(double(i) / n));
-        p_.drawText(
-            bereich_.topLeft() + QPoint(column - fm.horizontalAdvance(xt) / 2, rowBottom + MarginY / 3 + fm.ascent()),
-            xt);
-        const float yv = static_cast<float>(double(i) * spanY_ / n + y1_);
-        const QString yt = QString::asprintf("%7.2f", double(yv));
-        const int row = FracToPixelY(static_cast<float>(double(i) / n));
-        p_.drawText(bereich_.topLeft() + QPoint(2, row - fm.height() / 2 + fm.ascent()), yt);
+    QRect letztes;
+    for (double v : AchsenTeilung(x1_, xEnde, xAnzahl)) {
+        const int column = FracToPixelX(NormX(static_cast<float>(v)));
+        Linie(QPoint(column, rowBottom), QPoint(column, rowTop), ksFarbe_, Qt::DotLine, 1.0);
+        const QString t = AchsenZahl(v);
+        const int w = fm.horizontalAdvance(t);
+        QRect r(column - w / 2, rowBottom + 4, w, fm.height());
+        // Inside the area, and never over the label before.
+        r.moveLeft(std::clamp(r.left(), 1, std::max(1, bereich_.width() - w - 2)));
+        if (!letztes.isNull() && r.left() < letztes.right() + 8) continue;
+        p_.setPen(schriftFarbe());
+        p_.drawText(r.translated(bereich_.topLeft()), Qt::AlignCenter, t);
+        labels_.push_back(r);
+        letztes = r;
+    }
+    letztes = QRect();
+    for (double v : AchsenTeilung(y1_, yEnde, yAnzahl)) {
+        const int row = FracToPixelY(NormY(static_cast<float>(v)));
+        Linie(QPoint(colLeft, row), QPoint(colRight, row), ksFarbe_, Qt::DotLine, 1.0);
+        const QString t = AchsenZahl(v);
+        const int w = fm.horizontalAdvance(t);
+        const QRect r(std::max(0, colLeft - 5 - w), row - fm.height() / 2, w, fm.height());
+        if (!letztes.isNull() && r.intersects(letztes.adjusted(0, -2, 0, 2))) continue;
+        p_.setPen(schriftFarbe());
+        p_.drawText(r.translated(bereich_.topLeft()), Qt::AlignCenter, t);
+        labels_.push_back(r);
+        letztes = r;
     }
     schriftFarbe_ = ksFarbe_;
 }
@@ -182,7 +214,7 @@ void PainterPlot::LineToWorld(float x, float y) {
     const QRectF rahmen(f.left(), 0, f.width(), bereich_.height());
     QLineF linie(stift_, bis);
     if (bis != stift_ && Beschneiden(linie, rahmen))
-        Linie(linie.p1().toPoint(), linie.p2().toPoint(), graphFarbe_, Qt::SolidLine, linienbreite_);
+        Linie(linie.p1().toPoint(), linie.p2().toPoint(), graphFarbe_, TermStil(termNr_), linienbreite_);
     stift_ = bis;
 }
 
@@ -191,8 +223,23 @@ void PainterPlot::SetFontColour(fuzzy::TColor c) { schriftFarbe_ = ToQColor(c); 
 void PainterPlot::TextOut(int column, int row, const std::string& text) {
     if (text.empty()) return;
     const QFontMetrics fm(p_.font());
-    p_.setPen(schriftFarbe_);
-    p_.drawText(bereich_.topLeft() + QPoint(column, row + fm.ascent()), QString::fromStdString(text));
+    const QString t = QString::fromStdString(text);
+    const int w = fm.horizontalAdvance(t);
+    // Term labels of neighbouring terms would run together ("NKNUPK"): a
+    // label that meets one already written moves a line down, and every
+    // label stays inside the area.
+    QRect r(std::clamp(column, 1, std::max(1, bereich_.width() - w - 2)), row, w, fm.height());
+    for (int versuch = 0; versuch < 4; ++versuch) {
+        bool frei = true;
+        for (const QRect& q : labels_)
+            if (r.adjusted(-3, 0, 3, 0).intersects(q)) frei = false;
+        if (frei) break;
+        r.translate(0, fm.height());
+    }
+    labels_.push_back(r);
+    // The term's colour, a little darker: light hues read poorly as text.
+    p_.setPen(schriftFarbe_.darker(125));
+    p_.drawText(bereich_.topLeft() + QPoint(r.left(), r.top() + fm.ascent()), t);
 }
 
 }  // namespace ansichten

@@ -8,6 +8,9 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <QString>
+
+#include <vector>
 
 class QLineF;
 class QPainter;
@@ -79,9 +82,14 @@ public:
     // The plot area (fraction 0..1 on both axes) in the painter's coordinates.
     QRect Plotflaeche() const;
     const QRect& Bereich() const { return bereich_; }
+    // The rectangles of the labels written so far (axes and terms), relative
+    // to the area: the tests check that none overlaps another.
+    const std::vector<QRect>& Beschriftungen() const { return labels_; }
 
 private:
     void Linie(QPoint von, QPoint bis, const QColor& farbe, Qt::PenStyle stil, double breite);
+    // Axis labels a little darker than the grid, so that they read in print.
+    QColor schriftFarbe() const { return ksFarbe_.darker(160); }
 
     QPainter& p_;
     QRect bereich_;
@@ -96,13 +104,16 @@ private:
     QColor schriftFarbe_{Qt::black};
     QColor hintergrund_{Qt::white};
     double linienbreite_ = 1.0;
+    int termNr_ = 0;
+    std::vector<QRect> labels_;  // every label written, relative to the area
 };
 
 // The term diagram of a variable as the views draw it (white ground, the
-// default term colours, lines two pixels wide, 12-pixel serif labels) over
-// the whole of groesse: for the screen, or a picture through SpeichereAnsicht.
-// An undefined variable leaves the ground empty.
-void MaleTermdiagramm(QPainter& p, QSize groesse, const fuzzy::TFuzzy& v);
+// print-safe term colours with their dash patterns, lines two pixels wide,
+// 12-pixel sans labels) over the whole of groesse: for the screen, or a
+// picture through SpeichereAnsicht. With a title ("Eingang A"), a heading
+// names it and the variable. An undefined variable leaves the ground empty.
+void MaleTermdiagramm(QPainter& p, QSize groesse, const fuzzy::TFuzzy& v, const QString& titel = QString());
 
 // Cuts a line down to the part inside r; false when nothing is left.
 bool Beschneiden(QLineF& linie, const QRectF& r);

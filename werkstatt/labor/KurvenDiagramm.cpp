@@ -1,5 +1,7 @@
 #include "KurvenDiagramm.h"
 
+#include "Fonts.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -58,9 +60,20 @@ void KurvenDiagramm::setVeraltet(bool v) {
 
 void KurvenDiagramm::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), Qt::white);
+    malen(p, size());
+}
+
+void KurvenDiagramm::malen(QPainter& p, QSize groesse) const {
+    p.save();
+    const QRectF ganz(QPointF(0, 0), groesse);
+    const double gw = groesse.width(), gh = groesse.height();
+    p.fillRect(ganz, Qt::white);
     p.setRenderHint(QPainter::Antialiasing);
-    const QFontMetrics fm(font());
+    // One sans font at a fixed pixel size: the same on the screen, in a
+    // picture and on paper.
+    const QFont schrift = widgets::PixelFont(widgets::SansFamily(), 12);
+    p.setFont(schrift);
+    const QFontMetrics fm(schrift);
 
     // The ranges: the curves' points (within the fixed x range), always with 0.
     double x1 = XFest_ ? XVon_ : 0.0, x2 = XFest_ ? XBis_ : 0.0, y1 = 0.0, y2 = 0.0;
@@ -92,8 +105,11 @@ void KurvenDiagramm::paintEvent(QPaintEvent*) {
     y2 += rand;
 
     const int links = fm.horizontalAdvance(QStringLiteral("−0000,0")) + 10;
-    const QRectF feld(links, fm.height() * 2 + 4, width() - links - 12, height() - fm.height() * 4 - 12);
-    if (feld.width() < 20 || feld.height() < 20) return;
+    const QRectF feld(links, fm.height() * 2 + 4, gw - links - 12, gh - fm.height() * 4 - 12);
+    if (feld.width() < 20 || feld.height() < 20) {
+        p.restore();
+        return;
+    }
     auto X = [&](double x) { return feld.left() + (std::clamp(x, -Grenze, Grenze) - x1) / (x2 - x1) * feld.width(); };
     auto Y = [&](double y) {
         return feld.bottom() - (std::clamp(y, -Grenze, Grenze) - y1) / (y2 - y1) * feld.height();
@@ -101,11 +117,10 @@ void KurvenDiagramm::paintEvent(QPaintEvent*) {
 
     // Title, grid with labels, axis names.
     p.setPen(Qt::black);
-    QFont fett = font();
-    fett.setBold(true);
+    const QFont fett = widgets::PixelFont(widgets::SansFamily(), 12, true);
     p.setFont(fett);
-    p.drawText(QRectF(0, 2, width(), fm.height() + 2), Qt::AlignHCenter, Titel_);
-    p.setFont(font());
+    p.drawText(QRectF(0, 2, gw, fm.height() + 2), Qt::AlignHCenter, Titel_);
+    p.setFont(schrift);
     const double dx = Teilung(x2 - x1, 5), dy = Teilung(y2 - y1, 4);
     p.setPen(QPen(QColor(215, 215, 215), 1, Qt::DotLine));
     for (double x = std::ceil(x1 / dx) * dx; x <= x2 + dx * 1e-6; x += dx) {
@@ -147,7 +162,7 @@ void KurvenDiagramm::paintEvent(QPaintEvent*) {
                 pfad.lineTo(b);
             erster = false;
         }
-        p.setPen(QPen(k.Farbe, 1.8));
+        p.setPen(QPen(k.Farbe, 1.8, k.Stil, Qt::FlatCap, Qt::RoundJoin));
         p.drawPath(pfad);
     }
     p.restore();
@@ -156,25 +171,26 @@ void KurvenDiagramm::paintEvent(QPaintEvent*) {
     if (!Kurven_.isEmpty() && !leer) {
         int breite = 0;
         for (const Kurve& k : Kurven_) breite = std::max(breite, fm.horizontalAdvance(k.Name));
-        const QRectF kasten(feld.right() - breite - 36, feld.top() + 4, breite + 30, fm.height() * Kurven_.size() + 6);
+        const QRectF kasten(feld.right() - breite - 44, feld.top() + 4, breite + 38, fm.height() * Kurven_.size() + 6);
         p.setPen(QColor(160, 160, 160));
         p.setBrush(QColor(255, 255, 255, 230));
         p.drawRect(kasten);
         for (int i = 0; i < Kurven_.size(); ++i) {
             const double y = kasten.top() + 3 + fm.height() * (i + 0.5);
-            p.setPen(QPen(Kurven_[i].Farbe, 2.5));
-            p.drawLine(QPointF(kasten.left() + 4, y), QPointF(kasten.left() + 20, y));
+            p.setPen(QPen(Kurven_[i].Farbe, 2.0, Kurven_[i].Stil, Qt::FlatCap));
+            p.drawLine(QPointF(kasten.left() + 4, y), QPointF(kasten.left() + 28, y));
             p.setPen(Qt::black);
-            p.drawText(QRectF(kasten.left() + 24, y - fm.height() / 2.0, breite + 4, fm.height()),
+            p.drawText(QRectF(kasten.left() + 32, y - fm.height() / 2.0, breite + 4, fm.height()),
                        Qt::AlignLeft | Qt::AlignVCenter, Kurven_[i].Name);
         }
     }
     if (Veraltet_) {
-        p.fillRect(rect(), QColor(255, 255, 255, 150));
+        p.fillRect(ganz, QColor(255, 255, 255, 150));
         p.setPen(Qt::black);
         p.setFont(fett);
-        p.drawText(rect(), Qt::AlignCenter, QStringLiteral("wird berechnet …"));
+        p.drawText(ganz, Qt::AlignCenter, QStringLiteral("wird berechnet …"));
     }
+    p.restore();
 }
 
 }  // namespace labor

@@ -9,6 +9,8 @@
 #include <QVector>
 #include <QWidget>
 
+class QPainter;
+
 namespace labor {
 
 class KurvenDiagramm : public QWidget {
@@ -18,6 +20,9 @@ public:
         QString Name;
         QColor Farbe;
         QVector<QPointF> Punkte;
+        // The dash pattern tells the curves apart where colour cannot (on a
+        // greyscale printout).
+        Qt::PenStyle Stil = Qt::SolidLine;
     };
 
     explicit KurvenDiagramm(const QString& titel, const QString& xAchse, const QString& yAchse,
@@ -30,6 +35,10 @@ public:
     void setVeraltet(bool v);
 
     QSize sizeHint() const override { return {320, 240}; }
+
+    // The diagram at any size: for the screen, a picture or a printed page.
+    void malen(QPainter& p, QSize groesse) const;
+    const QString& titel() const { return Titel_; }
 
 protected:
     void paintEvent(QPaintEvent*) override;

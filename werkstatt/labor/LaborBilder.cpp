@@ -21,8 +21,7 @@
 namespace {
 
 fuzzy::Project Beispiel(const char* name) {
-    fuzzy::Project p;
-    p = fuzzy::LoadProject(std::string(FUZZY_SOURCE_DIR) + "/examples/" + name);
+    fuzzy::Project p = fuzzy::LoadProject(std::string(FUZZY_SOURCE_DIR) + "/examples/" + name);
     return p;
 }
 

@@ -1,5 +1,7 @@
 #include "LokLabor.h"
 
+#include "Bildexport.h"
+#include "Fonts.h"
 #include "KurvenDiagramm.h"
 #include "SingEdit.h"
 #include "Zahl.h"
@@ -8,6 +10,8 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -28,11 +32,21 @@ QString ZeilenName(const char* spalte, int i) {
 
 }  // namespace
 
+// Dark, middle and light when printed in grey, and each with its own dash
+// pattern, so the three masses stay apart on any printer.
 QColor LokLabor::Farbe(int masse) {
     switch (masse) {
-    case 0: return QColor(20, 60, 200);
-    case 1: return QColor(0, 140, 60);
-    default: return QColor(210, 40, 20);
+    case 0: return QColor(0, 40, 150);
+    case 1: return QColor(0, 150, 60);
+    default: return QColor(240, 150, 30);
+    }
+}
+
+Qt::PenStyle LokLabor::Stil(int masse) {
+    switch (masse) {
+    case 0: return Qt::SolidLine;
+    case 1: return Qt::DashLine;
+    default: return Qt::DotLine;
     }
 }
 
@@ -61,6 +75,8 @@ LokLabor::LokLabor(QWidget* parent)
     Status_ = new QLabel(this);
     Status_->setObjectName(QStringLiteral("status"));
     felder->addWidget(Status_);
+    Speichern_ = new QPushButton(tr("Bild speichern…"), this);
+    felder->addWidget(Speichern_);
 
     auto* zahlen = new QGridLayout;
     const QString kopf[] = {QStringLiteral("Masse"),
@@ -106,6 +122,7 @@ LokLabor::LokLabor(QWidget* parent)
     connect(Reibung_, &QLineEdit::editingFinished, this, &LokLabor::FelderUebernehmen);
     connect(Abstand_, &QLineEdit::editingFinished, this, &LokLabor::FelderUebernehmen);
     connect(Schritt_, &QComboBox::currentIndexChanged, this, &LokLabor::FelderUebernehmen);
+    connect(Speichern_, &QPushButton::clicked, this, &LokLabor::bildSpeichern);
     ZeigeZahlen();
 }
 
@@ -119,6 +136,38 @@ void LokLabor::setProjekt(const fuzzy::Project& p) {
     Projekt_ = p;
     HatProjekt_ = true;
     NeuRechnen();
+}
+
+void LokLabor::malen(QPainter& p, QSize groesse) const {
+    p.save();
+    p.fillRect(QRect(QPoint(0, 0), groesse), Qt::white);
+    // A heading with the settings, then the diagrams two by two.
+    const QFont kopf = widgets::PixelFont(widgets::SansFamily(), 14, true);
+    const int h = QFontMetrics(kopf).height() + 8;
+    p.setFont(kopf);
+    p.setPen(Qt::black);
+    p.drawText(QRect(8, 0, groesse.width() - 16, h), Qt::AlignLeft | Qt::AlignVCenter,
+               tr("Lok-Labor: Reibung %1 N·s/m, Abstand %2 cm, Zeitschritt %3 s")
+                   .arg(Zahl(Einstellung_.Reibung, 1), Zahl(Einstellung_.AbstandCm, 1),
+                        Zahl(Einstellung_.Dt, Einstellung_.Dt < 0.1f ? 3 : 1)));
+    const int n = static_cast<int>(Diagramme_.size());
+    const int spalten = n > 2 ? 2 : n;
+    const int zeilen = (n + spalten - 1) / spalten;
+    const int w = (groesse.width() - 8 * (spalten + 1)) / spalten;
+    const int hd = (groesse.height() - h - 8 * zeilen) / zeilen;
+    for (int i = 0; i < n; ++i) {
+        p.save();
+        p.translate(8 + (i % spalten) * (w + 8), h + (i / spalten) * (hd + 8));
+        Diagramme_[static_cast<std::size_t>(i)]->malen(p, QSize(w, hd));
+        p.restore();
+    }
+    p.restore();
+}
+
+bool LokLabor::bildSpeichern() {
+    if (!Ergebnis_ || rechnet()) return false;
+    return ansichten::BildSpeichern(this, QStringLiteral("lok-labor.png"), QSize(800, 600),
+                                    [this](QPainter& p, QSize g) { malen(p, g); });
 }
 
 void LokLabor::FelderUebernehmen() {
@@ -183,7 +232,8 @@ void LokLabor::ZeigeErgebnis(LokErgebnis&& e) {
         const pemrak::Versuch& l = Ergebnis_->Laeufe[i];
         tEnde = std::max(tEnde, double(l.Zahlen.EndeT));
         tRuhe = std::max(tRuhe, double(l.InRuheAb.value_or(l.Zahlen.EndeT)));
-        KurvenDiagramm::Kurve st{MasseName(l.Optionen.Start.Masse), Farbe(static_cast<int>(i)), {}};
+        KurvenDiagramm::Kurve st{
+            MasseName(l.Optionen.Start.Masse), Farbe(static_cast<int>(i)), {}, Stil(static_cast<int>(i))};
         KurvenDiagramm::Kurve vt = st, sv = st;
         for (const pemrak::LaufPunkt& p : l.Fahrt.Verlauf) {
             st.Punkte.append(QPointF(p.t, p.sCm));

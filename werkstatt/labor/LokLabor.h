@@ -15,6 +15,8 @@
 
 class QComboBox;
 class QLabel;
+class QPainter;
+class QPushButton;
 class TSingEdit;
 
 namespace labor {
@@ -43,8 +45,14 @@ public:
     TSingEdit* abstandFeld() const { return Abstand_; }
     QComboBox* schrittWahl() const { return Schritt_; }
     QString meldung() const;
+    // The diagrams with a heading, as a picture; "Bild speichern…" saves it
+    // (false when nothing was saved).
+    void malen(QPainter& p, QSize groesse) const;
+    bool bildSpeichern();
+    QPushButton* speichernKnopf() const { return Speichern_; }
 
     static QColor Farbe(int masse);
+    static Qt::PenStyle Stil(int masse);
 
 signals:
     void ergebnisAktualisiert();
@@ -66,6 +74,7 @@ private:
     TSingEdit* Abstand_ = nullptr;
     QComboBox* Schritt_ = nullptr;
     QLabel* Status_ = nullptr;
+    QPushButton* Speichern_ = nullptr;
     std::array<KurvenDiagramm*, 3> Diagramme_{};
 };
 

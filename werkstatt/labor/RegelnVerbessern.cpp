@@ -3,11 +3,13 @@
 #include "Zahl.h"
 #include "ui_RegelnVerbessern.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QMutexLocker>
 #include <QPointer>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace labor {
@@ -39,13 +41,27 @@ QString RegelnAlsHtml(const fuzzy::Project& p, const fuzzy::RuleTable* vergleich
     const fuzzy::TFuzzy& B = p.B;
     const fuzzy::TFuzzy& Out = p.Out;
     const fuzzy::RuleTable& R = p.Rules;
+    // As on the rule page and in the inspector: a column per term of A, a row
+    // per term of B, both axes named after their variables.
     const int spalten = A.Defined ? A.UsedTerms() : 0;
     const int zeilen = B.Defined ? B.UsedTerms() : 1;
-    QString h = QStringLiteral("<table border='1' cellspacing='0' cellpadding='3'><tr><th>B \\ A</th>");
+    auto name = [](const fuzzy::TFuzzy& v) { return QString::fromStdString(v.Name).toHtmlEscaped(); };
+    QString h = QStringLiteral("<table border='1' cellspacing='0' cellpadding='3'>");
+    h += QStringLiteral("<tr><td colspan='2' style='border:none'></td><th colspan='%1'>A: %2</th></tr>")
+             .arg(std::max(spalten, 1))
+             .arg(name(A));
+    h += QStringLiteral("<tr><td style='border:none'></td><th>%1</th>")
+             .arg(B.Defined ? QStringLiteral("B \\ A") : QStringLiteral("A"));
     for (int c = 1; c <= spalten; ++c) h += QStringLiteral("<th>%1</th>").arg(Abk(A, c));
     h += QStringLiteral("</tr>");
     for (int r = 1; r <= zeilen; ++r) {
-        h += QStringLiteral("<tr><th>%1</th>").arg(B.Defined ? Abk(B, r) : QStringLiteral("\u2013"));
+        h += QStringLiteral("<tr>");
+        if (r == 1)
+            h += QStringLiteral("<th rowspan='%1'>%2</th>")
+                     .arg(zeilen)
+                     .arg(B.Defined ? QStringLiteral("B: %1").arg(name(B))
+                                    : QCoreApplication::translate("labor::RegelnVerbessern", "ohne B"));
+        h += QStringLiteral("<th>%1</th>").arg(B.Defined ? Abk(B, r) : QStringLiteral("\u2013"));
         for (int c = 1; c <= spalten; ++c) {
             const int e = R.Get(r, c);
             const bool anders = vergleich && vergleich->Get(r, c) != e;
@@ -243,6 +259,19 @@ void RegelnVerbessern::Fertig() {
     }
     const tuning::Result& r = *a.Ergebnis;
     Ui_->Fortschritt->setValue(abgebrochen ? Ui_->Fortschritt->value() : Ui_->Fortschritt->maximum());
+    if (!r.Start.Complete) {
+        // Stopped before the start was scored: no figures to show, and
+        // nothing to take over.
+        const QString keine = tr("(nicht bewertet: abgebrochen, bevor alle L\u00E4ufe bewertet waren)");
+        Ui_->VorherZahlen->setText(keine);
+        Ui_->NachherZahlen->setText(keine);
+        Ui_->NachherRegeln->setText(RegelnAlsHtml(Start_, nullptr));
+        Ui_->UebernehmenBtn->setEnabled(false);
+        Ui_->StatusLbl->setText(
+            tr("Abgebrochen, bevor die Ausgangslage bewertet war; das Projekt bleibt, wie es ist."));
+        emit beendet();
+        return;
+    }
     ZeigeVergleich(&r.Start, &r.Best, &r.BestScore);
     const bool besser = tuning::Better(r.BestScore, r.Start);
     if (besser) Ergebnis_ = r.Best;

@@ -1,5 +1,7 @@
 #include "StrassenBild.h"
 
+#include "BahnenBild.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -52,14 +54,8 @@ StrassenBild::StrassenBild(QWidget* parent) : QWidget(parent) {
     setToolTip(QStringLiteral("Klick auf eine Bahn: diesen Start in Zeitlupe abspielen"));
 }
 
-QColor StrassenBild::Farbe(TruckUrteil u) {
-    switch (u) {
-    case TruckUrteil::Angedockt: return QColor(20, 60, 200);
-    case TruckUrteil::NichtAngedockt: return QColor(235, 120, 0);
-    case TruckUrteil::StrasseVerlassen: return QColor(200, 0, 170);
-    }
-    return Qt::black;
-}
+// The same colours as the printed picture, which stay apart in grey.
+QColor StrassenBild::Farbe(TruckUrteil u) { return BahnFarbe(u); }
 
 void StrassenBild::setErgebnis(std::shared_ptr<const TruckErgebnis> e) {
     Ergebnis_ = std::move(e);

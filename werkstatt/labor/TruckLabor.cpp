@@ -1,5 +1,7 @@
 #include "TruckLabor.h"
 
+#include "BahnenBild.h"
+#include "Bildexport.h"
 #include "StrassenBild.h"
 #include "Zahl.h"
 
@@ -7,6 +9,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -54,6 +57,8 @@ TruckLabor::TruckLabor(QWidget* parent)
     Status_ = new QLabel(this);
     Status_->setObjectName(QStringLiteral("status"));
     oben->addWidget(Status_);
+    Speichern_ = new QPushButton(tr("Bild speichern…"), this);
+    oben->addWidget(Speichern_);
 
     auto* zahlen = new QGridLayout;
     auto neu = [this](const char* name) {
@@ -89,6 +94,7 @@ TruckLabor::TruckLabor(QWidget* parent)
     connect(Langsam_, &QRadioButton::toggled, this, [this] { NeuRechnen(); });
     connect(Bild_, &StrassenBild::startGeklickt, this, &TruckLabor::waehleStart);
     connect(&Zeitgeber_, &QTimer::timeout, this, &TruckLabor::Tick);
+    connect(Speichern_, &QPushButton::clicked, this, &TruckLabor::bildSpeichern);
     ZeigeZahlen();
 }
 
@@ -154,6 +160,13 @@ void TruckLabor::ZeigeZahlen() {
     GroessteLage_->setText(
         Fett(QStringLiteral("größte |Lage| am Ende:"), Zahl(z.WorstAttitude, 3) + QStringLiteral("°")));
     MeisteSchritte_->setText(Fett(QStringLiteral("meiste Schritte:"), QString::number(z.MostSteps)));
+}
+
+bool TruckLabor::bildSpeichern() {
+    if (!Ergebnis_ || rechnet()) return false;
+    // The printable picture: plain road, tracks told apart by dash pattern.
+    return ansichten::BildSpeichern(this, QStringLiteral("truck-labor.png"), Bild_->size(),
+                                    [e = Ergebnis_](QPainter& p, QSize g) { MaleBahnen(p, g, *e); });
 }
 
 void TruckLabor::waehleStart(int start) {

@@ -15,6 +15,7 @@
 #include <memory>
 
 class QLabel;
+class QPushButton;
 class QRadioButton;
 
 namespace labor {
@@ -47,6 +48,10 @@ public:
     bool spieltAb() const { return Zeitgeber_.isActive(); }
 
     StrassenBild* bild() const { return Bild_; }
+    // "Bild speichern…": the tracks as PNG or SVG; false when nothing was
+    // saved (no result yet, cancelled, failed).
+    bool bildSpeichern();
+    QPushButton* speichernKnopf() const { return Speichern_; }
     // The figures as shown, one label each (for the worksheet and the tests).
     QLabel* zahl(const char* name) const;
 
@@ -82,6 +87,7 @@ private:
     QLabel* MeisteSchritte_ = nullptr;
     QLabel* Wiedergabe_ = nullptr;
     StrassenBild* Bild_ = nullptr;
+    QPushButton* Speichern_ = nullptr;
 };
 
 }  // namespace labor

@@ -1,0 +1,233 @@
+// The worksheet: `werkstatt --blatt` as a teacher's script calls it, checked
+// with poppler's pdfinfo and pdftotext (skipped with a note where they are
+// missing), and "Als PDF speichern…" in the real window.
+#include "Arbeitsblatt.h"
+#include "Main.h"
+#include "MessageRecorder.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <string>
+
+using namespace werkstatt;
+
+namespace {
+
+QString Beispiel(const char* name) { return QStringLiteral(FUZZY_SOURCE_DIR "/examples/") + QString::fromLatin1(name); }
+
+QByteArray Inhalt(const QString& datei) {
+    QFile f(datei);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+struct Lauf {
+    int code = -1;
+    QString fehler;
+};
+
+Lauf Werkstatt(const QStringList& args) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(WERKSTATT_EXE), args);
+    if (!p.waitForFinished(120000)) return {};
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardError())};
+}
+
+// A poppler tool's output, or a null string when it cannot be run.
+QString Poppler(const QString& werkzeug, const QStringList& args) {
+    if (QStandardPaths::findExecutable(werkzeug).isEmpty()) return {};
+    QProcess p;
+    p.start(werkzeug, args);
+    if (!p.waitForFinished(60000) || p.exitCode() != 0) return QStringLiteral("(%1 scheiterte)").arg(werkzeug);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+#define POPPLER_ODER_SKIP()                                                      \
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty() || \
+        QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())     \
+    GTEST_SKIP() << "pdftotext/pdfinfo (poppler-utils) fehlen; scripts/test.sh installiert sie"
+
+int Seitenzahl(const QString& info) {
+    const auto m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
+    return m.hasMatch() ? m.captured(1).toInt() : 0;
+}
+
+struct BlattFall {
+    const char* name;
+    const char* datei;
+    const char* labor;      // the lab's heading the sheet must show
+    const char* laborWort;  // a word of the lab's results
+};
+
+class BlattAusBeispiel : public testing::TestWithParam<BlattFall> {};
+
+TEST_P(BlattAusBeispiel, A4PagesNamesTermsAndGermanDecimals) {
+    POPPLER_ODER_SKIP();
+    const BlattFall f = GetParam();
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("blatt.pdf"));
+    const Lauf l = Werkstatt({QStringLiteral("--blatt"), Beispiel(f.datei), QStringLiteral("-o"), pdf});
+    ASSERT_EQ(l.code, 0) << l.fehler.toStdString();
+
+    const QString info = Poppler(QStringLiteral("pdfinfo"), {pdf});
+    EXPECT_TRUE(info.contains(QStringLiteral("(A4)"))) << info.toStdString();
+    const int seiten = Seitenzahl(info);
+    // Variables; rules and surface; the lab.
+    EXPECT_GE(seiten, 3) << info.toStdString();
+
+    const QString text = Poppler(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    fuzzy::Project p = fuzzy::LoadProject(QFile::encodeName(Beispiel(f.datei)).toStdString());
+    // pdftotext may break a long name across lines; compare without spaces.
+    QString dicht = text;
+    dicht.remove(QRegularExpression(QStringLiteral("\\s+")));
+    for (const fuzzy::TFuzzy* v : {&p.A, &p.B, &p.Out}) {
+        if (!v->Defined) continue;
+        EXPECT_TRUE(dicht.contains(QString::fromStdString(v->Name).remove(QLatin1Char(' '))))
+            << "Variable fehlt: " << v->Name;
+        for (int i = 1; i <= v->UsedTerms(); ++i)
+            EXPECT_TRUE(dicht.contains(QString::fromStdString(v->GetTermName(i)).remove(QLatin1Char(' '))))
+                << "Term fehlt: " << v->GetTermName(i);
+    }
+    EXPECT_TRUE(text.contains(QString::fromUtf8(f.labor))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QString::fromUtf8(f.laborWort))) << text.toStdString();
+    // Numbers with a decimal comma, none with a point.
+    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("\\d,\\d"))));
+    const auto punkt = QRegularExpression(QStringLiteral("\\d\\.\\d")).match(text);
+    EXPECT_FALSE(punkt.hasMatch()) << "Dezimalpunkt: …"
+                                   << text.mid(std::max(0, int(punkt.capturedStart()) - 40), 80).toStdString();
+    // Every page says which it is and how many there are.
+    for (int s = 1; s <= seiten; ++s) {
+        const QString seite =
+            Poppler(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QString::number(s), QStringLiteral("-l"),
+                                                  QString::number(s), pdf, QStringLiteral("-")});
+        EXPECT_TRUE(seite.contains(QStringLiteral("Seite %1 von %2").arg(s).arg(seiten))) << "Seite " << s;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Beispiele, BlattAusBeispiel,
+                         testing::Values(BlattFall{"Lok", "lok.fuz", "Lok-Labor", "Kraft über der Zeit"},
+                                         BlattFall{"Truck", "truck.fuz", "Truck-Labor", "angedockt:"}),
+                         [](const testing::TestParamInfo<BlattFall>& i) { return std::string(i.param.name); });
+
+// Calls that must fail, write nothing and say why, with their exit code.
+struct Fehlerfall {
+    const char* name;
+    int code;
+    const char* meldung;  // part of the message on standard error
+};
+
+class BlattVerweigert : public testing::TestWithParam<Fehlerfall> {};
+
+TEST_P(BlattVerweigert, WritesNothingAndSaysWhy) {
+    const Fehlerfall f = GetParam();
+    QTemporaryDir dir;
+    const QString projekt = dir.filePath(QStringLiteral("lok.fuz"));
+    ASSERT_TRUE(QFile::copy(Beispiel("lok.fuz"), projekt));
+    const QByteArray vorher = Inhalt(projekt);
+    const QString pdf = dir.filePath(QStringLiteral("blatt.pdf"));
+    const QString name = QString::fromLatin1(f.name);
+    QStringList args{QStringLiteral("--blatt")};
+    if (name == QLatin1String("OntoTheProject")) {
+        // A PDF name that is the project itself, by a link.
+        const QString link = dir.filePath(QStringLiteral("link.pdf"));
+        ASSERT_TRUE(QFile::link(projekt, link));
+        args << projekt << QStringLiteral("-o") << link;
+    } else if (name == QLatin1String("MissingProject")) {
+        args << dir.filePath(QStringLiteral("fehlt.fuz")) << QStringLiteral("-o") << pdf;
+    } else if (name == QLatin1String("ProjectIsAFolder")) {
+        args << dir.path() << QStringLiteral("-o") << pdf;
+    } else if (name == QLatin1String("BrokenProject")) {
+        QFile kaputt(dir.filePath(QStringLiteral("kaputt.fuz")));
+        ASSERT_TRUE(kaputt.open(QIODevice::WriteOnly));
+        kaputt.write("Abstand\n5\nkeine Zahl\n");
+        kaputt.close();
+        args << kaputt.fileName() << QStringLiteral("-o") << pdf;
+    } else if (name == QLatin1String("TargetIsAFolder")) {
+        ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("ordner.pdf")));
+        args << projekt << QStringLiteral("-o") << dir.filePath(QStringLiteral("ordner.pdf"));
+    } else if (name == QLatin1String("NoTarget")) {
+        args << projekt;
+    } else if (name == QLatin1String("NotAPdfName")) {
+        args << projekt << QStringLiteral("-o") << dir.filePath(QStringLiteral("blatt.fuz"));
+    }
+    const Lauf l = Werkstatt(args);
+    EXPECT_EQ(l.code, f.code) << l.fehler.toStdString();
+    EXPECT_TRUE(l.fehler.contains(QString::fromUtf8(f.meldung))) << l.fehler.toStdString();
+    EXPECT_EQ(Inhalt(projekt), vorher);
+    EXPECT_FALSE(QFileInfo::exists(pdf));
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("blatt.fuz"))));
+}
+
+INSTANTIATE_TEST_SUITE_P(Aufrufe, BlattVerweigert,
+                         testing::Values(Fehlerfall{"OntoTheProject", 1, "Projektdatei"},
+                                         Fehlerfall{"MissingProject", 1, "nichts geschrieben"},
+                                         Fehlerfall{"ProjectIsAFolder", 1, "nichts geschrieben"},
+                                         Fehlerfall{"BrokenProject", 1, "nichts geschrieben"},
+                                         Fehlerfall{"TargetIsAFolder", 1, "keine gewöhnliche Datei"},
+                                         Fehlerfall{"NoTarget", 2, "Aufruf"}, Fehlerfall{"NotAPdfName", 2, ".pdf"}),
+                         [](const testing::TestParamInfo<Fehlerfall>& i) { return std::string(i.param.name); });
+
+// The window's "Als PDF speichern…": the sheet of the project being edited,
+// beside an older file of that name that is replaced whole.
+TEST(BlattImFenster, SavesThePdfOfTheProjectAsEdited) {
+    testsupport::MessageRecorder meldungen;
+    QTemporaryDir dir;
+    TMainForm form;
+    ASSERT_TRUE(form.OeffnenDatei(Beispiel("truck.fuz")));
+    const QString pdf = dir.filePath(QStringLiteral("truck.pdf"));
+    {
+        QFile alt(pdf);
+        ASSERT_TRUE(alt.open(QIODevice::WriteOnly));
+        alt.write("alt");
+    }
+    form.PdfDialog = [&](const QString& vorschlag) {
+        EXPECT_TRUE(vorschlag.endsWith(QStringLiteral("truck-arbeitsblatt.pdf"))) << vorschlag.toStdString();
+        return pdf;
+    };
+    form.AlsPdf1Click();
+    EXPECT_EQ(meldungen.Count(), 0) << meldungen.Last().text.toStdString();
+    EXPECT_TRUE(Inhalt(pdf).startsWith("%PDF-"));
+}
+
+TEST(BlattImFenster, RefusesToWriteOverTheProjectFile) {
+    testsupport::MessageRecorder meldungen;
+    QTemporaryDir dir;
+    const QString projekt = dir.filePath(QStringLiteral("truck.fuz"));
+    ASSERT_TRUE(QFile::copy(Beispiel("truck.fuz"), projekt));
+    const QByteArray vorher = Inhalt(projekt);
+    TMainForm form;
+    ASSERT_TRUE(form.OeffnenDatei(projekt));
+    EXPECT_FALSE(form.PdfSpeichernNach(projekt));
+    EXPECT_EQ(meldungen.Count(), 1);
+    EXPECT_TRUE(meldungen.Last().text.contains(QStringLiteral("Projektdatei")));
+    EXPECT_EQ(Inhalt(projekt), vorher);
+}
+
+// The vehicle of a project decides which lab's results the sheet shows.
+struct FahrzeugFall {
+    const char* datei;
+    bool lok;
+};
+
+class BlattFahrzeug : public testing::TestWithParam<FahrzeugFall> {};
+
+TEST_P(BlattFahrzeug, ForceControllersDriveTheLocomotive) {
+    fuzzy::Project p = fuzzy::LoadProject(QFile::encodeName(Beispiel(GetParam().datei)).toStdString());
+    EXPECT_EQ(IstLokProjekt(p), GetParam().lok);
+}
+
+INSTANTIATE_TEST_SUITE_P(Beispiele, BlattFahrzeug,
+                         testing::Values(FahrzeugFall{"lok.fuz", true}, FahrzeugFall{"truck.fuz", false},
+                                         FahrzeugFall{"truck_einachsig.fuz", false}));
+
+}  // namespace

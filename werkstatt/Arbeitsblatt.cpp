@@ -1,0 +1,574 @@
+#include "Arbeitsblatt.h"
+
+#include "AtomicFile.h"
+#include "BahnenBild.h"
+#include "Errors.h"
+#include "Fonts.h"
+#include "KennfeldGitter.h"
+#include "KennfeldSzene.h"
+#include "KurvenDiagramm.h"
+#include "LokLabor.h"
+#include "Messages.h"
+#include "PainterPlot.h"
+#include "TruckRechnung.h"
+#include "Zahl.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTextStream>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <vector>
+
+namespace werkstatt {
+
+namespace {
+
+// The sheet is laid out in units of a 96-dpi screen pixel, whatever the
+// device: the views' scenes and their pixel fonts keep their proportions on
+// paper. A4 less 15 mm margins is about 680 x 1009 of these units.
+constexpr double Einheit = 96.0;
+constexpr double KopfHoehe = 22.0;
+constexpr double FussHoehe = 22.0;
+constexpr double Abstand = 14.0;
+constexpr double DiagrammHoehe = 140.0;
+constexpr double TabellenZeile = 15.0;
+constexpr double RegelZeile = 26.0;
+
+QString Tr(const char* text) { return QCoreApplication::translate("Arbeitsblatt", text); }
+
+QFont Schrift(int pixel, bool fett = false) { return widgets::PixelFont(widgets::SansFamily(), pixel, fett); }
+
+QString Text(const std::string& s) { return QString::fromStdString(s); }
+
+// A corner or bound as a teacher reads it: German decimal comma, a true
+// minus, no more digits than the float holds.
+QString Zahlwert(float v) {
+    QLocale deutsch(QLocale::German, QLocale::Germany);
+    deutsch.setNumberOptions(QLocale::OmitGroupSeparator);
+    QString s = deutsch.toString(static_cast<double>(v), 'g', 7);
+    if (s.startsWith(QLatin1Char('-'))) s.replace(0, 1, QChar(0x2212));
+    return s;
+}
+
+// One block of the sheet: its height and how to paint it at the top of a
+// rectangle of the content's width.
+struct Block {
+    double hoehe = 0.0;
+    std::function<void(QPainter&, const QRectF&)> malen;
+    bool neueSeite = false;  // starts a new page
+};
+
+double Ueberschrift(QPainter& p, const QRectF& r, const QString& text) {
+    p.setFont(Schrift(15, true));
+    p.setPen(Qt::black);
+    p.drawText(QRectF(r.left(), r.top(), r.width(), 20), Qt::AlignLeft | Qt::AlignVCenter, text);
+    p.setPen(QPen(QColor(120, 120, 120), 0.8));
+    p.drawLine(QPointF(r.left(), r.top() + 21), QPointF(r.right(), r.top() + 21));
+    return 26.0;
+}
+
+QString Rollentitel(int rolle) {
+    switch (rolle) {
+    case 0: return Tr("Eingang A");
+    case 1: return Tr("Eingang B");
+    default: return Tr("Ausgang");
+    }
+}
+
+Block VariablenBlock(const fuzzy::TFuzzy& v, int rolle) {
+    const QString titel = Rollentitel(rolle);
+    if (!v.Defined) {
+        return {30.0, [titel](QPainter& p, const QRectF& r) {
+                    Ueberschrift(p, r, titel + QStringLiteral(": ") + Tr("nicht verwendet"));
+                }};
+    }
+    const int n = v.UsedTerms();
+    const double hoehe = 26.0 + 18.0 + DiagrammHoehe + 6.0 + TabellenZeile * (n + 1) + 4.0;
+    return {hoehe, [v, titel, n](QPainter& p, const QRectF& r) {
+                double y = r.top() + Ueberschrift(p, r, titel + QStringLiteral(": ") + Text(v.Name));
+                p.setFont(Schrift(12));
+                p.setPen(Qt::black);
+                p.drawText(QRectF(r.left(), y, r.width(), 16), Qt::AlignLeft | Qt::AlignVCenter,
+                           Tr("Bereich: %1 bis %2, %3 Terme").arg(Zahlwert(v.RangeMin), Zahlwert(v.RangeMax)).arg(n));
+                y += 18.0;
+                p.save();
+                p.translate(r.left(), y);
+                ansichten::MaleTermdiagramm(p, QSize(static_cast<int>(r.width()), static_cast<int>(DiagrammHoehe)), v);
+                p.restore();
+                y += DiagrammHoehe + 6.0;
+                // The corners in a table: what the diagram shows, to copy
+                // into an exercise.
+                const double spalten[] = {0.0, 0.34, 0.44, 0.54, 0.64, 0.74, 0.84, 1.0};
+                const QString kopf[] = {Tr("Term"),          Tr("Kürzel"),        QStringLiteral("a"),
+                                        QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d"),
+                                        Tr("Höhe")};
+                auto zelle = [&](int s, double zy, const QString& t, bool rechts) {
+                    const QRectF z(r.left() + spalten[s] * r.width() + 3, zy,
+                                   (spalten[s + 1] - spalten[s]) * r.width() - 6, TabellenZeile);
+                    p.drawText(z, (rechts ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter,
+                               QFontMetrics(p.font()).elidedText(t, Qt::ElideRight, static_cast<int>(z.width())));
+                };
+                p.setFont(Schrift(11, true));
+                for (int s = 0; s < 7; ++s) zelle(s, y, kopf[s], s >= 2);
+                p.setPen(QPen(QColor(150, 150, 150), 0.6));
+                p.drawLine(QPointF(r.left(), y + TabellenZeile), QPointF(r.right(), y + TabellenZeile));
+                p.setFont(Schrift(11));
+                p.setPen(Qt::black);
+                for (int i = 1; i <= n; ++i) {
+                    const double zy = y + TabellenZeile * i;
+                    zelle(0, zy, Text(v.GetTermName(i)), false);
+                    zelle(1, zy, Text(v.GetTermAbbrev(i)), false);
+                    for (int k = fuzzy::ParamA; k <= fuzzy::ParamH; ++k)
+                        zelle(k + 1, zy, Zahlwert(v.GetParam(i, k)), true);
+                }
+            }};
+}
+
+Block RegelBlock(const fuzzy::Project& pr) {
+    const bool zwei = pr.B.Defined;
+    const int na = pr.A.UsedTerms(), nb = zwei ? pr.B.UsedTerms() : 1;
+    const double hoehe = 26.0 + 18.0 + RegelZeile * (nb + 1) + 4.0;
+    return {hoehe, [pr, zwei, na, nb](QPainter& p, const QRectF& r) {
+                double y = r.top() + Ueberschrift(p, r, Tr("Regeln"));
+                p.setFont(Schrift(12));
+                p.setPen(Qt::black);
+                const QString satz =
+                    zwei ? Tr("WENN %1 ist (Spalte) UND %2 ist (Zeile), DANN %3 ist (Zelle)")
+                               .arg(Text(pr.A.Name), Text(pr.B.Name), Text(pr.Out.Name))
+                         : Tr("WENN %1 ist (Spalte), DANN %2 ist (Zelle)").arg(Text(pr.A.Name), Text(pr.Out.Name));
+                p.drawText(QRectF(r.left(), y, r.width(), 16), Qt::AlignLeft | Qt::AlignVCenter,
+                           QFontMetrics(p.font()).elidedText(satz, Qt::ElideRight, static_cast<int>(r.width())));
+                y += 18.0;
+                const double w = r.width() / (na + 1);
+                for (int zeile = 0; zeile <= nb; ++zeile) {
+                    for (int spalte = 0; spalte <= na; ++spalte) {
+                        const QRectF z(r.left() + spalte * w, y + zeile * RegelZeile, w, RegelZeile);
+                        QString t;
+                        bool kopf = zeile == 0 || spalte == 0;
+                        if (zeile == 0 && spalte > 0) t = Text(pr.A.GetTermName(spalte));
+                        if (spalte == 0 && zeile > 0 && zwei) t = Text(pr.B.GetTermName(zeile));
+                        if (zeile > 0 && spalte > 0) {
+                            const int k = pr.Rules.Get(zeile, spalte);
+                            if (k >= 1 && k <= pr.Out.UsedTerms())
+                                t = Text(pr.Out.GetTermName(k));
+                            else if (k == 0)
+                                t = QStringLiteral("\u2013");
+                            else
+                                t = QStringLiteral("#%1").arg(k);
+                        }
+                        if (kopf) p.fillRect(z, QColor(230, 230, 230));
+                        p.setPen(QPen(QColor(120, 120, 120), 0.6));
+                        p.setBrush(Qt::NoBrush);
+                        p.drawRect(z);
+                        p.setFont(Schrift(11, kopf));
+                        p.setPen(Qt::black);
+                        p.drawText(z.adjusted(3, 1, -3, -1), Qt::AlignCenter | Qt::TextWordWrap, t);
+                    }
+                }
+            }};
+}
+
+Block KennfeldBlock(const fuzzy::Project& pr, double breite) {
+    const double bildHoehe = std::min(480.0, breite * 0.7);
+    return {26.0 + bildHoehe, [pr, bildHoehe](QPainter& p, const QRectF& r) {
+                const double y = r.top() + Ueberschrift(p, r, pr.B.Defined ? Tr("Kennfeld") : Tr("Kennlinie"));
+                ansichten::KennfeldSzene s;
+                s.projekt = pr;
+                s.gitter = fuzzy::BerechneKennfeld(pr, pr.B.Defined ? 161 : 401, 161);
+                ansichten::SzeneAufbereiten(s);
+                p.save();
+                p.translate(r.left(), y);
+                ansichten::MaleKennfeld(p, QSize(static_cast<int>(r.width()), static_cast<int>(bildHoehe)), s);
+                p.restore();
+            }};
+}
+
+std::vector<Block> TruckBloecke(const fuzzy::Project& pr, float v, double breite, double seitenHoehe) {
+    auto e = std::make_shared<labor::TruckErgebnis>(labor::RechneTruckRaster(pr, v));
+    std::vector<Block> b;
+    const double kopf = 26.0 + 4 * 17.0 + 6.0;
+    b.push_back({kopf,
+                 [e, v](QPainter& p, const QRectF& r) {
+                     double y =
+                         r.top() +
+                         Ueberschrift(
+                             p, r,
+                             Tr("Truck-Labor: alle Starts bei %1 m/s").arg(labor::Zahl(static_cast<double>(v), 0)));
+                     p.setFont(Schrift(12));
+                     p.setPen(Qt::black);
+                     QStringList zeilen;
+                     if (!e->Definiert || e->Raster.Runs.empty()) {
+                         zeilen << Tr("Eingang A und/oder Ausgang (noch) nicht definiert: keine Fahrten.");
+                     } else {
+                         const dorvane::GridFigures& z = e->Raster.Figures;
+                         zeilen << Tr("angedockt: %1 von %2 Starts (|x| < 0,1 m und |Lage| < 1° am Ende)")
+                                       .arg(z.Docked)
+                                       .arg(z.Starts);
+                         zeilen << Tr("Straße verlassen: %1 von %2 Starts, die auf der Straße bleiben müssen")
+                                       .arg(z.LeftRoad())
+                                       .arg(z.MustKeepRoad);
+                         zeilen << Tr("größte |x| am Ende: %1 m, größte |Lage| am Ende: %2°")
+                                       .arg(labor::Zahl(z.WorstX, 4), labor::Zahl(z.WorstAttitude, 3));
+                         zeilen << Tr("meiste Schritte: %1").arg(z.MostSteps);
+                     }
+                     for (const QString& t : zeilen) {
+                         p.drawText(QRectF(r.left(), y, r.width(), 17), Qt::AlignLeft | Qt::AlignVCenter, t);
+                         y += 17.0;
+                     }
+                 },
+                 true});
+    if (e->Definiert && !e->Raster.Runs.empty()) {
+        const double hoehe = std::max(200.0, seitenHoehe - kopf - Abstand - 4.0);
+        b.push_back({hoehe, [e, breite, hoehe](QPainter& p, const QRectF& r) {
+                         p.save();
+                         p.translate(r.left(), r.top());
+                         labor::MaleBahnen(p, QSize(static_cast<int>(breite), static_cast<int>(hoehe)), *e);
+                         p.restore();
+                     }});
+    }
+    return b;
+}
+
+QString MasseName(float m) { return Tr("%1 kg").arg(Zahlwert(m)); }
+
+std::vector<Block> LokBloecke(const fuzzy::Project& pr, const labor::LokEinstellung& einst, double breite) {
+    auto e = std::make_shared<labor::LokErgebnis>(labor::RechneLok(pr, einst));
+    std::vector<Block> b;
+    const int n = static_cast<int>(e->Laeufe.size());
+    const double kopf = 26.0 + 18.0 + TabellenZeile * 2 * (n + 1) + 8.0;
+    b.push_back({kopf,
+                 [e, einst, n](QPainter& p, const QRectF& r) {
+                     double y = r.top() + Ueberschrift(p, r, Tr("Lok-Labor"));
+                     p.setFont(Schrift(12));
+                     p.setPen(Qt::black);
+                     p.drawText(QRectF(r.left(), y, r.width(), 16), Qt::AlignLeft | Qt::AlignVCenter,
+                                e->Fehler.empty()
+                                    ? Tr("Reibung %1 N·s/m, Abstand %2 cm, Zeitschritt %3 s")
+                                          .arg(Zahlwert(einst.Reibung), Zahlwert(einst.AbstandCm), Zahlwert(einst.Dt))
+                                    : QString::fromStdString(e->Fehler));
+                     y += 18.0;
+                     if (n == 0) return;
+                     const double spalten[] = {0.0, 0.1, 0.3, 0.5, 0.62, 0.72, 1.0};
+                     const QString kopfText[] = {Tr("Masse"),
+                                                 Tr("in Ruhe ab\n(|s| < 1 cm, |v| < 0,5 cm/s)"),
+                                                 Tr("genau ab\n(|s| < 0,5 cm, |v| < 0,5 cm/s)"),
+                                                 Tr("Überschwingen"),
+                                                 Tr("Kraftwechsel"),
+                                                 Tr("Ende des Laufs")};
+                     auto zelle = [&](int s, double zy, const QString& t) {
+                         const QRectF z(r.left() + spalten[s] * r.width() + 3, zy,
+                                        (spalten[s + 1] - spalten[s]) * r.width() - 6, 2 * TabellenZeile);
+                         p.drawText(z, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, t);
+                     };
+                     p.setFont(Schrift(11, true));
+                     for (int s = 0; s < 6; ++s) zelle(s, y, kopfText[s]);
+                     p.setPen(QPen(QColor(150, 150, 150), 0.6));
+                     p.drawLine(QPointF(r.left(), y + 2 * TabellenZeile), QPointF(r.right(), y + 2 * TabellenZeile));
+                     p.setFont(Schrift(11));
+                     for (int i = 0; i < n; ++i) {
+                         const pemrak::Versuch& l = e->Laeufe[static_cast<std::size_t>(i)];
+                         const double zy = y + 2 * TabellenZeile * (i + 1);
+                         // The mass's pen before its name, as in the diagrams.
+                         p.setPen(QPen(labor::LokLabor::Farbe(i), 2.0, labor::LokLabor::Stil(i), Qt::FlatCap));
+                         p.drawLine(QPointF(r.left() + 3, zy + TabellenZeile),
+                                    QPointF(r.left() + 25, zy + TabellenZeile));
+                         p.setPen(Qt::black);
+                         auto ab = [](const std::optional<float>& t) {
+                             return t ? Tr("t = %1 s").arg(labor::Zahl(*t, 3)) : Tr("nie");
+                         };
+                         const QRectF nameZelle(r.left() + 29, zy, spalten[1] * r.width() - 29, 2 * TabellenZeile);
+                         p.drawText(nameZelle, Qt::AlignLeft | Qt::AlignVCenter, MasseName(l.Optionen.Start.Masse));
+                         zelle(1, zy, ab(l.InRuheAb));
+                         zelle(2, zy, ab(l.GenauAb));
+                         zelle(3, zy, Tr("%1 cm").arg(labor::Zahl(l.Zahlen.UeberschwingenCm, 2)));
+                         zelle(4, zy, QString::number(l.Zahlen.Vorzeichenwechsel));
+                         zelle(5, zy,
+                               Tr("t = %1 s: s = %2 cm, v = %3 cm/s%4")
+                                   .arg(labor::Zahl(l.Zahlen.EndeT, 2), labor::Zahl(l.Zahlen.EndeSCm, 2),
+                                        labor::Zahl(l.Zahlen.EndeVCms, 2),
+                                        l.Zahlen.Ausgelaufen ? Tr(" (30 cm hinter der Marke)") : QString()));
+                     }
+                 },
+                 true});
+    if (n == 0) return b;
+
+    // The curves as the lab draws them: time axes up to a little after the
+    // last mass has come to rest.
+    double tEnde = 0, tRuhe = 0;
+    for (const pemrak::Versuch& l : e->Laeufe) {
+        tEnde = std::max(tEnde, double(l.Zahlen.EndeT));
+        tRuhe = std::max(tRuhe, double(l.InRuheAb.value_or(l.Zahlen.EndeT)));
+    }
+    const double tBis = std::min(tEnde, std::max(2.0, tRuhe * 1.25 + 0.5));
+    struct Bild {
+        const char* titel;
+        const char* x;
+        const char* y;
+    };
+    const Bild bilder[4] = {{"Weg über der Zeit", "t in s", "s in cm"},
+                            {"Geschwindigkeit über der Zeit", "t in s", "v in cm/s"},
+                            {"Kraft über der Zeit", "t in s", "F in N"},
+                            {"s-v-Diagramm", "s in cm", "v in cm/s"}};
+    auto diagramme = std::make_shared<std::vector<std::unique_ptr<labor::KurvenDiagramm>>>();
+    for (int d = 0; d < 4; ++d) {
+        auto k = std::make_unique<labor::KurvenDiagramm>(Tr(bilder[d].titel), Tr(bilder[d].x), Tr(bilder[d].y));
+        QVector<labor::KurvenDiagramm::Kurve> kurven;
+        for (int i = 0; i < n; ++i) {
+            const pemrak::Versuch& l = e->Laeufe[static_cast<std::size_t>(i)];
+            labor::KurvenDiagramm::Kurve c{
+                MasseName(l.Optionen.Start.Masse), labor::LokLabor::Farbe(i), {}, labor::LokLabor::Stil(i)};
+            for (const pemrak::LaufPunkt& q : l.Fahrt.Verlauf) {
+                if (d == 3 && q.t > tBis) break;
+                switch (d) {
+                case 0: c.Punkte.append(QPointF(q.t, q.sCm)); break;
+                case 1: c.Punkte.append(QPointF(q.t, q.vCms)); break;
+                case 2: c.Punkte.append(QPointF(q.t, q.Kraft)); break;
+                default: c.Punkte.append(QPointF(q.sCm, q.vCms)); break;
+                }
+            }
+            kurven.append(c);
+        }
+        if (d < 3) k->setXBereich(0.0, tBis);
+        k->setKurven(kurven);
+        diagramme->push_back(std::move(k));
+    }
+    const double h = std::floor((breite / 2 - 6) * 0.9);
+    for (int zeile = 0; zeile < 2; ++zeile) {
+        b.push_back({h, [diagramme, zeile, h](QPainter& p, const QRectF& r) {
+                         const double w = (r.width() - 12) / 2;
+                         for (int s = 0; s < 2; ++s) {
+                             p.save();
+                             p.translate(r.left() + s * (w + 12), r.top());
+                             (*diagramme)[static_cast<std::size_t>(zeile * 2 + s)]->malen(
+                                 p, QSize(static_cast<int>(w), static_cast<int>(h)));
+                             p.setPen(QPen(QColor(160, 160, 160), 0.6));
+                             p.setBrush(Qt::NoBrush);
+                             p.drawRect(QRectF(0, 0, w, h));
+                             p.restore();
+                         }
+                     }});
+    }
+    return b;
+}
+
+QString Projektname(const BlattDaten& d) {
+    return d.datei.isEmpty() ? Tr("Unbenannt") : QFileInfo(d.datei).completeBaseName();
+}
+
+}  // namespace
+
+bool IstLokProjekt(const fuzzy::Project& p) {
+    return QString::fromStdString(p.Out.Name).startsWith(QStringLiteral("Kraft"), Qt::CaseInsensitive);
+}
+
+int MaleArbeitsblatt(QPagedPaintDevice& geraet, const BlattDaten& d) {
+    QPainter p;
+    if (!p.begin(&geraet)) return 0;
+    const double faktor = geraet.logicalDpiX() / Einheit;
+    const QRectF seite(QPointF(0, 0), QSizeF(geraet.width() / faktor, geraet.height() / faktor));
+    const QRectF inhalt = seite.adjusted(0, KopfHoehe + 6, 0, -(FussHoehe + 6));
+    const double breite = inhalt.width();
+
+    std::vector<Block> bloecke;
+    const QString name = Projektname(d);
+    bloecke.push_back(
+        {58.0, [&d, name](QPainter& q, const QRectF& r) {
+             q.setFont(Schrift(22, true));
+             q.setPen(Qt::black);
+             q.drawText(QRectF(r.left(), r.top(), r.width(), 28), Qt::AlignLeft | Qt::AlignVCenter,
+                        Tr("Arbeitsblatt: %1").arg(name));
+             q.setFont(Schrift(12));
+             const QString datei = d.datei.isEmpty() ? Tr("noch nicht gespeichert") : QDir::toNativeSeparators(d.datei);
+             const QString fahrzeug =
+                 IstLokProjekt(d.projekt) ? Tr("Fuzzy-Regler für die Lokomotive") : Tr("Fuzzy-Regler für den Truck");
+             q.drawText(QRectF(r.left(), r.top() + 30, r.width(), 18), Qt::AlignLeft | Qt::AlignVCenter,
+                        QFontMetrics(q.font()).elidedText(Tr("Datei: %1  \u2022  %2").arg(datei, fahrzeug),
+                                                          Qt::ElideMiddle, static_cast<int>(r.width())));
+         }});
+    bloecke.push_back(VariablenBlock(d.projekt.A, 0));
+    bloecke.push_back(VariablenBlock(d.projekt.B, 1));
+    bloecke.push_back(VariablenBlock(d.projekt.Out, 2));
+    if (d.projekt.A.Defined && d.projekt.Out.Defined) {
+        bloecke.push_back(RegelBlock(d.projekt));
+        bloecke.push_back(KennfeldBlock(d.projekt, breite));
+    }
+    for (Block& b : IstLokProjekt(d.projekt) ? LokBloecke(d.projekt, d.lok, breite)
+                                             : TruckBloecke(d.projekt, d.truckGeschwindigkeit, breite, inhalt.height()))
+        bloecke.push_back(std::move(b));
+
+    // Pages first, so that every page can say how many there are.
+    std::vector<int> seiteVon(bloecke.size());
+    std::vector<double> obenVon(bloecke.size());
+    int seiten = 1;
+    double y = inhalt.top();
+    for (std::size_t i = 0; i < bloecke.size(); ++i) {
+        const bool passt = y + bloecke[i].hoehe <= inhalt.bottom() + 0.5;
+        if (y > inhalt.top() && (bloecke[i].neueSeite || !passt)) {
+            ++seiten;
+            y = inhalt.top();
+        }
+        seiteVon[i] = seiten;
+        obenVon[i] = y;
+        y += bloecke[i].hoehe + Abstand;
+    }
+
+    const QLocale deutsch(QLocale::German, QLocale::Germany);
+    const QString datum =
+        deutsch.toString(d.datum.isValid() ? d.datum : QDate::currentDate(), QStringLiteral("d. MMMM yyyy"));
+    std::size_t i = 0;
+    for (int s = 1; s <= seiten; ++s) {
+        if (s > 1 && !geraet.newPage()) {
+            p.end();
+            return 0;
+        }
+        p.save();
+        p.scale(faktor, faktor);
+        // Header and footer of every page.
+        p.setFont(Schrift(11));
+        p.setPen(QColor(90, 90, 90));
+        p.drawText(QRectF(seite.left(), seite.top(), seite.width(), KopfHoehe), Qt::AlignLeft | Qt::AlignVCenter,
+                   Tr("Fuzzy-Werkstatt \u2013 Arbeitsblatt %1").arg(name));
+        p.drawText(QRectF(seite.left(), seite.top(), seite.width(), KopfHoehe), Qt::AlignRight | Qt::AlignVCenter,
+                   datum);
+        p.setPen(QPen(QColor(150, 150, 150), 0.6));
+        p.drawLine(QPointF(seite.left(), seite.top() + KopfHoehe), QPointF(seite.right(), seite.top() + KopfHoehe));
+        p.drawLine(QPointF(seite.left(), seite.bottom() - FussHoehe),
+                   QPointF(seite.right(), seite.bottom() - FussHoehe));
+        p.setPen(QColor(90, 90, 90));
+        p.drawText(QRectF(seite.left(), seite.bottom() - FussHoehe, seite.width(), FussHoehe),
+                   Qt::AlignHCenter | Qt::AlignVCenter, Tr("Seite %1 von %2").arg(s).arg(seiten));
+        for (; i < bloecke.size() && seiteVon[i] == s; ++i) {
+            p.save();
+            bloecke[i].malen(p, QRectF(inhalt.left(), obenVon[i], breite, bloecke[i].hoehe));
+            p.restore();
+        }
+        p.restore();
+    }
+    p.end();
+    return seiten;
+}
+
+QByteArray ArbeitsblattPdf(const BlattDaten& d) {
+    QByteArray daten;
+    QBuffer puffer(&daten);
+    if (!puffer.open(QIODevice::WriteOnly)) return {};
+    {
+        QPdfWriter pdf(&puffer);
+        pdf.setResolution(300);
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 12, 15, 12),
+                                      QPageLayout::Millimeter));
+        pdf.setTitle(Tr("Arbeitsblatt %1").arg(Projektname(d)));
+        pdf.setCreator(QStringLiteral("Fuzzy-Werkstatt"));
+        if (MaleArbeitsblatt(pdf, d) == 0) return {};
+    }
+    puffer.close();
+    return daten;
+}
+
+QString ArbeitsblattSchreiben(const BlattDaten& d, const QString& ziel) {
+    if (ziel.isEmpty()) return Tr("Es wurde keine Zieldatei angegeben.");
+    const QFileInfo zielInfo(ziel);
+    if (zielInfo.exists() && !zielInfo.isFile())
+        return Tr("„%1“ ist keine gewöhnliche Datei und wird nicht überschrieben.").arg(QDir::toNativeSeparators(ziel));
+    // The project's own file is never written over, whatever name leads to it.
+    if (!d.datei.isEmpty() && zielInfo.exists() &&
+        zielInfo.canonicalFilePath() == QFileInfo(d.datei).canonicalFilePath())
+        return Tr("Das Arbeitsblatt würde die Projektdatei „%1“ überschreiben. Bitte einen anderen Namen wählen.")
+            .arg(QDir::toNativeSeparators(d.datei));
+    const QByteArray pdf = ArbeitsblattPdf(d);
+    if (pdf.isEmpty()) return Tr("Das Arbeitsblatt konnte nicht erzeugt werden.");
+    try {
+        fuzzy::WriteFileAtomic(QFile::encodeName(ziel).toStdString(), std::string_view(pdf.constData(), pdf.size()));
+    } catch (const fuzzy::ESaveError& e) {
+        return QString::fromStdString(e.what());
+    }
+    return {};
+}
+
+bool IstBlattBefehl(const QStringList& args) { return !args.isEmpty() && args.first() == QLatin1String("--blatt"); }
+
+namespace {
+
+// The engine's messages on the command line: to standard error, never a
+// window that no one can close.
+class TextMeldungen : public fuzzy::IMessages {
+public:
+    explicit TextMeldungen(QTextStream& aus) : aus_(aus) { fuzzy::SetMessages(this); }
+    ~TextMeldungen() override { fuzzy::SetMessages(nullptr); }
+    TextMeldungen(const TextMeldungen&) = delete;
+    TextMeldungen& operator=(const TextMeldungen&) = delete;
+    void Warning(const std::string& text) override { Melden(text); }
+    void Error(const std::string& text) override {
+        ++fehler;
+        Melden(text);
+    }
+    int fehler = 0;
+
+private:
+    void Melden(const std::string& text) { aus_ << QString::fromStdString(text) << Qt::endl; }
+    QTextStream& aus_;
+};
+
+}  // namespace
+
+int BlattBefehl(const QStringList& args, QTextStream& fehler) {
+    const QString aufruf = Tr("Aufruf: werkstatt --blatt PROJEKT.fuz -o BLATT.pdf");
+    QString projekt, ziel;
+    for (int i = 1; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == QLatin1String("-o") && i + 1 < args.size() && ziel.isEmpty()) {
+            ziel = args[++i];
+        } else if (!a.startsWith(QLatin1Char('-')) && projekt.isEmpty()) {
+            projekt = a;
+        } else {
+            fehler << Tr("Unbekanntes oder doppeltes Argument: %1").arg(a) << Qt::endl << aufruf << Qt::endl;
+            return 2;
+        }
+    }
+    if (projekt.isEmpty() || ziel.isEmpty()) {
+        fehler << aufruf << Qt::endl;
+        return 2;
+    }
+    if (!ziel.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
+        fehler << Tr("Das Arbeitsblatt ist ein PDF: Der Zielname muss auf .pdf enden.") << Qt::endl;
+        return 2;
+    }
+    BlattDaten d;
+    {
+        TextMeldungen meldungen(fehler);
+        try {
+            d.projekt = fuzzy::LoadProject(QFile::encodeName(projekt).toStdString());
+        } catch (const std::exception&) {
+            // The reader has said why (a message above).
+            meldungen.fehler = std::max(meldungen.fehler, 1);
+        }
+        if (meldungen.fehler > 0) {
+            fehler << Tr("%1: Das Projekt konnte nicht gelesen werden; es wurde nichts geschrieben.")
+                          .arg(QDir::toNativeSeparators(projekt))
+                   << Qt::endl;
+            return 1;
+        }
+    }
+    d.datei = QFileInfo(projekt).absoluteFilePath();
+    d.datum = QDate::currentDate();
+    const QString meldung = ArbeitsblattSchreiben(d, ziel);
+    if (!meldung.isEmpty()) {
+        fehler << meldung << Qt::endl;
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace werkstatt

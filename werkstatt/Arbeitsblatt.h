@@ -1,0 +1,55 @@
+#pragma once
+
+// The worksheet of a project for the classroom: on A4, the project's name and
+// file, each variable's term diagram with its terms, the rule table, the
+// control surface and the lab results of the project's vehicle, with page
+// numbers and the date. The same painting serves the printer, the print
+// preview and the PDF file.
+
+#include "LokRechnung.h"
+#include "Projekt.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+class QPagedPaintDevice;
+class QTextStream;
+
+namespace werkstatt {
+
+struct BlattDaten {
+    fuzzy::Project projekt;
+    QString datei;  // the project's file; empty for an unsaved project
+    QDate datum;
+    float truckGeschwindigkeit = -1.0f;  // m/s, as the truck lab offers it
+    labor::LokEinstellung lok;
+};
+
+// A controller of a force (as Pemrak's projects and the Lok template) drives
+// the locomotive; every other one the truck.
+bool IstLokProjekt(const fuzzy::Project& p);
+
+// Paints the sheet on the device, page after page (the caller has chosen A4
+// and the margins). Returns the number of pages, 0 when the device could not
+// be painted on.
+int MaleArbeitsblatt(QPagedPaintDevice& geraet, const BlattDaten& d);
+
+// The sheet as a PDF document in memory, A4 portrait; empty on failure.
+QByteArray ArbeitsblattPdf(const BlattDaten& d);
+
+// Writes the sheet as PDF to `ziel`, replacing it only when the whole file
+// has been written. Never onto the project's own file. Returns an empty
+// string when done, else a German message and nothing changed.
+QString ArbeitsblattSchreiben(const BlattDaten& d, const QString& ziel);
+
+// The command line's worksheet: `werkstatt --blatt PROJEKT.fuz -o BLATT.pdf`.
+// True when the arguments ask for it.
+bool IstBlattBefehl(const QStringList& args);
+// Runs it (args without the program's name); messages go to `fehler`.
+// Returns the exit code: 0 done, 1 the project or the file failed, 2 wrong
+// arguments.
+int BlattBefehl(const QStringList& args, QTextStream& fehler);
+
+}  // namespace werkstatt
