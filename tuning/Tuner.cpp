@@ -1,6 +1,7 @@
 #include "Tuner.h"
 
 #include "NoRuleRegions.h"
+#include "ParallelFor.h"
 
 #include <algorithm>
 #include <chrono>
@@ -337,17 +338,10 @@ Result Tune(const fuzzy::Project& start, const Options& options, const std::atom
         }
         const std::vector<fuzzy::Project> candidates = DrawCandidates(current, start, options, round, &currentScore);
         std::vector<Score> scores(candidates.size());
-        std::atomic<std::size_t> next{0};
         const Score bound = currentScore;
-        auto work = [&] {
-            for (std::size_t i = next++; i < candidates.size(); i = next++)
-                scores[i] = Evaluate(candidates[i], options.Kind, &bound, &stop);
-        };
-        std::vector<std::thread> helpers;
-        for (int t = 1; t < std::min<int>(threads, static_cast<int>(candidates.size())); ++t)
-            helpers.emplace_back(work);
-        work();
-        for (auto& h : helpers) h.join();
+        fuzzy::ParallelFor(candidates.size(), threads, [&](std::size_t i, int) {
+            scores[i] = Evaluate(candidates[i], options.Kind, &bound, &stop);
+        });
         if (stop.load()) {
             res.Cancelled = cancelled();
             break;

@@ -2,8 +2,6 @@
 
 #include "Befehle.h"
 
-#include <memory>
-
 namespace werkstatt {
 
 TProjektModell::TProjektModell(QObject* parent) : QObject(parent) {
@@ -39,22 +37,8 @@ void TProjektModell::gespeichert(const QString& datei) {
 void TProjektModell::ausfuehren(int art, const QString& text, const Stand& nachher, int zug, int rolle, int term,
                                 int param) {
     if (GleichesProjekt(nachher.projekt, stand_.projekt) && nachher.datei == stand_.datei && art != ArtNeu) return;
-    std::unique_ptr<QUndoCommand> b;
-    switch (art) {
-    case ArtName: b = std::make_unique<TNameBefehl>(*this, text, stand_, nachher); break;
-    case ArtBereich: b = std::make_unique<TBereichBefehl>(*this, text, stand_, nachher); break;
-    case ArtTermName: b = std::make_unique<TTermNameBefehl>(*this, text, stand_, nachher); break;
-    case ArtParameter: b = std::make_unique<TParameterBefehl>(*this, text, stand_, nachher); break;
-    case ArtGriff: b = std::make_unique<TGriffBefehl>(*this, text, stand_, nachher, zug, rolle, term, param); break;
-    case ArtTermHinzu: b = std::make_unique<TTermHinzuBefehl>(*this, text, stand_, nachher); break;
-    case ArtTermEntfernen: b = std::make_unique<TTermEntfernenBefehl>(*this, text, stand_, nachher); break;
-    case ArtTermVerschieben: b = std::make_unique<TTermVerschiebenBefehl>(*this, text, stand_, nachher); break;
-    case ArtRegel: b = std::make_unique<TRegelBefehl>(*this, text, stand_, nachher); break;
-    case ArtEingangB: b = std::make_unique<TEingangBBefehl>(*this, text, stand_, nachher); break;
-    case ArtErsetzen: b = std::make_unique<TErsetzenBefehl>(*this, text, stand_, nachher); break;
-    default: b = std::make_unique<TNeuBefehl>(*this, text, stand_, nachher); break;
-    }
-    stack_.push(b.release());
+    stack_.push(
+        new TProjektBefehl(*this, static_cast<BefehlArt>(art), text, stand_, nachher, Griff{zug, rolle, term, param}));
 }
 
 QString TProjektModell::setzeName(Rolle r, const QString& name) {

@@ -4,11 +4,9 @@
 #include "Farbskala.h"
 #include "Fonts.h"
 
-#include <QContextMenuEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMenu>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QToolTip>
@@ -25,20 +23,17 @@ namespace ansichten {
 namespace {
 
 // The scene on screen: painted by the inspector's one painting function.
-class InspektorBild : public QWidget {
+class InspektorBild : public SzenenBild {
 public:
-    explicit InspektorBild(Inspektor& owner) : QWidget(&owner), owner_(owner) {
+    explicit InspektorBild(Inspektor& owner)
+        : SzenenBild(
+              &owner, QStringLiteral("inspektor"), [&owner](QPainter& p, QSize g) { owner.malen(p, g); },
+              [&owner] { return QString::fromStdString(owner.szene().projekt.Out.Name); }),
+          owner_(owner) {
         setMinimumSize(640, 420);
-        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-        setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
-        owner_.malen(p, size());
-    }
     void mousePressEvent(QMouseEvent* e) override {
         if (e->button() == Qt::LeftButton) owner_.MausImBild(e->position().toPoint());
     }
@@ -58,11 +53,6 @@ protected:
             return true;
         }
         return QWidget::event(e);
-    }
-    void contextMenuEvent(QContextMenuEvent* e) override {
-        QMenu menu(this);
-        menu.addAction(QStringLiteral("Bild speichern\u2026"), &owner_, [this] { owner_.bildSpeichern(); });
-        menu.exec(e->globalPos());
     }
 
 private:
@@ -267,10 +257,6 @@ void Inspektor::malen(QPainter& p, QSize groesse) const { MaleInspektor(p, groes
 
 QSize Inspektor::szenengroesse() const { return bild_->size(); }
 
-bool Inspektor::bildSpeichern() {
-    return BildSpeichern(this,
-                         Dateivorschlag(QStringLiteral("inspektor"), QString::fromStdString(szene_.projekt.Out.Name)),
-                         szenengroesse(), [this](QPainter& p, QSize g) { malen(p, g); });
-}
+bool Inspektor::bildSpeichern() { return bild_->bildSpeichern(); }
 
 }  // namespace ansichten

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Bildexport.h"
 #include "InspektorSzene.h"
 
 #include <QDoubleSpinBox>
@@ -90,7 +91,7 @@ private:
     QLabel* ausgangLabel_ = nullptr;
     QLabel* keineRegel_ = nullptr;
     QPushButton* speichern_ = nullptr;
-    QWidget* bild_ = nullptr;
+    SzenenBild* bild_ = nullptr;
 };
 
 }  // namespace ansichten

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "Bildexport.h"
 #include "KennfeldSzene.h"
+#include "Neuberechnung.h"
 
-#include <QFutureWatcher>
 #include <QWidget>
 
 class QLabel;
@@ -12,9 +13,9 @@ namespace ansichten {
 
 // The control surface: the output over A x B as a colour map with contour
 // lines and a legend (a curve over A for a project with one input). The
-// field is computed by the engine off the GUI thread (its rows split over two
-// cores where there are two); the last computed one
-// stays on screen until the next is ready. Hovering shows A, B and the
+// field is computed by the engine off the GUI thread (its rows shared out
+// over every core); the last computed one stays on screen until the next is
+// ready, and a field of a project already edited again is never shown. Hovering shows A, B and the
 // output at that point; a click chooses it.
 class Kennfeld : public QWidget {
     Q_OBJECT
@@ -34,7 +35,7 @@ public:
 
     // The field on screen and whether a newer one is being computed.
     const KennfeldSzene& szene() const { return szene_; }
-    bool rechnet() const { return laeuft_; }
+    bool rechnet() const { return rechnung_.Rechnet(); }
     // Waits until the field of the last setProjekt is on screen.
     void warteAufErgebnis();
 
@@ -63,8 +64,7 @@ signals:
     void berechnet();
 
 private:
-    void Starten();
-    void Fertig();
+    void Fertig(KennfeldSzene&& s);
     void MarkeBerechnen();
     // What the status line adds at a point where no rule fires.
     QString KeineRegelZusatz(float a, float b) const;
@@ -72,11 +72,9 @@ private:
     fuzzy::Project projekt_;
     bool hatProjekt_ = false;
     KennfeldSzene szene_;
-    QFutureWatcher<KennfeldSzene> waechter_;
-    bool laeuft_ = false;
-    bool nochmal_ = false;
+    widgets::Neuberechnung<KennfeldSzene> rechnung_;
     float markeB_ = 0.0f;
-    QWidget* bild_ = nullptr;
+    SzenenBild* bild_ = nullptr;
     QLabel* status_ = nullptr;
     QPushButton* speichern_ = nullptr;
 };

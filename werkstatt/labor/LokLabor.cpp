@@ -51,7 +51,7 @@ Qt::PenStyle LokLabor::Stil(int masse) {
 }
 
 LokLabor::LokLabor(QWidget* parent)
-    : QWidget(parent), Rechnung_(this, [this](LokErgebnis&& e) { ZeigeErgebnis(std::move(e)); }) {
+    : LaborSeite(parent), Rechnung_(this, [this](LokErgebnis&& e) { ZeigeErgebnis(std::move(e)); }) {
     auto* felder = new QHBoxLayout;
     felder->addWidget(new QLabel(QStringLiteral("Reibung in N·s/m:"), this));
     Reibung_ = new TSingEdit(this);
@@ -131,12 +131,6 @@ LokLabor::~LokLabor() = default;
 QLabel* LokLabor::zahl(const QString& name) const { return findChild<QLabel*>(name); }
 
 QString LokLabor::meldung() const { return Status_->text(); }
-
-void LokLabor::setProjekt(const fuzzy::Project& p) {
-    Projekt_ = p;
-    HatProjekt_ = true;
-    NeuRechnen();
-}
 
 void LokLabor::malen(QPainter& p, QSize groesse) const {
     p.save();

@@ -4,11 +4,9 @@
 // and 4 kg at the chosen friction, distance and step, with the figures of each
 // run above; re-simulated in the background after every edit.
 
-#include "FuzUnits.h"
+#include "LaborSeite.h"
 #include "LokRechnung.h"
 #include "Neuberechnung.h"
-
-#include <QWidget>
 
 #include <array>
 #include <memory>
@@ -23,13 +21,11 @@ namespace labor {
 
 class KurvenDiagramm;
 
-class LokLabor : public QWidget {
+class LokLabor : public LaborSeite {
     Q_OBJECT
 public:
     explicit LokLabor(QWidget* parent = nullptr);
     ~LokLabor() override;
-
-    void setProjekt(const fuzzy::Project& p);
 
     // The settings as the fields show them; a setting the model cannot run
     // with is refused with a message and changes nothing.
@@ -59,16 +55,14 @@ signals:
 
 private:
     void FelderUebernehmen();
-    void NeuRechnen();
+    void NeuRechnen() override;
     void ZeigeErgebnis(LokErgebnis&& e);
     void ZeigeZahlen();
     void Markieren();
 
-    fuzzy::Project Projekt_;
-    bool HatProjekt_ = false;
     LokEinstellung Einstellung_;
     std::shared_ptr<const LokErgebnis> Ergebnis_;
-    Neuberechnung<LokErgebnis> Rechnung_;
+    widgets::Neuberechnung<LokErgebnis> Rechnung_;
 
     TSingEdit* Reibung_ = nullptr;
     TSingEdit* Abstand_ = nullptr;

@@ -14,10 +14,9 @@
 
 namespace labor {
 
-// Shared between the worker and the dialog: the cancel flag the tuner polls
-// and the newest best-so-far, handed over under the mutex.
+// Shared between the worker and the dialog: the newest best-so-far, handed
+// over under the mutex.
 struct RegelnVerbessern::Lauf {
-    std::atomic<bool> Abbruch{false};
     QMutex Sperre;
     tuning::Progress Stand;  // pointers cleared; copies below
     std::optional<tuning::Score> Vorher;
@@ -74,7 +73,10 @@ QString RegelnAlsHtml(const fuzzy::Project& p, const fuzzy::RuleTable* vergleich
     return h + QStringLiteral("</table>");
 }
 
-RegelnVerbessern::RegelnVerbessern(QWidget* parent) : QDialog(parent), Ui_(std::make_unique<Ui::RegelnVerbessern>()) {
+RegelnVerbessern::RegelnVerbessern(QWidget* parent)
+    : QDialog(parent),
+      Ui_(std::make_unique<Ui::RegelnVerbessern>()),
+      Rechnung_(this, [this](LaufErgebnis&& a) { Fertig(std::move(a)); }) {
     Ui_->setupUi(this);
     const QFont fest = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     Ui_->VorherZahlen->setFont(fest);
@@ -88,14 +90,10 @@ RegelnVerbessern::RegelnVerbessern(QWidget* parent) : QDialog(parent), Ui_(std::
     connect(Ui_->AbbrechenBtn, &QPushButton::clicked, this, &RegelnVerbessern::abbrechen);
     connect(Ui_->UebernehmenBtn, &QPushButton::clicked, this, &RegelnVerbessern::Uebernehmen);
     connect(Ui_->SchliessenBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connect(&Watcher_, &QFutureWatcherBase::finished, this, &RegelnVerbessern::Fertig);
     Bereit(false);
 }
 
-RegelnVerbessern::~RegelnVerbessern() {
-    if (Lauf_) Lauf_->Abbruch = true;
-    if (Watcher_.isRunning()) Watcher_.waitForFinished();
-}
+RegelnVerbessern::~RegelnVerbessern() = default;
 
 QString RegelnVerbessern::status() const { return Ui_->StatusLbl->text(); }
 
@@ -166,10 +164,10 @@ void RegelnVerbessern::starten() {
     Lauf_ = std::make_shared<Lauf>();
     std::shared_ptr<Lauf> lauf = Lauf_;
     QPointer<RegelnVerbessern> dialog(this);
-    Watcher_.setFuture(QtConcurrent::run([start, o, lauf, dialog] {
+    Rechnung_.Anstossen([start, o, lauf, dialog](const std::atomic<bool>& abbruch) {
         LaufErgebnis a;
         try {
-            a.Ergebnis = tuning::Tune(start, o, &lauf->Abbruch, [&](const tuning::Progress& p) {
+            a.Ergebnis = tuning::Tune(start, o, &abbruch, [&](const tuning::Progress& p) {
                 {
                     QMutexLocker l(&lauf->Sperre);
                     lauf->Stand = p;
@@ -196,18 +194,18 @@ void RegelnVerbessern::starten() {
             a.Fehler = e.what();
         }
         return a;
-    }));
+    });
 }
 
 void RegelnVerbessern::reject() {
     abbrechen();
-    if (Watcher_.isRunning()) Watcher_.waitForFinished();
+    Rechnung_.WarteAufEnde();
     QDialog::reject();
 }
 
 void RegelnVerbessern::abbrechen() {
-    if (Lauf_ && laeuft()) {
-        Lauf_->Abbruch = true;
+    if (laeuft()) {
+        Rechnung_.Abbrechen();
         Ui_->StatusLbl->setText(QStringLiteral("Wird abgebrochen; das Beste bisher bleibt …"));
     }
 }
@@ -227,7 +225,7 @@ void RegelnVerbessern::Fortschritt() {
         projekt = Lauf_->BestesProjekt;
     }
     Ui_->Fortschritt->setValue(static_cast<int>(std::clamp(p.Fraction, 0.0, 1.0) * 1000.0));
-    if (!Lauf_->Abbruch)
+    if (!Rechnung_.Abgebrochen())
         Ui_->StatusLbl->setText(QStringLiteral("Runde %1, %2 Bewertungen, %3 Verbesserungen, %4 s")
                                     .arg(p.Round)
                                     .arg(p.Evaluations)
@@ -246,11 +244,9 @@ void RegelnVerbessern::ZeigeVergleich(const tuning::Score* vorher, const fuzzy::
     if (nachher) Ui_->NachherRegeln->setText(RegelnAlsHtml(*nachher, &Start_.Rules));
 }
 
-void RegelnVerbessern::Fertig() {
+void RegelnVerbessern::Fertig(LaufErgebnis&& a) {
     Bereit(false);
-    if (Watcher_.future().resultCount() == 0) return;
-    const LaufErgebnis a = Watcher_.future().result();
-    const bool abgebrochen = Lauf_ && Lauf_->Abbruch;
+    const bool abgebrochen = Rechnung_.Abgebrochen();
     if (!a.Ergebnis) {
         Ui_->StatusLbl->setText(QStringLiteral("<span style='color:#c00000'>%1</span>")
                                     .arg(QString::fromStdString(a.Fehler).toHtmlEscaped()));

@@ -7,10 +7,10 @@
 // back for the window to apply as one undoable change.
 
 #include "FuzUnits.h"
+#include "Neuberechnung.h"
 #include "Tuner.h"
 
 #include <QDialog>
-#include <QFutureWatcher>
 #include <QMutex>
 
 #include <atomic>
@@ -39,7 +39,7 @@ public:
 
     void starten();
     void abbrechen();
-    bool laeuft() const { return Watcher_.isRunning(); }
+    bool laeuft() const { return Rechnung_.Laeuft(); }
 
     // The best project of the last search (finished or cancelled), when it
     // scores better than its start.
@@ -68,7 +68,7 @@ private:
     };
 
     void Fortschritt();
-    void Fertig();
+    void Fertig(LaufErgebnis&& a);
     void Uebernehmen();
     void Bereit(bool laeuft);
     void ZeigeVergleich(const tuning::Score* vorher, const fuzzy::Project* nachher, const tuning::Score* besser);
@@ -81,7 +81,8 @@ private:
     std::optional<tuning::Score> BesteWertung_;
     tuning::Options Basis_;  // settings without a control of their own (threads, rounds)
     std::shared_ptr<Lauf> Lauf_;
-    QFutureWatcher<LaufErgebnis> Watcher_;
+    // Last: destroyed first, it stops and awaits a search still running.
+    widgets::Neuberechnung<LaufErgebnis> Rechnung_;
 };
 
 // The rule table as a small HTML table of output term abbreviations; cells

@@ -42,7 +42,7 @@ QString Legende() {
 }  // namespace
 
 TruckLabor::TruckLabor(QWidget* parent)
-    : QWidget(parent), Rechnung_(this, [this](TruckErgebnis&& e) { ZeigeErgebnis(std::move(e)); }) {
+    : LaborSeite(parent), Rechnung_(this, [this](TruckErgebnis&& e) { ZeigeErgebnis(std::move(e)); }) {
     auto* oben = new QHBoxLayout;
     oben->addWidget(new QLabel(QStringLiteral("Geschwindigkeit:"), this));
     Langsam_ = new QRadioButton(QStringLiteral("−1 m/s"), this);
@@ -105,12 +105,6 @@ QLabel* TruckLabor::zahl(const char* name) const { return findChild<QLabel*>(QSt
 float TruckLabor::geschwindigkeit() const { return Schnell_->isChecked() ? -10.0f : -1.0f; }
 
 void TruckLabor::setGeschwindigkeit(float v) { (v <= -5.0f ? Schnell_ : Langsam_)->setChecked(true); }
-
-void TruckLabor::setProjekt(const fuzzy::Project& p) {
-    Projekt_ = p;
-    HatProjekt_ = true;
-    NeuRechnen();
-}
 
 void TruckLabor::NeuRechnen() {
     if (!HatProjekt_) return;

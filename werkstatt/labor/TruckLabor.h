@@ -5,13 +5,11 @@
 // background after every edit. A click on a track replays that start slowly
 // and reports the controller's inputs of each step (replayZustand).
 
-#include "FuzUnits.h"
+#include "LaborSeite.h"
 #include "Neuberechnung.h"
 #include "TruckRechnung.h"
 
 #include <QTimer>
-#include <QWidget>
-
 #include <memory>
 
 class QLabel;
@@ -22,15 +20,13 @@ namespace labor {
 
 class StrassenBild;
 
-class TruckLabor : public QWidget {
+class TruckLabor : public LaborSeite {
     Q_OBJECT
 public:
     explicit TruckLabor(QWidget* parent = nullptr);
     ~TruckLabor() override;
 
     // Called after every edit of the project; the lab copies what it needs.
-    void setProjekt(const fuzzy::Project& p);
-
     // -1 or -10 m/s, as the radio buttons offer.
     float geschwindigkeit() const;
     void setGeschwindigkeit(float v);
@@ -62,17 +58,15 @@ signals:
     void ergebnisAktualisiert();
 
 private:
-    void NeuRechnen();
+    void NeuRechnen() override;
     void ZeigeErgebnis(TruckErgebnis&& e);
     void ZeigeZahlen();
     void Markieren();
     void Tick();
     void Anhalten();
 
-    fuzzy::Project Projekt_;
-    bool HatProjekt_ = false;
     std::shared_ptr<const TruckErgebnis> Ergebnis_;
-    Neuberechnung<TruckErgebnis> Rechnung_;
+    widgets::Neuberechnung<TruckErgebnis> Rechnung_;
     QTimer Zeitgeber_;
     int Start_ = -1;
     int Schritt_ = -1;
