@@ -3,7 +3,9 @@
 #include "ProjectWriter.h"
 #include "Text.h"
 
+#include <array>
 #include <cfloat>
+#include <cstdio>
 #include <cmath>
 #include <map>
 #include <memory>
@@ -301,24 +303,21 @@ void CheckName(const std::string& name, int line, const std::string& what) {
 }
 
 void FillVariable(const RawVariable& rv, fuzzy::TFuzzy& v, const std::map<std::string, Provenance>& prov, Format f,
-                  const std::string& fallback) {
+                  const std::string& fallback, bool complete) {
     v.Clear();
     v.Defined = true;
     v.Name = rv.name;
     CheckName(rv.name, rv.line, "Der Name der Variablen");
-    for (const RawTerm& t : rv.terms) CheckName(t.name, t.line, "Der Name des Terms");
-    if (rv.terms.empty()) {
+    // A reader that stopped early may not have reached the terms yet.
+    if (rv.terms.empty() && complete) {
         Fail(rv.line,
              "Die Variable " + Quoted(rv.name) + " hat keine Terme; hier braucht jede Variable mindestens einen.");
     }
-    if (rv.terms.size() > static_cast<std::size_t>(fuzzy::MaxTerms)) {
-        const RawTerm& sixth = rv.terms[fuzzy::MaxTerms];
-        Fail(sixth.line, "Ein sechster Term (" + Quoted(sixth.name) + ") von " + Quoted(rv.name) +
-                             " passt nicht: dieses Programm hat h\xC3\xB6"
-                             "chstens f\xC3\xBCnf Terme je Variable.");
-    }
-    v.TermCount = static_cast<std::int32_t>(rv.terms.size());
-    for (std::size_t i = 0; i < rv.terms.size(); ++i) {
+    // The first five terms in file order, then a sixth is what does not fit.
+    const std::size_t count = std::min(rv.terms.size(), static_cast<std::size_t>(fuzzy::MaxTerms));
+    v.TermCount = static_cast<std::int32_t>(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        CheckName(rv.terms[i].name, rv.terms[i].line, "Der Name des Terms");
         const Shape s = TermShape(rv.terms[i], rv);
         const int n = static_cast<int>(i) + 1;
         v.SetTermName(n, rv.terms[i].name);
@@ -327,6 +326,12 @@ void FillVariable(const RawVariable& rv, fuzzy::TFuzzy& v, const std::map<std::s
         v.SetParam(n, 3, s.c);
         v.SetParam(n, 4, s.d);
         v.SetParam(n, 5, s.h);
+    }
+    if (rv.terms.size() > static_cast<std::size_t>(fuzzy::MaxTerms)) {
+        const RawTerm& sixth = rv.terms[fuzzy::MaxTerms];
+        Fail(sixth.line, "Ein sechster Term (" + Quoted(sixth.name) + ") von " + Quoted(rv.name) +
+                             " passt nicht: dieses Programm hat h\xC3\xB6"
+                             "chstens f\xC3\xBCnf Terme je Variable.");
     }
     if (rv.hasRange) {
         v.RangeMin = Single(rv.lo, rv.line, "Der Bereichsanfang");
@@ -429,36 +434,44 @@ int FindVariable(const std::vector<RawVariable>& vars, const RawCondition& c) {
 
 RawRule ParseRuleText(const std::vector<Token>& tokens, int line) { return RuleParser(tokens, line).Parse(); }
 
-void BuildProject(Format f, const RawEngine& raw, Imported& result) {
-    if (raw.inputs.empty()) Fail(0, "Die Datei definiert keinen Eingang.");
-    if (raw.inputs.size() > 2) {
-        Fail(raw.inputs[2].line, "Ein dritter Eingang (" + Quoted(raw.inputs[2].name) +
-                                     ") passt nicht: dieses Programm hat h\xC3\xB6"
-                                     "chstens zwei Eing\xC3\xA4nge.");
+bool ValidUtf8(std::string_view s) {
+    constexpr char32_t kMin[] = {0, 0x80, 0x800, 0x10000};
+    std::size_t i = 0;
+    while (i < s.size()) {
+        const auto b0 = static_cast<unsigned char>(s[i]);
+        if (b0 < 0x80) {
+            ++i;
+            continue;
+        }
+        int extra = 0;
+        char32_t cp = 0;
+        if ((b0 & 0xE0) == 0xC0) {
+            extra = 1;
+            cp = b0 & 0x1F;
+        } else if ((b0 & 0xF0) == 0xE0) {
+            extra = 2;
+            cp = b0 & 0x0F;
+        } else if ((b0 & 0xF8) == 0xF0) {
+            extra = 3;
+            cp = b0 & 0x07;
+        } else {
+            return false;
+        }
+        if (i + static_cast<std::size_t>(extra) >= s.size()) return false;
+        for (int k = 1; k <= extra; ++k) {
+            const auto bk = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
+            if ((bk & 0xC0) != 0x80) return false;
+            cp = (cp << 6) | (bk & 0x3F);
+        }
+        // Overlong forms, surrogates and values beyond Unicode, as the decoder has it.
+        if (cp < kMin[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
+        i += static_cast<std::size_t>(extra) + 1;
     }
-    if (raw.outputs.empty()) Fail(0, "Die Datei definiert keinen Ausgang.");
-    if (raw.outputs.size() > 1) {
-        Fail(raw.outputs[1].line, "Ein zweiter Ausgang (" + Quoted(raw.outputs[1].name) +
-                                      ") passt nicht: dieses Programm hat genau einen Ausgang.");
-    }
-    std::map<std::string, Provenance> prov;
-    for (const Provenance& p : raw.provenance) prov[p.key] = p;
+    return true;
+}
 
-    const bool two = raw.inputs.size() == 2;
-    FillVariable(raw.inputs[0], result.project.A, prov, f, "eingang_a");
-    result.project.B.Clear();
-    result.project.B.Name.clear();
-    if (two) FillVariable(raw.inputs[1], result.project.B, prov, f, "eingang_b");
-    FillVariable(raw.outputs[0], result.project.Out, prov, f, "ausgang");
-    const auto& fallback = raw.outputs[0].defaultValue;
-    // A default beyond single range differs anyway and must not be cast.
-    if (fallback &&
-        (!(std::fabs(*fallback) <= FLT_MAX) || static_cast<float>(*fallback) != result.project.Out.RangeMin)) {
-        result.notes.push_back("Feuert keine Regel, liefert dieses Programm den Bereichsanfang " +
-                               Num(result.project.Out.RangeMin) + ", nicht den Vorgabewert " + Num(*fallback) +
-                               " der Datei.");
-    }
-
+// The rule table from the rules, in file order.
+void BuildRules(const RawEngine& raw, bool two, Imported& result) {
     const RawVariable& out = raw.outputs[0];
     std::map<int, int> cellLine;  // cell index -> line of the rule that set it
     for (const RawRule& r : raw.rules) {
@@ -511,7 +524,88 @@ void BuildProject(Format f, const RawEngine& raw, Imported& result) {
             if (old == 0) cellLine[index] = r.line;
         }
     }
-    result.notes.insert(result.notes.begin(), raw.notes.begin(), raw.notes.end());
+}
+
+void BuildProject(Format f, const RawEngine& raw, Imported& result) {
+    // Every part is checked, and the refusal names the first thing in the
+    // file that does not fit, not the first check that failed.
+    std::vector<std::pair<int, std::string>> found;
+    auto attempt = [&found](auto&& step) {
+        try {
+            step();
+        } catch (const ImportError& e) {
+            found.emplace_back(e.Line(), e.what());
+        }
+    };
+    if (raw.stopped) found.push_back(*raw.stopped);
+    const bool complete = !raw.stopped;
+    if (raw.inputs.empty() && complete) found.emplace_back(0, "Die Datei definiert keinen Eingang.");
+    if (raw.inputs.size() > 2) {
+        found.emplace_back(raw.inputs[2].line, "Ein dritter Eingang (" + Quoted(raw.inputs[2].name) +
+                                                   ") passt nicht: dieses Programm hat h\xC3\xB6"
+                                                   "chstens zwei Eing\xC3\xA4nge.");
+    }
+    if (raw.outputs.empty() && complete) found.emplace_back(0, "Die Datei definiert keinen Ausgang.");
+    if (raw.outputs.size() > 1) {
+        found.emplace_back(raw.outputs[1].line, "Ein zweiter Ausgang (" + Quoted(raw.outputs[1].name) +
+                                                    ") passt nicht: dieses Programm hat genau einen Ausgang.");
+    }
+    std::map<std::string, Provenance> prov;
+    for (const Provenance& p : raw.provenance) prov[p.key] = p;
+
+    const bool two = raw.inputs.size() == 2;
+    result.project.B.Clear();
+    result.project.B.Name.clear();
+    if (!raw.inputs.empty()) {
+        attempt([&] { FillVariable(raw.inputs[0], result.project.A, prov, f, "eingang_a", complete); });
+    }
+    if (raw.inputs.size() >= 2) {
+        attempt([&] { FillVariable(raw.inputs[1], result.project.B, prov, f, "eingang_b", complete); });
+    }
+    if (!raw.outputs.empty()) {
+        attempt([&] { FillVariable(raw.outputs[0], result.project.Out, prov, f, "ausgang", complete); });
+    }
+    // The rules need one or two inputs and one output to be read at all.
+    if (!raw.inputs.empty() && raw.inputs.size() <= 2 && raw.outputs.size() == 1) {
+        attempt([&] { BuildRules(raw, two, result); });
+    }
+    if (!found.empty()) {
+        // Line 0 (the file as a whole) comes after every line.
+        auto first = found.begin();
+        for (auto it = found.begin(); it != found.end(); ++it) {
+            if (it->first > 0 && (first->first == 0 || it->first < first->first)) first = it;
+        }
+        throw ImportError(first->second, first->first);
+    }
+
+    const auto& fallback = raw.outputs[0].defaultValue;
+    // A default beyond single range differs anyway and must not be cast.
+    if (fallback &&
+        (!(std::fabs(*fallback) <= FLT_MAX) || static_cast<float>(*fallback) != result.project.Out.RangeMin)) {
+        result.notes.push_back("Feuert keine Regel, liefert dieses Programm den Bereichsanfang " +
+                               Num(result.project.Out.RangeMin) + ", nicht den Vorgabewert " + Num(*fallback) +
+                               " der Datei.");
+    }
+
+    // A minimum implication or a maximum aggregation read as this engine's
+    // own: the note says how much that changes, measured on the inputs' grid.
+    std::vector<std::string> notes = raw.notes;
+    const fuzzy::Project& p = result.project;
+    auto figure = [&notes, &p](std::size_t note, bool minImplication, bool maxAggregation) {
+        if (note >= notes.size()) return;
+        const double d = InferenceDeviation(p.Rules, p.A, p.B, p.Out, minImplication, maxAggregation);
+        std::string& n = notes[note];
+        if (!n.empty() && n.back() == '.') n.pop_back();
+        std::array<char, 32> buf{};
+        std::snprintf(buf.data(), buf.size(), "%.2g", d);
+        n += "; der Ausgang weicht dadurch auf " + std::string(p.B.Defined ? "41 \xC3\x97 41" : "41") +
+             " Eingaben um h\xC3\xB6"
+             "chstens " +
+             buf.data() + " ab.";
+    };
+    figure(raw.minImplicationNote, true, false);
+    figure(raw.maxAggregationNote, false, true);
+    result.notes.insert(result.notes.begin(), notes.begin(), notes.end());
 }
 
 }  // namespace detail
@@ -520,7 +614,7 @@ Imported Import(Format f, std::string_view input) {
     // UTF-8, with or without a byte-order mark; older files in Windows-1252.
     std::string text(input);
     if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.erase(0, 3);
-    if (fuzzy::text::CodePointsToUtf8(fuzzy::text::Utf8ToCodePoints(text)) != text) {
+    if (!detail::ValidUtf8(text)) {
         text = fuzzy::text::Cp1252ToUtf8(text);
     }
     detail::RawEngine raw;

@@ -306,8 +306,10 @@ private:
             e_.orIsMax = false;
             e_.orLine = line;
         } else if (k == "act" && v != "prod") {
+            if (v == "min") e_.minImplicationNote = e_.notes.size();
             e_.notes.push_back("Die Implikation " + Quoted(value) + " wird hier als Produkt gerechnet.");
         } else if (k == "accu" && v != "nsum" && v != "unboundedsum") {
+            if (v == "max") e_.maxAggregationNote = e_.notes.size();
             e_.notes.push_back("Die Terme des Ausgangs werden hier summiert, nicht mit " + Quoted(value) +
                                " zusammengefasst.");
         } else if (k == "method" && v != "cog") {
@@ -346,9 +348,19 @@ private:
 
 }  // namespace
 
+namespace {
+
+void ReadFclInto(std::string_view text, RawEngine& e) { FclParser(Tokenize(text, e.provenance), e).Parse(); }
+
+}  // namespace
+
 RawEngine ReadFcl(std::string_view text) {
     RawEngine e;
-    FclParser(Tokenize(text, e.provenance), e).Parse();
+    try {
+        ReadFclInto(text, e);
+    } catch (const ImportError& x) {
+        e.stopped = std::make_pair(x.Line(), std::string(x.what()));
+    }
     return e;
 }
 

@@ -123,12 +123,14 @@ RawRule ParseRule(const std::string& line, int lineNo, const std::vector<RawVari
 
 }  // namespace
 
-RawEngine ReadFis(std::string_view text) {
-    RawEngine e;
+namespace {
+
+void ReadFisInto(std::string_view text, RawEngine& e) {
     enum class Section { None, System, Variable, Rules } section = Section::None;
     RawVariable* var = nullptr;
     int lineNo = 0;
     bool sawSystem = false;
+    int maxAggregationLine = 0;
     std::vector<std::pair<std::string, int>> ruleLines;
     std::size_t pos = 0;
     while (pos <= text.size()) {
@@ -181,10 +183,15 @@ RawEngine ReadFis(std::string_view text) {
             if (key == "Type" && v != "mamdani") {
                 Fail(lineNo, "Der Typ " + Quoted(v) + " passt nicht: dieses Programm rechnet wie ein Mamdani-System.");
             } else if (key == "AndMethod" && v != "min") {
+                if (EqualsNoCase(v, "min")) {
+                    Fail(lineNo, "Die Und-Verkn\xC3\xBCpfung hei\xC3\x9Ft in FIS " + Quoted("min") + ", nicht " +
+                                     Quoted(v) + " (Gro\xC3\x9F- und Kleinschreibung z\xC3\xA4hlt).");
+                }
                 Fail(lineNo, "Die Und-Verkn\xC3\xBCpfung ist " + Quoted(v) +
                                  "; dieses Programm rechnet \xE2\x80\x9E"
                                  "and\xE2\x80\x9C mit dem Minimum.");
             } else if (key == "ImpMethod" && v != "prod") {
+                if (v == "min") e.minImplicationNote = e.notes.size();
                 e.notes.push_back("Die Implikation " + Quoted(v) + " wird hier als Produkt gerechnet.");
             } else if (key == "AggMethod" && v != "max" && v != "sum") {
                 // max and sum both come close to this engine (each term scaled
@@ -193,6 +200,10 @@ RawEngine ReadFis(std::string_view text) {
                     "Die Terme des Ausgangs werden hier je Term mit dem Maximum seiner Regeln skaliert "
                     "und summiert, nicht mit " +
                     Quoted(v) + " zusammengefasst.");
+            } else if (key == "AggMethod" && v == "max") {
+                // Close to this engine (see above), but not the same; the
+                // builder notes it with its figure unless this program wrote the file.
+                maxAggregationLine = lineNo;
             } else if (key == "DefuzzMethod" && v != "centroid") {
                 e.notes.push_back("Der Ausgang wird hier mit dem Schwerpunkt berechnet, nicht mit " + Quoted(v) + ".");
             }
@@ -224,9 +235,26 @@ RawEngine ReadFis(std::string_view text) {
             var->terms.push_back(t);
         }
     }
+    if (maxAggregationLine > 0 && e.provenance.empty()) {
+        e.maxAggregationNote = e.notes.size();
+        e.notes.push_back(
+            "Die Terme des Ausgangs werden hier je Term mit dem Maximum seiner Regeln skaliert und summiert, nicht "
+            "mit \xE2\x80\x9Emax\xE2\x80\x9C zusammengefasst.");
+    }
     if (!sawSystem) Fail(0, "Das ist keine FIS-Datei: der Abschnitt \xE2\x80\x9E[System]\xE2\x80\x9C fehlt.");
     if (e.inputs.size() <= 2 && e.outputs.size() == 1) {
         for (const auto& [line, no] : ruleLines) e.rules.push_back(ParseRule(line, no, e.inputs, e.outputs[0]));
+    }
+}
+
+}  // namespace
+
+RawEngine ReadFis(std::string_view text) {
+    RawEngine e;
+    try {
+        ReadFisInto(text, e);
+    } catch (const ImportError& x) {
+        e.stopped = std::make_pair(x.Line(), std::string(x.what()));
     }
     return e;
 }

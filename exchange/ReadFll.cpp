@@ -66,8 +66,9 @@ void Ramp(RawTerm& t) {
 
 }  // namespace
 
-RawEngine ReadFll(std::string_view text) {
-    RawEngine e;
+namespace {
+
+void ReadFllInto(std::string_view text, RawEngine& e) {
     enum class Section { None, Engine, Input, Output, Rules } section = Section::None;
     RawVariable* var = nullptr;
     int lineNo = 0;
@@ -157,7 +158,13 @@ RawEngine ReadFll(std::string_view text) {
                 var->terms.push_back(t);
             } else if (key == "default") {
                 var->defaultValue = ParseStored(value);
+                if (!var->defaultValue && var->output && EqualsNoCase(value, "nan")) {
+                    e.notes.push_back("Feuert keine Regel, liefert " + Quoted(var->name) +
+                                      " hier den Bereichsanfang, nicht " + Quoted(value) +
+                                      " (keine Zahl) wie in der Datei.");
+                }
             } else if (key == "aggregation" && value != "UnboundedSum" && value != "none") {
+                if (value == "Maximum") e.maxAggregationNote = e.notes.size();
                 e.notes.push_back("Die Terme des Ausgangs werden hier summiert, nicht mit " + Quoted(value) +
                                   " zusammengefasst.");
             } else if (key == "defuzzifier" && !words.empty() && words[0] != "Centroid") {
@@ -167,6 +174,10 @@ RawEngine ReadFll(std::string_view text) {
             break;
         case Section::Rules:
             if (key == "conjunction" && value != "Minimum" && value != "none") {
+                if (EqualsNoCase(value, "Minimum")) {
+                    Fail(lineNo, "FLL schreibt die Und-Verkn\xC3\xBCpfung " + Quoted(value) + " als " +
+                                     Quoted("Minimum") + " (Gro\xC3\x9F- und Kleinschreibung z\xC3\xA4hlt).");
+                }
                 Fail(lineNo, "Die Und-Verkn\xC3\xBCpfung ist " + Quoted(value) +
                                  "; dieses Programm rechnet \xE2\x80\x9E"
                                  "and\xE2\x80\x9C mit dem Minimum.");
@@ -174,6 +185,7 @@ RawEngine ReadFll(std::string_view text) {
                 e.orIsMax = false;
                 e.orLine = lineNo;
             } else if (key == "implication" && value != "AlgebraicProduct" && value != "none") {
+                if (value == "Minimum") e.minImplicationNote = e.notes.size();
                 e.notes.push_back("Die Implikation " + Quoted(value) + " wird hier als Produkt gerechnet.");
             } else if (key == "rule") {
                 e.rules.push_back(ParseRuleText(RuleTokens(value, lineNo), lineNo));
@@ -185,6 +197,17 @@ RawEngine ReadFll(std::string_view text) {
         Fail(0,
              "Das ist keine FLL-Datei: \xE2\x80\x9E"
              "Engine:\xE2\x80\x9C fehlt.");
+}
+
+}  // namespace
+
+RawEngine ReadFll(std::string_view text) {
+    RawEngine e;
+    try {
+        ReadFllInto(text, e);
+    } catch (const ImportError& x) {
+        e.stopped = std::make_pair(x.Line(), std::string(x.what()));
+    }
     return e;
 }
 

@@ -89,6 +89,13 @@ double UnitMoment(const Corners& t) {
 // w_k, (sum w_k (dM_k - c dA_k)) / (sum w_k A^_k) lies within the largest
 // ratio of the single terms, with the unknown centroid c anywhere in the range.
 void ComputeBound(const std::vector<Corners>& terms, OutputGrid& g) {
+#ifdef FUZZING_BUILD_MODE_UNSAFE_FOR_PRODUCTION
+    // Only the comment's figure depends on it; the fuzzer checks what the file carries.
+    if (g.resolution > 1000) {
+        g.bound = 0.0;
+        return;
+    }
+#endif
     const double lo = *ParseDouble(g.loText), hi = *ParseDouble(g.hiText);
     const double dx = (hi - lo) / g.resolution;
     const double mid = (lo + hi) / 2.0, half = (hi - lo) / 2.0;
@@ -214,7 +221,13 @@ OutputGrid ChooseGrid(const fuzzy::TFuzzy& out, int fixedResolution) {
 // ---- measurements ------------------------------------------------------------
 
 std::vector<InputPoint> MeasureGrid(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B) {
+#ifdef FUZZING_BUILD_MODE_UNSAFE_FOR_PRODUCTION
+    // The fuzzer checks what an export carries, not the figures its comments
+    // measure: a coarse grid keeps it at thousands of inputs a second.
+    constexpr int n = 4;
+#else
     constexpr int n = 40;
+#endif
     auto at = [](const fuzzy::TFuzzy& v, int i) {
         return static_cast<float>(v.RangeMin + (static_cast<double>(v.RangeMax) - v.RangeMin) * i / n);
     };
@@ -275,12 +288,17 @@ Corners TermCorners(const fuzzy::TFuzzy& Out, int k) {
     return {read(1), read(2), read(3), read(4)};
 }
 
-enum class Combine { Sum, Max, CappedSum };
+// Scaled terms summed, their maximum, or their sum cut at 1; the Clip forms
+// cut each term at its activation (minimum implication) instead of scaling it.
+enum class Combine { Sum, Max, CappedSum, ClipSum, ClipMax };
 
 double Combined(const std::vector<Scaled>& parts, double x, Combine how) {
+    const bool clip = how == Combine::ClipSum || how == Combine::ClipMax;
+    if (how == Combine::ClipSum) how = Combine::Sum;
+    if (how == Combine::ClipMax) how = Combine::Max;
     double r = 0.0;
     for (const Scaled& s : parts) {
-        const double y = s.w * Unit(s.t, x);
+        const double y = clip ? std::min(s.w, Unit(s.t, x)) : s.w * Unit(s.t, x);
         r = how == Combine::Max ? std::max(r, y) : r + y;
     }
     return how == Combine::CappedSum ? std::min(r, 1.0) : r;
@@ -361,9 +379,11 @@ double CellRuleOutput(const fuzzy::RuleTable& Rules, const fuzzy::TFuzzy& A, con
     return Centroid(parts, agg == CellAggregation::Sum ? Combine::Sum : Combine::Max, grid, Out.RangeMin);
 }
 
-double CappedSumOutput(const fuzzy::RuleTable& Rules, const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B,
-                       const fuzzy::TFuzzy& Out, InputPoint p, const OutputGrid* grid) {
-    // One part per output term with its largest cell, as the ORed rules give it.
+namespace {
+
+// One part per output term with its largest cell, as the ORed rules give it.
+std::vector<Scaled> TermParts(const fuzzy::RuleTable& Rules, const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B,
+                              const fuzzy::TFuzzy& Out, InputPoint p) {
     std::array<double, fuzzy::MaxTerms + 1> w{};
     for (const auto& [k, v] : FiringCells(Rules, A, B, Out, p))
         w[static_cast<std::size_t>(k)] = std::max(w[static_cast<std::size_t>(k)], v);
@@ -372,7 +392,41 @@ double CappedSumOutput(const fuzzy::RuleTable& Rules, const fuzzy::TFuzzy& A, co
         if (w[static_cast<std::size_t>(k)] > 0.0)
             parts.push_back({TermCorners(Out, k), w[static_cast<std::size_t>(k)]});
     }
-    return Centroid(parts, Combine::CappedSum, grid, Out.RangeMin);
+    return parts;
+}
+
+}  // namespace
+
+double CappedSumOutput(const fuzzy::RuleTable& Rules, const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B,
+                       const fuzzy::TFuzzy& Out, InputPoint p, const OutputGrid* grid) {
+    return Centroid(TermParts(Rules, A, B, Out, p), Combine::CappedSum, grid, Out.RangeMin);
+}
+
+double InferenceDeviation(const fuzzy::RuleTable& Rules, const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B,
+                          const fuzzy::TFuzzy& Out, bool minImplication, bool maxAggregation) {
+    // The other tool's centroid, integrated on fine cells over the terms' span:
+    // clipped terms are no longer linear between the corners.
+    OutputGrid g;
+    double lo = 0.0, hi = 0.0;
+    for (int k = 1; k <= Out.UsedTerms(); ++k) {
+        const Corners t = TermCorners(Out, k);
+        lo = k == 1 ? std::min(t.a, t.d) : std::min({lo, t.a, t.d});
+        hi = k == 1 ? std::max(t.a, t.d) : std::max({hi, t.a, t.d});
+    }
+    if (!(hi > lo) || !std::isfinite(hi - lo)) return 0.0;
+    g.loText = Num(lo);
+    g.hiText = Num(hi);
+    g.resolution = 4000;
+    const Combine how = minImplication ? (maxAggregation ? Combine::ClipMax : Combine::ClipSum)
+                                       : (maxAggregation ? Combine::Max : Combine::Sum);
+    double worst = 0.0;
+    for (const InputPoint& p : MeasureGrid(A, B)) {
+        const std::vector<Scaled> parts = TermParts(Rules, A, B, Out, p);
+        if (parts.empty()) continue;  // no rule fires: the tools' defaults differ anyway
+        const double theirs = SampledCentroid(parts, how, g, Out.RangeMin);
+        worst = std::max(worst, std::fabs(theirs - double(EngineOutput(Rules, A, B, Out, p))));
+    }
+    return worst;
 }
 
 namespace {

@@ -7,10 +7,11 @@ command -v clang-format >/dev/null || { echo "clang-format fehlt (apt-get instal
 git rev-parse --git-dir >/dev/null 2>&1 || { echo "kein git-Arbeitsbaum: nichts zu prüfen" >&2; exit 2; }
 mapfile -t files < <(git ls-files '*.cpp' '*.h' '*.c' | grep -v '^examples/arduino/')
 if [ "${1:-}" = "--check" ]; then
-  bad=0
-  for f in "${files[@]}"; do
-    if ! clang-format --dry-run -Werror "$f" >/dev/null 2>&1; then echo "nicht formatiert: $f"; bad=1; fi
-  done
-  exit $bad
+  # One call for all files; the names of those that differ come from its messages.
+  if ! out=$(clang-format --dry-run -Werror "${files[@]}" 2>&1); then
+    grep -o '^[^:]*:[0-9]*:[0-9]*: error' <<<"$out" | cut -d: -f1 | sort -u | sed 's/^/nicht formatiert: /'
+    exit 1
+  fi
+  exit 0
 fi
 clang-format -i "${files[@]}"

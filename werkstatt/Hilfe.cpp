@@ -2,7 +2,9 @@
 
 #include "ui_Hilfe.h"
 
+#include <QImage>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -17,5 +19,21 @@ THilfeForm::THilfeForm(QWidget* parent) : QDialog(parent), ui_(std::make_unique<
 THilfeForm::~THilfeForm() = default;
 
 QTextBrowser* THilfeForm::Text() const { return ui_->Text; }
+
+QUrl THilfeForm::SchrittbildUrl() { return QUrl(QStringLiteral("bild:inspektor")); }
+
+void THilfeForm::setSchrittbild(const QImage& bild) {
+    QTextDocument* d = ui_->Text->document();
+    d->addResource(QTextDocument::ImageResource, SchrittbildUrl(), bild);
+    // Laid out again, the image takes the place the text keeps for it.
+    d->markContentsDirty(0, d->characterCount());
+}
+
+void THilfeForm::zeigeAbschnitt(const QString& anker) {
+    QUrl url(QStringLiteral("qrc:/werkstatt/hilfe.html"));
+    if (!anker.isEmpty()) url.setFragment(anker);
+    ui_->Text->setSource(url);
+    if (!anker.isEmpty()) ui_->Text->scrollToAnchor(anker);
+}
 
 }  // namespace werkstatt

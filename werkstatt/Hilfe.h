@@ -4,7 +4,9 @@
 
 #include <memory>
 
+class QImage;
 class QTextBrowser;
+class QUrl;
 
 namespace Ui {
 class THilfeForm;
@@ -20,6 +22,12 @@ public:
     ~THilfeForm() override;
 
     QTextBrowser* Text() const;
+    // Shows the section with this anchor (empty: the beginning).
+    void zeigeAbschnitt(const QString& anker);
+    // The picture of one inference step in the section that explains it:
+    // the inspector as it stands for the project being edited.
+    void setSchrittbild(const QImage& bild);
+    static QUrl SchrittbildUrl();
 
 private:
     std::unique_ptr<Ui::THilfeForm> ui_;

@@ -7,9 +7,11 @@
 #include "Info.h"
 #include "MessageBoxes.h"
 #include "Messages.h"
+#include "ProjectCheck.h"
 #include "ProjectWriter.h"
 #include "RegelSeite.h"
 #include "VariablenSeite.h"
+#include "Befehle.h"
 #include "ui_Main.h"
 
 #include <QAction>
@@ -19,10 +21,13 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProcess>
@@ -32,6 +37,7 @@
 
 #include <optional>
 
+#include "Bildexport.h"
 #include "Inspektor.h"
 #include "KennfeldAnsicht.h"
 #include "LokLabor.h"
@@ -44,25 +50,36 @@ namespace {
 
 constexpr int RolleOrt = Qt::UserRole + 1;
 
-// Counts the engine's error messages while passing them on, so that a load
-// that ended in a format error can be told from a good one.
-class ZaehlendeMeldungen : public fuzzy::IMessages {
+// Holds back the engine's messages while a project is read: the workshop
+// says itself which file failed and, for a format error, in which line.
+class StilleMeldungen : public fuzzy::IMessages {
 public:
-    ZaehlendeMeldungen() : weiter_(fuzzy::Messages()) { fuzzy::SetMessages(this); }
-    ~ZaehlendeMeldungen() override { fuzzy::SetMessages(&weiter_); }
-    ZaehlendeMeldungen(const ZaehlendeMeldungen&) = delete;
-    ZaehlendeMeldungen& operator=(const ZaehlendeMeldungen&) = delete;
+    StilleMeldungen() : vorher_(fuzzy::Messages()) { fuzzy::SetMessages(this); }
+    ~StilleMeldungen() override { fuzzy::SetMessages(&vorher_); }
+    StilleMeldungen(const StilleMeldungen&) = delete;
+    StilleMeldungen& operator=(const StilleMeldungen&) = delete;
 
-    void Warning(const std::string& text) override { weiter_.Warning(text); }
-    void Error(const std::string& text) override {
-        ++fehler;
-        weiter_.Error(text);
-    }
+    void Warning(const std::string&) override {}
+    void Error(const std::string&) override { ++fehler; }
     int fehler = 0;
 
 private:
-    fuzzy::IMessages& weiter_;
+    fuzzy::IMessages& vorher_;
 };
+
+// A project file is a few hundred bytes; the diagnosis needs no more than
+// its first lines, so a huge file is not read whole.
+constexpr qint64 MaxDiagnoseBytes = 1 << 20;
+
+// Where a file that did not load stops fitting the format, as "fuzzysim
+// check" says it; empty when that cannot be told.
+QString Diagnose(const QString& datei) {
+    QFile f(datei);
+    if (!QFileInfo(datei).isFile() || !f.open(QIODevice::ReadOnly)) return {};
+    const QByteArray bytes = f.read(MaxDiagnoseBytes);
+    const fuzzy::ProjectDiagnosis d = fuzzy::DiagnoseProject(std::string_view(bytes.constData(), bytes.size()));
+    return d.ok ? QString() : QString::fromStdString(d.Describe());
+}
 
 QString SeitenText(fuzzy::HintPage s) {
     switch (s) {
@@ -121,7 +138,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui_(std::make_uniqu
     SpeichernDialog = [this](const QString& vorschlag) { return StandardSpeichernDialog(vorschlag); };
     ImportDialog = [this] {
         std::unique_ptr<QFileDialog> d(DeutscherDialog(this, QStringLiteral("Projekt importieren"), false));
-        d->setNameFilters(QStringList{QStringLiteral("Fuzzy-Systeme (*.fll *.fis *.fcl)")} + kFremdeFilter);
+        d->setNameFilters(QStringList{QStringLiteral("Fuzzy-Regler anderer Programme (*.fll *.fis *.fcl)")} +
+                          kFremdeFilter);
         d->setDefaultSuffix(QString());
         if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty()) return QString();
         return d->selectedFiles().first();
@@ -169,6 +187,14 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui_(std::make_uniqu
     Seiten->addTab(truckLabor_, QStringLiteral("&Truck-Labor"));
     Seiten->addTab(lokLabor_, QStringLiteral("&Lok-Labor"));
     connect(truckLabor_, &labor::TruckLabor::replayZustand, inspektor_, &ansichten::Inspektor::setEingaben);
+    connect(truckLabor_, &labor::TruckLabor::vergleichAusDateiGewuenscht, this,
+            [this] { VergleichAusDatei(truckLabor_); });
+    connect(truckLabor_, &labor::TruckLabor::vergleichVorherGewuenscht, this, [this] { VergleichVorher(truckLabor_); });
+    connect(lokLabor_, &labor::LokLabor::vergleichAusDateiGewuenscht, this, [this] { VergleichAusDatei(lokLabor_); });
+    connect(lokLabor_, &labor::LokLabor::vergleichVorherGewuenscht, this, [this] { VergleichVorher(lokLabor_); });
+
+    for (QWidget* seite : std::initializer_list<QWidget*>{inspektor_, kennfeld_, truckLabor_, lokLabor_})
+        for (QLineEdit* feld : seite->findChildren<QLineEdit*>()) feld->installEventFilter(this);
 
     QUndoStack& stack = Modell.undoStack();
     ui_->Rueckgaengig1->setEnabled(false);
@@ -268,7 +294,11 @@ QString TMainForm::Titel() const {
         .arg(name, Modell.geaendert() ? QStringLiteral("*") : QString());
 }
 
-void TMainForm::TitelSetzen() { setWindowTitle(Titel()); }
+void TMainForm::TitelSetzen() {
+    setWindowTitle(Titel());
+    // Pictures are saved beside the project.
+    ansichten::SetBildordner(Modell.datei().isEmpty() ? QString() : QFileInfo(Modell.datei()).absolutePath());
+}
 
 void TMainForm::HinweiseZeigen() {
     const fuzzy::Project& p = Modell.projekt();
@@ -343,6 +373,9 @@ void TMainForm::NeuClick(Vorlage v) {
     case Vorlage::Truck: Modell.neu(fuzzy::TemplateTruck(), QStringLiteral("Vorlage Truck")); break;
     case Vorlage::Lok: Modell.neu(fuzzy::TemplateLoco(), QStringLiteral("Vorlage Lok")); break;
     }
+    // A fresh template holds nothing of the user's yet: no "*", and the next
+    // "Neu" does not ask to save it. Undo still goes back.
+    Modell.undoStack().setClean();
     Seiten->setCurrentWidget(SeiteA);
 }
 
@@ -353,20 +386,64 @@ void TMainForm::Oeffnen1Click() {
 }
 
 bool TMainForm::OeffnenDatei(const QString& datei) {
+    const std::optional<fuzzy::Project> neu = LiesProjekt(datei);
+    if (!neu) return false;
+    Modell.laden(*neu, QFileInfo(datei).absoluteFilePath());
+    ZuletztMerken(Modell.datei());
+    return true;
+}
+
+std::optional<fuzzy::Project> TMainForm::LiesProjekt(const QString& datei) {
     fuzzy::Project neu;
+    const QString name = QDir::toNativeSeparators(datei);
     {
-        ZaehlendeMeldungen meldungen;
+        StilleMeldungen meldungen;
         try {
             neu = fuzzy::LoadProject(QFile::encodeName(datei).toStdString());
         } catch (const fuzzy::EInOutError&) {
-            // The engine has said that the file could not be read.
-            return false;
+            widgets::WarningBox(
+                tr("Daten konnten nicht gelesen werden!\n\n\u201E%1\u201C l\u00E4sst sich nicht \u00F6ffnen "
+                   "(fehlt die Datei, ist sie ein Ordner oder fehlen Leserechte?).")
+                    .arg(name));
+            return std::nullopt;
         }
-        if (meldungen.fehler > 0) return false;
+        if (meldungen.fehler > 0) {
+            const QString wo = Diagnose(datei);
+            widgets::ErrorBox(tr("\u201E%1\u201C ist kein Fuzzy-Projekt, das sich lesen l\u00E4sst.%2")
+                                  .arg(name, wo.isEmpty() ? QString() : QStringLiteral("\n\n") + wo));
+            return std::nullopt;
+        }
     }
-    Modell.laden(neu, QFileInfo(datei).absoluteFilePath());
-    ZuletztMerken(Modell.datei());
-    return true;
+    return neu;
+}
+
+void TMainForm::VergleichAusDatei(QWidget* labor) {
+    const QString datei = OeffnenDialog();
+    if (datei.isEmpty()) return;
+    const std::optional<fuzzy::Project> p = LiesProjekt(datei);
+    if (!p) return;
+    const fuzzy::Project& lp = *p;
+    const QString name = QStringLiteral("\u201E%1\u201C").arg(QFileInfo(datei).fileName());
+    if (auto* t = qobject_cast<labor::TruckLabor*>(labor)) t->setVergleich(lp, name);
+    if (auto* l = qobject_cast<labor::LokLabor*>(labor)) l->setVergleich(lp, name);
+}
+
+void TMainForm::VergleichVorher(QWidget* labor) {
+    // The last step done: the project before it is the one to compare with.
+    QUndoStack& stack = Modell.undoStack();
+    const auto* befehl =
+        stack.index() > 0 ? dynamic_cast<const TProjektBefehl*>(stack.command(stack.index() - 1)) : nullptr;
+    if (!befehl) {
+        widgets::WarningBox(
+            tr("Es gibt noch keine \u00C4nderung, mit deren Stand davor sich vergleichen "
+               "lie\u00DFe."));
+        return;
+    }
+    const fuzzy::Project& p = befehl->vorher().projekt;
+    const fuzzy::Project& lp = p;
+    const QString name = tr("dem Stand vor \u201E%1\u201C").arg(befehl->text());
+    if (auto* t = qobject_cast<labor::TruckLabor*>(labor)) t->setVergleich(lp, name);
+    if (auto* l = qobject_cast<labor::LokLabor*>(labor)) l->setVergleich(lp, name);
 }
 
 bool TMainForm::Speichern1Click() {
@@ -532,6 +609,19 @@ void TMainForm::RegelnVerbessern1Click() {
     dialog.exec();
 }
 
+bool TMainForm::eventFilter(QObject* obj, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* k = static_cast<QKeyEvent*>(event);
+        if (k->matches(QKeySequence::Undo) || k->matches(QKeySequence::Redo) ||
+            k->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y)) {
+            // Not taken by the field: the window's shortcut acts instead.
+            event->ignore();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(obj, event);
+}
+
 void TMainForm::closeEvent(QCloseEvent* event) {
     if (!AenderungenSichern()) {
         event->ignore();
@@ -565,9 +655,30 @@ void TMainForm::ImProgrammOeffnen(Fahrzeugprogramm p) {
         widgets::ErrorBox(QStringLiteral("%1 konnte nicht gestartet werden (%2).").arg(name, pfad));
 }
 
+QString TMainForm::Hilfeabschnitt() const {
+    const QWidget* seite = Seiten->currentWidget();
+    if (seite == SeiteA || seite == SeiteB || seite == SeiteAus) return QStringLiteral("variablen");
+    if (seite == SeiteRegeln) return QStringLiteral("regeln");
+    if (seite == inspektor_) return QStringLiteral("inspektor");
+    if (seite == kennfeld_) return QStringLiteral("kennfeld");
+    if (seite == truckLabor_) return QStringLiteral("truck-labor");
+    if (seite == lokLabor_) return QStringLiteral("lok-labor");
+    return {};
+}
+
 void TMainForm::Anleitung1Click() {
     auto* hilfe = findChild<THilfeForm*>();
     if (!hilfe) hilfe = new THilfeForm(this);
+    hilfe->zeigeAbschnitt(Hilfeabschnitt());
+    // The step the help explains, as the inspector shows it now.
+    QImage bild(QSize(760, 500), QImage::Format_RGB32);
+    bild.fill(Qt::white);
+    {
+        QPainter p(&bild);
+        p.setRenderHint(QPainter::Antialiasing);
+        static_cast<ansichten::Inspektor*>(inspektor_)->malen(p, bild.size());
+    }
+    hilfe->setSchrittbild(bild.scaledToWidth(500, Qt::SmoothTransformation));
     hilfe->show();
     hilfe->raise();
     hilfe->activateWindow();

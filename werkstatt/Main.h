@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QCloseEvent;
@@ -86,6 +87,13 @@ public:
     // Loads into temporaries first: a file that does not load leaves the
     // project as it was (the engine has shown its messages).
     bool OeffnenDatei(const QString& datei);
+    // Reads a project file; a file that does not load is named in a message
+    // (with the line where it stops fitting the format) and gives nothing.
+    std::optional<fuzzy::Project> LiesProjekt(const QString& datei);
+    // "Vergleichen mit…" of a lab: a project file chosen in the open dialog,
+    // or the project before the last step of the history.
+    void VergleichAusDatei(QWidget* labor);
+    void VergleichVorher(QWidget* labor);
     bool Speichern1Click();
     bool SpeichernUnter1Click();
     bool SpeichernNach(const QString& datei);
@@ -109,7 +117,10 @@ public:
     // one step of the history.
     void RegelnVerbessern1Click();
     void ImProgrammOeffnen(Fahrzeugprogramm p);
+    // The Kurzanleitung at the section of the page on screen (F1).
     void Anleitung1Click();
+    // The help's anchor of the page on screen.
+    QString Hilfeabschnitt() const;
     void Info1Click();
     void HinweisClick(QListWidgetItem* item);
     // Shows the place of a hint.
@@ -133,6 +144,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // On the views and labs, Ctrl+Z and Ctrl+Y undo and redo the project,
+    // not the typing in a number field there.
+    bool eventFilter(QObject* obj, QEvent* event) override;
 
 private:
     void ProjektGeaendert();

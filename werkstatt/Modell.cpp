@@ -51,9 +51,13 @@ QString TProjektModell::setzeName(Rolle r, const QString& name) {
     return {};
 }
 
-void TProjektModell::setzeBereich(Rolle r, float min, float max) {
+void TProjektModell::setzeBereich(Rolle r, float min, float max, bool termeMit) {
     Stand n = stand_;
     fuzzy::TFuzzy& v = Variable(n.projekt, r);
+    if (termeMit && BereichMitTermen(v, min, max)) {
+        ausfuehren(ArtBereich, tr("Bereich und Terme ändern"), n);
+        return;
+    }
     v.RangeMin = min;
     v.RangeMax = max;
     ausfuehren(ArtBereich, QStringLiteral("Bereich ändern"), n);

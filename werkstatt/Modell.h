@@ -40,7 +40,9 @@ public:
     // a German reason and nothing changes. An edit that changes nothing adds
     // no step.
     QString setzeName(Rolle r, const QString& name);
-    void setzeBereich(Rolle r, float min, float max);
+    // With `termeMit` the terms move and stretch with the range, in the same
+    // step (when both ranges have a width).
+    void setzeBereich(Rolle r, float min, float max, bool termeMit = false);
     QString setzeTermName(Rolle r, int term, const QString& name);
     // A value typed into the table: stored as typed (the hints point out
     // corners out of order).

@@ -31,6 +31,12 @@ TRegelSeite::TRegelSeite(QWidget* parent) : QWidget(parent), ui_(std::make_uniqu
     connect(RegelGitter, &TRuleGrid::CellClicked, this, &TRegelSeite::GitterClick);
     connect(AusgangListe, &QListWidget::itemClicked, this, &TRegelSeite::ListeClick);
     connect(AusgangListe, &QListWidget::itemActivated, this, &TRegelSeite::ListeClick);
+    // The arrow keys in the list apply the highlighted term at once, so the
+    // list and the cell never say different things. Changes the page makes
+    // itself come with signals blocked.
+    connect(AusgangListe, &QListWidget::currentRowChanged, this, [this](int k) {
+        if (!aktualisiert_ && k >= 0) SetzeAusgangsterm(k);
+    });
 }
 
 TRegelSeite::~TRegelSeite() = default;
@@ -172,7 +178,11 @@ void TRegelSeite::SetzeAusgangsterm(int k) {
         return;
     }
     // The cells a hint selected are filled together, as one step of the
-    // history; they stay selected for the next key.
+    // history (none when nothing changes); they stay selected for the next key.
+    bool anders = false;
+    for (int b = 0; b < 25; ++b)
+        anders = anders || ((zellen >> b & 1u) != 0 && modell_->projekt().Rules.Get(b / 5 + 1, b % 5 + 1) != k);
+    if (!anders) return;
     QUndoStack& stack = modell_->undoStack();
     stack.beginMacro(tr("Regeln \u00E4ndern"));
     for (int b = 0; b < 25; ++b)

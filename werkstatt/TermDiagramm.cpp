@@ -1,10 +1,14 @@
 #include "TermDiagramm.h"
 
+#include "Farbskala.h"
+#include "PainterPlot.h"
 #include "Projekt.h"
+#include "Zahlformat.h"
 
 #include <QFocusEvent>
 #include <QImage>
 #include <QKeyEvent>
+#include <QLineF>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
@@ -34,11 +38,13 @@ TTermDiagramm::TTermDiagramm(QWidget* parent) : TKoordinatensystem(parent) {
     weiss.fill(Qt::white);
     SetBackground(weiss);
     setRasteranzahl(4);
+    // The workshop's number style on the axes as well.
+    Beschriftung = [](double v) { return zahl::Fest(v, 2); };
 }
 
 void TTermDiagramm::setVariable(const fuzzy::TFuzzy& v) {
     var_.Assign(v);
-    var_.InitColours();
+    ansichten::DruckFarben(var_);
     if (term_ > var_.UsedTerms()) term_ = var_.UsedTerms();
     if (term_ < 1 && var_.UsedTerms() > 0) term_ = 1;
     zeichnen();
@@ -59,6 +65,100 @@ void TTermDiagramm::setAktiverGriff(int param) {
 void TTermDiagramm::setMarke(std::optional<float> wert) {
     marke_ = wert;
     update();
+}
+
+// The plot component's grid falls at quarters of the range (-13.75, 35, ...)
+// with labels where the term lines run; the workshop's diagram has round
+// ticks, labels beside the plot area and terms told apart by dash pattern.
+void TTermDiagramm::DrawAxes() {
+    TCanvas& c = Canvas();
+    c.setPenColor(ksFarbe());
+    c.setPenStyle(Qt::DotLine);
+    c.setPenWidth(1);
+    c.setPenMode(fuzzy::PenMode::Copy);
+    c.setFontColor(ksFarbe().darker(160));
+    termNr_ = 0;
+    labels_.clear();
+    const int rowBottom = FracToPixelY(0.0f), rowTop = FracToPixelY(1.0f);
+    const int colLeft = FracToPixelX(0.0f), colRight = FracToPixelX(1.0f);
+    const float lo = std::min(x1(), x2()), hi = std::max(x1(), x2());
+    const int h = c.TextHeight(QStringLiteral("0"));
+    QRect letztes;
+    for (double v : ansichten::AchsenTeilung(lo, hi, std::max(2, (colRight - colLeft) / 80))) {
+        const int column = FracToPixelX(NormX(static_cast<float>(v)));
+        c.MoveTo(column, rowBottom);
+        c.LineTo(column, rowTop);
+        const QString t = ansichten::AchsenZahl(v);
+        const int w = c.TextWidth(t);
+        QRect r(std::clamp(column - w / 2, 1, std::max(1, width() - w - 2)), rowBottom + h / 2 + 1, w, h);
+        if (!letztes.isNull() && r.left() < letztes.right() + 8) continue;
+        c.TextOut(r.left(), r.top(), t);
+        labels_.push_back(r);
+        letztes = r;
+    }
+    letztes = QRect();
+    for (double v :
+         ansichten::AchsenTeilung(std::min(y1(), y2()), std::max(y1(), y2()), std::max(1, (rowBottom - rowTop) / 35))) {
+        const int row = FracToPixelY(NormY(static_cast<float>(v)));
+        c.MoveTo(colLeft, row);
+        c.LineTo(colRight, row);
+        const QString t = ansichten::AchsenZahl(v);
+        const int w = c.TextWidth(t);
+        const QRect r(std::max(0, colLeft - 5 - w), row - h / 2, w, h);
+        if (!letztes.isNull() && r.intersects(letztes.adjusted(0, -2, 0, 2))) continue;
+        c.TextOut(r.left(), r.top(), t);
+        labels_.push_back(r);
+        letztes = r;
+    }
+    c.setFontColor(ksFarbe());
+}
+
+void TTermDiagramm::setGraphFarbe(fuzzy::TColor farbe) {
+    TKoordinatensystem::setGraphFarbe(farbe);
+    // Once per term, in term order, after the axes (see DrawTerms).
+    ++termNr_;
+}
+
+void TTermDiagramm::LineToWorld(float x, float y) {
+    // Cut at the plot area's columns: a corner far outside the range would
+    // otherwise strike through the labels at the side.
+    TCanvas& c = Canvas();
+    const QPoint von = c.penPos();
+    const QPoint bis(FracToPixelX(NormX(x)), FracToPixelY(NormY(y)));
+    QLineF linie(von, bis);
+    const QRectF spalten(FracToPixelX(0.0f), -1.0e6, FracToPixelX(1.0f) - FracToPixelX(0.0f), 2.0e6);
+    if (bis != von && ansichten::Beschneiden(linie, spalten)) {
+        c.setPenColor(graphFarbe());
+        // One pixel wide: the canvas draws broader pens solid.
+        c.setPenStyle(ansichten::TermStil(termNr_));
+        c.setPenWidth(1);
+        c.setPenMode(fuzzy::PenMode::Copy);
+        c.MoveTo(linie.p1().toPoint().x(), linie.p1().toPoint().y());
+        c.LineTo(linie.p2().toPoint().x(), linie.p2().toPoint().y());
+    }
+    c.MoveTo(bis.x(), bis.y());
+}
+
+void TTermDiagramm::TextOut(int column, int row, const std::string& text) {
+    if (text.empty()) return;
+    TCanvas& c = Canvas();
+    const QString t = QString::fromStdString(text);
+    const int w = c.TextWidth(t), h = c.TextHeight(t);
+    // Neighbouring terms' labels ran together ("NKNUPK"): one that meets a
+    // label already written moves a line down; all stay in the diagram.
+    QRect r(std::clamp(column, 1, std::max(1, width() - w - 2)), row, w, h);
+    for (int versuch = 0; versuch < 4; ++versuch) {
+        bool frei = true;
+        for (const QRect& q : labels_)
+            if (r.adjusted(-3, 0, 3, 0).intersects(q)) frei = false;
+        if (frei) break;
+        r.translate(0, h);
+    }
+    labels_.push_back(r);
+    const QColor farbe = c.fontColor();
+    c.setFontColor(farbe.darker(125));
+    c.TextOut(r.left(), r.top(), t);
+    c.setFontColor(farbe);
 }
 
 void TTermDiagramm::zeichnen() {
@@ -143,8 +243,8 @@ void TTermDiagramm::paintEvent(QPaintEvent* event) {
     if (hasFocus() || ziehen_) {
         // The active handle's name and value, for reading off while moving.
         const QPointF pos = griffPosition(term_, griff_);
-        const QString text = QStringLiteral("%1 = %2").arg(
-            QString::fromLatin1(Griffnamen[griff_]), QString::number(double(var_.GetParam(term_, griff_)), 'g', 5));
+        const QString text = QStringLiteral("%1 = %2").arg(QString::fromLatin1(Griffnamen[griff_]),
+                                                           zahl::Kurz(var_.GetParam(term_, griff_)));
         p.setPen(Qt::black);
         const QRectF box = p.fontMetrics().boundingRect(text).adjusted(-3, -1, 3, 1);
         QPointF links(pos.x() + 8, pos.y() - 8 - box.height());
@@ -179,12 +279,27 @@ void TTermDiagramm::mousePressEvent(QMouseEvent* event) {
     griff_ = g->second;
     ziehen_ = true;
     ersterZug_ = true;
+    // A press right on a triangle's peak, where b and c meet: the first move
+    // decides, to the right c, to the left b.
+    spitze_ = false;
+    if (griff_ == fuzzy::ParamB || griff_ == fuzzy::ParamC) {
+        const QPointF pb = griffPosition(term_, fuzzy::ParamB), pc = griffPosition(term_, fuzzy::ParamC);
+        spitze_ = std::fabs(pb.x() - pc.x()) < 0.5 && std::fabs(event->position().x() - pb.x()) < 0.5;
+    }
+    druckX_ = event->position().x();
     update();
 }
 
 void TTermDiagramm::mouseMoveEvent(QMouseEvent* event) {
     if (!ziehen_ || !(event->buttons() & Qt::LeftButton)) return;
-    const float wert = weltwert(griff_, event->position());
+    if (spitze_ && event->position().x() != druckX_) {
+        griff_ = event->position().x() > druckX_ ? fuzzy::ParamC : fuzzy::ParamB;
+        spitze_ = false;
+    }
+    float wert = weltwert(griff_, event->position());
+    // The handle snaps to the grid of the keyboard's step; Ctrl moves it freely.
+    if (!(event->modifiers() & Qt::ControlModifier))
+        wert = werkstatt::AufRaster(wert, werkstatt::GriffSchritt(var_, griff_));
     const bool neu = ersterZug_;
     ersterZug_ = false;
     emit griffBewegt(term_, griff_, wert, neu);
@@ -240,9 +355,17 @@ void TTermDiagramm::keyPressEvent(QKeyEvent* event) {
         TKoordinatensystem::keyPressEvent(event);
         return;
     }
-    float schritt = werkstatt::GriffSchritt(var_, griff_);
-    if (event->modifiers() & Qt::ShiftModifier) schritt *= 10.0f;
-    emit griffBewegt(term_, griff_, var_.GetParam(term_, griff_) + richtung * schritt, true);
+    // The step's grid: a handle off the grid (typed, or from a file) lands on
+    // the next grid value in that direction, and the sum of steps shows as
+    // 0.85 rather than 0.84999996.
+    const float raster = werkstatt::GriffSchritt(var_, griff_);
+    const double schritt = double(raster) * ((event->modifiers() & Qt::ShiftModifier) ? 10.0 : 1.0);
+    const double alt = var_.GetParam(term_, griff_);
+    double ziel = alt + richtung * schritt;
+    const float gerastert = werkstatt::AufRaster(static_cast<float>(ziel), raster);
+    // Rounding to the grid must not undo the step nor move against it.
+    if ((richtung > 0 && gerastert > alt) || (richtung < 0 && gerastert < alt)) ziel = gerastert;
+    emit griffBewegt(term_, griff_, static_cast<float>(ziel), true);
 }
 
 void TTermDiagramm::focusInEvent(QFocusEvent* event) {

@@ -4,14 +4,18 @@
 #include "Ks.h"
 
 #include <QPointF>
+#include <QRect>
 
 #include <optional>
+#include <string>
+#include <vector>
 
 // The term diagram of one variable, drawn through the plot component and the
 // engine's term drawing, with handles on a, b, c, d and h of the chosen term.
 // The mouse drags a handle; the keyboard moves it (Tab / Shift+Tab choose
 // the handle, the arrows move it, Shift makes the step ten times larger,
-// 1 to 5 choose the term). The diagram only reports the wished value; the
+// 1 to 5 choose the term). Handles land on the grid of the keyboard's step;
+// Ctrl while dragging moves them freely. The diagram only reports the wished value; the
 // owner keeps the corners in order and sets the variable again.
 class TTermDiagramm : public TKoordinatensystem {
     Q_OBJECT
@@ -37,6 +41,16 @@ public:
 
     // Redraws terms and handles now.
     void zeichnen();
+
+    // The plot as the engine's term drawing uses it: round ticks, terms by
+    // dash pattern, lines and labels kept clear of each other.
+    void DrawAxes() override;
+    using TKoordinatensystem::setGraphFarbe;
+    void setGraphFarbe(fuzzy::TColor c) override;
+    void LineToWorld(float x, float y) override;
+    void TextOut(int column, int row, const std::string& text) override;
+    // The labels written (axes, terms), for the tests: none on another.
+    const std::vector<QRect>& beschriftungen() const { return labels_; }
 
 signals:
     // A handle is to move to `wert` (x for a..d, height for h). `neuerZug`
@@ -67,5 +81,9 @@ private:
     int griff_ = fuzzy::ParamB;
     bool ziehen_ = false;
     bool ersterZug_ = false;
+    bool spitze_ = false;  // pressed on a peak: the first move picks b or c
+    double druckX_ = 0.0;
     std::optional<float> marke_;
+    int termNr_ = 0;
+    std::vector<QRect> labels_;
 };

@@ -1,9 +1,12 @@
 #include "VariablenSeite.h"
 
+#include "Farbskala.h"
+
 #include "MessageBoxes.h"
 #include "SingEdit.h"
 #include "TermDiagramm.h"
 #include "ui_VariablenSeite.h"
+#include "Zahlformat.h"
 
 #include <QCheckBox>
 #include <QItemSelection>
@@ -99,8 +102,8 @@ void TVariablenSeite::Aktualisieren() {
     NichtVerwendet->setVisible(!aktiv);
     ui_->Inhalt->setVisible(aktiv);
     if (NameEdit->text() != QString::fromStdString(v.Name)) NameEdit->setText(QString::fromStdString(v.Name));
-    MinEdit->setNumber(v.RangeMin);
-    MaxEdit->setNumber(v.RangeMax);
+    MinEdit->setText(zahl::Kurz(v.RangeMin));
+    MaxEdit->setText(zahl::Kurz(v.RangeMax));
     minText_ = MinEdit->text();
     maxText_ = MaxEdit->text();
 
@@ -123,10 +126,10 @@ void TVariablenSeite::Aktualisieren() {
             };
             setze(SpalteName, QString::fromStdString(v.GetTermName(i)), true);
             setze(SpalteKuerzel, QString::fromStdString(v.GetTermAbbrev(i)), false);
-            for (int j = 1; j <= 5; ++j) setze(SpalteA + j - 1, ZahlText(v.GetParam(i, j)), true);
+            for (int j = 1; j <= 5; ++j) setze(SpalteA + j - 1, zahl::Kurz(v.GetParam(i, j)), true);
         }
         fuzzy::TFuzzy farben;
-        farben.InitColours();
+        ansichten::DruckFarben(farben);
         for (int i = 1; i <= n; ++i)
             TermTabelle->item(i - 1, SpalteKuerzel)->setForeground(widgets::ToQColor(farben.GetColour(i)));
         TermTabelle->setVerticalHeaderLabels({"1", "2", "3", "4", "5"});
@@ -155,7 +158,8 @@ void TVariablenSeite::KnoepfeEinstellen() {
 
 void TVariablenSeite::WaehleTerm(int term) {
     if (term >= 1 && term <= TermTabelle->rowCount()) {
-        if (GewaehlterTerm() != term) TermTabelle->selectRow(term - 1);
+        // Also when it is the first of several a hint selected: now it is the only one.
+        if (GewaehlteTerme() != (1u << (term - 1))) TermTabelle->selectRow(term - 1);
         Diagramm->setAusgewaehlterTerm(term);
     } else {
         TermTabelle->clearSelection();
@@ -215,19 +219,45 @@ void TVariablenSeite::NameEditFertig() {
 
 void TVariablenSeite::BereichFertig(TSingEdit* feld, bool unten) {
     if (aktualisiert_ || !modell_) return;
-    // Only a changed text counts: the field shows four decimals, so reading
-    // back an untouched field could change the value.
-    const QString& vorher = unten ? minText_ : maxText_;
+    // Only a changed text counts: leaving an untouched field changes nothing.
+    const QString vorher = unten ? minText_ : maxText_;
     if (feld->text() == vorher) return;
     float wert = 0.0f;
     const fuzzy::TFuzzy& v = Variable(modell_->projekt(), rolle_);
-    if (!TSingEdit::ParseNumber(feld->text(), wert)) {
+    if (!zahl::Lesen(feld->text(), wert)) {
         const QString text = feld->text();
         feld->setText(vorher);
         widgets::WarningBox(QStringLiteral("\u201E%1\u201C ist keine g\u00FCltige Zahl.").arg(text.trimmed()));
         return;
     }
-    modell_->setzeBereich(rolle_, unten ? wert : v.RangeMin, unten ? v.RangeMax : wert);
+    const float min = unten ? wert : v.RangeMin, max = unten ? v.RangeMax : wert;
+    if (min == v.RangeMin && max == v.RangeMax) {
+        feld->setText(vorher);  // e.g. "10,0" for 10: shown the usual way
+        return;
+    }
+    // The terms may go with the range (adapting a template then needs no
+    // retyping of every corner); both as one step.
+    bool termeMit = false;
+    if (v.UsedTerms() > 0 && v.RangeMax > v.RangeMin && max > min) {
+        // The box takes the focus: the field must not report a second change.
+        minText_ = unten ? feld->text() : minText_;
+        maxText_ = unten ? maxText_ : feld->text();
+        switch (
+            widgets::QuestionBox(tr("Die Terme mit dem Bereich mitnehmen?\n\n"
+                                    "Ja: Jede Ecke r\u00FCckt an dieselbe Stelle im neuen Bereich.\n"
+                                    "Nein: Nur der Bereich \u00E4ndert sich, die Terme bleiben, wo sie sind."))) {
+        case widgets::MessageAnswer::Yes: termeMit = true; break;
+        case widgets::MessageAnswer::No: break;
+        default:
+            feld->setText(vorher);
+            if (unten)
+                minText_ = vorher;
+            else
+                maxText_ = vorher;
+            return;
+        }
+    }
+    modell_->setzeBereich(rolle_, min, max, termeMit);
 }
 
 void TVariablenSeite::MinEditFertig() { BereichFertig(MinEdit, true); }
@@ -250,7 +280,7 @@ void TVariablenSeite::TermTabelleGeaendert(QTableWidgetItem* item) {
     if (spalte < SpalteA || spalte > SpalteH) return;
     const int param = spalte - SpalteA + 1;
     float wert = 0.0f;
-    if (!TSingEdit::ParseNumber(item->text(), wert)) {
+    if (!zahl::Lesen(item->text(), wert)) {
         const QString text = item->text();
         Aktualisieren();
         widgets::WarningBox(QStringLiteral("\u201E%1\u201C ist keine g\u00FCltige Zahl.").arg(text.trimmed()));

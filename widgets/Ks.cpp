@@ -145,7 +145,9 @@ void TKoordinatensystem::DrawAxes() {
             canvas_.MoveTo(column, rowBottom);
             canvas_.LineTo(column, rowTop);
             if (labelled(i)) {
-                const QString text = QString::asprintf("%7.2f", static_cast<double>(value(i, spanX_, x1_)));
+                const QString text = Beschriftung
+                                         ? Beschriftung(static_cast<double>(value(i, spanX_, x1_)))
+                                         : QString::asprintf("%7.2f", static_cast<double>(value(i, spanX_, x1_)));
                 const int w = canvas_.TextWidth(text);
                 canvas_.TextOut(column - w / 2, rowBottom + MarginY / 3, text);
             }
@@ -158,7 +160,9 @@ void TKoordinatensystem::DrawAxes() {
             canvas_.MoveTo(colLeft, row);
             canvas_.LineTo(colRight, row);
             if (labelled(i)) {
-                const QString text = QString::asprintf("%7.2f", static_cast<double>(value(i, spanY_, y1_)));
+                const QString text = Beschriftung
+                                         ? Beschriftung(static_cast<double>(value(i, spanY_, y1_)))
+                                         : QString::asprintf("%7.2f", static_cast<double>(value(i, spanY_, y1_)));
                 const int h = canvas_.TextHeight(text);
                 canvas_.TextOut(2, row - h / 2, text);
             }

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <string>
 
 class TKoordinatensystem;
@@ -119,6 +120,10 @@ public:
 
     explicit TKoordinatensystem(QWidget* parent = nullptr);
     ~TKoordinatensystem() override;
+
+    // The text of a grid label; empty: "%7.2f" as the vehicle programs show
+    // it. A program with its own number style sets it before drawing.
+    std::function<QString(double)> Beschriftung;
 
     // --- properties -------------------------------------------------------
     TSkala Skalenart() const { return skalenart_; }

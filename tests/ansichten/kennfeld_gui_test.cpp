@@ -6,6 +6,8 @@
 #include "Farbskala.h"
 #include "NoRuleRegions.h"
 
+#include "Zahlformat.h"
+
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -110,8 +112,9 @@ TEST(KennfeldAnsicht, HoverShowsBothInputsAndTheEnginesOutput) {
     const QString t = v.k.hinweis();
     const QStringList teile = t.split(QStringLiteral("="));
     ASSERT_EQ(teile.size(), 4) << qPrintable(t);
-    const float a = teile[1].section(QLatin1Char(','), 0, 0).trimmed().toFloat();
-    const float b = teile[2].section(QChar(0x2192), 0, 0).trimmed().toFloat();
+    float a = 0.0f, b = 0.0f;
+    ASSERT_TRUE(zahl::Lesen(teile[1].section(QLatin1Char(';'), 0, 0).trimmed(), a)) << qPrintable(t);
+    ASSERT_TRUE(zahl::Lesen(teile[2].section(QChar(0x2192), 0, 0).trimmed(), b)) << qPrintable(t);
     EXPECT_NEAR(a, -5.0, 0.1);
     EXPECT_NEAR(b, 30.0, 1.0);
     EXPECT_TRUE(t.startsWith(QString::fromStdString(p.A.Name)));

@@ -44,9 +44,9 @@ TEST_P(ParallelForTest, WorkerNumbersStayBelowTheThreadCount) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Shapes, ParallelForTest,
-                         ::testing::Values(LoopCase{"None", 0, 4}, LoopCase{"One", 1, 8}, LoopCase{"FewerThanThreads", 3, 8},
-                                           LoopCase{"Many", 1000, 3}, LoopCase{"OnePerCore", 257, 0},
-                                           LoopCase{"Single", 50, 1}),
+                         ::testing::Values(LoopCase{"None", 0, 4}, LoopCase{"One", 1, 8},
+                                           LoopCase{"FewerThanThreads", 3, 8}, LoopCase{"Many", 1000, 3},
+                                           LoopCase{"OnePerCore", 257, 0}, LoopCase{"Single", 50, 1}),
                          [](const auto& row) { return std::string(row.param.name); });
 
 // A worker's exception reaches the caller after all workers ended, and no

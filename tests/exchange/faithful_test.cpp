@@ -185,4 +185,77 @@ TEST_P(ForeignShape, HasTheMembershipTheFileMeans) {
 INSTANTIATE_TEST_SUITE_P(Imports, ForeignShape, ::testing::ValuesIn(Shapes()),
                          [](const auto& param) { return std::string(param.param.name); });
 
+// ---- what import says about what it reads otherwise ------------------------------
+
+// Input term x is the input itself (a Ramp from 0 to 1); output term s a
+// right triangle, so that cutting it at w instead of scaling it moves the
+// centroid from 1/3 to between 0.389 (w = 0.5) and 0.5 (w near 0).
+std::string MeasuredFll(const std::string& outputSettings, const std::string& ruleSettings = "") {
+    return "Engine: t\nInputVariable: a\n  range: 0 1\n  term: x Ramp 0 1\n"
+           "OutputVariable: y\n  range: 0 2\n  term: s Trapezoid 0 0 0 1\n  term: t Triangle 1.5 1.75 2\n" +
+           outputSettings + "RuleBlock: r\n" + ruleSettings + "  rule: if a is x then y is s\n";
+}
+
+double Figure(const std::string& note) {
+    const std::size_t at = note.find(
+        "h\xC3\xB6"
+        "chstens ");
+    return at == std::string::npos ? -1.0 : std::stod(note.substr(at + 10));
+}
+
+TEST(ImportNotes, MinimumImplicationStatesTheDifferenceItMakes) {
+    const ImportOutcome r = TryImport(Format::Fll, MeasuredFll("", "  implication: Minimum\n"));
+    ASSERT_TRUE(r.ok) << r.Describe();
+    ASSERT_EQ(r.notes.size(), 1u);
+    const double d = Figure(r.notes[0]);
+    EXPECT_GT(d, 0.389 - 1.0 / 3.0) << r.notes[0];
+    EXPECT_LT(d, 0.5 - 1.0 / 3.0) << r.notes[0];
+}
+
+TEST(ImportNotes, MaximumAggregationOfTermsThatNeverOverlapChangesNothing) {
+    const ImportOutcome r = TryImport(Format::Fll, MeasuredFll("  aggregation: Maximum\n"));
+    ASSERT_TRUE(r.ok) << r.Describe();
+    ASSERT_EQ(r.notes.size(), 1u);
+    // Zero but for the integration on 4000 cells.
+    EXPECT_GE(Figure(r.notes[0]), 0.0) << r.notes[0];
+    EXPECT_LT(Figure(r.notes[0]), 1e-6) << r.notes[0];
+}
+
+struct Spelling {
+    const char* name;
+    Format format;
+    std::string text;
+    bool read;
+    const char* says;  // part of the note or the refusal
+};
+
+const std::vector<Spelling>& Spellings() {
+    static const std::vector<Spelling> table = {
+        {"FllDefaultNan", Format::Fll, MeasuredFll("  default: nan\n"), true, "nan"},
+        {"FllConjunctionLowerCase", Format::Fll,
+         "Engine: t\nInputVariable: a\n  range: 0 1\n  term: x Ramp 0 1\nOutputVariable: y\n  range: 0 1\n"
+         "  term: s Triangle 0 0 1\nRuleBlock: r\n  conjunction: minimum\n",
+         false, "Gro\xC3\x9F- und Kleinschreibung"},
+        {"FisAndMethodCapitalised", Format::Fis,
+         "[System]\nName='t'\nType='mamdani'\nAndMethod='Min'\n[Input1]\nName='a'\nRange=[0 1]\n"
+         "MF1='x':'trimf',[0 0 1]\n[Output1]\nName='y'\nRange=[0 1]\nMF1='s':'trimf',[0 0 1]\n[Rules]\n1, 1 (1) : 1\n",
+         false, "Gro\xC3\x9F- und Kleinschreibung"},
+        {"FclUnclosedSlashStar", Format::Fcl, "FUNCTION_BLOCK t\n/* offen\nVAR_INPUT\n", false, "nicht geschlossen"},
+    };
+    return table;
+}
+
+class ForeignSpelling : public ::testing::TestWithParam<Spelling> {};
+
+TEST_P(ForeignSpelling, IsToldPlainly) {
+    const Spelling& c = GetParam();
+    const ImportOutcome r = TryImport(c.format, c.text);
+    ASSERT_EQ(r.ok, c.read) << r.Describe();
+    const std::string said = r.ok ? (r.notes.empty() ? "" : r.notes[0]) : r.message;
+    EXPECT_NE(said.find(c.says), std::string::npos) << said;
+}
+
+INSTANTIATE_TEST_SUITE_P(Imports, ForeignSpelling, ::testing::ValuesIn(Spellings()),
+                         [](const auto& param) { return std::string(param.param.name); });
+
 }  // namespace

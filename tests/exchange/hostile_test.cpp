@@ -5,6 +5,7 @@
 #include "Exchange.h"
 #include "ImportOutcome.h"
 #include "TestFiles.h"
+#include "Text.h"
 
 #include <gtest/gtest.h>
 
@@ -223,6 +224,80 @@ TEST_P(ExportGrid, IsCappedAndAlignedOnlyWhereItSaysSo) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Exports, ExportGrid, ::testing::ValuesIn(GridCases()),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+// ---- the text's encoding ---------------------------------------------------------
+
+// The check decides between UTF-8 and Windows-1252; it must agree with the
+// decoder on every byte sequence, or a name would be read in the wrong code page.
+TEST(Encoding, Utf8CheckAgreesWithTheDecoder) {
+    std::vector<std::string> texts = {
+        "",         "abc",          "\xC3\xA4",          "\xC3", "\xE2\x80\x9E", "\xED\xA0\x80", "\xF4\x90\x80\x80",
+        "\xC0\xAF", "\xEF\xBF\xBD", "\xF0\x9F\x98\x80x", "\x80", "\xFF"};
+    // Every sequence of up to three bytes from a set that covers each lead and follow class.
+    const unsigned char bytes[] = {0x00, 0x41, 0x7F, 0x80, 0x9F, 0xBF, 0xC0, 0xC2, 0xDF,
+                                   0xE0, 0xED, 0xEF, 0xF0, 0xF4, 0xF5, 0xF8, 0xFF};
+    for (unsigned char x : bytes) {
+        texts.emplace_back(1, static_cast<char>(x));
+        for (unsigned char y : bytes) {
+            texts.push_back(std::string{static_cast<char>(x), static_cast<char>(y)});
+            for (unsigned char z : bytes)
+                texts.push_back(std::string{static_cast<char>(x), static_cast<char>(y), static_cast<char>(z)});
+        }
+    }
+    for (const std::string& t : texts) {
+        const bool roundTrip = fuzzy::text::CodePointsToUtf8(fuzzy::text::Utf8ToCodePoints(t)) == t;
+        EXPECT_EQ(exchange::detail::ValidUtf8(t), roundTrip) << testing::PrintToString(t);
+    }
+}
+
+// ---- the first thing that does not fit, in file order ------------------------------
+
+struct TwoFaults {
+    const char* name;
+    Format format;
+    std::string text;
+    int line;  // of the earlier fault
+    const char* message;
+};
+
+const std::string kGaussA = "Engine: t\nInputVariable: a\n  range: 0 1\n  term: g Gaussian 0.5 0.1\n";  // 1-4
+
+// Main reported the later fault of each: checks ran by kind, rules were read
+// (and refused) before terms were looked at, the file as a whole came first.
+const std::vector<TwoFaults>& TwoFaultFiles() {
+    static const std::vector<TwoFaults> table = {
+        {"FllTermBeforeAThirdInput", Format::Fll,
+         kGaussA + "InputVariable: b\n  term: x Triangle 0 0 1\nInputVariable: c\n  term: x Triangle 0 0 1\n", 4,
+         "Gaussian"},
+        {"FllTermBeforeABadRule", Format::Fll,
+         kGaussA + "OutputVariable: y\n  range: 0 1\n  term: s Triangle 0 0 1\nRuleBlock: r\n  rule: if a is\n", 4,
+         "Gaussian"},
+        {"FllTermBeforeAMissingOutput", Format::Fll, kGaussA, 4, "Gaussian"},
+        {"FisTermBeforeABadRule", Format::Fis,
+         "[System]\nName='t'\nType='mamdani'\nAndMethod='min'\n[Input1]\nName='a'\nRange=[0 1]\n"
+         "MF1='g':'gaussmf',[0.1 0.5]\n[Output1]\nName='y'\nRange=[0 1]\nMF1='s':'trimf',[0 0 1]\n[Rules]\n"
+         "1, 1 (0.5) : 1\n",
+         8, "gaussmf"},
+        {"FclTermBeforeAWeight", Format::Fcl,
+         "FUNCTION_BLOCK t\nVAR_INPUT\n  a : REAL;\nEND_VAR\nVAR_OUTPUT\n  y : REAL;\nEND_VAR\n"
+         "FUZZIFY a\n  TERM x := 3;\nEND_FUZZIFY\nDEFUZZIFY y\n  TERM s := (0, 0) (0.5, 1) (1, 0);\nEND_DEFUZZIFY\n"
+         "RULEBLOCK r\n  RULE 1 : IF a IS x THEN y IS s WITH 0.5;\nEND_RULEBLOCK\nEND_FUNCTION_BLOCK\n",
+         9, "Singleton"},
+    };
+    return table;
+}
+
+class FileOrder : public ::testing::TestWithParam<TwoFaults> {};
+
+TEST_P(FileOrder, TheRefusalNamesTheEarlierFault) {
+    const ImportOutcome r = TryImport(GetParam().format, GetParam().text);
+    ASSERT_FALSE(r.ok);
+    EXPECT_EQ(r.line, GetParam().line) << r.Describe();
+    EXPECT_NE(r.message.find(GetParam().message), std::string::npos) << r.Describe();
+}
+
+INSTANTIATE_TEST_SUITE_P(Imports, FileOrder, ::testing::ValuesIn(TwoFaultFiles()),
                          [](const auto& param) { return std::string(param.param.name); });
 
 }  // namespace

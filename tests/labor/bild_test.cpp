@@ -6,11 +6,13 @@
 #include "KurvenDiagramm.h"
 #include "LaborTest.h"
 #include "LokLabor.h"
+#include "SingEdit.h"
 #include "SvgTexte.h"
 #include "TruckLabor.h"
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
@@ -81,14 +83,19 @@ TEST(LaborBild, TruckPictureLabelsDoNotOverlapAndStayInside) {
     lab.setProjekt(p);
     ASSERT_TRUE(Fertig(lab));
     for (const QSize g : {ansichten::Exportgroesse(QSize(600, 700)), QSize(420, 520)}) {
-        const auto texte = testsupport::Texte(
-            testsupport::AlsSvg(g, [&](QPainter& q, QSize s) { labor::MaleBahnen(q, s, *lab.ergebnis()); }));
+        const auto texte = testsupport::Texte(testsupport::AlsSvg(g, [&](QPainter& q, QSize s) {
+            labor::MaleBahnen(q, s, *lab.ergebnis(), labor::BahnenTitel(*lab.ergebnis()));
+        }));
         ASSERT_GE(texte.size(), 3u);
         const auto fehler = testsupport::Ueberlappungen(texte);
         EXPECT_TRUE(fehler.empty()) << g.width() << "x" << g.height() << ":\n" << Liste(fehler);
-        for (const auto& t : texte)
+        bool titel = false;
+        for (const auto& t : texte) {
+            titel = titel || t.text.startsWith(QStringLiteral("Truck-Labor: 164 Starts"));
             EXPECT_TRUE(QRectF(0, 0, g.width(), g.height()).contains(t.kasten))
                 << "„" << t.text.toStdString() << "“ abgeschnitten in " << g.width() << "x" << g.height();
+        }
+        EXPECT_TRUE(titel) << "a saved picture says what it shows";
     }
 }
 
@@ -122,6 +129,25 @@ TEST(LaborBild, BothLabsSaveTheirPictureAsPngAndSvg) {
         }
     ansichten::SetDateiWahl(vorher);
     EXPECT_EQ(boxen.Count(), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// Closing the lab as a window of its own while a field has the focus: the
+// field loses it while the lab is being destroyed, and its "editing
+// finished" must not reach the lab any more (the picture tool crashed so).
+TEST(LaborSchliessen, FieldWithFocusDoesNotReachADestroyedLab) {
+    auto* lab = new labor::LokLabor;
+    lab->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(lab));
+    QApplication::setActiveWindow(lab);
+    lab->reibungFeld()->setFocus();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(lab->reibungFeld()->hasFocus());
+    delete lab;
+    SUCCEED();
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QSet>
 #include <QTest>
 
 namespace {
@@ -152,6 +153,94 @@ TEST(LokLabor, ProjectWithoutInputBSaysWhyNothingRuns) {
     EXPECT_TRUE(lab.ergebnis()->Laeufe.empty());
     EXPECT_TRUE(lab.meldung().contains(QStringLiteral("müssen definiert sein")));
     EXPECT_EQ(lab.zahl(QStringLiteral("ruhe_0"))->text(), QStringLiteral("–"));
+}
+
+}  // namespace
+
+// --- F over t, the comparison, axes and legends that stay readable ------------------------
+
+namespace {
+
+TEST(LokLabor, ForceOverTimeShowsEachRunsForce) {
+    const fuzzy::Project p = Beispiel("lok.fuz");
+    LokLabor lab;
+    Setze(lab, p);
+    ASSERT_TRUE(Fertig(lab));
+    const auto soll = Erwartet(p, 3.0f, 100.0f, 0.055f);
+    const labor::KurvenDiagramm* f = lab.diagramm(3);
+    ASSERT_EQ(f->kurven().size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        const auto& verlauf = soll[static_cast<std::size_t>(i)].Fahrt.Verlauf;
+        ASSERT_EQ(f->kurven()[i].Punkte.size(), static_cast<int>(verlauf.size()));
+        for (std::size_t k = 0; k < verlauf.size(); k += 7)
+            EXPECT_EQ(f->kurven()[i].Punkte[static_cast<int>(k)], QPointF(verlauf[k].t, verlauf[k].Kraft));
+    }
+}
+
+TEST(LokLabor, ComparisonDrawsTheSecondProjectFaintlyWithItsFiguresAndEnds) {
+    const fuzzy::Project p = Beispiel("lok.fuz");
+    LokLabor lab;
+    Setze(lab, p);
+    lab.setVergleich(Anders(p), QStringLiteral("„anders.fuz“"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !lab.rechnet() && lab.vergleichErgebnis() != nullptr; }, 60000));
+    const auto soll = Erwartet(Anders(p), 3.0f, 100.0f, 0.055f);
+    for (int d = 0; d < LokLabor::Diagrammzahl; ++d) {
+        int blass = 0;
+        for (const auto& k : lab.diagramm(d)->kurven()) blass += k.Blass;
+        EXPECT_EQ(lab.diagramm(d)->kurven().size(), 6) << d;
+        EXPECT_EQ(blass, 3) << d;
+    }
+    EXPECT_EQ(lab.vergleichErgebnis()->Laeufe.size(), 3u);
+    EXPECT_EQ(lab.vergleichErgebnis()->Laeufe[0].InRuheAb, soll[0].InRuheAb);
+    EXPECT_TRUE(lab.vergleichZahlen()->text().contains(QStringLiteral("anders.fuz")));
+    // The current project's figures stay its own.
+    ErwarteZahlen(lab, Erwartet(p, 3.0f, 100.0f, 0.055f));
+    lab.vergleichBeenden();
+    EXPECT_EQ(lab.diagramm(0)->kurven().size(), 3);
+    EXPECT_FALSE(lab.vergleichZahlen()->isVisible());
+}
+
+// A standing locomotive's speed of a few millionths: every tick label its own.
+struct AchsenFall {
+    const char* name;
+    double v0, v1;
+};
+
+class Achse : public testing::TestWithParam<AchsenFall> {};
+
+TEST_P(Achse, TickLabelsNeverRepeat) {
+    labor::KurvenDiagramm d(QStringLiteral("v"), QStringLiteral("t in s"), QStringLiteral("v in cm/s"));
+    d.resize(320, 240);
+    labor::KurvenDiagramm::Kurve k{QStringLiteral("1 kg"), Qt::blue, {}};
+    for (int i = 0; i <= 20; ++i) k.Punkte.append(QPointF(i * 0.1, i % 2 ? GetParam().v0 : GetParam().v1));
+    d.setKurven({k});
+    d.grab();
+    const QStringList t = d.yBeschriftungen();
+    EXPECT_GE(t.size(), 2);
+    EXPECT_EQ(QSet<QString>(t.begin(), t.end()).size(), t.size()) << t.join(QLatin1Char(' ')).toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Kurven, Achse,
+                         testing::Values(AchsenFall{"Standing", 0.0, 0.0}, AchsenFall{"Millionths", 1e-6, 3e-6},
+                                         AchsenFall{"AroundZero", -2e-5, 2e-5}, AchsenFall{"Moving", -35.0, 2.0}),
+                         [](const testing::TestParamInfo<AchsenFall>& i) { return std::string(i.param.name); });
+
+TEST(Kurven, LegendHasItsOwnRowAndCoversNoCurve) {
+    labor::KurvenDiagramm d(QStringLiteral("s"), QStringLiteral("t in s"), QStringLiteral("s in cm"));
+    d.resize(260, 200);
+    QVector<labor::KurvenDiagramm::Kurve> kurven;
+    for (int m = 0; m < 3; ++m) {
+        labor::KurvenDiagramm::Kurve k{
+            QStringLiteral("%1 kg").arg(1 << m), LokLabor::Farbe(m), {}, LokLabor::Stil(m), m == 2};
+        // Curves reaching the upper right corner, where a legend used to sit.
+        for (int i = 0; i <= 10; ++i) k.Punkte.append(QPointF(i, i * 10.0));
+        kurven.append(k);
+    }
+    d.setKurven(kurven);
+    d.grab();
+    ASSERT_FALSE(d.legende().isEmpty());
+    EXPECT_FALSE(d.legende().intersects(d.feld()));
+    EXPECT_TRUE(QRectF(d.rect()).contains(d.legende()));
 }
 
 }  // namespace

@@ -115,9 +115,10 @@ TEST_F(TruckLaborTest, FiguresShownAreTheSharedGridRunsAtTheChosenSpeed) {
         EXPECT_EQ(Text(lab, "verlassen"),
                   QStringLiteral("Straße verlassen: <b>%1 von %2</b>").arg(z.LeftRoad()).arg(z.MustKeepRoad));
         EXPECT_EQ(Text(lab, "groessteX"),
-                  QStringLiteral("größte |x| am Ende: <b>%1 m</b>").arg(labor::Zahl(z.WorstX, 4)));
-        EXPECT_EQ(Text(lab, "groessteLage"),
-                  QStringLiteral("größte |Lage| am Ende: <b>%1°</b>").arg(labor::Zahl(z.WorstAttitude, 3)));
+                  QStringLiteral("größte |x| am Ende: <b>%1 m</b>").arg(labor::Zahl(z.WorstX, zahl::Art::Meter)));
+        EXPECT_EQ(
+            Text(lab, "groessteLage"),
+            QStringLiteral("größte |Lage| am Ende: <b>%1°</b>").arg(labor::Zahl(z.WorstAttitude, zahl::Art::Winkel)));
         EXPECT_EQ(Text(lab, "meisteSchritte"), QStringLiteral("meiste Schritte: <b>%1</b>").arg(z.MostSteps));
     }
 }
@@ -232,6 +233,91 @@ TEST(LaborZahl, NumbersShowGermanCommaTrueMinusAndNoSignOnZero) {
         {-0.006, 2, "−0,01"}, {-0.4, 0, "0"},    {-10.0, 0, "−10"},    {0.0005, 4, "0,0005"},
     };
     for (const Fall& f : faelle) EXPECT_EQ(labor::Zahl(f.v, f.nachkomma), QString::fromUtf8(f.text)) << f.v;
+}
+
+}  // namespace
+
+// --- a road large enough to read, figures that explain themselves, comparison ---------------
+
+namespace {
+
+struct StrassenFall {
+    const char* name;
+    int breite, hoehe;
+    double anteil;  // of the width the road takes at least
+};
+
+class Strasse : public testing::TestWithParam<StrassenFall> {};
+
+TEST_P(Strasse, RoadFillsTheViewAndStaysInside) {
+    labor::StrassenBild b;
+    b.resize(GetParam().breite, GetParam().hoehe);
+    const QPointF links = b.ZuBild(dorvane::RoadLeft, 0), rechts = b.ZuBild(dorvane::RoadRight, 0);
+    EXPECT_GE(rechts.x() - links.x(), GetParam().anteil * GetParam().breite);
+    EXPECT_GE(links.x(), 0.0);
+    EXPECT_LE(rechts.x(), GetParam().breite);
+    // The whole way down, from the cabs at the start to the bar.
+    EXPECT_GE(b.ZuBild(0, dorvane::StartCabY + 2).y(), 0.0);
+    EXPECT_LE(b.ZuBild(0, dorvane::ArrivalY).y(), GetParam().hoehe);
+    // Picking and drawing agree: a world point comes back where it was.
+    const QPointF w = b.ZurWelt(b.ZuBild(-7.5, 12.0));
+    EXPECT_NEAR(w.x(), -7.5, 1e-9);
+    EXPECT_NEAR(w.y(), 12.0, 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(Labor, Strasse,
+                         testing::Values(StrassenFall{"WideWindow", 880, 450, 0.45},
+                                         StrassenFall{"Maximised", 1900, 900, 0.4},
+                                         StrassenFall{"NarrowAndTall", 300, 700, 0.7}),
+                         [](const testing::TestParamInfo<StrassenFall>& i) { return std::string(i.param.name); });
+
+struct TippFall {
+    const char* name;
+    const char* zahl;
+    const char* enthaelt;
+};
+
+class Tipps : public testing::TestWithParam<TippFall> {};
+
+TEST_P(Tipps, EachFigureExplainsItsCriterion) {
+    TruckLabor lab;
+    EXPECT_TRUE(lab.zahl(GetParam().zahl)->toolTip().contains(QString::fromUtf8(GetParam().enthaelt)))
+        << lab.zahl(GetParam().zahl)->toolTip().toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Labor, Tipps,
+    testing::Values(TippFall{"Docked", "angedockt", "angedockt: |x| < 0,1 m und |Lage| < 1\xC2\xB0 am Ende"},
+                    TippFall{"LeftRoadCountsOnlyStartsLeftOfTheLine", "verlassen", "x \xE2\x89\xA4 0"},
+                    TippFall{"LeftRoadNamesTheRoad", "verlassen",
+                             "x < \xE2\x88\x92"
+                             "20,1 m oder x > 2 m"},
+                    TippFall{"WorstX", "groessteX", "0,1 m"}, TippFall{"WorstAttitude", "groessteLage", "1\xC2\xB0"},
+                    TippFall{"Steps", "meisteSchritte", "5000"}),
+    [](const testing::TestParamInfo<TippFall>& i) { return std::string(i.param.name); });
+
+TEST(TruckLabor, ComparisonDrawsTheSecondProjectWithItsFiguresAndEnds) {
+    const fuzzy::Project p = Beispiel("truck.fuz");
+    TruckLabor lab;
+    Setze(lab, p);
+    lab.setVergleich(Verstuemmelt(p), QStringLiteral("„alt.fuz“"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !lab.rechnet() && lab.vergleichErgebnis() != nullptr; }, 60000));
+    const dorvane::GridFigures soll = Erwartet(Verstuemmelt(p), -1.0f);
+    ErwarteGleich(lab.vergleichErgebnis()->Raster.Figures, soll);
+    ErwarteGleich(lab.ergebnis()->Raster.Figures, Erwartet(p, -1.0f));
+    EXPECT_EQ(lab.bild()->vergleich(), lab.vergleichErgebnis());
+    const QString text = lab.vergleichZahlen()->text();
+    EXPECT_TRUE(text.contains(QStringLiteral("alt.fuz"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("angedockt %1 von %2").arg(soll.Docked).arg(soll.Starts)))
+        << text.toStdString();
+    // Another speed runs the comparison again.
+    lab.setGeschwindigkeit(-10.0f);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return !lab.rechnet() && lab.vergleichErgebnis() && lab.vergleichErgebnis()->Raster.Speed == -10.0f; },
+        60000));
+    lab.vergleichBeenden();
+    EXPECT_FALSE(lab.hatVergleich());
+    EXPECT_EQ(lab.bild()->vergleich(), nullptr);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // ends with its exit status and a German message, and no file is written or
 // changed.
 #include "FuzUnits.h"
+#include "LocoSim.h"
 #include "ProjectWriter.h"
 #include "TestFiles.h"
 
@@ -17,6 +18,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -59,8 +61,14 @@ struct Outcome {
 // device must not fill the machine).
 Outcome Fuzzysim(const fs::path& dir, const std::string& args) {
     const std::string err = (dir.parent_path() / (dir.filename().string() + ".err")).string();
+#if defined(__SANITIZE_ADDRESS__)
+    // AddressSanitizer reserves far more address space than any limit allows.
+    const std::string limit;
+#else
+    const std::string limit = "ulimit -v 1000000 && ";
+#endif
     // Standard input first, so that a case may give its own.
-    const std::string cmd = "cd " + Quote(dir.string()) + " && ulimit -v 1000000 && timeout 20 " + Quote(FUZZYSIM_BIN) +
+    const std::string cmd = "cd " + Quote(dir.string()) + " && " + limit + "timeout 20 " + Quote(FUZZYSIM_BIN) +
                             " </dev/null >/dev/null 2>" + Quote(err) + " " + args;
     const int raw = std::system(cmd.c_str());
     Outcome r;
@@ -177,5 +185,22 @@ TEST_P(Hostile, EndsWithAMessageAndWritesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(Fuzzysim, Hostile, ::testing::ValuesIn(Cases()),
                          [](const auto& param) { return std::string(param.param.name); });
+
+// The ranges the loco options are checked against are the ones its help states.
+TEST(LocoHelp, StatesEveryRangeTheOptionsCheck) {
+    testfiles::TempDir tmp;
+    const std::string out = (tmp.path() / "hilfe.txt").string();
+    ASSERT_EQ(std::system((Quote(FUZZYSIM_BIN) + " loco --help >" + Quote(out)).c_str()), 0);
+    const std::string help = Contents(out);
+    for (const fuzzysim::LocoRange& r : fuzzysim::LocoRanges()) {
+        std::ostringstream lo, hi;
+        lo << r.lo;
+        hi << r.hi;
+        const std::size_t at = help.find(r.option);
+        ASSERT_NE(at, std::string::npos) << r.option << "\n" << help;
+        const std::string from = help.substr(at);
+        EXPECT_NE(from.find(lo.str() + " bis " + hi.str()), std::string::npos) << r.option << "\n" << help;
+    }
+}
 
 }  // namespace

@@ -2,12 +2,20 @@
 // with poppler's pdfinfo and pdftotext (skipped with a note where they are
 // missing), and "Als PDF speichern…" in the real window.
 #include "Arbeitsblatt.h"
+#include "Bildexport.h"
 #include "Main.h"
 #include "MessageRecorder.h"
+#include "VariablenSeite.h"
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QDir>
+#include <QMenu>
+#include <QPushButton>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -194,7 +202,11 @@ TEST(BlattImFenster, SavesThePdfOfTheProjectAsEdited) {
         EXPECT_TRUE(vorschlag.endsWith(QStringLiteral("truck-arbeitsblatt.pdf"))) << vorschlag.toStdString();
         return pdf;
     };
-    form.AlsPdf1Click();
+    // Through the menu entry, as a click on it.
+    QAction* aktion = form.Aktion("AlsPdf1");
+    ASSERT_TRUE(aktion);
+    EXPECT_TRUE(form.DateiMenue()->actions().contains(aktion));
+    aktion->trigger();
     EXPECT_EQ(meldungen.Count(), 0) << meldungen.Last().text.toStdString();
     EXPECT_TRUE(Inhalt(pdf).startsWith("%PDF-"));
 }
@@ -211,6 +223,58 @@ TEST(BlattImFenster, RefusesToWriteOverTheProjectFile) {
     EXPECT_EQ(meldungen.Count(), 1);
     EXPECT_TRUE(meldungen.Last().text.contains(QStringLiteral("Projektdatei")));
     EXPECT_EQ(Inhalt(projekt), vorher);
+}
+
+// The printer (and so the print preview) gets the pages of the PDF: the
+// same count and text, at the printer's own resolution; pixel-sized fonts
+// that followed the device's resolution would not fit their pages.
+TEST(BlattImFenster, PrinterGetsTheSamePagesAsThePdf) {
+    POPPLER_ODER_SKIP();
+    QTemporaryDir dir;
+    BlattDaten d;
+    fuzzy::LoadProject(QFile::encodeName(Beispiel("lok.fuz")).toStdString(), d.projekt.A, d.projekt.B, d.projekt.Out,
+                       d.projekt.Rules);
+    d.datei = Beispiel("lok.fuz");
+    d.datum = QDate(2026, 12, 8);
+    const QString ueberDrucker = dir.filePath(QStringLiteral("drucker.pdf"));
+    int seiten = 0;
+    {
+        QPrinter drucker(QPrinter::HighResolution);
+        drucker.setOutputFormat(QPrinter::PdfFormat);
+        drucker.setOutputFileName(ueberDrucker);
+        drucker.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 12, 15, 12),
+                                          QPageLayout::Millimeter));
+        seiten = MaleArbeitsblatt(drucker, d);
+    }
+    const QString direkt = dir.filePath(QStringLiteral("direkt.pdf"));
+    ASSERT_EQ(ArbeitsblattSchreiben(d, direkt), QString());
+    EXPECT_EQ(Seitenzahl(Poppler(QStringLiteral("pdfinfo"), {ueberDrucker})), seiten);
+    EXPECT_EQ(Seitenzahl(Poppler(QStringLiteral("pdfinfo"), {direkt})), seiten);
+    // The same words in the same order; blank lines may differ with the
+    // resolution.
+    const QStringList args{QStringLiteral("-layout")};
+    EXPECT_EQ(Poppler(QStringLiteral("pdftotext"), args + QStringList{ueberDrucker, QStringLiteral("-")}).simplified(),
+              Poppler(QStringLiteral("pdftotext"), args + QStringList{direkt, QStringLiteral("-")}).simplified());
+}
+
+// "Bild speichern…" suggests the picture beside the project, not in the
+// folder the program was started from.
+TEST(BlattImFenster, PicturesAreSuggestedInTheProjectsFolder) {
+    testsupport::MessageRecorder meldungen;
+    QTemporaryDir dir;
+    const QString projekt = dir.filePath(QStringLiteral("lok.fuz"));
+    ASSERT_TRUE(QFile::copy(Beispiel("lok.fuz"), projekt));
+    TMainForm form;
+    ASSERT_TRUE(form.OeffnenDatei(projekt));
+    QString vorgeschlagen;
+    const auto vorher = ansichten::SetDateiWahl([&](QWidget*, const QString& v) {
+        vorgeschlagen = v;
+        return QString();
+    });
+    form.SeiteB->BildBtn->click();
+    ansichten::SetDateiWahl(vorher);
+    EXPECT_EQ(QFileInfo(vorgeschlagen).absolutePath(), QFileInfo(projekt).absolutePath())
+        << vorgeschlagen.toStdString();
 }
 
 // The vehicle of a project decides which lab's results the sheet shows.

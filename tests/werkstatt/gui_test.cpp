@@ -9,6 +9,9 @@
 #include "SingEdit.h"
 #include "TermDiagramm.h"
 #include "VariablenSeite.h"
+#include "Hilfe.h"
+#include "LokLabor.h"
+#include "TruckLabor.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +23,13 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QTextBrowser>
+#include <QTextDocument>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -33,6 +42,7 @@
 #include <unistd.h>
 
 #include <cmath>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -229,12 +239,14 @@ TEST_P(Ziehen, DragChangesTheParameterKeepsTheOrderAndUndoesAsOneStep) {
     if (f.param == fuzzy::ParamH) {
         if (f.bisNachbar)
             EXPECT_EQ(wert, f.grenze);
-        else
-            EXPECT_NEAR(wert, d->FracToWorldY(d->PixelToFracY(static_cast<int>(std::lround(nach.y() - 14)))), 1e-6f);
+        else  // on the grid of the keyboard's step
+            EXPECT_EQ(wert, AufRaster(d->FracToWorldY(d->PixelToFracY(static_cast<int>(std::lround(nach.y() - 14)))),
+                                      GriffSchritt(vorher.A, f.param)));
     } else if (f.bisNachbar) {
         EXPECT_EQ(wert, a.GetParam(f.term, f.bisNachbar));
     } else {
-        EXPECT_EQ(wert, d->FracToWorldX(d->PixelToFracX(static_cast<int>(std::lround(nach.x())))));
+        EXPECT_EQ(wert, AufRaster(d->FracToWorldX(d->PixelToFracX(static_cast<int>(std::lround(nach.x())))),
+                                  GriffSchritt(vorher.A, f.param)));
     }
     EXPECT_NE(wert, vorher.A.GetParam(f.term, f.param));
     for (int i = 1; i <= a.UsedTerms(); ++i) {
@@ -542,6 +554,10 @@ TEST_F(WerkstattGui, RegionHintSelectsEveryCellConcernedAndOneKeyFillsThemAsOneS
         for (int c = 1; c <= 5; ++c)
             EXPECT_EQ(P().Rules.Get(r, c), h->Place.HasCell(r, c) ? 2 : vorher.Rules.Get(r, c)) << r << ", " << c;
     EXPECT_FALSE(RegionsHinweis(P(), fuzzy::HintPage::Rules).has_value());
+    // The same key again changes nothing and leaves no empty step behind.
+    const int schritte = form_->Modell.undoStack().count();
+    QTest::keyClick(form_->SeiteRegeln->RegelGitter, Qt::Key_2);
+    EXPECT_EQ(form_->Modell.undoStack().count(), schritte);
     form_->Modell.undoStack().undo();
     EXPECT_TRUE(GleichesProjekt(P(), vorher));
 }
@@ -560,9 +576,10 @@ TEST_F(WerkstattGui, GapHintSelectsTheTermsBesideItAndNoSingleTermButton) {
     EXPECT_EQ(form_->SeiteA->GewaehlterTerm(), h->Place.FirstTerm());
     EXPECT_FALSE(form_->SeiteA->EntfernenBtn->isEnabled());
     EXPECT_FALSE(form_->SeiteA->RunterBtn->isEnabled());
-    // One term chosen again: its buttons are back.
-    form_->SeiteA->WaehleTerm(2);
-    EXPECT_EQ(form_->SeiteA->GewaehlteTerme(), 2u);
+    // The first of them chosen again, as a click into the diagram does: it
+    // alone is selected and its buttons are back.
+    form_->SeiteA->WaehleTerm(h->Place.FirstTerm());
+    EXPECT_EQ(form_->SeiteA->GewaehlteTerme(), 1u << (h->Place.FirstTerm() - 1));
     EXPECT_TRUE(form_->SeiteA->EntfernenBtn->isEnabled());
 }
 
@@ -681,7 +698,7 @@ TEST_F(WerkstattGui, TableEditsTakeCommaAndRefuseBadInput) {
     t->item(0, TVariablenSeite::SpalteA + 2)->setText(QStringLiteral("x"));
     EXPECT_EQ(P().A.GetParam(1, 3), -4.5f);
     EXPECT_EQ(meldungen_.Last().kind, MessageKind::Warning);
-    EXPECT_EQ(t->item(0, TVariablenSeite::SpalteA + 2)->text(), QStringLiteral("-4.5"));
+    EXPECT_EQ(t->item(0, TVariablenSeite::SpalteA + 2)->text(), QStringLiteral("\u22124,5"));
     t->item(0, TVariablenSeite::SpalteName)->setText(QStringLiteral("sehr negativ"));
     EXPECT_EQ(P().A.GetTermAbbrev(1), "SN");
     EXPECT_EQ(t->item(0, TVariablenSeite::SpalteKuerzel)->text(), QStringLiteral("SN"));
@@ -828,6 +845,39 @@ TEST_F(WerkstattGui, ExportWithoutAFormatOrOntoAFolderWritesNothing) {
     EXPECT_TRUE(QFileInfo(ordner).isDir());
 }
 
+// A pipe held the window in QFile::open for ever; a link to the project as
+// the export's target replaced the project by its export.
+TEST_F(WerkstattGui, ImportOfAPipeOrFolderAndExportOntoTheProjectChangeNothing) {
+    const QString datei = Oeffne("heizung.fuz");
+    const fuzzy::Project vorher = P();
+    const QString pipe = tmp_.filePath(QStringLiteral("pipe.fll"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString ordner = tmp_.filePath(QStringLiteral("ordner.fcl"));
+    QDir().mkpath(ordner);
+    const QString verweis = tmp_.filePath(QStringLiteral("verweis.fll"));
+    ASSERT_TRUE(QFile::link(datei, verweis));
+    QFile projekt(datei);
+    ASSERT_TRUE(projekt.open(QIODevice::ReadOnly));
+    const QByteArray bytes = projekt.readAll();
+    projekt.close();
+
+    EXPECT_FALSE(form_->ImportierenDatei(pipe));
+    EXPECT_FALSE(form_->ImportierenDatei(ordner));
+    EXPECT_FALSE(form_->ExportierenNach(verweis));
+    ASSERT_EQ(meldungen_.Count(), 3);
+    EXPECT_TRUE(meldungen_.Messages()[0].text.contains(QStringLiteral("keine gewöhnliche Datei")))
+        << meldungen_.Messages()[0].text.toStdString();
+    EXPECT_TRUE(meldungen_.Messages()[1].text.contains(QStringLiteral("Ordner")))
+        << meldungen_.Messages()[1].text.toStdString();
+    EXPECT_TRUE(meldungen_.Messages()[2].text.contains(QStringLiteral("Eingabedatei selbst")))
+        << meldungen_.Messages()[2].text.toStdString();
+    for (const auto& m : meldungen_.Messages()) EXPECT_EQ(m.kind, MessageKind::Error);
+    EXPECT_TRUE(GleichesProjekt(P(), vorher));
+    EXPECT_FALSE(form_->Modell.geaendert());
+    ASSERT_TRUE(projekt.open(QIODevice::ReadOnly));
+    EXPECT_EQ(projekt.readAll(), bytes);
+}
+
 // "C-Quelltext (Mikrocontroller)": source and header side by side, the
 // header never written over the project it came from.
 TEST_F(WerkstattGui, CExportWritesSourceAndHeaderButNeverOverTheProject) {
@@ -872,3 +922,454 @@ TEST_F(WerkstattGui, ReplacedProjectIsOneStepAndStaysWithItsFile) {
     EXPECT_TRUE(GleichesProjekt(P(), vorher));
     EXPECT_FALSE(form_->Modell.geaendert());
 }
+
+// --- the editing pages' term diagram ------------------------------------------
+
+namespace {
+
+// Labels of neighbouring terms ran together ("NKNUPK") and term lines struck
+// through the axis labels: none of the labels written may meet another or
+// leave the diagram, for every variable of every example.
+TEST(TermDiagrammBeschriftung, LabelsNeitherOverlapNorLeaveTheDiagram) {
+    for (const QString& datei :
+         QDir(QStringLiteral(FUZZY_SOURCE_DIR "/examples")).entryList({QStringLiteral("*.fuz")})) {
+        const fuzzy::Project p = Gelesen(Beispiel(datei.toLatin1().constData()));
+        for (const fuzzy::TFuzzy* v : {&p.A, &p.B, &p.Out}) {
+            if (!v->Defined) continue;
+            for (const QSize g : {QSize(900, 300), QSize(420, 200)}) {
+                TTermDiagramm d;
+                d.resize(g);
+                d.show();
+                d.setVariable(*v);
+                const std::vector<QRect>& l = d.beschriftungen();
+                ASSERT_GT(l.size(), 3u) << datei.toStdString();
+                for (std::size_t i = 0; i < l.size(); ++i) {
+                    EXPECT_TRUE(d.rect().contains(l[i])) << datei.toStdString() << " " << v->Name << " " << i;
+                    for (std::size_t k = i + 1; k < l.size(); ++k)
+                        EXPECT_FALSE(l[i].intersects(l[k]))
+                            << datei.toStdString() << " " << v->Name << " labels " << i << " and " << k;
+                }
+            }
+        }
+    }
+}
+
+}  // namespace
+
+// --- lessons: numbers in one style, comfort in editing, help, comparison -----------------
+
+namespace {
+
+const QChar Minus(0x2212);
+
+// The pages' numbers: decimal comma and true minus, never a decimal point.
+struct SeitenZahlFall {
+    const char* name;
+    QString (*text)(TMainForm&);
+    const char* muster;  // a regular expression the whole text must match
+};
+
+class SeitenZahlen : public WerkstattGui, public testing::WithParamInterface<SeitenZahlFall> {};
+
+TEST_P(SeitenZahlen, EveryPageShowsNumbersInTheWorkshopStyle) {
+    Oeffne("lok.fuz");
+    auto* inspektor = qobject_cast<ansichten::Inspektor*>(form_->Inspektor());
+    inspektor->setEingaben(-12.5f, 3.25f);
+    auto* truck = qobject_cast<labor::TruckLabor*>(form_->TruckLabor());
+    auto* lok = qobject_cast<labor::LokLabor*>(form_->LokLabor());
+    QTRY_VERIFY_WITH_TIMEOUT(!truck->rechnet() && !lok->rechnet(), 60000);
+    const QString text = GetParam().text(*form_);
+    EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("\\d\\.\\d")))) << qPrintable(text);
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^(?:") + QString::fromUtf8(GetParam().muster) + QStringLiteral(")$"))
+                    .match(text)
+                    .hasMatch())
+        << qPrintable(text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Werkstatt, SeitenZahlen,
+    testing::Values(
+        SeitenZahlFall{"RangeField", [](TMainForm& f) { return f.SeiteA->MinEdit->text(); },
+                       "\xE2\x88\x92\\d+(,\\d+)?"},
+        SeitenZahlFall{"TermTable",
+                       [](TMainForm& f) {
+                           QStringList zellen;
+                           for (int c = TVariablenSeite::SpalteA; c <= TVariablenSeite::SpalteH; ++c)
+                               zellen << f.SeiteA->TermTabelle->item(0, c)->text();
+                           return zellen.join(QLatin1Char(' '));
+                       },
+                       "(\xE2\x88\x92?\\d+(,\\d+)? ?){5}"},
+        SeitenZahlFall{
+            "InspectorOutput",
+            [](TMainForm& f) { return qobject_cast<ansichten::Inspektor*>(f.Inspektor())->ausgangAnzeige()->text(); },
+            "Ausgang .* = \xE2\x88\x92?\\d+(,\\d+)?"},
+        SeitenZahlFall{
+            "TruckLabWorstX",
+            [](TMainForm& f) { return qobject_cast<labor::TruckLabor*>(f.TruckLabor())->zahl("groessteX")->text(); },
+            ".*<b>(\\d+,\\d{3} m|\xE2\x80\x93)</b>"},
+        SeitenZahlFall{
+            "TruckLabWorstAttitude",
+            [](TMainForm& f) { return qobject_cast<labor::TruckLabor*>(f.TruckLabor())->zahl("groessteLage")->text(); },
+            ".*<b>(\\d+,\\d{2}\xC2\xB0|\xE2\x80\x93)</b>"},
+        SeitenZahlFall{"LocoLabRestTime",
+                       [](TMainForm& f) {
+                           return qobject_cast<labor::LokLabor*>(f.LokLabor())->zahl(QStringLiteral("ruhe_0"))->text();
+                       },
+                       "t = \\d+,\\d{3} s|nie"},
+        SeitenZahlFall{"LocoLabEnd",
+                       [](TMainForm& f) {
+                           return qobject_cast<labor::LokLabor*>(f.LokLabor())->zahl(QStringLiteral("ende_2"))->text();
+                       },
+                       "\\d+,\\d{3} s; \xE2\x88\x92?\\d+,\\d{2} cm; \xE2\x88\x92?\\d+,\\d{2} cm/s.*"}),
+    [](const testing::TestParamInfo<SeitenZahlFall>& i) { return std::string(i.param.name); });
+
+TEST_F(WerkstattGui, TypedNumbersTakeTheTrueMinusTheFieldsShow) {
+    Oeffne("beispiel.fuz");
+    QTableWidget* t = form_->SeiteA->TermTabelle;
+    t->item(0, TVariablenSeite::SpalteA + 2)->setText(QString(Minus) + QStringLiteral("2,5"));
+    EXPECT_EQ(P().A.GetParam(1, 3), -2.5f);
+    EXPECT_EQ(meldungen_.Count(), 0);
+}
+
+// Keyboard steps land on the grid of the step.
+struct RasterTastenFall {
+    const char* name;
+    float min, max, start;
+    Qt::Key taste;
+    float erwartet;
+    const char* text;
+};
+
+class RasterTasten : public WerkstattGui, public testing::WithParamInterface<RasterTastenFall> {};
+
+TEST_P(RasterTasten, KeyStepsLandOnTheStepGrid) {
+    const RasterTastenFall& f = GetParam();
+    Oeffne("beispiel.fuz");
+    form_->Modell.setzeBereich(Rolle::A, f.min, f.max);
+    // Term 2 as a wide trapezoid around the start value.
+    form_->Modell.setzeParameter(Rolle::A, 2, fuzzy::ParamA, f.min);
+    form_->Modell.setzeParameter(Rolle::A, 2, fuzzy::ParamD, f.max);
+    form_->Modell.setzeParameter(Rolle::A, 2, fuzzy::ParamC, f.max);
+    form_->Modell.setzeParameter(Rolle::A, 2, fuzzy::ParamB, f.start);
+    TTermDiagramm* d = form_->SeiteA->Diagramm;
+    form_->SeiteA->WaehleTerm(2);
+    d->setFocus();
+    d->setAktiverGriff(fuzzy::ParamB);
+    QTest::keyClick(d, f.taste);
+    EXPECT_EQ(P().A.GetParam(2, fuzzy::ParamB), f.erwartet);
+    EXPECT_EQ(form_->SeiteA->TermTabelle->item(1, TVariablenSeite::SpalteA + 1)->text(), QString::fromUtf8(f.text));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Werkstatt, RasterTasten,
+    testing::Values(RasterTastenFall{"HundredthsShowAsTyped", 0.0f, 1.0f, 0.84f, Qt::Key_Right, 0.85f, "0,85"},
+                    RasterTastenFall{"OffGridGoesToTheNextGridValue", -10.0f, 10.0f, 5.1f, Qt::Key_Right, 5.2f, "5,2"},
+                    RasterTastenFall{"OffGridLeftGoesToTheGridBelow", -10.0f, 10.0f, 5.1f, Qt::Key_Left, 5.0f, "5"},
+                    RasterTastenFall{"NegativeHundredths", -1.0f, 0.0f, -0.3f, Qt::Key_Left, -0.31f,
+                                     "\xE2\x88\x92"
+                                     "0,31"}),
+    [](const testing::TestParamInfo<RasterTastenFall>& i) { return std::string(i.param.name); });
+
+TEST_F(WerkstattGui, DragSnapsToTheGridAndCtrlMovesFreely) {
+    Oeffne("beispiel.fuz");  // A over -10 .. 10: grid 0.2
+    TTermDiagramm* d = form_->SeiteA->Diagramm;
+    form_->SeiteA->WaehleTerm(2);
+    const QPointF von = d->griffPosition(2, fuzzy::ParamB);
+    Ziehe(d, von, von + QPointF(23, 0));
+    const float gerastert = P().A.GetParam(2, fuzzy::ParamB);
+    EXPECT_EQ(AufRaster(gerastert, 0.2), gerastert);
+    form_->Modell.undoStack().undo();
+    // With Ctrl the value is where the mouse is.
+    const QPointF nach = von + QPointF(23, 0);
+    QTest::mousePress(d, Qt::LeftButton, Qt::NoModifier, von.toPoint());
+    QMouseEvent e(QEvent::MouseMove, nach, d->mapToGlobal(nach), Qt::NoButton, Qt::LeftButton, Qt::ControlModifier);
+    QApplication::sendEvent(d, &e);
+    QTest::mouseRelease(d, Qt::LeftButton, Qt::ControlModifier, nach.toPoint());
+    EXPECT_EQ(P().A.GetParam(2, fuzzy::ParamB),
+              d->FracToWorldX(d->PixelToFracX(static_cast<int>(std::lround(nach.x())))));
+}
+
+// A press exactly on a triangle's peak: the direction of the drag decides.
+struct SpitzenFall {
+    const char* name;
+    double dx;
+    int bewegt, bleibt;
+};
+
+class Spitze : public WerkstattGui, public testing::WithParamInterface<SpitzenFall> {};
+
+TEST_P(Spitze, DragFromThePeakMovesTheCornerOnThatSide) {
+    Oeffne("beispiel.fuz");
+    form_->Modell.setzeParameter(Rolle::A, 2, fuzzy::ParamB, 7.0f);
+    form_->Modell.setzeParameter(Rolle::A, 2, fuzzy::ParamC, 7.0f);
+    TTermDiagramm* d = form_->SeiteA->Diagramm;
+    form_->SeiteA->WaehleTerm(2);
+    const QPointF spitze = d->griffPosition(2, fuzzy::ParamB);
+    ASSERT_EQ(spitze, d->griffPosition(2, fuzzy::ParamC));
+    Ziehe(d, spitze, spitze + QPointF(GetParam().dx, 0));
+    EXPECT_NE(P().A.GetParam(2, GetParam().bewegt), 7.0f);
+    EXPECT_EQ(P().A.GetParam(2, GetParam().bleibt), 7.0f);
+}
+
+INSTANTIATE_TEST_SUITE_P(Werkstatt, Spitze,
+                         testing::Values(SpitzenFall{"RightMovesC", 30, fuzzy::ParamC, fuzzy::ParamB},
+                                         SpitzenFall{"LeftMovesB", -30, fuzzy::ParamB, fuzzy::ParamC}),
+                         [](const testing::TestParamInfo<SpitzenFall>& i) { return std::string(i.param.name); });
+
+// A changed range offers to take the terms along, as one step.
+struct BereichFrageFall {
+    const char* name;
+    MessageAnswer antwort;
+    bool bereichNeu, termeMit;
+};
+
+class BereichFrage : public WerkstattGui, public testing::WithParamInterface<BereichFrageFall> {};
+
+TEST_P(BereichFrage, AnswerDecidesWhetherTheTermsGoAlongInOneStep) {
+    const BereichFrageFall& f = GetParam();
+    Oeffne("beispiel.fuz");  // A over -10 .. 10
+    const fuzzy::Project vorher = P();
+    meldungen_.Answer(f.antwort);
+    form_->SeiteA->MinEdit->setText(QString(Minus) + QStringLiteral("30"));
+    form_->SeiteA->MinEditFertig();
+    ASSERT_EQ(meldungen_.Count(), 1);
+    EXPECT_EQ(meldungen_.Last().kind, MessageKind::Question);
+    EXPECT_EQ(P().A.RangeMin, f.bereichNeu ? -30.0f : -10.0f);
+    // Term 2's b sat at 5, three quarters into the range; with the terms it
+    // stays three quarters into the new one.
+    EXPECT_EQ(P().A.GetParam(2, fuzzy::ParamB), f.termeMit ? 0.0f : 5.0f);
+    EXPECT_EQ(P().A.GetParam(2, fuzzy::ParamH), vorher.A.GetParam(2, fuzzy::ParamH));
+    EXPECT_EQ(form_->Modell.undoStack().count(), f.bereichNeu ? 1 : 0);
+    if (f.bereichNeu) form_->Modell.undoStack().undo();
+    EXPECT_TRUE(GleichesProjekt(P(), vorher));
+    EXPECT_EQ(form_->SeiteA->MinEdit->text(), QString(Minus) + QStringLiteral("10"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Werkstatt, BereichFrage,
+                         testing::Values(BereichFrageFall{"YesTakesTheTerms", MessageAnswer::Yes, true, true},
+                                         BereichFrageFall{"NoOnlyTheRange", MessageAnswer::No, true, false},
+                                         BereichFrageFall{"CancelChangesNothing", MessageAnswer::Cancel, false, false}),
+                         [](const testing::TestParamInfo<BereichFrageFall>& i) { return std::string(i.param.name); });
+
+TEST_F(WerkstattGui, FreshTemplateIsUnchangedAndTheNextNewAsksNothing) {
+    form_->NeuClick(Vorlage::Leer);
+    EXPECT_EQ(form_->windowTitle(), QStringLiteral("Fuzzy-Werkstatt \u2013 Unbenannt"));
+    EXPECT_FALSE(form_->Modell.geaendert());
+    form_->NeuClick(Vorlage::Truck);
+    EXPECT_EQ(meldungen_.Count(), 0);
+    EXPECT_TRUE(GleichesProjekt(P(), fuzzy::TemplateTruck()));
+    // An edit of the template is a change.
+    form_->Modell.setzeRegel(1, 1, 2);
+    EXPECT_TRUE(form_->windowTitle().endsWith(QLatin1Char('*')));
+}
+
+struct LadeTextFall {
+    const char* name;
+    const char* inhalt;  // nullptr: the file does not exist
+    const char* enthaelt;
+};
+
+class LadeText : public WerkstattGui, public testing::WithParamInterface<LadeTextFall> {};
+
+TEST_P(LadeText, MessageNamesTheFileAndTheLine) {
+    const QString kaputt = tmp_.filePath(QStringLiteral("kaputt.fuz"));
+    if (GetParam().inhalt) {
+        QFile f(kaputt);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(GetParam().inhalt);
+    }
+    EXPECT_FALSE(form_->OeffnenDatei(kaputt));
+    ASSERT_EQ(meldungen_.Count(), 1) << "one message, not the engine's and the workshop's";
+    EXPECT_TRUE(meldungen_.Last().text.contains(QDir::toNativeSeparators(kaputt)))
+        << qPrintable(meldungen_.Last().text);
+    EXPECT_TRUE(meldungen_.Last().text.contains(QString::fromUtf8(GetParam().enthaelt)))
+        << qPrintable(meldungen_.Last().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Werkstatt, LadeText,
+                         testing::Values(LadeTextFall{"FormatErrorNamesTheLine", "Name\r\nzwei\r\n", "Zeile 2"},
+                                         LadeTextFall{"MissingKeepsTheProgramsWording", nullptr,
+                                                      "Daten konnten nicht gelesen werden!"}),
+                         [](const testing::TestParamInfo<LadeTextFall>& i) { return std::string(i.param.name); });
+
+TEST_F(WerkstattGui, PictureDialogStartsInTheProjectsFolderAndSaysDateityp) {
+    Oeffne("heizung.fuz");
+    QString vorschlag;
+    const auto vorher = ansichten::SetDateiWahl([&vorschlag](QWidget*, const QString& v) {
+        vorschlag = v;
+        return QString();
+    });
+    form_->SeiteA->BildBtn->click();
+    ansichten::SetDateiWahl(vorher);
+    EXPECT_EQ(QFileInfo(vorschlag).absolutePath(), QFileInfo(tmp_.path()).absoluteFilePath());
+    std::unique_ptr<QFileDialog> d(ansichten::BildDialog(form_.get(), vorschlag));
+    EXPECT_EQ(d->labelText(QFileDialog::FileType), QStringLiteral("Dateityp:"));
+    EXPECT_EQ(d->directory().absolutePath(), QFileInfo(tmp_.path()).absoluteFilePath());
+}
+
+TEST_F(WerkstattGui, CtrlZInALabsNumberFieldUndoesTheProject) {
+    Oeffne("lok.fuz");
+    const fuzzy::Project vorher = P();
+    form_->Modell.setzeRegel(1, 1, P().Rules.Get(1, 1) == 1 ? 2 : 1);
+    auto* lok = qobject_cast<labor::LokLabor*>(form_->LokLabor());
+    form_->Seiten->setCurrentWidget(lok);
+    form_->activateWindow();
+    lok->reibungFeld()->setFocus();
+    QTest::keyClicks(lok->reibungFeld(), QStringLiteral("5"));
+    QTest::keyClick(lok->reibungFeld(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(GleichesProjekt(P(), vorher));
+    QTest::keyClick(lok->reibungFeld(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_FALSE(GleichesProjekt(P(), vorher));
+}
+
+// Every mnemonic of the tabs and the menu bar is its own.
+TEST_F(WerkstattGui, TabAndMenuMnemonicsNeverClash) {
+    QMap<QChar, QString> belegt;
+    auto pruefe = [&belegt](const QString& text) {
+        const int i = static_cast<int>(text.indexOf(QLatin1Char('&')));
+        if (i < 0 || i + 1 >= text.size()) {
+            ADD_FAILURE() << "no mnemonic: " << qPrintable(text);
+            return;
+        }
+        const QChar c = text[i + 1].toLower();
+        EXPECT_FALSE(belegt.contains(c)) << qPrintable(text) << " and " << qPrintable(belegt.value(c));
+        belegt.insert(c, text);
+    };
+    for (int i = 0; i < form_->Seiten->count(); ++i) pruefe(form_->Seiten->tabText(i));
+    for (QAction* a : form_->menuBar()->actions()) pruefe(a->text());
+}
+
+TEST_F(WerkstattGui, ArrowKeysInTheOutputListApplyAtOnce) {
+    Oeffne("heizung.fuz");
+    TRegelSeite* s = form_->SeiteRegeln;
+    form_->Seiten->setCurrentWidget(s);
+    s->WaehleRegel(2, 3);
+    form_->Modell.setzeRegel(2, 3, 1);
+    s->AusgangListe->setFocus();
+    QTest::keyClick(s->AusgangListe, Qt::Key_Down);
+    EXPECT_EQ(P().Rules.Get(2, 3), 2);
+    EXPECT_EQ(s->AusgangListe->currentRow(), 2);
+    QTest::keyClick(s->AusgangListe, Qt::Key_Home);
+    EXPECT_EQ(P().Rules.Get(2, 3), 0);
+}
+
+// F1 opens the Kurzanleitung at the section of the page on screen.
+struct HilfeFall {
+    const char* name;
+    int seite;
+    const char* anker;
+};
+
+class Hilfe : public WerkstattGui, public testing::WithParamInterface<HilfeFall> {};
+
+TEST_P(Hilfe, F1OpensTheSectionOfThePage) {
+    form_->Seiten->setCurrentIndex(GetParam().seite);
+    form_->activateWindow();
+    QTest::keyClick(form_->Seiten->currentWidget(), Qt::Key_F1);
+    auto* hilfe = form_->findChild<THilfeForm*>();
+    ASSERT_NE(hilfe, nullptr);
+    EXPECT_EQ(hilfe->Text()->source().fragment(), QString::fromLatin1(GetParam().anker));
+    EXPECT_TRUE(hilfe->Text()->toHtml().contains(QStringLiteral("name=\"%1\"").arg(QLatin1String(GetParam().anker))))
+        << "the section exists";
+}
+
+INSTANTIATE_TEST_SUITE_P(Werkstatt, Hilfe,
+                         testing::Values(HilfeFall{"EingangA", 0, "variablen"}, HilfeFall{"EingangB", 1, "variablen"},
+                                         HilfeFall{"Ausgang", 2, "variablen"}, HilfeFall{"Regeln", 3, "regeln"},
+                                         HilfeFall{"Inspektor", 4, "inspektor"}, HilfeFall{"Kennfeld", 5, "kennfeld"},
+                                         HilfeFall{"TruckLabor", 6, "truck-labor"},
+                                         HilfeFall{"LokLabor", 7, "lok-labor"}),
+                         [](const testing::TestParamInfo<HilfeFall>& i) { return std::string(i.param.name); });
+
+TEST_F(WerkstattGui, KurzanleitungNamesEveryPageAndCommand) {
+    form_->Anleitung1Click();
+    auto* hilfe = form_->findChild<THilfeForm*>();
+    ASSERT_NE(hilfe, nullptr);
+    const QString text = hilfe->Text()->toPlainText();
+    auto ohneZeichen = [](QString t) {
+        t.remove(QLatin1Char('&'));
+        t.remove(QChar(0x2026));
+        return t.trimmed();
+    };
+    for (int i = 0; i < form_->Seiten->count(); ++i)
+        EXPECT_TRUE(text.contains(ohneZeichen(form_->Seiten->tabText(i)))) << qPrintable(form_->Seiten->tabText(i));
+    std::function<void(QMenu*)> menue = [&](QMenu* m) {
+        for (QAction* a : m->actions()) {
+            if (a->isSeparator() || m->objectName() == QLatin1String("Zuletzt1")) continue;
+            EXPECT_TRUE(text.contains(ohneZeichen(a->text()))) << qPrintable(a->text());
+            if (a->menu()) menue(a->menu());
+        }
+    };
+    for (QAction* a : form_->menuBar()->actions()) menue(a->menu());
+}
+
+TEST_F(WerkstattGui, InferenceStepIsExplainedWithTheInspectorsPicture) {
+    Oeffne("beispiel.fuz");
+    qobject_cast<ansichten::Inspektor*>(form_->Inspektor())->setEingaben(-2.5f, 0.0f);
+    form_->Anleitung1Click();
+    auto* hilfe = form_->findChild<THilfeForm*>();
+    ASSERT_NE(hilfe, nullptr);
+    EXPECT_TRUE(hilfe->Text()->toHtml().contains(THilfeForm::SchrittbildUrl().toString()));
+    const QVariant bild =
+        hilfe->Text()->document()->resource(QTextDocument::ImageResource, THilfeForm::SchrittbildUrl());
+    ASSERT_TRUE(bild.canConvert<QImage>());
+    const QImage i = bild.value<QImage>();
+    EXPECT_EQ(i.width(), 500);
+    // Not a blank page: the inspector's drawing is in it.
+    int dunkel = 0;
+    for (int y = 0; y < i.height(); y += 3)
+        for (int x = 0; x < i.width(); x += 3) dunkel += qGray(i.pixel(x, y)) < 128;
+    EXPECT_GT(dunkel, 100);
+}
+
+// "Vergleichen mit…": the state before the last edit, or nothing to compare.
+TEST_F(WerkstattGui, ComparisonTakesTheStateBeforeTheLastEdit) {
+    Oeffne("truck.fuz");
+    auto* truck = qobject_cast<labor::TruckLabor*>(form_->TruckLabor());
+    form_->VergleichVorher(truck);
+    EXPECT_EQ(meldungen_.Count(), 1) << "no edit yet: nothing to compare";
+    EXPECT_FALSE(truck->hatVergleich());
+    const fuzzy::Project vorher = P();
+    form_->Modell.setzeRegel(1, 1, 0);
+    form_->VergleichVorher(truck);
+    ASSERT_TRUE(truck->hatVergleich());
+    QTRY_VERIFY_WITH_TIMEOUT(truck->vergleichErgebnis() != nullptr && !truck->rechnet(), 60000);
+    // The comparison is the project before the edit: its figures are those of
+    // the file's project.
+    Oeffne("truck.fuz");
+    QTRY_VERIFY_WITH_TIMEOUT(!truck->rechnet() && truck->ergebnis(), 60000);
+    EXPECT_EQ(truck->vergleichErgebnis()->Raster.Figures.Docked, truck->ergebnis()->Raster.Figures.Docked);
+    EXPECT_TRUE(truck->vergleichZahlen()->text().contains(QStringLiteral("angedockt")));
+    EXPECT_TRUE(GleichesProjekt(P(), vorher));
+}
+
+TEST_F(WerkstattGui, ComparisonFromAFileThatDoesNotLoadChangesNothing) {
+    Oeffne("lok.fuz");
+    auto* lok = qobject_cast<labor::LokLabor*>(form_->LokLabor());
+    oeffnen_ = tmp_.filePath(QStringLiteral("fehlt.fuz"));
+    form_->VergleichAusDatei(lok);
+    EXPECT_FALSE(lok->hatVergleich());
+    EXPECT_EQ(meldungen_.Last().kind, MessageKind::Warning);
+    oeffnen_ = Beispiel("lok.fuz");
+    form_->VergleichAusDatei(lok);
+    EXPECT_TRUE(lok->hatVergleich());
+    EXPECT_TRUE(lok->vergleichZahlen()->text().contains(QStringLiteral("lok.fuz")));
+}
+
+TEST_F(WerkstattGui, LocoLabKeepsTheWindowsMinimumWidth) {
+    Oeffne("lok.fuz");
+    const int vorher = form_->minimumSizeHint().width();
+    auto* lok = qobject_cast<labor::LokLabor*>(form_->LokLabor());
+    form_->Seiten->setCurrentWidget(lok);
+    QTRY_VERIFY_WITH_TIMEOUT(!lok->rechnet() && lok->ergebnis(), 60000);
+    QCoreApplication::processEvents();
+    EXPECT_LE(form_->minimumSizeHint().width(), std::max(vorher, 800));
+    // No wider than the widest of the other pages, whose width the window has anyway.
+    int andere = 0;
+    for (int i = 0; i < form_->Seiten->count(); ++i)
+        if (form_->Seiten->widget(i) != lok)
+            andere = std::max(andere, form_->Seiten->widget(i)->minimumSizeHint().width());
+    EXPECT_LE(lok->minimumSizeHint().width(), andere);
+}
+
+}  // namespace

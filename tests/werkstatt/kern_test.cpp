@@ -83,6 +83,99 @@ TEST(GriffSchritt, KeyStepIsAHundredthOfTheRangeAndNeverZero) {
     EXPECT_GT(GriffSchritt(v, fuzzy::ParamA), 0.0f);
 }
 
+// --- the step grid of handles ---------------------------------------------------
+
+struct SchrittFall {
+    const char* name;
+    float min, max;
+    float schritt;
+};
+
+class Schrittweite : public testing::TestWithParam<SchrittFall> {};
+
+TEST_P(Schrittweite, KeyStepIsAReadableHundredthOfTheRange) {
+    fuzzy::TFuzzy v;
+    TermeVerteilen(v, "x", GetParam().min, GetParam().max, {"t"});
+    EXPECT_FLOAT_EQ(GriffSchritt(v, fuzzy::ParamC), GetParam().schritt);
+}
+
+INSTANTIATE_TEST_SUITE_P(Werkstatt, Schrittweite,
+                         testing::Values(SchrittFall{"TwentyGivesAFifth", -10.0f, 10.0f, 0.2f},
+                                         SchrittFall{"OddRangeRoundsToFive", 0.0f, 58.4f, 0.5f},
+                                         SchrittFall{"OddRangeRoundsToOne", -2.0f, 10.0f, 0.1f},
+                                         SchrittFall{"UnitRange", 0.0f, 1.0f, 0.01f},
+                                         SchrittFall{"LargeRange", -300.0f, 300.0f, 5.0f}),
+                         [](const testing::TestParamInfo<SchrittFall>& i) { return std::string(i.param.name); });
+
+struct RasterFall {
+    const char* name;
+    float wert;
+    double schritt;
+    float erwartet;
+};
+
+class Raster : public testing::TestWithParam<RasterFall> {};
+
+TEST_P(Raster, ValueLandsOnTheNearestMultipleExactly) {
+    EXPECT_EQ(AufRaster(GetParam().wert, GetParam().schritt), GetParam().erwartet);
+}
+
+INSTANTIATE_TEST_SUITE_P(Werkstatt, Raster,
+                         testing::Values(RasterFall{"SumOfStepsIsTheDecimal", 0.84f + 0.01f, 0.01, 0.85f},
+                                         RasterFall{"HundredthsFromRoundingNoise", 0.84999996f, 0.01, 0.85f},
+                                         RasterFall{"Fifths", 5.29f, 0.2, 5.2f},
+                                         RasterFall{"Negative", -13.7f, 0.25, -13.75f},
+                                         RasterFall{"WholeSteps", 7.4f, 2.0, 8.0f},
+                                         RasterFall{"InfinityStays", std::numeric_limits<float>::infinity(), 0.1,
+                                                    std::numeric_limits<float>::infinity()},
+                                         RasterFall{"NoStepNoChange", 0.123f, 0.0, 0.123f}),
+                         [](const testing::TestParamInfo<RasterFall>& i) { return std::string(i.param.name); });
+
+// --- a range change that takes the terms along -----------------------------------
+
+struct BereichFall {
+    const char* name;
+    float alt0, alt1, neu0, neu1;
+    bool geht;
+};
+
+class BereichMit : public testing::TestWithParam<BereichFall> {};
+
+TEST_P(BereichMit, CornersKeepTheirPlaceInTheRangeHeightsStay) {
+    const BereichFall& f = GetParam();
+    fuzzy::TFuzzy v;
+    TermeVerteilen(v, "x", f.alt0, f.alt1, {"n", "m", "p"});
+    v.SetParam(2, fuzzy::ParamH, 0.6f);
+    fuzzy::TFuzzy vorher;
+    vorher.Assign(v);
+    EXPECT_EQ(BereichMitTermen(v, f.neu0, f.neu1), f.geht);
+    if (!f.geht) {
+        EXPECT_EQ(v.RangeMin, vorher.RangeMin);
+        EXPECT_EQ(v.RangeMax, vorher.RangeMax);
+        for (int t = 1; t <= 3; ++t)
+            for (int p = fuzzy::ParamA; p <= fuzzy::ParamH; ++p) EXPECT_EQ(v.GetParam(t, p), vorher.GetParam(t, p));
+        return;
+    }
+    EXPECT_EQ(v.RangeMin, f.neu0);
+    EXPECT_EQ(v.RangeMax, f.neu1);
+    const double k = (double(f.neu1) - f.neu0) / (double(f.alt1) - f.alt0);
+    for (int t = 1; t <= 3; ++t) {
+        for (int p = fuzzy::ParamA; p <= fuzzy::ParamD; ++p) {
+            const double relativ = (double(vorher.GetParam(t, p)) - f.alt0) / (double(f.alt1) - f.alt0);
+            EXPECT_NEAR(v.GetParam(t, p), f.neu0 + relativ * (double(f.neu1) - f.neu0), 1e-5 * std::max(1.0, k));
+        }
+        EXPECT_EQ(v.GetParam(t, fuzzy::ParamH), vorher.GetParam(t, fuzzy::ParamH));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Werkstatt, BereichMit,
+                         testing::Values(BereichFall{"Stretch", -10.0f, 10.0f, -50.0f, 50.0f, true},
+                                         BereichFall{"Shift", 0.0f, 10.0f, 100.0f, 110.0f, true},
+                                         BereichFall{"ShrinkAndShift", -180.0f, 180.0f, -45.0f, 40.0f, true},
+                                         BereichFall{"NewRangeWithoutWidth", -10.0f, 10.0f, 5.0f, 5.0f, false},
+                                         BereichFall{"NewRangeReversed", -10.0f, 10.0f, 5.0f, -5.0f, false}),
+                         [](const testing::TestParamInfo<BereichFall>& i) { return std::string(i.param.name); });
+
 // --- term edits keep what every rule means -----------------------------------
 
 struct TermEdit {

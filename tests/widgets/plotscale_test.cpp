@@ -23,16 +23,16 @@ TEST_P(RoundStepTest, GivesTheSmallestRoundStepNotBelowTheRawOne) {
     EXPECT_GE(step, c.raw);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Steps, RoundStepTest,
-    ::testing::Values(StepCase{"ExactPowerStays", 1.0, false, 1.0}, StepCase{"JustAboveAPowerDoubles", 1.01, false, 2.0},
-                      StepCase{"BetweenTwoAndFiveGivesFive", 3.0, false, 5.0},
-                      StepCase{"AboveFiveGivesTheNextPower", 6.0, false, 10.0},
-                      StepCase{"SmallFractions", 0.023, false, 0.05},
-                      StepCase{"QuarterStepsWhereAllowed", 2.2, true, 2.5},
-                      StepCase{"NoQuarterStepsForTheLabs", 2.2, false, 5.0},
-                      StepCase{"ExactQuarterStays", 250.0, true, 250.0},
-                      StepCase{"LargeValues", 12000.0, true, 20000.0}),
-    [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Steps, RoundStepTest,
+                         ::testing::Values(StepCase{"ExactPowerStays", 1.0, false, 1.0},
+                                           StepCase{"JustAboveAPowerDoubles", 1.01, false, 2.0},
+                                           StepCase{"BetweenTwoAndFiveGivesFive", 3.0, false, 5.0},
+                                           StepCase{"AboveFiveGivesTheNextPower", 6.0, false, 10.0},
+                                           StepCase{"SmallFractions", 0.023, false, 0.05},
+                                           StepCase{"QuarterStepsWhereAllowed", 2.2, true, 2.5},
+                                           StepCase{"NoQuarterStepsForTheLabs", 2.2, false, 5.0},
+                                           StepCase{"ExactQuarterStays", 250.0, true, 250.0},
+                                           StepCase{"LargeValues", 12000.0, true, 20000.0}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace

@@ -1,8 +1,11 @@
 // Screenshots of the workshop's pages: werkstatt_shots OUTDIR [project.fuz]
 #include "Application.h"
+#include "Hilfe.h"
+#include "LokLabor.h"
 #include "Inspektor.h"
 #include "KennfeldAnsicht.h"
 #include "Main.h"
+#include "TruckLabor.h"
 #include "RegelSeite.h"
 #include "RuleGrid.h"
 #include "TermDiagramm.h"
@@ -45,6 +48,43 @@ int main(int argc, char** argv) {
         form.Seiten->setCurrentIndex(i);
         QTest::qWait(1500);
         form.grab().save(out + QStringLiteral("/werkstatt_tab%1.png").arg(i));
+    }
+    // Both labs comparing with the state before an edit.
+    form.OeffnenDatei(QStringLiteral(FUZZY_SOURCE_DIR "/examples/truck.fuz"));
+    // A table with holes: some starts no longer dock.
+    for (int spalte = 1; spalte <= 5; ++spalte) form.Modell.setzeRegel(4, spalte, 3);
+    auto* truck = static_cast<labor::TruckLabor*>(form.TruckLabor());
+    form.VergleichVorher(truck);
+    form.Seiten->setCurrentWidget(truck);
+    (void)QTest::qWaitFor([truck] { return !truck->rechnet() && truck->vergleichErgebnis(); }, 60000);
+    QTest::qWait(200);
+    form.grab().save(out + QStringLiteral("/werkstatt_truck_vergleich.png"));
+    form.OeffnenDatei(QStringLiteral(FUZZY_SOURCE_DIR "/examples/lok.fuz"));
+    form.Modell.setzeRegel(3, 3, 1);
+    auto* lok = static_cast<labor::LokLabor*>(form.LokLabor());
+    form.VergleichVorher(lok);
+    form.Seiten->setCurrentWidget(lok);
+    (void)QTest::qWaitFor([lok] { return !lok->rechnet() && lok->vergleichErgebnis(); }, 60000);
+    QTest::qWait(200);
+    form.grab().save(out + QStringLiteral("/werkstatt_lok_vergleich.png"));
+    // The default window size.
+    form.resize(900, 720);
+    form.Modell.undoStack().undo();
+    lok->vergleichBeenden();
+    QTest::qWait(1500);
+    form.grab().save(out + QStringLiteral("/werkstatt_lok_900.png"));
+    // The help at the inference step, with the inspector's picture.
+    form.Seiten->setCurrentIndex(4);
+    form.Anleitung1Click();
+    if (auto* hilfe = form.findChild<werkstatt::THilfeForm*>()) {
+        hilfe->resize(640, 760);
+        hilfe->zeigeAbschnitt(QStringLiteral("schritt"));
+        QTest::qWait(200);
+        hilfe->grab().save(out + QStringLiteral("/werkstatt_hilfe_schritt.png"));
+        hilfe->zeigeAbschnitt(QStringLiteral("vorzeichen"));
+        QTest::qWait(200);
+        hilfe->grab().save(out + QStringLiteral("/werkstatt_hilfe_vorzeichen.png"));
+        hilfe->close();
     }
     // A one-input project: input B "nicht verwendet".
     form.OeffnenDatei(QStringLiteral(FUZZY_SOURCE_DIR "/examples/beispiel.fuz"));

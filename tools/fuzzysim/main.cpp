@@ -41,14 +41,16 @@ const Subcommand kSubcommands[] = {
     {"loco",
      "DATEI [--dt S] [--first-dt S] [--mass KG] [--friction R] [--distance CM] [--time S] [--csv] [--svg DATEI]",
      "simuliert die Lok unter Fuzzyregelung in festen Schritten und zeigt, wie sie an der Marke h\xC3\xA4"
-     "lt",
+     "lt (--dt und --first-dt 1e-05 bis 1 s, --mass 0.01 bis 1000 kg, --friction 0 bis 1000 N*s/m, "
+     "--distance -10000 bis 10000 cm ohne 0, --time 0.001 bis 3600 s)",
      fuzzysim::RunLoco},
     {"new", "leer|truck|lok [-o AUSGABE.fuz]",
      "schreibt eine Vorlage der Fuzzy-Werkstatt als Projekt: Terme gleichm\xC3\xA4\xC3\x9Fig verteilt, keine Regeln",
      fuzzysim::RunNew},
     {"truck", "DATEI [--start X,LAGE | --grid] [--speed V] [--steps N] [--csv] [--svg DATEI]",
      "f\xC3\xBChrt den Truck unter Fuzzyregelung in Schritten zu 0.1 s r\xC3\xBC"
-     "ckw\xC3\xA4rts an die Ziellinie",
+     "ckw\xC3\xA4rts an die Ziellinie (--start X -1000 bis 1000 m, LAGE -360 bis 360 Grad, --speed -100 bis "
+     "100 m/s, --steps 1 bis 1000000)",
      fuzzysim::RunTruck},
     {"tune", "DATEI --vehicle truck|loco [--terms] [--seconds N] [--seed S] [--rounds N] [--threads N] -o AUSGABE",
      "sucht bessere Regeln (mit --terms auch Termecken) f\xC3\xBCr den Truck oder die Lok und schreibt sie nach "

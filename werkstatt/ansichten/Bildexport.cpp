@@ -22,6 +22,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <utility>
 
 namespace ansichten {
@@ -34,6 +35,11 @@ const QString SvgFilter = QStringLiteral("SVG-Grafik (*.svg)");
 DateiWahl& Wahl() {
     static DateiWahl wahl;
     return wahl;
+}
+
+QString& Ordner() {
+    static QString ordner;
+    return ordner;
 }
 
 GroessenWahl& GroesseWahl() {
@@ -171,6 +177,10 @@ QString BildFilter() { return PngFilter + QStringLiteral(";;") + SvgFilter; }
 
 DateiWahl SetDateiWahl(DateiWahl wahl) { return std::exchange(Wahl(), std::move(wahl)); }
 
+void SetBildordner(const QString& ordner) { Ordner() = ordner; }
+
+QString Bildordner() { return Ordner(); }
+
 GroessenWahl SetGroessenWahl(GroessenWahl wahl) { return std::exchange(GroesseWahl(), std::move(wahl)); }
 
 QSize Exportgroesse(QSize ansicht) {
@@ -179,16 +189,41 @@ QSize Exportgroesse(QSize ansicht) {
     return QSize(A4BreitePixel, std::clamp(static_cast<int>(std::lround(hoehe)), 200, A4HoehePixel));
 }
 
-bool BildSpeichern(QWidget* parent, const QString& vorschlag, QSize ansicht, const Maler& malen) {
+QFileDialog* BildDialog(QWidget* parent, const QString& vorschlag) {
+    auto* d = new QFileDialog(parent, QObject::tr("Bild speichern"));
+    d->setAcceptMode(QFileDialog::AcceptSave);
+    d->setFileMode(QFileDialog::AnyFile);
+    d->setNameFilters({PngFilter, SvgFilter});
+    d->setLabelText(QFileDialog::LookIn, QObject::tr("Suchen in:"));
+    d->setLabelText(QFileDialog::FileName, QObject::tr("Datei&name:"));
+    d->setLabelText(QFileDialog::FileType, QObject::tr("Dateityp:"));
+    d->setLabelText(QFileDialog::Accept, QObject::tr("&Speichern"));
+    d->setLabelText(QFileDialog::Reject, QObject::tr("Abbrechen"));
+    if (!vorschlag.isEmpty()) {
+        const QFileInfo i(vorschlag);
+        if (i.isAbsolute()) d->setDirectory(i.absolutePath());
+        d->selectFile(i.fileName());
+    }
+    return d;
+}
+
+bool BildSpeichern(QWidget* parent, const QString& gewuenscht, QSize ansicht, const Maler& malen) {
+    // A bare name starts in the project's folder, not wherever the program
+    // was started.
+    QString vorschlag = gewuenscht;
+    if (!vorschlag.isEmpty() && QFileInfo(vorschlag).isRelative() && !Ordner().isEmpty())
+        vorschlag = QDir(Ordner()).filePath(vorschlag);
     QString pfad;
     if (Wahl()) {
         pfad = Wahl()(parent, vorschlag);
     } else {
-        QString filter = PngFilter;
-        pfad = QFileDialog::getSaveFileName(parent, QStringLiteral("Bild speichern"), vorschlag, BildFilter(), &filter);
-        // A name typed without a suffix gets the one of the chosen filter.
-        if (!pfad.isEmpty() && QFileInfo(pfad).suffix().isEmpty())
-            pfad += filter == SvgFilter ? QStringLiteral(".svg") : QStringLiteral(".png");
+        std::unique_ptr<QFileDialog> d(BildDialog(parent, vorschlag));
+        if (d->exec() == QDialog::Accepted && !d->selectedFiles().isEmpty()) {
+            pfad = d->selectedFiles().first();
+            // A name typed without a suffix gets the one of the chosen filter.
+            if (QFileInfo(pfad).suffix().isEmpty())
+                pfad += d->selectedNameFilter() == SvgFilter ? QStringLiteral(".svg") : QStringLiteral(".png");
+        }
     }
     if (pfad.isEmpty()) return false;
     QSize groesse = Exportgroesse(ansicht);

@@ -7,6 +7,7 @@
 #include <functional>
 
 class QContextMenuEvent;
+class QFileDialog;
 class QPainter;
 class QPaintEvent;
 
@@ -72,6 +73,14 @@ private:
     Maler malen_;
     std::function<QString()> name_;
 };
+
+// The folder "Bild speichern…" starts in: the project's, set by the main
+// window whenever the project's file changes (empty: the working folder).
+void SetBildordner(const QString& ordner);
+QString Bildordner();
+
+// The save dialog of "Bild speichern…", worded as the project dialogs.
+QFileDialog* BildDialog(QWidget* parent, const QString& vorschlag);
 
 // Replaces the file dialog, e.g. in tests: gets the suggested name, returns
 // the chosen path or an empty string for "Abbrechen". Returns the one before;

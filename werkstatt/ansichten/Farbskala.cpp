@@ -1,5 +1,7 @@
 #include "Farbskala.h"
 
+#include "Zahlformat.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -28,22 +30,24 @@ QColor Skalenfarbe(double anteil) {
     return QColor(mix(0), mix(1), mix(2));
 }
 
-QString KurzeZahl(float v) {
-    // Locale-free: the decimal point is a point whatever the user's locale.
-    std::array<char, 32> buf{};
-    const auto r = std::to_chars(buf.data(), buf.data() + buf.size(), v);
-    return QString::fromLatin1(buf.data(), static_cast<int>(r.ptr - buf.data()));
-}
+QString KurzeZahl(float v) { return zahl::Kurz(v); }
 
 QString NeunStellen(float v) {
+    // The workshop's style whatever the user's locale: decimal comma, true minus.
     std::array<char, 32> buf{};
     const auto r = std::to_chars(buf.data(), buf.data() + buf.size(), double(v), std::chars_format::general, 9);
-    return QString::fromLatin1(buf.data(), static_cast<int>(r.ptr - buf.data()));
+    QString s = QString::fromLatin1(buf.data(), static_cast<int>(r.ptr - buf.data()));
+    s.replace(QLatin1Char('.'), QLatin1Char(','));
+    if (s.startsWith(QLatin1Char('-'))) s.replace(0, 1, QChar(0x2212));
+    return s;
 }
 
 QString Beschriftung(double v) {
     if (std::fabs(v) < 1e-12) v = 0.0;
-    return QString::number(v, 'g', 6);
+    QString s = QString::number(v, 'g', 6);
+    s.replace(QLatin1Char('.'), QLatin1Char(','));
+    if (s.startsWith(QLatin1Char('-'))) s.replace(0, 1, QChar(0x2212));
+    return s;
 }
 
 QString AchsenZahl(double v) {

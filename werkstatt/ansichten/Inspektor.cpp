@@ -84,6 +84,7 @@ QString ZahlFeld::textFromValue(double value) const { return KurzeZahl(static_ca
 double ZahlFeld::valueFromText(const QString& text) const {
     QString t = text.trimmed();
     t.replace(QLatin1Char(','), QLatin1Char('.'));
+    t.replace(QChar(0x2212), QLatin1Char('-'));
     bool ok = false;
     const double v = t.toDouble(&ok);
     return ok ? v : value();
@@ -92,6 +93,7 @@ double ZahlFeld::valueFromText(const QString& text) const {
 QValidator::State ZahlFeld::validate(QString& text, int&) const {
     QString t = text.trimmed();
     t.replace(QLatin1Char(','), QLatin1Char('.'));
+    t.replace(QChar(0x2212), QLatin1Char('-'));
     if (t.isEmpty() || t == QLatin1String("-") || t == QLatin1String("+") || t == QLatin1String(".") ||
         t.endsWith(QLatin1Char('e'), Qt::CaseInsensitive))
         return QValidator::Intermediate;

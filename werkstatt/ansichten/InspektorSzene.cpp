@@ -4,6 +4,7 @@
 #include "Fonts.h"
 #include "Hints.h"
 #include "PainterPlot.h"
+#include "Zahlformat.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -37,7 +38,7 @@ fuzzy::TColor Aufgehellt(fuzzy::TColor c, double anteil) {
     return fuzzy::TColor{mix(c.r), mix(c.g), mix(c.b)};
 }
 
-QString Grad(float g) { return QString::number(double(g), 'f', 2); }
+QString Grad(float g) { return zahl::Text(g, zahl::Art::Zugehoerigkeit); }
 
 // The panel frame with its heading: "Titel: Name = Wert".
 void Kopf(QPainter& p, const QRect& r, const QString& titel, const QString& name, const QString& wert) {

@@ -126,7 +126,8 @@ void Kennfeld::MausUeber(QPointF pixel) {
     const float a = RundeAufRaster(static_cast<float>(w->x()), g.aMin, g.aMax);
     if (g.zweiEingaenge) {
         const float b = RundeAufRaster(static_cast<float>(w->y()), g.bMin, g.bMax);
-        status_->setText(QStringLiteral("%1 = %2,  %3 = %4  \u2192  %5 = %6")
+        // A semicolon between the inputs: the comma is the decimal sign.
+        status_->setText(QStringLiteral("%1 = %2;  %3 = %4  \u2192  %5 = %6")
                              .arg(Text(szene_.projekt.A.Name), KurzeZahl(a), Text(szene_.projekt.B.Name), KurzeZahl(b),
                                   Text(szene_.projekt.Out.Name), NeunStellen(ausgangBei(a, b))) +
                          KeineRegelZusatz(a, b));

@@ -220,7 +220,17 @@ void Kurve(QPainter& p, const KennfeldSzene& s, const QRectF& plot) {
     p.restore();
 }
 
-QBrush Schraffurpinsel() { return QBrush(QColor(0, 0, 0, 200), Qt::BDiagPattern); }
+// Diagonal lines 5 pixels apart, drawn as lines rather than with a pattern
+// brush: a pattern is laid out in device pixels, so on a printer or in a PDF
+// it would shrink to a grey film, and a picture saved as SVG would lose it.
+void Schraffieren(QPainter& p, const QRectF& r) {
+    p.save();
+    p.setClipRect(r, Qt::IntersectClip);
+    p.setPen(QPen(QColor(0, 0, 0, 200), 1));
+    for (double t = -r.height(); t < r.width(); t += 5.0)
+        p.drawLine(QPointF(r.left() + t, r.bottom()), QPointF(r.left() + t + r.height(), r.top()));
+    p.restore();
+}
 
 // The places without a firing rule: lightened, hatched and framed, so that
 // they read as "no value of the controller" on any colour of the scale.
@@ -233,7 +243,7 @@ void Schraffur(QPainter& p, const KennfeldSzene& s, const QRectF& plot) {
         const QRectF r = SchraffurRechteck(s, plot, box);
         if (r.isEmpty()) continue;
         p.fillRect(r, QColor(255, 255, 255, 150));
-        p.fillRect(r, Schraffurpinsel());
+        Schraffieren(p, r);
         p.setPen(QPen(QColor(0, 0, 0, 220), 1, Qt::DashLine));
         p.setBrush(Qt::NoBrush);
         p.drawRect(r);
@@ -247,7 +257,7 @@ void SchraffurEintragMalen(QPainter& p, const KennfeldSzene& s, QSize groesse) {
     p.save();
     const QRectF kaestchen(r.left(), r.top() + 2, 20, 14);
     p.fillRect(kaestchen, Qt::white);
-    p.fillRect(kaestchen, Schraffurpinsel());
+    Schraffieren(p, kaestchen);
     p.setPen(QPen(Qt::black, 1, Qt::DashLine));
     p.drawRect(kaestchen);
     p.setFont(widgets::PixelFont(widgets::SansFamily(), 12, false));

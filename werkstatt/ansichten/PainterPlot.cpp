@@ -174,7 +174,8 @@ void PainterPlot::DrawAxes() {
         Linie(QPoint(column, rowBottom), QPoint(column, rowTop), ksFarbe_, Qt::DotLine, 1.0);
         const QString t = AchsenZahl(v);
         const int w = fm.horizontalAdvance(t);
-        QRect r(column - w / 2, rowBottom + 4, w, fm.height());
+        // Below the half line the y label "0" takes beside the corner.
+        QRect r(column - w / 2, rowBottom + fm.height() / 2 + 1, w, fm.height());
         // Inside the area, and never over the label before.
         r.moveLeft(std::clamp(r.left(), 1, std::max(1, bereich_.width() - w - 2)));
         if (!letztes.isNull() && r.left() < letztes.right() + 8) continue;

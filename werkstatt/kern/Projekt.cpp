@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 #include <iterator>
+#include <vector>
 
 #include "Templates.h"
 #include "Text.h"
@@ -177,8 +178,56 @@ float GriffBegrenzen(const fuzzy::TFuzzy& v, int term, int param, float wunsch) 
 
 float GriffSchritt(const fuzzy::TFuzzy& v, int param) {
     if (param == fuzzy::ParamH) return 0.05f;
-    const float schritt = std::fabs(v.RangeMax - v.RangeMin) / 100.0f;
+    const double roh = std::fabs(double(v.RangeMax) - double(v.RangeMin)) / 100.0;
+    if (!(roh > 0.0) || !std::isfinite(roh)) return 0.01f;
+    const float schritt = static_cast<float>(RundeSchritt(roh));
     return schritt > 0.0f && std::isfinite(schritt) ? schritt : 0.01f;
+}
+
+bool BereichMitTermen(fuzzy::TFuzzy& v, float min, float max) {
+    const double alt0 = v.RangeMin, alt1 = v.RangeMax;
+    const double altSpanne = alt1 - alt0, neuSpanne = double(max) - double(min);
+    if (!(altSpanne > 0.0) || !(neuSpanne > 0.0) || !std::isfinite(altSpanne) || !std::isfinite(neuSpanne))
+        return false;
+    const double faktor = neuSpanne / altSpanne;
+    // Computed whole first: a corner beyond single precision refuses the lot.
+    std::vector<float> neu;
+    for (int t = 1; t <= v.UsedTerms(); ++t) {
+        for (int p = fuzzy::ParamA; p <= fuzzy::ParamD; ++p) {
+            const double x = double(min) + (double(v.GetParam(t, p)) - alt0) * faktor;
+            const float f = static_cast<float>(x);
+            if (!std::isfinite(f)) return false;
+            neu.push_back(f);
+        }
+    }
+    std::size_t i = 0;
+    for (int t = 1; t <= v.UsedTerms(); ++t)
+        for (int p = fuzzy::ParamA; p <= fuzzy::ParamD; ++p) v.SetParam(t, p, neu[i++]);
+    v.RangeMin = min;
+    v.RangeMax = max;
+    return true;
+}
+
+double RundeSchritt(double roh) {
+    if (!(roh > 0.0) || !std::isfinite(roh)) return 1.0;
+    const double zehner = std::pow(10.0, std::floor(std::log10(roh)));
+    // The nearest on a logarithmic scale: 3.3 rounds to 2.5, 3.7 to 5.
+    double best = zehner;
+    for (const double f : {1.0, 2.0, 2.5, 5.0, 10.0})
+        if (std::fabs(std::log(f * zehner / roh)) < std::fabs(std::log(best / roh))) best = f * zehner;
+    return best;
+}
+
+float AufRaster(float v, double schritt) {
+    if (!(schritt > 0.0) || !std::isfinite(schritt) || !std::isfinite(v)) return v;
+    const double k = std::round(double(v) / schritt);
+    // Below one, the multiples come from the step's inverse ("k / 100" rather
+    // than "k * 0.01"): the division rounds once, the product twice.
+    const double kehr = 1.0 / schritt;
+    const double rund = std::round(kehr);
+    const double wert = schritt < 1.0 && std::fabs(kehr - rund) < 1e-6 * kehr ? k / rund : k * schritt;
+    const float f = static_cast<float>(wert);
+    return std::isfinite(f) ? f : v;
 }
 
 void TermeVerteilen(fuzzy::TFuzzy& v, const std::string& name, float min, float max,

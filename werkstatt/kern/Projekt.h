@@ -36,9 +36,21 @@ bool TermeTauschen(fuzzy::Project& p, Rolle r, int i, int j);
 // (a <= b <= c <= d), h stays within 0..1. `param` is fuzzy::ParamA..ParamH.
 float GriffBegrenzen(const fuzzy::TFuzzy& v, int term, int param, float wunsch);
 
-// The step by which the keyboard moves a handle: a hundredth of the range
-// for a..d (at least a tiny positive step), 0.05 for h.
+// The step by which the keyboard moves a handle and the grid a dragged
+// handle snaps to: about a hundredth of the range for a..d, rounded to a
+// readable 1, 2, 2.5 or 5 times a power of ten (at least a tiny positive
+// step), 0.05 for h.
 float GriffSchritt(const fuzzy::TFuzzy& v, int param);
+// A new range with the terms taken along: every corner keeps its place
+// relative to the range (moved and stretched as the range), heights stay.
+// False and nothing changes when the old or the new range has no width.
+bool BereichMitTermen(fuzzy::TFuzzy& v, float min, float max);
+
+// The readable step nearest to `roh` (1, 2, 2.5 or 5 times a power of ten).
+double RundeSchritt(double roh);
+// `v` on the grid of `schritt`: the nearest multiple, computed so that a
+// step of 0.01 from 0.84 gives the float nearest to 0.85.
+float AufRaster(float v, double schritt);
 
 // --- templates ------------------------------------------------------------------
 

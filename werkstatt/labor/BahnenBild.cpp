@@ -1,6 +1,7 @@
 #include "BahnenBild.h"
 
 #include "Fonts.h"
+#include "Zahl.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -108,12 +109,30 @@ QString UrteilText(TruckUrteil u) {
     return {};
 }
 
-QRectF BahnenFeld(QSize groesse) { return Abbilden(groesse).feld; }
+QString BahnenTitel(const TruckErgebnis& e) {
+    const dorvane::GridFigures& z = e.Raster.Figures;
+    return Tr("Truck-Labor: %1 Starts bei %2 m/s, angedockt: %3, Straße verlassen: %4 von %5")
+        .arg(z.Starts)
+        .arg(Zahl(e.Raster.Speed, 0))
+        .arg(z.Docked)
+        .arg(z.LeftRoad())
+        .arg(z.MustKeepRoad);
+}
 
-void MaleBahnen(QPainter& p, QSize groesse, const TruckErgebnis& e) {
+void MaleBahnen(QPainter& p, QSize groesse, const TruckErgebnis& e, const QString& titel) {
     p.save();
     p.fillRect(QRect(QPoint(0, 0), groesse), Qt::white);
     p.setRenderHint(QPainter::Antialiasing);
+    if (!titel.isEmpty()) {
+        const QFont kopf = widgets::PixelFont(widgets::SansFamily(), 14, true);
+        const int h = QFontMetrics(kopf).height() + 8;
+        p.setFont(kopf);
+        p.setPen(Qt::black);
+        p.drawText(QRect(8, 0, groesse.width() - 16, h), Qt::AlignLeft | Qt::AlignVCenter,
+                   QFontMetrics(kopf).elidedText(titel, Qt::ElideRight, groesse.width() - 16));
+        p.translate(0, h);
+        groesse.setHeight(std::max(10, groesse.height() - h));
+    }
     const Abbildung z = Abbilden(groesse);
     p.setClipRect(z.feld);
 

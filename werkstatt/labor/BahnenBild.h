@@ -22,11 +22,12 @@ QColor BahnFarbe(TruckUrteil u);
 Qt::PenStyle BahnStil(TruckUrteil u);
 QString UrteilText(TruckUrteil u);
 
-// Paints road, tracks and legend over the whole of groesse (white ground).
-// The road keeps its proportions; the legend sits below it.
-void MaleBahnen(QPainter& p, QSize groesse, const TruckErgebnis& e);
+// Paints road, tracks and legend over the whole of groesse (white ground),
+// under a heading when one is given. The road keeps its proportions; the
+// legend sits below it.
+void MaleBahnen(QPainter& p, QSize groesse, const TruckErgebnis& e, const QString& titel = QString());
 
-// Where MaleBahnen puts the road's world rectangle (for the tests).
-QRectF BahnenFeld(QSize groesse);
+// The heading of a saved picture: the starts, the speed and the summary.
+QString BahnenTitel(const TruckErgebnis& e);
 
 }  // namespace labor

@@ -2,13 +2,14 @@
 
 #include "Fonts.h"
 #include "PlotScale.h"
-#include "Zahl.h"
+#include "Zahlformat.h"
 
 #include <QPainter>
 #include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace labor {
 
@@ -20,18 +21,23 @@ double Teilung(double spanne, int n) { return widgets::plotscale::RoundStep(span
 // A mark's number as the labs write numbers, with the decimals the step needs.
 QString Beschriftung(double v, double schritt) {
     const int stellen = std::clamp(static_cast<int>(-std::floor(std::log10(schritt) + 1e-9)), 0, 4);
-    return Zahl(std::fabs(v) < schritt * 1e-6 ? 0.0 : v, stellen);
+    return zahl::Fest(std::fabs(v) < schritt * 1e-6 ? 0.0 : v, stellen);
 }
 
 // Values far outside any sensible plot (a runaway controller) are cut here so
 // that the pixel arithmetic stays finite.
 constexpr double Grenze = 1.0e6;
+// The smallest span of values an axis shows; the labels have at most four
+// decimals.
+constexpr double MinSpanne = 1.0e-2;
 
 }  // namespace
 
 KurvenDiagramm::KurvenDiagramm(const QString& titel, const QString& xAchse, const QString& yAchse, QWidget* parent)
     : QWidget(parent), Titel_(titel), XAchse_(xAchse), YAchse_(yAchse) {
-    setMinimumSize(220, 180);
+    // Small enough that four fit the page of a small window without
+    // overlapping; the plot then shrinks, the labels stay.
+    setMinimumSize(220, 140);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
@@ -86,20 +92,29 @@ void KurvenDiagramm::malen(QPainter& p, QSize groesse) const {
             leer = false;
         }
     }
-    if (!(x2 - x1 > 1e-9)) {
-        x1 -= 1;
-        x2 += 1;
+    // A range too small to label apart (a standing locomotive's speed of a
+    // few millionths) is widened around its middle: the ticks would all read
+    // the same after rounding.
+    if (!(x2 - x1 > MinSpanne)) {
+        const double mitte = (x1 + x2) / 2;
+        x1 = mitte - 1;
+        x2 = mitte + 1;
     }
-    if (!(y2 - y1 > 1e-9)) {
-        y1 -= 1;
-        y2 += 1;
+    if (!(y2 - y1 > MinSpanne)) {
+        const double mitte = (y1 + y2) / 2;
+        y1 = mitte - 1;
+        y2 = mitte + 1;
     }
     const double rand = (y2 - y1) * 0.05;
     y1 -= rand;
     y2 += rand;
 
     const int links = fm.horizontalAdvance(QStringLiteral("−0000,0")) + 10;
-    const QRectF feld(links, fm.height() * 2 + 4, gw - links - 12, gh - fm.height() * 4 - 12);
+    // Title, legend row, axis name above the field; ticks and axis name below.
+    const QRectF feld(links, fm.height() * 3 + 6, gw - links - 12, gh - fm.height() * 5 - 14);
+    YTexte_.clear();
+    Feld_ = feld;
+    Legende_ = QRectF();
     if (feld.width() < 20 || feld.height() < 20) {
         p.restore();
         return;
@@ -123,16 +138,22 @@ void KurvenDiagramm::malen(QPainter& p, QSize groesse) const {
         p.setPen(Qt::black);
         p.drawText(QRectF(X(x) - 40, feld.bottom() + 2, 80, fm.height()), Qt::AlignHCenter, Beschriftung(x, dx));
     }
+    QString letzte;
     for (double y = std::ceil(y1 / dy) * dy; y <= y2 + dy * 1e-6; y += dy) {
         p.setPen(QPen(QColor(215, 215, 215), 1, Qt::DotLine));
         p.drawLine(QPointF(feld.left(), Y(y)), QPointF(feld.right(), Y(y)));
         p.setPen(Qt::black);
+        // Never the same label twice on one axis.
+        const QString text = Beschriftung(y, dy);
+        if (text == letzte) continue;
+        letzte = text;
+        YTexte_ << text;
         p.drawText(QRectF(0, Y(y) - fm.height() / 2.0, links - 4, fm.height()), Qt::AlignRight | Qt::AlignVCenter,
-                   Beschriftung(y, dy));
+                   text);
     }
     p.drawText(QRectF(feld.left(), feld.bottom() + fm.height() + 2, feld.width(), fm.height()), Qt::AlignHCenter,
                XAchse_);
-    p.drawText(QRectF(feld.left() + 4, fm.height() + 2, feld.width(), fm.height()), Qt::AlignLeft, YAchse_);
+    p.drawText(QRectF(feld.left() + 4, fm.height() * 2 + 4, feld.width(), fm.height()), Qt::AlignLeft, YAchse_);
     // The mark and standstill: dashed red zero lines.
     p.setPen(QPen(QColor(220, 0, 0), 1, Qt::DashLine));
     if (y1 < 0 && y2 > 0) p.drawLine(QPointF(feld.left(), Y(0)), QPointF(feld.right(), Y(0)));
@@ -143,7 +164,14 @@ void KurvenDiagramm::malen(QPainter& p, QSize groesse) const {
 
     p.save();
     p.setClipRect(feld.adjusted(-1, -1, 1, 1));
-    for (const Kurve& k : Kurven_) {
+    // The compared curves first, so the current ones lie on top.
+    QVector<const Kurve*> reihe;
+    for (const Kurve& k : Kurven_)
+        if (k.Blass) reihe.append(&k);
+    for (const Kurve& k : Kurven_)
+        if (!k.Blass) reihe.append(&k);
+    for (const Kurve* kp : reihe) {
+        const Kurve& k = *kp;
         QPainterPath pfad;
         bool erster = true;
         for (const QPointF& q : k.Punkte) {
@@ -156,26 +184,42 @@ void KurvenDiagramm::malen(QPainter& p, QSize groesse) const {
                 pfad.lineTo(b);
             erster = false;
         }
-        p.setPen(QPen(k.Farbe, 1.8, k.Stil, Qt::FlatCap, Qt::RoundJoin));
+        if (k.Blass) {
+            QColor hell = k.Farbe;
+            hell.setAlpha(110);
+            p.setPen(QPen(hell, 1.4, Qt::DashLine, Qt::FlatCap, Qt::RoundJoin));
+        } else {
+            p.setPen(QPen(k.Farbe, 1.8, k.Stil, Qt::FlatCap, Qt::RoundJoin));
+        }
         p.drawPath(pfad);
     }
     p.restore();
 
-    // Legend in the upper right corner of the field.
+    // The legend in its own row between title and field, right-aligned:
+    // it never lies over a curve.
     if (!Kurven_.isEmpty() && !leer) {
-        int breite = 0;
-        for (const Kurve& k : Kurven_) breite = std::max(breite, fm.horizontalAdvance(k.Name));
-        const QRectF kasten(feld.right() - breite - 44, feld.top() + 4, breite + 38, fm.height() * Kurven_.size() + 6);
-        p.setPen(QColor(160, 160, 160));
-        p.setBrush(QColor(255, 255, 255, 230));
-        p.drawRect(kasten);
-        for (int i = 0; i < Kurven_.size(); ++i) {
-            const double y = kasten.top() + 3 + fm.height() * (i + 0.5);
-            p.setPen(QPen(Kurven_[i].Farbe, 2.0, Kurven_[i].Stil, Qt::FlatCap));
-            p.drawLine(QPointF(kasten.left() + 4, y), QPointF(kasten.left() + 28, y));
+        QVector<std::pair<QString, QPen>> eintraege;
+        bool blass = false;
+        for (const Kurve& k : Kurven_) {
+            if (k.Blass) {
+                blass = true;
+                continue;
+            }
+            eintraege.append({k.Name, QPen(k.Farbe, 2.0, k.Stil, Qt::FlatCap)});
+        }
+        if (blass) eintraege.append({tr("Vergleich"), QPen(QColor(120, 120, 120), 1.4, Qt::DashLine, Qt::FlatCap)});
+        double breite = 0;
+        for (const auto& e : eintraege) breite += 32 + fm.horizontalAdvance(e.first) + 10;
+        double x = std::max(2.0, gw - 8 - breite);
+        const double y = fm.height() * 1.5 + 3;
+        Legende_ = QRectF(x, y - fm.height() / 2.0, breite, fm.height());
+        for (const auto& [name, stift] : eintraege) {
+            p.setPen(stift);
+            p.drawLine(QPointF(x, y), QPointF(x + 28, y));
             p.setPen(Qt::black);
-            p.drawText(QRectF(kasten.left() + 32, y - fm.height() / 2.0, breite + 4, fm.height()),
-                       Qt::AlignLeft | Qt::AlignVCenter, Kurven_[i].Name);
+            p.drawText(QRectF(x + 32, y - fm.height() / 2.0, fm.horizontalAdvance(name) + 4, fm.height()),
+                       Qt::AlignLeft | Qt::AlignVCenter, name);
+            x += 32 + fm.horizontalAdvance(name) + 10;
         }
     }
     if (Veraltet_) {

@@ -1,10 +1,13 @@
 #pragma once
 
 // A small line diagram for the locomotive lab: several curves in their own
-// colours, axes with rounded tick values, dashed zero lines and a legend.
+// colours and dash patterns, axes with rounded tick values, dashed zero lines
+// and a legend in a row of its own above the plot, where it covers no curve.
 
 #include <QColor>
 #include <QPointF>
+#include <QRectF>
+#include <QStringList>
 #include <QString>
 #include <QVector>
 #include <QWidget>
@@ -23,6 +26,9 @@ public:
         // The dash pattern tells the curves apart where colour cannot (on a
         // greyscale printout).
         Qt::PenStyle Stil = Qt::SolidLine;
+        // A compared project's curve: lighter and dashed, beneath the others,
+        // named once in the legend as "Vergleich".
+        bool Blass = false;
     };
 
     explicit KurvenDiagramm(const QString& titel, const QString& xAchse, const QString& yAchse,
@@ -40,6 +46,12 @@ public:
     void malen(QPainter& p, QSize groesse) const;
     const QString& titel() const { return Titel_; }
 
+    // What the last painting drew: the y axis' labels from bottom to top, the
+    // plot field and the legend's row (empty without a legend).
+    const QStringList& yBeschriftungen() const { return YTexte_; }
+    QRectF feld() const { return Feld_; }
+    QRectF legende() const { return Legende_; }
+
 protected:
     void paintEvent(QPaintEvent*) override;
 
@@ -49,6 +61,9 @@ private:
     bool XFest_ = false;
     double XVon_ = 0, XBis_ = 1;
     bool Veraltet_ = false;
+    // Recorded by the painting (which is const: it also paints pictures).
+    mutable QStringList YTexte_;
+    mutable QRectF Feld_, Legende_;
 };
 
 }  // namespace labor

@@ -10,6 +10,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -51,18 +52,20 @@ Qt::PenStyle LokLabor::Stil(int masse) {
 }
 
 LokLabor::LokLabor(QWidget* parent)
-    : LaborSeite(parent), Rechnung_(this, [this](LokErgebnis&& e) { ZeigeErgebnis(std::move(e)); }) {
+    : LaborSeite(parent),
+      Rechnung_(this, [this](LokErgebnis&& e) { ZeigeErgebnis(std::move(e)); }),
+      VergleichRechnung_(this, [this](LokErgebnis&& e) { ZeigeVergleich(std::move(e)); }) {
     auto* felder = new QHBoxLayout;
     felder->addWidget(new QLabel(QStringLiteral("Reibung in N·s/m:"), this));
     Reibung_ = new TSingEdit(this);
     Reibung_->setObjectName(QStringLiteral("reibung"));
-    Reibung_->setMaximumWidth(100);
+    Reibung_->setMaximumWidth(80);
     felder->addWidget(Reibung_);
     felder->addSpacing(12);
     felder->addWidget(new QLabel(QStringLiteral("Abstand in cm:"), this));
     Abstand_ = new TSingEdit(this);
     Abstand_->setObjectName(QStringLiteral("abstand"));
-    Abstand_->setMaximumWidth(100);
+    Abstand_->setMaximumWidth(80);
     felder->addWidget(Abstand_);
     felder->addSpacing(12);
     felder->addWidget(new QLabel(QStringLiteral("Zeitschritt:"), this));
@@ -72,11 +75,22 @@ LokLabor::LokLabor(QWidget* parent)
     Schritt_->setToolTip(QStringLiteral("Der erste Schritt dauert wie im Programm stets 0,1 s."));
     felder->addWidget(Schritt_);
     felder->addStretch(1);
+    VergleichBtn_ = new QPushButton(tr("&Vergleichen mit\u2026"), this);
+    VergleichBtn_->setObjectName(QStringLiteral("vergleichen"));
+    VergleichBtn_->setToolTip(tr("Ein zweites Projekt blass neben diesem zeichnen, mit seinen Zahlen darunter"));
+    auto* menue = new QMenu(VergleichBtn_);
+    menue->addAction(tr("Projekt aus &Datei\u2026"), this, [this] { emit vergleichAusDateiGewuenscht(); });
+    menue->addAction(tr("Stand &vor der letzten \u00C4nderung"), this, [this] { emit vergleichVorherGewuenscht(); });
+    menue->addSeparator();
+    QAction* ende = menue->addAction(tr("Vergleich &beenden"), this, &LokLabor::vergleichBeenden);
+    connect(menue, &QMenu::aboutToShow, this, [this, ende] { ende->setEnabled(HatVergleich_); });
+    VergleichBtn_->setMenu(menue);
     Status_ = new QLabel(this);
+    // A long message wraps rather than widen the window.
+    Status_->setWordWrap(true);
     Status_->setObjectName(QStringLiteral("status"));
     felder->addWidget(Status_);
     Speichern_ = new QPushButton(tr("Bild speichern…"), this);
-    felder->addWidget(Speichern_);
 
     auto* zahlen = new QGridLayout;
     const QString kopf[] = {QStringLiteral("Masse"),
@@ -84,9 +98,24 @@ LokLabor::LokLabor(QWidget* parent)
                             QStringLiteral("genau ab<br>(|s| &lt; 0,5 cm, |v| &lt; 0,5 cm/s)"),
                             QStringLiteral("Überschwingen<br>(hinter der Marke)"),
                             QStringLiteral("Kraftwechsel<br>(Vorzeichen)"),
-                            QStringLiteral("Ende des Laufs")};
+                            QStringLiteral("Ende des Laufs<br>(t; s; v)")};
+    // What each figure means: the criteria of the locomotive runs.
+    const QString tipp[] = {
+        tr("Die Masse der Lok; jede Masse f\u00E4hrt mit demselben Regler, derselben Reibung und demselben "
+           "Abstand."),
+        tr("Ab diesem Zeitpunkt bleibt die Lok bis zum Ende des Laufs in Ruhe an der Marke: |s| < 1 cm und "
+           "|v| < 0,5 cm/s. \u201Enie\u201C: Sie kommt nicht zur Ruhe."),
+        tr("Wie \u201Ein Ruhe ab\u201C, aber genauer: |s| < 0,5 cm und |v| < 0,5 cm/s bis zum Ende des Laufs."),
+        tr("Wie weit die Lok h\u00F6chstens \u00FCber die Marke hinausgefahren ist (s < 0 hei\u00DFt: hinter "
+           "der Marke). 0 cm: Sie hat die Marke nie \u00FCberfahren."),
+        tr("Wie oft die Kraft ihr Vorzeichen gewechselt hat (Schritte mit F = 0 z\u00E4hlen nicht). Viele Wechsel "
+           "hei\u00DFen: Der Regler schaltet hin und her."),
+        tr("Zeit, Weg und Geschwindigkeit im letzten Schritt. Jeder Lauf dauert 60 s, au\u00DFer die Lok ist "
+           "30 cm \u00FCber die Marke hinausgefahren: Dann endet er dort.")};
     for (int c = 0; c < 6; ++c) {
         auto* l = new QLabel(QStringLiteral("<b>%1</b>").arg(kopf[c]), this);
+        l->setToolTip(tipp[c]);
+        l->setWordWrap(true);
         zahlen->addWidget(l, 0, c);
     }
     for (int i = 0; i < 3; ++i) {
@@ -98,27 +127,59 @@ LokLabor::LokLabor(QWidget* parent)
         for (int c = 0; c < 5; ++c) {
             auto* l = new QLabel(this);
             l->setObjectName(ZeilenName(Spalten[c], i));
+            l->setToolTip(tipp[c + 1]);
+            // Long figures wrap rather than widen the window.
+            l->setWordWrap(true);
             zahlen->addWidget(l, i + 1, c + 1);
         }
     }
     zahlen->setColumnStretch(5, 1);
+    VergleichZahlen_ = new QLabel(this);
+    VergleichZahlen_->setObjectName(QStringLiteral("vergleich"));
+    VergleichZahlen_->setWordWrap(true);
+    VergleichZahlen_->setTextFormat(Qt::PlainText);
+    VergleichZahlen_->setStyleSheet(QStringLiteral("color: #505050;"));
+    VergleichZahlen_->setVisible(false);
 
-    auto* bilder = new QHBoxLayout;
+    // Two by two: the page keeps to the window's width.
+    auto* bilder = new QGridLayout;
     Diagramme_[0] = new KurvenDiagramm(QStringLiteral("Weg über der Zeit"), QStringLiteral("t in s"),
                                        QStringLiteral("s in cm"), this);
     Diagramme_[1] = new KurvenDiagramm(QStringLiteral("Geschwindigkeit über der Zeit"), QStringLiteral("t in s"),
                                        QStringLiteral("v in cm/s"), this);
     Diagramme_[2] = new KurvenDiagramm(QStringLiteral("s-v-Diagramm"), QStringLiteral("s in cm"),
                                        QStringLiteral("v in cm/s"), this);
-    for (KurvenDiagramm* d : Diagramme_) bilder->addWidget(d);
+    Diagramme_[3] = new KurvenDiagramm(tr("Kraft \u00FCber der Zeit"), QStringLiteral("t in s"), tr("F in N"), this);
+    Diagramme_[0]->setToolTip(tr("s > 0: die Lok steht vor der Marke, s < 0: hinter ihr. Ziel ist s = 0."));
+    Diagramme_[1]->setToolTip(tr("v < 0: die Lok f\u00E4hrt auf die Marke zu (von s > 0 her), v = 0: sie steht."));
+    Diagramme_[2]->setToolTip(
+        tr("Geschwindigkeit \u00FCber dem Weg: Eine gute Fahrt endet im Nullpunkt, ohne "
+           "ihn zu umkreisen."));
+    Diagramme_[3]->setToolTip(
+        tr("Die Kraft des Reglers in jedem Schritt. F > 0 treibt die Lok von der Startseite her zur Marke "
+           "hin (s wird kleiner); F < 0 bremst eine Lok, die auf die Marke zuf\u00E4hrt."));
+    bilder->addWidget(Diagramme_[0], 0, 0);
+    bilder->addWidget(Diagramme_[1], 0, 1);
+    bilder->addWidget(Diagramme_[3], 1, 0);
+    bilder->addWidget(Diagramme_[2], 1, 1);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(felder);
-    layout->addLayout(zahlen);
+    // The buttons beside the figures, where the rows leave room: the row of
+    // fields above keeps to the window's width.
+    auto* knoepfe = new QVBoxLayout;
+    knoepfe->addWidget(VergleichBtn_);
+    knoepfe->addWidget(Speichern_);
+    knoepfe->addStretch(1);
+    auto* mitte = new QHBoxLayout;
+    mitte->addLayout(zahlen, 1);
+    mitte->addLayout(knoepfe);
+    layout->addLayout(mitte);
+    layout->addWidget(VergleichZahlen_);
     layout->addLayout(bilder, 1);
 
-    Reibung_->setNumber(Einstellung_.Reibung);
-    Abstand_->setNumber(Einstellung_.AbstandCm);
+    Reibung_->setText(zahl::Kurz(Einstellung_.Reibung));
+    Abstand_->setText(zahl::Kurz(Einstellung_.AbstandCm));
     connect(Reibung_, &QLineEdit::editingFinished, this, &LokLabor::FelderUebernehmen);
     connect(Abstand_, &QLineEdit::editingFinished, this, &LokLabor::FelderUebernehmen);
     connect(Schritt_, &QComboBox::currentIndexChanged, this, &LokLabor::FelderUebernehmen);
@@ -126,7 +187,14 @@ LokLabor::LokLabor(QWidget* parent)
     ZeigeZahlen();
 }
 
-LokLabor::~LokLabor() = default;
+LokLabor::~LokLabor() {
+    // A window closing hides its fields only after this destructor: a field
+    // that loses the focus then would report "editing finished" to a lab
+    // that is no more.
+    for (QObject* feld : {static_cast<QObject*>(Reibung_), static_cast<QObject*>(Abstand_),
+                          static_cast<QObject*>(Schritt_), static_cast<QObject*>(Speichern_)})
+        if (feld) disconnect(feld, nullptr, this, nullptr);
+}
 
 QLabel* LokLabor::zahl(const QString& name) const { return findChild<QLabel*>(name); }
 
@@ -149,10 +217,13 @@ void LokLabor::malen(QPainter& p, QSize groesse) const {
     const int zeilen = (n + spalten - 1) / spalten;
     const int w = (groesse.width() - 8 * (spalten + 1)) / spalten;
     const int hd = (groesse.height() - h - 8 * zeilen) / zeilen;
+    // As on the screen: the time plots above each other on the left and right,
+    // F over t below s over t.
+    static constexpr std::array<std::size_t, Diagrammzahl> Reihe{0, 1, 3, 2};
     for (int i = 0; i < n; ++i) {
         p.save();
         p.translate(8 + (i % spalten) * (w + 8), h + (i / spalten) * (hd + 8));
-        Diagramme_[static_cast<std::size_t>(i)]->malen(p, QSize(w, hd));
+        Diagramme_[Reihe[static_cast<std::size_t>(i)]]->malen(p, QSize(w, hd));
         p.restore();
     }
     p.restore();
@@ -167,9 +238,9 @@ bool LokLabor::bildSpeichern() {
 void LokLabor::FelderUebernehmen() {
     LokEinstellung e;
     float wert = 0;
-    const bool reibungOk = TSingEdit::ParseNumber(Reibung_->text(), wert);
+    const bool reibungOk = zahl::Lesen(Reibung_->text(), wert);
     e.Reibung = wert;
-    const bool abstandOk = TSingEdit::ParseNumber(Abstand_->text(), wert);
+    const bool abstandOk = zahl::Lesen(Abstand_->text(), wert);
     e.AbstandCm = wert;
     e.Dt = Schritte[static_cast<std::size_t>(std::clamp(Schritt_->currentIndex(), 0, 1))];
     if (!reibungOk || !abstandOk) {
@@ -195,17 +266,19 @@ bool LokLabor::setEinstellung(const LokEinstellung& e) {
     const bool gleich = e.Reibung == Einstellung_.Reibung && e.AbstandCm == Einstellung_.AbstandCm &&
                         e.Dt == Einstellung_.Dt && (Ergebnis_ || rechnet());
     Einstellung_ = e;
-    Reibung_->setNumber(e.Reibung);
-    Abstand_->setNumber(e.AbstandCm);
+    Reibung_->setText(zahl::Kurz(e.Reibung));
+    Abstand_->setText(zahl::Kurz(e.AbstandCm));
     {
         const QSignalBlocker b(Schritt_);
         Schritt_->setCurrentIndex(e.Dt == Schritte[1] ? 1 : 0);
     }
     Status_->clear();
-    if (!gleich)
+    if (!gleich) {
         NeuRechnen();
-    else
+        VergleichRechnen();
+    } else {
         Markieren();
+    }
     return true;
 }
 
@@ -218,40 +291,94 @@ void LokLabor::NeuRechnen() {
 
 void LokLabor::ZeigeErgebnis(LokErgebnis&& e) {
     Ergebnis_ = std::make_shared<const LokErgebnis>(std::move(e));
-    // The time axis ends a little after the last mass has come to rest, so the
-    // stop itself fills the picture rather than a long flat tail.
-    double tEnde = 0, tRuhe = 0;
-    std::array<QVector<KurvenDiagramm::Kurve>, 3> kurven;
-    for (std::size_t i = 0; i < Ergebnis_->Laeufe.size(); ++i) {
-        const pemrak::Versuch& l = Ergebnis_->Laeufe[i];
-        tEnde = std::max(tEnde, double(l.Zahlen.EndeT));
-        tRuhe = std::max(tRuhe, double(l.InRuheAb.value_or(l.Zahlen.EndeT)));
-        KurvenDiagramm::Kurve st{
-            MasseName(l.Optionen.Start.Masse), Farbe(static_cast<int>(i)), {}, Stil(static_cast<int>(i))};
-        KurvenDiagramm::Kurve vt = st, sv = st;
-        for (const pemrak::LaufPunkt& p : l.Fahrt.Verlauf) {
-            st.Punkte.append(QPointF(p.t, p.sCm));
-            vt.Punkte.append(QPointF(p.t, p.vCms));
-        }
-        kurven[0].append(st);
-        kurven[1].append(vt);
-        kurven[2].append(sv);
-    }
-    const double tBis = std::min(tEnde, std::max(2.0, tRuhe * 1.25 + 0.5));
-    for (std::size_t i = 0; i < Ergebnis_->Laeufe.size(); ++i) {
-        // The s-v curve up to the same moment as the time plots.
-        for (const pemrak::LaufPunkt& p : Ergebnis_->Laeufe[i].Fahrt.Verlauf) {
-            if (p.t > tBis) break;
-            kurven[2][static_cast<int>(i)].Punkte.append(QPointF(p.sCm, p.vCms));
-        }
-    }
-    for (int d = 0; d < 3; ++d) {
-        if (d < 2) Diagramme_[static_cast<std::size_t>(d)]->setXBereich(0.0, tBis);
-        Diagramme_[static_cast<std::size_t>(d)]->setKurven(kurven[static_cast<std::size_t>(d)]);
-    }
+    ZeigeKurven();
     ZeigeZahlen();
     Markieren();
     emit ergebnisAktualisiert();
+}
+
+void LokLabor::ZeigeKurven() {
+    // The time axis ends a little after the last mass has come to rest, so the
+    // stop itself fills the picture rather than a long flat tail.
+    double tEnde = 0, tRuhe = 0;
+    for (const auto* erg : {Ergebnis_.get(), VergleichErgebnis_.get()}) {
+        if (!erg) continue;
+        for (const pemrak::Versuch& l : erg->Laeufe) {
+            tEnde = std::max(tEnde, double(l.Zahlen.EndeT));
+            tRuhe = std::max(tRuhe, double(l.InRuheAb.value_or(l.Zahlen.EndeT)));
+        }
+    }
+    const double tBis = std::min(tEnde, std::max(2.0, tRuhe * 1.25 + 0.5));
+    std::array<QVector<KurvenDiagramm::Kurve>, Diagrammzahl> kurven;
+    auto hinzu = [&](const LokErgebnis& erg, bool blass) {
+        for (std::size_t i = 0; i < erg.Laeufe.size(); ++i) {
+            const pemrak::Versuch& l = erg.Laeufe[i];
+            KurvenDiagramm::Kurve st{
+                MasseName(l.Optionen.Start.Masse), Farbe(static_cast<int>(i)), {}, Stil(static_cast<int>(i)), blass};
+            KurvenDiagramm::Kurve vt = st, sv = st, ft = st;
+            for (const pemrak::LaufPunkt& p : l.Fahrt.Verlauf) {
+                st.Punkte.append(QPointF(p.t, p.sCm));
+                vt.Punkte.append(QPointF(p.t, p.vCms));
+                ft.Punkte.append(QPointF(p.t, p.Kraft));
+                // The s-v curve up to the same moment as the time plots.
+                if (p.t <= tBis) sv.Punkte.append(QPointF(p.sCm, p.vCms));
+            }
+            kurven[0].append(st);
+            kurven[1].append(vt);
+            kurven[2].append(sv);
+            kurven[3].append(ft);
+        }
+    };
+    // The project's own curves first (the compared ones are painted beneath).
+    if (Ergebnis_) hinzu(*Ergebnis_, false);
+    if (VergleichErgebnis_ && HatVergleich_) hinzu(*VergleichErgebnis_, true);
+    for (int d = 0; d < Diagrammzahl; ++d) {
+        if (d != 2) Diagramme_[static_cast<std::size_t>(d)]->setXBereich(0.0, tBis);
+        Diagramme_[static_cast<std::size_t>(d)]->setKurven(kurven[static_cast<std::size_t>(d)]);
+    }
+}
+
+void LokLabor::setVergleich(const fuzzy::Project& p, const QString& name) {
+    Vergleich_ = p;
+    VergleichName_ = name;
+    HatVergleich_ = true;
+    VergleichErgebnis_.reset();
+    VergleichZahlen_->setVisible(true);
+    VergleichRechnen();
+    ZeigeKurven();
+}
+
+void LokLabor::vergleichBeenden() {
+    HatVergleich_ = false;
+    VergleichErgebnis_.reset();
+    VergleichZahlen_->clear();
+    VergleichZahlen_->setVisible(false);
+    ZeigeKurven();
+}
+
+void LokLabor::VergleichRechnen() {
+    if (!HatVergleich_) return;
+    VergleichZahlen_->setText(tr("Vergleich mit %1: wird berechnet \u2026").arg(VergleichName_));
+    VergleichRechnung_.Anstossen(
+        [p = Vergleich_, e = Einstellung_](const std::atomic<bool>& abbruch) { return RechneLok(p, e, &abbruch); });
+}
+
+void LokLabor::ZeigeVergleich(LokErgebnis&& e) {
+    if (!HatVergleich_) return;
+    VergleichErgebnis_ = std::make_shared<const LokErgebnis>(std::move(e));
+    QStringList teile;
+    for (const pemrak::Versuch& l : VergleichErgebnis_->Laeufe)
+        teile << tr("%1 in Ruhe ab %2, \u00DCberschwingen %3 cm, %4 Kraftwechsel")
+                     .arg(MasseName(l.Optionen.Start.Masse),
+                          l.InRuheAb ? QStringLiteral("t = %1 s").arg(Zahl(*l.InRuheAb, zahl::Art::Sekunden))
+                                     : tr("nie"),
+                          Zahl(l.Zahlen.UeberschwingenCm, zahl::Art::Zentimeter))
+                     .arg(l.Zahlen.Vorzeichenwechsel);
+    VergleichZahlen_->setText(
+        VergleichErgebnis_->Fehler.empty()
+            ? tr("Vergleich mit %1 (gestrichelt): %2").arg(VergleichName_, teile.join(QStringLiteral("; ")))
+            : tr("Vergleich mit %1: %2").arg(VergleichName_, QString::fromStdString(VergleichErgebnis_->Fehler)));
+    ZeigeKurven();
 }
 
 void LokLabor::Markieren() {
@@ -279,15 +406,17 @@ void LokLabor::ZeigeZahlen() {
         }
         const pemrak::Versuch& l = Ergebnis_->Laeufe[static_cast<std::size_t>(i)];
         auto ab = [](const std::optional<float>& t) {
-            return t ? QStringLiteral("t = %1 s").arg(Zahl(*t, 3)) : QStringLiteral("nie");
+            return t ? QStringLiteral("t = %1 s").arg(Zahl(*t, zahl::Art::Sekunden)) : QStringLiteral("nie");
         };
         zahl(ZeilenName("ruhe", i))->setText(ab(l.InRuheAb));
         zahl(ZeilenName("genau", i))->setText(ab(l.GenauAb));
-        zahl(ZeilenName("ueberschwingen", i))->setText(Zahl(l.Zahlen.UeberschwingenCm, 2) + QStringLiteral(" cm"));
+        zahl(ZeilenName("ueberschwingen", i))
+            ->setText(Zahl(l.Zahlen.UeberschwingenCm, zahl::Art::Zentimeter) + QStringLiteral(" cm"));
         zahl(ZeilenName("wechsel", i))->setText(QString::number(l.Zahlen.Vorzeichenwechsel));
         zahl(ZeilenName("ende", i))
-            ->setText(QStringLiteral("t = %1 s: s = %2 cm, v = %3 cm/s%4")
-                          .arg(Zahl(l.Zahlen.EndeT, 2), Zahl(l.Zahlen.EndeSCm, 2), Zahl(l.Zahlen.EndeVCms, 2),
+            ->setText(QStringLiteral("%1 s; %2 cm; %3 cm/s%4")
+                          .arg(Zahl(l.Zahlen.EndeT, zahl::Art::Sekunden), Zahl(l.Zahlen.EndeSCm, zahl::Art::Zentimeter),
+                               Zahl(l.Zahlen.EndeVCms, zahl::Art::CmProSekunde),
                                l.Zahlen.Ausgelaufen ? QStringLiteral(" (30 cm hinter der Marke)") : QString()));
     }
 }

@@ -1,8 +1,9 @@
 #pragma once
 
-// The locomotive lab: s over t, v over t and the s-v curve for the masses 1, 2
-// and 4 kg at the chosen friction, distance and step, with the figures of each
-// run above; re-simulated in the background after every edit.
+// The locomotive lab: s over t, v over t, F over t and the s-v curve for the
+// masses 1, 2 and 4 kg at the chosen friction, distance and step, with the
+// figures of each run above; re-simulated in the background after every edit.
+// A second project can be drawn faintly beside it for comparison.
 
 #include "LaborSeite.h"
 #include "LokRechnung.h"
@@ -36,7 +37,17 @@ public:
     std::shared_ptr<const LokErgebnis> ergebnis() const { return Ergebnis_; }
 
     QLabel* zahl(const QString& name) const;
+    // 0: s over t, 1: v over t, 2: s-v, 3: F over t.
     KurvenDiagramm* diagramm(int i) const { return Diagramme_[static_cast<std::size_t>(i)]; }
+    static constexpr int Diagrammzahl = 4;
+
+    // The comparison, as in the truck lab: run with the same settings.
+    void setVergleich(const fuzzy::Project& p, const QString& name);
+    void vergleichBeenden();
+    bool hatVergleich() const { return HatVergleich_; }
+    std::shared_ptr<const LokErgebnis> vergleichErgebnis() const { return VergleichErgebnis_; }
+    QLabel* vergleichZahlen() const { return VergleichZahlen_; }
+    QPushButton* vergleichKnopf() const { return VergleichBtn_; }
     TSingEdit* reibungFeld() const { return Reibung_; }
     TSingEdit* abstandFeld() const { return Abstand_; }
     QComboBox* schrittWahl() const { return Schritt_; }
@@ -52,6 +63,8 @@ public:
 
 signals:
     void ergebnisAktualisiert();
+    void vergleichAusDateiGewuenscht();
+    void vergleichVorherGewuenscht();
 
 private:
     void FelderUebernehmen();
@@ -59,6 +72,9 @@ private:
     void ZeigeErgebnis(LokErgebnis&& e);
     void ZeigeZahlen();
     void Markieren();
+    void ZeigeKurven();
+    void VergleichRechnen();
+    void ZeigeVergleich(LokErgebnis&& e);
 
     LokEinstellung Einstellung_;
     std::shared_ptr<const LokErgebnis> Ergebnis_;
@@ -69,7 +85,15 @@ private:
     QComboBox* Schritt_ = nullptr;
     QLabel* Status_ = nullptr;
     QPushButton* Speichern_ = nullptr;
-    std::array<KurvenDiagramm*, 3> Diagramme_{};
+    std::array<KurvenDiagramm*, Diagrammzahl> Diagramme_{};
+    // The comparison: after the lab's own run, so its job ends first.
+    fuzzy::Project Vergleich_;
+    bool HatVergleich_ = false;
+    QString VergleichName_;
+    std::shared_ptr<const LokErgebnis> VergleichErgebnis_;
+    widgets::Neuberechnung<LokErgebnis> VergleichRechnung_;
+    QLabel* VergleichZahlen_ = nullptr;
+    QPushButton* VergleichBtn_ = nullptr;
 };
 
 }  // namespace labor

@@ -28,7 +28,11 @@ struct RegelnVerbessern::Lauf {
 namespace {
 
 QString Zeilen(const std::string& text) {
-    return QString::fromStdString(text).toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>"));
+    // The tuner's figures are shared with the command line, which writes a
+    // decimal point; on screen they take the workshop's style.
+    return zahl::ImText(QString::fromStdString(text))
+        .toHtmlEscaped()
+        .replace(QLatin1Char('\n'), QStringLiteral("<br>"));
 }
 
 QString Abk(const fuzzy::TFuzzy& v, int i) { return QString::fromStdString(v.GetTermAbbrev(i)).toHtmlEscaped(); }
@@ -230,7 +234,7 @@ void RegelnVerbessern::Fortschritt() {
                                     .arg(p.Round)
                                     .arg(p.Evaluations)
                                     .arg(p.Improvements)
-                                    .arg(Zahl(p.Seconds, 1)));
+                                    .arg(Zahl(p.Seconds, zahl::Art::Rechenzeit)));
     if (projekt) BestesBisher_ = *projekt;
     BesteWertung_ = beste;
     ZeigeVergleich(vorher ? &*vorher : nullptr, projekt ? &*projekt : nullptr, beste ? &*beste : nullptr);
@@ -277,7 +281,7 @@ void RegelnVerbessern::Fertig(LaufErgebnis&& a) {
             .arg(abgebrochen ? QStringLiteral("Abgebrochen") : QStringLiteral("Fertig"))
             .arg(r.Rounds)
             .arg(r.Evaluations)
-            .arg(Zahl(r.Seconds, 1))
+            .arg(Zahl(r.Seconds, zahl::Art::Rechenzeit))
             .arg(besser ? QStringLiteral("%1 Verbesserungen; mit „Übernehmen“ ins Projekt.").arg(r.Improvements)
                         : QStringLiteral("keine Verbesserung gefunden.")));
     emit beendet();

@@ -14,8 +14,13 @@ namespace labor {
 
 namespace {
 
-// The world the picture shows: the road with Dorvane's verges around it.
-constexpr double WeltLinks = -27.0, WeltRechts = 6.2, WeltUnten = -29.2, WeltOben = 29.2;
+// The world the picture shows: the road with a strip of verge on either side,
+// from above the highest start down to the bar.
+constexpr double WeltLinks = -23.5, WeltRechts = 5.0, WeltUnten = -29.2, WeltOben = 29.2;
+// As in Dorvane the road is stretched across the width, so that the tracks
+// fill the view; but at most this much wider than true to scale, or the
+// turns of a wide window would look sharper than they are.
+constexpr double MaxStreckung = 3.0;
 // A track farther out than this is drawn along a far edge instead, so that
 // a runaway truck cannot overflow the pixel arithmetic.
 constexpr double Grenze = 1000.0;
@@ -63,6 +68,12 @@ void StrassenBild::setErgebnis(std::shared_ptr<const TruckErgebnis> e) {
     update();
 }
 
+void StrassenBild::setVergleich(std::shared_ptr<const TruckErgebnis> e) {
+    Vergleich_ = std::move(e);
+    PufferGueltig_ = false;
+    update();
+}
+
 void StrassenBild::setVeraltet(bool v) {
     if (Veraltet_ == v) return;
     Veraltet_ = v;
@@ -76,24 +87,45 @@ void StrassenBild::setAuswahl(int start, int schritt) {
     update();
 }
 
+StrassenBild::Massstab StrassenBild::Skala() const {
+    Massstab m;
+    m.sy = height() / (WeltOben - WeltUnten);
+    m.sx = std::min(width() / (WeltRechts - WeltLinks), MaxStreckung * m.sy);
+    // A very narrow picture: true to scale across, shorter down.
+    if (m.sx < m.sy) m.sy = m.sx;
+    m.links = (width() - m.sx * (WeltRechts - WeltLinks)) / 2;
+    m.oben = (height() - m.sy * (WeltOben - WeltUnten)) / 2;
+    return m;
+}
+
 QPointF StrassenBild::ZuBild(double x, double y) const {
-    const double s = std::min(width() / (WeltRechts - WeltLinks), height() / (WeltOben - WeltUnten));
-    const double links = (width() - s * (WeltRechts - WeltLinks)) / 2;
-    const double oben = (height() - s * (WeltOben - WeltUnten)) / 2;
-    return {links + (Begrenzt(x) - WeltLinks) * s, oben + (WeltOben - Begrenzt(y)) * s};
+    const Massstab m = Skala();
+    return {m.links + (Begrenzt(x) - WeltLinks) * m.sx, m.oben + (WeltOben - Begrenzt(y)) * m.sy};
 }
 
 QPointF StrassenBild::ZurWelt(QPointF p) const {
-    const double s = std::min(width() / (WeltRechts - WeltLinks), height() / (WeltOben - WeltUnten));
-    const double links = (width() - s * (WeltRechts - WeltLinks)) / 2;
-    const double oben = (height() - s * (WeltOben - WeltUnten)) / 2;
-    return {WeltLinks + (p.x() - links) / s, WeltOben - (p.y() - oben) / s};
+    const Massstab m = Skala();
+    return {WeltLinks + (p.x() - m.links) / m.sx, WeltOben - (p.y() - m.oben) / m.sy};
 }
 
 int StrassenBild::StartBei(QPointF p) const {
     if (!Ergebnis_) return -1;
     int best = -1;
-    double bestAbstand = Fangweite;
+    // A click on a start's dot picks that start, even where another track
+    // passes through the dot.
+    double bestAbstand = Fangweite / 2;
+    for (std::size_t i = 0; i < Ergebnis_->Raster.Runs.size(); ++i) {
+        const auto& track = Ergebnis_->Raster.Runs[i].Result.Track;
+        if (track.empty() || !Endlich(track.front())) continue;
+        const QPointF d = p - ZuBild(track.front().RearX, track.front().RearY);
+        const double abstand = std::hypot(d.x(), d.y());
+        if (abstand < bestAbstand) {
+            bestAbstand = abstand;
+            best = static_cast<int>(i);
+        }
+    }
+    if (best >= 0) return best;
+    bestAbstand = Fangweite;
     for (std::size_t i = 0; i < Ergebnis_->Raster.Runs.size(); ++i) {
         const auto& track = Ergebnis_->Raster.Runs[i].Result.Track;
         for (std::size_t k = 0; k + 1 < track.size(); ++k) {
@@ -124,7 +156,8 @@ void StrassenBild::ZeichneStrasse() {
         p.fillRect(x, y, 2, 2, (naechste() >> 12) & 1 ? GrasDunkel : GrasHell);
     }
 
-    const double s = ZuBild(1, 0).x() - ZuBild(0, 0).x();  // pixels per metre
+    const Massstab m = Skala();
+    const double s = m.sy;  // pixels per metre down the road
     const QPointF obenLinks = ZuBild(dorvane::RoadLeft, WeltOben + 5);
     const QPointF untenRechts = ZuBild(dorvane::RoadRight, WeltUnten - 5);
     const QRectF strasse(QPointF(obenLinks.x(), 0), QPointF(untenRechts.x(), height()));
@@ -140,10 +173,10 @@ void StrassenBild::ZeichneStrasse() {
     const double balkenUnten = ZuBild(0, WeltUnten + 0.8).y();
     p.fillRect(QRectF(strasse.left(), ziel + 0.3 * s, strasse.width(), balkenUnten - ziel - 0.3 * s), ZielRot);
     p.setRenderHint(QPainter::Antialiasing);
-    const double kx = ZuBild(0, 0).x(), ky = (ziel + 0.3 * s + balkenUnten) / 2, r = 1.3 * s;
+    const double kx = ZuBild(0, 0).x(), ky = (ziel + 0.3 * s + balkenUnten) / 2, r = 1.3 * s, rx = 1.3 * m.sx;
     p.setPen(QPen(Qt::black, std::max(2.0, 0.5 * s), Qt::SolidLine, Qt::FlatCap));
-    p.drawLine(QPointF(kx - r, ky - r), QPointF(kx + r, ky + r));
-    p.drawLine(QPointF(kx - r, ky + r), QPointF(kx + r, ky - r));
+    p.drawLine(QPointF(kx - rx, ky - r), QPointF(kx + rx, ky + r));
+    p.drawLine(QPointF(kx - rx, ky + r), QPointF(kx + rx, ky - r));
     // The target line x = 0.
     p.setPen(QPen(QColor(255, 0, 0), 1.5, Qt::DashLine));
     p.drawLine(QPointF(kx, 0), QPointF(kx, ziel));
@@ -188,6 +221,15 @@ void StrassenBild::ZeichneHintergrund() {
             p.drawEllipse(ZuBild(t.Result.Track.front().RearX, t.Result.Track.front().RearY), 2.0, 2.0);
         }
     };
+    // The compared project's tracks underneath, thin, light and dashed: its
+    // shape shows without hiding the current tracks.
+    if (Vergleich_) {
+        QPen blass(QColor(30, 30, 30, 140), 1.0, Qt::DashLine, Qt::RoundCap, Qt::RoundJoin);
+        blass.setCosmetic(true);
+        p.setPen(blass);
+        p.setBrush(Qt::NoBrush);
+        for (const dorvane::StartRun& t : Vergleich_->Raster.Runs) p.drawPolyline(pfadVon(t));
+    }
     for (std::size_t i = 0; i < Ergebnis_->Raster.Runs.size(); ++i)
         if (static_cast<int>(i) != Start_) zeichneBahn(Ergebnis_->Raster.Runs[i], 1.0);
     if (Start_ >= 0 && Start_ < static_cast<int>(Ergebnis_->Raster.Runs.size())) {
@@ -201,7 +243,7 @@ void StrassenBild::ZeichneHintergrund() {
 
 void StrassenBild::ZeichneTruck(QPainter& p, const dorvane::TrackPoint& t) const {
     if (!Endlich(t)) return;
-    const double s = ZuBild(1, 0).x() - ZuBild(0, 0).x();
+    const double s = Skala().sy;
     const QPointF hinten = ZuBild(t.RearX, t.RearY), vorn = ZuBild(t.CabX, t.CabY);
     const double richtung = std::atan2(double(t.CabY) - t.RearY, double(t.CabX) - t.RearX) + t.Steering * M_PI / 180.0;
     const QPointF kopf = ZuBild(t.CabX + 2.0 * std::cos(richtung), t.CabY + 2.0 * std::sin(richtung));

@@ -1,7 +1,8 @@
 #pragma once
 
 // The road of the truck lab: Dorvane's road (verges, road, centre dashes, the
-// red bar and the target line x = 0) drawn in world metres, every track of a
+// red bar and the target line x = 0) stretched across the view as Dorvane
+// stretches it (within a bound), every track of a
 // grid run coloured by its verdict, and the truck of a replayed start.
 
 #include "TruckRechnung.h"
@@ -23,6 +24,9 @@ public:
     // project (drawn faded, with "wird berechnet ...").
     void setErgebnis(std::shared_ptr<const TruckErgebnis> e);
     void setVeraltet(bool veraltet);
+    // A second project's result, drawn faintly beneath (nullptr: none).
+    void setVergleich(std::shared_ptr<const TruckErgebnis> e);
+    std::shared_ptr<const TruckErgebnis> vergleich() const { return Vergleich_; }
     bool veraltet() const { return Veraltet_; }
 
     // The start whose track is highlighted and the replayed step (-1: none).
@@ -46,11 +50,17 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
 
 private:
+    // Pixels per metre across and down the road, and the world's top left corner.
+    struct Massstab {
+        double sx = 1, sy = 1, links = 0, oben = 0;
+    };
+    Massstab Skala() const;
     void ZeichneStrasse();
     void ZeichneHintergrund();
     void ZeichneTruck(QPainter& p, const dorvane::TrackPoint& t) const;
 
     std::shared_ptr<const TruckErgebnis> Ergebnis_;
+    std::shared_ptr<const TruckErgebnis> Vergleich_;
     bool Veraltet_ = false;
     int Start_ = -1;
     int Schritt_ = -1;

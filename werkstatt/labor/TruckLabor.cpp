@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -39,10 +40,67 @@ QString Legende() {
            eintrag(TruckUrteil::StrasseVerlassen, "Straße verlassen");
 }
 
+// What each figure means, for its tooltip: the criteria of the truck model.
+QString TippAngedockt() {
+    return QObject::tr(
+        "angedockt: |x| < 0,1 m und |Lage| < 1\u00B0 am Ende \u2013 das hintere Ende hat die "
+        "Ziellinie (y = \u221225 m) erreicht, h\u00F6chstens 10 cm neben x = 0 und fast gerade.\n"
+        "Starts, deren hinteres Ende bei x \u2264 0 beginnt, m\u00FCssen dazu auch auf der Stra\u00DFe "
+        "geblieben sein.\n"
+        "Gez\u00E4hlt \u00FCber alle Starts des Rasters: F\u00FChrerhaus x = \u221220 \u2026 0 m in "
+        "Schritten von 2 m, Lage \u221245\u00B0 \u2026 40\u00B0 in Schritten von 5\u00B0, nur Starts "
+        "mit dem hinteren Ende auf der Stra\u00DFe.");
+}
+
+QString TippVerlassen() {
+    return QObject::tr(
+        "Stra\u00DFe verlassen: Starts, bei denen das hintere Ende irgendwann neben der Stra\u00DFe "
+        "war (x < \u221220,1 m oder x > 2 m).\n"
+        "Gez\u00E4hlt werden nur Starts, deren hinteres Ende bei x \u2264 0 beginnt, also links der "
+        "Ziellinie oder auf ihr: Sie m\u00FCssen auf der Stra\u00DFe bleiben. Ein Start rechts der "
+        "Ziellinie darf ausholen.\n"
+        "Darum steht hinter \u201Evon\u201C weniger als die Zahl aller Starts.");
+}
+
+QString TippGroessteX() {
+    return QObject::tr(
+        "Der gr\u00F6\u00DFte Abstand |x| des hinteren Endes von der Ziellinie x = 0, wenn es "
+        "angekommen ist (y = \u221225 m), \u00FCber alle angekommenen Starts. Angedockt verlangt "
+        "weniger als 0,1 m.");
+}
+
+QString TippGroessteLage() {
+    return QObject::tr(
+        "Die gr\u00F6\u00DFte Schr\u00E4glage |Lage| bei der Ankunft, \u00FCber alle angekommenen "
+        "Starts. 0\u00B0 hei\u00DFt: der Truck steht gerade zur Stra\u00DFe. Angedockt verlangt "
+        "weniger als 1\u00B0.");
+}
+
+QString TippSchritte() {
+    return QObject::tr(
+               "Die meisten Regelschritte eines Laufs bis zur Ankunft (ein Schritt dauert 0,1 s). Ein Lauf, "
+               "der nie ankommt, endet nach %1 Schritten.")
+        .arg(dorvane::DefaultMaxSteps);
+}
+
+// The figures of a grid run in one line, for the compared project.
+QString Zusammenfassung(const dorvane::GridFigures& z) {
+    return QObject::tr(
+               "angedockt %1 von %2, Stra\u00DFe verlassen %3 von %4, gr\u00F6\u00DFte |x| %5 m, "
+               "gr\u00F6\u00DFte |Lage| %6\u00B0")
+        .arg(z.Docked)
+        .arg(z.Starts)
+        .arg(z.LeftRoad())
+        .arg(z.MustKeepRoad)
+        .arg(Zahl(z.WorstX, zahl::Art::Meter), Zahl(z.WorstAttitude, zahl::Art::Winkel));
+}
+
 }  // namespace
 
 TruckLabor::TruckLabor(QWidget* parent)
-    : LaborSeite(parent), Rechnung_(this, [this](TruckErgebnis&& e) { ZeigeErgebnis(std::move(e)); }) {
+    : LaborSeite(parent),
+      Rechnung_(this, [this](TruckErgebnis&& e) { ZeigeErgebnis(std::move(e)); }),
+      VergleichRechnung_(this, [this](TruckErgebnis&& e) { ZeigeVergleich(std::move(e)); }) {
     auto* oben = new QHBoxLayout;
     oben->addWidget(new QLabel(QStringLiteral("Geschwindigkeit:"), this));
     Langsam_ = new QRadioButton(QStringLiteral("−1 m/s"), this);
@@ -54,6 +112,17 @@ TruckLabor::TruckLabor(QWidget* parent)
     oben->addWidget(Langsam_);
     oben->addWidget(Schnell_);
     oben->addStretch(1);
+    VergleichBtn_ = new QPushButton(tr("&Vergleichen mit\u2026"), this);
+    VergleichBtn_->setObjectName(QStringLiteral("vergleichen"));
+    VergleichBtn_->setToolTip(tr("Ein zweites Projekt blass unter diesem zeichnen, mit seinen Zahlen daneben"));
+    auto* menue = new QMenu(VergleichBtn_);
+    menue->addAction(tr("Projekt aus &Datei\u2026"), this, [this] { emit vergleichAusDateiGewuenscht(); });
+    menue->addAction(tr("Stand &vor der letzten \u00C4nderung"), this, [this] { emit vergleichVorherGewuenscht(); });
+    menue->addSeparator();
+    QAction* ende = menue->addAction(tr("Vergleich &beenden"), this, &TruckLabor::vergleichBeenden);
+    connect(menue, &QMenu::aboutToShow, this, [this, ende] { ende->setEnabled(HatVergleich_); });
+    VergleichBtn_->setMenu(menue);
+    oben->addWidget(VergleichBtn_);
     Status_ = new QLabel(this);
     Status_->setObjectName(QStringLiteral("status"));
     oben->addWidget(Status_);
@@ -80,6 +149,19 @@ TruckLabor::TruckLabor(QWidget* parent)
     auto* legende = new QLabel(Legende(), this);
     legende->setTextFormat(Qt::RichText);
     zahlen->addWidget(legende, 1, 2);
+    Angedockt_->setToolTip(TippAngedockt());
+    Verlassen_->setToolTip(TippVerlassen());
+    GroessteX_->setToolTip(TippGroessteX());
+    GroessteLage_->setToolTip(TippGroessteLage());
+    MeisteSchritte_->setToolTip(TippSchritte());
+    legende->setToolTip(TippAngedockt() + QStringLiteral("\n\n") + TippVerlassen());
+    VergleichZahlen_ = new QLabel(this);
+    VergleichZahlen_->setObjectName(QStringLiteral("vergleich"));
+    VergleichZahlen_->setWordWrap(true);
+    VergleichZahlen_->setTextFormat(Qt::PlainText);
+    VergleichZahlen_->setStyleSheet(QStringLiteral("color: #505050;"));
+    VergleichZahlen_->setVisible(false);
+    zahlen->addWidget(VergleichZahlen_, 2, 0, 1, 3);
 
     Bild_ = new StrassenBild(this);
     Wiedergabe_ = new QLabel(Hinweis(), this);
@@ -91,7 +173,10 @@ TruckLabor::TruckLabor(QWidget* parent)
     layout->addWidget(Bild_, 1);
     layout->addWidget(Wiedergabe_);
 
-    connect(Langsam_, &QRadioButton::toggled, this, [this] { NeuRechnen(); });
+    connect(Langsam_, &QRadioButton::toggled, this, [this] {
+        NeuRechnen();
+        VergleichRechnen();
+    });
     connect(Bild_, &StrassenBild::startGeklickt, this, &TruckLabor::waehleStart);
     connect(&Zeitgeber_, &QTimer::timeout, this, &TruckLabor::Tick);
     connect(Speichern_, &QPushButton::clicked, this, &TruckLabor::bildSpeichern);
@@ -150,17 +235,56 @@ void TruckLabor::ZeigeZahlen() {
     Angedockt_->setText(Fett(QStringLiteral("angedockt:"), QStringLiteral("%1 von %2").arg(z.Docked).arg(z.Starts)));
     Verlassen_->setText(
         Fett(QStringLiteral("Straße verlassen:"), QStringLiteral("%1 von %2").arg(z.LeftRoad()).arg(z.MustKeepRoad)));
-    GroessteX_->setText(Fett(QStringLiteral("größte |x| am Ende:"), Zahl(z.WorstX, 4) + " m"));
+    GroessteX_->setText(
+        Fett(QStringLiteral("größte |x| am Ende:"), Zahl(z.WorstX, zahl::Art::Meter) + QStringLiteral(" m")));
     GroessteLage_->setText(
-        Fett(QStringLiteral("größte |Lage| am Ende:"), Zahl(z.WorstAttitude, 3) + QStringLiteral("°")));
+        Fett(QStringLiteral("größte |Lage| am Ende:"), Zahl(z.WorstAttitude, zahl::Art::Winkel) + QStringLiteral("°")));
     MeisteSchritte_->setText(Fett(QStringLiteral("meiste Schritte:"), QString::number(z.MostSteps)));
+}
+
+void TruckLabor::setVergleich(const fuzzy::Project& p, const QString& name) {
+    Vergleich_ = p;
+    VergleichName_ = name;
+    HatVergleich_ = true;
+    VergleichErgebnis_.reset();
+    Bild_->setVergleich(nullptr);
+    VergleichZahlen_->setVisible(true);
+    VergleichRechnen();
+}
+
+void TruckLabor::vergleichBeenden() {
+    HatVergleich_ = false;
+    VergleichErgebnis_.reset();
+    Bild_->setVergleich(nullptr);
+    VergleichZahlen_->clear();
+    VergleichZahlen_->setVisible(false);
+}
+
+void TruckLabor::VergleichRechnen() {
+    if (!HatVergleich_) return;
+    VergleichZahlen_->setText(tr("Vergleich mit %1: wird berechnet \u2026").arg(VergleichName_));
+    VergleichRechnung_.Anstossen([p = Vergleich_, v = geschwindigkeit()](const std::atomic<bool>& abbruch) {
+        return RechneTruckRaster(p, v, &abbruch);
+    });
+}
+
+void TruckLabor::ZeigeVergleich(TruckErgebnis&& e) {
+    if (!HatVergleich_) return;
+    VergleichErgebnis_ = std::make_shared<const TruckErgebnis>(std::move(e));
+    Bild_->setVergleich(VergleichErgebnis_);
+    VergleichZahlen_->setText(
+        VergleichErgebnis_->Definiert
+            ? tr("Vergleich mit %1 (gestrichelt): %2")
+                  .arg(VergleichName_, Zusammenfassung(VergleichErgebnis_->Raster.Figures))
+            : tr("Vergleich mit %1: Eingang A und/oder Ausgang (noch) nicht definiert!").arg(VergleichName_));
 }
 
 bool TruckLabor::bildSpeichern() {
     if (!Ergebnis_ || rechnet()) return false;
-    // The printable picture: plain road, tracks told apart by dash pattern.
-    return ansichten::BildSpeichern(this, QStringLiteral("truck-labor.png"), Bild_->size(),
-                                    [e = Ergebnis_](QPainter& p, QSize g) { MaleBahnen(p, g, *e); });
+    // The printable picture: plain road, tracks told apart by dash pattern;
+    // upright like the road, whatever the shape of the window.
+    return ansichten::BildSpeichern(this, QStringLiteral("truck-labor.png"), QSize(600, 780),
+                                    [e = Ergebnis_](QPainter& p, QSize g) { MaleBahnen(p, g, *e, BahnenTitel(*e)); });
 }
 
 void TruckLabor::waehleStart(int start) {
@@ -196,7 +320,8 @@ void TruckLabor::Tick() {
                              .arg(Zahl(t.Result.Start.CabX, 0), Zahl(t.Result.Start.Attitude, 0))
                              .arg(Schritt_)
                              .arg(n - 1)
-                             .arg(Zahl(p.RearX, 2), Zahl(p.Attitude, 1), Zahl(p.Steering, 1)));
+                             .arg(Zahl(p.RearX, zahl::Art::Meter), Zahl(p.Attitude, zahl::Art::Winkel),
+                                  Zahl(p.Steering, zahl::Art::Winkel)));
     emit replayZustand(p.RearX, p.Attitude);
 }
 

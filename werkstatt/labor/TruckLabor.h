@@ -43,6 +43,16 @@ public:
     int wiedergabeSchritt() const { return Schritt_; }
     bool spieltAb() const { return Zeitgeber_.isActive(); }
 
+    // A second project drawn faintly beneath the current one, with its
+    // figures beside; it is run at the same speed. `name` says where it
+    // comes from (a file name, "Stand vor der letzten Änderung").
+    void setVergleich(const fuzzy::Project& p, const QString& name);
+    void vergleichBeenden();
+    bool hatVergleich() const { return HatVergleich_; }
+    std::shared_ptr<const TruckErgebnis> vergleichErgebnis() const { return VergleichErgebnis_; }
+    QLabel* vergleichZahlen() const { return VergleichZahlen_; }
+    QPushButton* vergleichKnopf() const { return VergleichBtn_; }
+
     StrassenBild* bild() const { return Bild_; }
     // "Bild speichern…": the tracks as PNG or SVG; false when nothing was
     // saved (no result yet, cancelled, failed).
@@ -56,6 +66,10 @@ signals:
     void replayZustand(float a, float b);
     // A result of the current project is on screen.
     void ergebnisAktualisiert();
+    // "Vergleichen mit…": the user asks for a project from a file or for the
+    // state before the last edit (the main window knows both).
+    void vergleichAusDateiGewuenscht();
+    void vergleichVorherGewuenscht();
 
 private:
     void NeuRechnen() override;
@@ -64,6 +78,8 @@ private:
     void Markieren();
     void Tick();
     void Anhalten();
+    void VergleichRechnen();
+    void ZeigeVergleich(TruckErgebnis&& e);
 
     std::shared_ptr<const TruckErgebnis> Ergebnis_;
     widgets::Neuberechnung<TruckErgebnis> Rechnung_;
@@ -81,6 +97,14 @@ private:
     QLabel* MeisteSchritte_ = nullptr;
     QLabel* Wiedergabe_ = nullptr;
     StrassenBild* Bild_ = nullptr;
+    // The comparison: after the lab's own run, so its job ends first.
+    fuzzy::Project Vergleich_;
+    bool HatVergleich_ = false;
+    QString VergleichName_;
+    std::shared_ptr<const TruckErgebnis> VergleichErgebnis_;
+    widgets::Neuberechnung<TruckErgebnis> VergleichRechnung_;
+    QLabel* VergleichZahlen_ = nullptr;
+    QPushButton* VergleichBtn_ = nullptr;
     QPushButton* Speichern_ = nullptr;
 };
 

@@ -1,0 +1,102 @@
+#include "Zahlformat.h"
+
+#include "SingEdit.h"
+
+#include <QLocale>
+
+#include <charconv>
+#include <cmath>
+
+namespace zahl {
+
+namespace {
+
+const QChar Minus(0x2212);
+
+const QLocale& Deutsch() {
+    static const QLocale l = [] {
+        QLocale d(QLocale::German, QLocale::Germany);
+        // No thousands separator: "1000,5" reads back as typed.
+        d.setNumberOptions(QLocale::OmitGroupSeparator);
+        return d;
+    }();
+    return l;
+}
+
+QString WahresMinus(QString s) {
+    if (s.startsWith(QLatin1Char('-'))) s.replace(0, 1, Minus);
+    return s;
+}
+
+}  // namespace
+
+int Nachkomma(Art a) {
+    switch (a) {
+    case Art::Sekunden: return 3;
+    case Art::Rechenzeit: return 1;
+    case Art::Meter: return 3;
+    case Art::Winkel: return 2;
+    case Art::Zentimeter: return 2;
+    case Art::CmProSekunde: return 2;
+    case Art::Newton: return 3;
+    case Art::Zugehoerigkeit: return 2;
+    }
+    return 2;
+}
+
+QString Fest(double v, int nachkomma) {
+    if (std::isnan(v)) return QStringLiteral("NaN");
+    if (std::isinf(v)) return v > 0 ? QStringLiteral("\u221E") : QString(Minus) + QStringLiteral("\u221E");
+    nachkomma = std::max(0, std::min(nachkomma, 9));
+    // A value that rounds to zero shows no sign ("0,00", not "−0,00").
+    const double schwelle = 0.5 * std::pow(10.0, -nachkomma);
+    if (std::fabs(v) < schwelle) v = 0.0;
+    return WahresMinus(Deutsch().toString(v, 'f', nachkomma));
+}
+
+QString Text(double v, Art a) { return Fest(v, Nachkomma(a)); }
+
+int WertNachkomma(double bereichVon, double bereichBis) {
+    const double spanne = std::fabs(bereichBis - bereichVon);
+    if (!(spanne > 0.0) || !std::isfinite(spanne)) return 2;
+    const int n = 3 - static_cast<int>(std::floor(std::log10(spanne)));
+    return std::max(0, std::min(n, 6));
+}
+
+QString Wert(double v, double bereichVon, double bereichBis) { return Fest(v, WertNachkomma(bereichVon, bereichBis)); }
+
+QString Kurz(float v) {
+    if (std::isnan(v) || std::isinf(v)) return Fest(v, 0);
+    // Plain digits where they stay short ("100000", not "1e+05"), else the
+    // shortest form with an exponent.
+    char buf[64];
+    auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed);
+    if (r.ec != std::errc() || r.ptr - buf > 12) r = std::to_chars(buf, buf + sizeof buf, v);
+    QString s = QString::fromLatin1(buf, static_cast<int>(r.ptr - buf));
+    if (s == QLatin1String("-0")) s = QStringLiteral("0");
+    s.replace(QLatin1Char('.'), QLatin1Char(','));
+    return WahresMinus(s);
+}
+
+bool Lesen(const QString& text, float& value) {
+    // Blanks around a typed number are no mistake (the file's grammar is
+    // stricter; this reads what a person types).
+    QString t = text.trimmed();
+    t.replace(Minus, QLatin1Char('-'));
+    return TSingEdit::ParseNumber(t, value);
+}
+
+QString ImText(const QString& text) {
+    QString s = text;
+    auto ziffer = [&s](qsizetype i) { return i >= 0 && i < s.size() && s[i].isDigit(); };
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        if (s[i] == QLatin1Char('.') && ziffer(i - 1) && ziffer(i + 1)) s[i] = QLatin1Char(',');
+        // A sign: at the start or after a blank or bracket, right before a digit.
+        if (s[i] == QLatin1Char('-') && ziffer(i + 1) &&
+            (i == 0 || s[i - 1].isSpace() || s[i - 1] == QLatin1Char('(') || s[i - 1] == QLatin1Char('=')))
+            s[i] = Minus;
+    }
+    return s;
+}
+
+}  // namespace zahl
