@@ -120,7 +120,7 @@ std::string SideText(const Label& l, const Interval& in, double width) {
     return s + " (genau: " + ExactSide(in, l.unit) + ')';
 }
 
-// "4,6·10^18": a large bound as a reader takes it in, two digits.
+// "4,6·10¹⁸": a large bound as a reader takes it in, two digits.
 std::string PowerOfTen(float v) {
     const int e = static_cast<int>(std::floor(std::log10(double(v))));
     std::array<char, 32> buf{};
@@ -128,7 +128,13 @@ std::string PowerOfTen(float v) {
     std::string m = buf.data();
     for (char& c : m)
         if (c == '.') c = ',';
-    return m + "\xC2\xB7" + "10^" + std::to_string(e);
+    // The exponent in superscript digits, as a reader writes it: 10¹⁸.
+    static const char* const kSuper[] = {"\xE2\x81\xB0", "\xC2\xB9",     "\xC2\xB2",     "\xC2\xB3",
+                                         "\xE2\x81\xB4", "\xE2\x81\xB5", "\xE2\x81\xB6", "\xE2\x81\xB7",
+                                         "\xE2\x81\xB8", "\xE2\x81\xB9"};
+    std::string exponent = e < 0 ? "\xE2\x81\xBB" : "";
+    for (char c : std::to_string(e < 0 ? -e : e)) exponent += kSuper[c - '0'];
+    return m + "\xC2\xB7" + "10" + exponent;
 }
 
 double Width(const TFuzzy& v) { return double(v.RangeMax) - v.RangeMin; }
@@ -329,8 +335,9 @@ std::vector<Hint> ProjectHints(const TFuzzy& A, const TFuzzy& B, const TFuzzy& O
                         ": Bereich oder Ecken reichen \xC3\xBC"
                         "ber \xC2\xB1" +
                         PowerOfTen(limit) +
-                        " hinaus; daf\xC3\xBCr l\xC3\xA4uft der Schwerpunkt in einfacher Genauigkeit \xC3\xBC"
-                        "ber und das Ergebnis ist keine Zahl.");
+                        " hinaus; so gro\xC3\x9F"
+                        "e Zahlen lassen den Schwerpunkt in einfacher Genauigkeit \xC3\xBC"
+                        "berlaufen, das Ergebnis ist dann keine Zahl.");
         }
         for (int i = 1; i <= v.UsedTerms(); ++i) {
             const HintPlace place{role.page, TermBit(i)};

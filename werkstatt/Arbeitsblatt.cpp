@@ -247,7 +247,8 @@ std::vector<Block> LokBloecke(const fuzzy::Project& pr, const labor::LokEinstell
     auto e = std::make_shared<labor::LokErgebnis>(labor::RechneLok(pr, einst));
     std::vector<Block> b;
     const int n = static_cast<int>(e->Laeufe.size());
-    const double kopf = 26.0 + 18.0 + TabellenZeile * 2 * (n + 1) + 8.0;
+    // Three lines for the column headings, two for each mass.
+    const double kopf = 26.0 + 18.0 + TabellenZeile * (3 + 2 * n) + 8.0;
     b.push_back({kopf,
                  [e, einst, n](QPainter& p, const QRectF& r) {
                      double y = r.top() + Ueberschrift(p, r, Tr("Lok-Labor"));
@@ -260,26 +261,27 @@ std::vector<Block> LokBloecke(const fuzzy::Project& pr, const labor::LokEinstell
                                     : QString::fromStdString(e->Fehler));
                      y += 18.0;
                      if (n == 0) return;
-                     const double spalten[] = {0.0, 0.1, 0.3, 0.5, 0.62, 0.72, 1.0};
+                     const double spalten[] = {0.0, 0.1, 0.26, 0.42, 0.56, 0.67, 1.0};
+                     const double kopfHoehe = 3 * TabellenZeile;
                      const QString kopfText[] = {Tr("Masse"),
                                                  Tr("in Ruhe ab\n(|s| < 1 cm, |v| < 0,5 cm/s)"),
                                                  Tr("genau ab\n(|s| < 0,5 cm, |v| < 0,5 cm/s)"),
                                                  Tr("Überschwingen"),
                                                  Tr("Kraftwechsel"),
                                                  Tr("Ende des Laufs")};
-                     auto zelle = [&](int s, double zy, const QString& t) {
+                     auto zelle = [&](int s, double zy, const QString& t, double h = 2 * TabellenZeile) {
                          const QRectF z(r.left() + spalten[s] * r.width() + 3, zy,
-                                        (spalten[s + 1] - spalten[s]) * r.width() - 6, 2 * TabellenZeile);
+                                        (spalten[s + 1] - spalten[s]) * r.width() - 6, h);
                          p.drawText(z, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, t);
                      };
                      p.setFont(Schrift(11, true));
-                     for (int s = 0; s < 6; ++s) zelle(s, y, kopfText[s]);
+                     for (int s = 0; s < 6; ++s) zelle(s, y, kopfText[s], kopfHoehe);
                      p.setPen(QPen(QColor(150, 150, 150), 0.6));
-                     p.drawLine(QPointF(r.left(), y + 2 * TabellenZeile), QPointF(r.right(), y + 2 * TabellenZeile));
+                     p.drawLine(QPointF(r.left(), y + kopfHoehe), QPointF(r.right(), y + kopfHoehe));
                      p.setFont(Schrift(11));
                      for (int i = 0; i < n; ++i) {
                          const pemrak::Versuch& l = e->Laeufe[static_cast<std::size_t>(i)];
-                         const double zy = y + 2 * TabellenZeile * (i + 1);
+                         const double zy = y + kopfHoehe + 2 * TabellenZeile * i;
                          // The mass's pen before its name, as in the diagrams.
                          p.setPen(QPen(labor::LokLabor::Farbe(i), 2.0, labor::LokLabor::Stil(i), Qt::FlatCap));
                          p.drawLine(QPointF(r.left() + 3, zy + TabellenZeile),

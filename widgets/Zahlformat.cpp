@@ -75,6 +75,7 @@ QString Kurz(float v) {
     QString s = QString::fromLatin1(buf, static_cast<int>(r.ptr - buf));
     if (s == QLatin1String("-0")) s = QStringLiteral("0");
     s.replace(QLatin1Char('.'), QLatin1Char(','));
+    s.replace(QStringLiteral("e-"), QStringLiteral("e\u2212"));
     return WahresMinus(s);
 }
 

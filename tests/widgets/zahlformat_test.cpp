@@ -82,7 +82,11 @@ INSTANTIATE_TEST_SUITE_P(Zahl, ZahlKurz,
                                          KurzFall{"LargeWithoutExponent", -100000.0f,
                                                   "\xE2\x88\x92"
                                                   "100000"},
-                                         KurzFall{"HugeWithExponent", 3e38f, "3e+38"}),
+                                         KurzFall{"HugeWithExponent", 3e38f, "3e+38"},
+                                         KurzFall{"TinyWithExponentsTrueMinus", -1e-20f,
+                                                  "\xE2\x88\x92"
+                                                  "1e\xE2\x88\x92"
+                                                  "20"}),
                          [](const testing::TestParamInfo<KurzFall>& i) { return std::string(i.param.name); });
 
 struct LeseFall {

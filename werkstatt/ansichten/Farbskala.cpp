@@ -38,7 +38,7 @@ QString NeunStellen(float v) {
     const auto r = std::to_chars(buf.data(), buf.data() + buf.size(), double(v), std::chars_format::general, 9);
     QString s = QString::fromLatin1(buf.data(), static_cast<int>(r.ptr - buf.data()));
     s.replace(QLatin1Char('.'), QLatin1Char(','));
-    if (s.startsWith(QLatin1Char('-'))) s.replace(0, 1, QChar(0x2212));
+    s.replace(QLatin1Char('-'), QChar(0x2212));  // the sign and an exponent's sign
     return s;
 }
 
