@@ -18,9 +18,7 @@
 namespace {
 
 fuzzy::Project Example(const char* name) {
-    fuzzy::Project p;
-    fuzzy::LoadProject(std::string(FUZZY_SOURCE_DIR "/examples/") + name, p.A, p.B, p.Out, p.Rules);
-    return p;
+    return fuzzy::LoadProject(std::string(FUZZY_SOURCE_DIR "/examples/") + name);
 }
 
 // A template with the usual diagonal table, as a teacher fills it in.

@@ -1,7 +1,7 @@
 // The closed-loop runs: the truck grid (164 starts) at both speeds, the
 // locomotive's six runs of the lab, and one scoring of the tuner, all on the
 // shipped controllers and on one core.
-#include "BenchProject.h"
+#include "Beispiel.h"
 #include "Grid.h"
 #include "LocoVersuch.h"
 #include "Score.h"
@@ -11,7 +11,7 @@
 namespace {
 
 void TruckGrid(benchmark::State& state, float speed, bool record) {
-    BenchProject p("truck.fuz");
+    fuzzy::Project p = LoadExample("truck.fuz");
     const dorvane::Controller c{p.A, p.B, p.Out, p.Rules};
     for (auto _ : state) {
         const dorvane::GridRun g = dorvane::RunGrid(c, speed, record);
@@ -23,7 +23,7 @@ BENCHMARK_CAPTURE(TruckGrid, at_minus_1_with_tracks, -1.0f, true)->Unit(benchmar
 BENCHMARK_CAPTURE(TruckGrid, at_minus_10, -10.0f, false)->Unit(benchmark::kMillisecond);
 
 void LocoSeries(benchmark::State& state) {
-    BenchProject p("lok.fuz");
+    fuzzy::Project p = LoadExample("lok.fuz");
     const pemrak::FuzzyRegler regler{p.A, p.B, p.Out, p.Rules};
     for (auto _ : state) {
         const auto reihe =
@@ -34,8 +34,7 @@ void LocoSeries(benchmark::State& state) {
 BENCHMARK(LocoSeries)->Unit(benchmark::kMillisecond);
 
 void TunerScore(benchmark::State& state, tuning::Vehicle v, const char* example) {
-    const BenchProject b(example);
-    tuning::Project p{b.A, b.B, b.Out, b.Rules};
+    const fuzzy::Project p = LoadExample(example);
     for (auto _ : state) benchmark::DoNotOptimize(tuning::Evaluate(p, v).Keys[0]);
 }
 BENCHMARK_CAPTURE(TunerScore, truck, tuning::Vehicle::Truck, "truck.fuz")->Unit(benchmark::kMillisecond);

@@ -3,7 +3,7 @@
 // compiled as C99 with this build's optimisation, the same bits), and the
 // same controllers in fuzzylite 6 with Centroid(100) when its development
 // files are installed.
-#include "BenchProject.h"
+#include "Beispiel.h"
 
 #include "heizung_regler.h"
 #include "lok_regler.h"
@@ -30,7 +30,7 @@ namespace {
 using Inputs = std::vector<std::pair<float, float>>;
 
 // 4096 input pairs spread over both ranges, the same for every controller kind.
-Inputs SpreadInputs(const BenchProject& p) {
+Inputs SpreadInputs(const fuzzy::Project& p) {
     std::mt19937 rng(42);
     std::uniform_real_distribution<float> a(p.A.RangeMin, p.A.RangeMax), b(p.B.RangeMin, p.B.RangeMax);
     Inputs in(4096);
@@ -42,7 +42,7 @@ Inputs SpreadInputs(const BenchProject& p) {
 }
 
 void EngineStep(benchmark::State& state, const char* example) {
-    BenchProject p(example);
+    fuzzy::Project p = LoadExample(example);
     const Inputs in = SpreadInputs(p);
     std::size_t i = 0;
     for (auto _ : state) {
@@ -58,7 +58,7 @@ BENCHMARK_CAPTURE(EngineStep, lok, "lok.fuz");
 BENCHMARK_CAPTURE(EngineStep, heizung, "heizung.fuz");
 
 void GeneratedStep(benchmark::State& state, const char* example, float (*step)(float, float)) {
-    const BenchProject p(example);
+    const fuzzy::Project p = LoadExample(example);
     const Inputs in = SpreadInputs(p);
     std::size_t i = 0;
     for (auto _ : state) {
@@ -116,7 +116,7 @@ BENCHMARK(EngineStepFullTable);
 // terms added (unbounded sum), so that overlapping areas count once per term;
 // the centroid then is the area-weighted mean of the term centroids, sampled
 // at 100 points over the output's range.
-std::unique_ptr<fl::Engine> FuzzyliteEngine(const BenchProject& p) {
+std::unique_ptr<fl::Engine> FuzzyliteEngine(const fuzzy::Project& p) {
     auto engine = std::make_unique<fl::Engine>();
     engine->setName("bench");
     auto addTerms = [](fl::Variable* v, const fuzzy::TFuzzy& f) {
@@ -162,7 +162,7 @@ std::unique_ptr<fl::Engine> FuzzyliteEngine(const BenchProject& p) {
 }
 
 void FuzzyliteStep(benchmark::State& state, const char* example) {
-    const BenchProject p(example);
+    const fuzzy::Project p = LoadExample(example);
     const Inputs in = SpreadInputs(p);
     auto engine = FuzzyliteEngine(p);
     fl::InputVariable* a = engine->getInputVariable("A");
@@ -184,7 +184,7 @@ BENCHMARK_CAPTURE(FuzzyliteStep, lok, "lok.fuz");
 // outputs over the inputs, in units of the output's range (fuzzylite samples
 // the centroid, so it is close, not equal).
 void CrossCheck(const char* example) {
-    BenchProject p(example);
+    fuzzy::Project p = LoadExample(example);
     auto engine = FuzzyliteEngine(p);
     double worst = 0;
     for (const auto& [x, y] : SpreadInputs(p)) {

@@ -2,7 +2,7 @@
 // input ranges, computed by the engine point by point. A measurement only:
 // run surface_bench by hand (from a release build).
 #include "FuzUnits.h"
-#include "Kennfeld.h"
+#include "KennfeldGitter.h"
 
 #include <benchmark/benchmark.h>
 
@@ -15,32 +15,23 @@
 
 namespace {
 
-struct Projekt {
-    fuzzy::TFuzzy A, B, Out;
-    fuzzy::RuleTable R;
-};
-
-Projekt Laden(const char* name) {
-    Projekt p;
-    fuzzy::LoadProject(std::string(FUZZY_SOURCE_DIR "/examples/") + name, p.A, p.B, p.Out, p.R);
-    return p;
-}
+fuzzy::Project Laden(const char* name) { return fuzzy::LoadProject(std::string(FUZZY_SOURCE_DIR "/examples/") + name); }
 
 void Kennfeld(benchmark::State& state, const char* datei) {
-    const Projekt p = Laden(datei);
+    const fuzzy::Project p = Laden(datei);
     const int n = static_cast<int>(state.range(0));
     for (auto _ : state) {
-        fuzzy::KennfeldGitter k = fuzzy::BerechneKennfeld(p.A, p.B, p.Out, p.R, n, n);
+        fuzzy::KennfeldGitter k = fuzzy::BerechneKennfeld(p, n, n);
         benchmark::DoNotOptimize(k.Werte.data());
     }
     state.SetItemsProcessed(state.iterations() * n * (p.B.Defined ? n : 1));
 }
 
 void Einzelschritt(benchmark::State& state) {
-    Projekt p = Laden("truck.fuz");
+    fuzzy::Project p = Laden("truck.fuz");
     float a = p.A.RangeMin;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(fuzzy::Ausgang(p.R, p.A, p.B, p.Out, a, 12.5f));
+        benchmark::DoNotOptimize(fuzzy::Stellwert(p, a, 12.5f));
         a = a < p.A.RangeMax ? a + 0.1f : p.A.RangeMin;
     }
 }

@@ -629,7 +629,7 @@ Imported Import(Format f, std::string_view input) {
     // should leave nothing for these, which hold it by construction.
     const fuzzy::Project& p = r.project;
     try {
-        (void)fuzzy::ProjectText(p.A, p.B, p.Out, p.Rules);
+        (void)fuzzy::ProjectText(p);
         detail::CheckExportable(p.A, p.B, p.Out);
     } catch (const fuzzy::Error& e) {
         throw ImportError(e.what());

@@ -23,7 +23,7 @@ public:
 };
 
 // The project's file bytes: equal bytes are the same project, bit for bit.
-inline std::string Bytes(const fuzzy::Project& p) { return fuzzy::ProjectText(p.A, p.B, p.Out, p.Rules); }
+inline std::string Bytes(const fuzzy::Project& p) { return fuzzy::ProjectText(p); }
 
 // Empty when the property holds, else what broke it.
 inline std::string RoundTripFault(std::string_view text) {
@@ -46,7 +46,7 @@ inline std::string RoundTripFault(std::string_view text) {
         SilentMessages messages;
         fuzzy::SetMessages(&messages);
         fuzzy::Project back;
-        fuzzy::LoadProjectBytes(bytes, back.A, back.B, back.Out, back.Rules);
+        back = fuzzy::LoadProjectBytes(bytes);
         fuzzy::SetMessages(nullptr);
         if (messages.count != 0) return where + ": the reader complains about the written project";
         if (Bytes(back) != bytes) return where + ": the written project reads back otherwise";

@@ -62,14 +62,12 @@ bool SameVariable(const fuzzy::TFuzzy& x, const fuzzy::TFuzzy& y) {
 // Whatever the reader accepts, the writer writes, and it reads back the same.
 void CheckRoundTrip(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out,
                     const fuzzy::RuleTable& Rules) {
-    const std::string bytes = fuzzy::ProjectText(A, B, Out, Rules);  // must not throw
+    const std::string bytes = fuzzy::ProjectText(fuzzy::Project{A, B, Out, Rules});  // must not throw
     SilentMessages messages;
     fuzzy::SetMessages(&messages);
-    fuzzy::TFuzzy A2, B2, Out2;
-    fuzzy::RuleTable Rules2;
-    fuzzy::LoadProjectBytes(bytes, A2, B2, Out2, Rules2);
+    const fuzzy::Project back = fuzzy::LoadProjectBytes(bytes);
     Require(messages.warnings == 0 && messages.errors == 0);
-    Require(SameVariable(A, A2) && SameVariable(B, B2) && SameVariable(Out, Out2) && Rules == Rules2);
+    Require(SameVariable(A, back.A) && SameVariable(B, back.B) && SameVariable(Out, back.Out) && Rules == back.Rules);
 }
 
 }  // namespace
@@ -78,14 +76,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     SilentMessages messages;
     fuzzy::SetMessages(&messages);
 
-    fuzzy::TFuzzy A, B, Out;
-    fuzzy::RuleTable Rules;
+    fuzzy::Project p;
     // A previous project, so that what a load keeps or clears is exercised too.
-    B.Defined = true;
-    B.Name = "alt";
-    Rules.Entries.fill(7);
+    p.B.Defined = true;
+    p.B.Name = "alt";
+    p.Rules.Entries.fill(7);
 
-    fuzzy::LoadProjectBytes(std::string_view(reinterpret_cast<const char*>(data), size), A, B, Out, Rules);
+    fuzzy::LoadProjectBytes(std::string_view(reinterpret_cast<const char*>(data), size), p);
+    const fuzzy::TFuzzy& A = p.A;
+    const fuzzy::TFuzzy& B = p.B;
+    const fuzzy::TFuzzy& Out = p.Out;
+    const fuzzy::RuleTable& Rules = p.Rules;
     const bool failed = messages.errors > 0;
     Require(messages.warnings == 0 && messages.errors <= 1);
     CheckVariable(A, failed);

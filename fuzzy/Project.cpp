@@ -153,9 +153,15 @@ void ReadProject(ByteSource& src, TFuzzy& A, TFuzzy& B, TFuzzy& Out, RuleTable& 
 
 }  // namespace
 
-void LoadProjectBytes(std::string_view bytes, TFuzzy& A, TFuzzy& B, TFuzzy& Out, RuleTable& Rules) {
+void LoadProjectBytes(std::string_view bytes, Project& p) {
     MemorySource src(bytes);
-    ReadProject(src, A, B, Out, Rules);
+    ReadProject(src, p.A, p.B, p.Out, p.Rules);
+}
+
+Project LoadProjectBytes(std::string_view bytes) {
+    Project p;
+    LoadProjectBytes(bytes, p);
+    return p;
 }
 
 void LoadProject(const std::string& FileName, TFuzzy& A, TFuzzy& B, TFuzzy& Out, RuleTable& Rules) {
@@ -169,6 +175,12 @@ void LoadProject(const std::string& FileName, TFuzzy& A, TFuzzy& B, TFuzzy& Out,
     if (!file) CannotOpen();
     FileSource src(file.get());
     ReadProject(src, A, B, Out, Rules);
+}
+
+Project LoadProject(const std::string& FileName) {
+    Project p;
+    LoadProject(FileName, p.A, p.B, p.Out, p.Rules);
+    return p;
 }
 
 }  // namespace fuzzy

@@ -113,19 +113,18 @@ std::string RealText(float v) {
     return ToChars(v, 17);
 }
 
-std::string ProjectText(const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out, const RuleTable& Rules) {
+std::string ProjectText(const Project& p) {
     Writer w;
-    w.Variable(A, "Eingang A");
-    w.Variable(B, "Eingang B");
-    w.Variable(Out, "Ausgang");
-    for (std::int32_t e : Rules.Entries) w.Line(std::to_string(e));
+    w.Variable(p.A, "Eingang A");
+    w.Variable(p.B, "Eingang B");
+    w.Variable(p.Out, "Ausgang");
+    for (std::int32_t e : p.Rules.Entries) w.Line(std::to_string(e));
     return w.out;
 }
 
-void SaveProject(const std::string& FileName, const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out,
-                 const RuleTable& Rules) {
+void SaveProject(const std::string& FileName, const Project& p) {
     // Whatever the format cannot hold is refused before the disk is touched.
-    const std::string bytes = ProjectText(A, B, Out, Rules);
+    const std::string bytes = ProjectText(p);
     WriteFileAtomic(FileName, bytes);
 }
 

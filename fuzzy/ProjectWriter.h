@@ -18,12 +18,11 @@ std::string RealText(float v);
 // a character outside Windows-1252, a line break in a name, an empty name of
 // a defined variable or term, more than five terms, a number that is no
 // finite number.
-std::string ProjectText(const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out, const RuleTable& Rules);
+std::string ProjectText(const Project& p);
 
 // Writes ProjectText to FileName atomically: into a new file in the same
 // folder, which then replaces the old one. On any failure the old file is
 // untouched, nothing is left behind and ESaveError tells why.
-void SaveProject(const std::string& FileName, const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out,
-                 const RuleTable& Rules);
+void SaveProject(const std::string& FileName, const Project& p);
 
 }  // namespace fuzzy

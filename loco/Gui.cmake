@@ -20,7 +20,7 @@ foreach(b ${pemrak_bilder})
 endforeach()
 qt_add_resources(pemrak_gui pemrak_bilder PREFIX /pemrak FILES ${pemrak_dateien})
 
-add_executable(pemrak main.cpp)
+add_executable(pemrak Start.cpp)
 target_link_libraries(pemrak PRIVATE pemrak_gui project_warnings)
 
 # Menu entry, icons and examples: packaging/.

@@ -35,7 +35,7 @@ Lauf Simuliere(const FuzzyRegler& regler, const LaufOptionen& o) {
     return lauf;
 }
 
-Kennzahlen Auswerten(const Lauf& lauf) {
+Kennzahlen KennzahlenVon(const Lauf& lauf) {
     Kennzahlen k;
     if (lauf.Verlauf.empty()) return k;
     const LaufPunkt& ende = lauf.Verlauf.back();

@@ -52,7 +52,7 @@ struct Kennzahlen {
     int Vorzeichenwechsel = 0;      // of the force, zeros skipped
 };
 
-Kennzahlen Auswerten(const Lauf& lauf);
+Kennzahlen KennzahlenVon(const Lauf& lauf);
 
 // The time from which on |s| < sTolCm and |v| < vTolCms held up to the end of
 // the run; nothing when the last state is outside the tolerance.

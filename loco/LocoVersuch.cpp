@@ -10,7 +10,7 @@ Versuch Bewerte(const LaufOptionen& o, Lauf fahrt) {
     Versuch v;
     v.Optionen = o;
     v.Fahrt = std::move(fahrt);
-    v.Zahlen = Auswerten(v.Fahrt);
+    v.Zahlen = KennzahlenVon(v.Fahrt);
     v.InRuheAb = RuheAb(v.Fahrt, RuheSCm, RuheVCms);
     v.GenauAb = RuheAb(v.Fahrt, GenauSCm, RuheVCms);
     return v;

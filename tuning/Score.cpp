@@ -96,7 +96,7 @@ dorvane::RunResult ScoreRun(const dorvane::Controller& c, dorvane::StartValues s
 
 bool Cancelled(const std::atomic<bool>* cancel) { return cancel && cancel->load(std::memory_order_relaxed); }
 
-Score EvaluateTruck(Project& p, const Score* bound, const std::atomic<bool>* cancel) {
+Score EvaluateTruck(fuzzy::Project& p, const Score* bound, const std::atomic<bool>* cancel) {
     Score s;
     s.Kind = Vehicle::Truck;
     s.NoRulePieces = fuzzy::FindNoRuleRegions(p).DeadPieces;
@@ -140,7 +140,7 @@ bool ForceWithin(const pemrak::Lauf& lauf, const fuzzy::TFuzzy& out) {
     return true;
 }
 
-Score EvaluateLoco(Project& p, const Score* bound, const std::atomic<bool>* cancel) {
+Score EvaluateLoco(fuzzy::Project& p, const Score* bound, const std::atomic<bool>* cancel) {
     Score s;
     s.Kind = Vehicle::Loco;
     s.NoRulePieces = fuzzy::FindNoRuleRegions(p).DeadPieces;
@@ -300,7 +300,7 @@ std::string OneLine(const Score& s, Decimals d) {
     return out.str();
 }
 
-std::optional<std::string> Unsuitable(const Project& p, Vehicle v) {
+std::optional<std::string> Unsuitable(const fuzzy::Project& p, Vehicle v) {
     if (v == Vehicle::Truck) {
         if (!p.A.Defined || !p.Out.Defined) return std::string("Eingang A und/oder Ausgang (noch) nicht definiert!");
         return std::nullopt;
@@ -312,8 +312,8 @@ std::optional<std::string> Unsuitable(const Project& p, Vehicle v) {
     return std::nullopt;
 }
 
-Score Evaluate(const Project& p, Vehicle v, const Score* bound, const std::atomic<bool>* cancel) {
-    Project copy = p;
+Score Evaluate(const fuzzy::Project& p, Vehicle v, const Score* bound, const std::atomic<bool>* cancel) {
+    fuzzy::Project copy = p;
     return v == Vehicle::Truck ? EvaluateTruck(copy, bound, cancel) : EvaluateLoco(copy, bound, cancel);
 }
 

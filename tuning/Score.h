@@ -35,8 +35,6 @@ namespace tuning {
 
 enum class Vehicle { Truck, Loco };
 
-using Project = fuzzy::Project;
-
 // The speeds of the truck grid that the score judges.
 constexpr std::array<float, 2> TruckSpeeds{-1.0f, -10.0f};
 // A scored truck run ends after 150 m of driving (no docking run of the grid
@@ -107,12 +105,13 @@ std::string Describe(const Score& s, Decimals d = Decimals::Point);
 std::string OneLine(const Score& s, Decimals d = Decimals::Point);
 
 // Why a project cannot be scored for the vehicle (German), or nothing.
-std::optional<std::string> Unsuitable(const Project& p, Vehicle v);
+std::optional<std::string> Unsuitable(const fuzzy::Project& p, Vehicle v);
 
 // Runs the vehicle's test set on a copy of the project. When bound is given,
 // the evaluation stops as soon as the project can no longer reach the bound's
 // first two keys (returning an incomplete score); a set cancel flag stops it
 // too.
-Score Evaluate(const Project& p, Vehicle v, const Score* bound = nullptr, const std::atomic<bool>* cancel = nullptr);
+Score Evaluate(const fuzzy::Project& p, Vehicle v, const Score* bound = nullptr,
+               const std::atomic<bool>* cancel = nullptr);
 
 }  // namespace tuning

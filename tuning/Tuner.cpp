@@ -1,6 +1,7 @@
 #include "Tuner.h"
 
 #include "NoRuleRegions.h"
+#include "ParallelFor.h"
 
 #include <algorithm>
 #include <chrono>
@@ -31,7 +32,7 @@ std::uint32_t CellBit(int row, int column) { return 1u << ((row - 1) * 5 + (colu
 // Changes one rule cell, one that some run of the project reached: a cell no
 // run reaches does not change the score, and rewriting it would only scramble
 // what the user wrote.
-void MoveRule(Project& p, std::uint32_t reached, Rng& rng) {
+void MoveRule(fuzzy::Project& p, std::uint32_t reached, Rng& rng) {
     const int cols = p.A.UsedTerms();
     const int rows = p.B.Defined ? p.B.UsedTerms() : 1;
     const int outs = p.Out.UsedTerms();
@@ -63,7 +64,7 @@ void MoveRule(Project& p, std::uint32_t reached, Rng& rng) {
     p.Rules.Set(r, c, v);
 }
 
-bool Works(const Project& p, int r, int c) {
+bool Works(const fuzzy::Project& p, int r, int c) {
     const std::int32_t k = p.Rules.Get(r, c);
     return k >= 1 && k <= p.Out.UsedTerms();
 }
@@ -71,7 +72,7 @@ bool Works(const Project& p, int r, int c) {
 // What the working cells around (r, c) say, for a cell that no run reaches:
 // the rounded mean of its working neighbours, or of the nearest working
 // cells further off, or the middle output term when there is none.
-std::int32_t NeighboursSay(const Project& p, int r, int c) {
+std::int32_t NeighboursSay(const fuzzy::Project& p, int r, int c) {
     const int cols = p.A.UsedTerms();
     const int rows = p.B.Defined ? p.B.UsedTerms() : 1;
     for (int reach = 1; reach < 5; ++reach) {
@@ -92,7 +93,7 @@ std::int32_t NeighboursSay(const Project& p, int r, int c) {
 // the shape most controllers' tables have.
 enum class Fill { Drawn, Rising, Falling };
 
-std::int32_t EvenTable(const Project& p, int r, int c, bool rising) {
+std::int32_t EvenTable(const fuzzy::Project& p, int r, int c, bool rising) {
     const int cols = p.A.UsedTerms();
     const int rows = p.B.Defined ? p.B.UsedTerms() : 1;
     const int outs = p.Out.UsedTerms();
@@ -105,7 +106,7 @@ std::int32_t EvenTable(const Project& p, int r, int c, bool rising) {
 // Gives every cell that leaves a place without a firing rule a rule. In a
 // drawn fill only the cells a run reached are drawn; the others take what
 // their neighbours say (the runs cannot tell what is right there).
-void FillHoles(Project& p, std::uint32_t reached, Fill fill, Rng& rng) {
+void FillHoles(fuzzy::Project& p, std::uint32_t reached, Fill fill, Rng& rng) {
     std::uint32_t holes = 0;
     for (const fuzzy::NoRuleBox& b : fuzzy::FindNoRuleRegions(p).Boxes) holes |= b.Cells;
     const int outs = p.Out.UsedTerms();
@@ -121,9 +122,11 @@ void FillHoles(Project& p, std::uint32_t reached, Fill fill, Rng& rng) {
             }
 }
 
-fuzzy::TFuzzy& Variable(Project& p, int which) { return which == 0 ? p.A : which == 1 ? p.B : p.Out; }
+fuzzy::TFuzzy& Variable(fuzzy::Project& p, int which) { return which == 0 ? p.A : which == 1 ? p.B : p.Out; }
 
-const fuzzy::TFuzzy& Variable(const Project& p, int which) { return which == 0 ? p.A : which == 1 ? p.B : p.Out; }
+const fuzzy::TFuzzy& Variable(const fuzzy::Project& p, int which) {
+    return which == 0 ? p.A : which == 1 ? p.B : p.Out;
+}
 
 // -1, 0 or 1: where a term's centroid lies against the middle of the range.
 int Side(const fuzzy::TFuzzy& v, int t) {
@@ -149,7 +152,7 @@ bool KeepsItsPlace(const fuzzy::TFuzzy& v, const fuzzy::TFuzzy& v0, int t) {
     return side0 == 0 || Side(v, t) == side0;
 }
 
-void MoveCorner(Project& p, const Project& start, Rng& rng) {
+void MoveCorner(fuzzy::Project& p, const fuzzy::Project& start, Rng& rng) {
     std::vector<int> vars{0, 2};
     if (p.B.Defined) vars.push_back(1);
     const int which = vars[static_cast<std::size_t>(Pick(rng, static_cast<int>(vars.size())))];
@@ -213,7 +216,7 @@ void ScaleTerms(fuzzy::TFuzzy& v, const fuzzy::TFuzzy& v0, bool output, double f
         }
 }
 
-void MoveScale(Project& p, const Project& start, Rng& rng) {
+void MoveScale(fuzzy::Project& p, const fuzzy::Project& start, Rng& rng) {
     std::vector<int> vars{0, 2};
     if (p.B.Defined) vars.push_back(1);
     const int which = vars[static_cast<std::size_t>(Pick(rng, static_cast<int>(vars.size())))];
@@ -227,16 +230,16 @@ double Elapsed(std::chrono::steady_clock::time_point since) {
 
 }  // namespace
 
-std::vector<Project> DrawCandidates(const Project& best, const Project& start, const Options& options, int round,
-                                    const Score* bestScore) {
+std::vector<fuzzy::Project> DrawCandidates(const fuzzy::Project& best, const fuzzy::Project& start,
+                                           const Options& options, int round, const Score* bestScore) {
     Rng rng = RoundRng(options.Seed, round);
     const std::uint32_t reached = bestScore ? bestScore->Reached : ~0u;
     const bool holes = bestScore && bestScore->NoRulePieces > 0;
-    std::vector<Project> candidates;
+    std::vector<fuzzy::Project> candidates;
     const int n = std::max(1, options.CandidatesPerRound);
     candidates.reserve(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i) {
-        Project p = best;
+        fuzzy::Project p = best;
         // Places without a firing rule are filled first: until then the runs
         // say little about the table. With terms, the first candidates then
         // try even tables on inputs crowded towards the middle by steps (the
@@ -269,7 +272,8 @@ std::vector<Project> DrawCandidates(const Project& best, const Project& start, c
     return candidates;
 }
 
-Result Tune(const Project& start, const Options& options, const std::atomic<bool>* cancel, const ProgressFn& progress) {
+Result Tune(const fuzzy::Project& start, const Options& options, const std::atomic<bool>* cancel,
+            const ProgressFn& progress) {
     if (const auto why = Unsuitable(start, options.Kind)) throw std::invalid_argument(*why);
     const auto began = std::chrono::steady_clock::now();
     const int threads =
@@ -315,7 +319,7 @@ Result Tune(const Project& start, const Options& options, const std::atomic<bool
         p.Improvements = res.Improvements;
         progress(p);
     };
-    Project current = start;
+    fuzzy::Project current = start;
     Score currentScore = res.Start;
     if (!res.Start.Complete) {
         res.Cancelled = true;
@@ -332,19 +336,12 @@ Result Tune(const Project& start, const Options& options, const std::atomic<bool
             res.Cancelled = true;
             break;
         }
-        const std::vector<Project> candidates = DrawCandidates(current, start, options, round, &currentScore);
+        const std::vector<fuzzy::Project> candidates = DrawCandidates(current, start, options, round, &currentScore);
         std::vector<Score> scores(candidates.size());
-        std::atomic<std::size_t> next{0};
         const Score bound = currentScore;
-        auto work = [&] {
-            for (std::size_t i = next++; i < candidates.size(); i = next++)
-                scores[i] = Evaluate(candidates[i], options.Kind, &bound, &stop);
-        };
-        std::vector<std::thread> helpers;
-        for (int t = 1; t < std::min<int>(threads, static_cast<int>(candidates.size())); ++t)
-            helpers.emplace_back(work);
-        work();
-        for (auto& h : helpers) h.join();
+        fuzzy::ParallelFor(candidates.size(), threads, [&](std::size_t i, int) {
+            scores[i] = Evaluate(candidates[i], options.Kind, &bound, &stop);
+        });
         if (stop.load()) {
             res.Cancelled = cancelled();
             break;

@@ -43,7 +43,7 @@ struct Progress {
     double Seconds = 0.0;   // since the start
     double Fraction = 0.0;  // of the allowed time or rounds, 0 .. 1
     const Score* Best = nullptr;
-    const Project* BestProject = nullptr;
+    const fuzzy::Project* BestProject = nullptr;
     int Improvements = 0;
 };
 
@@ -52,7 +52,7 @@ struct Progress {
 using ProgressFn = std::function<void(const Progress&)>;
 
 struct Result {
-    Project Best;
+    fuzzy::Project Best;
     Score Start;
     Score BestScore;
     int Rounds = 0;
@@ -70,14 +70,14 @@ struct Result {
 // when cancelled). Throws
 // std::invalid_argument with a German message when the project does not fit
 // the vehicle (see Unsuitable).
-Result Tune(const Project& start, const Options& options, const std::atomic<bool>* cancel = nullptr,
+Result Tune(const fuzzy::Project& start, const Options& options, const std::atomic<bool>* cancel = nullptr,
             const ProgressFn& progress = {});
 
 // The candidates of one round, as Tune draws them from the current project
 // (exposed for the tests). With its score, only the rule cells its runs
 // reached change (Score::Reached), and places without a firing rule get
 // rules first; without one, every cell may change.
-std::vector<Project> DrawCandidates(const Project& best, const Project& start, const Options& options, int round,
-                                    const Score* bestScore = nullptr);
+std::vector<fuzzy::Project> DrawCandidates(const fuzzy::Project& best, const fuzzy::Project& start,
+                                           const Options& options, int round, const Score* bestScore = nullptr);
 
 }  // namespace tuning

@@ -4,7 +4,7 @@
 #include "BahnenBild.h"
 #include "Errors.h"
 #include "Fonts.h"
-#include "Kennfeld.h"
+#include "KennfeldGitter.h"
 #include "KennfeldSzene.h"
 #include "KurvenDiagramm.h"
 #include "LokLabor.h"
@@ -136,7 +136,7 @@ Block VariablenBlock(const fuzzy::TFuzzy& v, int rolle) {
             }};
 }
 
-Block RegelBlock(const Projekt& pr) {
+Block RegelBlock(const fuzzy::Project& pr) {
     const bool zwei = pr.B.Defined;
     const int na = pr.A.UsedTerms(), nb = zwei ? pr.B.UsedTerms() : 1;
     const double hoehe = 26.0 + 18.0 + RegelZeile * (nb + 1) + 4.0;
@@ -146,8 +146,8 @@ Block RegelBlock(const Projekt& pr) {
                 p.setPen(Qt::black);
                 const QString satz =
                     zwei ? Tr("WENN %1 ist (Spalte) UND %2 ist (Zeile), DANN %3 ist (Zelle)")
-                               .arg(Text(pr.A.Name), Text(pr.B.Name), Text(pr.Aus.Name))
-                         : Tr("WENN %1 ist (Spalte), DANN %2 ist (Zelle)").arg(Text(pr.A.Name), Text(pr.Aus.Name));
+                               .arg(Text(pr.A.Name), Text(pr.B.Name), Text(pr.Out.Name))
+                         : Tr("WENN %1 ist (Spalte), DANN %2 ist (Zelle)").arg(Text(pr.A.Name), Text(pr.Out.Name));
                 p.drawText(QRectF(r.left(), y, r.width(), 16), Qt::AlignLeft | Qt::AlignVCenter,
                            QFontMetrics(p.font()).elidedText(satz, Qt::ElideRight, static_cast<int>(r.width())));
                 y += 18.0;
@@ -160,9 +160,9 @@ Block RegelBlock(const Projekt& pr) {
                         if (zeile == 0 && spalte > 0) t = Text(pr.A.GetTermName(spalte));
                         if (spalte == 0 && zeile > 0 && zwei) t = Text(pr.B.GetTermName(zeile));
                         if (zeile > 0 && spalte > 0) {
-                            const int k = pr.Regeln.Get(zeile, spalte);
-                            if (k >= 1 && k <= pr.Aus.UsedTerms())
-                                t = Text(pr.Aus.GetTermName(k));
+                            const int k = pr.Rules.Get(zeile, spalte);
+                            if (k >= 1 && k <= pr.Out.UsedTerms())
+                                t = Text(pr.Out.GetTermName(k));
                             else if (k == 0)
                                 t = QStringLiteral("\u2013");
                             else
@@ -180,16 +180,13 @@ Block RegelBlock(const Projekt& pr) {
             }};
 }
 
-Block KennfeldBlock(const Projekt& pr, double breite) {
+Block KennfeldBlock(const fuzzy::Project& pr, double breite) {
     const double bildHoehe = std::min(480.0, breite * 0.7);
     return {26.0 + bildHoehe, [pr, bildHoehe](QPainter& p, const QRectF& r) {
                 const double y = r.top() + Ueberschrift(p, r, pr.B.Defined ? Tr("Kennfeld") : Tr("Kennlinie"));
                 ansichten::KennfeldSzene s;
-                s.A = pr.A;
-                s.B = pr.B;
-                s.Out = pr.Aus;
-                s.R = pr.Regeln;
-                s.gitter = fuzzy::BerechneKennfeld(pr.A, pr.B, pr.Aus, pr.Regeln, pr.B.Defined ? 161 : 401, 161);
+                s.projekt = pr;
+                s.gitter = fuzzy::BerechneKennfeld(pr, pr.B.Defined ? 161 : 401, 161);
                 ansichten::SzeneAufbereiten(s);
                 p.save();
                 p.translate(r.left(), y);
@@ -198,9 +195,8 @@ Block KennfeldBlock(const Projekt& pr, double breite) {
             }};
 }
 
-std::vector<Block> TruckBloecke(const Projekt& pr, float v, double breite, double seitenHoehe) {
-    auto e = std::make_shared<labor::TruckErgebnis>(
-        labor::RechneTruckRaster(fuzzy::Project{pr.A, pr.B, pr.Aus, pr.Regeln}, v));
+std::vector<Block> TruckBloecke(const fuzzy::Project& pr, float v, double breite, double seitenHoehe) {
+    auto e = std::make_shared<labor::TruckErgebnis>(labor::RechneTruckRaster(pr, v));
     std::vector<Block> b;
     const double kopf = 26.0 + 4 * 17.0 + 6.0;
     b.push_back({kopf,
@@ -247,9 +243,8 @@ std::vector<Block> TruckBloecke(const Projekt& pr, float v, double breite, doubl
 
 QString MasseName(float m) { return Tr("%1 kg").arg(Zahlwert(m)); }
 
-std::vector<Block> LokBloecke(const Projekt& pr, const labor::LokEinstellung& einst, double breite) {
-    auto e =
-        std::make_shared<labor::LokErgebnis>(labor::RechneLok(fuzzy::Project{pr.A, pr.B, pr.Aus, pr.Regeln}, einst));
+std::vector<Block> LokBloecke(const fuzzy::Project& pr, const labor::LokEinstellung& einst, double breite) {
+    auto e = std::make_shared<labor::LokErgebnis>(labor::RechneLok(pr, einst));
     std::vector<Block> b;
     const int n = static_cast<int>(e->Laeufe.size());
     // Three lines for the column headings, two for each mass.
@@ -376,8 +371,8 @@ QString Projektname(const BlattDaten& d) {
 
 }  // namespace
 
-bool IstLokProjekt(const Projekt& p) {
-    return QString::fromStdString(p.Aus.Name).startsWith(QStringLiteral("Kraft"), Qt::CaseInsensitive);
+bool IstLokProjekt(const fuzzy::Project& p) {
+    return QString::fromStdString(p.Out.Name).startsWith(QStringLiteral("Kraft"), Qt::CaseInsensitive);
 }
 
 int MaleArbeitsblatt(QPagedPaintDevice& geraet, const BlattDaten& d) {
@@ -406,8 +401,8 @@ int MaleArbeitsblatt(QPagedPaintDevice& geraet, const BlattDaten& d) {
          }});
     bloecke.push_back(VariablenBlock(d.projekt.A, 0));
     bloecke.push_back(VariablenBlock(d.projekt.B, 1));
-    bloecke.push_back(VariablenBlock(d.projekt.Aus, 2));
-    if (d.projekt.A.Defined && d.projekt.Aus.Defined) {
+    bloecke.push_back(VariablenBlock(d.projekt.Out, 2));
+    if (d.projekt.A.Defined && d.projekt.Out.Defined) {
         bloecke.push_back(RegelBlock(d.projekt));
         bloecke.push_back(KennfeldBlock(d.projekt, breite));
     }
@@ -556,8 +551,7 @@ int BlattBefehl(const QStringList& args, QTextStream& fehler) {
     {
         TextMeldungen meldungen(fehler);
         try {
-            fuzzy::LoadProject(QFile::encodeName(projekt).toStdString(), d.projekt.A, d.projekt.B, d.projekt.Aus,
-                               d.projekt.Regeln);
+            d.projekt = fuzzy::LoadProject(QFile::encodeName(projekt).toStdString());
         } catch (const std::exception&) {
             // The reader has said why (a message above).
             meldungen.fehler = std::max(meldungen.fehler, 1);

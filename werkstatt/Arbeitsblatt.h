@@ -20,7 +20,7 @@ class QTextStream;
 namespace werkstatt {
 
 struct BlattDaten {
-    Projekt projekt;
+    fuzzy::Project projekt;
     QString datei;  // the project's file; empty for an unsaved project
     QDate datum;
     float truckGeschwindigkeit = -1.0f;  // m/s, as the truck lab offers it
@@ -29,7 +29,7 @@ struct BlattDaten {
 
 // A controller of a force (as Pemrak's projects and the Lok template) drives
 // the locomotive; every other one the truck.
-bool IstLokProjekt(const Projekt& p);
+bool IstLokProjekt(const fuzzy::Project& p);
 
 // Paints the sheet on the device, page after page (the caller has chosen A4
 // and the margins). Returns the number of pages, 0 when the device could not

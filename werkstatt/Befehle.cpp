@@ -4,29 +4,31 @@
 
 namespace werkstatt {
 
-TProjektBefehl::TProjektBefehl(TProjektModell& modell, const QString& text, Stand vorher, Stand nachher)
-    : QUndoCommand(text), modell_(modell), vorher_(std::move(vorher)), nachher_(std::move(nachher)) {}
+TProjektBefehl::TProjektBefehl(TProjektModell& modell, BefehlArt art, const QString& text, Stand vorher, Stand nachher,
+                               Griff griff)
+    : QUndoCommand(text),
+      modell_(modell),
+      art_(art),
+      vorher_(std::move(vorher)),
+      nachher_(std::move(nachher)),
+      griff_(griff) {}
 
-void TProjektBefehl::undo() { modell_.setzeProjekt(vorher_.projekt); }
+void TProjektBefehl::Herstellen(const Stand& s) {
+    // An edit restores the project only: the file stays what it is now, e.g.
+    // after "Speichern unter".
+    if (art_ == ArtNeu)
+        modell_.setzeStand(s);
+    else
+        modell_.setzeProjekt(s.projekt);
+}
 
-void TProjektBefehl::redo() { modell_.setzeProjekt(nachher_.projekt); }
+void TProjektBefehl::undo() { Herstellen(vorher_); }
 
-void TNeuBefehl::undo() { modell_.setzeStand(vorher_); }
+void TProjektBefehl::redo() { Herstellen(nachher_); }
 
-void TNeuBefehl::redo() { modell_.setzeStand(nachher_); }
-
-TGriffBefehl::TGriffBefehl(TProjektModell& modell, const QString& text, Stand vorher, Stand nachher, int zug, int rolle,
-                           int term, int param)
-    : TProjektBefehl(modell, text, std::move(vorher), std::move(nachher)),
-      zug_(zug),
-      rolle_(rolle),
-      term_(term),
-      param_(param) {}
-
-bool TGriffBefehl::mergeWith(const QUndoCommand* other) {
-    const auto* o = dynamic_cast<const TGriffBefehl*>(other);
-    if (!o || zug_ == 0 || o->zug_ != zug_ || o->rolle_ != rolle_ || o->term_ != term_ || o->param_ != param_)
-        return false;
+bool TProjektBefehl::mergeWith(const QUndoCommand* other) {
+    const auto* o = dynamic_cast<const TProjektBefehl*>(other);
+    if (!o || art_ != ArtGriff || o->art_ != ArtGriff || griff_.zug == 0 || !(o->griff_ == griff_)) return false;
     nachher_ = o->nachher_;
     setObsolete(GleichesProjekt(vorher_.projekt, nachher_.projekt) && vorher_.datei == nachher_.datei);
     return true;

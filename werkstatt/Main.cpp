@@ -97,13 +97,12 @@ const QStringList kFremdeFilter = {QStringLiteral("FLL \u2013 fuzzylite (*.fll)"
 
 // A project of the workshop from variables made elsewhere (import, tuner).
 // Colours are not part of a project: every diagram sets its own.
-Projekt Zusammensetzen(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out,
-                       const fuzzy::RuleTable& R) {
-    Projekt p;
-    p.A.Assign(A);
-    p.B.Assign(B);
-    p.Aus.Assign(Out);
-    p.Regeln = R;
+fuzzy::Project Zusammensetzen(const fuzzy::Project& fremd) {
+    fuzzy::Project p;
+    p.A.Assign(fremd.A);
+    p.B.Assign(fremd.B);
+    p.Out.Assign(fremd.Out);
+    p.Rules = fremd.Rules;
     return p;
 }
 
@@ -175,33 +174,26 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui_(std::make_uniqu
     SeiteAus->setModell(&Modell, Rolle::Aus);
     SeiteRegeln->setModell(&Modell);
 
-    auto* inspektor = new ansichten::Inspektor(Seiten);
-    auto* kennfeld = new ansichten::Kennfeld(Seiten);
-    inspektor_ = inspektor;
-    kennfeld_ = kennfeld;
-    Seiten->addTab(inspektor, QStringLiteral("&Inspektor"));
-    Seiten->addTab(kennfeld, QStringLiteral("&Kennfeld"));
-    connect(inspektor, &ansichten::Inspektor::eingabenGeaendert, this, &TMainForm::MarkenSetzen);
-    connect(kennfeld, &ansichten::Kennfeld::punktGewaehlt, inspektor, &ansichten::Inspektor::setEingaben);
+    inspektor_ = new ansichten::Inspektor(Seiten);
+    kennfeld_ = new ansichten::Kennfeld(Seiten);
+    Seiten->addTab(inspektor_, QStringLiteral("&Inspektor"));
+    Seiten->addTab(kennfeld_, QStringLiteral("&Kennfeld"));
+    connect(inspektor_, &ansichten::Inspektor::eingabenGeaendert, this, &TMainForm::MarkenSetzen);
+    connect(kennfeld_, &ansichten::Kennfeld::punktGewaehlt, inspektor_, &ansichten::Inspektor::setEingaben);
     // The labs: every start of the vehicle re-simulated after each edit; a
     // replayed truck run drives the inspector step by step.
-    auto* truckLabor = new labor::TruckLabor(Seiten);
-    auto* lokLabor = new labor::LokLabor(Seiten);
-    truckLabor_ = truckLabor;
-    lokLabor_ = lokLabor;
-    Seiten->addTab(truckLabor, QStringLiteral("&Truck-Labor"));
-    Seiten->addTab(lokLabor, QStringLiteral("&Lok-Labor"));
-    connect(truckLabor, &labor::TruckLabor::replayZustand, inspektor, &ansichten::Inspektor::setEingaben);
-    connect(truckLabor, &labor::TruckLabor::vergleichAusDateiGewuenscht, this,
-            [this, truckLabor] { VergleichAusDatei(truckLabor); });
-    connect(truckLabor, &labor::TruckLabor::vergleichVorherGewuenscht, this,
-            [this, truckLabor] { VergleichVorher(truckLabor); });
-    connect(lokLabor, &labor::LokLabor::vergleichAusDateiGewuenscht, this,
-            [this, lokLabor] { VergleichAusDatei(lokLabor); });
-    connect(lokLabor, &labor::LokLabor::vergleichVorherGewuenscht, this,
-            [this, lokLabor] { VergleichVorher(lokLabor); });
+    truckLabor_ = new labor::TruckLabor(Seiten);
+    lokLabor_ = new labor::LokLabor(Seiten);
+    Seiten->addTab(truckLabor_, QStringLiteral("&Truck-Labor"));
+    Seiten->addTab(lokLabor_, QStringLiteral("&Lok-Labor"));
+    connect(truckLabor_, &labor::TruckLabor::replayZustand, inspektor_, &ansichten::Inspektor::setEingaben);
+    connect(truckLabor_, &labor::TruckLabor::vergleichAusDateiGewuenscht, this,
+            [this] { VergleichAusDatei(truckLabor_); });
+    connect(truckLabor_, &labor::TruckLabor::vergleichVorherGewuenscht, this, [this] { VergleichVorher(truckLabor_); });
+    connect(lokLabor_, &labor::LokLabor::vergleichAusDateiGewuenscht, this, [this] { VergleichAusDatei(lokLabor_); });
+    connect(lokLabor_, &labor::LokLabor::vergleichVorherGewuenscht, this, [this] { VergleichVorher(lokLabor_); });
 
-    for (QWidget* seite : {inspektor_, kennfeld_, truckLabor_, lokLabor_})
+    for (QWidget* seite : std::initializer_list<QWidget*>{inspektor_, kennfeld_, truckLabor_, lokLabor_})
         for (QLineEdit* feld : seite->findChildren<QLineEdit*>()) feld->installEventFilter(this);
 
     QUndoStack& stack = Modell.undoStack();
@@ -278,24 +270,22 @@ void TMainForm::ProjektGeaendert() {
     SeiteAus->Aktualisieren();
     SeiteRegeln->Aktualisieren();
     HinweiseZeigen();
-    const Projekt& p = Modell.projekt();
-    auto* inspektor = static_cast<ansichten::Inspektor*>(inspektor_);
-    inspektor->setProjekt(p.A, p.B, p.Aus, p.Regeln);
-    static_cast<ansichten::Kennfeld*>(kennfeld_)->setProjekt(p.A, p.B, p.Aus, p.Regeln);
-    static_cast<labor::TruckLabor*>(truckLabor_)->setProjekt(p.A, p.B, p.Aus, p.Regeln);
-    static_cast<labor::LokLabor*>(lokLabor_)->setProjekt(p.A, p.B, p.Aus, p.Regeln);
-    MarkenSetzen(inspektor->eingabeA(), inspektor->eingabeB());
+    const fuzzy::Project& p = Modell.projekt();
+    inspektor_->setProjekt(p);
+    kennfeld_->setProjekt(p);
+    truckLabor_->setProjekt(p);
+    lokLabor_->setProjekt(p);
+    MarkenSetzen(inspektor_->eingabeA(), inspektor_->eingabeB());
 }
 
 void TMainForm::MarkenSetzen(float a, float b) {
     // The inspector's step as lines in the term diagrams: the two inputs and
     // the crisp output.
-    const Projekt& p = Modell.projekt();
-    auto* inspektor = static_cast<ansichten::Inspektor*>(inspektor_);
+    const fuzzy::Project& p = Modell.projekt();
     SeiteA->setMarke(p.A.Defined ? std::optional<float>(a) : std::nullopt);
     SeiteB->setMarke(p.B.Defined ? std::optional<float>(b) : std::nullopt);
-    SeiteAus->setMarke(p.Aus.Defined ? std::optional<float>(inspektor->ausgang()) : std::nullopt);
-    static_cast<ansichten::Kennfeld*>(kennfeld_)->setMarke(a, b);
+    SeiteAus->setMarke(p.Out.Defined ? std::optional<float>(inspektor_->ausgang()) : std::nullopt);
+    kennfeld_->setMarke(a, b);
 }
 
 QString TMainForm::Titel() const {
@@ -311,8 +301,8 @@ void TMainForm::TitelSetzen() {
 }
 
 void TMainForm::HinweiseZeigen() {
-    const Projekt& p = Modell.projekt();
-    const std::vector<fuzzy::Hint> hinweise = fuzzy::ProjectHints(p.A, p.B, p.Aus, p.Regeln);
+    const fuzzy::Project& p = Modell.projekt();
+    const std::vector<fuzzy::Hint> hinweise = fuzzy::ProjectHints(p);
     HinweisListe->setUpdatesEnabled(false);
     HinweisListe->clear();
     for (const fuzzy::Hint& h : hinweise) {
@@ -379,9 +369,9 @@ bool TMainForm::AenderungenSichern() {
 void TMainForm::NeuClick(Vorlage v) {
     if (!AenderungenSichern()) return;
     switch (v) {
-    case Vorlage::Leer: Modell.neu(VorlageLeer(), QStringLiteral("leeres Projekt")); break;
-    case Vorlage::Truck: Modell.neu(VorlageTruck(), QStringLiteral("Vorlage Truck")); break;
-    case Vorlage::Lok: Modell.neu(VorlageLok(), QStringLiteral("Vorlage Lok")); break;
+    case Vorlage::Leer: Modell.neu(fuzzy::TemplateEmpty(), QStringLiteral("leeres Projekt")); break;
+    case Vorlage::Truck: Modell.neu(fuzzy::TemplateTruck(), QStringLiteral("Vorlage Truck")); break;
+    case Vorlage::Lok: Modell.neu(fuzzy::TemplateLoco(), QStringLiteral("Vorlage Lok")); break;
     }
     // A fresh template holds nothing of the user's yet: no "*", and the next
     // "Neu" does not ask to save it. Undo still goes back.
@@ -396,20 +386,20 @@ void TMainForm::Oeffnen1Click() {
 }
 
 bool TMainForm::OeffnenDatei(const QString& datei) {
-    const std::optional<Projekt> neu = LiesProjekt(datei);
+    const std::optional<fuzzy::Project> neu = LiesProjekt(datei);
     if (!neu) return false;
     Modell.laden(*neu, QFileInfo(datei).absoluteFilePath());
     ZuletztMerken(Modell.datei());
     return true;
 }
 
-std::optional<Projekt> TMainForm::LiesProjekt(const QString& datei) {
-    Projekt neu;
+std::optional<fuzzy::Project> TMainForm::LiesProjekt(const QString& datei) {
+    fuzzy::Project neu;
     const QString name = QDir::toNativeSeparators(datei);
     {
         StilleMeldungen meldungen;
         try {
-            fuzzy::LoadProject(QFile::encodeName(datei).toStdString(), neu.A, neu.B, neu.Aus, neu.Regeln);
+            neu = fuzzy::LoadProject(QFile::encodeName(datei).toStdString());
         } catch (const fuzzy::EInOutError&) {
             widgets::WarningBox(
                 tr("Daten konnten nicht gelesen werden!\n\n\u201E%1\u201C l\u00E4sst sich nicht \u00F6ffnen "
@@ -430,9 +420,9 @@ std::optional<Projekt> TMainForm::LiesProjekt(const QString& datei) {
 void TMainForm::VergleichAusDatei(QWidget* labor) {
     const QString datei = OeffnenDialog();
     if (datei.isEmpty()) return;
-    const std::optional<Projekt> p = LiesProjekt(datei);
+    const std::optional<fuzzy::Project> p = LiesProjekt(datei);
     if (!p) return;
-    const labor::Projekt lp{p->A, p->B, p->Aus, p->Regeln};
+    const fuzzy::Project& lp = *p;
     const QString name = QStringLiteral("\u201E%1\u201C").arg(QFileInfo(datei).fileName());
     if (auto* t = qobject_cast<labor::TruckLabor*>(labor)) t->setVergleich(lp, name);
     if (auto* l = qobject_cast<labor::LokLabor*>(labor)) l->setVergleich(lp, name);
@@ -449,8 +439,8 @@ void TMainForm::VergleichVorher(QWidget* labor) {
                "lie\u00DFe."));
         return;
     }
-    const Projekt& p = befehl->vorher().projekt;
-    const labor::Projekt lp{p.A, p.B, p.Aus, p.Regeln};
+    const fuzzy::Project& p = befehl->vorher().projekt;
+    const fuzzy::Project& lp = p;
     const QString name = tr("dem Stand vor \u201E%1\u201C").arg(befehl->text());
     if (auto* t = qobject_cast<labor::TruckLabor*>(labor)) t->setVergleich(lp, name);
     if (auto* l = qobject_cast<labor::LokLabor*>(labor)) l->setVergleich(lp, name);
@@ -468,9 +458,9 @@ bool TMainForm::SpeichernUnter1Click() {
 }
 
 bool TMainForm::SpeichernNach(const QString& datei) {
-    const Projekt& p = Modell.projekt();
+    const fuzzy::Project& p = Modell.projekt();
     try {
-        fuzzy::SaveProject(QFile::encodeName(datei).toStdString(), p.A, p.B, p.Aus, p.Regeln);
+        fuzzy::SaveProject(QFile::encodeName(datei).toStdString(), p);
     } catch (const fuzzy::ESaveError& e) {
         widgets::ErrorBox(QString::fromStdString(e.what()));
         return false;
@@ -508,9 +498,7 @@ bool TMainForm::ImportierenDatei(const QString& datei) {
                               .arg(QFileInfo(datei).fileName(), QString::fromStdString(e.Describe())));
         return false;
     }
-    const fuzzy::Project& ip = r.project;
-    Modell.neu(Zusammensetzen(ip.A, ip.B, ip.Out, ip.Rules),
-               QStringLiteral("Import von %1").arg(QFileInfo(datei).fileName()));
+    Modell.neu(Zusammensetzen(r.project), QStringLiteral("Import von %1").arg(QFileInfo(datei).fileName()));
     Seiten->setCurrentWidget(SeiteA);
     if (!r.notes.empty()) {
         QStringList notizen;
@@ -532,12 +520,11 @@ void TMainForm::Exportieren1Click() {
 }
 
 bool TMainForm::ExportierenNach(const QString& datei) {
-    const Projekt& p = Modell.projekt();
+    const fuzzy::Project& p = Modell.projekt();
     const QString quelle =
         Modell.datei().isEmpty() ? QStringLiteral("Unbenannt") : QFileInfo(Modell.datei()).fileName();
     if (IstCQuelltext(datei)) {
-        const auto fehler =
-            CQuelltextSchreiben(fuzzy::Project{p.A, p.B, p.Aus, p.Regeln}, quelle, Modell.datei(), datei);
+        const auto fehler = CQuelltextSchreiben(p, quelle, Modell.datei(), datei);
         if (fehler) widgets::ErrorBox(*fehler);
         return !fehler;
     }
@@ -549,7 +536,7 @@ bool TMainForm::ExportierenNach(const QString& datei) {
     }
     std::string text;
     try {
-        text = exchange::Export(*format, p.A, p.B, p.Aus, p.Regeln, quelle.toStdString());
+        text = exchange::Export(*format, p.A, p.B, p.Out, p.Rules, quelle.toStdString());
     } catch (const exchange::ExportError& e) {
         widgets::ErrorBox(QString::fromStdString(e.what()));
         return false;
@@ -570,8 +557,8 @@ BlattDaten TMainForm::Blatt() const {
     d.projekt = Modell.projekt();
     d.datei = Modell.datei();
     d.datum = QDate::currentDate();
-    d.truckGeschwindigkeit = static_cast<labor::TruckLabor*>(truckLabor_)->geschwindigkeit();
-    d.lok = static_cast<labor::LokLabor*>(lokLabor_)->einstellung();
+    d.truckGeschwindigkeit = truckLabor_->geschwindigkeit();
+    d.lok = lokLabor_->einstellung();
     return d;
 }
 
@@ -606,21 +593,19 @@ bool TMainForm::PdfSpeichernNach(const QString& datei) {
 }
 
 void TMainForm::RegelnVerbessern1Click() {
-    const Projekt& p = Modell.projekt();
+    const fuzzy::Project& p = Modell.projekt();
     labor::RegelnVerbessern dialog(this);
-    dialog.setProjekt(p.A, p.B, p.Aus, p.Regeln);
+    dialog.setProjekt(p);
     // A locomotive project (its output is a force, as in Pemrak and the Lok
     // template) is tuned on the locomotive from the start.
-    if (QString::fromStdString(p.Aus.Name).startsWith(QStringLiteral("Kraft"), Qt::CaseInsensitive)) {
+    if (QString::fromStdString(p.Out.Name).startsWith(QStringLiteral("Kraft"), Qt::CaseInsensitive)) {
         tuning::Options o = dialog.optionen();
         o.Kind = tuning::Vehicle::Loco;
         dialog.setOptionen(o);
     }
-    connect(
-        &dialog, &labor::RegelnVerbessern::uebernehmen, this,
-        [this](const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out, const fuzzy::RuleTable& R) {
-            Modell.ersetzen(Zusammensetzen(A, B, Out, R), QStringLiteral("Regeln verbessert"));
-        });
+    connect(&dialog, &labor::RegelnVerbessern::uebernehmen, this, [this](const fuzzy::Project& besser) {
+        Modell.ersetzen(Zusammensetzen(besser), QStringLiteral("Regeln verbessert"));
+    });
     dialog.exec();
 }
 

@@ -24,6 +24,16 @@ namespace Ui {
 class TMainForm;
 }
 
+namespace ansichten {
+class Inspektor;
+class Kennfeld;
+}  // namespace ansichten
+
+namespace labor {
+class TruckLabor;
+class LokLabor;
+}  // namespace labor
+
 namespace werkstatt {
 
 class TRegelSeite;
@@ -79,7 +89,7 @@ public:
     bool OeffnenDatei(const QString& datei);
     // Reads a project file; a file that does not load is named in a message
     // (with the line where it stops fitting the format) and gives nothing.
-    std::optional<Projekt> LiesProjekt(const QString& datei);
+    std::optional<fuzzy::Project> LiesProjekt(const QString& datei);
     // "Vergleichen mit…" of a lab: a project file chosen in the open dialog,
     // or the project before the last step of the history.
     void VergleichAusDatei(QWidget* labor);
@@ -124,10 +134,10 @@ public:
     // Shows the inspector's inputs (and the output they give) as lines in
     // the diagrams and as the mark on the control surface.
     void MarkenSetzen(float a, float b);
-    QWidget* Inspektor() const { return inspektor_; }
-    QWidget* Kennfeld() const { return kennfeld_; }
-    QWidget* TruckLabor() const { return truckLabor_; }
-    QWidget* LokLabor() const { return lokLabor_; }
+    ansichten::Inspektor* Inspektor() const { return inspektor_; }
+    ansichten::Kennfeld* Kennfeld() const { return kennfeld_; }
+    labor::TruckLabor* TruckLabor() const { return truckLabor_; }
+    labor::LokLabor* LokLabor() const { return lokLabor_; }
 
     // The command line's arguments after the program's name.
     void FormCreate(const QStringList& args);
@@ -148,10 +158,10 @@ private:
     QString StandardSpeichernDialog(const QString& vorschlag);
 
     std::unique_ptr<Ui::TMainForm> ui_;
-    QWidget* inspektor_ = nullptr;
-    QWidget* kennfeld_ = nullptr;
-    QWidget* truckLabor_ = nullptr;
-    QWidget* lokLabor_ = nullptr;
+    ansichten::Inspektor* inspektor_ = nullptr;
+    ansichten::Kennfeld* kennfeld_ = nullptr;
+    labor::TruckLabor* truckLabor_ = nullptr;
+    labor::LokLabor* lokLabor_ = nullptr;
 };
 
 // The recent files kept in the settings, newest first, at most this many.

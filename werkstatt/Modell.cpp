@@ -2,12 +2,10 @@
 
 #include "Befehle.h"
 
-#include <memory>
-
 namespace werkstatt {
 
 TProjektModell::TProjektModell(QObject* parent) : QObject(parent) {
-    stand_.projekt = VorlageLeer();
+    stand_.projekt = fuzzy::TemplateEmpty();
     connect(&stack_, &QUndoStack::cleanChanged, this, &TProjektModell::dateistatusGeaendert);
 }
 
@@ -18,12 +16,12 @@ void TProjektModell::setzeStand(const Stand& s) {
     if (dateiAnders) emit dateistatusGeaendert();
 }
 
-void TProjektModell::setzeProjekt(const Projekt& p) {
+void TProjektModell::setzeProjekt(const fuzzy::Project& p) {
     stand_.projekt = p;
     emit projektGeaendert();
 }
 
-void TProjektModell::laden(const Projekt& p, const QString& datei) {
+void TProjektModell::laden(const fuzzy::Project& p, const QString& datei) {
     stack_.clear();
     setzeStand({p, datei});
     stack_.setClean();
@@ -39,22 +37,8 @@ void TProjektModell::gespeichert(const QString& datei) {
 void TProjektModell::ausfuehren(int art, const QString& text, const Stand& nachher, int zug, int rolle, int term,
                                 int param) {
     if (GleichesProjekt(nachher.projekt, stand_.projekt) && nachher.datei == stand_.datei && art != ArtNeu) return;
-    std::unique_ptr<QUndoCommand> b;
-    switch (art) {
-    case ArtName: b = std::make_unique<TNameBefehl>(*this, text, stand_, nachher); break;
-    case ArtBereich: b = std::make_unique<TBereichBefehl>(*this, text, stand_, nachher); break;
-    case ArtTermName: b = std::make_unique<TTermNameBefehl>(*this, text, stand_, nachher); break;
-    case ArtParameter: b = std::make_unique<TParameterBefehl>(*this, text, stand_, nachher); break;
-    case ArtGriff: b = std::make_unique<TGriffBefehl>(*this, text, stand_, nachher, zug, rolle, term, param); break;
-    case ArtTermHinzu: b = std::make_unique<TTermHinzuBefehl>(*this, text, stand_, nachher); break;
-    case ArtTermEntfernen: b = std::make_unique<TTermEntfernenBefehl>(*this, text, stand_, nachher); break;
-    case ArtTermVerschieben: b = std::make_unique<TTermVerschiebenBefehl>(*this, text, stand_, nachher); break;
-    case ArtRegel: b = std::make_unique<TRegelBefehl>(*this, text, stand_, nachher); break;
-    case ArtEingangB: b = std::make_unique<TEingangBBefehl>(*this, text, stand_, nachher); break;
-    case ArtErsetzen: b = std::make_unique<TErsetzenBefehl>(*this, text, stand_, nachher); break;
-    default: b = std::make_unique<TNeuBefehl>(*this, text, stand_, nachher); break;
-    }
-    stack_.push(b.release());
+    stack_.push(
+        new TProjektBefehl(*this, static_cast<BefehlArt>(art), text, stand_, nachher, Griff{zug, rolle, term, param}));
 }
 
 QString TProjektModell::setzeName(Rolle r, const QString& name) {
@@ -131,7 +115,7 @@ bool TProjektModell::termVerschieben(Rolle r, int term, int nach) {
 void TProjektModell::setzeRegel(int zeile, int spalte, int ausgangsterm) {
     if (zeile < 1 || zeile > 5 || spalte < 1 || spalte > 5) return;
     Stand n = stand_;
-    n.projekt.Regeln.Set(zeile, spalte, ausgangsterm);
+    n.projekt.Rules.Set(zeile, spalte, ausgangsterm);
     ausfuehren(ArtRegel, QStringLiteral("Regel ändern"), n);
 }
 
@@ -145,11 +129,11 @@ void TProjektModell::setzeEingangB(bool an) {
                n);
 }
 
-void TProjektModell::ersetzen(const Projekt& p, const QString& text) {
+void TProjektModell::ersetzen(const fuzzy::Project& p, const QString& text) {
     ausfuehren(ArtErsetzen, text, Stand{p, stand_.datei});
 }
 
-void TProjektModell::neu(const Projekt& p, const QString& name) {
+void TProjektModell::neu(const fuzzy::Project& p, const QString& name) {
     ausfuehren(ArtNeu, QStringLiteral("Neu: %1").arg(name), Stand{p, QString()});
 }
 

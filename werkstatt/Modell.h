@@ -11,7 +11,7 @@ namespace werkstatt {
 // What the undo stack keeps per step: the project and the file it belongs to
 // (only a new project changes the file).
 struct Stand {
-    Projekt projekt;
+    fuzzy::Project projekt;
     QString datei;
 };
 
@@ -24,14 +24,14 @@ class TProjektModell : public QObject {
 public:
     explicit TProjektModell(QObject* parent = nullptr);
 
-    const Projekt& projekt() const { return stand_.projekt; }
+    const fuzzy::Project& projekt() const { return stand_.projekt; }
     QString datei() const { return stand_.datei; }
     bool geaendert() const { return !stack_.isClean(); }
     QUndoStack& undoStack() { return stack_; }
 
     // A project just read from or written to `datei`: replaces everything,
     // forgets the history and counts as saved.
-    void laden(const Projekt& p, const QString& datei);
+    void laden(const fuzzy::Project& p, const QString& datei);
     // The project now is what `datei` holds.
     void gespeichert(const QString& datei);
 
@@ -57,10 +57,10 @@ public:
     void setzeRegel(int zeile, int spalte, int ausgangsterm);
     void setzeEingangB(bool an);
     // A new project (template, import); it belongs to no file yet.
-    void neu(const Projekt& p, const QString& name);
+    void neu(const fuzzy::Project& p, const QString& name);
     // The whole project replaced in one step (e.g. by the tuner's result);
     // it stays with its file.
-    void ersetzen(const Projekt& p, const QString& text);
+    void ersetzen(const fuzzy::Project& p, const QString& text);
 
     // A new number for one mouse drag or one run of key presses.
     int neuerZug() { return ++zug_; }
@@ -68,7 +68,7 @@ public:
     // Used by the commands: an edit restores the project only (the file
     // stays what it is now, e.g. after "Speichern unter"); a new project
     // restores the file name as well.
-    void setzeProjekt(const Projekt& p);
+    void setzeProjekt(const fuzzy::Project& p);
     void setzeStand(const Stand& s);
 
 signals:

@@ -49,11 +49,11 @@ void TRegelSeite::setModell(TProjektModell* modell) {
 void TRegelSeite::Aktualisieren() {
     if (!modell_) return;
     aktualisiert_ = true;
-    const Projekt& p = modell_->projekt();
+    const fuzzy::Project& p = modell_->projekt();
     const int aTerme = p.A.Defined ? p.A.UsedTerms() : 0;
     const bool mitB = p.B.Defined;
     const int bTerme = mitB ? p.B.UsedTerms() : 1;
-    const int ausTerme = p.Aus.Defined ? p.Aus.UsedTerms() : 0;
+    const int ausTerme = p.Out.Defined ? p.Out.UsedTerms() : 0;
 
     // The same orientation as every other grid of the workshop (inspector,
     // tuning dialog, the file): a column per term of A, a row per term of B.
@@ -78,13 +78,13 @@ void TRegelSeite::Aktualisieren() {
     }
     for (int zeile = 1; zeile <= 5; ++zeile) {
         for (int spalte = 1; spalte <= 5; ++spalte) {
-            const int k = p.Regeln.Get(zeile, spalte);
+            const int k = p.Rules.Get(zeile, spalte);
             QTableWidgetItem* item = RegelGitter->item(zeile, spalte);
             QString text;
             QColor farbe = Qt::black;
             if (k >= 1 && k <= ausTerme) {
-                text = Text(p.Aus.GetTermAbbrev(k));
-                item->setToolTip(Text(p.Aus.GetTermName(k)));
+                text = Text(p.Out.GetTermAbbrev(k));
+                item->setToolTip(Text(p.Out.GetTermName(k)));
             } else if (k != 0) {
                 text = QStringLiteral("#%1").arg(k);
                 farbe = Qt::red;
@@ -106,7 +106,7 @@ void TRegelSeite::Aktualisieren() {
         for (int k = 1; k <= ausTerme; ++k)
             AusgangListe->addItem(QStringLiteral("%1 \u2013 %2  (%3)")
                                       .arg(k)
-                                      .arg(Text(p.Aus.GetTermAbbrev(k)), Text(p.Aus.GetTermName(k))));
+                                      .arg(Text(p.Out.GetTermAbbrev(k)), Text(p.Out.GetTermName(k))));
     }
     ListeZeigen();
     aktualisiert_ = false;
@@ -119,7 +119,7 @@ void TRegelSeite::ListeZeigen() {
         AusgangListe->clearSelection();
         return;
     }
-    const int k = modell_ ? modell_->projekt().Regeln.Get(zeile, spalte) : 0;
+    const int k = modell_ ? modell_->projekt().Rules.Get(zeile, spalte) : 0;
     if (k >= 0 && k < AusgangListe->count())
         AusgangListe->setCurrentRow(k);
     else
@@ -181,7 +181,7 @@ void TRegelSeite::SetzeAusgangsterm(int k) {
     // history (none when nothing changes); they stay selected for the next key.
     bool anders = false;
     for (int b = 0; b < 25; ++b)
-        anders = anders || ((zellen >> b & 1u) != 0 && modell_->projekt().Regeln.Get(b / 5 + 1, b % 5 + 1) != k);
+        anders = anders || ((zellen >> b & 1u) != 0 && modell_->projekt().Rules.Get(b / 5 + 1, b % 5 + 1) != k);
     if (!anders) return;
     QUndoStack& stack = modell_->undoStack();
     stack.beginMacro(tr("Regeln \u00E4ndern"));
@@ -204,7 +204,7 @@ bool TRegelSeite::eventFilter(QObject* obj, QEvent* event) {
         const int key = k->key();
         if (key >= Qt::Key_0 && key <= Qt::Key_5) {
             const int term = key - Qt::Key_0;
-            const int ausTerme = modell_ && modell_->projekt().Aus.Defined ? modell_->projekt().Aus.UsedTerms() : 0;
+            const int ausTerme = modell_ && modell_->projekt().Out.Defined ? modell_->projekt().Out.UsedTerms() : 0;
             if (term <= ausTerme) SetzeAusgangsterm(term);
             return true;
         }

@@ -42,4 +42,11 @@ int FracToPixelY(float f, int plotHeight, int surfaceHeight) {
     return r;
 }
 
+double RoundStep(double raw, std::initializer_list<double> mantissas) {
+    const double power = std::pow(10.0, std::floor(std::log10(raw)));
+    for (const double m : mantissas)
+        if (m * power >= raw) return m * power;
+    return 10.0 * power;
+}
+
 }  // namespace widgets::plotscale

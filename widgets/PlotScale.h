@@ -4,7 +4,15 @@
 // plot component and a plot painted into any QPainter (pictures for
 // worksheets) both use it, so that a point lands on the same pixel in each.
 
+#include <initializer_list>
+
 namespace widgets::plotscale {
+
+// A round step for the marks of an axis or a legend: the smallest m * 10^k
+// not below `raw`, m taken from `mantissas` (ascending, from 1 up to below
+// 10), 10^(k+1) when none of them reaches it; 10^k is the power of ten at or
+// below raw.
+double RoundStep(double raw, std::initializer_list<double> mantissas);
 
 // The plot area leaves these margins, and room for the y labels at the left.
 constexpr int MarginX = 30;

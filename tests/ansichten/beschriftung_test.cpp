@@ -4,7 +4,7 @@
 #include "Bildexport.h"
 #include "Farbskala.h"
 #include "InspektorSzene.h"
-#include "Kennfeld.h"
+#include "KennfeldGitter.h"
 #include "KennfeldAnsicht.h"
 #include "KennfeldSzene.h"
 #include "PainterPlot.h"
@@ -18,7 +18,6 @@
 #include <string>
 
 using ansichtentest::Laden;
-using ansichtentest::Projekt;
 
 namespace {
 
@@ -29,11 +28,11 @@ std::vector<std::string> Beispiele() {
     return namen;
 }
 
-ansichten::InspektorSzene Szene(const Projekt& p, float anteilA, float anteilB) {
-    ansichten::InspektorSzene s{p.A, p.B, p.Out, p.R, {}};
+ansichten::InspektorSzene Szene(const fuzzy::Project& p, float anteilA, float anteilB) {
+    ansichten::InspektorSzene s{p, {}};
     const float a = p.A.RangeMin + anteilA * (p.A.RangeMax - p.A.RangeMin);
     const float b = p.B.Defined ? p.B.RangeMin + anteilB * (p.B.RangeMax - p.B.RangeMin) : 0.0f;
-    s.auswertung = fuzzy::Auswerten(p.A, p.B, p.Out, p.R, a, b);
+    s.auswertung = fuzzy::SchrittZerlegen(p, a, b);
     return s;
 }
 
@@ -58,7 +57,7 @@ class Beschriftung : public testing::TestWithParam<std::string> {};
 // A label drawn far beyond its diagram lands in another panel in an SVG,
 // which keeps no clip (panel B's "NG" in panel A).
 TEST_P(Beschriftung, InspectorLabelsStayInTheirOwnPanel) {
-    const Projekt p = Laden(GetParam());
+    const fuzzy::Project p = Laden(GetParam());
     for (const QSize g : Groessen) {
         const auto texte = testsupport::Texte(testsupport::AlsSvg(
             g, [&](QPainter& q, QSize s) { ansichten::MaleInspektor(q, s, Szene(p, 0.3f, 0.6f)); }));
@@ -82,7 +81,7 @@ TEST_P(Beschriftung, InspectorLabelsStayInTheirOwnPanel) {
 }
 
 TEST_P(Beschriftung, InspectorLabelsDoNotOverlap) {
-    const Projekt p = Laden(GetParam());
+    const fuzzy::Project p = Laden(GetParam());
     // Inputs at a quarter, the middle and three quarters: degrees and rule
     // cells change where their labels go.
     for (const QSize g : Groessen)
@@ -96,13 +95,10 @@ TEST_P(Beschriftung, InspectorLabelsDoNotOverlap) {
 }
 
 TEST_P(Beschriftung, SurfaceLabelsDoNotOverlapAndStayInThePicture) {
-    const Projekt p = Laden(GetParam());
+    const fuzzy::Project p = Laden(GetParam());
     ansichten::KennfeldSzene s;
-    s.A = p.A;
-    s.B = p.B;
-    s.Out = p.Out;
-    s.R = p.R;
-    s.gitter = fuzzy::BerechneKennfeld(p.A, p.B, p.Out, p.R, p.B.Defined ? 101 : 401, 101);
+    s.projekt = p;
+    s.gitter = fuzzy::BerechneKennfeld(p, p.B.Defined ? 101 : 401, 101);
     ansichten::SzeneAufbereiten(s);
     for (const QSize g : {ansichten::Exportgroesse(QSize(600, 540)), QSize(420, 380)}) {
         const auto texte =
@@ -119,7 +115,7 @@ TEST_P(Beschriftung, SurfaceLabelsDoNotOverlapAndStayInThePicture) {
 // Term labels ran together ("NKNUPK") and axis labels sat where term lines
 // cross them; the exported diagram names its variable.
 TEST_P(Beschriftung, TermDiagramLabelsDoNotOverlapAndNameTheVariable) {
-    const Projekt p = Laden(GetParam());
+    const fuzzy::Project p = Laden(GetParam());
     for (const fuzzy::TFuzzy* v : {&p.A, &p.B, &p.Out}) {
         if (!v->Defined) continue;
         const QSize g = ansichten::Exportgroesse(QSize(640, 320));

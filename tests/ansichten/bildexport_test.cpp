@@ -26,7 +26,7 @@
 namespace {
 
 using ansichtentest::Laden;
-using ansichtentest::Projekt;
+using fuzzy::Project;
 
 // A red square on white in the middle of the scene.
 void Quadrat(QPainter& p, QSize g) {
@@ -143,15 +143,15 @@ TEST(Bildexport, SuggestedNameHoldsNoPathOrForbiddenCharacters) {
 // The views' own button: a file name chosen, the picture written; a failure
 // shown in an error box, not swallowed and not crashing.
 TEST(Bildexport, ButtonsOfBothViewsSaveOrShowTheError) {
-    const Projekt p = Laden("truck.fuz");
+    const fuzzy::Project p = Laden("truck.fuz");
     ansichten::Inspektor inspektor;
     ansichten::Kennfeld kennfeld;
     inspektor.resize(900, 600);
     kennfeld.resize(600, 450);
     inspektor.show();
     kennfeld.show();
-    inspektor.setProjekt(p.A, p.B, p.Out, p.R);
-    kennfeld.setProjekt(p.A, p.B, p.Out, p.R);
+    inspektor.setProjekt(p);
+    kennfeld.setProjekt(p);
     kennfeld.warteAufErgebnis();
     QTemporaryDir dir;
     QString ziel;
@@ -207,7 +207,7 @@ TEST(PainterPlot, MapsWorldToPixelsLikeThePlotComponent) {
 }
 
 TEST(PainterPlot, DrawTermsPaintsTheTermsInTheirColoursInsideTheArea) {
-    const Projekt pr = Laden("truck.fuz");
+    const fuzzy::Project pr = Laden("truck.fuz");
     fuzzy::TFuzzy v = pr.A;
     v.InitColours();
     QImage bild(500, 300, QImage::Format_RGB32);
@@ -235,7 +235,7 @@ TEST(PainterPlot, TermLinesStayInsideTheAreaInSvgToo) {
     // Truck's input A has corners at -100 on a range from -20: without
     // cutting, its lines would run far left of the diagram. An SVG keeps no
     // clip, so the lines must be cut before they are drawn.
-    const Projekt pr = Laden("truck.fuz");
+    const fuzzy::Project pr = Laden("truck.fuz");
     fuzzy::TFuzzy v = pr.A;
     v.InitColours();
     QByteArray daten;
@@ -269,7 +269,7 @@ TEST(PainterPlot, TermLinesStayInsideTheAreaInSvgToo) {
 }
 
 TEST(PainterPlot, TermDiagramPictureShowsEveryTermAndNothingForAnUndefinedVariable) {
-    const Projekt pr = Laden("lok.fuz");
+    const fuzzy::Project pr = Laden("lok.fuz");
     QTemporaryDir dir;
     const QString pfad = dir.filePath(QStringLiteral("terme.png"));
     QString fehler;

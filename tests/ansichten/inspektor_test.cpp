@@ -22,12 +22,12 @@ namespace {
 
 using ansichtentest::Engine;
 using ansichtentest::Laden;
-using ansichtentest::Projekt;
+using fuzzy::Project;
 
-void Setzen(ansichten::Inspektor& i, const Projekt& p) { i.setProjekt(p.A, p.B, p.Out, p.R); }
+void Setzen(ansichten::Inspektor& i, const fuzzy::Project& p) { i.setProjekt(p); }
 
 TEST(Inspektor, WorkedExampleShowsTheOutputWithNineDigits) {
-    const Projekt p = Laden("beispiel.fuz");
+    const fuzzy::Project p = Laden("beispiel.fuz");
     ansichten::Inspektor i;
     Setzen(i, p);
     i.setEingaben(-2.5f, 0.0f);
@@ -39,19 +39,19 @@ TEST(Inspektor, WorkedExampleShowsTheOutputWithNineDigits) {
 TEST(Inspektor, OutputDiagramKeepsTheProjectsHeights) {
     // Inference overwrites the output's heights; the inspector must draw the
     // project's own terms from an untouched copy, again and again.
-    const Projekt p = Laden("beispiel.fuz");
+    const fuzzy::Project p = Laden("beispiel.fuz");
     ansichten::Inspektor i;
     Setzen(i, p);
     for (float a : {-2.5f, 7.0f, -9.0f}) {
         i.setEingaben(a, 0.0f);
         for (int k = 1; k <= p.Out.TermCount; ++k)
-            EXPECT_EQ(i.szene().Out.GetParam(k, fuzzy::ParamH), p.Out.GetParam(k, fuzzy::ParamH));
+            EXPECT_EQ(i.szene().projekt.Out.GetParam(k, fuzzy::ParamH), p.Out.GetParam(k, fuzzy::ParamH));
         EXPECT_EQ(i.ausgang(), Engine(p, a, 0.0f));
     }
 }
 
 TEST(Inspektor, ResultAgreesWithEngineOverTheTruckProject) {
-    const Projekt p = Laden("truck.fuz");
+    const fuzzy::Project p = Laden("truck.fuz");
     ansichten::Inspektor i;
     Setzen(i, p);
     for (auto [a, b] : {std::pair{-20.0f, -90.0f}, {5.0f, 90.0f}, {-3.3f, 12.5f}, {0.0f, 0.0f}}) {
@@ -61,7 +61,7 @@ TEST(Inspektor, ResultAgreesWithEngineOverTheTruckProject) {
 }
 
 TEST(Inspektor, SliderMovesTheInputAndReportsIt) {
-    const Projekt p = Laden("truck.fuz");
+    const fuzzy::Project p = Laden("truck.fuz");
     ansichten::Inspektor i;
     Setzen(i, p);
     QSignalSpy spy(&i, &ansichten::Inspektor::eingabenGeaendert);
@@ -78,7 +78,7 @@ TEST(Inspektor, SliderMovesTheInputAndReportsIt) {
 }
 
 TEST(Inspektor, NumberFieldTakesCommaAndSetsTheInput) {
-    const Projekt p = Laden("truck.fuz");
+    const fuzzy::Project p = Laden("truck.fuz");
     ansichten::Inspektor i;
     Setzen(i, p);
     QLineEdit* zeile = i.feldA()->findChild<QLineEdit*>();
@@ -89,7 +89,7 @@ TEST(Inspektor, NumberFieldTakesCommaAndSetsTheInput) {
 }
 
 TEST(Inspektor, InputsOutsideTheRangeAreLimitedToIt) {
-    const Projekt p = Laden("truck.fuz");
+    const fuzzy::Project p = Laden("truck.fuz");
     ansichten::Inspektor i;
     Setzen(i, p);
     i.setEingaben(1000.0f, -1000.0f);
@@ -100,20 +100,20 @@ TEST(Inspektor, InputsOutsideTheRangeAreLimitedToIt) {
 }
 
 TEST(Inspektor, OneInputProjectHidesInputB) {
-    const Projekt p = Laden("beispiel.fuz");
+    const fuzzy::Project p = Laden("beispiel.fuz");
     ansichten::Inspektor i;
     Setzen(i, p);
     i.show();
     EXPECT_TRUE(i.nichtVerwendet()->isVisible());
     EXPECT_FALSE(i.schieberB()->isVisible());
-    const Projekt t = Laden("truck.fuz");
+    const fuzzy::Project t = Laden("truck.fuz");
     Setzen(i, t);
     EXPECT_FALSE(i.nichtVerwendet()->isVisible());
     EXPECT_TRUE(i.schieberB()->isVisible());
 }
 
 TEST(Inspektor, SettingTheSameProjectAgainKeepsTheInputs) {
-    const Projekt p = Laden("truck.fuz");
+    const fuzzy::Project p = Laden("truck.fuz");
     ansichten::Inspektor i;
     Setzen(i, p);
     i.setEingaben(-4.0f, 30.0f);
@@ -125,7 +125,7 @@ TEST(Inspektor, SettingTheSameProjectAgainKeepsTheInputs) {
 }
 
 TEST(Inspektor, ClickOrDragInADiagramMovesThatInput) {
-    const Projekt p = Laden("truck.fuz");
+    const fuzzy::Project p = Laden("truck.fuz");
     ansichten::Inspektor i;
     i.resize(1000, 760);
     i.show();
@@ -157,7 +157,7 @@ TEST(Inspektor, ClickOrDragInADiagramMovesThatInput) {
 }
 
 TEST(Inspektor, RuleInWordsNamesTheTermsOfItsRowAndColumn) {
-    const Projekt p = Laden("truck.fuz");
+    const fuzzy::Project p = Laden("truck.fuz");
     ansichten::Inspektor i;
     Setzen(i, p);
     i.setEingaben(-3.0f, 20.0f);
@@ -171,11 +171,11 @@ TEST(Inspektor, RuleInWordsNamesTheTermsOfItsRowAndColumn) {
         QStringLiteral("WENN %1 ist %2 UND %3 ist %4, DANN %5 ist %6 (Feuerst\u00E4rke %7)")
             .arg(QString::fromStdString(p.A.Name), QString::fromStdString(p.A.GetTermName(2)),
                  QString::fromStdString(p.B.Name), QString::fromStdString(p.B.GetTermName(4)),
-                 QString::fromStdString(p.Out.Name), QString::fromStdString(p.Out.GetTermName(p.R.Get(4, 2))),
+                 QString::fromStdString(p.Out.Name), QString::fromStdString(p.Out.GetTermName(p.Rules.Get(4, 2))),
                  zahl::Text(i.auswertung().staerke[3][1], zahl::Art::Zugehoerigkeit));
     EXPECT_EQ(t, erwartet);
     EXPECT_EQ(ansichten::ZelleUnter(g, QPoint(2, 2)), (std::array<int, 2>{0, 0}));
-    const Projekt e = Laden("beispiel.fuz");
+    const fuzzy::Project e = Laden("beispiel.fuz");
     Setzen(i, e);
     EXPECT_TRUE(ansichten::RegelText(i.szene(), 2, 1).isEmpty());  // one input: row 1 only
     EXPECT_TRUE(ansichten::RegelText(i.szene(), 1, 1).startsWith(QStringLiteral("WENN Fehler ist negativ, DANN")));
@@ -199,7 +199,7 @@ int Dunkle(const QImage& bild, const QRect& r) {
 }
 
 TEST(Inspektor, GridShadesEachCellByFiringStrengthAndFramesTheDecidingOnes) {
-    const Projekt p = Laden("truck.fuz");
+    const fuzzy::Project p = Laden("truck.fuz");
     ansichten::Inspektor i;
     Setzen(i, p);
     i.setEingaben(-3.0f, 20.0f);
@@ -238,7 +238,7 @@ namespace {
 
 struct SatzFall {
     const char* name;
-    Projekt (*projekt)();
+    fuzzy::Project (*projekt)();
     float a, b;
     bool keineRegel;
 };
@@ -247,7 +247,7 @@ class InspektorOhneRegel : public testing::TestWithParam<SatzFall> {};
 
 TEST_P(InspektorOhneRegel, SaysInTheHintsWordsThatTheOutputFellToTheRangeStart) {
     const SatzFall& f = GetParam();
-    const Projekt p = f.projekt();
+    const fuzzy::Project p = f.projekt();
     ansichten::Inspektor i;
     Setzen(i, p);
     i.setEingaben(f.a, f.b);
@@ -262,7 +262,7 @@ TEST_P(InspektorOhneRegel, SaysInTheHintsWordsThatTheOutputFellToTheRangeStart) 
     }
 }
 
-Projekt Beispiel() { return Laden("beispiel.fuz"); }
+fuzzy::Project Beispiel() { return Laden("beispiel.fuz"); }
 
 INSTANTIATE_TEST_SUITE_P(
     Inspektor, InspektorOhneRegel,

@@ -21,14 +21,14 @@ namespace {
 
 using ansichtentest::Engine;
 using ansichtentest::Laden;
-using ansichtentest::Projekt;
+using fuzzy::Project;
 
 struct Ansicht {
     ansichten::Kennfeld k;
-    explicit Ansicht(const Projekt& p) {
+    explicit Ansicht(const fuzzy::Project& p) {
         k.resize(700, 520);
         k.show();
-        k.setProjekt(p.A, p.B, p.Out, p.R);
+        k.setProjekt(p);
         k.warteAufErgebnis();
     }
     QSize groesse() const { return k.bild()->size(); }
@@ -38,7 +38,7 @@ struct Ansicht {
 };
 
 TEST(KennfeldAnsicht, FieldOnScreenIsTheEnginesAtLeast200By200) {
-    const Projekt p = Laden("truck.fuz");
+    const fuzzy::Project p = Laden("truck.fuz");
     Ansicht v(p);
     const fuzzy::KennfeldGitter& g = v.k.szene().gitter;
     ASSERT_GE(g.nx, 200);
@@ -48,16 +48,16 @@ TEST(KennfeldAnsicht, FieldOnScreenIsTheEnginesAtLeast200By200) {
 }
 
 TEST(KennfeldAnsicht, LatestProjectWinsWhenEditsComeFasterThanTheField) {
-    Projekt p = Laden("truck.fuz");
+    fuzzy::Project p = Laden("truck.fuz");
     Ansicht v(p);
     // Several edits in a row: the field finally shown is the last one's.
     for (int k = 1; k <= 5; ++k) {
-        p.R.Set(3, 3, k);
-        v.k.setProjekt(p.A, p.B, p.Out, p.R);
+        p.Rules.Set(3, 3, k);
+        v.k.setProjekt(p);
     }
     v.k.warteAufErgebnis();
     EXPECT_FALSE(v.k.rechnet());
-    EXPECT_EQ(v.k.szene().R, p.R);
+    EXPECT_EQ(v.k.szene().projekt.Rules, p.Rules);
     const fuzzy::KennfeldGitter& g = v.k.szene().gitter;
     EXPECT_EQ(g.Wert(g.nx / 2, g.ny / 2), Engine(p, g.A(g.nx / 2), g.B(g.ny / 2)));
 }
@@ -70,7 +70,7 @@ struct KlickFall {
 class KennfeldKlick : public testing::TestWithParam<KlickFall> {};
 
 TEST_P(KennfeldKlick, EmitsThePointUnderTheMouse) {
-    const Projekt p = Laden("truck.fuz");
+    const fuzzy::Project p = Laden("truck.fuz");
     Ansicht v(p);
     const KlickFall f = GetParam();
     const QRectF plot = ansichten::KennfeldAufteilen(v.groesse(), true).plot;
@@ -97,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(Stellen, KennfeldKlick,
                          [](const testing::TestParamInfo<KlickFall>& i) { return std::string(i.param.name); });
 
 TEST(KennfeldAnsicht, ClickOutsideThePlotChoosesNothing) {
-    const Projekt p = Laden("truck.fuz");
+    const fuzzy::Project p = Laden("truck.fuz");
     Ansicht v(p);
     QSignalSpy spy(&v.k, &ansichten::Kennfeld::punktGewaehlt);
     QTest::mouseClick(v.k.bild(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
@@ -106,7 +106,7 @@ TEST(KennfeldAnsicht, ClickOutsideThePlotChoosesNothing) {
 }
 
 TEST(KennfeldAnsicht, HoverShowsBothInputsAndTheEnginesOutput) {
-    const Projekt p = Laden("truck.fuz");
+    const fuzzy::Project p = Laden("truck.fuz");
     Ansicht v(p);
     QTest::mouseMove(v.k.bild(), v.pixel(-5.0f, 30.0f));
     const QString t = v.k.hinweis();
@@ -122,7 +122,7 @@ TEST(KennfeldAnsicht, HoverShowsBothInputsAndTheEnginesOutput) {
 }
 
 TEST(KennfeldAnsicht, ColourAtAPointMatchesTheValueThere) {
-    const Projekt p = Laden("truck.fuz");
+    const fuzzy::Project p = Laden("truck.fuz");
     Ansicht v(p);
     const ansichten::KennfeldSzene& s = v.k.szene();
     QImage bild(v.groesse(), QImage::Format_RGB32);
@@ -154,7 +154,7 @@ TEST(KennfeldAnsicht, ColourAtAPointMatchesTheValueThere) {
 }
 
 TEST(KennfeldAnsicht, OneInputProjectShowsTheCurveAndItsPoint) {
-    const Projekt p = Laden("beispiel.fuz");
+    const fuzzy::Project p = Laden("beispiel.fuz");
     Ansicht v(p);
     const ansichten::KennfeldSzene& s = v.k.szene();
     EXPECT_FALSE(s.gitter.zweiEingaenge);
@@ -178,7 +178,7 @@ namespace {
 
 struct SchraffurFall {
     const char* name;
-    Projekt (*projekt)();
+    fuzzy::Project (*projekt)();
     // A point in a hatched place (when there is one) and one where a rule fires.
     float totA, totB, lebendA, lebendB;
     bool hatSchraffur;
@@ -186,14 +186,14 @@ struct SchraffurFall {
 
 class KennfeldSchraffur : public testing::TestWithParam<SchraffurFall> {};
 
-Projekt Beispiel() { return Laden("beispiel.fuz"); }
+fuzzy::Project Beispiel() { return Laden("beispiel.fuz"); }
 
 TEST_P(KennfeldSchraffur, PlacesWithoutAFiringRuleAreHatchedWithALegendEntryAndNamedOnHover) {
     const SchraffurFall& f = GetParam();
-    const Projekt p = f.projekt();
+    const fuzzy::Project p = f.projekt();
     Ansicht v(p);
     const ansichten::KennfeldSzene& s = v.k.szene();
-    const fuzzy::NoRuleRegions soll = fuzzy::FindNoRuleRegions(p.A, p.B, p.Out, p.R);
+    const fuzzy::NoRuleRegions soll = fuzzy::FindNoRuleRegions(p.A, p.B, p.Out, p.Rules);
     ASSERT_EQ(s.keineRegel.Boxes.size(), soll.Boxes.size());
     EXPECT_EQ(!s.keineRegel.Empty(), f.hatSchraffur);
     EXPECT_EQ(!ansichten::SchraffurLegende(s, v.groesse()).isEmpty(), f.hatSchraffur);
@@ -230,7 +230,7 @@ INSTANTIATE_TEST_SUITE_P(Kennfeld, KennfeldSchraffur,
 TEST(KennfeldAnsicht, HatchingChangesThePixelsOfTheDeadPlaceOnly) {
     // Drawn over the field: inside the hatched band the picture differs
     // from the same field without the hatching; far from it, it does not.
-    const Projekt p = ansichtentest::LokMitToterStelle();
+    const fuzzy::Project p = ansichtentest::LokMitToterStelle();
     Ansicht v(p);
     ansichten::KennfeldSzene ohne = v.k.szene();
     ohne.keineRegel = {};

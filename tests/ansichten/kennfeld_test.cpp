@@ -1,6 +1,6 @@
 // The surface and the step analysis in the engine: the same numbers as a
 // control step, the right corners, the right deciding rule.
-#include "Kennfeld.h"
+#include "KennfeldGitter.h"
 
 #include "AnsichtenTest.h"
 
@@ -13,7 +13,7 @@ namespace {
 
 using ansichtentest::Engine;
 using ansichtentest::Laden;
-using ansichtentest::Projekt;
+using fuzzy::Project;
 
 struct FeldFall {
     const char* datei;
@@ -24,8 +24,8 @@ class KennfeldAgreesWithEngine : public testing::TestWithParam<FeldFall> {};
 
 TEST_P(KennfeldAgreesWithEngine, AtCornersAndSampledPointsBitForBit) {
     const FeldFall f = GetParam();
-    const Projekt p = Laden(f.datei);
-    const fuzzy::KennfeldGitter k = fuzzy::BerechneKennfeld(p.A, p.B, p.Out, p.R, f.nx, f.ny);
+    const fuzzy::Project p = Laden(f.datei);
+    const fuzzy::KennfeldGitter k = fuzzy::BerechneKennfeld(p, f.nx, f.ny);
     ASSERT_FALSE(k.leer());
     ASSERT_EQ(k.nx, f.nx);
     ASSERT_EQ(k.ny, p.B.Defined ? f.ny : 1);
@@ -69,9 +69,9 @@ INSTANTIATE_TEST_SUITE_P(Beispiele, KennfeldAgreesWithEngine,
                          });
 
 TEST(Kennfeld, OneInputProjectIsTheCurveOverA) {
-    const Projekt p = Laden("beispiel.fuz");
+    const fuzzy::Project p = Laden("beispiel.fuz");
     ASSERT_FALSE(p.B.Defined);
-    const fuzzy::KennfeldGitter k = fuzzy::BerechneKennfeld(p.A, p.B, p.Out, p.R, 201, 201);
+    const fuzzy::KennfeldGitter k = fuzzy::BerechneKennfeld(p, 201, 201);
     EXPECT_FALSE(k.zweiEingaenge);
     EXPECT_EQ(k.ny, 1);
     EXPECT_EQ(k.Werte.size(), 201u);
@@ -82,15 +82,15 @@ TEST(Kennfeld, OneInputProjectIsTheCurveOverA) {
 }
 
 TEST(Kennfeld, FieldWithoutInputAOrOutputIsEmpty) {
-    Projekt p = Laden("truck.fuz");
+    fuzzy::Project p = Laden("truck.fuz");
     fuzzy::TFuzzy leer;
-    EXPECT_TRUE(fuzzy::BerechneKennfeld(leer, p.B, p.Out, p.R, 200, 200).leer());
-    EXPECT_TRUE(fuzzy::BerechneKennfeld(p.A, p.B, leer, p.R, 200, 200).leer());
+    EXPECT_TRUE(fuzzy::BerechneKennfeld(fuzzy::Project{leer, p.B, p.Out, p.Rules}, 200, 200).leer());
+    EXPECT_TRUE(fuzzy::BerechneKennfeld(fuzzy::Project{p.A, p.B, leer, p.Rules}, 200, 200).leer());
 }
 
 TEST(Kennfeld, TooFewSamplesStillIncludeBothEnds) {
-    const Projekt p = Laden("truck.fuz");
-    const fuzzy::KennfeldGitter k = fuzzy::BerechneKennfeld(p.A, p.B, p.Out, p.R, 0, 1);
+    const fuzzy::Project p = Laden("truck.fuz");
+    const fuzzy::KennfeldGitter k = fuzzy::BerechneKennfeld(p, 0, 1);
     ASSERT_EQ(k.nx, 2);
     ASSERT_EQ(k.ny, 2);
     EXPECT_EQ(k.A(1), p.A.RangeMax);
@@ -98,11 +98,11 @@ TEST(Kennfeld, TooFewSamplesStillIncludeBothEnds) {
 }
 
 TEST(Kennfeld, RowsSplitAcrossCallsGiveTheSameField) {
-    const Projekt p = Laden("lok.fuz");
-    const fuzzy::KennfeldGitter ganz = fuzzy::BerechneKennfeld(p.A, p.B, p.Out, p.R, 60, 40);
-    fuzzy::KennfeldGitter geteilt = fuzzy::KennfeldVorbereiten(p.A, p.B, p.Out, 60, 40);
-    fuzzy::KennfeldZeilen(geteilt, p.A, p.B, p.Out, p.R, 25, 99);
-    fuzzy::KennfeldZeilen(geteilt, p.A, p.B, p.Out, p.R, -3, 25);
+    const fuzzy::Project p = Laden("lok.fuz");
+    const fuzzy::KennfeldGitter ganz = fuzzy::BerechneKennfeld(p, 60, 40);
+    fuzzy::KennfeldGitter geteilt = fuzzy::KennfeldVorbereiten(p, 60, 40);
+    fuzzy::KennfeldZeilen(geteilt, p, 25, 99);
+    fuzzy::KennfeldZeilen(geteilt, p, -3, 25);
     EXPECT_EQ(geteilt.Werte, ganz.Werte);
 }
 
@@ -138,15 +138,15 @@ class AuswertungPicksDecidingCell : public testing::TestWithParam<Stufenfall> {}
 
 TEST_P(AuswertungPicksDecidingCell, AndStrengthsMatchInfer) {
     const Stufenfall f = GetParam();
-    Projekt p;
+    fuzzy::Project p;
     p.A = ZweiTerme(0, 10);
     p.B = ZweiTerme(0, 10);
     p.Out = ZweiTerme(0, 10);
-    p.R.Set(1, 1, f.regeln[0]);
-    p.R.Set(1, 2, f.regeln[1]);
-    p.R.Set(2, 1, f.regeln[2]);
-    p.R.Set(2, 2, f.regeln[3]);
-    const fuzzy::Auswertung e = fuzzy::Auswerten(p.A, p.B, p.Out, p.R, f.a, f.b);
+    p.Rules.Set(1, 1, f.regeln[0]);
+    p.Rules.Set(1, 2, f.regeln[1]);
+    p.Rules.Set(2, 1, f.regeln[2]);
+    p.Rules.Set(2, 2, f.regeln[3]);
+    const fuzzy::Auswertung e = fuzzy::SchrittZerlegen(p, f.a, f.b);
     EXPECT_EQ(e.ausgang, Engine(p, f.a, f.b));
     for (int r = 1; r <= 2; ++r)
         for (int c = 1; c <= 2; ++c)
@@ -170,8 +170,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<Stufenfall>& i) { return std::string(i.param.name); });
 
 TEST(Auswertung, OneInputUsesRowOneWithDegreesOfA) {
-    const Projekt p = Laden("beispiel.fuz");
-    const fuzzy::Auswertung e = fuzzy::Auswerten(p.A, p.B, p.Out, p.R, -2.5f, 99.0f);
+    const fuzzy::Project p = Laden("beispiel.fuz");
+    const fuzzy::Auswertung e = fuzzy::SchrittZerlegen(p, -2.5f, 99.0f);
     EXPECT_FALSE(e.zweiEingaenge);
     EXPECT_EQ(e.gradA[0], 0.5f);
     EXPECT_EQ(e.gradA[1], 0.0f);

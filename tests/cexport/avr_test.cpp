@@ -131,13 +131,11 @@ Measured RunOnAvr(const fuzzy::Project& p, const std::vector<exchange::detail::I
     return Parse(ran.output, grid.size());
 }
 
-fuzzy::Project ToProject(const ExampleProject& e) { return fuzzy::Project{e.A, e.B, e.Out, e.Rules}; }
-
 class CExportAvr : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(CExportAvr, StaysWithinTheDerivedBoundOnTheGrid) {
     SKIP_WITHOUT_AVR();
-    fuzzy::Project p = ToProject(LoadExample(GetParam()));
+    fuzzy::Project p = LoadExample(GetParam());
     const auto grid = exchange::detail::MeasureGrid(p.A, p.B);
     testfiles::TempDir dir;
     const Measured m = RunOnAvr(p, grid, dir.path());
@@ -176,7 +174,7 @@ TEST_P(CExportAvr, StaysWithinTheDerivedBoundOnTheGrid) {
 TEST_P(CExportAvr, StepFitsTheSmallBoard) {
     SKIP_WITHOUT_AVR();
     testfiles::TempDir dir;
-    ExportInto(ToProject(LoadExample(GetParam())), dir.path());
+    ExportInto(LoadExample(GetParam()), dir.path());
     const fs::path elf = dir.path() / "minimal.elf";
     const cprobe::Outcome built =
         Shell("avr-gcc " + kAvrFlags + " -I" + Quote(dir.path().string()) + " " + Quote(FUZZY_AVR_DIR "/minimal.c") +
@@ -202,7 +200,7 @@ TEST(CExportArduino, SketchBuildsWithAvrGccAlone) {
     SKIP_WITHOUT_AVR();
     for (const char* example : {"truck", "truck_einachsig"}) {
         testfiles::TempDir dir;
-        ExportInto(ToProject(LoadExample(example)), dir.path());
+        ExportInto(LoadExample(example), dir.path());
         const std::string inc = " -I" + Quote(dir.path().string());
         const std::string sketch = FUZZY_SOURCE_DIR "/examples/arduino/fuzzy_regler/fuzzy_regler.ino";
         const cprobe::Outcome cpp = Shell("avr-g++ -mmcu=atmega328p -Os -Wall -Wextra -pedantic -Werror -x c++" + inc +

@@ -32,8 +32,6 @@ std::size_t RandomPairs() {
     return 20000;
 }
 
-fuzzy::Project ToProject(const ExampleProject& e) { return fuzzy::Project{e.A, e.B, e.Out, e.Rules}; }
-
 // Every probe of A with every probe of B, then random pairs.
 std::vector<Case> CasesFor(std::uint32_t index, const fuzzy::Project& p, std::size_t randomPairs, std::mt19937& rng) {
     std::vector<Case> cases;
@@ -108,7 +106,7 @@ TEST(CExportIdentity, ExamplesGiveTheEnginesBitsOnProbesAndRandomPairs) {
     std::vector<fuzzy::Project> projects;
     std::vector<Case> cases;
     for (const auto& name : kExamples) {
-        projects.push_back(ToProject(LoadExample(name)));
+        projects.push_back(LoadExample(name));
         const auto more =
             CasesFor(static_cast<std::uint32_t>(projects.size() - 1), projects.back(), RandomPairs(), rng);
         cases.insert(cases.end(), more.begin(), more.end());
@@ -147,7 +145,7 @@ TEST(CExportIdentity, ContractionToFmaChangesNoBit) {
     std::mt19937 rng(99);
     std::vector<fuzzy::Project> projects;
     std::vector<Case> cases;
-    for (const auto& name : kExamples) projects.push_back(ToProject(LoadExample(name)));
+    for (const auto& name : kExamples) projects.push_back(LoadExample(name));
     while (projects.size() < 60) projects.push_back(cprobe::RandomProject(rng));
     for (std::size_t i = 0; i < projects.size(); ++i) {
         const auto more = CasesFor(static_cast<std::uint32_t>(i), projects[i], 300, rng);

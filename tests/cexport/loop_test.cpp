@@ -43,8 +43,8 @@ int DifferingRuns(const dorvane::GridRun& want, const dorvane::GridRun& got) {
 }
 
 void ExpectSameGrid(const std::string& example, float (*step)(float, float)) {
-    ExampleProject e = LoadExample(example);
-    ExampleProject g = LoadExample(example);
+    fuzzy::Project e = LoadExample(example);
+    fuzzy::Project g = LoadExample(example);
     const dorvane::Controller engine{e.A, e.B, e.Out, e.Rules};
     const dorvane::Controller generated{g.A, g.B, g.Out, g.Rules, step};
     const dorvane::Controller idle{g.A, g.B, g.Out, g.Rules, Nothing};
@@ -77,8 +77,8 @@ std::size_t FirstDifference(const pemrak::Lauf& want, const pemrak::Lauf& got) {
 }
 
 TEST(CExportLoop, LocomotiveRunsFollowTheEnginesTrajectories) {
-    ExampleProject e = LoadExample("lok");
-    ExampleProject g = LoadExample("lok");
+    fuzzy::Project e = LoadExample("lok");
+    fuzzy::Project g = LoadExample("lok");
     const pemrak::FuzzyRegler engine{e.A, e.B, e.Out, e.Rules};
     const pemrak::FuzzyRegler generated{g.A, g.B, g.Out, g.Rules, lok_step};
     const pemrak::FuzzyRegler idle{g.A, g.B, g.Out, g.Rules, Nothing};

@@ -31,10 +31,13 @@ auto State(const TFuzzy& v) {
 
 class ProjectTest : public EngineTest {
 protected:
-    TFuzzy A, B, Out;
-    RuleTable R;
+    fuzzy::Project p;
+    TFuzzy& A = p.A;
+    TFuzzy& B = p.B;
+    TFuzzy& Out = p.Out;
+    RuleTable& R = p.Rules;
 
-    void LoadBytes(const std::string& bytes) { fuzzy::LoadProjectBytes(bytes, A, B, Out, R); }
+    void LoadBytes(const std::string& bytes) { fuzzy::LoadProjectBytes(bytes, p); }
     void LoadFile(const std::string& bytes) { fuzzy::LoadProject(dir.Write("p.fuz", bytes), A, B, Out, R); }
 
     bool FormatErrorShown() const { return messages.log == std::vector<RecordedMessage>{Error(kFormatError)}; }

@@ -14,9 +14,7 @@ protected:
     // Does LoadProjectBytes report a format error on these bytes?
     bool LoaderFails(const std::string& bytes) {
         messages.log.clear();
-        fuzzy::TFuzzy A, B, Out;
-        fuzzy::RuleTable R;
-        fuzzy::LoadProjectBytes(bytes, A, B, Out, R);
+        fuzzy::LoadProjectBytes(bytes);
         return !messages.log.empty();
     }
 };

@@ -16,6 +16,7 @@
 #include <random>
 #include <sstream>
 
+using fuzzy::Project;
 using fuzzy::RuleTable;
 using fuzzy::TFuzzy;
 using testfiles::TempDir;
@@ -29,11 +30,6 @@ std::uint32_t Bits(float f) {
     std::memcpy(&u, &f, sizeof u);
     return u;
 }
-
-struct Project {
-    TFuzzy A, B, Out;
-    RuleTable R;
-};
 
 // Field by field, floats by their bits. Only what a file defines counts: an
 // undefined variable's name and range, and term slots beyond the count, are
@@ -57,16 +53,12 @@ void ExpectSame(const Project& x, const Project& y) {
     ExpectSame(x.A, y.A, "A");
     ExpectSame(x.B, y.B, "B");
     ExpectSame(x.Out, y.Out, "Out");
-    EXPECT_EQ(x.R, y.R);
+    EXPECT_EQ(x.Rules, y.Rules);
 }
 
-Project Load(const std::string& bytes) {
-    Project p;
-    fuzzy::LoadProjectBytes(bytes, p.A, p.B, p.Out, p.R);
-    return p;
-}
+Project Load(const std::string& bytes) { return fuzzy::LoadProjectBytes(bytes); }
 
-std::string Text(const Project& p) { return fuzzy::ProjectText(p.A, p.B, p.Out, p.R); }
+std::string Text(const Project& p) { return fuzzy::ProjectText(p); }
 
 std::string ReadAll(const std::string& path) {
     std::ifstream f(path, std::ios::binary);
@@ -79,8 +71,8 @@ Project Small() {
     Project p;
     p.A = MakeVariable("Fehler", -10, 10, {{"negativ", -10, -10, -5, 0, 1}, {"positiv", 0, 5, 10, 10, 1}});
     p.Out = MakeVariable("Stellwert", -1, 1, {{"links", -1, -1, -0.5f, 0, 1}, {"rechts", 0, 0.5f, 1, 1, 1}});
-    p.R.Set(1, 1, 2);
-    p.R.Set(1, 2, 1);
+    p.Rules.Set(1, 1, 2);
+    p.Rules.Set(1, 2, 1);
     return p;
 }
 
@@ -202,7 +194,7 @@ protected:
     TempDir dir;
     std::string Save(const std::string& name, const Project& p) {
         const std::string path = (dir.path() / name).string();
-        fuzzy::SaveProject(path, p.A, p.B, p.Out, p.R);
+        fuzzy::SaveProject(path, p);
         return path;
     }
     std::size_t FilesInDir() const {
@@ -213,8 +205,7 @@ protected:
 TEST_F(SaveTest, SavedFileLoadsAsTheSameProject) {
     Project p = Small();
     const std::string path = Save("neu.fuz", p);
-    Project q;
-    fuzzy::LoadProject(path, q.A, q.B, q.Out, q.R);
+    Project q = fuzzy::LoadProject(path);
     ExpectSame(p, q);
     EXPECT_EQ(FilesInDir(), 1u);
 }
@@ -278,7 +269,7 @@ TEST_F(SaveTest, ImpossibleTargetsAreReportedNotCreated) {
     for (const auto& row : rows) {
         const Project p = Small();
         try {
-            fuzzy::SaveProject(row.path, p.A, p.B, p.Out, p.R);
+            fuzzy::SaveProject(row.path, p);
             ADD_FAILURE() << "saved to " << row.path;
         } catch (const fuzzy::ESaveError& e) {
             EXPECT_NE(std::string(e.what()).find(row.part), std::string::npos) << e.what();

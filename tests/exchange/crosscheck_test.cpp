@@ -43,7 +43,7 @@ class CrossCheck : public ::testing::TestWithParam<Case> {};
 
 // fuzzylite's outputs for the points of MeasureGrid, one per line ("nan" where
 // nothing fires and the format has no default).
-std::vector<double> RunFuzzylite(const std::string& cmd, const ExampleProject& p, Format f, const std::string& text) {
+std::vector<double> RunFuzzylite(const std::string& cmd, const fuzzy::Project& p, Format f, const std::string& text) {
     testfiles::TempDir dir;
     const std::string engine = dir.Write(std::string("engine.") + exchange::FormatName(f), text);
     std::string inputs;
@@ -80,7 +80,7 @@ TEST_P(CrossCheck, FuzzyliteAgreesWithinTheStatedBound) {
     const std::string cmd = FuzzyliteCommand();
     if (cmd.empty()) GTEST_SKIP() << "fuzzylite is not installed";
     const Case& c = GetParam();
-    ExampleProject p = LoadExample(c.example);
+    fuzzy::Project p = LoadExample(c.example);
     if (c.heights) {
         p.A.SetParam(2, fuzzy::ParamH, 0.6f);
         p.B.SetParam(1, fuzzy::ParamH, 0.25f);

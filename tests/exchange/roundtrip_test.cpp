@@ -35,7 +35,7 @@ void ExpectSameVariable(const fuzzy::TFuzzy& want, const fuzzy::TFuzzy& got, con
 }
 
 // The rule entries the inference reads; the others cannot travel.
-fuzzy::RuleTable UsedRules(const ExampleProject& p) {
+fuzzy::RuleTable UsedRules(const fuzzy::Project& p) {
     fuzzy::RuleTable r;
     const int rows = p.B.Defined ? p.B.UsedTerms() : 1;
     for (int j = 1; j <= rows; ++j) {
@@ -47,7 +47,7 @@ fuzzy::RuleTable UsedRules(const ExampleProject& p) {
     return r;
 }
 
-void ExpectRoundTrip(const ExampleProject& p, Format f, const std::string& where) {
+void ExpectRoundTrip(const fuzzy::Project& p, Format f, const std::string& where) {
     const std::string text = exchange::Export(f, p.A, p.B, p.Out, p.Rules, where + ".fuz");
     const ImportOutcome r = TryImport(f, text);
     ASSERT_TRUE(r.ok) << where << ": " << r.Describe() << "\n" << text;
@@ -71,7 +71,7 @@ TEST_P(RoundTrip, ExamplesComeBackBitForBit) {
 // and come back; an output range narrower than its terms is widened and
 // comes back too.
 TEST_P(RoundTrip, HeightsOddNamesAndNarrowRangesComeBack) {
-    ExampleProject p = LoadExample("heizung");
+    fuzzy::Project p = LoadExample("heizung");
     p.A.SetParam(2, fuzzy::ParamH, 0.6f);
     p.B.SetParam(1, fuzzy::ParamH, 0.25f);
     p.Out.SetParam(3, fuzzy::ParamH, 0.5f);
@@ -109,18 +109,18 @@ TEST(ExchangeFormats, FormatFollowsTheSuffix) {
 }
 
 TEST(ExchangeExport, ProjectWithoutInputOrOutputIsRefused) {
-    ExampleProject p = LoadExample("heizung");
+    fuzzy::Project p = LoadExample("heizung");
     fuzzy::TFuzzy none;
     EXPECT_THROW(exchange::Export(Format::Fll, none, p.B, p.Out, p.Rules, "x"), exchange::ExportError);
     EXPECT_THROW(exchange::Export(Format::Fis, p.A, p.B, none, p.Rules, "x"), exchange::ExportError);
-    ExampleProject inf = p;
+    fuzzy::Project inf = p;
     inf.Out.SetParam(2, 4, std::numeric_limits<float>::infinity());
     EXPECT_THROW(exchange::Export(Format::Fcl, inf.A, inf.B, inf.Out, inf.Rules, "x"), exchange::ExportError);
 }
 
 // A line break in a name or in the source must not leave its comment line.
 TEST(ExchangeExport, LineBreaksStayInsideTheComments) {
-    ExampleProject p = LoadExample("heizung");
+    fuzzy::Project p = LoadExample("heizung");
     p.A.Name = "Temperatur\nInputVariable: gefaelscht";
     for (Format f : {Format::Fll, Format::Fis, Format::Fcl}) {
         const std::string text = exchange::Export(f, p.A, p.B, p.Out, p.Rules, "a\nb.fuz");
@@ -134,13 +134,13 @@ TEST(ExchangeExport, LineBreaksStayInsideTheComments) {
 // The centroid of the other tool samples the output: when the corners sit on
 // its grid, the sampling error of the unbounded sum is nothing but rounding.
 TEST(ExchangeGrid, AlignedGridMakesSamplingExactForSlopedTerms) {
-    const ExampleProject truck = LoadExample("truck");
+    const fuzzy::Project truck = LoadExample("truck");
     const auto g = exchange::detail::ChooseGrid(truck.Out, 100);
     EXPECT_TRUE(g.aligned);
     EXPECT_LT(g.bound, 1e-9);
     EXPECT_LE(g.lo, -100.0);
     EXPECT_GE(g.hi, 100.0);
-    ExampleProject odd = truck;
+    fuzzy::Project odd = truck;
     odd.Out.SetParam(1, 1, -100.05f);  // 0.05 steps over 200: more than 100 cells
     const auto h = exchange::detail::ChooseGrid(odd.Out, 100);
     EXPECT_FALSE(h.aligned);
@@ -188,7 +188,7 @@ TEST(ExchangeImportExport, ForeignEngineSurvivesExportAndImport) {
     EXPECT_EQ(first.Rules.Get(2, 2), 2);
     EXPECT_EQ(first.Rules.Get(2, 3), 3);
     EXPECT_EQ(first.Rules.Get(1, 2), 3);
-    const ExampleProject p{first.A, first.B, first.Out, first.Rules};
+    const fuzzy::Project p{first.A, first.B, first.Out, first.Rules};
     for (Format f : {Format::Fll, Format::Fis, Format::Fcl}) {
         ExpectRoundTrip(p, f, std::string("tipper.") + exchange::FormatName(f));
     }

@@ -16,14 +16,13 @@
 
 namespace {
 
+using fuzzy::Project;
 using tuning::Options;
-using tuning::Project;
 using tuning::Score;
 using tuning::Vehicle;
 
 Project Load(const std::string& name) {
-    Project p;
-    fuzzy::LoadProject(std::string(FUZZY_TEST_DATA) + "/" + name, p.A, p.B, p.Out, p.Rules);
+    Project p = fuzzy::LoadProject(std::string(FUZZY_TEST_DATA) + "/" + name);
     return p;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LaborProjekt.h"
+#include "FuzUnits.h"
 #include "MessageRecorder.h"
 
 #include <QImage>
@@ -13,10 +13,8 @@
 namespace labortest {
 
 // A shipped example project, read by the engine's own reader.
-inline labor::Projekt Beispiel(const char* name) {
-    labor::Projekt p;
-    fuzzy::LoadProject(std::string(FUZZY_SOURCE_DIR) + "/examples/" + name, p.A, p.B, p.Out, p.Rules);
-    return p;
+inline fuzzy::Project Beispiel(const char* name) {
+    return fuzzy::LoadProject(std::string(FUZZY_SOURCE_DIR) + "/examples/" + name);
 }
 
 // Lets the worker finish its job without delivering the result: the result

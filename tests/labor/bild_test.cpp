@@ -66,8 +66,8 @@ TEST(LaborBild, ColoursStayApartInGrey) {
 
 TEST(LaborBild, LocomotivePictureLabelsDoNotOverlap) {
     labor::LokLabor lab;
-    const labor::Projekt p = Beispiel("lok.fuz");
-    lab.setProjekt(p.A, p.B, p.Out, p.Rules);
+    const fuzzy::Project p = Beispiel("lok.fuz");
+    lab.setProjekt(p);
     ASSERT_TRUE(Fertig(lab));
     for (const QSize g : {ansichten::Exportgroesse(QSize(800, 600)), QSize(640, 420)}) {
         const auto texte = testsupport::Texte(testsupport::AlsSvg(g, [&](QPainter& q, QSize s) { lab.malen(q, s); }));
@@ -79,8 +79,8 @@ TEST(LaborBild, LocomotivePictureLabelsDoNotOverlap) {
 
 TEST(LaborBild, TruckPictureLabelsDoNotOverlapAndStayInside) {
     labor::TruckLabor lab;
-    const labor::Projekt p = Beispiel("truck.fuz");
-    lab.setProjekt(p.A, p.B, p.Out, p.Rules);
+    const fuzzy::Project p = Beispiel("truck.fuz");
+    lab.setProjekt(p);
     ASSERT_TRUE(Fertig(lab));
     for (const QSize g : {ansichten::Exportgroesse(QSize(600, 700)), QSize(420, 520)}) {
         const auto texte = testsupport::Texte(testsupport::AlsSvg(g, [&](QPainter& q, QSize s) {
@@ -108,12 +108,12 @@ TEST(LaborBild, BothLabsSaveTheirPictureAsPngAndSvg) {
     const auto vorher = ansichten::SetDateiWahl([&](QWidget*, const QString&) { return ziel; });
     labor::TruckLabor truck;
     labor::LokLabor lok;
-    const labor::Projekt t = Beispiel("truck.fuz"), l = Beispiel("lok.fuz");
+    const fuzzy::Project t = Beispiel("truck.fuz"), l = Beispiel("lok.fuz");
     ziel = dir.filePath(QStringLiteral("leer.png"));
     EXPECT_FALSE(truck.bildSpeichern());
     EXPECT_FALSE(QFileInfo::exists(ziel));
-    truck.setProjekt(t.A, t.B, t.Out, t.Rules);
-    lok.setProjekt(l.A, l.B, l.Out, l.Rules);
+    truck.setProjekt(t);
+    lok.setProjekt(l);
     ASSERT_TRUE(Fertig(truck));
     ASSERT_TRUE(Fertig(lok));
     for (QPushButton* knopf : {truck.speichernKnopf(), lok.speichernKnopf()})

@@ -20,7 +20,7 @@ namespace {
 using labor::LokLabor;
 using labortest::Beispiel;
 
-std::vector<pemrak::Versuch> Erwartet(labor::Projekt p, float reibung, float abstand, float dt) {
+std::vector<pemrak::Versuch> Erwartet(fuzzy::Project p, float reibung, float abstand, float dt) {
     const pemrak::FuzzyRegler r{p.A, p.B, p.Out, p.Rules};
     pemrak::LaufOptionen o;
     o.Start.Reibung = reibung;
@@ -28,7 +28,7 @@ std::vector<pemrak::Versuch> Erwartet(labor::Projekt p, float reibung, float abs
     return pemrak::Versuchsreihe(r, o, pemrak::LaborMassen(), {dt});
 }
 
-void Setze(LokLabor& lab, const labor::Projekt& p) { lab.setProjekt(p.A, p.B, p.Out, p.Rules); }
+void Setze(LokLabor& lab, const fuzzy::Project& p) { lab.setProjekt(p); }
 
 bool Fertig(LokLabor& lab) {
     return QTest::qWaitFor([&] { return !lab.rechnet(); }, 60000);
@@ -55,7 +55,7 @@ void ErwarteZahlen(const LokLabor& lab, const std::vector<pemrak::Versuch>& soll
 }
 
 // Another controller: the same variables with the rule table mirrored.
-labor::Projekt Anders(labor::Projekt p) {
+fuzzy::Project Anders(fuzzy::Project p) {
     fuzzy::RuleTable r;
     for (int z = 1; z <= 5; ++z)
         for (int s = 1; s <= 5; ++s) r.Set(z, s, p.Rules.Get(6 - z, s));
@@ -64,7 +64,7 @@ labor::Projekt Anders(labor::Projekt p) {
 }
 
 TEST(LokLabor, FiguresShownAreTheSharedRunsForEachStep) {
-    const labor::Projekt lok = Beispiel("lok.fuz");
+    const fuzzy::Project lok = Beispiel("lok.fuz");
     for (const int schritt : {0, 1}) {
         SCOPED_TRACE(schritt);
         LokLabor lab;
@@ -79,7 +79,7 @@ TEST(LokLabor, FiguresShownAreTheSharedRunsForEachStep) {
 }
 
 TEST(LokLabor, FrictionAndDistanceFromTheFieldsReachTheRuns) {
-    const labor::Projekt lok = Beispiel("lok.fuz");
+    const fuzzy::Project lok = Beispiel("lok.fuz");
     LokLabor lab;
     Setze(lab, lok);
     lab.reibungFeld()->setText(QStringLiteral("1,5"));
@@ -93,7 +93,7 @@ TEST(LokLabor, FrictionAndDistanceFromTheFieldsReachTheRuns) {
 }
 
 TEST(LokLabor, TwoQuickEditsShowTheSecondProject) {
-    const labor::Projekt lok = Beispiel("lok.fuz"), anders = Anders(Beispiel("lok.fuz"));
+    const fuzzy::Project lok = Beispiel("lok.fuz"), anders = Anders(Beispiel("lok.fuz"));
     const auto soll = Erwartet(anders, 3.0f, 100.0f, 0.055f);
     ASSERT_NE(soll[1].Zahlen.Schritte, Erwartet(lok, 3.0f, 100.0f, 0.055f)[1].Zahlen.Schritte);
     LokLabor lab;
@@ -145,7 +145,7 @@ TEST(LokLabor, TextThatIsNoNumberIsRefusedWithAMessage) {
 }
 
 TEST(LokLabor, ProjectWithoutInputBSaysWhyNothingRuns) {
-    labor::Projekt p = Beispiel("lok.fuz");
+    fuzzy::Project p = Beispiel("lok.fuz");
     p.B.Defined = false;
     LokLabor lab;
     Setze(lab, p);
@@ -162,7 +162,7 @@ TEST(LokLabor, ProjectWithoutInputBSaysWhyNothingRuns) {
 namespace {
 
 TEST(LokLabor, ForceOverTimeShowsEachRunsForce) {
-    const labor::Projekt p = Beispiel("lok.fuz");
+    const fuzzy::Project p = Beispiel("lok.fuz");
     LokLabor lab;
     Setze(lab, p);
     ASSERT_TRUE(Fertig(lab));
@@ -178,7 +178,7 @@ TEST(LokLabor, ForceOverTimeShowsEachRunsForce) {
 }
 
 TEST(LokLabor, ComparisonDrawsTheSecondProjectFaintlyWithItsFiguresAndEnds) {
-    const labor::Projekt p = Beispiel("lok.fuz");
+    const fuzzy::Project p = Beispiel("lok.fuz");
     LokLabor lab;
     Setze(lab, p);
     lab.setVergleich(Anders(p), QStringLiteral("„anders.fuz“"));

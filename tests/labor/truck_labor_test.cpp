@@ -20,18 +20,18 @@ using labor::TruckLabor;
 using labortest::Beispiel;
 
 // The same project with the rules thinned out, so that its figures differ.
-labor::Projekt Verstuemmelt(labor::Projekt p) {
+fuzzy::Project Verstuemmelt(fuzzy::Project p) {
     for (int r = 1; r <= 5; ++r)
         for (int c = 1; c <= 5; c += 2) p.Rules.Set(r, c, 0);
     return p;
 }
 
-dorvane::GridFigures Erwartet(labor::Projekt p, float v) {
+dorvane::GridFigures Erwartet(fuzzy::Project p, float v) {
     const dorvane::Controller c{p.A, p.B, p.Out, p.Rules};
     return dorvane::RunGrid(c, v).Figures;
 }
 
-void Setze(TruckLabor& lab, const labor::Projekt& p) { lab.setProjekt(p.A, p.B, p.Out, p.Rules); }
+void Setze(TruckLabor& lab, const fuzzy::Project& p) { lab.setProjekt(p); }
 
 bool Fertig(TruckLabor& lab) {
     return QTest::qWaitFor([&] { return !lab.rechnet(); }, 60000);
@@ -50,8 +50,8 @@ void ErwarteGleich(const dorvane::GridFigures& a, const dorvane::GridFigures& b)
 
 class TruckLaborTest : public ::testing::Test {
 protected:
-    labor::Projekt Gut = Beispiel("truck.fuz");
-    labor::Projekt Schlecht = Verstuemmelt(Beispiel("truck.fuz"));
+    fuzzy::Project Gut = Beispiel("truck.fuz");
+    fuzzy::Project Schlecht = Verstuemmelt(Beispiel("truck.fuz"));
 };
 
 TEST_F(TruckLaborTest, TwoQuickEditsShowTheSecondProjectNotTheFirst) {
@@ -211,7 +211,7 @@ TEST_F(TruckLaborTest, AnEditStopsTheReplayOfTheOldProject) {
 }
 
 TEST_F(TruckLaborTest, ProjectWithoutOutputShowsNoFiguresAndSaysWhy) {
-    labor::Projekt leer = Gut;
+    fuzzy::Project leer = Gut;
     leer.Out.Defined = false;
     TruckLabor lab;
     Setze(lab, leer);
@@ -297,7 +297,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<TippFall>& i) { return std::string(i.param.name); });
 
 TEST(TruckLabor, ComparisonDrawsTheSecondProjectWithItsFiguresAndEnds) {
-    const labor::Projekt p = Beispiel("truck.fuz");
+    const fuzzy::Project p = Beispiel("truck.fuz");
     TruckLabor lab;
     Setze(lab, p);
     lab.setVergleich(Verstuemmelt(p), QStringLiteral("„alt.fuz“"));

@@ -24,13 +24,13 @@ QPushButton* Knopf(const RegelnVerbessern& d, const char* name) {
     return d.findChild<QPushButton*>(QString::fromLatin1(name));
 }
 
-labor::Projekt OhneRegeln(const char* datei) {
-    labor::Projekt p = labortest::Beispiel(datei);
+fuzzy::Project OhneRegeln(const char* datei) {
+    fuzzy::Project p = labortest::Beispiel(datei);
     p.Rules = fuzzy::RuleTable{};
     return p;
 }
 
-tuning::Score Wertung(const labor::Projekt& p, tuning::Vehicle v) { return tuning::Evaluate(p, v); }
+tuning::Score Wertung(const fuzzy::Project& p, tuning::Vehicle v) { return tuning::Evaluate(p, v); }
 
 tuning::Options LokSuche() {
     tuning::Options o;
@@ -42,9 +42,9 @@ tuning::Options LokSuche() {
 }
 
 TEST(RegelnVerbessern, CancelKeepsTheBestSoFarAndApplyHandsBackThatProject) {
-    const labor::Projekt start = OhneRegeln("lok.fuz");
+    const fuzzy::Project start = OhneRegeln("lok.fuz");
     RegelnVerbessern d;
-    d.setProjekt(start.A, start.B, start.Out, start.Rules);
+    d.setProjekt(start);
     d.setOptionen(LokSuche());
     QSignalSpy beendet(&d, &RegelnVerbessern::beendet);
     Knopf(d, "StartBtn")->click();
@@ -71,13 +71,11 @@ TEST(RegelnVerbessern, CancelKeepsTheBestSoFarAndApplyHandsBackThatProject) {
     int uebernommen = 0;
     fuzzy::RuleTable regeln;
     fuzzy::TFuzzy ausgang;
-    QObject::connect(
-        &d, &RegelnVerbessern::uebernehmen,
-        [&](const fuzzy::TFuzzy&, const fuzzy::TFuzzy&, const fuzzy::TFuzzy& out, const fuzzy::RuleTable& r) {
-            ++uebernommen;
-            ausgang = out;
-            regeln = r;
-        });
+    QObject::connect(&d, &RegelnVerbessern::uebernehmen, [&](const fuzzy::Project& besser) {
+        ++uebernommen;
+        ausgang = besser.Out;
+        regeln = besser.Rules;
+    });
     Knopf(d, "UebernehmenBtn")->click();
     ASSERT_EQ(uebernommen, 1);
     EXPECT_EQ(regeln, d.ergebnis()->Rules);
@@ -86,10 +84,10 @@ TEST(RegelnVerbessern, CancelKeepsTheBestSoFarAndApplyHandsBackThatProject) {
 }
 
 TEST(RegelnVerbessern, ProjectUnfitForTheVehicleIsRefusedWithAMessage) {
-    labor::Projekt p = labortest::Beispiel("lok.fuz");
+    fuzzy::Project p = labortest::Beispiel("lok.fuz");
     p.B.Defined = false;
     RegelnVerbessern d;
-    d.setProjekt(p.A, p.B, p.Out, p.Rules);
+    d.setProjekt(p);
     d.setOptionen(LokSuche());
     Knopf(d, "StartBtn")->click();
     EXPECT_FALSE(d.laeuft());
@@ -98,9 +96,9 @@ TEST(RegelnVerbessern, ProjectUnfitForTheVehicleIsRefusedWithAMessage) {
 }
 
 TEST(RegelnVerbessern, ApplyIsOfferedOnlyWhenTheSearchImproved) {
-    const labor::Projekt start = labortest::Beispiel("lok.fuz");
+    const fuzzy::Project start = labortest::Beispiel("lok.fuz");
     RegelnVerbessern d;
-    d.setProjekt(start.A, start.B, start.Out, start.Rules);
+    d.setProjekt(start);
     tuning::Options o = LokSuche();
     o.MaxRounds = 1;
     o.CandidatesPerRound = 2;
@@ -120,9 +118,9 @@ TEST(RegelnVerbessern, ApplyIsOfferedOnlyWhenTheSearchImproved) {
 namespace {
 
 TEST(RegelnVerbessern, ClosingTheDialogStopsTheSearch) {
-    const labor::Projekt start = OhneRegeln("lok.fuz");
+    const fuzzy::Project start = OhneRegeln("lok.fuz");
     RegelnVerbessern d;
-    d.setProjekt(start.A, start.B, start.Out, start.Rules);
+    d.setProjekt(start);
     d.setOptionen(LokSuche());
     d.starten();
     ASSERT_TRUE(d.laeuft());
@@ -152,12 +150,12 @@ struct TabellenFall {
 class RegelTabelle : public testing::TestWithParam<TabellenFall> {};
 
 TEST_P(RegelTabelle, HasATermsAcrossAndBTermsDownNamedAfterTheirVariables) {
-    labor::Projekt p = labortest::Beispiel(GetParam().datei);
+    fuzzy::Project p = labortest::Beispiel(GetParam().datei);
     if (GetParam().ohneB) p.B.Defined = false;
     for (int r = 1; r <= 5; ++r)
         for (int c = 1; c <= 5; ++c) p.Rules.Set(r, c, (r * 2 + c) % p.Out.UsedTerms() + 1);
     QTextDocument d;
-    d.setHtml(labor::RegelnAlsHtml(p.A, p.B, p.Out, p.Rules, nullptr));
+    d.setHtml(labor::RegelnAlsHtml(p, nullptr));
     const QList<QTextFrame*> rahmen = d.rootFrame()->childFrames();
     ASSERT_EQ(rahmen.size(), 1);
     auto* t = qobject_cast<QTextTable*>(rahmen.first());
@@ -191,9 +189,9 @@ QString Text(const RegelnVerbessern& d, const char* name) {
 }
 
 TEST(RegelnVerbessern, WithoutImprovementAfterShowsExactlyBefore) {
-    const labor::Projekt start = labortest::Beispiel("lok.fuz");
+    const fuzzy::Project start = labortest::Beispiel("lok.fuz");
     RegelnVerbessern d;
-    d.setProjekt(start.A, start.B, start.Out, start.Rules);
+    d.setProjekt(start);
     tuning::Options o = LokSuche();
     o.Threads = 1;
     o.CandidatesPerRound = 2000;  // a first round far longer than the way to the cancel
@@ -214,9 +212,9 @@ TEST(RegelnVerbessern, WithoutImprovementAfterShowsExactlyBefore) {
 }
 
 TEST(RegelnVerbessern, CancelBeforeTheStartIsScoredShowsNoFiguresAndSaysSo) {
-    const labor::Projekt start = OhneRegeln("truck.fuz");
+    const fuzzy::Project start = OhneRegeln("truck.fuz");
     RegelnVerbessern d;
-    d.setProjekt(start.A, start.B, start.Out, start.Rules);
+    d.setProjekt(start);
     tuning::Options o;
     o.Kind = tuning::Vehicle::Truck;
     o.Threads = 1;

@@ -351,21 +351,21 @@ TEST(SimuliereTest, AControllerThatAlwaysPullsRunsThirtyCentimetresPastTheMarkAn
     EXPECT_TRUE(lauf.Ausgelaufen);
     EXPECT_LE(lauf.Verlauf.back().sCm, -30.0f);
     EXPECT_GT(lauf.Verlauf[lauf.Verlauf.size() - 2].sCm, -30.0f);  // ends at the first step past it
-    const Kennzahlen k = Auswerten(lauf);
+    const Kennzahlen k = KennzahlenVon(lauf);
     EXPECT_TRUE(k.Ausgelaufen);
     EXPECT_GE(k.UeberschwingenCm, 30.0f);
     EXPECT_EQ(k.Vorzeichenwechsel, 0);
     EXPECT_FALSE(RuheAb(lauf, 1.0f, 0.5f).has_value());
 }
 
-TEST(AuswertenTest, CountsSignChangesOfTheForceSkippingZerosAndFindsTheRestTime) {
+TEST(KennzahlenVonTest, CountsSignChangesOfTheForceSkippingZerosAndFindsTheRestTime) {
     Lauf lauf;
     const LaufPunkt punkte[] = {
         {0.0f, 100.0f, 0.0f, 0.0f}, {1.0f, 50.0f, -20.0f, 1.0f}, {2.0f, 0.5f, -1.0f, 0.0f}, {3.0f, -0.8f, 0.2f, -0.5f},
         {4.0f, 2.0f, 0.1f, 0.3f},   {5.0f, 0.4f, 0.1f, 0.2f},    {6.0f, 0.2f, 0.0f, 0.0f},
     };
     lauf.Verlauf.assign(std::begin(punkte), std::end(punkte));
-    const Kennzahlen k = Auswerten(lauf);
+    const Kennzahlen k = KennzahlenVon(lauf);
     EXPECT_EQ(k.Vorzeichenwechsel, 2);  // + (0) - + +
     EXPECT_FLOAT_EQ(k.UeberschwingenCm, 0.8f);
     EXPECT_TRUE(k.BandErreicht);
@@ -409,7 +409,7 @@ TEST(LokFuzTest, ComesToRestAtTheMarkInTimeForEveryMassAndPace) {
     for (const LokZiel& z : LokZiele) {
         SCOPED_TRACE(testing::Message() << z.masse << " kg, dt " << z.dt);
         const Lauf lauf = LokLauf(p, z);
-        const Kennzahlen k = Auswerten(lauf);
+        const Kennzahlen k = KennzahlenVon(lauf);
         EXPECT_FALSE(k.Ausgelaufen);
         EXPECT_TRUE(k.BandErreicht);
         const auto ruhe = RuheAb(lauf, 0.5f, 0.5f);
@@ -421,7 +421,7 @@ TEST(LokFuzTest, ComesToRestAtTheMarkInTimeForEveryMassAndPace) {
 TEST(LokFuzTest, NeverRunsMoreThanHalfACentimetrePastTheMark) {
     Projekt p(LokFuz);
     for (const LokZiel& z : LokZiele) {
-        const Kennzahlen k = Auswerten(LokLauf(p, z));
+        const Kennzahlen k = KennzahlenVon(LokLauf(p, z));
         EXPECT_LE(k.UeberschwingenCm, LokUeberschwingenHoechstens) << z.masse << " kg, dt " << z.dt;
     }
 }

@@ -205,7 +205,7 @@ TEST_F(FuzzysimTest, NewWritesEachTemplateAsTheWriterDoes) {
     for (const char* name : {"leer", "truck", "lok"}) {
         SCOPED_TRACE(name);
         const auto t = fuzzy::TemplateNamed(name);
-        const std::string expected = fuzzy::ProjectText(t->A, t->B, t->Out, t->Rules);
+        const std::string expected = fuzzy::ProjectText(*t);
         const std::string file = (dir.path() / (std::string(name) + ".fuz")).string();
         const Result r = Run({"new", name, "-o", file});
         ASSERT_EQ(r.status, 0) << r.err;
@@ -411,12 +411,7 @@ std::string Datei(const std::string& pfad) {
     return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
 }
 
-std::string WriterText(const std::string& file) {
-    fuzzy::TFuzzy A, B, Out;
-    fuzzy::RuleTable R;
-    fuzzy::LoadProject(file, A, B, Out, R);
-    return fuzzy::ProjectText(A, B, Out, R);
-}
+std::string WriterText(const std::string& file) { return fuzzy::ProjectText(fuzzy::LoadProject(file)); }
 
 class Format : public FuzzysimTest, public ::testing::WithParamInterface<const char*> {};
 

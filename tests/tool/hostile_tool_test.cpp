@@ -95,8 +95,7 @@ void Projects(const fs::path& dir) {
 // An example whose output is stretched until its largest number is 1e38:
 // legal in the format, but too large for the centroid in single precision.
 void Stretched(const fs::path& dir, const char* example, const char* name) {
-    fuzzy::Project p;
-    fuzzy::LoadProject(kSource + example, p.A, p.B, p.Out, p.Rules);
+    fuzzy::Project p = fuzzy::LoadProject(kSource + example);
     float largest = std::fmax(std::fabs(p.Out.RangeMin), std::fabs(p.Out.RangeMax));
     for (int i = 1; i <= p.Out.UsedTerms(); ++i)
         for (int j = 1; j <= 4; ++j) largest = std::fmax(largest, std::fabs(p.Out.GetParam(i, j)));
@@ -105,7 +104,7 @@ void Stretched(const fs::path& dir, const char* example, const char* name) {
     p.Out.RangeMax *= factor;
     for (int i = 1; i <= p.Out.UsedTerms(); ++i)
         for (int j = 1; j <= 4; ++j) p.Out.SetParam(i, j, p.Out.GetParam(i, j) * factor);
-    fuzzy::SaveProject((dir / name).string(), p.A, p.B, p.Out, p.Rules);
+    fuzzy::SaveProject((dir / name).string(), p);
 }
 
 const std::vector<Case>& Cases() {

@@ -117,7 +117,7 @@ TEST_F(TuneTest, NoImprovementWritesTheInputByteForByte) {
     fuzzy::LoadProject(kLok, A, B, Out, R);
     for (int t = 1; t <= Out.UsedTerms(); ++t)
         for (int k = 1; k <= 4; ++k) Out.SetParam(t, k, Out.GetParam(3, k));
-    std::string text = fuzzy::ProjectText(A, B, Out, R), lf;
+    std::string text = fuzzy::ProjectText(fuzzy::Project{A, B, Out, R}), lf;
     for (char c : text)
         if (c != '\r') lf += c;
     const std::string h = "\n1\n";

@@ -94,12 +94,11 @@ TEST_P(BlattAusBeispiel, A4PagesNamesTermsAndGermanDecimals) {
     EXPECT_GE(seiten, 3) << info.toStdString();
 
     const QString text = Poppler(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    Projekt p;
-    fuzzy::LoadProject(QFile::encodeName(Beispiel(f.datei)).toStdString(), p.A, p.B, p.Aus, p.Regeln);
+    fuzzy::Project p = fuzzy::LoadProject(QFile::encodeName(Beispiel(f.datei)).toStdString());
     // pdftotext may break a long name across lines; compare without spaces.
     QString dicht = text;
     dicht.remove(QRegularExpression(QStringLiteral("\\s+")));
-    for (const fuzzy::TFuzzy* v : {&p.A, &p.B, &p.Aus}) {
+    for (const fuzzy::TFuzzy* v : {&p.A, &p.B, &p.Out}) {
         if (!v->Defined) continue;
         EXPECT_TRUE(dicht.contains(QString::fromStdString(v->Name).remove(QLatin1Char(' '))))
             << "Variable fehlt: " << v->Name;
@@ -233,8 +232,8 @@ TEST(BlattImFenster, PrinterGetsTheSamePagesAsThePdf) {
     POPPLER_ODER_SKIP();
     QTemporaryDir dir;
     BlattDaten d;
-    fuzzy::LoadProject(QFile::encodeName(Beispiel("lok.fuz")).toStdString(), d.projekt.A, d.projekt.B, d.projekt.Aus,
-                       d.projekt.Regeln);
+    fuzzy::LoadProject(QFile::encodeName(Beispiel("lok.fuz")).toStdString(), d.projekt.A, d.projekt.B, d.projekt.Out,
+                       d.projekt.Rules);
     d.datei = Beispiel("lok.fuz");
     d.datum = QDate(2026, 12, 8);
     const QString ueberDrucker = dir.filePath(QStringLiteral("drucker.pdf"));
@@ -287,8 +286,7 @@ struct FahrzeugFall {
 class BlattFahrzeug : public testing::TestWithParam<FahrzeugFall> {};
 
 TEST_P(BlattFahrzeug, ForceControllersDriveTheLocomotive) {
-    Projekt p;
-    fuzzy::LoadProject(QFile::encodeName(Beispiel(GetParam().datei)).toStdString(), p.A, p.B, p.Aus, p.Regeln);
+    fuzzy::Project p = fuzzy::LoadProject(QFile::encodeName(Beispiel(GetParam().datei)).toStdString());
     EXPECT_EQ(IstLokProjekt(p), GetParam().lok);
 }
 

@@ -60,11 +60,7 @@ QByteArray Inhalt(const QString& datei) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-Projekt Gelesen(const QString& datei) {
-    Projekt p;
-    fuzzy::LoadProjectBytes(Inhalt(datei).toStdString(), p.A, p.B, p.Aus, p.Regeln);
-    return p;
-}
+fuzzy::Project Gelesen(const QString& datei) { return fuzzy::LoadProjectBytes(Inhalt(datei).toStdString()); }
 
 void Ziehe(QWidget* w, QPointF von, QPointF nach) {
     QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, von.toPoint());
@@ -105,7 +101,7 @@ protected:
         return ziel;
     }
 
-    const Projekt& P() const { return form_->Modell.projekt(); }
+    const fuzzy::Project& P() const { return form_->Modell.projekt(); }
 
     QTemporaryDir tmp_;
     testsupport::MessageRecorder meldungen_;
@@ -150,15 +146,15 @@ class Bearbeiten : public testing::TestWithParam<EditFall> {};
 
 TEST_P(Bearbeiten, EveryEditIsOneStepThatUndoesAndRedoesExactly) {
     TProjektModell m;
-    Projekt p = VorlageTruck();
+    fuzzy::Project p = fuzzy::TemplateTruck();
     TermEntfernen(p, Rolle::Aus, 5);  // room for one more
-    p.Regeln.Set(2, 3, 4);
+    p.Rules.Set(2, 3, 4);
     m.laden(p, QStringLiteral("/x/truck.fuz"));
     GetParam().bearbeiten(m);
     ASSERT_EQ(m.undoStack().count(), 1);
     EXPECT_TRUE(m.geaendert());
     EXPECT_FALSE(GleichesProjekt(m.projekt(), p));
-    const Projekt nachher = m.projekt();
+    const fuzzy::Project nachher = m.projekt();
     const QString datei = m.datei();
     m.undoStack().undo();
     EXPECT_TRUE(GleichesProjekt(m.projekt(), p));
@@ -189,12 +185,12 @@ INSTANTIATE_TEST_SUITE_P(
         EditFall{"MoveTerm", [](TProjektModell& m) { m.termVerschieben(Rolle::Aus, 4, 3); }},
         EditFall{"Rule", [](TProjektModell& m) { m.setzeRegel(5, 5, 1); }},
         EditFall{"InputBOff", [](TProjektModell& m) { m.setzeEingangB(false); }},
-        EditFall{"Template", [](TProjektModell& m) { m.neu(VorlageLok(), QStringLiteral("Lok")); }}),
+        EditFall{"Template", [](TProjektModell& m) { m.neu(fuzzy::TemplateLoco(), QStringLiteral("Lok")); }}),
     [](const testing::TestParamInfo<EditFall>& i) { return std::string(i.param.name); });
 
 TEST(Bearbeiten, EditsThatChangeNothingOrAreRefusedAddNoStep) {
     TProjektModell m;
-    m.laden(VorlageTruck(), QString());
+    m.laden(fuzzy::TemplateTruck(), QString());
     m.setzeRegel(1, 1, 0);                                                           // already 0
     m.setzeBereich(Rolle::A, -20.0f, 20.0f);                                         // already so
     EXPECT_FALSE(m.setzeName(Rolle::A, QString()).isEmpty());                        // empty
@@ -208,7 +204,7 @@ TEST(Bearbeiten, EditsThatChangeNothingOrAreRefusedAddNoStep) {
 
 TEST(Bearbeiten, TwoDragsAreTwoSteps) {
     TProjektModell m;
-    m.laden(VorlageTruck(), QString());
+    m.laden(fuzzy::TemplateTruck(), QString());
     for (int n = 0; n < 2; ++n) {
         const int zug = m.neuerZug();
         for (float x = 0.5f; x < 5.0f; x += 0.5f) m.zieheGriff(Rolle::A, 3, fuzzy::ParamC, x + 4.0f * n, zug);
@@ -233,7 +229,7 @@ TEST_P(Ziehen, DragChangesTheParameterKeepsTheOrderAndUndoesAsOneStep) {
     Oeffne("beispiel.fuz");
     TTermDiagramm* d = form_->SeiteA->Diagramm;
     form_->SeiteA->WaehleTerm(f.term);
-    const Projekt vorher = P();
+    const fuzzy::Project vorher = P();
     const QPointF von = d->griffPosition(f.term, f.param);
     const QPointF nach = von + QPointF(f.dx, f.dy);
     Ziehe(d, von, nach);
@@ -261,7 +257,7 @@ TEST_P(Ziehen, DragChangesTheParameterKeepsTheOrderAndUndoesAsOneStep) {
     }
     EXPECT_TRUE(form_->windowTitle().endsWith(QLatin1Char('*')));
 
-    const Projekt nachher = P();
+    const fuzzy::Project nachher = P();
     QUndoStack& stack = form_->Modell.undoStack();
     ASSERT_EQ(stack.count(), 1) << "one drag, one step";
     form_->Aktion("Rueckgaengig1")->trigger();
@@ -299,7 +295,7 @@ TEST_P(Tasten, KeysChooseAndMoveTheHandle) {
     form_->SeiteA->WaehleTerm(2);
     d->setFocus();
     d->setAktiverGriff(fuzzy::ParamA);
-    const Projekt vorher = P();
+    const fuzzy::Project vorher = P();
     for (const auto& [taste, mod] : GetParam().tasten) QTest::keyClick(d, static_cast<Qt::Key>(taste), mod);
     EXPECT_EQ(d->aktiverGriff(), GetParam().param);
     EXPECT_FLOAT_EQ(P().A.GetParam(2, GetParam().param), GetParam().erwartet);
@@ -333,7 +329,7 @@ class Beispiele : public WerkstattGui, public testing::WithParamInterface<const 
 
 TEST_P(Beispiele, SaveThenOpenGivesTheSameProject) {
     Oeffne(GetParam());
-    const Projekt geladen = P();
+    const fuzzy::Project geladen = P();
     const QString ziel = tmp_.filePath(QStringLiteral("kopie.fuz"));
     ASSERT_TRUE(form_->SpeichernNach(ziel));
     form_->NeuClick(Vorlage::Leer);
@@ -359,7 +355,7 @@ TEST_F(WerkstattGui, EditedTemplateSavesOpensAndClearsTheStar) {
     speichern_ = tmp_.filePath(QStringLiteral("truck neu.fuz"));
     ASSERT_TRUE(form_->Speichern1Click());  // no file yet: asks for a name
     EXPECT_EQ(form_->windowTitle(), QStringLiteral("Fuzzy-Werkstatt \u2013 truck neu.fuz"));
-    const Projekt gespeichert = P();
+    const fuzzy::Project gespeichert = P();
     EXPECT_TRUE(GleichesProjekt(Gelesen(speichern_), gespeichert));
     EXPECT_EQ(QSettings().value(QStringLiteral("Zuletzt")).toStringList().value(0), speichern_);
 }
@@ -381,7 +377,7 @@ TEST_P(Frage, AnswerDecidesWhetherToSaveAndGoOn) {
     const QString datei = Oeffne("beispiel.fuz");
     const QByteArray alt = Inhalt(datei);
     form_->Modell.setzeRegel(1, 1, 1);  // was 2
-    const Projekt bearbeitet = P();
+    const fuzzy::Project bearbeitet = P();
     meldungen_.Answer(f.antwort);
     oeffnen_ = Beispiel("heizung.fuz");
     switch (f.aktion) {
@@ -395,12 +391,12 @@ TEST_P(Frage, AnswerDecidesWhetherToSaveAndGoOn) {
 
     const bool weiter = f.antwort != MessageAnswer::Cancel;
     if (f.antwort == MessageAnswer::Yes) {
-        EXPECT_EQ(Gelesen(datei).Regeln.Get(1, 1), 1);
+        EXPECT_EQ(Gelesen(datei).Rules.Get(1, 1), 1);
     } else {
         EXPECT_EQ(Inhalt(datei), alt);
     }
     switch (f.aktion) {
-    case Aktion::Neu: EXPECT_EQ(GleichesProjekt(P(), VorlageLok()), weiter); break;
+    case Aktion::Neu: EXPECT_EQ(GleichesProjekt(P(), fuzzy::TemplateLoco()), weiter); break;
     case Aktion::Oeffnen: EXPECT_EQ(form_->Modell.datei() == oeffnen_, weiter); break;
     case Aktion::Schliessen: EXPECT_EQ(form_->isVisible(), !weiter); break;
     }
@@ -438,7 +434,7 @@ TEST_F(WerkstattGui, FailedSaveIntoReadOnlyFolderKeepsOldFileAndChanges) {
     const QString datei = Oeffne("beispiel.fuz");
     const QByteArray alt = Inhalt(datei);
     form_->Modell.setzeRegel(1, 1, 1);
-    const Projekt bearbeitet = P();
+    const fuzzy::Project bearbeitet = P();
     ::chmod(QFile::encodeName(tmp_.path()).constData(), 0555);
     const bool ok = form_->Speichern1Click();
     ::chmod(QFile::encodeName(tmp_.path()).constData(), 0755);
@@ -453,7 +449,7 @@ TEST_F(WerkstattGui, FailedSaveIntoReadOnlyFolderKeepsOldFileAndChanges) {
 TEST_F(WerkstattGui, FailedSaveOntoAFolderKeepsTheChangesAndTheFileName) {
     const QString datei = Oeffne("beispiel.fuz");
     form_->Modell.setzeRegel(1, 1, 1);
-    const Projekt bearbeitet = P();
+    const fuzzy::Project bearbeitet = P();
     const QString ordner = tmp_.filePath(QStringLiteral("ordner.fuz"));
     QDir().mkpath(ordner);
     speichern_ = ordner;
@@ -477,8 +473,8 @@ class Laden : public WerkstattGui, public testing::WithParamInterface<LadeFall> 
 
 TEST_P(Laden, FileThatDoesNotLoadLeavesTheProjectAsItWas) {
     const QString datei = Oeffne("truck.fuz");
-    form_->Modell.setzeRegel(1, 1, P().Regeln.Get(1, 1) == 3 ? 2 : 3);
-    const Projekt vorher = P();
+    form_->Modell.setzeRegel(1, 1, P().Rules.Get(1, 1) == 3 ? 2 : 3);
+    const fuzzy::Project vorher = P();
     const QString kaputt = tmp_.filePath(QStringLiteral("kaputt.fuz"));
     if (GetParam().inhalt) {
         QFile f(kaputt);
@@ -527,8 +523,8 @@ int Bits(std::uint32_t x) {
     return n;
 }
 
-std::optional<fuzzy::Hint> RegionsHinweis(const Projekt& p, fuzzy::HintPage seite) {
-    for (const fuzzy::Hint& h : fuzzy::ProjectHints(p.A, p.B, p.Aus, p.Regeln))
+std::optional<fuzzy::Hint> RegionsHinweis(const fuzzy::Project& p, fuzzy::HintPage seite) {
+    for (const fuzzy::Hint& h : fuzzy::ProjectHints(p.A, p.B, p.Out, p.Rules))
         if (h.Kind == fuzzy::HintKind::NoRuleFires && h.Place.Page == seite &&
             Bits(seite == fuzzy::HintPage::Rules ? h.Place.Cells : h.Place.Terms) >= 2)
             return h;
@@ -552,11 +548,11 @@ TEST_F(WerkstattGui, RegionHintSelectsEveryCellConcernedAndOneKeyFillsThemAsOneS
     KlickeHinweis(form_->HinweisListe, h->Text);
     EXPECT_EQ(form_->Seiten->currentWidget(), form_->SeiteRegeln);
     EXPECT_EQ(form_->SeiteRegeln->GewaehlteRegeln(), h->Place.Cells);
-    const Projekt vorher = P();
+    const fuzzy::Project vorher = P();
     QTest::keyClick(form_->SeiteRegeln->RegelGitter, Qt::Key_2);
     for (int r = 1; r <= 5; ++r)
         for (int c = 1; c <= 5; ++c)
-            EXPECT_EQ(P().Regeln.Get(r, c), h->Place.HasCell(r, c) ? 2 : vorher.Regeln.Get(r, c)) << r << ", " << c;
+            EXPECT_EQ(P().Rules.Get(r, c), h->Place.HasCell(r, c) ? 2 : vorher.Rules.Get(r, c)) << r << ", " << c;
     EXPECT_FALSE(RegionsHinweis(P(), fuzzy::HintPage::Rules).has_value());
     // The same key again changes nothing and leaves no empty step behind.
     const int schritte = form_->Modell.undoStack().count();
@@ -602,7 +598,7 @@ TEST_F(WerkstattGui, RuleGridHasATermsAcrossAndBTermsDownNamedAfterTheirVariable
     EXPECT_FALSE(g->isColumnHidden(3));
     for (int r = 1; r <= 2; ++r)
         for (int c = 1; c <= 3; ++c)
-            EXPECT_EQ(g->item(r, c)->text(), QString::fromStdString(P().Aus.GetTermAbbrev(P().Regeln.Get(r, c))))
+            EXPECT_EQ(g->item(r, c)->text(), QString::fromStdString(P().Out.GetTermAbbrev(P().Rules.Get(r, c))))
                 << r << ", " << c;
     EXPECT_TRUE(s->SpaltenLbl->text().contains(QString::fromStdString(P().A.Name)));
     EXPECT_TRUE(s->ZeilenLbl->text().contains(QString::fromStdString(P().B.Name)));
@@ -635,23 +631,23 @@ TEST_F(WerkstattGui, RuleGridKeysSetAndClearTheOutputTerm) {
     TRegelSeite* s = form_->SeiteRegeln;
     form_->Seiten->setCurrentWidget(s);
     s->WaehleRegel(2, 3);
-    const int vorher = P().Regeln.Get(2, 3);
+    const int vorher = P().Rules.Get(2, 3);
     QTest::keyClick(s->RegelGitter, Qt::Key_1);
-    EXPECT_EQ(P().Regeln.Get(2, 3), 1);
-    EXPECT_EQ(s->RegelGitter->item(2, 3)->text(), QString::fromStdString(P().Aus.GetTermAbbrev(1)));
+    EXPECT_EQ(P().Rules.Get(2, 3), 1);
+    EXPECT_EQ(s->RegelGitter->item(2, 3)->text(), QString::fromStdString(P().Out.GetTermAbbrev(1)));
     QTest::keyClick(s->RegelGitter, Qt::Key_Delete);
-    EXPECT_EQ(P().Regeln.Get(2, 3), 0);
+    EXPECT_EQ(P().Rules.Get(2, 3), 0);
     EXPECT_TRUE(s->RegelGitter->item(2, 3)->text().isEmpty());
     QTest::keyClick(s->RegelGitter, Qt::Key_9);  // names no term: ignored
-    EXPECT_EQ(P().Regeln.Get(2, 3), 0);
+    EXPECT_EQ(P().Rules.Get(2, 3), 0);
     // A list click sets the chosen cell.
     const QRect r = s->AusgangListe->visualItemRect(s->AusgangListe->item(2));
     QTest::mouseClick(s->AusgangListe->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
-    EXPECT_EQ(P().Regeln.Get(2, 3), 2);
+    EXPECT_EQ(P().Rules.Get(2, 3), 2);
     form_->Modell.undoStack().undo();
     form_->Modell.undoStack().undo();
     form_->Modell.undoStack().undo();
-    EXPECT_EQ(P().Regeln.Get(2, 3), vorher);
+    EXPECT_EQ(P().Rules.Get(2, 3), vorher);
 }
 
 TEST_F(WerkstattGui, GridRowsAndColumnsFollowTheTermCounts) {
@@ -681,14 +677,14 @@ TEST_F(WerkstattGui, GridRowsAndColumnsFollowTheTermCounts) {
 TEST_F(WerkstattGui, TermButtonsAddRemoveAndMoveWithUndo) {
     Oeffne("beispiel.fuz");
     TVariablenSeite* s = form_->SeiteAus;
-    const Projekt vorher = P();
+    const fuzzy::Project vorher = P();
     s->HinzuBtn->click();
-    EXPECT_EQ(P().Aus.TermCount, 3);
+    EXPECT_EQ(P().Out.TermCount, 3);
     EXPECT_EQ(s->TermTabelle->rowCount(), 3);
     s->WaehleTerm(1);
     s->RunterBtn->click();
-    EXPECT_EQ(P().Aus.GetTermName(2), "links");
-    EXPECT_EQ(P().Regeln.Get(1, 2), 2);  // "positiv -> links" follows links
+    EXPECT_EQ(P().Out.GetTermName(2), "links");
+    EXPECT_EQ(P().Rules.Get(1, 2), 2);  // "positiv -> links" follows links
     EXPECT_EQ(s->GewaehlterTerm(), 2);
     for (int i = 0; i < 2; ++i) form_->Aktion("Rueckgaengig1")->trigger();
     EXPECT_TRUE(GleichesProjekt(P(), vorher));
@@ -736,7 +732,7 @@ TEST_F(WerkstattGui, OpensTheSavedProjectInTheProgramBesideIt) {
 TEST_F(WerkstattGui, UnsavedProjectIsSavedBeforeTheStartOrNotStarted) {
     const QString datei = Oeffne("lok.fuz");
     form_->WerkstattOrdner = QStringLiteral(FUZZY_SOURCE_DIR "/scripts");  // no Pemrak there
-    const int neu = P().Regeln.Get(1, 1) == 5 ? 4 : 5;
+    const int neu = P().Rules.Get(1, 1) == 5 ? 4 : 5;
     form_->Modell.setzeRegel(1, 1, neu);
     meldungen_.Answer(MessageAnswer::No);
     form_->ImProgrammOeffnen(Fahrzeugprogramm::Pemrak);
@@ -748,7 +744,7 @@ TEST_F(WerkstattGui, UnsavedProjectIsSavedBeforeTheStartOrNotStarted) {
     meldungen_.Answer(MessageAnswer::Yes);
     form_->ImProgrammOeffnen(Fahrzeugprogramm::Pemrak);
     EXPECT_FALSE(form_->Modell.geaendert());
-    EXPECT_EQ(Gelesen(datei).Regeln.Get(1, 1), neu);
+    EXPECT_EQ(Gelesen(datei).Rules.Get(1, 1), neu);
     EXPECT_TRUE(meldungen_.Last().text.contains(QStringLiteral("nicht gefunden")));
 }
 
@@ -768,7 +764,7 @@ TEST_F(WerkstattGui, InspectorStepShowsAsLinesInTheDiagramsAndFollowsEdits) {
     EXPECT_EQ(QString::number(double(*form_->SeiteAus->Diagramm->marke()), 'g', 9), QStringLiteral("0.611111104"));
     // An edit reaches the inspector: without the rule for "negativ" nothing fires.
     form_->Modell.setzeRegel(1, 1, 0);
-    EXPECT_EQ(*form_->SeiteAus->Diagramm->marke(), P().Aus.RangeMin);
+    EXPECT_EQ(*form_->SeiteAus->Diagramm->marke(), P().Out.RangeMin);
     form_->Modell.undoStack().undo();
     EXPECT_FLOAT_EQ(*form_->SeiteAus->Diagramm->marke(), 0.611111104f);
     // A click on the surface moves the inspector, and the lines with it.
@@ -800,7 +796,7 @@ class Austausch : public WerkstattGui, public testing::WithParamInterface<const 
 
 TEST_P(Austausch, ExportThenImportGivesTheSameControllerAsANewUnsavedProject) {
     Oeffne("heizung.fuz");
-    const Projekt vorher = P();
+    const fuzzy::Project vorher = P();
     const QString ziel = tmp_.filePath(QStringLiteral("heizung.") + QLatin1String(GetParam()));
     ASSERT_TRUE(form_->ExportierenNach(ziel));
     form_->NeuClick(Vorlage::Leer);
@@ -818,7 +814,7 @@ INSTANTIATE_TEST_SUITE_P(Werkstatt, Austausch, testing::Values("fll", "fis", "fc
 
 TEST_F(WerkstattGui, ImportThatDoesNotFitNamesItsLineAndChangesNothing) {
     const QString datei = Oeffne("heizung.fuz");
-    const Projekt vorher = P();
+    const fuzzy::Project vorher = P();
     const QString fremd = tmp_.filePath(QStringLiteral("glocke.fll"));
     QFile f(fremd);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -853,7 +849,7 @@ TEST_F(WerkstattGui, ExportWithoutAFormatOrOntoAFolderWritesNothing) {
 // the export's target replaced the project by its export.
 TEST_F(WerkstattGui, ImportOfAPipeOrFolderAndExportOntoTheProjectChangeNothing) {
     const QString datei = Oeffne("heizung.fuz");
-    const Projekt vorher = P();
+    const fuzzy::Project vorher = P();
     const QString pipe = tmp_.filePath(QStringLiteral("pipe.fll"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     const QString ordner = tmp_.filePath(QStringLiteral("ordner.fcl"));
@@ -914,9 +910,9 @@ TEST_F(WerkstattGui, CExportWritesSourceAndHeaderButNeverOverTheProject) {
 
 TEST_F(WerkstattGui, ReplacedProjectIsOneStepAndStaysWithItsFile) {
     const QString datei = Oeffne("lok.fuz");
-    const Projekt vorher = P();
-    Projekt besser = vorher;
-    besser.Regeln.Set(1, 1, besser.Regeln.Get(1, 1) == 1 ? 2 : 1);
+    const fuzzy::Project vorher = P();
+    fuzzy::Project besser = vorher;
+    besser.Rules.Set(1, 1, besser.Rules.Get(1, 1) == 1 ? 2 : 1);
     besser.A.SetParam(2, fuzzy::ParamB, besser.A.GetParam(2, fuzzy::ParamB) + 0.5f);
     form_->Modell.ersetzen(besser, QStringLiteral("Regeln verbessert"));
     EXPECT_TRUE(GleichesProjekt(P(), besser));
@@ -937,8 +933,8 @@ namespace {
 TEST(TermDiagrammBeschriftung, LabelsNeitherOverlapNorLeaveTheDiagram) {
     for (const QString& datei :
          QDir(QStringLiteral(FUZZY_SOURCE_DIR "/examples")).entryList({QStringLiteral("*.fuz")})) {
-        const Projekt p = Gelesen(Beispiel(datei.toLatin1().constData()));
-        for (const fuzzy::TFuzzy* v : {&p.A, &p.B, &p.Aus}) {
+        const fuzzy::Project p = Gelesen(Beispiel(datei.toLatin1().constData()));
+        for (const fuzzy::TFuzzy* v : {&p.A, &p.B, &p.Out}) {
             if (!v->Defined) continue;
             for (const QSize g : {QSize(900, 300), QSize(420, 200)}) {
                 TTermDiagramm d;
@@ -1132,7 +1128,7 @@ class BereichFrage : public WerkstattGui, public testing::WithParamInterface<Ber
 TEST_P(BereichFrage, AnswerDecidesWhetherTheTermsGoAlongInOneStep) {
     const BereichFrageFall& f = GetParam();
     Oeffne("beispiel.fuz");  // A over -10 .. 10
-    const Projekt vorher = P();
+    const fuzzy::Project vorher = P();
     meldungen_.Answer(f.antwort);
     form_->SeiteA->MinEdit->setText(QString(Minus) + QStringLiteral("30"));
     form_->SeiteA->MinEditFertig();
@@ -1161,7 +1157,7 @@ TEST_F(WerkstattGui, FreshTemplateIsUnchangedAndTheNextNewAsksNothing) {
     EXPECT_FALSE(form_->Modell.geaendert());
     form_->NeuClick(Vorlage::Truck);
     EXPECT_EQ(meldungen_.Count(), 0);
-    EXPECT_TRUE(GleichesProjekt(P(), VorlageTruck()));
+    EXPECT_TRUE(GleichesProjekt(P(), fuzzy::TemplateTruck()));
     // An edit of the template is a change.
     form_->Modell.setzeRegel(1, 1, 2);
     EXPECT_TRUE(form_->windowTitle().endsWith(QLatin1Char('*')));
@@ -1213,8 +1209,8 @@ TEST_F(WerkstattGui, PictureDialogStartsInTheProjectsFolderAndSaysDateityp) {
 
 TEST_F(WerkstattGui, CtrlZInALabsNumberFieldUndoesTheProject) {
     Oeffne("lok.fuz");
-    const Projekt vorher = P();
-    form_->Modell.setzeRegel(1, 1, P().Regeln.Get(1, 1) == 1 ? 2 : 1);
+    const fuzzy::Project vorher = P();
+    form_->Modell.setzeRegel(1, 1, P().Rules.Get(1, 1) == 1 ? 2 : 1);
     auto* lok = qobject_cast<labor::LokLabor*>(form_->LokLabor());
     form_->Seiten->setCurrentWidget(lok);
     form_->activateWindow();
@@ -1251,10 +1247,10 @@ TEST_F(WerkstattGui, ArrowKeysInTheOutputListApplyAtOnce) {
     form_->Modell.setzeRegel(2, 3, 1);
     s->AusgangListe->setFocus();
     QTest::keyClick(s->AusgangListe, Qt::Key_Down);
-    EXPECT_EQ(P().Regeln.Get(2, 3), 2);
+    EXPECT_EQ(P().Rules.Get(2, 3), 2);
     EXPECT_EQ(s->AusgangListe->currentRow(), 2);
     QTest::keyClick(s->AusgangListe, Qt::Key_Home);
-    EXPECT_EQ(P().Regeln.Get(2, 3), 0);
+    EXPECT_EQ(P().Rules.Get(2, 3), 0);
 }
 
 // F1 opens the Kurzanleitung at the section of the page on screen.
@@ -1333,7 +1329,7 @@ TEST_F(WerkstattGui, ComparisonTakesTheStateBeforeTheLastEdit) {
     form_->VergleichVorher(truck);
     EXPECT_EQ(meldungen_.Count(), 1) << "no edit yet: nothing to compare";
     EXPECT_FALSE(truck->hatVergleich());
-    const Projekt vorher = P();
+    const fuzzy::Project vorher = P();
     form_->Modell.setzeRegel(1, 1, 0);
     form_->VergleichVorher(truck);
     ASSERT_TRUE(truck->hatVergleich());

@@ -22,22 +22,22 @@ using namespace werkstatt;
 
 namespace {
 
-float Ausgabe(const Projekt& p, float a, float b) {
+float Ausgabe(const fuzzy::Project& p, float a, float b) {
     fuzzy::TFuzzy A, B, Aus;
     A.Assign(p.A);
     B.Assign(p.B);
-    Aus.Assign(p.Aus);
+    Aus.Assign(p.Out);
     A.Value = a;
     B.Value = b;
-    fuzzy::Infer(p.Regeln, A, B, Aus);
+    fuzzy::Infer(p.Rules, A, B, Aus);
     return Aus.Defuzzify();
 }
 
 // The Lok template with a rule table that uses every cell.
-Projekt LokMitRegeln() {
-    Projekt p = VorlageLok();
+fuzzy::Project LokMitRegeln() {
+    fuzzy::Project p = fuzzy::TemplateLoco();
     for (int r = 1; r <= 5; ++r)
-        for (int c = 1; c <= 5; ++c) p.Regeln.Set(r, c, std::clamp(6 - (r + c) / 2, 1, 5));
+        for (int c = 1; c <= 5; ++c) p.Rules.Set(r, c, std::clamp(6 - (r + c) / 2, 1, 5));
     return p;
 }
 
@@ -191,8 +191,8 @@ class RegelnFolgen : public testing::TestWithParam<TermEdit> {};
 // must leave every remaining rule naming the same terms as before.
 TEST_P(RegelnFolgen, RulesFollowTheTerms) {
     const TermEdit& e = GetParam();
-    const Projekt vorher = LokMitRegeln();
-    Projekt nachher = vorher;
+    const fuzzy::Project vorher = LokMitRegeln();
+    fuzzy::Project nachher = vorher;
     if (e.tauschen) {
         ASSERT_TRUE(TermeTauschen(nachher, e.rolle, e.i, e.j));
         for (float a = -100.0f; a <= 100.0f; a += 12.5f)
@@ -214,16 +214,16 @@ TEST_P(RegelnFolgen, RulesFollowTheTerms) {
     for (int k = 1; k <= nv.TermCount; ++k) EXPECT_EQ(nv.GetTermName(k), vv.GetTermName(alt(k)));
     for (int r = 1; r <= 5; ++r)
         for (int c = 1; c <= 5; ++c) {
-            const int n = nachher.Regeln.Get(r, c);
+            const int n = nachher.Rules.Get(r, c);
             switch (e.rolle) {
-            case Rolle::A: EXPECT_EQ(n, c <= 4 ? vorher.Regeln.Get(r, alt(c)) : 0) << r << ',' << c; break;
-            case Rolle::B: EXPECT_EQ(n, r <= 4 ? vorher.Regeln.Get(alt(r), c) : 0) << r << ',' << c; break;
+            case Rolle::A: EXPECT_EQ(n, c <= 4 ? vorher.Rules.Get(r, alt(c)) : 0) << r << ',' << c; break;
+            case Rolle::B: EXPECT_EQ(n, r <= 4 ? vorher.Rules.Get(alt(r), c) : 0) << r << ',' << c; break;
             case Rolle::Aus: {
-                const int o = vorher.Regeln.Get(r, c);
+                const int o = vorher.Rules.Get(r, c);
                 if (o == e.i) {
                     EXPECT_EQ(n, 0);
                 } else {
-                    EXPECT_EQ(vorher.Aus.GetTermName(o), nachher.Aus.GetTermName(n)) << r << ',' << c;
+                    EXPECT_EQ(vorher.Out.GetTermName(o), nachher.Out.GetTermName(n)) << r << ',' << c;
                 }
                 break;
             }
@@ -239,7 +239,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<TermEdit>& i) { return std::string(i.param.name); });
 
 TEST(TermHinzufuegen, AddsUpToFiveTermsInsideTheRange) {
-    Projekt p = VorlageLeer();
+    fuzzy::Project p = fuzzy::TemplateEmpty();
     while (TermHinzufuegen(p, Rolle::A)) {}
     ASSERT_EQ(p.A.TermCount, 5);
     const float a = p.A.GetParam(5, 1), d = p.A.GetParam(5, 4);
@@ -251,7 +251,7 @@ TEST(TermHinzufuegen, AddsUpToFiveTermsInsideTheRange) {
 
 struct VorlageFall {
     const char* name;
-    Projekt (*machen)();
+    fuzzy::Project (*machen)();
     const char* a;
     const char* b;  // nullptr: no input B
     const char* aus;
@@ -261,15 +261,15 @@ class Vorlagen : public testing::TestWithParam<VorlageFall> {};
 
 TEST_P(Vorlagen, TemplateIsCompleteEvenAndSavable) {
     const VorlageFall& f = GetParam();
-    const Projekt p = f.machen();
+    const fuzzy::Project p = f.machen();
     EXPECT_EQ(p.A.Name, f.a);
     EXPECT_EQ(p.B.Defined, f.b != nullptr);
     if (f.b) {
         EXPECT_EQ(p.B.Name, f.b);
     }
-    EXPECT_EQ(p.Aus.Name, f.aus);
-    EXPECT_EQ(p.Regeln, fuzzy::RuleTable{});
-    for (const fuzzy::TFuzzy* v : {&p.A, &p.B, &p.Aus}) {
+    EXPECT_EQ(p.Out.Name, f.aus);
+    EXPECT_EQ(p.Rules, fuzzy::RuleTable{});
+    for (const fuzzy::TFuzzy* v : {&p.A, &p.B, &p.Out}) {
         if (!v->Defined) continue;
         // Peaks evenly spread from one end of the range to the other.
         const int n = v->UsedTerms();
@@ -281,28 +281,27 @@ TEST_P(Vorlagen, TemplateIsCompleteEvenAndSavable) {
         }
     }
     // Only the empty rule table is worth a hint: every input value is covered.
-    for (const fuzzy::Hint& h : fuzzy::ProjectHints(p.A, p.B, p.Aus, p.Regeln))
+    for (const fuzzy::Hint& h : fuzzy::ProjectHints(p.A, p.B, p.Out, p.Rules))
         EXPECT_EQ(h.Kind, fuzzy::HintKind::NoRules) << h.Text;
     // The writer takes the names (°, ß) and the reader gives back the same.
-    Projekt zurueck;
-    fuzzy::LoadProjectBytes(fuzzy::ProjectText(p.A, p.B, p.Aus, p.Regeln), zurueck.A, zurueck.B, zurueck.Aus,
-                            zurueck.Regeln);
+    const fuzzy::Project zurueck = fuzzy::LoadProjectBytes(fuzzy::ProjectText(p));
     EXPECT_TRUE(GleichesProjekt(p, zurueck));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Werkstatt, Vorlagen,
-    testing::Values(VorlageFall{"Leer", VorlageLeer, "Eingang A", nullptr, "Ausgang"},
-                    VorlageFall{"Truck", VorlageTruck, "Abstand in m", "Lage in \xC2\xB0", "Lenkwinkel in \xC2\xB0"},
-                    VorlageFall{"Lok", VorlageLok, "Abstand in cm", "Geschwindigkeit in cm/s", "Kraft in N"}),
-    [](const testing::TestParamInfo<VorlageFall>& i) { return std::string(i.param.name); });
+INSTANTIATE_TEST_SUITE_P(Werkstatt, Vorlagen,
+                         testing::Values(VorlageFall{"Leer", fuzzy::TemplateEmpty, "Eingang A", nullptr, "Ausgang"},
+                                         VorlageFall{"Truck", fuzzy::TemplateTruck, "Abstand in m", "Lage in \xC2\xB0",
+                                                     "Lenkwinkel in \xC2\xB0"},
+                                         VorlageFall{"Lok", fuzzy::TemplateLoco, "Abstand in cm",
+                                                     "Geschwindigkeit in cm/s", "Kraft in N"}),
+                         [](const testing::TestParamInfo<VorlageFall>& i) { return std::string(i.param.name); });
 
 TEST(EingangB, SwitchingBackOnRestoresTheTermsOrDefinesThree) {
-    Projekt p = VorlageTruck();
+    fuzzy::Project p = fuzzy::TemplateTruck();
     p.B.Defined = false;
     EingangBEinschalten(p);
-    EXPECT_TRUE(GleicheVariable(p.B, VorlageTruck().B));
-    Projekt q = VorlageLeer();
+    EXPECT_TRUE(GleicheVariable(p.B, fuzzy::TemplateTruck().B));
+    fuzzy::Project q = fuzzy::TemplateEmpty();
     q.B.Name = "alt";  // a stale name without terms, as the reader leaves it
     EingangBEinschalten(q);
     EXPECT_TRUE(q.B.Defined);

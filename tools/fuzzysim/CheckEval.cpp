@@ -216,7 +216,7 @@ int LoadForTool(const std::string& file, Project& p) {
     ToolMessages messages;
     MessagesScope scope(messages);
     try {
-        fuzzy::LoadProject(file, p.A, p.B, p.Out, p.Rules);
+        p = fuzzy::LoadProject(file);
     } catch (const fuzzy::EInOutError& e) {
         std::cerr << "Fehler: " << file << ": " << e.what() << '\n';
         return ExitUnreadable;

@@ -88,9 +88,9 @@ int RunImport(const std::vector<std::string>& raw) {
     try {
         if (const auto output = a.Value("--output")) {
             // Not onto the imported file itself, even through a link.
-            fuzzy::WriteFileAtomic(*output, fuzzy::ProjectText(p.A, p.B, p.Out, p.Rules), file);
+            fuzzy::WriteFileAtomic(*output, fuzzy::ProjectText(p), file);
         } else {
-            std::cout << fuzzy::ProjectText(p.A, p.B, p.Out, p.Rules);
+            std::cout << fuzzy::ProjectText(p);
         }
     } catch (const fuzzy::ESaveError& e) {
         std::cerr << "Fehler: " << e.what() << '\n';

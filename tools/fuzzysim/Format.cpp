@@ -26,9 +26,9 @@ int RunFormat(const std::vector<std::string>& args) {
 int WriteProject(const Project& p, const std::optional<std::string>& file) {
     try {
         if (file) {
-            fuzzy::SaveProject(*file, p.A, p.B, p.Out, p.Rules);
+            fuzzy::SaveProject(*file, p);
         } else {
-            const std::string text = fuzzy::ProjectText(p.A, p.B, p.Out, p.Rules);
+            const std::string text = fuzzy::ProjectText(p);
             std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
             std::cout.flush();
         }

@@ -95,7 +95,7 @@ std::optional<std::string> BytesOf(const std::string& file, const Project& p) {
     Project again;
     {
         const QuietMessages quiet;
-        fuzzy::LoadProjectBytes(bytes, again.A, again.B, again.Out, again.Rules);
+        again = fuzzy::LoadProjectBytes(bytes);
     }
     if (!SameVariable(p.A, again.A) || !SameVariable(p.B, again.B) || !SameVariable(p.Out, again.Out) ||
         p.Rules != again.Rules)
@@ -164,7 +164,7 @@ int RunTune(const std::vector<std::string>& args) {
                      "er als 1 MiB).\n";
         return ExitUnreadable;
     }
-    const tuning::Project start{p.A, p.B, p.Out, p.Rules};
+    const fuzzy::Project& start = p;
     if (const auto why = tuning::Unsuitable(start, o.Kind)) {
         std::cerr << "Fehler: " << *why << '\n';
         return ExitFormatError;
@@ -211,7 +211,7 @@ int RunTune(const std::vector<std::string>& args) {
                   << r.BestSeconds << " s\n";
     try {
         if (improved)
-            fuzzy::SaveProject(*outFile, r.Best.A, r.Best.B, r.Best.Out, r.Best.Rules);
+            fuzzy::SaveProject(*outFile, r.Best);
         else
             fuzzy::WriteFileAtomic(*outFile, *original);
     } catch (const fuzzy::ESaveError& e) {

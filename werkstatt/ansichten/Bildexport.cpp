@@ -3,6 +3,8 @@
 #include "MessageBoxes.h"
 
 #include <QBuffer>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -236,6 +238,28 @@ bool BildSpeichern(QWidget* parent, const QString& gewuenscht, QSize ansicht, co
         return false;
     }
     return true;
+}
+
+SzenenBild::SzenenBild(QWidget* parent, QString ansicht, Maler malen, std::function<QString()> name)
+    : QWidget(parent), ansicht_(std::move(ansicht)), malen_(std::move(malen)), name_(std::move(name)) {
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void SzenenBild::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    malen_(p, size());
+}
+
+void SzenenBild::contextMenuEvent(QContextMenuEvent* e) {
+    QMenu menu(this);
+    menu.addAction(QStringLiteral("Bild speichern\u2026"), this, [this] { bildSpeichern(); });
+    menu.exec(e->globalPos());
+}
+
+bool SzenenBild::bildSpeichern() {
+    return BildSpeichern(parentWidget(), Dateivorschlag(ansicht_, name_()), size(), malen_);
 }
 
 }  // namespace ansichten

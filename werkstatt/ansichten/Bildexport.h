@@ -2,12 +2,14 @@
 
 #include <QSize>
 #include <QString>
+#include <QWidget>
 
 #include <functional>
 
+class QContextMenuEvent;
 class QFileDialog;
 class QPainter;
-class QWidget;
+class QPaintEvent;
 
 namespace ansichten {
 
@@ -47,6 +49,30 @@ constexpr int A4HoehePixel = 1123;
 // Without it, and with the file dialog replaced, the suggestion is taken.
 using GroessenWahl = std::function<QSize(QWidget* parent, QSize vorschlag)>;
 GroessenWahl SetGroessenWahl(GroessenWahl wahl);
+
+// The scene of a view on screen, painted by the view's one painting
+// function; its context menu saves it as a picture. The inspector's and the
+// Kennfeld's scene differ only in what they paint and how they answer the
+// mouse.
+class SzenenBild : public QWidget {
+public:
+    // `ansicht` starts the suggested file name ("kennfeld"), `name` gives the
+    // variable name that follows it.
+    SzenenBild(QWidget* parent, QString ansicht, Maler malen, std::function<QString()> name);
+
+    void malen(QPainter& p, QSize groesse) const { malen_(p, groesse); }
+    // "Bild speichern…" at the size on screen (the dialog of BildSpeichern).
+    bool bildSpeichern();
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
+
+private:
+    QString ansicht_;
+    Maler malen_;
+    std::function<QString()> name_;
+};
 
 // The folder "Bild speichern…" starts in: the project's, set by the main
 // window whenever the project's file changes (empty: the working folder).

@@ -1,5 +1,7 @@
 #include "Hoehenlinien.h"
 
+#include "PlotScale.h"
+
 #include <cmath>
 #include <cstddef>
 
@@ -72,15 +74,7 @@ std::vector<Strecke> Hoehenlinie(const std::vector<float>& werte, int nx, int ny
 std::vector<double> RundeTeilung(double lo, double hi, int ungefaehr) {
     std::vector<double> t;
     if (!(hi > lo) || ungefaehr < 1 || !std::isfinite(lo) || !std::isfinite(hi)) return t;
-    const double roh = (hi - lo) / ungefaehr;
-    const double zehner = std::pow(10.0, std::floor(std::log10(roh)));
-    double schritt = zehner * 10.0;
-    for (double m : {1.0, 2.0, 2.5, 5.0}) {
-        if (roh <= m * zehner) {
-            schritt = m * zehner;
-            break;
-        }
-    }
+    const double schritt = widgets::plotscale::RoundStep((hi - lo) / ungefaehr, {1.0, 2.0, 2.5, 5.0});
     const double erster = std::ceil(lo / schritt - 1e-9) * schritt;
     for (int k = 0;; ++k) {
         double v = erster + k * schritt;

@@ -4,11 +4,9 @@
 #include "Farbskala.h"
 #include "Fonts.h"
 
-#include <QContextMenuEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMenu>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QToolTip>
@@ -25,20 +23,17 @@ namespace ansichten {
 namespace {
 
 // The scene on screen: painted by the inspector's one painting function.
-class InspektorBild : public QWidget {
+class InspektorBild : public SzenenBild {
 public:
-    explicit InspektorBild(Inspektor& owner) : QWidget(&owner), owner_(owner) {
+    explicit InspektorBild(Inspektor& owner)
+        : SzenenBild(
+              &owner, QStringLiteral("inspektor"), [&owner](QPainter& p, QSize g) { owner.malen(p, g); },
+              [&owner] { return QString::fromStdString(owner.szene().projekt.Out.Name); }),
+          owner_(owner) {
         setMinimumSize(640, 420);
-        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-        setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
-        owner_.malen(p, size());
-    }
     void mousePressEvent(QMouseEvent* e) override {
         if (e->button() == Qt::LeftButton) owner_.MausImBild(e->position().toPoint());
     }
@@ -58,11 +53,6 @@ protected:
             return true;
         }
         return QWidget::event(e);
-    }
-    void contextMenuEvent(QContextMenuEvent* e) override {
-        QMenu menu(this);
-        menu.addAction(QStringLiteral("Bild speichern\u2026"), &owner_, [this] { owner_.bildSpeichern(); });
-        menu.exec(e->globalPos());
     }
 
 private:
@@ -179,30 +169,28 @@ Inspektor::Inspektor(QWidget* parent) : QWidget(parent) {
     Anzeigen();
 }
 
-void Inspektor::setProjekt(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out,
-                           const fuzzy::RuleTable& R) {
+void Inspektor::setProjekt(const fuzzy::Project& p) {
     const float altA = szene_.auswertung.a, altB = szene_.auswertung.b;
-    szene_.A = A;
-    szene_.B = B;
-    szene_.Out = Out;
-    szene_.R = R;
+    szene_.projekt = p;
+    const fuzzy::TFuzzy& A = p.A;
+    const fuzzy::TFuzzy& B = p.B;
     // A project seen for the first time starts in the middle of both ranges.
     szene_.auswertung.a = Begrenzt(gesetzt_ ? altA : Mitte(A), A);
     szene_.auswertung.b = B.Defined ? Begrenzt(gesetzt_ ? altB : Mitte(B), B) : altB;
     gesetzt_ = true;
-    Auswerten(szene_.auswertung.a != altA || szene_.auswertung.b != altB);
+    SchrittZerlegen(szene_.auswertung.a != altA || szene_.auswertung.b != altB);
 }
 
 void Inspektor::setEingaben(float a, float b) {
     const float altA = szene_.auswertung.a, altB = szene_.auswertung.b;
-    szene_.auswertung.a = Begrenzt(a, szene_.A);
-    if (szene_.B.Defined) szene_.auswertung.b = Begrenzt(b, szene_.B);
-    Auswerten(szene_.auswertung.a != altA || szene_.auswertung.b != altB);
+    szene_.auswertung.a = Begrenzt(a, szene_.projekt.A);
+    if (szene_.projekt.B.Defined) szene_.auswertung.b = Begrenzt(b, szene_.projekt.B);
+    SchrittZerlegen(szene_.auswertung.a != altA || szene_.auswertung.b != altB);
 }
 
-void Inspektor::Auswerten(bool melden) {
+void Inspektor::SchrittZerlegen(bool melden) {
     const float a = szene_.auswertung.a, b = szene_.auswertung.b;
-    szene_.auswertung = fuzzy::Auswerten(szene_.A, szene_.B, szene_.Out, szene_.R, a, b);
+    szene_.auswertung = fuzzy::SchrittZerlegen(szene_.projekt, a, b);
     szene_.auswertung.b = b;
     Anzeigen();
     if (melden) emit eingabenGeaendert(a, b);
@@ -220,23 +208,24 @@ void Inspektor::Einstellen(QSlider* s, ZahlFeld* f, const fuzzy::TFuzzy& v, floa
 
 void Inspektor::Anzeigen() {
     const fuzzy::Auswertung& e = szene_.auswertung;
-    const bool mitA = szene_.A.Defined;
-    const bool mitB = szene_.B.Defined;
-    nameA_->setText(QStringLiteral("Eingang A: <b>%1</b>").arg(QString::fromStdString(szene_.A.Name).toHtmlEscaped()));
+    const bool mitA = szene_.projekt.A.Defined;
+    const bool mitB = szene_.projekt.B.Defined;
+    nameA_->setText(
+        QStringLiteral("Eingang A: <b>%1</b>").arg(QString::fromStdString(szene_.projekt.A.Name).toHtmlEscaped()));
     nameB_->setText(
-        mitB ? QStringLiteral("Eingang B: <b>%1</b>").arg(QString::fromStdString(szene_.B.Name).toHtmlEscaped())
+        mitB ? QStringLiteral("Eingang B: <b>%1</b>").arg(QString::fromStdString(szene_.projekt.B.Name).toHtmlEscaped())
              : QStringLiteral("Eingang B:"));
     schieberA_->setEnabled(mitA);
     feldA_->setEnabled(mitA);
-    if (mitA) Einstellen(schieberA_, feldA_, szene_.A, e.a);
+    if (mitA) Einstellen(schieberA_, feldA_, szene_.projekt.A, e.a);
     schieberB_->setVisible(mitB);
     feldB_->setVisible(mitB);
     nichtVerwendet_->setVisible(!mitB);
-    if (mitB) Einstellen(schieberB_, feldB_, szene_.B, e.b);
-    ausgangLabel_->setText(
-        mitA && szene_.Out.Defined
-            ? QStringLiteral("Ausgang %1 = %2").arg(QString::fromStdString(szene_.Out.Name), NeunStellen(e.ausgang))
-            : QStringLiteral("Ausgang: \u2013"));
+    if (mitB) Einstellen(schieberB_, feldB_, szene_.projekt.B, e.b);
+    ausgangLabel_->setText(mitA && szene_.projekt.Out.Defined
+                               ? QStringLiteral("Ausgang %1 = %2")
+                                     .arg(QString::fromStdString(szene_.projekt.Out.Name), NeunStellen(e.ausgang))
+                               : QStringLiteral("Ausgang: \u2013"));
     const QString satz = KeineRegelSatz(szene_);
     keineRegel_->setText(satz);
     keineRegel_->setVisible(!satz.isEmpty());
@@ -250,14 +239,14 @@ float Inspektor::AusSchieber(const QSlider* s, const fuzzy::TFuzzy& v) const {
 }
 
 void Inspektor::SchieberBewegt() {
-    const float a = szene_.A.Defined ? AusSchieber(schieberA_, szene_.A) : szene_.auswertung.a;
-    const float b = szene_.B.Defined ? AusSchieber(schieberB_, szene_.B) : szene_.auswertung.b;
+    const float a = szene_.projekt.A.Defined ? AusSchieber(schieberA_, szene_.projekt.A) : szene_.auswertung.a;
+    const float b = szene_.projekt.B.Defined ? AusSchieber(schieberB_, szene_.projekt.B) : szene_.auswertung.b;
     setEingaben(a, b);
 }
 
 void Inspektor::FeldGeaendert() {
     setEingaben(static_cast<float>(feldA_->value()),
-                szene_.B.Defined ? static_cast<float>(feldB_->value()) : szene_.auswertung.b);
+                szene_.projekt.B.Defined ? static_cast<float>(feldB_->value()) : szene_.auswertung.b);
 }
 
 void Inspektor::MausImBild(QPoint pixel) {
@@ -270,9 +259,6 @@ void Inspektor::malen(QPainter& p, QSize groesse) const { MaleInspektor(p, groes
 
 QSize Inspektor::szenengroesse() const { return bild_->size(); }
 
-bool Inspektor::bildSpeichern() {
-    return BildSpeichern(this, Dateivorschlag(QStringLiteral("inspektor"), QString::fromStdString(szene_.Out.Name)),
-                         szenengroesse(), [this](QPainter& p, QSize g) { malen(p, g); });
-}
+bool Inspektor::bildSpeichern() { return bild_->bildSpeichern(); }
 
 }  // namespace ansichten

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Bildexport.h"
 #include "InspektorSzene.h"
 
 #include <QDoubleSpinBox>
@@ -31,8 +32,7 @@ public:
 
     // Takes copies of the project; cheap enough to call after every edit.
     // The inputs stay where they were, limited to the new ranges.
-    void setProjekt(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out,
-                    const fuzzy::RuleTable& R);
+    void setProjekt(const fuzzy::Project& p);
     // Sets both inputs (B is ignored without input B), limited to the ranges.
     void setEingaben(float a, float b);
 
@@ -72,7 +72,7 @@ signals:
     void eingabenGeaendert(float a, float b);
 
 private:
-    void Auswerten(bool melden);
+    void SchrittZerlegen(bool melden);
     void Anzeigen();
     void SchieberBewegt();
     void FeldGeaendert();
@@ -91,7 +91,7 @@ private:
     QLabel* ausgangLabel_ = nullptr;
     QLabel* keineRegel_ = nullptr;
     QPushButton* speichern_ = nullptr;
-    QWidget* bild_ = nullptr;
+    SzenenBild* bild_ = nullptr;
 };
 
 }  // namespace ansichten

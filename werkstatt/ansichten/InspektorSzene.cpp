@@ -222,9 +222,9 @@ void Regeln(QPainter& p, const QRect& r, const InspektorSzene& s) {
          e.zweiEingaenge ? QStringLiteral("Regeln: Feuerst\u00E4rke = min(Grad A, Grad B)")
                          : QStringLiteral("Regeln: Feuerst\u00E4rke = Grad A"),
          QString(), QString());
-    const int na = s.A.UsedTerms();
-    const int nb = e.zweiEingaenge ? s.B.UsedTerms() : 1;
-    const int nOut = s.Out.UsedTerms();
+    const int na = s.projekt.A.UsedTerms();
+    const int nb = e.zweiEingaenge ? s.projekt.B.UsedTerms() : 1;
+    const int nOut = s.projekt.Out.UsedTerms();
 
     const QFont kopfSchrift = widgets::PixelFont(widgets::SansFamily(), 13, true);
     const QFont zahlSchrift = widgets::PixelFont(widgets::SansFamily(), 11, false);
@@ -235,16 +235,17 @@ void Regeln(QPainter& p, const QRect& r, const InspektorSzene& s) {
             QColor grund = Qt::white;
             if (zeile == 0 || spalte == 0) {
                 grund = Kopffarbe;
-                if (zeile == 0 && spalte > 0 && spalte <= na) text = Text(s.A.GetTermAbbrev(spalte));
-                if (spalte == 0 && zeile > 0 && e.zweiEingaenge && zeile <= nb) text = Text(s.B.GetTermAbbrev(zeile));
+                if (zeile == 0 && spalte > 0 && spalte <= na) text = Text(s.projekt.A.GetTermAbbrev(spalte));
+                if (spalte == 0 && zeile > 0 && e.zweiEingaenge && zeile <= nb)
+                    text = Text(s.projekt.B.GetTermAbbrev(zeile));
             } else if (spalte > na || zeile > nb) {
                 grund = Ungenutzt;
             } else {
                 const float w = e.staerke[zeile - 1][spalte - 1];
                 grund = Schattierung(w);
-                const int k = s.R.Get(zeile, spalte);
+                const int k = s.projekt.Rules.Get(zeile, spalte);
                 if (k >= 1 && k <= 5)
-                    text = Text(s.Out.GetTermAbbrev(k));
+                    text = Text(s.projekt.Out.GetTermAbbrev(k));
                 else if (k != 0)
                     text = QStringLiteral("#%1").arg(k);
                 if (w > 0.0f) staerke = Grad(w);
@@ -272,7 +273,8 @@ void Regeln(QPainter& p, const QRect& r, const InspektorSzene& s) {
     p.setPen(Namensfarbe);
     {
         const QFontMetrics fm(namen);
-        const QString name = fm.elidedText(QStringLiteral("A: ") + Text(s.A.Name), Qt::ElideRight, r.width() - 8);
+        const QString name =
+            fm.elidedText(QStringLiteral("A: ") + Text(s.projekt.A.Name), Qt::ElideRight, r.width() - 8);
         const int laenge = fm.horizontalAdvance(name) + 2;
         const int mitte = std::clamp(kopfzeile.center().x(), r.left() + 4 + laenge / 2, r.right() - 4 - laenge / 2);
         p.drawText(QRect(mitte - laenge / 2, kopfzeile.top() - NamensRand, laenge, NamensRand), Qt::AlignCenter, name);
@@ -284,7 +286,7 @@ void Regeln(QPainter& p, const QRect& r, const InspektorSzene& s) {
         const int oben = r.top() + KopfHoehe + 2, unten = r.bottom() - ZeilenHoehe - 2;
         const QFontMetrics fm(namen);
         const QString name =
-            fm.elidedText(QStringLiteral("B: ") + Text(s.B.Name), Qt::ElideRight, std::max(10, unten - oben));
+            fm.elidedText(QStringLiteral("B: ") + Text(s.projekt.B.Name), Qt::ElideRight, std::max(10, unten - oben));
         const int laenge = fm.horizontalAdvance(name) + 2;
         const int mitte = std::clamp(kopfspalte.center().y(), oben + laenge / 2, unten - laenge / 2);
         p.save();
@@ -305,18 +307,18 @@ void Regeln(QPainter& p, const QRect& r, const InspektorSzene& s) {
 // scaled to their activations, and the centroid line at the crisp value.
 void Ausgangsdiagramm(QPainter& p, const QRect& bereich, const InspektorSzene& s, const fuzzy::TFuzzy& farben) {
     const fuzzy::Auswertung& e = s.auswertung;
-    fuzzy::TFuzzy blass = s.Out;
+    fuzzy::TFuzzy blass = s.projekt.Out;
     for (int k = 1; k <= fuzzy::MaxTerms; ++k) blass.SetColour(k, Aufgehellt(farben.GetColour(k), 0.55));
     Diagrammschrift(p);
     PainterPlot plot(p, bereich);
     plot.setLinienbreite(1.0);
     blass.DrawTerms(plot);
 
-    for (int k = 1; k <= s.Out.UsedTerms(); ++k) {
+    for (int k = 1; k <= s.projekt.Out.UsedTerms(); ++k) {
         const float h = e.aktivierung[k - 1];
         if (h <= 0.0f) continue;
-        const float a = s.Out.GetParam(k, fuzzy::ParamA), b = s.Out.GetParam(k, fuzzy::ParamB);
-        const float c = s.Out.GetParam(k, fuzzy::ParamC), d = s.Out.GetParam(k, fuzzy::ParamD);
+        const float a = s.projekt.Out.GetParam(k, fuzzy::ParamA), b = s.projekt.Out.GetParam(k, fuzzy::ParamB);
+        const float c = s.projekt.Out.GetParam(k, fuzzy::ParamC), d = s.projekt.Out.GetParam(k, fuzzy::ParamD);
         QPolygon flaeche;
         flaeche << plot.Punkt(a, 0.0f) << plot.Punkt(b, h) << plot.Punkt(c, h) << plot.Punkt(d, 0.0f);
         QColor fuell = Farbe(farben.GetColour(k));
@@ -344,12 +346,12 @@ void Ausgangsdiagramm(QPainter& p, const QRect& bereich, const InspektorSzene& s
 }
 
 void Ausgabe(QPainter& p, const QRect& r, const InspektorSzene& s) {
-    if (!s.Out.Defined) {
+    if (!s.projekt.Out.Defined) {
         Kopf(p, r, QStringLiteral("Ausgang: nicht definiert"), QString(), QString());
         return;
     }
-    Kopf(p, r, QStringLiteral("Ausgang: "), Text(s.Out.Name), NeunStellen(s.auswertung.ausgang));
-    fuzzy::TFuzzy farben = s.Out;
+    Kopf(p, r, QStringLiteral("Ausgang: "), Text(s.projekt.Out.Name), NeunStellen(s.auswertung.ausgang));
+    fuzzy::TFuzzy farben = s.projekt.Out;
     DruckFarben(farben);
     Ausgangsdiagramm(p, Diagrammbereich(r), s, farben);
     Gradzeile(p, r, farben, s.auswertung.aktivierung, QStringLiteral("H\u00F6he:"));
@@ -395,7 +397,8 @@ QRect RegelZelle(const QRect& r, int zeile, int spalte) {
 
 DiagrammTreffer WertUnter(QSize groesse, const InspektorSzene& s, QPoint pixel) {
     const InspektorAufteilung a = Aufteilen(groesse);
-    const std::pair<QRect, const fuzzy::TFuzzy*> diagramme[2] = {{a.eingangA, &s.A}, {a.eingangB, &s.B}};
+    const std::pair<QRect, const fuzzy::TFuzzy*> diagramme[2] = {{a.eingangA, &s.projekt.A},
+                                                                 {a.eingangB, &s.projekt.B}};
     for (int k = 0; k < 2; ++k) {
         const fuzzy::TFuzzy& v = *diagramme[k].second;
         const QRect d = Diagrammbereich(diagramme[k].first);
@@ -420,14 +423,14 @@ std::array<int, 2> ZelleUnter(QSize groesse, QPoint pixel) {
 }
 
 QString RegelText(const InspektorSzene& s, int r, int c) {
-    const bool zwei = s.B.Defined;
-    if (c < 1 || c > s.A.UsedTerms() || r < 1 || r > (zwei ? s.B.UsedTerms() : 1)) return {};
-    QString wenn = QStringLiteral("WENN %1 ist %2").arg(Text(s.A.Name), Text(s.A.GetTermName(c)));
-    if (zwei) wenn += QStringLiteral(" UND %1 ist %2").arg(Text(s.B.Name), Text(s.B.GetTermName(r)));
-    const int k = s.R.Get(r, c);
+    const bool zwei = s.projekt.B.Defined;
+    if (c < 1 || c > s.projekt.A.UsedTerms() || r < 1 || r > (zwei ? s.projekt.B.UsedTerms() : 1)) return {};
+    QString wenn = QStringLiteral("WENN %1 ist %2").arg(Text(s.projekt.A.Name), Text(s.projekt.A.GetTermName(c)));
+    if (zwei) wenn += QStringLiteral(" UND %1 ist %2").arg(Text(s.projekt.B.Name), Text(s.projekt.B.GetTermName(r)));
+    const int k = s.projekt.Rules.Get(r, c);
     QString dann;
-    if (k >= 1 && k <= s.Out.UsedTerms())
-        dann = QStringLiteral("DANN %1 ist %2").arg(Text(s.Out.Name), Text(s.Out.GetTermName(k)));
+    if (k >= 1 && k <= s.projekt.Out.UsedTerms())
+        dann = QStringLiteral("DANN %1 ist %2").arg(Text(s.projekt.Out.Name), Text(s.projekt.Out.GetTermName(k)));
     else if (k == 0)
         dann = QStringLiteral("keine Regel");
     else
@@ -437,10 +440,10 @@ QString RegelText(const InspektorSzene& s, int r, int c) {
 
 QString KeineRegelSatz(const InspektorSzene& s) {
     const fuzzy::Auswertung& e = s.auswertung;
-    if (!s.A.Defined || !s.Out.Defined) return {};
+    if (!s.projekt.A.Defined || !s.projekt.Out.Defined) return {};
     for (const float h : e.aktivierung)
         if (h != 0.0f) return {};
-    return QString::fromStdString(fuzzy::NoRuleAtText(s.A, s.B, s.Out, e.a, e.b));
+    return QString::fromStdString(fuzzy::NoRuleAtText(s.projekt.A, s.projekt.B, s.projekt.Out, e.a, e.b));
 }
 
 float RundeAufRaster(float wert, float lo, float hi) {
@@ -463,15 +466,15 @@ void MaleInspektor(QPainter& p, QSize groesse, const InspektorSzene& s) {
     p.fillRect(QRect(QPoint(0, 0), groesse), Qt::white);
     const InspektorAufteilung a = Aufteilen(groesse);
     const fuzzy::Auswertung& e = s.auswertung;
-    if (!s.A.Defined) {
+    if (!s.projekt.A.Defined) {
         p.setFont(widgets::PixelFont(widgets::SansFamily(), 14, false));
         p.setPen(Qt::black);
         p.drawText(QRect(QPoint(0, 0), groesse), Qt::AlignCenter, QStringLiteral("Kein Projekt geladen."));
         p.restore();
         return;
     }
-    Eingang(p, a.eingangA, "Eingang A", s.A, e.a, e.gradA);
-    Eingang(p, a.eingangB, "Eingang B", s.B, e.b, e.gradB);
+    Eingang(p, a.eingangA, "Eingang A", s.projekt.A, e.a, e.gradA);
+    Eingang(p, a.eingangB, "Eingang B", s.projekt.B, e.b, e.gradB);
     Regeln(p, a.regeln, s);
     Ausgabe(p, a.ausgang, s);
     p.restore();

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "FuzUnits.h"
-#include "Kennfeld.h"
+#include "KennfeldGitter.h"
 
 #include <QColor>
 #include <QRect>
@@ -17,8 +17,7 @@ namespace ansichten {
 // What the inspector shows: the project (the output with the heights of the
 // project file) and one control step taken apart.
 struct InspektorSzene {
-    fuzzy::TFuzzy A, B, Out;
-    fuzzy::RuleTable R;
+    fuzzy::Project projekt;
     fuzzy::Auswertung auswertung;
 };
 

@@ -4,51 +4,38 @@
 #include "Farbskala.h"
 #include "Fonts.h"
 #include "Inspektor.h"
+#include "ParallelFor.h"
 
-#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QThread>
 #include <QVBoxLayout>
-#include <QtConcurrent/QtConcurrentRun>
-
-#include <thread>
 
 namespace ansichten {
 
 namespace {
 
-class KennfeldBild : public QWidget {
+class KennfeldBild : public SzenenBild {
 public:
-    explicit KennfeldBild(Kennfeld& owner) : QWidget(&owner), owner_(owner) {
+    explicit KennfeldBild(Kennfeld& owner)
+        : SzenenBild(
+              &owner, QStringLiteral("kennfeld"), [&owner](QPainter& p, QSize g) { owner.malen(p, g); },
+              [&owner] { return QString::fromStdString(owner.szene().projekt.Out.Name); }),
+          owner_(owner) {
         setMinimumSize(420, 320);
-        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-        setAttribute(Qt::WA_OpaquePaintEvent);
         setMouseTracking(true);
         setCursor(Qt::CrossCursor);
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
-        owner_.malen(p, size());
-    }
     void mouseMoveEvent(QMouseEvent* e) override { owner_.MausUeber(e->position()); }
     void mousePressEvent(QMouseEvent* e) override {
         if (e->button() == Qt::LeftButton) owner_.MausGeklickt(e->position());
     }
     void leaveEvent(QEvent*) override { owner_.MausUeber(QPointF(-1, -1)); }
-    void contextMenuEvent(QContextMenuEvent* e) override {
-        QMenu menu(this);
-        menu.addAction(QStringLiteral("Bild speichern\u2026"), &owner_, [this] { owner_.bildSpeichern(); });
-        menu.exec(e->globalPos());
-    }
 
 private:
     Kennfeld& owner_;
@@ -58,7 +45,8 @@ QString Text(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
-Kennfeld::Kennfeld(QWidget* parent) : QWidget(parent) {
+Kennfeld::Kennfeld(QWidget* parent)
+    : QWidget(parent), rechnung_(this, [this](KennfeldSzene&& s) { Fertig(std::move(s)); }) {
     setFont(widgets::PixelFont(widgets::SansFamily(), 13, false));
     bild_ = new KennfeldBild(*this);
     status_ = new QLabel(this);
@@ -72,80 +60,58 @@ Kennfeld::Kennfeld(QWidget* parent) : QWidget(parent) {
     layout->addWidget(bild_, 1);
     layout->addLayout(unten);
 
-    connect(&waechter_, &QFutureWatcher<KennfeldSzene>::finished, this, &Kennfeld::Fertig);
     connect(speichern_, &QPushButton::clicked, this, &Kennfeld::bildSpeichern);
     status_->setText(
         QStringLiteral("Zeigen Sie auf das Kennfeld, um die Werte zu sehen; ein Klick w\u00E4hlt den Punkt."));
 }
 
-Kennfeld::~Kennfeld() { waechter_.waitForFinished(); }
+Kennfeld::~Kennfeld() = default;
 
-void Kennfeld::setProjekt(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out,
-                          const fuzzy::RuleTable& R) {
-    projekt_ = Projekt{A, B, Out, R};
+void Kennfeld::setProjekt(const fuzzy::Project& p) {
+    projekt_ = p;
     hatProjekt_ = true;
-    if (laeuft_)
-        nochmal_ = true;  // only the newest project is computed next
-    else
-        Starten();
-}
-
-void Kennfeld::Starten() {
-    laeuft_ = true;
-    nochmal_ = false;
-    waechter_.setFuture(QtConcurrent::run([p = projekt_]() {
+    rechnung_.Anstossen([p](const std::atomic<bool>& abbruch) {
         KennfeldSzene s;
-        s.A = p.A;
-        s.B = p.B;
-        s.Out = p.Out;
-        s.R = p.R;
-        s.gitter = fuzzy::KennfeldVorbereiten(p.A, p.B, p.Out, p.B.Defined ? Punkte : KurvenPunkte, Punkte);
-        // Rows are independent: with a second core, it takes the lower half.
-        const int mitte = QThread::idealThreadCount() > 1 ? s.gitter.ny / 2 : 0;
-        std::thread helfer;
-        if (mitte > 0)
-            helfer = std::thread([&s, &p, mitte] { fuzzy::KennfeldZeilen(s.gitter, p.A, p.B, p.Out, p.R, 0, mitte); });
-        fuzzy::KennfeldZeilen(s.gitter, p.A, p.B, p.Out, p.R, mitte, s.gitter.ny);
-        if (helfer.joinable()) helfer.join();
+        s.projekt = p;
+        s.gitter = fuzzy::KennfeldVorbereiten(p, p.B.Defined ? Punkte : KurvenPunkte, Punkte);
+        // Rows are independent; a field already replaced by a newer project
+        // is not worth finishing.
+        fuzzy::ParallelFor(static_cast<std::size_t>(s.gitter.ny), 0, [&](std::size_t j, int) {
+            if (!abbruch.load(std::memory_order_relaxed))
+                fuzzy::KennfeldZeilen(s.gitter, p, static_cast<int>(j), static_cast<int>(j) + 1);
+        });
         fuzzy::KennfeldGrenzen(s.gitter);
         SzeneAufbereiten(s);
         return s;
-    }));
+    });
 }
 
-void Kennfeld::Fertig() {
+void Kennfeld::Fertig(KennfeldSzene&& s) {
     const std::optional<QPointF> marke = szene_.marke;
-    szene_ = waechter_.result();
+    szene_ = std::move(s);
     szene_.marke = marke;
-    MarkeAuswerten();
-    laeuft_ = false;
-    if (nochmal_) Starten();
+    MarkeBerechnen();
     bild_->update();
     emit berechnet();
 }
 
-void Kennfeld::warteAufErgebnis() {
-    while (laeuft_) {
-        waechter_.waitForFinished();
-        QCoreApplication::processEvents();
-    }
-}
+void Kennfeld::warteAufErgebnis() { rechnung_.WarteAufErgebnis(); }
 
 void Kennfeld::setMarke(float a, float b) {
     szene_.marke = QPointF(a, b);
     markeB_ = b;
-    MarkeAuswerten();
+    MarkeBerechnen();
     bild_->update();
 }
 
-void Kennfeld::MarkeAuswerten() {
+void Kennfeld::MarkeBerechnen() {
     if (szene_.marke && !szene_.gitter.leer())
         szene_.markeWert = ausgangBei(static_cast<float>(szene_.marke->x()), static_cast<float>(szene_.marke->y()));
 }
 
 float Kennfeld::ausgangBei(float a, float b) const {
-    fuzzy::TFuzzy A = projekt_.A, B = projekt_.B, Out = projekt_.Out;
-    return fuzzy::Ausgang(projekt_.R, A, B, Out, a, b);
+    fuzzy::Project arbeit = projekt_;
+    return fuzzy::Stellwert(arbeit, a, b);
 }
 
 QString Kennfeld::hinweis() const { return status_->text(); }
@@ -162,14 +128,14 @@ void Kennfeld::MausUeber(QPointF pixel) {
         const float b = RundeAufRaster(static_cast<float>(w->y()), g.bMin, g.bMax);
         // A semicolon between the inputs: the comma is the decimal sign.
         status_->setText(QStringLiteral("%1 = %2;  %3 = %4  \u2192  %5 = %6")
-                             .arg(Text(szene_.A.Name), KurzeZahl(a), Text(szene_.B.Name), KurzeZahl(b),
-                                  Text(szene_.Out.Name), NeunStellen(ausgangBei(a, b))) +
+                             .arg(Text(szene_.projekt.A.Name), KurzeZahl(a), Text(szene_.projekt.B.Name), KurzeZahl(b),
+                                  Text(szene_.projekt.Out.Name), NeunStellen(ausgangBei(a, b))) +
                          KeineRegelZusatz(a, b));
     } else {
-        status_->setText(
-            QStringLiteral("%1 = %2  \u2192  %3 = %4")
-                .arg(Text(szene_.A.Name), KurzeZahl(a), Text(szene_.Out.Name), NeunStellen(ausgangBei(a, markeB_))) +
-            KeineRegelZusatz(a, markeB_));
+        status_->setText(QStringLiteral("%1 = %2  \u2192  %3 = %4")
+                             .arg(Text(szene_.projekt.A.Name), KurzeZahl(a), Text(szene_.projekt.Out.Name),
+                                  NeunStellen(ausgangBei(a, markeB_))) +
+                         KeineRegelZusatz(a, markeB_));
     }
 }
 
@@ -192,9 +158,6 @@ void Kennfeld::malen(QPainter& p, QSize groesse) const { MaleKennfeld(p, groesse
 
 QSize Kennfeld::szenengroesse() const { return bild_->size(); }
 
-bool Kennfeld::bildSpeichern() {
-    return BildSpeichern(this, Dateivorschlag(QStringLiteral("kennfeld"), QString::fromStdString(szene_.Out.Name)),
-                         szenengroesse(), [this](QPainter& p, QSize g) { malen(p, g); });
-}
+bool Kennfeld::bildSpeichern() { return bild_->bildSpeichern(); }
 
 }  // namespace ansichten

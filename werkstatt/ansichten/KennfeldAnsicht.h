@@ -1,8 +1,9 @@
 #pragma once
 
+#include "Bildexport.h"
 #include "KennfeldSzene.h"
+#include "Neuberechnung.h"
 
-#include <QFutureWatcher>
 #include <QWidget>
 
 class QLabel;
@@ -12,9 +13,9 @@ namespace ansichten {
 
 // The control surface: the output over A x B as a colour map with contour
 // lines and a legend (a curve over A for a project with one input). The
-// field is computed by the engine off the GUI thread (its rows split over two
-// cores where there are two); the last computed one
-// stays on screen until the next is ready. Hovering shows A, B and the
+// field is computed by the engine off the GUI thread (its rows shared out
+// over every core); the last computed one stays on screen until the next is
+// ready, and a field of a project already edited again is never shown. Hovering shows A, B and the
 // output at that point; a click chooses it.
 class Kennfeld : public QWidget {
     Q_OBJECT
@@ -28,14 +29,13 @@ public:
     ~Kennfeld() override;
 
     // Takes copies and recomputes the field; cheap to call after every edit.
-    void setProjekt(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out,
-                    const fuzzy::RuleTable& R);
+    void setProjekt(const fuzzy::Project& p);
     // Shows the inspector's point.
     void setMarke(float a, float b);
 
     // The field on screen and whether a newer one is being computed.
     const KennfeldSzene& szene() const { return szene_; }
-    bool rechnet() const { return laeuft_; }
+    bool rechnet() const { return rechnung_.Rechnet(); }
     // Waits until the field of the last setProjekt is on screen.
     void warteAufErgebnis();
 
@@ -64,24 +64,17 @@ signals:
     void berechnet();
 
 private:
-    struct Projekt {
-        fuzzy::TFuzzy A, B, Out;
-        fuzzy::RuleTable R;
-    };
-    void Starten();
-    void Fertig();
-    void MarkeAuswerten();
+    void Fertig(KennfeldSzene&& s);
+    void MarkeBerechnen();
     // What the status line adds at a point where no rule fires.
     QString KeineRegelZusatz(float a, float b) const;
 
-    Projekt projekt_;
+    fuzzy::Project projekt_;
     bool hatProjekt_ = false;
     KennfeldSzene szene_;
-    QFutureWatcher<KennfeldSzene> waechter_;
-    bool laeuft_ = false;
-    bool nochmal_ = false;
+    widgets::Neuberechnung<KennfeldSzene> rechnung_;
     float markeB_ = 0.0f;
-    QWidget* bild_ = nullptr;
+    SzenenBild* bild_ = nullptr;
     QLabel* status_ = nullptr;
     QPushButton* speichern_ = nullptr;
 };

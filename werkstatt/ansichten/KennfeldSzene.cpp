@@ -65,10 +65,10 @@ void Achsen(QPainter& p, const KennfeldSzene& s, const QRectF& plot) {
 
     p.setFont(titel);
     p.setPen(QColor(128, 0, 0));
-    const QString xTitel = QStringLiteral("A: %1").arg(Text(s.A.Name));
+    const QString xTitel = QStringLiteral("A: %1").arg(Text(s.projekt.A.Name));
     p.drawText(QRectF(plot.left(), plot.bottom() + 24, plot.width(), 22), Qt::AlignHCenter | Qt::AlignTop, xTitel);
-    const QString yTitel = s.gitter.zweiEingaenge ? QStringLiteral("B: %1").arg(Text(s.B.Name))
-                                                  : QStringLiteral("Ausgang: %1").arg(Text(s.Out.Name));
+    const QString yTitel = s.gitter.zweiEingaenge ? QStringLiteral("B: %1").arg(Text(s.projekt.B.Name))
+                                                  : QStringLiteral("Ausgang: %1").arg(Text(s.projekt.Out.Name));
     p.save();
     p.translate(6, plot.bottom());
     p.rotate(-90);
@@ -113,7 +113,7 @@ void Legende(QPainter& p, const KennfeldSzene& s, const QRectF& r, double rechte
     }
     p.setFont(titel);
     p.setPen(QColor(128, 0, 0));
-    QString name = Text(s.Out.Name);
+    QString name = Text(s.projekt.Out.Name);
     // Two lines at most; what does not fit ends in "…".
     const int zeile = static_cast<int>(titelFeld.width());
     if (ft.horizontalAdvance(name) > zeile) {
@@ -299,9 +299,9 @@ void SzeneAufbereiten(KennfeldSzene& s) {
     s.farbbild = QImage();
     s.keineRegel = {};
     if (g.leer()) return;
-    s.keineRegel = fuzzy::FindNoRuleRegions(s.A, s.B, s.Out, s.R);
-    s.skalaMin = std::min<double>(s.Out.RangeMin, g.minimum);
-    s.skalaMax = std::max<double>(s.Out.RangeMax, g.maximum);
+    s.keineRegel = fuzzy::FindNoRuleRegions(s.projekt.A, s.projekt.B, s.projekt.Out, s.projekt.Rules);
+    s.skalaMin = std::min<double>(s.projekt.Out.RangeMin, g.minimum);
+    s.skalaMax = std::max<double>(s.projekt.Out.RangeMax, g.maximum);
     if (!(s.skalaMax > s.skalaMin)) s.skalaMax = s.skalaMin + 1.0;
     if (!g.zweiEingaenge) return;
 
@@ -397,10 +397,11 @@ void MaleKennfeld(QPainter& p, QSize groesse, const KennfeldSzene& s) {
     const QFontMetrics fm(titelSchrift);
     const QRectF zeile(6, 6, groesse.width() - 12, 24);
     QString titel =
-        zwei ? QStringLiteral("Kennfeld: %1 \u00FCber %2 und %3").arg(Text(s.Out.Name), Text(s.A.Name), Text(s.B.Name))
-             : QStringLiteral("Kennlinie: %1 \u00FCber %2").arg(Text(s.Out.Name), Text(s.A.Name));
+        zwei ? QStringLiteral("Kennfeld: %1 \u00FCber %2 und %3")
+                   .arg(Text(s.projekt.Out.Name), Text(s.projekt.A.Name), Text(s.projekt.B.Name))
+             : QStringLiteral("Kennlinie: %1 \u00FCber %2").arg(Text(s.projekt.Out.Name), Text(s.projekt.A.Name));
     if (fm.horizontalAdvance(titel) > zeile.width())
-        titel = (zwei ? QStringLiteral("Kennfeld: ") : QStringLiteral("Kennlinie: ")) + Text(s.Out.Name);
+        titel = (zwei ? QStringLiteral("Kennfeld: ") : QStringLiteral("Kennlinie: ")) + Text(s.projekt.Out.Name);
     titel = fm.elidedText(titel, Qt::ElideRight, static_cast<int>(zeile.width()));
     p.setFont(titelSchrift);
     p.setPen(Qt::black);

@@ -2,7 +2,7 @@
 
 #include "FuzUnits.h"
 #include "Hoehenlinien.h"
-#include "Kennfeld.h"
+#include "KennfeldGitter.h"
 #include "NoRuleRegions.h"
 
 #include <QImage>
@@ -20,8 +20,7 @@ namespace ansichten {
 // A computed control surface (or curve) ready to be painted: the project it
 // belongs to, the sampled field, its colours and contour lines.
 struct KennfeldSzene {
-    fuzzy::TFuzzy A, B, Out;
-    fuzzy::RuleTable R;
+    fuzzy::Project projekt;
     fuzzy::KennfeldGitter gitter;
     // The output values the colours span: the output's range, widened to
     // every value of the field.

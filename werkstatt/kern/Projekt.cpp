@@ -48,16 +48,16 @@ void LeererTerm(fuzzy::TFuzzy& v, int i) {
 
 }  // namespace
 
-fuzzy::TFuzzy& Variable(Projekt& p, Rolle r) {
+fuzzy::TFuzzy& Variable(fuzzy::Project& p, Rolle r) {
     switch (r) {
     case Rolle::A: return p.A;
     case Rolle::B: return p.B;
     case Rolle::Aus: break;
     }
-    return p.Aus;
+    return p.Out;
 }
 
-const fuzzy::TFuzzy& Variable(const Projekt& p, Rolle r) { return Variable(const_cast<Projekt&>(p), r); }
+const fuzzy::TFuzzy& Variable(const fuzzy::Project& p, Rolle r) { return Variable(const_cast<fuzzy::Project&>(p), r); }
 
 bool GleicheVariable(const fuzzy::TFuzzy& x, const fuzzy::TFuzzy& y) {
     if (x.Defined != y.Defined) return false;
@@ -72,12 +72,12 @@ bool GleicheVariable(const fuzzy::TFuzzy& x, const fuzzy::TFuzzy& y) {
     return true;
 }
 
-bool GleichesProjekt(const Projekt& x, const Projekt& y) {
-    return GleicheVariable(x.A, y.A) && GleicheVariable(x.B, y.B) && GleicheVariable(x.Aus, y.Aus) &&
-           x.Regeln == y.Regeln;
+bool GleichesProjekt(const fuzzy::Project& x, const fuzzy::Project& y) {
+    return GleicheVariable(x.A, y.A) && GleicheVariable(x.B, y.B) && GleicheVariable(x.Out, y.Out) &&
+           x.Rules == y.Rules;
 }
 
-bool TermHinzufuegen(Projekt& p, Rolle r) {
+bool TermHinzufuegen(fuzzy::Project& p, Rolle r) {
     fuzzy::TFuzzy& v = Variable(p, r);
     const int n = v.UsedTerms();
     if (n >= fuzzy::MaxTerms) return false;
@@ -94,7 +94,7 @@ bool TermHinzufuegen(Projekt& p, Rolle r) {
     return true;
 }
 
-bool TermEntfernen(Projekt& p, Rolle r, int i) {
+bool TermEntfernen(fuzzy::Project& p, Rolle r, int i) {
     fuzzy::TFuzzy& v = Variable(p, r);
     const int n = v.UsedTerms();
     if (i < 1 || i > n) return false;
@@ -102,7 +102,7 @@ bool TermEntfernen(Projekt& p, Rolle r, int i) {
     LeererTerm(v, n);
     v.TermCount = n - 1;
 
-    fuzzy::RuleTable& R = p.Regeln;
+    fuzzy::RuleTable& R = p.Rules;
     switch (r) {
     case Rolle::A:
         for (int row = 1; row <= 5; ++row) {
@@ -128,7 +128,7 @@ bool TermEntfernen(Projekt& p, Rolle r, int i) {
     return true;
 }
 
-bool TermeTauschen(Projekt& p, Rolle r, int i, int j) {
+bool TermeTauschen(fuzzy::Project& p, Rolle r, int i, int j) {
     fuzzy::TFuzzy& v = Variable(p, r);
     const int n = v.UsedTerms();
     if (i < 1 || i > n || j < 1 || j > n || i == j) return false;
@@ -136,7 +136,7 @@ bool TermeTauschen(Projekt& p, Rolle r, int i, int j) {
     SchreibTerm(v, i, LiesTerm(v, j));
     SchreibTerm(v, j, ti);
 
-    fuzzy::RuleTable& R = p.Regeln;
+    fuzzy::RuleTable& R = p.Rules;
     switch (r) {
     case Rolle::A:
         for (int row = 1; row <= 5; ++row) {
@@ -235,17 +235,7 @@ void TermeVerteilen(fuzzy::TFuzzy& v, const std::string& name, float min, float 
     fuzzy::SpreadTerms(v, name, min, max, termNamen, fuzzy::SpreadEnds::Shoulders);
 }
 
-namespace {
-Projekt AusVorlage(const fuzzy::Project& v) { return Projekt{v.A, v.B, v.Out, v.Rules}; }
-}  // namespace
-
-Projekt VorlageLeer() { return AusVorlage(fuzzy::TemplateEmpty()); }
-
-Projekt VorlageTruck() { return AusVorlage(fuzzy::TemplateTruck()); }
-
-Projekt VorlageLok() { return AusVorlage(fuzzy::TemplateLoco()); }
-
-void EingangBEinschalten(Projekt& p) {
+void EingangBEinschalten(fuzzy::Project& p) {
     if (p.B.Defined) return;
     // Switched off in this session: its terms are still there.
     if (!p.B.Name.empty() && p.B.UsedTerms() > 0) {

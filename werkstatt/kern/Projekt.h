@@ -1,42 +1,36 @@
 #pragma once
 
 #include "FuzUnits.h"
+#include "Templates.h"
 
 #include <string>
 #include <vector>
 
 namespace werkstatt {
 
-// One fuzzy project as the workshop edits it: the three variables and the
-// rule table. Value and the colours of the variables are not part of it.
-struct Projekt {
-    fuzzy::TFuzzy A, B, Aus;
-    fuzzy::RuleTable Regeln;
-};
-
 // The three variables of a project, in the order of the file.
 enum class Rolle { A, B, Aus };
 
-fuzzy::TFuzzy& Variable(Projekt& p, Rolle r);
-const fuzzy::TFuzzy& Variable(const Projekt& p, Rolle r);
+fuzzy::TFuzzy& Variable(fuzzy::Project& p, Rolle r);
+const fuzzy::TFuzzy& Variable(const fuzzy::Project& p, Rolle r);
 
 // Field by field, floats bit for bit; term slots beyond TermCount do not
 // count, nor do Value and the colours. An undefined variable compares only
 // its Defined flag (what the file keeps of it).
 bool GleicheVariable(const fuzzy::TFuzzy& x, const fuzzy::TFuzzy& y);
-bool GleichesProjekt(const Projekt& x, const Projekt& y);
+bool GleichesProjekt(const fuzzy::Project& x, const fuzzy::Project& y);
 
 // --- edits that keep the rule table in step with the terms --------------------
 
 // Appends a term (at most five): a triangle in the middle of the range, a
 // quarter of the range wide, named "Term n". False when five are there.
-bool TermHinzufuegen(Projekt& p, Rolle r);
+bool TermHinzufuegen(fuzzy::Project& p, Rolle r);
 // Removes term i; rules that named it (an output term) become "no rule",
 // and the rule columns (input A) or rows (input B) after it move up.
-bool TermEntfernen(Projekt& p, Rolle r, int i);
+bool TermEntfernen(fuzzy::Project& p, Rolle r, int i);
 // Swaps terms i and j together with their rule columns, rows or entries, so
 // that every rule still means what it meant.
-bool TermeTauschen(Projekt& p, Rolle r, int i, int j);
+bool TermeTauschen(fuzzy::Project& p, Rolle r, int i, int j);
 
 // The value a handle may take: a..d stay between their neighbours
 // (a <= b <= c <= d), h stays within 0..1. `param` is fuzzy::ParamA..ParamH.
@@ -66,14 +60,9 @@ float AufRaster(float v, double schritt);
 void TermeVerteilen(fuzzy::TFuzzy& v, const std::string& name, float min, float max,
                     const std::vector<std::string>& termNamen);
 
-// The engine's templates (fuzzy/Templates.h), as the workshop edits them.
-Projekt VorlageLeer();
-Projekt VorlageTruck();
-Projekt VorlageLok();
-
 // Gives input B a definition to work with when it is switched on: its old
 // one if it had a name, otherwise three terms over -1 .. 1.
-void EingangBEinschalten(Projekt& p);
+void EingangBEinschalten(fuzzy::Project& p);
 
 }  // namespace werkstatt
 

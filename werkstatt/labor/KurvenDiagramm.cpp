@@ -1,6 +1,7 @@
 #include "KurvenDiagramm.h"
 
 #include "Fonts.h"
+#include "PlotScale.h"
 #include "Zahlformat.h"
 
 #include <QPainter>
@@ -15,14 +16,9 @@ namespace labor {
 namespace {
 
 // A tick spacing of 1, 2 or 5 times a power of ten giving about n ticks.
-double Teilung(double spanne, int n) {
-    const double roh = spanne / std::max(1, n);
-    const double zehner = std::pow(10.0, std::floor(std::log10(roh)));
-    for (const double f : {1.0, 2.0, 5.0, 10.0})
-        if (f * zehner >= roh) return f * zehner;
-    return 10.0 * zehner;
-}
+double Teilung(double spanne, int n) { return widgets::plotscale::RoundStep(spanne / std::max(1, n), {1.0, 2.0, 5.0}); }
 
+// A mark's number as the labs write numbers, with the decimals the step needs.
 QString Beschriftung(double v, double schritt) {
     const int stellen = std::clamp(static_cast<int>(-std::floor(std::log10(schritt) + 1e-9)), 0, 4);
     return zahl::Fest(std::fabs(v) < schritt * 1e-6 ? 0.0 : v, stellen);

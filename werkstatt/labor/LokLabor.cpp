@@ -52,7 +52,7 @@ Qt::PenStyle LokLabor::Stil(int masse) {
 }
 
 LokLabor::LokLabor(QWidget* parent)
-    : QWidget(parent),
+    : LaborSeite(parent),
       Rechnung_(this, [this](LokErgebnis&& e) { ZeigeErgebnis(std::move(e)); }),
       VergleichRechnung_(this, [this](LokErgebnis&& e) { ZeigeVergleich(std::move(e)); }) {
     auto* felder = new QHBoxLayout;
@@ -200,13 +200,6 @@ QLabel* LokLabor::zahl(const QString& name) const { return findChild<QLabel*>(na
 
 QString LokLabor::meldung() const { return Status_->text(); }
 
-void LokLabor::setProjekt(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out,
-                          const fuzzy::RuleTable& R) {
-    Projekt_ = Projekt{A, B, Out, R};
-    HatProjekt_ = true;
-    NeuRechnen();
-}
-
 void LokLabor::malen(QPainter& p, QSize groesse) const {
     p.save();
     p.fillRect(QRect(QPoint(0, 0), groesse), Qt::white);
@@ -345,7 +338,7 @@ void LokLabor::ZeigeKurven() {
     }
 }
 
-void LokLabor::setVergleich(const Projekt& p, const QString& name) {
+void LokLabor::setVergleich(const fuzzy::Project& p, const QString& name) {
     Vergleich_ = p;
     VergleichName_ = name;
     HatVergleich_ = true;

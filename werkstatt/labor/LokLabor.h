@@ -5,11 +5,9 @@
 // figures of each run above; re-simulated in the background after every edit.
 // A second project can be drawn faintly beside it for comparison.
 
-#include "LaborProjekt.h"
+#include "LaborSeite.h"
 #include "LokRechnung.h"
 #include "Neuberechnung.h"
-
-#include <QWidget>
 
 #include <array>
 #include <memory>
@@ -24,14 +22,11 @@ namespace labor {
 
 class KurvenDiagramm;
 
-class LokLabor : public QWidget {
+class LokLabor : public LaborSeite {
     Q_OBJECT
 public:
     explicit LokLabor(QWidget* parent = nullptr);
     ~LokLabor() override;
-
-    void setProjekt(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out,
-                    const fuzzy::RuleTable& R);
 
     // The settings as the fields show them; a setting the model cannot run
     // with is refused with a message and changes nothing.
@@ -47,7 +42,7 @@ public:
     static constexpr int Diagrammzahl = 4;
 
     // The comparison, as in the truck lab: run with the same settings.
-    void setVergleich(const Projekt& p, const QString& name);
+    void setVergleich(const fuzzy::Project& p, const QString& name);
     void vergleichBeenden();
     bool hatVergleich() const { return HatVergleich_; }
     std::shared_ptr<const LokErgebnis> vergleichErgebnis() const { return VergleichErgebnis_; }
@@ -73,7 +68,7 @@ signals:
 
 private:
     void FelderUebernehmen();
-    void NeuRechnen();
+    void NeuRechnen() override;
     void ZeigeErgebnis(LokErgebnis&& e);
     void ZeigeZahlen();
     void Markieren();
@@ -81,11 +76,9 @@ private:
     void VergleichRechnen();
     void ZeigeVergleich(LokErgebnis&& e);
 
-    Projekt Projekt_;
-    bool HatProjekt_ = false;
     LokEinstellung Einstellung_;
     std::shared_ptr<const LokErgebnis> Ergebnis_;
-    Neuberechnung<LokErgebnis> Rechnung_;
+    widgets::Neuberechnung<LokErgebnis> Rechnung_;
 
     TSingEdit* Reibung_ = nullptr;
     TSingEdit* Abstand_ = nullptr;
@@ -94,11 +87,11 @@ private:
     QPushButton* Speichern_ = nullptr;
     std::array<KurvenDiagramm*, Diagrammzahl> Diagramme_{};
     // The comparison: after the lab's own run, so its job ends first.
-    Projekt Vergleich_;
+    fuzzy::Project Vergleich_;
     bool HatVergleich_ = false;
     QString VergleichName_;
     std::shared_ptr<const LokErgebnis> VergleichErgebnis_;
-    Neuberechnung<LokErgebnis> VergleichRechnung_;
+    widgets::Neuberechnung<LokErgebnis> VergleichRechnung_;
     QLabel* VergleichZahlen_ = nullptr;
     QPushButton* VergleichBtn_ = nullptr;
 };

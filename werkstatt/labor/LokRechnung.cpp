@@ -2,7 +2,7 @@
 
 namespace labor {
 
-LokErgebnis RechneLok(Projekt p, const LokEinstellung& e, const std::atomic<bool>* abbruch) {
+LokErgebnis RechneLok(fuzzy::Project p, const LokEinstellung& e, const std::atomic<bool>* abbruch) {
     LokErgebnis r;
     r.Einstellung = e;
     const pemrak::FuzzyRegler regler{p.A, p.B, p.Out, p.Rules};

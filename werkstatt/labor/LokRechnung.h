@@ -4,7 +4,7 @@
 // 4 kg at the chosen friction, distance and step, on the lab's own copy of
 // the project. No Qt: it runs on a worker thread.
 
-#include "LaborProjekt.h"
+#include "FuzUnits.h"
 #include "LocoVersuch.h"
 
 #include <atomic>
@@ -25,6 +25,6 @@ struct LokErgebnis {
     std::string Fehler;                   // a German message when nothing could be run
 };
 
-LokErgebnis RechneLok(Projekt p, const LokEinstellung& e, const std::atomic<bool>* abbruch = nullptr);
+LokErgebnis RechneLok(fuzzy::Project p, const LokEinstellung& e, const std::atomic<bool>* abbruch = nullptr);
 
 }  // namespace labor

@@ -14,15 +14,14 @@
 
 namespace labor {
 
-// Shared between the worker and the dialog: the cancel flag the tuner polls
-// and the newest best-so-far, handed over under the mutex.
+// Shared between the worker and the dialog: the newest best-so-far, handed
+// over under the mutex.
 struct RegelnVerbessern::Lauf {
-    std::atomic<bool> Abbruch{false};
     QMutex Sperre;
     tuning::Progress Stand;  // pointers cleared; copies below
     std::optional<tuning::Score> Vorher;
     std::optional<tuning::Score> Beste;
-    std::optional<tuning::Project> BestesProjekt;
+    std::optional<fuzzy::Project> BestesProjekt;
     bool Neu = false;
 };
 
@@ -40,8 +39,11 @@ QString Abk(const fuzzy::TFuzzy& v, int i) { return QString::fromStdString(v.Get
 
 }  // namespace
 
-QString RegelnAlsHtml(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out,
-                      const fuzzy::RuleTable& R, const fuzzy::RuleTable* vergleich) {
+QString RegelnAlsHtml(const fuzzy::Project& p, const fuzzy::RuleTable* vergleich) {
+    const fuzzy::TFuzzy& A = p.A;
+    const fuzzy::TFuzzy& B = p.B;
+    const fuzzy::TFuzzy& Out = p.Out;
+    const fuzzy::RuleTable& R = p.Rules;
     // As on the rule page and in the inspector: a column per term of A, a row
     // per term of B, both axes named after their variables.
     const int spalten = A.Defined ? A.UsedTerms() : 0;
@@ -75,7 +77,10 @@ QString RegelnAlsHtml(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzz
     return h + QStringLiteral("</table>");
 }
 
-RegelnVerbessern::RegelnVerbessern(QWidget* parent) : QDialog(parent), Ui_(std::make_unique<Ui::RegelnVerbessern>()) {
+RegelnVerbessern::RegelnVerbessern(QWidget* parent)
+    : QDialog(parent),
+      Ui_(std::make_unique<Ui::RegelnVerbessern>()),
+      Rechnung_(this, [this](LaufErgebnis&& a) { Fertig(std::move(a)); }) {
     Ui_->setupUi(this);
     const QFont fest = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     Ui_->VorherZahlen->setFont(fest);
@@ -89,28 +94,23 @@ RegelnVerbessern::RegelnVerbessern(QWidget* parent) : QDialog(parent), Ui_(std::
     connect(Ui_->AbbrechenBtn, &QPushButton::clicked, this, &RegelnVerbessern::abbrechen);
     connect(Ui_->UebernehmenBtn, &QPushButton::clicked, this, &RegelnVerbessern::Uebernehmen);
     connect(Ui_->SchliessenBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connect(&Watcher_, &QFutureWatcherBase::finished, this, &RegelnVerbessern::Fertig);
     Bereit(false);
 }
 
-RegelnVerbessern::~RegelnVerbessern() {
-    if (Lauf_) Lauf_->Abbruch = true;
-    if (Watcher_.isRunning()) Watcher_.waitForFinished();
-}
+RegelnVerbessern::~RegelnVerbessern() = default;
 
 QString RegelnVerbessern::status() const { return Ui_->StatusLbl->text(); }
 
-void RegelnVerbessern::setProjekt(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out,
-                                  const fuzzy::RuleTable& R) {
+void RegelnVerbessern::setProjekt(const fuzzy::Project& p) {
     if (laeuft()) return;
-    Start_ = Projekt{A, B, Out, R};
+    Start_ = p;
     HatStart_ = true;
     Ergebnis_.reset();
     Ui_->UebernehmenBtn->setEnabled(false);
     Ui_->Fortschritt->setValue(0);
     Ui_->StatusLbl->clear();
     Ui_->VorherZahlen->setText(QStringLiteral("(noch nicht bewertet)"));
-    Ui_->VorherRegeln->setText(RegelnAlsHtml(Start_.A, Start_.B, Start_.Out, Start_.Rules, nullptr));
+    Ui_->VorherRegeln->setText(RegelnAlsHtml(Start_, nullptr));
     Ui_->NachherZahlen->clear();
     Ui_->NachherRegeln->clear();
 }
@@ -149,7 +149,7 @@ void RegelnVerbessern::starten() {
         Ui_->StatusLbl->setText(QStringLiteral("<span style='color:#c00000'>Kein Projekt geladen.</span>"));
         return;
     }
-    const tuning::Project start = Start_;
+    const fuzzy::Project start = Start_;
     if (const auto fehler = tuning::Unsuitable(start, o.Kind)) {
         Ui_->StatusLbl->setText(QStringLiteral("<span style='color:#c00000'>%1</span>")
                                     .arg(QString::fromStdString(*fehler).toHtmlEscaped()));
@@ -168,10 +168,10 @@ void RegelnVerbessern::starten() {
     Lauf_ = std::make_shared<Lauf>();
     std::shared_ptr<Lauf> lauf = Lauf_;
     QPointer<RegelnVerbessern> dialog(this);
-    Watcher_.setFuture(QtConcurrent::run([start, o, lauf, dialog] {
-        Ausgang a;
+    Rechnung_.Anstossen([start, o, lauf, dialog](const std::atomic<bool>& abbruch) {
+        LaufErgebnis a;
         try {
-            a.Ergebnis = tuning::Tune(start, o, &lauf->Abbruch, [&](const tuning::Progress& p) {
+            a.Ergebnis = tuning::Tune(start, o, &abbruch, [&](const tuning::Progress& p) {
                 {
                     QMutexLocker l(&lauf->Sperre);
                     lauf->Stand = p;
@@ -198,18 +198,18 @@ void RegelnVerbessern::starten() {
             a.Fehler = e.what();
         }
         return a;
-    }));
+    });
 }
 
 void RegelnVerbessern::reject() {
     abbrechen();
-    if (Watcher_.isRunning()) Watcher_.waitForFinished();
+    Rechnung_.WarteAufEnde();
     QDialog::reject();
 }
 
 void RegelnVerbessern::abbrechen() {
-    if (Lauf_ && laeuft()) {
-        Lauf_->Abbruch = true;
+    if (laeuft()) {
+        Rechnung_.Abbrechen();
         Ui_->StatusLbl->setText(QStringLiteral("Wird abgebrochen; das Beste bisher bleibt …"));
     }
 }
@@ -218,7 +218,7 @@ void RegelnVerbessern::Fortschritt() {
     if (!Lauf_) return;
     tuning::Progress p;
     std::optional<tuning::Score> vorher, beste;
-    std::optional<tuning::Project> projekt;
+    std::optional<fuzzy::Project> projekt;
     {
         QMutexLocker l(&Lauf_->Sperre);
         if (!Lauf_->Neu) return;
@@ -229,7 +229,7 @@ void RegelnVerbessern::Fortschritt() {
         projekt = Lauf_->BestesProjekt;
     }
     Ui_->Fortschritt->setValue(static_cast<int>(std::clamp(p.Fraction, 0.0, 1.0) * 1000.0));
-    if (!Lauf_->Abbruch)
+    if (!Rechnung_.Abgebrochen())
         Ui_->StatusLbl->setText(QStringLiteral("Runde %1, %2 Bewertungen, %3 Verbesserungen, %4 s")
                                     .arg(p.Round)
                                     .arg(p.Evaluations)
@@ -241,19 +241,16 @@ void RegelnVerbessern::Fortschritt() {
     emit fortschritt(p.Round);
 }
 
-void RegelnVerbessern::ZeigeVergleich(const tuning::Score* vorher, const tuning::Project* nachher,
+void RegelnVerbessern::ZeigeVergleich(const tuning::Score* vorher, const fuzzy::Project* nachher,
                                       const tuning::Score* besser) {
     if (vorher) Ui_->VorherZahlen->setText(Zeilen(tuning::Describe(*vorher, tuning::Decimals::Comma)));
     if (besser) Ui_->NachherZahlen->setText(Zeilen(tuning::Describe(*besser, tuning::Decimals::Comma)));
-    if (nachher)
-        Ui_->NachherRegeln->setText(RegelnAlsHtml(nachher->A, nachher->B, nachher->Out, nachher->Rules, &Start_.Rules));
+    if (nachher) Ui_->NachherRegeln->setText(RegelnAlsHtml(*nachher, &Start_.Rules));
 }
 
-void RegelnVerbessern::Fertig() {
+void RegelnVerbessern::Fertig(LaufErgebnis&& a) {
     Bereit(false);
-    if (Watcher_.future().resultCount() == 0) return;
-    const Ausgang a = Watcher_.future().result();
-    const bool abgebrochen = Lauf_ && Lauf_->Abbruch;
+    const bool abgebrochen = Rechnung_.Abgebrochen();
     if (!a.Ergebnis) {
         Ui_->StatusLbl->setText(QStringLiteral("<span style='color:#c00000'>%1</span>")
                                     .arg(QString::fromStdString(a.Fehler).toHtmlEscaped()));
@@ -268,7 +265,7 @@ void RegelnVerbessern::Fertig() {
         const QString keine = tr("(nicht bewertet: abgebrochen, bevor alle L\u00E4ufe bewertet waren)");
         Ui_->VorherZahlen->setText(keine);
         Ui_->NachherZahlen->setText(keine);
-        Ui_->NachherRegeln->setText(RegelnAlsHtml(Start_.A, Start_.B, Start_.Out, Start_.Rules, nullptr));
+        Ui_->NachherRegeln->setText(RegelnAlsHtml(Start_, nullptr));
         Ui_->UebernehmenBtn->setEnabled(false);
         Ui_->StatusLbl->setText(
             tr("Abgebrochen, bevor die Ausgangslage bewertet war; das Projekt bleibt, wie es ist."));
@@ -292,7 +289,7 @@ void RegelnVerbessern::Fertig() {
 
 void RegelnVerbessern::Uebernehmen() {
     if (!Ergebnis_ || laeuft()) return;
-    emit uebernehmen(Ergebnis_->A, Ergebnis_->B, Ergebnis_->Out, Ergebnis_->Rules);
+    emit uebernehmen(*Ergebnis_);
     accept();
 }
 

@@ -6,11 +6,11 @@
 // keeps the best so far, and "Übernehmen", which hands the improved project
 // back for the window to apply as one undoable change.
 
-#include "LaborProjekt.h"
+#include "FuzUnits.h"
+#include "Neuberechnung.h"
 #include "Tuner.h"
 
 #include <QDialog>
-#include <QFutureWatcher>
 #include <QMutex>
 
 #include <atomic>
@@ -31,8 +31,7 @@ public:
     ~RegelnVerbessern() override;
 
     // The project the search starts from; ignored while a search runs.
-    void setProjekt(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out,
-                    const fuzzy::RuleTable& R);
+    void setProjekt(const fuzzy::Project& p);
 
     // The search settings as the controls show them, and back.
     tuning::Options optionen() const;
@@ -40,13 +39,13 @@ public:
 
     void starten();
     void abbrechen();
-    bool laeuft() const { return Watcher_.isRunning(); }
+    bool laeuft() const { return Rechnung_.Laeuft(); }
 
     // The best project of the last search (finished or cancelled), when it
     // scores better than its start.
-    std::optional<Projekt> ergebnis() const { return Ergebnis_; }
+    std::optional<fuzzy::Project> ergebnis() const { return Ergebnis_; }
     // The best project the running search has reported so far, with its score.
-    std::optional<Projekt> bestesBisher() const { return BestesBisher_; }
+    std::optional<fuzzy::Project> bestesBisher() const { return BestesBisher_; }
     std::optional<tuning::Score> besteWertungBisher() const { return BesteWertung_; }
     QString status() const;
 
@@ -55,8 +54,7 @@ public:
 
 signals:
     // "Übernehmen": the improved project, to be applied as one change.
-    void uebernehmen(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out,
-                     const fuzzy::RuleTable& R);
+    void uebernehmen(const fuzzy::Project& besser);
     // A search has ended (by itself, cancelled, or with an error).
     void beendet();
     // The best so far has been shown (after each round).
@@ -64,31 +62,31 @@ signals:
 
 private:
     struct Lauf;  // what the worker shares with the dialog
-    struct Ausgang {
+    struct LaufErgebnis {
         std::optional<tuning::Result> Ergebnis;
         std::string Fehler;
     };
 
     void Fortschritt();
-    void Fertig();
+    void Fertig(LaufErgebnis&& a);
     void Uebernehmen();
     void Bereit(bool laeuft);
-    void ZeigeVergleich(const tuning::Score* vorher, const tuning::Project* nachher, const tuning::Score* besser);
+    void ZeigeVergleich(const tuning::Score* vorher, const fuzzy::Project* nachher, const tuning::Score* besser);
 
     std::unique_ptr<Ui::RegelnVerbessern> Ui_;
-    Projekt Start_;
+    fuzzy::Project Start_;
     bool HatStart_ = false;
-    std::optional<Projekt> Ergebnis_;
-    std::optional<Projekt> BestesBisher_;
+    std::optional<fuzzy::Project> Ergebnis_;
+    std::optional<fuzzy::Project> BestesBisher_;
     std::optional<tuning::Score> BesteWertung_;
     tuning::Options Basis_;  // settings without a control of their own (threads, rounds)
     std::shared_ptr<Lauf> Lauf_;
-    QFutureWatcher<Ausgang> Watcher_;
+    // Last: destroyed first, it stops and awaits a search still running.
+    widgets::Neuberechnung<LaufErgebnis> Rechnung_;
 };
 
 // The rule table as a small HTML table of output term abbreviations; cells
 // that differ from vergleich are highlighted.
-QString RegelnAlsHtml(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out,
-                      const fuzzy::RuleTable& R, const fuzzy::RuleTable* vergleich);
+QString RegelnAlsHtml(const fuzzy::Project& p, const fuzzy::RuleTable* vergleich);
 
 }  // namespace labor

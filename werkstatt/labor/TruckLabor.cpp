@@ -98,7 +98,7 @@ QString Zusammenfassung(const dorvane::GridFigures& z) {
 }  // namespace
 
 TruckLabor::TruckLabor(QWidget* parent)
-    : QWidget(parent),
+    : LaborSeite(parent),
       Rechnung_(this, [this](TruckErgebnis&& e) { ZeigeErgebnis(std::move(e)); }),
       VergleichRechnung_(this, [this](TruckErgebnis&& e) { ZeigeVergleich(std::move(e)); }) {
     auto* oben = new QHBoxLayout;
@@ -191,13 +191,6 @@ float TruckLabor::geschwindigkeit() const { return Schnell_->isChecked() ? -10.0
 
 void TruckLabor::setGeschwindigkeit(float v) { (v <= -5.0f ? Schnell_ : Langsam_)->setChecked(true); }
 
-void TruckLabor::setProjekt(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out,
-                            const fuzzy::RuleTable& R) {
-    Projekt_ = Projekt{A, B, Out, R};
-    HatProjekt_ = true;
-    NeuRechnen();
-}
-
 void TruckLabor::NeuRechnen() {
     if (!HatProjekt_) return;
     // The replay belongs to the project on screen, which is about to go.
@@ -249,7 +242,7 @@ void TruckLabor::ZeigeZahlen() {
     MeisteSchritte_->setText(Fett(QStringLiteral("meiste Schritte:"), QString::number(z.MostSteps)));
 }
 
-void TruckLabor::setVergleich(const Projekt& p, const QString& name) {
+void TruckLabor::setVergleich(const fuzzy::Project& p, const QString& name) {
     Vergleich_ = p;
     VergleichName_ = name;
     HatVergleich_ = true;

@@ -5,13 +5,11 @@
 // background after every edit. A click on a track replays that start slowly
 // and reports the controller's inputs of each step (replayZustand).
 
-#include "LaborProjekt.h"
+#include "LaborSeite.h"
 #include "Neuberechnung.h"
 #include "TruckRechnung.h"
 
 #include <QTimer>
-#include <QWidget>
-
 #include <memory>
 
 class QLabel;
@@ -22,16 +20,13 @@ namespace labor {
 
 class StrassenBild;
 
-class TruckLabor : public QWidget {
+class TruckLabor : public LaborSeite {
     Q_OBJECT
 public:
     explicit TruckLabor(QWidget* parent = nullptr);
     ~TruckLabor() override;
 
     // Called after every edit of the project; the lab copies what it needs.
-    void setProjekt(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out,
-                    const fuzzy::RuleTable& R);
-
     // -1 or -10 m/s, as the radio buttons offer.
     float geschwindigkeit() const;
     void setGeschwindigkeit(float v);
@@ -51,7 +46,7 @@ public:
     // A second project drawn faintly beneath the current one, with its
     // figures beside; it is run at the same speed. `name` says where it
     // comes from (a file name, "Stand vor der letzten Änderung").
-    void setVergleich(const Projekt& p, const QString& name);
+    void setVergleich(const fuzzy::Project& p, const QString& name);
     void vergleichBeenden();
     bool hatVergleich() const { return HatVergleich_; }
     std::shared_ptr<const TruckErgebnis> vergleichErgebnis() const { return VergleichErgebnis_; }
@@ -77,7 +72,7 @@ signals:
     void vergleichVorherGewuenscht();
 
 private:
-    void NeuRechnen();
+    void NeuRechnen() override;
     void ZeigeErgebnis(TruckErgebnis&& e);
     void ZeigeZahlen();
     void Markieren();
@@ -86,10 +81,8 @@ private:
     void VergleichRechnen();
     void ZeigeVergleich(TruckErgebnis&& e);
 
-    Projekt Projekt_;
-    bool HatProjekt_ = false;
     std::shared_ptr<const TruckErgebnis> Ergebnis_;
-    Neuberechnung<TruckErgebnis> Rechnung_;
+    widgets::Neuberechnung<TruckErgebnis> Rechnung_;
     QTimer Zeitgeber_;
     int Start_ = -1;
     int Schritt_ = -1;
@@ -105,11 +98,11 @@ private:
     QLabel* Wiedergabe_ = nullptr;
     StrassenBild* Bild_ = nullptr;
     // The comparison: after the lab's own run, so its job ends first.
-    Projekt Vergleich_;
+    fuzzy::Project Vergleich_;
     bool HatVergleich_ = false;
     QString VergleichName_;
     std::shared_ptr<const TruckErgebnis> VergleichErgebnis_;
-    Neuberechnung<TruckErgebnis> VergleichRechnung_;
+    widgets::Neuberechnung<TruckErgebnis> VergleichRechnung_;
     QLabel* VergleichZahlen_ = nullptr;
     QPushButton* VergleichBtn_ = nullptr;
     QPushButton* Speichern_ = nullptr;

@@ -5,7 +5,7 @@
 // No Qt: it runs on a worker thread.
 
 #include "Grid.h"
-#include "LaborProjekt.h"
+#include "FuzUnits.h"
 
 #include <atomic>
 
@@ -25,7 +25,7 @@ struct TruckErgebnis {
 // The grid at the given speed; stops early when abbruch is set. The starts
 // are shared out over up to `teile` threads (each with its own copy of the
 // project); the runs and figures are the same as from one thread.
-TruckErgebnis RechneTruckRaster(Projekt p, float geschwindigkeit, const std::atomic<bool>* abbruch = nullptr,
+TruckErgebnis RechneTruckRaster(fuzzy::Project p, float geschwindigkeit, const std::atomic<bool>* abbruch = nullptr,
                                 int teile = 0);
 
 }  // namespace labor

@@ -8,9 +8,10 @@
 namespace fuzzy {
 
 // The crisp output for one pair of inputs, exactly as a control step makes
-// it: set both values, Infer, Defuzzify. Out is scratch: its heights are
-// overwritten, so pass a copy of the output, never the pristine one.
-float Ausgang(const RuleTable& R, TFuzzy& A, TFuzzy& B, TFuzzy& Out, float a, float b);
+// it: set both values, Infer, Defuzzify. The project is scratch: the inputs'
+// values and the output's heights are overwritten, so pass a copy, never the
+// pristine one.
+float Stellwert(Project& arbeit, float a, float b);
 
 // The output over A x B, sampled on nx x ny points that include the corners
 // of both ranges: A runs from RangeMin to RangeMax of input A in nx steps,
@@ -34,16 +35,14 @@ struct KennfeldGitter {
 
 // Sets up the sample positions (no values yet); nx and ny below 2 count as 2,
 // ny as 1 without input B. Empty when input A or the output is not defined.
-KennfeldGitter KennfeldVorbereiten(const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out, int nx, int ny);
+KennfeldGitter KennfeldVorbereiten(const Project& p, int nx, int ny);
 
 // Fills rows jVon..jBis-1 of a prepared field; rows are independent, so
-// callers may split them across threads (each call works on its own copies).
-void KennfeldZeilen(KennfeldGitter& k, const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out, const RuleTable& R,
-                    int jVon, int jBis);
+// callers may split them across threads (each call works on its own copy).
+void KennfeldZeilen(KennfeldGitter& k, const Project& p, int jVon, int jBis);
 
 // Prepares and fills the whole field, then sets minimum and maximum.
-KennfeldGitter BerechneKennfeld(const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out, const RuleTable& R, int nx,
-                                int ny);
+KennfeldGitter BerechneKennfeld(const Project& p, int nx, int ny);
 
 // Sets minimum and maximum from the values.
 void KennfeldGrenzen(KennfeldGitter& k);
@@ -72,6 +71,6 @@ struct Auswertung {
     float ausgang = 0.0f;
 };
 
-Auswertung Auswerten(const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out, const RuleTable& R, float a, float b);
+Auswertung SchrittZerlegen(const Project& p, float a, float b);
 
 }  // namespace fuzzy

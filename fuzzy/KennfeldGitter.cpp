@@ -1,4 +1,4 @@
-#include "Kennfeld.h"
+#include "KennfeldGitter.h"
 
 #include <algorithm>
 
@@ -15,18 +15,21 @@ float Stelle(float lo, float hi, int i, int n) {
 
 }  // namespace
 
-float Ausgang(const RuleTable& R, TFuzzy& A, TFuzzy& B, TFuzzy& Out, float a, float b) {
-    A.Value = a;
-    B.Value = b;
-    Infer(R, A, B, Out);
-    return Out.Defuzzify();
+float Stellwert(Project& arbeit, float a, float b) {
+    arbeit.A.Value = a;
+    arbeit.B.Value = b;
+    Infer(arbeit.Rules, arbeit.A, arbeit.B, arbeit.Out);
+    return arbeit.Out.Defuzzify();
 }
 
 float KennfeldGitter::A(int i) const { return Stelle(aMin, aMax, i, nx); }
 
 float KennfeldGitter::B(int j) const { return zweiEingaenge ? Stelle(bMin, bMax, j, ny) : bMin; }
 
-KennfeldGitter KennfeldVorbereiten(const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out, int nx, int ny) {
+KennfeldGitter KennfeldVorbereiten(const Project& p, int nx, int ny) {
+    const TFuzzy& A = p.A;
+    const TFuzzy& B = p.B;
+    const TFuzzy& Out = p.Out;
     KennfeldGitter k;
     if (!A.Defined || !Out.Defined) return k;
     k.zweiEingaenge = B.Defined;
@@ -40,18 +43,17 @@ KennfeldGitter KennfeldVorbereiten(const TFuzzy& A, const TFuzzy& B, const TFuzz
     return k;
 }
 
-void KennfeldZeilen(KennfeldGitter& k, const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out, const RuleTable& R,
-                    int jVon, int jBis) {
+void KennfeldZeilen(KennfeldGitter& k, const Project& p, int jVon, int jBis) {
     if (k.leer()) return;
-    // Own copies: inference writes the output's heights, and the caller's
-    // variables may be read by other rows at the same time.
-    TFuzzy a = A, b = B, out = Out;
+    // An own copy: inference writes the output's heights, and the caller's
+    // project may be read by other rows at the same time.
+    Project arbeit = p;
     jVon = std::max(jVon, 0);
     jBis = std::min(jBis, k.ny);
     for (int j = jVon; j < jBis; ++j) {
         const float bWert = k.B(j);
         float* zeile = k.Werte.data() + static_cast<std::size_t>(j) * k.nx;
-        for (int i = 0; i < k.nx; ++i) zeile[i] = Ausgang(R, a, b, out, k.A(i), bWert);
+        for (int i = 0; i < k.nx; ++i) zeile[i] = Stellwert(arbeit, k.A(i), bWert);
     }
 }
 
@@ -65,22 +67,24 @@ void KennfeldGrenzen(KennfeldGitter& k) {
     k.maximum = *hi;
 }
 
-KennfeldGitter BerechneKennfeld(const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out, const RuleTable& R, int nx,
-                                int ny) {
-    KennfeldGitter k = KennfeldVorbereiten(A, B, Out, nx, ny);
-    KennfeldZeilen(k, A, B, Out, R, 0, k.ny);
+KennfeldGitter BerechneKennfeld(const Project& p, int nx, int ny) {
+    KennfeldGitter k = KennfeldVorbereiten(p, nx, ny);
+    KennfeldZeilen(k, p, 0, k.ny);
     KennfeldGrenzen(k);
     return k;
 }
 
-Auswertung Auswerten(const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out, const RuleTable& R, float a, float b) {
+Auswertung SchrittZerlegen(const Project& p, float a, float b) {
     Auswertung e;
-    TFuzzy va = A, vb = B;
-    e.zweiEingaenge = B.Defined;
+    Project arbeit = p;
+    e.zweiEingaenge = p.B.Defined;
     e.a = a;
     e.b = b;
-    e.skaliert = Out;
-    e.ausgang = Ausgang(R, va, vb, e.skaliert, a, b);
+    e.ausgang = Stellwert(arbeit, a, b);
+    e.skaliert = arbeit.Out;
+    const TFuzzy& va = arbeit.A;
+    const TFuzzy& vb = arbeit.B;
+    const RuleTable& R = p.Rules;
 
     const int na = va.UsedTerms();
     const int nb = vb.UsedTerms();

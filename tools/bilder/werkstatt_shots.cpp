@@ -3,6 +3,7 @@
 #include "Hilfe.h"
 #include "LokLabor.h"
 #include "Inspektor.h"
+#include "KennfeldAnsicht.h"
 #include "Main.h"
 #include "TruckLabor.h"
 #include "RegelSeite.h"
@@ -101,14 +102,14 @@ int main(int argc, char** argv) {
     // Where no rule fires: the old Lok template's open right foot at 100 cm,
     // its hint clicked, the hatched surface and the inspector's sentence.
     {
-        werkstatt::Projekt p = werkstatt::VorlageLok();
+        fuzzy::Project p = fuzzy::TemplateLoco();
         for (int r = 1; r <= 5; ++r)
-            for (int c = 1; c <= 5; ++c) p.Regeln.Set(r, c, std::clamp(6 - (r + c) / 2, 1, 5));
+            for (int c = 1; c <= 5; ++c) p.Rules.Set(r, c, std::clamp(6 - (r + c) / 2, 1, 5));
         const float ecken[] = {50.0f, 100.0f, 100.0f, 100.0f};
         for (int k = 0; k < 4; ++k) p.A.SetParam(5, fuzzy::ParamA + k, ecken[k]);
-        p.Regeln.Set(2, 2, 0);
-        p.Regeln.Set(2, 3, 0);
-        p.Regeln.Set(3, 2, 0);
+        p.Rules.Set(2, 2, 0);
+        p.Rules.Set(2, 3, 0);
+        p.Rules.Set(3, 2, 0);
         form.Modell.neu(p, QStringLiteral("alte Vorlage Lok"));
         QTest::qWait(100);
         for (int i = 0; i < form.HinweisListe->count(); ++i) {
@@ -134,7 +135,7 @@ int main(int argc, char** argv) {
         QTest::qWait(1500);
         form.grab().save(out + QStringLiteral("/werkstatt_kennfeld_schraffiert.png"));
         form.Seiten->setCurrentWidget(form.Inspektor());
-        static_cast<ansichten::Inspektor*>(form.Inspektor())->setEingaben(100.0f, 0.0f);
+        form.Inspektor()->setEingaben(100.0f, 0.0f);
         QTest::qWait(100);
         form.grab().save(out + QStringLiteral("/werkstatt_inspektor_keine_regel.png"));
     }

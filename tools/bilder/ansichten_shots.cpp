@@ -8,7 +8,7 @@
 #include "Bildexport.h"
 #include "FuzUnits.h"
 #include "Inspektor.h"
-#include "Kennfeld.h"
+#include "KennfeldGitter.h"
 #include "KennfeldAnsicht.h"
 
 #include <QDir>
@@ -40,9 +40,7 @@ int main(int argc, char** argv) {
     const QDir dir(QString::fromLocal8Bit(argv[1]));
 
     for (const Fall& f : {Fall{"truck", -6.5f, 25.0f}, Fall{"lok", 40.0f, 8.0f}, Fall{"beispiel", -2.5f, 0.0f}}) {
-        fuzzy::TFuzzy A, B, Out;
-        fuzzy::RuleTable R;
-        fuzzy::LoadProject(std::string(FUZZY_SOURCE_DIR "/examples/") + f.datei + ".fuz", A, B, Out, R);
+        fuzzy::Project projekt = fuzzy::LoadProject(std::string(FUZZY_SOURCE_DIR "/examples/") + f.datei + ".fuz");
 
         QWidget fenster;
         fenster.setWindowTitle(QStringLiteral("Inspektor und Kennfeld"));
@@ -58,10 +56,10 @@ int main(int argc, char** argv) {
 
         QElapsedTimer uhr;
         uhr.start();
-        inspektor->setProjekt(A, B, Out, R);
+        inspektor->setProjekt(projekt);
         const qint64 inspektorZeit = uhr.nsecsElapsed();
         uhr.restart();
-        kennfeld->setProjekt(A, B, Out, R);
+        kennfeld->setProjekt(projekt);
         kennfeld->warteAufErgebnis();
         kennfeld->bild()->repaint();
         const qint64 kennfeldZeit = uhr.nsecsElapsed();
@@ -77,21 +75,21 @@ int main(int argc, char** argv) {
         QImage leinwand(kennfeld->szenengroesse(), QImage::Format_RGB32);
         QImage leinwandI(inspektor->szenengroesse(), QImage::Format_RGB32);
         uhr.restart();
-        const fuzzy::RuleTable RegelnVorher = R;
+        const fuzzy::RuleTable RegelnVorher = projekt.Rules;
         const std::clock_t cpu0 = std::clock();
         for (int r = 0; r < Runden; ++r) {
-            R.Set(1, 1, 1 + r % 5);
-            inspektor->setProjekt(A, B, Out, R);
+            projekt.Rules.Set(1, 1, 1 + r % 5);
+            inspektor->setProjekt(projekt);
             {
                 QPainter p(&leinwandI);
                 inspektor->malen(p, leinwandI.size());
             }
-            kennfeld->setProjekt(A, B, Out, R);
+            kennfeld->setProjekt(projekt);
             kennfeld->warteAufErgebnis();
             QPainter p(&leinwand);
             kennfeld->malen(p, leinwand.size());
         }
-        R = RegelnVorher;
+        projekt.Rules = RegelnVorher;
         const double cpu = double(std::clock() - cpu0) / CLOCKS_PER_SEC * 1000.0 / Runden;
         std::printf("%s: je Bearbeitung %.2f ms Uhrzeit, %.2f ms CPU (Kennfeld %dx%d, beide Szenen gemalt)\n", f.datei,
                     uhr.nsecsElapsed() / 1e6 / Runden, cpu, kennfeld->szene().gitter.nx, kennfeld->szene().gitter.ny);
@@ -102,7 +100,7 @@ int main(int argc, char** argv) {
             for (int r = 0; r < Runden; ++r) tun();
             std::printf("    %-40s %6.2f ms CPU\n", was, double(std::clock() - c0) / CLOCKS_PER_SEC * 1000.0 / Runden);
         };
-        messen("Inspektor: setProjekt", [&] { inspektor->setProjekt(A, B, Out, R); });
+        messen("Inspektor: setProjekt", [&] { inspektor->setProjekt(projekt); });
         messen("Inspektor: Szene malen", [&] {
             QPainter p(&leinwandI);
             p.setRenderHint(QPainter::Antialiasing);
@@ -110,10 +108,8 @@ int main(int argc, char** argv) {
         });
         const int n = kennfeld->szene().gitter.nx, m = kennfeld->szene().gitter.ny;
         ansichten::KennfeldSzene s;
-        messen("Kennfeld: Werte rechnen", [&] { s.gitter = fuzzy::BerechneKennfeld(A, B, Out, R, n, m); });
-        s.A = A;
-        s.B = B;
-        s.Out = Out;
+        messen("Kennfeld: Werte rechnen", [&] { s.gitter = fuzzy::BerechneKennfeld(projekt, n, m); });
+        s.projekt = projekt;
         messen("Kennfeld: Farben und Hoehenlinien", [&] { ansichten::SzeneAufbereiten(s); });
         messen("Kennfeld: Szene malen", [&] {
             QPainter p(&leinwand);
@@ -121,8 +117,8 @@ int main(int argc, char** argv) {
             ansichten::MaleKennfeld(p, leinwand.size(), s);
         });
 
-        inspektor->setProjekt(A, B, Out, R);
-        kennfeld->setProjekt(A, B, Out, R);
+        inspektor->setProjekt(projekt);
+        kennfeld->setProjekt(projekt);
         kennfeld->warteAufErgebnis();
         const QString name = QString::fromLatin1(f.datei);
         fenster.grab().save(dir.filePath(name + QStringLiteral("_fenster.png")));

@@ -20,9 +20,8 @@
 
 namespace {
 
-labor::Projekt Beispiel(const char* name) {
-    labor::Projekt p;
-    fuzzy::LoadProject(std::string(FUZZY_SOURCE_DIR) + "/examples/" + name, p.A, p.B, p.Out, p.Rules);
+fuzzy::Project Beispiel(const char* name) {
+    fuzzy::Project p = fuzzy::LoadProject(std::string(FUZZY_SOURCE_DIR) + "/examples/" + name);
     return p;
 }
 
@@ -38,18 +37,18 @@ bool Speichere(QWidget& w, const QString& ordner, const char* name) {
 }
 
 int Messen(int n) {
-    const labor::Projekt truck = Beispiel("truck.fuz");
+    const fuzzy::Project truck = Beispiel("truck.fuz");
     labor::TruckLabor lab;
     lab.resize(560, 760);
     lab.show();
     std::vector<double> ms;
     for (int i = 0; i < n; ++i) {
         // An edit as the window makes it: one rule cell changed, then back.
-        labor::Projekt p = truck;
+        fuzzy::Project p = truck;
         if (i % 2) p.Rules.Set(3, 3, p.Rules.Get(3, 3) == 1 ? 2 : 1);
         QElapsedTimer t;
         t.start();
-        lab.setProjekt(p.A, p.B, p.Out, p.Rules);
+        lab.setProjekt(p);
         while (lab.rechnet()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
         lab.bild()->repaint();  // the new picture on the screen, drawn now
         ms.push_back(t.nsecsElapsed() / 1.0e6);
@@ -83,11 +82,11 @@ int Messen(int n) {
 int Bilder(const QString& ordner) {
     bool ok = true;
     {
-        const labor::Projekt p = Beispiel("truck.fuz");
+        const fuzzy::Project p = Beispiel("truck.fuz");
         labor::TruckLabor lab;
         lab.resize(560, 760);
         lab.show();
-        lab.setProjekt(p.A, p.B, p.Out, p.Rules);
+        lab.setProjekt(p);
         Warte([&] { return !lab.rechnet(); });
         // A start from the far left with a steep attitude, replayed part way.
         lab.waehleStart(3);
@@ -98,30 +97,30 @@ int Bilder(const QString& ordner) {
         ok &= Speichere(lab, ordner, "truck_labor_schnell");
         // While an edit is computed: the old picture, marked.
         // Every other column of rules gone: some starts no longer dock.
-        labor::Projekt schlecht = p;
+        fuzzy::Project schlecht = p;
         for (int r = 1; r <= 5; ++r)
             for (int c = 1; c <= 5; c += 2) schlecht.Rules.Set(r, c, 0);
-        lab.setProjekt(schlecht.A, schlecht.B, schlecht.Out, schlecht.Rules);
+        lab.setProjekt(schlecht);
         ok &= Speichere(lab, ordner, "truck_labor_rechnet");
         Warte([&] { return !lab.rechnet(); });
         ok &= Speichere(lab, ordner, "truck_labor_luecken");
     }
     {
-        const labor::Projekt p = Beispiel("lok.fuz");
+        const fuzzy::Project p = Beispiel("lok.fuz");
         labor::LokLabor lab;
         lab.resize(1000, 560);
         lab.show();
-        lab.setProjekt(p.A, p.B, p.Out, p.Rules);
+        lab.setProjekt(p);
         Warte([&] { return !lab.rechnet(); });
         ok &= Speichere(lab, ordner, "lok_labor");
     }
     {
-        labor::Projekt p = Beispiel("truck.fuz");
+        fuzzy::Project p = Beispiel("truck.fuz");
         p.Rules = fuzzy::RuleTable{};
         labor::RegelnVerbessern d;
         d.resize(960, 600);
         d.show();
-        d.setProjekt(p.A, p.B, p.Out, p.Rules);
+        d.setProjekt(p);
         tuning::Options o;
         o.Kind = tuning::Vehicle::Truck;
         o.Seconds = 60;
