@@ -299,8 +299,7 @@ std::vector<Block> LokBloecke(const fuzzy::Project& pr, const labor::LokEinstell
                          zelle(5, zy,
                                Tr("t = %1 s: s = %2 cm, v = %3 cm/s%4")
                                    .arg(labor::Zahl(l.Zahlen.EndeT, 2), labor::Zahl(l.Zahlen.EndeSCm, 2),
-                                        labor::Zahl(l.Zahlen.EndeVCms, 2),
-                                        l.Zahlen.Ausgelaufen ? Tr(" (30 cm hinter der Marke)") : QString()));
+                                        labor::Zahl(l.Zahlen.EndeVCms, 2), labor::LokLabor::EndeZusatz(l.Zahlen)));
                      }
                  },
                  true});
