@@ -6,6 +6,7 @@
 #include <cfloat>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <utility>
 
 namespace fuzzy {
@@ -87,35 +88,51 @@ std::string Rounded(float v, double width) {
     return out;
 }
 
+// A nonzero end closer to 0 than the smallest normal float: what is left of
+// two flanks meeting at 0 after rounding. No input a reader types lies
+// between it and 0, so it reads as "just above 0" (or below), whether the
+// end itself belongs to the stretch or not.
+bool Tiny(float v) { return v != 0.0f && std::fabs(v) < std::numeric_limits<float>::min(); }
+
+std::string TinyText(float v) {
+    return v > 0.0f ? "knapp \xC3\xBC"
+                      "ber 0"
+                    : "knapp unter 0";
+}
+
+std::string EndText(float v) { return Tiny(v) ? TinyText(v) : GermanNumber(v); }
+
 std::string ExactSide(const Interval& in, const std::string& unit) {
-    return std::string(in.Low.Included ? "von "
-                                       : "\xC3\xBC"
-                                         "ber ") +
-           GermanNumber(in.Low.Value) + (in.High.Included ? " bis " : " bis unter ") +
-           WithUnit(GermanNumber(in.High.Value), unit);
+    const char* from = in.Low.Included || Tiny(in.Low.Value) ? "von "
+                                                             : "\xC3\xBC"
+                                                               "ber ";
+    const char* to = in.High.Included || Tiny(in.High.Value) ? " bis " : " bis unter ";
+    return std::string(from) + EndText(in.Low.Value) + to + WithUnit(EndText(in.High.Value), unit);
 }
 
 // "Abstand = 100 cm", "Abstand von 10 bis unter 20 cm". An end that is no
 // short number is rounded and marked with ≈, and the exact ends follow:
-// "Fehler ≈ 0 (genau: von −4,440892e−16 bis 3e−45)" is the stretch where
-// the flanks of two terms meeting at 0 both round to 0.
+// "Fehler ≈ 0 (genau: von −4,440892e−16 bis knapp über 0)" is the stretch
+// where the flanks of two terms meeting at 0 both round to 0.
 std::string SideText(const Label& l, const Interval& in, double width) {
     if (in.IsPoint()) return l.name + " = " + WithUnit(GermanNumber(in.Low.Value), l.unit);
-    const bool exact = Short(in.Low.Value) && Short(in.High.Value);
-    if (exact) return l.name + ' ' + ExactSide(in, l.unit);
+    const float a = in.Low.Value, b = in.High.Value;
+    const bool plainA = Short(a) || Tiny(a), plainB = Short(b) || Tiny(b);
+    if (plainA && plainB && !(Tiny(a) && Tiny(b))) return l.name + ' ' + ExactSide(in, l.unit);
     const std::string approx = " \xE2\x89\x88 ";  // ≈
-    const std::string lo = Short(in.Low.Value) ? GermanNumber(in.Low.Value) : Rounded(in.Low.Value, width);
-    const std::string hi = Short(in.High.Value) ? GermanNumber(in.High.Value) : Rounded(in.High.Value, width);
+    if (Tiny(a) && Tiny(b)) return l.name + approx + WithUnit("0", l.unit);
+    const std::string lo = Short(a) ? GermanNumber(a) : Rounded(a, width);
+    const std::string hi = Short(b) ? GermanNumber(b) : Rounded(b, width);
     std::string s;
     if (lo == hi) {
         s = l.name + approx + WithUnit(lo, l.unit);
     } else {
         s = l.name +
-            (in.Low.Included ? " von"
-                             : " \xC3\xBC"
-                               "ber") +
-            (Short(in.Low.Value) ? " " : approx) + lo + (in.High.Included ? " bis" : " bis unter") +
-            (Short(in.High.Value) ? " " : approx) + WithUnit(hi, l.unit);
+            (in.Low.Included || Tiny(a) ? " von"
+                                        : " \xC3\xBC"
+                                          "ber") +
+            (plainA ? " " + EndText(a) : approx + lo) + (in.High.Included || Tiny(b) ? " bis" : " bis unter") +
+            WithUnit(plainB ? " " + EndText(b) : approx + hi, l.unit);
     }
     return s + " (genau: " + ExactSide(in, l.unit) + ')';
 }

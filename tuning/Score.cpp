@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iomanip>
+#include <locale>
 #include <sstream>
 
 namespace tuning {
@@ -191,10 +192,20 @@ Score EvaluateLoco(fuzzy::Project& p, const Score* bound, const std::atomic<bool
     return s;
 }
 
-std::string Fixed(double v, int decimals) {
+std::string Fixed(double v, int decimals, Decimals d) {
     std::ostringstream s;
+    s.imbue(std::locale::classic());
     s << std::fixed << std::setprecision(decimals) << v;
-    return s.str();
+    std::string t = s.str();
+    if (d == Decimals::Comma) std::replace(t.begin(), t.end(), '.', ',');
+    return t;
+}
+
+// A decimal written into the text, such as "0.5": with the chosen sign.
+std::string Num(const char* text, Decimals d) {
+    std::string t = text;
+    if (d == Decimals::Comma) std::replace(t.begin(), t.end(), '.', ',');
+    return t;
 }
 
 }  // namespace
@@ -217,7 +228,7 @@ bool Better(const Score& a, const Score& b) {
     return false;
 }
 
-std::string Describe(const Score& s) {
+std::string Describe(const Score& s, Decimals d) {
     if (!s.Complete) return "nicht vollst\xC3\xA4ndig bewertet";
     std::ostringstream out;
     if (s.Kind == Vehicle::Truck) {
@@ -234,16 +245,17 @@ std::string Describe(const Score& s) {
         if (t.Arrived() == 0)
             out << "gr\xC3\xB6\xC3\x9Fte |x| am Ende: \xE2\x80\x93 (kein Lauf angekommen)";
         else
-            out << "gr\xC3\xB6\xC3\x9Fte |x| am Ende: " << Fixed(std::max(t.Grid[0].WorstX, t.Grid[1].WorstX), 4)
+            out << "gr\xC3\xB6\xC3\x9Fte |x| am Ende: " << Fixed(std::max(t.Grid[0].WorstX, t.Grid[1].WorstX), 4, d)
                 << " m, gr\xC3\xB6\xC3\x9Fte |Lage| am Ende: "
-                << Fixed(std::max(t.Grid[0].WorstAttitude, t.Grid[1].WorstAttitude), 3) << " Grad";
+                << Fixed(std::max(t.Grid[0].WorstAttitude, t.Grid[1].WorstAttitude), 3, d) << " Grad";
     } else {
         const LocoFigures& l = s.Loco;
         out << "gut:               " << l.Good << " von " << l.Runs
             << " L\xC3\xA4ufen (in Ruhe, h\xC3\xB6"
-               "chstens 0.5 cm hinter der Marke, Kraft im Ausgangsbereich)\n"
-            << "in Ruhe:           " << l.AtRest << " von " << l.Runs
-            << " L\xC3\xA4ufen (|s| < 0.5 cm, |v| < 0.5 cm/s; 1, 2, 4 kg; Schritte 0.055 s und 0.1 s)\n"
+               "chstens "
+            << Num("0.5", d) << " cm hinter der Marke, Kraft im Ausgangsbereich)\n"
+            << "in Ruhe:           " << l.AtRest << " von " << l.Runs << " L\xC3\xA4ufen ("
+            << Num("|s| < 0.5 cm, |v| < 0.5 cm/s; 1, 2, 4 kg; Schritte 0.055 s und 0.1 s", d) << ")\n"
             << "Kraftwechsel:      h\xC3\xB6"
                "chstens "
             << l.MostSignChanges << " Vorzeichenwechsel in einem Lauf";
@@ -256,11 +268,11 @@ std::string Describe(const Score& s) {
         if (l.AtRest == 0)
             out << "sp\xC3\xA4testens ab:     \xE2\x80\x93 (kein Lauf kommt zur Ruhe)\n";
         else
-            out << "sp\xC3\xA4testens ab:     t = " << Fixed(l.LatestRest, 3) << " s"
+            out << "sp\xC3\xA4testens ab:     t = " << Fixed(l.LatestRest, 3, d) << " s"
                 << (l.AtRest < l.Runs ? " (L\xC3\xA4ufe ohne Ruhe mit ihrem Ende)" : "") << '\n';
         out << "\xC3\x9C"
                "berschwingen:    "
-            << Fixed(l.Overshoot, 4) << " cm hinter der Marke";
+            << Fixed(l.Overshoot, 4, d) << " cm hinter der Marke";
     }
     out << "\nohne Regel:        "
         << (s.NoRulePieces == 0 ? std::string("keine Stelle der Eingangsbereiche")
@@ -270,7 +282,7 @@ std::string Describe(const Score& s) {
     return out.str();
 }
 
-std::string OneLine(const Score& s) {
+std::string OneLine(const Score& s, Decimals d) {
     if (!s.Complete) return "nicht vollst\xC3\xA4ndig bewertet";
     std::ostringstream out;
     if (s.Kind == Vehicle::Truck)
@@ -280,7 +292,7 @@ std::string OneLine(const Score& s) {
             << s.Truck.LeftRoad();
     else
         out << "gut " << s.Loco.Good << " von " << s.Loco.Runs << ", in Ruhe " << s.Loco.AtRest
-            << ", sp\xC3\xA4testens ab " << Fixed(s.Loco.LatestRest, 3) << " s";
+            << ", sp\xC3\xA4testens ab " << Fixed(s.Loco.LatestRest, 3, d) << " s";
     if (s.NoRulePieces > 0)
         out << ", " << s.NoRulePieces
             << " St\xC3\xBC"

@@ -94,10 +94,15 @@ struct Score {
 // a is strictly better than b.
 bool Better(const Score& a, const Score& b);
 
+// How the figures write their decimals: the command-line tool keeps the point
+// its output has always had (scripts read it); the Werkstatt shows the German
+// comma as in the rest of its windows.
+enum class Decimals { Point, Comma };
+
 // The figures in German, one line each, without a final newline.
-std::string Describe(const Score& s);
+std::string Describe(const Score& s, Decimals d = Decimals::Point);
 // The first figures in one short line, for a progress display.
-std::string OneLine(const Score& s);
+std::string OneLine(const Score& s, Decimals d = Decimals::Point);
 
 // Why a project cannot be scored for the vehicle (German), or nothing.
 std::optional<std::string> Unsuitable(const fuzzy::Project& p, Vehicle v);

@@ -458,18 +458,17 @@ std::optional<fuzzy::Project> TMainForm::LiesProjekt(const QString& datei) {
     return neu;
 }
 
-void TMainForm::VergleichAusDatei(QWidget* labor) {
+void TMainForm::VergleichAusDatei(labor::LaborSeite* labor) {
     const QString datei = OeffnenDialog();
     if (datei.isEmpty()) return;
     const std::optional<fuzzy::Project> p = LiesProjekt(datei);
     if (!p) return;
     const fuzzy::Project& lp = *p;
     const QString name = QStringLiteral("\u201E%1\u201C").arg(QFileInfo(datei).fileName());
-    if (auto* t = qobject_cast<labor::TruckLabor*>(labor)) t->setVergleich(lp, name);
-    if (auto* l = qobject_cast<labor::LokLabor*>(labor)) l->setVergleich(lp, name);
+    labor->setVergleich(lp, name);
 }
 
-void TMainForm::VergleichVorher(QWidget* labor) {
+void TMainForm::VergleichVorher(labor::LaborSeite* labor) {
     // The last step done: the project before it is the one to compare with.
     QUndoStack& stack = Modell.undoStack();
     const auto* befehl =
@@ -483,8 +482,7 @@ void TMainForm::VergleichVorher(QWidget* labor) {
     const fuzzy::Project& p = befehl->vorher().projekt;
     const fuzzy::Project& lp = p;
     const QString name = tr("dem Stand vor \u201E%1\u201C").arg(befehl->text());
-    if (auto* t = qobject_cast<labor::TruckLabor*>(labor)) t->setVergleich(lp, name);
-    if (auto* l = qobject_cast<labor::LokLabor*>(labor)) l->setVergleich(lp, name);
+    labor->setVergleich(lp, name);
 }
 
 bool TMainForm::Speichern1Click() {

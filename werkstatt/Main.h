@@ -30,6 +30,7 @@ class Kennfeld;
 }  // namespace ansichten
 
 namespace labor {
+class LaborSeite;
 class TruckLabor;
 class LokLabor;
 }  // namespace labor
@@ -92,8 +93,8 @@ public:
     std::optional<fuzzy::Project> LiesProjekt(const QString& datei);
     // "Vergleichen mit…" of a lab: a project file chosen in the open dialog,
     // or the project before the last step of the history.
-    void VergleichAusDatei(QWidget* labor);
-    void VergleichVorher(QWidget* labor);
+    void VergleichAusDatei(labor::LaborSeite* labor);
+    void VergleichVorher(labor::LaborSeite* labor);
     bool Speichern1Click();
     bool SpeichernUnter1Click();
     bool SpeichernNach(const QString& datei);

@@ -160,8 +160,8 @@ TEST(Hints, WorkedExampleFallsToRangeStartAtBothFeet) {
     const std::vector<std::string> expected{
         "Bei Fehler \xE2\x89\x88 0 (genau: von \xE2\x88\x92"
         "4,440892e\xE2\x88\x92"
-        "16 bis 3e\xE2\x88\x92"
-        "45) "
+        "16 bis knapp \xC3\xBC"
+        "ber 0) "
         "feuert keine Regel, denn dort ist kein Term von Fehler gr\xC3\xB6\xC3\x9F"
         "er als 0: "
         "Stellwert f\xC3\xA4llt auf \xE2\x88\x92"
@@ -199,8 +199,8 @@ TEST(Hints, HoleInTheTableNamesItsCellsByTermNames) {
               "Bei Abstand = \xE2\x88\x92"
               "50 cm und Geschwindigkeit \xE2\x89\x88 0 cm/s (genau: von \xE2\x88\x92"
               "3,5527137e\xE2\x88\x92"
-              "15 bis 3,5e\xE2\x88\x92"
-              "44 cm/s) feuert keine Regel, denn f\xC3\xBCr "
+              "15 bis knapp \xC3\xBC"
+              "ber 0 cm/s) feuert keine Regel, denn f\xC3\xBCr "
               "A = negativ klein, B = null gibt es keine wirksame Regel: Kraft f\xC3\xA4llt auf \xE2\x88\x92"
               "2,5 N (Bereichsanfang).");
     EXPECT_EQ(hints[0].Place, (HintPlace{HintPage::Rules, 0, Cell(3, 2)}));
@@ -224,6 +224,48 @@ TEST(Hints, PointSentenceForTheInspector) {
               "\xE2\x88\x92"
               "2,5 N (Bereichsanfang).");
 }
+
+// An end closer to 0 than any normal float is what rounding leaves of two
+// flanks meeting at 0: a reader sees "knapp über 0", never 3,5e−44.
+struct TinyEndCase {
+    const char* name;
+    fuzzy::Interval b;
+    const char* side;  // the words between "Bei " and " feuert keine Regel"
+};
+
+class TinyEnds : public ::testing::TestWithParam<TinyEndCase> {};
+
+TEST_P(TinyEnds, ReadAsJustBesideZero) {
+    const Project p = LokMitRegeln();
+    fuzzy::NoRuleBox box;
+    box.HasB = true;
+    box.WholeA = true;
+    box.A = {{p.A.RangeMin, true}, {p.A.RangeMax, true}};
+    box.B = GetParam().b;
+    const std::string text = fuzzy::NoRuleText(p.A, p.B, p.Out, box);
+    const std::string expected = std::string("Bei ") + GetParam().side + " feuert keine Regel";
+    EXPECT_EQ(text.substr(0, expected.size()), expected) << text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Hints, TinyEnds,
+                         ::testing::Values(TinyEndCase{"UpperEndAboveZero",
+                                                       {{-50.0f, true}, {3.5e-44f, false}},
+                                                       "Geschwindigkeit von \xE2\x88\x92"
+                                                       "50 bis knapp \xC3\xBC"
+                                                       "ber 0 cm/s"},
+                                           TinyEndCase{"LowerEndBelowZero",
+                                                       {{-3.5e-44f, false}, {20.0f, true}},
+                                                       "Geschwindigkeit von knapp unter 0 bis 20 cm/s"},
+                                           TinyEndCase{"RoundingStretchAroundZero",
+                                                       {{-3.5527137e-15f, true}, {3.5e-44f, false}},
+                                                       "Geschwindigkeit \xE2\x89\x88 0 cm/s (genau: von \xE2\x88\x92"
+                                                       "3,5527137e\xE2\x88\x92"
+                                                       "15 bis knapp \xC3\xBC"
+                                                       "ber 0 cm/s)"},
+                                           TinyEndCase{"BothEndsTiny",
+                                                       {{1.4e-45f, true}, {3.5e-44f, false}},
+                                                       "Geschwindigkeit \xE2\x89\x88 0 cm/s"}),
+                         [](const auto& i) { return std::string(i.param.name); });
 
 struct NumberCase {
     float value;

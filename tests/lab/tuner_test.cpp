@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cctype>
 #include <cmath>
 #include <stdexcept>
 #include <string>
@@ -315,6 +316,45 @@ TEST(ScoreTest, NoArrivalShowsNoEndPosition) {
     EXPECT_NE(text.find("kein Lauf angekommen"), std::string::npos) << text;
     EXPECT_EQ(text.find("0.0000 m"), std::string::npos) << text;
 }
+
+// The Werkstatt shows the figures with German decimal commas; the
+// command-line tool keeps its points. Every decimal of the text follows the
+// choice, the fixed ones ("0.5 cm") as well as the measured ones.
+struct DecimalsCase {
+    const char* name;
+    const char* file;
+    Vehicle vehicle;
+    const char* pointText;  // a piece of the text with points
+    const char* commaText;  // the same piece with commas
+};
+
+bool HasDecimal(const std::string& t, char sign) {
+    for (std::size_t i = 1; i + 1 < t.size(); ++i)
+        if (t[i] == sign && std::isdigit(static_cast<unsigned char>(t[i - 1])) &&
+            std::isdigit(static_cast<unsigned char>(t[i + 1])))
+            return true;
+    return false;
+}
+
+class ScoreDecimals : public ::testing::TestWithParam<DecimalsCase> {};
+
+TEST_P(ScoreDecimals, FollowTheChosenSign) {
+    const DecimalsCase& c = GetParam();
+    const Score s = tuning::Evaluate(Load(c.file), c.vehicle);
+    ASSERT_TRUE(s.Complete);
+    const std::string point = tuning::Describe(s, tuning::Decimals::Point);
+    const std::string comma = tuning::Describe(s, tuning::Decimals::Comma);
+    EXPECT_NE(point.find(c.pointText), std::string::npos) << point;
+    EXPECT_NE(comma.find(c.commaText), std::string::npos) << comma;
+    EXPECT_FALSE(HasDecimal(comma, '.')) << comma;
+    EXPECT_FALSE(HasDecimal(tuning::OneLine(s, tuning::Decimals::Comma), '.')) << tuning::OneLine(s);
+    EXPECT_FALSE(HasDecimal(point, ',')) << point;
+}
+
+INSTANTIATE_TEST_SUITE_P(Score, ScoreDecimals,
+                         ::testing::Values(DecimalsCase{"Loco", "lok.fuz", Vehicle::Loco, "t = 6.700 s", "t = 6,700 s"},
+                                           DecimalsCase{"Truck", "truck.fuz", Vehicle::Truck, "0.", "0,"}),
+                         [](const auto& i) { return std::string(i.param.name); });
 
 // The cells the runs fire include the one deciding at the start (100 cm, at
 // rest) and leave out what no run gets near.

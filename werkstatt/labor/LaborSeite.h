@@ -2,12 +2,18 @@
 
 #include "FuzUnits.h"
 
+#include <QString>
 #include <QWidget>
+
+class QLabel;
+class QPushButton;
 
 namespace labor {
 
-// What both labs share: the project they run, handed over after every edit.
+// What both labs share: the project they run, handed over after every edit,
+// and the comparison with a second project ("Vergleichen mit…").
 class LaborSeite : public QWidget {
+    Q_OBJECT
 public:
     using QWidget::QWidget;
 
@@ -19,12 +25,38 @@ public:
         NeuRechnen();
     }
 
+    // Runs a second project with the same settings and draws it faintly
+    // beside this one; `name` says where it comes from.
+    void setVergleich(const fuzzy::Project& p, const QString& name);
+    void vergleichBeenden();
+    bool hatVergleich() const { return HatVergleich_; }
+    QLabel* vergleichZahlen() const { return VergleichZahlen_; }
+    QPushButton* vergleichKnopf() const { return VergleichBtn_; }
+
+signals:
+    // The user asks for a project from a file or for the state before the
+    // last edit; the main window knows both.
+    void vergleichAusDateiGewuenscht();
+    void vergleichVorherGewuenscht();
+
 protected:
     // Starts the lab's simulation of Projekt_ anew.
     virtual void NeuRechnen() = 0;
+    // The comparison has a new project (runs it) or has ended (forgets its result).
+    virtual void VergleichNeu() = 0;
+    virtual void VergleichWeg() = 0;
+
+    // The "Vergleichen mit…" button with its menu, and the label of the
+    // comparison's figures (hidden until there is a comparison).
+    void VergleichBauen(const QString& tipp);
 
     fuzzy::Project Projekt_;
     bool HatProjekt_ = false;
+    fuzzy::Project Vergleich_;
+    bool HatVergleich_ = false;
+    QString VergleichName_;
+    QLabel* VergleichZahlen_ = nullptr;
+    QPushButton* VergleichBtn_ = nullptr;
 };
 
 }  // namespace labor

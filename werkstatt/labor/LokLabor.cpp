@@ -80,16 +80,7 @@ LokLabor::LokLabor(QWidget* parent)
     Schritt_->setToolTip(QStringLiteral("Der erste Schritt dauert wie im Programm stets 0,1 s."));
     felder->addWidget(Schritt_);
     felder->addStretch(1);
-    VergleichBtn_ = new QPushButton(tr("&Vergleichen mit\u2026"), this);
-    VergleichBtn_->setObjectName(QStringLiteral("vergleichen"));
-    VergleichBtn_->setToolTip(tr("Ein zweites Projekt blass neben diesem zeichnen, mit seinen Zahlen darunter"));
-    auto* menue = new QMenu(VergleichBtn_);
-    menue->addAction(tr("Projekt aus &Datei\u2026"), this, [this] { emit vergleichAusDateiGewuenscht(); });
-    menue->addAction(tr("Stand &vor der letzten \u00C4nderung"), this, [this] { emit vergleichVorherGewuenscht(); });
-    menue->addSeparator();
-    QAction* ende = menue->addAction(tr("Vergleich &beenden"), this, &LokLabor::vergleichBeenden);
-    connect(menue, &QMenu::aboutToShow, this, [this, ende] { ende->setEnabled(HatVergleich_); });
-    VergleichBtn_->setMenu(menue);
+    VergleichBauen(tr("Ein zweites Projekt blass neben diesem zeichnen, mit seinen Zahlen darunter"));
     Status_ = new QLabel(this);
     // A long message wraps rather than widen the window.
     Status_->setWordWrap(true);
@@ -139,12 +130,6 @@ LokLabor::LokLabor(QWidget* parent)
         }
     }
     zahlen->setColumnStretch(5, 1);
-    VergleichZahlen_ = new QLabel(this);
-    VergleichZahlen_->setObjectName(QStringLiteral("vergleich"));
-    VergleichZahlen_->setWordWrap(true);
-    VergleichZahlen_->setTextFormat(Qt::PlainText);
-    VergleichZahlen_->setStyleSheet(QStringLiteral("color: #505050;"));
-    VergleichZahlen_->setVisible(false);
 
     // Two by two: the page keeps to the window's width.
     auto* bilder = new QGridLayout;
@@ -343,21 +328,14 @@ void LokLabor::ZeigeKurven() {
     }
 }
 
-void LokLabor::setVergleich(const fuzzy::Project& p, const QString& name) {
-    Vergleich_ = p;
-    VergleichName_ = name;
-    HatVergleich_ = true;
+void LokLabor::VergleichNeu() {
     VergleichErgebnis_.reset();
-    VergleichZahlen_->setVisible(true);
     VergleichRechnen();
     ZeigeKurven();
 }
 
-void LokLabor::vergleichBeenden() {
-    HatVergleich_ = false;
+void LokLabor::VergleichWeg() {
     VergleichErgebnis_.reset();
-    VergleichZahlen_->clear();
-    VergleichZahlen_->setVisible(false);
     ZeigeKurven();
 }
 

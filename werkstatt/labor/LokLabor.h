@@ -41,13 +41,7 @@ public:
     KurvenDiagramm* diagramm(int i) const { return Diagramme_[static_cast<std::size_t>(i)]; }
     static constexpr int Diagrammzahl = 4;
 
-    // The comparison, as in the truck lab: run with the same settings.
-    void setVergleich(const fuzzy::Project& p, const QString& name);
-    void vergleichBeenden();
-    bool hatVergleich() const { return HatVergleich_; }
     std::shared_ptr<const LokErgebnis> vergleichErgebnis() const { return VergleichErgebnis_; }
-    QLabel* vergleichZahlen() const { return VergleichZahlen_; }
-    QPushButton* vergleichKnopf() const { return VergleichBtn_; }
     TSingEdit* reibungFeld() const { return Reibung_; }
     TSingEdit* abstandFeld() const { return Abstand_; }
     QComboBox* schrittWahl() const { return Schritt_; }
@@ -67,12 +61,12 @@ public:
 
 signals:
     void ergebnisAktualisiert();
-    void vergleichAusDateiGewuenscht();
-    void vergleichVorherGewuenscht();
 
 private:
     void FelderUebernehmen();
     void NeuRechnen() override;
+    void VergleichNeu() override;
+    void VergleichWeg() override;
     void ZeigeErgebnis(LokErgebnis&& e);
     void ZeigeZahlen();
     void Markieren();
@@ -91,13 +85,8 @@ private:
     QPushButton* Speichern_ = nullptr;
     std::array<KurvenDiagramm*, Diagrammzahl> Diagramme_{};
     // The comparison: after the lab's own run, so its job ends first.
-    fuzzy::Project Vergleich_;
-    bool HatVergleich_ = false;
-    QString VergleichName_;
     std::shared_ptr<const LokErgebnis> VergleichErgebnis_;
     widgets::Neuberechnung<LokErgebnis> VergleichRechnung_;
-    QLabel* VergleichZahlen_ = nullptr;
-    QPushButton* VergleichBtn_ = nullptr;
 };
 
 }  // namespace labor

@@ -243,8 +243,8 @@ void RegelnVerbessern::Fortschritt() {
 
 void RegelnVerbessern::ZeigeVergleich(const tuning::Score* vorher, const fuzzy::Project* nachher,
                                       const tuning::Score* besser) {
-    if (vorher) Ui_->VorherZahlen->setText(Zeilen(tuning::Describe(*vorher)));
-    if (besser) Ui_->NachherZahlen->setText(Zeilen(tuning::Describe(*besser)));
+    if (vorher) Ui_->VorherZahlen->setText(Zeilen(tuning::Describe(*vorher, tuning::Decimals::Comma)));
+    if (besser) Ui_->NachherZahlen->setText(Zeilen(tuning::Describe(*besser, tuning::Decimals::Comma)));
     if (nachher) Ui_->NachherRegeln->setText(RegelnAlsHtml(*nachher, &Start_.Rules));
 }
 

@@ -112,16 +112,7 @@ TruckLabor::TruckLabor(QWidget* parent)
     oben->addWidget(Langsam_);
     oben->addWidget(Schnell_);
     oben->addStretch(1);
-    VergleichBtn_ = new QPushButton(tr("&Vergleichen mit\u2026"), this);
-    VergleichBtn_->setObjectName(QStringLiteral("vergleichen"));
-    VergleichBtn_->setToolTip(tr("Ein zweites Projekt blass unter diesem zeichnen, mit seinen Zahlen daneben"));
-    auto* menue = new QMenu(VergleichBtn_);
-    menue->addAction(tr("Projekt aus &Datei\u2026"), this, [this] { emit vergleichAusDateiGewuenscht(); });
-    menue->addAction(tr("Stand &vor der letzten \u00C4nderung"), this, [this] { emit vergleichVorherGewuenscht(); });
-    menue->addSeparator();
-    QAction* ende = menue->addAction(tr("Vergleich &beenden"), this, &TruckLabor::vergleichBeenden);
-    connect(menue, &QMenu::aboutToShow, this, [this, ende] { ende->setEnabled(HatVergleich_); });
-    VergleichBtn_->setMenu(menue);
+    VergleichBauen(tr("Ein zweites Projekt blass unter diesem zeichnen, mit seinen Zahlen daneben"));
     oben->addWidget(VergleichBtn_);
     Status_ = new QLabel(this);
     Status_->setObjectName(QStringLiteral("status"));
@@ -155,12 +146,6 @@ TruckLabor::TruckLabor(QWidget* parent)
     GroessteLage_->setToolTip(TippGroessteLage());
     MeisteSchritte_->setToolTip(TippSchritte());
     legende->setToolTip(TippAngedockt() + QStringLiteral("\n\n") + TippVerlassen());
-    VergleichZahlen_ = new QLabel(this);
-    VergleichZahlen_->setObjectName(QStringLiteral("vergleich"));
-    VergleichZahlen_->setWordWrap(true);
-    VergleichZahlen_->setTextFormat(Qt::PlainText);
-    VergleichZahlen_->setStyleSheet(QStringLiteral("color: #505050;"));
-    VergleichZahlen_->setVisible(false);
     zahlen->addWidget(VergleichZahlen_, 2, 0, 1, 3);
 
     Bild_ = new StrassenBild(this);
@@ -242,22 +227,15 @@ void TruckLabor::ZeigeZahlen() {
     MeisteSchritte_->setText(Fett(QStringLiteral("meiste Schritte:"), QString::number(z.MostSteps)));
 }
 
-void TruckLabor::setVergleich(const fuzzy::Project& p, const QString& name) {
-    Vergleich_ = p;
-    VergleichName_ = name;
-    HatVergleich_ = true;
+void TruckLabor::VergleichNeu() {
     VergleichErgebnis_.reset();
     Bild_->setVergleich(nullptr);
-    VergleichZahlen_->setVisible(true);
     VergleichRechnen();
 }
 
-void TruckLabor::vergleichBeenden() {
-    HatVergleich_ = false;
+void TruckLabor::VergleichWeg() {
     VergleichErgebnis_.reset();
     Bild_->setVergleich(nullptr);
-    VergleichZahlen_->clear();
-    VergleichZahlen_->setVisible(false);
 }
 
 void TruckLabor::VergleichRechnen() {

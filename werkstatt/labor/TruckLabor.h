@@ -43,15 +43,8 @@ public:
     int wiedergabeSchritt() const { return Schritt_; }
     bool spieltAb() const { return Zeitgeber_.isActive(); }
 
-    // A second project drawn faintly beneath the current one, with its
-    // figures beside; it is run at the same speed. `name` says where it
-    // comes from (a file name, "Stand vor der letzten Änderung").
-    void setVergleich(const fuzzy::Project& p, const QString& name);
-    void vergleichBeenden();
-    bool hatVergleich() const { return HatVergleich_; }
+    // The comparison's result: run at the same speed, drawn faintly beneath.
     std::shared_ptr<const TruckErgebnis> vergleichErgebnis() const { return VergleichErgebnis_; }
-    QLabel* vergleichZahlen() const { return VergleichZahlen_; }
-    QPushButton* vergleichKnopf() const { return VergleichBtn_; }
 
     StrassenBild* bild() const { return Bild_; }
     // "Bild speichern…": the tracks as PNG or SVG; false when nothing was
@@ -66,13 +59,11 @@ signals:
     void replayZustand(float a, float b);
     // A result of the current project is on screen.
     void ergebnisAktualisiert();
-    // "Vergleichen mit…": the user asks for a project from a file or for the
-    // state before the last edit (the main window knows both).
-    void vergleichAusDateiGewuenscht();
-    void vergleichVorherGewuenscht();
 
 private:
     void NeuRechnen() override;
+    void VergleichNeu() override;
+    void VergleichWeg() override;
     void ZeigeErgebnis(TruckErgebnis&& e);
     void ZeigeZahlen();
     void Markieren();
@@ -98,13 +89,8 @@ private:
     QLabel* Wiedergabe_ = nullptr;
     StrassenBild* Bild_ = nullptr;
     // The comparison: after the lab's own run, so its job ends first.
-    fuzzy::Project Vergleich_;
-    bool HatVergleich_ = false;
-    QString VergleichName_;
     std::shared_ptr<const TruckErgebnis> VergleichErgebnis_;
     widgets::Neuberechnung<TruckErgebnis> VergleichRechnung_;
-    QLabel* VergleichZahlen_ = nullptr;
-    QPushButton* VergleichBtn_ = nullptr;
     QPushButton* Speichern_ = nullptr;
 };
 
