@@ -636,12 +636,12 @@ void TMainForm::RegelnVerbessern1Click() {
     const fuzzy::Project& p = Modell.projekt();
     labor::RegelnVerbessern dialog(this);
     dialog.setProjekt(p);
-    // A project the user or its template called a locomotive's is tuned on
-    // the locomotive from the start; otherwise the dialog's own default
-    // (the truck), which the user can still change there.
-    if (Modell.fahrzeug() == Fahrzeug::Lok) {
+    // A project starts on the vehicle the user or its template chose;
+    // unknown keeps the dialog's own default (the truck). The user can still
+    // change it there.
+    if (Modell.fahrzeug() != Fahrzeug::Unbestimmt) {
         tuning::Options o = dialog.optionen();
-        o.Kind = tuning::Vehicle::Loco;
+        o.Kind = Modell.fahrzeug() == Fahrzeug::Lok ? tuning::Vehicle::Loco : tuning::Vehicle::Truck;
         dialog.setOptionen(o);
     }
     connect(&dialog, &labor::RegelnVerbessern::uebernehmen, this, [this](const fuzzy::Project& besser) {
