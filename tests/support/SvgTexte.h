@@ -5,15 +5,15 @@
 // the font's box around the baseline's start. The tests use it to check that
 // labels stay where they belong and do not run into one another.
 
+#include "Bildexport.h"
+
 #include <QByteArray>
-#include <QBuffer>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QRectF>
 #include <QSize>
 #include <QString>
-#include <QSvgGenerator>
 #include <QTransform>
 #include <QXmlStreamReader>
 
@@ -28,20 +28,9 @@ struct SvgText {
     QRectF kasten;  // what the glyphs cover on the picture
 };
 
+// The picture through the views' own SVG export.
 inline QByteArray AlsSvg(QSize groesse, const std::function<void(QPainter&, QSize)>& malen) {
-    QByteArray daten;
-    QBuffer puffer(&daten);
-    puffer.open(QIODevice::WriteOnly);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&puffer);
-    svg.setResolution(96);
-    svg.setSize(groesse);
-    svg.setViewBox(QRect(QPoint(0, 0), groesse));
-    QPainter p(&svg);
-    p.fillRect(QRect(QPoint(0, 0), groesse), Qt::white);
-    malen(p, groesse);
-    p.end();
-    return daten;
+    return ansichten::AlsSvg(groesse, malen, QString());
 }
 
 inline QTransform Matrix(const QString& attribut) {

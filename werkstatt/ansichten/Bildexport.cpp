@@ -111,6 +111,8 @@ QByteArray AlsPng(QSize groesse, const Maler& malen, int faktor) {
     return daten;
 }
 
+}  // namespace
+
 QByteArray AlsSvg(QSize groesse, const Maler& malen, const QString& titel) {
     QByteArray daten;
     QBuffer puffer(&daten);
@@ -133,8 +135,6 @@ QByteArray AlsSvg(QSize groesse, const Maler& malen, const QString& titel) {
     }
     return daten;
 }
-
-}  // namespace
 
 bool SpeichereAnsicht(const QString& pfad, QSize groesse, const Maler& malen, QString* fehler, int pngFaktor) {
     const QFileInfo info(pfad);

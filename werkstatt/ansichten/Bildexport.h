@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QSize>
 #include <QString>
 #include <QWidget>
@@ -16,6 +17,10 @@ namespace ansichten {
 // Paints a view's scene at the given size: the one function behind the
 // screen, the PNG image and the SVG file.
 using Maler = std::function<void(QPainter&, QSize)>;
+
+// The picture as SVG at 96 dpi on a white ground, as "Bild speichern…"
+// writes it (empty on failure).
+QByteArray AlsSvg(QSize groesse, const Maler& malen, const QString& titel);
 
 // Saves the scene as a picture, the kind chosen by the file's suffix: ".png"
 // (an image of groesse times pngFaktor pixels, the scene painted at groesse)
