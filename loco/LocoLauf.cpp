@@ -31,7 +31,9 @@ Lauf Simuliere(const FuzzyRegler& regler, const LaufOptionen& o) {
         lauf.Verlauf.push_back(Messpunkt(z));
         z.dt = dt;
     } while (NochAufDerStrecke(z) && z.t < o.MaxZeit);
-    lauf.Ausgelaufen = !NochAufDerStrecke(z);
+    // A position that is no number is not "past the line": the run broke
+    // down, and saying it ran out would be a verdict it never earned.
+    lauf.Ausgelaufen = std::isfinite(z.s) && !NochAufDerStrecke(z);
     return lauf;
 }
 
@@ -43,7 +45,8 @@ Kennzahlen KennzahlenVon(const Lauf& lauf) {
     k.EndeSCm = ende.sCm;
     k.EndeVCms = ende.vCms;
     k.Schritte = static_cast<int>(lauf.Verlauf.size()) - 1;
-    k.Ausgelaufen = lauf.Ausgelaufen;
+    k.Endlich = std::isfinite(ende.sCm) && std::isfinite(ende.vCms);
+    k.Ausgelaufen = lauf.Ausgelaufen && k.Endlich;
     int letztesVorzeichen = 0;
     for (std::size_t i = 1; i < lauf.Verlauf.size(); ++i) {
         const LaufPunkt& p = lauf.Verlauf[i];

@@ -33,7 +33,7 @@ struct LaufPunkt {
 struct Lauf {
     std::vector<LaufPunkt> Verlauf;  // index 0 is the start state
     Aufzeichnung Punkte;             // what the plot of the program would show
-    bool Ausgelaufen = false;        // ended 30 cm past the mark
+    bool Ausgelaufen = false;        // ended 30 cm past the mark (never a state that is no number)
 };
 
 // Runs under fuzzy control. The caller checks the start values first
@@ -47,6 +47,7 @@ struct Kennzahlen {
     float EndeVCms = 0.0f;
     int Schritte = 0;
     bool Ausgelaufen = false;
+    bool Endlich = true;            // position and speed at the end are finite numbers
     bool BandErreicht = false;      // |s| < 1 cm at the end of some step
     float UeberschwingenCm = 0.0f;  // how far past the mark it went at most (>= 0)
     int Vorzeichenwechsel = 0;      // of the force, zeros skipped

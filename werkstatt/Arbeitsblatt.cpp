@@ -299,8 +299,7 @@ std::vector<Block> LokBloecke(const fuzzy::Project& pr, const labor::LokEinstell
                          zelle(5, zy,
                                Tr("t = %1 s: s = %2 cm, v = %3 cm/s%4")
                                    .arg(labor::Zahl(l.Zahlen.EndeT, 2), labor::Zahl(l.Zahlen.EndeSCm, 2),
-                                        labor::Zahl(l.Zahlen.EndeVCms, 2),
-                                        l.Zahlen.Ausgelaufen ? Tr(" (30 cm hinter der Marke)") : QString()));
+                                        labor::Zahl(l.Zahlen.EndeVCms, 2), labor::LokLabor::EndeZusatz(l.Zahlen)));
                      }
                  },
                  true});
@@ -371,10 +370,6 @@ QString Projektname(const BlattDaten& d) {
 
 }  // namespace
 
-bool IstLokProjekt(const fuzzy::Project& p) {
-    return QString::fromStdString(p.Out.Name).startsWith(QStringLiteral("Kraft"), Qt::CaseInsensitive);
-}
-
 int MaleArbeitsblatt(QPagedPaintDevice& geraet, const BlattDaten& d) {
     QPainter p;
     if (!p.begin(&geraet)) return 0;
@@ -394,7 +389,7 @@ int MaleArbeitsblatt(QPagedPaintDevice& geraet, const BlattDaten& d) {
              q.setFont(Schrift(12));
              const QString datei = d.datei.isEmpty() ? Tr("noch nicht gespeichert") : QDir::toNativeSeparators(d.datei);
              const QString fahrzeug =
-                 IstLokProjekt(d.projekt) ? Tr("Fuzzy-Regler für die Lokomotive") : Tr("Fuzzy-Regler für den Truck");
+                 d.fahrzeug == Fahrzeug::Lok ? Tr("Fuzzy-Regler für die Lokomotive") : Tr("Fuzzy-Regler für den Truck");
              q.drawText(QRectF(r.left(), r.top() + 30, r.width(), 18), Qt::AlignLeft | Qt::AlignVCenter,
                         QFontMetrics(q.font()).elidedText(Tr("Datei: %1  \u2022  %2").arg(datei, fahrzeug),
                                                           Qt::ElideMiddle, static_cast<int>(r.width())));
@@ -406,8 +401,9 @@ int MaleArbeitsblatt(QPagedPaintDevice& geraet, const BlattDaten& d) {
         bloecke.push_back(RegelBlock(d.projekt));
         bloecke.push_back(KennfeldBlock(d.projekt, breite));
     }
-    for (Block& b : IstLokProjekt(d.projekt) ? LokBloecke(d.projekt, d.lok, breite)
-                                             : TruckBloecke(d.projekt, d.truckGeschwindigkeit, breite, inhalt.height()))
+    for (Block& b : d.fahrzeug == Fahrzeug::Lok
+                        ? LokBloecke(d.projekt, d.lok, breite)
+                        : TruckBloecke(d.projekt, d.truckGeschwindigkeit, breite, inhalt.height()))
         bloecke.push_back(std::move(b));
 
     // Pages first, so that every page can say how many there are.
@@ -526,12 +522,22 @@ private:
 }  // namespace
 
 int BlattBefehl(const QStringList& args, QTextStream& fehler) {
-    const QString aufruf = Tr("Aufruf: werkstatt --blatt PROJEKT.fuz -o BLATT.pdf");
+    const QString aufruf =
+        Tr("Aufruf: werkstatt --blatt PROJEKT.fuz -o BLATT.pdf [--fahrzeug truck|lok]\n"
+           "Ohne --fahrzeug gilt das im Fenster für diese Datei gewählte Fahrzeug, sonst der Truck.");
     QString projekt, ziel;
+    Fahrzeug fahrzeug = Fahrzeug::Unbestimmt;
     for (int i = 1; i < args.size(); ++i) {
         const QString& a = args[i];
         if (a == QLatin1String("-o") && i + 1 < args.size() && ziel.isEmpty()) {
             ziel = args[++i];
+        } else if (a == QLatin1String("--fahrzeug") && i + 1 < args.size() && fahrzeug == Fahrzeug::Unbestimmt) {
+            fahrzeug = FahrzeugAusWort(args[++i].toStdString());
+            if (fahrzeug == Fahrzeug::Unbestimmt) {
+                fehler << Tr("Unbekanntes Fahrzeug: %1 (erlaubt sind truck und lok)").arg(args[i]) << Qt::endl
+                       << aufruf << Qt::endl;
+                return 2;
+            }
         } else if (!a.startsWith(QLatin1Char('-')) && projekt.isEmpty()) {
             projekt = a;
         } else {
@@ -564,6 +570,7 @@ int BlattBefehl(const QStringList& args, QTextStream& fehler) {
         }
     }
     d.datei = QFileInfo(projekt).absoluteFilePath();
+    d.fahrzeug = fahrzeug != Fahrzeug::Unbestimmt ? fahrzeug : GemerktesFahrzeug(d.datei);
     d.datum = QDate::currentDate();
     const QString meldung = ArbeitsblattSchreiben(d, ziel);
     if (!meldung.isEmpty()) {

@@ -7,6 +7,7 @@
 // preview and the PDF file.
 
 #include "LokRechnung.h"
+#include "Modell.h"
 #include "Projekt.h"
 
 #include <QByteArray>
@@ -23,13 +24,12 @@ struct BlattDaten {
     fuzzy::Project projekt;
     QString datei;  // the project's file; empty for an unsaved project
     QDate datum;
+    // Which lab's results the sheet shows: the locomotive's only when that
+    // was chosen; unknown counts as the truck.
+    Fahrzeug fahrzeug = Fahrzeug::Unbestimmt;
     float truckGeschwindigkeit = -1.0f;  // m/s, as the truck lab offers it
     labor::LokEinstellung lok;
 };
-
-// A controller of a force (as Pemrak's projects and the Lok template) drives
-// the locomotive; every other one the truck.
-bool IstLokProjekt(const fuzzy::Project& p);
 
 // Paints the sheet on the device, page after page (the caller has chosen A4
 // and the margins). Returns the number of pages, 0 when the device could not
@@ -44,8 +44,10 @@ QByteArray ArbeitsblattPdf(const BlattDaten& d);
 // string when done, else a German message and nothing changed.
 QString ArbeitsblattSchreiben(const BlattDaten& d, const QString& ziel);
 
-// The command line's worksheet: `werkstatt --blatt PROJEKT.fuz -o BLATT.pdf`.
-// True when the arguments ask for it.
+// The command line's worksheet:
+// `werkstatt --blatt PROJEKT.fuz -o BLATT.pdf [--fahrzeug truck|lok]`.
+// Without --fahrzeug the vehicle chosen for that file in the window, else
+// the truck. True when the arguments ask for it.
 bool IstBlattBefehl(const QStringList& args);
 // Runs it (args without the program's name); messages go to `fehler`.
 // Returns the exit code: 0 done, 1 the project or the file failed, 2 wrong

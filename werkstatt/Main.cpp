@@ -15,6 +15,7 @@
 #include "ui_Main.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -25,6 +26,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -235,6 +237,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui_(std::make_uniqu
     connect(HinweisListe, &QListWidget::itemActivated, this, &TMainForm::HinweisClick);
 
     ZuletztMenueBauen();
+    FahrzeugMenueBauen();
     QSettings einstellungen;
     const QByteArray geometrie = einstellungen.value(QStringLiteral("Fenster/Geometrie")).toByteArray();
     if (geometrie.isEmpty() || !restoreGeometry(geometrie)) resize(900, 720);
@@ -247,6 +250,44 @@ TMainForm::~TMainForm() {
     // reach them.
     QObject::disconnect(&Modell.undoStack(), nullptr, this, nullptr);
     QObject::disconnect(&Modell, nullptr, this, nullptr);
+}
+
+void TMainForm::FahrzeugMenueBauen() {
+    // The one place where the user says which vehicle the project drives:
+    // the file does not say, and a variable's name proves nothing.
+    auto* menue = new QMenu(tr("&Fahrzeug"), this);
+    menue->setObjectName(QStringLiteral("Fahrzeug1"));
+    menuBar()->insertMenu(ui_->Hilfe1->menuAction(), menue);
+    auto* gruppe = new QActionGroup(menue);
+    gruppe->setExclusive(true);
+    fahrzeugTruck_ = menue->addAction(tr("&Lastwagen"));
+    fahrzeugTruck_->setObjectName(QStringLiteral("FahrzeugTruck1"));
+    fahrzeugLok_ = menue->addAction(tr("L&ok"));
+    fahrzeugLok_->setObjectName(QStringLiteral("FahrzeugLok1"));
+    for (QAction* a : {fahrzeugTruck_, fahrzeugLok_}) {
+        a->setCheckable(true);
+        gruppe->addAction(a);
+    }
+    fahrzeugTruck_->setStatusTip(
+        tr("Das Projekt ist ein Regler für den Truck: Arbeitsblatt und \"Regeln "
+           "verbessern\" nehmen den Truck."));
+    fahrzeugLok_->setStatusTip(
+        tr("Das Projekt ist ein Regler für die Lok: Arbeitsblatt und \"Regeln "
+           "verbessern\" nehmen die Lok."));
+    connect(fahrzeugTruck_, &QAction::triggered, this, [this] { Modell.setzeFahrzeug(Fahrzeug::Truck); });
+    connect(fahrzeugLok_, &QAction::triggered, this, [this] { Modell.setzeFahrzeug(Fahrzeug::Lok); });
+    connect(&Modell, &TProjektModell::fahrzeugGeaendert, this, &TMainForm::FahrzeugZeigen);
+    FahrzeugZeigen();
+}
+
+void TMainForm::FahrzeugZeigen() {
+    // Unknown: neither entry checked, so the menu shows that nobody has
+    // chosen yet.
+    auto* gruppe = fahrzeugTruck_->actionGroup();
+    gruppe->setExclusive(false);
+    fahrzeugTruck_->setChecked(Modell.fahrzeug() == Fahrzeug::Truck);
+    fahrzeugLok_->setChecked(Modell.fahrzeug() == Fahrzeug::Lok);
+    gruppe->setExclusive(true);
 }
 
 QMenu* TMainForm::DateiMenue() const { return ui_->Datei1; }
@@ -370,8 +411,8 @@ void TMainForm::NeuClick(Vorlage v) {
     if (!AenderungenSichern()) return;
     switch (v) {
     case Vorlage::Leer: Modell.neu(fuzzy::TemplateEmpty(), QStringLiteral("leeres Projekt")); break;
-    case Vorlage::Truck: Modell.neu(fuzzy::TemplateTruck(), QStringLiteral("Vorlage Truck")); break;
-    case Vorlage::Lok: Modell.neu(fuzzy::TemplateLoco(), QStringLiteral("Vorlage Lok")); break;
+    case Vorlage::Truck: Modell.neu(fuzzy::TemplateTruck(), QStringLiteral("Vorlage Truck"), Fahrzeug::Truck); break;
+    case Vorlage::Lok: Modell.neu(fuzzy::TemplateLoco(), QStringLiteral("Vorlage Lok"), Fahrzeug::Lok); break;
     }
     // A fresh template holds nothing of the user's yet: no "*", and the next
     // "Neu" does not ask to save it. Undo still goes back.
@@ -554,6 +595,7 @@ BlattDaten TMainForm::Blatt() const {
     BlattDaten d;
     d.projekt = Modell.projekt();
     d.datei = Modell.datei();
+    d.fahrzeug = Modell.fahrzeug();
     d.datum = QDate::currentDate();
     d.truckGeschwindigkeit = truckLabor_->geschwindigkeit();
     d.lok = lokLabor_->einstellung();
@@ -594,11 +636,12 @@ void TMainForm::RegelnVerbessern1Click() {
     const fuzzy::Project& p = Modell.projekt();
     labor::RegelnVerbessern dialog(this);
     dialog.setProjekt(p);
-    // A locomotive project (its output is a force, as in Pemrak and the Lok
-    // template) is tuned on the locomotive from the start.
-    if (QString::fromStdString(p.Out.Name).startsWith(QStringLiteral("Kraft"), Qt::CaseInsensitive)) {
+    // A project starts on the vehicle the user or its template chose;
+    // unknown keeps the dialog's own default (the truck). The user can still
+    // change it there.
+    if (Modell.fahrzeug() != Fahrzeug::Unbestimmt) {
         tuning::Options o = dialog.optionen();
-        o.Kind = tuning::Vehicle::Loco;
+        o.Kind = Modell.fahrzeug() == Fahrzeug::Lok ? tuning::Vehicle::Loco : tuning::Vehicle::Truck;
         dialog.setOptionen(o);
     }
     connect(&dialog, &labor::RegelnVerbessern::uebernehmen, this, [this](const fuzzy::Project& besser) {

@@ -155,6 +155,8 @@ private:
     void HinweiseZeigen();
     void ZuletztMerken(const QString& datei);
     void ZuletztMenueBauen();
+    void FahrzeugMenueBauen();
+    void FahrzeugZeigen();
     QString StandardOeffnenDialog();
     QString StandardSpeichernDialog(const QString& vorschlag);
 
@@ -163,6 +165,8 @@ private:
     ansichten::Kennfeld* kennfeld_ = nullptr;
     labor::TruckLabor* truckLabor_ = nullptr;
     labor::LokLabor* lokLabor_ = nullptr;
+    QAction* fahrzeugTruck_ = nullptr;
+    QAction* fahrzeugLok_ = nullptr;
 };
 
 // The recent files kept in the settings, newest first, at most this many.

@@ -2,6 +2,11 @@
 
 #include "Befehle.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QVariantMap>
+
 namespace werkstatt {
 
 TProjektModell::TProjektModell(QObject* parent) : QObject(parent) {
@@ -11,9 +16,11 @@ TProjektModell::TProjektModell(QObject* parent) : QObject(parent) {
 
 void TProjektModell::setzeStand(const Stand& s) {
     const bool dateiAnders = s.datei != stand_.datei;
+    const bool fahrzeugAnders = s.fahrzeug != stand_.fahrzeug;
     stand_ = s;
     emit projektGeaendert();
     if (dateiAnders) emit dateistatusGeaendert();
+    if (fahrzeugAnders) emit fahrzeugGeaendert();
 }
 
 void TProjektModell::setzeProjekt(const fuzzy::Project& p) {
@@ -23,13 +30,14 @@ void TProjektModell::setzeProjekt(const fuzzy::Project& p) {
 
 void TProjektModell::laden(const fuzzy::Project& p, const QString& datei) {
     stack_.clear();
-    setzeStand({p, datei});
+    setzeStand({p, datei, GemerktesFahrzeug(datei)});
     stack_.setClean();
     emit dateistatusGeaendert();
 }
 
 void TProjektModell::gespeichert(const QString& datei) {
     stand_.datei = datei;
+    if (stand_.fahrzeug != Fahrzeug::Unbestimmt) FahrzeugMerken(datei, stand_.fahrzeug);
     stack_.setClean();
     emit dateistatusGeaendert();
 }
@@ -130,11 +138,49 @@ void TProjektModell::setzeEingangB(bool an) {
 }
 
 void TProjektModell::ersetzen(const fuzzy::Project& p, const QString& text) {
-    ausfuehren(ArtErsetzen, text, Stand{p, stand_.datei});
+    ausfuehren(ArtErsetzen, text, Stand{p, stand_.datei, stand_.fahrzeug});
 }
 
-void TProjektModell::neu(const fuzzy::Project& p, const QString& name) {
-    ausfuehren(ArtNeu, QStringLiteral("Neu: %1").arg(name), Stand{p, QString()});
+void TProjektModell::neu(const fuzzy::Project& p, const QString& name, Fahrzeug f) {
+    ausfuehren(ArtNeu, QStringLiteral("Neu: %1").arg(name), Stand{p, QString(), f});
+}
+
+void TProjektModell::setzeFahrzeug(Fahrzeug f) {
+    if (f == stand_.fahrzeug) return;
+    stand_.fahrzeug = f;
+    FahrzeugMerken(stand_.datei, f);
+    emit fahrzeugGeaendert();
+}
+
+namespace {
+
+// One map in the settings: file path -> "truck" / "lok".
+const QString FahrzeugSchluessel = QStringLiteral("Fahrzeug/Dateien");
+
+// Any spelling of the same file finds the same entry.
+QString Schluessel(const QString& datei) {
+    const QFileInfo i(datei);
+    const QString echt = i.canonicalFilePath();
+    return echt.isEmpty() ? QDir::cleanPath(i.absoluteFilePath()) : echt;
+}
+
+}  // namespace
+
+Fahrzeug GemerktesFahrzeug(const QString& datei) {
+    if (datei.isEmpty()) return Fahrzeug::Unbestimmt;
+    const QVariantMap m = QSettings().value(FahrzeugSchluessel).toMap();
+    return FahrzeugAusWort(m.value(Schluessel(datei)).toString().toStdString());
+}
+
+void FahrzeugMerken(const QString& datei, Fahrzeug f) {
+    if (datei.isEmpty()) return;
+    QSettings s;
+    QVariantMap m = s.value(FahrzeugSchluessel).toMap();
+    if (f == Fahrzeug::Unbestimmt)
+        m.remove(Schluessel(datei));
+    else
+        m.insert(Schluessel(datei), QString::fromLatin1(FahrzeugWort(f)));
+    s.setValue(FahrzeugSchluessel, m);
 }
 
 }  // namespace werkstatt

@@ -13,7 +13,15 @@ namespace werkstatt {
 struct Stand {
     fuzzy::Project projekt;
     QString datei;
+    Fahrzeug fahrzeug = Fahrzeug::Unbestimmt;
 };
+
+// The vehicle the user chose for the project in `datei`, kept in the
+// settings by the file's absolute path; Unbestimmt when never chosen.
+Fahrzeug GemerktesFahrzeug(const QString& datei);
+// Keeps `f` for `datei` (Unbestimmt forgets it). A project without a file
+// keeps nothing.
+void FahrzeugMerken(const QString& datei, Fahrzeug f);
 
 // The project being edited, its file name and its history. Every change goes
 // through a command on the undo stack; the stack's clean state is the
@@ -26,13 +34,16 @@ public:
 
     const fuzzy::Project& projekt() const { return stand_.projekt; }
     QString datei() const { return stand_.datei; }
+    Fahrzeug fahrzeug() const { return stand_.fahrzeug; }
     bool geaendert() const { return !stack_.isClean(); }
     QUndoStack& undoStack() { return stack_; }
 
     // A project just read from or written to `datei`: replaces everything,
-    // forgets the history and counts as saved.
+    // forgets the history and counts as saved. Its vehicle is the one
+    // remembered for that file, else Unbestimmt.
     void laden(const fuzzy::Project& p, const QString& datei);
-    // The project now is what `datei` holds.
+    // The project now is what `datei` holds; a known vehicle is remembered
+    // for it.
     void gespeichert(const QString& datei);
 
     // --- edits: each is one step of the history ------------------------------
@@ -56,8 +67,12 @@ public:
     // Entry of the rule with B's term `zeile` and A's term `spalte`.
     void setzeRegel(int zeile, int spalte, int ausgangsterm);
     void setzeEingangB(bool an);
-    // A new project (template, import); it belongs to no file yet.
-    void neu(const fuzzy::Project& p, const QString& name);
+    // A new project (template, import); it belongs to no file yet. A
+    // template knows its vehicle, an import does not.
+    void neu(const fuzzy::Project& p, const QString& name, Fahrzeug f = Fahrzeug::Unbestimmt);
+    // The user's choice of vehicle: not an edit of the file, so no step of
+    // the history; remembered for the project's file.
+    void setzeFahrzeug(Fahrzeug f);
     // The whole project replaced in one step (e.g. by the tuner's result);
     // it stays with its file.
     void ersetzen(const fuzzy::Project& p, const QString& text);
@@ -76,6 +91,8 @@ signals:
     void projektGeaendert();
     // File name or saved state changed: the title needs updating.
     void dateistatusGeaendert();
+    // The vehicle changed (choice, load, new project, undo of one).
+    void fahrzeugGeaendert();
 
 private:
     void ausfuehren(int art, const QString& text, const Stand& nachher, int zug = 0, int rolle = 0, int term = 0,

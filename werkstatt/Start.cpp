@@ -14,13 +14,14 @@ int main(int argc, char** argv) {
     const bool blatt = argc > 1 && std::strcmp(argv[1], "--blatt") == 0;
     if (blatt && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     widgets::TApplication app(argc, argv, QStringLiteral("Fuzzy-Werkstatt"));
+    // Recent files, the window's geometry and the vehicles chosen for files
+    // are kept under these names; the worksheet reads the vehicles too.
+    QCoreApplication::setOrganizationName(QStringLiteral("FuzzyLehre"));
+    QCoreApplication::setApplicationName(QStringLiteral("Fuzzy-Werkstatt"));
     if (blatt) {
         QTextStream fehler(stderr);
         return werkstatt::BlattBefehl(app.arguments().mid(1), fehler);
     }
-    // Recent files and the window's geometry are kept under these names.
-    QCoreApplication::setOrganizationName(QStringLiteral("FuzzyLehre"));
-    QCoreApplication::setApplicationName(QStringLiteral("Fuzzy-Werkstatt"));
     werkstatt::TMainForm form;
     form.show();
     try {

@@ -161,6 +161,31 @@ TEST(LokLabor, ProjectWithoutInputBSaysWhyNothingRuns) {
 
 namespace {
 
+// How a run ended, after its end state: a state that is no number must
+// never read as having run out past the mark (nor as nothing special).
+struct EndeFall {
+    const char* name;
+    bool endlich;
+    bool ausgelaufen;
+    const char* soll;  // "" nothing follows
+};
+
+class EndeZusatz : public testing::TestWithParam<EndeFall> {};
+
+TEST_P(EndeZusatz, SaysHowTheRunEnded) {
+    pemrak::Kennzahlen k;
+    k.Endlich = GetParam().endlich;
+    k.Ausgelaufen = GetParam().ausgelaufen;
+    EXPECT_EQ(LokLabor::EndeZusatz(k), QString::fromUtf8(GetParam().soll));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Laeufe, EndeZusatz,
+    testing::Values(EndeFall{"TimeLimit", true, false, ""}, EndeFall{"RanOut", true, true, " (30 cm hinter der Marke)"},
+                    EndeFall{"NoNumber", false, false, " (abgebrochen: keine endliche Zahl)"},
+                    EndeFall{"NoNumberFlaggedAsRunOut", false, true, " (abgebrochen: keine endliche Zahl)"}),
+    [](const testing::TestParamInfo<EndeFall>& i) { return std::string(i.param.name); });
+
 TEST(LokLabor, ForceOverTimeShowsEachRunsForce) {
     const fuzzy::Project p = Beispiel("lok.fuz");
     LokLabor lab;

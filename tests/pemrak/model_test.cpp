@@ -3,6 +3,7 @@
 #include "LocoLauf.h"
 #include "LocoModel.h"
 #include "LocoSim.h"
+#include "LocoVersuch.h"
 #include "Messages.h"
 
 #include <gtest/gtest.h>
@@ -356,6 +357,44 @@ TEST(SimuliereTest, AControllerThatAlwaysPullsRunsThirtyCentimetresPastTheMarkAn
     EXPECT_GE(k.UeberschwingenCm, 30.0f);
     EXPECT_EQ(k.Vorzeichenwechsel, 0);
     EXPECT_FALSE(RuheAb(lauf, 1.0f, 0.5f).has_value());
+}
+
+// An output stretched to the float's limit: the force overflows, the state
+// becomes no number and the run stops. That end is no verdict: neither "30 cm
+// past the mark" nor at rest, for every mass of the lab.
+TEST(SimuliereTest, AStateThatIsNoNumberNeitherRanOutNorCameToRest) {
+    Projekt p(LokFuz);
+    ASSERT_EQ(p.meldungen.Anzahl, 0);
+    float groesste = std::fmax(std::fabs(p.Out.RangeMin), std::fabs(p.Out.RangeMax));
+    for (int i = 1; i <= p.Out.UsedTerms(); ++i)
+        for (int j = 1; j <= 4; ++j) groesste = std::fmax(groesste, std::fabs(p.Out.GetParam(i, j)));
+    const float faktor = 1e38f / groesste;
+    p.Out.RangeMin *= faktor;
+    p.Out.RangeMax *= faktor;
+    for (int i = 1; i <= p.Out.UsedTerms(); ++i)
+        for (int j = 1; j <= 4; ++j) p.Out.SetParam(i, j, p.Out.GetParam(i, j) * faktor);
+    for (const float masse : LaborMassen()) {
+        SCOPED_TRACE(masse);
+        LaufOptionen o;
+        o.Start.Masse = masse;
+        const Versuch v = Fahre(p.Regler(), o);
+        ASSERT_FALSE(std::isfinite(v.Fahrt.Verlauf.back().sCm));
+        EXPECT_FALSE(v.Fahrt.Ausgelaufen);
+        EXPECT_FALSE(v.Zahlen.Ausgelaufen);
+        EXPECT_FALSE(v.Zahlen.Endlich);
+        EXPECT_FALSE(v.InRuheAb.has_value());
+        EXPECT_FALSE(v.GenauAb.has_value());
+    }
+}
+
+// A recorded run that ends in no number, whatever its flag says, is no run out.
+TEST(KennzahlenVonTest, AnEndThatIsNoNumberIsNeitherRunOutNorFinite) {
+    Lauf lauf;
+    lauf.Verlauf = {{0.0f, 100.0f, 0.0f, 0.0f}, {0.1f, std::nanf(""), 0.0f, 1.0f}};
+    lauf.Ausgelaufen = true;
+    const Kennzahlen k = KennzahlenVon(lauf);
+    EXPECT_FALSE(k.Endlich);
+    EXPECT_FALSE(k.Ausgelaufen);
 }
 
 TEST(KennzahlenVonTest, CountsSignChangesOfTheForceSkippingZerosAndFindsTheRestTime) {

@@ -20,8 +20,10 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QVariantMap>
 
 #include <string>
 
@@ -41,10 +43,14 @@ struct Lauf {
     QString fehler;
 };
 
-Lauf Werkstatt(const QStringList& args) {
+// The program's settings (the vehicles remembered for files) live in
+// `einstellungen`, never in the user's own; by default an empty folder.
+Lauf Werkstatt(const QStringList& args, const QString& einstellungen = QString()) {
+    static QTemporaryDir leer;
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), einstellungen.isEmpty() ? leer.path() : einstellungen);
     p.setProcessEnvironment(env);
     p.start(QStringLiteral(WERKSTATT_EXE), args);
     if (!p.waitForFinished(120000)) return {};
@@ -73,6 +79,7 @@ int Seitenzahl(const QString& info) {
 struct BlattFall {
     const char* name;
     const char* datei;
+    const char* fahrzeug;   // the value of --fahrzeug
     const char* labor;      // the lab's heading the sheet must show
     const char* laborWort;  // a word of the lab's results
 };
@@ -84,7 +91,8 @@ TEST_P(BlattAusBeispiel, A4PagesNamesTermsAndGermanDecimals) {
     const BlattFall f = GetParam();
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("blatt.pdf"));
-    const Lauf l = Werkstatt({QStringLiteral("--blatt"), Beispiel(f.datei), QStringLiteral("-o"), pdf});
+    const Lauf l = Werkstatt({QStringLiteral("--blatt"), Beispiel(f.datei), QStringLiteral("-o"), pdf,
+                              QStringLiteral("--fahrzeug"), QString::fromLatin1(f.fahrzeug)});
     ASSERT_EQ(l.code, 0) << l.fehler.toStdString();
 
     const QString info = Poppler(QStringLiteral("pdfinfo"), {pdf});
@@ -123,8 +131,8 @@ TEST_P(BlattAusBeispiel, A4PagesNamesTermsAndGermanDecimals) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Beispiele, BlattAusBeispiel,
-                         testing::Values(BlattFall{"Lok", "lok.fuz", "Lok-Labor", "Kraft über der Zeit"},
-                                         BlattFall{"Truck", "truck.fuz", "Truck-Labor", "angedockt:"}),
+                         testing::Values(BlattFall{"Lok", "lok.fuz", "lok", "Lok-Labor", "Kraft über der Zeit"},
+                                         BlattFall{"Truck", "truck.fuz", "truck", "Truck-Labor", "angedockt:"}),
                          [](const testing::TestParamInfo<BlattFall>& i) { return std::string(i.param.name); });
 
 // Calls that must fail, write nothing and say why, with their exit code.
@@ -167,6 +175,13 @@ TEST_P(BlattVerweigert, WritesNothingAndSaysWhy) {
         args << projekt;
     } else if (name == QLatin1String("NotAPdfName")) {
         args << projekt << QStringLiteral("-o") << dir.filePath(QStringLiteral("blatt.fuz"));
+    } else if (name == QLatin1String("UnknownVehicle")) {
+        args << projekt << QStringLiteral("-o") << pdf << QStringLiteral("--fahrzeug") << QStringLiteral("Kraft");
+    } else if (name == QLatin1String("VehicleWithoutValue")) {
+        args << projekt << QStringLiteral("-o") << pdf << QStringLiteral("--fahrzeug");
+    } else if (name == QLatin1String("VehicleTwice")) {
+        args << projekt << QStringLiteral("-o") << pdf << QStringLiteral("--fahrzeug") << QStringLiteral("lok")
+             << QStringLiteral("--fahrzeug") << QStringLiteral("truck");
     }
     const Lauf l = Werkstatt(args);
     EXPECT_EQ(l.code, f.code) << l.fehler.toStdString();
@@ -182,7 +197,10 @@ INSTANTIATE_TEST_SUITE_P(Aufrufe, BlattVerweigert,
                                          Fehlerfall{"ProjectIsAFolder", 1, "nichts geschrieben"},
                                          Fehlerfall{"BrokenProject", 1, "nichts geschrieben"},
                                          Fehlerfall{"TargetIsAFolder", 1, "keine gewöhnliche Datei"},
-                                         Fehlerfall{"NoTarget", 2, "Aufruf"}, Fehlerfall{"NotAPdfName", 2, ".pdf"}),
+                                         Fehlerfall{"NoTarget", 2, "Aufruf"}, Fehlerfall{"NotAPdfName", 2, ".pdf"},
+                                         Fehlerfall{"UnknownVehicle", 2, "Unbekanntes Fahrzeug: Kraft"},
+                                         Fehlerfall{"VehicleWithoutValue", 2, "Aufruf"},
+                                         Fehlerfall{"VehicleTwice", 2, "doppeltes Argument"}),
                          [](const testing::TestParamInfo<Fehlerfall>& i) { return std::string(i.param.name); });
 
 // The window's "Als PDF speichern…": the sheet of the project being edited,
@@ -277,21 +295,50 @@ TEST(BlattImFenster, PicturesAreSuggestedInTheProjectsFolder) {
         << vorgeschlagen.toStdString();
 }
 
-// The vehicle of a project decides which lab's results the sheet shows.
+// Which lab's results the sheet shows: the vehicle given on the command
+// line, else the one remembered for the file, else the truck; never what a
+// variable happens to be called.
 struct FahrzeugFall {
+    const char* name;
     const char* datei;
-    bool lok;
+    const char* gemerkt;  // remembered for the file; "" none
+    const char* option;   // --fahrzeug; "" none
+    const char* labor;
 };
 
 class BlattFahrzeug : public testing::TestWithParam<FahrzeugFall> {};
 
-TEST_P(BlattFahrzeug, ForceControllersDriveTheLocomotive) {
-    fuzzy::Project p = fuzzy::LoadProject(QFile::encodeName(Beispiel(GetParam().datei)).toStdString());
-    EXPECT_EQ(IstLokProjekt(p), GetParam().lok);
+TEST_P(BlattFahrzeug, ShowsTheLabOfTheChosenVehicle) {
+    POPPLER_ODER_SKIP();
+    const FahrzeugFall f = GetParam();
+    QTemporaryDir dir, einstellungen;
+    const QString projekt = dir.filePath(QString::fromLatin1(f.datei));
+    ASSERT_TRUE(QFile::copy(Beispiel(f.datei), projekt));
+    if (*f.gemerkt) {
+        QSettings s(einstellungen.filePath(QStringLiteral("FuzzyLehre/Fuzzy-Werkstatt.conf")), QSettings::IniFormat);
+        s.setValue(QStringLiteral("Fahrzeug/Dateien"),
+                   QVariantMap{{QFileInfo(projekt).canonicalFilePath(), QString::fromLatin1(f.gemerkt)}});
+    }
+    const QString pdf = dir.filePath(QStringLiteral("blatt.pdf"));
+    QStringList args{QStringLiteral("--blatt"), projekt, QStringLiteral("-o"), pdf};
+    if (*f.option) args << QStringLiteral("--fahrzeug") << QString::fromLatin1(f.option);
+    const Lauf l = Werkstatt(args, einstellungen.path());
+    ASSERT_EQ(l.code, 0) << l.fehler.toStdString();
+    const QString text = Poppler(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    EXPECT_TRUE(text.contains(QString::fromLatin1(f.labor))) << text.left(400).toStdString();
+    const QString anderes = QString::fromLatin1(f.labor) == QLatin1String("Lok-Labor") ? QStringLiteral("Truck-Labor")
+                                                                                       : QStringLiteral("Lok-Labor");
+    EXPECT_FALSE(text.contains(anderes));
 }
 
-INSTANTIATE_TEST_SUITE_P(Beispiele, BlattFahrzeug,
-                         testing::Values(FahrzeugFall{"lok.fuz", true}, FahrzeugFall{"truck.fuz", false},
-                                         FahrzeugFall{"truck_einachsig.fuz", false}));
+INSTANTIATE_TEST_SUITE_P(
+    Wahl, BlattFahrzeug,
+    testing::Values(FahrzeugFall{"OptionLok", "truck.fuz", "", "lok", "Lok-Labor"},
+                    FahrzeugFall{"ForceOutputAloneIsNoLocomotive", "lok.fuz", "", "", "Truck-Labor"},
+                    FahrzeugFall{"RememberedLok", "truck.fuz", "lok", "", "Lok-Labor"},
+                    FahrzeugFall{"RememberedTruck", "lok.fuz", "truck", "", "Truck-Labor"},
+                    FahrzeugFall{"OptionWinsOverRemembered", "lok.fuz", "truck", "lok", "Lok-Labor"},
+                    FahrzeugFall{"OptionTruckWinsOverRememberedLok", "truck.fuz", "lok", "truck", "Truck-Labor"}),
+    [](const testing::TestParamInfo<FahrzeugFall>& i) { return std::string(i.param.name); });
 
 }  // namespace

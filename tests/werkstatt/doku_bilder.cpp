@@ -56,6 +56,8 @@ int main(int argc, char** argv) {
     }
     // The worksheet in the print preview, grabbed once it has painted.
     form.OeffnenDatei(QStringLiteral(FUZZY_SOURCE_DIR "/examples/lok.fuz"));
+    // The file does not say it drives the locomotive; the picture shows its sheet.
+    form.Modell.setzeFahrzeug(werkstatt::Fahrzeug::Lok);
     QTimer::singleShot(1500, [&out] {
         if (QWidget* vorschau = QApplication::activeModalWidget()) {
             vorschau->grab().save(out + QStringLiteral("/werkstatt/druckvorschau.png"));

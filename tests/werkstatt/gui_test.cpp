@@ -360,6 +360,90 @@ TEST_F(WerkstattGui, EditedTemplateSavesOpensAndClearsTheStar) {
     EXPECT_EQ(QSettings().value(QStringLiteral("Zuletzt")).toStringList().value(0), speichern_);
 }
 
+// --- the vehicle of a project ----------------------------------------------------------
+
+const char* Wort(Fahrzeug f) { return f == Fahrzeug::Unbestimmt ? "unbestimmt" : FahrzeugWort(f); }
+
+// The menu shows the model's vehicle; unknown checks neither entry.
+void ErwarteFahrzeug(const TMainForm& form, Fahrzeug f) {
+    EXPECT_STREQ(Wort(form.Modell.fahrzeug()), Wort(f));
+    EXPECT_EQ(form.Aktion("FahrzeugTruck1")->isChecked(), f == Fahrzeug::Truck);
+    EXPECT_EQ(form.Aktion("FahrzeugLok1")->isChecked(), f == Fahrzeug::Lok);
+    EXPECT_STREQ(Wort(form.Blatt().fahrzeug), Wort(f));
+}
+
+struct VorlageFall {
+    const char* name;
+    const char* aktion;
+    Fahrzeug fahrzeug;
+};
+
+class VorlageFahrzeug : public WerkstattGui, public testing::WithParamInterface<VorlageFall> {};
+
+TEST_P(VorlageFahrzeug, TemplateSetsTheVehicle) {
+    // Another vehicle before, so a template that keeps the old one fails.
+    form_->Modell.setzeFahrzeug(GetParam().fahrzeug == Fahrzeug::Lok ? Fahrzeug::Truck : Fahrzeug::Lok);
+    form_->Aktion(GetParam().aktion)->trigger();
+    ErwarteFahrzeug(*form_, GetParam().fahrzeug);
+}
+
+INSTANTIATE_TEST_SUITE_P(Neu, VorlageFahrzeug,
+                         testing::Values(VorlageFall{"Truck", "NeuTruck1", Fahrzeug::Truck},
+                                         VorlageFall{"Lok", "NeuLok1", Fahrzeug::Lok},
+                                         VorlageFall{"Leer", "NeuLeer1", Fahrzeug::Unbestimmt}),
+                         [](const testing::TestParamInfo<VorlageFall>& i) { return std::string(i.param.name); });
+
+// A file's variable names never decide: the locomotive example, whose output
+// is a force, is as unknown as the truck's until the user chooses.
+class DateiFahrzeug : public WerkstattGui, public testing::WithParamInterface<const char*> {};
+
+TEST_P(DateiFahrzeug, OpenedFileIsUnknownUntilChosenThenRemembered) {
+    form_->NeuClick(Vorlage::Lok);
+    const QString datei = Oeffne(GetParam());
+    ErwarteFahrzeug(*form_, Fahrzeug::Unbestimmt);
+    for (const Fahrzeug f : {Fahrzeug::Lok, Fahrzeug::Truck}) {
+        form_->Aktion(f == Fahrzeug::Lok ? "FahrzeugLok1" : "FahrzeugTruck1")->trigger();
+        ErwarteFahrzeug(*form_, f);
+        // Another file knows nothing of it; the chosen one, opened again
+        // (in a new window, too), does.
+        Oeffne(std::string(GetParam()) == "lok.fuz" ? "truck.fuz" : "lok.fuz");
+        ErwarteFahrzeug(*form_, Fahrzeug::Unbestimmt);
+        ASSERT_TRUE(form_->OeffnenDatei(datei));
+        ErwarteFahrzeug(*form_, f);
+        // By another spelling of the same path.
+        TMainForm neu;
+        ASSERT_TRUE(neu.OeffnenDatei(tmp_.path() + QStringLiteral("/./") + QString::fromLatin1(GetParam())));
+        ErwarteFahrzeug(neu, f);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Beispiele, DateiFahrzeug, testing::Values("lok.fuz", "truck.fuz"),
+                         [](const testing::TestParamInfo<const char*>& i) {
+                             std::string s = i.param;
+                             return s.substr(0, s.find('.'));
+                         });
+
+TEST_F(WerkstattGui, SavedTemplateRemembersItsVehicleForTheNewFile) {
+    form_->NeuClick(Vorlage::Lok);
+    speichern_ = tmp_.filePath(QStringLiteral("meine lok.fuz"));
+    ASSERT_TRUE(form_->SpeichernUnter1Click());
+    EXPECT_STREQ(Wort(GemerktesFahrzeug(speichern_)), "lok");
+    Oeffne("truck.fuz");
+    ASSERT_TRUE(form_->OeffnenDatei(speichern_));
+    ErwarteFahrzeug(*form_, Fahrzeug::Lok);
+}
+
+TEST_F(WerkstattGui, UndoOfANewProjectBringsBackTheVehicle) {
+    Oeffne("lok.fuz");
+    form_->Aktion("FahrzeugLok1")->trigger();
+    form_->NeuClick(Vorlage::Truck);
+    ErwarteFahrzeug(*form_, Fahrzeug::Truck);
+    form_->Modell.undoStack().undo();
+    ErwarteFahrzeug(*form_, Fahrzeug::Lok);
+    form_->Modell.undoStack().redo();
+    ErwarteFahrzeug(*form_, Fahrzeug::Truck);
+}
+
 // --- the unsaved-changes question -----------------------------------------------------
 
 enum class Aktion { Neu, Oeffnen, Schliessen };

@@ -148,7 +148,10 @@ void PrintLocoSummary(const pemrak::Versuch& v, std::ostream& out) {
         << o.Start.AbstandCm << " cm\n"
         << "Schritte:        erster " << o.ErsterDt << " s, dann " << o.Dt << " s\n"
         << "Ende:            t = " << Fixed(k.EndeT, 3) << " s nach " << k.Schritte << " Schritten, "
-        << (k.Ausgelaufen ? "30 cm hinter der Marke ausgelaufen" : "Zeitgrenze erreicht") << '\n'
+        << (!k.Endlich      ? "abgebrochen, der Zustand ist keine endliche Zahl"
+            : k.Ausgelaufen ? "30 cm hinter der Marke ausgelaufen"
+                            : "Zeitgrenze erreicht")
+        << '\n'
         << "s am Ende:       " << Fixed(k.EndeSCm, 4) << " cm\n"
         << "v am Ende:       " << Fixed(k.EndeVCms, 4) << " cm/s\n"
         << "in Ruhe ab:      " << (ruhe ? "t = " + Fixed(*ruhe, 3) + " s" : std::string("nie"))

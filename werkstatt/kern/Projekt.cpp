@@ -12,6 +12,21 @@
 
 namespace werkstatt {
 
+Fahrzeug FahrzeugAusWort(const std::string& wort) {
+    if (wort == "truck") return Fahrzeug::Truck;
+    if (wort == "lok") return Fahrzeug::Lok;
+    return Fahrzeug::Unbestimmt;
+}
+
+const char* FahrzeugWort(Fahrzeug f) {
+    switch (f) {
+    case Fahrzeug::Truck: return "truck";
+    case Fahrzeug::Lok: return "lok";
+    case Fahrzeug::Unbestimmt: break;
+    }
+    return "";
+}
+
 namespace {
 
 std::uint32_t Bits(float f) {

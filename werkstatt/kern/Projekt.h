@@ -8,6 +8,17 @@
 
 namespace werkstatt {
 
+// The vehicle a project's controller is meant for. The .fuz file does not
+// say (its format is fixed by the vehicle programs), and a variable's name
+// is the user's to choose, so the vehicle is known only from the template a
+// project started from or from the user's choice.
+enum class Fahrzeug { Unbestimmt, Truck, Lok };
+
+// "truck" / "lok", as the command line and the settings write them; an
+// unknown word is Unbestimmt.
+Fahrzeug FahrzeugAusWort(const std::string& wort);
+const char* FahrzeugWort(Fahrzeug f);
+
 // The three variables of a project, in the order of the file.
 enum class Rolle { A, B, Aus };
 

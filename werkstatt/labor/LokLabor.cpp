@@ -35,6 +35,11 @@ QString ZeilenName(const char* spalte, int i) {
 
 // Dark, middle and light when printed in grey, and each with its own dash
 // pattern, so the three masses stay apart on any printer.
+QString LokLabor::EndeZusatz(const pemrak::Kennzahlen& k) {
+    if (!k.Endlich) return tr(" (abgebrochen: keine endliche Zahl)");
+    return k.Ausgelaufen ? tr(" (30 cm hinter der Marke)") : QString();
+}
+
 QColor LokLabor::Farbe(int masse) {
     switch (masse) {
     case 0: return QColor(0, 40, 150);
@@ -394,8 +399,7 @@ void LokLabor::ZeigeZahlen() {
         zahl(ZeilenName("ende", i))
             ->setText(QStringLiteral("%1 s; %2 cm; %3 cm/s%4")
                           .arg(Zahl(l.Zahlen.EndeT, zahl::Art::Sekunden), Zahl(l.Zahlen.EndeSCm, zahl::Art::Zentimeter),
-                               Zahl(l.Zahlen.EndeVCms, zahl::Art::CmProSekunde),
-                               l.Zahlen.Ausgelaufen ? QStringLiteral(" (30 cm hinter der Marke)") : QString()));
+                               Zahl(l.Zahlen.EndeVCms, zahl::Art::CmProSekunde), EndeZusatz(l.Zahlen)));
     }
 }
 

@@ -54,6 +54,10 @@ public:
 
     static QColor Farbe(int masse);
     static Qt::PenStyle Stil(int masse);
+    // What follows the end state of a run in the figures: how it ended when
+    // not by the time limit. A run whose state is no number neither ran out
+    // nor came to rest: it says so.
+    static QString EndeZusatz(const pemrak::Kennzahlen& k);
 
 signals:
     void ergebnisAktualisiert();
