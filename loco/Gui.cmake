@@ -19,6 +19,7 @@ foreach(b ${pemrak_bilder})
   list(APPEND pemrak_dateien ${PROJECT_SOURCE_DIR}/assets/pemrak/${b})
 endforeach()
 qt_add_resources(pemrak_gui pemrak_bilder PREFIX /pemrak FILES ${pemrak_dateien})
+fuzzy_katalog(pemrak_gui pemrak)
 
 add_executable(pemrak Start.cpp)
 target_link_libraries(pemrak PRIVATE pemrak_gui project_warnings)

@@ -7,7 +7,7 @@
 #include <QIcon>
 
 int main(int argc, char** argv) {
-    widgets::TApplication app(argc, argv, pemrak::AnwendungsTitel());
+    widgets::TApplication app(argc, argv, pemrak::AnwendungsTitel(), {QStringLiteral("pemrak")});
     app.setWindowIcon(QIcon(QStringLiteral(":/pemrak/pemrak.png")));
     pemrak::Programm programm(app.arguments().mid(1));
     programm.MainForm->show();

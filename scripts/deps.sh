@@ -6,6 +6,7 @@ FUZZY_PACKAGES=(
   nlohmann-json3-dev libbenchmark-dev
   fuzzylite
   fonts-liberation fonts-dejavu-core qt6-translations-l10n
+  qt6-l10n-tools qt6-tools-dev
   clang-format
   poppler-utils
 )

@@ -7,7 +7,7 @@
 #include <QIcon>
 
 int main(int argc, char** argv) {
-    widgets::TApplication app(argc, argv, dorvane::ApplicationTitle());
+    widgets::TApplication app(argc, argv, dorvane::ApplicationTitle(), {QStringLiteral("dorvane")});
     app.setWindowIcon(QIcon(QStringLiteral(":/dorvane/dorvane.png")));
     dorvane::Programm programm(app.arguments().mid(1));
     programm.MainForm->show();

@@ -13,7 +13,8 @@ int main(int argc, char** argv) {
     // test makes it on the offscreen platform unless told otherwise.
     const bool blatt = argc > 1 && std::strcmp(argv[1], "--blatt") == 0;
     if (blatt && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    widgets::TApplication app(argc, argv, QStringLiteral("Fuzzy-Werkstatt"));
+    widgets::TApplication app(argc, argv, QStringLiteral("Fuzzy-Werkstatt"),
+                              {QStringLiteral("werkstatt"), QStringLiteral("labor")});
     // Recent files, the window's geometry and the vehicles chosen for files
     // are kept under these names; the worksheet reads the vehicles too.
     QCoreApplication::setOrganizationName(QStringLiteral("FuzzyLehre"));

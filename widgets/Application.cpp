@@ -2,21 +2,31 @@
 
 #include "Messages.h"
 
+#include "SprachWahl.h"
+
 #include <QEvent>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
+
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string>
 
 namespace widgets {
 
-TApplication::TApplication(int& argc, char** argv, const QString& title) : QApplication(argc, argv), title_(title) {
+TApplication::TApplication(int& argc, char** argv, const QString& title, const QStringList& kataloge)
+    : QApplication(argc, argv), title_(title) {
     fuzzy::SetMessages(&messages_);
-    // The programs speak German, whatever the system's language: the toolkit's
-    // own texts (file dialog, edit menus) too, where its translation is installed.
-    auto* toolkitTexts = new QTranslator(this);
-    if (toolkitTexts->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
-                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        installTranslator(toolkitTexts);
+    // German unless --lang or the locale ask for English; the C locale stays
+    // German, so that scripts and tests see the texts they always saw.
+    std::string fehler;
+    const std::optional<fuzzy::Sprache> gewaehlt = SpracheAusArgumenten(argc, argv, fehler);
+    if (!fehler.empty()) {
+        std::fputs(fehler.c_str(), stderr);
+        std::exit(2);
+    }
+    QStringList alle{QStringLiteral("gemeinsam")};
+    alle += kataloge;
+    SpracheEinrichten(gewaehlt.value_or(fuzzy::SpracheAusUmgebung()), alle);
 }
 
 TApplication::~TApplication() { fuzzy::SetMessages(nullptr); }
@@ -55,6 +65,6 @@ void TApplication::ReportException(const std::exception& e) {
     Report(text);
 }
 
-void TApplication::ReportUnknownException() { Report(QStringLiteral("Unbekannter Fehler.")); }
+void TApplication::ReportUnknownException() { Report(tr("Unbekannter Fehler.")); }
 
 }  // namespace widgets

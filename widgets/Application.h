@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QString>
+#include <QStringList>
 
 #include <exception>
 #include <utility>
@@ -18,7 +19,10 @@ namespace widgets {
 class TApplication : public QApplication {
     Q_OBJECT
 public:
-    TApplication(int& argc, char** argv, const QString& title);
+    // Also sets up the language: "--lang de|en" is taken out of the
+    // arguments, else the locale decides; `kataloge` names the program's own
+    // catalogues besides the shared one (see Sprache.h).
+    TApplication(int& argc, char** argv, const QString& title, const QStringList& kataloge = {});
     ~TApplication() override;
 
     QString Title() const { return title_; }
