@@ -2,6 +2,7 @@
 // Pieces shared by the writers and readers of the exchange formats.
 
 #include "Exchange.h"
+#include "Sprache.h"
 
 #include <array>
 #include <optional>
@@ -12,6 +13,12 @@
 #include <vector>
 
 namespace exchange::detail {
+
+// Every text a person reads goes through the catalogue: the German source,
+// or the English of i18n/exchange_en.ts. The formats' keywords, names and
+// numbers never do.
+using fuzzy::Fmt;
+using fuzzy::Tr;
 
 // A valid identifier for the other tools made from a project name: ASCII
 // letters, digits and '_', starting with a letter; umlauts and ß spelt out,
@@ -189,7 +196,7 @@ std::optional<double> ParseStored(std::string_view s);
 bool EqualsNoCase(std::string_view a, std::string_view b);
 std::string Lower(std::string_view s);
 std::string Trim(std::string_view s);
-// "„word“" in German quotes.
+// The word in the quotation marks of the language: "„word“" in German.
 std::string Quoted(std::string_view s);
 
 }  // namespace exchange::detail
