@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <memory>
 
@@ -215,6 +216,19 @@ std::string UniqueIdentifier(std::string_view utf8, std::string_view fallback, s
     for (int n = 2; used.count(Lower(id)) > 0; ++n) id = base + "_" + std::to_string(n);
     used.insert(Lower(id));
     return id;
+}
+
+std::string Figure(double v) {
+    std::array<char, 32> buf{};
+    std::snprintf(buf.data(), buf.size(), "%.2g", v);
+    std::string s = buf.data();
+    // "%.2g" writes no grouping, so a comma can only be the decimal separator.
+    if (fuzzy::Dezimalzeichen() == '.') {
+        for (char& c : s) {
+            if (c == ',') c = '.';
+        }
+    }
+    return s;
 }
 
 std::string Num(float v) {

@@ -28,6 +28,11 @@ std::string MakeIdentifier(std::string_view utf8, std::string_view fallback);
 std::string UniqueIdentifier(std::string_view utf8, std::string_view fallback, std::set<std::string>& used);
 bool IsKeyword(std::string_view word);
 
+// A difference or bound for a person to read: two significant digits. The C
+// library writes the decimal separator of its locale; in English it is
+// always the point.
+std::string Figure(double v);
+
 // The shortest text that reads back as the same single (double) number.
 std::string Num(float v);
 std::string Num(double v);

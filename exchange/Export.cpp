@@ -18,9 +18,7 @@ using fuzzy::TFuzzy;
 
 std::string Figure(double v) {
     if (std::isinf(v)) return Tr("Exportkommentar", "unbeschränkt");
-    std::array<char, 32> buf{};
-    std::snprintf(buf.data(), buf.size(), "%.2g", v);
-    return buf.data();
+    return detail::Figure(v);
 }
 
 // The names in the other format, made once for all three writers.

@@ -156,12 +156,6 @@ void Refuse(const fuzzy::Project& p, const CExportOptions& o) {
     }
 }
 
-std::string Figure(double v) {
-    std::array<char, 32> buf{};
-    std::snprintf(buf.data(), buf.size(), "%.2g", v);
-    return buf.data();
-}
-
 // Comment lines; each line gets " * " in front.
 class Comment {
 public:
@@ -254,7 +248,7 @@ void HeaderComment(const fuzzy::Project& p, const CExportOptions& o, const std::
              "Was sich prüfen lässt, prüft der Quelltext beim Übersetzen (#error)."));
     c.Add();
     const GridBound g = BoundOverGrid(p);
-    const std::string fraction = Figure(g.fraction);
+    const std::string fraction = detail::Figure(g.fraction);
     if (g.unbounded == 0) {
         c.Add(Fmt(p.B.Defined
                       ? Tr("C-Export",

@@ -636,11 +636,9 @@ void BuildProject(Format f, const RawEngine& raw, Imported& result) {
         const double d = InferenceDeviation(p.Rules, p.A, p.B, p.Out, minImplication, maxAggregation);
         std::string& n = notes[note];
         if (!n.empty() && n.back() == '.') n.pop_back();
-        std::array<char, 32> buf{};
-        std::snprintf(buf.data(), buf.size(), "%.2g", d);
         // %1 the note without its full stop, %2 how many inputs, %3 the difference.
         n = Fmt(Tr("Importhinweis", "%1; der Ausgang weicht dadurch auf %2 Eingaben um höchstens %3 ab."),
-                {n, p.B.Defined ? "41 × 41" : "41", buf.data()});
+                {n, p.B.Defined ? "41 × 41" : "41", Figure(d)});
     };
     figure(raw.minImplicationNote, true, false);
     figure(raw.maxAggregationNote, false, true);
