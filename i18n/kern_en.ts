@@ -222,11 +222,11 @@
     </message>
     <message>
         <source>dort ist stellenweise kein Term von %1 größer als 0</source>
-        <translation>in places there no term of %1 is greater than 0</translation>
+        <translation>there, in places, no term of %1 is greater than 0</translation>
     </message>
     <message>
         <source>im Bereich ist stellenweise kein Term von %1 größer als 0</source>
-        <translation>in places in the range no term of %1 is greater than 0</translation>
+        <translation>in parts of the range no term of %1 is greater than 0</translation>
     </message>
     <message>
         <source>für %1 gibt es keine wirksame Regel</source>

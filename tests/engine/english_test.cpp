@@ -292,7 +292,7 @@ INSTANTIATE_TEST_SUITE_P(
                  },
                  "No rule fires at Geschwindigkeit from \xE2\x88\x92"
                  "50 to below \xE2\x88\x92"
-                 "25 cm/s, because in places there no term of Geschwindigkeit is greater than 0, and there is no "
+                 "25 cm/s, because there, in places, no term of Geschwindigkeit is greater than 0, and there is no "
                  "working rule for A = negativ gro\xC3\x9F, B = negativ gro\xC3\x9F; A = negativ klein, B = negativ "
                  "gro\xC3\x9F; A = null, B = negativ gro\xC3\x9F and 2 more cells: Kraft falls to \xE2\x88\x92"
                  "2.5 N (the start of its range)."}),
