@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>ohne Regel:        %1 Stücke der Eingangsbereiche, dort fällt der Ausgang auf den Bereichsanfang</source>
-        <translation>no rule:           %1 pieces of the input ranges, where the output falls to the start of its range</translation>
+        <translation>no rule:           %1 pieces of the input ranges, where the output falls to its range start</translation>
     </message>
     <message>
         <source>Ziel erreicht %1 von %2, Straße verlassen %3</source>
