@@ -379,7 +379,7 @@
     </message>
     <message>
         <source>%1 im Zahlenbereich einfacher Genauigkeit</source>
-        <translation>%1 within the range of single precision</translation>
+        <translation>%1 within the limits of single precision</translation>
     </message>
     <message>
         <source>Zeile %1: %2 ist keine Zahl und wird als 0 gelesen (%3).</source>

@@ -99,6 +99,11 @@ INSTANTIATE_TEST_SUITE_P(
         MessageCase{"CheckTooManyTerms", [] { return fuzzy::DiagnoseProject("\r\n\r\nKraft\r\n6\r\n").Describe(); },
                     "Line 4: expected at most 5 terms for the output, found: \xE2\x80\x9C"
                     "6\xE2\x80\x9D."},
+        MessageCase{"CheckNumberBeyondSinglePrecision",
+                    [] { return fuzzy::DiagnoseProject("Fehler\r\n0\r\n1e39\r\n").Describe(); },
+                    "Line 3: expected the start of the range of input A within the limits of single precision, "
+                    "found: \xE2\x80\x9C"
+                    "1e39\xE2\x80\x9D."},
         MessageCase{"CheckLineReadAsZero",
                     [] {
                         const auto d = fuzzy::DiagnoseProject("Fehler\r\n0\r\n1,5\r\n");
