@@ -133,11 +133,11 @@
     </message>
     <message>
         <source>DATEI [--start X,LAGE | --grid] [--speed V] [--steps N] [--csv] [--svg DATEI]</source>
-        <translation>FILE [--start X,ATTITUDE | --grid] [--speed V] [--steps N] [--csv] [--svg FILE]</translation>
+        <translation>FILE [--start X,ANGLE | --grid] [--speed V] [--steps N] [--csv] [--svg FILE]</translation>
     </message>
     <message>
         <source>führt den Truck unter Fuzzyregelung in Schritten zu 0.1 s rückwärts an die Ziellinie (--start X -1000 bis 1000 m, LAGE -360 bis 360 Grad, --speed -100 bis 100 m/s, --steps 1 bis 1000000)</source>
-        <translation>backs the truck under fuzzy control to the target line in steps of 0.1 s (--start X -1000 to 1000 m, ATTITUDE -360 to 360 degrees, --speed -100 to 100 m/s, --steps 1 to 1000000)</translation>
+        <translation>backs the truck under fuzzy control to the target line in steps of 0.1 s (--start X -1000 to 1000 m, ANGLE -360 to 360 degrees, --speed -100 to 100 m/s, --steps 1 to 1000000)</translation>
     </message>
     <message>
         <source>DATEI --vehicle truck|loco [--terms] [--seconds N] [--seed S] [--rounds N] [--threads N] -o AUSGABE</source>
@@ -451,7 +451,7 @@ lines, 2 file not readable or wrong call.
     <name>fuzzysim truck</name>
     <message>
         <source>--start erwartet X,LAGE: x des Führerhauses in m (-1000 bis 1000) und die Lage in Grad (-360 bis 360), z. B. --start -10,20</source>
-        <translation>--start expects X,ATTITUDE: x of the cab in m (-1000 to 1000) and the attitude in degrees (-360 to 360), e.g. --start -10,20</translation>
+        <translation>--start expects X,ANGLE: x of the cab in m (-1000 to 1000) and the angle in degrees (-360 to 360), e.g. --start -10,20</translation>
     </message>
     <message>
         <source>nicht angekommen</source>
@@ -483,7 +483,7 @@ lines, 2 file not readable or wrong call.
     </message>
     <message>
         <source>  Start x   Lage  hinten x |  Ende x     Lage  Schritte  max|x|  Ergebnis</source>
-        <translation>  start x attit.    rear x |   end x   attit.     steps  max|x|  result</translation>
+        <translation>  start x  angle    rear x |   end x    angle     steps  max|x|  result</translation>
     </message>
     <message>
         <source>Zusammenfassung bei v = %1 m/s:</source>
@@ -499,7 +499,7 @@ lines, 2 file not readable or wrong call.
     </message>
     <message>
         <source>  Ziel erreicht:       %1 (|x| &lt; 0.1 m und |Lage| &lt; 1 Grad, bei Start mit hinten x &lt;= 0 stets auf der Straße)</source>
-        <translation>  docked:              %1 (|x| &lt; 0.1 m and |attitude| &lt; 1 degree, starting with rear x &lt;= 0 always on the road)</translation>
+        <translation>  docked:              %1 (|x| &lt; 0.1 m and |angle| &lt; 1 degree, starting with rear x &lt;= 0 always on the road)</translation>
     </message>
     <message>
         <source>  auf der Straße:      %1 von %2 Starts mit hinten x &lt;= 0</source>
@@ -507,11 +507,11 @@ lines, 2 file not readable or wrong call.
     </message>
     <message>
         <source>  größte |x| am Ende: %1 m</source>
-        <translation>  largest |x| at end: %1 m</translation>
+        <translation>  largest |x| at the end: %1 m</translation>
     </message>
     <message>
         <source>  größte |Lage| am Ende: %1 Grad</source>
-        <translation>  largest |attitude| at end: %1 degrees</translation>
+        <translation>  largest |angle| at the end: %1 degrees</translation>
     </message>
     <message>
         <source>  meiste Schritte:     %1</source>
