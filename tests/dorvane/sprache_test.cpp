@@ -209,15 +209,42 @@ INSTANTIATE_TEST_SUITE_P(Kontexte, DorvaneHilfeSprache,
 
 // --- messages, the open dialog, numbers ------------------------------------------
 
-TEST(DorvaneEnglisch, MessagesAreEnglish) {
+struct Meldung {
+    const char* name;
+    QStringList argumente;
+    std::function<void(dorvane::TMainForm&)> aktion;
+    const char* titel;
+    const char* text;
+};
+
+class DorvaneMeldung : public testing::TestWithParam<Meldung> {};
+
+// The last message the action shows; the reader's own message before it is
+// the engine's.
+TEST_P(DorvaneMeldung, IsEnglish) {
+    const Meldung& m = GetParam();
     SpracheFuer englisch(fuzzy::Sprache::Englisch, Kataloge);
     testsupport::MessageRecorder messages;
-    Programm p({});
-    p.MainForm->Regelneditieren1Click();
-    ASSERT_EQ(messages.Count(), 1);
-    EXPECT_EQ(messages.Last().title, QStringLiteral("Warning"));
-    EXPECT_EQ(messages.Last().text, QStringLiteral("Input A and/or output not defined (yet)!"));
+    Programm p(m.argumente);
+    messages.Clear();
+    m.aktion(*p.MainForm);
+    ASSERT_GE(messages.Count(), 1);
+    EXPECT_EQ(messages.Last().title, QString::fromUtf8(m.titel));
+    EXPECT_EQ(messages.Last().text, QString::fromUtf8(m.text));
 }
+
+INSTANTIATE_TEST_SUITE_P(Meldungen, DorvaneMeldung,
+                         testing::Values(Meldung{"RulesWithoutProject",
+                                                 {},
+                                                 [](dorvane::TMainForm& m) { m.Regelneditieren1Click(); },
+                                                 "Warning",
+                                                 "Input A and/or output not defined (yet)!"},
+                                         Meldung{"UnreadableParameterFile",
+                                                 {QStringLiteral(FUZZY_SOURCE_DIR "/examples/gibt-es-nicht.fuz")},
+                                                 [](dorvane::TMainForm& m) { m.FormActivate(); },
+                                                 "Error",
+                                                 "The file given as parameter could not be loaded!"}),
+                         [](const testing::TestParamInfo<Meldung>& i) { return std::string(i.param.name); });
 
 TEST(DorvaneEnglisch, OpenDialogSpeaksEnglish) {
     SpracheFuer englisch(fuzzy::Sprache::Englisch, Kataloge);
