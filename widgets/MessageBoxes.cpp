@@ -48,8 +48,8 @@ MessageHandler& Handler() {
 MessageAnswer RealBox(MessageKind kind, const QString& title, const QString& text) {
     const std::unique_ptr<QMessageBox> box = BuildMessageBox(kind, title, text);
     box->exec();
-    const QAbstractButton* clicked = box->clickedButton();
-    switch (clicked ? box->buttonRole(const_cast<QAbstractButton*>(clicked)) : QMessageBox::InvalidRole) {
+    QAbstractButton* clicked = box->clickedButton();
+    switch (clicked ? box->buttonRole(clicked) : QMessageBox::InvalidRole) {
     case QMessageBox::YesRole: return MessageAnswer::Yes;
     case QMessageBox::NoRole: return MessageAnswer::No;
     case QMessageBox::RejectRole: return MessageAnswer::Cancel;
