@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <memory>
 
@@ -48,40 +49,44 @@ const char* FormatName(Format f) {
 }
 
 std::string ReadImportFile(const std::string& path) {
+    using detail::Fmt;
+    using detail::Tr;
     const std::string name = detail::Quoted(path);
-    auto refuse = [&name](const std::string& why) -> UnreadableFile {
-        return UnreadableFile("Die Datei " + name + " " + why);
+    // pattern: %1 the file's name, %2 a number where the sentence has one.
+    auto refuse = [&name](const char* pattern, const std::string& number = {}) -> UnreadableFile {
+        return UnreadableFile(Fmt(pattern, {name, number}));
     };
-    if (path.empty() || path.find('\0') != std::string::npos) throw refuse("gibt es nicht.");
+    const char* missing = Tr("Import", "Die Datei %1 gibt es nicht.");
+    const char* unread = Tr("Import", "Die Datei %1 konnte nicht gelesen werden.");
+    if (path.empty() || path.find('\0') != std::string::npos) throw refuse(missing);
     // Opened without blocking, so that a pipe without a writer cannot hold the
     // caller; what it is, is decided on the open file and not on the name,
     // which might be swapped between a look and the open.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
         const int err = errno;
-        if (err == ENOENT || err == ENOTDIR) throw refuse("gibt es nicht.");
-        if (err == EACCES || err == EPERM) throw refuse("darf nicht gelesen werden.");
-        throw refuse(
-            "konnte nicht ge\xC3\xB6"
-            "ffnet werden (Systemfehler " +
-            std::to_string(err) + ").");
+        if (err == ENOENT || err == ENOTDIR) throw refuse(missing);
+        if (err == EACCES || err == EPERM) throw refuse(Tr("Import", "Die Datei %1 darf nicht gelesen werden."));
+        throw refuse(Tr("Import", "Die Datei %1 konnte nicht geöffnet werden (Systemfehler %2)."), std::to_string(err));
     }
     const std::unique_ptr<int, void (*)(int*)> closer(new int(fd), [](int* p) {
         ::close(*p);
         delete p;
     });
     struct stat st {};
-    if (::fstat(fd, &st) != 0) throw refuse("konnte nicht gelesen werden.");
-    if (S_ISDIR(st.st_mode)) throw refuse("ist ein Ordner.");
+    if (::fstat(fd, &st) != 0) throw refuse(unread);
+    if (S_ISDIR(st.st_mode)) throw refuse(Tr("Import", "Die Datei %1 ist ein Ordner."));
     if (!S_ISREG(st.st_mode)) {
-        throw refuse("ist keine gew\xC3\xB6hnliche Datei (ein Ger\xC3\xA4t oder eine Pipe) und wird nicht gelesen.");
+        throw refuse(Tr("Import",
+                        "Die Datei %1 ist keine gewöhnliche Datei (ein Gerät oder eine Pipe) und wird nicht "
+                        "gelesen."));
     }
-    const std::string tooLarge =
-        "ist gr\xC3\xB6\xC3\x9F"
-        "er als " +
-        std::to_string(MaxImportBytes / (1024 * 1024)) +
-        " MB; so gro\xC3\x9F ist kein Fuzzy-System, sie wird nicht gelesen.";
-    if (st.st_size < 0 || static_cast<unsigned long long>(st.st_size) > MaxImportBytes) throw refuse(tooLarge);
+    const char* tooLarge =
+        Tr("Import", "Die Datei %1 ist größer als %2 MB; so groß ist kein Fuzzy-System, sie wird nicht gelesen.");
+    const std::string limit = std::to_string(MaxImportBytes / (1024 * 1024));
+    if (st.st_size < 0 || static_cast<unsigned long long>(st.st_size) > MaxImportBytes) {
+        throw refuse(tooLarge, limit);
+    }
     // A regular file does not block; the flag only mattered for the open.
     (void)::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     std::string bytes;
@@ -90,13 +95,15 @@ std::string ReadImportFile(const std::string& path) {
     for (;;) {
         const ssize_t n = ::read(fd, buf.data(), buf.size());
         if (n < 0) {
-            if (errno == EINTR) continue;
-            throw refuse("konnte nicht gelesen werden (Systemfehler " + std::to_string(errno) + ").");
+            const int err = errno;
+            if (err == EINTR) continue;
+            throw refuse(Tr("Import", "Die Datei %1 konnte nicht gelesen werden (Systemfehler %2)."),
+                         std::to_string(err));
         }
         if (n == 0) break;
         bytes.append(buf.data(), static_cast<std::size_t>(n));
         // A file that grows while it is read is held to the same limit.
-        if (bytes.size() > MaxImportBytes) throw refuse(tooLarge);
+        if (bytes.size() > MaxImportBytes) throw refuse(tooLarge, limit);
     }
     return bytes;
 }
@@ -128,7 +135,8 @@ std::string Trim(std::string_view s) {
     return std::string(s.substr(b, e - b));
 }
 
-std::string Quoted(std::string_view s) { return "\xE2\x80\x9E" + std::string(s) + "\xE2\x80\x9C"; }
+// The quotation marks are the language's own: „…“ in German, “…” in English.
+std::string Quoted(std::string_view s) { return Fmt(Tr("Import", "„%1“"), {s}); }
 
 bool IsKeyword(std::string_view word) {
     static constexpr std::array<const char*, 38> kKeywords = {"if",
@@ -208,6 +216,19 @@ std::string UniqueIdentifier(std::string_view utf8, std::string_view fallback, s
     for (int n = 2; used.count(Lower(id)) > 0; ++n) id = base + "_" + std::to_string(n);
     used.insert(Lower(id));
     return id;
+}
+
+std::string Figure(double v) {
+    std::array<char, 32> buf{};
+    std::snprintf(buf.data(), buf.size(), "%.2g", v);
+    std::string s = buf.data();
+    // "%.2g" writes no grouping, so a comma can only be the decimal separator.
+    if (fuzzy::Dezimalzeichen() == '.') {
+        for (char& c : s) {
+            if (c == ',') c = '.';
+        }
+    }
+    return s;
 }
 
 std::string Num(float v) {

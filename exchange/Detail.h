@@ -2,6 +2,7 @@
 // Pieces shared by the writers and readers of the exchange formats.
 
 #include "Exchange.h"
+#include "Sprache.h"
 
 #include <array>
 #include <optional>
@@ -13,6 +14,12 @@
 
 namespace exchange::detail {
 
+// Every text a person reads goes through the catalogue: the German source,
+// or the English of i18n/exchange_en.ts. The formats' keywords, names and
+// numbers never do.
+using fuzzy::Fmt;
+using fuzzy::Tr;
+
 // A valid identifier for the other tools made from a project name: ASCII
 // letters, digits and '_', starting with a letter; umlauts and ß spelt out,
 // other characters as '_'. A keyword of the formats gets a trailing '_'.
@@ -20,6 +27,11 @@ std::string MakeIdentifier(std::string_view utf8, std::string_view fallback);
 // The same, unique among `used` (a suffix _2, _3, ...); the result is added to it.
 std::string UniqueIdentifier(std::string_view utf8, std::string_view fallback, std::set<std::string>& used);
 bool IsKeyword(std::string_view word);
+
+// A difference or bound for a person to read: two significant digits. The C
+// library writes the decimal separator of its locale; in English it is
+// always the point.
+std::string Figure(double v);
 
 // The shortest text that reads back as the same single (double) number.
 std::string Num(float v);
@@ -189,7 +201,7 @@ std::optional<double> ParseStored(std::string_view s);
 bool EqualsNoCase(std::string_view a, std::string_view b);
 std::string Lower(std::string_view s);
 std::string Trim(std::string_view s);
-// "„word“" in German quotes.
+// The word in the quotation marks of the language: "„word“" in German.
 std::string Quoted(std::string_view s);
 
 }  // namespace exchange::detail

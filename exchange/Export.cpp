@@ -10,15 +10,15 @@ namespace exchange {
 
 namespace {
 
+using detail::Fmt;
 using detail::Num;
 using detail::Provenance;
+using detail::Tr;
 using fuzzy::TFuzzy;
 
 std::string Figure(double v) {
-    if (std::isinf(v)) return "unbeschr\xC3\xA4nkt";
-    std::array<char, 32> buf{};
-    std::snprintf(buf.data(), buf.size(), "%.2g", v);
-    return buf.data();
+    if (std::isinf(v)) return Tr("Exportkommentar", "unbeschränkt");
+    return detail::Figure(v);
 }
 
 // The names in the other format, made once for all three writers.
@@ -127,12 +127,36 @@ Names MakeNames(const Model& m) {
 class Comments {
 public:
     explicit Comments(std::string marker) : marker_(std::move(marker)) {}
-    void Add(std::string text) {
-        // A line break would end the comment and spill the rest into the engine.
-        for (char& ch : text) {
-            if (ch == '\n' || ch == '\r') ch = ' ';
+    // A paragraph: the pattern's line breaks are its lines (each language
+    // wraps its own sentences); %1 ... are the arguments.
+    void Add(std::string_view pattern, std::initializer_list<std::string> args = {}) {
+        // A line break in a name would end the comment and spill the rest into the engine.
+        std::vector<std::string> flat(args);
+        for (std::string& a : flat) {
+            for (char& ch : a) {
+                if (ch == '\n' || ch == '\r') ch = ' ';
+            }
         }
-        lines_.push_back(std::move(text));
+        std::string text;
+        switch (flat.size()) {
+        case 0: text = Fmt(pattern, {}); break;
+        case 1: text = Fmt(pattern, {flat[0]}); break;
+        case 2: text = Fmt(pattern, {flat[0], flat[1]}); break;
+        case 3: text = Fmt(pattern, {flat[0], flat[1], flat[2]}); break;
+        default: text = Fmt(pattern, {flat[0], flat[1], flat[2], flat[3]}); break;
+        }
+        std::size_t start = 0;
+        for (;;) {
+            const std::size_t end = text.find('\n', start);
+            std::string line = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+            // A stray carriage return of a translation would end the line as well.
+            for (char& ch : line) {
+                if (ch == '\r') ch = ' ';
+            }
+            lines_.push_back(std::move(line));
+            if (end == std::string::npos) break;
+            start = end + 1;
+        }
     }
     std::string Text() const {
         std::string s;
@@ -147,41 +171,53 @@ private:
 };
 
 void CommonHeader(const Model& m, Comments& c, const char* format) {
-    c.Add(std::string("Fuzzy-Projekt ") + detail::Quoted(m.quelle) + " als " + format + ", geschrieben von fuzzysim.");
-    c.Add("Namen sind zu g\xC3\xBCltigen Bezeichnern gemacht; die Namen im Projekt stehen in den");
-    c.Add("Zeilen \"fuzzysim: ...\", die der Import wieder liest.");
+    c.Add(Tr("Exportkommentar",
+             "Fuzzy-Projekt %1 als %2, geschrieben von fuzzysim.\n"
+             "Namen sind zu gültigen Bezeichnern gemacht; die Namen im Projekt stehen in den\n"
+             "Zeilen \"fuzzysim: ...\", die der Import wieder liest."),
+          {detail::Quoted(m.quelle), format});
 }
 
 void GridComment(const Model& m, const detail::OutputGrid& g, Comments& c) {
     if (g.widened) {
-        c.Add("Der Ausgangsbereich ist auf " + g.loText + " bis " + g.hiText + " erweitert (im Projekt " +
-              Num(m.Out.RangeMin) + " bis " + Num(m.Out.RangeMax) + "),");
-        c.Add("damit der Schwerpunkt die Terme ganz und auf einem passenden Raster integriert.");
+        c.Add(Tr("Exportkommentar",
+                 "Der Ausgangsbereich ist auf %1 bis %2 erweitert (im Projekt %3 bis %4),\n"
+                 "damit der Schwerpunkt die Terme ganz und auf einem passenden Raster integriert."),
+              {g.loText, g.hiText, Num(m.Out.RangeMin), Num(m.Out.RangeMax)});
     }
     // Only an aligned grid samples exactly; otherwise the file names the bound it reaches.
     const bool exact = g.aligned && g.bound <= 1e-9 * std::fabs(g.hi - g.lo);
-    std::string how;
+    const std::string cells = std::to_string(g.resolution);
     if (exact) {
-        how = ": die Abtastung ist exakt.";
+        c.Add(Tr("Exportkommentar",
+                 "Schwerpunkt mit %1 Abtastzellen, alle Ecken liegen auf dem Raster: die Abtastung ist exakt."),
+              {cells});
+    } else if (std::isfinite(g.bound) && g.aligned) {
+        c.Add(Tr("Exportkommentar",
+                 "Schwerpunkt mit %1 Abtastzellen, alle Ecken liegen auf dem Raster; die "
+                 "Abtastung verschiebt den Schwerpunkt höchstens um %2."),
+              {cells, Figure(g.bound)});
     } else if (std::isfinite(g.bound)) {
-        how =
-            "; die Abtastung verschiebt den Schwerpunkt h\xC3\xB6"
-            "chstens um " +
-            Figure(g.bound) + ".";
+        c.Add(Tr("Exportkommentar",
+                 "Schwerpunkt mit %1 Abtastzellen; die Abtastung verschiebt den Schwerpunkt höchstens um %2."),
+              {cells, Figure(g.bound)});
+    } else if (g.aligned) {
+        c.Add(Tr("Exportkommentar",
+                 "Schwerpunkt mit %1 Abtastzellen, alle Ecken liegen auf dem Raster; ein Term ist "
+                 "schmaler als eine Zelle, der Fehler der Abtastung ist nicht beschränkt."),
+              {cells});
     } else {
-        how = "; ein Term ist schmaler als eine Zelle, der Fehler der Abtastung ist nicht beschr\xC3\xA4nkt.";
+        c.Add(Tr("Exportkommentar",
+                 "Schwerpunkt mit %1 Abtastzellen; ein Term ist schmaler als eine Zelle, der "
+                 "Fehler der Abtastung ist nicht beschränkt."),
+              {cells});
     }
-    c.Add("Schwerpunkt mit " + std::to_string(g.resolution) + " Abtastzellen" +
-          (g.aligned ? std::string(", alle Ecken liegen auf dem Raster") : std::string()) + how);
     if (!g.aligned) {
-        c.Add(
-            "Kein Raster aus h\xC3\xB6"
-            "chstens " +
-            std::to_string(g.maxCells) + " Zellen tr\xC3\xA4gt alle Ecken; die Abtastung ist daher nicht exakt.");
+        c.Add(Tr("Exportkommentar",
+                 "Kein Raster aus höchstens %1 Zellen trägt alle Ecken; die Abtastung ist daher nicht exakt."),
+              {std::to_string(g.maxCells)});
     }
 }
-
-std::string InputHeightNote() { return "Terme der Eing\xC3\xA4nge, deren H\xC3\xB6he nicht 1 ist, tragen sie "; }
 
 // ---- FLL ---------------------------------------------------------------------
 
@@ -189,10 +225,12 @@ std::string WriteFll(const Model& m) {
     const detail::OutputGrid g = detail::ChooseGrid(m.Out, 0);
     Comments c("#");
     CommonHeader(m, c, "FLL");
-    c.Add("Wie dieses Programm: Minimum f\xC3\xBCr \"und\", je Ausgangsterm eine Regel, die ihre");
-    c.Add("Regelzellen mit Maximum verodert (exakt), Produkt-Implikation, unbeschr\xC3\xA4nkte Summe");
-    c.Add("der skalierten Terme, Schwerpunkt; feuert keine Regel, gilt der Bereichsanfang (default).");
-    c.Add(InputHeightNote() + "als H\xC3\xB6henparameter des Trapezes.");
+    c.Add(Tr("Exportkommentar",
+             "Wie dieses Programm: Minimum für \"und\", je Ausgangsterm eine Regel, die ihre\n"
+             "Regelzellen mit Maximum verodert (exakt), Produkt-Implikation, unbeschränkte Summe\n"
+             "der skalierten Terme, Schwerpunkt; feuert keine Regel, gilt der Bereichsanfang (default)."));
+    c.Add(Tr("Exportkommentar",
+             "Terme der Eingänge, deren Höhe nicht 1 ist, tragen sie als Höhenparameter des Trapezes."));
     GridComment(m, g, c);
     std::ostringstream o;
     o << c.Text() << "Engine: " << m.names.engine << '\n';
@@ -240,24 +278,20 @@ std::string WriteFis(const Model& m) {
     const detail::Deviation dev = detail::CellRuleDeviation(m.Rules, m.A, m.B, m.Out, detail::kFisAggregation, g);
     Comments c("%");
     CommonHeader(m, c, "FIS");
-    c.Add("FIS kann Regelzellen nicht in einer Regel verodern: jede Zelle ist eine Regel,");
-    c.Add("zusammengefasst mit dem Maximum (AggMethod). Das ist exakt, solange sich die");
-    c.Add(
-        "Ausgangsterme nicht \xC3\xBC"
-        "berlappen; gemessen auf 41 Werten je Eingang \xC3\xBC"
-        "ber deren Bereich");
-    c.Add(
-        "weicht der Schwerpunkt hier h\xC3\xB6"
-        "chstens um " +
-        Figure(dev.exact) + " ab, mit der Abtastung");
-    c.Add("in " + std::to_string(g.resolution) +
-          " Zellen (wie fuzzylite) h\xC3\xB6"
-          "chstens um " +
-          Figure(dev.sampled) + ".");
-    c.Add("Feuert keine Regel, liefert dieses Programm den Bereichsanfang " + Num(m.Out.RangeMin) +
-          "; FIS hat daf\xC3\xBCr keinen Eintrag.");
-    c.Add(InputHeightNote() + "als f\xC3\xBCnften Wert von trapmf (fuzzylite liest ihn,");
-    c.Add("die Toolbox erwartet vier).");
+    c.Add(Tr("Exportkommentar",
+             "FIS kann Regelzellen nicht in einer Regel verodern: jede Zelle ist eine Regel,\n"
+             "zusammengefasst mit dem Maximum (AggMethod). Das ist exakt, solange sich die\n"
+             "Ausgangsterme nicht überlappen; gemessen auf 41 Werten je Eingang über deren Bereich\n"
+             "weicht der Schwerpunkt hier höchstens um %1 ab, mit der Abtastung\n"
+             "in %2 Zellen (wie fuzzylite) höchstens um %3."),
+          {Figure(dev.exact), std::to_string(g.resolution), Figure(dev.sampled)});
+    c.Add(Tr("Exportkommentar",
+             "Feuert keine Regel, liefert dieses Programm den Bereichsanfang %1; FIS hat dafür keinen Eintrag."),
+          {Num(m.Out.RangeMin)});
+    c.Add(Tr("Exportkommentar",
+             "Terme der Eingänge, deren Höhe nicht 1 ist, tragen sie als fünften Wert von trapmf "
+             "(fuzzylite liest ihn,\n"
+             "die Toolbox erwartet vier)."));
     GridComment(m, g, c);
     std::ostringstream o;
     o << c.Text();
@@ -321,19 +355,19 @@ std::string WriteFcl(const Model& m) {
     const detail::OutputGrid g = detail::ChooseGrid(m.Out, 100);
     Comments c("//");
     CommonHeader(m, c, "FCL (IEC 61131-7)");
-    c.Add("Wie dieses Programm: Minimum f\xC3\xBCr \"und\", je Ausgangsterm eine Regel, die ihre");
-    c.Add("Regelzellen mit Maximum verodert (exakt), Produkt-Implikation (ACT PROD), Schwerpunkt.");
-    c.Add("ACCU NSUM ist die normierte Summe der Norm: sie teilt die Summe der skalierten Terme");
-    c.Add("durch ein gemeinsames Maximum und l\xC3\xA4sst so den Schwerpunkt der unbeschr\xC3\xA4nkten");
-    c.Add("Summe unver\xC3\xA4ndert. fuzzylite liest NSUM Punkt f\xC3\xBCr Punkt (bei 1 abgeschnitten);");
     const detail::Deviation dev = detail::CappedSumDeviation(m.Rules, m.A, m.B, m.Out, g);
-    c.Add(
-        "dort weicht der Schwerpunkt auf 41 Werten je Eingang h\xC3\xB6"
-        "chstens um " +
-        Figure(dev.sampled) + " ab (ohne Abtastung " + Figure(dev.exact) + ").");
-    c.Add("ACCU steht im DEFUZZIFY-Block, wo fuzzylite es liest (die Norm nennt es im RULEBLOCK).");
-    c.Add("Feuert keine Regel, gilt DEFAULT, der Bereichsanfang des Projekts.");
-    c.Add("Terme sind Punktlisten; die H\xC3\xB6he eines Eingangsterms steht in seinen Punkten.");
+    c.Add(Tr("Exportkommentar",
+             "Wie dieses Programm: Minimum für \"und\", je Ausgangsterm eine Regel, die ihre\n"
+             "Regelzellen mit Maximum verodert (exakt), Produkt-Implikation (ACT PROD), Schwerpunkt.\n"
+             "ACCU NSUM ist die normierte Summe der Norm: sie teilt die Summe der skalierten Terme\n"
+             "durch ein gemeinsames Maximum und lässt so den Schwerpunkt der unbeschränkten\n"
+             "Summe unverändert. fuzzylite liest NSUM Punkt für Punkt (bei 1 abgeschnitten);\n"
+             "dort weicht der Schwerpunkt auf 41 Werten je Eingang höchstens um %1 ab (ohne Abtastung %2)."),
+          {Figure(dev.sampled), Figure(dev.exact)});
+    c.Add(Tr("Exportkommentar",
+             "ACCU steht im DEFUZZIFY-Block, wo fuzzylite es liest (die Norm nennt es im RULEBLOCK)."));
+    c.Add(Tr("Exportkommentar", "Feuert keine Regel, gilt DEFAULT, der Bereichsanfang des Projekts."));
+    c.Add(Tr("Exportkommentar", "Terme sind Punktlisten; die Höhe eines Eingangsterms steht in seinen Punkten."));
     GridComment(m, g, c);
     std::ostringstream o;
     o << c.Text() << "FUNCTION_BLOCK " << m.names.engine << "\n\nVAR_INPUT\n";
@@ -377,10 +411,12 @@ std::string WriteFcl(const Model& m) {
 
 void detail::CheckExportable(const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out) {
     if (!A.Defined || A.UsedTerms() == 0) {
-        throw ExportError("Das Projekt hat keinen Eingang A mit Termen; es l\xC3\xA4sst sich nicht exportieren.");
+        throw ExportError(
+            Tr("Exportfehler", "Das Projekt hat keinen Eingang A mit Termen; es lässt sich nicht exportieren."));
     }
     if (!Out.Defined || Out.UsedTerms() == 0) {
-        throw ExportError("Das Projekt hat keinen Ausgang mit Termen; es l\xC3\xA4sst sich nicht exportieren.");
+        throw ExportError(
+            Tr("Exportfehler", "Das Projekt hat keinen Ausgang mit Termen; es lässt sich nicht exportieren."));
     }
     for (const TFuzzy* v : {&A, &B, &Out}) {
         if (!v->Defined) continue;
@@ -389,9 +425,10 @@ void detail::CheckExportable(const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out
             for (int j = 1; j <= 5; ++j) finite = finite && std::isfinite(v->GetParam(i, j));
         }
         if (!finite) {
-            throw ExportError("Die Variable " + detail::Quoted(v->Name) +
-                              " enth\xC3\xA4lt eine Zahl, die keine endliche Zahl ist; das Projekt l\xC3\xA4sst sich "
-                              "nicht exportieren.");
+            throw ExportError(Fmt(Tr("Exportfehler",
+                                     "Die Variable %1 enthält eine Zahl, die keine endliche Zahl "
+                                     "ist; das Projekt lässt sich nicht exportieren."),
+                                  {detail::Quoted(v->Name)}));
         }
     }
 }

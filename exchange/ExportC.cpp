@@ -18,7 +18,9 @@ namespace exchange {
 
 namespace {
 
+using detail::Fmt;
 using detail::Num;
+using detail::Tr;
 using fuzzy::TFuzzy;
 
 constexpr std::size_t kMaxNameLength = 24;
@@ -69,6 +71,32 @@ std::string Today() {
     return buf.data();
 }
 
+// A comment of the code in the active language at `indent`: "/* line" and
+// "   line" for each line of the text, then " */". Each line is kept from
+// ending the comment or the line, whatever a translation holds.
+std::string CodeComment(std::string_view text, std::string_view indent = {}) {
+    std::string s = std::string(indent) + "/* ";
+    for (std::size_t start = 0;;) {
+        const std::size_t end = text.find('\n', start);
+        s += CommentText(text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
+        if (end == std::string_view::npos) break;
+        s += "\n" + std::string(indent) + "   ";
+        start = end + 1;
+    }
+    return s + " */\n";
+}
+
+// An #error line: the generated name, then the reason in the active language
+// (%1: the name), as one string literal.
+std::string ErrorLine(const std::string& name, const char* pattern) {
+    std::string text;
+    for (char c : Fmt(pattern, {name})) {
+        if (c == '"' || c == '\\') text += '\\';
+        text += (c == '\n' || c == '\r') ? ' ' : c;
+    }
+    return "#error \"" + text + "\"\n";
+}
+
 std::string Upper(std::string s) {
     for (char& c : s) {
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
@@ -108,8 +136,10 @@ RuleTable Rules(const fuzzy::Project& p) {
 
 void Refuse(const fuzzy::Project& p, const CExportOptions& o) {
     if (!IsCName(o.name)) {
-        throw ExportError("Der Name " + detail::Quoted(o.name) +
-                          " taugt nicht als C-Name: ein Buchstabe, dann bis zu 23 Buchstaben, Ziffern oder _.");
+        throw ExportError(Fmt(Tr("Exportfehler",
+                                 "Der Name %1 taugt nicht als C-Name: ein Buchstabe, dann bis zu 23 "
+                                 "Buchstaben, Ziffern oder _."),
+                              {detail::Quoted(o.name)}));
     }
     // The same refusals as the other exports: a project they cannot carry is
     // no controller to put on a board either.
@@ -118,24 +148,28 @@ void Refuse(const fuzzy::Project& p, const CExportOptions& o) {
     // not match every machine's engine, so such a term is refused.
     for (int k = 1; k <= p.Out.UsedTerms(); ++k) {
         if (std::isnan(p.Out.TermCentroid(k))) {
-            throw ExportError("Der Ausgangsterm " + detail::Quoted(p.Out.GetTermName(k)) +
-                              " hat so gro\xC3\x9F"
-                              "e Ecken, dass sein Schwerpunkt keine Zahl ist; "
-                              "das Projekt l\xC3\xA4sst sich nicht als C exportieren.");
+            throw ExportError(Fmt(Tr("Exportfehler",
+                                     "Der Ausgangsterm %1 hat so große Ecken, dass sein Schwerpunkt "
+                                     "keine Zahl ist; das Projekt lässt sich nicht als C exportieren."),
+                                  {detail::Quoted(p.Out.GetTermName(k))}));
         }
     }
-}
-
-std::string Figure(double v) {
-    std::array<char, 32> buf{};
-    std::snprintf(buf.data(), buf.size(), "%.2g", v);
-    return buf.data();
 }
 
 // Comment lines; each line gets " * " in front.
 class Comment {
 public:
-    void Add(const std::string& line = {}) { lines_.push_back(line); }
+    void Add() { lines_.emplace_back(); }
+    // A paragraph in the active language: the text's line breaks are its lines.
+    void Add(std::string_view text) {
+        for (std::size_t start = 0;;) {
+            const std::size_t end = text.find('\n', start);
+            lines_.push_back(
+                CommentText(text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start)));
+            if (end == std::string_view::npos) break;
+            start = end + 1;
+        }
+    }
     std::string Text() const {
         std::string s = "/*\n";
         for (const auto& l : lines_) s += l.empty() ? " *\n" : " * " + l + "\n";
@@ -169,68 +203,84 @@ GridBound BoundOverGrid(const fuzzy::Project& p) {
     return g;
 }
 
-std::string VariableLine(const char* role, const TFuzzy& v) {
-    return std::string(role) + " " + detail::Quoted(CommentText(v.Name)) + ", " + Num(v.RangeMin) + " bis " +
-           Num(v.RangeMax);
-}
+// The name of a variable in the comments, and its range.
+std::string Named(const TFuzzy& v) { return detail::Quoted(CommentText(v.Name)); }
 
 void HeaderComment(const fuzzy::Project& p, const CExportOptions& o, const std::string& file, Comment& c) {
     const std::string n = o.name;
-    c.Add(file + " \xE2\x80\x93 der Fuzzy-Regler aus " + detail::Quoted(CommentText(o.quelle)) +
-          " als C-Quelltext (C99),");
-    c.Add("geschrieben von fuzzysim am " + (o.date.empty() ? Today() : CommentText(o.date)) + ".");
+    c.Add(Fmt(Tr("C-Export",
+                 "%1 – der Fuzzy-Regler aus %2 als C-Quelltext (C99),\n"
+                 "geschrieben von fuzzysim am %3."),
+              {file, detail::Quoted(CommentText(o.quelle)), o.date.empty() ? Today() : CommentText(o.date)}));
     c.Add();
-    c.Add(VariableLine("Eingang A", p.A) + (p.B.Defined ? "" : " (der einzige Eingang)"));
-    if (p.B.Defined) c.Add(VariableLine("Eingang B", p.B));
-    c.Add(VariableLine("Ausgang", p.Out) + "; " + std::to_string(Rules(p).count) + " Regeln.");
+    if (p.B.Defined) {
+        c.Add(Fmt(Tr("C-Export", "Eingang A %1, %2 bis %3"), {Named(p.A), Num(p.A.RangeMin), Num(p.A.RangeMax)}));
+        c.Add(Fmt(Tr("C-Export", "Eingang B %1, %2 bis %3"), {Named(p.B), Num(p.B.RangeMin), Num(p.B.RangeMax)}));
+    } else {
+        c.Add(Fmt(Tr("C-Export", "Eingang A %1, %2 bis %3 (der einzige Eingang)"),
+                  {Named(p.A), Num(p.A.RangeMin), Num(p.A.RangeMax)}));
+    }
+    c.Add(Fmt(Tr("C-Export", "Ausgang %1, %2 bis %3; %4 Regeln."),
+              {Named(p.Out), Num(p.Out.RangeMin), Num(p.Out.RangeMax), std::to_string(Rules(p).count)}));
     c.Add();
-    c.Add("float " + n + "_step(float a, float b) rechnet einen Regelschritt wie das Programm:");
-    c.Add("Trapeze, Minimum f\xC3\xBCr \"und\", Maximum je Ausgangsterm, Schwerpunkt der mit ihrer");
-    c.Add("Aktivierung skalierten Ausgangsterme; feuert keine Regel, gilt der Bereichsanfang " + Num(p.Out.RangeMin) +
-          ".");
-    if (!p.B.Defined) c.Add("Das Projekt hat keinen Eingang B: b wird nicht gelesen.");
-    c.Add("Kein Heap, keine Ein- und Ausgabe, kein ver\xC3\xA4nderlicher globaler Zustand (die Funktion");
-    c.Add("ist wiedereintrittsf\xC3\xA4hig), keine Bibliotheksfunktion; nur konstante Tabellen.");
+    c.Add(Fmt(Tr("C-Export",
+                 "float %1_step(float a, float b) rechnet einen Regelschritt wie das Programm:\n"
+                 "Trapeze, Minimum für \"und\", Maximum je Ausgangsterm, Schwerpunkt der mit ihrer\n"
+                 "Aktivierung skalierten Ausgangsterme; feuert keine Regel, gilt der Bereichsanfang %2."),
+              {n, Num(p.Out.RangeMin)}));
+    if (!p.B.Defined) c.Add(Tr("C-Export", "Das Projekt hat keinen Eingang B: b wird nicht gelesen."));
+    c.Add(Tr("C-Export",
+             "Kein Heap, keine Ein- und Ausgabe, kein veränderlicher globaler Zustand (die Funktion\n"
+             "ist wiedereintrittsfähig), keine Bibliotheksfunktion; nur konstante Tabellen."));
     c.Add();
-    c.Add("Genauigkeit: Wo float IEEE-754 single und double IEEE-754 double ist und jeder");
-    c.Add("Ausdruck in seinem eigenen Typ gerechnet wird (FLT_EVAL_METHOD 0, etwa x86-64 und");
-    c.Add("ARM64 mit gcc oder clang), gibt " + n + "_step f\xC3\xBCr jedes Eingangspaar genau das Bitmuster,");
-    c.Add("das \"fuzzysim eval\" ausgibt: dieselben Rundungen in derselben Reihenfolge, auch -0,");
-    c.Add(
-        "Terme ohne Fl\xC3\xA4"
-        "che und der Fall ohne feuernde Regel. Ein NaN-Ergebnis (nur bei Zahlen");
-    c.Add("nahe der Grenze von float m\xC3\xB6glich) ist auch hier NaN; sein Vorzeichen legt die Maschine fest.");
-    c.Add(
-        "Bedingungen: Rundung zum N\xC3\xA4"
-        "chsten (die Voreinstellung); NICHT mit -ffast-math, -Ofast,");
-    c.Add(
-        "-ffinite-math-only, -fno-signed-zeros oder -freciprocal-math \xC3\xBC"
-        "bersetzen. Das Zusammenziehen");
-    c.Add("zu FMA (-ffp-contract) \xC3\xA4ndert nichts: das einzige addierte Produkt ist in double exakt.");
-    c.Add(
-        "Was sich pr\xC3\xBC"
-        "fen l\xC3\xA4sst, pr\xC3\xBC"
-        "ft der Quelltext beim \xC3\x9C"
-        "bersetzen (#error).");
+    c.Add(Fmt(Tr("C-Export",
+                 "Genauigkeit: Wo float IEEE-754 single und double IEEE-754 double ist und jeder\n"
+                 "Ausdruck in seinem eigenen Typ gerechnet wird (FLT_EVAL_METHOD 0, etwa x86-64 und\n"
+                 "ARM64 mit gcc oder clang), gibt %1_step für jedes Eingangspaar genau das Bitmuster,\n"
+                 "das \"fuzzysim eval\" ausgibt: dieselben Rundungen in derselben Reihenfolge, auch -0,\n"
+                 "Terme ohne Fläche und der Fall ohne feuernde Regel. Ein NaN-Ergebnis (nur bei Zahlen\n"
+                 "nahe der Grenze von float möglich) ist auch hier NaN; sein Vorzeichen legt die Maschine fest."),
+              {n}));
+    c.Add(Tr("C-Export",
+             "Bedingungen: Rundung zum Nächsten (die Voreinstellung); NICHT mit -ffast-math, -Ofast,\n"
+             "-ffinite-math-only, -fno-signed-zeros oder -freciprocal-math übersetzen. Das Zusammenziehen\n"
+             "zu FMA (-ffp-contract) ändert nichts: das einzige addierte Produkt ist in double exakt.\n"
+             "Was sich prüfen lässt, prüft der Quelltext beim Übersetzen (#error)."));
     c.Add();
-    c.Add(
-        "Auf 8-Bit-AVR (avr-gcc, etwa ATmega328P) \xC3\xBC"
-        "bersetzt dieselbe Datei unver\xC3\xA4ndert; dort ist");
-    c.Add("double nur float, jeder Schritt wird auf einfache Genauigkeit gerundet, und die Tabellen");
-    c.Add("liegen im Flash. Die Abweichung vom exakten Ergebnis hat eine Schranke, die von der");
     const GridBound g = BoundOverGrid(p);
-    c.Add("Aktivierung abh\xC3\xA4ngt (hergeleitet in \"man fuzzysim\"); auf " +
-          std::string(p.B.Defined ? "41 x 41 Werten der Eing\xC3\xA4nge" : "41 Werten des Eingangs"));
-    c.Add(
-        "\xC3\xBC"
-        "ber ihren Bereich ist sie hier " +
-        Figure(g.fraction) + " des Ausgangsbereichs" + (g.unbounded > 0 ? "," : "."));
-    if (g.unbounded > 0) {
-        c.Add(
-            "au\xC3\x9F"
-            "er an " +
-            std::to_string(g.unbounded) + " der " + std::to_string(g.points) +
-            " Werte, wo Regeln so schwach feuern, dass sich keine angeben l\xC3\xA4sst.");
+    const std::string fraction = detail::Figure(g.fraction);
+    if (g.unbounded == 0) {
+        c.Add(Fmt(p.B.Defined
+                      ? Tr("C-Export",
+                           "Auf 8-Bit-AVR (avr-gcc, etwa ATmega328P) übersetzt dieselbe Datei unverändert; dort ist\n"
+                           "double nur float, jeder Schritt wird auf einfache Genauigkeit gerundet, und die Tabellen\n"
+                           "liegen im Flash. Die Abweichung vom exakten Ergebnis hat eine Schranke, die von der\n"
+                           "Aktivierung abhängt (hergeleitet in \"man fuzzysim\"); auf 41 x 41 Werten der Eingänge\n"
+                           "über ihren Bereich ist sie hier %1 des Ausgangsbereichs.")
+                      : Tr("C-Export",
+                           "Auf 8-Bit-AVR (avr-gcc, etwa ATmega328P) übersetzt dieselbe Datei unverändert; dort ist\n"
+                           "double nur float, jeder Schritt wird auf einfache Genauigkeit gerundet, und die Tabellen\n"
+                           "liegen im Flash. Die Abweichung vom exakten Ergebnis hat eine Schranke, die von der\n"
+                           "Aktivierung abhängt (hergeleitet in \"man fuzzysim\"); auf 41 Werten des Eingangs\n"
+                           "über ihren Bereich ist sie hier %1 des Ausgangsbereichs."),
+                  {fraction}));
+    } else {
+        c.Add(Fmt(p.B.Defined
+                      ? Tr("C-Export",
+                           "Auf 8-Bit-AVR (avr-gcc, etwa ATmega328P) übersetzt dieselbe Datei unverändert; dort ist\n"
+                           "double nur float, jeder Schritt wird auf einfache Genauigkeit gerundet, und die Tabellen\n"
+                           "liegen im Flash. Die Abweichung vom exakten Ergebnis hat eine Schranke, die von der\n"
+                           "Aktivierung abhängt (hergeleitet in \"man fuzzysim\"); auf 41 x 41 Werten der Eingänge\n"
+                           "über ihren Bereich ist sie hier %1 des Ausgangsbereichs,\n"
+                           "außer an %2 der %3 Werte, wo Regeln so schwach feuern, dass sich keine angeben lässt.")
+                      : Tr("C-Export",
+                           "Auf 8-Bit-AVR (avr-gcc, etwa ATmega328P) übersetzt dieselbe Datei unverändert; dort ist\n"
+                           "double nur float, jeder Schritt wird auf einfache Genauigkeit gerundet, und die Tabellen\n"
+                           "liegen im Flash. Die Abweichung vom exakten Ergebnis hat eine Schranke, die von der\n"
+                           "Aktivierung abhängt (hergeleitet in \"man fuzzysim\"); auf 41 Werten des Eingangs\n"
+                           "über ihren Bereich ist sie hier %1 des Ausgangsbereichs,\n"
+                           "außer an %2 der %3 Werte, wo Regeln so schwach feuern, dass sich keine angeben lässt."),
+                  {fraction, std::to_string(g.unbounded), std::to_string(g.points)}));
     }
 }
 
@@ -243,7 +293,7 @@ struct Parts {
 
 std::string Declarations(const fuzzy::Project& p, const Parts& s) {
     std::ostringstream o;
-    o << "/* Die Bereiche, etwa zum Skalieren von Messwerten auf die Eing\xC3\xA4nge. */\n";
+    o << CodeComment(Tr("C-Export", "Die Bereiche, etwa zum Skalieren von Messwerten auf die Eingänge."));
     o << "#define " << s.macro << "_INPUTS " << (s.twoInputs ? 2 : 1) << "\n";
     o << "#define " << s.macro << "_A_MIN (" << CFloat(p.A.RangeMin) << ") /* " << Num(p.A.RangeMin) << " */\n";
     o << "#define " << s.macro << "_A_MAX (" << CFloat(p.A.RangeMax) << ") /* " << Num(p.A.RangeMax) << " */\n";
@@ -254,8 +304,12 @@ std::string Declarations(const fuzzy::Project& p, const Parts& s) {
     o << "#define " << s.macro << "_OUT_MIN (" << CFloat(p.Out.RangeMin) << ") /* " << Num(p.Out.RangeMin) << " */\n";
     o << "#define " << s.macro << "_OUT_MAX (" << CFloat(p.Out.RangeMax) << ") /* " << Num(p.Out.RangeMax) << " */\n\n";
     o << "#ifdef __cplusplus\nextern \"C\" {\n#endif\n\n";
-    o << "/* Ein Regelschritt: a f\xC3\xBCr Eingang A, b f\xC3\xBCr Eingang B"
-      << (s.twoInputs ? "" : " (hier ohne Bedeutung)") << "; das Ergebnis ist der Ausgang. */\n";
+    o << CodeComment(
+        s.twoInputs
+            ? Tr("C-Export", "Ein Regelschritt: a für Eingang A, b für Eingang B; das Ergebnis ist der Ausgang.")
+            : Tr("C-Export",
+                 "Ein Regelschritt: a für Eingang A, b für Eingang B (hier ohne Bedeutung); das "
+                 "Ergebnis ist der Ausgang."));
     o << "float " << s.name << "_step(float a, float b);\n\n";
     o << "#ifdef __cplusplus\n}\n#endif\n";
     return o.str();
@@ -271,46 +325,47 @@ std::string Checks(const Parts& s) {
     o << "#include <float.h>\n";
     if (s.twoInputs && s.rules.count > 0) o << "#include <stdint.h> /* uint32_t */\n";
     if (s.anyInfinity) o << "#include <math.h> /* INFINITY */\n";
-    o << "\n/* Was die Genauigkeit voraussetzt, soweit es sich beim \xC3\x9C"
-         "bersetzen pr\xC3\xBC"
-         "fen l\xC3\xA4sst. */\n";
+    o << "\n"
+      << CodeComment(Tr("C-Export", "Was die Genauigkeit voraussetzt, soweit es sich beim Übersetzen prüfen lässt."));
     o << "#if FLT_RADIX != 2 || FLT_MANT_DIG != 24 || FLT_MAX_EXP != 128 || FLT_MIN_EXP != -125\n";
-    o << "#error \"" << n << ": float ist hier nicht IEEE-754 single (32 Bit); der Regler rechnet nur damit.\"\n";
+    o << ErrorLine(n,
+                   Tr("C-Export", "%1: float ist hier nicht IEEE-754 single (32 Bit); der Regler rechnet nur damit."));
     o << "#endif\n";
     o << "#if !defined(FLT_EVAL_METHOD) || FLT_EVAL_METHOD != 0\n";
-    o << "#error \"" << n
-      << ": Ausdr\xC3\xBC"
-         "cke werden hier genauer als ihr Typ gerechnet (FLT_EVAL_METHOD ist nicht 0). "
-         "Auf 32-Bit-x86: mit -msse2 -mfpmath=sse \xC3\xBC"
-         "bersetzen.\"\n";
+    o << ErrorLine(n, Tr("C-Export",
+                         "%1: Ausdrücke werden hier genauer als ihr Typ gerechnet (FLT_EVAL_METHOD ist "
+                         "nicht 0). Auf 32-Bit-x86: mit -msse2 -mfpmath=sse übersetzen."));
     o << "#endif\n";
     o << "#if defined(__FAST_MATH__) || (defined(__FINITE_MATH_ONLY__) && __FINITE_MATH_ONLY__)\n";
-    o << "#error \"" << n
-      << ": nicht mit -ffast-math, -Ofast oder -ffinite-math-only \xC3\xBC"
-         "bersetzen; sie \xC3\xA4ndern die "
-         "Rundung, -0 und NaN.\"\n";
+    o << ErrorLine(n, Tr("C-Export",
+                         "%1: nicht mit -ffast-math, -Ofast oder -ffinite-math-only übersetzen; sie "
+                         "ändern die Rundung, -0 und NaN."));
     o << "#endif\n";
     o << "#if DBL_MANT_DIG == 53 && DBL_MAX_EXP == 1024\n";
-    o << "/* double ist IEEE-754 double: das Ergebnis ist bitgleich mit fuzzysim eval. */\n";
+    o << CodeComment(Tr("C-Export", "double ist IEEE-754 double: das Ergebnis ist bitgleich mit fuzzysim eval."));
     o << "#elif DBL_MANT_DIG == 24 && DBL_MAX_EXP == 128\n";
-    o << "/* double ist nur float (avr-gcc): jeder Schritt rundet auf einfache Genauigkeit, das\n"
-         "   Ergebnis liegt innerhalb der oben genannten Schranke. */\n";
+    o << CodeComment(Tr("C-Export",
+                        "double ist nur float (avr-gcc): jeder Schritt rundet auf einfache Genauigkeit, das\n"
+                        "Ergebnis liegt innerhalb der oben genannten Schranke."));
     o << "#else\n";
-    o << "#error \"" << n << ": double ist hier weder IEEE-754 double noch float.\"\n";
+    o << ErrorLine(n, Tr("C-Export", "%1: double ist hier weder IEEE-754 double noch float."));
     o << "#endif\n";
     if (s.rules.count == 0) return o.str();
     if (s.twoInputs) {
-        o << "/* Die Pr\xC3\xBC"
-             "fung auf -0 liest ein float als uint32_t. */\n";
+        o << CodeComment(Tr("C-Export", "Die Prüfung auf -0 liest ein float als uint32_t."));
         o << "#if defined(__STDC_VERSION__) && __STDC_VERSION__ >= 201112L\n";
-        o << "_Static_assert(sizeof(float) == sizeof(uint32_t), \"" << n << ": float hat hier nicht 32 Bit.\");\n";
+        // The same string literal as an #error line carries, here as the assertion's message.
+        std::string message = ErrorLine(n, Tr("C-Export", "%1: float hat hier nicht 32 Bit."));
+        message = message.substr(7, message.size() - 8);
+        o << "_Static_assert(sizeof(float) == sizeof(uint32_t), " << message << ");\n";
         o << "#else\n";
         o << "typedef char " << n << "_float_hat_32_bit[sizeof(float) == sizeof(uint32_t) ? 1 : -1];\n";
         o << "#endif\n";
     }
-    o << "\n/* Auf AVR liegen die Tabellen im Flash; ein Eintrag wird vor Gebrauch in den RAM\n"
-         "   kopiert. \xC3\x9C"
-         "berall sonst ist das eine Zuweisung. */\n";
+    o << "\n"
+      << CodeComment(Tr("C-Export",
+                        "Auf AVR liegen die Tabellen im Flash; ein Eintrag wird vor Gebrauch in den RAM\n"
+                        "kopiert. Überall sonst ist das eine Zuweisung."));
     o << "#if defined(__AVR__)\n";
     o << "#include <avr/pgmspace.h>\n";
     o << "#define " << s.macro << "_ROM PROGMEM\n";
@@ -327,14 +382,15 @@ std::string Checks(const Parts& s) {
     return o.str();
 }
 
+// role: the comment over the table, %1 the input's name.
 void InputTable(std::ostringstream& o, const Parts& s, const TFuzzy& v, const char* role, const char* suffix) {
-    o << "/* " << role << " " << detail::Quoted(CommentText(v.Name)) << ": a, b, c, d, h; b - a, d - c */\n";
+    o << CodeComment(Fmt(role, {detail::Quoted(CommentText(v.Name))}));
     o << "static const struct " << s.name << "_trapez " << s.name << "_terme_" << suffix << "[" << v.UsedTerms() << "] "
       << s.macro << "_ROM = {\n";
     for (int i = 1; i <= v.UsedTerms(); ++i) {
         const float a = v.GetParam(i, 1), b = v.GetParam(i, 2), c = v.GetParam(i, 3), d = v.GetParam(i, 4);
         o << "    /* " << detail::Quoted(CommentText(v.GetTermName(i))) << ": " << Num(a) << ", " << Num(b) << ", "
-          << Num(c) << ", " << Num(d) << ", H\xC3\xB6he " << Num(v.GetParam(i, 5)) << " */\n";
+          << Num(c) << ", " << Num(d) << ", " << Fmt(Tr("C-Export", "Höhe %1"), {Num(v.GetParam(i, 5))}) << " */\n";
         o << "    {" << CFloat(a) << ", " << CFloat(b) << ", " << CFloat(c) << ", " << CFloat(d) << ", "
           << CFloat(v.GetParam(i, 5)) << ", " << CDouble(static_cast<double>(b) - a) << ", "
           << CDouble(static_cast<double>(d) - c) << "}" << (i < v.UsedTerms() ? "," : "") << "\n";
@@ -363,33 +419,46 @@ std::string Body(const fuzzy::Project& p, const Parts& s) {
     if (s.rules.count == 0) {
         // No rule names a term the output has: no activation ever leaves 0.
         // Tables nobody reads would only draw warnings.
-        o << "/* Keine Regel nennt einen Term des Ausgangs: es feuert nie eine, das Ergebnis ist\n"
-             "   immer der Bereichsanfang. */\n";
+        o << CodeComment(Tr("C-Export",
+                            "Keine Regel nennt einen Term des Ausgangs: es feuert nie eine, das Ergebnis ist\n"
+                            "immer der Bereichsanfang."));
         o << "float " << n << "_step(float a, float b)\n{\n    (void)a;\n    (void)b;\n    return " << m
           << "_OUT_MIN;\n}\n";
         return o.str();
     }
-    o << "/* Ein Trapez: Ecken a, b, c, d, H\xC3\xB6he h; dazu b - a und d - c, wie das Programm sie in\n"
-         "   double bildet. */\n";
+    o << CodeComment(Tr("C-Export",
+                        "Ein Trapez: Ecken a, b, c, d, Höhe h; dazu b - a und d - c, wie das Programm sie in\n"
+                        "double bildet."));
     o << "struct " << n << "_trapez {\n    float a, b, c, d, h;\n    double ba, dc;\n};\n\n";
-    o << "/* Ein Ausgangsterm: sein Schwerpunkt (vom Programm beim Laden berechnet) und die\n"
-         "   Breite (c - b) + d - a, aus der mit der Aktivierung seine Fl\xC3\xA4"
-         "che wird. */\n";
+    o << CodeComment(Tr("C-Export",
+                        "Ein Ausgangsterm: sein Schwerpunkt (vom Programm beim Laden berechnet) und die\n"
+                        "Breite (c - b) + d - a, aus der mit der Aktivierung seine Fläche wird."));
     o << "struct " << n << "_ausgangsterm {\n    float schwerpunkt;\n    double breite;\n};\n\n";
-    InputTable(o, s, p.A, "Eingang A", "a");
-    if (s.twoInputs) InputTable(o, s, p.B, "Eingang B", "b");
-    o << "/* Ausgang " << detail::Quoted(CommentText(p.Out.Name)) << " */\n";
+    InputTable(o, s, p.A, Tr("C-Export", "Eingang A %1: a, b, c, d, h; b - a, d - c"), "a");
+    if (s.twoInputs) InputTable(o, s, p.B, Tr("C-Export", "Eingang B %1: a, b, c, d, h; b - a, d - c"), "b");
+    o << CodeComment(Fmt(Tr("C-Export", "Ausgang %1"), {detail::Quoted(CommentText(p.Out.Name))}));
     o << "static const struct " << n << "_ausgangsterm " << n << "_terme_aus[" << nOut << "] " << m << "_ROM = {\n";
     for (int k = 1; k <= nOut; ++k) {
         o << "    {" << CFloat(p.Out.TermCentroid(k)) << ", " << CDouble(BaseWidth(p.Out, k)) << "}"
-          << (k < nOut ? "," : "") << " /* " << detail::Quoted(CommentText(p.Out.GetTermName(k))) << ": Schwerpunkt "
-          << Num(p.Out.TermCentroid(k)) << " */\n";
+          << (k < nOut ? "," : "") << " "
+          << CodeComment(Fmt(Tr("C-Export", "%1: Schwerpunkt %2"),
+                             {detail::Quoted(CommentText(p.Out.GetTermName(k))), Num(p.Out.TermCentroid(k))}));
     }
     o << "};\n\n";
-    o << "/* Die Regeln: je Term von A der Ausgangsterm (ab 1 gez\xC3\xA4hlt), 0 f\xC3\xBCr keine Regel";
-    o << (s.twoInputs ? "; eine Zeile je Term von B." : ".") << "\n   Ausgangsterme:";
-    for (int k = 1; k <= nOut; ++k) o << " " << k << " " << detail::Quoted(CommentText(p.Out.GetTermName(k)));
-    o << ". */\n";
+    std::string outTerms;
+    for (int k = 1; k <= nOut; ++k) {
+        outTerms += " " + std::to_string(k) + " " + detail::Quoted(CommentText(p.Out.GetTermName(k)));
+    }
+    // %1: the output terms, each " number name".
+    o << CodeComment(Fmt(s.twoInputs ? Tr("C-Export",
+                                          "Die Regeln: je Term von A der Ausgangsterm (ab 1 gezählt), 0 "
+                                          "für keine Regel; eine Zeile je Term von B.\n"
+                                          "Ausgangsterme:%1.")
+                                     : Tr("C-Export",
+                                          "Die Regeln: je Term von A der Ausgangsterm (ab 1 gezählt), 0 "
+                                          "für keine Regel.\n"
+                                          "Ausgangsterme:%1."),
+                         {outTerms}));
     o << "static const unsigned char " << n << "_regeln";
     if (s.twoInputs) o << "[" << nb << "]";
     o << "[" << na << "] " << m << "_ROM = ";
@@ -405,8 +474,9 @@ std::string Body(const fuzzy::Project& p, const Parts& s) {
         }
     }
     o << (s.twoInputs ? "};\n\n" : ";\n\n");
-    o << "/* Zugeh\xC3\xB6rigkeit von x: links geschlossene, rechts offene Flanken. Nach x >= a kann\n"
-         "   x < b nur bei a < b gelten, nach x >= c ebenso x < d nur bei c < d. */\n";
+    o << CodeComment(Tr("C-Export",
+                        "Zugehörigkeit von x: links geschlossene, rechts offene Flanken. Nach x >= a kann\n"
+                        "x < b nur bei a < b gelten, nach x >= c ebenso x < d nur bei c < d."));
     o << "static float " << n << "_grad(float x, const struct " << n << "_trapez *t)\n{\n";
     o << "    if (x < t->a) return 0.0f;\n";
     o << "    if (x < t->b) return (float)(((double)x - t->a) * t->h / t->ba);\n";
@@ -416,13 +486,13 @@ std::string Body(const fuzzy::Project& p, const Parts& s) {
     o << "static float " << n << "_max(float x, float y)\n{\n    return x >= y ? x : y;\n}\n\n";
     if (s.twoInputs) {
         o << "static float " << n << "_min(float x, float y)\n{\n    return x <= y ? x : y;\n}\n\n";
-        o << "/* Ob x eine Zahl >= +0 ist: weder -0 noch negativ noch NaN. */\n";
+        o << CodeComment(Tr("C-Export", "Ob x eine Zahl >= +0 ist: weder -0 noch negativ noch NaN."));
         o << "static int " << n << "_schlicht(float x)\n{\n";
         o << "    union {\n        float f;\n        uint32_t u;\n    } z;\n";
         o << "    z.f = x;\n    return z.u <= 0x7F800000u;\n}\n\n";
-        o << "/* Die Regel f\xC3\xBCr Term i von A und Term j von B hebt die Aktivierung ihres\n"
-             "   Ausgangsterms auf das Minimum der beiden Zugeh\xC3\xB6rigkeiten, wenn es gr\xC3\xB6\xC3\x9F"
-             "er ist. */\n";
+        o << CodeComment(Tr("C-Export",
+                            "Die Regel für Term i von A und Term j von B hebt die Aktivierung ihres\n"
+                            "Ausgangsterms auf das Minimum der beiden Zugehörigkeiten, wenn es größer ist."));
         o << "static void " << n
           << "_regel(float *h, const float *ga, const float *gb, unsigned char i, "
              "unsigned char j)\n{\n";
@@ -442,28 +512,33 @@ std::string Body(const fuzzy::Project& p, const Parts& s) {
     o << "    for (i = 0; i < " << nOut << "; ++i) h[i] = 0.0f;\n";
     if (s.twoInputs) {
         o << "    if (schlicht) {\n"
-             "        /* Alle Zugeh\xC3\xB6rigkeiten sind Zahlen >= +0: eine Regel mit +0 \xC3\xA4ndert dann keine\n"
-             "           Aktivierung, es gen\xC3\xBCgen die Regeln zwischen feuernden Termen. */\n";
+          << CodeComment(Tr("C-Export",
+                            "Alle Zugehörigkeiten sind Zahlen >= +0: eine Regel mit +0 ändert dann keine\n"
+                            "Aktivierung, es genügen die Regeln zwischen feuernden Termen."),
+                         "        ");
         o << "        for (i = 0; i < nfa; ++i) {\n            for (j = 0; j < nfb; ++j) " << n
           << "_regel(h, ga, gb, fa[i], fb[j]);\n        }\n";
         o << "    } else {\n";
-        o << "        /* In der Reihenfolge des Programms: sie entscheidet, welche Null im Maximum\n"
-             "           bleibt, wenn -0 und +0 zusammentreffen. */\n";
+        o << CodeComment(Tr("C-Export",
+                            "In der Reihenfolge des Programms: sie entscheidet, welche Null im Maximum\n"
+                            "bleibt, wenn -0 und +0 zusammentreffen."),
+                         "        ");
         o << "        for (i = 0; i < " << na << "; ++i) {\n            for (j = 0; j < " << nb << "; ++j) " << n
           << "_regel(h, ga, gb, i, j);\n        }\n    }\n";
     } else {
         o << "    for (i = 0; i < " << na << "; ++i) {\n        unsigned char k;\n        " << m << "_LIES(k, " << n
           << "_regeln[i]);\n        if (k != 0) h[k - 1] = " << n << "_max(ga[i], h[k - 1]);\n    }\n";
     }
-    o << "    /* Schwerpunkt: jeder Term tr\xC3\xA4gt mit Fl\xC3\xA4"
-         "che mal Schwerpunkt bei; beide Summen\n"
-         "       werden nach jedem Term auf float gerundet, wie im Programm. */\n";
+    o << CodeComment(Tr("C-Export",
+                        "Schwerpunkt: jeder Term trägt mit Fläche mal Schwerpunkt bei; beide Summen\n"
+                        "werden nach jedem Term auf float gerundet, wie im Programm."),
+                     "    ");
     o << "    for (i = 0; i < " << nOut << "; ++i) {\n        struct " << n << "_ausgangsterm t;\n"
       << "        float flaeche;\n        " << m << "_LIES(t, " << n << "_terme_aus[i]);\n";
     o << "        flaeche = (float)(t.breite * h[i] / 2.0);\n";
     o << "        m = (float)((double)t.schwerpunkt * flaeche + m);\n";
     o << "        s = (float)((double)flaeche + s);\n    }\n";
-    o << "    if (s == 0.0f) return " << m << "_OUT_MIN; /* keine Regel hat gefeuert */\n";
+    o << "    if (s == 0.0f) return " << m << "_OUT_MIN; " << CodeComment(Tr("C-Export", "keine Regel hat gefeuert"));
     o << "    return (float)((double)m / s);\n}\n";
     return o.str();
 }
@@ -491,8 +566,8 @@ CExport ExportC(const fuzzy::Project& p, const CExportOptions& options) {
     CExport e;
     const std::string headerFile = options.headerName.empty() ? s.name + ".h" : options.headerName;
     Comment hc;
-    hc.Add(CommentText(headerFile) + " \xE2\x80\x93 zum Fuzzy-Regler aus " +
-           detail::Quoted(CommentText(options.quelle)) + "; Genauigkeit und Bedingungen stehen im C-Quelltext.");
+    hc.Add(Fmt(Tr("C-Export", "%1 – zum Fuzzy-Regler aus %2; Genauigkeit und Bedingungen stehen im C-Quelltext."),
+               {CommentText(headerFile), detail::Quoted(CommentText(options.quelle))}));
     e.header = hc.Text() + "\n" + Guarded(s, decls);
 
     Comment c;
@@ -516,7 +591,10 @@ void WriteCExport(const CExport& e, const std::string& sourcePath, const std::st
     namespace fs = std::filesystem;
     const std::string headerPath = CHeaderPath(sourcePath);
     const auto name = [](const std::string& path) { return detail::Quoted(fs::path(path).filename().string()); };
-    if (headerPath.empty()) throw fuzzy::ESaveError("Der C-Quelltext braucht einen Namen auf .c: " + name(sourcePath));
+    if (headerPath.empty()) {
+        throw fuzzy::ESaveError(
+            Fmt(Tr("Exportfehler", "Der C-Quelltext braucht einen Namen auf .c: %1"), {name(sourcePath)}));
+    }
     bool headerExisted = false;
     for (const std::string& target : {headerPath, sourcePath}) {
         std::error_code ec;
@@ -524,13 +602,13 @@ void WriteCExport(const CExport& e, const std::string& sourcePath, const std::st
         if (!fs::exists(st)) continue;
         headerExisted = headerExisted || target == headerPath;
         if (fs::equivalent(target, projectPath, ec) && !ec) {
-            throw fuzzy::ESaveError(name(target) +
-                                    " ist die Projektdatei selbst; sie wird nicht \xC3\xBC"
-                                    "berschrieben.");
+            throw fuzzy::ESaveError(Fmt(
+                Tr("Exportfehler", "%1 ist die Projektdatei selbst; sie wird nicht überschrieben."), {name(target)}));
         }
         if (!fs::is_regular_file(st)) {
-            throw fuzzy::ESaveError("Unter dem Namen " + name(target) +
-                                    " steht keine gew\xC3\xB6hnliche Datei; dorthin wird nicht exportiert.");
+            throw fuzzy::ESaveError(Fmt(
+                Tr("Exportfehler", "Unter dem Namen %1 steht keine gewöhnliche Datei; dorthin wird nicht exportiert."),
+                {name(target)}));
         }
     }
     fuzzy::WriteFileAtomic(headerPath, e.header, projectPath);

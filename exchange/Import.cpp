@@ -48,25 +48,29 @@ public:
     RawRule Parse() {
         RawRule rule;
         rule.line = line_;
-        if (!Accept("if")) Fail(line_, "Eine Regel beginnt mit \xE2\x80\x9Eif\xE2\x80\x9C.");
+        if (!Accept("if")) Fail(line_, Tr("Import", "Eine Regel beginnt mit „if“."));
         const std::unique_ptr<Node> ante = ParseOr();
         if (!Accept("then")) {
-            if (Peek("with")) Fail(line_, "Regelgewichte gibt es hier nur am Ende der Regel.");
-            Fail(line_, "Nach der Bedingung wird \xE2\x80\x9Ethen\xE2\x80\x9C erwartet" + Found() + ".");
+            if (Peek("with")) Fail(line_, Tr("Import", "Regelgewichte gibt es hier nur am Ende der Regel."));
+            Expected(Tr("Import", "Nach der Bedingung wird „then“ erwartet, gefunden: %1."),
+                     Tr("Import", "Nach der Bedingung wird „then“ erwartet."));
         }
         rule.consequent = ParseCondition(true);
         if (Peek("and") || Peek(",")) {
-            Fail(line_, "Die Regel nennt zwei Ausgangsterme; hier f\xC3\xBChrt jede Regel zu genau einem.");
+            Fail(line_, Tr("Import", "Die Regel nennt zwei Ausgangsterme; hier führt jede Regel zu genau einem."));
         }
         if (Accept("with")) {
             const auto w = pos_ < t_.size() ? ParseDouble(t_[pos_].text) : std::nullopt;
-            if (!w) Fail(line_, "Nach \xE2\x80\x9Ewith\xE2\x80\x9C wird ein Gewicht erwartet.");
+            if (!w) Fail(line_, Tr("Import", "Nach „with“ wird ein Gewicht erwartet."));
             ++pos_;
             if (*w != 1.0) {
-                Fail(line_, "Regelgewicht " + t_[pos_ - 1].text + ": dieses Programm kennt nur Regeln mit Gewicht 1.");
+                Fail(line_, Fmt(Tr("Import", "Regelgewicht %1: dieses Programm kennt nur Regeln mit Gewicht 1."),
+                                {t_[pos_ - 1].text}));
             }
         }
-        if (pos_ < t_.size()) Fail(line_, "Unerwartetes " + Quoted(t_[pos_].text) + " am Ende der Regel.");
+        if (pos_ < t_.size()) {
+            Fail(line_, Fmt(Tr("Import", "Unerwartetes %1 am Ende der Regel."), {Quoted(t_[pos_].text)}));
+        }
         rule.cells = Cells(*ante);
         return rule;
     }
@@ -78,7 +82,12 @@ private:
         ++pos_;
         return true;
     }
-    std::string Found() const { return pos_ < t_.size() ? ", gefunden: " + Quoted(t_[pos_].text) : ""; }
+    // The refusal of a missing word, naming what stands there instead if
+    // anything does: each a sentence of its own, for the word order.
+    [[noreturn]] void Expected(const char* withFound, const char* atEnd) const {
+        if (pos_ < t_.size()) Fail(line_, Fmt(withFound, {Quoted(t_[pos_].text)}));
+        Fail(line_, atEnd);
+    }
 
     std::unique_ptr<Node> ParseOr() {
         auto first = ParseAnd();
@@ -105,16 +114,17 @@ private:
             // Each parenthesis is a level of recursion here: a bound keeps a
             // hostile file from exhausting the stack.
             if (++depth_ > kMaxNesting) {
-                Fail(line_, "Die Bedingung ist tiefer als " + std::to_string(kMaxNesting) +
-                                " Klammerebenen verschachtelt; so tief liest dieses Programm nicht.");
+                Fail(line_, Fmt(Tr("Import",
+                                   "Die Bedingung ist tiefer als %1 Klammerebenen verschachtelt; so tief "
+                                   "liest dieses Programm nicht."),
+                                {std::to_string(kMaxNesting)}));
             }
             auto inner = ParseOr();
             --depth_;
-            if (!Accept(")"))
-                Fail(line_,
-                     "Es fehlt eine schlie\xC3\x9F"
-                     "ende Klammer" +
-                         Found() + ".");
+            if (!Accept(")")) {
+                Expected(Tr("Import", "Es fehlt eine schließende Klammer, gefunden: %1."),
+                         Tr("Import", "Es fehlt eine schließende Klammer."));
+            }
             return inner;
         }
         auto node = std::make_unique<Node>();
@@ -123,24 +133,35 @@ private:
     }
 
     RawCondition ParseCondition(bool consequent) {
-        if (Peek("not")) Fail(line_, "Verneinung (\xE2\x80\x9Enot\xE2\x80\x9C) gibt es in diesem Programm nicht.");
+        if (Peek("not")) Fail(line_, Tr("Import", "Verneinung („not“) gibt es in diesem Programm nicht."));
         if (pos_ >= t_.size() || !IsWord(t_[pos_].text)) {
-            Fail(line_, std::string(consequent ? "Nach \xE2\x80\x9Ethen\xE2\x80\x9C" : "In der Bedingung") +
-                            " wird ein Variablenname erwartet" + Found() + ".");
+            if (consequent) {
+                Expected(Tr("Import", "Nach „then“ wird ein Variablenname erwartet, gefunden: %1."),
+                         Tr("Import", "Nach „then“ wird ein Variablenname erwartet."));
+            }
+            Expected(Tr("Import", "In der Bedingung wird ein Variablenname erwartet, gefunden: %1."),
+                     Tr("Import", "In der Bedingung wird ein Variablenname erwartet."));
         }
         RawCondition c;
         c.variable = t_[pos_++].text;
-        if (!Accept("is"))
-            Fail(line_, "Nach " + Quoted(c.variable) + " wird \xE2\x80\x9Eis\xE2\x80\x9C erwartet" + Found() + ".");
-        if (Peek("not")) Fail(line_, "Verneinung (\xE2\x80\x9Enot\xE2\x80\x9C) gibt es in diesem Programm nicht.");
+        if (!Accept("is")) {
+            if (pos_ < t_.size()) {
+                Fail(line_, Fmt(Tr("Import", "Nach %1 wird „is“ erwartet, gefunden: %2."),
+                                {Quoted(c.variable), Quoted(t_[pos_].text)}));
+            }
+            Fail(line_, Fmt(Tr("Import", "Nach %1 wird „is“ erwartet."), {Quoted(c.variable)}));
+        }
+        if (Peek("not")) Fail(line_, Tr("Import", "Verneinung („not“) gibt es in diesem Programm nicht."));
+        const char* hedge = Tr("Import", "Modifizierer %1 gibt es in diesem Programm nicht.");
         if (pos_ + 1 < t_.size() && IsWord(t_[pos_ + 1].text) && !IsKeywordHere(t_[pos_ + 1].text)) {
-            Fail(line_, "Modifizierer " + Quoted(t_[pos_].text) + " gibt es in diesem Programm nicht.");
+            Fail(line_, Fmt(hedge, {Quoted(t_[pos_].text)}));
         }
         if (pos_ < t_.size() && IsHedge(t_[pos_].text) && pos_ + 1 < t_.size() && IsWord(t_[pos_ + 1].text)) {
-            Fail(line_, "Modifizierer " + Quoted(t_[pos_].text) + " gibt es in diesem Programm nicht.");
+            Fail(line_, Fmt(hedge, {Quoted(t_[pos_].text)}));
         }
         if (pos_ >= t_.size() || !IsWord(t_[pos_].text)) {
-            Fail(line_, "Nach \xE2\x80\x9Eis\xE2\x80\x9C wird ein Termname erwartet" + Found() + ".");
+            Expected(Tr("Import", "Nach „is“ wird ein Termname erwartet, gefunden: %1."),
+                     Tr("Import", "Nach „is“ wird ein Termname erwartet."));
         }
         c.term = t_[pos_++].text;
         return c;
@@ -191,10 +212,9 @@ private:
     }
 
     [[noreturn]] void NestedOr() const {
-        Fail(line_,
-             "\xE2\x80\x9Eor\xE2\x80\x9C innerhalb einer \xE2\x80\x9E"
-             "and\xE2\x80\x9C-Verkn\xC3\xBCpfung passt nicht: "
-             "hier verbindet \xE2\x80\x9Eor\xE2\x80\x9C nur ganze Regelzellen.");
+        Fail(line_, Tr("Import",
+                       "„or“ innerhalb einer „and“-Verknüpfung passt nicht: hier verbindet „or“ nur ganze "
+                       "Regelzellen."));
     }
 
     const std::vector<Token>& t_;
@@ -205,12 +225,10 @@ private:
 
 // ---- the project ---------------------------------------------------------------
 
-// A number of the file as this program's single precision.
-float Single(double v, int line, const std::string& what) {
-    if (!(std::fabs(v) <= FLT_MAX))
-        Fail(line, what +
-                       " liegt au\xC3\x9F"
-                       "erhalb des Zahlenbereichs.");
+// A number of the file as this program's single precision; `beyond` is the
+// refusal of a number outside it (%1: the term's name, where it has one).
+float Single(double v, int line, const char* beyond, const std::string& name = {}) {
+    if (!(std::fabs(v) <= FLT_MAX)) Fail(line, Fmt(beyond, {name}));
     return static_cast<float>(v);
 }
 
@@ -220,31 +238,35 @@ struct Shape {
 
 Shape TermShape(const RawTerm& t, const RawVariable& v) {
     const auto& p = t.params;
-    auto need = [&](std::size_t n, const char* what) {
+    // pattern: %1 the term, %2 its kind, %3 how many numbers the file gives.
+    auto need = [&](std::size_t n, const char* pattern) {
         if (p.size() != n && p.size() != n + 1) {
-            Fail(t.line, "Der Term " + Quoted(t.name) + " (" + t.kind + ") braucht " + std::to_string(n) + " Zahlen " +
-                             what + " und wahlweise eine H\xC3\xB6he, gefunden: " + std::to_string(p.size()) + ".");
+            Fail(t.line, Fmt(pattern, {Quoted(t.name), t.kind, std::to_string(p.size())}));
         }
     };
-    auto f = [&](std::size_t i) { return Single(p[i], t.line, "Eine Zahl des Terms " + Quoted(t.name)); };
-    const float lo = v.hasRange ? Single(std::fmin(v.lo, v.hi), v.line, "Der Bereich") : 0.0f;
-    const float hi = v.hasRange ? Single(std::fmax(v.lo, v.hi), v.line, "Der Bereich") : 0.0f;
+    const char* beyond = Tr("Import", "Eine Zahl des Terms %1 liegt außerhalb des Zahlenbereichs.");
+    auto f = [&](std::size_t i) { return Single(p[i], t.line, beyond, Quoted(t.name)); };
+    const char* range = Tr("Import", "Der Bereich liegt außerhalb des Zahlenbereichs.");
+    const float lo = v.hasRange ? Single(std::fmin(v.lo, v.hi), v.line, range) : 0.0f;
+    const float hi = v.hasRange ? Single(std::fmax(v.lo, v.hi), v.line, range) : 0.0f;
     if (t.kind == "Trapezoid") {
-        need(4, "(a, b, c, d)");
+        need(4, Tr("Import", "Der Term %1 (%2) braucht 4 Zahlen (a, b, c, d) und wahlweise eine Höhe, gefunden: %3."));
         return {f(0), f(1), f(2), f(3), p.size() == 5 ? f(4) : 1.0f};
     }
     if (t.kind == "Triangle") {
-        need(3, "(a, b, c)");
+        need(3, Tr("Import", "Der Term %1 (%2) braucht 3 Zahlen (a, b, c) und wahlweise eine Höhe, gefunden: %3."));
         return {f(0), f(1), f(1), f(2), p.size() == 4 ? f(3) : 1.0f};
     }
     if (t.kind == "Rectangle") {
-        need(2, "(Anfang, Ende)");
+        need(2,
+             Tr("Import", "Der Term %1 (%2) braucht 2 Zahlen (Anfang, Ende) und wahlweise eine Höhe, gefunden: %3."));
         return {f(0), f(0), f(1), f(1), p.size() == 3 ? f(2) : 1.0f};
     }
+    const char* foreignKind =
+        Tr("Import", "Der Term %1 ist vom Typ %2; dieses Programm kennt nur Trapez, Dreieck und Rechteck.");
     if ((t.kind == "LeftShoulder" || t.kind == "RightShoulder") && p.size() != 3) {
         // Only the readers make shoulders; a file naming the kind itself has no such term.
-        Fail(t.line, "Der Term " + Quoted(t.name) + " ist vom Typ " + Quoted(t.kind) +
-                         "; dieses Programm kennt nur Trapez, Dreieck und Rechteck.");
+        Fail(t.line, Fmt(foreignKind, {Quoted(t.name), Quoted(t.kind)}));
     }
     if (t.kind == "LeftShoulder") {
         // Constant to the left: from the range's start (or the plateau's end).
@@ -257,8 +279,7 @@ Shape TermShape(const RawTerm& t, const RawVariable& v) {
         const float end = v.hasRange ? std::fmax(hi, start) : start;
         return {f(0), start, end, end, f(2)};
     }
-    Fail(t.line, "Der Term " + Quoted(t.name) + " ist vom Typ " + Quoted(t.kind) +
-                     "; dieses Programm kennt nur Trapez, Dreieck und Rechteck.");
+    Fail(t.line, Fmt(foreignKind, {Quoted(t.name), Quoted(t.kind)}));
 }
 
 // Does `ident` look like the identifier the exporter made of `name`?
@@ -294,12 +315,25 @@ bool NameFits(const std::string& name) {
            bytes.find_first_of("\r\n\x1A") == std::string::npos;
 }
 
-void CheckName(const std::string& name, int line, const std::string& what) {
-    if (name.empty()) Fail(line, what + " ist leer; hier braucht jeder Name mindestens ein Zeichen.");
-    if (!NameFits(name)) {
-        Fail(line,
-             what + " " + Quoted(name) + " enth\xC3\xA4lt ein Zeichen, das eine Fuzzy-Datei nicht aufnehmen kann.");
-    }
+// The refusals of a name: empty, and with a character a project cannot hold (%1).
+struct NameRefusals {
+    const char* empty;
+    const char* unfit;
+};
+
+NameRefusals VariableNameRefusals() {
+    return {Tr("Import", "Der Name der Variablen ist leer; hier braucht jeder Name mindestens ein Zeichen."),
+            Tr("Import", "Der Name der Variablen %1 enthält ein Zeichen, das eine Fuzzy-Datei nicht aufnehmen kann.")};
+}
+
+NameRefusals TermNameRefusals() {
+    return {Tr("Import", "Der Name des Terms ist leer; hier braucht jeder Name mindestens ein Zeichen."),
+            Tr("Import", "Der Name des Terms %1 enthält ein Zeichen, das eine Fuzzy-Datei nicht aufnehmen kann.")};
+}
+
+void CheckName(const std::string& name, int line, const NameRefusals& refusals) {
+    if (name.empty()) Fail(line, refusals.empty);
+    if (!NameFits(name)) Fail(line, Fmt(refusals.unfit, {Quoted(name)}));
 }
 
 void FillVariable(const RawVariable& rv, fuzzy::TFuzzy& v, const std::map<std::string, Provenance>& prov, Format f,
@@ -307,17 +341,17 @@ void FillVariable(const RawVariable& rv, fuzzy::TFuzzy& v, const std::map<std::s
     v.Clear();
     v.Defined = true;
     v.Name = rv.name;
-    CheckName(rv.name, rv.line, "Der Name der Variablen");
+    CheckName(rv.name, rv.line, VariableNameRefusals());
     // A reader that stopped early may not have reached the terms yet.
     if (rv.terms.empty() && complete) {
-        Fail(rv.line,
-             "Die Variable " + Quoted(rv.name) + " hat keine Terme; hier braucht jede Variable mindestens einen.");
+        Fail(rv.line, Fmt(Tr("Import", "Die Variable %1 hat keine Terme; hier braucht jede Variable mindestens einen."),
+                          {Quoted(rv.name)}));
     }
     // The first five terms in file order, then a sixth is what does not fit.
     const std::size_t count = std::min(rv.terms.size(), static_cast<std::size_t>(fuzzy::MaxTerms));
     v.TermCount = static_cast<std::int32_t>(count);
     for (std::size_t i = 0; i < count; ++i) {
-        CheckName(rv.terms[i].name, rv.terms[i].line, "Der Name des Terms");
+        CheckName(rv.terms[i].name, rv.terms[i].line, TermNameRefusals());
         const Shape s = TermShape(rv.terms[i], rv);
         const int n = static_cast<int>(i) + 1;
         v.SetTermName(n, rv.terms[i].name);
@@ -329,13 +363,14 @@ void FillVariable(const RawVariable& rv, fuzzy::TFuzzy& v, const std::map<std::s
     }
     if (rv.terms.size() > static_cast<std::size_t>(fuzzy::MaxTerms)) {
         const RawTerm& sixth = rv.terms[fuzzy::MaxTerms];
-        Fail(sixth.line, "Ein sechster Term (" + Quoted(sixth.name) + ") von " + Quoted(rv.name) +
-                             " passt nicht: dieses Programm hat h\xC3\xB6"
-                             "chstens f\xC3\xBCnf Terme je Variable.");
+        Fail(sixth.line, Fmt(Tr("Import",
+                                "Ein sechster Term (%1) von %2 passt nicht: dieses Programm hat höchstens "
+                                "fünf Terme je Variable."),
+                             {Quoted(sixth.name), Quoted(rv.name)}));
     }
     if (rv.hasRange) {
-        v.RangeMin = Single(rv.lo, rv.line, "Der Bereichsanfang");
-        v.RangeMax = Single(rv.hi, rv.line, "Das Bereichsende");
+        v.RangeMin = Single(rv.lo, rv.line, Tr("Import", "Der Bereichsanfang liegt außerhalb des Zahlenbereichs."));
+        v.RangeMax = Single(rv.hi, rv.line, Tr("Import", "Das Bereichsende liegt außerhalb des Zahlenbereichs."));
     } else {
         // Without a range: the span of the terms.
         float lo = 0.0f, hi = 0.0f;
@@ -406,7 +441,7 @@ void FillVariable(const RawVariable& rv, fuzzy::TFuzzy& v, const std::map<std::s
 int FindTerm(const RawVariable& v, const RawCondition& c, int line) {
     if (c.termIndex > 0) {
         if (c.termIndex > static_cast<int>(v.terms.size())) {
-            Fail(line, Quoted(v.name) + " hat keinen Term " + std::to_string(c.termIndex) + ".");
+            Fail(line, Fmt(Tr("Import", "%1 hat keinen Term %2."), {Quoted(v.name), std::to_string(c.termIndex)}));
         }
         return c.termIndex;
     }
@@ -416,7 +451,7 @@ int FindTerm(const RawVariable& v, const RawCondition& c, int line) {
     for (std::size_t i = 0; i < v.terms.size(); ++i) {
         if (EqualsNoCase(v.terms[i].name, c.term)) return static_cast<int>(i) + 1;
     }
-    Fail(line, Quoted(v.name) + " hat keinen Term " + Quoted(c.term) + ".");
+    Fail(line, Fmt(Tr("Import", "%1 hat keinen Term %2."), {Quoted(v.name), Quoted(c.term)}));
 }
 
 int FindVariable(const std::vector<RawVariable>& vars, const RawCondition& c) {
@@ -476,49 +511,49 @@ void BuildRules(const RawEngine& raw, bool two, Imported& result) {
     std::map<int, int> cellLine;  // cell index -> line of the rule that set it
     for (const RawRule& r : raw.rules) {
         if (FindVariable(raw.outputs, r.consequent) == 0) {
-            Fail(r.line, Quoted(r.consequent.variable) + " ist nicht der Ausgang " + Quoted(out.name) + ".");
+            Fail(r.line,
+                 Fmt(Tr("Import", "%1 ist nicht der Ausgang %2."), {Quoted(r.consequent.variable), Quoted(out.name)}));
         }
         const int k = FindTerm(out, r.consequent, r.line);
         if (r.cells.size() > 1 && !raw.orIsMax) {
-            Fail(
-                raw.orLine ? raw.orLine : r.line,
-                "Die Oder-Verkn\xC3\xBCpfung ist nicht das Maximum; Regelzellen werden hier mit dem Maximum verodert.");
+            Fail(raw.orLine ? raw.orLine : r.line,
+                 Tr("Import",
+                    "Die Oder-Verknüpfung ist nicht das Maximum; Regelzellen werden hier mit dem Maximum "
+                    "verodert."));
         }
         for (const auto& cell : r.cells) {
             std::array<int, 2> term{0, 0};
             for (const RawCondition& c : cell) {
                 const int v = FindVariable(raw.inputs, c);
                 if (v == 0) {
-                    Fail(r.line, Quoted(c.variable.empty() ? std::to_string(c.variableIndex) : c.variable) +
-                                     " ist kein Eingang.");
+                    Fail(r.line, Fmt(Tr("Import", "%1 ist kein Eingang."),
+                                     {Quoted(c.variable.empty() ? std::to_string(c.variableIndex) : c.variable)}));
                 }
                 if (term[static_cast<std::size_t>(v - 1)] != 0) {
-                    Fail(r.line, "Die Regel nennt " + Quoted(raw.inputs[static_cast<std::size_t>(v - 1)].name) +
-                                     " zweimal in einer Regelzelle.");
+                    Fail(r.line, Fmt(Tr("Import", "Die Regel nennt %1 zweimal in einer Regelzelle."),
+                                     {Quoted(raw.inputs[static_cast<std::size_t>(v - 1)].name)}));
                 }
                 term[static_cast<std::size_t>(v - 1)] =
                     FindTerm(raw.inputs[static_cast<std::size_t>(v - 1)], c, r.line);
             }
             if (term[0] == 0 || (two && term[1] == 0)) {
-                Fail(r.line,
-                     r.cells.size() > 1
-                         ? std::string(
-                               "Oder-Verkn\xC3\xBCpfung (\xE2\x80\x9Eor\xE2\x80\x9C) einzelner Bedingungen passt "
-                               "nicht: jede Regelzelle nennt je Eingang einen Term, mit "
-                               "\xE2\x80\x9E"
-                               "and\xE2\x80\x9C verbunden.")
-                         : std::string("Die Regel nennt nicht jeden Eingang; hier nennt jede Regel je "
-                                       "Eingang genau einen Term."));
+                Fail(r.line, r.cells.size() > 1 ? Tr("Import",
+                                                     "Oder-Verknüpfung („or“) einzelner Bedingungen passt nicht: jede "
+                                                     "Regelzelle nennt je Eingang einen Term, mit „and“ verbunden.")
+                                                : Tr("Import",
+                                                     "Die Regel nennt nicht jeden Eingang; hier nennt jede Regel je "
+                                                     "Eingang genau einen Term."));
             }
             const int row = two ? term[1] : 1;
             const int col = term[0];
             const int index = (row - 1) * 5 + (col - 1);
             const int old = result.project.Rules.Get(row, col);
             if (old != 0 && old != k) {
-                Fail(r.line, "Die Regelzelle ist schon dem Ausgangsterm " +
-                                 Quoted(out.terms[static_cast<std::size_t>(old - 1)].name) + " zugeordnet (Zeile " +
-                                 std::to_string(cellLine[index]) +
-                                 "); eine Zelle f\xC3\xBChrt hier zu genau einem Term.");
+                Fail(r.line,
+                     Fmt(Tr("Import",
+                            "Die Regelzelle ist schon dem Ausgangsterm %1 zugeordnet (Zeile %2); "
+                            "eine Zelle führt hier zu genau einem Term."),
+                         {Quoted(out.terms[static_cast<std::size_t>(old - 1)].name), std::to_string(cellLine[index])}));
             }
             result.project.Rules.Set(row, col, k);
             if (old == 0) cellLine[index] = r.line;
@@ -539,16 +574,20 @@ void BuildProject(Format f, const RawEngine& raw, Imported& result) {
     };
     if (raw.stopped) found.push_back(*raw.stopped);
     const bool complete = !raw.stopped;
-    if (raw.inputs.empty() && complete) found.emplace_back(0, "Die Datei definiert keinen Eingang.");
+    if (raw.inputs.empty() && complete) found.emplace_back(0, Tr("Import", "Die Datei definiert keinen Eingang."));
     if (raw.inputs.size() > 2) {
-        found.emplace_back(raw.inputs[2].line, "Ein dritter Eingang (" + Quoted(raw.inputs[2].name) +
-                                                   ") passt nicht: dieses Programm hat h\xC3\xB6"
-                                                   "chstens zwei Eing\xC3\xA4nge.");
+        found.emplace_back(raw.inputs[2].line,
+                           Fmt(Tr("Import",
+                                  "Ein dritter Eingang (%1) passt nicht: dieses Programm hat höchstens zwei "
+                                  "Eingänge."),
+                               {Quoted(raw.inputs[2].name)}));
     }
-    if (raw.outputs.empty() && complete) found.emplace_back(0, "Die Datei definiert keinen Ausgang.");
+    if (raw.outputs.empty() && complete) found.emplace_back(0, Tr("Import", "Die Datei definiert keinen Ausgang."));
     if (raw.outputs.size() > 1) {
-        found.emplace_back(raw.outputs[1].line, "Ein zweiter Ausgang (" + Quoted(raw.outputs[1].name) +
-                                                    ") passt nicht: dieses Programm hat genau einen Ausgang.");
+        found.emplace_back(
+            raw.outputs[1].line,
+            Fmt(Tr("Import", "Ein zweiter Ausgang (%1) passt nicht: dieses Programm hat genau einen Ausgang."),
+                {Quoted(raw.outputs[1].name)}));
     }
     std::map<std::string, Provenance> prov;
     for (const Provenance& p : raw.provenance) prov[p.key] = p;
@@ -582,9 +621,10 @@ void BuildProject(Format f, const RawEngine& raw, Imported& result) {
     // A default beyond single range differs anyway and must not be cast.
     if (fallback &&
         (!(std::fabs(*fallback) <= FLT_MAX) || static_cast<float>(*fallback) != result.project.Out.RangeMin)) {
-        result.notes.push_back("Feuert keine Regel, liefert dieses Programm den Bereichsanfang " +
-                               Num(result.project.Out.RangeMin) + ", nicht den Vorgabewert " + Num(*fallback) +
-                               " der Datei.");
+        result.notes.push_back(Fmt(Tr("Importhinweis",
+                                      "Feuert keine Regel, liefert dieses Programm den "
+                                      "Bereichsanfang %1, nicht den Vorgabewert %2 der Datei."),
+                                   {Num(result.project.Out.RangeMin), Num(*fallback)}));
     }
 
     // A minimum implication or a maximum aggregation read as this engine's
@@ -596,12 +636,9 @@ void BuildProject(Format f, const RawEngine& raw, Imported& result) {
         const double d = InferenceDeviation(p.Rules, p.A, p.B, p.Out, minImplication, maxAggregation);
         std::string& n = notes[note];
         if (!n.empty() && n.back() == '.') n.pop_back();
-        std::array<char, 32> buf{};
-        std::snprintf(buf.data(), buf.size(), "%.2g", d);
-        n += "; der Ausgang weicht dadurch auf " + std::string(p.B.Defined ? "41 \xC3\x97 41" : "41") +
-             " Eingaben um h\xC3\xB6"
-             "chstens " +
-             buf.data() + " ab.";
+        // %1 the note without its full stop, %2 how many inputs, %3 the difference.
+        n = Fmt(Tr("Importhinweis", "%1; der Ausgang weicht dadurch auf %2 Eingaben um höchstens %3 ab."),
+                {n, p.B.Defined ? "41 × 41" : "41", Figure(d)});
     };
     figure(raw.minImplicationNote, true, false);
     figure(raw.maxAggregationNote, false, true);

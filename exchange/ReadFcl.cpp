@@ -10,6 +10,9 @@ namespace {
 
 [[noreturn]] void Fail(int line, const std::string& message) { throw ImportError(message, line); }
 
+// %1: the comment's opening.
+const char* UnclosedComment() { return Tr("Import", "Ein Kommentar %1 wird nicht geschlossen."); }
+
 std::vector<Token> Tokenize(std::string_view s, std::vector<Provenance>& provenance) {
     std::vector<Token> t;
     int line = 1;
@@ -30,14 +33,12 @@ std::vector<Token> Tokenize(std::string_view s, std::vector<Provenance>& provena
         } else if (s.compare(i, 2, "/*") == 0) {
             // Not the standard's comment, but written by many: read like "(* *)".
             const std::size_t end = s.find("*/", i + 2);
-            if (end == std::string_view::npos)
-                Fail(line, "Ein Kommentar \xE2\x80\x9E/*\xE2\x80\x9C wird nicht geschlossen.");
+            if (end == std::string_view::npos) Fail(line, Fmt(UnclosedComment(), {Quoted("/*")}));
             for (std::size_t k = i; k < end; ++k) line += s[k] == '\n';
             i = end + 2;
         } else if (s.compare(i, 2, "(*") == 0) {
             const std::size_t end = s.find("*)", i + 2);
-            if (end == std::string_view::npos)
-                Fail(line, "Ein Kommentar \xE2\x80\x9E(*\xE2\x80\x9C wird nicht geschlossen.");
+            if (end == std::string_view::npos) Fail(line, Fmt(UnclosedComment(), {Quoted("(*")}));
             for (std::size_t k = i; k < end; ++k) line += s[k] == '\n';
             i = end + 2;
         } else if (std::isalpha(static_cast<unsigned char>(c)) || c == '_') {
@@ -98,8 +99,10 @@ public:
             } else if (Accept("RULEBLOCK")) {
                 RuleBlock();
             } else {
-                Fail(Line(), "Erwartet wird ein Block (VAR_INPUT, FUZZIFY, DEFUZZIFY, RULEBLOCK), gefunden: " +
-                                 Quoted(Text()) + ".");
+                Fail(Line(), Fmt(Tr("Import",
+                                    "Erwartet wird ein Block (VAR_INPUT, FUZZIFY, DEFUZZIFY, RULEBLOCK), "
+                                    "gefunden: %1."),
+                                 {Quoted(Text())}));
             }
         }
     }
@@ -107,7 +110,7 @@ public:
 private:
     bool AtEnd() const { return pos_ >= t_.size(); }
     int Line() const { return AtEnd() ? (t_.empty() ? 0 : t_.back().line) : t_[pos_].line; }
-    std::string Text() const { return AtEnd() ? "Dateiende" : t_[pos_].text; }
+    std::string Text() const { return AtEnd() ? Tr("Import", "Dateiende") : t_[pos_].text; }
     // Is the token at pos_+k a word (an identifier)?
     bool Is(std::size_t k, bool word) const {
         if (pos_ + k >= t_.size()) return false;
@@ -121,15 +124,18 @@ private:
         return true;
     }
     void Expect(std::string_view w) {
-        if (!Accept(w)) Fail(Line(), "Erwartet wird " + Quoted(w) + ", gefunden: " + Quoted(Text()) + ".");
+        if (!Accept(w)) {
+            Fail(Line(), Fmt(Tr("Import", "Erwartet wird %1, gefunden: %2."), {Quoted(w), Quoted(Text())}));
+        }
     }
-    std::string Word(const char* what) {
-        if (!Is(0, true)) Fail(Line(), std::string("Erwartet wird ") + what + ", gefunden: " + Quoted(Text()) + ".");
+    // `expected`: the refusal, %1 what stands there instead.
+    std::string Word(const char* expected) {
+        if (!Is(0, true)) Fail(Line(), Fmt(expected, {Quoted(Text())}));
         return t_[pos_++].text;
     }
-    double Number(const char* what) {
+    double Number(const char* expected) {
         const auto d = AtEnd() ? std::nullopt : ParseStored(t_[pos_].text);
-        if (!d) Fail(Line(), std::string("Erwartet wird ") + what + ", gefunden: " + Quoted(Text()) + ".");
+        if (!d) Fail(Line(), Fmt(expected, {Quoted(Text())}));
         ++pos_;
         return *d;
     }
@@ -143,7 +149,7 @@ private:
         while (!AtEnd() && !Accept("END_VAR")) {
             const int line = Line();
             RawVariable v;
-            v.name = Word("ein Variablenname");
+            v.name = Word(VariableExpected());
             v.output = output;
             v.line = line;
             Expect(":");
@@ -156,12 +162,17 @@ private:
         for (auto& v : output ? e_.outputs : e_.inputs) {
             if (v.name == name) return v;
         }
-        Fail(line, Quoted(name) + " ist nicht als " + (output ? "VAR_OUTPUT" : "VAR_INPUT") + " erkl\xC3\xA4rt.");
+        Fail(line,
+             Fmt(Tr("Import", "%1 ist nicht als %2 erklärt."), {Quoted(name), output ? "VAR_OUTPUT" : "VAR_INPUT"}));
     }
+
+    static const char* VariableExpected() { return Tr("Import", "Erwartet wird ein Variablenname, gefunden: %1."); }
+    static const char* MethodExpected() { return Tr("Import", "Erwartet wird eine Methode, gefunden: %1."); }
+    static const char* NumberExpected() { return Tr("Import", "Erwartet wird eine Zahl, gefunden: %1."); }
 
     void Block(bool output) {
         const int line = Line();
-        RawVariable& v = Find(Word("ein Variablenname"), output, line);
+        RawVariable& v = Find(Word(VariableExpected()), output, line);
         const char* end = output ? "END_DEFUZZIFY" : "END_FUZZIFY";
         while (!AtEnd() && !Accept(end)) {
             if (Accept("TERM")) {
@@ -169,16 +180,16 @@ private:
             } else if (Accept("RANGE")) {
                 Expect(":=");
                 Expect("(");
-                v.lo = Number("der Bereichsanfang");
+                v.lo = Number(Tr("Import", "Erwartet wird der Bereichsanfang, gefunden: %1."));
                 Expect("..");
-                v.hi = Number("das Bereichsende");
+                v.hi = Number(Tr("Import", "Erwartet wird das Bereichsende, gefunden: %1."));
                 Expect(")");
                 Expect(";");
                 v.hasRange = true;
             } else if (Peek("METHOD") || Peek("ACCU") || Peek("ACT")) {
                 const std::string key = t_[pos_++].text;
                 Expect(":");
-                const std::string value = Word("eine Methode");
+                const std::string value = Word(MethodExpected());
                 Expect(";");
                 Setting(key, value, line);
             } else if (Accept("DEFAULT")) {
@@ -188,7 +199,7 @@ private:
             } else if (Is(0, true)) {
                 SkipStatement();  // settings of other tools (LOCK, ...)
             } else {
-                Fail(Line(), std::string("Erwartet wird TERM oder ") + end + ", gefunden: " + Quoted(Text()) + ".");
+                Fail(Line(), Fmt(Tr("Import", "Erwartet wird TERM oder %1, gefunden: %2."), {end, Quoted(Text())}));
             }
         }
     }
@@ -196,37 +207,40 @@ private:
     void Term(RawVariable& v) {
         RawTerm t;
         t.line = Line();
-        t.name = Word("ein Termname");
+        t.name = Word(Tr("Import", "Erwartet wird ein Termname, gefunden: %1."));
         Expect(":=");
         if (Peek("(")) {
             std::vector<std::pair<double, double>> pts;
             while (Accept("(")) {
-                const double x = Number("eine Zahl");
+                const double x = Number(NumberExpected());
                 Expect(",");
-                const double y = Number("eine Zahl");
+                const double y = Number(NumberExpected());
                 Expect(")");
                 pts.emplace_back(x, y);
                 // Thinning a list costs its square: a bound keeps a hostile one cheap.
-                if (pts.size() > 64)
-                    Fail(t.line,
-                         "Die Punktliste von " + Quoted(t.name) + " hat mehr als 64 Punkte; ein Trapez braucht vier.");
+                if (pts.size() > 64) {
+                    Fail(t.line, Fmt(Tr("Import",
+                                        "Die Punktliste von %1 hat mehr als 64 Punkte; ein Trapez braucht "
+                                        "vier."),
+                                     {Quoted(t.name)}));
+                }
             }
             Points(t, pts);
         } else if (Is(0, true)) {
-            const std::string kind = Word("ein Termtyp");
+            const std::string kind = Word(Tr("Import", "Erwartet wird ein Termtyp, gefunden: %1."));
             t.kind = kind;
             // The common dialect's TRIAN a b c and TRAPE a b c d are the same shapes.
             if (EqualsNoCase(kind, "TRIAN")) t.kind = "Triangle";
             if (EqualsNoCase(kind, "TRAPE")) t.kind = "Trapezoid";
             if (t.kind == "Trapezoid" || t.kind == "Triangle" || t.kind == "Rectangle") {
-                while (!AtEnd() && !Peek(";")) t.params.push_back(Number("eine Zahl"));
+                while (!AtEnd() && !Peek(";")) t.params.push_back(Number(NumberExpected()));
             } else {
                 SkipStatement();
                 v.terms.push_back(t);
                 return;
             }
         } else {
-            Number("eine Zahl");
+            Number(NumberExpected());
             t.kind = "Singleton";
         }
         Expect(";");
@@ -236,8 +250,10 @@ private:
     // A point list as a trapezoid, triangle or a shoulder open to one side.
     static void Points(RawTerm& t, std::vector<std::pair<double, double>> p) {
         auto fail = [&t] {
-            Fail(t.line, "Die Punktliste von " + Quoted(t.name) +
-                             " ist kein Trapez, Dreieck oder Rechteck (Zugeh\xC3\xB6rigkeit 0, h, h, 0).");
+            Fail(t.line, Fmt(Tr("Import",
+                                "Die Punktliste von %1 ist kein Trapez, Dreieck oder Rechteck "
+                                "(Zugehörigkeit 0, h, h, 0)."),
+                             {Quoted(t.name)}));
         };
         auto y = [&p](std::size_t i) { return p[i].second; };
         // Four points 0, h, h, 0 are what the exporter writes for every term,
@@ -299,21 +315,24 @@ private:
     void Setting(const std::string& key, const std::string& value, int line) {
         const std::string k = Lower(key), v = Lower(value);
         if (k == "and" && v != "min") {
-            Fail(line, "Die Und-Verkn\xC3\xBCpfung ist " + Quoted(value) +
-                           "; dieses Programm rechnet \xE2\x80\x9E"
-                           "and\xE2\x80\x9C mit dem Minimum.");
+            Fail(line, Fmt(Tr("Import", "Die Und-Verknüpfung ist %1; dieses Programm rechnet „and“ mit dem Minimum."),
+                           {Quoted(value)}));
         } else if (k == "or" && v != "max") {
             e_.orIsMax = false;
             e_.orLine = line;
         } else if (k == "act" && v != "prod") {
             if (v == "min") e_.minImplicationNote = e_.notes.size();
-            e_.notes.push_back("Die Implikation " + Quoted(value) + " wird hier als Produkt gerechnet.");
+            e_.notes.push_back(
+                Fmt(Tr("Importhinweis", "Die Implikation %1 wird hier als Produkt gerechnet."), {Quoted(value)}));
         } else if (k == "accu" && v != "nsum" && v != "unboundedsum") {
             if (v == "max") e_.maxAggregationNote = e_.notes.size();
-            e_.notes.push_back("Die Terme des Ausgangs werden hier summiert, nicht mit " + Quoted(value) +
-                               " zusammengefasst.");
+            e_.notes.push_back(
+                Fmt(Tr("Importhinweis", "Die Terme des Ausgangs werden hier summiert, nicht mit %1 zusammengefasst."),
+                    {Quoted(value)}));
         } else if (k == "method" && v != "cog") {
-            e_.notes.push_back("Der Ausgang wird hier mit dem Schwerpunkt berechnet, nicht mit " + Quoted(value) + ".");
+            e_.notes.push_back(
+                Fmt(Tr("Importhinweis", "Der Ausgang wird hier mit dem Schwerpunkt berechnet, nicht mit %1."),
+                    {Quoted(value)}));
         }
     }
 
@@ -324,11 +343,11 @@ private:
             if (Peek("AND") || Peek("OR") || Peek("ACT") || Peek("ACCU")) {
                 const std::string key = t_[pos_++].text;
                 Expect(":");
-                const std::string value = Word("eine Methode");
+                const std::string value = Word(MethodExpected());
                 Expect(";");
                 Setting(key, value, line);
             } else if (Accept("RULE")) {
-                Number("die Nummer der Regel");
+                Number(Tr("Import", "Erwartet wird die Nummer der Regel, gefunden: %1."));
                 Expect(":");
                 // Some tools leave out the ';': the next RULE or the block's end ends it too.
                 std::vector<Token> rule;
@@ -336,7 +355,7 @@ private:
                 Accept(";");
                 e_.rules.push_back(ParseRuleText(rule, line));
             } else {
-                Fail(line, "Erwartet wird RULE oder END_RULEBLOCK, gefunden: " + Quoted(Text()) + ".");
+                Fail(line, Fmt(Tr("Import", "Erwartet wird RULE oder END_RULEBLOCK, gefunden: %1."), {Quoted(Text())}));
             }
         }
     }

@@ -18,16 +18,37 @@ std::string Unquote(const std::string& s) {
     return t;
 }
 
+// Where a list of numbers stands, for the refusals: `noNumber` with %1 the
+// word that is no number and %2 `name`; `noList` with %1 `name`.
+struct ListPlace {
+    const char* noNumber;
+    const char* noList;
+    std::string name;
+};
+
+ListPlace RulePlace() { return {Tr("Import", "In der Regel ist %1 keine Zahl."), "", {}}; }
+
+ListPlace RangePlace() {
+    return {Tr("Import", "In den Bereich ist %1 keine Zahl."),
+            Tr("Import", "Erwartet wird eine Zahlenliste in eckigen Klammern für den Bereich."),
+            {}};
+}
+
+ListPlace TermPlace(const std::string& term) {
+    return {Tr("Import", "In den Term %2 ist %1 keine Zahl."),
+            Tr("Import", "Erwartet wird eine Zahlenliste in eckigen Klammern für den Term %1."), Quoted(term)};
+}
+
 // The numbers of a list. Values a project stores read as their nearest
 // single; counts and term numbers (`stored` false) as they are written, so
 // that 4294967297 is not taken for 4294967296.
-std::vector<double> Numbers(std::string_view s, int line, const std::string& what, bool stored = true) {
+std::vector<double> Numbers(std::string_view s, int line, const ListPlace& where, bool stored = true) {
     std::vector<double> v;
     std::string cur;
     auto flush = [&] {
         if (cur.empty()) return;
         const auto d = stored ? ParseStored(cur) : ParseDouble(cur);
-        if (!d) Fail(line, "In " + what + " ist " + Quoted(cur) + " keine Zahl.");
+        if (!d) Fail(line, Fmt(where.noNumber, {Quoted(cur), where.name}));
         v.push_back(*d);
         cur.clear();
     };
@@ -43,12 +64,19 @@ std::vector<double> Numbers(std::string_view s, int line, const std::string& wha
 }
 
 // "[a b c d]" -> numbers.
-std::vector<double> Bracketed(const std::string& s, int line, const std::string& what) {
+std::vector<double> Bracketed(const std::string& s, int line, const ListPlace& where) {
     const std::size_t open = s.find('['), close = s.rfind(']');
     if (open == std::string::npos || close == std::string::npos || close < open) {
-        Fail(line, "Erwartet wird eine Zahlenliste in eckigen Klammern f\xC3\xBCr " + what + ".");
+        Fail(line, Fmt(where.noList, {where.name}));
     }
-    return Numbers(std::string_view(s).substr(open + 1, close - open - 1), line, what);
+    return Numbers(std::string_view(s).substr(open + 1, close - open - 1), line, where);
+}
+
+// %1: the aggregation the file names.
+const char* MaxScaledNote() {
+    return Tr("Importhinweis",
+              "Die Terme des Ausgangs werden hier je Term mit dem Maximum seiner Regeln skaliert und "
+              "summiert, nicht mit %1 zusammengefasst.");
 }
 
 const char* KindOf(const std::string& k) {
@@ -62,8 +90,9 @@ const char* KindOf(const std::string& k) {
 // number it is before it becomes an int: 4294967297 must not wrap to 1.
 int TermNumber(double v, const RawVariable& var, int lineNo) {
     if (v > static_cast<double>(var.terms.size())) {
-        Fail(lineNo, "Die Regel nennt Term " + Num(v) + " von " + Quoted(var.name) + ", der nur " +
-                         std::to_string(var.terms.size()) + (var.terms.size() == 1 ? " Term hat." : " Terme hat."));
+        Fail(lineNo, Fmt(var.terms.size() == 1 ? Tr("Import", "Die Regel nennt Term %1 von %2, der nur %3 Term hat.")
+                                               : Tr("Import", "Die Regel nennt Term %1 von %2, der nur %3 Terme hat."),
+                         {Num(v), Quoted(var.name), std::to_string(var.terms.size())}));
     }
     return static_cast<int>(v);
 }
@@ -74,29 +103,30 @@ RawRule ParseRule(const std::string& line, int lineNo, const std::vector<RawVari
     const std::size_t comma = line.find(','), paren = line.find('('), close = line.find(')'), colon = line.find(':');
     if (comma == std::string::npos || paren == std::string::npos || close == std::string::npos ||
         colon == std::string::npos || !(comma < paren && paren < close && close < colon)) {
-        Fail(lineNo,
-             "Erwartet wird eine Regel der Form \xE2\x80\x9E"
-             "1 2, 3 (1) : 1\xE2\x80\x9C.");
+        Fail(lineNo, Tr("Import", "Erwartet wird eine Regel der Form „1 2, 3 (1) : 1“."));
     }
-    const auto ins = Numbers(std::string_view(line).substr(0, comma), lineNo, "der Regel", false);
-    const auto outs = Numbers(std::string_view(line).substr(comma + 1, paren - comma - 1), lineNo, "der Regel", false);
-    const auto weight =
-        Numbers(std::string_view(line).substr(paren + 1, close - paren - 1), lineNo, "der Regel", false);
-    const auto conn = Numbers(std::string_view(line).substr(colon + 1), lineNo, "der Regel", false);
+    const ListPlace rule = RulePlace();
+    const auto ins = Numbers(std::string_view(line).substr(0, comma), lineNo, rule, false);
+    const auto outs = Numbers(std::string_view(line).substr(comma + 1, paren - comma - 1), lineNo, rule, false);
+    const auto weight = Numbers(std::string_view(line).substr(paren + 1, close - paren - 1), lineNo, rule, false);
+    const auto conn = Numbers(std::string_view(line).substr(colon + 1), lineNo, rule, false);
     if (ins.size() != inputs.size() || outs.size() != 1 || weight.size() != 1 || conn.size() != 1) {
         Fail(lineNo,
-             "Die Regel nennt nicht je Eingang und Ausgang eine Zahl, ein Gewicht und eine Verkn\xC3\xBCpfung.");
+             Tr("Import", "Die Regel nennt nicht je Eingang und Ausgang eine Zahl, ein Gewicht und eine Verknüpfung."));
     }
     RawRule r;
     r.line = lineNo;
     std::vector<RawCondition> cell;
     for (std::size_t i = 0; i < ins.size(); ++i) {
         const double v = ins[i];
-        if (v < 0) Fail(lineNo, "Verneinung (negative Termnummer) gibt es in diesem Programm nicht.");
-        if (v != std::floor(v))
-            Fail(lineNo, "Modifizierer (Termnummer " + Num(v) + ") gibt es in diesem Programm nicht.");
+        if (v < 0) Fail(lineNo, Tr("Import", "Verneinung (negative Termnummer) gibt es in diesem Programm nicht."));
+        if (v != std::floor(v)) {
+            Fail(lineNo, Fmt(Tr("Import", "Modifizierer (Termnummer %1) gibt es in diesem Programm nicht."), {Num(v)}));
+        }
         if (v == 0) {
-            Fail(lineNo, "Die Regel nennt nicht jeden Eingang; hier nennt jede Regel je Eingang genau einen Term.");
+            Fail(lineNo, Tr("Import",
+                            "Die Regel nennt nicht jeden Eingang; hier nennt jede Regel je Eingang genau "
+                            "einen Term."));
         }
         RawCondition c;
         c.variableIndex = static_cast<int>(i) + 1;
@@ -104,16 +134,16 @@ RawRule ParseRule(const std::string& line, int lineNo, const std::vector<RawVari
         cell.push_back(c);
     }
     const double k = outs[0];
-    if (k < 0) Fail(lineNo, "Verneinung (negative Termnummer) gibt es in diesem Programm nicht.");
-    if (k == 0 || k != std::floor(k)) Fail(lineNo, "Die Regel nennt keinen Ausgangsterm.");
+    if (k < 0) Fail(lineNo, Tr("Import", "Verneinung (negative Termnummer) gibt es in diesem Programm nicht."));
+    if (k == 0 || k != std::floor(k)) Fail(lineNo, Tr("Import", "Die Regel nennt keinen Ausgangsterm."));
     if (weight[0] != 1.0) {
-        Fail(lineNo, "Regelgewicht " + Num(weight[0]) + ": dieses Programm kennt nur Regeln mit Gewicht 1.");
+        Fail(lineNo,
+             Fmt(Tr("Import", "Regelgewicht %1: dieses Programm kennt nur Regeln mit Gewicht 1."), {Num(weight[0])}));
     }
     if (conn[0] == 2 && inputs.size() > 1) {
-        Fail(lineNo,
-             "Oder-Verkn\xC3\xBCpfung (\xE2\x80\x9Eor\xE2\x80\x9C) einzelner Bedingungen passt nicht: jede Regelzelle "
-             "nennt je Eingang einen Term, mit \xE2\x80\x9E"
-             "and\xE2\x80\x9C verbunden.");
+        Fail(lineNo, Tr("Import",
+                        "Oder-Verknüpfung („or“) einzelner Bedingungen passt nicht: jede "
+                        "Regelzelle nennt je Eingang einen Term, mit „and“ verbunden."));
     }
     r.cells.push_back(cell);
     r.consequent.variableIndex = 1;
@@ -163,7 +193,7 @@ void ReadFisInto(std::string_view text, RawEngine& e) {
             } else if (name == "Rules") {
                 section = Section::Rules;
             } else {
-                Fail(lineNo, "Unbekannter Abschnitt " + Quoted(line) + ".");
+                Fail(lineNo, Fmt(Tr("Import", "Unbekannter Abschnitt %1."), {Quoted(line)}));
             }
             continue;
         }
@@ -172,40 +202,44 @@ void ReadFisInto(std::string_view text, RawEngine& e) {
             continue;
         }
         const std::size_t eq = line.find('=');
-        if (eq == std::string::npos)
-            Fail(lineNo,
-                 "Erwartet wird \xE2\x80\x9ESchl\xC3\xBCssel=Wert\xE2\x80\x9C, gefunden: " + Quoted(line) + ".");
+        if (eq == std::string::npos) {
+            Fail(lineNo, Fmt(Tr("Import", "Erwartet wird „Schlüssel=Wert“, gefunden: %1."), {Quoted(line)}));
+        }
         const std::string key = Trim(std::string_view(line).substr(0, eq));
         const std::string value = Trim(std::string_view(line).substr(eq + 1));
-        if (section == Section::None) Fail(lineNo, "Erwartet wird der Abschnitt \xE2\x80\x9E[System]\xE2\x80\x9C.");
+        if (section == Section::None) Fail(lineNo, Tr("Import", "Erwartet wird der Abschnitt „[System]“."));
         if (section == Section::System) {
             const std::string v = Unquote(value);
             if (key == "Type" && v != "mamdani") {
-                Fail(lineNo, "Der Typ " + Quoted(v) + " passt nicht: dieses Programm rechnet wie ein Mamdani-System.");
+                Fail(lineNo,
+                     Fmt(Tr("Import", "Der Typ %1 passt nicht: dieses Programm rechnet wie ein Mamdani-System."),
+                         {Quoted(v)}));
             } else if (key == "AndMethod" && v != "min") {
                 if (EqualsNoCase(v, "min")) {
-                    Fail(lineNo, "Die Und-Verkn\xC3\xBCpfung hei\xC3\x9Ft in FIS " + Quoted("min") + ", nicht " +
-                                     Quoted(v) + " (Gro\xC3\x9F- und Kleinschreibung z\xC3\xA4hlt).");
+                    Fail(lineNo, Fmt(Tr("Import",
+                                        "Die Und-Verknüpfung heißt in FIS %1, nicht %2 (Groß- und "
+                                        "Kleinschreibung zählt)."),
+                                     {Quoted("min"), Quoted(v)}));
                 }
-                Fail(lineNo, "Die Und-Verkn\xC3\xBCpfung ist " + Quoted(v) +
-                                 "; dieses Programm rechnet \xE2\x80\x9E"
-                                 "and\xE2\x80\x9C mit dem Minimum.");
+                Fail(lineNo,
+                     Fmt(Tr("Import", "Die Und-Verknüpfung ist %1; dieses Programm rechnet „and“ mit dem Minimum."),
+                         {Quoted(v)}));
             } else if (key == "ImpMethod" && v != "prod") {
                 if (v == "min") e.minImplicationNote = e.notes.size();
-                e.notes.push_back("Die Implikation " + Quoted(v) + " wird hier als Produkt gerechnet.");
+                e.notes.push_back(
+                    Fmt(Tr("Importhinweis", "Die Implikation %1 wird hier als Produkt gerechnet."), {Quoted(v)}));
             } else if (key == "AggMethod" && v != "max" && v != "sum") {
                 // max and sum both come close to this engine (each term scaled
                 // by the largest of its rules, then summed); others do not.
-                e.notes.push_back(
-                    "Die Terme des Ausgangs werden hier je Term mit dem Maximum seiner Regeln skaliert "
-                    "und summiert, nicht mit " +
-                    Quoted(v) + " zusammengefasst.");
+                e.notes.push_back(Fmt(MaxScaledNote(), {Quoted(v)}));
             } else if (key == "AggMethod" && v == "max") {
                 // Close to this engine (see above), but not the same; the
                 // builder notes it with its figure unless this program wrote the file.
                 maxAggregationLine = lineNo;
             } else if (key == "DefuzzMethod" && v != "centroid") {
-                e.notes.push_back("Der Ausgang wird hier mit dem Schwerpunkt berechnet, nicht mit " + Quoted(v) + ".");
+                e.notes.push_back(
+                    Fmt(Tr("Importhinweis", "Der Ausgang wird hier mit dem Schwerpunkt berechnet, nicht mit %1."),
+                        {Quoted(v)}));
             }
             continue;
         }
@@ -213,8 +247,8 @@ void ReadFisInto(std::string_view text, RawEngine& e) {
         if (key == "Name") {
             var->name = Unquote(value);
         } else if (key == "Range") {
-            const auto r = Bracketed(value, lineNo, "den Bereich");
-            if (r.size() != 2) Fail(lineNo, "Der Bereich braucht zwei Zahlen.");
+            const auto r = Bracketed(value, lineNo, RangePlace());
+            if (r.size() != 2) Fail(lineNo, Tr("Import", "Der Bereich braucht zwei Zahlen."));
             var->hasRange = true;
             var->lo = r[0];
             var->hi = r[1];
@@ -223,7 +257,7 @@ void ReadFisInto(std::string_view text, RawEngine& e) {
             const std::size_t sep = value.find("':'");
             const std::size_t kindEnd = sep == std::string::npos ? std::string::npos : value.find('\'', sep + 3);
             if (sep == std::string::npos || kindEnd == std::string::npos) {
-                Fail(lineNo, "Erwartet wird ein Term der Form \xE2\x80\x9E'name':'trapmf',[a b c d]\xE2\x80\x9C.");
+                Fail(lineNo, Tr("Import", "Erwartet wird ein Term der Form „'name':'trapmf',[a b c d]“."));
             }
             RawTerm t;
             t.name = Unquote(value.substr(0, sep + 1));
@@ -231,17 +265,15 @@ void ReadFisInto(std::string_view text, RawEngine& e) {
             t.line = lineNo;
             const char* k = KindOf(kind);
             t.kind = k ? k : kind;
-            if (k) t.params = Bracketed(value.substr(kindEnd), lineNo, "den Term " + Quoted(t.name));
+            if (k) t.params = Bracketed(value.substr(kindEnd), lineNo, TermPlace(t.name));
             var->terms.push_back(t);
         }
     }
     if (maxAggregationLine > 0 && e.provenance.empty()) {
         e.maxAggregationNote = e.notes.size();
-        e.notes.push_back(
-            "Die Terme des Ausgangs werden hier je Term mit dem Maximum seiner Regeln skaliert und summiert, nicht "
-            "mit \xE2\x80\x9Emax\xE2\x80\x9C zusammengefasst.");
+        e.notes.push_back(Fmt(MaxScaledNote(), {Quoted("max")}));
     }
-    if (!sawSystem) Fail(0, "Das ist keine FIS-Datei: der Abschnitt \xE2\x80\x9E[System]\xE2\x80\x9C fehlt.");
+    if (!sawSystem) Fail(0, Tr("Import", "Das ist keine FIS-Datei: der Abschnitt „[System]“ fehlt."));
     if (e.inputs.size() <= 2 && e.outputs.size() == 1) {
         for (const auto& [line, no] : ruleLines) e.rules.push_back(ParseRule(line, no, e.inputs, e.outputs[0]));
     }

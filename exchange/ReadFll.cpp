@@ -55,11 +55,13 @@ const char* KindOf(const std::string& k) {
 // the mirror image when end lies left of start.
 void Ramp(RawTerm& t) {
     if (t.params.size() != 2 && t.params.size() != 3) {
-        Fail(t.line, "Der Term " + Quoted(t.name) +
-                         " (Ramp) braucht zwei Zahlen (Anfang, Ende) und wahlweise eine H\xC3\xB6he.");
+        Fail(t.line, Fmt(Tr("Import", "Der Term %1 (Ramp) braucht zwei Zahlen (Anfang, Ende) und wahlweise eine Höhe."),
+                         {Quoted(t.name)}));
     }
     const double start = t.params[0], end = t.params[1], h = t.params.size() == 3 ? t.params[2] : 1.0;
-    if (start == end) Fail(t.line, "Der Term " + Quoted(t.name) + " (Ramp) hat Anfang und Ende am selben Punkt.");
+    if (start == end) {
+        Fail(t.line, Fmt(Tr("Import", "Der Term %1 (Ramp) hat Anfang und Ende am selben Punkt."), {Quoted(t.name)}));
+    }
     t.kind = start < end ? "RightShoulder" : "LeftShoulder";
     t.params = start < end ? std::vector<double>{start, end, h} : std::vector<double>{end, start, h};
 }
@@ -90,8 +92,7 @@ void ReadFllInto(std::string_view text, RawEngine& e) {
         if (line.empty()) continue;
         const std::size_t colon = line.find(':');
         if (colon == std::string::npos) {
-            Fail(lineNo,
-                 "Erwartet wird \xE2\x80\x9ESchl\xC3\xBCssel: Wert\xE2\x80\x9C, gefunden: " + Quoted(line) + ".");
+            Fail(lineNo, Fmt(Tr("Import", "Erwartet wird „Schlüssel: Wert“, gefunden: %1."), {Quoted(line)}));
         }
         const std::string key = Trim(std::string_view(line).substr(0, colon));
         const std::string value = Trim(std::string_view(line).substr(colon + 1));
@@ -110,7 +111,9 @@ void ReadFllInto(std::string_view text, RawEngine& e) {
             var->name = value;
             var->output = out;
             var->line = lineNo;
-            if (value.empty() || words.size() != 1) Fail(lineNo, "Nach " + key + " wird ein Name erwartet.");
+            if (value.empty() || words.size() != 1) {
+                Fail(lineNo, Fmt(Tr("Import", "Nach %1 wird ein Name erwartet."), {key}));
+            }
             section = out ? Section::Output : Section::Input;
             continue;
         }
@@ -121,16 +124,12 @@ void ReadFllInto(std::string_view text, RawEngine& e) {
         }
         if (key == "description") continue;
         switch (section) {
-        case Section::None:
-            Fail(lineNo,
-                 "Erwartet wird \xE2\x80\x9E"
-                 "Engine:\xE2\x80\x9C, gefunden: " +
-                     Quoted(key) + ".");
+        case Section::None: Fail(lineNo, Fmt(Tr("Import", "Erwartet wird „Engine:“, gefunden: %1."), {Quoted(key)}));
         case Section::Engine: break;  // nothing of the engine itself matters here
         case Section::Input:
         case Section::Output:
             if (key == "range") {
-                if (words.size() != 2) Fail(lineNo, "Der Bereich braucht zwei Zahlen.");
+                if (words.size() != 2) Fail(lineNo, Tr("Import", "Der Bereich braucht zwei Zahlen."));
                 const auto lo = ParseStored(words[0]), hi = ParseStored(words[1]);
                 // -inf .. inf and the like: no range of its own.
                 if (lo && hi) {
@@ -141,7 +140,7 @@ void ReadFllInto(std::string_view text, RawEngine& e) {
                     var->hiText = words[1];
                 }
             } else if (key == "term") {
-                if (words.size() < 2) Fail(lineNo, "Ein Term braucht einen Namen und einen Typ.");
+                if (words.size() < 2) Fail(lineNo, Tr("Import", "Ein Term braucht einen Namen und einen Typ."));
                 RawTerm t;
                 t.name = words[0];
                 t.line = lineNo;
@@ -150,7 +149,10 @@ void ReadFllInto(std::string_view text, RawEngine& e) {
                 if (kind || words[1] == "Ramp") {
                     for (std::size_t i = 2; i < words.size(); ++i) {
                         const auto d = ParseStored(words[i]);
-                        if (!d) Fail(lineNo, "Im Term " + Quoted(t.name) + " ist " + Quoted(words[i]) + " keine Zahl.");
+                        if (!d) {
+                            Fail(lineNo, Fmt(Tr("Import", "Im Term %1 ist %2 keine Zahl."),
+                                             {Quoted(t.name), Quoted(words[i])}));
+                        }
                         t.params.push_back(*d);
                     }
                 }
@@ -159,44 +161,47 @@ void ReadFllInto(std::string_view text, RawEngine& e) {
             } else if (key == "default") {
                 var->defaultValue = ParseStored(value);
                 if (!var->defaultValue && var->output && EqualsNoCase(value, "nan")) {
-                    e.notes.push_back("Feuert keine Regel, liefert " + Quoted(var->name) +
-                                      " hier den Bereichsanfang, nicht " + Quoted(value) +
-                                      " (keine Zahl) wie in der Datei.");
+                    e.notes.push_back(Fmt(Tr("Importhinweis",
+                                             "Feuert keine Regel, liefert %1 hier den "
+                                             "Bereichsanfang, nicht %2 (keine Zahl) wie in der Datei."),
+                                          {Quoted(var->name), Quoted(value)}));
                 }
             } else if (key == "aggregation" && value != "UnboundedSum" && value != "none") {
                 if (value == "Maximum") e.maxAggregationNote = e.notes.size();
-                e.notes.push_back("Die Terme des Ausgangs werden hier summiert, nicht mit " + Quoted(value) +
-                                  " zusammengefasst.");
+                e.notes.push_back(Fmt(
+                    Tr("Importhinweis", "Die Terme des Ausgangs werden hier summiert, nicht mit %1 zusammengefasst."),
+                    {Quoted(value)}));
             } else if (key == "defuzzifier" && !words.empty() && words[0] != "Centroid") {
-                e.notes.push_back("Der Ausgang wird hier mit dem Schwerpunkt berechnet, nicht mit " + Quoted(words[0]) +
-                                  ".");
+                e.notes.push_back(
+                    Fmt(Tr("Importhinweis", "Der Ausgang wird hier mit dem Schwerpunkt berechnet, nicht mit %1."),
+                        {Quoted(words[0])}));
             }
             break;
         case Section::Rules:
             if (key == "conjunction" && value != "Minimum" && value != "none") {
                 if (EqualsNoCase(value, "Minimum")) {
-                    Fail(lineNo, "FLL schreibt die Und-Verkn\xC3\xBCpfung " + Quoted(value) + " als " +
-                                     Quoted("Minimum") + " (Gro\xC3\x9F- und Kleinschreibung z\xC3\xA4hlt).");
+                    Fail(lineNo, Fmt(Tr("Import",
+                                        "FLL schreibt die Und-Verknüpfung %1 als %2 (Groß- und "
+                                        "Kleinschreibung zählt)."),
+                                     {Quoted(value), Quoted("Minimum")}));
                 }
-                Fail(lineNo, "Die Und-Verkn\xC3\xBCpfung ist " + Quoted(value) +
-                                 "; dieses Programm rechnet \xE2\x80\x9E"
-                                 "and\xE2\x80\x9C mit dem Minimum.");
+                Fail(lineNo,
+                     Fmt(Tr("Import", "Die Und-Verknüpfung ist %1; dieses Programm rechnet „and“ mit dem Minimum."),
+                         {Quoted(value)}));
             } else if (key == "disjunction" && value != "Maximum" && value != "none") {
                 e.orIsMax = false;
                 e.orLine = lineNo;
             } else if (key == "implication" && value != "AlgebraicProduct" && value != "none") {
                 if (value == "Minimum") e.minImplicationNote = e.notes.size();
-                e.notes.push_back("Die Implikation " + Quoted(value) + " wird hier als Produkt gerechnet.");
+                e.notes.push_back(
+                    Fmt(Tr("Importhinweis", "Die Implikation %1 wird hier als Produkt gerechnet."), {Quoted(value)}));
             } else if (key == "rule") {
                 e.rules.push_back(ParseRuleText(RuleTokens(value, lineNo), lineNo));
             }
             break;
         }
     }
-    if (!sawEngine && e.inputs.empty())
-        Fail(0,
-             "Das ist keine FLL-Datei: \xE2\x80\x9E"
-             "Engine:\xE2\x80\x9C fehlt.");
+    if (!sawEngine && e.inputs.empty()) Fail(0, Tr("Import", "Das ist keine FLL-Datei: „Engine:“ fehlt."));
 }
 
 }  // namespace

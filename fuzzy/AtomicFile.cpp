@@ -1,5 +1,7 @@
 #include "AtomicFile.h"
 
+#include "Sprache.h"
+
 #include <array>
 #include <atomic>
 #include <cerrno>
@@ -21,27 +23,28 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Quoted(const std::string& s) { return "\xE2\x80\x9E" + s + "\xE2\x80\x9C"; }
-
+// Why a write failed, in the active language.
 std::string Reason(int err) {
     switch (err) {
     case EACCES:
-    case EPERM: return "keine Berechtigung zum Schreiben";
-    case EROFS: return "der Datentr\xC3\xA4ger ist schreibgesch\xC3\xBCtzt";
+    case EPERM: return Tr("KernSpeichern", "keine Berechtigung zum Schreiben");
+    case EROFS: return Tr("KernSpeichern", "der Datentr\xC3\xA4ger ist schreibgesch\xC3\xBCtzt");
     case ENOSPC:
     case EDQUOT:
-    case EFBIG: return "kein Platz mehr auf dem Datentr\xC3\xA4ger";
+    case EFBIG: return Tr("KernSpeichern", "kein Platz mehr auf dem Datentr\xC3\xA4ger");
     case ENOENT:
-    case ENOTDIR: return "der Ordner existiert nicht";
-    case EISDIR: return "unter diesem Namen steht ein Ordner";
-    case ENAMETOOLONG: return "der Name ist zu lang";
-    case EIO: return "Ein-/Ausgabefehler des Datentr\xC3\xA4gers";
-    default: return "Systemfehler " + std::to_string(err);
+    case ENOTDIR: return Tr("KernSpeichern", "der Ordner existiert nicht");
+    case EISDIR: return Tr("KernSpeichern", "unter diesem Namen steht ein Ordner");
+    case ENAMETOOLONG: return Tr("KernSpeichern", "der Name ist zu lang");
+    case EIO: return Tr("KernSpeichern", "Ein-/Ausgabefehler des Datentr\xC3\xA4gers");
+    default: return Fmt(Tr("KernSpeichern", "Systemfehler %1"), {std::to_string(err)});
     }
 }
 
 [[noreturn]] void Fail(const std::string& file, int err) {
-    throw ESaveError("Die Datei " + Quoted(file) + " konnte nicht gespeichert werden: " + Reason(err) + ".");
+    throw ESaveError(
+        Fmt(Tr("KernSpeichern", "Die Datei \xE2\x80\x9E%1\xE2\x80\x9C konnte nicht gespeichert werden: %2."),
+            {file, Reason(err)}));
 }
 
 // A name for the new file next to the target that no other writer picks.
@@ -203,9 +206,11 @@ void WriteFileAtomic(const std::string& FileName, std::string_view bytes, const 
         }, out{};
         if (::stat(InputFile.c_str(), &in) == 0 && ::stat(target.c_str(), &out) == 0 && in.st_dev == out.st_dev &&
             in.st_ino == out.st_ino) {
-            throw ESaveError("Die Datei " + Quoted(FileName) +
-                             " ist die Eingabedatei selbst; sie wird nicht \xC3\xBC"
-                             "berschrieben.");
+            throw ESaveError(
+                Fmt(Tr("KernSpeichern",
+                       "Die Datei \xE2\x80\x9E%1\xE2\x80\x9C ist die Eingabedatei selbst; sie wird nicht \xC3\xBC"
+                       "berschrieben."),
+                    {FileName}));
         }
     }
 

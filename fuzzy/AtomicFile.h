@@ -7,8 +7,8 @@
 
 namespace fuzzy {
 
-// A file that could not be written. what() is a German sentence for the
-// user; the file on disk is as it was before the attempt.
+// A file that could not be written. what() is a sentence for the user in
+// the active language; the file on disk is as it was before the attempt.
 class ESaveError : public Error {
 public:
     using Error::Error;

@@ -1,12 +1,15 @@
 #include "Errors.h"
 
+#include "Sprache.h"
+
 namespace fuzzy {
 
 std::string Error::Describe() const {
     if (line_ <= 0) return what();
-    return "Zeile " + std::to_string(line_) + ": " + what();
+    return Fmt(Tr("KernFehler", "Zeile %1: %2"), {std::to_string(line_), what()});
 }
 
-EInOutError::EInOutError(int code) : std::runtime_error("E/A-Fehler " + std::to_string(code)), code_(code) {}
+EInOutError::EInOutError(int code)
+    : std::runtime_error(Fmt(Tr("KernFehler", "E/A-Fehler %1"), {std::to_string(code)})), code_(code) {}
 
 }  // namespace fuzzy

@@ -6,9 +6,9 @@
 namespace fuzzy {
 
 // The one way the Qt-free code reports that it cannot do what was asked:
-// a German sentence for the user, and where it concerns a line of a file,
-// that line (counted from 1; 0 when it concerns no line or the file as a
-// whole). Every layer above the engine throws it (or a kind of it) and
+// a sentence for the user in the active language, and where it concerns a
+// line of a file, that line (counted from 1; 0 when it concerns no line or
+// the file as a whole). Every layer above the engine throws it (or a kind of it) and
 // every front end catches it and shows Describe().
 class Error : public std::runtime_error {
 public:
@@ -22,7 +22,7 @@ private:
 };
 
 // An input/output error with its run-time error code, e.g. 103 = file not open.
-// Its message is "E/A-Fehler <code>".
+// Its message is "E/A-Fehler <code>" (English: "I/O error <code>").
 class EInOutError : public std::runtime_error {
 public:
     explicit EInOutError(int code);

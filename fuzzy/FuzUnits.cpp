@@ -66,7 +66,7 @@ void TFuzzy::Assign(const TFuzzy& Source) {
 
 bool TFuzzy::CheckTermIndex(int i) const {
     if (i > TermCount) {
-        Messages().Warning(texts::TermIndexTooHigh);
+        Messages().Warning(Tr("KernDatei", texts::TermIndexTooHigh));
         return true;
     }
     return false;

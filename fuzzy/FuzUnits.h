@@ -2,6 +2,7 @@
 
 #include "Colour.h"
 #include "Plot.h"
+#include "Sprache.h"
 
 #include <array>
 #include <cstdint>
@@ -124,15 +125,16 @@ Project LoadProject(const std::string& FileName);
 Project LoadProjectBytes(std::string_view bytes);
 void LoadProjectBytes(std::string_view bytes, Project& p);
 
-// Message texts the engine shows.
+// Message texts the engine shows, in German; shown through
+// Tr("KernDatei", text) in the active language.
 namespace texts {
-constexpr const char* TermIndexTooHigh = "Termindex zu hoch";
-constexpr const char* CannotRead = "Daten konnten nicht gelesen werden!";
-constexpr const char* FormatError =
-    "Beim \xC3\x96"
-    "ffnen der Datei ist ein Fehler aufgetreten. "
-    "Pr\xC3\xBC"
-    "fen Sie nach, ob es sich um eine Fuzzy-Datei handelt!";
+constexpr const char* TermIndexTooHigh = FUZZY_TR_NOOP("KernDatei", "Termindex zu hoch");
+constexpr const char* CannotRead = FUZZY_TR_NOOP("KernDatei", "Daten konnten nicht gelesen werden!");
+constexpr const char* FormatError = FUZZY_TR_NOOP("KernDatei",
+                                                  "Beim \xC3\x96"
+                                                  "ffnen der Datei ist ein Fehler aufgetreten. "
+                                                  "Pr\xC3\xBC"
+                                                  "fen Sie nach, ob es sich um eine Fuzzy-Datei handelt!");
 }  // namespace texts
 
 }  // namespace fuzzy

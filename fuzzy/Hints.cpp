@@ -1,5 +1,7 @@
 #include "Hints.h"
 
+#include "Sprache.h"
+
 #include <array>
 #include <charconv>
 #include <algorithm>
@@ -14,20 +16,37 @@ namespace fuzzy {
 namespace {
 
 const char* const kMinus = "\xE2\x88\x92";  // −
-const char* const kGreater =
-    "gr\xC3\xB6\xC3\x9F"
-    "er";
 
+// Each sentence is one pattern in the active language (context
+// "KernHinweise"); the pieces put into it are names, numbers and the
+// phrases below, never words glued on.
 struct Role {
     HintPage page;
-    const char* label;
+    const char* label;  // German; translated where a sentence names it
 };
 
 constexpr std::array<Role, 3> kRoles{{
-    {HintPage::InputA, "Eingang A"},
-    {HintPage::InputB, "Eingang B"},
-    {HintPage::Output, "Ausgang"},
+    {HintPage::InputA, FUZZY_TR_NOOP("KernHinweise", "Eingang A")},
+    {HintPage::InputB, FUZZY_TR_NOOP("KernHinweise", "Eingang B")},
+    {HintPage::Output, FUZZY_TR_NOOP("KernHinweise", "Ausgang")},
 }};
+
+const char* RoleText(const char* label) { return Tr("KernHinweise", label); }
+
+// The language's decimal sign in place of the point of a C-formatted number,
+// and the true minus sign.
+std::string ReaderNumber(const std::string& t) {
+    std::string out;
+    for (const char c : t) {
+        if (c == '.')
+            out += Dezimalzeichen();
+        else if (c == '-')
+            out += kMinus;
+        else
+            out += c;
+    }
+    return out;
+}
 
 std::uint8_t TermBit(int i) { return static_cast<std::uint8_t>(1u << (i - 1)); }
 std::uint32_t CellBit(int row, int column) { return 1u << ((row - 1) * 5 + (column - 1)); }
@@ -39,7 +58,8 @@ struct Label {
     std::string unit;
 };
 
-Label LabelOf(const TFuzzy& v, const char* role) {
+// role is the already translated name of the variable's role.
+Label LabelOf(const TFuzzy& v, const std::string& role) {
     const std::string& n = v.Name;
     if (n.find_first_not_of(' ') == std::string::npos) return {role, {}};
     const auto in = n.rfind(" in ");
@@ -76,16 +96,7 @@ std::string Rounded(float v, double width) {
         if (t.back() == '.') t.pop_back();
     }
     if (t == "-0") t = "0";
-    std::string out;
-    for (const char c : t) {
-        if (c == '.')
-            out += ',';
-        else if (c == '-')
-            out += kMinus;
-        else
-            out += c;
-    }
-    return out;
+    return ReaderNumber(t);
 }
 
 // A nonzero end closer to 0 than the smallest normal float: what is left of
@@ -95,19 +106,31 @@ std::string Rounded(float v, double width) {
 bool Tiny(float v) { return v != 0.0f && std::fabs(v) < std::numeric_limits<float>::min(); }
 
 std::string TinyText(float v) {
-    return v > 0.0f ? "knapp \xC3\xBC"
-                      "ber 0"
-                    : "knapp unter 0";
+    return v > 0.0f ? Tr("KernHinweise",
+                         "knapp \xC3\xBC"
+                         "ber 0")
+                    : Tr("KernHinweise", "knapp unter 0");
 }
 
 std::string EndText(float v) { return Tiny(v) ? TinyText(v) : GermanNumber(v); }
 
+// The stretch from low to high (high with its unit), each end with or
+// without its bound as in says.
+std::string Stretch(const Interval& in, const std::string& low, const std::string& high) {
+    const bool from = in.Low.Included || Tiny(in.Low.Value);
+    const bool to = in.High.Included || Tiny(in.High.Value);
+    const char* pattern = from ? (to ? Tr("KernHinweise", "von %1 bis %2") : Tr("KernHinweise", "von %1 bis unter %2"))
+                               : (to ? Tr("KernHinweise",
+                                          "\xC3\xBC"
+                                          "ber %1 bis %2")
+                                     : Tr("KernHinweise",
+                                          "\xC3\xBC"
+                                          "ber %1 bis unter %2"));
+    return Fmt(pattern, {low, high});
+}
+
 std::string ExactSide(const Interval& in, const std::string& unit) {
-    const char* from = in.Low.Included || Tiny(in.Low.Value) ? "von "
-                                                             : "\xC3\xBC"
-                                                               "ber ";
-    const char* to = in.High.Included || Tiny(in.High.Value) ? " bis " : " bis unter ";
-    return std::string(from) + EndText(in.Low.Value) + to + WithUnit(EndText(in.High.Value), unit);
+    return Stretch(in, EndText(in.Low.Value), WithUnit(EndText(in.High.Value), unit));
 }
 
 // "Abstand = 100 cm", "Abstand von 10 bis unter 20 cm". An end that is no
@@ -119,22 +142,15 @@ std::string SideText(const Label& l, const Interval& in, double width) {
     const float a = in.Low.Value, b = in.High.Value;
     const bool plainA = Short(a) || Tiny(a), plainB = Short(b) || Tiny(b);
     if (plainA && plainB && !(Tiny(a) && Tiny(b))) return l.name + ' ' + ExactSide(in, l.unit);
-    const std::string approx = " \xE2\x89\x88 ";  // ≈
-    if (Tiny(a) && Tiny(b)) return l.name + approx + WithUnit("0", l.unit);
+    const std::string approx = "\xE2\x89\x88 ";  // ≈
+    if (Tiny(a) && Tiny(b)) return l.name + ' ' + approx + WithUnit("0", l.unit);
     const std::string lo = Short(a) ? GermanNumber(a) : Rounded(a, width);
     const std::string hi = Short(b) ? GermanNumber(b) : Rounded(b, width);
-    std::string s;
-    if (lo == hi) {
-        s = l.name + approx + WithUnit(lo, l.unit);
-    } else {
-        s = l.name +
-            (in.Low.Included || Tiny(a) ? " von"
-                                        : " \xC3\xBC"
-                                          "ber") +
-            (plainA ? " " + EndText(a) : approx + lo) + (in.High.Included || Tiny(b) ? " bis" : " bis unter") +
-            WithUnit(plainB ? " " + EndText(b) : approx + hi, l.unit);
-    }
-    return s + " (genau: " + ExactSide(in, l.unit) + ')';
+    const std::string s = lo == hi ? l.name + ' ' + approx + WithUnit(lo, l.unit)
+                                   : l.name + ' ' +
+                                         Stretch(in, plainA ? EndText(a) : approx + lo,
+                                                 WithUnit(plainB ? EndText(b) : approx + hi, l.unit));
+    return Fmt(Tr("KernHinweise", "%1 (genau: %2)"), {s, ExactSide(in, l.unit)});
 }
 
 // "4,6·10¹⁸": a large bound as a reader takes it in, two digits.
@@ -144,7 +160,7 @@ std::string PowerOfTen(float v) {
     std::snprintf(buf.data(), buf.size(), "%.1f", double(v) / std::pow(10.0, e));
     std::string m = buf.data();
     for (char& c : m)
-        if (c == '.') c = ',';
+        if (c == '.') c = Dezimalzeichen();
     // The exponent in superscript digits, as a reader writes it: 10¹⁸.
     static const char* const kSuper[] = {"\xE2\x81\xB0", "\xC2\xB9",     "\xC2\xB2",     "\xC2\xB3",
                                          "\xE2\x81\xB4", "\xE2\x81\xB5", "\xE2\x81\xB6", "\xE2\x81\xB7",
@@ -157,26 +173,29 @@ std::string PowerOfTen(float v) {
 double Width(const TFuzzy& v) { return double(v.RangeMax) - v.RangeMin; }
 
 std::string FallsTo(const TFuzzy& Out) {
-    const Label l = LabelOf(Out, "der Ausgang");
-    return l.name + " f\xC3\xA4llt auf " + WithUnit(GermanNumber(Out.RangeMin), l.unit) + " (Bereichsanfang).";
+    const Label l = LabelOf(Out, Tr("KernHinweise", "der Ausgang"));
+    return Fmt(Tr("KernHinweise",
+                  "%1 f\xC3\xA4"
+                  "llt auf %2 (Bereichsanfang)."),
+               {l.name, WithUnit(GermanNumber(Out.RangeMin), l.unit)});
 }
 
+// role: the German label of the role (kRoles).
 std::string TermText(const char* role, const TFuzzy& v, int i) {
-    return std::string(role) + ", Term " + std::to_string(i) + " \xE2\x80\x9E" + v.GetTermName(i) + "\xE2\x80\x9C";
+    return Fmt(Tr("KernHinweise", "%1, Term %2 \xE2\x80\x9E%3\xE2\x80\x9C"),
+               {RoleText(role), std::to_string(i), v.GetTermName(i)});
 }
 
 // A rule cell by its terms: "A = negativ klein, B = null". A slot without a
 // term is "Term n"; without input B only row 1 is read, the others are rows.
 std::string CellText(const TFuzzy& A, const TFuzzy& B, int row, int column) {
     auto term = [](const TFuzzy& v, int i) {
-        return i <= v.UsedTerms() ? v.GetTermName(i) : "Term " + std::to_string(i);
+        return i <= v.UsedTerms() ? v.GetTermName(i) : Fmt(Tr("KernHinweise", "Term %1"), {std::to_string(i)});
     };
-    std::string s = "A = " + term(A, column);
-    if (B.Defined)
-        s += ", B = " + term(B, row);
-    else if (row > 1)
-        s += ", Zeile " + std::to_string(row);
-    return s;
+    const std::string a = "A = " + term(A, column);
+    if (B.Defined) return a + ", B = " + term(B, row);
+    if (row > 1) return Fmt(Tr("KernHinweise", "%1, Zeile %2"), {a, std::to_string(row)});
+    return a;
 }
 
 bool CornersInOrder(const TFuzzy& v, int i) {
@@ -209,10 +228,17 @@ std::string CellsText(const TFuzzy& A, const TFuzzy& B, std::uint32_t cells) {
         }
     std::string s;
     for (std::size_t k = 0; k < named.size(); ++k) {
-        if (k > 0) s += (k + 1 == named.size() && more == 0) ? " und " : "; ";
-        s += named[k];
+        if (k == 0)
+            s = named[k];
+        else if (k + 1 == named.size() && more == 0)
+            s = Fmt(Tr("KernHinweise", "%1 und %2"), {s, named[k]});
+        else
+            s += "; " + named[k];
     }
-    if (more > 0) s += " und " + std::to_string(more) + (more == 1 ? " weitere Zelle" : " weitere Zellen");
+    if (more > 0)
+        s = Fmt(
+            more == 1 ? Tr("KernHinweise", "%1 und %2 weitere Zelle") : Tr("KernHinweise", "%1 und %2 weitere Zellen"),
+            {s, std::to_string(more)});
     return s;
 }
 
@@ -248,58 +274,70 @@ float LargestOutputNumber() {
 }
 
 std::string GermanNumber(float v) {
-    if (std::isnan(v)) return "keine Zahl";
-    if (std::isinf(v)) return v > 0 ? "unendlich" : std::string(kMinus) + "unendlich";
+    if (std::isnan(v)) return Tr("KernHinweise", "keine Zahl");
+    if (std::isinf(v))
+        return v > 0 ? Tr("KernHinweise", "unendlich") : kMinus + std::string(Tr("KernHinweise", "unendlich"));
     std::array<char, 64> buf{};
     const float mag = std::fabs(v);
     const bool plain = mag == 0.0f || (mag >= 1e-4f && mag < 1e15f);
     const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), v,
                                    plain ? std::chars_format::fixed : std::chars_format::scientific);
-    std::string out;
-    for (const char* p = buf.data(); p != res.ptr; ++p) {
-        if (*p == '.')
-            out += ',';
-        else if (*p == '-')
-            out += kMinus;
-        else if (*p != '+')
-            out += *p;
-    }
-    return out;
+    std::string t(buf.data(), res.ptr);
+    t.erase(std::remove(t.begin(), t.end(), '+'), t.end());
+    return ReaderNumber(t);
 }
 
 std::string NoRuleText(const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out, const NoRuleBox& box) {
-    const Label la = LabelOf(A, "Eingang A"), lb = LabelOf(B, "Eingang B");
+    const Label la = LabelOf(A, RoleText(kRoles[0].label)), lb = LabelOf(B, RoleText(kRoles[1].label));
     std::vector<std::string> sides;
     if (!box.WholeA) sides.push_back(SideText(la, box.A, Width(A)));
     if (box.HasB && !box.WholeB) sides.push_back(SideText(lb, box.B, Width(B)));
     std::string s;
     if (sides.empty())
-        s = "F\xC3\xBCr keinen Eingangswert feuert eine Regel";
+        s = Tr("KernHinweise", "F\xC3\xBCr keinen Eingangswert feuert eine Regel");
     else
-        s = "Bei " + sides[0] + (sides.size() > 1 ? " und " + sides[1] : std::string()) + " feuert keine Regel";
+        s = Fmt(Tr("KernHinweise", "Bei %1 feuert keine Regel"),
+                {sides.size() > 1 ? Fmt(Tr("KernHinweise", "%1 und %2"), {sides[0], sides[1]}) : sides[0]});
     // Why: an input without a term above 0 explains the whole box; otherwise
     // the cells that decide there hold no working rule, and in part of the
     // box perhaps no term is above 0.
     auto names = [&](bool a, bool b) {
-        return a && b ? la.name + " und keiner von " + lb.name : a ? la.name : lb.name;
+        return a && b ? Fmt(Tr("KernHinweise", "%1 und keiner von %2"), {la.name, lb.name}) : a ? la.name : lb.name;
     };
-    const std::string there = sides.empty() ? "im Bereich" : "dort";
+    const bool there = !sides.empty();
+    std::string why;
     if (box.GapA || box.GapB) {
-        s += ", denn " + there + " ist kein Term von " + names(box.GapA, box.GapB) + ' ' + kGreater + " als 0";
+        why = Fmt(there ? Tr("KernHinweise",
+                             "dort ist kein Term von %1 gr\xC3\xB6\xC3\x9F"
+                             "er als 0")
+                        : Tr("KernHinweise",
+                             "im Bereich ist kein Term von %1 gr\xC3\xB6\xC3\x9F"
+                             "er als 0"),
+                  {names(box.GapA, box.GapB)});
     } else {
-        s += ", denn ";
         if (box.PartlyGapA || box.PartlyGapB)
-            s += there + " ist stellenweise kein Term von " + names(box.PartlyGapA, box.PartlyGapB) + ' ' + kGreater +
-                 " als 0" + (box.Cells != 0 ? ", und " : "");
-        if (box.Cells != 0) s += "f\xC3\xBCr " + CellsText(A, B, box.Cells) + " gibt es keine wirksame Regel";
+            why = Fmt(there ? Tr("KernHinweise",
+                                 "dort ist stellenweise kein Term von %1 gr\xC3\xB6\xC3\x9F"
+                                 "er als 0")
+                            : Tr("KernHinweise",
+                                 "im Bereich ist stellenweise kein Term von %1 gr\xC3\xB6\xC3\x9F"
+                                 "er als 0"),
+                      {names(box.PartlyGapA, box.PartlyGapB)});
+        if (box.Cells != 0) {
+            const std::string cells =
+                Fmt(Tr("KernHinweise", "f\xC3\xBCr %1 gibt es keine wirksame Regel"), {CellsText(A, B, box.Cells)});
+            why = why.empty() ? cells : Fmt(Tr("KernHinweise", "%1, und %2"), {why, cells});
+        }
     }
-    return s + ": " + FallsTo(Out);
+    return Fmt(Tr("KernHinweise", "%1, denn %2: %3"), {s, why, FallsTo(Out)});
 }
 
 std::string NoRuleAtText(const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out, float a, float b) {
-    std::string s = "Bei " + SideText(LabelOf(A, "Eingang A"), Interval{{a, true}, {a, true}}, Width(A));
-    if (B.Defined) s += " und " + SideText(LabelOf(B, "Eingang B"), Interval{{b, true}, {b, true}}, Width(B));
-    return s + " feuert keine Regel: " + FallsTo(Out);
+    std::string s = SideText(LabelOf(A, RoleText(kRoles[0].label)), Interval{{a, true}, {a, true}}, Width(A));
+    if (B.Defined)
+        s = Fmt(Tr("KernHinweise", "%1 und %2"),
+                {s, SideText(LabelOf(B, RoleText(kRoles[1].label)), Interval{{b, true}, {b, true}}, Width(B))});
+    return Fmt(Tr("KernHinweise", "Bei %1 feuert keine Regel: %2"), {s, FallsTo(Out)});
 }
 
 std::vector<Hint> ProjectHints(const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out, const RuleTable& Rules) {
@@ -321,23 +359,26 @@ std::vector<Hint> ProjectHints(const TFuzzy& A, const TFuzzy& B, const TFuzzy& O
     for (std::size_t n = 0; n < vars.size(); ++n) {
         const TFuzzy& v = *vars[n];
         const Role& role = kRoles[n];
+        const std::string label = RoleText(role.label);
         if (!v.Defined) {
             if (role.page == HintPage::InputA)
-                add(HintKind::NotDefined, {role.page}, "Eingang A ist nicht definiert; keine Regel kann wirken.");
+                add(HintKind::NotDefined, {role.page},
+                    Tr("KernHinweise", "Eingang A ist nicht definiert; keine Regel kann wirken."));
             if (role.page == HintPage::Output)
-                add(HintKind::NotDefined, {role.page}, "Der Ausgang ist nicht definiert.");
+                add(HintKind::NotDefined, {role.page}, Tr("KernHinweise", "Der Ausgang ist nicht definiert."));
             continue;
         }
         const bool rangeGood = v.RangeMin < v.RangeMax;
         if (!rangeGood)
             add(HintKind::RangeReversed, {role.page},
-                std::string(role.label) + ": Der Bereich beginnt nicht unterhalb seines Endes.");
+                Fmt(Tr("KernHinweise", "%1: Der Bereich beginnt nicht unterhalb seines Endes."), {label}));
         if (role.page != HintPage::Output && !(std::fabs(double(v.RangeMax) - v.RangeMin) <= FLT_MAX))
             add(HintKind::TooLarge, {role.page},
-                std::string(role.label) +
-                    ": Der Bereich ist breiter als die gr\xC3\xB6\xC3\x9Fte Zahl einfacher Genauigkeit; "
-                    "Schritte \xC3\xBC"
-                    "ber ihn werden unendlich.");
+                Fmt(Tr("KernHinweise",
+                       "%1: Der Bereich ist breiter als die gr\xC3\xB6\xC3\x9Fte Zahl einfacher Genauigkeit; "
+                       "Schritte \xC3\xBC"
+                       "ber ihn werden unendlich."),
+                    {label}));
         if (role.page == HintPage::Output) {
             const float limit = LargestOutputNumber();
             std::uint8_t terms = 0;
@@ -348,38 +389,42 @@ std::vector<Hint> ProjectHints(const TFuzzy& A, const TFuzzy& B, const TFuzzy& O
             }
             if (terms != 0 || !(std::fabs(v.RangeMin) <= limit && std::fabs(v.RangeMax) <= limit))
                 add(HintKind::TooLarge, {role.page, terms},
-                    std::string(role.label) +
-                        ": Bereich oder Ecken reichen \xC3\xBC"
-                        "ber \xC2\xB1" +
-                        PowerOfTen(limit) +
-                        " hinaus; so gro\xC3\x9F"
-                        "e Zahlen lassen den Schwerpunkt in einfacher Genauigkeit \xC3\xBC"
-                        "berlaufen, das Ergebnis ist dann keine Zahl.");
+                    Fmt(Tr("KernHinweise",
+                           "%1: Bereich oder Ecken reichen \xC3\xBC"
+                           "ber \xC2\xB1%2 hinaus; so gro\xC3\x9F"
+                           "e Zahlen lassen den Schwerpunkt in einfacher Genauigkeit \xC3\xBC"
+                           "berlaufen, das Ergebnis ist dann keine Zahl."),
+                        {label, PowerOfTen(limit)}));
         }
         for (int i = 1; i <= v.UsedTerms(); ++i) {
             const HintPlace place{role.page, TermBit(i)};
             const bool ordered = CornersInOrder(v, i);
             if (!ordered)
                 add(HintKind::CornersOutOfOrder, place,
-                    TermText(role.label, v, i) +
-                        ": Die Ecken a \xE2\x89\xA4 b \xE2\x89\xA4 c \xE2\x89\xA4 d sind nicht in Ordnung.");
+                    Fmt(Tr("KernHinweise",
+                           "%1: Die Ecken a \xE2\x89\xA4 b \xE2\x89\xA4 c \xE2\x89\xA4 d sind nicht in Ordnung."),
+                        {TermText(role.label, v, i)}));
             const float h = v.GetParam(i, ParamH);
             if (!(h >= 0.0f && h <= 1.0f))
                 add(HintKind::HeightOutside, place,
-                    TermText(role.label, v, i) + ": Die H\xC3\xB6he h liegt nicht zwischen 0 und 1.");
+                    Fmt(Tr("KernHinweise", "%1: Die H\xC3\xB6he h liegt nicht zwischen 0 und 1."),
+                        {TermText(role.label, v, i)}));
             const float a = v.GetParam(i, ParamA), d = v.GetParam(i, ParamD);
             if (rangeGood && ordered && (d <= v.RangeMin || a >= v.RangeMax) && !FiresInRange(v, i))
                 add(HintKind::TermOutsideRange, place,
-                    TermText(role.label, v, i) +
-                        ": Der Term liegt ganz au\xC3\x9F"
-                        "erhalb des Bereichs.");
+                    Fmt(Tr("KernHinweise",
+                           "%1: Der Term liegt ganz au\xC3\x9F"
+                           "erhalb des Bereichs."),
+                        {TermText(role.label, v, i)}));
         }
         if (role.page != HintPage::Output && !regions && rangeGood && AllCornersInOrder(v)) {
-            const Label l = LabelOf(v, role.label);
+            const Label l = LabelOf(v, label);
             for (const TermGap& g : FindTermGaps(v))
                 add(HintKind::Gap, {role.page, g.Terms},
-                    std::string(role.label) + ": Bei " + SideText(l, g.Values, Width(v)) + " ist kein Term " +
-                        kGreater + " als 0.");
+                    Fmt(Tr("KernHinweise",
+                           "%1: Bei %2 ist kein Term gr\xC3\xB6\xC3\x9F"
+                           "er als 0."),
+                        {label, SideText(l, g.Values, Width(v))}));
         }
     }
 
@@ -390,22 +435,24 @@ std::vector<Hint> ProjectHints(const TFuzzy& A, const TFuzzy& B, const TFuzzy& O
             const std::int32_t k = Rules.Get(r, c);
             if (k <= 0) continue;
             const HintPlace place{HintPage::Rules, 0, CellBit(r, c)};
-            const std::string rule = "Regel " + CellText(A, B, r, c);
+            const std::string rule = Fmt(Tr("KernHinweise", "Regel %1"), {CellText(A, B, r, c)});
             if (r > rows || c > columns) {
                 std::string why;
                 if (c > columns)
-                    why = "Eingang A hat keinen Term " + std::to_string(c);
+                    why = Fmt(Tr("KernHinweise", "Eingang A hat keinen Term %1"), {std::to_string(c)});
                 else if (B.Defined)
-                    why = "Eingang B hat keinen Term " + std::to_string(r);
+                    why = Fmt(Tr("KernHinweise", "Eingang B hat keinen Term %1"), {std::to_string(r)});
                 else
-                    why = "ohne Eingang B gilt nur die erste Zeile der Tabelle";
+                    why = Tr("KernHinweise", "ohne Eingang B gilt nur die erste Zeile der Tabelle");
                 add(HintKind::RuleNeverRead, place,
-                    rule + " (Ausgangsterm " + std::to_string(k) + ") wird nie ausgewertet: " + why + ".");
+                    Fmt(Tr("KernHinweise", "%1 (Ausgangsterm %2) wird nie ausgewertet: %3."),
+                        {rule, std::to_string(k), why}));
                 continue;
             }
             if (k > outTerms) {
                 add(HintKind::RuleNamesNoTerm, place,
-                    rule + ": Der Ausgang hat keinen Term " + std::to_string(k) + "; die Regel wirkt nicht.");
+                    Fmt(Tr("KernHinweise", "%1: Der Ausgang hat keinen Term %2; die Regel wirkt nicht."),
+                        {rule, std::to_string(k)}));
                 continue;
             }
             used[static_cast<std::size_t>(k)] = true;
@@ -413,21 +460,26 @@ std::vector<Hint> ProjectHints(const TFuzzy& A, const TFuzzy& B, const TFuzzy& O
             const bool bFires = !B.Defined || FiresInRange(B, r);
             if (!aFires || !bFires)
                 add(HintKind::RuleCannotFire, place,
-                    rule + ": Die Regel kann nie feuern, weil " +
-                        (!aFires ? "Term \xE2\x80\x9E" + A.GetTermName(c) + "\xE2\x80\x9C von Eingang A"
-                                 : "Term \xE2\x80\x9E" + B.GetTermName(r) + "\xE2\x80\x9C von Eingang B") +
-                        " im Bereich nirgends " + kGreater + " als 0 ist.");
+                    Fmt(Tr("KernHinweise",
+                           "%1: Die Regel kann nie feuern, weil %2 im Bereich nirgends gr\xC3\xB6\xC3\x9F"
+                           "er als 0 ist."),
+                        {rule, !aFires ? Fmt(Tr("KernHinweise", "Term \xE2\x80\x9E%1\xE2\x80\x9C von Eingang A"),
+                                             {A.GetTermName(c)})
+                                       : Fmt(Tr("KernHinweise", "Term \xE2\x80\x9E%1\xE2\x80\x9C von Eingang B"),
+                                             {B.GetTermName(r)})}));
         }
     }
     if (outTerms > 0 && columns > 0) {
         if (!anyRule) {
             add(HintKind::NoRules, {HintPage::Rules},
-                "Es gibt noch keine Regel; der Ausgang bleibt immer am unteren Ende seines Bereichs.");
+                Tr("KernHinweise",
+                   "Es gibt noch keine Regel; der Ausgang bleibt immer am unteren Ende seines Bereichs."));
         } else {
             for (int k = 1; k <= outTerms; ++k)
                 if (!used[static_cast<std::size_t>(k)])
                     add(HintKind::OutputTermUnused, {HintPage::Output, TermBit(k)},
-                        TermText("Ausgang", Out, k) + ": Keine Regel verwendet diesen Term.");
+                        Fmt(Tr("KernHinweise", "%1: Keine Regel verwendet diesen Term."),
+                            {TermText(kRoles[2].label, Out, k)}));
         }
     }
 

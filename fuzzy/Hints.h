@@ -55,7 +55,7 @@ struct HintPlace {
 struct Hint {
     HintKind Kind = HintKind::NotDefined;
     HintPlace Place;
-    std::string Text;                 // German, one sentence
+    std::string Text;                 // one sentence, in the active language
     std::optional<NoRuleBox> Region;  // NoRuleFires: the box the sentence speaks of
 };
 
@@ -81,8 +81,9 @@ std::string NoRuleAtText(const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out, fl
 // below 7.5 M^2. 16 M^2 <= FLT_MAX leaves room for the rounding of the sums.
 float LargestOutputNumber();
 
-// A number as the hints write it: German decimal comma, a true minus sign,
-// as many digits as single precision needs to name exactly this value.
+// A number as the hints write it: the decimal sign of the active language
+// (German comma, English point), a true minus sign, as many digits as single
+// precision needs to name exactly this value.
 std::string GermanNumber(float v);
 
 }  // namespace fuzzy

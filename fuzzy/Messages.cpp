@@ -1,5 +1,7 @@
 #include "Messages.h"
 
+#include "Sprache.h"
+
 #include <atomic>
 #include <iostream>
 #include <mutex>
@@ -12,13 +14,13 @@ namespace {
 // Standard error, one whole line at a time even when workers write at once.
 class StderrMessages final : public IMessages {
 public:
-    void Warning(const std::string& text) override { Line("Warnung: ", text); }
-    void Error(const std::string& text) override { Line("Fehler: ", text); }
+    void Warning(const std::string& text) override { Line(Fmt(Tr("KernMeldungen", "Warnung: %1"), {text})); }
+    void Error(const std::string& text) override { Line(Fmt(Tr("KernMeldungen", "Fehler: %1"), {text})); }
 
 private:
-    void Line(const char* kind, const std::string& text) {
+    void Line(const std::string& line) {
         const std::lock_guard<std::mutex> lock(mutex_);
-        std::cerr << kind << text << '\n';
+        std::cerr << line << '\n';
     }
     std::mutex mutex_;
 };

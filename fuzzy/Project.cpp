@@ -119,7 +119,7 @@ void ReadVariable(LineReader& in, TFuzzy& v) {
 
 // The contents could not be read: report it and leave nothing half-loaded.
 void FailFormat(TFuzzy& A, TFuzzy& B, TFuzzy& Out, RuleTable& Rules) {
-    Messages().Error(texts::FormatError);
+    Messages().Error(Tr("KernDatei", texts::FormatError));
     for (TFuzzy* v : {&A, &B, &Out}) {
         v->Clear();
         v->Name.clear();
@@ -147,7 +147,7 @@ void ReadProject(ByteSource& src, TFuzzy& A, TFuzzy& B, TFuzzy& Out, RuleTable& 
 }
 
 [[noreturn]] void CannotOpen() {
-    Messages().Warning(texts::CannotRead);
+    Messages().Warning(Tr("KernDatei", texts::CannotRead));
     throw EInOutError(kFileNotOpen);
 }
 

@@ -2,6 +2,7 @@
 
 #include "FuzUnits.h"
 #include "Numbers.h"
+#include "Sprache.h"
 #include "Text.h"
 
 namespace fuzzy {
@@ -53,7 +54,12 @@ private:
     bool midLine_ = false;
 };
 
-std::string Quote(const std::string& s) { return "\xE2\x80\x9E" + s + "\xE2\x80\x9C"; }
+std::string Quote(const std::string& s) { return Fmt(Tr("KernPruefung", "\xE2\x80\x9E%1\xE2\x80\x9C"), {s}); }
+
+// What a line holds, for the messages.
+std::string LineText(const std::string& line) {
+    return line.empty() ? Tr("KernPruefung", "eine leere Zeile") : Quote(line);
+}
 
 class Checker {
 public:
@@ -61,13 +67,13 @@ public:
 
     ProjectDiagnosis Run() {
         try {
-            Variable("Eingang A");
-            Variable("Eingang B");
-            Variable("Ausgang");
+            Variable(Tr("KernPruefung", "Eingang A"));
+            Variable(Tr("KernPruefung", "Eingang B"));
+            Variable(Tr("KernPruefung", "Ausgang"));
             for (int r = 1; r <= 5; ++r) {
                 for (int c = 1; c <= 5; ++c) {
-                    Int("die Regel in Zeile " + std::to_string(r) + ", Spalte " + std::to_string(c) +
-                        " der Regeltabelle (eine ganze Zahl)");
+                    Int(Fmt(Tr("KernPruefung", "die Regel in Zeile %1, Spalte %2 der Regeltabelle (eine ganze Zahl)"),
+                            {std::to_string(r), std::to_string(c)}));
                 }
             }
         } catch (const Stop&) {}
@@ -79,7 +85,7 @@ private:
         d_.ok = false;
         d_.line = in_.Number();
         d_.expected = expected;
-        d_.found = in_.PastEnd() ? "das Dateiende" : line.empty() ? "eine leere Zeile" : Quote(line);
+        d_.found = in_.PastEnd() ? Tr("KernPruefung", "das Dateiende") : LineText(line);
         throw Stop{};
     }
 
@@ -94,34 +100,34 @@ private:
         const std::string line = in_.Next();
         const RealResult r = ParseProjectReal(line);
         if (r.status == RealStatus::OutOfRange) {
-            Fail(line, what + " im Zahlenbereich einfacher Genauigkeit");
+            Fail(line, Fmt(Tr("KernPruefung", "%1 im Zahlenbereich einfacher Genauigkeit"), {what}));
         }
         if (r.status == RealStatus::NotANumber && !in_.PastEnd()) {
-            d_.zeroReads.push_back("Zeile " + std::to_string(in_.Number()) + ": " +
-                                   (line.empty() ? std::string("eine leere Zeile") : Quote(line)) +
-                                   " ist keine Zahl und wird als 0 gelesen (" + what + ").");
+            d_.zeroReads.push_back(Fmt(Tr("KernPruefung", "Zeile %1: %2 ist keine Zahl und wird als 0 gelesen (%3)."),
+                                       {std::to_string(in_.Number()), LineText(line), what}));
         }
     }
 
     void Variable(const std::string& role) {
         const std::string name = in_.Next();
         if (name.empty()) return;
-        const std::int32_t n = Int("die Zahl der Terme von " + role + " (eine ganze Zahl)");
+        const std::int32_t n = Int(Fmt(Tr("KernPruefung", "die Zahl der Terme von %1 (eine ganze Zahl)"), {role}));
         if (n > MaxTerms)
-            Fail(std::to_string(n),
-                 "h\xC3\xB6"
-                 "chstens 5 Terme f\xC3\xBCr " +
-                     role);
-        Real("der Bereichsanfang von " + role);
-        Real("das Bereichsende von " + role);
+            Fail(std::to_string(n), Fmt(Tr("KernPruefung",
+                                           "h\xC3\xB6"
+                                           "chstens 5 Terme f\xC3\xBCr %1"),
+                                        {role}));
+        Real(Fmt(Tr("KernPruefung", "der Bereichsanfang von %1"), {role}));
+        Real(Fmt(Tr("KernPruefung", "das Bereichsende von %1"), {role}));
         for (int i = 1; i <= n; ++i) {
             const std::string term = in_.Next();
-            if (term.empty()) Fail(term, "der Name von Term " + std::to_string(i) + " von " + role);
+            if (term.empty())
+                Fail(term, Fmt(Tr("KernPruefung", "der Name von Term %1 von %2"), {std::to_string(i), role}));
         }
         static const char* const kParam[] = {"a", "b", "c", "d", "h"};
         for (int i = 1; i <= n; ++i) {
             for (const char* p : kParam) {
-                Real(std::string("der Wert ") + p + " von Term " + std::to_string(i) + " von " + role);
+                Real(Fmt(Tr("KernPruefung", "der Wert %1 von Term %2 von %3"), {p, std::to_string(i), role}));
             }
         }
     }
@@ -134,7 +140,8 @@ private:
 
 std::string ProjectDiagnosis::Describe() const {
     if (ok) return {};
-    return "Zeile " + std::to_string(line) + ": erwartet wird " + expected + ", gefunden: " + found + ".";
+    return Fmt(Tr("KernPruefung", "Zeile %1: erwartet wird %2, gefunden: %3."),
+               {std::to_string(line), expected, found});
 }
 
 ProjectDiagnosis DiagnoseProject(std::string_view bytes) { return Checker(bytes).Run(); }

@@ -12,8 +12,8 @@ namespace fuzzy {
 struct ProjectDiagnosis {
     bool ok = true;        // the reader would load the text without a format error
     int line = 0;          // the line of the first format error (from 1)
-    std::string expected;  // German: what the reader needed there
-    std::string found;     // German: what stands there ("„abc“", "eine leere Zeile", "das Dateiende")
+    std::string expected;  // active language: what the reader needed there
+    std::string found;     // active language: what stands there ("„abc“", "eine leere Zeile", "das Dateiende")
     // Real lines that do not parse and quietly read as 0: "Zeile 9: „1,5“ wird als 0 gelesen ...".
     std::vector<std::string> zeroReads;
 

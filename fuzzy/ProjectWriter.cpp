@@ -3,6 +3,7 @@
 #include "AtomicFile.h"
 
 #include "Numbers.h"
+#include "Sprache.h"
 #include "Text.h"
 
 #include <array>
@@ -13,11 +14,6 @@
 namespace fuzzy {
 
 namespace {
-
-const char* const kQuoteOpen = "\xE2\x80\x9E";   // „
-const char* const kQuoteClose = "\xE2\x80\x9C";  // “
-
-std::string Quoted(const std::string& s) { return kQuoteOpen + s + kQuoteClose; }
 
 bool ReadsBackAs(const std::string& text, float v) {
     const RealResult r = ParseProjectReal(text);
@@ -43,16 +39,20 @@ std::string Cp1252Line(const std::string& utf8, const std::string& what) {
     char32_t bad = 0;
     if (!text::Utf8ToCp1252(utf8, bytes, bad)) {
         if (bad == U'\uFFFD')
-            throw ESaveError(what + " " + Quoted(utf8) +
-                             " enth\xC3\xA4lt ein Zeichen, das eine Fuzzy-Datei nicht aufnehmen kann.");
-        throw ESaveError(what + " " + Quoted(utf8) + " enth\xC3\xA4lt das Zeichen " +
-                         Quoted(text::CodePointsToUtf8(std::u32string(1, bad))) +
-                         ", das eine Fuzzy-Datei nicht aufnehmen kann.");
+            throw ESaveError(Fmt(Tr("KernSpeichern",
+                                    "%1 \xE2\x80\x9E%2\xE2\x80\x9C enth\xC3\xA4lt ein Zeichen, das eine Fuzzy-Datei "
+                                    "nicht aufnehmen kann."),
+                                 {what, utf8}));
+        throw ESaveError(Fmt(Tr("KernSpeichern",
+                                "%1 \xE2\x80\x9E%2\xE2\x80\x9C enth\xC3\xA4lt das Zeichen \xE2\x80\x9E%3\xE2\x80\x9C, "
+                                "das eine Fuzzy-Datei nicht aufnehmen kann."),
+                             {what, utf8, text::CodePointsToUtf8(std::u32string(1, bad))}));
     }
     if (bytes.find_first_of("\r\n\x1A") != std::string::npos)
-        throw ESaveError(what + " " + Quoted(utf8) +
-                         " enth\xC3\xA4lt einen Zeilenumbruch oder ein Steuerzeichen, "
-                         "das eine Fuzzy-Datei nicht aufnehmen kann.");
+        throw ESaveError(Fmt(Tr("KernSpeichern",
+                                "%1 \xE2\x80\x9E%2\xE2\x80\x9C enth\xC3\xA4lt einen Zeilenumbruch oder ein "
+                                "Steuerzeichen, das eine Fuzzy-Datei nicht aufnehmen kann."),
+                             {what, utf8}));
     return bytes + "\r\n";
 }
 
@@ -62,7 +62,7 @@ public:
 
     void Line(const std::string& bytes) { out += bytes + "\r\n"; }
     void Real(float v, const std::string& where) {
-        if (!std::isfinite(v)) throw ESaveError(where + " ist keine endliche Zahl.");
+        if (!std::isfinite(v)) throw ESaveError(Fmt(Tr("KernSpeichern", "%1 ist keine endliche Zahl."), {where}));
         Line(RealText(v));
     }
 
@@ -71,22 +71,23 @@ public:
             Line("");
             return;
         }
-        if (v.Name.empty()) throw ESaveError(role + " hat keinen Namen.");
-        out += Cp1252Line(v.Name, "Der Name von " + role);
-        if (v.TermCount > MaxTerms) throw ESaveError(role + " hat mehr als f\xC3\xBCnf Terme.");
+        if (v.Name.empty()) throw ESaveError(Fmt(Tr("KernSpeichern", "%1 hat keinen Namen."), {role}));
+        out += Cp1252Line(v.Name, Fmt(Tr("KernSpeichern", "Der Name von %1"), {role}));
+        if (v.TermCount > MaxTerms)
+            throw ESaveError(Fmt(Tr("KernSpeichern", "%1 hat mehr als f\xC3\xBCnf Terme."), {role}));
         Line(std::to_string(v.TermCount));
-        Real(v.RangeMin, role + ": der Anfang des Bereichs");
-        Real(v.RangeMax, role + ": das Ende des Bereichs");
+        Real(v.RangeMin, Fmt(Tr("KernSpeichern", "%1: der Anfang des Bereichs"), {role}));
+        Real(v.RangeMax, Fmt(Tr("KernSpeichern", "%1: das Ende des Bereichs"), {role}));
         const int n = v.UsedTerms();
         for (int i = 1; i <= n; ++i) {
-            const std::string term = role + ", Term " + std::to_string(i);
-            if (v.GetTermName(i).empty()) throw ESaveError(term + " hat keinen Namen.");
-            out += Cp1252Line(v.GetTermName(i), "Der Name von " + term);
+            const std::string term = Fmt(Tr("KernSpeichern", "%1, Term %2"), {role, std::to_string(i)});
+            if (v.GetTermName(i).empty()) throw ESaveError(Fmt(Tr("KernSpeichern", "%1 hat keinen Namen."), {term}));
+            out += Cp1252Line(v.GetTermName(i), Fmt(Tr("KernSpeichern", "Der Name von %1"), {term}));
         }
         static constexpr std::array<const char*, 5> kParam = {"a", "b", "c", "d", "h"};
         for (int i = 1; i <= n; ++i) {
-            for (int j = 1; j <= 5; ++j)
-                Real(v.GetParam(i, j), role + ", Term " + std::to_string(i) + ": " + kParam[j - 1]);
+            const std::string term = Fmt(Tr("KernSpeichern", "%1, Term %2"), {role, std::to_string(i)});
+            for (int j = 1; j <= 5; ++j) Real(v.GetParam(i, j), term + ": " + kParam[j - 1]);
         }
     }
 };
@@ -94,7 +95,8 @@ public:
 }  // namespace
 
 std::string RealText(float v) {
-    if (!std::isfinite(v)) throw ESaveError("Eine Zahl, die keine endliche Zahl ist, kann nicht gespeichert werden.");
+    if (!std::isfinite(v))
+        throw ESaveError(Tr("KernSpeichern", "Eine Zahl, die keine endliche Zahl ist, kann nicht gespeichert werden."));
     // People read and write these files by hand: plain decimals where they
     // stay short (-100000, 0.055), the exponent form only where they would not.
     {
@@ -115,9 +117,9 @@ std::string RealText(float v) {
 
 std::string ProjectText(const Project& p) {
     Writer w;
-    w.Variable(p.A, "Eingang A");
-    w.Variable(p.B, "Eingang B");
-    w.Variable(p.Out, "Ausgang");
+    w.Variable(p.A, Tr("KernSpeichern", "Eingang A"));
+    w.Variable(p.B, Tr("KernSpeichern", "Eingang B"));
+    w.Variable(p.Out, Tr("KernSpeichern", "Ausgang"));
     for (std::int32_t e : p.Rules.Entries) w.Line(std::to_string(e));
     return w.out;
 }

@@ -1,4 +1,531 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
+<context>
+    <name>KernBewertung</name>
+    <message>
+        <source>nicht vollständig bewertet</source>
+        <translation>not fully scored</translation>
+    </message>
+    <message>
+        <source>%1 von %2 bei %3 m/s</source>
+        <translation>%1 of %2 at %3 m/s</translation>
+    </message>
+    <message>
+        <source>Ziel erreicht:     %1</source>
+        <translation>docked:            %1</translation>
+    </message>
+    <message>
+        <source>Straße verlassen:  %1 Starts (hinten x &lt;= 0 beim Start)</source>
+        <translation>left the road:     %1 starts (rear x &lt;= 0 at the start)</translation>
+    </message>
+    <message>
+        <source>angekommen:        %1 von %2</source>
+        <translation>arrived:           %1 of %2</translation>
+    </message>
+    <message>
+        <source>größte |x| am Ende: – (kein Lauf angekommen)</source>
+        <translation>largest |x| at the end: – (no run arrived)</translation>
+    </message>
+    <message>
+        <source>größte |x| am Ende: %1 m, größte |Lage| am Ende: %2 Grad</source>
+        <translation>largest |x| at the end: %1 m, largest |angle| at the end: %2 degrees</translation>
+    </message>
+    <message>
+        <source>gut:               %1 von %2 Läufen (in Ruhe, höchstens %3 cm hinter der Marke, Kraft im Ausgangsbereich)</source>
+        <translation>good:              %1 of %2 runs (at rest, at most %3 cm past the mark, force within the output range)</translation>
+    </message>
+    <message>
+        <source>in Ruhe:           %1 von %2 Läufen (|s| &lt; %3 cm, |v| &lt; %3 cm/s; 1, 2, 4 kg; Schritte %4 s und %5 s)</source>
+        <translation>at rest:           %1 of %2 runs (|s| &lt; %3 cm, |v| &lt; %3 cm/s; 1, 2, 4 kg; steps %4 s and %5 s)</translation>
+    </message>
+    <message>
+        <source>Kraftwechsel:      höchstens %1 Vorzeichenwechsel in einem Lauf</source>
+        <translation>force reversals:   at most %1 sign changes in one run</translation>
+    </message>
+    <message>
+        <source>%1 (%2 über %3 je Lauf)</source>
+        <translation>%1 (%2 above %3 per run)</translation>
+    </message>
+    <message>
+        <source>spätestens ab:     – (kein Lauf kommt zur Ruhe)</source>
+        <translation>at rest by:        – (no run comes to rest)</translation>
+    </message>
+    <message>
+        <source>spätestens ab:     t = %1 s (Läufe ohne Ruhe mit ihrem Ende)</source>
+        <translation>at rest by:        t = %1 s (runs without rest counted at their end)</translation>
+    </message>
+    <message>
+        <source>spätestens ab:     t = %1 s</source>
+        <translation>at rest by:        t = %1 s</translation>
+    </message>
+    <message>
+        <source>Überschwingen:    %1 cm hinter der Marke</source>
+        <translation>overshoot:         %1 cm past the mark</translation>
+    </message>
+    <message>
+        <source>ohne Regel:        keine Stelle der Eingangsbereiche</source>
+        <translation>no rule:           nowhere in the input ranges</translation>
+    </message>
+    <message>
+        <source>ohne Regel:        %1 Stücke der Eingangsbereiche, dort fällt der Ausgang auf den Bereichsanfang</source>
+        <translation>no rule:           %1 pieces of the input ranges, where the output falls to the start of its range</translation>
+    </message>
+    <message>
+        <source>Ziel erreicht %1 von %2, Straße verlassen %3</source>
+        <translation>docked %1 of %2, left the road %3</translation>
+    </message>
+    <message>
+        <source>gut %1 von %2, in Ruhe %3, spätestens ab %4 s</source>
+        <translation>good %1 of %2, at rest %3, at rest by %4 s</translation>
+    </message>
+    <message>
+        <source>%1, %2 Stücke ohne Regel</source>
+        <translation>%1, %2 pieces without a rule</translation>
+    </message>
+    <message>
+        <source>Eingang A und/oder Ausgang (noch) nicht definiert!</source>
+        <translation>Input A and/or the output not defined (yet)!</translation>
+    </message>
+    <message>
+        <source>Kein (geeignetes) Fuzzyprojekt vorhanden (Eingang A, Eingang B und Ausgang müssen definiert sein).</source>
+        <translation>No (suitable) fuzzy project loaded (input A, input B and the output must be defined).</translation>
+    </message>
+</context>
+<context>
+    <name>KernDatei</name>
+    <message>
+        <source>Termindex zu hoch</source>
+        <translation>Term index too high</translation>
+    </message>
+    <message>
+        <source>Daten konnten nicht gelesen werden!</source>
+        <translation>The data could not be read!</translation>
+    </message>
+    <message>
+        <source>Beim Öffnen der Datei ist ein Fehler aufgetreten. Prüfen Sie nach, ob es sich um eine Fuzzy-Datei handelt!</source>
+        <translation>An error occurred while opening the file. Please check whether it is a fuzzy file!</translation>
+    </message>
+</context>
+<context>
+    <name>KernFehler</name>
+    <message>
+        <source>Zeile %1: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>E/A-Fehler %1</source>
+        <translation>I/O error %1</translation>
+    </message>
+</context>
+<context>
+    <name>KernHinweise</name>
+    <message>
+        <source>Eingang A</source>
+        <translation>Input A</translation>
+    </message>
+    <message>
+        <source>Eingang B</source>
+        <translation>Input B</translation>
+    </message>
+    <message>
+        <source>Ausgang</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>knapp über 0</source>
+        <translation>just above 0</translation>
+    </message>
+    <message>
+        <source>knapp unter 0</source>
+        <translation>just below 0</translation>
+    </message>
+    <message>
+        <source>von %1 bis %2</source>
+        <translation>from %1 to %2</translation>
+    </message>
+    <message>
+        <source>von %1 bis unter %2</source>
+        <translation>from %1 to below %2</translation>
+    </message>
+    <message>
+        <source>über %1 bis %2</source>
+        <translation>above %1 up to %2</translation>
+    </message>
+    <message>
+        <source>über %1 bis unter %2</source>
+        <translation>above %1 to below %2</translation>
+    </message>
+    <message>
+        <source>%1 (genau: %2)</source>
+        <translation>%1 (exactly: %2)</translation>
+    </message>
+    <message>
+        <source>der Ausgang</source>
+        <translation>the output</translation>
+    </message>
+    <message>
+        <source>%1 fällt auf %2 (Bereichsanfang).</source>
+        <translation>%1 falls to %2 (the start of its range).</translation>
+    </message>
+    <message>
+        <source>%1, Term %2 „%3“</source>
+        <translation>%1, term %2 “%3”</translation>
+    </message>
+    <message>
+        <source>Term %1</source>
+        <translation>term %1</translation>
+    </message>
+    <message>
+        <source>%1, Zeile %2</source>
+        <translation>%1, row %2</translation>
+    </message>
+    <message>
+        <source>%1 und %2</source>
+        <translation>%1 and %2</translation>
+    </message>
+    <message>
+        <source>%1 und %2 weitere Zelle</source>
+        <translation>%1 and %2 more cell</translation>
+    </message>
+    <message>
+        <source>%1 und %2 weitere Zellen</source>
+        <translation>%1 and %2 more cells</translation>
+    </message>
+    <message>
+        <source>keine Zahl</source>
+        <translation>not a number</translation>
+    </message>
+    <message>
+        <source>unendlich</source>
+        <translation>infinity</translation>
+    </message>
+    <message>
+        <source>Für keinen Eingangswert feuert eine Regel</source>
+        <translation>No rule fires for any input value</translation>
+    </message>
+    <message>
+        <source>Bei %1 feuert keine Regel</source>
+        <translation>No rule fires at %1</translation>
+    </message>
+    <message>
+        <source>%1 und keiner von %2</source>
+        <translation>%1 or of %2</translation>
+    </message>
+    <message>
+        <source>dort ist kein Term von %1 größer als 0</source>
+        <translation>no term of %1 is greater than 0 there</translation>
+    </message>
+    <message>
+        <source>im Bereich ist kein Term von %1 größer als 0</source>
+        <translation>no term of %1 is greater than 0 anywhere in the range</translation>
+    </message>
+    <message>
+        <source>dort ist stellenweise kein Term von %1 größer als 0</source>
+        <translation>in places there no term of %1 is greater than 0</translation>
+    </message>
+    <message>
+        <source>im Bereich ist stellenweise kein Term von %1 größer als 0</source>
+        <translation>in places in the range no term of %1 is greater than 0</translation>
+    </message>
+    <message>
+        <source>für %1 gibt es keine wirksame Regel</source>
+        <translation>there is no working rule for %1</translation>
+    </message>
+    <message>
+        <source>%1, und %2</source>
+        <translation>%1, and %2</translation>
+    </message>
+    <message>
+        <source>%1, denn %2: %3</source>
+        <translation>%1, because %2: %3</translation>
+    </message>
+    <message>
+        <source>Bei %1 feuert keine Regel: %2</source>
+        <translation>No rule fires at %1: %2</translation>
+    </message>
+    <message>
+        <source>Eingang A ist nicht definiert; keine Regel kann wirken.</source>
+        <translation>Input A is not defined; no rule can take effect.</translation>
+    </message>
+    <message>
+        <source>Der Ausgang ist nicht definiert.</source>
+        <translation>The output is not defined.</translation>
+    </message>
+    <message>
+        <source>%1: Der Bereich beginnt nicht unterhalb seines Endes.</source>
+        <translation>%1: The range does not begin below its end.</translation>
+    </message>
+    <message>
+        <source>%1: Der Bereich ist breiter als die größte Zahl einfacher Genauigkeit; Schritte über ihn werden unendlich.</source>
+        <translation>%1: The range is wider than the largest single-precision number; steps across it become infinite.</translation>
+    </message>
+    <message>
+        <source>%1: Bereich oder Ecken reichen über ±%2 hinaus; so große Zahlen lassen den Schwerpunkt in einfacher Genauigkeit überlaufen, das Ergebnis ist dann keine Zahl.</source>
+        <translation>%1: The range or the corners reach beyond ±%2; numbers this large make the centroid overflow in single precision, and the result is then not a number.</translation>
+    </message>
+    <message>
+        <source>%1: Die Ecken a ≤ b ≤ c ≤ d sind nicht in Ordnung.</source>
+        <translation>%1: The corners are not in the order a ≤ b ≤ c ≤ d.</translation>
+    </message>
+    <message>
+        <source>%1: Die Höhe h liegt nicht zwischen 0 und 1.</source>
+        <translation>%1: The height h is not between 0 and 1.</translation>
+    </message>
+    <message>
+        <source>%1: Der Term liegt ganz außerhalb des Bereichs.</source>
+        <translation>%1: The term lies entirely outside the range.</translation>
+    </message>
+    <message>
+        <source>%1: Bei %2 ist kein Term größer als 0.</source>
+        <translation>%1: At %2 no term is greater than 0.</translation>
+    </message>
+    <message>
+        <source>Regel %1</source>
+        <translation>Rule %1</translation>
+    </message>
+    <message>
+        <source>Eingang A hat keinen Term %1</source>
+        <translation>input A has no term %1</translation>
+    </message>
+    <message>
+        <source>Eingang B hat keinen Term %1</source>
+        <translation>input B has no term %1</translation>
+    </message>
+    <message>
+        <source>ohne Eingang B gilt nur die erste Zeile der Tabelle</source>
+        <translation>without input B only the first row of the table applies</translation>
+    </message>
+    <message>
+        <source>%1 (Ausgangsterm %2) wird nie ausgewertet: %3.</source>
+        <translation>%1 (output term %2) is never evaluated: %3.</translation>
+    </message>
+    <message>
+        <source>%1: Der Ausgang hat keinen Term %2; die Regel wirkt nicht.</source>
+        <translation>%1: The output has no term %2; the rule has no effect.</translation>
+    </message>
+    <message>
+        <source>%1: Die Regel kann nie feuern, weil %2 im Bereich nirgends größer als 0 ist.</source>
+        <translation>%1: The rule can never fire, because %2 is greater than 0 nowhere in its range.</translation>
+    </message>
+    <message>
+        <source>Term „%1“ von Eingang A</source>
+        <translation>term “%1” of input A</translation>
+    </message>
+    <message>
+        <source>Term „%1“ von Eingang B</source>
+        <translation>term “%1” of input B</translation>
+    </message>
+    <message>
+        <source>Es gibt noch keine Regel; der Ausgang bleibt immer am unteren Ende seines Bereichs.</source>
+        <translation>There is no rule yet; the output always stays at the lower end of its range.</translation>
+    </message>
+    <message>
+        <source>%1: Keine Regel verwendet diesen Term.</source>
+        <translation>%1: No rule uses this term.</translation>
+    </message>
+</context>
+<context>
+    <name>KernLok</name>
+    <message>
+        <source>Die Masse muss größer als 0 sein.</source>
+        <translation>The mass must be greater than 0.</translation>
+    </message>
+    <message>
+        <source>Der Abstand darf nicht 0 sein.</source>
+        <translation>The distance must not be 0.</translation>
+    </message>
+</context>
+<context>
+    <name>KernMeldungen</name>
+    <message>
+        <source>Warnung: %1</source>
+        <translation>Warning: %1</translation>
+    </message>
+    <message>
+        <source>Fehler: %1</source>
+        <translation>Error: %1</translation>
+    </message>
+</context>
+<context>
+    <name>KernPruefung</name>
+    <message>
+        <source>„%1“</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>eine leere Zeile</source>
+        <translation>an empty line</translation>
+    </message>
+    <message>
+        <source>Eingang A</source>
+        <translation>input A</translation>
+    </message>
+    <message>
+        <source>Eingang B</source>
+        <translation>input B</translation>
+    </message>
+    <message>
+        <source>Ausgang</source>
+        <translation>the output</translation>
+    </message>
+    <message>
+        <source>die Regel in Zeile %1, Spalte %2 der Regeltabelle (eine ganze Zahl)</source>
+        <translation>the rule in row %1, column %2 of the rule table (a whole number)</translation>
+    </message>
+    <message>
+        <source>das Dateiende</source>
+        <translation>the end of the file</translation>
+    </message>
+    <message>
+        <source>%1 im Zahlenbereich einfacher Genauigkeit</source>
+        <translation>%1 within the range of single precision</translation>
+    </message>
+    <message>
+        <source>Zeile %1: %2 ist keine Zahl und wird als 0 gelesen (%3).</source>
+        <translation>Line %1: %2 is not a number and is read as 0 (%3).</translation>
+    </message>
+    <message>
+        <source>die Zahl der Terme von %1 (eine ganze Zahl)</source>
+        <translation>the number of terms of %1 (a whole number)</translation>
+    </message>
+    <message>
+        <source>höchstens 5 Terme für %1</source>
+        <translation>at most 5 terms for %1</translation>
+    </message>
+    <message>
+        <source>der Bereichsanfang von %1</source>
+        <translation>the start of the range of %1</translation>
+    </message>
+    <message>
+        <source>das Bereichsende von %1</source>
+        <translation>the end of the range of %1</translation>
+    </message>
+    <message>
+        <source>der Name von Term %1 von %2</source>
+        <translation>the name of term %1 of %2</translation>
+    </message>
+    <message>
+        <source>der Wert %1 von Term %2 von %3</source>
+        <translation>the value %1 of term %2 of %3</translation>
+    </message>
+    <message>
+        <source>Zeile %1: erwartet wird %2, gefunden: %3.</source>
+        <translation>Line %1: expected %2, found: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>KernSpeichern</name>
+    <message>
+        <source>keine Berechtigung zum Schreiben</source>
+        <translation>no permission to write</translation>
+    </message>
+    <message>
+        <source>der Datenträger ist schreibgeschützt</source>
+        <translation>the drive is write-protected</translation>
+    </message>
+    <message>
+        <source>kein Platz mehr auf dem Datenträger</source>
+        <translation>no space left on the drive</translation>
+    </message>
+    <message>
+        <source>der Ordner existiert nicht</source>
+        <translation>the folder does not exist</translation>
+    </message>
+    <message>
+        <source>unter diesem Namen steht ein Ordner</source>
+        <translation>there is a folder of this name</translation>
+    </message>
+    <message>
+        <source>der Name ist zu lang</source>
+        <translation>the name is too long</translation>
+    </message>
+    <message>
+        <source>Ein-/Ausgabefehler des Datenträgers</source>
+        <translation>input/output error on the drive</translation>
+    </message>
+    <message>
+        <source>Systemfehler %1</source>
+        <translation>system error %1</translation>
+    </message>
+    <message>
+        <source>Die Datei „%1“ konnte nicht gespeichert werden: %2.</source>
+        <translation>The file “%1” could not be saved: %2.</translation>
+    </message>
+    <message>
+        <source>Die Datei „%1“ ist die Eingabedatei selbst; sie wird nicht überschrieben.</source>
+        <translation>The file “%1” is the input file itself; it is not overwritten.</translation>
+    </message>
+    <message>
+        <source>%1 „%2“ enthält ein Zeichen, das eine Fuzzy-Datei nicht aufnehmen kann.</source>
+        <translation>%1 “%2” contains a character that a fuzzy file cannot hold.</translation>
+    </message>
+    <message>
+        <source>%1 „%2“ enthält das Zeichen „%3“, das eine Fuzzy-Datei nicht aufnehmen kann.</source>
+        <translation>%1 “%2” contains the character “%3”, which a fuzzy file cannot hold.</translation>
+    </message>
+    <message>
+        <source>%1 „%2“ enthält einen Zeilenumbruch oder ein Steuerzeichen, das eine Fuzzy-Datei nicht aufnehmen kann.</source>
+        <translation>%1 “%2” contains a line break or a control character, which a fuzzy file cannot hold.</translation>
+    </message>
+    <message>
+        <source>%1 ist keine endliche Zahl.</source>
+        <translation>%1 is not a finite number.</translation>
+    </message>
+    <message>
+        <source>%1 hat keinen Namen.</source>
+        <translation>%1 has no name.</translation>
+    </message>
+    <message>
+        <source>Der Name von %1</source>
+        <translation>The name of %1</translation>
+    </message>
+    <message>
+        <source>%1 hat mehr als fünf Terme.</source>
+        <translation>%1 has more than five terms.</translation>
+    </message>
+    <message>
+        <source>%1: der Anfang des Bereichs</source>
+        <translation>%1: the start of the range</translation>
+    </message>
+    <message>
+        <source>%1: das Ende des Bereichs</source>
+        <translation>%1: the end of the range</translation>
+    </message>
+    <message>
+        <source>%1, Term %2</source>
+        <translation>%1, term %2</translation>
+    </message>
+    <message>
+        <source>Eine Zahl, die keine endliche Zahl ist, kann nicht gespeichert werden.</source>
+        <translation>A number that is not finite cannot be saved.</translation>
+    </message>
+    <message>
+        <source>Eingang A</source>
+        <translation>Input A</translation>
+    </message>
+    <message>
+        <source>Eingang B</source>
+        <translation>Input B</translation>
+    </message>
+    <message>
+        <source>Ausgang</source>
+        <translation>Output</translation>
+    </message>
+</context>
+<context>
+    <name>KernWerkstatt</name>
+    <message>
+        <source>Der Name darf nicht leer sein.</source>
+        <translation>The name must not be empty.</translation>
+    </message>
+    <message>
+        <source>Der Name muss in eine Zeile passen.</source>
+        <translation>The name must fit on one line.</translation>
+    </message>
+    <message>
+        <source>Der Name enthält das Zeichen „%1“, das eine Projektdatei nicht speichern kann.</source>
+        <translation>The name contains the character “%1”, which a project file cannot store.</translation>
+    </message>
+</context>
 </TS>

@@ -2,311 +2,712 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
-    <name>QObject</name>
-    <message>
-        <source>angedockt: |x| &lt; 0,1 m und |Lage| &lt; 1° am Ende – das hintere Ende hat die Ziellinie (y = ሥ m) erreicht, hཬhstens 10 cm neben x = 0 und fast gerade.
-Starts, deren hinteres Ende bei x ≤ 0 beginnt, müssen dazu auch auf der Stra෾ geblieben sein.
-Gezählt ﲾr alle Starts des Rasters: Führerhaus x = ሠ … 0 m in Schritten von 2 m, Lage ቅ° … 40° in Schritten von 5°, nur Starts mit dem hinteren Ende auf der Stra෾.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stra෾ verlassen: Starts, bei denen das hintere Ende irgendwann neben der Stra෾ war (x &lt; ሠ,1 m oder x &gt; 2 m).
-Gezählt werden nur Starts, deren hinteres Ende bei x ≤ 0 beginnt, also links der Ziellinie oder auf ihr: Sie müssen auf der Stra෾ bleiben. Ein Start rechts der Ziellinie darf ausholen.
-Darum steht hinter „von“ weniger als die Zahl aller Starts.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Der größte Abstand |x| des hinteren Endes von der Ziellinie x = 0, wenn es angekommen ist (y = ሥ m), ﲾr alle angekommenen Starts. Angedockt verlangt weniger als 0,1 m.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die größte Schräglage |Lage| bei der Ankunft, ﲾr alle angekommenen Starts. 0° heißt: der Truck steht gerade zur Stra෾. Angedockt verlangt weniger als 1°.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die meisten Regelschritte eines Laufs bis zur Ankunft (ein Schritt dauert 0,1 s). Ein Lauf, der nie ankommt, endet nach %1 Schritten.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>angedockt %1 von %2, Stra෾ verlassen %3 von %4, größte |x| %5 m, größte |Lage| %6°</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bildgröße</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> mm</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Breite:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Höhe:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Vorgabe: die Breite einer A4-Seite. Die Schrift behält ihre Größe.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Abbrechen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bild speichern</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Suchen in:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Datei&amp;name:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Dateityp:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Speichern</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>RegelnVerbessern</name>
     <message>
         <source>Regeln verbessern</source>
-        <translation type="unfinished"></translation>
+        <translation>Improve Rules</translation>
     </message>
     <message>
         <source>Suche</source>
-        <translation type="unfinished"></translation>
+        <translation>Search</translation>
     </message>
     <message>
         <source>Fahrzeug:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vehicle:</translation>
     </message>
     <message>
         <source>Truck</source>
-        <translation type="unfinished"></translation>
+        <translation>Truck</translation>
     </message>
     <message>
         <source>Lok</source>
-        <translation type="unfinished"></translation>
+        <translation>Locomotive</translation>
     </message>
     <message>
         <source>auch Terme anpassen</source>
-        <translation type="unfinished"></translation>
+        <translation>adjust terms too</translation>
     </message>
     <message>
         <source>Zeit in s:</source>
-        <translation type="unfinished"></translation>
+        <translation>Time in s:</translation>
     </message>
     <message>
         <source>Startwert:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seed:</translation>
     </message>
     <message>
         <source>Starten</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>%p %</source>
-        <translation type="unfinished"></translation>
+        <translation>%p %</translation>
     </message>
     <message>
         <source>Vorher</source>
-        <translation type="unfinished"></translation>
+        <translation>Before</translation>
     </message>
     <message>
         <source>Nachher (bestes bisher)</source>
-        <translation type="unfinished"></translation>
+        <translation>After (best so far)</translation>
     </message>
     <message>
         <source>Übernehmen</source>
-        <translation type="unfinished"></translation>
+        <translation>Apply</translation>
     </message>
     <message>
         <source>Schließen</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>ansichten::Bildexport</name>
+    <message>
+        <source>PNG-Bild (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG-Grafik (*.svg)</source>
+        <translation>SVG graphic (*.svg)</translation>
+    </message>
+    <message>
+        <source>Bildgröße</source>
+        <translation>Picture Size</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>&amp;Breite:</source>
+        <translation>&amp;Width:</translation>
+    </message>
+    <message>
+        <source>&amp;Höhe:</source>
+        <translation>&amp;Height:</translation>
+    </message>
+    <message>
+        <source>Vorgabe: die Breite einer A4-Seite. Die Schrift behält ihre Größe.</source>
+        <translation>Default: the width of an A4 page. The text keeps its size.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Unbekanntes Bildformat: Der Dateiname muss auf .png oder .svg enden.</source>
+        <translation>Unknown picture format: the file name must end in .png or .svg.</translation>
+    </message>
+    <message>
+        <source>Die Ansicht ist leer.</source>
+        <translation>The view is empty.</translation>
+    </message>
+    <message>
+        <source>„%1“ ist ein Ordner und kann kein Bild aufnehmen.</source>
+        <translation>“%1” is a folder and cannot hold a picture.</translation>
+    </message>
+    <message>
+        <source>Der Ordner „%1“ existiert nicht.</source>
+        <translation>The folder “%1” does not exist.</translation>
+    </message>
+    <message>
+        <source>Das Bild konnte nicht erzeugt werden.</source>
+        <translation>The picture could not be made.</translation>
+    </message>
+    <message>
+        <source>Die Datei „%1“ kann nicht angelegt werden (keine Schreibrechte?).</source>
+        <translation>The file “%1” cannot be created (no permission to write?).</translation>
+    </message>
+    <message>
+        <source>Die Datei „%1“ konnte nicht vollständig geschrieben werden.</source>
+        <translation>The file “%1” could not be written completely.</translation>
+    </message>
+    <message>
+        <source>Bild speichern</source>
+        <translation>Save Picture</translation>
+    </message>
+    <message>
+        <source>Suchen in:</source>
+        <translation>Look in:</translation>
+    </message>
+    <message>
+        <source>Datei&amp;name:</source>
+        <translation>File &amp;name:</translation>
+    </message>
+    <message>
+        <source>Dateityp:</source>
+        <translation>File type:</translation>
+    </message>
+    <message>
+        <source>&amp;Speichern</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Bild speichern…</source>
+        <translation>Save Picture…</translation>
+    </message>
+</context>
+<context>
+    <name>ansichten::Inspektor</name>
+    <message>
+        <source>nicht verwendet</source>
+        <translation>not used</translation>
+    </message>
+    <message>
+        <source>Bild speichern…</source>
+        <translation>Save Picture…</translation>
+    </message>
+    <message>
+        <source>Eingang A: &lt;b&gt;%1&lt;/b&gt;</source>
+        <translation>Input A: &lt;b&gt;%1&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Eingang B: &lt;b&gt;%1&lt;/b&gt;</source>
+        <translation>Input B: &lt;b&gt;%1&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Eingang B:</source>
+        <translation>Input B:</translation>
+    </message>
+    <message>
+        <source>Ausgang %1 = %2</source>
+        <translation>Output %1 = %2</translation>
+    </message>
+    <message>
+        <source>Ausgang: –</source>
+        <translation>Output: –</translation>
+    </message>
+    <message>
+        <source>Eingang A: nicht verwendet</source>
+        <translation>Input A: not used</translation>
+    </message>
+    <message>
+        <source>Eingang B: nicht verwendet</source>
+        <translation>Input B: not used</translation>
+    </message>
+    <message>
+        <source>Dieses Projekt hat nur einen Eingang.</source>
+        <translation>This project has only one input.</translation>
+    </message>
+    <message>
+        <source>Eingang A: </source>
+        <translation>Input A: </translation>
+    </message>
+    <message>
+        <source>Eingang B: </source>
+        <translation>Input B: </translation>
+    </message>
+    <message>
+        <source>Grad:</source>
+        <translation>Degree:</translation>
+    </message>
+    <message>
+        <source>Regeln: Feuerstärke = min(Grad A, Grad B)</source>
+        <translation>Rules: firing strength = min(degree A, degree B)</translation>
+    </message>
+    <message>
+        <source>Regeln: Feuerstärke = Grad A</source>
+        <translation>Rules: firing strength = degree A</translation>
+    </message>
+    <message>
+        <source>Farbe: Feuerstärke  •  fetter Rahmen: die Regel, die die Höhe setzt</source>
+        <translation>Colour: firing strength  •  bold frame: the rule that sets the height</translation>
+    </message>
+    <message>
+        <source>Ausgang: nicht definiert</source>
+        <translation>Output: not defined</translation>
+    </message>
+    <message>
+        <source>Ausgang: </source>
+        <translation>Output: </translation>
+    </message>
+    <message>
+        <source>Höhe:</source>
+        <translation>Height:</translation>
+    </message>
+    <message>
+        <source>WENN %1 ist %2 UND %3 ist %4</source>
+        <translation>IF %1 is %2 AND %3 is %4</translation>
+    </message>
+    <message>
+        <source>WENN %1 ist %2</source>
+        <translation>IF %1 is %2</translation>
+    </message>
+    <message>
+        <source>DANN %1 ist %2</source>
+        <translation>THEN %1 is %2</translation>
+    </message>
+    <message>
+        <source>keine Regel</source>
+        <translation>no rule</translation>
+    </message>
+    <message>
+        <source>Eintrag %1 nennt keinen Ausgangsterm</source>
+        <translation>entry %1 names no output term</translation>
+    </message>
+    <message>
+        <source>%1, %2 (Feuerstärke %3)</source>
+        <translation>%1, %2 (firing strength %3)</translation>
+    </message>
+    <message>
+        <source>Kein Projekt geladen.</source>
+        <translation>No project loaded.</translation>
     </message>
 </context>
 <context>
     <name>ansichten::Kennfeld</name>
     <message>
         <source>  – hier feuert keine Regel (Bereichsanfang)</source>
-        <translation type="unfinished"></translation>
+        <translation>  – no rule fires here (start of range)</translation>
     </message>
     <message>
         <source>keine Regel feuert</source>
-        <translation type="unfinished"></translation>
+        <translation>no rule fires</translation>
+    </message>
+    <message>
+        <source>Bild speichern…</source>
+        <translation>Save Picture…</translation>
+    </message>
+    <message>
+        <source>Zeigen Sie auf das Kennfeld, um die Werte zu sehen; ein Klick wählt den Punkt.</source>
+        <translation>Point at the control surface to see its values; a click chooses the point.</translation>
+    </message>
+    <message>
+        <source>Ausgang: %1</source>
+        <translation>Output: %1</translation>
+    </message>
+    <message>
+        <source>Kein Kennfeld: Eingang A und Ausgang müssen definiert sein.</source>
+        <translation>No control surface: input A and the output must be defined.</translation>
+    </message>
+    <message>
+        <source>Kennfeld: %1 über %2 und %3</source>
+        <translation>Control surface: %1 over %2 and %3</translation>
+    </message>
+    <message>
+        <source>Kennlinie: %1 über %2</source>
+        <translation>Control curve: %1 over %2</translation>
+    </message>
+    <message>
+        <source>Kennfeld: %1</source>
+        <translation>Control surface: %1</translation>
+    </message>
+    <message>
+        <source>Kennlinie: %1</source>
+        <translation>Control curve: %1</translation>
+    </message>
+</context>
+<context>
+    <name>labor::BahnenBild</name>
+    <message>
+        <source>angedockt</source>
+        <translation>docked</translation>
+    </message>
+    <message>
+        <source>nicht angedockt</source>
+        <translation>not docked</translation>
+    </message>
+    <message>
+        <source>Straße verlassen</source>
+        <translation>left the road</translation>
+    </message>
+    <message>
+        <source>Truck-Labor: %1 Starts bei %2 m/s, angedockt: %3, Straße verlassen: %4 von %5</source>
+        <translation>Truck lab: %1 starts at %2 m/s, docked: %3, left the road: %4 of %5</translation>
+    </message>
+    <message>
+        <source>Bahnen des Hinterachspunkts, x = 0: Ziellinie</source>
+        <translation>Tracks of the rear axle point, x = 0: target line</translation>
     </message>
 </context>
 <context>
     <name>labor::KurvenDiagramm</name>
     <message>
         <source>Vergleich</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparison</translation>
+    </message>
+    <message>
+        <source>wird berechnet …</source>
+        <translation>computing …</translation>
     </message>
 </context>
 <context>
     <name>labor::LaborSeite</name>
     <message>
         <source>&amp;Vergleichen mit…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Compare with…</translation>
     </message>
     <message>
         <source>Projekt aus &amp;Datei…</source>
-        <translation type="unfinished"></translation>
+        <translation>Project from &amp;File…</translation>
     </message>
     <message>
         <source>Stand &amp;vor der letzten Änderung</source>
-        <translation type="unfinished"></translation>
+        <translation>State &amp;before the Last Edit</translation>
     </message>
     <message>
         <source>Vergleich &amp;beenden</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;End Comparison</translation>
     </message>
 </context>
 <context>
     <name>labor::LokLabor</name>
     <message>
         <source> (abgebrochen: keine endliche Zahl)</source>
-        <translation type="unfinished"></translation>
+        <translation> (stopped: not a finite number)</translation>
     </message>
     <message>
         <source> (30 cm hinter der Marke)</source>
-        <translation type="unfinished"></translation>
+        <translation> (30 cm past the mark)</translation>
     </message>
     <message>
         <source>Ein zweites Projekt blass neben diesem zeichnen, mit seinen Zahlen darunter</source>
-        <translation type="unfinished"></translation>
+        <translation>Draw a second project faintly beside this one, with its figures below</translation>
     </message>
     <message>
         <source>Bild speichern…</source>
-        <translation type="unfinished"></translation>
+        <translation>Save Picture…</translation>
     </message>
     <message>
         <source>Die Masse der Lok; jede Masse fährt mit demselben Regler, derselben Reibung und demselben Abstand.</source>
-        <translation type="unfinished"></translation>
+        <translation>The mass of the locomotive; every mass runs with the same controller, the same friction and the same distance.</translation>
     </message>
     <message>
         <source>Ab diesem Zeitpunkt bleibt die Lok bis zum Ende des Laufs in Ruhe an der Marke: |s| &lt; 1 cm und |v| &lt; 0,5 cm/s. „nie“: Sie kommt nicht zur Ruhe.</source>
-        <translation type="unfinished"></translation>
+        <translation>From this moment on the locomotive stays at rest at the mark until the end of the run: |s| &lt; 1 cm and |v| &lt; 0.5 cm/s. “never”: it does not come to rest.</translation>
     </message>
     <message>
         <source>Wie „in Ruhe ab“, aber genauer: |s| &lt; 0,5 cm und |v| &lt; 0,5 cm/s bis zum Ende des Laufs.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Wie weit die Lok hཬhstens ﲾr die Marke hinausgefahren ist (s &lt; 0 heißt: hinter der Marke). 0 cm: Sie hat die Marke nie ﲾrfahren.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Wie oft die Kraft ihr Vorzeichen gewechselt hat (Schritte mit F = 0 zählen nicht). Viele Wechsel hei෾n: Der Regler schaltet hin und her.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Zeit, Weg und Geschwindigkeit im letzten Schritt. Jeder Lauf dauert 60 s, au෾r die Lok ist 30 cm ﲾr die Marke hinausgefahren: Dann endet er dort.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Kraft ﲾr der Zeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Like “at rest from”, but closer: |s| &lt; 0.5 cm and |v| &lt; 0.5 cm/s until the end of the run.</translation>
     </message>
     <message>
         <source>F in N</source>
-        <translation type="unfinished"></translation>
+        <translation>F in N</translation>
     </message>
     <message>
         <source>s &gt; 0: die Lok steht vor der Marke, s &lt; 0: hinter ihr. Ziel ist s = 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>s &gt; 0: the locomotive is before the mark, s &lt; 0: past it. The goal is s = 0.</translation>
     </message>
     <message>
         <source>v &lt; 0: die Lok fährt auf die Marke zu (von s &gt; 0 her), v = 0: sie steht.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Geschwindigkeit ﲾr dem Weg: Eine gute Fahrt endet im Nullpunkt, ohne ihn zu umkreisen.</source>
-        <translation type="unfinished"></translation>
+        <translation>v &lt; 0: the locomotive moves towards the mark (from s &gt; 0), v = 0: it is at rest.</translation>
     </message>
     <message>
         <source>Die Kraft des Reglers in jedem Schritt. F &gt; 0 treibt die Lok von der Startseite her zur Marke hin (s wird kleiner); F &lt; 0 bremst eine Lok, die auf die Marke zufährt.</source>
-        <translation type="unfinished"></translation>
+        <translation>The controller&apos;s driving force in each step. F &gt; 0 drives the locomotive from the start side towards the mark (s decreases); F &lt; 0 brakes a locomotive that moves towards the mark.</translation>
     </message>
     <message>
         <source>Lok-Labor: Reibung %1 N·s/m, Abstand %2 cm, Zeitschritt %3 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Locomotive lab: friction %1 N·s/m, distance %2 cm, time step %3 s</translation>
     </message>
     <message>
         <source>Vergleich mit %1: wird berechnet …</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 in Ruhe ab %2, ?rschwingen %3 cm, %4 Kraftwechsel</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparison with %1: computing …</translation>
     </message>
     <message>
         <source>nie</source>
-        <translation type="unfinished"></translation>
+        <translation>never</translation>
     </message>
     <message>
         <source>Vergleich mit %1 (gestrichelt): %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparison with %1 (dashed): %2</translation>
     </message>
     <message>
         <source>Vergleich mit %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparison with %1: %2</translation>
+    </message>
+    <message>
+        <source>Reibung in N·s/m:</source>
+        <translation>Friction in N·s/m:</translation>
+    </message>
+    <message>
+        <source>Abstand in cm:</source>
+        <translation>Distance in cm:</translation>
+    </message>
+    <message>
+        <source>Zeitschritt:</source>
+        <translation>Time step:</translation>
+    </message>
+    <message>
+        <source>Der erste Schritt dauert wie im Programm stets 0,1 s.</source>
+        <translation>As in the program, the first step always takes 0.1 s.</translation>
+    </message>
+    <message>
+        <source>Masse</source>
+        <translation>Mass</translation>
+    </message>
+    <message>
+        <source>in Ruhe ab&lt;br&gt;(|s| &amp;lt; 1 cm, |v| &amp;lt; 0,5 cm/s)</source>
+        <translation>at rest from&lt;br&gt;(|s| &amp;lt; 1 cm, |v| &amp;lt; 0.5 cm/s)</translation>
+    </message>
+    <message>
+        <source>genau ab&lt;br&gt;(|s| &amp;lt; 0,5 cm, |v| &amp;lt; 0,5 cm/s)</source>
+        <translation>exact from&lt;br&gt;(|s| &amp;lt; 0.5 cm, |v| &amp;lt; 0.5 cm/s)</translation>
+    </message>
+    <message>
+        <source>Überschwingen&lt;br&gt;(hinter der Marke)</source>
+        <translation>Overshoot&lt;br&gt;(past the mark)</translation>
+    </message>
+    <message>
+        <source>Kraftwechsel&lt;br&gt;(Vorzeichen)</source>
+        <translation>Force reversals&lt;br&gt;(sign)</translation>
+    </message>
+    <message>
+        <source>Ende des Laufs&lt;br&gt;(t; s; v)</source>
+        <translation>End of the run&lt;br&gt;(t; s; v)</translation>
+    </message>
+    <message>
+        <source>Wie weit die Lok höchstens über die Marke hinausgefahren ist (s &lt; 0 heißt: hinter der Marke). 0 cm: Sie hat die Marke nie überfahren.</source>
+        <translation>How far the locomotive went past the mark at most (s &lt; 0 means: past the mark). 0 cm: it never passed the mark.</translation>
+    </message>
+    <message>
+        <source>Wie oft die Kraft ihr Vorzeichen gewechselt hat (Schritte mit F = 0 zählen nicht). Viele Wechsel heißen: Der Regler schaltet hin und her.</source>
+        <translation>How often the force changed its sign (steps with F = 0 do not count). Many reversals mean: the controller switches back and forth.</translation>
+    </message>
+    <message>
+        <source>Zeit, Weg und Geschwindigkeit im letzten Schritt. Jeder Lauf dauert 60 s, außer die Lok ist 30 cm über die Marke hinausgefahren: Dann endet er dort.</source>
+        <translation>Time, position and speed in the last step. Every run lasts 60 s, unless the locomotive has gone 30 cm past the mark: then it ends there.</translation>
+    </message>
+    <message>
+        <source>Weg über der Zeit</source>
+        <translation>Position over time</translation>
+    </message>
+    <message>
+        <source>t in s</source>
+        <translation>t in s</translation>
+    </message>
+    <message>
+        <source>s in cm</source>
+        <translation>s in cm</translation>
+    </message>
+    <message>
+        <source>Geschwindigkeit über der Zeit</source>
+        <translation>Speed over time</translation>
+    </message>
+    <message>
+        <source>v in cm/s</source>
+        <translation>v in cm/s</translation>
+    </message>
+    <message>
+        <source>s-v-Diagramm</source>
+        <translation>s-v diagram</translation>
+    </message>
+    <message>
+        <source>Kraft über der Zeit</source>
+        <translation>Force over time</translation>
+    </message>
+    <message>
+        <source>Geschwindigkeit über dem Weg: Eine gute Fahrt endet im Nullpunkt, ohne ihn zu umkreisen.</source>
+        <translation>Speed over position: a good run ends in the origin without circling it.</translation>
+    </message>
+    <message>
+        <source>Bitte eine Zahl eingeben.</source>
+        <translation>Please enter a number.</translation>
+    </message>
+    <message>
+        <source>Die Reibung darf nicht negativ sein.</source>
+        <translation>The friction must not be negative.</translation>
+    </message>
+    <message>
+        <source>Der Abstand muss zwischen 0,01 cm und 100000 cm liegen.</source>
+        <translation>The distance must lie between 0.01 cm and 100000 cm.</translation>
+    </message>
+    <message>
+        <source>Der Zeitschritt muss 0,055 s oder 0,1 s sein.</source>
+        <translation>The time step must be 0.055 s or 0.1 s.</translation>
+    </message>
+    <message>
+        <source>%1 in Ruhe ab %2, Überschwingen %3 cm, %4 Kraftwechsel</source>
+        <translation>%1 at rest from %2, overshoot %3 cm, force reversals: %4</translation>
+    </message>
+    <message>
+        <source>t = %1 s</source>
+        <translation>t = %1 s</translation>
+    </message>
+    <message>
+        <source>wird berechnet …</source>
+        <translation>computing …</translation>
+    </message>
+    <message>
+        <source>Eingang A, Eingang B und Ausgang müssen definiert sein.</source>
+        <translation>Input A, input B and the output must be defined.</translation>
     </message>
 </context>
 <context>
     <name>labor::RegelnVerbessern</name>
     <message>
         <source>ohne B</source>
-        <translation type="unfinished"></translation>
+        <translation>no B</translation>
     </message>
     <message>
         <source>(nicht bewertet: abgebrochen, bevor alle Läufe bewertet waren)</source>
-        <translation type="unfinished"></translation>
+        <translation>(not scored: stopped before all runs were scored)</translation>
     </message>
     <message>
         <source>Abgebrochen, bevor die Ausgangslage bewertet war; das Projekt bleibt, wie es ist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopped before the starting point was scored; the project stays as it is.</translation>
+    </message>
+    <message>
+        <source>(noch nicht bewertet)</source>
+        <translation>(not scored yet)</translation>
+    </message>
+    <message>
+        <source>Nachher (bestes bisher)</source>
+        <translation>After (best so far)</translation>
+    </message>
+    <message>
+        <source>Nachher</source>
+        <translation>After</translation>
+    </message>
+    <message>
+        <source>Kein Projekt geladen.</source>
+        <translation>No project loaded.</translation>
+    </message>
+    <message>
+        <source>Die Ausgangslage wird bewertet …</source>
+        <translation>Scoring the starting point …</translation>
+    </message>
+    <message>
+        <source>Wird abgebrochen; das Beste bisher bleibt …</source>
+        <translation>Stopping; the best so far stays …</translation>
+    </message>
+    <message>
+        <source>Runde %1, %2 Bewertungen, %3 Verbesserungen, %4 s</source>
+        <translation>Round %1, scorings: %2, improvements: %3, %4 s</translation>
+    </message>
+    <message>
+        <source>%1 Verbesserungen; mit „Übernehmen“ ins Projekt.</source>
+        <translation>improvements: %1; “Apply” puts them into the project.</translation>
+    </message>
+    <message>
+        <source>keine Verbesserung gefunden.</source>
+        <translation>no improvement found.</translation>
+    </message>
+    <message>
+        <source>Abgebrochen nach %1 Runden, %2 Bewertungen, %3 s: %4</source>
+        <translation>Stopped after rounds: %1, scorings: %2, %3 s: %4</translation>
+    </message>
+    <message>
+        <source>Fertig nach %1 Runden, %2 Bewertungen, %3 s: %4</source>
+        <translation>Finished after rounds: %1, scorings: %2, %3 s: %4</translation>
+    </message>
+</context>
+<context>
+    <name>labor::StrassenBild</name>
+    <message>
+        <source>Klick auf eine Bahn: diesen Start in Zeitlupe abspielen</source>
+        <translation>Click on a track: replay this start in slow motion</translation>
+    </message>
+    <message>
+        <source>wird berechnet …</source>
+        <translation>computing …</translation>
     </message>
 </context>
 <context>
     <name>labor::TruckLabor</name>
     <message>
         <source>Ein zweites Projekt blass unter diesem zeichnen, mit seinen Zahlen daneben</source>
-        <translation type="unfinished"></translation>
+        <translation>Draw a second project faintly beneath this one, with its figures beside it</translation>
     </message>
     <message>
         <source>Bild speichern…</source>
-        <translation type="unfinished"></translation>
+        <translation>Save Picture…</translation>
     </message>
     <message>
         <source>Vergleich mit %1: wird berechnet …</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparison with %1: computing …</translation>
     </message>
     <message>
         <source>Vergleich mit %1 (gestrichelt): %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparison with %1 (dashed): %2</translation>
     </message>
     <message>
         <source>Vergleich mit %1: Eingang A und/oder Ausgang (noch) nicht definiert!</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparison with %1: input A and/or the output not defined (yet)!</translation>
+    </message>
+    <message>
+        <source>Klick auf eine Bahn spielt diesen Start in Zeitlupe ab.</source>
+        <translation>A click on a track replays this start in slow motion.</translation>
+    </message>
+    <message>
+        <source>angedockt: |x| &lt; 0,1 m und |Lage| &lt; 1° am Ende – das hintere Ende hat die Ziellinie (y = −25 m) erreicht, höchstens 10 cm neben x = 0 und fast gerade.
+Starts, deren hinteres Ende bei x ≤ 0 beginnt, müssen dazu auch auf der Straße geblieben sein.
+Gezählt über alle Starts des Rasters: Führerhaus x = −20 … 0 m in Schritten von 2 m, Lage −45° … 40° in Schritten von 5°, nur Starts mit dem hinteren Ende auf der Straße.</source>
+        <translation>docked: |x| &lt; 0.1 m and |angle| &lt; 1° at the end – the rear end has reached the loading dock (y = −25 m), at most 10 cm beside x = 0 and almost straight.
+Starts whose rear end begins at x ≤ 0 must also have stayed on the road.
+Counted over all starts of the grid: cab x = −20 … 0 m in steps of 2 m, angle −45° … 40° in steps of 5°, only starts with the rear end on the road.</translation>
+    </message>
+    <message>
+        <source>Straße verlassen: Starts, bei denen das hintere Ende irgendwann neben der Straße war (x &lt; −20,1 m oder x &gt; 2 m).
+Gezählt werden nur Starts, deren hinteres Ende bei x ≤ 0 beginnt, also links der Ziellinie oder auf ihr: Sie müssen auf der Straße bleiben. Ein Start rechts der Ziellinie darf ausholen.
+Darum steht hinter „von“ weniger als die Zahl aller Starts.</source>
+        <translation>left the road: starts whose rear end was beside the road at some time (x &lt; −20.1 m or x &gt; 2 m).
+Only starts whose rear end begins at x ≤ 0 count, that is left of the target line or on it: they must stay on the road. A start right of the target line may swing out.
+That is why the number after “of” is smaller than the number of all starts.</translation>
+    </message>
+    <message>
+        <source>Der größte Abstand |x| des hinteren Endes von der Ziellinie x = 0, wenn es angekommen ist (y = −25 m), über alle angekommenen Starts. Angedockt verlangt weniger als 0,1 m.</source>
+        <translation>The largest distance |x| of the rear end from the target line x = 0 when it has arrived (y = −25 m), over all starts that arrived. Docked requires less than 0.1 m.</translation>
+    </message>
+    <message>
+        <source>Die größte Schräglage |Lage| bei der Ankunft, über alle angekommenen Starts. 0° heißt: der Truck steht gerade zur Straße. Angedockt verlangt weniger als 1°.</source>
+        <translation>The largest slant |angle| on arrival, over all starts that arrived. 0° means: the truck stands straight along the road. Docked requires less than 1°.</translation>
+    </message>
+    <message>
+        <source>Die meisten Regelschritte eines Laufs bis zur Ankunft (ein Schritt dauert 0,1 s). Ein Lauf, der nie ankommt, endet nach %1 Schritten.</source>
+        <translation>The most control steps of a run until arrival (a step takes 0.1 s). A run that never arrives ends after %1 steps.</translation>
+    </message>
+    <message>
+        <source>angedockt %1 von %2, Straße verlassen %3 von %4, größte |x| %5 m, größte |Lage| %6°</source>
+        <translation>docked %1 of %2, left the road %3 of %4, largest |x| %5 m, largest |angle| %6°</translation>
+    </message>
+    <message>
+        <source>Geschwindigkeit:</source>
+        <translation>Speed:</translation>
+    </message>
+    <message>
+        <source>wird berechnet …</source>
+        <translation>computing …</translation>
+    </message>
+    <message>
+        <source>angedockt:</source>
+        <translation>docked:</translation>
+    </message>
+    <message>
+        <source>Straße verlassen:</source>
+        <translation>left the road:</translation>
+    </message>
+    <message>
+        <source>größte |x| am Ende:</source>
+        <translation>largest |x| at the end:</translation>
+    </message>
+    <message>
+        <source>größte |Lage| am Ende:</source>
+        <translation>largest |angle| at the end:</translation>
+    </message>
+    <message>
+        <source>meiste Schritte:</source>
+        <translation>most steps:</translation>
+    </message>
+    <message>
+        <source>Eingang A und/oder Ausgang (noch) nicht definiert!</source>
+        <translation>Input A and/or the output not defined (yet)!</translation>
+    </message>
+    <message>
+        <source>%1 von %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>Start: Führerhaus x = %1 m, Lage %2° – Schritt %3 von %4: Abstand %5 m, Lage %6°, Lenkwinkel %7°</source>
+        <translation>Start: cab x = %1 m, angle %2° – step %3 of %4: distance %5 m, angle %6°, steering angle %7°</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,7 @@
 #include "LocoModel.h"
 
+#include "Sprache.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -23,13 +25,13 @@ void Aufzeichnung::Speichern(const SimZustand& z) {
 std::optional<std::string> StartwerteFehler(const Startwerte& w) {
     // "not greater than 0" rather than "<= 0", so that a NaN is refused too.
     if (!(w.Masse > 0.0f))
-        return std::string(
-            "Die Masse muss gr\xC3\xB6\xC3\x9F"
-            "er als 0 sein.");
+        return std::string(fuzzy::Tr("KernLok",
+                                     "Die Masse muss gr\xC3\xB6\xC3\x9F"
+                                     "er als 0 sein."));
     // The model keeps the distance in metres as a single: a distance that
     // becomes 0 there (1e-45 cm) is a distance of 0 to the run and its drawing.
     if (StartMeter(w.AbstandCm) == 0.0f || std::isnan(w.AbstandCm))
-        return std::string("Der Abstand darf nicht 0 sein.");
+        return std::string(fuzzy::Tr("KernLok", "Der Abstand darf nicht 0 sein."));
     return std::nullopt;
 }
 

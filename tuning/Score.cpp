@@ -2,6 +2,7 @@
 
 #include "LocoVersuch.h"
 #include "NoRuleRegions.h"
+#include "Sprache.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,6 +11,9 @@
 #include <sstream>
 
 namespace tuning {
+
+using fuzzy::Fmt;
+using fuzzy::Tr;
 
 namespace {
 
@@ -197,14 +201,14 @@ std::string Fixed(double v, int decimals, Decimals d) {
     s.imbue(std::locale::classic());
     s << std::fixed << std::setprecision(decimals) << v;
     std::string t = s.str();
-    if (d == Decimals::Comma) std::replace(t.begin(), t.end(), '.', ',');
+    if (d == Decimals::Comma) std::replace(t.begin(), t.end(), '.', fuzzy::Dezimalzeichen());
     return t;
 }
 
 // A decimal written into the text, such as "0.5": with the chosen sign.
 std::string Num(const char* text, Decimals d) {
     std::string t = text;
-    if (d == Decimals::Comma) std::replace(t.begin(), t.end(), '.', ',');
+    if (d == Decimals::Comma) std::replace(t.begin(), t.end(), '.', fuzzy::Dezimalzeichen());
     return t;
 }
 
@@ -229,86 +233,111 @@ bool Better(const Score& a, const Score& b) {
 }
 
 std::string Describe(const Score& s, Decimals d) {
-    if (!s.Complete) return "nicht vollst\xC3\xA4ndig bewertet";
-    std::ostringstream out;
+    if (!s.Complete) return Tr("KernBewertung", "nicht vollst\xC3\xA4ndig bewertet");
+    // One pattern per line; the labels are padded so that the figures line
+    // up, in each language as it needs.
+    std::vector<std::string> lines;
     if (s.Kind == Vehicle::Truck) {
         const TruckFigures& t = s.Truck;
-        out << "Ziel erreicht:     ";
-        for (std::size_t g = 0; g < TruckSpeeds.size(); ++g)
-            out << (g ? ", " : "") << t.Grid[g].Docked << " von " << t.Grid[g].Starts << " bei " << TruckSpeeds[g]
-                << " m/s";
-        out << "\nStra\xC3\x9F"
-               "e verlassen:  "
-            << t.LeftRoad() << " Starts (hinten x <= 0 beim Start)\n"
-            << "angekommen:        " << t.Arrived() << " von " << t.Starts() << '\n';
+        std::string grid;
+        for (std::size_t g = 0; g < TruckSpeeds.size(); ++g) {
+            std::ostringstream speed;
+            speed << TruckSpeeds[g];
+            grid += (g ? ", " : "") +
+                    Fmt(Tr("KernBewertung", "%1 von %2 bei %3 m/s"),
+                        {std::to_string(t.Grid[g].Docked), std::to_string(t.Grid[g].Starts), speed.str()});
+        }
+        lines.push_back(Fmt(Tr("KernBewertung", "Ziel erreicht:     %1"), {grid}));
+        lines.push_back(Fmt(Tr("KernBewertung",
+                               "Stra\xC3\x9F"
+                               "e verlassen:  %1 Starts (hinten x <= 0 beim Start)"),
+                            {std::to_string(t.LeftRoad())}));
+        lines.push_back(Fmt(Tr("KernBewertung", "angekommen:        %1 von %2"),
+                            {std::to_string(t.Arrived()), std::to_string(t.Starts())}));
         // Without an arrival there is no end position to speak of: no zeros.
         if (t.Arrived() == 0)
-            out << "gr\xC3\xB6\xC3\x9Fte |x| am Ende: \xE2\x80\x93 (kein Lauf angekommen)";
+            lines.push_back(
+                Tr("KernBewertung", "gr\xC3\xB6\xC3\x9Fte |x| am Ende: \xE2\x80\x93 (kein Lauf angekommen)"));
         else
-            out << "gr\xC3\xB6\xC3\x9Fte |x| am Ende: " << Fixed(std::max(t.Grid[0].WorstX, t.Grid[1].WorstX), 4, d)
-                << " m, gr\xC3\xB6\xC3\x9Fte |Lage| am Ende: "
-                << Fixed(std::max(t.Grid[0].WorstAttitude, t.Grid[1].WorstAttitude), 3, d) << " Grad";
+            lines.push_back(
+                Fmt(Tr("KernBewertung",
+                       "gr\xC3\xB6\xC3\x9Fte |x| am Ende: %1 m, gr\xC3\xB6\xC3\x9Fte |Lage| am Ende: %2 Grad"),
+                    {Fixed(std::max(t.Grid[0].WorstX, t.Grid[1].WorstX), 4, d),
+                     Fixed(std::max(t.Grid[0].WorstAttitude, t.Grid[1].WorstAttitude), 3, d)}));
     } else {
         const LocoFigures& l = s.Loco;
-        out << "gut:               " << l.Good << " von " << l.Runs
-            << " L\xC3\xA4ufen (in Ruhe, h\xC3\xB6"
-               "chstens "
-            << Num("0.5", d) << " cm hinter der Marke, Kraft im Ausgangsbereich)\n"
-            << "in Ruhe:           " << l.AtRest << " von " << l.Runs << " L\xC3\xA4ufen ("
-            << Num("|s| < 0.5 cm, |v| < 0.5 cm/s; 1, 2, 4 kg; Schritte 0.055 s und 0.1 s", d) << ")\n"
-            << "Kraftwechsel:      h\xC3\xB6"
-               "chstens "
-            << l.MostSignChanges << " Vorzeichenwechsel in einem Lauf";
+        const std::string runs = std::to_string(l.Runs);
+        lines.push_back(Fmt(Tr("KernBewertung",
+                               "gut:               %1 von %2 L\xC3\xA4ufen (in Ruhe, h\xC3\xB6"
+                               "chstens %3 cm hinter der Marke, Kraft im Ausgangsbereich)"),
+                            {std::to_string(l.Good), runs, Num("0.5", d)}));
+        lines.push_back(Fmt(Tr("KernBewertung",
+                               "in Ruhe:           %1 von %2 L\xC3\xA4ufen (|s| < %3 cm, |v| < %3 cm/s; 1, 2, 4 kg; "
+                               "Schritte %4 s und %5 s)"),
+                            {std::to_string(l.AtRest), runs, Num("0.5", d), Num("0.055", d), Num("0.1", d)}));
+        std::string changes = Fmt(Tr("KernBewertung",
+                                     "Kraftwechsel:      h\xC3\xB6"
+                                     "chstens %1 Vorzeichenwechsel in einem Lauf"),
+                                  {std::to_string(l.MostSignChanges)});
         if (l.ExcessSignChanges > 0)
-            out << " (" << l.ExcessSignChanges
-                << " \xC3\xBC"
-                   "ber "
-                << FreeSignChanges << " je Lauf)";
-        out << '\n';
+            changes = Fmt(Tr("KernBewertung",
+                             "%1 (%2 \xC3\xBC"
+                             "ber %3 je Lauf)"),
+                          {changes, std::to_string(l.ExcessSignChanges), std::to_string(FreeSignChanges)});
+        lines.push_back(changes);
         if (l.AtRest == 0)
-            out << "sp\xC3\xA4testens ab:     \xE2\x80\x93 (kein Lauf kommt zur Ruhe)\n";
+            lines.push_back(Tr("KernBewertung", "sp\xC3\xA4testens ab:     \xE2\x80\x93 (kein Lauf kommt zur Ruhe)"));
         else
-            out << "sp\xC3\xA4testens ab:     t = " << Fixed(l.LatestRest, 3, d) << " s"
-                << (l.AtRest < l.Runs ? " (L\xC3\xA4ufe ohne Ruhe mit ihrem Ende)" : "") << '\n';
-        out << "\xC3\x9C"
-               "berschwingen:    "
-            << Fixed(l.Overshoot, 4, d) << " cm hinter der Marke";
+            lines.push_back(Fmt(l.AtRest < l.Runs ? Tr("KernBewertung",
+                                                       "sp\xC3\xA4testens ab:     t = %1 s (L\xC3\xA4ufe ohne Ruhe mit "
+                                                       "ihrem Ende)")
+                                                  : Tr("KernBewertung", "sp\xC3\xA4testens ab:     t = %1 s"),
+                                {Fixed(l.LatestRest, 3, d)}));
+        lines.push_back(Fmt(Tr("KernBewertung",
+                               "\xC3\x9C"
+                               "berschwingen:    %1 cm hinter der Marke"),
+                            {Fixed(l.Overshoot, 4, d)}));
     }
-    out << "\nohne Regel:        "
-        << (s.NoRulePieces == 0 ? std::string("keine Stelle der Eingangsbereiche")
-                                : std::to_string(s.NoRulePieces) +
-                                      " St\xC3\xBC"
-                                      "cke der Eingangsbereiche, dort f\xC3\xA4llt der Ausgang auf den Bereichsanfang");
-    return out.str();
+    lines.push_back(s.NoRulePieces == 0
+                        ? std::string(Tr("KernBewertung", "ohne Regel:        keine Stelle der Eingangsbereiche"))
+                        : Fmt(Tr("KernBewertung",
+                                 "ohne Regel:        %1 St\xC3\xBC"
+                                 "cke der Eingangsbereiche, dort f\xC3\xA4llt der Ausgang auf den Bereichsanfang"),
+                              {std::to_string(s.NoRulePieces)}));
+    std::string out;
+    for (const std::string& line : lines) out += (out.empty() ? "" : "\n") + line;
+    return out;
 }
 
 std::string OneLine(const Score& s, Decimals d) {
-    if (!s.Complete) return "nicht vollst\xC3\xA4ndig bewertet";
-    std::ostringstream out;
-    if (s.Kind == Vehicle::Truck)
-        out << "Ziel erreicht " << s.Truck.Docked() << " von " << s.Truck.Starts()
-            << ", Stra\xC3\x9F"
-               "e verlassen "
-            << s.Truck.LeftRoad();
-    else
-        out << "gut " << s.Loco.Good << " von " << s.Loco.Runs << ", in Ruhe " << s.Loco.AtRest
-            << ", sp\xC3\xA4testens ab " << Fixed(s.Loco.LatestRest, 3, d) << " s";
+    if (!s.Complete) return Tr("KernBewertung", "nicht vollst\xC3\xA4ndig bewertet");
+    std::string out = s.Kind == Vehicle::Truck
+                          ? Fmt(Tr("KernBewertung",
+                                   "Ziel erreicht %1 von %2, Stra\xC3\x9F"
+                                   "e verlassen %3"),
+                                {std::to_string(s.Truck.Docked()), std::to_string(s.Truck.Starts()),
+                                 std::to_string(s.Truck.LeftRoad())})
+                          : Fmt(Tr("KernBewertung", "gut %1 von %2, in Ruhe %3, sp\xC3\xA4testens ab %4 s"),
+                                {std::to_string(s.Loco.Good), std::to_string(s.Loco.Runs),
+                                 std::to_string(s.Loco.AtRest), Fixed(s.Loco.LatestRest, 3, d)});
     if (s.NoRulePieces > 0)
-        out << ", " << s.NoRulePieces
-            << " St\xC3\xBC"
-               "cke ohne Regel";
-    return out.str();
+        out = Fmt(Tr("KernBewertung",
+                     "%1, %2 St\xC3\xBC"
+                     "cke ohne Regel"),
+                  {out, std::to_string(s.NoRulePieces)});
+    return out;
 }
 
 std::optional<std::string> Unsuitable(const fuzzy::Project& p, Vehicle v) {
     if (v == Vehicle::Truck) {
-        if (!p.A.Defined || !p.Out.Defined) return std::string("Eingang A und/oder Ausgang (noch) nicht definiert!");
+        if (!p.A.Defined || !p.Out.Defined)
+            return std::string(Tr("KernBewertung", "Eingang A und/oder Ausgang (noch) nicht definiert!"));
         return std::nullopt;
     }
     if (!p.A.Defined || !p.B.Defined || !p.Out.Defined)
-        return std::string(
-            "Kein (geeignetes) Fuzzyprojekt vorhanden (Eingang A, Eingang B und Ausgang m\xC3\xBC"
-            "ssen definiert sein).");
+        return std::string(Tr("KernBewertung",
+                              "Kein (geeignetes) Fuzzyprojekt vorhanden (Eingang A, Eingang B und Ausgang m\xC3\xBC"
+                              "ssen definiert sein)."));
     return std::nullopt;
 }
 

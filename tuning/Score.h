@@ -1,7 +1,7 @@
 #pragma once
 
 // How well a controller does on its vehicle, as a score that compares
-// lexicographically and prints in German.
+// lexicographically and prints in the active language.
 //
 // First, for both vehicles: how much of the inputs' ranges has no firing rule
 // (where the output falls to the start of its range whatever the table says);
@@ -95,16 +95,17 @@ struct Score {
 bool Better(const Score& a, const Score& b);
 
 // How the figures write their decimals: the command-line tool keeps the point
-// its output has always had (scripts read it); the Werkstatt shows the German
-// comma as in the rest of its windows.
+// its output has always had (scripts read it); the Werkstatt shows the decimal
+// sign of the active language (Comma: the German comma, the English point) as
+// in the rest of its windows.
 enum class Decimals { Point, Comma };
 
-// The figures in German, one line each, without a final newline.
+// The figures in the active language, one line each, without a final newline.
 std::string Describe(const Score& s, Decimals d = Decimals::Point);
 // The first figures in one short line, for a progress display.
 std::string OneLine(const Score& s, Decimals d = Decimals::Point);
 
-// Why a project cannot be scored for the vehicle (German), or nothing.
+// Why a project cannot be scored for the vehicle (active language), or nothing.
 std::optional<std::string> Unsuitable(const fuzzy::Project& p, Vehicle v);
 
 // Runs the vehicle's test set on a copy of the project. When bound is given,

@@ -2,6 +2,7 @@
 // threads, never worse than the start, cancelling, term corners kept in order.
 #include "NoRuleRegions.h"
 #include "Score.h"
+#include "Sprache.h"
 #include "Templates.h"
 #include "Tuner.h"
 
@@ -481,6 +482,103 @@ TEST(TunerTest, TermsTunedLeaveNoPlaceWithoutARule) {
     const auto r = tuning::Tune(start, LocoRounds(10, 2, 5, true));
     EXPECT_TRUE(fuzzy::FindNoRuleRegions(r.Best).Empty());
     EXPECT_EQ(r.BestScore.NoRulePieces, 0);
+}
+
+// ---- the figures in the English edition ------------------------------------
+
+// English for the scope of a test, German again after it.
+class English {
+public:
+    English() { fuzzy::SetzeSprache(fuzzy::Sprache::Englisch); }
+    ~English() { fuzzy::SetzeSprache(fuzzy::Sprache::Deutsch); }
+    English(const English&) = delete;
+    English& operator=(const English&) = delete;
+};
+
+Score TruckScore() {
+    Score s;
+    s.Kind = Vehicle::Truck;
+    s.Complete = true;
+    for (auto& g : s.Truck.Grid) {
+        g.Starts = 164;
+        g.Docked = 160;
+        g.Arrived = 162;
+        g.MustKeepRoad = 10;
+        g.KeptRoad = 9;
+    }
+    s.Truck.Grid[0].WorstX = 0.125;
+    s.Truck.Grid[1].WorstAttitude = 2.5;
+    s.NoRulePieces = 3;
+    return s;
+}
+
+Score LocoScore() {
+    Score s;
+    s.Kind = Vehicle::Loco;
+    s.Complete = true;
+    s.Loco.Runs = 6;
+    s.Loco.AtRest = 5;
+    s.Loco.Good = 4;
+    s.Loco.MostSignChanges = 11;
+    s.Loco.ExcessSignChanges = 3;
+    s.Loco.LatestRest = 6.7;
+    s.Loco.Overshoot = 0.54;
+    return s;
+}
+
+struct EnglishScoreCase {
+    const char* name;
+    Score (*score)();
+    tuning::Decimals decimals;
+    bool oneLine;
+    const char* english;
+};
+
+class EnglishScores : public ::testing::TestWithParam<EnglishScoreCase> {};
+
+// The Werkstatt's "comma" is the language's decimal sign: a point in English.
+TEST_P(EnglishScores, FiguresInEnglishWithDecimalPoints) {
+    const EnglishScoreCase& c = GetParam();
+    std::string text;
+    {
+        const English english;
+        text = c.oneLine ? tuning::OneLine(c.score(), c.decimals) : tuning::Describe(c.score(), c.decimals);
+    }
+    EXPECT_EQ(text, c.english);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Score, EnglishScores,
+    ::testing::Values(
+        EnglishScoreCase{"Truck", TruckScore, tuning::Decimals::Comma, false,
+                         "docked:            160 of 164 at -1 m/s, 160 of 164 at -10 m/s\n"
+                         "left the road:     2 starts (rear x <= 0 at the start)\n"
+                         "arrived:           324 of 328\n"
+                         "largest |x| at the end: 0.1250 m, largest |angle| at the end: 2.500 degrees\n"
+                         "no rule:           3 pieces of the input ranges, where the output falls to the start of "
+                         "its range"},
+        EnglishScoreCase{"Loco", LocoScore, tuning::Decimals::Comma, false,
+                         "good:              4 of 6 runs (at rest, at most 0.5 cm past the mark, force within the "
+                         "output range)\n"
+                         "at rest:           5 of 6 runs (|s| < 0.5 cm, |v| < 0.5 cm/s; 1, 2, 4 kg; steps 0.055 s and "
+                         "0.1 s)\n"
+                         "force reversals:   at most 11 sign changes in one run (3 above 8 per run)\n"
+                         "at rest by:        t = 6.700 s (runs without rest counted at their end)\n"
+                         "overshoot:         0.5400 cm past the mark\n"
+                         "no rule:           nowhere in the input ranges"},
+        EnglishScoreCase{"TruckLine", TruckScore, tuning::Decimals::Point, true,
+                         "docked 320 of 328, left the road 2, 3 pieces without a rule"},
+        EnglishScoreCase{"LocoLine", LocoScore, tuning::Decimals::Comma, true,
+                         "good 4 of 6, at rest 5, at rest by 6.700 s"},
+        EnglishScoreCase{"Incomplete", [] { return Score{}; }, tuning::Decimals::Comma, false, "not fully scored"}),
+    [](const auto& i) { return std::string(i.param.name); });
+
+TEST(EnglishScores, UnsuitableProjectSaysWhyInEnglish) {
+    const English english;
+    EXPECT_EQ(tuning::Unsuitable(Project{}, Vehicle::Truck).value_or(""),
+              "Input A and/or the output not defined (yet)!");
+    EXPECT_EQ(tuning::Unsuitable(Project{}, Vehicle::Loco).value_or(""),
+              "No (suitable) fuzzy project loaded (input A, input B and the output must be defined).");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "LocoSim.h"
 #include "LocoVersuch.h"
 #include "Messages.h"
+#include "Sprache.h"
 
 #include <gtest/gtest.h>
 
@@ -203,6 +204,24 @@ TEST(StartwerteFehlerTest, RefusesWhatTheModelCannotRunWith) {
             EXPECT_EQ(m.value_or("(keine)"), f.meldung) << f.name;
         else
             EXPECT_FALSE(m.has_value()) << f.name;
+    }
+}
+
+TEST(StartwerteFehlerTest, RefusesInEnglishInTheEnglishEdition) {
+    struct Fall {
+        const char* name;
+        Startwerte w;
+        const char* meldung;
+    };
+    const Fall faelle[] = {
+        {"mass 0", Startwerte{0, 3, 100}, "The mass must be greater than 0."},
+        {"distance 0", Startwerte{2, 3, 0}, "The distance must not be 0."},
+    };
+    for (const Fall& f : faelle) {
+        fuzzy::SetzeSprache(fuzzy::Sprache::Englisch);
+        const auto m = StartwerteFehler(f.w);
+        fuzzy::SetzeSprache(fuzzy::Sprache::Deutsch);
+        EXPECT_EQ(m.value_or("(none)"), f.meldung) << f.name;
     }
 }
 

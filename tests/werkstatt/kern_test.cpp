@@ -4,6 +4,7 @@
 #include "ProjectWriter.h"
 #include "Programmsuche.h"
 #include "Projekt.h"
+#include "Sprache.h"
 
 #include <gtest/gtest.h>
 
@@ -328,6 +329,31 @@ INSTANTIATE_TEST_SUITE_P(Werkstatt, Namen,
                                          NameFall{"Degree", "Lage in \xC2\xB0", true},
                                          NameFall{"Euro", "\xE2\x82\xAC", true}, NameFall{"Blank", " ", true}),
                          [](const testing::TestParamInfo<NameFall>& i) { return std::string(i.param.name); });
+
+// The reasons in the English edition; German again after each case.
+struct EnglishNameCase {
+    const char* name;
+    const char* text;
+    const char* english;
+};
+
+class NamesInEnglish : public testing::TestWithParam<EnglishNameCase> {};
+
+TEST_P(NamesInEnglish, SayWhyInEnglish) {
+    fuzzy::SetzeSprache(fuzzy::Sprache::Englisch);
+    const std::string why = NamensFehler(GetParam().text);
+    fuzzy::SetzeSprache(fuzzy::Sprache::Deutsch);
+    EXPECT_EQ(why, GetParam().english);
+}
+
+INSTANTIATE_TEST_SUITE_P(Werkstatt, NamesInEnglish,
+                         testing::Values(EnglishNameCase{"Empty", "", "The name must not be empty."},
+                                         EnglishNameCase{"LineBreak", "a\nb", "The name must fit on one line."},
+                                         EnglishNameCase{
+                                             "Omega", "\xCE\xA9",
+                                             "The name contains the character \xE2\x80\x9C\xCE\xA9\xE2\x80\x9D, "
+                                             "which a project file cannot store."}),
+                         [](const testing::TestParamInfo<EnglishNameCase>& i) { return std::string(i.param.name); });
 
 // --- where the vehicle programs are --------------------------------------------
 

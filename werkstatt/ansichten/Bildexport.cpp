@@ -4,6 +4,7 @@
 
 #include <QBuffer>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -29,8 +30,9 @@ namespace ansichten {
 
 namespace {
 
-const QString PngFilter = QStringLiteral("PNG-Bild (*.png)");
-const QString SvgFilter = QStringLiteral("SVG-Grafik (*.svg)");
+// Functions, not constants: the filters speak the language chosen at start.
+QString PngFilter() { return QCoreApplication::translate("ansichten::Bildexport", "PNG-Bild (*.png)"); }
+QString SvgFilter() { return QCoreApplication::translate("ansichten::Bildexport", "SVG-Grafik (*.svg)"); }
 
 DateiWahl& Wahl() {
     static DateiWahl wahl;
@@ -53,12 +55,12 @@ constexpr double MmJePixel = 25.4 / 96.0;
 // suggestion until it is changed by hand.
 QSize GroessenDialog(QWidget* parent, QSize vorschlag) {
     QDialog d(parent);
-    d.setWindowTitle(QObject::tr("Bildgröße"));
+    d.setWindowTitle(QCoreApplication::translate("ansichten::Bildexport", "Bildgröße"));
     auto* breite = new QSpinBox(&d);
     auto* hoehe = new QSpinBox(&d);
     for (QSpinBox* f : {breite, hoehe}) {
         f->setRange(30, 1000);
-        f->setSuffix(QObject::tr(" mm"));
+        f->setSuffix(QCoreApplication::translate("ansichten::Bildexport", " mm"));
     }
     breite->setValue(static_cast<int>(std::lround(vorschlag.width() * MmJePixel)));
     hoehe->setValue(static_cast<int>(std::lround(vorschlag.height() * MmJePixel)));
@@ -68,13 +70,17 @@ QSize GroessenDialog(QWidget* parent, QSize vorschlag) {
         hoehe->setValue(static_cast<int>(std::lround(b * verhaeltnis)));
     });
     auto* form = new QFormLayout;
-    form->addRow(QObject::tr("&Breite:"), breite);
-    form->addRow(QObject::tr("&Höhe:"), hoehe);
-    auto* hinweis = new QLabel(QObject::tr("Vorgabe: die Breite einer A4-Seite. Die Schrift behält ihre Größe."), &d);
+    form->addRow(QCoreApplication::translate("ansichten::Bildexport", "&Breite:"), breite);
+    form->addRow(QCoreApplication::translate("ansichten::Bildexport", "&Höhe:"), hoehe);
+    auto* hinweis =
+        new QLabel(QCoreApplication::translate("ansichten::Bildexport",
+                                               "Vorgabe: die Breite einer A4-Seite. Die Schrift behält ihre Größe."),
+                   &d);
     hinweis->setWordWrap(true);
     auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &d);
-    knoepfe->button(QDialogButtonBox::Ok)->setText(QObject::tr("OK"));
-    knoepfe->button(QDialogButtonBox::Cancel)->setText(QObject::tr("Abbrechen"));
+    knoepfe->button(QDialogButtonBox::Ok)->setText(QCoreApplication::translate("ansichten::Bildexport", "OK"));
+    knoepfe->button(QDialogButtonBox::Cancel)
+        ->setText(QCoreApplication::translate("ansichten::Bildexport", "Abbrechen"));
     QObject::connect(knoepfe, &QDialogButtonBox::accepted, &d, &QDialog::accept);
     QObject::connect(knoepfe, &QDialogButtonBox::rejected, &d, &QDialog::reject);
     auto* layout = new QVBoxLayout(&d);
@@ -140,29 +146,37 @@ bool SpeichereAnsicht(const QString& pfad, QSize groesse, const Maler& malen, QS
     const QFileInfo info(pfad);
     const QString endung = info.suffix().toLower();
     if (endung != QLatin1String("png") && endung != QLatin1String("svg"))
-        return Fehler(fehler, QStringLiteral("Unbekanntes Bildformat: Der Dateiname muss auf .png oder .svg enden."));
-    if (groesse.isEmpty() || !malen) return Fehler(fehler, QStringLiteral("Die Ansicht ist leer."));
+        return Fehler(fehler, QCoreApplication::translate(
+                                  "ansichten::Bildexport",
+                                  "Unbekanntes Bildformat: Der Dateiname muss auf .png oder .svg enden."));
+    if (groesse.isEmpty() || !malen)
+        return Fehler(fehler, QCoreApplication::translate("ansichten::Bildexport", "Die Ansicht ist leer."));
     if (info.isDir())
-        return Fehler(fehler,
-                      QStringLiteral("„%1“ ist ein Ordner und kann kein Bild aufnehmen.").arg(Anzeigename(pfad)));
+        return Fehler(fehler, QCoreApplication::translate("ansichten::Bildexport",
+                                                          "„%1“ ist ein Ordner und kann kein Bild aufnehmen.")
+                                  .arg(Anzeigename(pfad)));
     if (!info.absoluteDir().exists())
-        return Fehler(fehler, QStringLiteral("Der Ordner „%1“ existiert nicht.").arg(Anzeigename(info.absolutePath())));
+        return Fehler(fehler, QCoreApplication::translate("ansichten::Bildexport", "Der Ordner „%1“ existiert nicht.")
+                                  .arg(Anzeigename(info.absolutePath())));
 
     const QByteArray daten = endung == QLatin1String("png") ? AlsPng(groesse, malen, pngFaktor < 1 ? 1 : pngFaktor)
                                                             : AlsSvg(groesse, malen, info.completeBaseName());
-    if (daten.isEmpty()) return Fehler(fehler, QStringLiteral("Das Bild konnte nicht erzeugt werden."));
+    if (daten.isEmpty())
+        return Fehler(fehler,
+                      QCoreApplication::translate("ansichten::Bildexport", "Das Bild konnte nicht erzeugt werden."));
 
     // Written beside the target and renamed at the end: a failure leaves the
     // old file as it was.
     QSaveFile datei(pfad);
     if (!datei.open(QIODevice::WriteOnly))
-        return Fehler(
-            fehler,
-            QStringLiteral("Die Datei „%1“ kann nicht angelegt werden (keine Schreibrechte?).").arg(Anzeigename(pfad)));
+        return Fehler(fehler,
+                      QCoreApplication::translate("ansichten::Bildexport",
+                                                  "Die Datei „%1“ kann nicht angelegt werden (keine Schreibrechte?).")
+                          .arg(Anzeigename(pfad)));
     if (datei.write(daten) != daten.size() || !datei.commit())
-        return Fehler(
-            fehler,
-            QStringLiteral("Die Datei „%1“ konnte nicht vollständig geschrieben werden.").arg(Anzeigename(pfad)));
+        return Fehler(fehler, QCoreApplication::translate("ansichten::Bildexport",
+                                                          "Die Datei „%1“ konnte nicht vollständig geschrieben werden.")
+                                  .arg(Anzeigename(pfad)));
     return true;
 }
 
@@ -173,7 +187,7 @@ QString Dateivorschlag(const QString& ansicht, const QString& name) {
     return (teil.isEmpty() ? ansicht : ansicht + QLatin1Char('-') + teil) + QStringLiteral(".png");
 }
 
-QString BildFilter() { return PngFilter + QStringLiteral(";;") + SvgFilter; }
+QString BildFilter() { return PngFilter() + QStringLiteral(";;") + SvgFilter(); }
 
 DateiWahl SetDateiWahl(DateiWahl wahl) { return std::exchange(Wahl(), std::move(wahl)); }
 
@@ -190,15 +204,15 @@ QSize Exportgroesse(QSize ansicht) {
 }
 
 QFileDialog* BildDialog(QWidget* parent, const QString& vorschlag) {
-    auto* d = new QFileDialog(parent, QObject::tr("Bild speichern"));
+    auto* d = new QFileDialog(parent, QCoreApplication::translate("ansichten::Bildexport", "Bild speichern"));
     d->setAcceptMode(QFileDialog::AcceptSave);
     d->setFileMode(QFileDialog::AnyFile);
-    d->setNameFilters({PngFilter, SvgFilter});
-    d->setLabelText(QFileDialog::LookIn, QObject::tr("Suchen in:"));
-    d->setLabelText(QFileDialog::FileName, QObject::tr("Datei&name:"));
-    d->setLabelText(QFileDialog::FileType, QObject::tr("Dateityp:"));
-    d->setLabelText(QFileDialog::Accept, QObject::tr("&Speichern"));
-    d->setLabelText(QFileDialog::Reject, QObject::tr("Abbrechen"));
+    d->setNameFilters({PngFilter(), SvgFilter()});
+    d->setLabelText(QFileDialog::LookIn, QCoreApplication::translate("ansichten::Bildexport", "Suchen in:"));
+    d->setLabelText(QFileDialog::FileName, QCoreApplication::translate("ansichten::Bildexport", "Datei&name:"));
+    d->setLabelText(QFileDialog::FileType, QCoreApplication::translate("ansichten::Bildexport", "Dateityp:"));
+    d->setLabelText(QFileDialog::Accept, QCoreApplication::translate("ansichten::Bildexport", "&Speichern"));
+    d->setLabelText(QFileDialog::Reject, QCoreApplication::translate("ansichten::Bildexport", "Abbrechen"));
     if (!vorschlag.isEmpty()) {
         const QFileInfo i(vorschlag);
         if (i.isAbsolute()) d->setDirectory(i.absolutePath());
@@ -222,7 +236,7 @@ bool BildSpeichern(QWidget* parent, const QString& gewuenscht, QSize ansicht, co
             pfad = d->selectedFiles().first();
             // A name typed without a suffix gets the one of the chosen filter.
             if (QFileInfo(pfad).suffix().isEmpty())
-                pfad += d->selectedNameFilter() == SvgFilter ? QStringLiteral(".svg") : QStringLiteral(".png");
+                pfad += d->selectedNameFilter() == SvgFilter() ? QStringLiteral(".svg") : QStringLiteral(".png");
         }
     }
     if (pfad.isEmpty()) return false;
@@ -254,7 +268,8 @@ void SzenenBild::paintEvent(QPaintEvent*) {
 
 void SzenenBild::contextMenuEvent(QContextMenuEvent* e) {
     QMenu menu(this);
-    menu.addAction(QStringLiteral("Bild speichern\u2026"), this, [this] { bildSpeichern(); });
+    menu.addAction(QCoreApplication::translate("ansichten::Bildexport", "Bild speichern…"), this,
+                   [this] { bildSpeichern(); });
     menu.exec(e->globalPos());
 }
 

@@ -24,7 +24,8 @@ QString NeunStellen(float v);
 // A round number for axis and legend labels (no trailing zeros, no "-0").
 QString Beschriftung(double v);
 
-// An axis label: a round number with a decimal comma and a true minus.
+// An axis label: a round number with the decimal sign of the language and
+// a true minus.
 QString AchsenZahl(double v);
 
 // Axis ticks at steps of 1, 2 or 5 times a power of ten, about `ungefaehr`

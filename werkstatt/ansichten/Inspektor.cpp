@@ -116,7 +116,7 @@ Inspektor::Inspektor(QWidget* parent) : QWidget(parent) {
     schieberB_ = new QSlider(Qt::Horizontal, this);
     feldA_ = new ZahlFeld(this);
     feldB_ = new ZahlFeld(this);
-    nichtVerwendet_ = new QLabel(QStringLiteral("nicht verwendet"), this);
+    nichtVerwendet_ = new QLabel(tr("nicht verwendet"), this);
     ausgangLabel_ = new QLabel(this);
     ausgangLabel_->setFont(fett);
     ausgangLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -125,7 +125,7 @@ Inspektor::Inspektor(QWidget* parent) : QWidget(parent) {
     keineRegel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     keineRegel_->setStyleSheet(QStringLiteral("color: #a00000;"));
     keineRegel_->hide();
-    speichern_ = new QPushButton(QStringLiteral("Bild speichern\u2026"), this);
+    speichern_ = new QPushButton(tr("Bild speichern…"), this);
     bild_ = new InspektorBild(*this);
 
     for (QSlider* s : {schieberA_, schieberB_}) {
@@ -210,11 +210,9 @@ void Inspektor::Anzeigen() {
     const fuzzy::Auswertung& e = szene_.auswertung;
     const bool mitA = szene_.projekt.A.Defined;
     const bool mitB = szene_.projekt.B.Defined;
-    nameA_->setText(
-        QStringLiteral("Eingang A: <b>%1</b>").arg(QString::fromStdString(szene_.projekt.A.Name).toHtmlEscaped()));
-    nameB_->setText(
-        mitB ? QStringLiteral("Eingang B: <b>%1</b>").arg(QString::fromStdString(szene_.projekt.B.Name).toHtmlEscaped())
-             : QStringLiteral("Eingang B:"));
+    nameA_->setText(tr("Eingang A: <b>%1</b>").arg(QString::fromStdString(szene_.projekt.A.Name).toHtmlEscaped()));
+    nameB_->setText(mitB ? tr("Eingang B: <b>%1</b>").arg(QString::fromStdString(szene_.projekt.B.Name).toHtmlEscaped())
+                         : tr("Eingang B:"));
     schieberA_->setEnabled(mitA);
     feldA_->setEnabled(mitA);
     if (mitA) Einstellen(schieberA_, feldA_, szene_.projekt.A, e.a);
@@ -222,10 +220,10 @@ void Inspektor::Anzeigen() {
     feldB_->setVisible(mitB);
     nichtVerwendet_->setVisible(!mitB);
     if (mitB) Einstellen(schieberB_, feldB_, szene_.projekt.B, e.b);
-    ausgangLabel_->setText(mitA && szene_.projekt.Out.Defined
-                               ? QStringLiteral("Ausgang %1 = %2")
-                                     .arg(QString::fromStdString(szene_.projekt.Out.Name), NeunStellen(e.ausgang))
-                               : QStringLiteral("Ausgang: \u2013"));
+    ausgangLabel_->setText(
+        mitA && szene_.projekt.Out.Defined
+            ? tr("Ausgang %1 = %2").arg(QString::fromStdString(szene_.projekt.Out.Name), NeunStellen(e.ausgang))
+            : tr("Ausgang: –"));
     const QString satz = KeineRegelSatz(szene_);
     keineRegel_->setText(satz);
     keineRegel_->setVisible(!satz.isEmpty());

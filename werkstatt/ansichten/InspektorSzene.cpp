@@ -6,6 +6,7 @@
 #include "PainterPlot.h"
 #include "Zahlformat.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygon>
@@ -165,20 +166,27 @@ void Eingangsdiagramm(QPainter& p, const QRect& bereich, const fuzzy::TFuzzy& v,
     }
 }
 
-void Eingang(QPainter& p, const QRect& r, const char* titel, const fuzzy::TFuzzy& v0, float wert,
+void Eingang(QPainter& p, const QRect& r, bool istA, const fuzzy::TFuzzy& v0, float wert,
              const std::array<float, fuzzy::MaxTerms>& grad) {
     if (!v0.Defined) {
-        Kopf(p, r, QString::fromUtf8(titel) + QStringLiteral(": nicht verwendet"), QString(), QString());
+        Kopf(p, r,
+             istA ? QCoreApplication::translate("ansichten::Inspektor", "Eingang A: nicht verwendet")
+                  : QCoreApplication::translate("ansichten::Inspektor", "Eingang B: nicht verwendet"),
+             QString(), QString());
         p.setFont(widgets::PixelFont(widgets::SansFamily(), 13, false));
         p.setPen(QColor(110, 110, 110));
-        p.drawText(r, Qt::AlignCenter, QStringLiteral("Dieses Projekt hat nur einen Eingang."));
+        p.drawText(r, Qt::AlignCenter,
+                   QCoreApplication::translate("ansichten::Inspektor", "Dieses Projekt hat nur einen Eingang."));
         return;
     }
-    Kopf(p, r, QString::fromUtf8(titel) + QStringLiteral(": "), Text(v0.Name), KurzeZahl(wert));
+    Kopf(p, r,
+         istA ? QCoreApplication::translate("ansichten::Inspektor", "Eingang A: ")
+              : QCoreApplication::translate("ansichten::Inspektor", "Eingang B: "),
+         Text(v0.Name), KurzeZahl(wert));
     fuzzy::TFuzzy v = v0;
     DruckFarben(v);
     Eingangsdiagramm(p, Diagrammbereich(r), v, wert, grad);
-    Gradzeile(p, r, v, grad, QStringLiteral("Grad:"));
+    Gradzeile(p, r, v, grad, QCoreApplication::translate("ansichten::Inspektor", "Grad:"));
 }
 
 // A rule cell's output term and firing strength, never on top of each
@@ -219,8 +227,9 @@ void ZellenText(QPainter& p, const QRect& z, const QString& text, const QString&
 void Regeln(QPainter& p, const QRect& r, const InspektorSzene& s) {
     const fuzzy::Auswertung& e = s.auswertung;
     Kopf(p, r,
-         e.zweiEingaenge ? QStringLiteral("Regeln: Feuerst\u00E4rke = min(Grad A, Grad B)")
-                         : QStringLiteral("Regeln: Feuerst\u00E4rke = Grad A"),
+         e.zweiEingaenge
+             ? QCoreApplication::translate("ansichten::Inspektor", "Regeln: Feuerstärke = min(Grad A, Grad B)")
+             : QCoreApplication::translate("ansichten::Inspektor", "Regeln: Feuerstärke = Grad A"),
          QString(), QString());
     const int na = s.projekt.A.UsedTerms();
     const int nb = e.zweiEingaenge ? s.projekt.B.UsedTerms() : 1;
@@ -299,7 +308,8 @@ void Regeln(QPainter& p, const QRect& r, const InspektorSzene& s) {
     p.setPen(Qt::black);
     p.drawText(r.left() + 8, r.bottom() - 6,
                QFontMetrics(p.font()).elidedText(
-                   QStringLiteral("Farbe: Feuerst\u00E4rke  \u2022  fetter Rahmen: die Regel, die die H\u00F6he setzt"),
+                   QCoreApplication::translate("ansichten::Inspektor",
+                                               "Farbe: Feuerstärke  •  fetter Rahmen: die Regel, die die Höhe setzt"),
                    Qt::ElideRight, r.width() - 16));
 }
 
@@ -347,14 +357,16 @@ void Ausgangsdiagramm(QPainter& p, const QRect& bereich, const InspektorSzene& s
 
 void Ausgabe(QPainter& p, const QRect& r, const InspektorSzene& s) {
     if (!s.projekt.Out.Defined) {
-        Kopf(p, r, QStringLiteral("Ausgang: nicht definiert"), QString(), QString());
+        Kopf(p, r, QCoreApplication::translate("ansichten::Inspektor", "Ausgang: nicht definiert"), QString(),
+             QString());
         return;
     }
-    Kopf(p, r, QStringLiteral("Ausgang: "), Text(s.projekt.Out.Name), NeunStellen(s.auswertung.ausgang));
+    Kopf(p, r, QCoreApplication::translate("ansichten::Inspektor", "Ausgang: "), Text(s.projekt.Out.Name),
+         NeunStellen(s.auswertung.ausgang));
     fuzzy::TFuzzy farben = s.projekt.Out;
     DruckFarben(farben);
     Ausgangsdiagramm(p, Diagrammbereich(r), s, farben);
-    Gradzeile(p, r, farben, s.auswertung.aktivierung, QStringLiteral("H\u00F6he:"));
+    Gradzeile(p, r, farben, s.auswertung.aktivierung, QCoreApplication::translate("ansichten::Inspektor", "Höhe:"));
     // Where no rule fires, the output is no centroid but the range's start:
     // said in words over the empty diagram.
     const QString satz = KeineRegelSatz(s);
@@ -425,17 +437,22 @@ std::array<int, 2> ZelleUnter(QSize groesse, QPoint pixel) {
 QString RegelText(const InspektorSzene& s, int r, int c) {
     const bool zwei = s.projekt.B.Defined;
     if (c < 1 || c > s.projekt.A.UsedTerms() || r < 1 || r > (zwei ? s.projekt.B.UsedTerms() : 1)) return {};
-    QString wenn = QStringLiteral("WENN %1 ist %2").arg(Text(s.projekt.A.Name), Text(s.projekt.A.GetTermName(c)));
-    if (zwei) wenn += QStringLiteral(" UND %1 ist %2").arg(Text(s.projekt.B.Name), Text(s.projekt.B.GetTermName(r)));
+    const QString wenn = zwei ? QCoreApplication::translate("ansichten::Inspektor", "WENN %1 ist %2 UND %3 ist %4")
+                                    .arg(Text(s.projekt.A.Name), Text(s.projekt.A.GetTermName(c)),
+                                         Text(s.projekt.B.Name), Text(s.projekt.B.GetTermName(r)))
+                              : QCoreApplication::translate("ansichten::Inspektor", "WENN %1 ist %2")
+                                    .arg(Text(s.projekt.A.Name), Text(s.projekt.A.GetTermName(c)));
     const int k = s.projekt.Rules.Get(r, c);
     QString dann;
     if (k >= 1 && k <= s.projekt.Out.UsedTerms())
-        dann = QStringLiteral("DANN %1 ist %2").arg(Text(s.projekt.Out.Name), Text(s.projekt.Out.GetTermName(k)));
+        dann = QCoreApplication::translate("ansichten::Inspektor", "DANN %1 ist %2")
+                   .arg(Text(s.projekt.Out.Name), Text(s.projekt.Out.GetTermName(k)));
     else if (k == 0)
-        dann = QStringLiteral("keine Regel");
+        dann = QCoreApplication::translate("ansichten::Inspektor", "keine Regel");
     else
-        dann = QStringLiteral("Eintrag %1 nennt keinen Ausgangsterm").arg(k);
-    return QStringLiteral("%1, %2 (Feuerst\u00E4rke %3)").arg(wenn, dann, Grad(s.auswertung.staerke[r - 1][c - 1]));
+        dann = QCoreApplication::translate("ansichten::Inspektor", "Eintrag %1 nennt keinen Ausgangsterm").arg(k);
+    return QCoreApplication::translate("ansichten::Inspektor", "%1, %2 (Feuerstärke %3)")
+        .arg(wenn, dann, Grad(s.auswertung.staerke[r - 1][c - 1]));
 }
 
 QString KeineRegelSatz(const InspektorSzene& s) {
@@ -469,12 +486,13 @@ void MaleInspektor(QPainter& p, QSize groesse, const InspektorSzene& s) {
     if (!s.projekt.A.Defined) {
         p.setFont(widgets::PixelFont(widgets::SansFamily(), 14, false));
         p.setPen(Qt::black);
-        p.drawText(QRect(QPoint(0, 0), groesse), Qt::AlignCenter, QStringLiteral("Kein Projekt geladen."));
+        p.drawText(QRect(QPoint(0, 0), groesse), Qt::AlignCenter,
+                   QCoreApplication::translate("ansichten::Inspektor", "Kein Projekt geladen."));
         p.restore();
         return;
     }
-    Eingang(p, a.eingangA, "Eingang A", s.projekt.A, e.a, e.gradA);
-    Eingang(p, a.eingangB, "Eingang B", s.projekt.B, e.b, e.gradB);
+    Eingang(p, a.eingangA, true, s.projekt.A, e.a, e.gradA);
+    Eingang(p, a.eingangB, false, s.projekt.B, e.b, e.gradB);
     Regeln(p, a.regeln, s);
     Ausgabe(p, a.ausgang, s);
     p.restore();

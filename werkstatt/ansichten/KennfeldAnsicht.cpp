@@ -51,7 +51,7 @@ Kennfeld::Kennfeld(QWidget* parent)
     bild_ = new KennfeldBild(*this);
     status_ = new QLabel(this);
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    speichern_ = new QPushButton(QStringLiteral("Bild speichern\u2026"), this);
+    speichern_ = new QPushButton(tr("Bild speichern…"), this);
 
     auto* unten = new QHBoxLayout;
     unten->addWidget(status_, 1);
@@ -61,8 +61,7 @@ Kennfeld::Kennfeld(QWidget* parent)
     layout->addLayout(unten);
 
     connect(speichern_, &QPushButton::clicked, this, &Kennfeld::bildSpeichern);
-    status_->setText(
-        QStringLiteral("Zeigen Sie auf das Kennfeld, um die Werte zu sehen; ein Klick w\u00E4hlt den Punkt."));
+    status_->setText(tr("Zeigen Sie auf das Kennfeld, um die Werte zu sehen; ein Klick wählt den Punkt."));
 }
 
 Kennfeld::~Kennfeld() = default;
@@ -127,12 +126,12 @@ void Kennfeld::MausUeber(QPointF pixel) {
     if (g.zweiEingaenge) {
         const float b = RundeAufRaster(static_cast<float>(w->y()), g.bMin, g.bMax);
         // A semicolon between the inputs: the comma is the decimal sign.
-        status_->setText(QStringLiteral("%1 = %2;  %3 = %4  \u2192  %5 = %6")
+        status_->setText(QStringLiteral("%1 = %2;  %3 = %4  →  %5 = %6")
                              .arg(Text(szene_.projekt.A.Name), KurzeZahl(a), Text(szene_.projekt.B.Name), KurzeZahl(b),
                                   Text(szene_.projekt.Out.Name), NeunStellen(ausgangBei(a, b))) +
                          KeineRegelZusatz(a, b));
     } else {
-        status_->setText(QStringLiteral("%1 = %2  \u2192  %3 = %4")
+        status_->setText(QStringLiteral("%1 = %2  →  %3 = %4")
                              .arg(Text(szene_.projekt.A.Name), KurzeZahl(a), Text(szene_.projekt.Out.Name),
                                   NeunStellen(ausgangBei(a, markeB_))) +
                          KeineRegelZusatz(a, markeB_));
@@ -141,7 +140,7 @@ void Kennfeld::MausUeber(QPointF pixel) {
 
 QString Kennfeld::KeineRegelZusatz(float a, float b) const {
     if (!szene_.keineRegel.Contains(a, b)) return {};
-    return tr("  \u2013 hier feuert keine Regel (Bereichsanfang)");
+    return tr("  – hier feuert keine Regel (Bereichsanfang)");
 }
 
 void Kennfeld::MausGeklickt(QPointF pixel) {

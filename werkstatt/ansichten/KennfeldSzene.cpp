@@ -67,8 +67,10 @@ void Achsen(QPainter& p, const KennfeldSzene& s, const QRectF& plot) {
     p.setPen(QColor(128, 0, 0));
     const QString xTitel = QStringLiteral("A: %1").arg(Text(s.projekt.A.Name));
     p.drawText(QRectF(plot.left(), plot.bottom() + 24, plot.width(), 22), Qt::AlignHCenter | Qt::AlignTop, xTitel);
-    const QString yTitel = s.gitter.zweiEingaenge ? QStringLiteral("B: %1").arg(Text(s.projekt.B.Name))
-                                                  : QStringLiteral("Ausgang: %1").arg(Text(s.projekt.Out.Name));
+    const QString yTitel =
+        s.gitter.zweiEingaenge
+            ? QStringLiteral("B: %1").arg(Text(s.projekt.B.Name))
+            : QCoreApplication::translate("ansichten::Kennfeld", "Ausgang: %1").arg(Text(s.projekt.Out.Name));
     p.save();
     p.translate(6, plot.bottom());
     p.rotate(-90);
@@ -386,7 +388,8 @@ void MaleKennfeld(QPainter& p, QSize groesse, const KennfeldSzene& s) {
         p.setFont(widgets::PixelFont(widgets::SansFamily(), 14, false));
         p.setPen(Qt::black);
         p.drawText(QRect(QPoint(0, 0), groesse), Qt::AlignCenter,
-                   QStringLiteral("Kein Kennfeld: Eingang A und Ausgang m\u00FCssen definiert sein."));
+                   QCoreApplication::translate("ansichten::Kennfeld",
+                                               "Kein Kennfeld: Eingang A und Ausgang müssen definiert sein."));
         p.restore();
         return;
     }
@@ -396,12 +399,14 @@ void MaleKennfeld(QPainter& p, QSize groesse, const KennfeldSzene& s) {
     const QFont titelSchrift = widgets::PixelFont(widgets::SansFamily(), 15, true);
     const QFontMetrics fm(titelSchrift);
     const QRectF zeile(6, 6, groesse.width() - 12, 24);
-    QString titel =
-        zwei ? QStringLiteral("Kennfeld: %1 \u00FCber %2 und %3")
-                   .arg(Text(s.projekt.Out.Name), Text(s.projekt.A.Name), Text(s.projekt.B.Name))
-             : QStringLiteral("Kennlinie: %1 \u00FCber %2").arg(Text(s.projekt.Out.Name), Text(s.projekt.A.Name));
+    QString titel = zwei ? QCoreApplication::translate("ansichten::Kennfeld", "Kennfeld: %1 über %2 und %3")
+                               .arg(Text(s.projekt.Out.Name), Text(s.projekt.A.Name), Text(s.projekt.B.Name))
+                         : QCoreApplication::translate("ansichten::Kennfeld", "Kennlinie: %1 über %2")
+                               .arg(Text(s.projekt.Out.Name), Text(s.projekt.A.Name));
     if (fm.horizontalAdvance(titel) > zeile.width())
-        titel = (zwei ? QStringLiteral("Kennfeld: ") : QStringLiteral("Kennlinie: ")) + Text(s.projekt.Out.Name);
+        titel = (zwei ? QCoreApplication::translate("ansichten::Kennfeld", "Kennfeld: %1")
+                      : QCoreApplication::translate("ansichten::Kennfeld", "Kennlinie: %1"))
+                    .arg(Text(s.projekt.Out.Name));
     titel = fm.elidedText(titel, Qt::ElideRight, static_cast<int>(zeile.width()));
     p.setFont(titelSchrift);
     p.setPen(Qt::black);

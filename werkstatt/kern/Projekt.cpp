@@ -7,6 +7,7 @@
 #include <iterator>
 #include <vector>
 
+#include "Sprache.h"
 #include "Templates.h"
 #include "Text.h"
 
@@ -279,14 +280,16 @@ bool InCp1252(char32_t c) {
 }  // namespace
 
 std::string NamensFehler(const std::string& name) {
-    if (name.empty()) return "Der Name darf nicht leer sein.";
+    if (name.empty()) return fuzzy::Tr("KernWerkstatt", "Der Name darf nicht leer sein.");
     const std::u32string cps = fuzzy::text::Utf8ToCodePoints(name);
     for (char32_t c : cps) {
-        if (c == U'\r' || c == U'\n' || c == 0x1A) return "Der Name muss in eine Zeile passen.";
+        if (c == U'\r' || c == U'\n' || c == 0x1A)
+            return fuzzy::Tr("KernWerkstatt", "Der Name muss in eine Zeile passen.");
         if (!InCp1252(c) || c == 0xFFFD)
-            return "Der Name enth\xC3\xA4lt das Zeichen \xE2\x80\x9E" +
-                   fuzzy::text::CodePointsToUtf8(std::u32string(1, c)) +
-                   "\xE2\x80\x9C, das eine Projektdatei nicht speichern kann.";
+            return fuzzy::Fmt(fuzzy::Tr("KernWerkstatt",
+                                        "Der Name enth\xC3\xA4lt das Zeichen \xE2\x80\x9E%1\xE2\x80\x9C, "
+                                        "das eine Projektdatei nicht speichern kann."),
+                              {fuzzy::text::CodePointsToUtf8(std::u32string(1, c))});
     }
     return {};
 }

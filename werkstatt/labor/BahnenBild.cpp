@@ -23,8 +23,6 @@ constexpr int LegendeHoehe = 40;
 
 double Begrenzt(double v) { return std::clamp(v, -Grenze, Grenze); }
 
-QString Tr(const char* text) { return QCoreApplication::translate("BahnenBild", text); }
-
 bool Endlich(const dorvane::TrackPoint& t) { return std::isfinite(t.RearX) && std::isfinite(t.RearY); }
 
 struct Abbildung {
@@ -102,16 +100,17 @@ Qt::PenStyle BahnStil(TruckUrteil u) {
 
 QString UrteilText(TruckUrteil u) {
     switch (u) {
-    case TruckUrteil::Angedockt: return Tr("angedockt");
-    case TruckUrteil::NichtAngedockt: return Tr("nicht angedockt");
-    case TruckUrteil::StrasseVerlassen: return Tr("Straße verlassen");
+    case TruckUrteil::Angedockt: return QCoreApplication::translate("labor::BahnenBild", "angedockt");
+    case TruckUrteil::NichtAngedockt: return QCoreApplication::translate("labor::BahnenBild", "nicht angedockt");
+    case TruckUrteil::StrasseVerlassen: return QCoreApplication::translate("labor::BahnenBild", "Straße verlassen");
     }
     return {};
 }
 
 QString BahnenTitel(const TruckErgebnis& e) {
     const dorvane::GridFigures& z = e.Raster.Figures;
-    return Tr("Truck-Labor: %1 Starts bei %2 m/s, angedockt: %3, Straße verlassen: %4 von %5")
+    return QCoreApplication::translate("labor::BahnenBild",
+                                       "Truck-Labor: %1 Starts bei %2 m/s, angedockt: %3, Straße verlassen: %4 von %5")
         .arg(z.Starts)
         .arg(Zahl(e.Raster.Speed, 0))
         .arg(z.Docked)
@@ -180,7 +179,8 @@ void MaleBahnen(QPainter& p, QSize groesse, const TruckErgebnis& e, const QStrin
     const QFont schrift = widgets::PixelFont(widgets::SansFamily(), 12);
     const QFontMetrics fm(schrift);
     p.setFont(schrift);
-    const QString axe = Tr("Bahnen des Hinterachspunkts, x = 0: Ziellinie");
+    const QString axe =
+        QCoreApplication::translate("labor::BahnenBild", "Bahnen des Hinterachspunkts, x = 0: Ziellinie");
     const double links = std::max(4.0, std::min(z.feld.left(), groesse.width() - 430.0));
     double x = links;
     const double y = z.feld.bottom() + 8 + fm.height() / 2.0;

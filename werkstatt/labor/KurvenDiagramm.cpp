@@ -226,7 +226,7 @@ void KurvenDiagramm::malen(QPainter& p, QSize groesse) const {
         p.fillRect(ganz, QColor(255, 255, 255, 150));
         p.setPen(Qt::black);
         p.setFont(fett);
-        p.drawText(ganz, Qt::AlignCenter, QStringLiteral("wird berechnet …"));
+        p.drawText(ganz, Qt::AlignCenter, tr("wird berechnet …"));
     }
     p.restore();
 }

@@ -7,12 +7,12 @@
 namespace labor {
 
 void LaborSeite::VergleichBauen(const QString& tipp) {
-    VergleichBtn_ = new QPushButton(tr("&Vergleichen mit\u2026"), this);
+    VergleichBtn_ = new QPushButton(tr("&Vergleichen mit…"), this);
     VergleichBtn_->setObjectName(QStringLiteral("vergleichen"));
     VergleichBtn_->setToolTip(tipp);
     auto* menue = new QMenu(VergleichBtn_);
-    menue->addAction(tr("Projekt aus &Datei\u2026"), this, [this] { emit vergleichAusDateiGewuenscht(); });
-    menue->addAction(tr("Stand &vor der letzten \u00C4nderung"), this, [this] { emit vergleichVorherGewuenscht(); });
+    menue->addAction(tr("Projekt aus &Datei…"), this, [this] { emit vergleichAusDateiGewuenscht(); });
+    menue->addAction(tr("Stand &vor der letzten Änderung"), this, [this] { emit vergleichVorherGewuenscht(); });
     menue->addSeparator();
     QAction* ende = menue->addAction(tr("Vergleich &beenden"), this, &LaborSeite::vergleichBeenden);
     connect(menue, &QMenu::aboutToShow, this, [this, ende] { ende->setEnabled(HatVergleich_); });

@@ -61,23 +61,22 @@ LokLabor::LokLabor(QWidget* parent)
       Rechnung_(this, [this](LokErgebnis&& e) { ZeigeErgebnis(std::move(e)); }),
       VergleichRechnung_(this, [this](LokErgebnis&& e) { ZeigeVergleich(std::move(e)); }) {
     auto* felder = new QHBoxLayout;
-    felder->addWidget(new QLabel(QStringLiteral("Reibung in N·s/m:"), this));
+    felder->addWidget(new QLabel(tr("Reibung in N·s/m:"), this));
     Reibung_ = new TSingEdit(this);
     Reibung_->setObjectName(QStringLiteral("reibung"));
     Reibung_->setMaximumWidth(80);
     felder->addWidget(Reibung_);
     felder->addSpacing(12);
-    felder->addWidget(new QLabel(QStringLiteral("Abstand in cm:"), this));
+    felder->addWidget(new QLabel(tr("Abstand in cm:"), this));
     Abstand_ = new TSingEdit(this);
     Abstand_->setObjectName(QStringLiteral("abstand"));
     Abstand_->setMaximumWidth(80);
     felder->addWidget(Abstand_);
     felder->addSpacing(12);
-    felder->addWidget(new QLabel(QStringLiteral("Zeitschritt:"), this));
+    felder->addWidget(new QLabel(tr("Zeitschritt:"), this));
     Schritt_ = new QComboBox(this);
-    Schritt_->addItem(QStringLiteral("0,055 s"));
-    Schritt_->addItem(QStringLiteral("0,1 s"));
-    Schritt_->setToolTip(QStringLiteral("Der erste Schritt dauert wie im Programm stets 0,1 s."));
+    for (const float dt : Schritte) Schritt_->addItem(Zahl(dt, dt < 0.1f ? 3 : 1) + QStringLiteral(" s"));
+    Schritt_->setToolTip(tr("Der erste Schritt dauert wie im Programm stets 0,1 s."));
     felder->addWidget(Schritt_);
     felder->addStretch(1);
     VergleichBauen(tr("Ein zweites Projekt blass neben diesem zeichnen, mit seinen Zahlen darunter"));
@@ -89,25 +88,25 @@ LokLabor::LokLabor(QWidget* parent)
     Speichern_ = new QPushButton(tr("Bild speichern…"), this);
 
     auto* zahlen = new QGridLayout;
-    const QString kopf[] = {QStringLiteral("Masse"),
-                            QStringLiteral("in Ruhe ab<br>(|s| &lt; 1 cm, |v| &lt; 0,5 cm/s)"),
-                            QStringLiteral("genau ab<br>(|s| &lt; 0,5 cm, |v| &lt; 0,5 cm/s)"),
-                            QStringLiteral("Überschwingen<br>(hinter der Marke)"),
-                            QStringLiteral("Kraftwechsel<br>(Vorzeichen)"),
-                            QStringLiteral("Ende des Laufs<br>(t; s; v)")};
+    const QString kopf[] = {tr("Masse"),
+                            tr("in Ruhe ab<br>(|s| &lt; 1 cm, |v| &lt; 0,5 cm/s)"),
+                            tr("genau ab<br>(|s| &lt; 0,5 cm, |v| &lt; 0,5 cm/s)"),
+                            tr("Überschwingen<br>(hinter der Marke)"),
+                            tr("Kraftwechsel<br>(Vorzeichen)"),
+                            tr("Ende des Laufs<br>(t; s; v)")};
     // What each figure means: the criteria of the locomotive runs.
     const QString tipp[] = {
-        tr("Die Masse der Lok; jede Masse f\u00E4hrt mit demselben Regler, derselben Reibung und demselben "
+        tr("Die Masse der Lok; jede Masse fährt mit demselben Regler, derselben Reibung und demselben "
            "Abstand."),
         tr("Ab diesem Zeitpunkt bleibt die Lok bis zum Ende des Laufs in Ruhe an der Marke: |s| < 1 cm und "
-           "|v| < 0,5 cm/s. \u201Enie\u201C: Sie kommt nicht zur Ruhe."),
-        tr("Wie \u201Ein Ruhe ab\u201C, aber genauer: |s| < 0,5 cm und |v| < 0,5 cm/s bis zum Ende des Laufs."),
-        tr("Wie weit die Lok h\u00F6chstens \u00FCber die Marke hinausgefahren ist (s < 0 hei\u00DFt: hinter "
-           "der Marke). 0 cm: Sie hat die Marke nie \u00FCberfahren."),
-        tr("Wie oft die Kraft ihr Vorzeichen gewechselt hat (Schritte mit F = 0 z\u00E4hlen nicht). Viele Wechsel "
-           "hei\u00DFen: Der Regler schaltet hin und her."),
-        tr("Zeit, Weg und Geschwindigkeit im letzten Schritt. Jeder Lauf dauert 60 s, au\u00DFer die Lok ist "
-           "30 cm \u00FCber die Marke hinausgefahren: Dann endet er dort.")};
+           "|v| < 0,5 cm/s. „nie“: Sie kommt nicht zur Ruhe."),
+        tr("Wie „in Ruhe ab“, aber genauer: |s| < 0,5 cm und |v| < 0,5 cm/s bis zum Ende des Laufs."),
+        tr("Wie weit die Lok höchstens über die Marke hinausgefahren ist (s < 0 heißt: hinter "
+           "der Marke). 0 cm: Sie hat die Marke nie überfahren."),
+        tr("Wie oft die Kraft ihr Vorzeichen gewechselt hat (Schritte mit F = 0 zählen nicht). Viele Wechsel "
+           "heißen: Der Regler schaltet hin und her."),
+        tr("Zeit, Weg und Geschwindigkeit im letzten Schritt. Jeder Lauf dauert 60 s, außer die Lok ist "
+           "30 cm über die Marke hinausgefahren: Dann endet er dort.")};
     for (int c = 0; c < 6; ++c) {
         auto* l = new QLabel(QStringLiteral("<b>%1</b>").arg(kopf[c]), this);
         l->setToolTip(tipp[c]);
@@ -133,21 +132,18 @@ LokLabor::LokLabor(QWidget* parent)
 
     // Two by two: the page keeps to the window's width.
     auto* bilder = new QGridLayout;
-    Diagramme_[0] = new KurvenDiagramm(QStringLiteral("Weg über der Zeit"), QStringLiteral("t in s"),
-                                       QStringLiteral("s in cm"), this);
-    Diagramme_[1] = new KurvenDiagramm(QStringLiteral("Geschwindigkeit über der Zeit"), QStringLiteral("t in s"),
-                                       QStringLiteral("v in cm/s"), this);
-    Diagramme_[2] = new KurvenDiagramm(QStringLiteral("s-v-Diagramm"), QStringLiteral("s in cm"),
-                                       QStringLiteral("v in cm/s"), this);
-    Diagramme_[3] = new KurvenDiagramm(tr("Kraft \u00FCber der Zeit"), QStringLiteral("t in s"), tr("F in N"), this);
+    Diagramme_[0] = new KurvenDiagramm(tr("Weg über der Zeit"), tr("t in s"), tr("s in cm"), this);
+    Diagramme_[1] = new KurvenDiagramm(tr("Geschwindigkeit über der Zeit"), tr("t in s"), tr("v in cm/s"), this);
+    Diagramme_[2] = new KurvenDiagramm(tr("s-v-Diagramm"), tr("s in cm"), tr("v in cm/s"), this);
+    Diagramme_[3] = new KurvenDiagramm(tr("Kraft über der Zeit"), tr("t in s"), tr("F in N"), this);
     Diagramme_[0]->setToolTip(tr("s > 0: die Lok steht vor der Marke, s < 0: hinter ihr. Ziel ist s = 0."));
-    Diagramme_[1]->setToolTip(tr("v < 0: die Lok f\u00E4hrt auf die Marke zu (von s > 0 her), v = 0: sie steht."));
+    Diagramme_[1]->setToolTip(tr("v < 0: die Lok fährt auf die Marke zu (von s > 0 her), v = 0: sie steht."));
     Diagramme_[2]->setToolTip(
-        tr("Geschwindigkeit \u00FCber dem Weg: Eine gute Fahrt endet im Nullpunkt, ohne "
+        tr("Geschwindigkeit über dem Weg: Eine gute Fahrt endet im Nullpunkt, ohne "
            "ihn zu umkreisen."));
     Diagramme_[3]->setToolTip(
         tr("Die Kraft des Reglers in jedem Schritt. F > 0 treibt die Lok von der Startseite her zur Marke "
-           "hin (s wird kleiner); F < 0 bremst eine Lok, die auf die Marke zuf\u00E4hrt."));
+           "hin (s wird kleiner); F < 0 bremst eine Lok, die auf die Marke zufährt."));
     bilder->addWidget(Diagramme_[0], 0, 0);
     bilder->addWidget(Diagramme_[1], 0, 1);
     bilder->addWidget(Diagramme_[3], 1, 0);
@@ -234,7 +230,7 @@ void LokLabor::FelderUebernehmen() {
     e.AbstandCm = wert;
     e.Dt = Schritte[static_cast<std::size_t>(std::clamp(Schritt_->currentIndex(), 0, 1))];
     if (!reibungOk || !abstandOk) {
-        Status_->setText(QStringLiteral("<span style='color:#c00000'>Bitte eine Zahl eingeben.</span>"));
+        Status_->setText(QStringLiteral("<span style='color:#c00000'>%1</span>").arg(tr("Bitte eine Zahl eingeben.")));
         return;
     }
     setEinstellung(e);
@@ -243,11 +239,11 @@ void LokLabor::FelderUebernehmen() {
 bool LokLabor::setEinstellung(const LokEinstellung& e) {
     QString fehler;
     if (!(e.Reibung >= 0.0f) || !std::isfinite(e.Reibung))
-        fehler = QStringLiteral("Die Reibung darf nicht negativ sein.");
+        fehler = tr("Die Reibung darf nicht negativ sein.");
     else if (!(std::fabs(e.AbstandCm) >= 0.01f) || !(std::fabs(e.AbstandCm) <= 100000.0f))
-        fehler = QStringLiteral("Der Abstand muss zwischen 0,01 cm und 100000 cm liegen.");
+        fehler = tr("Der Abstand muss zwischen 0,01 cm und 100000 cm liegen.");
     else if (e.Dt != Schritte[0] && e.Dt != Schritte[1])
-        fehler = QStringLiteral("Der Zeitschritt muss 0,055 s oder 0,1 s sein.");
+        fehler = tr("Der Zeitschritt muss 0,055 s oder 0,1 s sein.");
     if (!fehler.isEmpty()) {
         Status_->setText(QStringLiteral("<span style='color:#c00000'>%1</span>").arg(fehler));
         return false;
@@ -341,7 +337,7 @@ void LokLabor::VergleichWeg() {
 
 void LokLabor::VergleichRechnen() {
     if (!HatVergleich_) return;
-    VergleichZahlen_->setText(tr("Vergleich mit %1: wird berechnet \u2026").arg(VergleichName_));
+    VergleichZahlen_->setText(tr("Vergleich mit %1: wird berechnet …").arg(VergleichName_));
     VergleichRechnung_.Anstossen(
         [p = Vergleich_, e = Einstellung_](const std::atomic<bool>& abbruch) { return RechneLok(p, e, &abbruch); });
 }
@@ -351,10 +347,9 @@ void LokLabor::ZeigeVergleich(LokErgebnis&& e) {
     VergleichErgebnis_ = std::make_shared<const LokErgebnis>(std::move(e));
     QStringList teile;
     for (const pemrak::Versuch& l : VergleichErgebnis_->Laeufe)
-        teile << tr("%1 in Ruhe ab %2, \u00DCberschwingen %3 cm, %4 Kraftwechsel")
+        teile << tr("%1 in Ruhe ab %2, Überschwingen %3 cm, %4 Kraftwechsel")
                      .arg(MasseName(l.Optionen.Start.Masse),
-                          l.InRuheAb ? QStringLiteral("t = %1 s").arg(Zahl(*l.InRuheAb, zahl::Art::Sekunden))
-                                     : tr("nie"),
+                          l.InRuheAb ? tr("t = %1 s").arg(Zahl(*l.InRuheAb, zahl::Art::Sekunden)) : tr("nie"),
                           Zahl(l.Zahlen.UeberschwingenCm, zahl::Art::Zentimeter))
                      .arg(l.Zahlen.Vorzeichenwechsel);
     VergleichZahlen_->setText(
@@ -371,11 +366,11 @@ void LokLabor::Markieren() {
         for (const char* s : Spalten)
             if (QLabel* l = zahl(ZeilenName(s, i))) l->setEnabled(!alt);
     if (alt)
-        Status_->setText(QStringLiteral("wird berechnet …"));
+        Status_->setText(tr("wird berechnet …"));
     else if (Ergebnis_ && !Ergebnis_->Fehler.empty())
         Status_->setText(QStringLiteral("<span style='color:#c00000'>%1</span>")
                              .arg(QString::fromStdString(Ergebnis_->Fehler).toHtmlEscaped()));
-    else if (Status_->text().startsWith(QStringLiteral("wird")))
+    else if (Status_->text() == tr("wird berechnet …"))
         Status_->clear();
 }
 
@@ -389,7 +384,7 @@ void LokLabor::ZeigeZahlen() {
         }
         const pemrak::Versuch& l = Ergebnis_->Laeufe[static_cast<std::size_t>(i)];
         auto ab = [](const std::optional<float>& t) {
-            return t ? QStringLiteral("t = %1 s").arg(Zahl(*t, zahl::Art::Sekunden)) : QStringLiteral("nie");
+            return t ? tr("t = %1 s").arg(Zahl(*t, zahl::Art::Sekunden)) : tr("nie");
         };
         zahl(ZeilenName("ruhe", i))->setText(ab(l.InRuheAb));
         zahl(ZeilenName("genau", i))->setText(ab(l.GenauAb));

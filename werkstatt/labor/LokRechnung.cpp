@@ -1,5 +1,7 @@
 #include "LokRechnung.h"
 
+#include <QCoreApplication>
+
 namespace labor {
 
 LokErgebnis RechneLok(fuzzy::Project p, const LokEinstellung& e, const std::atomic<bool>* abbruch) {
@@ -7,7 +9,9 @@ LokErgebnis RechneLok(fuzzy::Project p, const LokEinstellung& e, const std::atom
     r.Einstellung = e;
     const pemrak::FuzzyRegler regler{p.A, p.B, p.Out, p.Rules};
     if (!regler.Brauchbar()) {
-        r.Fehler = "Eingang A, Eingang B und Ausgang müssen definiert sein.";
+        r.Fehler =
+            QCoreApplication::translate("labor::LokLabor", "Eingang A, Eingang B und Ausgang müssen definiert sein.")
+                .toStdString();
         return r;
     }
     pemrak::LaufOptionen basis;

@@ -1,5 +1,6 @@
 #include "RegelnVerbessern.h"
 
+#include "Sprache.h"
 #include "Zahl.h"
 #include "ui_RegelnVerbessern.h"
 
@@ -29,7 +30,8 @@ namespace {
 
 QString Zeilen(const std::string& text) {
     // The tuner's figures are shared with the command line, which writes a
-    // decimal point; on screen they take the workshop's style.
+    // decimal point; on screen they take the workshop's style (its minus
+    // sign, and the decimal comma in German).
     return zahl::ImText(QString::fromStdString(text))
         .toHtmlEscaped()
         .replace(QLatin1Char('\n'), QStringLiteral("<br>"));
@@ -64,7 +66,7 @@ QString RegelnAlsHtml(const fuzzy::Project& p, const fuzzy::RuleTable* vergleich
                      .arg(zeilen)
                      .arg(B.Defined ? QStringLiteral("B: %1").arg(name(B))
                                     : QCoreApplication::translate("labor::RegelnVerbessern", "ohne B"));
-        h += QStringLiteral("<th>%1</th>").arg(B.Defined ? Abk(B, r) : QStringLiteral("\u2013"));
+        h += QStringLiteral("<th>%1</th>").arg(B.Defined ? Abk(B, r) : QStringLiteral("–"));
         for (int c = 1; c <= spalten; ++c) {
             const int e = R.Get(r, c);
             const bool anders = vergleich && vergleich->Get(r, c) != e;
@@ -109,7 +111,7 @@ void RegelnVerbessern::setProjekt(const fuzzy::Project& p) {
     Ui_->UebernehmenBtn->setEnabled(false);
     Ui_->Fortschritt->setValue(0);
     Ui_->StatusLbl->clear();
-    Ui_->VorherZahlen->setText(QStringLiteral("(noch nicht bewertet)"));
+    Ui_->VorherZahlen->setText(tr("(noch nicht bewertet)"));
     Ui_->VorherRegeln->setText(RegelnAlsHtml(Start_, nullptr));
     Ui_->NachherZahlen->clear();
     Ui_->NachherRegeln->clear();
@@ -138,7 +140,7 @@ void RegelnVerbessern::Bereit(bool laeuft) {
                                                       Ui_->StartwertSpin, Ui_->StartBtn})
         w->setEnabled(!laeuft);
     Ui_->AbbrechenBtn->setEnabled(laeuft);
-    Ui_->NachherBox->setTitle(laeuft ? QStringLiteral("Nachher (bestes bisher)") : QStringLiteral("Nachher"));
+    Ui_->NachherBox->setTitle(laeuft ? tr("Nachher (bestes bisher)") : tr("Nachher"));
     Ui_->SchliessenBtn->setEnabled(!laeuft);
 }
 
@@ -146,7 +148,8 @@ void RegelnVerbessern::starten() {
     if (laeuft()) return;
     const tuning::Options o = optionen();
     if (!HatStart_) {
-        Ui_->StatusLbl->setText(QStringLiteral("<span style='color:#c00000'>Kein Projekt geladen.</span>"));
+        Ui_->StatusLbl->setText(
+            QStringLiteral("<span style='color:#c00000'>%1</span>").arg(tr("Kein Projekt geladen.")));
         return;
     }
     const fuzzy::Project start = Start_;
@@ -160,7 +163,7 @@ void RegelnVerbessern::starten() {
     BesteWertung_.reset();
     Ui_->UebernehmenBtn->setEnabled(false);
     Ui_->Fortschritt->setValue(0);
-    Ui_->StatusLbl->setText(QStringLiteral("Die Ausgangslage wird bewertet …"));
+    Ui_->StatusLbl->setText(tr("Die Ausgangslage wird bewertet …"));
     Ui_->NachherZahlen->clear();
     Ui_->NachherRegeln->clear();
     Bereit(true);
@@ -210,7 +213,7 @@ void RegelnVerbessern::reject() {
 void RegelnVerbessern::abbrechen() {
     if (laeuft()) {
         Rechnung_.Abbrechen();
-        Ui_->StatusLbl->setText(QStringLiteral("Wird abgebrochen; das Beste bisher bleibt …"));
+        Ui_->StatusLbl->setText(tr("Wird abgebrochen; das Beste bisher bleibt …"));
     }
 }
 
@@ -230,7 +233,7 @@ void RegelnVerbessern::Fortschritt() {
     }
     Ui_->Fortschritt->setValue(static_cast<int>(std::clamp(p.Fraction, 0.0, 1.0) * 1000.0));
     if (!Rechnung_.Abgebrochen())
-        Ui_->StatusLbl->setText(QStringLiteral("Runde %1, %2 Bewertungen, %3 Verbesserungen, %4 s")
+        Ui_->StatusLbl->setText(tr("Runde %1, %2 Bewertungen, %3 Verbesserungen, %4 s")
                                     .arg(p.Round)
                                     .arg(p.Evaluations)
                                     .arg(p.Improvements)
@@ -243,8 +246,10 @@ void RegelnVerbessern::Fortschritt() {
 
 void RegelnVerbessern::ZeigeVergleich(const tuning::Score* vorher, const fuzzy::Project* nachher,
                                       const tuning::Score* besser) {
-    if (vorher) Ui_->VorherZahlen->setText(Zeilen(tuning::Describe(*vorher, tuning::Decimals::Comma)));
-    if (besser) Ui_->NachherZahlen->setText(Zeilen(tuning::Describe(*besser, tuning::Decimals::Comma)));
+    // The figures in the decimals of the language on screen.
+    const tuning::Decimals d = fuzzy::Dezimalzeichen() == ',' ? tuning::Decimals::Comma : tuning::Decimals::Point;
+    if (vorher) Ui_->VorherZahlen->setText(Zeilen(tuning::Describe(*vorher, d)));
+    if (besser) Ui_->NachherZahlen->setText(Zeilen(tuning::Describe(*besser, d)));
     if (nachher) Ui_->NachherRegeln->setText(RegelnAlsHtml(*nachher, &Start_.Rules));
 }
 
@@ -262,7 +267,7 @@ void RegelnVerbessern::Fertig(LaufErgebnis&& a) {
     if (!r.Start.Complete) {
         // Stopped before the start was scored: no figures to show, and
         // nothing to take over.
-        const QString keine = tr("(nicht bewertet: abgebrochen, bevor alle L\u00E4ufe bewertet waren)");
+        const QString keine = tr("(nicht bewertet: abgebrochen, bevor alle Läufe bewertet waren)");
         Ui_->VorherZahlen->setText(keine);
         Ui_->NachherZahlen->setText(keine);
         Ui_->NachherRegeln->setText(RegelnAlsHtml(Start_, nullptr));
@@ -276,14 +281,15 @@ void RegelnVerbessern::Fertig(LaufErgebnis&& a) {
     const bool besser = tuning::Better(r.BestScore, r.Start);
     if (besser) Ergebnis_ = r.Best;
     Ui_->UebernehmenBtn->setEnabled(besser);
-    Ui_->StatusLbl->setText(
-        QStringLiteral("%1 nach %2 Runden, %3 Bewertungen, %4 s: %5")
-            .arg(abgebrochen ? QStringLiteral("Abgebrochen") : QStringLiteral("Fertig"))
-            .arg(r.Rounds)
-            .arg(r.Evaluations)
-            .arg(Zahl(r.Seconds, zahl::Art::Rechenzeit))
-            .arg(besser ? QStringLiteral("%1 Verbesserungen; mit „Übernehmen“ ins Projekt.").arg(r.Improvements)
-                        : QStringLiteral("keine Verbesserung gefunden.")));
+    // One whole sentence per case: the order of its parts differs between
+    // languages.
+    const QString ende = besser ? tr("%1 Verbesserungen; mit „Übernehmen“ ins Projekt.").arg(r.Improvements)
+                                : tr("keine Verbesserung gefunden.");
+    Ui_->StatusLbl->setText((abgebrochen ? tr("Abgebrochen nach %1 Runden, %2 Bewertungen, %3 s: %4")
+                                         : tr("Fertig nach %1 Runden, %2 Bewertungen, %3 s: %4"))
+                                .arg(r.Rounds)
+                                .arg(r.Evaluations)
+                                .arg(Zahl(r.Seconds, zahl::Art::Rechenzeit), ende));
     emit beendet();
 }
 

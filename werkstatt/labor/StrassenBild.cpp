@@ -56,7 +56,7 @@ StrassenBild::StrassenBild(QWidget* parent) : QWidget(parent) {
     setMinimumSize(260, 420);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setCursor(Qt::PointingHandCursor);
-    setToolTip(QStringLiteral("Klick auf eine Bahn: diesen Start in Zeitlupe abspielen"));
+    setToolTip(tr("Klick auf eine Bahn: diesen Start in Zeitlupe abspielen"));
 }
 
 // The same colours as the printed picture, which stay apart in grey.
@@ -283,7 +283,7 @@ void StrassenBild::paintEvent(QPaintEvent*) {
         f.setBold(true);
         p.setFont(f);
         p.setPen(Qt::black);
-        p.drawText(rect(), Qt::AlignCenter, QStringLiteral("wird berechnet …"));
+        p.drawText(rect(), Qt::AlignCenter, tr("wird berechnet …"));
     }
 }
 

@@ -6,6 +6,7 @@
 #include "Zahl.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -28,56 +29,60 @@ QString Fett(const QString& name, const QString& wert) {
     return name + QStringLiteral(" <b>") + wert + QStringLiteral("</b>");
 }
 
-QString Hinweis() { return QStringLiteral("Klick auf eine Bahn spielt diesen Start in Zeitlupe ab."); }
+QString Hinweis() {
+    return QCoreApplication::translate("labor::TruckLabor", "Klick auf eine Bahn spielt diesen Start in Zeitlupe ab.");
+}
 
 QString Legende() {
-    auto eintrag = [](TruckUrteil u, const char* text) {
+    auto eintrag = [](TruckUrteil u) {
         return QStringLiteral("<span style='color:%1'>&#9632;</span>&nbsp;%2")
-            .arg(StrassenBild::Farbe(u).name(), QString::fromUtf8(text));
+            .arg(StrassenBild::Farbe(u).name(), UrteilText(u));
     };
-    return eintrag(TruckUrteil::Angedockt, "angedockt") + QStringLiteral("&nbsp;&nbsp;&nbsp;") +
-           eintrag(TruckUrteil::NichtAngedockt, "nicht angedockt") + QStringLiteral("&nbsp;&nbsp;&nbsp;") +
-           eintrag(TruckUrteil::StrasseVerlassen, "Straße verlassen");
+    return eintrag(TruckUrteil::Angedockt) + QStringLiteral("&nbsp;&nbsp;&nbsp;") +
+           eintrag(TruckUrteil::NichtAngedockt) + QStringLiteral("&nbsp;&nbsp;&nbsp;") +
+           eintrag(TruckUrteil::StrasseVerlassen);
 }
 
 // What each figure means, for its tooltip: the criteria of the truck model.
 QString TippAngedockt() {
-    return QObject::tr(
-        "angedockt: |x| < 0,1 m und |Lage| < 1\u00B0 am Ende \u2013 das hintere Ende hat die "
-        "Ziellinie (y = \u221225 m) erreicht, h\u00F6chstens 10 cm neben x = 0 und fast gerade.\n"
-        "Starts, deren hinteres Ende bei x \u2264 0 beginnt, m\u00FCssen dazu auch auf der Stra\u00DFe "
-        "geblieben sein.\n"
-        "Gez\u00E4hlt \u00FCber alle Starts des Rasters: F\u00FChrerhaus x = \u221220 \u2026 0 m in "
-        "Schritten von 2 m, Lage \u221245\u00B0 \u2026 40\u00B0 in Schritten von 5\u00B0, nur Starts "
-        "mit dem hinteren Ende auf der Stra\u00DFe.");
+    return QCoreApplication::translate("labor::TruckLabor",
+                                       "angedockt: |x| < 0,1 m und |Lage| < 1° am Ende – das hintere Ende hat die "
+                                       "Ziellinie (y = −25 m) erreicht, höchstens 10 cm neben x = 0 und fast gerade.\n"
+                                       "Starts, deren hinteres Ende bei x ≤ 0 beginnt, müssen dazu auch auf der Straße "
+                                       "geblieben sein.\n"
+                                       "Gezählt über alle Starts des Rasters: Führerhaus x = −20 … 0 m in "
+                                       "Schritten von 2 m, Lage −45° … 40° in Schritten von 5°, nur Starts "
+                                       "mit dem hinteren Ende auf der Straße.");
 }
 
 QString TippVerlassen() {
-    return QObject::tr(
-        "Stra\u00DFe verlassen: Starts, bei denen das hintere Ende irgendwann neben der Stra\u00DFe "
-        "war (x < \u221220,1 m oder x > 2 m).\n"
-        "Gez\u00E4hlt werden nur Starts, deren hinteres Ende bei x \u2264 0 beginnt, also links der "
-        "Ziellinie oder auf ihr: Sie m\u00FCssen auf der Stra\u00DFe bleiben. Ein Start rechts der "
+    return QCoreApplication::translate(
+        "labor::TruckLabor",
+        "Straße verlassen: Starts, bei denen das hintere Ende irgendwann neben der Straße "
+        "war (x < −20,1 m oder x > 2 m).\n"
+        "Gezählt werden nur Starts, deren hinteres Ende bei x ≤ 0 beginnt, also links der "
+        "Ziellinie oder auf ihr: Sie müssen auf der Straße bleiben. Ein Start rechts der "
         "Ziellinie darf ausholen.\n"
-        "Darum steht hinter \u201Evon\u201C weniger als die Zahl aller Starts.");
+        "Darum steht hinter „von“ weniger als die Zahl aller Starts.");
 }
 
 QString TippGroessteX() {
-    return QObject::tr(
-        "Der gr\u00F6\u00DFte Abstand |x| des hinteren Endes von der Ziellinie x = 0, wenn es "
-        "angekommen ist (y = \u221225 m), \u00FCber alle angekommenen Starts. Angedockt verlangt "
-        "weniger als 0,1 m.");
+    return QCoreApplication::translate("labor::TruckLabor",
+                                       "Der größte Abstand |x| des hinteren Endes von der Ziellinie x = 0, wenn es "
+                                       "angekommen ist (y = −25 m), über alle angekommenen Starts. Angedockt verlangt "
+                                       "weniger als 0,1 m.");
 }
 
 QString TippGroessteLage() {
-    return QObject::tr(
-        "Die gr\u00F6\u00DFte Schr\u00E4glage |Lage| bei der Ankunft, \u00FCber alle angekommenen "
-        "Starts. 0\u00B0 hei\u00DFt: der Truck steht gerade zur Stra\u00DFe. Angedockt verlangt "
-        "weniger als 1\u00B0.");
+    return QCoreApplication::translate("labor::TruckLabor",
+                                       "Die größte Schräglage |Lage| bei der Ankunft, über alle angekommenen "
+                                       "Starts. 0° heißt: der Truck steht gerade zur Straße. Angedockt verlangt "
+                                       "weniger als 1°.");
 }
 
 QString TippSchritte() {
-    return QObject::tr(
+    return QCoreApplication::translate(
+               "labor::TruckLabor",
                "Die meisten Regelschritte eines Laufs bis zur Ankunft (ein Schritt dauert 0,1 s). Ein Lauf, "
                "der nie ankommt, endet nach %1 Schritten.")
         .arg(dorvane::DefaultMaxSteps);
@@ -85,9 +90,9 @@ QString TippSchritte() {
 
 // The figures of a grid run in one line, for the compared project.
 QString Zusammenfassung(const dorvane::GridFigures& z) {
-    return QObject::tr(
-               "angedockt %1 von %2, Stra\u00DFe verlassen %3 von %4, gr\u00F6\u00DFte |x| %5 m, "
-               "gr\u00F6\u00DFte |Lage| %6\u00B0")
+    return QCoreApplication::translate("labor::TruckLabor",
+                                       "angedockt %1 von %2, Straße verlassen %3 von %4, größte |x| %5 m, "
+                                       "größte |Lage| %6°")
         .arg(z.Docked)
         .arg(z.Starts)
         .arg(z.LeftRoad())
@@ -102,7 +107,7 @@ TruckLabor::TruckLabor(QWidget* parent)
       Rechnung_(this, [this](TruckErgebnis&& e) { ZeigeErgebnis(std::move(e)); }),
       VergleichRechnung_(this, [this](TruckErgebnis&& e) { ZeigeVergleich(std::move(e)); }) {
     auto* oben = new QHBoxLayout;
-    oben->addWidget(new QLabel(QStringLiteral("Geschwindigkeit:"), this));
+    oben->addWidget(new QLabel(tr("Geschwindigkeit:"), this));
     Langsam_ = new QRadioButton(QStringLiteral("−1 m/s"), this);
     Schnell_ = new QRadioButton(QStringLiteral("−10 m/s"), this);
     Langsam_->setChecked(true);
@@ -200,31 +205,29 @@ void TruckLabor::ZeigeErgebnis(TruckErgebnis&& e) {
 void TruckLabor::Markieren() {
     const bool alt = rechnet();
     Bild_->setVeraltet(alt);
-    Status_->setText(alt ? QStringLiteral("wird berechnet …") : QString());
+    Status_->setText(alt ? tr("wird berechnet …") : QString());
     for (QLabel* l : {Angedockt_, Verlassen_, GroessteX_, GroessteLage_, MeisteSchritte_}) l->setEnabled(!alt);
 }
 
 void TruckLabor::ZeigeZahlen() {
     if (!Ergebnis_ || Ergebnis_->Raster.Runs.empty()) {
         const QString leer = QStringLiteral("–");
-        Angedockt_->setText(Fett(QStringLiteral("angedockt:"), leer));
-        Verlassen_->setText(Fett(QStringLiteral("Straße verlassen:"), leer));
-        GroessteX_->setText(Fett(QStringLiteral("größte |x| am Ende:"), leer));
-        GroessteLage_->setText(Fett(QStringLiteral("größte |Lage| am Ende:"), leer));
-        MeisteSchritte_->setText(Fett(QStringLiteral("meiste Schritte:"), leer));
+        Angedockt_->setText(Fett(tr("angedockt:"), leer));
+        Verlassen_->setText(Fett(tr("Straße verlassen:"), leer));
+        GroessteX_->setText(Fett(tr("größte |x| am Ende:"), leer));
+        GroessteLage_->setText(Fett(tr("größte |Lage| am Ende:"), leer));
+        MeisteSchritte_->setText(Fett(tr("meiste Schritte:"), leer));
         if (HatProjekt_ && Ergebnis_ && !Ergebnis_->Definiert && !rechnet())
-            Status_->setText(QStringLiteral("Eingang A und/oder Ausgang (noch) nicht definiert!"));
+            Status_->setText(tr("Eingang A und/oder Ausgang (noch) nicht definiert!"));
         return;
     }
     const dorvane::GridFigures& z = Ergebnis_->Raster.Figures;
-    Angedockt_->setText(Fett(QStringLiteral("angedockt:"), QStringLiteral("%1 von %2").arg(z.Docked).arg(z.Starts)));
-    Verlassen_->setText(
-        Fett(QStringLiteral("Straße verlassen:"), QStringLiteral("%1 von %2").arg(z.LeftRoad()).arg(z.MustKeepRoad)));
-    GroessteX_->setText(
-        Fett(QStringLiteral("größte |x| am Ende:"), Zahl(z.WorstX, zahl::Art::Meter) + QStringLiteral(" m")));
+    Angedockt_->setText(Fett(tr("angedockt:"), tr("%1 von %2").arg(z.Docked).arg(z.Starts)));
+    Verlassen_->setText(Fett(tr("Straße verlassen:"), tr("%1 von %2").arg(z.LeftRoad()).arg(z.MustKeepRoad)));
+    GroessteX_->setText(Fett(tr("größte |x| am Ende:"), Zahl(z.WorstX, zahl::Art::Meter) + QStringLiteral(" m")));
     GroessteLage_->setText(
-        Fett(QStringLiteral("größte |Lage| am Ende:"), Zahl(z.WorstAttitude, zahl::Art::Winkel) + QStringLiteral("°")));
-    MeisteSchritte_->setText(Fett(QStringLiteral("meiste Schritte:"), QString::number(z.MostSteps)));
+        Fett(tr("größte |Lage| am Ende:"), Zahl(z.WorstAttitude, zahl::Art::Winkel) + QStringLiteral("°")));
+    MeisteSchritte_->setText(Fett(tr("meiste Schritte:"), QString::number(z.MostSteps)));
 }
 
 void TruckLabor::VergleichNeu() {
@@ -240,7 +243,7 @@ void TruckLabor::VergleichWeg() {
 
 void TruckLabor::VergleichRechnen() {
     if (!HatVergleich_) return;
-    VergleichZahlen_->setText(tr("Vergleich mit %1: wird berechnet \u2026").arg(VergleichName_));
+    VergleichZahlen_->setText(tr("Vergleich mit %1: wird berechnet …").arg(VergleichName_));
     VergleichRechnung_.Anstossen([p = Vergleich_, v = geschwindigkeit()](const std::atomic<bool>& abbruch) {
         return RechneTruckRaster(p, v, &abbruch);
     });
@@ -293,8 +296,8 @@ void TruckLabor::Tick() {
     ++Schritt_;
     const dorvane::TrackPoint& p = t.Result.Track[static_cast<std::size_t>(Schritt_)];
     Bild_->setAuswahl(Start_, Schritt_);
-    Wiedergabe_->setText(QStringLiteral("Start: Führerhaus x = %1 m, Lage %2° – Schritt %3 von %4: "
-                                        "Abstand %5 m, Lage %6°, Lenkwinkel %7°")
+    Wiedergabe_->setText(tr("Start: Führerhaus x = %1 m, Lage %2° – Schritt %3 von %4: "
+                            "Abstand %5 m, Lage %6°, Lenkwinkel %7°")
                              .arg(Zahl(t.Result.Start.CabX, 0), Zahl(t.Result.Start.Attitude, 0))
                              .arg(Schritt_)
                              .arg(n - 1)
