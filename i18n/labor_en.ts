@@ -593,11 +593,11 @@
     </message>
     <message>
         <source>Abgebrochen nach %1 Runden, %2 Bewertungen, %3 s: %4</source>
-        <translation>Stopped after rounds: %1, scorings: %2, %3 s: %4</translation>
+        <translation>Stopped (rounds: %1, scorings: %2, %3 s): %4</translation>
     </message>
     <message>
         <source>Fertig nach %1 Runden, %2 Bewertungen, %3 s: %4</source>
-        <translation>Finished after rounds: %1, scorings: %2, %3 s: %4</translation>
+        <translation>Finished (rounds: %1, scorings: %2, %3 s): %4</translation>
     </message>
 </context>
 <context>
