@@ -11,9 +11,8 @@
 
 #include <sys/wait.h>
 
-#include <cstdlib>
-
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <optional>
