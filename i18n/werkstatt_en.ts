@@ -2,395 +2,854 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
+    <name>Arbeitsblatt</name>
+    <message>
+        <source>Eingang A</source>
+        <translation>Input A</translation>
+    </message>
+    <message>
+        <source>Eingang B</source>
+        <translation>Input B</translation>
+    </message>
+    <message>
+        <source>Ausgang</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>nicht verwendet</source>
+        <translation>not used</translation>
+    </message>
+    <message>
+        <source>Bereich: %1 bis %2, %3 Terme</source>
+        <translation>Range: %1 to %2, %3 terms</translation>
+    </message>
+    <message>
+        <source>Term</source>
+        <translation>Term</translation>
+    </message>
+    <message>
+        <source>Kürzel</source>
+        <translation>Abbrev.</translation>
+    </message>
+    <message>
+        <source>Höhe</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>Regeln</source>
+        <translation>Rules</translation>
+    </message>
+    <message>
+        <source>WENN %1 ist (Spalte) UND %2 ist (Zeile), DANN %3 ist (Zelle)</source>
+        <translation>IF %1 is (column) AND %2 is (row), THEN %3 is (cell)</translation>
+    </message>
+    <message>
+        <source>WENN %1 ist (Spalte), DANN %2 ist (Zelle)</source>
+        <translation>IF %1 is (column), THEN %2 is (cell)</translation>
+    </message>
+    <message>
+        <source>Kennfeld</source>
+        <translation>Control surface</translation>
+    </message>
+    <message>
+        <source>Kennlinie</source>
+        <translation>Control curve</translation>
+    </message>
+    <message>
+        <source>Truck-Labor: alle Starts bei %1 m/s</source>
+        <translation>Truck lab: all starts at %1 m/s</translation>
+    </message>
+    <message>
+        <source>Eingang A und/oder Ausgang (noch) nicht definiert: keine Fahrten.</source>
+        <translation>Input A and/or output not defined (yet): no runs.</translation>
+    </message>
+    <message>
+        <source>angedockt: %1 von %2 Starts (|x| &lt; 0,1 m und |Lage| &lt; 1° am Ende)</source>
+        <translation>docked: %1 of %2 starts (|x| &lt; 0.1 m and |attitude| &lt; 1° at the end)</translation>
+    </message>
+    <message>
+        <source>Straße verlassen: %1 von %2 Starts, die auf der Straße bleiben müssen</source>
+        <translation>left the road: %1 of %2 starts that must stay on the road</translation>
+    </message>
+    <message>
+        <source>größte |x| am Ende: %1 m, größte |Lage| am Ende: %2°</source>
+        <translation>largest |x| at the end: %1 m, largest |attitude| at the end: %2°</translation>
+    </message>
+    <message>
+        <source>meiste Schritte: %1</source>
+        <translation>most steps: %1</translation>
+    </message>
+    <message>
+        <source>Lok-Labor</source>
+        <translation>Locomotive lab</translation>
+    </message>
+    <message>
+        <source>Reibung %1 N·s/m, Abstand %2 cm, Zeitschritt %3 s</source>
+        <translation>Friction %1 N·s/m, distance %2 cm, time step %3 s</translation>
+    </message>
+    <message>
+        <source>Masse</source>
+        <translation>Mass</translation>
+    </message>
+    <message>
+        <source>in Ruhe ab
+(|s| &lt; 1 cm, |v| &lt; 0,5 cm/s)</source>
+        <translation>at rest from
+(|s| &lt; 1 cm, |v| &lt; 0.5 cm/s)</translation>
+    </message>
+    <message>
+        <source>genau ab
+(|s| &lt; 0,5 cm, |v| &lt; 0,5 cm/s)</source>
+        <translation>exact from
+(|s| &lt; 0.5 cm, |v| &lt; 0.5 cm/s)</translation>
+    </message>
+    <message>
+        <source>Überschwingen</source>
+        <translation>Overshoot</translation>
+    </message>
+    <message>
+        <source>Kraftwechsel</source>
+        <translation>Force sign changes</translation>
+    </message>
+    <message>
+        <source>Ende des Laufs</source>
+        <translation>End of the run</translation>
+    </message>
+    <message>
+        <source>nie</source>
+        <translation>never</translation>
+    </message>
+    <message>
+        <source>t = %1 s: s = %2 cm, v = %3 cm/s%4</source>
+        <translation>t = %1 s: s = %2 cm, v = %3 cm/s%4</translation>
+    </message>
+    <message>
+        <source>Weg über der Zeit</source>
+        <translation>Distance over time</translation>
+    </message>
+    <message>
+        <source>Geschwindigkeit über der Zeit</source>
+        <translation>Speed over time</translation>
+    </message>
+    <message>
+        <source>Kraft über der Zeit</source>
+        <translation>Force over time</translation>
+    </message>
+    <message>
+        <source>s-v-Diagramm</source>
+        <translation>s-v diagram</translation>
+    </message>
+    <message>
+        <source>Unbenannt</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>Arbeitsblatt: %1</source>
+        <translation>Worksheet: %1</translation>
+    </message>
+    <message>
+        <source>noch nicht gespeichert</source>
+        <translation>not saved yet</translation>
+    </message>
+    <message>
+        <source>Fuzzy-Regler für die Lokomotive</source>
+        <translation>Fuzzy controller for the locomotive</translation>
+    </message>
+    <message>
+        <source>Fuzzy-Regler für den Truck</source>
+        <translation>Fuzzy controller for the truck</translation>
+    </message>
+    <message>
+        <source>Datei: %1  •  %2</source>
+        <translation>File: %1  •  %2</translation>
+    </message>
+    <message>
+        <source>d. MMMM yyyy</source>
+        <translation>MMMM d, yyyy</translation>
+    </message>
+    <message>
+        <source>Fuzzy-Werkstatt – Arbeitsblatt %1</source>
+        <translation>Fuzzy-Werkstatt – worksheet %1</translation>
+    </message>
+    <message>
+        <source>Seite %1 von %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>Arbeitsblatt %1</source>
+        <translation>Worksheet %1</translation>
+    </message>
+    <message>
+        <source>Es wurde keine Zieldatei angegeben.</source>
+        <translation>No target file was given.</translation>
+    </message>
+    <message>
+        <source>„%1“ ist keine gewöhnliche Datei und wird nicht überschrieben.</source>
+        <translation>“%1” is not a regular file and is not overwritten.</translation>
+    </message>
+    <message>
+        <source>Das Arbeitsblatt würde die Projektdatei „%1“ überschreiben. Bitte einen anderen Namen wählen.</source>
+        <translation>The worksheet would overwrite the project file “%1”. Please choose another name.</translation>
+    </message>
+    <message>
+        <source>Das Arbeitsblatt konnte nicht erzeugt werden.</source>
+        <translation>The worksheet could not be made.</translation>
+    </message>
+    <message>
+        <source>Aufruf: werkstatt --blatt PROJEKT.fuz -o BLATT.pdf [--fahrzeug truck|lok]
+Ohne --fahrzeug gilt das im Fenster für diese Datei gewählte Fahrzeug, sonst der Truck.</source>
+        <translation>Usage: werkstatt --blatt PROJECT.fuz -o SHEET.pdf [--fahrzeug truck|lok]
+Without --fahrzeug the vehicle chosen for this file in the window applies, else the truck.</translation>
+    </message>
+    <message>
+        <source>Unbekanntes Fahrzeug: %1 (erlaubt sind truck und lok)</source>
+        <translation>Unknown vehicle: %1 (allowed are truck and lok)</translation>
+    </message>
+    <message>
+        <source>Unbekanntes oder doppeltes Argument: %1</source>
+        <translation>Unknown or repeated argument: %1</translation>
+    </message>
+    <message>
+        <source>Das Arbeitsblatt ist ein PDF: Der Zielname muss auf .pdf enden.</source>
+        <translation>The worksheet is a PDF: the target name must end in .pdf.</translation>
+    </message>
+    <message>
+        <source>%1: Das Projekt konnte nicht gelesen werden; es wurde nichts geschrieben.</source>
+        <translation>%1: the project could not be read; nothing was written.</translation>
+    </message>
+</context>
+<context>
     <name>THilfeForm</name>
     <message>
         <source>Fuzzy-Werkstatt – Kurzanleitung</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuzzy-Werkstatt – Quick guide</translation>
     </message>
     <message>
         <source>Schließen</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
     <name>TInfoForm</name>
     <message>
         <source>Über die Fuzzy-Werkstatt</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&lt;h2&gt;Fuzzy-Werkstatt&lt;/h2&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>About Fuzzy-Werkstatt</translation>
     </message>
     <message>
         <source>Fuzzy-Projekte bauen, speichern und verstehen: Terme der beiden Eingänge und des Ausgangs, die Regeltabelle und Hinweise auf wahrscheinliche Fehler. Die Projekte (*.fuz) laufen in Dorvane (Truck) und Pemrak (Lok).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Version 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Build, save and understand fuzzy projects: the terms of both inputs and of the output, the rule table and hints at likely mistakes. The projects (*.fuz) run in Dorvane (truck) and Pemrak (locomotive).</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TMainForm</name>
     <message>
-        <source>Fuzzy-Werkstatt</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Eingang &amp;A</source>
-        <translation type="unfinished"></translation>
+        <translation>Input &amp;A</translation>
     </message>
     <message>
         <source>&amp;Eingang B</source>
-        <translation type="unfinished"></translation>
+        <translation>Input &amp;B</translation>
     </message>
     <message>
         <source>Aus&amp;gang</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Output</translation>
     </message>
     <message>
         <source>&amp;Regeln</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rules</translation>
     </message>
     <message>
         <source>Hin&amp;weise (ein Klick zeigt die Stelle):</source>
-        <translation type="unfinished"></translation>
+        <translation>Hi&amp;nts (a click shows the place):</translation>
     </message>
     <message>
         <source>&amp;Datei</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>&amp;Neu</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;New</translation>
     </message>
     <message>
         <source>&amp;Zuletzt geöffnet</source>
-        <translation type="unfinished"></translation>
+        <translation>Open &amp;Recent</translation>
     </message>
     <message>
         <source>&amp;Bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edit</translation>
     </message>
     <message>
         <source>&amp;Hilfe</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>&amp;Leeres Projekt</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Empty project</translation>
     </message>
     <message>
         <source>Vorlage &amp;Truck (Dorvane)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Truck template (Dorvane)</translation>
     </message>
     <message>
         <source>Vorlage &amp;Lok (Pemrak)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Locomotive template (Pemrak)</translation>
     </message>
     <message>
         <source>Ö&amp;ffnen…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Open…</translation>
     </message>
     <message>
         <source>Ctrl+O</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+O</translation>
     </message>
     <message>
         <source>&amp;Speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Save</translation>
     </message>
     <message>
         <source>Ctrl+S</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+S</translation>
     </message>
     <message>
         <source>Speichern &amp;unter…</source>
-        <translation type="unfinished"></translation>
+        <translation>Save &amp;As…</translation>
     </message>
     <message>
         <source>Ctrl+Shift+S</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Shift+S</translation>
     </message>
     <message>
         <source>&amp;Importieren (FLL, FIS, FCL)…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Import (FLL, FIS, FCL)…</translation>
     </message>
     <message>
         <source>E&amp;xportieren (FLL, FIS, FCL, C)…</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xport (FLL, FIS, FCL, C)…</translation>
     </message>
     <message>
         <source>D&amp;rucken…</source>
-        <translation type="unfinished"></translation>
+        <translation>Prin&amp;t…</translation>
     </message>
     <message>
         <source>Ctrl+P</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+P</translation>
     </message>
     <message>
         <source>Als PD&amp;F speichern…</source>
-        <translation type="unfinished"></translation>
+        <translation>Save as PD&amp;F…</translation>
     </message>
     <message>
         <source>Regeln &amp;verbessern…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Improve rules…</translation>
     </message>
     <message>
         <source>In &amp;Dorvane öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>Open in &amp;Dorvane</translation>
     </message>
     <message>
         <source>In &amp;Pemrak öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>Open in &amp;Pemrak</translation>
     </message>
     <message>
         <source>&amp;Beenden</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quit</translation>
     </message>
     <message>
         <source>Ctrl+Q</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Q</translation>
     </message>
     <message>
         <source>&amp;Rückgängig</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Undo</translation>
     </message>
     <message>
         <source>Ctrl+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Z</translation>
     </message>
     <message>
         <source>&amp;Wiederholen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Redo</translation>
     </message>
     <message>
         <source>Ctrl+Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Y</translation>
     </message>
     <message>
         <source>&amp;Kurzanleitung</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quick guide</translation>
     </message>
     <message>
         <source>F1</source>
-        <translation type="unfinished"></translation>
+        <translation>F1</translation>
     </message>
     <message>
         <source>Ü&amp;ber die Fuzzy-Werkstatt…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;About Fuzzy-Werkstatt…</translation>
     </message>
 </context>
 <context>
     <name>TRegelSeite</name>
     <message>
         <source>Jede Zelle ist eine Regel: WENN Eingang A im Term der Spalte UND Eingang B im Term der Zeile, DANN Ausgang im eingetragenen Term.</source>
-        <translation type="unfinished"></translation>
+        <translation>Each cell is a rule: IF input A is in the column&apos;s term AND input B is in the row&apos;s term, THEN the output is in the term entered.</translation>
     </message>
     <message>
         <source>Spalten: Eingang A</source>
-        <translation type="unfinished"></translation>
+        <translation>Columns: input A</translation>
     </message>
     <message>
         <source>Zeilen: Eingang B</source>
-        <translation type="unfinished"></translation>
+        <translation>Rows: input B</translation>
     </message>
     <message>
         <source>Ausgangsterm der gewählten Zelle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Output term of the selected cell:</translation>
     </message>
     <message>
         <source>Zelle anklicken, dann den Ausgangsterm in der Liste wählen. Tastatur im Raster: Pfeiltasten wählen die Zelle, 1 bis 5 setzen den Ausgangsterm, 0 oder Entf löschen die Regel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Click a cell, then choose the output term in the list. Keyboard in the grid: the arrow keys select the cell, 1 to 5 set the output term, 0 or Del clear the rule.</translation>
     </message>
 </context>
 <context>
     <name>TVariablenSeite</name>
     <message>
         <source>Eingang B verwenden</source>
-        <translation type="unfinished"></translation>
+        <translation>Use input B</translation>
     </message>
     <message>
         <source>Ohne Eingang B hängt der Ausgang nur von Eingang A ab; die Regeln stehen dann in einer Spalte.</source>
-        <translation type="unfinished"></translation>
+        <translation>Without input B the output depends on input A only; the rules then form one column.</translation>
     </message>
     <message>
         <source>nicht verwendet</source>
-        <translation type="unfinished"></translation>
+        <translation>not used</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Na&amp;me:</translation>
     </message>
     <message>
         <source>Bereich &amp;von</source>
-        <translation type="unfinished"></translation>
+        <translation>Ran&amp;ge from</translation>
     </message>
     <message>
         <source>bis</source>
-        <translation type="unfinished"></translation>
+        <translation>to</translation>
     </message>
     <message>
         <source>Term hin&amp;zufügen</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;dd term</translation>
     </message>
     <message>
         <source>Term &amp;entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Remove term</translation>
     </message>
     <message>
         <source>Nach &amp;oben</source>
-        <translation type="unfinished"></translation>
+        <translation>Move &amp;up</translation>
     </message>
     <message>
         <source>Nach &amp;unten</source>
-        <translation type="unfinished"></translation>
+        <translation>Move do&amp;wn</translation>
     </message>
     <message>
         <source>Bild &amp;speichern…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Save picture…</translation>
     </message>
     <message>
         <source>Das Termdiagramm als PNG- oder SVG-Bild speichern, z. B. für ein Arbeitsblatt</source>
-        <translation type="unfinished"></translation>
+        <translation>Save the term diagram as a PNG or SVG picture, e.g. for a worksheet</translation>
     </message>
     <message>
         <source>Griffe mit der Maus ziehen (sie rasten ein, mit Strg frei). Tastatur im Diagramm: Tab wählt a, b, c, d, h · Pfeiltasten verschieben (mit Umschalt zehnfach) · 1 bis 5 wählen den Term.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drag the handles with the mouse (they snap to a grid, with Ctrl freely). Keyboard in the diagram: Tab selects a, b, c, d, h · arrow keys move it (ten times as far with Shift) · 1 to 5 select the term.</translation>
+    </message>
+</context>
+<context>
+    <name>werkstatt::TInfoForm</name>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
     </message>
 </context>
 <context>
     <name>werkstatt::TMainForm</name>
     <message>
         <source>Arbeitsblatt als PDF speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Save worksheet as PDF</translation>
     </message>
     <message>
         <source>PDF-Dokumente (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF documents (*.pdf)</translation>
     </message>
     <message>
         <source>&amp;Fahrzeug</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vehicle</translation>
     </message>
     <message>
         <source>&amp;Lastwagen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Truck</translation>
     </message>
     <message>
         <source>L&amp;ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Locomotive</translation>
     </message>
     <message>
         <source>Das Projekt ist ein Regler für den Truck: Arbeitsblatt und &quot;Regeln verbessern&quot; nehmen den Truck.</source>
-        <translation type="unfinished"></translation>
+        <translation>The project is a controller for the truck: the worksheet and &quot;Improve rules&quot; take the truck.</translation>
     </message>
     <message>
         <source>Das Projekt ist ein Regler für die Lok: Arbeitsblatt und &quot;Regeln verbessern&quot; nehmen die Lok.</source>
-        <translation type="unfinished"></translation>
+        <translation>The project is a controller for the locomotive: the worksheet and &quot;Improve rules&quot; take the locomotive.</translation>
+    </message>
+    <message>
+        <source>„%1“ ist kein Fuzzy-Projekt, das sich lesen lässt.%2</source>
+        <translation>“%1” is not a fuzzy project that can be read.%2</translation>
+    </message>
+    <message>
+        <source>dem Stand vor „%1“</source>
+        <translation>the state before “%1”</translation>
+    </message>
+    <message>
+        <source>Arbeitsblatt</source>
+        <translation>Worksheet</translation>
+    </message>
+    <message>
+        <source>Arbeitsblatt – Druckvorschau</source>
+        <translation>Worksheet – print preview</translation>
+    </message>
+    <message>
+        <source>arbeitsblatt.pdf</source>
+        <translation>worksheet.pdf</translation>
+    </message>
+    <message>
+        <source>-arbeitsblatt.pdf</source>
+        <translation>-worksheet.pdf</translation>
+    </message>
+    <message>
+        <source>Aus</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Regeln</source>
+        <translation>Rules</translation>
+    </message>
+    <message>
+        <source>Fuzzy-Projekte (*.fuz)</source>
+        <translation>Fuzzy projects (*.fuz)</translation>
+    </message>
+    <message>
+        <source>Alle Dateien (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>Suchen in:</source>
+        <translation>Look in:</translation>
+    </message>
+    <message>
+        <source>Datei&amp;name:</source>
+        <translation>File &amp;name:</translation>
+    </message>
+    <message>
+        <source>Dateityp:</source>
+        <translation>Files of type:</translation>
+    </message>
+    <message>
+        <source>&amp;Speichern</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Ö&amp;ffnen</source>
+        <translation>&amp;Open</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Projekt importieren</source>
+        <translation>Import project</translation>
+    </message>
+    <message>
+        <source>Fuzzy-Regler anderer Programme (*.fll *.fis *.fcl)</source>
+        <translation>Fuzzy controllers of other programs (*.fll *.fis *.fcl)</translation>
+    </message>
+    <message>
+        <source>Projekt exportieren</source>
+        <translation>Export project</translation>
+    </message>
+    <message>
+        <source>C-Quelltext (Mikrocontroller) (*.c)</source>
+        <translation>C source for a microcontroller (*.c)</translation>
+    </message>
+    <message>
+        <source>&amp;Inspektor</source>
+        <translation>&amp;Inspector</translation>
+    </message>
+    <message>
+        <source>&amp;Kennfeld</source>
+        <translation>&amp;Control surface</translation>
+    </message>
+    <message>
+        <source>&amp;Truck-Labor</source>
+        <translation>&amp;Truck lab</translation>
+    </message>
+    <message>
+        <source>&amp;Lok-Labor</source>
+        <translation>&amp;Locomotive lab</translation>
+    </message>
+    <message>
+        <source>&amp;Rückgängig</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Rückgängig: %1</source>
+        <translation>&amp;Undo: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Wiederholen</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>&amp;Wiederholen: %1</source>
+        <translation>&amp;Redo: %1</translation>
+    </message>
+    <message>
+        <source>Unbenannt</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>Seite %1</source>
+        <translation>Page %1</translation>
+    </message>
+    <message>
+        <source>Keine Hinweise – das Projekt sieht vollständig aus.</source>
+        <translation>No hints – the project looks complete.</translation>
+    </message>
+    <message>
+        <source>Hin&amp;weise:</source>
+        <translation>Hi&amp;nts:</translation>
+    </message>
+    <message>
+        <source>Hin&amp;weise (%1; ein Klick zeigt die Stelle):</source>
+        <translation>Hi&amp;nts (%1; a click shows the place):</translation>
+    </message>
+    <message>
+        <source>Änderungen speichern?</source>
+        <translation>Save changes?</translation>
+    </message>
+    <message>
+        <source>leeres Projekt</source>
+        <translation>empty project</translation>
+    </message>
+    <message>
+        <source>Vorlage Truck</source>
+        <translation>truck template</translation>
+    </message>
+    <message>
+        <source>Vorlage Lok</source>
+        <translation>locomotive template</translation>
+    </message>
+    <message>
+        <source>„%1“</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>%1 ist keine FLL-, FIS- oder FCL-Datei (die Endung entscheidet).</source>
+        <translation>%1 is not an FLL, FIS or FCL file (the extension decides).</translation>
+    </message>
+    <message>
+        <source>%1 passt nicht zu diesem Fuzzy-Regler:
+%2</source>
+        <translation>%1 does not fit this fuzzy controller:
+%2</translation>
+    </message>
+    <message>
+        <source>Import von %1</source>
+        <translation>Import of %1</translation>
+    </message>
+    <message>
+        <source>Importiert, mit diesen Abweichungen:
+%1</source>
+        <translation>Imported, with these differences:
+%1</translation>
+    </message>
+    <message>
+        <source>Die Endung von %1 nennt kein Format: .fll, .fis, .fcl oder .c.</source>
+        <translation>The extension of %1 names no format: .fll, .fis, .fcl or .c.</translation>
+    </message>
+    <message>
+        <source>Regeln verbessert</source>
+        <translation>Rules improved</translation>
+    </message>
+    <message>
+        <source>%1 liest das Projekt aus seiner Datei. Soll es jetzt gespeichert werden?</source>
+        <translation>%1 reads the project from its file. Save it now?</translation>
+    </message>
+    <message>
+        <source>%1 wurde nicht gefunden. Es wird neben der Fuzzy-Werkstatt erwartet:
+%2</source>
+        <translation>%1 was not found. It is expected beside Fuzzy-Werkstatt:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 konnte nicht gestartet werden (%2).</source>
+        <translation>%1 could not be started (%2).</translation>
+    </message>
+    <message>
+        <source>Projekt speichern unter</source>
+        <translation>Save project as</translation>
     </message>
     <message>
         <source>Daten konnten nicht gelesen werden!
 
-„%1“ lässt sich nicht nen (fehlt die Datei, ist sie ein Ordner oder fehlen Leserechte?).</source>
-        <translation type="unfinished"></translation>
+„%1“ lässt sich nicht öffnen (fehlt die Datei, ist sie ein Ordner oder fehlen Leserechte?).</source>
+        <translation>Data could not be read!
+
+“%1” cannot be opened (is the file missing, is it a folder, or may it not be read?).</translation>
     </message>
     <message>
-        <source>„%1“ ist kein Fuzzy-Projekt, das sich lesen lässt.%2</source>
-        <translation type="unfinished"></translation>
+        <source>Es gibt noch keine Änderung, mit deren Stand davor sich vergleichen ließe.</source>
+        <translation>There is no change yet whose state before it could be compared.</translation>
     </message>
     <message>
-        <source>Es gibt noch keine Änderung, mit deren Stand davor sich vergleichen lie෾.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>dem Stand vor „%1“</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Arbeitsblatt</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Arbeitsblatt – Druckvorschau</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>arbeitsblatt.pdf</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>-arbeitsblatt.pdf</source>
-        <translation type="unfinished"></translation>
+        <source>Projekt öffnen</source>
+        <translation>Open project</translation>
     </message>
 </context>
 <context>
     <name>werkstatt::TProjektModell</name>
     <message>
         <source>Bereich und Terme ändern</source>
-        <translation type="unfinished"></translation>
+        <translation>Change range and terms</translation>
+    </message>
+    <message>
+        <source>Name ändern</source>
+        <translation>Change name</translation>
+    </message>
+    <message>
+        <source>Bereich ändern</source>
+        <translation>Change range</translation>
+    </message>
+    <message>
+        <source>Termname ändern</source>
+        <translation>Change term name</translation>
+    </message>
+    <message>
+        <source>Parameter ändern</source>
+        <translation>Change parameter</translation>
+    </message>
+    <message>
+        <source>Griff verschieben</source>
+        <translation>Move handle</translation>
+    </message>
+    <message>
+        <source>Term hinzufügen</source>
+        <translation>Add term</translation>
+    </message>
+    <message>
+        <source>Term entfernen</source>
+        <translation>Remove term</translation>
+    </message>
+    <message>
+        <source>Term verschieben</source>
+        <translation>Move term</translation>
+    </message>
+    <message>
+        <source>Regel ändern</source>
+        <translation>Change rule</translation>
+    </message>
+    <message>
+        <source>Eingang B verwenden</source>
+        <translation>Use input B</translation>
+    </message>
+    <message>
+        <source>Eingang B nicht verwenden</source>
+        <translation>Do not use input B</translation>
+    </message>
+    <message>
+        <source>Neu: %1</source>
+        <translation>New: %1</translation>
     </message>
 </context>
 <context>
     <name>werkstatt::TRegelSeite</name>
     <message>
         <source>Spalten: Eingang A „%1“</source>
-        <translation type="unfinished"></translation>
+        <translation>Columns: input A “%1”</translation>
     </message>
     <message>
         <source>Zeilen: Eingang B „%1“</source>
-        <translation type="unfinished"></translation>
+        <translation>Rows: input B “%1”</translation>
     </message>
     <message>
         <source>Ohne Eingang B: eine Zeile</source>
-        <translation type="unfinished"></translation>
+        <translation>Without input B: one row</translation>
     </message>
     <message>
         <source>Jede Zelle ist eine Regel: WENN Eingang A im Term der Spalte UND Eingang B im Term der Zeile, DANN Ausgang im eingetragenen Term.</source>
-        <translation type="unfinished"></translation>
+        <translation>Each cell is a rule: IF input A is in the column&apos;s term AND input B is in the row&apos;s term, THEN the output is in the term entered.</translation>
     </message>
     <message>
         <source>Jede Zelle ist eine Regel: WENN Eingang A im Term der Spalte, DANN Ausgang im eingetragenen Term.</source>
-        <translation type="unfinished"></translation>
+        <translation>Each cell is a rule: IF input A is in the column&apos;s term, THEN the output is in the term entered.</translation>
     </message>
     <message>
         <source>Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Out</translation>
     </message>
     <message>
         <source>Der Ausgang hat keinen Term %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>The output has no term %1.</translation>
     </message>
     <message>
         <source>Regeln ändern</source>
-        <translation type="unfinished"></translation>
+        <translation>Change rules</translation>
+    </message>
+    <message>
+        <source>0 – keine Regel</source>
+        <translation>0 – no rule</translation>
     </message>
 </context>
 <context>
     <name>werkstatt::TVariablenSeite</name>
     <message>
-        <source>Die Terme mit dem Bereich mitnehmen?
-
-Ja: Jede Ecke r࿌kt an dieselbe Stelle im neuen Bereich.
-Nein: Nur der Bereich ändert sich, die Terme bleiben, wo sie sind.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Eingang A</source>
-        <translation type="unfinished"></translation>
+        <translation>Input A</translation>
     </message>
     <message>
         <source>Eingang B</source>
-        <translation type="unfinished"></translation>
+        <translation>Input B</translation>
     </message>
     <message>
         <source>Ausgang</source>
-        <translation type="unfinished"></translation>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Kürzel</source>
+        <translation>Abbrev.</translation>
+    </message>
+    <message>
+        <source>„%1“ ist keine gültige Zahl.</source>
+        <translation>“%1” is not a valid number.</translation>
+    </message>
+    <message>
+        <source>Die Terme mit dem Bereich mitnehmen?
+
+Ja: Jede Ecke rückt an dieselbe Stelle im neuen Bereich.
+Nein: Nur der Bereich ändert sich, die Terme bleiben, wo sie sind.</source>
+        <translation>Move the terms along with the range?
+
+Yes: every corner moves to the same place in the new range.
+No: only the range changes; the terms stay where they are.</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,7 @@
 #include "KurvenDiagramm.h"
 #include "LokLabor.h"
 #include "Messages.h"
+#include "Sprache.h"
 #include "PainterPlot.h"
 #include "TruckRechnung.h"
 #include "Zahl.h"
@@ -46,18 +47,28 @@ constexpr double DiagrammHoehe = 140.0;
 constexpr double TabellenZeile = 15.0;
 constexpr double RegelZeile = 26.0;
 
-QString Tr(const char* text) { return QCoreApplication::translate("Arbeitsblatt", text); }
+// The sheet's texts, translated in the context "Arbeitsblatt".
+struct Blatt {
+    Q_DECLARE_TR_FUNCTIONS(Arbeitsblatt)
+};
 
 QFont Schrift(int pixel, bool fett = false) { return widgets::PixelFont(widgets::SansFamily(), pixel, fett); }
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 
-// A corner or bound as a teacher reads it: German decimal comma, a true
-// minus, no more digits than the float holds.
+// The sheet's numbers and date in the language of its texts.
+QLocale Sprachform() {
+    QLocale l = fuzzy::AktiveSprache() == fuzzy::Sprache::Englisch ? QLocale(QLocale::English, QLocale::UnitedStates)
+                                                                   : QLocale(QLocale::German, QLocale::Germany);
+    l.setNumberOptions(QLocale::OmitGroupSeparator);
+    return l;
+}
+
+// A corner or bound as a teacher reads it: the language's decimal sign
+// (German comma, English point), a true minus, no more digits than the float
+// holds.
 QString Zahlwert(float v) {
-    QLocale deutsch(QLocale::German, QLocale::Germany);
-    deutsch.setNumberOptions(QLocale::OmitGroupSeparator);
-    QString s = deutsch.toString(static_cast<double>(v), 'g', 7);
+    QString s = Sprachform().toString(static_cast<double>(v), 'g', 7);
     if (s.startsWith(QLatin1Char('-'))) s.replace(0, 1, QChar(0x2212));
     return s;
 }
@@ -81,9 +92,9 @@ double Ueberschrift(QPainter& p, const QRectF& r, const QString& text) {
 
 QString Rollentitel(int rolle) {
     switch (rolle) {
-    case 0: return Tr("Eingang A");
-    case 1: return Tr("Eingang B");
-    default: return Tr("Ausgang");
+    case 0: return Blatt::tr("Eingang A");
+    case 1: return Blatt::tr("Eingang B");
+    default: return Blatt::tr("Ausgang");
     }
 }
 
@@ -91,7 +102,7 @@ Block VariablenBlock(const fuzzy::TFuzzy& v, int rolle) {
     const QString titel = Rollentitel(rolle);
     if (!v.Defined) {
         return {30.0, [titel](QPainter& p, const QRectF& r) {
-                    Ueberschrift(p, r, titel + QStringLiteral(": ") + Tr("nicht verwendet"));
+                    Ueberschrift(p, r, titel + QStringLiteral(": ") + Blatt::tr("nicht verwendet"));
                 }};
     }
     const int n = v.UsedTerms();
@@ -100,8 +111,9 @@ Block VariablenBlock(const fuzzy::TFuzzy& v, int rolle) {
                 double y = r.top() + Ueberschrift(p, r, titel + QStringLiteral(": ") + Text(v.Name));
                 p.setFont(Schrift(12));
                 p.setPen(Qt::black);
-                p.drawText(QRectF(r.left(), y, r.width(), 16), Qt::AlignLeft | Qt::AlignVCenter,
-                           Tr("Bereich: %1 bis %2, %3 Terme").arg(Zahlwert(v.RangeMin), Zahlwert(v.RangeMax)).arg(n));
+                p.drawText(
+                    QRectF(r.left(), y, r.width(), 16), Qt::AlignLeft | Qt::AlignVCenter,
+                    Blatt::tr("Bereich: %1 bis %2, %3 Terme").arg(Zahlwert(v.RangeMin), Zahlwert(v.RangeMax)).arg(n));
                 y += 18.0;
                 p.save();
                 p.translate(r.left(), y);
@@ -111,9 +123,9 @@ Block VariablenBlock(const fuzzy::TFuzzy& v, int rolle) {
                 // The corners in a table: what the diagram shows, to copy
                 // into an exercise.
                 const double spalten[] = {0.0, 0.34, 0.44, 0.54, 0.64, 0.74, 0.84, 1.0};
-                const QString kopf[] = {Tr("Term"),          Tr("Kürzel"),        QStringLiteral("a"),
+                const QString kopf[] = {Blatt::tr("Term"),   Blatt::tr("Kürzel"), QStringLiteral("a"),
                                         QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d"),
-                                        Tr("Höhe")};
+                                        Blatt::tr("Höhe")};
                 auto zelle = [&](int s, double zy, const QString& t, bool rechts) {
                     const QRectF z(r.left() + spalten[s] * r.width() + 3, zy,
                                    (spalten[s + 1] - spalten[s]) * r.width() - 6, TabellenZeile);
@@ -140,50 +152,52 @@ Block RegelBlock(const fuzzy::Project& pr) {
     const bool zwei = pr.B.Defined;
     const int na = pr.A.UsedTerms(), nb = zwei ? pr.B.UsedTerms() : 1;
     const double hoehe = 26.0 + 18.0 + RegelZeile * (nb + 1) + 4.0;
-    return {hoehe, [pr, zwei, na, nb](QPainter& p, const QRectF& r) {
-                double y = r.top() + Ueberschrift(p, r, Tr("Regeln"));
-                p.setFont(Schrift(12));
-                p.setPen(Qt::black);
-                const QString satz =
-                    zwei ? Tr("WENN %1 ist (Spalte) UND %2 ist (Zeile), DANN %3 ist (Zelle)")
-                               .arg(Text(pr.A.Name), Text(pr.B.Name), Text(pr.Out.Name))
-                         : Tr("WENN %1 ist (Spalte), DANN %2 ist (Zelle)").arg(Text(pr.A.Name), Text(pr.Out.Name));
-                p.drawText(QRectF(r.left(), y, r.width(), 16), Qt::AlignLeft | Qt::AlignVCenter,
-                           QFontMetrics(p.font()).elidedText(satz, Qt::ElideRight, static_cast<int>(r.width())));
-                y += 18.0;
-                const double w = r.width() / (na + 1);
-                for (int zeile = 0; zeile <= nb; ++zeile) {
-                    for (int spalte = 0; spalte <= na; ++spalte) {
-                        const QRectF z(r.left() + spalte * w, y + zeile * RegelZeile, w, RegelZeile);
-                        QString t;
-                        bool kopf = zeile == 0 || spalte == 0;
-                        if (zeile == 0 && spalte > 0) t = Text(pr.A.GetTermName(spalte));
-                        if (spalte == 0 && zeile > 0 && zwei) t = Text(pr.B.GetTermName(zeile));
-                        if (zeile > 0 && spalte > 0) {
-                            const int k = pr.Rules.Get(zeile, spalte);
-                            if (k >= 1 && k <= pr.Out.UsedTerms())
-                                t = Text(pr.Out.GetTermName(k));
-                            else if (k == 0)
-                                t = QStringLiteral("\u2013");
-                            else
-                                t = QStringLiteral("#%1").arg(k);
-                        }
-                        if (kopf) p.fillRect(z, QColor(230, 230, 230));
-                        p.setPen(QPen(QColor(120, 120, 120), 0.6));
-                        p.setBrush(Qt::NoBrush);
-                        p.drawRect(z);
-                        p.setFont(Schrift(11, kopf));
-                        p.setPen(Qt::black);
-                        p.drawText(z.adjusted(3, 1, -3, -1), Qt::AlignCenter | Qt::TextWordWrap, t);
+    return {
+        hoehe, [pr, zwei, na, nb](QPainter& p, const QRectF& r) {
+            double y = r.top() + Ueberschrift(p, r, Blatt::tr("Regeln"));
+            p.setFont(Schrift(12));
+            p.setPen(Qt::black);
+            const QString satz =
+                zwei ? Blatt::tr("WENN %1 ist (Spalte) UND %2 ist (Zeile), DANN %3 ist (Zelle)")
+                           .arg(Text(pr.A.Name), Text(pr.B.Name), Text(pr.Out.Name))
+                     : Blatt::tr("WENN %1 ist (Spalte), DANN %2 ist (Zelle)").arg(Text(pr.A.Name), Text(pr.Out.Name));
+            p.drawText(QRectF(r.left(), y, r.width(), 16), Qt::AlignLeft | Qt::AlignVCenter,
+                       QFontMetrics(p.font()).elidedText(satz, Qt::ElideRight, static_cast<int>(r.width())));
+            y += 18.0;
+            const double w = r.width() / (na + 1);
+            for (int zeile = 0; zeile <= nb; ++zeile) {
+                for (int spalte = 0; spalte <= na; ++spalte) {
+                    const QRectF z(r.left() + spalte * w, y + zeile * RegelZeile, w, RegelZeile);
+                    QString t;
+                    bool kopf = zeile == 0 || spalte == 0;
+                    if (zeile == 0 && spalte > 0) t = Text(pr.A.GetTermName(spalte));
+                    if (spalte == 0 && zeile > 0 && zwei) t = Text(pr.B.GetTermName(zeile));
+                    if (zeile > 0 && spalte > 0) {
+                        const int k = pr.Rules.Get(zeile, spalte);
+                        if (k >= 1 && k <= pr.Out.UsedTerms())
+                            t = Text(pr.Out.GetTermName(k));
+                        else if (k == 0)
+                            t = QStringLiteral("–");
+                        else
+                            t = QStringLiteral("#%1").arg(k);
                     }
+                    if (kopf) p.fillRect(z, QColor(230, 230, 230));
+                    p.setPen(QPen(QColor(120, 120, 120), 0.6));
+                    p.setBrush(Qt::NoBrush);
+                    p.drawRect(z);
+                    p.setFont(Schrift(11, kopf));
+                    p.setPen(Qt::black);
+                    p.drawText(z.adjusted(3, 1, -3, -1), Qt::AlignCenter | Qt::TextWordWrap, t);
                 }
-            }};
+            }
+        }};
 }
 
 Block KennfeldBlock(const fuzzy::Project& pr, double breite) {
     const double bildHoehe = std::min(480.0, breite * 0.7);
     return {26.0 + bildHoehe, [pr, bildHoehe](QPainter& p, const QRectF& r) {
-                const double y = r.top() + Ueberschrift(p, r, pr.B.Defined ? Tr("Kennfeld") : Tr("Kennlinie"));
+                const double y =
+                    r.top() + Ueberschrift(p, r, pr.B.Defined ? Blatt::tr("Kennfeld") : Blatt::tr("Kennlinie"));
                 ansichten::KennfeldSzene s;
                 s.projekt = pr;
                 s.gitter = fuzzy::BerechneKennfeld(pr, pr.B.Defined ? 161 : 401, 161);
@@ -201,27 +215,25 @@ std::vector<Block> TruckBloecke(const fuzzy::Project& pr, float v, double breite
     const double kopf = 26.0 + 4 * 17.0 + 6.0;
     b.push_back({kopf,
                  [e, v](QPainter& p, const QRectF& r) {
-                     double y =
-                         r.top() +
-                         Ueberschrift(
-                             p, r,
-                             Tr("Truck-Labor: alle Starts bei %1 m/s").arg(labor::Zahl(static_cast<double>(v), 0)));
+                     double y = r.top() + Ueberschrift(p, r,
+                                                       Blatt::tr("Truck-Labor: alle Starts bei %1 m/s")
+                                                           .arg(labor::Zahl(static_cast<double>(v), 0)));
                      p.setFont(Schrift(12));
                      p.setPen(Qt::black);
                      QStringList zeilen;
                      if (!e->Definiert || e->Raster.Runs.empty()) {
-                         zeilen << Tr("Eingang A und/oder Ausgang (noch) nicht definiert: keine Fahrten.");
+                         zeilen << Blatt::tr("Eingang A und/oder Ausgang (noch) nicht definiert: keine Fahrten.");
                      } else {
                          const dorvane::GridFigures& z = e->Raster.Figures;
-                         zeilen << Tr("angedockt: %1 von %2 Starts (|x| < 0,1 m und |Lage| < 1° am Ende)")
+                         zeilen << Blatt::tr("angedockt: %1 von %2 Starts (|x| < 0,1 m und |Lage| < 1° am Ende)")
                                        .arg(z.Docked)
                                        .arg(z.Starts);
-                         zeilen << Tr("Straße verlassen: %1 von %2 Starts, die auf der Straße bleiben müssen")
+                         zeilen << Blatt::tr("Straße verlassen: %1 von %2 Starts, die auf der Straße bleiben müssen")
                                        .arg(z.LeftRoad())
                                        .arg(z.MustKeepRoad);
-                         zeilen << Tr("größte |x| am Ende: %1 m, größte |Lage| am Ende: %2°")
+                         zeilen << Blatt::tr("größte |x| am Ende: %1 m, größte |Lage| am Ende: %2°")
                                        .arg(labor::Zahl(z.WorstX, 4), labor::Zahl(z.WorstAttitude, 3));
-                         zeilen << Tr("meiste Schritte: %1").arg(z.MostSteps);
+                         zeilen << Blatt::tr("meiste Schritte: %1").arg(z.MostSteps);
                      }
                      for (const QString& t : zeilen) {
                          p.drawText(QRectF(r.left(), y, r.width(), 17), Qt::AlignLeft | Qt::AlignVCenter, t);
@@ -241,7 +253,7 @@ std::vector<Block> TruckBloecke(const fuzzy::Project& pr, float v, double breite
     return b;
 }
 
-QString MasseName(float m) { return Tr("%1 kg").arg(Zahlwert(m)); }
+QString MasseName(float m) { return QStringLiteral("%1 kg").arg(Zahlwert(m)); }
 
 std::vector<Block> LokBloecke(const fuzzy::Project& pr, const labor::LokEinstellung& einst, double breite) {
     auto e = std::make_shared<labor::LokErgebnis>(labor::RechneLok(pr, einst));
@@ -251,24 +263,24 @@ std::vector<Block> LokBloecke(const fuzzy::Project& pr, const labor::LokEinstell
     const double kopf = 26.0 + 18.0 + TabellenZeile * (3 + 2 * n) + 8.0;
     b.push_back({kopf,
                  [e, einst, n](QPainter& p, const QRectF& r) {
-                     double y = r.top() + Ueberschrift(p, r, Tr("Lok-Labor"));
+                     double y = r.top() + Ueberschrift(p, r, Blatt::tr("Lok-Labor"));
                      p.setFont(Schrift(12));
                      p.setPen(Qt::black);
                      p.drawText(QRectF(r.left(), y, r.width(), 16), Qt::AlignLeft | Qt::AlignVCenter,
                                 e->Fehler.empty()
-                                    ? Tr("Reibung %1 N·s/m, Abstand %2 cm, Zeitschritt %3 s")
+                                    ? Blatt::tr("Reibung %1 N·s/m, Abstand %2 cm, Zeitschritt %3 s")
                                           .arg(Zahlwert(einst.Reibung), Zahlwert(einst.AbstandCm), Zahlwert(einst.Dt))
                                     : QString::fromStdString(e->Fehler));
                      y += 18.0;
                      if (n == 0) return;
                      const double spalten[] = {0.0, 0.1, 0.26, 0.42, 0.56, 0.67, 1.0};
                      const double kopfHoehe = 3 * TabellenZeile;
-                     const QString kopfText[] = {Tr("Masse"),
-                                                 Tr("in Ruhe ab\n(|s| < 1 cm, |v| < 0,5 cm/s)"),
-                                                 Tr("genau ab\n(|s| < 0,5 cm, |v| < 0,5 cm/s)"),
-                                                 Tr("Überschwingen"),
-                                                 Tr("Kraftwechsel"),
-                                                 Tr("Ende des Laufs")};
+                     const QString kopfText[] = {Blatt::tr("Masse"),
+                                                 Blatt::tr("in Ruhe ab\n(|s| < 1 cm, |v| < 0,5 cm/s)"),
+                                                 Blatt::tr("genau ab\n(|s| < 0,5 cm, |v| < 0,5 cm/s)"),
+                                                 Blatt::tr("Überschwingen"),
+                                                 Blatt::tr("Kraftwechsel"),
+                                                 Blatt::tr("Ende des Laufs")};
                      auto zelle = [&](int s, double zy, const QString& t, double h = 2 * TabellenZeile) {
                          const QRectF z(r.left() + spalten[s] * r.width() + 3, zy,
                                         (spalten[s + 1] - spalten[s]) * r.width() - 6, h);
@@ -288,16 +300,16 @@ std::vector<Block> LokBloecke(const fuzzy::Project& pr, const labor::LokEinstell
                                     QPointF(r.left() + 25, zy + TabellenZeile));
                          p.setPen(Qt::black);
                          auto ab = [](const std::optional<float>& t) {
-                             return t ? Tr("t = %1 s").arg(labor::Zahl(*t, 3)) : Tr("nie");
+                             return t ? QStringLiteral("t = %1 s").arg(labor::Zahl(*t, 3)) : Blatt::tr("nie");
                          };
                          const QRectF nameZelle(r.left() + 29, zy, spalten[1] * r.width() - 29, 2 * TabellenZeile);
                          p.drawText(nameZelle, Qt::AlignLeft | Qt::AlignVCenter, MasseName(l.Optionen.Start.Masse));
                          zelle(1, zy, ab(l.InRuheAb));
                          zelle(2, zy, ab(l.GenauAb));
-                         zelle(3, zy, Tr("%1 cm").arg(labor::Zahl(l.Zahlen.UeberschwingenCm, 2)));
+                         zelle(3, zy, QStringLiteral("%1 cm").arg(labor::Zahl(l.Zahlen.UeberschwingenCm, 2)));
                          zelle(4, zy, QString::number(l.Zahlen.Vorzeichenwechsel));
                          zelle(5, zy,
-                               Tr("t = %1 s: s = %2 cm, v = %3 cm/s%4")
+                               Blatt::tr("t = %1 s: s = %2 cm, v = %3 cm/s%4")
                                    .arg(labor::Zahl(l.Zahlen.EndeT, 2), labor::Zahl(l.Zahlen.EndeSCm, 2),
                                         labor::Zahl(l.Zahlen.EndeVCms, 2), labor::LokLabor::EndeZusatz(l.Zahlen)));
                      }
@@ -318,13 +330,16 @@ std::vector<Block> LokBloecke(const fuzzy::Project& pr, const labor::LokEinstell
         const char* x;
         const char* y;
     };
-    const Bild bilder[4] = {{"Weg über der Zeit", "t in s", "s in cm"},
-                            {"Geschwindigkeit über der Zeit", "t in s", "v in cm/s"},
-                            {"Kraft über der Zeit", "t in s", "F in N"},
-                            {"s-v-Diagramm", "s in cm", "v in cm/s"}};
+    // The axes name a quantity by its symbol and unit, the same in every language.
+    const Bild bilder[4] = {{QT_TRANSLATE_NOOP("Arbeitsblatt", "Weg über der Zeit"), "t in s", "s in cm"},
+                            {QT_TRANSLATE_NOOP("Arbeitsblatt", "Geschwindigkeit über der Zeit"), "t in s", "v in cm/s"},
+                            {QT_TRANSLATE_NOOP("Arbeitsblatt", "Kraft über der Zeit"), "t in s", "F in N"},
+                            {QT_TRANSLATE_NOOP("Arbeitsblatt", "s-v-Diagramm"), "s in cm", "v in cm/s"}};
     auto diagramme = std::make_shared<std::vector<std::unique_ptr<labor::KurvenDiagramm>>>();
     for (int d = 0; d < 4; ++d) {
-        auto k = std::make_unique<labor::KurvenDiagramm>(Tr(bilder[d].titel), Tr(bilder[d].x), Tr(bilder[d].y));
+        auto k =
+            std::make_unique<labor::KurvenDiagramm>(QCoreApplication::translate("Arbeitsblatt", bilder[d].titel),
+                                                    QString::fromUtf8(bilder[d].x), QString::fromUtf8(bilder[d].y));
         QVector<labor::KurvenDiagramm::Kurve> kurven;
         for (int i = 0; i < n; ++i) {
             const pemrak::Versuch& l = e->Laeufe[static_cast<std::size_t>(i)];
@@ -365,7 +380,7 @@ std::vector<Block> LokBloecke(const fuzzy::Project& pr, const labor::LokEinstell
 }
 
 QString Projektname(const BlattDaten& d) {
-    return d.datei.isEmpty() ? Tr("Unbenannt") : QFileInfo(d.datei).completeBaseName();
+    return d.datei.isEmpty() ? Blatt::tr("Unbenannt") : QFileInfo(d.datei).completeBaseName();
 }
 
 }  // namespace
@@ -385,13 +400,14 @@ int MaleArbeitsblatt(QPagedPaintDevice& geraet, const BlattDaten& d) {
              q.setFont(Schrift(22, true));
              q.setPen(Qt::black);
              q.drawText(QRectF(r.left(), r.top(), r.width(), 28), Qt::AlignLeft | Qt::AlignVCenter,
-                        Tr("Arbeitsblatt: %1").arg(name));
+                        Blatt::tr("Arbeitsblatt: %1").arg(name));
              q.setFont(Schrift(12));
-             const QString datei = d.datei.isEmpty() ? Tr("noch nicht gespeichert") : QDir::toNativeSeparators(d.datei);
-             const QString fahrzeug =
-                 d.fahrzeug == Fahrzeug::Lok ? Tr("Fuzzy-Regler für die Lokomotive") : Tr("Fuzzy-Regler für den Truck");
+             const QString datei =
+                 d.datei.isEmpty() ? Blatt::tr("noch nicht gespeichert") : QDir::toNativeSeparators(d.datei);
+             const QString fahrzeug = d.fahrzeug == Fahrzeug::Lok ? Blatt::tr("Fuzzy-Regler für die Lokomotive")
+                                                                  : Blatt::tr("Fuzzy-Regler für den Truck");
              q.drawText(QRectF(r.left(), r.top() + 30, r.width(), 18), Qt::AlignLeft | Qt::AlignVCenter,
-                        QFontMetrics(q.font()).elidedText(Tr("Datei: %1  \u2022  %2").arg(datei, fahrzeug),
+                        QFontMetrics(q.font()).elidedText(Blatt::tr("Datei: %1  •  %2").arg(datei, fahrzeug),
                                                           Qt::ElideMiddle, static_cast<int>(r.width())));
          }});
     bloecke.push_back(VariablenBlock(d.projekt.A, 0));
@@ -422,9 +438,9 @@ int MaleArbeitsblatt(QPagedPaintDevice& geraet, const BlattDaten& d) {
         y += bloecke[i].hoehe + Abstand;
     }
 
-    const QLocale deutsch(QLocale::German, QLocale::Germany);
+    // "8. Dezember 2026", "December 8, 2026".
     const QString datum =
-        deutsch.toString(d.datum.isValid() ? d.datum : QDate::currentDate(), QStringLiteral("d. MMMM yyyy"));
+        Sprachform().toString(d.datum.isValid() ? d.datum : QDate::currentDate(), Blatt::tr("d. MMMM yyyy"));
     std::size_t i = 0;
     for (int s = 1; s <= seiten; ++s) {
         if (s > 1 && !geraet.newPage()) {
@@ -437,7 +453,7 @@ int MaleArbeitsblatt(QPagedPaintDevice& geraet, const BlattDaten& d) {
         p.setFont(Schrift(11));
         p.setPen(QColor(90, 90, 90));
         p.drawText(QRectF(seite.left(), seite.top(), seite.width(), KopfHoehe), Qt::AlignLeft | Qt::AlignVCenter,
-                   Tr("Fuzzy-Werkstatt \u2013 Arbeitsblatt %1").arg(name));
+                   Blatt::tr("Fuzzy-Werkstatt – Arbeitsblatt %1").arg(name));
         p.drawText(QRectF(seite.left(), seite.top(), seite.width(), KopfHoehe), Qt::AlignRight | Qt::AlignVCenter,
                    datum);
         p.setPen(QPen(QColor(150, 150, 150), 0.6));
@@ -446,7 +462,7 @@ int MaleArbeitsblatt(QPagedPaintDevice& geraet, const BlattDaten& d) {
                    QPointF(seite.right(), seite.bottom() - FussHoehe));
         p.setPen(QColor(90, 90, 90));
         p.drawText(QRectF(seite.left(), seite.bottom() - FussHoehe, seite.width(), FussHoehe),
-                   Qt::AlignHCenter | Qt::AlignVCenter, Tr("Seite %1 von %2").arg(s).arg(seiten));
+                   Qt::AlignHCenter | Qt::AlignVCenter, Blatt::tr("Seite %1 von %2").arg(s).arg(seiten));
         for (; i < bloecke.size() && seiteVon[i] == s; ++i) {
             p.save();
             bloecke[i].malen(p, QRectF(inhalt.left(), obenVon[i], breite, bloecke[i].hoehe));
@@ -467,7 +483,7 @@ QByteArray ArbeitsblattPdf(const BlattDaten& d) {
         pdf.setResolution(300);
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 12, 15, 12),
                                       QPageLayout::Millimeter));
-        pdf.setTitle(Tr("Arbeitsblatt %1").arg(Projektname(d)));
+        pdf.setTitle(Blatt::tr("Arbeitsblatt %1").arg(Projektname(d)));
         pdf.setCreator(QStringLiteral("Fuzzy-Werkstatt"));
         if (MaleArbeitsblatt(pdf, d) == 0) return {};
     }
@@ -476,17 +492,19 @@ QByteArray ArbeitsblattPdf(const BlattDaten& d) {
 }
 
 QString ArbeitsblattSchreiben(const BlattDaten& d, const QString& ziel) {
-    if (ziel.isEmpty()) return Tr("Es wurde keine Zieldatei angegeben.");
+    if (ziel.isEmpty()) return Blatt::tr("Es wurde keine Zieldatei angegeben.");
     const QFileInfo zielInfo(ziel);
     if (zielInfo.exists() && !zielInfo.isFile())
-        return Tr("„%1“ ist keine gewöhnliche Datei und wird nicht überschrieben.").arg(QDir::toNativeSeparators(ziel));
+        return Blatt::tr("„%1“ ist keine gewöhnliche Datei und wird nicht überschrieben.")
+            .arg(QDir::toNativeSeparators(ziel));
     // The project's own file is never written over, whatever name leads to it.
     if (!d.datei.isEmpty() && zielInfo.exists() &&
         zielInfo.canonicalFilePath() == QFileInfo(d.datei).canonicalFilePath())
-        return Tr("Das Arbeitsblatt würde die Projektdatei „%1“ überschreiben. Bitte einen anderen Namen wählen.")
+        return Blatt::tr(
+                   "Das Arbeitsblatt würde die Projektdatei „%1“ überschreiben. Bitte einen anderen Namen wählen.")
             .arg(QDir::toNativeSeparators(d.datei));
     const QByteArray pdf = ArbeitsblattPdf(d);
-    if (pdf.isEmpty()) return Tr("Das Arbeitsblatt konnte nicht erzeugt werden.");
+    if (pdf.isEmpty()) return Blatt::tr("Das Arbeitsblatt konnte nicht erzeugt werden.");
     try {
         fuzzy::WriteFileAtomic(QFile::encodeName(ziel).toStdString(), std::string_view(pdf.constData(), pdf.size()));
     } catch (const fuzzy::ESaveError& e) {
@@ -522,9 +540,9 @@ private:
 }  // namespace
 
 int BlattBefehl(const QStringList& args, QTextStream& fehler) {
-    const QString aufruf =
-        Tr("Aufruf: werkstatt --blatt PROJEKT.fuz -o BLATT.pdf [--fahrzeug truck|lok]\n"
-           "Ohne --fahrzeug gilt das im Fenster für diese Datei gewählte Fahrzeug, sonst der Truck.");
+    const QString aufruf = Blatt::tr(
+        "Aufruf: werkstatt --blatt PROJEKT.fuz -o BLATT.pdf [--fahrzeug truck|lok]\n"
+        "Ohne --fahrzeug gilt das im Fenster für diese Datei gewählte Fahrzeug, sonst der Truck.");
     QString projekt, ziel;
     Fahrzeug fahrzeug = Fahrzeug::Unbestimmt;
     for (int i = 1; i < args.size(); ++i) {
@@ -534,14 +552,14 @@ int BlattBefehl(const QStringList& args, QTextStream& fehler) {
         } else if (a == QLatin1String("--fahrzeug") && i + 1 < args.size() && fahrzeug == Fahrzeug::Unbestimmt) {
             fahrzeug = FahrzeugAusWort(args[++i].toStdString());
             if (fahrzeug == Fahrzeug::Unbestimmt) {
-                fehler << Tr("Unbekanntes Fahrzeug: %1 (erlaubt sind truck und lok)").arg(args[i]) << Qt::endl
+                fehler << Blatt::tr("Unbekanntes Fahrzeug: %1 (erlaubt sind truck und lok)").arg(args[i]) << Qt::endl
                        << aufruf << Qt::endl;
                 return 2;
             }
         } else if (!a.startsWith(QLatin1Char('-')) && projekt.isEmpty()) {
             projekt = a;
         } else {
-            fehler << Tr("Unbekanntes oder doppeltes Argument: %1").arg(a) << Qt::endl << aufruf << Qt::endl;
+            fehler << Blatt::tr("Unbekanntes oder doppeltes Argument: %1").arg(a) << Qt::endl << aufruf << Qt::endl;
             return 2;
         }
     }
@@ -550,7 +568,7 @@ int BlattBefehl(const QStringList& args, QTextStream& fehler) {
         return 2;
     }
     if (!ziel.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
-        fehler << Tr("Das Arbeitsblatt ist ein PDF: Der Zielname muss auf .pdf enden.") << Qt::endl;
+        fehler << Blatt::tr("Das Arbeitsblatt ist ein PDF: Der Zielname muss auf .pdf enden.") << Qt::endl;
         return 2;
     }
     BlattDaten d;
@@ -563,7 +581,7 @@ int BlattBefehl(const QStringList& args, QTextStream& fehler) {
             meldungen.fehler = std::max(meldungen.fehler, 1);
         }
         if (meldungen.fehler > 0) {
-            fehler << Tr("%1: Das Projekt konnte nicht gelesen werden; es wurde nichts geschrieben.")
+            fehler << Blatt::tr("%1: Das Projekt konnte nicht gelesen werden; es wurde nichts geschrieben.")
                           .arg(QDir::toNativeSeparators(projekt))
                    << Qt::endl;
             return 1;

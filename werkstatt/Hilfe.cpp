@@ -1,5 +1,6 @@
 #include "Hilfe.h"
 
+#include "Sprache.h"
 #include "ui_Hilfe.h"
 
 #include <QImage>
@@ -10,9 +11,19 @@
 
 namespace werkstatt {
 
+namespace {
+
+// The page in the program's language; both have the same anchors.
+QUrl Anleitung() {
+    return QUrl(fuzzy::AktiveSprache() == fuzzy::Sprache::Englisch ? QStringLiteral("qrc:/werkstatt/hilfe_en.html")
+                                                                   : QStringLiteral("qrc:/werkstatt/hilfe.html"));
+}
+
+}  // namespace
+
 THilfeForm::THilfeForm(QWidget* parent) : QDialog(parent), ui_(std::make_unique<Ui::THilfeForm>()) {
     ui_->setupUi(this);
-    ui_->Text->setSource(QUrl(QStringLiteral("qrc:/werkstatt/hilfe.html")));
+    ui_->Text->setSource(Anleitung());
     connect(ui_->SchliessenBtn, &QPushButton::clicked, this, &QDialog::close);
 }
 
@@ -30,7 +41,7 @@ void THilfeForm::setSchrittbild(const QImage& bild) {
 }
 
 void THilfeForm::zeigeAbschnitt(const QString& anker) {
-    QUrl url(QStringLiteral("qrc:/werkstatt/hilfe.html"));
+    QUrl url = Anleitung();
     if (!anker.isEmpty()) url.setFragment(anker);
     ui_->Text->setSource(url);
     if (!anker.isEmpty()) ui_->Text->scrollToAnchor(anker);

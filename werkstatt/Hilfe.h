@@ -14,7 +14,8 @@ class THilfeForm;
 
 namespace werkstatt {
 
-// The short German help page, beside the main window (not modal).
+// The short help page in the program's language, beside the main window
+// (not modal).
 class THilfeForm : public QDialog {
     Q_OBJECT
 public:

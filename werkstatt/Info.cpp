@@ -8,7 +8,7 @@ namespace werkstatt {
 
 TInfoForm::TInfoForm(QWidget* parent) : QDialog(parent), ui_(std::make_unique<Ui::TInfoForm>()) {
     ui_->setupUi(this);
-    ui_->VersionLbl->setText(QStringLiteral("Version %1").arg(QStringLiteral(WERKSTATT_VERSION)));
+    ui_->VersionLbl->setText(tr("Version %1").arg(QStringLiteral(WERKSTATT_VERSION)));
     connect(ui_->OKBtn, &QPushButton::clicked, this, &QDialog::accept);
 }
 

@@ -87,15 +87,15 @@ QString SeitenText(fuzzy::HintPage s) {
     switch (s) {
     case fuzzy::HintPage::InputA: return QStringLiteral("A");
     case fuzzy::HintPage::InputB: return QStringLiteral("B");
-    case fuzzy::HintPage::Output: return QStringLiteral("Aus");
+    case fuzzy::HintPage::Output: return QCoreApplication::translate("werkstatt::TMainForm", "Aus");
     case fuzzy::HintPage::Rules: break;
     }
-    return QStringLiteral("Regeln");
+    return QCoreApplication::translate("werkstatt::TMainForm", "Regeln");
 }
 
-const QStringList kFremdeFilter = {QStringLiteral("FLL \u2013 fuzzylite (*.fll)"),
-                                   QStringLiteral("FIS \u2013 Fuzzy Inference System (*.fis)"),
-                                   QStringLiteral("FCL \u2013 Fuzzy Control Language (*.fcl)")};
+const QStringList kFremdeFilter = {QStringLiteral("FLL – fuzzylite (*.fll)"),
+                                   QStringLiteral("FIS – Fuzzy Inference System (*.fis)"),
+                                   QStringLiteral("FCL – Fuzzy Control Language (*.fcl)")};
 
 // A project of the workshop from variables made elsewhere (import, tuner).
 // Colours are not part of a project: every diagram sets its own.
@@ -108,17 +108,21 @@ fuzzy::Project Zusammensetzen(const fuzzy::Project& fremd) {
     return p;
 }
 
-QFileDialog* DeutscherDialog(QWidget* parent, const QString& titel, bool speichern) {
+// The file dialog in the program's language, whether or not the toolkit
+// has its own texts installed for it.
+QFileDialog* Dateidialog(QWidget* parent, const QString& titel, bool speichern) {
     auto* d = new QFileDialog(parent, titel);
     d->setAcceptMode(speichern ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     d->setFileMode(speichern ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    d->setNameFilters({QStringLiteral("Fuzzy-Projekte (*.fuz)"), QStringLiteral("Alle Dateien (*)")});
+    d->setNameFilters({QCoreApplication::translate("werkstatt::TMainForm", "Fuzzy-Projekte (*.fuz)"),
+                       QCoreApplication::translate("werkstatt::TMainForm", "Alle Dateien (*)")});
     d->setDefaultSuffix(QStringLiteral("fuz"));
-    d->setLabelText(QFileDialog::LookIn, QStringLiteral("Suchen in:"));
-    d->setLabelText(QFileDialog::FileName, QStringLiteral("Datei&name:"));
-    d->setLabelText(QFileDialog::FileType, QStringLiteral("Dateityp:"));
-    d->setLabelText(QFileDialog::Accept, speichern ? QStringLiteral("&Speichern") : QStringLiteral("\u00D6&ffnen"));
-    d->setLabelText(QFileDialog::Reject, QStringLiteral("Abbrechen"));
+    d->setLabelText(QFileDialog::LookIn, QCoreApplication::translate("werkstatt::TMainForm", "Suchen in:"));
+    d->setLabelText(QFileDialog::FileName, QCoreApplication::translate("werkstatt::TMainForm", "Datei&name:"));
+    d->setLabelText(QFileDialog::FileType, QCoreApplication::translate("werkstatt::TMainForm", "Dateityp:"));
+    d->setLabelText(QFileDialog::Accept, speichern ? QCoreApplication::translate("werkstatt::TMainForm", "&Speichern")
+                                                   : QCoreApplication::translate("werkstatt::TMainForm", "Ö&ffnen"));
+    d->setLabelText(QFileDialog::Reject, QCoreApplication::translate("werkstatt::TMainForm", "Abbrechen"));
     return d;
 }
 
@@ -139,16 +143,15 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui_(std::make_uniqu
     OeffnenDialog = [this] { return StandardOeffnenDialog(); };
     SpeichernDialog = [this](const QString& vorschlag) { return StandardSpeichernDialog(vorschlag); };
     ImportDialog = [this] {
-        std::unique_ptr<QFileDialog> d(DeutscherDialog(this, QStringLiteral("Projekt importieren"), false));
-        d->setNameFilters(QStringList{QStringLiteral("Fuzzy-Regler anderer Programme (*.fll *.fis *.fcl)")} +
-                          kFremdeFilter);
+        std::unique_ptr<QFileDialog> d(Dateidialog(this, tr("Projekt importieren"), false));
+        d->setNameFilters(QStringList{tr("Fuzzy-Regler anderer Programme (*.fll *.fis *.fcl)")} + kFremdeFilter);
         d->setDefaultSuffix(QString());
         if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty()) return QString();
         return d->selectedFiles().first();
     };
     ExportDialog = [this](const QString& vorschlag) {
-        std::unique_ptr<QFileDialog> d(DeutscherDialog(this, QStringLiteral("Projekt exportieren"), true));
-        d->setNameFilters(kFremdeFilter + QStringList{QStringLiteral("C-Quelltext (Mikrocontroller) (*.c)")});
+        std::unique_ptr<QFileDialog> d(Dateidialog(this, tr("Projekt exportieren"), true));
+        d->setNameFilters(kFremdeFilter + QStringList{tr("C-Quelltext (Mikrocontroller) (*.c)")});
         d->setDefaultSuffix(QStringLiteral("fll"));
         // The suffix follows the chosen filter, so the format is what the user picked.
         connect(d.get(), &QFileDialog::filterSelected, d.get(), [dd = d.get()](const QString& filter) {
@@ -159,7 +162,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui_(std::make_uniqu
         return d->selectedFiles().first();
     };
     PdfDialog = [this](const QString& vorschlag) {
-        std::unique_ptr<QFileDialog> d(DeutscherDialog(this, tr("Arbeitsblatt als PDF speichern"), true));
+        std::unique_ptr<QFileDialog> d(Dateidialog(this, tr("Arbeitsblatt als PDF speichern"), true));
         d->setNameFilters({tr("PDF-Dokumente (*.pdf)")});
         d->setDefaultSuffix(QStringLiteral("pdf"));
         d->selectFile(vorschlag);
@@ -178,16 +181,20 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui_(std::make_uniqu
 
     inspektor_ = new ansichten::Inspektor(Seiten);
     kennfeld_ = new ansichten::Kennfeld(Seiten);
-    Seiten->addTab(inspektor_, QStringLiteral("&Inspektor"));
-    Seiten->addTab(kennfeld_, QStringLiteral("&Kennfeld"));
+    inspektor_->setObjectName(QStringLiteral("Inspektor"));
+    kennfeld_->setObjectName(QStringLiteral("Kennfeld"));
+    Seiten->addTab(inspektor_, tr("&Inspektor"));
+    Seiten->addTab(kennfeld_, tr("&Kennfeld"));
     connect(inspektor_, &ansichten::Inspektor::eingabenGeaendert, this, &TMainForm::MarkenSetzen);
     connect(kennfeld_, &ansichten::Kennfeld::punktGewaehlt, inspektor_, &ansichten::Inspektor::setEingaben);
     // The labs: every start of the vehicle re-simulated after each edit; a
     // replayed truck run drives the inspector step by step.
     truckLabor_ = new labor::TruckLabor(Seiten);
     lokLabor_ = new labor::LokLabor(Seiten);
-    Seiten->addTab(truckLabor_, QStringLiteral("&Truck-Labor"));
-    Seiten->addTab(lokLabor_, QStringLiteral("&Lok-Labor"));
+    truckLabor_->setObjectName(QStringLiteral("TruckLabor"));
+    lokLabor_->setObjectName(QStringLiteral("LokLabor"));
+    Seiten->addTab(truckLabor_, tr("&Truck-Labor"));
+    Seiten->addTab(lokLabor_, tr("&Lok-Labor"));
     connect(truckLabor_, &labor::TruckLabor::replayZustand, inspektor_, &ansichten::Inspektor::setEingaben);
     connect(truckLabor_, &labor::TruckLabor::vergleichAusDateiGewuenscht, this,
             [this] { VergleichAusDatei(truckLabor_); });
@@ -206,12 +213,10 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui_(std::make_uniqu
     connect(&stack, &QUndoStack::canUndoChanged, ui_->Rueckgaengig1, &QAction::setEnabled);
     connect(&stack, &QUndoStack::canRedoChanged, ui_->Wiederholen1, &QAction::setEnabled);
     connect(&stack, &QUndoStack::undoTextChanged, this, [this](const QString& t) {
-        ui_->Rueckgaengig1->setText(t.isEmpty() ? QStringLiteral("&Rückgängig")
-                                                : QStringLiteral("&Rückgängig: %1").arg(t));
+        ui_->Rueckgaengig1->setText(t.isEmpty() ? tr("&Rückgängig") : tr("&Rückgängig: %1").arg(t));
     });
     connect(&stack, &QUndoStack::redoTextChanged, this, [this](const QString& t) {
-        ui_->Wiederholen1->setText(t.isEmpty() ? QStringLiteral("&Wiederholen")
-                                               : QStringLiteral("&Wiederholen: %1").arg(t));
+        ui_->Wiederholen1->setText(t.isEmpty() ? tr("&Wiederholen") : tr("&Wiederholen: %1").arg(t));
     });
 
     connect(&Modell, &TProjektModell::projektGeaendert, this, &TMainForm::ProjektGeaendert);
@@ -330,9 +335,8 @@ void TMainForm::MarkenSetzen(float a, float b) {
 }
 
 QString TMainForm::Titel() const {
-    const QString name = Modell.datei().isEmpty() ? QStringLiteral("Unbenannt") : QFileInfo(Modell.datei()).fileName();
-    return QStringLiteral("Fuzzy-Werkstatt \u2013 %1%2")
-        .arg(name, Modell.geaendert() ? QStringLiteral("*") : QString());
+    const QString name = Modell.datei().isEmpty() ? tr("Unbenannt") : QFileInfo(Modell.datei()).fileName();
+    return QStringLiteral("Fuzzy-Werkstatt – %1%2").arg(name, Modell.geaendert() ? QStringLiteral("*") : QString());
 }
 
 void TMainForm::TitelSetzen() {
@@ -350,17 +354,15 @@ void TMainForm::HinweiseZeigen() {
         auto* item = new QListWidgetItem(QString::fromStdString(h.Text), HinweisListe);
         item->setData(RolleOrt, QList<QVariant>{static_cast<int>(h.Place.Page), static_cast<uint>(h.Place.Terms),
                                                 static_cast<uint>(h.Place.Cells)});
-        item->setToolTip(QStringLiteral("Seite %1").arg(SeitenText(h.Place.Page)));
+        item->setToolTip(tr("Seite %1").arg(SeitenText(h.Place.Page)));
     }
     if (hinweise.empty()) {
-        auto* item = new QListWidgetItem(
-            QStringLiteral("Keine Hinweise \u2013 das Projekt sieht vollst\u00E4ndig aus."), HinweisListe);
+        auto* item = new QListWidgetItem(tr("Keine Hinweise – das Projekt sieht vollständig aus."), HinweisListe);
         item->setFlags(Qt::ItemIsEnabled);
     }
     HinweisListe->setUpdatesEnabled(true);
-    ui_->HinweisLbl->setText(hinweise.empty()
-                                 ? QStringLiteral("Hin&weise:")
-                                 : QStringLiteral("Hin&weise (%1; ein Klick zeigt die Stelle):").arg(hinweise.size()));
+    ui_->HinweisLbl->setText(hinweise.empty() ? tr("Hin&weise:")
+                                              : tr("Hin&weise (%1; ein Klick zeigt die Stelle):").arg(hinweise.size()));
 }
 
 void TMainForm::HinweisClick(QListWidgetItem* item) {
@@ -400,7 +402,7 @@ void TMainForm::ZeigeOrt(const fuzzy::HintPlace& ort) {
 
 bool TMainForm::AenderungenSichern() {
     if (!Modell.geaendert()) return true;
-    switch (widgets::QuestionBox(QStringLiteral("\u00C4nderungen speichern?"))) {
+    switch (widgets::QuestionBox(tr("Änderungen speichern?"))) {
     case widgets::MessageAnswer::Yes: return Speichern1Click();
     case widgets::MessageAnswer::No: return true;
     default: return false;
@@ -410,9 +412,9 @@ bool TMainForm::AenderungenSichern() {
 void TMainForm::NeuClick(Vorlage v) {
     if (!AenderungenSichern()) return;
     switch (v) {
-    case Vorlage::Leer: Modell.neu(fuzzy::TemplateEmpty(), QStringLiteral("leeres Projekt")); break;
-    case Vorlage::Truck: Modell.neu(fuzzy::TemplateTruck(), QStringLiteral("Vorlage Truck"), Fahrzeug::Truck); break;
-    case Vorlage::Lok: Modell.neu(fuzzy::TemplateLoco(), QStringLiteral("Vorlage Lok"), Fahrzeug::Lok); break;
+    case Vorlage::Leer: Modell.neu(fuzzy::TemplateEmpty(), tr("leeres Projekt")); break;
+    case Vorlage::Truck: Modell.neu(fuzzy::TemplateTruck(), tr("Vorlage Truck"), Fahrzeug::Truck); break;
+    case Vorlage::Lok: Modell.neu(fuzzy::TemplateLoco(), tr("Vorlage Lok"), Fahrzeug::Lok); break;
     }
     // A fresh template holds nothing of the user's yet: no "*", and the next
     // "Neu" does not ask to save it. Undo still goes back.
@@ -442,15 +444,14 @@ std::optional<fuzzy::Project> TMainForm::LiesProjekt(const QString& datei) {
         try {
             neu = fuzzy::LoadProject(QFile::encodeName(datei).toStdString());
         } catch (const fuzzy::EInOutError&) {
-            widgets::WarningBox(
-                tr("Daten konnten nicht gelesen werden!\n\n\u201E%1\u201C l\u00E4sst sich nicht \u00F6ffnen "
-                   "(fehlt die Datei, ist sie ein Ordner oder fehlen Leserechte?).")
-                    .arg(name));
+            widgets::WarningBox(tr("Daten konnten nicht gelesen werden!\n\n„%1“ lässt sich nicht öffnen "
+                                   "(fehlt die Datei, ist sie ein Ordner oder fehlen Leserechte?).")
+                                    .arg(name));
             return std::nullopt;
         }
         if (meldungen.fehler > 0) {
             const QString wo = Diagnose(datei);
-            widgets::ErrorBox(tr("\u201E%1\u201C ist kein Fuzzy-Projekt, das sich lesen l\u00E4sst.%2")
+            widgets::ErrorBox(tr("„%1“ ist kein Fuzzy-Projekt, das sich lesen lässt.%2")
                                   .arg(name, wo.isEmpty() ? QString() : QStringLiteral("\n\n") + wo));
             return std::nullopt;
         }
@@ -464,7 +465,7 @@ void TMainForm::VergleichAusDatei(labor::LaborSeite* labor) {
     const std::optional<fuzzy::Project> p = LiesProjekt(datei);
     if (!p) return;
     const fuzzy::Project& lp = *p;
-    const QString name = QStringLiteral("\u201E%1\u201C").arg(QFileInfo(datei).fileName());
+    const QString name = tr("„%1“").arg(QFileInfo(datei).fileName());
     labor->setVergleich(lp, name);
 }
 
@@ -475,13 +476,13 @@ void TMainForm::VergleichVorher(labor::LaborSeite* labor) {
         stack.index() > 0 ? dynamic_cast<const TProjektBefehl*>(stack.command(stack.index() - 1)) : nullptr;
     if (!befehl) {
         widgets::WarningBox(
-            tr("Es gibt noch keine \u00C4nderung, mit deren Stand davor sich vergleichen "
-               "lie\u00DFe."));
+            tr("Es gibt noch keine Änderung, mit deren Stand davor sich vergleichen "
+               "ließe."));
         return;
     }
     const fuzzy::Project& p = befehl->vorher().projekt;
     const fuzzy::Project& lp = p;
-    const QString name = tr("dem Stand vor \u201E%1\u201C").arg(befehl->text());
+    const QString name = tr("dem Stand vor „%1“").arg(befehl->text());
     labor->setVergleich(lp, name);
 }
 
@@ -520,8 +521,8 @@ void TMainForm::Importieren1Click() {
 bool TMainForm::ImportierenDatei(const QString& datei) {
     const auto format = exchange::FormatFromPath(QFile::encodeName(datei).toStdString());
     if (!format) {
-        widgets::ErrorBox(QStringLiteral("%1 ist keine FLL-, FIS- oder FCL-Datei (die Endung entscheidet).")
-                              .arg(QFileInfo(datei).fileName()));
+        widgets::ErrorBox(
+            tr("%1 ist keine FLL-, FIS- oder FCL-Datei (die Endung entscheidet).").arg(QFileInfo(datei).fileName()));
         return false;
     }
     exchange::Imported r;
@@ -533,17 +534,16 @@ bool TMainForm::ImportierenDatei(const QString& datei) {
         widgets::ErrorBox(QString::fromStdString(e.what()));
         return false;
     } catch (const exchange::ImportError& e) {
-        widgets::ErrorBox(QStringLiteral("%1 passt nicht zu diesem Fuzzy-Regler:\n%2")
+        widgets::ErrorBox(tr("%1 passt nicht zu diesem Fuzzy-Regler:\n%2")
                               .arg(QFileInfo(datei).fileName(), QString::fromStdString(e.Describe())));
         return false;
     }
-    Modell.neu(Zusammensetzen(r.project), QStringLiteral("Import von %1").arg(QFileInfo(datei).fileName()));
+    Modell.neu(Zusammensetzen(r.project), tr("Import von %1").arg(QFileInfo(datei).fileName()));
     Seiten->setCurrentWidget(SeiteA);
     if (!r.notes.empty()) {
         QStringList notizen;
         for (const std::string& n : r.notes) notizen << QString::fromStdString(n);
-        widgets::WarningBox(
-            QStringLiteral("Importiert, mit diesen Abweichungen:\n%1").arg(notizen.join(QLatin1Char('\n'))));
+        widgets::WarningBox(tr("Importiert, mit diesen Abweichungen:\n%1").arg(notizen.join(QLatin1Char('\n'))));
     }
     return true;
 }
@@ -569,8 +569,8 @@ bool TMainForm::ExportierenNach(const QString& datei) {
     }
     const auto format = exchange::FormatFromPath(QFile::encodeName(datei).toStdString());
     if (!format) {
-        widgets::ErrorBox(QStringLiteral("Die Endung von %1 nennt kein Format: .fll, .fis, .fcl oder .c.")
-                              .arg(QFileInfo(datei).fileName()));
+        widgets::ErrorBox(
+            tr("Die Endung von %1 nennt kein Format: .fll, .fis, .fcl oder .c.").arg(QFileInfo(datei).fileName()));
         return false;
     }
     std::string text;
@@ -644,9 +644,8 @@ void TMainForm::RegelnVerbessern1Click() {
         o.Kind = Modell.fahrzeug() == Fahrzeug::Lok ? tuning::Vehicle::Loco : tuning::Vehicle::Truck;
         dialog.setOptionen(o);
     }
-    connect(&dialog, &labor::RegelnVerbessern::uebernehmen, this, [this](const fuzzy::Project& besser) {
-        Modell.ersetzen(Zusammensetzen(besser), QStringLiteral("Regeln verbessert"));
-    });
+    connect(&dialog, &labor::RegelnVerbessern::uebernehmen, this,
+            [this](const fuzzy::Project& besser) { Modell.ersetzen(Zusammensetzen(besser), tr("Regeln verbessert")); });
     dialog.exec();
 }
 
@@ -678,7 +677,7 @@ void TMainForm::ImProgrammOeffnen(Fahrzeugprogramm p) {
     const QString name = QString::fromStdString(Anzeigename(p));
     if (Modell.geaendert() || Modell.datei().isEmpty()) {
         if (!widgets::ConfirmBox(
-                QStringLiteral("%1 liest das Projekt aus seiner Datei. Soll es jetzt gespeichert werden?").arg(name)))
+                tr("%1 liest das Projekt aus seiner Datei. Soll es jetzt gespeichert werden?").arg(name)))
             return;
         if (!Speichern1Click()) return;
     }
@@ -687,13 +686,13 @@ void TMainForm::ImProgrammOeffnen(Fahrzeugprogramm p) {
         QStringList orte;
         for (const std::string& k : Kandidaten(QFile::encodeName(WerkstattOrdner).toStdString(), p))
             orte << QFile::decodeName(QByteArray::fromStdString(k));
-        widgets::ErrorBox(QStringLiteral("%1 wurde nicht gefunden. Es wird neben der Fuzzy-Werkstatt erwartet:\n%2")
+        widgets::ErrorBox(tr("%1 wurde nicht gefunden. Es wird neben der Fuzzy-Werkstatt erwartet:\n%2")
                               .arg(name, orte.join(QLatin1Char('\n'))));
         return;
     }
     const QString pfad = QFile::decodeName(QByteArray::fromStdString(*programm));
     if (!Starte(pfad, {Modell.datei()}))
-        widgets::ErrorBox(QStringLiteral("%1 konnte nicht gestartet werden (%2).").arg(name, pfad));
+        widgets::ErrorBox(tr("%1 konnte nicht gestartet werden (%2).").arg(name, pfad));
 }
 
 QString TMainForm::Hilfeabschnitt() const {
@@ -756,14 +755,14 @@ void TMainForm::ZuletztMenueBauen() {
 }
 
 QString TMainForm::StandardOeffnenDialog() {
-    std::unique_ptr<QFileDialog> d(DeutscherDialog(this, QStringLiteral("Projekt \u00F6ffnen"), false));
+    std::unique_ptr<QFileDialog> d(Dateidialog(this, tr("Projekt öffnen"), false));
     if (!Modell.datei().isEmpty()) d->setDirectory(QFileInfo(Modell.datei()).absolutePath());
     if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty()) return QString();
     return d->selectedFiles().first();
 }
 
 QString TMainForm::StandardSpeichernDialog(const QString& vorschlag) {
-    std::unique_ptr<QFileDialog> d(DeutscherDialog(this, QStringLiteral("Projekt speichern unter"), true));
+    std::unique_ptr<QFileDialog> d(Dateidialog(this, tr("Projekt speichern unter"), true));
     if (!vorschlag.isEmpty()) d->selectFile(vorschlag);
     if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty()) return QString();
     return d->selectedFiles().first();

@@ -55,7 +55,7 @@ QString TProjektModell::setzeName(Rolle r, const QString& name) {
     if (!fehler.empty()) return QString::fromStdString(fehler);
     Stand n = stand_;
     Variable(n.projekt, r).Name = s;
-    ausfuehren(ArtName, QStringLiteral("Name ändern"), n);
+    ausfuehren(ArtName, tr("Name ändern"), n);
     return {};
 }
 
@@ -68,7 +68,7 @@ void TProjektModell::setzeBereich(Rolle r, float min, float max, bool termeMit) 
     }
     v.RangeMin = min;
     v.RangeMax = max;
-    ausfuehren(ArtBereich, QStringLiteral("Bereich ändern"), n);
+    ausfuehren(ArtBereich, tr("Bereich ändern"), n);
 }
 
 QString TProjektModell::setzeTermName(Rolle r, int term, const QString& name) {
@@ -79,7 +79,7 @@ QString TProjektModell::setzeTermName(Rolle r, int term, const QString& name) {
     fuzzy::TFuzzy& v = Variable(n.projekt, r);
     if (term < 1 || term > v.UsedTerms()) return {};
     v.SetTermName(term, s);
-    ausfuehren(ArtTermName, QStringLiteral("Termname ändern"), n);
+    ausfuehren(ArtTermName, tr("Termname ändern"), n);
     return {};
 }
 
@@ -88,7 +88,7 @@ void TProjektModell::setzeParameter(Rolle r, int term, int param, float wert) {
     fuzzy::TFuzzy& v = Variable(n.projekt, r);
     if (term < 1 || term > v.UsedTerms() || param < 1 || param > 5) return;
     v.SetParam(term, param, wert);
-    ausfuehren(ArtParameter, QStringLiteral("Parameter ändern"), n);
+    ausfuehren(ArtParameter, tr("Parameter ändern"), n);
 }
 
 void TProjektModell::zieheGriff(Rolle r, int term, int param, float wunsch, int zug) {
@@ -96,27 +96,27 @@ void TProjektModell::zieheGriff(Rolle r, int term, int param, float wunsch, int 
     fuzzy::TFuzzy& v = Variable(n.projekt, r);
     if (term < 1 || term > v.UsedTerms() || param < 1 || param > 5) return;
     v.SetParam(term, param, GriffBegrenzen(v, term, param, wunsch));
-    ausfuehren(ArtGriff, QStringLiteral("Griff verschieben"), n, zug, static_cast<int>(r), term, param);
+    ausfuehren(ArtGriff, tr("Griff verschieben"), n, zug, static_cast<int>(r), term, param);
 }
 
 bool TProjektModell::termHinzufuegen(Rolle r) {
     Stand n = stand_;
     if (!TermHinzufuegen(n.projekt, r)) return false;
-    ausfuehren(ArtTermHinzu, QStringLiteral("Term hinzufügen"), n);
+    ausfuehren(ArtTermHinzu, tr("Term hinzufügen"), n);
     return true;
 }
 
 bool TProjektModell::termEntfernen(Rolle r, int term) {
     Stand n = stand_;
     if (!TermEntfernen(n.projekt, r, term)) return false;
-    ausfuehren(ArtTermEntfernen, QStringLiteral("Term entfernen"), n);
+    ausfuehren(ArtTermEntfernen, tr("Term entfernen"), n);
     return true;
 }
 
 bool TProjektModell::termVerschieben(Rolle r, int term, int nach) {
     Stand n = stand_;
     if (!TermeTauschen(n.projekt, r, term, nach)) return false;
-    ausfuehren(ArtTermVerschieben, QStringLiteral("Term verschieben"), n);
+    ausfuehren(ArtTermVerschieben, tr("Term verschieben"), n);
     return true;
 }
 
@@ -124,7 +124,7 @@ void TProjektModell::setzeRegel(int zeile, int spalte, int ausgangsterm) {
     if (zeile < 1 || zeile > 5 || spalte < 1 || spalte > 5) return;
     Stand n = stand_;
     n.projekt.Rules.Set(zeile, spalte, ausgangsterm);
-    ausfuehren(ArtRegel, QStringLiteral("Regel ändern"), n);
+    ausfuehren(ArtRegel, tr("Regel ändern"), n);
 }
 
 void TProjektModell::setzeEingangB(bool an) {
@@ -133,8 +133,7 @@ void TProjektModell::setzeEingangB(bool an) {
         EingangBEinschalten(n.projekt);
     else
         n.projekt.B.Defined = false;
-    ausfuehren(ArtEingangB, an ? QStringLiteral("Eingang B verwenden") : QStringLiteral("Eingang B nicht verwenden"),
-               n);
+    ausfuehren(ArtEingangB, an ? tr("Eingang B verwenden") : tr("Eingang B nicht verwenden"), n);
 }
 
 void TProjektModell::ersetzen(const fuzzy::Project& p, const QString& text) {
@@ -142,7 +141,7 @@ void TProjektModell::ersetzen(const fuzzy::Project& p, const QString& text) {
 }
 
 void TProjektModell::neu(const fuzzy::Project& p, const QString& name, Fahrzeug f) {
-    ausfuehren(ArtNeu, QStringLiteral("Neu: %1").arg(name), Stand{p, QString(), f});
+    ausfuehren(ArtNeu, tr("Neu: %1").arg(name), Stand{p, QString(), f});
 }
 
 void TProjektModell::setzeFahrzeug(Fahrzeug f) {

@@ -57,9 +57,8 @@ void TRegelSeite::Aktualisieren() {
 
     // The same orientation as every other grid of the workshop (inspector,
     // tuning dialog, the file): a column per term of A, a row per term of B.
-    SpaltenLbl->setText(tr("Spalten: Eingang A \u201E%1\u201C").arg(Text(p.A.Name)));
-    ZeilenLbl->setText(mitB ? tr("Zeilen: Eingang B \u201E%1\u201C").arg(Text(p.B.Name))
-                            : tr("Ohne Eingang B: eine Zeile"));
+    SpaltenLbl->setText(tr("Spalten: Eingang A „%1“").arg(Text(p.A.Name)));
+    ZeilenLbl->setText(mitB ? tr("Zeilen: Eingang B „%1“").arg(Text(p.B.Name)) : tr("Ohne Eingang B: eine Zeile"));
 
     ui_->Erklaerung->setText(
         mitB ? tr("Jede Zelle ist eine Regel: WENN Eingang A im Term der Spalte UND Eingang B im Term "
@@ -102,11 +101,10 @@ void TRegelSeite::Aktualisieren() {
     {
         const QSignalBlocker sperre(AusgangListe);
         AusgangListe->clear();
-        AusgangListe->addItem(QStringLiteral("0 \u2013 keine Regel"));
+        AusgangListe->addItem(tr("0 – keine Regel"));
         for (int k = 1; k <= ausTerme; ++k)
-            AusgangListe->addItem(QStringLiteral("%1 \u2013 %2  (%3)")
-                                      .arg(k)
-                                      .arg(Text(p.Out.GetTermAbbrev(k)), Text(p.Out.GetTermName(k))));
+            AusgangListe->addItem(
+                QStringLiteral("%1 – %2  (%3)").arg(k).arg(Text(p.Out.GetTermAbbrev(k)), Text(p.Out.GetTermName(k))));
     }
     ListeZeigen();
     aktualisiert_ = false;
@@ -184,7 +182,7 @@ void TRegelSeite::SetzeAusgangsterm(int k) {
         anders = anders || ((zellen >> b & 1u) != 0 && modell_->projekt().Rules.Get(b / 5 + 1, b % 5 + 1) != k);
     if (!anders) return;
     QUndoStack& stack = modell_->undoStack();
-    stack.beginMacro(tr("Regeln \u00E4ndern"));
+    stack.beginMacro(tr("Regeln ändern"));
     for (int b = 0; b < 25; ++b)
         if ((zellen >> b & 1u) != 0) modell_->setzeRegel(b / 5 + 1, b % 5 + 1, k);
     stack.endMacro();

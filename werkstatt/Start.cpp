@@ -8,10 +8,29 @@
 #include <cstdio>
 #include <cstring>
 
+namespace {
+
+// Whether the command line asks for the worksheet: "--blatt" first, perhaps
+// after the language ("werkstatt --lang en --blatt …").
+bool BlattVerlangt(int argc, char** argv) {
+    int i = 1;
+    while (i < argc) {
+        if (std::strcmp(argv[i], "--lang") == 0)
+            i += 2;
+        else if (std::strncmp(argv[i], "--lang=", 7) == 0)
+            ++i;
+        else
+            break;
+    }
+    return i < argc && std::strcmp(argv[i], "--blatt") == 0;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     // The worksheet from the command line needs no display: a script or a
     // test makes it on the offscreen platform unless told otherwise.
-    const bool blatt = argc > 1 && std::strcmp(argv[1], "--blatt") == 0;
+    const bool blatt = BlattVerlangt(argc, argv);
     if (blatt && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     widgets::TApplication app(argc, argv, QStringLiteral("Fuzzy-Werkstatt"),
                               {QStringLiteral("werkstatt"), QStringLiteral("labor")});

@@ -55,9 +55,8 @@ TVariablenSeite::TVariablenSeite(QWidget* parent) : QWidget(parent), ui_(std::ma
     NichtVerwendet->setStyleSheet(QStringLiteral("color: #808080;"));
 
     TermTabelle->setColumnCount(Spalten);
-    TermTabelle->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Kürzel"), QStringLiteral("a"),
-                                            QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d"),
-                                            QStringLiteral("h")});
+    TermTabelle->setHorizontalHeaderLabels({tr("Name"), tr("Kürzel"), QStringLiteral("a"), QStringLiteral("b"),
+                                            QStringLiteral("c"), QStringLiteral("d"), QStringLiteral("h")});
     TermTabelle->setSelectionBehavior(QAbstractItemView::SelectRows);
     TermTabelle->setSelectionMode(QAbstractItemView::SingleSelection);
     TermTabelle->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -227,7 +226,7 @@ void TVariablenSeite::BereichFertig(TSingEdit* feld, bool unten) {
     if (!zahl::Lesen(feld->text(), wert)) {
         const QString text = feld->text();
         feld->setText(vorher);
-        widgets::WarningBox(QStringLiteral("\u201E%1\u201C ist keine g\u00FCltige Zahl.").arg(text.trimmed()));
+        widgets::WarningBox(tr("„%1“ ist keine gültige Zahl.").arg(text.trimmed()));
         return;
     }
     const float min = unten ? wert : v.RangeMin, max = unten ? v.RangeMax : wert;
@@ -244,8 +243,8 @@ void TVariablenSeite::BereichFertig(TSingEdit* feld, bool unten) {
         maxText_ = unten ? maxText_ : feld->text();
         switch (
             widgets::QuestionBox(tr("Die Terme mit dem Bereich mitnehmen?\n\n"
-                                    "Ja: Jede Ecke r\u00FCckt an dieselbe Stelle im neuen Bereich.\n"
-                                    "Nein: Nur der Bereich \u00E4ndert sich, die Terme bleiben, wo sie sind."))) {
+                                    "Ja: Jede Ecke rückt an dieselbe Stelle im neuen Bereich.\n"
+                                    "Nein: Nur der Bereich ändert sich, die Terme bleiben, wo sie sind."))) {
         case widgets::MessageAnswer::Yes: termeMit = true; break;
         case widgets::MessageAnswer::No: break;
         default:
@@ -283,7 +282,7 @@ void TVariablenSeite::TermTabelleGeaendert(QTableWidgetItem* item) {
     if (!zahl::Lesen(item->text(), wert)) {
         const QString text = item->text();
         Aktualisieren();
-        widgets::WarningBox(QStringLiteral("\u201E%1\u201C ist keine g\u00FCltige Zahl.").arg(text.trimmed()));
+        widgets::WarningBox(tr("„%1“ ist keine gültige Zahl.").arg(text.trimmed()));
         return;
     }
     if (ZahlText(wert) == ZahlText(v.GetParam(term, param))) {

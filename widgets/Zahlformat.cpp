@@ -1,6 +1,7 @@
 #include "Zahlformat.h"
 
 #include "SingEdit.h"
+#include "Sprache.h"
 
 #include <QLocale>
 
@@ -13,14 +14,23 @@ namespace {
 
 const QChar Minus(0x2212);
 
-const QLocale& Deutsch() {
-    static const QLocale l = [] {
+bool Englisch() { return fuzzy::AktiveSprache() == fuzzy::Sprache::Englisch; }
+
+// The numbers of the active language, asked at each call: the tests switch
+// between the languages, the programs choose once at the start.
+const QLocale& Zahlen() {
+    static const QLocale deutsch = [] {
         QLocale d(QLocale::German, QLocale::Germany);
         // No thousands separator: "1000,5" reads back as typed.
         d.setNumberOptions(QLocale::OmitGroupSeparator);
         return d;
     }();
-    return l;
+    static const QLocale englisch = [] {
+        QLocale e(QLocale::English, QLocale::UnitedStates);
+        e.setNumberOptions(QLocale::OmitGroupSeparator);
+        return e;
+    }();
+    return Englisch() ? englisch : deutsch;
 }
 
 QString WahresMinus(QString s) {
@@ -51,7 +61,7 @@ QString Fest(double v, int nachkomma) {
     // A value that rounds to zero shows no sign ("0,00", not "−0,00").
     const double schwelle = 0.5 * std::pow(10.0, -nachkomma);
     if (std::fabs(v) < schwelle) v = 0.0;
-    return WahresMinus(Deutsch().toString(v, 'f', nachkomma));
+    return WahresMinus(Zahlen().toString(v, 'f', nachkomma));
 }
 
 QString Text(double v, Art a) { return Fest(v, Nachkomma(a)); }
@@ -74,7 +84,7 @@ QString Kurz(float v) {
     if (r.ec != std::errc() || r.ptr - buf > 12) r = std::to_chars(buf, buf + sizeof buf, v);
     QString s = QString::fromLatin1(buf, static_cast<int>(r.ptr - buf));
     if (s == QLatin1String("-0")) s = QStringLiteral("0");
-    s.replace(QLatin1Char('.'), QLatin1Char(','));
+    if (!Englisch()) s.replace(QLatin1Char('.'), QLatin1Char(','));
     s.replace(QStringLiteral("e-"), QStringLiteral("e\u2212"));
     return WahresMinus(s);
 }
@@ -89,9 +99,10 @@ bool Lesen(const QString& text, float& value) {
 
 QString ImText(const QString& text) {
     QString s = text;
+    const bool komma = !Englisch();
     auto ziffer = [&s](qsizetype i) { return i >= 0 && i < s.size() && s[i].isDigit(); };
     for (qsizetype i = 0; i < s.size(); ++i) {
-        if (s[i] == QLatin1Char('.') && ziffer(i - 1) && ziffer(i + 1)) s[i] = QLatin1Char(',');
+        if (komma && s[i] == QLatin1Char('.') && ziffer(i - 1) && ziffer(i + 1)) s[i] = QLatin1Char(',');
         // A sign: at the start or after a blank or bracket, right before a digit.
         if (s[i] == QLatin1Char('-') && ziffer(i + 1) &&
             (i == 0 || s[i - 1].isSpace() || s[i - 1] == QLatin1Char('(') || s[i - 1] == QLatin1Char('=')))

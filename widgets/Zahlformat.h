@@ -1,9 +1,11 @@
 #pragma once
 
-// How the Fuzzy-Werkstatt shows a number to a person: German decimal comma,
-// a true minus sign "−" and, for each kind of quantity, the same number of
-// decimals on every page. Typed numbers may use comma or point and either
-// minus sign. Project files keep their own format; this is for the screen.
+// How the Fuzzy-Werkstatt shows a number to a person: the decimal separator
+// of the active language (German comma, English point), a true minus sign
+// "−" in both and, for each kind of quantity, the same number of decimals on
+// every page. Typed numbers may use comma or point and either minus sign in
+// either language. Project files keep their own format; this is for the
+// screen.
 
 #include <QString>
 
@@ -32,8 +34,8 @@ QString Text(double v, Art a);
 QString Wert(double v, double bereichVon, double bereichBis);
 int WertNachkomma(double bereichVon, double bereichBis);
 
-// The shortest text that reads back as the same float, in the German style
-// ("0,85", "−13,75", "3e+38"): for values that are edited, where rounding
+// The shortest text that reads back as the same float, in the workshop's
+// style ("0,85", "−13,75", "3e+38"; in English "0.85", "−13.75"): for values that are edited, where rounding
 // would hide what the project holds.
 QString Kurz(float v);
 
@@ -42,8 +44,9 @@ QString Kurz(float v);
 bool Lesen(const QString& text, float& value);
 
 // A text written for the command line, its numbers in the workshop's style:
-// "5.985 s" becomes "5,985 s", "-3.5" becomes "−3,5" (a minus right before a
-// digit, not a dash between words or "<= 0").
+// "5.985 s" becomes "5,985 s" (in English it stays), "-3.5" becomes "−3,5"
+// (English "−3.5"; a minus right before a digit, not a dash between words or
+// "<= 0").
 QString ImText(const QString& text);
 
 }  // namespace zahl

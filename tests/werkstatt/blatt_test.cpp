@@ -44,12 +44,21 @@ struct Lauf {
 };
 
 // The program's settings (the vehicles remembered for files) live in
-// `einstellungen`, never in the user's own; by default an empty folder.
-Lauf Werkstatt(const QStringList& args, const QString& einstellungen = QString()) {
+// `einstellungen`, never in the user's own; by default an empty folder. The
+// language is German, as under the C locale, whatever the desktop speaks,
+// unless the arguments say --lang. `bildschirm` false: neither a display
+// nor a platform named, as a script on a server runs it.
+Lauf Werkstatt(const QStringList& args, const QString& einstellungen = QString(), bool bildschirm = true) {
     static QTemporaryDir leer;
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    for (const char* v : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) env.remove(QString::fromLatin1(v));
+    env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+    if (bildschirm) {
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    } else {
+        for (const char* v : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) env.remove(QString::fromLatin1(v));
+    }
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), einstellungen.isEmpty() ? leer.path() : einstellungen);
     p.setProcessEnvironment(env);
     p.start(QStringLiteral(WERKSTATT_EXE), args);
@@ -340,5 +349,92 @@ INSTANTIATE_TEST_SUITE_P(
                     FahrzeugFall{"OptionWinsOverRemembered", "lok.fuz", "truck", "lok", "Lok-Labor"},
                     FahrzeugFall{"OptionTruckWinsOverRememberedLok", "truck.fuz", "lok", "truck", "Truck-Labor"}),
     [](const testing::TestParamInfo<FahrzeugFall>& i) { return std::string(i.param.name); });
+
+// --- the English worksheet ------------------------------------------------------
+
+// `werkstatt --lang en --blatt …`: English headings and sentences, decimal
+// points, the page numbers in English; also without a display, as the
+// German one.
+struct EnglischFall {
+    const char* name;
+    const char* datei;
+    const char* fahrzeug;
+    const char* labor;      // the lab's heading
+    const char* laborWort;  // a word of the lab's results
+    bool bildschirm;
+};
+
+class BlattEnglisch : public testing::TestWithParam<EnglischFall> {};
+
+TEST_P(BlattEnglisch, EnglishHeadingsAndDecimalPoints) {
+    POPPLER_ODER_SKIP();
+    const EnglischFall f = GetParam();
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
+    const Lauf l =
+        Werkstatt({QStringLiteral("--lang"), QStringLiteral("en"), QStringLiteral("--blatt"), Beispiel(f.datei),
+                   QStringLiteral("-o"), pdf, QStringLiteral("--fahrzeug"), QString::fromLatin1(f.fahrzeug)},
+                  QString(), f.bildschirm);
+    ASSERT_EQ(l.code, 0) << l.fehler.toStdString();
+    const int seiten = Seitenzahl(Poppler(QStringLiteral("pdfinfo"), {pdf}));
+    ASSERT_GE(seiten, 3);
+    const QString text = Poppler(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    for (const char* wort : {"Worksheet: ", "Input A: ", "Range: ", "Abbrev.", "Rules", "IF ", "Control surface",
+                             "Fuzzy-Werkstatt \xE2\x80\x93 worksheet"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(wort))) << wort;
+    EXPECT_TRUE(text.contains(QString::fromUtf8(f.labor))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QString::fromUtf8(f.laborWort))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Page %1 of %1").arg(seiten)));
+    for (const char* wort : {"Seite ", "Eingang A", "Bereich:", "Regeln", "Arbeitsblatt", "Reibung", "meiste Schritte"})
+        EXPECT_FALSE(text.contains(QString::fromUtf8(wort))) << wort;
+    // The sheet's own figures (ranges, the lab's summary and table) with a
+    // decimal point, none with a comma. The views' pictures inside the sheet
+    // are checked with the views.
+    const QRegularExpression eigene(QStringLiteral("Range:|Friction|largest \\|x\\||t = "));
+    int punkte = 0;
+    for (const QString& zeile : text.split(QLatin1Char('\n'))) {
+        if (!zeile.contains(eigene)) continue;
+        EXPECT_FALSE(zeile.contains(QRegularExpression(QStringLiteral("\\d,\\d")))) << zeile.toStdString();
+        punkte += zeile.contains(QRegularExpression(QStringLiteral("\\d\\.\\d"))) ? 1 : 0;
+    }
+    EXPECT_GE(punkte, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Beispiele, BlattEnglisch,
+    testing::Values(EnglischFall{"Loco", "lok.fuz", "lok", "Locomotive lab", "Force over time", true},
+                    EnglischFall{"Truck", "truck.fuz", "truck", "Truck lab", "docked:", true},
+                    EnglischFall{"WithoutADisplay", "truck.fuz", "truck", "Truck lab", "docked:", false}),
+    [](const testing::TestParamInfo<EnglischFall>& i) { return std::string(i.param.name); });
+
+// Wrong calls say why in English, with the same exit codes.
+class BlattEnglischVerweigert : public testing::TestWithParam<Fehlerfall> {};
+
+TEST_P(BlattEnglischVerweigert, SaysWhyInEnglish) {
+    const Fehlerfall f = GetParam();
+    QTemporaryDir dir;
+    const QString name = QString::fromLatin1(f.name);
+    QStringList args{QStringLiteral("--lang"), QStringLiteral("en"), QStringLiteral("--blatt"), Beispiel("lok.fuz")};
+    if (name == QLatin1String("NotAPdfName"))
+        args << QStringLiteral("-o") << dir.filePath(QStringLiteral("sheet.fuz"));
+    else if (name == QLatin1String("UnknownVehicle"))
+        args << QStringLiteral("-o") << dir.filePath(QStringLiteral("sheet.pdf")) << QStringLiteral("--fahrzeug")
+             << QStringLiteral("Kraft");
+    else if (name == QLatin1String("MissingProject"))
+        args = QStringList{QStringLiteral("--lang"),  QStringLiteral("en"),
+                           QStringLiteral("--blatt"), dir.filePath(QStringLiteral("none.fuz")),
+                           QStringLiteral("-o"),      dir.filePath(QStringLiteral("sheet.pdf"))};
+    const Lauf l = Werkstatt(args);
+    EXPECT_EQ(l.code, f.code) << l.fehler.toStdString();
+    EXPECT_TRUE(l.fehler.contains(QString::fromUtf8(f.meldung))) << l.fehler.toStdString();
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Aufrufe, BlattEnglischVerweigert,
+                         testing::Values(Fehlerfall{"NoTarget", 2, "Usage: werkstatt --blatt"},
+                                         Fehlerfall{"NotAPdfName", 2, "must end in .pdf"},
+                                         Fehlerfall{"UnknownVehicle", 2, "Unknown vehicle: Kraft"},
+                                         Fehlerfall{"MissingProject", 1, "nothing was written"}),
+                         [](const testing::TestParamInfo<Fehlerfall>& i) { return std::string(i.param.name); });
 
 }  // namespace

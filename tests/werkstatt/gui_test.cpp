@@ -10,6 +10,8 @@
 #include "TermDiagramm.h"
 #include "VariablenSeite.h"
 #include "Hilfe.h"
+#include "Info.h"
+#include "SichtbareTexte.h"
 #include "LokLabor.h"
 #include "TruckLabor.h"
 
@@ -37,6 +39,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -1365,9 +1368,11 @@ INSTANTIATE_TEST_SUITE_P(Werkstatt, Hilfe,
                                          HilfeFall{"LokLabor", 7, "lok-labor"}),
                          [](const testing::TestParamInfo<HilfeFall>& i) { return std::string(i.param.name); });
 
-TEST_F(WerkstattGui, KurzanleitungNamesEveryPageAndCommand) {
-    form_->Anleitung1Click();
-    auto* hilfe = form_->findChild<THilfeForm*>();
+// Every page and every command of the menus, as the window names them, is
+// explained in the Kurzanleitung the window opens.
+void NenntJedeSeiteUndJedenBefehl(TMainForm& form) {
+    form.Anleitung1Click();
+    auto* hilfe = form.findChild<THilfeForm*>();
     ASSERT_NE(hilfe, nullptr);
     const QString text = hilfe->Text()->toPlainText();
     auto ohneZeichen = [](QString t) {
@@ -1375,8 +1380,8 @@ TEST_F(WerkstattGui, KurzanleitungNamesEveryPageAndCommand) {
         t.remove(QChar(0x2026));
         return t.trimmed();
     };
-    for (int i = 0; i < form_->Seiten->count(); ++i)
-        EXPECT_TRUE(text.contains(ohneZeichen(form_->Seiten->tabText(i)))) << qPrintable(form_->Seiten->tabText(i));
+    for (int i = 0; i < form.Seiten->count(); ++i)
+        EXPECT_TRUE(text.contains(ohneZeichen(form.Seiten->tabText(i)))) << qPrintable(form.Seiten->tabText(i));
     std::function<void(QMenu*)> menue = [&](QMenu* m) {
         for (QAction* a : m->actions()) {
             if (a->isSeparator() || m->objectName() == QLatin1String("Zuletzt1")) continue;
@@ -1384,8 +1389,10 @@ TEST_F(WerkstattGui, KurzanleitungNamesEveryPageAndCommand) {
             if (a->menu()) menue(a->menu());
         }
     };
-    for (QAction* a : form_->menuBar()->actions()) menue(a->menu());
+    for (QAction* a : form.menuBar()->actions()) menue(a->menu());
 }
+
+TEST_F(WerkstattGui, KurzanleitungNamesEveryPageAndCommand) { NenntJedeSeiteUndJedenBefehl(*form_); }
 
 TEST_F(WerkstattGui, InferenceStepIsExplainedWithTheInspectorsPicture) {
     Oeffne("beispiel.fuz");
@@ -1454,6 +1461,310 @@ TEST_F(WerkstattGui, LocoLabKeepsTheWindowsMinimumWidth) {
         if (form_->Seiten->widget(i) != lok)
             andere = std::max(andere, form_->Seiten->widget(i)->minimumSizeHint().width());
     EXPECT_LE(lok->minimumSizeHint().width(), andere);
+}
+
+// --- the English edition ----------------------------------------------------------
+
+const QStringList kKataloge = {QStringLiteral("gemeinsam"), QStringLiteral("werkstatt"), QStringLiteral("labor")};
+
+// A mass with the mark of its pen in the locomotive lab's legend ("▬ 2 kg"):
+// a number and a unit, in both languages.
+QStringList Massen(const std::vector<testsupport::SichtbarerText>& texte) {
+    static const QRegularExpression masse(QStringLiteral("^[^\\p{L}]*\\d+\\s*kg$"));
+    QStringList m;
+    for (const testsupport::SichtbarerText& t : texte) {
+        QTextDocument d;
+        d.setHtml(t.text);
+        const QString rein = d.toPlainText().trimmed();
+        if (masse.match(rein).hasMatch()) m << rein;
+    }
+    return m;
+}
+
+// What the user's data and the file names put into the window: the same in
+// both languages. The hints are the engine's texts, translated there.
+QStringList Namen(const TMainForm& form) {
+    QStringList n{form.windowTitle()};
+    const fuzzy::Project& p = form.Modell.projekt();
+    for (const fuzzy::TFuzzy* v : {&p.A, &p.B, &p.Out}) {
+        n << QString::fromStdString(v->Name);
+        for (int i = 1; i <= v->UsedTerms(); ++i) {
+            const QString name = QString::fromStdString(v->GetTermName(i));
+            const QString kuerzel = QString::fromStdString(v->GetTermAbbrev(i));
+            n << name << kuerzel << QStringLiteral("%1 \u2013 %2  (%3)").arg(i).arg(kuerzel, name);
+        }
+    }
+    for (const fuzzy::Hint& h : fuzzy::ProjectHints(p)) n << QString::fromStdString(h.Text);
+    if (auto* zuletzt = form.findChild<QMenu*>(QStringLiteral("Zuletzt1")))
+        for (QAction* a : zuletzt->actions()) n << QString(a->text()).remove(QLatin1Char('&'));
+    return n;
+}
+
+// The window as a user leaves it: a project, an edit (the undo entry names
+// it), the hints.
+struct FensterFall {
+    const char* name;
+    void (*vorbereiten)(TMainForm&, const QString& ordner);
+};
+
+class EnglischesFenster : public WerkstattGui, public testing::WithParamInterface<FensterFall> {};
+
+TEST_P(EnglischesFenster, EveryTextOfTheWindowAndItsMenusIsTranslated) {
+    auto fenster = [this] {
+        auto f = std::make_unique<TMainForm>();
+        f->resize(900, 720);
+        GetParam().vorbereiten(*f, tmp_.path());
+        QCoreApplication::processEvents();
+        return f;
+    };
+    const std::unique_ptr<TMainForm> de = fenster();
+    const auto deutsch = testsupport::SichtbareTexte(de.get());
+    // A term's corners and height, and the rule grid's corner, are symbols.
+    const QStringList gleich =
+        Namen(*de) + Massen(deutsch) + QStringList{QStringLiteral("Name"),  QStringLiteral("a"), QStringLiteral("b"),
+                                                   QStringLiteral("c"),     QStringLiteral("d"), QStringLiteral("h"),
+                                                   QStringLiteral("B \\ A")};
+    std::vector<testsupport::SichtbarerText> englisch;
+    {
+        testsupport::SpracheFuer sprache(fuzzy::Sprache::Englisch, kKataloge);
+        const std::unique_ptr<TMainForm> en = fenster();
+        englisch = testsupport::SichtbareTexte(en.get());
+    }
+    EXPECT_GT(deutsch.size(), 60u) << "menus, pages and tabs gathered";
+    const QStringList fehler = testsupport::Unuebersetzt(deutsch, englisch, gleich);
+    EXPECT_TRUE(fehler.isEmpty()) << qPrintable(fehler.join(QLatin1Char('\n')));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Englisch, EnglischesFenster,
+    testing::Values(FensterFall{"EditedTruckProject",
+                                [](TMainForm& f, const QString& ordner) {
+                                    const QString datei = ordner + QStringLiteral("/truck.fuz");
+                                    QFile::copy(Beispiel("truck.fuz"), datei);
+                                    QFile::setPermissions(datei, QFile::ReadOwner | QFile::WriteOwner);
+                                    f.OeffnenDatei(datei);
+                                    f.Modell.setzeRegel(1, 1, 0);
+                                    f.Modell.undoStack().undo();
+                                    f.Modell.setzeRegel(2, 2, f.Modell.projekt().Rules.Get(2, 2) == 1 ? 2 : 1);
+                                }},
+                    FensterFall{"OneInputWithoutB",
+                                [](TMainForm& f, const QString&) { f.OeffnenDatei(Beispiel("beispiel.fuz")); }},
+                    FensterFall{"LocoTemplateWithHints",
+                                [](TMainForm& f, const QString&) {
+                                    f.NeuClick(Vorlage::Lok);
+                                    f.Modell.setzeRegel(1, 1, 7);  // a cell naming no term
+                                }},
+                    FensterFall{"EmptyProject", [](TMainForm& f, const QString&) { f.NeuClick(Vorlage::Leer); }}),
+    [](const testing::TestParamInfo<FensterFall>& i) { return std::string(i.param.name); });
+
+// The dialogs of the workshop's own: About, the Kurzanleitung's window.
+struct DialogFall {
+    const char* name;
+    QWidget* (*machen)(QWidget* eltern);
+};
+
+class EnglischerDialog : public WerkstattGui, public testing::WithParamInterface<DialogFall> {};
+
+TEST_P(EnglischerDialog, EveryTextIsTranslated) {
+    const std::unique_ptr<QWidget> de(GetParam().machen(form_.get()));
+    const auto deutsch = testsupport::SichtbareTexte(de.get());
+    std::vector<testsupport::SichtbarerText> englisch;
+    {
+        testsupport::SpracheFuer sprache(fuzzy::Sprache::Englisch, kKataloge);
+        const std::unique_ptr<QWidget> en(GetParam().machen(form_.get()));
+        englisch = testsupport::SichtbareTexte(en.get());
+    }
+    QStringList gleich{QStringLiteral("OK"), QStringLiteral("Fuzzy-Werkstatt")};
+    if (auto* version = de->findChild<QLabel*>(QStringLiteral("VersionLbl"))) gleich << version->text();
+    ASSERT_FALSE(deutsch.empty());
+    const QStringList fehler = testsupport::Unuebersetzt(deutsch, englisch, gleich);
+    EXPECT_TRUE(fehler.isEmpty()) << qPrintable(fehler.join(QLatin1Char('\n')));
+}
+
+INSTANTIATE_TEST_SUITE_P(Englisch, EnglischerDialog,
+                         testing::Values(DialogFall{"About", [](QWidget* e) -> QWidget* { return new TInfoForm(e); }},
+                                         DialogFall{"Kurzanleitung",
+                                                    [](QWidget* e) -> QWidget* { return new THilfeForm(e); }}),
+                         [](const testing::TestParamInfo<DialogFall>& i) { return std::string(i.param.name); });
+
+// The file dialogs set their own texts (title, labels, buttons, filters):
+// those must follow the language, whatever the toolkit brings.
+struct DateiDialogFall {
+    const char* name;
+    void (*oeffnen)(TMainForm&);
+};
+
+std::vector<testsupport::SichtbarerText> DateiDialogTexte(TMainForm& form, void (*oeffnen)(TMainForm&)) {
+    std::vector<testsupport::SichtbarerText> texte;
+    QTimer wache;
+    wache.setInterval(20);
+    QObject::connect(&wache, &QTimer::timeout, [&texte, &wache] {
+        auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!d) return;
+        wache.stop();
+        texte.push_back({QStringLiteral("titel"), d->windowTitle()});
+        const QFileDialog::DialogLabel beschriftungen[] = {QFileDialog::LookIn, QFileDialog::FileName,
+                                                           QFileDialog::FileType, QFileDialog::Accept,
+                                                           QFileDialog::Reject};
+        for (QFileDialog::DialogLabel b : beschriftungen)
+            texte.push_back({QStringLiteral("beschriftung%1").arg(int(b)), d->labelText(b)});
+        for (const QString& f : d->nameFilters()) texte.push_back({QStringLiteral("filter"), f});
+        d->reject();
+    });
+    wache.start();
+    oeffnen(form);
+    return texte;
+}
+
+class EnglischerDateiDialog : public WerkstattGui, public testing::WithParamInterface<DateiDialogFall> {};
+
+TEST_P(EnglischerDateiDialog, TitleLabelsButtonsAndFiltersAreTranslated) {
+    TMainForm de;
+    const auto deutsch = DateiDialogTexte(de, GetParam().oeffnen);
+    std::vector<testsupport::SichtbarerText> englisch;
+    {
+        testsupport::SpracheFuer sprache(fuzzy::Sprache::Englisch, kKataloge);
+        TMainForm en;
+        englisch = DateiDialogTexte(en, GetParam().oeffnen);
+    }
+    ASSERT_GE(deutsch.size(), 7u) << "the dialog was shown";
+    // The other tools' formats are names.
+    const QStringList formate{QStringLiteral("FLL \u2013 fuzzylite (*.fll)"),
+                              QStringLiteral("FIS \u2013 Fuzzy Inference System (*.fis)"),
+                              QStringLiteral("FCL \u2013 Fuzzy Control Language (*.fcl)")};
+    const QStringList fehler = testsupport::Unuebersetzt(deutsch, englisch, formate);
+    EXPECT_TRUE(fehler.isEmpty()) << qPrintable(fehler.join(QLatin1Char('\n')));
+}
+
+INSTANTIATE_TEST_SUITE_P(Englisch, EnglischerDateiDialog,
+                         testing::Values(DateiDialogFall{"Open", [](TMainForm& f) { f.OeffnenDialog(); }},
+                                         DateiDialogFall{"SaveAs", [](TMainForm& f) { f.SpeichernDialog(QString()); }},
+                                         DateiDialogFall{"Import", [](TMainForm& f) { f.ImportDialog(); }},
+                                         DateiDialogFall{"Export", [](TMainForm& f) { f.ExportDialog(QString()); }},
+                                         DateiDialogFall{"Pdf",
+                                                         [](TMainForm& f) { f.PdfDialog(QStringLiteral("x.pdf")); }}),
+                         [](const testing::TestParamInfo<DateiDialogFall>& i) { return std::string(i.param.name); });
+
+// Messages and undo entries are made when they are needed, in the language
+// of that moment.
+struct MeldungFall {
+    const char* name;
+    QString (*ausloesen)(TMainForm&, testsupport::MessageRecorder&);
+    const char* englisch;  // how the text begins
+};
+
+class EnglischeMeldung : public WerkstattGui, public testing::WithParamInterface<MeldungFall> {};
+
+TEST_P(EnglischeMeldung, ComesOutInEnglish) {
+    testsupport::SpracheFuer sprache(fuzzy::Sprache::Englisch, kKataloge);
+    TMainForm en;
+    const QString text = GetParam().ausloesen(en, meldungen_);
+    EXPECT_TRUE(text.startsWith(QString::fromUtf8(GetParam().englisch))) << qPrintable(text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Englisch, EnglischeMeldung,
+                         testing::Values(MeldungFall{"FileThatCannotBeOpened",
+                                                     [](TMainForm& f, testsupport::MessageRecorder& m) {
+                                                         f.OeffnenDatei(QStringLiteral("/nicht/da.fuz"));
+                                                         return m.Last().text;
+                                                     },
+                                                     "Data could not be read!"},
+                                         MeldungFall{"TypedWordIsNoNumber",
+                                                     [](TMainForm& f, testsupport::MessageRecorder& m) {
+                                                         f.OeffnenDatei(Beispiel("beispiel.fuz"));
+                                                         f.SeiteA->MinEdit->setText(QStringLiteral("zwei"));
+                                                         f.SeiteA->MinEditFertig();
+                                                         return m.Last().text;
+                                                     },
+                                                     "\xE2\x80\x9Czwei\xE2\x80\x9D is not a valid number."},
+                                         MeldungFall{"ImportOfAnUnknownFormat",
+                                                     [](TMainForm& f, testsupport::MessageRecorder& m) {
+                                                         f.ImportierenDatei(QStringLiteral("regler.txt"));
+                                                         return m.Last().text;
+                                                     },
+                                                     "regler.txt is not an FLL, FIS or FCL file"},
+                                         MeldungFall{"NothingToCompareYet",
+                                                     [](TMainForm& f, testsupport::MessageRecorder& m) {
+                                                         f.VergleichVorher(
+                                                             qobject_cast<labor::TruckLabor*>(f.TruckLabor()));
+                                                         return m.Last().text;
+                                                     },
+                                                     "There is no change yet"},
+                                         MeldungFall{"UndoEntryNamesTheEdit",
+                                                     [](TMainForm& f, testsupport::MessageRecorder&) {
+                                                         f.NeuClick(Vorlage::Truck);
+                                                         f.Modell.setzeRegel(
+                                                             1, 1, f.Modell.projekt().Rules.Get(1, 1) == 1 ? 2 : 1);
+                                                         return f.Aktion("Rueckgaengig1")->text();
+                                                     },
+                                                     "&Undo: Change rule"},
+                                         MeldungFall{"UndoOfATemplateNamesIt",
+                                                     [](TMainForm& f, testsupport::MessageRecorder&) {
+                                                         f.NeuClick(Vorlage::Lok);
+                                                         return f.Aktion("Rueckgaengig1")->text();
+                                                     },
+                                                     "&Undo: New: locomotive template"}),
+                         [](const testing::TestParamInfo<MeldungFall>& i) { return std::string(i.param.name); });
+
+// The English pages show decimal points and keep the true minus; a typed
+// comma still reads.
+struct EnglischeZahlFall {
+    const char* name;
+    QString (*text)(TMainForm&);
+    const char* muster;
+};
+
+class EnglischeZahlen : public WerkstattGui, public testing::WithParamInterface<EnglischeZahlFall> {};
+
+TEST_P(EnglischeZahlen, PagesShowADecimalPoint) {
+    testsupport::SpracheFuer sprache(fuzzy::Sprache::Englisch, kKataloge);
+    TMainForm en;
+    en.OeffnenDatei(Beispiel("lok.fuz"));
+    const QString text = GetParam().text(en);
+    EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("\\d,\\d")))) << qPrintable(text);
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^(?:") + QString::fromUtf8(GetParam().muster) + QStringLiteral(")$"))
+                    .match(text)
+                    .hasMatch())
+        << qPrintable(text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Englisch, EnglischeZahlen,
+    testing::Values(EnglischeZahlFall{"RangeField", [](TMainForm& f) { return f.SeiteA->MinEdit->text(); },
+                                      "\xE2\x88\x92\\d+(\\.\\d+)?"},
+                    EnglischeZahlFall{"TermTable",
+                                      [](TMainForm& f) {
+                                          QStringList zellen;
+                                          for (int c = TVariablenSeite::SpalteA; c <= TVariablenSeite::SpalteH; ++c)
+                                              zellen << f.SeiteB->TermTabelle->item(1, c)->text();
+                                          return zellen.join(QLatin1Char(' '));
+                                      },
+                                      "(\xE2\x88\x92?\\d+(\\.\\d+)? ?){5}"},
+                    EnglischeZahlFall{"TypedCommaReads",
+                                      [](TMainForm& f) {
+                                          f.SeiteA->TermTabelle->item(0, TVariablenSeite::SpalteA + 2)
+                                              ->setText(QStringLiteral("-2,5"));
+                                          return f.SeiteA->TermTabelle->item(0, TVariablenSeite::SpalteA + 2)->text();
+                                      },
+                                      "\xE2\x88\x92"
+                                      "2\\.5"}),
+    [](const testing::TestParamInfo<EnglischeZahlFall>& i) { return std::string(i.param.name); });
+
+// The English Kurzanleitung has every section F1 opens and names every page
+// and command by its English name.
+TEST_F(WerkstattGui, EnglishKurzanleitungNamesEveryPageAndCommand) {
+    testsupport::SpracheFuer sprache(fuzzy::Sprache::Englisch, kKataloge);
+    TMainForm en;
+    NenntJedeSeiteUndJedenBefehl(en);
+    auto* hilfe = en.findChild<THilfeForm*>();
+    ASSERT_NE(hilfe, nullptr);
+    EXPECT_TRUE(hilfe->Text()->toPlainText().contains(QStringLiteral("Quick guide")));
+    for (int i = 0; i < en.Seiten->count(); ++i) {
+        en.Seiten->setCurrentIndex(i);
+        en.Anleitung1Click();
+        EXPECT_TRUE(hilfe->Text()->toHtml().contains(QStringLiteral("name=\"%1\"").arg(en.Hilfeabschnitt())))
+            << qPrintable(en.Hilfeabschnitt());
+    }
 }
 
 }  // namespace

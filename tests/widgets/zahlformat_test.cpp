@@ -1,5 +1,6 @@
 // The workshop's one number style: decimal comma, true minus, fixed decimals
 // per quantity, and typed numbers in either style read back.
+#include "Sprache.h"
 #include "Zahlformat.h"
 
 #include <gtest/gtest.h>
@@ -138,5 +139,72 @@ INSTANTIATE_TEST_SUITE_P(Zahl, ZahlImText,
                                                   "Eingang A - Ausgang"},
                                          TextFall{"ComparisonStays", "x <= 0 beim Start", "x <= 0 beim Start"}),
                          [](const testing::TestParamInfo<TextFall>& i) { return std::string(i.param.name); });
+
+// The English edition: a decimal point, the same true minus and decimals;
+// what a person types reads back in either style, whatever the language.
+class Englisch {
+public:
+    Englisch() { fuzzy::SetzeSprache(fuzzy::Sprache::Englisch); }
+    ~Englisch() { fuzzy::SetzeSprache(fuzzy::Sprache::Deutsch); }
+    Englisch(const Englisch&) = delete;
+    Englisch& operator=(const Englisch&) = delete;
+};
+
+enum class Weg { Fest, Kurz, ImText, Lesen };
+
+struct EnglischFall {
+    const char* name;
+    Weg weg;
+    const char* ein;  // the number (Fest: with 3 decimals; Kurz: as a float) or the text
+    const char* aus;
+};
+
+class ZahlEnglisch : public testing::TestWithParam<EnglischFall> {};
+
+TEST_P(ZahlEnglisch, DecimalPointTrueMinusAndBothStylesRead) {
+    const EnglischFall& f = GetParam();
+    Englisch sprache;
+    const QString ein = QString::fromUtf8(f.ein);
+    switch (f.weg) {
+    case Weg::Fest: EXPECT_EQ(zahl::Fest(ein.toDouble(), 3), QString::fromUtf8(f.aus)); break;
+    case Weg::Kurz: {
+        const QString text = zahl::Kurz(ein.toFloat());
+        EXPECT_EQ(text, QString::fromUtf8(f.aus));
+        float zurueck = 0.0f;
+        ASSERT_TRUE(zahl::Lesen(text, zurueck));
+        EXPECT_EQ(zurueck, ein.toFloat());
+        break;
+    }
+    case Weg::ImText: EXPECT_EQ(zahl::ImText(ein), QString::fromUtf8(f.aus)); break;
+    case Weg::Lesen: {
+        float wert = 42.0f;
+        ASSERT_TRUE(zahl::Lesen(ein, wert));
+        EXPECT_EQ(wert, QString::fromUtf8(f.aus).toFloat());
+        break;
+    }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Zahl, ZahlEnglisch,
+                         testing::Values(EnglischFall{"FixedDecimalPoint", Weg::Fest, "3.84", "3.840"},
+                                         EnglischFall{"FixedTrueMinus", Weg::Fest, "-1.1026",
+                                                      "\xE2\x88\x92"
+                                                      "1.103"},
+                                         EnglischFall{"FixedNoGroupSeparator", Weg::Fest, "12345.5", "12345.500"},
+                                         EnglischFall{"ShortDecimalPoint", Weg::Kurz, "0.85", "0.85"},
+                                         EnglischFall{"ShortNegative", Weg::Kurz, "-13.75",
+                                                      "\xE2\x88\x92"
+                                                      "13.75"},
+                                         EnglischFall{"CommandLineKeepsThePoint", Weg::ImText, "from t = 5.985 s",
+                                                      "from t = 5.985 s"},
+                                         EnglischFall{"CommandLineTrueMinus", Weg::ImText, "x (-3.5)",
+                                                      "x (\xE2\x88\x92"
+                                                      "3.5)"},
+                                         EnglischFall{"TypedCommaStillReads", Weg::Lesen, "0,85", "0.85"},
+                                         EnglischFall{"TypedTrueMinusReads", Weg::Lesen,
+                                                      "\xE2\x88\x92"
+                                                      "2.5",
+                                                      "-2.5"}),
+                         [](const testing::TestParamInfo<EnglischFall>& i) { return std::string(i.param.name); });
 
 }  // namespace

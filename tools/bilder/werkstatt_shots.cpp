@@ -1,6 +1,8 @@
-// Screenshots of the workshop's pages: werkstatt_shots OUTDIR [project.fuz]
+// Screenshots of the workshop's pages and dialogs:
+//   werkstatt_shots [--lang de|en] OUTDIR [project.fuz]
 #include "Application.h"
 #include "Hilfe.h"
+#include "Info.h"
 #include "LokLabor.h"
 #include "Inspektor.h"
 #include "KennfeldAnsicht.h"
@@ -10,16 +12,49 @@
 #include "RuleGrid.h"
 #include "TermDiagramm.h"
 #include "VariablenSeite.h"
+#include "SingEdit.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QTimer>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTabWidget>
 #include <QTest>
 
 #include <algorithm>
+#include <functional>
+
+namespace {
+
+// Runs `oeffnen`, which shows a modal dialog, saves the dialog's picture as
+// NAME.png and closes it.
+void Modal(const QString& out, const char* name, const std::function<void()>& oeffnen) {
+    QTimer wache;
+    wache.setInterval(50);
+    int runden = 0;
+    QObject::connect(&wache, &QTimer::timeout, [&] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w) return;
+        // Laid out and painted first.
+        if (++runden < 6) return;
+        wache.stop();
+        w->grab().save(out + QStringLiteral("/dialog_%1.png").arg(QString::fromLatin1(name)));
+        if (auto* d = qobject_cast<QDialog*>(w))
+            d->reject();
+        else
+            w->close();
+    });
+    wache.start();
+    oeffnen();
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-    widgets::TApplication app(argc, argv, QStringLiteral("Fuzzy-Werkstatt"));
+    widgets::TApplication app(argc, argv, QStringLiteral("Fuzzy-Werkstatt"),
+                              {QStringLiteral("werkstatt"), QStringLiteral("labor")});
     QCoreApplication::setOrganizationName(QStringLiteral("FuzzyLehreShots"));
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     const QString projekt = argc > 2 ? QString::fromLocal8Bit(argv[2])
@@ -144,5 +179,50 @@ int main(int argc, char** argv) {
     form.Seiten->setCurrentWidget(form.Kennfeld());
     QTest::qWait(1500);
     form.grab().save(out + QStringLiteral("/werkstatt_kennlinie_schraffiert.png"));
+
+    // The menus, opened.
+    form.Seiten->setCurrentIndex(0);
+    form.Modell.setzeRegel(1, 1, 0);
+    for (QAction* a : form.menuBar()->actions()) {
+        QMenu* m = a->menu();
+        if (!m) continue;
+        m->popup(form.mapToGlobal(form.menuBar()->actionGeometry(a).bottomLeft()));
+        QTest::qWait(150);
+        m->grab().save(out + QStringLiteral("/menue_%1.png").arg(m->objectName()));
+        m->hide();
+    }
+    // The dialogs.
+    Modal(out, "info", [&] { form.Info1Click(); });
+    Modal(out, "oeffnen", [&] { form.OeffnenDialog(); });
+    Modal(out, "speichern", [&] { form.SpeichernDialog(QStringLiteral("beispiel.fuz")); });
+    Modal(out, "import", [&] { form.ImportDialog(); });
+    Modal(out, "export", [&] { form.ExportDialog(QString()); });
+    Modal(out, "pdf", [&] { form.PdfDialog(QStringLiteral("beispiel-arbeitsblatt.pdf")); });
+    Modal(out, "druckvorschau", [&] { form.Drucken1Click(); });
+    Modal(out, "aenderungen", [&] { form.AenderungenSichern(); });
+    Modal(out, "bereich", [&] {
+        form.SeiteA->MinEdit->setText(QStringLiteral("-20"));
+        form.SeiteA->MinEditFertig();
+    });
+    Modal(out, "keine_zahl", [&] {
+        form.SeiteA->MinEdit->setText(QStringLiteral("zwei"));
+        form.SeiteA->MinEditFertig();
+    });
+    Modal(out, "import_fehler", [&] { form.ImportierenDatei(QStringLiteral("regler.txt")); });
+    Modal(out, "nicht_gefunden", [&] {
+        form.WerkstattOrdner = QStringLiteral("/nirgends");
+        form.Modell.undoStack().setClean();
+        form.ImProgrammOeffnen(werkstatt::Fahrzeugprogramm::Dorvane);
+    });
+    Modal(out, "regeln_verbessern", [&] { form.RegelnVerbessern1Click(); });
+    // The help at its beginning.
+    form.Anleitung1Click();
+    if (auto* hilfe = form.findChild<werkstatt::THilfeForm*>()) {
+        hilfe->resize(560, 520);
+        hilfe->zeigeAbschnitt(QString());
+        QTest::qWait(200);
+        hilfe->grab().save(out + QStringLiteral("/werkstatt_hilfe.png"));
+        hilfe->close();
+    }
     return 0;
 }
