@@ -16,9 +16,6 @@
 
 namespace {
 
-const char* const NoOutputTermText = "Wählen Sie zunächst einen Ausgangsterm!";
-const char* const ClearRulesText = "Sollen die Regeln wirklich gelöscht werden?";
-
 constexpr int ListItemHeight = 13;
 
 // List items 13 pixels high, as the layout has them.
@@ -101,7 +98,7 @@ bool TRegEditForm::Execute(const fuzzy::TFuzzy& a, const fuzzy::TFuzzy& b, const
 bool TRegEditForm::EditProjectRules(const fuzzy::TFuzzy& a, const fuzzy::TFuzzy& b, const fuzzy::TFuzzy& out,
                                     fuzzy::RuleTable& rules) {
     if (!a.Defined || !out.Defined) {
-        widgets::WarningBox(QStringLiteral("Eingang A und/oder Ausgang (noch) nicht definiert!"));
+        widgets::WarningBox(tr("Eingang A und/oder Ausgang (noch) nicht definiert!"));
         return false;
     }
     return Execute(a, b, out, rules);
@@ -154,7 +151,7 @@ void TRegEditForm::ListBox1Click() {
 
 void TRegEditForm::StringGrid1Click() {
     if (ListBox1->selectedItems().isEmpty()) {
-        widgets::WarningBox(QString::fromUtf8(NoOutputTermText));
+        widgets::WarningBox(tr("Wählen Sie zunächst einen Ausgangsterm!"));
         return;
     }
     const int j = StringGrid1->currentColumn();
@@ -173,7 +170,7 @@ void TRegEditForm::StringGrid1DblClick() {
 }
 
 void TRegEditForm::Neu1Click() {
-    if (!widgets::ConfirmBox(QString::fromUtf8(ClearRulesText))) return;
+    if (!widgets::ConfirmBox(tr("Sollen die Regeln wirklich gelöscht werden?"))) return;
     for (int j = 1; j <= 5; ++j)
         for (int i = 1; i <= 5; ++i) {
             EditRegeln.Set(j, i, 0);

@@ -129,32 +129,17 @@ public:
     explicit Comments(std::string marker) : marker_(std::move(marker)) {}
     // A paragraph: the pattern's line breaks are its lines (each language
     // wraps its own sentences); %1 ... are the arguments.
-    void Add(std::string_view pattern, std::initializer_list<std::string> args = {}) {
-        // A line break in a name would end the comment and spill the rest into the engine.
-        std::vector<std::string> flat(args);
-        for (std::string& a : flat) {
-            for (char& ch : a) {
+    void Add(std::string_view pattern, std::initializer_list<std::string_view> args = {}) {
+        for (std::size_t start = 0;;) {
+            const std::size_t end = pattern.find('\n', start);
+            std::string line =
+                Fmt(pattern.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start), args);
+            // A line break in a name would end the comment and spill the rest into the engine.
+            for (char& ch : line) {
                 if (ch == '\n' || ch == '\r') ch = ' ';
             }
-        }
-        std::string text;
-        switch (flat.size()) {
-        case 0: text = Fmt(pattern, {}); break;
-        case 1: text = Fmt(pattern, {flat[0]}); break;
-        case 2: text = Fmt(pattern, {flat[0], flat[1]}); break;
-        case 3: text = Fmt(pattern, {flat[0], flat[1], flat[2]}); break;
-        default: text = Fmt(pattern, {flat[0], flat[1], flat[2], flat[3]}); break;
-        }
-        std::size_t start = 0;
-        for (;;) {
-            const std::size_t end = text.find('\n', start);
-            std::string line = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
-            // A stray carriage return of a translation would end the line as well.
-            for (char& ch : line) {
-                if (ch == '\r') ch = ' ';
-            }
             lines_.push_back(std::move(line));
-            if (end == std::string::npos) break;
+            if (end == std::string_view::npos) break;
             start = end + 1;
         }
     }

@@ -5,157 +5,195 @@
     <name>TInfoForm</name>
     <message>
         <source>Infos</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Dorvane</source>
-        <translation type="unfinished"></translation>
+        <translation>About</translation>
     </message>
     <message>
         <source>Version 1.3</source>
-        <translation type="unfinished"></translation>
+        <translation>Version 1.3</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TMainForm</name>
     <message>
-        <source>Dorvane 1.3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Handsteuerung</source>
-        <translation type="unfinished"></translation>
+        <translation>Hand steering</translation>
     </message>
     <message>
         <source>Links</source>
-        <translation type="unfinished"></translation>
+        <translation>Left</translation>
     </message>
     <message>
         <source>Rechts</source>
-        <translation type="unfinished"></translation>
+        <translation>Right</translation>
     </message>
     <message>
         <source>Truck setzen</source>
-        <translation type="unfinished"></translation>
+        <translation>Place truck</translation>
     </message>
     <message>
         <source>Abstand in m</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance in m</translation>
     </message>
     <message>
         <source>Lage in °</source>
-        <translation type="unfinished"></translation>
+        <translation>Attitude in °</translation>
     </message>
     <message>
         <source>Lenkwinkel in °</source>
-        <translation type="unfinished"></translation>
+        <translation>Steering in °</translation>
     </message>
     <message>
         <source>Datei</source>
-        <translation type="unfinished"></translation>
+        <translation>File</translation>
     </message>
     <message>
         <source>Bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit</translation>
     </message>
     <message>
         <source>Hilfe</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
         <source>Öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>Open</translation>
     </message>
     <message>
         <source>Fuzzymengen zeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Show fuzzy sets</translation>
     </message>
     <message>
         <source>Beenden</source>
-        <translation type="unfinished"></translation>
+        <translation>Quit</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Betriebsart umschalten</source>
-        <translation type="unfinished"></translation>
+        <translation>Switch control mode</translation>
     </message>
     <message>
         <source>Startwerte</source>
-        <translation type="unfinished"></translation>
+        <translation>Start values</translation>
     </message>
     <message>
         <source>Regeln editieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit rules</translation>
     </message>
     <message>
         <source>Inhalt</source>
-        <translation type="unfinished"></translation>
+        <translation>Contents</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>About</translation>
     </message>
 </context>
 <context>
     <name>TWerteForm</name>
     <message>
         <source>Startwerte</source>
-        <translation type="unfinished"></translation>
+        <translation>Start values</translation>
     </message>
     <message>
         <source>Beachten Sie bei Ihren Eingaben: Für den Abstand ist ein Wert zwischen -20 und 0 einzugeben. Der Winkel für die Lage sollte zwischen -40° und 40° liegen. Die Geschwindigkeit muss negativ sein.</source>
-        <translation type="unfinished"></translation>
+        <translation>Please note when entering values: the distance should lie between -20 and 0, the angle of the attitude between -40° and 40°. The speed must be negative.</translation>
     </message>
     <message>
         <source>Abstand des Führerhauses (in m)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>-10.0000</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance of the cab (in m)</translation>
     </message>
     <message>
         <source>Lage (Winkel gegenüber NN in °)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>Attitude (angle to the road in °)</translation>
     </message>
     <message>
         <source>Geschwindigkeit (in m/s)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> -1.0000</source>
-        <translation type="unfinished"></translation>
+        <translation>Speed (in m/s)</translation>
     </message>
     <message>
         <source>Abstand und Lage zufällig festlegen</source>
-        <translation type="unfinished"></translation>
+        <translation>Random distance and attitude</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::THelpForm</name>
+    <message>
+        <source>Dorvane – Hilfe</source>
+        <translation>Dorvane – Help</translation>
+    </message>
+    <message>
+        <source>&amp;Inhalt</source>
+        <translation>&amp;Contents</translation>
+    </message>
+    <message>
+        <source>&amp;Zurück</source>
+        <translation>&amp;Back</translation>
+    </message>
+    <message>
+        <source>&amp;Schließen</source>
+        <translation>C&amp;lose</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::TMainForm</name>
+    <message>
+        <source>Die mit dem Parameter übergebene Datei konnte nicht geladen werden!</source>
+        <translation>The file given as parameter could not be loaded!</translation>
+    </message>
+    <message>
+        <source>Öffnen</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Alle Dateien (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>Suchen in:</source>
+        <translation>Look in:</translation>
+    </message>
+    <message>
+        <source>Datei&amp;name:</source>
+        <translation>File &amp;name:</translation>
+    </message>
+    <message>
+        <source>Dateityp:</source>
+        <translation>Files of type:</translation>
+    </message>
+    <message>
+        <source>Ö&amp;ffnen</source>
+        <translation>&amp;Open</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Fuzzyregelung</source>
+        <translation>Fuzzy control</translation>
+    </message>
+    <message>
+        <source>Handsteuerung</source>
+        <translation>Hand steering</translation>
     </message>
 </context>
 </TS>

@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>ohne Regel:        %1 Stücke der Eingangsbereiche, dort fällt der Ausgang auf den Bereichsanfang</source>
-        <translation>no rule:           %1 pieces of the input ranges, where the output falls to the start of its range</translation>
+        <translation>no rule:           %1 pieces of the input ranges, where the output falls to its range start</translation>
     </message>
     <message>
         <source>Ziel erreicht %1 von %2, Straße verlassen %3</source>
@@ -222,11 +222,11 @@
     </message>
     <message>
         <source>dort ist stellenweise kein Term von %1 größer als 0</source>
-        <translation>in places there no term of %1 is greater than 0</translation>
+        <translation>there, in places, no term of %1 is greater than 0</translation>
     </message>
     <message>
         <source>im Bereich ist stellenweise kein Term von %1 größer als 0</source>
-        <translation>in places in the range no term of %1 is greater than 0</translation>
+        <translation>in parts of the range no term of %1 is greater than 0</translation>
     </message>
     <message>
         <source>für %1 gibt es keine wirksame Regel</source>
@@ -379,7 +379,7 @@
     </message>
     <message>
         <source>%1 im Zahlenbereich einfacher Genauigkeit</source>
-        <translation>%1 within the range of single precision</translation>
+        <translation>%1 within the limits of single precision</translation>
     </message>
     <message>
         <source>Zeile %1: %2 ist keine Zahl und wird als 0 gelesen (%3).</source>

@@ -5,164 +5,167 @@
     <name>TInfoform</name>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pemrak 2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>About</translation>
     </message>
     <message>
         <source>Fuzzyregelung hält eine Spielzeuglok an</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuzzy control stops a toy locomotive</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TMainForm</name>
     <message>
-        <source>Pemrak 2.0</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Startwerte</source>
-        <translation type="unfinished"></translation>
+        <translation>Start values</translation>
     </message>
     <message>
         <source>Masse in kg</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>  2.0000</source>
-        <translation type="unfinished"></translation>
+        <translation>Mass in kg</translation>
     </message>
     <message>
         <source>Abstand in cm</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>100.0000</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance in cm</translation>
     </message>
     <message>
         <source>Reibung</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>  3.0000</source>
-        <translation type="unfinished"></translation>
+        <translation>Friction</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Kraft</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>Force</translation>
     </message>
     <message>
         <source>s in cm</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>s in cm</translation>
     </message>
     <message>
         <source>v in cm/s</source>
-        <translation type="unfinished"></translation>
+        <translation>v in cm/s</translation>
     </message>
     <message>
         <source>t in s</source>
-        <translation type="unfinished"></translation>
+        <translation>t in s</translation>
     </message>
     <message>
         <source>Handregelung</source>
-        <translation type="unfinished"></translation>
+        <translation>Hand control</translation>
     </message>
     <message>
         <source>&amp;Datei</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>Fuzzy</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuzzy</translation>
     </message>
     <message>
         <source>&amp;Hilfe</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>Fuzzyprojekt &amp;öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Open fuzzy project</translation>
     </message>
     <message>
         <source>&amp;Beenden</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quit</translation>
     </message>
     <message>
         <source>Betriebsart wählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose control mode</translation>
     </message>
     <message>
         <source>Regeln editieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit rules</translation>
     </message>
     <message>
         <source>Fuzzydiagramm &amp;zeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Show fuzzy diagram</translation>
     </message>
     <message>
         <source>Plot</source>
-        <translation type="unfinished"></translation>
+        <translation>Plot</translation>
     </message>
     <message>
         <source>&amp;Info</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;About</translation>
     </message>
 </context>
 <context>
     <name>TPlotForm</name>
     <message>
         <source>s-v-Diagramm</source>
-        <translation type="unfinished"></translation>
+        <translation>s-v diagram</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TTypForm</name>
     <message>
         <source>Auswahl der Regelungsart</source>
-        <translation type="unfinished"></translation>
+        <translation>Choice of the control mode</translation>
     </message>
     <message>
         <source>Wählen Sie aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose one</translation>
     </message>
     <message>
         <source>Handregelung</source>
-        <translation type="unfinished"></translation>
+        <translation>Hand control</translation>
     </message>
     <message>
         <source>Fuzzyregelung</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuzzy control</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>pemrak::TMainForm</name>
+    <message>
+        <source>Fuzzyprojekt öffnen</source>
+        <translation>Open fuzzy project</translation>
+    </message>
+    <message>
+        <source>Fuzzyprojekt (*.fuz)</source>
+        <translation>Fuzzy project (*.fuz)</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Handregelung</source>
+        <translation>Hand control</translation>
+    </message>
+    <message>
+        <source>Fuzzyregelung</source>
+        <translation>Fuzzy control</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Kein (geeignetes) Fuzzyprojekt vorhanden</source>
+        <translation>No (suitable) fuzzy project loaded</translation>
     </message>
 </context>
 </TS>

@@ -130,7 +130,7 @@ TMainForm::TMainForm(QWidget* parent)
 TMainForm::~TMainForm() = default;
 
 QString TMainForm::DateiWaehlen() {
-    QFileDialog d(this, QStringLiteral("Fuzzyprojekt \u00F6ffnen"), QString(), QStringLiteral("Fuzzyprojekt (*.fuz)"));
+    QFileDialog d(this, tr("Fuzzyprojekt öffnen"), QString(), tr("Fuzzyprojekt (*.fuz)"));
     d.setFileMode(QFileDialog::ExistingFile);
     d.setAcceptMode(QFileDialog::AcceptOpen);
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return QString();
@@ -168,7 +168,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         // for good: a locomotive standing still, or held at the mark by its
         // controller, never runs 30 cm past it.
         schliessenNachLauf_ = true;
-        SetStart(0, QStringLiteral("Start"));
+        SetStart(0, tr("Start"));
         event->ignore();
         return;
     }
@@ -183,10 +183,10 @@ void TMainForm::PaintBox1Paint() {
 
 void TMainForm::Einstellen() {
     if (Handbetrieb) {
-        Label9->setText(QStringLiteral("Handregelung"));
+        Label9->setText(tr("Handregelung"));
         Farbe(Label9, QPalette::WindowText, Blau);
     } else {
-        Label9->setText(QStringLiteral("Fuzzyregelung"));
+        Label9->setText(tr("Fuzzyregelung"));
         Farbe(Label9, QPalette::WindowText, Rot);
     }
 }
@@ -199,10 +199,10 @@ void TMainForm::SetStart(int tag, const QString& caption) {
 void TMainForm::StartClick() {
     Einstellen();
     if (startTag_ != 0) {
-        SetStart(0, QStringLiteral("Start"));
+        SetStart(0, tr("Start"));
         return;
     }
-    SetStart(1, QStringLiteral("Stop"));
+    SetStart(1, tr("Stop"));
     // "Stop" was pressed, but the run has not finished its step yet: it simply
     // goes on, rather than a second run starting inside the first.
     if (laufAktiv_) return;
@@ -211,20 +211,20 @@ void TMainForm::StartClick() {
     // says "Stop", so the next run follows.
     do {
         if (!Handbetrieb && !Regler().Brauchbar()) {
-            widgets::ErrorBox(QStringLiteral("Kein (geeignetes) Fuzzyprojekt vorhanden"));
-            SetStart(0, QStringLiteral("Start"));
+            widgets::ErrorBox(tr("Kein (geeignetes) Fuzzyprojekt vorhanden"));
+            SetStart(0, tr("Start"));
             return;
         }
         const Startwerte werte{MasseEdit->Number(), ReibungEdit->Number(), Abstand->Number()};
         if (const auto fehler = StartwerteFehler(werte)) {
             widgets::ErrorBox(QString::fromStdString(*fehler));
-            SetStart(0, QStringLiteral("Start"));
+            SetStart(0, tr("Start"));
             return;
         }
         Simulieren();
         if (schliessenNachLauf_) {
             schliessenNachLauf_ = false;
-            SetStart(0, QStringLiteral("Start"));
+            SetStart(0, tr("Start"));
             close();
             return;
         }
@@ -354,7 +354,7 @@ void TMainForm::Simulieren() {
     } while (startTag_ == 1 && NochAufDerStrecke(z));
     // Ended by itself (past the mark, or a state that is no number any more):
     // the button is Start again. After "Stop" it already is.
-    if (z.s <= 0.0f || !NochAufDerStrecke(z)) SetStart(0, QStringLiteral("Start"));
+    if (z.s <= 0.0f || !NochAufDerStrecke(z)) SetStart(0, tr("Start"));
     Pemrak_zeigen(z.s);
     Ereignisse();
     laufAktiv_ = false;

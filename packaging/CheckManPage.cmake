@@ -1,7 +1,11 @@
 # Fails when a subcommand that `fuzzysim --help` lists has no entry in the
-# BEFEHLE section of the manual page (a ".TP" item starting with its name).
-#   cmake -DFUZZYSIM=path/to/fuzzysim -DPAGE=fuzzysim.1 -P CheckManPage.cmake
-execute_process(COMMAND ${FUZZYSIM} --help OUTPUT_VARIABLE help RESULT_VARIABLE rc)
+# commands section of the manual page (a ".TP" item starting with its name).
+# LANG (de or en) is the language of the help to compare with the page.
+#   cmake -DFUZZYSIM=path/to/fuzzysim -DLANG=en -DPAGE=en/fuzzysim.1 -P CheckManPage.cmake
+if(NOT LANG)
+  set(LANG de)
+endif()
+execute_process(COMMAND ${FUZZYSIM} --lang ${LANG} --help OUTPUT_VARIABLE help RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "fuzzysim --help ended with ${rc}")
 endif()

@@ -1,6 +1,7 @@
 #include "Help.h"
 
 #include "Fonts.h"
+#include "Sprache.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -12,7 +13,7 @@ namespace dorvane {
 
 THelpForm::THelpForm(QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
-    setWindowTitle(QStringLiteral("Dorvane \u2013 Hilfe"));
+    setWindowTitle(tr("Dorvane – Hilfe"));
     // A window beside the program, not a part that keeps it running: closing
     // the main window ends the program even while the help is open.
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -20,10 +21,10 @@ THelpForm::THelpForm(QWidget* parent)
     resize(540, 500);
     Browser = new QTextBrowser(this);
     Browser->setOpenExternalLinks(false);
-    Browser->setSearchPaths({QStringLiteral(":/dorvane/help")});
-    ContentsBtn = new QPushButton(QStringLiteral("&Inhalt"), this);
-    BackBtn = new QPushButton(QStringLiteral("&Zur\u00FCck"), this);
-    CloseBtn = new QPushButton(QStringLiteral("&Schlie\u00DFen"), this);
+    Browser->setSearchPaths({Folder()});
+    ContentsBtn = new QPushButton(tr("&Inhalt"), this);
+    BackBtn = new QPushButton(tr("&Zurück"), this);
+    CloseBtn = new QPushButton(tr("&Schließen"), this);
     BackBtn->setEnabled(false);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(ContentsBtn);
@@ -40,9 +41,16 @@ THelpForm::THelpForm(QWidget* parent)
     connect(CloseBtn, &QPushButton::clicked, this, &QDialog::close);
 }
 
+QString THelpForm::Folder() {
+    // The English pages lie beside the German ones under the same names, so
+    // that the links between them hold in both.
+    return fuzzy::AktiveSprache() == fuzzy::Sprache::Englisch ? QStringLiteral(":/dorvane/help/en")
+                                                              : QStringLiteral(":/dorvane/help");
+}
+
 QUrl THelpForm::PageFor(int context) {
-    if (context == 2) return QUrl(QStringLiteral("qrc:/dorvane/help/regeleditor.html"));
-    return QUrl(QStringLiteral("qrc:/dorvane/help/inhalt.html"));
+    const QString page = context == 2 ? QStringLiteral("regeleditor.html") : QStringLiteral("inhalt.html");
+    return QUrl(QStringLiteral("qrc") + Folder() + QLatin1Char('/') + page);
 }
 
 void THelpForm::ShowContext(int context) {

@@ -18,7 +18,10 @@ public:
 
     // The page of a context number: 2 is the rule editor; every other number
     // (0 included) opens the contents.
+    // In the language of the program at the moment of the call.
     static QUrl PageFor(int context);
+    // The resource folder of the pages in that language.
+    static QString Folder();
 
     // Shows the help at a context. While a modal dialog is open (the rule
     // editor's "&Hilfe") the help is shown modally on top of it, so it can be

@@ -10,10 +10,12 @@
 #include "MessageBoxes.h"
 #include "RegEdit.h"
 #include "SingEdit.h"
+#include "Sprache.h"
 #include "Werte.h"
 #include "Window.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileDialog>
@@ -40,7 +42,8 @@ void SetColour(QWidget* w, QPalette::ColorRole role, const QColor& c) {
 }
 
 QString LoadFailedText() {
-    return QStringLiteral("Die mit dem Parameter \u00FCbergebene Datei konnte nicht geladen werden!");
+    return QCoreApplication::translate("dorvane::TMainForm",
+                                       "Die mit dem Parameter übergebene Datei konnte nicht geladen werden!");
 }
 
 }  // namespace
@@ -90,7 +93,10 @@ TMainForm::TMainForm(QWidget* parent)
     const QImage road(QStringLiteral(":/dorvane/strasse.png"));
     Image1->setPixmap(QPixmap::fromImage(road));
     KS1->SetBackground(road.convertToFormat(QImage::Format_RGB32));
-    Image2->setPixmap(QPixmap(QStringLiteral(":/dorvane/skizze.png")));
+    // The sketch names the three values in the program's language.
+    Image2->setPixmap(QPixmap(fuzzy::AktiveSprache() == fuzzy::Sprache::Englisch
+                                  ? QStringLiteral(":/dorvane/skizze_en.png")
+                                  : QStringLiteral(":/dorvane/skizze.png")));
     StopImage->setPixmap(QPixmap(QStringLiteral(":/dorvane/stop.png")));
     VorImage->setPixmap(QPixmap(QStringLiteral(":/dorvane/vor.png")));
     RueckImage->setPixmap(QPixmap(QStringLiteral(":/dorvane/rueck.png")));
@@ -130,17 +136,17 @@ TMainForm::~TMainForm() = default;
 QString TMainForm::ChooseFile() {
     // No filter and no options: a typed name need not exist (loading it then
     // fails with the reader's own message).
-    QFileDialog d(this, QStringLiteral("\u00D6ffnen"));
+    QFileDialog d(this, tr("Öffnen"));
     d.setFileMode(QFileDialog::AnyFile);
     d.setAcceptMode(QFileDialog::AcceptOpen);
     // The toolkit's own dialog speaks English unless told otherwise; a
     // native dialog ignores these and is in the desktop's language anyway.
-    d.setNameFilter(QStringLiteral("Alle Dateien (*)"));
-    d.setLabelText(QFileDialog::LookIn, QStringLiteral("Suchen in:"));
-    d.setLabelText(QFileDialog::FileName, QStringLiteral("Datei&name:"));
-    d.setLabelText(QFileDialog::FileType, QStringLiteral("Dateityp:"));
-    d.setLabelText(QFileDialog::Accept, QStringLiteral("\u00D6&ffnen"));
-    d.setLabelText(QFileDialog::Reject, QStringLiteral("Abbrechen"));
+    d.setNameFilter(tr("Alle Dateien (*)"));
+    d.setLabelText(QFileDialog::LookIn, tr("Suchen in:"));
+    d.setLabelText(QFileDialog::FileName, tr("Datei&name:"));
+    d.setLabelText(QFileDialog::FileType, tr("Dateityp:"));
+    d.setLabelText(QFileDialog::Accept, tr("Ö&ffnen"));
+    d.setLabelText(QFileDialog::Reject, tr("Abbrechen"));
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return QString();
     return d.selectedFiles().first();
 }
@@ -295,14 +301,14 @@ void TMainForm::Betriebsart1Click() {
     if (Handbetrieb) {
         ProgressBar->hide();
         Handbetrieb = false;
-        BetriebLbl->setText(QStringLiteral("Fuzzyregelung"));
+        BetriebLbl->setText(tr("Fuzzyregelung"));
         StopImage->hide();
         RueckImage->hide();
         VorImage->hide();
     } else {
         ProgressBar->show();
         Handbetrieb = true;
-        BetriebLbl->setText(QStringLiteral("Handsteuerung"));
+        BetriebLbl->setText(tr("Handsteuerung"));
     }
 }
 

@@ -1,11 +1,42 @@
 #include "MessageBoxes.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QWidget>
 
+#include <memory>
+
 namespace widgets {
+
+std::unique_ptr<QMessageBox> BuildMessageBox(MessageKind kind, const QString& title, const QString& text) {
+    auto box = std::make_unique<QMessageBox>(QApplication::activeWindow());
+    box->setWindowTitle(title);
+    box->setText(text);
+    box->setTextFormat(Qt::PlainText);
+    switch (kind) {
+    case MessageKind::Warning: box->setIcon(QMessageBox::Warning); break;
+    case MessageKind::Error: box->setIcon(QMessageBox::Critical); break;
+    case MessageKind::Confirmation:
+    case MessageKind::Question: box->setIcon(QMessageBox::Question); break;
+    }
+    if (kind == MessageKind::Question || kind == MessageKind::Confirmation) {
+        QPushButton* yes = box->addButton(QCoreApplication::translate("MessageBoxes", "&Ja"), QMessageBox::YesRole);
+        QPushButton* no = box->addButton(QCoreApplication::translate("MessageBoxes", "&Nein"), QMessageBox::NoRole);
+        box->setDefaultButton(yes);
+        if (kind == MessageKind::Question)
+            box->setEscapeButton(
+                box->addButton(QCoreApplication::translate("MessageBoxes", "Abbrechen"), QMessageBox::RejectRole));
+        else
+            box->setEscapeButton(no);
+        return box;
+    }
+    QPushButton* ok = box->addButton(QCoreApplication::translate("MessageBoxes", "OK"), QMessageBox::AcceptRole);
+    box->setDefaultButton(ok);
+    box->setEscapeButton(ok);
+    return box;
+}
 
 namespace {
 
@@ -15,39 +46,19 @@ MessageHandler& Handler() {
 }
 
 MessageAnswer RealBox(MessageKind kind, const QString& title, const QString& text) {
-    QMessageBox box(QApplication::activeWindow());
-    box.setWindowTitle(title);
-    box.setText(text);
-    box.setTextFormat(Qt::PlainText);
-    switch (kind) {
-    case MessageKind::Warning: box.setIcon(QMessageBox::Warning); break;
-    case MessageKind::Error: box.setIcon(QMessageBox::Critical); break;
-    case MessageKind::Confirmation:
-    case MessageKind::Question: box.setIcon(QMessageBox::Question); break;
+    const std::unique_ptr<QMessageBox> box = BuildMessageBox(kind, title, text);
+    box->exec();
+    QAbstractButton* clicked = box->clickedButton();
+    switch (clicked ? box->buttonRole(clicked) : QMessageBox::InvalidRole) {
+    case QMessageBox::YesRole: return MessageAnswer::Yes;
+    case QMessageBox::NoRole: return MessageAnswer::No;
+    case QMessageBox::RejectRole: return MessageAnswer::Cancel;
+    case QMessageBox::AcceptRole: return MessageAnswer::Ok;
+    default: break;
     }
-    if (kind == MessageKind::Question) {
-        QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
-        QPushButton* no = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
-        QPushButton* cancel = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
-        box.setDefaultButton(yes);
-        box.setEscapeButton(cancel);
-        box.exec();
-        if (box.clickedButton() == yes) return MessageAnswer::Yes;
-        if (box.clickedButton() == no) return MessageAnswer::No;
-        return MessageAnswer::Cancel;
-    }
-    if (kind == MessageKind::Confirmation) {
-        QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
-        QPushButton* no = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
-        box.setDefaultButton(yes);
-        box.setEscapeButton(no);
-        box.exec();
-        return box.clickedButton() == yes ? MessageAnswer::Yes : MessageAnswer::No;
-    }
-    QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-    box.setDefaultButton(ok);
-    box.setEscapeButton(ok);
-    box.exec();
+    // Closed without a button: what Escape would have answered.
+    if (kind == MessageKind::Question) return MessageAnswer::Cancel;
+    if (kind == MessageKind::Confirmation) return MessageAnswer::No;
     return MessageAnswer::Ok;
 }
 
@@ -55,10 +66,10 @@ MessageAnswer RealBox(MessageKind kind, const QString& title, const QString& tex
 
 QString DefaultTitle(MessageKind kind) {
     switch (kind) {
-    case MessageKind::Warning: return QStringLiteral("Warnung");
-    case MessageKind::Error: return QStringLiteral("Fehler");
+    case MessageKind::Warning: return QCoreApplication::translate("MessageBoxes", "Warnung");
+    case MessageKind::Error: return QCoreApplication::translate("MessageBoxes", "Fehler");
     case MessageKind::Confirmation:
-    case MessageKind::Question: return QStringLiteral("Bestätigung");
+    case MessageKind::Question: return QCoreApplication::translate("MessageBoxes", "Bestätigung");
     }
     return QString();
 }

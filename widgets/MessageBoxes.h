@@ -5,7 +5,10 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <string>
+
+class QMessageBox;
 
 namespace widgets {
 
@@ -28,6 +31,10 @@ void ErrorBox(const QString& text);
 bool ConfirmBox(const QString& text);
 // Ja / Nein / Abbrechen, e.g. "Änderungen speichern?".
 MessageAnswer QuestionBox(const QString& text);
+
+// The box ShowMessage shows, built but not yet shown: its title, text, icon
+// and buttons in the program's language (lets a test read the buttons).
+std::unique_ptr<QMessageBox> BuildMessageBox(MessageKind kind, const QString& title, const QString& text);
 
 // The title a box of this kind gets when the caller gives none.
 QString DefaultTitle(MessageKind kind);

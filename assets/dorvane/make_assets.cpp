@@ -1,5 +1,5 @@
-// Draws Dorvane's pictures: the road, the explanatory sketch, the three run
-// indicators, the truck picture and the program icon. Run it with the output
+// Draws Dorvane's pictures: the road, the explanatory sketch (German and
+// English), the three run indicators, the truck picture and the program icon. Run it with the output
 // folder as its argument (normally assets/dorvane) after changing a picture:
 //   cmake --build build/dev --target dorvane_assets && build/dev/truck/dorvane_assets assets/dorvane
 // The PNGs it writes are committed, so building the program never needs it.
@@ -88,7 +88,16 @@ void Arrow(QPainter& p, QPointF from, QPointF to, const QColor& c) {
 // The three quantities the controller works with, drawn on one truck. The
 // picture is 231 x 140; the window stretches it over its 240 x 137 panel, so
 // it is drawn squeezed by the inverse of that stretch and looks right there.
-QImage Sketch() {
+// The sketch's three words, in German or in English.
+struct SketchWords {
+    const char* distance;
+    const char* attitude;
+    const char* steering;
+};
+const SketchWords German{"Abstand", "Lage", "Lenkwinkel"};
+const SketchWords English{"Distance", "Attitude", "Steering angle"};
+
+QImage Sketch(const SketchWords& words) {
     QImage img(231, 140, QImage::Format_RGB32);
     img.fill(Qt::white);
     QPainter p(&img);
@@ -141,10 +150,11 @@ QImage Sketch() {
 
     p.setPen(Qt::black);
     p.setFont(SansFont(11, true));
-    p.drawText(QRectF(rear.x() + 2, 106, targetX - rear.x() - 4, 14), Qt::AlignHCenter | Qt::AlignVCenter, "Abstand");
+    p.drawText(QRectF(rear.x() + 2, 106, targetX - rear.x() - 4, 14), Qt::AlignHCenter | Qt::AlignVCenter,
+               words.distance);
     p.setPen(arcColour);
-    p.drawText(QPointF(rear.x() + 8, rear.y() - 44), "Lage");
-    p.drawText(QPointF(8, 20), "Lenkwinkel");
+    p.drawText(QPointF(rear.x() + 8, rear.y() - 44), words.attitude);
+    p.drawText(QPointF(8, 20), words.steering);
     p.setPen(QPen(arcColour, 1, Qt::SolidLine));
     const QPointF arcMid = cab + QPointF(-std::sin((28 + 15) * M_PI / 180), -std::cos((28 + 15) * M_PI / 180)) * r2;
     p.drawLine(QPointF(44, 23), arcMid);
@@ -289,7 +299,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     bool ok = Save(Road(), dir, "strasse.png");
-    ok = Save(Sketch(), dir, "skizze.png") && ok;
+    ok = Save(Sketch(German), dir, "skizze.png") && ok;
+    ok = Save(Sketch(English), dir, "skizze_en.png") && ok;
     ok = Save(Indicator(0), dir, "stop.png") && ok;
     ok = Save(Indicator(1), dir, "vor.png") && ok;
     ok = Save(Indicator(2), dir, "rueck.png") && ok;

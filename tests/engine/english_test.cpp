@@ -99,6 +99,11 @@ INSTANTIATE_TEST_SUITE_P(
         MessageCase{"CheckTooManyTerms", [] { return fuzzy::DiagnoseProject("\r\n\r\nKraft\r\n6\r\n").Describe(); },
                     "Line 4: expected at most 5 terms for the output, found: \xE2\x80\x9C"
                     "6\xE2\x80\x9D."},
+        MessageCase{"CheckNumberBeyondSinglePrecision",
+                    [] { return fuzzy::DiagnoseProject("Fehler\r\n0\r\n1e39\r\n").Describe(); },
+                    "Line 3: expected the start of the range of input A within the limits of single precision, "
+                    "found: \xE2\x80\x9C"
+                    "1e39\xE2\x80\x9D."},
         MessageCase{"CheckLineReadAsZero",
                     [] {
                         const auto d = fuzzy::DiagnoseProject("Fehler\r\n0\r\n1,5\r\n");
@@ -292,7 +297,7 @@ INSTANTIATE_TEST_SUITE_P(
                  },
                  "No rule fires at Geschwindigkeit from \xE2\x88\x92"
                  "50 to below \xE2\x88\x92"
-                 "25 cm/s, because in places there no term of Geschwindigkeit is greater than 0, and there is no "
+                 "25 cm/s, because there, in places, no term of Geschwindigkeit is greater than 0, and there is no "
                  "working rule for A = negativ gro\xC3\x9F, B = negativ gro\xC3\x9F; A = negativ klein, B = negativ "
                  "gro\xC3\x9F; A = null, B = negativ gro\xC3\x9F and 2 more cells: Kraft falls to \xE2\x88\x92"
                  "2.5 N (the start of its range)."}),

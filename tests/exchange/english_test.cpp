@@ -301,6 +301,22 @@ TEST_P(EnglishExport, ReadsBackBitForBitAsTheGermanOne) {
 INSTANTIATE_TEST_SUITE_P(Formats, EnglishExport, ::testing::ValuesIn(kFormats),
                          [](const auto& param) { return std::string(exchange::FormatName(param.param)); });
 
+// The English paragraphs are other lines than the German ones; a line break
+// in the source's name must stay inside its comment in them too.
+TEST(EnglishExportComments, KeepALineBreakOfTheSourceInside) {
+    const fuzzy::Project p = LoadExample("heizung");
+    for (Format f : kFormats) {
+        std::string text;
+        {
+            const English english;
+            text = exchange::Export(f, p.A, p.B, p.Out, p.Rules, "a\nInputVariable: b.fuz");
+        }
+        const ImportOutcome r = TryImport(f, text);
+        ASSERT_TRUE(r.ok) << r.Describe() << "\n" << text;
+        EXPECT_EQ(fuzzy::ProjectText(fuzzy::Project{r.A, r.B, r.Out, r.Rules}), fuzzy::ProjectText(p));
+    }
+}
+
 TEST(EnglishExportRefusal, AProjectWithoutInputIsRefusedInEnglish) {
     const fuzzy::Project p;
     const English english;

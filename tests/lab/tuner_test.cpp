@@ -555,8 +555,7 @@ INSTANTIATE_TEST_SUITE_P(
                          "left the road:     2 starts (rear x <= 0 at the start)\n"
                          "arrived:           324 of 328\n"
                          "largest |x| at the end: 0.1250 m, largest |angle| at the end: 2.500 degrees\n"
-                         "no rule:           3 pieces of the input ranges, where the output falls to the start of "
-                         "its range"},
+                         "no rule:           3 pieces of the input ranges, where the output falls to its range start"},
         EnglishScoreCase{"Loco", LocoScore, tuning::Decimals::Comma, false,
                          "good:              4 of 6 runs (at rest, at most 0.5 cm past the mark, force within the "
                          "output range)\n"

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <sstream>
 
 namespace fuzzysim {
 
@@ -32,10 +33,10 @@ Args::Args(const std::vector<std::string>& args, std::vector<std::string> flags,
             } else if (i + 1 < args.size()) {
                 values_.emplace_back(name, args[++i]);
             } else {
-                throw UsageError("Zur Option " + name + " fehlt der Wert.");
+                throw UsageError(fuzzy::Fmt(fuzzy::Tr("fuzzysim", "Zur Option %1 fehlt der Wert."), {name}));
             }
         } else {
-            throw UsageError("Unbekannte Option: " + a);
+            throw UsageError(fuzzy::Fmt(fuzzy::Tr("fuzzysim", "Unbekannte Option: %1"), {a}));
         }
     }
 }
@@ -54,13 +55,46 @@ std::optional<double> Args::Number(std::string_view option) const {
     const auto text = Value(option);
     if (!text) return std::nullopt;
     const auto n = ParseNumber(*text);
-    if (!n) throw UsageError("Der Wert von " + std::string(option) + " ist keine Zahl: " + *text);
+    if (!n) throw UsageError(fuzzy::Fmt(fuzzy::Tr("fuzzysim", "Der Wert von %1 ist keine Zahl: %2"), {option, *text}));
     return n;
 }
 
 void Args::ExpectPositional(std::size_t n, std::string_view what) const {
-    if (positional_.size() < n) throw UsageError("Es fehlt: " + std::string(what));
-    if (positional_.size() > n) throw UsageError("Zu viele Argumente: " + positional_[n]);
+    if (positional_.size() < n) throw UsageError(fuzzy::Fmt(fuzzy::Tr("fuzzysim", "Es fehlt: %1"), {what}));
+    if (positional_.size() > n)
+        throw UsageError(fuzzy::Fmt(fuzzy::Tr("fuzzysim", "Zu viele Argumente: %1"), {positional_[n]}));
+}
+
+std::optional<fuzzy::Sprache> TakeLanguage(std::vector<std::string>& args) {
+    std::optional<fuzzy::Sprache> chosen;
+    for (std::size_t i = 0; i < args.size();) {
+        std::string value;
+        std::size_t count = 1;
+        if (args[i] == "--lang") {
+            if (i + 1 >= args.size()) throw UsageError(fuzzy::Tr("fuzzysim", "--lang erwartet de oder en."));
+            value = args[i + 1];
+            count = 2;
+        } else if (args[i].compare(0, 7, "--lang=") == 0) {
+            value = args[i].substr(7);
+        } else {
+            ++i;
+            continue;
+        }
+        if (value != "de" && value != "en")
+            throw UsageError(fuzzy::Fmt(fuzzy::Tr("fuzzysim", "--lang erwartet de oder en, gefunden: %1"), {value}));
+        chosen = value == "en" ? fuzzy::Sprache::Englisch : fuzzy::Sprache::Deutsch;
+        args.erase(args.begin() + static_cast<std::ptrdiff_t>(i),
+                   args.begin() + static_cast<std::ptrdiff_t>(i + count));
+    }
+    return chosen;
+}
+
+std::string ErrorLine(std::string_view text) { return fuzzy::Fmt(fuzzy::Tr("fuzzysim", "Fehler: %1"), {text}); }
+
+std::string Short(double v) {
+    std::ostringstream s;
+    s << v;
+    return s.str();
 }
 
 std::optional<double> ParseNumber(std::string_view text) {

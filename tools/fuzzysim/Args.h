@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Sprache.h"
+
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -43,11 +45,24 @@ private:
 // blanks; nullopt for anything else, infinities and NaN included.
 std::optional<double> ParseNumber(std::string_view text);
 
+// "--lang de|en" or "--lang=de|en" wherever it stands among the arguments,
+// before or after the subcommand, taken out of them so that no subcommand
+// sees it; the last one counts. nullopt without the option; a UsageError for
+// a missing or unknown value.
+std::optional<fuzzy::Sprache> TakeLanguage(std::vector<std::string>& args);
+
+// "Fehler: TEXT" in the active language, the start of every error line.
+std::string ErrorLine(std::string_view text);
+
+// The number as a stream prints it by default (six significant digits,
+// always with a point): the figures of the text output in both languages.
+std::string Short(double v);
+
 // One subcommand of fuzzysim: main.cpp keeps a table of them.
 struct Subcommand {
     const char* name;
-    const char* synopsis;  // arguments, e.g. "DATEI [--json]"
-    const char* summary;   // one line for the help text
+    const char* synopsis;  // arguments, e.g. "DATEI [--json]", translated where shown
+    const char* summary;   // one line for the help text, translated where shown
     int (*run)(const std::vector<std::string>& args);
 };
 

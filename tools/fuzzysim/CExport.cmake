@@ -14,7 +14,9 @@ function(fuzzy_generated_controllers target)
     add_custom_command(
       OUTPUT ${dir}/${example}_regler.c ${dir}/${example}_regler.h
       COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}
-      COMMAND fuzzysim export ${project} --to c --name ${example} -o ${dir}/${example}_regler.c
+      # --lang de: the comments of the generated source must not depend on
+      # the language of whoever builds.
+      COMMAND fuzzysim --lang de export ${project} --to c --name ${example} -o ${dir}/${example}_regler.c
       DEPENDS fuzzysim ${project}
       COMMENT "C-Export von ${example}.fuz"
       VERBATIM)

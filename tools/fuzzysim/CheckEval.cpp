@@ -5,6 +5,7 @@
 #include "Hints.h"
 #include "Messages.h"
 #include "ProjectCheck.h"
+#include "Sprache.h"
 #include "Text.h"
 
 #include <nlohmann/json.hpp>
@@ -29,9 +30,11 @@ namespace {
 // Shows the engine's messages on standard error and remembers a format error.
 class ToolMessages final : public fuzzy::IMessages {
 public:
-    void Warning(const std::string& text) override { std::cerr << "Warnung: " << text << '\n'; }
+    void Warning(const std::string& text) override {
+        std::cerr << fuzzy::Fmt(fuzzy::Tr("fuzzysim", "Warnung: %1"), {text}) << '\n';
+    }
     void Error(const std::string& text) override {
-        std::cerr << "Fehler: " << text << '\n';
+        std::cerr << ErrorLine(text) << '\n';
         ++errors;
     }
     int errors = 0;
@@ -74,11 +77,13 @@ std::string Pad(const std::string& s, std::size_t width) {
 }
 
 struct Role {
-    const char* label;  // for the summary and the hints
-    const char* key;    // for JSON
+    const char* label;  // for the summary, translated where shown
+    const char* key;    // for JSON, the same in every language
 };
 
-constexpr std::array<Role, 3> kRoles = {{{"Eingang A", "A"}, {"Eingang B", "B"}, {"Ausgang", "out"}}};
+constexpr std::array<Role, 3> kRoles = {{{FUZZY_TR_NOOP("fuzzysim check", "Eingang A"), "A"},
+                                         {FUZZY_TR_NOOP("fuzzysim check", "Eingang B"), "B"},
+                                         {FUZZY_TR_NOOP("fuzzysim check", "Ausgang"), "out"}}};
 
 std::array<const fuzzy::TFuzzy*, 3> Variables(const Project& p) { return {&p.A, &p.B, &p.Out}; }
 
@@ -91,19 +96,25 @@ std::string RuleCell(const Project& p, std::int32_t k) {
 }
 
 void PrintVariable(const Role& role, const fuzzy::TFuzzy& v, std::ostream& out) {
+    const char* label = fuzzy::Tr("fuzzysim check", role.label);
     if (!v.Defined) {
-        out << role.label << ": nicht definiert\n";
+        out << fuzzy::Fmt(fuzzy::Tr("fuzzysim check", "%1: nicht definiert"), {label}) << '\n';
         return;
     }
-    out << role.label << ": \"" << v.Name << "\"\n";
-    out << "  Bereich: " << FloatText(v.RangeMin) << " bis " << FloatText(v.RangeMax) << '\n';
-    out << "  Terme: " << v.TermCount;
-    if (v.TermCount < 0) out << " (wie 0)";
-    out << '\n';
+    out << label << ": \"" << v.Name << "\"\n";
+    out << fuzzy::Fmt(fuzzy::Tr("fuzzysim check", "  Bereich: %1 bis %2"),
+                      {FloatText(v.RangeMin), FloatText(v.RangeMax)})
+        << '\n';
+    out << fuzzy::Fmt(v.TermCount < 0 ? fuzzy::Tr("fuzzysim check", "  Terme: %1 (wie 0)")
+                                      : fuzzy::Tr("fuzzysim check", "  Terme: %1"),
+                      {std::to_string(v.TermCount)})
+        << '\n';
     if (v.UsedTerms() == 0) return;
-    std::size_t nameWidth = 4;
+    // The column heads: number and abbreviation as wide as the rows below.
+    const std::string name = fuzzy::Tr("fuzzysim check", "Name");
+    std::size_t nameWidth = Width(name);
     for (int i = 1; i <= v.UsedTerms(); ++i) nameWidth = std::max(nameWidth, Width(v.GetTermName(i)));
-    out << "    Nr  K\xC3\xBCrzel  " << Pad("Name", nameWidth) << "  a, b, c, d, h\n";
+    out << fuzzy::Tr("fuzzysim check", "    Nr  K\xC3\xBCrzel  ") << Pad(name, nameWidth) << "  a, b, c, d, h\n";
     for (int i = 1; i <= v.UsedTerms(); ++i) {
         out << "    " << i << "   " << Pad(v.GetTermAbbrev(i), 6) << "  " << Pad(v.GetTermName(i), nameWidth) << "  ";
         for (int j = 1; j <= 5; ++j) out << (j > 1 ? ", " : "") << FloatText(v.GetParam(i, j));
@@ -112,9 +123,12 @@ void PrintVariable(const Role& role, const fuzzy::TFuzzy& v, std::ostream& out) 
 }
 
 void PrintRules(const Project& p, std::ostream& out) {
-    out << "Regeln (Zeile = Term von Eingang B, Spalte = Term von Eingang A";
-    if (!p.B.Defined) out << "; ohne Eingang B gilt nur Zeile 1";
-    out << "):\n";
+    out << (p.B.Defined
+                ? fuzzy::Tr("fuzzysim check", "Regeln (Zeile = Term von Eingang B, Spalte = Term von Eingang A):")
+                : fuzzy::Tr("fuzzysim check",
+                            "Regeln (Zeile = Term von Eingang B, Spalte = Term von Eingang A; "
+                            "ohne Eingang B gilt nur Zeile 1):"))
+        << '\n';
     constexpr std::size_t w = 5;
     auto emit = [&out](std::string row) {
         while (!row.empty() && row.back() == ' ') row.pop_back();
@@ -144,10 +158,16 @@ void PrintNoRuleRegions(const Project& p, std::ostream& out) {
     if (!p.A.Defined || !p.Out.Defined) return;
     const fuzzy::NoRuleRegions r = fuzzy::FindNoRuleRegions(p);
     if (r.Empty()) {
-        out << "\nKeine Regel feuert: nirgends (an jedem Punkt der Eingangsbereiche feuert eine Regel).\n";
+        out << '\n'
+            << fuzzy::Tr("fuzzysim check",
+                         "Keine Regel feuert: nirgends (an jedem Punkt der Eingangsbereiche feuert eine Regel).")
+            << '\n';
         return;
     }
-    out << "\nKeine Regel feuert (der Ausgang f\xC3\xA4llt dort auf " << FloatText(r.Fallback) << "):\n";
+    out << '\n'
+        << fuzzy::Fmt(fuzzy::Tr("fuzzysim check", "Keine Regel feuert (der Ausgang f\xC3\xA4llt dort auf %1):"),
+                      {FloatText(r.Fallback)})
+        << '\n';
     for (const fuzzy::NoRuleBox& box : r.Boxes) {
         out << "  A " << IntervalText(box.A);
         if (box.HasB) out << ", B " << IntervalText(box.B);
@@ -218,14 +238,14 @@ int LoadForTool(const std::string& file, Project& p) {
     try {
         p = fuzzy::LoadProject(file);
     } catch (const fuzzy::EInOutError& e) {
-        std::cerr << "Fehler: " << file << ": " << e.what() << '\n';
+        std::cerr << ErrorLine(file + ": " + e.what()) << '\n';
         return ExitUnreadable;
     }
     return messages.errors > 0 ? ExitFormatError : ExitOk;
 }
 
 void PrintSummary(const std::string& file, const Project& p, std::ostream& out) {
-    out << "Datei: " << file << "\n\n";
+    out << fuzzy::Fmt(fuzzy::Tr("fuzzysim check", "Datei: %1"), {file}) << "\n\n";
     const auto vars = Variables(p);
     for (std::size_t n = 0; n < vars.size(); ++n) PrintVariable(kRoles[n], *vars[n], out);
     out << '\n';
@@ -233,7 +253,7 @@ void PrintSummary(const std::string& file, const Project& p, std::ostream& out) 
     PrintNoRuleRegions(p, out);
     const auto hints = fuzzy::ProjectHints(p);
     if (!hints.empty()) {
-        out << "\nHinweise:\n";
+        out << '\n' << fuzzy::Tr("fuzzysim check", "Hinweise:") << '\n';
         for (const auto& h : hints) out << "  - " << h.Text << '\n';
     }
 }
@@ -305,12 +325,15 @@ int EvalLines(Project& p, bool heights, std::istream& in, std::ostream& out, std
         for (std::string t; fields >> t;) tokens.push_back(t);
         // Blank lines and comments are no cases.
         if (tokens.empty() || tokens[0][0] == '#') continue;
-        const std::string where = "Fehler: Zeile " + std::to_string(lineNo) + ": ";
+        const std::string nr = std::to_string(lineNo);
         if (tokens.size() != expected) {
-            err << where
-                << (expected == 2 ? "Zwei Zahlen erwartet (A B)"
-                                  : "Eine Zahl erwartet (A), denn Eingang B ist nicht definiert")
-                << ", gefunden: " << tokens.size() << ".\n";
+            err << ErrorLine(fuzzy::Fmt(
+                       expected == 2 ? fuzzy::Tr("fuzzysim eval", "Zeile %1: Zwei Zahlen erwartet (A B), gefunden: %2.")
+                                     : fuzzy::Tr("fuzzysim eval",
+                                                 "Zeile %1: Eine Zahl erwartet (A), denn Eingang B ist "
+                                                 "nicht definiert, gefunden: %2."),
+                       {nr, std::to_string(tokens.size())}))
+                << '\n';
             ++malformed;
             continue;
         }
@@ -319,12 +342,16 @@ int EvalLines(Project& p, bool heights, std::istream& in, std::ostream& out, std
         for (std::size_t n = 0; n < tokens.size() && ok; ++n) {
             const auto v = ParseNumber(tokens[n]);
             if (!v) {
-                err << where << "\"" << tokens[n] << "\" ist keine Zahl.\n";
+                err << ErrorLine(
+                           fuzzy::Fmt(fuzzy::Tr("fuzzysim eval", "Zeile %1: \"%2\" ist keine Zahl."), {nr, tokens[n]}))
+                    << '\n';
                 ok = false;
             } else if (std::fabs(*v) > FLT_MAX) {
-                err << where << tokens[n]
-                    << " liegt au\xC3\x9F"
-                       "erhalb des Zahlenbereichs.\n";
+                err << ErrorLine(fuzzy::Fmt(fuzzy::Tr("fuzzysim eval",
+                                                      "Zeile %1: %2 liegt au\xC3\x9F"
+                                                      "erhalb des Zahlenbereichs."),
+                                            {nr, tokens[n]}))
+                    << '\n';
                 ok = false;
             } else {
                 values[n] = static_cast<float>(*v);
@@ -341,7 +368,9 @@ int EvalLines(Project& p, bool heights, std::istream& in, std::ostream& out, std
         // A NaN or an infinity is no output of a controller: named as what
         // went wrong, never printed as a result.
         if (!std::isfinite(result)) {
-            err << where << "Das Ergebnis ist keine endliche Zahl (" << G9(result) << "): " << NotFiniteCause(p)
+            err << ErrorLine(
+                       fuzzy::Fmt(fuzzy::Tr("fuzzysim eval", "Zeile %1: Das Ergebnis ist keine endliche Zahl (%2): %3"),
+                                  {nr, G9(result), NotFiniteCause(p)}))
                 << '\n';
             ++malformed;
             continue;
@@ -361,8 +390,9 @@ std::string NotFiniteCause(const Project& p) {
     for (const fuzzy::Hint& h : fuzzy::ProjectHints(p)) {
         if (h.Kind == fuzzy::HintKind::TooLarge && h.Place.Page == fuzzy::HintPage::Output) return h.Text;
     }
-    return "die Schwerpunktrechnung des Ausgangs l\xC3\xA4uft in einfacher Genauigkeit \xC3\xBC"
-           "ber.";
+    return fuzzy::Tr("fuzzysim eval",
+                     "die Schwerpunktrechnung des Ausgangs l\xC3\xA4uft in einfacher Genauigkeit \xC3\xBC"
+                     "ber.");
 }
 
 // Where a file stops fitting the format, and which real lines read as 0.
@@ -374,19 +404,19 @@ fuzzy::ProjectDiagnosis Diagnose(const std::string& file) {
 
 int RunCheck(const std::vector<std::string>& args) {
     const Args a(args, {"--json"});
-    a.ExpectPositional(1, "die Projektdatei (DATEI)");
+    a.ExpectPositional(1, fuzzy::Tr("fuzzysim", "die Projektdatei (DATEI)"));
     const std::string& file = a.Positional()[0];
     Project p;
     const int status = LoadForTool(file, p);
     if (status == ExitUnreadable) return status;
     const fuzzy::ProjectDiagnosis diag = Diagnose(file);
-    if (status == ExitFormatError && !diag.ok) std::cerr << "Fehler: " << file << ": " << diag.Describe() << '\n';
+    if (status == ExitFormatError && !diag.ok) std::cerr << ErrorLine(file + ": " + diag.Describe()) << '\n';
     if (a.Has("--json")) {
         PrintJson(p, std::cout, &diag);
     } else {
         PrintSummary(file, p, std::cout);
         if (!diag.zeroReads.empty()) {
-            std::cout << "\nZeilen ohne Zahl (gelesen als 0):\n";
+            std::cout << '\n' << fuzzy::Tr("fuzzysim check", "Zeilen ohne Zahl (gelesen als 0):") << '\n';
             for (const auto& z : diag.zeroReads) std::cout << "  - " << z << '\n';
         }
     }
@@ -395,17 +425,22 @@ int RunCheck(const std::vector<std::string>& args) {
 
 int RunEval(const std::vector<std::string>& args) {
     const Args a(args, {"--heights"});
-    a.ExpectPositional(1, "die Projektdatei (DATEI)");
+    a.ExpectPositional(1, fuzzy::Tr("fuzzysim", "die Projektdatei (DATEI)"));
     Project p;
     const int status = LoadForTool(a.Positional()[0], p);
     if (status != ExitOk) return status;
     if (!p.A.Defined || !p.Out.Defined) {
-        std::cerr << "Fehler: Das Projekt definiert " << (!p.A.Defined ? "keinen Eingang A" : "keinen Ausgang")
-                  << "; es gibt nichts auszuwerten.\n";
+        std::cerr << ErrorLine(!p.A.Defined
+                                   ? fuzzy::Tr("fuzzysim eval",
+                                               "Das Projekt definiert keinen Eingang A; es gibt nichts auszuwerten.")
+                                   : fuzzy::Tr("fuzzysim eval",
+                                               "Das Projekt definiert keinen Ausgang; es gibt nichts auszuwerten."))
+                  << '\n';
         return ExitFormatError;
     }
     // Typed by hand, the tool would otherwise just wait without a word.
-    if (::isatty(STDIN_FILENO)) std::cerr << "Eingaben: A [B] je Zeile, Ende mit Strg+D\n";
+    if (::isatty(STDIN_FILENO))
+        std::cerr << fuzzy::Tr("fuzzysim eval", "Eingaben: A [B] je Zeile, Ende mit Strg+D") << '\n';
     const int malformed = EvalLines(p, a.Has("--heights"), std::cin, std::cout, std::cerr);
     return malformed > 0 ? ExitFormatError : ExitOk;
 }

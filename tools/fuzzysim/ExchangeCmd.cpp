@@ -6,6 +6,7 @@
 #include "Exchange.h"
 #include "ExportCCmd.h"
 #include "ProjectWriter.h"
+#include "Sprache.h"
 
 #include <iostream>
 
@@ -25,22 +26,24 @@ std::vector<std::string> ExpandShort(std::vector<std::string> args) {
 
 int RunExport(const std::vector<std::string>& raw) {
     const Args a(ExpandShort(raw), {}, {"--to", "--output", "--name"});
-    a.ExpectPositional(1, "die Projektdatei (DATEI)");
+    a.ExpectPositional(1, fuzzy::Tr("fuzzysim", "die Projektdatei (DATEI)"));
     const auto output = a.Value("--output");
     const auto to = a.Value("--to");
     // C source is no exchange format: two files, a name, no import.
     if (to ? (*to == "c" || *to == "C") : (output && IsCSourcePath(*output))) {
         return RunExportC(a.Positional()[0], output, a.Value("--name"));
     }
-    if (a.Value("--name")) throw UsageError("--name gilt nur f\xC3\xBCr --to c.");
+    if (a.Value("--name")) throw UsageError(fuzzy::Tr("fuzzysim", "--name gilt nur f\xC3\xBCr --to c."));
     std::optional<exchange::Format> format;
     if (to) {
         format = exchange::FormatFromName(*to);
-        if (!format) throw UsageError("Unbekanntes Format: " + *to + " (fll, fis, fcl oder c)");
+        if (!format)
+            throw UsageError(fuzzy::Fmt(fuzzy::Tr("fuzzysim", "Unbekanntes Format: %1 (fll, fis, fcl oder c)"), {*to}));
     } else if (output) {
         format = exchange::FormatFromPath(*output);
     }
-    if (!format) throw UsageError("Es fehlt das Format: --to fll, --to fis, --to fcl oder --to c.");
+    if (!format)
+        throw UsageError(fuzzy::Tr("fuzzysim", "Es fehlt das Format: --to fll, --to fis, --to fcl oder --to c."));
 
     const std::string& file = a.Positional()[0];
     Project p;
@@ -50,7 +53,7 @@ int RunExport(const std::vector<std::string>& raw) {
     try {
         text = exchange::Export(*format, p.A, p.B, p.Out, p.Rules, file);
     } catch (const exchange::ExportError& e) {
-        std::cerr << "Fehler: " << file << ": " << e.what() << '\n';
+        std::cerr << ErrorLine(file + ": " + e.what()) << '\n';
         return ExitFormatError;
     }
     if (!output) {
@@ -60,7 +63,7 @@ int RunExport(const std::vector<std::string>& raw) {
     try {
         fuzzy::WriteFileAtomic(*output, text, file);
     } catch (const fuzzy::ESaveError& e) {
-        std::cerr << "Fehler: " << e.what() << '\n';
+        std::cerr << ErrorLine(e.what()) << '\n';
         return ExitUnreadable;
     }
     return ExitOk;
@@ -68,22 +71,24 @@ int RunExport(const std::vector<std::string>& raw) {
 
 int RunImport(const std::vector<std::string>& raw) {
     const Args a(ExpandShort(raw), {}, {"--output"});
-    a.ExpectPositional(1, "die Datei (DATEI.fll, DATEI.fis oder DATEI.fcl)");
+    a.ExpectPositional(1, fuzzy::Tr("fuzzysim", "die Datei (DATEI.fll, DATEI.fis oder DATEI.fcl)"));
     const std::string& file = a.Positional()[0];
     const auto format = exchange::FormatFromPath(file);
-    if (!format) throw UsageError("Das Format ergibt sich aus der Endung: .fll, .fis oder .fcl (" + file + ").");
+    if (!format)
+        throw UsageError(fuzzy::Fmt(
+            fuzzy::Tr("fuzzysim", "Das Format ergibt sich aus der Endung: .fll, .fis oder .fcl (%1)."), {file}));
 
     exchange::Imported r;
     try {
         r = exchange::Import(*format, exchange::ReadImportFile(file));
     } catch (const exchange::UnreadableFile& e) {
-        std::cerr << "Fehler: " << e.what() << '\n';
+        std::cerr << ErrorLine(e.what()) << '\n';
         return ExitUnreadable;
     } catch (const exchange::ImportError& e) {
-        std::cerr << "Fehler: " << file << ": " << e.Describe() << '\n';
+        std::cerr << ErrorLine(file + ": " + e.Describe()) << '\n';
         return ExitFormatError;
     }
-    for (const auto& note : r.notes) std::cerr << "Hinweis: " << note << '\n';
+    for (const auto& note : r.notes) std::cerr << fuzzy::Fmt(fuzzy::Tr("fuzzysim", "Hinweis: %1"), {note}) << '\n';
     const fuzzy::Project& p = r.project;
     try {
         if (const auto output = a.Value("--output")) {
@@ -93,7 +98,7 @@ int RunImport(const std::vector<std::string>& raw) {
             std::cout << fuzzy::ProjectText(p);
         }
     } catch (const fuzzy::ESaveError& e) {
-        std::cerr << "Fehler: " << e.what() << '\n';
+        std::cerr << ErrorLine(e.what()) << '\n';
         return ExitFormatError;
     }
     return ExitOk;

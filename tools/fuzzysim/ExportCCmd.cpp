@@ -4,6 +4,7 @@
 #include "AtomicFile.h"
 #include "CheckEval.h"
 #include "ExportC.h"
+#include "Sprache.h"
 
 #include <filesystem>
 #include <iostream>
@@ -17,15 +18,17 @@ int RunExportC(const std::string& file, const std::optional<std::string>& output
     exchange::CExportOptions o;
     if (name) {
         if (!exchange::IsCName(*name)) {
-            throw UsageError(
-                "--name braucht einen C-Namen: ein Buchstabe, dann bis zu 23 Buchstaben, Ziffern oder _ "
-                "(nicht " +
-                *name + ").");
+            throw UsageError(fuzzy::Fmt(fuzzy::Tr("fuzzysim",
+                                                  "--name braucht einen C-Namen: ein Buchstabe, dann bis zu 23 "
+                                                  "Buchstaben, Ziffern oder _ (nicht %1)."),
+                                        {*name}));
         }
         o.name = *name;
     }
     if (output) {
-        if (!IsCSourcePath(*output)) throw UsageError("Die Ausgabe f\xC3\xBCr --to c endet auf .c: " + *output);
+        if (!IsCSourcePath(*output))
+            throw UsageError(
+                fuzzy::Fmt(fuzzy::Tr("fuzzysim", "Die Ausgabe f\xC3\xBCr --to c endet auf .c: %1"), {*output}));
         o.headerName = std::filesystem::path(exchange::CHeaderPath(*output)).filename().string();
     }
     Project p;
@@ -36,7 +39,7 @@ int RunExportC(const std::string& file, const std::optional<std::string>& output
     try {
         c = exchange::ExportC(p, o);
     } catch (const exchange::ExportError& e) {
-        std::cerr << "Fehler: " << file << ": " << e.what() << '\n';
+        std::cerr << ErrorLine(file + ": " + e.what()) << '\n';
         return ExitFormatError;
     }
     if (!output) {
@@ -46,7 +49,7 @@ int RunExportC(const std::string& file, const std::optional<std::string>& output
     try {
         exchange::WriteCExport(c, *output, file);
     } catch (const fuzzy::ESaveError& e) {
-        std::cerr << "Fehler: " << e.what() << '\n';
+        std::cerr << ErrorLine(e.what()) << '\n';
         return ExitUnreadable;
     }
     return ExitOk;

@@ -3,6 +3,7 @@
 #include "Args.h"
 #include "CheckEval.h"
 #include "ProjectWriter.h"
+#include "Sprache.h"
 
 #include <iostream>
 
@@ -14,7 +15,7 @@ int RunFormat(const std::vector<std::string>& args) {
     for (std::string& x : lang)
         if (x == "-o") x = "--output";
     const Args a(lang, {}, {"--output"});
-    a.ExpectPositional(1, "die Projektdatei (DATEI)");
+    a.ExpectPositional(1, fuzzy::Tr("fuzzysim", "die Projektdatei (DATEI)"));
     Project p;
     const int status = LoadForTool(a.Positional()[0], p);
     // After a format error the reader has emptied the project: writing it
@@ -33,7 +34,7 @@ int WriteProject(const Project& p, const std::optional<std::string>& file) {
             std::cout.flush();
         }
     } catch (const fuzzy::ESaveError& e) {
-        std::cerr << "Fehler: " << e.what() << '\n';
+        std::cerr << ErrorLine(e.what()) << '\n';
         return ExitFormatError;
     }
     return ExitOk;

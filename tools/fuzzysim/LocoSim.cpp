@@ -3,6 +3,7 @@
 #include "Args.h"
 #include "AtomicFile.h"
 #include "CheckEval.h"
+#include "Sprache.h"
 
 #include <algorithm>
 #include <cfloat>
@@ -24,20 +25,16 @@ std::string Fixed(double v, int decimals) {
     return s.str();
 }
 
-std::string Short(double v) {
-    std::ostringstream s;
-    s << v;
-    return s.str();
-}
-
 // The value of an option within [lo, hi] (a range well inside single
 // precision, so that the conversion is exact enough and the run stays finite),
 // the fallback without the option; a UsageError naming the range otherwise.
 double InRange(const Args& a, const LocoRange& r) {
     const double v = a.Number(r.option).value_or(r.fallback);
     if (!(v >= r.lo && v <= r.hi) || (!r.zeroAllowed && v == 0.0)) {
-        throw UsageError(std::string(r.option) + " erwartet " + r.what + " von " + Short(r.lo) + " bis " + Short(r.hi) +
-                         (r.zeroAllowed ? "" : ", nicht 0") + ", gefunden: " + *a.Value(r.option) + ".");
+        throw UsageError(fuzzy::Fmt(
+            r.zeroAllowed ? fuzzy::Tr("fuzzysim loco", "%1 erwartet %2 von %3 bis %4, gefunden: %5.")
+                          : fuzzy::Tr("fuzzysim loco", "%1 erwartet %2 von %3 bis %4, nicht 0, gefunden: %5."),
+            {r.option, fuzzy::Tr("fuzzysim loco", r.what), Short(r.lo), Short(r.hi), *a.Value(r.option)}));
     }
     return v;
 }
@@ -97,12 +94,13 @@ const std::vector<LocoRange>& LocoRanges() {
     // 10 g to a tonne; a run of at most an hour. Beyond these the model's
     // single precision gives infinities or NaN instead of a run.
     static const std::vector<LocoRange> ranges = {
-        {"--dt", "einen Zeitschritt in s", 0.055, 0.00001, 1.0, true},
-        {"--first-dt", "einen Zeitschritt in s", double(pemrak::ErsterZeitschritt), 0.00001, 1.0, true},
-        {"--mass", "eine Masse in kg", 2.0, 0.01, 1000.0, true},
-        {"--friction", "eine Reibung in N*s/m", 3.0, 0.0, 1000.0, true},
-        {"--distance", "einen Abstand in cm", 100.0, -10000.0, 10000.0, false},
-        {"--time", "eine Dauer in s", 60.0, 0.001, 3600.0, true},
+        {"--dt", FUZZY_TR_NOOP("fuzzysim loco", "einen Zeitschritt in s"), 0.055, 0.00001, 1.0, true},
+        {"--first-dt", FUZZY_TR_NOOP("fuzzysim loco", "einen Zeitschritt in s"), double(pemrak::ErsterZeitschritt),
+         0.00001, 1.0, true},
+        {"--mass", FUZZY_TR_NOOP("fuzzysim loco", "eine Masse in kg"), 2.0, 0.01, 1000.0, true},
+        {"--friction", FUZZY_TR_NOOP("fuzzysim loco", "eine Reibung in N*s/m"), 3.0, 0.0, 1000.0, true},
+        {"--distance", FUZZY_TR_NOOP("fuzzysim loco", "einen Abstand in cm"), 100.0, -10000.0, 10000.0, false},
+        {"--time", FUZZY_TR_NOOP("fuzzysim loco", "eine Dauer in s"), 60.0, 0.001, 3600.0, true},
     };
     return ranges;
 }
@@ -119,9 +117,10 @@ pemrak::LaufOptionen LocoOptions(const Args& a) {
     }
     for (const char* option : {"--dt", "--first-dt", "--time"}) {
         if (!(a.Number(option).value_or(1.0) > 0.0))
-            throw UsageError(std::string("Der Wert von ") + option +
-                             " muss gr\xC3\xB6\xC3\x9F"
-                             "er als 0 sein.");
+            throw UsageError(fuzzy::Fmt(fuzzy::Tr("fuzzysim loco",
+                                                  "Der Wert von %1 muss gr\xC3\xB6\xC3\x9F"
+                                                  "er als 0 sein."),
+                                        {option}));
     }
     std::vector<double> v;
     for (const LocoRange& r : LocoRanges()) v.push_back(InRange(a, r));
@@ -133,9 +132,9 @@ pemrak::LaufOptionen LocoOptions(const Args& a) {
     o.Start.AbstandCm = static_cast<float>(v[4]);
     o.MaxZeit = static_cast<float>(v[5]);
     if (double(o.MaxZeit) / double(o.Dt) > MaxSteps)
-        throw UsageError(
-            "Zu viele Schritte: --time geteilt durch --dt darf 2000000 nicht \xC3\xBC"
-            "bersteigen.");
+        throw UsageError(fuzzy::Tr("fuzzysim loco",
+                                   "Zu viele Schritte: --time geteilt durch --dt darf 2000000 nicht \xC3\xBC"
+                                   "bersteigen."));
     return o;
 }
 
@@ -144,25 +143,46 @@ void PrintLocoSummary(const pemrak::Versuch& v, std::ostream& out) {
     const pemrak::Kennzahlen& k = v.Zahlen;
     const auto& ruhe = v.InRuheAb;
     const auto& ruheEng = v.GenauAb;
-    out << "Lok:             Masse " << o.Start.Masse << " kg, Reibung " << o.Start.Reibung << " N*s/m, Abstand "
-        << o.Start.AbstandCm << " cm\n"
-        << "Schritte:        erster " << o.ErsterDt << " s, dann " << o.Dt << " s\n"
-        << "Ende:            t = " << Fixed(k.EndeT, 3) << " s nach " << k.Schritte << " Schritten, "
-        << (!k.Endlich      ? "abgebrochen, der Zustand ist keine endliche Zahl"
-            : k.Ausgelaufen ? "30 cm hinter der Marke ausgelaufen"
-                            : "Zeitgrenze erreicht")
+    const auto T = [](const char* text) { return std::string(text); };
+    out << fuzzy::Fmt(fuzzy::Tr("fuzzysim loco", "Lok:             Masse %1 kg, Reibung %2 N*s/m, Abstand %3 cm"),
+                      {Short(o.Start.Masse), Short(o.Start.Reibung), Short(o.Start.AbstandCm)})
         << '\n'
-        << "s am Ende:       " << Fixed(k.EndeSCm, 4) << " cm\n"
-        << "v am Ende:       " << Fixed(k.EndeVCms, 4) << " cm/s\n"
-        << "in Ruhe ab:      " << (ruhe ? "t = " + Fixed(*ruhe, 3) + " s" : std::string("nie"))
-        << " (|s| < 1 cm, |v| < 0.5 cm/s bis zum Ende)\n"
-        << "genau ab:        " << (ruheEng ? "t = " + Fixed(*ruheEng, 3) + " s" : std::string("nie"))
-        << " (|s| < 0.5 cm, |v| < 0.5 cm/s bis zum Ende)\n"
-        << "\xC3\x9C"
-           "berschwingen:   "
-        << Fixed(k.UeberschwingenCm, 4) << " cm hinter der Marke\n"
-        << "Zielband:        " << (k.BandErreicht ? "erreicht" : "nicht erreicht") << " (|s| < 1 cm)\n"
-        << "Kraftwechsel:    " << k.Vorzeichenwechsel << " Vorzeichenwechsel der Kraft\n";
+        << fuzzy::Fmt(fuzzy::Tr("fuzzysim loco", "Schritte:        erster %1 s, dann %2 s"),
+                      {Short(o.ErsterDt), Short(o.Dt)})
+        << '\n'
+        << fuzzy::Fmt(
+               !k.Endlich ? fuzzy::Tr("fuzzysim loco",
+                                      "Ende:            t = %1 s nach %2 Schritten, abgebrochen, "
+                                      "der Zustand ist keine endliche Zahl")
+               : k.Ausgelaufen
+                   ? fuzzy::Tr("fuzzysim loco",
+                               "Ende:            t = %1 s nach %2 Schritten, 30 cm hinter der Marke ausgelaufen")
+                   : fuzzy::Tr("fuzzysim loco", "Ende:            t = %1 s nach %2 Schritten, Zeitgrenze erreicht"),
+               {Fixed(k.EndeT, 3), std::to_string(k.Schritte)})
+        << '\n'
+        << fuzzy::Fmt(fuzzy::Tr("fuzzysim loco", "s am Ende:       %1 cm"), {Fixed(k.EndeSCm, 4)}) << '\n'
+        << fuzzy::Fmt(fuzzy::Tr("fuzzysim loco", "v am Ende:       %1 cm/s"), {Fixed(k.EndeVCms, 4)}) << '\n'
+        << (ruhe ? fuzzy::Fmt(fuzzy::Tr("fuzzysim loco",
+                                        "in Ruhe ab:      t = %1 s (|s| < 1 cm, |v| < 0.5 cm/s bis zum Ende)"),
+                              {Fixed(*ruhe, 3)})
+                 : T(fuzzy::Tr("fuzzysim loco", "in Ruhe ab:      nie (|s| < 1 cm, |v| < 0.5 cm/s bis zum Ende)")))
+        << '\n'
+        << (ruheEng ? fuzzy::Fmt(fuzzy::Tr("fuzzysim loco",
+                                           "genau ab:        t = %1 s (|s| < 0.5 cm, |v| < 0.5 cm/s bis zum Ende)"),
+                                 {Fixed(*ruheEng, 3)})
+                    : T(fuzzy::Tr("fuzzysim loco", "genau ab:        nie (|s| < 0.5 cm, |v| < 0.5 cm/s bis zum Ende)")))
+        << '\n'
+        << fuzzy::Fmt(fuzzy::Tr("fuzzysim loco",
+                                "\xC3\x9C"
+                                "berschwingen:   %1 cm hinter der Marke"),
+                      {Fixed(k.UeberschwingenCm, 4)})
+        << '\n'
+        << (k.BandErreicht ? fuzzy::Tr("fuzzysim loco", "Zielband:        erreicht (|s| < 1 cm)")
+                           : fuzzy::Tr("fuzzysim loco", "Zielband:        nicht erreicht (|s| < 1 cm)"))
+        << '\n'
+        << fuzzy::Fmt(fuzzy::Tr("fuzzysim loco", "Kraftwechsel:    %1 Vorzeichenwechsel der Kraft"),
+                      {std::to_string(k.Vorzeichenwechsel)})
+        << '\n';
 }
 
 void PrintLocoSummary(const pemrak::LaufOptionen& o, const pemrak::Lauf& lauf, std::ostream& out) {
@@ -196,25 +216,31 @@ void WriteLocoSvg(const pemrak::Lauf& lauf, std::ostream& out) {
     Widen(vMin, vMax);
     out << "<svg xmlns='http://www.w3.org/2000/svg' width='900' height='380' font-family='sans-serif' "
            "font-size='12'>\n<rect width='900' height='380' fill='#f4f4f4'/>\n";
+    // The axis labels are a letter and its unit: the same in both languages.
     DrawPanel(Panel{70, 40, 340, 280, t1, t2, sMin, sMax},
-              "s \xC3\xBC"
-              "ber t",
+              fuzzy::Tr("fuzzysim loco",
+                        "s \xC3\xBC"
+                        "ber t"),
               "t in s", "s in cm", st, out);
-    DrawPanel(Panel{530, 40, 340, 280, sMin, sMax, vMin, vMax}, "s-v-Diagramm", "s in cm", "v in cm/s", sv, out);
+    DrawPanel(Panel{530, 40, 340, 280, sMin, sMax, vMin, vMax}, fuzzy::Tr("fuzzysim loco", "s-v-Diagramm"), "s in cm",
+              "v in cm/s", sv, out);
     out << "</svg>\n";
 }
 
 int RunLoco(const std::vector<std::string>& args) {
     const Args a(args, {"--csv"}, {"--dt", "--first-dt", "--mass", "--friction", "--distance", "--time", "--svg"});
-    a.ExpectPositional(1, "die Projektdatei (DATEI)");
+    a.ExpectPositional(1, fuzzy::Tr("fuzzysim", "die Projektdatei (DATEI)"));
     const pemrak::LaufOptionen o = LocoOptions(a);
     Project p;
     const int status = LoadForTool(a.Positional()[0], p);
     if (status != ExitOk) return status;
     pemrak::FuzzyRegler regler{p.A, p.B, p.Out, p.Rules};
     if (!regler.Brauchbar()) {
-        std::cerr << "Fehler: Kein (geeignetes) Fuzzyprojekt vorhanden (Eingang A, Eingang B und Ausgang m\xC3\xBC"
-                     "ssen definiert sein).\n";
+        std::cerr << ErrorLine(fuzzy::Tr("fuzzysim loco",
+                                         "Kein (geeignetes) Fuzzyprojekt vorhanden (Eingang A, Eingang B "
+                                         "und Ausgang m\xC3\xBC"
+                                         "ssen definiert sein)."))
+                  << '\n';
         return ExitFormatError;
     }
     const pemrak::Versuch versuch = pemrak::Fahre(regler, o);
@@ -223,10 +249,16 @@ int RunLoco(const std::vector<std::string>& args) {
     // neither ran out nor came to rest.
     for (const pemrak::LaufPunkt& q : lauf.Verlauf) {
         if (std::isfinite(q.sCm) && std::isfinite(q.vCms) && std::isfinite(q.Kraft)) continue;
-        std::cerr << "Fehler: Bei t = " << Fixed(q.t, 3) << " s ist "
-                  << (std::isfinite(q.Kraft) ? "der Zustand der Lok keine endliche Zahl: die Kraft des Reglers ist "
-                                               "f\xC3\xBCr diese Lok zu gro\xC3\x9F."
-                                             : "die Kraft des Reglers keine endliche Zahl: " + NotFiniteCause(p))
+        std::cerr << ErrorLine(
+                         std::isfinite(q.Kraft)
+                             ? fuzzy::Fmt(fuzzy::Tr("fuzzysim loco",
+                                                    "Bei t = %1 s ist der Zustand der Lok keine endliche Zahl: die "
+                                                    "Kraft des Reglers ist f\xC3\xBCr diese Lok zu gro\xC3\x9F."),
+                                          {Fixed(q.t, 3)})
+                             : fuzzy::Fmt(fuzzy::Tr("fuzzysim loco",
+                                                    "Bei t = %1 s ist die Kraft des Reglers keine "
+                                                    "endliche Zahl: %2"),
+                                          {Fixed(q.t, 3), NotFiniteCause(p)}))
                   << '\n';
         return ExitFormatError;
     }
@@ -237,7 +269,7 @@ int RunLoco(const std::vector<std::string>& args) {
             // Atomically and never onto the project the run was read from.
             fuzzy::WriteFileAtomic(*svg, picture.str(), a.Positional()[0]);
         } catch (const fuzzy::ESaveError& e) {
-            std::cerr << "Fehler: " << e.what() << '\n';
+            std::cerr << ErrorLine(e.what()) << '\n';
             return ExitUnreadable;
         }
     }

@@ -3,6 +3,7 @@
 #include "Args.h"
 #include "CheckEval.h"
 #include "Format.h"
+#include "Sprache.h"
 #include "Templates.h"
 
 #include <filesystem>
@@ -15,19 +16,23 @@ int RunNew(const std::vector<std::string>& args) {
     for (std::string& x : named)
         if (x == "-o") x = "--output";
     const Args a(named, {}, {"--output"});
-    a.ExpectPositional(1, "die Vorlage (leer, truck oder lok)");
+    a.ExpectPositional(1, fuzzy::Tr("fuzzysim", "die Vorlage (leer, truck oder lok)"));
     const std::string& name = a.Positional()[0];
     const auto project = fuzzy::TemplateNamed(name);
-    if (!project) throw UsageError("Unbekannte Vorlage: " + name + " (es gibt leer, truck und lok).");
+    if (!project)
+        throw UsageError(
+            fuzzy::Fmt(fuzzy::Tr("fuzzysim", "Unbekannte Vorlage: %1 (es gibt leer, truck und lok)."), {name}));
     const auto out = a.Value("--output");
     if (out) {
-        if (out->empty()) throw UsageError("-o erwartet einen Dateinamen.");
+        if (out->empty()) throw UsageError(fuzzy::Tr("fuzzysim", "-o erwartet einen Dateinamen."));
         std::error_code ec;
         const auto status = std::filesystem::symlink_status(*out, ec);
         if (std::filesystem::exists(status) || (ec && ec != std::errc::no_such_file_or_directory)) {
-            std::cerr << "Fehler: " << *out
-                      << " gibt es schon; fuzzysim new \xC3\xBC"
-                         "berschreibt keine Datei.\n";
+            std::cerr << ErrorLine(fuzzy::Fmt(fuzzy::Tr("fuzzysim",
+                                                        "%1 gibt es schon; fuzzysim new \xC3\xBC"
+                                                        "berschreibt keine Datei."),
+                                              {*out}))
+                      << '\n';
             return ExitUsage;
         }
     }

@@ -3,6 +3,7 @@
 #include "Args.h"
 #include "AtomicFile.h"
 #include "CheckEval.h"
+#include "Sprache.h"
 
 #include <algorithm>
 #include <cmath>
@@ -33,21 +34,23 @@ dorvane::StartValues ParseStart(const std::string& text) {
         if (x && att && std::fabs(*x) <= 1000.0 && std::fabs(*att) <= 360.0)
             return {static_cast<float>(*x), static_cast<float>(*att)};
     }
-    throw UsageError(
-        "--start erwartet X,LAGE: x des F\xC3\xBChrerhauses in m (-1000 bis 1000) und die Lage in Grad (-360 bis "
-        "360), z. B. --start -10,20");
+    throw UsageError(fuzzy::Tr("fuzzysim truck",
+                               "--start erwartet X,LAGE: x des F\xC3\xBChrerhauses in m (-1000 bis "
+                               "1000) und die Lage in Grad (-360 bis 360), z. B. --start -10,20"));
 }
 
 const char* Verdict(const TruckRun& r) {
-    if (!r.Result.Arrived) return "nicht angekommen";
-    if (!r.Quality.ArrivedWell) return "ungenau";
+    if (!r.Result.Arrived) return fuzzy::Tr("fuzzysim truck", "nicht angekommen");
+    if (!r.Quality.ArrivedWell) return fuzzy::Tr("fuzzysim truck", "ungenau");
     if (r.Quality.MustKeepRoad && !r.Quality.KeptRoad)
-        return "Stra\xC3\x9F"
-               "e verlassen";
+        return fuzzy::Tr("fuzzysim truck",
+                         "Stra\xC3\x9F"
+                         "e verlassen");
     if (r.Result.LeftRoad)
-        return "gut, Stra\xC3\x9F"
-               "e kurz verlassen";
-    return "gut";
+        return fuzzy::Tr("fuzzysim truck",
+                         "gut, Stra\xC3\x9F"
+                         "e kurz verlassen");
+    return fuzzy::Tr("fuzzysim truck", "gut");
 }
 
 // The SVG's world window and its mapping: 10 pixels per metre.
@@ -66,9 +69,9 @@ std::vector<dorvane::StartValues> TruckStarts(const Args& a) {
     const auto start = a.Value("--start");
     if (a.Has("--grid")) {
         if (start)
-            throw UsageError(
-                "--start und --grid schlie\xC3\x9F"
-                "en einander aus.");
+            throw UsageError(fuzzy::Tr("fuzzysim truck",
+                                       "--start und --grid schlie\xC3\x9F"
+                                       "en einander aus."));
         return dorvane::GridStarts();
     }
     if (start) return {ParseStart(*start)};
@@ -81,9 +84,15 @@ std::vector<TruckRun> RunTruckStarts(const dorvane::Controller& c, const std::ve
 }
 
 void PrintTruckTable(const std::vector<TruckRun>& runs, float speed, std::ostream& out) {
-    out << "Truck: 10 m, F\xC3\xBChrerhaus bei y = 25, v = " << speed
-        << " m/s, Schritte zu 0.1 s, Ankunft bei y <= -25\n\n"
-        << "  Start x   Lage  hinten x |  Ende x     Lage  Schritte  max|x|  Ergebnis\n";
+    // The column heads stand over the right-aligned numbers of the rows:
+    // widths 9, 7, 10 | 8, 9, 10, 8, then the verdict.
+    out << fuzzy::Fmt(fuzzy::Tr("fuzzysim truck",
+                                "Truck: 10 m, F\xC3\xBChrerhaus bei y = 25, v = %1 m/s, Schritte zu "
+                                "0.1 s, Ankunft bei y <= -25"),
+                      {Short(speed)})
+        << "\n\n"
+        << fuzzy::Tr("fuzzysim truck", "  Start x   Lage  hinten x |  Ende x     Lage  Schritte  max|x|  Ergebnis")
+        << '\n';
     for (const TruckRun& r : runs) {
         const auto& s = r.Result.Start;
         out << Fixed(s.CabX, 2, 9) << Fixed(s.Attitude, 1, 7) << Fixed(r.StartRearX, 2, 10) << " |"
@@ -94,18 +103,31 @@ void PrintTruckTable(const std::vector<TruckRun>& runs, float speed, std::ostrea
 
 void PrintTruckSummary(const std::vector<TruckRun>& runs, float speed, std::ostream& out) {
     const dorvane::GridFigures f = dorvane::Figures(runs);
-    out << "\nZusammenfassung bei v = " << speed << " m/s:\n"
-        << "  Starts:              " << runs.size() << '\n'
-        << "  angekommen:          " << f.Arrived << '\n'
-        << "  Ziel erreicht:       " << f.Docked << " (|x| < 0.1 m und |Lage| < 1 Grad"
-        << ", bei Start mit hinten x <= 0 stets auf der Stra\xC3\x9F"
-           "e)\n"
-        << "  auf der Stra\xC3\x9F"
-           "e:      "
-        << f.KeptRoad << " von " << f.MustKeepRoad << " Starts mit hinten x <= 0\n"
-        << "  gr\xC3\xB6\xC3\x9Fte |x| am Ende: " << Fixed(f.WorstX, 4) << " m\n"
-        << "  gr\xC3\xB6\xC3\x9Fte |Lage| am Ende: " << Fixed(f.WorstAttitude, 3) << " Grad\n"
-        << "  meiste Schritte:     " << f.MostSteps << '\n';
+    auto line = [&out](const char* pattern, std::initializer_list<std::string_view> args) {
+        out << fuzzy::Fmt(pattern, args) << '\n';
+    };
+    out << '\n';
+    line(fuzzy::Tr("fuzzysim truck", "Zusammenfassung bei v = %1 m/s:"), {Short(speed)});
+    line(fuzzy::Tr("fuzzysim truck", "  Starts:              %1"), {std::to_string(runs.size())});
+    line(fuzzy::Tr("fuzzysim truck", "  angekommen:          %1"), {std::to_string(f.Arrived)});
+    line(fuzzy::Tr("fuzzysim truck",
+                   "  Ziel erreicht:       %1 (|x| < 0.1 m und |Lage| < 1 Grad, bei Start mit hinten "
+                   "x <= 0 stets auf der Stra\xC3\x9F"
+                   "e)"),
+         {std::to_string(f.Docked)});
+    line(fuzzy::Tr("fuzzysim truck",
+                   "  auf der Stra\xC3\x9F"
+                   "e:      %1 von %2 Starts mit hinten x <= 0"),
+         {std::to_string(f.KeptRoad), std::to_string(f.MustKeepRoad)});
+    line(fuzzy::Tr("fuzzysim truck",
+                   "  gr\xC3\xB6\xC3\x9F"
+                   "te |x| am Ende: %1 m"),
+         {Fixed(f.WorstX, 4)});
+    line(fuzzy::Tr("fuzzysim truck",
+                   "  gr\xC3\xB6\xC3\x9F"
+                   "te |Lage| am Ende: %1 Grad"),
+         {Fixed(f.WorstAttitude, 3)});
+    line(fuzzy::Tr("fuzzysim truck", "  meiste Schritte:     %1"), {std::to_string(f.MostSteps)});
 }
 
 void WriteTruckCsv(const std::vector<TruckRun>& runs, std::ostream& out) {
@@ -171,32 +193,38 @@ void WriteTruckSvg(const std::vector<TruckRun>& runs, float speed, std::ostream&
     for (int y : {-25, 0, 25}) {
         out << "<text x='" << v.left - 6 << "' y='" << v.Y(y) + 4 << "' text-anchor='end'>" << y << "</text>\n";
     }
-    out << "<text x='" << v.left + v.Width() / 2 << "' y='" << v.top + v.Height() + 34
-        << "' text-anchor='middle'>x in m (Ziellinie x = 0)</text>\n"
-        << "<text x='" << v.left << "' y='20'>Weg des hinteren Punkts, v = " << speed << " m/s</text>\n"
-        << "<text x='" << v.left << "' y='38'>" << good << " von " << runs.size()
-        << " Starts am Ziel (blau), die \xC3\xBC"
-           "brigen orange</text>\n"
+    out << "<text x='" << v.left + v.Width() / 2 << "' y='" << v.top + v.Height() + 34 << "' text-anchor='middle'>"
+        << fuzzy::Tr("fuzzysim truck", "x in m (Ziellinie x = 0)") << "</text>\n"
+        << "<text x='" << v.left << "' y='20'>"
+        << fuzzy::Fmt(fuzzy::Tr("fuzzysim truck", "Weg des hinteren Punkts, v = %1 m/s"), {Short(speed)}) << "</text>\n"
+        << "<text x='" << v.left << "' y='38'>"
+        << fuzzy::Fmt(fuzzy::Tr("fuzzysim truck",
+                                "%1 von %2 Starts am Ziel (blau), die \xC3\xBC"
+                                "brigen orange"),
+                      {std::to_string(good), std::to_string(runs.size())})
+        << "</text>\n"
         << "</svg>\n";
 }
 
 int RunTruck(const std::vector<std::string>& args) {
     const Args a(args, {"--grid", "--csv"}, {"--start", "--speed", "--steps", "--svg"});
-    a.ExpectPositional(1, "die Projektdatei (DATEI)");
+    a.ExpectPositional(1, fuzzy::Tr("fuzzysim", "die Projektdatei (DATEI)"));
     const auto starts = TruckStarts(a);
     const double speed = a.Number("--speed").value_or(-1.0);
     // Faster than 100 m/s the truck would jump 10 m a step, its own length.
     if (!(std::fabs(speed) <= 100.0))
-        throw UsageError("--speed erwartet eine Geschwindigkeit in m/s von -100 bis 100, z. B. --speed -10");
+        throw UsageError(fuzzy::Tr("fuzzysim truck",
+                                   "--speed erwartet eine Geschwindigkeit in m/s von -100 bis 100, z. B. --speed -10"));
     const double steps = a.Number("--steps").value_or(dorvane::DefaultMaxSteps);
     if (!(steps >= 1 && steps <= MaxStepsAllowed) || steps != std::floor(steps))
-        throw UsageError("--steps erwartet eine ganze Zahl von 1 bis 1000000.");
+        throw UsageError(fuzzy::Tr("fuzzysim truck", "--steps erwartet eine ganze Zahl von 1 bis 1000000."));
 
     Project p;
     const int status = LoadForTool(a.Positional()[0], p);
     if (status != ExitOk) return status;
     if (!p.A.Defined || !p.Out.Defined) {
-        std::cerr << "Fehler: Eingang A und/oder Ausgang (noch) nicht definiert!\n";
+        std::cerr << ErrorLine(fuzzy::Tr("fuzzysim truck", "Eingang A und/oder Ausgang (noch) nicht definiert!"))
+                  << '\n';
         return ExitFormatError;
     }
     const dorvane::Controller c{p.A, p.B, p.Out, p.Rules};
@@ -208,9 +236,14 @@ int RunTruck(const std::vector<std::string>& args) {
         return !std::isfinite(r.Result.X) || !std::isfinite(r.Result.Attitude);
     });
     if (broken > 0) {
-        std::cerr << "Fehler: " << broken << " von " << runs.size()
-                  << (runs.size() == 1 ? " Fahrt endet" : " Fahrten enden")
-                  << " nicht bei endlichen Zahlen (der Regler liefert keine Zahl): " << NotFiniteCause(p) << '\n';
+        std::cerr << ErrorLine(fuzzy::Fmt(runs.size() == 1 ? fuzzy::Tr("fuzzysim truck",
+                                                                       "%1 von %2 Fahrt endet nicht bei endlichen "
+                                                                       "Zahlen (der Regler liefert keine Zahl): %3")
+                                                           : fuzzy::Tr("fuzzysim truck",
+                                                                       "%1 von %2 Fahrten enden nicht bei endlichen "
+                                                                       "Zahlen (der Regler liefert keine Zahl): %3"),
+                                          {std::to_string(broken), std::to_string(runs.size()), NotFiniteCause(p)}))
+                  << '\n';
         return ExitFormatError;
     }
 
@@ -221,7 +254,7 @@ int RunTruck(const std::vector<std::string>& args) {
             // Atomically and never onto the project the run was read from.
             fuzzy::WriteFileAtomic(*svg, picture.str(), a.Positional()[0]);
         } catch (const fuzzy::ESaveError& e) {
-            std::cerr << "Fehler: " << e.what() << '\n';
+            std::cerr << ErrorLine(e.what()) << '\n';
             return ExitUnreadable;
         }
     }

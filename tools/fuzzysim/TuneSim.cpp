@@ -5,6 +5,7 @@
 #include "Messages.h"
 #include "CheckEval.h"
 #include "ProjectWriter.h"
+#include "Sprache.h"
 #include "Tuner.h"
 
 #include <atomic>
@@ -44,12 +45,19 @@ private:
     void (*previous_)(int);
 };
 
+// `what` is in the active language already.
 long WholeNumber(const Args& a, const char* option, double lo, double hi, long fallback, const char* what) {
     const auto v = a.Number(option);
     if (!v) return fallback;
     if (!(*v >= lo && *v <= hi) || *v != std::floor(*v))
-        throw UsageError(std::string(option) + " erwartet " + what + '.');
+        throw UsageError(fuzzy::Fmt(fuzzy::Tr("fuzzysim tune", "%1 erwartet %2."), {option, what}));
     return static_cast<long>(*v);
+}
+
+std::string Fixed1(double v) {
+    std::ostringstream s;
+    s << std::fixed << std::setprecision(1) << v;
+    return s.str();
 }
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -111,9 +119,9 @@ bool SameFile(const std::string& a, const std::string& b) {
 }  // namespace
 
 void PrintBeforeAfter(const tuning::Score& before, const tuning::Score& after, std::ostream& out) {
-    out << "vorher:\n";
+    out << fuzzy::Tr("fuzzysim tune", "vorher:") << '\n';
     for (const auto& l : Lines(tuning::Describe(before))) out << "  " << l << '\n';
-    out << "nachher:\n";
+    out << fuzzy::Tr("fuzzysim tune", "nachher:") << '\n';
     for (const auto& l : Lines(tuning::Describe(after))) out << "  " << l << '\n';
 }
 
@@ -123,65 +131,80 @@ int RunTune(const std::vector<std::string>& args) {
     for (auto& s : renamed)
         if (s == "-o") s = "--output";
     const Args a(renamed, {"--terms"}, {"--vehicle", "--seconds", "--seed", "--output", "--threads", "--rounds"});
-    a.ExpectPositional(1, "die Projektdatei (DATEI)");
+    a.ExpectPositional(1, fuzzy::Tr("fuzzysim", "die Projektdatei (DATEI)"));
 
     tuning::Options o;
     const auto vehicle = a.Value("--vehicle");
-    if (!vehicle) throw UsageError("Es fehlt: --vehicle truck oder --vehicle loco");
+    if (!vehicle) throw UsageError(fuzzy::Tr("fuzzysim tune", "Es fehlt: --vehicle truck oder --vehicle loco"));
     if (*vehicle == "truck")
         o.Kind = tuning::Vehicle::Truck;
     else if (*vehicle == "loco")
         o.Kind = tuning::Vehicle::Loco;
     else
-        throw UsageError("--vehicle erwartet truck oder loco, nicht " + *vehicle + '.');
+        throw UsageError(
+            fuzzy::Fmt(fuzzy::Tr("fuzzysim tune", "--vehicle erwartet truck oder loco, nicht %1."), {*vehicle}));
     o.Terms = a.Has("--terms");
     const auto rounds = a.Number("--rounds");
-    o.MaxRounds = static_cast<int>(WholeNumber(a, "--rounds", 1, 1.0e6, 0, "eine ganze Zahl von 1 bis 1000000"));
+    o.MaxRounds = static_cast<int>(
+        WholeNumber(a, "--rounds", 1, 1.0e6, 0, fuzzy::Tr("fuzzysim tune", "eine ganze Zahl von 1 bis 1000000")));
     // With --rounds alone the run is limited by rounds only and so repeats
     // exactly; otherwise by time (60 s unless given).
     const auto seconds = a.Number("--seconds");
     if (seconds && !(*seconds > 0 && *seconds <= 86400))
-        throw UsageError("--seconds erwartet eine Zeit in Sekunden von mehr als 0 bis 86400.");
+        throw UsageError(
+            fuzzy::Tr("fuzzysim tune", "--seconds erwartet eine Zeit in Sekunden von mehr als 0 bis 86400."));
     o.Seconds = seconds ? *seconds : (rounds ? 0.0 : 60.0);
-    o.Seed = static_cast<std::uint64_t>(
-        WholeNumber(a, "--seed", 0, 9.0e15, 1, "eine ganze Zahl von 0 bis 9000000000000000"));
-    o.Threads = static_cast<int>(WholeNumber(a, "--threads", 1, 256, 0, "eine ganze Zahl von 1 bis 256"));
+    o.Seed = static_cast<std::uint64_t>(WholeNumber(
+        a, "--seed", 0, 9.0e15, 1, fuzzy::Tr("fuzzysim tune", "eine ganze Zahl von 0 bis 9000000000000000")));
+    o.Threads = static_cast<int>(
+        WholeNumber(a, "--threads", 1, 256, 0, fuzzy::Tr("fuzzysim tune", "eine ganze Zahl von 1 bis 256")));
     const auto outFile = a.Value("--output");
-    if (!outFile || outFile->empty()) throw UsageError("Es fehlt: -o AUSGABE (die Datei f\xC3\xBCr das Ergebnis)");
+    if (!outFile || outFile->empty())
+        throw UsageError(fuzzy::Tr("fuzzysim tune", "Es fehlt: -o AUSGABE (die Datei f\xC3\xBCr das Ergebnis)"));
 
     const std::string& inFile = a.Positional()[0];
     if (SameFile(inFile, *outFile))
-        throw UsageError("-o AUSGABE darf nicht die Eingabedatei sein: das Ergebnis ersetzt nie den Anfang.");
+        throw UsageError(fuzzy::Tr(
+            "fuzzysim tune", "-o AUSGABE darf nicht die Eingabedatei sein: das Ergebnis ersetzt nie den Anfang."));
     Project p;
     const int status = LoadForTool(inFile, p);
     if (status != ExitOk) return status;
     // Without an improvement the output is the input, byte for byte.
     const std::optional<std::string> original = BytesOf(inFile, p);
     if (!original) {
-        std::cerr << "Fehler: " << inFile
-                  << " lie\xC3\x9F sich nicht ein zweites Mal gleich lesen (w\xC3\xA4hrenddessen ge\xC3\xA4ndert oder "
-                     "gr\xC3\xB6\xC3\x9F"
-                     "er als 1 MiB).\n";
+        std::cerr << ErrorLine(fuzzy::Fmt(fuzzy::Tr("fuzzysim tune",
+                                                    "%1 lie\xC3\x9F sich nicht ein zweites Mal gleich lesen "
+                                                    "(w\xC3\xA4hrenddessen ge\xC3\xA4ndert oder gr\xC3\xB6\xC3\x9F"
+                                                    "er als 1 MiB)."),
+                                          {inFile}))
+                  << '\n';
         return ExitUnreadable;
     }
     const fuzzy::Project& start = p;
     if (const auto why = tuning::Unsuitable(start, o.Kind)) {
-        std::cerr << "Fehler: " << *why << '\n';
+        std::cerr << ErrorLine(*why) << '\n';
         return ExitFormatError;
     }
 
-    std::cout << "Optimierung f\xC3\xBCr " << (o.Kind == tuning::Vehicle::Truck ? "den Truck" : "die Lok") << ": "
-              << (o.Terms ? "Regeln und Termecken" : "Regeln") << ", Startwert " << o.Seed << ", "
-              << (o.Threads > 0 ? std::to_string(o.Threads) : std::string("alle")) << " Threads";
+    std::string plan =
+        fuzzy::Fmt(o.Kind == tuning::Vehicle::Truck
+                       ? fuzzy::Tr("fuzzysim tune", "Optimierung f\xC3\xBCr den Truck: %1, Startwert %2, %3")
+                       : fuzzy::Tr("fuzzysim tune", "Optimierung f\xC3\xBCr die Lok: %1, Startwert %2, %3"),
+                   {o.Terms ? fuzzy::Tr("fuzzysim tune", "Regeln und Termecken") : fuzzy::Tr("fuzzysim tune", "Regeln"),
+                    std::to_string(o.Seed),
+                    o.Threads > 0 ? fuzzy::Fmt(fuzzy::Tr("fuzzysim tune", "%1 Threads"), {std::to_string(o.Threads)})
+                                  : std::string(fuzzy::Tr("fuzzysim tune", "alle Threads"))});
     if (o.MaxRounds > 0)
-        std::cout << ", h\xC3\xB6"
-                     "chstens "
-                  << o.MaxRounds << " Runden";
+        plan += fuzzy::Fmt(fuzzy::Tr("fuzzysim tune",
+                                     ", h\xC3\xB6"
+                                     "chstens %1 Runden"),
+                           {std::to_string(o.MaxRounds)});
     if (o.Seconds > 0)
-        std::cout << ", h\xC3\xB6"
-                     "chstens "
-                  << o.Seconds << " s";
-    std::cout << "\n" << std::flush;
+        plan += fuzzy::Fmt(fuzzy::Tr("fuzzysim tune",
+                                     ", h\xC3\xB6"
+                                     "chstens %1 s"),
+                           {Short(o.Seconds)});
+    std::cout << plan << "\n" << std::flush;
 
     // Progress on standard error, at most one line a second.
     auto lastShown = std::chrono::steady_clock::now();
@@ -189,9 +212,12 @@ int RunTune(const std::vector<std::string>& args) {
         const auto now = std::chrono::steady_clock::now();
         if (pr.Round > 0 && now - lastShown < std::chrono::seconds(1)) return;
         lastShown = now;
-        std::cerr << "  " << std::setw(3) << static_cast<int>(pr.Fraction * 100 + 0.5) << " %  Runde " << pr.Round
-                  << ", " << pr.Evaluations << " Kandidaten, " << pr.Improvements
-                  << " Verbesserungen: " << tuning::OneLine(*pr.Best) << '\n';
+        std::ostringstream percent;
+        percent << std::setw(3) << static_cast<int>(pr.Fraction * 100 + 0.5);
+        std::cerr << fuzzy::Fmt(fuzzy::Tr("fuzzysim tune", "  %1 %  Runde %2, %3 Kandidaten, %4 Verbesserungen: %5"),
+                                {percent.str(), std::to_string(pr.Round), std::to_string(pr.Evaluations),
+                                 std::to_string(pr.Improvements), tuning::OneLine(*pr.Best)})
+                  << '\n';
     };
     tuning::Result r;
     {
@@ -200,25 +226,33 @@ int RunTune(const std::vector<std::string>& args) {
     }
 
     PrintBeforeAfter(r.Start, r.BestScore, std::cout);
-    std::cout << "Runden: " << r.Rounds << ", Kandidaten: " << r.Evaluations << ", Verbesserungen: " << r.Improvements
-              << ", Zeit: " << std::fixed << std::setprecision(1) << r.Seconds << " s"
-              << (r.Cancelled ? " (abgebrochen, das Beste bisher wird geschrieben)" : "") << '\n';
+    std::cout << fuzzy::Fmt(r.Cancelled ? fuzzy::Tr("fuzzysim tune",
+                                                    "Runden: %1, Kandidaten: %2, Verbesserungen: %3, Zeit: %4 s "
+                                                    "(abgebrochen, das Beste bisher wird geschrieben)")
+                                        : fuzzy::Tr("fuzzysim tune",
+                                                    "Runden: %1, Kandidaten: %2, Verbesserungen: %3, Zeit: %4 s"),
+                            {std::to_string(r.Rounds), std::to_string(r.Evaluations), std::to_string(r.Improvements),
+                             Fixed1(r.Seconds)})
+              << '\n';
     const bool improved = tuning::Better(r.BestScore, r.Start);
     if (!improved)
-        std::cout << "Keine Verbesserung gefunden; geschrieben wird der Anfang, unver\xC3\xA4ndert.\n";
+        std::cout << fuzzy::Tr("fuzzysim tune",
+                               "Keine Verbesserung gefunden; geschrieben wird der Anfang, unver\xC3\xA4ndert.")
+                  << '\n';
     else
-        std::cout << "zuletzt verbessert in Runde " << r.BestRound << " nach " << std::fixed << std::setprecision(1)
-                  << r.BestSeconds << " s\n";
+        std::cout << fuzzy::Fmt(fuzzy::Tr("fuzzysim tune", "zuletzt verbessert in Runde %1 nach %2 s"),
+                                {std::to_string(r.BestRound), Fixed1(r.BestSeconds)})
+                  << '\n';
     try {
         if (improved)
             fuzzy::SaveProject(*outFile, r.Best);
         else
             fuzzy::WriteFileAtomic(*outFile, *original);
     } catch (const fuzzy::ESaveError& e) {
-        std::cerr << "Fehler: " << e.what() << '\n';
+        std::cerr << ErrorLine(e.what()) << '\n';
         return ExitUnreadable;
     }
-    std::cout << "geschrieben: " << *outFile << '\n';
+    std::cout << fuzzy::Fmt(fuzzy::Tr("fuzzysim tune", "geschrieben: %1"), {*outFile}) << '\n';
     return ExitOk;
 }
 

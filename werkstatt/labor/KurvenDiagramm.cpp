@@ -2,7 +2,7 @@
 
 #include "Fonts.h"
 #include "PlotScale.h"
-#include "Zahlformat.h"
+#include "Zahl.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -21,7 +21,7 @@ double Teilung(double spanne, int n) { return widgets::plotscale::RoundStep(span
 // A mark's number as the labs write numbers, with the decimals the step needs.
 QString Beschriftung(double v, double schritt) {
     const int stellen = std::clamp(static_cast<int>(-std::floor(std::log10(schritt) + 1e-9)), 0, 4);
-    return zahl::Fest(std::fabs(v) < schritt * 1e-6 ? 0.0 : v, stellen);
+    return Zahl(std::fabs(v) < schritt * 1e-6 ? 0.0 : v, stellen);
 }
 
 // Values far outside any sensible plot (a runaway controller) are cut here so

@@ -1,6 +1,7 @@
 #include "LokLabor.h"
 
 #include "Bildexport.h"
+#include "Farbskala.h"
 #include "Fonts.h"
 #include "KurvenDiagramm.h"
 #include "SingEdit.h"
@@ -164,8 +165,8 @@ LokLabor::LokLabor(QWidget* parent)
     layout->addWidget(VergleichZahlen_);
     layout->addLayout(bilder, 1);
 
-    Reibung_->setText(zahl::Kurz(Einstellung_.Reibung));
-    Abstand_->setText(zahl::Kurz(Einstellung_.AbstandCm));
+    Reibung_->setText(ansichten::KurzeZahl(Einstellung_.Reibung));
+    Abstand_->setText(ansichten::KurzeZahl(Einstellung_.AbstandCm));
     connect(Reibung_, &QLineEdit::editingFinished, this, &LokLabor::FelderUebernehmen);
     connect(Abstand_, &QLineEdit::editingFinished, this, &LokLabor::FelderUebernehmen);
     connect(Schritt_, &QComboBox::currentIndexChanged, this, &LokLabor::FelderUebernehmen);
@@ -252,8 +253,8 @@ bool LokLabor::setEinstellung(const LokEinstellung& e) {
     const bool gleich = e.Reibung == Einstellung_.Reibung && e.AbstandCm == Einstellung_.AbstandCm &&
                         e.Dt == Einstellung_.Dt && (Ergebnis_ || rechnet());
     Einstellung_ = e;
-    Reibung_->setText(zahl::Kurz(e.Reibung));
-    Abstand_->setText(zahl::Kurz(e.AbstandCm));
+    Reibung_->setText(ansichten::KurzeZahl(e.Reibung));
+    Abstand_->setText(ansichten::KurzeZahl(e.AbstandCm));
     {
         const QSignalBlocker b(Schritt_);
         Schritt_->setCurrentIndex(e.Dt == Schritte[1] ? 1 : 0);
