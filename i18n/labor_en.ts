@@ -219,7 +219,7 @@
     </message>
     <message>
         <source>Farbe: Feuerstärke  •  fetter Rahmen: die Regel, die die Höhe setzt</source>
-        <translation>Colour: firing strength  •  bold frame: the rule that sets the height</translation>
+        <translation>Color: firing strength  •  bold frame: the rule that sets the height</translation>
     </message>
     <message>
         <source>Ausgang: nicht definiert</source>

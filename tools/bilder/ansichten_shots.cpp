@@ -1,5 +1,5 @@
 // Pictures of the inspector and the control surface for a look at them:
-//   ansichten_shots OUTPUT_FOLDER
+//   ansichten_shots [--lang de|en] OUTPUT_FOLDER
 // Shows both views side by side on examples/truck.fuz, examples/lok.fuz and
 // examples/beispiel.fuz, saves a grab of each window and the views' own PNG
 // and SVG pictures, and prints how long a surface takes from setProjekt to
@@ -11,7 +11,11 @@
 #include "KennfeldGitter.h"
 #include "KennfeldAnsicht.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
+#include <QFileDialog>
+#include <QTimer>
 #include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QImage>
@@ -35,7 +39,8 @@ struct Fall {
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    widgets::TApplication app(argc, argv, QStringLiteral("Fuzzy-Werkstatt"));
+    widgets::TApplication app(argc, argv, QStringLiteral("Fuzzy-Werkstatt"),
+                              {QStringLiteral("gemeinsam"), QStringLiteral("labor")});
     if (argc != 2) return 2;
     const QDir dir(QString::fromLocal8Bit(argv[1]));
 
@@ -141,6 +146,38 @@ int main(int argc, char** argv) {
             p.end();
             bild.save(dir.filePath(name + QLatin1String(teil) + QStringLiteral("_svg.png")));
         }
+    }
+
+    // The dialogs of "Bild speichern…" and the views' context menu, each
+    // grabbed as it opens and then closed.
+    {
+        ansichten::Kennfeld kennfeld;
+        kennfeld.resize(600, 500);
+        kennfeld.show();
+        kennfeld.setProjekt(fuzzy::LoadProject(std::string(FUZZY_SOURCE_DIR "/examples/truck.fuz")));
+        kennfeld.warteAufErgebnis();
+        auto offen = [&](const char* name) {
+            QWidget* w = QApplication::activePopupWidget();
+            if (!w) w = QApplication::activeModalWidget();
+            if (w) w->grab().save(dir.filePath(QString::fromLatin1(name) + QStringLiteral(".png")));
+            return w;
+        };
+        QTimer::singleShot(300, [&] {
+            if (QWidget* m = offen("kontextmenue")) m->close();
+        });
+        QContextMenuEvent klick(QContextMenuEvent::Mouse, QPoint(100, 100),
+                                kennfeld.bild()->mapToGlobal(QPoint(100, 100)));
+        QApplication::sendEvent(kennfeld.bild(), &klick);
+        QTimer::singleShot(500, [&] {
+            auto* datei = qobject_cast<QFileDialog*>(offen("bild_speichern_datei"));
+            if (!datei) return;
+            datei->selectFile(dir.filePath(QStringLiteral("kennfeld_dialog.png")));
+            QTimer::singleShot(500, [&] {
+                if (auto* d = qobject_cast<QDialog*>(offen("bild_speichern_groesse"))) d->reject();
+            });
+            static_cast<QDialog*>(datei)->accept();
+        });
+        kennfeld.bildSpeichern();
     }
     return 0;
 }

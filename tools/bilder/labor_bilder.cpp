@@ -1,6 +1,6 @@
 // Pictures of the lab for the worksheets, and the time from an edit to the
 // redrawn truck lab. Built on demand only:
-//   labor_bilder ORDNER          writes the PNGs into ORDNER
+//   labor_bilder [--lang de|en] ORDNER          writes the PNGs into ORDNER
 //   labor_bilder --messen [N]    N edits of examples/truck.fuz, times printed
 
 #include "Application.h"
@@ -11,6 +11,8 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QMenu>
+#include <QPushButton>
 #include <QTest>
 
 #include <algorithm>
@@ -30,9 +32,22 @@ void Warte(const std::function<bool()>& bis) {
 }
 
 bool Speichere(QWidget& w, const QString& ordner, const char* name) {
+    // The layouts settle first: a label that got longer moves what lies below.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     const QString datei = QDir(ordner).filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
     const bool ok = w.grab().save(datei);
     std::printf("%s %s\n", ok ? "geschrieben:" : "FEHLER beim Schreiben:", qPrintable(datei));
+    return ok;
+}
+
+// A button's menu as it opens, grabbed on its own.
+bool SpeichereMenue(QPushButton& knopf, const QString& ordner, const char* name) {
+    QMenu* menue = knopf.menu();
+    if (!menue) return false;
+    menue->popup(knopf.mapToGlobal(QPoint(0, knopf.height())));
+    QTest::qWait(100);
+    const bool ok = Speichere(*menue, ordner, name);
+    menue->hide();
     return ok;
 }
 
@@ -104,6 +119,18 @@ int Bilder(const QString& ordner) {
         ok &= Speichere(lab, ordner, "truck_labor_rechnet");
         Warte([&] { return !lab.rechnet(); });
         ok &= Speichere(lab, ordner, "truck_labor_luecken");
+        // The comparison with the project before the edit, and its menu.
+        lab.setVergleich(p, QStringLiteral("truck.fuz"));
+        Warte([&] { return !lab.rechnet() && lab.vergleichErgebnis(); });
+        ok &= Speichere(lab, ordner, "truck_labor_vergleich");
+        ok &= SpeichereMenue(*lab.vergleichKnopf(), ordner, "truck_labor_vergleich_menue");
+        // A project the lab cannot run.
+        fuzzy::Project ohne = p;
+        ohne.Out.Defined = false;
+        lab.vergleichBeenden();
+        lab.setProjekt(ohne);
+        Warte([&] { return !lab.rechnet(); });
+        ok &= Speichere(lab, ordner, "truck_labor_undefiniert");
     }
     {
         const fuzzy::Project p = Beispiel("lok.fuz");
@@ -113,6 +140,15 @@ int Bilder(const QString& ordner) {
         lab.setProjekt(p);
         Warte([&] { return !lab.rechnet(); });
         ok &= Speichere(lab, ordner, "lok_labor");
+        fuzzy::Project anders = p;
+        anders.Rules.Set(1, 1, 0);
+        lab.setVergleich(anders, QStringLiteral("anders.fuz"));
+        Warte([&] { return !lab.rechnet() && lab.vergleichErgebnis(); });
+        ok &= Speichere(lab, ordner, "lok_labor_vergleich");
+        labor::LokEinstellung e = lab.einstellung();
+        e.AbstandCm = 0.0f;
+        lab.setEinstellung(e);
+        ok &= Speichere(lab, ordner, "lok_labor_fehler");
     }
     {
         fuzzy::Project p = Beispiel("truck.fuz");
@@ -135,6 +171,16 @@ int Bilder(const QString& ordner) {
         Warte([&] { return !d.laeuft(); });
         QTest::qWait(50);
         ok &= Speichere(d, ordner, "regeln_verbessern_abgebrochen");
+        // A short search to its end on the locomotive.
+        fuzzy::Project lok = Beispiel("lok.fuz");
+        d.setProjekt(lok);
+        o.Kind = tuning::Vehicle::Loco;
+        o.Seconds = 3;
+        d.setOptionen(o);
+        d.starten();
+        Warte([&] { return !d.laeuft(); });
+        QTest::qWait(50);
+        ok &= Speichere(d, ordner, "regeln_verbessern_fertig");
     }
     return ok ? 0 : 1;
 }
@@ -142,12 +188,13 @@ int Bilder(const QString& ordner) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    widgets::TApplication app(argc, argv, QStringLiteral("Fuzzy-Werkstatt"));
+    widgets::TApplication app(argc, argv, QStringLiteral("Fuzzy-Werkstatt"),
+                              {QStringLiteral("gemeinsam"), QStringLiteral("labor")});
     const QStringList args = QCoreApplication::arguments();
     if (args.size() >= 2 && args[1] == QStringLiteral("--messen"))
         return Messen(args.size() >= 3 ? std::max(1, args[2].toInt()) : 30);
     if (args.size() != 2) {
-        std::fprintf(stderr, "Aufruf: labor_bilder ORDNER | --messen [N]\n");
+        std::fprintf(stderr, "Aufruf: labor_bilder [--lang de|en] ORDNER | --messen [N]\n");
         return 2;
     }
     QDir().mkpath(args[1]);

@@ -3,8 +3,31 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QResizeEvent>
 
 namespace labor {
+
+namespace {
+
+// A wrapped line that keeps the height of all its lines at its width: a
+// plain wrapping label is squeezed to less in a window short of room, and the
+// comparison's figures were cut in half.
+class UmbruchZeile : public QLabel {
+public:
+    using QLabel::QLabel;
+    void Anpassen() {
+        const int w = width() > 0 ? width() : sizeHint().width();
+        setMinimumHeight(text().isEmpty() ? 0 : heightForWidth(w));
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* e) override {
+        QLabel::resizeEvent(e);
+        if (e->size().width() != e->oldSize().width()) Anpassen();
+    }
+};
+
+}  // namespace
 
 void LaborSeite::VergleichBauen(const QString& tipp) {
     VergleichBtn_ = new QPushButton(tr("&Vergleichen mit…"), this);
@@ -17,12 +40,22 @@ void LaborSeite::VergleichBauen(const QString& tipp) {
     QAction* ende = menue->addAction(tr("Vergleich &beenden"), this, &LaborSeite::vergleichBeenden);
     connect(menue, &QMenu::aboutToShow, this, [this, ende] { ende->setEnabled(HatVergleich_); });
     VergleichBtn_->setMenu(menue);
-    VergleichZahlen_ = new QLabel(this);
+    VergleichZahlen_ = new UmbruchZeile(this);
     VergleichZahlen_->setObjectName(QStringLiteral("vergleich"));
     VergleichZahlen_->setWordWrap(true);
+    // Its height is its minimum height, set for its width (UmbruchZeile):
+    // the layouts' own height-for-width gave it less than its lines.
+    QSizePolicy politik = VergleichZahlen_->sizePolicy();
+    politik.setHeightForWidth(false);
+    VergleichZahlen_->setSizePolicy(politik);
     VergleichZahlen_->setTextFormat(Qt::PlainText);
     VergleichZahlen_->setStyleSheet(QStringLiteral("color: #505050;"));
     VergleichZahlen_->setVisible(false);
+}
+
+void LaborSeite::VergleichText(const QString& text) {
+    VergleichZahlen_->setText(text);
+    static_cast<UmbruchZeile*>(VergleichZahlen_)->Anpassen();
 }
 
 void LaborSeite::setVergleich(const fuzzy::Project& p, const QString& name) {
@@ -35,7 +68,7 @@ void LaborSeite::setVergleich(const fuzzy::Project& p, const QString& name) {
 
 void LaborSeite::vergleichBeenden() {
     HatVergleich_ = false;
-    VergleichZahlen_->clear();
+    VergleichText(QString());
     VergleichZahlen_->setVisible(false);
     VergleichWeg();
 }

@@ -49,6 +49,8 @@ protected:
     // The "Vergleichen mit…" button with its menu, and the label of the
     // comparison's figures (hidden until there is a comparison).
     void VergleichBauen(const QString& tipp);
+    // Shows the comparison's figures in full, however many lines they take.
+    void VergleichText(const QString& text);
 
     fuzzy::Project Projekt_;
     bool HatProjekt_ = false;

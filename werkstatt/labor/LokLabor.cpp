@@ -338,7 +338,7 @@ void LokLabor::VergleichWeg() {
 
 void LokLabor::VergleichRechnen() {
     if (!HatVergleich_) return;
-    VergleichZahlen_->setText(tr("Vergleich mit %1: wird berechnet …").arg(VergleichName_));
+    VergleichText(tr("Vergleich mit %1: wird berechnet …").arg(VergleichName_));
     VergleichRechnung_.Anstossen(
         [p = Vergleich_, e = Einstellung_](const std::atomic<bool>& abbruch) { return RechneLok(p, e, &abbruch); });
 }
@@ -353,7 +353,7 @@ void LokLabor::ZeigeVergleich(LokErgebnis&& e) {
                           l.InRuheAb ? tr("t = %1 s").arg(Zahl(*l.InRuheAb, zahl::Art::Sekunden)) : tr("nie"),
                           Zahl(l.Zahlen.UeberschwingenCm, zahl::Art::Zentimeter))
                      .arg(l.Zahlen.Vorzeichenwechsel);
-    VergleichZahlen_->setText(
+    VergleichText(
         VergleichErgebnis_->Fehler.empty()
             ? tr("Vergleich mit %1 (gestrichelt): %2").arg(VergleichName_, teile.join(QStringLiteral("; ")))
             : tr("Vergleich mit %1: %2").arg(VergleichName_, QString::fromStdString(VergleichErgebnis_->Fehler)));

@@ -243,7 +243,7 @@ void TruckLabor::VergleichWeg() {
 
 void TruckLabor::VergleichRechnen() {
     if (!HatVergleich_) return;
-    VergleichZahlen_->setText(tr("Vergleich mit %1: wird berechnet …").arg(VergleichName_));
+    VergleichText(tr("Vergleich mit %1: wird berechnet …").arg(VergleichName_));
     VergleichRechnung_.Anstossen([p = Vergleich_, v = geschwindigkeit()](const std::atomic<bool>& abbruch) {
         return RechneTruckRaster(p, v, &abbruch);
     });
@@ -253,11 +253,10 @@ void TruckLabor::ZeigeVergleich(TruckErgebnis&& e) {
     if (!HatVergleich_) return;
     VergleichErgebnis_ = std::make_shared<const TruckErgebnis>(std::move(e));
     Bild_->setVergleich(VergleichErgebnis_);
-    VergleichZahlen_->setText(
-        VergleichErgebnis_->Definiert
-            ? tr("Vergleich mit %1 (gestrichelt): %2")
-                  .arg(VergleichName_, Zusammenfassung(VergleichErgebnis_->Raster.Figures))
-            : tr("Vergleich mit %1: Eingang A und/oder Ausgang (noch) nicht definiert!").arg(VergleichName_));
+    VergleichText(VergleichErgebnis_->Definiert
+                      ? tr("Vergleich mit %1 (gestrichelt): %2")
+                            .arg(VergleichName_, Zusammenfassung(VergleichErgebnis_->Raster.Figures))
+                      : tr("Vergleich mit %1: Eingang A und/oder Ausgang (noch) nicht definiert!").arg(VergleichName_));
 }
 
 bool TruckLabor::bildSpeichern() {
