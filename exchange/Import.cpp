@@ -152,12 +152,11 @@ private:
             Fail(line_, Fmt(Tr("Import", "Nach %1 wird „is“ erwartet."), {Quoted(c.variable)}));
         }
         if (Peek("not")) Fail(line_, Tr("Import", "Verneinung („not“) gibt es in diesem Programm nicht."));
-        const char* hedge = Tr("Import", "Modifizierer %1 gibt es in diesem Programm nicht.");
         if (pos_ + 1 < t_.size() && IsWord(t_[pos_ + 1].text) && !IsKeywordHere(t_[pos_ + 1].text)) {
-            Fail(line_, Fmt(hedge, {Quoted(t_[pos_].text)}));
+            Hedge();
         }
         if (pos_ < t_.size() && IsHedge(t_[pos_].text) && pos_ + 1 < t_.size() && IsWord(t_[pos_ + 1].text)) {
-            Fail(line_, Fmt(hedge, {Quoted(t_[pos_].text)}));
+            Hedge();
         }
         if (pos_ >= t_.size() || !IsWord(t_[pos_].text)) {
             Expected(Tr("Import", "Nach „is“ wird ein Termname erwartet, gefunden: %1."),
@@ -165,6 +164,10 @@ private:
         }
         c.term = t_[pos_++].text;
         return c;
+    }
+
+    [[noreturn]] void Hedge() const {
+        Fail(line_, Fmt(Tr("Import", "Modifizierer %1 gibt es in diesem Programm nicht."), {Quoted(t_[pos_].text)}));
     }
 
     static bool IsKeywordHere(const std::string& w) {

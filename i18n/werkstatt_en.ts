@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>angedockt: %1 von %2 Starts (|x| &lt; 0,1 m und |Lage| &lt; 1° am Ende)</source>
-        <translation>docked: %1 of %2 starts (|x| &lt; 0.1 m and |attitude| &lt; 1° at the end)</translation>
+        <translation>docked: %1 of %2 starts (|x| &lt; 0.1 m and |angle| &lt; 1° at the end)</translation>
     </message>
     <message>
         <source>Straße verlassen: %1 von %2 Starts, die auf der Straße bleiben müssen</source>
@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>größte |x| am Ende: %1 m, größte |Lage| am Ende: %2°</source>
-        <translation>largest |x| at the end: %1 m, largest |attitude| at the end: %2°</translation>
+        <translation>largest |x| at the end: %1 m, largest |angle| at the end: %2°</translation>
     </message>
     <message>
         <source>meiste Schritte: %1</source>
@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>Kraftwechsel</source>
-        <translation>Force sign changes</translation>
+        <translation>Force reversals</translation>
     </message>
     <message>
         <source>Ende des Laufs</source>
@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>Weg über der Zeit</source>
-        <translation>Distance over time</translation>
+        <translation>Position over time</translation>
     </message>
     <message>
         <source>Geschwindigkeit über der Zeit</source>
@@ -458,7 +458,7 @@ Without --fahrzeug the vehicle chosen for this file in the window applies, else 
     </message>
     <message>
         <source>Bild &amp;speichern…</source>
-        <translation>&amp;Save picture…</translation>
+        <translation>&amp;Save Picture…</translation>
     </message>
     <message>
         <source>Das Termdiagramm als PNG- oder SVG-Bild speichern, z. B. für ein Arbeitsblatt</source>

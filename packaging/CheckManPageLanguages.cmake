@@ -1,7 +1,8 @@
 # Compares the German and the English manual page of one program and fails
 # when the translation has fallen behind: an option named in one page only, a
-# different number of items (.TP) or sections (.SH, .SS), or a page that does
-# not tell how the language is chosen (--lang and the locale variables).
+# different number of items (.TP) or sections (.SH, .SS), a page in the wrong
+# language, or a page that does not tell how the language is chosen (--lang
+# and the locale variables).
 #   cmake -DDE=man/fuzzysim.1 -DEN=man/en/fuzzysim.1 -P CheckManPageLanguages.cmake
 set(faults)
 foreach(lang DE EN)
@@ -25,6 +26,15 @@ foreach(lang DE EN)
       list(APPEND faults "${${lang}} does not name ${needed}")
     endif()
   endforeach()
+endforeach()
+# A copy of the other page instead of a translation has the other headings.
+foreach(check "DE;BEZEICHNUNG" "EN;NAME")
+  list(GET check 0 lang)
+  list(GET check 1 heading)
+  string(FIND "${text_${lang}}" "\n.SH ${heading}\n" at)
+  if(at EQUAL -1)
+    list(APPEND faults "${${lang}} has no section ${heading}: in the wrong language?")
+  endif()
 endforeach()
 if(NOT options_DE STREQUAL options_EN)
   string(REPLACE ";" " " de_list "${options_DE}")

@@ -12,6 +12,7 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -73,6 +74,19 @@ Result RunIn(const testfiles::TempDir& dir, const std::vector<std::string>& env,
     r.err.assign(std::istreambuf_iterator<char>(e), std::istreambuf_iterator<char>());
     return r;
 }
+
+// The other tests of the tool expect today's German from the binary, also
+// when they are started by hand from an English desktop rather than by ctest.
+class GermanForTheChildren : public ::testing::Environment {
+public:
+    void SetUp() override {
+        for (const char* name : {"LANGUAGE", "LC_MESSAGES", "LANG"}) ::unsetenv(name);
+        ::setenv("LC_ALL", "C.UTF-8", 1);
+    }
+};
+
+[[maybe_unused]] ::testing::Environment* const kGermanForTheChildren =
+    ::testing::AddGlobalTestEnvironment(new GermanForTheChildren);
 
 // --- Which language: the variables as gettext reads them, then --lang -----
 

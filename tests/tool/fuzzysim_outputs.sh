@@ -118,6 +118,17 @@ suite() {
     run "new $t" new "$t"
     files="new-$t.fuz" run "new $t -o" new "$t" -o "new-$t.fuz"
   done
+
+  # The help, whole and per command, and the answers to a wrong call.
+  run "--help" --help
+  for c in check eval export format import loco new truck tune; do
+    run "$c --help" "$c" --help
+  done
+  run "ohne Befehl"
+  run "unbekannter Befehl" frobnicate
+  run "unbekannte Option" check beispiel.fuz --bogus
+  run "loco --time zu lang" loco lok.fuz --time 5000
+  run "tune ohne --vehicle" tune truck.fuz -o neu.fuz
   cd "$work"
 }
 

@@ -199,6 +199,7 @@ int main(int argc, char** argv) {
     Modal(out, "export", [&] { form.ExportDialog(QString()); });
     Modal(out, "pdf", [&] { form.PdfDialog(QStringLiteral("beispiel-arbeitsblatt.pdf")); });
     Modal(out, "druckvorschau", [&] { form.Drucken1Click(); });
+    Modal(out, "bild_speichern", [&] { form.SeiteA->BildClick(); });
     Modal(out, "aenderungen", [&] { form.AenderungenSichern(); });
     Modal(out, "bereich", [&] {
         form.SeiteA->MinEdit->setText(QStringLiteral("-20"));
