@@ -1,6 +1,7 @@
 // The C export in English: only the comments and the reasons of #error
 // change, the code stays the same character for character, compiles as
 // before and refuses in English.
+#include "SprachBereich.h"
 #include "AtomicFile.h"
 #include "CProbe.h"
 #include "EngineTest.h"
@@ -18,12 +19,8 @@
 namespace {
 
 // English for the scope of a test, German again after it.
-class English {
-public:
-    English() { fuzzy::SetzeSprache(fuzzy::Sprache::Englisch); }
-    ~English() { fuzzy::SetzeSprache(fuzzy::Sprache::Deutsch); }
-    English(const English&) = delete;
-    English& operator=(const English&) = delete;
+struct English : fuzzy::SprachBereich {
+    English() : SprachBereich(fuzzy::Sprache::Englisch) {}
 };
 
 exchange::CExport ExportIn(fuzzy::Sprache sprache, const fuzzy::Project& p, const std::string& headerName) {
@@ -31,15 +28,8 @@ exchange::CExport ExportIn(fuzzy::Sprache sprache, const fuzzy::Project& p, cons
     o.quelle = "projekt.fuz";
     o.headerName = headerName;
     o.date = "2024-01-01";
-    fuzzy::SetzeSprache(sprache);
-    try {
-        exchange::CExport e = exchange::ExportC(p, o);
-        fuzzy::SetzeSprache(fuzzy::Sprache::Deutsch);
-        return e;
-    } catch (...) {
-        fuzzy::SetzeSprache(fuzzy::Sprache::Deutsch);
-        throw;
-    }
+    const fuzzy::SprachBereich bereich(sprache);
+    return exchange::ExportC(p, o);
 }
 
 // The code without what a person reads: comments dropped, the messages of

@@ -1,6 +1,7 @@
 // The engine's texts in the English edition: the reader's messages, the
 // errors of reading, checking and saving, and the hints, each kind in English
 // with decimal points, while the German texts stay the other tests' business.
+#include "SprachBereich.h"
 #include "AtomicFile.h"
 #include "EngineTest.h"
 #include "Hints.h"
@@ -21,13 +22,9 @@ namespace {
 
 using fuzzy::Project;
 
-// English for the scope of a test, German again after it, whatever happens.
-class English {
-public:
-    English() { fuzzy::SetzeSprache(fuzzy::Sprache::Englisch); }
-    ~English() { fuzzy::SetzeSprache(fuzzy::Sprache::Deutsch); }
-    English(const English&) = delete;
-    English& operator=(const English&) = delete;
+// English for the scope of a test, German again after it.
+struct English : fuzzy::SprachBereich {
+    English() : SprachBereich(fuzzy::Sprache::Englisch) {}
 };
 
 // The Lok template with the usual diagonal table (as the hints' tests use).

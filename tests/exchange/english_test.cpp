@@ -1,6 +1,7 @@
 // The English edition of the exchange: refusals and notes of each reader in
 // English when English is chosen, the German ones unchanged, and an export
 // whose English comments change nothing that is read back.
+#include "SprachBereich.h"
 #include "Examples.h"
 #include "Exchange.h"
 #include "ImportOutcome.h"
@@ -18,14 +19,9 @@ namespace {
 
 using exchange::Format;
 
-// English for the scope of a test, German again after it, also when an
-// assertion leaves the test early.
-class English {
-public:
-    English() { fuzzy::SetzeSprache(fuzzy::Sprache::Englisch); }
-    ~English() { fuzzy::SetzeSprache(fuzzy::Sprache::Deutsch); }
-    English(const English&) = delete;
-    English& operator=(const English&) = delete;
+// English for the scope of a test, German again after it.
+struct English : fuzzy::SprachBereich {
+    English() : SprachBereich(fuzzy::Sprache::Englisch) {}
 };
 
 const std::string kFllOne =

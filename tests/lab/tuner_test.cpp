@@ -1,5 +1,6 @@
 // The tuner: its score's order, determinism for a seed on any number of
 // threads, never worse than the start, cancelling, term corners kept in order.
+#include "SprachBereich.h"
 #include "NoRuleRegions.h"
 #include "Score.h"
 #include "Sprache.h"
@@ -487,12 +488,8 @@ TEST(TunerTest, TermsTunedLeaveNoPlaceWithoutARule) {
 // ---- the figures in the English edition ------------------------------------
 
 // English for the scope of a test, German again after it.
-class English {
-public:
-    English() { fuzzy::SetzeSprache(fuzzy::Sprache::Englisch); }
-    ~English() { fuzzy::SetzeSprache(fuzzy::Sprache::Deutsch); }
-    English(const English&) = delete;
-    English& operator=(const English&) = delete;
+struct English : fuzzy::SprachBereich {
+    English() : SprachBereich(fuzzy::Sprache::Englisch) {}
 };
 
 Score TruckScore() {

@@ -66,47 +66,14 @@ protected:
     testsupport::MessageRecorder meldungen;
 };
 
-// The texts of the window as it is on the screen. The menu bar's hidden
-// overflow button keeps the menus that did not fit while the window was still
-// unshown and narrow: copies of the menus, which are checked themselves.
-std::vector<testsupport::SichtbarerText> Gezeigt(QWidget* w) {
-    w->show();
-    QCoreApplication::processEvents();
-    auto texte = SichtbareTexte(w);
-    w->hide();
-    texte.erase(std::remove_if(texte.begin(), texte.end(),
-                               [](const testsupport::SichtbarerText& t) {
-                                   return t.ort.contains(QStringLiteral("/qt_menubar_ext_button/"));
-                               }),
-                texte.end());
-    return texte;
-}
-
 TEST_P(PemrakSprache, EveryTextIsTranslated) {
-    std::vector<testsupport::SichtbarerText> de, en;
-    {
-        Programm p({});
-        de = Gezeigt(GetParam().holen(p));
-    }
-    {
-        SpracheFuer englisch(fuzzy::Sprache::Englisch, Kataloge);
-        Programm p({});
-        en = Gezeigt(GetParam().holen(p));
-    }
-    ASSERT_FALSE(de.empty());
-    const QStringList fehler = Unuebersetzt(de, en, Gleich);
+    const QStringList fehler = testsupport::UnuebersetztImProgramm<Programm>(GetParam().holen, Kataloge, Gleich);
     EXPECT_TRUE(fehler.isEmpty()) << fehler.join(QLatin1Char('\n')).toStdString();
 }
 
 TEST_P(PemrakSprache, EveryEnglishTextFitsItsBox) {
-    SpracheFuer englisch(fuzzy::Sprache::Englisch, Kataloge);
-    Programm p({});
-    QWidget* w = GetParam().holen(p);
-    w->show();
-    QCoreApplication::processEvents();
-    const QStringList fehler = textepassen::NichtPassend(*w);
+    const QStringList fehler = textepassen::NichtPassendAufEnglisch<Programm>(GetParam().holen, Kataloge);
     EXPECT_TRUE(fehler.isEmpty()) << fehler.join(QLatin1Char('\n')).toStdString();
-    w->hide();
 }
 
 INSTANTIATE_TEST_SUITE_P(Fenster, PemrakSprache, testing::ValuesIn(AlleFenster),

@@ -7,6 +7,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -137,6 +138,14 @@ QStringList Unuebersetzt(const std::vector<SichtbarerText>& deutsch, const std::
             fehler << QStringLiteral("%1: „%2“").arg(d.ort, d.text);
     }
     return fehler;
+}
+
+std::vector<SichtbarerText> Gezeigt(QWidget* fenster) {
+    fenster->show();
+    QCoreApplication::processEvents();
+    std::vector<SichtbarerText> texte = SichtbareTexte(fenster);
+    fenster->hide();
+    return texte;
 }
 
 SpracheFuer::SpracheFuer(fuzzy::Sprache sprache, const QStringList& kataloge) : kataloge_(kataloge) {

@@ -34,6 +34,10 @@ std::vector<SichtbarerText> SichtbareTexte(const QWidget* wurzel);
 QStringList Unuebersetzt(const std::vector<SichtbarerText>& deutsch, const std::vector<SichtbarerText>& englisch,
                          const QStringList& gleich = {});
 
+// The texts of a window as it is on the screen: shown once, so that its
+// layout and menus are made, and hidden again.
+std::vector<SichtbarerText> Gezeigt(QWidget* fenster);
+
 // Switches the running test program to a language and back to German when it
 // ends; windows made in between speak that language.
 class SpracheFuer {
@@ -46,5 +50,24 @@ public:
 private:
     QStringList kataloge_;
 };
+
+// What stays German in one window of a program (Dorvane, Pemrak): `holen`
+// takes the window from a freshly made `Programm`, once in German and once
+// in English (`kataloge`). A window without any text counts as a failure.
+template <class Programm, class Holen>
+QStringList UnuebersetztImProgramm(const Holen& holen, const QStringList& kataloge, const QStringList& gleich) {
+    std::vector<SichtbarerText> deutsch, englisch;
+    {
+        Programm p({});
+        deutsch = Gezeigt(holen(p));
+    }
+    {
+        const SpracheFuer sprache(fuzzy::Sprache::Englisch, kataloge);
+        Programm p({});
+        englisch = Gezeigt(holen(p));
+    }
+    if (deutsch.empty()) return {QStringLiteral("das Fenster zeigt keinen Text")};
+    return Unuebersetzt(deutsch, englisch, gleich);
+}
 
 }  // namespace testsupport

@@ -7,7 +7,10 @@
 // into a neighbour: a label that sizes itself to its text must end before the
 // next control on its line. The fonts are the ones the window really uses.
 
+#include "SichtbareTexte.h"
+
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -105,6 +108,20 @@ inline QStringList NichtPassend(const QWidget& wurzel) {
                 fehler << Wo(*g, g->title()) + QStringLiteral(": %1 px breit, Platz %2").arg(breite).arg(g->width());
         }
     }
+    return fehler;
+}
+
+// The same for one window of a program made in English: `holen` takes it
+// from a freshly made `Programm`.
+template <class Programm, class Holen>
+QStringList NichtPassendAufEnglisch(const Holen& holen, const QStringList& kataloge) {
+    const testsupport::SpracheFuer englisch(fuzzy::Sprache::Englisch, kataloge);
+    Programm p({});
+    QWidget* w = holen(p);
+    w->show();
+    QCoreApplication::processEvents();
+    const QStringList fehler = NichtPassend(*w);
+    w->hide();
     return fehler;
 }
 
