@@ -1,13 +1,22 @@
 #include "Templates.h"
 
+#include "Sprache.h"
+
 #include <algorithm>
 
 namespace fuzzy {
 
 namespace {
 
-const std::vector<std::string> kFiveTerms{"negativ gro\xC3\x9F", "negativ klein", "null", "positiv klein",
-                                          "positiv gro\xC3\x9F"};
+// A template is the user's first project: its variables and terms are named in
+// the language the program speaks (a file keeps the names it was saved with).
+std::string N(const char* deutsch) { return Tr("KernVorlagen", deutsch); }
+
+std::vector<std::string> FuenfTerme() {
+    return {N(FUZZY_TR_NOOP("KernVorlagen", "negativ groß")), N(FUZZY_TR_NOOP("KernVorlagen", "negativ klein")),
+            N(FUZZY_TR_NOOP("KernVorlagen", "null")), N(FUZZY_TR_NOOP("KernVorlagen", "positiv klein")),
+            N(FUZZY_TR_NOOP("KernVorlagen", "positiv groß"))};
+}
 
 }  // namespace
 
@@ -56,25 +65,34 @@ void SpreadTerms(TFuzzy& v, const std::string& name, float min, float max, const
 
 Project TemplateEmpty() {
     Project p;
-    SpreadTerms(p.A, "Eingang A", -10.0f, 10.0f, {"negativ", "null", "positiv"}, SpreadEnds::Shoulders);
-    SpreadTerms(p.Out, "Ausgang", -10.0f, 10.0f, {"negativ", "null", "positiv"}, SpreadEnds::Inside);
+    const std::vector<std::string> drei{N(FUZZY_TR_NOOP("KernVorlagen", "negativ")),
+                                        N(FUZZY_TR_NOOP("KernVorlagen", "null")),
+                                        N(FUZZY_TR_NOOP("KernVorlagen", "positiv"))};
+    SpreadTerms(p.A, N(FUZZY_TR_NOOP("KernVorlagen", "Eingang A")), -10.0f, 10.0f, drei, SpreadEnds::Shoulders);
+    SpreadTerms(p.Out, N(FUZZY_TR_NOOP("KernVorlagen", "Ausgang")), -10.0f, 10.0f, drei, SpreadEnds::Inside);
     return p;
 }
 
 Project TemplateTruck() {
     Project p;
-    SpreadTerms(p.A, "Abstand in m", -20.0f, 20.0f, kFiveTerms, SpreadEnds::Shoulders);
-    SpreadTerms(p.B, "Lage in \xC2\xB0", -90.0f, 90.0f, kFiveTerms, SpreadEnds::Shoulders);
-    SpreadTerms(p.Out, "Lenkwinkel in \xC2\xB0", -70.0f, 70.0f,
-                {"rechts stark", "rechts", "geradeaus", "links", "links stark"}, SpreadEnds::Inside);
+    SpreadTerms(p.A, N(FUZZY_TR_NOOP("KernVorlagen", "Abstand in m")), -20.0f, 20.0f, FuenfTerme(),
+                SpreadEnds::Shoulders);
+    SpreadTerms(p.B, N(FUZZY_TR_NOOP("KernVorlagen", "Lage in °")), -90.0f, 90.0f, FuenfTerme(), SpreadEnds::Shoulders);
+    SpreadTerms(p.Out, N(FUZZY_TR_NOOP("KernVorlagen", "Lenkwinkel in °")), -70.0f, 70.0f,
+                {N(FUZZY_TR_NOOP("KernVorlagen", "rechts stark")), N(FUZZY_TR_NOOP("KernVorlagen", "rechts")),
+                 N(FUZZY_TR_NOOP("KernVorlagen", "geradeaus")), N(FUZZY_TR_NOOP("KernVorlagen", "links")),
+                 N(FUZZY_TR_NOOP("KernVorlagen", "links stark"))},
+                SpreadEnds::Inside);
     return p;
 }
 
 Project TemplateLoco() {
     Project p;
-    SpreadTerms(p.A, "Abstand in cm", -100.0f, 100.0f, kFiveTerms, SpreadEnds::Shoulders);
-    SpreadTerms(p.B, "Geschwindigkeit in cm/s", -100.0f, 100.0f, kFiveTerms, SpreadEnds::Shoulders);
-    SpreadTerms(p.Out, "Kraft in N", -2.5f, 2.5f, kFiveTerms, SpreadEnds::Inside);
+    SpreadTerms(p.A, N(FUZZY_TR_NOOP("KernVorlagen", "Abstand in cm")), -100.0f, 100.0f, FuenfTerme(),
+                SpreadEnds::Shoulders);
+    SpreadTerms(p.B, N(FUZZY_TR_NOOP("KernVorlagen", "Geschwindigkeit in cm/s")), -100.0f, 100.0f, FuenfTerme(),
+                SpreadEnds::Shoulders);
+    SpreadTerms(p.Out, N(FUZZY_TR_NOOP("KernVorlagen", "Kraft in N")), -2.5f, 2.5f, FuenfTerme(), SpreadEnds::Inside);
     return p;
 }
 

@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>Lage in °</source>
-        <translation>Attitude in °</translation>
+        <translation>Angle in °</translation>
     </message>
     <message>
         <source>Lenkwinkel in °</source>
@@ -107,7 +107,7 @@
     </message>
     <message>
         <source>Beachten Sie bei Ihren Eingaben: Für den Abstand ist ein Wert zwischen -20 und 0 einzugeben. Der Winkel für die Lage sollte zwischen -40° und 40° liegen. Die Geschwindigkeit muss negativ sein.</source>
-        <translation>Please note when entering values: the distance should lie between -20 and 0, the angle of the attitude between -40° and 40°. The speed must be negative.</translation>
+        <translation>Please note when entering values: the distance should lie between -20 and 0, the angle between -40° and 40°. The speed must be negative.</translation>
     </message>
     <message>
         <source>Abstand des Führerhauses (in m)</source>
@@ -115,7 +115,7 @@
     </message>
     <message>
         <source>Lage (Winkel gegenüber NN in °)</source>
-        <translation>Attitude (angle to the road in °)</translation>
+        <translation>Angle (to the road, in °)</translation>
     </message>
     <message>
         <source>Geschwindigkeit (in m/s)</source>
@@ -123,7 +123,7 @@
     </message>
     <message>
         <source>Abstand und Lage zufällig festlegen</source>
-        <translation>Random distance and attitude</translation>
+        <translation>Random distance and angle</translation>
     </message>
     <message>
         <source>OK</source>

@@ -514,6 +514,89 @@
     </message>
 </context>
 <context>
+    <name>KernVorlagen</name>
+    <message>
+        <source>negativ groß</source>
+        <translation>negative large</translation>
+    </message>
+    <message>
+        <source>negativ klein</source>
+        <translation>negative small</translation>
+    </message>
+    <message>
+        <source>null</source>
+        <translation>zero</translation>
+    </message>
+    <message>
+        <source>positiv klein</source>
+        <translation>positive small</translation>
+    </message>
+    <message>
+        <source>positiv groß</source>
+        <translation>positive large</translation>
+    </message>
+    <message>
+        <source>negativ</source>
+        <translation>negative</translation>
+    </message>
+    <message>
+        <source>positiv</source>
+        <translation>positive</translation>
+    </message>
+    <message>
+        <source>Eingang A</source>
+        <translation>Input A</translation>
+    </message>
+    <message>
+        <source>Ausgang</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Abstand in m</source>
+        <translation>Distance in m</translation>
+    </message>
+    <message>
+        <source>Lage in °</source>
+        <translation>Angle in °</translation>
+    </message>
+    <message>
+        <source>Lenkwinkel in °</source>
+        <translation>Steering angle in °</translation>
+    </message>
+    <message>
+        <source>rechts stark</source>
+        <translation>right hard</translation>
+    </message>
+    <message>
+        <source>rechts</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>geradeaus</source>
+        <translation>straight</translation>
+    </message>
+    <message>
+        <source>links</source>
+        <translation>left</translation>
+    </message>
+    <message>
+        <source>links stark</source>
+        <translation>left hard</translation>
+    </message>
+    <message>
+        <source>Abstand in cm</source>
+        <translation>Distance in cm</translation>
+    </message>
+    <message>
+        <source>Geschwindigkeit in cm/s</source>
+        <translation>Velocity in cm/s</translation>
+    </message>
+    <message>
+        <source>Kraft in N</source>
+        <translation>Force in N</translation>
+    </message>
+</context>
+<context>
     <name>KernWerkstatt</name>
     <message>
         <source>Der Name darf nicht leer sein.</source>

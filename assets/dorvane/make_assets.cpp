@@ -95,7 +95,7 @@ struct SketchWords {
     const char* steering;
 };
 const SketchWords German{"Abstand", "Lage", "Lenkwinkel"};
-const SketchWords English{"Distance", "Attitude", "Steering angle"};
+const SketchWords English{"Distance", "Angle", "Steering angle"};
 
 QImage Sketch(const SketchWords& words) {
     QImage img(231, 140, QImage::Format_RGB32);
