@@ -27,7 +27,8 @@ struct English : fuzzy::SprachBereich {
     English() : SprachBereich(fuzzy::Sprache::Englisch) {}
 };
 
-// The Lok template with the usual diagonal table (as the hints' tests use).
+// The Lok template with the usual diagonal table (as the hints' tests use);
+// made in English, it names its variables and terms in English.
 Project LokMitRegeln() {
     Project p = fuzzy::TemplateLoco();
     for (int r = 1; r <= 5; ++r)
@@ -253,19 +254,19 @@ INSTANTIATE_TEST_SUITE_P(
                  "\xE2\x88\x92"
                  "1 (the start of its range)."},
         HintCase{"HoleInTheTable", HintOf(fuzzy::HintKind::NoRuleFires, LokMitRegeln, [](Project& p) { p.Rules.Set(3, 2, 0); }),
-                 "No rule fires at Abstand = \xE2\x88\x92"
-                 "50 cm and Geschwindigkeit \xE2\x89\x88 0 cm/s (exactly: from \xE2\x88\x92"
+                 "No rule fires at Distance = \xE2\x88\x92"
+                 "50 cm and Velocity \xE2\x89\x88 0 cm/s (exactly: from \xE2\x88\x92"
                  "3.5527137e\xE2\x88\x92"
-                 "15 to just above 0 cm/s), because there is no working rule for A = negativ klein, B = null: "
-                 "Kraft falls to \xE2\x88\x92"
+                 "15 to just above 0 cm/s), because there is no working rule for A = negative small, B = zero: "
+                 "Force falls to \xE2\x88\x92"
                  "2.5 N (the start of its range)."},
         HintCase{"PointForTheInspector",
                  [] {
                      const Project p = fuzzy::TemplateLoco();
                      return fuzzy::NoRuleAtText(p.A, p.B, p.Out, 12.5f, -3.0f);
                  },
-                 "No rule fires at Abstand = 12.5 cm and Geschwindigkeit = \xE2\x88\x92"
-                 "3 cm/s: Kraft falls to \xE2\x88\x92"
+                 "No rule fires at Distance = 12.5 cm and Velocity = \xE2\x88\x92"
+                 "3 cm/s: Force falls to \xE2\x88\x92"
                  "2.5 N (the start of its range)."},
         HintCase{"WholeRangeWithoutATerm",
                  [] {
@@ -278,8 +279,8 @@ INSTANTIATE_TEST_SUITE_P(
                      box.GapB = true;
                      return fuzzy::NoRuleText(p.A, p.B, p.Out, box);
                  },
-                 "No rule fires for any input value, because no term of Abstand or of Geschwindigkeit is greater "
-                 "than 0 anywhere in the range: Kraft falls to \xE2\x88\x92"
+                 "No rule fires for any input value, because no term of Distance or of Velocity is greater "
+                 "than 0 anywhere in the range: Force falls to \xE2\x88\x92"
                  "2.5 N (the start of its range)."},
         HintCase{"ManyCellsAndAGapInPlaces",
                  [] {
@@ -292,11 +293,11 @@ INSTANTIATE_TEST_SUITE_P(
                      box.Cells = 0x1Fu;  // row 1, all five columns
                      return fuzzy::NoRuleText(p.A, p.B, p.Out, box);
                  },
-                 "No rule fires at Geschwindigkeit from \xE2\x88\x92"
+                 "No rule fires at Velocity from \xE2\x88\x92"
                  "50 to below \xE2\x88\x92"
-                 "25 cm/s, because there, in places, no term of Geschwindigkeit is greater than 0, and there is no "
-                 "working rule for A = negativ gro\xC3\x9F, B = negativ gro\xC3\x9F; A = negativ klein, B = negativ "
-                 "gro\xC3\x9F; A = null, B = negativ gro\xC3\x9F and 2 more cells: Kraft falls to \xE2\x88\x92"
+                 "25 cm/s, because there, in places, no term of Velocity is greater than 0, and there is no "
+                 "working rule for A = negative large, B = negative large; A = negative small, B = negative "
+                 "large; A = zero, B = negative large and 2 more cells: Force falls to \xE2\x88\x92"
                  "2.5 N (the start of its range)."}),
     [](const auto& i) { return std::string(i.param.name); });
 

@@ -345,7 +345,6 @@ std::vector<Machine> MachineOutputs() {
         {"TruckCsv", {"truck", kTruck, "--start", "5,-30", "--csv"}, ""},
         {"LocoCsv", {"loco", kLok, "--time", "5", "--csv"}, ""},
         {"Format", {"format", kHeizung}, ""},
-        {"NewTemplate", {"new", "truck"}, ""},
         {"FormatOfAMissingFile", {"format", "fehlt.fuz"}, ""},
     };
 }
@@ -362,6 +361,28 @@ TEST_P(SameInBothLanguages, StandardOutputAndStatus) {
 
 INSTANTIATE_TEST_SUITE_P(Fuzzysim, SameInBothLanguages, ::testing::ValuesIn(MachineOutputs()),
                          [](const auto& param) { return std::string(param.param.name); });
+
+// A template is a first project: its names follow the language, its numbers
+// and its shape do not.
+TEST(FuzzysimNew, NamesTheTemplateInTheLanguageAndKeepsItsNumbers) {
+    const testfiles::TempDir dir;
+    const Result de = RunIn(dir, kGerman, {"new", "truck"}, "");
+    const Result en = RunIn(dir, kEnglish, {"new", "truck"}, "");
+    ASSERT_EQ(de.status, 0);
+    ASSERT_EQ(en.status, 0);
+    EXPECT_NE(de.out.find("negativ klein"), std::string::npos);
+    EXPECT_NE(en.out.find("Distance in m"), std::string::npos);
+    EXPECT_NE(en.out.find("negative large"), std::string::npos);
+    EXPECT_EQ(en.out.find("negativ "), std::string::npos);
+    // Line for line the same but for the names: the numbers stay.
+    auto zahlen = [](const std::string& text) {
+        std::string out;
+        for (const char c : text)
+            if ((c >= '0' && c <= '9') || c == '-' || c == '.' || c == '\n') out += c;
+        return out;
+    };
+    EXPECT_EQ(zahlen(de.out), zahlen(en.out));
+}
 
 // The sentences in the document follow the language; keys, names, numbers
 // and the kinds of hints do not.
