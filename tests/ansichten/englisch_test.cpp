@@ -10,6 +10,7 @@
 #include "KennfeldSzene.h"
 #include "SichtbareTexte.h"
 #include "SvgSprache.h"
+#include "Zahlformat.h"
 
 #include <gtest/gtest.h>
 
@@ -172,7 +173,7 @@ TEST(EnglischeZahlen, DecimalSignFollowsTheLanguage) {
          QStringLiteral("−0.125")},
         {"KurzeZahl", [] { return ansichten::KurzeZahl(1.5f); }, QStringLiteral("1,5"), QStringLiteral("1.5")},
         {"KurzeZahl ganz", [] { return ansichten::KurzeZahl(40.0f); }, QStringLiteral("40"), QStringLiteral("40")},
-        {"Liste", [] { return ansichten::MitDezimalzeichen(QStringLiteral("1, 2, 4 kg; 0,5 cm")); },
+        {"Liste", [] { return zahl::ImText(QStringLiteral("1, 2, 4 kg; 0.5 cm")); },
          QStringLiteral("1, 2, 4 kg; 0,5 cm"), QStringLiteral("1, 2, 4 kg; 0.5 cm")},
     };
     for (const Fall& f : faelle) {

@@ -31,17 +31,7 @@ QColor Skalenfarbe(double anteil) {
     return QColor(mix(0), mix(1), mix(2));
 }
 
-QString MitDezimalzeichen(QString text) {
-    // The style knows no group separator, so a comma between two digits is
-    // the decimal sign; one before a blank separates a list ("1, 2, 4 kg").
-    const QChar zeichen = QLatin1Char(fuzzy::Dezimalzeichen());
-    if (zeichen == QLatin1Char(',')) return text;
-    for (qsizetype i = 1; i + 1 < text.size(); ++i)
-        if (text[i] == QLatin1Char(',') && text[i - 1].isDigit() && text[i + 1].isDigit()) text[i] = zeichen;
-    return text;
-}
-
-QString KurzeZahl(float v) { return MitDezimalzeichen(zahl::Kurz(v)); }
+QString KurzeZahl(float v) { return zahl::Kurz(v); }
 
 QString NeunStellen(float v) {
     // The workshop's style whatever the user's locale: the decimal sign of the

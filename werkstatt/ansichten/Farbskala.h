@@ -14,11 +14,6 @@ namespace ansichten {
 // steps of colour, and a grey print still shows the order.
 QColor Skalenfarbe(double anteil);
 
-// A text with numbers in the workshop's style (widgets/Zahlformat), its
-// decimal commas turned into the decimal sign of the language on screen: a
-// point in English.
-QString MitDezimalzeichen(QString text);
-
 // A number as short as possible that still reads back as the same float
 // (at most 9 significant digits, as the command-line tool prints them).
 QString KurzeZahl(float v);

@@ -39,7 +39,7 @@ fuzzy::TColor Aufgehellt(fuzzy::TColor c, double anteil) {
     return fuzzy::TColor{mix(c.r), mix(c.g), mix(c.b)};
 }
 
-QString Grad(float g) { return MitDezimalzeichen(zahl::Text(g, zahl::Art::Zugehoerigkeit)); }
+QString Grad(float g) { return zahl::Text(g, zahl::Art::Zugehoerigkeit); }
 
 // The panel frame with its heading: "Titel: Name = Wert".
 void Kopf(QPainter& p, const QRect& r, const QString& titel, const QString& name, const QString& wert) {

@@ -1,6 +1,5 @@
 #include "RegelnVerbessern.h"
 
-#include "Farbskala.h"
 #include "Sprache.h"
 #include "Zahl.h"
 #include "ui_RegelnVerbessern.h"
@@ -33,7 +32,7 @@ QString Zeilen(const std::string& text) {
     // The tuner's figures are shared with the command line, which writes a
     // decimal point; on screen they take the workshop's style (its minus
     // sign, and the decimal comma in German).
-    return ansichten::MitDezimalzeichen(zahl::ImText(QString::fromStdString(text)))
+    return zahl::ImText(QString::fromStdString(text))
         .toHtmlEscaped()
         .replace(QLatin1Char('\n'), QStringLiteral("<br>"));
 }

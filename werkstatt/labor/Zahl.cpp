@@ -1,10 +1,8 @@
 #include "Zahl.h"
 
-#include "Farbskala.h"
-
 namespace labor {
 
-QString Zahl(double v, int nachkomma) { return ansichten::MitDezimalzeichen(zahl::Fest(v, nachkomma)); }
+QString Zahl(double v, int nachkomma) { return zahl::Fest(v, nachkomma); }
 
 QString Zahl(double v, zahl::Art a) { return Zahl(v, zahl::Nachkomma(a)); }
 
