@@ -2,6 +2,7 @@
 // variables, --lang before or after the command), that English comes out in
 // messages, help and text output, and that what scripts read does not change
 // with the language.
+#include "ShellLauf.h"
 #include "Args.h"
 #include "LocoSim.h"
 #include "TestFiles.h"
@@ -33,24 +34,9 @@ const std::string kLok = FUZZY_SOURCE_DIR "/examples/lok.fuz";
 const std::vector<std::string> kEnglish = {"LANG=en_US.UTF-8"};
 const std::vector<std::string> kGerman = {"LANG=C"};
 
-struct Result {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-std::vector<std::string> Lines(const std::string& s) {
-    std::vector<std::string> lines;
-    std::istringstream in(s);
-    for (std::string l; std::getline(in, l);) lines.push_back(l);
-    return lines;
-}
+using shelllauf::Lines;
+using shelllauf::Quote;
+using shelllauf::Result;
 
 // fuzzysim with exactly the given language variables (the test's own are
 // removed first) in the folder dir.

@@ -1,5 +1,6 @@
 // Runs the built fuzzysim binary on example projects and checks its output
 // and exit status.
+#include "ShellLauf.h"
 #include "FuzUnits.h"
 #include "ProjectWriter.h"
 #include "Templates.h"
@@ -26,24 +27,9 @@ const std::string kExample = FUZZY_SOURCE_DIR "/examples/beispiel.fuz";
 const std::string kHeizung = FUZZY_SOURCE_DIR "/examples/heizung.fuz";
 const std::string kLok = FUZZY_SOURCE_DIR "/examples/lok.fuz";
 
-struct Result {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-std::vector<std::string> Lines(const std::string& s) {
-    std::vector<std::string> lines;
-    std::istringstream in(s);
-    for (std::string l; std::getline(in, l);) lines.push_back(l);
-    return lines;
-}
+using shelllauf::Lines;
+using shelllauf::Quote;
+using shelllauf::Result;
 
 class FuzzysimTest : public ::testing::Test {
 protected:

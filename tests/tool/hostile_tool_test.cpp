@@ -1,6 +1,7 @@
 // fuzzysim on hostile files and outputs aimed at its own input: each case
 // ends with its exit status and a German message, and no file is written or
 // changed.
+#include "ShellLauf.h"
 #include "FuzUnits.h"
 #include "LocoSim.h"
 #include "ProjectWriter.h"
@@ -28,11 +29,7 @@ namespace fs = std::filesystem;
 
 const std::string kSource = FUZZY_SOURCE_DIR "/examples/";
 
-std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
+using shelllauf::Quote;
 
 std::string Contents(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);
