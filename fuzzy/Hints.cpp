@@ -1,6 +1,6 @@
-#include "Hints.h"
+#include "fuzzy/Hints.h"
 
-#include "Sprache.h"
+#include "fuzzy/Sprache.h"
 
 #include <array>
 #include <charconv>

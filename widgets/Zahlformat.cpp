@@ -1,7 +1,7 @@
-#include "Zahlformat.h"
+#include "widgets/Zahlformat.h"
 
-#include "SingEdit.h"
-#include "Sprache.h"
+#include "widgets/SingEdit.h"
+#include "fuzzy/Sprache.h"
 
 #include <QLocale>
 

@@ -1,4 +1,4 @@
-#include "Args.h"
+#include "tools/fuzzysim/Args.h"
 
 #include <algorithm>
 #include <charconv>

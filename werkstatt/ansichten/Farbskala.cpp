@@ -1,7 +1,7 @@
-#include "Farbskala.h"
+#include "werkstatt/ansichten/Farbskala.h"
 
-#include "Sprache.h"
-#include "Zahlformat.h"
+#include "fuzzy/Sprache.h"
+#include "widgets/Zahlformat.h"
 
 #include <algorithm>
 #include <array>
