@@ -5,7 +5,7 @@
 #include "fuzzy/Hints.h"
 #include "fuzzy/Messages.h"
 #include "fuzzy/ProjectCheck.h"
-#include "fuzzy/Sprache.h"
+#include "fuzzy/Language.h"
 #include "fuzzy/Text.h"
 
 #include <nlohmann/json.hpp>
