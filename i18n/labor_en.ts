@@ -540,6 +540,10 @@
         <source>Eingang A, Eingang B und Ausgang müssen definiert sein.</source>
         <translation>Input A, input B and the output must be defined.</translation>
     </message>
+    <message>
+        <source> (abgebrochen: die Kraft des Reglers ist keine endliche Zahl)</source>
+        <translation> (aborted: the controller&apos;s force is not a finite number)</translation>
+    </message>
 </context>
 <context>
     <name>labor::RegelnVerbessern</name>
@@ -708,6 +712,10 @@ That is why the number after “of” is smaller than the number of all starts.<
     <message>
         <source>Start: Führerhaus x = %1 m, Lage %2° – Schritt %3 von %4: Abstand %5 m, Lage %6°, Lenkwinkel %7°</source>
         <translation>Start: cab x = %1 m, angle %2° – step %3 of %4: distance %5 m, angle %6°, steering angle %7°</translation>
+    </message>
+    <message>
+        <source>%1 von %2 Läufen abgebrochen: der Lenkwinkel des Reglers ist keine endliche Zahl.</source>
+        <translation>%1 of %2 runs aborted: the controller&apos;s steering angle is not a finite number.</translation>
     </message>
 </context>
 </TS>

@@ -37,6 +37,7 @@ QString ZeilenName(const char* spalte, int i) {
 // Dark, middle and light when printed in grey, and each with its own dash
 // pattern, so the three masses stay apart on any printer.
 QString LokLabor::EndeZusatz(const pemrak::RunFigures& k) {
+    if (k.Aborted) return tr(" (abgebrochen: die Kraft des Reglers ist keine endliche Zahl)");
     if (!k.Finite) return tr(" (abgebrochen: keine endliche Zahl)");
     return k.RanOut ? tr(" (30 cm hinter der Marke)") : QString();
 }

@@ -228,6 +228,14 @@ void TruckLabor::ZeigeZahlen() {
     GroessteLage_->setText(
         Fett(tr("größte |Lage| am Ende:"), Zahl(z.WorstAttitude, zahl::Art::Winkel) + QStringLiteral("°")));
     MeisteSchritte_->setText(Fett(tr("meiste Schritte:"), QString::number(z.MostSteps)));
+    // A run whose steering angle was no number ended there: say so, or the
+    // figures would pass for the runs of a working controller.
+    if (z.Aborted > 0 && !rechnet())
+        Status_->setText(QStringLiteral("<span style='color:#c00000'>%1</span>")
+                             .arg(tr("%1 von %2 Läufen abgebrochen: der Lenkwinkel des Reglers ist keine endliche "
+                                     "Zahl.")
+                                      .arg(z.Aborted)
+                                      .arg(z.Starts)));
 }
 
 void TruckLabor::VergleichNeu() {
