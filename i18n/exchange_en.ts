@@ -353,7 +353,7 @@ the result can deviate is stated above.</translation>
     </message>
     <message>
         <source>Der Name %1 taugt nicht als C-Name: ein Kleinbuchstabe, dann bis zu 23 Kleinbuchstaben, Ziffern oder _ (die Makros sind der Name, groß geschrieben).</source>
-        <translation>The name %1 does not serve as a C name: a lower-case letter, then up to 23 lower-case letters, digits or _ (the macros are the name in upper case).</translation>
+        <translation>The name %1 is no use as a C name: a lower-case letter, then up to 23 lower-case letters, digits or _ (the macros are the name in upper case).</translation>
     </message>
     <message>
         <source>Der Dateiname %1 lässt sich nicht sicher in #include &quot;...&quot; schreiben: er enthält ein Steuerzeichen, &quot;, \, &apos;, / oder ??.</source>

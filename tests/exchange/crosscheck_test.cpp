@@ -151,128 +151,75 @@ namespace {
 
 using exchange::Format;
 
-// The engine as fuzzylite writes it back in the same format: its own text,
-// without our comments (so without the names and ranges they carry).
+// fuzzylite's own rewrite of an export (`-i e -o b -decimals 9`, same format):
+// its text, without our comments and the names and ranges they carry.
 std::string RewrittenByFuzzylite(const std::string& cmd, Format f, const std::string& text) {
     testfiles::TempDir dir;
-    const std::string ext = exchange::FormatName(f);
-    const std::string in = dir.Write("e." + ext, text);
+    const std::string ext = exchange::FormatName(f), in = dir.Write("e." + ext, text);
     const std::string out = (dir.path() / ("b." + ext)).string();
-    const std::string call =
-        cmd + " -i '" + in + "' -if " + ext + " -o '" + out + "' -of " + ext + " -decimals 9 >/dev/null 2>&1";
-    const int status = std::system(call.c_str());
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << call;
+    EXPECT_EQ(
+        std::system((cmd + " -i '" + in + "' -if " + ext + " -o '" + out + "' -of " + ext + " -decimals 9").c_str()),
+        0);
     std::ifstream o(out);
     return std::string(std::istreambuf_iterator<char>(o), std::istreambuf_iterator<char>());
 }
 
-bool AnyRuleFires(const fuzzy::Project& p, exchange::detail::InputPoint at) {
-    fuzzy::Project q = p;
-    q.A.Value = at.first;
-    q.B.Value = at.second;
-    fuzzy::Infer(q.Rules, q.A, q.B, q.Out);
-    for (int k = 1; k <= q.Out.UsedTerms(); ++k) {
-        if (q.Out.GetParam(k, fuzzy::ParamH) != 0.0f) return true;
-    }
-    return false;
-}
-
 class FuzzyliteRewrite : public ::testing::TestWithParam<Format> {};
 
-// fuzzylite writes the output's terms as they are; read back, an output term
-// that ends at the range's end must keep its corners, or its centroid moves
-// (lok.fuz's "positiv groß" went from 2.5 to 7.5, the force at A = 3, B = 14.5
-// from 2.4 N to 4.9 N). The outputs agree wherever a rule fires.
+// Read back, an output term that ends at the range's end keeps its corners
+// (lok.fuz's "positiv groß" went from 2.5 to 7.5, 2.4 N became 4.9 N): the
+// outputs agree on the grid, apart from points on a vertical flank, which the
+// other tool closes.
 TEST_P(FuzzyliteRewrite, ImportKeepsTheOutputsOfEveryExample) {
     const std::string cmd = FuzzyliteCommand();
     if (cmd.empty()) GTEST_SKIP() << "fuzzylite is not installed";
     for (const char* example : {"truck", "truck_einachsig", "lok", "heizung", "beispiel"}) {
         const fuzzy::Project p = LoadExample(example);
         const std::string rewritten = RewrittenByFuzzylite(cmd, GetParam(), exchange::Export(GetParam(), p, "e.fuz"));
-        ASSERT_EQ(rewritten.find("fuzzysim:"), std::string::npos) << example << ": our comments survived";
-        const exchange::Imported back = exchange::Import(GetParam(), rewritten);
-        const double tolerance = 1e-6 * (double(p.Out.RangeMax) - p.Out.RangeMin);
-        int differing = 0;
+        ASSERT_EQ(rewritten.find("fuzzysim:"), std::string::npos) << example;
+        const fuzzy::Project back = exchange::Import(GetParam(), rewritten).project;
         for (const auto& at : exchange::detail::MeasureGrid(p.A, p.B)) {
-            // A vertical flank (such as the end of a term at the range's end)
-            // is closed in the other tool and open here: those points differ
-            // by definition, in the file the import reads as in ours.
             if (OnVerticalFlank(p.A, at.first) || OnVerticalFlank(p.B, at.second)) continue;
-            if (!AnyRuleFires(p, at)) {
-                EXPECT_FALSE(AnyRuleFires(back.project, at)) << example << " at " << at.first << ", " << at.second;
-                continue;
-            }
-            const double want = exchange::detail::EngineOutput(p, at);
-            const double got = exchange::detail::EngineOutput(back.project, at);
-            if (!(std::fabs(got - want) <= tolerance) && differing++ == 0) {
-                ADD_FAILURE() << example << " at " << at.first << ", " << at.second << ": " << want << " became "
-                              << got;
-            }
+            // Where nothing fires each gives its own range's start (the rewritten one is widened).
+            const float ours = exchange::detail::EngineOutput(p, at);
+            const float want = ours == p.Out.RangeMin ? back.Out.RangeMin : ours;
+            ASSERT_NEAR(exchange::detail::EngineOutput(back, at), want, 1e-6 * (p.Out.RangeMax - p.Out.RangeMin))
+                << example << " at " << at.first << ", " << at.second;
         }
-        EXPECT_EQ(differing, 0) << example;
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, FuzzyliteRewrite, ::testing::Values(Format::Fll, Format::Fis, Format::Fcl),
                          [](const auto& param) { return std::string(exchange::FormatName(param.param)); });
 
-// Names with what the formats give a meaning to: quotes, comment markers,
-// brackets, keywords; the source's file name also with line breaks of every
-// kind. The export reads back as the project, and where fuzzylite is
-// installed it computes what the same project with plain names gives.
-struct HostileName {
-    const char* what;
-    std::string name;    // for variables and terms (a project can hold it)
-    std::string source;  // the file name the project came from
-};
+class NamesInTheExports : public ::testing::TestWithParam<std::tuple<const char*, Format>> {};
 
-const std::vector<HostileName>& HostileNames() {
-    static const std::vector<HostileName> table = {
-        {"Quotes", "a\"b'c\\\"", "x\".fuz"},
-        {"LineBreaks", "neu", "a\nInputVariable: b\n  term: c Triangle 0 1 2\r\n.fuz"},
-        {"OtherLineEnds", "neu",
-         "a\v\f\xC2\x85\xE2\x80\xA8"
-         "b.fuz"},
-        {"FllSyntax", "x # y: term: z Triangle 0 1 2", "#.fuz"},
-        {"FisSyntax", "x'] % [Rules] 1 1, 1 (1) : 1", "%'.fuz"},
-        {"FclSyntax", "x; END_FUZZIFY // (* y *) /* z */ RULE 1 : IF", "*/.fuz"},
-        {"Keywords", "then", "if.fuz"},
-    };
-    return table;
-}
-
-class NamesInTheExports : public ::testing::TestWithParam<std::tuple<HostileName, Format>> {};
-
+// Names with quotes, comment markers, brackets and keywords of the formats;
+// the file name also with line breaks. The export reads back as the project,
+// and fuzzylite computes from it what it computes with plain names.
 TEST_P(NamesInTheExports, CannotChangeWhatTheFileMeans) {
-    const auto& [hostile, f] = GetParam();
+    const auto [name, f] = GetParam();
     const fuzzy::Project plain = LoadExample("heizung");
     fuzzy::Project p = plain;
     for (fuzzy::TFuzzy* v : {&p.A, &p.B, &p.Out}) {
-        v->Name = hostile.name + " " + v->Name;
-        for (int i = 1; i <= v->UsedTerms(); ++i) v->SetTermName(i, hostile.name + std::to_string(i));
+        v->Name = name + std::string(" ") + v->Name;
+        for (int i = 1; i <= v->UsedTerms(); ++i) v->SetTermName(i, name + std::to_string(i));
     }
-    const std::string text = exchange::Export(f, p, hostile.source);
-    const exchange::Imported back = exchange::Import(f, text);
-    EXPECT_TRUE(back.notes.empty()) << (back.notes.empty() ? "" : back.notes[0]);
-    EXPECT_EQ(fuzzy::ProjectText(back.project), fuzzy::ProjectText(p)) << text;
-
+    const std::string text = exchange::Export(f, p, name + std::string("\n\r\v\xE2\x80\xA8.fuz"));
+    EXPECT_EQ(fuzzy::ProjectText(exchange::Import(f, text).project), fuzzy::ProjectText(p)) << text;
     const std::string cmd = FuzzyliteCommand();
     if (cmd.empty()) GTEST_SKIP() << "fuzzylite is not installed";
     const auto theirs = RunFuzzylite(cmd, p, f, text);
     const auto plainly = RunFuzzylite(cmd, plain, f, exchange::Export(f, plain, "heizung.fuz"));
-    ASSERT_EQ(theirs.size(), plainly.size());
-    for (std::size_t n = 0; n < theirs.size(); ++n) {
-        EXPECT_TRUE(theirs[n] == plainly[n] || (std::isnan(theirs[n]) && std::isnan(plainly[n])))
-            << n << ": " << theirs[n] << " / " << plainly[n];
+    for (std::size_t n = 0; n < plainly.size(); ++n) {
+        EXPECT_TRUE(theirs.at(n) == plainly[n] || (std::isnan(theirs[n]) && std::isnan(plainly[n]))) << n;
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, NamesInTheExports,
-                         ::testing::Combine(::testing::ValuesIn(HostileNames()),
-                                            ::testing::Values(Format::Fll, Format::Fis, Format::Fcl)),
-                         [](const auto& param) {
-                             return std::string(std::get<0>(param.param).what) + "_" +
-                                    exchange::FormatName(std::get<1>(param.param));
-                         });
+                         ::testing::Combine(::testing::Values("a\"b'c\\\"", "x # y: term: z Triangle 0 1 2",
+                                                              "x'] % [Rules] 1 1, 1 (1) : 1",
+                                                              "x; END_FUZZIFY // (* y *) /* z */ RULE 1 : IF then"),
+                                            ::testing::Values(Format::Fll, Format::Fis, Format::Fcl)));
 
 }  // namespace
