@@ -347,14 +347,14 @@ void HeaderComment(const fuzzy::Project& p, const CExportOptions& o, const std::
                                    "dass sich keine\nangeben lässt."),
                   {fraction, std::to_string(g.unbounded), std::to_string(g.points)}));
     }
+    const double spread = CentroidSpread(p);
     c.Add(Fmt(Tr("C-Export",
                  "Das ist keine Schranke für alle Eingaben: zwischen diesen Werten, wo Regeln nur schwach\n"
                  "feuern (nahe den äußeren Enden der Flanken), wächst sie ohne Grenze, und das Ergebnis\n"
                  "kann zu einem anderen Schwerpunkt der feuernden Terme springen. Die Schwerpunkte der\n"
                  "Ausgangsterme, die Regeln nennen, und der Bereichsanfang liegen hier bis zu %1 des\n"
                  "Ausgangsbereichs auseinander."),
-              {std::isfinite(CentroidSpread(p)) ? detail::Figure(CentroidSpread(p))
-                                                : std::string(Tr("C-Export", "unbeschränkt"))}));
+              {std::isfinite(spread) ? detail::Figure(spread) : std::string(Tr("C-Export", "unbeschränkt"))}));
 }
 
 struct Parts {
