@@ -1,7 +1,7 @@
 // Formats by name, identifiers, number texts and the provenance comments.
-#include "Detail.h"
+#include "exchange/Detail.h"
 
-#include "Text.h"
+#include "fuzzy/Text.h"
 
 #include <array>
 #include <cerrno>

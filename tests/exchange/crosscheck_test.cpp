@@ -3,11 +3,11 @@
 // the difference its cell-per-rule form costs (as the file states it). For
 // FCL, whose NSUM fuzzylite takes point by point, the difference is measured
 // and printed. Skipped when the command is not installed.
-#include "Detail.h"
-#include "Examples.h"
-#include "Exchange.h"
-#include "ProjectWriter.h"
-#include "TestFiles.h"
+#include "exchange/Detail.h"
+#include "tests/exchange/Examples.h"
+#include "exchange/Exchange.h"
+#include "fuzzy/Project.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The exports under a locale with a decimal comma, as QApplication sets it from
 // LANG=de_DE.UTF-8: every number is written as in the C locale, so the files
 // are byte for byte those of fuzzysim.
-#include "Examples.h"
-#include "Exchange.h"
-#include "ExportC.h"
+#include "exchange/Exchange.h"
+#include "exchange/ExportC.h"
+#include "tests/exchange/Examples.h"
 
 #include <gtest/gtest.h>
 
