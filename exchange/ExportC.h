@@ -30,14 +30,22 @@ struct CExport {
     std::string source;  // the tables and NAME_step
 };
 
-// Whether `name` can prefix the generated names: an ASCII letter, then up to
-// 23 letters, digits or '_' (so that NAME_step and its kin stay within the 31
-// significant characters C guarantees).
+// Whether `name` can prefix the generated names: a lower-case ASCII letter,
+// then up to 23 lower-case letters, digits or '_' (so that NAME_step and its
+// kin stay within the 31 significant characters C guarantees). The macros and
+// the include guard are the name in upper case (FUZZY_A_MIN); with lower case
+// only, no two names share them.
 bool IsCName(std::string_view name);
+
+// Whether a header's file name can stand between the quotes of #include:
+// UTF-8 without control characters or line breaks, without '"', '\', '\'',
+// '/' and "??". Nothing of a file name ever becomes code.
+bool IsCHeaderName(std::string_view name);
 
 // The C export of a project. Throws ExportError for a project without input A
 // or output terms, with a number that is not finite, with an output term whose
-// centroid is no number, or for a name that IsCName refuses.
+// centroid is no number, for a name that IsCName refuses, a header name that
+// IsCHeaderName refuses, or a SOURCE_DATE_EPOCH that is no number of seconds.
 CExport ExportC(const fuzzy::Project& p, const CExportOptions& options);
 
 // The header's path beside a source path that ends in ".c" (any case): the

@@ -22,7 +22,7 @@ std::vector<Token> Tokenize(std::string_view s, std::vector<Provenance>& provena
         if (c == '\n') {
             ++line;
             ++i;
-        } else if (std::isspace(static_cast<unsigned char>(c))) {
+        } else if (IsSpace(c)) {
             ++i;
         } else if (s.compare(i, 2, "//") == 0) {
             std::size_t end = s.find('\n', i);
@@ -41,13 +41,12 @@ std::vector<Token> Tokenize(std::string_view s, std::vector<Provenance>& provena
             if (end == std::string_view::npos) Fail(line, Fmt(UnclosedComment(), {Quoted("(*")}));
             for (std::size_t k = i; k < end; ++k) line += s[k] == '\n';
             i = end + 2;
-        } else if (std::isalpha(static_cast<unsigned char>(c)) || c == '_') {
+        } else if (IsAlpha(c) || c == '_') {
             const std::size_t b = i;
-            while (i < s.size() && (std::isalnum(static_cast<unsigned char>(s[i])) || s[i] == '_')) ++i;
+            while (i < s.size() && (IsAlnum(s[i]) || s[i] == '_')) ++i;
             t.push_back({std::string(s.substr(b, i - b)), line});
-        } else if (std::isdigit(static_cast<unsigned char>(c)) || c == '.' ||
-                   ((c == '-' || c == '+') && i + 1 < s.size() &&
-                    (std::isdigit(static_cast<unsigned char>(s[i + 1])) || s[i + 1] == '.'))) {
+        } else if (IsDigit(c) || c == '.' ||
+                   ((c == '-' || c == '+') && i + 1 < s.size() && (IsDigit(s[i + 1]) || s[i + 1] == '.'))) {
             if (c == '.' && i + 1 < s.size() && s[i + 1] == '.') {
                 t.push_back({"..", line});
                 i += 2;
@@ -57,7 +56,7 @@ std::vector<Token> Tokenize(std::string_view s, std::vector<Provenance>& provena
             ++i;
             while (i < s.size()) {
                 const char d = s[i];
-                if (std::isdigit(static_cast<unsigned char>(d))) {
+                if (IsDigit(d)) {
                     ++i;
                 } else if (d == '.' && !(i + 1 < s.size() && s[i + 1] == '.')) {
                     ++i;
@@ -115,7 +114,7 @@ private:
     bool Is(std::size_t k, bool word) const {
         if (pos_ + k >= t_.size()) return false;
         const std::string& s = t_[pos_ + k].text;
-        return word && (std::isalpha(static_cast<unsigned char>(s[0])) || s[0] == '_');
+        return word && (IsAlpha(s[0]) || s[0] == '_');
     }
     bool Peek(std::string_view w) const { return !AtEnd() && EqualsNoCase(t_[pos_].text, w); }
     bool Accept(std::string_view w) {

@@ -575,7 +575,7 @@ bool TMainForm::ExportierenNach(const QString& datei) {
     }
     std::string text;
     try {
-        text = exchange::Export(*format, p.A, p.B, p.Out, p.Rules, quelle.toStdString());
+        text = exchange::Export(*format, p, quelle.toStdString());
     } catch (const exchange::ExportError& e) {
         widgets::ErrorBox(QString::fromStdString(e.what()));
         return false;

@@ -44,7 +44,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <clocale>
 #include <cmath>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -963,6 +965,28 @@ TEST_F(WerkstattGui, ImportOfAPipeOrFolderAndExportOntoTheProjectChangeNothing) 
     EXPECT_FALSE(form_->Modell.geaendert());
     ASSERT_TRUE(projekt.open(QIODevice::ReadOnly));
     EXPECT_EQ(projekt.readAll(), bytes);
+}
+
+// Under a German locale, as QApplication sets it from LANG=de_DE.UTF-8, the C
+// export still writes points: the source compiles. A file name that cannot
+// stand in #include "..." is refused with a message, and nothing is written.
+TEST_F(WerkstattGui, CExportUnderACommaLocaleCompilesAndOddNamesAreRefused) {
+    const std::string vorher = std::setlocale(LC_ALL, nullptr);
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
+        GTEST_SKIP() << "de_DE.UTF-8 fehlt (localedef -i de_DE -f UTF-8 de_DE.UTF-8)";
+    }
+    Oeffne("lok.fuz");
+    const QString ziel = tmp_.filePath(QStringLiteral("regler.c"));
+    const bool geschrieben = form_->ExportierenNach(ziel);
+    const bool abgelehnt = !form_->ExportierenNach(tmp_.filePath(QStringLiteral("a\"b.c")));
+    std::setlocale(LC_ALL, vorher.c_str());
+    ASSERT_TRUE(geschrieben);
+    EXPECT_TRUE(abgelehnt);
+    EXPECT_TRUE(meldungen_.Count() == 1 && meldungen_.Last().text.contains(QStringLiteral("#include")));
+    if (std::system("command -v gcc >/dev/null 2>&1") != 0) GTEST_SKIP() << "gcc fehlt";
+    const QByteArray befehl =
+        "gcc -std=c99 -Wall -Wextra -pedantic -Werror -c '" + QFile::encodeName(ziel) + "' -o /dev/null";
+    EXPECT_EQ(std::system(befehl.constData()), 0);
 }
 
 // "C-Quelltext (Mikrocontroller)": source and header side by side, the

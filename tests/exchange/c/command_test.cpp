@@ -79,6 +79,10 @@ TEST_F(CExportCommand, RefusesWrongCalls) {
         {{"export", kTruck, "--to", "c", "--name", "a-b"}, "C-Namen"},
         {{"export", kTruck, "--to", "fll", "--name", "regler"}, "--name gilt nur"},
         {{"export", kTruck, "--to", "c", "-o", "regler.txt"}, "endet auf .c"},
+        // A name whose upper case another name shares; a file name that would become code.
+        {{"export", kTruck, "--to", "c", "--name", "AB"}, "Kleinbuchstabe"},
+        {{"export", kTruck, "-o", "p.h\"\nint injected(void) { return 42; }\n#include \"p.c"}, "#include"},
+        {{"export", kTruck, "-o", "a\"b.c"}, "#include"},
         {{"export", kTruck, "--to", "cpp"}, "fll, fis, fcl oder c"},
     };
     for (const Case& c : cases) {
