@@ -221,6 +221,10 @@ lines, 2 file not readable or wrong call.
         <source>%1 gibt es schon; fuzzysim new überschreibt keine Datei.</source>
         <translation>%1 already exists; fuzzysim new overwrites no file.</translation>
     </message>
+    <message>
+        <source>Die Option %1 ist mehr als einmal angegeben.</source>
+        <translation>The option %1 is given more than once.</translation>
+    </message>
 </context>
 <context>
     <name>fuzzysim check</name>
