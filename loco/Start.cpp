@@ -12,8 +12,6 @@ namespace {
 
 widgets::Auskunft Selbstauskunft() {
     widgets::Auskunft a;
-    a.programm = QStringLiteral("pemrak");
-    a.version = QStringLiteral("2.0");
     a.beschreibung = QCoreApplication::translate(
         "pemrak::Start", "Pemrak: eine Spielzeuglok an der Marke anhalten, von Hand oder mit einem Fuzzy-Regler.");
     a.argument = QStringLiteral("PROJEKT.fuz");
@@ -26,7 +24,9 @@ widgets::Auskunft Selbstauskunft() {
 
 int main(int argc, char** argv) {
     // Help and version need no display and open no window.
-    if (const auto code = widgets::AuskunftGeben(argc, argv, Selbstauskunft, {QStringLiteral("pemrak")})) return *code;
+    if (const auto code =
+            widgets::AuskunftGeben(argc, argv, "pemrak", "2.0", Selbstauskunft, {QStringLiteral("pemrak")}))
+        return *code;
     widgets::TApplication app(argc, argv, pemrak::AnwendungsTitel(), {QStringLiteral("pemrak")});
     app.setWindowIcon(QIcon(QStringLiteral(":/pemrak/pemrak.png")));
     pemrak::Programm programm(app.arguments().mid(1));

@@ -12,8 +12,6 @@ namespace {
 
 widgets::Auskunft Selbstauskunft() {
     widgets::Auskunft a;
-    a.programm = QStringLiteral("dorvane");
-    a.version = QStringLiteral("1.3");
     a.beschreibung = QCoreApplication::translate(
         "dorvane::Start",
         "Dorvane: einen Truck rückwärts auf die Ziellinie fahren, von Hand oder mit einem Fuzzy-Regler.");
@@ -27,7 +25,9 @@ widgets::Auskunft Selbstauskunft() {
 
 int main(int argc, char** argv) {
     // Help and version need no display and open no window.
-    if (const auto code = widgets::AuskunftGeben(argc, argv, Selbstauskunft, {QStringLiteral("dorvane")})) return *code;
+    if (const auto code =
+            widgets::AuskunftGeben(argc, argv, "dorvane", "1.3", Selbstauskunft, {QStringLiteral("dorvane")}))
+        return *code;
     widgets::TApplication app(argc, argv, dorvane::ApplicationTitle(), {QStringLiteral("dorvane")});
     app.setWindowIcon(QIcon(QStringLiteral(":/dorvane/dorvane.png")));
     dorvane::Programm programm(app.arguments().mid(1));

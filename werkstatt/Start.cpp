@@ -28,8 +28,6 @@ bool BlattVerlangt(int argc, char** argv) {
 
 widgets::Auskunft Selbstauskunft() {
     widgets::Auskunft a;
-    a.programm = QStringLiteral("werkstatt");
-    a.version = QStringLiteral(WERKSTATT_VERSION);
     a.beschreibung =
         QCoreApplication::translate("werkstatt::Start",
                                     "Fuzzy-Werkstatt: Fuzzy-Projekte bauen, speichern und verstehen.\n"
@@ -59,8 +57,8 @@ widgets::Auskunft Selbstauskunft() {
 
 int main(int argc, char** argv) {
     // Help and version need no display and open no window.
-    if (const auto code =
-            widgets::AuskunftGeben(argc, argv, Selbstauskunft, {QStringLiteral("werkstatt"), QStringLiteral("labor")}))
+    if (const auto code = widgets::AuskunftGeben(argc, argv, "werkstatt", WERKSTATT_VERSION, Selbstauskunft,
+                                                 {QStringLiteral("werkstatt"), QStringLiteral("labor")}))
         return *code;
     // The worksheet from the command line needs no display: a script or a
     // test makes it on the offscreen platform unless told otherwise.

@@ -13,8 +13,6 @@ namespace widgets {
 // `--version`, answered on standard output without a window, so that they
 // work where there is no display.
 struct Auskunft {
-    QString programm;      // the command's name, "werkstatt"
-    QString version;       // "1.0"
     QString beschreibung;  // what the program does, one or two sentences
     struct Option {
         QStringList namen;  // {"fahrzeug"}, {"o"}
@@ -27,12 +25,14 @@ struct Auskunft {
     QString argumentSyntax;  // how it stands in the usage line, "[PROJEKT.fuz]"
 };
 
-// When the arguments ask for help (--help, -h) or the version (--version),
-// prints it in the language chosen by --lang or the locale and returns the
-// exit code; nullopt for any other command line, which then starts the
-// program as before. `auskunft` is called once the language is set, so that
-// its texts are translated; `kataloge` are the program's catalogues.
-std::optional<int> AuskunftGeben(int argc, char** argv, const std::function<Auskunft()>& auskunft,
-                                 const QStringList& kataloge);
+// When the arguments ask for help (--help, -h, --help-all) or the version
+// (--version, -v), prints it in the language chosen by --lang or the locale
+// and ends the program; nullopt for any other command line, which then
+// starts the program as before (an exit code for a wrong --lang).
+// `programm` is the command's name ("werkstatt"), `auskunft` is called once
+// the language is set, so that its texts are translated; `kataloge` are the
+// program's catalogues.
+std::optional<int> AuskunftGeben(int argc, char** argv, const char* programm, const char* version,
+                                 const std::function<Auskunft()>& auskunft, const QStringList& kataloge);
 
 }  // namespace widgets
