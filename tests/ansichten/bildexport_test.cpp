@@ -23,11 +23,6 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <thread>
-
 namespace {
 
 using ansichtentest::Laden;
@@ -105,70 +100,6 @@ INSTANTIATE_TEST_SUITE_P(
                     FehlerFall{"UnwritablePlace", [](const QTemporaryDir&) { return QStringLiteral("/proc/bild.png"); },
                                "nicht gespeichert"}),
     [](const testing::TestParamInfo<FehlerFall>& i) { return std::string(i.param.name); });
-
-struct ZielFall {
-    const char* name;
-    // Makes the picture's name beside the project p.fuz; returns it.
-    QString (*anlegen)(const QTemporaryDir& d);
-    bool gespeichert;
-};
-
-// "Bild speichern…" onto a link to the project replaced the project with a
-// PNG, without a word; a FIFO named x.png became a regular file.
-class BildZiel : public testing::TestWithParam<ZielFall> {};
-
-TEST_P(BildZiel, NeverTheProjectNeverReplacingAPipe) {
-    QTemporaryDir dir;
-    const QString projekt = dir.filePath(QStringLiteral("p.fuz"));
-    QFile f(projekt);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("das Projekt");
-    f.close();
-    ansichten::SetProjektdatei(projekt);
-    const QString pfad = GetParam().anlegen(dir);
-    QByteArray gelesen;
-    std::thread leser;
-    if (QFileInfo(pfad).isFile() == false && QFileInfo(pfad).exists())
-        leser = std::thread([&] {
-            QFile pipe(pfad);
-            if (pipe.open(QIODevice::ReadOnly)) gelesen = pipe.readAll();
-        });
-    QString fehler;
-    EXPECT_EQ(ansichten::SpeichereAnsicht(pfad, QSize(40, 40), Quadrat, &fehler), GetParam().gespeichert)
-        << qPrintable(fehler);
-    if (leser.joinable()) {
-        leser.join();
-        EXPECT_TRUE(gelesen.startsWith("\x89PNG"));
-        EXPECT_FALSE(QFileInfo(pfad).isFile());
-    }
-    ansichten::SetProjektdatei(QString());
-    QFile danach(projekt);
-    ASSERT_TRUE(danach.open(QIODevice::ReadOnly));
-    EXPECT_EQ(danach.readAll(), QByteArray("das Projekt"));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Faelle, BildZiel,
-    testing::Values(ZielFall{"LinkToTheProject",
-                             [](const QTemporaryDir& d) {
-                                 QFile::link(d.filePath(QStringLiteral("p.fuz")), d.filePath(QStringLiteral("p.png")));
-                                 return d.filePath(QStringLiteral("p.png"));
-                             },
-                             false},
-                    ZielFall{"HardLinkToTheProject",
-                             [](const QTemporaryDir& d) {
-                                 ::link(QFile::encodeName(d.filePath(QStringLiteral("p.fuz"))).constData(),
-                                        QFile::encodeName(d.filePath(QStringLiteral("p.png"))).constData());
-                                 return d.filePath(QStringLiteral("p.png"));
-                             },
-                             false},
-                    ZielFall{"Fifo",
-                             [](const QTemporaryDir& d) {
-                                 ::mkfifo(QFile::encodeName(d.filePath(QStringLiteral("x.png"))).constData(), 0600);
-                                 return d.filePath(QStringLiteral("x.png"));
-                             },
-                             true}),
-    [](const testing::TestParamInfo<ZielFall>& i) { return std::string(i.param.name); });
 
 TEST(Bildexport, DirectoryNamedLikeAPictureIsRefused) {
     QTemporaryDir dir;

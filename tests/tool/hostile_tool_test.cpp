@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -155,7 +154,6 @@ const std::vector<Case>& Cases() {
         // An option given twice: `--to c --to fll -o x.c` wrote FLL into x.c.
         {"ExportToTwice", Projects, "export k.fuz --to c --to fll -o x.c", 2, "--to ist mehr als einmal"},
         {"ExportNameTwice", Projects, "export k.fuz --to c --name a --name b -o x.c", 2, "--name ist mehr als einmal"},
-        {"ExportOutputTwice", Projects, "export k.fuz --to fll -o x.fll --output y.fll", 2, "--output ist mehr als"},
         {"CheckJsonTwice", Projects, "check k.fuz --json --json", 2, "--json ist mehr als einmal"},
         // Option values that gave NaN, infinities or runs far off with exit 0.
         {"LocoStepHuge", Projects, "loco lok.fuz --dt 1e300", 2,
@@ -200,63 +198,6 @@ TEST_P(Hostile, EndsWithAMessageAndWritesNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Fuzzysim, Hostile, ::testing::ValuesIn(Cases()),
-                         [](const auto& param) { return std::string(param.param.name); });
-
-struct SpecialOutput {
-    const char* name;
-    bool root;  // mknod needs root
-    void (*prepare)(const fs::path& dir);
-    const char* command;  // run in the folder; FUZZYSIM stands for the tool
-    const char* target;
-    const char* kind;  // what the target still is afterwards
-};
-
-// `-o /dev/null` as root replaced the machine's /dev/null with a regular
-// file, and so did every output named onto a device or a pipe.
-const std::vector<SpecialOutput>& SpecialOutputs() {
-    static const std::vector<SpecialOutput> table = {
-        {"ExportIntoAFifo", false,
-         [](const fs::path& d) {
-             Projects(d);
-             ::mkfifo((d / "p.fll").c_str(), 0600);
-         },
-         "timeout 20 cat p.fll >got & FUZZYSIM export k.fuz --to fll -o p.fll; s=$?; wait; grep -q '^Engine:' got && "
-         "exit $s",
-         "p.fll", "fifo"},
-        {"ExportIntoADevice", true,
-         [](const fs::path& d) {
-             Projects(d);
-             ::mknod((d / "dev").c_str(), S_IFCHR | 0666, makedev(1, 3));
-         },
-         "FUZZYSIM export k.fuz --to fll -o dev", "dev", "character file"},
-        {"SvgThroughALinkToADevice", true,
-         [](const fs::path& d) {
-             Projects(d);
-             ::mknod((d / "dev").c_str(), S_IFCHR | 0666, makedev(1, 3));
-             fs::create_symlink("dev", d / "bahn.svg");
-         },
-         "FUZZYSIM truck k.fuz --start -10,20 --svg bahn.svg >/dev/null", "dev", "character file"},
-    };
-    return table;
-}
-
-class IntoSpecial : public ::testing::TestWithParam<SpecialOutput> {};
-
-TEST_P(IntoSpecial, IsWrittenIntoNotReplaced) {
-    const SpecialOutput& c = GetParam();
-    if (c.root && ::geteuid() != 0) GTEST_SKIP() << "mknod needs root";
-    testfiles::TempDir tmp;
-    c.prepare(tmp.path());
-    std::string cmd = c.command;
-    cmd.replace(cmd.find("FUZZYSIM"), 8, "timeout 20 " + Quote(FUZZYSIM_BIN));
-    const int raw = std::system(("cd " + Quote(tmp.path().string()) + " || exit 9; " + cmd).c_str());
-    EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0) << cmd;
-    const auto st = fs::symlink_status(tmp.path() / c.target);
-    const std::string kind = fs::is_fifo(st) ? "fifo" : fs::is_character_file(st) ? "character file" : "other";
-    EXPECT_EQ(kind, c.kind);
-}
-
-INSTANTIATE_TEST_SUITE_P(Fuzzysim, IntoSpecial, ::testing::ValuesIn(SpecialOutputs()),
                          [](const auto& param) { return std::string(param.param.name); });
 
 // The ranges the loco options are checked against are the ones its help states.
