@@ -1,7 +1,7 @@
 // Fuzzy-Werkstatt: build, save and understand fuzzy projects.
-#include "Application.h"
-#include "Auskunft.h"
-#include "Main.h"
+#include "widgets/Application.h"
+#include "widgets/Auskunft.h"
+#include "werkstatt/Main.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

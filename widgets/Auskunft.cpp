@@ -1,6 +1,6 @@
-#include "Auskunft.h"
+#include "widgets/Auskunft.h"
 
-#include "SprachWahl.h"
+#include "widgets/SprachWahl.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -25,7 +25,7 @@ std::optional<int> AuskunftGeben(int argc, char** argv, const char* programm, co
     std::vector<char*> args(argv, argv + argc);
     int n = argc;
     std::string fehler;
-    const std::optional<fuzzy::Sprache> gewaehlt = SpracheAusArgumenten(n, args.data(), fehler);
+    const std::optional<fuzzy::Language> gewaehlt = SpracheAusArgumenten(n, args.data(), fehler);
     if (!fehler.empty()) {
         std::fputs(fehler.c_str(), stderr);
         return 2;
@@ -40,7 +40,7 @@ std::optional<int> AuskunftGeben(int argc, char** argv, const char* programm, co
     QCoreApplication::setApplicationVersion(QString::fromUtf8(version));
     QStringList alle{QStringLiteral("gemeinsam")};
     alle += kataloge;
-    SpracheEinrichten(gewaehlt.value_or(fuzzy::SpracheAusUmgebung()), alle);
+    SpracheEinrichten(gewaehlt.value_or(fuzzy::LanguageFromEnvironment()), alle);
 
     const Auskunft a = auskunft();
     QCommandLineParser parser;

@@ -1,7 +1,7 @@
-#include "Bildexport.h"
+#include "werkstatt/ansichten/Bildexport.h"
 
-#include "AtomicFile.h"
-#include "MessageBoxes.h"
+#include "fuzzy/AtomicFile.h"
+#include "widgets/MessageBoxes.h"
 
 #include <QBuffer>
 #include <QContextMenuEvent>
