@@ -29,7 +29,7 @@ public:
     int ErrorCode() const noexcept { return code_; }
 
 protected:
-    EInOutError(int code, const std::string& message) : std::runtime_error(message), code_(code) {}
+    EInOutError(int code, const std::string& message) : Error(message), code_(code) {}
 
 private:
     int code_;
