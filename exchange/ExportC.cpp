@@ -727,31 +727,24 @@ void WriteCExport(const CExport& e, const std::string& sourcePath, const std::st
         throw fuzzy::ESaveError(
             Fmt(Tr("Exportfehler", "Der C-Quelltext braucht einen Namen auf .c: %1"), {name(sourcePath)}));
     }
-    bool headerExisted = false;
     for (const std::string& target : {headerPath, sourcePath}) {
         std::error_code ec;
         const fs::file_status st = fs::status(target, ec);
         if (!fs::exists(st)) continue;
-        headerExisted = headerExisted || target == headerPath;
         if (fs::equivalent(target, projectPath, ec) && !ec) {
             throw fuzzy::ESaveError(Fmt(
                 Tr("Exportfehler", "%1 ist die Projektdatei selbst; sie wird nicht überschrieben."), {name(target)}));
         }
-        if (!fs::is_regular_file(st)) {
+        // A device or a pipe is written into (-o /dev/null); the writer says so.
+        if (!fs::is_regular_file(st) && !fs::is_character_file(st) && !fs::is_fifo(st)) {
             throw fuzzy::ESaveError(Fmt(
                 Tr("Exportfehler", "Unter dem Namen %1 steht keine gewöhnliche Datei; dorthin wird nicht exportiert."),
                 {name(target)}));
         }
     }
-    fuzzy::WriteFileAtomic(headerPath, e.header, projectPath);
-    try {
-        fuzzy::WriteFileAtomic(sourcePath, e.source, projectPath);
-    } catch (const fuzzy::ESaveError&) {
-        // A header alone would look like a finished export.
-        std::error_code ec;
-        if (!headerExisted) fs::remove(headerPath, ec);
-        throw;
-    }
+    // Both files or neither: a new header beside an old source would not
+    // compile together.
+    fuzzy::WriteFilesAtomic({{headerPath, e.header}, {sourcePath, e.source}}, projectPath);
 }
 
 double SinglePrecisionBound(const fuzzy::Project& p, float a, float b) {

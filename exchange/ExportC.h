@@ -52,11 +52,11 @@ CExport ExportC(const fuzzy::Project& p, const CExportOptions& options);
 // same path ending in ".h". Empty when the path does not end in ".c".
 std::string CHeaderPath(const std::string& sourcePath);
 
-// Writes the export: the header to CHeaderPath(sourcePath), then the source,
-// each through the atomic writer. Refuses (before writing anything) a target
-// that is the project file itself or no regular file, and when the source
-// cannot be written removes a header it has just created. Throws
-// fuzzy::ESaveError with a German message.
+// Writes the export, the header to CHeaderPath(sourcePath) and the source,
+// as one change through the atomic writer: both files or neither. Refuses
+// (before writing anything) a target that is the project file itself under
+// any name, a folder or another file that is neither regular nor a device or
+// pipe. Throws fuzzy::ESaveError with a German message.
 void WriteCExport(const CExport& e, const std::string& sourcePath, const std::string& projectPath);
 
 // Where double is only single precision (avr-gcc on 8-bit AVR: double is

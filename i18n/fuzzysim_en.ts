@@ -225,6 +225,10 @@ lines, 2 file not readable or wrong call.
         <source>Der Name des Headers %1 lässt sich nicht sicher in #include &quot;...&quot; schreiben: keine Steuerzeichen, kein &quot;, \, &apos;, / oder ??.</source>
         <translation>The header&apos;s name %1 cannot be written safely into #include &quot;...&quot;: no control characters, no &quot;, \, &apos;, / or ??.</translation>
     </message>
+    <message>
+        <source>Die Option %1 ist mehr als einmal angegeben.</source>
+        <translation>The option %1 is given more than once.</translation>
+    </message>
 </context>
 <context>
     <name>fuzzysim check</name>

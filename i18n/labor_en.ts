@@ -123,14 +123,6 @@
         <translation>The picture could not be made.</translation>
     </message>
     <message>
-        <source>Die Datei „%1“ kann nicht angelegt werden (keine Schreibrechte?).</source>
-        <translation>The file “%1” cannot be created (no permission to write?).</translation>
-    </message>
-    <message>
-        <source>Die Datei „%1“ konnte nicht vollständig geschrieben werden.</source>
-        <translation>The file “%1” could not be written completely.</translation>
-    </message>
-    <message>
         <source>Bild speichern</source>
         <translation>Save Picture</translation>
     </message>

@@ -470,6 +470,33 @@ Without --fahrzeug the vehicle chosen for this file in the window applies, else 
     </message>
 </context>
 <context>
+    <name>werkstatt::Start</name>
+    <message>
+        <source>Fuzzy-Werkstatt: Fuzzy-Projekte bauen, speichern und verstehen.
+Mit --blatt schreibt sie das Arbeitsblatt eines Projekts als PDF, ohne Fenster:
+  werkstatt --blatt PROJEKT.fuz -o BLATT.pdf [--fahrzeug truck|lok]</source>
+        <translation>Fuzzy-Werkstatt: build, save and understand fuzzy projects.
+With --blatt it writes the worksheet of a project as PDF, without a window:
+  werkstatt --blatt PROJECT.fuz -o SHEET.pdf [--fahrzeug truck|lok]</translation>
+    </message>
+    <message>
+        <source>schreibt das Arbeitsblatt von PROJEKT.fuz, statt das Fenster zu öffnen</source>
+        <translation>writes the worksheet of PROJECT.fuz instead of opening the window</translation>
+    </message>
+    <message>
+        <source>die PDF-Datei des Arbeitsblatts (mit --blatt)</source>
+        <translation>the PDF file of the worksheet (with --blatt)</translation>
+    </message>
+    <message>
+        <source>die Laborergebnisse auf dem Blatt (mit --blatt; ohne die Option das im Fenster gewählte Fahrzeug)</source>
+        <translation>the lab results on the sheet (with --blatt; without the option the vehicle chosen in the window)</translation>
+    </message>
+    <message>
+        <source>das Projekt, das geöffnet wird</source>
+        <translation>the project that is opened</translation>
+    </message>
+</context>
+<context>
     <name>werkstatt::TInfoForm</name>
     <message>
         <source>Version %1</source>
@@ -719,6 +746,14 @@ Without --fahrzeug the vehicle chosen for this file in the window applies, else 
     <message>
         <source>Projekt öffnen</source>
         <translation>Open project</translation>
+    </message>
+    <message>
+        <source>Daten konnten nicht gelesen werden!
+
+%1</source>
+        <translation>Data could not be read!
+
+%1</translation>
     </message>
 </context>
 <context>

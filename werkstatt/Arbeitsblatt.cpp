@@ -25,11 +25,14 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrinter>
 #include <QTextStream>
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <functional>
+#include <system_error>
 #include <vector>
 
 namespace werkstatt {
@@ -492,23 +495,34 @@ QByteArray ArbeitsblattPdf(const BlattDaten& d) {
 
 QString ArbeitsblattSchreiben(const BlattDaten& d, const QString& ziel) {
     if (ziel.isEmpty()) return Blatt::tr("Es wurde keine Zieldatei angegeben.");
-    const QFileInfo zielInfo(ziel);
-    if (zielInfo.exists() && !zielInfo.isFile())
+    if (QFileInfo(ziel).isDir())
         return Blatt::tr("„%1“ ist keine gewöhnliche Datei und wird nicht überschrieben.")
             .arg(QDir::toNativeSeparators(ziel));
-    // The project's own file is never written over, whatever name leads to it.
-    if (!d.datei.isEmpty() && zielInfo.exists() &&
-        zielInfo.canonicalFilePath() == QFileInfo(d.datei).canonicalFilePath())
+    // The project's own file is never written over, whatever name leads to
+    // it: a path, a symbolic or a hard link (the writer refuses it too; this
+    // says which file it is).
+    const std::string zielName = QFile::encodeName(ziel).toStdString();
+    const std::string projektName = QFile::encodeName(d.datei).toStdString();
+    std::error_code ec;
+    if (!d.datei.isEmpty() && std::filesystem::equivalent(zielName, projektName, ec) && !ec)
         return Blatt::tr(
                    "Das Arbeitsblatt würde die Projektdatei „%1“ überschreiben. Bitte einen anderen Namen wählen.")
             .arg(QDir::toNativeSeparators(d.datei));
     const QByteArray pdf = ArbeitsblattPdf(d);
     if (pdf.isEmpty()) return Blatt::tr("Das Arbeitsblatt konnte nicht erzeugt werden.");
     try {
-        fuzzy::WriteFileAtomic(QFile::encodeName(ziel).toStdString(), std::string_view(pdf.constData(), pdf.size()));
+        fuzzy::WriteFileAtomic(zielName, std::string_view(pdf.constData(), pdf.size()), projektName);
     } catch (const fuzzy::ESaveError& e) {
         return QString::fromStdString(e.what());
     }
+    return {};
+}
+
+QString ArbeitsblattDrucken(QPrinter& drucker, const BlattDaten& d) {
+    // Nothing is painted on a printer bound for a file: only painting would
+    // make it open (and follow, and truncate) that file.
+    if (!drucker.outputFileName().isEmpty()) return ArbeitsblattSchreiben(d, drucker.outputFileName());
+    if (MaleArbeitsblatt(drucker, d) == 0) return Blatt::tr("Das Arbeitsblatt konnte nicht erzeugt werden.");
     return {};
 }
 
@@ -575,6 +589,10 @@ int BlattBefehl(const QStringList& args, QTextStream& fehler) {
         TextMeldungen meldungen(fehler);
         try {
             d.projekt = fuzzy::LoadProject(QFile::encodeName(projekt).toStdString());
+        } catch (const fuzzy::EUnreadableFile& e) {
+            // Why the file is not read at all.
+            fehler << QString::fromStdString(e.what()) << Qt::endl;
+            meldungen.fehler = std::max(meldungen.fehler, 1);
         } catch (const std::exception&) {
             // The reader has said why (a message above).
             meldungen.fehler = std::max(meldungen.fehler, 1);

@@ -341,8 +341,8 @@ QString TMainForm::Titel() const {
 
 void TMainForm::TitelSetzen() {
     setWindowTitle(Titel());
-    // Pictures are saved beside the project.
-    ansichten::SetBildordner(Modell.datei().isEmpty() ? QString() : QFileInfo(Modell.datei()).absolutePath());
+    // Pictures are saved beside the project, never onto it.
+    ansichten::SetProjektdatei(Modell.datei());
 }
 
 void TMainForm::HinweiseZeigen() {
@@ -443,6 +443,9 @@ std::optional<fuzzy::Project> TMainForm::LiesProjekt(const QString& datei) {
         StilleMeldungen meldungen;
         try {
             neu = fuzzy::LoadProject(QFile::encodeName(datei).toStdString());
+        } catch (const fuzzy::EUnreadableFile& e) {
+            widgets::WarningBox(tr("Daten konnten nicht gelesen werden!\n\n%1").arg(QString::fromStdString(e.what())));
+            return std::nullopt;
         } catch (const fuzzy::EInOutError&) {
             widgets::WarningBox(tr("Daten konnten nicht gelesen werden!\n\n„%1“ lässt sich nicht öffnen "
                                    "(fehlt die Datei, ist sie ein Ordner oder fehlen Leserechte?).")
@@ -610,7 +613,10 @@ void TMainForm::Drucken1Click() {
     QPrintPreviewDialog vorschau(&drucker, this);
     vorschau.setWindowTitle(tr("Arbeitsblatt – Druckvorschau"));
     const BlattDaten d = Blatt();
-    connect(&vorschau, &QPrintPreviewDialog::paintRequested, this, [&d](QPrinter* p) { MaleArbeitsblatt(*p, d); });
+    connect(&vorschau, &QPrintPreviewDialog::paintRequested, this, [&d](QPrinter* p) {
+        const QString fehler = ArbeitsblattDrucken(*p, d);
+        if (!fehler.isEmpty()) widgets::ErrorBox(fehler);
+    });
     vorschau.resize(900, 1000);
     vorschau.exec();
 }

@@ -862,6 +862,23 @@ TEST_F(WerkstattGui, InspectorStepShowsAsLinesInTheDiagramsAndFollowsEdits) {
     EXPECT_EQ(form_->SeiteA->Diagramm->marke(), std::optional<float>(4.0f));
 }
 
+// With lok.fuz open, a picture saved as proj.png, a link to lok.fuz, made
+// lok.fuz a PNG, with no message and no star in the title.
+TEST_F(WerkstattGui, PictureOntoALinkToTheProjectIsRefused) {
+    const QString datei = Oeffne("lok.fuz");
+    const QByteArray vorher = Inhalt(datei);
+    const QString verweis = tmp_.filePath(QStringLiteral("proj.png"));
+    ASSERT_TRUE(QFile::link(datei, verweis));
+    const auto wahl = ansichten::SetDateiWahl([&verweis](QWidget*, const QString&) { return verweis; });
+    form_->SeiteA->BildBtn->click();
+    ansichten::SetDateiWahl(wahl);
+    ASSERT_EQ(meldungen_.Count(), 1);
+    EXPECT_TRUE(meldungen_.Last().text.contains(QStringLiteral("Eingabedatei selbst")))
+        << qPrintable(meldungen_.Last().text);
+    EXPECT_EQ(Inhalt(datei), vorher);
+    EXPECT_TRUE(QFileInfo(verweis).isSymLink());
+}
+
 TEST_F(WerkstattGui, VariablePageSavesItsDiagramAsPngAndSvg) {
     Oeffne("heizung.fuz");
     QString gewaehlt;
@@ -1276,8 +1293,9 @@ TEST_F(WerkstattGui, FreshTemplateIsUnchangedAndTheNextNewAsksNothing) {
 
 struct LadeTextFall {
     const char* name;
-    const char* inhalt;  // nullptr: the file does not exist
+    const char* inhalt;  // nullptr: the file does not exist (unless anlegen makes it)
     const char* enthaelt;
+    void (*anlegen)(const QString& pfad) = nullptr;
 };
 
 class LadeText : public WerkstattGui, public testing::WithParamInterface<LadeTextFall> {};
@@ -1289,6 +1307,7 @@ TEST_P(LadeText, MessageNamesTheFileAndTheLine) {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(GetParam().inhalt);
     }
+    if (GetParam().anlegen) GetParam().anlegen(kaputt);
     EXPECT_FALSE(form_->OeffnenDatei(kaputt));
     ASSERT_EQ(meldungen_.Count(), 1) << "one message, not the engine's and the workshop's";
     EXPECT_TRUE(meldungen_.Last().text.contains(QDir::toNativeSeparators(kaputt)))
@@ -1297,11 +1316,18 @@ TEST_P(LadeText, MessageNamesTheFileAndTheLine) {
         << qPrintable(meldungen_.Last().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Werkstatt, LadeText,
-                         testing::Values(LadeTextFall{"FormatErrorNamesTheLine", "Name\r\nzwei\r\n", "Zeile 2"},
-                                         LadeTextFall{"MissingKeepsTheProgramsWording", nullptr,
-                                                      "Daten konnten nicht gelesen werden!"}),
-                         [](const testing::TestParamInfo<LadeTextFall>& i) { return std::string(i.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Werkstatt, LadeText,
+    testing::Values(LadeTextFall{"FormatErrorNamesTheLine", "Name\r\nzwei\r\n", "Zeile 2"},
+                    LadeTextFall{"MissingKeepsTheProgramsWording", nullptr, "Daten konnten nicht gelesen werden!"},
+                    // A 3 GB sparse file of one endless line froze the window until std::bad_alloc.
+                    LadeTextFall{"HugeFileIsRefusedAtOnce", nullptr, "größer als 1 MB",
+                                 [](const QString& p) {
+                                     QFile f(p);
+                                     f.open(QIODevice::WriteOnly);
+                                     f.resize(qint64(3) << 30);
+                                 }}),
+    [](const testing::TestParamInfo<LadeTextFall>& i) { return std::string(i.param.name); });
 
 TEST_F(WerkstattGui, PictureDialogStartsInTheProjectsFolderAndSaysDateityp) {
     Oeffne("heizung.fuz");

@@ -112,6 +112,24 @@ TEST_F(CExportCommand, NeverOverwritesTheProject) {
     EXPECT_FALSE(fs::exists(dir.path() / "link.h"));
 }
 
+// Under a file size limit the header was replaced before the source failed:
+// a new header beside the old source, a pair that no longer compiles.
+TEST_F(CExportCommand, FileSizeLimitKeepsTheOldPairWhole) {
+    ASSERT_EQ(Fuzzysim({"export", kTruck, "--to", "c", "-o", "paar.c"}).status, 0);
+    const std::string header = Read(dir.path() / "paar.h"), source = Read(dir.path() / "paar.c");
+    // Room for a header, not for a source.
+    ASSERT_LT(header.size() + 2048, source.size());
+    const std::string kib = std::to_string(header.size() / 1024 + 2);
+    const auto r = cprobe::Shell("cd " + Quote(dir.path().string()) + " && bash -c " +
+                                 Quote("ulimit -f " + kib + " && " + Quote(FUZZYSIM_BIN) + " export " + Quote(kTruck) +
+                                       " --to c --name neu -o paar.c"));
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.output.find("kein Platz"), std::string::npos) << r.output;
+    EXPECT_EQ(Read(dir.path() / "paar.h"), header);
+    EXPECT_EQ(Read(dir.path() / "paar.c"), source);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 2);
+}
+
 TEST_F(CExportCommand, UnwritableFolderFailsWithoutFiles) {
     const auto r = Fuzzysim({"export", kTruck, "--to", "c", "-o", "fehlt/regler.c"});
     EXPECT_EQ(r.status, 2);
