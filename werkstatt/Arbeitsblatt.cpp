@@ -588,7 +588,7 @@ int BlattBefehl(const QStringList& args, QTextStream& fehler) {
         }
     }
     d.datei = QFileInfo(projekt).absoluteFilePath();
-    d.fahrzeug = fahrzeug != Fahrzeug::Unbestimmt ? fahrzeug : GemerktesFahrzeug(d.datei);
+    d.fahrzeug = fahrzeug != Fahrzeug::Unbestimmt ? fahrzeug : GemerktesFahrzeug(Inhaltsschluessel(d.projekt));
     d.datum = QDate::currentDate();
     const QString meldung = ArbeitsblattSchreiben(d, ziel);
     if (!meldung.isEmpty()) {

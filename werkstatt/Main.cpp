@@ -42,6 +42,7 @@
 #include "Bildexport.h"
 #include "Inspektor.h"
 #include "KennfeldAnsicht.h"
+#include "LaborStarts.h"
 #include "LokLabor.h"
 #include "RegelnVerbessern.h"
 #include "TruckLabor.h"
@@ -201,6 +202,15 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui_(std::make_uniqu
     connect(truckLabor_, &labor::TruckLabor::vergleichVorherGewuenscht, this, [this] { VergleichVorher(truckLabor_); });
     connect(lokLabor_, &labor::LokLabor::vergleichAusDateiGewuenscht, this, [this] { VergleichAusDatei(lokLabor_); });
     connect(lokLabor_, &labor::LokLabor::vergleichVorherGewuenscht, this, [this] { VergleichVorher(lokLabor_); });
+    // The locomotive starts where its lab's distance says.
+    connect(lokLabor_, &labor::LokLabor::einstellungGeaendert, this, &TMainForm::HinweiseZeigen);
+    connect(Seiten, &QTabWidget::currentChanged, this, [this] {
+        bool& offen = Seiten->currentWidget() == truckLabor_ ? truckLaborOffen_ : lokLaborOffen_;
+        if (Seiten->currentWidget() != truckLabor_ && Seiten->currentWidget() != lokLabor_) return;
+        if (offen) return;
+        offen = true;
+        HinweiseZeigen();
+    });
 
     for (QWidget* seite : std::initializer_list<QWidget*>{inspektor_, kennfeld_, truckLabor_, lokLabor_})
         for (QLineEdit* feld : seite->findChildren<QLineEdit*>()) feld->installEventFilter(this);
@@ -255,6 +265,10 @@ TMainForm::~TMainForm() {
     // reach them.
     QObject::disconnect(&Modell.undoStack(), nullptr, this, nullptr);
     QObject::disconnect(&Modell, nullptr, this, nullptr);
+    // Nor may the pages, which go after this destructor: a lab's field that
+    // loses the focus then still reports new settings, and the tabs a new page.
+    QObject::disconnect(lokLabor_, nullptr, this, nullptr);
+    QObject::disconnect(Seiten, nullptr, this, nullptr);
 }
 
 void TMainForm::FahrzeugMenueBauen() {
@@ -293,6 +307,10 @@ void TMainForm::FahrzeugZeigen() {
     fahrzeugTruck_->setChecked(Modell.fahrzeug() == Fahrzeug::Truck);
     fahrzeugLok_->setChecked(Modell.fahrzeug() == Fahrzeug::Lok);
     gruppe->setExclusive(true);
+    // A lab for the other vehicle says so, and the hints follow the choice.
+    truckLabor_->setFahrzeug(Modell.fahrzeug());
+    lokLabor_->setFahrzeug(Modell.fahrzeug());
+    HinweiseZeigen();
 }
 
 QMenu* TMainForm::DateiMenue() const { return ui_->Datei1; }
@@ -319,6 +337,9 @@ void TMainForm::ProjektGeaendert() {
     const fuzzy::Project& p = Modell.projekt();
     inspektor_->setProjekt(p);
     kennfeld_->setProjekt(p);
+    // The vehicle first, so that each lab computes once, for both.
+    truckLabor_->setFahrzeug(Modell.fahrzeug(), false);
+    lokLabor_->setFahrzeug(Modell.fahrzeug(), false);
     truckLabor_->setProjekt(p);
     lokLabor_->setProjekt(p);
     MarkenSetzen(inspektor_->eingabeA(), inspektor_->eingabeB());
@@ -347,14 +368,26 @@ void TMainForm::TitelSetzen() {
 
 void TMainForm::HinweiseZeigen() {
     const fuzzy::Project& p = Modell.projekt();
-    const std::vector<fuzzy::Hint> hinweise = fuzzy::ProjectHints(p);
+    std::vector<labor::StartHinweis> hinweise;
+    for (const fuzzy::Hint& h : fuzzy::ProjectHints(p)) hinweise.push_back({QString::fromStdString(h.Text), h.Place});
+    // The labs' starts beyond an input's range: for the chosen vehicle all of
+    // them; without a choice, those where no rule fires, of the labs opened.
+    const Fahrzeug f = Modell.fahrzeug();
+    std::vector<labor::StartHinweis> starts;
+    if (f == Fahrzeug::Truck || (f == Fahrzeug::Unbestimmt && truckLaborOffen_))
+        starts = labor::StartHinweise(p, labor::Labor::Truck, labor::TruckStarts(), f == Fahrzeug::Truck);
+    if ((f == Fahrzeug::Lok || (f == Fahrzeug::Unbestimmt && lokLaborOffen_)) && lokLabor_)
+        for (labor::StartHinweis& h : labor::StartHinweise(
+                 p, labor::Labor::Lok, {labor::LokStart(lokLabor_->einstellung().AbstandCm)}, f == Fahrzeug::Lok))
+            starts.push_back(std::move(h));
+    hinweise.insert(hinweise.end(), starts.begin(), starts.end());
     HinweisListe->setUpdatesEnabled(false);
     HinweisListe->clear();
-    for (const fuzzy::Hint& h : hinweise) {
-        auto* item = new QListWidgetItem(QString::fromStdString(h.Text), HinweisListe);
-        item->setData(RolleOrt, QList<QVariant>{static_cast<int>(h.Place.Page), static_cast<uint>(h.Place.Terms),
-                                                static_cast<uint>(h.Place.Cells)});
-        item->setToolTip(tr("Seite %1").arg(SeitenText(h.Place.Page)));
+    for (const labor::StartHinweis& h : hinweise) {
+        auto* item = new QListWidgetItem(h.text, HinweisListe);
+        item->setData(RolleOrt, QList<QVariant>{static_cast<int>(h.ort.Page), static_cast<uint>(h.ort.Terms),
+                                                static_cast<uint>(h.ort.Cells)});
+        item->setToolTip(tr("Seite %1").arg(SeitenText(h.ort.Page)));
     }
     if (hinweise.empty()) {
         auto* item = new QListWidgetItem(tr("Keine Hinweise – das Projekt sieht vollständig aus."), HinweisListe);

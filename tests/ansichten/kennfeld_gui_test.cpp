@@ -6,6 +6,7 @@
 #include "Farbskala.h"
 #include "NoRuleRegions.h"
 
+#include "SvgTexte.h"
 #include "Zahlformat.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,8 @@
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTransform>
+#include <QXmlStreamReader>
 
 #include <algorithm>
 
@@ -249,5 +252,111 @@ TEST(KennfeldAnsicht, HatchingChangesThePixelsOfTheDeadPlaceOnly) {
     const QPoint mitte = ansichten::PixelPunkt(v.k.szene(), v.groesse(), QPointF(0.0, 0.0)).toPoint();
     EXPECT_EQ(mit.pixel(mitte), leer.pixel(mitte));
 }
+
+}  // namespace
+
+// --- the hatching in a saved SVG ----------------------------------------------------
+
+namespace {
+
+// The hatching's strokes in an SVG picture (black at 200 of 255, as the view
+// draws them), on the picture's coordinates.
+std::vector<QLineF> Schraffurstriche(const QByteArray& svg) {
+    std::vector<QLineF> striche;
+    QXmlStreamReader r(svg);
+    struct Gruppe {
+        QTransform t;
+        bool schraffur = false;
+    };
+    std::vector<Gruppe> stapel{Gruppe{}};
+    while (!r.atEnd()) {
+        r.readNext();
+        if (r.isStartElement() && r.name() == QLatin1String("g")) {
+            const auto a = r.attributes();
+            Gruppe g = stapel.back();
+            if (a.hasAttribute(QLatin1String("transform")))
+                g.t = testsupport::Matrix(a.value(QLatin1String("transform")).toString()) * g.t;
+            if (a.hasAttribute(QLatin1String("stroke")))
+                g.schraffur = a.value(QLatin1String("stroke")) == QLatin1String("#000000") &&
+                              std::fabs(a.value(QLatin1String("stroke-opacity")).toDouble() - 200.0 / 255.0) < 1e-3;
+            stapel.push_back(g);
+        } else if (r.isEndElement() && r.name() == QLatin1String("g")) {
+            if (stapel.size() > 1) stapel.pop_back();
+        } else if (r.isStartElement() && stapel.back().schraffur &&
+                   (r.name() == QLatin1String("polyline") || r.name() == QLatin1String("line"))) {
+            const auto a = r.attributes();
+            QPolygonF punkte;
+            if (r.name() == QLatin1String("line")) {
+                punkte << QPointF(a.value(QLatin1String("x1")).toDouble(), a.value(QLatin1String("y1")).toDouble())
+                       << QPointF(a.value(QLatin1String("x2")).toDouble(), a.value(QLatin1String("y2")).toDouble());
+            } else {
+                for (const QString& p :
+                     a.value(QLatin1String("points")).toString().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+                    const QStringList xy = p.split(QLatin1Char(','));
+                    if (xy.size() == 2) punkte << QPointF(xy[0].toDouble(), xy[1].toDouble());
+                }
+            }
+            for (int k = 1; k < punkte.size(); ++k)
+                striche.emplace_back(stapel.back().t.map(punkte[k - 1]), stapel.back().t.map(punkte[k]));
+        }
+    }
+    return striche;
+}
+
+fuzzy::Project LokOhneErsteSpalte() {
+    fuzzy::Project p = ansichtentest::LokOhneLuecke();
+    for (int r = 1; r <= 5; ++r) p.Rules.Set(r, 1, 0);
+    return p;
+}
+
+class SvgSchraffur : public testing::TestWithParam<SchraffurFall> {};
+
+// Every stroke of the hatching in the SVG lies in the picture and over a
+// place where no rule fires (widened to the least width a single value gets),
+// or in the legend's sample.
+TEST_P(SvgSchraffur, StaysOverPlacesWithoutAFiringRuleAndInsideThePicture) {
+    const fuzzy::Project p = GetParam().projekt();
+    ansichten::KennfeldSzene s;
+    s.projekt = p;
+    s.gitter = fuzzy::BerechneKennfeld(p, p.B.Defined ? 201 : 401, 201);
+    ansichten::SzeneAufbereiten(s);
+    ASSERT_FALSE(s.keineRegel.Empty());
+    const QSize g(794, 600);
+    const std::vector<QLineF> striche =
+        Schraffurstriche(testsupport::AlsSvg(g, [&](QPainter& q, QSize z) { ansichten::MaleKennfeld(q, z, s); }));
+    ASSERT_GT(striche.size(), 3u);
+    const QRectF bild(0, 0, g.width(), g.height());
+    const QRectF plot = ansichten::KennfeldAufteilen(g, s.gitter.zweiEingaenge).plot;
+    const QRectF legende = ansichten::SchraffurLegende(s, g);
+    // The places as the engine finds them, on the picture; a curve's span the plot's height.
+    std::vector<QRectF> tot;
+    for (const fuzzy::NoRuleBox& b : s.keineRegel.Boxes) {
+        const QPointF u = ansichten::PixelPunkt(s, g, QPointF(b.A.Low.Value, b.HasB ? b.B.Low.Value : 0.0));
+        const QPointF o = ansichten::PixelPunkt(s, g, QPointF(b.A.High.Value, b.HasB ? b.B.High.Value : 0.0));
+        QRectF r = QRectF(u, o).normalized();
+        if (!b.HasB) r = QRectF(r.left(), plot.top(), r.width(), plot.height());
+        const double w = ansichten::Mindestbreite + 0.5;
+        tot.push_back(r.adjusted(-w, -w, w, w).intersected(plot.adjusted(-0.5, -0.5, 0.5, 0.5)));
+    }
+    int draussen = 0, ueberRegeln = 0;
+    for (const QLineF& l : striche) {
+        for (double t = 0.0; t <= 1.0; t += 0.125) {
+            const QPointF pt = l.pointAt(t);
+            draussen += !bild.contains(pt);
+            const bool erlaubt = legende.adjusted(-1, -1, 1, 1).contains(pt) ||
+                                 std::any_of(tot.begin(), tot.end(), [&](const QRectF& r) { return r.contains(pt); });
+            ueberRegeln += !erlaubt;
+        }
+    }
+    EXPECT_EQ(draussen, 0);
+    EXPECT_EQ(ueberRegeln, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kennfeld, SvgSchraffur,
+    testing::Values(SchraffurFall{"CurveWithDeadPoints", Beispiel, 0, 0, 0, 0, true},
+                    SchraffurFall{"OldLokDistanceEnd", ansichtentest::LokMitToterStelle, 0, 0, 0, 0, true},
+                    SchraffurFall{"LokWithoutTheFirstColumn", LokOhneErsteSpalte, 0, 0, 0, 0, true}),
+    [](const testing::TestParamInfo<SchraffurFall>& i) { return std::string(i.param.name); });
 
 }  // namespace

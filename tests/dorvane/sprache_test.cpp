@@ -5,6 +5,7 @@
 #include "Graph.h"
 #include "Help.h"
 #include "Info.h"
+#include "Kuerzel.h"
 #include "Main.h"
 #include "MessageRecorder.h"
 #include "Programm.h"
@@ -78,6 +79,14 @@ TEST_P(DorvaneSprache, EveryTextIsTranslated) {
 
 TEST_P(DorvaneSprache, EveryEnglishTextFitsItsBox) {
     const QStringList fehler = textepassen::NichtPassendAufEnglisch<Programm>(GetParam().holen, Kataloge);
+    EXPECT_TRUE(fehler.isEmpty()) << fehler.join(QLatin1Char('\n')).toStdString();
+}
+
+// Alt+letter reaches one entry only: no two of one menu or of the window share it.
+TEST_P(DorvaneSprache, NoTwoEntriesShareAMnemonic) {
+    const QStringList fehler = testsupport::DoppelteKuerzelBeiderSprachen(
+        [] { return std::make_unique<Programm>(QStringList{}); },
+        [this](std::unique_ptr<Programm>& p) { return GetParam().holen(*p); }, Kataloge);
     EXPECT_TRUE(fehler.isEmpty()) << fehler.join(QLatin1Char('\n')).toStdString();
 }
 

@@ -325,8 +325,9 @@ TEST_P(BlattFahrzeug, ShowsTheLabOfTheChosenVehicle) {
     ASSERT_TRUE(QFile::copy(Beispiel(f.datei), projekt));
     if (*f.gemerkt) {
         QSettings s(einstellungen.filePath(QStringLiteral("FuzzyLehre/Fuzzy-Werkstatt.conf")), QSettings::IniFormat);
-        s.setValue(QStringLiteral("Fahrzeug/Dateien"),
-                   QVariantMap{{QFileInfo(projekt).canonicalFilePath(), QString::fromLatin1(f.gemerkt)}});
+        s.setValue(QStringLiteral("Fahrzeug/Inhalte"),
+                   QStringList{Inhaltsschluessel(fuzzy::LoadProject(projekt.toStdString())) + QLatin1Char(' ') +
+                               QString::fromLatin1(f.gemerkt)});
     }
     const QString pdf = dir.filePath(QStringLiteral("blatt.pdf"));
     QStringList args{QStringLiteral("--blatt"), projekt, QStringLiteral("-o"), pdf};

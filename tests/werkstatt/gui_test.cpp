@@ -11,6 +11,8 @@
 #include "VariablenSeite.h"
 #include "Hilfe.h"
 #include "Info.h"
+#include "Kuerzel.h"
+#include "RegelnVerbessern.h"
 #include "SichtbareTexte.h"
 #include "LokLabor.h"
 #include "TruckLabor.h"
@@ -430,11 +432,48 @@ TEST_F(WerkstattGui, SavedTemplateRemembersItsVehicleForTheNewFile) {
     form_->NeuClick(Vorlage::Lok);
     speichern_ = tmp_.filePath(QStringLiteral("meine lok.fuz"));
     ASSERT_TRUE(form_->SpeichernUnter1Click());
-    EXPECT_STREQ(Wort(GemerktesFahrzeug(speichern_)), "lok");
+    EXPECT_STREQ(Wort(GemerktesFahrzeug(Inhaltsschluessel(Gelesen(speichern_)))), "lok");
     Oeffne("truck.fuz");
     ASSERT_TRUE(form_->OeffnenDatei(speichern_));
     ErwarteFahrzeug(*form_, Fahrzeug::Lok);
 }
+
+// The choice follows what the file holds: a renamed file keeps it, a file
+// whose project was replaced by another one has none (and its worksheet is
+// the truck's).
+struct InhaltFall {
+    const char* name;
+    const char* danach;  // what the file holds when opened again; "" the same
+    bool umbenennen;     // opened again under another name
+    Fahrzeug erwartet;
+};
+
+class FahrzeugNachInhalt : public WerkstattGui, public testing::WithParamInterface<InhaltFall> {};
+
+TEST_P(FahrzeugNachInhalt, ChoiceFollowsTheContentNotThePath) {
+    const InhaltFall f = GetParam();
+    QString datei = Oeffne("lok.fuz");
+    form_->Aktion("FahrzeugLok1")->trigger();
+    Oeffne("heizung.fuz");
+    if (*f.danach) {
+        ASSERT_TRUE(QFile::remove(datei));
+        ASSERT_TRUE(QFile::copy(Beispiel(f.danach), datei));
+    }
+    if (f.umbenennen) {
+        const QString neu = tmp_.filePath(QStringLiteral("umbenannt.fuz"));
+        ASSERT_TRUE(QFile::rename(datei, neu));
+        datei = neu;
+    }
+    ASSERT_TRUE(form_->OeffnenDatei(datei));
+    ErwarteFahrzeug(*form_, f.erwartet);
+}
+
+INSTANTIATE_TEST_SUITE_P(Werkstatt, FahrzeugNachInhalt,
+                         testing::Values(InhaltFall{"RenamedFileKeepsIt", "", true, Fahrzeug::Lok},
+                                         InhaltFall{"ReplacedProjectHasNone", "truck.fuz", false, Fahrzeug::Unbestimmt},
+                                         InhaltFall{"ReplacedAndRenamedHasNone", "truck.fuz", true,
+                                                    Fahrzeug::Unbestimmt}),
+                         [](const testing::TestParamInfo<InhaltFall>& i) { return std::string(i.param.name); });
 
 TEST_F(WerkstattGui, UndoOfANewProjectBringsBackTheVehicle) {
     Oeffne("lok.fuz");
@@ -710,6 +749,106 @@ TEST_F(WerkstattGui, HintsFollowEveryEdit) {
     form_->Modell.undoStack().undo();
     EXPECT_TRUE(form_->HinweisListe->findItems(QStringLiteral("Keine Regel verwendet"), Qt::MatchContains).isEmpty());
 }
+
+// The labs' starts beyond an input's range are named in the hints: for the
+// chosen vehicle all of them; without a choice those where no rule fires, of
+// the labs the user has opened.
+struct StartHinweisFall {
+    const char* name;
+    std::function<void(TMainForm&, const QString& ordner)> vorbereiten;
+    const char* labor;  // the lab whose start a hint names; nullptr: no such hint
+    const char* start;  // the start's value the hint names
+};
+
+class StartHinweis : public WerkstattGui, public testing::WithParamInterface<StartHinweisFall> {};
+
+TEST_P(StartHinweis, HintsNameTheLabsStartsOutsideAnInputsRange) {
+    GetParam().vorbereiten(*form_, tmp_.path());
+    QStringList labore;
+    QListWidgetItem* erster = nullptr;
+    for (int i = 0; i < form_->HinweisListe->count(); ++i) {
+        QListWidgetItem* it = form_->HinweisListe->item(i);
+        if (!it->text().contains(QStringLiteral("-Labor"))) continue;
+        labore << it->text();
+        if (!erster) erster = it;
+    }
+    if (!GetParam().labor) {
+        EXPECT_TRUE(labore.isEmpty()) << qPrintable(labore.join(QLatin1Char('\n')));
+        return;
+    }
+    ASSERT_EQ(labore.size(), 1) << qPrintable(labore.join(QLatin1Char('\n')));
+    EXPECT_TRUE(labore[0].startsWith(QString::fromLatin1(GetParam().labor))) << qPrintable(labore[0]);
+    EXPECT_TRUE(labore[0].contains(QString::fromLatin1(GetParam().start))) << qPrintable(labore[0]);
+    EXPECT_TRUE(form_->HinweisListe->findItems(QStringLiteral("Keine Hinweise"), Qt::MatchStartsWith).isEmpty());
+    form_->Seiten->setCurrentWidget(form_->SeiteRegeln);
+    form_->HinweisClick(erster);
+    EXPECT_EQ(form_->Seiten->currentWidget(), form_->SeiteA);
+}
+
+// The Lok template with a rule in every cell, its distance range shrunk with
+// its terms: the lab's start at 100 cm now lies beyond every term.
+void GeschrumpfteLok(TMainForm& f, Fahrzeug wahl) {
+    f.NeuClick(Vorlage::Lok);
+    for (int r = 1; r <= 5; ++r)
+        for (int c = 1; c <= 5; ++c) f.Modell.setzeRegel(r, c, std::clamp(6 - (r + c) / 2, 1, 5));
+    f.Modell.setzeBereich(Rolle::A, -10.0f, 10.0f, true);
+    f.Modell.setzeFahrzeug(wahl);
+}
+
+void OeffneKopie(TMainForm& f, const QString& ordner, const char* beispiel, Fahrzeug wahl) {
+    const QString ziel = ordner + QLatin1Char('/') + QString::fromLatin1(beispiel);
+    QFile::copy(Beispiel(beispiel), ziel);
+    QFile::setPermissions(ziel, QFile::ReadOwner | QFile::WriteOwner);
+    f.OeffnenDatei(ziel);
+    f.Modell.setzeFahrzeug(wahl);
+}
+
+// The Lok-Labor opened once, as a user looks at it.
+void LokLaborAnsehen(TMainForm& f) {
+    f.Seiten->setCurrentWidget(f.LokLabor());
+    f.Seiten->setCurrentIndex(0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Werkstatt, StartHinweis,
+    testing::Values(
+        StartHinweisFall{"ShrunkLokRangeChosen",
+                         [](TMainForm& f, const QString&) { GeschrumpfteLok(f, Fahrzeug::Lok); }, "Lok-Labor", "100"},
+        StartHinweisFall{"ShrunkLokRangeNotChosenLabOpened",
+                         [](TMainForm& f, const QString&) {
+                             GeschrumpfteLok(f, Fahrzeug::Unbestimmt);
+                             LokLaborAnsehen(f);
+                         },
+                         "Lok-Labor", "100"},
+        StartHinweisFall{"ShrunkLokRangeNotChosenLabNeverOpened",
+                         [](TMainForm& f, const QString&) { GeschrumpfteLok(f, Fahrzeug::Unbestimmt); }, nullptr, ""},
+        StartHinweisFall{"LokStartBeyondTheRangeChosen",
+                         [](TMainForm& f, const QString& o) { OeffneKopie(f, o, "lok.fuz", Fahrzeug::Lok); },
+                         "Lok-Labor", "100"},
+        StartHinweisFall{"LokStartWhereRulesFireNotChosen",
+                         [](TMainForm& f, const QString& o) {
+                             OeffneKopie(f, o, "lok.fuz", Fahrzeug::Unbestimmt);
+                             LokLaborAnsehen(f);
+                         },
+                         nullptr, ""},
+        StartHinweisFall{"LokStartMovedIntoTheRange",
+                         [](TMainForm& f, const QString& o) {
+                             OeffneKopie(f, o, "lok.fuz", Fahrzeug::Lok);
+                             labor::LokEinstellung e = f.LokLabor()->einstellung();
+                             e.AbstandCm = 20.0f;
+                             f.LokLabor()->setEinstellung(e);
+                         },
+                         nullptr, ""},
+        StartHinweisFall{"TruckProjectInTheLokLabNotChosen",
+                         [](TMainForm& f, const QString& o) {
+                             OeffneKopie(f, o, "truck.fuz", Fahrzeug::Unbestimmt);
+                             LokLaborAnsehen(f);
+                         },
+                         "Lok-Labor", "100"},
+        StartHinweisFall{"TruckProjectChosen",
+                         [](TMainForm& f, const QString& o) { OeffneKopie(f, o, "truck.fuz", Fahrzeug::Truck); },
+                         nullptr, ""}),
+    [](const testing::TestParamInfo<StartHinweisFall>& i) { return std::string(i.param.name); });
 
 // --- the rule page, input B, terms ------------------------------------------------------
 
@@ -1521,9 +1660,9 @@ TEST_P(EnglischesFenster, EveryTextOfTheWindowAndItsMenusIsTranslated) {
     const auto deutsch = testsupport::SichtbareTexte(de.get());
     // A term's corners and height, and the rule grid's corner, are symbols.
     const QStringList gleich =
-        Namen(*de) + Massen(deutsch) + QStringList{QStringLiteral("Name"),  QStringLiteral("a"), QStringLiteral("b"),
-                                                   QStringLiteral("c"),     QStringLiteral("d"), QStringLiteral("h"),
-                                                   QStringLiteral("B \\ A")};
+        Namen(*de) + Massen(deutsch) + QStringList{QStringLiteral("Name"), QStringLiteral("Name:"), QStringLiteral("a"),
+                                                   QStringLiteral("b"),    QStringLiteral("c"),     QStringLiteral("d"),
+                                                   QStringLiteral("h"),    QStringLiteral("B \\ A")};
     std::vector<testsupport::SichtbarerText> englisch;
     {
         testsupport::SpracheFuer sprache(fuzzy::Sprache::Englisch, kKataloge);
@@ -1586,6 +1725,62 @@ INSTANTIATE_TEST_SUITE_P(Englisch, EnglischerDialog,
                                          DialogFall{"Kurzanleitung",
                                                     [](QWidget* e) -> QWidget* { return new THilfeForm(e); }}),
                          [](const testing::TestParamInfo<DialogFall>& i) { return std::string(i.param.name); });
+
+// Alt+letter reaches one entry only: within each menu, and on the window with
+// each of its pages (menu bar, tabs, the page's buttons and labels), in both
+// languages; the same for the dialogs the window opens.
+struct KuerzelFall {
+    const char* name;
+    std::function<std::unique_ptr<QWidget>()> bauen;
+};
+
+class Kuerzel : public WerkstattGui, public testing::WithParamInterface<KuerzelFall> {};
+
+TEST_P(Kuerzel, NoTwoEntriesShareAMnemonic) {
+    const QStringList fehler = testsupport::DoppelteKuerzelBeiderSprachen(
+        GetParam().bauen, [](std::unique_ptr<QWidget>& w) { return w.get(); }, kKataloge);
+    EXPECT_TRUE(fehler.isEmpty()) << qPrintable(fehler.join(QLatin1Char('\n')));
+}
+
+// Alt with the letter of a page's tab shows that page: Alt+B is input B's
+// tab, as Alt+A is input A's, not a menu.
+TEST_F(WerkstattGui, AltWithATabsLetterShowsItsPage) {
+    Oeffne("truck.fuz");
+    const std::pair<Qt::Key, QWidget*> faelle[] = {{Qt::Key_B, form_->SeiteB},
+                                                   {Qt::Key_A, form_->SeiteA},
+                                                   {Qt::Key_G, form_->SeiteAus},
+                                                   {Qt::Key_R, form_->SeiteRegeln},
+                                                   {Qt::Key_L, form_->LokLabor()}};
+    form_->activateWindow();
+    for (const auto& [taste, seite] : faelle) {
+        form_->Seiten->setCurrentWidget(form_->Kennfeld());
+        QTest::keyClick(form_->Seiten->currentWidget(), taste, Qt::AltModifier);
+        if (QWidget* menue = QApplication::activePopupWidget()) menue->close();
+        EXPECT_EQ(form_->Seiten->currentWidget(), seite) << QKeySequence(taste).toString().toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Werkstatt, Kuerzel,
+    testing::Values(KuerzelFall{"MainWindowWithATwoInputProject",
+                                [] {
+                                    auto f = std::make_unique<TMainForm>();
+                                    f->resize(900, 720);
+                                    f->OeffnenDatei(Beispiel("truck.fuz"));
+                                    return std::unique_ptr<QWidget>(std::move(f));
+                                }},
+                    KuerzelFall{"MainWindowWithoutB",
+                                [] {
+                                    auto f = std::make_unique<TMainForm>();
+                                    f->resize(900, 720);
+                                    f->OeffnenDatei(Beispiel("beispiel.fuz"));
+                                    return std::unique_ptr<QWidget>(std::move(f));
+                                }},
+                    KuerzelFall{"About", [] { return std::unique_ptr<QWidget>(new TInfoForm); }},
+                    KuerzelFall{"Kurzanleitung", [] { return std::unique_ptr<QWidget>(new THilfeForm); }},
+                    KuerzelFall{"RegelnVerbessern",
+                                [] { return std::unique_ptr<QWidget>(new labor::RegelnVerbessern); }}),
+    [](const testing::TestParamInfo<KuerzelFall>& i) { return std::string(i.param.name); });
 
 // The file dialogs set their own texts (title, labels, buttons, filters):
 // those must follow the language, whatever the toolkit brings.

@@ -58,6 +58,32 @@ void LaborSeite::VergleichText(const QString& text) {
     static_cast<UmbruchZeile*>(VergleichZahlen_)->Anpassen();
 }
 
+void LaborSeite::WarnungBauen() {
+    Warnung_ = new UmbruchZeile(this);
+    Warnung_->setObjectName(QStringLiteral("warnung"));
+    Warnung_->setWordWrap(true);
+    QSizePolicy politik = Warnung_->sizePolicy();
+    politik.setHeightForWidth(false);
+    Warnung_->setSizePolicy(politik);
+    Warnung_->setTextFormat(Qt::PlainText);
+    Warnung_->setStyleSheet(QStringLiteral("color: #a03000;"));
+    Warnung_->setVisible(false);
+}
+
+void LaborSeite::WarnungZeigen(const QStringList& saetze) {
+    Warnung_->setText(saetze.isEmpty() ? QString() : QStringLiteral("⚠ ") + saetze.join(QLatin1Char(' ')));
+    static_cast<UmbruchZeile*>(Warnung_)->Anpassen();
+    Warnung_->setVisible(!saetze.isEmpty());
+}
+
+QString LaborSeite::warnung() const { return Warnung_ ? Warnung_->text() : QString(); }
+
+void LaborSeite::setFahrzeug(werkstatt::Fahrzeug f, bool neuRechnen) {
+    if (f == Fahrzeug_) return;
+    Fahrzeug_ = f;
+    if (neuRechnen) NeuRechnen();
+}
+
 void LaborSeite::setVergleich(const fuzzy::Project& p, const QString& name) {
     Vergleich_ = p;
     VergleichName_ = name;

@@ -61,6 +61,8 @@ public:
 
 signals:
     void ergebnisAktualisiert();
+    // Friction, distance or step changed (the start moves with the distance).
+    void einstellungGeaendert();
 
 private:
     void FelderUebernehmen();
@@ -69,6 +71,7 @@ private:
     void VergleichWeg() override;
     void ZeigeErgebnis(LokErgebnis&& e);
     void ZeigeZahlen();
+    void ZeigeWarnung();
     void Markieren();
     void ZeigeKurven();
     void VergleichRechnen();

@@ -7,7 +7,10 @@
 #include "FuzUnits.h"
 #include "LocoVersuch.h"
 
+#include "Grid.h"
+
 #include <atomic>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,12 +22,30 @@ struct LokEinstellung {
     float Dt = 0.055f;         // s, every step after the first (which is 0.1 s as in the program)
 };
 
+// A moment of a run: which mass (index into LaborMassen), when and where.
+struct LokStelle {
+    int Masse = 0;
+    float T = 0.0f, SCm = 0.0f, VCms = 0.0f;
+};
+
 struct LokErgebnis {
     LokEinstellung Einstellung;
     std::vector<pemrak::Versuch> Laeufe;  // one per mass, in the order of LaborMassen
     std::string Fehler;                   // a German message when nothing could be run
+    // Where no rule fires, so that the force falls to Rueckfall (the output's
+    // range start): at the start, which all masses share, or else the
+    // earliest moment of any run after its start.
+    bool KeineRegelAmStart = false;
+    std::optional<LokStelle> KeineRegelUnterwegs;
+    float Rueckfall = 0.0f;
+    // When asked to try the truck and no mass came to rest: how the truck
+    // grid went at -1 m/s, to tell whether the project is the truck's.
+    std::optional<dorvane::GridFigures> TruckProbe;
 };
 
-LokErgebnis RechneLok(fuzzy::Project p, const LokEinstellung& e, const std::atomic<bool>* abbruch = nullptr);
+// `truckProbieren`: nothing says which vehicle the project is for; when no
+// mass comes to rest, the truck grid is run as well (TruckProbe).
+LokErgebnis RechneLok(fuzzy::Project p, const LokEinstellung& e, const std::atomic<bool>* abbruch = nullptr,
+                      bool truckProbieren = false);
 
 }  // namespace labor

@@ -66,6 +66,7 @@ private:
     void VergleichWeg() override;
     void ZeigeErgebnis(TruckErgebnis&& e);
     void ZeigeZahlen();
+    void ZeigeWarnung();
     void Markieren();
     void Tick();
     void Anhalten();
