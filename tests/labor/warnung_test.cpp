@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QTest>
 
 #include <algorithm>
@@ -76,8 +77,9 @@ TEST_P(Warnung, SaysWhereNoRuleFiresAndWhenTheProjectIsTheOtherVehicles) {
     else
         lab = std::make_unique<labor::TruckLabor>();
     lab->setFahrzeug(f.wahl);
+    lab->resize(880, 600);
+    // Computed while hidden, as a lab that is not the page on screen.
     lab->setProjekt(p);
-    lab->show();
     if (auto* lok = dynamic_cast<labor::LokLabor*>(lab.get())) {
         ASSERT_TRUE(QTest::qWaitFor([&] { return !lok->rechnet() && lok->ergebnis(); }, 120000));
         const labor::LokErgebnis& e = *lok->ergebnis();
@@ -111,6 +113,19 @@ TEST_P(Warnung, SaysWhereNoRuleFiresAndWhenTheProjectIsTheOtherVehicles) {
         EXPECT_EQ(f.wahl == Fahrzeug::Lok || e.LokProbeInRuhe.value_or(false), f.anderes);
     }
     EXPECT_EQ(!lab->warnung().isEmpty(), f.warnt) << lab->warnung().toStdString();
+    // Shown in full and no taller than its lines at its width, though it
+    // was filled while hidden.
+    lab->show();
+    QCoreApplication::processEvents();
+    auto* zeile = lab->findChild<QLabel*>(QStringLiteral("warnung"));
+    ASSERT_NE(zeile, nullptr);
+    EXPECT_EQ(zeile->isVisible(), f.warnt);
+    if (f.warnt) {
+        QLabel probe(zeile->text());
+        probe.setFont(zeile->font());
+        probe.setWordWrap(true);
+        EXPECT_EQ(zeile->height(), probe.heightForWidth(zeile->width())) << zeile->width();
+    }
     labortest::SaveShot(*lab, QStringLiteral("warnung_%1").arg(QString::fromLatin1(f.name)));
 }
 
@@ -124,14 +139,14 @@ INSTANTIATE_TEST_SUITE_P(
                  Lab::Lok, Fahrzeug::Lok, true, false, false},
         WarnFall{"LokSpeedShrunkReachedOnTheWay", [] { return Geschrumpft(LokVorlage(), true, -10.0f, 10.0f); },
                  Lab::Lok, Fahrzeug::Lok, true, false, true},
-        WarnFall{"TruckProjectInTheLokLab", [] { return Beispiel("truck.fuz"); }, Lab::Lok, Fahrzeug::Unbestimmt,
-                 true, true, false},
-        WarnFall{"LokProjectChosenForTheTruck", [] { return Beispiel("lok.fuz"); }, Lab::Lok, Fahrzeug::Truck,
-                 true, true, false},
-        WarnFall{"LokProjectInTheTruckLab", [] { return Beispiel("lok.fuz"); }, Lab::Truck, Fahrzeug::Unbestimmt,
-                 true, true, false},
-        WarnFall{"TruckDistanceShrunk", [] { return Geschrumpft(Beispiel("truck.fuz"), false, -2.0f, 2.0f); }, Lab::Truck,
-                 Fahrzeug::Truck, true, false, false}),
+        WarnFall{"TruckProjectInTheLokLab", [] { return Beispiel("truck.fuz"); }, Lab::Lok, Fahrzeug::Unbestimmt, true,
+                 true, false},
+        WarnFall{"LokProjectChosenForTheTruck", [] { return Beispiel("lok.fuz"); }, Lab::Lok, Fahrzeug::Truck, true,
+                 true, false},
+        WarnFall{"LokProjectInTheTruckLab", [] { return Beispiel("lok.fuz"); }, Lab::Truck, Fahrzeug::Unbestimmt, true,
+                 true, false},
+        WarnFall{"TruckDistanceShrunk", [] { return Geschrumpft(Beispiel("truck.fuz"), false, -2.0f, 2.0f); },
+                 Lab::Truck, Fahrzeug::Truck, true, false, false}),
     [](const testing::TestParamInfo<WarnFall>& i) { return std::string(i.param.name); });
 
 }  // namespace

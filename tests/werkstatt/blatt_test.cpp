@@ -351,6 +351,41 @@ INSTANTIATE_TEST_SUITE_P(
                     FahrzeugFall{"OptionTruckWinsOverRememberedLok", "truck.fuz", "lok", "truck", "Truck-Labor"}),
     [](const testing::TestParamInfo<FahrzeugFall>& i) { return std::string(i.param.name); });
 
+// The lab's warnings beside its figures are on the sheet too: where no rule
+// fires, and a project that only the other vehicle drives well.
+struct BlattWarnFall {
+    const char* name;
+    const char* datei;
+    const char* option;  // --fahrzeug; "" none
+    const char* wort;    // a word of the warning; "" no warning
+};
+
+class BlattWarnung : public testing::TestWithParam<BlattWarnFall> {};
+
+TEST_P(BlattWarnung, SheetSaysWhatTheLabSays) {
+    POPPLER_ODER_SKIP();
+    const BlattWarnFall f = GetParam();
+    QTemporaryDir dir, einstellungen;
+    const QString pdf = dir.filePath(QStringLiteral("blatt.pdf"));
+    QStringList args{QStringLiteral("--blatt"), Beispiel(f.datei), QStringLiteral("-o"), pdf};
+    if (*f.option) args << QStringLiteral("--fahrzeug") << QString::fromLatin1(f.option);
+    const Lauf l = Werkstatt(args, einstellungen.path());
+    ASSERT_EQ(l.code, 0) << l.fehler.toStdString();
+    const QString text = Poppler(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).simplified();
+    if (*f.wort)
+        EXPECT_TRUE(text.contains(QString::fromUtf8(f.wort))) << text.toStdString();
+    else
+        EXPECT_FALSE(text.contains(QStringLiteral("feuert")) || text.contains(QStringLiteral("wohl für")))
+            << text.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Wahl, BlattWarnung,
+    testing::Values(BlattWarnFall{"TruckProjectOnTheLokSheet", "truck.fuz", "lok", "Am Start (s = 100 cm"},
+                    BlattWarnFall{"LokProjectOnTheDefaultTruckSheet", "lok.fuz", "", "wohl für die Lok"},
+                    BlattWarnFall{"TruckProjectOnItsSheet", "truck.fuz", "truck", ""}),
+    [](const testing::TestParamInfo<BlattWarnFall>& i) { return std::string(i.param.name); });
+
 // --- the English worksheet ------------------------------------------------------
 
 // `werkstatt --lang en --blatt …`: English headings and sentences, decimal

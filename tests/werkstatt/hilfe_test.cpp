@@ -57,8 +57,10 @@ double Zahl(QString s) {
 // The rows of the tables in `html`, each as its cells (header rows have none).
 std::vector<QStringList> Zeilen(const QString& html) {
     std::vector<QStringList> zeilen;
-    static const QRegularExpression tr(QStringLiteral("<tr>(.*?)</tr>"), QRegularExpression::DotMatchesEverythingOption);
-    static const QRegularExpression td(QStringLiteral("<td>(.*?)</td>"), QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression tr(QStringLiteral("<tr>(.*?)</tr>"),
+                                       QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression td(QStringLiteral("<td>(.*?)</td>"),
+                                       QRegularExpression::DotMatchesEverythingOption);
     for (auto z = tr.globalMatch(html); z.hasNext();) {
         QStringList zellen;
         const QString zeile = z.next().captured(1);
@@ -94,8 +96,8 @@ double AbgeschnittenerSchwerpunkt(const fuzzy::TFuzzy& out) {
     for (int k = 0; k < n; ++k) {
         const double x = lo + (k + 0.5) * dx;
         for (int i = 1; i <= out.UsedTerms(); ++i) {
-            const double a = out.GetParam(i, 1), b = out.GetParam(i, 2), c = out.GetParam(i, 3),
-                         d = out.GetParam(i, 4), h = out.GetParam(i, 5);
+            const double a = out.GetParam(i, 1), b = out.GetParam(i, 2), c = out.GetParam(i, 3), d = out.GetParam(i, 4),
+                         h = out.GetParam(i, 5);
             const double mu = x < a || x >= d ? 0.0 : x < b ? (x - a) / (b - a) : x <= c ? 1.0 : (d - x) / (d - c);
             m += std::min(mu, h) * x;
             f += std::min(mu, h);
@@ -179,9 +181,9 @@ TEST_P(Anleitung, LineStylesOfTheMassesAreTheOnesDrawn) {
         default: return QStringLiteral("?");
         }
     };
-    const QString erwartet = QStringLiteral("(%1, %2, %3)").arg(wort(labor::LokLabor::Stil(0)),
-                                                                wort(labor::LokLabor::Stil(1)),
-                                                                wort(labor::LokLabor::Stil(2)));
+    const QString erwartet =
+        QStringLiteral("(%1, %2, %3)")
+            .arg(wort(labor::LokLabor::Stil(0)), wort(labor::LokLabor::Stil(1)), wort(labor::LokLabor::Stil(2)));
     const QString teil = OhneMarken(Abschnitt(Lies(GetParam().datei), QStringLiteral("lok-labor")));
     EXPECT_TRUE(teil.contains(erwartet)) << erwartet.toStdString();
 }

@@ -50,19 +50,26 @@ std::vector<StartHinweis> StartHinweise(const fuzzy::Project& p, Labor labor, co
         const QString von = ansichten::KurzeZahl(v.RangeMin), bis = ansichten::KurzeZahl(v.RangeMax);
         QString text;
         if (labor == Labor::Lok) {
-            text = QCoreApplication::translate("labor::Starts", "Lok-Labor: Der Start bei %1 = %2 liegt außerhalb des Bereichs von %1 (%3 … %4).")
-                       .arg(Name(v), ansichten::KurzeZahl(weitester), von, bis);
+            text =
+                QCoreApplication::translate(
+                    "labor::Starts", "Lok-Labor: Der Start bei %1 = %2 liegt außerhalb des Bereichs von %1 (%3 … %4).")
+                    .arg(Name(v), ansichten::KurzeZahl(weitester), von, bis);
             if (ohneRegel > 0)
-                text += QLatin1Char(' ') + QCoreApplication::translate("labor::Starts", "Dort feuert keine Regel: %1 fällt auf %2 (Bereichsanfang).")
-                                               .arg(Name(p.Out), ansichten::KurzeZahl(p.Out.RangeMin));
+                text += QLatin1Char(' ') +
+                        QCoreApplication::translate("labor::Starts",
+                                                    "Dort feuert keine Regel: %1 fällt auf %2 (Bereichsanfang).")
+                            .arg(Name(p.Out), ansichten::KurzeZahl(p.Out.RangeMin));
         } else {
-            text = QCoreApplication::translate("labor::Starts", "Truck-Labor: Starts außerhalb des Bereichs von %1 (%2 … %3): %4 von %5, bis %1 = %6.")
+            text = QCoreApplication::translate(
+                       "labor::Starts",
+                       "Truck-Labor: Starts außerhalb des Bereichs von %1 (%2 … %3): %4 von %5, bis %1 = %6.")
                        .arg(Name(v), von, bis, QString::number(draussen), QString::number(starts.size()),
                             ansichten::KurzeZahl(weitester));
             if (ohneRegel > 0)
-                text += QLatin1Char(' ') + QCoreApplication::translate("labor::Starts", "An %1 davon feuert keine Regel: %2 fällt dort auf %3 (Bereichsanfang).")
-                                               .arg(QString::number(ohneRegel), Name(p.Out),
-                                                    ansichten::KurzeZahl(p.Out.RangeMin));
+                text += QLatin1Char(' ') +
+                        QCoreApplication::translate(
+                            "labor::Starts", "An %1 davon feuert keine Regel: %2 fällt dort auf %3 (Bereichsanfang).")
+                            .arg(QString::number(ohneRegel), Name(p.Out), ansichten::KurzeZahl(p.Out.RangeMin));
         }
         fuzzy::HintPlace ort;
         ort.Page = eingangB ? fuzzy::HintPage::InputB : fuzzy::HintPage::InputA;

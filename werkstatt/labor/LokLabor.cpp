@@ -279,18 +279,16 @@ void LokLabor::NeuRechnen() {
     Markieren();
 }
 
-void LokLabor::ZeigeWarnung() {
+void LokLabor::ZeigeWarnung() { WarnungZeigen(Warnungen(Ergebnis_ ? *Ergebnis_ : LokErgebnis{}, Fahrzeug_)); }
+
+QStringList LokLabor::Warnungen(const LokErgebnis& e, werkstatt::Fahrzeug f) {
     QStringList s;
-    if (Fahrzeug_ == werkstatt::Fahrzeug::Truck)
+    if (f == werkstatt::Fahrzeug::Truck)
         s << tr(
             "Dieses Projekt ist für den Truck gewählt (Menü Fahrzeug); das Lok-Labor fährt es trotzdem mit der "
             "Lok.");
-    if (!Ergebnis_ || !Ergebnis_->Fehler.empty()) {
-        WarnungZeigen(s);
-        return;
-    }
-    const LokErgebnis& e = *Ergebnis_;
-    if (Fahrzeug_ == werkstatt::Fahrzeug::Unbestimmt && e.TruckProbe && e.TruckProbe->Starts > 0 &&
+    if (!e.Fehler.empty() || e.Laeufe.empty()) return s;
+    if (f == werkstatt::Fahrzeug::Unbestimmt && e.TruckProbe && e.TruckProbe->Starts > 0 &&
         2 * e.TruckProbe->Docked >= e.TruckProbe->Starts)
         s << tr("Dieses Projekt dockt den Truck an %1 von %2 Starts an, bringt die Lok aber nie zur Ruhe: Es ist "
                 "wohl für den Truck gemacht (Menü Fahrzeug).")
@@ -307,7 +305,7 @@ void LokLabor::ZeigeWarnung() {
                       Zahl(e.KeineRegelUnterwegs->T, zahl::Art::Sekunden),
                       Zahl(e.KeineRegelUnterwegs->SCm, zahl::Art::Zentimeter),
                       Zahl(e.KeineRegelUnterwegs->VCms, zahl::Art::CmProSekunde), rueckfall);
-    WarnungZeigen(s);
+    return s;
 }
 
 void LokLabor::ZeigeErgebnis(LokErgebnis&& e) {

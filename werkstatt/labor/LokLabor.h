@@ -58,6 +58,9 @@ public:
     // not by the time limit. A run whose state is no number neither ran out
     // nor came to rest: it says so.
     static QString EndeZusatz(const pemrak::Kennzahlen& k);
+    // What the lab says beside the figures of these runs of a project chosen
+    // for `f`: places where no rule fires, a project for the other vehicle.
+    static QStringList Warnungen(const LokErgebnis& e, werkstatt::Fahrzeug f);
 
 signals:
     void ergebnisAktualisiert();

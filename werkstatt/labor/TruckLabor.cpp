@@ -194,18 +194,16 @@ void TruckLabor::NeuRechnen() {
     Markieren();
 }
 
-void TruckLabor::ZeigeWarnung() {
+void TruckLabor::ZeigeWarnung() { WarnungZeigen(Warnungen(Ergebnis_ ? *Ergebnis_ : TruckErgebnis{}, Fahrzeug_)); }
+
+QStringList TruckLabor::Warnungen(const TruckErgebnis& e, werkstatt::Fahrzeug f) {
     QStringList s;
-    if (Fahrzeug_ == werkstatt::Fahrzeug::Lok)
+    if (f == werkstatt::Fahrzeug::Lok)
         s << tr(
             "Dieses Projekt ist für die Lok gewählt (Menü Fahrzeug); das Truck-Labor fährt es trotzdem mit dem "
             "Truck.");
-    if (!Ergebnis_ || !Ergebnis_->Definiert) {
-        WarnungZeigen(s);
-        return;
-    }
-    const TruckErgebnis& e = *Ergebnis_;
-    if (Fahrzeug_ == werkstatt::Fahrzeug::Unbestimmt && e.LokProbeInRuhe.value_or(false))
+    if (!e.Definiert) return s;
+    if (f == werkstatt::Fahrzeug::Unbestimmt && e.LokProbeInRuhe.value_or(false))
         s << tr(
             "Dieses Projekt bringt die Lok zur Ruhe, dockt den Truck aber an weniger als der Hälfte der Starts "
             "an: Es ist wohl für die Lok gemacht (Menü Fahrzeug).");
@@ -218,7 +216,7 @@ void TruckLabor::ZeigeWarnung() {
         s << tr("Bahnen, die erst unterwegs Stellen erreichen, an denen keine Regel feuert (der Lenkwinkel fällt "
                 "dort auf %1°): %2 von %3.")
                  .arg(rueckfall, QString::number(e.KeineRegelUnterwegs), QString::number(e.Raster.Figures.Starts));
-    WarnungZeigen(s);
+    return s;
 }
 
 void TruckLabor::ZeigeErgebnis(TruckErgebnis&& e) {
