@@ -8,17 +8,19 @@
 #include <QMap>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QToolButton>
 #include <QWidget>
 
 #include <set>
 
 namespace testsupport {
 
+namespace {
+
+// The mnemonic of a text in lower case ("&&" is a plain ampersand); a null
+// character when it has none.
 QChar Kuerzel(const QString& text) {
     for (qsizetype i = 0; i + 1 < text.size(); ++i) {
         if (text[i] != QLatin1Char('&')) continue;
@@ -30,8 +32,6 @@ QChar Kuerzel(const QString& text) {
     }
     return {};
 }
-
-namespace {
 
 // Letter -> the texts that carry it.
 using Belegung = QMap<QChar, QStringList>;
@@ -88,12 +88,8 @@ QStringList DoppelteKuerzel(QWidget* fenster) {
     QStringList aus;
     fenster->show();
     QCoreApplication::processEvents();
-    // Every menu of the window: the menu bar's, the buttons', the rest.
+    // Every menu of the window (the menu bar's and the buttons' are its children too).
     std::set<const QMenu*> gesehen;
-    for (const QMenuBar* leiste : fenster->findChildren<QMenuBar*>())
-        for (const QAction* a : leiste->actions()) MenueEbene(aus, a->menu(), gesehen);
-    for (const QPushButton* k : fenster->findChildren<QPushButton*>()) MenueEbene(aus, k->menu(), gesehen);
-    for (const QToolButton* k : fenster->findChildren<QToolButton*>()) MenueEbene(aus, k->menu(), gesehen);
     for (const QMenu* m : fenster->findChildren<QMenu*>()) MenueEbene(aus, m, gesehen);
 
     // The window as it is, then with each page of each tab widget or stack.

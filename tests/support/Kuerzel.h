@@ -8,17 +8,12 @@
 
 #include "SichtbareTexte.h"
 
-#include <QChar>
 #include <QString>
 #include <QStringList>
 
 class QWidget;
 
 namespace testsupport {
-
-// The mnemonic of a text in lower case ("&&" is a plain ampersand); a null
-// character when it has none.
-QChar Kuerzel(const QString& text);
 
 // One line per letter that two entries of one menu level or of the window
 // share: where, the letter and the texts. Empty when every mnemonic is

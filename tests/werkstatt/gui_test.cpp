@@ -755,99 +755,49 @@ TEST_F(WerkstattGui, HintsFollowEveryEdit) {
 // the labs the user has opened.
 struct StartHinweisFall {
     const char* name;
-    std::function<void(TMainForm&, const QString& ordner)> vorbereiten;
-    const char* labor;  // the lab whose start a hint names; nullptr: no such hint
-    const char* start;  // the start's value the hint names
+    const char* datei;  // an example, or "" for the Lok template with every rule, its distance shrunk to -10..10
+    Fahrzeug wahl;
+    bool lokOffen;  // the Lok-Labor was looked at
+    float abstand;  // the Lok-Labor's distance
+    bool hinweis;   // a hint names the Lok-Labor's start
 };
 
 class StartHinweis : public WerkstattGui, public testing::WithParamInterface<StartHinweisFall> {};
 
 TEST_P(StartHinweis, HintsNameTheLabsStartsOutsideAnInputsRange) {
-    GetParam().vorbereiten(*form_, tmp_.path());
-    QStringList labore;
-    QListWidgetItem* erster = nullptr;
-    for (int i = 0; i < form_->HinweisListe->count(); ++i) {
-        QListWidgetItem* it = form_->HinweisListe->item(i);
-        if (!it->text().contains(QStringLiteral("-Labor"))) continue;
-        labore << it->text();
-        if (!erster) erster = it;
+    const StartHinweisFall f = GetParam();
+    if (*f.datei) {
+        Oeffne(f.datei);
+    } else {
+        form_->NeuClick(Vorlage::Lok);
+        for (int r = 1; r <= 5; ++r)
+            for (int c = 1; c <= 5; ++c) form_->Modell.setzeRegel(r, c, std::clamp(6 - (r + c) / 2, 1, 5));
+        form_->Modell.setzeBereich(Rolle::A, -10.0f, 10.0f, true);
     }
-    if (!GetParam().labor) {
-        EXPECT_TRUE(labore.isEmpty()) << qPrintable(labore.join(QLatin1Char('\n')));
-        return;
-    }
-    ASSERT_EQ(labore.size(), 1) << qPrintable(labore.join(QLatin1Char('\n')));
-    EXPECT_TRUE(labore[0].startsWith(QString::fromLatin1(GetParam().labor))) << qPrintable(labore[0]);
-    EXPECT_TRUE(labore[0].contains(QString::fromLatin1(GetParam().start))) << qPrintable(labore[0]);
-    EXPECT_TRUE(form_->HinweisListe->findItems(QStringLiteral("Keine Hinweise"), Qt::MatchStartsWith).isEmpty());
-    form_->Seiten->setCurrentWidget(form_->SeiteRegeln);
-    form_->HinweisClick(erster);
+    form_->Modell.setzeFahrzeug(f.wahl);
+    if (f.lokOffen) form_->Seiten->setCurrentWidget(form_->LokLabor());
+    labor::LokEinstellung e = form_->LokLabor()->einstellung();
+    e.AbstandCm = f.abstand;
+    form_->LokLabor()->setEinstellung(e);
+    const auto labore = form_->HinweisListe->findItems(QStringLiteral("-Labor"), Qt::MatchContains);
+    ASSERT_EQ(labore.size(), f.hinweis ? 1 : 0);
+    if (!f.hinweis) return;
+    EXPECT_TRUE(labore[0]->text().startsWith(QStringLiteral("Lok-Labor"))) << qPrintable(labore[0]->text());
+    EXPECT_TRUE(labore[0]->text().contains(QStringLiteral("= 100 "))) << qPrintable(labore[0]->text());
+    form_->HinweisClick(labore[0]);
     EXPECT_EQ(form_->Seiten->currentWidget(), form_->SeiteA);
-}
-
-// The Lok template with a rule in every cell, its distance range shrunk with
-// its terms: the lab's start at 100 cm now lies beyond every term.
-void GeschrumpfteLok(TMainForm& f, Fahrzeug wahl) {
-    f.NeuClick(Vorlage::Lok);
-    for (int r = 1; r <= 5; ++r)
-        for (int c = 1; c <= 5; ++c) f.Modell.setzeRegel(r, c, std::clamp(6 - (r + c) / 2, 1, 5));
-    f.Modell.setzeBereich(Rolle::A, -10.0f, 10.0f, true);
-    f.Modell.setzeFahrzeug(wahl);
-}
-
-void OeffneKopie(TMainForm& f, const QString& ordner, const char* beispiel, Fahrzeug wahl) {
-    const QString ziel = ordner + QLatin1Char('/') + QString::fromLatin1(beispiel);
-    QFile::copy(Beispiel(beispiel), ziel);
-    QFile::setPermissions(ziel, QFile::ReadOwner | QFile::WriteOwner);
-    f.OeffnenDatei(ziel);
-    f.Modell.setzeFahrzeug(wahl);
-}
-
-// The Lok-Labor opened once, as a user looks at it.
-void LokLaborAnsehen(TMainForm& f) {
-    f.Seiten->setCurrentWidget(f.LokLabor());
-    f.Seiten->setCurrentIndex(0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Werkstatt, StartHinweis,
     testing::Values(
-        StartHinweisFall{"ShrunkLokRangeChosen",
-                         [](TMainForm& f, const QString&) { GeschrumpfteLok(f, Fahrzeug::Lok); }, "Lok-Labor", "100"},
-        StartHinweisFall{"ShrunkLokRangeNotChosenLabOpened",
-                         [](TMainForm& f, const QString&) {
-                             GeschrumpfteLok(f, Fahrzeug::Unbestimmt);
-                             LokLaborAnsehen(f);
-                         },
-                         "Lok-Labor", "100"},
-        StartHinweisFall{"ShrunkLokRangeNotChosenLabNeverOpened",
-                         [](TMainForm& f, const QString&) { GeschrumpfteLok(f, Fahrzeug::Unbestimmt); }, nullptr, ""},
-        StartHinweisFall{"LokStartBeyondTheRangeChosen",
-                         [](TMainForm& f, const QString& o) { OeffneKopie(f, o, "lok.fuz", Fahrzeug::Lok); },
-                         "Lok-Labor", "100"},
-        StartHinweisFall{"LokStartWhereRulesFireNotChosen",
-                         [](TMainForm& f, const QString& o) {
-                             OeffneKopie(f, o, "lok.fuz", Fahrzeug::Unbestimmt);
-                             LokLaborAnsehen(f);
-                         },
-                         nullptr, ""},
-        StartHinweisFall{"LokStartMovedIntoTheRange",
-                         [](TMainForm& f, const QString& o) {
-                             OeffneKopie(f, o, "lok.fuz", Fahrzeug::Lok);
-                             labor::LokEinstellung e = f.LokLabor()->einstellung();
-                             e.AbstandCm = 20.0f;
-                             f.LokLabor()->setEinstellung(e);
-                         },
-                         nullptr, ""},
-        StartHinweisFall{"TruckProjectInTheLokLabNotChosen",
-                         [](TMainForm& f, const QString& o) {
-                             OeffneKopie(f, o, "truck.fuz", Fahrzeug::Unbestimmt);
-                             LokLaborAnsehen(f);
-                         },
-                         "Lok-Labor", "100"},
-        StartHinweisFall{"TruckProjectChosen",
-                         [](TMainForm& f, const QString& o) { OeffneKopie(f, o, "truck.fuz", Fahrzeug::Truck); },
-                         nullptr, ""}),
+        StartHinweisFall{"ShrunkNotChosenLabOpened", "", Fahrzeug::Unbestimmt, true, 100.0f, true},
+        StartHinweisFall{"ShrunkNotChosenLabNeverOpened", "", Fahrzeug::Unbestimmt, false, 100.0f, false},
+        StartHinweisFall{"LokChosenStartBeyondItsRange", "lok.fuz", Fahrzeug::Lok, false, 100.0f, true},
+        StartHinweisFall{"LokNotChosenRulesFireThere", "lok.fuz", Fahrzeug::Unbestimmt, true, 100.0f, false},
+        StartHinweisFall{"LokStartMovedIntoTheRange", "lok.fuz", Fahrzeug::Lok, false, 20.0f, false},
+        StartHinweisFall{"TruckProjectNotChosenLokLabOpened", "truck.fuz", Fahrzeug::Unbestimmt, true, 100.0f, true},
+        StartHinweisFall{"TruckProjectChosen", "truck.fuz", Fahrzeug::Truck, true, 100.0f, false}),
     [](const testing::TestParamInfo<StartHinweisFall>& i) { return std::string(i.param.name); });
 
 // --- the rule page, input B, terms ------------------------------------------------------
@@ -1767,13 +1717,6 @@ INSTANTIATE_TEST_SUITE_P(
                                     auto f = std::make_unique<TMainForm>();
                                     f->resize(900, 720);
                                     f->OeffnenDatei(Beispiel("truck.fuz"));
-                                    return std::unique_ptr<QWidget>(std::move(f));
-                                }},
-                    KuerzelFall{"MainWindowWithoutB",
-                                [] {
-                                    auto f = std::make_unique<TMainForm>();
-                                    f->resize(900, 720);
-                                    f->OeffnenDatei(Beispiel("beispiel.fuz"));
                                     return std::unique_ptr<QWidget>(std::move(f));
                                 }},
                     KuerzelFall{"About", [] { return std::unique_ptr<QWidget>(new TInfoForm); }},
