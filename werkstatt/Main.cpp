@@ -205,10 +205,10 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui_(std::make_uniqu
     // The locomotive starts where its lab's distance says.
     connect(lokLabor_, &labor::LokLabor::einstellungGeaendert, this, &TMainForm::HinweiseZeigen);
     connect(Seiten, &QTabWidget::currentChanged, this, [this] {
-        bool& offen = Seiten->currentWidget() == truckLabor_ ? truckLaborOffen_ : lokLaborOffen_;
-        if (Seiten->currentWidget() != truckLabor_ && Seiten->currentWidget() != lokLabor_) return;
-        if (offen) return;
-        offen = true;
+        const QWidget* s = Seiten->currentWidget();
+        bool* offen = s == truckLabor_ ? &truckLaborOffen_ : s == lokLabor_ ? &lokLaborOffen_ : nullptr;
+        if (!offen || *offen) return;
+        *offen = true;
         HinweiseZeigen();
     });
 
@@ -368,34 +368,34 @@ void TMainForm::TitelSetzen() {
 
 void TMainForm::HinweiseZeigen() {
     const fuzzy::Project& p = Modell.projekt();
-    std::vector<labor::StartHinweis> hinweise;
-    for (const fuzzy::Hint& h : fuzzy::ProjectHints(p)) hinweise.push_back({QString::fromStdString(h.Text), h.Place});
+    HinweisListe->setUpdatesEnabled(false);
+    HinweisListe->clear();
+    auto zeigen = [this](const QString& text, const fuzzy::HintPlace& ort) {
+        auto* item = new QListWidgetItem(text, HinweisListe);
+        item->setData(RolleOrt, QList<QVariant>{static_cast<int>(ort.Page), static_cast<uint>(ort.Terms),
+                                                static_cast<uint>(ort.Cells)});
+        item->setToolTip(tr("Seite %1").arg(SeitenText(ort.Page)));
+    };
+    for (const fuzzy::Hint& h : fuzzy::ProjectHints(p)) zeigen(QString::fromStdString(h.Text), h.Place);
     // The labs' starts beyond an input's range: for the chosen vehicle all of
     // them; without a choice, those where no rule fires, of the labs opened.
     const Fahrzeug f = Modell.fahrzeug();
-    std::vector<labor::StartHinweis> starts;
     if (f == Fahrzeug::Truck || (f == Fahrzeug::Unbestimmt && truckLaborOffen_))
-        starts = labor::StartHinweise(p, labor::Labor::Truck, labor::TruckStarts(), f == Fahrzeug::Truck);
+        for (const labor::StartHinweis& h :
+             labor::StartHinweise(p, labor::Labor::Truck, labor::TruckStarts(), f == Fahrzeug::Truck))
+            zeigen(h.text, h.ort);
     if ((f == Fahrzeug::Lok || (f == Fahrzeug::Unbestimmt && lokLaborOffen_)) && lokLabor_)
-        for (labor::StartHinweis& h : labor::StartHinweise(
+        for (const labor::StartHinweis& h : labor::StartHinweise(
                  p, labor::Labor::Lok, {labor::LokStart(lokLabor_->einstellung().AbstandCm)}, f == Fahrzeug::Lok))
-            starts.push_back(std::move(h));
-    hinweise.insert(hinweise.end(), starts.begin(), starts.end());
-    HinweisListe->setUpdatesEnabled(false);
-    HinweisListe->clear();
-    for (const labor::StartHinweis& h : hinweise) {
-        auto* item = new QListWidgetItem(h.text, HinweisListe);
-        item->setData(RolleOrt, QList<QVariant>{static_cast<int>(h.ort.Page), static_cast<uint>(h.ort.Terms),
-                                                static_cast<uint>(h.ort.Cells)});
-        item->setToolTip(tr("Seite %1").arg(SeitenText(h.ort.Page)));
-    }
-    if (hinweise.empty()) {
+            zeigen(h.text, h.ort);
+    const int anzahl = HinweisListe->count();
+    if (anzahl == 0) {
         auto* item = new QListWidgetItem(tr("Keine Hinweise – das Projekt sieht vollständig aus."), HinweisListe);
         item->setFlags(Qt::ItemIsEnabled);
     }
     HinweisListe->setUpdatesEnabled(true);
-    ui_->HinweisLbl->setText(hinweise.empty() ? tr("Hin&weise:")
-                                              : tr("Hin&weise (%1; ein Klick zeigt die Stelle):").arg(hinweise.size()));
+    ui_->HinweisLbl->setText(anzahl == 0 ? tr("Hin&weise:")
+                                         : tr("Hin&weise (%1; ein Klick zeigt die Stelle):").arg(anzahl));
 }
 
 void TMainForm::HinweisClick(QListWidgetItem* item) {
