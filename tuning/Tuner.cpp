@@ -1,7 +1,9 @@
-#include "Tuner.h"
+#include "tuning/Tuner.h"
 
-#include "NoRuleRegions.h"
-#include "ParallelFor.h"
+#include "fuzzy/Errors.h"
+
+#include "fuzzy/NoRuleRegions.h"
+#include "fuzzy/ParallelFor.h"
 
 #include <algorithm>
 #include <chrono>
@@ -274,7 +276,7 @@ std::vector<fuzzy::Project> DrawCandidates(const fuzzy::Project& best, const fuz
 
 Result Tune(const fuzzy::Project& start, const Options& options, const std::atomic<bool>* cancel,
             const ProgressFn& progress) {
-    if (const auto why = Unsuitable(start, options.Kind)) throw std::invalid_argument(*why);
+    if (const auto why = Unsuitable(start, options.Kind)) throw fuzzy::Error(*why);
     const auto began = std::chrono::steady_clock::now();
     const int threads =
         options.Threads > 0 ? options.Threads : std::max(1, static_cast<int>(std::thread::hardware_concurrency()));

@@ -1,4 +1,4 @@
-#include "Kuerzel.h"
+#include "tests/support/Kuerzel.h"
 
 #include <QAbstractButton>
 #include <QAction>

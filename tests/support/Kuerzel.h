@@ -6,7 +6,7 @@
 // time: the menu bar's titles, the tabs, buttons, group boxes and labels
 // with a buddy, once for every page of each tab widget or stack.
 
-#include "SichtbareTexte.h"
+#include "tests/support/SichtbareTexte.h"
 
 #include <QString>
 #include <QStringList>

@@ -2,9 +2,9 @@
 // worked example holds the engine's numbers, and what it says of the output
 // terms, the handles, the masses' pens and the steering's sign is what the
 // engine, the term diagram, the lab and the truck model do.
-#include "Control.h"
-#include "LokLabor.h"
-#include "Projekt.h"
+#include "truck/model/Control.h"
+#include "werkstatt/kern/Bearbeitung.h"
+#include "werkstatt/labor/LokLabor.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FuzUnits.h"
-#include "Projekt.h"
+#include "fuzzy/Project.h"
+#include "werkstatt/kern/Bearbeitung.h"
 
 #include <QString>
 #include <QWidget>

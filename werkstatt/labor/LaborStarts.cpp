@@ -1,8 +1,8 @@
-#include "LaborStarts.h"
+#include "werkstatt/labor/LaborStarts.h"
 
-#include "Control.h"
-#include "Farbskala.h"
-#include "NoRuleRegions.h"
+#include "fuzzy/NoRuleRegions.h"
+#include "truck/model/Control.h"
+#include "werkstatt/ansichten/Farbskala.h"
 
 #include <QCoreApplication>
 

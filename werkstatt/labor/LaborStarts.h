@@ -5,8 +5,8 @@
 // Kennfeld and the inspector show nothing, and often no rule fires, so the
 // vehicle gets the output's range start.
 
-#include "FuzUnits.h"
-#include "Hints.h"
+#include "fuzzy/Hints.h"
+#include "fuzzy/Project.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "LokRechnung.h"
+#include "werkstatt/labor/LokRechnung.h"
 
-#include "NoRuleRegions.h"
-#include "TruckRechnung.h"
+#include "fuzzy/NoRuleRegions.h"
+#include "werkstatt/labor/TruckRechnung.h"
 
 #include <QCoreApplication>
 
@@ -11,24 +11,24 @@ LokErgebnis RechneLok(fuzzy::Project p, const LokEinstellung& e, const std::atom
                       bool truckProbieren) {
     LokErgebnis r;
     r.Einstellung = e;
-    const pemrak::FuzzyRegler regler{p.A, p.B, p.Out, p.Rules};
-    if (!regler.Brauchbar()) {
+    const fuzzy::Controller regler(p);
+    if (!regler.AllDefined()) {
         r.Fehler =
             QCoreApplication::translate("labor::LokLabor", "Eingang A, Eingang B und Ausgang müssen definiert sein.")
                 .toStdString();
         return r;
     }
-    pemrak::LaufOptionen basis;
+    pemrak::RunOptions basis;
     basis.Start.Reibung = e.Reibung;
     basis.Start.AbstandCm = e.AbstandCm;
-    for (const float m : pemrak::LaborMassen()) {
+    for (const float m : pemrak::LabMasses()) {
         basis.Start.Masse = m;
-        if (const auto fehler = pemrak::StartwerteFehler(basis.Start)) {
+        if (const auto fehler = pemrak::StartValuesError(basis.Start)) {
             r.Fehler = *fehler;
             return r;
         }
     }
-    r.Laeufe = pemrak::Versuchsreihe(regler, basis, pemrak::LaborMassen(), {e.Dt}, abbruch);
+    r.Laeufe = pemrak::RunSeries(regler, basis, pemrak::LabMasses(), {e.Dt}, abbruch);
 
     // The controller sees s and v at every recorded moment; where no rule
     // fires there, it hands the locomotive the output's range start.
@@ -37,7 +37,7 @@ LokErgebnis RechneLok(fuzzy::Project p, const LokEinstellung& e, const std::atom
     r.KeineRegelAmStart = !feuert.At(e.AbstandCm, 0.0f);
     if (!r.KeineRegelAmStart) {
         for (std::size_t m = 0; m < r.Laeufe.size(); ++m) {
-            const std::vector<pemrak::LaufPunkt>& v = r.Laeufe[m].Fahrt.Verlauf;
+            const std::vector<pemrak::TrackPoint>& v = r.Laeufe[m].Run.Track;
             for (std::size_t i = 1; i < v.size(); ++i) {
                 if (r.KeineRegelUnterwegs && v[i].t >= r.KeineRegelUnterwegs->T) break;
                 if (!feuert.At(v[i].sCm, v[i].vCms)) {
@@ -48,7 +48,7 @@ LokErgebnis RechneLok(fuzzy::Project p, const LokEinstellung& e, const std::atom
         }
     }
     bool ruhe = false;
-    for (const pemrak::Versuch& l : r.Laeufe) ruhe = ruhe || l.InRuheAb.has_value();
+    for (const pemrak::JudgedRun& l : r.Laeufe) ruhe = ruhe || l.AtRestFrom.has_value();
     if (truckProbieren && !ruhe && !(abbruch && abbruch->load())) {
         const TruckErgebnis t = RechneTruckRaster(p, -1.0f, abbruch, 1);
         if (!t.Raster.Cancelled) r.TruckProbe = t.Raster.Figures;

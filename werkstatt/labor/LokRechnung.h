@@ -4,10 +4,9 @@
 // 4 kg at the chosen friction, distance and step, on the lab's own copy of
 // the project. No Qt: it runs on a worker thread.
 
-#include "FuzUnits.h"
-#include "LocoVersuch.h"
-
-#include "Grid.h"
+#include "fuzzy/Project.h"
+#include "loco/model/LocoVersuch.h"
+#include "truck/model/Grid.h"
 
 #include <atomic>
 #include <optional>
@@ -22,7 +21,7 @@ struct LokEinstellung {
     float Dt = 0.055f;         // s, every step after the first (which is 0.1 s as in the program)
 };
 
-// A moment of a run: which mass (index into LaborMassen), when and where.
+// A moment of a run: which mass (index into LabMasses), when and where.
 struct LokStelle {
     int Masse = 0;
     float T = 0.0f, SCm = 0.0f, VCms = 0.0f;
@@ -30,8 +29,8 @@ struct LokStelle {
 
 struct LokErgebnis {
     LokEinstellung Einstellung;
-    std::vector<pemrak::Versuch> Laeufe;  // one per mass, in the order of LaborMassen
-    std::string Fehler;                   // a German message when nothing could be run
+    std::vector<pemrak::JudgedRun> Laeufe;  // one per mass, in the order of LabMasses
+    std::optional<std::string> Fehler;      // why nothing could be run
     // Where no rule fires, so that the force falls to Rueckfall (the output's
     // range start): at the start, which all masses share, or else the
     // earliest moment of any run after its start.

@@ -1,10 +1,10 @@
-#include "TruckLabor.h"
+#include "werkstatt/labor/TruckLabor.h"
 
-#include "BahnenBild.h"
-#include "Bildexport.h"
-#include "Farbskala.h"
-#include "StrassenBild.h"
-#include "Zahl.h"
+#include "werkstatt/labor/BahnenBild.h"
+#include "werkstatt/ansichten/Bildexport.h"
+#include "werkstatt/ansichten/Farbskala.h"
+#include "werkstatt/labor/StrassenBild.h"
+#include "werkstatt/labor/Zahl.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>

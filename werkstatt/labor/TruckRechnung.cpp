@@ -1,8 +1,8 @@
-#include "TruckRechnung.h"
+#include "werkstatt/labor/TruckRechnung.h"
 
-#include "LokRechnung.h"
-#include "NoRuleRegions.h"
-#include "ParallelFor.h"
+#include "fuzzy/NoRuleRegions.h"
+#include "fuzzy/ParallelFor.h"
+#include "werkstatt/labor/LokRechnung.h"
 
 #include <vector>
 
@@ -33,7 +33,7 @@ TruckErgebnis RechneTruckRaster(fuzzy::Project p, float geschwindigkeit, const s
     std::vector<char> ohneRegel(starts.size(), 0);
     fuzzy::ParallelFor(starts.size(), threads, [&](std::size_t i, int w) {
         fuzzy::Project& q = eigen[static_cast<std::size_t>(w)];
-        const dorvane::Controller c{q.A, q.B, q.Out, q.Rules};
+        const fuzzy::Controller c(q);
         laeufe[i] = dorvane::RunStarts(c, {starts[i]}, geschwindigkeit, dorvane::DefaultMaxSteps, true, abbruch);
         // The controller sees the rear x and the attitude at every recorded
         // moment but the one it arrived at.
@@ -59,8 +59,8 @@ TruckErgebnis RechneTruckRaster(fuzzy::Project p, float geschwindigkeit, const s
     if (lokProbieren && !e.Raster.Cancelled && 2 * e.Raster.Figures.Docked < e.Raster.Figures.Starts) {
         const LokErgebnis l = RechneLok(p, LokEinstellung{}, abbruch);
         bool ruhe = false;
-        for (const pemrak::Versuch& v : l.Laeufe) ruhe = ruhe || v.InRuheAb.has_value();
-        if (l.Fehler.empty() && !(abbruch && abbruch->load())) e.LokProbeInRuhe = ruhe;
+        for (const pemrak::JudgedRun& v : l.Laeufe) ruhe = ruhe || v.AtRestFrom.has_value();
+        if (!l.Fehler && !(abbruch && abbruch->load())) e.LokProbeInRuhe = ruhe;
     }
     return e;
 }
