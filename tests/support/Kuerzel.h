@@ -31,7 +31,7 @@ QStringList DoppelteKuerzelBeiderSprachen(const Bauen& bauen, const Fenster& fen
         for (const QString& z : DoppelteKuerzel(fenster(besitzer))) aus << QStringLiteral("Deutsch: ") + z;
     }
     {
-        const SpracheFuer sprache(fuzzy::Sprache::Englisch, kataloge);
+        const SpracheFuer sprache(fuzzy::Language::English, kataloge);
         auto besitzer = bauen();
         for (const QString& z : DoppelteKuerzel(fenster(besitzer))) aus << QStringLiteral("Englisch: ") + z;
     }

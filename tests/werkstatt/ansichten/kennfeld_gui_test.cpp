@@ -303,13 +303,13 @@ class SvgSchraffur : public testing::TestWithParam<fuzzy::Project (*)()> {};
 TEST_P(SvgSchraffur, StaysOverPlacesWithoutAFiringRuleAndInsideThePicture) {
     ansichten::KennfeldSzene s;
     s.projekt = GetParam()();
-    s.gitter = fuzzy::BerechneKennfeld(s.projekt, s.projekt.B.Defined ? 201 : 401, 201);
+    s.gitter = fuzzy::ComputeSurface(s.projekt, s.projekt.B.Defined ? 201 : 401, 201);
     ansichten::SzeneAufbereiten(s);
     const QSize g(794, 600);
     const std::vector<QLineF> striche =
         Schraffurstriche(testsupport::AlsSvg(g, [&](QPainter& q, QSize z) { ansichten::MaleKennfeld(q, z, s); }));
     ASSERT_GT(striche.size(), 3u);
-    const QRectF plot = ansichten::KennfeldAufteilen(g, s.gitter.zweiEingaenge).plot;
+    const QRectF plot = ansichten::KennfeldAufteilen(g, s.gitter.TwoInputs).plot;
     std::vector<QRectF> erlaubt{ansichten::SchraffurLegende(s, g).adjusted(-1, -1, 1, 1)};
     for (const fuzzy::NoRuleBox& b : s.keineRegel.Boxes) {
         QRectF r(ansichten::PixelPunkt(s, g, QPointF(b.A.Low.Value, b.HasB ? b.B.Low.Value : 0.0)),
