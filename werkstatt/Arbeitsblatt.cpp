@@ -11,6 +11,7 @@
 #include "fuzzy/Messages.h"
 #include "fuzzy/Language.h"
 #include "werkstatt/ansichten/PainterPlot.h"
+#include "werkstatt/labor/TruckLabor.h"
 #include "werkstatt/labor/TruckRechnung.h"
 #include "werkstatt/labor/Zahl.h"
 
@@ -19,6 +20,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
@@ -212,8 +214,26 @@ Block KennfeldBlock(const fuzzy::Project& pr, double breite) {
             }};
 }
 
-std::vector<Block> TruckBloecke(const fuzzy::Project& pr, float v, double breite, double seitenHoehe) {
-    auto e = std::make_shared<labor::TruckErgebnis>(labor::RechneTruckRaster(pr, v));
+// What the lab says beside its figures (places where no rule fires, a
+// project for the other vehicle), wrapped to the width; nothing when silent.
+// Returns the room it takes on the page.
+double WarnBlock(std::vector<Block>& b, const QStringList& saetze, double breite) {
+    if (saetze.isEmpty()) return 0.0;
+    const QString text = QStringLiteral("⚠ ") + saetze.join(QLatin1Char(' '));
+    const QFontMetricsF fm(Schrift(12));
+    const double hoehe =
+        fm.boundingRect(QRectF(0, 0, breite, 1e6), Qt::AlignLeft | Qt::TextWordWrap, text).height() + 6.0;
+    b.push_back({hoehe, [text](QPainter& p, const QRectF& r) {
+                     p.setFont(Schrift(12));
+                     p.setPen(QColor(160, 48, 0));
+                     p.drawText(r, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+                 }});
+    return hoehe + Abstand;
+}
+
+std::vector<Block> TruckBloecke(const fuzzy::Project& pr, float v, double breite, double seitenHoehe, Fahrzeug f) {
+    auto e =
+        std::make_shared<labor::TruckErgebnis>(labor::RechneTruckRaster(pr, v, nullptr, 0, f == Fahrzeug::Unbestimmt));
     std::vector<Block> b;
     const double kopf = 26.0 + 4 * 17.0 + 6.0;
     b.push_back({kopf,
@@ -244,8 +264,10 @@ std::vector<Block> TruckBloecke(const fuzzy::Project& pr, float v, double breite
                      }
                  },
                  true});
+    // The tracks below, on the same page.
+    const double warnung = WarnBlock(b, labor::TruckLabor::Warnungen(*e, f), breite);
     if (e->Definiert && !e->Raster.Runs.empty()) {
-        const double hoehe = std::max(200.0, seitenHoehe - kopf - Abstand - 4.0);
+        const double hoehe = std::max(200.0, seitenHoehe - kopf - warnung - Abstand - 4.0);
         b.push_back({hoehe, [e, breite, hoehe](QPainter& p, const QRectF& r) {
                          p.save();
                          p.translate(r.left(), r.top());
@@ -258,7 +280,7 @@ std::vector<Block> TruckBloecke(const fuzzy::Project& pr, float v, double breite
 
 QString MasseName(float m) { return QStringLiteral("%1 kg").arg(Zahlwert(m)); }
 
-std::vector<Block> LokBloecke(const fuzzy::Project& pr, const labor::LokEinstellung& einst, double breite) {
+std::vector<Block> LokBloecke(const fuzzy::Project& pr, const labor::LokEinstellung& einst, double breite, Fahrzeug f) {
     auto e = std::make_shared<labor::LokErgebnis>(labor::RechneLok(pr, einst));
     std::vector<Block> b;
     const int n = static_cast<int>(e->Laeufe.size());
@@ -317,6 +339,7 @@ std::vector<Block> LokBloecke(const fuzzy::Project& pr, const labor::LokEinstell
              }
          },
          true});
+    WarnBlock(b, labor::LokLabor::Warnungen(*e, f), breite);
     if (n == 0) return b;
 
     // The curves as the lab draws them: time axes up to a little after the
@@ -420,8 +443,8 @@ int MaleArbeitsblatt(QPagedPaintDevice& geraet, const BlattDaten& d) {
         bloecke.push_back(KennfeldBlock(d.projekt, breite));
     }
     for (Block& b : d.fahrzeug == Fahrzeug::Lok
-                        ? LokBloecke(d.projekt, d.lok, breite)
-                        : TruckBloecke(d.projekt, d.truckGeschwindigkeit, breite, inhalt.height()))
+                        ? LokBloecke(d.projekt, d.lok, breite, d.fahrzeug)
+                        : TruckBloecke(d.projekt, d.truckGeschwindigkeit, breite, inhalt.height(), d.fahrzeug))
         bloecke.push_back(std::move(b));
 
     // Pages first, so that every page can say how many there are.
@@ -605,7 +628,7 @@ int BlattBefehl(const QStringList& args, QTextStream& fehler) {
         }
     }
     d.datei = QFileInfo(projekt).absoluteFilePath();
-    d.fahrzeug = fahrzeug != Fahrzeug::Unbestimmt ? fahrzeug : GemerktesFahrzeug(d.datei);
+    d.fahrzeug = fahrzeug != Fahrzeug::Unbestimmt ? fahrzeug : GemerktesFahrzeug(Inhaltsschluessel(d.projekt));
     d.datum = QDate::currentDate();
     const QString meldung = ArbeitsblattSchreiben(d, ziel);
     if (!meldung.isEmpty()) {

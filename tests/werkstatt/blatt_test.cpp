@@ -365,8 +365,9 @@ TEST_P(BlattFahrzeug, ShowsTheLabOfTheChosenVehicle) {
     ASSERT_TRUE(QFile::copy(Beispiel(f.datei), projekt));
     if (*f.gemerkt) {
         QSettings s(einstellungen.filePath(QStringLiteral("FuzzyLehre/Fuzzy-Werkstatt.conf")), QSettings::IniFormat);
-        s.setValue(QStringLiteral("Fahrzeug/Dateien"),
-                   QVariantMap{{QFileInfo(projekt).canonicalFilePath(), QString::fromLatin1(f.gemerkt)}});
+        s.setValue(QStringLiteral("Fahrzeug/Inhalte"),
+                   QStringList{Inhaltsschluessel(fuzzy::LoadProject(projekt.toStdString())) + QLatin1Char(' ') +
+                               QString::fromLatin1(f.gemerkt)});
     }
     const QString pdf = dir.filePath(QStringLiteral("blatt.pdf"));
     QStringList args{QStringLiteral("--blatt"), projekt, QStringLiteral("-o"), pdf};
@@ -389,6 +390,36 @@ INSTANTIATE_TEST_SUITE_P(
                     FahrzeugFall{"OptionWinsOverRemembered", "lok.fuz", "truck", "lok", "Lok-Labor"},
                     FahrzeugFall{"OptionTruckWinsOverRememberedLok", "truck.fuz", "lok", "truck", "Truck-Labor"}),
     [](const testing::TestParamInfo<FahrzeugFall>& i) { return std::string(i.param.name); });
+
+// The lab's warnings beside its figures are on the sheet too: where no rule
+// fires, and a project that only the other vehicle drives well.
+struct BlattWarnFall {
+    const char* name;
+    const char* datei;
+    const char* option;  // --fahrzeug; "" none
+    const char* wort;    // words of the warning
+};
+
+class BlattWarnung : public testing::TestWithParam<BlattWarnFall> {};
+
+TEST_P(BlattWarnung, SheetSaysWhatTheLabSays) {
+    POPPLER_ODER_SKIP();
+    const BlattWarnFall f = GetParam();
+    QTemporaryDir dir, einstellungen;
+    const QString pdf = dir.filePath(QStringLiteral("blatt.pdf"));
+    QStringList args{QStringLiteral("--blatt"), Beispiel(f.datei), QStringLiteral("-o"), pdf};
+    if (*f.option) args << QStringLiteral("--fahrzeug") << QString::fromLatin1(f.option);
+    const Lauf l = Werkstatt(args, einstellungen.path());
+    ASSERT_EQ(l.code, 0) << l.fehler.toStdString();
+    const QString text = Poppler(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).simplified();
+    EXPECT_TRUE(text.contains(QString::fromUtf8(f.wort))) << text.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Wahl, BlattWarnung,
+    testing::Values(BlattWarnFall{"TruckProjectOnTheLokSheet", "truck.fuz", "lok", "Am Start (s = 100 cm"},
+                    BlattWarnFall{"LokProjectOnTheDefaultTruckSheet", "lok.fuz", "", "wohl für die Lok"}),
+    [](const testing::TestParamInfo<BlattWarnFall>& i) { return std::string(i.param.name); });
 
 // --- the English worksheet ------------------------------------------------------
 
