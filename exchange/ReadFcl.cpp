@@ -70,8 +70,7 @@ private:
                 t_.push_back({std::string(s.substr(b, i - b)), line});
                 return true;
             } else if (IsDigit(c) || c == '.' ||
-                       ((c == '-' || c == '+') && i + 1 < s.size() &&
-                        (IsDigit(s[i + 1]) || s[i + 1] == '.'))) {
+                       ((c == '-' || c == '+') && i + 1 < s.size() && (IsDigit(s[i + 1]) || s[i + 1] == '.'))) {
                 if (c == '.' && i + 1 < s.size() && s[i + 1] == '.') {
                     t_.push_back({"..", line});
                     i += 2;
