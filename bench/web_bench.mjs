@@ -27,10 +27,9 @@ console.log(`engine: wasm ${kb((wasm64.length * 3) / 4)}, its loader ${kb(engine
 const other = ['index.html', 'style.css'].reduce((s, f) => s + statSync(join(site, f)).size, 0);
 console.log(`whole folder: ${kb(app + other)}`);
 
-const profile = mkdtempSync(join(tmpdir(), 'fuzzy-bench-'));
 const browser = await chromium.launch({ executablePath: chrome, headless: true,
   args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
-    '--disable-component-update', '--disable-sync', `--user-data-dir=${profile}`] });
+    '--disable-component-update', '--disable-sync'] });
 try {
   const paints = [];
   const ready = [];
@@ -75,5 +74,4 @@ try {
   console.log(`same output as native: ${web.text === natText}`);
 } finally {
   await browser.close();
-  rmSync(profile, { recursive: true, force: true });
 }

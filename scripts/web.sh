@@ -38,8 +38,12 @@ if [ ! -w /usr/share/emscripten/cache ] && [ -z "${EM_CACHE:-}" ]; then
   export EM_CACHE="${XDG_CACHE_HOME:-$HOME/.cache}/emscripten"
 fi
 
+# Emscripten's JavaScript tools need Debian's node modules (node-acorn), which
+# a node from elsewhere does not look for.
+export NODE_PATH="/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}"
+
 if [ ! -f "$out/engine/build.ninja" ]; then
-  emcmake cmake -S . -B "$out/engine" -G Ninja -DCMAKE_BUILD_TYPE=Release -DFUZZY_BUILD_GUI=OFF -DFUZZY_BUILD_BENCH=OFF \
+  emcmake cmake -S . -B "$out/engine" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel -DFUZZY_BUILD_GUI=OFF -DFUZZY_BUILD_BENCH=OFF \
     -DFUZZY_HOST_KATALOG="$root/$out/host/katalog" >/dev/null
 fi
 cmake --build "$out/engine" --target fuzzy_engine -j "${FUZZY_WEB_JOBS:-2}"

@@ -67,7 +67,7 @@ const DoubleCase kDoubles[] = {
     {"DoubleSmallestSubnormal", 5e-324, -1, "5e-324"},
     {"GeneralNineDigitsOfSingle", double(0.1f), 9, "0.100000001"},
     {"GeneralDropsTrailingZeros", 0.5, 9, "0.5"},
-    {"GeneralTwoDigitsExponent", 1.25e-5, 2, "1.2e-05"},
+    {"GeneralTwoDigitsExponent", 1.5e-5, 2, "1.5e-05"},
     {"GeneralWholeNumber", 100.0, 9, "100"},
 };
 

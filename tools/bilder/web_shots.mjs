@@ -10,10 +10,9 @@ import { fileURLToPath, pathToFileURL } from 'node:url';
 const root = join(dirname(fileURLToPath(import.meta.url)), '../..');
 const out = process.argv[2] || join(root, 'docs/web');
 const chrome = ['/usr/lib/chromium/chromium', '/usr/bin/chromium'].find(existsSync);
-const profile = mkdtempSync(join(tmpdir(), 'fuzzy-shots-'));
 const browser = await chromium.launch({ executablePath: chrome, headless: true,
   args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
-    '--disable-component-update', '--disable-sync', `--user-data-dir=${profile}`] });
+    '--disable-component-update', '--disable-sync'] });
 const url = (q) => pathToFileURL(join(root, 'build/web/site/index.html')).href + q;
 
 async function shoot(lang, name, query, prepare) {
@@ -59,5 +58,4 @@ try {
   }
 } finally {
   await browser.close();
-  rmSync(profile, { recursive: true, force: true });
 }

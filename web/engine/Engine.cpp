@@ -143,13 +143,15 @@ json Ticks(double lo, double hi, int count = 6) {
     if (!(hi > lo) || !std::isfinite(lo) || !std::isfinite(hi)) return ticks;
     const double raw = (hi - lo) / count;
     const double power = std::pow(10.0, std::floor(std::log10(raw)));
-    double step = power;
-    for (const double f : {1.0, 2.0, 2.5, 5.0, 10.0})
+    double factor = 10.0;
+    for (const double f : {1.0, 2.0, 2.5, 5.0})
         if (f * power >= raw) {
-            step = f * power;
+            factor = f;
             break;
         }
-    const int decimals = std::max(0, -static_cast<int>(std::floor(std::log10(step) + 1e-9)) + (step / power == 2.5));
+    const double step = factor * power;
+    // 2.5 needs one decimal more than its power of ten.
+    const int decimals = std::max(0, -static_cast<int>(std::floor(std::log10(step) + 1e-9)) + (factor == 2.5 ? 1 : 0));
     for (double k = std::ceil(lo / step - 1e-9); k * step <= hi + step * 1e-9; k += 1.0)
         ticks.push_back({{"value", k * step}, {"text", Fixed(k * step, decimals)}});
     return ticks;
@@ -270,14 +272,15 @@ int RunSubcommand(const std::vector<std::string>& argv) {
     }
 }
 
-// {argv: [...], files: {name: base64}}: one fuzzysim subcommand on files in
-// memory; answers its exit status, standard output (base64: files may be
-// Windows-1252) and standard error, and the files named in `read`.
+// {argv: [...], input, read: [...], stdin}: one fuzzysim subcommand on files
+// in memory, in the folder it starts in; the request's bytes are the file
+// named `input`. Answers the exit status, standard output (base64: files may
+// be Windows-1252), standard error and the files named in `read` (base64).
 json Run(const json& req, std::string_view data) {
     const std::vector<std::string> argv = req.value("argv", std::vector<std::string>{});
     if (argv.empty()) throw RequestError{"badRequest", "argv"};
-    // The request's bytes are the file /in (name given by "input").
-    const std::string input = req.value("input", std::string("/in.fuz"));
+    std::string input = req.value("input", std::string("in.fuz"));
+    if (input.empty() || input.find('/') != std::string::npos || input == "." || input == "..") input = "in.fuz";
     {
         std::ofstream f(input, std::ios::binary | std::ios::trunc);
         f.write(data.data(), static_cast<std::streamsize>(data.size()));
@@ -341,17 +344,21 @@ json Edit(const json& req, std::string_view data) {
     return ProjectView(p);
 }
 
-// {nx, ny}: the Kennfeld as the Werkstatt computes it; every position and
-// value as its exact text (what fuzzysim eval reads and prints).
+// {nx, ny}: the Kennfeld as the Werkstatt computes it; every position as its
+// exact text (what fuzzysim eval reads), every value as its exact text and as
+// fuzzysim eval prints it (nine digits, which tell every float apart).
 json Kennfeld(const json& req, std::string_view data) {
     const fuzzy::Project p = ProjectOf(data);
     const int nx = IntOf(req, "nx", 2, 401), ny = IntOf(req, "ny", 1, 401);
     const fuzzy::KennfeldGitter k = fuzzy::BerechneKennfeld(p, nx, ny);
     if (k.leer()) return {{"defined", false}};
-    json a = json::array(), b = json::array(), values = json::array();
+    json a = json::array(), b = json::array(), values = json::array(), printed = json::array();
     for (int i = 0; i < k.nx; ++i) a.push_back(fuzzy::NumberText(k.A(i)));
     for (int j = 0; j < k.ny; ++j) b.push_back(k.zweiEingaenge ? fuzzy::NumberText(k.B(j)) : std::string("0"));
-    for (const float v : k.Werte) values.push_back(Exact(v));
+    for (const float v : k.Werte) {
+        values.push_back(Exact(v));
+        printed.push_back(fuzzy::GeneralText(v, 9));
+    }
     return {{"defined", true},
             {"twoInputs", k.zweiEingaenge},
             {"nx", k.nx},
@@ -359,6 +366,7 @@ json Kennfeld(const json& req, std::string_view data) {
             {"a", a},
             {"b", b},
             {"values", values},
+            {"eval", printed},
             {"min", {{"text", Shown(k.minimum)}, {"exact", Exact(k.minimum)}}},
             {"max", {{"text", Shown(k.maximum)}, {"exact", Exact(k.maximum)}}},
             {"ticksA", Ticks(k.aMin, k.aMax)},
@@ -400,7 +408,8 @@ json Inspect(const json& req, std::string_view data) {
                 {"degreesB", degrees(p.B, w.gradB)},
                 {"strengths", strengths},
                 {"activations", activations},
-                {"output", {{"text", Shown(w.ausgang)}, {"exact", Exact(w.ausgang)}}},
+                {"output",
+                 {{"text", Shown(w.ausgang)}, {"exact", Exact(w.ausgang)}, {"eval", fuzzy::GeneralText(w.ausgang, 9)}}},
                 {"scaled", VariableView(w.skaliert)}};
     if (!fires) out["noRule"] = fuzzy::NoRuleAtText(p.A, p.B, p.Out, w.a, w.b);
     return out;
@@ -498,6 +507,13 @@ json LocoStates(const json& req, std::string_view data) {
     return {{"defined", true}, {"states", states}};
 }
 
+// The options of a locomotive run and the values fuzzysim takes without them.
+json LocoDefaults(const json&, std::string_view) {
+    json out = json::object();
+    for (const fuzzysim::LocoRange& r : fuzzysim::LocoRanges()) out[r.option] = Shown(static_cast<float>(r.fallback));
+    return out;
+}
+
 // {lo, hi} pairs: round tick marks for the page's axes.
 json AxisTicks(const json& req, std::string_view) {
     json out = json::array();
@@ -510,8 +526,15 @@ using Command = json (*)(const json& req, std::string_view data);
 
 // One row per command: adding one means a function above and a row here.
 const std::map<std::string, Command> kCommands = {
-    {"run", Run},         {"view", View},         {"edit", Edit},         {"kennfeld", Kennfeld},
-    {"inspect", Inspect}, {"truckLab", TruckLab}, {"truckRun", TruckRun}, {"locoStates", LocoStates},
+    {"run", Run},
+    {"view", View},
+    {"edit", Edit},
+    {"kennfeld", Kennfeld},
+    {"inspect", Inspect},
+    {"truckLab", TruckLab},
+    {"truckRun", TruckRun},
+    {"locoStates", LocoStates},
+    {"locoDefaults", LocoDefaults},
     {"ticks", AxisTicks},
 };
 

@@ -62,7 +62,8 @@ export class Engine {
     return answer.result;
   }
 
-  // One fuzzysim subcommand: argv as on the command line, the bytes as /in.fuz.
+  // One fuzzysim subcommand: argv as on the command line, the bytes as the
+  // file `input` (a name without folders; in.fuz unless given).
   async run(argv, bytes, { stdin = '', read = [], input, long = false } = {}) {
     const r = await this.call('run', { argv, stdin, read, ...(input ? { input } : {}) }, bytes, { long });
     return { status: r.status, out: fromBase64(r.out), err: r.err, files: mapValues(r.files, fromBase64) };

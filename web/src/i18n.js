@@ -132,7 +132,7 @@ export function chooseLanguage() {
 
 export function setLanguage(l, remember = false) {
   lang = l === 'en' ? 'en' : 'de';
-  document.documentElement.lang = lang;
+  if (typeof document !== 'undefined') document.documentElement.lang = lang;
   if (remember) safeStorage('set', lang);
 }
 

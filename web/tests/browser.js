@@ -1,8 +1,8 @@
-// Starts the system's Chromium headless for the tests and opens the built
+// Starts the system's Chromium headless for the tests (Playwright gives
+// every launch a fresh profile folder of its own) and opens the built
 // page from its folder (file://), collecting every console error.
 import { chromium } from 'playwright-core';
-import { mkdtempSync, rmSync, existsSync } from 'node:fs';
-import { tmpdir } from 'node:os';
+import { existsSync } from 'node:fs';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { spawnSync } from 'node:child_process';
@@ -21,18 +21,16 @@ export function missing() {
 }
 
 export async function launch() {
-  const profile = mkdtempSync(join(tmpdir(), 'fuzzy-web-'));
-  const browser = await chromium.launch({
+    const browser = await chromium.launch({
     executablePath: process.env.FUZZY_CHROMIUM,
     headless: true,
     args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-      '--disable-background-networking', '--disable-component-update', '--disable-sync', `--user-data-dir=${profile}`],
+      '--disable-background-networking', '--disable-component-update', '--disable-sync'],
   });
   return {
     browser,
     async close() {
       await browser.close();
-      rmSync(profile, { recursive: true, force: true });
     },
   };
 }
@@ -69,8 +67,8 @@ export function engineCall(page, cmd, args = {}, exampleOrNull = undefined) {
   }, [cmd, args, exampleOrNull]);
 }
 
-export function fuzzysim(args, { input = '', lang = 'de' } = {}) {
-  const r = spawnSync(fuzzysimBin, ['--lang', lang, ...args], { input, encoding: 'buffer', maxBuffer: 64 << 20 });
+export function fuzzysim(args, { input = '', lang = 'de', cwd } = {}) {
+  const r = spawnSync(fuzzysimBin, ['--lang', lang, ...args], { input: Buffer.from(input), cwd, maxBuffer: 64 << 20 });
   return { status: r.status, out: r.stdout, err: r.stderr.toString('utf8') };
 }
 

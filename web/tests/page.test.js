@@ -2,7 +2,7 @@
 // the same numbers to the last bit, the same saved bytes, the same refusals.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { readFileSync, writeFileSync, mkdtempSync, rmSync } from 'node:fs';
+import { readFileSync, writeFileSync, mkdtempSync, rmSync, copyFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { missing, launch, openPage, engineCall, fuzzysim, examples, example, editReference, waitForProject } from './browser.js';
@@ -46,7 +46,7 @@ test('the Kennfeld of every example equals fuzzysim eval on 41 x 41 points, bit 
       for (let j = 0; j < k.ny; j++) for (let i = 0; i < k.nx; i++) input.push(k.twoInputs ? `${k.a[i]} ${k.b[j]}` : k.a[i]);
       const r = fuzzysim(['eval', example(name)], { input: input.join('\n') + '\n' });
       assert.equal(r.status, 0, r.err);
-      assert.deepEqual(k.values, lines(r.out), name);
+      assert.deepEqual(k.eval, lines(r.out), name);
     }
   });
 });
@@ -86,7 +86,7 @@ test('one truck start step by step ends as fuzzysim truck --start says', { skip 
 test('the locomotive lab runs as fuzzysim loco: the same table and the same figures', { skip }, async () => {
   await withPage({ query: '?beispiel=lok.fuz' }, async (page) => {
     await page.evaluate(() => window.fuzzyPage.selectTab('loco'));
-    await page.fill('#lok_mass', '3');
+    await page.fill('#lok-mass', '3');
     await page.click('#lok-go');
     await page.waitForSelector('#lok-zahlen', { timeout: 120000 });
     const result = await page.evaluate(() => window.fuzzyPage.view('loco').last());
@@ -100,13 +100,14 @@ test('the locomotive lab runs as fuzzysim loco: the same table and the same figu
 test('a locomotive option out of range is refused as fuzzysim refuses it, and the page goes on', { skip }, async () => {
   await withPage({ query: '?beispiel=lok.fuz' }, async (page) => {
     await page.evaluate(() => window.fuzzyPage.selectTab('loco'));
-    await page.fill('#lok_mass', '1e300');
+    await page.fill('#lok-mass', '1e300');
     await page.click('#lok-go');
     await page.waitForSelector('#lok-fehler');
     const native = fuzzysim(['loco', example('lok.fuz'), '--csv', '--mass', '1e300']);
     assert.equal(native.status, 2);
-    assert.equal(await page.textContent('#lok-fehler'), native.err);
-    await page.fill('#lok_mass', '');
+    // The refusal; the tool's pointer to its --help is no part of the page.
+    assert.equal(await page.textContent('#lok-fehler'), `${native.err.split('\n')[0]}\n`);
+    await page.fill('#lok-mass', '');
     await page.click('#lok-go');
     await page.waitForSelector('#lok-zahlen');
   });
@@ -132,7 +133,7 @@ for (const c of saveCases) {
         const sel = `select[data-row="${c.rule.row}"][data-col="${c.rule.col}"]`;
         await page.selectOption(sel, String(c.rule.term));
       }
-      await page.waitForFunction((n) => window.fuzzyPage.ctx.edits === n, 1);
+      await page.waitForFunction(() => window.fuzzyPage.ctx.edits >= 1);
       const [download] = await Promise.all([page.waitForEvent('download'), page.click('#speichern')]);
       const saved = readFileSync(await download.path());
       const out = join(work, 'reference.fuz');
@@ -226,10 +227,13 @@ for (const format of ['fll', 'fis', 'fcl', 'c']) {
   test(`export as ${format} gives fuzzysim export's file`, { skip }, async () => {
     await withPage({}, async (page) => {
       const r = await page.evaluate((f) => window.fuzzyPage.view('exchange').exportFiles(f), format);
-      const out = join(work, `truck.${format}`);
-      const native = fuzzysim(['export', example('truck.fuz'), '--to', format, '-o', out]);
+      // The same names in the same folder as on the page.
+      copyFileSync(example('truck.fuz'), join(work, 'truck.fuz'));
+      const native = fuzzysim(['export', 'truck.fuz', '--to', format, '-o', `truck.${format}`], { cwd: work });
       assert.equal(native.status, 0, native.err);
-      assert.deepEqual(Buffer.from(r[`/truck.${format}`]), readFileSync(out));
+      const names = format === 'c' ? ['truck.c', 'truck.h'] : [`truck.${format}`];
+      assert.deepEqual(Object.keys(r).sort(), names);
+      for (const n of names) assert.deepEqual(Buffer.from(r[n]), readFileSync(join(work, n)), n);
     });
   });
 }
@@ -257,7 +261,7 @@ test('the inspector at a point shows the output fuzzysim eval gives there', { sk
     await page.waitForSelector('#inspektor-ausgang');
     const r = await engineCall(page, 'inspect', { a: '-3.25', b: '12.5' });
     const native = fuzzysim(['eval', example('truck.fuz')], { input: '-3.25 12.5\n' });
-    assert.equal(r.output.exact, lines(native.out)[0]);
+    assert.equal(r.output.eval, lines(native.out)[0]);
     assert.ok((await page.textContent('#inspektor-ausgang')).includes(r.output.text));
   });
 });

@@ -6,8 +6,9 @@ import { utf8 } from '../engine.js';
 
 const formats = [['fll', 'FLL'], ['fis', 'FIS'], ['fcl', 'FCL'], ['c', 'C']];
 
+// A file name the engine's folder takes: no folders, no control characters.
 function baseName(name) {
-  return (name || 'projekt').replace(/\.[^.]*$/, '') || 'projekt';
+  return (name || 'projekt').replace(/\.[^.]*$/, '').replace(/[\/\\\x00-\x1f]/g, '_') || 'projekt';
 }
 
 export default function create(ctx) {
@@ -27,12 +28,13 @@ export default function create(ctx) {
 
   async function exportAs(format, save = true) {
     const base = baseName(ctx.name);
-    const out = format === 'c' ? `/${base}.c` : `/${base}.${format}`;
-    const argv = ['export', '/in.fuz', '--to', format, '-o', out];
+    const input = `${base}.fuz`;
+    const out = `${base}.${format}`;
+    const argv = ['export', input, '--to', format, '-o', out];
     if (format === 'c' && fn.input.value.trim()) argv.push('--name', fn.input.value.trim());
     const read = format === 'c' ? [out, out.replace(/\.c$/, '.h')] : [out];
     try {
-      const r = await ctx.engine.run(argv, ctx.fuz, { read });
+      const r = await ctx.engine.run(argv, ctx.fuz, { read, input });
       if (r.status !== 0) {
         ctx.message(r.err);
         return r;
@@ -40,7 +42,7 @@ export default function create(ctx) {
       ctx.message('');
       preview.hidden = false;
       preview.textContent = utf8(r.files[out]);
-      if (save) for (const name of read) if (r.files[name]) download(name.slice(1), r.files[name], 'text/plain');
+      if (save) for (const name of read) if (r.files[name]) download(name, r.files[name], 'text/plain');
       return r;
     } catch (e) {
       ctx.reportError(e);
@@ -54,14 +56,15 @@ export default function create(ctx) {
       ctx.message(t('failed', name));
       return null;
     }
-    const input = `/in.${ext.toLowerCase()}`;
+    const input = `${baseName(name)}.${ext.toLowerCase()}`;
+    const output = `${baseName(name)}.fuz`;
     try {
-      const r = await ctx.engine.run(['import', input, '-o', '/out.fuz'], bytes, { input, read: ['/out.fuz'] });
-      if (r.status !== 0 || !r.files['/out.fuz']) {
+      const r = await ctx.engine.run(['import', input, '-o', output], bytes, { input, read: [output] });
+      if (r.status !== 0 || !r.files[output]) {
         ctx.message(t('refused', name, r.err));
         return r;
       }
-      await ctx.open(r.files['/out.fuz'], `${baseName(name)}.fuz`);
+      await ctx.open(r.files[output], output);
       if (r.err) ctx.message(r.err, 'info');
       return r;
     } catch (e) {

@@ -17,7 +17,7 @@ export function parseCsv(text) {
 
 export default function create(ctx) {
   const element = el('section');
-  const fields = options.map(([key, opt]) => ({ key, opt, ...field('', { id: `lok${opt.replace(/-/g, '_')}`, placeholder: '' }) }));
+  const fields = options.map(([key, opt]) => ({ key, opt, ...field('', { id: `lok-${key}` }) }));
   const go = el('button', { id: 'lok-go' });
   const view = { id: 'loco', tabKey: 'tabLoco', element, render, runLoco, last: () => result };
   let result = null;
@@ -39,7 +39,7 @@ export default function create(ctx) {
     render();
     try {
       const opts = argv();
-      const r = await ctx.engine.run(['loco', '/in.fuz', '--csv', ...opts], ctx.fuz);
+      const r = await ctx.engine.run(['loco', 'in.fuz', '--csv', ...opts], ctx.fuz);
       result = { status: r.status, csv: utf8(r.out), err: r.err };
       if (r.status === 0) {
         result.data = parseCsv(result.csv);
@@ -96,6 +96,16 @@ export default function create(ctx) {
       el('button', { id: 'lok-inspektor', onclick: () => ctx.inspectAt(s[0], s[1], `${t('step')} ${stepIndex + 1}`) }, t('inspectStep')));
   }
 
+  // fuzzysim's values, shown where a field is left empty.
+  async function defaults() {
+    try {
+      const d = await ctx.engine.call('locoDefaults');
+      for (const f of fields) f.input.placeholder = d[f.opt] || '';
+    } catch (e) {
+      ctx.reportError(e);
+    }
+  }
+
   function render() {
     element.replaceChildren();
     const p = ctx.view;
@@ -115,6 +125,7 @@ export default function create(ctx) {
   }
 
   go.addEventListener('click', runLoco);
+  defaults();
   ctx.onProject(() => {
     result = null;
     states = null;

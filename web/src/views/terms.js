@@ -8,12 +8,15 @@ import { frame } from '../plot.js';
 const roles = [['A', 'roleA'], ['B', 'roleB'], ['Out', 'roleOut']];
 const params = ['a', 'b', 'c', 'd', 'h'];
 
-export function termDiagram(v, { width = 520, height = 230, heights = null } = {}) {
+export function termDiagram(v, { width = 640, height = 270, heights = null } = {}) {
   const lo = Number(v.min.exact);
   const hi = Number(v.max.exact);
-  const f = frame({ width, height, x: [lo, hi], y: [0, 1.05], ticksX: v.ticks,
+  const f = frame({ width, height, x: [lo, hi], y: [0, 1.25], ticksX: v.ticks,
     ticksY: [{ value: 0, text: '0' }, { value: 1, text: '1' }] });
   const clip = (x) => Math.min(Math.max(x, lo), hi);
+  // Labels of neighbouring terms that would overlap go one line higher.
+  let lastX = -Infinity;
+  let lastUp = false;
   v.terms.forEach((term, i) => {
     const [a, b, c, d, h] = term.params.map((p) => Number(p.exact));
     const top = heights ? Math.min(h, heights[i]) : h;
@@ -34,8 +37,11 @@ export function termDiagram(v, { width = 520, height = 230, heights = null } = {
       f.root.append(svg('path', { d: area, fill: colours[i], 'fill-opacity': 0.35, stroke: colours[i], 'stroke-width': 2.5 }));
     }
     const mid = f.sx(clip((b + c) / 2));
-    f.root.append(svg('text', { x: mid, y: f.sy(h) - 6, 'text-anchor': 'middle', 'font-size': 15, fill: colours[i],
-      'font-weight': 'bold' }, term.abbrev));
+    const up = mid - lastX < 34 && !lastUp;
+    lastX = mid;
+    lastUp = up;
+    f.root.append(svg('text', { x: mid, y: f.sy(h) - 6 - (up ? 18 : 0), 'text-anchor': 'middle', 'font-size': 16,
+      fill: colours[i], 'font-weight': 'bold' }, term.abbrev));
   });
   return f;
 }
@@ -49,14 +55,26 @@ export default function create(ctx) {
     input.dataset.role = role;
     input.dataset.term = String(term);
     input.dataset.param = String(param);
-    input.addEventListener('change', () => ctx.edit([{ op: 'param', var: role, term, param, text: input.value }]));
+    // Only a changed text counts, and only once (leaving the field after the
+    // page was redrawn reports it again).
+    let sent = text;
+    input.addEventListener('change', () => {
+      if (input.value === sent) return;
+      sent = input.value;
+      ctx.edit([{ op: 'param', var: role, term, param, text: input.value }]);
+    });
     return el('td', {}, input);
   }
 
   function rangeField(role, v) {
     const min = el('input', { type: 'text', value: v.min.text, class: 'zahl', 'aria-label': `${role} min` });
     const max = el('input', { type: 'text', value: v.max.text, class: 'zahl', 'aria-label': `${role} max` });
-    const change = () => ctx.edit([{ op: 'range', var: role, min: min.value, max: max.value }]);
+    let sent = `${v.min.text}|${v.max.text}`;
+    const change = () => {
+      if (`${min.value}|${max.value}` === sent) return;
+      sent = `${min.value}|${max.value}`;
+      ctx.edit([{ op: 'range', var: role, min: min.value, max: max.value }]);
+    };
     min.addEventListener('change', change);
     max.addEventListener('change', change);
     return el('p', {}, `${t('range')}: ${t('from')} `, min, ` ${t('to')} `, max);
@@ -81,7 +99,7 @@ export default function create(ctx) {
       const table = el('table', {}, el('tr', {}, el('th', {}, '#'), el('th', { class: 'name' }, t('name')),
         ...params.map((n) => el('th', {}, n))));
       v.terms.forEach((term, i) => {
-        table.append(el('tr', {}, el('td', { style: `color:${['#1f77b4', '#d62728', '#2ca02c', '#9467bd', '#ff7f0e'][i]};font-weight:bold` }, String(i + 1)),
+        table.append(el('tr', {}, el('td', { style: `color:${colours[i]};font-weight:bold` }, String(i + 1)),
           el('td', { class: 'name' }, term.name),
           ...term.params.map((x, j) => numberCell(role, i + 1, j + 1, x.text))));
       });

@@ -7,10 +7,10 @@ import { floats } from '../engine.js';
 
 const verdictColour = { docked: '#1b7f3b', leftRoad: '#c62828', missed: '#ef8a00' };
 // The road seen from above: x across (the target line at 0), y along it.
-const X0 = -26;
-const X1 = 8;
-const Y0 = -28;
-const Y1 = 36;
+const X0 = -24;
+const X1 = 6;
+const Y0 = -27;
+const Y1 = 30;
 
 export default function create(ctx) {
   const element = el('section');
@@ -57,7 +57,7 @@ export default function create(ctx) {
   }
 
   function picture() {
-    const W = 560;
+    const W = 420;
     const H = Math.round((W * (Y1 - Y0)) / (X1 - X0));
     const c = el('canvas', { width: W, height: H, id: 'truck-bild' });
     const g = c.getContext('2d');

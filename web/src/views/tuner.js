@@ -27,13 +27,13 @@ export default function create(ctx) {
     out.textContent = t('working');
     let r = null;
     try {
-      const argv = ['tune', '/in.fuz', '--vehicle', vehicle.value, '--seconds', seconds.input.value.trim().replace(',', '.'),
-        '--seed', seed.input.value.trim(), '-o', '/out.fuz'];
+      const argv = ['tune', 'in.fuz', '--vehicle', vehicle.value, '--seconds', seconds.input.value.trim().replace(',', '.'),
+        '--seed', seed.input.value.trim(), '-o', 'out.fuz'];
       if (terms.checked) argv.push('--terms');
-      r = await ctx.engine.run(argv, ctx.fuz, { read: ['/out.fuz'], long: true });
+      r = await ctx.engine.run(argv, ctx.fuz, { read: ['out.fuz'], long: true });
       out.textContent = utf8(r.out) + (r.err ? `\n${r.err}` : '');
-      if (r.status === 0 && r.files['/out.fuz']) {
-        best = r.files['/out.fuz'];
+      if (r.status === 0 && r.files['out.fuz']) {
+        best = r.files['out.fuz'];
         adopt.hidden = false;
       }
     } catch (e) {
