@@ -11,7 +11,7 @@ if [ -z "$chromium" ]; then
     [ -x "$c" ] && { chromium=$c; break; }
   done
 fi
-[ -n "$chromium" ] || skip "no Chromium (Debian: chromium)"
+[ -n "$chromium" ] && [ -x "$chromium" ] || skip "no Chromium (Debian: chromium)"
 command -v node >/dev/null || skip "no node (Debian: nodejs)"
 [ -d "$root/web/node_modules/playwright-core" ] || skip "no playwright-core in web/node_modules (cd web && npm ci)"
 set +e

@@ -477,7 +477,7 @@ json TruckRun(const json& req, std::string_view data) {
     json steps = json::array();
     for (const dorvane::TrackPoint& t : r.Result.Track)
         steps.push_back({Exact(t.RearX), Exact(t.RearY), Exact(t.CabX), Exact(t.CabY), Exact(t.Attitude),
-                         Exact(t.Steering), Shown(t.RearX), Shown(t.Attitude), Fixed(t.Steering, 2)});
+                         Exact(t.Steering), Fixed(t.RearX, 3), Fixed(t.Attitude, 2), Fixed(t.Steering, 2)});
     return {{"defined", true},         {"arrived", r.Result.Arrived},  {"docked", r.Quality.Good()},
             {"steps", r.Result.Steps}, {"endX", Fixed(r.Result.X, 3)}, {"endAttitude", Fixed(r.Result.Attitude, 2)},
             {"track", steps}};

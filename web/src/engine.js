@@ -1,7 +1,9 @@
 // The page's way to the engine: every request goes to a worker running the
 // WebAssembly module, so the page never waits. Two workers: one for what
 // answers at once (views, edits, the inspector), one for long work (the truck
-// grid, the tuner), so that a long run does not hold up an edit.
+// grid, the tuner), so that a long run does not hold up an edit. The second
+// starts with the first long request: the page's first view waits for one
+// module only.
 import engineSource from './gen/engine-source.js';
 
 export class EngineError extends Error {
@@ -48,14 +50,15 @@ class Lane {
 
 export class Engine {
   constructor() {
-    const url = URL.createObjectURL(new Blob([engineSource], { type: 'text/javascript' }));
-    this.quick = new Lane(url);
-    this.long = new Lane(url);
+    this.url = URL.createObjectURL(new Blob([engineSource], { type: 'text/javascript' }));
+    this.quick = new Lane(this.url);
+    this.long = null;
     this.lang = 'de';
   }
 
   // cmd and its arguments; bytes: a project file or a file to import.
   async call(cmd, args = {}, bytes = null, { long = false } = {}) {
+    if (long && !this.long) this.long = new Lane(this.url);
     const lane = long ? this.long : this.quick;
     const answer = await lane.send({ cmd, lang: this.lang, ...args }, bytes);
     if (!answer.ok) throw new EngineError(answer.error, answer.detail);

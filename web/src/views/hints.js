@@ -10,7 +10,9 @@ export default function create(ctx) {
     element.replaceChildren();
     const p = ctx.view;
     if (!p) return element.append(el('p', {}, t('noProject')));
-    const hints = p.check.hints || [];
+    // A hint that says where no rule fires stands in the second list only.
+    const noRule = new Set(p.noRule);
+    const hints = (p.check.hints || []).filter((h) => !noRule.has(h));
     element.append(el('h2', {}, t('tabHints')));
     element.append(hints.length
       ? el('ul', { class: 'hinweise', id: 'hinweisliste' }, ...hints.map((h) => el('li', {}, h)))

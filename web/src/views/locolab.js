@@ -92,7 +92,7 @@ export default function create(ctx) {
     });
     const s = states[stepIndex];
     return el('div', { class: 'karte' }, el('p', {}, `${t('step')} `, slider, ` ${stepIndex} / ${n}`),
-      el('p', { class: 'zahl' }, `t = ${s[2]} s   s = ${s[3]} cm   v = ${s[4]} cm/s   F = ${s[5]} N`),
+      el('p', { class: 'zahl' }, `t = ${s[2]} s · s = ${s[3]} cm · v = ${s[4]} cm/s · F = ${s[5]} N`),
       el('button', { id: 'lok-inspektor', onclick: () => ctx.inspectAt(s[0], s[1], `${t('step')} ${stepIndex + 1}`) }, t('inspectStep')));
   }
 

@@ -57,7 +57,7 @@ export default function create(ctx) {
   }
 
   function picture() {
-    const W = 420;
+    const W = 380;
     const H = Math.round((W * (Y1 - Y0)) / (X1 - X0));
     const c = el('canvas', { width: W, height: H, id: 'truck-bild' });
     const g = c.getContext('2d');
@@ -153,9 +153,9 @@ export default function create(ctx) {
     const s = single.track[stepIndex];
     return el('div', { class: 'karte' },
       el('h3', {}, `${t('start')}: ${t('cabX')} ${r.cabXText}, ${t('attitude')} ${r.attitudeText} — ${t(`verdict_${r.verdict}`)}`),
-      el('p', {}, `${t('endX')}: ${single.endX}   ${t('endAttitude')}: ${single.endAttitude}`),
+      el('p', {}, `${t('endX')}: ${single.endX} · ${t('endAttitude')}: ${single.endAttitude}`),
       el('p', {}, `${t('step')} `, slider, ` ${stepIndex} / ${n}`),
-      el('p', { class: 'zahl' }, `${t('rearX')}: ${s[6]}   ${t('attitude')}: ${s[7]}   ${t('steering')}: ${s[8]}`),
+      el('p', { class: 'zahl', id: 'truck-zustand' }, `${t('rearX')}: ${s[6]} · ${t('attitude')}: ${s[7]} · ${t('steering')}: ${s[8]}`),
       el('button', { id: 'truck-inspektor', onclick: () => ctx.inspectAt(s[0], s[4], `${t('step')} ${stepIndex + 1}`) }, t('inspectStep')));
   }
 
