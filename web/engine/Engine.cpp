@@ -152,7 +152,10 @@ json Ticks(double lo, double hi, int count = 6) {
     const double step = factor * power;
     // 2.5 needs one decimal more than its power of ten.
     const int decimals = std::max(0, -static_cast<int>(std::floor(std::log10(step) + 1e-9)) + (factor == 2.5 ? 1 : 0));
-    for (double k = std::ceil(lo / step - 1e-9); k * step <= hi + step * 1e-9; k += 1.0)
+    if (!(step > 0.0) || !std::isfinite(step)) return ticks;
+    // Bounded: far from 0 a range of a few steps may not tell k from k + 1.
+    double k = std::ceil(lo / step - 1e-9);
+    for (int n = 0; n <= 2 * count + 2 && k * step <= hi + step * 1e-9; ++n, k += 1.0)
         ticks.push_back({{"value", k * step}, {"text", Fixed(k * step, decimals)}});
     return ticks;
 }
@@ -518,7 +521,8 @@ json LocoDefaults(const json&, std::string_view) {
 json AxisTicks(const json& req, std::string_view) {
     json out = json::array();
     for (const json& r : req.value("ranges", json::array()))
-        out.push_back(Ticks(r.at(0).get<double>(), r.at(1).get<double>(), r.size() > 2 ? r.at(2).get<int>() : 6));
+        out.push_back(Ticks(r.at(0).get<double>(), r.at(1).get<double>(),
+                            r.size() > 2 ? std::clamp(r.at(2).get<int>(), 2, 20) : 6));
     return out;
 }
 

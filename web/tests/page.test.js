@@ -274,3 +274,27 @@ test('the tuner improves within its time and its result opens as a project', { s
     assert.ok(r.hasResult);
   });
 });
+
+test('requests the page never makes are refused, not run: odd axis ranges, edits out of bounds', { skip }, async () => {
+  await withPage({}, async (page) => {
+    const ticks = await engineCall(page, 'ticks', { ranges: [[1e17, 1e17 + 16], [0, 1e-300], [5, 5], [0, 1, -3], [-1, 1, 1000]] });
+    assert.equal(ticks.length, 5);
+    for (const list of ticks) assert.ok(list.length <= 42, JSON.stringify(list).slice(0, 80));
+    assert.deepEqual(ticks[2], []);
+    const refused = await page.evaluate(async () => {
+      const c = window.fuzzyPage.ctx;
+      const out = [];
+      for (const e of [{ op: 'param', var: 'A', term: 9, param: 1, text: '1' }, { op: 'rule', row: 1, col: 1, term: 99 },
+        { op: 'param', var: 'X', term: 1, param: 1, text: '1' }, { op: 'param', var: 'A', term: 1, param: 1, text: '1e39' }]) {
+        try {
+          await c.engine.call('edit', { edits: [e] }, c.fuz);
+          out.push('accepted');
+        } catch (err) {
+          out.push(err.code);
+        }
+      }
+      return out;
+    });
+    assert.deepEqual(refused, ['badRequest', 'badRequest', 'badRequest', 'notANumber']);
+  });
+});
