@@ -1,10 +1,10 @@
 // The closed-loop runs: the truck grid (164 starts) at both speeds, the
 // locomotive's six runs of the lab, and one scoring of the tuner, all on the
 // shipped controllers and on one core.
-#include "Beispiel.h"
-#include "Grid.h"
-#include "LocoVersuch.h"
-#include "Score.h"
+#include "bench/Beispiel.h"
+#include "truck/model/Grid.h"
+#include "loco/model/LocoVersuch.h"
+#include "tuning/Score.h"
 
 #include <benchmark/benchmark.h>
 

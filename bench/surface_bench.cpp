@@ -1,8 +1,8 @@
 // The control surface of a project: the output on a 200 x 200 grid over both
 // input ranges, computed by the engine point by point. A measurement only:
 // run surface_bench by hand (from a release build).
-#include "FuzUnits.h"
-#include "KennfeldGitter.h"
+#include "fuzzy/Project.h"
+#include "fuzzy/KennfeldGitter.h"
 
 #include <benchmark/benchmark.h>
 

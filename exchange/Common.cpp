@@ -1,9 +1,8 @@
 // Formats by name, identifiers, number texts and the provenance comments.
-#include "Detail.h"
+#include "exchange/Detail.h"
 
-#include "Numbers.h"
-
-#include "Text.h"
+#include "fuzzy/Numbers.h"
+#include "fuzzy/Text.h"
 
 #include <array>
 #include <cerrno>

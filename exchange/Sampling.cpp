@@ -1,9 +1,9 @@
 // Where the other tools sample the output, and what their centroids come to:
 // the grid of the exported output range, its error bound, and exact
 // centroids of the ways other tools combine the scaled terms.
-#include "Detail.h"
+#include "exchange/Detail.h"
 
-#include "Numbers.h"
+#include "fuzzy/Numbers.h"
 
 #include <algorithm>
 #include <array>

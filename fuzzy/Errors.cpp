@@ -1,6 +1,6 @@
-#include "Errors.h"
+#include "fuzzy/Errors.h"
 
-#include "Sprache.h"
+#include "fuzzy/Sprache.h"
 
 namespace fuzzy {
 

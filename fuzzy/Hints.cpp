@@ -1,7 +1,7 @@
-#include "Hints.h"
+#include "fuzzy/Hints.h"
 
-#include "Numbers.h"
-#include "Sprache.h"
+#include "fuzzy/Numbers.h"
+#include "fuzzy/Sprache.h"
 
 #include <array>
 #include <algorithm>

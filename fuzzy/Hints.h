@@ -3,8 +3,8 @@
 // mistake, and where no rule fires. `fuzzysim check` and the Werkstatt list
 // the same hints from here.
 
-#include "FuzUnits.h"
-#include "NoRuleRegions.h"
+#include "fuzzy/Project.h"
+#include "fuzzy/NoRuleRegions.h"
 
 #include <cstdint>
 #include <optional>

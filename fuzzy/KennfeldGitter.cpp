@@ -1,4 +1,4 @@
-#include "KennfeldGitter.h"
+#include "fuzzy/KennfeldGitter.h"
 
 #include <algorithm>
 

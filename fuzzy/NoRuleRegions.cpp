@@ -1,4 +1,4 @@
-#include "NoRuleRegions.h"
+#include "fuzzy/NoRuleRegions.h"
 
 #include <algorithm>
 #include <array>

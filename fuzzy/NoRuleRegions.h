@@ -6,7 +6,7 @@
 // vertical left flank counts its foot, a right foot is never inside, a
 // height of 0 never fires), not by sampling.
 
-#include "FuzUnits.h"
+#include "fuzzy/Project.h"
 
 #include <cstdint>
 #include <vector>

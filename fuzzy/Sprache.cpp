@@ -1,6 +1,6 @@
-#include "Sprache.h"
+#include "fuzzy/Sprache.h"
 
-#include "Katalog.h"
+#include "fuzzy/Katalog.h"
 
 #include <algorithm>
 #include <atomic>

@@ -2,7 +2,7 @@
 // The projects a new one starts from, for the Werkstatt's "Neu" and for
 // `fuzzysim new`: variables with evenly spread terms and an empty rule table.
 
-#include "FuzUnits.h"
+#include "fuzzy/Project.h"
 
 #include <optional>
 #include <string>

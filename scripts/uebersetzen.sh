@@ -28,12 +28,12 @@ fi
 # fuzzysim) become the table in fuzzy/Katalog.h; the others are embedded in
 # their programs as .qm.
 declare -A QUELLEN=(
-  [kern]="fuzzy tuning werkstatt/kern truck/Truck.cpp truck/Control.cpp truck/Grid.cpp loco/LocoModel.cpp loco/LocoLauf.cpp loco/LocoVersuch.cpp"
+  [kern]="fuzzy tuning werkstatt/kern truck/model loco/model"
   [exchange]="exchange"
   [fuzzysim]="tools/fuzzysim"
   [gemeinsam]="widgets dialogs"
-  [dorvane]="truck/Main.cpp truck/Main.h truck/Main.ui truck/Werte.cpp truck/Werte.ui truck/Info.cpp truck/Info.ui truck/Help.cpp truck/Programm.cpp truck/Start.cpp"
-  [pemrak]="loco/Controls.cpp loco/Info.cpp loco/Info.ui loco/Main.cpp loco/Main.ui loco/PlotForm.cpp loco/PlotForm.ui loco/Programm.cpp loco/Typ.cpp loco/Typ.ui loco/Start.cpp"
+  [dorvane]="truck/app"
+  [pemrak]="loco/app"
   [werkstatt]="$(ls werkstatt/*.cpp werkstatt/*.h werkstatt/*.ui | tr '\n' ' ')"
   [labor]="werkstatt/labor werkstatt/ansichten"
 )

@@ -1,8 +1,8 @@
-#include "Score.h"
+#include "tuning/Score.h"
 
-#include "LocoVersuch.h"
-#include "NoRuleRegions.h"
-#include "Sprache.h"
+#include "loco/model/LocoVersuch.h"
+#include "fuzzy/NoRuleRegions.h"
+#include "fuzzy/Sprache.h"
 
 #include <algorithm>
 #include <cmath>

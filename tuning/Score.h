@@ -22,8 +22,8 @@
 // coming to rest, then the largest overshoot, then how far from rest the runs
 // end.
 
-#include "FuzUnits.h"
-#include "Grid.h"
+#include "fuzzy/Project.h"
+#include "truck/model/Grid.h"
 
 #include <array>
 #include <atomic>

@@ -1,7 +1,7 @@
-#include "Tuner.h"
+#include "tuning/Tuner.h"
 
-#include "NoRuleRegions.h"
-#include "ParallelFor.h"
+#include "fuzzy/NoRuleRegions.h"
+#include "fuzzy/ParallelFor.h"
 
 #include <algorithm>
 #include <chrono>

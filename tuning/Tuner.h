@@ -19,7 +19,7 @@
 // at the start), between its neighbours (a <= b <= c <= d), the centroids in
 // their order and on their side of the range's middle.
 
-#include "Score.h"
+#include "tuning/Score.h"
 
 #include <atomic>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "Hilfe.h"
+#include "werkstatt/Hilfe.h"
 
-#include "Sprache.h"
+#include "fuzzy/Sprache.h"
 #include "ui_Hilfe.h"
 
 #include <QImage>

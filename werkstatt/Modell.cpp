@@ -1,6 +1,6 @@
-#include "Modell.h"
+#include "werkstatt/Modell.h"
 
-#include "Befehle.h"
+#include "werkstatt/Befehle.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,12 +1,12 @@
-#include "VariablenSeite.h"
+#include "werkstatt/VariablenSeite.h"
 
-#include "Farbskala.h"
+#include "werkstatt/ansichten/Farbskala.h"
 
-#include "MessageBoxes.h"
-#include "SingEdit.h"
-#include "TermDiagramm.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/SingEdit.h"
+#include "werkstatt/TermDiagramm.h"
 #include "ui_VariablenSeite.h"
-#include "Zahlformat.h"
+#include "widgets/Zahlformat.h"
 
 #include <QCheckBox>
 #include <QItemSelection>
@@ -17,10 +17,10 @@
 #include <QSignalBlocker>
 #include <QTableWidget>
 
-#include "Numbers.h"
+#include "fuzzy/Numbers.h"
 
-#include "Bildexport.h"
-#include "PainterPlot.h"
+#include "werkstatt/ansichten/Bildexport.h"
+#include "werkstatt/ansichten/PainterPlot.h"
 
 namespace werkstatt {
 

@@ -1,8 +1,8 @@
-#include "Application.h"
+#include "widgets/Application.h"
 
-#include "Messages.h"
+#include "fuzzy/Messages.h"
 
-#include "SprachWahl.h"
+#include "widgets/SprachWahl.h"
 
 #include <QEvent>
 

@@ -1,4 +1,4 @@
-#include "SprachWahl.h"
+#include "widgets/SprachWahl.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Sprache.h"  // the engine's, fuzzy/Sprache.h
+#include "fuzzy/Sprache.h"  // the engine's, fuzzy/Sprache.h
 
 #include <QStringList>
 

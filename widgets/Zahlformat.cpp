@@ -1,8 +1,8 @@
-#include "Zahlformat.h"
+#include "widgets/Zahlformat.h"
 
-#include "SingEdit.h"
-#include "Numbers.h"
-#include "Sprache.h"
+#include "widgets/SingEdit.h"
+#include "fuzzy/Numbers.h"
+#include "fuzzy/Sprache.h"
 
 #include <QLocale>
 

@@ -1,13 +1,13 @@
 // The rule editor and the diagram dialog in English: every text translated,
 // every English text within its box, the editor's messages in English.
-#include "Graph.h"
-#include "RegEdit.h"
+#include "dialogs/Graph.h"
+#include "dialogs/RegEdit.h"
 
-#include "DialogTest.h"
-#include "MessageRecorder.h"
-#include "RuleGrid.h"
-#include "SichtbareTexte.h"
-#include "TextePassen.h"
+#include "tests/dialogs/DialogTest.h"
+#include "tests/support/MessageRecorder.h"
+#include "dialogs/RuleGrid.h"
+#include "tests/support/SichtbareTexte.h"
+#include "tests/support/TextePassen.h"
 
 #include <gtest/gtest.h>
 

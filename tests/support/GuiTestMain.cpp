@@ -1,7 +1,7 @@
 // main() of the GUI test executables: an application object as the programs
 // have one, on the offscreen platform unless the environment chooses another.
-#include "Application.h"
-#include "SprachWahl.h"
+#include "widgets/Application.h"
+#include "widgets/SprachWahl.h"
 
 #include <gtest/gtest.h>
 

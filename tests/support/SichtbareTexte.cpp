@@ -1,6 +1,6 @@
-#include "SichtbareTexte.h"
+#include "tests/support/SichtbareTexte.h"
 
-#include "SprachWahl.h"
+#include "widgets/SprachWahl.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemModel>

@@ -5,7 +5,7 @@
 // by side: every text the English edition shows must differ from its German
 // source unless it is a name, a number or a unit that both languages share.
 
-#include "Sprache.h"
+#include "fuzzy/Sprache.h"
 
 #include <QString>
 #include <QStringList>

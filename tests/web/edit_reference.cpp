@@ -4,9 +4,9 @@
 // output term) and writes the project with the one project writer.
 //
 //   web_edit_reference IN OUT param VAR TERM PARAM NUMBER | rule ROW COL TERM ...
-#include "FuzUnits.h"
-#include "Numbers.h"
-#include "ProjectWriter.h"
+#include "fuzzy/FuzUnits.h"
+#include "fuzzy/Numbers.h"
+#include "fuzzy/Project.h"
 
 #include <cstdio>
 #include <cstdlib>

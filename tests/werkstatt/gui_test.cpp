@@ -1,25 +1,25 @@
 // Fuzzy-Werkstatt's real main window on the offscreen platform: handles
 // dragged by mouse and keys, undo and redo, saving and opening, the
 // unsaved-changes question, failed saves and loads, hints, the rule grid.
-#include "Main.h"
-#include "MessageRecorder.h"
-#include "Projekt.h"
-#include "RegelSeite.h"
-#include "RuleGrid.h"
-#include "SingEdit.h"
-#include "TermDiagramm.h"
-#include "VariablenSeite.h"
-#include "Hilfe.h"
-#include "Info.h"
-#include "SichtbareTexte.h"
-#include "LokLabor.h"
-#include "TruckLabor.h"
+#include "werkstatt/Main.h"
+#include "tests/support/MessageRecorder.h"
+#include "werkstatt/kern/Bearbeitung.h"
+#include "werkstatt/RegelSeite.h"
+#include "dialogs/RuleGrid.h"
+#include "widgets/SingEdit.h"
+#include "werkstatt/TermDiagramm.h"
+#include "werkstatt/VariablenSeite.h"
+#include "werkstatt/Hilfe.h"
+#include "werkstatt/Info.h"
+#include "tests/support/SichtbareTexte.h"
+#include "werkstatt/labor/LokLabor.h"
+#include "werkstatt/labor/TruckLabor.h"
 
 #include <gtest/gtest.h>
 
-#include "Bildexport.h"
-#include "Inspektor.h"
-#include "KennfeldAnsicht.h"
+#include "werkstatt/ansichten/Bildexport.h"
+#include "werkstatt/ansichten/Inspektor.h"
+#include "werkstatt/ansichten/KennfeldAnsicht.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -2,13 +2,13 @@
 // default error handling's text, the language option on the command line,
 // and the numbers of the edit fields and the plot, which keep their decimal
 // point in both languages.
-#include "Application.h"
-#include "Ks.h"
-#include "MessageBoxes.h"
-#include "MessageRecorder.h"
-#include "SichtbareTexte.h"
-#include "SingEdit.h"
-#include "SprachWahl.h"
+#include "widgets/Application.h"
+#include "widgets/Ks.h"
+#include "widgets/MessageBoxes.h"
+#include "tests/support/MessageRecorder.h"
+#include "tests/support/SichtbareTexte.h"
+#include "widgets/SingEdit.h"
+#include "widgets/SprachWahl.h"
 
 #include <gtest/gtest.h>
 

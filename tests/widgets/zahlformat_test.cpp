@@ -1,7 +1,7 @@
 // The workshop's one number style: decimal comma, true minus, fixed decimals
 // per quantity, and typed numbers in either style read back.
-#include "Sprache.h"
-#include "Zahlformat.h"
+#include "fuzzy/Sprache.h"
+#include "widgets/Zahlformat.h"
 
 #include <gtest/gtest.h>
 

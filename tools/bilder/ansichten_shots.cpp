@@ -4,12 +4,12 @@
 // examples/beispiel.fuz, saves a grab of each window and the views' own PNG
 // and SVG pictures, and prints how long a surface takes from setProjekt to
 // the screen. Not a test; built on demand (target ansichten_shots).
-#include "Application.h"
-#include "Bildexport.h"
-#include "FuzUnits.h"
-#include "Inspektor.h"
-#include "KennfeldGitter.h"
-#include "KennfeldAnsicht.h"
+#include "widgets/Application.h"
+#include "werkstatt/ansichten/Bildexport.h"
+#include "fuzzy/Project.h"
+#include "werkstatt/ansichten/Inspektor.h"
+#include "fuzzy/KennfeldGitter.h"
+#include "werkstatt/ansichten/KennfeldAnsicht.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>

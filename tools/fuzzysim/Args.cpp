@@ -1,6 +1,6 @@
-#include "Args.h"
+#include "tools/fuzzysim/Args.h"
 
-#include "Numbers.h"
+#include "fuzzy/Numbers.h"
 
 #include <algorithm>
 #include <cmath>

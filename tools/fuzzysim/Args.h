@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Sprache.h"
+#include "fuzzy/Sprache.h"
 
 #include <optional>
 #include <stdexcept>

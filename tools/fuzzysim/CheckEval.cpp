@@ -1,13 +1,13 @@
-#include "CheckEval.h"
+#include "tools/fuzzysim/CheckEval.h"
 
-#include "Args.h"
-#include "Errors.h"
-#include "Hints.h"
-#include "Messages.h"
-#include "Numbers.h"
-#include "ProjectCheck.h"
-#include "Sprache.h"
-#include "Text.h"
+#include "tools/fuzzysim/Args.h"
+#include "fuzzy/Errors.h"
+#include "fuzzy/Hints.h"
+#include "fuzzy/Messages.h"
+#include "fuzzy/Numbers.h"
+#include "fuzzy/ProjectCheck.h"
+#include "fuzzy/Sprache.h"
+#include "fuzzy/Text.h"
 
 #include <nlohmann/json.hpp>
 

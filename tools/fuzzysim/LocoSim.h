@@ -3,9 +3,9 @@
 // `fuzzysim loco FILE`: the locomotive under a project's fuzzy control, in
 // simulated steps instead of the program's wall-clock pacing.
 
-#include "Args.h"
-#include "LocoLauf.h"
-#include "LocoVersuch.h"
+#include "tools/fuzzysim/Args.h"
+#include "loco/model/LocoLauf.h"
+#include "loco/model/LocoVersuch.h"
 
 #include <iosfwd>
 #include <string>

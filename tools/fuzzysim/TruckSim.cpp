@@ -1,9 +1,9 @@
-#include "TruckSim.h"
+#include "tools/fuzzysim/TruckSim.h"
 
-#include "Args.h"
-#include "AtomicFile.h"
-#include "CheckEval.h"
-#include "Sprache.h"
+#include "tools/fuzzysim/Args.h"
+#include "fuzzy/AtomicFile.h"
+#include "tools/fuzzysim/CheckEval.h"
+#include "fuzzy/Sprache.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,9 +4,9 @@
 // project's fuzzy control, in simulated 0.1 s steps, from one start or from
 // the whole teaching grid.
 
-#include "Args.h"
-#include "Control.h"
-#include "Grid.h"
+#include "tools/fuzzysim/Args.h"
+#include "truck/model/Control.h"
+#include "truck/model/Grid.h"
 
 #include <iosfwd>
 #include <string>

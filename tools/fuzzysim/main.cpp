@@ -1,13 +1,13 @@
 // fuzzysim: the fuzzy engine on the command line, without any GUI.
-#include "Args.h"
-#include "CheckEval.h"
-#include "ExchangeCmd.h"
-#include "Format.h"
-#include "LocoSim.h"
-#include "New.h"
-#include "Sprache.h"
-#include "TruckSim.h"
-#include "TuneSim.h"
+#include "tools/fuzzysim/Args.h"
+#include "tools/fuzzysim/CheckEval.h"
+#include "tools/fuzzysim/ExchangeCmd.h"
+#include "tools/fuzzysim/Format.h"
+#include "tools/fuzzysim/LocoSim.h"
+#include "tools/fuzzysim/New.h"
+#include "fuzzy/Sprache.h"
+#include "tools/fuzzysim/TruckSim.h"
+#include "tools/fuzzysim/TuneSim.h"
 
 #include <cstring>
 #include <exception>

@@ -1,8 +1,8 @@
-#include "Farbskala.h"
+#include "werkstatt/ansichten/Farbskala.h"
 
-#include "Numbers.h"
-#include "Sprache.h"
-#include "Zahlformat.h"
+#include "fuzzy/Numbers.h"
+#include "fuzzy/Sprache.h"
+#include "widgets/Zahlformat.h"
 
 #include <algorithm>
 #include <array>

@@ -1,8 +1,8 @@
-#include "Inspektor.h"
+#include "werkstatt/ansichten/Inspektor.h"
 
-#include "Bildexport.h"
-#include "Farbskala.h"
-#include "Fonts.h"
+#include "werkstatt/ansichten/Bildexport.h"
+#include "werkstatt/ansichten/Farbskala.h"
+#include "widgets/Fonts.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Bildexport.h"
-#include "InspektorSzene.h"
+#include "werkstatt/ansichten/Bildexport.h"
+#include "werkstatt/ansichten/InspektorSzene.h"
 
 #include <QDoubleSpinBox>
 #include <QWidget>

@@ -1,10 +1,10 @@
-#include "InspektorSzene.h"
+#include "werkstatt/ansichten/InspektorSzene.h"
 
-#include "Farbskala.h"
-#include "Fonts.h"
-#include "Hints.h"
-#include "PainterPlot.h"
-#include "Zahlformat.h"
+#include "werkstatt/ansichten/Farbskala.h"
+#include "widgets/Fonts.h"
+#include "fuzzy/Hints.h"
+#include "werkstatt/ansichten/PainterPlot.h"
+#include "widgets/Zahlformat.h"
 
 #include <QCoreApplication>
 #include <QPainter>

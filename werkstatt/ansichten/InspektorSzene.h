@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FuzUnits.h"
-#include "KennfeldGitter.h"
+#include "fuzzy/Project.h"
+#include "fuzzy/KennfeldGitter.h"
 
 #include <QColor>
 #include <QRect>

@@ -1,10 +1,10 @@
-#include "KennfeldAnsicht.h"
+#include "werkstatt/ansichten/KennfeldAnsicht.h"
 
-#include "Bildexport.h"
-#include "Farbskala.h"
-#include "Fonts.h"
-#include "Inspektor.h"
-#include "ParallelFor.h"
+#include "werkstatt/ansichten/Bildexport.h"
+#include "werkstatt/ansichten/Farbskala.h"
+#include "widgets/Fonts.h"
+#include "werkstatt/ansichten/Inspektor.h"
+#include "fuzzy/ParallelFor.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
-#include "KennfeldSzene.h"
+#include "werkstatt/ansichten/KennfeldSzene.h"
 
-#include "Farbskala.h"
-#include "Fonts.h"
+#include "werkstatt/ansichten/Farbskala.h"
+#include "widgets/Fonts.h"
 
 #include <QCoreApplication>
 #include <QPainter>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "FuzUnits.h"
-#include "Hoehenlinien.h"
-#include "KennfeldGitter.h"
-#include "NoRuleRegions.h"
+#include "fuzzy/Project.h"
+#include "werkstatt/ansichten/Hoehenlinien.h"
+#include "fuzzy/KennfeldGitter.h"
+#include "fuzzy/NoRuleRegions.h"
 
 #include <QImage>
 #include <QPointF>

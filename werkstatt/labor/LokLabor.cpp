@@ -1,11 +1,11 @@
-#include "LokLabor.h"
+#include "werkstatt/labor/LokLabor.h"
 
-#include "Bildexport.h"
-#include "Farbskala.h"
-#include "Fonts.h"
-#include "KurvenDiagramm.h"
-#include "SingEdit.h"
-#include "Zahl.h"
+#include "werkstatt/ansichten/Bildexport.h"
+#include "werkstatt/ansichten/Farbskala.h"
+#include "widgets/Fonts.h"
+#include "werkstatt/labor/KurvenDiagramm.h"
+#include "widgets/SingEdit.h"
+#include "werkstatt/labor/Zahl.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -5,9 +5,9 @@
 // figures of each run above; re-simulated in the background after every edit.
 // A second project can be drawn faintly beside it for comparison.
 
-#include "LaborSeite.h"
-#include "LokRechnung.h"
-#include "Neuberechnung.h"
+#include "werkstatt/labor/LaborSeite.h"
+#include "werkstatt/labor/LokRechnung.h"
+#include "widgets/Neuberechnung.h"
 
 #include <array>
 #include <memory>

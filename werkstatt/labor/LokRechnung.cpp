@@ -1,4 +1,4 @@
-#include "LokRechnung.h"
+#include "werkstatt/labor/LokRechnung.h"
 
 #include <QCoreApplication>
 

@@ -4,8 +4,8 @@
 // 4 kg at the chosen friction, distance and step, on the lab's own copy of
 // the project. No Qt: it runs on a worker thread.
 
-#include "FuzUnits.h"
-#include "LocoVersuch.h"
+#include "fuzzy/Project.h"
+#include "loco/model/LocoVersuch.h"
 
 #include <atomic>
 #include <string>

@@ -1,7 +1,7 @@
-#include "RegelnVerbessern.h"
+#include "werkstatt/labor/RegelnVerbessern.h"
 
-#include "Sprache.h"
-#include "Zahl.h"
+#include "fuzzy/Sprache.h"
+#include "werkstatt/labor/Zahl.h"
 #include "ui_RegelnVerbessern.h"
 
 #include <QCoreApplication>

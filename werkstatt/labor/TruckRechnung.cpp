@@ -1,6 +1,6 @@
-#include "TruckRechnung.h"
+#include "werkstatt/labor/TruckRechnung.h"
 
-#include "ParallelFor.h"
+#include "fuzzy/ParallelFor.h"
 
 #include <vector>
 
