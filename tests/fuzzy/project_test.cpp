@@ -1,6 +1,7 @@
 // The project reader: file layout, line rules, format errors, open errors.
 #include "tests/fuzzy/EngineTest.h"
 #include "fuzzy/Errors.h"
+#include "fuzzy/Project.h"
 #include "tests/support/TestFiles.h"
 
 #include <sys/stat.h>
