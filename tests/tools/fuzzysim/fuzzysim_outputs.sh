@@ -22,7 +22,7 @@
 set -euo pipefail
 bin=$(realpath "$1")
 here=$(cd "$(dirname "$0")" && pwd)
-src=$(cd "$here/../.." && pwd)
+src=$(cd "$here/../../.." && pwd)
 list="$here/fuzzysim_outputs.sha256"
 list_en="$here/fuzzysim_outputs_en.sha256"
 update=0
