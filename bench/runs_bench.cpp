@@ -12,7 +12,7 @@ namespace {
 
 void TruckGrid(benchmark::State& state, float speed, bool record) {
     fuzzy::Project p = LoadExample("truck.fuz");
-    const dorvane::Controller c{p.A, p.B, p.Out, p.Rules};
+    const fuzzy::Controller c(p);
     for (auto _ : state) {
         const dorvane::GridRun g = dorvane::RunGrid(c, speed, record);
         benchmark::DoNotOptimize(g.Figures.Docked);
@@ -24,10 +24,9 @@ BENCHMARK_CAPTURE(TruckGrid, at_minus_10, -10.0f, false)->Unit(benchmark::kMilli
 
 void LocoSeries(benchmark::State& state) {
     fuzzy::Project p = LoadExample("lok.fuz");
-    const pemrak::FuzzyRegler regler{p.A, p.B, p.Out, p.Rules};
+    const fuzzy::Controller regler(p);
     for (auto _ : state) {
-        const auto reihe =
-            pemrak::Versuchsreihe(regler, pemrak::LaufOptionen{}, pemrak::LaborMassen(), pemrak::LaborSchritte());
+        const auto reihe = pemrak::RunSeries(regler, pemrak::RunOptions{}, pemrak::LabMasses(), pemrak::LabSteps());
         benchmark::DoNotOptimize(reihe.size());
     }
 }

@@ -2,7 +2,7 @@
 // Pieces shared by the writers and readers of the exchange formats.
 
 #include "exchange/Exchange.h"
-#include "fuzzy/Sprache.h"
+#include "fuzzy/Language.h"
 
 #include <array>
 #include <optional>

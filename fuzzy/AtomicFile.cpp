@@ -1,6 +1,6 @@
 #include "fuzzy/AtomicFile.h"
 
-#include "fuzzy/Sprache.h"
+#include "fuzzy/Language.h"
 
 #include <array>
 #include <atomic>

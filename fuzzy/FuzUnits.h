@@ -2,7 +2,7 @@
 
 #include "fuzzy/Colour.h"
 #include "fuzzy/Plot.h"
-#include "fuzzy/Sprache.h"
+#include "fuzzy/Language.h"
 
 #include <array>
 #include <cstdint>
@@ -105,7 +105,6 @@ void Infer(const RuleTable& Rules, const TFuzzy& A, const TFuzzy& B, TFuzzy& Out
 // variables are undefined and the rules all 0. Throws EInOutError(103) when the
 // file cannot be opened, after the warning and without changing anything.
 void LoadProject(const std::string& FileName, TFuzzy& A, TFuzzy& B, TFuzzy& Out, RuleTable& Rules);
-
 
 // Message texts the engine shows, in German; shown through
 // Tr("KernDatei", text) in the active language.

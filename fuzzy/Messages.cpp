@@ -1,6 +1,6 @@
 #include "fuzzy/Messages.h"
 
-#include "fuzzy/Sprache.h"
+#include "fuzzy/Language.h"
 
 #include <atomic>
 #include <iostream>

@@ -2,7 +2,7 @@
 
 #include "fuzzy/FuzUnits.h"
 #include "fuzzy/Numbers.h"
-#include "fuzzy/Sprache.h"
+#include "fuzzy/Language.h"
 #include "fuzzy/Text.h"
 
 namespace fuzzy {

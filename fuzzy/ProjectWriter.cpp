@@ -3,7 +3,7 @@
 #include "fuzzy/AtomicFile.h"
 
 #include "fuzzy/Numbers.h"
-#include "fuzzy/Sprache.h"
+#include "fuzzy/Language.h"
 #include "fuzzy/Text.h"
 
 #include <array>

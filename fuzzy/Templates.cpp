@@ -1,6 +1,6 @@
 #include "fuzzy/Templates.h"
 
-#include "fuzzy/Sprache.h"
+#include "fuzzy/Language.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 
 #include "loco/model/LocoVersuch.h"
 #include "fuzzy/NoRuleRegions.h"
-#include "fuzzy/Sprache.h"
+#include "fuzzy/Language.h"
 
 #include <algorithm>
 #include <cmath>
@@ -69,7 +69,7 @@ AgainstBound Compare(int pieces, const Score* bound) {
 // where it started (the truck has turned round), or after 150 m of driving.
 // None of these can end in docking on the road; giving up early keeps a
 // hopeless table cheap.
-dorvane::RunResult ScoreRun(const dorvane::Controller& c, dorvane::StartValues start, float speed,
+dorvane::RunResult ScoreRun(const fuzzy::Controller& c, dorvane::StartValues start, float speed,
                             std::uint32_t& reached) {
     dorvane::RunResult r;
     r.Start = start;
@@ -87,7 +87,7 @@ dorvane::RunResult ScoreRun(const dorvane::Controller& c, dorvane::StartValues s
     while (r.Steps < maxSteps && !dorvane::Arrived(truck)) {
         if (!(std::fabs(truck.RearX) <= LostBesideLine && truck.RearY <= startY + LostAboveStart)) break;
         dorvane::FuzzyControlStepFrom(truck, c, heading);
-        reached |= CellsFiring(c.EingangA, c.EingangB);
+        reached |= CellsFiring(c.A, c.B);
         ++r.Steps;
         heading = truck.Heading();
         note();
@@ -106,7 +106,7 @@ Score EvaluateTruck(fuzzy::Project& p, const Score* bound, const std::atomic<boo
     s.NoRulePieces = fuzzy::FindNoRuleRegions(p).DeadPieces;
     const AgainstBound against = Compare(s.NoRulePieces, bound);
     if (against == AgainstBound::Worse) return s;
-    const dorvane::Controller c{p.A, p.B, p.Out, p.Rules};
+    const fuzzy::Controller c(p);
     const int total = static_cast<int>(Starts().size() * TruckSpeeds.size());
     const int allowedMisses = against == AgainstBound::Equal ? total - bound->Truck.Docked() : total;
     int misses = 0;
@@ -138,8 +138,8 @@ Score EvaluateTruck(fuzzy::Project& p, const Score* bound, const std::atomic<boo
 
 // A good locomotive run: at rest at the mark, not far past it, the force
 // within the output's range all the way.
-bool ForceWithin(const pemrak::Lauf& lauf, const fuzzy::TFuzzy& out) {
-    for (const pemrak::LaufPunkt& pt : lauf.Verlauf)
+bool ForceWithin(const pemrak::RunResult& lauf, const fuzzy::TFuzzy& out) {
+    for (const pemrak::TrackPoint& pt : lauf.Track)
         if (!(pt.Kraft >= out.RangeMin && pt.Kraft <= out.RangeMax)) return false;
     return true;
 }
@@ -150,41 +150,41 @@ Score EvaluateLoco(fuzzy::Project& p, const Score* bound, const std::atomic<bool
     s.NoRulePieces = fuzzy::FindNoRuleRegions(p).DeadPieces;
     const AgainstBound against = Compare(s.NoRulePieces, bound);
     if (against == AgainstBound::Worse) return s;
-    const pemrak::FuzzyRegler regler{p.A, p.B, p.Out, p.Rules};
-    pemrak::LaufOptionen basis;
-    const int total = static_cast<int>(pemrak::LaborMassen().size() * pemrak::LaborSchritte().size());
+    const fuzzy::Controller regler(p);
+    pemrak::RunOptions basis;
+    const int total = static_cast<int>(pemrak::LabMasses().size() * pemrak::LabSteps().size());
     const int allowedMisses = against == AgainstBound::Equal ? total - bound->Loco.Good : total;
     // Against a bound whose runs are all good without surplus sign changes,
     // only the time of coming to rest can still make a difference: a run not
     // at rest a second after the bound's latest time is beaten already.
     if (against == AgainstBound::Equal && bound->Loco.Good == total && bound->Loco.ExcessSignChanges == 0) {
-        basis.MaxZeit = std::min(basis.MaxZeit, static_cast<float>(bound->Loco.LatestRest + 1.0));
+        basis.MaxTime = std::min(basis.MaxTime, static_cast<float>(bound->Loco.LatestRest + 1.0));
         s.Provisional = true;
     }
     LocoFigures& f = s.Loco;
-    for (const float masse : pemrak::LaborMassen()) {
-        for (const float dt : pemrak::LaborSchritte()) {
+    for (const float masse : pemrak::LabMasses()) {
+        for (const float dt : pemrak::LabSteps()) {
             if (Cancelled(cancel) || f.Runs - f.Good > allowedMisses) return s;
-            pemrak::LaufOptionen o = basis;
+            pemrak::RunOptions o = basis;
             o.Start.Masse = masse;
             o.Dt = dt;
-            const pemrak::Versuch v = pemrak::Fahre(regler, o);
+            const pemrak::JudgedRun v = pemrak::RunAndJudge(regler, o);
             ++f.Runs;
-            const bool forceWithin = ForceWithin(v.Fahrt, p.Out);
+            const bool forceWithin = ForceWithin(v.Run, p.Out);
             f.ForceOutside += !forceWithin;
-            if (v.GenauAb) ++f.AtRest;
-            if (v.GenauAb && forceWithin && double(v.Zahlen.UeberschwingenCm) <= GoodOvershootCm) ++f.Good;
-            f.MostSignChanges = std::max(f.MostSignChanges, v.Zahlen.Vorzeichenwechsel);
-            f.ExcessSignChanges += std::max(0, v.Zahlen.Vorzeichenwechsel - FreeSignChanges);
-            f.LatestRest = std::max(f.LatestRest, double(v.GenauAb.value_or(v.Zahlen.EndeT)));
-            f.Overshoot = std::max(f.Overshoot, double(v.Zahlen.UeberschwingenCm));
-            const double miss = std::fabs(double(v.Zahlen.EndeSCm)) + std::fabs(double(v.Zahlen.EndeVCms));
+            if (v.ExactFrom) ++f.AtRest;
+            if (v.ExactFrom && forceWithin && double(v.Figures.OvershootCm) <= GoodOvershootCm) ++f.Good;
+            f.MostSignChanges = std::max(f.MostSignChanges, v.Figures.SignChanges);
+            f.ExcessSignChanges += std::max(0, v.Figures.SignChanges - FreeSignChanges);
+            f.LatestRest = std::max(f.LatestRest, double(v.ExactFrom.value_or(v.Figures.EndT)));
+            f.Overshoot = std::max(f.Overshoot, double(v.Figures.OvershootCm));
+            const double miss = std::fabs(double(v.Figures.EndSCm)) + std::fabs(double(v.Figures.EndVCms));
             f.EndMiss += std::isfinite(miss) ? miss : 1.0e9;
             // Each step's force came from the state the step started in: every
             // point but the last.
-            for (std::size_t i = 0; i + 1 < v.Fahrt.Verlauf.size(); ++i) {
-                p.A.Value = v.Fahrt.Verlauf[i].sCm;
-                p.B.Value = v.Fahrt.Verlauf[i].vCms;
+            for (std::size_t i = 0; i + 1 < v.Run.Track.size(); ++i) {
+                p.A.Value = v.Run.Track[i].sCm;
+                p.B.Value = v.Run.Track[i].vCms;
                 s.Reached |= CellsFiring(p.A, p.B);
             }
         }
@@ -201,14 +201,14 @@ std::string Fixed(double v, int decimals, Decimals d) {
     s.imbue(std::locale::classic());
     s << std::fixed << std::setprecision(decimals) << v;
     std::string t = s.str();
-    if (d == Decimals::Comma) std::replace(t.begin(), t.end(), '.', fuzzy::Dezimalzeichen());
+    if (d == Decimals::Comma) std::replace(t.begin(), t.end(), '.', fuzzy::DecimalSign());
     return t;
 }
 
 // A decimal written into the text, such as "0.5": with the chosen sign.
 std::string Num(const char* text, Decimals d) {
     std::string t = text;
-    if (d == Decimals::Comma) std::replace(t.begin(), t.end(), '.', fuzzy::Dezimalzeichen());
+    if (d == Decimals::Comma) std::replace(t.begin(), t.end(), '.', fuzzy::DecimalSign());
     return t;
 }
 

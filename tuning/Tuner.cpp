@@ -1,5 +1,7 @@
 #include "tuning/Tuner.h"
 
+#include "fuzzy/Errors.h"
+
 #include "fuzzy/NoRuleRegions.h"
 #include "fuzzy/ParallelFor.h"
 
@@ -274,7 +276,7 @@ std::vector<fuzzy::Project> DrawCandidates(const fuzzy::Project& best, const fuz
 
 Result Tune(const fuzzy::Project& start, const Options& options, const std::atomic<bool>* cancel,
             const ProgressFn& progress) {
-    if (const auto why = Unsuitable(start, options.Kind)) throw std::invalid_argument(*why);
+    if (const auto why = Unsuitable(start, options.Kind)) throw fuzzy::Error(*why);
     const auto began = std::chrono::steady_clock::now();
     const int threads = fuzzy::ThreadsFor(options.Threads, static_cast<std::size_t>(options.CandidatesPerRound));
     auto cancelled = [cancel] { return cancel && cancel->load(std::memory_order_relaxed); };

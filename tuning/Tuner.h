@@ -68,7 +68,7 @@ struct Result {
 // they go; once it is set (or the time is up) the round under way is dropped
 // and the best project of the rounds completed is returned (Cancelled true
 // when cancelled). Throws
-// std::invalid_argument with a German message when the project does not fit
+// fuzzy::Error with a German message when the project does not fit
 // the vehicle (see Unsuitable).
 Result Tune(const fuzzy::Project& start, const Options& options, const std::atomic<bool>* cancel = nullptr,
             const ProgressFn& progress = {});

@@ -1,8 +1,8 @@
 #include "widgets/Zahlformat.h"
 
 #include "widgets/SingEdit.h"
+#include "fuzzy/Language.h"
 #include "fuzzy/Numbers.h"
-#include "fuzzy/Sprache.h"
 
 #include <QLocale>
 
@@ -14,7 +14,7 @@ namespace {
 
 const QChar Minus(0x2212);
 
-bool Englisch() { return fuzzy::AktiveSprache() == fuzzy::Sprache::Englisch; }
+bool Englisch() { return fuzzy::ActiveLanguage() == fuzzy::Language::English; }
 
 // The numbers of the active language, asked at each call: the tests switch
 // between the languages, the programs choose once at the start.

@@ -210,13 +210,13 @@ void TMainForm::StartClick() {
     // events) finds the flag set again when that run returns: the button
     // says "Stop", so the next run follows.
     do {
-        if (!Handbetrieb && !Regler().Brauchbar()) {
+        if (!Handbetrieb && !Regler().AllDefined()) {
             widgets::ErrorBox(tr("Kein (geeignetes) Fuzzyprojekt vorhanden"));
             SetStart(0, tr("Start"));
             return;
         }
-        const Startwerte werte{MasseEdit->Number(), ReibungEdit->Number(), Abstand->Number()};
-        if (const auto fehler = StartwerteFehler(werte)) {
+        const StartValues werte{MasseEdit->Number(), ReibungEdit->Number(), Abstand->Number()};
+        if (const auto fehler = StartValuesError(werte)) {
             widgets::ErrorBox(QString::fromStdString(*fehler));
             SetStart(0, tr("Start"));
             return;
@@ -291,7 +291,7 @@ void TMainForm::Pemrak_zeigen(float x) {
         Puffer = QImage(101, 33, QImage::Format_RGB32);
         Puffer.fill(Qt::black);
     }
-    const int px = SzenenSpalte(x, Zustand.s0, PaintBox1->width());
+    const int px = SceneColumn(x, Zustand.s0, PaintBox1->width());
     {
         QPainter p(&Puffer);
         p.setCompositionMode(QPainter::CompositionMode_Source);
@@ -321,7 +321,7 @@ void TMainForm::Pause(std::uint32_t ms) {
 }
 
 void TMainForm::SimInit() {
-    const Startwerte werte{MasseEdit->Number(), ReibungEdit->Number(), Abstand->Number()};
+    const StartValues werte{MasseEdit->Number(), ReibungEdit->Number(), Abstand->Number()};
     pemrak::SimInit(Zustand, Punkte, werte);
     Shape1->SetBrush(Rot);
 }
@@ -338,10 +338,10 @@ void TMainForm::Simulieren() {
         Ereignisse();
         z.s_alt = z.s;
         if (!Handbetrieb) {
-            z.Kraft = Regler().Kraft(z);
+            z.Kraft = Kraft(Regler(), z);
             KraftEdit->setNumber(z.Kraft);
         }
-        Schritt(z);
+        Step(z);
         Punkte.Speichern(z);
         sim_s->setNumber(static_cast<float>(double(z.s) * 100.0));
         sim_v->setNumber(static_cast<float>(double(z.v) * 100.0));
@@ -349,12 +349,12 @@ void TMainForm::Simulieren() {
         Pause(50);
         Pemrak_zeigen(z.s_alt);
         Ereignisse();
-        z.dt = TickDauer(start, Tick());
-        Shape1->SetBrush(ImZielband(z) ? Gruen : Rot);
-    } while (startTag_ == 1 && NochAufDerStrecke(z));
+        z.dt = TickSeconds(start, Tick());
+        Shape1->SetBrush(InTargetBand(z) ? Gruen : Rot);
+    } while (startTag_ == 1 && OnTrack(z));
     // Ended by itself (past the mark, or a state that is no number any more):
     // the button is Start again. After "Stop" it already is.
-    if (z.s <= 0.0f || !NochAufDerStrecke(z)) SetStart(0, tr("Start"));
+    if (z.s <= 0.0f || !OnTrack(z)) SetStart(0, tr("Start"));
     Pemrak_zeigen(z.s);
     Ereignisse();
     laufAktiv_ = false;

@@ -161,7 +161,7 @@ private:
     // Dispatches all pending events, as the run does between its draws.
     void Ereignisse();
     void SetStart(int tag, const QString& caption);
-    FuzzyRegler Regler() { return FuzzyRegler{EingangA, EingangB, Ausgang, Regeln}; }
+    fuzzy::Controller Regler() { return fuzzy::Controller{EingangA, EingangB, Ausgang, Regeln}; }
     QString DateiWaehlen();
 
     std::unique_ptr<Ui::TMainForm> ui_;

@@ -1,6 +1,6 @@
 #include "loco/model/LocoModel.h"
 
-#include "fuzzy/Sprache.h"
+#include "fuzzy/Language.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,7 +22,7 @@ void Aufzeichnung::Speichern(const SimZustand& z) {
     Punkte_[Anzahl - 1u] = Punkt{static_cast<float>(double(z.s) * 100.0), static_cast<float>(double(z.v) * 100.0)};
 }
 
-std::optional<std::string> StartwerteFehler(const Startwerte& w) {
+std::optional<std::string> StartValuesError(const StartValues& w) {
     // "not greater than 0" rather than "<= 0", so that a NaN is refused too.
     if (!(w.Masse > 0.0f))
         return std::string(fuzzy::Tr("KernLok",
@@ -30,47 +30,47 @@ std::optional<std::string> StartwerteFehler(const Startwerte& w) {
                                      "er als 0 sein."));
     // The model keeps the distance in metres as a single: a distance that
     // becomes 0 there (1e-45 cm) is a distance of 0 to the run and its drawing.
-    if (StartMeter(w.AbstandCm) == 0.0f || std::isnan(w.AbstandCm))
+    if (StartMetres(w.AbstandCm) == 0.0f || std::isnan(w.AbstandCm))
         return std::string(fuzzy::Tr("KernLok", "Der Abstand darf nicht 0 sein."));
     return std::nullopt;
 }
 
-void SimInit(SimZustand& z, Aufzeichnung& r, const Startwerte& w) {
+void SimInit(SimZustand& z, Aufzeichnung& r, const StartValues& w) {
     r.Leeren();
     z.Kraft = 0.0f;
     z.Masse = w.Masse;
     z.v = 0.0f;
     z.Reibung = w.Reibung;
-    z.s = StartMeter(w.AbstandCm);
+    z.s = StartMetres(w.AbstandCm);
     z.s0 = z.s;
-    z.dt = ErsterZeitschritt;
+    z.dt = FirstStepSeconds;
     z.t = 0.0f;
 }
 
-float StartMeter(float abstandCm) { return static_cast<float>(double(abstandCm) / 100.0); }
+float StartMetres(float abstandCm) { return static_cast<float>(double(abstandCm) / 100.0); }
 
-double Teilschritte(double dt, double masse, double reibung) {
+double SubSteps(double dt, double masse, double reibung) {
     if (!(dt > 0.0)) return 1.0;
     // Velocity first: v' = v (1 - h R/m) - h F/m. For h up to m/R the factor
     // lies in [0, 1), so v moves towards its terminal value without
     // overshooting it; a longer h swings past it and, beyond 2 m/R, away.
     // The limit as a single, like the steps it is compared with: a measured
     // 0.1 s is one part.
-    double teil = double(static_cast<float>(MaxTeilschritt));
+    double teil = double(static_cast<float>(MaxSubStep));
     if (reibung > 0.0 && masse > 0.0) teil = std::min(teil, masse / reibung);
     const double n = std::ceil(dt / teil * (1.0 - 1e-12));
     return n > 1.0 ? n : 1.0;
 }
 
-void Schritt(SimZustand& z) {
-    const double n = Teilschritte(double(z.dt), double(z.Masse), double(z.Reibung));
+void Step(SimZustand& z) {
+    const double n = SubSteps(double(z.dt), double(z.Masse), double(z.Reibung));
     // One part: exactly the plain step over dt.
     const double h = n == 1.0 ? double(z.dt) : double(z.dt) / n;
     for (double i = 0.0; i < n; i += 1.0) {
         const float vVorher = z.v;
         z.a = static_cast<float>((-double(z.Kraft) - double(z.Reibung) * double(z.v)) / double(z.Masse));
         z.v = static_cast<float>(double(z.v) + double(z.a) * h);
-        if ((i > 0.0 && z.v == vVorher) || i >= MaxTeilschritte) {
+        if ((i > 0.0 && z.v == vVorher) || i >= MaxSubSteps) {
             // The velocity has settled at its terminal value (with parts no
             // longer than m/R it does so within a few hundred): the remaining
             // parts would all add the same distance.
@@ -82,28 +82,22 @@ void Schritt(SimZustand& z) {
     z.t = static_cast<float>(double(z.t) + double(z.dt));
 }
 
-bool FuzzyRegler::Brauchbar() const { return EingangA.Defined && EingangB.Defined && Ausgang.Defined; }
-
-float FuzzyRegler::Kraft(const SimZustand& z) const {
+float Kraft(const fuzzy::Controller& regler, const SimZustand& z) {
     const float a = static_cast<float>(double(z.s) * 100.0);
     const float b = static_cast<float>(double(z.v) * 100.0);
-    if (Schritt != nullptr) return Schritt(a, b);
-    EingangA.Value = a;
-    EingangB.Value = b;
-    fuzzy::Infer(Regeln, EingangA, EingangB, Ausgang);
-    return Ausgang.Defuzzify();
+    return regler.Step(a, b);
 }
 
-bool ImZielband(const SimZustand& z) { return std::fabs(double(z.s)) < Zielband; }
+bool InTargetBand(const SimZustand& z) { return std::fabs(double(z.s)) < TargetBand; }
 
-bool NochAufDerStrecke(const SimZustand& z) { return double(z.s) > Auslaufgrenze; }
+bool OnTrack(const SimZustand& z) { return double(z.s) > RunOutLimit; }
 
-float TickDauer(std::uint32_t start, std::uint32_t jetzt) {
+float TickSeconds(std::uint32_t start, std::uint32_t jetzt) {
     const std::uint32_t ms = jetzt - start;  // unsigned: modulo 2^32
     return static_cast<float>(double(ms) / 1000.0);
 }
 
-int SzenenSpalte(float x, float s0, int szenenBreite) {
+int SceneColumn(float x, float s0, int szenenBreite) {
     double px = double(x) / double(s0) * double(szenenBreite) * 0.9;
     // Far beyond either edge the picture is invisible anyway; keeping it a
     // little further out than the picture is wide avoids an overflow (and a

@@ -4,7 +4,7 @@
 // the velocity and a driving force. Plain logic, no toolkit, so that the
 // window and the command-line tool run the very same model.
 
-#include "fuzzy/FuzUnits.h"
+#include "fuzzy/Controller.h"
 
 #include <array>
 #include <cstdint>
@@ -35,12 +35,12 @@ struct Punkt {
 };
 
 constexpr int MaxPunkte = 1000;
-constexpr float ErsterZeitschritt = 0.1f;  // s, before any step has been measured
+constexpr float FirstStepSeconds = 0.1f;  // s, before any step has been measured
 // The two limits are compared with the single-precision position in double,
 // as the decimal values they are: 0.01f lies a little below 0.01, so a
 // position of exactly 0.01f is still inside the band.
-constexpr double Zielband = 0.01;       // m, the indicator turns green inside it
-constexpr double Auslaufgrenze = -0.3;  // m, a run ends by itself at or past it
+constexpr double TargetBand = 0.01;   // m, the indicator turns green inside it
+constexpr double RunOutLimit = -0.3;  // m, a run ends by itself at or past it
 
 // The recorded run: points 1..1000 and the 16-bit step counter, which goes
 // on counting beyond the recorded points and wraps from 65535 to 0.
@@ -64,7 +64,7 @@ private:
 };
 
 // The start values of a run as the window's fields give them.
-struct Startwerte {
+struct StartValues {
     float Masse = 2.0f;        // kg
     float Reibung = 3.0f;      // N*s/m
     float AbstandCm = 100.0f;  // cm
@@ -73,13 +73,13 @@ struct Startwerte {
 // Rejects start values the model cannot run with: a mass of 0 or less (the
 // step divides by it) and a start distance of 0 (the drawing scale divides
 // by it). Returns the German message for the user, or nothing when fine.
-std::optional<std::string> StartwerteFehler(const Startwerte& w);
+std::optional<std::string> StartValuesError(const StartValues& w);
 
 // Resets state and recording for a new run (the indicator is the window's).
-void SimInit(SimZustand& z, Aufzeichnung& r, const Startwerte& w);
+void SimInit(SimZustand& z, Aufzeichnung& r, const StartValues& w);
 
 // The start distance in metres, as the model keeps it.
-float StartMeter(float abstandCm);
+float StartMetres(float abstandCm);
 
 // A step's duration is measured, so it can be long (a dialog held the loop):
 // it is integrated in equal parts of at most MaxTeilschritt and at most
@@ -87,45 +87,32 @@ float StartMeter(float abstandCm);
 // swinging past its terminal value. Ordinary steps (0.055 s, 0.1 s) are one
 // part. Once the velocity has settled the remaining parts are taken at once,
 // and after MaxTeilschritte parts at the latest, so that a step always ends.
-constexpr double MaxTeilschritt = 0.1;  // s
-constexpr double MaxTeilschritte = 1.0e6;
-double Teilschritte(double dt, double masse, double reibung);
+constexpr double MaxSubStep = 0.1;  // s
+constexpr double MaxSubSteps = 1.0e6;
+double SubSteps(double dt, double masse, double reibung);
 
 // Integrates one step over z.dt with z.Kraft, held for the whole step, in
 // Teilschritte equal parts: semi-implicit Euler, velocity first, then the
 // position with the new velocity. t advances by dt; s_alt is the caller's.
-void Schritt(SimZustand& z);
+void Step(SimZustand& z);
 
 // One fuzzy control step: distance and velocity in cm and cm/s into the two
-// inputs, inference, defuzzified force in N.
-struct FuzzyRegler {
-    fuzzy::TFuzzy& EingangA;
-    fuzzy::TFuzzy& EingangB;
-    fuzzy::TFuzzy& Ausgang;
-    const fuzzy::RuleTable& Regeln;
-    // A control step compiled elsewhere, such as the C export of this
-    // project: when set, it turns distance and velocity into the force in
-    // place of Infer and Defuzzify, and the variables are left as they are.
-    float (*Schritt)(float a, float b) = nullptr;
-
-    // True when inputs A, B and the output are all defined.
-    bool Brauchbar() const;
-    float Kraft(const SimZustand& z) const;
-};
+// inputs, inference, the defuzzified force in N (or the compiled step's).
+float Kraft(const fuzzy::Controller& regler, const SimZustand& z);
 
 // The indicator shows green when the locomotive stands within 1 cm of the mark.
-bool ImZielband(const SimZustand& z);
+bool InTargetBand(const SimZustand& z);
 // The run goes on while the locomotive has not run 30 cm past the mark.
-bool NochAufDerStrecke(const SimZustand& z);
+bool OnTrack(const SimZustand& z);
 
 // Seconds between two readings of a 32-bit millisecond counter, taken modulo
 // the counter's range so that a wrap in between still gives the true time.
-float TickDauer(std::uint32_t start, std::uint32_t jetzt);
+float TickSeconds(std::uint32_t start, std::uint32_t jetzt);
 
 // The scene column at which the locomotive's 100 x 32 picture starts for
 // position x (m): x / s0 of 90 % of the scene's width, to the nearest integer
 // (halves to even). Positions far outside the scene are kept at a safe
 // distance from it, so no value overflows the pixel arithmetic.
-int SzenenSpalte(float x, float s0, int szenenBreite);
+int SceneColumn(float x, float s0, int szenenBreite);
 
 }  // namespace pemrak

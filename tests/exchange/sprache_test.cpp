@@ -1,12 +1,12 @@
 // The English edition of the exchange: refusals and notes of each reader in
 // English when English is chosen, the German ones unchanged, and an export
 // whose English comments change nothing that is read back.
-#include "fuzzy/SprachBereich.h"
+#include "fuzzy/LanguageScope.h"
 #include "tests/exchange/Examples.h"
 #include "exchange/Exchange.h"
 #include "tests/exchange/ImportOutcome.h"
 #include "fuzzy/Project.h"
-#include "fuzzy/Sprache.h"
+#include "fuzzy/Language.h"
 
 #include <gtest/gtest.h>
 
@@ -20,8 +20,8 @@ namespace {
 using exchange::Format;
 
 // English for the scope of a test, German again after it.
-struct English : fuzzy::SprachBereich {
-    English() : SprachBereich(fuzzy::Sprache::Englisch) {}
+struct English : fuzzy::LanguageScope {
+    English() : LanguageScope(fuzzy::Language::English) {}
 };
 
 const std::string kFllOne =

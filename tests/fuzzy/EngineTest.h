@@ -1,7 +1,7 @@
 #pragma once
 // Shared fixture: records the engine's messages instead of printing them.
 
-#include "fuzzy/FuzUnits.h"
+#include "fuzzy/Project.h"
 #include "fuzzy/Messages.h"
 
 #include <gtest/gtest.h>

@@ -218,7 +218,7 @@ TEST(Hints, RuleHintsSpeakOfTermNamesNotNumbers) {
 
 TEST(Hints, PointSentenceForTheInspector) {
     const Project p = fuzzy::TemplateLoco();
-    EXPECT_EQ(fuzzy::NoRuleAtText(p.A, p.B, p.Out, 12.5f, -3.0f),
+    EXPECT_EQ(fuzzy::NoRuleAtText(p, 12.5f, -3.0f),
               "Bei Abstand = 12,5 cm und Geschwindigkeit = \xE2\x88\x92"
               "3 cm/s feuert keine Regel: Kraft f\xC3\xA4llt auf "
               "\xE2\x88\x92"
@@ -242,7 +242,7 @@ TEST_P(TinyEnds, ReadAsJustBesideZero) {
     box.WholeA = true;
     box.A = {{p.A.RangeMin, true}, {p.A.RangeMax, true}};
     box.B = GetParam().b;
-    const std::string text = fuzzy::NoRuleText(p.A, p.B, p.Out, box);
+    const std::string text = fuzzy::NoRuleText(p, box);
     const std::string expected = std::string("Bei ") + GetParam().side + " feuert keine Regel";
     EXPECT_EQ(text.substr(0, expected.size()), expected) << text;
 }

@@ -1,13 +1,13 @@
 // The engine's texts in the English edition: the reader's messages, the
 // errors of reading, checking and saving, and the hints, each kind in English
 // with decimal points, while the German texts stay the other tests' business.
-#include "fuzzy/SprachBereich.h"
+#include "fuzzy/LanguageScope.h"
 #include "fuzzy/AtomicFile.h"
 #include "tests/fuzzy/EngineTest.h"
 #include "fuzzy/Hints.h"
 #include "fuzzy/ProjectCheck.h"
 #include "fuzzy/Project.h"
-#include "fuzzy/Sprache.h"
+#include "fuzzy/Language.h"
 #include "fuzzy/Templates.h"
 #include "tests/support/TestFiles.h"
 
@@ -23,8 +23,8 @@ namespace {
 using fuzzy::Project;
 
 // English for the scope of a test, German again after it.
-struct English : fuzzy::SprachBereich {
-    English() : SprachBereich(fuzzy::Sprache::Englisch) {}
+struct English : fuzzy::LanguageScope {
+    English() : LanguageScope(fuzzy::Language::English) {}
 };
 
 // The Lok template with the usual diagonal table (as the hints' tests use);
@@ -263,7 +263,7 @@ INSTANTIATE_TEST_SUITE_P(
         HintCase{"PointForTheInspector",
                  [] {
                      const Project p = fuzzy::TemplateLoco();
-                     return fuzzy::NoRuleAtText(p.A, p.B, p.Out, 12.5f, -3.0f);
+                     return fuzzy::NoRuleAtText(p, 12.5f, -3.0f);
                  },
                  "No rule fires at Distance = 12.5 cm and Velocity = \xE2\x88\x92"
                  "3 cm/s: Force falls to \xE2\x88\x92"
@@ -277,7 +277,7 @@ INSTANTIATE_TEST_SUITE_P(
                      box.WholeB = true;
                      box.GapA = true;
                      box.GapB = true;
-                     return fuzzy::NoRuleText(p.A, p.B, p.Out, box);
+                     return fuzzy::NoRuleText(p, box);
                  },
                  "No rule fires for any input value, because no term of Distance or of Velocity is greater "
                  "than 0 anywhere in the range: Force falls to \xE2\x88\x92"
@@ -291,7 +291,7 @@ INSTANTIATE_TEST_SUITE_P(
                      box.B = {{-50.0f, true}, {-25.0f, false}};
                      box.PartlyGapB = true;
                      box.Cells = 0x1Fu;  // row 1, all five columns
-                     return fuzzy::NoRuleText(p.A, p.B, p.Out, box);
+                     return fuzzy::NoRuleText(p, box);
                  },
                  "No rule fires at Velocity from \xE2\x88\x92"
                  "50 to below \xE2\x88\x92"

@@ -13,6 +13,6 @@ int main(int argc, char** argv) {
     widgets::TApplication app(argc, argv, QStringLiteral("Test"));
     // The tests read today's German texts whatever the machine's locale;
     // a test that wants English says so (SichtbareTexte.h: SpracheFuer).
-    widgets::SpracheEinrichten(fuzzy::Sprache::Deutsch, {QStringLiteral("gemeinsam")});
+    widgets::SpracheEinrichten(fuzzy::Language::German, {QStringLiteral("gemeinsam")});
     return RUN_ALL_TESTS();
 }

@@ -115,7 +115,7 @@ inline QStringList NichtPassend(const QWidget& wurzel) {
 // from a freshly made `Programm`.
 template <class Programm, class Holen>
 QStringList NichtPassendAufEnglisch(const Holen& holen, const QStringList& kataloge) {
-    const testsupport::SpracheFuer englisch(fuzzy::Sprache::Englisch, kataloge);
+    const testsupport::SpracheFuer englisch(fuzzy::Language::English, kataloge);
     Programm p({});
     QWidget* w = holen(p);
     w->show();

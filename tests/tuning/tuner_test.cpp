@@ -1,9 +1,9 @@
 // The tuner: its score's order, determinism for a seed on any number of
 // threads, never worse than the start, cancelling, term corners kept in order.
-#include "fuzzy/SprachBereich.h"
+#include "fuzzy/LanguageScope.h"
 #include "fuzzy/NoRuleRegions.h"
 #include "tuning/Score.h"
-#include "fuzzy/Sprache.h"
+#include "fuzzy/Language.h"
 #include "fuzzy/Templates.h"
 #include "tuning/Tuner.h"
 
@@ -136,7 +136,7 @@ TEST_P(UnsuitableTest, IsRefusedWithAGermanMessage) {
     Options o;
     o.Kind = GetParam().vehicle;
     o.MaxRounds = 1;
-    EXPECT_THROW(tuning::Tune(p, o), std::invalid_argument);
+    EXPECT_THROW(tuning::Tune(p, o), fuzzy::Error);
 }
 
 INSTANTIATE_TEST_SUITE_P(Projects, UnsuitableTest, ::testing::ValuesIn(kUnsuitable),
@@ -488,8 +488,8 @@ TEST(TunerTest, TermsTunedLeaveNoPlaceWithoutARule) {
 // ---- the figures in the English edition ------------------------------------
 
 // English for the scope of a test, German again after it.
-struct English : fuzzy::SprachBereich {
-    English() : SprachBereich(fuzzy::Sprache::Englisch) {}
+struct English : fuzzy::LanguageScope {
+    English() : LanguageScope(fuzzy::Language::English) {}
 };
 
 Score TruckScore() {

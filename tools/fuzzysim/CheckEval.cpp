@@ -6,7 +6,7 @@
 #include "fuzzy/Messages.h"
 #include "fuzzy/Numbers.h"
 #include "fuzzy/ProjectCheck.h"
-#include "fuzzy/Sprache.h"
+#include "fuzzy/Language.h"
 #include "fuzzy/Text.h"
 
 #include <nlohmann/json.hpp>

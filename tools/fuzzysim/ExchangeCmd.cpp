@@ -6,7 +6,7 @@
 #include "exchange/Exchange.h"
 #include "tools/fuzzysim/ExportCCmd.h"
 #include "fuzzy/Project.h"
-#include "fuzzy/Sprache.h"
+#include "fuzzy/Language.h"
 
 #include <iostream>
 

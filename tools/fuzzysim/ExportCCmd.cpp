@@ -4,7 +4,7 @@
 #include "fuzzy/AtomicFile.h"
 #include "tools/fuzzysim/CheckEval.h"
 #include "exchange/ExportC.h"
-#include "fuzzy/Sprache.h"
+#include "fuzzy/Language.h"
 
 #include <filesystem>
 #include <iostream>

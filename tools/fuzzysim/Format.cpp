@@ -3,7 +3,7 @@
 #include "tools/fuzzysim/Args.h"
 #include "tools/fuzzysim/CheckEval.h"
 #include "fuzzy/Project.h"
-#include "fuzzy/Sprache.h"
+#include "fuzzy/Language.h"
 
 #include <iostream>
 

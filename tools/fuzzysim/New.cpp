@@ -3,7 +3,7 @@
 #include "tools/fuzzysim/Args.h"
 #include "tools/fuzzysim/CheckEval.h"
 #include "tools/fuzzysim/Format.h"
-#include "fuzzy/Sprache.h"
+#include "fuzzy/Language.h"
 #include "fuzzy/Templates.h"
 
 #include <filesystem>

@@ -5,7 +5,7 @@
 #include "fuzzy/Messages.h"
 #include "tools/fuzzysim/CheckEval.h"
 #include "fuzzy/Project.h"
-#include "fuzzy/Sprache.h"
+#include "fuzzy/Language.h"
 #include "tuning/Tuner.h"
 
 #include <atomic>

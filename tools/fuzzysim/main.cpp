@@ -5,7 +5,7 @@
 #include "tools/fuzzysim/Format.h"
 #include "tools/fuzzysim/LocoSim.h"
 #include "tools/fuzzysim/New.h"
-#include "fuzzy/Sprache.h"
+#include "fuzzy/Language.h"
 #include "tools/fuzzysim/TruckSim.h"
 #include "tools/fuzzysim/TuneSim.h"
 
@@ -120,10 +120,10 @@ int UsageError(const std::string& message, bool withHelp = false) {
 
 int main(int argc, char** argv) {
     // The language first: every word from here on is in it.
-    fuzzy::SetzeSprache(fuzzy::SpracheAusUmgebung());
+    fuzzy::SetLanguage(fuzzy::LanguageFromEnvironment());
     std::vector<std::string> all(argv + 1, argv + argc);
     try {
-        if (const auto chosen = fuzzysim::TakeLanguage(all)) fuzzy::SetzeSprache(*chosen);
+        if (const auto chosen = fuzzysim::TakeLanguage(all)) fuzzy::SetLanguage(*chosen);
     } catch (const fuzzysim::UsageError& e) {
         return UsageError(e.what());
     }

@@ -1,7 +1,7 @@
 #include "truck/app/Help.h"
 
 #include "widgets/Fonts.h"
-#include "fuzzy/Sprache.h"
+#include "fuzzy/Language.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -44,8 +44,8 @@ THelpForm::THelpForm(QWidget* parent)
 QString THelpForm::Folder() {
     // The English pages lie beside the German ones under the same names, so
     // that the links between them hold in both.
-    return fuzzy::AktiveSprache() == fuzzy::Sprache::Englisch ? QStringLiteral(":/dorvane/help/en")
-                                                              : QStringLiteral(":/dorvane/help");
+    return fuzzy::ActiveLanguage() == fuzzy::Language::English ? QStringLiteral(":/dorvane/help/en")
+                                                               : QStringLiteral(":/dorvane/help");
 }
 
 QUrl THelpForm::PageFor(int context) {

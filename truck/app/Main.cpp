@@ -10,7 +10,7 @@
 #include "widgets/MessageBoxes.h"
 #include "dialogs/RegEdit.h"
 #include "widgets/SingEdit.h"
-#include "fuzzy/Sprache.h"
+#include "fuzzy/Language.h"
 #include "truck/app/Werte.h"
 #include "widgets/Window.h"
 
@@ -94,7 +94,7 @@ TMainForm::TMainForm(QWidget* parent)
     Image1->setPixmap(QPixmap::fromImage(road));
     KS1->SetBackground(road.convertToFormat(QImage::Format_RGB32));
     // The sketch names the three values in the program's language.
-    Image2->setPixmap(QPixmap(fuzzy::AktiveSprache() == fuzzy::Sprache::Englisch
+    Image2->setPixmap(QPixmap(fuzzy::ActiveLanguage() == fuzzy::Language::English
                                   ? QStringLiteral(":/dorvane/skizze_en.png")
                                   : QStringLiteral(":/dorvane/skizze.png")));
     StopImage->setPixmap(QPixmap(QStringLiteral(":/dorvane/stop.png")));

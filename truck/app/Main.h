@@ -105,7 +105,7 @@ public:
     // The three values after a step or a placement.
     void ShowValues();
     // The controller as the control loop uses it.
-    Controller Regler() { return Controller{EingangA, EingangB, Ausgang, Regeln}; }
+    fuzzy::Controller Regler() { return fuzzy::Controller{EingangA, EingangB, Ausgang, Regeln}; }
     bool Running() const;
 
     // --- controls, named as in the layout ----------------------------------------

@@ -32,11 +32,7 @@ void PlaceTruck(TTruck& truck, float cabX, float startHeading, float speed) {
     truck.Steering = PlacedSteering;
 }
 
-void InferFromTruck(const TTruck& truck, const Controller& c) {
-    c.EingangA.Value = truck.RearX;
-    c.EingangB.Value = Attitude(truck);
-    fuzzy::Infer(c.Regeln, c.EingangA, c.EingangB, c.Ausgang);
-}
+void InferFromTruck(const TTruck& truck, const fuzzy::Controller& c) { c.Infer(truck.RearX, Attitude(truck)); }
 
 namespace {
 
@@ -46,18 +42,11 @@ float Radians(float degrees) { return static_cast<float>(static_cast<double>(deg
 
 float SteeringFromOutput(const fuzzy::TFuzzy& Ausgang) { return Radians(Ausgang.Defuzzify()); }
 
-void FuzzyControlStep(TTruck& truck, const Controller& c) { FuzzyControlStepFrom(truck, c, truck.Heading()); }
+void FuzzyControlStep(TTruck& truck, const fuzzy::Controller& c) { FuzzyControlStepFrom(truck, c, truck.Heading()); }
 
-void FuzzyControlStepFrom(TTruck& truck, const Controller& c, float heading) {
+void FuzzyControlStepFrom(TTruck& truck, const fuzzy::Controller& c, float heading) {
     // The heading serves the attitude input and the step alike: computed once.
-    if (c.Schritt != nullptr) {
-        truck.Steering = Radians(c.Schritt(truck.RearX, AttitudeOfHeading(heading)));
-    } else {
-        c.EingangA.Value = truck.RearX;
-        c.EingangB.Value = AttitudeOfHeading(heading);
-        fuzzy::Infer(c.Regeln, c.EingangA, c.EingangB, c.Ausgang);
-        truck.Steering = SteeringFromOutput(c.Ausgang);
-    }
+    truck.Steering = Radians(c.Step(truck.RearX, AttitudeOfHeading(heading)));
     truck.StepFrom(heading, StepSeconds);
 }
 
@@ -65,7 +54,7 @@ bool Arrived(const TTruck& truck) { return !(truck.RearY > ArrivalY); }
 
 bool OnRoad(float rearX) { return rearX >= RoadLeft && rearX <= RoadRight; }
 
-RunResult RunFuzzy(const Controller& c, StartValues start, float speed, int maxSteps, bool record) {
+RunResult RunFuzzy(const fuzzy::Controller& c, StartValues start, float speed, int maxSteps, bool record) {
     RunResult r;
     r.Start = start;
     TTruck truck;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fuzzy/FuzUnits.h"
+#include "fuzzy/Controller.h"
 #include "truck/model/Truck.h"
 
 #include <vector>
@@ -22,19 +22,6 @@ constexpr float RoadRight = 2.0f;
 // Steering angle (18 degrees, pi/10 as a float) set whenever the truck is placed.
 constexpr float PlacedSteering = 0.31415927f;
 
-// The controller: the three variables and the rule table of a project.
-struct Controller {
-    fuzzy::TFuzzy& EingangA;
-    fuzzy::TFuzzy& EingangB;
-    fuzzy::TFuzzy& Ausgang;
-    const fuzzy::RuleTable& Regeln;
-    // A control step compiled elsewhere, such as the C export of this
-    // project: when set, it turns distance and attitude into the steering
-    // angle in degrees in place of Infer and Defuzzify, and the variables are
-    // left as they are.
-    float (*Schritt)(float a, float b) = nullptr;
-};
-
 // Attitude ("Lage") in degrees: 0 with the cab straight up the road, positive
 // when the body is turned counter-clockwise from there.
 float Attitude(const TTruck& truck);
@@ -53,13 +40,13 @@ void PlaceTruck(TTruck& truck, float cabX, float startHeading, float speed);
 
 // Feeds distance (rear x) and attitude into the inputs and runs the rule table;
 // afterwards the output's heights hold the activations.
-void InferFromTruck(const TTruck& truck, const Controller& c);
+void InferFromTruck(const TTruck& truck, const fuzzy::Controller& c);
 // The defuzzified output, a steering angle in degrees, in radians.
 float SteeringFromOutput(const fuzzy::TFuzzy& Ausgang);
 // One whole fuzzy control step without drawing: infer, steer, advance 0.1 s.
-void FuzzyControlStep(TTruck& truck, const Controller& c);
+void FuzzyControlStep(TTruck& truck, const fuzzy::Controller& c);
 // The same with the truck's Heading() already known.
-void FuzzyControlStepFrom(TTruck& truck, const Controller& c, float heading);
+void FuzzyControlStepFrom(TTruck& truck, const fuzzy::Controller& c, float heading);
 
 bool Arrived(const TTruck& truck);
 bool OnRoad(float rearX);
@@ -94,7 +81,7 @@ constexpr int DefaultMaxSteps = 5000;
 
 // Places the truck at the start and runs fuzzy control steps until the rear
 // point arrives or maxSteps have been made (reported as not arrived).
-RunResult RunFuzzy(const Controller& c, StartValues start, float speed, int maxSteps = DefaultMaxSteps,
+RunResult RunFuzzy(const fuzzy::Controller& c, StartValues start, float speed, int maxSteps = DefaultMaxSteps,
                    bool record = false);
 
 // The grid on which a controller is judged: cab x from -20 to 0 in steps of

@@ -5,8 +5,8 @@
 
 namespace dorvane {
 
-std::vector<StartRun> RunStarts(const Controller& c, const std::vector<StartValues>& starts, float speed, int maxSteps,
-                                bool record, const std::atomic<bool>* cancel) {
+std::vector<StartRun> RunStarts(const fuzzy::Controller& c, const std::vector<StartValues>& starts, float speed,
+                                int maxSteps, bool record, const std::atomic<bool>* cancel) {
     std::vector<StartRun> runs;
     runs.reserve(starts.size());
     for (const auto& s : starts) {
@@ -39,7 +39,7 @@ GridFigures Figures(const std::vector<StartRun>& runs) {
     return f;
 }
 
-GridRun RunGrid(const Controller& c, float speed, bool record, int maxSteps, const std::atomic<bool>* cancel) {
+GridRun RunGrid(const fuzzy::Controller& c, float speed, bool record, int maxSteps, const std::atomic<bool>* cancel) {
     static const std::vector<StartValues> starts = GridStarts();
     GridRun g;
     g.Speed = speed;

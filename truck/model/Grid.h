@@ -42,7 +42,7 @@ struct GridRun {
 
 // Runs the starts one after the other. A cancel flag, when given, is read
 // before each start; once it is set no further start is run.
-std::vector<StartRun> RunStarts(const Controller& c, const std::vector<StartValues>& starts, float speed,
+std::vector<StartRun> RunStarts(const fuzzy::Controller& c, const std::vector<StartValues>& starts, float speed,
                                 int maxSteps = DefaultMaxSteps, bool record = false,
                                 const std::atomic<bool>* cancel = nullptr);
 
@@ -51,7 +51,7 @@ GridFigures Figures(const std::vector<StartRun>& runs);
 // The teaching grid (GridStarts) at one speed, with the trajectories when
 // record is set. The controller's variables are written during the runs
 // (inputs and output heights): a run in another thread needs its own copy.
-GridRun RunGrid(const Controller& c, float speed, bool record = true, int maxSteps = DefaultMaxSteps,
+GridRun RunGrid(const fuzzy::Controller& c, float speed, bool record = true, int maxSteps = DefaultMaxSteps,
                 const std::atomic<bool>* cancel = nullptr);
 
 }  // namespace dorvane

@@ -6,14 +6,15 @@
 // Whatever fuzzysim can do goes through its own subcommands ("run"), on the
 // files of an in-memory file system, so that the page shows exactly what the
 // tool prints. The rest reads the project the same way and calls the engine.
+#include "fuzzy/Controller.h"
 #include "fuzzy/FuzUnits.h"
 #include "fuzzy/Hints.h"
-#include "fuzzy/KennfeldGitter.h"
+#include "fuzzy/Language.h"
 #include "fuzzy/Messages.h"
 #include "fuzzy/NoRuleRegions.h"
 #include "fuzzy/Numbers.h"
 #include "fuzzy/Project.h"
-#include "fuzzy/Sprache.h"
+#include "fuzzy/Surface.h"
 #include "loco/model/LocoVersuch.h"
 #include "tools/fuzzysim/Args.h"
 #include "tools/fuzzysim/CheckEval.h"
@@ -86,7 +87,7 @@ std::string Shown(float v) {
     std::string out;
     for (const char c : s) {
         if (c == '.')
-            out += fuzzy::Dezimalzeichen();
+            out += fuzzy::DecimalSign();
         else if (c == '-')
             out += "\xE2\x88\x92";
         else
@@ -102,7 +103,7 @@ std::string Fixed(double v, int decimals) {
     std::string out;
     for (const char c : s) {
         if (c == '.')
-            out += fuzzy::Dezimalzeichen();
+            out += fuzzy::DecimalSign();
         else if (c == '-')
             out += "\xE2\x88\x92";
         else
@@ -236,7 +237,7 @@ json ProjectView(const fuzzy::Project& p) {
     json noRule = json::array();
     if (p.A.Defined && p.Out.Defined)
         for (const fuzzy::NoRuleBox& box : fuzzy::FindNoRuleRegions(p).Boxes)
-            noRule.push_back(fuzzy::NoRuleText(p.A, p.B, p.Out, box));
+            noRule.push_back(fuzzy::NoRuleText(p, box));
     json fuz = nullptr;
     try {
         fuz = Base64(fuzzy::ProjectText(p));
@@ -353,27 +354,27 @@ json Edit(const json& req, std::string_view data) {
 json Kennfeld(const json& req, std::string_view data) {
     const fuzzy::Project p = ProjectOf(data);
     const int nx = IntOf(req, "nx", 2, 401), ny = IntOf(req, "ny", 1, 401);
-    const fuzzy::KennfeldGitter k = fuzzy::BerechneKennfeld(p, nx, ny);
-    if (k.leer()) return {{"defined", false}};
+    const fuzzy::SurfaceGrid k = fuzzy::ComputeSurface(p, nx, ny);
+    if (k.Empty()) return {{"defined", false}};
     json a = json::array(), b = json::array(), values = json::array(), printed = json::array();
-    for (int i = 0; i < k.nx; ++i) a.push_back(fuzzy::NumberText(k.A(i)));
-    for (int j = 0; j < k.ny; ++j) b.push_back(k.zweiEingaenge ? fuzzy::NumberText(k.B(j)) : std::string("0"));
-    for (const float v : k.Werte) {
+    for (int i = 0; i < k.Nx; ++i) a.push_back(fuzzy::NumberText(k.A(i)));
+    for (int j = 0; j < k.Ny; ++j) b.push_back(k.TwoInputs ? fuzzy::NumberText(k.B(j)) : std::string("0"));
+    for (const float v : k.Values) {
         values.push_back(Exact(v));
         printed.push_back(fuzzy::GeneralText(v, 9));
     }
     return {{"defined", true},
-            {"twoInputs", k.zweiEingaenge},
-            {"nx", k.nx},
-            {"ny", k.ny},
+            {"twoInputs", k.TwoInputs},
+            {"nx", k.Nx},
+            {"ny", k.Ny},
             {"a", a},
             {"b", b},
             {"values", values},
             {"eval", printed},
-            {"min", {{"text", Shown(k.minimum)}, {"exact", Exact(k.minimum)}}},
-            {"max", {{"text", Shown(k.maximum)}, {"exact", Exact(k.maximum)}}},
-            {"ticksA", Ticks(k.aMin, k.aMax)},
-            {"ticksB", Ticks(k.bMin, k.bMax)}};
+            {"min", {{"text", Shown(k.Min)}, {"exact", Exact(k.Min)}}},
+            {"max", {{"text", Shown(k.Max)}, {"exact", Exact(k.Max)}}},
+            {"ticksA", Ticks(k.AMin, k.AMax)},
+            {"ticksB", Ticks(k.BMin, k.BMax)}};
 }
 
 // {a, b} (typed texts): one control step taken apart for the inspector.
@@ -382,7 +383,7 @@ json Inspect(const json& req, std::string_view data) {
     if (!p.A.Defined || !p.Out.Defined) return {{"defined", false}};
     const float a = Typed(req, "a");
     const float b = p.B.Defined ? Typed(req, "b") : 0.0f;
-    const fuzzy::Auswertung w = fuzzy::SchrittZerlegen(p, a, b);
+    const fuzzy::StepBreakdown w = fuzzy::BreakDownStep(p, a, b);
     auto degrees = [](const fuzzy::TFuzzy& v, const std::array<float, fuzzy::MaxTerms>& g) {
         json list = json::array();
         for (int i = 1; i <= v.UsedTerms(); ++i)
@@ -393,28 +394,28 @@ json Inspect(const json& req, std::string_view data) {
     for (int r = 1; r <= 5; ++r) {
         json row = json::array();
         for (int c = 1; c <= 5; ++c)
-            row.push_back({{"text", Shown(w.staerke[r - 1][c - 1])}, {"exact", Exact(w.staerke[r - 1][c - 1])}});
+            row.push_back({{"text", Shown(w.Strength[r - 1][c - 1])}, {"exact", Exact(w.Strength[r - 1][c - 1])}});
         strengths.push_back(row);
     }
     json activations = json::array();
     for (int i = 1; i <= p.Out.UsedTerms(); ++i)
         activations.push_back({{"term", p.Out.GetTermName(i)},
-                               {"text", Shown(w.aktivierung[i - 1])},
-                               {"exact", Exact(w.aktivierung[i - 1])},
-                               {"cell", {w.massgeblich[i - 1][0], w.massgeblich[i - 1][1]}}});
-    const bool fires = std::any_of(w.aktivierung.begin(), w.aktivierung.end(), [](float x) { return x > 0.0f; });
-    json out = {{"defined", true},
-                {"twoInputs", w.zweiEingaenge},
-                {"a", {{"text", Shown(w.a)}, {"exact", Exact(w.a)}}},
-                {"b", {{"text", Shown(w.b)}, {"exact", Exact(w.b)}}},
-                {"degreesA", degrees(p.A, w.gradA)},
-                {"degreesB", degrees(p.B, w.gradB)},
-                {"strengths", strengths},
-                {"activations", activations},
-                {"output",
-                 {{"text", Shown(w.ausgang)}, {"exact", Exact(w.ausgang)}, {"eval", fuzzy::GeneralText(w.ausgang, 9)}}},
-                {"scaled", VariableView(w.skaliert)}};
-    if (!fires) out["noRule"] = fuzzy::NoRuleAtText(p.A, p.B, p.Out, w.a, w.b);
+                               {"text", Shown(w.Activation[i - 1])},
+                               {"exact", Exact(w.Activation[i - 1])},
+                               {"cell", {w.Decisive[i - 1][0], w.Decisive[i - 1][1]}}});
+    const bool fires = std::any_of(w.Activation.begin(), w.Activation.end(), [](float x) { return x > 0.0f; });
+    json out = {
+        {"defined", true},
+        {"twoInputs", w.TwoInputs},
+        {"a", {{"text", Shown(w.A)}, {"exact", Exact(w.A)}}},
+        {"b", {{"text", Shown(w.B)}, {"exact", Exact(w.B)}}},
+        {"degreesA", degrees(p.A, w.DegreeA)},
+        {"degreesB", degrees(p.B, w.DegreeB)},
+        {"strengths", strengths},
+        {"activations", activations},
+        {"output", {{"text", Shown(w.Output)}, {"exact", Exact(w.Output)}, {"eval", fuzzy::GeneralText(w.Output, 9)}}},
+        {"scaled", VariableView(w.Scaled)}};
+    if (!fires) out["noRule"] = fuzzy::NoRuleAtText(p, w.A, w.B);
     return out;
 }
 
@@ -426,7 +427,7 @@ json TruckLab(const json& req, std::string_view data) {
     if (!p.A.Defined || !p.Out.Defined) return {{"defined", false}};
     const float speed = Typed(req, "speed");
     if (!(std::fabs(speed) <= 100.0f)) throw RequestError{"badSpeed", req.value("speed", "")};
-    const dorvane::Controller c{p.A, p.B, p.Out, p.Rules};
+    const fuzzy::Controller c(p);
     const std::vector<dorvane::StartRun> runs =
         dorvane::RunStarts(c, dorvane::GridStarts(), speed, dorvane::DefaultMaxSteps, true);
     const dorvane::GridFigures z = dorvane::Figures(runs);
@@ -474,7 +475,7 @@ json TruckRun(const json& req, std::string_view data) {
     const float speed = Typed(req, "speed");
     if (!(std::fabs(speed) <= 100.0f)) throw RequestError{"badSpeed", req.value("speed", "")};
     const dorvane::StartValues start{Typed(req, "cabX"), Typed(req, "attitude")};
-    const dorvane::Controller c{p.A, p.B, p.Out, p.Rules};
+    const fuzzy::Controller c(p);
     const std::vector<dorvane::StartRun> runs = dorvane::RunStarts(c, {start}, speed, dorvane::DefaultMaxSteps, true);
     const dorvane::StartRun& r = runs.front();
     json steps = json::array();
@@ -493,7 +494,7 @@ json LocoStates(const json& req, std::string_view data) {
     const std::vector<std::string> options = req.value("options", std::vector<std::string>{});
     std::vector<std::string> argv = {"/in.fuz"};
     argv.insert(argv.end(), options.begin(), options.end());
-    pemrak::LaufOptionen o;
+    pemrak::RunOptions o;
     try {
         const fuzzysim::Args a(argv, {}, {"--dt", "--first-dt", "--mass", "--friction", "--distance", "--time"});
         o = fuzzysim::LocoOptions(a);
@@ -501,11 +502,11 @@ json LocoStates(const json& req, std::string_view data) {
         throw RequestError{"refused", fuzzysim::ErrorLine(e.what())};
     }
     fuzzy::Project p = ProjectOf(data);
-    pemrak::FuzzyRegler regler{p.A, p.B, p.Out, p.Rules};
-    if (!regler.Brauchbar()) return {{"defined", false}};
-    const pemrak::Versuch versuch = pemrak::Fahre(regler, o);
+    const fuzzy::Controller regler(p);
+    if (!regler.AllDefined()) return {{"defined", false}};
+    const pemrak::JudgedRun versuch = pemrak::RunAndJudge(regler, o);
     json states = json::array();
-    for (const pemrak::LaufPunkt& q : versuch.Fahrt.Verlauf)
+    for (const pemrak::TrackPoint& q : versuch.Run.Track)
         states.push_back({Exact(q.sCm), Exact(q.vCms), Shown(q.t), Shown(q.sCm), Shown(q.vCms), Shown(q.Kraft)});
     return {{"defined", true}, {"states", states}};
 }
@@ -555,7 +556,7 @@ const char* fuzzy_call(const char* request, const char* data, int size) {
     json answer;
     try {
         const json req = json::parse(request);
-        fuzzy::SetzeSprache(req.value("lang", "de") == "en" ? fuzzy::Sprache::Englisch : fuzzy::Sprache::Deutsch);
+        fuzzy::SetLanguage(req.value("lang", "de") == "en" ? fuzzy::Language::English : fuzzy::Language::German);
         const auto it = kCommands.find(req.value("cmd", ""));
         if (it == kCommands.end()) throw RequestError{"unknownCommand", req.value("cmd", "")};
         answer = {{"ok", true},

@@ -1,7 +1,7 @@
 #include "werkstatt/ansichten/Farbskala.h"
 
+#include "fuzzy/Language.h"
 #include "fuzzy/Numbers.h"
-#include "fuzzy/Sprache.h"
 #include "widgets/Zahlformat.h"
 
 #include <algorithm>
@@ -37,7 +37,7 @@ QString NeunStellen(float v) {
     // The workshop's style whatever the user's locale: the decimal sign of the
     // program's language, true minus.
     QString s = QString::fromStdString(fuzzy::GeneralText(double(v), 9));
-    s.replace(QLatin1Char('.'), QLatin1Char(fuzzy::Dezimalzeichen()));
+    s.replace(QLatin1Char('.'), QLatin1Char(fuzzy::DecimalSign()));
     s.replace(QLatin1Char('-'), QChar(0x2212));  // the sign and an exponent's sign
     return s;
 }
@@ -45,14 +45,14 @@ QString NeunStellen(float v) {
 QString Beschriftung(double v) {
     if (std::fabs(v) < 1e-12) v = 0.0;
     QString s = QString::number(v, 'g', 6);
-    s.replace(QLatin1Char('.'), QLatin1Char(fuzzy::Dezimalzeichen()));
+    s.replace(QLatin1Char('.'), QLatin1Char(fuzzy::DecimalSign()));
     if (s.startsWith(QLatin1Char('-'))) s.replace(0, 1, QChar(0x2212));
     return s;
 }
 
 QString AchsenZahl(double v) {
     QString s = Beschriftung(v);
-    s.replace(QLatin1Char('.'), QLatin1Char(fuzzy::Dezimalzeichen()));
+    s.replace(QLatin1Char('.'), QLatin1Char(fuzzy::DecimalSign()));
     if (s.startsWith(QLatin1Char('-'))) s.replace(0, 1, QChar(0x2212));
     return s;
 }

@@ -7,7 +7,7 @@
 #include <iterator>
 #include <vector>
 
-#include "fuzzy/Sprache.h"
+#include "fuzzy/Language.h"
 #include "fuzzy/Templates.h"
 #include "fuzzy/Text.h"
 
@@ -279,7 +279,7 @@ bool InCp1252(char32_t c) {
 
 }  // namespace
 
-std::string NamensFehler(const std::string& name) {
+std::optional<std::string> NamensFehler(const std::string& name) {
     if (name.empty()) return fuzzy::Tr("KernWerkstatt", "Der Name darf nicht leer sein.");
     const std::u32string cps = fuzzy::text::Utf8ToCodePoints(name);
     for (char32_t c : cps) {
@@ -291,7 +291,7 @@ std::string NamensFehler(const std::string& name) {
                                         "das eine Projektdatei nicht speichern kann."),
                               {fuzzy::text::CodePointsToUtf8(std::u32string(1, c))});
     }
-    return {};
+    return std::nullopt;
 }
 
 }  // namespace werkstatt

@@ -79,9 +79,9 @@ void EingangBEinschalten(fuzzy::Project& p);
 
 namespace werkstatt {
 
-// Empty when `name` can stand as a name line of a project file, otherwise
-// the German reason: names must not be empty, must fit on one line and must
-// consist of characters the file's code page (Windows-1252) holds.
-std::string NamensFehler(const std::string& name);
+// Nothing when `name` can stand as a name line of a project file, otherwise
+// the reason: names must not be empty, must fit on one line and must consist
+// of characters the file's code page (Windows-1252) holds.
+std::optional<std::string> NamensFehler(const std::string& name);
 
 }  // namespace werkstatt

@@ -57,7 +57,7 @@ public:
     // What follows the end state of a run in the figures: how it ended when
     // not by the time limit. A run whose state is no number neither ran out
     // nor came to rest: it says so.
-    static QString EndeZusatz(const pemrak::Kennzahlen& k);
+    static QString EndeZusatz(const pemrak::RunFigures& k);
 
 signals:
     void ergebnisAktualisiert();

@@ -21,8 +21,8 @@ struct LokEinstellung {
 
 struct LokErgebnis {
     LokEinstellung Einstellung;
-    std::vector<pemrak::Versuch> Laeufe;  // one per mass, in the order of LaborMassen
-    std::string Fehler;                   // a German message when nothing could be run
+    std::vector<pemrak::JudgedRun> Laeufe;  // one per mass, in the order of LaborMassen
+    std::optional<std::string> Fehler;      // why nothing could be run
 };
 
 LokErgebnis RechneLok(fuzzy::Project p, const LokEinstellung& e, const std::atomic<bool>* abbruch = nullptr);

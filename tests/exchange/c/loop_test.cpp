@@ -45,9 +45,9 @@ int DifferingRuns(const dorvane::GridRun& want, const dorvane::GridRun& got) {
 void ExpectSameGrid(const std::string& example, float (*step)(float, float)) {
     fuzzy::Project e = LoadExample(example);
     fuzzy::Project g = LoadExample(example);
-    const dorvane::Controller engine{e.A, e.B, e.Out, e.Rules};
-    const dorvane::Controller generated{g.A, g.B, g.Out, g.Rules, step};
-    const dorvane::Controller idle{g.A, g.B, g.Out, g.Rules, Nothing};
+    const fuzzy::Controller engine(e);
+    const fuzzy::Controller generated{g.A, g.B, g.Out, g.Rules, step};
+    const fuzzy::Controller idle{g.A, g.B, g.Out, g.Rules, Nothing};
     for (const float speed : {-1.0f, -10.0f}) {
         const dorvane::GridRun want = dorvane::RunGrid(engine, speed, true);
         EXPECT_EQ(DifferingRuns(want, dorvane::RunGrid(generated, speed, true)), 0)
@@ -64,9 +64,9 @@ TEST(CExportLoop, OneInputTruckGridFollowsTheEnginesTrajectories) {
 }
 
 // The first step at which two runs differ in any bit; the length when none.
-std::size_t FirstDifference(const pemrak::Lauf& want, const pemrak::Lauf& got) {
-    const auto& w = want.Verlauf;
-    const auto& r = got.Verlauf;
+std::size_t FirstDifference(const pemrak::RunResult& want, const pemrak::RunResult& got) {
+    const auto& w = want.Track;
+    const auto& r = got.Track;
     for (std::size_t k = 0; k < w.size(); ++k) {
         if (k >= r.size() || !SameBits(w[k].t, r[k].t) || !SameBits(w[k].sCm, r[k].sCm) ||
             !SameBits(w[k].vCms, r[k].vCms) || !SameBits(w[k].Kraft, r[k].Kraft)) {
@@ -79,22 +79,22 @@ std::size_t FirstDifference(const pemrak::Lauf& want, const pemrak::Lauf& got) {
 TEST(CExportLoop, LocomotiveRunsFollowTheEnginesTrajectories) {
     fuzzy::Project e = LoadExample("lok");
     fuzzy::Project g = LoadExample("lok");
-    const pemrak::FuzzyRegler engine{e.A, e.B, e.Out, e.Rules};
-    const pemrak::FuzzyRegler generated{g.A, g.B, g.Out, g.Rules, lok_step};
-    const pemrak::FuzzyRegler idle{g.A, g.B, g.Out, g.Rules, Nothing};
+    const fuzzy::Controller engine(e);
+    const fuzzy::Controller generated{g.A, g.B, g.Out, g.Rules, lok_step};
+    const fuzzy::Controller idle{g.A, g.B, g.Out, g.Rules, Nothing};
     // fuzzysim loco's defaults, and the lab's masses and steps.
-    const pemrak::LaufOptionen basis;
-    auto want = pemrak::Versuchsreihe(engine, basis, pemrak::LaborMassen(), pemrak::LaborSchritte());
-    auto got = pemrak::Versuchsreihe(generated, basis, pemrak::LaborMassen(), pemrak::LaborSchritte());
-    want.push_back(pemrak::Fahre(engine, basis));
-    got.push_back(pemrak::Fahre(generated, basis));
+    const pemrak::RunOptions basis;
+    auto want = pemrak::RunSeries(engine, basis, pemrak::LabMasses(), pemrak::LabSteps());
+    auto got = pemrak::RunSeries(generated, basis, pemrak::LabMasses(), pemrak::LabSteps());
+    want.push_back(pemrak::RunAndJudge(engine, basis));
+    got.push_back(pemrak::RunAndJudge(generated, basis));
     ASSERT_EQ(got.size(), want.size());
     for (std::size_t i = 0; i < want.size(); ++i) {
-        EXPECT_GT(want[i].Fahrt.Verlauf.size(), 10u);
-        const std::size_t k = FirstDifference(want[i].Fahrt, got[i].Fahrt);
-        EXPECT_EQ(k, want[i].Fahrt.Verlauf.size()) << "Lauf " << i << " weicht ab Schritt " << k << " ab";
+        EXPECT_GT(want[i].Run.Track.size(), 10u);
+        const std::size_t k = FirstDifference(want[i].Run, got[i].Run);
+        EXPECT_EQ(k, want[i].Run.Track.size()) << "Lauf " << i << " weicht ab Schritt " << k << " ab";
     }
-    EXPECT_LT(FirstDifference(want.back().Fahrt, pemrak::Fahre(idle, basis).Fahrt), want.back().Fahrt.Verlauf.size())
+    EXPECT_LT(FirstDifference(want.back().Run, pemrak::RunAndJudge(idle, basis).Run), want.back().Run.Track.size())
         << "der erzeugte Schritt wurde nicht aufgerufen";
 }
 

@@ -1,13 +1,13 @@
 // The C export in English: only the comments and the reasons of #error
 // change, the code stays the same character for character, compiles as
 // before and refuses in English.
-#include "fuzzy/SprachBereich.h"
+#include "fuzzy/LanguageScope.h"
 #include "fuzzy/AtomicFile.h"
 #include "tests/exchange/c/CProbe.h"
 #include "tests/fuzzy/EngineTest.h"
 #include "tests/exchange/Examples.h"
 #include "exchange/ExportC.h"
-#include "fuzzy/Sprache.h"
+#include "fuzzy/Language.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -19,16 +19,16 @@
 namespace {
 
 // English for the scope of a test, German again after it.
-struct English : fuzzy::SprachBereich {
-    English() : SprachBereich(fuzzy::Sprache::Englisch) {}
+struct English : fuzzy::LanguageScope {
+    English() : LanguageScope(fuzzy::Language::English) {}
 };
 
-exchange::CExport ExportIn(fuzzy::Sprache sprache, const fuzzy::Project& p, const std::string& headerName) {
+exchange::CExport ExportIn(fuzzy::Language sprache, const fuzzy::Project& p, const std::string& headerName) {
     exchange::CExportOptions o;
     o.quelle = "projekt.fuz";
     o.headerName = headerName;
     o.date = "2024-01-01";
-    const fuzzy::SprachBereich bereich(sprache);
+    const fuzzy::LanguageScope bereich(sprache);
     return exchange::ExportC(p, o);
 }
 
@@ -63,8 +63,8 @@ TEST(EnglishCExport, ChangesNothingButTheProse) {
     for (const char* name : kExamples) {
         const fuzzy::Project p = LoadExample(name);
         for (const std::string headerName : {"", "regler.h"}) {
-            const exchange::CExport de = ExportIn(fuzzy::Sprache::Deutsch, p, headerName);
-            const exchange::CExport en = ExportIn(fuzzy::Sprache::Englisch, p, headerName);
+            const exchange::CExport de = ExportIn(fuzzy::Language::German, p, headerName);
+            const exchange::CExport en = ExportIn(fuzzy::Language::English, p, headerName);
             EXPECT_NE(en.source, de.source) << name;
             EXPECT_EQ(Code(en.source), Code(de.source)) << name << " " << headerName;
             EXPECT_EQ(Code(en.header), Code(de.header)) << name << " " << headerName;
@@ -89,7 +89,7 @@ TEST(EnglishCExport, LeavesNoGermanInTheComments) {
     fuzzy::Project none = Plain();
     none.Rules = fuzzy::RuleTable();
     for (const fuzzy::Project& p : {Plain(), one, none}) {
-        const exchange::CExport en = ExportIn(fuzzy::Sprache::Englisch, p, "");
+        const exchange::CExport en = ExportIn(fuzzy::Language::English, p, "");
         EXPECT_EQ(en.source.substr(0, en.source.find('\n', 3)),
                   "/*\n * fuzzy.c – the fuzzy controller from “projekt.fuz” as C source (C99),");
         for (const char* german : {"Eingang", "Ausgang", "Schwerpunkt", "Regel", "Höhe", "Bereich", "Genauigkeit",
@@ -102,7 +102,7 @@ TEST(EnglishCExport, LeavesNoGermanInTheComments) {
 TEST(EnglishCExport, CompilesAndRefusesFastMathInEnglish) {
     if (!cprobe::Have("gcc")) GTEST_SKIP() << "gcc not found";
     testfiles::TempDir dir;
-    const exchange::CExport e = ExportIn(fuzzy::Sprache::Englisch, Plain(), "fuzzy.h");
+    const exchange::CExport e = ExportIn(fuzzy::Language::English, Plain(), "fuzzy.h");
     dir.Write("fuzzy.h", e.header);
     const std::string src = dir.Write("fuzzy.c", e.source);
     const cprobe::Outcome ok =

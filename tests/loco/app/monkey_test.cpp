@@ -195,15 +195,15 @@ private:
         if (m_.Szene == m_.Image1) return;
         if (r.Anzahl < 1 || r.Anzahl > MaxPunkte || z.s0 == 0.0f) return;
         const int breite = m_.Image1.width();
-        int vorher = SzenenSpalte(z.s0, z.s0, breite);
+        int vorher = SceneColumn(z.s0, z.s0, breite);
         for (int i = 1; i <= r.Anzahl; ++i) {
-            const int px = SzenenSpalte(static_cast<float>(double(r.Get(i).s) / 100.0), z.s0, breite);
+            const int px = SceneColumn(static_cast<float>(double(r.Get(i).s) / 100.0), z.s0, breite);
             // Two columns of margin for the recorded point's rounding.
             if (px - vorher > 26 || vorher - px > 38) return;
             vorher = px;
         }
         k.Count("scene checks");
-        if (m_.Szene != WithLocomotive(SzenenSpalte(z.s, z.s0, breite)))
+        if (m_.Szene != WithLocomotive(SceneColumn(z.s, z.s0, breite)))
             k.Fault("remnants in the scene", "s " + std::to_string(z.s) + " m, s0 " + std::to_string(z.s0));
     }
 

@@ -84,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(Fenster, PemrakSprache, testing::ValuesIn(AlleFenster),
                          });
 
 TEST(PemrakEnglisch, FuzzyStartWithoutAProjectIsRefusedInEnglish) {
-    SpracheFuer englisch(fuzzy::Sprache::Englisch, Kataloge);
+    SpracheFuer englisch(fuzzy::Language::English, Kataloge);
     testsupport::MessageRecorder meldungen;
     Programm p({});
     pemrak::TMainForm& m = *p.MainForm;
@@ -109,7 +109,7 @@ TEST(PemrakEnglisch, FieldsShowADecimalPointAsInGerman) {
     const QStringList de = Felder();
     QStringList en;
     {
-        SpracheFuer englisch(fuzzy::Sprache::Englisch, Kataloge);
+        SpracheFuer englisch(fuzzy::Language::English, Kataloge);
         en = Felder();
     }
     static const QRegularExpression mitPunkt(QStringLiteral("^ *-?\\d+\\.\\d{4}$"));
@@ -132,7 +132,7 @@ TEST(PemrakEnglisch, PlotLabelsAreTheSameInBothLanguages) {
     const QImage de = Plot();
     QImage en;
     {
-        SpracheFuer englisch(fuzzy::Sprache::Englisch, Kataloge);
+        SpracheFuer englisch(fuzzy::Language::English, Kataloge);
         en = Plot();
     }
     ASSERT_FALSE(de.isNull());

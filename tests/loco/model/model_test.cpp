@@ -5,7 +5,7 @@
 #include "tools/fuzzysim/LocoSim.h"
 #include "loco/model/LocoVersuch.h"
 #include "fuzzy/Messages.h"
-#include "fuzzy/Sprache.h"
+#include "fuzzy/Language.h"
 
 #include <gtest/gtest.h>
 
@@ -39,7 +39,7 @@ struct Projekt {
         fuzzy::LoadProject(datei, A, B, Out, Regeln);
         fuzzy::SetMessages(nullptr);
     }
-    FuzzyRegler Regler() { return FuzzyRegler{A, B, Out, Regeln}; }
+    fuzzy::Controller Regler() { return fuzzy::Controller{A, B, Out, Regeln}; }
 };
 
 float Single(double v) { return static_cast<float>(v); }
@@ -55,7 +55,7 @@ TEST(SimInitTest, ResetsStateAndRecordingFromTheStartValues) {
     Aufzeichnung r;
     r.Anzahl = 7;
     r.Speichern(z);  // point 7 holds something
-    SimInit(z, r, Startwerte{1.5f, 2.5f, 33.3f});
+    SimInit(z, r, StartValues{1.5f, 2.5f, 33.3f});
     EXPECT_EQ(r.Anzahl, 0);
     EXPECT_EQ(r.Get(7).s, 0.0f);
     EXPECT_EQ(r.Get(7).v, 0.0f);
@@ -77,7 +77,7 @@ TEST(SchrittTest, SemiImplicitEulerUsesTheNewVelocityForThePosition) {
     z.Masse = 2.0f;
     z.Reibung = 3.0f;
     z.dt = 0.1f;
-    Schritt(z);
+    Step(z);
     const float a = Single((-1.0 - 3.0 * double(-0.2f)) / 2.0);
     const float v = Single(double(-0.2f) + double(a) * double(0.1f));
     EXPECT_EQ(z.a, a);
@@ -136,8 +136,8 @@ TEST(GrenzenTest, BandAroundTheMarkAndTheEndPastItAreJudgedOnTheSinglePosition) 
     for (const Fall& f : faelle) {
         SimZustand z;
         z.s = f.s;
-        EXPECT_EQ(ImZielband(z), f.imBand) << f.name;
-        EXPECT_EQ(NochAufDerStrecke(z), f.weiter) << f.name;
+        EXPECT_EQ(InTargetBand(z), f.imBand) << f.name;
+        EXPECT_EQ(OnTrack(z), f.weiter) << f.name;
     }
 }
 
@@ -153,7 +153,7 @@ TEST(TickDauerTest, TakesTheDifferenceModuloTheCountersRange) {
         {"across the wrap", 0xFFFFFFF0u, 0x00000027u, 0.055f},
         {"exactly at the wrap", 0xFFFFFFFFu, 0u, 0.001f},
     };
-    for (const Fall& f : faelle) EXPECT_FLOAT_EQ(TickDauer(f.start, f.jetzt), f.sekunden) << f.name;
+    for (const Fall& f : faelle) EXPECT_FLOAT_EQ(TickSeconds(f.start, f.jetzt), f.sekunden) << f.name;
 }
 
 TEST(SzenenSpalteTest, MapsTheStartToNinetyPercentOfTheSceneAndRoundsHalvesToEven) {
@@ -175,31 +175,31 @@ TEST(SzenenSpalteTest, MapsTheStartToNinetyPercentOfTheSceneAndRoundsHalvesToEve
         {"no start distance", 0.5f, 0.0f, 529, 1000000},
         {"not a number", std::numeric_limits<float>::quiet_NaN(), 1.0f, 529, -1000000},
     };
-    for (const Fall& f : faelle) EXPECT_EQ(SzenenSpalte(f.x, f.s0, f.breite), f.spalte) << f.name;
+    for (const Fall& f : faelle) EXPECT_EQ(SceneColumn(f.x, f.s0, f.breite), f.spalte) << f.name;
 }
 
 TEST(StartwerteFehlerTest, RefusesWhatTheModelCannotRunWith) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     struct Fall {
         const char* name;
-        Startwerte w;
+        StartValues w;
         const char* meldung;
     };
     const Fall faelle[] = {
-        {"defaults", Startwerte{}, nullptr},
-        {"tiny mass", Startwerte{1e-6f, 3, 100}, nullptr},
-        {"negative distance starts past the mark", Startwerte{2, 3, -10}, nullptr},
-        {"no friction", Startwerte{2, 0, 100}, nullptr},
-        {"mass 0", Startwerte{0, 3, 100}, "Die Masse muss größer als 0 sein."},
-        {"negative mass", Startwerte{-2, 3, 100}, "Die Masse muss größer als 0 sein."},
-        {"mass not a number", Startwerte{nan, 3, 100}, "Die Masse muss größer als 0 sein."},
-        {"distance 0", Startwerte{2, 3, 0}, "Der Abstand darf nicht 0 sein."},
-        {"mass checked first", Startwerte{0, 3, 0}, "Die Masse muss größer als 0 sein."},
-        {"distance that is 0 m in single precision", Startwerte{2, 3, 1e-45f}, "Der Abstand darf nicht 0 sein."},
-        {"smallest distance still in metres", Startwerte{2, 3, 1e-36f}, nullptr},
+        {"defaults", StartValues{}, nullptr},
+        {"tiny mass", StartValues{1e-6f, 3, 100}, nullptr},
+        {"negative distance starts past the mark", StartValues{2, 3, -10}, nullptr},
+        {"no friction", StartValues{2, 0, 100}, nullptr},
+        {"mass 0", StartValues{0, 3, 100}, "Die Masse muss größer als 0 sein."},
+        {"negative mass", StartValues{-2, 3, 100}, "Die Masse muss größer als 0 sein."},
+        {"mass not a number", StartValues{nan, 3, 100}, "Die Masse muss größer als 0 sein."},
+        {"distance 0", StartValues{2, 3, 0}, "Der Abstand darf nicht 0 sein."},
+        {"mass checked first", StartValues{0, 3, 0}, "Die Masse muss größer als 0 sein."},
+        {"distance that is 0 m in single precision", StartValues{2, 3, 1e-45f}, "Der Abstand darf nicht 0 sein."},
+        {"smallest distance still in metres", StartValues{2, 3, 1e-36f}, nullptr},
     };
     for (const Fall& f : faelle) {
-        const auto m = StartwerteFehler(f.w);
+        const auto m = StartValuesError(f.w);
         if (f.meldung)
             EXPECT_EQ(m.value_or("(keine)"), f.meldung) << f.name;
         else
@@ -210,17 +210,17 @@ TEST(StartwerteFehlerTest, RefusesWhatTheModelCannotRunWith) {
 TEST(StartwerteFehlerTest, RefusesInEnglishInTheEnglishEdition) {
     struct Fall {
         const char* name;
-        Startwerte w;
+        StartValues w;
         const char* meldung;
     };
     const Fall faelle[] = {
-        {"mass 0", Startwerte{0, 3, 100}, "The mass must be greater than 0."},
-        {"distance 0", Startwerte{2, 3, 0}, "The distance must not be 0."},
+        {"mass 0", StartValues{0, 3, 100}, "The mass must be greater than 0."},
+        {"distance 0", StartValues{2, 3, 0}, "The distance must not be 0."},
     };
     for (const Fall& f : faelle) {
-        fuzzy::SetzeSprache(fuzzy::Sprache::Englisch);
-        const auto m = StartwerteFehler(f.w);
-        fuzzy::SetzeSprache(fuzzy::Sprache::Deutsch);
+        fuzzy::SetLanguage(fuzzy::Language::English);
+        const auto m = StartValuesError(f.w);
+        fuzzy::SetLanguage(fuzzy::Language::German);
         EXPECT_EQ(m.value_or("(none)"), f.meldung) << f.name;
     }
 }
@@ -241,7 +241,7 @@ TEST(SchrittTest, TeilschritteKeepEachPartShortAndStable) {
         {"negative friction: only the 0.1 s limit", 0.25, 2, -5, 3},
         {"no time", 0.0, 2, 3, 1},
     };
-    for (const Fall& f : faelle) EXPECT_EQ(Teilschritte(f.dt, f.masse, f.reibung), f.teile) << f.name;
+    for (const Fall& f : faelle) EXPECT_EQ(SubSteps(f.dt, f.masse, f.reibung), f.teile) << f.name;
 }
 
 TEST(SchrittTest, OrdinaryStepIsThePlainSemiImplicitEulerStep) {
@@ -256,7 +256,7 @@ TEST(SchrittTest, OrdinaryStepIsThePlainSemiImplicitEulerStep) {
         const float a = static_cast<float>((-double(0.7f) - 3.0 * double(-0.2f)) / 2.0);
         const float v = static_cast<float>(double(-0.2f) + double(a) * double(dt));
         const float s = static_cast<float>(double(0.8f) + double(v) * double(dt));
-        Schritt(z);
+        Step(z);
         EXPECT_EQ(z.a, a) << dt;
         EXPECT_EQ(z.v, v) << dt;
         EXPECT_EQ(z.s, s) << dt;
@@ -285,7 +285,7 @@ TEST(SchrittTest, LongStepFollowsTheMotionInsteadOfSwinging) {
         z.Masse = f.masse;
         z.Reibung = f.reibung;
         z.dt = f.dt;
-        Schritt(z);
+        Step(z);
         const double k = double(f.reibung) / double(f.masse);
         const double v = -0.33 * std::exp(-k * double(f.dt));
         const double s = 1.0 - 0.33 / k * (1.0 - std::exp(-k * double(f.dt)));
@@ -304,7 +304,7 @@ TEST(SchrittTest, StiffFrictionSettlesAtTheTerminalVelocity) {
     z.Reibung = 1000.0f;
     z.dt = 0.055f;
     for (int i = 0; i < 200; ++i) {
-        Schritt(z);
+        Step(z);
         ASSERT_TRUE(std::isfinite(z.s)) << "step " << i;
         EXPECT_GE(z.v, -0.001f * 1.0001f) << "step " << i;  // never faster than F / R
         EXPECT_LE(z.v, 0.0f) << "step " << i;
@@ -315,11 +315,11 @@ TEST(SchrittTest, StiffFrictionSettlesAtTheTerminalVelocity) {
 
 TEST(FuzzyReglerTest, FeedsCentimetresIntoTheInputsAndPullsTowardsTheMark) {
     Projekt p(LokFuz);
-    ASSERT_TRUE(p.Regler().Brauchbar());
+    ASSERT_TRUE(p.Regler().AllDefined());
     SimZustand z;
     z.s = 0.5f;
     z.v = -0.1f;
-    p.Regler().Kraft(z);
+    Kraft(p.Regler(), z);
     EXPECT_EQ(p.A.Value, Single(double(0.5f) * 100.0));
     EXPECT_EQ(p.B.Value, Single(double(-0.1f) * 100.0));
 
@@ -337,7 +337,7 @@ TEST(FuzzyReglerTest, FeedsCentimetresIntoTheInputsAndPullsTowardsTheMark) {
     for (const Fall& f : faelle) {
         z.s = f.s;
         z.v = f.v;
-        const float k = p.Regler().Kraft(z);
+        const float k = Kraft(p.Regler(), z);
         EXPECT_EQ((k > 1e-6f) - (k < -1e-6f), f.vorzeichen) << f.name << ": " << k;
     }
 }
@@ -345,37 +345,37 @@ TEST(FuzzyReglerTest, FeedsCentimetresIntoTheInputsAndPullsTowardsTheMark) {
 TEST(FuzzyReglerTest, IsNotUsableWithoutBothInputsAndTheOutput) {
     Projekt p(LokFuz);
     p.B.Defined = false;
-    EXPECT_FALSE(p.Regler().Brauchbar());
+    EXPECT_FALSE(p.Regler().AllDefined());
 }
 
 TEST(SimuliereTest, FirstStepIntegratesOverATenthOfASecondThenTheGivenStep) {
     Projekt p(LokFuz);
-    LaufOptionen o;
-    o.MaxZeit = 1.0f;
-    const Lauf lauf = Simuliere(p.Regler(), o);
-    ASSERT_GE(lauf.Verlauf.size(), 3u);
-    EXPECT_EQ(lauf.Verlauf[0].sCm, 100.0f);
-    EXPECT_FLOAT_EQ(lauf.Verlauf[1].t, 0.1f);
-    EXPECT_FLOAT_EQ(lauf.Verlauf[2].t, 0.155f);
-    EXPECT_GE(lauf.Verlauf.back().t, 1.0f);
-    EXPECT_FALSE(lauf.Ausgelaufen);
+    RunOptions o;
+    o.MaxTime = 1.0f;
+    const RunResult lauf = RunFuzzy(p.Regler(), o);
+    ASSERT_GE(lauf.Track.size(), 3u);
+    EXPECT_EQ(lauf.Track[0].sCm, 100.0f);
+    EXPECT_FLOAT_EQ(lauf.Track[1].t, 0.1f);
+    EXPECT_FLOAT_EQ(lauf.Track[2].t, 0.155f);
+    EXPECT_GE(lauf.Track.back().t, 1.0f);
+    EXPECT_FALSE(lauf.RanOut);
     // The program's plot sees the same points.
-    EXPECT_EQ(lauf.Punkte.Anzahl, lauf.Verlauf.size() - 1);
-    EXPECT_EQ(lauf.Punkte.Get(2).s, lauf.Verlauf[2].sCm);
+    EXPECT_EQ(lauf.Punkte.Anzahl, lauf.Track.size() - 1);
+    EXPECT_EQ(lauf.Punkte.Get(2).s, lauf.Track[2].sCm);
 }
 
 TEST(SimuliereTest, AControllerThatAlwaysPullsRunsThirtyCentimetresPastTheMarkAndStops) {
     Projekt p(SchiebenFuz);
     ASSERT_EQ(p.meldungen.Anzahl, 0);
-    const Lauf lauf = Simuliere(p.Regler(), LaufOptionen{});
-    EXPECT_TRUE(lauf.Ausgelaufen);
-    EXPECT_LE(lauf.Verlauf.back().sCm, -30.0f);
-    EXPECT_GT(lauf.Verlauf[lauf.Verlauf.size() - 2].sCm, -30.0f);  // ends at the first step past it
-    const Kennzahlen k = KennzahlenVon(lauf);
-    EXPECT_TRUE(k.Ausgelaufen);
-    EXPECT_GE(k.UeberschwingenCm, 30.0f);
-    EXPECT_EQ(k.Vorzeichenwechsel, 0);
-    EXPECT_FALSE(RuheAb(lauf, 1.0f, 0.5f).has_value());
+    const RunResult lauf = RunFuzzy(p.Regler(), RunOptions{});
+    EXPECT_TRUE(lauf.RanOut);
+    EXPECT_LE(lauf.Track.back().sCm, -30.0f);
+    EXPECT_GT(lauf.Track[lauf.Track.size() - 2].sCm, -30.0f);  // ends at the first step past it
+    const RunFigures k = FiguresOf(lauf);
+    EXPECT_TRUE(k.RanOut);
+    EXPECT_GE(k.OvershootCm, 30.0f);
+    EXPECT_EQ(k.SignChanges, 0);
+    EXPECT_FALSE(RestingFrom(lauf, 1.0f, 0.5f).has_value());
 }
 
 // An output stretched to the float's limit: the force overflows, the state
@@ -392,47 +392,47 @@ TEST(SimuliereTest, AStateThatIsNoNumberNeitherRanOutNorCameToRest) {
     p.Out.RangeMax *= faktor;
     for (int i = 1; i <= p.Out.UsedTerms(); ++i)
         for (int j = 1; j <= 4; ++j) p.Out.SetParam(i, j, p.Out.GetParam(i, j) * faktor);
-    for (const float masse : LaborMassen()) {
+    for (const float masse : LabMasses()) {
         SCOPED_TRACE(masse);
-        LaufOptionen o;
+        RunOptions o;
         o.Start.Masse = masse;
-        const Versuch v = Fahre(p.Regler(), o);
-        ASSERT_FALSE(std::isfinite(v.Fahrt.Verlauf.back().sCm));
-        EXPECT_FALSE(v.Fahrt.Ausgelaufen);
-        EXPECT_FALSE(v.Zahlen.Ausgelaufen);
-        EXPECT_FALSE(v.Zahlen.Endlich);
-        EXPECT_FALSE(v.InRuheAb.has_value());
-        EXPECT_FALSE(v.GenauAb.has_value());
+        const JudgedRun v = RunAndJudge(p.Regler(), o);
+        ASSERT_FALSE(std::isfinite(v.Run.Track.back().sCm));
+        EXPECT_FALSE(v.Run.RanOut);
+        EXPECT_FALSE(v.Figures.RanOut);
+        EXPECT_FALSE(v.Figures.Finite);
+        EXPECT_FALSE(v.AtRestFrom.has_value());
+        EXPECT_FALSE(v.ExactFrom.has_value());
     }
 }
 
 // A recorded run that ends in no number, whatever its flag says, is no run out.
 TEST(KennzahlenVonTest, AnEndThatIsNoNumberIsNeitherRunOutNorFinite) {
-    Lauf lauf;
-    lauf.Verlauf = {{0.0f, 100.0f, 0.0f, 0.0f}, {0.1f, std::nanf(""), 0.0f, 1.0f}};
-    lauf.Ausgelaufen = true;
-    const Kennzahlen k = KennzahlenVon(lauf);
-    EXPECT_FALSE(k.Endlich);
-    EXPECT_FALSE(k.Ausgelaufen);
+    RunResult lauf;
+    lauf.Track = {{0.0f, 100.0f, 0.0f, 0.0f}, {0.1f, std::nanf(""), 0.0f, 1.0f}};
+    lauf.RanOut = true;
+    const RunFigures k = FiguresOf(lauf);
+    EXPECT_FALSE(k.Finite);
+    EXPECT_FALSE(k.RanOut);
 }
 
 TEST(KennzahlenVonTest, CountsSignChangesOfTheForceSkippingZerosAndFindsTheRestTime) {
-    Lauf lauf;
-    const LaufPunkt punkte[] = {
+    RunResult lauf;
+    const TrackPoint punkte[] = {
         {0.0f, 100.0f, 0.0f, 0.0f}, {1.0f, 50.0f, -20.0f, 1.0f}, {2.0f, 0.5f, -1.0f, 0.0f}, {3.0f, -0.8f, 0.2f, -0.5f},
         {4.0f, 2.0f, 0.1f, 0.3f},   {5.0f, 0.4f, 0.1f, 0.2f},    {6.0f, 0.2f, 0.0f, 0.0f},
     };
-    lauf.Verlauf.assign(std::begin(punkte), std::end(punkte));
-    const Kennzahlen k = KennzahlenVon(lauf);
-    EXPECT_EQ(k.Vorzeichenwechsel, 2);  // + (0) - + +
-    EXPECT_FLOAT_EQ(k.UeberschwingenCm, 0.8f);
-    EXPECT_TRUE(k.BandErreicht);
-    EXPECT_EQ(k.Schritte, 6);
-    EXPECT_FLOAT_EQ(k.EndeSCm, 0.2f);
-    EXPECT_FLOAT_EQ(RuheAb(lauf, 1.0f, 0.5f).value_or(-1), 5.0f);  // t = 4 is 2 cm away
-    EXPECT_FLOAT_EQ(RuheAb(lauf, 0.3f, 0.5f).value_or(-1), 6.0f);
-    lauf.Verlauf.push_back({7.0f, 0.0f, 3.0f, 0.0f});
-    EXPECT_FALSE(RuheAb(lauf, 1.0f, 0.5f).has_value());  // moving again at the end
+    lauf.Track.assign(std::begin(punkte), std::end(punkte));
+    const RunFigures k = FiguresOf(lauf);
+    EXPECT_EQ(k.SignChanges, 2);  // + (0) - + +
+    EXPECT_FLOAT_EQ(k.OvershootCm, 0.8f);
+    EXPECT_TRUE(k.BandReached);
+    EXPECT_EQ(k.Steps, 6);
+    EXPECT_FLOAT_EQ(k.EndSCm, 0.2f);
+    EXPECT_FLOAT_EQ(RestingFrom(lauf, 1.0f, 0.5f).value_or(-1), 5.0f);  // t = 4 is 2 cm away
+    EXPECT_FLOAT_EQ(RestingFrom(lauf, 0.3f, 0.5f).value_or(-1), 6.0f);
+    lauf.Track.push_back({7.0f, 0.0f, 3.0f, 0.0f});
+    EXPECT_FALSE(RestingFrom(lauf, 1.0f, 0.5f).has_value());  // moving again at the end
 }
 
 // The quality the shipped controller promises, judged by the same run and
@@ -452,11 +452,11 @@ const LokZiel LokZiele[] = {
 };
 constexpr float LokUeberschwingenHoechstens = 0.5f;  // cm past the mark
 
-Lauf LokLauf(Projekt& p, const LokZiel& ziel) {
-    LaufOptionen o;
+RunResult LokLauf(Projekt& p, const LokZiel& ziel) {
+    RunOptions o;
     o.Start.Masse = ziel.masse;
     o.Dt = ziel.dt;
-    return Simuliere(p.Regler(), o);
+    return RunFuzzy(p.Regler(), o);
 }
 
 }  // namespace
@@ -466,11 +466,11 @@ TEST(LokFuzTest, ComesToRestAtTheMarkInTimeForEveryMassAndPace) {
     ASSERT_EQ(p.meldungen.Anzahl, 0);
     for (const LokZiel& z : LokZiele) {
         SCOPED_TRACE(testing::Message() << z.masse << " kg, dt " << z.dt);
-        const Lauf lauf = LokLauf(p, z);
-        const Kennzahlen k = KennzahlenVon(lauf);
-        EXPECT_FALSE(k.Ausgelaufen);
-        EXPECT_TRUE(k.BandErreicht);
-        const auto ruhe = RuheAb(lauf, 0.5f, 0.5f);
+        const RunResult lauf = LokLauf(p, z);
+        const RunFigures k = FiguresOf(lauf);
+        EXPECT_FALSE(k.RanOut);
+        EXPECT_TRUE(k.BandReached);
+        const auto ruhe = RestingFrom(lauf, 0.5f, 0.5f);
         ASSERT_TRUE(ruhe.has_value());
         EXPECT_LE(*ruhe, z.ruheSpaetestens);
     }
@@ -479,8 +479,8 @@ TEST(LokFuzTest, ComesToRestAtTheMarkInTimeForEveryMassAndPace) {
 TEST(LokFuzTest, NeverRunsMoreThanHalfACentimetrePastTheMark) {
     Projekt p(LokFuz);
     for (const LokZiel& z : LokZiele) {
-        const Kennzahlen k = KennzahlenVon(LokLauf(p, z));
-        EXPECT_LE(k.UeberschwingenCm, LokUeberschwingenHoechstens) << z.masse << " kg, dt " << z.dt;
+        const RunFigures k = FiguresOf(LokLauf(p, z));
+        EXPECT_LE(k.OvershootCm, LokUeberschwingenHoechstens) << z.masse << " kg, dt " << z.dt;
     }
 }
 
@@ -490,7 +490,7 @@ TEST(LokFuzTest, DrivesWithinTheOutputRangeOfPlusMinusTwoAndAHalfNewton) {
     EXPECT_EQ(p.Out.RangeMax, 2.5f);
     for (const LokZiel& z : LokZiele) {
         float kleinste = 0.0f, groesste = 0.0f;
-        for (const LaufPunkt& pkt : LokLauf(p, z).Verlauf) {
+        for (const TrackPoint& pkt : LokLauf(p, z).Track) {
             kleinste = std::min(kleinste, pkt.Kraft);
             groesste = std::max(groesste, pkt.Kraft);
         }
@@ -505,14 +505,14 @@ TEST(LocoOptionsTest, ReadsTheOptionsAndRefusesValuesTheModelCannotRunWith) {
         return fuzzysim::LocoOptions(fuzzysim::Args(
             args, {"--csv"}, {"--dt", "--first-dt", "--mass", "--friction", "--distance", "--time", "--svg"}));
     };
-    const LaufOptionen d = optionen({});
+    const RunOptions d = optionen({});
     EXPECT_EQ(d.Start.Masse, 2.0f);
     EXPECT_EQ(d.Start.Reibung, 3.0f);
     EXPECT_EQ(d.Start.AbstandCm, 100.0f);
     EXPECT_EQ(d.Dt, 0.055f);
-    EXPECT_EQ(d.ErsterDt, 0.1f);
-    EXPECT_EQ(d.MaxZeit, 60.0f);
-    const LaufOptionen o = optionen({"--mass", "4", "--dt=0.1", "--distance", "50", "--friction", "0"});
+    EXPECT_EQ(d.FirstDt, 0.1f);
+    EXPECT_EQ(d.MaxTime, 60.0f);
+    const RunOptions o = optionen({"--mass", "4", "--dt=0.1", "--distance", "50", "--friction", "0"});
     EXPECT_EQ(o.Start.Masse, 4.0f);
     EXPECT_EQ(o.Dt, 0.1f);
     EXPECT_EQ(o.Start.AbstandCm, 50.0f);
@@ -543,9 +543,9 @@ TEST(LocoOptionsTest, ReadsTheOptionsAndRefusesValuesTheModelCannotRunWith) {
 
 TEST(LocoOutputTest, SummaryCsvAndSvgDescribeTheSameRun) {
     Projekt p(LokFuz);
-    LaufOptionen o;
-    o.MaxZeit = 20.0f;
-    const Lauf lauf = Simuliere(p.Regler(), o);
+    RunOptions o;
+    o.MaxTime = 20.0f;
+    const RunResult lauf = RunFuzzy(p.Regler(), o);
     std::ostringstream summary, csv, svg;
     fuzzysim::PrintLocoSummary(o, lauf, summary);
     fuzzysim::WriteLocoCsv(lauf, csv);
@@ -560,7 +560,7 @@ TEST(LocoOutputTest, SummaryCsvAndSvgDescribeTheSameRun) {
     std::getline(zeilen, zeile);
     EXPECT_EQ(zeile, "t_s,s_cm,v_cms,kraft_N");
     while (std::getline(zeilen, zeile)) ++n;
-    EXPECT_EQ(n, static_cast<int>(lauf.Verlauf.size()));
+    EXPECT_EQ(n, static_cast<int>(lauf.Track.size()));
     const std::string bild = svg.str();
     EXPECT_EQ(bild.rfind("<svg", 0), 0u);
     std::size_t linien = 0;

@@ -15,7 +15,7 @@ struct Loaded {
     explicit Loaded(const std::string& name) {
         fuzzy::LoadProject(std::string(FUZZY_SOURCE_DIR) + "/tests/data/" + name, A, B, Out, Rules);
     }
-    pemrak::FuzzyRegler Lok() { return {A, B, Out, Rules}; }
+    fuzzy::Controller Lok() { return {A, B, Out, Rules}; }
 };
 
 struct LocoCase {
@@ -40,19 +40,19 @@ class LocoFiguresTest : public ::testing::TestWithParam<LocoCase> {};
 TEST_P(LocoFiguresTest, FiguresAreThoseFuzzysimPrinted) {
     const LocoCase& c = GetParam();
     Loaded p("lok.fuz");
-    pemrak::LaufOptionen o;
+    pemrak::RunOptions o;
     o.Start.Masse = c.masse;
     o.Dt = c.dt;
-    const pemrak::Versuch v = pemrak::Fahre(p.Lok(), o);
-    ASSERT_TRUE(v.InRuheAb.has_value());
-    ASSERT_TRUE(v.GenauAb.has_value());
-    EXPECT_NEAR(*v.InRuheAb, c.inRuheAb, 0.0005f);
-    EXPECT_NEAR(*v.GenauAb, c.genauAb, 0.0005f);
-    EXPECT_NEAR(v.Zahlen.UeberschwingenCm, c.ueberschwingen, 0.00005f);
-    EXPECT_EQ(v.Zahlen.Vorzeichenwechsel, c.wechsel);
-    EXPECT_EQ(v.Zahlen.Schritte, c.schritte);
-    EXPECT_EQ(v.Fahrt.Verlauf.size(), static_cast<std::size_t>(c.schritte) + 1);
-    EXPECT_EQ(v.Optionen.Start.Masse, c.masse);
+    const pemrak::JudgedRun v = pemrak::RunAndJudge(p.Lok(), o);
+    ASSERT_TRUE(v.AtRestFrom.has_value());
+    ASSERT_TRUE(v.ExactFrom.has_value());
+    EXPECT_NEAR(*v.AtRestFrom, c.inRuheAb, 0.0005f);
+    EXPECT_NEAR(*v.ExactFrom, c.genauAb, 0.0005f);
+    EXPECT_NEAR(v.Figures.OvershootCm, c.ueberschwingen, 0.00005f);
+    EXPECT_EQ(v.Figures.SignChanges, c.wechsel);
+    EXPECT_EQ(v.Figures.Steps, c.schritte);
+    EXPECT_EQ(v.Run.Track.size(), static_cast<std::size_t>(c.schritte) + 1);
+    EXPECT_EQ(v.Options.Start.Masse, c.masse);
 }
 
 INSTANTIATE_TEST_SUITE_P(Shipped, LocoFiguresTest, ::testing::ValuesIn(kLocoCases),
@@ -60,28 +60,28 @@ INSTANTIATE_TEST_SUITE_P(Shipped, LocoFiguresTest, ::testing::ValuesIn(kLocoCase
 
 TEST(VersuchsreiheTest, EveryMassWithEveryStepMassesOutside) {
     Loaded p("lok.fuz");
-    pemrak::LaufOptionen basis;
+    pemrak::RunOptions basis;
     basis.Start.Reibung = 2.5f;
     basis.Start.AbstandCm = 80.0f;
-    basis.MaxZeit = 5.0f;
-    const auto reihe = pemrak::Versuchsreihe(p.Lok(), basis, pemrak::LaborMassen(), pemrak::LaborSchritte());
+    basis.MaxTime = 5.0f;
+    const auto reihe = pemrak::RunSeries(p.Lok(), basis, pemrak::LabMasses(), pemrak::LabSteps());
     ASSERT_EQ(reihe.size(), 6u);
     const float massen[] = {1, 1, 2, 2, 4, 4};
     const float schritte[] = {0.055f, 0.1f, 0.055f, 0.1f, 0.055f, 0.1f};
     for (std::size_t i = 0; i < reihe.size(); ++i) {
-        EXPECT_EQ(reihe[i].Optionen.Start.Masse, massen[i]) << i;
-        EXPECT_EQ(reihe[i].Optionen.Dt, schritte[i]) << i;
+        EXPECT_EQ(reihe[i].Options.Start.Masse, massen[i]) << i;
+        EXPECT_EQ(reihe[i].Options.Dt, schritte[i]) << i;
         // friction, distance and time limit come from the basis
-        EXPECT_EQ(reihe[i].Optionen.Start.Reibung, 2.5f);
-        EXPECT_FLOAT_EQ(reihe[i].Fahrt.Verlauf.front().sCm, 80.0f);
-        EXPECT_LT(reihe[i].Zahlen.EndeT, 5.2f);
+        EXPECT_EQ(reihe[i].Options.Start.Reibung, 2.5f);
+        EXPECT_FLOAT_EQ(reihe[i].Run.Track.front().sCm, 80.0f);
+        EXPECT_LT(reihe[i].Figures.EndT, 5.2f);
     }
 }
 
 TEST(VersuchsreiheTest, ASetCancelFlagMakesNoFurtherRun) {
     Loaded p("lok.fuz");
     std::atomic<bool> cancel{true};
-    EXPECT_TRUE(pemrak::Versuchsreihe(p.Lok(), {}, pemrak::LaborMassen(), pemrak::LaborSchritte(), &cancel).empty());
+    EXPECT_TRUE(pemrak::RunSeries(p.Lok(), {}, pemrak::LabMasses(), pemrak::LabSteps(), &cancel).empty());
 }
 
 }  // namespace

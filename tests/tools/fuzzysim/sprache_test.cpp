@@ -401,17 +401,17 @@ TEST(FuzzysimJson, KeysAndValuesAreTheSameInEnglish) {
 struct Taken {
     const char* name;
     std::vector<std::string> args;
-    std::optional<fuzzy::Sprache> language;
+    std::optional<fuzzy::Language> language;
     std::vector<std::string> left;  // what the subcommand sees
 };
 
 std::vector<Taken> TakenCases() {
-    using fuzzy::Sprache;
+    using fuzzy::Language;
     return {
         {"None", {"check", "a.fuz"}, std::nullopt, {"check", "a.fuz"}},
-        {"Before", {"--lang", "en", "check", "a.fuz"}, Sprache::Englisch, {"check", "a.fuz"}},
-        {"AfterWithEquals", {"check", "--lang=de", "a.fuz"}, Sprache::Deutsch, {"check", "a.fuz"}},
-        {"LastCounts", {"--lang", "de", "eval", "--lang", "en"}, Sprache::Englisch, {"eval"}},
+        {"Before", {"--lang", "en", "check", "a.fuz"}, Language::English, {"check", "a.fuz"}},
+        {"AfterWithEquals", {"check", "--lang=de", "a.fuz"}, Language::German, {"check", "a.fuz"}},
+        {"LastCounts", {"--lang", "de", "eval", "--lang", "en"}, Language::English, {"eval"}},
         {"OtherOptionStays", {"check", "--language", "en"}, std::nullopt, {"check", "--language", "en"}},
     };
 }

@@ -150,7 +150,7 @@ TEST(DorvaneHilfe, EveryLinkOfAnEnglishPageLeadsToAnEnglishPageAndAnchor) {
 
 struct HilfeFall {
     const char* name;
-    fuzzy::Sprache sprache;
+    fuzzy::Language sprache;
     int kontext;
     const char* zeigt;  // a word of the page shown
 };
@@ -168,10 +168,10 @@ TEST_P(DorvaneHilfeSprache, HelpOpensInTheProgramsLanguage) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Kontexte, DorvaneHilfeSprache,
-                         testing::Values(HilfeFall{"GermanContents", fuzzy::Sprache::Deutsch, 0, "Themen"},
-                                         HilfeFall{"GermanEditor", fuzzy::Sprache::Deutsch, 2, "Regeleditor"},
-                                         HilfeFall{"EnglishContents", fuzzy::Sprache::Englisch, 0, "Topics"},
-                                         HilfeFall{"EnglishEditor", fuzzy::Sprache::Englisch, 2, "rule editor"}),
+                         testing::Values(HilfeFall{"GermanContents", fuzzy::Language::German, 0, "Themen"},
+                                         HilfeFall{"GermanEditor", fuzzy::Language::German, 2, "Regeleditor"},
+                                         HilfeFall{"EnglishContents", fuzzy::Language::English, 0, "Topics"},
+                                         HilfeFall{"EnglishEditor", fuzzy::Language::English, 2, "rule editor"}),
                          [](const testing::TestParamInfo<HilfeFall>& i) { return std::string(i.param.name); });
 
 // --- messages, the open dialog, numbers ------------------------------------------
@@ -190,7 +190,7 @@ class DorvaneMeldung : public testing::TestWithParam<Meldung> {};
 // the engine's.
 TEST_P(DorvaneMeldung, IsEnglish) {
     const Meldung& m = GetParam();
-    SpracheFuer englisch(fuzzy::Sprache::Englisch, Kataloge);
+    SpracheFuer englisch(fuzzy::Language::English, Kataloge);
     testsupport::MessageRecorder messages;
     Programm p(m.argumente);
     messages.Clear();
@@ -214,7 +214,7 @@ INSTANTIATE_TEST_SUITE_P(Meldungen, DorvaneMeldung,
                          [](const testing::TestParamInfo<Meldung>& i) { return std::string(i.param.name); });
 
 TEST(DorvaneEnglisch, OpenDialogSpeaksEnglish) {
-    SpracheFuer englisch(fuzzy::Sprache::Englisch, Kataloge);
+    SpracheFuer englisch(fuzzy::Language::English, Kataloge);
     Programm p({});
     QStringList texte;
     QTimer::singleShot(0, [&] {
@@ -252,7 +252,7 @@ TEST(DorvaneEnglisch, ValuesShowADecimalPointAsInGerman) {
     const QStringList de = WerteNachTruckSetzen();
     QStringList en;
     {
-        SpracheFuer englisch(fuzzy::Sprache::Englisch, Kataloge);
+        SpracheFuer englisch(fuzzy::Language::English, Kataloge);
         en = WerteNachTruckSetzen();
     }
     static const QRegularExpression mitPunkt(QStringLiteral("^ *-?\\d+\\.\\d{4}$"));

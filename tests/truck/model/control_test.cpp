@@ -36,7 +36,7 @@ TEST(ControlPlace, RandomHeadingCoversAttitudesFromMinus45To45) {
 struct EmptyController {
     fuzzy::TFuzzy a, b, out;
     fuzzy::RuleTable rules;
-    Controller c{a, b, out, rules};
+    fuzzy::Controller c{a, b, out, rules};
 };
 
 TEST(ControlRun, WithoutAProjectTheTruckBacksStraightDown) {
@@ -98,7 +98,7 @@ protected:
 
 TEST_P(ShippedController, DocksFromEveryGridStart) {
     const float speed = GetParam();
-    const Controller c{a, b, out, rules};
+    const fuzzy::Controller c{a, b, out, rules};
     const auto runs = fuzzysim::RunTruckStarts(c, GridStarts(), speed, DefaultMaxSteps, false);
     ASSERT_EQ(runs.size(), 164u);
     int mustKeepRoad = 0;
@@ -130,7 +130,7 @@ TEST(Control, OneInputControllerReachesTheLineAtAnAngle) {
     fuzzy::LoadProject(FUZZY_SOURCE_DIR "/examples/truck_einachsig.fuz", a, b, out, rules);
     ASSERT_TRUE(a.Defined && out.Defined);
     ASSERT_FALSE(b.Defined);
-    const Controller c{a, b, out, rules};
+    const fuzzy::Controller c{a, b, out, rules};
     const RunResult r = RunFuzzy(c, {-10.0f, 0.0f}, -1.0f);
     EXPECT_TRUE(r.Arrived);
     EXPECT_LT(std::fabs(r.X), 2.0f);

@@ -16,7 +16,7 @@ struct Loaded {
     explicit Loaded(const std::string& name) {
         fuzzy::LoadProject(std::string(FUZZY_SOURCE_DIR) + "/tests/data/" + name, A, B, Out, Rules);
     }
-    dorvane::Controller Truck() { return {A, B, Out, Rules}; }
+    fuzzy::Controller Truck() { return {A, B, Out, Rules}; }
 };
 
 struct GridCase {

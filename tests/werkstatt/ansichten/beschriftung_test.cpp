@@ -4,7 +4,7 @@
 #include "werkstatt/ansichten/Bildexport.h"
 #include "werkstatt/ansichten/Farbskala.h"
 #include "werkstatt/ansichten/InspektorSzene.h"
-#include "fuzzy/KennfeldGitter.h"
+#include "fuzzy/Surface.h"
 #include "werkstatt/ansichten/KennfeldAnsicht.h"
 #include "werkstatt/ansichten/KennfeldSzene.h"
 #include "werkstatt/ansichten/PainterPlot.h"
@@ -32,7 +32,7 @@ ansichten::InspektorSzene Szene(const fuzzy::Project& p, float anteilA, float an
     ansichten::InspektorSzene s{p, {}};
     const float a = p.A.RangeMin + anteilA * (p.A.RangeMax - p.A.RangeMin);
     const float b = p.B.Defined ? p.B.RangeMin + anteilB * (p.B.RangeMax - p.B.RangeMin) : 0.0f;
-    s.auswertung = fuzzy::SchrittZerlegen(p, a, b);
+    s.auswertung = fuzzy::BreakDownStep(p, a, b);
     return s;
 }
 
@@ -98,7 +98,7 @@ TEST_P(Beschriftung, SurfaceLabelsDoNotOverlapAndStayInThePicture) {
     const fuzzy::Project p = Laden(GetParam());
     ansichten::KennfeldSzene s;
     s.projekt = p;
-    s.gitter = fuzzy::BerechneKennfeld(p, p.B.Defined ? 101 : 401, 101);
+    s.gitter = fuzzy::ComputeSurface(p, p.B.Defined ? 101 : 401, 101);
     ansichten::SzeneAufbereiten(s);
     for (const QSize g : {ansichten::Exportgroesse(QSize(600, 540)), QSize(420, 380)}) {
         const auto texte =

@@ -172,7 +172,7 @@ TEST(Inspektor, RuleInWordsNamesTheTermsOfItsRowAndColumn) {
             .arg(QString::fromStdString(p.A.Name), QString::fromStdString(p.A.GetTermName(2)),
                  QString::fromStdString(p.B.Name), QString::fromStdString(p.B.GetTermName(4)),
                  QString::fromStdString(p.Out.Name), QString::fromStdString(p.Out.GetTermName(p.Rules.Get(4, 2))),
-                 zahl::Text(i.auswertung().staerke[3][1], zahl::Art::Zugehoerigkeit));
+                 zahl::Text(i.auswertung().Strength[3][1], zahl::Art::Zugehoerigkeit));
     EXPECT_EQ(t, erwartet);
     EXPECT_EQ(ansichten::ZelleUnter(g, QPoint(2, 2)), (std::array<int, 2>{0, 0}));
     const fuzzy::Project e = Laden("beispiel.fuz");
@@ -203,7 +203,7 @@ TEST(Inspektor, GridShadesEachCellByFiringStrengthAndFramesTheDecidingOnes) {
     ansichten::Inspektor i;
     Setzen(i, p);
     i.setEingaben(-3.0f, 20.0f);
-    const fuzzy::Auswertung& e = i.auswertung();
+    const fuzzy::StepBreakdown& e = i.auswertung();
     const QSize g(1000, 640);
     const QImage bild = Szene(i, g);
     const QRect bereich = ansichten::Aufteilen(g).regeln;
@@ -213,9 +213,9 @@ TEST(Inspektor, GridShadesEachCellByFiringStrengthAndFramesTheDecidingOnes) {
         for (int c = 1; c <= 5; ++c) {
             const QRect z = ansichten::RegelZelle(bereich, r, c);
             // The corner just inside the grid line carries the shade.
-            const QColor soll = ansichten::Schattierung(e.staerke[r - 1][c - 1]);
+            const QColor soll = ansichten::Schattierung(e.Strength[r - 1][c - 1]);
             bool rahmen = false;
-            for (int k = 0; k < p.Out.TermCount; ++k) rahmen |= e.massgeblich[k] == std::array<int, 2>{r, c};
+            for (int k = 0; k < p.Out.TermCount; ++k) rahmen |= e.Decisive[k] == std::array<int, 2>{r, c};
             const QRect innen = z.adjusted(6, 6, -6, -6);
             EXPECT_EQ(QColor(bild.pixel(innen.topLeft())), soll) << "cell " << r << ", " << c;
             // A bold frame: its left edge is a dark band several pixels long.
@@ -225,7 +225,7 @@ TEST(Inspektor, GridShadesEachCellByFiringStrengthAndFramesTheDecidingOnes) {
         }
     }
     int aktiv = 0;
-    for (int k = 0; k < p.Out.TermCount; ++k) aktiv += e.aktivierung[k] > 0.0f;
+    for (int k = 0; k < p.Out.TermCount; ++k) aktiv += e.Activation[k] > 0.0f;
     EXPECT_EQ(markiert, aktiv);
     EXPECT_GT(aktiv, 0);
 }
@@ -254,8 +254,7 @@ TEST_P(InspektorOhneRegel, SaysInTheHintsWordsThatTheOutputFellToTheRangeStart) 
     EXPECT_EQ(i.keineRegelAnzeige()->isHidden(), !f.keineRegel);
     if (f.keineRegel) {
         EXPECT_EQ(i.ausgang(), p.Out.RangeMin);
-        EXPECT_EQ(i.keineRegelAnzeige()->text(),
-                  QString::fromStdString(fuzzy::NoRuleAtText(p.A, p.B, p.Out, f.a, f.b)));
+        EXPECT_EQ(i.keineRegelAnzeige()->text(), QString::fromStdString(fuzzy::NoRuleAtText(p, f.a, f.b)));
         EXPECT_EQ(ansichten::KeineRegelSatz(i.szene()), i.keineRegelAnzeige()->text());
     } else {
         EXPECT_TRUE(ansichten::KeineRegelSatz(i.szene()).isEmpty());

@@ -40,11 +40,11 @@ struct Ansicht {
 TEST(KennfeldAnsicht, FieldOnScreenIsTheEnginesAtLeast200By200) {
     const fuzzy::Project p = Laden("truck.fuz");
     Ansicht v(p);
-    const fuzzy::KennfeldGitter& g = v.k.szene().gitter;
-    ASSERT_GE(g.nx, 200);
-    ASSERT_GE(g.ny, 200);
-    for (auto [i, j] : {std::pair{0, 0}, {g.nx - 1, 0}, {0, g.ny - 1}, {g.nx - 1, g.ny - 1}, {g.nx / 2, g.ny / 3}})
-        EXPECT_EQ(g.Wert(i, j), Engine(p, g.A(i), g.B(j))) << i << ", " << j;
+    const fuzzy::SurfaceGrid& g = v.k.szene().gitter;
+    ASSERT_GE(g.Nx, 200);
+    ASSERT_GE(g.Ny, 200);
+    for (auto [i, j] : {std::pair{0, 0}, {g.Nx - 1, 0}, {0, g.Ny - 1}, {g.Nx - 1, g.Ny - 1}, {g.Nx / 2, g.Ny / 3}})
+        EXPECT_EQ(g.Value(i, j), Engine(p, g.A(i), g.B(j))) << i << ", " << j;
 }
 
 TEST(KennfeldAnsicht, LatestProjectWinsWhenEditsComeFasterThanTheField) {
@@ -58,8 +58,8 @@ TEST(KennfeldAnsicht, LatestProjectWinsWhenEditsComeFasterThanTheField) {
     v.k.warteAufErgebnis();
     EXPECT_FALSE(v.k.rechnet());
     EXPECT_EQ(v.k.szene().projekt.Rules, p.Rules);
-    const fuzzy::KennfeldGitter& g = v.k.szene().gitter;
-    EXPECT_EQ(g.Wert(g.nx / 2, g.ny / 2), Engine(p, g.A(g.nx / 2), g.B(g.ny / 2)));
+    const fuzzy::SurfaceGrid& g = v.k.szene().gitter;
+    EXPECT_EQ(g.Value(g.Nx / 2, g.Ny / 2), Engine(p, g.A(g.Nx / 2), g.B(g.Ny / 2)));
 }
 
 struct KlickFall {
@@ -132,13 +132,13 @@ TEST(KennfeldAnsicht, ColourAtAPointMatchesTheValueThere) {
     }
     // Away from contour lines and steep places: compare with the sample's colour.
     int geprueft = 0;
-    for (int i = 20; i < s.gitter.nx; i += 40) {
-        for (int j = 20; j < s.gitter.ny; j += 40) {
-            const float w = s.gitter.Wert(i, j);
+    for (int i = 20; i < s.gitter.Nx; i += 40) {
+        for (int j = 20; j < s.gitter.Ny; j += 40) {
+            const float w = s.gitter.Value(i, j);
             const QPoint pt = v.pixel(s.gitter.A(i), s.gitter.B(j));
             bool eben = true;
             for (int di = -2; di <= 2; ++di)
-                for (int dj = -2; dj <= 2; ++dj) eben &= std::fabs(s.gitter.Wert(i + di, j + dj) - w) < 0.3f;
+                for (int dj = -2; dj <= 2; ++dj) eben &= std::fabs(s.gitter.Value(i + di, j + dj) - w) < 0.3f;
             bool linie = false;
             for (double st : s.stufen) linie |= std::fabs(st - w) < (s.skalaMax - s.skalaMin) * 0.02;
             if (!eben || linie) continue;
@@ -157,9 +157,9 @@ TEST(KennfeldAnsicht, OneInputProjectShowsTheCurveAndItsPoint) {
     const fuzzy::Project p = Laden("beispiel.fuz");
     Ansicht v(p);
     const ansichten::KennfeldSzene& s = v.k.szene();
-    EXPECT_FALSE(s.gitter.zweiEingaenge);
-    EXPECT_EQ(s.gitter.ny, 1);
-    EXPECT_GE(s.gitter.nx, 200);
+    EXPECT_FALSE(s.gitter.TwoInputs);
+    EXPECT_EQ(s.gitter.Ny, 1);
+    EXPECT_GE(s.gitter.Nx, 200);
     v.k.setMarke(-2.5f, 0.0f);
     EXPECT_EQ(v.k.szene().markeWert, 0.611111104f);
     // A click picks A only; the vertical axis is the output, not an input.
@@ -193,12 +193,12 @@ TEST_P(KennfeldSchraffur, PlacesWithoutAFiringRuleAreHatchedWithALegendEntryAndN
     const fuzzy::Project p = f.projekt();
     Ansicht v(p);
     const ansichten::KennfeldSzene& s = v.k.szene();
-    const fuzzy::NoRuleRegions soll = fuzzy::FindNoRuleRegions(p.A, p.B, p.Out, p.Rules);
+    const fuzzy::NoRuleRegions soll = fuzzy::FindNoRuleRegions(p);
     ASSERT_EQ(s.keineRegel.Boxes.size(), soll.Boxes.size());
     EXPECT_EQ(!s.keineRegel.Empty(), f.hatSchraffur);
     EXPECT_EQ(!ansichten::SchraffurLegende(s, v.groesse()).isEmpty(), f.hatSchraffur);
 
-    const QRectF plot = ansichten::KennfeldAufteilen(v.groesse(), s.gitter.zweiEingaenge).plot;
+    const QRectF plot = ansichten::KennfeldAufteilen(v.groesse(), s.gitter.TwoInputs).plot;
     const QPointF tot = ansichten::PixelPunkt(s, v.groesse(), QPointF(f.totA, f.totB));
     if (f.hatSchraffur) {
         // Some hatched rectangle covers the dead point, at least a few pixels

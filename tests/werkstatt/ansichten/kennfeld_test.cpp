@@ -1,6 +1,6 @@
 // The surface and the step analysis in the engine: the same numbers as a
 // control step, the right corners, the right deciding rule.
-#include "fuzzy/KennfeldGitter.h"
+#include "fuzzy/Surface.h"
 
 #include "tests/werkstatt/ansichten/AnsichtenTest.h"
 
@@ -25,37 +25,37 @@ class KennfeldAgreesWithEngine : public testing::TestWithParam<FeldFall> {};
 TEST_P(KennfeldAgreesWithEngine, AtCornersAndSampledPointsBitForBit) {
     const FeldFall f = GetParam();
     const fuzzy::Project p = Laden(f.datei);
-    const fuzzy::KennfeldGitter k = fuzzy::BerechneKennfeld(p, f.nx, f.ny);
-    ASSERT_FALSE(k.leer());
-    ASSERT_EQ(k.nx, f.nx);
-    ASSERT_EQ(k.ny, p.B.Defined ? f.ny : 1);
+    const fuzzy::SurfaceGrid k = fuzzy::ComputeSurface(p, f.nx, f.ny);
+    ASSERT_FALSE(k.Empty());
+    ASSERT_EQ(k.Nx, f.nx);
+    ASSERT_EQ(k.Ny, p.B.Defined ? f.ny : 1);
     // The corners are the ends of the ranges exactly, not nearly.
     EXPECT_EQ(k.A(0), p.A.RangeMin);
-    EXPECT_EQ(k.A(k.nx - 1), p.A.RangeMax);
+    EXPECT_EQ(k.A(k.Nx - 1), p.A.RangeMax);
     if (p.B.Defined) {
         EXPECT_EQ(k.B(0), p.B.RangeMin);
-        EXPECT_EQ(k.B(k.ny - 1), p.B.RangeMax);
+        EXPECT_EQ(k.B(k.Ny - 1), p.B.RangeMax);
     }
     const std::vector<std::pair<int, int>> punkte = {{0, 0},
-                                                     {k.nx - 1, 0},
-                                                     {0, k.ny - 1},
-                                                     {k.nx - 1, k.ny - 1},
-                                                     {k.nx / 2, k.ny / 2},
-                                                     {k.nx / 3, (2 * k.ny) / 3},
-                                                     {(3 * k.nx) / 4, k.ny / 5},
-                                                     {1, k.ny - 2},
-                                                     {k.nx - 2, 1}};
+                                                     {k.Nx - 1, 0},
+                                                     {0, k.Ny - 1},
+                                                     {k.Nx - 1, k.Ny - 1},
+                                                     {k.Nx / 2, k.Ny / 2},
+                                                     {k.Nx / 3, (2 * k.Ny) / 3},
+                                                     {(3 * k.Nx) / 4, k.Ny / 5},
+                                                     {1, k.Ny - 2},
+                                                     {k.Nx - 2, 1}};
     for (const auto& [i, j] : punkte) {
-        if (j < 0 || j >= k.ny) continue;
-        EXPECT_EQ(k.Wert(i, j), Engine(p, k.A(i), k.B(j))) << f.datei << " at (" << i << ", " << j << ")";
+        if (j < 0 || j >= k.Ny) continue;
+        EXPECT_EQ(k.Value(i, j), Engine(p, k.A(i), k.B(j))) << f.datei << " at (" << i << ", " << j << ")";
     }
     // Every value lies between the reported extremes, which occur.
     bool minDa = false, maxDa = false;
-    for (float v : k.Werte) {
-        EXPECT_GE(v, k.minimum);
-        EXPECT_LE(v, k.maximum);
-        minDa |= v == k.minimum;
-        maxDa |= v == k.maximum;
+    for (float v : k.Values) {
+        EXPECT_GE(v, k.Min);
+        EXPECT_LE(v, k.Max);
+        minDa |= v == k.Min;
+        maxDa |= v == k.Max;
     }
     EXPECT_TRUE(minDa && maxDa);
 }
@@ -71,39 +71,39 @@ INSTANTIATE_TEST_SUITE_P(Beispiele, KennfeldAgreesWithEngine,
 TEST(Kennfeld, OneInputProjectIsTheCurveOverA) {
     const fuzzy::Project p = Laden("beispiel.fuz");
     ASSERT_FALSE(p.B.Defined);
-    const fuzzy::KennfeldGitter k = fuzzy::BerechneKennfeld(p, 201, 201);
-    EXPECT_FALSE(k.zweiEingaenge);
-    EXPECT_EQ(k.ny, 1);
-    EXPECT_EQ(k.Werte.size(), 201u);
+    const fuzzy::SurfaceGrid k = fuzzy::ComputeSurface(p, 201, 201);
+    EXPECT_FALSE(k.TwoInputs);
+    EXPECT_EQ(k.Ny, 1);
+    EXPECT_EQ(k.Values.size(), 201u);
     // -10 .. 10 in 200 steps: sample 75 is the worked example's -2.5.
     EXPECT_EQ(k.A(75), -2.5f);
-    EXPECT_EQ(k.Wert(75, 0), Engine(p, -2.5f, 0.0f));
-    EXPECT_EQ(k.Wert(75, 0), 0.611111104f);
+    EXPECT_EQ(k.Value(75, 0), Engine(p, -2.5f, 0.0f));
+    EXPECT_EQ(k.Value(75, 0), 0.611111104f);
 }
 
 TEST(Kennfeld, FieldWithoutInputAOrOutputIsEmpty) {
     fuzzy::Project p = Laden("truck.fuz");
     fuzzy::TFuzzy leer;
-    EXPECT_TRUE(fuzzy::BerechneKennfeld(fuzzy::Project{leer, p.B, p.Out, p.Rules}, 200, 200).leer());
-    EXPECT_TRUE(fuzzy::BerechneKennfeld(fuzzy::Project{p.A, p.B, leer, p.Rules}, 200, 200).leer());
+    EXPECT_TRUE(fuzzy::ComputeSurface(fuzzy::Project{leer, p.B, p.Out, p.Rules}, 200, 200).Empty());
+    EXPECT_TRUE(fuzzy::ComputeSurface(fuzzy::Project{p.A, p.B, leer, p.Rules}, 200, 200).Empty());
 }
 
 TEST(Kennfeld, TooFewSamplesStillIncludeBothEnds) {
     const fuzzy::Project p = Laden("truck.fuz");
-    const fuzzy::KennfeldGitter k = fuzzy::BerechneKennfeld(p, 0, 1);
-    ASSERT_EQ(k.nx, 2);
-    ASSERT_EQ(k.ny, 2);
+    const fuzzy::SurfaceGrid k = fuzzy::ComputeSurface(p, 0, 1);
+    ASSERT_EQ(k.Nx, 2);
+    ASSERT_EQ(k.Ny, 2);
     EXPECT_EQ(k.A(1), p.A.RangeMax);
-    EXPECT_EQ(k.Wert(1, 1), Engine(p, p.A.RangeMax, p.B.RangeMax));
+    EXPECT_EQ(k.Value(1, 1), Engine(p, p.A.RangeMax, p.B.RangeMax));
 }
 
 TEST(Kennfeld, RowsSplitAcrossCallsGiveTheSameField) {
     const fuzzy::Project p = Laden("lok.fuz");
-    const fuzzy::KennfeldGitter ganz = fuzzy::BerechneKennfeld(p, 60, 40);
-    fuzzy::KennfeldGitter geteilt = fuzzy::KennfeldVorbereiten(p, 60, 40);
-    fuzzy::KennfeldZeilen(geteilt, p, 25, 99);
-    fuzzy::KennfeldZeilen(geteilt, p, -3, 25);
-    EXPECT_EQ(geteilt.Werte, ganz.Werte);
+    const fuzzy::SurfaceGrid ganz = fuzzy::ComputeSurface(p, 60, 40);
+    fuzzy::SurfaceGrid geteilt = fuzzy::PrepareSurface(p, 60, 40);
+    fuzzy::FillSurfaceRows(geteilt, p, 25, 99);
+    fuzzy::FillSurfaceRows(geteilt, p, -3, 25);
+    EXPECT_EQ(geteilt.Values, ganz.Values);
 }
 
 // --- the step taken apart ---------------------------------------------------
@@ -146,14 +146,14 @@ TEST_P(AuswertungPicksDecidingCell, AndStrengthsMatchInfer) {
     p.Rules.Set(1, 2, f.regeln[1]);
     p.Rules.Set(2, 1, f.regeln[2]);
     p.Rules.Set(2, 2, f.regeln[3]);
-    const fuzzy::Auswertung e = fuzzy::SchrittZerlegen(p, f.a, f.b);
-    EXPECT_EQ(e.ausgang, Engine(p, f.a, f.b));
+    const fuzzy::StepBreakdown e = fuzzy::BreakDownStep(p, f.a, f.b);
+    EXPECT_EQ(e.Output, Engine(p, f.a, f.b));
     for (int r = 1; r <= 2; ++r)
         for (int c = 1; c <= 2; ++c)
-            EXPECT_EQ(e.staerke[r - 1][c - 1], fuzzy::MinSingle(e.gradA[c - 1], e.gradB[r - 1]));
+            EXPECT_EQ(e.Strength[r - 1][c - 1], fuzzy::MinSingle(e.DegreeA[c - 1], e.DegreeB[r - 1]));
     for (int k = 1; k <= 2; ++k) {
-        EXPECT_EQ(e.massgeblich[k - 1], f.massgeblich[k - 1]) << "output term " << k;
-        EXPECT_EQ(e.aktivierung[k - 1], e.skaliert.GetParam(k, fuzzy::ParamH));
+        EXPECT_EQ(e.Decisive[k - 1], f.massgeblich[k - 1]) << "output term " << k;
+        EXPECT_EQ(e.Activation[k - 1], e.Scaled.GetParam(k, fuzzy::ParamH));
     }
     // The caller's output keeps its heights.
     EXPECT_EQ(p.Out.GetParam(1, fuzzy::ParamH), 1.0f);
@@ -169,17 +169,17 @@ INSTANTIATE_TEST_SUITE_P(
                     Stufenfall{"NothingFiresNothingMarked", 0, 10, {0, 0, 0, 1}, {{{0, 0}, {0, 0}}}}),
     [](const testing::TestParamInfo<Stufenfall>& i) { return std::string(i.param.name); });
 
-TEST(Auswertung, OneInputUsesRowOneWithDegreesOfA) {
+TEST(StepBreakdown, OneInputUsesRowOneWithDegreesOfA) {
     const fuzzy::Project p = Laden("beispiel.fuz");
-    const fuzzy::Auswertung e = fuzzy::SchrittZerlegen(p, -2.5f, 99.0f);
-    EXPECT_FALSE(e.zweiEingaenge);
-    EXPECT_EQ(e.gradA[0], 0.5f);
-    EXPECT_EQ(e.gradA[1], 0.0f);
-    EXPECT_EQ(e.staerke[0][0], 0.5f);
-    EXPECT_EQ(e.staerke[1][0], 0.0f);  // rows beyond the first are not read
-    EXPECT_EQ(e.aktivierung[1], 0.5f);
-    EXPECT_EQ((e.massgeblich[1]), (std::array<int, 2>{1, 1}));
-    EXPECT_EQ(e.ausgang, 0.611111104f);
+    const fuzzy::StepBreakdown e = fuzzy::BreakDownStep(p, -2.5f, 99.0f);
+    EXPECT_FALSE(e.TwoInputs);
+    EXPECT_EQ(e.DegreeA[0], 0.5f);
+    EXPECT_EQ(e.DegreeA[1], 0.0f);
+    EXPECT_EQ(e.Strength[0][0], 0.5f);
+    EXPECT_EQ(e.Strength[1][0], 0.0f);  // rows beyond the first are not read
+    EXPECT_EQ(e.Activation[1], 0.5f);
+    EXPECT_EQ((e.Decisive[1]), (std::array<int, 2>{1, 1}));
+    EXPECT_EQ(e.Output, 0.611111104f);
 }
 
 }  // namespace

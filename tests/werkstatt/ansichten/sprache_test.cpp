@@ -43,7 +43,7 @@ struct Ausgaben {
 Ausgaben BeideSprachen(const std::function<std::unique_ptr<QWidget>()>& bauen) {
     Ausgaben a;
     a.deutsch = testsupport::SichtbareTexte(bauen().get());
-    SpracheFuer englisch(fuzzy::Sprache::Englisch, Kataloge);
+    SpracheFuer englisch(fuzzy::Language::English, Kataloge);
     a.englisch = testsupport::SichtbareTexte(bauen().get());
     return a;
 }
@@ -95,7 +95,7 @@ ansichten::InspektorSzene Szene(const fuzzy::Project& p, float anteil) {
     ansichten::InspektorSzene s{p, {}};
     const float a = p.A.RangeMin + anteil * (p.A.RangeMax - p.A.RangeMin);
     const float b = p.B.Defined ? p.B.RangeMin + anteil * (p.B.RangeMax - p.B.RangeMin) : 0.0f;
-    s.auswertung = fuzzy::SchrittZerlegen(p, a, b);
+    s.auswertung = fuzzy::BreakDownStep(p, a, b);
     return s;
 }
 
@@ -108,7 +108,7 @@ void PruefeEnglischesBild(QSize g, const std::function<void(QPainter&, QSize)>& 
     const auto deutsch = testsupport::Texte(testsupport::AlsSvg(g, malen));
     std::vector<testsupport::SvgText> englisch;
     {
-        SpracheFuer sprache(fuzzy::Sprache::Englisch, Kataloge);
+        SpracheFuer sprache(fuzzy::Language::English, Kataloge);
         englisch = testsupport::Texte(testsupport::AlsSvg(g, malen));
     }
     ASSERT_FALSE(englisch.empty());
@@ -136,7 +136,7 @@ TEST_P(EnglischeAnsicht, SurfacePictureIsEnglishAndLabelsKeepApart) {
     const fuzzy::Project p = Laden(GetParam());
     ansichten::KennfeldSzene s;
     s.projekt = p;
-    s.gitter = fuzzy::BerechneKennfeld(p, p.B.Defined ? 101 : 401, 101);
+    s.gitter = fuzzy::ComputeSurface(p, p.B.Defined ? 101 : 401, 101);
     ansichten::SzeneAufbereiten(s);
     for (const QSize g : {ansichten::Exportgroesse(QSize(600, 540)), QSize(420, 380)})
         PruefeEnglischesBild(
@@ -178,7 +178,7 @@ TEST(EnglischeZahlen, DecimalSignFollowsTheLanguage) {
     };
     for (const Fall& f : faelle) {
         EXPECT_EQ(f.zahl(), f.deutsch) << f.was;
-        SpracheFuer englisch(fuzzy::Sprache::Englisch, Kataloge);
+        SpracheFuer englisch(fuzzy::Language::English, Kataloge);
         EXPECT_EQ(f.zahl(), f.englisch) << f.was;
     }
 }
@@ -202,7 +202,7 @@ TEST(EnglischerBildexport, RefusalsAreTranslated) {
         QString deutsch, englisch;
         EXPECT_FALSE(ansichten::SpeichereAnsicht(f.pfad, f.groesse, malen, &deutsch)) << f.was;
         {
-            SpracheFuer sprache(fuzzy::Sprache::Englisch, Kataloge);
+            SpracheFuer sprache(fuzzy::Language::English, Kataloge);
             EXPECT_FALSE(ansichten::SpeichereAnsicht(f.pfad, f.groesse, malen, &englisch)) << f.was;
         }
         EXPECT_FALSE(englisch.isEmpty()) << f.was;

@@ -4,7 +4,7 @@
 #include "fuzzy/Project.h"
 #include "werkstatt/kern/Programmsuche.h"
 #include "werkstatt/kern/Bearbeitung.h"
-#include "fuzzy/Sprache.h"
+#include "fuzzy/Language.h"
 
 #include <gtest/gtest.h>
 
@@ -282,8 +282,7 @@ TEST_P(Vorlagen, TemplateIsCompleteEvenAndSavable) {
         }
     }
     // Only the empty rule table is worth a hint: every input value is covered.
-    for (const fuzzy::Hint& h : fuzzy::ProjectHints(p.A, p.B, p.Out, p.Rules))
-        EXPECT_EQ(h.Kind, fuzzy::HintKind::NoRules) << h.Text;
+    for (const fuzzy::Hint& h : fuzzy::ProjectHints(p)) EXPECT_EQ(h.Kind, fuzzy::HintKind::NoRules) << h.Text;
     // The writer takes the names (°, ß) and the reader gives back the same.
     const fuzzy::Project zurueck = fuzzy::LoadProjectBytes(fuzzy::ProjectText(p));
     EXPECT_TRUE(GleichesProjekt(p, zurueck));
@@ -320,7 +319,7 @@ struct NameFall {
 
 class Namen : public testing::TestWithParam<NameFall> {};
 
-TEST_P(Namen, OnlyNamesTheFileCanHoldPass) { EXPECT_EQ(NamensFehler(GetParam().text).empty(), GetParam().gut); }
+TEST_P(Namen, OnlyNamesTheFileCanHoldPass) { EXPECT_EQ(!NamensFehler(GetParam().text).has_value(), GetParam().gut); }
 
 INSTANTIATE_TEST_SUITE_P(Werkstatt, Namen,
                          testing::Values(NameFall{"Empty", "", false}, NameFall{"LineBreak", "a\nb", false},
@@ -340,9 +339,9 @@ struct EnglishNameCase {
 class NamesInEnglish : public testing::TestWithParam<EnglishNameCase> {};
 
 TEST_P(NamesInEnglish, SayWhyInEnglish) {
-    fuzzy::SetzeSprache(fuzzy::Sprache::Englisch);
-    const std::string why = NamensFehler(GetParam().text);
-    fuzzy::SetzeSprache(fuzzy::Sprache::Deutsch);
+    fuzzy::SetLanguage(fuzzy::Language::English);
+    const std::string why = NamensFehler(GetParam().text).value_or("");
+    fuzzy::SetLanguage(fuzzy::Language::German);
     EXPECT_EQ(why, GetParam().english);
 }
 

@@ -20,12 +20,12 @@ namespace {
 using labor::LokLabor;
 using labortest::Beispiel;
 
-std::vector<pemrak::Versuch> Erwartet(fuzzy::Project p, float reibung, float abstand, float dt) {
-    const pemrak::FuzzyRegler r{p.A, p.B, p.Out, p.Rules};
-    pemrak::LaufOptionen o;
+std::vector<pemrak::JudgedRun> Erwartet(fuzzy::Project p, float reibung, float abstand, float dt) {
+    const fuzzy::Controller r(p);
+    pemrak::RunOptions o;
     o.Start.Reibung = reibung;
     o.Start.AbstandCm = abstand;
-    return pemrak::Versuchsreihe(r, o, pemrak::LaborMassen(), {dt});
+    return pemrak::RunSeries(r, o, pemrak::LabMasses(), {dt});
 }
 
 void Setze(LokLabor& lab, const fuzzy::Project& p) { lab.setProjekt(p); }
@@ -38,19 +38,19 @@ QString Ab(const std::optional<float>& t) {
     return t ? QStringLiteral("t = %1 s").arg(labor::Zahl(*t, 3)) : QStringLiteral("nie");
 }
 
-void ErwarteZahlen(const LokLabor& lab, const std::vector<pemrak::Versuch>& soll) {
+void ErwarteZahlen(const LokLabor& lab, const std::vector<pemrak::JudgedRun>& soll) {
     ASSERT_EQ(lab.ergebnis()->Laeufe.size(), 3u);
     for (int i = 0; i < 3; ++i) {
         SCOPED_TRACE(i);
-        const pemrak::Versuch& v = soll[static_cast<std::size_t>(i)];
-        EXPECT_EQ(lab.zahl(QStringLiteral("ruhe_%1").arg(i))->text(), Ab(v.InRuheAb));
-        EXPECT_EQ(lab.zahl(QStringLiteral("genau_%1").arg(i))->text(), Ab(v.GenauAb));
+        const pemrak::JudgedRun& v = soll[static_cast<std::size_t>(i)];
+        EXPECT_EQ(lab.zahl(QStringLiteral("ruhe_%1").arg(i))->text(), Ab(v.AtRestFrom));
+        EXPECT_EQ(lab.zahl(QStringLiteral("genau_%1").arg(i))->text(), Ab(v.ExactFrom));
         EXPECT_EQ(lab.zahl(QStringLiteral("ueberschwingen_%1").arg(i))->text(),
-                  labor::Zahl(v.Zahlen.UeberschwingenCm, 2) + QStringLiteral(" cm"));
-        EXPECT_EQ(lab.zahl(QStringLiteral("wechsel_%1").arg(i))->text(), QString::number(v.Zahlen.Vorzeichenwechsel));
+                  labor::Zahl(v.Figures.OvershootCm, 2) + QStringLiteral(" cm"));
+        EXPECT_EQ(lab.zahl(QStringLiteral("wechsel_%1").arg(i))->text(), QString::number(v.Figures.SignChanges));
         // The curves are the runs' points, one per step.
-        EXPECT_EQ(lab.diagramm(0)->kurven()[i].Punkte.size(), static_cast<int>(v.Fahrt.Verlauf.size()));
-        EXPECT_EQ(lab.diagramm(1)->kurven()[i].Punkte.last().y(), double(v.Fahrt.Verlauf.back().vCms));
+        EXPECT_EQ(lab.diagramm(0)->kurven()[i].Punkte.size(), static_cast<int>(v.Run.Track.size()));
+        EXPECT_EQ(lab.diagramm(1)->kurven()[i].Punkte.last().y(), double(v.Run.Track.back().vCms));
     }
 }
 
@@ -95,7 +95,7 @@ TEST(LokLabor, FrictionAndDistanceFromTheFieldsReachTheRuns) {
 TEST(LokLabor, TwoQuickEditsShowTheSecondProject) {
     const fuzzy::Project lok = Beispiel("lok.fuz"), anders = Anders(Beispiel("lok.fuz"));
     const auto soll = Erwartet(anders, 3.0f, 100.0f, 0.055f);
-    ASSERT_NE(soll[1].Zahlen.Schritte, Erwartet(lok, 3.0f, 100.0f, 0.055f)[1].Zahlen.Schritte);
+    ASSERT_NE(soll[1].Figures.Steps, Erwartet(lok, 3.0f, 100.0f, 0.055f)[1].Figures.Steps);
     LokLabor lab;
     Setze(lab, lok);
     labortest::ArbeiterFertig();
@@ -173,9 +173,9 @@ struct EndeFall {
 class EndeZusatz : public testing::TestWithParam<EndeFall> {};
 
 TEST_P(EndeZusatz, SaysHowTheRunEnded) {
-    pemrak::Kennzahlen k;
-    k.Endlich = GetParam().endlich;
-    k.Ausgelaufen = GetParam().ausgelaufen;
+    pemrak::RunFigures k;
+    k.Finite = GetParam().endlich;
+    k.RanOut = GetParam().ausgelaufen;
     EXPECT_EQ(LokLabor::EndeZusatz(k), QString::fromUtf8(GetParam().soll));
 }
 
@@ -195,7 +195,7 @@ TEST(LokLabor, ForceOverTimeShowsEachRunsForce) {
     const labor::KurvenDiagramm* f = lab.diagramm(3);
     ASSERT_EQ(f->kurven().size(), 3);
     for (int i = 0; i < 3; ++i) {
-        const auto& verlauf = soll[static_cast<std::size_t>(i)].Fahrt.Verlauf;
+        const auto& verlauf = soll[static_cast<std::size_t>(i)].Run.Track;
         ASSERT_EQ(f->kurven()[i].Punkte.size(), static_cast<int>(verlauf.size()));
         for (std::size_t k = 0; k < verlauf.size(); k += 7)
             EXPECT_EQ(f->kurven()[i].Punkte[static_cast<int>(k)], QPointF(verlauf[k].t, verlauf[k].Kraft));
@@ -216,7 +216,7 @@ TEST(LokLabor, ComparisonDrawsTheSecondProjectFaintlyWithItsFiguresAndEnds) {
         EXPECT_EQ(blass, 3) << d;
     }
     EXPECT_EQ(lab.vergleichErgebnis()->Laeufe.size(), 3u);
-    EXPECT_EQ(lab.vergleichErgebnis()->Laeufe[0].InRuheAb, soll[0].InRuheAb);
+    EXPECT_EQ(lab.vergleichErgebnis()->Laeufe[0].AtRestFrom, soll[0].AtRestFrom);
     EXPECT_TRUE(lab.vergleichZahlen()->text().contains(QStringLiteral("anders.fuz")));
     // The current project's figures stay its own.
     ErwarteZahlen(lab, Erwartet(p, 3.0f, 100.0f, 0.055f));

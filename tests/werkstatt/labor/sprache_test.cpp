@@ -41,7 +41,7 @@ std::string Liste(const std::vector<QString>& l) {
 // `bauen` brings it into the state to be read.
 QStringList NichtUebersetzt(const std::function<std::unique_ptr<QWidget>()>& bauen, const QStringList& gleich = {}) {
     const auto deutsch = testsupport::SichtbareTexte(bauen().get());
-    SpracheFuer englisch(fuzzy::Sprache::Englisch, Kataloge);
+    SpracheFuer englisch(fuzzy::Language::English, Kataloge);
     const auto en = testsupport::SichtbareTexte(bauen().get());
     return testsupport::Unuebersetzt(deutsch, en, gleich);
 }
@@ -89,7 +89,7 @@ TEST_P(EnglischesLabor, TruckPageHasNoGermanTextLeft) {
 // The masses' names in the table are units with their colour mark.
 QStringList Massen() {
     QStringList m;
-    for (const float kg : pemrak::LaborMassen()) m << QStringLiteral("■ %1 kg").arg(static_cast<double>(kg));
+    for (const float kg : pemrak::LabMasses()) m << QStringLiteral("■ %1 kg").arg(static_cast<double>(kg));
     return m;
 }
 
@@ -174,7 +174,7 @@ void PruefeEnglischesBild(QSize g, const std::function<void(QPainter&, QSize)>& 
     const auto deutsch = testsupport::Texte(testsupport::AlsSvg(g, malen));
     std::vector<testsupport::SvgText> englisch;
     {
-        SpracheFuer sprache(fuzzy::Sprache::Englisch, Kataloge);
+        SpracheFuer sprache(fuzzy::Language::English, Kataloge);
         englisch = testsupport::Texte(testsupport::AlsSvg(g, malen));
     }
     ASSERT_GE(englisch.size(), 3u);
@@ -232,7 +232,7 @@ TEST(EnglischeLaborZahl, DecimalSignFollowsTheLanguage) {
     };
     for (const Fall& f : faelle) {
         EXPECT_EQ(labor::Zahl(f.wert, f.nachkomma), f.deutsch) << f.wert;
-        SpracheFuer englisch(fuzzy::Sprache::Englisch, Kataloge);
+        SpracheFuer englisch(fuzzy::Language::English, Kataloge);
         EXPECT_EQ(labor::Zahl(f.wert, f.nachkomma), f.englisch) << f.wert;
     }
 }

@@ -27,7 +27,7 @@ fuzzy::Project Verstuemmelt(fuzzy::Project p) {
 }
 
 dorvane::GridFigures Erwartet(fuzzy::Project p, float v) {
-    const dorvane::Controller c{p.A, p.B, p.Out, p.Rules};
+    const fuzzy::Controller c(p);
     return dorvane::RunGrid(c, v).Figures;
 }
 

@@ -1,4 +1,4 @@
-#include "fuzzy/Sprache.h"
+#include "fuzzy/Language.h"
 
 #include "fuzzy/Katalog.h"
 
@@ -12,7 +12,7 @@ namespace fuzzy {
 
 namespace {
 
-std::atomic<Sprache> g_sprache{Sprache::Deutsch};
+std::atomic<Language> g_sprache{Language::German};
 
 bool IstCLocale(std::string_view locale) {
     return locale.empty() || locale == "C" || locale == "POSIX" || locale.substr(0, 2) == "C." ||
@@ -21,19 +21,19 @@ bool IstCLocale(std::string_view locale) {
 
 }  // namespace
 
-Sprache AktiveSprache() { return g_sprache.load(std::memory_order_relaxed); }
+Language ActiveLanguage() { return g_sprache.load(std::memory_order_relaxed); }
 
-void SetzeSprache(Sprache sprache) { g_sprache.store(sprache, std::memory_order_relaxed); }
+void SetLanguage(Language sprache) { g_sprache.store(sprache, std::memory_order_relaxed); }
 
-std::optional<Sprache> SpracheAusName(std::string_view name) {
+std::optional<Language> LanguageFromName(std::string_view name) {
     // The language is what comes before the region, code set or modifier.
     const std::string_view sprache = name.substr(0, name.find_first_of("_-.@"));
-    if (sprache == "de") return Sprache::Deutsch;
-    if (sprache == "en") return Sprache::Englisch;
+    if (sprache == "de") return Language::German;
+    if (sprache == "en") return Language::English;
     return std::nullopt;
 }
 
-Sprache SpracheAusUmgebung(const std::function<const char*(const char*)>& getenv) {
+Language LanguageFromEnvironment(const std::function<const char*(const char*)>& getenv) {
     auto wert = [&](const char* name) -> std::string_view {
         const char* v = getenv(name);
         return v ? std::string_view(v) : std::string_view();
@@ -41,25 +41,25 @@ Sprache SpracheAusUmgebung(const std::function<const char*(const char*)>& getenv
     std::string_view locale = wert("LC_ALL");
     if (locale.empty()) locale = wert("LC_MESSAGES");
     if (locale.empty()) locale = wert("LANG");
-    if (IstCLocale(locale)) return Sprache::Deutsch;
+    if (IstCLocale(locale)) return Language::German;
 
     std::string_view liste = wert("LANGUAGE");
     if (liste.empty()) liste = locale;
     while (!liste.empty()) {
         const std::size_t ende = liste.find(':');
-        if (const auto s = SpracheAusName(liste.substr(0, ende))) return *s;
+        if (const auto s = LanguageFromName(liste.substr(0, ende))) return *s;
         if (ende == std::string_view::npos) break;
         liste.remove_prefix(ende + 1);
     }
-    return Sprache::Deutsch;
+    return Language::German;
 }
 
-Sprache SpracheAusUmgebung() {
-    return SpracheAusUmgebung([](const char* name) { return std::getenv(name); });
+Language LanguageFromEnvironment() {
+    return LanguageFromEnvironment([](const char* name) { return std::getenv(name); });
 }
 
 const char* Tr(const char* context, const char* source) {
-    if (AktiveSprache() == Sprache::Deutsch) return source;
+    if (ActiveLanguage() == Language::German) return source;
     const katalog::Eintrag* anfang = katalog::kEnglisch;
     const katalog::Eintrag* ende = anfang + katalog::kEnglischAnzahl;
     auto kleiner = [](const katalog::Eintrag& e, const std::pair<const char*, const char*>& key) {
@@ -90,6 +90,6 @@ std::string Fmt(std::string_view pattern, std::initializer_list<std::string_view
     return out;
 }
 
-char Dezimalzeichen() { return AktiveSprache() == Sprache::Englisch ? '.' : ','; }
+char DecimalSign() { return ActiveLanguage() == Language::English ? '.' : ','; }
 
 }  // namespace fuzzy

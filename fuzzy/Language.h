@@ -20,24 +20,24 @@
 
 namespace fuzzy {
 
-enum class Sprache { Deutsch, Englisch };
+enum class Language { German, English };
 
 // The language of this process; German until set. Set it once at the start,
 // before any thread reads a text (the tests switch between their cases).
-Sprache AktiveSprache();
-void SetzeSprache(Sprache sprache);
+Language ActiveLanguage();
+void SetLanguage(Language sprache);
 
 // "de", "en", also with region, code set or modifier ("en_GB.UTF-8",
 // "de_AT@euro"); nullopt for any other language.
-std::optional<Sprache> SpracheAusName(std::string_view name);
+std::optional<Language> LanguageFromName(std::string_view name);
 
 // The language the environment asks for, read as gettext reads it: LC_ALL,
 // else LC_MESSAGES, else LANG names the locale; an unset, empty, "C" or
 // "POSIX" locale means German (today's texts, byte for byte). Otherwise the
 // list in LANGUAGE (colon-separated), if set, else the locale itself: its
 // first entry that is German or English decides; none of them: German.
-Sprache SpracheAusUmgebung();
-Sprache SpracheAusUmgebung(const std::function<const char*(const char*)>& getenv);
+Language LanguageFromEnvironment();
+Language LanguageFromEnvironment(const std::function<const char*(const char*)>& getenv);
 
 // The text in the active language: the German source itself in German, and
 // where the catalogue has no translation. The result lives as long as the
@@ -50,6 +50,6 @@ const char* Tr(const char* context, const char* source);
 std::string Fmt(std::string_view pattern, std::initializer_list<std::string_view> args);
 
 // The decimal separator of the active language: ',' in German, '.' in English.
-char Dezimalzeichen();
+char DecimalSign();
 
 }  // namespace fuzzy
