@@ -2,6 +2,7 @@
 #include "tools/fuzzysim/Args.h"
 #include "tools/fuzzysim/CheckEval.h"
 #include "tools/fuzzysim/ExchangeCmd.h"
+#include "tools/fuzzysim/ExerciseCmd.h"
 #include "tools/fuzzysim/Format.h"
 #include "tools/fuzzysim/LocoSim.h"
 #include "tools/fuzzysim/New.h"
@@ -23,6 +24,14 @@ using fuzzysim::Subcommand;
 // function gets the arguments after the name and returns the exit status; it
 // may throw fuzzysim::UsageError for a wrong call.
 const Subcommand kSubcommands[] = {
+    {"aufgabe",
+     FUZZY_TR_NOOP("fuzzysim",
+                   "check AUFGABE [PROJEKT.fuz] [ANTWORTEN.fuzantwort] [--json] | start AUFGABE [-o PROJEKT.fuz]"),
+     FUZZY_TR_NOOP("fuzzysim",
+                   "pr\xC3\xBC"
+                   "ft ein Projekt und Antworten nach einer Aufgabe (.fuzaufgabe; Exit-Status 0 bestanden, 1 nicht "
+                   "bestanden, 2 unbrauchbare Eingabe) oder schreibt ihr Startprojekt"),
+     fuzzysim::RunExercise},
     {"check", FUZZY_TR_NOOP("fuzzysim", "DATEI [--json]"),
      FUZZY_TR_NOOP("fuzzysim",
                    "pr\xC3\xBC"
