@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <map>
 
@@ -47,6 +48,16 @@ std::string Dec(double v, int decimals) {
 
 std::string Num(double v) { return NumberText(v); }
 
+// A bound of an input interval for a person: four significant digits, and
+// what lies within a millionth of 0 is 0 (the end just below 0 is a float
+// next to it).
+std::string Bound(float v) {
+    if (std::fabs(v) < 1.0e-6f) return "0";
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.4g", double(v));
+    return NumberText(std::strtod(buf, nullptr));
+}
+
 const char* VariableLabel(int which) {
     switch (which) {
     case 0: return Tr("Aufgabe", "Eingang A");
@@ -61,9 +72,9 @@ std::string TermName(const fuzzy::TFuzzy& v, int i) {
 }
 
 // The places named in a reason, the first few of them.
-std::string Places(const std::vector<std::string>& all) {
+std::string Places(const std::vector<std::string>& all, const char* separator = ", ") {
     std::string s;
-    for (std::size_t i = 0; i < all.size() && i < NamedPlaces; ++i) s += (i ? ", " : "") + all[i];
+    for (std::size_t i = 0; i < all.size() && i < NamedPlaces; ++i) s += (i ? separator : "") + all[i];
     if (all.size() > NamedPlaces) s += " \xE2\x80\xA6";
     return s;
 }
@@ -109,12 +120,15 @@ void VariableChanges(int which, const fuzzy::TFuzzy& was, const fuzzy::TFuzzy& i
                           {label, std::to_string(is.UsedTerms()), std::to_string(was.UsedTerms())}));
         return;
     }
+    std::vector<std::string> terms;
     for (int i = 1; i <= was.UsedTerms(); ++i)
         for (int j = 1; j <= 5; ++j)
             if (!SameBits(was.GetParam(i, j), is.GetParam(i, j))) {
-                out.push_back(Fmt(Tr("Aufgabe", "Term %1 von %2 ge\xC3\xA4ndert."), {Quote(TermName(was, i)), label}));
+                terms.push_back(Quote(TermName(was, i)));
                 break;
             }
+    if (!terms.empty())
+        out.push_back(Fmt(Tr("Aufgabe", "Terme von %1 ge\xC3\xA4ndert: %2."), {label, Places(terms)}));
 }
 
 // ---- the checks ------------------------------------------------------------
@@ -126,14 +140,14 @@ void CheckCoverage(const CoverageCheck& cc, const fuzzy::Project& p, CheckResult
     std::vector<std::string> places;
     for (const fuzzy::NoRuleBox& b : regions.Boxes) {
         const auto range = [](const fuzzy::Interval& i) {
-            return i.IsPoint() ? Num(i.Low.Value)
-                               : Fmt(Tr("Aufgabe", "%1 bis %2"), {Num(i.Low.Value), Num(i.High.Value)});
+            return i.IsPoint() ? Bound(i.Low.Value)
+                               : Fmt(Tr("Aufgabe", "%1 bis %2"), {Bound(i.Low.Value), Bound(i.High.Value)});
         };
-        places.push_back(regions.TwoInputs ? Fmt(Tr("Aufgabe", "A %1, B %2"), {range(b.A), range(b.B)})
-                                           : Fmt(Tr("Aufgabe", "A %1"), {range(b.A)}));
+        places.push_back(regions.TwoInputs ? Fmt(Tr("Aufgabe", "(A %1 / B %2)"), {range(b.A), range(b.B)})
+                                           : Fmt(Tr("Aufgabe", "(A %1)"), {range(b.A)}));
     }
     if (!c.Passed) {
-        c.Reasons.push_back(Fmt(Tr("Aufgabe", "Keine Regel feuert bei: %1"), {Places(places)}));
+        c.Reasons.push_back(Fmt(Tr("Aufgabe", "Keine Regel feuert bei: %1"), {Places(places, "; ")}));
         c.Boxes = regions.Boxes;
     }
     r.Criteria.push_back(std::move(c));
@@ -537,8 +551,11 @@ CheckResult Check(const Exercise& e, const fuzzy::Project& student, const Answer
 std::string Summary(const CriterionResult& c) {
     const std::string unit = c.Unit.empty() ? "" : " " + c.Unit;
     const bool whole = c.Unit.empty() && c.Id.rfind("hand.", 0) != 0;
+    // Counts whole, times and distances to a hundredth, deviations as they are.
     const auto show = [&](double v) {
-        return whole ? std::to_string(static_cast<long long>(std::llround(v))) : Num(v);
+        if (whole) return std::to_string(static_cast<long long>(std::llround(v)));
+        if (!c.Unit.empty()) return Dec(v, 2);
+        return Num(v);
     };
     const std::string limit = c.Direction == Compare::AtLeast
                                   ? Fmt(Tr("Aufgabe", "mindestens %1"), {show(c.Limit) + unit})
