@@ -7,7 +7,6 @@
 #include "fuzzy/Surface.h"
 #include "loco/model/LocoVersuch.h"
 #include "truck/model/Grid.h"
-#include "tuning/Score.h"
 
 #include <algorithm>
 #include <cmath>
@@ -127,8 +126,7 @@ void VariableChanges(int which, const fuzzy::TFuzzy& was, const fuzzy::TFuzzy& i
                 terms.push_back(Quote(TermName(was, i)));
                 break;
             }
-    if (!terms.empty())
-        out.push_back(Fmt(Tr("Aufgabe", "Terme von %1 ge\xC3\xA4ndert: %2."), {label, Places(terms)}));
+    if (!terms.empty()) out.push_back(Fmt(Tr("Aufgabe", "Terme von %1 ge\xC3\xA4ndert: %2."), {label, Places(terms)}));
 }
 
 // ---- the checks ------------------------------------------------------------
@@ -484,23 +482,6 @@ CheckResult Check(const Exercise& e, const fuzzy::Project& student, const Answer
         r.Overall = Verdict::Refused;
         return r;
     }
-    // A project the vehicle cannot run: the terms were free to change and
-    // were changed into something no run can use.
-    const std::pair<bool, tuning::Vehicle> vehicles[] = {{!e.Truck.empty(), tuning::Vehicle::Truck},
-                                                         {!e.Loco.empty(), tuning::Vehicle::Loco}};
-    for (const auto& [wanted, v] : vehicles) {
-        if (!wanted) continue;
-        if (const auto why = tuning::Unsuitable(student, v)) {
-            CriterionResult c =
-                Criterion("vehicle", Tr("Aufgabe", "Projekt passt zum Fahrzeug"), 0.0, 1.0, Compare::AtLeast, "",
-                          v == tuning::Vehicle::Truck ? e.Truck[0].Line : e.Loco[0].Line);
-            c.Reasons.push_back(*why);
-            r.Criteria.push_back(std::move(c));
-            r.Overall = Verdict::Failed;
-            if (!e.Hint.Empty()) r.Hints.push_back(e.Hint.Active());
-            return r;
-        }
-    }
     std::vector<std::string> hints;
     const auto failedFrom = [&](std::size_t before, const Text& hint) {
         for (std::size_t i = before; i < r.Criteria.size(); ++i)
@@ -565,7 +546,6 @@ std::string Summary(const CriterionResult& c) {
                                         {show(c.Limit) + unit});
     if (c.Id.rfind("hand.", 0) == 0)
         return Fmt(Tr("Aufgabe", "%1: gr\xC3\xB6\xC3\x9Fte Abweichung %2 (%3)"), {c.Name, show(c.Measured), limit});
-    if (c.Id == "vehicle") return c.Name;
     return Fmt(Tr("Aufgabe", "%1: %2 (%3)"), {c.Name, show(c.Measured) + unit, limit});
 }
 

@@ -32,8 +32,7 @@ struct StartRef {
 };
 
 struct CriterionResult {
-    // What was checked, the same in every language: "changes", "vehicle",
-    // "coverage", "hand.membership", "hand.firing", "hand.heights",
+    // What was checked, the same in every language: "coverage", "hand.membership", "hand.firing", "hand.heights",
     // "hand.output", "truck.docked", "truck.left_road", "rules",
     // "loco.rest", "loco.overshoot", "loco.force", "loco.sign_changes".
     std::string Id;
