@@ -17,7 +17,8 @@ namespace {
 
 const std::string kDir = FUZZY_SOURCE_DIR "/examples/aufgaben/";
 
-void LiveCheck(benchmark::State& state, const char* exercise, const char* project, int threads, bool emptyTable = false) {
+void LiveCheck(benchmark::State& state, const char* exercise, const char* project, int threads,
+               bool emptyTable = false) {
     const exercise::Exercise e = exercise::ReadExercise(kDir + exercise);
     fuzzy::Project p = fuzzy::LoadProject(kDir + project);
     // The worst case: no rule at all, every truck steers hard right and
@@ -44,13 +45,15 @@ void LiveCheck(benchmark::State& state, const char* exercise, const char* projec
     state.counters["cpu_ms_all_threads"] =
         benchmark::Counter((processSeconds() - cpuBefore) * 1e3 / double(state.iterations()));
 }
-BENCHMARK_CAPTURE(LiveCheck, truck_solution_2_threads, "05_truck_12_regeln.fuzaufgabe", "05_truck_12_regeln.loesung.fuz", 2)
+BENCHMARK_CAPTURE(LiveCheck, truck_solution_2_threads, "05_truck_12_regeln.fuzaufgabe",
+                  "05_truck_12_regeln.loesung.fuz", 2)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 BENCHMARK_CAPTURE(LiveCheck, truck_wrong_2_threads, "05_truck_12_regeln.fuzaufgabe", "05_truck_12_regeln.falsch.fuz", 2)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
-BENCHMARK_CAPTURE(LiveCheck, truck_solution_1_thread, "05_truck_12_regeln.fuzaufgabe", "05_truck_12_regeln.loesung.fuz", 1)
+BENCHMARK_CAPTURE(LiveCheck, truck_solution_1_thread, "05_truck_12_regeln.fuzaufgabe", "05_truck_12_regeln.loesung.fuz",
+                  1)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 BENCHMARK_CAPTURE(LiveCheck, truck_empty_table_2_threads, "05_truck_12_regeln.fuzaufgabe",
@@ -62,7 +65,8 @@ BENCHMARK_CAPTURE(LiveCheck, loco_2_threads, "06_schnelle_lok.fuzaufgabe", "06_s
     ->UseRealTime();
 
 void ReadExercise(benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(exercise::ReadExercise(kDir + "05_truck_12_regeln.fuzaufgabe").Format);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(exercise::ReadExercise(kDir + "05_truck_12_regeln.fuzaufgabe").Format);
 }
 BENCHMARK(ReadExercise)->Unit(benchmark::kMicrosecond);
 

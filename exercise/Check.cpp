@@ -29,7 +29,11 @@ bool Cancelled(const CheckOptions& o) { return o.Cancel && o.Cancel->load(std::m
 
 bool SameBits(float x, float y) { return std::memcmp(&x, &y, sizeof x) == 0; }
 
-std::string Quote(const std::string& s) { return "\xE2\x80\x9E" + s + "\xE2\x80\x9C"; }
+// A name in the quotation marks of the active language.
+std::string Quote(const std::string& s) {
+    return fuzzy::ActiveLanguage() == fuzzy::Language::English ? "\xE2\x80\x9C" + s + "\xE2\x80\x9D"
+                                                               : "\xE2\x80\x9E" + s + "\xE2\x80\x9C";
+}
 
 // A number with a fixed count of decimals in the active language's style.
 std::string Dec(double v, int decimals) {

@@ -36,7 +36,11 @@ constexpr double MaxMagnitude = 1.0e6;
 
 [[noreturn]] void Fail(const std::string& message, int line) { throw FormatError(message, line); }
 
-const std::string Quote(const std::string& s) { return "\xE2\x80\x9E" + s + "\xE2\x80\x9C"; }
+// A name in the quotation marks of the active language.
+std::string Quote(const std::string& s) {
+    return fuzzy::ActiveLanguage() == fuzzy::Language::English ? "\xE2\x80\x9C" + s + "\xE2\x80\x9D"
+                                                               : "\xE2\x80\x9E" + s + "\xE2\x80\x9C";
+}
 
 [[noreturn]] void UnknownKey(const KeyValue& kv, const std::string& section) {
     Fail(Fmt(Tr("Aufgabe",

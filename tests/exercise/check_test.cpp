@@ -85,7 +85,11 @@ INSTANTIATE_TEST_SUITE_P(
                    true},
         ChangeCase{"range changed, ranges free", "bereiche", [](fuzzy::Project& p) { p.Out.RangeMax = 120.0f; }, false},
         ChangeCase{"input B removed, everything free", "regeln, terme, bereiche",
-                   [](fuzzy::Project& p) { p.B.Defined = false; p.B.TermCount = 0; }, true},
+                   [](fuzzy::Project& p) {
+                       p.B.Defined = false;
+                       p.B.TermCount = 0;
+                   },
+                   true},
         ChangeCase{"names changed, nothing free", "nichts",
                    [](fuzzy::Project& p) {
                        p.A.Name = "Abweichung";
@@ -274,19 +278,21 @@ INSTANTIATE_TEST_SUITE_P(
                      a.MembershipB[2].reset();
                  },
                  ""},
-        HandCase{"degree just outside the tolerance",
-                 [](exercise::PointAnswers& a, const fuzzy::StepBreakdown& s) { a.MembershipA[1] = s.DegreeA[1] + 0.011f; },
-                 "hand.membership"},
-        HandCase{"degree within the tolerance",
-                 [](exercise::PointAnswers& a, const fuzzy::StepBreakdown& s) { a.MembershipB[0] = s.DegreeB[0] - 0.009f; },
-                 ""},
+        HandCase{
+            "degree just outside the tolerance",
+            [](exercise::PointAnswers& a, const fuzzy::StepBreakdown& s) { a.MembershipA[1] = s.DegreeA[1] + 0.011f; },
+            "hand.membership"},
+        HandCase{
+            "degree within the tolerance",
+            [](exercise::PointAnswers& a, const fuzzy::StepBreakdown& s) { a.MembershipB[0] = s.DegreeB[0] - 0.009f; },
+            ""},
         HandCase{"maximum taken for a rule",
                  [](exercise::PointAnswers& a, const fuzzy::StepBreakdown&) { a.Firing[0 * 5 + 1] = 0.6f; },
                  "hand.firing"},
-        HandCase{"firing rule left out", [](exercise::PointAnswers& a, const fuzzy::StepBreakdown&) { a.Firing[1].reset(); },
-                 "hand.firing"},
-        HandCase{"height wrong",
-                 [](exercise::PointAnswers& a, const fuzzy::StepBreakdown&) { a.Heights[0] = 0.5f; }, "hand.heights"},
+        HandCase{"firing rule left out",
+                 [](exercise::PointAnswers& a, const fuzzy::StepBreakdown&) { a.Firing[1].reset(); }, "hand.firing"},
+        HandCase{"height wrong", [](exercise::PointAnswers& a, const fuzzy::StepBreakdown&) { a.Heights[0] = 0.5f; },
+                 "hand.heights"},
         HandCase{"output missing", [](exercise::PointAnswers& a, const fuzzy::StepBreakdown&) { a.Output.reset(); },
                  "hand.output"},
         HandCase{"output off by more than its tolerance",

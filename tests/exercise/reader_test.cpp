@@ -41,7 +41,6 @@ int LineOfLast(const std::string& text, const std::string& marker) {
     return 1 + static_cast<int>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(at), '\n'));
 }
 
-
 // [projekt.en] with a range that differs from [projekt]'s.
 std::string EnglishDiffers() {
     fuzzy::Project de = fuzzy::TemplateEmpty(), en = de;
@@ -81,7 +80,10 @@ INSTANTIATE_TEST_SUITE_P(
         Hostile{"text before the first section", "hallo\n[aufgabe]\n", "hallo", "Kommentar"},
         Hostile{"invalid UTF-8", Head() + kLoco + "hinweis.de = \xC3(\n", "hinweis.de = \xC3(", "UTF-8"},
         Hostile{"overlong UTF-8", Head() + kLoco + "hinweis.de = \xC0\xAF\n", "hinweis.de = \xC0", "UTF-8"},
-        Hostile{"control character", Head("hinweis = a\x01" "b\n"), "hinweis = a", "Steuerzeichen"},
+        Hostile{"control character",
+                Head("hinweis = a\x01"
+                     "b\n"),
+                "hinweis = a", "Steuerzeichen"},
         Hostile{"line too long", Head() + kLoco + "# " + kLong + "\n", "# xx", "2000"},
         Hostile{"file too large", std::string(300 * 1024, '#'), nullptr, "256"},
         Hostile{"unknown section", Head() + kLoco + "[lokomotive]\n", "[lokomotive]", "[lokomotive]"},
@@ -89,70 +91,95 @@ INSTANTIATE_TEST_SUITE_P(
         Hostile{"key given twice", Head() + kLoco + "ruhe_bis = 5\n", "ruhe_bis = 5", "ruhe_bis"},
         Hostile{"section given twice", Head() + kLoco + "[aufgabe]\n", "[aufgabe]", "[aufgabe]"},
         Hostile{"unknown format", "[aufgabe]\nformat = 2\n", "format = 2", "2"},
-        Hostile{"count beyond the grid", Head() + "\n[truck]\ngeschwindigkeiten = -1\nangedockt_min = 165\n", "angedockt_min",
-                "angedockt_min"},
-        Hostile{"word in a number list", Head() + "\n[truck]\ngeschwindigkeiten = -1, abc\nregeln_max = 3\n", "geschwindigkeiten",
+        Hostile{"count beyond the grid", Head() + "\n[truck]\ngeschwindigkeiten = -1\nangedockt_min = 165\n",
+                "angedockt_min", "angedockt_min"},
+        Hostile{"word in a number list", Head() + "\n[truck]\ngeschwindigkeiten = -1, abc\nregeln_max = 3\n",
+                "geschwindigkeiten", "geschwindigkeiten"},
+        Hostile{"forward speed", Head() + "\n[truck]\ngeschwindigkeiten = 1\nregeln_max = 3\n", "geschwindigkeiten",
                 "geschwindigkeiten"},
-        Hostile{"forward speed", Head() + "\n[truck]\ngeschwindigkeiten = 1\nregeln_max = 3\n", "geschwindigkeiten", "geschwindigkeiten"},
         Hostile{"infinite time", Head() + "\n[lok]\nmassen = 1\nruhe_bis = inf\n", "ruhe_bis", "ruhe_bis"},
         Hostile{"NaN mass", Head() + "\n[lok]\nmassen = nan\nruhe_bis = 1\n", "massen", "massen"},
         Hostile{"hexadecimal number", Head() + "\n[lok]\nmassen = 0x10\nruhe_bis = 1\n", "massen", "massen"},
         Hostile{"huge exponent", Head() + "\n[lok]\nmassen = 1e999\nruhe_bis = 1\n", "massen", "massen"},
-        Hostile{"decimal comma in an exercise", Head() + "\n[lok]\nmassen = 1\nruhe_bis = 2,5\n", "ruhe_bis", "ruhe_bis"},
-        Hostile{"integer with a point", Head() + "\n[lok]\nmassen = 1\nvorzeichenwechsel_max = 8.5\n", "vorzeichenwechsel_max",
-                "vorzeichenwechsel_max"},
+        Hostile{"decimal comma in an exercise", Head() + "\n[lok]\nmassen = 1\nruhe_bis = 2,5\n", "ruhe_bis",
+                "ruhe_bis"},
+        Hostile{"integer with a point", Head() + "\n[lok]\nmassen = 1\nvorzeichenwechsel_max = 8.5\n",
+                "vorzeichenwechsel_max", "vorzeichenwechsel_max"},
         Hostile{"too many masses", Head() + "\n[lok]\nmassen = 1,2,3,4,5,6,7,8,9\nruhe_bis = 1\n", "massen", "massen"},
         Hostile{"zero distance", Head() + "\n[lok]\nmassen = 1\nabstand = 0\nruhe_bis = 1\n", "abstand", "abstand"},
         Hostile{"rest after the end of the runs", Head() + "\n[lok]\nmassen = 1\nzeit = 5\nruhe_bis = 10\n", "[lok]",
                 "ruhe_bis"},
         Hostile{"loco section that checks nothing", Head() + "\n[lok]\nmassen = 1\n", "[lok]", "[lok]"},
-        Hostile{"truck section that checks nothing", Head() + "\n[truck]\ngeschwindigkeiten = -1\n", "[truck]", "[truck]"},
+        Hostile{"truck section that checks nothing", Head() + "\n[truck]\ngeschwindigkeiten = -1\n", "[truck]",
+                "[truck]"},
         Hostile{"locomotive check without input B",
-                "[aufgabe]\nformat = 1\ntitel.de = x\naenderbar = regeln\n[text.de]\nx\n[projekt]\nvorlage = leer\n" + kLoco,
+                "[aufgabe]\nformat = 1\ntitel.de = x\naenderbar = regeln\n[text.de]\nx\n[projekt]\nvorlage = leer\n" +
+                    kLoco,
                 "[lok]", "Lok"},
         Hostile{"no check at all", Head(), "", "[truck]"},
-        Hostile{"no task text", "[aufgabe]\nformat = 1\ntitel.de = x\naenderbar = regeln\n[projekt]\nvorlage = lok\n" +
-                                    kLoco, "", "[text.de]"},
+        Hostile{"no task text",
+                "[aufgabe]\nformat = 1\ntitel.de = x\naenderbar = regeln\n[projekt]\nvorlage = lok\n" + kLoco, "",
+                "[text.de]"},
         Hostile{"no project", "[aufgabe]\nformat = 1\ntitel.de = x\naenderbar = regeln\n[text.de]\nx\n" + kLoco, "",
                 "[projekt]"},
-        Hostile{"no permissions", "[aufgabe]\nformat = 1\ntitel.de = x\n[text.de]\nx\n[projekt]\nvorlage = lok\n" + kLoco, "", "aenderbar"},
+        Hostile{"no permissions",
+                "[aufgabe]\nformat = 1\ntitel.de = x\n[text.de]\nx\n[projekt]\nvorlage = lok\n" + kLoco, "",
+                "aenderbar"},
         Hostile{"nothing together with rules", Head("aenderbar = nichts, regeln\n"), "aenderbar = nichts", "aenderbar"},
-        Hostile{"unknown permission", "[aufgabe]\nformat = 1\ntitel.de = x\naenderbar = alles\n", "aenderbar = alles", "alles"},
-        Hostile{"unknown template", "[aufgabe]\nformat = 1\ntitel.de = x\naenderbar = regeln\n[text.de]\nx\n"
-                                    "[projekt]\nvorlage = zug\n" + kLoco, "vorlage = zug", "zug"},
-        Hostile{"template and embedded project", "[aufgabe]\nformat = 1\ntitel.de = x\naenderbar = regeln\n[text.de]\nx\n"
-                                                 "[projekt]\nvorlage = lok\n| A\n" + kLoco, "vorlage = lok", "Vorlage"},
-        Hostile{"embedded project that breaks off",
-                "[aufgabe]\nformat = 1\ntitel.de = x\naenderbar = regeln\n[text.de]\nx\n[projekt]\n| A\n| 1\n| 0\n" + kLoco, "| 0", "[projekt]"},
+        Hostile{"unknown permission", "[aufgabe]\nformat = 1\ntitel.de = x\naenderbar = alles\n", "aenderbar = alles",
+                "alles"},
+        Hostile{"unknown template",
+                "[aufgabe]\nformat = 1\ntitel.de = x\naenderbar = regeln\n[text.de]\nx\n"
+                "[projekt]\nvorlage = zug\n" +
+                    kLoco,
+                "vorlage = zug", "zug"},
+        Hostile{"template and embedded project",
+                "[aufgabe]\nformat = 1\ntitel.de = x\naenderbar = regeln\n[text.de]\nx\n"
+                "[projekt]\nvorlage = lok\n| A\n" +
+                    kLoco,
+                "vorlage = lok", "Vorlage"},
+        Hostile{
+            "embedded project that breaks off",
+            "[aufgabe]\nformat = 1\ntitel.de = x\naenderbar = regeln\n[text.de]\nx\n[projekt]\n| A\n| 1\n| 0\n" + kLoco,
+            "| 0", "[projekt]"},
         Hostile{"word read as 0 in the project",
                 "[aufgabe]\nformat = 1\ntitel.de = x\naenderbar = regeln\n[text.de]\nx\n[projekt]\n| A\n| 1\n| 0\n| "
-                "zehn\n" + kLoco,
+                "zehn\n" +
+                    kLoco,
                 "| zehn", "[projekt]"},
         Hostile{"character a project cannot hold",
-                "[aufgabe]\nformat = 1\ntitel.de = x\naenderbar = regeln\n[text.de]\nx\n[projekt]\n| A \xE2\x88\x9E\n" + kLoco, "| A \xE2", "Windows-1252"},
-        Hostile{"English project with other numbers", EnglishDiffers(), "[projekt.en]",
-                "[projekt.en]"},
-        Hostile{"hand step without b on two inputs", Head() + "\n[handrechnung]\na = 1\nfragen = ausgang\ntoleranz = 0.1\n", "[handrechnung]", "b"},
+                "[aufgabe]\nformat = 1\ntitel.de = x\naenderbar = regeln\n[text.de]\nx\n[projekt]\n| A \xE2\x88\x9E\n" +
+                    kLoco,
+                "| A \xE2", "Windows-1252"},
+        Hostile{"English project with other numbers", EnglishDiffers(), "[projekt.en]", "[projekt.en]"},
+        Hostile{"hand step without b on two inputs",
+                Head() + "\n[handrechnung]\na = 1\nfragen = ausgang\ntoleranz = 0.1\n", "[handrechnung]", "b"},
         Hostile{"hand step with b on one input",
                 "[aufgabe]\nformat = 1\ntitel.de = x\naenderbar = nichts\n[text.de]\nx\n[projekt]\nvorlage = leer\n"
-                "[handrechnung]\na = 1\nb = 2\nfragen = ausgang\ntoleranz = 0.1\n", "[handrechnung]", "b"},
+                "[handrechnung]\na = 1\nb = 2\nfragen = ausgang\ntoleranz = 0.1\n",
+                "[handrechnung]", "b"},
         Hostile{"hand step asking something unknown",
                 Head() + "\n[handrechnung]\na = 1\nb = 1\nfragen = ausgang, schwerpunkt\ntoleranz = 0.1\n", "fragen",
                 "schwerpunkt"},
-        Hostile{"hand step without tolerance", Head() + "\n[handrechnung]\na = 1\nb = 1\nfragen = ausgang\n", "[handrechnung]",
-                "toleranz"},
+        Hostile{"hand step without tolerance", Head() + "\n[handrechnung]\na = 1\nb = 1\nfragen = ausgang\n",
+                "[handrechnung]", "toleranz"},
         Hostile{"two hand steps at one point",
-                Head() + "\n[handrechnung]\na = 1\nb = 1\nfragen = ausgang\ntoleranz = 0.1\n[handrechnung]\npunkt = P1\n"
-                         "a = 2\nb = 1\nfragen = ausgang\ntoleranz = 0.1\n", "[handrechnung]", "P1"},
-        Hostile{"input beyond a million", Head() + "\n[handrechnung]\na = 2e6\nb = 1\nfragen = ausgang\ntoleranz = 0.1\n", "a = 2e6", "a"},
+                Head() +
+                    "\n[handrechnung]\na = 1\nb = 1\nfragen = ausgang\ntoleranz = 0.1\n[handrechnung]\npunkt = P1\n"
+                    "a = 2\nb = 1\nfragen = ausgang\ntoleranz = 0.1\n",
+                "[handrechnung]", "P1"},
+        Hostile{"input beyond a million",
+                Head() + "\n[handrechnung]\na = 2e6\nb = 1\nfragen = ausgang\ntoleranz = 0.1\n", "a = 2e6", "a"},
         Hostile{"key in capitals", Head("Titel.en = x\n"), "Titel.en", "Titel.en"},
         Hostile{"line without equals sign", Head("nur text\n"), "nur text", "[aufgabe]"},
         Hostile{"too many locomotive sections",
-                Head() + kLoco + [] {
-                    std::string s;
-                    for (int i = 0; i < 4; ++i) s += "[lok]\nmassen = 1\nruhe_bis = 5\n";
-                    return s;
-                }(), "[lok]", "[lok]"}),
+                Head() + kLoco +
+                    [] {
+                        std::string s;
+                        for (int i = 0; i < 4; ++i) s += "[lok]\nmassen = 1\nruhe_bis = 5\n";
+                        return s;
+                    }(),
+                "[lok]", "[lok]"}),
     [](const ::testing::TestParamInfo<Hostile>& i) {
         std::string n = i.param.name;
         for (char& c : n)
@@ -162,11 +189,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 // What a valid file says arrives as it was written.
 TEST(ExerciseReader, ReadsWhatIsWritten) {
-    const std::string text = "\xEF\xBB\xBF# Probe\r\n[aufgabe]\r\nformat = 1\r\ntitel.de = Probe\r\ntitel.en = Test\r\n"
-                             "aenderbar = regeln, terme\r\nbewertung = beides\r\n[text.de]\r\n\r\n  Zeile 1\r\n\r\nZeile 3\r\n\r\n"
-                             "[projekt]\r\nvorlage = lok\r\n[lok]\r\nmassen = 1, 4\r\nschritte = 0.1\r\nruhe_bis = 5\r\n"
-                             "ueberschwingen_max = 0.5\r\nkraft_im_bereich = ja\r\nvorzeichenwechsel_max = 8\r\n"
-                             "hinweis.de = Bremsen!\r\n";
+    const std::string text =
+        "\xEF\xBB\xBF# Probe\r\n[aufgabe]\r\nformat = 1\r\ntitel.de = Probe\r\ntitel.en = Test\r\n"
+        "aenderbar = regeln, terme\r\nbewertung = beides\r\n[text.de]\r\n\r\n  Zeile 1\r\n\r\nZeile 3\r\n\r\n"
+        "[projekt]\r\nvorlage = lok\r\n[lok]\r\nmassen = 1, 4\r\nschritte = 0.1\r\nruhe_bis = 5\r\n"
+        "ueberschwingen_max = 0.5\r\nkraft_im_bereich = ja\r\nvorzeichenwechsel_max = 8\r\n"
+        "hinweis.de = Bremsen!\r\n";
     const exercise::Exercise e = exercise::ParseExercise(text);
     EXPECT_EQ(e.Title.En, "Test");
     EXPECT_EQ(e.Task.De, "  Zeile 1\n\nZeile 3");
@@ -232,19 +260,16 @@ TEST_P(HostileAnswer, RefusedWithItsLine) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Reader, HostileAnswer,
-                         ::testing::Values(HostileAnswers{"no answers header", "[P1]\nausgang = 1\n", 1},
-                                           HostileAnswers{"no format", "[antworten]\n[P1]\n", 1},
-                                           HostileAnswers{"term six", "[antworten]\nformat = 1\n[P1]\nhoehe.6 = 1\n", 4},
-                                           HostileAnswers{"term zero", "[antworten]\nformat = 1\n[P1]\nzugehoerigkeit.a.0 = 1\n", 4},
-                                           HostileAnswers{"cell without column",
-                                                          "[antworten]\nformat = 1\n[P1]\nfeuerstaerke.3 = 1\n", 4},
-                                           HostileAnswers{"point twice",
-                                                          "[antworten]\nformat = 1\n[P1]\nausgang = 1\n[P1]\n", 5},
-                                           HostileAnswers{"value not finite", "[antworten]\nformat = 1\n[P1]\nausgang = inf\n",
-                                                          4},
-                                           HostileAnswers{"comma and point", "[antworten]\nformat = 1\n[P1]\nausgang = 1,000.5\n",
-                                                          4}));
+INSTANTIATE_TEST_SUITE_P(
+    Reader, HostileAnswer,
+    ::testing::Values(HostileAnswers{"no answers header", "[P1]\nausgang = 1\n", 1},
+                      HostileAnswers{"no format", "[antworten]\n[P1]\n", 1},
+                      HostileAnswers{"term six", "[antworten]\nformat = 1\n[P1]\nhoehe.6 = 1\n", 4},
+                      HostileAnswers{"term zero", "[antworten]\nformat = 1\n[P1]\nzugehoerigkeit.a.0 = 1\n", 4},
+                      HostileAnswers{"cell without column", "[antworten]\nformat = 1\n[P1]\nfeuerstaerke.3 = 1\n", 4},
+                      HostileAnswers{"point twice", "[antworten]\nformat = 1\n[P1]\nausgang = 1\n[P1]\n", 5},
+                      HostileAnswers{"value not finite", "[antworten]\nformat = 1\n[P1]\nausgang = inf\n", 4},
+                      HostileAnswers{"comma and point", "[antworten]\nformat = 1\n[P1]\nausgang = 1,000.5\n", 4}));
 
 // Only regular files are read: a directory, a FIFO and a missing file are
 // refused without reading; a link to a regular file is read.

@@ -88,7 +88,8 @@ TEST_P(EnglishExample, SameNumbersOtherNames) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, EnglishExample,
-                         ::testing::Values("beispiel.fuz", "heizung.fuz", "lok.fuz", "truck.fuz", "truck_einachsig.fuz"),
+                         ::testing::Values("beispiel.fuz", "heizung.fuz", "lok.fuz", "truck.fuz",
+                                           "truck_einachsig.fuz"),
                          [](const ::testing::TestParamInfo<const char*>& i) {
                              std::string n = i.param;
                              return n.substr(0, n.find('.'));

@@ -48,7 +48,7 @@ nlohmann::json Interval(const fuzzy::Interval& i) {
 int Check(const std::vector<std::string>& args) {
     const Args a(args, {"--json"});
     const auto& pos = a.Positional();
-    if (pos.empty()) throw UsageError(fuzzy::Tr("fuzzysim", "Es fehlt die Aufgabe (EXERCISE.fuzaufgabe)."));
+    if (pos.empty()) throw UsageError(fuzzy::Tr("fuzzysim", "Es fehlt die Aufgabe (AUFGABE.fuzaufgabe)."));
     if (pos.size() > 3)
         throw UsageError(fuzzy::Tr("fuzzysim", "aufgabe check nimmt die Aufgabe, ein Projekt und eine Antwortdatei."));
     exercise::Exercise e;
@@ -78,11 +78,13 @@ int Check(const std::vector<std::string>& args) {
         }
     }
     if (!project && e.NeedsProject())
-        throw UsageError(fuzzy::Tr("fuzzysim", "Diese Aufgabe pr\xC3\xBC"
-                                               "ft ein Projekt: es fehlt PROJEKT.fuz."));
+        throw UsageError(fuzzy::Tr("fuzzysim",
+                                   "Diese Aufgabe pr\xC3\xBC"
+                                   "ft ein Projekt: es fehlt PROJEKT.fuz."));
     if (!answers && e.NeedsAnswers())
-        throw UsageError(fuzzy::Tr("fuzzysim", "Diese Aufgabe fragt nach einer Rechnung von Hand: es fehlt "
-                                               "ANTWORTEN.fuzantwort."));
+        throw UsageError(fuzzy::Tr("fuzzysim",
+                                   "Diese Aufgabe fragt nach einer Rechnung von Hand: es fehlt "
+                                   "ANTWORTEN.fuzantwort."));
     const Project student = project ? *project : e.StartProject();
     const exercise::CheckResult r = exercise::Check(e, student, answers.value_or(exercise::Answers{}));
     if (a.Has("--json"))
@@ -97,7 +99,7 @@ int Start(const std::vector<std::string>& args) {
     for (std::string& x : named)
         if (x == "-o") x = "--output";
     const Args a(named, {}, {"--output"});
-    a.ExpectPositional(1, fuzzy::Tr("fuzzysim", "die Aufgabe (EXERCISE.fuzaufgabe)"));
+    a.ExpectPositional(1, fuzzy::Tr("fuzzysim", "die Aufgabe (AUFGABE.fuzaufgabe)"));
     exercise::Exercise e;
     try {
         e = exercise::ReadExercise(a.Positional()[0]);
@@ -170,9 +172,9 @@ void PrintExerciseJson(const exercise::Exercise& e, const exercise::CheckResult&
     const char* verdict = r.Overall == exercise::Verdict::Passed   ? "passed"
                           : r.Overall == exercise::Verdict::Failed ? "failed"
                                                                    : "refused";
-    const json doc = {{"title", e.Title.Active()},  {"verdict", verdict},    {"passed", r.Passed()},
-                      {"teacherMarks", r.TeacherMarks}, {"changes", r.Changes}, {"criteria", criteria},
-                      {"hints", r.Hints}};
+    const json doc = {
+        {"title", e.Title.Active()}, {"verdict", verdict},   {"passed", r.Passed()}, {"teacherMarks", r.TeacherMarks},
+        {"changes", r.Changes},      {"criteria", criteria}, {"hints", r.Hints}};
     out << doc.dump(2) << '\n';
 }
 
@@ -186,11 +188,9 @@ void PrintExerciseText(const exercise::Exercise& e, const exercise::CheckResult&
         out << (c.Passed ? "  \xE2\x9C\x93 " : "  \xE2\x9C\x97 ") << exercise::Summary(c) << '\n';
         for (const std::string& why : c.Reasons) out << "      " << why << '\n';
     }
-    for (const std::string& h : r.Hints)
-        out << fuzzy::Fmt(fuzzy::Tr("fuzzysim aufgabe", "Hinweis: %1"), {h}) << '\n';
+    for (const std::string& h : r.Hints) out << fuzzy::Fmt(fuzzy::Tr("fuzzysim aufgabe", "Hinweis: %1"), {h}) << '\n';
     if (r.TeacherMarks)
-        out << fuzzy::Tr("fuzzysim aufgabe",
-                         "Den schriftlichen oder gezeichneten Teil bewertet die Lehrkraft.")
+        out << fuzzy::Tr("fuzzysim aufgabe", "Den schriftlichen oder gezeichneten Teil bewertet die Lehrkraft.")
             << '\n';
     out << fuzzy::Fmt(fuzzy::Tr("fuzzysim aufgabe", "Ergebnis: %1"), {exercise::VerdictText(r.Overall)}) << '\n';
 }

@@ -105,7 +105,8 @@ void PrintHelp(std::ostream& out) {
                      "check --json gibt das Projekt als JSON aus; eval --heights h\xC3\xA4ngt die\n"
                      "Aktivierungen der f\xC3\xBCnf Ausgangsterme an (\"-\" f\xC3\xBCr unbenutzte).\n\n"
                      "Exit-Status: 0 in Ordnung, 1 Formatfehler in der Datei oder fehlerhafte\n"
-                     "Eingabezeilen, 2 Datei nicht lesbar oder falscher Aufruf.\n");
+                     "Eingabezeilen, 2 Datei nicht lesbar oder falscher Aufruf; bei aufgabe check 0 bestanden,\n"
+                     "1 nicht bestanden, 2 unbrauchbare Eingabe.\n");
 }
 
 bool IsHelp(const char* arg) {

@@ -53,7 +53,8 @@ TEST_P(AufgabeExit, Status) {
     std::vector<std::string> args;
     for (std::string a : GetParam().args) {
         if (a.rfind("@", 0) == 0) a = kDir + a.substr(1);
-        if (a.rfind("%", 0) == 0) a = dir.Write(a.substr(1), "[aufgabe]\nformat = 1\ntitel.de = x\naenderbar = alles\n");
+        if (a.rfind("%", 0) == 0)
+            a = dir.Write(a.substr(1), "[aufgabe]\nformat = 1\ntitel.de = x\naenderbar = alles\n");
         args.push_back(a);
     }
     const Result r = Fuzzysim(args, dir);
@@ -67,7 +68,9 @@ INSTANTIATE_TEST_SUITE_P(
     Tool, AufgabeExit,
     ::testing::Values(
         Call{"solution passes", {"aufgabe", "check", "@06_schnelle_lok.fuzaufgabe", "@06_schnelle_lok.loesung.fuz"}, 0},
-        Call{"wrong attempt fails", {"aufgabe", "check", "@06_schnelle_lok.fuzaufgabe", "@06_schnelle_lok.falsch.fuz"}, 1},
+        Call{"wrong attempt fails",
+             {"aufgabe", "check", "@06_schnelle_lok.fuzaufgabe", "@06_schnelle_lok.falsch.fuz"},
+             1},
         Call{"answers pass",
              {"aufgabe", "check", "@01_regelschritt.fuzaufgabe", "@01_regelschritt.loesung.fuzantwort"},
              0},
@@ -78,18 +81,22 @@ INSTANTIATE_TEST_SUITE_P(
              {"aufgabe", "check", "@03_lok_tabelle.fuzaufgabe", "@05_truck_12_regeln.loesung.fuz"},
              1},
         Call{"missing exercise", {"aufgabe", "check", "@gibt_es_nicht.fuzaufgabe", "@03_lok_tabelle.loesung.fuz"}, 2},
-        Call{"exercise with a format error", {"aufgabe", "check", "%kaputt.fuzaufgabe", "@03_lok_tabelle.loesung.fuz"}, 2},
-        Call{"project as exercise", {"aufgabe", "check", "@03_lok_tabelle.loesung.fuz", "@03_lok_tabelle.loesung.fuz"}, 2},
+        Call{"exercise with a format error",
+             {"aufgabe", "check", "%kaputt.fuzaufgabe", "@03_lok_tabelle.loesung.fuz"},
+             2},
+        Call{"project as exercise",
+             {"aufgabe", "check", "@03_lok_tabelle.loesung.fuz", "@03_lok_tabelle.loesung.fuz"},
+             2},
         Call{"project missing", {"aufgabe", "check", "@03_lok_tabelle.fuzaufgabe"}, 2},
         Call{"answers missing", {"aufgabe", "check", "@01_regelschritt.fuzaufgabe"}, 2},
         Call{"project unreadable", {"aufgabe", "check", "@03_lok_tabelle.fuzaufgabe", "@fehlt.fuz"}, 2},
-        Call{"exercise given as project", {"aufgabe", "check", "@03_lok_tabelle.fuzaufgabe", "@03_lok_tabelle.fuzaufgabe"},
+        Call{"exercise given as project",
+             {"aufgabe", "check", "@03_lok_tabelle.fuzaufgabe", "@03_lok_tabelle.fuzaufgabe"},
              2},
-        Call{"project given as answers",
-             {"aufgabe", "check", "@01_regelschritt.fuzaufgabe", "%antwort.fuzantwort"},
-             2},
+        Call{"project given as answers", {"aufgabe", "check", "@01_regelschritt.fuzaufgabe", "%antwort.fuzantwort"}, 2},
         Call{"two projects",
-             {"aufgabe", "check", "@03_lok_tabelle.fuzaufgabe", "@03_lok_tabelle.loesung.fuz", "@03_lok_tabelle.falsch.fuz"},
+             {"aufgabe", "check", "@03_lok_tabelle.fuzaufgabe", "@03_lok_tabelle.loesung.fuz",
+              "@03_lok_tabelle.falsch.fuz"},
              2},
         Call{"unknown option", {"aufgabe", "check", "@03_lok_tabelle.fuzaufgabe", "--csv"}, 2},
         Call{"unknown action", {"aufgabe", "pruefe", "@03_lok_tabelle.fuzaufgabe"}, 2},
@@ -106,7 +113,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(AufgabeJson, EveryCriterionWithValueAndLimit) {
     testfiles::TempDir dir;
     for (const char* n : {"05_truck_12_regeln", "06_schnelle_lok"}) {
-        const Result r = Fuzzysim({"aufgabe", "check", kDir + n + ".fuzaufgabe", kDir + n + ".falsch.fuz", "--json"}, dir);
+        const Result r =
+            Fuzzysim({"aufgabe", "check", kDir + n + ".fuzaufgabe", kDir + n + ".falsch.fuz", "--json"}, dir);
         ASSERT_EQ(r.status, 1) << r.err;
         const auto j = nlohmann::json::parse(r.out);
         EXPECT_EQ(j["verdict"], "failed");
@@ -137,9 +145,9 @@ TEST(AufgabeJson, EveryCriterionWithValueAndLimit) {
         }
     }
     // A refusal lists what changed and judges nothing.
-    const Result r = Fuzzysim({"aufgabe", "check", kDir + "03_lok_tabelle.fuzaufgabe", kDir + "05_truck_12_regeln.loesung.fuz",
-                          "--json"},
-                         dir);
+    const Result r = Fuzzysim(
+        {"aufgabe", "check", kDir + "03_lok_tabelle.fuzaufgabe", kDir + "05_truck_12_regeln.loesung.fuz", "--json"},
+        dir);
     const auto j = nlohmann::json::parse(r.out);
     EXPECT_EQ(j["verdict"], "refused");
     EXPECT_FALSE(j["changes"].empty());
@@ -150,9 +158,10 @@ TEST(AufgabeJson, EveryCriterionWithValueAndLimit) {
 TEST(AufgabeJson, FailingStartsHaveTheirPlace) {
     testfiles::TempDir dir;
     // The locomotive's table on the truck task's terms: it docks almost nothing.
-    const std::string bad = dir.Write("x.fuzaufgabe",
-                                      "[aufgabe]\nformat = 1\ntitel.de = x\naenderbar = regeln\n[text.de]\nx\n"
-                                      "[projekt]\nvorlage = truck\n[truck]\ngeschwindigkeiten = -10\nangedockt_min = 150\n");
+    const std::string bad =
+        dir.Write("x.fuzaufgabe",
+                  "[aufgabe]\nformat = 1\ntitel.de = x\naenderbar = regeln\n[text.de]\nx\n"
+                  "[projekt]\nvorlage = truck\n[truck]\ngeschwindigkeiten = -10\nangedockt_min = 150\n");
     const Result r = Fuzzysim({"aufgabe", "check", bad, kDir + "../truck.fuz", "--json"}, dir);
     // truck.fuz's terms are not the template's: a refusal, not a run.
     EXPECT_EQ(nlohmann::json::parse(r.out)["verdict"], "refused");
