@@ -3,6 +3,7 @@
 #include "exercise/Sections.h"
 #include "fuzzy/Controller.h"
 #include "fuzzy/Language.h"
+#include "fuzzy/Numbers.h"
 #include "fuzzy/ParallelFor.h"
 #include "fuzzy/Surface.h"
 #include "loco/model/LocoVersuch.h"
@@ -37,9 +38,7 @@ std::string Quote(const std::string& s) {
 
 // A number with a fixed count of decimals in the active language's style.
 std::string Dec(double v, int decimals) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
-    std::string s(buf);
+    std::string s = fuzzy::FixedText(v, decimals);
     if (s == "-0" || s.rfind("-0.", 0) == 0) {
         bool zero = s.find_first_of("123456789") == std::string::npos;
         if (zero) s.erase(0, 1);
@@ -56,9 +55,10 @@ std::string Num(double v) { return NumberText(v); }
 // next to it).
 std::string Bound(float v) {
     if (std::fabs(v) < 1.0e-6f) return "0";
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.4g", double(v));
-    return NumberText(std::strtod(buf, nullptr));
+    const std::string s = fuzzy::GeneralText(double(v), 4);
+    double rounded = 0.0;
+    fuzzy::ReadNumber(s.data(), s.data() + s.size(), rounded);
+    return NumberText(rounded);
 }
 
 const char* VariableLabel(int which) {

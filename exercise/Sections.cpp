@@ -1,6 +1,7 @@
 #include "exercise/Sections.h"
 
 #include "fuzzy/Language.h"
+#include "fuzzy/Numbers.h"
 
 #include <algorithm>
 #include <charconv>
@@ -106,7 +107,7 @@ std::optional<double> ParseDecimal(std::string_view t) {
     }
     if (i != s.size()) return std::nullopt;
     double v = 0.0;
-    const auto res = std::from_chars(s.data(), s.data() + s.size(), v);
+    const auto res = fuzzy::ReadNumber(s.data(), s.data() + s.size(), v);
     if (res.ec == std::errc::result_out_of_range) return std::nullopt;
     if (res.ec != std::errc() || res.ptr != s.data() + s.size() || !std::isfinite(v)) return std::nullopt;
     return v;
@@ -122,9 +123,7 @@ std::optional<double> ParseDecimal(std::string_view t) {
 }  // namespace
 
 std::string NumberText(double v) {
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.6g", v);
-    std::string s(buf);
+    std::string s = fuzzy::GeneralText(v, 6);
     if (fuzzy::DecimalSign() == ',') std::replace(s.begin(), s.end(), '.', ',');
     // A minus sign, not a hyphen, as the programs write it.
     if (!s.empty() && s.front() == '-') s.replace(0, 1, "\xE2\x88\x92");

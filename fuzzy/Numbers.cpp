@@ -270,6 +270,16 @@ std::string FixedText(double v, int decimals) {
     return fmt::format("{:.{}f}", v, decimals);
 }
 
+std::string HexText(double v) {
+    if (!std::isfinite(v)) return NonFinite(v);
+    return fmt::format("{:a}", v);
+}
+
+std::string ScientificText(double v, int decimals) {
+    if (!std::isfinite(v)) return NonFinite(v);
+    return fmt::format("{:.{}e}", v, decimals);
+}
+
 std::from_chars_result ReadNumber(const char* first, const char* last, double& value) {
     return Read(first, last, value);
 }

@@ -49,6 +49,9 @@ std::string NumberText(double v, NumberForm form = NumberForm::Plain);
 // printf's "%.*g" and "%.*f" in the C locale.
 std::string GeneralText(double v, int precision);
 std::string FixedText(double v, int decimals);
+// printf's "%a" (with its "0x") and "%.*e" in the C locale.
+std::string HexText(double v);
+std::string ScientificText(double v, int decimals);
 
 // std::from_chars in the general format: digits, optional point and
 // fraction, optional exponent, or inf/infinity/nan; no leading '+'. A value

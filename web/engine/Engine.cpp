@@ -6,6 +6,7 @@
 // Whatever fuzzysim can do goes through its own subcommands ("run"), on the
 // files of an in-memory file system, so that the page shows exactly what the
 // tool prints. The rest reads the project the same way and calls the engine.
+#include "exercise/Reader.h"
 #include "fuzzy/Controller.h"
 #include "fuzzy/FuzUnits.h"
 #include "fuzzy/Hints.h"
@@ -19,6 +20,7 @@
 #include "tools/fuzzysim/Args.h"
 #include "tools/fuzzysim/CheckEval.h"
 #include "tools/fuzzysim/ExchangeCmd.h"
+#include "tools/fuzzysim/ExerciseCmd.h"
 #include "tools/fuzzysim/Format.h"
 #include "tools/fuzzysim/LocoSim.h"
 #include "tools/fuzzysim/TruckSim.h"
@@ -32,9 +34,11 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <iostream>
 #include <map>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -64,6 +68,37 @@ std::string Base64(std::string_view bytes) {
         out += kBase64[n >> 12 & 63];
         out += i + 1 < bytes.size() ? kBase64[n >> 6 & 63] : '=';
         out += '=';
+    }
+    return out;
+}
+
+int Base64Digit(char c) {
+    if (c >= 'A' && c <= 'Z') return c - 'A';
+    if (c >= 'a' && c <= 'z') return c - 'a' + 26;
+    if (c >= '0' && c <= '9') return c - '0' + 52;
+    if (c == '+') return 62;
+    if (c == '/') return 63;
+    return -1;
+}
+
+// Bytes from base64; nullopt for text that is none (wrong letters, padding
+// inside, a length that is no multiple of four).
+std::optional<std::string> FromBase64(std::string_view text) {
+    if (text.size() % 4 != 0) return std::nullopt;
+    std::string out;
+    out.reserve(text.size() / 4 * 3);
+    for (std::size_t i = 0; i < text.size(); i += 4) {
+        const bool last = i + 4 == text.size();
+        const int pad = last ? (text[i + 3] == '=') + (text[i + 2] == '=' && text[i + 3] == '=') : 0;
+        std::uint32_t n = 0;
+        for (std::size_t k = 0; k < 4; ++k) {
+            const int d = k >= 4 - static_cast<std::size_t>(pad) ? 0 : Base64Digit(text[i + k]);
+            if (d < 0) return std::nullopt;
+            n = n << 6 | static_cast<std::uint32_t>(d);
+        }
+        out += static_cast<char>(n >> 16 & 255);
+        if (pad < 2) out += static_cast<char>(n >> 8 & 255);
+        if (pad < 1) out += static_cast<char>(n & 255);
     }
     return out;
 }
@@ -259,9 +294,9 @@ json ProjectView(const fuzzy::Project& p) {
 // call is status 2 with the error line, any other failure status 1.
 int RunSubcommand(const std::vector<std::string>& argv) {
     static const std::map<std::string, int (*)(const std::vector<std::string>&)> subcommands = {
-        {"check", fuzzysim::RunCheck},   {"eval", fuzzysim::RunEval},     {"export", fuzzysim::RunExport},
-        {"format", fuzzysim::RunFormat}, {"import", fuzzysim::RunImport}, {"loco", fuzzysim::RunLoco},
-        {"truck", fuzzysim::RunTruck},   {"tune", fuzzysim::RunTune},
+        {"aufgabe", fuzzysim::RunExercise}, {"check", fuzzysim::RunCheck},   {"eval", fuzzysim::RunEval},
+        {"export", fuzzysim::RunExport},    {"format", fuzzysim::RunFormat}, {"import", fuzzysim::RunImport},
+        {"loco", fuzzysim::RunLoco},        {"truck", fuzzysim::RunTruck},   {"tune", fuzzysim::RunTune},
     };
     const auto it = subcommands.find(argv.front());
     if (it == subcommands.end()) throw RequestError{"badRequest", argv.front()};
@@ -276,18 +311,59 @@ int RunSubcommand(const std::vector<std::string>& argv) {
     }
 }
 
-// {argv: [...], input, read: [...], stdin}: one fuzzysim subcommand on files
-// in memory, in the folder it starts in; the request's bytes are the file
-// named `input`. Answers the exit status, standard output (base64: files may
-// be Windows-1252), standard error and the files named in `read` (base64).
+// A name in the engine's folder: no folders, not "." or "..", no NUL.
+bool PlainName(const std::string& name) {
+    return !name.empty() && name.find_first_of(std::string("/\0", 2)) == std::string::npos && name != "." &&
+           name != "..";
+}
+
+// The files of one request in the engine's folder, removed however the
+// request ends: the next one starts with an empty folder.
+class Scratch {
+public:
+    Scratch() = default;
+    Scratch(const Scratch&) = delete;
+    Scratch& operator=(const Scratch&) = delete;
+    ~Scratch() {
+        for (const std::string& n : names_) std::remove(n.c_str());
+    }
+    void Write(const std::string& name, std::string_view bytes) {
+        Forget(name);
+        std::ofstream f(name, std::ios::binary | std::ios::trunc);
+        f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
+    void Forget(const std::string& name) { names_.push_back(name); }
+    bool Has(const std::string& name) const { return std::find(names_.begin(), names_.end(), name) != names_.end(); }
+
+private:
+    std::vector<std::string> names_;
+};
+
+// {argv: [...], input, files: {name: base64}, read: [...], stdin}: one
+// fuzzysim subcommand on files in memory, in the folder it starts in; the
+// request's bytes are the file named `input`, `files` are further files
+// (an exercise, answers). Answers the exit status, standard output (base64:
+// files may be Windows-1252), standard error and the files named in `read`
+// (base64). Every file of the request is gone afterwards.
 json Run(const json& req, std::string_view data) {
     const std::vector<std::string> argv = req.value("argv", std::vector<std::string>{});
     if (argv.empty()) throw RequestError{"badRequest", "argv"};
     std::string input = req.value("input", std::string("in.fuz"));
-    if (input.empty() || input.find('/') != std::string::npos || input == "." || input == "..") input = "in.fuz";
-    {
-        std::ofstream f(input, std::ios::binary | std::ios::trunc);
-        f.write(data.data(), static_cast<std::streamsize>(data.size()));
+    if (!PlainName(input)) input = "in.fuz";
+    Scratch folder;
+    folder.Write(input, data);
+    const json extra = req.value("files", json::object());
+    if (!extra.is_object()) throw RequestError{"badRequest", "files"};
+    for (const auto& [name, text] : extra.items()) {
+        if (!PlainName(name) || folder.Has(name)) throw RequestError{"badRequest", name};
+        const std::optional<std::string> bytes = text.is_string() ? FromBase64(text.get<std::string>()) : std::nullopt;
+        if (!bytes) throw RequestError{"badRequest", name};
+        folder.Write(name, *bytes);
+    }
+    const std::vector<std::string> read = req.value("read", std::vector<std::string>{});
+    for (const std::string& name : read) {
+        if (!PlainName(name)) throw RequestError{"badRequest", name};
+        folder.Forget(name);
     }
     std::ostringstream out, err;
     std::istringstream in(req.value("stdin", std::string()));
@@ -307,15 +383,13 @@ json Run(const json& req, std::string_view data) {
     std::cerr.rdbuf(oldErr);
     std::cin.rdbuf(oldIn);
     json files = json::object();
-    for (const std::string& name : req.value("read", std::vector<std::string>{})) {
+    for (const std::string& name : read) {
         std::ifstream f(name, std::ios::binary);
         if (!f) continue;
         std::ostringstream s;
         s << f.rdbuf();
         files[name] = Base64(s.str());
-        std::remove(name.c_str());
     }
-    std::remove(input.c_str());
     return {{"status", status}, {"out", Base64(out.str())}, {"err", err.str()}, {"files", files}};
 }
 
@@ -527,6 +601,129 @@ json AxisTicks(const json& req, std::string_view) {
     return out;
 }
 
+// {name}: an exercise file (the request's bytes, read as fuzzysim reads a
+// file of that name) as the page shows it: title and task in the request's
+// language, who marks it, what the student may change, and for each hand
+// step the point and the fields of its answers (keys as in a .fuzantwort
+// file, from the starting project's terms and rules). A file the reader
+// refuses is refused with fuzzysim's line.
+json ExerciseView(const json& req, std::string_view data) {
+    std::string name = req.value("name", std::string("aufgabe.fuzaufgabe"));
+    if (!PlainName(name)) name = "aufgabe.fuzaufgabe";
+    exercise::Exercise e;
+    {
+        Scratch folder;
+        folder.Write(name, data);
+        try {
+            e = exercise::ReadExercise(name);
+        } catch (const fuzzy::Error& err) {
+            throw RequestError{"refused", fuzzysim::ErrorLine(name + ": " + err.Describe())};
+        }
+    }
+    const fuzzy::Project p = e.StartProject();
+    json hand = json::array();
+    for (const exercise::HandCheck& h : e.Hand) {
+        json questions = json::array();
+        for (const exercise::Quantity q : h.Asked) {
+            json fields = json::array();
+            const auto add = [&fields](const std::string& key, json label) {
+                fields.push_back({{"key", key}, {"label", std::move(label)}});
+            };
+            switch (q) {
+            case exercise::Quantity::Membership:
+                for (int i = 1; i <= p.A.UsedTerms(); ++i)
+                    add("zugehoerigkeit.a." + std::to_string(i), {{"var", "A"}, {"term", p.A.GetTermName(i)}});
+                if (p.B.Defined && h.B)
+                    for (int i = 1; i <= p.B.UsedTerms(); ++i)
+                        add("zugehoerigkeit.b." + std::to_string(i), {{"var", "B"}, {"term", p.B.GetTermName(i)}});
+                questions.push_back({{"quantity", "membership"}, {"fields", fields}});
+                break;
+            case exercise::Quantity::Firing:
+                for (int row = 1; row <= (p.B.Defined ? p.B.UsedTerms() : 1); ++row)
+                    for (int col = 1; col <= p.A.UsedTerms(); ++col) {
+                        const int k = p.Rules.Get(row, col);
+                        if (k < 1 || k > p.Out.UsedTerms()) continue;
+                        json label = {{"a", p.A.GetTermName(col)}};
+                        if (p.B.Defined) label["b"] = p.B.GetTermName(row);
+                        add("feuerstaerke." + std::to_string(row) + "." + std::to_string(col), label);
+                    }
+                questions.push_back({{"quantity", "firing"}, {"fields", fields}});
+                break;
+            case exercise::Quantity::Heights:
+                for (int k = 1; k <= p.Out.UsedTerms(); ++k)
+                    add("hoehe." + std::to_string(k), {{"var", "Out"}, {"term", p.Out.GetTermName(k)}});
+                questions.push_back({{"quantity", "heights"}, {"fields", fields}});
+                break;
+            case exercise::Quantity::Output:
+                add("ausgang", {{"var", "Out"}, {"name", p.Out.Name}});
+                questions.push_back({{"quantity", "output"}, {"fields", fields}});
+                break;
+            }
+        }
+        hand.push_back({{"point", h.Point},
+                        {"a", Shown(h.A)},
+                        {"b", h.B ? json(Shown(*h.B)) : json(nullptr)},
+                        {"aName", p.A.Name},
+                        {"bName", p.B.Defined ? json(p.B.Name) : json(nullptr)},
+                        {"questions", questions}});
+    }
+    const char* marking = e.MarkedBy == exercise::Marking::Teacher ? "teacher"
+                          : e.MarkedBy == exercise::Marking::Both  ? "both"
+                                                                   : "automatic";
+    return {{"title", e.Title.Active()},
+            {"task", e.Task.Active()},
+            {"marking", marking},
+            {"mayChange", {{"rules", e.MayChange.Rules}, {"terms", e.MayChange.Terms}, {"ranges", e.MayChange.Ranges}}},
+            {"needsProject", e.NeedsProject()},
+            {"needsAnswers", e.NeedsAnswers()},
+            {"hand", hand}};
+}
+
+// {points: {P1: {key: text}}}: the answers typed into the page's fields as
+// the answers file the Werkstatt writes (keys as ExerciseView names them,
+// numbers as a person types them; empty fields are no answer).
+json AnswersFile(const json& req, std::string_view) {
+    const json points = req.value("points", json::object());
+    if (!points.is_object()) throw RequestError{"badRequest", "points"};
+    exercise::Answers answers;
+    for (const auto& [point, values] : points.items()) {
+        if (point.empty() || point.size() > 40 ||
+            point.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789_") !=
+                std::string::npos ||
+            !values.is_object())
+            throw RequestError{"badRequest", point};
+        exercise::PointAnswers& a = answers.Points[point];
+        for (const auto& item : values.items()) {
+            const std::string key = item.key();
+            const json& text = item.value();
+            if (!text.is_string()) throw RequestError{"badRequest", key};
+            if (text.get<std::string>().find_first_not_of(" \t") == std::string::npos) continue;
+            const float v = Typed(values, key.c_str());
+            // One digit from 1 to 5 at each place the key holds one.
+            const auto digit = [&key](std::size_t at) {
+                if (at >= key.size() || key[at] < '1' || key[at] > '5') throw RequestError{"badRequest", key};
+                return static_cast<std::size_t>(key[at] - '1');
+            };
+            const auto is = [&key](const char* prefix, std::size_t length) {
+                return key.size() == length && key.compare(0, std::strlen(prefix), prefix) == 0;
+            };
+            if (is("zugehoerigkeit.a.", 18))
+                a.MembershipA[digit(17)] = v;
+            else if (is("zugehoerigkeit.b.", 18))
+                a.MembershipB[digit(17)] = v;
+            else if (is("feuerstaerke.", 16) && key[14] == '.')
+                a.Firing[digit(13) * 5 + digit(15)] = v;
+            else if (is("hoehe.", 7))
+                a.Heights[digit(6)] = v;
+            else if (key == "ausgang")
+                a.Output = v;
+            else
+                throw RequestError{"badRequest", key};
+        }
+    }
+    return {{"file", Base64(exercise::AnswersText(answers))}};
+}
+
 using Command = json (*)(const json& req, std::string_view data);
 
 // One row per command: adding one means a function above and a row here.
@@ -541,6 +738,8 @@ const std::map<std::string, Command> kCommands = {
     {"locoStates", LocoStates},
     {"locoDefaults", LocoDefaults},
     {"ticks", AxisTicks},
+    {"exercise", ExerciseView},
+    {"answers", AnswersFile},
 };
 
 std::string g_answer;

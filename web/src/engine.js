@@ -66,9 +66,11 @@ export class Engine {
   }
 
   // One fuzzysim subcommand: argv as on the command line, the bytes as the
-  // file `input` (a name without folders; in.fuz unless given).
-  async run(argv, bytes, { stdin = '', read = [], input, long = false } = {}) {
-    const r = await this.call('run', { argv, stdin, read, ...(input ? { input } : {}) }, bytes, { long });
+  // file `input` (a name without folders; in.fuz unless given), files
+  // ({name: Uint8Array}) as further files beside it.
+  async run(argv, bytes, { stdin = '', read = [], input, files = {}, long = false } = {}) {
+    const named = mapValues(files, toBase64);
+    const r = await this.call('run', { argv, stdin, read, files: named, ...(input ? { input } : {}) }, bytes, { long });
     return { status: r.status, out: fromBase64(r.out), err: r.err, files: mapValues(r.files, fromBase64) };
   }
 }
@@ -84,6 +86,12 @@ export function fromBase64(text) {
   const bytes = new Uint8Array(s.length);
   for (let i = 0; i < s.length; i++) bytes[i] = s.charCodeAt(i);
   return bytes;
+}
+
+export function toBase64(bytes) {
+  let s = '';
+  for (let i = 0; i < bytes.length; i += 0x8000) s += String.fromCharCode(...bytes.subarray(i, i + 0x8000));
+  return btoa(s);
 }
 
 export function utf8(bytes) {

@@ -15,6 +15,7 @@ import truckLab from './views/trucklab.js';
 import locoLab from './views/locolab.js';
 import exchange from './views/exchange.js';
 import tuner from './views/tuner.js';
+import exercises from './views/exercises.js';
 
 // Larger than any project the reader would finish; the reader bounds its lines.
 const MaxFileBytes = 1 << 20;
@@ -98,7 +99,7 @@ function reportError(e) {
   message(t('failed', String(e && e.message ? e.message : e)));
 }
 
-const views = [terms, rules, kennfeld, inspector, hints, truckLab, locoLab, exchange, tuner].map((create) => create(ctx));
+const views = [exercises, terms, rules, kennfeld, inspector, hints, truckLab, locoLab, exchange, tuner].map((create) => create(ctx));
 
 function selectTab(id) {
   for (const v of views) {
@@ -137,6 +138,7 @@ function start() {
     setLanguage($('sprache').value, true);
     ctx.engine.lang = language();
     texts();
+    for (const v of views) if (v.languageChanged) v.languageChanged();
     if (ctx.fuz) ctx.open(ctx.fuz, ctx.name).then(() => message(''));
   });
   $('oeffnen').addEventListener('change', async (e) => {

@@ -2,10 +2,10 @@
 // the same numbers to the last bit, the same saved bytes, the same refusals.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { readFileSync, writeFileSync, mkdtempSync, rmSync, copyFileSync } from 'node:fs';
+import { readFileSync, writeFileSync, mkdtempSync, rmSync, copyFileSync, readdirSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { missing, launch, openPage, engineCall, fuzzysim, examples, example, editReference, waitForProject } from './browser.js';
+import { missing, launch, openPage, engineCall, fuzzysim, examples, example, editReference, waitForProject, root } from './browser.js';
 
 const why = missing();
 const skip = why ? `browser tests skipped: ${why}` : false;
@@ -296,5 +296,173 @@ test('requests the page never makes are refused, not run: odd axis ranges, edits
       return out;
     });
     assert.deepEqual(refused, ['badRequest', 'badRequest', 'badRequest', 'notANumber']);
+  });
+});
+
+// ---- exercises ------------------------------------------------------------------
+
+const aufgaben = root ? join(root, 'examples', 'aufgaben') : '';
+// In the order the page lists them (scripts/web.sh bundles them sorted).
+const exerciseFiles = skip ? [] : readdirSync(aufgaben).filter((f) => f.endsWith('.fuzaufgabe')).sort();
+
+async function chooseExercise(page, file) {
+  await page.evaluate(() => window.fuzzyPage.selectTab('exercises'));
+  await page.selectOption('#aufgabe-wahl', String(exerciseFiles.indexOf(file)));
+  await page.waitForFunction((f) => {
+    const c = window.fuzzyPage.view('exercises').current();
+    return c && c.name === f && document.getElementById('aufgabe-titel');
+  }, file);
+}
+
+async function checkInPage(page) {
+  await page.click('#aufgabe-pruefen');
+  await page.waitForSelector('#aufgabe-ergebnis', { timeout: 300000 });
+  return page.evaluate(() => window.fuzzyPage.view('exercises').last());
+}
+
+// The criteria as the page shows them: which, met or not, the measured value's text.
+function shownCriteria(page) {
+  return page.$$eval('#aufgabe-kriterien tr[data-id]', (rows) =>
+    rows.map((r) => ({ id: r.dataset.id, passed: r.dataset.passed === 'true', measured: r.querySelector('.gemessen').textContent })));
+}
+
+function germanNumber(n) {
+  return String(n).replace('.', ',').replace(/^-/, '\u2212');
+}
+
+const attempts = exerciseFiles.flatMap((file) => {
+  const base = file.replace(/\.fuzaufgabe$/, '');
+  return ['loesung', 'falsch'].map((kind) => ({ file, kind, attempt: readdirSync(aufgaben).find((f) => f.startsWith(`${base}.${kind}.`)) }));
+});
+
+for (const { file, kind, attempt } of attempts) {
+  test(`exercise ${file}: the ${kind === 'loesung' ? 'reference solution passes' : 'wrong attempt fails'} in the page with fuzzysim aufgabe check's verdict and figures`, { skip }, async () => {
+    await withPage({}, async (page) => {
+      await chooseExercise(page, file);
+      if (attempt.endsWith('.fuz')) {
+        await page.setInputFiles('#oeffnen', join(aufgaben, attempt));
+        await waitForProject(page, attempt);
+      } else {
+        await page.setInputFiles('#antwort-datei', join(aufgaben, attempt));
+        await page.waitForFunction((a) => document.getElementById('antwort-quelle').textContent.includes(a), attempt);
+      }
+      const shown = await checkInPage(page);
+      const native = fuzzysim(['aufgabe', 'check', file, attempt, '--json'], { cwd: aufgaben });
+      assert.equal(native.status, kind === 'loesung' ? 0 : 1, native.err);
+      assert.equal(shown.status, native.status);
+      const doc = JSON.parse(native.out.toString('utf8'));
+      assert.deepEqual(shown.doc, doc);
+      assert.equal(await page.getAttribute('#aufgabe-urteil', 'data-verdict'), doc.verdict);
+      assert.deepEqual(await shownCriteria(page), doc.criteria.map((c) => ({ id: c.id, passed: c.passed, measured: `${germanNumber(c.measured)}${c.unit ? ` ${c.unit}` : ''}` })));
+      const hints = await page.$$eval('#aufgabe-hinweise li', (l) => l.map((x) => x.textContent));
+      assert.deepEqual(hints, doc.hints);
+      if (kind === 'falsch') assert.ok(hints.length > 0, 'hints after a failure');
+    });
+  });
+}
+
+// The answers of a .fuzantwort file as "key = value" per point.
+function answersOf(file) {
+  const out = {};
+  let point = null;
+  for (const line of readFileSync(join(aufgaben, file), 'utf8').split('\n')) {
+    const s = line.replace(/#.*/, '').trim();
+    const section = /^\[(\w+)\]$/.exec(s);
+    if (section) point = section[1] === 'antworten' ? null : section[1];
+    else if (point && s.includes('=')) (out[point] = out[point] || {})[s.split('=')[0].trim()] = s.split('=')[1].trim();
+  }
+  return out;
+}
+
+for (const attempt of ['01_regelschritt.loesung.fuzantwort', '01_regelschritt.falsch.fuzantwort', '02_termdiagramm.falsch.fuzantwort']) {
+  test(`answers typed into the fields (${attempt}) are judged as fuzzysim judges the file`, { skip }, async () => {
+    await withPage({}, async (page) => {
+      const file = `${attempt.split('.')[0]}.fuzaufgabe`;
+      await chooseExercise(page, file);
+      for (const [point, values] of Object.entries(answersOf(attempt)))
+        for (const [key, value] of Object.entries(values)) await page.fill(`input[data-point="${point}"][data-key="${key}"]`, value);
+      const shown = await checkInPage(page);
+      const native = fuzzysim(['aufgabe', 'check', file, attempt, '--json'], { cwd: aufgaben });
+      assert.equal(shown.status, native.status);
+      assert.deepEqual(shown.doc, JSON.parse(native.out.toString('utf8')));
+    });
+  });
+}
+
+for (const lang of ['de', 'en']) {
+  test(`an exercise's task and starting project follow the page's language (${lang}) as in fuzzysim`, { skip }, async () => {
+    await withPage({ lang }, async (page) => {
+      const file = '05_truck_12_regeln.fuzaufgabe';
+      await chooseExercise(page, file);
+      const native = fuzzysim(['aufgabe', 'check', file, '05_truck_12_regeln.loesung.fuz', '--json'], { cwd: aufgaben, lang });
+      assert.equal(await page.textContent('#aufgabe-titel'), JSON.parse(native.out.toString('utf8')).title);
+      await page.click('#aufgabe-starten');
+      await waitForProject(page, '05_truck_12_regeln.fuz');
+      const started = fuzzysim(['aufgabe', 'start', join(aufgaben, file)], { lang });
+      assert.equal(started.status, 0, started.err);
+      assert.deepEqual(Buffer.from(await page.evaluate(() => Array.from(window.fuzzyPage.ctx.fuz))), started.out);
+    });
+  });
+}
+
+const hostileExercises = skip ? [] : [
+  ['empty', Buffer.alloc(0)],
+  ['binary', Buffer.from(Array.from({ length: 4096 }, (_, i) => (i * 131) % 256))],
+  ['a line too long', Buffer.from(`[aufgabe]\nformat = 1\ntitel.de = ${'x'.repeat(3000)}\n`)],
+  ['a number out of range', Buffer.from(readFileSync(join(aufgaben, '05_truck_12_regeln.fuzaufgabe'), 'utf8').replace(/angedockt_min = \d+/, 'angedockt_min = 999'))],
+  ['an embedded project the reader refuses', Buffer.from(readFileSync(join(aufgaben, '04_luecke.fuzaufgabe'), 'utf8').replace(/\[projekt\]\n\| [^\n]*\n\| [^\n]*\n/, '[projekt]\n| A\n| 9\n'))],
+];
+
+for (const [name, bytes] of hostileExercises) {
+  test(`a hostile exercise (${name}) gets fuzzysim's refusal and the page stays usable`, { skip }, async () => {
+    await withPage({}, async (page) => {
+      const file = join(work, 'feindlich.fuzaufgabe');
+      writeFileSync(file, bytes);
+      const native = fuzzysim(['aufgabe', 'check', 'feindlich.fuzaufgabe'], { cwd: work });
+      assert.equal(native.status, 2, 'fuzzysim refuses it');
+      await chooseExercise(page, '04_luecke.fuzaufgabe');
+      await page.setInputFiles('#aufgabe-datei', file);
+      await page.waitForFunction(() => !document.getElementById('meldung').hidden);
+      const shown = await page.textContent('#meldung');
+      assert.ok(shown.includes(native.err.split('\n')[0]), `${shown} / ${native.err}`);
+      // The exercise before stays, and it is still checked.
+      assert.equal(await page.evaluate(() => window.fuzzyPage.view('exercises').current().name), '04_luecke.fuzaufgabe');
+      const r = await checkInPage(page);
+      assert.ok(r.doc, r.err);
+      assert.equal(r.doc.title, await page.textContent('#aufgabe-titel'));
+    });
+  });
+}
+
+test('files of a request go where they are named only, and are gone afterwards', { skip }, async () => {
+  await withPage({}, async (page) => {
+    const exercise = readFileSync(join(aufgaben, '04_luecke.fuzaufgabe')).toString('base64');
+    const codes = await page.evaluate(async (b64) => {
+      const c = window.fuzzyPage.ctx;
+      const out = [];
+      for (const files of [{ '../x.fuz': b64 }, { 'a/b.fuz': b64 }, { '.': b64 }, { '..': b64 }, { 'in.fuz': b64 }, { 'x\u0000.fuz': b64 }, { 'x.fuz': 'not base64!' }]) {
+        try {
+          await c.engine.call('run', { argv: ['check', 'in.fuz'], files }, c.fuz);
+          out.push('accepted');
+        } catch (err) {
+          out.push(err.code);
+        }
+      }
+      for (const points of [{ 'P1\n[x]': { ausgang: '1' } }, { P1: { ausgang: '1\nhoehe.1 = 2' } }, { P1: { 'hoehe.6': '1' } }, { P1: { 'feuerstaerke.1x2': '1' } }]) {
+        try {
+          await c.engine.call('answers', { points });
+          out.push('accepted');
+        } catch (err) {
+          out.push(err.code);
+        }
+      }
+      // A further file is removed after its request: `aufgabe start` writes nothing over a file that is still there.
+      const first = await c.engine.call('run', { argv: ['check', 'x.fuz'], files: { 'x.fuz': btoa('kein Projekt') } }, c.fuz);
+      const start = await c.engine.run(['aufgabe', 'start', 'a.fuzaufgabe', '-o', 'x.fuz'], Uint8Array.from(atob(b64), (ch) => ch.charCodeAt(0)), { input: 'a.fuzaufgabe', read: ['x.fuz'] });
+      out.push(first.status, start.status, Object.keys(start.files).join());
+      return out;
+    }, exercise);
+    assert.deepEqual(codes, ['badRequest', 'badRequest', 'badRequest', 'badRequest', 'badRequest', 'badRequest', 'badRequest',
+      'badRequest', 'notANumber', 'badRequest', 'badRequest', 1, 0, 'x.fuz']);
   });
 });

@@ -1,0 +1,283 @@
+// "Aufgaben": an exercise (built in or a .fuzaufgabe file), its task in the
+// page's language, its starting project into the editor, and fuzzysim's own
+// check of the current project (and of the answers to a hand calculation,
+// typed into fields or opened as a .fuzantwort file) with every criterion,
+// its measured value, its limit and the hints after a failure.
+import { el } from '../dom.js';
+import { t, language } from '../i18n.js';
+import { fromBase64, utf8 } from '../engine.js';
+import exercises from '../gen/exercises.js';
+
+// Larger than any exercise the reader takes; the reader bounds it.
+const MaxFileBytes = 1 << 20;
+
+// A file name the engine's folder takes: no folders, no control characters.
+function baseName(name, fallback) {
+  return (name || fallback).replace(/\.[^.]*$/, '').replace(/[\/\\\x00-\x1f]/g, '_') || fallback;
+}
+
+// A number of fuzzysim's document as the page writes numbers: the digits it
+// printed, the language's decimal sign, a true minus.
+function shown(n) {
+  const s = String(n);
+  return (language() === 'en' ? s : s.replace('.', ',')).replace(/^-/, '\u2212');
+}
+
+export default function create(ctx) {
+  const element = el('section');
+  const pick = el('select', { id: 'aufgabe-wahl' });
+  const picker = el('input', { type: 'file', accept: '.fuzaufgabe', id: 'aufgabe-datei', hidden: true });
+  const answersPicker = el('input', { type: 'file', accept: '.fuzantwort', id: 'antwort-datei', hidden: true });
+  const view = { id: 'exercises', tabKey: 'tabExercises', element, render, openExercise, check, last: () => last, current: () => current };
+  let current = null; // {name, bytes, info}
+  let answersFile = null; // {name, bytes}: answers opened as a file, sent as they are
+  let fields = {}; // point -> key -> input
+  let last = null; // {status, doc, err} of the last check
+  let busy = false;
+  let titles = null; // [title] of the built-in exercises in titlesLang
+  let titlesLang = '';
+
+  // Reads an exercise; a file the reader refuses keeps the current one.
+  async function openExercise(bytes, name) {
+    if (bytes.length > MaxFileBytes) {
+      ctx.message(t('tooLarge', name));
+      return false;
+    }
+    const file = `${baseName(name, 'aufgabe')}.fuzaufgabe`;
+    try {
+      const info = await ctx.engine.call('exercise', { name: file }, bytes);
+      current = { name: file, bytes, info };
+      answersFile = null;
+      fields = {};
+      last = null;
+      ctx.message('');
+      render();
+      return true;
+    } catch (e) {
+      if (e.code === 'refused') ctx.message(t('exerciseRefused', name, e.detail));
+      else ctx.reportError(e);
+      render();
+      return false;
+    }
+  }
+
+  // The task in the page's language after a switch; the verdict was in the old one.
+  async function relabel() {
+    if (!current) return;
+    try {
+      current.info = await ctx.engine.call('exercise', { name: current.name }, current.bytes);
+    } catch (e) {
+      ctx.reportError(e);
+    }
+    last = null;
+    render();
+  }
+
+  async function loadTitles() {
+    const lang = language();
+    const list = [];
+    for (const x of exercises) {
+      try {
+        list.push((await ctx.engine.call('exercise', { name: x.file }, fromBase64(x.bytes))).title);
+      } catch (e) {
+        list.push(x.file);
+      }
+    }
+    if (lang !== language()) return;
+    titles = list;
+    titlesLang = lang;
+    renderPick();
+  }
+
+  // Loads the exercise's starting project into the editor, as `aufgabe start` writes it.
+  async function startExercise() {
+    if (!current) return null;
+    const out = `${baseName(current.name, 'aufgabe')}.fuz`;
+    try {
+      const r = await ctx.engine.run(['aufgabe', 'start', current.name, '-o', out], current.bytes, { input: current.name, read: [out] });
+      if (r.status !== 0 || !r.files[out]) {
+        ctx.message(r.err);
+        return r;
+      }
+      await ctx.open(r.files[out], out);
+      return r;
+    } catch (e) {
+      ctx.reportError(e);
+      return null;
+    }
+  }
+
+  // The answers as fuzzysim reads them: the opened file as it is, or the fields as the Werkstatt writes them.
+  async function answersBytes() {
+    if (answersFile) return answersFile.bytes;
+    const points = {};
+    for (const [point, keys] of Object.entries(fields)) {
+      points[point] = {};
+      for (const [key, input] of Object.entries(keys)) points[point][key] = input.value;
+    }
+    return fromBase64((await ctx.engine.call('answers', { points })).file);
+  }
+
+  // fuzzysim aufgabe check on the current project (where the exercise reads
+  // one) and the answers (where it asks for a hand calculation), --json.
+  async function check() {
+    if (!current || busy) return null;
+    busy = true;
+    renderVerdict(t('working'));
+    try {
+      const argv = ['aufgabe', 'check', current.name];
+      const files = {};
+      if (current.info.needsProject) {
+        if (!ctx.fuz) throw new Error(t('noProject'));
+        const project = `${baseName(ctx.name, 'projekt')}.fuz`;
+        argv.push(project);
+        files[project] = ctx.fuz;
+      }
+      if (current.info.needsAnswers) {
+        const answers = answersFile ? `${baseName(answersFile.name, 'antworten')}.fuzantwort` : 'antworten.fuzantwort';
+        argv.push(answers);
+        files[answers] = await answersBytes();
+      }
+      argv.push('--json');
+      const r = await ctx.engine.run(argv, current.bytes, { input: current.name, files, long: true });
+      last = { status: r.status, err: r.err, doc: r.status === 0 || r.status === 1 ? JSON.parse(utf8(r.out)) : null };
+      if (!last.doc) ctx.message(r.err);
+      else ctx.message('');
+      renderVerdict();
+      return last;
+    } catch (e) {
+      ctx.reportError(e);
+      renderVerdict('');
+      return null;
+    } finally {
+      busy = false;
+    }
+  }
+
+  picker.addEventListener('change', async () => {
+    const f = picker.files[0];
+    picker.value = '';
+    if (!f) return;
+    if (f.size > MaxFileBytes) return ctx.message(t('tooLarge', f.name));
+    await openExercise(new Uint8Array(await f.arrayBuffer()), f.name);
+  });
+  answersPicker.addEventListener('change', async () => {
+    const f = answersPicker.files[0];
+    answersPicker.value = '';
+    if (!f) return;
+    if (f.size > MaxFileBytes) return ctx.message(t('tooLarge', f.name));
+    answersFile = { name: f.name, bytes: new Uint8Array(await f.arrayBuffer()) };
+    render();
+  });
+  pick.addEventListener('change', async () => {
+    const x = exercises[Number(pick.value)];
+    pick.value = '';
+    if (x) await openExercise(fromBase64(x.bytes), x.file);
+  });
+
+  function renderPick() {
+    pick.replaceChildren(el('option', { value: '' }, t('chooseExercise')),
+      ...exercises.map((x, i) => el('option', { value: String(i) }, titles && titlesLang === language() ? titles[i] : x.file)));
+  }
+
+  // The fields of one hand step: one per asked value, labelled by term or rule.
+  function handForm(h) {
+    const keys = (fields[h.point] = fields[h.point] || {});
+    const rows = [];
+    for (const q of h.questions)
+      for (const f of q.fields) {
+        const old = keys[f.key];
+        const input = el('input', { type: 'text', class: 'zahl', 'data-point': h.point, 'data-key': f.key, value: old ? old.value : '' });
+        input.addEventListener('input', () => {
+          if (answersFile) {
+            answersFile = null;
+            renderAnswersSource();
+          }
+        });
+        keys[f.key] = input;
+        rows.push(el('tr', {}, el('td', { class: 'name' }, label(q.quantity, f.label, h)), el('td', {}, input)));
+      }
+    const at = h.b === null ? t('handAtA', h.point, h.aName, h.a) : t('handAtAB', h.point, h.aName, h.a, h.bName, h.b);
+    return el('div', { class: 'karte' }, el('h3', {}, at), el('table', { class: 'antworten' }, ...rows));
+  }
+
+  function label(quantity, l, h) {
+    if (quantity === 'membership') return t('askMembership', l.term, l.var === 'A' ? h.aName : h.bName);
+    if (quantity === 'firing') return l.b === undefined ? t('askFiringOne', l.a) : t('askFiring', l.a, l.b);
+    if (quantity === 'heights') return t('askHeight', l.term);
+    return t('askOutput', l.name);
+  }
+
+  const answersSource = el('p', { id: 'antwort-quelle', class: 'leise' });
+  function renderAnswersSource() {
+    answersSource.textContent = answersFile ? t('answersFromFile', answersFile.name) : t('answersFromFields');
+  }
+
+  const verdict = el('div', { id: 'aufgabe-urteil' });
+
+  function renderVerdict(note) {
+    verdict.replaceChildren();
+    if (note !== undefined) {
+      if (note) verdict.append(el('p', { class: 'leise' }, note));
+      return;
+    }
+    if (!last || !last.doc) return;
+    const doc = last.doc;
+    verdict.dataset.verdict = doc.verdict;
+    const good = doc.verdict === 'passed';
+    verdict.append(el('h3', { id: 'aufgabe-ergebnis', class: good ? 'ok gross' : 'schlecht gross' }, t(`verdict_${doc.verdict}`)));
+    if (doc.teacherMarks) verdict.append(el('p', { class: 'leise' }, t('teacherMarks')));
+    if (doc.changes.length) {
+      verdict.append(el('p', {}, t('forbiddenChanges')), el('ul', { class: 'hinweise', id: 'aufgabe-aenderungen' }, ...doc.changes.map((c) => el('li', {}, c))));
+    }
+    if (doc.criteria.length) {
+      const head = el('tr', {}, el('th', { class: 'name' }, t('criterion')), el('th', {}, t('measured')), el('th', {}, t('limit')), el('th', {}, ''));
+      const rows = doc.criteria.map((c) => el('tr', { 'data-id': c.id, 'data-passed': String(c.passed) },
+        el('td', { class: 'name' }, c.name,
+          c.reasons.length ? el('ul', { class: 'gruende' }, ...c.reasons.map((r) => el('li', {}, r))) : null),
+        el('td', { class: 'zahl gemessen' }, `${shown(c.measured)}${c.unit ? ` ${c.unit}` : ''}`),
+        el('td', { class: 'zahl grenze' }, `${c.compare === '>=' ? '≥' : '≤'} ${shown(c.limit)}${c.unit ? ` ${c.unit}` : ''}`),
+        el('td', { class: c.passed ? 'ok gross' : 'schlecht gross', title: t(c.passed ? 'criterionPassed' : 'criterionFailed') }, c.passed ? '✓' : '✗')));
+      verdict.append(el('table', { id: 'aufgabe-kriterien' }, head, ...rows));
+    }
+    if (doc.hints.length) {
+      verdict.append(el('h3', {}, t('exerciseHints')), el('ul', { class: 'hinweise', id: 'aufgabe-hinweise' }, ...doc.hints.map((h) => el('li', {}, h))));
+    }
+  }
+
+  function render() {
+    if (titlesLang !== language() && exercises.length) {
+      titlesLang = language();
+      titles = null;
+      loadTitles();
+    }
+    renderPick();
+    element.replaceChildren(el('h2', {}, t('tabExercises')), el('p', {}, t('exercisesIntro')),
+      el('p', {}, pick, ' ', el('label', { class: 'knopf' }, t('openExercise'), picker)));
+    if (!current) return element.append(el('p', { class: 'leise' }, t('noExercise')));
+    const info = current.info;
+    const task = el('div', { class: 'karte aufgabe' }, el('h3', { id: 'aufgabe-titel' }, info.title),
+      el('div', { id: 'aufgabe-text', class: 'aufgabentext' }, info.task));
+    if (info.marking !== 'automatic') task.append(el('p', { class: 'leise' }, t(info.marking === 'teacher' ? 'markedByTeacher' : 'markedByBoth')));
+    const may = ['rules', 'terms', 'ranges'].filter((k) => info.mayChange[k]).map((k) => t(`may_${k}`));
+    task.append(el('p', { class: 'leise' }, may.length ? t('mayChange', may.join(', ')) : t('mayChangeNothing')));
+    element.append(task);
+    const buttons = el('p', {}, el('button', { id: 'aufgabe-starten', onclick: startExercise }, t('startExercise')), ' ',
+      el('button', { id: 'aufgabe-pruefen', onclick: check }, t('checkExercise')));
+    if (info.needsProject) buttons.append(' ', el('span', { class: 'leise' }, t('checksProject', ctx.name || '—')));
+    if (info.needsAnswers) {
+      element.append(el('h3', {}, t('yourAnswers')), el('div', { class: 'zeile' }, ...info.hand.map(handForm)));
+      renderAnswersSource();
+      element.append(el('p', {}, el('label', { class: 'knopf' }, t('openAnswers'), answersPicker), ' ', answersSource));
+    }
+    element.append(buttons, verdict);
+    renderVerdict();
+  }
+
+  ctx.onProject(() => {
+    if (!element.hidden) render();
+  });
+  view.languageChanged = relabel;
+  view.shown = render;
+  return view;
+}
