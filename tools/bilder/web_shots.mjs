@@ -15,7 +15,7 @@ const browser = await chromium.launch({ executablePath: chrome, headless: true,
     '--disable-component-update', '--disable-sync'] });
 const url = (q) => pathToFileURL(join(root, 'build/web/site/index.html')).href + q;
 
-async function shoot(lang, name, query, prepare) {
+async function shoot(lang, name, query, prepare, { fullPage = false } = {}) {
   const context = await browser.newContext({ locale: lang === 'en' ? 'en-GB' : 'de-DE', viewport: { width: 1280, height: 860 } });
   const page = await context.newPage();
   await page.goto(url(query));
@@ -24,12 +24,44 @@ async function shoot(lang, name, query, prepare) {
   await prepare(page);
   await page.waitForTimeout(300);
   mkdirSync(join(out, lang), { recursive: true });
-  await page.screenshot({ path: join(out, lang, `${name}.png`) });
+  await page.screenshot({ path: join(out, lang, `${name}.png`), fullPage });
   await context.close();
 }
 
+// Chooses a built-in exercise by its file name.
+async function chooseExercise(p, file) {
+  await p.evaluate(() => window.fuzzyPage.selectTab('exercises'));
+  const files = await p.evaluate(() => window.fuzzyPage.exercises.map((x) => x.file));
+  await p.selectOption('#aufgabe-wahl', String(files.indexOf(file)));
+  await p.waitForSelector('#aufgabe-titel');
+}
+
+async function checkExercise(p) {
+  await p.click('#aufgabe-pruefen');
+  await p.waitForSelector('#aufgabe-ergebnis', { timeout: 300000 });
+}
+
+const aufgaben = join(root, 'examples/aufgaben');
+
 try {
   for (const lang of ['de', 'en']) {
+    await shoot(lang, 'aufgabe-fehlversuch', '', async (p) => {
+      await chooseExercise(p, '06_schnelle_lok.fuzaufgabe');
+      await p.setInputFiles('#oeffnen', join(aufgaben, '06_schnelle_lok.falsch.fuz'));
+      await p.waitForFunction(() => window.fuzzyPage.ctx.name.includes('falsch'));
+      await p.evaluate(() => window.fuzzyPage.message(''));
+      await checkExercise(p);
+    }, { fullPage: true });
+    await shoot(lang, 'aufgabe-handrechnung', '', async (p) => {
+      await chooseExercise(p, '01_regelschritt.fuzaufgabe');
+      const values = { 'zugehoerigkeit.a.2': '0,6', 'zugehoerigkeit.a.3': '0,4', 'zugehoerigkeit.b.1': '0,5', 'zugehoerigkeit.b.2': '0,5',
+        'feuerstaerke.1.2': '0,5', 'feuerstaerke.2.2': '0,5', 'feuerstaerke.1.3': '0,4', 'feuerstaerke.2.3': '0,4',
+        'hoehe.1': '0,4', 'hoehe.2': '0,5', 'hoehe.3': '0,5', ausgang: '52,1' };
+      for (const [key, value] of Object.entries(values)) await p.fill(`input[data-point="P1"][data-key="${key}"]`, lang === 'en' ? value.replace(',', '.') : value);
+      await p.fill('input[data-point="P1"][data-key="zugehoerigkeit.a.1"]', '0');
+      await p.fill('input[data-point="P1"][data-key="zugehoerigkeit.b.3"]', '0');
+      await checkExercise(p);
+    }, { fullPage: true });
     await shoot(lang, 'variablen', '', async () => {});
     await shoot(lang, 'regeln', '', (p) => p.evaluate(() => window.fuzzyPage.selectTab('rules')));
     await shoot(lang, 'kennfeld', '', async (p) => {

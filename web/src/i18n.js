@@ -157,6 +157,8 @@ const words = {
   criterionPassed: ['erfüllt', 'met'],
   criterionFailed: ['nicht erfüllt', 'not met'],
   exerciseHints: ['Hinweise', 'Hints'],
+  handMeasured: ['Bei einer Rechnung von Hand ist „gemessen“ die größte Abweichung einer Antwort von der Rechnung der Engine.',
+    'For a calculation by hand, “measured” is the largest deviation of an answer from the engine’s calculation.'],
 };
 
 let lang = 'de';

@@ -6,6 +6,7 @@ import { Engine, EngineError, fromBase64 } from './engine.js';
 import { chooseLanguage, setLanguage, language, t } from './i18n.js';
 import { el, download } from './dom.js';
 import examples from './gen/examples.js';
+import exerciseFiles from './gen/exercises.js';
 import terms from './views/terms.js';
 import rules from './views/rules.js';
 import kennfeld from './views/kennfeld.js';
@@ -193,6 +194,7 @@ window.fuzzyPage = {
   message,
   view: (id) => views.find((v) => v.id === id),
   example: (file) => fromBase64((examples.find((e) => e.file === file) || {}).bytes || ''),
+  exercises: exerciseFiles,
 };
 
 start();

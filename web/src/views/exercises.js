@@ -180,25 +180,63 @@ export default function create(ctx) {
       ...exercises.map((x, i) => el('option', { value: String(i) }, titles && titlesLang === language() ? titles[i] : x.file)));
   }
 
-  // The fields of one hand step: one per asked value, labelled by term or rule.
-  function handForm(h) {
-    const keys = (fields[h.point] = fields[h.point] || {});
-    const rows = [];
-    for (const q of h.questions)
-      for (const f of q.fields) {
-        const old = keys[f.key];
-        const input = el('input', { type: 'text', class: 'zahl', 'data-point': h.point, 'data-key': f.key, value: old ? old.value : '' });
-        input.addEventListener('input', () => {
-          if (answersFile) {
-            answersFile = null;
-            renderAnswersSource();
-          }
-        });
-        keys[f.key] = input;
-        rows.push(el('tr', {}, el('td', { class: 'name' }, label(q.quantity, f.label, h)), el('td', {}, input)));
+  // The field of one asked value; what was typed stays over a new render.
+  function answerInput(point, key, title) {
+    const keys = (fields[point] = fields[point] || {});
+    const old = keys[key];
+    const input = el('input', { type: 'text', class: 'zahl', 'data-point': point, 'data-key': key, value: old ? old.value : '', title, 'aria-label': title });
+    input.addEventListener('input', () => {
+      if (answersFile) {
+        answersFile = null;
+        renderAnswersSource();
       }
+    });
+    keys[key] = input;
+    return input;
+  }
+
+  // The fields of one hand step: one per asked value, labelled by term; the
+  // strengths of two inputs' rules laid out as the rule table (row B, column A).
+  function handForm(h) {
+    const parts = [];
+    for (const q of h.questions) {
+      if (q.quantity === 'firing' && h.bName !== null && q.fields.length && q.fields[0].label.b !== undefined) {
+        const cells = new Map(q.fields.map((f) => [f.key.slice('feuerstaerke.'.length), f]));
+        const colNames = new Map(), rowNames = new Map();
+        for (const [rc, f] of cells) {
+          const [r, c] = rc.split('.');
+          colNames.set(c, f.label.a);
+          rowNames.set(r, f.label.b);
+        }
+        const cols = [...colNames.keys()].sort(), rows = [...rowNames.keys()].sort();
+        parts.push(el('h4', {}, t('strengths')), el('table', { class: 'antworten staerken' },
+          el('tr', {}, el('th', { class: 'name' }, `${h.bName} ↓ ${h.aName} →`), ...cols.map((c) => el('th', {}, colNames.get(c)))),
+          ...rows.map((r) => el('tr', {}, el('th', { class: 'name' }, rowNames.get(r)), ...cols.map((c) => {
+            const f = cells.get(`${r}.${c}`);
+            return el('td', {}, f ? answerInput(h.point, f.key, label(q.quantity, f.label, h)) : '—');
+          })))));
+        continue;
+      }
+      const heading = { membership: 'degrees', firing: 'strengths', heights: 'activations', output: 'output' }[q.quantity];
+      parts.push(el('h4', {}, t(heading)), el('table', { class: 'antworten' }, ...q.fields.map((f) => {
+        const text = label(q.quantity, f.label, h);
+        return el('tr', {}, el('td', { class: 'name' }, text), el('td', {}, answerInput(h.point, f.key, text)));
+      })));
+    }
     const at = h.b === null ? t('handAtA', h.point, h.aName, h.a) : t('handAtAB', h.point, h.aName, h.a, h.bName, h.b);
-    return el('div', { class: 'karte' }, el('h3', {}, at), el('table', { class: 'antworten' }, ...rows));
+    return el('div', { class: 'karte' }, el('h3', {}, at), ...parts);
+  }
+
+  // The task as paragraphs: the file's lines joined, a numbered or bulleted line kept on a line of its own.
+  function taskText(text) {
+    return text.split(/\n\s*\n/).map((para) => {
+      const lines = [];
+      for (const line of para.split('\n')) {
+        if (!lines.length || /^\s*(\d+[.)]|[-•*–])\s/.test(line)) lines.push(line.trim());
+        else lines[lines.length - 1] += ` ${line.trim()}`;
+      }
+      return el('p', {}, ...lines.flatMap((l, i) => (i ? [el('br'), l] : [l])));
+    });
   }
 
   function label(quantity, l, h) {
@@ -239,6 +277,7 @@ export default function create(ctx) {
         el('td', { class: 'zahl grenze' }, `${c.compare === '>=' ? '≥' : '≤'} ${shown(c.limit)}${c.unit ? ` ${c.unit}` : ''}`),
         el('td', { class: c.passed ? 'ok gross' : 'schlecht gross', title: t(c.passed ? 'criterionPassed' : 'criterionFailed') }, c.passed ? '✓' : '✗')));
       verdict.append(el('table', { id: 'aufgabe-kriterien' }, head, ...rows));
+      if (doc.criteria.some((c) => c.id.startsWith('hand.'))) verdict.append(el('p', { class: 'leise' }, t('handMeasured')));
     }
     if (doc.hints.length) {
       verdict.append(el('h3', {}, t('exerciseHints')), el('ul', { class: 'hinweise', id: 'aufgabe-hinweise' }, ...doc.hints.map((h) => el('li', {}, h))));
@@ -257,19 +296,18 @@ export default function create(ctx) {
     if (!current) return element.append(el('p', { class: 'leise' }, t('noExercise')));
     const info = current.info;
     const task = el('div', { class: 'karte aufgabe' }, el('h3', { id: 'aufgabe-titel' }, info.title),
-      el('div', { id: 'aufgabe-text', class: 'aufgabentext' }, info.task));
+      el('div', { id: 'aufgabe-text', class: 'aufgabentext' }, ...taskText(info.task)));
     if (info.marking !== 'automatic') task.append(el('p', { class: 'leise' }, t(info.marking === 'teacher' ? 'markedByTeacher' : 'markedByBoth')));
     const may = ['rules', 'terms', 'ranges'].filter((k) => info.mayChange[k]).map((k) => t(`may_${k}`));
     task.append(el('p', { class: 'leise' }, may.length ? t('mayChange', may.join(', ')) : t('mayChangeNothing')));
-    element.append(task);
-    const buttons = el('p', {}, el('button', { id: 'aufgabe-starten', onclick: startExercise }, t('startExercise')), ' ',
-      el('button', { id: 'aufgabe-pruefen', onclick: check }, t('checkExercise')));
-    if (info.needsProject) buttons.append(' ', el('span', { class: 'leise' }, t('checksProject', ctx.name || '—')));
+    element.append(task, el('p', {}, el('button', { id: 'aufgabe-starten', onclick: startExercise }, t('startExercise'))));
     if (info.needsAnswers) {
       element.append(el('h3', {}, t('yourAnswers')), el('div', { class: 'zeile' }, ...info.hand.map(handForm)));
       renderAnswersSource();
       element.append(el('p', {}, el('label', { class: 'knopf' }, t('openAnswers'), answersPicker), ' ', answersSource));
     }
+    const buttons = el('p', {}, el('button', { id: 'aufgabe-pruefen', onclick: check }, t('checkExercise')));
+    if (info.needsProject) buttons.append(' ', el('span', { class: 'leise' }, t('checksProject', ctx.name || '—')));
     element.append(buttons, verdict);
     renderVerdict();
   }
