@@ -157,6 +157,10 @@ const words = {
   criterionPassed: ['erfüllt', 'met'],
   criterionFailed: ['nicht erfüllt', 'not met'],
   exerciseHints: ['Hinweise', 'Hints'],
+  openInLab: ['Im Labor zeigen:', 'Show in the lab:'],
+  runLink: ['%1 kg, Schritt %2 s', '%1 kg, step %2 s'],
+  startLink: ['(%1 m, %2°)', '(%1 m, %2°)'],
+  andMore: ['und %1 weitere', 'and %1 more'],
   handMeasured: ['Bei einer Rechnung von Hand ist „gemessen“ die größte Abweichung einer Antwort von der Rechnung der Engine.',
     'For a calculation by hand, “measured” is the largest deviation of an answer from the engine’s calculation.'],
 };

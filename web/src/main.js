@@ -75,6 +75,12 @@ const ctx = {
       return false;
     }
   },
+  // Shows a lab and runs what `then` asks of it.
+  openLab(id, then) {
+    selectTab(id);
+    return then();
+  },
+  lab: (id) => views.find((v) => v.id === id),
   inspectAt(a, b) {
     views.find((v) => v.id === 'inspector').show(a, b);
     selectTab('inspector');

@@ -466,3 +466,66 @@ test('files of a request go where they are named only, and are gone afterwards',
       'badRequest', 'notANumber', 'badRequest', 'badRequest', 1, 0, 'x.fuz']);
   });
 });
+
+// A failing run or start opens in its lab as the check ran it.
+const labLinkCases = [
+  {
+    name: 'a locomotive run',
+    exercise: '06_schnelle_lok.fuzaufgabe',
+    async prepare(page) {
+      await page.setInputFiles('#oeffnen', join(aufgaben, '06_schnelle_lok.falsch.fuz'));
+      await waitForProject(page, '06_schnelle_lok.falsch.fuz');
+    },
+    async follow(page, doc) {
+      const run = doc.criteria.find((c) => c.runs && c.runs.length).runs[0];
+      await page.click('#aufgabe-kriterien button.klein');
+      await page.waitForSelector('#lok-zahlen', { timeout: 120000 });
+      const shown = await page.evaluate(() => window.fuzzyPage.view('loco').last());
+      const native = fuzzysim(['loco', join(aufgaben, '06_schnelle_lok.falsch.fuz'), '--csv', '--mass', String(run.mass), '--dt', String(run.step),
+        '--friction', String(run.friction), '--distance', String(run.distance)]);
+      assert.equal(native.status, 0, native.err);
+      assert.equal(shown.csv, native.out.toString('utf8'));
+    },
+  },
+  {
+    name: 'a truck start',
+    exercise: '05_truck_12_regeln.fuzaufgabe',
+    async prepare(page) {
+      await page.click('#aufgabe-starten');
+      await waitForProject(page, '05_truck_12_regeln.fuz');
+      await page.evaluate(() => window.fuzzyPage.selectTab('rules'));
+      await page.selectOption('select[data-row="3"][data-col="3"]', '0');
+      await page.waitForFunction(() => window.fuzzyPage.ctx.edits >= 1);
+      await page.evaluate(() => window.fuzzyPage.selectTab('exercises'));
+    },
+    async follow(page, doc) {
+      const start = doc.criteria.find((c) => c.starts && c.starts.length).starts[0];
+      await page.click('#aufgabe-kriterien button.klein');
+      await page.waitForSelector('#truck-schritt', { timeout: 300000 });
+      const single = await page.evaluate(() => window.fuzzyPage.view('truck').shownStart());
+      assert.equal(single.index, start.index);
+      assert.equal(await page.inputValue('#truck-speed'), String(start.speed));
+      const track = single.track.length;
+      const native = fuzzysim(['truck', join(work, '05_truck_12_regeln.fuz'), '--start', `${start.x},${start.attitude}`, '--speed', String(start.speed), '--csv']);
+      assert.equal(native.status, 0, native.err);
+      assert.equal(track, lines(native.out).length - 1);
+    },
+  },
+];
+
+for (const c of labLinkCases) {
+  test(`a failing criterion's button opens ${c.name} in its lab as the check ran it`, { skip }, async () => {
+    await withPage({}, async (page) => {
+      await chooseExercise(page, c.exercise);
+      await c.prepare(page);
+      const shown = await checkInPage(page);
+      const project = await page.evaluate(() => ({ name: window.fuzzyPage.ctx.name, bytes: Array.from(window.fuzzyPage.ctx.fuz) }));
+      writeFileSync(join(work, project.name), Buffer.from(project.bytes));
+      copyFileSync(join(aufgaben, c.exercise), join(work, c.exercise));
+      const native = fuzzysim(['aufgabe', 'check', c.exercise, project.name, '--json'], { cwd: work });
+      assert.equal(native.status, 1, native.err);
+      assert.deepEqual(shown.doc, JSON.parse(native.out.toString('utf8')));
+      await c.follow(page, shown.doc);
+    });
+  });
+}

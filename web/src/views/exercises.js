@@ -272,7 +272,7 @@ export default function create(ctx) {
       const head = el('tr', {}, el('th', { class: 'name' }, t('criterion')), el('th', {}, t('measured')), el('th', {}, t('limit')), el('th', {}, ''));
       const rows = doc.criteria.map((c) => el('tr', { 'data-id': c.id, 'data-passed': String(c.passed) },
         el('td', { class: 'name' }, c.name,
-          c.reasons.length ? el('ul', { class: 'gruende' }, ...c.reasons.map((r) => el('li', {}, r))) : null),
+          c.reasons.length ? el('ul', { class: 'gruende' }, ...c.reasons.map((r) => el('li', {}, r))) : null, labLinks(c)),
         el('td', { class: 'zahl gemessen' }, `${shown(c.measured)}${c.unit ? ` ${c.unit}` : ''}`),
         el('td', { class: 'zahl grenze' }, `${c.compare === '>=' ? '≥' : '≤'} ${shown(c.limit)}${c.unit ? ` ${c.unit}` : ''}`),
         el('td', { class: c.passed ? 'ok gross' : 'schlecht gross', title: t(c.passed ? 'criterionPassed' : 'criterionFailed') }, c.passed ? '✓' : '✗')));
@@ -282,6 +282,21 @@ export default function create(ctx) {
     if (doc.hints.length) {
       verdict.append(el('h3', {}, t('exerciseHints')), el('ul', { class: 'hinweise', id: 'aufgabe-hinweise' }, ...doc.hints.map((h) => el('li', {}, h))));
     }
+  }
+
+  // Buttons that open a failing run or start in its lab, as the Werkstatt's panel does.
+  const MaxLinks = 12;
+  function labLinks(c) {
+    const links = [];
+    for (const r of (c.runs || []).slice(0, MaxLinks))
+      links.push(el('button', { class: 'klein', onclick: () => ctx.openLab('loco', () => ctx.lab('loco').runWith({ mass: String(r.mass), dt: String(r.step), friction: String(r.friction), distance: String(r.distance) })) },
+        t('runLink', shown(r.mass), shown(r.step))));
+    for (const s of (c.starts || []).slice(0, MaxLinks))
+      links.push(el('button', { class: 'klein', onclick: () => ctx.openLab('truck', () => ctx.lab('truck').showStart(String(s.speed), s.index)) },
+        t('startLink', shown(s.x), shown(s.attitude))));
+    if (!links.length) return null;
+    const more = Math.max(0, (c.runs || []).length + (c.starts || []).length - links.length);
+    return el('p', { class: 'laborlinks' }, el('span', { class: 'leise' }, t('openInLab')), ' ', ...links, more ? el('span', { class: 'leise' }, ` ${t('andMore', more)}`) : null);
   }
 
   function render() {

@@ -19,7 +19,7 @@ export default function create(ctx) {
   const element = el('section');
   const fields = options.map(([key, opt]) => ({ key, opt, ...field('', { id: `lok-${key}` }) }));
   const go = el('button', { id: 'lok-go' });
-  const view = { id: 'loco', tabKey: 'tabLoco', element, render, runLoco, last: () => result };
+  const view = { id: 'loco', tabKey: 'tabLoco', element, render, runLoco, runWith, last: () => result };
   let result = null;
   let states = null;
   let stepIndex = 0;
@@ -29,6 +29,12 @@ export default function create(ctx) {
     const list = [];
     for (const f of fields) if (f.input.value.trim()) list.push(f.opt, f.input.value.trim().replace(',', '.').replace('\u2212', '-'));
     return list;
+  }
+
+  // A run with these options (texts by field: dt, mass, …), the others as fuzzysim takes them.
+  function runWith(values) {
+    for (const f of fields) f.input.value = values[f.key] || '';
+    return runLoco();
   }
 
   async function runLoco() {

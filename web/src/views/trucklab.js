@@ -16,7 +16,7 @@ export default function create(ctx) {
   const element = el('section');
   const speed = el('input', { type: 'text', value: '-1', id: 'truck-speed', class: 'zahl' });
   const go = el('button', { id: 'truck-go' }, t('runAll'));
-  const view = { id: 'truck', tabKey: 'tabTruck', element, render, runGrid, runStart };
+  const view = { id: 'truck', tabKey: 'tabTruck', element, render, runGrid, runStart, showStart, shownStart: () => single };
   let lab = null;
   let single = null;
   let stepIndex = 0;
@@ -40,6 +40,13 @@ export default function create(ctx) {
     }
     render();
     return lab;
+  }
+
+  // Start i of the grid at a speed (its text as fuzzysim writes it), step by step.
+  async function showStart(speedText, i) {
+    speed.value = speedText;
+    await runGrid();
+    return runStart(i);
   }
 
   async function runStart(i) {
