@@ -31,8 +31,9 @@ std::string Sentences(const std::string& name) {
 // The refusal of a number out of its range names the range.
 std::string Refusal() {
     try {
-        exercise::ParseExercise("[aufgabe]\nformat = 1\ntitel.de = x\naenderbar = regeln\n[text.de]\nx\n[projekt]\n"
-                                "vorlage = lok\n[lok]\nmassen = 0.001\n");
+        exercise::ParseExercise(
+            "[aufgabe]\nformat = 1\ntitel.de = x\naenderbar = regeln\n[text.de]\nx\n[projekt]\n"
+            "vorlage = lok\n[lok]\nmassen = 0.001\n");
     } catch (const fuzzy::Error& e) {
         return e.Describe();
     }
@@ -53,7 +54,8 @@ TEST_P(CommaLocale, WritesTheNumbersOfTheProgramsLanguage) {
     const bool german = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
     const std::string inGerman = german ? GetParam().texts() : inC;
     std::setlocale(LC_ALL, "C");
-    if (!german) GTEST_SKIP() << "de_DE.UTF-8 fehlt (scripts/test.sh erzeugt es: localedef -i de_DE -f UTF-8 de_DE.UTF-8)";
+    if (!german)
+        GTEST_SKIP() << "de_DE.UTF-8 fehlt (scripts/test.sh erzeugt es: localedef -i de_DE -f UTF-8 de_DE.UTF-8)";
     EXPECT_EQ(inGerman, inC);
     EXPECT_NE(inC, "accepted");
 }

@@ -529,3 +529,32 @@ for (const c of labLinkCases) {
     });
   });
 }
+
+const hostileAnswers = [
+  ['binary', Buffer.from(Array.from({ length: 2048 }, (_, i) => (i * 197) % 256))],
+  ['a number that is none', Buffer.from('[antworten]\nformat = 1\n\n[P1]\nausgang = zwölf\n')],
+  ['an unknown key', Buffer.from('[antworten]\nformat = 1\n\n[P1]\nhoehe.9 = 1\n')],
+];
+
+for (const [name, bytes] of hostileAnswers) {
+  test(`a hostile answers file (${name}) gets fuzzysim's refusal, and the fields are checked again after it`, { skip }, async () => {
+    await withPage({}, async (page) => {
+      const file = join(work, 'feindlich.fuzantwort');
+      writeFileSync(file, bytes);
+      copyFileSync(join(aufgaben, '01_regelschritt.fuzaufgabe'), join(work, '01_regelschritt.fuzaufgabe'));
+      const native = fuzzysim(['aufgabe', 'check', '01_regelschritt.fuzaufgabe', 'feindlich.fuzantwort', '--json'], { cwd: work });
+      assert.equal(native.status, 2, 'fuzzysim refuses it');
+      await chooseExercise(page, '01_regelschritt.fuzaufgabe');
+      await page.setInputFiles('#antwort-datei', file);
+      await page.waitForFunction(() => document.getElementById('antwort-quelle').textContent.includes('feindlich'));
+      await page.click('#aufgabe-pruefen');
+      await page.waitForFunction(() => { const l = window.fuzzyPage.view('exercises').last(); return l && l.status === 2; });
+      assert.ok((await page.textContent('#meldung')).includes(native.err.split('\n')[0]));
+      // Typing into a field takes the fields again: an answer, judged.
+      await page.fill('input[data-point="P1"][data-key="ausgang"]', '52,1');
+      const r = await checkInPage(page);
+      assert.equal(r.status, 1);
+      assert.equal(r.doc.criteria.find((c) => c.id === 'hand.output').passed, true);
+    });
+  });
+}
