@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <string>
 
@@ -270,9 +271,27 @@ std::string FixedText(double v, int decimals) {
     return fmt::format("{:.{}f}", v, decimals);
 }
 
+// By hand: libfmt writes "{:a}" through the C library, with its locale's radix character.
 std::string HexText(double v) {
     if (!std::isfinite(v)) return NonFinite(v);
-    return fmt::format("{:a}", v);
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &v, sizeof bits);
+    std::string out = bits >> 63 ? "-0x" : "0x";
+    const int biased = static_cast<int>(bits >> 52 & 0x7FF);
+    std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
+    if (biased == 0 && fraction == 0) return out + "0p+0";
+    // A normal number is 1.fraction, a subnormal one 0.fraction times 2^-1022.
+    out += biased == 0 ? '0' : '1';
+    const int exponent = biased == 0 ? -1022 : biased - 1023;
+    if (fraction != 0) {
+        out += '.';
+        for (int shift = 48; fraction != 0; shift -= 4) {
+            out += "0123456789abcdef"[fraction >> shift & 0xF];
+            fraction &= (std::uint64_t{1} << shift) - 1;
+        }
+    }
+    out += exponent < 0 ? "p-" : "p+";
+    return out + std::to_string(exponent < 0 ? -exponent : exponent);
 }
 
 std::string ScientificText(double v, int decimals) {
