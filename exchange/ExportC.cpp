@@ -1,7 +1,7 @@
 #include "exchange/ExportC.h"
 
-#include "fuzzy/AtomicFile.h"
 #include "fuzzy/Numbers.h"
+#include "fuzzy/AtomicFile.h"
 #include "exchange/Detail.h"
 #include "fuzzy/Text.h"
 
@@ -50,7 +50,7 @@ std::string CFloat(float v) {
 // Only for the ranges, which are finite.
 std::string ExactDecimal(float v) {
     // The exact decimal of a float has at most 112 significant digits.
-    std::string s = fuzzy::ScientificText(static_cast<double>(v), 120);
+    const std::string s = fuzzy::ScientificText(static_cast<double>(v), 120);
     const std::size_t e = s.find('e');
     std::size_t end = e;
     while (end > 0 && s[end - 1] == '0') --end;

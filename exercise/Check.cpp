@@ -1,9 +1,9 @@
 #include "exercise/Check.h"
 
+#include "fuzzy/Numbers.h"
 #include "exercise/Sections.h"
 #include "fuzzy/Controller.h"
 #include "fuzzy/Language.h"
-#include "fuzzy/Numbers.h"
 #include "fuzzy/ParallelFor.h"
 #include "fuzzy/Surface.h"
 #include "loco/model/LocoVersuch.h"
@@ -55,10 +55,10 @@ std::string Num(double v) { return NumberText(v); }
 // next to it).
 std::string Bound(float v) {
     if (std::fabs(v) < 1.0e-6f) return "0";
-    const std::string s = fuzzy::GeneralText(double(v), 4);
-    double rounded = 0.0;
-    fuzzy::ReadNumber(s.data(), s.data() + s.size(), rounded);
-    return NumberText(rounded);
+    const std::string t = fuzzy::GeneralText(double(v), 4);
+    double d = 0.0;
+    fuzzy::ReadNumber(t.data(), t.data() + t.size(), d);
+    return NumberText(d);
 }
 
 const char* VariableLabel(int which) {

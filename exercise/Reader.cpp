@@ -1,7 +1,7 @@
 #include "exercise/Reader.h"
 
-#include "fuzzy/Language.h"
 #include "fuzzy/Numbers.h"
+#include "fuzzy/Language.h"
 #include "fuzzy/ProjectCheck.h"
 #include "fuzzy/Templates.h"
 #include "fuzzy/Text.h"

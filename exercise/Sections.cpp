@@ -1,7 +1,7 @@
 #include "exercise/Sections.h"
 
-#include "fuzzy/Language.h"
 #include "fuzzy/Numbers.h"
+#include "fuzzy/Language.h"
 
 #include <algorithm>
 #include <charconv>
@@ -123,7 +123,9 @@ std::optional<double> ParseDecimal(std::string_view t) {
 }  // namespace
 
 std::string NumberText(double v) {
-    std::string s = fuzzy::GeneralText(v, 6);
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.6g", v);
+    std::string s(buf);
     if (fuzzy::DecimalSign() == ',') std::replace(s.begin(), s.end(), '.', ',');
     // A minus sign, not a hyphen, as the programs write it.
     if (!s.empty() && s.front() == '-') s.replace(0, 1, "\xE2\x88\x92");

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <limits>
 #include <string>
@@ -271,32 +272,35 @@ std::string FixedText(double v, int decimals) {
     return fmt::format("{:.{}f}", v, decimals);
 }
 
-// By hand: libfmt writes "{:a}" through the C library, with its locale's radix character.
 std::string HexText(double v) {
     if (!std::isfinite(v)) return NonFinite(v);
+    // By hand from the bits: libfmt leaves "{:a}" to snprintf, whose radix
+    // character follows the locale.
     std::uint64_t bits = 0;
     std::memcpy(&bits, &v, sizeof bits);
-    std::string out = bits >> 63 ? "-0x" : "0x";
-    const int biased = static_cast<int>(bits >> 52 & 0x7FF);
+    const bool negative = (bits >> 63) != 0;
+    const int biased = static_cast<int>((bits >> 52) & 0x7FF);
     std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
+    std::string out = negative ? "-0x" : "0x";
     if (biased == 0 && fraction == 0) return out + "0p+0";
-    // A normal number is 1.fraction, a subnormal one 0.fraction times 2^-1022.
     out += biased == 0 ? '0' : '1';
-    const int exponent = biased == 0 ? -1022 : biased - 1023;
     if (fraction != 0) {
         out += '.';
-        for (int shift = 48; fraction != 0; shift -= 4) {
-            out += "0123456789abcdef"[fraction >> shift & 0xF];
-            fraction &= (std::uint64_t{1} << shift) - 1;
+        int digits = 13;
+        while ((fraction & 0xF) == 0) {
+            fraction >>= 4;
+            --digits;
         }
+        static const char kHex[] = "0123456789abcdef";
+        for (int i = digits - 1; i >= 0; --i) out += kHex[(fraction >> (4 * i)) & 0xF];
     }
-    out += exponent < 0 ? "p-" : "p+";
-    return out + std::to_string(exponent < 0 ? -exponent : exponent);
+    const int exponent = biased == 0 ? -1022 : biased - 1023;
+    return out + (exponent < 0 ? "p-" : "p+") + std::to_string(exponent < 0 ? -exponent : exponent);
 }
 
-std::string ScientificText(double v, int decimals) {
+std::string ScientificText(double v, int precision) {
     if (!std::isfinite(v)) return NonFinite(v);
-    return fmt::format("{:.{}e}", v, decimals);
+    return fmt::format("{:.{}e}", v, precision);
 }
 
 std::from_chars_result ReadNumber(const char* first, const char* last, double& value) {

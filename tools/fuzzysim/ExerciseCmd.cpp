@@ -2,8 +2,8 @@
 
 #include "exercise/Check.h"
 #include "exercise/Reader.h"
-#include "fuzzy/Language.h"
 #include "fuzzy/Numbers.h"
+#include "fuzzy/Language.h"
 #include "tools/fuzzysim/Args.h"
 #include "tools/fuzzysim/CheckEval.h"
 #include "tools/fuzzysim/Format.h"
@@ -27,9 +27,9 @@ constexpr int ExitUnusable = 2;
 // The double nearest to the shortest text of the float: 0.1f as 0.1.
 double JsonFloat(float v) {
     if (!std::isfinite(v)) return 0.0;
-    const std::string s = fuzzy::NumberText(v);
+    const std::string text = fuzzy::NumberText(v);
     double d = 0.0;
-    fuzzy::ReadNumber(s.data(), s.data() + s.size(), d);
+    fuzzy::ReadNumber(text.data(), text.data() + text.size(), d);
     return d;
 }
 
