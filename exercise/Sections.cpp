@@ -123,9 +123,8 @@ std::optional<double> ParseDecimal(std::string_view t) {
 }  // namespace
 
 std::string NumberText(double v) {
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.6g", v);
-    std::string s(buf);
+    // printf's "%.6g" in the C locale: the locale's radix would stand in English too.
+    std::string s = fuzzy::GeneralText(v, 6);
     if (fuzzy::DecimalSign() == ',') std::replace(s.begin(), s.end(), '.', ',');
     // A minus sign, not a hyphen, as the programs write it.
     if (!s.empty() && s.front() == '-') s.replace(0, 1, "\xE2\x88\x92");
