@@ -21,6 +21,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
@@ -40,7 +41,7 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 const QColor KopfGrau(230, 230, 230);
 const QColor Rahmen(120, 120, 120);
-constexpr double Zelle = 26.0;       // an answer box's height
+constexpr double Zelle = 26.0;         // an answer box's height
 constexpr double Beschriftung = 18.0;  // a line of text above a row of boxes
 
 // A number the engine computed, as the teacher reads it out: at most
@@ -79,11 +80,45 @@ Block UeberschriftBlock(const QString& t) {
     return {26.0, [t](QPainter& p, const QRectF& r) { Ueberschrift(p, r, t); }};
 }
 
-// A text of several paragraphs (blank lines between them) as one block per
-// paragraph, so that a long task may go on over a page.
-void Absaetze(std::vector<Block>& b, const std::string& text, double breite) {
+// A heading that stays on the page of what it heads.
+Block MitUeberschrift(const QString& t, Block b) {
+    auto malen = std::move(b.malen);
+    return {32.0 + b.hoehe, [t, malen](QPainter& p, const QRectF& r) {
+                const double h = Ueberschrift(p, r, t) + 6.0;
+                malen(p, r.adjusted(0, h, 0, 0));
+            }};
+}
+
+Block UeberschriftBlock(const QString& t);
+Block MitUeberschrift(const QString& t, Block b);
+
+// A paragraph as the sheet sets it: the file's lines are wrapped for an
+// editor, so they run on; only a line that starts an item ("1. ", "- ",
+// "P1: ") starts a new line on the sheet, as it is, with its indent.
+QString Fliesstext(const QString& absatz) {
+    static const QRegularExpression punkt(QStringLiteral("^\\s*(\\d+\\.|[-\u2022*]|[A-Za-z]\\w*\\d+:)\\s"));
+    QString aus;
+    for (const QString& zeile : absatz.split(QLatin1Char('\n'))) {
+        if (aus.isEmpty())
+            aus = zeile;
+        else if (punkt.match(zeile).hasMatch())
+            aus += QLatin1Char('\n') + zeile;
+        else
+            aus += QLatin1Char(' ') + zeile.trimmed();
+    }
+    return aus;
+}
+
+// A text of several paragraphs (blank lines between them) under a heading,
+// one block per paragraph, so that a long task may go on over a page; the
+// heading stays with the first.
+void Absaetze(std::vector<Block>& b, const QString& kopf, const std::string& text, double breite) {
     const QStringList absaetze = Q(text).split(QStringLiteral("\n\n"), Qt::SkipEmptyParts);
-    for (const QString& a : absaetze) b.push_back(TextBlock(a.trimmed(), breite));
+    for (qsizetype i = 0; i < absaetze.size(); ++i) {
+        Block t = TextBlock(Fliesstext(absaetze[i].trimmed()), breite);
+        b.push_back(i == 0 ? MitUeberschrift(kopf, std::move(t)) : std::move(t));
+    }
+    if (absaetze.isEmpty()) b.push_back(UeberschriftBlock(kopf));
 }
 
 // A box, grey when it is a heading; its text centred.
@@ -139,9 +174,8 @@ Block LehrkraftKopf(const QString& titel, const QString& datei) {
                 p.setFont(Schrift(22, true));
                 p.setPen(Qt::black);
                 p.drawText(QRectF(r.left(), r.top(), r.width(), 30), Qt::AlignLeft | Qt::AlignVCenter,
-                           QFontMetrics(p.font())
-                               .elidedText(Ab::tr("Lösung: %1").arg(titel), Qt::ElideRight,
-                                           static_cast<int>(r.width())));
+                           QFontMetrics(p.font()).elidedText(Ab::tr("Lösung: %1").arg(titel), Qt::ElideRight,
+                                                             static_cast<int>(r.width())));
                 Zeile(p, r, r.top() + 34, Ab::tr("Lösungsblatt für die Lehrkraft  •  Aufgabe: %1").arg(datei));
             }};
 }
@@ -181,9 +215,9 @@ Block KriterienBlock(const std::vector<exercise::CriterionResult>& alle, bool er
                     Kasten(p, zelle(0, y), Q(c.Name), false, false, Qt::AlignLeft);
                     Kasten(p, zelle(1, y), Grenze(c), false);
                     Kasten(p, zelle(2, y),
-                           ergebnis ? (c.Passed ? Ab::tr("%1 – bestanden") : Ab::tr("%1 – nicht bestanden"))
-                                          .arg(Gemessen(c))
-                                    : QString(),
+                           ergebnis
+                               ? (c.Passed ? Ab::tr("%1 – bestanden") : Ab::tr("%1 – nicht bestanden")).arg(Gemessen(c))
+                               : QString(),
                            false, ergebnis);
                     y += Zelle;
                 }
@@ -221,8 +255,7 @@ constexpr double TermZeilenHoehe = Beschriftung + 2 * Zelle + 8;
 
 QString PunktTitel(const fuzzy::Project& pr, const exercise::HandCheck& h) {
     if (h.B && pr.B.Defined)
-        return Ab::tr("%1: %2 = %3, %4 = %5")
-            .arg(Q(h.Point), Q(pr.A.Name), Wert(h.A, 4), Q(pr.B.Name), Wert(*h.B, 4));
+        return Ab::tr("%1: %2 = %3, %4 = %5").arg(Q(h.Point), Q(pr.A.Name), Wert(h.A, 4), Q(pr.B.Name), Wert(*h.B, 4));
     return Ab::tr("%1: %2 = %3").arg(Q(h.Point), Q(pr.A.Name), Wert(h.A, 4));
 }
 
@@ -238,68 +271,68 @@ Block PunktBlock(const fuzzy::Project& pr, const exercise::HandCheck& h, bool lo
     if (h.Asks(Quantity::Heights)) hoehe += TermZeilenHoehe;
     if (h.Asks(Quantity::Output)) hoehe += Zelle + 8;
     const fuzzy::StepBreakdown s = fuzzy::BreakDownStep(pr, h.A, h.B.value_or(0.0f));
-    return {hoehe, [pr, h, loesung, zwei, na, nb, s](QPainter& p, const QRectF& r) {
-                double y = r.top() + Ueberschrift(p, r, PunktTitel(pr, h));
-                auto werte = [&](const auto& feld, int n) {
-                    std::vector<QString> w;
-                    if (loesung)
-                        for (int i = 0; i < n; ++i) w.push_back(Wert(feld[static_cast<std::size_t>(i)], 3));
-                    return w;
-                };
-                if (h.Asks(Quantity::Membership)) {
-                    y = TermZeile(p, r, y, Ab::tr("Zugehörigkeitsgrade von %1").arg(Q(pr.A.Name)), Termnamen(pr.A),
-                                  werte(s.DegreeA, na));
-                    if (zwei)
-                        y = TermZeile(p, r, y, Ab::tr("Zugehörigkeitsgrade von %1").arg(Q(pr.B.Name)),
-                                      Termnamen(pr.B), werte(s.DegreeB, nb));
-                }
-                if (h.Asks(Quantity::Firing)) {
-                    Zeile(p, r, y,
-                          zwei ? Ab::tr("Feuerstärken der Regeln (Spalte: %1, Zeile: %2)")
-                                     .arg(Q(pr.A.Name), Q(pr.B.Name))
-                               : Ab::tr("Feuerstärken der Regeln (Spalte: %1)").arg(Q(pr.A.Name)));
-                    y += Beschriftung;
-                    const double w = r.width() / (na + 1);
-                    const QStringList spalten = Termnamen(pr.A), zeilen = zwei ? Termnamen(pr.B) : QStringList{};
-                    for (int z = 0; z <= nb; ++z)
-                        for (int c = 0; c <= na; ++c) {
-                            const QRectF k(r.left() + c * w, y + z * Zelle, w, Zelle);
-                            if (z == 0 || c == 0) {
-                                Kasten(p, k,
-                                       z == 0 && c > 0   ? spalten[c - 1]
-                                       : c == 0 && z > 0 ? (zwei ? zeilen[z - 1] : QString())
-                                                         : QString(),
-                                       true);
-                            } else {
-                                // Only cells with a rule fire; the others stay empty on both sheets.
-                                const bool regel = pr.Rules.Get(z, c) >= 1;
-                                Kasten(p, k,
-                                       loesung && regel ? Wert(s.Strength[static_cast<std::size_t>(z - 1)]
-                                                                         [static_cast<std::size_t>(c - 1)],
-                                                               3)
-                                                        : QString(),
-                                       false, true);
-                                if (!regel) {
-                                    p.setPen(QPen(QColor(170, 170, 170), 0.6));
-                                    p.drawLine(k.topLeft(), k.bottomRight());
-                                }
+    return {
+        hoehe, [pr, h, loesung, zwei, na, nb, s](QPainter& p, const QRectF& r) {
+            double y = r.top() + Ueberschrift(p, r, PunktTitel(pr, h));
+            auto werte = [&](const auto& feld, int n) {
+                std::vector<QString> w;
+                if (loesung)
+                    for (int i = 0; i < n; ++i) w.push_back(Wert(feld[static_cast<std::size_t>(i)], 3));
+                return w;
+            };
+            if (h.Asks(Quantity::Membership)) {
+                y = TermZeile(p, r, y, Ab::tr("Zugehörigkeitsgrade von %1").arg(Q(pr.A.Name)), Termnamen(pr.A),
+                              werte(s.DegreeA, na));
+                if (zwei)
+                    y = TermZeile(p, r, y, Ab::tr("Zugehörigkeitsgrade von %1").arg(Q(pr.B.Name)), Termnamen(pr.B),
+                                  werte(s.DegreeB, nb));
+            }
+            if (h.Asks(Quantity::Firing)) {
+                Zeile(p, r, y,
+                      zwei ? Ab::tr("Feuerstärken der Regeln (Spalte: %1, Zeile: %2)").arg(Q(pr.A.Name), Q(pr.B.Name))
+                           : Ab::tr("Feuerstärken der Regeln (Spalte: %1)").arg(Q(pr.A.Name)));
+                y += Beschriftung;
+                const double w = r.width() / (na + 1);
+                const QStringList spalten = Termnamen(pr.A), zeilen = zwei ? Termnamen(pr.B) : QStringList{};
+                for (int z = 0; z <= nb; ++z)
+                    for (int c = 0; c <= na; ++c) {
+                        const QRectF k(r.left() + c * w, y + z * Zelle, w, Zelle);
+                        if (z == 0 || c == 0) {
+                            Kasten(p, k,
+                                   z == 0 && c > 0   ? spalten[c - 1]
+                                   : c == 0 && z > 0 ? (zwei ? zeilen[z - 1] : QString())
+                                                     : QString(),
+                                   true);
+                        } else {
+                            // Only cells with a rule fire; the others stay empty on both sheets.
+                            const bool regel = pr.Rules.Get(z, c) >= 1;
+                            Kasten(
+                                p, k,
+                                loesung && regel
+                                    ? Wert(s.Strength[static_cast<std::size_t>(z - 1)][static_cast<std::size_t>(c - 1)],
+                                           3)
+                                    : QString(),
+                                false, true);
+                            if (!regel) {
+                                p.setPen(QPen(QColor(170, 170, 170), 0.6));
+                                p.drawLine(k.topLeft(), k.bottomRight());
                             }
                         }
-                    y += Zelle * (nb + 1) + 8;
-                }
-                if (h.Asks(Quantity::Heights))
-                    y = TermZeile(p, r, y, Ab::tr("Höhen der Ausgangsterme von %1").arg(Q(pr.Out.Name)),
-                                  Termnamen(pr.Out), werte(s.Activation, pr.Out.UsedTerms()));
-                if (h.Asks(Quantity::Output)) {
-                    p.setFont(Schrift(13, true));
-                    const QString t = Ab::tr("Ausgang %1 =").arg(Q(pr.Out.Name));
-                    const double l = QFontMetricsF(p.font()).horizontalAdvance(t) + 10;
-                    p.setPen(Qt::black);
-                    p.drawText(QRectF(r.left(), y, l, Zelle), Qt::AlignLeft | Qt::AlignVCenter, t);
-                    Kasten(p, QRectF(r.left() + l, y, 140, Zelle), loesung ? Wert(s.Output, 2) : QString(), false,
-                           true);
-                }
-            }};
+                    }
+                y += Zelle * (nb + 1) + 8;
+            }
+            if (h.Asks(Quantity::Heights))
+                y = TermZeile(p, r, y, Ab::tr("Höhen der Ausgangsterme von %1").arg(Q(pr.Out.Name)), Termnamen(pr.Out),
+                              werte(s.Activation, pr.Out.UsedTerms()));
+            if (h.Asks(Quantity::Output)) {
+                p.setFont(Schrift(13, true));
+                const QString t = Ab::tr("Ausgang %1 =").arg(Q(pr.Out.Name));
+                const double l = QFontMetricsF(p.font()).horizontalAdvance(t) + 10;
+                p.setPen(Qt::black);
+                p.drawText(QRectF(r.left(), y, l, Zelle), Qt::AlignLeft | Qt::AlignVCenter, t);
+                Kasten(p, QRectF(r.left() + l, y, 140, Zelle), loesung ? Wert(s.Output, 2) : QString(), false, true);
+            }
+        }};
 }
 
 // The step as the inspector draws it: degrees, strengths, the scaled output
@@ -351,16 +384,14 @@ Block ZeichenBlock(const fuzzy::Project& pr, double breite) {
                                   std::abs(x) < 1e-9 ? 1.0 : 0.5));
                     p.drawLine(QPointF(px(x), f.top()), QPointF(px(x), f.bottom()));
                     p.setPen(Qt::black);
-                    p.drawText(QRectF(px(x) - 30, f.bottom() + 9, 60, 16), Qt::AlignHCenter | Qt::AlignTop,
-                               Wert(x, 4));
+                    p.drawText(QRectF(px(x) - 30, f.bottom() + 9, 60, 16), Qt::AlignHCenter | Qt::AlignTop, Wert(x, 4));
                 }
                 for (double y = std::ceil(y0 / sy) * sy; y <= y1 + 1e-9 * (y1 - y0); y += sy) {
                     p.setPen(QPen(std::abs(y) < 1e-9 ? QColor(60, 60, 60) : QColor(185, 185, 185),
                                   std::abs(y) < 1e-9 ? 1.0 : 0.5));
                     p.drawLine(QPointF(f.left(), py(y)), QPointF(f.right(), py(y)));
                     p.setPen(Qt::black);
-                    p.drawText(QRectF(f.left() - 56, py(y) - 8, 50, 16), Qt::AlignRight | Qt::AlignVCenter,
-                               Wert(y, 4));
+                    p.drawText(QRectF(f.left() - 56, py(y) - 8, 50, 16), Qt::AlignRight | Qt::AlignVCenter, Wert(y, 4));
                 }
                 p.setPen(QPen(Qt::black, 1.0));
                 p.setBrush(Qt::NoBrush);
@@ -377,11 +408,13 @@ Block ZeichenBlock(const fuzzy::Project& pr, double breite) {
             }};
 }
 
+// A heading and ruled lines to write the answer on.
 Block SchreibBlock(int zeilen) {
-    return {Zelle * zeilen + 4, [zeilen](QPainter& p, const QRectF& r) {
+    return {26.0 + Zelle * zeilen + 4, [zeilen](QPainter& p, const QRectF& r) {
+                const double oben = r.top() + Ueberschrift(p, r, Ab::tr("Deine Antwort"));
                 p.setPen(QPen(QColor(150, 150, 150), 0.6));
                 for (int i = 1; i <= zeilen; ++i)
-                    p.drawLine(QPointF(r.left(), r.top() + Zelle * i), QPointF(r.right(), r.top() + Zelle * i));
+                    p.drawLine(QPointF(r.left(), oben + Zelle * i), QPointF(r.right(), oben + Zelle * i));
             }};
 }
 
@@ -467,33 +500,29 @@ std::vector<Block> Schuelerblatt(const AufgabenblattDaten& d, double breite) {
     const fuzzy::Project start = e.StartProject();
     std::vector<Block> b;
     b.push_back(SchuelerKopf(Q(e.Title.Active())));
-    b.push_back(UeberschriftBlock(Ab::tr("Aufgabe")));
-    Absaetze(b, e.Task.Active(), breite);
+    Absaetze(b, Ab::tr("Aufgabe"), e.Task.Active(), breite);
     if (!e.MayChange.Nothing()) {
         QStringList was;
         if (e.MayChange.Rules) was << Ab::tr("Regeln");
         if (e.MayChange.Terms) was << Ab::tr("Terme");
         if (e.MayChange.Ranges) was << Ab::tr("Bereiche");
-        b.push_back(TextBlock(Ab::tr("Ändern darfst du: %1. Alles andere ist gesperrt.").arg(was.join(QStringLiteral(", "))),
-                              breite, 12));
+        b.push_back(
+            TextBlock(Ab::tr("Ändern darfst du: %1. Alles andere ist gesperrt.").arg(was.join(QStringLiteral(", "))),
+                      breite, 12));
     }
     ProjektBloecke(b, start, e, e.MayChange.Rules);
     if (e.NeedsProject()) {
         const exercise::CheckResult r = exercise::Check(e, start, {});
         Block k = KriterienBlock(r.Criteria, false);
-        if (k.hoehe > 0) {
-            b.push_back(UeberschriftBlock(Ab::tr("Was geprüft wird")));
-            b.push_back(std::move(k));
-        }
+        if (k.hoehe > 0) b.push_back(MitUeberschrift(Ab::tr("Was geprüft wird"), std::move(k)));
     }
     if (!e.Hand.empty()) {
-            for (const exercise::HandCheck& h : e.Hand) b.push_back(PunktBlock(start, h, false));
+        for (const exercise::HandCheck& h : e.Hand) b.push_back(PunktBlock(start, h, false));
     }
     if (e.Drawing && start.B.Defined) {
         b.push_back(ZeichenBlock(start, breite));
     }
     if (e.MarkedBy != exercise::Marking::Automatic) {
-        b.push_back(UeberschriftBlock(Ab::tr("Deine Antwort")));
         b.push_back(SchreibBlock(9));
     }
     return b;
@@ -504,10 +533,8 @@ std::vector<Block> Loesungsblatt(const AufgabenblattDaten& d, double breite, dou
     const fuzzy::Project start = e.StartProject();
     std::vector<Block> b;
     b.push_back(LehrkraftKopf(Q(e.Title.Active()), Dateiname(d.datei)));
-    b.push_back(UeberschriftBlock(Ab::tr("Aufgabe")));
-    Absaetze(b, e.Task.Active(), breite);
-    b.push_back(UeberschriftBlock(Ab::tr("Für die Lehrkraft")));
-    if (!e.TeacherNote.Empty()) Absaetze(b, e.TeacherNote.Active(), breite);
+    Absaetze(b, Ab::tr("Aufgabe"), e.Task.Active(), breite);
+    Absaetze(b, Ab::tr("Für die Lehrkraft"), e.TeacherNote.Active(), breite);
     b.push_back(TextBlock(e.MarkedBy == exercise::Marking::Automatic ? Ab::tr("Bewertung: durch die Prüfung.")
                           : e.MarkedBy == exercise::Marking::Teacher
                               ? Ab::tr("Bewertung: durch die Lehrkraft.")
@@ -516,7 +543,7 @@ std::vector<Block> Loesungsblatt(const AufgabenblattDaten& d, double breite, dou
                           breite, 12));
     // Every hand step with the engine's numbers, then as the inspector draws it.
     for (const exercise::HandCheck& h : e.Hand) {
-            b.push_back(PunktBlock(start, h, true));
+        b.push_back(PunktBlock(start, h, true));
         if (h.Asked != std::vector<exercise::Quantity>{exercise::Quantity::Membership}) {
             b.push_back(InspektorBlock(start, h, breite));
         }
@@ -525,14 +552,17 @@ std::vector<Block> Loesungsblatt(const AufgabenblattDaten& d, double breite, dou
     std::optional<fuzzy::Project> labor;
     if (d.muster) {
         const fuzzy::Project muster = InSprache(*d.muster, e);
-            b.push_back(UeberschriftBlock(Ab::tr("Musterlösung: %1").arg(Dateiname(d.musterDatei))));
+        const QString kopf = Ab::tr("Musterlösung: %1").arg(Dateiname(d.musterDatei));
         const exercise::CheckResult r = exercise::Check(e, muster, {});
+        Block k = KriterienBlock(r.Criteria, true);
         if (r.Overall == exercise::Verdict::Refused) {
-            b.push_back(TextBlock(Ab::tr("Die Musterlösung ändert, was die Aufgabe sperrt:"), breite, 12, true));
+            b.push_back(MitUeberschrift(
+                kopf, TextBlock(Ab::tr("Die Musterlösung ändert, was die Aufgabe sperrt:"), breite, 12, true)));
             for (const std::string& c : r.Changes) b.push_back(TextBlock(Q(c), breite, 12));
+        } else if (k.hoehe > 0) {
+            b.push_back(MitUeberschrift(kopf, std::move(k)));
         } else {
-            Block k = KriterienBlock(r.Criteria, true);
-            if (k.hoehe > 0) b.push_back(std::move(k));
+            b.push_back(UeberschriftBlock(kopf));
         }
         if (e.MayChange.Terms || e.MayChange.Ranges) {
             b.push_back(VariablenBlock(muster.A, 0));
@@ -578,8 +608,8 @@ AufgabenblattDaten LadeAufgabenblatt(const QString& datei, bool loesung) {
 int MaleAufgabenblatt(QPagedPaintDevice& geraet, const AufgabenblattDaten& d) {
     const QString titel = Q(d.aufgabe.Title.Active());
     if (d.loesung) {
-        const QString datum = Sprachform().toString(d.datum.isValid() ? d.datum : QDate::currentDate(),
-                                                    Ab::tr("d. MMMM yyyy"));
+        const QString datum =
+            Sprachform().toString(d.datum.isValid() ? d.datum : QDate::currentDate(), Ab::tr("d. MMMM yyyy"));
         return MaleSeiten(
             geraet, [&d](double breite, double hoehe) { return Loesungsblatt(d, breite, hoehe); },
             Ab::tr("Fuzzy-Werkstatt – Lösung: %1").arg(titel), datum);

@@ -60,8 +60,7 @@ std::vector<Block> LokBloecke(const fuzzy::Project& pr, const labor::LokEinstell
 // text) and the page numbers. `bauen` makes the blocks for the content's
 // width and height. Returns the number of pages, 0 when the device could not
 // be painted on.
-int MaleSeiten(QPagedPaintDevice& geraet,
-               const std::function<std::vector<Block>(double breite, double hoehe)>& bauen,
+int MaleSeiten(QPagedPaintDevice& geraet, const std::function<std::vector<Block>(double breite, double hoehe)>& bauen,
                const QString& kopfLinks, const QString& kopfRechts);
 
 // A PDF document in memory, A4 portrait, painted by `malen`; empty on failure.
