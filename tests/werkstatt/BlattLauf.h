@@ -14,7 +14,9 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-inline QString Beispiel(const char* name) { return QStringLiteral(FUZZY_SOURCE_DIR "/examples/") + QString::fromLatin1(name); }
+inline QString Beispiel(const char* name) {
+    return QStringLiteral(FUZZY_SOURCE_DIR "/examples/") + QString::fromLatin1(name);
+}
 
 inline QByteArray Inhalt(const QString& datei) {
     QFile f(datei);
@@ -67,4 +69,3 @@ inline int Seitenzahl(const QString& info) {
     const auto m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
     return m.hasMatch() ? m.captured(1).toInt() : 0;
 }
-

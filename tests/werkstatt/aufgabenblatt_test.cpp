@@ -44,7 +44,7 @@ QString Gedruckt(double v, int stellen, bool englisch) {
 }
 
 struct BlattText {
-    QString text;  // pdftotext -layout, all pages
+    QString text;   // pdftotext -layout, all pages
     QString dicht;  // the same without white space (pdftotext may break a line anywhere)
 };
 
@@ -63,7 +63,7 @@ struct SheetCase {
     const char* aufgabe;  // the stem in examples/aufgaben
     bool englisch;
     bool loesung;
-    std::vector<const char*> da;      // must be on the sheet
+    std::vector<const char*> da;     // must be on the sheet
     std::vector<const char*> fehlt;  // must not be
 };
 
@@ -119,8 +119,8 @@ TEST_P(ExerciseSheet, ShowsWhatTheTaskNeedsAndTheEnginesNumbersOnlyToTheTeacher)
 
     // The reference solution's figures against the exercise's limits.
     if (f.loesung && e.NeedsProject()) {
-        const QString muster = QStringLiteral(FUZZY_SOURCE_DIR "/examples/aufgaben/") +
-                               QString::fromLatin1(f.aufgabe) + QStringLiteral(".loesung.fuz");
+        const QString muster = QStringLiteral(FUZZY_SOURCE_DIR "/examples/aufgaben/") + QString::fromLatin1(f.aufgabe) +
+                               QStringLiteral(".loesung.fuz");
         const exercise::CheckResult r =
             exercise::Check(e, fuzzy::LoadProject(QFile::encodeName(muster).toStdString()), {});
         ASSERT_TRUE(r.Passed());
@@ -128,7 +128,8 @@ TEST_P(ExerciseSheet, ShowsWhatTheTaskNeedsAndTheEnginesNumbersOnlyToTheTeacher)
             if (c.Id.rfind("hand.", 0) == 0) continue;
             QString wert = Gedruckt(c.Measured, 2, f.englisch);
             if (!c.Unit.empty()) wert += QLatin1Char(' ') + QString::fromStdString(c.Unit);
-            EXPECT_TRUE(b.text.contains(wert + (f.englisch ? QStringLiteral(" – passed") : QStringLiteral(" – bestanden"))))
+            EXPECT_TRUE(
+                b.text.contains(wert + (f.englisch ? QStringLiteral(" – passed") : QStringLiteral(" – bestanden"))))
                 << c.Id << ": " << wert.toStdString();
         }
     }
@@ -146,89 +147,88 @@ TEST_P(ExerciseSheet, ShowsWhatTheTaskNeedsAndTheEnginesNumbersOnlyToTheTeacher)
 
 INSTANTIATE_TEST_SUITE_P(
     Aufgaben, ExerciseSheet,
-    testing::Values(
-        SheetCase{"HandStepStudent",
-                  "01_regelschritt",
-                  false,
-                  false,
-                  {"Ein Regelschritt von Hand", "Zugehörigkeitsgrade von Temperaturabweichung",
-                   "Feuerstärken der Regeln (Spalte: Temperaturabweichung, Zeile: Änderung)",
-                   "Höhen der Ausgangsterme von Heizleistung", "Ausgang Heizleistung =", "Eingang B: Änderung",
-                   "Regeln"},
-                  {"Lösung", "Für die Lehrkraft", "im Inspektor"}},
-        SheetCase{"HandStepTeacher",
-                  "01_regelschritt",
-                  false,
-                  true,
-                  {"Lösung: Ein Regelschritt von Hand", "Für die Lehrkraft", "Bewertung: durch die Prüfung.",
-                   "P1 im Inspektor:", "01_regelschritt.fuzaufgabe"},
-                  {"Name:", "Klasse:"}},
-        SheetCase{"HandStepStudentEnglish",
-                  "01_regelschritt",
-                  true,
-                  false,
-                  {"One inference step by hand", "Membership degrees of Temperature deviation",
-                   "Firing strengths of the rules", "Heights of the output terms of", "Page 1 of"},
-                  {"Klasse", "Zugehörigkeit", "Seite", "zu kalt"}},
-        SheetCase{"HandStepTeacherEnglish",
-                  "01_regelschritt",
-                  true,
-                  true,
-                  {"Solution: One inference step by hand", "For the teacher", "P1 in the inspector:",
-                   "Marking: by the check."},
-                  {"Lösung", "Lehrkraft", "zu kalt"}},
-        SheetCase{"DegreesOnlyShowInputA",
-                  "02_termdiagramm",
-                  false,
-                  false,
-                  {"Eingang A: Temperaturabweichung", "P3: Temperaturabweichung = 3,5"},
-                  {"Eingang B", "Ausgang: Heizleistung", "Feuerstärken"}},
-        SheetCase{"RulesToFillStudent",
-                  "03_lok_tabelle",
-                  false,
-                  false,
-                  {"Ändern darfst du: Regeln. Alles andere ist gesperrt.", "Was geprüft wird", "dein Ergebnis",
-                   "In Ruhe nach", "höchstens 10 s", "höchstens 2 cm"},
-                  {"Musterlösung", "Reibung 3 N·s/m"}},
-        SheetCase{"RulesToFillTeacher",
-                  "03_lok_tabelle",
-                  false,
-                  true,
-                  {"Musterlösung: 03_lok_tabelle.loesung.fuz", "Lok-Labor", "s-v-Diagramm"},
-                  {"dein Ergebnis"}},
-        SheetCase{"RulesToFillTeacherEnglishNames",
-                  "03_lok_tabelle",
-                  true,
-                  true,
-                  {"Reference solution: 03_lok_tabelle.loesung.fuz", "Locomotive lab", "negative large"},
-                  {"negativ groß", "Abstand in cm"}},
-        SheetCase{"TruckTeacherEnglish",
-                  "05_truck_12_regeln",
-                  true,
-                  true,
-                  {"Reference solution: 05_truck_12_regeln.loesung.fuz", "Truck lab: all starts at",
-                   "at least 150"},
-                  {"Truck-Labor", "mindestens"}},
-        SheetCase{"DrawingStudent",
-                  "08_sv_kurve",
-                  false,
-                  false,
-                  {"Zeichnung: Geschwindigkeit in cm/s über Abstand in cm", "Deine Antwort",
-                   "P2: Abstand in cm = 5, Geschwindigkeit in cm/s = −40", "Ausgang Kraft in N ="},
-                  {"s-v-Diagramm", "Lok-Labor"}},
-        SheetCase{"DrawingStudentEnglish",
-                  "08_sv_kurve",
-                  true,
-                  false,
-                  {"Drawing:", "Your answer", "Output"},
-                  {"Zeichnung", "Deine Antwort"}},
-        SheetCase{"DrawingTeacherHasTheLabsCurve",
-                  "08_sv_kurve",
-                  false,
-                  true,
-                  {"Lösung: Die s-v-Kurve vorhersagen", "s-v-Diagramm", "Lok-Labor", "Bewertung: was die Prüfung misst",
-                   "Bremsbeginns"},
-                  {"Deine Antwort", "Zeichnung:"}}),
+    testing::Values(SheetCase{"HandStepStudent",
+                              "01_regelschritt",
+                              false,
+                              false,
+                              {"Ein Regelschritt von Hand", "Zugehörigkeitsgrade von Temperaturabweichung",
+                               "Feuerstärken der Regeln (Spalte: Temperaturabweichung, Zeile: Änderung)",
+                               "Höhen der Ausgangsterme von Heizleistung",
+                               "Ausgang Heizleistung =", "Eingang B: Änderung", "Regeln"},
+                              {"Lösung", "Für die Lehrkraft", "im Inspektor"}},
+                    SheetCase{"HandStepTeacher",
+                              "01_regelschritt",
+                              false,
+                              true,
+                              {"Lösung: Ein Regelschritt von Hand", "Für die Lehrkraft",
+                               "Bewertung: durch die Prüfung.", "P1 im Inspektor:", "01_regelschritt.fuzaufgabe"},
+                              {"Name:", "Klasse:"}},
+                    SheetCase{"HandStepStudentEnglish",
+                              "01_regelschritt",
+                              true,
+                              false,
+                              {"One inference step by hand", "Membership degrees of Temperature deviation",
+                               "Firing strengths of the rules", "Heights of the output terms of", "Page 1 of"},
+                              {"Klasse", "Zugehörigkeit", "Seite", "zu kalt"}},
+                    SheetCase{"HandStepTeacherEnglish",
+                              "01_regelschritt",
+                              true,
+                              true,
+                              {"Solution: One inference step by hand", "For the teacher",
+                               "P1 in the inspector:", "Marking: by the check."},
+                              {"Lösung", "Lehrkraft", "zu kalt"}},
+                    SheetCase{"DegreesOnlyShowInputA",
+                              "02_termdiagramm",
+                              false,
+                              false,
+                              {"Eingang A: Temperaturabweichung", "P3: Temperaturabweichung = 3,5"},
+                              {"Eingang B", "Ausgang: Heizleistung", "Feuerstärken"}},
+                    SheetCase{"RulesToFillStudent",
+                              "03_lok_tabelle",
+                              false,
+                              false,
+                              {"Ändern darfst du: Regeln. Alles andere ist gesperrt.", "Was geprüft wird",
+                               "dein Ergebnis", "In Ruhe nach", "höchstens 10 s", "höchstens 2 cm"},
+                              {"Musterlösung", "Reibung 3 N·s/m"}},
+                    SheetCase{"RulesToFillTeacher",
+                              "03_lok_tabelle",
+                              false,
+                              true,
+                              {"Musterlösung: 03_lok_tabelle.loesung.fuz", "Lok-Labor", "s-v-Diagramm"},
+                              {"dein Ergebnis"}},
+                    SheetCase{"RulesToFillTeacherEnglishNames",
+                              "03_lok_tabelle",
+                              true,
+                              true,
+                              {"Reference solution: 03_lok_tabelle.loesung.fuz", "Locomotive lab", "negative large"},
+                              {"negativ groß", "Abstand in cm"}},
+                    SheetCase{"TruckTeacherEnglish",
+                              "05_truck_12_regeln",
+                              true,
+                              true,
+                              {"Reference solution: 05_truck_12_regeln.loesung.fuz", "Truck lab: all starts at",
+                               "at least 150"},
+                              {"Truck-Labor", "mindestens"}},
+                    SheetCase{"DrawingStudent",
+                              "08_sv_kurve",
+                              false,
+                              false,
+                              {"Zeichnung: Geschwindigkeit in cm/s über Abstand in cm", "Deine Antwort",
+                               "P2: Abstand in cm = 5, Geschwindigkeit in cm/s = −40", "Ausgang Kraft in N ="},
+                              {"s-v-Diagramm", "Lok-Labor"}},
+                    SheetCase{"DrawingStudentEnglish",
+                              "08_sv_kurve",
+                              true,
+                              false,
+                              {"Drawing:", "Your answer", "Output"},
+                              {"Zeichnung", "Deine Antwort"}},
+                    SheetCase{"DrawingTeacherHasTheLabsCurve",
+                              "08_sv_kurve",
+                              false,
+                              true,
+                              {"Lösung: Die s-v-Kurve vorhersagen", "s-v-Diagramm", "Lok-Labor",
+                               "Bewertung: was die Prüfung misst", "Bremsbeginns"},
+                              {"Deine Antwort", "Zeichnung:"}}),
     [](const testing::TestParamInfo<SheetCase>& i) { return std::string(i.param.name); });
 
 // The project's own worksheet names the project by its file, not its folder.
