@@ -9,11 +9,15 @@
 #include "fuzzy/LanguageScope.h"
 #include "fuzzy/Surface.h"
 #include "tests/werkstatt/BlattLauf.h"
+#include "werkstatt/Aufgabenblatt.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFileInfo>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -299,5 +303,46 @@ INSTANTIATE_TEST_SUITE_P(Aufrufe, ExerciseSheetRefused,
                                          AufgabeFehler{"MissingExercise", 1, "nichts geschrieben"},
                                          AufgabeFehler{"OntoTheExercise", 1, "Eingabedatei selbst"}),
                          [](const testing::TestParamInfo<AufgabeFehler>& i) { return std::string(i.param.name); });
+
+// The print preview of "Datei ▸ Aufgabenblatt…" gets the pages of the PDF:
+// the same count and words at the printer's own resolution.
+struct DruckFall {
+    const char* name;
+    const char* aufgabe;
+    bool loesung;
+};
+
+class ExerciseSheetPrinted : public testing::TestWithParam<DruckFall> {};
+
+TEST_P(ExerciseSheetPrinted, PrinterGetsTheSamePagesAsThePdf) {
+    POPPLER_ODER_SKIP();
+    QTemporaryDir dir;
+    const werkstatt::AufgabenblattDaten d =
+        werkstatt::LadeAufgabenblatt(Aufgabe(GetParam().aufgabe), GetParam().loesung);
+    const QString ueberDrucker = dir.filePath(QStringLiteral("drucker.pdf"));
+    int seiten = 0;
+    {
+        QPrinter drucker(QPrinter::HighResolution);
+        drucker.setOutputFormat(QPrinter::PdfFormat);
+        drucker.setOutputFileName(ueberDrucker);
+        drucker.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 12, 15, 12),
+                                          QPageLayout::Millimeter));
+        seiten = werkstatt::MaleAufgabenblatt(drucker, d);
+    }
+    ASSERT_GE(seiten, 1);
+    const QString direkt = dir.filePath(QStringLiteral("direkt.pdf"));
+    ASSERT_EQ(werkstatt::AufgabenblattSchreiben(d, direkt), QString());
+    EXPECT_EQ(Seitenzahl(Poppler(QStringLiteral("pdfinfo"), {ueberDrucker})), seiten);
+    EXPECT_EQ(Seitenzahl(Poppler(QStringLiteral("pdfinfo"), {direkt})), seiten);
+    const QStringList args{QStringLiteral("-layout")};
+    EXPECT_EQ(Dicht(Poppler(QStringLiteral("pdftotext"), args + QStringList{ueberDrucker, QStringLiteral("-")})),
+              Dicht(Poppler(QStringLiteral("pdftotext"), args + QStringList{direkt, QStringLiteral("-")})));
+}
+
+INSTANTIATE_TEST_SUITE_P(Aufgaben, ExerciseSheetPrinted,
+                         testing::Values(DruckFall{"HandStepTeacher", "01_regelschritt", true},
+                                         DruckFall{"DrawingStudent", "08_sv_kurve", false},
+                                         DruckFall{"TruckTeacher", "05_truck_12_regeln", true}),
+                         [](const testing::TestParamInfo<DruckFall>& i) { return std::string(i.param.name); });
 
 }  // namespace
