@@ -12,6 +12,7 @@
 
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QDir>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QMessageBox>
@@ -645,7 +646,12 @@ void AufgabenblattVorschau(QWidget* eltern, const AufgabenblattDaten& d) {
 }
 
 void AufgabenblattDrucken(QWidget* eltern, const QString& ordner) {
-    const QString datei = QFileDialog::getOpenFileName(eltern, Ab::tr("Aufgabenblatt: Aufgabe wählen"), ordner,
+    // Beside the examples the exercises lie in "aufgaben": start there.
+    const QDir beiProjekt(ordner);
+    const QString start = !ordner.isEmpty() && beiProjekt.exists(QStringLiteral("aufgaben"))
+                              ? beiProjekt.filePath(QStringLiteral("aufgaben"))
+                              : ordner;
+    const QString datei = QFileDialog::getOpenFileName(eltern, Ab::tr("Aufgabenblatt: Aufgabe wählen"), start,
                                                        Ab::tr("Aufgaben (*.fuzaufgabe)"));
     if (datei.isEmpty()) return;
     QMessageBox frage(QMessageBox::Question, Ab::tr("Aufgabenblatt"),
