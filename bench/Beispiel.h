@@ -1,7 +1,7 @@
 #pragma once
 // A shipped example project for the benchmarks.
 
-#include "FuzUnits.h"
+#include "fuzzy/Project.h"
 
 #include <stdexcept>
 #include <string>

@@ -2,10 +2,10 @@
 // and every template: the analysis runs on each edit in the Werkstatt and
 // must stay well under a millisecond. A measurement only: run norule_bench
 // by hand (from a release build).
-#include "FuzUnits.h"
-#include "Hints.h"
-#include "NoRuleRegions.h"
-#include "Templates.h"
+#include "fuzzy/Project.h"
+#include "fuzzy/Hints.h"
+#include "fuzzy/NoRuleRegions.h"
+#include "fuzzy/Templates.h"
 
 #include <benchmark/benchmark.h>
 

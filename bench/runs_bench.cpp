@@ -1,10 +1,10 @@
 // The closed-loop runs: the truck grid (164 starts) at both speeds, the
 // locomotive's six runs of the lab, and one scoring of the tuner, all on the
 // shipped controllers and on one core.
-#include "Beispiel.h"
-#include "Grid.h"
-#include "LocoVersuch.h"
-#include "Score.h"
+#include "bench/Beispiel.h"
+#include "truck/model/Grid.h"
+#include "loco/model/LocoVersuch.h"
+#include "tuning/Score.h"
 
 #include <benchmark/benchmark.h>
 
@@ -12,7 +12,7 @@ namespace {
 
 void TruckGrid(benchmark::State& state, float speed, bool record) {
     fuzzy::Project p = LoadExample("truck.fuz");
-    const dorvane::Controller c{p.A, p.B, p.Out, p.Rules};
+    const fuzzy::Controller c(p);
     for (auto _ : state) {
         const dorvane::GridRun g = dorvane::RunGrid(c, speed, record);
         benchmark::DoNotOptimize(g.Figures.Docked);
@@ -24,10 +24,9 @@ BENCHMARK_CAPTURE(TruckGrid, at_minus_10, -10.0f, false)->Unit(benchmark::kMilli
 
 void LocoSeries(benchmark::State& state) {
     fuzzy::Project p = LoadExample("lok.fuz");
-    const pemrak::FuzzyRegler regler{p.A, p.B, p.Out, p.Rules};
+    const fuzzy::Controller regler(p);
     for (auto _ : state) {
-        const auto reihe =
-            pemrak::Versuchsreihe(regler, pemrak::LaufOptionen{}, pemrak::LaborMassen(), pemrak::LaborSchritte());
+        const auto reihe = pemrak::RunSeries(regler, pemrak::RunOptions{}, pemrak::LabMasses(), pemrak::LabSteps());
         benchmark::DoNotOptimize(reihe.size());
     }
 }

@@ -3,7 +3,7 @@
 // compiled as C99 with this build's optimisation, the same bits), and the
 // same controllers in fuzzylite 6 with Centroid(100) when its development
 // files are installed.
-#include "Beispiel.h"
+#include "bench/Beispiel.h"
 
 #include "heizung_regler.h"
 #include "lok_regler.h"

@@ -1,8 +1,9 @@
 // The control surface of a project: the output on a 200 x 200 grid over both
 // input ranges, computed by the engine point by point. A measurement only:
 // run surface_bench by hand (from a release build).
-#include "FuzUnits.h"
-#include "KennfeldGitter.h"
+#include "fuzzy/Project.h"
+#include "fuzzy/Controller.h"
+#include "fuzzy/Surface.h"
 
 #include <benchmark/benchmark.h>
 
@@ -21,17 +22,18 @@ void Kennfeld(benchmark::State& state, const char* datei) {
     const fuzzy::Project p = Laden(datei);
     const int n = static_cast<int>(state.range(0));
     for (auto _ : state) {
-        fuzzy::KennfeldGitter k = fuzzy::BerechneKennfeld(p, n, n);
-        benchmark::DoNotOptimize(k.Werte.data());
+        fuzzy::SurfaceGrid k = fuzzy::ComputeSurface(p, n, n);
+        benchmark::DoNotOptimize(k.Values.data());
     }
     state.SetItemsProcessed(state.iterations() * n * (p.B.Defined ? n : 1));
 }
 
 void Einzelschritt(benchmark::State& state) {
     fuzzy::Project p = Laden("truck.fuz");
+    const fuzzy::Controller regler(p);
     float a = p.A.RangeMin;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(fuzzy::Stellwert(p, a, 12.5f));
+        benchmark::DoNotOptimize(regler.Step(a, 12.5f));
         a = a < p.A.RangeMax ? a + 0.1f : p.A.RangeMin;
     }
 }

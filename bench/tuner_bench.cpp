@@ -9,10 +9,10 @@
 // runs the same rounds with 1 and with 2 threads (identical results) and
 // prints the times, the ratio, the CPU load of the machine, and a check that
 // both runs gave the same project.
-#include "FuzUnits.h"
-#include "ProjectWriter.h"
-#include "Templates.h"
-#include "Tuner.h"
+#include "fuzzy/FuzUnits.h"
+#include "fuzzy/Project.h"
+#include "fuzzy/Templates.h"
+#include "tuning/Tuner.h"
 
 #include <sys/resource.h>
 

@@ -3,17 +3,17 @@
 // step. Each iteration sends the event and repaints the visible page at once
 // (the model, all pages, the hints and the paint of the diagram or grid).
 // Run with a release build: werkstatt_bench [--benchmark_...]
-#include "Application.h"
-#include "Main.h"
-#include "RegelSeite.h"
-#include "RuleGrid.h"
-#include "TermDiagramm.h"
-#include "VariablenSeite.h"
+#include "widgets/Application.h"
+#include "werkstatt/Main.h"
+#include "werkstatt/RegelSeite.h"
+#include "dialogs/RuleGrid.h"
+#include "werkstatt/TermDiagramm.h"
+#include "werkstatt/VariablenSeite.h"
 
 #include <benchmark/benchmark.h>
 
 #if __has_include("KennfeldAnsicht.h")
-#include "KennfeldAnsicht.h"
+#include "werkstatt/ansichten/KennfeldAnsicht.h"
 #define MIT_KENNFELD 1
 #endif
 

@@ -1,8 +1,8 @@
-#include "Graph.h"
+#include "dialogs/Graph.h"
 
-#include "Fonts.h"
-#include "Window.h"
-#include "Ks.h"
+#include "widgets/Fonts.h"
+#include "widgets/Window.h"
+#include "widgets/Ks.h"
 #include "ui_Graph.h"
 
 #include <QButtonGroup>

@@ -1,9 +1,9 @@
-#include "RegEdit.h"
+#include "dialogs/RegEdit.h"
 
-#include "Fonts.h"
-#include "Window.h"
-#include "MessageBoxes.h"
-#include "RuleGrid.h"
+#include "widgets/Fonts.h"
+#include "widgets/Window.h"
+#include "widgets/MessageBoxes.h"
+#include "dialogs/RuleGrid.h"
 #include "ui_RegEdit.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FuzUnits.h"
+#include "fuzzy/FuzUnits.h"
 
 #include <QDialog>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "RuleGrid.h"
+#include "dialogs/RuleGrid.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

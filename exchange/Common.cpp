@@ -1,7 +1,7 @@
 // Formats by name, identifiers, number texts and the provenance comments.
-#include "Detail.h"
+#include "exchange/Detail.h"
 
-#include "Text.h"
+#include "fuzzy/Text.h"
 
 #include <array>
 #include <cerrno>
@@ -223,7 +223,7 @@ std::string Figure(double v) {
     std::snprintf(buf.data(), buf.size(), "%.2g", v);
     std::string s = buf.data();
     // "%.2g" writes no grouping, so a comma can only be the decimal separator.
-    if (fuzzy::Dezimalzeichen() == '.') {
+    if (fuzzy::DecimalSign() == '.') {
         for (char& c : s) {
             if (c == ',') c = '.';
         }

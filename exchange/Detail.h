@@ -1,8 +1,8 @@
 #pragma once
 // Pieces shared by the writers and readers of the exchange formats.
 
-#include "Exchange.h"
-#include "Sprache.h"
+#include "exchange/Exchange.h"
+#include "fuzzy/Language.h"
 
 #include <array>
 #include <optional>

@@ -2,8 +2,8 @@
 // Exchange of projects with other fuzzy tools: fuzzylite's FLL, the FIS files
 // of the common toolbox and the control language FCL. Qt-free.
 
-#include "Errors.h"
-#include "FuzUnits.h"
+#include "fuzzy/Errors.h"
+#include "fuzzy/Project.h"
 
 #include <cstddef>
 #include <optional>

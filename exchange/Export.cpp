@@ -1,4 +1,4 @@
-#include "Detail.h"
+#include "exchange/Detail.h"
 
 #include <array>
 #include <cmath>

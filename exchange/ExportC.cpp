@@ -1,8 +1,8 @@
-#include "ExportC.h"
+#include "exchange/ExportC.h"
 
-#include "AtomicFile.h"
-#include "Detail.h"
-#include "Text.h"
+#include "fuzzy/AtomicFile.h"
+#include "exchange/Detail.h"
+#include "fuzzy/Text.h"
 
 #include <algorithm>
 #include <array>

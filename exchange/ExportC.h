@@ -4,7 +4,7 @@
 // on targets with IEEE-754 float and double gives the engine's result bit for
 // bit. Qt-free.
 
-#include "Exchange.h"
+#include "exchange/Exchange.h"
 
 #include <string>
 #include <string_view>

@@ -1,7 +1,7 @@
-#include "Detail.h"
+#include "exchange/Detail.h"
 
-#include "ProjectWriter.h"
-#include "Text.h"
+#include "fuzzy/Project.h"
+#include "fuzzy/Text.h"
 
 #include <array>
 #include <cfloat>

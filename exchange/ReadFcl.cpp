@@ -1,6 +1,6 @@
 // Reader of FCL (IEC 61131-7): FUNCTION_BLOCK with VAR_INPUT, VAR_OUTPUT,
 // FUZZIFY, DEFUZZIFY and RULEBLOCK blocks; comments "//" and "(* *)".
-#include "Detail.h"
+#include "exchange/Detail.h"
 
 #include <cctype>
 

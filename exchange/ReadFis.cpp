@@ -1,6 +1,6 @@
 // Reader of FIS files: [System], [InputN], [OutputN] and [Rules] sections of
 // "Key=value" lines; '%' or '#' at the start of a line begins a comment.
-#include "Detail.h"
+#include "exchange/Detail.h"
 
 #include <cctype>
 #include <cmath>

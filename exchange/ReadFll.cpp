@@ -1,6 +1,6 @@
 // Reader of fuzzylite's FLL: "key: value" lines, sections opened by Engine,
 // InputVariable, OutputVariable and RuleBlock; '#' starts a comment.
-#include "Detail.h"
+#include "exchange/Detail.h"
 
 #include <cctype>
 

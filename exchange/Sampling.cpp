@@ -1,7 +1,7 @@
 // Where the other tools sample the output, and what their centroids come to:
 // the grid of the exported output range, its error bound, and exact
 // centroids of the ways other tools combine the scaled terms.
-#include "Detail.h"
+#include "exchange/Detail.h"
 
 #include <algorithm>
 #include <array>

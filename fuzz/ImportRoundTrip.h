@@ -5,10 +5,9 @@
 // gives back unchanged, and that every export imports again bit for bit
 // without a note.
 
-#include "Exchange.h"
-#include "FuzUnits.h"
-#include "Messages.h"
-#include "ProjectWriter.h"
+#include "exchange/Exchange.h"
+#include "fuzzy/Messages.h"
+#include "fuzzy/Project.h"
 
 #include <string>
 #include <string_view>

@@ -2,7 +2,7 @@
 // refuses with an ImportError or gives a project that then survives the
 // whole way round: written as a project file, read back the same, exported
 // to every format and imported again, bit for bit (ImportRoundTrip.h).
-#include "ImportRoundTrip.h"
+#include "fuzz/ImportRoundTrip.h"
 
 #include <cstddef>
 #include <cstdint>

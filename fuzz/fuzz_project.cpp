@@ -1,9 +1,8 @@
 // Feeds arbitrary bytes to the project reader, then runs one control step on
 // whatever was loaded and checks what must hold after any load.
-#include "FuzUnits.h"
-#include "Messages.h"
-#include "ProjectWriter.h"
-#include "Text.h"
+#include "fuzzy/Messages.h"
+#include "fuzzy/Project.h"
+#include "fuzzy/Text.h"
 
 #include <cmath>
 #include <cstddef>

@@ -1,6 +1,6 @@
-#include "AtomicFile.h"
+#include "fuzzy/AtomicFile.h"
 
-#include "Sprache.h"
+#include "fuzzy/Language.h"
 
 #include <array>
 #include <atomic>

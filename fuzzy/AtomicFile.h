@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Errors.h"
+#include "fuzzy/Errors.h"
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,6 @@
-#include "Errors.h"
+#include "fuzzy/Errors.h"
 
-#include "Sprache.h"
+#include "fuzzy/Language.h"
 
 namespace fuzzy {
 
@@ -10,6 +10,6 @@ std::string Error::Describe() const {
 }
 
 EInOutError::EInOutError(int code)
-    : std::runtime_error(Fmt(Tr("KernFehler", "E/A-Fehler %1"), {std::to_string(code)})), code_(code) {}
+    : Error(Fmt(Tr("KernFehler", "E/A-Fehler %1"), {std::to_string(code)})), code_(code) {}
 
 }  // namespace fuzzy

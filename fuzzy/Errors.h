@@ -23,7 +23,7 @@ private:
 
 // An input/output error with its run-time error code, e.g. 103 = file not open.
 // Its message is "E/A-Fehler <code>" (English: "I/O error <code>").
-class EInOutError : public std::runtime_error {
+class EInOutError : public Error {
 public:
     explicit EInOutError(int code);
     int ErrorCode() const noexcept { return code_; }

@@ -1,7 +1,7 @@
-#include "FuzUnits.h"
+#include "fuzzy/FuzUnits.h"
 
-#include "Messages.h"
-#include "Text.h"
+#include "fuzzy/Messages.h"
+#include "fuzzy/Text.h"
 
 #include <algorithm>
 #include <cmath>

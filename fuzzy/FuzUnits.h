@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Colour.h"
-#include "Plot.h"
-#include "Sprache.h"
+#include "fuzzy/Colour.h"
+#include "fuzzy/Plot.h"
+#include "fuzzy/Language.h"
 
 #include <array>
 #include <cstdint>
@@ -94,16 +94,6 @@ struct RuleTable {
     friend bool operator!=(const RuleTable& a, const RuleTable& b) { return !(a == b); }
 };
 
-// A whole project as a file holds it: the two inputs, the output and the
-// rules. The one type every layer passes on: reader and writer, the
-// Kennfeld, the tuner, the runs, the labs, the views and the Werkstatt's
-// undo history. Inference writes the output's heights and the inputs' values,
-// so whoever evaluates works on a copy of its own.
-struct Project {
-    TFuzzy A, B, Out;
-    RuleTable Rules;
-};
-
 float MinSingle(float x, float y);
 float MaxSingle(float x, float y);
 
@@ -115,15 +105,6 @@ void Infer(const RuleTable& Rules, const TFuzzy& A, const TFuzzy& B, TFuzzy& Out
 // variables are undefined and the rules all 0. Throws EInOutError(103) when the
 // file cannot be opened, after the warning and without changing anything.
 void LoadProject(const std::string& FileName, TFuzzy& A, TFuzzy& B, TFuzzy& Out, RuleTable& Rules);
-
-// The same reading, the whole project returned.
-Project LoadProject(const std::string& FileName);
-
-// The same reading on the raw bytes of a project file (Windows-1252 text),
-// into a project of its own or into one that held a project before (what a
-// reload keeps and what it clears is the same as LoadProject's).
-Project LoadProjectBytes(std::string_view bytes);
-void LoadProjectBytes(std::string_view bytes, Project& p);
 
 // Message texts the engine shows, in German; shown through
 // Tr("KernDatei", text) in the active language.

@@ -1,6 +1,6 @@
-#include "Hints.h"
+#include "fuzzy/Hints.h"
 
-#include "Sprache.h"
+#include "fuzzy/Language.h"
 
 #include <array>
 #include <charconv>
@@ -39,7 +39,7 @@ std::string ReaderNumber(const std::string& t) {
     std::string out;
     for (const char c : t) {
         if (c == '.')
-            out += Dezimalzeichen();
+            out += DecimalSign();
         else if (c == '-')
             out += kMinus;
         else
@@ -160,7 +160,7 @@ std::string PowerOfTen(float v) {
     std::snprintf(buf.data(), buf.size(), "%.1f", double(v) / std::pow(10.0, e));
     std::string m = buf.data();
     for (char& c : m)
-        if (c == '.') c = Dezimalzeichen();
+        if (c == '.') c = DecimalSign();
     // The exponent in superscript digits, as a reader writes it: 10¹⁸.
     static const char* const kSuper[] = {"\xE2\x81\xB0", "\xC2\xB9",     "\xC2\xB2",     "\xC2\xB3",
                                          "\xE2\x81\xB4", "\xE2\x81\xB5", "\xE2\x81\xB6", "\xE2\x81\xB7",
@@ -287,7 +287,10 @@ std::string GermanNumber(float v) {
     return ReaderNumber(t);
 }
 
-std::string NoRuleText(const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out, const NoRuleBox& box) {
+std::string NoRuleText(const Project& p, const NoRuleBox& box) {
+    const TFuzzy& A = p.A;
+    const TFuzzy& B = p.B;
+    const TFuzzy& Out = p.Out;
     const Label la = LabelOf(A, RoleText(kRoles[0].label)), lb = LabelOf(B, RoleText(kRoles[1].label));
     std::vector<std::string> sides;
     if (!box.WholeA) sides.push_back(SideText(la, box.A, Width(A)));
@@ -332,7 +335,10 @@ std::string NoRuleText(const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out, cons
     return Fmt(Tr("KernHinweise", "%1, denn %2: %3"), {s, why, FallsTo(Out)});
 }
 
-std::string NoRuleAtText(const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out, float a, float b) {
+std::string NoRuleAtText(const Project& p, float a, float b) {
+    const TFuzzy& A = p.A;
+    const TFuzzy& B = p.B;
+    const TFuzzy& Out = p.Out;
     std::string s = SideText(LabelOf(A, RoleText(kRoles[0].label)), Interval{{a, true}, {a, true}}, Width(A));
     if (B.Defined)
         s = Fmt(Tr("KernHinweise", "%1 und %2"),
@@ -340,7 +346,11 @@ std::string NoRuleAtText(const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out, fl
     return Fmt(Tr("KernHinweise", "Bei %1 feuert keine Regel: %2"), {s, FallsTo(Out)});
 }
 
-std::vector<Hint> ProjectHints(const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out, const RuleTable& Rules) {
+std::vector<Hint> ProjectHints(const Project& p) {
+    const TFuzzy& A = p.A;
+    const TFuzzy& B = p.B;
+    const TFuzzy& Out = p.Out;
+    const RuleTable& Rules = p.Rules;
     std::vector<Hint> hints;
     auto add = [&hints](HintKind kind, HintPlace place, std::string text) {
         hints.push_back({kind, place, std::move(text), std::nullopt});
@@ -484,17 +494,15 @@ std::vector<Hint> ProjectHints(const TFuzzy& A, const TFuzzy& B, const TFuzzy& O
     }
 
     if (regions) {
-        for (const NoRuleBox& box : FindNoRuleRegions(A, B, Out, Rules).Boxes) {
+        for (const NoRuleBox& box : FindNoRuleRegions(p).Boxes) {
             HintPlace place{HintPage::Rules, 0, box.Cells};
             const bool onA = box.GapA || (!box.GapB && box.PartlyGapA);
             if (box.Cells == 0 || box.GapA || box.GapB)
                 place = onA ? HintPlace{HintPage::InputA, box.TermsA} : HintPlace{HintPage::InputB, box.TermsB};
-            hints.push_back({HintKind::NoRuleFires, place, NoRuleText(A, B, Out, box), box});
+            hints.push_back({HintKind::NoRuleFires, place, NoRuleText(p, box), box});
         }
     }
     return hints;
 }
-
-std::vector<Hint> ProjectHints(const Project& p) { return ProjectHints(p.A, p.B, p.Out, p.Rules); }
 
 }  // namespace fuzzy

@@ -3,8 +3,8 @@
 // mistake, and where no rule fires. `fuzzysim check` and the Werkstatt list
 // the same hints from here.
 
-#include "FuzUnits.h"
-#include "NoRuleRegions.h"
+#include "fuzzy/Project.h"
+#include "fuzzy/NoRuleRegions.h"
 
 #include <cstdint>
 #include <optional>
@@ -61,17 +61,16 @@ struct Hint {
 
 // Everything worth pointing out, in page order (input A, input B, output,
 // rules), then the regions where no rule fires.
-std::vector<Hint> ProjectHints(const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out, const RuleTable& Rules);
 std::vector<Hint> ProjectHints(const Project& p);
 
 // The sentence for one region where no rule fires, e.g. "Bei Abstand = 100 cm
 // feuert keine Regel, denn dort ist kein Term von Abstand größer als 0: Kraft
 // fällt auf −2,5 N (Bereichsanfang)."
-std::string NoRuleText(const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out, const NoRuleBox& box);
+std::string NoRuleText(const Project& p, const NoRuleBox& box);
 
 // The same for one point of the inputs (b is ignored without input B), for
 // an inspector that shows a step in which no rule fires.
-std::string NoRuleAtText(const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out, float a, float b);
+std::string NoRuleAtText(const Project& p, float a, float b);
 
 // The largest magnitude of the output's corners and range ends for which the
 // centroid cannot overflow in single precision (about 4.6e18): with at most

@@ -1,6 +1,6 @@
-#include "Messages.h"
+#include "fuzzy/Messages.h"
 
-#include "Sprache.h"
+#include "fuzzy/Language.h"
 
 #include <atomic>
 #include <iostream>

@@ -1,4 +1,4 @@
-#include "NoRuleRegions.h"
+#include "fuzzy/NoRuleRegions.h"
 
 #include <algorithm>
 #include <array>
@@ -284,7 +284,11 @@ bool NoRuleRegions::Contains(float a, float b) const {
     return std::any_of(Boxes.begin(), Boxes.end(), [&](const NoRuleBox& x) { return x.Contains(a, b); });
 }
 
-NoRuleRegions FindNoRuleRegions(const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out, const RuleTable& Rules) {
+NoRuleRegions FindNoRuleRegions(const Project& p) {
+    const TFuzzy& A = p.A;
+    const TFuzzy& B = p.B;
+    const TFuzzy& Out = p.Out;
+    const RuleTable& Rules = p.Rules;
     NoRuleRegions result;
     result.TwoInputs = B.Defined;
     result.Fallback = Out.RangeMin;
@@ -343,8 +347,6 @@ NoRuleRegions FindNoRuleRegions(const TFuzzy& A, const TFuzzy& B, const TFuzzy& 
               [&](const NoRuleBox& x, const NoRuleBox& y) { return order(x) < order(y); });
     return result;
 }
-
-NoRuleRegions FindNoRuleRegions(const Project& p) { return FindNoRuleRegions(p.A, p.B, p.Out, p.Rules); }
 
 std::vector<TermGap> FindTermGaps(const TFuzzy& v) {
     const Axis ax = Analyse(v);

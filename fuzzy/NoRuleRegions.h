@@ -6,7 +6,7 @@
 // vertical left flank counts its foot, a right foot is never inside, a
 // height of 0 never fires), not by sampling.
 
-#include "FuzUnits.h"
+#include "fuzzy/Project.h"
 
 #include <cstdint>
 #include <vector>
@@ -72,7 +72,6 @@ struct NoRuleRegions {
 // Nothing is reported when input A or the output is not defined, or an input
 // range is empty (RangeMin above RangeMax): then there is no point to speak of.
 // Input B counts when it is defined, as for Infer.
-NoRuleRegions FindNoRuleRegions(const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out, const RuleTable& Rules);
 NoRuleRegions FindNoRuleRegions(const Project& p);
 
 // The values where term i of v is above 0, as the interval of v's range they

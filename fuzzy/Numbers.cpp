@@ -1,4 +1,4 @@
-#include "Numbers.h"
+#include "fuzzy/Numbers.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Colour.h"
+#include "fuzzy/Colour.h"
 
 #include <string>
 

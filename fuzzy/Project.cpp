@@ -1,8 +1,8 @@
-#include "Errors.h"
-#include "FuzUnits.h"
-#include "Messages.h"
-#include "Numbers.h"
-#include "Text.h"
+#include "fuzzy/Errors.h"
+#include "fuzzy/Project.h"
+#include "fuzzy/Messages.h"
+#include "fuzzy/Numbers.h"
+#include "fuzzy/Text.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -1,9 +1,9 @@
-#include "ProjectCheck.h"
+#include "fuzzy/ProjectCheck.h"
 
-#include "FuzUnits.h"
-#include "Numbers.h"
-#include "Sprache.h"
-#include "Text.h"
+#include "fuzzy/FuzUnits.h"
+#include "fuzzy/Numbers.h"
+#include "fuzzy/Language.h"
+#include "fuzzy/Text.h"
 
 namespace fuzzy {
 

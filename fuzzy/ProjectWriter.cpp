@@ -1,10 +1,10 @@
-#include "ProjectWriter.h"
+#include "fuzzy/Project.h"
 
-#include "AtomicFile.h"
+#include "fuzzy/AtomicFile.h"
 
-#include "Numbers.h"
-#include "Sprache.h"
-#include "Text.h"
+#include "fuzzy/Numbers.h"
+#include "fuzzy/Language.h"
+#include "fuzzy/Text.h"
 
 #include <array>
 #include <charconv>

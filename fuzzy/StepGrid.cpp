@@ -1,4 +1,4 @@
-#include "StepGrid.h"
+#include "fuzzy/StepGrid.h"
 
 #include <cmath>
 #include <cstring>

@@ -5,7 +5,7 @@
 // the keyboard, and the tuner writes only corners on it, so that a tuned
 // term reads "-2.5, 0, 0, 2.5" and not "-2.4871, 0.0113, ...".
 
-#include "FuzUnits.h"
+#include "fuzzy/FuzUnits.h"
 
 namespace fuzzy {
 

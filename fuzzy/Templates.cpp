@@ -1,6 +1,6 @@
-#include "Templates.h"
+#include "fuzzy/Templates.h"
 
-#include "Sprache.h"
+#include "fuzzy/Language.h"
 
 #include <algorithm>
 

@@ -6,7 +6,7 @@
 // it only has to head for its goal, so that filling in the table (by hand or
 // with the tuner) can succeed without moving a term.
 
-#include "FuzUnits.h"
+#include "fuzzy/Project.h"
 
 #include <optional>
 #include <string>

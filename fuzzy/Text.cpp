@@ -1,4 +1,4 @@
-#include "Text.h"
+#include "fuzzy/Text.h"
 
 #include <array>
 #include <cstdint>

@@ -12,5 +12,5 @@ cmake --preset dev >/dev/null
 cmake --build --preset dev --target cexport_tests
 export FUZZY_CEXPORT_PAIRS="${1:-${FUZZY_CEXPORT_PAIRS:-1000000}}"
 export LC_ALL=C.UTF-8
-build/dev/tests/cexport/cexport_tests \
+build/dev/tests/exchange/c/exchange_c_tests \
   --gtest_filter='CExportIdentity.ExamplesGiveTheEnginesBitsOnProbesAndRandomPairs:*CExportAvr*'

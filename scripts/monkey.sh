@@ -13,7 +13,7 @@ seed=${2:-$(date +%s)}
 . scripts/deps.sh
 fuzzy_ensure_packages
 cmake --preset asan >/dev/null
-cmake --build --preset asan --target monkey_dorvane monkey_pemrak
+cmake --build --preset asan --target truck_app_monkey loco_app_monkey
 
 export QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
@@ -25,15 +25,15 @@ echo "Monkey: $seconds s per program, seed $seed"
 logs=build/asan/monkey
 mkdir -p "$logs"
 pids=()
-for p in dorvane pemrak; do
-  build/asan/tests/monkey/monkey_$p --gtest_filter='*RandomEvents*' >"$logs/$p.log" 2>&1 &
+for p in truck loco; do
+  build/asan/tests/$p/${p}_app_monkey --gtest_filter='*RandomEvents*' >"$logs/$p.log" 2>&1 &
   pids+=($!)
 done
 status=0
 for i in 0 1; do
   wait "${pids[$i]}" || status=1
 done
-for p in dorvane pemrak; do
+for p in truck loco; do
   echo "--- $p ($logs/$p.log)"
   grep -E '^(Dorvane|Pemrak):|^  (FAULT|message)|ERROR: |runtime error|\[  (PASSED|FAILED) ' "$logs/$p.log" || true
 done

@@ -28,16 +28,16 @@ fi
 # fuzzysim) become the table in fuzzy/Katalog.h; the others are embedded in
 # their programs as .qm.
 declare -A QUELLEN=(
-  [kern]="fuzzy tuning werkstatt/kern truck/Truck.cpp truck/Control.cpp truck/Grid.cpp loco/LocoModel.cpp loco/LocoLauf.cpp loco/LocoVersuch.cpp"
+  [kern]="fuzzy tuning werkstatt/kern truck/model loco/model"
   [exchange]="exchange"
   [fuzzysim]="tools/fuzzysim"
   [gemeinsam]="widgets dialogs"
-  [dorvane]="truck/Main.cpp truck/Main.h truck/Main.ui truck/Werte.cpp truck/Werte.ui truck/Info.cpp truck/Info.ui truck/Help.cpp truck/Programm.cpp truck/Start.cpp"
-  [pemrak]="loco/Controls.cpp loco/Info.cpp loco/Info.ui loco/Main.cpp loco/Main.ui loco/PlotForm.cpp loco/PlotForm.ui loco/Programm.cpp loco/Typ.cpp loco/Typ.ui loco/Start.cpp"
+  [dorvane]="truck/app/Main.cpp truck/app/Main.h truck/app/Main.ui truck/app/Werte.cpp truck/app/Werte.ui truck/app/Info.cpp truck/app/Info.ui truck/app/Help.cpp truck/app/Programm.cpp truck/app/Start.cpp"
+  [pemrak]="loco/app/Controls.cpp loco/app/Info.cpp loco/app/Info.ui loco/app/Main.cpp loco/app/Main.ui loco/app/PlotForm.cpp loco/app/PlotForm.ui loco/app/Programm.cpp loco/app/Typ.cpp loco/app/Typ.ui loco/app/Start.cpp"
   [werkstatt]="$(ls werkstatt/*.cpp werkstatt/*.h werkstatt/*.ui | tr '\n' ' ')"
   [labor]="werkstatt/labor werkstatt/ansichten"
 )
-OPTIONS=(-locations none -no-obsolete -no-ui-lines -source-language de -target-language en
+OPTIONS=(-I . -locations none -no-obsolete -no-ui-lines -source-language de -target-language en
          -tr-function-alias translate+=Tr,QT_TRANSLATE_NOOP+=FUZZY_TR_NOOP -silent)
 
 tmp=$(mktemp -d)

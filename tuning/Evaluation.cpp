@@ -1,7 +1,7 @@
-#include "Evaluation.h"
+#include "tuning/Evaluation.h"
 
-#include "LocoVersuch.h"
-#include "NoRuleRegions.h"
+#include "loco/model/LocoVersuch.h"
+#include "fuzzy/NoRuleRegions.h"
 
 #include <algorithm>
 #include <optional>
@@ -104,7 +104,7 @@ bool Reusable(const Evaluation* parent, std::size_t run, std::uint32_t changed) 
 // where it started (the truck has turned round), or after 150 m of driving.
 // None of these can end in docking on the road; giving up early keeps a
 // hopeless table cheap.
-dorvane::RunResult ScoreRun(const dorvane::Controller& c, const FiringCells& cells, dorvane::StartValues start,
+dorvane::RunResult ScoreRun(const fuzzy::Controller& c, const FiringCells& cells, dorvane::StartValues start,
                             float speed, std::uint32_t& fired) {
     dorvane::RunResult r;
     r.Start = start;
@@ -122,7 +122,7 @@ dorvane::RunResult ScoreRun(const dorvane::Controller& c, const FiringCells& cel
     while (r.Steps < maxSteps && !dorvane::Arrived(truck)) {
         if (!(std::fabs(truck.RearX) <= LostBesideLine && truck.RearY <= startY + LostAboveStart)) break;
         dorvane::FuzzyControlStepFrom(truck, c, heading);
-        fired |= cells.At(c.EingangA.Value, c.EingangB.Value);
+        fired |= cells.At(c.A.Value, c.B.Value);
         ++r.Steps;
         heading = truck.Heading();
         note();
@@ -141,7 +141,7 @@ Evaluation EvaluateTruck(fuzzy::Project& p, const Score* bound, const std::atomi
     s.NoRulePieces = fuzzy::FindNoRuleRegions(p).DeadPieces;
     const AgainstBound against = Compare(s.NoRulePieces, bound);
     if (against == AgainstBound::Worse) return e;
-    const dorvane::Controller c{p.A, p.B, p.Out, p.Rules};
+    const fuzzy::Controller c(p);
     const FiringCells cells(p.A, p.B);
     const std::size_t n = Starts().size();
     const int total = static_cast<int>(n * TruckSpeeds.size());
@@ -196,19 +196,19 @@ struct LocoLimits {
     int SignChanges = 1 << 30;  // with more sign changes than this
 };
 
-// A run as pemrak::Simuliere makes it (the same steps, the same numbers),
-// judged as it goes as pemrak::Bewerte judges it. False when the limits beat
+// A run as pemrak::RunFuzzy makes it (the same steps, the same numbers),
+// judged as it goes as pemrak::Judge judges it. False when the limits beat
 // it before its end (r is then incomplete).
 bool RunLoco(fuzzy::Project& p, const FiringCells& cells, float masse, float dt, const LocoLimits& limits, LocoRun& r,
              std::uint32_t& fired) {
-    const pemrak::FuzzyRegler regler{p.A, p.B, p.Out, p.Rules};
-    pemrak::LaufOptionen o;
+    const fuzzy::Controller regler(p);
+    pemrak::RunOptions o;
     o.Start.Masse = masse;
     o.Dt = dt;
     pemrak::SimZustand z;
     pemrak::Aufzeichnung punkte;
     pemrak::SimInit(z, punkte, o.Start);
-    z.dt = o.ErsterDt > 0.0f ? o.ErsterDt : 0.001f;
+    z.dt = o.FirstDt > 0.0f ? o.FirstDt : 0.001f;
     const float schritt = o.Dt > 0.0f ? o.Dt : 0.001f;
     std::optional<float> ruheAb;
     int letztesVorzeichen = 0;
@@ -216,7 +216,7 @@ bool RunLoco(fuzzy::Project& p, const FiringCells& cells, float masse, float dt,
     // One point of the run: the start (without a force of its own) and the
     // state after each step with the force that made it.
     auto punkt = [&](float t, float sCm, float vCms, float kraft, bool erster) {
-        const bool ruhig = std::fabs(sCm) < pemrak::GenauSCm && std::fabs(vCms) < pemrak::RuheVCms;
+        const bool ruhig = std::fabs(sCm) < pemrak::ExactSCm && std::fabs(vCms) < pemrak::RestVCms;
         if (!ruhig)
             ruheAb.reset();
         else if (!ruheAb)
@@ -239,13 +239,13 @@ bool RunLoco(fuzzy::Project& p, const FiringCells& cells, float masse, float dt,
     do {
         punkte.Zaehlen();
         z.s_alt = z.s;
-        z.Kraft = regler.Kraft(z);
+        z.Kraft = pemrak::Kraft(regler, z);
         // Kraft has put the state into the inputs: the cells of this step.
         fired |= cells.At(p.A.Value, p.B.Value);
-        pemrak::Schritt(z);
+        pemrak::Step(z);
         if (!punkt(z.t, cm(z.s), cm(z.v), z.Kraft, false)) return false;
         z.dt = schritt;
-    } while (pemrak::NochAufDerStrecke(z) && z.t < o.MaxZeit);
+    } while (pemrak::OnTrack(z) && z.t < o.MaxTime);
     r.AtRest = ruheAb.has_value();
     r.RestFrom = ruheAb.value_or(0.0f);
     const double miss = std::fabs(double(cm(z.s))) + std::fabs(double(cm(z.v)));
@@ -263,7 +263,7 @@ Evaluation EvaluateLoco(fuzzy::Project& p, const Score* bound, const std::atomic
     s.NoRulePieces = fuzzy::FindNoRuleRegions(p).DeadPieces;
     const AgainstBound against = Compare(s.NoRulePieces, bound);
     if (against == AgainstBound::Worse) return e;
-    const std::size_t total = pemrak::LaborMassen().size() * pemrak::LaborSchritte().size();
+    const std::size_t total = pemrak::LabMasses().size() * pemrak::LabSteps().size();
     const int allowedMisses =
         against == AgainstBound::Equal ? static_cast<int>(total) - bound->Loco.Good : static_cast<int>(total);
     // Against a bound whose runs are all good without surplus sign changes,
@@ -284,8 +284,8 @@ Evaluation EvaluateLoco(fuzzy::Project& p, const Score* bound, const std::atomic
     const FiringCells cells(p.A, p.B);
     LocoFigures& f = s.Loco;
     std::size_t k = 0;
-    for (const float masse : pemrak::LaborMassen()) {
-        for (const float dt : pemrak::LaborSchritte()) {
+    for (const float masse : pemrak::LabMasses()) {
+        for (const float dt : pemrak::LabSteps()) {
             if (Cancelled(cancel) || f.Runs - f.Good > allowedMisses) return e;
             LocoRun& r = e.LocoRuns[k];
             if (Reusable(parent, k, changed)) {
@@ -338,7 +338,7 @@ Evaluation EvaluateRuns(const fuzzy::Project& p, Vehicle v, const Score* bound, 
 
 int RunsToMake(Vehicle v, const Evaluation* parent, std::uint32_t changed) {
     const std::size_t total = v == Vehicle::Truck ? Starts().size() * TruckSpeeds.size()
-                                                  : pemrak::LaborMassen().size() * pemrak::LaborSchritte().size();
+                                                  : pemrak::LabMasses().size() * pemrak::LabSteps().size();
     if (!parent || !parent->Result.Complete) return static_cast<int>(total);
     int n = 0;
     for (std::size_t k = 0; k < total; ++k) n += !Reusable(parent, k, changed);

@@ -7,8 +7,8 @@
 // changes a few cells of the table runs only the runs that fired them and
 // takes the others from here. Changed terms change every run.
 
-#include "Grid.h"
-#include "Score.h"
+#include "truck/model/Grid.h"
+#include "tuning/Score.h"
 
 #include <atomic>
 #include <cstdint>

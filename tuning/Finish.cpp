@@ -1,7 +1,7 @@
-#include "Finish.h"
+#include "tuning/Finish.h"
 
-#include "Moves.h"
-#include "StepGrid.h"
+#include "tuning/Moves.h"
+#include "fuzzy/StepGrid.h"
 
 #include <algorithm>
 #include <cmath>

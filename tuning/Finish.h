@@ -4,7 +4,7 @@
 // tries a change and keeps it only when the score stays at least as good, so
 // the finished project never scores worse than the search's best.
 
-#include "Evaluation.h"
+#include "tuning/Evaluation.h"
 
 namespace tuning {
 

@@ -1,6 +1,6 @@
-#include "Moves.h"
+#include "tuning/Moves.h"
 
-#include "StepGrid.h"
+#include "fuzzy/StepGrid.h"
 
 #include <algorithm>
 #include <cstring>

@@ -14,7 +14,7 @@
 //   narrower than it can be seen or so wide that it covers (almost) the whole
 //   range.
 
-#include "FuzUnits.h"
+#include "fuzzy/Project.h"
 
 #include <array>
 #include <cstdint>

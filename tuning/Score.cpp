@@ -1,8 +1,8 @@
-#include "Score.h"
+#include "tuning/Score.h"
 
-#include "Evaluation.h"
-#include "Grid.h"
-#include "Sprache.h"
+#include "tuning/Evaluation.h"
+#include "truck/model/Grid.h"
+#include "fuzzy/Language.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,14 +22,14 @@ std::string Fixed(double v, int decimals, Decimals d) {
     s.imbue(std::locale::classic());
     s << std::fixed << std::setprecision(decimals) << v;
     std::string t = s.str();
-    if (d == Decimals::Comma) std::replace(t.begin(), t.end(), '.', fuzzy::Dezimalzeichen());
+    if (d == Decimals::Comma) std::replace(t.begin(), t.end(), '.', fuzzy::DecimalSign());
     return t;
 }
 
 // A decimal written into the text, such as "0.5": with the chosen sign.
 std::string Num(const char* text, Decimals d) {
     std::string t = text;
-    if (d == Decimals::Comma) std::replace(t.begin(), t.end(), '.', fuzzy::Dezimalzeichen());
+    if (d == Decimals::Comma) std::replace(t.begin(), t.end(), '.', fuzzy::DecimalSign());
     return t;
 }
 

@@ -29,8 +29,8 @@
 // at least one figure a person can read; Explain says which, by how much, and
 // what got worse on the way.
 
-#include "FuzUnits.h"
-#include "Grid.h"
+#include "fuzzy/Project.h"
+#include "truck/model/Grid.h"
 
 #include <array>
 #include <atomic>

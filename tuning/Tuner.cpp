@@ -1,11 +1,12 @@
-#include "Tuner.h"
+#include "tuning/Tuner.h"
 
-#include "Evaluation.h"
-#include "Finish.h"
-#include "Moves.h"
-#include "NoRuleRegions.h"
-#include "StepGrid.h"
-#include "Workers.h"
+#include "fuzzy/Errors.h"
+#include "tuning/Evaluation.h"
+#include "tuning/Finish.h"
+#include "tuning/Moves.h"
+#include "fuzzy/NoRuleRegions.h"
+#include "fuzzy/StepGrid.h"
+#include "tuning/Workers.h"
 
 #include <algorithm>
 #include <chrono>
@@ -192,7 +193,7 @@ std::vector<fuzzy::Project> DrawCandidates(const fuzzy::Project& best, const fuz
 
 Result Tune(const fuzzy::Project& start, const Options& options, const std::atomic<bool>* cancel,
             const ProgressFn& progress) {
-    if (const auto why = Unsuitable(start, options.Kind)) throw std::invalid_argument(*why);
+    if (const auto why = Unsuitable(start, options.Kind)) throw fuzzy::Error(*why);
     const auto began = std::chrono::steady_clock::now();
     Workers workers(options.Threads);
     auto cancelled = [cancel] { return cancel && cancel->load(std::memory_order_relaxed); };

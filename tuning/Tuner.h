@@ -23,7 +23,7 @@
 // search left off the step grid (those of the start) are put on it, and the
 // output's end terms go back out as far as they were at the start.
 
-#include "Score.h"
+#include "tuning/Score.h"
 
 #include <atomic>
 #include <cstdint>
@@ -85,8 +85,8 @@ struct Result {
 // Tunes a copy of start. The cancel flag, when given, is read by the runs as
 // they go; once it is set (or the time is up) the round under way is dropped
 // and the best project of the rounds completed is returned (Cancelled true
-// when cancelled). Throws std::invalid_argument with a German message when
-// the project does not fit the vehicle (see Unsuitable).
+// when cancelled). Throws fuzzy::Error with a German message when the
+// project does not fit the vehicle (see Unsuitable).
 Result Tune(const fuzzy::Project& start, const Options& options, const std::atomic<bool>* cancel = nullptr,
             const ProgressFn& progress = {});
 

@@ -1,4 +1,4 @@
-#include "Workers.h"
+#include "tuning/Workers.h"
 
 #include <algorithm>
 

@@ -1,18 +1,18 @@
-#include "Arbeitsblatt.h"
+#include "werkstatt/Arbeitsblatt.h"
 
-#include "AtomicFile.h"
-#include "BahnenBild.h"
-#include "Errors.h"
-#include "Fonts.h"
-#include "KennfeldGitter.h"
-#include "KennfeldSzene.h"
-#include "KurvenDiagramm.h"
-#include "LokLabor.h"
-#include "Messages.h"
-#include "Sprache.h"
-#include "PainterPlot.h"
-#include "TruckRechnung.h"
-#include "Zahl.h"
+#include "fuzzy/AtomicFile.h"
+#include "werkstatt/labor/BahnenBild.h"
+#include "fuzzy/Errors.h"
+#include "widgets/Fonts.h"
+#include "fuzzy/Surface.h"
+#include "werkstatt/ansichten/KennfeldSzene.h"
+#include "werkstatt/labor/KurvenDiagramm.h"
+#include "werkstatt/labor/LokLabor.h"
+#include "fuzzy/Messages.h"
+#include "fuzzy/Language.h"
+#include "werkstatt/ansichten/PainterPlot.h"
+#include "werkstatt/labor/TruckRechnung.h"
+#include "werkstatt/labor/Zahl.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -58,8 +58,8 @@ QString Text(const std::string& s) { return QString::fromStdString(s); }
 
 // The sheet's numbers and date in the language of its texts.
 QLocale Sprachform() {
-    QLocale l = fuzzy::AktiveSprache() == fuzzy::Sprache::Englisch ? QLocale(QLocale::English, QLocale::UnitedStates)
-                                                                   : QLocale(QLocale::German, QLocale::Germany);
+    QLocale l = fuzzy::ActiveLanguage() == fuzzy::Language::English ? QLocale(QLocale::English, QLocale::UnitedStates)
+                                                                    : QLocale(QLocale::German, QLocale::Germany);
     l.setNumberOptions(QLocale::OmitGroupSeparator);
     return l;
 }
@@ -200,7 +200,7 @@ Block KennfeldBlock(const fuzzy::Project& pr, double breite) {
                     r.top() + Ueberschrift(p, r, pr.B.Defined ? Blatt::tr("Kennfeld") : Blatt::tr("Kennlinie"));
                 ansichten::KennfeldSzene s;
                 s.projekt = pr;
-                s.gitter = fuzzy::BerechneKennfeld(pr, pr.B.Defined ? 161 : 401, 161);
+                s.gitter = fuzzy::ComputeSurface(pr, pr.B.Defined ? 161 : 401, 161);
                 ansichten::SzeneAufbereiten(s);
                 p.save();
                 p.translate(r.left(), y);
@@ -261,68 +261,67 @@ std::vector<Block> LokBloecke(const fuzzy::Project& pr, const labor::LokEinstell
     const int n = static_cast<int>(e->Laeufe.size());
     // Three lines for the column headings, two for each mass.
     const double kopf = 26.0 + 18.0 + TabellenZeile * (3 + 2 * n) + 8.0;
-    b.push_back({kopf,
-                 [e, einst, n](QPainter& p, const QRectF& r) {
-                     double y = r.top() + Ueberschrift(p, r, Blatt::tr("Lok-Labor"));
-                     p.setFont(Schrift(12));
-                     p.setPen(Qt::black);
-                     p.drawText(QRectF(r.left(), y, r.width(), 16), Qt::AlignLeft | Qt::AlignVCenter,
-                                e->Fehler.empty()
-                                    ? Blatt::tr("Reibung %1 N·s/m, Abstand %2 cm, Zeitschritt %3 s")
-                                          .arg(Zahlwert(einst.Reibung), Zahlwert(einst.AbstandCm), Zahlwert(einst.Dt))
-                                    : QString::fromStdString(e->Fehler));
-                     y += 18.0;
-                     if (n == 0) return;
-                     const double spalten[] = {0.0, 0.1, 0.26, 0.42, 0.56, 0.67, 1.0};
-                     const double kopfHoehe = 3 * TabellenZeile;
-                     const QString kopfText[] = {Blatt::tr("Masse"),
-                                                 Blatt::tr("in Ruhe ab\n(|s| < 1 cm, |v| < 0,5 cm/s)"),
-                                                 Blatt::tr("genau ab\n(|s| < 0,5 cm, |v| < 0,5 cm/s)"),
-                                                 Blatt::tr("Überschwingen"),
-                                                 Blatt::tr("Kraftwechsel"),
-                                                 Blatt::tr("Ende des Laufs")};
-                     auto zelle = [&](int s, double zy, const QString& t, double h = 2 * TabellenZeile) {
-                         const QRectF z(r.left() + spalten[s] * r.width() + 3, zy,
-                                        (spalten[s + 1] - spalten[s]) * r.width() - 6, h);
-                         p.drawText(z, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, t);
-                     };
-                     p.setFont(Schrift(11, true));
-                     for (int s = 0; s < 6; ++s) zelle(s, y, kopfText[s], kopfHoehe);
-                     p.setPen(QPen(QColor(150, 150, 150), 0.6));
-                     p.drawLine(QPointF(r.left(), y + kopfHoehe), QPointF(r.right(), y + kopfHoehe));
-                     p.setFont(Schrift(11));
-                     for (int i = 0; i < n; ++i) {
-                         const pemrak::Versuch& l = e->Laeufe[static_cast<std::size_t>(i)];
-                         const double zy = y + kopfHoehe + 2 * TabellenZeile * i;
-                         // The mass's pen before its name, as in the diagrams.
-                         p.setPen(QPen(labor::LokLabor::Farbe(i), 2.0, labor::LokLabor::Stil(i), Qt::FlatCap));
-                         p.drawLine(QPointF(r.left() + 3, zy + TabellenZeile),
-                                    QPointF(r.left() + 25, zy + TabellenZeile));
-                         p.setPen(Qt::black);
-                         auto ab = [](const std::optional<float>& t) {
-                             return t ? QStringLiteral("t = %1 s").arg(labor::Zahl(*t, 3)) : Blatt::tr("nie");
-                         };
-                         const QRectF nameZelle(r.left() + 29, zy, spalten[1] * r.width() - 29, 2 * TabellenZeile);
-                         p.drawText(nameZelle, Qt::AlignLeft | Qt::AlignVCenter, MasseName(l.Optionen.Start.Masse));
-                         zelle(1, zy, ab(l.InRuheAb));
-                         zelle(2, zy, ab(l.GenauAb));
-                         zelle(3, zy, QStringLiteral("%1 cm").arg(labor::Zahl(l.Zahlen.UeberschwingenCm, 2)));
-                         zelle(4, zy, QString::number(l.Zahlen.Vorzeichenwechsel));
-                         zelle(5, zy,
-                               Blatt::tr("t = %1 s: s = %2 cm, v = %3 cm/s%4")
-                                   .arg(labor::Zahl(l.Zahlen.EndeT, 2), labor::Zahl(l.Zahlen.EndeSCm, 2),
-                                        labor::Zahl(l.Zahlen.EndeVCms, 2), labor::LokLabor::EndeZusatz(l.Zahlen)));
-                     }
-                 },
-                 true});
+    b.push_back(
+        {kopf,
+         [e, einst, n](QPainter& p, const QRectF& r) {
+             double y = r.top() + Ueberschrift(p, r, Blatt::tr("Lok-Labor"));
+             p.setFont(Schrift(12));
+             p.setPen(Qt::black);
+             p.drawText(QRectF(r.left(), y, r.width(), 16), Qt::AlignLeft | Qt::AlignVCenter,
+                        !e->Fehler ? Blatt::tr("Reibung %1 N·s/m, Abstand %2 cm, Zeitschritt %3 s")
+                                         .arg(Zahlwert(einst.Reibung), Zahlwert(einst.AbstandCm), Zahlwert(einst.Dt))
+                                   : QString::fromStdString(*e->Fehler));
+             y += 18.0;
+             if (n == 0) return;
+             const double spalten[] = {0.0, 0.1, 0.26, 0.42, 0.56, 0.67, 1.0};
+             const double kopfHoehe = 3 * TabellenZeile;
+             const QString kopfText[] = {Blatt::tr("Masse"),
+                                         Blatt::tr("in Ruhe ab\n(|s| < 1 cm, |v| < 0,5 cm/s)"),
+                                         Blatt::tr("genau ab\n(|s| < 0,5 cm, |v| < 0,5 cm/s)"),
+                                         Blatt::tr("Überschwingen"),
+                                         Blatt::tr("Kraftwechsel"),
+                                         Blatt::tr("Ende des Laufs")};
+             auto zelle = [&](int s, double zy, const QString& t, double h = 2 * TabellenZeile) {
+                 const QRectF z(r.left() + spalten[s] * r.width() + 3, zy,
+                                (spalten[s + 1] - spalten[s]) * r.width() - 6, h);
+                 p.drawText(z, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, t);
+             };
+             p.setFont(Schrift(11, true));
+             for (int s = 0; s < 6; ++s) zelle(s, y, kopfText[s], kopfHoehe);
+             p.setPen(QPen(QColor(150, 150, 150), 0.6));
+             p.drawLine(QPointF(r.left(), y + kopfHoehe), QPointF(r.right(), y + kopfHoehe));
+             p.setFont(Schrift(11));
+             for (int i = 0; i < n; ++i) {
+                 const pemrak::JudgedRun& l = e->Laeufe[static_cast<std::size_t>(i)];
+                 const double zy = y + kopfHoehe + 2 * TabellenZeile * i;
+                 // The mass's pen before its name, as in the diagrams.
+                 p.setPen(QPen(labor::LokLabor::Farbe(i), 2.0, labor::LokLabor::Stil(i), Qt::FlatCap));
+                 p.drawLine(QPointF(r.left() + 3, zy + TabellenZeile), QPointF(r.left() + 25, zy + TabellenZeile));
+                 p.setPen(Qt::black);
+                 auto ab = [](const std::optional<float>& t) {
+                     return t ? QStringLiteral("t = %1 s").arg(labor::Zahl(*t, 3)) : Blatt::tr("nie");
+                 };
+                 const QRectF nameZelle(r.left() + 29, zy, spalten[1] * r.width() - 29, 2 * TabellenZeile);
+                 p.drawText(nameZelle, Qt::AlignLeft | Qt::AlignVCenter, MasseName(l.Options.Start.Masse));
+                 zelle(1, zy, ab(l.AtRestFrom));
+                 zelle(2, zy, ab(l.ExactFrom));
+                 zelle(3, zy, QStringLiteral("%1 cm").arg(labor::Zahl(l.Figures.OvershootCm, 2)));
+                 zelle(4, zy, QString::number(l.Figures.SignChanges));
+                 zelle(5, zy,
+                       Blatt::tr("t = %1 s: s = %2 cm, v = %3 cm/s%4")
+                           .arg(labor::Zahl(l.Figures.EndT, 2), labor::Zahl(l.Figures.EndSCm, 2),
+                                labor::Zahl(l.Figures.EndVCms, 2), labor::LokLabor::EndeZusatz(l.Figures)));
+             }
+         },
+         true});
     if (n == 0) return b;
 
     // The curves as the lab draws them: time axes up to a little after the
     // last mass has come to rest.
     double tEnde = 0, tRuhe = 0;
-    for (const pemrak::Versuch& l : e->Laeufe) {
-        tEnde = std::max(tEnde, double(l.Zahlen.EndeT));
-        tRuhe = std::max(tRuhe, double(l.InRuheAb.value_or(l.Zahlen.EndeT)));
+    for (const pemrak::JudgedRun& l : e->Laeufe) {
+        tEnde = std::max(tEnde, double(l.Figures.EndT));
+        tRuhe = std::max(tRuhe, double(l.AtRestFrom.value_or(l.Figures.EndT)));
     }
     const double tBis = std::min(tEnde, std::max(2.0, tRuhe * 1.25 + 0.5));
     struct Bild {
@@ -342,10 +341,10 @@ std::vector<Block> LokBloecke(const fuzzy::Project& pr, const labor::LokEinstell
                                                     QString::fromUtf8(bilder[d].x), QString::fromUtf8(bilder[d].y));
         QVector<labor::KurvenDiagramm::Kurve> kurven;
         for (int i = 0; i < n; ++i) {
-            const pemrak::Versuch& l = e->Laeufe[static_cast<std::size_t>(i)];
+            const pemrak::JudgedRun& l = e->Laeufe[static_cast<std::size_t>(i)];
             labor::KurvenDiagramm::Kurve c{
-                MasseName(l.Optionen.Start.Masse), labor::LokLabor::Farbe(i), {}, labor::LokLabor::Stil(i)};
-            for (const pemrak::LaufPunkt& q : l.Fahrt.Verlauf) {
+                MasseName(l.Options.Start.Masse), labor::LokLabor::Farbe(i), {}, labor::LokLabor::Stil(i)};
+            for (const pemrak::TrackPoint& q : l.Run.Track) {
                 if (d == 3 && q.t > tBis) break;
                 switch (d) {
                 case 0: c.Punkte.append(QPointF(q.t, q.sCm)); break;

@@ -6,9 +6,9 @@
 // numbers and the date. The same painting serves the printer, the print
 // preview and the PDF file.
 
-#include "LokRechnung.h"
-#include "Modell.h"
-#include "Projekt.h"
+#include "werkstatt/labor/LokRechnung.h"
+#include "werkstatt/Modell.h"
+#include "werkstatt/kern/Bearbeitung.h"
 
 #include <QByteArray>
 #include <QDate>

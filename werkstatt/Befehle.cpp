@@ -1,4 +1,4 @@
-#include "Befehle.h"
+#include "werkstatt/Befehle.h"
 
 #include <utility>
 

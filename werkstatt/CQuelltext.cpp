@@ -1,7 +1,7 @@
-#include "CQuelltext.h"
+#include "werkstatt/CQuelltext.h"
 
-#include "AtomicFile.h"
-#include "ExportC.h"
+#include "fuzzy/AtomicFile.h"
+#include "exchange/ExportC.h"
 
 #include <QFile>
 

@@ -2,7 +2,7 @@
 // The workshop's C export: the controller as C source with its header side
 // by side, for a microcontroller (see exchange/ExportC.h).
 
-#include "FuzUnits.h"
+#include "fuzzy/Project.h"
 
 #include <QString>
 

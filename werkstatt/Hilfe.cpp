@@ -1,6 +1,6 @@
-#include "Hilfe.h"
+#include "werkstatt/Hilfe.h"
 
-#include "Sprache.h"
+#include "fuzzy/Language.h"
 #include "ui_Hilfe.h"
 
 #include <QImage>
@@ -15,8 +15,8 @@ namespace {
 
 // The page in the program's language; both have the same anchors.
 QUrl Anleitung() {
-    return QUrl(fuzzy::AktiveSprache() == fuzzy::Sprache::Englisch ? QStringLiteral("qrc:/werkstatt/hilfe_en.html")
-                                                                   : QStringLiteral("qrc:/werkstatt/hilfe.html"));
+    return QUrl(fuzzy::ActiveLanguage() == fuzzy::Language::English ? QStringLiteral("qrc:/werkstatt/hilfe_en.html")
+                                                                    : QStringLiteral("qrc:/werkstatt/hilfe.html"));
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "Info.h"
+#include "werkstatt/Info.h"
 
 #include "ui_Info.h"
 

@@ -1,17 +1,17 @@
-#include "Main.h"
+#include "werkstatt/Main.h"
 
-#include "CQuelltext.h"
-#include "Errors.h"
-#include "Exchange.h"
-#include "Hilfe.h"
-#include "Info.h"
-#include "MessageBoxes.h"
-#include "Messages.h"
-#include "ProjectCheck.h"
-#include "ProjectWriter.h"
-#include "RegelSeite.h"
-#include "VariablenSeite.h"
-#include "Befehle.h"
+#include "werkstatt/CQuelltext.h"
+#include "fuzzy/Errors.h"
+#include "exchange/Exchange.h"
+#include "werkstatt/Hilfe.h"
+#include "werkstatt/Info.h"
+#include "widgets/MessageBoxes.h"
+#include "fuzzy/Messages.h"
+#include "fuzzy/ProjectCheck.h"
+#include "fuzzy/Project.h"
+#include "werkstatt/RegelSeite.h"
+#include "werkstatt/VariablenSeite.h"
+#include "werkstatt/Befehle.h"
 #include "ui_Main.h"
 
 #include <QAction>
@@ -39,12 +39,12 @@
 
 #include <optional>
 
-#include "Bildexport.h"
-#include "Inspektor.h"
-#include "KennfeldAnsicht.h"
-#include "LokLabor.h"
-#include "RegelnVerbessern.h"
-#include "TruckLabor.h"
+#include "werkstatt/ansichten/Bildexport.h"
+#include "werkstatt/ansichten/Inspektor.h"
+#include "werkstatt/ansichten/KennfeldAnsicht.h"
+#include "werkstatt/labor/LokLabor.h"
+#include "werkstatt/labor/RegelnVerbessern.h"
+#include "werkstatt/labor/TruckLabor.h"
 
 namespace werkstatt {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Arbeitsblatt.h"
-#include "Hints.h"
-#include "Modell.h"
-#include "Programmsuche.h"
+#include "werkstatt/Arbeitsblatt.h"
+#include "fuzzy/Hints.h"
+#include "werkstatt/Modell.h"
+#include "werkstatt/kern/Programmsuche.h"
 
 #include <QMainWindow>
 #include <QString>

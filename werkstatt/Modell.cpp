@@ -1,6 +1,6 @@
-#include "Modell.h"
+#include "werkstatt/Modell.h"
 
-#include "Befehle.h"
+#include "werkstatt/Befehle.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -51,8 +51,7 @@ void TProjektModell::ausfuehren(int art, const QString& text, const Stand& nachh
 
 QString TProjektModell::setzeName(Rolle r, const QString& name) {
     const std::string s = name.toStdString();
-    const std::string fehler = NamensFehler(s);
-    if (!fehler.empty()) return QString::fromStdString(fehler);
+    if (const auto fehler = NamensFehler(s)) return QString::fromStdString(*fehler);
     Stand n = stand_;
     Variable(n.projekt, r).Name = s;
     ausfuehren(ArtName, tr("Name ändern"), n);
@@ -73,8 +72,7 @@ void TProjektModell::setzeBereich(Rolle r, float min, float max, bool termeMit) 
 
 QString TProjektModell::setzeTermName(Rolle r, int term, const QString& name) {
     const std::string s = name.toStdString();
-    const std::string fehler = NamensFehler(s);
-    if (!fehler.empty()) return QString::fromStdString(fehler);
+    if (const auto fehler = NamensFehler(s)) return QString::fromStdString(*fehler);
     Stand n = stand_;
     fuzzy::TFuzzy& v = Variable(n.projekt, r);
     if (term < 1 || term > v.UsedTerms()) return {};

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Projekt.h"
+#include "werkstatt/kern/Bearbeitung.h"
 
 #include <QObject>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "RegelSeite.h"
+#include "werkstatt/RegelSeite.h"
 
-#include "RuleGrid.h"
+#include "dialogs/RuleGrid.h"
 #include "ui_RegelSeite.h"
 
 #include <QItemSelection>

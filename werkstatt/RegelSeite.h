@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Modell.h"
+#include "werkstatt/Modell.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 // Fuzzy-Werkstatt: build, save and understand fuzzy projects.
-#include "Application.h"
-#include "Main.h"
+#include "widgets/Application.h"
+#include "werkstatt/Main.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

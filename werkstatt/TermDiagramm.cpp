@@ -1,9 +1,9 @@
-#include "TermDiagramm.h"
+#include "werkstatt/TermDiagramm.h"
 
-#include "Farbskala.h"
-#include "PainterPlot.h"
-#include "Projekt.h"
-#include "Zahlformat.h"
+#include "werkstatt/ansichten/Farbskala.h"
+#include "werkstatt/ansichten/PainterPlot.h"
+#include "werkstatt/kern/Bearbeitung.h"
+#include "widgets/Zahlformat.h"
 
 #include <QFocusEvent>
 #include <QImage>

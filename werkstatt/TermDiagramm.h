@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FuzUnits.h"
-#include "Ks.h"
+#include "fuzzy/FuzUnits.h"
+#include "widgets/Ks.h"
 
 #include <QPointF>
 #include <QRect>

@@ -1,12 +1,12 @@
-#include "VariablenSeite.h"
+#include "werkstatt/VariablenSeite.h"
 
-#include "Farbskala.h"
+#include "werkstatt/ansichten/Farbskala.h"
 
-#include "MessageBoxes.h"
-#include "SingEdit.h"
-#include "TermDiagramm.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/SingEdit.h"
+#include "werkstatt/TermDiagramm.h"
 #include "ui_VariablenSeite.h"
-#include "Zahlformat.h"
+#include "widgets/Zahlformat.h"
 
 #include <QCheckBox>
 #include <QItemSelection>
@@ -19,8 +19,8 @@
 
 #include <charconv>
 
-#include "Bildexport.h"
-#include "PainterPlot.h"
+#include "werkstatt/ansichten/Bildexport.h"
+#include "werkstatt/ansichten/PainterPlot.h"
 
 namespace werkstatt {
 

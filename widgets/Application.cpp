@@ -1,8 +1,8 @@
-#include "Application.h"
+#include "widgets/Application.h"
 
-#include "Messages.h"
+#include "fuzzy/Messages.h"
 
-#include "SprachWahl.h"
+#include "widgets/SprachWahl.h"
 
 #include <QEvent>
 
@@ -19,14 +19,14 @@ TApplication::TApplication(int& argc, char** argv, const QString& title, const Q
     // German unless --lang or the locale ask for English; the C locale stays
     // German, so that scripts and tests see the texts they always saw.
     std::string fehler;
-    const std::optional<fuzzy::Sprache> gewaehlt = SpracheAusArgumenten(argc, argv, fehler);
+    const std::optional<fuzzy::Language> gewaehlt = SpracheAusArgumenten(argc, argv, fehler);
     if (!fehler.empty()) {
         std::fputs(fehler.c_str(), stderr);
         std::exit(2);
     }
     QStringList alle{QStringLiteral("gemeinsam")};
     alle += kataloge;
-    SpracheEinrichten(gewaehlt.value_or(fuzzy::SpracheAusUmgebung()), alle);
+    SpracheEinrichten(gewaehlt.value_or(fuzzy::LanguageFromEnvironment()), alle);
 }
 
 TApplication::~TApplication() { fuzzy::SetMessages(nullptr); }

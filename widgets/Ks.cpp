@@ -1,4 +1,4 @@
-#include "Ks.h"
+#include "widgets/Ks.h"
 
 #include <QFontMetrics>
 #include <QPaintEvent>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Colour.h"
-#include "Plot.h"
-#include "PlotScale.h"
+#include "fuzzy/Colour.h"
+#include "fuzzy/Plot.h"
+#include "widgets/PlotScale.h"
 
 #include <QColor>
 #include <QFont>

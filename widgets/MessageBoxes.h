@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Messages.h"
+#include "fuzzy/Messages.h"
 
 #include <QString>
 

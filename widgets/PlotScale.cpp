@@ -1,4 +1,4 @@
-#include "PlotScale.h"
+#include "widgets/PlotScale.h"
 
 #include <algorithm>
 #include <cmath>

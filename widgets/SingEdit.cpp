@@ -1,6 +1,6 @@
-#include "SingEdit.h"
+#include "widgets/SingEdit.h"
 
-#include "Numbers.h"
+#include "fuzzy/Numbers.h"
 
 #include <cmath>
 #include <string>

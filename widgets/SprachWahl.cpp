@@ -1,4 +1,4 @@
-#include "SprachWahl.h"
+#include "widgets/SprachWahl.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -31,9 +31,9 @@ void Entfernen(int& argc, char** argv, int i, int anzahl) {
 
 }  // namespace
 
-std::optional<fuzzy::Sprache> SpracheAusArgumenten(int& argc, char** argv, std::string& fehler) {
+std::optional<fuzzy::Language> SpracheAusArgumenten(int& argc, char** argv, std::string& fehler) {
     fehler.clear();
-    std::optional<fuzzy::Sprache> gewaehlt;
+    std::optional<fuzzy::Language> gewaehlt;
     for (int i = 1; i < argc;) {
         const char* a = argv[i];
         if (std::strcmp(a, "--") == 0) break;
@@ -57,18 +57,18 @@ std::optional<fuzzy::Sprache> SpracheAusArgumenten(int& argc, char** argv, std::
             fehler = "--lang erwartet de oder en, gefunden: " + w + " / --lang expects de or en, found: " + w + "\n";
             return std::nullopt;
         }
-        gewaehlt = w == "en" ? fuzzy::Sprache::Englisch : fuzzy::Sprache::Deutsch;
+        gewaehlt = w == "en" ? fuzzy::Language::English : fuzzy::Language::German;
         Entfernen(argc, argv, i, anzahl);
     }
     return gewaehlt;
 }
 
-void SpracheEinrichten(fuzzy::Sprache sprache, const QStringList& kataloge) {
+void SpracheEinrichten(fuzzy::Language sprache, const QStringList& kataloge) {
     Eingerichtet& z = Zustand();
     for (const auto& t : z.uebersetzer) QCoreApplication::removeTranslator(t.get());
     z.uebersetzer.clear();
     z.kataloge = kataloge;
-    fuzzy::SetzeSprache(sprache);
+    fuzzy::SetLanguage(sprache);
 
     auto laden = [&](const QString& datei, const QString& ordner) {
         auto t = std::make_unique<QTranslator>();
@@ -77,7 +77,7 @@ void SpracheEinrichten(fuzzy::Sprache sprache, const QStringList& kataloge) {
         z.uebersetzer.push_back(std::move(t));
     };
     if (!z.systemZahlen) z.systemZahlen = QLocale();
-    if (sprache == fuzzy::Sprache::Englisch) {
+    if (sprache == fuzzy::Language::English) {
         // The toolkit's own texts are English already.
         for (const QString& k : kataloge) laden(k + QStringLiteral("_en"), QStringLiteral(":/i18n"));
         QLocale englisch(QLocale::English, QLocale::UnitedStates);

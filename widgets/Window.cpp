@@ -1,4 +1,4 @@
-#include "Window.h"
+#include "widgets/Window.h"
 
 #include <QRect>
 #include <QScreen>

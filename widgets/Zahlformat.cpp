@@ -1,7 +1,7 @@
-#include "Zahlformat.h"
+#include "widgets/Zahlformat.h"
 
-#include "SingEdit.h"
-#include "Sprache.h"
+#include "widgets/SingEdit.h"
+#include "fuzzy/Language.h"
 
 #include <QLocale>
 
@@ -14,7 +14,7 @@ namespace {
 
 const QChar Minus(0x2212);
 
-bool Englisch() { return fuzzy::AktiveSprache() == fuzzy::Sprache::Englisch; }
+bool Englisch() { return fuzzy::ActiveLanguage() == fuzzy::Language::English; }
 
 // The numbers of the active language, asked at each call: the tests switch
 // between the languages, the programs choose once at the start.

@@ -1,7 +1,7 @@
-#include "Graph.h"
+#include "dialogs/Graph.h"
 
-#include "DialogTest.h"
-#include "Ks.h"
+#include "tests/dialogs/DialogTest.h"
+#include "widgets/Ks.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "RegEdit.h"
+#include "dialogs/RegEdit.h"
 
-#include "DialogTest.h"
-#include "MessageRecorder.h"
-#include "RuleGrid.h"
+#include "tests/dialogs/DialogTest.h"
+#include "tests/support/MessageRecorder.h"
+#include "dialogs/RuleGrid.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
 // The rule editor and the diagram dialog in English: every text translated,
 // every English text within its box, the editor's messages in English.
-#include "Graph.h"
-#include "RegEdit.h"
+#include "dialogs/Graph.h"
+#include "dialogs/RegEdit.h"
 
-#include "DialogTest.h"
-#include "MessageRecorder.h"
-#include "RuleGrid.h"
-#include "SichtbareTexte.h"
-#include "TextePassen.h"
+#include "tests/dialogs/DialogTest.h"
+#include "tests/support/MessageRecorder.h"
+#include "dialogs/RuleGrid.h"
+#include "tests/support/SichtbareTexte.h"
+#include "tests/support/TextePassen.h"
 
 #include <gtest/gtest.h>
 
@@ -42,7 +42,7 @@ TEST_P(DialogSprache, EveryTextIsTranslated) {
     const auto de = SichtbareTexte(GetParam().bauen().get());
     std::vector<testsupport::SichtbarerText> en;
     {
-        SpracheFuer englisch(fuzzy::Sprache::Englisch, Kataloge);
+        SpracheFuer englisch(fuzzy::Language::English, Kataloge);
         en = SichtbareTexte(GetParam().bauen().get());
     }
     ASSERT_FALSE(de.empty());
@@ -51,7 +51,7 @@ TEST_P(DialogSprache, EveryTextIsTranslated) {
 }
 
 TEST_P(DialogSprache, EveryEnglishTextFitsItsBox) {
-    SpracheFuer englisch(fuzzy::Sprache::Englisch, Kataloge);
+    SpracheFuer englisch(fuzzy::Language::English, Kataloge);
     const std::unique_ptr<QWidget> d = GetParam().bauen();
     d->show();
     const QStringList fehler = textepassen::NichtPassend(*d);
@@ -74,7 +74,7 @@ class RegEditMeldung : public testing::TestWithParam<Meldung> {};
 
 TEST_P(RegEditMeldung, IsEnglish) {
     const Meldung& m = GetParam();
-    SpracheFuer englisch(fuzzy::Sprache::Englisch, Kataloge);
+    SpracheFuer englisch(fuzzy::Language::English, Kataloge);
     testsupport::MessageRecorder rec;
     TRegEditForm form(true);
     m.aktion(form);

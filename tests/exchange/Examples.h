@@ -1,7 +1,7 @@
 #pragma once
 // The shipped example projects, loaded once per test.
 
-#include "EngineTest.h"
+#include "tests/fuzzy/EngineTest.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 // Import's answer in one value for table-driven tests: the project and its
 // notes, or the refusal with its line and message.
 
-#include "Exchange.h"
+#include "exchange/Exchange.h"
 
 #include <string>
 #include <string_view>

@@ -1,7 +1,7 @@
 // The importers' fuzz property on every seed of the fuzz corpus, so that the
 // ordinary test run holds what the fuzzer checks: each file is refused or
 // comes back bit for bit through the writer, the reader and every export.
-#include "ImportRoundTrip.h"
+#include "fuzz/ImportRoundTrip.h"
 
 #include <gtest/gtest.h>
 

@@ -3,10 +3,10 @@
 // the difference its cell-per-rule form costs (as the file states it). For
 // FCL, whose NSUM fuzzylite takes point by point, the difference is measured
 // and printed. Skipped when the command is not installed.
-#include "Detail.h"
-#include "Examples.h"
-#include "Exchange.h"
-#include "TestFiles.h"
+#include "exchange/Detail.h"
+#include "tests/exchange/Examples.h"
+#include "exchange/Exchange.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 // round trips bit for bit, shoulders that hold at the range's end, shapes
 // that are trapezoids read as such, and nothing accepted that could not be
 // saved or exported again.
-#include "EngineTest.h"
-#include "Exchange.h"
-#include "ImportOutcome.h"
-#include "ProjectWriter.h"
+#include "tests/fuzzy/EngineTest.h"
+#include "exchange/Exchange.h"
+#include "tests/exchange/ImportOutcome.h"
+#include "fuzzy/Project.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // Files made to break the importers: each is refused with its line and a
 // German reason, or read as what it means, and never crashes or wraps.
-#include "Detail.h"
-#include "EngineTest.h"
-#include "Exchange.h"
-#include "ImportOutcome.h"
-#include "TestFiles.h"
-#include "Text.h"
+#include "exchange/Detail.h"
+#include "tests/fuzzy/EngineTest.h"
+#include "exchange/Exchange.h"
+#include "tests/exchange/ImportOutcome.h"
+#include "tests/support/TestFiles.h"
+#include "fuzzy/Text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Import refuses what does not fit this engine, naming the line and the thing.
-#include "Exchange.h"
-#include "ImportOutcome.h"
+#include "exchange/Exchange.h"
+#include "tests/exchange/ImportOutcome.h"
 
 #include <gtest/gtest.h>
 

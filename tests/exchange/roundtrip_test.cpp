@@ -1,8 +1,8 @@
 // Export then import gives back the same project, for every format.
-#include "Detail.h"
-#include "Examples.h"
-#include "Exchange.h"
-#include "ImportOutcome.h"
+#include "exchange/Detail.h"
+#include "tests/exchange/Examples.h"
+#include "exchange/Exchange.h"
+#include "tests/exchange/ImportOutcome.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // main() of the GUI test executables: an application object as the programs
 // have one, on the offscreen platform unless the environment chooses another.
-#include "Application.h"
-#include "SprachWahl.h"
+#include "widgets/Application.h"
+#include "widgets/SprachWahl.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +13,6 @@ int main(int argc, char** argv) {
     widgets::TApplication app(argc, argv, QStringLiteral("Test"));
     // The tests read today's German texts whatever the machine's locale;
     // a test that wants English says so (SichtbareTexte.h: SpracheFuer).
-    widgets::SpracheEinrichten(fuzzy::Sprache::Deutsch, {QStringLiteral("gemeinsam")});
+    widgets::SpracheEinrichten(fuzzy::Language::German, {QStringLiteral("gemeinsam")});
     return RUN_ALL_TESTS();
 }

@@ -1,4 +1,4 @@
-#include "MessageRecorder.h"
+#include "tests/support/MessageRecorder.h"
 
 namespace testsupport {
 

@@ -1,6 +1,6 @@
-#include "SichtbareTexte.h"
+#include "tests/support/SichtbareTexte.h"
 
-#include "SprachWahl.h"
+#include "widgets/SprachWahl.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemModel>
@@ -148,10 +148,10 @@ std::vector<SichtbarerText> Gezeigt(QWidget* fenster) {
     return texte;
 }
 
-SpracheFuer::SpracheFuer(fuzzy::Sprache sprache, const QStringList& kataloge) : kataloge_(kataloge) {
+SpracheFuer::SpracheFuer(fuzzy::Language sprache, const QStringList& kataloge) : kataloge_(kataloge) {
     widgets::SpracheEinrichten(sprache, kataloge);
 }
 
-SpracheFuer::~SpracheFuer() { widgets::SpracheEinrichten(fuzzy::Sprache::Deutsch, kataloge_); }
+SpracheFuer::~SpracheFuer() { widgets::SpracheEinrichten(fuzzy::Language::German, kataloge_); }
 
 }  // namespace testsupport

@@ -5,7 +5,7 @@
 // by side: every text the English edition shows must differ from its German
 // source unless it is a name, a number or a unit that both languages share.
 
-#include "Sprache.h"
+#include "fuzzy/Language.h"
 
 #include <QString>
 #include <QStringList>
@@ -42,7 +42,7 @@ std::vector<SichtbarerText> Gezeigt(QWidget* fenster);
 // ends; windows made in between speak that language.
 class SpracheFuer {
 public:
-    SpracheFuer(fuzzy::Sprache sprache, const QStringList& kataloge);
+    SpracheFuer(fuzzy::Language sprache, const QStringList& kataloge);
     ~SpracheFuer();
     SpracheFuer(const SpracheFuer&) = delete;
     SpracheFuer& operator=(const SpracheFuer&) = delete;
@@ -62,7 +62,7 @@ QStringList UnuebersetztImProgramm(const Holen& holen, const QStringList& katalo
         deutsch = Gezeigt(holen(p));
     }
     {
-        const SpracheFuer sprache(fuzzy::Sprache::Englisch, kataloge);
+        const SpracheFuer sprache(fuzzy::Language::English, kataloge);
         Programm p({});
         englisch = Gezeigt(holen(p));
     }

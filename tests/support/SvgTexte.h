@@ -5,7 +5,7 @@
 // the font's box around the baseline's start. The tests use it to check that
 // labels stay where they belong and do not run into one another.
 
-#include "Bildexport.h"
+#include "werkstatt/ansichten/Bildexport.h"
 
 #include <QByteArray>
 #include <QFont>

@@ -4,13 +4,13 @@
 //   werkstatt_doku_bilder OUTDIR
 // Writes OUTDIR/werkstatt.png (the first page) and OUTDIR/werkstatt/*.png.
 // Run by hand when the look changes; not a test.
-#include "Application.h"
-#include "Inspektor.h"
-#include "LokLabor.h"
-#include "Main.h"
-#include "TruckLabor.h"
-#include "VariablenSeite.h"
-#include "TermDiagramm.h"
+#include "widgets/Application.h"
+#include "werkstatt/ansichten/Inspektor.h"
+#include "werkstatt/labor/LokLabor.h"
+#include "werkstatt/Main.h"
+#include "werkstatt/labor/TruckLabor.h"
+#include "werkstatt/VariablenSeite.h"
+#include "werkstatt/TermDiagramm.h"
 
 #include <QApplication>
 #include <QDir>

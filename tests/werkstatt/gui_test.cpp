@@ -1,25 +1,25 @@
 // Fuzzy-Werkstatt's real main window on the offscreen platform: handles
 // dragged by mouse and keys, undo and redo, saving and opening, the
 // unsaved-changes question, failed saves and loads, hints, the rule grid.
-#include "Main.h"
-#include "MessageRecorder.h"
-#include "Projekt.h"
-#include "RegelSeite.h"
-#include "RuleGrid.h"
-#include "SingEdit.h"
-#include "TermDiagramm.h"
-#include "VariablenSeite.h"
-#include "Hilfe.h"
-#include "Info.h"
-#include "SichtbareTexte.h"
-#include "LokLabor.h"
-#include "TruckLabor.h"
+#include "werkstatt/Main.h"
+#include "tests/support/MessageRecorder.h"
+#include "werkstatt/kern/Bearbeitung.h"
+#include "werkstatt/RegelSeite.h"
+#include "dialogs/RuleGrid.h"
+#include "widgets/SingEdit.h"
+#include "werkstatt/TermDiagramm.h"
+#include "werkstatt/VariablenSeite.h"
+#include "werkstatt/Hilfe.h"
+#include "werkstatt/Info.h"
+#include "tests/support/SichtbareTexte.h"
+#include "werkstatt/labor/LokLabor.h"
+#include "werkstatt/labor/TruckLabor.h"
 
 #include <gtest/gtest.h>
 
-#include "Bildexport.h"
-#include "Inspektor.h"
-#include "KennfeldAnsicht.h"
+#include "werkstatt/ansichten/Bildexport.h"
+#include "werkstatt/ansichten/Inspektor.h"
+#include "werkstatt/ansichten/KennfeldAnsicht.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -611,7 +611,7 @@ int Bits(std::uint32_t x) {
 }
 
 std::optional<fuzzy::Hint> RegionsHinweis(const fuzzy::Project& p, fuzzy::HintPage seite) {
-    for (const fuzzy::Hint& h : fuzzy::ProjectHints(p.A, p.B, p.Out, p.Rules))
+    for (const fuzzy::Hint& h : fuzzy::ProjectHints(p))
         if (h.Kind == fuzzy::HintKind::NoRuleFires && h.Place.Page == seite &&
             Bits(seite == fuzzy::HintPage::Rules ? h.Place.Cells : h.Place.Terms) >= 2)
             return h;
@@ -1526,7 +1526,7 @@ TEST_P(EnglischesFenster, EveryTextOfTheWindowAndItsMenusIsTranslated) {
                                                    QStringLiteral("B \\ A")};
     std::vector<testsupport::SichtbarerText> englisch;
     {
-        testsupport::SpracheFuer sprache(fuzzy::Sprache::Englisch, kKataloge);
+        testsupport::SpracheFuer sprache(fuzzy::Language::English, kKataloge);
         const std::unique_ptr<TMainForm> en = fenster();
         englisch = testsupport::SichtbareTexte(en.get());
     }
@@ -1570,7 +1570,7 @@ TEST_P(EnglischerDialog, EveryTextIsTranslated) {
     const auto deutsch = testsupport::SichtbareTexte(de.get());
     std::vector<testsupport::SichtbarerText> englisch;
     {
-        testsupport::SpracheFuer sprache(fuzzy::Sprache::Englisch, kKataloge);
+        testsupport::SpracheFuer sprache(fuzzy::Language::English, kKataloge);
         const std::unique_ptr<QWidget> en(GetParam().machen(form_.get()));
         englisch = testsupport::SichtbareTexte(en.get());
     }
@@ -1623,7 +1623,7 @@ TEST_P(EnglischerDateiDialog, TitleLabelsButtonsAndFiltersAreTranslated) {
     const auto deutsch = DateiDialogTexte(de, GetParam().oeffnen);
     std::vector<testsupport::SichtbarerText> englisch;
     {
-        testsupport::SpracheFuer sprache(fuzzy::Sprache::Englisch, kKataloge);
+        testsupport::SpracheFuer sprache(fuzzy::Language::English, kKataloge);
         TMainForm en;
         englisch = DateiDialogTexte(en, GetParam().oeffnen);
     }
@@ -1656,7 +1656,7 @@ struct MeldungFall {
 class EnglischeMeldung : public WerkstattGui, public testing::WithParamInterface<MeldungFall> {};
 
 TEST_P(EnglischeMeldung, ComesOutInEnglish) {
-    testsupport::SpracheFuer sprache(fuzzy::Sprache::Englisch, kKataloge);
+    testsupport::SpracheFuer sprache(fuzzy::Language::English, kKataloge);
     TMainForm en;
     const QString text = GetParam().ausloesen(en, meldungen_);
     EXPECT_TRUE(text.startsWith(QString::fromUtf8(GetParam().englisch))) << qPrintable(text);
@@ -1717,7 +1717,7 @@ struct EnglischeZahlFall {
 class EnglischeZahlen : public WerkstattGui, public testing::WithParamInterface<EnglischeZahlFall> {};
 
 TEST_P(EnglischeZahlen, PagesShowADecimalPoint) {
-    testsupport::SpracheFuer sprache(fuzzy::Sprache::Englisch, kKataloge);
+    testsupport::SpracheFuer sprache(fuzzy::Language::English, kKataloge);
     TMainForm en;
     en.OeffnenDatei(Beispiel("lok.fuz"));
     const QString text = GetParam().text(en);
@@ -1753,7 +1753,7 @@ INSTANTIATE_TEST_SUITE_P(
 // The English Kurzanleitung has every section F1 opens and names every page
 // and command by its English name.
 TEST_F(WerkstattGui, EnglishKurzanleitungNamesEveryPageAndCommand) {
-    testsupport::SpracheFuer sprache(fuzzy::Sprache::Englisch, kKataloge);
+    testsupport::SpracheFuer sprache(fuzzy::Language::English, kKataloge);
     TMainForm en;
     NenntJedeSeiteUndJedenBefehl(en);
     auto* hilfe = en.findChild<THilfeForm*>();

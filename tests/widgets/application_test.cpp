@@ -1,9 +1,9 @@
-#include "Application.h"
-#include "MessageBoxes.h"
-#include "MessageRecorder.h"
+#include "widgets/Application.h"
+#include "widgets/MessageBoxes.h"
+#include "tests/support/MessageRecorder.h"
 
-#include "Errors.h"
-#include "Messages.h"
+#include "fuzzy/Errors.h"
+#include "fuzzy/Messages.h"
 
 #include <gtest/gtest.h>
 

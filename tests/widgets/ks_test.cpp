@@ -1,6 +1,6 @@
-#include "Ks.h"
+#include "widgets/Ks.h"
 
-#include "FuzUnits.h"
+#include "fuzzy/FuzUnits.h"
 
 #include <gtest/gtest.h>
 

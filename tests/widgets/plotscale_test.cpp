@@ -1,6 +1,6 @@
 // The one round step behind the marks of the labs' diagrams and the
 // Kennfeld's legend and contour levels.
-#include "PlotScale.h"
+#include "widgets/PlotScale.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "SingEdit.h"
+#include "widgets/SingEdit.h"
 
 #include <gtest/gtest.h>
 

@@ -2,13 +2,13 @@
 // default error handling's text, the language option on the command line,
 // and the numbers of the edit fields and the plot, which keep their decimal
 // point in both languages.
-#include "Application.h"
-#include "Ks.h"
-#include "MessageBoxes.h"
-#include "MessageRecorder.h"
-#include "SichtbareTexte.h"
-#include "SingEdit.h"
-#include "SprachWahl.h"
+#include "widgets/Application.h"
+#include "widgets/Ks.h"
+#include "widgets/MessageBoxes.h"
+#include "tests/support/MessageRecorder.h"
+#include "tests/support/SichtbareTexte.h"
+#include "widgets/SingEdit.h"
+#include "widgets/SprachWahl.h"
 
 #include <gtest/gtest.h>
 
@@ -50,7 +50,7 @@ TEST_P(MessageBoxSprache, TitleAndButtonsAreTranslated) {
     std::vector<testsupport::SichtbarerText> en;
     QString titel;
     {
-        SpracheFuer englisch(fuzzy::Sprache::Englisch, Kataloge);
+        SpracheFuer englisch(fuzzy::Language::English, Kataloge);
         en = BoxTexte(b.art);
         titel = widgets::DefaultTitle(b.art);
     }
@@ -69,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(Arten, MessageBoxSprache,
                          [](const testing::TestParamInfo<Box>& i) { return std::string(i.param.name); });
 
 TEST(ApplicationSprache, AnUnknownErrorIsReportedInEnglish) {
-    SpracheFuer englisch(fuzzy::Sprache::Englisch, Kataloge);
+    SpracheFuer englisch(fuzzy::Language::English, Kataloge);
     testsupport::MessageRecorder rec;
     widgets::TApplication::ReportUnknownException();
     ASSERT_EQ(rec.Count(), 1);
@@ -82,7 +82,7 @@ struct Aufruf {
     const char* name;
     std::vector<std::string> argumente;  // after the program's name
     std::vector<std::string> bleiben;    // what the program gets to see
-    std::optional<fuzzy::Sprache> sprache;
+    std::optional<fuzzy::Language> sprache;
     bool fehler;
 };
 
@@ -97,7 +97,7 @@ TEST_P(LangOption, TakesTheLanguageOutOfTheArguments) {
     argv.push_back(nullptr);
     int argc = static_cast<int>(speicher.size());
     std::string fehler;
-    const std::optional<fuzzy::Sprache> s = widgets::SpracheAusArgumenten(argc, argv.data(), fehler);
+    const std::optional<fuzzy::Language> s = widgets::SpracheAusArgumenten(argc, argv.data(), fehler);
     EXPECT_EQ(s, a.sprache);
     EXPECT_EQ(!fehler.empty(), a.fehler) << fehler;
     if (a.fehler) return;
@@ -109,10 +109,10 @@ TEST_P(LangOption, TakesTheLanguageOutOfTheArguments) {
 INSTANTIATE_TEST_SUITE_P(
     Aufrufe, LangOption,
     testing::Values(
-        Aufruf{"English", {"--lang", "en", "truck.fuz"}, {"truck.fuz"}, fuzzy::Sprache::Englisch, false},
-        Aufruf{"German", {"truck.fuz", "--lang", "de"}, {"truck.fuz"}, fuzzy::Sprache::Deutsch, false},
-        Aufruf{"WithEquals", {"--lang=en"}, {}, fuzzy::Sprache::Englisch, false},
-        Aufruf{"LastOneCounts", {"--lang", "en", "--lang=de", "a.fuz"}, {"a.fuz"}, fuzzy::Sprache::Deutsch, false},
+        Aufruf{"English", {"--lang", "en", "truck.fuz"}, {"truck.fuz"}, fuzzy::Language::English, false},
+        Aufruf{"German", {"truck.fuz", "--lang", "de"}, {"truck.fuz"}, fuzzy::Language::German, false},
+        Aufruf{"WithEquals", {"--lang=en"}, {}, fuzzy::Language::English, false},
+        Aufruf{"LastOneCounts", {"--lang", "en", "--lang=de", "a.fuz"}, {"a.fuz"}, fuzzy::Language::German, false},
         Aufruf{"NoOption", {"truck.fuz"}, {"truck.fuz"}, std::nullopt, false},
         Aufruf{"AfterTheEndOfOptions", {"--", "--lang", "en"}, {"--", "--lang", "en"}, std::nullopt, false},
         Aufruf{"UnknownLanguage", {"--lang", "fr"}, {}, std::nullopt, true},
@@ -134,7 +134,7 @@ TEST_P(ZahlSprache, AnEnglishFieldShowsADecimalPointAsTheGermanOne) {
     const float v = GetParam().wert;
     TSingEdit de;
     de.setNumber(v);
-    SpracheFuer englisch(fuzzy::Sprache::Englisch, Kataloge);
+    SpracheFuer englisch(fuzzy::Language::English, Kataloge);
     TSingEdit en;
     en.setNumber(v);
     EXPECT_TRUE(en.text().contains(QLatin1Char('.'))) << en.text().toStdString();
@@ -168,7 +168,7 @@ TEST(KsSprache, ScaleLabelsAreTheSameInBothLanguages) {
     const QImage de = Achsen();
     QImage en;
     {
-        SpracheFuer englisch(fuzzy::Sprache::Englisch, Kataloge);
+        SpracheFuer englisch(fuzzy::Language::English, Kataloge);
         en = Achsen();
     }
     ASSERT_FALSE(de.isNull());

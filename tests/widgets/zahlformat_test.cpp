@@ -1,7 +1,7 @@
 // The workshop's one number style: decimal comma, true minus, fixed decimals
 // per quantity, and typed numbers in either style read back.
-#include "Sprache.h"
-#include "Zahlformat.h"
+#include "fuzzy/Language.h"
+#include "widgets/Zahlformat.h"
 
 #include <gtest/gtest.h>
 
@@ -144,8 +144,8 @@ INSTANTIATE_TEST_SUITE_P(Zahl, ZahlImText,
 // what a person types reads back in either style, whatever the language.
 class Englisch {
 public:
-    Englisch() { fuzzy::SetzeSprache(fuzzy::Sprache::Englisch); }
-    ~Englisch() { fuzzy::SetzeSprache(fuzzy::Sprache::Deutsch); }
+    Englisch() { fuzzy::SetLanguage(fuzzy::Language::English); }
+    ~Englisch() { fuzzy::SetLanguage(fuzzy::Language::German); }
     Englisch(const Englisch&) = delete;
     Englisch& operator=(const Englisch&) = delete;
 };

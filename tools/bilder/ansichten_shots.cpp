@@ -4,12 +4,12 @@
 // examples/beispiel.fuz, saves a grab of each window and the views' own PNG
 // and SVG pictures, and prints how long a surface takes from setProjekt to
 // the screen. Not a test; built on demand (target ansichten_shots).
-#include "Application.h"
-#include "Bildexport.h"
-#include "FuzUnits.h"
-#include "Inspektor.h"
-#include "KennfeldGitter.h"
-#include "KennfeldAnsicht.h"
+#include "widgets/Application.h"
+#include "werkstatt/ansichten/Bildexport.h"
+#include "fuzzy/Project.h"
+#include "werkstatt/ansichten/Inspektor.h"
+#include "fuzzy/Surface.h"
+#include "werkstatt/ansichten/KennfeldAnsicht.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -97,7 +97,7 @@ int main(int argc, char** argv) {
         projekt.Rules = RegelnVorher;
         const double cpu = double(std::clock() - cpu0) / CLOCKS_PER_SEC * 1000.0 / Runden;
         std::printf("%s: je Bearbeitung %.2f ms Uhrzeit, %.2f ms CPU (Kennfeld %dx%d, beide Szenen gemalt)\n", f.datei,
-                    uhr.nsecsElapsed() / 1e6 / Runden, cpu, kennfeld->szene().gitter.nx, kennfeld->szene().gitter.ny);
+                    uhr.nsecsElapsed() / 1e6 / Runden, cpu, kennfeld->szene().gitter.Nx, kennfeld->szene().gitter.Ny);
 
         // The same, part by part (CPU time per edit).
         auto messen = [](const char* was, const std::function<void()>& tun) {
@@ -111,9 +111,9 @@ int main(int argc, char** argv) {
             p.setRenderHint(QPainter::Antialiasing);
             inspektor->malen(p, leinwandI.size());
         });
-        const int n = kennfeld->szene().gitter.nx, m = kennfeld->szene().gitter.ny;
+        const int n = kennfeld->szene().gitter.Nx, m = kennfeld->szene().gitter.Ny;
         ansichten::KennfeldSzene s;
-        messen("Kennfeld: Werte rechnen", [&] { s.gitter = fuzzy::BerechneKennfeld(projekt, n, m); });
+        messen("Kennfeld: Werte rechnen", [&] { s.gitter = fuzzy::ComputeSurface(projekt, n, m); });
         s.projekt = projekt;
         messen("Kennfeld: Farben und Hoehenlinien", [&] { ansichten::SzeneAufbereiten(s); });
         messen("Kennfeld: Szene malen", [&] {

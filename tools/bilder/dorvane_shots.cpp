@@ -1,15 +1,15 @@
 // Renders Dorvane's windows to PNG files for a look next to the layout:
 //   dorvane_shots [--lang de|en] OUTPUT_FOLDER
 // Not a test; built on demand (target dorvane_shots).
-#include "Application.h"
-#include "Graph.h"
-#include "Help.h"
-#include "Info.h"
-#include "Main.h"
-#include "MessageBoxes.h"
-#include "Programm.h"
-#include "RegEdit.h"
-#include "Werte.h"
+#include "widgets/Application.h"
+#include "dialogs/Graph.h"
+#include "truck/app/Help.h"
+#include "truck/app/Info.h"
+#include "truck/app/Main.h"
+#include "widgets/MessageBoxes.h"
+#include "truck/app/Programm.h"
+#include "dialogs/RegEdit.h"
+#include "truck/app/Werte.h"
 
 #include <QDir>
 #include <QMessageBox>

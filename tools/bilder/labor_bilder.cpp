@@ -3,11 +3,11 @@
 //   labor_bilder [--lang de|en] ORDNER          writes the PNGs into ORDNER
 //   labor_bilder --messen [N]    N edits of examples/truck.fuz, times printed
 
-#include "Application.h"
-#include "LokLabor.h"
-#include "RegelnVerbessern.h"
-#include "StrassenBild.h"
-#include "TruckLabor.h"
+#include "widgets/Application.h"
+#include "werkstatt/labor/LokLabor.h"
+#include "werkstatt/labor/RegelnVerbessern.h"
+#include "werkstatt/labor/StrassenBild.h"
+#include "werkstatt/labor/TruckLabor.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,18 +1,18 @@
 // Screenshots of the workshop's pages and dialogs:
 //   werkstatt_shots [--lang de|en] OUTDIR [project.fuz]
-#include "Application.h"
-#include "Hilfe.h"
-#include "Info.h"
-#include "LokLabor.h"
-#include "Inspektor.h"
-#include "KennfeldAnsicht.h"
-#include "Main.h"
-#include "TruckLabor.h"
-#include "RegelSeite.h"
-#include "RuleGrid.h"
-#include "TermDiagramm.h"
-#include "VariablenSeite.h"
-#include "SingEdit.h"
+#include "widgets/Application.h"
+#include "werkstatt/Hilfe.h"
+#include "werkstatt/Info.h"
+#include "werkstatt/labor/LokLabor.h"
+#include "werkstatt/ansichten/Inspektor.h"
+#include "werkstatt/ansichten/KennfeldAnsicht.h"
+#include "werkstatt/Main.h"
+#include "werkstatt/labor/TruckLabor.h"
+#include "werkstatt/RegelSeite.h"
+#include "dialogs/RuleGrid.h"
+#include "werkstatt/TermDiagramm.h"
+#include "werkstatt/VariablenSeite.h"
+#include "widgets/SingEdit.h"
 
 #include <QApplication>
 #include <QDir>

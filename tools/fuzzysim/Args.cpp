@@ -1,4 +1,4 @@
-#include "Args.h"
+#include "tools/fuzzysim/Args.h"
 
 #include <algorithm>
 #include <charconv>
@@ -65,8 +65,8 @@ void Args::ExpectPositional(std::size_t n, std::string_view what) const {
         throw UsageError(fuzzy::Fmt(fuzzy::Tr("fuzzysim", "Zu viele Argumente: %1"), {positional_[n]}));
 }
 
-std::optional<fuzzy::Sprache> TakeLanguage(std::vector<std::string>& args) {
-    std::optional<fuzzy::Sprache> chosen;
+std::optional<fuzzy::Language> TakeLanguage(std::vector<std::string>& args) {
+    std::optional<fuzzy::Language> chosen;
     for (std::size_t i = 0; i < args.size();) {
         std::string value;
         std::size_t count = 1;
@@ -82,7 +82,7 @@ std::optional<fuzzy::Sprache> TakeLanguage(std::vector<std::string>& args) {
         }
         if (value != "de" && value != "en")
             throw UsageError(fuzzy::Fmt(fuzzy::Tr("fuzzysim", "--lang erwartet de oder en, gefunden: %1"), {value}));
-        chosen = value == "en" ? fuzzy::Sprache::Englisch : fuzzy::Sprache::Deutsch;
+        chosen = value == "en" ? fuzzy::Language::English : fuzzy::Language::German;
         args.erase(args.begin() + static_cast<std::ptrdiff_t>(i),
                    args.begin() + static_cast<std::ptrdiff_t>(i + count));
     }

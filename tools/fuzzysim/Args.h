@@ -1,6 +1,7 @@
 #pragma once
 
-#include "Sprache.h"
+#include "fuzzy/Errors.h"
+#include "fuzzy/Language.h"
 
 #include <optional>
 #include <stdexcept>
@@ -12,9 +13,9 @@ namespace fuzzysim {
 
 // A wrong call: unknown option, missing file, bad option value. main prints
 // the message and the help text and ends with exit status 2.
-class UsageError : public std::runtime_error {
+class UsageError : public fuzzy::Error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit UsageError(const std::string& message) : fuzzy::Error(message) {}
 };
 
 // The arguments of one subcommand (everything after its name), split into
@@ -49,7 +50,7 @@ std::optional<double> ParseNumber(std::string_view text);
 // before or after the subcommand, taken out of them so that no subcommand
 // sees it; the last one counts. nullopt without the option; a UsageError for
 // a missing or unknown value.
-std::optional<fuzzy::Sprache> TakeLanguage(std::vector<std::string>& args);
+std::optional<fuzzy::Language> TakeLanguage(std::vector<std::string>& args);
 
 // "Fehler: TEXT" in the active language, the start of every error line.
 std::string ErrorLine(std::string_view text);

@@ -1,12 +1,12 @@
-#include "CheckEval.h"
+#include "tools/fuzzysim/CheckEval.h"
 
-#include "Args.h"
-#include "Errors.h"
-#include "Hints.h"
-#include "Messages.h"
-#include "ProjectCheck.h"
-#include "Sprache.h"
-#include "Text.h"
+#include "tools/fuzzysim/Args.h"
+#include "fuzzy/Errors.h"
+#include "fuzzy/Hints.h"
+#include "fuzzy/Messages.h"
+#include "fuzzy/ProjectCheck.h"
+#include "fuzzy/Language.h"
+#include "fuzzy/Text.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FuzUnits.h"
-#include "ProjectCheck.h"
+#include "fuzzy/Project.h"
+#include "fuzzy/ProjectCheck.h"
 
 #include <iosfwd>
 #include <string>

@@ -1,12 +1,12 @@
-#include "ExchangeCmd.h"
+#include "tools/fuzzysim/ExchangeCmd.h"
 
-#include "Args.h"
-#include "AtomicFile.h"
-#include "CheckEval.h"
-#include "Exchange.h"
-#include "ExportCCmd.h"
-#include "ProjectWriter.h"
-#include "Sprache.h"
+#include "tools/fuzzysim/Args.h"
+#include "fuzzy/AtomicFile.h"
+#include "tools/fuzzysim/CheckEval.h"
+#include "exchange/Exchange.h"
+#include "tools/fuzzysim/ExportCCmd.h"
+#include "fuzzy/Project.h"
+#include "fuzzy/Language.h"
 
 #include <iostream>
 

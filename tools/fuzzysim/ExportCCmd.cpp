@@ -1,10 +1,10 @@
-#include "ExportCCmd.h"
+#include "tools/fuzzysim/ExportCCmd.h"
 
-#include "Args.h"
-#include "AtomicFile.h"
-#include "CheckEval.h"
-#include "ExportC.h"
-#include "Sprache.h"
+#include "tools/fuzzysim/Args.h"
+#include "fuzzy/AtomicFile.h"
+#include "tools/fuzzysim/CheckEval.h"
+#include "exchange/ExportC.h"
+#include "fuzzy/Language.h"
 
 #include <filesystem>
 #include <iostream>

@@ -1,9 +1,9 @@
-#include "Format.h"
+#include "tools/fuzzysim/Format.h"
 
-#include "Args.h"
-#include "CheckEval.h"
-#include "ProjectWriter.h"
-#include "Sprache.h"
+#include "tools/fuzzysim/Args.h"
+#include "tools/fuzzysim/CheckEval.h"
+#include "fuzzy/Project.h"
+#include "fuzzy/Language.h"
 
 #include <iostream>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CheckEval.h"
+#include "tools/fuzzysim/CheckEval.h"
 
 #include <optional>
 #include <string>

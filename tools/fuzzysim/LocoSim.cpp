@@ -1,9 +1,9 @@
-#include "LocoSim.h"
+#include "tools/fuzzysim/LocoSim.h"
 
-#include "Args.h"
-#include "AtomicFile.h"
-#include "CheckEval.h"
-#include "Sprache.h"
+#include "tools/fuzzysim/Args.h"
+#include "fuzzy/AtomicFile.h"
+#include "tools/fuzzysim/CheckEval.h"
+#include "fuzzy/Language.h"
 
 #include <algorithm>
 #include <cfloat>
@@ -95,7 +95,7 @@ const std::vector<LocoRange>& LocoRanges() {
     // single precision gives infinities or NaN instead of a run.
     static const std::vector<LocoRange> ranges = {
         {"--dt", FUZZY_TR_NOOP("fuzzysim loco", "einen Zeitschritt in s"), 0.055, 0.00001, 1.0, true},
-        {"--first-dt", FUZZY_TR_NOOP("fuzzysim loco", "einen Zeitschritt in s"), double(pemrak::ErsterZeitschritt),
+        {"--first-dt", FUZZY_TR_NOOP("fuzzysim loco", "einen Zeitschritt in s"), double(pemrak::FirstStepSeconds),
          0.00001, 1.0, true},
         {"--mass", FUZZY_TR_NOOP("fuzzysim loco", "eine Masse in kg"), 2.0, 0.01, 1000.0, true},
         {"--friction", FUZZY_TR_NOOP("fuzzysim loco", "eine Reibung in N*s/m"), 3.0, 0.0, 1000.0, true},
@@ -105,15 +105,15 @@ const std::vector<LocoRange>& LocoRanges() {
     return ranges;
 }
 
-pemrak::LaufOptionen LocoOptions(const Args& a) {
+pemrak::RunOptions LocoOptions(const Args& a) {
     // The model's own refusals first, with the program's words, for values
     // that single precision can hold at all.
     const double mass = a.Number("--mass").value_or(2.0), distance = a.Number("--distance").value_or(100.0);
     if (std::fabs(mass) <= FLT_MAX && std::fabs(distance) <= FLT_MAX) {
-        pemrak::Startwerte w;
+        pemrak::StartValues w;
         w.Masse = static_cast<float>(mass);
         w.AbstandCm = static_cast<float>(distance);
-        if (const auto fehler = pemrak::StartwerteFehler(w)) throw UsageError(*fehler);
+        if (const auto fehler = pemrak::StartValuesError(w)) throw UsageError(*fehler);
     }
     for (const char* option : {"--dt", "--first-dt", "--time"}) {
         if (!(a.Number(option).value_or(1.0) > 0.0))
@@ -124,44 +124,44 @@ pemrak::LaufOptionen LocoOptions(const Args& a) {
     }
     std::vector<double> v;
     for (const LocoRange& r : LocoRanges()) v.push_back(InRange(a, r));
-    pemrak::LaufOptionen o;
+    pemrak::RunOptions o;
     o.Dt = static_cast<float>(v[0]);
-    o.ErsterDt = static_cast<float>(v[1]);
+    o.FirstDt = static_cast<float>(v[1]);
     o.Start.Masse = static_cast<float>(v[2]);
     o.Start.Reibung = static_cast<float>(v[3]);
     o.Start.AbstandCm = static_cast<float>(v[4]);
-    o.MaxZeit = static_cast<float>(v[5]);
-    if (double(o.MaxZeit) / double(o.Dt) > MaxSteps)
+    o.MaxTime = static_cast<float>(v[5]);
+    if (double(o.MaxTime) / double(o.Dt) > MaxSteps)
         throw UsageError(fuzzy::Tr("fuzzysim loco",
                                    "Zu viele Schritte: --time geteilt durch --dt darf 2000000 nicht \xC3\xBC"
                                    "bersteigen."));
     return o;
 }
 
-void PrintLocoSummary(const pemrak::Versuch& v, std::ostream& out) {
-    const pemrak::LaufOptionen& o = v.Optionen;
-    const pemrak::Kennzahlen& k = v.Zahlen;
-    const auto& ruhe = v.InRuheAb;
-    const auto& ruheEng = v.GenauAb;
+void PrintLocoSummary(const pemrak::JudgedRun& v, std::ostream& out) {
+    const pemrak::RunOptions& o = v.Options;
+    const pemrak::RunFigures& k = v.Figures;
+    const auto& ruhe = v.AtRestFrom;
+    const auto& ruheEng = v.ExactFrom;
     const auto T = [](const char* text) { return std::string(text); };
     out << fuzzy::Fmt(fuzzy::Tr("fuzzysim loco", "Lok:             Masse %1 kg, Reibung %2 N*s/m, Abstand %3 cm"),
                       {Short(o.Start.Masse), Short(o.Start.Reibung), Short(o.Start.AbstandCm)})
         << '\n'
         << fuzzy::Fmt(fuzzy::Tr("fuzzysim loco", "Schritte:        erster %1 s, dann %2 s"),
-                      {Short(o.ErsterDt), Short(o.Dt)})
+                      {Short(o.FirstDt), Short(o.Dt)})
         << '\n'
         << fuzzy::Fmt(
-               !k.Endlich ? fuzzy::Tr("fuzzysim loco",
-                                      "Ende:            t = %1 s nach %2 Schritten, abgebrochen, "
-                                      "der Zustand ist keine endliche Zahl")
-               : k.Ausgelaufen
+               !k.Finite ? fuzzy::Tr("fuzzysim loco",
+                                     "Ende:            t = %1 s nach %2 Schritten, abgebrochen, "
+                                     "der Zustand ist keine endliche Zahl")
+               : k.RanOut
                    ? fuzzy::Tr("fuzzysim loco",
                                "Ende:            t = %1 s nach %2 Schritten, 30 cm hinter der Marke ausgelaufen")
                    : fuzzy::Tr("fuzzysim loco", "Ende:            t = %1 s nach %2 Schritten, Zeitgrenze erreicht"),
-               {Fixed(k.EndeT, 3), std::to_string(k.Schritte)})
+               {Fixed(k.EndT, 3), std::to_string(k.Steps)})
         << '\n'
-        << fuzzy::Fmt(fuzzy::Tr("fuzzysim loco", "s am Ende:       %1 cm"), {Fixed(k.EndeSCm, 4)}) << '\n'
-        << fuzzy::Fmt(fuzzy::Tr("fuzzysim loco", "v am Ende:       %1 cm/s"), {Fixed(k.EndeVCms, 4)}) << '\n'
+        << fuzzy::Fmt(fuzzy::Tr("fuzzysim loco", "s am Ende:       %1 cm"), {Fixed(k.EndSCm, 4)}) << '\n'
+        << fuzzy::Fmt(fuzzy::Tr("fuzzysim loco", "v am Ende:       %1 cm/s"), {Fixed(k.EndVCms, 4)}) << '\n'
         << (ruhe ? fuzzy::Fmt(fuzzy::Tr("fuzzysim loco",
                                         "in Ruhe ab:      t = %1 s (|s| < 1 cm, |v| < 0.5 cm/s bis zum Ende)"),
                               {Fixed(*ruhe, 3)})
@@ -175,30 +175,30 @@ void PrintLocoSummary(const pemrak::Versuch& v, std::ostream& out) {
         << fuzzy::Fmt(fuzzy::Tr("fuzzysim loco",
                                 "\xC3\x9C"
                                 "berschwingen:   %1 cm hinter der Marke"),
-                      {Fixed(k.UeberschwingenCm, 4)})
+                      {Fixed(k.OvershootCm, 4)})
         << '\n'
-        << (k.BandErreicht ? fuzzy::Tr("fuzzysim loco", "Zielband:        erreicht (|s| < 1 cm)")
-                           : fuzzy::Tr("fuzzysim loco", "Zielband:        nicht erreicht (|s| < 1 cm)"))
+        << (k.BandReached ? fuzzy::Tr("fuzzysim loco", "Zielband:        erreicht (|s| < 1 cm)")
+                          : fuzzy::Tr("fuzzysim loco", "Zielband:        nicht erreicht (|s| < 1 cm)"))
         << '\n'
         << fuzzy::Fmt(fuzzy::Tr("fuzzysim loco", "Kraftwechsel:    %1 Vorzeichenwechsel der Kraft"),
-                      {std::to_string(k.Vorzeichenwechsel)})
+                      {std::to_string(k.SignChanges)})
         << '\n';
 }
 
-void PrintLocoSummary(const pemrak::LaufOptionen& o, const pemrak::Lauf& lauf, std::ostream& out) {
-    PrintLocoSummary(pemrak::Bewerte(o, lauf), out);
+void PrintLocoSummary(const pemrak::RunOptions& o, const pemrak::RunResult& lauf, std::ostream& out) {
+    PrintLocoSummary(pemrak::Judge(o, lauf), out);
 }
 
-void WriteLocoCsv(const pemrak::Lauf& lauf, std::ostream& out) {
+void WriteLocoCsv(const pemrak::RunResult& lauf, std::ostream& out) {
     out << "t_s,s_cm,v_cms,kraft_N\n";
-    for (const pemrak::LaufPunkt& p : lauf.Verlauf)
+    for (const pemrak::TrackPoint& p : lauf.Track)
         out << Fixed(p.t, 4) << ',' << Fixed(p.sCm, 4) << ',' << Fixed(p.vCms, 4) << ',' << Fixed(p.Kraft, 4) << '\n';
 }
 
-void WriteLocoSvg(const pemrak::Lauf& lauf, std::ostream& out) {
+void WriteLocoSvg(const pemrak::RunResult& lauf, std::ostream& out) {
     double tMax = 0, sMin = 0, sMax = 0, vMin = 0, vMax = 0;
     std::vector<std::pair<double, double>> st, sv;
-    for (const pemrak::LaufPunkt& p : lauf.Verlauf) {
+    for (const pemrak::TrackPoint& p : lauf.Track) {
         // A runaway state (an unstable controller) must not spoil the scale.
         if (!std::isfinite(p.sCm) || !std::isfinite(p.vCms)) break;
         tMax = std::max(tMax, double(p.t));
@@ -230,12 +230,12 @@ void WriteLocoSvg(const pemrak::Lauf& lauf, std::ostream& out) {
 int RunLoco(const std::vector<std::string>& args) {
     const Args a(args, {"--csv"}, {"--dt", "--first-dt", "--mass", "--friction", "--distance", "--time", "--svg"});
     a.ExpectPositional(1, fuzzy::Tr("fuzzysim", "die Projektdatei (DATEI)"));
-    const pemrak::LaufOptionen o = LocoOptions(a);
+    const pemrak::RunOptions o = LocoOptions(a);
     Project p;
     const int status = LoadForTool(a.Positional()[0], p);
     if (status != ExitOk) return status;
-    pemrak::FuzzyRegler regler{p.A, p.B, p.Out, p.Rules};
-    if (!regler.Brauchbar()) {
+    fuzzy::Controller regler(p);
+    if (!regler.AllDefined()) {
         std::cerr << ErrorLine(fuzzy::Tr("fuzzysim loco",
                                          "Kein (geeignetes) Fuzzyprojekt vorhanden (Eingang A, Eingang B "
                                          "und Ausgang m\xC3\xBC"
@@ -243,11 +243,11 @@ int RunLoco(const std::vector<std::string>& args) {
                   << '\n';
         return ExitFormatError;
     }
-    const pemrak::Versuch versuch = pemrak::Fahre(regler, o);
-    const pemrak::Lauf& lauf = versuch.Fahrt;
+    const pemrak::JudgedRun versuch = pemrak::RunAndJudge(regler, o);
+    const pemrak::RunResult& lauf = versuch.Run;
     // A run whose state or force became NaN or infinite has no figures: it
     // neither ran out nor came to rest.
-    for (const pemrak::LaufPunkt& q : lauf.Verlauf) {
+    for (const pemrak::TrackPoint& q : lauf.Track) {
         if (std::isfinite(q.sCm) && std::isfinite(q.vCms) && std::isfinite(q.Kraft)) continue;
         std::cerr << ErrorLine(
                          std::isfinite(q.Kraft)

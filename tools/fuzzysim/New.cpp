@@ -1,10 +1,10 @@
-#include "New.h"
+#include "tools/fuzzysim/New.h"
 
-#include "Args.h"
-#include "CheckEval.h"
-#include "Format.h"
-#include "Sprache.h"
-#include "Templates.h"
+#include "tools/fuzzysim/Args.h"
+#include "tools/fuzzysim/CheckEval.h"
+#include "tools/fuzzysim/Format.h"
+#include "fuzzy/Language.h"
+#include "fuzzy/Templates.h"
 
 #include <filesystem>
 #include <iostream>

@@ -1,9 +1,9 @@
-#include "TruckSim.h"
+#include "tools/fuzzysim/TruckSim.h"
 
-#include "Args.h"
-#include "AtomicFile.h"
-#include "CheckEval.h"
-#include "Sprache.h"
+#include "tools/fuzzysim/Args.h"
+#include "fuzzy/AtomicFile.h"
+#include "tools/fuzzysim/CheckEval.h"
+#include "fuzzy/Language.h"
 
 #include <algorithm>
 #include <cmath>
@@ -78,7 +78,7 @@ std::vector<dorvane::StartValues> TruckStarts(const Args& a) {
     return {dorvane::StartValues{-10.0f, 0.0f}};
 }
 
-std::vector<TruckRun> RunTruckStarts(const dorvane::Controller& c, const std::vector<dorvane::StartValues>& starts,
+std::vector<TruckRun> RunTruckStarts(const fuzzy::Controller& c, const std::vector<dorvane::StartValues>& starts,
                                      float speed, int maxSteps, bool record) {
     return dorvane::RunStarts(c, starts, speed, maxSteps, record);
 }
@@ -227,7 +227,7 @@ int RunTruck(const std::vector<std::string>& args) {
                   << '\n';
         return ExitFormatError;
     }
-    const dorvane::Controller c{p.A, p.B, p.Out, p.Rules};
+    const fuzzy::Controller c(p);
     const bool record = a.Has("--csv") || a.Value("--svg").has_value();
     const auto runs = RunTruckStarts(c, starts, static_cast<float>(speed), static_cast<int>(steps), record);
     // A run that ends in NaN or infinity has no result to show: neither docked

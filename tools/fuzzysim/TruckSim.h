@@ -4,9 +4,9 @@
 // project's fuzzy control, in simulated 0.1 s steps, from one start or from
 // the whole teaching grid.
 
-#include "Args.h"
-#include "Control.h"
-#include "Grid.h"
+#include "tools/fuzzysim/Args.h"
+#include "truck/model/Control.h"
+#include "truck/model/Grid.h"
 
 #include <iosfwd>
 #include <string>
@@ -23,7 +23,7 @@ using TruckRun = dorvane::StartRun;
 std::vector<dorvane::StartValues> TruckStarts(const Args& a);
 
 // Runs every start; `record` keeps the trajectories.
-std::vector<TruckRun> RunTruckStarts(const dorvane::Controller& c, const std::vector<dorvane::StartValues>& starts,
+std::vector<TruckRun> RunTruckStarts(const fuzzy::Controller& c, const std::vector<dorvane::StartValues>& starts,
                                      float speed, int maxSteps, bool record);
 
 // One line per start, then the summary.

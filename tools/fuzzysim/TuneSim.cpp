@@ -1,12 +1,12 @@
-#include "TuneSim.h"
+#include "tools/fuzzysim/TuneSim.h"
 
-#include "Args.h"
-#include "AtomicFile.h"
-#include "Messages.h"
-#include "CheckEval.h"
-#include "ProjectWriter.h"
-#include "Sprache.h"
-#include "Tuner.h"
+#include "tools/fuzzysim/Args.h"
+#include "fuzzy/AtomicFile.h"
+#include "fuzzy/Messages.h"
+#include "tools/fuzzysim/CheckEval.h"
+#include "fuzzy/Project.h"
+#include "fuzzy/Language.h"
+#include "tuning/Tuner.h"
 
 #include <atomic>
 #include <chrono>

@@ -4,7 +4,7 @@
 // table (and with --terms better term corners) for the truck grid or the
 // locomotive runs and writes the result as an ordinary project.
 
-#include "Score.h"
+#include "tuning/Score.h"
 
 #include <iosfwd>
 #include <string>

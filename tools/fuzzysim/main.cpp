@@ -1,13 +1,13 @@
 // fuzzysim: the fuzzy engine on the command line, without any GUI.
-#include "Args.h"
-#include "CheckEval.h"
-#include "ExchangeCmd.h"
-#include "Format.h"
-#include "LocoSim.h"
-#include "New.h"
-#include "Sprache.h"
-#include "TruckSim.h"
-#include "TuneSim.h"
+#include "tools/fuzzysim/Args.h"
+#include "tools/fuzzysim/CheckEval.h"
+#include "tools/fuzzysim/ExchangeCmd.h"
+#include "tools/fuzzysim/Format.h"
+#include "tools/fuzzysim/LocoSim.h"
+#include "tools/fuzzysim/New.h"
+#include "fuzzy/Language.h"
+#include "tools/fuzzysim/TruckSim.h"
+#include "tools/fuzzysim/TuneSim.h"
 
 #include <cstring>
 #include <exception>
@@ -123,10 +123,10 @@ int UsageError(const std::string& message, bool withHelp = false) {
 
 int main(int argc, char** argv) {
     // The language first: every word from here on is in it.
-    fuzzy::SetzeSprache(fuzzy::SpracheAusUmgebung());
+    fuzzy::SetLanguage(fuzzy::LanguageFromEnvironment());
     std::vector<std::string> all(argv + 1, argv + argc);
     try {
-        if (const auto chosen = fuzzysim::TakeLanguage(all)) fuzzy::SetzeSprache(*chosen);
+        if (const auto chosen = fuzzysim::TakeLanguage(all)) fuzzy::SetLanguage(*chosen);
     } catch (const fuzzysim::UsageError& e) {
         return UsageError(e.what());
     }

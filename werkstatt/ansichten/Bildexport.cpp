@@ -1,6 +1,6 @@
-#include "Bildexport.h"
+#include "werkstatt/ansichten/Bildexport.h"
 
-#include "MessageBoxes.h"
+#include "widgets/MessageBoxes.h"
 
 #include <QBuffer>
 #include <QContextMenuEvent>

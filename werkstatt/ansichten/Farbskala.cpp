@@ -1,7 +1,7 @@
-#include "Farbskala.h"
+#include "werkstatt/ansichten/Farbskala.h"
 
-#include "Sprache.h"
-#include "Zahlformat.h"
+#include "fuzzy/Language.h"
+#include "widgets/Zahlformat.h"
 
 #include <algorithm>
 #include <array>
@@ -39,7 +39,7 @@ QString NeunStellen(float v) {
     std::array<char, 32> buf{};
     const auto r = std::to_chars(buf.data(), buf.data() + buf.size(), double(v), std::chars_format::general, 9);
     QString s = QString::fromLatin1(buf.data(), static_cast<int>(r.ptr - buf.data()));
-    s.replace(QLatin1Char('.'), QLatin1Char(fuzzy::Dezimalzeichen()));
+    s.replace(QLatin1Char('.'), QLatin1Char(fuzzy::DecimalSign()));
     s.replace(QLatin1Char('-'), QChar(0x2212));  // the sign and an exponent's sign
     return s;
 }
@@ -47,14 +47,14 @@ QString NeunStellen(float v) {
 QString Beschriftung(double v) {
     if (std::fabs(v) < 1e-12) v = 0.0;
     QString s = QString::number(v, 'g', 6);
-    s.replace(QLatin1Char('.'), QLatin1Char(fuzzy::Dezimalzeichen()));
+    s.replace(QLatin1Char('.'), QLatin1Char(fuzzy::DecimalSign()));
     if (s.startsWith(QLatin1Char('-'))) s.replace(0, 1, QChar(0x2212));
     return s;
 }
 
 QString AchsenZahl(double v) {
     QString s = Beschriftung(v);
-    s.replace(QLatin1Char('.'), QLatin1Char(fuzzy::Dezimalzeichen()));
+    s.replace(QLatin1Char('.'), QLatin1Char(fuzzy::DecimalSign()));
     if (s.startsWith(QLatin1Char('-'))) s.replace(0, 1, QChar(0x2212));
     return s;
 }

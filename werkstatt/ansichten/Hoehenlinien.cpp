@@ -1,6 +1,6 @@
-#include "Hoehenlinien.h"
+#include "werkstatt/ansichten/Hoehenlinien.h"
 
-#include "PlotScale.h"
+#include "widgets/PlotScale.h"
 
 #include <cmath>
 #include <cstddef>

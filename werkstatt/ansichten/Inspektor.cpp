@@ -1,8 +1,8 @@
-#include "Inspektor.h"
+#include "werkstatt/ansichten/Inspektor.h"
 
-#include "Bildexport.h"
-#include "Farbskala.h"
-#include "Fonts.h"
+#include "werkstatt/ansichten/Bildexport.h"
+#include "werkstatt/ansichten/Farbskala.h"
+#include "widgets/Fonts.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -170,28 +170,28 @@ Inspektor::Inspektor(QWidget* parent) : QWidget(parent) {
 }
 
 void Inspektor::setProjekt(const fuzzy::Project& p) {
-    const float altA = szene_.auswertung.a, altB = szene_.auswertung.b;
+    const float altA = szene_.auswertung.A, altB = szene_.auswertung.B;
     szene_.projekt = p;
     const fuzzy::TFuzzy& A = p.A;
     const fuzzy::TFuzzy& B = p.B;
     // A project seen for the first time starts in the middle of both ranges.
-    szene_.auswertung.a = Begrenzt(gesetzt_ ? altA : Mitte(A), A);
-    szene_.auswertung.b = B.Defined ? Begrenzt(gesetzt_ ? altB : Mitte(B), B) : altB;
+    szene_.auswertung.A = Begrenzt(gesetzt_ ? altA : Mitte(A), A);
+    szene_.auswertung.B = B.Defined ? Begrenzt(gesetzt_ ? altB : Mitte(B), B) : altB;
     gesetzt_ = true;
-    SchrittZerlegen(szene_.auswertung.a != altA || szene_.auswertung.b != altB);
+    BreakDownStep(szene_.auswertung.A != altA || szene_.auswertung.B != altB);
 }
 
 void Inspektor::setEingaben(float a, float b) {
-    const float altA = szene_.auswertung.a, altB = szene_.auswertung.b;
-    szene_.auswertung.a = Begrenzt(a, szene_.projekt.A);
-    if (szene_.projekt.B.Defined) szene_.auswertung.b = Begrenzt(b, szene_.projekt.B);
-    SchrittZerlegen(szene_.auswertung.a != altA || szene_.auswertung.b != altB);
+    const float altA = szene_.auswertung.A, altB = szene_.auswertung.B;
+    szene_.auswertung.A = Begrenzt(a, szene_.projekt.A);
+    if (szene_.projekt.B.Defined) szene_.auswertung.B = Begrenzt(b, szene_.projekt.B);
+    BreakDownStep(szene_.auswertung.A != altA || szene_.auswertung.B != altB);
 }
 
-void Inspektor::SchrittZerlegen(bool melden) {
-    const float a = szene_.auswertung.a, b = szene_.auswertung.b;
-    szene_.auswertung = fuzzy::SchrittZerlegen(szene_.projekt, a, b);
-    szene_.auswertung.b = b;
+void Inspektor::BreakDownStep(bool melden) {
+    const float a = szene_.auswertung.A, b = szene_.auswertung.B;
+    szene_.auswertung = fuzzy::BreakDownStep(szene_.projekt, a, b);
+    szene_.auswertung.B = b;
     Anzeigen();
     if (melden) emit eingabenGeaendert(a, b);
 }
@@ -207,7 +207,7 @@ void Inspektor::Einstellen(QSlider* s, ZahlFeld* f, const fuzzy::TFuzzy& v, floa
 }
 
 void Inspektor::Anzeigen() {
-    const fuzzy::Auswertung& e = szene_.auswertung;
+    const fuzzy::StepBreakdown& e = szene_.auswertung;
     const bool mitA = szene_.projekt.A.Defined;
     const bool mitB = szene_.projekt.B.Defined;
     nameA_->setText(tr("Eingang A: <b>%1</b>").arg(QString::fromStdString(szene_.projekt.A.Name).toHtmlEscaped()));
@@ -215,14 +215,14 @@ void Inspektor::Anzeigen() {
                          : tr("Eingang B:"));
     schieberA_->setEnabled(mitA);
     feldA_->setEnabled(mitA);
-    if (mitA) Einstellen(schieberA_, feldA_, szene_.projekt.A, e.a);
+    if (mitA) Einstellen(schieberA_, feldA_, szene_.projekt.A, e.A);
     schieberB_->setVisible(mitB);
     feldB_->setVisible(mitB);
     nichtVerwendet_->setVisible(!mitB);
-    if (mitB) Einstellen(schieberB_, feldB_, szene_.projekt.B, e.b);
+    if (mitB) Einstellen(schieberB_, feldB_, szene_.projekt.B, e.B);
     ausgangLabel_->setText(
         mitA && szene_.projekt.Out.Defined
-            ? tr("Ausgang %1 = %2").arg(QString::fromStdString(szene_.projekt.Out.Name), NeunStellen(e.ausgang))
+            ? tr("Ausgang %1 = %2").arg(QString::fromStdString(szene_.projekt.Out.Name), NeunStellen(e.Output))
             : tr("Ausgang: –"));
     const QString satz = KeineRegelSatz(szene_);
     keineRegel_->setText(satz);
@@ -237,20 +237,20 @@ float Inspektor::AusSchieber(const QSlider* s, const fuzzy::TFuzzy& v) const {
 }
 
 void Inspektor::SchieberBewegt() {
-    const float a = szene_.projekt.A.Defined ? AusSchieber(schieberA_, szene_.projekt.A) : szene_.auswertung.a;
-    const float b = szene_.projekt.B.Defined ? AusSchieber(schieberB_, szene_.projekt.B) : szene_.auswertung.b;
+    const float a = szene_.projekt.A.Defined ? AusSchieber(schieberA_, szene_.projekt.A) : szene_.auswertung.A;
+    const float b = szene_.projekt.B.Defined ? AusSchieber(schieberB_, szene_.projekt.B) : szene_.auswertung.B;
     setEingaben(a, b);
 }
 
 void Inspektor::FeldGeaendert() {
     setEingaben(static_cast<float>(feldA_->value()),
-                szene_.projekt.B.Defined ? static_cast<float>(feldB_->value()) : szene_.auswertung.b);
+                szene_.projekt.B.Defined ? static_cast<float>(feldB_->value()) : szene_.auswertung.B);
 }
 
 void Inspektor::MausImBild(QPoint pixel) {
     const DiagrammTreffer t = WertUnter(bild_->size(), szene_, pixel);
-    if (t.eingang == 1) setEingaben(t.wert, szene_.auswertung.b);
-    if (t.eingang == 2) setEingaben(szene_.auswertung.a, t.wert);
+    if (t.eingang == 1) setEingaben(t.wert, szene_.auswertung.B);
+    if (t.eingang == 2) setEingaben(szene_.auswertung.A, t.wert);
 }
 
 void Inspektor::malen(QPainter& p, QSize groesse) const { MaleInspektor(p, groesse, szene_); }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Bildexport.h"
-#include "InspektorSzene.h"
+#include "werkstatt/ansichten/Bildexport.h"
+#include "werkstatt/ansichten/InspektorSzene.h"
 
 #include <QDoubleSpinBox>
 #include <QWidget>
@@ -36,11 +36,11 @@ public:
     // Sets both inputs (B is ignored without input B), limited to the ranges.
     void setEingaben(float a, float b);
 
-    float eingabeA() const { return szene_.auswertung.a; }
-    float eingabeB() const { return szene_.auswertung.b; }
+    float eingabeA() const { return szene_.auswertung.A; }
+    float eingabeB() const { return szene_.auswertung.B; }
     // The crisp output of the current step, as Defuzzify gives it.
-    float ausgang() const { return szene_.auswertung.ausgang; }
-    const fuzzy::Auswertung& auswertung() const { return szene_.auswertung; }
+    float ausgang() const { return szene_.auswertung.Output; }
+    const fuzzy::StepBreakdown& auswertung() const { return szene_.auswertung; }
     const InspektorSzene& szene() const { return szene_; }
 
     // The scene, for the screen and for pictures.
@@ -72,7 +72,7 @@ signals:
     void eingabenGeaendert(float a, float b);
 
 private:
-    void SchrittZerlegen(bool melden);
+    void BreakDownStep(bool melden);
     void Anzeigen();
     void SchieberBewegt();
     void FeldGeaendert();

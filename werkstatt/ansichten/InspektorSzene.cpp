@@ -1,10 +1,10 @@
-#include "InspektorSzene.h"
+#include "werkstatt/ansichten/InspektorSzene.h"
 
-#include "Farbskala.h"
-#include "Fonts.h"
-#include "Hints.h"
-#include "PainterPlot.h"
-#include "Zahlformat.h"
+#include "werkstatt/ansichten/Farbskala.h"
+#include "widgets/Fonts.h"
+#include "fuzzy/Hints.h"
+#include "werkstatt/ansichten/PainterPlot.h"
+#include "widgets/Zahlformat.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -225,14 +225,13 @@ void ZellenText(QPainter& p, const QRect& z, const QString& text, const QString&
 }
 
 void Regeln(QPainter& p, const QRect& r, const InspektorSzene& s) {
-    const fuzzy::Auswertung& e = s.auswertung;
+    const fuzzy::StepBreakdown& e = s.auswertung;
     Kopf(p, r,
-         e.zweiEingaenge
-             ? QCoreApplication::translate("ansichten::Inspektor", "Regeln: Feuerstärke = min(Grad A, Grad B)")
-             : QCoreApplication::translate("ansichten::Inspektor", "Regeln: Feuerstärke = Grad A"),
+         e.TwoInputs ? QCoreApplication::translate("ansichten::Inspektor", "Regeln: Feuerstärke = min(Grad A, Grad B)")
+                     : QCoreApplication::translate("ansichten::Inspektor", "Regeln: Feuerstärke = Grad A"),
          QString(), QString());
     const int na = s.projekt.A.UsedTerms();
-    const int nb = e.zweiEingaenge ? s.projekt.B.UsedTerms() : 1;
+    const int nb = e.TwoInputs ? s.projekt.B.UsedTerms() : 1;
     const int nOut = s.projekt.Out.UsedTerms();
 
     const QFont kopfSchrift = widgets::PixelFont(widgets::SansFamily(), 13, true);
@@ -245,12 +244,12 @@ void Regeln(QPainter& p, const QRect& r, const InspektorSzene& s) {
             if (zeile == 0 || spalte == 0) {
                 grund = Kopffarbe;
                 if (zeile == 0 && spalte > 0 && spalte <= na) text = Text(s.projekt.A.GetTermAbbrev(spalte));
-                if (spalte == 0 && zeile > 0 && e.zweiEingaenge && zeile <= nb)
+                if (spalte == 0 && zeile > 0 && e.TwoInputs && zeile <= nb)
                     text = Text(s.projekt.B.GetTermAbbrev(zeile));
             } else if (spalte > na || zeile > nb) {
                 grund = Ungenutzt;
             } else {
-                const float w = e.staerke[zeile - 1][spalte - 1];
+                const float w = e.Strength[zeile - 1][spalte - 1];
                 grund = Schattierung(w);
                 const int k = s.projekt.Rules.Get(zeile, spalte);
                 if (k >= 1 && k <= 5)
@@ -268,7 +267,7 @@ void Regeln(QPainter& p, const QRect& r, const InspektorSzene& s) {
     }
     // The rule that sets each output term's height gets a bold frame.
     for (int k = 1; k <= nOut; ++k) {
-        const auto& m = e.massgeblich[k - 1];
+        const auto& m = e.Decisive[k - 1];
         if (m[0] == 0) continue;
         const QRect z = RegelZelle(r, m[0], m[1]);
         p.setPen(QPen(Qt::black, 3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
@@ -288,7 +287,7 @@ void Regeln(QPainter& p, const QRect& r, const InspektorSzene& s) {
         const int mitte = std::clamp(kopfzeile.center().x(), r.left() + 4 + laenge / 2, r.right() - 4 - laenge / 2);
         p.drawText(QRect(mitte - laenge / 2, kopfzeile.top() - NamensRand, laenge, NamensRand), Qt::AlignCenter, name);
     }
-    if (e.zweiEingaenge) {
+    if (e.TwoInputs) {
         // Along the header column, centred on it, but never beyond the
         // panel's heading and its last line ("eschwindigkeit in c").
         const QRect kopfspalte = RegelZelle(r, 1, 0).united(RegelZelle(r, 5, 0));
@@ -316,7 +315,7 @@ void Regeln(QPainter& p, const QRect& r, const InspektorSzene& s) {
 // The output's terms as the project defines them, pale, under the terms
 // scaled to their activations, and the centroid line at the crisp value.
 void Ausgangsdiagramm(QPainter& p, const QRect& bereich, const InspektorSzene& s, const fuzzy::TFuzzy& farben) {
-    const fuzzy::Auswertung& e = s.auswertung;
+    const fuzzy::StepBreakdown& e = s.auswertung;
     fuzzy::TFuzzy blass = s.projekt.Out;
     for (int k = 1; k <= fuzzy::MaxTerms; ++k) blass.SetColour(k, Aufgehellt(farben.GetColour(k), 0.55));
     Diagrammschrift(p);
@@ -325,7 +324,7 @@ void Ausgangsdiagramm(QPainter& p, const QRect& bereich, const InspektorSzene& s
     blass.DrawTerms(plot);
 
     for (int k = 1; k <= s.projekt.Out.UsedTerms(); ++k) {
-        const float h = e.aktivierung[k - 1];
+        const float h = e.Activation[k - 1];
         if (h <= 0.0f) continue;
         const float a = s.projekt.Out.GetParam(k, fuzzy::ParamA), b = s.projekt.Out.GetParam(k, fuzzy::ParamB);
         const float c = s.projekt.Out.GetParam(k, fuzzy::ParamC), d = s.projekt.Out.GetParam(k, fuzzy::ParamD);
@@ -340,11 +339,11 @@ void Ausgangsdiagramm(QPainter& p, const QRect& bereich, const InspektorSzene& s
     }
 
     const QRect f = plot.Plotflaeche();
-    const QPoint fuss = plot.Punkt(e.ausgang, 0.0f);
+    const QPoint fuss = plot.Punkt(e.Output, 0.0f);
     if (fuss.x() >= f.left() - 1 && fuss.x() <= f.right() + 1) {
         p.setPen(QPen(Qt::black, 2, Qt::DashLine));
         p.drawLine(fuss.x(), f.bottom(), fuss.x(), f.top());
-        const QString t = NeunStellen(e.ausgang);
+        const QString t = NeunStellen(e.Output);
         p.setFont(widgets::PixelFont(widgets::SansFamily(), 12, true));
         const int w = QFontMetrics(p.font()).horizontalAdvance(t);
         std::vector<QRect> belegt = Belegt(plot);
@@ -362,11 +361,11 @@ void Ausgabe(QPainter& p, const QRect& r, const InspektorSzene& s) {
         return;
     }
     Kopf(p, r, QCoreApplication::translate("ansichten::Inspektor", "Ausgang: "), Text(s.projekt.Out.Name),
-         NeunStellen(s.auswertung.ausgang));
+         NeunStellen(s.auswertung.Output));
     fuzzy::TFuzzy farben = s.projekt.Out;
     DruckFarben(farben);
     Ausgangsdiagramm(p, Diagrammbereich(r), s, farben);
-    Gradzeile(p, r, farben, s.auswertung.aktivierung, QCoreApplication::translate("ansichten::Inspektor", "Höhe:"));
+    Gradzeile(p, r, farben, s.auswertung.Activation, QCoreApplication::translate("ansichten::Inspektor", "Höhe:"));
     // Where no rule fires, the output is no centroid but the range's start:
     // said in words over the empty diagram.
     const QString satz = KeineRegelSatz(s);
@@ -452,15 +451,15 @@ QString RegelText(const InspektorSzene& s, int r, int c) {
     else
         dann = QCoreApplication::translate("ansichten::Inspektor", "Eintrag %1 nennt keinen Ausgangsterm").arg(k);
     return QCoreApplication::translate("ansichten::Inspektor", "%1, %2 (Feuerstärke %3)")
-        .arg(wenn, dann, Grad(s.auswertung.staerke[r - 1][c - 1]));
+        .arg(wenn, dann, Grad(s.auswertung.Strength[r - 1][c - 1]));
 }
 
 QString KeineRegelSatz(const InspektorSzene& s) {
-    const fuzzy::Auswertung& e = s.auswertung;
+    const fuzzy::StepBreakdown& e = s.auswertung;
     if (!s.projekt.A.Defined || !s.projekt.Out.Defined) return {};
-    for (const float h : e.aktivierung)
+    for (const float h : e.Activation)
         if (h != 0.0f) return {};
-    return QString::fromStdString(fuzzy::NoRuleAtText(s.projekt.A, s.projekt.B, s.projekt.Out, e.a, e.b));
+    return QString::fromStdString(fuzzy::NoRuleAtText(s.projekt, e.A, e.B));
 }
 
 float RundeAufRaster(float wert, float lo, float hi) {
@@ -482,7 +481,7 @@ void MaleInspektor(QPainter& p, QSize groesse, const InspektorSzene& s) {
     p.save();
     p.fillRect(QRect(QPoint(0, 0), groesse), Qt::white);
     const InspektorAufteilung a = Aufteilen(groesse);
-    const fuzzy::Auswertung& e = s.auswertung;
+    const fuzzy::StepBreakdown& e = s.auswertung;
     if (!s.projekt.A.Defined) {
         p.setFont(widgets::PixelFont(widgets::SansFamily(), 14, false));
         p.setPen(Qt::black);
@@ -491,8 +490,8 @@ void MaleInspektor(QPainter& p, QSize groesse, const InspektorSzene& s) {
         p.restore();
         return;
     }
-    Eingang(p, a.eingangA, true, s.projekt.A, e.a, e.gradA);
-    Eingang(p, a.eingangB, false, s.projekt.B, e.b, e.gradB);
+    Eingang(p, a.eingangA, true, s.projekt.A, e.A, e.DegreeA);
+    Eingang(p, a.eingangB, false, s.projekt.B, e.B, e.DegreeB);
     Regeln(p, a.regeln, s);
     Ausgabe(p, a.ausgang, s);
     p.restore();

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FuzUnits.h"
-#include "KennfeldGitter.h"
+#include "fuzzy/Project.h"
+#include "fuzzy/Surface.h"
 
 #include <QColor>
 #include <QRect>
@@ -18,7 +18,7 @@ namespace ansichten {
 // project file) and one control step taken apart.
 struct InspektorSzene {
     fuzzy::Project projekt;
-    fuzzy::Auswertung auswertung;
+    fuzzy::StepBreakdown auswertung;
 };
 
 // Where the four parts of the scene lie at a given size.

@@ -1,10 +1,11 @@
-#include "KennfeldAnsicht.h"
+#include "werkstatt/ansichten/KennfeldAnsicht.h"
 
-#include "Bildexport.h"
-#include "Farbskala.h"
-#include "Fonts.h"
-#include "Inspektor.h"
-#include "ParallelFor.h"
+#include "werkstatt/ansichten/Bildexport.h"
+#include "werkstatt/ansichten/Farbskala.h"
+#include "widgets/Fonts.h"
+#include "werkstatt/ansichten/Inspektor.h"
+#include "fuzzy/Controller.h"
+#include "fuzzy/ParallelFor.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -72,14 +73,14 @@ void Kennfeld::setProjekt(const fuzzy::Project& p) {
     rechnung_.Anstossen([p](const std::atomic<bool>& abbruch) {
         KennfeldSzene s;
         s.projekt = p;
-        s.gitter = fuzzy::KennfeldVorbereiten(p, p.B.Defined ? Punkte : KurvenPunkte, Punkte);
+        s.gitter = fuzzy::PrepareSurface(p, p.B.Defined ? Punkte : KurvenPunkte, Punkte);
         // Rows are independent; a field already replaced by a newer project
         // is not worth finishing.
-        fuzzy::ParallelFor(static_cast<std::size_t>(s.gitter.ny), 0, [&](std::size_t j, int) {
+        fuzzy::ParallelFor(static_cast<std::size_t>(s.gitter.Ny), 0, [&](std::size_t j, int) {
             if (!abbruch.load(std::memory_order_relaxed))
-                fuzzy::KennfeldZeilen(s.gitter, p, static_cast<int>(j), static_cast<int>(j) + 1);
+                fuzzy::FillSurfaceRows(s.gitter, p, static_cast<int>(j), static_cast<int>(j) + 1);
         });
-        fuzzy::KennfeldGrenzen(s.gitter);
+        fuzzy::SetSurfaceBounds(s.gitter);
         SzeneAufbereiten(s);
         return s;
     });
@@ -104,13 +105,13 @@ void Kennfeld::setMarke(float a, float b) {
 }
 
 void Kennfeld::MarkeBerechnen() {
-    if (szene_.marke && !szene_.gitter.leer())
+    if (szene_.marke && !szene_.gitter.Empty())
         szene_.markeWert = ausgangBei(static_cast<float>(szene_.marke->x()), static_cast<float>(szene_.marke->y()));
 }
 
 float Kennfeld::ausgangBei(float a, float b) const {
     fuzzy::Project arbeit = projekt_;
-    return fuzzy::Stellwert(arbeit, a, b);
+    return fuzzy::Controller(arbeit).Step(a, b);
 }
 
 QString Kennfeld::hinweis() const { return status_->text(); }
@@ -121,10 +122,10 @@ void Kennfeld::MausUeber(QPointF pixel) {
         status_->clear();
         return;
     }
-    const fuzzy::KennfeldGitter& g = szene_.gitter;
-    const float a = RundeAufRaster(static_cast<float>(w->x()), g.aMin, g.aMax);
-    if (g.zweiEingaenge) {
-        const float b = RundeAufRaster(static_cast<float>(w->y()), g.bMin, g.bMax);
+    const fuzzy::SurfaceGrid& g = szene_.gitter;
+    const float a = RundeAufRaster(static_cast<float>(w->x()), g.AMin, g.AMax);
+    if (g.TwoInputs) {
+        const float b = RundeAufRaster(static_cast<float>(w->y()), g.BMin, g.BMax);
         // A semicolon between the inputs: the comma is the decimal sign.
         status_->setText(QStringLiteral("%1 = %2;  %3 = %4  →  %5 = %6")
                              .arg(Text(szene_.projekt.A.Name), KurzeZahl(a), Text(szene_.projekt.B.Name), KurzeZahl(b),
@@ -146,9 +147,9 @@ QString Kennfeld::KeineRegelZusatz(float a, float b) const {
 void Kennfeld::MausGeklickt(QPointF pixel) {
     const std::optional<QPointF> w = WeltPunkt(szene_, bild_->size(), pixel);
     if (!w) return;
-    const fuzzy::KennfeldGitter& g = szene_.gitter;
-    const float a = RundeAufRaster(static_cast<float>(w->x()), g.aMin, g.aMax);
-    const float b = g.zweiEingaenge ? RundeAufRaster(static_cast<float>(w->y()), g.bMin, g.bMax) : markeB_;
+    const fuzzy::SurfaceGrid& g = szene_.gitter;
+    const float a = RundeAufRaster(static_cast<float>(w->x()), g.AMin, g.AMax);
+    const float b = g.TwoInputs ? RundeAufRaster(static_cast<float>(w->y()), g.BMin, g.BMax) : markeB_;
     setMarke(a, b);
     emit punktGewaehlt(a, b);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Bildexport.h"
-#include "KennfeldSzene.h"
-#include "Neuberechnung.h"
+#include "werkstatt/ansichten/Bildexport.h"
+#include "werkstatt/ansichten/KennfeldSzene.h"
+#include "widgets/Neuberechnung.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
-#include "KennfeldSzene.h"
+#include "werkstatt/ansichten/KennfeldSzene.h"
 
-#include "Farbskala.h"
-#include "Fonts.h"
+#include "werkstatt/ansichten/Farbskala.h"
+#include "widgets/Fonts.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -26,8 +26,8 @@ double Anteil(const KennfeldSzene& s, double v) {
 }
 
 // The vertical axis: B for a surface, the output for a curve.
-double YMin(const KennfeldSzene& s) { return s.gitter.zweiEingaenge ? s.gitter.bMin : s.skalaMin; }
-double YMax(const KennfeldSzene& s) { return s.gitter.zweiEingaenge ? s.gitter.bMax : s.skalaMax; }
+double YMin(const KennfeldSzene& s) { return s.gitter.TwoInputs ? s.gitter.BMin : s.skalaMin; }
+double YMax(const KennfeldSzene& s) { return s.gitter.TwoInputs ? s.gitter.BMax : s.skalaMax; }
 
 QPointF Abbilden(const QRectF& plot, double fx, double fy) {
     return QPointF(plot.left() + fx * plot.width(), plot.bottom() - fy * plot.height());
@@ -41,7 +41,7 @@ void Achsen(QPainter& p, const KennfeldSzene& s, const QRectF& plot) {
     const QFontMetrics fm(schrift);
     p.setFont(schrift);
     p.setPen(QPen(Qt::black, 1));
-    const double aMin = s.gitter.aMin, aMax = s.gitter.aMax;
+    const double aMin = s.gitter.AMin, aMax = s.gitter.AMax;
     double letzteRechts = -1e9;
     for (double v : AchsenTeilung(aMin, aMax, std::max(2, static_cast<int>(plot.width() / 80)))) {
         const double x = plot.left() + Teil(v, aMin, aMax) * plot.width();
@@ -68,7 +68,7 @@ void Achsen(QPainter& p, const KennfeldSzene& s, const QRectF& plot) {
     const QString xTitel = QStringLiteral("A: %1").arg(Text(s.projekt.A.Name));
     p.drawText(QRectF(plot.left(), plot.bottom() + 24, plot.width(), 22), Qt::AlignHCenter | Qt::AlignTop, xTitel);
     const QString yTitel =
-        s.gitter.zweiEingaenge
+        s.gitter.TwoInputs
             ? QStringLiteral("B: %1").arg(Text(s.projekt.B.Name))
             : QCoreApplication::translate("ansichten::Kennfeld", "Ausgang: %1").arg(Text(s.projekt.Out.Name));
     p.save();
@@ -134,7 +134,7 @@ void Legende(QPainter& p, const KennfeldSzene& s, const QRectF& r, double rechte
 // Each contour line gets its value written on it once, where it lies
 // farthest from the values already written and from the plot's edges.
 void Linienwerte(QPainter& p, const KennfeldSzene& s, const QRectF& plot) {
-    const fuzzy::KennfeldGitter& g = s.gitter;
+    const fuzzy::SurfaceGrid& g = s.gitter;
     const QFont schrift = widgets::PixelFont(widgets::SansFamily(), 11, true);
     const QFontMetrics fm(schrift);
     const QRectF innen = plot.adjusted(24, 14, -24, -14);
@@ -144,7 +144,7 @@ void Linienwerte(QPainter& p, const KennfeldSzene& s, const QRectF& plot) {
         QPointF bester;
         double besterAbstand = -1.0;
         for (const Strecke& st : s.linien[k]) {
-            const QPointF m = Abbilden(plot, (st.x0 + st.x1) / 2.0 / (g.nx - 1), (st.y0 + st.y1) / 2.0 / (g.ny - 1));
+            const QPointF m = Abbilden(plot, (st.x0 + st.x1) / 2.0 / (g.Nx - 1), (st.y0 + st.y1) / 2.0 / (g.Ny - 1));
             if (!innen.contains(m)) continue;
             double abstand =
                 std::min({m.x() - plot.left(), plot.right() - m.x(), m.y() - plot.top(), plot.bottom() - m.y()}) * 2.0;
@@ -167,17 +167,17 @@ void Linienwerte(QPainter& p, const KennfeldSzene& s, const QRectF& plot) {
 }
 
 void Flaeche(QPainter& p, const KennfeldSzene& s, const QRectF& plot) {
-    const fuzzy::KennfeldGitter& g = s.gitter;
+    const fuzzy::SurfaceGrid& g = s.gitter;
     // Each sample is the centre of its pixel: from the centre of the first
     // to the centre of the last, the picture spans the plot area exactly.
     p.save();
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(plot, s.farbbild, QRectF(0.5, 0.5, g.nx - 1, g.ny - 1));
+    p.drawImage(plot, s.farbbild, QRectF(0.5, 0.5, g.Nx - 1, g.Ny - 1));
     for (std::size_t k = 0; k < s.stufen.size(); ++k) {
         QPainterPath pfad;
         for (const Strecke& st : s.linien[k]) {
-            pfad.moveTo(Abbilden(plot, st.x0 / (g.nx - 1), st.y0 / (g.ny - 1)));
-            pfad.lineTo(Abbilden(plot, st.x1 / (g.nx - 1), st.y1 / (g.ny - 1)));
+            pfad.moveTo(Abbilden(plot, st.x0 / (g.Nx - 1), st.y0 / (g.Ny - 1)));
+            pfad.lineTo(Abbilden(plot, st.x1 / (g.Nx - 1), st.y1 / (g.Ny - 1)));
         }
         // Light lines on the dark end of the scale, dark ones on the light end.
         const bool hell = Skalenfarbe(Anteil(s, s.stufen[k])).lightness() < 120;
@@ -190,7 +190,7 @@ void Flaeche(QPainter& p, const KennfeldSzene& s, const QRectF& plot) {
 }
 
 void Kurve(QPainter& p, const KennfeldSzene& s, const QRectF& plot) {
-    const fuzzy::KennfeldGitter& g = s.gitter;
+    const fuzzy::SurfaceGrid& g = s.gitter;
     p.save();
     p.setClipRect(plot.adjusted(-2, -2, 2, 2));
     p.setPen(QPen(QColor(225, 225, 225), 1));
@@ -198,14 +198,14 @@ void Kurve(QPainter& p, const KennfeldSzene& s, const QRectF& plot) {
         const double y = plot.bottom() - Teil(v, YMin(s), YMax(s)) * plot.height();
         p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
     }
-    for (double v : AchsenTeilung(g.aMin, g.aMax, std::max(2, static_cast<int>(plot.width() / 80)))) {
-        const double x = plot.left() + Teil(v, g.aMin, g.aMax) * plot.width();
+    for (double v : AchsenTeilung(g.AMin, g.AMax, std::max(2, static_cast<int>(plot.width() / 80)))) {
+        const double x = plot.left() + Teil(v, g.AMin, g.AMax) * plot.width();
         p.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
     }
     QPainterPath pfad;
     double laufY = 0.0;
-    for (int i = 0; i < g.nx; ++i) {
-        QPointF pt = Abbilden(plot, double(i) / (g.nx - 1), Teil(g.Wert(i, 0), YMin(s), YMax(s)));
+    for (int i = 0; i < g.Nx; ++i) {
+        QPointF pt = Abbilden(plot, double(i) / (g.Nx - 1), Teil(g.Value(i, 0), YMin(s), YMax(s)));
         // Outputs a rounding step apart would make a flat stretch shimmer
         // with smoothing: hold it at the height where it began.
         if (i > 0 && std::fabs(pt.y() - laufY) < 0.05)
@@ -272,11 +272,11 @@ void SchraffurEintragMalen(QPainter& p, const KennfeldSzene& s, QSize groesse) {
 
 void Marke(QPainter& p, const KennfeldSzene& s, const QRectF& plot, QSize groesse) {
     if (!s.marke) return;
-    const QPointF welt = s.gitter.zweiEingaenge ? *s.marke : QPointF(s.marke->x(), s.markeWert);
+    const QPointF welt = s.gitter.TwoInputs ? *s.marke : QPointF(s.marke->x(), s.markeWert);
     const QPointF pt = PixelPunkt(s, groesse, welt);
     if (!plot.adjusted(-1, -1, 1, 1).contains(pt)) return;
     p.save();
-    if (!s.gitter.zweiEingaenge) {
+    if (!s.gitter.TwoInputs) {
         p.setPen(QPen(Qt::black, 1, Qt::DashLine));
         p.drawLine(QPointF(pt.x(), plot.top()), QPointF(pt.x(), plot.bottom()));
     }
@@ -295,34 +295,34 @@ void Marke(QPainter& p, const KennfeldSzene& s, const QRectF& plot, QSize groess
 }  // namespace
 
 void SzeneAufbereiten(KennfeldSzene& s) {
-    const fuzzy::KennfeldGitter& g = s.gitter;
+    const fuzzy::SurfaceGrid& g = s.gitter;
     s.linien.clear();
     s.stufen.clear();
     s.farbbild = QImage();
     s.keineRegel = {};
-    if (g.leer()) return;
-    s.keineRegel = fuzzy::FindNoRuleRegions(s.projekt.A, s.projekt.B, s.projekt.Out, s.projekt.Rules);
-    s.skalaMin = std::min<double>(s.projekt.Out.RangeMin, g.minimum);
-    s.skalaMax = std::max<double>(s.projekt.Out.RangeMax, g.maximum);
+    if (g.Empty()) return;
+    s.keineRegel = fuzzy::FindNoRuleRegions(s.projekt);
+    s.skalaMin = std::min<double>(s.projekt.Out.RangeMin, g.Min);
+    s.skalaMax = std::max<double>(s.projekt.Out.RangeMax, g.Max);
     if (!(s.skalaMax > s.skalaMin)) s.skalaMax = s.skalaMin + 1.0;
-    if (!g.zweiEingaenge) return;
+    if (!g.TwoInputs) return;
 
-    s.farbbild = QImage(g.nx, g.ny, QImage::Format_RGB32);
-    for (int j = 0; j < g.ny; ++j) {
-        auto* zeile = reinterpret_cast<QRgb*>(s.farbbild.scanLine(g.ny - 1 - j));
-        for (int i = 0; i < g.nx; ++i) zeile[i] = Skalenfarbe(Anteil(s, g.Wert(i, j))).rgb();
+    s.farbbild = QImage(g.Nx, g.Ny, QImage::Format_RGB32);
+    for (int j = 0; j < g.Ny; ++j) {
+        auto* zeile = reinterpret_cast<QRgb*>(s.farbbild.scanLine(g.Ny - 1 - j));
+        for (int i = 0; i < g.Nx; ++i) zeile[i] = Skalenfarbe(Anteil(s, g.Value(i, j))).rgb();
     }
     // Contour lines at the round values strictly inside the field's values.
     for (double v : RundeTeilung(s.skalaMin, s.skalaMax, 8)) {
-        if (v <= g.minimum || v >= g.maximum) continue;
+        if (v <= g.Min || v >= g.Max) continue;
         s.stufen.push_back(v);
-        s.linien.push_back(Hoehenlinie(g.Werte, g.nx, g.ny, static_cast<float>(v)));
+        s.linien.push_back(Hoehenlinie(g.Values, g.Nx, g.Ny, static_cast<float>(v)));
     }
 }
 
 QRectF SchraffurRechteck(const KennfeldSzene& s, const QRectF& plot, const fuzzy::NoRuleBox& box) {
-    const fuzzy::KennfeldGitter& g = s.gitter;
-    if (g.leer()) return {};
+    const fuzzy::SurfaceGrid& g = s.gitter;
+    if (g.Empty()) return {};
     // One side as pixels: the ends mapped, widened about its middle to the
     // least width, limited to the plot.
     auto seite = [](double lo, double hi, double min, double max, double von, double bis) -> std::pair<double, double> {
@@ -337,21 +337,21 @@ QRectF SchraffurRechteck(const KennfeldSzene& s, const QRectF& plot, const fuzzy
         }
         return {std::max(p0, von), std::min(p1, bis)};
     };
-    const auto [x0, x1] = seite(box.A.Low.Value, box.A.High.Value, g.aMin, g.aMax, plot.left(), plot.right());
+    const auto [x0, x1] = seite(box.A.Low.Value, box.A.High.Value, g.AMin, g.AMax, plot.left(), plot.right());
     if (!(x1 > x0)) return {};
-    if (!g.zweiEingaenge || !box.HasB) return QRectF(QPointF(x0, plot.top()), QPointF(x1, plot.bottom()));
+    if (!g.TwoInputs || !box.HasB) return QRectF(QPointF(x0, plot.top()), QPointF(x1, plot.bottom()));
     // B grows upwards: its low end is the lower edge.
-    const auto [y0, y1] = seite(box.B.Low.Value, box.B.High.Value, g.bMin, g.bMax, 0.0, plot.height());
+    const auto [y0, y1] = seite(box.B.Low.Value, box.B.High.Value, g.BMin, g.BMax, 0.0, plot.height());
     if (!(y1 > y0)) return {};
     return QRectF(QPointF(x0, plot.bottom() - y1), QPointF(x1, plot.bottom() - y0));
 }
 
 QRectF SchraffurLegende(const KennfeldSzene& s, QSize groesse) {
-    if (s.keineRegel.Empty() || s.gitter.leer()) return {};
-    const KennfeldAufteilung a = KennfeldAufteilen(groesse, s.gitter.zweiEingaenge);
+    if (s.keineRegel.Empty() || s.gitter.Empty()) return {};
+    const KennfeldAufteilung a = KennfeldAufteilen(groesse, s.gitter.TwoInputs);
     // Under the colour bar; a curve has no bar, so its entry sits in the
     // plot's upper right corner.
-    if (s.gitter.zweiEingaenge)
+    if (s.gitter.TwoInputs)
         return QRectF(a.legende.left(), a.legende.bottom() - SchraffurEintrag + 8, LegendeBreite - 14,
                       SchraffurEintrag - 8);
     return QRectF(a.plot.right() - 150, a.plot.top() + 6, 144, 20);
@@ -367,24 +367,24 @@ KennfeldAufteilung KennfeldAufteilen(QSize groesse, bool zweiEingaenge) {
 }
 
 std::optional<QPointF> WeltPunkt(const KennfeldSzene& s, QSize groesse, QPointF pixel) {
-    if (s.gitter.leer()) return std::nullopt;
-    const QRectF plot = KennfeldAufteilen(groesse, s.gitter.zweiEingaenge).plot;
+    if (s.gitter.Empty()) return std::nullopt;
+    const QRectF plot = KennfeldAufteilen(groesse, s.gitter.TwoInputs).plot;
     if (pixel.x() < plot.left() || pixel.x() > plot.right() || pixel.y() < plot.top() || pixel.y() > plot.bottom())
         return std::nullopt;
     const double fx = (pixel.x() - plot.left()) / plot.width();
     const double fy = (plot.bottom() - pixel.y()) / plot.height();
-    return QPointF(s.gitter.aMin + fx * (double(s.gitter.aMax) - s.gitter.aMin), YMin(s) + fy * (YMax(s) - YMin(s)));
+    return QPointF(s.gitter.AMin + fx * (double(s.gitter.AMax) - s.gitter.AMin), YMin(s) + fy * (YMax(s) - YMin(s)));
 }
 
 QPointF PixelPunkt(const KennfeldSzene& s, QSize groesse, QPointF welt) {
-    const QRectF plot = KennfeldAufteilen(groesse, s.gitter.zweiEingaenge).plot;
-    return Abbilden(plot, Teil(welt.x(), s.gitter.aMin, s.gitter.aMax), Teil(welt.y(), YMin(s), YMax(s)));
+    const QRectF plot = KennfeldAufteilen(groesse, s.gitter.TwoInputs).plot;
+    return Abbilden(plot, Teil(welt.x(), s.gitter.AMin, s.gitter.AMax), Teil(welt.y(), YMin(s), YMax(s)));
 }
 
 void MaleKennfeld(QPainter& p, QSize groesse, const KennfeldSzene& s) {
     p.save();
     p.fillRect(QRect(QPoint(0, 0), groesse), Qt::white);
-    if (s.gitter.leer()) {
+    if (s.gitter.Empty()) {
         p.setFont(widgets::PixelFont(widgets::SansFamily(), 14, false));
         p.setPen(Qt::black);
         p.drawText(QRect(QPoint(0, 0), groesse), Qt::AlignCenter,
@@ -393,7 +393,7 @@ void MaleKennfeld(QPainter& p, QSize groesse, const KennfeldSzene& s) {
         p.restore();
         return;
     }
-    const bool zwei = s.gitter.zweiEingaenge;
+    const bool zwei = s.gitter.TwoInputs;
     const KennfeldAufteilung a = KennfeldAufteilen(groesse, zwei);
     // The title names all three variables when it fits, else the output only.
     const QFont titelSchrift = widgets::PixelFont(widgets::SansFamily(), 15, true);

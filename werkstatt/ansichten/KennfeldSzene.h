@@ -1,9 +1,9 @@
 #pragma once
 
-#include "FuzUnits.h"
-#include "Hoehenlinien.h"
-#include "KennfeldGitter.h"
-#include "NoRuleRegions.h"
+#include "fuzzy/Project.h"
+#include "werkstatt/ansichten/Hoehenlinien.h"
+#include "fuzzy/Surface.h"
+#include "fuzzy/NoRuleRegions.h"
 
 #include <QImage>
 #include <QPointF>
@@ -21,7 +21,7 @@ namespace ansichten {
 // belongs to, the sampled field, its colours and contour lines.
 struct KennfeldSzene {
     fuzzy::Project projekt;
-    fuzzy::KennfeldGitter gitter;
+    fuzzy::SurfaceGrid gitter;
     // The output values the colours span: the output's range, widened to
     // every value of the field.
     double skalaMin = 0.0, skalaMax = 1.0;

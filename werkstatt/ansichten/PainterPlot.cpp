@@ -1,8 +1,8 @@
-#include "PainterPlot.h"
+#include "werkstatt/ansichten/PainterPlot.h"
 
-#include "Farbskala.h"
-#include "Fonts.h"
-#include "Ks.h"
+#include "werkstatt/ansichten/Farbskala.h"
+#include "widgets/Fonts.h"
+#include "widgets/Ks.h"
 
 #include <QFontMetrics>
 #include <QLineF>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FuzUnits.h"
-#include "Plot.h"
-#include "PlotScale.h"
+#include "fuzzy/FuzUnits.h"
+#include "fuzzy/Plot.h"
+#include "widgets/PlotScale.h"
 
 #include <QColor>
 #include <QPoint>

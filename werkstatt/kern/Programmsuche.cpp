@@ -1,4 +1,4 @@
-#include "Programmsuche.h"
+#include "werkstatt/kern/Programmsuche.h"
 
 #include <filesystem>
 #include <system_error>

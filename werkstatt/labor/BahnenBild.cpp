@@ -1,7 +1,7 @@
-#include "BahnenBild.h"
+#include "werkstatt/labor/BahnenBild.h"
 
-#include "Fonts.h"
-#include "Zahl.h"
+#include "widgets/Fonts.h"
+#include "werkstatt/labor/Zahl.h"
 
 #include <QCoreApplication>
 #include <QPainter>

@@ -5,7 +5,7 @@
 // colour and dash pattern tell its verdict, and a legend. The screen keeps its
 // own, livelier road (StrassenBild).
 
-#include "TruckRechnung.h"
+#include "werkstatt/labor/TruckRechnung.h"
 
 #include <QColor>
 #include <QRectF>

@@ -1,8 +1,8 @@
-#include "KurvenDiagramm.h"
+#include "werkstatt/labor/KurvenDiagramm.h"
 
-#include "Fonts.h"
-#include "PlotScale.h"
-#include "Zahl.h"
+#include "widgets/Fonts.h"
+#include "widgets/PlotScale.h"
+#include "werkstatt/labor/Zahl.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,4 +1,4 @@
-#include "LaborSeite.h"
+#include "werkstatt/labor/LaborSeite.h"
 
 #include <QLabel>
 #include <QMenu>

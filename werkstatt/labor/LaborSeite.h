@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FuzUnits.h"
+#include "fuzzy/Project.h"
 
 #include <QString>
 #include <QWidget>

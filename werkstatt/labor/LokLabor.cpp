@@ -1,11 +1,11 @@
-#include "LokLabor.h"
+#include "werkstatt/labor/LokLabor.h"
 
-#include "Bildexport.h"
-#include "Farbskala.h"
-#include "Fonts.h"
-#include "KurvenDiagramm.h"
-#include "SingEdit.h"
-#include "Zahl.h"
+#include "werkstatt/ansichten/Bildexport.h"
+#include "werkstatt/ansichten/Farbskala.h"
+#include "widgets/Fonts.h"
+#include "werkstatt/labor/KurvenDiagramm.h"
+#include "widgets/SingEdit.h"
+#include "werkstatt/labor/Zahl.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -36,9 +36,9 @@ QString ZeilenName(const char* spalte, int i) {
 
 // Dark, middle and light when printed in grey, and each with its own dash
 // pattern, so the three masses stay apart on any printer.
-QString LokLabor::EndeZusatz(const pemrak::Kennzahlen& k) {
-    if (!k.Endlich) return tr(" (abgebrochen: keine endliche Zahl)");
-    return k.Ausgelaufen ? tr(" (30 cm hinter der Marke)") : QString();
+QString LokLabor::EndeZusatz(const pemrak::RunFigures& k) {
+    if (!k.Finite) return tr(" (abgebrochen: keine endliche Zahl)");
+    return k.RanOut ? tr(" (30 cm hinter der Marke)") : QString();
 }
 
 QColor LokLabor::Farbe(int masse) {
@@ -115,10 +115,9 @@ LokLabor::LokLabor(QWidget* parent)
         zahlen->addWidget(l, 0, c);
     }
     for (int i = 0; i < 3; ++i) {
-        auto* name =
-            new QLabel(QStringLiteral("<span style='color:%1'>&#9632;</span>&nbsp;%2")
-                           .arg(Farbe(i).name(), MasseName(pemrak::LaborMassen()[static_cast<std::size_t>(i)])),
-                       this);
+        auto* name = new QLabel(QStringLiteral("<span style='color:%1'>&#9632;</span>&nbsp;%2")
+                                    .arg(Farbe(i).name(), MasseName(pemrak::LabMasses()[static_cast<std::size_t>(i)])),
+                                this);
         zahlen->addWidget(name, i + 1, 0);
         for (int c = 0; c < 5; ++c) {
             auto* l = new QLabel(this);
@@ -290,20 +289,20 @@ void LokLabor::ZeigeKurven() {
     double tEnde = 0, tRuhe = 0;
     for (const auto* erg : {Ergebnis_.get(), VergleichErgebnis_.get()}) {
         if (!erg) continue;
-        for (const pemrak::Versuch& l : erg->Laeufe) {
-            tEnde = std::max(tEnde, double(l.Zahlen.EndeT));
-            tRuhe = std::max(tRuhe, double(l.InRuheAb.value_or(l.Zahlen.EndeT)));
+        for (const pemrak::JudgedRun& l : erg->Laeufe) {
+            tEnde = std::max(tEnde, double(l.Figures.EndT));
+            tRuhe = std::max(tRuhe, double(l.AtRestFrom.value_or(l.Figures.EndT)));
         }
     }
     const double tBis = std::min(tEnde, std::max(2.0, tRuhe * 1.25 + 0.5));
     std::array<QVector<KurvenDiagramm::Kurve>, Diagrammzahl> kurven;
     auto hinzu = [&](const LokErgebnis& erg, bool blass) {
         for (std::size_t i = 0; i < erg.Laeufe.size(); ++i) {
-            const pemrak::Versuch& l = erg.Laeufe[i];
+            const pemrak::JudgedRun& l = erg.Laeufe[i];
             KurvenDiagramm::Kurve st{
-                MasseName(l.Optionen.Start.Masse), Farbe(static_cast<int>(i)), {}, Stil(static_cast<int>(i)), blass};
+                MasseName(l.Options.Start.Masse), Farbe(static_cast<int>(i)), {}, Stil(static_cast<int>(i)), blass};
             KurvenDiagramm::Kurve vt = st, sv = st, ft = st;
-            for (const pemrak::LaufPunkt& p : l.Fahrt.Verlauf) {
+            for (const pemrak::TrackPoint& p : l.Run.Track) {
                 st.Punkte.append(QPointF(p.t, p.sCm));
                 vt.Punkte.append(QPointF(p.t, p.vCms));
                 ft.Punkte.append(QPointF(p.t, p.Kraft));
@@ -347,16 +346,16 @@ void LokLabor::ZeigeVergleich(LokErgebnis&& e) {
     if (!HatVergleich_) return;
     VergleichErgebnis_ = std::make_shared<const LokErgebnis>(std::move(e));
     QStringList teile;
-    for (const pemrak::Versuch& l : VergleichErgebnis_->Laeufe)
+    for (const pemrak::JudgedRun& l : VergleichErgebnis_->Laeufe)
         teile << tr("%1 in Ruhe ab %2, Überschwingen %3 cm, %4 Kraftwechsel")
-                     .arg(MasseName(l.Optionen.Start.Masse),
-                          l.InRuheAb ? tr("t = %1 s").arg(Zahl(*l.InRuheAb, zahl::Art::Sekunden)) : tr("nie"),
-                          Zahl(l.Zahlen.UeberschwingenCm, zahl::Art::Zentimeter))
-                     .arg(l.Zahlen.Vorzeichenwechsel);
+                     .arg(MasseName(l.Options.Start.Masse),
+                          l.AtRestFrom ? tr("t = %1 s").arg(Zahl(*l.AtRestFrom, zahl::Art::Sekunden)) : tr("nie"),
+                          Zahl(l.Figures.OvershootCm, zahl::Art::Zentimeter))
+                     .arg(l.Figures.SignChanges);
     VergleichText(
-        VergleichErgebnis_->Fehler.empty()
+        !VergleichErgebnis_->Fehler
             ? tr("Vergleich mit %1 (gestrichelt): %2").arg(VergleichName_, teile.join(QStringLiteral("; ")))
-            : tr("Vergleich mit %1: %2").arg(VergleichName_, QString::fromStdString(VergleichErgebnis_->Fehler)));
+            : tr("Vergleich mit %1: %2").arg(VergleichName_, QString::fromStdString(*VergleichErgebnis_->Fehler)));
     ZeigeKurven();
 }
 
@@ -368,9 +367,9 @@ void LokLabor::Markieren() {
             if (QLabel* l = zahl(ZeilenName(s, i))) l->setEnabled(!alt);
     if (alt)
         Status_->setText(tr("wird berechnet …"));
-    else if (Ergebnis_ && !Ergebnis_->Fehler.empty())
+    else if (Ergebnis_ && Ergebnis_->Fehler)
         Status_->setText(QStringLiteral("<span style='color:#c00000'>%1</span>")
-                             .arg(QString::fromStdString(Ergebnis_->Fehler).toHtmlEscaped()));
+                             .arg(QString::fromStdString(*Ergebnis_->Fehler).toHtmlEscaped()));
     else if (Status_->text() == tr("wird berechnet …"))
         Status_->clear();
 }
@@ -383,19 +382,19 @@ void LokLabor::ZeigeZahlen() {
             for (const char* s : Spalten) zahl(ZeilenName(s, i))->setText(leer);
             continue;
         }
-        const pemrak::Versuch& l = Ergebnis_->Laeufe[static_cast<std::size_t>(i)];
+        const pemrak::JudgedRun& l = Ergebnis_->Laeufe[static_cast<std::size_t>(i)];
         auto ab = [](const std::optional<float>& t) {
             return t ? tr("t = %1 s").arg(Zahl(*t, zahl::Art::Sekunden)) : tr("nie");
         };
-        zahl(ZeilenName("ruhe", i))->setText(ab(l.InRuheAb));
-        zahl(ZeilenName("genau", i))->setText(ab(l.GenauAb));
+        zahl(ZeilenName("ruhe", i))->setText(ab(l.AtRestFrom));
+        zahl(ZeilenName("genau", i))->setText(ab(l.ExactFrom));
         zahl(ZeilenName("ueberschwingen", i))
-            ->setText(Zahl(l.Zahlen.UeberschwingenCm, zahl::Art::Zentimeter) + QStringLiteral(" cm"));
-        zahl(ZeilenName("wechsel", i))->setText(QString::number(l.Zahlen.Vorzeichenwechsel));
+            ->setText(Zahl(l.Figures.OvershootCm, zahl::Art::Zentimeter) + QStringLiteral(" cm"));
+        zahl(ZeilenName("wechsel", i))->setText(QString::number(l.Figures.SignChanges));
         zahl(ZeilenName("ende", i))
             ->setText(QStringLiteral("%1 s; %2 cm; %3 cm/s%4")
-                          .arg(Zahl(l.Zahlen.EndeT, zahl::Art::Sekunden), Zahl(l.Zahlen.EndeSCm, zahl::Art::Zentimeter),
-                               Zahl(l.Zahlen.EndeVCms, zahl::Art::CmProSekunde), EndeZusatz(l.Zahlen)));
+                          .arg(Zahl(l.Figures.EndT, zahl::Art::Sekunden), Zahl(l.Figures.EndSCm, zahl::Art::Zentimeter),
+                               Zahl(l.Figures.EndVCms, zahl::Art::CmProSekunde), EndeZusatz(l.Figures)));
     }
 }
 

@@ -5,9 +5,9 @@
 // figures of each run above; re-simulated in the background after every edit.
 // A second project can be drawn faintly beside it for comparison.
 
-#include "LaborSeite.h"
-#include "LokRechnung.h"
-#include "Neuberechnung.h"
+#include "werkstatt/labor/LaborSeite.h"
+#include "werkstatt/labor/LokRechnung.h"
+#include "widgets/Neuberechnung.h"
 
 #include <array>
 #include <memory>
@@ -57,7 +57,7 @@ public:
     // What follows the end state of a run in the figures: how it ended when
     // not by the time limit. A run whose state is no number neither ran out
     // nor came to rest: it says so.
-    static QString EndeZusatz(const pemrak::Kennzahlen& k);
+    static QString EndeZusatz(const pemrak::RunFigures& k);
 
 signals:
     void ergebnisAktualisiert();

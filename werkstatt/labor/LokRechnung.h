@@ -4,8 +4,8 @@
 // 4 kg at the chosen friction, distance and step, on the lab's own copy of
 // the project. No Qt: it runs on a worker thread.
 
-#include "FuzUnits.h"
-#include "LocoVersuch.h"
+#include "fuzzy/Project.h"
+#include "loco/model/LocoVersuch.h"
 
 #include <atomic>
 #include <string>
@@ -21,8 +21,8 @@ struct LokEinstellung {
 
 struct LokErgebnis {
     LokEinstellung Einstellung;
-    std::vector<pemrak::Versuch> Laeufe;  // one per mass, in the order of LaborMassen
-    std::string Fehler;                   // a German message when nothing could be run
+    std::vector<pemrak::JudgedRun> Laeufe;  // one per mass, in the order of LaborMassen
+    std::optional<std::string> Fehler;      // why nothing could be run
 };
 
 LokErgebnis RechneLok(fuzzy::Project p, const LokEinstellung& e, const std::atomic<bool>* abbruch = nullptr);

@@ -1,7 +1,7 @@
-#include "RegelnVerbessern.h"
+#include "werkstatt/labor/RegelnVerbessern.h"
 
-#include "Sprache.h"
-#include "Zahl.h"
+#include "fuzzy/Language.h"
+#include "werkstatt/labor/Zahl.h"
 #include "ui_RegelnVerbessern.h"
 
 #include <QCoreApplication>
@@ -247,7 +247,7 @@ void RegelnVerbessern::Fortschritt() {
 void RegelnVerbessern::ZeigeVergleich(const tuning::Score* vorher, const fuzzy::Project* nachher,
                                       const tuning::Score* besser) {
     // The figures in the decimals of the language on screen.
-    const tuning::Decimals d = fuzzy::Dezimalzeichen() == ',' ? tuning::Decimals::Comma : tuning::Decimals::Point;
+    const tuning::Decimals d = fuzzy::DecimalSign() == ',' ? tuning::Decimals::Comma : tuning::Decimals::Point;
     if (vorher) Ui_->VorherZahlen->setText(Zeilen(tuning::Describe(*vorher, d)));
     if (besser) Ui_->NachherZahlen->setText(Zeilen(tuning::Describe(*besser, d)));
     if (nachher) Ui_->NachherRegeln->setText(RegelnAlsHtml(*nachher, &Start_.Rules));

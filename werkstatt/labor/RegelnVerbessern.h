@@ -6,9 +6,9 @@
 // keeps the best so far, and "Übernehmen", which hands the improved project
 // back for the window to apply as one undoable change.
 
-#include "FuzUnits.h"
-#include "Neuberechnung.h"
-#include "Tuner.h"
+#include "fuzzy/Project.h"
+#include "widgets/Neuberechnung.h"
+#include "tuning/Tuner.h"
 
 #include <QDialog>
 #include <QMutex>

@@ -1,6 +1,6 @@
-#include "StrassenBild.h"
+#include "werkstatt/labor/StrassenBild.h"
 
-#include "BahnenBild.h"
+#include "werkstatt/labor/BahnenBild.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -5,7 +5,7 @@
 // stretches it (within a bound), every track of a
 // grid run coloured by its verdict, and the truck of a replayed start.
 
-#include "TruckRechnung.h"
+#include "werkstatt/labor/TruckRechnung.h"
 
 #include <QPixmap>
 #include <QPointF>

@@ -1,9 +1,9 @@
-#include "TruckLabor.h"
+#include "werkstatt/labor/TruckLabor.h"
 
-#include "BahnenBild.h"
-#include "Bildexport.h"
-#include "StrassenBild.h"
-#include "Zahl.h"
+#include "werkstatt/labor/BahnenBild.h"
+#include "werkstatt/ansichten/Bildexport.h"
+#include "werkstatt/labor/StrassenBild.h"
+#include "werkstatt/labor/Zahl.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>

@@ -5,9 +5,9 @@
 // background after every edit. A click on a track replays that start slowly
 // and reports the controller's inputs of each step (replayZustand).
 
-#include "LaborSeite.h"
-#include "Neuberechnung.h"
-#include "TruckRechnung.h"
+#include "werkstatt/labor/LaborSeite.h"
+#include "widgets/Neuberechnung.h"
+#include "werkstatt/labor/TruckRechnung.h"
 
 #include <QTimer>
 #include <memory>

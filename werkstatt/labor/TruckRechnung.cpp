@@ -1,6 +1,6 @@
-#include "TruckRechnung.h"
+#include "werkstatt/labor/TruckRechnung.h"
 
-#include "ParallelFor.h"
+#include "fuzzy/ParallelFor.h"
 
 #include <vector>
 
@@ -27,7 +27,7 @@ TruckErgebnis RechneTruckRaster(fuzzy::Project p, float geschwindigkeit, const s
     std::vector<std::vector<dorvane::StartRun>> laeufe(starts.size());
     fuzzy::ParallelFor(starts.size(), threads, [&](std::size_t i, int w) {
         fuzzy::Project& q = eigen[static_cast<std::size_t>(w)];
-        const dorvane::Controller c{q.A, q.B, q.Out, q.Rules};
+        const fuzzy::Controller c(q);
         laeufe[i] = dorvane::RunStarts(c, {starts[i]}, geschwindigkeit, dorvane::DefaultMaxSteps, true, abbruch);
     });
     for (auto& l : laeufe)

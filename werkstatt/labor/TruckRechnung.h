@@ -4,8 +4,8 @@
 // copy of the project, and the three verdicts the picture colours by.
 // No Qt: it runs on a worker thread.
 
-#include "Grid.h"
-#include "FuzUnits.h"
+#include "truck/model/Grid.h"
+#include "fuzzy/Project.h"
 
 #include <atomic>
 

@@ -1,4 +1,4 @@
-#include "Zahl.h"
+#include "werkstatt/labor/Zahl.h"
 
 namespace labor {
 

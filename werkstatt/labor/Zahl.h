@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Zahlformat.h"
+#include "widgets/Zahlformat.h"
 
 #include <QString>
 

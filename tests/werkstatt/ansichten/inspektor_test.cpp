@@ -1,0 +1,283 @@
+// The inspector: its numbers, its controls and what its rule grid marks.
+#include "werkstatt/ansichten/Inspektor.h"
+
+#include "tests/werkstatt/ansichten/AnsichtenTest.h"
+#include "werkstatt/ansichten/Farbskala.h"
+#include "fuzzy/Hints.h"
+#include "werkstatt/ansichten/PainterPlot.h"
+
+#include "widgets/Zahlformat.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QTest>
+
+namespace {
+
+using ansichtentest::Engine;
+using ansichtentest::Laden;
+using fuzzy::Project;
+
+void Setzen(ansichten::Inspektor& i, const fuzzy::Project& p) { i.setProjekt(p); }
+
+TEST(Inspektor, WorkedExampleShowsTheOutputWithNineDigits) {
+    const fuzzy::Project p = Laden("beispiel.fuz");
+    ansichten::Inspektor i;
+    Setzen(i, p);
+    i.setEingaben(-2.5f, 0.0f);
+    EXPECT_EQ(i.ausgang(), Engine(p, -2.5f, 0.0f));
+    EXPECT_TRUE(i.ausgangAnzeige()->text().endsWith(QStringLiteral("= 0,611111104")))
+        << qPrintable(i.ausgangAnzeige()->text());
+}
+
+TEST(Inspektor, OutputDiagramKeepsTheProjectsHeights) {
+    // Inference overwrites the output's heights; the inspector must draw the
+    // project's own terms from an untouched copy, again and again.
+    const fuzzy::Project p = Laden("beispiel.fuz");
+    ansichten::Inspektor i;
+    Setzen(i, p);
+    for (float a : {-2.5f, 7.0f, -9.0f}) {
+        i.setEingaben(a, 0.0f);
+        for (int k = 1; k <= p.Out.TermCount; ++k)
+            EXPECT_EQ(i.szene().projekt.Out.GetParam(k, fuzzy::ParamH), p.Out.GetParam(k, fuzzy::ParamH));
+        EXPECT_EQ(i.ausgang(), Engine(p, a, 0.0f));
+    }
+}
+
+TEST(Inspektor, ResultAgreesWithEngineOverTheTruckProject) {
+    const fuzzy::Project p = Laden("truck.fuz");
+    ansichten::Inspektor i;
+    Setzen(i, p);
+    for (auto [a, b] : {std::pair{-20.0f, -90.0f}, {5.0f, 90.0f}, {-3.3f, 12.5f}, {0.0f, 0.0f}}) {
+        i.setEingaben(a, b);
+        EXPECT_EQ(i.ausgang(), Engine(p, a, b)) << a << ", " << b;
+    }
+}
+
+TEST(Inspektor, SliderMovesTheInputAndReportsIt) {
+    const fuzzy::Project p = Laden("truck.fuz");
+    ansichten::Inspektor i;
+    Setzen(i, p);
+    QSignalSpy spy(&i, &ansichten::Inspektor::eingabenGeaendert);
+    i.schieberA()->setValue(0);
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_EQ(spy.last().at(0).toFloat(), p.A.RangeMin);
+    EXPECT_EQ(i.eingabeA(), p.A.RangeMin);
+    i.schieberB()->setValue(ansichten::Inspektor::SchieberSchritte);
+    EXPECT_EQ(i.eingabeB(), p.B.RangeMax);
+    EXPECT_EQ(spy.last().at(1).toFloat(), p.B.RangeMax);
+    EXPECT_EQ(i.ausgang(), Engine(p, p.A.RangeMin, p.B.RangeMax));
+    // The number field shows the value exactly.
+    EXPECT_EQ(i.feldB()->text(), QStringLiteral("90"));
+}
+
+TEST(Inspektor, NumberFieldTakesCommaAndSetsTheInput) {
+    const fuzzy::Project p = Laden("truck.fuz");
+    ansichten::Inspektor i;
+    Setzen(i, p);
+    QLineEdit* zeile = i.feldA()->findChild<QLineEdit*>();
+    ASSERT_NE(zeile, nullptr);
+    zeile->setText(QStringLiteral("-2,25"));
+    i.feldA()->interpretText();
+    EXPECT_EQ(i.eingabeA(), -2.25f);
+}
+
+TEST(Inspektor, InputsOutsideTheRangeAreLimitedToIt) {
+    const fuzzy::Project p = Laden("truck.fuz");
+    ansichten::Inspektor i;
+    Setzen(i, p);
+    i.setEingaben(1000.0f, -1000.0f);
+    EXPECT_EQ(i.eingabeA(), p.A.RangeMax);
+    EXPECT_EQ(i.eingabeB(), p.B.RangeMin);
+    EXPECT_EQ(i.schieberA()->value(), ansichten::Inspektor::SchieberSchritte);
+    EXPECT_EQ(i.schieberB()->value(), 0);
+}
+
+TEST(Inspektor, OneInputProjectHidesInputB) {
+    const fuzzy::Project p = Laden("beispiel.fuz");
+    ansichten::Inspektor i;
+    Setzen(i, p);
+    i.show();
+    EXPECT_TRUE(i.nichtVerwendet()->isVisible());
+    EXPECT_FALSE(i.schieberB()->isVisible());
+    const fuzzy::Project t = Laden("truck.fuz");
+    Setzen(i, t);
+    EXPECT_FALSE(i.nichtVerwendet()->isVisible());
+    EXPECT_TRUE(i.schieberB()->isVisible());
+}
+
+TEST(Inspektor, SettingTheSameProjectAgainKeepsTheInputs) {
+    const fuzzy::Project p = Laden("truck.fuz");
+    ansichten::Inspektor i;
+    Setzen(i, p);
+    i.setEingaben(-4.0f, 30.0f);
+    QSignalSpy spy(&i, &ansichten::Inspektor::eingabenGeaendert);
+    Setzen(i, p);
+    EXPECT_EQ(i.eingabeA(), -4.0f);
+    EXPECT_EQ(i.eingabeB(), 30.0f);
+    EXPECT_EQ(spy.count(), 0);
+}
+
+TEST(Inspektor, ClickOrDragInADiagramMovesThatInput) {
+    const fuzzy::Project p = Laden("truck.fuz");
+    ansichten::Inspektor i;
+    i.resize(1000, 760);
+    i.show();
+    Setzen(i, p);
+    i.setEingaben(0.0f, 0.0f);
+    const ansichten::InspektorAufteilung a = ansichten::Aufteilen(i.szenengroesse());
+    QImage leer(i.szenengroesse(), QImage::Format_RGB32);
+    QPainter maler(&leer);
+    auto punkt = [&](const QRect& teil, const fuzzy::TFuzzy& v, float x) {
+        ansichten::PainterPlot plot(maler, ansichten::Diagrammbereich(teil));
+        plot.setX1(v.RangeMin);
+        plot.setX2(v.RangeMax);
+        plot.setY1(0.0f);
+        plot.setY2(1.0f);
+        return plot.Punkt(x, 0.5f);
+    };
+    QSignalSpy spy(&i, &ansichten::Inspektor::eingabenGeaendert);
+    QTest::mouseClick(i.bild(), Qt::LeftButton, Qt::NoModifier, punkt(a.eingangA, p.A, -12.0f));
+    EXPECT_NEAR(i.eingabeA(), -12.0, 0.2);
+    EXPECT_EQ(i.eingabeB(), 0.0f);
+    QTest::mouseClick(i.bild(), Qt::LeftButton, Qt::NoModifier, punkt(a.eingangB, p.B, 45.0f));
+    EXPECT_NEAR(i.eingabeB(), 45.0, 1.0);
+    EXPECT_NEAR(i.eingabeA(), -12.0, 0.2);
+    EXPECT_EQ(spy.count(), 2);
+    // A click on the rule grid moves nothing.
+    QTest::mouseClick(i.bild(), Qt::LeftButton, Qt::NoModifier, a.regeln.center());
+    EXPECT_EQ(spy.count(), 2);
+    EXPECT_EQ(i.ausgang(), Engine(p, i.eingabeA(), i.eingabeB()));
+}
+
+TEST(Inspektor, RuleInWordsNamesTheTermsOfItsRowAndColumn) {
+    const fuzzy::Project p = Laden("truck.fuz");
+    ansichten::Inspektor i;
+    Setzen(i, p);
+    i.setEingaben(-3.0f, 20.0f);
+    const QSize g(1000, 640);
+    // Row 4 is B's fourth term, column 2 A's second; the rule drives the
+    // output term the table names there.
+    const auto zelle = ansichten::ZelleUnter(g, ansichten::RegelZelle(ansichten::Aufteilen(g).regeln, 4, 2).center());
+    ASSERT_EQ(zelle, (std::array<int, 2>{4, 2}));
+    const QString t = ansichten::RegelText(i.szene(), 4, 2);
+    const QString erwartet =
+        QStringLiteral("WENN %1 ist %2 UND %3 ist %4, DANN %5 ist %6 (Feuerst\u00E4rke %7)")
+            .arg(QString::fromStdString(p.A.Name), QString::fromStdString(p.A.GetTermName(2)),
+                 QString::fromStdString(p.B.Name), QString::fromStdString(p.B.GetTermName(4)),
+                 QString::fromStdString(p.Out.Name), QString::fromStdString(p.Out.GetTermName(p.Rules.Get(4, 2))),
+                 zahl::Text(i.auswertung().Strength[3][1], zahl::Art::Zugehoerigkeit));
+    EXPECT_EQ(t, erwartet);
+    EXPECT_EQ(ansichten::ZelleUnter(g, QPoint(2, 2)), (std::array<int, 2>{0, 0}));
+    const fuzzy::Project e = Laden("beispiel.fuz");
+    Setzen(i, e);
+    EXPECT_TRUE(ansichten::RegelText(i.szene(), 2, 1).isEmpty());  // one input: row 1 only
+    EXPECT_TRUE(ansichten::RegelText(i.szene(), 1, 1).startsWith(QStringLiteral("WENN Fehler ist negativ, DANN")));
+}
+
+// --- the rule grid as painted ------------------------------------------------
+
+QImage Szene(const ansichten::Inspektor& i, QSize g) {
+    QImage bild(g, QImage::Format_RGB32);
+    bild.fill(Qt::white);
+    QPainter p(&bild);
+    i.malen(p, g);
+    return bild;
+}
+
+int Dunkle(const QImage& bild, const QRect& r) {
+    int n = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x) n += qGray(bild.pixel(x, y)) < 60;
+    return n;
+}
+
+TEST(Inspektor, GridShadesEachCellByFiringStrengthAndFramesTheDecidingOnes) {
+    const fuzzy::Project p = Laden("truck.fuz");
+    ansichten::Inspektor i;
+    Setzen(i, p);
+    i.setEingaben(-3.0f, 20.0f);
+    const fuzzy::StepBreakdown& e = i.auswertung();
+    const QSize g(1000, 640);
+    const QImage bild = Szene(i, g);
+    const QRect bereich = ansichten::Aufteilen(g).regeln;
+
+    int markiert = 0;
+    for (int r = 1; r <= 5; ++r) {
+        for (int c = 1; c <= 5; ++c) {
+            const QRect z = ansichten::RegelZelle(bereich, r, c);
+            // The corner just inside the grid line carries the shade.
+            const QColor soll = ansichten::Schattierung(e.Strength[r - 1][c - 1]);
+            bool rahmen = false;
+            for (int k = 0; k < p.Out.TermCount; ++k) rahmen |= e.Decisive[k] == std::array<int, 2>{r, c};
+            const QRect innen = z.adjusted(6, 6, -6, -6);
+            EXPECT_EQ(QColor(bild.pixel(innen.topLeft())), soll) << "cell " << r << ", " << c;
+            // A bold frame: its left edge is a dark band several pixels long.
+            const int kante = Dunkle(bild, QRect(z.left() + 1, z.top() + 5, 3, z.height() - 10));
+            EXPECT_EQ(kante > z.height(), rahmen) << "cell " << r << ", " << c;
+            markiert += rahmen;
+        }
+    }
+    int aktiv = 0;
+    for (int k = 0; k < p.Out.TermCount; ++k) aktiv += e.Activation[k] > 0.0f;
+    EXPECT_EQ(markiert, aktiv);
+    EXPECT_GT(aktiv, 0);
+}
+
+}  // namespace
+
+// --- a step in which no rule fires -----------------------------------------------------
+
+namespace {
+
+struct SatzFall {
+    const char* name;
+    fuzzy::Project (*projekt)();
+    float a, b;
+    bool keineRegel;
+};
+
+class InspektorOhneRegel : public testing::TestWithParam<SatzFall> {};
+
+TEST_P(InspektorOhneRegel, SaysInTheHintsWordsThatTheOutputFellToTheRangeStart) {
+    const SatzFall& f = GetParam();
+    const fuzzy::Project p = f.projekt();
+    ansichten::Inspektor i;
+    Setzen(i, p);
+    i.setEingaben(f.a, f.b);
+    EXPECT_EQ(i.keineRegelAnzeige()->isHidden(), !f.keineRegel);
+    if (f.keineRegel) {
+        EXPECT_EQ(i.ausgang(), p.Out.RangeMin);
+        EXPECT_EQ(i.keineRegelAnzeige()->text(), QString::fromStdString(fuzzy::NoRuleAtText(p, f.a, f.b)));
+        EXPECT_EQ(ansichten::KeineRegelSatz(i.szene()), i.keineRegelAnzeige()->text());
+    } else {
+        EXPECT_TRUE(ansichten::KeineRegelSatz(i.szene()).isEmpty());
+    }
+}
+
+fuzzy::Project Beispiel() { return Laden("beispiel.fuz"); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Inspektor, InspektorOhneRegel,
+    testing::Values(SatzFall{"OldLokAtHundredCentimetres", ansichtentest::LokMitToterStelle, 100.0f, 0.0f, true},
+                    SatzFall{"OldLokJustBeforeIt", ansichtentest::LokMitToterStelle, 99.5f, 0.0f, false},
+                    SatzFall{"OneInputWhereTheTermsMeetAtTheirFeet", Beispiel, 0.0f, 0.0f, true},
+                    SatzFall{"HoleFreeTemplateAtItsEnd", ansichtentest::LokOhneLuecke, 100.0f, 100.0f, false}),
+    [](const testing::TestParamInfo<SatzFall>& i) { return std::string(i.param.name); });
+
+TEST(Inspektor, SentenceLeavesWithTheNextStepInWhichARuleFires) {
+    ansichten::Inspektor i;
+    Setzen(i, ansichtentest::LokMitToterStelle());
+    i.setEingaben(100.0f, 0.0f);
+    ASSERT_FALSE(i.keineRegelAnzeige()->isHidden());
+    i.setEingaben(20.0f, 0.0f);
+    EXPECT_TRUE(i.keineRegelAnzeige()->isHidden());
+}
+
+}  // namespace
