@@ -33,6 +33,20 @@ Project Even(Project p) {
 Project TruckEven() { return Even(fuzzy::TemplateTruck()); }
 Project LocoEven() { return Even(fuzzy::TemplateLoco()); }
 
+// --- the templates can succeed ---------------------------------------------------
+
+// With the truck template's terms and its steering range of +-100 degrees,
+// every start of the grid can dock at both speeds: a plain rising table does.
+TEST(TemplateTest, TruckTemplateDocksEveryStartAtBothSpeeds) {
+    Project p = fuzzy::TemplateTruck();
+    tuning::RankedTable(p).Even(p.Rules, 1.5, 1.0, 0.0);
+    const Score s = tuning::Evaluate(p, Vehicle::Truck);
+    ASSERT_TRUE(s.Complete);
+    EXPECT_EQ(s.Truck.Grid[0].Docked, 164);
+    EXPECT_EQ(s.Truck.Grid[1].Docked, 164);
+    EXPECT_EQ(s.Truck.LeftRoad(), 0);
+}
+
 // --- runs taken from the parent ---------------------------------------------------
 
 struct ReuseCase {
