@@ -6,6 +6,7 @@
 #include "widgets/Fonts.h"
 #include "widgets/Ks.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -16,8 +17,10 @@ namespace labor {
 
 namespace {
 
-constexpr int DiagrammHoehe = 62;  // each variable's diagram, with its name above
 constexpr int Rand = 6;
+constexpr int PlotHoehe = 54;  // the membership axis of one diagram, px
+// The colour of a moved term: a darker shade of the changed cells' yellow.
+const QColor Geaendert(0xc0, 0x70, 0x00);
 
 // A range end with as few decimals as it needs (at most three).
 QString Ende(double v) {
@@ -27,23 +30,64 @@ QString Ende(double v) {
     return Zahl(v, stellen);
 }
 
-bool Geaendert(const std::vector<tuning::TermChange>& changes, int welche, int term) {
+bool IstGeaendert(const std::vector<tuning::TermChange>& changes, int welche, int term) {
     return std::any_of(changes.begin(), changes.end(),
                        [&](const tuning::TermChange& c) { return c.Variable == welche && c.Term == term; });
+}
+
+QFont Klein(const QFont& f) {
+    QFont klein = f;
+    klein.setPointSizeF(std::max(6.0, f.pointSizeF() * 0.85));
+    return klein;
 }
 
 }  // namespace
 
 TermVergleich::TermVergleich(QWidget* parent) : QWidget(parent) {
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    QSizePolicy politik(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    politik.setHeightForWidth(true);
+    setSizePolicy(politik);
 }
 
-QSize TermVergleich::sizeHint() const { return {360, minimumSizeHint().height()}; }
+int TermVergleich::Diagramme() const { return Zeigen_ && !Zeigen_->B.Defined ? 2 : 3; }
 
-QSize TermVergleich::minimumSizeHint() const {
-    const int n = Zeigen_ && Zeigen_->B.Defined ? 3 : 2;
-    return {240, n * DiagrammHoehe + 2 * Rand + fontMetrics().height() + 4};
+int TermVergleich::DiagrammHoehe() const {
+    // Name, abbreviations, the plot, the range's ends, a gap.
+    return fontMetrics().height() + QFontMetrics(Klein(font())).height() + PlotHoehe + fontMetrics().height() + 6;
 }
+
+QString TermVergleich::unterschrift() const {
+    if (!Zeigen_ || !Vergleich_) return {};
+    if (Geaendert_.isEmpty()) return tr("Terme unverändert");
+    // "Abstand in cm: nah, mittel; Kraft in N: null": one group per variable.
+    QStringList gruppen;
+    for (const int welche : {0, 1, 2}) {
+        QStringList terme;
+        const std::vector<tuning::TermChange> changes = tuning::ChangedTerms(*Vergleich_, *Zeigen_);
+        for (const tuning::TermChange& c : changes)
+            if (c.Variable == welche)
+                terme << QString::fromStdString(tuning::Variable(*Zeigen_, welche).GetTermName(c.Term));
+        if (!terme.isEmpty())
+            gruppen << QStringLiteral("%1: %2").arg(QString::fromStdString(tuning::Variable(*Zeigen_, welche).Name),
+                                                    terme.join(QStringLiteral(", ")));
+    }
+    return tr("Geänderte Terme (fett, vorher gestrichelt): %1").arg(gruppen.join(QStringLiteral("; ")));
+}
+
+int TermVergleich::UnterschriftHoehe(int breite) const {
+    const QString text = unterschrift();
+    if (text.isEmpty()) return 0;
+    const int w = std::max(40, breite - 2 * Rand);
+    return fontMetrics().boundingRect(QRect(0, 0, w, 100000), Qt::TextWordWrap, text).height() + 4;
+}
+
+int TermVergleich::heightForWidth(int breite) const {
+    return 2 * Rand + Diagramme() * DiagrammHoehe() + UnterschriftHoehe(breite);
+}
+
+QSize TermVergleich::sizeHint() const { return {360, heightForWidth(360)}; }
+
+QSize TermVergleich::minimumSizeHint() const { return {240, heightForWidth(width() > 0 ? width() : 360)}; }
 
 void TermVergleich::setProjekte(const fuzzy::Project& zeigen, const fuzzy::Project* vergleich) {
     Zeigen_ = zeigen;
@@ -64,6 +108,7 @@ void TermVergleich::leeren() {
     Zeigen_.reset();
     Vergleich_.reset();
     Geaendert_.clear();
+    updateGeometry();
     update();
 }
 
@@ -77,23 +122,19 @@ void TermVergleich::malen(QPainter& p, QSize groesse) const {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setFont(font());
-    const int zeile = p.fontMetrics().height();
     std::vector<int> welche{0};
     if (Zeigen_->B.Defined) welche.push_back(1);
     welche.push_back(2);
     double y = Rand;
     for (const int w : welche) {
-        Variable(p, QRectF(Rand, y, groesse.width() - 2.0 * Rand, DiagrammHoehe - 4), w);
-        y += DiagrammHoehe;
+        Variable(p, QRectF(Rand, y, groesse.width() - 2.0 * Rand, DiagrammHoehe() - 6), w);
+        y += DiagrammHoehe();
     }
     // The caption says in words what the bold lines show.
-    QString unterschrift;
-    if (Vergleich_)
-        unterschrift = Geaendert_.isEmpty() ? tr("Terme unverändert")
-                                            : tr("Geänderte Terme (fett, vorher gestrichelt): %1")
-                                                  .arg(Geaendert_.join(QStringLiteral("; ")));
+    const QString text = unterschrift();
     p.setPen(palette().color(QPalette::WindowText));
-    p.drawText(QRectF(Rand, y, groesse.width() - 2.0 * Rand, zeile * 3), Qt::TextWordWrap, unterschrift);
+    p.drawText(QRectF(Rand, y, groesse.width() - 2.0 * Rand, UnterschriftHoehe(groesse.width())), Qt::TextWordWrap,
+               text);
     p.restore();
 }
 
@@ -103,16 +144,18 @@ void TermVergleich::Variable(QPainter& p, const QRectF& feld, int welche) const 
     const std::vector<tuning::TermChange> changes =
         Vergleich_ ? tuning::ChangedTerms(*Vergleich_, *Zeigen_) : std::vector<tuning::TermChange>{};
     const int zeile = p.fontMetrics().height();
+    const QFont klein = Klein(p.font());
+    const int kleineZeile = QFontMetrics(klein).height();
     const QColor text = palette().color(QPalette::WindowText);
     p.setPen(text);
     p.drawText(QRectF(feld.left(), feld.top(), feld.width(), zeile), Qt::AlignLeft | Qt::AlignVCenter,
                QString::fromStdString(v.Name));
-    const QRectF plot(feld.left() + 4, feld.top() + zeile + 2, feld.width() - 8, feld.height() - 2 * zeile - 4);
+    const QRectF plot(feld.left() + 4, feld.top() + zeile + kleineZeile + 2, feld.width() - 8, PlotHoehe);
     const double lo = v.RangeMin, hi = v.RangeMax;
-    if (!(hi > lo) || plot.width() < 10 || plot.height() < 10) return;
+    if (!(hi > lo) || plot.width() < 10) return;
     auto px = [&](double x) { return plot.left() + (std::clamp(x, lo, hi) - lo) / (hi - lo) * plot.width(); };
     auto py = [&](double h) { return plot.bottom() - std::clamp(h, 0.0, 1.0) * plot.height(); };
-    // The range's ends, labelled below the axis.
+    // The axis, and the range's ends below it.
     p.setPen(QPen(palette().color(QPalette::Mid), 1));
     p.drawLine(QPointF(plot.left(), plot.bottom()), QPointF(plot.right(), plot.bottom()));
     p.setPen(text);
@@ -129,31 +172,41 @@ void TermVergleich::Variable(QPainter& p, const QRectF& feld, int welche) const 
         return pfad;
     };
     p.save();
-    p.setClipRect(plot.adjusted(-1, -2, 1, 1));
-    for (int t = 1; t <= v.UsedTerms(); ++t) {
-        const bool geaendert = Geaendert(changes, welche, t);
-        QColor farbe = widgets::ToQColor(v.GetColour(t));
-        if (geaendert && alt) {
-            QColor blass = farbe;
-            blass.setAlpha(110);
-            p.setPen(QPen(blass, 1.2, Qt::DashLine));
-            p.drawPath(form(*alt, t));
+    p.setClipRect(plot.adjusted(-2, -2, 2, 1));
+    // The unchanged terms first, the old shapes of the moved ones over them,
+    // the moved ones on top.
+    for (int t = 1; t <= v.UsedTerms(); ++t)
+        if (!IstGeaendert(changes, welche, t)) {
+            p.setPen(QPen(widgets::ToQColor(v.GetColour(t)), 1.2));
+            p.drawPath(form(v, t));
         }
-        p.setPen(QPen(farbe, geaendert ? 2.6 : 1.2));
-        p.drawPath(form(v, t));
-    }
+    if (alt)
+        for (int t = 1; t <= v.UsedTerms(); ++t)
+            if (IstGeaendert(changes, welche, t)) {
+                p.setPen(QPen(palette().color(QPalette::Dark), 1.2, Qt::DashLine));
+                p.drawPath(form(*alt, t));
+            }
+    for (int t = 1; t <= v.UsedTerms(); ++t)
+        if (IstGeaendert(changes, welche, t)) {
+            p.setPen(QPen(Geaendert, 2.6));
+            p.drawPath(form(v, t));
+        }
     p.restore();
-    // The terms' abbreviations above their peaks, as in the editor.
-    QFont klein = p.font();
-    klein.setPointSizeF(std::max(6.0, klein.pointSizeF() * 0.85));
+    // The terms' abbreviations above their peaks, as in the editor, moved
+    // apart where two would overlap.
     p.setFont(klein);
+    const QFontMetrics fm(klein);
+    double frei = plot.left();
     for (int t = 1; t <= v.UsedTerms(); ++t) {
+        const QString kurz = QString::fromStdString(v.GetTermAbbrev(t));
         const double mitte = (std::clamp(double(v.GetParam(t, fuzzy::ParamB)), lo, hi) +
                               std::clamp(double(v.GetParam(t, fuzzy::ParamC)), lo, hi)) /
                              2.0;
-        p.setPen(widgets::ToQColor(v.GetColour(t)));
-        p.drawText(QRectF(px(mitte) - 20, plot.top() - zeile + 2, 40, zeile), Qt::AlignCenter,
-                   QString::fromStdString(v.GetTermAbbrev(t)));
+        const double breite = fm.horizontalAdvance(kurz) + 2.0;
+        const double links = std::min(std::max(px(mitte) - breite / 2.0, frei), plot.right() - breite);
+        p.setPen(IstGeaendert(changes, welche, t) ? Geaendert : widgets::ToQColor(v.GetColour(t)));
+        p.drawText(QRectF(links, feld.top() + zeile, breite, kleineZeile), Qt::AlignCenter, kurz);
+        frei = links + breite + 3.0;
     }
     p.setFont(font());
 }

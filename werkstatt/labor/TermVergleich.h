@@ -2,8 +2,9 @@
 
 // The terms of a project's three variables, one small diagram each, for the
 // tuning dialog: "Vorher" shows the start's terms, "Nachher" the result's,
-// where every term the search moved is drawn bold with its shape before it
-// dashed and pale beneath, and named in the caption.
+// where every term the search moved is drawn bold in the colour of the
+// changed rule cells, with its shape before it dashed beneath, and named in
+// the caption (grouped by variable), which gets the lines it needs.
 
 #include "fuzzy/Project.h"
 
@@ -30,8 +31,13 @@ public:
     // the order of the diagrams.
     const QStringList& geaenderteTerme() const { return Geaendert_; }
 
+    // The caption under the diagrams, as shown (empty without a comparison).
+    QString unterschrift() const;
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int breite) const override;
     void malen(QPainter& p, QSize groesse) const;
 
 protected:
@@ -39,6 +45,9 @@ protected:
 
 private:
     void Variable(QPainter& p, const QRectF& feld, int welche) const;
+    int Diagramme() const;
+    int DiagrammHoehe() const;
+    int UnterschriftHoehe(int breite) const;
 
     std::optional<fuzzy::Project> Zeigen_, Vergleich_;
     QStringList Geaendert_;

@@ -275,6 +275,16 @@ TEST_P(TermVergleichTest, NamesExactlyTheTermsThatMoved) {
     labor::TermVergleich w;
     w.setProjekte(nachher, &start);
     EXPECT_EQ(w.geaenderteTerme(), GetParam().erwartet);
+    // The caption names every moved term, and the widget is tall enough for
+    // the caption at any width (a narrow one wraps it onto more lines).
+    for (const QString& t : GetParam().erwartet)
+        EXPECT_TRUE(w.unterschrift().contains(t.section(QStringLiteral(": "), 1))) << qPrintable(w.unterschrift());
+    const QFontMetrics fm(w.font());
+    for (const int breite : {260, 900}) {
+        const int unterschrift =
+            fm.boundingRect(QRect(0, 0, breite - 12, 100000), Qt::TextWordWrap, w.unterschrift()).height();
+        EXPECT_GE(w.heightForWidth(breite) - w.heightForWidth(100000), unterschrift - fm.height()) << breite;
+    }
     w.setProjekte(nachher, nullptr);
     EXPECT_TRUE(w.geaenderteTerme().isEmpty()) << "nothing to compare with, nothing changed";
 }
