@@ -56,10 +56,6 @@
         <translation>at rest by:        t = %1 s</translation>
     </message>
     <message>
-        <source>Überschwingen:    %1 cm hinter der Marke</source>
-        <translation>overshoot:         %1 cm past the mark</translation>
-    </message>
-    <message>
         <source>ohne Regel:        keine Stelle der Eingangsbereiche</source>
         <translation>no rule:           nowhere in the input ranges</translation>
     </message>
@@ -186,6 +182,10 @@
     <message>
         <source>Dafür schlechter: %1.</source>
         <translation>Worse on the way: %1.</translation>
+    </message>
+    <message>
+        <source>Überschwingen:     %1 cm hinter der Marke</source>
+        <translation>overshoot:         %1 cm past the mark</translation>
     </message>
 </context>
 <context>

@@ -120,7 +120,7 @@ std::string Describe(const Score& s, Decimals d) {
             lines.push_back(Fmt(Tr("KernBewertung", "im Mittel ab:      t = %1 s"), {Fixed(l.MeanRest, 3, d)}));
         lines.push_back(Fmt(Tr("KernBewertung",
                                "\xC3\x9C"
-                               "berschwingen:    %1 cm hinter der Marke"),
+                               "berschwingen:     %1 cm hinter der Marke"),
                             {Fixed(l.Overshoot, 4, d)}));
         lines.push_back(Fmt(Tr("KernBewertung",
                                "am Ende:           %1 von der Ruhe entfernt (|s| in cm und |v| in cm/s, "
