@@ -7,7 +7,6 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 #include <memory>
 
@@ -219,16 +218,10 @@ std::string UniqueIdentifier(std::string_view utf8, std::string_view fallback, s
 }
 
 std::string Figure(double v) {
+    // printf's "%.2g" as the C locale writes it, whatever locale the program runs in.
     std::array<char, 32> buf{};
-    std::snprintf(buf.data(), buf.size(), "%.2g", v);
-    std::string s = buf.data();
-    // "%.2g" writes no grouping, so a comma can only be the decimal separator.
-    if (fuzzy::DecimalSign() == '.') {
-        for (char& c : s) {
-            if (c == ',') c = '.';
-        }
-    }
-    return s;
+    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), v, std::chars_format::general, 2);
+    return std::string(buf.data(), res.ptr);
 }
 
 std::string Num(float v) {

@@ -53,6 +53,10 @@ std::string Cp1252Line(const std::string& utf8, const std::string& what) {
                                 "%1 \xE2\x80\x9E%2\xE2\x80\x9C enth\xC3\xA4lt einen Zeilenumbruch oder ein "
                                 "Steuerzeichen, das eine Fuzzy-Datei nicht aufnehmen kann."),
                              {what, utf8}));
+    if (bytes.size() > MaxProjectLineBytes)
+        throw ESaveError(
+            Fmt(Tr("KernSpeichern", "%1 ist l\xC3\xA4nger als %2 Zeichen; so lange Namen liest kein Programm."),
+                {what, std::to_string(MaxProjectLineBytes)}));
     return bytes + "\r\n";
 }
 

@@ -251,10 +251,6 @@ Without --fahrzeug the vehicle chosen for this file in the window applies, else 
         <translation>Input &amp;A</translation>
     </message>
     <message>
-        <source>&amp;Eingang B</source>
-        <translation>Input &amp;B</translation>
-    </message>
-    <message>
         <source>Aus&amp;gang</source>
         <translation>&amp;Output</translation>
     </message>
@@ -264,7 +260,7 @@ Without --fahrzeug the vehicle chosen for this file in the window applies, else 
     </message>
     <message>
         <source>Hin&amp;weise (ein Klick zeigt die Stelle):</source>
-        <translation>Hi&amp;nts (a click shows the place):</translation>
+        <translation>Hint&amp;s (a click shows the place):</translation>
     </message>
     <message>
         <source>&amp;Datei</source>
@@ -279,16 +275,8 @@ Without --fahrzeug the vehicle chosen for this file in the window applies, else 
         <translation>Open &amp;Recent</translation>
     </message>
     <message>
-        <source>&amp;Bearbeiten</source>
-        <translation>&amp;Edit</translation>
-    </message>
-    <message>
         <source>&amp;Hilfe</source>
         <translation>&amp;Help</translation>
-    </message>
-    <message>
-        <source>&amp;Leeres Projekt</source>
-        <translation>&amp;Empty project</translation>
     </message>
     <message>
         <source>Vorlage &amp;Truck (Dorvane)</source>
@@ -339,10 +327,6 @@ Without --fahrzeug the vehicle chosen for this file in the window applies, else 
         <translation>Ctrl+P</translation>
     </message>
     <message>
-        <source>Als PD&amp;F speichern…</source>
-        <translation>Save as PD&amp;F…</translation>
-    </message>
-    <message>
         <source>Regeln &amp;verbessern…</source>
         <translation>&amp;Improve rules…</translation>
     </message>
@@ -390,6 +374,22 @@ Without --fahrzeug the vehicle chosen for this file in the window applies, else 
         <source>Ü&amp;ber die Fuzzy-Werkstatt…</source>
         <translation>&amp;About Fuzzy-Werkstatt…</translation>
     </message>
+    <message>
+        <source>Eingang &amp;B</source>
+        <translation>Input &amp;B</translation>
+    </message>
+    <message>
+        <source>B&amp;earbeiten</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>L&amp;eeres Projekt</source>
+        <translation>&amp;Empty project</translation>
+    </message>
+    <message>
+        <source>&amp;Als PDF speichern…</source>
+        <translation>Save as PD&amp;F…</translation>
+    </message>
 </context>
 <context>
     <name>TRegelSeite</name>
@@ -430,7 +430,7 @@ Without --fahrzeug the vehicle chosen for this file in the window applies, else 
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation>Na&amp;me:</translation>
+        <translation>&amp;Name:</translation>
     </message>
     <message>
         <source>Bereich &amp;von</source>
@@ -445,10 +445,6 @@ Without --fahrzeug the vehicle chosen for this file in the window applies, else 
         <translation>A&amp;dd term</translation>
     </message>
     <message>
-        <source>Term &amp;entfernen</source>
-        <translation>&amp;Remove term</translation>
-    </message>
-    <message>
         <source>Nach &amp;oben</source>
         <translation>Move &amp;up</translation>
     </message>
@@ -458,7 +454,7 @@ Without --fahrzeug the vehicle chosen for this file in the window applies, else 
     </message>
     <message>
         <source>Bild &amp;speichern…</source>
-        <translation>&amp;Save Picture…</translation>
+        <translation>Save &amp;Picture…</translation>
     </message>
     <message>
         <source>Das Termdiagramm als PNG- oder SVG-Bild speichern, z. B. für ein Arbeitsblatt</source>
@@ -467,6 +463,37 @@ Without --fahrzeug the vehicle chosen for this file in the window applies, else 
     <message>
         <source>Griffe mit der Maus ziehen (sie rasten ein, mit Strg frei). Tastatur im Diagramm: Tab wählt a, b, c, d, h · Pfeiltasten verschieben (mit Umschalt zehnfach) · 1 bis 5 wählen den Term.</source>
         <translation>Drag the handles with the mouse (they snap to a grid, with Ctrl freely). Keyboard in the diagram: Tab selects a, b, c, d, h · arrow keys move it (ten times as far with Shift) · 1 to 5 select the term.</translation>
+    </message>
+    <message>
+        <source>Ter&amp;m entfernen</source>
+        <translation>Re&amp;move term</translation>
+    </message>
+</context>
+<context>
+    <name>werkstatt::Start</name>
+    <message>
+        <source>Fuzzy-Werkstatt: Fuzzy-Projekte bauen, speichern und verstehen.
+Mit --blatt schreibt sie das Arbeitsblatt eines Projekts als PDF, ohne Fenster:
+  werkstatt --blatt PROJEKT.fuz -o BLATT.pdf [--fahrzeug truck|lok]</source>
+        <translation>Fuzzy-Werkstatt: build, save and understand fuzzy projects.
+With --blatt it writes the worksheet of a project as PDF, without a window:
+  werkstatt --blatt PROJECT.fuz -o SHEET.pdf [--fahrzeug truck|lok]</translation>
+    </message>
+    <message>
+        <source>schreibt das Arbeitsblatt von PROJEKT.fuz, statt das Fenster zu öffnen</source>
+        <translation>writes the worksheet of PROJECT.fuz instead of opening the window</translation>
+    </message>
+    <message>
+        <source>die PDF-Datei des Arbeitsblatts (mit --blatt)</source>
+        <translation>the PDF file of the worksheet (with --blatt)</translation>
+    </message>
+    <message>
+        <source>die Laborergebnisse auf dem Blatt (mit --blatt; ohne die Option das im Fenster gewählte Fahrzeug)</source>
+        <translation>the lab results on the sheet (with --blatt; without the option the vehicle chosen in the window)</translation>
+    </message>
+    <message>
+        <source>das Projekt, das geöffnet wird</source>
+        <translation>the project that is opened</translation>
     </message>
 </context>
 <context>
@@ -632,11 +659,11 @@ Without --fahrzeug the vehicle chosen for this file in the window applies, else 
     </message>
     <message>
         <source>Hin&amp;weise:</source>
-        <translation>Hi&amp;nts:</translation>
+        <translation>Hint&amp;s:</translation>
     </message>
     <message>
         <source>Hin&amp;weise (%1; ein Klick zeigt die Stelle):</source>
-        <translation>Hi&amp;nts (%1; a click shows the place):</translation>
+        <translation>Hint&amp;s (%1; a click shows the place):</translation>
     </message>
     <message>
         <source>Änderungen speichern?</source>
@@ -719,6 +746,14 @@ Without --fahrzeug the vehicle chosen for this file in the window applies, else 
     <message>
         <source>Projekt öffnen</source>
         <translation>Open project</translation>
+    </message>
+    <message>
+        <source>Daten konnten nicht gelesen werden!
+
+%1</source>
+        <translation>Data could not be read!
+
+%1</translation>
     </message>
 </context>
 <context>

@@ -121,13 +121,17 @@ dorvane::RunResult ScoreRun(const fuzzy::Controller& c, const FiringCells& cells
     note();
     while (r.Steps < maxSteps && !dorvane::Arrived(truck)) {
         if (!(std::fabs(truck.RearX) <= LostBesideLine && truck.RearY <= startY + LostAboveStart)) break;
-        dorvane::FuzzyControlStepFrom(truck, c, heading);
+        const bool driven = dorvane::FuzzyControlStepFrom(truck, c, heading);
         fired |= cells.At(c.A.Value, c.B.Value);
+        if (!driven) {
+            r.Aborted = true;
+            break;
+        }
         ++r.Steps;
         heading = truck.Heading();
         note();
     }
-    r.Arrived = dorvane::Arrived(truck);
+    r.Arrived = !r.Aborted && dorvane::Arrived(truck);
     r.X = truck.RearX;
     r.Attitude = dorvane::AttitudeOfHeading(heading);
     return r;
@@ -236,17 +240,26 @@ bool RunLoco(fuzzy::Project& p, const FiringCells& cells, float masse, float dt,
     };
     auto cm = [](float m) { return static_cast<float>(double(m) * 100.0); };
     punkt(z.t, cm(z.s), cm(z.v), z.Kraft, true);
+    bool abgebrochen = false;
     do {
-        punkte.Zaehlen();
-        z.s_alt = z.s;
-        z.Kraft = pemrak::Kraft(regler, z);
+        const float kraft = pemrak::Kraft(regler, z);
         // Kraft has put the state into the inputs: the cells of this step.
         fired |= cells.At(p.A.Value, p.B.Value);
+        // A force that is no finite number ends the run there, as in the
+        // lab: it never comes to rest, whatever it did before.
+        if (!std::isfinite(kraft)) {
+            abgebrochen = true;
+            r.ForceWithin = false;
+            break;
+        }
+        punkte.Zaehlen();
+        z.s_alt = z.s;
+        z.Kraft = kraft;
         pemrak::Step(z);
         if (!punkt(z.t, cm(z.s), cm(z.v), z.Kraft, false)) return false;
         z.dt = schritt;
     } while (pemrak::OnTrack(z) && z.t < o.MaxTime);
-    r.AtRest = ruheAb.has_value();
+    r.AtRest = !abgebrochen && ruheAb.has_value();
     r.RestFrom = ruheAb.value_or(0.0f);
     const double miss = std::fabs(double(cm(z.s))) + std::fabs(double(cm(z.v)));
     r.EndMiss = std::isfinite(miss) ? miss : 1.0e9;

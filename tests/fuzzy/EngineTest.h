@@ -1,10 +1,9 @@
 #pragma once
 // Shared fixture: records the engine's messages instead of printing them.
 
-#include "fuzzy/Language.h"
 #include "fuzzy/Project.h"
 #include "fuzzy/Messages.h"
-#include "fuzzy/Templates.h"
+#include "tests/support/EvenLok.h"
 
 #include <gtest/gtest.h>
 
@@ -73,21 +72,3 @@ struct CaseName {
         return row.param.name;
     }
 };
-
-// The locomotive project with five evenly spread terms on every variable
-// (distance and velocity -100 .. 100, force -2.5 .. 2.5) and the usual
-// diagonal table, every output term used: what the hints' sentences are
-// pinned on, kept apart from the template, which is free to change. Made in
-// English, it names its variables and terms in English.
-inline fuzzy::Project EvenLokWithRules() {
-    auto n = [](const char* deutsch) { return std::string(fuzzy::Tr("KernVorlagen", deutsch)); };
-    const std::vector<std::string> five{n("negativ gro\xC3\x9F"), n("negativ klein"), n("null"), n("positiv klein"),
-                                        n("positiv gro\xC3\x9F")};
-    fuzzy::Project p;
-    fuzzy::SpreadTerms(p.A, n("Abstand in cm"), -100.0f, 100.0f, five, fuzzy::SpreadEnds::Shoulders);
-    fuzzy::SpreadTerms(p.B, n("Geschwindigkeit in cm/s"), -100.0f, 100.0f, five, fuzzy::SpreadEnds::Shoulders);
-    fuzzy::SpreadTerms(p.Out, n("Kraft in N"), -2.5f, 2.5f, five, fuzzy::SpreadEnds::Inside);
-    for (int r = 1; r <= 5; ++r)
-        for (int c = 1; c <= 5; ++c) p.Rules.Set(r, c, std::clamp(6 - (r + c) / 2, 1, 5));
-    return p;
-}

@@ -121,8 +121,17 @@ struct LabCase {
 Project Standing();
 Project RunningOut();
 
+// Input term heights so large that every step's force is no number: the
+// lab ends each run at its first step.
+Project NoNumber(Project p) {
+    for (int t = 1; t <= p.A.UsedTerms(); ++t) p.A.SetParam(t, fuzzy::ParamH, 3.4e38f);
+    for (int t = 1; t <= p.B.UsedTerms(); ++t) p.B.SetParam(t, fuzzy::ParamH, 3.4e38f);
+    return p;
+}
+
 const LabCase kLab[] = {
     {"Shipped", [] { return Load("lok.fuz"); }},
+    {"ForceNoNumber", [] { return NoNumber(Load("lok.fuz")); }},
     {"EvenTemplate", LocoEven},
     {"StandsStill", Standing},
     {"RunsOut", RunningOut},
@@ -153,6 +162,25 @@ TEST_P(LabRunsTest, FiguresAreThoseOfTheLabsRuns) {
 
 INSTANTIATE_TEST_SUITE_P(Projects, LabRunsTest, ::testing::ValuesIn(kLab),
                          [](const auto& i) { return std::string(i.param.name); });
+
+// A steering angle or force that is no number ends the scored run there, as
+// in the labs: no such run arrives, docks or comes to rest, and every one is
+// counted as aborted (a truck driven on with a steering angle of NaN would
+// "arrive", its position being no number).
+TEST(NoNumberTest, RunsEndAbortedAndCountForNothing) {
+    const Score truck = tuning::Evaluate(NoNumber(Load("truck.fuz")), Vehicle::Truck);
+    ASSERT_TRUE(truck.Complete);
+    for (const auto& g : truck.Truck.Grid) {
+        EXPECT_EQ(g.Aborted, g.Starts);
+        EXPECT_EQ(g.Arrived, 0);
+        EXPECT_EQ(g.Docked, 0);
+    }
+    const Score loco = tuning::Evaluate(NoNumber(Load("lok.fuz")), Vehicle::Loco);
+    ASSERT_TRUE(loco.Complete);
+    EXPECT_EQ(loco.Loco.AtRest, 0);
+    EXPECT_EQ(loco.Loco.Good, 0);
+    EXPECT_TRUE(tuning::Better(tuning::Evaluate(Load("lok.fuz"), Vehicle::Loco), loco));
+}
 
 // --- a run that never comes to rest ------------------------------------------------
 

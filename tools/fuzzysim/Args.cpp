@@ -25,6 +25,11 @@ Args::Args(const std::vector<std::string>& args, std::vector<std::string> flags,
         }
         const auto eq = a.find('=');
         const std::string name = a.substr(0, eq);
+        // Twice is a mistake, whichever of the two was meant ("--to c --to fll").
+        const bool given = Contains(setFlags_, name) ||
+                           std::any_of(values_.begin(), values_.end(), [&](const auto& v) { return v.first == name; });
+        if (given && (Contains(flags_, name) || Contains(options_, name)))
+            throw UsageError(fuzzy::Fmt(fuzzy::Tr("fuzzysim", "Die Option %1 ist mehr als einmal angegeben."), {name}));
         if (Contains(flags_, name) && eq == std::string::npos) {
             setFlags_.push_back(name);
         } else if (Contains(options_, name)) {
@@ -44,8 +49,7 @@ Args::Args(const std::vector<std::string>& args, std::vector<std::string> flags,
 bool Args::Has(std::string_view flag) const { return Contains(setFlags_, flag); }
 
 std::optional<std::string> Args::Value(std::string_view option) const {
-    // The last one given counts.
-    for (auto it = values_.rbegin(); it != values_.rend(); ++it) {
+    for (auto it = values_.begin(); it != values_.end(); ++it) {
         if (it->first == option) return it->second;
     }
     return std::nullopt;

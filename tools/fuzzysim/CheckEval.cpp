@@ -20,6 +20,7 @@
 #include <iterator>
 #include <iostream>
 #include <sstream>
+#include <vector>
 
 #include <unistd.h>
 
@@ -28,16 +29,26 @@ namespace fuzzysim {
 namespace {
 
 // Shows the engine's messages on standard error and remembers a format error.
+// Warnings wait for Flush: a file that is refused with its reason needs no
+// "could not be read" before it.
 class ToolMessages final : public fuzzy::IMessages {
 public:
-    void Warning(const std::string& text) override {
-        std::cerr << fuzzy::Fmt(fuzzy::Tr("fuzzysim", "Warnung: %1"), {text}) << '\n';
-    }
+    void Warning(const std::string& text) override { warnings_.push_back(text); }
     void Error(const std::string& text) override {
+        Flush();
         std::cerr << ErrorLine(text) << '\n';
         ++errors;
     }
+    void Flush() {
+        for (const std::string& w : warnings_)
+            std::cerr << fuzzy::Fmt(fuzzy::Tr("fuzzysim", "Warnung: %1"), {w}) << '\n';
+        warnings_.clear();
+    }
+    void Drop() { warnings_.clear(); }
     int errors = 0;
+
+private:
+    std::vector<std::string> warnings_;
 };
 
 // Installs a message sink for the lifetime of this object.
@@ -237,10 +248,17 @@ int LoadForTool(const std::string& file, Project& p) {
     MessagesScope scope(messages);
     try {
         p = fuzzy::LoadProject(file);
+    } catch (const fuzzy::EUnreadableFile& e) {
+        // The sentence names the file and says why, as the importers' do.
+        messages.Drop();
+        std::cerr << ErrorLine(e.what()) << '\n';
+        return ExitUnreadable;
     } catch (const fuzzy::EInOutError& e) {
+        messages.Flush();
         std::cerr << ErrorLine(file + ": " + e.what()) << '\n';
         return ExitUnreadable;
     }
+    messages.Flush();
     return messages.errors > 0 ? ExitFormatError : ExitOk;
 }
 
@@ -397,8 +415,12 @@ std::string NotFiniteCause(const Project& p) {
 
 // Where a file stops fitting the format, and which real lines read as 0.
 fuzzy::ProjectDiagnosis Diagnose(const std::string& file) {
+    // No more than the reader reads: the file has been opened as a regular
+    // file of at most that size, but it may have grown since.
     std::ifstream in(file, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string bytes(fuzzy::MaxProjectBytes, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
     return fuzzy::DiagnoseProject(bytes);
 }
 

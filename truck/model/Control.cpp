@@ -42,12 +42,17 @@ float Radians(float degrees) { return static_cast<float>(static_cast<double>(deg
 
 float SteeringFromOutput(const fuzzy::TFuzzy& Ausgang) { return Radians(Ausgang.Defuzzify()); }
 
-void FuzzyControlStep(TTruck& truck, const fuzzy::Controller& c) { FuzzyControlStepFrom(truck, c, truck.Heading()); }
+bool FuzzyControlStep(TTruck& truck, const fuzzy::Controller& c) {
+    return FuzzyControlStepFrom(truck, c, truck.Heading());
+}
 
-void FuzzyControlStepFrom(TTruck& truck, const fuzzy::Controller& c, float heading) {
+bool FuzzyControlStepFrom(TTruck& truck, const fuzzy::Controller& c, float heading) {
     // The heading serves the attitude input and the step alike: computed once.
-    truck.Steering = Radians(c.Step(truck.RearX, AttitudeOfHeading(heading)));
+    const float steering = c.Step(truck.RearX, AttitudeOfHeading(heading));
+    if (!std::isfinite(steering)) return false;
+    truck.Steering = Radians(steering);
     truck.StepFrom(heading, StepSeconds);
+    return true;
 }
 
 bool Arrived(const TTruck& truck) { return !(truck.RearY > ArrivalY); }
@@ -76,12 +81,15 @@ RunResult RunFuzzy(const fuzzy::Controller& c, StartValues start, float speed, i
     };
     note();
     while (r.Steps < maxSteps && !Arrived(truck)) {
-        FuzzyControlStepFrom(truck, c, heading);
+        if (!FuzzyControlStepFrom(truck, c, heading)) {
+            r.Aborted = true;
+            break;
+        }
         ++r.Steps;
         heading = truck.Heading();
         note();
     }
-    r.Arrived = Arrived(truck);
+    r.Arrived = !r.Aborted && Arrived(truck);
     r.X = truck.RearX;
     r.Attitude = AttitudeOfHeading(heading);
     return r;

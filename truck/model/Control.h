@@ -44,9 +44,11 @@ void InferFromTruck(const TTruck& truck, const fuzzy::Controller& c);
 // The defuzzified output, a steering angle in degrees, in radians.
 float SteeringFromOutput(const fuzzy::TFuzzy& Ausgang);
 // One whole fuzzy control step without drawing: infer, steer, advance 0.1 s.
-void FuzzyControlStep(TTruck& truck, const fuzzy::Controller& c);
+// False, and the truck left as it was, when the controller's steering angle
+// is not a finite number: such a step cannot be driven.
+bool FuzzyControlStep(TTruck& truck, const fuzzy::Controller& c);
 // The same with the truck's Heading() already known.
-void FuzzyControlStepFrom(TTruck& truck, const fuzzy::Controller& c, float heading);
+bool FuzzyControlStepFrom(TTruck& truck, const fuzzy::Controller& c, float heading);
 
 bool Arrived(const TTruck& truck);
 bool OnRoad(float rearX);
@@ -67,6 +69,7 @@ struct TrackPoint {
 struct RunResult {
     StartValues Start;
     bool Arrived = false;
+    bool Aborted = false;  // ended at a step whose steering angle was no finite number
     int Steps = 0;
     float X = 0.0f;                 // rear x at the end
     float Attitude = 0.0f;          // degrees, at the end

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fuzzy/Project.h"
+#include "werkstatt/kern/Bearbeitung.h"
 
 #include <QString>
 #include <QWidget>
@@ -31,6 +32,16 @@ public:
     void vergleichBeenden();
     bool hatVergleich() const { return HatVergleich_; }
     QLabel* vergleichZahlen() const { return VergleichZahlen_; }
+
+    // The vehicle chosen for the project (menu "Fahrzeug"). A lab for the
+    // other vehicle says so; without a choice, a lab whose own vehicle fails
+    // tries the other one and says when that one does well.
+    // Without `neuRechnen` the next setProjekt computes with it.
+    void setFahrzeug(werkstatt::Fahrzeug f, bool neuRechnen = true);
+    werkstatt::Fahrzeug fahrzeug() const { return Fahrzeug_; }
+    // What the lab warns of beside its figures: places where no rule fires,
+    // a project made for the other vehicle. Empty when nothing.
+    QString warnung() const;
     QPushButton* vergleichKnopf() const { return VergleichBtn_; }
 
 signals:
@@ -51,6 +62,9 @@ protected:
     void VergleichBauen(const QString& tipp);
     // Shows the comparison's figures in full, however many lines they take.
     void VergleichText(const QString& text);
+    // The line of warnings beside the figures; hidden while there are none.
+    void WarnungBauen();
+    void WarnungZeigen(const QStringList& saetze);
 
     fuzzy::Project Projekt_;
     bool HatProjekt_ = false;
@@ -59,6 +73,8 @@ protected:
     QString VergleichName_;
     QLabel* VergleichZahlen_ = nullptr;
     QPushButton* VergleichBtn_ = nullptr;
+    werkstatt::Fahrzeug Fahrzeug_ = werkstatt::Fahrzeug::Unbestimmt;
+    QLabel* Warnung_ = nullptr;
 };
 
 }  // namespace labor
