@@ -3,6 +3,8 @@
 // centroids of the ways other tools combine the scaled terms.
 #include "exchange/Detail.h"
 
+#include "fuzzy/Numbers.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -24,9 +26,7 @@ struct Decimal {
 
 // The shortest decimal of a single number as an integer and a power of ten.
 std::optional<Decimal> ToDecimal(float v) {
-    std::array<char, 64> buf{};
-    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), v, std::chars_format::fixed);
-    const std::string s(buf.data(), res.ptr);
+    const std::string s = fuzzy::NumberText(v, fuzzy::NumberForm::Fixed);
     const std::size_t point = s.find('.');
     const int scale = point == std::string::npos ? 0 : static_cast<int>(s.size() - point - 1);
     std::string all = s;

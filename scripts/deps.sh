@@ -3,7 +3,7 @@ FUZZY_PACKAGES=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-  nlohmann-json3-dev libbenchmark-dev
+  nlohmann-json3-dev libbenchmark-dev libfmt-dev libfast-float-dev
   fuzzylite
   fonts-liberation fonts-dejavu-core qt6-translations-l10n
   qt6-l10n-tools qt6-tools-dev
@@ -20,6 +20,9 @@ FUZZY_PACKAGING_PACKAGES=(dpkg-dev lintian appstream desktop-file-utils file xz-
 # where possible; without them those tests are skipped with a message naming
 # what is missing.
 FUZZY_OPTIONAL_PACKAGES=(clang gcc-avr avr-libc simavr locales)
+# Optional: the browser page (scripts/web.sh) and its tests in headless
+# Chromium; without them the test web_page is skipped with a message.
+FUZZY_OPTIONAL_PACKAGES+=(emscripten esbuild nodejs npm chromium)
 
 # Prints those of the named packages that are not installed.
 fuzzy_missing_packages() {
@@ -43,6 +46,15 @@ fuzzy_try_optional_packages() {
   else
     echo "Optional, for all tests of the C export: sudo apt-get install ${missing[*]}" >&2
   fi
+  return 0
+}
+
+# The page's test driver (web/package-lock.json), where npm reaches its registry.
+fuzzy_try_web_modules() {
+  [ -d web/node_modules/playwright-core ] && return 0
+  command -v npm >/dev/null || return 0
+  (cd web && npm ci --no-audit --no-fund --loglevel=error) ||
+    echo "web/node_modules not installed; the browser tests are skipped." >&2
   return 0
 }
 

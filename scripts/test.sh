@@ -6,6 +6,7 @@ cd "$(dirname "$0")/.."
 fuzzy_ensure_packages
 fuzzy_try_optional_packages
 fuzzy_ensure_test_locale
+fuzzy_try_web_modules
 cmake --preset dev
 cmake --build --preset dev
 ctest --preset dev

@@ -1,7 +1,8 @@
 #include "tools/fuzzysim/Args.h"
 
+#include "fuzzy/Numbers.h"
+
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <sstream>
 
@@ -108,13 +109,13 @@ std::optional<double> ParseNumber(std::string_view text) {
     std::replace(s.begin(), s.end(), ',', '.');
     std::size_t start = 0;
     if (!s.empty() && s[0] == '+') start = 1;
-    // from_chars would take "-+1", "inf" and "nan" otherwise.
+    // ReadNumber would take "-+1", "inf" and "nan" otherwise.
     if (start < s.size() && s[start] == '-' && start == 1) return std::nullopt;
     if (s.find_first_of("0123456789") == std::string::npos) return std::nullopt;
     double d = 0.0;
     const char* first = s.data() + start;
     const char* last = s.data() + s.size();
-    const auto res = std::from_chars(first, last, d);
+    const auto res = fuzzy::ReadNumber(first, last, d);
     if (res.ec != std::errc() || res.ptr != last || !std::isfinite(d)) return std::nullopt;
     return d;
 }

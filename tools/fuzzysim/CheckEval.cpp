@@ -4,6 +4,7 @@
 #include "fuzzy/Errors.h"
 #include "fuzzy/Hints.h"
 #include "fuzzy/Messages.h"
+#include "fuzzy/Numbers.h"
 #include "fuzzy/ProjectCheck.h"
 #include "fuzzy/Language.h"
 #include "fuzzy/Text.h"
@@ -11,7 +12,6 @@
 #include <nlohmann/json.hpp>
 
 #include <array>
-#include <charconv>
 #include <cfloat>
 #include <cmath>
 #include <cstdio>
@@ -61,24 +61,19 @@ public:
 };
 
 // The shortest text that reads back as the same single-precision number.
-std::string FloatText(float v) {
-    std::array<char, 32> buf{};
-    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), v);
-    return std::string(buf.data(), res.ptr);
-}
+std::string FloatText(float v) { return fuzzy::NumberText(v); }
 
 // The same number for JSON: the double nearest to that shortest text, so
 // 0.1f appears as 0.1 and not as 0.10000000149011612.
 double JsonNumber(float v) {
     if (!std::isfinite(v)) return 0.0;
-    return std::strtod(FloatText(v).c_str(), nullptr);
+    const std::string t = FloatText(v);
+    double d = 0.0;
+    fuzzy::ReadNumber(t.data(), t.data() + t.size(), d);
+    return d;
 }
 
-std::string G9(double v) {
-    std::array<char, 40> buf{};
-    std::snprintf(buf.data(), buf.size(), "%.9g", v);
-    return buf.data();
-}
+std::string G9(double v) { return fuzzy::GeneralText(v, 9); }
 
 std::size_t Width(const std::string& utf8) { return fuzzy::text::Utf8ToCodePoints(utf8).size(); }
 

@@ -104,6 +104,15 @@ void Stretched(const fs::path& dir, const char* example, const char* name) {
     fuzzy::SaveProject((dir / name).string(), p);
 }
 
+// An example whose input terms are 3.4e38 high: where two rules fire, the
+// centroid's sums overflow and the controller gives no number.
+void Towering(const fs::path& dir, const char* example) {
+    fuzzy::Project p = fuzzy::LoadProject(kSource + example);
+    for (fuzzy::TFuzzy* v : {&p.A, &p.B})
+        for (int i = 1; i <= v->UsedTerms(); ++i) v->SetParam(i, fuzzy::ParamH, 3.4e38f);
+    fuzzy::SaveProject((dir / "hoch.fuz").string(), p);
+}
+
 const std::vector<Case>& Cases() {
     static const std::vector<Case> table = {
         {"ImportFifo", [](const fs::path& d) { ::mkfifo((d / "p.fll").c_str(), 0600); }, "import p.fll -o p.fuz", 2,
@@ -176,6 +185,10 @@ const std::vector<Case>& Cases() {
          "truck gross.fuz --grid --svg bahn.svg", 1, "nicht bei endlichen Zahlen"},
         {"LocoOverflowingOutput", [](const fs::path& d) { Stretched(d, "lok.fuz", "gross.fuz"); },
          "loco gross.fuz --svg lauf.svg", 1, "keine endliche Zahl"},
+        // Steps without a number ran on with steering 0 or force 0.
+        {"TruckTallTerms", [](const fs::path& d) { Towering(d, "truck.fuz"); }, "truck hoch.fuz --start -10,20", 1,
+         "nicht bei endlichen Zahlen"},
+        {"LocoTallTerms", [](const fs::path& d) { Towering(d, "lok.fuz"); }, "loco hoch.fuz", 1, "keine endliche Zahl"},
     };
     return table;
 }
