@@ -12,12 +12,6 @@ namespace {
 // the language the program speaks (a file keeps the names it was saved with).
 std::string N(const char* deutsch) { return Tr("KernVorlagen", deutsch); }
 
-std::vector<std::string> FuenfTerme() {
-    return {N(FUZZY_TR_NOOP("KernVorlagen", "negativ groß")), N(FUZZY_TR_NOOP("KernVorlagen", "negativ klein")),
-            N(FUZZY_TR_NOOP("KernVorlagen", "null")), N(FUZZY_TR_NOOP("KernVorlagen", "positiv klein")),
-            N(FUZZY_TR_NOOP("KernVorlagen", "positiv groß"))};
-}
-
 }  // namespace
 
 void SpreadTerms(TFuzzy& v, const std::string& name, float min, float max, const std::vector<std::string>& termNames,
@@ -73,26 +67,88 @@ Project TemplateEmpty() {
     return p;
 }
 
+namespace {
+
+// One term of a template: its name (German, in the catalogue) and corners.
+struct Shape {
+    const char* Name;
+    float A, B, C, D;
+};
+
+void SetTerms(TFuzzy& v, const char* name, float min, float max, const std::vector<Shape>& terms) {
+    v.Clear();
+    v.Defined = true;
+    v.Name = N(name);
+    v.RangeMin = min;
+    v.RangeMax = max;
+    v.TermCount = static_cast<std::int32_t>(std::min<std::size_t>(terms.size(), MaxTerms));
+    for (int i = 1; i <= v.TermCount; ++i) {
+        const Shape& s = terms[static_cast<std::size_t>(i - 1)];
+        v.SetTermName(i, N(s.Name));
+        v.SetParam(i, ParamA, s.A);
+        v.SetParam(i, ParamB, s.B);
+        v.SetParam(i, ParamC, s.C);
+        v.SetParam(i, ParamD, s.D);
+        v.SetParam(i, ParamH, 1.0f);
+    }
+}
+
+}  // namespace
+
 Project TemplateTruck() {
+    // The terms lie close together near the goal (docking asks for 0.1 m and
+    // 1 degree) and far apart where the truck only has to turn towards it;
+    // the end terms are shoulders reaching far beyond the range. The output
+    // spans Dorvane's +-100 degrees, so that the end terms' centroids
+    // (+-83 degrees) turn the truck hard enough for every start of the grid.
     Project p;
-    SpreadTerms(p.A, N(FUZZY_TR_NOOP("KernVorlagen", "Abstand in m")), -20.0f, 20.0f, FuenfTerme(),
-                SpreadEnds::Shoulders);
-    SpreadTerms(p.B, N(FUZZY_TR_NOOP("KernVorlagen", "Lage in °")), -90.0f, 90.0f, FuenfTerme(), SpreadEnds::Shoulders);
-    SpreadTerms(p.Out, N(FUZZY_TR_NOOP("KernVorlagen", "Lenkwinkel in °")), -70.0f, 70.0f,
-                {N(FUZZY_TR_NOOP("KernVorlagen", "rechts stark")), N(FUZZY_TR_NOOP("KernVorlagen", "rechts")),
-                 N(FUZZY_TR_NOOP("KernVorlagen", "geradeaus")), N(FUZZY_TR_NOOP("KernVorlagen", "links")),
-                 N(FUZZY_TR_NOOP("KernVorlagen", "links stark"))},
-                SpreadEnds::Inside);
+    SetTerms(p.A, FUZZY_TR_NOOP("KernVorlagen", "Abstand in m"), -20.0f, 20.0f,
+             {{FUZZY_TR_NOOP("KernVorlagen", "negativ groß"), -60.0f, -60.0f, -8.0f, -2.0f},
+              {FUZZY_TR_NOOP("KernVorlagen", "negativ klein"), -8.0f, -2.0f, -2.0f, 0.0f},
+              {FUZZY_TR_NOOP("KernVorlagen", "null"), -2.0f, 0.0f, 0.0f, 2.0f},
+              {FUZZY_TR_NOOP("KernVorlagen", "positiv klein"), 0.0f, 2.0f, 2.0f, 8.0f},
+              {FUZZY_TR_NOOP("KernVorlagen", "positiv groß"), 2.0f, 8.0f, 60.0f, 60.0f}});
+    SetTerms(p.B, FUZZY_TR_NOOP("KernVorlagen", "Lage in °"), -90.0f, 90.0f,
+             {{FUZZY_TR_NOOP("KernVorlagen", "negativ groß"), -270.0f, -270.0f, -40.0f, -10.0f},
+              {FUZZY_TR_NOOP("KernVorlagen", "negativ klein"), -40.0f, -10.0f, -10.0f, 0.0f},
+              {FUZZY_TR_NOOP("KernVorlagen", "null"), -10.0f, 0.0f, 0.0f, 10.0f},
+              {FUZZY_TR_NOOP("KernVorlagen", "positiv klein"), 0.0f, 10.0f, 10.0f, 40.0f},
+              {FUZZY_TR_NOOP("KernVorlagen", "positiv groß"), 10.0f, 40.0f, 270.0f, 270.0f}});
+    SetTerms(p.Out, FUZZY_TR_NOOP("KernVorlagen", "Lenkwinkel in °"), -100.0f, 100.0f,
+             {{FUZZY_TR_NOOP("KernVorlagen", "rechts stark"), -100.0f, -100.0f, -100.0f, -50.0f},
+              {FUZZY_TR_NOOP("KernVorlagen", "rechts"), -100.0f, -50.0f, -50.0f, 0.0f},
+              {FUZZY_TR_NOOP("KernVorlagen", "geradeaus"), -50.0f, 0.0f, 0.0f, 50.0f},
+              {FUZZY_TR_NOOP("KernVorlagen", "links"), 0.0f, 50.0f, 50.0f, 100.0f},
+              {FUZZY_TR_NOOP("KernVorlagen", "links stark"), 50.0f, 100.0f, 100.0f, 100.0f}});
     return p;
 }
 
 Project TemplateLoco() {
+    // The locomotive comes from one side: most terms lie where it approaches
+    // (distance above 0, velocity below 0), the finest at the mark, where it
+    // has to come to rest within half a centimetre. Around the mark a small
+    // patch where only "an der Marke" and "null" fire lets a table hold the
+    // force at exactly 0 there. The shoulders reach the lab's start at 100 cm
+    // and any speed the locomotive can have.
     Project p;
-    SpreadTerms(p.A, N(FUZZY_TR_NOOP("KernVorlagen", "Abstand in cm")), -100.0f, 100.0f, FuenfTerme(),
-                SpreadEnds::Shoulders);
-    SpreadTerms(p.B, N(FUZZY_TR_NOOP("KernVorlagen", "Geschwindigkeit in cm/s")), -100.0f, 100.0f, FuenfTerme(),
-                SpreadEnds::Shoulders);
-    SpreadTerms(p.Out, N(FUZZY_TR_NOOP("KernVorlagen", "Kraft in N")), -2.5f, 2.5f, FuenfTerme(), SpreadEnds::Inside);
+    SetTerms(p.A, FUZZY_TR_NOOP("KernVorlagen", "Abstand in cm"), -5.0f, 30.0f,
+             {{FUZZY_TR_NOOP("KernVorlagen", "hinter der Marke"), -40.0f, -40.0f, -0.25f, 0.0f},
+              {FUZZY_TR_NOOP("KernVorlagen", "an der Marke"), -0.25f, 0.0f, 0.25f, 4.0f},
+              {FUZZY_TR_NOOP("KernVorlagen", "nah"), 0.25f, 4.0f, 4.0f, 8.0f},
+              {FUZZY_TR_NOOP("KernVorlagen", "mittel"), 4.0f, 8.0f, 16.0f, 24.0f},
+              {FUZZY_TR_NOOP("KernVorlagen", "weit"), 16.0f, 24.0f, 130.0f, 130.0f}});
+    SetTerms(p.B, FUZZY_TR_NOOP("KernVorlagen", "Geschwindigkeit in cm/s"), -100.0f, 20.0f,
+             {{FUZZY_TR_NOOP("KernVorlagen", "schnell heran"), -220.0f, -220.0f, -70.0f, -50.0f},
+              {FUZZY_TR_NOOP("KernVorlagen", "heran"), -70.0f, -50.0f, -20.0f, -15.0f},
+              {FUZZY_TR_NOOP("KernVorlagen", "langsam heran"), -20.0f, -15.0f, -10.0f, -1.0f},
+              {FUZZY_TR_NOOP("KernVorlagen", "null"), -10.0f, -1.0f, 0.0f, 8.0f},
+              {FUZZY_TR_NOOP("KernVorlagen", "zurück"), 0.0f, 8.0f, 140.0f, 140.0f}});
+    SetTerms(p.Out, FUZZY_TR_NOOP("KernVorlagen", "Kraft in N"), -2.5f, 2.5f,
+             {{FUZZY_TR_NOOP("KernVorlagen", "negativ groß"), -2.5f, -2.5f, -2.5f, -2.0f},
+              {FUZZY_TR_NOOP("KernVorlagen", "negativ klein"), -1.5f, -1.0f, -0.5f, 0.0f},
+              {FUZZY_TR_NOOP("KernVorlagen", "null"), -0.5f, 0.0f, 0.0f, 0.5f},
+              {FUZZY_TR_NOOP("KernVorlagen", "positiv klein"), 0.0f, 0.5f, 1.0f, 1.5f},
+              {FUZZY_TR_NOOP("KernVorlagen", "positiv groß"), 2.0f, 2.5f, 2.5f, 2.5f}});
     return p;
 }
 

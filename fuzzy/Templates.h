@@ -1,6 +1,10 @@
 #pragma once
 // The projects a new one starts from, for the Werkstatt's "Neu" and for
-// `fuzzysim new`: variables with evenly spread terms and an empty rule table.
+// `fuzzysim new`: variables with their terms and an empty rule table. The
+// empty template spreads its terms evenly; the truck's and the locomotive's
+// lie close together where the vehicle has to be precise and far apart where
+// it only has to head for its goal, so that filling in the table (by hand or
+// with the tuner) can succeed without moving a term.
 
 #include "fuzzy/Project.h"
 
@@ -31,11 +35,14 @@ void SpreadTerms(TFuzzy& v, const std::string& name, float min, float max, const
 // A small starting point: input A and the output with three terms each, no
 // input B, no rules.
 Project TemplateEmpty();
-// Dorvane's variables: distance in m, attitude in degrees, steering angle in
-// degrees; five terms each, no rules.
+// Dorvane's variables: distance in m (-20 .. 20), attitude in degrees
+// (-90 .. 90), steering angle in degrees (-100 .. 100, as Dorvane's own
+// project); five terms each, no rules.
 Project TemplateTruck();
-// Pemrak's variables: distance in cm, velocity in cm/s (up to 100, beyond the
-// 83 cm/s that full force reaches against friction 3), force in N.
+// Pemrak's variables: distance in cm (-5 .. 30, the far shoulder reaching
+// beyond the lab's start at 100 cm), velocity in cm/s (-100 .. 20: towards
+// the mark up to beyond the 83 cm/s that full force reaches against friction
+// 3), force in N (-2.5 .. 2.5); five terms each, no rules.
 Project TemplateLoco();
 
 // The template of that name ("leer", "truck", "lok"), or nothing.

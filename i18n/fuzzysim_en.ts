@@ -124,24 +124,12 @@
         <translation>leer|truck|lok [-o OUTPUT.fuz]</translation>
     </message>
     <message>
-        <source>schreibt eine Vorlage der Fuzzy-Werkstatt als Projekt: Terme gleichmäßig verteilt, keine Regeln</source>
-        <translation>writes a template of the Fuzzy-Werkstatt as a project: terms evenly spread, no rules</translation>
-    </message>
-    <message>
         <source>DATEI [--start X,LAGE | --grid] [--speed V] [--steps N] [--csv] [--svg DATEI]</source>
         <translation>FILE [--start X,ANGLE | --grid] [--speed V] [--steps N] [--csv] [--svg FILE]</translation>
     </message>
     <message>
         <source>führt den Truck unter Fuzzyregelung in Schritten zu 0.1 s rückwärts an die Ziellinie (--start X -1000 bis 1000 m, LAGE -360 bis 360 Grad, --speed -100 bis 100 m/s, --steps 1 bis 1000000)</source>
         <translation>backs the truck under fuzzy control to the target line in steps of 0.1 s (--start X -1000 to 1000 m, ANGLE -360 to 360 degrees, --speed -100 to 100 m/s, --steps 1 to 1000000)</translation>
-    </message>
-    <message>
-        <source>DATEI --vehicle truck|loco [--terms] [--seconds N] [--seed S] [--rounds N] [--threads N] -o AUSGABE</source>
-        <translation>FILE --vehicle truck|loco [--terms] [--seconds N] [--seed S] [--rounds N] [--threads N] -o OUTPUT</translation>
-    </message>
-    <message>
-        <source>sucht bessere Regeln (mit --terms auch Termecken) für den Truck oder die Lok und schreibt sie nach AUSGABE</source>
-        <translation>searches for better rules (with --terms also term corners) for the truck or the locomotive and writes them to OUTPUT</translation>
     </message>
     <message>
         <source>fuzzysim – Fuzzy-Projekte prüfen, auswerten und simulieren, ohne Oberfläche
@@ -192,6 +180,18 @@ Commands:
     <message>
         <source>%1 gibt es schon; fuzzysim new überschreibt keine Datei.</source>
         <translation>%1 already exists; fuzzysim new overwrites no file.</translation>
+    </message>
+    <message>
+        <source>schreibt eine Vorlage der Fuzzy-Werkstatt als Projekt: Terme für das Fahrzeug verteilt (leer: gleichmäßig), keine Regeln</source>
+        <translation>writes a template of the Fuzzy-Werkstatt as a project: terms placed for the vehicle (leer: evenly), no rules</translation>
+    </message>
+    <message>
+        <source>DATEI --vehicle truck|loco [--terms] [--free-rules] [--seconds N] [--seed S] [--rounds N] [--threads N] -o AUSGABE</source>
+        <translation>FILE --vehicle truck|loco [--terms] [--free-rules] [--seconds N] [--seed S] [--rounds N] [--threads N] -o OUTPUT</translation>
+    </message>
+    <message>
+        <source>sucht bessere Regeln (mit --terms auch Termecken auf dem Raster des Editors) für den Truck oder die Lok und schreibt sie nach AUSGABE; die Regeltabelle bleibt monoton, mit --free-rules nicht</source>
+        <translation>searches for better rules (with --terms also term corners, on the editor&apos;s grid) for the truck or the locomotive and writes them to OUTPUT; the rule table stays monotone, with --free-rules it need not</translation>
     </message>
     <message>
         <source>--name braucht einen C-Namen: ein Kleinbuchstabe, dann bis zu 23 Kleinbuchstaben, Ziffern oder _ (nicht %1); die Makros sind der Name, groß geschrieben.</source>
@@ -690,14 +690,6 @@ lines, 2 file not readable or wrong call; for aufgabe check 0 passed,
         <translation>Tuning for the locomotive: %1, seed %2, %3</translation>
     </message>
     <message>
-        <source>Regeln und Termecken</source>
-        <translation>rules and term corners</translation>
-    </message>
-    <message>
-        <source>Regeln</source>
-        <translation>rules</translation>
-    </message>
-    <message>
         <source>%1 Threads</source>
         <translation>%1 threads</translation>
     </message>
@@ -736,6 +728,34 @@ lines, 2 file not readable or wrong call; for aufgabe check 0 passed,
     <message>
         <source>geschrieben: %1</source>
         <translation>written: %1</translation>
+    </message>
+    <message>
+        <source>Regeln geändert: %1 von 25 Zellen</source>
+        <translation>rules changed: %1 of 25 cells</translation>
+    </message>
+    <message>
+        <source>Terme geändert (Ecken a, b, c, d vorher -&gt; nachher):</source>
+        <translation>terms changed (corners a, b, c, d before -&gt; after):</translation>
+    </message>
+    <message>
+        <source>monotone Regeln und Termecken</source>
+        <translation>monotone rules and term corners</translation>
+    </message>
+    <message>
+        <source>Regeln in beliebiger Ordnung und Termecken</source>
+        <translation>rules in any order and term corners</translation>
+    </message>
+    <message>
+        <source>monotone Regeln</source>
+        <translation>monotone rules</translation>
+    </message>
+    <message>
+        <source>Regeln in beliebiger Ordnung</source>
+        <translation>rules in any order</translation>
+    </message>
+    <message>
+        <source>%1 Termecken bleiben neben dem Raster des Editors: gerundet wäre das Ergebnis schlechter.</source>
+        <translation>%1 term corners stay off the editor&apos;s grid: rounded, the result would be worse.</translation>
     </message>
 </context>
 </TS>

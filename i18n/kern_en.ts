@@ -511,16 +511,8 @@
         <translation>at rest by:        – (no run comes to rest)</translation>
     </message>
     <message>
-        <source>spätestens ab:     t = %1 s (Läufe ohne Ruhe mit ihrem Ende)</source>
-        <translation>at rest by:        t = %1 s (runs without rest counted at their end)</translation>
-    </message>
-    <message>
         <source>spätestens ab:     t = %1 s</source>
         <translation>at rest by:        t = %1 s</translation>
-    </message>
-    <message>
-        <source>Überschwingen:    %1 cm hinter der Marke</source>
-        <translation>overshoot:         %1 cm past the mark</translation>
     </message>
     <message>
         <source>ohne Regel:        keine Stelle der Eingangsbereiche</source>
@@ -549,6 +541,110 @@
     <message>
         <source>Kein (geeignetes) Fuzzyprojekt vorhanden (Eingang A, Eingang B und Ausgang müssen definiert sein).</source>
         <translation>No (suitable) fuzzy project loaded (input A, input B and the output must be defined).</translation>
+    </message>
+    <message>
+        <source>spätestens ab:     t = %1 s (von den Läufen in Ruhe; nie in Ruhe: %2)</source>
+        <translation>at rest by:        t = %1 s (of the runs at rest; never at rest: %2)</translation>
+    </message>
+    <message>
+        <source>im Mittel ab:      t = %1 s</source>
+        <translation>on average by:     t = %1 s</translation>
+    </message>
+    <message>
+        <source>am Ende:           %1 von der Ruhe entfernt (|s| in cm und |v| in cm/s, über die Läufe summiert)</source>
+        <translation>at the end:        %1 from rest (|s| in cm and |v| in cm/s, summed over the runs)</translation>
+    </message>
+    <message>
+        <source>gut %1 von %2, keiner in Ruhe</source>
+        <translation>good %1 of %2, none at rest</translation>
+    </message>
+    <message>
+        <source>%1 %2 statt %3 (%4 mehr)</source>
+        <translation>%1 %2 instead of %3 (%4 more)</translation>
+    </message>
+    <message>
+        <source>%1 %2 statt %3 (%4 weniger)</source>
+        <translation>%1 %2 instead of %3 (%4 fewer)</translation>
+    </message>
+    <message>
+        <source>Stücke ohne Regel</source>
+        <translation>pieces without a rule</translation>
+    </message>
+    <message>
+        <source>Starts am Ziel bei %1 m/s %2 statt %3 (%4 mehr)</source>
+        <translation>starts docked at %1 m/s %2 instead of %3 (%4 more)</translation>
+    </message>
+    <message>
+        <source>Starts am Ziel bei %1 m/s %2 statt %3 (%4 weniger)</source>
+        <translation>starts docked at %1 m/s %2 instead of %3 (%4 fewer)</translation>
+    </message>
+    <message>
+        <source>Starts von der Straße</source>
+        <translation>starts off the road</translation>
+    </message>
+    <message>
+        <source>größte |x| am Ende %1 statt %2 m</source>
+        <translation>largest |x| at the end %1 instead of %2 m</translation>
+    </message>
+    <message>
+        <source>größte |Lage| am Ende %1 statt %2 Grad</source>
+        <translation>largest |angle| at the end %1 instead of %2 degrees</translation>
+    </message>
+    <message>
+        <source>angekommene Starts</source>
+        <translation>starts arrived</translation>
+    </message>
+    <message>
+        <source>gute Läufe</source>
+        <translation>good runs</translation>
+    </message>
+    <message>
+        <source>Läufe in Ruhe</source>
+        <translation>runs at rest</translation>
+    </message>
+    <message>
+        <source>Kraftwechsel über 8 je Lauf</source>
+        <translation>force reversals above 8 per run</translation>
+    </message>
+    <message>
+        <source>spätestens in Ruhe ab %1 statt %2 s</source>
+        <translation>at rest by %1 instead of %2 s</translation>
+    </message>
+    <message>
+        <source>im Mittel in Ruhe ab %1 statt %2 s</source>
+        <translation>at rest on average by %1 instead of %2 s</translation>
+    </message>
+    <message>
+        <source>Überschwingen %1 statt %2 cm</source>
+        <translation>overshoot %1 instead of %2 cm</translation>
+    </message>
+    <message>
+        <source>am Ende %1 statt %2 von der Ruhe entfernt</source>
+        <translation>%1 instead of %2 from rest at the end</translation>
+    </message>
+    <message>
+        <source>Vorzeichenwechsel in einem Lauf höchstens</source>
+        <translation>sign changes in one run at most</translation>
+    </message>
+    <message>
+        <source>Läufe mit Kraft außerhalb des Ausgangsbereichs</source>
+        <translation>runs with the force outside the output range</translation>
+    </message>
+    <message>
+        <source>Besser: %1.</source>
+        <translation>Better: %1.</translation>
+    </message>
+    <message>
+        <source>Schlechter: %1.</source>
+        <translation>Worse: %1.</translation>
+    </message>
+    <message>
+        <source>Dafür schlechter: %1.</source>
+        <translation>Worse on the way: %1.</translation>
+    </message>
+    <message>
+        <source>Überschwingen:     %1 cm hinter der Marke</source>
+        <translation>overshoot:         %1 cm past the mark</translation>
     </message>
 </context>
 <context>
@@ -1101,6 +1197,42 @@
     <message>
         <source>Kraft in N</source>
         <translation>Force in N</translation>
+    </message>
+    <message>
+        <source>hinter der Marke</source>
+        <translation>behind the mark</translation>
+    </message>
+    <message>
+        <source>an der Marke</source>
+        <translation>at the mark</translation>
+    </message>
+    <message>
+        <source>nah</source>
+        <translation>near</translation>
+    </message>
+    <message>
+        <source>mittel</source>
+        <translation>medium</translation>
+    </message>
+    <message>
+        <source>weit</source>
+        <translation>far</translation>
+    </message>
+    <message>
+        <source>schnell heran</source>
+        <translation>fast towards</translation>
+    </message>
+    <message>
+        <source>heran</source>
+        <translation>towards</translation>
+    </message>
+    <message>
+        <source>langsam heran</source>
+        <translation>slowly towards</translation>
+    </message>
+    <message>
+        <source>zurück</source>
+        <translation>away</translation>
     </message>
 </context>
 <context>

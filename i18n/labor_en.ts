@@ -63,6 +63,14 @@
         <source>Schließen</source>
         <translation>Close</translation>
     </message>
+    <message>
+        <source>Regeltabelle monoton</source>
+        <translation>Monotone rule table</translation>
+    </message>
+    <message>
+        <source>Die Ausgangsterme der Tabelle steigen mit beiden Eingängen, wie das Fahrzeug es braucht. Ohne Haken darf die Tabelle jede Form annehmen.</source>
+        <translation>The table&apos;s output terms rise with both inputs, as the vehicle needs. Unticked, the table may take any shape.</translation>
+    </message>
 </context>
 <context>
     <name>ansichten::Bildexport</name>
@@ -596,10 +604,6 @@
         <translation>Round %1, scorings: %2, improvements: %3, %4 s</translation>
     </message>
     <message>
-        <source>%1 Verbesserungen; mit „Übernehmen“ ins Projekt.</source>
-        <translation>improvements: %1; “Apply” puts them into the project.</translation>
-    </message>
-    <message>
         <source>keine Verbesserung gefunden.</source>
         <translation>no improvement found.</translation>
     </message>
@@ -610,6 +614,10 @@
     <message>
         <source>Fertig nach %1 Runden, %2 Bewertungen, %3 s: %4</source>
         <translation>Finished (rounds: %1, scorings: %2, %3 s): %4</translation>
+    </message>
+    <message>
+        <source>Verbesserungen: %1; mit „Übernehmen“ ins Projekt.</source>
+        <translation>Improvements: %1; “Apply” puts them into the project.</translation>
     </message>
 </context>
 <context>
@@ -640,6 +648,17 @@
     <message>
         <source>wird berechnet …</source>
         <translation>computing …</translation>
+    </message>
+</context>
+<context>
+    <name>labor::TermVergleich</name>
+    <message>
+        <source>Terme unverändert</source>
+        <translation>Terms unchanged</translation>
+    </message>
+    <message>
+        <source>Geänderte Terme (fett, vorher gestrichelt): %1</source>
+        <translation>Changed terms (bold, before dashed): %1</translation>
     </message>
 </context>
 <context>

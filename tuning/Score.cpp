@@ -1,7 +1,7 @@
 #include "tuning/Score.h"
 
-#include "loco/model/LocoVersuch.h"
-#include "fuzzy/NoRuleRegions.h"
+#include "tuning/Evaluation.h"
+#include "truck/model/Grid.h"
 #include "fuzzy/Language.h"
 
 #include <algorithm>
@@ -16,189 +16,6 @@ using fuzzy::Fmt;
 using fuzzy::Tr;
 
 namespace {
-
-constexpr float LostBesideLine = 30.0f;  // m
-constexpr float LostAboveStart = 10.0f;  // m
-
-const std::vector<dorvane::StartValues>& Starts() {
-    static const std::vector<dorvane::StartValues> starts = dorvane::GridStarts();
-    return starts;
-}
-
-const std::vector<float>& StartRearXs() {
-    static const std::vector<float> rear = [] {
-        std::vector<float> r;
-        for (const auto& s : Starts()) r.push_back(dorvane::RearXAtStart(s));
-        return r;
-    }();
-    return rear;
-}
-
-// The rule cells whose firing strength is above 0 at the inputs' current
-// values (row 1 alone without input B).
-std::uint32_t CellsFiring(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B) {
-    std::array<float, fuzzy::MaxTerms> ma{}, mb{};
-    const int na = A.Memberships(ma);
-    std::uint32_t rows = 1;
-    if (B.Defined) {
-        rows = 0;
-        const int nb = B.Memberships(mb);
-        for (int j = 0; j < nb; ++j)
-            if (mb[static_cast<std::size_t>(j)] > 0.0f) rows |= 1u << j;
-    }
-    std::uint32_t cells = 0;
-    for (int i = 0; i < na; ++i)
-        if (ma[static_cast<std::size_t>(i)] > 0.0f)
-            for (int j = 0; j < fuzzy::MaxTerms; ++j)
-                if ((rows >> j & 1u) != 0) cells |= 1u << (j * 5 + i);
-    return cells;
-}
-
-// How the first key compares with the bound's: the evaluation can be spared
-// when it is worse, and the runs must match the bound's count when equal.
-enum class AgainstBound { NoBound, Better, Equal, Worse };
-
-AgainstBound Compare(int pieces, const Score* bound) {
-    if (!bound || !bound->Complete) return AgainstBound::NoBound;
-    if (pieces < bound->NoRulePieces) return AgainstBound::Better;
-    return pieces == bound->NoRulePieces ? AgainstBound::Equal : AgainstBound::Worse;
-}
-
-// A scored truck run: the control loop of dorvane::RunFuzzy, given up as
-// lost once the rear point is 30 m beside the target line or 10 m above
-// where it started (the truck has turned round), or after 150 m of driving.
-// None of these can end in docking on the road; giving up early keeps a
-// hopeless table cheap.
-dorvane::RunResult ScoreRun(const fuzzy::Controller& c, dorvane::StartValues start, float speed,
-                            std::uint32_t& reached) {
-    dorvane::RunResult r;
-    r.Start = start;
-    dorvane::TTruck truck;
-    dorvane::PlaceTruck(truck, start.CabX, dorvane::HeadingForAttitude(start.Attitude), speed);
-    const float startY = truck.RearY;
-    float heading = truck.Heading();
-    const int maxSteps = TruckScoreSteps(speed);
-    auto note = [&] {
-        const float ax = std::fabs(truck.RearX);
-        if (ax > r.MaxAbsX) r.MaxAbsX = ax;
-        if (!dorvane::OnRoad(truck.RearX)) r.LeftRoad = true;
-    };
-    note();
-    while (r.Steps < maxSteps && !dorvane::Arrived(truck)) {
-        if (!(std::fabs(truck.RearX) <= LostBesideLine && truck.RearY <= startY + LostAboveStart)) break;
-        const bool driven = dorvane::FuzzyControlStepFrom(truck, c, heading);
-        reached |= CellsFiring(c.A, c.B);
-        if (!driven) {
-            r.Aborted = true;
-            break;
-        }
-        ++r.Steps;
-        heading = truck.Heading();
-        note();
-    }
-    r.Arrived = !r.Aborted && dorvane::Arrived(truck);
-    r.X = truck.RearX;
-    r.Attitude = dorvane::AttitudeOfHeading(heading);
-    return r;
-}
-
-bool Cancelled(const std::atomic<bool>* cancel) { return cancel && cancel->load(std::memory_order_relaxed); }
-
-Score EvaluateTruck(fuzzy::Project& p, const Score* bound, const std::atomic<bool>* cancel) {
-    Score s;
-    s.Kind = Vehicle::Truck;
-    s.NoRulePieces = fuzzy::FindNoRuleRegions(p).DeadPieces;
-    const AgainstBound against = Compare(s.NoRulePieces, bound);
-    if (against == AgainstBound::Worse) return s;
-    const fuzzy::Controller c(p);
-    const int total = static_cast<int>(Starts().size() * TruckSpeeds.size());
-    const int allowedMisses = against == AgainstBound::Equal ? total - bound->Truck.Docked() : total;
-    int misses = 0;
-    // The fast runs are short: a hopeless table shows itself cheaply there.
-    for (const std::size_t g : {std::size_t{1}, std::size_t{0}}) {
-        const float speed = TruckSpeeds[g];
-        std::vector<dorvane::StartRun> runs;
-        runs.reserve(Starts().size());
-        for (std::size_t i = 0; i < Starts().size(); ++i) {
-            if (Cancelled(cancel) || misses > allowedMisses) return s;
-            dorvane::StartRun r;
-            r.StartRearX = StartRearXs()[i];
-            r.Result = ScoreRun(c, Starts()[i], speed, s.Reached);
-            r.Quality = dorvane::Judge(r.Result, r.StartRearX);
-            if (!r.Quality.Good()) ++misses;
-            runs.push_back(std::move(r));
-        }
-        s.Truck.Grid[g] = dorvane::Figures(runs);
-    }
-    if (misses > allowedMisses) return s;
-    s.Complete = true;
-    double worst = 0.0;
-    for (const auto& f : s.Truck.Grid) worst = std::max(worst, f.WorstX / 0.1 + f.WorstAttitude);
-    s.Keys = {double(s.NoRulePieces),     -double(s.Truck.Docked()),
-              double(s.Truck.LeftRoad()), worst,
-              -double(s.Truck.Arrived()), 0.0};
-    return s;
-}
-
-// A good locomotive run: at rest at the mark, not far past it, the force
-// within the output's range all the way.
-bool ForceWithin(const pemrak::RunResult& lauf, const fuzzy::TFuzzy& out) {
-    for (const pemrak::TrackPoint& pt : lauf.Track)
-        if (!(pt.Kraft >= out.RangeMin && pt.Kraft <= out.RangeMax)) return false;
-    return true;
-}
-
-Score EvaluateLoco(fuzzy::Project& p, const Score* bound, const std::atomic<bool>* cancel) {
-    Score s;
-    s.Kind = Vehicle::Loco;
-    s.NoRulePieces = fuzzy::FindNoRuleRegions(p).DeadPieces;
-    const AgainstBound against = Compare(s.NoRulePieces, bound);
-    if (against == AgainstBound::Worse) return s;
-    const fuzzy::Controller regler(p);
-    pemrak::RunOptions basis;
-    const int total = static_cast<int>(pemrak::LabMasses().size() * pemrak::LabSteps().size());
-    const int allowedMisses = against == AgainstBound::Equal ? total - bound->Loco.Good : total;
-    // Against a bound whose runs are all good without surplus sign changes,
-    // only the time of coming to rest can still make a difference: a run not
-    // at rest a second after the bound's latest time is beaten already.
-    if (against == AgainstBound::Equal && bound->Loco.Good == total && bound->Loco.ExcessSignChanges == 0) {
-        basis.MaxTime = std::min(basis.MaxTime, static_cast<float>(bound->Loco.LatestRest + 1.0));
-        s.Provisional = true;
-    }
-    LocoFigures& f = s.Loco;
-    for (const float masse : pemrak::LabMasses()) {
-        for (const float dt : pemrak::LabSteps()) {
-            if (Cancelled(cancel) || f.Runs - f.Good > allowedMisses) return s;
-            pemrak::RunOptions o = basis;
-            o.Start.Masse = masse;
-            o.Dt = dt;
-            const pemrak::JudgedRun v = pemrak::RunAndJudge(regler, o);
-            ++f.Runs;
-            const bool forceWithin = ForceWithin(v.Run, p.Out);
-            f.ForceOutside += !forceWithin;
-            if (v.ExactFrom) ++f.AtRest;
-            if (v.ExactFrom && forceWithin && double(v.Figures.OvershootCm) <= GoodOvershootCm) ++f.Good;
-            f.MostSignChanges = std::max(f.MostSignChanges, v.Figures.SignChanges);
-            f.ExcessSignChanges += std::max(0, v.Figures.SignChanges - FreeSignChanges);
-            f.LatestRest = std::max(f.LatestRest, double(v.ExactFrom.value_or(v.Figures.EndT)));
-            f.Overshoot = std::max(f.Overshoot, double(v.Figures.OvershootCm));
-            const double miss = std::fabs(double(v.Figures.EndSCm)) + std::fabs(double(v.Figures.EndVCms));
-            f.EndMiss += std::isfinite(miss) ? miss : 1.0e9;
-            // Each step's force came from the state the step started in: every
-            // point but the last.
-            for (std::size_t i = 0; i + 1 < v.Run.Track.size(); ++i) {
-                p.A.Value = v.Run.Track[i].sCm;
-                p.B.Value = v.Run.Track[i].vCms;
-                s.Reached |= CellsFiring(p.A, p.B);
-            }
-        }
-    }
-    if (f.Runs - f.Good > allowedMisses) return s;
-    s.Complete = true;
-    s.Keys = {double(s.NoRulePieces), -double(f.Good), double(f.ExcessSignChanges),
-              f.LatestRest,           f.Overshoot,     f.EndMiss};
-    return s;
-}
 
 std::string Fixed(double v, int decimals, Decimals d) {
     std::ostringstream s;
@@ -291,16 +108,25 @@ std::string Describe(const Score& s, Decimals d) {
         lines.push_back(changes);
         if (l.AtRest == 0)
             lines.push_back(Tr("KernBewertung", "sp\xC3\xA4testens ab:     \xE2\x80\x93 (kein Lauf kommt zur Ruhe)"));
+        else if (l.AtRest < l.Runs)
+            lines.push_back(Fmt(Tr("KernBewertung",
+                                   "sp\xC3\xA4testens ab:     t = %1 s (von den L\xC3\xA4ufen in Ruhe; nie in Ruhe: "
+                                   "%2)"),
+                                {Fixed(l.LatestRest, 3, d), std::to_string(l.Runs - l.AtRest)}));
         else
-            lines.push_back(Fmt(l.AtRest < l.Runs ? Tr("KernBewertung",
-                                                       "sp\xC3\xA4testens ab:     t = %1 s (L\xC3\xA4ufe ohne Ruhe mit "
-                                                       "ihrem Ende)")
-                                                  : Tr("KernBewertung", "sp\xC3\xA4testens ab:     t = %1 s"),
-                                {Fixed(l.LatestRest, 3, d)}));
+            lines.push_back(
+                Fmt(Tr("KernBewertung", "sp\xC3\xA4testens ab:     t = %1 s"), {Fixed(l.LatestRest, 3, d)}));
+        if (l.AtRest > 0)
+            lines.push_back(Fmt(Tr("KernBewertung", "im Mittel ab:      t = %1 s"), {Fixed(l.MeanRest, 3, d)}));
         lines.push_back(Fmt(Tr("KernBewertung",
                                "\xC3\x9C"
-                               "berschwingen:    %1 cm hinter der Marke"),
+                               "berschwingen:     %1 cm hinter der Marke"),
                             {Fixed(l.Overshoot, 4, d)}));
+        lines.push_back(Fmt(Tr("KernBewertung",
+                               "am Ende:           %1 von der Ruhe entfernt (|s| in cm und |v| in cm/s, "
+                               "\xC3\xBC"
+                               "ber die L\xC3\xA4ufe summiert)"),
+                            {Fixed(l.EndMiss, 4, d)}));
     }
     lines.push_back(s.NoRulePieces == 0
                         ? std::string(Tr("KernBewertung", "ohne Regel:        keine Stelle der Eingangsbereiche"))
@@ -315,20 +141,137 @@ std::string Describe(const Score& s, Decimals d) {
 
 std::string OneLine(const Score& s, Decimals d) {
     if (!s.Complete) return Tr("KernBewertung", "nicht vollst\xC3\xA4ndig bewertet");
-    std::string out = s.Kind == Vehicle::Truck
-                          ? Fmt(Tr("KernBewertung",
-                                   "Ziel erreicht %1 von %2, Stra\xC3\x9F"
-                                   "e verlassen %3"),
-                                {std::to_string(s.Truck.Docked()), std::to_string(s.Truck.Starts()),
-                                 std::to_string(s.Truck.LeftRoad())})
-                          : Fmt(Tr("KernBewertung", "gut %1 von %2, in Ruhe %3, sp\xC3\xA4testens ab %4 s"),
-                                {std::to_string(s.Loco.Good), std::to_string(s.Loco.Runs),
-                                 std::to_string(s.Loco.AtRest), Fixed(s.Loco.LatestRest, 3, d)});
+    std::string out =
+        s.Kind == Vehicle::Truck ? Fmt(Tr("KernBewertung",
+                                          "Ziel erreicht %1 von %2, Stra\xC3\x9F"
+                                          "e verlassen %3"),
+                                       {std::to_string(s.Truck.Docked()), std::to_string(s.Truck.Starts()),
+                                        std::to_string(s.Truck.LeftRoad())})
+        : s.Loco.AtRest == 0     ? Fmt(Tr("KernBewertung", "gut %1 von %2, keiner in Ruhe"),
+                                       {std::to_string(s.Loco.Good), std::to_string(s.Loco.Runs)})
+                                 : Fmt(Tr("KernBewertung", "gut %1 von %2, in Ruhe %3, sp\xC3\xA4testens ab %4 s"),
+                                       {std::to_string(s.Loco.Good), std::to_string(s.Loco.Runs),
+                                        std::to_string(s.Loco.AtRest), Fixed(s.Loco.LatestRest, 3, d)});
     if (s.NoRulePieces > 0)
         out = Fmt(Tr("KernBewertung",
                      "%1, %2 St\xC3\xBC"
                      "cke ohne Regel"),
                   {out, std::to_string(s.NoRulePieces)});
+    return out;
+}
+
+namespace {
+
+// The changes Explain lists: each with the place of its key in the score's
+// order (figures outside the keys after them), so that the figure that
+// decides comes first.
+struct Change {
+    int Order;
+    std::string Text;
+};
+
+struct Changes {
+    std::vector<Change> Better, Worse;
+
+    // A count where more is better (good runs) or worse (sign changes),
+    // named by its label: "gute Läufe 6 statt 4 (2 mehr)".
+    void Count(int order, int before, int after, bool moreIsBetter, const char* label) {
+        if (before == after) return;
+        const std::string text = Fmt(after > before ? Tr("KernBewertung", "%1 %2 statt %3 (%4 mehr)")
+                                                    : Tr("KernBewertung", "%1 %2 statt %3 (%4 weniger)"),
+                                     {Tr("KernBewertung", label), std::to_string(after), std::to_string(before),
+                                      std::to_string(std::abs(after - before))});
+        ((after > before) == moreIsBetter ? Better : Worse).push_back({order, text});
+    }
+    // A measure where less is better, written with its decimals.
+    void Measure(int order, double before, double after, int decimals, Decimals d, const char* pattern) {
+        const std::string b = Fixed(before, decimals, d), a = Fixed(after, decimals, d);
+        if (a == b) return;
+        (after < before ? Better : Worse).push_back({order, Fmt(Tr("KernBewertung", pattern), {a, b})});
+    }
+};
+
+std::string Joined(std::vector<Change> items) {
+    std::stable_sort(items.begin(), items.end(), [](const Change& x, const Change& y) { return x.Order < y.Order; });
+    std::string out;
+    for (const Change& c : items) out += (out.empty() ? "" : "; ") + c.Text;
+    return out;
+}
+
+}  // namespace
+
+std::string Explain(const Score& before, const Score& after, Decimals d) {
+    if (!before.Complete || !after.Complete || before.Kind != after.Kind) return {};
+    Changes c;
+    c.Count(0, before.NoRulePieces, after.NoRulePieces, false,
+            FUZZY_TR_NOOP("KernBewertung",
+                          "St\xC3\xBC"
+                          "cke ohne Regel"));
+    if (before.Kind == Vehicle::Truck) {
+        const TruckFigures &x = before.Truck, &y = after.Truck;
+        for (std::size_t g = 0; g < TruckSpeeds.size(); ++g) {
+            std::ostringstream speed;
+            speed << TruckSpeeds[g];
+            const int diff = y.Grid[g].Docked - x.Grid[g].Docked;
+            if (diff == 0) continue;
+            const std::string text =
+                Fmt(diff > 0 ? Tr("KernBewertung", "Starts am Ziel bei %1 m/s %2 statt %3 (%4 mehr)")
+                             : Tr("KernBewertung", "Starts am Ziel bei %1 m/s %2 statt %3 (%4 weniger)"),
+                    {speed.str(), std::to_string(y.Grid[g].Docked), std::to_string(x.Grid[g].Docked),
+                     std::to_string(std::abs(diff))});
+            (diff > 0 ? c.Better : c.Worse).push_back({1, text});
+        }
+        c.Count(2, x.LeftRoad(), y.LeftRoad(), false,
+                FUZZY_TR_NOOP("KernBewertung",
+                              "Starts von der Stra\xC3\x9F"
+                              "e"));
+        if (x.Arrived() > 0 && y.Arrived() > 0) {
+            c.Measure(3, std::max(x.Grid[0].WorstX, x.Grid[1].WorstX), std::max(y.Grid[0].WorstX, y.Grid[1].WorstX), 4,
+                      d,
+                      FUZZY_TR_NOOP("KernBewertung",
+                                    "gr\xC3\xB6\xC3\x9F"
+                                    "te |x| am Ende %1 statt %2 m"));
+            c.Measure(3, std::max(x.Grid[0].WorstAttitude, x.Grid[1].WorstAttitude),
+                      std::max(y.Grid[0].WorstAttitude, y.Grid[1].WorstAttitude), 3, d,
+                      FUZZY_TR_NOOP("KernBewertung",
+                                    "gr\xC3\xB6\xC3\x9F"
+                                    "te |Lage| am Ende %1 statt %2 Grad"));
+        }
+        c.Count(4, x.Arrived(), y.Arrived(), true, FUZZY_TR_NOOP("KernBewertung", "angekommene Starts"));
+    } else {
+        const LocoFigures &x = before.Loco, &y = after.Loco;
+        c.Count(1, x.Good, y.Good, true, FUZZY_TR_NOOP("KernBewertung", "gute L\xC3\xA4ufe"));
+        c.Count(2, x.AtRest, y.AtRest, true, FUZZY_TR_NOOP("KernBewertung", "L\xC3\xA4ufe in Ruhe"));
+        c.Count(3, x.ExcessSignChanges, y.ExcessSignChanges, false,
+                FUZZY_TR_NOOP("KernBewertung",
+                              "Kraftwechsel \xC3\xBC"
+                              "ber 8 je Lauf"));
+        if (x.AtRest > 0 && y.AtRest > 0) {
+            c.Measure(4, x.LatestRest, y.LatestRest, 3, d,
+                      FUZZY_TR_NOOP("KernBewertung", "sp\xC3\xA4testens in Ruhe ab %1 statt %2 s"));
+            c.Measure(5, x.MeanRest, y.MeanRest, 3, d,
+                      FUZZY_TR_NOOP("KernBewertung", "im Mittel in Ruhe ab %1 statt %2 s"));
+        }
+        c.Measure(6, x.Overshoot, y.Overshoot, 4, d,
+                  FUZZY_TR_NOOP("KernBewertung",
+                                "\xC3\x9C"
+                                "berschwingen %1 statt %2 cm"));
+        c.Measure(7, x.EndMiss, y.EndMiss, 4, d,
+                  FUZZY_TR_NOOP("KernBewertung", "am Ende %1 statt %2 von der Ruhe entfernt"));
+        c.Count(8, x.MostSignChanges, y.MostSignChanges, false,
+                FUZZY_TR_NOOP("KernBewertung",
+                              "Vorzeichenwechsel in einem Lauf h\xC3\xB6"
+                              "chstens"));
+        c.Count(9, x.ForceOutside, y.ForceOutside, false,
+                FUZZY_TR_NOOP("KernBewertung",
+                              "L\xC3\xA4ufe mit Kraft au\xC3\x9F"
+                              "erhalb des Ausgangsbereichs"));
+    }
+    std::string out;
+    if (!c.Better.empty()) out = Fmt(Tr("KernBewertung", "Besser: %1."), {Joined(c.Better)});
+    if (!c.Worse.empty())
+        out += out.empty() ? Fmt(Tr("KernBewertung", "Schlechter: %1."), {Joined(c.Worse)})
+                           : " " + Fmt(Tr("KernBewertung", "Daf\xC3\xBCr schlechter: %1."), {Joined(c.Worse)});
     return out;
 }
 
@@ -346,8 +289,7 @@ std::optional<std::string> Unsuitable(const fuzzy::Project& p, Vehicle v) {
 }
 
 Score Evaluate(const fuzzy::Project& p, Vehicle v, const Score* bound, const std::atomic<bool>* cancel) {
-    fuzzy::Project copy = p;
-    return v == Vehicle::Truck ? EvaluateTruck(copy, bound, cancel) : EvaluateLoco(copy, bound, cancel);
+    return EvaluateRuns(p, v, bound, cancel).Result;
 }
 
 }  // namespace tuning

@@ -16,11 +16,18 @@
 // Locomotive: masses 1, 2 and 4 kg at steps of 0.055 s and 0.1 s, friction 3,
 // 100 cm from the mark; then the number of good runs: at rest within 0.5 cm
 // and 0.5 cm/s up to the end, never more than 0.5 cm past the mark, the force
-// always within the output's range; then the force's sign changes beyond 8 in
-// a run, summed over the runs (up to 8 a run are free: braking and creeping in
-// take a few, a jittering controller takes dozens); then the latest time of
-// coming to rest, then the largest overshoot, then how far from rest the runs
-// end.
+// always within the output's range; then the number of runs at rest at all
+// (a run that never comes to rest is worse than any run that does, however
+// early it ends: one that runs past the mark and out is no better than one
+// that stands still); then the force's sign changes beyond 8 in a run, summed
+// over the runs (up to 8 a run are free: braking and creeping in take a few, a
+// jittering controller takes dozens); then the latest time of coming to rest
+// of the runs at rest, then the largest overshoot, then how far from rest the
+// runs end.
+//
+// Every key is a figure that Describe shows, so a better score is better in
+// at least one figure a person can read; Explain says which, by how much, and
+// what got worse on the way.
 
 #include "fuzzy/Project.h"
 #include "truck/model/Grid.h"
@@ -64,31 +71,28 @@ struct LocoFigures {
     int ForceOutside = 0;       // runs in which the force left the output range
     int MostSignChanges = 0;    // of the force, in one run
     int ExcessSignChanges = 0;  // beyond FreeSignChanges, summed over the runs
-    double LatestRest = 0.0;    // s; a run never at rest counts with its end time
+    double LatestRest = 0.0;    // s, the latest of the runs at rest (0 when none is)
+    double MeanRest = 0.0;      // s, the mean of the runs at rest (0 when none is)
     double Overshoot = 0.0;     // cm past the mark, the largest of all runs
     double EndMiss = 0.0;       // sum over the runs of |s| + |v| at the end (cm, cm/s)
 };
 
 struct Score {
     Vehicle Kind = Vehicle::Truck;
-    // False when the evaluation was cut short (cancelled, or hopeless against
-    // a bound): such a score is worse than every complete one.
+    // False when the evaluation was cut short (cancelled, or beaten by a
+    // bound before its end): such a score is worse than every complete one.
     bool Complete = false;
-    // The locomotive's runs were cut short at the bound's latest time of
-    // coming to rest (plus a second): what comes to rest later cannot beat
-    // the bound, and what comes to rest earlier still has to stay at rest to
-    // the end, which only a full evaluation shows. Tune confirms such a score
-    // in full before it takes the candidate.
-    bool Provisional = false;
     // Pieces of the inputs' ranges without a firing rule (NoRuleRegions::DeadPieces).
     int NoRulePieces = 0;
     TruckFigures Truck;
     LocoFigures Loco;
-    // The rule cells whose firing strength was above 0 in some step of some
-    // run: bit (row - 1) * 5 + (column - 1), as NoRuleBox::Cells.
+    // The rule cells that fired in some step of some run, counting a term as
+    // firing wherever it lies between its outer corners (a few cells more at
+    // most, never one less): bit (row - 1) * 5 + (column - 1), as
+    // NoRuleBox::Cells.
     std::uint32_t Reached = 0;
     // Compared in this order, smaller is better.
-    std::array<double, 6> Keys{};
+    std::array<double, 8> Keys{};
 };
 
 // a is strictly better than b.
@@ -105,13 +109,17 @@ std::string Describe(const Score& s, Decimals d = Decimals::Point);
 // The first figures in one short line, for a progress display.
 std::string OneLine(const Score& s, Decimals d = Decimals::Point);
 
+// What changed from `before` to `after`, in the active language: one sentence
+// naming the figures that got better (the one that decides first, with how
+// much), one naming those that got worse; empty when no figure changed.
+std::string Explain(const Score& before, const Score& after, Decimals d = Decimals::Point);
+
 // Why a project cannot be scored for the vehicle (active language), or nothing.
 std::optional<std::string> Unsuitable(const fuzzy::Project& p, Vehicle v);
 
 // Runs the vehicle's test set on a copy of the project. When bound is given,
-// the evaluation stops as soon as the project can no longer reach the bound's
-// first two keys (returning an incomplete score); a set cancel flag stops it
-// too.
+// the evaluation stops as soon as the project is sure to score worse than the
+// bound (returning an incomplete score); a set cancel flag stops it too.
 Score Evaluate(const fuzzy::Project& p, Vehicle v, const Score* bound = nullptr,
                const std::atomic<bool>* cancel = nullptr);
 

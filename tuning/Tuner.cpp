@@ -1,14 +1,20 @@
 #include "tuning/Tuner.h"
 
 #include "fuzzy/Errors.h"
-
+#include "tuning/Evaluation.h"
+#include "tuning/Finish.h"
+#include "tuning/Moves.h"
 #include "fuzzy/NoRuleRegions.h"
 #include "fuzzy/ParallelFor.h"
+#include "fuzzy/StepGrid.h"
+#include "tuning/Workers.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cmath>
-#include <random>
+#include <cstring>
+#include <cstdlib>
+#include <numeric>
 #include <stdexcept>
 #include <thread>
 #include <vector>
@@ -17,98 +23,16 @@ namespace tuning {
 
 namespace {
 
-using Rng = std::mt19937_64;
+bool SameBits(float x, float y) { return std::memcmp(&x, &y, sizeof x) == 0; }
 
-// The generator of one round: the seed and the round number mixed so that
-// neighbouring seeds or rounds give unrelated sequences.
-Rng RoundRng(std::uint64_t seed, int round) {
-    std::seed_seq seq{static_cast<std::uint32_t>(seed), static_cast<std::uint32_t>(seed >> 32),
-                      static_cast<std::uint32_t>(round), 0x7475u};
-    return Rng(seq);
+Rng CandidateRng(std::uint64_t seed, int round, int index) {
+    return Rng(seed, static_cast<std::uint64_t>(round), static_cast<std::uint64_t>(index));
 }
 
-int Pick(Rng& rng, int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
-
-std::uint32_t CellBit(int row, int column) { return 1u << ((row - 1) * 5 + (column - 1)); }
-
-// Changes one rule cell, one that some run of the project reached: a cell no
-// run reaches does not change the score, and rewriting it would only scramble
-// what the user wrote.
-void MoveRule(fuzzy::Project& p, std::uint32_t reached, Rng& rng) {
-    const int cols = p.A.UsedTerms();
-    const int rows = p.B.Defined ? p.B.UsedTerms() : 1;
-    const int outs = p.Out.UsedTerms();
-    std::vector<std::pair<int, int>> cells;
-    for (int r = 1; r <= rows; ++r)
-        for (int c = 1; c <= cols; ++c)
-            if ((reached & CellBit(r, c)) != 0) cells.emplace_back(r, c);
-    if (cells.empty()) return;
-    const auto [r, c] = cells[static_cast<std::size_t>(Pick(rng, static_cast<int>(cells.size())))];
-    const std::int32_t old = p.Rules.Get(r, c);
-    std::int32_t v = old;
-    switch (Pick(rng, 4)) {
-    case 0: {  // one term further up or down, or a first rule
-        if (old < 1 || old > outs)
-            v = 1 + Pick(rng, std::max(outs, 1));
-        else
-            v = std::clamp<std::int32_t>(old + (Pick(rng, 2) ? 1 : -1), 1, std::max(outs, 1));
-        break;
-    }
-    case 1: {  // what a neighbouring cell says
-        const int dr = Pick(rng, 3) - 1, dc = Pick(rng, 3) - 1;
-        v = p.Rules.Get(std::clamp(r + dr, 1, rows), std::clamp(c + dc, 1, cols));
-        break;
-    }
-    default:  // anything, "no rule" included
-        v = Pick(rng, outs + 1);
-        break;
-    }
-    p.Rules.Set(r, c, v);
-}
-
-bool Works(const fuzzy::Project& p, int r, int c) {
-    const std::int32_t k = p.Rules.Get(r, c);
-    return k >= 1 && k <= p.Out.UsedTerms();
-}
-
-// What the working cells around (r, c) say, for a cell that no run reaches:
-// the rounded mean of its working neighbours, or of the nearest working
-// cells further off, or the middle output term when there is none.
-std::int32_t NeighboursSay(const fuzzy::Project& p, int r, int c) {
-    const int cols = p.A.UsedTerms();
-    const int rows = p.B.Defined ? p.B.UsedTerms() : 1;
-    for (int reach = 1; reach < 5; ++reach) {
-        int sum = 0, n = 0;
-        for (int rr = std::max(1, r - reach); rr <= std::min(rows, r + reach); ++rr)
-            for (int cc = std::max(1, c - reach); cc <= std::min(cols, c + reach); ++cc)
-                if ((rr != r || cc != c) && Works(p, rr, cc)) {
-                    sum += p.Rules.Get(rr, cc);
-                    ++n;
-                }
-        if (n > 0) return static_cast<std::int32_t>(std::lround(double(sum) / n));
-    }
-    return (p.Out.UsedTerms() + 1) / 2;
-}
-
-// How a hole gets its rule: a drawn output term (reached cells only), or the
-// term that a table rising (or falling) evenly along both inputs puts there,
-// the shape most controllers' tables have.
-enum class Fill { Drawn, Rising, Falling };
-
-std::int32_t EvenTable(const fuzzy::Project& p, int r, int c, bool rising) {
-    const int cols = p.A.UsedTerms();
-    const int rows = p.B.Defined ? p.B.UsedTerms() : 1;
-    const int outs = p.Out.UsedTerms();
-    const int steps = (cols - 1) + (rows - 1);
-    const double at = steps > 0 ? double((c - 1) + (r - 1)) / steps : 0.5;
-    const auto k = static_cast<std::int32_t>(1 + std::lround(at * (outs - 1)));
-    return rising ? k : outs + 1 - k;
-}
-
-// Gives every cell that leaves a place without a firing rule a rule. In a
-// drawn fill only the cells a run reached are drawn; the others take what
-// their neighbours say (the runs cannot tell what is right there).
-void FillHoles(fuzzy::Project& p, std::uint32_t reached, Fill fill, Rng& rng) {
+// Gives every cell that leaves a place without a firing rule a rule: the
+// cells a run reached a drawn one, the others what their neighbours say (the
+// runs cannot tell what is right there).
+void FillHoles(fuzzy::Project& p, std::uint32_t reached, Rng& rng) {
     std::uint32_t holes = 0;
     for (const fuzzy::NoRuleBox& b : fuzzy::FindNoRuleRegions(p).Boxes) holes |= b.Cells;
     const int outs = p.Out.UsedTerms();
@@ -117,114 +41,124 @@ void FillHoles(fuzzy::Project& p, std::uint32_t reached, Fill fill, Rng& rng) {
         for (int r = 1; r <= fuzzy::MaxTerms; ++r)
             for (int c = 1; c <= fuzzy::MaxTerms; ++c) {
                 if ((holes & CellBit(r, c)) == 0 || ((reached & CellBit(r, c)) != 0) != reachedCells) continue;
-                if (fill != Fill::Drawn)
-                    p.Rules.Set(r, c, EvenTable(p, r, c, fill == Fill::Rising));
-                else
-                    p.Rules.Set(r, c, reachedCells ? 1 + Pick(rng, outs) : NeighboursSay(p, r, c));
+                p.Rules.Set(r, c, reachedCells ? 1 + Pick(rng, outs) : NeighboursSay(p, r, c));
             }
 }
 
-fuzzy::TFuzzy& Variable(fuzzy::Project& p, int which) { return which == 0 ? p.A : which == 1 ? p.B : p.Out; }
-
-const fuzzy::TFuzzy& Variable(const fuzzy::Project& p, int which) {
-    return which == 0 ? p.A : which == 1 ? p.B : p.Out;
+bool EmptyTable(const fuzzy::Project& p) {
+    for (int r = 1; r <= TableRows(p); ++r)
+        for (int c = 1; c <= p.A.UsedTerms(); ++c)
+            if (HasRule(p, r, c)) return false;
+    return true;
 }
 
-// -1, 0 or 1: where a term's centroid lies against the middle of the range.
-int Side(const fuzzy::TFuzzy& v, int t) {
-    const double mid = (double(v.RangeMin) + v.RangeMax) / 2.0;
-    const double x = v.TermCentroid(t);
-    return (x > mid) - (x < mid);
+// Where a search starts when the start's table gives it little to go on (no
+// rule, places without a firing rule, or out of order in a monotone search):
+// even tables of several gains, with terms on inputs crowded towards the
+// middle as well (the gain a controller needs near its goal is seldom what
+// an even spread of terms gives).
+struct Seed {
+    double GainA, GainB, Shift, CrowdA, CrowdB;
+};
+
+std::vector<Seed> Seeds(bool terms) {
+    std::vector<Seed> s;
+    static constexpr double Gains[] = {0.5, 1.0, 1.5, 2.5};
+    for (const double ga : Gains)
+        for (const double gb : Gains) s.push_back({ga, gb, 0.0, 1.0, 1.0});
+    if (terms)
+        for (const double crowdA : {0.5, 0.25})
+            for (const double crowdB : {1.0, 0.5})
+                for (const double g : {1.0, 2.0}) s.push_back({g, g, 0.0, crowdA, crowdB});
+    return s;
 }
 
-// What a term may not lose by moving its corners: its place among the other
-// terms (the centroids keep their order, "negativ groß" stays left of
-// "negativ klein"), and the side of the range's middle it lies on (a term
-// named "positiv klein" does not become a negative one).
-bool KeepsItsPlace(const fuzzy::TFuzzy& v, const fuzzy::TFuzzy& v0, int t) {
-    for (int u = 1; u <= v.UsedTerms(); ++u) {
-        if (u == t) continue;
-        const int lo = std::min(t, u), hi = std::max(t, u);
-        const float s0 = v0.TermCentroid(lo), s1 = v0.TermCentroid(hi);
-        const float n0 = v.TermCentroid(lo), n1 = v.TermCentroid(hi);
-        if (s0 < s1 && !(n0 < n1)) return false;
-        if (s0 <= s1 && !(n0 <= n1)) return false;
+fuzzy::Project SeedCandidate(const fuzzy::Project& start, const RankedTable& ranks, const Seed& s) {
+    fuzzy::Project p = start;
+    ranks.Even(p.Rules, s.GainA, s.GainB, s.Shift);
+    if (s.CrowdA != 1.0) ScaleTerms(p.A, start.A, false, s.CrowdA);
+    if (s.CrowdB != 1.0 && p.B.Defined) ScaleTerms(p.B, start.B, false, s.CrowdB);
+    return p;
+}
+
+// Draws the candidates of a search: what it needs of the start is worked out
+// once.
+class Drawer {
+public:
+    Drawer(const fuzzy::Project& start, const Options& options)
+        : start_(start), options_(options), ranks_(start), perRound_(std::max(1, options.CandidatesPerRound)) {
+        // Where the start's table gives a search little to go on (no rule,
+        // or in a monotone search out of order or with places without a
+        // firing rule), the first rounds try the seeds. A free search fills
+        // the holes of a table it was given instead.
+        const bool needsSeeds =
+            EmptyTable(start) ||
+            (options.Monotone && (!ranks_.Monotone(start.Rules) || !fuzzy::FindNoRuleRegions(start).Empty()));
+        if (needsSeeds) seeds_ = Seeds(options.Terms);
+        seedRounds_ = static_cast<int>((seeds_.size() + static_cast<std::size_t>(perRound_) - 1) /
+                                       static_cast<std::size_t>(perRound_));
     }
-    const int side0 = Side(v0, t);
-    return side0 == 0 || Side(v, t) == side0;
-}
 
-void MoveCorner(fuzzy::Project& p, const fuzzy::Project& start, Rng& rng) {
-    std::vector<int> vars{0, 2};
-    if (p.B.Defined) vars.push_back(1);
-    const int which = vars[static_cast<std::size_t>(Pick(rng, static_cast<int>(vars.size())))];
-    fuzzy::TFuzzy& v = Variable(p, which);
-    const fuzzy::TFuzzy& v0 = Variable(start, which);
-    if (v.UsedTerms() == 0) return;
-    const int t = 1 + Pick(rng, v.UsedTerms());
-    const int k = 1 + Pick(rng, 4);
-    // A corner stays between its neighbours and within the variable's range;
-    // an input's shoulder may keep reaching as far beyond it as it did at the
-    // start, but the output's terms, and so every force or steering angle the
-    // controller can ask for, stay inside the output's range.
-    const bool output = which == 2;
-    const float termLo = output ? v0.RangeMin : std::min(v0.RangeMin, v0.GetParam(t, 1));
-    const float termHi = output ? v0.RangeMax : std::max(v0.RangeMax, v0.GetParam(t, 4));
-    const float lo = k == 1 ? termLo : std::max(termLo, v.GetParam(t, k - 1));
-    const float hi = k == 4 ? termHi : std::min(termHi, v.GetParam(t, k + 1));
-    // Steps in proportion to the room the corner has, so that terms crowded
-    // together move finely and spread ones boldly; now and then a step in
-    // proportion to the whole range.
-    double span = double(v0.RangeMax) - v0.RangeMin;
-    if (!(span > 0.0)) span = double(termHi) - termLo;
-    const double room = double(hi) - lo;
-    static constexpr double Widths[] = {0.02, 0.08, 0.25};
-    const int pick = Pick(rng, 4);
-    const double sigma = pick < 3 && room > 0.0 && room < span ? room * 2.0 * Widths[pick] : span * Widths[pick % 3];
-    const double moved = v.GetParam(t, k) + sigma * std::normal_distribution<double>(0.0, 1.0)(rng);
-    if (!(lo <= hi) || !std::isfinite(moved)) return;
-    const float before = v.GetParam(t, k);
-    v.SetParam(t, k, std::clamp(static_cast<float>(moved), lo, hi));
-    if (!KeepsItsPlace(v, v0, t)) v.SetParam(t, k, before);
-}
+    int PerRound() const { return perRound_; }
+    int SeedRounds() const { return seedRounds_; }
+    // Whether candidate i of the round is a seed (and not drawn from best).
+    bool IsSeed(int round, int i) const { return SeedIndex(round, i) < seeds_.size(); }
 
-// Draws every inner corner of a variable towards the middle of its range or
-// away from it by one factor: the terms keep their shapes and their order but
-// crowd together or spread out, which changes the controller's gain near the
-// middle in one step, where single corners would have to move one by one.
-// The outer corners of the end terms stay; every corner stays within its
-// limits as in MoveCorner, and a move that costs a term its place is undone.
-void ScaleTerms(fuzzy::TFuzzy& v, const fuzzy::TFuzzy& v0, bool output, double factor) {
-    const int n = v.UsedTerms();
-    if (n < 2 || !(factor > 0.0) || !std::isfinite(factor)) return;
-    const double mid = (double(v0.RangeMin) + v0.RangeMax) / 2.0;
-    const fuzzy::TFuzzy before = v;
-    for (int t = 1; t <= n; ++t) {
-        const float termLo = output ? v0.RangeMin : std::min(v0.RangeMin, v0.GetParam(t, 1));
-        const float termHi = output ? v0.RangeMax : std::max(v0.RangeMax, v0.GetParam(t, 4));
-        for (int k = 1; k <= 4; ++k) {
-            const bool outer = (t == 1 && k <= 2) || (t == n && k >= 3);
-            if (outer) continue;
-            const double x = mid + (double(v.GetParam(t, k)) - mid) * factor;
-            if (std::isfinite(x)) v.SetParam(t, k, std::clamp(static_cast<float>(x), termLo, termHi));
+    // Candidate i of the round, drawn from best (whose score it is, when
+    // known) by seed, round and place alone.
+    fuzzy::Project Draw(const fuzzy::Project& best, const Score* bestScore, int round, int i, bool terms = true) const {
+        if (IsSeed(round, i)) return SeedCandidate(start_, ranks_, seeds_[SeedIndex(round, i)]);
+        Rng rng = CandidateRng(options_.Seed, round, i);
+        const std::uint32_t reached = bestScore ? bestScore->Reached : ~0u;
+        fuzzy::Project p = best;
+        if (options_.Monotone) {
+            if (!ranks_.Monotone(p.Rules)) ranks_.MakeMonotone(p.Rules);
+        } else if (bestScore && bestScore->NoRulePieces > 0 && i % 2 == 0) {
+            FillHoles(p, reached, rng);
         }
-        for (int k = 2; k <= 4; ++k)
-            if (v.GetParam(t, k) < v.GetParam(t, k - 1)) v.SetParam(t, k, v.GetParam(t, k - 1));
+        // Mostly one change, sometimes a few together to cross a ridge; the
+        // last two candidates of a round take a long jump out of a local
+        // optimum. With terms, every other candidate changes terms (and
+        // rules now and then), the others rules only: a table that suits the
+        // terms is found far faster than terms that suit a table.
+        static constexpr int Changes[] = {1, 1, 1, 1, 1, 2, 2, 2, 3, 4};
+        const int changes = i >= perRound_ - 2 ? 4 + Pick(rng, 4) : Changes[Pick(rng, 10)];
+        std::vector<int> vars{0, 2};
+        if (p.B.Defined) vars.push_back(1);
+        for (int c = 0; c < changes; ++c) {
+            const int kind = terms && options_.Terms && i % 2 == 1 ? Pick(rng, 10) : 9;
+            if (kind < 5) {
+                const int which = vars[static_cast<std::size_t>(Pick(rng, static_cast<int>(vars.size())))];
+                fuzzy::TFuzzy& v = Variable(p, which);
+                const fuzzy::TFuzzy& v0 = Variable(start_, which);
+                const bool output = which == 2;
+                if (kind < 3)
+                    MoveCorner(v, v0, output, rng);
+                else if (kind < 4)
+                    MoveTerm(v, v0, output, rng);
+                else
+                    ScaleTerms(v, v0, output, std::exp(0.5 * std::normal_distribution<double>(0.0, 1.0)(rng)));
+            } else if (options_.Monotone) {
+                MonotoneRuleMove(p.Rules, ranks_, reached, rng);
+            } else {
+                FreeRuleMove(p, reached, rng);
+            }
+        }
+        return p;
     }
-    for (int t = 1; t <= n; ++t)
-        if (!KeepsItsPlace(v, v0, t)) {
-            v = before;
-            return;
-        }
-}
 
-void MoveScale(fuzzy::Project& p, const fuzzy::Project& start, Rng& rng) {
-    std::vector<int> vars{0, 2};
-    if (p.B.Defined) vars.push_back(1);
-    const int which = vars[static_cast<std::size_t>(Pick(rng, static_cast<int>(vars.size())))];
-    const double factor = std::exp(0.8 * std::normal_distribution<double>(0.0, 1.0)(rng));
-    ScaleTerms(Variable(p, which), Variable(start, which), which == 2, factor);
-}
+private:
+    std::size_t SeedIndex(int round, int i) const {
+        return round < 0 || i < 0 || i >= perRound_ ? seeds_.size() : static_cast<std::size_t>(round) * perRound_ + i;
+    }
+
+    const fuzzy::Project& start_;
+    const Options& options_;
+    RankedTable ranks_;
+    int perRound_;
+    std::vector<Seed> seeds_;
+    int seedRounds_ = 0;
+};
 
 double Elapsed(std::chrono::steady_clock::time_point since) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
@@ -232,45 +166,28 @@ double Elapsed(std::chrono::steady_clock::time_point since) {
 
 }  // namespace
 
+std::vector<TermChange> ChangedTerms(const fuzzy::Project& before, const fuzzy::Project& after) {
+    std::vector<TermChange> changes;
+    for (int which = 0; which < 3; ++which) {
+        const fuzzy::TFuzzy& x = Variable(before, which);
+        const fuzzy::TFuzzy& y = Variable(after, which);
+        if (!x.Defined || !y.Defined) continue;
+        for (int t = 1; t <= std::min(x.UsedTerms(), y.UsedTerms()); ++t)
+            for (int k = 1; k <= 5; ++k)
+                if (!SameBits(x.GetParam(t, k), y.GetParam(t, k))) {
+                    changes.push_back({which, t});
+                    break;
+                }
+    }
+    return changes;
+}
+
 std::vector<fuzzy::Project> DrawCandidates(const fuzzy::Project& best, const fuzzy::Project& start,
                                            const Options& options, int round, const Score* bestScore) {
-    Rng rng = RoundRng(options.Seed, round);
-    const std::uint32_t reached = bestScore ? bestScore->Reached : ~0u;
-    const bool holes = bestScore && bestScore->NoRulePieces > 0;
+    const Drawer drawer(start, options);
     std::vector<fuzzy::Project> candidates;
-    const int n = std::max(1, options.CandidatesPerRound);
-    candidates.reserve(static_cast<std::size_t>(n));
-    for (int i = 0; i < n; ++i) {
-        fuzzy::Project p = best;
-        // Places without a firing rule are filled first: until then the runs
-        // say little about the table. With terms, the first candidates then
-        // try even tables on inputs crowded towards the middle by steps (the
-        // gain a controller needs is seldom what an even spread gives).
-        if (holes && options.Terms && i < 16) {
-            FillHoles(p, reached, i < 8 ? Fill::Rising : Fill::Falling, rng);
-            static constexpr double CrowdA[] = {1.0, 0.5, 0.25, 0.1};
-            static constexpr double CrowdB[] = {1.0, 0.3};
-            ScaleTerms(p.A, start.A, false, CrowdA[i % 4]);
-            if (p.B.Defined) ScaleTerms(p.B, start.B, false, CrowdB[(i / 4) % 2]);
-            candidates.push_back(std::move(p));
-            continue;
-        }
-        if (holes && i % 2 == 0) FillHoles(p, reached, Fill::Drawn, rng);
-        // Mostly one change, sometimes a few together to cross a ridge.
-        static constexpr int Changes[] = {1, 1, 1, 1, 1, 2, 2, 2, 3, 4};
-        // Two candidates of a round take a long jump out of a local optimum.
-        const int changes = i >= n - 2 ? 6 + Pick(rng, 4) : Changes[Pick(rng, 10)];
-        for (int c = 0; c < changes; ++c) {
-            const int kind = options.Terms ? Pick(rng, 10) : 9;
-            if (kind < 3)
-                MoveCorner(p, start, rng);
-            else if (kind < 4)
-                MoveScale(p, start, rng);
-            else
-                MoveRule(p, reached, rng);
-        }
-        candidates.push_back(std::move(p));
-    }
+    candidates.reserve(static_cast<std::size_t>(drawer.PerRound()));
+    for (int i = 0; i < drawer.PerRound(); ++i) candidates.push_back(drawer.Draw(best, bestScore, round, i));
     return candidates;
 }
 
@@ -278,7 +195,7 @@ Result Tune(const fuzzy::Project& start, const Options& options, const std::atom
             const ProgressFn& progress) {
     if (const auto why = Unsuitable(start, options.Kind)) throw fuzzy::Error(*why);
     const auto began = std::chrono::steady_clock::now();
-    const int threads = fuzzy::ThreadsFor(options.Threads, static_cast<std::size_t>(options.CandidatesPerRound));
+    Workers workers(fuzzy::ThreadsFor(options.Threads, static_cast<std::size_t>(options.CandidatesPerRound)));
     auto cancelled = [cancel] { return cancel && cancel->load(std::memory_order_relaxed); };
     // The runs read one flag: set by the caller's cancel or when the time is
     // up. A round it cuts short is dropped whole, so the result is always
@@ -313,7 +230,8 @@ Result Tune(const fuzzy::Project& start, const Options& options, const std::atom
 
     Result res;
     res.Best = start;
-    res.Start = Evaluate(start, options.Kind, nullptr, cancel);  // the time limit spares the start
+    Evaluation currentEval = EvaluateRuns(start, options.Kind, nullptr, cancel);  // the time limit spares the start
+    res.Start = currentEval.Result;
     res.BestScore = res.Start;
     auto report = [&] {
         if (!progress) return;
@@ -329,15 +247,35 @@ Result Tune(const fuzzy::Project& start, const Options& options, const std::atom
         p.Improvements = res.Improvements;
         progress(p);
     };
-    fuzzy::Project current = start;
-    Score currentScore = res.Start;
     if (!res.Start.Complete) {
         res.Cancelled = true;
+        res.Searched = res.Start;
         res.Seconds = Elapsed(began);
         return res;
     }
+    fuzzy::Project current = start;
+    Evaluation bestEval = currentEval;
+    const Drawer drawer(start, options);
     report();
 
+    const int n = drawer.PerRound();
+    std::vector<fuzzy::Project> candidates(static_cast<std::size_t>(n));
+    std::vector<Evaluation> evals(static_cast<std::size_t>(n));
+    std::vector<std::uint32_t> changed(static_cast<std::size_t>(n));
+    std::vector<std::size_t> order(static_cast<std::size_t>(n));
+    std::vector<int> cost(static_cast<std::size_t>(n));
+    // The seeds, best first, for climbs from another place later on.
+    struct Restart {
+        fuzzy::Project Project;
+        Evaluation Eval;
+    };
+    std::vector<Restart> seeds;
+    std::size_t nextSeed = 0;
+    int stale = 0;  // rounds since the current project last got better
+    // With terms, a climb from a seed changes the rules alone (a table that
+    // suits the terms is found far faster than terms that suit a table);
+    // the terms move in the climbs from the best so far.
+    bool termsOn = drawer.SeedRounds() == 0;
     for (int round = 0;; ++round) {
         if (options.MaxRounds > 0 && round >= options.MaxRounds) break;
         if (stop.load() && !cancelled()) break;                       // time is up
@@ -346,45 +284,106 @@ Result Tune(const fuzzy::Project& start, const Options& options, const std::atom
             res.Cancelled = true;
             break;
         }
-        const std::vector<fuzzy::Project> candidates = DrawCandidates(current, start, options, round, &currentScore);
-        std::vector<Score> scores(candidates.size());
-        const Score bound = currentScore;
-        fuzzy::ParallelFor(candidates.size(), threads, [&](std::size_t i, int) {
-            scores[i] = Evaluate(candidates[i], options.Kind, &bound, &stop);
-        });
+        const Score bound = currentEval.Result;
+        auto draw = [&](std::size_t i) {
+            candidates[i] = drawer.Draw(current, &bound, round, static_cast<int>(i), termsOn);
+            changed[i] = Changed(candidates[i], current);
+        };
+        auto evaluate = [&](std::size_t i) {
+            evals[i] = EvaluateRuns(candidates[i], options.Kind, &bound, &stop, &currentEval, changed[i]);
+        };
+        if (options.Kind == Vehicle::Truck) {
+            // A truck candidate runs only the starts its changes touch: from
+            // a few to all 328. The threads score the costliest first, so that
+            // none is left with a long one at the end of the round while the
+            // others wait.
+            workers.Run(order.size(), {}, draw);
+            for (std::size_t i = 0; i < order.size(); ++i) {
+                order[i] = i;
+                cost[i] = RunsToMake(options.Kind, &currentEval, changed[i]);
+            }
+            std::stable_sort(order.begin(), order.end(),
+                             [&](std::size_t x, std::size_t y) { return cost[x] > cost[y]; });
+            workers.Run(order.size(), order, evaluate);
+        } else {
+            // A locomotive candidate makes all six runs, most of them cut
+            // short within a fraction of a millisecond: drawing and scoring
+            // go together, in one hand-out per round.
+            workers.Run(order.size(), {}, [&](std::size_t i) {
+                draw(i);
+                evaluate(i);
+            });
+        }
         if (timeUp()) {
             res.Cancelled = cancelled();
             break;
         }
 
         std::size_t pick = 0;
-        for (std::size_t i = 1; i < scores.size(); ++i)
-            if (Better(scores[i], scores[pick])) pick = i;
+        for (std::size_t i = 1; i < evals.size(); ++i)
+            if (Better(evals[i].Result, evals[pick].Result)) pick = i;
         // The search walks on to a candidate that scores as well as the
         // current project (to cross a plateau), but the result changes only
         // when the score gets better: without one, it is the start itself.
-        Score picked = scores[pick];
-        if (picked.Complete && picked.Provisional && !Better(currentScore, picked)) {
-            picked = Evaluate(candidates[pick], options.Kind, nullptr, &stop);
-            if (timeUp()) {
-                res.Cancelled = cancelled();
-                break;
-            }
-        }
-        if (picked.Complete && !Better(currentScore, picked)) {
+        ++stale;
+        if (Better(evals[pick].Result, currentEval.Result)) stale = 0;
+        if (round < drawer.SeedRounds())
+            for (std::size_t i = 0; i < evals.size(); ++i)
+                if (drawer.IsSeed(round, static_cast<int>(i)) && evals[i].Result.Complete)
+                    seeds.push_back({candidates[i], evals[i]});
+        if (evals[pick].Result.Complete && !Better(currentEval.Result, evals[pick].Result)) {
             current = candidates[pick];
-            currentScore = picked;
-            if (Better(currentScore, res.BestScore)) {
+            currentEval = std::move(evals[pick]);
+            if (Better(currentEval.Result, res.BestScore)) {
                 ++res.Improvements;
                 res.BestRound = round + 1;
                 res.BestSeconds = Elapsed(began);
                 res.Best = current;
-                res.BestScore = currentScore;
+                res.BestScore = currentEval.Result;
+                bestEval = currentEval;
             }
         }
         res.Rounds = round + 1;
-        res.Evaluations += static_cast<long>(candidates.size());
+        res.Evaluations += static_cast<long>(n);
+        if (round + 1 == drawer.SeedRounds())
+            std::stable_sort(seeds.begin(), seeds.end(),
+                             [](const Restart& x, const Restart& y) { return Better(x.Eval.Result, y.Eval.Result); });
+        if (options.RestartAfter > 0 && stale >= options.RestartAfter) {
+            // Stuck: climb on from elsewhere, taken whatever it scores; the
+            // result keeps the best so far. By turns the next best seed (the
+            // first climb started from the best), and the best so far with a
+            // handful of changes at once.
+            ++res.Restarts;
+            if (res.Restarts % 2 == 1 && nextSeed + 1 < seeds.size()) {
+                ++nextSeed;
+                current = seeds[nextSeed].Project;
+                currentEval = seeds[nextSeed].Eval;
+                termsOn = false;
+            } else {
+                termsOn = true;
+                fuzzy::Project kicked = res.Best;
+                for (int k = 0; k < 3; ++k) kicked = drawer.Draw(kicked, nullptr, round, n + k);
+                Evaluation e = EvaluateRuns(kicked, options.Kind, nullptr, &stop);
+                if (e.Result.Complete) {
+                    current = std::move(kicked);
+                    currentEval = std::move(e);
+                }
+            }
+            stale = 0;
+        }
         report();
+    }
+    res.Searched = res.BestScore;
+    if (Better(res.BestScore, res.Start)) {
+        Finishing f{options.Kind, res.Best, std::move(bestEval)};
+        if (!options.Monotone) FillReachedCells(f);
+        if (options.Terms) {
+            PutOnGrid(f);
+            OutputEndsOut(f, start);
+        }
+        res.Best = std::move(f.Best);
+        res.BestScore = f.Eval.Result;
+        res.OffGrid = f.OffGrid;
     }
     res.Seconds = Elapsed(began);
     return res;

@@ -3,9 +3,11 @@
 
 #include "fuzzy/Project.h"
 #include "fuzzy/Messages.h"
+#include "tests/support/EvenLok.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 

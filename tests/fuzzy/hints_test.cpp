@@ -39,13 +39,8 @@ Project BeispielOhneLuecke() {
     return p;
 }
 
-// The Lok template with the usual diagonal table, every output term used.
-Project LokMitRegeln() {
-    Project p = fuzzy::TemplateLoco();
-    for (int r = 1; r <= 5; ++r)
-        for (int c = 1; c <= 5; ++c) p.Rules.Set(r, c, std::clamp(6 - (r + c) / 2, 1, 5));
-    return p;
-}
+// The evenly spread locomotive project with the usual diagonal table.
+Project LokMitRegeln() { return EvenLokWithRules(); }
 
 std::vector<std::string> Texts(const Project& p) {
     std::vector<std::string> t;

@@ -27,14 +27,9 @@ struct English : fuzzy::LanguageScope {
     English() : LanguageScope(fuzzy::Language::English) {}
 };
 
-// The Lok template with the usual diagonal table (as the hints' tests use);
-// made in English, it names its variables and terms in English.
-Project LokMitRegeln() {
-    Project p = fuzzy::TemplateLoco();
-    for (int r = 1; r <= 5; ++r)
-        for (int c = 1; c <= 5; ++c) p.Rules.Set(r, c, std::clamp(6 - (r + c) / 2, 1, 5));
-    return p;
-}
+// The evenly spread locomotive project with the usual diagonal table (as the
+// hints' tests use); made in English, it names its terms in English.
+Project LokMitRegeln() { return EvenLokWithRules(); }
 
 // A: "Fehler" with negativ / positiv meeting at 0, output "Stellwert".
 Project Beispiel() {

@@ -2,6 +2,7 @@
 // by shoulders, so any complete rule table leaves no point without a rule;
 // outputs whose terms stay inside their range.
 #include "fuzzy/NoRuleRegions.h"
+#include "fuzzy/StepGrid.h"
 #include "fuzzy/Templates.h"
 
 #include <gtest/gtest.h>
@@ -39,12 +40,13 @@ TEST_P(Templates, InputEndsAreShouldersReachingBeyondTheRange) {
         if (!v->Defined) continue;
         SCOPED_TRACE(v->Name);
         const int n = v->UsedTerms();
+        // Full height from the range's end (at least) to far beyond it.
         EXPECT_LT(v->GetParam(1, fuzzy::ParamA), v->RangeMin);
         EXPECT_EQ(v->GetParam(1, fuzzy::ParamB), v->GetParam(1, fuzzy::ParamA));
-        EXPECT_EQ(v->GetParam(1, fuzzy::ParamC), v->RangeMin);
+        EXPECT_GE(v->GetParam(1, fuzzy::ParamC), v->RangeMin);
         EXPECT_GT(v->GetParam(n, fuzzy::ParamD), v->RangeMax);
         EXPECT_EQ(v->GetParam(n, fuzzy::ParamC), v->GetParam(n, fuzzy::ParamD));
-        EXPECT_EQ(v->GetParam(n, fuzzy::ParamB), v->RangeMax);
+        EXPECT_LE(v->GetParam(n, fuzzy::ParamB), v->RangeMax);
         EXPECT_TRUE(fuzzy::FindTermGaps(*v).empty());
     }
 }
@@ -66,11 +68,36 @@ INSTANTIATE_TEST_SUITE_P(All, Templates,
                                            TemplateCase{"Lok", fuzzy::TemplateLoco}),
                          [](const auto& i) { return std::string(i.param.name); });
 
-// Full force against friction 3 drives the locomotive up to 2.5 / 3 m/s.
-TEST(Templates, LokVelocityRangeCoversWhatTheLocomotiveReaches) {
+// Full force against friction 3 drives the locomotive up to 2.5 / 3 m/s:
+// towards the mark within the range, away from it within the far shoulder.
+TEST(Templates, LokVelocityTermsCoverWhatTheLocomotiveReaches) {
     const Project p = fuzzy::TemplateLoco();
     EXPECT_LE(p.B.RangeMin, -250.0f / 3.0f);
-    EXPECT_GE(p.B.RangeMax, 250.0f / 3.0f);
+    EXPECT_GE(p.B.GetParam(p.B.UsedTerms(), fuzzy::ParamC), 250.0f / 3.0f);
+}
+
+// The locomotive lab starts 100 cm from the mark: the far shoulder of the
+// distance holds it at full height, so a table's far column decides there.
+TEST(Templates, LokStartLiesInTheFarShoulder) {
+    Project p = fuzzy::TemplateLoco();
+    p.A.Value = 100.0f;
+    EXPECT_EQ(p.A.Membership(p.A.UsedTerms()), 1.0f);
+    for (int t = 1; t < p.A.UsedTerms(); ++t) EXPECT_EQ(p.A.Membership(t), 0.0f) << t;
+}
+
+// Every corner of the templates lies on the step grid the editor snaps to,
+// and Dorvane's steering range (+-100 degrees) is the truck's.
+TEST(Templates, CornersLieOnTheEditorsGrid) {
+    for (const Project& p : {fuzzy::TemplateTruck(), fuzzy::TemplateLoco(), fuzzy::TemplateEmpty()})
+        for (const fuzzy::TFuzzy* v : {&p.A, &p.B, &p.Out}) {
+            if (!v->Defined) continue;
+            for (int t = 1; t <= v->UsedTerms(); ++t)
+                for (int k = fuzzy::ParamA; k <= fuzzy::ParamD; ++k)
+                    EXPECT_TRUE(fuzzy::IsOnStepGrid(v->GetParam(t, k), fuzzy::CornerStep(*v)))
+                        << v->Name << " term " << t << " corner " << k << ": " << v->GetParam(t, k);
+        }
+    EXPECT_EQ(fuzzy::TemplateTruck().Out.RangeMin, -100.0f);
+    EXPECT_EQ(fuzzy::TemplateTruck().Out.RangeMax, 100.0f);
 }
 
 TEST(Templates, KnownByTheirNamesOnly) {

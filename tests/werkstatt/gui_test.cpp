@@ -214,7 +214,7 @@ TEST(Bearbeiten, TwoDragsAreTwoSteps) {
     m.laden(fuzzy::TemplateTruck(), QString());
     for (int n = 0; n < 2; ++n) {
         const int zug = m.neuerZug();
-        for (float x = 0.5f; x < 5.0f; x += 0.5f) m.zieheGriff(Rolle::A, 3, fuzzy::ParamC, x + 4.0f * n, zug);
+        for (float x = 0.5f; x < 5.0f; x += 0.5f) m.zieheGriff(Rolle::A, 3, fuzzy::ParamD, x + 4.0f * n, zug);
     }
     EXPECT_EQ(m.undoStack().count(), 2);
 }

@@ -123,6 +123,29 @@ void PrintBeforeAfter(const tuning::Score& before, const tuning::Score& after, s
     for (const auto& l : Lines(tuning::Describe(before))) out << "  " << l << '\n';
     out << fuzzy::Tr("fuzzysim tune", "nachher:") << '\n';
     for (const auto& l : Lines(tuning::Describe(after))) out << "  " << l << '\n';
+    const std::string why = tuning::Explain(before, after);
+    if (!why.empty()) out << why << '\n';
+}
+
+void PrintChanges(const Project& before, const Project& after, std::ostream& out) {
+    int cells = 0;
+    for (std::size_t k = 0; k < before.Rules.Entries.size(); ++k)
+        cells += before.Rules.Entries[k] != after.Rules.Entries[k];
+    out << fuzzy::Fmt(fuzzy::Tr("fuzzysim tune", "Regeln ge\xC3\xA4ndert: %1 von 25 Zellen"), {std::to_string(cells)})
+        << '\n';
+    const std::vector<tuning::TermChange> terms = tuning::ChangedTerms(before, after);
+    if (terms.empty()) return;
+    out << fuzzy::Tr("fuzzysim tune", "Terme ge\xC3\xA4ndert (Ecken a, b, c, d vorher -> nachher):") << '\n';
+    for (const tuning::TermChange& c : terms) {
+        const fuzzy::TFuzzy& x = c.Variable == 0 ? before.A : c.Variable == 1 ? before.B : before.Out;
+        const fuzzy::TFuzzy& y = c.Variable == 0 ? after.A : c.Variable == 1 ? after.B : after.Out;
+        auto corners = [&](const fuzzy::TFuzzy& v) {
+            std::string s;
+            for (int k = 1; k <= 4; ++k) s += (k > 1 ? ", " : "") + Short(v.GetParam(c.Term, k));
+            return s;
+        };
+        out << "  " << x.Name << ", " << x.GetTermName(c.Term) << ": " << corners(x) << " -> " << corners(y) << '\n';
+    }
 }
 
 int RunTune(const std::vector<std::string>& args) {
@@ -130,7 +153,8 @@ int RunTune(const std::vector<std::string>& args) {
     std::vector<std::string> renamed = args;
     for (auto& s : renamed)
         if (s == "-o") s = "--output";
-    const Args a(renamed, {"--terms"}, {"--vehicle", "--seconds", "--seed", "--output", "--threads", "--rounds"});
+    const Args a(renamed, {"--terms", "--free-rules"},
+                 {"--vehicle", "--seconds", "--seed", "--output", "--threads", "--rounds"});
     a.ExpectPositional(1, fuzzy::Tr("fuzzysim", "die Projektdatei (DATEI)"));
 
     tuning::Options o;
@@ -144,6 +168,7 @@ int RunTune(const std::vector<std::string>& args) {
         throw UsageError(
             fuzzy::Fmt(fuzzy::Tr("fuzzysim tune", "--vehicle erwartet truck oder loco, nicht %1."), {*vehicle}));
     o.Terms = a.Has("--terms");
+    o.Monotone = !a.Has("--free-rules");
     const auto rounds = a.Number("--rounds");
     o.MaxRounds = static_cast<int>(
         WholeNumber(a, "--rounds", 1, 1.0e6, 0, fuzzy::Tr("fuzzysim tune", "eine ganze Zahl von 1 bis 1000000")));
@@ -190,7 +215,10 @@ int RunTune(const std::vector<std::string>& args) {
         fuzzy::Fmt(o.Kind == tuning::Vehicle::Truck
                        ? fuzzy::Tr("fuzzysim tune", "Optimierung f\xC3\xBCr den Truck: %1, Startwert %2, %3")
                        : fuzzy::Tr("fuzzysim tune", "Optimierung f\xC3\xBCr die Lok: %1, Startwert %2, %3"),
-                   {o.Terms ? fuzzy::Tr("fuzzysim tune", "Regeln und Termecken") : fuzzy::Tr("fuzzysim tune", "Regeln"),
+                   {o.Terms      ? (o.Monotone ? fuzzy::Tr("fuzzysim tune", "monotone Regeln und Termecken")
+                                               : fuzzy::Tr("fuzzysim tune", "Regeln in beliebiger Ordnung und Termecken"))
+                    : o.Monotone ? fuzzy::Tr("fuzzysim tune", "monotone Regeln")
+                                 : fuzzy::Tr("fuzzysim tune", "Regeln in beliebiger Ordnung"),
                     std::to_string(o.Seed),
                     o.Threads > 0 ? fuzzy::Fmt(fuzzy::Tr("fuzzysim tune", "%1 Threads"), {std::to_string(o.Threads)})
                                   : std::string(fuzzy::Tr("fuzzysim tune", "alle Threads"))});
@@ -239,10 +267,18 @@ int RunTune(const std::vector<std::string>& args) {
         std::cout << fuzzy::Tr("fuzzysim tune",
                                "Keine Verbesserung gefunden; geschrieben wird der Anfang, unver\xC3\xA4ndert.")
                   << '\n';
-    else
+    else {
         std::cout << fuzzy::Fmt(fuzzy::Tr("fuzzysim tune", "zuletzt verbessert in Runde %1 nach %2 s"),
                                 {std::to_string(r.BestRound), Fixed1(r.BestSeconds)})
                   << '\n';
+        PrintChanges(start, r.Best, std::cout);
+        if (r.OffGrid > 0)
+            std::cout << fuzzy::Fmt(fuzzy::Tr("fuzzysim tune",
+                                              "%1 Termecken bleiben neben dem Raster des Editors: gerundet "
+                                              "w\xC3\xA4re das Ergebnis schlechter."),
+                                    {std::to_string(r.OffGrid)})
+                      << '\n';
+    }
     try {
         if (improved)
             fuzzy::SaveProject(*outFile, r.Best);

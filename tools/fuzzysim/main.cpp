@@ -66,8 +66,9 @@ const Subcommand kSubcommands[] = {
      fuzzysim::RunLoco},
     {"new", FUZZY_TR_NOOP("fuzzysim", "leer|truck|lok [-o AUSGABE.fuz]"),
      FUZZY_TR_NOOP("fuzzysim",
-                   "schreibt eine Vorlage der Fuzzy-Werkstatt als Projekt: Terme gleichm\xC3\xA4\xC3\x9F"
-                   "ig verteilt, keine Regeln"),
+                   "schreibt eine Vorlage der Fuzzy-Werkstatt als Projekt: Terme f\xC3\xBCr das Fahrzeug "
+                   "verteilt (leer: gleichm\xC3\xA4\xC3\x9F"
+                   "ig), keine Regeln"),
      fuzzysim::RunNew},
     {"truck",
      FUZZY_TR_NOOP("fuzzysim", "DATEI [--start X,LAGE | --grid] [--speed V] [--steps N] [--csv] [--svg DATEI]"),
@@ -79,10 +80,12 @@ const Subcommand kSubcommands[] = {
     {"tune",
      FUZZY_TR_NOOP(
          "fuzzysim",
-         "DATEI --vehicle truck|loco [--terms] [--seconds N] [--seed S] [--rounds N] [--threads N] -o AUSGABE"),
+         "DATEI --vehicle truck|loco [--terms] [--free-rules] [--seconds N] [--seed S] [--rounds N] [--threads N] "
+         "-o AUSGABE"),
      FUZZY_TR_NOOP("fuzzysim",
-                   "sucht bessere Regeln (mit --terms auch Termecken) f\xC3\xBCr den Truck oder die Lok und "
-                   "schreibt sie nach AUSGABE"),
+                   "sucht bessere Regeln (mit --terms auch Termecken auf dem Raster des Editors) f\xC3\xBCr den "
+                   "Truck oder die Lok und schreibt sie nach AUSGABE; die Regeltabelle bleibt monoton, mit "
+                   "--free-rules nicht"),
      fuzzysim::RunTune},
 };
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "fuzzy/Language.h"
+#include "fuzzy/StepGrid.h"
 #include "fuzzy/Templates.h"
 #include "fuzzy/Text.h"
 
@@ -193,11 +194,7 @@ float GriffBegrenzen(const fuzzy::TFuzzy& v, int term, int param, float wunsch) 
 }
 
 float GriffSchritt(const fuzzy::TFuzzy& v, int param) {
-    if (param == fuzzy::ParamH) return 0.05f;
-    const double roh = std::fabs(double(v.RangeMax) - double(v.RangeMin)) / 100.0;
-    if (!(roh > 0.0) || !std::isfinite(roh)) return 0.01f;
-    const float schritt = static_cast<float>(RundeSchritt(roh));
-    return schritt > 0.0f && std::isfinite(schritt) ? schritt : 0.01f;
+    return param == fuzzy::ParamH ? fuzzy::HeightStep : fuzzy::CornerStep(v);
 }
 
 bool BereichMitTermen(fuzzy::TFuzzy& v, float min, float max) {
@@ -224,27 +221,9 @@ bool BereichMitTermen(fuzzy::TFuzzy& v, float min, float max) {
     return true;
 }
 
-double RundeSchritt(double roh) {
-    if (!(roh > 0.0) || !std::isfinite(roh)) return 1.0;
-    const double zehner = std::pow(10.0, std::floor(std::log10(roh)));
-    // The nearest on a logarithmic scale: 3.3 rounds to 2.5, 3.7 to 5.
-    double best = zehner;
-    for (const double f : {1.0, 2.0, 2.5, 5.0, 10.0})
-        if (std::fabs(std::log(f * zehner / roh)) < std::fabs(std::log(best / roh))) best = f * zehner;
-    return best;
-}
+double RundeSchritt(double roh) { return fuzzy::ReadableStep(roh); }
 
-float AufRaster(float v, double schritt) {
-    if (!(schritt > 0.0) || !std::isfinite(schritt) || !std::isfinite(v)) return v;
-    const double k = std::round(double(v) / schritt);
-    // Below one, the multiples come from the step's inverse ("k / 100" rather
-    // than "k * 0.01"): the division rounds once, the product twice.
-    const double kehr = 1.0 / schritt;
-    const double rund = std::round(kehr);
-    const double wert = schritt < 1.0 && std::fabs(kehr - rund) < 1e-6 * kehr ? k / rund : k * schritt;
-    const float f = static_cast<float>(wert);
-    return std::isfinite(f) ? f : v;
-}
+float AufRaster(float v, double schritt) { return fuzzy::OnStepGrid(v, schritt); }
 
 void TermeVerteilen(fuzzy::TFuzzy& v, const std::string& name, float min, float max,
                     const std::vector<std::string>& termNamen) {

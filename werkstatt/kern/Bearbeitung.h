@@ -50,7 +50,8 @@ float GriffBegrenzen(const fuzzy::TFuzzy& v, int term, int param, float wunsch);
 // The step by which the keyboard moves a handle and the grid a dragged
 // handle snaps to: about a hundredth of the range for a..d, rounded to a
 // readable 1, 2, 2.5 or 5 times a power of ten (at least a tiny positive
-// step), 0.05 for h.
+// step), 0.05 for h. The same grid the tuner puts corners on
+// (fuzzy/StepGrid.h, which these three forward to).
 float GriffSchritt(const fuzzy::TFuzzy& v, int param);
 // A new range with the terms taken along: every corner keeps its place
 // relative to the range (moved and stretched as the range), heights stay.

@@ -1,6 +1,7 @@
 #include "werkstatt/labor/RegelnVerbessern.h"
 
 #include "fuzzy/Language.h"
+#include "werkstatt/labor/TermVergleich.h"
 #include "werkstatt/labor/Zahl.h"
 #include "ui_RegelnVerbessern.h"
 
@@ -92,6 +93,14 @@ RegelnVerbessern::RegelnVerbessern(QWidget* parent)
     Ui_->VorherRegeln->setTextFormat(Qt::RichText);
     Ui_->NachherRegeln->setTextFormat(Qt::RichText);
     Ui_->StatusLbl->setTextFormat(Qt::RichText);
+    Ui_->ErklaerungLbl->setTextFormat(Qt::RichText);
+    // The terms beneath each rule table: before, and after with what moved.
+    VorherTerme_ = new TermVergleich(Ui_->VorherBox);
+    VorherTerme_->setObjectName(QStringLiteral("VorherTerme"));
+    NachherTerme_ = new TermVergleich(Ui_->NachherBox);
+    NachherTerme_->setObjectName(QStringLiteral("NachherTerme"));
+    Ui_->vorherLayout->insertWidget(2, VorherTerme_);
+    Ui_->nachherLayout->insertWidget(2, NachherTerme_);
     connect(Ui_->StartBtn, &QPushButton::clicked, this, &RegelnVerbessern::starten);
     connect(Ui_->AbbrechenBtn, &QPushButton::clicked, this, &RegelnVerbessern::abbrechen);
     connect(Ui_->UebernehmenBtn, &QPushButton::clicked, this, &RegelnVerbessern::Uebernehmen);
@@ -103,6 +112,10 @@ RegelnVerbessern::~RegelnVerbessern() = default;
 
 QString RegelnVerbessern::status() const { return Ui_->StatusLbl->text(); }
 
+QString RegelnVerbessern::erklaerung() const { return Ui_->ErklaerungLbl->text(); }
+
+QStringList RegelnVerbessern::geaenderteTerme() const { return NachherTerme_->geaenderteTerme(); }
+
 void RegelnVerbessern::setProjekt(const fuzzy::Project& p) {
     if (laeuft()) return;
     Start_ = p;
@@ -113,14 +126,18 @@ void RegelnVerbessern::setProjekt(const fuzzy::Project& p) {
     Ui_->StatusLbl->clear();
     Ui_->VorherZahlen->setText(tr("(noch nicht bewertet)"));
     Ui_->VorherRegeln->setText(RegelnAlsHtml(Start_, nullptr));
+    VorherTerme_->setProjekte(Start_, nullptr);
     Ui_->NachherZahlen->clear();
     Ui_->NachherRegeln->clear();
+    NachherTerme_->leeren();
+    Ui_->ErklaerungLbl->clear();
 }
 
 tuning::Options RegelnVerbessern::optionen() const {
     tuning::Options o = Basis_;
     o.Kind = Ui_->LokBtn->isChecked() ? tuning::Vehicle::Loco : tuning::Vehicle::Truck;
     o.Terms = Ui_->TermeBox->isChecked();
+    o.Monotone = Ui_->MonotonBox->isChecked();
     o.Seconds = Ui_->ZeitSpin->value();
     o.Seed = static_cast<std::uint64_t>(Ui_->StartwertSpin->value());
     return o;
@@ -130,14 +147,15 @@ void RegelnVerbessern::setOptionen(const tuning::Options& o) {
     Basis_ = o;
     (o.Kind == tuning::Vehicle::Loco ? Ui_->LokBtn : Ui_->TruckBtn)->setChecked(true);
     Ui_->TermeBox->setChecked(o.Terms);
+    Ui_->MonotonBox->setChecked(o.Monotone);
     Ui_->ZeitSpin->setValue(static_cast<int>(o.Seconds));
     Ui_->StartwertSpin->setValue(static_cast<int>(o.Seed));
 }
 
 void RegelnVerbessern::Bereit(bool laeuft) {
     Ui_->Einstellungen->setEnabled(true);
-    for (QWidget* w : std::initializer_list<QWidget*>{Ui_->TruckBtn, Ui_->LokBtn, Ui_->TermeBox, Ui_->ZeitSpin,
-                                                      Ui_->StartwertSpin, Ui_->StartBtn})
+    for (QWidget* w : std::initializer_list<QWidget*>{Ui_->TruckBtn, Ui_->LokBtn, Ui_->TermeBox, Ui_->MonotonBox,
+                                                      Ui_->ZeitSpin, Ui_->StartwertSpin, Ui_->StartBtn})
         w->setEnabled(!laeuft);
     Ui_->AbbrechenBtn->setEnabled(laeuft);
     Ui_->NachherBox->setTitle(laeuft ? tr("Nachher (bestes bisher)") : tr("Nachher"));
@@ -166,6 +184,8 @@ void RegelnVerbessern::starten() {
     Ui_->StatusLbl->setText(tr("Die Ausgangslage wird bewertet …"));
     Ui_->NachherZahlen->clear();
     Ui_->NachherRegeln->clear();
+    NachherTerme_->leeren();
+    Ui_->ErklaerungLbl->clear();
     Bereit(true);
 
     Lauf_ = std::make_shared<Lauf>();
@@ -175,6 +195,7 @@ void RegelnVerbessern::starten() {
         LaufErgebnis a;
         try {
             a.Ergebnis = tuning::Tune(start, o, &abbruch, [&](const tuning::Progress& p) {
+                bool posten = false;
                 {
                     QMutexLocker l(&lauf->Sperre);
                     lauf->Stand = p;
@@ -185,11 +206,15 @@ void RegelnVerbessern::starten() {
                         lauf->Beste = *p.Best;
                     }
                     if (p.BestProject) lauf->BestesProjekt = *p.BestProject;
+                    // One notice on its way is enough: the dialog reads the
+                    // newest state when it gets round to it, however many
+                    // rounds (a thousand a second, for the locomotive) ended
+                    // in between.
+                    posten = !lauf->Neu;
                     lauf->Neu = true;
                 }
-                // The dialog reads the newest state when it gets round to it;
-                // a dialog already gone receives nothing.
-                if (dialog)
+                // A dialog already gone receives nothing.
+                if (posten && dialog)
                     QMetaObject::invokeMethod(
                         dialog,
                         [dialog] {
@@ -250,7 +275,12 @@ void RegelnVerbessern::ZeigeVergleich(const tuning::Score* vorher, const fuzzy::
     const tuning::Decimals d = fuzzy::DecimalSign() == ',' ? tuning::Decimals::Comma : tuning::Decimals::Point;
     if (vorher) Ui_->VorherZahlen->setText(Zeilen(tuning::Describe(*vorher, d)));
     if (besser) Ui_->NachherZahlen->setText(Zeilen(tuning::Describe(*besser, d)));
-    if (nachher) Ui_->NachherRegeln->setText(RegelnAlsHtml(*nachher, &Start_.Rules));
+    if (nachher) {
+        Ui_->NachherRegeln->setText(RegelnAlsHtml(*nachher, &Start_.Rules));
+        NachherTerme_->setProjekte(*nachher, &Start_);
+    }
+    // Which figure got better by how much, and what got worse on the way.
+    if (vorher && besser) Ui_->ErklaerungLbl->setText(Zeilen(tuning::Explain(*vorher, *besser, d)));
 }
 
 void RegelnVerbessern::Fertig(LaufErgebnis&& a) {
@@ -271,6 +301,7 @@ void RegelnVerbessern::Fertig(LaufErgebnis&& a) {
         Ui_->VorherZahlen->setText(keine);
         Ui_->NachherZahlen->setText(keine);
         Ui_->NachherRegeln->setText(RegelnAlsHtml(Start_, nullptr));
+        NachherTerme_->setProjekte(Start_, nullptr);
         Ui_->UebernehmenBtn->setEnabled(false);
         Ui_->StatusLbl->setText(
             tr("Abgebrochen, bevor die Ausgangslage bewertet war; das Projekt bleibt, wie es ist."));
@@ -283,7 +314,7 @@ void RegelnVerbessern::Fertig(LaufErgebnis&& a) {
     Ui_->UebernehmenBtn->setEnabled(besser);
     // One whole sentence per case: the order of its parts differs between
     // languages.
-    const QString ende = besser ? tr("%1 Verbesserungen; mit „Übernehmen“ ins Projekt.").arg(r.Improvements)
+    const QString ende = besser ? tr("Verbesserungen: %1; mit „Übernehmen“ ins Projekt.").arg(r.Improvements)
                                 : tr("keine Verbesserung gefunden.");
     Ui_->StatusLbl->setText((abgebrochen ? tr("Abgebrochen nach %1 Runden, %2 Bewertungen, %3 s: %4")
                                          : tr("Fertig nach %1 Runden, %2 Bewertungen, %3 s: %4"))

@@ -1,16 +1,18 @@
 #pragma once
 
 // "Regeln verbessern": runs the tuner on a copy of the current project off the
-// GUI thread, with a progress bar, the figures and rule tables before and
-// after side by side (after = best so far while it runs), "Abbrechen" that
-// keeps the best so far, and "Übernehmen", which hands the improved project
-// back for the window to apply as one undoable change.
+// GUI thread, with a progress bar, the figures, rule tables and terms before
+// and after side by side (after = best so far while it runs; changed cells
+// and terms marked), a sentence on what got better and what worse,
+// "Abbrechen" that keeps the best so far, and "Übernehmen", which hands the
+// improved project back for the window to apply as one undoable change.
 
 #include "fuzzy/Project.h"
 #include "widgets/Neuberechnung.h"
 #include "tuning/Tuner.h"
 
 #include <QDialog>
+#include <QStringList>
 #include <QMutex>
 
 #include <atomic>
@@ -23,6 +25,8 @@ class RegelnVerbessern;
 }
 
 namespace labor {
+
+class TermVergleich;
 
 class RegelnVerbessern : public QDialog {
     Q_OBJECT
@@ -44,6 +48,10 @@ public:
     // The best project of the last search (finished or cancelled), when it
     // scores better than its start.
     std::optional<fuzzy::Project> ergebnis() const { return Ergebnis_; }
+    // What the comparison says (Explain) and which terms it marks as changed.
+    QString erklaerung() const;
+    QStringList geaenderteTerme() const;
+
     // The best project the running search has reported so far, with its score.
     std::optional<fuzzy::Project> bestesBisher() const { return BestesBisher_; }
     std::optional<tuning::Score> besteWertungBisher() const { return BesteWertung_; }
@@ -74,6 +82,8 @@ private:
     void ZeigeVergleich(const tuning::Score* vorher, const fuzzy::Project* nachher, const tuning::Score* besser);
 
     std::unique_ptr<Ui::RegelnVerbessern> Ui_;
+    TermVergleich* VorherTerme_ = nullptr;
+    TermVergleich* NachherTerme_ = nullptr;
     fuzzy::Project Start_;
     bool HatStart_ = false;
     std::optional<fuzzy::Project> Ergebnis_;

@@ -145,3 +145,49 @@ TEST_F(TuneTest, OutputOntoItsOwnInputIsRefused) {
 }
 
 }  // namespace
+
+namespace {
+
+// From the blank locomotive template with terms: the summary says what got
+// better, lists the changed cells and every changed term before and after;
+// the table written stays monotone unless --free-rules is given.
+struct TuneTemplateCase {
+    const char* name;
+    std::vector<std::string> extra;
+    const char* plan;
+};
+
+const TuneTemplateCase kTuneTemplate[] = {
+    {"MonotoneByDefault", {}, "monotone Regeln und Termecken"},
+    {"FreeRulesOnRequest", {"--free-rules"}, "Regeln in beliebiger Ordnung und Termecken"},
+};
+
+class TuneTemplate : public TuneTest, public ::testing::WithParamInterface<TuneTemplateCase> {};
+
+TEST_P(TuneTemplate, SummaryExplainsTheChangeAndNamesTheChangedParts) {
+    const std::string start = (dir.path() / "lok.fuz").string(), out = (dir.path() / "besser.fuz").string();
+    ASSERT_EQ(Fuzzysim({"new", "lok", "-o", start}).status, 0);
+    std::vector<std::string> args{"tune", start,    "--vehicle", "loco", "--terms", "--rounds",
+                                  "30",   "--seed", "2",         "-o",   out};
+    args.insert(args.end(), GetParam().extra.begin(), GetParam().extra.end());
+    const ToolRun r = Fuzzysim(args);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find(GetParam().plan), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\nBesser: "), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Regeln ge\xC3\xA4ndert: 25 von 25 Zellen"), std::string::npos) << r.out;
+    const fuzzy::Project before = fuzzy::LoadProject(start), after = fuzzy::LoadProject(out);
+    for (const auto* v : {&after.A, &after.B, &after.Out})
+        for (int t = 1; t <= v->UsedTerms(); ++t) {
+            const fuzzy::TFuzzy& b = v == &after.A ? before.A : v == &after.B ? before.B : before.Out;
+            bool moved = false;
+            for (int k = 1; k <= 4; ++k) moved = moved || b.GetParam(t, k) != v->GetParam(t, k);
+            EXPECT_EQ(r.out.find("  " + v->Name + ", " + v->GetTermName(t) + ": ") != std::string::npos, moved)
+                << v->Name << ' ' << t << '\n'
+                << r.out;
+        }
+}
+
+INSTANTIATE_TEST_SUITE_P(Tune, TuneTemplate, ::testing::ValuesIn(kTuneTemplate),
+                         [](const auto& i) { return std::string(i.param.name); });
+
+}  // namespace

@@ -2,6 +2,7 @@
 
 #include "fuzzy/Project.h"
 #include "fuzzy/Templates.h"
+#include "tests/support/EvenLok.h"
 
 #include <algorithm>
 
@@ -13,13 +14,9 @@ inline fuzzy::Project Laden(const std::string& name) {
     return fuzzy::LoadProject(std::string(FUZZY_SOURCE_DIR "/examples/") + name);
 }
 
-// The Lok template with the usual diagonal table: no place without a rule.
-inline fuzzy::Project LokOhneLuecke() {
-    fuzzy::Project p = fuzzy::TemplateLoco();
-    for (int r = 1; r <= 5; ++r)
-        for (int c = 1; c <= 5; ++c) p.Rules.Set(r, c, std::clamp(6 - (r + c) / 2, 1, 5));
-    return p;
-}
+// The evenly spread locomotive project with the usual diagonal table: no
+// place without a rule.
+inline fuzzy::Project LokOhneLuecke() { return EvenLokWithRules(); }
 
 // The same with the old template's last distance term, 50/100/100/100: its
 // right foot is open, so at exactly 100 cm no term and no rule fires.

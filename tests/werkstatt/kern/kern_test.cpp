@@ -256,11 +256,12 @@ struct VorlageFall {
     const char* a;
     const char* b;  // nullptr: no input B
     const char* aus;
+    bool gleichmaessig;  // peaks evenly spread (the empty project); the vehicles' lie where they are needed
 };
 
 class Vorlagen : public testing::TestWithParam<VorlageFall> {};
 
-TEST_P(Vorlagen, TemplateIsCompleteEvenAndSavable) {
+TEST_P(Vorlagen, TemplateIsCompleteOrderedOnTheGridAndSavable) {
     const VorlageFall& f = GetParam();
     const fuzzy::Project p = f.machen();
     EXPECT_EQ(p.A.Name, f.a);
@@ -272,14 +273,26 @@ TEST_P(Vorlagen, TemplateIsCompleteEvenAndSavable) {
     EXPECT_EQ(p.Rules, fuzzy::RuleTable{});
     for (const fuzzy::TFuzzy* v : {&p.A, &p.B, &p.Out}) {
         if (!v->Defined) continue;
-        // Peaks evenly spread from one end of the range to the other.
         const int n = v->UsedTerms();
         ASSERT_GE(n, 2);
         const float schritt = (v->RangeMax - v->RangeMin) / static_cast<float>(n - 1);
+        float vorige = -HUGE_VALF;
         for (int i = 1; i <= n; ++i) {
+            // Peaks from left to right, the first at the range's start and
+            // the last at its end or beyond; evenly spread where promised.
             const float spitze = i == 1 ? v->GetParam(i, 3) : v->GetParam(i, 2);
-            EXPECT_NEAR(spitze, v->RangeMin + schritt * static_cast<float>(i - 1), 1e-4f * schritt) << v->Name << i;
+            EXPECT_GT(spitze, vorige) << v->Name << i;
+            vorige = spitze;
+            if (f.gleichmaessig) {
+                EXPECT_NEAR(spitze, v->RangeMin + schritt * static_cast<float>(i - 1), 1e-4f * schritt) << v->Name << i;
+            }
+            // Every corner where a dragged handle can go back to.
+            for (int k = 1; k <= 4; ++k)
+                EXPECT_EQ(AufRaster(v->GetParam(i, k), GriffSchritt(*v, k)), v->GetParam(i, k))
+                    << v->Name << i << ' ' << k;
         }
+        EXPECT_GE(v->GetParam(1, 3), v->RangeMin) << v->Name;
+        EXPECT_LE(v->GetParam(n, 2), v->RangeMax) << v->Name;
     }
     // Only the empty rule table is worth a hint: every input value is covered.
     for (const fuzzy::Hint& h : fuzzy::ProjectHints(p)) EXPECT_EQ(h.Kind, fuzzy::HintKind::NoRules) << h.Text;
@@ -289,11 +302,12 @@ TEST_P(Vorlagen, TemplateIsCompleteEvenAndSavable) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Werkstatt, Vorlagen,
-                         testing::Values(VorlageFall{"Leer", fuzzy::TemplateEmpty, "Eingang A", nullptr, "Ausgang"},
+                         testing::Values(VorlageFall{"Leer", fuzzy::TemplateEmpty, "Eingang A", nullptr, "Ausgang",
+                                                     true},
                                          VorlageFall{"Truck", fuzzy::TemplateTruck, "Abstand in m", "Lage in \xC2\xB0",
-                                                     "Lenkwinkel in \xC2\xB0"},
+                                                     "Lenkwinkel in \xC2\xB0", false},
                                          VorlageFall{"Lok", fuzzy::TemplateLoco, "Abstand in cm",
-                                                     "Geschwindigkeit in cm/s", "Kraft in N"}),
+                                                     "Geschwindigkeit in cm/s", "Kraft in N", false}),
                          [](const testing::TestParamInfo<VorlageFall>& i) { return std::string(i.param.name); });
 
 TEST(EingangB, SwitchingBackOnRestoresTheTermsOrDefinesThree) {

@@ -3,9 +3,13 @@
 
 #include "tests/werkstatt/labor/LaborTest.h"
 #include "werkstatt/labor/RegelnVerbessern.h"
+#include "werkstatt/labor/TermVergleich.h"
+#include "fuzzy/Templates.h"
+#include "tuning/Moves.h"
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -232,6 +236,111 @@ TEST(RegelnVerbessern, CancelBeforeTheStartIsScoredShowsNoFiguresAndSaysSo) {
             << feld << ": " << qPrintable(t);
     }
     EXPECT_TRUE(d.status().contains(QStringLiteral("bevor die Ausgangslage bewertet"))) << qPrintable(d.status());
+}
+
+}  // namespace
+
+// --- terms and the explanation ---------------------------------------------------------
+
+namespace {
+
+struct TermFall {
+    const char* name;
+    void (*aendern)(fuzzy::Project&);
+    QStringList erwartet;
+};
+
+const TermFall kTermFaelle[] = {
+    {"NothingMoved", [](fuzzy::Project&) {}, {}},
+    {"OneInputTerm",
+     [](fuzzy::Project& p) { p.A.SetParam(3, fuzzy::ParamD, 7.5f); },
+     {QStringLiteral("Abstand in cm: nah")}},
+    {"OutputAndInput",
+     [](fuzzy::Project& p) {
+         p.B.SetParam(2, fuzzy::ParamB, -45.0f);
+         p.Out.SetParam(5, fuzzy::ParamA, 1.8f);
+     },
+     {QStringLiteral("Geschwindigkeit in cm/s: heran"), QStringLiteral("Kraft in N: positiv groß")}},
+    {"HeightOnly",
+     [](fuzzy::Project& p) { p.A.SetParam(1, fuzzy::ParamH, 0.5f); },
+     {QStringLiteral("Abstand in cm: hinter der Marke")}},
+};
+
+class TermVergleichTest : public testing::TestWithParam<TermFall> {};
+
+TEST_P(TermVergleichTest, NamesExactlyTheTermsThatMoved) {
+    const fuzzy::Project start = fuzzy::TemplateLoco();
+    fuzzy::Project nachher = start;
+    GetParam().aendern(nachher);
+    labor::TermVergleich w;
+    w.setProjekte(nachher, &start);
+    EXPECT_EQ(w.geaenderteTerme(), GetParam().erwartet);
+    // The caption names every moved term, and the widget is tall enough for
+    // the caption at any width (a narrow one wraps it onto more lines).
+    for (const QString& t : GetParam().erwartet)
+        EXPECT_TRUE(w.unterschrift().contains(t.section(QStringLiteral(": "), 1))) << qPrintable(w.unterschrift());
+    const QFontMetrics fm(w.font());
+    for (const int breite : {260, 900}) {
+        const int unterschrift =
+            fm.boundingRect(QRect(0, 0, breite - 12, 100000), Qt::TextWordWrap, w.unterschrift()).height();
+        EXPECT_GE(w.heightForWidth(breite) - w.heightForWidth(100000), unterschrift - fm.height()) << breite;
+    }
+    w.setProjekte(nachher, nullptr);
+    EXPECT_TRUE(w.geaenderteTerme().isEmpty()) << "nothing to compare with, nothing changed";
+}
+
+INSTANTIATE_TEST_SUITE_P(RegelnVerbessern, TermVergleichTest, testing::ValuesIn(kTermFaelle),
+                         [](const testing::TestParamInfo<TermFall>& i) { return std::string(i.param.name); });
+
+// A search with terms: the "Nachher" side shows the result's terms marked
+// where they differ from the start, the "Vorher" side the start's, side by
+// side with the rule tables; the sentence above names what got better.
+TEST(RegelnVerbessern, ShowsTheTermChangesBesideTheRuleChangesAndSaysWhatGotBetter) {
+    const fuzzy::Project start = OhneRegeln("lok.fuz");
+    RegelnVerbessern d;
+    d.resize(1000, 860);
+    d.setProjekt(start);
+    tuning::Options o = LokSuche();
+    o.Terms = true;
+    o.MaxRounds = 40;
+    o.RestartAfter = 5;  // climbs with moving terms early
+    d.setOptionen(o);
+    d.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+    labortest::SaveShot(d, QStringLiteral("regeln_verbessern_vorher"));
+    QSignalSpy beendet(&d, &RegelnVerbessern::beendet);
+    d.starten();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return beendet.count() == 1; }, 120000));
+    ASSERT_TRUE(d.ergebnis().has_value()) << qPrintable(d.status());
+    labortest::SaveShot(d, QStringLiteral("regeln_verbessern_nachher"));
+    QStringList erwartet;
+    for (const tuning::TermChange& c : tuning::ChangedTerms(start, *d.ergebnis())) {
+        const fuzzy::TFuzzy& v = tuning::Variable(start, c.Variable);
+        erwartet << QString::fromStdString(v.Name) + QStringLiteral(": ") +
+                        QString::fromStdString(v.GetTermName(c.Term));
+    }
+    EXPECT_EQ(d.geaenderteTerme(), erwartet);
+    EXPECT_TRUE(d.erklaerung().startsWith(QStringLiteral("Besser: "))) << qPrintable(d.erklaerung());
+    auto* vorher = d.findChild<labor::TermVergleich*>(QStringLiteral("VorherTerme"));
+    auto* nachher = d.findChild<labor::TermVergleich*>(QStringLiteral("NachherTerme"));
+    ASSERT_TRUE(vorher && nachher);
+    EXPECT_TRUE(vorher->isVisible() && nachher->isVisible());
+    EXPECT_LT(vorher->mapTo(&d, QPoint()).x() + vorher->width(), nachher->mapTo(&d, QPoint()).x())
+        << "before on the left, after on the right";
+    EXPECT_TRUE(vorher->geaenderteTerme().isEmpty());
+}
+
+TEST(RegelnVerbessern, MonotoneTablesByDefaultAndTheSwitchReachesTheSearch) {
+    RegelnVerbessern d;
+    EXPECT_TRUE(d.optionen().Monotone);
+    tuning::Options o = LokSuche();
+    o.Monotone = false;
+    d.setOptionen(o);
+    EXPECT_FALSE(d.optionen().Monotone);
+    auto* box = d.findChild<QCheckBox*>(QStringLiteral("MonotonBox"));
+    ASSERT_NE(box, nullptr);
+    box->setChecked(true);
+    EXPECT_TRUE(d.optionen().Monotone);
 }
 
 }  // namespace

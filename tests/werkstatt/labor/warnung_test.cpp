@@ -3,6 +3,7 @@
 // fits says nothing.
 
 #include "fuzzy/Templates.h"
+#include "tests/support/EvenLok.h"
 #include "tests/werkstatt/labor/LaborTest.h"
 #include "truck/model/Control.h"
 #include "werkstatt/kern/Bearbeitung.h"
@@ -22,12 +23,10 @@ namespace {
 using labortest::Beispiel;
 using werkstatt::Fahrzeug;
 
-// The Lok template with a rule in every cell, one input's range shrunk with
-// its terms (as "Ja" after a new range does it).
+// The evenly spread locomotive project with a rule in every cell, one
+// input's range shrunk with its terms (as "Ja" after a new range does it).
 fuzzy::Project LokGeschrumpft(bool eingangB) {
-    fuzzy::Project p = fuzzy::TemplateLoco();
-    for (int r = 1; r <= 5; ++r)
-        for (int c = 1; c <= 5; ++c) p.Rules.Set(r, c, std::clamp(6 - (r + c) / 2, 1, 5));
+    fuzzy::Project p = EvenLokWithRules();
     EXPECT_TRUE(werkstatt::BereichMitTermen(eingangB ? p.B : p.A, -10.0f, 10.0f));
     return p;
 }
