@@ -720,6 +720,22 @@ Without --fahrzeug the vehicle chosen for this file in the window applies, else 
         <source>Projekt öffnen</source>
         <translation>Open project</translation>
     </message>
+    <message>
+        <source>&amp;Beispiele</source>
+        <translation>&amp;Examples</translation>
+    </message>
+    <message>
+        <source>Öffnet das Beispiel als neues Projekt; die Beispieldatei bleibt, wie sie ist.</source>
+        <translation>Opens the example as a new project; the example&apos;s file stays as it is.</translation>
+    </message>
+    <message>
+        <source>(keine Beispiele gefunden)</source>
+        <translation>(no examples found)</translation>
+    </message>
+    <message>
+        <source>Beispiel %1</source>
+        <translation>Example %1</translation>
+    </message>
 </context>
 <context>
     <name>werkstatt::TProjektModell</name>

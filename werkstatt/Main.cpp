@@ -12,6 +12,7 @@
 #include "werkstatt/RegelSeite.h"
 #include "werkstatt/VariablenSeite.h"
 #include "werkstatt/Befehle.h"
+#include "widgets/Beispiele.h"
 #include "ui_Main.h"
 
 #include <QAction>
@@ -173,6 +174,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui_(std::make_uniqu
         return QProcess::startDetached(programm, argumente);
     };
     WerkstattOrdner = QCoreApplication::applicationDirPath();
+    BeispielOrdner = widgets::Beispielordner();
 
     SeiteA->setModell(&Modell, Rolle::A);
     SeiteB->setModell(&Modell, Rolle::B);
@@ -195,7 +197,9 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui_(std::make_uniqu
     lokLabor_->setObjectName(QStringLiteral("LokLabor"));
     Seiten->addTab(truckLabor_, tr("&Truck-Labor"));
     Seiten->addTab(lokLabor_, tr("&Lok-Labor"));
-    connect(truckLabor_, &labor::TruckLabor::replayZustand, inspektor_, &ansichten::Inspektor::setEingaben);
+    // A step chosen in a lab is taken apart on the inspector's page too.
+    connect(truckLabor_, &labor::LaborSeite::schrittGewaehlt, inspektor_, &ansichten::Inspektor::zeigeSchritt);
+    connect(lokLabor_, &labor::LaborSeite::schrittGewaehlt, inspektor_, &ansichten::Inspektor::zeigeSchritt);
     connect(truckLabor_, &labor::TruckLabor::vergleichAusDateiGewuenscht, this,
             [this] { VergleichAusDatei(truckLabor_); });
     connect(truckLabor_, &labor::TruckLabor::vergleichVorherGewuenscht, this, [this] { VergleichVorher(truckLabor_); });
@@ -242,6 +246,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui_(std::make_uniqu
     connect(HinweisListe, &QListWidget::itemActivated, this, &TMainForm::HinweisClick);
 
     ZuletztMenueBauen();
+    BeispielMenueBauen();
     FahrzeugMenueBauen();
     QSettings einstellungen;
     const QByteArray geometrie = einstellungen.value(QStringLiteral("Fenster/Geometrie")).toByteArray();
@@ -293,6 +298,39 @@ void TMainForm::FahrzeugZeigen() {
     fahrzeugTruck_->setChecked(Modell.fahrzeug() == Fahrzeug::Truck);
     fahrzeugLok_->setChecked(Modell.fahrzeug() == Fahrzeug::Lok);
     gruppe->setExclusive(true);
+}
+
+void TMainForm::BeispielMenueBauen() {
+    // The shipped examples of the program's language (examples/en/ in
+    // English), one click each.
+    auto* menue = new QMenu(tr("&Beispiele"), this);
+    menue->setObjectName(QStringLiteral("Beispiele1"));
+    ui_->Datei1->insertMenu(ui_->Zuletzt1->menuAction(), menue);
+    const QStringList projekte = widgets::BeispielProjekte(BeispielOrdner);
+    for (const QString& pfad : projekte) {
+        QAction* a = menue->addAction(QFileInfo(pfad).fileName());
+        a->setData(pfad);
+        a->setStatusTip(tr("Öffnet das Beispiel als neues Projekt; die Beispieldatei bleibt, wie sie ist."));
+        connect(a, &QAction::triggered, this, [this, pfad] {
+            if (AenderungenSichern()) BeispielOeffnen(pfad);
+        });
+    }
+    if (projekte.isEmpty()) menue->addAction(tr("(keine Beispiele gefunden)"))->setEnabled(false);
+}
+
+bool TMainForm::BeispielOeffnen(const QString& datei) {
+    const std::optional<fuzzy::Project> p = LiesProjekt(datei);
+    if (!p) return false;
+    const QString name = QFileInfo(datei).completeBaseName();
+    // The vehicle by the example's name, as the examples are named.
+    const Fahrzeug f = name.startsWith(QLatin1String("truck")) ? Fahrzeug::Truck
+                       : name.startsWith(QLatin1String("lok")) || name.startsWith(QLatin1String("loco"))
+                           ? Fahrzeug::Lok
+                           : Fahrzeug::Unbestimmt;
+    Modell.neu(*p, tr("Beispiel %1").arg(name), f);
+    Modell.undoStack().setClean();
+    Seiten->setCurrentWidget(SeiteA);
+    return true;
 }
 
 QMenu* TMainForm::DateiMenue() const { return ui_->Datei1; }

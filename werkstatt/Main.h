@@ -68,6 +68,9 @@ public:
     // The folder the werkstatt binary lies in (where Dorvane and Pemrak are
     // looked for).
     QString WerkstattOrdner;
+    // The shipped examples in the program's language, for "Beispiele"
+    // (set before the menu is built: in the constructor).
+    QString BeispielOrdner;
 
     // --- pages and lists ---------------------------------------------------------
     QTabWidget* Seiten = nullptr;
@@ -84,6 +87,9 @@ public:
 
     // --- handlers ----------------------------------------------------------------
     void NeuClick(Vorlage v);
+    // A shipped example as a new, unsaved project named after it: the
+    // example's own file stays as it is.
+    bool BeispielOeffnen(const QString& datei);
     void Oeffnen1Click();
     // Loads into temporaries first: a file that does not load leaves the
     // project as it was (the engine has shown its messages).
@@ -156,6 +162,7 @@ private:
     void ZuletztMerken(const QString& datei);
     void ZuletztMenueBauen();
     void FahrzeugMenueBauen();
+    void BeispielMenueBauen();
     void FahrzeugZeigen();
     QString StandardOeffnenDialog();
     QString StandardSpeichernDialog(const QString& vorschlag);

@@ -42,12 +42,16 @@ float Radians(float degrees) { return static_cast<float>(static_cast<double>(deg
 
 float SteeringFromOutput(const fuzzy::TFuzzy& Ausgang) { return Radians(Ausgang.Defuzzify()); }
 
-void FuzzyControlStep(TTruck& truck, const fuzzy::Controller& c) { FuzzyControlStepFrom(truck, c, truck.Heading()); }
+float FuzzyControlStep(TTruck& truck, const fuzzy::Controller& c) {
+    return FuzzyControlStepFrom(truck, c, truck.Heading());
+}
 
-void FuzzyControlStepFrom(TTruck& truck, const fuzzy::Controller& c, float heading) {
+float FuzzyControlStepFrom(TTruck& truck, const fuzzy::Controller& c, float heading) {
     // The heading serves the attitude input and the step alike: computed once.
-    truck.Steering = Radians(c.Step(truck.RearX, AttitudeOfHeading(heading)));
+    const float out = c.Step(truck.RearX, AttitudeOfHeading(heading));
+    truck.Steering = Radians(out);
     truck.StepFrom(heading, StepSeconds);
+    return out;
 }
 
 bool Arrived(const TTruck& truck) { return !(truck.RearY > ArrivalY); }
@@ -64,6 +68,7 @@ RunResult RunFuzzy(const fuzzy::Controller& c, StartValues start, float speed, i
     float heading = truck.Heading();
     if (record) r.Track.reserve(static_cast<std::size_t>(std::min(maxSteps, 2000)) + 1);
 
+    float control = 0.0f;
     auto note = [&] {
         // fmax without the call: MaxAbsX starts at 0 and is never NaN, and a
         // NaN position is passed over, as fmax would.
@@ -71,12 +76,12 @@ RunResult RunFuzzy(const fuzzy::Controller& c, StartValues start, float speed, i
         if (ax > r.MaxAbsX) r.MaxAbsX = ax;
         if (!OnRoad(truck.RearX)) r.LeftRoad = true;
         if (record)
-            r.Track.push_back(
-                {truck.RearX, truck.RearY, truck.CabX, truck.CabY, AttitudeOfHeading(heading), SteeringDegrees(truck)});
+            r.Track.push_back({truck.RearX, truck.RearY, truck.CabX, truck.CabY, AttitudeOfHeading(heading),
+                               SteeringDegrees(truck), control});
     };
     note();
     while (r.Steps < maxSteps && !Arrived(truck)) {
-        FuzzyControlStepFrom(truck, c, heading);
+        control = FuzzyControlStepFrom(truck, c, heading);
         ++r.Steps;
         heading = truck.Heading();
         note();

@@ -44,9 +44,11 @@ void InferFromTruck(const TTruck& truck, const fuzzy::Controller& c);
 // The defuzzified output, a steering angle in degrees, in radians.
 float SteeringFromOutput(const fuzzy::TFuzzy& Ausgang);
 // One whole fuzzy control step without drawing: infer, steer, advance 0.1 s.
-void FuzzyControlStep(TTruck& truck, const fuzzy::Controller& c);
+// Returns the controller's output, the steering angle in degrees as the step
+// applied it (before it is turned into radians).
+float FuzzyControlStep(TTruck& truck, const fuzzy::Controller& c);
 // The same with the truck's Heading() already known.
-void FuzzyControlStepFrom(TTruck& truck, const fuzzy::Controller& c, float heading);
+float FuzzyControlStepFrom(TTruck& truck, const fuzzy::Controller& c, float heading);
 
 bool Arrived(const TTruck& truck);
 bool OnRoad(float rearX);
@@ -62,6 +64,10 @@ struct TrackPoint {
     float CabX, CabY;
     float Attitude;  // degrees
     float Steering;  // degrees
+    // The controller's output in the step that led here, in degrees, exactly
+    // as the step applied it; its inputs are the rear x and the attitude of
+    // the point before. 0 at the start, where no step has been made.
+    float Control = 0.0f;
 };
 
 struct RunResult {

@@ -1,9 +1,13 @@
 #include "werkstatt/labor/LaborSeite.h"
 
+#include "werkstatt/labor/SchrittWahl.h"
+
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QSplitter>
 
 namespace labor {
 
@@ -56,6 +60,42 @@ void LaborSeite::VergleichBauen(const QString& tipp) {
 void LaborSeite::VergleichText(const QString& text) {
     VergleichZahlen_->setText(text);
     static_cast<UmbruchZeile*>(VergleichZahlen_)->Anpassen();
+}
+
+void LaborSeite::WarumBauen(QWidget* seite) {
+    Wahl_ = new SchrittWahl(seite);
+    Wahl_->setObjectName(QStringLiteral("schrittwahl"));
+    Warum_ = new ansichten::Inspektor(this);
+    Warum_->setObjectName(QStringLiteral("warumInspektor"));
+    // Beside a lab the scene may be smaller than on its own page.
+    Warum_->bild()->setMinimumSize(420, 300);
+    Warum_->setVisible(false);
+    if (HatProjekt_) Warum_->setProjekt(Projekt_);
+    Teiler_ = new QSplitter(Qt::Horizontal, this);
+    Teiler_->setChildrenCollapsible(false);
+    Teiler_->addWidget(seite);
+    Teiler_->addWidget(Warum_);
+    Teiler_->setStretchFactor(0, 1);
+    Teiler_->setStretchFactor(1, 1);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(Teiler_);
+    connect(Wahl_, &SchrittWahl::warumGeschaltet, this, [this](bool an) {
+        Warum_->setVisible(an);
+        if (!an) return;
+        // Shown for the first time, a splitter leaves the inspector no room:
+        // the lab and the inspector share the page half and half.
+        const QList<int> breiten = Teiler_->sizes();
+        if (breiten.size() == 2 && breiten[1] < Warum_->minimumSizeHint().width()) {
+            const int ganz = breiten[0] + breiten[1];
+            Teiler_->setSizes({ganz - ganz / 2, ganz / 2});
+        }
+    });
+}
+
+void LaborSeite::SchrittMelden(const ansichten::Laufschritt& s) {
+    if (Warum_) Warum_->zeigeSchritt(s);
+    emit schrittGewaehlt(s);
 }
 
 void LaborSeite::setVergleich(const fuzzy::Project& p, const QString& name) {

@@ -1,17 +1,22 @@
 #pragma once
 
 #include "fuzzy/Project.h"
+#include "werkstatt/ansichten/Inspektor.h"
 
 #include <QString>
 #include <QWidget>
 
 class QLabel;
 class QPushButton;
+class QSplitter;
 
 namespace labor {
 
+class SchrittWahl;
+
 // What both labs share: the project they run, handed over after every edit,
-// and the comparison with a second project ("Vergleichen mit…").
+// the comparison with a second project ("Vergleichen mit…"), and the step
+// picker with the inspector beside the lab ("Warum?").
 class LaborSeite : public QWidget {
     Q_OBJECT
 public:
@@ -22,8 +27,15 @@ public:
     void setProjekt(const fuzzy::Project& p) {
         Projekt_ = p;
         HatProjekt_ = true;
+        if (Warum_) Warum_->setProjekt(p);
         NeuRechnen();
     }
+
+    SchrittWahl* schrittAuswahl() const { return Wahl_; }
+    // The inspector beside the lab, shown by "Warum?": it shows the chosen
+    // step of the chosen run.
+    ansichten::Inspektor* inspektor() const { return Warum_; }
+    QSplitter* teiler() const { return Teiler_; }
 
     // Runs a second project with the same settings and draws it faintly
     // beside this one; `name` says where it comes from.
@@ -38,6 +50,8 @@ signals:
     // last edit; the main window knows both.
     void vergleichAusDateiGewuenscht();
     void vergleichVorherGewuenscht();
+    // A step of a run was chosen: its inputs and the output the run applied.
+    void schrittGewaehlt(const ansichten::Laufschritt& s);
 
 protected:
     // Starts the lab's simulation of Projekt_ anew.
@@ -51,6 +65,11 @@ protected:
     void VergleichBauen(const QString& tipp);
     // Shows the comparison's figures in full, however many lines they take.
     void VergleichText(const QString& text);
+    // Makes the step picker (for the lab to place) and lays out the lab's
+    // page `seite` with the inspector beside it, hidden until "Warum?".
+    void WarumBauen(QWidget* seite);
+    // Shows a step in the inspector beside the lab and reports it.
+    void SchrittMelden(const ansichten::Laufschritt& s);
 
     fuzzy::Project Projekt_;
     bool HatProjekt_ = false;
@@ -59,6 +78,9 @@ protected:
     QString VergleichName_;
     QLabel* VergleichZahlen_ = nullptr;
     QPushButton* VergleichBtn_ = nullptr;
+    SchrittWahl* Wahl_ = nullptr;
+    ansichten::Inspektor* Warum_ = nullptr;
+    QSplitter* Teiler_ = nullptr;
 };
 
 }  // namespace labor
