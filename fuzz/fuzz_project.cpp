@@ -98,12 +98,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!failed) CheckRoundTrip(A, B, Out, Rules);
     fuzzy::SetMessages(&messages);
 
-    // One control step at a few points of the inputs' ranges.
+    // One control step at a few points of the inputs' ranges, on a copy of
+    // its own, as every evaluation works.
+    fuzzy::Project q = p;
     for (float t : {0.0f, 0.25f, 0.5f, 1.0f}) {
-        A.Value = A.RangeMin + (A.RangeMax - A.RangeMin) * t;
-        B.Value = B.RangeMax - (B.RangeMax - B.RangeMin) * t;
-        fuzzy::Infer(Rules, A, B, Out);
-        (void)Out.Defuzzify();
+        q.A.Value = A.RangeMin + (A.RangeMax - A.RangeMin) * t;
+        q.B.Value = B.RangeMax - (B.RangeMax - B.RangeMin) * t;
+        fuzzy::Infer(q.Rules, q.A, q.B, q.Out);
+        (void)q.Out.Defuzzify();
     }
     // Inference never asks for a term beyond TermCount.
     Require(messages.warnings == 0);

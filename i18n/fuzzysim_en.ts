@@ -162,30 +162,6 @@ Commands:
 </translation>
     </message>
     <message>
-        <source>
-  --help, -h      diese Hilfe
-  --lang de|en    Sprache der Ausgaben, vor oder nach dem Befehl (ohne die Option
-                  nach LANGUAGE, LC_ALL, LC_MESSAGES, LANG; C: Deutsch)
-
-check --json gibt das Projekt als JSON aus; eval --heights hängt die
-Aktivierungen der fünf Ausgangsterme an (&quot;-&quot; für unbenutzte).
-
-Exit-Status: 0 in Ordnung, 1 Formatfehler in der Datei oder fehlerhafte
-Eingabezeilen, 2 Datei nicht lesbar oder falscher Aufruf.
-</source>
-        <translation>
-  --help, -h      this help
-  --lang de|en    language of the output, before or after the command (without
-                  the option from LANGUAGE, LC_ALL, LC_MESSAGES, LANG; C: German)
-
-check --json prints the project as JSON; eval --heights appends the
-activations of the five output terms (&quot;-&quot; for unused ones).
-
-Exit status: 0 all right, 1 format error in the file or malformed input
-lines, 2 file not readable or wrong call.
-</translation>
-    </message>
-    <message>
         <source>Alle Befehle und Optionen zeigt: fuzzysim --help</source>
         <translation>All commands and options: fuzzysim --help</translation>
     </message>
@@ -220,6 +196,103 @@ lines, 2 file not readable or wrong call.
     <message>
         <source>%1 gibt es schon; fuzzysim new überschreibt keine Datei.</source>
         <translation>%1 already exists; fuzzysim new overwrites no file.</translation>
+    </message>
+    <message>
+        <source>aufgabe check nimmt die Aufgabe, ein Projekt und eine Antwortdatei.</source>
+        <translation>aufgabe check takes the exercise, a project and an answers file.</translation>
+    </message>
+    <message>
+        <source>Nur eine Antwortdatei (.fuzantwort) bitte.</source>
+        <translation>Only one answers file (.fuzantwort), please.</translation>
+    </message>
+    <message>
+        <source>Nur ein Projekt (.fuz) bitte.</source>
+        <translation>Only one project (.fuz), please.</translation>
+    </message>
+    <message>
+        <source>Diese Aufgabe prüft ein Projekt: es fehlt PROJEKT.fuz.</source>
+        <translation>This exercise checks a project: PROJECT.fuz is missing.</translation>
+    </message>
+    <message>
+        <source>Diese Aufgabe fragt nach einer Rechnung von Hand: es fehlt ANTWORTEN.fuzantwort.</source>
+        <translation>This exercise asks for a calculation by hand: ANSWERS.fuzantwort is missing.</translation>
+    </message>
+    <message>
+        <source>%1 gibt es schon; fuzzysim aufgabe start überschreibt keine Datei.</source>
+        <translation>%1 already exists; fuzzysim aufgabe start overwrites no file.</translation>
+    </message>
+    <message>
+        <source>aufgabe erwartet check oder start.</source>
+        <translation>aufgabe expects check or start.</translation>
+    </message>
+    <message>
+        <source>aufgabe kennt %1 nicht (check oder start).</source>
+        <translation>aufgabe does not know %1 (check or start).</translation>
+    </message>
+    <message>
+        <source>check AUFGABE [PROJEKT.fuz] [ANTWORTEN.fuzantwort] [--json] | start AUFGABE [-o PROJEKT.fuz]</source>
+        <translation>check EXERCISE [PROJECT.fuz] [ANSWERS.fuzantwort] [--json] | start EXERCISE [-o PROJECT.fuz]</translation>
+    </message>
+    <message>
+        <source>prüft ein Projekt und Antworten nach einer Aufgabe (.fuzaufgabe; Exit-Status 0 bestanden, 1 nicht bestanden, 2 unbrauchbare Eingabe) oder schreibt ihr Startprojekt</source>
+        <translation>checks a project and answers against an exercise (.fuzaufgabe; exit status 0 passed, 1 not passed, 2 unusable input) or writes its starting project</translation>
+    </message>
+    <message>
+        <source>Es fehlt die Aufgabe (AUFGABE.fuzaufgabe).</source>
+        <translation>The exercise (EXERCISE.fuzaufgabe) is missing.</translation>
+    </message>
+    <message>
+        <source>die Aufgabe (AUFGABE.fuzaufgabe)</source>
+        <translation>the exercise (EXERCISE.fuzaufgabe)</translation>
+    </message>
+    <message>
+        <source>
+  --help, -h      diese Hilfe
+  --lang de|en    Sprache der Ausgaben, vor oder nach dem Befehl (ohne die Option
+                  nach LANGUAGE, LC_ALL, LC_MESSAGES, LANG; C: Deutsch)
+
+check --json gibt das Projekt als JSON aus; eval --heights hängt die
+Aktivierungen der fünf Ausgangsterme an (&quot;-&quot; für unbenutzte).
+
+Exit-Status: 0 in Ordnung, 1 Formatfehler in der Datei oder fehlerhafte
+Eingabezeilen, 2 Datei nicht lesbar oder falscher Aufruf; bei aufgabe check 0 bestanden,
+1 nicht bestanden, 2 unbrauchbare Eingabe.
+</source>
+        <translation>
+  --help, -h      this help
+  --lang de|en    language of the output, before or after the command (without
+                  the option from LANGUAGE, LC_ALL, LC_MESSAGES, LANG; C: German)
+
+check --json prints the project as JSON; eval --heights appends the
+activations of the five output terms (&quot;-&quot; for unused ones).
+
+Exit status: 0 all right, 1 format error in the file or malformed input
+lines, 2 file not readable or wrong call; for aufgabe check 0 passed,
+1 not passed, 2 unusable input.
+</translation>
+    </message>
+</context>
+<context>
+    <name>fuzzysim aufgabe</name>
+    <message>
+        <source>Aufgabe: %1</source>
+        <translation>Exercise: %1</translation>
+    </message>
+    <message>
+        <source>Geändert, was die Aufgabe nicht erlaubt:</source>
+        <translation>Changed what the exercise does not allow:</translation>
+    </message>
+    <message>
+        <source>Hinweis: %1</source>
+        <translation>Hint: %1</translation>
+    </message>
+    <message>
+        <source>Den schriftlichen oder gezeichneten Teil bewertet die Lehrkraft.</source>
+        <translation>The teacher marks the written or drawn part.</translation>
+    </message>
+    <message>
+        <source>Ergebnis: %1</source>
+        <translation>Result: %1</translation>
     </message>
 </context>
 <context>

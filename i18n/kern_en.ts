@@ -2,6 +2,457 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
+    <name>Aufgabe</name>
+    <message>
+        <source>Eingang A</source>
+        <translation>Input A</translation>
+    </message>
+    <message>
+        <source>Eingang B</source>
+        <translation>Input B</translation>
+    </message>
+    <message>
+        <source>Ausgang</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>bei %1 kg, Schritt %2 s</source>
+        <translation>at %1 kg, step %2 s</translation>
+    </message>
+    <message>
+        <source>%1 wurde entfernt.</source>
+        <translation>%1 was removed.</translation>
+    </message>
+    <message>
+        <source>%1 kam hinzu.</source>
+        <translation>%1 was added.</translation>
+    </message>
+    <message>
+        <source>Bereich von %1 geändert (%2 bis %3 statt %4 bis %5).</source>
+        <translation>Range of %1 changed (%2 to %3 instead of %4 to %5).</translation>
+    </message>
+    <message>
+        <source>Anzahl der Terme von %1 geändert (%2 statt %3).</source>
+        <translation>Number of terms of %1 changed (%2 instead of %3).</translation>
+    </message>
+    <message>
+        <source>Terme von %1 geändert: %2.</source>
+        <translation>Terms of %1 changed: %2.</translation>
+    </message>
+    <message>
+        <source>Stellen ohne feuernde Regel</source>
+        <translation>Places without a firing rule</translation>
+    </message>
+    <message>
+        <source>%1 bis %2</source>
+        <translation>%1 to %2</translation>
+    </message>
+    <message>
+        <source>(A %1 / B %2)</source>
+        <translation>(A %1 / B %2)</translation>
+    </message>
+    <message>
+        <source>(A %1)</source>
+        <translation>(A %1)</translation>
+    </message>
+    <message>
+        <source>Keine Regel feuert bei: %1</source>
+        <translation>No rule fires at: %1</translation>
+    </message>
+    <message>
+        <source>Zugehörigkeitsgrade</source>
+        <translation>Membership degrees</translation>
+    </message>
+    <message>
+        <source>μ von %1 (A)</source>
+        <translation>μ of %1 (A)</translation>
+    </message>
+    <message>
+        <source>μ von %1 (B)</source>
+        <translation>μ of %1 (B)</translation>
+    </message>
+    <message>
+        <source>Feuerstärken der Regeln</source>
+        <translation>Firing strengths of the rules</translation>
+    </message>
+    <message>
+        <source>Feuerstärke der Regel %1 und %2</source>
+        <translation>Firing strength of the rule %1 and %2</translation>
+    </message>
+    <message>
+        <source>Feuerstärke der Regel %1</source>
+        <translation>Firing strength of the rule %1</translation>
+    </message>
+    <message>
+        <source>Höhen der Ausgangsterme</source>
+        <translation>Heights of the output terms</translation>
+    </message>
+    <message>
+        <source>Höhe von %1</source>
+        <translation>Height of %1</translation>
+    </message>
+    <message>
+        <source>Scharfer Ausgangswert</source>
+        <translation>Crisp output value</translation>
+    </message>
+    <message>
+        <source>Der Ausgangswert</source>
+        <translation>The output value</translation>
+    </message>
+    <message>
+        <source>%1 bei %2</source>
+        <translation>%1 at %2</translation>
+    </message>
+    <message>
+        <source>Zu %1 gibt es keine Antworten.</source>
+        <translation>There are no answers for %1.</translation>
+    </message>
+    <message>
+        <source>%1 stimmt nicht (erlaubte Abweichung %2).</source>
+        <translation>%1 is not right (allowed deviation %2).</translation>
+    </message>
+    <message>
+        <source>Gefüllte Regelfelder</source>
+        <translation>Filled rule cells</translation>
+    </message>
+    <message>
+        <source>Die Tabelle hat %1 Regeln, erlaubt sind höchstens %2.</source>
+        <translation>The table has %1 rules; at most %2 are allowed.</translation>
+    </message>
+    <message>
+        <source>Angedockt bei %1</source>
+        <translation>Docked at %1</translation>
+    </message>
+    <message>
+        <source>%1 von %2 Starts docken an, verlangt sind %3. Nicht angedockt: %4</source>
+        <translation>%1 of %2 starts dock, %3 are required. Not docked: %4</translation>
+    </message>
+    <message>
+        <source>Straße verlassen bei %1</source>
+        <translation>Road left at %1</translation>
+    </message>
+    <message>
+        <source>Starts, die die Straße verlassen: %1 – %2</source>
+        <translation>Starts that leave the road: %1 – %2</translation>
+    </message>
+    <message>
+        <source>In Ruhe nach</source>
+        <translation>At rest after</translation>
+    </message>
+    <message>
+        <source>%1 erst nach %2 s in Ruhe</source>
+        <translation>%1 at rest only after %2 s</translation>
+    </message>
+    <message>
+        <source>%1 nicht in Ruhe (Ende nach %2 s)</source>
+        <translation>%1 not at rest (end after %2 s)</translation>
+    </message>
+    <message>
+        <source>Über die Marke hinaus</source>
+        <translation>Past the mark</translation>
+    </message>
+    <message>
+        <source>%1 %2 cm über die Marke</source>
+        <translation>%1 %2 cm past the mark</translation>
+    </message>
+    <message>
+        <source>Fahrten mit Kraft außerhalb des Ausgangsbereichs</source>
+        <translation>Runs with the force outside the output range</translation>
+    </message>
+    <message>
+        <source>%1 liegt die Kraft außerhalb von %2 bis %3 N</source>
+        <translation>%1 the force lies outside %2 to %3 N</translation>
+    </message>
+    <message>
+        <source>Vorzeichenwechsel der Kraft</source>
+        <translation>Sign changes of the force</translation>
+    </message>
+    <message>
+        <source>%1 wechselt die Kraft %2-mal das Vorzeichen</source>
+        <translation>%1 the force changes its sign %2 times</translation>
+    </message>
+    <message>
+        <source>Regeln geändert (%1 Felder): %2</source>
+        <translation>Rules changed (%1 cells): %2</translation>
+    </message>
+    <message>
+        <source>mindestens %1</source>
+        <translation>at least %1</translation>
+    </message>
+    <message>
+        <source>höchstens %1</source>
+        <translation>at most %1</translation>
+    </message>
+    <message>
+        <source>%1: größte Abweichung %2 (%3)</source>
+        <translation>%1: largest deviation %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <translation>%1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>bestanden</source>
+        <translation>passed</translation>
+    </message>
+    <message>
+        <source>nicht bestanden</source>
+        <translation>not passed</translation>
+    </message>
+    <message>
+        <source>abgelehnt: geändert, was die Aufgabe nicht erlaubt</source>
+        <translation>refused: changed what the exercise does not allow</translation>
+    </message>
+    <message>
+        <source>[%1] kennt den Schlüssel %2 nicht.</source>
+        <translation>[%1] has no key %2.</translation>
+    </message>
+    <message>
+        <source>Den Abschnitt [%1] gibt es schon einmal.</source>
+        <translation>The section [%1] is there already.</translation>
+    </message>
+    <message>
+        <source>Ein Projekt kann dieses Zeichen nicht enthalten (es wird in Windows-1252 gespeichert).</source>
+        <translation>A project cannot hold this character (it is stored in Windows-1252).</translation>
+    </message>
+    <message>
+        <source>%1 steht schon in Zeile %2.</source>
+        <translation>%1 is given already in line %2.</translation>
+    </message>
+    <message>
+        <source>[projekt] nennt entweder eine Vorlage oder enthält ein Projekt, nicht beides.</source>
+        <translation>[projekt] either names a template or holds a project, not both.</translation>
+    </message>
+    <message>
+        <source>Unbekannte Vorlage %1 (es gibt leer, truck und lok).</source>
+        <translation>Unknown template %1 (there are leer, truck and lok).</translation>
+    </message>
+    <message>
+        <source>[%1] ist leer: erwartet wird „vorlage = lok“ oder die Zeilen eines Projekts hinter „|“.</source>
+        <translation>[%1] is empty: expected is &quot;vorlage = lok&quot; or the lines of a project behind &quot;|&quot;.</translation>
+    </message>
+    <message>
+        <source>Das Projekt in [%1] endet zu früh oder passt nicht: erwartet wird %2, gefunden: %3.</source>
+        <translation>The project in [%1] ends too early or does not fit: expected is %2, found: %3.</translation>
+    </message>
+    <message>
+        <source>Im Projekt in [%1]: %2</source>
+        <translation>In the project in [%1]: %2</translation>
+    </message>
+    <message>
+        <source>Das Projekt in [%1] braucht Eingang A und den Ausgang.</source>
+        <translation>The project in [%1] needs input A and the output.</translation>
+    </message>
+    <message>
+        <source>Format %1 kennt dieses Programm nicht (es liest Format 1).</source>
+        <translation>This program does not know format %1 (it reads format 1).</translation>
+    </message>
+    <message>
+        <source>%1 erwartet einen Titel von 1 bis 200 Bytes.</source>
+        <translation>%1 expects a title of 1 to 200 bytes.</translation>
+    </message>
+    <message>
+        <source>aenderbar: „nichts“ steht allein.</source>
+        <translation>aenderbar: &quot;nichts&quot; stands alone.</translation>
+    </message>
+    <message>
+        <source>bewertung nimmt ein Wort.</source>
+        <translation>bewertung takes one word.</translation>
+    </message>
+    <message>
+        <source>[truck] braucht geschwindigkeiten (etwa „-1, -10“).</source>
+        <translation>[truck] needs geschwindigkeiten (e.g. &quot;-1, -10&quot;).</translation>
+    </message>
+    <message>
+        <source>[truck] prüft nichts: es fehlen angedockt_min, strasse_verlassen_max und regeln_max.</source>
+        <translation>[truck] checks nothing: angedockt_min, strasse_verlassen_max and regeln_max are missing.</translation>
+    </message>
+    <message>
+        <source>abstand darf nicht 0 sein.</source>
+        <translation>abstand must not be 0.</translation>
+    </message>
+    <message>
+        <source>[lok] braucht massen (etwa „1, 2, 4“).</source>
+        <translation>[lok] needs massen (e.g. &quot;1, 2, 4&quot;).</translation>
+    </message>
+    <message>
+        <source>[lok] prüft nichts: es fehlen ruhe_bis, ueberschwingen_max, kraft_im_bereich, vorzeichenwechsel_max und regeln_max.</source>
+        <translation>[lok] checks nothing: ruhe_bis, ueberschwingen_max, kraft_im_bereich, vorzeichenwechsel_max and regeln_max are missing.</translation>
+    </message>
+    <message>
+        <source>ruhe_bis liegt hinter zeit, dem Ende der Fahrten.</source>
+        <translation>ruhe_bis lies beyond zeit, the end of the runs.</translation>
+    </message>
+    <message>
+        <source>punkt erwartet einen Namen aus Buchstaben, Ziffern und _ (etwa P1).</source>
+        <translation>punkt expects a name of letters, digits and _ (e.g. P1).</translation>
+    </message>
+    <message>
+        <source>[handrechnung] braucht den Wert a von Eingang A.</source>
+        <translation>[handrechnung] needs the value a of input A.</translation>
+    </message>
+    <message>
+        <source>[handrechnung] braucht fragen (etwa „zugehoerigkeit, ausgang“).</source>
+        <translation>[handrechnung] needs fragen (e.g. &quot;zugehoerigkeit, ausgang&quot;).</translation>
+    </message>
+    <message>
+        <source>[handrechnung] braucht toleranz (etwa 0.01).</source>
+        <translation>[handrechnung] needs toleranz (e.g. 0.01).</translation>
+    </message>
+    <message>
+        <source>%1 ist keine lesbare Datei.</source>
+        <translation>%1 is no readable file.</translation>
+    </message>
+    <message>
+        <source>%1 ist größer als %2 KiB.</source>
+        <translation>%1 is larger than %2 KiB.</translation>
+    </message>
+    <message>
+        <source>Eine Aufgabendatei beginnt mit dem Abschnitt [aufgabe].</source>
+        <translation>An exercise file starts with the section [aufgabe].</translation>
+    </message>
+    <message>
+        <source>Höchstens %1 Abschnitte [%2].</source>
+        <translation>At most %1 sections [%2].</translation>
+    </message>
+    <message>
+        <source>Den Punkt %1 gibt es schon in Zeile %2.</source>
+        <translation>The point %1 is there already in line %2.</translation>
+    </message>
+    <message>
+        <source>Einen Abschnitt [%1] gibt es in einer Aufgabe nicht.</source>
+        <translation>An exercise has no section [%1].</translation>
+    </message>
+    <message>
+        <source>[aufgabe] braucht „format = 1“.</source>
+        <translation>[aufgabe] needs &quot;format = 1&quot;.</translation>
+    </message>
+    <message>
+        <source>[aufgabe] braucht titel.de.</source>
+        <translation>[aufgabe] needs titel.de.</translation>
+    </message>
+    <message>
+        <source>[aufgabe] braucht aenderbar (nichts, oder regeln, terme, bereiche).</source>
+        <translation>[aufgabe] needs aenderbar (nichts, or regeln, terme, bereiche).</translation>
+    </message>
+    <message>
+        <source>Es fehlt der Aufgabentext [text.de].</source>
+        <translation>The task text [text.de] is missing.</translation>
+    </message>
+    <message>
+        <source>Es fehlt der Abschnitt [projekt] mit dem Startprojekt.</source>
+        <translation>The section [projekt] with the starting project is missing.</translation>
+    </message>
+    <message>
+        <source>[projekt.en] gibt es nur zu einem eingebetteten Projekt; eine Vorlage hat ihre englischen Namen schon.</source>
+        <translation>[projekt.en] goes only with an embedded project; a template has its English names already.</translation>
+    </message>
+    <message>
+        <source>[projekt.en] muss dieselben Zahlen und Regeln haben wie [projekt]; nur die Namen dürfen sich unterscheiden.</source>
+        <translation>[projekt.en] must have the same numbers and rules as [projekt]; only the names may differ.</translation>
+    </message>
+    <message>
+        <source>Die Aufgabe prüft nichts: es fehlt ein Abschnitt [truck], [lok], [handrechnung] oder [abdeckung].</source>
+        <translation>The exercise checks nothing: a section [truck], [lok], [handrechnung] or [abdeckung] is missing.</translation>
+    </message>
+    <message>
+        <source>Das Startprojekt passt nicht zum Truck: %1</source>
+        <translation>The starting project does not fit the truck: %1</translation>
+    </message>
+    <message>
+        <source>Das Startprojekt passt nicht zur Lok: %1</source>
+        <translation>The starting project does not fit the locomotive: %1</translation>
+    </message>
+    <message>
+        <source>[handrechnung] braucht den Wert b von Eingang B (nur die Zugehörigkeit zu A kommt ohne ihn aus).</source>
+        <translation>[handrechnung] needs the value b of input B (only the membership in A does without it).</translation>
+    </message>
+    <message>
+        <source>[handrechnung] nennt b, aber das Projekt hat keinen Eingang B.</source>
+        <translation>[handrechnung] gives b, but the project has no input B.</translation>
+    </message>
+    <message>
+        <source>Eine Antwortdatei beginnt mit dem Abschnitt [antworten].</source>
+        <translation>An answers file starts with the section [antworten].</translation>
+    </message>
+    <message>
+        <source>Dieses Format kennt dieses Programm nicht (es liest Format 1).</source>
+        <translation>This program does not know this format (it reads format 1).</translation>
+    </message>
+    <message>
+        <source>[antworten] braucht „format = 1“.</source>
+        <translation>[antworten] needs &quot;format = 1&quot;.</translation>
+    </message>
+    <message>
+        <source>Höchstens %1 Punkte.</source>
+        <translation>At most %1 points.</translation>
+    </message>
+    <message>
+        <source>Die Zeile ist länger als %1 Bytes.</source>
+        <translation>The line is longer than %1 bytes.</translation>
+    </message>
+    <message>
+        <source>Die Zeile enthält ein Steuerzeichen.</source>
+        <translation>The line holds a control character.</translation>
+    </message>
+    <message>
+        <source>Die Zeile ist kein gültiges UTF-8.</source>
+        <translation>The line is no valid UTF-8.</translation>
+    </message>
+    <message>
+        <source>%1 erwartet eine Zahl von %2 bis %3 (mit Dezimalpunkt), nicht „%4“.</source>
+        <translation>%1 expects a number from %2 to %3 (with a decimal point), not &quot;%4&quot;.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist größer als %1 KiB.</source>
+        <translation>The file is larger than %1 KiB.</translation>
+    </message>
+    <message>
+        <source>Die Datei hat mehr als %1 Zeilen.</source>
+        <translation>The file has more than %1 lines.</translation>
+    </message>
+    <message>
+        <source>„%1“ ist kein Abschnittsname.</source>
+        <translation>&quot;%1&quot; is no section name.</translation>
+    </message>
+    <message>
+        <source>Vor dem ersten Abschnitt (etwa [aufgabe]) steht nur Kommentar.</source>
+        <translation>Before the first section (such as [aufgabe]) only comments may stand.</translation>
+    </message>
+    <message>
+        <source>In [%1] steht „Schlüssel = Wert“ je Zeile.</source>
+        <translation>[%1] holds &quot;key = value&quot; on each line.</translation>
+    </message>
+    <message>
+        <source>„%1“ ist kein Schlüssel (Kleinbuchstaben, Ziffern, Punkt, Unterstrich).</source>
+        <translation>&quot;%1&quot; is no key (lower-case letters, digits, point, underscore).</translation>
+    </message>
+    <message>
+        <source>Der Text in [%1] ist länger als %2 Bytes.</source>
+        <translation>The text in [%1] is longer than %2 bytes.</translation>
+    </message>
+    <message>
+        <source>%1 erwartet eine ganze Zahl von %2 bis %3, nicht „%4“.</source>
+        <translation>%1 expects a whole number from %2 to %3, not &quot;%4&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 erwartet Zahlen von %2 bis %3, durch Kommas getrennt (mit Dezimalpunkt), nicht „%4“.</source>
+        <translation>%1 expects numbers from %2 to %3, separated by commas (with a decimal point), not &quot;%4&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 nimmt höchstens %2 Zahlen.</source>
+        <translation>%1 takes at most %2 numbers.</translation>
+    </message>
+    <message>
+        <source>%1 erwartet ja oder nein, nicht „%2“.</source>
+        <translation>%1 expects ja or nein, not &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 kennt „%2“ nicht (möglich: %3).</source>
+        <translation>%1 does not know &quot;%2&quot; (possible: %3).</translation>
+    </message>
+</context>
+<context>
     <name>KernBewertung</name>
     <message>
         <source>nicht vollständig bewertet</source>

@@ -2,6 +2,7 @@
 #include "tools/fuzzysim/Args.h"
 #include "tools/fuzzysim/CheckEval.h"
 #include "tools/fuzzysim/ExchangeCmd.h"
+#include "tools/fuzzysim/ExerciseCmd.h"
 #include "tools/fuzzysim/Format.h"
 #include "tools/fuzzysim/LocoSim.h"
 #include "tools/fuzzysim/New.h"
@@ -23,6 +24,14 @@ using fuzzysim::Subcommand;
 // function gets the arguments after the name and returns the exit status; it
 // may throw fuzzysim::UsageError for a wrong call.
 const Subcommand kSubcommands[] = {
+    {"aufgabe",
+     FUZZY_TR_NOOP("fuzzysim",
+                   "check AUFGABE [PROJEKT.fuz] [ANTWORTEN.fuzantwort] [--json] | start AUFGABE [-o PROJEKT.fuz]"),
+     FUZZY_TR_NOOP("fuzzysim",
+                   "pr\xC3\xBC"
+                   "ft ein Projekt und Antworten nach einer Aufgabe (.fuzaufgabe; Exit-Status 0 bestanden, 1 nicht "
+                   "bestanden, 2 unbrauchbare Eingabe) oder schreibt ihr Startprojekt"),
+     fuzzysim::RunExercise},
     {"check", FUZZY_TR_NOOP("fuzzysim", "DATEI [--json]"),
      FUZZY_TR_NOOP("fuzzysim",
                    "pr\xC3\xBC"
@@ -96,7 +105,8 @@ void PrintHelp(std::ostream& out) {
                      "check --json gibt das Projekt als JSON aus; eval --heights h\xC3\xA4ngt die\n"
                      "Aktivierungen der f\xC3\xBCnf Ausgangsterme an (\"-\" f\xC3\xBCr unbenutzte).\n\n"
                      "Exit-Status: 0 in Ordnung, 1 Formatfehler in der Datei oder fehlerhafte\n"
-                     "Eingabezeilen, 2 Datei nicht lesbar oder falscher Aufruf.\n");
+                     "Eingabezeilen, 2 Datei nicht lesbar oder falscher Aufruf; bei aufgabe check 0 bestanden,\n"
+                     "1 nicht bestanden, 2 unbrauchbare Eingabe.\n");
 }
 
 bool IsHelp(const char* arg) {

@@ -1,0 +1,565 @@
+#include "exercise/Check.h"
+
+#include "exercise/Sections.h"
+#include "fuzzy/Controller.h"
+#include "fuzzy/Language.h"
+#include "fuzzy/ParallelFor.h"
+#include "fuzzy/Surface.h"
+#include "loco/model/LocoVersuch.h"
+#include "truck/model/Grid.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+
+namespace exercise {
+
+using fuzzy::Fmt;
+using fuzzy::Tr;
+
+namespace {
+
+// At most this many places are named in one reason; the references hold all.
+constexpr std::size_t NamedPlaces = 5;
+
+bool Cancelled(const CheckOptions& o) { return o.Cancel && o.Cancel->load(std::memory_order_relaxed); }
+
+bool SameBits(float x, float y) { return std::memcmp(&x, &y, sizeof x) == 0; }
+
+// A name in the quotation marks of the active language.
+std::string Quote(const std::string& s) {
+    return fuzzy::ActiveLanguage() == fuzzy::Language::English ? "\xE2\x80\x9C" + s + "\xE2\x80\x9D"
+                                                               : "\xE2\x80\x9E" + s + "\xE2\x80\x9C";
+}
+
+// A number with a fixed count of decimals in the active language's style.
+std::string Dec(double v, int decimals) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
+    std::string s(buf);
+    if (s == "-0" || s.rfind("-0.", 0) == 0) {
+        bool zero = s.find_first_of("123456789") == std::string::npos;
+        if (zero) s.erase(0, 1);
+    }
+    if (fuzzy::DecimalSign() == ',') std::replace(s.begin(), s.end(), '.', ',');
+    if (!s.empty() && s.front() == '-') s.replace(0, 1, "\xE2\x88\x92");
+    return s;
+}
+
+std::string Num(double v) { return NumberText(v); }
+
+// A bound of an input interval for a person: four significant digits, and
+// what lies within a millionth of 0 is 0 (the end just below 0 is a float
+// next to it).
+std::string Bound(float v) {
+    if (std::fabs(v) < 1.0e-6f) return "0";
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.4g", double(v));
+    return NumberText(std::strtod(buf, nullptr));
+}
+
+const char* VariableLabel(int which) {
+    switch (which) {
+    case 0: return Tr("Aufgabe", "Eingang A");
+    case 1: return Tr("Aufgabe", "Eingang B");
+    default: return Tr("Aufgabe", "Ausgang");
+    }
+}
+
+std::string TermName(const fuzzy::TFuzzy& v, int i) {
+    const std::string n = v.GetTermName(i);
+    return n.empty() ? "#" + std::to_string(i) : n;
+}
+
+// The places named in a reason, the first few of them.
+std::string Places(const std::vector<std::string>& all, const char* separator = ", ") {
+    std::string s;
+    for (std::size_t i = 0; i < all.size() && i < NamedPlaces; ++i) s += (i ? separator : "") + all[i];
+    if (all.size() > NamedPlaces) s += " \xE2\x80\xA6";
+    return s;
+}
+
+std::string StartText(const dorvane::StartValues& s) {
+    return "(" + Dec(s.CabX, 0) + " m, " + Dec(s.Attitude, 0) + "\xC2\xB0)";
+}
+
+std::string RunText(const pemrak::RunOptions& o) {
+    return Fmt(Tr("Aufgabe", "bei %1 kg, Schritt %2 s"), {Num(o.Start.Masse), Num(o.Dt)});
+}
+
+CriterionResult Criterion(const char* id, std::string name, double measured, double limit, Compare cmp,
+                          std::string unit, int line) {
+    CriterionResult c;
+    c.Id = id;
+    c.Name = std::move(name);
+    c.Measured = measured;
+    c.Limit = limit;
+    c.Direction = cmp;
+    c.Unit = std::move(unit);
+    c.Passed = cmp == Compare::AtLeast ? measured >= limit : measured <= limit;
+    c.Line = line;
+    return c;
+}
+
+// ---- what changed ----------------------------------------------------------
+
+void VariableChanges(int which, const fuzzy::TFuzzy& was, const fuzzy::TFuzzy& is, const Permissions& may,
+                     std::vector<std::string>& out) {
+    const char* label = VariableLabel(which);
+    if (was.Defined != is.Defined) {
+        out.push_back(Fmt(was.Defined ? Tr("Aufgabe", "%1 wurde entfernt.") : Tr("Aufgabe", "%1 kam hinzu."), {label}));
+        return;
+    }
+    if (!was.Defined) return;
+    if (!may.Ranges && (!SameBits(was.RangeMin, is.RangeMin) || !SameBits(was.RangeMax, is.RangeMax)))
+        out.push_back(Fmt(Tr("Aufgabe", "Bereich von %1 ge\xC3\xA4ndert (%2 bis %3 statt %4 bis %5)."),
+                          {label, Num(is.RangeMin), Num(is.RangeMax), Num(was.RangeMin), Num(was.RangeMax)}));
+    if (may.Terms) return;
+    if (was.UsedTerms() != is.UsedTerms()) {
+        out.push_back(Fmt(Tr("Aufgabe", "Anzahl der Terme von %1 ge\xC3\xA4ndert (%2 statt %3)."),
+                          {label, std::to_string(is.UsedTerms()), std::to_string(was.UsedTerms())}));
+        return;
+    }
+    std::vector<std::string> terms;
+    for (int i = 1; i <= was.UsedTerms(); ++i)
+        for (int j = 1; j <= 5; ++j)
+            if (!SameBits(was.GetParam(i, j), is.GetParam(i, j))) {
+                terms.push_back(Quote(TermName(was, i)));
+                break;
+            }
+    if (!terms.empty()) out.push_back(Fmt(Tr("Aufgabe", "Terme von %1 ge\xC3\xA4ndert: %2."), {label, Places(terms)}));
+}
+
+// ---- the checks ------------------------------------------------------------
+
+void CheckCoverage(const CoverageCheck& cc, const fuzzy::Project& p, CheckResult& r) {
+    const fuzzy::NoRuleRegions regions = fuzzy::FindNoRuleRegions(p);
+    CriterionResult c = Criterion("coverage", Tr("Aufgabe", "Stellen ohne feuernde Regel"),
+                                  static_cast<double>(regions.Boxes.size()), 0.0, Compare::AtMost, "", cc.Line);
+    std::vector<std::string> places;
+    for (const fuzzy::NoRuleBox& b : regions.Boxes) {
+        const auto range = [](const fuzzy::Interval& i) {
+            return i.IsPoint() ? Bound(i.Low.Value)
+                               : Fmt(Tr("Aufgabe", "%1 bis %2"), {Bound(i.Low.Value), Bound(i.High.Value)});
+        };
+        places.push_back(regions.TwoInputs ? Fmt(Tr("Aufgabe", "(A %1 / B %2)"), {range(b.A), range(b.B)})
+                                           : Fmt(Tr("Aufgabe", "(A %1)"), {range(b.A)}));
+    }
+    if (!c.Passed) {
+        c.Reasons.push_back(Fmt(Tr("Aufgabe", "Keine Regel feuert bei: %1"), {Places(places, "; ")}));
+        c.Boxes = regions.Boxes;
+    }
+    r.Criteria.push_back(std::move(c));
+}
+
+struct Asked {
+    std::string Label;
+    float Engine = 0.0f;
+    float Student = 0.0f;
+};
+
+void CheckHand(const HandCheck& h, const fuzzy::Project& p, const Answers& answers, CheckResult& r) {
+    const fuzzy::StepBreakdown s = fuzzy::BreakDownStep(p, h.A, h.B.value_or(0.0f));
+    static const PointAnswers none;
+    const auto found = answers.Points.find(h.Point);
+    const PointAnswers& a = found == answers.Points.end() ? none : found->second;
+    const bool missing = found == answers.Points.end();
+    const auto given = [](const std::optional<float>& v) { return v.value_or(0.0f); };
+    for (const Quantity q : h.Asked) {
+        std::vector<Asked> items;
+        const char* id = "";
+        std::string name;
+        switch (q) {
+        case Quantity::Membership:
+            id = "hand.membership";
+            name = Tr("Aufgabe", "Zugeh\xC3\xB6rigkeitsgrade");
+            for (int i = 1; i <= p.A.UsedTerms(); ++i)
+                items.push_back({Fmt(Tr("Aufgabe", "\xCE\xBC von %1 (A)"), {Quote(TermName(p.A, i))}),
+                                 s.DegreeA[static_cast<std::size_t>(i - 1)],
+                                 given(a.MembershipA[static_cast<std::size_t>(i - 1)])});
+            if (p.B.Defined && h.B)
+                for (int i = 1; i <= p.B.UsedTerms(); ++i)
+                    items.push_back({Fmt(Tr("Aufgabe", "\xCE\xBC von %1 (B)"), {Quote(TermName(p.B, i))}),
+                                     s.DegreeB[static_cast<std::size_t>(i - 1)],
+                                     given(a.MembershipB[static_cast<std::size_t>(i - 1)])});
+            break;
+        case Quantity::Firing: {
+            id = "hand.firing";
+            name = Tr("Aufgabe", "Feuerst\xC3\xA4rken der Regeln");
+            const int rows = p.B.Defined ? p.B.UsedTerms() : 1;
+            for (int row = 1; row <= rows; ++row)
+                for (int col = 1; col <= p.A.UsedTerms(); ++col) {
+                    const int k = p.Rules.Get(row, col);
+                    if (k < 1 || k > p.Out.UsedTerms()) continue;
+                    const std::string label = p.B.Defined ? Fmt(Tr("Aufgabe", "Feuerst\xC3\xA4rke der Regel %1 und %2"),
+                                                                {Quote(TermName(p.A, col)), Quote(TermName(p.B, row))})
+                                                          : Fmt(Tr("Aufgabe", "Feuerst\xC3\xA4rke der Regel %1"),
+                                                                {Quote(TermName(p.A, col))});
+                    const std::size_t cell = static_cast<std::size_t>((row - 1) * 5 + col - 1);
+                    items.push_back({label,
+                                     s.Strength[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(col - 1)],
+                                     given(a.Firing[cell])});
+                }
+            break;
+        }
+        case Quantity::Heights:
+            id = "hand.heights";
+            name = Tr("Aufgabe", "H\xC3\xB6hen der Ausgangsterme");
+            for (int k = 1; k <= p.Out.UsedTerms(); ++k)
+                items.push_back({Fmt(Tr("Aufgabe", "H\xC3\xB6he von %1"), {Quote(TermName(p.Out, k))}),
+                                 s.Activation[static_cast<std::size_t>(k - 1)],
+                                 given(a.Heights[static_cast<std::size_t>(k - 1)])});
+            break;
+        case Quantity::Output:
+            id = "hand.output";
+            name = Tr("Aufgabe", "Scharfer Ausgangswert");
+            items.push_back({Tr("Aufgabe", "Der Ausgangswert"), s.Output, given(a.Output)});
+            if (!a.Output) items.back().Student = std::nanf("");
+            break;
+        }
+        const double tolerance = q == Quantity::Output ? h.OutputTolerance : h.Tolerance;
+        double worst = 0.0;
+        std::vector<std::string> wrong;
+        for (const Asked& it : items) {
+            const double d = std::isfinite(it.Student) ? std::fabs(double(it.Student) - double(it.Engine)) : HUGE_VAL;
+            if (!(d <= tolerance)) wrong.push_back(it.Label);
+            if (std::isfinite(d))
+                worst = std::max(worst, d);
+            else
+                worst = std::max(worst, double(std::fabs(it.Engine)) + 1.0);
+        }
+        CriterionResult c = Criterion(id, Fmt(Tr("Aufgabe", "%1 bei %2"), {name, h.Point}), worst, tolerance,
+                                      Compare::AtMost, "", h.Line);
+        c.Passed = wrong.empty();
+        c.Point = h.Point;
+        if (missing && !c.Passed) c.Reasons.push_back(Fmt(Tr("Aufgabe", "Zu %1 gibt es keine Antworten."), {h.Point}));
+        for (const std::string& w : wrong)
+            c.Reasons.push_back(Fmt(Tr("Aufgabe", "%1 stimmt nicht (erlaubte Abweichung %2)."), {w, Num(tolerance)}));
+        r.Criteria.push_back(std::move(c));
+    }
+}
+
+CriterionResult RulesCriterion(const fuzzy::Project& p, int limit, int line) {
+    const int filled = FilledRules(p);
+    CriterionResult c =
+        Criterion("rules", Tr("Aufgabe", "Gef\xC3\xBCllte Regelfelder"), filled, limit, Compare::AtMost, "", line);
+    if (!c.Passed)
+        c.Reasons.push_back(Fmt(Tr("Aufgabe",
+                                   "Die Tabelle hat %1 Regeln, erlaubt sind h\xC3\xB6"
+                                   "chstens %2."),
+                                {std::to_string(filled), std::to_string(limit)}));
+    return c;
+}
+
+// Every truck run of all sections, each speed once.
+struct TruckRuns {
+    std::vector<float> Speeds;
+    std::vector<std::vector<dorvane::StartRun>> Runs;  // per speed, in the order of the starts
+};
+
+bool RunTrucks(const Exercise& e, const fuzzy::Project& p, const CheckOptions& o, TruckRuns& out) {
+    for (const TruckCheck& t : e.Truck)
+        for (float v : t.Speeds)
+            if (std::find_if(out.Speeds.begin(), out.Speeds.end(), [&](float x) { return SameBits(x, v); }) ==
+                out.Speeds.end())
+                out.Speeds.push_back(v);
+    if (out.Speeds.empty()) return true;
+    const std::vector<dorvane::StartValues>& starts = dorvane::GridStarts();
+    const std::size_t n = starts.size();
+    out.Runs.assign(out.Speeds.size(), std::vector<dorvane::StartRun>(n));
+    const int threads = fuzzy::ThreadsFor(o.Threads, n * out.Speeds.size());
+    std::vector<fuzzy::Project> copies(static_cast<std::size_t>(threads), p);
+    std::atomic<bool> stopped{false};
+    // The slow speed's runs are the long ones: they go out first.
+    std::vector<std::size_t> order(out.Speeds.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t x, std::size_t y) { return std::fabs(out.Speeds[x]) < std::fabs(out.Speeds[y]); });
+    fuzzy::ParallelFor(n * out.Speeds.size(), threads, [&](std::size_t item, int worker) {
+        if (Cancelled(o)) {
+            stopped = true;
+            return;
+        }
+        const std::size_t g = order[item / n];
+        const std::size_t i = item % n;
+        const fuzzy::Controller c(copies[static_cast<std::size_t>(worker)]);
+        dorvane::StartRun& run = out.Runs[g][i];
+        run.StartRearX = dorvane::RearXAtStart(starts[i]);
+        run.Result = dorvane::RunFuzzy(c, starts[i], out.Speeds[g]);
+        run.Quality = dorvane::Judge(run.Result, run.StartRearX);
+    });
+    return !stopped;
+}
+
+void CheckTruck(const TruckCheck& t, const fuzzy::Project& p, const TruckRuns& runs, CheckResult& r) {
+    for (float v : t.Speeds) {
+        std::size_t g = 0;
+        while (!SameBits(runs.Speeds[g], v)) ++g;
+        const std::vector<dorvane::StartRun>& rs = runs.Runs[g];
+        const dorvane::GridFigures f = dorvane::Figures(rs);
+        const std::string speed = Num(v) + " m/s";
+        if (t.MinDocked) {
+            CriterionResult c = Criterion("truck.docked", Fmt(Tr("Aufgabe", "Angedockt bei %1"), {speed}), f.Docked,
+                                          *t.MinDocked, Compare::AtLeast, "", t.Line);
+            c.Speed = v;
+            std::vector<std::string> places;
+            for (std::size_t i = 0; i < rs.size(); ++i)
+                if (!rs[i].Quality.Good()) {
+                    places.push_back(StartText(rs[i].Result.Start));
+                    if (!c.Passed) c.Starts.push_back(StartRef{v, static_cast<int>(i), rs[i].Result.Start});
+                }
+            if (!c.Passed)
+                c.Reasons.push_back(
+                    Fmt(Tr("Aufgabe", "%1 von %2 Starts docken an, verlangt sind %3. Nicht angedockt: %4"),
+                        {std::to_string(f.Docked), std::to_string(f.Starts), std::to_string(*t.MinDocked),
+                         Places(places)}));
+            r.Criteria.push_back(std::move(c));
+        }
+        if (t.MaxLeftRoad) {
+            CriterionResult c = Criterion("truck.left_road",
+                                          Fmt(Tr("Aufgabe",
+                                                 "Stra\xC3\x9F"
+                                                 "e verlassen bei %1"),
+                                              {speed}),
+                                          f.LeftRoad(), *t.MaxLeftRoad, Compare::AtMost, "", t.Line);
+            c.Speed = v;
+            std::vector<std::string> places;
+            for (std::size_t i = 0; i < rs.size(); ++i)
+                if (rs[i].Quality.MustKeepRoad && !rs[i].Quality.KeptRoad) {
+                    places.push_back(StartText(rs[i].Result.Start));
+                    if (!c.Passed) c.Starts.push_back(StartRef{v, static_cast<int>(i), rs[i].Result.Start});
+                }
+            if (!c.Passed)
+                c.Reasons.push_back(Fmt(Tr("Aufgabe",
+                                           "Starts, die die Stra\xC3\x9F"
+                                           "e verlassen: %1 \xE2\x80\x93 %2"),
+                                        {std::to_string(f.LeftRoad()), Places(places)}));
+            r.Criteria.push_back(std::move(c));
+        }
+    }
+    if (t.MaxRules) r.Criteria.push_back(RulesCriterion(p, *t.MaxRules, t.Line));
+}
+
+bool ForceWithin(const pemrak::RunResult& run, const fuzzy::TFuzzy& out) {
+    for (const pemrak::TrackPoint& pt : run.Track)
+        if (!(pt.Kraft >= out.RangeMin && pt.Kraft <= out.RangeMax)) return false;
+    return true;
+}
+
+bool CheckLoco(const LocoCheck& l, const fuzzy::Project& p, const CheckOptions& o, CheckResult& r) {
+    const std::vector<pemrak::RunOptions> runs = l.Runs();
+    std::vector<pemrak::JudgedRun> judged(runs.size());
+    const int threads = fuzzy::ThreadsFor(o.Threads, runs.size());
+    std::vector<fuzzy::Project> copies(static_cast<std::size_t>(threads), p);
+    std::atomic<bool> stopped{false};
+    fuzzy::ParallelFor(runs.size(), threads, [&](std::size_t i, int worker) {
+        if (Cancelled(o)) {
+            stopped = true;
+            return;
+        }
+        const fuzzy::Controller c(copies[static_cast<std::size_t>(worker)]);
+        judged[i] = pemrak::RunAndJudge(c, runs[i]);
+    });
+    if (stopped) return false;
+
+    if (l.RestWithin) {
+        double latest = 0.0;
+        CriterionResult c =
+            Criterion("loco.rest", Tr("Aufgabe", "In Ruhe nach"), 0.0, *l.RestWithin, Compare::AtMost, "s", l.Line);
+        for (std::size_t i = 0; i < judged.size(); ++i) {
+            const pemrak::JudgedRun& j = judged[i];
+            const double at = j.AtRestFrom ? double(*j.AtRestFrom) : double(j.Figures.EndT);
+            latest = std::max(latest, at);
+            if (j.AtRestFrom && at <= *l.RestWithin) continue;
+            c.Runs.push_back(runs[i]);
+            c.Reasons.push_back(j.AtRestFrom
+                                    ? Fmt(Tr("Aufgabe", "%1 erst nach %2 s in Ruhe"), {RunText(runs[i]), Dec(at, 1)})
+                                    : Fmt(Tr("Aufgabe", "%1 nicht in Ruhe (Ende nach %2 s)"),
+                                          {RunText(runs[i]), Dec(j.Figures.EndT, 1)}));
+        }
+        c.Measured = latest;
+        c.Passed = c.Runs.empty();
+        r.Criteria.push_back(std::move(c));
+    }
+    if (l.MaxOvershootCm) {
+        double most = 0.0;
+        CriterionResult c = Criterion("loco.overshoot",
+                                      Tr("Aufgabe",
+                                         "\xC3\x9C"
+                                         "ber die Marke hinaus"),
+                                      0.0, *l.MaxOvershootCm, Compare::AtMost, "cm", l.Line);
+        for (std::size_t i = 0; i < judged.size(); ++i) {
+            const double over = judged[i].Figures.OvershootCm;
+            const bool finite = judged[i].Figures.Finite && std::isfinite(over);
+            most = std::max(most, finite ? over : 1.0e9);
+            if (finite && over <= *l.MaxOvershootCm) continue;
+            c.Runs.push_back(runs[i]);
+            c.Reasons.push_back(Fmt(Tr("Aufgabe",
+                                       "%1 %2 cm \xC3\xBC"
+                                       "ber die Marke"),
+                                    {RunText(runs[i]), finite ? Dec(over, 1) : std::string("\xE2\x88\x9E")}));
+        }
+        c.Measured = most;
+        c.Passed = c.Runs.empty();
+        r.Criteria.push_back(std::move(c));
+    }
+    if (l.ForceInRange) {
+        CriterionResult c = Criterion("loco.force",
+                                      Tr("Aufgabe",
+                                         "Fahrten mit Kraft au\xC3\x9F"
+                                         "erhalb des Ausgangsbereichs"),
+                                      0.0, 0.0, Compare::AtMost, "", l.Line);
+        for (std::size_t i = 0; i < judged.size(); ++i) {
+            if (ForceWithin(judged[i].Run, p.Out)) continue;
+            c.Runs.push_back(runs[i]);
+            c.Reasons.push_back(Fmt(Tr("Aufgabe",
+                                       "%1 liegt die Kraft au\xC3\x9F"
+                                       "erhalb von %2 bis %3 N"),
+                                    {RunText(runs[i]), Num(p.Out.RangeMin), Num(p.Out.RangeMax)}));
+        }
+        c.Measured = static_cast<double>(c.Runs.size());
+        c.Passed = c.Runs.empty();
+        r.Criteria.push_back(std::move(c));
+    }
+    if (l.MaxSignChanges) {
+        int most = 0;
+        CriterionResult c = Criterion("loco.sign_changes", Tr("Aufgabe", "Vorzeichenwechsel der Kraft"), 0.0,
+                                      *l.MaxSignChanges, Compare::AtMost, "", l.Line);
+        for (std::size_t i = 0; i < judged.size(); ++i) {
+            const int n = judged[i].Figures.SignChanges;
+            most = std::max(most, n);
+            if (n <= *l.MaxSignChanges) continue;
+            c.Runs.push_back(runs[i]);
+            c.Reasons.push_back(Fmt(Tr("Aufgabe", "%1 wechselt die Kraft %2-mal das Vorzeichen"),
+                                    {RunText(runs[i]), std::to_string(n)}));
+        }
+        c.Measured = most;
+        c.Passed = c.Runs.empty();
+        r.Criteria.push_back(std::move(c));
+    }
+    if (l.MaxRules) r.Criteria.push_back(RulesCriterion(p, *l.MaxRules, l.Line));
+    return true;
+}
+
+}  // namespace
+
+int FilledRules(const fuzzy::Project& p) {
+    const int rows = p.B.Defined ? p.B.UsedTerms() : 1;
+    int n = 0;
+    for (int row = 1; row <= rows; ++row)
+        for (int col = 1; col <= p.A.UsedTerms(); ++col) {
+            const int k = p.Rules.Get(row, col);
+            if (k >= 1 && k <= p.Out.UsedTerms()) ++n;
+        }
+    return n;
+}
+
+std::vector<std::string> ForbiddenChanges(const Exercise& e, const fuzzy::Project& student) {
+    std::vector<std::string> out;
+    const fuzzy::Project start = e.StartProject();
+    VariableChanges(0, start.A, student.A, e.MayChange, out);
+    VariableChanges(1, start.B, student.B, e.MayChange, out);
+    VariableChanges(2, start.Out, student.Out, e.MayChange, out);
+    if (!e.MayChange.Rules) {
+        std::vector<std::string> cells;
+        for (int row = 1; row <= 5; ++row)
+            for (int col = 1; col <= 5; ++col)
+                if (start.Rules.Get(row, col) != student.Rules.Get(row, col))
+                    cells.push_back(start.B.Defined
+                                        ? Quote(TermName(start.A, col)) + " / " + Quote(TermName(start.B, row))
+                                        : Quote(TermName(start.A, col)));
+        if (!cells.empty())
+            out.push_back(Fmt(Tr("Aufgabe", "Regeln ge\xC3\xA4ndert (%1 Felder): %2"),
+                              {std::to_string(cells.size()), Places(cells)}));
+    }
+    return out;
+}
+
+CheckResult Check(const Exercise& e, const fuzzy::Project& student, const Answers& answers, const CheckOptions& o) {
+    CheckResult r;
+    r.TeacherMarks = e.MarkedBy != Marking::Automatic;
+    r.Changes = ForbiddenChanges(e, student);
+    if (!r.Changes.empty()) {
+        r.Overall = Verdict::Refused;
+        return r;
+    }
+    std::vector<std::string> hints;
+    const auto failedFrom = [&](std::size_t before, const Text& hint) {
+        for (std::size_t i = before; i < r.Criteria.size(); ++i)
+            if (!r.Criteria[i].Passed) {
+                if (!hint.Empty() && std::find(hints.begin(), hints.end(), hint.Active()) == hints.end())
+                    hints.push_back(hint.Active());
+                return;
+            }
+    };
+    for (const CoverageCheck& c : e.Coverage) {
+        const std::size_t before = r.Criteria.size();
+        CheckCoverage(c, student, r);
+        failedFrom(before, c.Hint);
+    }
+    for (const HandCheck& h : e.Hand) {
+        const std::size_t before = r.Criteria.size();
+        CheckHand(h, student, answers, r);
+        failedFrom(before, h.Hint);
+    }
+    TruckRuns trucks;
+    if (!RunTrucks(e, student, o, trucks)) {
+        r.Cancelled = true;
+        return r;
+    }
+    for (const TruckCheck& t : e.Truck) {
+        const std::size_t before = r.Criteria.size();
+        CheckTruck(t, student, trucks, r);
+        failedFrom(before, t.Hint);
+    }
+    for (const LocoCheck& l : e.Loco) {
+        const std::size_t before = r.Criteria.size();
+        if (!CheckLoco(l, student, o, r)) {
+            r.Cancelled = true;
+            return r;
+        }
+        failedFrom(before, l.Hint);
+    }
+    const bool all =
+        std::all_of(r.Criteria.begin(), r.Criteria.end(), [](const CriterionResult& c) { return c.Passed; });
+    r.Overall = all ? Verdict::Passed : Verdict::Failed;
+    if (!all) {
+        r.Hints = hints;
+        if (!e.Hint.Empty()) r.Hints.push_back(e.Hint.Active());
+    }
+    return r;
+}
+
+std::string Summary(const CriterionResult& c) {
+    const std::string unit = c.Unit.empty() ? "" : " " + c.Unit;
+    const bool whole = c.Unit.empty() && c.Id.rfind("hand.", 0) != 0;
+    // Counts whole, times and distances to a hundredth, deviations as they are.
+    const auto show = [&](double v) {
+        if (whole) return std::to_string(static_cast<long long>(std::llround(v)));
+        if (!c.Unit.empty()) return Dec(v, 2);
+        return Num(v);
+    };
+    const std::string limit = c.Direction == Compare::AtLeast
+                                  ? Fmt(Tr("Aufgabe", "mindestens %1"), {show(c.Limit) + unit})
+                                  : Fmt(Tr("Aufgabe",
+                                           "h\xC3\xB6"
+                                           "chstens %1"),
+                                        {show(c.Limit) + unit});
+    if (c.Id.rfind("hand.", 0) == 0)
+        return Fmt(Tr("Aufgabe", "%1: gr\xC3\xB6\xC3\x9Fte Abweichung %2 (%3)"), {c.Name, show(c.Measured), limit});
+    return Fmt(Tr("Aufgabe", "%1: %2 (%3)"), {c.Name, show(c.Measured) + unit, limit});
+}
+
+std::string VerdictText(Verdict v) {
+    switch (v) {
+    case Verdict::Passed: return Tr("Aufgabe", "bestanden");
+    case Verdict::Failed: return Tr("Aufgabe", "nicht bestanden");
+    case Verdict::Refused: return Tr("Aufgabe", "abgelehnt: ge\xC3\xA4ndert, was die Aufgabe nicht erlaubt");
+    }
+    return {};
+}
+
+}  // namespace exercise

@@ -1,0 +1,141 @@
+#pragma once
+// An exercise as a .fuzaufgabe file holds it (docs/aufgaben.md): title and
+// task in German and English, the project the student starts from, what the
+// student may change, the checks and the hints. The reader (Reader.h) makes
+// one; the check (Check.h) judges a student's project and answers by it.
+
+#include "fuzzy/Language.h"
+#include "fuzzy/Project.h"
+#include "loco/model/LocoLauf.h"
+
+#include <array>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace exercise {
+
+// A text in both languages; English may be missing, then German stands in.
+struct Text {
+    std::string De;
+    std::string En;
+    const std::string& In(fuzzy::Language l) const { return l == fuzzy::Language::English && !En.empty() ? En : De; }
+    // In the active language.
+    const std::string& Active() const { return In(fuzzy::ActiveLanguage()); }
+    bool Empty() const { return De.empty() && En.empty(); }
+};
+
+// The parts of a project an exercise may leave to the student. Whatever is
+// not allowed is locked: the Werkstatt does not let it be edited, and the
+// check refuses a project in which it changed. Which variables exist is never
+// the student's to change; the names of variables and terms always are (no
+// check reads a name).
+struct Permissions {
+    bool Rules = false;   // the 25 entries of the rule table
+    bool Terms = false;   // how many terms each variable has, their corners and heights
+    bool Ranges = false;  // each variable's range (RangeMin, RangeMax)
+    bool Nothing() const { return !Rules && !Terms && !Ranges; }
+};
+
+// Who marks the exercise: the check alone, the teacher alone (a drawing or a
+// written explanation; the check covers only what a program can judge), or both.
+enum class Marking { Automatic, Teacher, Both };
+
+// [truck]: the truck grid (dorvane::GridStarts, 164 starts) at each speed.
+struct TruckCheck {
+    int Line = 0;                    // where the section starts in the file
+    std::vector<float> Speeds;       // m/s, negative: backwards
+    std::optional<int> MinDocked;    // docked starts at each speed, at least
+    std::optional<int> MaxLeftRoad;  // starts that leave the road at each speed, at most
+    std::optional<int> MaxRules;     // filled rule cells, at most
+    Text Hint;                       // shown when this check fails
+};
+
+// [lok]: every mass with every step size, from the given distance.
+struct LocoCheck {
+    int Line = 0;
+    std::vector<float> Masses;  // kg
+    std::vector<float> Steps;   // s
+    float Friction = 3.0f;      // N*s/m
+    float DistanceCm = 100.0f;
+    float MaxTime = 60.0f;                // s, a run ends at the latest here
+    std::optional<float> RestWithin;      // s: at rest (|s| < 1 cm, |v| < 0.5 cm/s to the end) by then
+    std::optional<float> MaxOvershootCm;  // cm past the mark, at most
+    bool ForceInRange = false;            // the force always within the output's range
+    std::optional<int> MaxSignChanges;    // of the force in one run, at most
+    std::optional<int> MaxRules;          // filled rule cells, at most
+    Text Hint;
+
+    // The runs in order: masses outside, steps inside.
+    std::vector<pemrak::RunOptions> Runs() const;
+};
+
+// What a hand inference step asks for.
+enum class Quantity { Membership, Firing, Heights, Output };
+
+// [handrechnung]: one inference step worked out by hand at (A, B).
+struct HandCheck {
+    int Line = 0;
+    std::string Point;  // its name, the section of the answers ("P1")
+    float A = 0.0f;
+    std::optional<float> B;         // given when the project has input B
+    std::vector<Quantity> Asked;    // in the order of the file
+    float Tolerance = 0.01f;        // each degree, strength and height within this of the engine's
+    float OutputTolerance = 0.01f;  // the crisp output within this (toleranz_ausgang, else Tolerance)
+    Text Hint;
+    bool Asks(Quantity q) const;
+};
+
+// [abdeckung]: no point of the inputs' ranges without a firing rule.
+struct CoverageCheck {
+    int Line = 0;
+    Text Hint;
+};
+
+struct Exercise {
+    int Format = 1;
+    Text Title;
+    Text Task;         // the task for the student, several lines
+    Text Hint;         // shown after any failed check
+    Text TeacherNote;  // for the teacher's sheet: what a good answer says, how to mark
+    Permissions MayChange;
+    Marking MarkedBy = Marking::Automatic;
+    // The starting project: a template by name ("leer", "truck", "lok") or
+    // embedded. An embedded one may come with English names as well (the same
+    // numbers); a template has its names in the active language anyway.
+    std::string Template;
+    fuzzy::Project Start;
+    std::optional<fuzzy::Project> StartEn;
+
+    std::vector<CoverageCheck> Coverage;
+    std::vector<HandCheck> Hand;
+    std::vector<TruckCheck> Truck;
+    std::vector<LocoCheck> Loco;
+
+    // The starting project with the names of the active language (a
+    // template's names follow it; an embedded project has English names
+    // only where [projekt.en] gives them).
+    fuzzy::Project StartProject() const;
+    // Whether a student's project is needed (some check reads it, or the
+    // student may change it); otherwise the answers are all there is.
+    bool NeedsProject() const { return !Coverage.empty() || !Truck.empty() || !Loco.empty() || !MayChange.Nothing(); }
+    bool NeedsAnswers() const { return !Hand.empty(); }
+};
+
+// A student's answers to the hand inference steps: per point, each quantity
+// by term or rule cell. What is not given counts as 0.
+struct PointAnswers {
+    std::array<std::optional<float>, fuzzy::MaxTerms> MembershipA{};  // term i at [i - 1]
+    std::array<std::optional<float>, fuzzy::MaxTerms> MembershipB{};
+    // Rule in row r (term of B), column c (term of A) at [(r - 1) * 5 + c - 1].
+    std::array<std::optional<float>, 25> Firing{};
+    std::array<std::optional<float>, fuzzy::MaxTerms> Heights{};  // output term k at [k - 1]
+    std::optional<float> Output;
+};
+
+struct Answers {
+    std::map<std::string, PointAnswers> Points;  // by the point's name
+};
+
+}  // namespace exercise

@@ -1,0 +1,591 @@
+#include "exercise/Reader.h"
+
+#include "fuzzy/Language.h"
+#include "fuzzy/ProjectCheck.h"
+#include "fuzzy/Templates.h"
+#include "fuzzy/Text.h"
+#include "tuning/Score.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <system_error>
+
+namespace exercise {
+
+using fuzzy::Fmt;
+using fuzzy::Tr;
+
+namespace {
+
+// Bounds of what a file may ask for: the checks must stay quick enough to
+// run after every edit.
+constexpr std::size_t MaxTextBytes = 20000;
+constexpr std::size_t MaxTruckSections = 4;
+constexpr std::size_t MaxLocoSections = 4;
+constexpr std::size_t MaxHandSections = 12;
+constexpr std::size_t MaxSpeeds = 4;
+constexpr std::size_t MaxMasses = 8;
+constexpr std::size_t MaxStepSizes = 4;
+// Inputs and answers are numbers a person reads: far inside single precision.
+constexpr double MaxMagnitude = 1.0e6;
+
+[[noreturn]] void Fail(const std::string& message, int line) { throw FormatError(message, line); }
+
+// A name in the quotation marks of the active language.
+std::string Quote(const std::string& s) {
+    return fuzzy::ActiveLanguage() == fuzzy::Language::English ? "\xE2\x80\x9C" + s + "\xE2\x80\x9D"
+                                                               : "\xE2\x80\x9E" + s + "\xE2\x80\x9C";
+}
+
+[[noreturn]] void UnknownKey(const KeyValue& kv, const std::string& section) {
+    Fail(Fmt(Tr("Aufgabe",
+                "[%1] kennt den Schl\xC3\xBC"
+                "ssel %2 nicht."),
+             {section, Quote(kv.Key)}),
+         kv.Line);
+}
+
+void Once(std::vector<std::string>& seen, const Section& s) {
+    if (std::find(seen.begin(), seen.end(), s.Name) != seen.end())
+        Fail(Fmt(Tr("Aufgabe", "Den Abschnitt [%1] gibt es schon einmal."), {s.Name}), s.Line);
+    seen.push_back(s.Name);
+}
+
+// "hinweis.de" and "hinweis.en" of a check's section; true when kv was one.
+bool TakeHint(const KeyValue& kv, Text& hint) {
+    if (kv.Key == "hinweis.de") {
+        hint.De = kv.Value;
+        return true;
+    }
+    if (kv.Key == "hinweis.en") {
+        hint.En = kv.Value;
+        return true;
+    }
+    return false;
+}
+
+std::vector<float> Floats(const std::vector<double>& v) {
+    std::vector<float> out;
+    for (double x : v) out.push_back(static_cast<float>(x));
+    return out;
+}
+
+float Float(double v) { return static_cast<float>(v); }
+
+bool SameBits(float x, float y) { return std::memcmp(&x, &y, sizeof x) == 0; }
+
+// Everything but the names: the English project must be the German one.
+bool SameNumbers(const fuzzy::TFuzzy& x, const fuzzy::TFuzzy& y) {
+    if (x.Defined != y.Defined) return false;
+    if (!x.Defined) return true;
+    if (x.TermCount != y.TermCount || !SameBits(x.RangeMin, y.RangeMin) || !SameBits(x.RangeMax, y.RangeMax))
+        return false;
+    for (int i = 1; i <= x.UsedTerms(); ++i)
+        for (int j = 1; j <= 5; ++j)
+            if (!SameBits(x.GetParam(i, j), y.GetParam(i, j))) return false;
+    return true;
+}
+
+// [projekt]: "vorlage = NAME", or the lines of a .fuz file, each behind "|".
+void ReadProjectSection(const Section& s, Exercise& e, fuzzy::Project& into, bool english) {
+    std::string bytes;
+    std::vector<int> lines;  // the file's line of each project line
+    std::optional<KeyValue> templ;
+    for (const TextLine& l : s.Lines) {
+        std::string_view t = l.Text;
+        while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
+        if (!t.empty() && t.front() == '|') {
+            t.remove_prefix(1);
+            if (!t.empty() && t.front() == ' ') t.remove_prefix(1);
+            std::string cp;
+            char32_t bad = 0;
+            if (!fuzzy::text::Utf8ToCp1252(t, cp, bad))
+                Fail(Tr("Aufgabe",
+                        "Ein Projekt kann dieses Zeichen nicht enthalten (es wird in Windows-1252 gespeichert)."),
+                     l.Number);
+            bytes += cp;
+            bytes += "\r\n";
+            lines.push_back(l.Number);
+            continue;
+        }
+        if (t.empty() || t.front() == '#' || t.front() == ';') continue;
+        Section one{s.Line, s.Name, {l}};
+        const std::vector<KeyValue> kv = KeyValues(one);
+        if (kv.front().Key != "vorlage" || english) UnknownKey(kv.front(), s.Name);
+        if (templ)
+            Fail(Fmt(Tr("Aufgabe", "%1 steht schon in Zeile %2."), {"vorlage", std::to_string(templ->Line)}), l.Number);
+        templ = kv.front();
+    }
+    if (templ && !lines.empty())
+        Fail(Tr("Aufgabe", "[projekt] nennt entweder eine Vorlage oder enth\xC3\xA4lt ein Projekt, nicht beides."),
+             templ->Line);
+    if (templ) {
+        const auto p = fuzzy::TemplateNamed(templ->Value);
+        if (!p)
+            Fail(Fmt(Tr("Aufgabe", "Unbekannte Vorlage %1 (es gibt leer, truck und lok)."), {Quote(templ->Value)}),
+                 templ->Line);
+        e.Template = templ->Value;
+        into = *p;
+        return;
+    }
+    if (lines.empty())
+        Fail(Fmt(Tr("Aufgabe",
+                    "[%1] ist leer: erwartet wird \xE2\x80\x9Evorlage = lok\xE2\x80\x9C oder die Zeilen eines Projekts "
+                    "hinter \xE2\x80\x9E|\xE2\x80\x9C."),
+                 {s.Name}),
+             s.Line);
+    const fuzzy::ProjectDiagnosis d = fuzzy::DiagnoseProject(bytes);
+    if (!d.ok) {
+        const int at = d.line >= 1 && static_cast<std::size_t>(d.line) <= lines.size()
+                           ? lines[static_cast<std::size_t>(d.line - 1)]
+                           : lines.back();
+        Fail(Fmt(Tr("Aufgabe",
+                    "Das Projekt in [%1] endet zu fr\xC3\xBCh oder passt nicht: erwartet wird %2, gefunden: %3."),
+                 {s.Name, d.expected, d.found}),
+             at);
+    }
+    if (!d.zeroReads.empty()) Fail(Fmt(Tr("Aufgabe", "Im Projekt in [%1]: %2"), {s.Name, d.zeroReads.front()}), s.Line);
+    into = fuzzy::LoadProjectBytes(bytes);
+    if (!into.A.Defined || !into.Out.Defined)
+        Fail(Fmt(Tr("Aufgabe", "Das Projekt in [%1] braucht Eingang A und den Ausgang."), {s.Name}), s.Line);
+}
+
+void ReadHeader(const Section& s, Exercise& e, bool& haveFormat, bool& havePermissions) {
+    for (const KeyValue& kv : KeyValues(s)) {
+        if (kv.Key == "format") {
+            e.Format = IntegerValue(kv, 1, 1000);
+            if (e.Format != 1)
+                Fail(Fmt(Tr("Aufgabe", "Format %1 kennt dieses Programm nicht (es liest Format 1)."),
+                         {std::to_string(e.Format)}),
+                     kv.Line);
+            haveFormat = true;
+        } else if (kv.Key == "titel.de" || kv.Key == "titel.en") {
+            if (kv.Value.empty() || kv.Value.size() > 200)
+                Fail(Fmt(Tr("Aufgabe", "%1 erwartet einen Titel von 1 bis 200 Bytes."), {kv.Key}), kv.Line);
+            (kv.Key == "titel.de" ? e.Title.De : e.Title.En) = kv.Value;
+        } else if (kv.Key == "aenderbar") {
+            const auto words = WordList(kv, {"nichts", "regeln", "terme", "bereiche"});
+            const bool nothing = std::find(words.begin(), words.end(), "nichts") != words.end();
+            if (nothing && words.size() > 1)
+                Fail(Tr("Aufgabe", "aenderbar: \xE2\x80\x9Enichts\xE2\x80\x9C steht allein."), kv.Line);
+            for (const std::string& w : words) {
+                if (w == "regeln") e.MayChange.Rules = true;
+                if (w == "terme") e.MayChange.Terms = true;
+                if (w == "bereiche") e.MayChange.Ranges = true;
+            }
+            havePermissions = true;
+        } else if (kv.Key == "bewertung") {
+            const auto w = WordList(kv, {"automatisch", "lehrkraft", "beides"});
+            if (w.size() != 1) Fail(Tr("Aufgabe", "bewertung nimmt ein Wort."), kv.Line);
+            e.MarkedBy = w[0] == "automatisch" ? Marking::Automatic
+                         : w[0] == "lehrkraft" ? Marking::Teacher
+                                               : Marking::Both;
+        } else {
+            UnknownKey(kv, s.Name);
+        }
+    }
+}
+
+TruckCheck ReadTruck(const Section& s) {
+    TruckCheck c;
+    c.Line = s.Line;
+    const int starts = static_cast<int>(dorvane::GridStarts().size());
+    for (const KeyValue& kv : KeyValues(s)) {
+        if (kv.Key == "geschwindigkeiten")
+            c.Speeds = Floats(NumberList(kv, -20.0, -0.1, MaxSpeeds));
+        else if (kv.Key == "angedockt_min")
+            c.MinDocked = IntegerValue(kv, 0, starts);
+        else if (kv.Key == "strasse_verlassen_max")
+            c.MaxLeftRoad = IntegerValue(kv, 0, starts);
+        else if (kv.Key == "regeln_max")
+            c.MaxRules = IntegerValue(kv, 0, 25);
+        else if (!TakeHint(kv, c.Hint))
+            UnknownKey(kv, s.Name);
+    }
+    if (c.Speeds.empty())
+        Fail(Tr("Aufgabe", "[truck] braucht geschwindigkeiten (etwa \xE2\x80\x9E-1, -10\xE2\x80\x9C)."), s.Line);
+    if (!c.MinDocked && !c.MaxLeftRoad && !c.MaxRules)
+        Fail(Tr("Aufgabe",
+                "[truck] pr\xC3\xBC"
+                "ft nichts: es fehlen angedockt_min, strasse_verlassen_max und regeln_max."),
+             s.Line);
+    return c;
+}
+
+LocoCheck ReadLoco(const Section& s) {
+    LocoCheck c;
+    c.Line = s.Line;
+    c.Steps = {0.055f, 0.1f};
+    bool masses = false;
+    for (const KeyValue& kv : KeyValues(s)) {
+        if (kv.Key == "massen") {
+            c.Masses = Floats(NumberList(kv, 0.01, 1000.0, MaxMasses));
+            masses = true;
+        } else if (kv.Key == "schritte") {
+            c.Steps = Floats(NumberList(kv, 0.001, 1.0, MaxStepSizes));
+        } else if (kv.Key == "reibung") {
+            c.Friction = Float(NumberValue(kv, 0.0, 1000.0));
+        } else if (kv.Key == "abstand") {
+            c.DistanceCm = Float(NumberValue(kv, -10000.0, 10000.0));
+            if (c.DistanceCm == 0.0f) Fail(Tr("Aufgabe", "abstand darf nicht 0 sein."), kv.Line);
+        } else if (kv.Key == "zeit") {
+            c.MaxTime = Float(NumberValue(kv, 1.0, 600.0));
+        } else if (kv.Key == "ruhe_bis") {
+            c.RestWithin = Float(NumberValue(kv, 0.0, 600.0));
+        } else if (kv.Key == "ueberschwingen_max") {
+            c.MaxOvershootCm = Float(NumberValue(kv, 0.0, 10000.0));
+        } else if (kv.Key == "kraft_im_bereich") {
+            c.ForceInRange = YesNo(kv);
+        } else if (kv.Key == "vorzeichenwechsel_max") {
+            c.MaxSignChanges = IntegerValue(kv, 0, 100000);
+        } else if (kv.Key == "regeln_max") {
+            c.MaxRules = IntegerValue(kv, 0, 25);
+        } else if (!TakeHint(kv, c.Hint)) {
+            UnknownKey(kv, s.Name);
+        }
+    }
+    if (!masses)
+        Fail(Tr("Aufgabe",
+                "[lok] braucht massen (etwa \xE2\x80\x9E"
+                "1, 2, 4\xE2\x80\x9C)."),
+             s.Line);
+    if (!c.RestWithin && !c.MaxOvershootCm && !c.ForceInRange && !c.MaxSignChanges && !c.MaxRules)
+        Fail(Tr("Aufgabe",
+                "[lok] pr\xC3\xBC"
+                "ft nichts: es fehlen ruhe_bis, ueberschwingen_max, kraft_im_bereich, "
+                "vorzeichenwechsel_max und regeln_max."),
+             s.Line);
+    if (c.RestWithin && *c.RestWithin > c.MaxTime)
+        Fail(Tr("Aufgabe", "ruhe_bis liegt hinter zeit, dem Ende der Fahrten."), s.Line);
+    return c;
+}
+
+HandCheck ReadHand(const Section& s, std::size_t index) {
+    HandCheck c;
+    c.Line = s.Line;
+    c.Point = "P" + std::to_string(index + 1);
+    bool a = false, asked = false, tolerance = false;
+    std::optional<float> outputTolerance;
+    for (const KeyValue& kv : KeyValues(s)) {
+        if (kv.Key == "punkt") {
+            if (kv.Value.empty() || kv.Value.size() > 20 ||
+                !std::all_of(kv.Value.begin(), kv.Value.end(),
+                             [](char ch) {
+                                 return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') ||
+                                        (ch >= '0' && ch <= '9') || ch == '_';
+                             }) ||
+                kv.Value == "antworten")
+                Fail(Tr("Aufgabe", "punkt erwartet einen Namen aus Buchstaben, Ziffern und _ (etwa P1)."), kv.Line);
+            c.Point = kv.Value;
+        } else if (kv.Key == "a") {
+            c.A = Float(NumberValue(kv, -MaxMagnitude, MaxMagnitude));
+            a = true;
+        } else if (kv.Key == "b") {
+            c.B = Float(NumberValue(kv, -MaxMagnitude, MaxMagnitude));
+        } else if (kv.Key == "toleranz") {
+            c.Tolerance = Float(NumberValue(kv, 0.0001, 1000.0));
+            tolerance = true;
+        } else if (kv.Key == "toleranz_ausgang") {
+            outputTolerance = Float(NumberValue(kv, 0.0001, 1.0e6));
+        } else if (kv.Key == "fragen") {
+            for (const std::string& w : WordList(kv, {"zugehoerigkeit", "feuerstaerke", "hoehen", "ausgang"}))
+                c.Asked.push_back(w == "zugehoerigkeit" ? Quantity::Membership
+                                  : w == "feuerstaerke" ? Quantity::Firing
+                                  : w == "hoehen"       ? Quantity::Heights
+                                                        : Quantity::Output);
+            asked = true;
+        } else if (!TakeHint(kv, c.Hint)) {
+            UnknownKey(kv, s.Name);
+        }
+    }
+    if (!a) Fail(Tr("Aufgabe", "[handrechnung] braucht den Wert a von Eingang A."), s.Line);
+    if (!asked)
+        Fail(Tr("Aufgabe", "[handrechnung] braucht fragen (etwa \xE2\x80\x9Ezugehoerigkeit, ausgang\xE2\x80\x9C)."),
+             s.Line);
+    if (!tolerance) Fail(Tr("Aufgabe", "[handrechnung] braucht toleranz (etwa 0.01)."), s.Line);
+    c.OutputTolerance = outputTolerance.value_or(c.Tolerance);
+    return c;
+}
+
+std::string ReadAll(const std::string& path) {
+    std::error_code ec;
+    if (path.empty() || path.find('\0') != std::string::npos || !std::filesystem::is_regular_file(path, ec))
+        throw FormatError(Fmt(Tr("Aufgabe", "%1 ist keine lesbare Datei."), {path}));
+    const auto size = std::filesystem::file_size(path, ec);
+    if (ec) throw FormatError(Fmt(Tr("Aufgabe", "%1 ist keine lesbare Datei."), {path}));
+    if (size > MaxFileBytes)
+        throw FormatError(Fmt(Tr("Aufgabe",
+                                 "%1 ist gr\xC3\xB6\xC3\x9F"
+                                 "er als %2 KiB."),
+                              {path, std::to_string(MaxFileBytes / 1024)}));
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(path.c_str(), "rb"), &std::fclose);
+    if (!f) throw FormatError(Fmt(Tr("Aufgabe", "%1 ist keine lesbare Datei."), {path}));
+    std::string bytes(MaxFileBytes + 1, '\0');
+    const std::size_t n = std::fread(bytes.data(), 1, bytes.size(), f.get());
+    if (std::ferror(f.get())) throw FormatError(Fmt(Tr("Aufgabe", "%1 ist keine lesbare Datei."), {path}));
+    // The file may have grown since it was measured.
+    if (n > MaxFileBytes)
+        throw FormatError(Fmt(Tr("Aufgabe",
+                                 "%1 ist gr\xC3\xB6\xC3\x9F"
+                                 "er als %2 KiB."),
+                              {path, std::to_string(MaxFileBytes / 1024)}));
+    bytes.resize(n);
+    return bytes;
+}
+
+// The answer key of one quantity: "zugehoerigkeit.a.2", "feuerstaerke.3.1", "hoehe.4", "ausgang".
+void TakeAnswer(const KeyValue& kv, PointAnswers& p, const std::string& section) {
+    const double v = NumberValue(kv, -MaxMagnitude, MaxMagnitude, true);
+    const float f = static_cast<float>(v);
+    auto index = [&](std::string_view digit) -> int {
+        if (digit.size() == 1 && digit[0] >= '1' && digit[0] <= '5') return digit[0] - '0';
+        UnknownKey(kv, section);
+    };
+    const std::string& k = kv.Key;
+    const auto starts = [&](const char* prefix) { return k.rfind(prefix, 0) == 0; };
+    if (k == "ausgang") {
+        p.Output = f;
+    } else if (starts("zugehoerigkeit.a.")) {
+        p.MembershipA[static_cast<std::size_t>(index(std::string_view(k).substr(17)) - 1)] = f;
+    } else if (starts("zugehoerigkeit.b.")) {
+        p.MembershipB[static_cast<std::size_t>(index(std::string_view(k).substr(17)) - 1)] = f;
+    } else if (starts("hoehe.")) {
+        p.Heights[static_cast<std::size_t>(index(std::string_view(k).substr(6)) - 1)] = f;
+    } else if (starts("feuerstaerke.") && k.size() == 16 && k[14] == '.') {
+        const int r = index(std::string_view(k).substr(13, 1));
+        const int c = index(std::string_view(k).substr(15, 1));
+        p.Firing[static_cast<std::size_t>((r - 1) * 5 + c - 1)] = f;
+    } else {
+        UnknownKey(kv, section);
+    }
+}
+
+std::string Shortest(float v) {
+    std::array<char, 32> buf{};
+    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), v);
+    return std::string(buf.data(), res.ptr);
+}
+
+}  // namespace
+
+std::string ReadBoundedFile(const std::string& path) { return ReadAll(path); }
+
+Exercise ParseExercise(std::string_view bytes) {
+    const std::vector<Section> sections = SplitSections(bytes);
+    if (sections.empty() || sections.front().Name != "aufgabe")
+        Fail(Tr("Aufgabe", "Eine Aufgabendatei beginnt mit dem Abschnitt [aufgabe]."),
+             sections.empty() ? 1 : sections.front().Line);
+    Exercise e;
+    bool haveFormat = false, havePermissions = false;
+    std::vector<std::string> seen;
+    const Section* project = nullptr;
+    const Section* projectEn = nullptr;
+    for (const Section& s : sections) {
+        const std::string& n = s.Name;
+        if (n == "aufgabe") {
+            Once(seen, s);
+            ReadHeader(s, e, haveFormat, havePermissions);
+        } else if (n == "text.de" || n == "text.en" || n == "hinweis.de" || n == "hinweis.en" || n == "lehrkraft.de" ||
+                   n == "lehrkraft.en") {
+            Once(seen, s);
+            Text& t = n.rfind("text", 0) == 0 ? e.Task : n.rfind("hinweis", 0) == 0 ? e.Hint : e.TeacherNote;
+            (n.substr(n.size() - 2) == "de" ? t.De : t.En) = TextOf(s, MaxTextBytes);
+        } else if (n == "projekt") {
+            Once(seen, s);
+            project = &s;
+        } else if (n == "projekt.en") {
+            Once(seen, s);
+            projectEn = &s;
+        } else if (n == "truck") {
+            if (e.Truck.size() == MaxTruckSections)
+                Fail(Fmt(Tr("Aufgabe",
+                            "H\xC3\xB6"
+                            "chstens %1 Abschnitte [%2]."),
+                         {std::to_string(MaxTruckSections), n}),
+                     s.Line);
+            e.Truck.push_back(ReadTruck(s));
+        } else if (n == "lok") {
+            if (e.Loco.size() == MaxLocoSections)
+                Fail(Fmt(Tr("Aufgabe",
+                            "H\xC3\xB6"
+                            "chstens %1 Abschnitte [%2]."),
+                         {std::to_string(MaxLocoSections), n}),
+                     s.Line);
+            e.Loco.push_back(ReadLoco(s));
+        } else if (n == "handrechnung") {
+            if (e.Hand.size() == MaxHandSections)
+                Fail(Fmt(Tr("Aufgabe",
+                            "H\xC3\xB6"
+                            "chstens %1 Abschnitte [%2]."),
+                         {std::to_string(MaxHandSections), n}),
+                     s.Line);
+            e.Hand.push_back(ReadHand(s, e.Hand.size()));
+            for (std::size_t i = 0; i + 1 < e.Hand.size(); ++i)
+                if (e.Hand[i].Point == e.Hand.back().Point)
+                    Fail(Fmt(Tr("Aufgabe", "Den Punkt %1 gibt es schon in Zeile %2."),
+                             {e.Hand.back().Point, std::to_string(e.Hand[i].Line)}),
+                         s.Line);
+        } else if (n == "abdeckung") {
+            Once(seen, s);
+            CoverageCheck c;
+            c.Line = s.Line;
+            for (const KeyValue& kv : KeyValues(s))
+                if (!TakeHint(kv, c.Hint)) UnknownKey(kv, n);
+            e.Coverage.push_back(c);
+        } else {
+            Fail(Fmt(Tr("Aufgabe", "Einen Abschnitt [%1] gibt es in einer Aufgabe nicht."), {n}), s.Line);
+        }
+    }
+    const int head = sections.front().Line;
+    if (!haveFormat)
+        Fail(Tr("Aufgabe",
+                "[aufgabe] braucht \xE2\x80\x9E"
+                "format = 1\xE2\x80\x9C."),
+             head);
+    if (e.Title.De.empty()) Fail(Tr("Aufgabe", "[aufgabe] braucht titel.de."), head);
+    if (!havePermissions)
+        Fail(Tr("Aufgabe", "[aufgabe] braucht aenderbar (nichts, oder regeln, terme, bereiche)."), head);
+    if (e.Task.De.empty()) Fail(Tr("Aufgabe", "Es fehlt der Aufgabentext [text.de]."), head);
+    if (!project) Fail(Tr("Aufgabe", "Es fehlt der Abschnitt [projekt] mit dem Startprojekt."), head);
+    ReadProjectSection(*project, e, e.Start, false);
+    if (projectEn) {
+        if (!e.Template.empty())
+            Fail(Tr("Aufgabe",
+                    "[projekt.en] gibt es nur zu einem eingebetteten Projekt; eine Vorlage hat ihre englischen Namen "
+                    "schon."),
+                 projectEn->Line);
+        fuzzy::Project en;
+        ReadProjectSection(*projectEn, e, en, true);
+        if (!SameNumbers(en.A, e.Start.A) || !SameNumbers(en.B, e.Start.B) || !SameNumbers(en.Out, e.Start.Out) ||
+            en.Rules != e.Start.Rules)
+            Fail(Tr("Aufgabe",
+                    "[projekt.en] muss dieselben Zahlen und Regeln haben wie [projekt]; nur die Namen d\xC3\xBC"
+                    "rfen sich unterscheiden."),
+                 projectEn->Line);
+        e.StartEn = en;
+    }
+    if (e.Coverage.empty() && e.Hand.empty() && e.Truck.empty() && e.Loco.empty())
+        Fail(Tr("Aufgabe",
+                "Die Aufgabe pr\xC3\xBC"
+                "ft nichts: es fehlt ein Abschnitt [truck], [lok], [handrechnung] oder [abdeckung]."),
+             head);
+    for (const TruckCheck& c : e.Truck)
+        if (const auto why = tuning::Unsuitable(e.Start, tuning::Vehicle::Truck))
+            Fail(Fmt(Tr("Aufgabe", "Das Startprojekt passt nicht zum Truck: %1"), {*why}), c.Line);
+    for (const LocoCheck& c : e.Loco)
+        if (const auto why = tuning::Unsuitable(e.Start, tuning::Vehicle::Loco))
+            Fail(Fmt(Tr("Aufgabe", "Das Startprojekt passt nicht zur Lok: %1"), {*why}), c.Line);
+    for (const HandCheck& c : e.Hand) {
+        if (e.Start.B.Defined && !c.B) {
+            const bool onlyA =
+                std::all_of(c.Asked.begin(), c.Asked.end(), [](Quantity q) { return q == Quantity::Membership; });
+            if (!onlyA)
+                Fail(Tr("Aufgabe",
+                        "[handrechnung] braucht den Wert b von Eingang B (nur die Zugeh\xC3\xB6rigkeit zu A kommt ohne "
+                        "ihn aus)."),
+                     c.Line);
+        }
+        if (!e.Start.B.Defined && c.B)
+            Fail(Tr("Aufgabe", "[handrechnung] nennt b, aber das Projekt hat keinen Eingang B."), c.Line);
+    }
+    return e;
+}
+
+Exercise ReadExercise(const std::string& path) { return ParseExercise(ReadAll(path)); }
+
+bool LooksLikeAnswers(std::string_view bytes) {
+    try {
+        const std::vector<Section> s = SplitSections(bytes);
+        return !s.empty() && s.front().Name == "antworten";
+    } catch (const FormatError&) {
+        return false;
+    }
+}
+
+Answers ParseAnswers(std::string_view bytes) {
+    const std::vector<Section> sections = SplitSections(bytes);
+    if (sections.empty() || sections.front().Name != "antworten")
+        Fail(Tr("Aufgabe", "Eine Antwortdatei beginnt mit dem Abschnitt [antworten]."),
+             sections.empty() ? 1 : sections.front().Line);
+    Answers a;
+    bool format = false;
+    for (const KeyValue& kv : KeyValues(sections.front())) {
+        if (kv.Key != "format") UnknownKey(kv, "antworten");
+        if (IntegerValue(kv, 1, 1000) != 1)
+            Fail(Tr("Aufgabe", "Dieses Format kennt dieses Programm nicht (es liest Format 1)."), kv.Line);
+        format = true;
+    }
+    if (!format)
+        Fail(Tr("Aufgabe",
+                "[antworten] braucht \xE2\x80\x9E"
+                "format = 1\xE2\x80\x9C."),
+             sections.front().Line);
+    for (std::size_t i = 1; i < sections.size(); ++i) {
+        const Section& s = sections[i];
+        if (s.Name == "antworten" || a.Points.count(s.Name) != 0)
+            Fail(Fmt(Tr("Aufgabe", "Den Abschnitt [%1] gibt es schon einmal."), {s.Name}), s.Line);
+        if (a.Points.size() == MaxHandSections)
+            Fail(Fmt(Tr("Aufgabe",
+                        "H\xC3\xB6"
+                        "chstens %1 Punkte."),
+                     {std::to_string(MaxHandSections)}),
+                 s.Line);
+        PointAnswers& p = a.Points[s.Name];
+        for (const KeyValue& kv : KeyValues(s)) TakeAnswer(kv, p, s.Name);
+    }
+    return a;
+}
+
+Answers ReadAnswers(const std::string& path) { return ParseAnswers(ReadAll(path)); }
+
+std::string AnswersText(const Answers& a) {
+    std::string out = "[antworten]\nformat = 1\n";
+    for (const auto& [name, p] : a.Points) {
+        out += "\n[" + name + "]\n";
+        for (std::size_t i = 0; i < p.MembershipA.size(); ++i)
+            if (p.MembershipA[i])
+                out += "zugehoerigkeit.a." + std::to_string(i + 1) + " = " + Shortest(*p.MembershipA[i]) + "\n";
+        for (std::size_t i = 0; i < p.MembershipB.size(); ++i)
+            if (p.MembershipB[i])
+                out += "zugehoerigkeit.b." + std::to_string(i + 1) + " = " + Shortest(*p.MembershipB[i]) + "\n";
+        for (std::size_t i = 0; i < p.Firing.size(); ++i)
+            if (p.Firing[i])
+                out += "feuerstaerke." + std::to_string(i / 5 + 1) + "." + std::to_string(i % 5 + 1) + " = " +
+                       Shortest(*p.Firing[i]) + "\n";
+        for (std::size_t i = 0; i < p.Heights.size(); ++i)
+            if (p.Heights[i]) out += "hoehe." + std::to_string(i + 1) + " = " + Shortest(*p.Heights[i]) + "\n";
+        if (p.Output) out += "ausgang = " + Shortest(*p.Output) + "\n";
+    }
+    return out;
+}
+
+// Exercise's own members.
+
+bool HandCheck::Asks(Quantity q) const { return std::find(Asked.begin(), Asked.end(), q) != Asked.end(); }
+
+std::vector<pemrak::RunOptions> LocoCheck::Runs() const {
+    std::vector<pemrak::RunOptions> out;
+    for (float m : Masses)
+        for (float dt : Steps) {
+            pemrak::RunOptions o;
+            o.Start.Masse = m;
+            o.Start.Reibung = Friction;
+            o.Start.AbstandCm = DistanceCm;
+            o.Dt = dt;
+            o.MaxTime = MaxTime;
+            out.push_back(o);
+        }
+    return out;
+}
+
+fuzzy::Project Exercise::StartProject() const {
+    if (!Template.empty()) return *fuzzy::TemplateNamed(Template);
+    return fuzzy::ActiveLanguage() == fuzzy::Language::English && StartEn ? *StartEn : Start;
+}
+
+}  // namespace exercise

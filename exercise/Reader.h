@@ -1,0 +1,35 @@
+#pragma once
+// Reading exercises (.fuzaufgabe) and a student's answers (.fuzantwort), the
+// text format of docs/aufgaben.md. Both are files from outside: only regular
+// files, at most MaxFileBytes, lines of at most MaxLineBytes, UTF-8 without
+// control characters, every number checked against its range. Whatever does
+// not fit is refused with a FormatError naming the line, in the active
+// language; nothing is half-read.
+
+#include "exercise/Exercise.h"
+#include "exercise/Sections.h"
+
+#include <string>
+#include <string_view>
+
+namespace exercise {
+
+// The bytes of a file from outside: a regular file of at most MaxFileBytes.
+// Throws FormatError (no line) when it is none or cannot be read.
+std::string ReadBoundedFile(const std::string& path);
+
+Exercise ParseExercise(std::string_view bytes);
+Exercise ReadExercise(const std::string& path);
+
+Answers ParseAnswers(std::string_view bytes);
+Answers ReadAnswers(const std::string& path);
+
+// The text of an answers file that ParseAnswers reads back as the same
+// answers (numbers in their shortest exact form).
+std::string AnswersText(const Answers& a);
+
+// Whether the text starts like an answers file (its first section is
+// [antworten]): how a command line tells answers from a project.
+bool LooksLikeAnswers(std::string_view bytes);
+
+}  // namespace exercise

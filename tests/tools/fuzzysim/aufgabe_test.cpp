@@ -1,0 +1,201 @@
+// fuzzysim aufgabe: its exit status for a pass, a fail, a refusal and every
+// kind of unusable input, the shape of --json, and the starting project.
+#include "exercise/Reader.h"
+#include "fuzzy/Project.h"
+#include "tests/support/TestFiles.h"
+#include "tests/tools/fuzzysim/ShellLauf.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+using shelllauf::Quote;
+using shelllauf::Result;
+
+const std::string kDir = FUZZY_SOURCE_DIR "/examples/aufgaben/";
+
+Result Fuzzysim(const std::vector<std::string>& args, const testfiles::TempDir& dir) {
+    const std::string err = (dir.path() / "stderr.txt").string();
+    std::string cmd = Quote(FUZZYSIM_BIN);
+    for (const auto& a : args) cmd += " " + Quote(a);
+    cmd += " </dev/null 2>" + Quote(err);
+    Result r;
+    FILE* p = ::popen(cmd.c_str(), "r");
+    if (!p) return r;
+    char buf[4096];
+    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;) r.out.append(buf, n);
+    const int raw = ::pclose(p);
+    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    std::ifstream e(err, std::ios::binary);
+    r.err.assign(std::istreambuf_iterator<char>(e), std::istreambuf_iterator<char>());
+    return r;
+}
+
+struct Call {
+    const char* name;  // what the caller relies on
+    std::vector<std::string> args;
+    int status;
+};
+
+class AufgabeExit : public ::testing::TestWithParam<Call> {};
+
+TEST_P(AufgabeExit, Status) {
+    testfiles::TempDir dir;
+    std::vector<std::string> args;
+    for (std::string a : GetParam().args) {
+        if (a.rfind("@", 0) == 0) a = kDir + a.substr(1);
+        if (a.rfind("%", 0) == 0)
+            a = dir.Write(a.substr(1), "[aufgabe]\nformat = 1\ntitel.de = x\naenderbar = alles\n");
+        args.push_back(a);
+    }
+    const Result r = Fuzzysim(args, dir);
+    EXPECT_EQ(r.status, GetParam().status) << GetParam().name << "\n" << r.out << r.err;
+    if (GetParam().status == 2) {
+        EXPECT_FALSE(r.err.empty()) << GetParam().name;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tool, AufgabeExit,
+    ::testing::Values(
+        Call{"solution passes", {"aufgabe", "check", "@06_schnelle_lok.fuzaufgabe", "@06_schnelle_lok.loesung.fuz"}, 0},
+        Call{"wrong attempt fails",
+             {"aufgabe", "check", "@06_schnelle_lok.fuzaufgabe", "@06_schnelle_lok.falsch.fuz"},
+             1},
+        Call{"answers pass",
+             {"aufgabe", "check", "@01_regelschritt.fuzaufgabe", "@01_regelschritt.loesung.fuzantwort"},
+             0},
+        Call{"wrong answers fail",
+             {"aufgabe", "check", "@01_regelschritt.fuzaufgabe", "@01_regelschritt.falsch.fuzantwort", "--json"},
+             1},
+        Call{"locked part changed is refused",
+             {"aufgabe", "check", "@03_lok_tabelle.fuzaufgabe", "@05_truck_12_regeln.loesung.fuz"},
+             1},
+        Call{"missing exercise", {"aufgabe", "check", "@gibt_es_nicht.fuzaufgabe", "@03_lok_tabelle.loesung.fuz"}, 2},
+        Call{"exercise with a format error",
+             {"aufgabe", "check", "%kaputt.fuzaufgabe", "@03_lok_tabelle.loesung.fuz"},
+             2},
+        Call{"project as exercise",
+             {"aufgabe", "check", "@03_lok_tabelle.loesung.fuz", "@03_lok_tabelle.loesung.fuz"},
+             2},
+        Call{"project missing", {"aufgabe", "check", "@03_lok_tabelle.fuzaufgabe"}, 2},
+        Call{"answers missing", {"aufgabe", "check", "@01_regelschritt.fuzaufgabe"}, 2},
+        Call{"project unreadable", {"aufgabe", "check", "@03_lok_tabelle.fuzaufgabe", "@fehlt.fuz"}, 2},
+        Call{"exercise given as project",
+             {"aufgabe", "check", "@03_lok_tabelle.fuzaufgabe", "@03_lok_tabelle.fuzaufgabe"},
+             2},
+        Call{"project given as answers", {"aufgabe", "check", "@01_regelschritt.fuzaufgabe", "%antwort.fuzantwort"}, 2},
+        Call{"two projects",
+             {"aufgabe", "check", "@03_lok_tabelle.fuzaufgabe", "@03_lok_tabelle.loesung.fuz",
+              "@03_lok_tabelle.falsch.fuz"},
+             2},
+        Call{"unknown option", {"aufgabe", "check", "@03_lok_tabelle.fuzaufgabe", "--csv"}, 2},
+        Call{"unknown action", {"aufgabe", "pruefe", "@03_lok_tabelle.fuzaufgabe"}, 2},
+        Call{"no action", {"aufgabe"}, 2}),
+    [](const ::testing::TestParamInfo<Call>& i) {
+        std::string n = i.param.name;
+        for (char& c : n)
+            if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+        return n;
+    });
+
+// Every criterion with its measured value and limit; failing ones name
+// their starts or runs; the verdict agrees with the exit status.
+TEST(AufgabeJson, EveryCriterionWithValueAndLimit) {
+    testfiles::TempDir dir;
+    for (const char* n : {"05_truck_12_regeln", "06_schnelle_lok"}) {
+        const Result r =
+            Fuzzysim({"aufgabe", "check", kDir + n + ".fuzaufgabe", kDir + n + ".falsch.fuz", "--json"}, dir);
+        ASSERT_EQ(r.status, 1) << r.err;
+        const auto j = nlohmann::json::parse(r.out);
+        EXPECT_EQ(j["verdict"], "failed");
+        EXPECT_EQ(j["passed"], false);
+        EXPECT_TRUE(j["changes"].empty());
+        EXPECT_FALSE(j["hints"].empty());
+        ASSERT_FALSE(j["criteria"].empty());
+        for (const auto& c : j["criteria"]) {
+            EXPECT_TRUE(c["id"].is_string() && c["name"].is_string() && c["unit"].is_string());
+            EXPECT_TRUE(c["measured"].is_number() && c["limit"].is_number());
+            EXPECT_TRUE(c["compare"] == ">=" || c["compare"] == "<=");
+            const double m = c["measured"], l = c["limit"];
+            EXPECT_EQ(c["passed"].get<bool>(), c["compare"] == ">=" ? m >= l : m <= l) << c["id"];
+            EXPECT_EQ(c["reasons"].empty(), c["passed"].get<bool>()) << c["id"];
+            if (c["id"] == "truck.docked" || c["id"] == "truck.left_road") {
+                EXPECT_TRUE(c["speed"].is_number());
+            }
+            if (!c["passed"].get<bool>() && c["id"].get<std::string>().rfind("loco.", 0) == 0) {
+                ASSERT_TRUE(c["runs"].is_array());
+                for (const auto& run : c["runs"]) {
+                    EXPECT_TRUE(run["mass"].is_number() && run["step"].is_number());
+                    EXPECT_TRUE(run["friction"].is_number() && run["distance"].is_number());
+                }
+            }
+            if (c["id"] == "coverage" && !c["passed"].get<bool>()) {
+                EXPECT_EQ(c["boxes"].size(), c["measured"].get<std::size_t>());
+            }
+        }
+    }
+    // A refusal lists what changed and judges nothing.
+    const Result r = Fuzzysim(
+        {"aufgabe", "check", kDir + "03_lok_tabelle.fuzaufgabe", kDir + "05_truck_12_regeln.loesung.fuz", "--json"},
+        dir);
+    const auto j = nlohmann::json::parse(r.out);
+    EXPECT_EQ(j["verdict"], "refused");
+    EXPECT_FALSE(j["changes"].empty());
+    EXPECT_TRUE(j["criteria"].empty());
+}
+
+// The failing truck starts are named with their place in the grid.
+TEST(AufgabeJson, FailingStartsHaveTheirPlace) {
+    testfiles::TempDir dir;
+    // The locomotive's table on the truck task's terms: it docks almost nothing.
+    const std::string bad =
+        dir.Write("x.fuzaufgabe",
+                  "[aufgabe]\nformat = 1\ntitel.de = x\naenderbar = regeln\n[text.de]\nx\n"
+                  "[projekt]\nvorlage = truck\n[truck]\ngeschwindigkeiten = -10\nangedockt_min = 150\n");
+    const Result r = Fuzzysim({"aufgabe", "check", bad, kDir + "../truck.fuz", "--json"}, dir);
+    // truck.fuz's terms are not the template's: a refusal, not a run.
+    EXPECT_EQ(nlohmann::json::parse(r.out)["verdict"], "refused");
+    const Result s = Fuzzysim({"--lang", "de", "new", "truck", "-o", (dir.path() / "t.fuz").string()}, dir);
+    ASSERT_EQ(s.status, 0) << s.err;
+    const Result t = Fuzzysim({"aufgabe", "check", bad, (dir.path() / "t.fuz").string(), "--json"}, dir);
+    EXPECT_EQ(t.status, 1);
+    const auto j = nlohmann::json::parse(t.out);
+    const auto& c = j["criteria"][0];
+    EXPECT_EQ(c["id"], "truck.docked");
+    ASSERT_EQ(c["starts"].size(), 164u - c["measured"].get<std::size_t>());
+    for (const auto& st : c["starts"]) {
+        EXPECT_EQ(st["speed"], -10.0);
+        EXPECT_GE(st["index"].get<int>(), 0);
+        EXPECT_LT(st["index"].get<int>(), 164);
+        EXPECT_TRUE(st["x"].is_number() && st["attitude"].is_number());
+    }
+}
+
+// start writes the starting project, in the language asked for, and never
+// over an existing file.
+TEST(AufgabeStart, WritesTheStartingProject) {
+    testfiles::TempDir dir;
+    const std::string out = (dir.path() / "start.fuz").string();
+    const Result r = Fuzzysim({"--lang", "en", "aufgabe", "start", kDir + "04_luecke.fuzaufgabe", "-o", out}, dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const fuzzy::Project p = fuzzy::LoadProject(out);
+    EXPECT_EQ(p.A.Name, "Temperature deviation");
+    EXPECT_EQ(p.Rules, exercise::ReadExercise(kDir + "04_luecke.fuzaufgabe").Start.Rules);
+    const Result again = Fuzzysim({"aufgabe", "start", kDir + "04_luecke.fuzaufgabe", "-o", out}, dir);
+    EXPECT_EQ(again.status, 2);
+    // The starting project itself fails this exercise: there is something to do.
+    const Result check = Fuzzysim({"aufgabe", "check", kDir + "04_luecke.fuzaufgabe", out}, dir);
+    EXPECT_EQ(check.status, 1) << check.out;
+}
+
+}  // namespace
