@@ -15,6 +15,7 @@
 
 class QAction;
 class QCloseEvent;
+class QDockWidget;
 class QListWidget;
 class QListWidgetItem;
 class QMenu;
@@ -37,6 +38,7 @@ class LokLabor;
 
 namespace werkstatt {
 
+class AufgabenPanel;
 class TRegelSeite;
 class TVariablenSeite;
 
@@ -63,6 +65,8 @@ public:
     std::function<QString(const QString& vorschlag)> ExportDialog;
     // The file dialog of "Als PDF speichern…".
     std::function<QString(const QString& vorschlag)> PdfDialog;
+    // The file dialog of "Aufgabe öffnen…".
+    std::function<QString()> AufgabeDialog;
     // Starts a program detached; false when it could not be started.
     std::function<bool(const QString& programm, const QStringList& argumente)> Starte;
     // The folder the werkstatt binary lies in (where Dorvane and Pemrak are
@@ -91,6 +95,14 @@ public:
     // example's own file stays as it is.
     bool BeispielOeffnen(const QString& datei);
     void Oeffnen1Click();
+    // "Aufgabe öffnen…": an exercise (.fuzaufgabe) with its starting project
+    // as a new, unsaved project, the parts it does not allow to change
+    // locked, the exercise panel beside the editor. A file that does not fit
+    // is named with its line and nothing changes.
+    void AufgabeOeffnen1Click();
+    bool AufgabeOeffnen(const QString& datei);
+    AufgabenPanel* Aufgabe() const { return aufgabe_; }
+    QDockWidget* AufgabenDock() const { return aufgabeDock_; }
     // Loads into temporaries first: a file that does not load leaves the
     // project as it was (the engine has shown its messages).
     bool OeffnenDatei(const QString& datei);
@@ -163,6 +175,8 @@ private:
     void ZuletztMenueBauen();
     void FahrzeugMenueBauen();
     void BeispielMenueBauen();
+    void AufgabeBauen();
+    QString StandardAufgabeDialog();
     void FahrzeugZeigen();
     QString StandardOeffnenDialog();
     QString StandardSpeichernDialog(const QString& vorschlag);
@@ -172,6 +186,8 @@ private:
     ansichten::Kennfeld* kennfeld_ = nullptr;
     labor::TruckLabor* truckLabor_ = nullptr;
     labor::LokLabor* lokLabor_ = nullptr;
+    AufgabenPanel* aufgabe_ = nullptr;
+    QDockWidget* aufgabeDock_ = nullptr;
     QAction* fahrzeugTruck_ = nullptr;
     QAction* fahrzeugLok_ = nullptr;
 };

@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace labor {
 
@@ -308,6 +309,7 @@ void LokLabor::ZeigeErgebnis(LokErgebnis&& e) {
     ZeigeZahlen();
     Markieren();
     LaufGewechselt();
+    if (Vorgemerkt_ >= 0) waehleLauf(std::exchange(Vorgemerkt_, -1), 0);
     emit ergebnisAktualisiert();
 }
 
@@ -427,6 +429,25 @@ void LokLabor::ZeigeZahlen() {
 }
 
 int LokLabor::gewaehlterLauf() const { return Lauf_->currentIndex(); }
+
+bool LokLabor::zeigeLauf(const pemrak::RunOptions& lauf) {
+    const auto& massen = pemrak::LabMasses();
+    const auto m = std::find(massen.begin(), massen.end(), lauf.Start.Masse);
+    LokEinstellung e = Einstellung_;
+    e.Reibung = lauf.Start.Reibung;
+    e.AbstandCm = lauf.Start.AbstandCm;
+    e.Dt = lauf.Dt;
+    const bool anders =
+        e.Reibung != Einstellung_.Reibung || e.AbstandCm != Einstellung_.AbstandCm || e.Dt != Einstellung_.Dt;
+    if (anders && !setEinstellung(e)) return false;
+    if (m == massen.end()) return false;
+    const int i = static_cast<int>(m - massen.begin());
+    if (rechnet() || !Ergebnis_)
+        Vorgemerkt_ = i;
+    else
+        waehleLauf(i, 0);
+    return true;
+}
 
 void LokLabor::waehleLauf(int lauf, int punkt) {
     if (lauf < 0 || lauf >= Lauf_->count()) return;

@@ -47,6 +47,10 @@ public:
     // Chooses a run (the mass's index in LabMasses) and shows the point
     // `punkt` of its track (limited to the run), without playing.
     void waehleLauf(int lauf, int punkt);
+    // Shows a run as an exercise's check names it: takes its friction,
+    // distance and step, and chooses its mass (when the lab runs that mass)
+    // once the runs are there. False when the lab cannot run it.
+    bool zeigeLauf(const pemrak::RunOptions& lauf);
     int gewaehlterLauf() const;
     QComboBox* laufWahl() const { return Lauf_; }
 
@@ -93,6 +97,7 @@ private:
     TSingEdit* Abstand_ = nullptr;
     QComboBox* Schritt_ = nullptr;
     QComboBox* Lauf_ = nullptr;
+    int Vorgemerkt_ = -1;  // a run to choose when the runs being computed are there
     QLabel* Status_ = nullptr;
     QPushButton* Speichern_ = nullptr;
     std::array<KurvenDiagramm*, Diagrammzahl> Diagramme_{};

@@ -16,6 +16,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace labor {
 
 namespace {
@@ -208,6 +210,10 @@ void TruckLabor::ZeigeErgebnis(TruckErgebnis&& e) {
     Wahl_->setText(Hinweis());
     Markieren();
     ZeigeZahlen();
+    if (Vorgemerkt_ >= 0) {
+        const int start = std::exchange(Vorgemerkt_, -1);
+        waehleSchritt(start, 0);
+    }
     emit ergebnisAktualisiert();
 }
 
@@ -289,6 +295,15 @@ int TruckLabor::wiedergabeSchritt() const { return Start_ >= 0 ? Wahl_->punkt() 
 void TruckLabor::waehleStart(int start) {
     waehleSchritt(start, 0);
     if (Start_ >= 0) Wahl_->abspielen(Ergebnis_->Raster.Speed <= -5.0f ? TaktSchnell : TaktLangsam);
+}
+
+void TruckLabor::zeigeStart(float speed, int start) {
+    setGeschwindigkeit(speed);
+    if (rechnet() || !Ergebnis_ || Ergebnis_->Raster.Speed != geschwindigkeit()) {
+        Vorgemerkt_ = start;
+        return;
+    }
+    waehleSchritt(start, 0);
 }
 
 void TruckLabor::waehleSchritt(int start, int punkt) {

@@ -43,6 +43,10 @@ public:
     // Chooses a start and shows the point `punkt` of its track (limited to
     // the track), without playing. -1: nothing chosen.
     void waehleSchritt(int start, int punkt);
+    // Shows a start of the grid (its index in dorvane::GridStarts()) at a
+    // speed, as an exercise's check names it: switches the speed and
+    // chooses the start at its first step once its runs are there.
+    void zeigeStart(float speed, int start);
     // The point of the chosen start's track on show, -1 for none.
     int wiedergabeSchritt() const;
     bool spieltAb() const;
@@ -80,6 +84,7 @@ private:
     std::shared_ptr<const TruckErgebnis> Ergebnis_;
     widgets::Neuberechnung<TruckErgebnis> Rechnung_;
     int Start_ = -1;
+    int Vorgemerkt_ = -1;  // a start to choose when the runs being computed are there
 
     QRadioButton* Langsam_ = nullptr;
     QRadioButton* Schnell_ = nullptr;

@@ -124,8 +124,10 @@ void PruefeLauf(labor::LaborSeite& lab, const std::vector<CsvSchritt>& csv, Waeh
         const auto& schritt = lab.inspektor()->schritt();
         ASSERT_TRUE(schritt.has_value()) << "step " << k + 1 << " not shown";
         const CsvSchritt& soll = csv[k];
-        ASSERT_TRUE(Bitgleich(schritt->A, soll.A)) << "step " << k + 1 << ": input A " << schritt->A << " vs " << soll.A;
-        ASSERT_TRUE(Bitgleich(schritt->B, soll.B)) << "step " << k + 1 << ": input B " << schritt->B << " vs " << soll.B;
+        ASSERT_TRUE(Bitgleich(schritt->A, soll.A))
+            << "step " << k + 1 << ": input A " << schritt->A << " vs " << soll.A;
+        ASSERT_TRUE(Bitgleich(schritt->B, soll.B))
+            << "step " << k + 1 << ": input B " << schritt->B << " vs " << soll.B;
         ASSERT_TRUE(Bitgleich(schritt->Angewandt, soll.Aus))
             << "step " << k + 1 << ": applied " << schritt->Angewandt << " vs " << soll.Aus;
         ASSERT_TRUE(Bitgleich(lab.inspektor()->ausgang(), soll.Aus))
@@ -238,8 +240,9 @@ TEST_P(TruckKlick, ClickOnATrackShowsTheStepThereWithoutPlaying) {
     const int k = std::clamp(static_cast<int>(GetParam().anteil * double(track.size() - 1)), 1,
                              static_cast<int>(track.size()) - 2);
     // Where the mouse lands: on a whole pixel.
-    const QPoint p =
-        lab.bild()->ZuBild(track[static_cast<std::size_t>(k)].RearX, track[static_cast<std::size_t>(k)].RearY).toPoint();
+    const QPoint p = lab.bild()
+                         ->ZuBild(track[static_cast<std::size_t>(k)].RearX, track[static_cast<std::size_t>(k)].RearY)
+                         .toPoint();
     const labor::StrassenBild::Treffer t = lab.bild()->TrefferBei(p);
     ASSERT_EQ(t.Start, start) << "another track passes nearer";
     QSignalSpy schritte(&lab, &labor::LaborSeite::schrittGewaehlt);
@@ -260,8 +263,7 @@ TEST_P(TruckKlick, ClickOnATrackShowsTheStepThereWithoutPlaying) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Stellen, TruckKlick,
-                         ::testing::Values(KlickFall{"early", 0.15}, KlickFall{"middle", 0.5},
-                                           KlickFall{"late", 0.7}),
+                         ::testing::Values(KlickFall{"early", 0.15}, KlickFall{"middle", 0.5}, KlickFall{"late", 0.7}),
                          [](const auto& fall) { return std::string(fall.param.name); });
 
 TEST(TruckSchritte, SliderAndButtonsMoveThroughTheRunAndTheEndTakesNoStep) {

@@ -1,0 +1,289 @@
+#include "werkstatt/AufgabenPanel.h"
+
+#include "exercise/Reader.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/Zahlformat.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <utility>
+
+namespace werkstatt {
+
+namespace {
+
+// What an entry of the list stands for: a place of the check's result that a
+// click opens in a lab.
+enum Rolle { RolleArt = Qt::UserRole, RolleKriterium, RolleIndex };
+enum Art { Kriterium = 0, Start = 1, Lauf = 2 };
+
+QString Text(const std::string& s) { return QString::fromStdString(s); }
+
+// A paragraph per line of the check's texts, for rich text.
+QString Absaetze(const std::vector<std::string>& zeilen) {
+    QString html;
+    for (const std::string& z : zeilen) html += QStringLiteral("<li>%1</li>").arg(Text(z).toHtmlEscaped());
+    return html.isEmpty() ? html : QStringLiteral("<ul style='margin-left:-20px'>%1</ul>").arg(html);
+}
+
+// The marks stay apart without colour: a tick and a cross.
+const QString Gut = QStringLiteral("\u2713 ");
+const QString Schlecht = QStringLiteral("\u2717 ");
+
+}  // namespace
+
+AufgabenPanel::AufgabenPanel(QWidget* parent)
+    : QWidget(parent), Rechnung_(this, [this](exercise::CheckResult&& r) { Zeigen(std::move(r)); }) {
+    Titel_ = new QLabel(this);
+    Titel_->setObjectName(QStringLiteral("titel"));
+    Titel_->setWordWrap(true);
+    QFont gross = Titel_->font();
+    gross.setBold(true);
+    gross.setPointSizeF(gross.pointSizeF() * 1.2);
+    Titel_->setFont(gross);
+    Text_ = new QTextBrowser(this);
+    Text_->setObjectName(QStringLiteral("aufgabenText"));
+    Text_->setOpenLinks(false);
+    Text_->setMinimumHeight(120);
+
+    AntwortenKnopf_ = new QPushButton(tr("&Antworten öffnen…"), this);
+    AntwortenKnopf_->setObjectName(QStringLiteral("antworten"));
+    AntwortenKnopf_->setToolTip(tr("Die Antworten der Handrechnung aus einer Antwortdatei (*.fuzantwort) lesen"));
+    AntwortenText_ = new QLabel(this);
+    AntwortenText_->setWordWrap(true);
+    Pruefen_ = new QPushButton(tr("&Prüfen"), this);
+    Pruefen_->setObjectName(QStringLiteral("pruefen"));
+    Pruefen_->setToolTip(tr("Das Projekt, wie es jetzt ist, nach der Aufgabe beurteilen, mit Hinweisen, wenn "
+                            "etwas fehlt"));
+    QFont fett = Pruefen_->font();
+    fett.setBold(true);
+    Pruefen_->setFont(fett);
+
+    Status_ = new QLabel(this);
+    Status_->setObjectName(QStringLiteral("status"));
+    Status_->setWordWrap(true);
+    Urteil_ = new QLabel(this);
+    Urteil_->setObjectName(QStringLiteral("urteil"));
+    Urteil_->setWordWrap(true);
+    Urteil_->setTextFormat(Qt::RichText);
+    Urteil_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Urteil_->setFrameShape(QFrame::StyledPanel);
+    Urteil_->hide();
+    Kriterien_ = new QTreeWidget(this);
+    Kriterien_->setObjectName(QStringLiteral("kriterien"));
+    Kriterien_->setHeaderHidden(true);
+    Kriterien_->setColumnCount(1);
+    Kriterien_->setWordWrap(true);
+    Kriterien_->setToolTip(tr("Jede Prüfung der Aufgabe mit dem gemessenen Wert und der Grenze. Ein Klick auf einen "
+                              "Start oder einen Lauf zeigt ihn in seinem Labor."));
+
+    Beenden_ = new QPushButton(tr("Aufgabe &beenden"), this);
+    Beenden_->setObjectName(QStringLiteral("beenden"));
+    Beenden_->setToolTip(tr("Die Aufgabe schließen: Der Editor lässt wieder alles ändern; das Projekt bleibt."));
+
+    auto* knoepfe = new QHBoxLayout;
+    knoepfe->addWidget(Pruefen_);
+    knoepfe->addWidget(AntwortenKnopf_);
+    knoepfe->addStretch(1);
+    knoepfe->addWidget(Beenden_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Titel_);
+    layout->addWidget(Text_, 2);
+    layout->addLayout(knoepfe);
+    layout->addWidget(AntwortenText_);
+    layout->addWidget(Status_);
+    layout->addWidget(Urteil_);
+    layout->addWidget(Kriterien_, 3);
+
+    connect(Pruefen_, &QPushButton::clicked, this, &AufgabenPanel::pruefen);
+    connect(AntwortenKnopf_, &QPushButton::clicked, this, [this] {
+        const QString datei = AntwortenDialog ? AntwortenDialog() : QString();
+        if (!datei.isEmpty()) antwortenLaden(datei);
+    });
+    connect(Beenden_, &QPushButton::clicked, this, &AufgabenPanel::beendenGewuenscht);
+    connect(Kriterien_, &QTreeWidget::itemClicked, this, &AufgabenPanel::EintragGeklickt);
+    connect(Kriterien_, &QTreeWidget::itemActivated, this, &AufgabenPanel::EintragGeklickt);
+    setEnabled(false);
+}
+
+AufgabenPanel::~AufgabenPanel() = default;
+
+void AufgabenPanel::setAufgabe(const exercise::Exercise& e, const QString& name) {
+    Aufgabe_ = e;
+    Name_ = name;
+    Antworten_ = {};
+    AntwortenName_.clear();
+    Ergebnis_.reset();
+    Geprueft_ = false;
+    setEnabled(true);
+    Titel_->setText(Text(e.Title.Active()));
+    Text_->setPlainText(Text(e.Task.Active()));
+    AntwortenKnopf_->setVisible(e.NeedsAnswers());
+    AntwortenText_->setVisible(e.NeedsAnswers());
+    AntwortenText_->setText(tr("Noch keine Antworten: Tragen Sie sie in eine Antwortdatei ein und öffnen Sie "
+                               "sie mit „Antworten öffnen…“."));
+    Kriterien_->clear();
+    Urteil_->hide();
+    NeuPruefen();
+}
+
+void AufgabenPanel::leeren() {
+    Aufgabe_.reset();
+    Ergebnis_.reset();
+    Geprueft_ = false;
+    Antworten_ = {};
+    Rechnung_.Abbrechen();
+    Titel_->clear();
+    Text_->clear();
+    Status_->clear();
+    Kriterien_->clear();
+    Urteil_->hide();
+    setEnabled(false);
+}
+
+void AufgabenPanel::setProjekt(const fuzzy::Project& p) {
+    Projekt_ = p;
+    HatProjekt_ = true;
+    // The verdict belonged to the project before this edit.
+    Geprueft_ = false;
+    NeuPruefen();
+}
+
+void AufgabenPanel::setAntworten(const exercise::Answers& a, const QString& name) {
+    Antworten_ = a;
+    AntwortenName_ = name;
+    AntwortenText_->setText(tr("Antworten aus „%1“").arg(name));
+    Geprueft_ = false;
+    NeuPruefen();
+}
+
+bool AufgabenPanel::antwortenLaden(const QString& datei) {
+    try {
+        setAntworten(exercise::ReadAnswers(QFile::encodeName(datei).toStdString()), QFileInfo(datei).fileName());
+        return true;
+    } catch (const fuzzy::Error& e) {
+        widgets::ErrorBox(tr("„%1“ ist keine Antwortdatei, die sich lesen lässt:\n%2")
+                              .arg(QFileInfo(datei).fileName(), Text(e.Describe())));
+        return false;
+    }
+}
+
+void AufgabenPanel::pruefen() {
+    if (!Aufgabe_) return;
+    Geprueft_ = true;
+    // The result on show is the current project's unless a check still runs;
+    // then the verdict follows when it ends.
+    if (!rechnet()) ZeigeUrteil();
+}
+
+void AufgabenPanel::NeuPruefen() {
+    if (!Aufgabe_) return;
+    Urteil_->setVisible(false);
+    if (Aufgabe_->NeedsProject() && !HatProjekt_) return;
+    Status_->setText(tr("Wird geprüft …"));
+    // An exercise that needs no project judges its own starting project.
+    const fuzzy::Project p = Aufgabe_->NeedsProject() ? Projekt_ : Aufgabe_->StartProject();
+    Rechnung_.Anstossen([e = *Aufgabe_, p, a = Antworten_](const std::atomic<bool>& abbruch) {
+        exercise::CheckOptions o;
+        o.Cancel = &abbruch;
+        return exercise::Check(e, p, a, o);
+    });
+}
+
+void AufgabenPanel::Zeigen(exercise::CheckResult&& r) {
+    // A check stopped half-way says nothing; a newer one is on its way.
+    if (r.Cancelled || !Aufgabe_) return;
+    Ergebnis_ = std::move(r);
+    const auto& k = Ergebnis_->Criteria;
+    const auto erfuellt = std::count_if(k.begin(), k.end(), [](const auto& c) { return c.Passed; });
+    if (Ergebnis_->Overall == exercise::Verdict::Refused)
+        Status_->setText(tr("Stand nach der letzten Änderung: %1").arg(Text(exercise::VerdictText(Ergebnis_->Overall))));
+    else
+        Status_->setText(tr("Stand nach der letzten Änderung: %1 von %2 Prüfungen erfüllt")
+                             .arg(erfuellt)
+                             .arg(static_cast<int>(k.size())));
+    ZeigeKriterien();
+    if (Geprueft_) ZeigeUrteil();
+}
+
+void AufgabenPanel::ZeigeKriterien() {
+    Kriterien_->clear();
+    if (!Ergebnis_) return;
+    // Refused: what changed that may not; nothing else is judged.
+    for (const std::string& aenderung : Ergebnis_->Changes) {
+        auto* eintrag = new QTreeWidgetItem(Kriterien_, {Schlecht + Text(aenderung)});
+        eintrag->setData(0, RolleArt, Kriterium);
+        eintrag->setToolTip(0, eintrag->text(0));
+    }
+    for (std::size_t i = 0; i < Ergebnis_->Criteria.size(); ++i) {
+        const exercise::CriterionResult& c = Ergebnis_->Criteria[i];
+        auto* eintrag = new QTreeWidgetItem(Kriterien_, {(c.Passed ? Gut : Schlecht) + Text(exercise::Summary(c))});
+        eintrag->setData(0, RolleArt, Kriterium);
+        eintrag->setToolTip(0, eintrag->text(0));
+        for (const std::string& grund : c.Reasons) {
+            auto* g = new QTreeWidgetItem(eintrag, {Text(grund)});
+            g->setToolTip(0, g->text(0));
+        }
+        for (std::size_t j = 0; j < c.Starts.size(); ++j) {
+            const exercise::StartRef& s = c.Starts[j];
+            auto* e = new QTreeWidgetItem(
+                eintrag, {tr("Im Truck-Labor zeigen: Start (%1 m, %2°) bei %3 m/s")
+                              .arg(zahl::Fest(s.Start.CabX, 0), zahl::Fest(s.Start.Attitude, 0), zahl::Kurz(s.Speed))});
+            e->setData(0, RolleArt, Start);
+            e->setData(0, RolleKriterium, static_cast<int>(i));
+            e->setData(0, RolleIndex, static_cast<int>(j));
+            e->setForeground(0, palette().link());
+        }
+        for (std::size_t j = 0; j < c.Runs.size(); ++j) {
+            const pemrak::RunOptions& o = c.Runs[j];
+            auto* e = new QTreeWidgetItem(eintrag, {tr("Im Lok-Labor zeigen: %1 kg, Zeitschritt %2 s")
+                                                        .arg(zahl::Kurz(o.Start.Masse), zahl::Kurz(o.Dt))});
+            e->setData(0, RolleArt, Lauf);
+            e->setData(0, RolleKriterium, static_cast<int>(i));
+            e->setData(0, RolleIndex, static_cast<int>(j));
+            e->setForeground(0, palette().link());
+        }
+        // The failures open, so that their reasons show at once.
+        eintrag->setExpanded(!c.Passed);
+    }
+}
+
+void AufgabenPanel::ZeigeUrteil() {
+    if (!Ergebnis_) return;
+    const exercise::CheckResult& r = *Ergebnis_;
+    QString html = QStringLiteral("<b>%1%2</b>")
+                       .arg(r.Passed() ? Gut : Schlecht, Text(exercise::VerdictText(r.Overall)).toHtmlEscaped());
+    html += Absaetze(r.Changes);
+    if (!r.Hints.empty()) html += QStringLiteral("<p>%1</p>").arg(tr("Hinweise:")) + Absaetze(r.Hints);
+    if (r.TeacherMarks)
+        html += QStringLiteral("<p><i>%1</i></p>")
+                    .arg(tr("Einen Teil dieser Aufgabe bewertet die Lehrkraft; die Prüfung beurteilt nur, was ein "
+                            "Programm messen kann."));
+    Urteil_->setText(html);
+    Urteil_->setStyleSheet(r.Passed() ? QStringLiteral("QLabel { background: #e4f4e4; padding: 4px; }")
+                                      : QStringLiteral("QLabel { background: #fbe6e6; padding: 4px; }"));
+    Urteil_->setVisible(true);
+}
+
+void AufgabenPanel::EintragGeklickt(QTreeWidgetItem* item) {
+    if (!item || !Ergebnis_) return;
+    const int art = item->data(0, RolleArt).toInt();
+    const int i = item->data(0, RolleKriterium).toInt(), j = item->data(0, RolleIndex).toInt();
+    if (art == Kriterium || i < 0 || i >= static_cast<int>(Ergebnis_->Criteria.size())) return;
+    const exercise::CriterionResult& c = Ergebnis_->Criteria[static_cast<std::size_t>(i)];
+    if (art == Start && j >= 0 && j < static_cast<int>(c.Starts.size()))
+        emit startGewaehlt(c.Starts[static_cast<std::size_t>(j)]);
+    else if (art == Lauf && j >= 0 && j < static_cast<int>(c.Runs.size()))
+        emit laufGewaehlt(c.Runs[static_cast<std::size_t>(j)]);
+}
+
+}  // namespace werkstatt
