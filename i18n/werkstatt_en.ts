@@ -853,10 +853,6 @@ Without --fahrzeug the vehicle chosen for this file in the window applies, else 
         <source>Aufgabe %1</source>
         <translation>Exercise %1</translation>
     </message>
-    <message>
-        <source>Aufgabe: %1</source>
-        <translation>Exercise: %1</translation>
-    </message>
 </context>
 <context>
     <name>werkstatt::TProjektModell</name>

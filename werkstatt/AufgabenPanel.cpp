@@ -7,11 +7,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTextBrowser>
-#include <QTreeWidget>
+#include <QScrollBar>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -21,10 +22,11 @@ namespace werkstatt {
 
 namespace {
 
-// What an entry of the list stands for: a place of the check's result that a
-// click opens in a lab.
-enum Rolle { RolleArt = Qt::UserRole, RolleKriterium, RolleIndex };
-enum Art { Kriterium = 0, Start = 1, Lauf = 2 };
+// A link of the list: a failing start or run of the check's result,
+// "start:CRITERION:INDEX" or "lauf:CRITERION:INDEX".
+QString Verweis(const char* art, std::size_t kriterium, std::size_t index) {
+    return QStringLiteral("%1:%2:%3").arg(QLatin1String(art)).arg(kriterium).arg(index);
+}
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 
@@ -33,6 +35,30 @@ QString Absaetze(const std::vector<std::string>& zeilen) {
     QString html;
     for (const std::string& z : zeilen) html += QStringLiteral("<li>%1</li>").arg(Text(z).toHtmlEscaped());
     return html.isEmpty() ? html : QStringLiteral("<ul style='margin-left:-20px'>%1</ul>").arg(html);
+}
+
+// A task as the file holds it, hard-wrapped, for a box of any width:
+// lines of a paragraph flow together; a blank line ends a paragraph, and a
+// line that begins a list item ("- ", "* ", "• ", "1. ") or is indented
+// begins a line of its own.
+QString Fliesstext(const std::string& text) {
+    const QStringList zeilen = Text(text).split(QLatin1Char('\n'));
+    QString html, absatz;
+    auto ende = [&] {
+        if (!absatz.isEmpty()) html += QStringLiteral("<p>%1</p>").arg(absatz);
+        absatz.clear();
+    };
+    static const QRegularExpression eintrag(QStringLiteral("^(\\s+|[-*\u2022\u2013] |\\d+[.)] )"));
+    for (const QString& z : zeilen) {
+        if (z.trimmed().isEmpty()) {
+            ende();
+            continue;
+        }
+        if (!absatz.isEmpty()) absatz += eintrag.match(z).hasMatch() ? QStringLiteral("<br>") : QStringLiteral(" ");
+        absatz += z.trimmed().toHtmlEscaped();
+    }
+    ende();
+    return html;
 }
 
 // The marks stay apart without colour: a tick and a cross.
@@ -62,8 +88,9 @@ AufgabenPanel::AufgabenPanel(QWidget* parent)
     AntwortenText_->setWordWrap(true);
     Pruefen_ = new QPushButton(tr("&Prüfen"), this);
     Pruefen_->setObjectName(QStringLiteral("pruefen"));
-    Pruefen_->setToolTip(tr("Das Projekt, wie es jetzt ist, nach der Aufgabe beurteilen, mit Hinweisen, wenn "
-                            "etwas fehlt"));
+    Pruefen_->setToolTip(
+        tr("Das Projekt, wie es jetzt ist, nach der Aufgabe beurteilen, mit Hinweisen, wenn "
+           "etwas fehlt"));
     QFont fett = Pruefen_->font();
     fett.setBold(true);
     Pruefen_->setFont(fett);
@@ -78,13 +105,12 @@ AufgabenPanel::AufgabenPanel(QWidget* parent)
     Urteil_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     Urteil_->setFrameShape(QFrame::StyledPanel);
     Urteil_->hide();
-    Kriterien_ = new QTreeWidget(this);
+    Kriterien_ = new QTextBrowser(this);
     Kriterien_->setObjectName(QStringLiteral("kriterien"));
-    Kriterien_->setHeaderHidden(true);
-    Kriterien_->setColumnCount(1);
-    Kriterien_->setWordWrap(true);
-    Kriterien_->setToolTip(tr("Jede Prüfung der Aufgabe mit dem gemessenen Wert und der Grenze. Ein Klick auf einen "
-                              "Start oder einen Lauf zeigt ihn in seinem Labor."));
+    Kriterien_->setOpenLinks(false);
+    Kriterien_->setToolTip(
+        tr("Jede Prüfung der Aufgabe mit dem gemessenen Wert und der Grenze. Ein Klick auf einen "
+           "Start oder einen Lauf zeigt ihn in seinem Labor."));
 
     Beenden_ = new QPushButton(tr("Aufgabe &beenden"), this);
     Beenden_->setObjectName(QStringLiteral("beenden"));
@@ -110,8 +136,10 @@ AufgabenPanel::AufgabenPanel(QWidget* parent)
         if (!datei.isEmpty()) antwortenLaden(datei);
     });
     connect(Beenden_, &QPushButton::clicked, this, &AufgabenPanel::beendenGewuenscht);
-    connect(Kriterien_, &QTreeWidget::itemClicked, this, &AufgabenPanel::EintragGeklickt);
-    connect(Kriterien_, &QTreeWidget::itemActivated, this, &AufgabenPanel::EintragGeklickt);
+    connect(Kriterien_, &QTextBrowser::anchorClicked, this,
+            [this](const QUrl& verweis) { oeffneVerweis(verweis.toString()); });
+    // Room for a criterion's line with its measured value and limit.
+    setMinimumWidth(330);
     setEnabled(false);
 }
 
@@ -126,12 +154,14 @@ void AufgabenPanel::setAufgabe(const exercise::Exercise& e, const QString& name)
     Geprueft_ = false;
     setEnabled(true);
     Titel_->setText(Text(e.Title.Active()));
-    Text_->setPlainText(Text(e.Task.Active()));
+    Text_->setHtml(Fliesstext(e.Task.Active()));
     AntwortenKnopf_->setVisible(e.NeedsAnswers());
     AntwortenText_->setVisible(e.NeedsAnswers());
-    AntwortenText_->setText(tr("Noch keine Antworten: Tragen Sie sie in eine Antwortdatei ein und öffnen Sie "
-                               "sie mit „Antworten öffnen…“."));
+    AntwortenText_->setText(
+        tr("Noch keine Antworten: Tragen Sie sie in eine Antwortdatei ein und öffnen Sie "
+           "sie mit „Antworten öffnen…“."));
     Kriterien_->clear();
+    Verweise_.clear();
     Urteil_->hide();
     NeuPruefen();
 }
@@ -146,6 +176,7 @@ void AufgabenPanel::leeren() {
     Text_->clear();
     Status_->clear();
     Kriterien_->clear();
+    Verweise_.clear();
     Urteil_->hide();
     setEnabled(false);
 }
@@ -206,7 +237,8 @@ void AufgabenPanel::Zeigen(exercise::CheckResult&& r) {
     const auto& k = Ergebnis_->Criteria;
     const auto erfuellt = std::count_if(k.begin(), k.end(), [](const auto& c) { return c.Passed; });
     if (Ergebnis_->Overall == exercise::Verdict::Refused)
-        Status_->setText(tr("Stand nach der letzten Änderung: %1").arg(Text(exercise::VerdictText(Ergebnis_->Overall))));
+        Status_->setText(
+            tr("Stand nach der letzten Änderung: %1").arg(Text(exercise::VerdictText(Ergebnis_->Overall))));
     else
         Status_->setText(tr("Stand nach der letzten Änderung: %1 von %2 Prüfungen erfüllt")
                              .arg(erfuellt)
@@ -216,45 +248,45 @@ void AufgabenPanel::Zeigen(exercise::CheckResult&& r) {
 }
 
 void AufgabenPanel::ZeigeKriterien() {
-    Kriterien_->clear();
-    if (!Ergebnis_) return;
-    // Refused: what changed that may not; nothing else is judged.
-    for (const std::string& aenderung : Ergebnis_->Changes) {
-        auto* eintrag = new QTreeWidgetItem(Kriterien_, {Schlecht + Text(aenderung)});
-        eintrag->setData(0, RolleArt, Kriterium);
-        eintrag->setToolTip(0, eintrag->text(0));
+    Verweise_.clear();
+    if (!Ergebnis_) {
+        Kriterien_->clear();
+        return;
     }
+    // Each criterion in the check's words, its reasons below it, and each
+    // failing start or run as a link to its lab.
+    QString html;
+    auto zeile = [](const QString& zeichen, const QString& text) {
+        return QStringLiteral("<p style='margin:6px 0 0 0'>%1%2</p>").arg(zeichen, text.toHtmlEscaped());
+    };
+    // Refused: what changed that may not; nothing else is judged.
+    for (const std::string& aenderung : Ergebnis_->Changes) html += zeile(Schlecht, Text(aenderung));
     for (std::size_t i = 0; i < Ergebnis_->Criteria.size(); ++i) {
         const exercise::CriterionResult& c = Ergebnis_->Criteria[i];
-        auto* eintrag = new QTreeWidgetItem(Kriterien_, {(c.Passed ? Gut : Schlecht) + Text(exercise::Summary(c))});
-        eintrag->setData(0, RolleArt, Kriterium);
-        eintrag->setToolTip(0, eintrag->text(0));
-        for (const std::string& grund : c.Reasons) {
-            auto* g = new QTreeWidgetItem(eintrag, {Text(grund)});
-            g->setToolTip(0, g->text(0));
-        }
+        html += zeile(c.Passed ? Gut : Schlecht, Text(exercise::Summary(c)));
+        QString unten;
+        for (const std::string& grund : c.Reasons)
+            unten += QStringLiteral("<li>%1</li>").arg(Text(grund).toHtmlEscaped());
+        auto link = [&](const QString& ziel, const QString& text) {
+            Verweise_ << ziel;
+            unten += QStringLiteral("<li><a href='%1'>%2</a></li>").arg(ziel, text.toHtmlEscaped());
+        };
         for (std::size_t j = 0; j < c.Starts.size(); ++j) {
             const exercise::StartRef& s = c.Starts[j];
-            auto* e = new QTreeWidgetItem(
-                eintrag, {tr("Im Truck-Labor zeigen: Start (%1 m, %2°) bei %3 m/s")
-                              .arg(zahl::Fest(s.Start.CabX, 0), zahl::Fest(s.Start.Attitude, 0), zahl::Kurz(s.Speed))});
-            e->setData(0, RolleArt, Start);
-            e->setData(0, RolleKriterium, static_cast<int>(i));
-            e->setData(0, RolleIndex, static_cast<int>(j));
-            e->setForeground(0, palette().link());
+            link(Verweis("start", i, j),
+                 tr("Im Truck-Labor zeigen: Start (%1 m, %2°) bei %3 m/s")
+                     .arg(zahl::Fest(s.Start.CabX, 0), zahl::Fest(s.Start.Attitude, 0), zahl::Kurz(s.Speed)));
         }
         for (std::size_t j = 0; j < c.Runs.size(); ++j) {
             const pemrak::RunOptions& o = c.Runs[j];
-            auto* e = new QTreeWidgetItem(eintrag, {tr("Im Lok-Labor zeigen: %1 kg, Zeitschritt %2 s")
-                                                        .arg(zahl::Kurz(o.Start.Masse), zahl::Kurz(o.Dt))});
-            e->setData(0, RolleArt, Lauf);
-            e->setData(0, RolleKriterium, static_cast<int>(i));
-            e->setData(0, RolleIndex, static_cast<int>(j));
-            e->setForeground(0, palette().link());
+            link(Verweis("lauf", i, j),
+                 tr("Im Lok-Labor zeigen: %1 kg, Zeitschritt %2 s").arg(zahl::Kurz(o.Start.Masse), zahl::Kurz(o.Dt)));
         }
-        // The failures open, so that their reasons show at once.
-        eintrag->setExpanded(!c.Passed);
+        if (!unten.isEmpty()) html += QStringLiteral("<ul style='margin:0'>%1</ul>").arg(unten);
     }
+    const int oben = Kriterien_->verticalScrollBar()->value();
+    Kriterien_->setHtml(html);
+    Kriterien_->verticalScrollBar()->setValue(oben);
 }
 
 void AufgabenPanel::ZeigeUrteil() {
@@ -274,16 +306,22 @@ void AufgabenPanel::ZeigeUrteil() {
     Urteil_->setVisible(true);
 }
 
-void AufgabenPanel::EintragGeklickt(QTreeWidgetItem* item) {
-    if (!item || !Ergebnis_) return;
-    const int art = item->data(0, RolleArt).toInt();
-    const int i = item->data(0, RolleKriterium).toInt(), j = item->data(0, RolleIndex).toInt();
-    if (art == Kriterium || i < 0 || i >= static_cast<int>(Ergebnis_->Criteria.size())) return;
+bool AufgabenPanel::oeffneVerweis(const QString& verweis) {
+    const QStringList teile = verweis.split(QLatin1Char(':'));
+    if (!Ergebnis_ || teile.size() != 3) return false;
+    bool ok1 = false, ok2 = false;
+    const int i = teile[1].toInt(&ok1), j = teile[2].toInt(&ok2);
+    if (!ok1 || !ok2 || i < 0 || j < 0 || i >= static_cast<int>(Ergebnis_->Criteria.size())) return false;
     const exercise::CriterionResult& c = Ergebnis_->Criteria[static_cast<std::size_t>(i)];
-    if (art == Start && j >= 0 && j < static_cast<int>(c.Starts.size()))
+    if (teile[0] == QLatin1String("start") && j < static_cast<int>(c.Starts.size())) {
         emit startGewaehlt(c.Starts[static_cast<std::size_t>(j)]);
-    else if (art == Lauf && j >= 0 && j < static_cast<int>(c.Runs.size()))
+        return true;
+    }
+    if (teile[0] == QLatin1String("lauf") && j < static_cast<int>(c.Runs.size())) {
         emit laufGewaehlt(c.Runs[static_cast<std::size_t>(j)]);
+        return true;
+    }
+    return false;
 }
 
 }  // namespace werkstatt

@@ -12,6 +12,7 @@
 #include "widgets/Neuberechnung.h"
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
@@ -20,8 +21,6 @@
 class QLabel;
 class QPushButton;
 class QTextBrowser;
-class QTreeWidget;
-class QTreeWidgetItem;
 
 namespace werkstatt {
 
@@ -64,7 +63,12 @@ public:
     QPushButton* beendenKnopf() const { return Beenden_; }
     QLabel* status() const { return Status_; }
     QLabel* urteil() const { return Urteil_; }
-    QTreeWidget* kriterien() const { return Kriterien_; }
+    // The criteria with their reasons; its links open failing starts and runs.
+    QTextBrowser* kriterien() const { return Kriterien_; }
+    // The links in the list, in order ("start:…", "lauf:…").
+    const QStringList& verweise() const { return Verweise_; }
+    // Follows a link of the list, as a click does; false for one that names nothing.
+    bool oeffneVerweis(const QString& verweis);
 
 signals:
     // A click on a failing truck start or locomotive run.
@@ -78,7 +82,6 @@ private:
     void Zeigen(exercise::CheckResult&& r);
     void ZeigeKriterien();
     void ZeigeUrteil();
-    void EintragGeklickt(QTreeWidgetItem* item);
 
     std::optional<exercise::Exercise> Aufgabe_;
     QString Name_;
@@ -98,7 +101,8 @@ private:
     QPushButton* Beenden_ = nullptr;
     QLabel* Status_ = nullptr;
     QLabel* Urteil_ = nullptr;
-    QTreeWidget* Kriterien_ = nullptr;
+    QTextBrowser* Kriterien_ = nullptr;
+    QStringList Verweise_;
 };
 
 }  // namespace werkstatt

@@ -435,7 +435,6 @@ bool TMainForm::AufgabeOeffnen(const QString& datei) {
     const Fahrzeug f = !e.Truck.empty() ? Fahrzeug::Truck : !e.Loco.empty() ? Fahrzeug::Lok : Fahrzeug::Unbestimmt;
     Modell.neu(e.StartProject(), tr("Aufgabe %1").arg(titel), f);
     Modell.undoStack().setClean();
-    aufgabeDock_->setWindowTitle(tr("Aufgabe: %1").arg(titel));
     aufgabeDock_->show();
     // An exercise about the rules starts on the rule page, else on input A.
     Seiten->setCurrentWidget(e.MayChange.Rules && !e.MayChange.Terms ? static_cast<QWidget*>(SeiteRegeln)

@@ -100,10 +100,8 @@ namespace {
 void Sperren(QWidget* w, bool gesperrt, const QString& grund) {
     const char* frei = "tooltipOhneSperre";
     if (!w->property(frei).isValid()) w->setProperty(frei, w->toolTip());
-    if (auto* feld = qobject_cast<QLineEdit*>(w))
-        feld->setReadOnly(gesperrt);
-    else
-        w->setEnabled(!gesperrt);
+    // Off, so that it looks locked; its tooltip still shows.
+    w->setEnabled(!gesperrt);
     w->setToolTip(gesperrt ? grund : w->property(frei).toString());
 }
 
@@ -126,6 +124,8 @@ void TVariablenSeite::SperreZeigen() {
                 item->setFlags(s.Terme ? Qt::ItemIsEnabled | Qt::ItemIsSelectable
                                        : Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
                 item->setToolTip(s.Terme ? terme : QString());
+                item->setForeground(s.Terme ? palette().brush(QPalette::Disabled, QPalette::Text)
+                                            : palette().brush(QPalette::Active, QPalette::Text));
             }
     for (QPushButton* b : {HinzuBtn, EntfernenBtn, HochBtn, RunterBtn}) {
         const char* frei = "tooltipOhneSperre";

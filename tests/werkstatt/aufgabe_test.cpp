@@ -30,7 +30,8 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTextBrowser>
+#include <QUrl>
 
 #include <memory>
 #include <optional>
@@ -60,8 +61,8 @@ protected:
         QCoreApplication::processEvents();
     }
     bool Geprueft() {
-        return QTest::qWaitFor(
-            [&] { return !form_->Aufgabe()->rechnet() && form_->Aufgabe()->ergebnis().has_value(); }, 60000);
+        return QTest::qWaitFor([&] { return !form_->Aufgabe()->rechnet() && form_->Aufgabe()->ergebnis().has_value(); },
+                               60000);
     }
 
     QTemporaryDir tmp_;
@@ -108,8 +109,10 @@ TEST_P(Versuche, PanelGivesTheChecksVerdictAndFigures) {
         EXPECT_EQ(r.Criteria[i].Measured, soll.Criteria[i].Measured) << soll.Criteria[i].Id;
         EXPECT_EQ(r.Criteria[i].Passed, soll.Criteria[i].Passed) << soll.Criteria[i].Id;
         // The check's own line, not one of the panel's making.
-        EXPECT_TRUE(form_->Aufgabe()->kriterien()->topLevelItem(static_cast<int>(i))->text(0).endsWith(
+        EXPECT_TRUE(form_->Aufgabe()->kriterien()->toPlainText().contains(
             QString::fromStdString(exercise::Summary(soll.Criteria[i]))));
+        for (const std::string& grund : soll.Criteria[i].Reasons)
+            EXPECT_TRUE(form_->Aufgabe()->kriterien()->toPlainText().contains(QString::fromStdString(grund))) << grund;
     }
     const QString urteil = form_->Aufgabe()->urteil()->text();
     EXPECT_TRUE(urteil.contains(QString::fromStdString(exercise::VerdictText(soll.Overall)).toHtmlEscaped()))
@@ -121,17 +124,14 @@ TEST_P(Versuche, PanelGivesTheChecksVerdictAndFigures) {
 
 INSTANTIATE_TEST_SUITE_P(
     Mitgeliefert, Versuche,
-    testing::Values(Versuch{"01_regelschritt", "loesung.fuzantwort", true},
-                    Versuch{"01_regelschritt", "falsch.fuzantwort", false},
-                    Versuch{"02_termdiagramm", "loesung.fuzantwort", true},
-                    Versuch{"02_termdiagramm", "falsch.fuzantwort", false},
-                    Versuch{"03_lok_tabelle", "loesung.fuz", true}, Versuch{"03_lok_tabelle", "falsch.fuz", false},
-                    Versuch{"04_luecke", "loesung.fuz", true}, Versuch{"04_luecke", "falsch.fuz", false},
-                    Versuch{"05_truck_12_regeln", "loesung.fuz", true},
-                    Versuch{"05_truck_12_regeln", "falsch.fuz", false},
-                    Versuch{"06_schnelle_lok", "loesung.fuz", true}, Versuch{"06_schnelle_lok", "falsch.fuz", false},
-                    Versuch{"07_tuner_vergleich", "loesung.fuz", true},
-                    Versuch{"07_tuner_vergleich", "falsch.fuz", false}),
+    testing::Values(
+        Versuch{"01_regelschritt", "loesung.fuzantwort", true}, Versuch{"01_regelschritt", "falsch.fuzantwort", false},
+        Versuch{"02_termdiagramm", "loesung.fuzantwort", true}, Versuch{"02_termdiagramm", "falsch.fuzantwort", false},
+        Versuch{"03_lok_tabelle", "loesung.fuz", true}, Versuch{"03_lok_tabelle", "falsch.fuz", false},
+        Versuch{"04_luecke", "loesung.fuz", true}, Versuch{"04_luecke", "falsch.fuz", false},
+        Versuch{"05_truck_12_regeln", "loesung.fuz", true}, Versuch{"05_truck_12_regeln", "falsch.fuz", false},
+        Versuch{"06_schnelle_lok", "loesung.fuz", true}, Versuch{"06_schnelle_lok", "falsch.fuz", false},
+        Versuch{"07_tuner_vergleich", "loesung.fuz", true}, Versuch{"07_tuner_vergleich", "falsch.fuz", false}),
     [](const auto& i) {
         std::string n = std::string(i.param.aufgabe) + "_" + i.param.datei;
         for (char& c : n)
@@ -185,7 +185,7 @@ std::ostream& operator<<(std::ostream& o, const Sperrfall& f) { return o << f.na
 
 bool BereichImFeld(TMainForm& f) {
     werkstatt::TVariablenSeite* s = f.SeiteA;
-    if (s->MinEdit->isReadOnly()) return false;
+    if (!s->MinEdit->isEnabled()) return false;
     s->MinEdit->setText(QStringLiteral("-250"));
     emit s->MinEdit->editingFinished();
     return true;
@@ -240,7 +240,7 @@ TEST_P(Sperren, ALockedPartRefusesTheEditAndSaysWhy) {
 
 INSTANTIATE_TEST_SUITE_P(
     Aufgaben, Sperren,
-    testing::Values(Sperrfall{"RangeFieldIsReadOnly", "03_lok_tabelle", BereichImFeld, true},
+    testing::Values(Sperrfall{"RangeFieldIsOff", "03_lok_tabelle", BereichImFeld, true},
                     Sperrfall{"RangeRefusedByTheModel", "03_lok_tabelle", BereichImModell, true},
                     Sperrfall{"CornerCellIsNotEditable", "03_lok_tabelle", EckeInDerTabelle, true},
                     Sperrfall{"NoTermToAdd", "03_lok_tabelle", TermHinzu, true},
@@ -254,8 +254,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Fenster, LockedControlsSayWhyAndEndingTheExerciseUnlocksThem) {
     ASSERT_TRUE(form_->AufgabeOeffnen(Aufgabe("03_lok_tabelle")));
     const QString titel = QString::fromStdString(form_->Aufgabe()->aufgabe()->Title.Active());
-    for (QWidget* w : std::initializer_list<QWidget*>{form_->SeiteA->MinEdit, form_->SeiteA->HinzuBtn,
-                                                       form_->SeiteB->BVerwenden})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{form_->SeiteA->MinEdit, form_->SeiteA->HinzuBtn, form_->SeiteB->BVerwenden})
         EXPECT_TRUE(w->toolTip().contains(titel)) << qPrintable(w->objectName());
     EXPECT_FALSE(form_->SeiteA->HinzuBtn->isEnabled());
     form_->Modell.setzeBereich(werkstatt::Rolle::A, -250.0f, 250.0f);
@@ -263,7 +263,7 @@ TEST_F(Fenster, LockedControlsSayWhyAndEndingTheExerciseUnlocksThem) {
     EXPECT_TRUE(meldungen_.Last().text.contains(titel));
     form_->Aufgabe()->beendenKnopf()->click();
     EXPECT_FALSE(form_->Modell.sperre().aktiv());
-    EXPECT_FALSE(form_->SeiteA->MinEdit->isReadOnly());
+    EXPECT_TRUE(form_->SeiteA->MinEdit->isEnabled());
     EXPECT_TRUE(form_->SeiteA->TermTabelle->item(0, werkstatt::TVariablenSeite::SpalteA)->flags() & Qt::ItemIsEditable);
     EXPECT_TRUE(form_->SeiteB->BVerwenden->isEnabled());
     EXPECT_FALSE(form_->SeiteA->MinEdit->toolTip().contains(titel));
@@ -273,11 +273,11 @@ TEST_F(Fenster, LockedControlsSayWhyAndEndingTheExerciseUnlocksThem) {
 
 // --- a failing place, one click from its lab --------------------------------------------
 
-QTreeWidgetItem* ErsterEintrag(QTreeWidget* liste, const QString& anfang) {
-    for (int i = 0; i < liste->topLevelItemCount(); ++i)
-        for (int j = 0; j < liste->topLevelItem(i)->childCount(); ++j)
-            if (liste->topLevelItem(i)->child(j)->text(0).startsWith(anfang)) return liste->topLevelItem(i)->child(j);
-    return nullptr;
+// The first link of the exercise panel's list that begins so.
+QString ErsterVerweis(const werkstatt::AufgabenPanel& panel, const char* art) {
+    for (const QString& v : panel.verweise())
+        if (v.startsWith(QLatin1String(art))) return v;
+    return {};
 }
 
 TEST_F(Fenster, AClickOnAFailingStartShowsItInTheTruckLab) {
@@ -288,12 +288,12 @@ TEST_F(Fenster, AClickOnAFailingStartShowsItInTheTruckLab) {
         for (int c = 1; c <= 5; ++c)
             if (form_->Modell.projekt().Rules.Get(r, c) != 0) form_->Modell.setzeRegel(r, c, 1);
     ASSERT_TRUE(Geprueft());
-    QTreeWidgetItem* start = ErsterEintrag(form_->Aufgabe()->kriterien(), QStringLiteral("Im Truck-Labor zeigen"));
-    ASSERT_NE(start, nullptr);
+    const QString start = ErsterVerweis(*form_->Aufgabe(), "start:");
+    ASSERT_FALSE(start.isEmpty());
     std::optional<exercise::StartRef> ziel;
     QObject::connect(form_->Aufgabe(), &werkstatt::AufgabenPanel::startGewaehlt,
                      [&](const exercise::StartRef& s) { ziel = s; });
-    emit form_->Aufgabe()->kriterien()->itemClicked(start, 0);
+    emit form_->Aufgabe()->kriterien()->anchorClicked(QUrl(start));
     ASSERT_TRUE(ziel.has_value());
     bool genannt = false;
     for (const auto& c : form_->Aufgabe()->ergebnis()->Criteria)
@@ -313,8 +313,8 @@ TEST_F(Fenster, AClickOnAFailingRunShowsItInTheLocomotiveLab) {
     ASSERT_TRUE(form_->AufgabeOeffnen(Aufgabe("06_schnelle_lok")));
     form_->OeffnenDatei(Datei("06_schnelle_lok", "falsch.fuz"));
     ASSERT_TRUE(Geprueft());
-    QTreeWidgetItem* lauf = ErsterEintrag(form_->Aufgabe()->kriterien(), QStringLiteral("Im Lok-Labor zeigen"));
-    ASSERT_NE(lauf, nullptr);
+    const QString lauf = ErsterVerweis(*form_->Aufgabe(), "lauf:");
+    ASSERT_FALSE(lauf.isEmpty());
     // The first failing run of the first criterion with runs.
     pemrak::RunOptions ziel;
     for (const auto& c : form_->Aufgabe()->ergebnis()->Criteria)
@@ -322,13 +322,23 @@ TEST_F(Fenster, AClickOnAFailingRunShowsItInTheLocomotiveLab) {
             ziel = c.Runs.front();
             break;
         }
-    emit form_->Aufgabe()->kriterien()->itemClicked(lauf, 0);
+    emit form_->Aufgabe()->kriterien()->anchorClicked(QUrl(lauf));
     EXPECT_EQ(form_->Seiten->currentWidget(), form_->LokLabor());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !form_->LokLabor()->rechnet(); }, 60000));
     QCoreApplication::processEvents();
     EXPECT_EQ(form_->LokLabor()->einstellung().Dt, ziel.Dt);
     EXPECT_EQ(form_->LokLabor()->einstellung().Reibung, ziel.Start.Reibung);
     EXPECT_EQ(pemrak::LabMasses()[static_cast<std::size_t>(form_->LokLabor()->gewaehlterLauf())], ziel.Start.Masse);
+}
+
+TEST_F(Fenster, ALinkThatNamesNothingOpensNothing) {
+    ASSERT_TRUE(form_->AufgabeOeffnen(Aufgabe("06_schnelle_lok")));
+    form_->OeffnenDatei(Datei("06_schnelle_lok", "falsch.fuz"));
+    ASSERT_TRUE(Geprueft());
+    QWidget* vorher = form_->Seiten->currentWidget();
+    for (const char* v : {"lauf:99:0", "lauf:0:99", "start:0:0", "lauf:-1:0", "lauf:x:0", "lauf:0", ""})
+        EXPECT_FALSE(form_->Aufgabe()->oeffneVerweis(QString::fromLatin1(v))) << v;
+    EXPECT_EQ(form_->Seiten->currentWidget(), vorher);
 }
 
 // --- the English edition's examples -----------------------------------------------------
@@ -341,7 +351,8 @@ TEST_F(Fenster, TheEnglishEditionOffersTheEnglishExamples) {
     int n = 0;
     for (QAction* a : menue->actions()) {
         const QString pfad = a->data().toString();
-        EXPECT_EQ(QFileInfo(pfad).absolutePath(), QFileInfo(QStringLiteral(FUZZY_SOURCE_DIR "/examples/en")).absoluteFilePath());
+        EXPECT_EQ(QFileInfo(pfad).absolutePath(),
+                  QFileInfo(QStringLiteral(FUZZY_SOURCE_DIR "/examples/en")).absoluteFilePath());
         ++n;
     }
     EXPECT_GE(n, 5);

@@ -32,10 +32,10 @@ struct Baum {
 struct OrdnerFall {
     const char* name;
     fuzzy::Language sprache;
-    bool mitEn;             // the installed tree has en/
-    bool mitEnAufgaben;     // ... and en/aufgaben/
+    bool mitEn;          // the installed tree has en/
+    bool mitEnAufgaben;  // ... and en/aufgaben/
     const char* unterordner;
-    const char* erwartet;   // relative to the examples' folder
+    const char* erwartet;  // relative to the examples' folder
 };
 
 std::ostream& operator<<(std::ostream& o, const OrdnerFall& f) { return o << f.name; }
@@ -55,16 +55,14 @@ TEST_P(Beispielordner, LanguageChoosesTheFolder) {
 
 INSTANTIATE_TEST_SUITE_P(
     Installiert, Beispielordner,
-    testing::Values(OrdnerFall{"GermanTakesTheGermanExamples", fuzzy::Language::German, true, false, "", "."},
-                    OrdnerFall{"EnglishTakesTheEnglishExamples", fuzzy::Language::English, true, false, "", "en"},
-                    OrdnerFall{"EnglishWithoutEnglishExamplesTakesTheGerman", fuzzy::Language::English, false,
-                               false, "", "."},
-                    OrdnerFall{"ExercisesLieBesideTheExamplesInBothLanguages", fuzzy::Language::English, true,
-                               false, "aufgaben", "aufgaben"},
-                    OrdnerFall{"EnglishExercisesWhenThereAreSome", fuzzy::Language::English, true, true,
-                               "aufgaben", "en/aufgaben"},
-                    OrdnerFall{"GermanNeverTakesTheEnglishExercises", fuzzy::Language::German, true, true,
-                               "aufgaben", "aufgaben"}),
+    testing::Values(
+        OrdnerFall{"GermanTakesTheGermanExamples", fuzzy::Language::German, true, false, "", "."},
+        OrdnerFall{"EnglishTakesTheEnglishExamples", fuzzy::Language::English, true, false, "", "en"},
+        OrdnerFall{"EnglishWithoutEnglishExamplesTakesTheGerman", fuzzy::Language::English, false, false, "", "."},
+        OrdnerFall{"ExercisesLieBesideTheExamplesInBothLanguages", fuzzy::Language::English, true, false, "aufgaben",
+                   "aufgaben"},
+        OrdnerFall{"EnglishExercisesWhenThereAreSome", fuzzy::Language::English, true, true, "aufgaben", "en/aufgaben"},
+        OrdnerFall{"GermanNeverTakesTheEnglishExercises", fuzzy::Language::German, true, true, "aufgaben", "aufgaben"}),
     [](const auto& i) { return std::string(i.param.name); });
 
 TEST(Beispielordner, WithoutAnInstalledTreeTheSourcesExamplesAreTaken) {

@@ -211,6 +211,12 @@ Inspektor::Inspektor(QWidget* parent) : QWidget(parent) {
     Anzeigen();
 }
 
+void Inspektor::setSchmal() {
+    for (QSlider* s : {schieberA_, schieberB_}) s->setMinimumWidth(90);
+    ausgangLabel_->setWordWrap(true);
+    bild_->setMinimumSize(400, 300);
+}
+
 void Inspektor::setProjekt(const fuzzy::Project& p) {
     // The step belonged to a run of the project before this edit.
     schritt_.reset();

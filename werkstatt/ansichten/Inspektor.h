@@ -52,6 +52,9 @@ public:
     // output with the one the run applied. Moving an input, or a new
     // project, leaves the step.
     void zeigeSchritt(const Laufschritt& s);
+    // Narrow, beside a lab: shorter sliders, the output's line may wrap,
+    // a smaller scene.
+    void setSchmal();
     // The step on show, if any.
     const std::optional<Laufschritt>& schritt() const { return schritt_; }
     // The line above the scene that names the step (hidden without one).

@@ -7,7 +7,12 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
+#include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace labor {
 
@@ -62,18 +67,49 @@ void LaborSeite::VergleichText(const QString& text) {
     static_cast<UmbruchZeile*>(VergleichZahlen_)->Anpassen();
 }
 
+namespace {
+
+// Scrolls up and down only: as wide as the page needs, as high as there is room.
+class Rollbereich : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+    QSize minimumSizeHint() const override {
+        const QSize s = widget() ? widget()->minimumSizeHint() : QSize(0, 0);
+        return {s.width() + verticalScrollBar()->sizeHint().width(), std::min(s.height(), 200)};
+    }
+    QSize sizeHint() const override { return widget() ? widget()->sizeHint() : QScrollArea::sizeHint(); }
+};
+
+}  // namespace
+
 void LaborSeite::WarumBauen(QWidget* seite) {
     Wahl_ = new SchrittWahl(seite);
     Wahl_->setObjectName(QStringLiteral("schrittwahl"));
     Warum_ = new ansichten::Inspektor(this);
     Warum_->setObjectName(QStringLiteral("warumInspektor"));
-    // Beside a lab the scene may be smaller than on its own page.
-    Warum_->bild()->setMinimumSize(420, 300);
+    // Beside a lab the inspector may be narrower than on its own page.
+    Warum_->setSchmal();
     Warum_->setVisible(false);
     if (HatProjekt_) Warum_->setProjekt(Projekt_);
     Teiler_ = new QSplitter(Qt::Horizontal, this);
     Teiler_->setChildrenCollapsible(false);
-    Teiler_->addWidget(seite);
+    // Narrowed by the inspector, the lab's figures wrap and take more
+    // height: then the lab scrolls rather than its parts overlapping.
+    auto* rollen = new Rollbereich(this);
+    rollen->setObjectName(QStringLiteral("laborRollen"));
+    rollen->setFrameShape(QFrame::NoFrame);
+    rollen->setWidgetResizable(true);
+    rollen->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    rollen->setWidget(seite);
+    // The step picker stays in sight below the lab, however it scrolls.
+    auto* links = new QWidget(this);
+    auto* spalte = new QVBoxLayout(links);
+    spalte->setContentsMargins(0, 0, 0, 0);
+    spalte->addWidget(rollen, 1);
+    WahlZeile_ = new QHBoxLayout;
+    WahlZeile_->setContentsMargins(9, 0, 9, 6);
+    spalte->addLayout(WahlZeile_);
+    Teiler_->addWidget(links);
     Teiler_->addWidget(Warum_);
     Teiler_->setStretchFactor(0, 1);
     Teiler_->setStretchFactor(1, 1);
@@ -84,11 +120,12 @@ void LaborSeite::WarumBauen(QWidget* seite) {
         Warum_->setVisible(an);
         if (!an) return;
         // Shown for the first time, a splitter leaves the inspector no room:
-        // the lab and the inspector share the page half and half.
+        // the lab keeps the larger part, its tables and curves need it.
         const QList<int> breiten = Teiler_->sizes();
         if (breiten.size() == 2 && breiten[1] < Warum_->minimumSizeHint().width()) {
             const int ganz = breiten[0] + breiten[1];
-            Teiler_->setSizes({ganz - ganz / 2, ganz / 2});
+            const int inspektor = std::max(ganz * 2 / 5, Warum_->minimumSizeHint().width());
+            Teiler_->setSizes({ganz - inspektor, inspektor});
         }
     });
 }

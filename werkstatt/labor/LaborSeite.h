@@ -6,6 +6,7 @@
 #include <QString>
 #include <QWidget>
 
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QSplitter;
@@ -65,8 +66,9 @@ protected:
     void VergleichBauen(const QString& tipp);
     // Shows the comparison's figures in full, however many lines they take.
     void VergleichText(const QString& text);
-    // Makes the step picker (for the lab to place) and lays out the lab's
-    // page `seite` with the inspector beside it, hidden until "Warum?".
+    // Makes the step picker (for the lab to place in WahlZeile_) and lays
+    // out the lab's page `seite` with the inspector beside it, hidden until
+    // "Warum?".
     void WarumBauen(QWidget* seite);
     // Shows a step in the inspector beside the lab and reports it.
     void SchrittMelden(const ansichten::Laufschritt& s);
@@ -79,6 +81,9 @@ protected:
     QLabel* VergleichZahlen_ = nullptr;
     QPushButton* VergleichBtn_ = nullptr;
     SchrittWahl* Wahl_ = nullptr;
+    // The row below the lab's page (which scrolls when it is short of room)
+    // for the step picker and what belongs to it.
+    QHBoxLayout* WahlZeile_ = nullptr;
     ansichten::Inspektor* Warum_ = nullptr;
     QSplitter* Teiler_ = nullptr;
 };

@@ -157,10 +157,9 @@ LokLabor::LokLabor(QWidget* parent)
     Lauf_->setObjectName(QStringLiteral("lauf"));
     for (const float m : pemrak::LabMasses()) Lauf_->addItem(MasseName(m));
     Lauf_->setToolTip(tr("Der Lauf, dessen Schritte der Schieber zeigt; ein Klick auf eine Kurve wählt ihn auch."));
-    auto* wahl = new QHBoxLayout;
-    wahl->addWidget(new QLabel(tr("Lauf:"), this));
-    wahl->addWidget(Lauf_);
-    wahl->addWidget(Wahl_, 1);
+    WahlZeile_->addWidget(new QLabel(tr("Lauf:"), this), 0, Qt::AlignTop);
+    WahlZeile_->addWidget(Lauf_, 0, Qt::AlignTop);
+    WahlZeile_->addWidget(Wahl_, 1);
 
     auto* layout = new QVBoxLayout(seite);
     layout->addLayout(felder);
@@ -176,7 +175,6 @@ LokLabor::LokLabor(QWidget* parent)
     layout->addLayout(mitte);
     layout->addWidget(VergleichZahlen_);
     layout->addLayout(bilder, 1);
-    layout->addLayout(wahl);
     Wahl_->setText(tr("Klick auf eine Kurve zeigt den Schritt dort; „Warum?“ nimmt ihn im Inspektor auseinander."));
 
     Reibung_->setText(ansichten::KurzeZahl(Einstellung_.Reibung));

@@ -160,7 +160,7 @@ TruckLabor::TruckLabor(QWidget* parent)
     layout->addLayout(oben);
     layout->addLayout(zahlen);
     layout->addWidget(Bild_, 1);
-    layout->addWidget(Wahl_);
+    WahlZeile_->addWidget(Wahl_);
     Wahl_->setText(Hinweis());
 
     connect(Langsam_, &QRadioButton::toggled, this, [this] {
