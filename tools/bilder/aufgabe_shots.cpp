@@ -12,7 +12,7 @@
 #include "werkstatt/labor/TruckLabor.h"
 
 #include <QApplication>
-#include <QSplitter>
+#include <QElapsedTimer>
 #include <QDir>
 #include <QPushButton>
 #include <QScreen>
@@ -53,10 +53,6 @@ int main(int argc, char** argv) {
     truck->schrittAuswahl()->warumKnopf()->click();
     truck->waehleSchritt(20, 40);
     Bild(out, "labor_warum_truck");
-    if (qEnvironmentVariableIsSet("AUFGABE_SHOTS_MASSE"))
-        qInfo("window %d, lab page %d, inspector %d (min %d)", form.width(),
-              truck->teiler()->widget(0)->minimumSizeHint().width(), truck->inspektor()->width(),
-              truck->inspektor()->minimumSizeHint().width());
     auto* lok = form.LokLabor();
     form.OeffnenDatei(QStringLiteral(FUZZY_SOURCE_DIR "/examples/lok.fuz"));
     form.Seiten->setCurrentWidget(lok);
@@ -64,6 +60,16 @@ int main(int argc, char** argv) {
     lok->schrittAuswahl()->warumKnopf()->click();
     lok->waehleLauf(2, 30);
     Bild(out, "labor_warum_lok");
+
+    // How long after "Aufgabe öffnen…" each shipped exercise's status shows.
+    for (const char* name : {"01_regelschritt", "02_termdiagramm", "03_lok_tabelle", "04_luecke", "05_truck_12_regeln",
+                             "06_schnelle_lok", "07_tuner_vergleich", "08_sv_kurve"}) {
+        QElapsedTimer uhr;
+        uhr.start();
+        form.AufgabeOeffnen(Aufgaben(name) + QStringLiteral(".fuzaufgabe"));
+        (void)QTest::qWaitFor([&] { return !form.Aufgabe()->rechnet(); }, 60000);
+        qInfo("%s: status after %lld ms", name, static_cast<long long>(uhr.elapsed()));
+    }
 
     // The exercise panel: a wrong attempt, checked, then the reference.
     form.AufgabeOeffnen(Aufgaben("03_lok_tabelle.fuzaufgabe"));
