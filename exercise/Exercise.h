@@ -42,6 +42,10 @@ struct Permissions {
 // written explanation; the check covers only what a program can judge), or both.
 enum class Marking { Automatic, Teacher, Both };
 
+// The vehicle an exercise is about: its lab's figures go on the solution
+// sheet. Unknown for a project of neither (the heating).
+enum class Plant { Unknown, Truck, Loco };
+
 // [truck]: the truck grid (dorvane::GridStarts, 164 starts) at each speed.
 struct TruckCheck {
     int Line = 0;                    // where the section starts in the file
@@ -101,6 +105,11 @@ struct Exercise {
     Text TeacherNote;  // for the teacher's sheet: what a good answer says, how to mark
     Permissions MayChange;
     Marking MarkedBy = Marking::Automatic;
+    // fahrzeug = truck|lok; without it, see OnPlant().
+    Plant Vehicle = Plant::Unknown;
+    // zeichnen = ja: the students' sheet has a blank diagram to draw in,
+    // input A to the right, input B upwards (the locomotive's s-v plane).
+    bool Drawing = false;
     // The starting project: a template by name ("leer", "truck", "lok") or
     // embedded. An embedded one may come with English names as well (the same
     // numbers); a template has its names in the active language anyway.
@@ -121,6 +130,8 @@ struct Exercise {
     // student may change it); otherwise the answers are all there is.
     bool NeedsProject() const { return !Coverage.empty() || !Truck.empty() || !Loco.empty() || !MayChange.Nothing(); }
     bool NeedsAnswers() const { return !Hand.empty(); }
+    // The vehicle: as the file says, else by the template or the checks.
+    Plant OnPlant() const;
 };
 
 // A student's answers to the hand inference steps: per point, each quantity

@@ -185,6 +185,12 @@ void ReadHeader(const Section& s, Exercise& e, bool& haveFormat, bool& havePermi
             e.MarkedBy = w[0] == "automatisch" ? Marking::Automatic
                          : w[0] == "lehrkraft" ? Marking::Teacher
                                                : Marking::Both;
+        } else if (kv.Key == "fahrzeug") {
+            const auto w = WordList(kv, {"truck", "lok"});
+            if (w.size() != 1) Fail(Tr("Aufgabe", "fahrzeug nimmt ein Wort: truck oder lok."), kv.Line);
+            e.Vehicle = w[0] == "truck" ? Plant::Truck : Plant::Loco;
+        } else if (kv.Key == "zeichnen") {
+            e.Drawing = YesNo(kv);
         } else {
             UnknownKey(kv, s.Name);
         }
@@ -474,6 +480,11 @@ Exercise ParseExercise(std::string_view bytes) {
                 "Die Aufgabe pr\xC3\xBC"
                 "ft nichts: es fehlt ein Abschnitt [truck], [lok], [handrechnung] oder [abdeckung]."),
              head);
+    if ((e.Vehicle == Plant::Truck && !e.Loco.empty()) || (e.Vehicle == Plant::Loco && !e.Truck.empty()))
+        Fail(Tr("Aufgabe",
+                "fahrzeug nennt ein anderes Fahrzeug als die Pr\xC3\xBC"
+                "fungen [truck] oder [lok]."),
+             head);
     for (const TruckCheck& c : e.Truck)
         if (const auto why = tuning::Unsuitable(e.Start, tuning::Vehicle::Truck))
             Fail(Fmt(Tr("Aufgabe", "Das Startprojekt passt nicht zum Truck: %1"), {*why}), c.Line);
@@ -581,6 +592,13 @@ std::vector<pemrak::RunOptions> LocoCheck::Runs() const {
             out.push_back(o);
         }
     return out;
+}
+
+Plant Exercise::OnPlant() const {
+    if (Vehicle != Plant::Unknown) return Vehicle;
+    if (Template == "truck" || !Truck.empty()) return Plant::Truck;
+    if (Template == "lok" || !Loco.empty()) return Plant::Loco;
+    return Plant::Unknown;
 }
 
 fuzzy::Project Exercise::StartProject() const {

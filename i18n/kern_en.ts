@@ -451,6 +451,14 @@
         <source>%1 kennt „%2“ nicht (möglich: %3).</source>
         <translation>%1 does not know &quot;%2&quot; (possible: %3).</translation>
     </message>
+    <message>
+        <source>fahrzeug nimmt ein Wort: truck oder lok.</source>
+        <translation>fahrzeug takes one word: truck or lok.</translation>
+    </message>
+    <message>
+        <source>fahrzeug nennt ein anderes Fahrzeug als die Prüfungen [truck] oder [lok].</source>
+        <translation>fahrzeug names another vehicle than the checks [truck] or [lok].</translation>
+    </message>
 </context>
 <context>
     <name>KernBewertung</name>

@@ -196,12 +196,6 @@
         <translation>The worksheet could not be made.</translation>
     </message>
     <message>
-        <source>Aufruf: werkstatt --blatt PROJEKT.fuz -o BLATT.pdf [--fahrzeug truck|lok]
-Ohne --fahrzeug gilt das im Fenster für diese Datei gewählte Fahrzeug, sonst der Truck.</source>
-        <translation>Usage: werkstatt --blatt PROJECT.fuz -o SHEET.pdf [--fahrzeug truck|lok]
-Without --fahrzeug the vehicle chosen for this file in the window applies, else the truck.</translation>
-    </message>
-    <message>
         <source>Unbekanntes Fahrzeug: %1 (erlaubt sind truck und lok)</source>
         <translation>Unknown vehicle: %1 (allowed are truck and lok)</translation>
     </message>
@@ -216,6 +210,217 @@ Without --fahrzeug the vehicle chosen for this file in the window applies, else 
     <message>
         <source>%1: Das Projekt konnte nicht gelesen werden; es wurde nichts geschrieben.</source>
         <translation>%1: the project could not be read; nothing was written.</translation>
+    </message>
+    <message>
+        <source>Aufruf: werkstatt --blatt PROJEKT.fuz -o BLATT.pdf [--fahrzeug truck|lok]
+        werkstatt --blatt AUFGABE.fuzaufgabe -o BLATT.pdf [--loesung]
+Ohne --fahrzeug gilt das im Fenster für diese Datei gewählte Fahrzeug, sonst der Truck. Zu einer Aufgabe gibt es das Schülerblatt, mit --loesung das Lösungsblatt.</source>
+        <translation>Usage: werkstatt --blatt PROJECT.fuz -o SHEET.pdf [--fahrzeug truck|lok]
+       werkstatt --blatt EXERCISE.fuzaufgabe -o SHEET.pdf [--loesung]
+Without --fahrzeug the vehicle chosen for this file in the window counts, else the truck. For an exercise there is the students&apos; sheet, with --loesung the solution sheet.</translation>
+    </message>
+    <message>
+        <source>--fahrzeug gilt nur für ein Projekt; eine Aufgabe nennt ihr Fahrzeug selbst.</source>
+        <translation>--fahrzeug goes only with a project; an exercise names its vehicle itself.</translation>
+    </message>
+    <message>
+        <source>--loesung gilt nur für eine Aufgabe (.fuzaufgabe).</source>
+        <translation>--loesung goes only with an exercise (.fuzaufgabe).</translation>
+    </message>
+    <message>
+        <source>%1: Die Aufgabe konnte nicht gelesen werden; es wurde nichts geschrieben.</source>
+        <translation>%1: the exercise could not be read; nothing was written.</translation>
+    </message>
+</context>
+<context>
+    <name>Aufgabenblatt</name>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Klasse:</source>
+        <translation>Class:</translation>
+    </message>
+    <message>
+        <source>Datum:</source>
+        <translation>Date:</translation>
+    </message>
+    <message>
+        <source>Lösung: %1</source>
+        <translation>Solution: %1</translation>
+    </message>
+    <message>
+        <source>Lösungsblatt für die Lehrkraft  •  Aufgabe: %1</source>
+        <translation>Solution sheet for the teacher  •  Exercise: %1</translation>
+    </message>
+    <message>
+        <source>mindestens %1</source>
+        <translation>at least %1</translation>
+    </message>
+    <message>
+        <source>höchstens %1</source>
+        <translation>at most %1</translation>
+    </message>
+    <message>
+        <source>Kriterium</source>
+        <translation>Criterion</translation>
+    </message>
+    <message>
+        <source>verlangt</source>
+        <translation>required</translation>
+    </message>
+    <message>
+        <source>Musterlösung</source>
+        <translation>Reference solution</translation>
+    </message>
+    <message>
+        <source>dein Ergebnis</source>
+        <translation>your result</translation>
+    </message>
+    <message>
+        <source>%1 – bestanden</source>
+        <translation>%1 – passed</translation>
+    </message>
+    <message>
+        <source>%1 – nicht bestanden</source>
+        <translation>%1 – not passed</translation>
+    </message>
+    <message>
+        <source>%1: %2 = %3, %4 = %5</source>
+        <translation>%1: %2 = %3, %4 = %5</translation>
+    </message>
+    <message>
+        <source>%1: %2 = %3</source>
+        <translation>%1: %2 = %3</translation>
+    </message>
+    <message>
+        <source>Zugehörigkeitsgrade von %1</source>
+        <translation>Membership degrees of %1</translation>
+    </message>
+    <message>
+        <source>Feuerstärken der Regeln (Spalte: %1, Zeile: %2)</source>
+        <translation>Firing strengths of the rules (column: %1, row: %2)</translation>
+    </message>
+    <message>
+        <source>Feuerstärken der Regeln (Spalte: %1)</source>
+        <translation>Firing strengths of the rules (column: %1)</translation>
+    </message>
+    <message>
+        <source>Höhen der Ausgangsterme von %1</source>
+        <translation>Heights of the output terms of %1</translation>
+    </message>
+    <message>
+        <source>Ausgang %1 =</source>
+        <translation>Output %1 =</translation>
+    </message>
+    <message>
+        <source>%1 im Inspektor:</source>
+        <translation>%1 in the inspector:</translation>
+    </message>
+    <message>
+        <source>Zeichnung: %1 über %2</source>
+        <translation>Drawing: %1 over %2</translation>
+    </message>
+    <message>
+        <source>Aufgabe</source>
+        <translation>Task</translation>
+    </message>
+    <message>
+        <source>Regeln</source>
+        <translation>rules</translation>
+    </message>
+    <message>
+        <source>Terme</source>
+        <translation>terms</translation>
+    </message>
+    <message>
+        <source>Bereiche</source>
+        <translation>ranges</translation>
+    </message>
+    <message>
+        <source>Ändern darfst du: %1. Alles andere ist gesperrt.</source>
+        <translation>You may change: %1. Everything else is locked.</translation>
+    </message>
+    <message>
+        <source>Was geprüft wird</source>
+        <translation>What is checked</translation>
+    </message>
+    <message>
+        <source>Deine Antwort</source>
+        <translation>Your answer</translation>
+    </message>
+    <message>
+        <source>Für die Lehrkraft</source>
+        <translation>For the teacher</translation>
+    </message>
+    <message>
+        <source>Bewertung: durch die Prüfung.</source>
+        <translation>Marking: by the check.</translation>
+    </message>
+    <message>
+        <source>Bewertung: durch die Lehrkraft.</source>
+        <translation>Marking: by the teacher.</translation>
+    </message>
+    <message>
+        <source>Bewertung: was die Prüfung misst, prüft sie; den schriftlichen oder gezeichneten Teil bewertet die Lehrkraft.</source>
+        <translation>Marking: what the check measures, it checks; the teacher marks the written or drawn part.</translation>
+    </message>
+    <message>
+        <source>Musterlösung: %1</source>
+        <translation>Reference solution: %1</translation>
+    </message>
+    <message>
+        <source>Die Musterlösung ändert, was die Aufgabe sperrt:</source>
+        <translation>The reference solution changes what the exercise locks:</translation>
+    </message>
+    <message>
+        <source>Keine Musterlösung: neben der Aufgabe liegt keine Datei %1.</source>
+        <translation>No reference solution: there is no file %1 beside the exercise.</translation>
+    </message>
+    <message>
+        <source>d. MMMM yyyy</source>
+        <translation>MMMM d, yyyy</translation>
+    </message>
+    <message>
+        <source>Fuzzy-Werkstatt – Lösung: %1</source>
+        <translation>Fuzzy-Werkstatt – solution: %1</translation>
+    </message>
+    <message>
+        <source>Fuzzy-Werkstatt – Aufgabe: %1</source>
+        <translation>Fuzzy-Werkstatt – exercise: %1</translation>
+    </message>
+    <message>
+        <source>Aufgabe: %1</source>
+        <translation>Exercise: %1</translation>
+    </message>
+    <message>
+        <source>Lösungsblatt</source>
+        <translation>Solution sheet</translation>
+    </message>
+    <message>
+        <source>Aufgabenblatt</source>
+        <translation>Exercise sheet</translation>
+    </message>
+    <message>
+        <source>%1 – Druckvorschau</source>
+        <translation>%1 – print preview</translation>
+    </message>
+    <message>
+        <source>Aufgabenblatt: Aufgabe wählen</source>
+        <translation>Exercise sheet: choose an exercise</translation>
+    </message>
+    <message>
+        <source>Aufgaben (*.fuzaufgabe)</source>
+        <translation>Exercises (*.fuzaufgabe)</translation>
+    </message>
+    <message>
+        <source>Welches Blatt? Das Schülerblatt hat Felder für Name, Klasse und Datum und Platz für die Antworten; das Lösungsblatt rechnet die Aufgabe mit den Zahlen des Programms vor.</source>
+        <translation>Which sheet? The students&apos; sheet has fields for name, class and date and room for the answers; the solution sheet works the exercise out with the program&apos;s numbers.</translation>
+    </message>
+    <message>
+        <source>Schülerblatt</source>
+        <translation>Students&apos; sheet</translation>
     </message>
 </context>
 <context>
@@ -389,6 +594,10 @@ Without --fahrzeug the vehicle chosen for this file in the window applies, else 
     <message>
         <source>Ü&amp;ber die Fuzzy-Werkstatt…</source>
         <translation>&amp;About Fuzzy-Werkstatt…</translation>
+    </message>
+    <message>
+        <source>Aufgabenbla&amp;tt…</source>
+        <translation>E&amp;xercise sheet…</translation>
     </message>
 </context>
 <context>

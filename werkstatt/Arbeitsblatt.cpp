@@ -1,4 +1,6 @@
 #include "werkstatt/Arbeitsblatt.h"
+#include "werkstatt/BlattTeile.h"
+#include "werkstatt/Aufgabenblatt.h"
 
 #include "fuzzy/AtomicFile.h"
 #include "werkstatt/labor/BahnenBild.h"
@@ -36,27 +38,24 @@ namespace werkstatt {
 
 namespace {
 
-// The sheet is laid out in units of a 96-dpi screen pixel, whatever the
-// device: the views' scenes and their pixel fonts keep their proportions on
-// paper. A4 less 15 mm margins is about 680 x 1009 of these units.
 constexpr double Einheit = 96.0;
 constexpr double KopfHoehe = 22.0;
 constexpr double FussHoehe = 22.0;
-constexpr double Abstand = 14.0;
 constexpr double DiagrammHoehe = 140.0;
-constexpr double TabellenZeile = 15.0;
-constexpr double RegelZeile = 26.0;
 
 // The sheet's texts, translated in the context "Arbeitsblatt".
 struct Blatt {
     Q_DECLARE_TR_FUNCTIONS(Arbeitsblatt)
 };
 
-QFont Schrift(int pixel, bool fett = false) { return widgets::PixelFont(widgets::SansFamily(), pixel, fett); }
+}  // namespace
+
+namespace blatt {
+
+QFont Schrift(int pixel, bool fett) { return widgets::PixelFont(widgets::SansFamily(), pixel, fett); }
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 
-// The sheet's numbers and date in the language of its texts.
 QLocale Sprachform() {
     QLocale l = fuzzy::ActiveLanguage() == fuzzy::Language::English ? QLocale(QLocale::English, QLocale::UnitedStates)
                                                                     : QLocale(QLocale::German, QLocale::Germany);
@@ -64,22 +63,11 @@ QLocale Sprachform() {
     return l;
 }
 
-// A corner or bound as a teacher reads it: the language's decimal sign
-// (German comma, English point), a true minus, no more digits than the float
-// holds.
 QString Zahlwert(float v) {
     QString s = Sprachform().toString(static_cast<double>(v), 'g', 7);
     if (s.startsWith(QLatin1Char('-'))) s.replace(0, 1, QChar(0x2212));
     return s;
 }
-
-// One block of the sheet: its height and how to paint it at the top of a
-// rectangle of the content's width.
-struct Block {
-    double hoehe = 0.0;
-    std::function<void(QPainter&, const QRectF&)> malen;
-    bool neueSeite = false;  // starts a new page
-};
 
 double Ueberschrift(QPainter& p, const QRectF& r, const QString& text) {
     p.setFont(Schrift(15, true));
@@ -90,6 +78,8 @@ double Ueberschrift(QPainter& p, const QRectF& r, const QString& text) {
     return 26.0;
 }
 
+namespace {
+
 QString Rollentitel(int rolle) {
     switch (rolle) {
     case 0: return Blatt::tr("Eingang A");
@@ -97,6 +87,8 @@ QString Rollentitel(int rolle) {
     default: return Blatt::tr("Ausgang");
     }
 }
+
+}  // namespace
 
 Block VariablenBlock(const fuzzy::TFuzzy& v, int rolle) {
     const QString titel = Rollentitel(rolle);
@@ -148,12 +140,12 @@ Block VariablenBlock(const fuzzy::TFuzzy& v, int rolle) {
             }};
 }
 
-Block RegelBlock(const fuzzy::Project& pr) {
+Block RegelBlock(const fuzzy::Project& pr, bool leer) {
     const bool zwei = pr.B.Defined;
     const int na = pr.A.UsedTerms(), nb = zwei ? pr.B.UsedTerms() : 1;
     const double hoehe = 26.0 + 18.0 + RegelZeile * (nb + 1) + 4.0;
     return {
-        hoehe, [pr, zwei, na, nb](QPainter& p, const QRectF& r) {
+        hoehe, [pr, zwei, na, nb, leer](QPainter& p, const QRectF& r) {
             double y = r.top() + Ueberschrift(p, r, Blatt::tr("Regeln"));
             p.setFont(Schrift(12));
             p.setPen(Qt::black);
@@ -177,7 +169,7 @@ Block RegelBlock(const fuzzy::Project& pr) {
                         if (k >= 1 && k <= pr.Out.UsedTerms())
                             t = Text(pr.Out.GetTermName(k));
                         else if (k == 0)
-                            t = QStringLiteral("–");
+                            t = leer ? QString() : QStringLiteral("–");
                         else
                             t = QStringLiteral("#%1").arg(k);
                     }
@@ -253,7 +245,10 @@ std::vector<Block> TruckBloecke(const fuzzy::Project& pr, float v, double breite
     return b;
 }
 
+namespace {
 QString MasseName(float m) { return QStringLiteral("%1 kg").arg(Zahlwert(m)); }
+
+}  // namespace
 
 std::vector<Block> LokBloecke(const fuzzy::Project& pr, const labor::LokEinstellung& einst, double breite) {
     auto e = std::make_shared<labor::LokErgebnis>(labor::RechneLok(pr, einst));
@@ -378,48 +373,15 @@ std::vector<Block> LokBloecke(const fuzzy::Project& pr, const labor::LokEinstell
     return b;
 }
 
-QString Projektname(const BlattDaten& d) {
-    return d.datei.isEmpty() ? Blatt::tr("Unbenannt") : QFileInfo(d.datei).completeBaseName();
-}
-
-}  // namespace
-
-int MaleArbeitsblatt(QPagedPaintDevice& geraet, const BlattDaten& d) {
+int MaleSeiten(QPagedPaintDevice& geraet, const std::function<std::vector<Block>(double, double)>& bauen,
+               const QString& kopfLinks, const QString& kopfRechts) {
     QPainter p;
     if (!p.begin(&geraet)) return 0;
     const double faktor = geraet.logicalDpiX() / Einheit;
     const QRectF seite(QPointF(0, 0), QSizeF(geraet.width() / faktor, geraet.height() / faktor));
     const QRectF inhalt = seite.adjusted(0, KopfHoehe + 6, 0, -(FussHoehe + 6));
     const double breite = inhalt.width();
-
-    std::vector<Block> bloecke;
-    const QString name = Projektname(d);
-    bloecke.push_back(
-        {58.0, [&d, name](QPainter& q, const QRectF& r) {
-             q.setFont(Schrift(22, true));
-             q.setPen(Qt::black);
-             q.drawText(QRectF(r.left(), r.top(), r.width(), 28), Qt::AlignLeft | Qt::AlignVCenter,
-                        Blatt::tr("Arbeitsblatt: %1").arg(name));
-             q.setFont(Schrift(12));
-             const QString datei =
-                 d.datei.isEmpty() ? Blatt::tr("noch nicht gespeichert") : QDir::toNativeSeparators(d.datei);
-             const QString fahrzeug = d.fahrzeug == Fahrzeug::Lok ? Blatt::tr("Fuzzy-Regler für die Lokomotive")
-                                                                  : Blatt::tr("Fuzzy-Regler für den Truck");
-             q.drawText(QRectF(r.left(), r.top() + 30, r.width(), 18), Qt::AlignLeft | Qt::AlignVCenter,
-                        QFontMetrics(q.font()).elidedText(Blatt::tr("Datei: %1  •  %2").arg(datei, fahrzeug),
-                                                          Qt::ElideMiddle, static_cast<int>(r.width())));
-         }});
-    bloecke.push_back(VariablenBlock(d.projekt.A, 0));
-    bloecke.push_back(VariablenBlock(d.projekt.B, 1));
-    bloecke.push_back(VariablenBlock(d.projekt.Out, 2));
-    if (d.projekt.A.Defined && d.projekt.Out.Defined) {
-        bloecke.push_back(RegelBlock(d.projekt));
-        bloecke.push_back(KennfeldBlock(d.projekt, breite));
-    }
-    for (Block& b : d.fahrzeug == Fahrzeug::Lok
-                        ? LokBloecke(d.projekt, d.lok, breite)
-                        : TruckBloecke(d.projekt, d.truckGeschwindigkeit, breite, inhalt.height()))
-        bloecke.push_back(std::move(b));
+    const std::vector<Block> bloecke = bauen(breite, inhalt.height());
 
     // Pages first, so that every page can say how many there are.
     std::vector<int> seiteVon(bloecke.size());
@@ -437,9 +399,6 @@ int MaleArbeitsblatt(QPagedPaintDevice& geraet, const BlattDaten& d) {
         y += bloecke[i].hoehe + Abstand;
     }
 
-    // "8. Dezember 2026", "December 8, 2026".
-    const QString datum =
-        Sprachform().toString(d.datum.isValid() ? d.datum : QDate::currentDate(), Blatt::tr("d. MMMM yyyy"));
     std::size_t i = 0;
     for (int s = 1; s <= seiten; ++s) {
         if (s > 1 && !geraet.newPage()) {
@@ -451,10 +410,12 @@ int MaleArbeitsblatt(QPagedPaintDevice& geraet, const BlattDaten& d) {
         // Header and footer of every page.
         p.setFont(Schrift(11));
         p.setPen(QColor(90, 90, 90));
-        p.drawText(QRectF(seite.left(), seite.top(), seite.width(), KopfHoehe), Qt::AlignLeft | Qt::AlignVCenter,
-                   Blatt::tr("Fuzzy-Werkstatt – Arbeitsblatt %1").arg(name));
-        p.drawText(QRectF(seite.left(), seite.top(), seite.width(), KopfHoehe), Qt::AlignRight | Qt::AlignVCenter,
-                   datum);
+        const QRectF kopf(seite.left(), seite.top(), seite.width(), KopfHoehe);
+        const int rechtsBreite = QFontMetrics(p.font()).horizontalAdvance(kopfRechts) + 12;
+        p.drawText(kopf.adjusted(0, 0, -rechtsBreite, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                   QFontMetrics(p.font()).elidedText(kopfLinks, Qt::ElideRight,
+                                                     static_cast<int>(kopf.width()) - rechtsBreite));
+        p.drawText(kopf, Qt::AlignRight | Qt::AlignVCenter, kopfRechts);
         p.setPen(QPen(QColor(150, 150, 150), 0.6));
         p.drawLine(QPointF(seite.left(), seite.top() + KopfHoehe), QPointF(seite.right(), seite.top() + KopfHoehe));
         p.drawLine(QPointF(seite.left(), seite.bottom() - FussHoehe),
@@ -473,7 +434,7 @@ int MaleArbeitsblatt(QPagedPaintDevice& geraet, const BlattDaten& d) {
     return seiten;
 }
 
-QByteArray ArbeitsblattPdf(const BlattDaten& d) {
+QByteArray Pdf(const QString& titel, const std::function<int(QPagedPaintDevice&)>& malen) {
     QByteArray daten;
     QBuffer puffer(&daten);
     if (!puffer.open(QIODevice::WriteOnly)) return {};
@@ -482,34 +443,97 @@ QByteArray ArbeitsblattPdf(const BlattDaten& d) {
         pdf.setResolution(300);
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 12, 15, 12),
                                       QPageLayout::Millimeter));
-        pdf.setTitle(Blatt::tr("Arbeitsblatt %1").arg(Projektname(d)));
+        pdf.setTitle(titel);
         pdf.setCreator(QStringLiteral("Fuzzy-Werkstatt"));
-        if (MaleArbeitsblatt(pdf, d) == 0) return {};
+        if (malen(pdf) == 0) return {};
     }
     puffer.close();
     return daten;
 }
 
-QString ArbeitsblattSchreiben(const BlattDaten& d, const QString& ziel) {
+QString PdfSchreiben(const QByteArray& pdf, const QString& ziel, const QString& quelle) {
     if (ziel.isEmpty()) return Blatt::tr("Es wurde keine Zieldatei angegeben.");
     const QFileInfo zielInfo(ziel);
     if (zielInfo.exists() && !zielInfo.isFile())
         return Blatt::tr("„%1“ ist keine gewöhnliche Datei und wird nicht überschrieben.")
             .arg(QDir::toNativeSeparators(ziel));
-    // The project's own file is never written over, whatever name leads to it.
-    if (!d.datei.isEmpty() && zielInfo.exists() &&
-        zielInfo.canonicalFilePath() == QFileInfo(d.datei).canonicalFilePath())
-        return Blatt::tr(
-                   "Das Arbeitsblatt würde die Projektdatei „%1“ überschreiben. Bitte einen anderen Namen wählen.")
-            .arg(QDir::toNativeSeparators(d.datei));
-    const QByteArray pdf = ArbeitsblattPdf(d);
     if (pdf.isEmpty()) return Blatt::tr("Das Arbeitsblatt konnte nicht erzeugt werden.");
     try {
-        fuzzy::WriteFileAtomic(QFile::encodeName(ziel).toStdString(), std::string_view(pdf.constData(), pdf.size()));
+        fuzzy::WriteFileAtomic(QFile::encodeName(ziel).toStdString(), std::string_view(pdf.constData(), pdf.size()),
+                               quelle.isEmpty() ? std::string() : QFile::encodeName(quelle).toStdString());
     } catch (const fuzzy::ESaveError& e) {
         return QString::fromStdString(e.what());
     }
     return {};
+}
+
+}  // namespace blatt
+
+using namespace blatt;
+
+namespace {
+
+QString Projektname(const BlattDaten& d) {
+    return d.datei.isEmpty() ? Blatt::tr("Unbenannt") : QFileInfo(d.datei).completeBaseName();
+}
+
+}  // namespace
+
+int MaleArbeitsblatt(QPagedPaintDevice& geraet, const BlattDaten& d) {
+    const QString name = Projektname(d);
+    auto bauen = [&d, &name](double breite, double hoehe) {
+        std::vector<Block> bloecke;
+        bloecke.push_back(
+            {58.0, [&d, name](QPainter& q, const QRectF& r) {
+                 q.setFont(Schrift(22, true));
+                 q.setPen(Qt::black);
+                 q.drawText(QRectF(r.left(), r.top(), r.width(), 28), Qt::AlignLeft | Qt::AlignVCenter,
+                            Blatt::tr("Arbeitsblatt: %1").arg(name));
+                 q.setFont(Schrift(12));
+                 // The file by its name: a sheet handed out never shows
+                 // where it lies on the teacher's disk.
+                 const QString datei =
+                     d.datei.isEmpty() ? Blatt::tr("noch nicht gespeichert") : QFileInfo(d.datei).fileName();
+                 const QString fahrzeug = d.fahrzeug == Fahrzeug::Lok ? Blatt::tr("Fuzzy-Regler für die Lokomotive")
+                                                                      : Blatt::tr("Fuzzy-Regler für den Truck");
+                 q.drawText(QRectF(r.left(), r.top() + 30, r.width(), 18), Qt::AlignLeft | Qt::AlignVCenter,
+                            QFontMetrics(q.font()).elidedText(Blatt::tr("Datei: %1  •  %2").arg(datei, fahrzeug),
+                                                              Qt::ElideMiddle, static_cast<int>(r.width())));
+             }});
+        bloecke.push_back(VariablenBlock(d.projekt.A, 0));
+        bloecke.push_back(VariablenBlock(d.projekt.B, 1));
+        bloecke.push_back(VariablenBlock(d.projekt.Out, 2));
+        if (d.projekt.A.Defined && d.projekt.Out.Defined) {
+            bloecke.push_back(RegelBlock(d.projekt));
+            bloecke.push_back(KennfeldBlock(d.projekt, breite));
+        }
+        for (Block& b : d.fahrzeug == Fahrzeug::Lok ? LokBloecke(d.projekt, d.lok, breite)
+                                                    : TruckBloecke(d.projekt, d.truckGeschwindigkeit, breite, hoehe))
+            bloecke.push_back(std::move(b));
+        return bloecke;
+    };
+    // "8. Dezember 2026", "December 8, 2026".
+    const QString datum =
+        Sprachform().toString(d.datum.isValid() ? d.datum : QDate::currentDate(), Blatt::tr("d. MMMM yyyy"));
+    return MaleSeiten(geraet, bauen, Blatt::tr("Fuzzy-Werkstatt – Arbeitsblatt %1").arg(name), datum);
+}
+
+QByteArray ArbeitsblattPdf(const BlattDaten& d) {
+    return Pdf(Blatt::tr("Arbeitsblatt %1").arg(Projektname(d)),
+               [&d](QPagedPaintDevice& g) { return MaleArbeitsblatt(g, d); });
+}
+
+QString ArbeitsblattSchreiben(const BlattDaten& d, const QString& ziel) {
+    if (ziel.isEmpty()) return Blatt::tr("Es wurde keine Zieldatei angegeben.");
+    const QFileInfo zielInfo(ziel);
+    // The project's own file is never written over, whatever name leads to it.
+    if (!d.datei.isEmpty() && zielInfo.exists() && zielInfo.isFile() &&
+        zielInfo.canonicalFilePath() == QFileInfo(d.datei).canonicalFilePath())
+        return Blatt::tr(
+                   "Das Arbeitsblatt würde die Projektdatei „%1“ überschreiben. Bitte einen anderen Namen wählen.")
+            .arg(QDir::toNativeSeparators(d.datei));
+    if (zielInfo.exists() && !zielInfo.isFile()) return PdfSchreiben({}, ziel, d.datei);
+    return PdfSchreiben(ArbeitsblattPdf(d), ziel, d.datei);
 }
 
 bool IstBlattBefehl(const QStringList& args) { return !args.isEmpty() && args.first() == QLatin1String("--blatt"); }
@@ -541,9 +565,12 @@ private:
 int BlattBefehl(const QStringList& args, QTextStream& fehler) {
     const QString aufruf = Blatt::tr(
         "Aufruf: werkstatt --blatt PROJEKT.fuz -o BLATT.pdf [--fahrzeug truck|lok]\n"
-        "Ohne --fahrzeug gilt das im Fenster für diese Datei gewählte Fahrzeug, sonst der Truck.");
+        "        werkstatt --blatt AUFGABE.fuzaufgabe -o BLATT.pdf [--loesung]\n"
+        "Ohne --fahrzeug gilt das im Fenster für diese Datei gewählte Fahrzeug, sonst der Truck. Zu einer Aufgabe "
+        "gibt es das Schülerblatt, mit --loesung das Lösungsblatt.");
     QString projekt, ziel;
     Fahrzeug fahrzeug = Fahrzeug::Unbestimmt;
+    bool loesung = false;
     for (int i = 1; i < args.size(); ++i) {
         const QString& a = args[i];
         if (a == QLatin1String("-o") && i + 1 < args.size() && ziel.isEmpty()) {
@@ -555,6 +582,8 @@ int BlattBefehl(const QStringList& args, QTextStream& fehler) {
                        << aufruf << Qt::endl;
                 return 2;
             }
+        } else if (a == QLatin1String("--loesung") && !loesung) {
+            loesung = true;
         } else if (!a.startsWith(QLatin1Char('-')) && projekt.isEmpty()) {
             projekt = a;
         } else {
@@ -569,6 +598,44 @@ int BlattBefehl(const QStringList& args, QTextStream& fehler) {
     if (!ziel.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
         fehler << Blatt::tr("Das Arbeitsblatt ist ein PDF: Der Zielname muss auf .pdf enden.") << Qt::endl;
         return 2;
+    }
+    const bool aufgabe = projekt.endsWith(QLatin1String(".fuzaufgabe"), Qt::CaseInsensitive);
+    if (aufgabe && fahrzeug != Fahrzeug::Unbestimmt) {
+        fehler << Blatt::tr("--fahrzeug gilt nur für ein Projekt; eine Aufgabe nennt ihr Fahrzeug selbst.") << Qt::endl
+               << aufruf << Qt::endl;
+        return 2;
+    }
+    if (!aufgabe && loesung) {
+        fehler << Blatt::tr("--loesung gilt nur für eine Aufgabe (.fuzaufgabe).") << Qt::endl << aufruf << Qt::endl;
+        return 2;
+    }
+    if (aufgabe) {
+        AufgabenblattDaten d;
+        {
+            TextMeldungen meldungen(fehler);
+            try {
+                d = LadeAufgabenblatt(projekt, loesung);
+            } catch (const fuzzy::Error& e) {
+                fehler << QDir::toNativeSeparators(projekt) << QStringLiteral(": ")
+                       << QString::fromStdString(e.Describe()) << Qt::endl;
+                meldungen.fehler = std::max(meldungen.fehler, 1);
+            } catch (const std::exception&) {
+                // The reader has said why (a message above).
+                meldungen.fehler = std::max(meldungen.fehler, 1);
+            }
+            if (meldungen.fehler > 0) {
+                fehler << Blatt::tr("%1: Die Aufgabe konnte nicht gelesen werden; es wurde nichts geschrieben.")
+                              .arg(QDir::toNativeSeparators(projekt))
+                       << Qt::endl;
+                return 1;
+            }
+        }
+        const QString meldung = AufgabenblattSchreiben(d, ziel);
+        if (!meldung.isEmpty()) {
+            fehler << meldung << Qt::endl;
+            return 1;
+        }
+        return 0;
     }
     BlattDaten d;
     {

@@ -47,7 +47,9 @@ QString ArbeitsblattSchreiben(const BlattDaten& d, const QString& ziel);
 // The command line's worksheet:
 // `werkstatt --blatt PROJEKT.fuz -o BLATT.pdf [--fahrzeug truck|lok]`.
 // Without --fahrzeug the vehicle chosen for that file in the window, else
-// the truck. True when the arguments ask for it.
+// the truck. An exercise's sheets (Aufgabenblatt.h):
+// `werkstatt --blatt AUFGABE.fuzaufgabe -o BLATT.pdf [--loesung]`.
+// True when the arguments ask for it.
 bool IstBlattBefehl(const QStringList& args);
 // Runs it (args without the program's name); messages go to `fehler`.
 // Returns the exit code: 0 done, 1 the project or the file failed, 2 wrong

@@ -1,4 +1,5 @@
 #include "werkstatt/Main.h"
+#include "werkstatt/Aufgabenblatt.h"
 
 #include "werkstatt/CQuelltext.h"
 #include "fuzzy/Errors.h"
@@ -242,6 +243,11 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui_(std::make_uniqu
     connect(ui_->Exportieren1, &QAction::triggered, this, &TMainForm::Exportieren1Click);
     connect(ui_->Drucken1, &QAction::triggered, this, &TMainForm::Drucken1Click);
     connect(ui_->AlsPdf1, &QAction::triggered, this, &TMainForm::AlsPdf1Click);
+    // An exercise's sheet for the students or the teacher, from a file chosen
+    // beside the project.
+    connect(ui_->Aufgabenblatt1, &QAction::triggered, this, [this] {
+        AufgabenblattDrucken(this, Modell.datei().isEmpty() ? QString() : QFileInfo(Modell.datei()).absolutePath());
+    });
     connect(ui_->RegelnVerbessern1, &QAction::triggered, this, &TMainForm::RegelnVerbessern1Click);
     connect(ui_->Anleitung1, &QAction::triggered, this, &TMainForm::Anleitung1Click);
     connect(ui_->Info1, &QAction::triggered, this, &TMainForm::Info1Click);

@@ -125,6 +125,10 @@ INSTANTIATE_TEST_SUITE_P(
         Hostile{"no permissions",
                 "[aufgabe]\nformat = 1\ntitel.de = x\n[text.de]\nx\n[projekt]\nvorlage = lok\n" + kLoco, "",
                 "aenderbar"},
+        Hostile{"unknown vehicle", Head("fahrzeug = bus\n") + kLoco, "fahrzeug = bus", "fahrzeug"},
+        Hostile{"two vehicles", Head("fahrzeug = truck, lok\n") + kLoco, "fahrzeug = truck", "fahrzeug"},
+        Hostile{"vehicle other than the checks", Head("fahrzeug = truck\n") + kLoco, "", "fahrzeug"},
+        Hostile{"drawing neither yes nor no", Head("zeichnen = vielleicht\n") + kLoco, "zeichnen", "zeichnen"},
         Hostile{"nothing together with rules", Head("aenderbar = nichts, regeln\n"), "aenderbar = nichts", "aenderbar"},
         Hostile{"unknown permission", "[aufgabe]\nformat = 1\ntitel.de = x\naenderbar = alles\n", "aenderbar = alles",
                 "alles"},
@@ -214,6 +218,41 @@ TEST(ExerciseReader, ReadsWhatIsWritten) {
     EXPECT_EQ(l.Runs().size(), 2u);
     EXPECT_EQ(l.Runs()[1].Start.Masse, 4.0f);
 }
+
+// Which vehicle's lab the solution sheet shows and whether the students'
+// sheet has room to draw: as the file says, else by the template or checks.
+struct PlantCase {
+    const char* name;
+    std::string text;
+    exercise::Plant plant;
+    bool drawing;
+};
+
+class ExercisePlant : public ::testing::TestWithParam<PlantCase> {};
+
+TEST_P(ExercisePlant, AsWrittenElseByTemplateOrChecks) {
+    const exercise::Exercise e = exercise::ParseExercise(GetParam().text);
+    EXPECT_EQ(e.OnPlant(), GetParam().plant);
+    EXPECT_EQ(e.Drawing, GetParam().drawing);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Reader, ExercisePlant,
+    ::testing::Values(
+        PlantCase{"LocoTemplate", Head() + kLoco, exercise::Plant::Loco, false},
+        PlantCase{"TruckCheck",
+                  "[aufgabe]\nformat = 1\ntitel.de = x\naenderbar = regeln\n[text.de]\nx\n[projekt]\nvorlage = "
+                  "truck\n[truck]\ngeschwindigkeiten = -1\nregeln_max = 9\n",
+                  exercise::Plant::Truck, false},
+        PlantCase{"NamedOnAnEmptyProject",
+                  "[aufgabe]\nformat = 1\ntitel.de = x\naenderbar = nichts\nfahrzeug = lok\nzeichnen = ja\n"
+                  "[text.de]\nx\n[projekt]\nvorlage = leer\n[abdeckung]\n",
+                  exercise::Plant::Loco, true},
+        PlantCase{"NeitherVehicle",
+                  "[aufgabe]\nformat = 1\ntitel.de = x\naenderbar = nichts\nzeichnen = nein\n[text.de]\nx\n"
+                  "[projekt]\nvorlage = leer\n[abdeckung]\n",
+                  exercise::Plant::Unknown, false}),
+    [](const ::testing::TestParamInfo<PlantCase>& i) { return std::string(i.param.name); });
 
 // An English title or text may be missing: the German one stands in.
 TEST(ExerciseReader, GermanStandsInForMissingEnglish) {

@@ -1,0 +1,66 @@
+#pragma once
+
+// The sheets of an exercise, on A4 for the classroom.
+//
+// The students' sheet: fields for name, class and date, the task, what the
+// task needs to be seen (the starting project's term diagrams and rule
+// table), what will be checked with a box for the student's own figure, and
+// room for the answers: boxes for every degree, firing strength, height and
+// output asked at a point, a blank diagram to draw in, lines to write on.
+//
+// The teacher's sheet: the task, the teacher's note, every inference step
+// worked out with the engine's own numbers (and drawn as the inspector draws
+// it), the reference solution's figures against the exercise's limits and
+// its lab.
+//
+// Neither names a folder: the sheet is handed out.
+
+#include "exercise/Exercise.h"
+#include "fuzzy/Project.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+
+#include <optional>
+
+class QPagedPaintDevice;
+class QWidget;
+
+namespace werkstatt {
+
+struct AufgabenblattDaten {
+    exercise::Exercise aufgabe;
+    QString datei;  // the exercise's file (only its name is printed)
+    bool loesung = false;
+    // The reference solution, for the teacher's sheet: the project beside
+    // the exercise named NAME.loesung.fuz, where there is one.
+    std::optional<fuzzy::Project> muster;
+    QString musterDatei;
+    QDate datum;  // printed on the teacher's sheet only
+};
+
+// Reads the exercise and, for the teacher's sheet, its reference solution
+// beside it. Throws fuzzy::Error (the exercise's or the project's reader)
+// with the reason.
+AufgabenblattDaten LadeAufgabenblatt(const QString& datei, bool loesung);
+
+// Paints the sheet page after page; returns the number of pages, 0 when the
+// device could not be painted on.
+int MaleAufgabenblatt(QPagedPaintDevice& geraet, const AufgabenblattDaten& d);
+
+// The sheet as a PDF document in memory, A4 portrait; empty on failure.
+QByteArray AufgabenblattPdf(const AufgabenblattDaten& d);
+
+// Writes the sheet as PDF to `ziel` whole or not at all, never onto the
+// exercise itself. Returns an empty string when done, else the reason.
+QString AufgabenblattSchreiben(const AufgabenblattDaten& d, const QString& ziel);
+
+// "Datei ▸ Aufgabenblatt…": asks for an exercise and which sheet, then shows
+// the print preview (printing and PDF from there).
+void AufgabenblattDrucken(QWidget* eltern, const QString& ordner);
+
+// The print preview of an exercise's sheet, for a window that has the exercise open.
+void AufgabenblattVorschau(QWidget* eltern, const AufgabenblattDaten& d);
+
+}  // namespace werkstatt
