@@ -681,16 +681,12 @@ Without --fahrzeug the vehicle chosen for this file in the window counts, else t
 <context>
     <name>werkstatt::AufgabenPanel</name>
     <message>
-        <source>&amp;Antworten öffnen…</source>
-        <translation>Open &amp;Answers…</translation>
-    </message>
-    <message>
         <source>Die Antworten der Handrechnung aus einer Antwortdatei (*.fuzantwort) lesen</source>
         <translation>Read the answers of the inference by hand from an answers file (*.fuzantwort)</translation>
     </message>
     <message>
         <source>&amp;Prüfen</source>
-        <translation>&amp;Check</translation>
+        <translation>Chec&amp;k</translation>
     </message>
     <message>
         <source>Das Projekt, wie es jetzt ist, nach der Aufgabe beurteilen, mit Hinweisen, wenn etwas fehlt</source>
@@ -699,10 +695,6 @@ Without --fahrzeug the vehicle chosen for this file in the window counts, else t
     <message>
         <source>Jede Prüfung der Aufgabe mit dem gemessenen Wert und der Grenze. Ein Klick auf einen Start oder einen Lauf zeigt ihn in seinem Labor.</source>
         <translation>Every criterion of the exercise with its measured value and its limit. A click on a start or a run shows it in its lab.</translation>
-    </message>
-    <message>
-        <source>Aufgabe &amp;beenden</source>
-        <translation>&amp;End Exercise</translation>
     </message>
     <message>
         <source>Die Aufgabe schließen: Der Editor lässt wieder alles ändern; das Projekt bleibt.</source>
@@ -749,6 +741,30 @@ Without --fahrzeug the vehicle chosen for this file in the window counts, else t
     <message>
         <source>Einen Teil dieser Aufgabe bewertet die Lehrkraft; die Prüfung beurteilt nur, was ein Programm messen kann.</source>
         <translation>Part of this exercise is marked by the teacher; the check judges only what a program can measure.</translation>
+    </message>
+    <message>
+        <source>Das Blatt für die Klasse: Name, Klasse, Datum, die Aufgabe und Platz für die Antworten, in der Druckvorschau (drucken oder als PDF)</source>
+        <translation>The sheet for the class: name, class, date, the task and room for the answers, in the print preview (print or save as PDF)</translation>
+    </message>
+    <message>
+        <source>Das Blatt für die Lehrkraft: die Aufgabe mit den Zahlen des Programms vorgerechnet, in der Druckvorschau</source>
+        <translation>The sheet for the teacher: the exercise worked out with the program&apos;s numbers, in the print preview</translation>
+    </message>
+    <message>
+        <source>Antworten öffnen…</source>
+        <translation>Open Answers…</translation>
+    </message>
+    <message>
+        <source>Aufgabe beenden</source>
+        <translation>End Exercise</translation>
+    </message>
+    <message>
+        <source>Schülerblatt…</source>
+        <translation>Students&apos; Sheet…</translation>
+    </message>
+    <message>
+        <source>Lösungsblatt…</source>
+        <translation>Solution Sheet…</translation>
     </message>
 </context>
 <context>

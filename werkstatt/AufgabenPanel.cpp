@@ -81,7 +81,7 @@ AufgabenPanel::AufgabenPanel(QWidget* parent)
     Text_->setOpenLinks(false);
     Text_->setMinimumHeight(120);
 
-    AntwortenKnopf_ = new QPushButton(tr("&Antworten öffnen…"), this);
+    AntwortenKnopf_ = new QPushButton(tr("Antworten öffnen…"), this);
     AntwortenKnopf_->setObjectName(QStringLiteral("antworten"));
     AntwortenKnopf_->setToolTip(tr("Die Antworten der Handrechnung aus einer Antwortdatei (*.fuzantwort) lesen"));
     AntwortenText_ = new QLabel(this);
@@ -112,9 +112,24 @@ AufgabenPanel::AufgabenPanel(QWidget* parent)
         tr("Jede Prüfung der Aufgabe mit dem gemessenen Wert und der Grenze. Ein Klick auf einen "
            "Start oder einen Lauf zeigt ihn in seinem Labor."));
 
-    Beenden_ = new QPushButton(tr("Aufgabe &beenden"), this);
+    Beenden_ = new QPushButton(tr("Aufgabe beenden"), this);
     Beenden_->setObjectName(QStringLiteral("beenden"));
     Beenden_->setToolTip(tr("Die Aufgabe schließen: Der Editor lässt wieder alles ändern; das Projekt bleibt."));
+
+    Schuelerblatt_ = new QPushButton(tr("Schülerblatt…"), this);
+    Schuelerblatt_->setObjectName(QStringLiteral("schuelerblatt"));
+    Schuelerblatt_->setToolTip(
+        tr("Das Blatt für die Klasse: Name, Klasse, Datum, die Aufgabe und Platz für die "
+           "Antworten, in der Druckvorschau (drucken oder als PDF)"));
+    Loesungsblatt_ = new QPushButton(tr("Lösungsblatt…"), this);
+    Loesungsblatt_->setObjectName(QStringLiteral("loesungsblatt"));
+    Loesungsblatt_->setToolTip(
+        tr("Das Blatt für die Lehrkraft: die Aufgabe mit den Zahlen des Programms "
+           "vorgerechnet, in der Druckvorschau"));
+    auto* blaetter = new QHBoxLayout;
+    blaetter->addWidget(Schuelerblatt_);
+    blaetter->addWidget(Loesungsblatt_);
+    blaetter->addStretch(1);
 
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addWidget(Pruefen_);
@@ -124,6 +139,7 @@ AufgabenPanel::AufgabenPanel(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Titel_);
     layout->addWidget(Text_, 2);
+    layout->addLayout(blaetter);
     layout->addLayout(knoepfe);
     layout->addWidget(AntwortenText_);
     layout->addWidget(Status_);
@@ -136,6 +152,8 @@ AufgabenPanel::AufgabenPanel(QWidget* parent)
         if (!datei.isEmpty()) antwortenLaden(datei);
     });
     connect(Beenden_, &QPushButton::clicked, this, &AufgabenPanel::beendenGewuenscht);
+    connect(Schuelerblatt_, &QPushButton::clicked, this, [this] { emit blattGewuenscht(false); });
+    connect(Loesungsblatt_, &QPushButton::clicked, this, [this] { emit blattGewuenscht(true); });
     connect(Kriterien_, &QTextBrowser::anchorClicked, this,
             [this](const QUrl& verweis) { oeffneVerweis(verweis.toString()); });
     // Room for a criterion's line with its measured value and limit.

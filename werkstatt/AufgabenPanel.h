@@ -61,6 +61,8 @@ public:
     QPushButton* pruefenKnopf() const { return Pruefen_; }
     QPushButton* antwortenKnopf() const { return AntwortenKnopf_; }
     QPushButton* beendenKnopf() const { return Beenden_; }
+    QPushButton* schuelerblattKnopf() const { return Schuelerblatt_; }
+    QPushButton* loesungsblattKnopf() const { return Loesungsblatt_; }
     QLabel* status() const { return Status_; }
     QLabel* urteil() const { return Urteil_; }
     // The criteria with their reasons; its links open failing starts and runs.
@@ -76,6 +78,8 @@ signals:
     void laufGewaehlt(const pemrak::RunOptions& lauf);
     // "Aufgabe beenden": the window unlocks the editor and hides the panel.
     void beendenGewuenscht();
+    // "Schülerblatt…" or "Lösungsblatt…": the sheet of the exercise on show.
+    void blattGewuenscht(bool loesung);
 
 private:
     void NeuPruefen();
@@ -99,6 +103,8 @@ private:
     QLabel* AntwortenText_ = nullptr;
     QPushButton* Pruefen_ = nullptr;
     QPushButton* Beenden_ = nullptr;
+    QPushButton* Schuelerblatt_ = nullptr;
+    QPushButton* Loesungsblatt_ = nullptr;
     QLabel* Status_ = nullptr;
     QLabel* Urteil_ = nullptr;
     QTextBrowser* Kriterien_ = nullptr;

@@ -1,5 +1,4 @@
 #include "werkstatt/Main.h"
-#include "werkstatt/Aufgabenblatt.h"
 
 #include "werkstatt/CQuelltext.h"
 #include "fuzzy/Errors.h"
@@ -378,7 +377,17 @@ void TMainForm::AufgabeBauen() {
     connect(aufgabe_, &AufgabenPanel::beendenGewuenscht, this, [this] {
         Modell.setzeSperre({}, {});
         aufgabe_->leeren();
+        aufgabeDatei_.clear();
         aufgabeDock_->hide();
+    });
+    BlattVorschau = [this](const AufgabenblattDaten& d) { AufgabenblattVorschau(this, d); };
+    connect(aufgabe_, &AufgabenPanel::blattGewuenscht, this, [this](bool loesung) {
+        if (aufgabeDatei_.isEmpty()) return;
+        try {
+            BlattVorschau(LadeAufgabenblatt(aufgabeDatei_, loesung));
+        } catch (const fuzzy::Error& e) {
+            widgets::ErrorBox(QString::fromStdString(e.Describe()));
+        }
     });
     connect(&Modell, &TProjektModell::bearbeitungAbgelehnt, this, [this](const QStringList& gruende) {
         // The pages show the project as it still is, not the refused value.
@@ -438,6 +447,7 @@ bool TMainForm::AufgabeOeffnen(const QString& datei) {
         return gruende;
     });
     aufgabe_->setAufgabe(e, QFileInfo(datei).fileName());
+    aufgabeDatei_ = QFileInfo(datei).absoluteFilePath();
     const Fahrzeug f = !e.Truck.empty() ? Fahrzeug::Truck : !e.Loco.empty() ? Fahrzeug::Lok : Fahrzeug::Unbestimmt;
     Modell.neu(e.StartProject(), tr("Aufgabe %1").arg(titel), f);
     Modell.undoStack().setClean();

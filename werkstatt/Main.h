@@ -1,6 +1,7 @@
 #pragma once
 
 #include "werkstatt/Arbeitsblatt.h"
+#include "werkstatt/Aufgabenblatt.h"
 #include "fuzzy/Hints.h"
 #include "werkstatt/Modell.h"
 #include "werkstatt/kern/Programmsuche.h"
@@ -102,6 +103,11 @@ public:
     void AufgabeOeffnen1Click();
     bool AufgabeOeffnen(const QString& datei);
     AufgabenPanel* Aufgabe() const { return aufgabe_; }
+    // The file of the exercise on show in the panel (empty without one).
+    QString AufgabeDatei() const { return aufgabeDatei_; }
+    // The sheet of the exercise on show: the students' or the teacher's,
+    // in the print preview; replaceable for tests.
+    std::function<void(const AufgabenblattDaten&)> BlattVorschau;
     QDockWidget* AufgabenDock() const { return aufgabeDock_; }
     // Loads into temporaries first: a file that does not load leaves the
     // project as it was (the engine has shown its messages).
@@ -188,6 +194,7 @@ private:
     labor::LokLabor* lokLabor_ = nullptr;
     AufgabenPanel* aufgabe_ = nullptr;
     QDockWidget* aufgabeDock_ = nullptr;
+    QString aufgabeDatei_;
     QAction* fahrzeugTruck_ = nullptr;
     QAction* fahrzeugLok_ = nullptr;
 };

@@ -23,6 +23,8 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
+#include <QMap>
+#include <QMenuBar>
 #include <QMenu>
 #include <QPushButton>
 #include <QSettings>
@@ -340,6 +342,60 @@ TEST_F(Fenster, ALinkThatNamesNothingOpensNothing) {
         EXPECT_FALSE(form_->Aufgabe()->oeffneVerweis(QString::fromLatin1(v))) << v;
     EXPECT_EQ(form_->Seiten->currentWidget(), vorher);
 }
+
+// The panel's mnemonics are its own: none is a tab's or a menu's as well.
+TEST_F(Fenster, PanelMnemonicsClashWithNoTabOrMenu) {
+    for (const fuzzy::Language sprache : {fuzzy::Language::German, fuzzy::Language::English}) {
+        testsupport::SpracheFuer s(sprache, {QStringLiteral("werkstatt")});
+        TMainForm f;
+        QMap<QChar, QString> belegt;
+        auto buchstabe = [](const QString& text) {
+            const auto i = text.indexOf(QLatin1Char('&'));
+            return i >= 0 && i + 1 < text.size() ? text[i + 1].toLower() : QChar();
+        };
+        for (int i = 0; i < f.Seiten->count(); ++i)
+            belegt.insert(buchstabe(f.Seiten->tabText(i)), f.Seiten->tabText(i));
+        for (QAction* a : f.menuBar()->actions()) belegt.insert(buchstabe(a->text()), a->text());
+        for (QPushButton* b : f.Aufgabe()->findChildren<QPushButton*>()) {
+            const QChar c = buchstabe(b->text());
+            if (c.isNull()) continue;
+            EXPECT_FALSE(belegt.contains(c)) << qPrintable(b->text()) << " and " << qPrintable(belegt.value(c));
+            belegt.insert(c, b->text());
+        }
+    }
+}
+
+// --- the sheets of the exercise on show ------------------------------------------------
+
+struct BlattFall {
+    const char* name;
+    const char* aufgabe;
+    bool loesung;
+    bool mitMuster;  // the teacher's sheet of a project exercise has the reference beside it
+};
+
+std::ostream& operator<<(std::ostream& o, const BlattFall& f) { return o << f.name; }
+
+class Blaetter : public Fenster, public testing::WithParamInterface<BlattFall> {};
+
+TEST_P(Blaetter, ThePanelPrintsTheSheetOfTheExerciseOnShow) {
+    const BlattFall& f = GetParam();
+    ASSERT_TRUE(form_->AufgabeOeffnen(Aufgabe(f.aufgabe)));
+    std::optional<werkstatt::AufgabenblattDaten> gezeigt;
+    form_->BlattVorschau = [&](const werkstatt::AufgabenblattDaten& d) { gezeigt = d; };
+    (f.loesung ? form_->Aufgabe()->loesungsblattKnopf() : form_->Aufgabe()->schuelerblattKnopf())->click();
+    ASSERT_TRUE(gezeigt.has_value());
+    EXPECT_EQ(gezeigt->loesung, f.loesung);
+    EXPECT_EQ(QFileInfo(gezeigt->datei).fileName(), QFileInfo(Aufgabe(f.aufgabe)).fileName());
+    EXPECT_EQ(gezeigt->aufgabe.Title.De, form_->Aufgabe()->aufgabe()->Title.De);
+    EXPECT_EQ(gezeigt->muster.has_value(), f.mitMuster);
+}
+
+INSTANTIATE_TEST_SUITE_P(Aufgaben, Blaetter,
+                         testing::Values(BlattFall{"StudentsSheet", "05_truck_12_regeln", false, false},
+                                         BlattFall{"TeachersSheetWithTheReference", "05_truck_12_regeln", true, true},
+                                         BlattFall{"TeachersSheetOfAStepByHand", "01_regelschritt", true, false}),
+                         [](const auto& i) { return std::string(i.param.name); });
 
 // --- the English edition's examples -----------------------------------------------------
 
