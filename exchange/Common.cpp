@@ -1,13 +1,12 @@
 // Formats by name, identifiers, number texts and the provenance comments.
 #include "exchange/Detail.h"
 
+#include "fuzzy/Numbers.h"
 #include "fuzzy/Text.h"
 
 #include <array>
 #include <cerrno>
-#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 #include <memory>
 
@@ -219,40 +218,26 @@ std::string UniqueIdentifier(std::string_view utf8, std::string_view fallback, s
 }
 
 std::string Figure(double v) {
+    // printf's "%.2g" as the C locale writes it, whatever locale the program runs in.
     std::array<char, 32> buf{};
-    std::snprintf(buf.data(), buf.size(), "%.2g", v);
-    std::string s = buf.data();
-    // "%.2g" writes no grouping, so a comma can only be the decimal separator.
-    if (fuzzy::DecimalSign() == '.') {
-        for (char& c : s) {
-            if (c == ',') c = '.';
-        }
-    }
-    return s;
-}
-
-std::string Num(float v) {
-    std::array<char, 48> buf{};
-    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), v);
+    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), v, std::chars_format::general, 2);
     return std::string(buf.data(), res.ptr);
 }
 
-std::string Num(double v) {
-    std::array<char, 48> buf{};
-    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), v);
-    return std::string(buf.data(), res.ptr);
-}
+std::string Num(float v) { return fuzzy::NumberText(v); }
+
+std::string Num(double v) { return fuzzy::NumberText(v); }
 
 std::optional<double> ParseDouble(std::string_view s) {
     const std::string t = Trim(s);
     if (t.empty()) return std::nullopt;
     std::string canon = t;
     if (canon[0] == '+') canon.erase(canon.begin());
-    // from_chars takes no leading '+' and no bare leading point; give it a zero.
+    // ReadNumber takes no leading '+' and no bare leading point; give it a zero.
     if (!canon.empty() && canon[0] == '.') canon.insert(canon.begin(), '0');
     if (canon.size() > 1 && canon[0] == '-' && canon[1] == '.') canon.insert(1, "0");
     double d = 0.0;
-    const auto res = std::from_chars(canon.data(), canon.data() + canon.size(), d);
+    const auto res = fuzzy::ReadNumber(canon.data(), canon.data() + canon.size(), d);
     if (res.ec != std::errc() || res.ptr != canon.data() + canon.size()) return std::nullopt;
     if (!std::isfinite(d)) return std::nullopt;
     return d;
@@ -266,7 +251,7 @@ std::optional<double> ParseStored(std::string_view s) {
     if (!canon.empty() && canon[0] == '.') canon.insert(canon.begin(), '0');
     if (canon.size() > 1 && canon[0] == '-' && canon[1] == '.') canon.insert(1, "0");
     float f = 0.0f;
-    const auto res = std::from_chars(canon.data(), canon.data() + canon.size(), f);
+    const auto res = fuzzy::ReadNumber(canon.data(), canon.data() + canon.size(), f);
     if (res.ec != std::errc() || res.ptr != canon.data() + canon.size()) return d;
     return static_cast<double>(f);
 }

@@ -28,9 +28,9 @@ std::string MakeIdentifier(std::string_view utf8, std::string_view fallback);
 std::string UniqueIdentifier(std::string_view utf8, std::string_view fallback, std::set<std::string>& used);
 bool IsKeyword(std::string_view word);
 
-// A difference or bound for a person to read: two significant digits. The C
-// library writes the decimal separator of its locale; in English it is
-// always the point.
+// A difference or bound for a person to read: two significant digits, with
+// a point in every language and locale, so that a file is the same whichever
+// program writes it.
 std::string Figure(double v);
 
 // The shortest text that reads back as the same single (double) number.
@@ -65,31 +65,28 @@ using InputPoint = std::pair<float, float>;
 std::vector<InputPoint> MeasureGrid(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B);
 
 // The crisp output of this engine at one point (Infer + Defuzzify on a copy).
-float EngineOutput(const fuzzy::RuleTable& Rules, const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B,
-                   const fuzzy::TFuzzy& Out, InputPoint p);
+float EngineOutput(const fuzzy::Project& project, InputPoint p);
 
 // How a tool combines the scaled output terms when each rule cell is a rule
 // of its own: summed per cell, or the maximum over all terms.
 enum class CellAggregation { Sum, Max };
 // The centroid of that combination: exactly integrated, or (with a grid)
 // sampled at the midpoints of the grid's cells as fuzzylite does.
-double CellRuleOutput(const fuzzy::RuleTable& Rules, const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B,
-                      const fuzzy::TFuzzy& Out, InputPoint p, CellAggregation agg, const OutputGrid* grid = nullptr);
+double CellRuleOutput(const fuzzy::Project& project, InputPoint p, CellAggregation agg,
+                      const OutputGrid* grid = nullptr);
 // The output when the scaled terms are summed point by point and cut at 1
 // (a normalised sum read point by point), exact or sampled.
-double CappedSumOutput(const fuzzy::RuleTable& Rules, const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B,
-                       const fuzzy::TFuzzy& Out, InputPoint p, const OutputGrid* grid = nullptr);
+double CappedSumOutput(const fuzzy::Project& project, InputPoint p, const OutputGrid* grid = nullptr);
 
 // The largest difference to EngineOutput over MeasureGrid when another tool
 // cuts the terms at their activations (minimum implication) instead of
 // scaling them, and/or takes their maximum instead of their sum; points
 // where no rule fires are left out. Integrated on 4000 cells.
-double InferenceDeviation(const fuzzy::RuleTable& Rules, const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B,
-                          const fuzzy::TFuzzy& Out, bool minImplication, bool maxAggregation);
+double InferenceDeviation(const fuzzy::Project& project, bool minImplication, bool maxAggregation);
 
 // Throws ExportError for a project no export can carry: no input A or no
 // output with terms, or a number that is not finite.
-void CheckExportable(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out);
+void CheckExportable(const fuzzy::Project& project);
 
 // The largest difference to EngineOutput over MeasureGrid, exact and as
 // sampled on the grid.
@@ -97,10 +94,8 @@ struct Deviation {
     double exact = 0.0;
     double sampled = 0.0;
 };
-Deviation CellRuleDeviation(const fuzzy::RuleTable& Rules, const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B,
-                            const fuzzy::TFuzzy& Out, CellAggregation agg, const OutputGrid& grid);
-Deviation CappedSumDeviation(const fuzzy::RuleTable& Rules, const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B,
-                             const fuzzy::TFuzzy& Out, const OutputGrid& grid);
+Deviation CellRuleDeviation(const fuzzy::Project& project, CellAggregation agg, const OutputGrid& grid);
+Deviation CappedSumDeviation(const fuzzy::Project& project, const OutputGrid& grid);
 
 // The aggregation the FIS export uses.
 constexpr CellAggregation kFisAggregation = CellAggregation::Max;
@@ -198,6 +193,12 @@ std::optional<double> ParseDouble(std::string_view s);
 // single nearest to the text (not the double's nearest single, which may
 // differ by rounding twice), so a written number comes back bit for bit.
 std::optional<double> ParseStored(std::string_view s);
+// Character classes of the formats: ASCII only, never the C library's
+// locale (in which a byte of a Latin-1 locale can be a letter).
+constexpr bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+constexpr bool IsAlpha(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+constexpr bool IsAlnum(char c) { return IsAlpha(c) || IsDigit(c); }
 bool EqualsNoCase(std::string_view a, std::string_view b);
 std::string Lower(std::string_view s);
 std::string Trim(std::string_view s);

@@ -30,11 +30,11 @@ public:
     using fuzzy::Error::Error;
 };
 
-// The project as a text of the format, UTF-8. `quelle` names where it came
+// The project as a text of the format, UTF-8. `source` names where it came
 // from (a file name); it becomes the engine's name and appears in the header
-// comment. Throws ExportError for a project without input A or output.
-std::string Export(Format f, const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out,
-                   const fuzzy::RuleTable& Rules, const std::string& quelle);
+// comment. Throws ExportError for a project without input A or output, or
+// with a number that is not finite.
+std::string Export(Format f, const fuzzy::Project& project, const std::string& source);
 
 // A file that does not fit this engine, or a text no reader understands. Its
 // message is German; Line() is the file's line (0: the file as a whole).

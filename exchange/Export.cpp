@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <set>
+#include <locale>
 #include <sstream>
 
 namespace exchange {
@@ -21,80 +22,76 @@ std::string Figure(double v) {
     return detail::Figure(v);
 }
 
-// The names in the other format, made once for all three writers.
+// The names in the other format, made once for all three writers, and the
+// file the project came from.
 struct Names {
+    std::string source;
     std::string engine;
     std::array<std::string, 3> var;  // A, B, Out
     std::array<std::array<std::string, fuzzy::MaxTerms>, 3> term{};
 };
 
-struct Model {
-    const TFuzzy& A;
-    const TFuzzy& B;
-    const TFuzzy& Out;
-    const fuzzy::RuleTable& Rules;
-    std::string quelle;
-    Names names;
+bool TwoInputs(const fuzzy::Project& p) { return p.B.Defined; }
+std::array<const TFuzzy*, 3> Vars(const fuzzy::Project& p) { return {&p.A, &p.B, &p.Out}; }
 
-    bool TwoInputs() const { return B.Defined; }
-    std::array<const TFuzzy*, 3> Vars() const { return {&A, &B, &Out}; }
+const std::string& TermName(const Names& n, int v, int i) {
+    return n.term[static_cast<std::size_t>(v)][static_cast<std::size_t>(i - 1)];
+}
 
-    // The cells (A term i, B term j) whose rule drives output term k.
-    std::vector<std::pair<int, int>> CellsOf(int k) const {
-        std::vector<std::pair<int, int>> cells;
-        const int rows = TwoInputs() ? B.UsedTerms() : 1;
-        for (int j = 1; j <= rows; ++j) {
-            for (int i = 1; i <= A.UsedTerms(); ++i) {
-                if (Rules.Get(j, i) == k) cells.emplace_back(i, j);
-            }
+// The cells (A term i, B term j) whose rule drives output term k.
+std::vector<std::pair<int, int>> CellsOf(const fuzzy::Project& p, int k) {
+    std::vector<std::pair<int, int>> cells;
+    const int rows = TwoInputs(p) ? p.B.UsedTerms() : 1;
+    for (int j = 1; j <= rows; ++j) {
+        for (int i = 1; i <= p.A.UsedTerms(); ++i) {
+            if (p.Rules.Get(j, i) == k) cells.emplace_back(i, j);
         }
-        return cells;
     }
+    return cells;
+}
 
-    std::string Condition(int i, int j) const {
-        std::string s = names.var[0] + " is " + names.term[0][static_cast<std::size_t>(i - 1)];
-        if (TwoInputs()) s += " and " + names.var[1] + " is " + names.term[1][static_cast<std::size_t>(j - 1)];
-        return s;
-    }
+std::string Condition(const fuzzy::Project& p, const Names& n, int i, int j) {
+    std::string s = n.var[0] + " is " + TermName(n, 0, i);
+    if (TwoInputs(p)) s += " and " + n.var[1] + " is " + TermName(n, 1, j);
+    return s;
+}
 
-    // "if (A is x and B is y) or (...) then Out is k" for output term k.
-    std::string OredRule(int k) const {
-        const auto cells = CellsOf(k);
-        std::string s = "if ";
-        for (std::size_t n = 0; n < cells.size(); ++n) {
-            if (n > 0) s += " or ";
-            const bool paren = TwoInputs() && cells.size() > 1;
-            s += (paren ? "(" : "") + Condition(cells[n].first, cells[n].second) + (paren ? ")" : "");
-        }
-        return s + " then " + names.var[2] + " is " + names.term[2][static_cast<std::size_t>(k - 1)];
+// "if (A is x and B is y) or (...) then Out is k" for output term k.
+std::string OredRule(const fuzzy::Project& p, const Names& n, int k) {
+    const auto cells = CellsOf(p, k);
+    std::string s = "if ";
+    for (std::size_t c = 0; c < cells.size(); ++c) {
+        if (c > 0) s += " or ";
+        const bool paren = TwoInputs(p) && cells.size() > 1;
+        s += (paren ? "(" : "") + Condition(p, n, cells[c].first, cells[c].second) + (paren ? ")" : "");
     }
+    return s + " then " + n.var[2] + " is " + TermName(n, 2, k);
+}
 
-    std::vector<Provenance> VariableProvenance(int v, bool withRange) const {
-        const TFuzzy& var = *Vars()[static_cast<std::size_t>(v)];
-        Provenance p;
-        p.key = names.var[static_cast<std::size_t>(v)];
-        p.name = var.Name;
-        p.hasRange = withRange;
-        p.lo = var.RangeMin;
-        p.hi = var.RangeMax;
-        return {p};
-    }
+Provenance VariableProvenance(const fuzzy::Project& p, const Names& n, int v) {
+    const TFuzzy& var = *Vars(p)[static_cast<std::size_t>(v)];
+    Provenance r;
+    r.key = n.var[static_cast<std::size_t>(v)];
+    r.name = var.Name;
+    r.hasRange = true;
+    r.lo = var.RangeMin;
+    r.hi = var.RangeMax;
+    return r;
+}
 
-    Provenance TermProvenance(int v, int i) const {
-        const TFuzzy& var = *Vars()[static_cast<std::size_t>(v)];
-        Provenance p;
-        p.key = names.var[static_cast<std::size_t>(v)] + "." +
-                names.term[static_cast<std::size_t>(v)][static_cast<std::size_t>(i - 1)];
-        p.name = var.GetTermName(i);
-        // Only the output's heights are lost in the formats: its terms go out
-        // with height 1, since the activation takes the height's place.
-        if (v == 2) {
-            p.hasHeight = true;
-            p.height = var.GetParam(i, fuzzy::ParamH);
-        }
-        return p;
+Provenance TermProvenance(const fuzzy::Project& p, const Names& n, int v, int i) {
+    const TFuzzy& var = *Vars(p)[static_cast<std::size_t>(v)];
+    Provenance r;
+    r.key = n.var[static_cast<std::size_t>(v)] + "." + TermName(n, v, i);
+    r.name = var.GetTermName(i);
+    // Only the output's heights are lost in the formats: its terms go out
+    // with height 1, since the activation takes the height's place.
+    if (v == 2) {
+        r.hasHeight = true;
+        r.height = var.GetParam(i, fuzzy::ParamH);
     }
-};
+    return r;
+}
 
 std::string Stem(const std::string& path) {
     std::string s = path;
@@ -105,12 +102,13 @@ std::string Stem(const std::string& path) {
     return s;
 }
 
-Names MakeNames(const Model& m) {
+Names MakeNames(const fuzzy::Project& p, const std::string& source) {
     Names n;
-    n.engine = detail::MakeIdentifier(Stem(m.quelle), "projekt");
+    n.source = source;
+    n.engine = detail::MakeIdentifier(Stem(source), "projekt");
     std::set<std::string> usedVars;
     constexpr std::array<const char*, 3> fallback = {"eingang_a", "eingang_b", "ausgang"};
-    const auto vars = m.Vars();
+    const auto vars = Vars(p);
     for (std::size_t v = 0; v < 3; ++v) {
         if (!vars[v]->Defined) continue;
         n.var[v] = detail::UniqueIdentifier(vars[v]->Name, fallback[v], usedVars);
@@ -155,20 +153,20 @@ private:
     std::vector<std::string> lines_;
 };
 
-void CommonHeader(const Model& m, Comments& c, const char* format) {
+void CommonHeader(const Names& n, Comments& c, const char* format) {
     c.Add(Tr("Exportkommentar",
              "Fuzzy-Projekt %1 als %2, geschrieben von fuzzysim.\n"
              "Namen sind zu gültigen Bezeichnern gemacht; die Namen im Projekt stehen in den\n"
              "Zeilen \"fuzzysim: ...\", die der Import wieder liest."),
-          {detail::Quoted(m.quelle), format});
+          {detail::Quoted(n.source), format});
 }
 
-void GridComment(const Model& m, const detail::OutputGrid& g, Comments& c) {
+void GridComment(const fuzzy::Project& p, const detail::OutputGrid& g, Comments& c) {
     if (g.widened) {
         c.Add(Tr("Exportkommentar",
                  "Der Ausgangsbereich ist auf %1 bis %2 erweitert (im Projekt %3 bis %4),\n"
                  "damit der Schwerpunkt die Terme ganz und auf einem passenden Raster integriert."),
-              {g.loText, g.hiText, Num(m.Out.RangeMin), Num(m.Out.RangeMax)});
+              {g.loText, g.hiText, Num(p.Out.RangeMin), Num(p.Out.RangeMax)});
     }
     // Only an aligned grid samples exactly; otherwise the file names the bound it reaches.
     const bool exact = g.aligned && g.bound <= 1e-9 * std::fabs(g.hi - g.lo);
@@ -206,26 +204,27 @@ void GridComment(const Model& m, const detail::OutputGrid& g, Comments& c) {
 
 // ---- FLL ---------------------------------------------------------------------
 
-std::string WriteFll(const Model& m) {
-    const detail::OutputGrid g = detail::ChooseGrid(m.Out, 0);
+std::string WriteFll(const fuzzy::Project& p, const Names& n) {
+    const detail::OutputGrid g = detail::ChooseGrid(p.Out, 0);
     Comments c("#");
-    CommonHeader(m, c, "FLL");
+    CommonHeader(n, c, "FLL");
     c.Add(Tr("Exportkommentar",
              "Wie dieses Programm: Minimum für \"und\", je Ausgangsterm eine Regel, die ihre\n"
              "Regelzellen mit Maximum verodert (exakt), Produkt-Implikation, unbeschränkte Summe\n"
              "der skalierten Terme, Schwerpunkt; feuert keine Regel, gilt der Bereichsanfang (default)."));
     c.Add(Tr("Exportkommentar",
              "Terme der Eingänge, deren Höhe nicht 1 ist, tragen sie als Höhenparameter des Trapezes."));
-    GridComment(m, g, c);
+    GridComment(p, g, c);
     std::ostringstream o;
-    o << c.Text() << "Engine: " << m.names.engine << '\n';
-    const auto vars = m.Vars();
+    o.imbue(std::locale::classic());
+    o << c.Text() << "Engine: " << n.engine << '\n';
+    const auto vars = Vars(p);
     for (int v = 0; v < 3; ++v) {
         const TFuzzy& var = *vars[static_cast<std::size_t>(v)];
         if (!var.Defined) continue;
         const bool out = v == 2;
-        for (const auto& p : m.VariableProvenance(v, true)) o << c.Provenance(p);
-        o << (out ? "OutputVariable: " : "InputVariable: ") << m.names.var[static_cast<std::size_t>(v)] << '\n';
+        o << c.Provenance(VariableProvenance(p, n, v));
+        o << (out ? "OutputVariable: " : "InputVariable: ") << n.var[static_cast<std::size_t>(v)] << '\n';
         o << "  enabled: true\n";
         o << "  range: " << (out ? g.loText : Num(var.RangeMin)) << ' ' << (out ? g.hiText : Num(var.RangeMax)) << '\n';
         o << "  lock-range: false\n";
@@ -236,9 +235,8 @@ std::string WriteFll(const Model& m) {
             o << "  lock-previous: false\n";
         }
         for (int i = 1; i <= var.UsedTerms(); ++i) {
-            o << c.Provenance(m.TermProvenance(v, i));
-            o << "  term: " << m.names.term[static_cast<std::size_t>(v)][static_cast<std::size_t>(i - 1)]
-              << " Trapezoid";
+            o << c.Provenance(TermProvenance(p, n, v, i));
+            o << "  term: " << TermName(n, v, i) << " Trapezoid";
             for (int j = 1; j <= 4; ++j) o << ' ' << Num(var.GetParam(i, j));
             if (!out && var.GetParam(i, fuzzy::ParamH) != 1.0f) o << ' ' << Num(var.GetParam(i, fuzzy::ParamH));
             o << '\n';
@@ -250,19 +248,19 @@ std::string WriteFll(const Model& m) {
          "  disjunction: Maximum\n"
          "  implication: AlgebraicProduct\n"
          "  activation: General\n";
-    for (int k = 1; k <= m.Out.UsedTerms(); ++k) {
-        if (!m.CellsOf(k).empty()) o << "  rule: " << m.OredRule(k) << '\n';
+    for (int k = 1; k <= p.Out.UsedTerms(); ++k) {
+        if (!CellsOf(p, k).empty()) o << "  rule: " << OredRule(p, n, k) << '\n';
     }
     return o.str();
 }
 
 // ---- FIS ---------------------------------------------------------------------
 
-std::string WriteFis(const Model& m) {
-    const detail::OutputGrid g = detail::ChooseGrid(m.Out, 100);
-    const detail::Deviation dev = detail::CellRuleDeviation(m.Rules, m.A, m.B, m.Out, detail::kFisAggregation, g);
+std::string WriteFis(const fuzzy::Project& p, const Names& n) {
+    const detail::OutputGrid g = detail::ChooseGrid(p.Out, 100);
+    const detail::Deviation dev = detail::CellRuleDeviation(p, detail::kFisAggregation, g);
     Comments c("%");
-    CommonHeader(m, c, "FIS");
+    CommonHeader(n, c, "FIS");
     c.Add(Tr("Exportkommentar",
              "FIS kann Regelzellen nicht in einer Regel verodern: jede Zelle ist eine Regel,\n"
              "zusammengefasst mit dem Maximum (AggMethod). Das ist exakt, solange sich die\n"
@@ -272,21 +270,22 @@ std::string WriteFis(const Model& m) {
           {Figure(dev.exact), std::to_string(g.resolution), Figure(dev.sampled)});
     c.Add(Tr("Exportkommentar",
              "Feuert keine Regel, liefert dieses Programm den Bereichsanfang %1; FIS hat dafür keinen Eintrag."),
-          {Num(m.Out.RangeMin)});
+          {Num(p.Out.RangeMin)});
     c.Add(Tr("Exportkommentar",
              "Terme der Eingänge, deren Höhe nicht 1 ist, tragen sie als fünften Wert von trapmf "
              "(fuzzylite liest ihn,\n"
              "die Toolbox erwartet vier)."));
-    GridComment(m, g, c);
+    GridComment(p, g, c);
     std::ostringstream o;
+    o.imbue(std::locale::classic());
     o << c.Text();
     int ruleCount = 0;
-    for (int k = 1; k <= m.Out.UsedTerms(); ++k) ruleCount += static_cast<int>(m.CellsOf(k).size());
+    for (int k = 1; k <= p.Out.UsedTerms(); ++k) ruleCount += static_cast<int>(CellsOf(p, k).size());
     o << "[System]\n"
-      << "Name='" << m.names.engine << "'\n"
+      << "Name='" << n.engine << "'\n"
       << "Type='mamdani'\n"
       << "Version=2.0\n"
-      << "NumInputs=" << (m.TwoInputs() ? 2 : 1) << '\n'
+      << "NumInputs=" << (TwoInputs(p) ? 2 : 1) << '\n'
       << "NumOutputs=1\n"
       << "NumRules=" << ruleCount << '\n'
       << "AndMethod='min'\n"
@@ -294,34 +293,33 @@ std::string WriteFis(const Model& m) {
       << "ImpMethod='prod'\n"
       << "AggMethod='" << (detail::kFisAggregation == detail::CellAggregation::Max ? "max" : "sum") << "'\n"
       << "DefuzzMethod='centroid'\n";
-    const auto vars = m.Vars();
+    const auto vars = Vars(p);
     int inputNo = 0;
     for (int v = 0; v < 3; ++v) {
         const TFuzzy& var = *vars[static_cast<std::size_t>(v)];
         if (!var.Defined) continue;
         const bool out = v == 2;
         o << '\n' << (out ? "[Output1]" : "[Input" + std::to_string(++inputNo) + "]") << '\n';
-        for (const auto& p : m.VariableProvenance(v, true)) o << c.Provenance(p);
-        o << "Name='" << m.names.var[static_cast<std::size_t>(v)] << "'\n";
+        o << c.Provenance(VariableProvenance(p, n, v));
+        o << "Name='" << n.var[static_cast<std::size_t>(v)] << "'\n";
         o << "Range=[" << (out ? g.loText : Num(var.RangeMin)) << ' ' << (out ? g.hiText : Num(var.RangeMax)) << "]\n";
         o << "NumMFs=" << var.UsedTerms() << '\n';
         for (int i = 1; i <= var.UsedTerms(); ++i) {
-            o << c.Provenance(m.TermProvenance(v, i));
-            o << "MF" << i << "='" << m.names.term[static_cast<std::size_t>(v)][static_cast<std::size_t>(i - 1)]
-              << "':'trapmf',[";
+            o << c.Provenance(TermProvenance(p, n, v, i));
+            o << "MF" << i << "='" << TermName(n, v, i) << "':'trapmf',[";
             for (int j = 1; j <= 4; ++j) o << (j > 1 ? " " : "") << Num(var.GetParam(i, j));
             if (!out && var.GetParam(i, fuzzy::ParamH) != 1.0f) o << ' ' << Num(var.GetParam(i, fuzzy::ParamH));
             o << "]\n";
         }
     }
     o << "\n[Rules]\n";
-    const int rows = m.TwoInputs() ? m.B.UsedTerms() : 1;
+    const int rows = TwoInputs(p) ? p.B.UsedTerms() : 1;
     for (int j = 1; j <= rows; ++j) {
-        for (int i = 1; i <= m.A.UsedTerms(); ++i) {
-            const int k = m.Rules.Get(j, i);
-            if (k <= 0 || k > m.Out.UsedTerms()) continue;
+        for (int i = 1; i <= p.A.UsedTerms(); ++i) {
+            const int k = p.Rules.Get(j, i);
+            if (k <= 0 || k > p.Out.UsedTerms()) continue;
             o << i;
-            if (m.TwoInputs()) o << ' ' << j;
+            if (TwoInputs(p)) o << ' ' << j;
             o << ", " << k << " (1) : 1\n";
         }
     }
@@ -336,11 +334,11 @@ std::string Points(const TFuzzy& var, int i, bool out) {
            Num(var.GetParam(i, 3)) + ", " + h + ") (" + Num(var.GetParam(i, 4)) + ", 0)";
 }
 
-std::string WriteFcl(const Model& m) {
-    const detail::OutputGrid g = detail::ChooseGrid(m.Out, 100);
+std::string WriteFcl(const fuzzy::Project& p, const Names& n) {
+    const detail::OutputGrid g = detail::ChooseGrid(p.Out, 100);
     Comments c("//");
-    CommonHeader(m, c, "FCL (IEC 61131-7)");
-    const detail::Deviation dev = detail::CappedSumDeviation(m.Rules, m.A, m.B, m.Out, g);
+    CommonHeader(n, c, "FCL (IEC 61131-7)");
+    const detail::Deviation dev = detail::CappedSumDeviation(p, g);
     c.Add(Tr("Exportkommentar",
              "Wie dieses Programm: Minimum für \"und\", je Ausgangsterm eine Regel, die ihre\n"
              "Regelzellen mit Maximum verodert (exakt), Produkt-Implikation (ACT PROD), Schwerpunkt.\n"
@@ -353,26 +351,26 @@ std::string WriteFcl(const Model& m) {
              "ACCU steht im DEFUZZIFY-Block, wo fuzzylite es liest (die Norm nennt es im RULEBLOCK)."));
     c.Add(Tr("Exportkommentar", "Feuert keine Regel, gilt DEFAULT, der Bereichsanfang des Projekts."));
     c.Add(Tr("Exportkommentar", "Terme sind Punktlisten; die Höhe eines Eingangsterms steht in seinen Punkten."));
-    GridComment(m, g, c);
+    GridComment(p, g, c);
     std::ostringstream o;
-    o << c.Text() << "FUNCTION_BLOCK " << m.names.engine << "\n\nVAR_INPUT\n";
-    o << "  " << m.names.var[0] << " : REAL;\n";
-    if (m.TwoInputs()) o << "  " << m.names.var[1] << " : REAL;\n";
-    o << "END_VAR\n\nVAR_OUTPUT\n  " << m.names.var[2] << " : REAL;\nEND_VAR\n";
-    const auto vars = m.Vars();
+    o.imbue(std::locale::classic());
+    o << c.Text() << "FUNCTION_BLOCK " << n.engine << "\n\nVAR_INPUT\n";
+    o << "  " << n.var[0] << " : REAL;\n";
+    if (TwoInputs(p)) o << "  " << n.var[1] << " : REAL;\n";
+    o << "END_VAR\n\nVAR_OUTPUT\n  " << n.var[2] << " : REAL;\nEND_VAR\n";
+    const auto vars = Vars(p);
     for (int v = 0; v < 3; ++v) {
         const TFuzzy& var = *vars[static_cast<std::size_t>(v)];
         if (!var.Defined) continue;
         const bool out = v == 2;
         o << '\n';
-        for (const auto& p : m.VariableProvenance(v, true)) o << c.Provenance(p);
-        o << (out ? "DEFUZZIFY " : "FUZZIFY ") << m.names.var[static_cast<std::size_t>(v)] << '\n';
+        o << c.Provenance(VariableProvenance(p, n, v));
+        o << (out ? "DEFUZZIFY " : "FUZZIFY ") << n.var[static_cast<std::size_t>(v)] << '\n';
         o << "  RANGE := (" << (out ? g.loText : Num(var.RangeMin)) << " .. " << (out ? g.hiText : Num(var.RangeMax))
           << ");\n";
         for (int i = 1; i <= var.UsedTerms(); ++i) {
-            o << c.Provenance(m.TermProvenance(v, i));
-            o << "  TERM " << m.names.term[static_cast<std::size_t>(v)][static_cast<std::size_t>(i - 1)]
-              << " := " << Points(var, i, out) << ";\n";
+            o << c.Provenance(TermProvenance(p, n, v, i));
+            o << "  TERM " << TermName(n, v, i) << " := " << Points(var, i, out) << ";\n";
         }
         if (out) {
             o << "  METHOD : COG;\n";
@@ -384,9 +382,9 @@ std::string WriteFcl(const Model& m) {
         }
     }
     o << "\nRULEBLOCK regeln\n  AND : MIN;\n  OR : MAX;\n  ACT : PROD;\n";
-    int n = 0;
-    for (int k = 1; k <= m.Out.UsedTerms(); ++k) {
-        if (!m.CellsOf(k).empty()) o << "  RULE " << ++n << " : " << m.OredRule(k) << ";\n";
+    int number = 0;
+    for (int k = 1; k <= p.Out.UsedTerms(); ++k) {
+        if (!CellsOf(p, k).empty()) o << "  RULE " << ++number << " : " << OredRule(p, n, k) << ";\n";
     }
     o << "END_RULEBLOCK\n\nEND_FUNCTION_BLOCK\n";
     return o.str();
@@ -394,16 +392,16 @@ std::string WriteFcl(const Model& m) {
 
 }  // namespace
 
-void detail::CheckExportable(const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out) {
-    if (!A.Defined || A.UsedTerms() == 0) {
+void detail::CheckExportable(const fuzzy::Project& p) {
+    if (!p.A.Defined || p.A.UsedTerms() == 0) {
         throw ExportError(
             Tr("Exportfehler", "Das Projekt hat keinen Eingang A mit Termen; es lässt sich nicht exportieren."));
     }
-    if (!Out.Defined || Out.UsedTerms() == 0) {
+    if (!p.Out.Defined || p.Out.UsedTerms() == 0) {
         throw ExportError(
             Tr("Exportfehler", "Das Projekt hat keinen Ausgang mit Termen; es lässt sich nicht exportieren."));
     }
-    for (const TFuzzy* v : {&A, &B, &Out}) {
+    for (const TFuzzy* v : Vars(p)) {
         if (!v->Defined) continue;
         bool finite = std::isfinite(v->RangeMin) && std::isfinite(v->RangeMax);
         for (int i = 1; i <= v->UsedTerms(); ++i) {
@@ -418,17 +416,15 @@ void detail::CheckExportable(const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out
     }
 }
 
-std::string Export(Format f, const TFuzzy& A, const TFuzzy& B, const TFuzzy& Out, const fuzzy::RuleTable& Rules,
-                   const std::string& quelle) {
-    detail::CheckExportable(A, B, Out);
-    Model m{A, B, Out, Rules, quelle, {}};
-    m.names = MakeNames(m);
+std::string Export(Format f, const fuzzy::Project& project, const std::string& source) {
+    detail::CheckExportable(project);
+    const Names names = MakeNames(project, source);
     switch (f) {
-    case Format::Fll: return WriteFll(m);
-    case Format::Fis: return WriteFis(m);
-    case Format::Fcl: return WriteFcl(m);
+    case Format::Fll: return WriteFll(project, names);
+    case Format::Fis: return WriteFis(project, names);
+    case Format::Fcl: return WriteFcl(project, names);
     }
-    return {};
+    throw ExportError(Tr("Exportfehler", "Unbekanntes Format; das Projekt wurde nicht exportiert."));
 }
 
 }  // namespace exchange

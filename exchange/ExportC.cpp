@@ -6,11 +6,14 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <limits>
+#include <locale>
 #include <sstream>
 #include <vector>
 
@@ -28,19 +31,39 @@ constexpr std::size_t kMaxNameLength = 24;
 // The unit roundoff of single precision.
 constexpr double kU = 1.0 / (1 << 24);
 
+// A double as a hexadecimal floating constant, "-0x1.4p+2": the digits of
+// printf's "%a", but never the C library's locale (whose radix character
+// "%a" writes, a comma under a German locale).
+std::string CDouble(double v) {
+    std::array<char, 48> buf{};
+    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), v, std::chars_format::hex);
+    std::string digits(buf.data(), res.ptr);
+    const std::size_t sign = !digits.empty() && digits[0] == '-' ? 1 : 0;
+    return digits.insert(sign, "0x");
+}
+
 // A float as a C constant that is exact by the language's own rules (a
 // hexadecimal floating constant); infinity from <math.h>.
 std::string CFloat(float v) {
     if (std::isinf(v)) return v > 0 ? "INFINITY" : "-INFINITY";
-    std::array<char, 48> buf{};
-    std::snprintf(buf.data(), buf.size(), "%a", static_cast<double>(v));
-    return std::string(buf.data()) + "f";
+    return CDouble(static_cast<double>(v)) + "f";
 }
 
-std::string CDouble(double v) {
-    std::array<char, 48> buf{};
-    std::snprintf(buf.data(), buf.size(), "%a", v);
-    return buf.data();
+// A float as a decimal constant that is its exact value (every float is a
+// finite decimal fraction), for C++ before C++17, which knows no hexadecimal
+// floating constants; a C++ compiler takes a representable value as it is.
+// Only for the ranges, which are finite.
+std::string ExactDecimal(float v) {
+    // The exact decimal of a float has at most 112 significant digits.
+    std::array<char, 160> buf{};
+    const auto res =
+        std::to_chars(buf.data(), buf.data() + buf.size(), static_cast<double>(v), std::chars_format::scientific, 120);
+    std::string s(buf.data(), res.ptr);
+    const std::size_t e = s.find('e');
+    std::size_t end = e;
+    while (end > 0 && s[end - 1] == '0') --end;
+    if (end > 0 && s[end - 1] == '.') --end;
+    return s.substr(0, end) + s.substr(e) + "f";
 }
 
 // A name from the project inside a C comment: nothing in it may end the
@@ -62,12 +85,32 @@ std::string CommentText(std::string_view utf8) {
     return fuzzy::text::CodePointsToUtf8(out);
 }
 
+// The date of the comment: SOURCE_DATE_EPOCH (seconds since 1970, UTC) where
+// it is set, so that a build that generates the code is reproducible;
+// otherwise today in local time.
 std::string Today() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
+    std::tm day{};
+    if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH")) {
+        const std::string_view text(epoch);
+        // Up to year 9999: a four-digit year, as the comment writes it.
+        constexpr long long kLast = 253402300799LL;
+        long long seconds = 0;
+        const auto res = std::from_chars(text.data(), text.data() + text.size(), seconds);
+        if (text.empty() || text[0] == '-' || res.ec != std::errc() || res.ptr != text.data() + text.size() ||
+            seconds > kLast) {
+            throw ExportError(Fmt(Tr("Exportfehler",
+                                     "SOURCE_DATE_EPOCH ist %1, keine Zahl von Sekunden seit 1970 bis zum Jahr "
+                                     "9999; der C-Quelltext wird nicht geschrieben."),
+                                  {detail::Quoted(CommentText(text))}));
+        }
+        const std::time_t t = static_cast<std::time_t>(seconds);
+        gmtime_r(&t, &day);
+    } else {
+        const std::time_t now = std::time(nullptr);
+        localtime_r(&now, &day);
+    }
     std::array<char, 16> buf{};
-    std::strftime(buf.data(), buf.size(), "%Y-%m-%d", &local);
+    std::strftime(buf.data(), buf.size(), "%Y-%m-%d", &day);
     return buf.data();
 }
 
@@ -137,13 +180,19 @@ RuleTable Rules(const fuzzy::Project& p) {
 void Refuse(const fuzzy::Project& p, const CExportOptions& o) {
     if (!IsCName(o.name)) {
         throw ExportError(Fmt(Tr("Exportfehler",
-                                 "Der Name %1 taugt nicht als C-Name: ein Buchstabe, dann bis zu 23 "
-                                 "Buchstaben, Ziffern oder _."),
-                              {detail::Quoted(o.name)}));
+                                 "Der Name %1 taugt nicht als C-Name: ein Kleinbuchstabe, dann bis zu 23 "
+                                 "Kleinbuchstaben, Ziffern oder _ (die Makros sind der Name, groß geschrieben)."),
+                              {detail::Quoted(CommentText(o.name))}));
+    }
+    if (!o.headerName.empty() && !IsCHeaderName(o.headerName)) {
+        throw ExportError(Fmt(Tr("Exportfehler",
+                                 "Der Dateiname %1 lässt sich nicht sicher in #include \"...\" schreiben: "
+                                 "er enthält ein Steuerzeichen, \", \\, ', / oder ??."),
+                              {detail::Quoted(CommentText(o.headerName))}));
     }
     // The same refusals as the other exports: a project they cannot carry is
     // no controller to put on a board either.
-    detail::CheckExportable(p.A, p.B, p.Out);
+    detail::CheckExportable(p);
     // A NaN's sign comes from the machine that computed it; a constant could
     // not match every machine's engine, so such a term is refused.
     for (int k = 1; k <= p.Out.UsedTerms(); ++k) {
@@ -203,6 +252,25 @@ GridBound BoundOverGrid(const fuzzy::Project& p) {
     return g;
 }
 
+// How far apart the centroids of the output terms that rules name and the
+// range's start lie, as a fraction of the output range (absolute for an
+// empty range): where the activations are too weak for a bound, a result
+// computed in single precision can jump between them.
+double CentroidSpread(const fuzzy::Project& p) {
+    const RuleTable t = Rules(p);
+    double lo = p.Out.RangeMin, hi = p.Out.RangeMin;
+    for (int j = 0; j < t.rows; ++j) {
+        for (int i = 0; i < t.columns; ++i) {
+            const int k = t.out[static_cast<std::size_t>(j)][static_cast<std::size_t>(i)];
+            if (k == 0) continue;
+            lo = std::min(lo, double(p.Out.TermCentroid(k)));
+            hi = std::max(hi, double(p.Out.TermCentroid(k)));
+        }
+    }
+    const double range = static_cast<double>(p.Out.RangeMax) - p.Out.RangeMin;
+    return range > 0 ? (hi - lo) / range : hi - lo;
+}
+
 // The name of a variable in the comments, and its range.
 std::string Named(const TFuzzy& v) { return detail::Quoted(CommentText(v.Name)); }
 
@@ -234,54 +302,59 @@ void HeaderComment(const fuzzy::Project& p, const CExportOptions& o, const std::
              "ist wiedereintrittsfähig), keine Bibliotheksfunktion; nur konstante Tabellen."));
     c.Add();
     c.Add(Fmt(Tr("C-Export",
-                 "Genauigkeit: Wo float IEEE-754 single und double IEEE-754 double ist und jeder\n"
-                 "Ausdruck in seinem eigenen Typ gerechnet wird (FLT_EVAL_METHOD 0, etwa x86-64 und\n"
+                 "Genauigkeit: Wo float IEEE-754 single und double IEEE-754 double ist und float und\n"
+                 "double in ihrem eigenen Typ gerechnet werden (FLT_EVAL_METHOD 0 oder 16, etwa x86-64 und\n"
                  "ARM64 mit gcc oder clang), gibt %1_step für jedes Eingangspaar genau das Bitmuster,\n"
                  "das \"fuzzysim eval\" ausgibt: dieselben Rundungen in derselben Reihenfolge, auch -0,\n"
                  "Terme ohne Fläche und der Fall ohne feuernde Regel. Ein NaN-Ergebnis (nur bei Zahlen\n"
                  "nahe der Grenze von float möglich) ist auch hier NaN; sein Vorzeichen legt die Maschine fest."),
               {n}));
     c.Add(Tr("C-Export",
-             "Bedingungen: Rundung zum Nächsten (die Voreinstellung); NICHT mit -ffast-math, -Ofast,\n"
-             "-ffinite-math-only, -fno-signed-zeros oder -freciprocal-math übersetzen. Das Zusammenziehen\n"
-             "zu FMA (-ffp-contract) ändert nichts: das einzige addierte Produkt ist in double exakt.\n"
-             "Was sich prüfen lässt, prüft der Quelltext beim Übersetzen (#error)."));
+             "Bedingungen: Rundung zum Nächsten (die Voreinstellung) und subnormale Zahlen, wie IEEE-754\n"
+             "sie vorsieht: kein Flush-to-zero (FTZ/DAZ), das etwa ein Programm beim Start einschaltet,\n"
+             "in das mit -ffast-math übersetzte Objekte gebunden sind. NICHT mit -ffast-math, -Ofast,\n"
+             "-ffinite-math-only, -fno-signed-zeros, -freciprocal-math, -fassociative-math oder\n"
+             "-fsingle-precision-constant übersetzen. Das Zusammenziehen zu FMA (-ffp-contract) ändert\n"
+             "nichts: das einzige addierte Produkt ist in double exakt. Beim Übersetzen prüft der\n"
+             "Quelltext (#error), was sich prüfen lässt: C99, FLT_EVAL_METHOD, das Format von float\n"
+             "und double und die genannten Optionen, soweit der Übersetzer sie anzeigt (gcc 12 alle,\n"
+             "clang 14 nur -ffast-math und -ffinite-math-only). FTZ/DAZ und die Rundung zur Laufzeit\n"
+             "lassen sich so nicht prüfen."));
     c.Add();
+    c.Add(Tr("C-Export",
+             "Auf 8-Bit-AVR (avr-gcc, etwa ATmega328P) übersetzt dieselbe Datei unverändert; dort ist\n"
+             "double nur float, jeder Schritt wird auf einfache Genauigkeit gerundet, und die Tabellen\n"
+             "liegen im Flash. Die Abweichung vom exakten Ergebnis hat an jedem Eingangspaar eine\n"
+             "Schranke, die von der Aktivierung abhängt (hergeleitet in \"man fuzzysim\")."));
     const GridBound g = BoundOverGrid(p);
     const std::string fraction = detail::Figure(g.fraction);
     if (g.unbounded == 0) {
-        c.Add(Fmt(p.B.Defined
-                      ? Tr("C-Export",
-                           "Auf 8-Bit-AVR (avr-gcc, etwa ATmega328P) übersetzt dieselbe Datei unverändert; dort ist\n"
-                           "double nur float, jeder Schritt wird auf einfache Genauigkeit gerundet, und die Tabellen\n"
-                           "liegen im Flash. Die Abweichung vom exakten Ergebnis hat eine Schranke, die von der\n"
-                           "Aktivierung abhängt (hergeleitet in \"man fuzzysim\"); auf 41 x 41 Werten der Eingänge\n"
-                           "über ihren Bereich ist sie hier %1 des Ausgangsbereichs.")
-                      : Tr("C-Export",
-                           "Auf 8-Bit-AVR (avr-gcc, etwa ATmega328P) übersetzt dieselbe Datei unverändert; dort ist\n"
-                           "double nur float, jeder Schritt wird auf einfache Genauigkeit gerundet, und die Tabellen\n"
-                           "liegen im Flash. Die Abweichung vom exakten Ergebnis hat eine Schranke, die von der\n"
-                           "Aktivierung abhängt (hergeleitet in \"man fuzzysim\"); auf 41 Werten des Eingangs\n"
-                           "über ihren Bereich ist sie hier %1 des Ausgangsbereichs."),
+        c.Add(Fmt(p.B.Defined ? Tr("C-Export",
+                                   "Auf 41 x 41 Werten der Eingänge über ihren Bereich ist sie hier höchstens %1 "
+                                   "des\nAusgangsbereichs.")
+                              : Tr("C-Export",
+                                   "Auf 41 Werten des Eingangs über seinen Bereich ist sie hier höchstens %1 "
+                                   "des\nAusgangsbereichs."),
                   {fraction}));
     } else {
-        c.Add(Fmt(p.B.Defined
-                      ? Tr("C-Export",
-                           "Auf 8-Bit-AVR (avr-gcc, etwa ATmega328P) übersetzt dieselbe Datei unverändert; dort ist\n"
-                           "double nur float, jeder Schritt wird auf einfache Genauigkeit gerundet, und die Tabellen\n"
-                           "liegen im Flash. Die Abweichung vom exakten Ergebnis hat eine Schranke, die von der\n"
-                           "Aktivierung abhängt (hergeleitet in \"man fuzzysim\"); auf 41 x 41 Werten der Eingänge\n"
-                           "über ihren Bereich ist sie hier %1 des Ausgangsbereichs,\n"
-                           "außer an %2 der %3 Werte, wo Regeln so schwach feuern, dass sich keine angeben lässt.")
-                      : Tr("C-Export",
-                           "Auf 8-Bit-AVR (avr-gcc, etwa ATmega328P) übersetzt dieselbe Datei unverändert; dort ist\n"
-                           "double nur float, jeder Schritt wird auf einfache Genauigkeit gerundet, und die Tabellen\n"
-                           "liegen im Flash. Die Abweichung vom exakten Ergebnis hat eine Schranke, die von der\n"
-                           "Aktivierung abhängt (hergeleitet in \"man fuzzysim\"); auf 41 Werten des Eingangs\n"
-                           "über ihren Bereich ist sie hier %1 des Ausgangsbereichs,\n"
-                           "außer an %2 der %3 Werte, wo Regeln so schwach feuern, dass sich keine angeben lässt."),
+        c.Add(Fmt(p.B.Defined ? Tr("C-Export",
+                                   "Auf 41 x 41 Werten der Eingänge über ihren Bereich ist sie hier höchstens %1 "
+                                   "des\nAusgangsbereichs, außer an %2 der %3 Werte, wo Regeln so schwach feuern, "
+                                   "dass sich keine\nangeben lässt.")
+                              : Tr("C-Export",
+                                   "Auf 41 Werten des Eingangs über seinen Bereich ist sie hier höchstens %1 "
+                                   "des\nAusgangsbereichs, außer an %2 der %3 Werte, wo Regeln so schwach feuern, "
+                                   "dass sich keine\nangeben lässt."),
                   {fraction, std::to_string(g.unbounded), std::to_string(g.points)}));
     }
+    const double spread = CentroidSpread(p);
+    c.Add(Fmt(Tr("C-Export",
+                 "Das ist keine Schranke für alle Eingaben: zwischen diesen Werten, wo Regeln nur schwach\n"
+                 "feuern (nahe den äußeren Enden der Flanken), wächst sie ohne Grenze, und das Ergebnis\n"
+                 "kann zu einem anderen Schwerpunkt der feuernden Terme springen. Die Schwerpunkte der\n"
+                 "Ausgangsterme, die Regeln nennen, und der Bereichsanfang liegen hier bis zu %1 des\n"
+                 "Ausgangsbereichs auseinander."),
+              {std::isfinite(spread) ? detail::Figure(spread) : std::string(Tr("C-Export", "unbeschränkt"))}));
 }
 
 struct Parts {
@@ -293,23 +366,43 @@ struct Parts {
 
 std::string Declarations(const fuzzy::Project& p, const Parts& s) {
     std::ostringstream o;
+    o.imbue(std::locale::classic());
+    struct Range {
+        const char* suffix;
+        float value;
+    };
+    std::vector<Range> ranges = {{"_A_MIN", p.A.RangeMin}, {"_A_MAX", p.A.RangeMax}};
+    if (s.twoInputs) ranges.insert(ranges.end(), {{"_B_MIN", p.B.RangeMin}, {"_B_MAX", p.B.RangeMax}});
+    ranges.insert(ranges.end(), {{"_OUT_MIN", p.Out.RangeMin}, {"_OUT_MAX", p.Out.RangeMax}});
     o << CodeComment(Tr("C-Export", "Die Bereiche, etwa zum Skalieren von Messwerten auf die Eingänge."));
     o << "#define " << s.macro << "_INPUTS " << (s.twoInputs ? 2 : 1) << "\n";
-    o << "#define " << s.macro << "_A_MIN (" << CFloat(p.A.RangeMin) << ") /* " << Num(p.A.RangeMin) << " */\n";
-    o << "#define " << s.macro << "_A_MAX (" << CFloat(p.A.RangeMax) << ") /* " << Num(p.A.RangeMax) << " */\n";
-    if (s.twoInputs) {
-        o << "#define " << s.macro << "_B_MIN (" << CFloat(p.B.RangeMin) << ") /* " << Num(p.B.RangeMin) << " */\n";
-        o << "#define " << s.macro << "_B_MAX (" << CFloat(p.B.RangeMax) << ") /* " << Num(p.B.RangeMax) << " */\n";
+    o << "#if !defined(__cplusplus) || __cplusplus >= 201703L\n";
+    for (const Range& r : ranges) {
+        o << "#define " << s.macro << r.suffix << " (" << CFloat(r.value) << ") /* " << Num(r.value) << " */\n";
     }
-    o << "#define " << s.macro << "_OUT_MIN (" << CFloat(p.Out.RangeMin) << ") /* " << Num(p.Out.RangeMin) << " */\n";
-    o << "#define " << s.macro << "_OUT_MAX (" << CFloat(p.Out.RangeMax) << ") /* " << Num(p.Out.RangeMax) << " */\n\n";
+    o << "#else\n"
+      << CodeComment(Tr("C-Export",
+                        "C++ vor C++17 kennt keine hexadezimalen Gleitkommakonstanten: dieselben Werte als\n"
+                        "exakte Dezimalzahlen."));
+    for (const Range& r : ranges) o << "#define " << s.macro << r.suffix << " (" << ExactDecimal(r.value) << ")\n";
+    o << "#endif\n\n";
     o << "#ifdef __cplusplus\nextern \"C\" {\n#endif\n\n";
-    o << CodeComment(
-        s.twoInputs
-            ? Tr("C-Export", "Ein Regelschritt: a für Eingang A, b für Eingang B; das Ergebnis ist der Ausgang.")
-            : Tr("C-Export",
-                 "Ein Regelschritt: a für Eingang A, b für Eingang B (hier ohne Bedeutung); das "
-                 "Ergebnis ist der Ausgang."));
+    o << CodeComment(Fmt(s.twoInputs ? Tr("C-Export",
+                                          "Ein Regelschritt: a für Eingang A, b für Eingang B; das Ergebnis ist der "
+                                          "Ausgang.\n"
+                                          "Feuert keine Regel, ist es %1_OUT_MIN, der Bereichsanfang, und so auch, "
+                                          "wo a oder b\n"
+                                          "NaN oder unendlich ist. Außerhalb der Bereiche gelten die Terme, soweit "
+                                          "ihre Ecken\n"
+                                          "reichen; wer das nicht will, begrenzt a und b vorher auf ihre Bereiche.")
+                                     : Tr("C-Export",
+                                          "Ein Regelschritt: a für Eingang A, b ohne Bedeutung; das Ergebnis ist der "
+                                          "Ausgang.\n"
+                                          "Feuert keine Regel, ist es %1_OUT_MIN, der Bereichsanfang, und so auch,\n"
+                                          "wo a NaN oder unendlich ist. Außerhalb des Bereichs gelten die Terme, "
+                                          "soweit ihre\n"
+                                          "Ecken reichen; wer das nicht will, begrenzt a vorher auf seinen Bereich."),
+                         {s.macro}));
     o << "float " << s.name << "_step(float a, float b);\n\n";
     o << "#ifdef __cplusplus\n}\n#endif\n";
     return o.str();
@@ -319,48 +412,73 @@ std::string Guarded(const Parts& s, const std::string& body) {
     return "#ifndef " + s.macro + "_H_INCLUDED\n#define " + s.macro + "_H_INCLUDED\n\n" + body + "\n#endif\n";
 }
 
+// A check of a constant condition when compiling: _Static_assert with the
+// message from C11 on, before that an array whose size is negative when the
+// condition fails, named after what it checks.
+void StaticCheck(std::ostringstream& o, const std::string& condition, const std::string& arrayName,
+                 const std::string& name, const char* pattern) {
+    // The same string literal as an #error line carries, here as the assertion's message.
+    std::string message = ErrorLine(name, pattern);
+    message = message.substr(7, message.size() - 8);
+    o << "#if defined(__STDC_VERSION__) && __STDC_VERSION__ >= 201112L\n";
+    o << "_Static_assert(" << condition << ", " << message << ");\n";
+    o << "#else\n";
+    o << "typedef char " << arrayName << "[" << condition << " ? 1 : -1];\n";
+    o << "#endif\n";
+}
+
 std::string Checks(const Parts& s) {
     const std::string& n = s.name;
     std::ostringstream o;
+    o.imbue(std::locale::classic());
     o << "#include <float.h>\n";
     if (s.twoInputs && s.rules.count > 0) o << "#include <stdint.h> /* uint32_t */\n";
     if (s.anyInfinity) o << "#include <math.h> /* INFINITY */\n";
     o << "\n"
       << CodeComment(Tr("C-Export", "Was die Genauigkeit voraussetzt, soweit es sich beim Übersetzen prüfen lässt."));
+    o << "#if !defined(__STDC_VERSION__) || __STDC_VERSION__ < 199901L\n";
+    o << ErrorLine(n, Tr("C-Export",
+                         "%1: dieser Quelltext ist C99; als C99 oder neuer übersetzen (etwa -std=c99), nicht als "
+                         "C89 oder C++."));
+    // 16: _Float16 is evaluated as float, float and double in their own types.
+    o << "#elif !defined(FLT_EVAL_METHOD) || (FLT_EVAL_METHOD != 0 && FLT_EVAL_METHOD != 16)\n";
+    o << ErrorLine(n, Tr("C-Export",
+                         "%1: float und double werden hier genauer als in ihrem eigenen Typ gerechnet "
+                         "(FLT_EVAL_METHOD ist weder 0 noch 16), etwa mit der x87-Einheit auf 32-Bit-x86: "
+                         "dort mit -msse2 -mfpmath=sse übersetzen."));
+    o << "#endif\n";
     o << "#if FLT_RADIX != 2 || FLT_MANT_DIG != 24 || FLT_MAX_EXP != 128 || FLT_MIN_EXP != -125\n";
     o << ErrorLine(n,
                    Tr("C-Export", "%1: float ist hier nicht IEEE-754 single (32 Bit); der Regler rechnet nur damit."));
     o << "#endif\n";
-    o << "#if !defined(FLT_EVAL_METHOD) || FLT_EVAL_METHOD != 0\n";
+    // GCC names each of these options by a macro of its own; clang names only the first two.
+    o << "#if defined(__FAST_MATH__) || (defined(__FINITE_MATH_ONLY__) && __FINITE_MATH_ONLY__) || \\\n"
+         "    defined(__NO_SIGNED_ZEROS__) || defined(__RECIPROCAL_MATH__) || defined(__ASSOCIATIVE_MATH__)\n";
     o << ErrorLine(n, Tr("C-Export",
-                         "%1: Ausdrücke werden hier genauer als ihr Typ gerechnet (FLT_EVAL_METHOD ist "
-                         "nicht 0). Auf 32-Bit-x86: mit -msse2 -mfpmath=sse übersetzen."));
-    o << "#endif\n";
-    o << "#if defined(__FAST_MATH__) || (defined(__FINITE_MATH_ONLY__) && __FINITE_MATH_ONLY__)\n";
-    o << ErrorLine(n, Tr("C-Export",
-                         "%1: nicht mit -ffast-math, -Ofast oder -ffinite-math-only übersetzen; sie "
-                         "ändern die Rundung, -0 und NaN."));
+                         "%1: nicht mit -ffast-math, -Ofast, -ffinite-math-only, -fno-signed-zeros, "
+                         "-freciprocal-math oder -fassociative-math übersetzen; sie ändern die Rundung, -0 und NaN."));
     o << "#endif\n";
     o << "#if DBL_MANT_DIG == 53 && DBL_MAX_EXP == 1024\n";
     o << CodeComment(Tr("C-Export", "double ist IEEE-754 double: das Ergebnis ist bitgleich mit fuzzysim eval."));
+    o << CodeComment(Tr("C-Export",
+                        "Die Tabellen brauchen Konstanten ohne Suffix in double; -fsingle-precision-constant\n"
+                        "macht sie zu float (16777217.0 wird dann 16777216)."));
+    StaticCheck(o, "(long)16777217.0 == 16777217L", n + "_nicht_mit_fsingle_precision_constant", n,
+                Tr("C-Export",
+                   "%1: nicht mit -fsingle-precision-constant übersetzen; die Tabellen brauchen Konstanten in "
+                   "double."));
     o << "#elif DBL_MANT_DIG == 24 && DBL_MAX_EXP == 128\n";
     o << CodeComment(Tr("C-Export",
-                        "double ist nur float (avr-gcc): jeder Schritt rundet auf einfache Genauigkeit, das\n"
-                        "Ergebnis liegt innerhalb der oben genannten Schranke."));
+                        "double ist nur float (avr-gcc): jeder Schritt rundet auf einfache Genauigkeit; wie weit\n"
+                        "das Ergebnis abweichen kann, steht oben."));
     o << "#else\n";
     o << ErrorLine(n, Tr("C-Export", "%1: double ist hier weder IEEE-754 double noch float."));
     o << "#endif\n";
     if (s.rules.count == 0) return o.str();
     if (s.twoInputs) {
         o << CodeComment(Tr("C-Export", "Die Prüfung auf -0 liest ein float als uint32_t."));
-        o << "#if defined(__STDC_VERSION__) && __STDC_VERSION__ >= 201112L\n";
-        // The same string literal as an #error line carries, here as the assertion's message.
-        std::string message = ErrorLine(n, Tr("C-Export", "%1: float hat hier nicht 32 Bit."));
-        message = message.substr(7, message.size() - 8);
-        o << "_Static_assert(sizeof(float) == sizeof(uint32_t), " << message << ");\n";
-        o << "#else\n";
-        o << "typedef char " << n << "_float_hat_32_bit[sizeof(float) == sizeof(uint32_t) ? 1 : -1];\n";
-        o << "#endif\n";
+        StaticCheck(o, "sizeof(float) == sizeof(uint32_t)", n + "_float_hat_32_bit", n,
+                    Tr("C-Export", "%1: float hat hier nicht 32 Bit."));
     }
     o << "\n"
       << CodeComment(Tr("C-Export",
@@ -416,6 +534,7 @@ std::string Body(const fuzzy::Project& p, const Parts& s) {
     const std::string& m = s.macro;
     const int na = p.A.UsedTerms(), nb = s.rules.rows, nOut = p.Out.UsedTerms();
     std::ostringstream o;
+    o.imbue(std::locale::classic());
     if (s.rules.count == 0) {
         // No rule names a term the output has: no activation ever leaves 0.
         // Tables nobody reads would only draw warnings.
@@ -547,10 +666,23 @@ std::string Body(const fuzzy::Project& p, const Parts& s) {
 
 bool IsCName(std::string_view name) {
     if (name.empty() || name.size() > kMaxNameLength) return false;
-    auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+    auto letter = [](char c) { return c >= 'a' && c <= 'z'; };
     if (!letter(name[0])) return false;
     return std::all_of(name.begin(), name.end(),
                        [&](char c) { return letter(c) || (c >= '0' && c <= '9') || c == '_'; });
+}
+
+bool IsCHeaderName(std::string_view name) {
+    if (name.empty() || name.size() > 255 || !detail::ValidUtf8(name)) return false;
+    for (char32_t c : fuzzy::text::Utf8ToCodePoints(name)) {
+        // Controls and line breaks of every kind; what ends the name or has no
+        // defined meaning in it (quotes, backslash, and with the slash the
+        // comment openers "//" and "/*"); a name is a file in the folder.
+        if (c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0) || c == 0x2028 || c == 0x2029) return false;
+        if (c == U'"' || c == U'\\' || c == U'\'' || c == U'/') return false;
+    }
+    // No trigraph: "??/" would be a backslash.
+    return name.find("??") == std::string_view::npos;
 }
 
 CExport ExportC(const fuzzy::Project& p, const CExportOptions& options) {
@@ -595,31 +727,24 @@ void WriteCExport(const CExport& e, const std::string& sourcePath, const std::st
         throw fuzzy::ESaveError(
             Fmt(Tr("Exportfehler", "Der C-Quelltext braucht einen Namen auf .c: %1"), {name(sourcePath)}));
     }
-    bool headerExisted = false;
     for (const std::string& target : {headerPath, sourcePath}) {
         std::error_code ec;
         const fs::file_status st = fs::status(target, ec);
         if (!fs::exists(st)) continue;
-        headerExisted = headerExisted || target == headerPath;
         if (fs::equivalent(target, projectPath, ec) && !ec) {
             throw fuzzy::ESaveError(Fmt(
                 Tr("Exportfehler", "%1 ist die Projektdatei selbst; sie wird nicht überschrieben."), {name(target)}));
         }
-        if (!fs::is_regular_file(st)) {
+        // A device or a pipe is written into (-o /dev/null); the writer says so.
+        if (!fs::is_regular_file(st) && !fs::is_character_file(st) && !fs::is_fifo(st)) {
             throw fuzzy::ESaveError(Fmt(
                 Tr("Exportfehler", "Unter dem Namen %1 steht keine gewöhnliche Datei; dorthin wird nicht exportiert."),
                 {name(target)}));
         }
     }
-    fuzzy::WriteFileAtomic(headerPath, e.header, projectPath);
-    try {
-        fuzzy::WriteFileAtomic(sourcePath, e.source, projectPath);
-    } catch (const fuzzy::ESaveError&) {
-        // A header alone would look like a finished export.
-        std::error_code ec;
-        if (!headerExisted) fs::remove(headerPath, ec);
-        throw;
-    }
+    // Both files or neither: a new header beside an old source would not
+    // compile together.
+    fuzzy::WriteFilesAtomic({{headerPath, e.header}, {sourcePath, e.source}}, projectPath);
 }
 
 double SinglePrecisionBound(const fuzzy::Project& p, float a, float b) {

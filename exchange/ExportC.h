@@ -30,25 +30,33 @@ struct CExport {
     std::string source;  // the tables and NAME_step
 };
 
-// Whether `name` can prefix the generated names: an ASCII letter, then up to
-// 23 letters, digits or '_' (so that NAME_step and its kin stay within the 31
-// significant characters C guarantees).
+// Whether `name` can prefix the generated names: a lower-case ASCII letter,
+// then up to 23 lower-case letters, digits or '_' (so that NAME_step and its
+// kin stay within the 31 significant characters C guarantees). The macros and
+// the include guard are the name in upper case (FUZZY_A_MIN); with lower case
+// only, no two names share them.
 bool IsCName(std::string_view name);
+
+// Whether a header's file name can stand between the quotes of #include:
+// UTF-8 without control characters or line breaks, without '"', '\', '\'',
+// '/' and "??". Nothing of a file name ever becomes code.
+bool IsCHeaderName(std::string_view name);
 
 // The C export of a project. Throws ExportError for a project without input A
 // or output terms, with a number that is not finite, with an output term whose
-// centroid is no number, or for a name that IsCName refuses.
+// centroid is no number, for a name that IsCName refuses, a header name that
+// IsCHeaderName refuses, or a SOURCE_DATE_EPOCH that is no number of seconds.
 CExport ExportC(const fuzzy::Project& p, const CExportOptions& options);
 
 // The header's path beside a source path that ends in ".c" (any case): the
 // same path ending in ".h". Empty when the path does not end in ".c".
 std::string CHeaderPath(const std::string& sourcePath);
 
-// Writes the export: the header to CHeaderPath(sourcePath), then the source,
-// each through the atomic writer. Refuses (before writing anything) a target
-// that is the project file itself or no regular file, and when the source
-// cannot be written removes a header it has just created. Throws
-// fuzzy::ESaveError with a German message.
+// Writes the export, the header to CHeaderPath(sourcePath) and the source,
+// as one change through the atomic writer: both files or neither. Refuses
+// (before writing anything) a target that is the project file itself under
+// any name, a folder or another file that is neither regular nor a device or
+// pipe. Throws fuzzy::ESaveError with a German message.
 void WriteCExport(const CExport& e, const std::string& sourcePath, const std::string& projectPath);
 
 // Where double is only single precision (avr-gcc on 8-bit AVR: double is

@@ -27,9 +27,7 @@ bool IsHedge(std::string_view w) {
     return false;
 }
 
-bool IsWord(const std::string& t) {
-    return !t.empty() && (std::isalpha(static_cast<unsigned char>(t[0])) || t[0] == '_');
-}
+bool IsWord(const std::string& t) { return !t.empty() && (IsAlpha(t[0]) || t[0] == '_'); }
 
 // A parsed antecedent: a condition, or an AND / OR of parts.
 struct Node {
@@ -293,7 +291,7 @@ bool IdentifierOf(const std::string& ident, const std::string& name, const std::
     if (ident == base) return true;
     if (ident.size() <= base.size() + 1 || ident.compare(0, base.size() + 1, base + "_") != 0) return false;
     for (std::size_t i = base.size() + 1; i < ident.size(); ++i) {
-        if (!std::isdigit(static_cast<unsigned char>(ident[i]))) return false;
+        if (!IsDigit(ident[i])) return false;
     }
     return true;
 }
@@ -425,9 +423,14 @@ void FillVariable(const RawVariable& rv, fuzzy::TFuzzy& v, const std::map<std::s
         }
         // The other tools close a term's right end: trapmf [a b hi hi] is 1 at
         // hi, a point list ending in (b, 1) stays 1 to the right. Here the right
-        // foot is open, so such a term would be 0 at the range's end; its outer
-        // corners go beyond the range instead. Left ends are closed alike in
-        // both, so a left shoulder starting at the range's start stays there.
+        // foot is open, so such an input term would be 0 at the range's end;
+        // its outer corners go beyond the range instead. Left ends are closed
+        // alike in both, so a left shoulder starting at the range's start
+        // stays there. An output term keeps its corners: the other tools
+        // integrate it only within the range, and corners moved outwards would
+        // move its centroid, while the membership at the single point hi adds
+        // nothing to an area.
+        if (rv.output) continue;
         const float lo = v.RangeMin, hi = v.RangeMax;
         const float c = v.GetParam(n, fuzzy::ParamC), d = v.GetParam(n, fuzzy::ParamD);
         // Read alike, so no note: the membership inside the range is the file's.
@@ -636,7 +639,7 @@ void BuildProject(Format f, const RawEngine& raw, Imported& result) {
     const fuzzy::Project& p = result.project;
     auto figure = [&notes, &p](std::size_t note, bool minImplication, bool maxAggregation) {
         if (note >= notes.size()) return;
-        const double d = InferenceDeviation(p.Rules, p.A, p.B, p.Out, minImplication, maxAggregation);
+        const double d = InferenceDeviation(p, minImplication, maxAggregation);
         std::string& n = notes[note];
         if (!n.empty() && n.back() == '.') n.pop_back();
         // %1 the note without its full stop, %2 how many inputs, %3 the difference.
@@ -670,7 +673,7 @@ Imported Import(Format f, std::string_view input) {
     const fuzzy::Project& p = r.project;
     try {
         (void)fuzzy::ProjectText(p);
-        detail::CheckExportable(p.A, p.B, p.Out);
+        detail::CheckExportable(p);
     } catch (const fuzzy::Error& e) {
         throw ImportError(e.what());
     }

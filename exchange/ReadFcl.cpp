@@ -13,76 +13,109 @@ namespace {
 // %1: the comment's opening.
 const char* UnclosedComment() { return Tr("Import", "Ein Kommentar %1 wird nicht geschlossen."); }
 
-std::vector<Token> Tokenize(std::string_view s, std::vector<Provenance>& provenance) {
-    std::vector<Token> t;
-    int line = 1;
-    std::size_t i = 0;
-    while (i < s.size()) {
-        const char c = s[i];
-        if (c == '\n') {
-            ++line;
-            ++i;
-        } else if (std::isspace(static_cast<unsigned char>(c))) {
-            ++i;
-        } else if (s.compare(i, 2, "//") == 0) {
-            std::size_t end = s.find('\n', i);
-            if (end == std::string_view::npos) end = s.size();
-            Provenance p;
-            if (ParseProvenance(s.substr(i + 2, end - i - 2), p)) provenance.push_back(p);
-            i = end;
-        } else if (s.compare(i, 2, "/*") == 0) {
-            // Not the standard's comment, but written by many: read like "(* *)".
-            const std::size_t end = s.find("*/", i + 2);
-            if (end == std::string_view::npos) Fail(line, Fmt(UnclosedComment(), {Quoted("/*")}));
-            for (std::size_t k = i; k < end; ++k) line += s[k] == '\n';
-            i = end + 2;
-        } else if (s.compare(i, 2, "(*") == 0) {
-            const std::size_t end = s.find("*)", i + 2);
-            if (end == std::string_view::npos) Fail(line, Fmt(UnclosedComment(), {Quoted("(*")}));
-            for (std::size_t k = i; k < end; ++k) line += s[k] == '\n';
-            i = end + 2;
-        } else if (std::isalpha(static_cast<unsigned char>(c)) || c == '_') {
-            const std::size_t b = i;
-            while (i < s.size() && (std::isalnum(static_cast<unsigned char>(s[i])) || s[i] == '_')) ++i;
-            t.push_back({std::string(s.substr(b, i - b)), line});
-        } else if (std::isdigit(static_cast<unsigned char>(c)) || c == '.' ||
-                   ((c == '-' || c == '+') && i + 1 < s.size() &&
-                    (std::isdigit(static_cast<unsigned char>(s[i + 1])) || s[i + 1] == '.'))) {
-            if (c == '.' && i + 1 < s.size() && s[i + 1] == '.') {
-                t.push_back({"..", line});
-                i += 2;
-                continue;
-            }
-            const std::size_t b = i;
-            ++i;
-            while (i < s.size()) {
-                const char d = s[i];
-                if (std::isdigit(static_cast<unsigned char>(d))) {
-                    ++i;
-                } else if (d == '.' && !(i + 1 < s.size() && s[i + 1] == '.')) {
-                    ++i;
-                } else if ((d == 'e' || d == 'E') && i + 1 < s.size()) {
-                    ++i;
-                    if (s[i] == '+' || s[i] == '-') ++i;
-                } else {
-                    break;
-                }
-            }
-            t.push_back({std::string(s.substr(b, i - b)), line});
-        } else if (s.compare(i, 2, ":=") == 0) {
-            t.push_back({":=", line});
-            i += 2;
-        } else {
-            t.push_back({std::string(1, c), line});
-            ++i;
-        }
+// The tokens of a text, made as the parser reaches them: a text that is no
+// FCL is refused at its first word instead of after all of it was split up
+// (the fuzzer feeds every text to all three readers).
+class Tokens {
+public:
+    Tokens(std::string_view s, std::vector<Provenance>& provenance) : s_(s), provenance_(provenance) {}
+
+    // Whether the text has a token at index k (made now if need be).
+    bool Has(std::size_t k) {
+        while (t_.size() <= k && More()) {}
+        return k < t_.size();
     }
-    return t;
-}
+    const Token& operator[](std::size_t k) const { return t_[k]; }
+    // The last token made: at the end of the text, the text's last token.
+    const Token* Last() const { return t_.empty() ? nullptr : &t_.back(); }
+    // The rest of the text after what the parser read: its provenance
+    // comments count, and a comment left open there is an error as well.
+    void Rest() {
+        while (More()) {}
+    }
+
+private:
+    // Adds the next token; false at the end of the text.
+    bool More() {
+        const std::string_view s = s_;
+        std::size_t& i = i_;
+        int& line = line_;
+        while (i < s.size()) {
+            const char c = s[i];
+            if (c == '\n') {
+                ++line;
+                ++i;
+            } else if (IsSpace(c)) {
+                ++i;
+            } else if (s.compare(i, 2, "//") == 0) {
+                std::size_t end = s.find('\n', i);
+                if (end == std::string_view::npos) end = s.size();
+                Provenance p;
+                if (ParseProvenance(s.substr(i + 2, end - i - 2), p)) provenance_.push_back(p);
+                i = end;
+            } else if (s.compare(i, 2, "/*") == 0) {
+                // Not the standard's comment, but written by many: read like "(* *)".
+                const std::size_t end = s.find("*/", i + 2);
+                if (end == std::string_view::npos) Fail(line, Fmt(UnclosedComment(), {Quoted("/*")}));
+                for (std::size_t k = i; k < end; ++k) line += s[k] == '\n';
+                i = end + 2;
+            } else if (s.compare(i, 2, "(*") == 0) {
+                const std::size_t end = s.find("*)", i + 2);
+                if (end == std::string_view::npos) Fail(line, Fmt(UnclosedComment(), {Quoted("(*")}));
+                for (std::size_t k = i; k < end; ++k) line += s[k] == '\n';
+                i = end + 2;
+            } else if (IsAlpha(c) || c == '_') {
+                const std::size_t b = i;
+                while (i < s.size() && (IsAlnum(s[i]) || s[i] == '_')) ++i;
+                t_.push_back({std::string(s.substr(b, i - b)), line});
+                return true;
+            } else if (IsDigit(c) || c == '.' ||
+                       ((c == '-' || c == '+') && i + 1 < s.size() && (IsDigit(s[i + 1]) || s[i + 1] == '.'))) {
+                if (c == '.' && i + 1 < s.size() && s[i + 1] == '.') {
+                    t_.push_back({"..", line});
+                    i += 2;
+                    return true;
+                }
+                const std::size_t b = i;
+                ++i;
+                while (i < s.size()) {
+                    const char d = s[i];
+                    if (IsDigit(d)) {
+                        ++i;
+                    } else if (d == '.' && !(i + 1 < s.size() && s[i + 1] == '.')) {
+                        ++i;
+                    } else if ((d == 'e' || d == 'E') && i + 1 < s.size()) {
+                        ++i;
+                        if (s[i] == '+' || s[i] == '-') ++i;
+                    } else {
+                        break;
+                    }
+                }
+                t_.push_back({std::string(s.substr(b, i - b)), line});
+                return true;
+            } else if (s.compare(i, 2, ":=") == 0) {
+                t_.push_back({":=", line});
+                i += 2;
+                return true;
+            } else {
+                t_.push_back({std::string(1, c), line});
+                ++i;
+                return true;
+            }
+        }
+        return false;
+    }
+
+    std::string_view s_;
+    std::vector<Provenance>& provenance_;
+    std::vector<Token> t_;
+    std::size_t i_ = 0;
+    int line_ = 1;
+};
 
 class FclParser {
 public:
-    FclParser(std::vector<Token> t, RawEngine& e) : t_(std::move(t)), e_(e) {}
+    FclParser(Tokens& t, RawEngine& e) : t_(t), e_(e) {}
 
     void Parse() {
         Expect("FUNCTION_BLOCK");
@@ -108,14 +141,14 @@ public:
     }
 
 private:
-    bool AtEnd() const { return pos_ >= t_.size(); }
-    int Line() const { return AtEnd() ? (t_.empty() ? 0 : t_.back().line) : t_[pos_].line; }
+    bool AtEnd() const { return !t_.Has(pos_); }
+    int Line() const { return AtEnd() ? (t_.Last() ? t_.Last()->line : 0) : t_[pos_].line; }
     std::string Text() const { return AtEnd() ? Tr("Import", "Dateiende") : t_[pos_].text; }
     // Is the token at pos_+k a word (an identifier)?
     bool Is(std::size_t k, bool word) const {
-        if (pos_ + k >= t_.size()) return false;
+        if (!t_.Has(pos_ + k)) return false;
         const std::string& s = t_[pos_ + k].text;
-        return word && (std::isalpha(static_cast<unsigned char>(s[0])) || s[0] == '_');
+        return word && (IsAlpha(s[0]) || s[0] == '_');
     }
     bool Peek(std::string_view w) const { return !AtEnd() && EqualsNoCase(t_[pos_].text, w); }
     bool Accept(std::string_view w) {
@@ -360,7 +393,7 @@ private:
         }
     }
 
-    std::vector<Token> t_;
+    Tokens& t_;
     RawEngine& e_;
     std::size_t pos_ = 0;
 };
@@ -369,7 +402,11 @@ private:
 
 namespace {
 
-void ReadFclInto(std::string_view text, RawEngine& e) { FclParser(Tokenize(text, e.provenance), e).Parse(); }
+void ReadFclInto(std::string_view text, RawEngine& e) {
+    Tokens t(text, e.provenance);
+    FclParser(t, e).Parse();
+    t.Rest();
+}
 
 }  // namespace
 

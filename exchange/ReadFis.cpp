@@ -53,7 +53,7 @@ std::vector<double> Numbers(std::string_view s, int line, const ListPlace& where
         cur.clear();
     };
     for (char c : s) {
-        if (std::isspace(static_cast<unsigned char>(c)) || c == ',') {
+        if (IsSpace(c) || c == ',') {
             flush();
         } else {
             cur += c;

@@ -14,9 +14,9 @@ std::vector<std::string> Words(std::string_view s) {
     std::vector<std::string> w;
     std::size_t i = 0;
     while (i < s.size()) {
-        while (i < s.size() && std::isspace(static_cast<unsigned char>(s[i]))) ++i;
+        while (i < s.size() && IsSpace(s[i])) ++i;
         const std::size_t b = i;
-        while (i < s.size() && !std::isspace(static_cast<unsigned char>(s[i]))) ++i;
+        while (i < s.size() && !IsSpace(s[i])) ++i;
         if (i > b) w.emplace_back(s.substr(b, i - b));
     }
     return w;
@@ -34,7 +34,7 @@ std::vector<Token> RuleTokens(std::string_view s, int line) {
         if (c == '(' || c == ')') {
             flush();
             t.push_back({std::string(1, c), line});
-        } else if (std::isspace(static_cast<unsigned char>(c))) {
+        } else if (IsSpace(c)) {
             flush();
         } else {
             cur += c;

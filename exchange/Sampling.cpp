@@ -3,6 +3,8 @@
 // centroids of the ways other tools combine the scaled terms.
 #include "exchange/Detail.h"
 
+#include "fuzzy/Numbers.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -24,9 +26,7 @@ struct Decimal {
 
 // The shortest decimal of a single number as an integer and a power of ten.
 std::optional<Decimal> ToDecimal(float v) {
-    std::array<char, 64> buf{};
-    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), v, std::chars_format::fixed);
-    const std::string s(buf.data(), res.ptr);
+    const std::string s = fuzzy::NumberText(v, fuzzy::NumberForm::Fixed);
     const std::size_t point = s.find('.');
     const int scale = point == std::string::npos ? 0 : static_cast<int>(s.size() - point - 1);
     std::string all = s;
@@ -242,16 +242,12 @@ std::vector<InputPoint> MeasureGrid(const fuzzy::TFuzzy& A, const fuzzy::TFuzzy&
     return pts;
 }
 
-float EngineOutput(const fuzzy::RuleTable& Rules, const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B,
-                   const fuzzy::TFuzzy& Out, InputPoint p) {
-    fuzzy::TFuzzy a, b, out;
-    a.Assign(A);
-    b.Assign(B);
-    out.Assign(Out);
-    a.Value = p.first;
-    b.Value = p.second;
-    fuzzy::Infer(Rules, a, b, out);
-    return out.Defuzzify();
+float EngineOutput(const fuzzy::Project& project, InputPoint p) {
+    fuzzy::Project q = project;
+    q.A.Value = p.first;
+    q.B.Value = p.second;
+    fuzzy::Infer(q.Rules, q.A, q.B, q.Out);
+    return q.Out.Defuzzify();
 }
 
 namespace {
@@ -262,11 +258,12 @@ struct Scaled {
 };
 
 // The activation of every firing rule cell with its output term.
-std::vector<std::pair<int, double>> FiringCells(const fuzzy::RuleTable& Rules, const fuzzy::TFuzzy& A,
-                                                const fuzzy::TFuzzy& B, const fuzzy::TFuzzy& Out, InputPoint p) {
+std::vector<std::pair<int, double>> FiringCells(const fuzzy::Project& project, InputPoint p) {
+    const fuzzy::RuleTable& Rules = project.Rules;
+    const fuzzy::TFuzzy& Out = project.Out;
     fuzzy::TFuzzy a, b;
-    a.Assign(A);
-    b.Assign(B);
+    a.Assign(project.A);
+    b.Assign(project.B);
     a.Value = p.first;
     b.Value = p.second;
     std::vector<std::pair<int, double>> cells;
@@ -372,20 +369,19 @@ double Centroid(const std::vector<Scaled>& parts, Combine how, const OutputGrid*
 
 }  // namespace
 
-double CellRuleOutput(const fuzzy::RuleTable& Rules, const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B,
-                      const fuzzy::TFuzzy& Out, InputPoint p, CellAggregation agg, const OutputGrid* grid) {
+double CellRuleOutput(const fuzzy::Project& project, InputPoint p, CellAggregation agg, const OutputGrid* grid) {
     std::vector<Scaled> parts;
-    for (const auto& [k, w] : FiringCells(Rules, A, B, Out, p)) parts.push_back({TermCorners(Out, k), w});
-    return Centroid(parts, agg == CellAggregation::Sum ? Combine::Sum : Combine::Max, grid, Out.RangeMin);
+    for (const auto& [k, w] : FiringCells(project, p)) parts.push_back({TermCorners(project.Out, k), w});
+    return Centroid(parts, agg == CellAggregation::Sum ? Combine::Sum : Combine::Max, grid, project.Out.RangeMin);
 }
 
 namespace {
 
 // One part per output term with its largest cell, as the ORed rules give it.
-std::vector<Scaled> TermParts(const fuzzy::RuleTable& Rules, const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B,
-                              const fuzzy::TFuzzy& Out, InputPoint p) {
+std::vector<Scaled> TermParts(const fuzzy::Project& project, InputPoint p) {
+    const fuzzy::TFuzzy& Out = project.Out;
     std::array<double, fuzzy::MaxTerms + 1> w{};
-    for (const auto& [k, v] : FiringCells(Rules, A, B, Out, p))
+    for (const auto& [k, v] : FiringCells(project, p))
         w[static_cast<std::size_t>(k)] = std::max(w[static_cast<std::size_t>(k)], v);
     std::vector<Scaled> parts;
     for (int k = 1; k <= Out.UsedTerms(); ++k) {
@@ -397,13 +393,12 @@ std::vector<Scaled> TermParts(const fuzzy::RuleTable& Rules, const fuzzy::TFuzzy
 
 }  // namespace
 
-double CappedSumOutput(const fuzzy::RuleTable& Rules, const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B,
-                       const fuzzy::TFuzzy& Out, InputPoint p, const OutputGrid* grid) {
-    return Centroid(TermParts(Rules, A, B, Out, p), Combine::CappedSum, grid, Out.RangeMin);
+double CappedSumOutput(const fuzzy::Project& project, InputPoint p, const OutputGrid* grid) {
+    return Centroid(TermParts(project, p), Combine::CappedSum, grid, project.Out.RangeMin);
 }
 
-double InferenceDeviation(const fuzzy::RuleTable& Rules, const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B,
-                          const fuzzy::TFuzzy& Out, bool minImplication, bool maxAggregation) {
+double InferenceDeviation(const fuzzy::Project& project, bool minImplication, bool maxAggregation) {
+    const fuzzy::TFuzzy& Out = project.Out;
     // The other tool's centroid, integrated on fine cells over the terms' span:
     // clipped terms are no longer linear between the corners.
     OutputGrid g;
@@ -420,11 +415,11 @@ double InferenceDeviation(const fuzzy::RuleTable& Rules, const fuzzy::TFuzzy& A,
     const Combine how = minImplication ? (maxAggregation ? Combine::ClipMax : Combine::ClipSum)
                                        : (maxAggregation ? Combine::Max : Combine::Sum);
     double worst = 0.0;
-    for (const InputPoint& p : MeasureGrid(A, B)) {
-        const std::vector<Scaled> parts = TermParts(Rules, A, B, Out, p);
+    for (const InputPoint& p : MeasureGrid(project.A, project.B)) {
+        const std::vector<Scaled> parts = TermParts(project, p);
         if (parts.empty()) continue;  // no rule fires: the tools' defaults differ anyway
         const double theirs = SampledCentroid(parts, how, g, Out.RangeMin);
-        worst = std::max(worst, std::fabs(theirs - double(EngineOutput(Rules, A, B, Out, p))));
+        worst = std::max(worst, std::fabs(theirs - double(EngineOutput(project, p))));
     }
     return worst;
 }
@@ -432,11 +427,10 @@ double InferenceDeviation(const fuzzy::RuleTable& Rules, const fuzzy::TFuzzy& A,
 namespace {
 
 template <class F>
-Deviation Measure(const fuzzy::RuleTable& Rules, const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B,
-                  const fuzzy::TFuzzy& Out, F other) {
+Deviation Measure(const fuzzy::Project& project, F other) {
     Deviation d;
-    for (const InputPoint& p : MeasureGrid(A, B)) {
-        const double ours = EngineOutput(Rules, A, B, Out, p);
+    for (const InputPoint& p : MeasureGrid(project.A, project.B)) {
+        const double ours = EngineOutput(project, p);
         d.exact = std::max(d.exact, std::fabs(other(p, false) - ours));
         d.sampled = std::max(d.sampled, std::fabs(other(p, true) - ours));
     }
@@ -445,18 +439,15 @@ Deviation Measure(const fuzzy::RuleTable& Rules, const fuzzy::TFuzzy& A, const f
 
 }  // namespace
 
-Deviation CellRuleDeviation(const fuzzy::RuleTable& Rules, const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B,
-                            const fuzzy::TFuzzy& Out, CellAggregation agg, const OutputGrid& grid) {
-    return Measure(Rules, A, B, Out, [&](InputPoint p, bool sampled) {
-        return CellRuleOutput(Rules, A, B, Out, p, agg, sampled ? &grid : nullptr);
+Deviation CellRuleDeviation(const fuzzy::Project& project, CellAggregation agg, const OutputGrid& grid) {
+    return Measure(project, [&](InputPoint p, bool sampled) {
+        return CellRuleOutput(project, p, agg, sampled ? &grid : nullptr);
     });
 }
 
-Deviation CappedSumDeviation(const fuzzy::RuleTable& Rules, const fuzzy::TFuzzy& A, const fuzzy::TFuzzy& B,
-                             const fuzzy::TFuzzy& Out, const OutputGrid& grid) {
-    return Measure(Rules, A, B, Out, [&](InputPoint p, bool sampled) {
-        return CappedSumOutput(Rules, A, B, Out, p, sampled ? &grid : nullptr);
-    });
+Deviation CappedSumDeviation(const fuzzy::Project& project, const OutputGrid& grid) {
+    return Measure(project,
+                   [&](InputPoint p, bool sampled) { return CappedSumOutput(project, p, sampled ? &grid : nullptr); });
 }
 
 }  // namespace exchange::detail

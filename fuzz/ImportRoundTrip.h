@@ -53,7 +53,7 @@ inline std::string RoundTripFault(std::string_view text) {
             const std::string to = where + " -> " + exchange::FormatName(g);
             std::string exported;
             try {
-                exported = exchange::Export(g, back.A, back.B, back.Out, back.Rules, "fuzz.fuz");
+                exported = exchange::Export(g, back, "fuzz.fuz");
             } catch (const fuzzy::Error& e) {
                 return to + ": the export refuses an imported project: " + e.what();
             }

@@ -28,8 +28,20 @@ public:
     explicit EInOutError(int code);
     int ErrorCode() const noexcept { return code_; }
 
+protected:
+    EInOutError(int code, const std::string& message) : Error(message), code_(code) {}
+
 private:
     int code_;
+};
+
+// A file that is not read at all, and why, as the importers say it: a device
+// or a pipe, a folder, a file far too large. An EInOutError with its code for
+// those who handle the I/O error; what() is the sentence in the active
+// language, naming the file.
+class EUnreadableFile : public EInOutError {
+public:
+    EUnreadableFile(int code, const std::string& message) : EInOutError(code, message) {}
 };
 
 }  // namespace fuzzy

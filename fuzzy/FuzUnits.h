@@ -5,6 +5,7 @@
 #include "fuzzy/Language.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -101,9 +102,18 @@ float MaxSingle(float x, float y);
 // Out must be a variable of its own, not A or B.
 void Infer(const RuleTable& Rules, const TFuzzy& A, const TFuzzy& B, TFuzzy& Out);
 
-// Reads a project file. Shows its own messages; after a format error the three
-// variables are undefined and the rules all 0. Throws EInOutError(103) when the
-// file cannot be opened, after the warning and without changing anything.
+// The most a project file may hold and the longest line in it. A project is
+// a few hundred bytes; anything near these is no project, and is refused
+// before it fills the memory.
+constexpr std::size_t MaxProjectBytes = std::size_t{1} << 20;
+constexpr std::size_t MaxProjectLineBytes = std::size_t{1} << 16;
+
+// Reads a project file. Shows its own messages; after a format error (a line
+// longer than MaxProjectLineBytes is one) the three variables are undefined
+// and the rules all 0. Throws EInOutError(103) when the file cannot be
+// opened, after the warning and without changing anything: an
+// EUnreadableFile that says why when it is a folder, a device or a pipe, or
+// larger than MaxProjectBytes.
 void LoadProject(const std::string& FileName, TFuzzy& A, TFuzzy& B, TFuzzy& Out, RuleTable& Rules);
 
 // Message texts the engine shows, in German; shown through
@@ -111,6 +121,14 @@ void LoadProject(const std::string& FileName, TFuzzy& A, TFuzzy& B, TFuzzy& Out,
 namespace texts {
 constexpr const char* TermIndexTooHigh = FUZZY_TR_NOOP("KernDatei", "Termindex zu hoch");
 constexpr const char* CannotRead = FUZZY_TR_NOOP("KernDatei", "Daten konnten nicht gelesen werden!");
+constexpr const char* NotRegular = FUZZY_TR_NOOP(
+    "KernDatei",
+    "Die Datei %1 ist keine gew\xC3\xB6hnliche Datei (ein Ger\xC3\xA4t oder eine Pipe) und wird nicht gelesen.");
+constexpr const char* IsFolder = FUZZY_TR_NOOP("KernDatei", "Die Datei %1 ist ein Ordner.");
+constexpr const char* TooLarge =
+    FUZZY_TR_NOOP("KernDatei",
+                  "Die Datei %1 ist gr\xC3\xB6\xC3\x9F"
+                  "er als %2 MB; so gro\xC3\x9F ist kein Fuzzy-Projekt, sie wird nicht gelesen.");
 constexpr const char* FormatError = FUZZY_TR_NOOP("KernDatei",
                                                   "Beim \xC3\x96"
                                                   "ffnen der Datei ist ein Fehler aufgetreten. "

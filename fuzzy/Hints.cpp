@@ -1,9 +1,9 @@
 #include "fuzzy/Hints.h"
 
 #include "fuzzy/Language.h"
+#include "fuzzy/Numbers.h"
 
 #include <array>
-#include <charconv>
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
@@ -88,9 +88,7 @@ std::string Rounded(float v, double width) {
     const int decimals = width > 0.0 && std::isfinite(width)
                              ? std::clamp(static_cast<int>(std::ceil(-std::log10(width * 1e-6))), 0, 12)
                              : 6;
-    std::array<char, 96> buf{};
-    std::snprintf(buf.data(), buf.size(), "%.*f", decimals, double(v));
-    std::string t = buf.data();
+    std::string t = FixedText(double(v), decimals);
     if (t.find('.') != std::string::npos) {
         while (t.back() == '0') t.pop_back();
         if (t.back() == '.') t.pop_back();
@@ -156,9 +154,7 @@ std::string SideText(const Label& l, const Interval& in, double width) {
 // "4,6·10¹⁸": a large bound as a reader takes it in, two digits.
 std::string PowerOfTen(float v) {
     const int e = static_cast<int>(std::floor(std::log10(double(v))));
-    std::array<char, 32> buf{};
-    std::snprintf(buf.data(), buf.size(), "%.1f", double(v) / std::pow(10.0, e));
-    std::string m = buf.data();
+    std::string m = FixedText(double(v) / std::pow(10.0, e), 1);
     for (char& c : m)
         if (c == '.') c = DecimalSign();
     // The exponent in superscript digits, as a reader writes it: 10¹⁸.
@@ -277,12 +273,9 @@ std::string GermanNumber(float v) {
     if (std::isnan(v)) return Tr("KernHinweise", "keine Zahl");
     if (std::isinf(v))
         return v > 0 ? Tr("KernHinweise", "unendlich") : kMinus + std::string(Tr("KernHinweise", "unendlich"));
-    std::array<char, 64> buf{};
     const float mag = std::fabs(v);
     const bool plain = mag == 0.0f || (mag >= 1e-4f && mag < 1e15f);
-    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), v,
-                                   plain ? std::chars_format::fixed : std::chars_format::scientific);
-    std::string t(buf.data(), res.ptr);
+    std::string t = NumberText(v, plain ? NumberForm::Fixed : NumberForm::Scientific);
     t.erase(std::remove(t.begin(), t.end(), '+'), t.end());
     return ReaderNumber(t);
 }

@@ -378,4 +378,14 @@ bool TermFiringInterval(const TFuzzy& v, int i, Interval& within) {
     return true;
 }
 
+bool RuleFiring::At(float a, float b) {
+    if (!P_.A.Defined || !P_.Out.Defined) return false;
+    P_.A.Value = a;
+    P_.B.Value = b;
+    Infer(P_.Rules, P_.A, P_.B, P_.Out);
+    for (int i = 1; i <= P_.Out.UsedTerms(); ++i)
+        if (P_.Out.GetParam(i, ParamH) > 0.0f) return true;
+    return false;
+}
+
 }  // namespace fuzzy

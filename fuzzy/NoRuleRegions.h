@@ -74,6 +74,20 @@ struct NoRuleRegions {
 // Input B counts when it is defined, as for Infer.
 NoRuleRegions FindNoRuleRegions(const Project& p);
 
+// Whether a rule fires at a point anywhere, inside the inputs' ranges or
+// beyond them (where the labs' vehicles may drive): some used output term
+// gets an activation above 0 from Infer. Keeps its own copy of the project,
+// so one object serves many points of one thread.
+class RuleFiring {
+public:
+    explicit RuleFiring(const Project& p) : P_(p) {}
+    // b is ignored without input B.
+    bool At(float a, float b);
+
+private:
+    Project P_;
+};
+
 // The values where term i of v is above 0, as the interval of v's range they
 // cover (both ends as they belong); false when the term is above 0 nowhere in
 // the range. i counts from 1.

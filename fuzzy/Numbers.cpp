@@ -6,6 +6,9 @@
 #include <limits>
 #include <string>
 
+#include <fast_float/fast_float.h>
+#include <fmt/format.h>
+
 namespace fuzzy {
 
 namespace {
@@ -107,7 +110,7 @@ RealResult ParseProjectReal(std::string_view s) {
     std::string canon(s.substr(start));
     if (!canon.empty() && canon[0] == '.') canon.insert(canon.begin(), '0');
     double d = 0.0;
-    const auto res = std::from_chars(canon.data(), canon.data() + canon.size(), d);
+    const auto res = ReadNumber(canon.data(), canon.data() + canon.size(), d);
     if (res.ec == std::errc::result_out_of_range) {
         // Beyond double: a value of at least 1 overflowed, a tiny one underflows to 0.
         return MagnitudeAtLeastOne(canon) ? RealResult{RealStatus::OutOfRange, 0.0f}
@@ -124,6 +127,155 @@ float StrToSingle(std::string_view s, bool& ok) {
     const RealResult r = ParseProjectReal(s);
     ok = r.status != RealStatus::OutOfRange;
     return r.value;
+}
+
+// ---- number text -----------------------------------------------------------
+
+namespace {
+
+// A finite number's shortest decimal: sign, significant digits without
+// leading or trailing zeros, and the power of ten of the first digit.
+struct Shortest {
+    bool negative = false;
+    std::string digits;  // "0" for zero
+    int exponent = 0;    // value = d.ddd * 10^exponent
+};
+
+template <typename T>
+Shortest ShortestOf(T v) {
+    // libfmt's "{}" is the shortest round trip; only its layout varies.
+    const std::string t = fmt::format("{}", v);
+    Shortest s;
+    std::size_t i = 0;
+    if (i < t.size() && t[i] == '-') s.negative = true, ++i;
+    int pointAt = -1, count = 0, firstNonZero = -1;
+    std::string all;
+    for (; i < t.size() && t[i] != 'e'; ++i) {
+        if (t[i] == '.') {
+            pointAt = count;
+            continue;
+        }
+        if (firstNonZero < 0 && t[i] != '0') firstNonZero = count;
+        all += t[i];
+        ++count;
+    }
+    if (pointAt < 0) pointAt = count;
+    int e = 0;
+    if (i < t.size()) {
+        std::int32_t parsed = 0;
+        const char* p = t.data() + i + 1;
+        if (*p == '+') ++p;
+        std::from_chars(p, t.data() + t.size(), parsed);
+        e = parsed;
+    }
+    if (firstNonZero < 0) {
+        s.digits = "0";
+        return s;
+    }
+    s.digits = all.substr(static_cast<std::size_t>(firstNonZero));
+    while (s.digits.size() > 1 && s.digits.back() == '0') s.digits.pop_back();
+    s.exponent = pointAt - firstNonZero - 1 + e;
+    return s;
+}
+
+std::string NonFinite(double v) {
+    if (std::isnan(v)) return std::signbit(v) ? "-nan" : "nan";
+    return v < 0 ? "-inf" : "inf";
+}
+
+std::string Scientific(const Shortest& s) {
+    std::string out = s.negative ? "-" : "";
+    out += s.digits[0];
+    if (s.digits.size() > 1) out += '.' + s.digits.substr(1);
+    const int e = s.exponent;
+    out += e < 0 ? "e-" : "e+";
+    const std::string ed = std::to_string(e < 0 ? -e : e);
+    if (ed.size() < 2) out += '0';
+    return out + ed;
+}
+
+// Length of the fixed layout of s, and whether it is a whole number with
+// zeros after its significant digits (whose text then needs every digit).
+std::size_t FixedLength(const Shortest& s, bool& wholeWithZeros) {
+    const int n = static_cast<int>(s.digits.size());
+    const int lastPower = s.exponent - (n - 1);  // power of ten of the last digit
+    wholeWithZeros = lastPower > 0;
+    std::size_t len = s.negative ? 1 : 0;
+    if (lastPower >= 0) return len + static_cast<std::size_t>(s.exponent + 1);
+    if (s.exponent >= 0) return len + static_cast<std::size_t>(n + 1);
+    return len + static_cast<std::size_t>(2 - s.exponent - 1 + n);
+}
+
+template <typename T>
+std::string Fixed(T v, const Shortest& s) {
+    bool whole = false;
+    FixedLength(s, whole);
+    // As printf does: a whole number with all its digits, not the shortest ones.
+    if (whole) return fmt::format("{:.0f}", static_cast<double>(v));
+    const int n = static_cast<int>(s.digits.size());
+    std::string out = s.negative ? "-" : "";
+    if (s.exponent < 0) return out + "0." + std::string(static_cast<std::size_t>(-s.exponent - 1), '0') + s.digits;
+    if (s.exponent >= n - 1) return out + s.digits;
+    const auto cut = static_cast<std::size_t>(s.exponent + 1);
+    return out + s.digits.substr(0, cut) + '.' + s.digits.substr(cut);
+}
+
+std::size_t ScientificLength(const Shortest& s) {
+    const std::size_t n = s.digits.size();
+    const int e = s.exponent < 0 ? -s.exponent : s.exponent;
+    return (s.negative ? 1 : 0) + n + (n > 1 ? 1 : 0) + 2 + (e >= 100 ? 3 : 2);
+}
+
+template <typename T>
+std::string Text(T v, NumberForm form) {
+    if (!std::isfinite(v)) return NonFinite(static_cast<double>(v));
+    const Shortest s = ShortestOf(v);
+    switch (form) {
+    case NumberForm::Fixed: return Fixed(v, s);
+    case NumberForm::Scientific: return Scientific(s);
+    case NumberForm::Plain: break;
+    }
+    bool whole = false;
+    return FixedLength(s, whole) <= ScientificLength(s) ? Fixed(v, s) : Scientific(s);
+}
+
+template <typename T>
+std::from_chars_result Read(const char* first, const char* last, T& value) {
+    T v{};
+    const auto r = fast_float::from_chars(first, last, v);
+    if (r.ec != std::errc()) return {r.ptr, r.ec};
+    // fast_float rounds past the range to infinity or zero without a word.
+    const char* p = first;
+    if (p < r.ptr && *p == '-') ++p;
+    const bool named = p < r.ptr && (*p == 'i' || *p == 'I' || *p == 'n' || *p == 'N');
+    bool nonzeroDigit = false;
+    for (; p < r.ptr && *p != 'e' && *p != 'E'; ++p) nonzeroDigit = nonzeroDigit || (*p >= '1' && *p <= '9');
+    if (!named && (std::isinf(v) || (v == 0 && nonzeroDigit))) return {r.ptr, std::errc::result_out_of_range};
+    value = v;
+    return {r.ptr, std::errc()};
+}
+
+}  // namespace
+
+std::string NumberText(float v, NumberForm form) { return Text(v, form); }
+std::string NumberText(double v, NumberForm form) { return Text(v, form); }
+
+std::string GeneralText(double v, int precision) {
+    if (!std::isfinite(v)) return NonFinite(v);
+    return fmt::format("{:.{}g}", v, precision);
+}
+
+std::string FixedText(double v, int decimals) {
+    if (!std::isfinite(v)) return NonFinite(v);
+    return fmt::format("{:.{}f}", v, decimals);
+}
+
+std::from_chars_result ReadNumber(const char* first, const char* last, double& value) {
+    return Read(first, last, value);
+}
+
+std::from_chars_result ReadNumber(const char* first, const char* last, float& value) {
+    return Read(first, last, value);
 }
 
 }  // namespace fuzzy

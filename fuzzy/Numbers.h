@@ -1,7 +1,9 @@
 #pragma once
 
+#include <charconv>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace fuzzy {
@@ -27,5 +29,32 @@ RealResult ParseProjectReal(std::string_view s);
 // The number of a real line as the project reader takes it: 0 for text that
 // is not a number. Throws nothing; OutOfRange is reported through ok = false.
 float StrToSingle(std::string_view s, bool& ok);
+
+// ---- Numbers as text and back, the same on every platform ---------------
+// Files, sentences and the tool's output write numbers through these, never
+// through the C library (whose output follows its locale) nor through the
+// standard library's floating to_chars/from_chars, which not every toolchain
+// has. libfmt finds the digits, fast_float reads them.
+
+// How a shortest number is laid out; the same text as std::to_chars gives:
+// Plain: fixed or scientific, whichever is shorter (fixed on a tie);
+// Fixed: no exponent (a whole number above 2^24 with all its digits);
+// Scientific: one digit, point, the rest, e, sign, at least two digits.
+enum class NumberForm { Plain, Fixed, Scientific };
+
+// The fewest digits that read back as the same float (double).
+std::string NumberText(float v, NumberForm form = NumberForm::Plain);
+std::string NumberText(double v, NumberForm form = NumberForm::Plain);
+
+// printf's "%.*g" and "%.*f" in the C locale.
+std::string GeneralText(double v, int precision);
+std::string FixedText(double v, int decimals);
+
+// std::from_chars in the general format: digits, optional point and
+// fraction, optional exponent, or inf/infinity/nan; no leading '+'. A value
+// that rounds to infinity, or to zero from nonzero digits, is
+// result_out_of_range and leaves value as it was.
+std::from_chars_result ReadNumber(const char* first, const char* last, double& value);
+std::from_chars_result ReadNumber(const char* first, const char* last, float& value);
 
 }  // namespace fuzzy

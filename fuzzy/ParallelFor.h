@@ -13,9 +13,19 @@
 
 namespace fuzzy {
 
+// Whether this build can start threads: a WebAssembly build without shared
+// memory cannot, and then every loop runs on the calling thread alone.
+#if defined(__EMSCRIPTEN__) && !defined(__EMSCRIPTEN_PTHREADS__)
+inline constexpr bool HasThreads = false;
+#else
+inline constexpr bool HasThreads = true;
+#endif
+
 // The threads a loop over `items` uses when `wanted` are asked for: one per
-// core for wanted <= 0, never more than there are items, at least one.
+// core for wanted <= 0, never more than there are items, at least one (and
+// only one without HasThreads).
 inline int ThreadsFor(int wanted, std::size_t items) {
+    if (!HasThreads) return 1;
     int n = wanted > 0 ? wanted : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     if (items < static_cast<std::size_t>(n)) n = static_cast<int>(std::max<std::size_t>(items, 1));
     return n;

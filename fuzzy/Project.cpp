@@ -5,10 +5,12 @@
 #include "fuzzy/Text.h"
 
 #include <cstdio>
-#include <filesystem>
 #include <memory>
 #include <string>
-#include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace fuzzy {
 
@@ -41,11 +43,12 @@ private:
 };
 
 // Reads the file as it goes: only the lines the project needs are ever read,
-// however large the file is.
+// and never more than MaxProjectBytes, should the file grow while it is read.
 class FileSource final : public ByteSource {
 public:
     explicit FileSource(std::FILE* f) : f_(f) {}
     int Get() override {
+        if (read_++ >= MaxProjectBytes) throw FormatError{};
         const int ch = std::getc(f_);
         if (ch == EOF && std::ferror(f_)) throw ReadFailure{};
         return ch == EOF ? -1 : ch;
@@ -53,6 +56,7 @@ public:
 
 private:
     std::FILE* f_;
+    std::size_t read_ = 0;
 };
 
 // Lines of a project's text: LF or CR LF ends a line, a lone CR is dropped,
@@ -70,6 +74,8 @@ public:
             } else if (ch == '\n') {
                 break;
             } else if (ch != '\r') {
+                // No line of a project is anywhere near this long.
+                if (raw.size() >= MaxProjectLineBytes) throw FormatError{};
                 raw += static_cast<char>(ch);
             }
         }
@@ -151,6 +157,14 @@ void ReadProject(ByteSource& src, TFuzzy& A, TFuzzy& B, TFuzzy& Out, RuleTable& 
     throw EInOutError(kFileNotOpen);
 }
 
+// The file is there but is no file to read a project from: the same warning,
+// and the reason in the error.
+[[noreturn]] void Refuse(const std::string& FileName, const char* pattern, const std::string& number = {}) {
+    Messages().Warning(Tr("KernDatei", texts::CannotRead));
+    const std::string name = Fmt(Tr("KernDatei", "\xE2\x80\x9E%1\xE2\x80\x9C"), {FileName});
+    throw EUnreadableFile(kFileNotOpen, Fmt(Tr("KernDatei", pattern), {name, number}));
+}
+
 }  // namespace
 
 void LoadProjectBytes(std::string_view bytes, Project& p) {
@@ -167,12 +181,25 @@ Project LoadProjectBytes(std::string_view bytes) {
 void LoadProject(const std::string& FileName, TFuzzy& A, TFuzzy& B, TFuzzy& Out, RuleTable& Rules) {
     // A name with a NUL byte would open a different, shorter path.
     if (FileName.empty() || FileName.find('\0') != std::string::npos) CannotOpen();
+    // Opened without blocking, so that a pipe without a writer cannot hold
+    // the caller; what it is, is decided on the open file, not on the name.
+    const int fd = ::open(FileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) CannotOpen();
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(::fdopen(fd, "rb"), &std::fclose);
+    if (!file) {
+        ::close(fd);
+        CannotOpen();
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) CannotOpen();
     // Only regular files: a directory cannot be read as text, and a device or
     // pipe might never end.
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(FileName, ec)) CannotOpen();
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(FileName.c_str(), "rb"), &std::fclose);
-    if (!file) CannotOpen();
+    if (S_ISDIR(st.st_mode)) Refuse(FileName, texts::IsFolder);
+    if (!S_ISREG(st.st_mode)) Refuse(FileName, texts::NotRegular);
+    if (st.st_size < 0 || static_cast<unsigned long long>(st.st_size) > MaxProjectBytes)
+        Refuse(FileName, texts::TooLarge, std::to_string(MaxProjectBytes >> 20));
+    // A regular file does not block; the flag only mattered for the open.
+    (void)::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     FileSource src(file.get());
     ReadProject(src, A, B, Out, Rules);
 }

@@ -38,12 +38,18 @@ public:
             }
             midLine_ = true;
             if (ch != '\r') raw += ch;
+            // The reader stops here.
+            if (raw.size() > MaxProjectLineBytes) {
+                tooLong_ = true;
+                break;
+            }
         }
         return text::Cp1252ToUtf8(raw);
     }
 
     int Number() const { return number_; }
     bool PastEnd() const { return pastEnd_; }
+    bool TooLong() const { return tooLong_; }
 
 private:
     std::string_view bytes_;
@@ -52,6 +58,7 @@ private:
     bool ended_ = false;
     bool pastEnd_ = false;
     bool midLine_ = false;
+    bool tooLong_ = false;
 };
 
 std::string Quote(const std::string& s) { return Fmt(Tr("KernPruefung", "\xE2\x80\x9E%1\xE2\x80\x9C"), {s}); }
@@ -89,15 +96,30 @@ private:
         throw Stop{};
     }
 
+    // The next line, which is to hold `what`; a line too long for the
+    // reader ends the check there.
+    std::string Next(const std::string& what) {
+        std::string line = in_.Next();
+        if (in_.TooLong()) {
+            d_.ok = false;
+            d_.line = in_.Number();
+            d_.expected = what;
+            d_.found =
+                Fmt(Tr("KernPruefung", "eine Zeile mit mehr als %1 Zeichen"), {std::to_string(MaxProjectLineBytes)});
+            throw Stop{};
+        }
+        return line;
+    }
+
     std::int32_t Int(const std::string& what) {
-        const std::string line = in_.Next();
+        const std::string line = Next(what);
         const auto v = ParseProjectInt(line);
         if (!v) Fail(line, what);
         return *v;
     }
 
     void Real(const std::string& what) {
-        const std::string line = in_.Next();
+        const std::string line = Next(what);
         const RealResult r = ParseProjectReal(line);
         if (r.status == RealStatus::OutOfRange) {
             Fail(line, Fmt(Tr("KernPruefung", "%1 im Zahlenbereich einfacher Genauigkeit"), {what}));
@@ -109,7 +131,8 @@ private:
     }
 
     void Variable(const std::string& role) {
-        const std::string name = in_.Next();
+        const std::string name =
+            Next(Fmt(Tr("KernPruefung", "der Name von %1 (leer, wenn es ihn nicht gibt)"), {role}));
         if (name.empty()) return;
         const std::int32_t n = Int(Fmt(Tr("KernPruefung", "die Zahl der Terme von %1 (eine ganze Zahl)"), {role}));
         if (n > MaxTerms)
@@ -120,9 +143,10 @@ private:
         Real(Fmt(Tr("KernPruefung", "der Bereichsanfang von %1"), {role}));
         Real(Fmt(Tr("KernPruefung", "das Bereichsende von %1"), {role}));
         for (int i = 1; i <= n; ++i) {
-            const std::string term = in_.Next();
-            if (term.empty())
-                Fail(term, Fmt(Tr("KernPruefung", "der Name von Term %1 von %2"), {std::to_string(i), role}));
+            const std::string termWhat =
+                Fmt(Tr("KernPruefung", "der Name von Term %1 von %2"), {std::to_string(i), role});
+            const std::string term = Next(termWhat);
+            if (term.empty()) Fail(term, termWhat);
         }
         static const char* const kParam[] = {"a", "b", "c", "d", "h"};
         for (int i = 1; i <= n; ++i) {

@@ -7,7 +7,6 @@
 #include "fuzzy/Text.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <cstring>
 
@@ -25,11 +24,7 @@ bool ReadsBackAs(const std::string& text, float v) {
 }
 
 std::string ToChars(float v, int precision) {
-    std::array<char, 64> buf{};
-    const auto res = precision < 0
-                         ? std::to_chars(buf.data(), buf.data() + buf.size(), v)
-                         : std::to_chars(buf.data(), buf.data() + buf.size(), v, std::chars_format::general, precision);
-    return std::string(buf.data(), res.ptr);
+    return precision < 0 ? NumberText(v) : GeneralText(static_cast<double>(v), precision);
 }
 
 // One line of a project, encoded; a line may hold neither a line end nor the
@@ -53,6 +48,10 @@ std::string Cp1252Line(const std::string& utf8, const std::string& what) {
                                 "%1 \xE2\x80\x9E%2\xE2\x80\x9C enth\xC3\xA4lt einen Zeilenumbruch oder ein "
                                 "Steuerzeichen, das eine Fuzzy-Datei nicht aufnehmen kann."),
                              {what, utf8}));
+    if (bytes.size() > MaxProjectLineBytes)
+        throw ESaveError(
+            Fmt(Tr("KernSpeichern", "%1 ist l\xC3\xA4nger als %2 Zeichen; so lange Namen liest kein Programm."),
+                {what, std::to_string(MaxProjectLineBytes)}));
     return bytes + "\r\n";
 }
 
@@ -100,10 +99,8 @@ std::string RealText(float v) {
     // People read and write these files by hand: plain decimals where they
     // stay short (-100000, 0.055), the exponent form only where they would not.
     {
-        std::array<char, 64> buf{};
-        const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), v, std::chars_format::fixed);
-        std::string s(buf.data(), res.ptr);
-        if (res.ec == std::errc() && s.size() <= 12 && ReadsBackAs(s, v)) return s;
+        std::string s = NumberText(v, NumberForm::Fixed);
+        if (s.size() <= 12 && ReadsBackAs(s, v)) return s;
     }
     // The shortest round trip of a float, read back through double by the
     // reader, may in rare cases round differently: then more digits.

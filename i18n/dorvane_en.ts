@@ -135,6 +135,17 @@
     </message>
 </context>
 <context>
+    <name>dorvane::Start</name>
+    <message>
+        <source>Dorvane: einen Truck rückwärts auf die Ziellinie fahren, von Hand oder mit einem Fuzzy-Regler.</source>
+        <translation>Dorvane: back a truck onto the target line, by hand or with a fuzzy controller.</translation>
+    </message>
+    <message>
+        <source>das Projekt, mit dem der Fuzzy-Regler startet</source>
+        <translation>the project the fuzzy controller starts with</translation>
+    </message>
+</context>
+<context>
     <name>dorvane::THelpForm</name>
     <message>
         <source>Dorvane – Hilfe</source>

@@ -44,92 +44,8 @@ ist wiedereintrittsfähig), keine Bibliotheksfunktion; nur konstante Tabellen.</
 is reentrant), no library function; only constant tables.</translation>
     </message>
     <message>
-        <source>Genauigkeit: Wo float IEEE-754 single und double IEEE-754 double ist und jeder
-Ausdruck in seinem eigenen Typ gerechnet wird (FLT_EVAL_METHOD 0, etwa x86-64 und
-ARM64 mit gcc oder clang), gibt %1_step für jedes Eingangspaar genau das Bitmuster,
-das &quot;fuzzysim eval&quot; ausgibt: dieselben Rundungen in derselben Reihenfolge, auch -0,
-Terme ohne Fläche und der Fall ohne feuernde Regel. Ein NaN-Ergebnis (nur bei Zahlen
-nahe der Grenze von float möglich) ist auch hier NaN; sein Vorzeichen legt die Maschine fest.</source>
-        <translation>Accuracy: where float is IEEE-754 single, double is IEEE-754 double and every
-expression is evaluated in its own type (FLT_EVAL_METHOD 0, e.g. x86-64 and
-ARM64 with gcc or clang), %1_step returns for every pair of inputs exactly the bit pattern
-that &quot;fuzzysim eval&quot; prints: the same roundings in the same order, -0 included,
-terms without area and the case where no rule fires. A NaN result (possible only for
-numbers near the limit of float) is NaN here too; its sign is up to the machine.</translation>
-    </message>
-    <message>
-        <source>Bedingungen: Rundung zum Nächsten (die Voreinstellung); NICHT mit -ffast-math, -Ofast,
--ffinite-math-only, -fno-signed-zeros oder -freciprocal-math übersetzen. Das Zusammenziehen
-zu FMA (-ffp-contract) ändert nichts: das einzige addierte Produkt ist in double exakt.
-Was sich prüfen lässt, prüft der Quelltext beim Übersetzen (#error).</source>
-        <translation>Conditions: rounding to nearest (the default); do NOT compile with -ffast-math, -Ofast,
--ffinite-math-only, -fno-signed-zeros or -freciprocal-math. Contraction
-to FMA (-ffp-contract) changes nothing: the only product that is added is exact in double.
-What can be checked, the source checks when it is compiled (#error).</translation>
-    </message>
-    <message>
-        <source>Auf 8-Bit-AVR (avr-gcc, etwa ATmega328P) übersetzt dieselbe Datei unverändert; dort ist
-double nur float, jeder Schritt wird auf einfache Genauigkeit gerundet, und die Tabellen
-liegen im Flash. Die Abweichung vom exakten Ergebnis hat eine Schranke, die von der
-Aktivierung abhängt (hergeleitet in &quot;man fuzzysim&quot;); auf 41 x 41 Werten der Eingänge
-über ihren Bereich ist sie hier %1 des Ausgangsbereichs.</source>
-        <translation>On 8-bit AVR (avr-gcc, e.g. ATmega328P) the same file compiles unchanged; there
-double is only float, every step is rounded to single precision, and the tables
-lie in flash. The deviation from the exact result has a bound that depends on the
-activation (derived in &quot;man fuzzysim&quot;); on 41 x 41 values of the inputs
-across their ranges it is %1 of the output range here.</translation>
-    </message>
-    <message>
-        <source>Auf 8-Bit-AVR (avr-gcc, etwa ATmega328P) übersetzt dieselbe Datei unverändert; dort ist
-double nur float, jeder Schritt wird auf einfache Genauigkeit gerundet, und die Tabellen
-liegen im Flash. Die Abweichung vom exakten Ergebnis hat eine Schranke, die von der
-Aktivierung abhängt (hergeleitet in &quot;man fuzzysim&quot;); auf 41 Werten des Eingangs
-über ihren Bereich ist sie hier %1 des Ausgangsbereichs.</source>
-        <translation>On 8-bit AVR (avr-gcc, e.g. ATmega328P) the same file compiles unchanged; there
-double is only float, every step is rounded to single precision, and the tables
-lie in flash. The deviation from the exact result has a bound that depends on the
-activation (derived in &quot;man fuzzysim&quot;); on 41 values of the input
-across its range it is %1 of the output range here.</translation>
-    </message>
-    <message>
-        <source>Auf 8-Bit-AVR (avr-gcc, etwa ATmega328P) übersetzt dieselbe Datei unverändert; dort ist
-double nur float, jeder Schritt wird auf einfache Genauigkeit gerundet, und die Tabellen
-liegen im Flash. Die Abweichung vom exakten Ergebnis hat eine Schranke, die von der
-Aktivierung abhängt (hergeleitet in &quot;man fuzzysim&quot;); auf 41 x 41 Werten der Eingänge
-über ihren Bereich ist sie hier %1 des Ausgangsbereichs,
-außer an %2 der %3 Werte, wo Regeln so schwach feuern, dass sich keine angeben lässt.</source>
-        <translation>On 8-bit AVR (avr-gcc, e.g. ATmega328P) the same file compiles unchanged; there
-double is only float, every step is rounded to single precision, and the tables
-lie in flash. The deviation from the exact result has a bound that depends on the
-activation (derived in &quot;man fuzzysim&quot;); on 41 x 41 values of the inputs
-across their ranges it is %1 of the output range here,
-except at %2 of the %3 values, where rules fire so weakly that no bound can be given.</translation>
-    </message>
-    <message>
-        <source>Auf 8-Bit-AVR (avr-gcc, etwa ATmega328P) übersetzt dieselbe Datei unverändert; dort ist
-double nur float, jeder Schritt wird auf einfache Genauigkeit gerundet, und die Tabellen
-liegen im Flash. Die Abweichung vom exakten Ergebnis hat eine Schranke, die von der
-Aktivierung abhängt (hergeleitet in &quot;man fuzzysim&quot;); auf 41 Werten des Eingangs
-über ihren Bereich ist sie hier %1 des Ausgangsbereichs,
-außer an %2 der %3 Werte, wo Regeln so schwach feuern, dass sich keine angeben lässt.</source>
-        <translation>On 8-bit AVR (avr-gcc, e.g. ATmega328P) the same file compiles unchanged; there
-double is only float, every step is rounded to single precision, and the tables
-lie in flash. The deviation from the exact result has a bound that depends on the
-activation (derived in &quot;man fuzzysim&quot;); on 41 values of the input
-across its range it is %1 of the output range here,
-except at %2 of the %3 values, where rules fire so weakly that no bound can be given.</translation>
-    </message>
-    <message>
         <source>Die Bereiche, etwa zum Skalieren von Messwerten auf die Eingänge.</source>
         <translation>The ranges, e.g. for scaling measured values to the inputs.</translation>
-    </message>
-    <message>
-        <source>Ein Regelschritt: a für Eingang A, b für Eingang B; das Ergebnis ist der Ausgang.</source>
-        <translation>One control step: a for input A, b for input B; the result is the output.</translation>
-    </message>
-    <message>
-        <source>Ein Regelschritt: a für Eingang A, b für Eingang B (hier ohne Bedeutung); das Ergebnis ist der Ausgang.</source>
-        <translation>One control step: a for input A, b for input B (unused here); the result is the output.</translation>
     </message>
     <message>
         <source>Was die Genauigkeit voraussetzt, soweit es sich beim Übersetzen prüfen lässt.</source>
@@ -140,22 +56,8 @@ except at %2 of the %3 values, where rules fire so weakly that no bound can be g
         <translation>%1: float is not IEEE-754 single (32 bits) here; the controller works only with that.</translation>
     </message>
     <message>
-        <source>%1: Ausdrücke werden hier genauer als ihr Typ gerechnet (FLT_EVAL_METHOD ist nicht 0). Auf 32-Bit-x86: mit -msse2 -mfpmath=sse übersetzen.</source>
-        <translation>%1: expressions are evaluated here more precisely than their type (FLT_EVAL_METHOD is not 0). On 32-bit x86: compile with -msse2 -mfpmath=sse.</translation>
-    </message>
-    <message>
-        <source>%1: nicht mit -ffast-math, -Ofast oder -ffinite-math-only übersetzen; sie ändern die Rundung, -0 und NaN.</source>
-        <translation>%1: do not compile with -ffast-math, -Ofast or -ffinite-math-only; they change rounding, -0 and NaN.</translation>
-    </message>
-    <message>
         <source>double ist IEEE-754 double: das Ergebnis ist bitgleich mit fuzzysim eval.</source>
         <translation>double is IEEE-754 double: the result is bit for bit that of fuzzysim eval.</translation>
-    </message>
-    <message>
-        <source>double ist nur float (avr-gcc): jeder Schritt rundet auf einfache Genauigkeit, das
-Ergebnis liegt innerhalb der oben genannten Schranke.</source>
-        <translation>double is only float (avr-gcc): every step rounds to single precision, the
-result lies within the bound given above.</translation>
     </message>
     <message>
         <source>%1: double ist hier weder IEEE-754 double noch float.</source>
@@ -267,6 +169,149 @@ are rounded to float after each term, as in the program.</translation>
         <source>%1 – zum Fuzzy-Regler aus %2; Genauigkeit und Bedingungen stehen im C-Quelltext.</source>
         <translation>%1 – for the fuzzy controller from %2; accuracy and conditions are given in the C source.</translation>
     </message>
+    <message>
+        <source>Genauigkeit: Wo float IEEE-754 single und double IEEE-754 double ist und float und
+double in ihrem eigenen Typ gerechnet werden (FLT_EVAL_METHOD 0 oder 16, etwa x86-64 und
+ARM64 mit gcc oder clang), gibt %1_step für jedes Eingangspaar genau das Bitmuster,
+das &quot;fuzzysim eval&quot; ausgibt: dieselben Rundungen in derselben Reihenfolge, auch -0,
+Terme ohne Fläche und der Fall ohne feuernde Regel. Ein NaN-Ergebnis (nur bei Zahlen
+nahe der Grenze von float möglich) ist auch hier NaN; sein Vorzeichen legt die Maschine fest.</source>
+        <translation>Accuracy: where float is IEEE-754 single and double IEEE-754 double and float and
+double are evaluated in their own types (FLT_EVAL_METHOD 0 or 16, e.g. x86-64 and
+ARM64 with gcc or clang), %1_step gives for every input pair exactly the bit pattern
+that &quot;fuzzysim eval&quot; prints: the same roundings in the same order, also -0,
+terms without area and the case where no rule fires. A NaN result (possible only with
+numbers near the limit of float) is NaN here too; its sign is up to the machine.</translation>
+    </message>
+    <message>
+        <source>Bedingungen: Rundung zum Nächsten (die Voreinstellung) und subnormale Zahlen, wie IEEE-754
+sie vorsieht: kein Flush-to-zero (FTZ/DAZ), das etwa ein Programm beim Start einschaltet,
+in das mit -ffast-math übersetzte Objekte gebunden sind. NICHT mit -ffast-math, -Ofast,
+-ffinite-math-only, -fno-signed-zeros, -freciprocal-math, -fassociative-math oder
+-fsingle-precision-constant übersetzen. Das Zusammenziehen zu FMA (-ffp-contract) ändert
+nichts: das einzige addierte Produkt ist in double exakt. Beim Übersetzen prüft der
+Quelltext (#error), was sich prüfen lässt: C99, FLT_EVAL_METHOD, das Format von float
+und double und die genannten Optionen, soweit der Übersetzer sie anzeigt (gcc 12 alle,
+clang 14 nur -ffast-math und -ffinite-math-only). FTZ/DAZ und die Rundung zur Laufzeit
+lassen sich so nicht prüfen.</source>
+        <translation>Conditions: rounding to nearest (the default) and subnormal numbers as IEEE-754
+provides them: no flush-to-zero (FTZ/DAZ), which for instance a program switches on at
+start-up when objects compiled with -ffast-math are linked into it. Do NOT compile with
+-ffast-math, -Ofast, -ffinite-math-only, -fno-signed-zeros, -freciprocal-math,
+-fassociative-math or -fsingle-precision-constant. Contraction to FMA (-ffp-contract)
+changes nothing: the only product that is added is exact in double. When compiled, the
+source checks (#error) what can be checked: C99, FLT_EVAL_METHOD, the format of float
+and double and the options named, as far as the compiler reveals them (gcc 12 all of
+them, clang 14 only -ffast-math and -ffinite-math-only). FTZ/DAZ and the rounding at
+run time cannot be checked this way.</translation>
+    </message>
+    <message>
+        <source>Auf 8-Bit-AVR (avr-gcc, etwa ATmega328P) übersetzt dieselbe Datei unverändert; dort ist
+double nur float, jeder Schritt wird auf einfache Genauigkeit gerundet, und die Tabellen
+liegen im Flash. Die Abweichung vom exakten Ergebnis hat an jedem Eingangspaar eine
+Schranke, die von der Aktivierung abhängt (hergeleitet in &quot;man fuzzysim&quot;).</source>
+        <translation>On 8-bit AVR (avr-gcc, e.g. ATmega328P) the same file compiles unchanged; there
+double is only float, every step is rounded to single precision, and the tables
+lie in flash. The deviation from the exact result has at every input pair a
+bound that depends on the activation (derived in &quot;man fuzzysim&quot;).</translation>
+    </message>
+    <message>
+        <source>Auf 41 x 41 Werten der Eingänge über ihren Bereich ist sie hier höchstens %1 des
+Ausgangsbereichs.</source>
+        <translation>On 41 x 41 values of the inputs over their ranges it is here at most %1 of the
+output range.</translation>
+    </message>
+    <message>
+        <source>Auf 41 Werten des Eingangs über seinen Bereich ist sie hier höchstens %1 des
+Ausgangsbereichs.</source>
+        <translation>On 41 values of the input over its range it is here at most %1 of the
+output range.</translation>
+    </message>
+    <message>
+        <source>Auf 41 x 41 Werten der Eingänge über ihren Bereich ist sie hier höchstens %1 des
+Ausgangsbereichs, außer an %2 der %3 Werte, wo Regeln so schwach feuern, dass sich keine
+angeben lässt.</source>
+        <translation>On 41 x 41 values of the inputs over their ranges it is here at most %1 of the
+output range, except at %2 of the %3 values, where rules fire so weakly that none
+can be given.</translation>
+    </message>
+    <message>
+        <source>Auf 41 Werten des Eingangs über seinen Bereich ist sie hier höchstens %1 des
+Ausgangsbereichs, außer an %2 der %3 Werte, wo Regeln so schwach feuern, dass sich keine
+angeben lässt.</source>
+        <translation>On 41 values of the input over its range it is here at most %1 of the
+output range, except at %2 of the %3 values, where rules fire so weakly that none
+can be given.</translation>
+    </message>
+    <message>
+        <source>Das ist keine Schranke für alle Eingaben: zwischen diesen Werten, wo Regeln nur schwach
+feuern (nahe den äußeren Enden der Flanken), wächst sie ohne Grenze, und das Ergebnis
+kann zu einem anderen Schwerpunkt der feuernden Terme springen. Die Schwerpunkte der
+Ausgangsterme, die Regeln nennen, und der Bereichsanfang liegen hier bis zu %1 des
+Ausgangsbereichs auseinander.</source>
+        <translation>This is no bound for all inputs: between these values, where rules fire only weakly
+(near the outer ends of the flanks), it grows without limit, and the result can jump
+to another centroid of the firing terms. The centroids of the output terms that rules
+name and the start of the range lie up to %1 of the output range apart here.</translation>
+    </message>
+    <message>
+        <source>unbeschränkt</source>
+        <translation>unbounded</translation>
+    </message>
+    <message>
+        <source>C++ vor C++17 kennt keine hexadezimalen Gleitkommakonstanten: dieselben Werte als
+exakte Dezimalzahlen.</source>
+        <translation>C++ before C++17 knows no hexadecimal floating constants: the same values as
+exact decimals.</translation>
+    </message>
+    <message>
+        <source>Ein Regelschritt: a für Eingang A, b für Eingang B; das Ergebnis ist der Ausgang.
+Feuert keine Regel, ist es %1_OUT_MIN, der Bereichsanfang, und so auch, wo a oder b
+NaN oder unendlich ist. Außerhalb der Bereiche gelten die Terme, soweit ihre Ecken
+reichen; wer das nicht will, begrenzt a und b vorher auf ihre Bereiche.</source>
+        <translation>One control step: a for input A, b for input B; the result is the output.
+If no rule fires, it is %1_OUT_MIN, the start of the range, and so it is where a or b
+is NaN or infinite. Outside the ranges the terms apply as far as their corners
+reach; whoever does not want that limits a and b to their ranges first.</translation>
+    </message>
+    <message>
+        <source>Ein Regelschritt: a für Eingang A, b ohne Bedeutung; das Ergebnis ist der Ausgang.
+Feuert keine Regel, ist es %1_OUT_MIN, der Bereichsanfang, und so auch,
+wo a NaN oder unendlich ist. Außerhalb des Bereichs gelten die Terme, soweit ihre
+Ecken reichen; wer das nicht will, begrenzt a vorher auf seinen Bereich.</source>
+        <translation>One control step: a for input A, b without meaning; the result is the output.
+If no rule fires, it is %1_OUT_MIN, the start of the range, and so it is
+where a is NaN or infinite. Outside the range the terms apply as far as their
+corners reach; whoever does not want that limits a to its range first.</translation>
+    </message>
+    <message>
+        <source>%1: dieser Quelltext ist C99; als C99 oder neuer übersetzen (etwa -std=c99), nicht als C89 oder C++.</source>
+        <translation>%1: this source is C99; compile it as C99 or later (e.g. -std=c99), not as C89 or C++.</translation>
+    </message>
+    <message>
+        <source>%1: float und double werden hier genauer als in ihrem eigenen Typ gerechnet (FLT_EVAL_METHOD ist weder 0 noch 16), etwa mit der x87-Einheit auf 32-Bit-x86: dort mit -msse2 -mfpmath=sse übersetzen.</source>
+        <translation>%1: float and double are evaluated here more precisely than in their own types (FLT_EVAL_METHOD is neither 0 nor 16), e.g. with the x87 unit on 32-bit x86: compile there with -msse2 -mfpmath=sse.</translation>
+    </message>
+    <message>
+        <source>%1: nicht mit -ffast-math, -Ofast, -ffinite-math-only, -fno-signed-zeros, -freciprocal-math oder -fassociative-math übersetzen; sie ändern die Rundung, -0 und NaN.</source>
+        <translation>%1: do not compile with -ffast-math, -Ofast, -ffinite-math-only, -fno-signed-zeros, -freciprocal-math or -fassociative-math; they change the rounding, -0 and NaN.</translation>
+    </message>
+    <message>
+        <source>Die Tabellen brauchen Konstanten ohne Suffix in double; -fsingle-precision-constant
+macht sie zu float (16777217.0 wird dann 16777216).</source>
+        <translation>The tables need unsuffixed constants in double; -fsingle-precision-constant
+makes them float (16777217.0 then becomes 16777216).</translation>
+    </message>
+    <message>
+        <source>%1: nicht mit -fsingle-precision-constant übersetzen; die Tabellen brauchen Konstanten in double.</source>
+        <translation>%1: do not compile with -fsingle-precision-constant; the tables need constants in double.</translation>
+    </message>
+    <message>
+        <source>double ist nur float (avr-gcc): jeder Schritt rundet auf einfache Genauigkeit; wie weit
+das Ergebnis abweichen kann, steht oben.</source>
+        <translation>double is only float (avr-gcc): every step rounds to single precision; how far
+the result can deviate is stated above.</translation>
+    </message>
 </context>
 <context>
     <name>Exportfehler</name>
@@ -283,10 +328,6 @@ are rounded to float after each term, as in the program.</translation>
         <translation>The variable %1 holds a number that is not finite; the project cannot be exported.</translation>
     </message>
     <message>
-        <source>Der Name %1 taugt nicht als C-Name: ein Buchstabe, dann bis zu 23 Buchstaben, Ziffern oder _.</source>
-        <translation>The name %1 is no use as a C name: a letter, then up to 23 letters, digits or _.</translation>
-    </message>
-    <message>
         <source>Der Ausgangsterm %1 hat so große Ecken, dass sein Schwerpunkt keine Zahl ist; das Projekt lässt sich nicht als C exportieren.</source>
         <translation>The output term %1 has corners so large that its centroid is not a number; the project cannot be exported as C.</translation>
     </message>
@@ -301,6 +342,22 @@ are rounded to float after each term, as in the program.</translation>
     <message>
         <source>Unter dem Namen %1 steht keine gewöhnliche Datei; dorthin wird nicht exportiert.</source>
         <translation>The name %1 belongs to something other than a regular file; nothing is exported there.</translation>
+    </message>
+    <message>
+        <source>Unbekanntes Format; das Projekt wurde nicht exportiert.</source>
+        <translation>Unknown format; the project was not exported.</translation>
+    </message>
+    <message>
+        <source>SOURCE_DATE_EPOCH ist %1, keine Zahl von Sekunden seit 1970 bis zum Jahr 9999; der C-Quelltext wird nicht geschrieben.</source>
+        <translation>SOURCE_DATE_EPOCH is %1, not a number of seconds since 1970 up to the year 9999; the C source is not written.</translation>
+    </message>
+    <message>
+        <source>Der Name %1 taugt nicht als C-Name: ein Kleinbuchstabe, dann bis zu 23 Kleinbuchstaben, Ziffern oder _ (die Makros sind der Name, groß geschrieben).</source>
+        <translation>The name %1 is no use as a C name: a lower-case letter, then up to 23 lower-case letters, digits or _ (the macros are the name in upper case).</translation>
+    </message>
+    <message>
+        <source>Der Dateiname %1 lässt sich nicht sicher in #include &quot;...&quot; schreiben: er enthält ein Steuerzeichen, &quot;, \, &apos;, / oder ??.</source>
+        <translation>The file name %1 cannot be written safely into #include &quot;...&quot;: it contains a control character, &quot;, \, &apos;, / or ??.</translation>
     </message>
 </context>
 <context>

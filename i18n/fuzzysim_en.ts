@@ -68,10 +68,6 @@
         <translation>Note: %1</translation>
     </message>
     <message>
-        <source>--name braucht einen C-Namen: ein Buchstabe, dann bis zu 23 Buchstaben, Ziffern oder _ (nicht %1).</source>
-        <translation>--name needs a C name: a letter, then up to 23 letters, digits or _ (not %1).</translation>
-    </message>
-    <message>
         <source>Die Ausgabe für --to c endet auf .c: %1</source>
         <translation>The output for --to c must end in .c: %1</translation>
     </message>
@@ -196,6 +192,18 @@ Commands:
     <message>
         <source>%1 gibt es schon; fuzzysim new überschreibt keine Datei.</source>
         <translation>%1 already exists; fuzzysim new overwrites no file.</translation>
+    </message>
+    <message>
+        <source>--name braucht einen C-Namen: ein Kleinbuchstabe, dann bis zu 23 Kleinbuchstaben, Ziffern oder _ (nicht %1); die Makros sind der Name, groß geschrieben.</source>
+        <translation>--name needs a C name: a lower-case letter, then up to 23 lower-case letters, digits or _ (not %1); the macros are the name in upper case.</translation>
+    </message>
+    <message>
+        <source>Der Name des Headers %1 lässt sich nicht sicher in #include &quot;...&quot; schreiben: keine Steuerzeichen, kein &quot;, \, &apos;, / oder ??.</source>
+        <translation>The header&apos;s name %1 cannot be written safely into #include &quot;...&quot;: no control characters, no &quot;, \, &apos;, / or ??.</translation>
+    </message>
+    <message>
+        <source>Die Option %1 ist mehr als einmal angegeben.</source>
+        <translation>The option %1 is given more than once.</translation>
     </message>
     <message>
         <source>aufgabe check nimmt die Aufgabe, ein Projekt und eine Antwortdatei.</source>

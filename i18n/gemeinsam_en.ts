@@ -115,6 +115,13 @@
     </message>
 </context>
 <context>
+    <name>widgets::Auskunft</name>
+    <message>
+        <source>Sprache der Fenster und Meldungen (ohne die Option nach LANGUAGE, LC_ALL, LC_MESSAGES, LANG)</source>
+        <translation>language of the windows and messages (without the option from LANGUAGE, LC_ALL, LC_MESSAGES, LANG)</translation>
+    </message>
+</context>
+<context>
     <name>widgets::TApplication</name>
     <message>
         <source>Unbekannter Fehler.</source>

@@ -565,6 +565,22 @@
         <source>Beim Öffnen der Datei ist ein Fehler aufgetreten. Prüfen Sie nach, ob es sich um eine Fuzzy-Datei handelt!</source>
         <translation>An error occurred while opening the file. Please check whether it is a fuzzy file!</translation>
     </message>
+    <message>
+        <source>Die Datei %1 ist keine gewöhnliche Datei (ein Gerät oder eine Pipe) und wird nicht gelesen.</source>
+        <translation>The file %1 is not a regular file (a device or a pipe) and is not read.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 ist ein Ordner.</source>
+        <translation>The file %1 is a folder.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 ist größer als %2 MB; so groß ist kein Fuzzy-Projekt, sie wird nicht gelesen.</source>
+        <translation>The file %1 is larger than %2 MB; no fuzzy project is that large, it is not read.</translation>
+    </message>
+    <message>
+        <source>„%1“</source>
+        <translation>“%1”</translation>
+    </message>
 </context>
 <context>
     <name>KernFehler</name>
@@ -872,6 +888,14 @@
         <source>Zeile %1: erwartet wird %2, gefunden: %3.</source>
         <translation>Line %1: expected %2, found: %3.</translation>
     </message>
+    <message>
+        <source>eine Zeile mit mehr als %1 Zeichen</source>
+        <translation>a line of more than %1 characters</translation>
+    </message>
+    <message>
+        <source>der Name von %1 (leer, wenn es ihn nicht gibt)</source>
+        <translation>the name of %1 (empty if there is none)</translation>
+    </message>
 </context>
 <context>
     <name>KernSpeichern</name>
@@ -970,6 +994,30 @@
     <message>
         <source>Ausgang</source>
         <translation>Output</translation>
+    </message>
+    <message>
+        <source>zu viele symbolische Verweise hintereinander</source>
+        <translation>too many symbolic links in a row</translation>
+    </message>
+    <message>
+        <source>kein Programm liest aus der Pipe</source>
+        <translation>no program reads from the pipe</translation>
+    </message>
+    <message>
+        <source>das lesende Programm hat vor dem Ende aufgehört</source>
+        <translation>the reading program stopped before the end</translation>
+    </message>
+    <message>
+        <source>Unter dem Namen „%1“ steht weder eine gewöhnliche Datei noch ein Gerät oder eine Pipe; dort wird nichts gespeichert.</source>
+        <translation>Under the name “%1” there is neither a regular file nor a device or a pipe; nothing is saved there.</translation>
+    </message>
+    <message>
+        <source>„%1“ und „%2“ sind dieselbe Datei; sie kann nicht beides aufnehmen.</source>
+        <translation>“%1” and “%2” are the same file; it cannot hold both.</translation>
+    </message>
+    <message>
+        <source>%1 ist länger als %2 Zeichen; so lange Namen liest kein Programm.</source>
+        <translation>%1 is longer than %2 characters; no program reads names that long.</translation>
     </message>
 </context>
 <context>

@@ -123,14 +123,6 @@
         <translation>The picture could not be made.</translation>
     </message>
     <message>
-        <source>Die Datei „%1“ kann nicht angelegt werden (keine Schreibrechte?).</source>
-        <translation>The file “%1” cannot be created (no permission to write?).</translation>
-    </message>
-    <message>
-        <source>Die Datei „%1“ konnte nicht vollständig geschrieben werden.</source>
-        <translation>The file “%1” could not be written completely.</translation>
-    </message>
-    <message>
         <source>Bild speichern</source>
         <translation>Save Picture</translation>
     </message>
@@ -359,7 +351,7 @@
     <name>labor::LaborSeite</name>
     <message>
         <source>&amp;Vergleichen mit…</source>
-        <translation>&amp;Compare with…</translation>
+        <translation>Com&amp;pare with…</translation>
     </message>
     <message>
         <source>Projekt aus &amp;Datei…</source>
@@ -557,6 +549,26 @@
         <translation>Input A, input B and the output must be defined.</translation>
     </message>
     <message>
+        <source> (abgebrochen: die Kraft des Reglers ist keine endliche Zahl)</source>
+        <translation> (aborted: the controller&apos;s force is not a finite number)</translation>
+    </message>
+    <message>
+        <source>Dieses Projekt ist für den Truck gewählt (Menü Fahrzeug); das Lok-Labor fährt es trotzdem mit der Lok.</source>
+        <translation>This project is chosen for the truck (menu Vehicle); the locomotive lab drives the locomotive with it all the same.</translation>
+    </message>
+    <message>
+        <source>Dieses Projekt dockt den Truck an %1 von %2 Starts an, bringt die Lok aber nie zur Ruhe: Es ist wohl für den Truck gemacht (Menü Fahrzeug).</source>
+        <translation>This project docks the truck from %1 of %2 starts but never brings the locomotive to rest: it is probably made for the truck (menu Vehicle).</translation>
+    </message>
+    <message>
+        <source>Am Start (s = %1 cm, v = 0 cm/s) feuert keine Regel: Die Kraft fällt auf %2 N (Anfang des Ausgangsbereichs).</source>
+        <translation>No rule fires at the start (s = %1 cm, v = 0 cm/s): the force falls to %2 N (the start of the output&apos;s range).</translation>
+    </message>
+    <message>
+        <source>Unterwegs erreicht die Lok Stellen, an denen keine Regel feuert, mit %1 zuerst bei t = %2 s, s = %3 cm, v = %4 cm/s: Dort fällt die Kraft auf %5 N.</source>
+        <translation>On its way the locomotive reaches places where no rule fires, with %1 first at t = %2 s, s = %3 cm, v = %4 cm/s: there the force falls to %5 N.</translation>
+    </message>
+    <message>
         <source>Der Lauf, dessen Schritte der Schieber zeigt; ein Klick auf eine Kurve wählt ihn auch.</source>
         <translation>The run whose steps the slider shows; a click on a curve chooses it too.</translation>
     </message>
@@ -672,6 +684,25 @@
     </message>
 </context>
 <context>
+    <name>labor::Starts</name>
+    <message>
+        <source>Lok-Labor: Der Start bei %1 = %2 liegt außerhalb des Bereichs von %1 (%3 … %4).</source>
+        <translation>Locomotive lab: the start at %1 = %2 lies outside the range of %1 (%3 … %4).</translation>
+    </message>
+    <message>
+        <source>Dort feuert keine Regel: %1 fällt auf %2 (Bereichsanfang).</source>
+        <translation>No rule fires there: %1 falls to %2 (the start of its range).</translation>
+    </message>
+    <message>
+        <source>Truck-Labor: Starts außerhalb des Bereichs von %1 (%2 … %3): %4 von %5, bis %1 = %6.</source>
+        <translation>Truck lab: starts outside the range of %1 (%2 … %3): %4 of %5, up to %1 = %6.</translation>
+    </message>
+    <message>
+        <source>An %1 davon feuert keine Regel: %2 fällt dort auf %3 (Bereichsanfang).</source>
+        <translation>No rule fires at %1 of them: %2 falls to %3 there (the start of its range).</translation>
+    </message>
+</context>
+<context>
     <name>labor::StrassenBild</name>
     <message>
         <source>wird berechnet …</source>
@@ -773,6 +804,26 @@ That is why the number after “of” is smaller than the number of all starts.<
     <message>
         <source>%1 von %2</source>
         <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>%1 von %2 Läufen abgebrochen: der Lenkwinkel des Reglers ist keine endliche Zahl.</source>
+        <translation>%1 of %2 runs aborted: the controller&apos;s steering angle is not a finite number.</translation>
+    </message>
+    <message>
+        <source>Dieses Projekt ist für die Lok gewählt (Menü Fahrzeug); das Truck-Labor fährt es trotzdem mit dem Truck.</source>
+        <translation>This project is chosen for the locomotive (menu Vehicle); the truck lab drives the truck with it all the same.</translation>
+    </message>
+    <message>
+        <source>Dieses Projekt bringt die Lok zur Ruhe, dockt den Truck aber an weniger als der Hälfte der Starts an: Es ist wohl für die Lok gemacht (Menü Fahrzeug).</source>
+        <translation>This project brings the locomotive to rest but docks the truck from fewer than half of the starts: it is probably made for the locomotive (menu Vehicle).</translation>
+    </message>
+    <message>
+        <source>An %1 von %2 Starts feuert schon am Start keine Regel: Der Lenkwinkel fällt dort auf %3° (Anfang des Ausgangsbereichs).</source>
+        <translation>At %1 of %2 starts no rule fires right at the start: the steering angle falls to %3° there (the start of the output&apos;s range).</translation>
+    </message>
+    <message>
+        <source>Bahnen, die erst unterwegs Stellen erreichen, an denen keine Regel feuert (der Lenkwinkel fällt dort auf %1°): %2 von %3.</source>
+        <translation>Tracks that reach places where no rule fires only on their way (the steering angle falls to %1° there): %2 of %3.</translation>
     </message>
     <message>
         <source>Klick auf den Punkt am Anfang einer Bahn spielt diesen Start in Zeitlupe ab; Klick auf eine Bahn zeigt den Schritt dort. „Warum?“ nimmt den Schritt im Inspektor auseinander.</source>

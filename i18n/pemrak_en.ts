@@ -138,6 +138,17 @@
     </message>
 </context>
 <context>
+    <name>pemrak::Start</name>
+    <message>
+        <source>Pemrak: eine Spielzeuglok an der Marke anhalten, von Hand oder mit einem Fuzzy-Regler.</source>
+        <translation>Pemrak: stop a toy locomotive at the mark, by hand or with a fuzzy controller.</translation>
+    </message>
+    <message>
+        <source>das Projekt, mit dem der Fuzzy-Regler startet</source>
+        <translation>the project the fuzzy controller starts with</translation>
+    </message>
+</context>
+<context>
     <name>pemrak::TMainForm</name>
     <message>
         <source>Fuzzyprojekt öffnen</source>

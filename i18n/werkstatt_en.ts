@@ -323,6 +323,10 @@ Without --fahrzeug the vehicle chosen for this file in the window counts, else t
         <translation>Drawing: %1 over %2</translation>
     </message>
     <message>
+        <source>Deine Antwort</source>
+        <translation>Your answer</translation>
+    </message>
+    <message>
         <source>Aufgabe</source>
         <translation>Task</translation>
     </message>
@@ -345,10 +349,6 @@ Without --fahrzeug the vehicle chosen for this file in the window counts, else t
     <message>
         <source>Was geprüft wird</source>
         <translation>What is checked</translation>
-    </message>
-    <message>
-        <source>Deine Antwort</source>
-        <translation>Your answer</translation>
     </message>
     <message>
         <source>Für die Lehrkraft</source>
@@ -393,6 +393,10 @@ Without --fahrzeug the vehicle chosen for this file in the window counts, else t
     <message>
         <source>Aufgabe: %1</source>
         <translation>Exercise: %1</translation>
+    </message>
+    <message>
+        <source>Das Aufgabenblatt konnte nicht erzeugt werden.</source>
+        <translation>The exercise sheet could not be made.</translation>
     </message>
     <message>
         <source>Lösungsblatt</source>
@@ -456,10 +460,6 @@ Without --fahrzeug the vehicle chosen for this file in the window counts, else t
         <translation>Input &amp;A</translation>
     </message>
     <message>
-        <source>&amp;Eingang B</source>
-        <translation>Input &amp;B</translation>
-    </message>
-    <message>
         <source>Aus&amp;gang</source>
         <translation>&amp;Output</translation>
     </message>
@@ -469,7 +469,7 @@ Without --fahrzeug the vehicle chosen for this file in the window counts, else t
     </message>
     <message>
         <source>Hin&amp;weise (ein Klick zeigt die Stelle):</source>
-        <translation>Hi&amp;nts (a click shows the place):</translation>
+        <translation>Hint&amp;s (a click shows the place):</translation>
     </message>
     <message>
         <source>&amp;Datei</source>
@@ -484,16 +484,8 @@ Without --fahrzeug the vehicle chosen for this file in the window counts, else t
         <translation>Open &amp;Recent</translation>
     </message>
     <message>
-        <source>&amp;Bearbeiten</source>
-        <translation>&amp;Edit</translation>
-    </message>
-    <message>
         <source>&amp;Hilfe</source>
         <translation>&amp;Help</translation>
-    </message>
-    <message>
-        <source>&amp;Leeres Projekt</source>
-        <translation>&amp;Empty project</translation>
     </message>
     <message>
         <source>Vorlage &amp;Truck (Dorvane)</source>
@@ -544,10 +536,6 @@ Without --fahrzeug the vehicle chosen for this file in the window counts, else t
         <translation>Ctrl+P</translation>
     </message>
     <message>
-        <source>Als PD&amp;F speichern…</source>
-        <translation>Save as PD&amp;F…</translation>
-    </message>
-    <message>
         <source>Regeln &amp;verbessern…</source>
         <translation>&amp;Improve rules…</translation>
     </message>
@@ -596,8 +584,24 @@ Without --fahrzeug the vehicle chosen for this file in the window counts, else t
         <translation>&amp;About Fuzzy-Werkstatt…</translation>
     </message>
     <message>
+        <source>Eingang &amp;B</source>
+        <translation>Input &amp;B</translation>
+    </message>
+    <message>
+        <source>B&amp;earbeiten</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>L&amp;eeres Projekt</source>
+        <translation>&amp;Empty project</translation>
+    </message>
+    <message>
+        <source>&amp;Als PDF speichern…</source>
+        <translation>Save as PD&amp;F…</translation>
+    </message>
+    <message>
         <source>Aufgabenbla&amp;tt…</source>
-        <translation>E&amp;xercise sheet…</translation>
+        <translation>Exercise s&amp;heet…</translation>
     </message>
 </context>
 <context>
@@ -639,7 +643,7 @@ Without --fahrzeug the vehicle chosen for this file in the window counts, else t
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation>Na&amp;me:</translation>
+        <translation>&amp;Name:</translation>
     </message>
     <message>
         <source>Bereich &amp;von</source>
@@ -654,10 +658,6 @@ Without --fahrzeug the vehicle chosen for this file in the window counts, else t
         <translation>A&amp;dd term</translation>
     </message>
     <message>
-        <source>Term &amp;entfernen</source>
-        <translation>&amp;Remove term</translation>
-    </message>
-    <message>
         <source>Nach &amp;oben</source>
         <translation>Move &amp;up</translation>
     </message>
@@ -667,7 +667,7 @@ Without --fahrzeug the vehicle chosen for this file in the window counts, else t
     </message>
     <message>
         <source>Bild &amp;speichern…</source>
-        <translation>&amp;Save Picture…</translation>
+        <translation>Save &amp;Picture…</translation>
     </message>
     <message>
         <source>Das Termdiagramm als PNG- oder SVG-Bild speichern, z. B. für ein Arbeitsblatt</source>
@@ -677,9 +677,17 @@ Without --fahrzeug the vehicle chosen for this file in the window counts, else t
         <source>Griffe mit der Maus ziehen (sie rasten ein, mit Strg frei). Tastatur im Diagramm: Tab wählt a, b, c, d, h · Pfeiltasten verschieben (mit Umschalt zehnfach) · 1 bis 5 wählen den Term.</source>
         <translation>Drag the handles with the mouse (they snap to a grid, with Ctrl freely). Keyboard in the diagram: Tab selects a, b, c, d, h · arrow keys move it (ten times as far with Shift) · 1 to 5 select the term.</translation>
     </message>
+    <message>
+        <source>Ter&amp;m entfernen</source>
+        <translation>Re&amp;move term</translation>
+    </message>
 </context>
 <context>
     <name>werkstatt::AufgabenPanel</name>
+    <message>
+        <source>Antworten öffnen…</source>
+        <translation>Open Answers…</translation>
+    </message>
     <message>
         <source>Die Antworten der Handrechnung aus einer Antwortdatei (*.fuzantwort) lesen</source>
         <translation>Read the answers of the inference by hand from an answers file (*.fuzantwort)</translation>
@@ -697,8 +705,28 @@ Without --fahrzeug the vehicle chosen for this file in the window counts, else t
         <translation>Every criterion of the exercise with its measured value and its limit. A click on a start or a run shows it in its lab.</translation>
     </message>
     <message>
+        <source>Aufgabe beenden</source>
+        <translation>End Exercise</translation>
+    </message>
+    <message>
         <source>Die Aufgabe schließen: Der Editor lässt wieder alles ändern; das Projekt bleibt.</source>
         <translation>Close the exercise: the editor lets you change everything again; the project stays.</translation>
+    </message>
+    <message>
+        <source>Schülerblatt…</source>
+        <translation>Students&apos; Sheet…</translation>
+    </message>
+    <message>
+        <source>Das Blatt für die Klasse: Name, Klasse, Datum, die Aufgabe und Platz für die Antworten, in der Druckvorschau (drucken oder als PDF)</source>
+        <translation>The sheet for the class: name, class, date, the task and room for the answers, in the print preview (print or save as PDF)</translation>
+    </message>
+    <message>
+        <source>Lösungsblatt…</source>
+        <translation>Solution Sheet…</translation>
+    </message>
+    <message>
+        <source>Das Blatt für die Lehrkraft: die Aufgabe mit den Zahlen des Programms vorgerechnet, in der Druckvorschau</source>
+        <translation>The sheet for the teacher: the exercise worked out with the program&apos;s numbers, in the print preview</translation>
     </message>
     <message>
         <source>Noch keine Antworten: Tragen Sie sie in eine Antwortdatei ein und öffnen Sie sie mit „Antworten öffnen…“.</source>
@@ -742,29 +770,32 @@ Without --fahrzeug the vehicle chosen for this file in the window counts, else t
         <source>Einen Teil dieser Aufgabe bewertet die Lehrkraft; die Prüfung beurteilt nur, was ein Programm messen kann.</source>
         <translation>Part of this exercise is marked by the teacher; the check judges only what a program can measure.</translation>
     </message>
+</context>
+<context>
+    <name>werkstatt::Start</name>
     <message>
-        <source>Das Blatt für die Klasse: Name, Klasse, Datum, die Aufgabe und Platz für die Antworten, in der Druckvorschau (drucken oder als PDF)</source>
-        <translation>The sheet for the class: name, class, date, the task and room for the answers, in the print preview (print or save as PDF)</translation>
+        <source>Fuzzy-Werkstatt: Fuzzy-Projekte bauen, speichern und verstehen.
+Mit --blatt schreibt sie das Arbeitsblatt eines Projekts als PDF, ohne Fenster:
+  werkstatt --blatt PROJEKT.fuz -o BLATT.pdf [--fahrzeug truck|lok]</source>
+        <translation>Fuzzy-Werkstatt: build, save and understand fuzzy projects.
+With --blatt it writes the worksheet of a project as PDF, without a window:
+  werkstatt --blatt PROJECT.fuz -o SHEET.pdf [--fahrzeug truck|lok]</translation>
     </message>
     <message>
-        <source>Das Blatt für die Lehrkraft: die Aufgabe mit den Zahlen des Programms vorgerechnet, in der Druckvorschau</source>
-        <translation>The sheet for the teacher: the exercise worked out with the program&apos;s numbers, in the print preview</translation>
+        <source>schreibt das Arbeitsblatt von PROJEKT.fuz, statt das Fenster zu öffnen</source>
+        <translation>writes the worksheet of PROJECT.fuz instead of opening the window</translation>
     </message>
     <message>
-        <source>Antworten öffnen…</source>
-        <translation>Open Answers…</translation>
+        <source>die PDF-Datei des Arbeitsblatts (mit --blatt)</source>
+        <translation>the PDF file of the worksheet (with --blatt)</translation>
     </message>
     <message>
-        <source>Aufgabe beenden</source>
-        <translation>End Exercise</translation>
+        <source>die Laborergebnisse auf dem Blatt (mit --blatt; ohne die Option das im Fenster gewählte Fahrzeug)</source>
+        <translation>the lab results on the sheet (with --blatt; without the option the vehicle chosen in the window)</translation>
     </message>
     <message>
-        <source>Schülerblatt…</source>
-        <translation>Students&apos; Sheet…</translation>
-    </message>
-    <message>
-        <source>Lösungsblatt…</source>
-        <translation>Solution Sheet…</translation>
+        <source>das Projekt, das geöffnet wird</source>
+        <translation>the project that is opened</translation>
     </message>
 </context>
 <context>
@@ -930,11 +961,11 @@ Without --fahrzeug the vehicle chosen for this file in the window counts, else t
     </message>
     <message>
         <source>Hin&amp;weise:</source>
-        <translation>Hi&amp;nts:</translation>
+        <translation>Hint&amp;s:</translation>
     </message>
     <message>
         <source>Hin&amp;weise (%1; ein Klick zeigt die Stelle):</source>
-        <translation>Hi&amp;nts (%1; a click shows the place):</translation>
+        <translation>Hint&amp;s (%1; a click shows the place):</translation>
     </message>
     <message>
         <source>Änderungen speichern?</source>
@@ -1017,6 +1048,14 @@ Without --fahrzeug the vehicle chosen for this file in the window counts, else t
     <message>
         <source>Projekt öffnen</source>
         <translation>Open project</translation>
+    </message>
+    <message>
+        <source>Daten konnten nicht gelesen werden!
+
+%1</source>
+        <translation>Data could not be read!
+
+%1</translation>
     </message>
     <message>
         <source>&amp;Beispiele</source>

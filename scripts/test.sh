@@ -5,6 +5,8 @@ cd "$(dirname "$0")/.."
 . scripts/deps.sh
 fuzzy_ensure_packages
 fuzzy_try_optional_packages
+fuzzy_ensure_test_locale
+fuzzy_try_web_modules
 cmake --preset dev
 cmake --build --preset dev
 ctest --preset dev

@@ -86,13 +86,17 @@ dorvane::RunResult ScoreRun(const fuzzy::Controller& c, dorvane::StartValues sta
     note();
     while (r.Steps < maxSteps && !dorvane::Arrived(truck)) {
         if (!(std::fabs(truck.RearX) <= LostBesideLine && truck.RearY <= startY + LostAboveStart)) break;
-        dorvane::FuzzyControlStepFrom(truck, c, heading);
+        const bool driven = dorvane::FuzzyControlStepFrom(truck, c, heading);
         reached |= CellsFiring(c.A, c.B);
+        if (!driven) {
+            r.Aborted = true;
+            break;
+        }
         ++r.Steps;
         heading = truck.Heading();
         note();
     }
-    r.Arrived = dorvane::Arrived(truck);
+    r.Arrived = !r.Aborted && dorvane::Arrived(truck);
     r.X = truck.RearX;
     r.Attitude = dorvane::AttitudeOfHeading(heading);
     return r;

@@ -278,8 +278,7 @@ Result Tune(const fuzzy::Project& start, const Options& options, const std::atom
             const ProgressFn& progress) {
     if (const auto why = Unsuitable(start, options.Kind)) throw fuzzy::Error(*why);
     const auto began = std::chrono::steady_clock::now();
-    const int threads =
-        options.Threads > 0 ? options.Threads : std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+    const int threads = fuzzy::ThreadsFor(options.Threads, static_cast<std::size_t>(options.CandidatesPerRound));
     auto cancelled = [cancel] { return cancel && cancel->load(std::memory_order_relaxed); };
     // The runs read one flag: set by the caller's cancel or when the time is
     // up. A round it cuts short is dropped whole, so the result is always
@@ -288,18 +287,27 @@ Result Tune(const fuzzy::Project& start, const Options& options, const std::atom
     std::atomic<bool> finished{false};
     const auto deadline = began + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
                                       std::chrono::duration<double>(options.Seconds > 0 ? options.Seconds : 1e9));
-    std::thread watcher([&] {
-        while (!finished.load()) {
-            if (cancelled() || std::chrono::steady_clock::now() >= deadline) stop.store(true);
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-    });
+    // Where no thread can watch the clock, the loop looks at it after each
+    // round's work and drops the round that ran past the end, as the
+    // watcher would have cut it short.
+    auto timeUp = [&] {
+        if (!fuzzy::HasThreads && (cancelled() || std::chrono::steady_clock::now() >= deadline)) stop.store(true);
+        return stop.load();
+    };
+    std::thread watcher;
+    if (fuzzy::HasThreads)
+        watcher = std::thread([&] {
+            while (!finished.load()) {
+                if (cancelled() || std::chrono::steady_clock::now() >= deadline) stop.store(true);
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            }
+        });
     struct JoinAtEnd {
         std::atomic<bool>& finished;
         std::thread& watcher;
         ~JoinAtEnd() {
             finished.store(true);
-            watcher.join();
+            if (watcher.joinable()) watcher.join();
         }
     } joinAtEnd{finished, watcher};
 
@@ -344,7 +352,7 @@ Result Tune(const fuzzy::Project& start, const Options& options, const std::atom
         fuzzy::ParallelFor(candidates.size(), threads, [&](std::size_t i, int) {
             scores[i] = Evaluate(candidates[i], options.Kind, &bound, &stop);
         });
-        if (stop.load()) {
+        if (timeUp()) {
             res.Cancelled = cancelled();
             break;
         }
@@ -358,7 +366,7 @@ Result Tune(const fuzzy::Project& start, const Options& options, const std::atom
         Score picked = scores[pick];
         if (picked.Complete && picked.Provisional && !Better(currentScore, picked)) {
             picked = Evaluate(candidates[pick], options.Kind, nullptr, &stop);
-            if (stop.load()) {
+            if (timeUp()) {
                 res.Cancelled = cancelled();
                 break;
             }

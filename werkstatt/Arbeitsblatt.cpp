@@ -13,6 +13,7 @@
 #include "fuzzy/Messages.h"
 #include "fuzzy/Language.h"
 #include "werkstatt/ansichten/PainterPlot.h"
+#include "werkstatt/labor/TruckLabor.h"
 #include "werkstatt/labor/TruckRechnung.h"
 #include "werkstatt/labor/Zahl.h"
 
@@ -21,17 +22,21 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrinter>
 #include <QTextStream>
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <functional>
+#include <system_error>
 #include <vector>
 
 namespace werkstatt {
@@ -201,8 +206,26 @@ Block KennfeldBlock(const fuzzy::Project& pr, double breite) {
             }};
 }
 
-std::vector<Block> TruckBloecke(const fuzzy::Project& pr, float v, double breite, double seitenHoehe) {
-    auto e = std::make_shared<labor::TruckErgebnis>(labor::RechneTruckRaster(pr, v));
+// What the lab says beside its figures (places where no rule fires, a
+// project for the other vehicle), wrapped to the width; nothing when silent.
+// Returns the room it takes on the page.
+double WarnBlock(std::vector<Block>& b, const QStringList& saetze, double breite) {
+    if (saetze.isEmpty()) return 0.0;
+    const QString text = QStringLiteral("⚠ ") + saetze.join(QLatin1Char(' '));
+    const QFontMetricsF fm(Schrift(12));
+    const double hoehe =
+        fm.boundingRect(QRectF(0, 0, breite, 1e6), Qt::AlignLeft | Qt::TextWordWrap, text).height() + 6.0;
+    b.push_back({hoehe, [text](QPainter& p, const QRectF& r) {
+                     p.setFont(Schrift(12));
+                     p.setPen(QColor(160, 48, 0));
+                     p.drawText(r, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+                 }});
+    return hoehe + Abstand;
+}
+
+std::vector<Block> TruckBloecke(const fuzzy::Project& pr, float v, double breite, double seitenHoehe, Fahrzeug f) {
+    auto e =
+        std::make_shared<labor::TruckErgebnis>(labor::RechneTruckRaster(pr, v, nullptr, 0, f == Fahrzeug::Unbestimmt));
     std::vector<Block> b;
     const double kopf = 26.0 + 4 * 17.0 + 6.0;
     b.push_back({kopf,
@@ -233,8 +256,10 @@ std::vector<Block> TruckBloecke(const fuzzy::Project& pr, float v, double breite
                      }
                  },
                  true});
+    // The tracks below, on the same page.
+    const double warnung = WarnBlock(b, labor::TruckLabor::Warnungen(*e, f), breite);
     if (e->Definiert && !e->Raster.Runs.empty()) {
-        const double hoehe = std::max(200.0, seitenHoehe - kopf - Abstand - 4.0);
+        const double hoehe = std::max(200.0, seitenHoehe - kopf - warnung - Abstand - 4.0);
         b.push_back({hoehe, [e, breite, hoehe](QPainter& p, const QRectF& r) {
                          p.save();
                          p.translate(r.left(), r.top());
@@ -250,7 +275,7 @@ QString MasseName(float m) { return QStringLiteral("%1 kg").arg(Zahlwert(m)); }
 
 }  // namespace
 
-std::vector<Block> LokBloecke(const fuzzy::Project& pr, const labor::LokEinstellung& einst, double breite) {
+std::vector<Block> LokBloecke(const fuzzy::Project& pr, const labor::LokEinstellung& einst, double breite, Fahrzeug f) {
     auto e = std::make_shared<labor::LokErgebnis>(labor::RechneLok(pr, einst));
     std::vector<Block> b;
     const int n = static_cast<int>(e->Laeufe.size());
@@ -309,6 +334,7 @@ std::vector<Block> LokBloecke(const fuzzy::Project& pr, const labor::LokEinstell
              }
          },
          true});
+    WarnBlock(b, labor::LokLabor::Warnungen(*e, f), breite);
     if (n == 0) return b;
 
     // The curves as the lab draws them: time axes up to a little after the
@@ -453,8 +479,7 @@ QByteArray Pdf(const QString& titel, const std::function<int(QPagedPaintDevice&)
 
 QString PdfSchreiben(const QByteArray& pdf, const QString& ziel, const QString& quelle) {
     if (ziel.isEmpty()) return Blatt::tr("Es wurde keine Zieldatei angegeben.");
-    const QFileInfo zielInfo(ziel);
-    if (zielInfo.exists() && !zielInfo.isFile())
+    if (QFileInfo(ziel).isDir())
         return Blatt::tr("„%1“ ist keine gewöhnliche Datei und wird nicht überschrieben.")
             .arg(QDir::toNativeSeparators(ziel));
     if (pdf.isEmpty()) return Blatt::tr("Das Arbeitsblatt konnte nicht erzeugt werden.");
@@ -507,8 +532,9 @@ int MaleArbeitsblatt(QPagedPaintDevice& geraet, const BlattDaten& d) {
             bloecke.push_back(RegelBlock(d.projekt));
             bloecke.push_back(KennfeldBlock(d.projekt, breite));
         }
-        for (Block& b : d.fahrzeug == Fahrzeug::Lok ? LokBloecke(d.projekt, d.lok, breite)
-                                                    : TruckBloecke(d.projekt, d.truckGeschwindigkeit, breite, hoehe))
+        for (Block& b : d.fahrzeug == Fahrzeug::Lok
+                            ? LokBloecke(d.projekt, d.lok, breite, d.fahrzeug)
+                            : TruckBloecke(d.projekt, d.truckGeschwindigkeit, breite, hoehe, d.fahrzeug))
             bloecke.push_back(std::move(b));
         return bloecke;
     };
@@ -524,16 +550,27 @@ QByteArray ArbeitsblattPdf(const BlattDaten& d) {
 }
 
 QString ArbeitsblattSchreiben(const BlattDaten& d, const QString& ziel) {
-    if (ziel.isEmpty()) return Blatt::tr("Es wurde keine Zieldatei angegeben.");
-    const QFileInfo zielInfo(ziel);
-    // The project's own file is never written over, whatever name leads to it.
-    if (!d.datei.isEmpty() && zielInfo.exists() && zielInfo.isFile() &&
-        zielInfo.canonicalFilePath() == QFileInfo(d.datei).canonicalFilePath())
+    if (ziel.isEmpty() || QFileInfo(ziel).isDir()) return PdfSchreiben({}, ziel, d.datei);
+    // The project's own file is never written over, whatever name leads to
+    // it: a path, a symbolic or a hard link (the writer refuses it too; this
+    // says which file it is).
+    std::error_code ec;
+    if (!d.datei.isEmpty() &&
+        std::filesystem::equivalent(QFile::encodeName(ziel).toStdString(), QFile::encodeName(d.datei).toStdString(),
+                                    ec) &&
+        !ec)
         return Blatt::tr(
                    "Das Arbeitsblatt würde die Projektdatei „%1“ überschreiben. Bitte einen anderen Namen wählen.")
             .arg(QDir::toNativeSeparators(d.datei));
-    if (zielInfo.exists() && !zielInfo.isFile()) return PdfSchreiben({}, ziel, d.datei);
     return PdfSchreiben(ArbeitsblattPdf(d), ziel, d.datei);
+}
+
+QString ArbeitsblattDrucken(QPrinter& drucker, const BlattDaten& d) {
+    // Nothing is painted on a printer bound for a file: only painting would
+    // make it open (and follow, and truncate) that file.
+    if (!drucker.outputFileName().isEmpty()) return ArbeitsblattSchreiben(d, drucker.outputFileName());
+    if (MaleArbeitsblatt(drucker, d) == 0) return Blatt::tr("Das Arbeitsblatt konnte nicht erzeugt werden.");
+    return {};
 }
 
 bool IstBlattBefehl(const QStringList& args) { return !args.isEmpty() && args.first() == QLatin1String("--blatt"); }
@@ -642,6 +679,10 @@ int BlattBefehl(const QStringList& args, QTextStream& fehler) {
         TextMeldungen meldungen(fehler);
         try {
             d.projekt = fuzzy::LoadProject(QFile::encodeName(projekt).toStdString());
+        } catch (const fuzzy::EUnreadableFile& e) {
+            // Why the file is not read at all.
+            fehler << QString::fromStdString(e.what()) << Qt::endl;
+            meldungen.fehler = std::max(meldungen.fehler, 1);
         } catch (const std::exception&) {
             // The reader has said why (a message above).
             meldungen.fehler = std::max(meldungen.fehler, 1);
@@ -654,7 +695,7 @@ int BlattBefehl(const QStringList& args, QTextStream& fehler) {
         }
     }
     d.datei = QFileInfo(projekt).absoluteFilePath();
-    d.fahrzeug = fahrzeug != Fahrzeug::Unbestimmt ? fahrzeug : GemerktesFahrzeug(d.datei);
+    d.fahrzeug = fahrzeug != Fahrzeug::Unbestimmt ? fahrzeug : GemerktesFahrzeug(Inhaltsschluessel(d.projekt));
     d.datum = QDate::currentDate();
     const QString meldung = ArbeitsblattSchreiben(d, ziel);
     if (!meldung.isEmpty()) {

@@ -16,6 +16,7 @@
 #include <QStringList>
 
 class QPagedPaintDevice;
+class QPrinter;
 class QTextStream;
 
 namespace werkstatt {
@@ -43,6 +44,12 @@ QByteArray ArbeitsblattPdf(const BlattDaten& d);
 // has been written. Never onto the project's own file. Returns an empty
 // string when done, else a German message and nothing changed.
 QString ArbeitsblattSchreiben(const BlattDaten& d, const QString& ziel);
+
+// The sheet for the print dialog's printer. A printer that prints into a
+// file ("Print to file (PDF)") does not write that file itself: the PDF goes
+// through ArbeitsblattSchreiben, with its refusals. Returns an empty string
+// when done, else a German message.
+QString ArbeitsblattDrucken(QPrinter& drucker, const BlattDaten& d);
 
 // The command line's worksheet:
 // `werkstatt --blatt PROJEKT.fuz -o BLATT.pdf [--fahrzeug truck|lok]`.

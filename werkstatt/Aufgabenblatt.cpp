@@ -477,7 +477,7 @@ void LaborBloecke(std::vector<Block>& b, const fuzzy::Project& pr, const exercis
     switch (e.OnPlant()) {
     case exercise::Plant::Truck: {
         const float v = !e.Truck.empty() && !e.Truck[0].Speeds.empty() ? e.Truck[0].Speeds[0] : -1.0f;
-        for (Block& x : TruckBloecke(pr, v, breite, hoehe)) b.push_back(std::move(x));
+        for (Block& x : TruckBloecke(pr, v, breite, hoehe, Fahrzeug::Truck)) b.push_back(std::move(x));
         break;
     }
     case exercise::Plant::Loco: {
@@ -487,7 +487,7 @@ void LaborBloecke(std::vector<Block>& b, const fuzzy::Project& pr, const exercis
             einst.AbstandCm = e.Loco[0].DistanceCm;
             if (!e.Loco[0].Steps.empty()) einst.Dt = e.Loco[0].Steps[0];
         }
-        for (Block& x : LokBloecke(pr, einst, breite)) b.push_back(std::move(x));
+        for (Block& x : LokBloecke(pr, einst, breite, Fahrzeug::Lok)) b.push_back(std::move(x));
         break;
     }
     case exercise::Plant::Unknown: break;
@@ -627,9 +627,16 @@ QByteArray AufgabenblattPdf(const AufgabenblattDaten& d) {
 }
 
 QString AufgabenblattSchreiben(const AufgabenblattDaten& d, const QString& ziel) {
-    const QFileInfo z(ziel);
-    if (ziel.isEmpty() || (z.exists() && !z.isFile())) return PdfSchreiben({}, ziel, d.datei);
+    if (ziel.isEmpty() || QFileInfo(ziel).isDir()) return PdfSchreiben({}, ziel, d.datei);
     return PdfSchreiben(AufgabenblattPdf(d), ziel, d.datei);
+}
+
+QString AufgabenblattDrucken(QPrinter& drucker, const AufgabenblattDaten& d) {
+    // A printer bound for a file is not painted on: the PDF goes through the
+    // one writer, with its refusals (never onto the exercise).
+    if (!drucker.outputFileName().isEmpty()) return AufgabenblattSchreiben(d, drucker.outputFileName());
+    if (MaleAufgabenblatt(drucker, d) == 0) return Ab::tr("Das Aufgabenblatt konnte nicht erzeugt werden.");
+    return {};
 }
 
 void AufgabenblattVorschau(QWidget* eltern, const AufgabenblattDaten& d) {
@@ -639,8 +646,10 @@ void AufgabenblattVorschau(QWidget* eltern, const AufgabenblattDaten& d) {
     drucker.setDocName(d.loesung ? Ab::tr("Lösungsblatt") : Ab::tr("Aufgabenblatt"));
     QPrintPreviewDialog vorschau(&drucker, eltern);
     vorschau.setWindowTitle(Ab::tr("%1 – Druckvorschau").arg(drucker.docName()));
-    QObject::connect(&vorschau, &QPrintPreviewDialog::paintRequested, &vorschau,
-                     [&d](QPrinter* p) { MaleAufgabenblatt(*p, d); });
+    QObject::connect(&vorschau, &QPrintPreviewDialog::paintRequested, &vorschau, [&d](QPrinter* p) {
+        const QString fehler = AufgabenblattDrucken(*p, d);
+        if (!fehler.isEmpty()) widgets::ErrorBox(fehler);
+    });
     vorschau.resize(900, 1000);
     vorschau.exec();
 }

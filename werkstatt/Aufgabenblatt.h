@@ -25,6 +25,7 @@
 #include <optional>
 
 class QPagedPaintDevice;
+class QPrinter;
 class QWidget;
 
 namespace werkstatt {
@@ -55,6 +56,11 @@ QByteArray AufgabenblattPdf(const AufgabenblattDaten& d);
 // Writes the sheet as PDF to `ziel` whole or not at all, never onto the
 // exercise itself. Returns an empty string when done, else the reason.
 QString AufgabenblattSchreiben(const AufgabenblattDaten& d, const QString& ziel);
+
+// The sheet for the print dialog's printer; a printer that prints into a
+// file gets the PDF through AufgabenblattSchreiben. Returns an empty string
+// when done, else the reason.
+QString AufgabenblattDrucken(QPrinter& drucker, const AufgabenblattDaten& d);
 
 // "Datei ▸ Aufgabenblatt…": asks for an exercise and which sheet, then shows
 // the print preview (printing and PDF from there).

@@ -8,6 +8,7 @@
 // device (A4 less the margins is about 680 x 1009 of them).
 
 #include "fuzzy/Project.h"
+#include "werkstatt/kern/Bearbeitung.h"
 #include "werkstatt/labor/LokRechnung.h"
 
 #include <QByteArray>
@@ -51,10 +52,12 @@ Block VariablenBlock(const fuzzy::TFuzzy& v, int rolle);
 // The rule table. `leer`: cells without a rule stay blank, to write in.
 Block RegelBlock(const fuzzy::Project& pr, bool leer = false);
 Block KennfeldBlock(const fuzzy::Project& pr, double breite);
-// The truck lab at one speed: the figures, then (on the same page) all tracks.
-std::vector<Block> TruckBloecke(const fuzzy::Project& pr, float v, double breite, double seitenHoehe);
-// The locomotive lab: the figures of the three masses, then the four diagrams.
-std::vector<Block> LokBloecke(const fuzzy::Project& pr, const labor::LokEinstellung& einst, double breite);
+// The truck lab at one speed: the figures, what the lab warns of (`f`: the
+// vehicle the project is for), then (on the same page) all tracks.
+std::vector<Block> TruckBloecke(const fuzzy::Project& pr, float v, double breite, double seitenHoehe, Fahrzeug f);
+// The locomotive lab: the figures of the three masses, its warnings, then the
+// four diagrams.
+std::vector<Block> LokBloecke(const fuzzy::Project& pr, const labor::LokEinstellung& einst, double breite, Fahrzeug f);
 
 // Lays the blocks out on pages and paints them with a header (left and right
 // text) and the page numbers. `bauen` makes the blocks for the content's

@@ -46,6 +46,7 @@
 #include "werkstatt/ansichten/Bildexport.h"
 #include "werkstatt/ansichten/Inspektor.h"
 #include "werkstatt/ansichten/KennfeldAnsicht.h"
+#include "werkstatt/labor/LaborStarts.h"
 #include "werkstatt/labor/LokLabor.h"
 #include "werkstatt/labor/RegelnVerbessern.h"
 #include "werkstatt/labor/TruckLabor.h"
@@ -208,6 +209,15 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui_(std::make_uniqu
     connect(truckLabor_, &labor::TruckLabor::vergleichVorherGewuenscht, this, [this] { VergleichVorher(truckLabor_); });
     connect(lokLabor_, &labor::LokLabor::vergleichAusDateiGewuenscht, this, [this] { VergleichAusDatei(lokLabor_); });
     connect(lokLabor_, &labor::LokLabor::vergleichVorherGewuenscht, this, [this] { VergleichVorher(lokLabor_); });
+    // The locomotive starts where its lab's distance says.
+    connect(lokLabor_, &labor::LokLabor::einstellungGeaendert, this, &TMainForm::HinweiseZeigen);
+    connect(Seiten, &QTabWidget::currentChanged, this, [this] {
+        const QWidget* s = Seiten->currentWidget();
+        bool* offen = s == truckLabor_ ? &truckLaborOffen_ : s == lokLabor_ ? &lokLaborOffen_ : nullptr;
+        if (!offen || *offen) return;
+        *offen = true;
+        HinweiseZeigen();
+    });
 
     for (QWidget* seite : std::initializer_list<QWidget*>{inspektor_, kennfeld_, truckLabor_, lokLabor_})
         for (QLineEdit* feld : seite->findChildren<QLineEdit*>()) feld->installEventFilter(this);
@@ -269,6 +279,10 @@ TMainForm::~TMainForm() {
     // reach them.
     QObject::disconnect(&Modell.undoStack(), nullptr, this, nullptr);
     QObject::disconnect(&Modell, nullptr, this, nullptr);
+    // Nor may the pages, which go after this destructor: a lab's field that
+    // loses the focus then still reports new settings, and the tabs a new page.
+    QObject::disconnect(lokLabor_, nullptr, this, nullptr);
+    QObject::disconnect(Seiten, nullptr, this, nullptr);
 }
 
 void TMainForm::FahrzeugMenueBauen() {
@@ -307,6 +321,10 @@ void TMainForm::FahrzeugZeigen() {
     fahrzeugTruck_->setChecked(Modell.fahrzeug() == Fahrzeug::Truck);
     fahrzeugLok_->setChecked(Modell.fahrzeug() == Fahrzeug::Lok);
     gruppe->setExclusive(true);
+    // A lab for the other vehicle says so, and the hints follow the choice.
+    truckLabor_->setFahrzeug(Modell.fahrzeug());
+    lokLabor_->setFahrzeug(Modell.fahrzeug());
+    HinweiseZeigen();
 }
 
 void TMainForm::BeispielMenueBauen() {
@@ -482,6 +500,9 @@ void TMainForm::ProjektGeaendert() {
     const fuzzy::Project& p = Modell.projekt();
     inspektor_->setProjekt(p);
     kennfeld_->setProjekt(p);
+    // The vehicle first, so that each lab computes once, for both.
+    truckLabor_->setFahrzeug(Modell.fahrzeug(), false);
+    lokLabor_->setFahrzeug(Modell.fahrzeug(), false);
     truckLabor_->setProjekt(p);
     lokLabor_->setProjekt(p);
     if (aufgabe_ && aufgabe_->aufgabe()) aufgabe_->setProjekt(p);
@@ -505,28 +526,40 @@ QString TMainForm::Titel() const {
 
 void TMainForm::TitelSetzen() {
     setWindowTitle(Titel());
-    // Pictures are saved beside the project.
-    ansichten::SetBildordner(Modell.datei().isEmpty() ? QString() : QFileInfo(Modell.datei()).absolutePath());
+    // Pictures are saved beside the project, never onto it.
+    ansichten::SetProjektdatei(Modell.datei());
 }
 
 void TMainForm::HinweiseZeigen() {
     const fuzzy::Project& p = Modell.projekt();
-    const std::vector<fuzzy::Hint> hinweise = fuzzy::ProjectHints(p);
     HinweisListe->setUpdatesEnabled(false);
     HinweisListe->clear();
-    for (const fuzzy::Hint& h : hinweise) {
-        auto* item = new QListWidgetItem(QString::fromStdString(h.Text), HinweisListe);
-        item->setData(RolleOrt, QList<QVariant>{static_cast<int>(h.Place.Page), static_cast<uint>(h.Place.Terms),
-                                                static_cast<uint>(h.Place.Cells)});
-        item->setToolTip(tr("Seite %1").arg(SeitenText(h.Place.Page)));
-    }
-    if (hinweise.empty()) {
+    auto zeigen = [this](const QString& text, const fuzzy::HintPlace& ort) {
+        auto* item = new QListWidgetItem(text, HinweisListe);
+        item->setData(RolleOrt, QList<QVariant>{static_cast<int>(ort.Page), static_cast<uint>(ort.Terms),
+                                                static_cast<uint>(ort.Cells)});
+        item->setToolTip(tr("Seite %1").arg(SeitenText(ort.Page)));
+    };
+    for (const fuzzy::Hint& h : fuzzy::ProjectHints(p)) zeigen(QString::fromStdString(h.Text), h.Place);
+    // The labs' starts beyond an input's range: for the chosen vehicle all of
+    // them; without a choice, those where no rule fires, of the labs opened.
+    const Fahrzeug f = Modell.fahrzeug();
+    if (f == Fahrzeug::Truck || (f == Fahrzeug::Unbestimmt && truckLaborOffen_))
+        for (const labor::StartHinweis& h :
+             labor::StartHinweise(p, labor::Labor::Truck, labor::TruckStarts(), f == Fahrzeug::Truck))
+            zeigen(h.text, h.ort);
+    if ((f == Fahrzeug::Lok || (f == Fahrzeug::Unbestimmt && lokLaborOffen_)) && lokLabor_)
+        for (const labor::StartHinweis& h : labor::StartHinweise(
+                 p, labor::Labor::Lok, {labor::LokStart(lokLabor_->einstellung().AbstandCm)}, f == Fahrzeug::Lok))
+            zeigen(h.text, h.ort);
+    const int anzahl = HinweisListe->count();
+    if (anzahl == 0) {
         auto* item = new QListWidgetItem(tr("Keine Hinweise – das Projekt sieht vollständig aus."), HinweisListe);
         item->setFlags(Qt::ItemIsEnabled);
     }
     HinweisListe->setUpdatesEnabled(true);
-    ui_->HinweisLbl->setText(hinweise.empty() ? tr("Hin&weise:")
-                                              : tr("Hin&weise (%1; ein Klick zeigt die Stelle):").arg(hinweise.size()));
+    ui_->HinweisLbl->setText(anzahl == 0 ? tr("Hin&weise:")
+                                         : tr("Hin&weise (%1; ein Klick zeigt die Stelle):").arg(anzahl));
 }
 
 void TMainForm::HinweisClick(QListWidgetItem* item) {
@@ -607,6 +640,9 @@ std::optional<fuzzy::Project> TMainForm::LiesProjekt(const QString& datei) {
         StilleMeldungen meldungen;
         try {
             neu = fuzzy::LoadProject(QFile::encodeName(datei).toStdString());
+        } catch (const fuzzy::EUnreadableFile& e) {
+            widgets::WarningBox(tr("Daten konnten nicht gelesen werden!\n\n%1").arg(QString::fromStdString(e.what())));
+            return std::nullopt;
         } catch (const fuzzy::EInOutError&) {
             widgets::WarningBox(tr("Daten konnten nicht gelesen werden!\n\n„%1“ lässt sich nicht öffnen "
                                    "(fehlt die Datei, ist sie ein Ordner oder fehlen Leserechte?).")
@@ -739,7 +775,7 @@ bool TMainForm::ExportierenNach(const QString& datei) {
     }
     std::string text;
     try {
-        text = exchange::Export(*format, p.A, p.B, p.Out, p.Rules, quelle.toStdString());
+        text = exchange::Export(*format, p, quelle.toStdString());
     } catch (const exchange::ExportError& e) {
         widgets::ErrorBox(QString::fromStdString(e.what()));
         return false;
@@ -774,7 +810,10 @@ void TMainForm::Drucken1Click() {
     QPrintPreviewDialog vorschau(&drucker, this);
     vorschau.setWindowTitle(tr("Arbeitsblatt – Druckvorschau"));
     const BlattDaten d = Blatt();
-    connect(&vorschau, &QPrintPreviewDialog::paintRequested, this, [&d](QPrinter* p) { MaleArbeitsblatt(*p, d); });
+    connect(&vorschau, &QPrintPreviewDialog::paintRequested, this, [&d](QPrinter* p) {
+        const QString fehler = ArbeitsblattDrucken(*p, d);
+        if (!fehler.isEmpty()) widgets::ErrorBox(fehler);
+    });
     vorschau.resize(900, 1000);
     vorschau.exec();
 }

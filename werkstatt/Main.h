@@ -197,6 +197,10 @@ private:
     QString aufgabeDatei_;
     QAction* fahrzeugTruck_ = nullptr;
     QAction* fahrzeugLok_ = nullptr;
+    // The labs opened so far: without a chosen vehicle, the hints speak of
+    // their starts only.
+    bool truckLaborOffen_ = false;
+    bool lokLaborOffen_ = false;
 };
 
 // The recent files kept in the settings, newest first, at most this many.

@@ -2,10 +2,13 @@
 
 #include "werkstatt/Befehle.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include "fuzzy/Errors.h"
+#include "fuzzy/Project.h"
+
+#include <QByteArrayView>
+#include <QCryptographicHash>
 #include <QSettings>
-#include <QVariantMap>
+#include <QStringList>
 
 namespace werkstatt {
 
@@ -36,14 +39,16 @@ void TProjektModell::setzeProjekt(const fuzzy::Project& p) {
 
 void TProjektModell::laden(const fuzzy::Project& p, const QString& datei) {
     stack_.clear();
-    setzeStand({p, datei, GemerktesFahrzeug(datei)});
+    const QString inhalt = Inhaltsschluessel(p);
+    setzeStand({p, datei, GemerktesFahrzeug(inhalt), inhalt});
     stack_.setClean();
     emit dateistatusGeaendert();
 }
 
 void TProjektModell::gespeichert(const QString& datei) {
     stand_.datei = datei;
-    if (stand_.fahrzeug != Fahrzeug::Unbestimmt) FahrzeugMerken(datei, stand_.fahrzeug);
+    stand_.inhalt = Inhaltsschluessel(stand_.projekt);
+    if (stand_.fahrzeug != Fahrzeug::Unbestimmt) FahrzeugMerken(stand_.inhalt, stand_.fahrzeug);
     stack_.setClean();
     emit dateistatusGeaendert();
 }
@@ -148,49 +153,59 @@ void TProjektModell::setzeEingangB(bool an) {
 }
 
 void TProjektModell::ersetzen(const fuzzy::Project& p, const QString& text) {
-    ausfuehren(ArtErsetzen, text, Stand{p, stand_.datei, stand_.fahrzeug});
+    ausfuehren(ArtErsetzen, text, Stand{p, stand_.datei, stand_.fahrzeug, stand_.inhalt});
 }
 
 void TProjektModell::neu(const fuzzy::Project& p, const QString& name, Fahrzeug f) {
-    ausfuehren(ArtNeu, tr("Neu: %1").arg(name), Stand{p, QString(), f});
+    ausfuehren(ArtNeu, tr("Neu: %1").arg(name), Stand{p, QString(), f, QString()});
 }
 
 void TProjektModell::setzeFahrzeug(Fahrzeug f) {
     if (f == stand_.fahrzeug) return;
     stand_.fahrzeug = f;
-    FahrzeugMerken(stand_.datei, f);
+    FahrzeugMerken(stand_.inhalt, f);
     emit fahrzeugGeaendert();
 }
 
 namespace {
 
-// One map in the settings: file path -> "truck" / "lok".
-const QString FahrzeugSchluessel = QStringLiteral("Fahrzeug/Dateien");
-
-// Any spelling of the same file finds the same entry.
-QString Schluessel(const QString& datei) {
-    const QFileInfo i(datei);
-    const QString echt = i.canonicalFilePath();
-    return echt.isEmpty() ? QDir::cleanPath(i.absoluteFilePath()) : echt;
-}
+// One list in the settings, newest first: "KEY truck" / "KEY lok".
+const QString FahrzeugSchluessel = QStringLiteral("Fahrzeug/Inhalte");
+// Where earlier versions kept the choice by the file's path.
+const QString AlterSchluessel = QStringLiteral("Fahrzeug/Dateien");
 
 }  // namespace
 
-Fahrzeug GemerktesFahrzeug(const QString& datei) {
-    if (datei.isEmpty()) return Fahrzeug::Unbestimmt;
-    const QVariantMap m = QSettings().value(FahrzeugSchluessel).toMap();
-    return FahrzeugAusWort(m.value(Schluessel(datei)).toString().toStdString());
+QString Inhaltsschluessel(const fuzzy::Project& p) {
+    try {
+        const std::string text = fuzzy::ProjectText(p);
+        return QString::fromLatin1(
+            QCryptographicHash::hash(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())),
+                                     QCryptographicHash::Sha256)
+                .toHex());
+    } catch (const fuzzy::Error&) {
+        return {};
+    }
 }
 
-void FahrzeugMerken(const QString& datei, Fahrzeug f) {
-    if (datei.isEmpty()) return;
+Fahrzeug GemerktesFahrzeug(const QString& inhalt) {
+    if (inhalt.isEmpty()) return Fahrzeug::Unbestimmt;
+    for (const QString& e : QSettings().value(FahrzeugSchluessel).toStringList())
+        if (e.section(QLatin1Char(' '), 0, 0) == inhalt)
+            return FahrzeugAusWort(e.section(QLatin1Char(' '), 1).toStdString());
+    return Fahrzeug::Unbestimmt;
+}
+
+void FahrzeugMerken(const QString& inhalt, Fahrzeug f) {
+    if (inhalt.isEmpty()) return;
     QSettings s;
-    QVariantMap m = s.value(FahrzeugSchluessel).toMap();
-    if (f == Fahrzeug::Unbestimmt)
-        m.remove(Schluessel(datei));
-    else
-        m.insert(Schluessel(datei), QString::fromLatin1(FahrzeugWort(f)));
-    s.setValue(FahrzeugSchluessel, m);
+    QStringList liste = s.value(FahrzeugSchluessel).toStringList();
+    liste.removeIf([&](const QString& e) { return e.section(QLatin1Char(' '), 0, 0) == inhalt; });
+    if (f != Fahrzeug::Unbestimmt) liste.prepend(inhalt + QLatin1Char(' ') + QString::fromLatin1(FahrzeugWort(f)));
+    while (liste.size() > MaxGemerkt) liste.removeLast();
+    s.setValue(FahrzeugSchluessel, liste);
+    // A choice by path could belong to a file that now holds another project.
+    s.remove(AlterSchluessel);
 }
 
 }  // namespace werkstatt

@@ -11,20 +11,28 @@
 
 namespace werkstatt {
 
-// What the undo stack keeps per step: the project and the file it belongs to
-// (only a new project changes the file).
+// What the undo stack keeps per step: the project, the file it belongs to
+// and the key of what that file holds (only a new project changes the file).
 struct Stand {
     fuzzy::Project projekt;
     QString datei;
     Fahrzeug fahrzeug = Fahrzeug::Unbestimmt;
+    QString inhalt;  // Inhaltsschluessel of the project as the file holds it; empty without a file
 };
 
-// The vehicle the user chose for the project in `datei`, kept in the
-// settings by the file's absolute path; Unbestimmt when never chosen.
-Fahrzeug GemerktesFahrzeug(const QString& datei);
-// Keeps `f` for `datei` (Unbestimmt forgets it). A project without a file
-// keeps nothing.
-void FahrzeugMerken(const QString& datei, Fahrzeug f);
+// The vehicle chosen for a project is remembered by what the file holds, not
+// by its name: a renamed or copied file keeps the choice, a file whose
+// project was replaced by another one has none. The key is a hash of the
+// project as the project writer writes it; empty for a project the format
+// cannot hold.
+QString Inhaltsschluessel(const fuzzy::Project& p);
+// The vehicle the user chose for a file holding this content (a key from
+// Inhaltsschluessel); Unbestimmt when never chosen.
+Fahrzeug GemerktesFahrzeug(const QString& inhalt);
+// Keeps `f` for this content (Unbestimmt forgets it); an empty key keeps
+// nothing. The newest choices are kept, the oldest beyond MaxGemerkt dropped.
+void FahrzeugMerken(const QString& inhalt, Fahrzeug f);
+constexpr int MaxGemerkt = 1000;
 
 // What an exercise locks in the editor: each part the student may not
 // change, and for each the sentence a tooltip shows. Which variables exist is
@@ -55,10 +63,10 @@ public:
 
     // A project just read from or written to `datei`: replaces everything,
     // forgets the history and counts as saved. Its vehicle is the one
-    // remembered for that file, else Unbestimmt.
+    // remembered for that content, else Unbestimmt.
     void laden(const fuzzy::Project& p, const QString& datei);
     // The project now is what `datei` holds; a known vehicle is remembered
-    // for it.
+    // for that content.
     void gespeichert(const QString& datei);
 
     // --- edits: each is one step of the history ------------------------------
@@ -86,7 +94,7 @@ public:
     // template knows its vehicle, an import does not.
     void neu(const fuzzy::Project& p, const QString& name, Fahrzeug f = Fahrzeug::Unbestimmt);
     // The user's choice of vehicle: not an edit of the file, so no step of
-    // the history; remembered for the project's file.
+    // the history; remembered for what the project's file holds.
     void setzeFahrzeug(Fahrzeug f);
     // The whole project replaced in one step (e.g. by the tuner's result);
     // it stays with its file.

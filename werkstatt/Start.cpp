@@ -1,5 +1,6 @@
 // Fuzzy-Werkstatt: build, save and understand fuzzy projects.
 #include "widgets/Application.h"
+#include "widgets/Auskunft.h"
 #include "werkstatt/Main.h"
 
 #include <QCoreApplication>
@@ -25,9 +26,40 @@ bool BlattVerlangt(int argc, char** argv) {
     return i < argc && std::strcmp(argv[i], "--blatt") == 0;
 }
 
+widgets::Auskunft Selbstauskunft() {
+    widgets::Auskunft a;
+    a.beschreibung =
+        QCoreApplication::translate("werkstatt::Start",
+                                    "Fuzzy-Werkstatt: Fuzzy-Projekte bauen, speichern und verstehen.\n"
+                                    "Mit --blatt schreibt sie das Arbeitsblatt eines Projekts als PDF, ohne Fenster:\n"
+                                    "  werkstatt --blatt PROJEKT.fuz -o BLATT.pdf [--fahrzeug truck|lok]");
+    a.optionen = {
+        {{QStringLiteral("blatt")},
+         QCoreApplication::translate("werkstatt::Start",
+                                     "schreibt das Arbeitsblatt von PROJEKT.fuz, statt das Fenster zu öffnen"),
+         {}},
+        {{QStringLiteral("o")},
+         QCoreApplication::translate("werkstatt::Start", "die PDF-Datei des Arbeitsblatts (mit --blatt)"),
+         QStringLiteral("BLATT.pdf")},
+        {{QStringLiteral("fahrzeug")},
+         QCoreApplication::translate(
+             "werkstatt::Start",
+             "die Laborergebnisse auf dem Blatt (mit --blatt; ohne die Option das im Fenster gewählte Fahrzeug)"),
+         QStringLiteral("truck|lok")},
+    };
+    a.argument = QStringLiteral("PROJEKT.fuz");
+    a.argumentHilfe = QCoreApplication::translate("werkstatt::Start", "das Projekt, das geöffnet wird");
+    a.argumentSyntax = QStringLiteral("[PROJEKT.fuz]");
+    return a;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Help and version need no display and open no window.
+    if (const auto code = widgets::AuskunftGeben(argc, argv, "werkstatt", WERKSTATT_VERSION, Selbstauskunft,
+                                                 {QStringLiteral("werkstatt"), QStringLiteral("labor")}))
+        return *code;
     // The worksheet from the command line needs no display: a script or a
     // test makes it on the offscreen platform unless told otherwise.
     const bool blatt = BlattVerlangt(argc, argv);

@@ -17,7 +17,7 @@
 #include <QSignalBlocker>
 #include <QTableWidget>
 
-#include <charconv>
+#include "fuzzy/Numbers.h"
 
 #include "werkstatt/ansichten/Bildexport.h"
 #include "werkstatt/ansichten/PainterPlot.h"
@@ -27,10 +27,9 @@ namespace werkstatt {
 QString ZahlText(float v) {
     // Plain digits where they stay short ("100000", not "1e+05"), else the
     // shortest form with an exponent; either reads back as the same float.
-    char buf[64];
-    auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed);
-    if (r.ec != std::errc() || r.ptr - buf > 12) r = std::to_chars(buf, buf + sizeof buf, v);
-    return QString::fromLatin1(buf, static_cast<int>(r.ptr - buf));
+    std::string s = fuzzy::NumberText(v, fuzzy::NumberForm::Fixed);
+    if (s.size() > 12) s = fuzzy::NumberText(v);
+    return QString::fromStdString(s);
 }
 
 TVariablenSeite::TVariablenSeite(QWidget* parent) : QWidget(parent), ui_(std::make_unique<Ui::TVariablenSeite>()) {

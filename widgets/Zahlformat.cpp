@@ -2,10 +2,10 @@
 
 #include "widgets/SingEdit.h"
 #include "fuzzy/Language.h"
+#include "fuzzy/Numbers.h"
 
 #include <QLocale>
 
-#include <charconv>
 #include <cmath>
 
 namespace zahl {
@@ -79,10 +79,9 @@ QString Kurz(float v) {
     if (std::isnan(v) || std::isinf(v)) return Fest(v, 0);
     // Plain digits where they stay short ("100000", not "1e+05"), else the
     // shortest form with an exponent.
-    char buf[64];
-    auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed);
-    if (r.ec != std::errc() || r.ptr - buf > 12) r = std::to_chars(buf, buf + sizeof buf, v);
-    QString s = QString::fromLatin1(buf, static_cast<int>(r.ptr - buf));
+    std::string t = fuzzy::NumberText(v, fuzzy::NumberForm::Fixed);
+    if (t.size() > 12) t = fuzzy::NumberText(v);
+    QString s = QString::fromStdString(t);
     if (s == QLatin1String("-0")) s = QStringLiteral("0");
     if (!Englisch()) s.replace(QLatin1Char('.'), QLatin1Char(','));
     s.replace(QStringLiteral("e-"), QStringLiteral("e\u2212"));

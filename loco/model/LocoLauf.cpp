@@ -23,9 +23,15 @@ RunResult RunFuzzy(const fuzzy::Controller& regler, const RunOptions& o) {
     lauf.Track.push_back(Messpunkt(z));
     const float dt = Schrittweite(o.Dt);
     do {
+        const float kraft = Kraft(regler, z);
+        if (!std::isfinite(kraft)) {
+            lauf.Aborted = true;
+            lauf.AbortedT = static_cast<float>(double(z.t) + double(z.dt));
+            break;
+        }
         lauf.Punkte.Zaehlen();
         z.s_alt = z.s;
-        z.Kraft = Kraft(regler, z);
+        z.Kraft = kraft;
         Step(z);
         lauf.Punkte.Speichern(z);
         lauf.Track.push_back(Messpunkt(z));
@@ -33,7 +39,7 @@ RunResult RunFuzzy(const fuzzy::Controller& regler, const RunOptions& o) {
     } while (OnTrack(z) && z.t < o.MaxTime);
     // A position that is no number is not "past the line": the run broke
     // down, and saying it ran out would be a verdict it never earned.
-    lauf.RanOut = std::isfinite(z.s) && !OnTrack(z);
+    lauf.RanOut = !lauf.Aborted && std::isfinite(z.s) && !OnTrack(z);
     return lauf;
 }
 
@@ -47,6 +53,7 @@ RunFigures FiguresOf(const RunResult& lauf) {
     k.Steps = static_cast<int>(lauf.Track.size()) - 1;
     k.Finite = std::isfinite(ende.sCm) && std::isfinite(ende.vCms);
     k.RanOut = lauf.RanOut && k.Finite;
+    k.Aborted = lauf.Aborted;
     int letztesVorzeichen = 0;
     for (std::size_t i = 1; i < lauf.Track.size(); ++i) {
         const TrackPoint& p = lauf.Track[i];

@@ -34,10 +34,14 @@ struct RunResult {
     std::vector<TrackPoint> Track;  // index 0 is the start state
     Aufzeichnung Punkte;            // what the plot of the program would show
     bool RanOut = false;            // ended 30 cm past the mark (never a state that is no number)
+    // Ended at a step whose force was no finite number (the step was not
+    // driven); AbortedT is the time that step would have ended at.
+    bool Aborted = false;
+    float AbortedT = 0.0f;
 };
 
 // Runs under fuzzy control. The caller checks the start values first
-// (StartwerteFehler) and that the controller is usable; an ErsterDt or Dt
+// (StartValuesError) and that the controller is usable; a FirstDt or Dt
 // that is not positive is taken as 0.001 s so that the run still ends.
 RunResult RunFuzzy(const fuzzy::Controller& regler, const RunOptions& o);
 
@@ -47,6 +51,7 @@ struct RunFigures {
     float EndVCms = 0.0f;
     int Steps = 0;
     bool RanOut = false;
+    bool Aborted = false;      // ended at a force that was no finite number
     bool Finite = true;        // position and speed at the end are finite numbers
     bool BandReached = false;  // |s| < 1 cm at the end of some step
     float OvershootCm = 0.0f;  // how far past the mark it went at most (>= 0)

@@ -4,6 +4,7 @@
 #include "dialogs/RegEdit.h"
 
 #include "tests/dialogs/DialogTest.h"
+#include "tests/support/Kuerzel.h"
 #include "tests/support/MessageRecorder.h"
 #include "dialogs/RuleGrid.h"
 #include "tests/support/SichtbareTexte.h"
@@ -57,6 +58,13 @@ TEST_P(DialogSprache, EveryEnglishTextFitsItsBox) {
     const QStringList fehler = textepassen::NichtPassend(*d);
     EXPECT_TRUE(fehler.isEmpty()) << fehler.join(QLatin1Char('\n')).toStdString();
     d->hide();
+}
+
+// Alt+letter reaches one entry only: no two of one menu or of the dialog share it.
+TEST_P(DialogSprache, NoTwoEntriesShareAMnemonic) {
+    const QStringList fehler = testsupport::DoppelteKuerzelBeiderSprachen(
+        [] { return GetParam().bauen(); }, [](std::unique_ptr<QWidget>& d) { return d.get(); }, Kataloge);
+    EXPECT_TRUE(fehler.isEmpty()) << fehler.join(QLatin1Char('\n')).toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Dialoge, DialogSprache, testing::ValuesIn(AlleDialoge),

@@ -1,6 +1,7 @@
 #pragma once
 // The shipped example projects, loaded once per test.
 
+#include "fuzzy/Project.h"
 #include "tests/fuzzy/EngineTest.h"
 
 #include <string>

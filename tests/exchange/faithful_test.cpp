@@ -68,7 +68,7 @@ TEST_P(BitForBit, ExportThenImportGivesTheProjectBack) {
     const fuzzy::Project p = GetParam().make();
     const std::string want = fuzzy::ProjectText(p);
     for (Format f : kFormats) {
-        const std::string text = exchange::Export(f, p.A, p.B, p.Out, p.Rules, "trip.fuz");
+        const std::string text = exchange::Export(f, p, "trip.fuz");
         const ImportOutcome r = TryImport(f, text);
         ASSERT_TRUE(r.ok) << exchange::FormatName(f) << ": " << r.Describe() << "\n" << text;
         EXPECT_EQ(fuzzy::ProjectText(fuzzy::Project{r.A, r.B, r.Out, r.Rules}), want) << exchange::FormatName(f) << "\n"

@@ -214,7 +214,7 @@ TEST_P(ExportGrid, IsCappedAndAlignedOnlyWhereItSaysSo) {
             EXPECT_NEAR(k, std::round(k), 1e-6) << x;
         }
     }
-    const std::string fll = exchange::Export(exchange::Format::Fll, p.A, p.B, p.Out, p.Rules, "grid.fuz");
+    const std::string fll = exchange::Export(exchange::Format::Fll, p, "grid.fuz");
     EXPECT_EQ(fll.find("Abtastung ist exakt") != std::string::npos, g.aligned && g.bound <= 1e-9 * (g.hi - g.lo))
         << fll;
     if (!g.aligned) {

@@ -48,7 +48,7 @@ fuzzy::RuleTable UsedRules(const fuzzy::Project& p) {
 }
 
 void ExpectRoundTrip(const fuzzy::Project& p, Format f, const std::string& where) {
-    const std::string text = exchange::Export(f, p.A, p.B, p.Out, p.Rules, where + ".fuz");
+    const std::string text = exchange::Export(f, p, where + ".fuz");
     const ImportOutcome r = TryImport(f, text);
     ASSERT_TRUE(r.ok) << where << ": " << r.Describe() << "\n" << text;
     ExpectSameVariable(p.A, r.A, where + " A");
@@ -110,12 +110,14 @@ TEST(ExchangeFormats, FormatFollowsTheSuffix) {
 
 TEST(ExchangeExport, ProjectWithoutInputOrOutputIsRefused) {
     fuzzy::Project p = LoadExample("heizung");
-    fuzzy::TFuzzy none;
-    EXPECT_THROW(exchange::Export(Format::Fll, none, p.B, p.Out, p.Rules, "x"), exchange::ExportError);
-    EXPECT_THROW(exchange::Export(Format::Fis, p.A, p.B, none, p.Rules, "x"), exchange::ExportError);
+    fuzzy::Project noInput = p, noOutput = p;
+    noInput.A = fuzzy::TFuzzy();
+    noOutput.Out = fuzzy::TFuzzy();
+    EXPECT_THROW(exchange::Export(Format::Fll, noInput, "x"), exchange::ExportError);
+    EXPECT_THROW(exchange::Export(Format::Fis, noOutput, "x"), exchange::ExportError);
     fuzzy::Project inf = p;
     inf.Out.SetParam(2, 4, std::numeric_limits<float>::infinity());
-    EXPECT_THROW(exchange::Export(Format::Fcl, inf.A, inf.B, inf.Out, inf.Rules, "x"), exchange::ExportError);
+    EXPECT_THROW(exchange::Export(Format::Fcl, inf, "x"), exchange::ExportError);
 }
 
 // A line break in a name or in the source must not leave its comment line.
@@ -123,7 +125,7 @@ TEST(ExchangeExport, LineBreaksStayInsideTheComments) {
     fuzzy::Project p = LoadExample("heizung");
     p.A.Name = "Temperatur\nInputVariable: gefaelscht";
     for (Format f : {Format::Fll, Format::Fis, Format::Fcl}) {
-        const std::string text = exchange::Export(f, p.A, p.B, p.Out, p.Rules, "a\nb.fuz");
+        const std::string text = exchange::Export(f, p, "a\nb.fuz");
         const ImportOutcome r = TryImport(f, text);
         ASSERT_TRUE(r.ok) << r.Describe();
         EXPECT_FALSE(r.B.Name == "gefaelscht");

@@ -270,11 +270,11 @@ TEST_P(EnglishExport, ReadsBackBitForBitAsTheGermanOne) {
     for (const char* name : kExamples) {
         const fuzzy::Project p = LoadExample(name);
         const std::string quelle = std::string(name) + ".fuz";
-        const std::string de = exchange::Export(f, p.A, p.B, p.Out, p.Rules, quelle);
+        const std::string de = exchange::Export(f, p, quelle);
         std::string en;
         {
             const English english;
-            en = exchange::Export(f, p.A, p.B, p.Out, p.Rules, quelle);
+            en = exchange::Export(f, p, quelle);
         }
         EXPECT_EQ(FirstLine(en), std::string(Marker(f)) + " Fuzzy project “" + quelle + "” as " +
                                      (f == Format::Fcl   ? "FCL (IEC 61131-7)"
@@ -305,7 +305,7 @@ TEST(EnglishExportComments, KeepALineBreakOfTheSourceInside) {
         std::string text;
         {
             const English english;
-            text = exchange::Export(f, p.A, p.B, p.Out, p.Rules, "a\nInputVariable: b.fuz");
+            text = exchange::Export(f, p, "a\nInputVariable: b.fuz");
         }
         const ImportOutcome r = TryImport(f, text);
         ASSERT_TRUE(r.ok) << r.Describe() << "\n" << text;
@@ -317,7 +317,7 @@ TEST(EnglishExportRefusal, AProjectWithoutInputIsRefusedInEnglish) {
     const fuzzy::Project p;
     const English english;
     try {
-        (void)exchange::Export(Format::Fll, p.A, p.B, p.Out, p.Rules, "leer.fuz");
+        (void)exchange::Export(Format::Fll, p, "leer.fuz");
         ADD_FAILURE() << "an empty project was exported";
     } catch (const exchange::ExportError& e) {
         EXPECT_EQ(std::string(e.what()), "The project has no input A with terms; it cannot be exported.");

@@ -1,11 +1,15 @@
 // The project reader: file layout, line rules, format errors, open errors.
 #include "tests/fuzzy/EngineTest.h"
 #include "fuzzy/Errors.h"
+#include "fuzzy/Project.h"
+#include "fuzzy/ProjectCheck.h"
+#include "fuzzy/Templates.h"
 #include "tests/support/TestFiles.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <tuple>
 
 using fuzzy::RuleTable;
@@ -349,11 +353,12 @@ TEST_F(ProjectTest, Windows1252Text) {
               "x");
 }
 
+// As long as a line may be (see EndlessLineIsAFormatErrorWithItsLine).
 TEST_F(ProjectTest, VeryLongNameLine) {
     ProjectText t = testfiles::WorkedExample();
-    t.lines[0] = std::string(100000, 'n');
+    t.lines[0] = std::string(fuzzy::MaxProjectLineBytes, 'n');
     LoadBytes(t.Join());
-    EXPECT_EQ(A.Name.size(), 100000u);
+    EXPECT_EQ(A.Name.size(), fuzzy::MaxProjectLineBytes);
 }
 
 // ---- what a load keeps from before ---------------------------------------------
@@ -406,14 +411,15 @@ protected:
         ASSERT_TRUE(messages.log.empty());
     }
 
-    void ExpectRefused(const std::string& path) {
+    // `says`: what the error says; the code is 103 whatever it says.
+    void ExpectRefused(const std::string& path, const std::string& says = "E/A-Fehler 103") {
         const auto before = std::make_tuple(State(A), State(B), State(Out), R.Entries);
         try {
             fuzzy::LoadProject(path, A, B, Out, R);
             ADD_FAILURE() << "no exception for " << path;
         } catch (const fuzzy::EInOutError& e) {
             EXPECT_EQ(e.ErrorCode(), 103);
-            EXPECT_STREQ(e.what(), "E/A-Fehler 103");
+            EXPECT_EQ(e.what(), says);
         }
         EXPECT_EQ(messages.log, std::vector<RecordedMessage>{Warning("Daten konnten nicht gelesen werden!")});
         EXPECT_TRUE(before == std::make_tuple(State(A), State(B), State(Out), R.Entries)) << "state changed";
@@ -424,7 +430,26 @@ TEST_F(UnreadablePath, Missing) { ExpectRefused((dir.path() / "fehlt.fuz").strin
 
 TEST_F(UnreadablePath, EmptyName) { ExpectRefused(""); }
 
-TEST_F(UnreadablePath, Directory) { ExpectRefused(dir.path().string()); }
+// A folder, a pipe or a file far too large says what it is, as the
+// importers do, instead of "E/A-Fehler 103".
+TEST_F(UnreadablePath, Directory) {
+    ExpectRefused(dir.path().string(), "Die Datei \xE2\x80\x9E" + dir.path().string() + "\xE2\x80\x9C ist ein Ordner.");
+}
+
+// A line longer than any project holds ends the reading as a format error,
+// and the check names the line.
+TEST_F(ProjectTest, EndlessLineIsAFormatErrorWithItsLine) {
+    const std::string text = "A\r\n" + std::string(fuzzy::MaxProjectLineBytes + 1, '7') + "\r\n";
+    LoadFile(text);
+    ExpectCleared();
+    const fuzzy::ProjectDiagnosis d = fuzzy::DiagnoseProject(text);
+    EXPECT_EQ(d.line, 2);
+    EXPECT_EQ(d.found, "eine Zeile mit mehr als 65536 Zeichen");
+    // The writer refuses what the reader would (VeryLongNameLine: one byte less).
+    fuzzy::Project q = fuzzy::TemplateTruck();
+    q.A.Name = std::string(fuzzy::MaxProjectLineBytes + 1, 'n');
+    EXPECT_THROW(fuzzy::ProjectText(q), fuzzy::ESaveError);
+}
 
 TEST_F(UnreadablePath, NameWithNulByte) {
     const std::string real = dir.Write("p.fuz", kCrLf);
@@ -434,7 +459,9 @@ TEST_F(UnreadablePath, NameWithNulByte) {
 TEST_F(UnreadablePath, NamedPipeDoesNotHang) {
     const std::string fifo = (dir.path() / "pipe.fuz").string();
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    ExpectRefused(fifo);
+    ExpectRefused(fifo, "Die Datei \xE2\x80\x9E" + fifo +
+                            "\xE2\x80\x9C ist keine gew\xC3\xB6hnliche Datei (ein Ger\xC3\xA4t oder eine Pipe) und "
+                            "wird nicht gelesen.");
 }
 
 TEST_F(UnreadablePath, NoReadPermission) {

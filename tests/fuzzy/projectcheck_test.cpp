@@ -1,6 +1,7 @@
 // The diagnosing pass agrees with the reader on every text and names the
 // reader's line.
 #include "tests/fuzzy/EngineTest.h"
+#include "fuzzy/Project.h"
 #include "fuzzy/ProjectCheck.h"
 #include "tests/support/TestFiles.h"
 

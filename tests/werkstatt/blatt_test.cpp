@@ -28,6 +28,8 @@
 
 #include <string>
 
+#include <unistd.h>
+
 using namespace werkstatt;
 
 namespace {
@@ -114,6 +116,11 @@ TEST_P(BlattVerweigert, WritesNothingAndSaysWhy) {
         const QString link = dir.filePath(QStringLiteral("link.pdf"));
         ASSERT_TRUE(QFile::link(projekt, link));
         args << projekt << QStringLiteral("-o") << link;
+    } else if (name == QLatin1String("OntoAHardLinkOfTheProject")) {
+        // fuzzysim refused this; the worksheet wrote over the link.
+        const QString link = dir.filePath(QStringLiteral("zweiter.pdf"));
+        ASSERT_EQ(::link(QFile::encodeName(projekt).constData(), QFile::encodeName(link).constData()), 0);
+        args << projekt << QStringLiteral("-o") << link;
     } else if (name == QLatin1String("MissingProject")) {
         args << dir.filePath(QStringLiteral("fehlt.fuz")) << QStringLiteral("-o") << pdf;
     } else if (name == QLatin1String("ProjectIsAFolder")) {
@@ -149,6 +156,7 @@ TEST_P(BlattVerweigert, WritesNothingAndSaysWhy) {
 
 INSTANTIATE_TEST_SUITE_P(Aufrufe, BlattVerweigert,
                          testing::Values(Fehlerfall{"OntoTheProject", 1, "Projektdatei"},
+                                         Fehlerfall{"OntoAHardLinkOfTheProject", 1, "Projektdatei"},
                                          Fehlerfall{"MissingProject", 1, "nichts geschrieben"},
                                          Fehlerfall{"ProjectIsAFolder", 1, "nichts geschrieben"},
                                          Fehlerfall{"BrokenProject", 1, "nichts geschrieben"},
@@ -158,6 +166,38 @@ INSTANTIATE_TEST_SUITE_P(Aufrufe, BlattVerweigert,
                                          Fehlerfall{"VehicleWithoutValue", 2, "Aufruf"},
                                          Fehlerfall{"VehicleTwice", 2, "doppeltes Argument"}),
                          [](const testing::TestParamInfo<Fehlerfall>& i) { return std::string(i.param.name); });
+
+// A link to a file still to be made was replaced by the sheet; now the
+// sheet is the file the link names, as for every other output.
+TEST(BlattBefehl, DanglingLinkStaysAndItsFileIsWritten) {
+    QTemporaryDir dir;
+    const QString link = dir.filePath(QStringLiteral("blatt.pdf"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("neu.pdf"), link));
+    const Lauf l = Werkstatt({QStringLiteral("--blatt"), Beispiel("truck.fuz"), QStringLiteral("-o"), link});
+    EXPECT_EQ(l.code, 0) << l.fehler.toStdString();
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_TRUE(Inhalt(dir.filePath(QStringLiteral("neu.pdf"))).startsWith("%PDF-"));
+}
+
+// The print dialog's "print to file" wrote its PDF itself, following a link
+// onto the project.
+TEST(BlattImFenster, PrintingToAFileNeverWritesOverTheProject) {
+    QTemporaryDir dir;
+    const QString projekt = dir.filePath(QStringLiteral("truck.fuz"));
+    ASSERT_TRUE(QFile::copy(Beispiel("truck.fuz"), projekt));
+    const QByteArray vorher = Inhalt(projekt);
+    const QString link = dir.filePath(QStringLiteral("druck.pdf"));
+    ASSERT_TRUE(QFile::link(projekt, link));
+    BlattDaten d;
+    d.projekt = fuzzy::LoadProject(QFile::encodeName(projekt).toStdString());
+    d.datei = projekt;
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setOutputFileName(link);
+    EXPECT_TRUE(ArbeitsblattDrucken(drucker, d).contains(QStringLiteral("Projektdatei")));
+    EXPECT_EQ(Inhalt(projekt), vorher);
+    drucker.setOutputFileName(dir.filePath(QStringLiteral("blatt.pdf")));
+    EXPECT_TRUE(ArbeitsblattDrucken(drucker, d).isEmpty() && Inhalt(drucker.outputFileName()).startsWith("%PDF-"));
+}
 
 // The window's "Als PDF speichern…": the sheet of the project being edited,
 // beside an older file of that name that is replaced whole.
@@ -272,8 +312,9 @@ TEST_P(BlattFahrzeug, ShowsTheLabOfTheChosenVehicle) {
     ASSERT_TRUE(QFile::copy(Beispiel(f.datei), projekt));
     if (*f.gemerkt) {
         QSettings s(einstellungen.filePath(QStringLiteral("FuzzyLehre/Fuzzy-Werkstatt.conf")), QSettings::IniFormat);
-        s.setValue(QStringLiteral("Fahrzeug/Dateien"),
-                   QVariantMap{{QFileInfo(projekt).canonicalFilePath(), QString::fromLatin1(f.gemerkt)}});
+        s.setValue(QStringLiteral("Fahrzeug/Inhalte"),
+                   QStringList{Inhaltsschluessel(fuzzy::LoadProject(projekt.toStdString())) + QLatin1Char(' ') +
+                               QString::fromLatin1(f.gemerkt)});
     }
     const QString pdf = dir.filePath(QStringLiteral("blatt.pdf"));
     QStringList args{QStringLiteral("--blatt"), projekt, QStringLiteral("-o"), pdf};
@@ -296,6 +337,36 @@ INSTANTIATE_TEST_SUITE_P(
                     FahrzeugFall{"OptionWinsOverRemembered", "lok.fuz", "truck", "lok", "Lok-Labor"},
                     FahrzeugFall{"OptionTruckWinsOverRememberedLok", "truck.fuz", "lok", "truck", "Truck-Labor"}),
     [](const testing::TestParamInfo<FahrzeugFall>& i) { return std::string(i.param.name); });
+
+// The lab's warnings beside its figures are on the sheet too: where no rule
+// fires, and a project that only the other vehicle drives well.
+struct BlattWarnFall {
+    const char* name;
+    const char* datei;
+    const char* option;  // --fahrzeug; "" none
+    const char* wort;    // words of the warning
+};
+
+class BlattWarnung : public testing::TestWithParam<BlattWarnFall> {};
+
+TEST_P(BlattWarnung, SheetSaysWhatTheLabSays) {
+    POPPLER_ODER_SKIP();
+    const BlattWarnFall f = GetParam();
+    QTemporaryDir dir, einstellungen;
+    const QString pdf = dir.filePath(QStringLiteral("blatt.pdf"));
+    QStringList args{QStringLiteral("--blatt"), Beispiel(f.datei), QStringLiteral("-o"), pdf};
+    if (*f.option) args << QStringLiteral("--fahrzeug") << QString::fromLatin1(f.option);
+    const Lauf l = Werkstatt(args, einstellungen.path());
+    ASSERT_EQ(l.code, 0) << l.fehler.toStdString();
+    const QString text = Poppler(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).simplified();
+    EXPECT_TRUE(text.contains(QString::fromUtf8(f.wort))) << text.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Wahl, BlattWarnung,
+    testing::Values(BlattWarnFall{"TruckProjectOnTheLokSheet", "truck.fuz", "lok", "Am Start (s = 100 cm"},
+                    BlattWarnFall{"LokProjectOnTheDefaultTruckSheet", "lok.fuz", "", "wohl für die Lok"}),
+    [](const testing::TestParamInfo<BlattWarnFall>& i) { return std::string(i.param.name); });
 
 // --- the English worksheet ------------------------------------------------------
 

@@ -11,6 +11,8 @@
 #include "werkstatt/VariablenSeite.h"
 #include "werkstatt/Hilfe.h"
 #include "werkstatt/Info.h"
+#include "tests/support/Kuerzel.h"
+#include "werkstatt/labor/RegelnVerbessern.h"
 #include "tests/support/SichtbareTexte.h"
 #include "werkstatt/labor/LokLabor.h"
 #include "werkstatt/labor/TruckLabor.h"
@@ -44,7 +46,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <clocale>
 #include <cmath>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -430,11 +434,48 @@ TEST_F(WerkstattGui, SavedTemplateRemembersItsVehicleForTheNewFile) {
     form_->NeuClick(Vorlage::Lok);
     speichern_ = tmp_.filePath(QStringLiteral("meine lok.fuz"));
     ASSERT_TRUE(form_->SpeichernUnter1Click());
-    EXPECT_STREQ(Wort(GemerktesFahrzeug(speichern_)), "lok");
+    EXPECT_STREQ(Wort(GemerktesFahrzeug(Inhaltsschluessel(Gelesen(speichern_)))), "lok");
     Oeffne("truck.fuz");
     ASSERT_TRUE(form_->OeffnenDatei(speichern_));
     ErwarteFahrzeug(*form_, Fahrzeug::Lok);
 }
+
+// The choice follows what the file holds: a renamed file keeps it, a file
+// whose project was replaced by another one has none (and its worksheet is
+// the truck's).
+struct InhaltFall {
+    const char* name;
+    const char* danach;  // what the file holds when opened again; "" the same
+    bool umbenennen;     // opened again under another name
+    Fahrzeug erwartet;
+};
+
+class FahrzeugNachInhalt : public WerkstattGui, public testing::WithParamInterface<InhaltFall> {};
+
+TEST_P(FahrzeugNachInhalt, ChoiceFollowsTheContentNotThePath) {
+    const InhaltFall f = GetParam();
+    QString datei = Oeffne("lok.fuz");
+    form_->Aktion("FahrzeugLok1")->trigger();
+    Oeffne("heizung.fuz");
+    if (*f.danach) {
+        ASSERT_TRUE(QFile::remove(datei));
+        ASSERT_TRUE(QFile::copy(Beispiel(f.danach), datei));
+    }
+    if (f.umbenennen) {
+        const QString neu = tmp_.filePath(QStringLiteral("umbenannt.fuz"));
+        ASSERT_TRUE(QFile::rename(datei, neu));
+        datei = neu;
+    }
+    ASSERT_TRUE(form_->OeffnenDatei(datei));
+    ErwarteFahrzeug(*form_, f.erwartet);
+}
+
+INSTANTIATE_TEST_SUITE_P(Werkstatt, FahrzeugNachInhalt,
+                         testing::Values(InhaltFall{"RenamedFileKeepsIt", "", true, Fahrzeug::Lok},
+                                         InhaltFall{"ReplacedProjectHasNone", "truck.fuz", false, Fahrzeug::Unbestimmt},
+                                         InhaltFall{"ReplacedAndRenamedHasNone", "truck.fuz", true,
+                                                    Fahrzeug::Unbestimmt}),
+                         [](const testing::TestParamInfo<InhaltFall>& i) { return std::string(i.param.name); });
 
 TEST_F(WerkstattGui, UndoOfANewProjectBringsBackTheVehicle) {
     Oeffne("lok.fuz");
@@ -711,6 +752,56 @@ TEST_F(WerkstattGui, HintsFollowEveryEdit) {
     EXPECT_TRUE(form_->HinweisListe->findItems(QStringLiteral("Keine Regel verwendet"), Qt::MatchContains).isEmpty());
 }
 
+// The labs' starts beyond an input's range are named in the hints: for the
+// chosen vehicle all of them; without a choice those where no rule fires, of
+// the labs the user has opened.
+struct StartHinweisFall {
+    const char* name;
+    const char* datei;  // an example, or "" for the Lok template with every rule, its distance shrunk to -10..10
+    Fahrzeug wahl;
+    bool lokOffen;  // the Lok-Labor was looked at
+    float abstand;  // the Lok-Labor's distance
+    bool hinweis;   // a hint names the Lok-Labor's start
+};
+
+class StartHinweis : public WerkstattGui, public testing::WithParamInterface<StartHinweisFall> {};
+
+TEST_P(StartHinweis, HintsNameTheLabsStartsOutsideAnInputsRange) {
+    const StartHinweisFall f = GetParam();
+    if (*f.datei) {
+        Oeffne(f.datei);
+    } else {
+        form_->NeuClick(Vorlage::Lok);
+        for (int r = 1; r <= 5; ++r)
+            for (int c = 1; c <= 5; ++c) form_->Modell.setzeRegel(r, c, std::clamp(6 - (r + c) / 2, 1, 5));
+        form_->Modell.setzeBereich(Rolle::A, -10.0f, 10.0f, true);
+    }
+    form_->Modell.setzeFahrzeug(f.wahl);
+    if (f.lokOffen) form_->Seiten->setCurrentWidget(form_->LokLabor());
+    labor::LokEinstellung e = form_->LokLabor()->einstellung();
+    e.AbstandCm = f.abstand;
+    form_->LokLabor()->setEinstellung(e);
+    const auto labore = form_->HinweisListe->findItems(QStringLiteral("-Labor"), Qt::MatchContains);
+    ASSERT_EQ(labore.size(), f.hinweis ? 1 : 0);
+    if (!f.hinweis) return;
+    EXPECT_TRUE(labore[0]->text().startsWith(QStringLiteral("Lok-Labor"))) << qPrintable(labore[0]->text());
+    EXPECT_TRUE(labore[0]->text().contains(QStringLiteral("= 100 "))) << qPrintable(labore[0]->text());
+    form_->HinweisClick(labore[0]);
+    EXPECT_EQ(form_->Seiten->currentWidget(), form_->SeiteA);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Werkstatt, StartHinweis,
+    testing::Values(
+        StartHinweisFall{"ShrunkNotChosenLabOpened", "", Fahrzeug::Unbestimmt, true, 100.0f, true},
+        StartHinweisFall{"ShrunkNotChosenLabNeverOpened", "", Fahrzeug::Unbestimmt, false, 100.0f, false},
+        StartHinweisFall{"LokChosenStartBeyondItsRange", "lok.fuz", Fahrzeug::Lok, false, 100.0f, true},
+        StartHinweisFall{"LokNotChosenRulesFireThere", "lok.fuz", Fahrzeug::Unbestimmt, true, 100.0f, false},
+        StartHinweisFall{"LokStartMovedIntoTheRange", "lok.fuz", Fahrzeug::Lok, false, 20.0f, false},
+        StartHinweisFall{"TruckProjectNotChosenLokLabOpened", "truck.fuz", Fahrzeug::Unbestimmt, true, 100.0f, true},
+        StartHinweisFall{"TruckProjectChosen", "truck.fuz", Fahrzeug::Truck, true, 100.0f, false}),
+    [](const testing::TestParamInfo<StartHinweisFall>& i) { return std::string(i.param.name); });
+
 // --- the rule page, input B, terms ------------------------------------------------------
 
 TEST_F(WerkstattGui, RuleGridKeysSetAndClearTheOutputTerm) {
@@ -860,6 +951,23 @@ TEST_F(WerkstattGui, InspectorStepShowsAsLinesInTheDiagramsAndFollowsEdits) {
     EXPECT_EQ(form_->SeiteA->Diagramm->marke(), std::optional<float>(4.0f));
 }
 
+// With lok.fuz open, a picture saved as proj.png, a link to lok.fuz, made
+// lok.fuz a PNG, with no message and no star in the title.
+TEST_F(WerkstattGui, PictureOntoALinkToTheProjectIsRefused) {
+    const QString datei = Oeffne("lok.fuz");
+    const QByteArray vorher = Inhalt(datei);
+    const QString verweis = tmp_.filePath(QStringLiteral("proj.png"));
+    ASSERT_TRUE(QFile::link(datei, verweis));
+    const auto wahl = ansichten::SetDateiWahl([&verweis](QWidget*, const QString&) { return verweis; });
+    form_->SeiteA->BildBtn->click();
+    ansichten::SetDateiWahl(wahl);
+    ASSERT_EQ(meldungen_.Count(), 1);
+    EXPECT_TRUE(meldungen_.Last().text.contains(QStringLiteral("Eingabedatei selbst")))
+        << qPrintable(meldungen_.Last().text);
+    EXPECT_EQ(Inhalt(datei), vorher);
+    EXPECT_TRUE(QFileInfo(verweis).isSymLink());
+}
+
 TEST_F(WerkstattGui, VariablePageSavesItsDiagramAsPngAndSvg) {
     Oeffne("heizung.fuz");
     QString gewaehlt;
@@ -963,6 +1071,28 @@ TEST_F(WerkstattGui, ImportOfAPipeOrFolderAndExportOntoTheProjectChangeNothing) 
     EXPECT_FALSE(form_->Modell.geaendert());
     ASSERT_TRUE(projekt.open(QIODevice::ReadOnly));
     EXPECT_EQ(projekt.readAll(), bytes);
+}
+
+// Under a German locale, as QApplication sets it from LANG=de_DE.UTF-8, the C
+// export still writes points: the source compiles. A file name that cannot
+// stand in #include "..." is refused with a message, and nothing is written.
+TEST_F(WerkstattGui, CExportUnderACommaLocaleCompilesAndOddNamesAreRefused) {
+    const std::string vorher = std::setlocale(LC_ALL, nullptr);
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
+        GTEST_SKIP() << "de_DE.UTF-8 fehlt (localedef -i de_DE -f UTF-8 de_DE.UTF-8)";
+    }
+    Oeffne("lok.fuz");
+    const QString ziel = tmp_.filePath(QStringLiteral("regler.c"));
+    const bool geschrieben = form_->ExportierenNach(ziel);
+    const bool abgelehnt = !form_->ExportierenNach(tmp_.filePath(QStringLiteral("a\"b.c")));
+    std::setlocale(LC_ALL, vorher.c_str());
+    ASSERT_TRUE(geschrieben);
+    EXPECT_TRUE(abgelehnt);
+    EXPECT_TRUE(meldungen_.Count() == 1 && meldungen_.Last().text.contains(QStringLiteral("#include")));
+    if (std::system("command -v gcc >/dev/null 2>&1") != 0) GTEST_SKIP() << "gcc fehlt";
+    const QByteArray befehl =
+        "gcc -std=c99 -Wall -Wextra -pedantic -Werror -c '" + QFile::encodeName(ziel) + "' -o /dev/null";
+    EXPECT_EQ(std::system(befehl.constData()), 0);
 }
 
 // "C-Quelltext (Mikrocontroller)": source and header side by side, the
@@ -1252,8 +1382,9 @@ TEST_F(WerkstattGui, FreshTemplateIsUnchangedAndTheNextNewAsksNothing) {
 
 struct LadeTextFall {
     const char* name;
-    const char* inhalt;  // nullptr: the file does not exist
+    const char* inhalt;  // nullptr: the file does not exist (unless anlegen makes it)
     const char* enthaelt;
+    void (*anlegen)(const QString& pfad) = nullptr;
 };
 
 class LadeText : public WerkstattGui, public testing::WithParamInterface<LadeTextFall> {};
@@ -1265,6 +1396,7 @@ TEST_P(LadeText, MessageNamesTheFileAndTheLine) {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(GetParam().inhalt);
     }
+    if (GetParam().anlegen) GetParam().anlegen(kaputt);
     EXPECT_FALSE(form_->OeffnenDatei(kaputt));
     ASSERT_EQ(meldungen_.Count(), 1) << "one message, not the engine's and the workshop's";
     EXPECT_TRUE(meldungen_.Last().text.contains(QDir::toNativeSeparators(kaputt)))
@@ -1273,11 +1405,18 @@ TEST_P(LadeText, MessageNamesTheFileAndTheLine) {
         << qPrintable(meldungen_.Last().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Werkstatt, LadeText,
-                         testing::Values(LadeTextFall{"FormatErrorNamesTheLine", "Name\r\nzwei\r\n", "Zeile 2"},
-                                         LadeTextFall{"MissingKeepsTheProgramsWording", nullptr,
-                                                      "Daten konnten nicht gelesen werden!"}),
-                         [](const testing::TestParamInfo<LadeTextFall>& i) { return std::string(i.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Werkstatt, LadeText,
+    testing::Values(LadeTextFall{"FormatErrorNamesTheLine", "Name\r\nzwei\r\n", "Zeile 2"},
+                    LadeTextFall{"MissingKeepsTheProgramsWording", nullptr, "Daten konnten nicht gelesen werden!"},
+                    // A 3 GB sparse file of one endless line froze the window until std::bad_alloc.
+                    LadeTextFall{"HugeFileIsRefusedAtOnce", nullptr, "größer als 1 MB",
+                                 [](const QString& p) {
+                                     QFile f(p);
+                                     f.open(QIODevice::WriteOnly);
+                                     f.resize(qint64(3) << 30);
+                                 }}),
+    [](const testing::TestParamInfo<LadeTextFall>& i) { return std::string(i.param.name); });
 
 TEST_F(WerkstattGui, PictureDialogStartsInTheProjectsFolderAndSaysDateityp) {
     Oeffne("heizung.fuz");
@@ -1525,9 +1664,9 @@ TEST_P(EnglischesFenster, EveryTextOfTheWindowAndItsMenusIsTranslated) {
     const auto deutsch = testsupport::SichtbareTexte(de.get());
     // A term's corners and height, and the rule grid's corner, are symbols.
     const QStringList gleich =
-        Namen(*de) + Massen(deutsch) + QStringList{QStringLiteral("Name"),  QStringLiteral("a"), QStringLiteral("b"),
-                                                   QStringLiteral("c"),     QStringLiteral("d"), QStringLiteral("h"),
-                                                   QStringLiteral("B \\ A")};
+        Namen(*de) + Massen(deutsch) + QStringList{QStringLiteral("Name"), QStringLiteral("Name:"), QStringLiteral("a"),
+                                                   QStringLiteral("b"),    QStringLiteral("c"),     QStringLiteral("d"),
+                                                   QStringLiteral("h"),    QStringLiteral("B \\ A")};
     std::vector<testsupport::SichtbarerText> englisch;
     {
         testsupport::SpracheFuer sprache(fuzzy::Language::English, kKataloge);
@@ -1590,6 +1729,55 @@ INSTANTIATE_TEST_SUITE_P(Englisch, EnglischerDialog,
                                          DialogFall{"Kurzanleitung",
                                                     [](QWidget* e) -> QWidget* { return new THilfeForm(e); }}),
                          [](const testing::TestParamInfo<DialogFall>& i) { return std::string(i.param.name); });
+
+// Alt+letter reaches one entry only: within each menu, and on the window with
+// each of its pages (menu bar, tabs, the page's buttons and labels), in both
+// languages; the same for the dialogs the window opens.
+struct KuerzelFall {
+    const char* name;
+    std::function<std::unique_ptr<QWidget>()> bauen;
+};
+
+class Kuerzel : public WerkstattGui, public testing::WithParamInterface<KuerzelFall> {};
+
+TEST_P(Kuerzel, NoTwoEntriesShareAMnemonic) {
+    const QStringList fehler = testsupport::DoppelteKuerzelBeiderSprachen(
+        GetParam().bauen, [](std::unique_ptr<QWidget>& w) { return w.get(); }, kKataloge);
+    EXPECT_TRUE(fehler.isEmpty()) << qPrintable(fehler.join(QLatin1Char('\n')));
+}
+
+// Alt with the letter of a page's tab shows that page: Alt+B is input B's
+// tab, as Alt+A is input A's, not a menu.
+TEST_F(WerkstattGui, AltWithATabsLetterShowsItsPage) {
+    Oeffne("truck.fuz");
+    const std::pair<Qt::Key, QWidget*> faelle[] = {{Qt::Key_B, form_->SeiteB},
+                                                   {Qt::Key_A, form_->SeiteA},
+                                                   {Qt::Key_G, form_->SeiteAus},
+                                                   {Qt::Key_R, form_->SeiteRegeln},
+                                                   {Qt::Key_L, form_->LokLabor()}};
+    form_->activateWindow();
+    for (const auto& [taste, seite] : faelle) {
+        form_->Seiten->setCurrentWidget(form_->Kennfeld());
+        QTest::keyClick(form_->Seiten->currentWidget(), taste, Qt::AltModifier);
+        if (QWidget* menue = QApplication::activePopupWidget()) menue->close();
+        EXPECT_EQ(form_->Seiten->currentWidget(), seite) << QKeySequence(taste).toString().toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Werkstatt, Kuerzel,
+    testing::Values(KuerzelFall{"MainWindowWithATwoInputProject",
+                                [] {
+                                    auto f = std::make_unique<TMainForm>();
+                                    f->resize(900, 720);
+                                    f->OeffnenDatei(Beispiel("truck.fuz"));
+                                    return std::unique_ptr<QWidget>(std::move(f));
+                                }},
+                    KuerzelFall{"About", [] { return std::unique_ptr<QWidget>(new TInfoForm); }},
+                    KuerzelFall{"Kurzanleitung", [] { return std::unique_ptr<QWidget>(new THilfeForm); }},
+                    KuerzelFall{"RegelnVerbessern",
+                                [] { return std::unique_ptr<QWidget>(new labor::RegelnVerbessern); }}),
+    [](const testing::TestParamInfo<KuerzelFall>& i) { return std::string(i.param.name); });
 
 // The file dialogs set their own texts (title, labels, buttons, filters):
 // those must follow the language, whatever the toolkit brings.

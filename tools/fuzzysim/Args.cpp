@@ -1,7 +1,8 @@
 #include "tools/fuzzysim/Args.h"
 
+#include "fuzzy/Numbers.h"
+
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <sstream>
 
@@ -25,6 +26,11 @@ Args::Args(const std::vector<std::string>& args, std::vector<std::string> flags,
         }
         const auto eq = a.find('=');
         const std::string name = a.substr(0, eq);
+        // Twice is a mistake, whichever of the two was meant ("--to c --to fll").
+        const bool given = Contains(setFlags_, name) ||
+                           std::any_of(values_.begin(), values_.end(), [&](const auto& v) { return v.first == name; });
+        if (given && (Contains(flags_, name) || Contains(options_, name)))
+            throw UsageError(fuzzy::Fmt(fuzzy::Tr("fuzzysim", "Die Option %1 ist mehr als einmal angegeben."), {name}));
         if (Contains(flags_, name) && eq == std::string::npos) {
             setFlags_.push_back(name);
         } else if (Contains(options_, name)) {
@@ -44,8 +50,7 @@ Args::Args(const std::vector<std::string>& args, std::vector<std::string> flags,
 bool Args::Has(std::string_view flag) const { return Contains(setFlags_, flag); }
 
 std::optional<std::string> Args::Value(std::string_view option) const {
-    // The last one given counts.
-    for (auto it = values_.rbegin(); it != values_.rend(); ++it) {
+    for (auto it = values_.begin(); it != values_.end(); ++it) {
         if (it->first == option) return it->second;
     }
     return std::nullopt;
@@ -110,13 +115,13 @@ std::optional<double> ParseNumber(std::string_view text) {
     std::replace(s.begin(), s.end(), ',', '.');
     std::size_t start = 0;
     if (!s.empty() && s[0] == '+') start = 1;
-    // from_chars would take "-+1", "inf" and "nan" otherwise.
+    // ReadNumber would take "-+1", "inf" and "nan" otherwise.
     if (start < s.size() && s[start] == '-' && start == 1) return std::nullopt;
     if (s.find_first_of("0123456789") == std::string::npos) return std::nullopt;
     double d = 0.0;
     const char* first = s.data() + start;
     const char* last = s.data() + s.size();
-    const auto res = std::from_chars(first, last, d);
+    const auto res = fuzzy::ReadNumber(first, last, d);
     if (res.ec != std::errc() || res.ptr != last || !std::isfinite(d)) return std::nullopt;
     return d;
 }

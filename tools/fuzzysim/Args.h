@@ -20,7 +20,8 @@ public:
 
 // The arguments of one subcommand (everything after its name), split into
 // positional arguments, flags ("--json") and options with a value
-// ("--speed -1" or "--speed=-1"). Anything not declared is a UsageError.
+// ("--speed -1" or "--speed=-1"). Anything not declared, and any flag or
+// option given more than once, is a UsageError.
 class Args {
 public:
     Args(const std::vector<std::string>& args, std::vector<std::string> flags, std::vector<std::string> options = {});

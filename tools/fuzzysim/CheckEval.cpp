@@ -4,6 +4,7 @@
 #include "fuzzy/Errors.h"
 #include "fuzzy/Hints.h"
 #include "fuzzy/Messages.h"
+#include "fuzzy/Numbers.h"
 #include "fuzzy/ProjectCheck.h"
 #include "fuzzy/Language.h"
 #include "fuzzy/Text.h"
@@ -11,7 +12,6 @@
 #include <nlohmann/json.hpp>
 
 #include <array>
-#include <charconv>
 #include <cfloat>
 #include <cmath>
 #include <cstdio>
@@ -20,6 +20,7 @@
 #include <iterator>
 #include <iostream>
 #include <sstream>
+#include <vector>
 
 #include <unistd.h>
 
@@ -28,16 +29,26 @@ namespace fuzzysim {
 namespace {
 
 // Shows the engine's messages on standard error and remembers a format error.
+// Warnings wait for Flush: a file that is refused with its reason needs no
+// "could not be read" before it.
 class ToolMessages final : public fuzzy::IMessages {
 public:
-    void Warning(const std::string& text) override {
-        std::cerr << fuzzy::Fmt(fuzzy::Tr("fuzzysim", "Warnung: %1"), {text}) << '\n';
-    }
+    void Warning(const std::string& text) override { warnings_.push_back(text); }
     void Error(const std::string& text) override {
+        Flush();
         std::cerr << ErrorLine(text) << '\n';
         ++errors;
     }
+    void Flush() {
+        for (const std::string& w : warnings_)
+            std::cerr << fuzzy::Fmt(fuzzy::Tr("fuzzysim", "Warnung: %1"), {w}) << '\n';
+        warnings_.clear();
+    }
+    void Drop() { warnings_.clear(); }
     int errors = 0;
+
+private:
+    std::vector<std::string> warnings_;
 };
 
 // Installs a message sink for the lifetime of this object.
@@ -50,24 +61,19 @@ public:
 };
 
 // The shortest text that reads back as the same single-precision number.
-std::string FloatText(float v) {
-    std::array<char, 32> buf{};
-    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), v);
-    return std::string(buf.data(), res.ptr);
-}
+std::string FloatText(float v) { return fuzzy::NumberText(v); }
 
 // The same number for JSON: the double nearest to that shortest text, so
 // 0.1f appears as 0.1 and not as 0.10000000149011612.
 double JsonNumber(float v) {
     if (!std::isfinite(v)) return 0.0;
-    return std::strtod(FloatText(v).c_str(), nullptr);
+    const std::string t = FloatText(v);
+    double d = 0.0;
+    fuzzy::ReadNumber(t.data(), t.data() + t.size(), d);
+    return d;
 }
 
-std::string G9(double v) {
-    std::array<char, 40> buf{};
-    std::snprintf(buf.data(), buf.size(), "%.9g", v);
-    return buf.data();
-}
+std::string G9(double v) { return fuzzy::GeneralText(v, 9); }
 
 std::size_t Width(const std::string& utf8) { return fuzzy::text::Utf8ToCodePoints(utf8).size(); }
 
@@ -237,10 +243,17 @@ int LoadForTool(const std::string& file, Project& p) {
     MessagesScope scope(messages);
     try {
         p = fuzzy::LoadProject(file);
+    } catch (const fuzzy::EUnreadableFile& e) {
+        // The sentence names the file and says why, as the importers' do.
+        messages.Drop();
+        std::cerr << ErrorLine(e.what()) << '\n';
+        return ExitUnreadable;
     } catch (const fuzzy::EInOutError& e) {
+        messages.Flush();
         std::cerr << ErrorLine(file + ": " + e.what()) << '\n';
         return ExitUnreadable;
     }
+    messages.Flush();
     return messages.errors > 0 ? ExitFormatError : ExitOk;
 }
 
@@ -397,8 +410,12 @@ std::string NotFiniteCause(const Project& p) {
 
 // Where a file stops fitting the format, and which real lines read as 0.
 fuzzy::ProjectDiagnosis Diagnose(const std::string& file) {
+    // No more than the reader reads: the file has been opened as a regular
+    // file of at most that size, but it may have grown since.
     std::ifstream in(file, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string bytes(fuzzy::MaxProjectBytes, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
     return fuzzy::DiagnoseProject(bytes);
 }
 

@@ -51,7 +51,7 @@ int RunExport(const std::vector<std::string>& raw) {
     if (status != ExitOk) return status;
     std::string text;
     try {
-        text = exchange::Export(*format, p.A, p.B, p.Out, p.Rules, file);
+        text = exchange::Export(*format, p, file);
     } catch (const exchange::ExportError& e) {
         std::cerr << ErrorLine(file + ": " + e.what()) << '\n';
         return ExitFormatError;

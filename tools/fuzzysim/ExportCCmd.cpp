@@ -19,8 +19,9 @@ int RunExportC(const std::string& file, const std::optional<std::string>& output
     if (name) {
         if (!exchange::IsCName(*name)) {
             throw UsageError(fuzzy::Fmt(fuzzy::Tr("fuzzysim",
-                                                  "--name braucht einen C-Namen: ein Buchstabe, dann bis zu 23 "
-                                                  "Buchstaben, Ziffern oder _ (nicht %1)."),
+                                                  "--name braucht einen C-Namen: ein Kleinbuchstabe, dann bis zu 23 "
+                                                  "Kleinbuchstaben, Ziffern oder _ (nicht %1); die Makros sind der "
+                                                  "Name, gro\xC3\x9F geschrieben."),
                                         {*name}));
         }
         o.name = *name;
@@ -30,6 +31,18 @@ int RunExportC(const std::string& file, const std::optional<std::string>& output
             throw UsageError(
                 fuzzy::Fmt(fuzzy::Tr("fuzzysim", "Die Ausgabe f\xC3\xBCr --to c endet auf .c: %1"), {*output}));
         o.headerName = std::filesystem::path(exchange::CHeaderPath(*output)).filename().string();
+        if (!exchange::IsCHeaderName(o.headerName)) {
+            // The name as the message shows it: a control character would act on the terminal.
+            std::string shown = o.headerName;
+            for (char& c : shown) {
+                if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+            }
+            throw UsageError(fuzzy::Fmt(fuzzy::Tr("fuzzysim",
+                                                  "Der Name des Headers %1 l\xC3\xA4sst sich nicht sicher in "
+                                                  "#include \"...\" schreiben: keine Steuerzeichen, kein \", \\, ', / "
+                                                  "oder ??."),
+                                        {shown}));
+        }
     }
     Project p;
     const int status = LoadForTool(file, p);

@@ -256,20 +256,22 @@ int RunLoco(const std::vector<std::string>& args) {
     }
     const pemrak::JudgedRun versuch = pemrak::RunAndJudge(regler, o);
     const pemrak::RunResult& lauf = versuch.Run;
-    // A run whose state or force became NaN or infinite has no figures: it
+    // A run whose force or state became NaN or infinite has no figures: it
     // neither ran out nor came to rest.
-    for (const pemrak::TrackPoint& q : lauf.Track) {
-        if (std::isfinite(q.sCm) && std::isfinite(q.vCms) && std::isfinite(q.Kraft)) continue;
-        std::cerr << ErrorLine(
-                         std::isfinite(q.Kraft)
-                             ? fuzzy::Fmt(fuzzy::Tr("fuzzysim loco",
-                                                    "Bei t = %1 s ist der Zustand der Lok keine endliche Zahl: die "
-                                                    "Kraft des Reglers ist f\xC3\xBCr diese Lok zu gro\xC3\x9F."),
-                                          {Fixed(q.t, 3)})
-                             : fuzzy::Fmt(fuzzy::Tr("fuzzysim loco",
+    if (lauf.Aborted) {
+        std::cerr << ErrorLine(fuzzy::Fmt(fuzzy::Tr("fuzzysim loco",
                                                     "Bei t = %1 s ist die Kraft des Reglers keine "
                                                     "endliche Zahl: %2"),
-                                          {Fixed(q.t, 3), NotFiniteCause(p)}))
+                                          {Fixed(lauf.AbortedT, 3), NotFiniteCause(p)}))
+                  << '\n';
+        return ExitFormatError;
+    }
+    for (const pemrak::TrackPoint& q : lauf.Track) {
+        if (std::isfinite(q.sCm) && std::isfinite(q.vCms)) continue;
+        std::cerr << ErrorLine(fuzzy::Fmt(fuzzy::Tr("fuzzysim loco",
+                                                    "Bei t = %1 s ist der Zustand der Lok keine endliche Zahl: die "
+                                                    "Kraft des Reglers ist f\xC3\xBCr diese Lok zu gro\xC3\x9F."),
+                                          {Fixed(q.t, 3)}))
                   << '\n';
         return ExitFormatError;
     }

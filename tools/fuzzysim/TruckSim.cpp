@@ -244,7 +244,7 @@ int RunTruck(const std::vector<std::string>& args) {
     // A run that ends in NaN or infinity has no result to show: neither docked
     // nor missed, and no picture of it.
     const auto broken = std::count_if(runs.begin(), runs.end(), [](const TruckRun& r) {
-        return !std::isfinite(r.Result.X) || !std::isfinite(r.Result.Attitude);
+        return r.Result.Aborted || !std::isfinite(r.Result.X) || !std::isfinite(r.Result.Attitude);
     });
     if (broken > 0) {
         std::cerr << ErrorLine(fuzzy::Fmt(runs.size() == 1 ? fuzzy::Tr("fuzzysim truck",

@@ -42,16 +42,18 @@ float Radians(float degrees) { return static_cast<float>(static_cast<double>(deg
 
 float SteeringFromOutput(const fuzzy::TFuzzy& Ausgang) { return Radians(Ausgang.Defuzzify()); }
 
-float FuzzyControlStep(TTruck& truck, const fuzzy::Controller& c) {
-    return FuzzyControlStepFrom(truck, c, truck.Heading());
+bool FuzzyControlStep(TTruck& truck, const fuzzy::Controller& c, float* steering) {
+    return FuzzyControlStepFrom(truck, c, truck.Heading(), steering);
 }
 
-float FuzzyControlStepFrom(TTruck& truck, const fuzzy::Controller& c, float heading) {
+bool FuzzyControlStepFrom(TTruck& truck, const fuzzy::Controller& c, float heading, float* steering) {
     // The heading serves the attitude input and the step alike: computed once.
     const float out = c.Step(truck.RearX, AttitudeOfHeading(heading));
+    if (steering) *steering = out;
+    if (!std::isfinite(out)) return false;
     truck.Steering = Radians(out);
     truck.StepFrom(heading, StepSeconds);
-    return out;
+    return true;
 }
 
 bool Arrived(const TTruck& truck) { return !(truck.RearY > ArrivalY); }
@@ -81,12 +83,15 @@ RunResult RunFuzzy(const fuzzy::Controller& c, StartValues start, float speed, i
     };
     note();
     while (r.Steps < maxSteps && !Arrived(truck)) {
-        control = FuzzyControlStepFrom(truck, c, heading);
+        if (!FuzzyControlStepFrom(truck, c, heading, &control)) {
+            r.Aborted = true;
+            break;
+        }
         ++r.Steps;
         heading = truck.Heading();
         note();
     }
-    r.Arrived = Arrived(truck);
+    r.Arrived = !r.Aborted && Arrived(truck);
     r.X = truck.RearX;
     r.Attitude = AttitudeOfHeading(heading);
     return r;

@@ -44,11 +44,13 @@ void InferFromTruck(const TTruck& truck, const fuzzy::Controller& c);
 // The defuzzified output, a steering angle in degrees, in radians.
 float SteeringFromOutput(const fuzzy::TFuzzy& Ausgang);
 // One whole fuzzy control step without drawing: infer, steer, advance 0.1 s.
-// Returns the controller's output, the steering angle in degrees as the step
-// applied it (before it is turned into radians).
-float FuzzyControlStep(TTruck& truck, const fuzzy::Controller& c);
+// False, and the truck left as it was, when the controller's steering angle
+// is not a finite number: such a step cannot be driven. `steering`, where
+// given, receives the controller's output, the steering angle in degrees as
+// the step applied it (before it is turned into radians).
+bool FuzzyControlStep(TTruck& truck, const fuzzy::Controller& c, float* steering = nullptr);
 // The same with the truck's Heading() already known.
-float FuzzyControlStepFrom(TTruck& truck, const fuzzy::Controller& c, float heading);
+bool FuzzyControlStepFrom(TTruck& truck, const fuzzy::Controller& c, float heading, float* steering = nullptr);
 
 bool Arrived(const TTruck& truck);
 bool OnRoad(float rearX);
@@ -73,6 +75,7 @@ struct TrackPoint {
 struct RunResult {
     StartValues Start;
     bool Arrived = false;
+    bool Aborted = false;  // ended at a step whose steering angle was no finite number
     int Steps = 0;
     float X = 0.0f;                 // rear x at the end
     float Attitude = 0.0f;          // degrees, at the end

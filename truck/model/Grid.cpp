@@ -24,6 +24,7 @@ GridFigures Figures(const std::vector<StartRun>& runs) {
     GridFigures f;
     f.Starts = static_cast<int>(runs.size());
     for (const StartRun& r : runs) {
+        if (r.Result.Aborted) ++f.Aborted;
         if (r.Result.Arrived) {
             ++f.Arrived;
             f.WorstX = std::max(f.WorstX, double(std::fabs(r.Result.X)));

@@ -22,6 +22,7 @@ struct StartRun {
 struct GridFigures {
     int Starts = 0;
     int Arrived = 0;
+    int Aborted = 0;             // runs that ended at a steering angle that was no finite number
     int Docked = 0;              // the teaching goal met (Quality::Good)
     int MustKeepRoad = 0;        // starts whose rear point begins at x <= 0 ...
     int KeptRoad = 0;            // ... and of these the ones that never left the road

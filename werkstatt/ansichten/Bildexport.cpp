@@ -1,5 +1,6 @@
 #include "werkstatt/ansichten/Bildexport.h"
 
+#include "fuzzy/AtomicFile.h"
 #include "widgets/MessageBoxes.h"
 
 #include <QBuffer>
@@ -14,11 +15,11 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include <algorithm>
@@ -42,6 +43,11 @@ DateiWahl& Wahl() {
 QString& Ordner() {
     static QString ordner;
     return ordner;
+}
+
+QString& Projektdatei() {
+    static QString datei;
+    return datei;
 }
 
 GroessenWahl& GroesseWahl() {
@@ -165,18 +171,14 @@ bool SpeichereAnsicht(const QString& pfad, QSize groesse, const Maler& malen, QS
         return Fehler(fehler,
                       QCoreApplication::translate("ansichten::Bildexport", "Das Bild konnte nicht erzeugt werden."));
 
-    // Written beside the target and renamed at the end: a failure leaves the
-    // old file as it was.
-    QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly))
-        return Fehler(fehler,
-                      QCoreApplication::translate("ansichten::Bildexport",
-                                                  "Die Datei „%1“ kann nicht angelegt werden (keine Schreibrechte?).")
-                          .arg(Anzeigename(pfad)));
-    if (datei.write(daten) != daten.size() || !datei.commit())
-        return Fehler(fehler, QCoreApplication::translate("ansichten::Bildexport",
-                                                          "Die Datei „%1“ konnte nicht vollständig geschrieben werden.")
-                                  .arg(Anzeigename(pfad)));
+    // The one writer: replaced whole or not at all, into a device or pipe
+    // as it is, and never onto the project, under whatever name.
+    try {
+        fuzzy::WriteFileAtomic(QFile::encodeName(pfad).toStdString(), std::string_view(daten.constData(), daten.size()),
+                               QFile::encodeName(Projektdatei()).toStdString());
+    } catch (const fuzzy::ESaveError& e) {
+        return Fehler(fehler, QString::fromStdString(e.what()));
+    }
     return true;
 }
 
@@ -192,6 +194,11 @@ QString BildFilter() { return PngFilter() + QStringLiteral(";;") + SvgFilter(); 
 DateiWahl SetDateiWahl(DateiWahl wahl) { return std::exchange(Wahl(), std::move(wahl)); }
 
 void SetBildordner(const QString& ordner) { Ordner() = ordner; }
+
+void SetProjektdatei(const QString& datei) {
+    Projektdatei() = datei;
+    Ordner() = datei.isEmpty() ? QString() : QFileInfo(datei).absolutePath();
+}
 
 QString Bildordner() { return Ordner(); }
 

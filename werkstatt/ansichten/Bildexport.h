@@ -79,10 +79,14 @@ private:
     std::function<QString()> name_;
 };
 
-// The folder "Bild speichern…" starts in: the project's, set by the main
-// window whenever the project's file changes (empty: the working folder).
+// The folder "Bild speichern…" starts in (empty: the working folder).
 void SetBildordner(const QString& ordner);
 QString Bildordner();
+
+// The project's file, set by the main window whenever it changes: no picture
+// is ever written onto it (under any name or link), and its folder becomes
+// the one "Bild speichern…" starts in. Empty for an unsaved project.
+void SetProjektdatei(const QString& datei);
 
 // The save dialog of "Bild speichern…", worded as the project dialogs.
 QFileDialog* BildDialog(QWidget* parent, const QString& vorschlag);

@@ -1,12 +1,12 @@
 #include "werkstatt/ansichten/Farbskala.h"
 
 #include "fuzzy/Language.h"
+#include "fuzzy/Numbers.h"
 #include "widgets/Zahlformat.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <charconv>
 
 namespace ansichten {
 
@@ -36,9 +36,7 @@ QString KurzeZahl(float v) { return zahl::Kurz(v); }
 QString NeunStellen(float v) {
     // The workshop's style whatever the user's locale: the decimal sign of the
     // program's language, true minus.
-    std::array<char, 32> buf{};
-    const auto r = std::to_chars(buf.data(), buf.data() + buf.size(), double(v), std::chars_format::general, 9);
-    QString s = QString::fromLatin1(buf.data(), static_cast<int>(r.ptr - buf.data()));
+    QString s = QString::fromStdString(fuzzy::GeneralText(double(v), 9));
     s.replace(QLatin1Char('.'), QLatin1Char(fuzzy::DecimalSign()));
     s.replace(QLatin1Char('-'), QChar(0x2212));  // the sign and an exponent's sign
     return s;

@@ -1,6 +1,7 @@
 #include "werkstatt/ansichten/KennfeldSzene.h"
 
 #include "werkstatt/ansichten/Farbskala.h"
+#include "werkstatt/ansichten/PainterPlot.h"
 #include "widgets/Fonts.h"
 
 #include <QCoreApplication>
@@ -225,12 +226,15 @@ void Kurve(QPainter& p, const KennfeldSzene& s, const QRectF& plot) {
 // Diagonal lines 5 pixels apart, drawn as lines rather than with a pattern
 // brush: a pattern is laid out in device pixels, so on a printer or in a PDF
 // it would shrink to a grey film, and a picture saved as SVG would lose it.
+// Each line is cut to the rectangle by hand: an SVG keeps no clip, and the
+// lines would run over places where rules fire and out of the picture.
 void Schraffieren(QPainter& p, const QRectF& r) {
     p.save();
-    p.setClipRect(r, Qt::IntersectClip);
     p.setPen(QPen(QColor(0, 0, 0, 200), 1));
-    for (double t = -r.height(); t < r.width(); t += 5.0)
-        p.drawLine(QPointF(r.left() + t, r.bottom()), QPointF(r.left() + t + r.height(), r.top()));
+    for (double t = -r.height(); t < r.width(); t += 5.0) {
+        QLineF linie(QPointF(r.left() + t, r.bottom()), QPointF(r.left() + t + r.height(), r.top()));
+        if (Beschneiden(linie, r) && linie.length() > 0.0) p.drawLine(linie);
+    }
     p.restore();
 }
 

@@ -25,14 +25,31 @@ class UmbruchZeile : public QLabel {
 public:
     using QLabel::QLabel;
     void Anpassen() {
-        const int w = width() > 0 ? width() : sizeHint().width();
+        const int w = width() > 0 ? width() : QLabel::sizeHint().width();
+        // The label's height for a width never comes out below its minimum
+        // height: forgotten first, or a shorter text or a wider label would
+        // keep the height of the longest one.
+        setMinimumHeight(0);
         setMinimumHeight(text().isEmpty() ? 0 : heightForWidth(w));
+        updateGeometry();
+    }
+    // No taller than its lines: a layout with room to spare gave it more,
+    // and its lines floated in an empty band.
+    QSize sizeHint() const override {
+        QSize s = QLabel::sizeHint();
+        if (!text().isEmpty()) s.setHeight(minimumHeight());
+        return s;
     }
 
 protected:
     void resizeEvent(QResizeEvent* e) override {
         QLabel::resizeEvent(e);
         if (e->size().width() != e->oldSize().width()) Anpassen();
+    }
+    // A label laid out while hidden learns its width only when shown.
+    void showEvent(QShowEvent* e) override {
+        QLabel::showEvent(e);
+        Anpassen();
     }
 };
 
@@ -133,6 +150,34 @@ void LaborSeite::WarumBauen(QWidget* seite) {
 void LaborSeite::SchrittMelden(const ansichten::Laufschritt& s) {
     if (Warum_) Warum_->zeigeSchritt(s);
     emit schrittGewaehlt(s);
+}
+
+void LaborSeite::WarnungBauen() {
+    Warnung_ = new UmbruchZeile(this);
+    Warnung_->setObjectName(QStringLiteral("warnung"));
+    Warnung_->setWordWrap(true);
+    QSizePolicy politik = Warnung_->sizePolicy();
+    politik.setHeightForWidth(false);
+    // As tall as its lines: room to spare goes to the pictures, or stays below.
+    politik.setVerticalPolicy(QSizePolicy::Fixed);
+    Warnung_->setSizePolicy(politik);
+    Warnung_->setTextFormat(Qt::PlainText);
+    Warnung_->setStyleSheet(QStringLiteral("color: #a03000;"));
+    Warnung_->setVisible(false);
+}
+
+void LaborSeite::WarnungZeigen(const QStringList& saetze) {
+    Warnung_->setText(saetze.isEmpty() ? QString() : QStringLiteral("⚠ ") + saetze.join(QLatin1Char(' ')));
+    Warnung_->setVisible(!saetze.isEmpty());
+    static_cast<UmbruchZeile*>(Warnung_)->Anpassen();
+}
+
+QString LaborSeite::warnung() const { return Warnung_ ? Warnung_->text() : QString(); }
+
+void LaborSeite::setFahrzeug(werkstatt::Fahrzeug f, bool neuRechnen) {
+    if (f == Fahrzeug_) return;
+    Fahrzeug_ = f;
+    if (neuRechnen) NeuRechnen();
 }
 
 void LaborSeite::setVergleich(const fuzzy::Project& p, const QString& name) {

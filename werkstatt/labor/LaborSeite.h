@@ -2,6 +2,7 @@
 
 #include "fuzzy/Project.h"
 #include "werkstatt/ansichten/Inspektor.h"
+#include "werkstatt/kern/Bearbeitung.h"
 
 #include <QString>
 #include <QWidget>
@@ -44,6 +45,16 @@ public:
     void vergleichBeenden();
     bool hatVergleich() const { return HatVergleich_; }
     QLabel* vergleichZahlen() const { return VergleichZahlen_; }
+
+    // The vehicle chosen for the project (menu "Fahrzeug"). A lab for the
+    // other vehicle says so; without a choice, a lab whose own vehicle fails
+    // tries the other one and says when that one does well.
+    // Without `neuRechnen` the next setProjekt computes with it.
+    void setFahrzeug(werkstatt::Fahrzeug f, bool neuRechnen = true);
+    werkstatt::Fahrzeug fahrzeug() const { return Fahrzeug_; }
+    // What the lab warns of beside its figures: places where no rule fires,
+    // a project made for the other vehicle. Empty when nothing.
+    QString warnung() const;
     QPushButton* vergleichKnopf() const { return VergleichBtn_; }
 
 signals:
@@ -72,6 +83,9 @@ protected:
     void WarumBauen(QWidget* seite);
     // Shows a step in the inspector beside the lab and reports it.
     void SchrittMelden(const ansichten::Laufschritt& s);
+    // The line of warnings beside the figures; hidden while there are none.
+    void WarnungBauen();
+    void WarnungZeigen(const QStringList& saetze);
 
     fuzzy::Project Projekt_;
     bool HatProjekt_ = false;
@@ -86,6 +100,8 @@ protected:
     QHBoxLayout* WahlZeile_ = nullptr;
     ansichten::Inspektor* Warum_ = nullptr;
     QSplitter* Teiler_ = nullptr;
+    werkstatt::Fahrzeug Fahrzeug_ = werkstatt::Fahrzeug::Unbestimmt;
+    QLabel* Warnung_ = nullptr;
 };
 
 }  // namespace labor

@@ -39,6 +39,7 @@ QString ZeilenName(const char* spalte, int i) {
 // Dark, middle and light when printed in grey, and each with its own dash
 // pattern, so the three masses stay apart on any printer.
 QString LokLabor::EndeZusatz(const pemrak::RunFigures& k) {
+    if (k.Aborted) return tr(" (abgebrochen: die Kraft des Reglers ist keine endliche Zahl)");
     if (!k.Finite) return tr(" (abgebrochen: keine endliche Zahl)");
     return k.RanOut ? tr(" (30 cm hinter der Marke)") : QString();
 }
@@ -173,6 +174,8 @@ LokLabor::LokLabor(QWidget* parent)
     mitte->addLayout(zahlen, 1);
     mitte->addLayout(knoepfe);
     layout->addLayout(mitte);
+    WarnungBauen();
+    layout->addWidget(Warnung_);
     layout->addWidget(VergleichZahlen_);
     layout->addLayout(bilder, 1);
     Wahl_->setText(tr("Klick auf eine Kurve zeigt den Schritt dort; „Warum?“ nimmt ihn im Inspektor auseinander."));
@@ -285,6 +288,7 @@ bool LokLabor::setEinstellung(const LokEinstellung& e) {
     if (!gleich) {
         NeuRechnen();
         VergleichRechnen();
+        emit einstellungGeaendert();
     } else {
         Markieren();
     }
@@ -296,15 +300,45 @@ void LokLabor::NeuRechnen() {
     // The chosen step belongs to the runs on screen, which are about to go.
     Wahl_->setLauf(-1);
     MarkenWeg();
-    Rechnung_.Anstossen(
-        [p = Projekt_, e = Einstellung_](const std::atomic<bool>& abbruch) { return RechneLok(p, e, &abbruch); });
+    Rechnung_.Anstossen([p = Projekt_, e = Einstellung_, probe = Fahrzeug_ == werkstatt::Fahrzeug::Unbestimmt](
+                            const std::atomic<bool>& abbruch) { return RechneLok(p, e, &abbruch, probe); });
     Markieren();
+}
+
+void LokLabor::ZeigeWarnung() { WarnungZeigen(Warnungen(Ergebnis_ ? *Ergebnis_ : LokErgebnis{}, Fahrzeug_)); }
+
+QStringList LokLabor::Warnungen(const LokErgebnis& e, werkstatt::Fahrzeug f) {
+    QStringList s;
+    if (f == werkstatt::Fahrzeug::Truck)
+        s << tr(
+            "Dieses Projekt ist für den Truck gewählt (Menü Fahrzeug); das Lok-Labor fährt es trotzdem mit der "
+            "Lok.");
+    if (e.Fehler || e.Laeufe.empty()) return s;
+    if (f == werkstatt::Fahrzeug::Unbestimmt && e.TruckProbe && e.TruckProbe->Starts > 0 &&
+        2 * e.TruckProbe->Docked >= e.TruckProbe->Starts)
+        s << tr("Dieses Projekt dockt den Truck an %1 von %2 Starts an, bringt die Lok aber nie zur Ruhe: Es ist "
+                "wohl für den Truck gemacht (Menü Fahrzeug).")
+                 .arg(QString::number(e.TruckProbe->Docked), QString::number(e.TruckProbe->Starts));
+    const QString rueckfall = ansichten::KurzeZahl(e.Rueckfall);
+    if (e.KeineRegelAmStart)
+        s << tr("Am Start (s = %1 cm, v = 0 cm/s) feuert keine Regel: Die Kraft fällt auf %2 N (Anfang des "
+                "Ausgangsbereichs).")
+                 .arg(ansichten::KurzeZahl(e.Einstellung.AbstandCm), rueckfall);
+    if (e.KeineRegelUnterwegs)
+        s << tr("Unterwegs erreicht die Lok Stellen, an denen keine Regel feuert, mit %1 zuerst bei t = %2 s, "
+                "s = %3 cm, v = %4 cm/s: Dort fällt die Kraft auf %5 N.")
+                 .arg(MasseName(pemrak::LabMasses()[static_cast<std::size_t>(e.KeineRegelUnterwegs->Masse)]),
+                      Zahl(e.KeineRegelUnterwegs->T, zahl::Art::Sekunden),
+                      Zahl(e.KeineRegelUnterwegs->SCm, zahl::Art::Zentimeter),
+                      Zahl(e.KeineRegelUnterwegs->VCms, zahl::Art::CmProSekunde), rueckfall);
+    return s;
 }
 
 void LokLabor::ZeigeErgebnis(LokErgebnis&& e) {
     Ergebnis_ = std::make_shared<const LokErgebnis>(std::move(e));
     ZeigeKurven();
     ZeigeZahlen();
+    ZeigeWarnung();
     Markieren();
     LaufGewechselt();
     if (Vorgemerkt_ >= 0) waehleLauf(std::exchange(Vorgemerkt_, -1), 0);

@@ -70,9 +70,14 @@ public:
     // not by the time limit. A run whose state is no number neither ran out
     // nor came to rest: it says so.
     static QString EndeZusatz(const pemrak::RunFigures& k);
+    // What the lab says beside the figures of these runs of a project chosen
+    // for `f`: places where no rule fires, a project for the other vehicle.
+    static QStringList Warnungen(const LokErgebnis& e, werkstatt::Fahrzeug f);
 
 signals:
     void ergebnisAktualisiert();
+    // Friction, distance or step changed (the start moves with the distance).
+    void einstellungGeaendert();
 
 private:
     void FelderUebernehmen();
@@ -81,6 +86,7 @@ private:
     void VergleichWeg() override;
     void ZeigeErgebnis(LokErgebnis&& e);
     void ZeigeZahlen();
+    void ZeigeWarnung();
     void Markieren();
     void ZeigeKurven();
     void VergleichRechnen();

@@ -1,10 +1,14 @@
 #include "werkstatt/labor/LokRechnung.h"
 
+#include "fuzzy/NoRuleRegions.h"
+#include "werkstatt/labor/TruckRechnung.h"
+
 #include <QCoreApplication>
 
 namespace labor {
 
-LokErgebnis RechneLok(fuzzy::Project p, const LokEinstellung& e, const std::atomic<bool>* abbruch) {
+LokErgebnis RechneLok(fuzzy::Project p, const LokEinstellung& e, const std::atomic<bool>* abbruch,
+                      bool truckProbieren) {
     LokErgebnis r;
     r.Einstellung = e;
     const fuzzy::Controller regler(p);
@@ -25,6 +29,30 @@ LokErgebnis RechneLok(fuzzy::Project p, const LokEinstellung& e, const std::atom
         }
     }
     r.Laeufe = pemrak::RunSeries(regler, basis, pemrak::LabMasses(), {e.Dt}, abbruch);
+
+    // The controller sees s and v at every recorded moment; where no rule
+    // fires there, it hands the locomotive the output's range start.
+    fuzzy::RuleFiring feuert(p);
+    r.Rueckfall = p.Out.RangeMin;
+    r.KeineRegelAmStart = !feuert.At(e.AbstandCm, 0.0f);
+    if (!r.KeineRegelAmStart) {
+        for (std::size_t m = 0; m < r.Laeufe.size(); ++m) {
+            const std::vector<pemrak::TrackPoint>& v = r.Laeufe[m].Run.Track;
+            for (std::size_t i = 1; i < v.size(); ++i) {
+                if (r.KeineRegelUnterwegs && v[i].t >= r.KeineRegelUnterwegs->T) break;
+                if (!feuert.At(v[i].sCm, v[i].vCms)) {
+                    r.KeineRegelUnterwegs = LokStelle{static_cast<int>(m), v[i].t, v[i].sCm, v[i].vCms};
+                    break;
+                }
+            }
+        }
+    }
+    bool ruhe = false;
+    for (const pemrak::JudgedRun& l : r.Laeufe) ruhe = ruhe || l.AtRestFrom.has_value();
+    if (truckProbieren && !ruhe && !(abbruch && abbruch->load())) {
+        const TruckErgebnis t = RechneTruckRaster(p, -1.0f, abbruch, 1);
+        if (!t.Raster.Cancelled) r.TruckProbe = t.Raster.Figures;
+    }
     return r;
 }
 

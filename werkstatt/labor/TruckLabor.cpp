@@ -2,6 +2,7 @@
 
 #include "werkstatt/labor/BahnenBild.h"
 #include "werkstatt/ansichten/Bildexport.h"
+#include "werkstatt/ansichten/Farbskala.h"
 #include "werkstatt/labor/SchrittWahl.h"
 #include "werkstatt/labor/StrassenBild.h"
 #include "werkstatt/labor/Zahl.h"
@@ -151,6 +152,8 @@ TruckLabor::TruckLabor(QWidget* parent)
     MeisteSchritte_->setToolTip(TippSchritte());
     legende->setToolTip(TippAngedockt() + QStringLiteral("\n\n") + TippVerlassen());
     zahlen->addWidget(VergleichZahlen_, 2, 0, 1, 3);
+    WarnungBauen();
+    zahlen->addWidget(Warnung_, 3, 0, 1, 3);
 
     Bild_ = new StrassenBild(this);
 
@@ -192,10 +195,34 @@ void TruckLabor::NeuRechnen() {
     // The replay belongs to the project on screen, which is about to go.
     Anhalten();
     Wahl_->setLauf(-1);
-    Rechnung_.Anstossen([p = Projekt_, v = geschwindigkeit()](const std::atomic<bool>& abbruch) {
-        return RechneTruckRaster(p, v, &abbruch);
-    });
+    Rechnung_.Anstossen([p = Projekt_, v = geschwindigkeit(), probe = Fahrzeug_ == werkstatt::Fahrzeug::Unbestimmt](
+                            const std::atomic<bool>& abbruch) { return RechneTruckRaster(p, v, &abbruch, 0, probe); });
     Markieren();
+}
+
+void TruckLabor::ZeigeWarnung() { WarnungZeigen(Warnungen(Ergebnis_ ? *Ergebnis_ : TruckErgebnis{}, Fahrzeug_)); }
+
+QStringList TruckLabor::Warnungen(const TruckErgebnis& e, werkstatt::Fahrzeug f) {
+    QStringList s;
+    if (f == werkstatt::Fahrzeug::Lok)
+        s << tr(
+            "Dieses Projekt ist für die Lok gewählt (Menü Fahrzeug); das Truck-Labor fährt es trotzdem mit dem "
+            "Truck.");
+    if (!e.Definiert) return s;
+    if (f == werkstatt::Fahrzeug::Unbestimmt && e.LokProbeInRuhe.value_or(false))
+        s << tr(
+            "Dieses Projekt bringt die Lok zur Ruhe, dockt den Truck aber an weniger als der Hälfte der Starts "
+            "an: Es ist wohl für die Lok gemacht (Menü Fahrzeug).");
+    const QString rueckfall = ansichten::KurzeZahl(e.Rueckfall);
+    if (e.KeineRegelAmStart > 0)
+        s << tr("An %1 von %2 Starts feuert schon am Start keine Regel: Der Lenkwinkel fällt dort auf %3° "
+                "(Anfang des Ausgangsbereichs).")
+                 .arg(QString::number(e.KeineRegelAmStart), QString::number(e.Raster.Figures.Starts), rueckfall);
+    if (e.KeineRegelUnterwegs > 0)
+        s << tr("Bahnen, die erst unterwegs Stellen erreichen, an denen keine Regel feuert (der Lenkwinkel fällt "
+                "dort auf %1°): %2 von %3.")
+                 .arg(rueckfall, QString::number(e.KeineRegelUnterwegs), QString::number(e.Raster.Figures.Starts));
+    return s;
 }
 
 void TruckLabor::ZeigeErgebnis(TruckErgebnis&& e) {
@@ -210,6 +237,7 @@ void TruckLabor::ZeigeErgebnis(TruckErgebnis&& e) {
     Wahl_->setText(Hinweis());
     Markieren();
     ZeigeZahlen();
+    ZeigeWarnung();
     if (Vorgemerkt_ >= 0) {
         const int start = std::exchange(Vorgemerkt_, -1);
         waehleSchritt(start, 0);
@@ -243,6 +271,14 @@ void TruckLabor::ZeigeZahlen() {
     GroessteLage_->setText(
         Fett(tr("größte |Lage| am Ende:"), Zahl(z.WorstAttitude, zahl::Art::Winkel) + QStringLiteral("°")));
     MeisteSchritte_->setText(Fett(tr("meiste Schritte:"), QString::number(z.MostSteps)));
+    // A run whose steering angle was no number ended there: say so, or the
+    // figures would pass for the runs of a working controller.
+    if (z.Aborted > 0 && !rechnet())
+        Status_->setText(QStringLiteral("<span style='color:#c00000'>%1</span>")
+                             .arg(tr("%1 von %2 Läufen abgebrochen: der Lenkwinkel des Reglers ist keine endliche "
+                                     "Zahl.")
+                                      .arg(z.Aborted)
+                                      .arg(z.Starts)));
 }
 
 void TruckLabor::VergleichNeu() {

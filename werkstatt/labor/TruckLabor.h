@@ -61,6 +61,9 @@ public:
     QPushButton* speichernKnopf() const { return Speichern_; }
     // The figures as shown, one label each (for the worksheet and the tests).
     QLabel* zahl(const char* name) const;
+    // What the lab says beside the figures of these runs of a project chosen
+    // for `f`: places where no rule fires, a project for the other vehicle.
+    static QStringList Warnungen(const TruckErgebnis& e, werkstatt::Fahrzeug f);
 
 signals:
     // The controller's inputs at the point on show: rear x in m, attitude in degrees.
@@ -74,6 +77,7 @@ private:
     void VergleichWeg() override;
     void ZeigeErgebnis(TruckErgebnis&& e);
     void ZeigeZahlen();
+    void ZeigeWarnung();
     void Markieren();
     void ZeigePunkt(int k);
     void Anhalten();

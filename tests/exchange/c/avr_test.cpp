@@ -13,6 +13,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <random>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -215,6 +217,70 @@ TEST(CExportArduino, SketchBuildsWithAvrGccAlone) {
                   Quote((dir.path() / "fuzzy.o").string()) + " -o " + Quote((dir.path() / "sketch.elf").string()));
         ASSERT_EQ(link.status, 0) << example << "\n" << link.output;
         EXPECT_GT(Sizes(dir.path() / "sketch.elf")[0], 0) << example;
+    }
+}
+
+// Off the grid: random inputs over the ranges and the floats just around
+// every corner of A (where flanks end and rules fire weakly), plus `extra`.
+// The derived bound holds wherever it has a value, and no deviation exceeds
+// the largest figure the source's 8-bit paragraph states. FUZZY_AVR_RANDOM
+// sets how many random pairs (scripts/cexport-check.sh raises it).
+TEST(CExportAvrOffGrid, StaysWithinWhatTheSourceStates) {
+    SKIP_WITHOUT_AVR();
+    // One input, two falling flanks that end together near 10.5: there both
+    // memberships are tiny and single precision gets them far off.
+    fuzzy::Project flanks;
+    flanks.A = MakeVariable("x", 0, 10.5f, {{"flach", 0, 0, 2, 10.5f, 1}, {"steil", 0, 0, 9, 10.5f, 1}});
+    flanks.Out = MakeVariable("y", 0, 10, {{"klein", 0, 1, 1, 2, 1}, {"gross", 8, 9, 9, 10, 1}});
+    flanks.Rules.Set(1, 1, 1);
+    flanks.Rules.Set(1, 2, 2);
+    const char* n = std::getenv("FUZZY_AVR_RANDOM");
+    const std::size_t randomCount = n ? std::strtoul(n, nullptr, 10) : 300;
+    for (const fuzzy::Project& p : {flanks, LoadExample("lok"), LoadExample("heizung")}) {
+        std::mt19937 rng(7);
+        auto in = [&rng](const fuzzy::TFuzzy& v) {
+            return v.Defined ? std::uniform_real_distribution<float>(v.RangeMin, v.RangeMax)(rng) : 0.0f;
+        };
+        std::vector<exchange::detail::InputPoint> points = {{10.499983f, in(p.B)}};
+        for (int c = 0; c < 4 * p.A.UsedTerms(); ++c) {
+            for (float towards : {-INFINITY, INFINITY}) {
+                float x = p.A.GetParam(c / 4 + 1, c % 4 + 1);
+                for (int k = 0; k < 8; ++k) points.emplace_back(x = std::nextafter(x, towards), in(p.B));
+            }
+        }
+        for (std::size_t k = 0; k < randomCount; ++k) points.emplace_back(in(p.A), in(p.B));
+        // The largest figure before " des" in the paragraph from "8-Bit-AVR" to the comment's end.
+        const std::string text = exchange::ExportC(p, {}).source;
+        const std::string para = text.substr(text.find("8-Bit-AVR"), text.find("*/") - text.find("8-Bit-AVR"));
+        double stated = 0.0;
+        for (std::size_t at = para.find(" des"); at != std::string::npos; at = para.find(" des", at + 1)) {
+            stated = std::max(stated, std::strtod(para.substr(para.find_last_of(' ', at - 1) + 1).c_str(), nullptr));
+        }
+        const double range = double(p.Out.RangeMax) - p.Out.RangeMin;
+        double worst = 0.0;
+        long cycles = 0;
+        for (std::size_t start = 0; start < points.size(); start += 2000) {  // what fits in flash
+            const std::vector<exchange::detail::InputPoint> part(
+                points.begin() + long(start), points.begin() + long(std::min(points.size(), start + 2000)));
+            testfiles::TempDir dir;
+            const Measured m = RunOnAvr(p, part, dir.path());
+            ASSERT_TRUE(m.ok) << m.log;
+            for (std::size_t i = 0; i < part.size(); ++i) {
+                fuzzy::Project q = p;
+                const auto [a, b] = part[i];
+                const double dev =
+                    std::fabs(double(cprobe::FromBits(m.bits[i])) - cprobe::FromBits(cprobe::EngineBits(q, a, b)));
+                const double bound = exchange::SinglePrecisionBound(p, a, b);
+                EXPECT_TRUE(std::isinf(bound) || dev <= bound) << p.A.Name << " at " << a << ", " << b;
+                EXPECT_LE(dev / range, stated) << p.A.Name << " at " << a << ", " << b;
+                worst = std::max(worst, dev / range);
+            }
+            cycles = std::max(cycles, *std::max_element(m.cycles.begin(), m.cycles.end()));
+        }
+        std::printf(
+            "%s: %zu Punkte abseits des Rasters, gr\xC3\xB6\xC3\x9Fte Abweichung %.3g des Bereichs "
+            "(angegeben %.3g), %ld Takte = %.3f ms\n",
+            p.A.Name.c_str(), points.size(), worst, stated, cycles, cycles / kClock * 1e3);
     }
 }
 

@@ -79,6 +79,10 @@ TEST_F(CExportCommand, RefusesWrongCalls) {
         {{"export", kTruck, "--to", "c", "--name", "a-b"}, "C-Namen"},
         {{"export", kTruck, "--to", "fll", "--name", "regler"}, "--name gilt nur"},
         {{"export", kTruck, "--to", "c", "-o", "regler.txt"}, "endet auf .c"},
+        // A name whose upper case another name shares; a file name that would become code.
+        {{"export", kTruck, "--to", "c", "--name", "AB"}, "Kleinbuchstabe"},
+        {{"export", kTruck, "-o", "p.h\"\nint injected(void) { return 42; }\n#include \"p.c"}, "#include"},
+        {{"export", kTruck, "-o", "a\"b.c"}, "#include"},
         {{"export", kTruck, "--to", "cpp"}, "fll, fis, fcl oder c"},
     };
     for (const Case& c : cases) {
@@ -106,6 +110,24 @@ TEST_F(CExportCommand, NeverOverwritesTheProject) {
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(Read(project), bytes);
     EXPECT_FALSE(fs::exists(dir.path() / "link.h"));
+}
+
+// Under a file size limit the header was replaced before the source failed:
+// a new header beside the old source, a pair that no longer compiles.
+TEST_F(CExportCommand, FileSizeLimitKeepsTheOldPairWhole) {
+    ASSERT_EQ(Fuzzysim({"export", kTruck, "--to", "c", "-o", "paar.c"}).status, 0);
+    const std::string header = Read(dir.path() / "paar.h"), source = Read(dir.path() / "paar.c");
+    // Room for a header, not for a source.
+    ASSERT_LT(header.size() + 2048, source.size());
+    const std::string kib = std::to_string(header.size() / 1024 + 2);
+    const auto r = cprobe::Shell("cd " + Quote(dir.path().string()) + " && bash -c " +
+                                 Quote("ulimit -f " + kib + " && " + Quote(FUZZYSIM_BIN) + " export " + Quote(kTruck) +
+                                       " --to c --name neu -o paar.c"));
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.output.find("kein Platz"), std::string::npos) << r.output;
+    EXPECT_EQ(Read(dir.path() / "paar.h"), header);
+    EXPECT_EQ(Read(dir.path() / "paar.c"), source);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 2);
 }
 
 TEST_F(CExportCommand, UnwritableFolderFailsWithoutFiles) {

@@ -3,12 +3,16 @@
 #include "tests/exchange/c/CProbe.h"
 #include "tests/fuzzy/EngineTest.h"
 #include "exchange/ExportC.h"
+#include "tests/exchange/Examples.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -40,7 +44,9 @@ struct NameCase {
 
 TEST(CExport, AcceptsOnlyNamesThatPrefixCIdentifiers) {
     const NameCase cases[] = {{"fuzzy", true},
-                              {"Regler_2", true},
+                              {"regler_2", true},
+                              {"Regler_2", false},  // upper case: would share REGLER_2_... with regler_2
+                              {"AB", false},
                               {"x", true},
                               {"abcdefghijklmnopqrstuvwx", true},  // 24
                               {"abcdefghijklmnopqrstuvwxy", false},
@@ -146,6 +152,15 @@ TEST(CExport, NamesThatAreNoIdentifiersStillCompile) {
         EXPECT_EQ(out.status, 0) << cc << "\n" << out.output;
     }
     if (tried == 0) GTEST_SKIP() << "weder gcc noch clang gefunden";
+    // Without its comments, as the preprocessor keeps it, the code is that of plain names.
+    auto code = [&dir](const std::string& text) {
+        const std::string f = dir.Write("code.c", text);
+        return cprobe::Shell("(gcc -fpreprocessed -dD -E -P " + cprobe::Quote(f) + " 2>/dev/null)").output;
+    };
+    o.quelle = "klein.fuz";
+    const exchange::CExport plain = exchange::ExportC(Small(), o);
+    EXPECT_EQ(code(e.source), code(plain.source));
+    EXPECT_EQ(code(e.header), code(plain.header));
 }
 
 // Newer standards take the other branch of the compile-time checks.
@@ -194,6 +209,109 @@ TEST(CExport, InfiniteCentroidCompilesAndMatches) {
     for (std::size_t i = 0; i < cases.size(); ++i) {
         EXPECT_TRUE(cprobe::SameResult(run.bits[i], cprobe::EngineBits(p, cases[i].a, cases[i].b)))
             << cases[i].a << ", " << cases[i].b;
+    }
+}
+
+// Where the result could differ the source stops, naming the cause; where it
+// cannot (FLT_EVAL_METHOD 16 with _Float16, contraction in ISO mode, where GCC
+// sets __GCC_IEC_559 to 0 too) it compiles. Rows whose mode this compiler
+// lacks (condition false) are left out.
+TEST(CExport, BuildsOnlyWhereTheResultCannotDiffer) {
+    struct Case {
+        std::string flags, condition;
+        const char* says;  // nullptr: compiles cleanly
+    };
+    const Case cases[] = {
+        {"-std=c99 -fsingle-precision-constant", "1", "fsingle_precision_constant"},
+        {"-std=c11 -fsingle-precision-constant", "1", "-fsingle-precision-constant"},
+        {"-std=c99 -fno-signed-zeros", "1", "-fno-signed-zeros"},
+        {"-std=c99 -freciprocal-math", "1", "-freciprocal-math"},
+        {"-std=c89", "1", "C99 oder neuer"},
+        {"-std=c99 -m32 -ffreestanding -mfpmath=387", "FLT_EVAL_METHOD == 2", "-mfpmath=sse"},
+        {"-std=gnu11 -mavx512fp16", "FLT_EVAL_METHOD == 16", nullptr},
+        {"-std=c99 -ffp-contract=fast", "1", nullptr},
+    };
+    if (!cprobe::Have("gcc")) GTEST_SKIP() << "gcc fehlt";
+    testfiles::TempDir dir;
+    const exchange::CExport e = Export(Small());
+    dir.Write("fuzzy.h", e.header);
+    const std::string src = dir.Write("fuzzy.c", e.source);
+    for (const Case& c : cases) {
+        const std::string probe =
+            dir.Write("probe.c", "#include <float.h>\n#if !(" + c.condition + ")\n#error\n#endif\nint probe;\n");
+        const std::string gcc = "gcc -Wall -Wextra -pedantic -Werror " + c.flags + " -o /dev/null -c ";
+        if (cprobe::Shell(gcc + cprobe::Quote(probe)).status != 0) continue;
+        const cprobe::Outcome o = cprobe::Shell(gcc + cprobe::Quote(src));
+        EXPECT_EQ(o.status == 0, c.says == nullptr) << c.flags << "\n" << o.output;
+        EXPECT_TRUE(!c.says || o.output.find(c.says) != std::string::npos) << c.flags << "\n" << o.output;
+    }
+}
+
+// The range macros in C++11 and C++14 (no hexadecimal floating constants
+// there) and C++17: exactly the project's floats, subnormal and largest ones too.
+TEST(CExport, RangeMacrosAreExactInEveryCxx) {
+    fuzzy::Project p = Small();
+    p.A.RangeMin = -0.0f;
+    p.A.RangeMax = std::numeric_limits<float>::denorm_min();
+    p.B.RangeMin = 0.1f;
+    p.B.RangeMax = std::numeric_limits<float>::max();
+    testfiles::TempDir dir;
+    dir.Write("fuzzy.h", Export(p).header);
+    const std::string prog = dir.Write(
+        "m.cpp",
+        "#include \"fuzzy.h\"\n#include <cstdio>\n#include <cstring>\n#include <initializer_list>\nint main() {\n"
+        "    for (float x : {FUZZY_A_MIN, FUZZY_A_MAX, FUZZY_B_MIN, FUZZY_B_MAX}) {\n"
+        "        unsigned u;\n        std::memcpy(&u, &x, 4);\n"
+        "        std::printf(\"%u \", u);\n    }\n}\n");
+    std::string want;
+    for (float x : {p.A.RangeMin, p.A.RangeMax, p.B.RangeMin, p.B.RangeMax})
+        want += std::to_string(cprobe::Bits(x)) + " ";
+    for (const char* cxx : {"g++", "clang++"}) {
+        if (!cprobe::Have(cxx)) continue;
+        for (const char* standard : {"-std=c++11", "-std=c++14", "-std=c++17"}) {
+            const std::string exe = (dir.path() / "m").string();
+            const cprobe::Outcome built =
+                cprobe::Shell(std::string(cxx) + " " + standard + " -Wall -pedantic -Werror " + cprobe::Quote(prog) +
+                              " -o " + cprobe::Quote(exe));
+            ASSERT_EQ(built.status, 0) << cxx << " " << standard << "\n" << built.output;
+            EXPECT_EQ(cprobe::Shell(cprobe::Quote(exe)).output, want) << cxx << " " << standard;
+        }
+    }
+}
+
+// SOURCE_DATE_EPOCH as reproducible builds define it (seconds, UTC); anything
+// else in it is refused rather than replaced by today.
+TEST(CExport, DateFollowsSourceDateEpoch) {
+    const std::pair<const char*, const char*> cases[] = {{"0", "1970-01-01"},
+                                                         {"1700000000", "2023-11-14"},
+                                                         {"253402300799", "9999-12-31"},
+                                                         {"", nullptr},
+                                                         {"-1", nullptr},
+                                                         {"1e9", nullptr},
+                                                         {"253402300800", nullptr}};
+    for (const auto& [value, date] : cases) {
+        ::setenv("SOURCE_DATE_EPOCH", value, 1);
+        exchange::CExportOptions o;
+        if (date == nullptr) {
+            EXPECT_THROW(exchange::ExportC(Small(), o), exchange::ExportError) << value;
+        } else {
+            EXPECT_NE(exchange::ExportC(Small(), o).source.find(std::string("am ") + date), std::string::npos) << value;
+        }
+    }
+    ::unsetenv("SOURCE_DATE_EPOCH");
+}
+
+// What the header says of NaN and infinite inputs: the range's start, as
+// when no rule fires (the generated step gives the engine's bits).
+TEST(CExport, OddInputsGiveWhatTheHeaderSays) {
+    constexpr float inf = std::numeric_limits<float>::infinity();
+    for (const char* example : {"beispiel", "heizung", "truck", "truck_einachsig", "lok"}) {
+        fuzzy::Project p = LoadExample(example);
+        EXPECT_NE(Export(p).header.find("FUZZY_OUT_MIN, der Bereichsanfang"), std::string::npos) << example;
+        for (const auto& [a, b] : {std::pair{NAN, 1.0f}, {inf, 1.0f}, {-inf, 1.0f}, {1.0f, NAN}, {1.0f, -inf}}) {
+            if (!p.B.Defined && b != 1.0f) continue;
+            EXPECT_EQ(cprobe::EngineBits(p, a, b), cprobe::Bits(p.Out.RangeMin)) << example << " " << a << ", " << b;
+        }
     }
 }
 

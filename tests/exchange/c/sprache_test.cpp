@@ -122,7 +122,8 @@ TEST(EnglishCExport, RefusesInEnglish) {
     };
     const Case cases[] = {
         {"name", "2regler", [](fuzzy::Project&) {},
-         "The name “2regler” is no use as a C name: a letter, then up to 23 letters, digits or _."},
+         "The name “2regler” is no use as a C name: a lower-case letter, then up to 23 lower-case letters, digits "
+         "or _ (the macros are the name in upper case)."},
         {"no input", "fuzzy", [](fuzzy::Project& p) { p.A.Defined = false; },
          "The project has no input A with terms; it cannot be exported."},
         {"centroid", "fuzzy",

@@ -136,6 +136,14 @@ TEST_F(PemrakTest, StartUpFollowsTheCommandLine) {
          "Pemrak 2.0",
          false,
          {{MessageKind::Warning, "Daten konnten nicht gelesen werden!"}, {MessageKind::Error, "E/A-Fehler 103."}}},
+        // A device or a pipe said "E/A-Fehler 103" where the importers say what it is.
+        {"a device",
+         {QStringLiteral("/dev/null")},
+         "Pemrak 2.0",
+         false,
+         {{MessageKind::Warning, "Daten konnten nicht gelesen werden!"},
+          {MessageKind::Error,
+           "Die Datei „/dev/null“ ist keine gewöhnliche Datei (ein Gerät oder eine Pipe) und wird nicht gelesen."}}},
         {"two arguments load nothing", {LokFuz, LokFuz}, "Pemrak 2.0", false, {}},
     };
     for (const StartFall& f : faelle) {

@@ -5,6 +5,7 @@
 #include "loco/app/Info.h"
 #include "widgets/Ks.h"
 #include "loco/app/Main.h"
+#include "tests/support/Kuerzel.h"
 #include "tests/support/MessageRecorder.h"
 #include "loco/app/PlotForm.h"
 #include "loco/app/Programm.h"
@@ -73,6 +74,14 @@ TEST_P(PemrakSprache, EveryTextIsTranslated) {
 
 TEST_P(PemrakSprache, EveryEnglishTextFitsItsBox) {
     const QStringList fehler = textepassen::NichtPassendAufEnglisch<Programm>(GetParam().holen, Kataloge);
+    EXPECT_TRUE(fehler.isEmpty()) << fehler.join(QLatin1Char('\n')).toStdString();
+}
+
+// Alt+letter reaches one entry only: no two of one menu or of the window share it.
+TEST_P(PemrakSprache, NoTwoEntriesShareAMnemonic) {
+    const QStringList fehler = testsupport::DoppelteKuerzelBeiderSprachen(
+        [] { return std::make_unique<Programm>(QStringList{}); },
+        [this](std::unique_ptr<Programm>& p) { return GetParam().holen(*p); }, Kataloge);
     EXPECT_TRUE(fehler.isEmpty()) << fehler.join(QLatin1Char('\n')).toStdString();
 }
 

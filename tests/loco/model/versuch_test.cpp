@@ -2,21 +2,14 @@
 // printed for the shipped project before the runs moved into the model library.
 #include "loco/model/LocoVersuch.h"
 
+#include "tests/support/FrozenExamples.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <string>
 
 namespace {
-
-struct Loaded {
-    fuzzy::TFuzzy A, B, Out;
-    fuzzy::RuleTable Rules;
-    explicit Loaded(const std::string& name) {
-        fuzzy::LoadProject(std::string(FUZZY_SOURCE_DIR) + "/tests/data/" + name, A, B, Out, Rules);
-    }
-    fuzzy::Controller Lok() { return {A, B, Out, Rules}; }
-};
 
 struct LocoCase {
     const char* name;
@@ -39,11 +32,11 @@ class LocoFiguresTest : public ::testing::TestWithParam<LocoCase> {};
 
 TEST_P(LocoFiguresTest, FiguresAreThoseFuzzysimPrinted) {
     const LocoCase& c = GetParam();
-    Loaded p("lok.fuz");
+    fuzzy::Project p = FrozenExample("lok.fuz");
     pemrak::RunOptions o;
     o.Start.Masse = c.masse;
     o.Dt = c.dt;
-    const pemrak::JudgedRun v = pemrak::RunAndJudge(p.Lok(), o);
+    const pemrak::JudgedRun v = pemrak::RunAndJudge(fuzzy::Controller(p), o);
     ASSERT_TRUE(v.AtRestFrom.has_value());
     ASSERT_TRUE(v.ExactFrom.has_value());
     EXPECT_NEAR(*v.AtRestFrom, c.inRuheAb, 0.0005f);
@@ -59,12 +52,12 @@ INSTANTIATE_TEST_SUITE_P(Shipped, LocoFiguresTest, ::testing::ValuesIn(kLocoCase
                          [](const auto& i) { return std::string(i.param.name); });
 
 TEST(VersuchsreiheTest, EveryMassWithEveryStepMassesOutside) {
-    Loaded p("lok.fuz");
+    fuzzy::Project p = FrozenExample("lok.fuz");
     pemrak::RunOptions basis;
     basis.Start.Reibung = 2.5f;
     basis.Start.AbstandCm = 80.0f;
     basis.MaxTime = 5.0f;
-    const auto reihe = pemrak::RunSeries(p.Lok(), basis, pemrak::LabMasses(), pemrak::LabSteps());
+    const auto reihe = pemrak::RunSeries(fuzzy::Controller(p), basis, pemrak::LabMasses(), pemrak::LabSteps());
     ASSERT_EQ(reihe.size(), 6u);
     const float massen[] = {1, 1, 2, 2, 4, 4};
     const float schritte[] = {0.055f, 0.1f, 0.055f, 0.1f, 0.055f, 0.1f};
@@ -79,9 +72,9 @@ TEST(VersuchsreiheTest, EveryMassWithEveryStepMassesOutside) {
 }
 
 TEST(VersuchsreiheTest, ASetCancelFlagMakesNoFurtherRun) {
-    Loaded p("lok.fuz");
+    fuzzy::Project p = FrozenExample("lok.fuz");
     std::atomic<bool> cancel{true};
-    EXPECT_TRUE(pemrak::RunSeries(p.Lok(), {}, pemrak::LabMasses(), pemrak::LabSteps(), &cancel).empty());
+    EXPECT_TRUE(pemrak::RunSeries(fuzzy::Controller(p), {}, pemrak::LabMasses(), pemrak::LabSteps(), &cancel).empty());
 }
 
 }  // namespace

@@ -40,9 +40,10 @@ std::map<std::string, std::string> Snapshot(const fs::path& dir) {
     std::map<std::string, std::string> s;
     for (const auto& e : fs::directory_iterator(dir)) {
         const auto st = fs::symlink_status(e.path());
-        std::string what = fs::is_symlink(st)        ? "link " + fs::read_symlink(e.path()).string()
-                           : fs::is_regular_file(st) ? Contents(e.path())
-                                                     : "special";
+        std::string what = fs::is_symlink(st) ? "link " + fs::read_symlink(e.path()).string()
+                           : fs::is_regular_file(st) && fs::file_size(e.path()) > (1u << 20) ? "large file"
+                           : fs::is_regular_file(st)                                         ? Contents(e.path())
+                                                                                             : "special";
         s[e.path().filename().string()] = what;
     }
     return s;
@@ -103,6 +104,15 @@ void Stretched(const fs::path& dir, const char* example, const char* name) {
     fuzzy::SaveProject((dir / name).string(), p);
 }
 
+// An example whose input terms are 3.4e38 high: where two rules fire, the
+// centroid's sums overflow and the controller gives no number.
+void Towering(const fs::path& dir, const char* example) {
+    fuzzy::Project p = fuzzy::LoadProject(kSource + example);
+    for (fuzzy::TFuzzy* v : {&p.A, &p.B})
+        for (int i = 1; i <= v->UsedTerms(); ++i) v->SetParam(i, fuzzy::ParamH, 3.4e38f);
+    fuzzy::SaveProject((dir / "hoch.fuz").string(), p);
+}
+
 const std::vector<Case>& Cases() {
     static const std::vector<Case> table = {
         {"ImportFifo", [](const fs::path& d) { ::mkfifo((d / "p.fll").c_str(), 0600); }, "import p.fll -o p.fuz", 2,
@@ -137,6 +147,22 @@ const std::vector<Case>& Cases() {
              fs::create_hard_link(d / "lok.fuz", d / "lok.svg");
          },
          "loco lok.fuz --svg lok.svg", 2, "Eingabedatei selbst"},
+        // A project that is no file to read, or far too large for one: a 3 GB
+        // sparse file of one endless line was read until std::bad_alloc.
+        {"ProjectFifo", [](const fs::path& d) { ::mkfifo((d / "p.fuz").c_str(), 0600); }, "check p.fuz", 2,
+         "p.fuz\xE2\x80\x9C ist keine gew\xC3\xB6hnliche Datei (ein Ger\xC3\xA4t oder eine Pipe)"},
+        {"ProjectHugeSparse",
+         [](const fs::path& d) {
+             std::ofstream(d / "riesig.fuz").close();
+             fs::resize_file(d / "riesig.fuz", 3ull << 30);
+         },
+         "export riesig.fuz --to fll", 2,
+         "gr\xC3\xB6\xC3\x9F"
+         "er als 1 MB"},
+        // An option given twice: `--to c --to fll -o x.c` wrote FLL into x.c.
+        {"ExportToTwice", Projects, "export k.fuz --to c --to fll -o x.c", 2, "--to ist mehr als einmal"},
+        {"ExportNameTwice", Projects, "export k.fuz --to c --name a --name b -o x.c", 2, "--name ist mehr als einmal"},
+        {"CheckJsonTwice", Projects, "check k.fuz --json --json", 2, "--json ist mehr als einmal"},
         // Option values that gave NaN, infinities or runs far off with exit 0.
         {"LocoStepHuge", Projects, "loco lok.fuz --dt 1e300", 2,
          "--dt erwartet einen Zeitschritt in s von 1e-05 bis 1"},
@@ -159,6 +185,10 @@ const std::vector<Case>& Cases() {
          "truck gross.fuz --grid --svg bahn.svg", 1, "nicht bei endlichen Zahlen"},
         {"LocoOverflowingOutput", [](const fs::path& d) { Stretched(d, "lok.fuz", "gross.fuz"); },
          "loco gross.fuz --svg lauf.svg", 1, "keine endliche Zahl"},
+        // Steps without a number ran on with steering 0 or force 0.
+        {"TruckTallTerms", [](const fs::path& d) { Towering(d, "truck.fuz"); }, "truck hoch.fuz --start -10,20", 1,
+         "nicht bei endlichen Zahlen"},
+        {"LocoTallTerms", [](const fs::path& d) { Towering(d, "lok.fuz"); }, "loco hoch.fuz", 1, "keine endliche Zahl"},
     };
     return table;
 }

@@ -6,6 +6,7 @@
 #include "truck/app/Help.h"
 #include "truck/app/Info.h"
 #include "truck/app/Main.h"
+#include "tests/support/Kuerzel.h"
 #include "tests/support/MessageRecorder.h"
 #include "truck/app/Programm.h"
 #include "dialogs/RegEdit.h"
@@ -78,6 +79,14 @@ TEST_P(DorvaneSprache, EveryTextIsTranslated) {
 
 TEST_P(DorvaneSprache, EveryEnglishTextFitsItsBox) {
     const QStringList fehler = textepassen::NichtPassendAufEnglisch<Programm>(GetParam().holen, Kataloge);
+    EXPECT_TRUE(fehler.isEmpty()) << fehler.join(QLatin1Char('\n')).toStdString();
+}
+
+// Alt+letter reaches one entry only: no two of one menu or of the window share it.
+TEST_P(DorvaneSprache, NoTwoEntriesShareAMnemonic) {
+    const QStringList fehler = testsupport::DoppelteKuerzelBeiderSprachen(
+        [] { return std::make_unique<Programm>(QStringList{}); },
+        [this](std::unique_ptr<Programm>& p) { return GetParam().holen(*p); }, Kataloge);
     EXPECT_TRUE(fehler.isEmpty()) << fehler.join(QLatin1Char('\n')).toStdString();
 }
 

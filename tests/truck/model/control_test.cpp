@@ -3,7 +3,11 @@
 #include "truck/model/Control.h"
 #include "tools/fuzzysim/TruckSim.h"
 
+#include "truck/model/Grid.h"
+
 #include <gtest/gtest.h>
+
+#include <limits>
 
 #include <cmath>
 #include <string>
@@ -38,6 +42,36 @@ struct EmptyController {
     fuzzy::RuleTable rules;
     fuzzy::Controller c{a, b, out, rules};
 };
+
+// A controller whose steering angle is no finite number stops the run at that
+// step, counted as aborted: never as arrived, and the truck keeps its place.
+float NotANumber(float, float) { return std::numeric_limits<float>::quiet_NaN(); }
+float Infinite(float, float) { return std::numeric_limits<float>::infinity(); }
+
+struct AbortCase {
+    const char* name;
+    fuzzy::Controller::CompiledStepFn step;
+};
+
+class NonFiniteSteering : public testing::TestWithParam<AbortCase> {};
+
+TEST_P(NonFiniteSteering, EndsTheRunAsAbortedWhereItStands) {
+    EmptyController e;
+    e.c.CompiledStep = GetParam().step;
+    const RunResult r = RunFuzzy(e.c, {-10.0f, 20.0f}, -1.0f, DefaultMaxSteps, true);
+    EXPECT_TRUE(r.Aborted);
+    EXPECT_FALSE(r.Arrived);
+    EXPECT_EQ(r.Steps, 0);
+    EXPECT_TRUE(std::isfinite(r.X));
+    EXPECT_FALSE(Judge(r, RearXAtStart(r.Start)).Good());
+    const GridFigures f = Figures({StartRun{r, Judge(r, RearXAtStart(r.Start)), RearXAtStart(r.Start)}});
+    EXPECT_EQ(f.Aborted, 1);
+    EXPECT_EQ(f.Arrived, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Control, NonFiniteSteering,
+                         testing::Values(AbortCase{"NaN", NotANumber}, AbortCase{"Infinity", Infinite}),
+                         [](const testing::TestParamInfo<AbortCase>& i) { return std::string(i.param.name); });
 
 TEST(ControlRun, WithoutAProjectTheTruckBacksStraightDown) {
     EmptyController e;

@@ -2,6 +2,8 @@
 // these projects before the runs moved into the model library.
 #include "truck/model/Grid.h"
 
+#include "tests/support/FrozenExamples.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -9,15 +11,6 @@
 #include <string>
 
 namespace {
-
-struct Loaded {
-    fuzzy::TFuzzy A, B, Out;
-    fuzzy::RuleTable Rules;
-    explicit Loaded(const std::string& name) {
-        fuzzy::LoadProject(std::string(FUZZY_SOURCE_DIR) + "/tests/data/" + name, A, B, Out, Rules);
-    }
-    fuzzy::Controller Truck() { return {A, B, Out, Rules}; }
-};
 
 struct GridCase {
     const char* name;
@@ -39,8 +32,8 @@ class GridFiguresTest : public ::testing::TestWithParam<GridCase> {};
 
 TEST_P(GridFiguresTest, FiguresAreThoseFuzzysimPrinted) {
     const GridCase& g = GetParam();
-    Loaded p(g.file);
-    const dorvane::GridRun run = dorvane::RunGrid(p.Truck(), g.speed, false);
+    fuzzy::Project p = FrozenExample(g.file);
+    const dorvane::GridRun run = dorvane::RunGrid(fuzzy::Controller(p), g.speed, false);
     const dorvane::GridFigures& f = run.Figures;
     EXPECT_FALSE(run.Cancelled);
     EXPECT_EQ(run.Speed, g.speed);
@@ -60,9 +53,9 @@ INSTANTIATE_TEST_SUITE_P(Shipped, GridFiguresTest, ::testing::ValuesIn(kGridCase
                          [](const auto& i) { return std::string(i.param.name); });
 
 TEST(GridRunTest, TrajectoriesHoldEveryStepAndDoNotChangeTheFigures) {
-    Loaded p("truck.fuz");
-    const dorvane::GridRun with = dorvane::RunGrid(p.Truck(), -10.0f, true);
-    const dorvane::GridRun without = dorvane::RunGrid(p.Truck(), -10.0f, false);
+    fuzzy::Project p = FrozenExample("truck.fuz");
+    const dorvane::GridRun with = dorvane::RunGrid(fuzzy::Controller(p), -10.0f, true);
+    const dorvane::GridRun without = dorvane::RunGrid(fuzzy::Controller(p), -10.0f, false);
     ASSERT_EQ(with.Runs.size(), without.Runs.size());
     for (std::size_t i = 0; i < with.Runs.size(); ++i) {
         const auto& r = with.Runs[i].Result;
@@ -78,9 +71,9 @@ TEST(GridRunTest, TrajectoriesHoldEveryStepAndDoNotChangeTheFigures) {
 }
 
 TEST(GridRunTest, ASetCancelFlagRunsNoFurtherStart) {
-    Loaded p("truck.fuz");
+    fuzzy::Project p = FrozenExample("truck.fuz");
     std::atomic<bool> cancel{true};
-    const dorvane::GridRun g = dorvane::RunGrid(p.Truck(), -1.0f, true, dorvane::DefaultMaxSteps, &cancel);
+    const dorvane::GridRun g = dorvane::RunGrid(fuzzy::Controller(p), -1.0f, true, dorvane::DefaultMaxSteps, &cancel);
     EXPECT_TRUE(g.Cancelled);
     EXPECT_TRUE(g.Runs.empty());
     EXPECT_EQ(g.Figures.Starts, 0);

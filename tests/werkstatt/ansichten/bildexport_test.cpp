@@ -98,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
                                [](const QTemporaryDir& d) { return d.filePath(QStringLiteral("alt.png/bild.svg")); },
                                "existiert nicht"},
                     FehlerFall{"UnwritablePlace", [](const QTemporaryDir&) { return QStringLiteral("/proc/bild.png"); },
-                               "kann nicht angelegt werden"}),
+                               "nicht gespeichert"}),
     [](const testing::TestParamInfo<FehlerFall>& i) { return std::string(i.param.name); });
 
 TEST(Bildexport, DirectoryNamedLikeAPictureIsRefused) {

@@ -6,6 +6,7 @@
 #include "werkstatt/ansichten/Farbskala.h"
 #include "fuzzy/NoRuleRegions.h"
 
+#include "tests/support/SvgTexte.h"
 #include "widgets/Zahlformat.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,8 @@
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTransform>
+#include <QXmlStreamReader>
 
 #include <algorithm>
 
@@ -249,5 +252,86 @@ TEST(KennfeldAnsicht, HatchingChangesThePixelsOfTheDeadPlaceOnly) {
     const QPoint mitte = ansichten::PixelPunkt(v.k.szene(), v.groesse(), QPointF(0.0, 0.0)).toPoint();
     EXPECT_EQ(mit.pixel(mitte), leer.pixel(mitte));
 }
+
+}  // namespace
+
+// --- the hatching in a saved SVG ----------------------------------------------------
+
+namespace {
+
+// The strokes of the hatching (black at 200 of 255) in an SVG, on the picture.
+std::vector<QLineF> Schraffurstriche(const QByteArray& svg) {
+    std::vector<QLineF> striche;
+    QXmlStreamReader r(svg);
+    std::vector<std::pair<QTransform, bool>> stapel{{QTransform(), false}};
+    while (!r.atEnd()) {
+        r.readNext();
+        const auto a = r.attributes();
+        if (r.isStartElement() && r.name() == QLatin1String("g")) {
+            auto g = stapel.back();
+            if (a.hasAttribute(QLatin1String("transform")))
+                g.first = testsupport::Matrix(a.value(QLatin1String("transform")).toString()) * g.first;
+            if (a.hasAttribute(QLatin1String("stroke")))
+                g.second = a.value(QLatin1String("stroke")) == QLatin1String("#000000") &&
+                           std::fabs(a.value(QLatin1String("stroke-opacity")).toDouble() - 200.0 / 255.0) < 1e-3;
+            stapel.push_back(g);
+        } else if (r.isEndElement() && r.name() == QLatin1String("g") && stapel.size() > 1) {
+            stapel.pop_back();
+        } else if (r.isStartElement() && stapel.back().second && r.name() == QLatin1String("polyline")) {
+            QPolygonF pt;
+            for (const QString& xy :
+                 a.value(QLatin1String("points")).toString().split(QLatin1Char(' '), Qt::SkipEmptyParts))
+                pt << stapel.back().first.map(QPointF(xy.section(QLatin1Char(','), 0, 0).toDouble(),
+                                                      xy.section(QLatin1Char(','), 1, 1).toDouble()));
+            for (int k = 1; k < pt.size(); ++k) striche.emplace_back(pt[k - 1], pt[k]);
+        }
+    }
+    return striche;
+}
+
+fuzzy::Project LokOhneErsteSpalte() {
+    fuzzy::Project p = ansichtentest::LokOhneLuecke();
+    for (int r = 1; r <= 5; ++r) p.Rules.Set(r, 1, 0);
+    return p;
+}
+
+class SvgSchraffur : public testing::TestWithParam<fuzzy::Project (*)()> {};
+
+// Every stroke lies in the picture and over a place where the engine finds
+// no rule firing (widened by the least width a single value gets), or in the
+// legend's sample.
+TEST_P(SvgSchraffur, StaysOverPlacesWithoutAFiringRuleAndInsideThePicture) {
+    ansichten::KennfeldSzene s;
+    s.projekt = GetParam()();
+    s.gitter = fuzzy::ComputeSurface(s.projekt, s.projekt.B.Defined ? 201 : 401, 201);
+    ansichten::SzeneAufbereiten(s);
+    const QSize g(794, 600);
+    const std::vector<QLineF> striche =
+        Schraffurstriche(testsupport::AlsSvg(g, [&](QPainter& q, QSize z) { ansichten::MaleKennfeld(q, z, s); }));
+    ASSERT_GT(striche.size(), 3u);
+    const QRectF plot = ansichten::KennfeldAufteilen(g, s.gitter.TwoInputs).plot;
+    std::vector<QRectF> erlaubt{ansichten::SchraffurLegende(s, g).adjusted(-1, -1, 1, 1)};
+    for (const fuzzy::NoRuleBox& b : s.keineRegel.Boxes) {
+        QRectF r(ansichten::PixelPunkt(s, g, QPointF(b.A.Low.Value, b.HasB ? b.B.Low.Value : 0.0)),
+                 ansichten::PixelPunkt(s, g, QPointF(b.A.High.Value, b.HasB ? b.B.High.Value : 0.0)));
+        r = r.normalized();
+        if (!b.HasB) r = QRectF(r.left(), plot.top(), r.width(), plot.height());
+        const double w = ansichten::Mindestbreite + 0.5;
+        erlaubt.push_back(r.adjusted(-w, -w, w, w).intersected(plot.adjusted(-0.5, -0.5, 0.5, 0.5)));
+    }
+    int draussen = 0, ueberRegeln = 0;
+    for (const QLineF& l : striche)
+        for (double t = 0.0; t <= 1.0; t += 0.125) {
+            const QPointF pt = l.pointAt(t);
+            draussen += !QRectF(QPointF(0, 0), g).contains(pt);
+            ueberRegeln +=
+                std::none_of(erlaubt.begin(), erlaubt.end(), [&](const QRectF& r) { return r.contains(pt); });
+        }
+    EXPECT_EQ(draussen, 0);
+    EXPECT_EQ(ueberRegeln, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kennfeld, SvgSchraffur,
+                         testing::Values(Beispiel, ansichtentest::LokMitToterStelle, LokOhneErsteSpalte));
 
 }  // namespace

@@ -268,4 +268,16 @@ TEST(Kurven, LegendHasItsOwnRowAndCoversNoCurve) {
     EXPECT_TRUE(QRectF(d.rect()).contains(d.legende()));
 }
 
+TEST(LokLabor, RunsWithoutANumberAreShownAsAborted) {
+    LokLabor lab;
+    Setze(lab, labortest::Uebergelaufen("lok.fuz"));
+    ASSERT_TRUE(Fertig(lab));
+    int abgebrochen = 0;
+    for (const pemrak::JudgedRun& l : lab.ergebnis()->Laeufe) abgebrochen += l.Figures.Aborted ? 1 : 0;
+    ASSERT_GT(abgebrochen, 0);
+    int gezeigt = 0;
+    for (const QLabel* l : lab.findChildren<QLabel*>()) gezeigt += l->text().count(QStringLiteral("abgebrochen"));
+    EXPECT_EQ(gezeigt, abgebrochen);
+}
+
 }  // namespace

@@ -320,4 +320,12 @@ TEST(TruckLabor, ComparisonDrawsTheSecondProjectWithItsFiguresAndEnds) {
     EXPECT_EQ(lab.bild()->vergleich(), nullptr);
 }
 
+TEST(TruckLabor, RunsWithoutANumberAreShownAsAborted) {
+    TruckLabor lab;
+    Setze(lab, labortest::Uebergelaufen("truck.fuz"));
+    ASSERT_TRUE(Fertig(lab));
+    const QString status = lab.findChild<QLabel*>(QStringLiteral("status"))->text();
+    EXPECT_TRUE(status.contains(QStringLiteral("164 von 164"))) << status.toStdString();
+}
+
 }  // namespace

@@ -1,0 +1,79 @@
+// The browser page measured (run by hand, after scripts/web.sh and
+// `cd web && npm ci`), never by the tests:
+//   node bench/web_bench.mjs [FUZZYSIM]   (default build/release, else build/dev)
+// - size of the engine (WebAssembly module and JavaScript) and of the page;
+// - first paint with the truck example, opened from its folder (file://);
+// - the truck grid (164 starts at -1 m/s) in the browser and natively, as
+//   `fuzzysim truck --grid --speed -1` runs it, best of five each.
+import { chromium } from '../web/node_modules/playwright-core/index.mjs';
+import { statSync, existsSync, mkdtempSync, rmSync, readFileSync } from 'node:fs';
+import { spawnSync } from 'node:child_process';
+import { join, dirname } from 'node:path';
+import { tmpdir } from 'node:os';
+import { fileURLToPath, pathToFileURL } from 'node:url';
+
+const root = join(dirname(fileURLToPath(import.meta.url)), '..');
+const site = join(root, 'build/web/site');
+const fuzzysim = process.argv[2] || ['build/release', 'build/dev'].map((d) => join(root, d, 'tools/fuzzysim/fuzzysim')).find(existsSync);
+const chrome = ['/usr/lib/chromium/chromium', '/usr/bin/chromium'].find(existsSync);
+const kb = (n) => `${(n / 1024).toFixed(0)} KiB`;
+
+const engineJs = join(root, 'build/web/engine/web/engine/fuzzy_engine.js');
+const app = statSync(join(site, 'app.js')).size;
+const engineText = readFileSync(engineJs, 'utf8');
+const wasm64 = (/base64,([A-Za-z0-9+/=]+)/.exec(engineText) || ['', ''])[1];
+console.log(`page app.js (engine inside, wasm as base64): ${kb(app)} = ${(app / 1e6).toFixed(2)} MB`);
+console.log(`engine: wasm ${kb((wasm64.length * 3) / 4)}, its loader ${kb(engineText.length - wasm64.length)}`);
+const other = ['index.html', 'style.css'].reduce((s, f) => s + statSync(join(site, f)).size, 0);
+console.log(`whole folder: ${kb(app + other)}`);
+console.log(`load average now: ${readFileSync('/proc/loadavg', 'utf8').trim()}`);
+
+const browser = await chromium.launch({ executablePath: chrome, headless: true,
+  args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
+    '--disable-component-update', '--disable-sync'] });
+try {
+  const paints = [];
+  const ready = [];
+  for (let i = 0; i < 5; i++) {
+    const page = await (await browser.newContext()).newPage();
+    const t0 = Date.now();
+    await page.goto(pathToFileURL(join(site, 'index.html')).href);
+    await page.waitForFunction(() => window.fuzzyPage && window.fuzzyPage.ctx.view && document.querySelector('#seite-terms svg'));
+    ready.push(Date.now() - t0);
+    paints.push(await page.evaluate(() => performance.getEntriesByName('first-contentful-paint')[0]?.startTime ?? NaN));
+    await page.context().close();
+  }
+  const best = (l) => Math.min(...l);
+  console.log(`first contentful paint: best ${best(paints).toFixed(0)} ms, worst ${Math.max(...paints).toFixed(0)} ms`);
+  console.log(`truck example drawn (load, engine start, first view): best ${best(ready)} ms, worst ${Math.max(...ready)} ms`);
+
+  // German, as fuzzysim speaks in the C locale.
+  const page = await (await browser.newContext({ locale: 'de-DE' })).newPage();
+  await page.goto(pathToFileURL(join(site, 'index.html')).href);
+  await page.waitForFunction(() => window.fuzzyPage && window.fuzzyPage.ctx.view);
+  const web = await page.evaluate(async () => {
+    const ctx = window.fuzzyPage.ctx;
+    const times = [];
+    let out = null;
+    for (let i = 0; i < 5; i++) {
+      const t0 = performance.now();
+      out = await ctx.engine.run(['truck', 'in.fuz', '--grid', '--speed', '-1'], ctx.fuz);
+      times.push(performance.now() - t0);
+    }
+    return { times, text: new TextDecoder().decode(out.out) };
+  });
+  const nat = [];
+  let natText = '';
+  for (let i = 0; i < 5; i++) {
+    const t0 = process.hrtime.bigint();
+    const r = spawnSync(fuzzysim, ['--lang', 'de', 'truck', join(root, 'examples/truck.fuz'), '--grid', '--speed', '-1']);
+    nat.push(Number(process.hrtime.bigint() - t0) / 1e6);
+    natText = r.stdout.toString();
+  }
+  const w = best(web.times);
+  const n = best(nat);
+  console.log(`truck grid at -1 m/s: browser ${w.toFixed(0)} ms, native ${n.toFixed(0)} ms (${fuzzysim}), ratio ${(w / n).toFixed(2)}`);
+  console.log(`same output as native: ${web.text === natText}`);
+} finally {
+  await browser.close();
+}

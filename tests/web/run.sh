@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# The browser tests: builds the page, then runs web/tests in headless
+# Chromium. Exit 77 (skipped) with a message naming what is missing.
+#   run.sh FUZZYSIM EDIT_REFERENCE
+set -euo pipefail
+root="$(cd "$(dirname "$0")/../.." && pwd)"
+skip() { echo "SKIPPED: $*" >&2; exit 77; }
+chromium="${FUZZY_CHROMIUM:-}"
+if [ -z "$chromium" ]; then
+  for c in /usr/lib/chromium/chromium /usr/bin/chromium /usr/bin/chromium-browser; do
+    [ -x "$c" ] && { chromium=$c; break; }
+  done
+fi
+[ -n "$chromium" ] && [ -x "$chromium" ] || skip "no Chromium (Debian: chromium)"
+command -v node >/dev/null || skip "no node (Debian: nodejs)"
+[ -d "$root/web/node_modules/playwright-core" ] || skip "no playwright-core in web/node_modules (cd web && npm ci)"
+set +e
+bash "$root/scripts/web.sh" --check
+rc=$?
+set -e
+[ $rc -eq 77 ] && skip "the page cannot be built here (see above)"
+[ $rc -eq 0 ] || exit $rc
+bash "$root/scripts/web.sh"
+export FUZZYSIM="$1" EDIT_REFERENCE="$2" FUZZY_CHROMIUM="$chromium" FUZZY_SITE="$root/build/web/site" FUZZY_ROOT="$root"
+cd "$root/web"
+exec node --test --test-concurrency=1 tests/

@@ -1,0 +1,574 @@
+// The engine for the browser: one exported function takes a request (JSON)
+// and the bytes that go with it (a project file, a file to import) and
+// answers in JSON. Every command is one row of kCommands; the page's worker
+// (web/src/worker.js) calls them by name.
+//
+// Whatever fuzzysim can do goes through its own subcommands ("run"), on the
+// files of an in-memory file system, so that the page shows exactly what the
+// tool prints. The rest reads the project the same way and calls the engine.
+#include "fuzzy/Controller.h"
+#include "fuzzy/FuzUnits.h"
+#include "fuzzy/Hints.h"
+#include "fuzzy/Language.h"
+#include "fuzzy/Messages.h"
+#include "fuzzy/NoRuleRegions.h"
+#include "fuzzy/Numbers.h"
+#include "fuzzy/Project.h"
+#include "fuzzy/Surface.h"
+#include "loco/model/LocoVersuch.h"
+#include "tools/fuzzysim/Args.h"
+#include "tools/fuzzysim/CheckEval.h"
+#include "tools/fuzzysim/ExchangeCmd.h"
+#include "tools/fuzzysim/Format.h"
+#include "tools/fuzzysim/LocoSim.h"
+#include "tools/fuzzysim/TruckSim.h"
+#include "tools/fuzzysim/TuneSim.h"
+#include "truck/model/Grid.h"
+
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using nlohmann::json;
+
+// ---- bytes in JSON -----------------------------------------------------------
+
+constexpr char kBase64[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+
+std::string Base64(std::string_view bytes) {
+    std::string out;
+    out.reserve((bytes.size() + 2) / 3 * 4);
+    std::size_t i = 0;
+    for (; i + 2 < bytes.size(); i += 3) {
+        const auto n = static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i])) << 16 |
+                       static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i + 1])) << 8 |
+                       static_cast<unsigned char>(bytes[i + 2]);
+        for (int k = 18; k >= 0; k -= 6) out += kBase64[n >> k & 63];
+    }
+    if (i < bytes.size()) {
+        std::uint32_t n = static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i])) << 16;
+        if (i + 1 < bytes.size()) n |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i + 1])) << 8;
+        out += kBase64[n >> 18 & 63];
+        out += kBase64[n >> 12 & 63];
+        out += i + 1 < bytes.size() ? kBase64[n >> 6 & 63] : '=';
+        out += '=';
+    }
+    return out;
+}
+
+// A request that cannot be served; the page words it from `code`.
+struct RequestError {
+    std::string code;
+    std::string detail;
+};
+
+// ---- numbers -----------------------------------------------------------------
+
+// A number as the page shows it: plain digits where they stay short, the
+// shortest form with an exponent otherwise, either reading back as the same
+// float; the language's decimal sign and a true minus.
+std::string Shown(float v) {
+    if (!std::isfinite(v)) return fuzzy::GermanNumber(v);
+    std::string s = fuzzy::NumberText(v, fuzzy::NumberForm::Fixed);
+    if (s.size() > 12) s = fuzzy::NumberText(v);
+    if (s == "-0") s = "0";
+    std::string out;
+    for (const char c : s) {
+        if (c == '.')
+            out += fuzzy::DecimalSign();
+        else if (c == '-')
+            out += "\xE2\x88\x92";
+        else
+            out += c;
+    }
+    return out;
+}
+
+// Fixed decimals, as the labs show their figures.
+std::string Fixed(double v, int decimals) {
+    std::string s = fuzzy::FixedText(v, decimals);
+    if (s.find_first_not_of("-0.") == std::string::npos) s = s.substr(s[0] == '-' ? 1 : 0);
+    std::string out;
+    for (const char c : s) {
+        if (c == '.')
+            out += fuzzy::DecimalSign();
+        else if (c == '-')
+            out += "\xE2\x88\x92";
+        else
+            out += c;
+    }
+    return out;
+}
+
+// The exact float for the page's drawing and for the next request: its
+// shortest text reads back as the same float.
+json Exact(float v) { return std::isfinite(v) ? json(fuzzy::NumberText(v)) : json(nullptr); }
+
+// A number typed by a person: blanks around it, a comma or a point, a true
+// minus; within the range of single precision.
+float Typed(const json& req, const char* key) {
+    if (!req.contains(key) || !req[key].is_string()) throw RequestError{"missingNumber", key};
+    std::string t = req[key].get<std::string>();
+    std::string s;
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        if (t.compare(i, 3, "\xE2\x88\x92") == 0) {
+            s += '-';
+            i += 2;
+        } else {
+            s += t[i] == ',' ? '.' : t[i];
+        }
+    }
+    const auto first = s.find_first_not_of(" \t");
+    const auto last = s.find_last_not_of(" \t");
+    s = first == std::string::npos ? std::string() : s.substr(first, last - first + 1);
+    const fuzzy::RealResult r = fuzzy::ParseProjectReal(s);
+    if (r.status != fuzzy::RealStatus::Ok) throw RequestError{"notANumber", t};
+    return r.value;
+}
+
+// Up to about `count` round tick marks between lo and hi, as values and texts.
+json Ticks(double lo, double hi, int count = 6) {
+    json ticks = json::array();
+    if (!(hi > lo) || !std::isfinite(lo) || !std::isfinite(hi)) return ticks;
+    const double raw = (hi - lo) / count;
+    const double power = std::pow(10.0, std::floor(std::log10(raw)));
+    double factor = 10.0;
+    for (const double f : {1.0, 2.0, 2.5, 5.0})
+        if (f * power >= raw) {
+            factor = f;
+            break;
+        }
+    const double step = factor * power;
+    // 2.5 needs one decimal more than its power of ten.
+    const int decimals = std::max(0, -static_cast<int>(std::floor(std::log10(step) + 1e-9)) + (factor == 2.5 ? 1 : 0));
+    if (!(step > 0.0) || !std::isfinite(step)) return ticks;
+    // Bounded: far from 0 a range of a few steps may not tell k from k + 1.
+    double k = std::ceil(lo / step - 1e-9);
+    for (int n = 0; n <= 2 * count + 2 && k * step <= hi + step * 1e-9; ++n, k += 1.0)
+        ticks.push_back({{"value", k * step}, {"text", Fixed(k * step, decimals)}});
+    return ticks;
+}
+
+// ---- projects ----------------------------------------------------------------
+
+// Messages of the engine while a request runs, as fuzzysim words them.
+class Collect final : public fuzzy::IMessages {
+public:
+    void Warning(const std::string& text) override {
+        warnings.push_back(fuzzy::Fmt(fuzzy::Tr("fuzzysim", "Warnung: %1"), {text}));
+    }
+    void Error(const std::string& text) override { errors.push_back(fuzzysim::ErrorLine(text)); }
+    std::vector<std::string> warnings, errors;
+};
+
+class CollectScope {
+public:
+    explicit CollectScope(Collect& c) { fuzzy::SetMessages(&c); }
+    ~CollectScope() { fuzzy::SetMessages(nullptr); }
+    CollectScope(const CollectScope&) = delete;
+    CollectScope& operator=(const CollectScope&) = delete;
+};
+
+// The project of the request's bytes; a file the reader refuses is refused here too.
+fuzzy::Project ProjectOf(std::string_view bytes) {
+    Collect messages;
+    CollectScope scope(messages);
+    fuzzy::Project p = fuzzy::LoadProjectBytes(bytes);
+    if (!messages.errors.empty()) throw RequestError{"refused", messages.errors.front()};
+    return p;
+}
+
+fuzzy::TFuzzy& Role(fuzzy::Project& p, const json& req) {
+    const std::string r = req.value("var", "");
+    if (r == "A") return p.A;
+    if (r == "B") return p.B;
+    if (r == "Out") return p.Out;
+    throw RequestError{"badRequest", "var"};
+}
+
+int IntOf(const json& req, const char* key, int lo, int hi) {
+    if (!req.contains(key) || !req[key].is_number_integer()) throw RequestError{"badRequest", key};
+    const int v = req[key].get<int>();
+    if (v < lo || v > hi) throw RequestError{"badRequest", key};
+    return v;
+}
+
+json VariableView(const fuzzy::TFuzzy& v) {
+    json out = {{"defined", v.Defined}};
+    if (!v.Defined) return out;
+    out["name"] = v.Name;
+    out["termCount"] = v.TermCount;
+    out["min"] = {{"text", Shown(v.RangeMin)}, {"exact", Exact(v.RangeMin)}};
+    out["max"] = {{"text", Shown(v.RangeMax)}, {"exact", Exact(v.RangeMax)}};
+    out["ticks"] = Ticks(v.RangeMin, v.RangeMax);
+    json terms = json::array();
+    for (int i = 1; i <= v.UsedTerms(); ++i) {
+        json params = json::array();
+        for (int j = fuzzy::ParamA; j <= fuzzy::ParamH; ++j)
+            params.push_back({{"text", Shown(v.GetParam(i, j))}, {"exact", Exact(v.GetParam(i, j))}});
+        terms.push_back({{"name", v.GetTermName(i)}, {"abbrev", v.GetTermAbbrev(i)}, {"params", params}});
+    }
+    out["terms"] = terms;
+    return out;
+}
+
+json ProjectView(const fuzzy::Project& p) {
+    json rules = json::array();
+    for (int r = 1; r <= 5; ++r) {
+        json row = json::array();
+        for (int c = 1; c <= 5; ++c) row.push_back(p.Rules.Get(r, c));
+        rules.push_back(row);
+    }
+    std::ostringstream check;
+    fuzzysim::PrintJson(p, check);
+    // Where no rule fires, in the hints' words.
+    json noRule = json::array();
+    if (p.A.Defined && p.Out.Defined)
+        for (const fuzzy::NoRuleBox& box : fuzzy::FindNoRuleRegions(p).Boxes)
+            noRule.push_back(fuzzy::NoRuleText(p, box));
+    json fuz = nullptr;
+    try {
+        fuz = Base64(fuzzy::ProjectText(p));
+    } catch (const fuzzy::ESaveError&) {
+        // A project the writer cannot hold: shown, not saved.
+    }
+    return {{"A", VariableView(p.A)},
+            {"B", VariableView(p.B)},
+            {"Out", VariableView(p.Out)},
+            {"rules", rules},
+            {"check", json::parse(check.str())},
+            {"noRule", noRule},
+            {"fuz", fuz}};
+}
+
+// ---- commands ------------------------------------------------------------------
+
+// The subcommands of fuzzysim the page uses, as its main() runs them: a wrong
+// call is status 2 with the error line, any other failure status 1.
+int RunSubcommand(const std::vector<std::string>& argv) {
+    static const std::map<std::string, int (*)(const std::vector<std::string>&)> subcommands = {
+        {"check", fuzzysim::RunCheck},   {"eval", fuzzysim::RunEval},     {"export", fuzzysim::RunExport},
+        {"format", fuzzysim::RunFormat}, {"import", fuzzysim::RunImport}, {"loco", fuzzysim::RunLoco},
+        {"truck", fuzzysim::RunTruck},   {"tune", fuzzysim::RunTune},
+    };
+    const auto it = subcommands.find(argv.front());
+    if (it == subcommands.end()) throw RequestError{"badRequest", argv.front()};
+    try {
+        return it->second(std::vector<std::string>(argv.begin() + 1, argv.end()));
+    } catch (const fuzzysim::UsageError& e) {
+        std::cerr << fuzzysim::ErrorLine(e.what()) << '\n';
+        return fuzzysim::ExitUsage;
+    } catch (const std::exception& e) {
+        std::cerr << fuzzysim::ErrorLine(e.what()) << '\n';
+        return 1;
+    }
+}
+
+// {argv: [...], input, read: [...], stdin}: one fuzzysim subcommand on files
+// in memory, in the folder it starts in; the request's bytes are the file
+// named `input`. Answers the exit status, standard output (base64: files may
+// be Windows-1252), standard error and the files named in `read` (base64).
+json Run(const json& req, std::string_view data) {
+    const std::vector<std::string> argv = req.value("argv", std::vector<std::string>{});
+    if (argv.empty()) throw RequestError{"badRequest", "argv"};
+    std::string input = req.value("input", std::string("in.fuz"));
+    if (input.empty() || input.find('/') != std::string::npos || input == "." || input == "..") input = "in.fuz";
+    {
+        std::ofstream f(input, std::ios::binary | std::ios::trunc);
+        f.write(data.data(), static_cast<std::streamsize>(data.size()));
+    }
+    std::ostringstream out, err;
+    std::istringstream in(req.value("stdin", std::string()));
+    auto* oldOut = std::cout.rdbuf(out.rdbuf());
+    auto* oldErr = std::cerr.rdbuf(err.rdbuf());
+    auto* oldIn = std::cin.rdbuf(in.rdbuf());
+    int status = 0;
+    try {
+        status = RunSubcommand(argv);
+    } catch (...) {
+        std::cout.rdbuf(oldOut);
+        std::cerr.rdbuf(oldErr);
+        std::cin.rdbuf(oldIn);
+        throw;
+    }
+    std::cout.rdbuf(oldOut);
+    std::cerr.rdbuf(oldErr);
+    std::cin.rdbuf(oldIn);
+    json files = json::object();
+    for (const std::string& name : req.value("read", std::vector<std::string>{})) {
+        std::ifstream f(name, std::ios::binary);
+        if (!f) continue;
+        std::ostringstream s;
+        s << f.rdbuf();
+        files[name] = Base64(s.str());
+        std::remove(name.c_str());
+    }
+    std::remove(input.c_str());
+    return {{"status", status}, {"out", Base64(out.str())}, {"err", err.str()}, {"files", files}};
+}
+
+// The project with every number as the page shows it, its check document and
+// its file as the writer makes it.
+json View(const json&, std::string_view data) { return ProjectView(ProjectOf(data)); }
+
+// {edits: [...]}: changes as the Werkstatt makes them, in order; answers the
+// changed project's view (its "fuz" is what saving writes).
+json Edit(const json& req, std::string_view data) {
+    fuzzy::Project p = ProjectOf(data);
+    for (const json& e : req.value("edits", json::array())) {
+        const std::string op = e.value("op", "");
+        if (op == "param") {
+            fuzzy::TFuzzy& v = Role(p, e);
+            const int term = IntOf(e, "term", 1, v.UsedTerms());
+            const int param = IntOf(e, "param", fuzzy::ParamA, fuzzy::ParamH);
+            v.SetParam(term, param, Typed(e, "text"));
+        } else if (op == "rule") {
+            const int row = IntOf(e, "row", 1, 5), col = IntOf(e, "col", 1, 5);
+            p.Rules.Set(row, col, IntOf(e, "term", 0, p.Out.UsedTerms()));
+        } else if (op == "range") {
+            fuzzy::TFuzzy& v = Role(p, e);
+            v.RangeMin = Typed(e, "min");
+            v.RangeMax = Typed(e, "max");
+        } else {
+            throw RequestError{"badRequest", op};
+        }
+    }
+    return ProjectView(p);
+}
+
+// {nx, ny}: the Kennfeld as the Werkstatt computes it; every position as its
+// exact text (what fuzzysim eval reads), every value as its exact text and as
+// fuzzysim eval prints it (nine digits, which tell every float apart).
+json Kennfeld(const json& req, std::string_view data) {
+    const fuzzy::Project p = ProjectOf(data);
+    const int nx = IntOf(req, "nx", 2, 401), ny = IntOf(req, "ny", 1, 401);
+    const fuzzy::SurfaceGrid k = fuzzy::ComputeSurface(p, nx, ny);
+    if (k.Empty()) return {{"defined", false}};
+    json a = json::array(), b = json::array(), values = json::array(), printed = json::array();
+    for (int i = 0; i < k.Nx; ++i) a.push_back(fuzzy::NumberText(k.A(i)));
+    for (int j = 0; j < k.Ny; ++j) b.push_back(k.TwoInputs ? fuzzy::NumberText(k.B(j)) : std::string("0"));
+    for (const float v : k.Values) {
+        values.push_back(Exact(v));
+        printed.push_back(fuzzy::GeneralText(v, 9));
+    }
+    return {{"defined", true},
+            {"twoInputs", k.TwoInputs},
+            {"nx", k.Nx},
+            {"ny", k.Ny},
+            {"a", a},
+            {"b", b},
+            {"values", values},
+            {"eval", printed},
+            {"min", {{"text", Shown(k.Min)}, {"exact", Exact(k.Min)}}},
+            {"max", {{"text", Shown(k.Max)}, {"exact", Exact(k.Max)}}},
+            {"ticksA", Ticks(k.AMin, k.AMax)},
+            {"ticksB", Ticks(k.BMin, k.BMax)}};
+}
+
+// {a, b} (typed texts): one control step taken apart for the inspector.
+json Inspect(const json& req, std::string_view data) {
+    const fuzzy::Project p = ProjectOf(data);
+    if (!p.A.Defined || !p.Out.Defined) return {{"defined", false}};
+    const float a = Typed(req, "a");
+    const float b = p.B.Defined ? Typed(req, "b") : 0.0f;
+    const fuzzy::StepBreakdown w = fuzzy::BreakDownStep(p, a, b);
+    auto degrees = [](const fuzzy::TFuzzy& v, const std::array<float, fuzzy::MaxTerms>& g) {
+        json list = json::array();
+        for (int i = 1; i <= v.UsedTerms(); ++i)
+            list.push_back({{"term", v.GetTermName(i)}, {"text", Shown(g[i - 1])}, {"exact", Exact(g[i - 1])}});
+        return list;
+    };
+    json strengths = json::array();
+    for (int r = 1; r <= 5; ++r) {
+        json row = json::array();
+        for (int c = 1; c <= 5; ++c)
+            row.push_back({{"text", Shown(w.Strength[r - 1][c - 1])}, {"exact", Exact(w.Strength[r - 1][c - 1])}});
+        strengths.push_back(row);
+    }
+    json activations = json::array();
+    for (int i = 1; i <= p.Out.UsedTerms(); ++i)
+        activations.push_back({{"term", p.Out.GetTermName(i)},
+                               {"text", Shown(w.Activation[i - 1])},
+                               {"exact", Exact(w.Activation[i - 1])},
+                               {"cell", {w.Decisive[i - 1][0], w.Decisive[i - 1][1]}}});
+    const bool fires = std::any_of(w.Activation.begin(), w.Activation.end(), [](float x) { return x > 0.0f; });
+    json out = {
+        {"defined", true},
+        {"twoInputs", w.TwoInputs},
+        {"a", {{"text", Shown(w.A)}, {"exact", Exact(w.A)}}},
+        {"b", {{"text", Shown(w.B)}, {"exact", Exact(w.B)}}},
+        {"degreesA", degrees(p.A, w.DegreeA)},
+        {"degreesB", degrees(p.B, w.DegreeB)},
+        {"strengths", strengths},
+        {"activations", activations},
+        {"output", {{"text", Shown(w.Output)}, {"exact", Exact(w.Output)}, {"eval", fuzzy::GeneralText(w.Output, 9)}}},
+        {"scaled", VariableView(w.Scaled)}};
+    if (!fires) out["noRule"] = fuzzy::NoRuleAtText(p, w.A, w.B);
+    return out;
+}
+
+// {speed} (typed): the truck lab, every start of the teaching grid as the
+// Werkstatt runs it; the figures as the lab shows them, the rear point's path
+// of every start as float pairs (base64 of little-endian floats).
+json TruckLab(const json& req, std::string_view data) {
+    fuzzy::Project p = ProjectOf(data);
+    if (!p.A.Defined || !p.Out.Defined) return {{"defined", false}};
+    const float speed = Typed(req, "speed");
+    if (!(std::fabs(speed) <= 100.0f)) throw RequestError{"badSpeed", req.value("speed", "")};
+    const fuzzy::Controller c(p);
+    const std::vector<dorvane::StartRun> runs =
+        dorvane::RunStarts(c, dorvane::GridStarts(), speed, dorvane::DefaultMaxSteps, true);
+    const dorvane::GridFigures z = dorvane::Figures(runs);
+    json list = json::array();
+    for (const dorvane::StartRun& r : runs) {
+        std::string track;
+        track.reserve(r.Result.Track.size() * 8);
+        for (const dorvane::TrackPoint& t : r.Result.Track)
+            for (const float f : {t.RearX, t.RearY}) track.append(reinterpret_cast<const char*>(&f), sizeof f);
+        const char* verdict = r.Quality.Good()                                  ? "docked"
+                              : (r.Quality.MustKeepRoad && !r.Quality.KeptRoad) ? "leftRoad"
+                                                                                : "missed";
+        list.push_back({{"cabX", Exact(r.Result.Start.CabX)},
+                        {"attitude", Exact(r.Result.Start.Attitude)},
+                        {"cabXText", Shown(r.Result.Start.CabX)},
+                        {"attitudeText", Shown(r.Result.Start.Attitude)},
+                        {"verdict", verdict},
+                        {"arrived", r.Result.Arrived},
+                        {"steps", r.Result.Steps},
+                        {"endX", Fixed(r.Result.X, 3)},
+                        {"endAttitude", Fixed(r.Result.Attitude, 2)},
+                        {"track", Base64(track)}});
+    }
+    return {{"defined", true},
+            {"speed", Shown(speed)},
+            {"figures",
+             {{"starts", z.Starts},
+              {"docked", z.Docked},
+              {"arrived", z.Arrived},
+              {"leftRoad", z.LeftRoad()},
+              {"mustKeepRoad", z.MustKeepRoad},
+              {"worstX", Fixed(z.WorstX, 3)},
+              {"worstAttitude", Fixed(z.WorstAttitude, 2)},
+              {"mostSteps", z.MostSteps},
+              {"maxSteps", dorvane::DefaultMaxSteps}}},
+            {"runs", list}};
+}
+
+// {cabX, attitude, speed} (typed): one truck run with every step, for the
+// road picture and the inspector at a chosen step (the inputs of step k+1
+// are rear x and attitude after step k).
+json TruckRun(const json& req, std::string_view data) {
+    fuzzy::Project p = ProjectOf(data);
+    if (!p.A.Defined || !p.Out.Defined) return {{"defined", false}};
+    const float speed = Typed(req, "speed");
+    if (!(std::fabs(speed) <= 100.0f)) throw RequestError{"badSpeed", req.value("speed", "")};
+    const dorvane::StartValues start{Typed(req, "cabX"), Typed(req, "attitude")};
+    const fuzzy::Controller c(p);
+    const std::vector<dorvane::StartRun> runs = dorvane::RunStarts(c, {start}, speed, dorvane::DefaultMaxSteps, true);
+    const dorvane::StartRun& r = runs.front();
+    json steps = json::array();
+    for (const dorvane::TrackPoint& t : r.Result.Track)
+        steps.push_back({Exact(t.RearX), Exact(t.RearY), Exact(t.CabX), Exact(t.CabY), Exact(t.Attitude),
+                         Exact(t.Steering), Fixed(t.RearX, 3), Fixed(t.Attitude, 2), Fixed(t.Steering, 2)});
+    return {{"defined", true},         {"arrived", r.Result.Arrived},  {"docked", r.Quality.Good()},
+            {"steps", r.Result.Steps}, {"endX", Fixed(r.Result.X, 3)}, {"endAttitude", Fixed(r.Result.Attitude, 2)},
+            {"track", steps}};
+}
+
+// {options: ["--dt", "0.05", ...]}: the states of a locomotive run, as
+// `fuzzysim loco` runs it with these options, exactly: the inputs of step
+// k+1 are distance and velocity after step k.
+json LocoStates(const json& req, std::string_view data) {
+    const std::vector<std::string> options = req.value("options", std::vector<std::string>{});
+    std::vector<std::string> argv = {"/in.fuz"};
+    argv.insert(argv.end(), options.begin(), options.end());
+    pemrak::RunOptions o;
+    try {
+        const fuzzysim::Args a(argv, {}, {"--dt", "--first-dt", "--mass", "--friction", "--distance", "--time"});
+        o = fuzzysim::LocoOptions(a);
+    } catch (const fuzzysim::UsageError& e) {
+        throw RequestError{"refused", fuzzysim::ErrorLine(e.what())};
+    }
+    fuzzy::Project p = ProjectOf(data);
+    const fuzzy::Controller regler(p);
+    if (!regler.AllDefined()) return {{"defined", false}};
+    const pemrak::JudgedRun versuch = pemrak::RunAndJudge(regler, o);
+    json states = json::array();
+    for (const pemrak::TrackPoint& q : versuch.Run.Track)
+        states.push_back({Exact(q.sCm), Exact(q.vCms), Shown(q.t), Shown(q.sCm), Shown(q.vCms), Shown(q.Kraft)});
+    return {{"defined", true}, {"states", states}};
+}
+
+// The options of a locomotive run and the values fuzzysim takes without them.
+json LocoDefaults(const json&, std::string_view) {
+    json out = json::object();
+    for (const fuzzysim::LocoRange& r : fuzzysim::LocoRanges()) out[r.option] = Shown(static_cast<float>(r.fallback));
+    return out;
+}
+
+// {lo, hi} pairs: round tick marks for the page's axes.
+json AxisTicks(const json& req, std::string_view) {
+    json out = json::array();
+    for (const json& r : req.value("ranges", json::array()))
+        out.push_back(Ticks(r.at(0).get<double>(), r.at(1).get<double>(),
+                            r.size() > 2 ? std::clamp(r.at(2).get<int>(), 2, 20) : 6));
+    return out;
+}
+
+using Command = json (*)(const json& req, std::string_view data);
+
+// One row per command: adding one means a function above and a row here.
+const std::map<std::string, Command> kCommands = {
+    {"run", Run},
+    {"view", View},
+    {"edit", Edit},
+    {"kennfeld", Kennfeld},
+    {"inspect", Inspect},
+    {"truckLab", TruckLab},
+    {"truckRun", TruckRun},
+    {"locoStates", LocoStates},
+    {"locoDefaults", LocoDefaults},
+    {"ticks", AxisTicks},
+};
+
+std::string g_answer;
+
+}  // namespace
+
+extern "C" {
+
+// request: JSON {"cmd": NAME, "lang": "de"|"en", ...}; data: size bytes.
+// Returns the answer, JSON, valid until the next call:
+// {"ok": true, "result": ...} or {"ok": false, "error": CODE, "detail": TEXT}.
+const char* fuzzy_call(const char* request, const char* data, int size) {
+    json answer;
+    try {
+        const json req = json::parse(request);
+        fuzzy::SetLanguage(req.value("lang", "de") == "en" ? fuzzy::Language::English : fuzzy::Language::German);
+        const auto it = kCommands.find(req.value("cmd", ""));
+        if (it == kCommands.end()) throw RequestError{"unknownCommand", req.value("cmd", "")};
+        answer = {{"ok", true},
+                  {"result", it->second(req, data && size > 0 ? std::string_view(data, static_cast<std::size_t>(size))
+                                                              : std::string_view())}};
+    } catch (const RequestError& e) {
+        answer = {{"ok", false}, {"error", e.code}, {"detail", e.detail}};
+    } catch (const std::exception& e) {
+        answer = {{"ok", false}, {"error", "failed"}, {"detail", e.what()}};
+    }
+    g_answer = answer.dump(-1, ' ', false, json::error_handler_t::replace);
+    return g_answer.c_str();
+}
+
+}  // extern "C"

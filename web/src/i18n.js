@@ -1,0 +1,166 @@
+// The page's words in German and English. German is the source language, as
+// in the programs; the engine's own sentences (hints, refusals, the tool's
+// figures) come from the engine in the chosen language. Names of the
+// programs, variables, terms, formats and units stay as they are.
+const words = {
+  open: ['Öffnen …', 'Open …'],
+  save: ['Speichern (.fuz)', 'Save (.fuz)'],
+  examples: ['Beispiel laden …', 'Load example …'],
+  drop: ['Fuzzy-Projekt (.fuz) hier ablegen', 'Drop a fuzzy project (.fuz) here'],
+  title: ['Fuzzy-Werkstatt', 'Fuzzy-Werkstatt'],
+  starting: ['Die Rechenmaschine startet …', 'Starting the engine …'],
+  noProject: ['Noch kein Projekt: Datei öffnen, hier ablegen oder ein Beispiel laden.',
+    'No project yet: open a file, drop one here or load an example.'],
+  refused: ['„%1“ wurde nicht geöffnet:\n%2', '“%1” was not opened:\n%2'],
+  tooLarge: ['„%1“ ist zu groß für eine Projektdatei.', '“%1” is too large for a project file.'],
+  loaded: ['„%1“ geöffnet.', '“%1” opened.'],
+  notANumber: ['„%1“ ist keine gültige Zahl.', '“%1” is not a valid number.'],
+  failed: ['Das ging nicht: %1', 'That did not work: %1'],
+  crashed: ['Die Rechenmaschine ist abgestürzt und wurde neu gestartet: %1', 'The engine crashed and was restarted: %1'],
+  working: ['wird berechnet …', 'computing …'],
+  undefinedAOut: ['Eingang A und/oder Ausgang (noch) nicht definiert!', 'Input A and/or output not defined (yet)!'],
+  // tabs
+  tabTerms: ['Variablen', 'Variables'],
+  tabRules: ['Regeln', 'Rules'],
+  tabKennfeld: ['Kennfeld', 'Control surface'],
+  tabInspector: ['Inspektor', 'Inspector'],
+  tabHints: ['Hinweise', 'Hints'],
+  tabTruck: ['Truck-Labor', 'Truck lab'],
+  tabLoco: ['Lok-Labor', 'Locomotive lab'],
+  tabExchange: ['Austausch', 'Exchange'],
+  tabTuner: ['Regeln verbessern', 'Improve rules'],
+  // variables
+  roleA: ['Eingang A', 'Input A'],
+  roleB: ['Eingang B', 'Input B'],
+  roleOut: ['Ausgang', 'Output'],
+  notDefined: ['nicht definiert', 'not defined'],
+  range: ['Bereich', 'Range'],
+  from: ['von', 'from'],
+  to: ['bis', 'to'],
+  term: ['Term', 'Term'],
+  name: ['Name', 'Name'],
+  // rules
+  rulesIntro: ['Zeile = Term von Eingang B, Spalte = Term von Eingang A. Jede Zelle: der Ausgangsterm der Regel.',
+    'Row = term of input B, column = term of input A. Each cell: the rule’s output term.'],
+  rulesIntroOne: ['Ohne Eingang B gilt nur eine Zeile: Spalte = Term von Eingang A.',
+    'Without input B there is one row only: column = term of input A.'],
+  noRule: ['— keine Regel —', '— no rule —'],
+  // kennfeld
+  kennfeldIntro: ['Der Ausgang über A × B, 41 × 41 Punkte. Ein Klick zeigt den Punkt im Inspektor; schraffiert: dort feuert keine Regel.',
+    'The output over A × B, 41 × 41 points. A click shows the point in the inspector; hatched: no rule fires there.'],
+  lowest: ['kleinster Wert', 'lowest'],
+  highest: ['größter Wert', 'highest'],
+  // inspector
+  inspectorIntro: ['Ein Regelschritt auseinandergenommen: Zugehörigkeitsgrade, Stärke jeder Regel, Höhe jedes Ausgangsterms und der scharfe Ausgang.',
+    'One control step taken apart: membership degrees, strength of every rule, height of every output term and the crisp output.'],
+  show: ['Zeigen', 'Show'],
+  degrees: ['Zugehörigkeitsgrade', 'Membership degrees'],
+  strengths: ['Stärke der Regeln (Zeile B, Spalte A)', 'Rule strengths (row B, column A)'],
+  activations: ['Höhe der Ausgangsterme', 'Heights of the output terms'],
+  rule: ['Regel', 'Rule'],
+  output: ['Ausgang', 'Output'],
+  // hints
+  hintsNone: ['Keine Hinweise: das Projekt sieht vollständig aus.', 'No hints: the project looks complete.'],
+  noRuleRegions: ['Wo keine Regel feuert', 'Where no rule fires'],
+  noRuleNowhere: ['An jedem Punkt der Eingangsbereiche feuert eine Regel.', 'A rule fires at every point of the input ranges.'],
+  // truck
+  speed: ['Geschwindigkeit (m/s)', 'Speed (m/s)'],
+  runAll: ['Alle Starts fahren', 'Run all starts'],
+  docked: ['angedockt', 'docked'],
+  leftRoad: ['Straße verlassen', 'left the road'],
+  worstX: ['größte |x| am Ende', 'largest |x| at the end'],
+  worstAttitude: ['größte |Lage| am Ende', 'largest |attitude| at the end'],
+  mostSteps: ['meiste Schritte', 'most steps'],
+  ofN: ['%1 von %2', '%1 of %2'],
+  truckIntro: ['Jeder Start des Rasters (Führerhaus x, Lage) rückwärts an die Ziellinie; grün angedockt, rot Straße verlassen, orange nicht angedockt. Ein Klick auf eine Bahn zeigt diesen Start Schritt für Schritt.',
+    'Every start of the grid (cab x, attitude) backed to the target line; green docked, red left the road, orange not docked. A click on a path shows that start step by step.'],
+  start: ['Start', 'Start'],
+  cabX: ['Führerhaus x (m)', 'cab x (m)'],
+  attitude: ['Lage (°)', 'attitude (°)'],
+  step: ['Schritt', 'Step'],
+  steering: ['Lenkwinkel (°)', 'steering (°)'],
+  rearX: ['Heck x (m)', 'rear x (m)'],
+  endX: ['x am Ende (m)', 'x at the end (m)'],
+  endAttitude: ['Lage am Ende (°)', 'attitude at the end (°)'],
+  verdict_docked: ['angedockt', 'docked'],
+  verdict_leftRoad: ['Straße verlassen', 'left the road'],
+  verdict_missed: ['nicht angedockt', 'not docked'],
+  inspectStep: ['Diesen Schritt im Inspektor zeigen', 'Show this step in the inspector'],
+  // loco
+  locoIntro: ['Die Lok fährt unter Fuzzyregelung an die Marke. Leere Felder: die Werte von fuzzysim.',
+    'The locomotive drives to the mark under fuzzy control. Empty fields: fuzzysim’s values.'],
+  dt: ['Zeitschritt (s)', 'time step (s)'],
+  firstDt: ['erster Zeitschritt (s)', 'first time step (s)'],
+  mass: ['Masse (kg)', 'mass (kg)'],
+  friction: ['Reibung (N·s/m)', 'friction (N·s/m)'],
+  distance: ['Abstand (cm)', 'distance (cm)'],
+  time: ['Dauer (s)', 'duration (s)'],
+  run: ['Fahren', 'Run'],
+  figures: ['Kennzahlen', 'Figures'],
+  // exchange
+  exportTitle: ['Exportieren', 'Export'],
+  exportIntro: ['Das Projekt für andere Fuzzy-Werkzeuge (FLL, FIS, FCL) oder als C-Quelltext.',
+    'The project for other fuzzy tools (FLL, FIS, FCL) or as C source.'],
+  importTitle: ['Importieren', 'Import'],
+  importIntro: ['Ein FLL-, FIS- oder FCL-System, das in ein Projekt passt, wird zum aktuellen Projekt.',
+    'An FLL, FIS or FCL system that fits a project becomes the current project.'],
+  functionName: ['Funktionsname (C)', 'function name (C)'],
+  // tuner
+  tunerIntro: ['Sucht bessere Regeln für den Truck oder die Lok; das Ergebnis ist nie schlechter als der Start.',
+    'Searches better rules for the truck or the locomotive; the result is never worse than the start.'],
+  vehicle: ['Fahrzeug', 'Vehicle'],
+  seconds: ['Zeit (s)', 'time (s)'],
+  seed: ['Startwert', 'seed'],
+  alsoTerms: ['auch Termecken verschieben', 'also move term corners'],
+  tune: ['Verbessern', 'Improve'],
+  adopt: ['Ergebnis übernehmen', 'Adopt the result'],
+  adopted: ['Das verbesserte Projekt ist jetzt das aktuelle.', 'The improved project is now the current one.'],
+};
+
+let lang = 'de';
+
+export function chooseLanguage() {
+  const stored = safeStorage('get');
+  if (stored === 'de' || stored === 'en') return stored;
+  for (const l of navigator.languages || [navigator.language || 'de']) {
+    const p = String(l).slice(0, 2).toLowerCase();
+    if (p === 'de') return 'de';
+    if (p === 'en') return 'en';
+  }
+  return 'de';
+}
+
+export function setLanguage(l, remember = false) {
+  lang = l === 'en' ? 'en' : 'de';
+  if (typeof document !== 'undefined') document.documentElement.lang = lang;
+  if (remember) safeStorage('set', lang);
+}
+
+export function language() {
+  return lang;
+}
+
+// The text of key with %1 … %9 filled in.
+export function t(key, ...args) {
+  const w = words[key];
+  const s = w ? w[lang === 'en' ? 1 : 0] : key;
+  return s.replace(/%([1-9])/g, (m, d) => (args[d - 1] !== undefined ? String(args[d - 1]) : m));
+}
+
+export function hasText(key) {
+  return Object.prototype.hasOwnProperty.call(words, key);
+}
+
+export function allKeys() {
+  return Object.keys(words);
+}
+
+function safeStorage(op, value) {
+  try {
+    if (op === 'get') return localStorage.getItem('fuzzy-lang');
+    localStorage.setItem('fuzzy-lang', value);
+  } catch (e) {
+    // No storage (a strict private window): the choice lasts for this visit.
+  }
+  return null;
+}

@@ -1,0 +1,135 @@
+// The locomotive lab: a run as `fuzzysim loco` makes it (the same table and
+// figures), drawn as s–t, v–t, F–t and s–v; the inspector at a chosen step.
+import { el, field } from '../dom.js';
+import { t } from '../i18n.js';
+import { utf8 } from '../engine.js';
+import { frame, polyline, extent } from '../plot.js';
+
+const options = [['dt', '--dt'], ['firstDt', '--first-dt'], ['mass', '--mass'], ['friction', '--friction'],
+  ['distance', '--distance'], ['time', '--time']];
+
+export function parseCsv(text) {
+  const lines = text.trim().split('\n').slice(1);
+  const cols = [[], [], [], []];
+  for (const l of lines) l.split(',').forEach((x, i) => cols[i].push(Number(x)));
+  return { t: cols[0], s: cols[1], v: cols[2], f: cols[3] };
+}
+
+export default function create(ctx) {
+  const element = el('section');
+  const fields = options.map(([key, opt]) => ({ key, opt, ...field('', { id: `lok-${key}` }) }));
+  const go = el('button', { id: 'lok-go' });
+  const view = { id: 'loco', tabKey: 'tabLoco', element, render, runLoco, last: () => result };
+  let result = null;
+  let states = null;
+  let stepIndex = 0;
+  let busy = false;
+
+  function argv() {
+    const list = [];
+    for (const f of fields) if (f.input.value.trim()) list.push(f.opt, f.input.value.trim().replace(',', '.').replace('\u2212', '-'));
+    return list;
+  }
+
+  async function runLoco() {
+    if (!ctx.fuz || busy) return null;
+    busy = true;
+    result = null;
+    states = null;
+    render();
+    try {
+      const opts = argv();
+      const r = await ctx.engine.run(['loco', 'in.fuz', '--csv', ...opts], ctx.fuz);
+      result = { status: r.status, csv: utf8(r.out), err: r.err };
+      if (r.status === 0) {
+        result.data = parseCsv(result.csv);
+        const [s, v, f, tm] = [result.data.s, result.data.v, result.data.f, result.data.t].map((x) => extent(x));
+        const ticks = await ctx.engine.call('ticks', { ranges: [tm, s, v, f] });
+        result.ranges = { t: tm, s, v, f };
+        result.ticks = { t: ticks[0], s: ticks[1], v: ticks[2], f: ticks[3] };
+        const st = await ctx.engine.call('locoStates', { options: opts }, ctx.fuz);
+        states = st.defined ? st.states : null;
+        stepIndex = 0;
+      }
+    } catch (e) {
+      ctx.reportError(e);
+    } finally {
+      busy = false;
+    }
+    render();
+    return result;
+  }
+
+  function plots() {
+    const d = result.data;
+    const box = el('div', { class: 'zeile', id: 'lok-diagramme' });
+    const one = (xs, ys, xk, yk, lx, ly) => {
+      const f = frame({ width: 460, height: 270, x: result.ranges[xk], y: result.ranges[yk], ticksX: result.ticks[xk],
+        ticksY: result.ticks[yk], labelX: lx, labelY: ly });
+      polyline(f, xs, ys);
+      if (states) {
+        const i = Math.min(stepIndex, xs.length - 1);
+        f.root.append(Object.assign(document.createElementNS('http://www.w3.org/2000/svg', 'circle'), {}));
+        const c = f.root.lastChild;
+        c.setAttribute('cx', f.sx(xs[i]));
+        c.setAttribute('cy', f.sy(ys[i]));
+        c.setAttribute('r', 6);
+        c.setAttribute('fill', '#c62828');
+      }
+      return f.root;
+    };
+    box.append(one(d.t, d.s, 't', 's', 't (s)', 's (cm)'), one(d.t, d.v, 't', 'v', 't (s)', 'v (cm/s)'),
+      one(d.t, d.f, 't', 'f', 't (s)', 'F (N)'), one(d.s, d.v, 's', 'v', 's (cm)', 'v (cm/s)'));
+    return box;
+  }
+
+  function stepPanel() {
+    const n = states.length - 1;
+    const slider = el('input', { type: 'range', min: 0, max: n, value: stepIndex, id: 'lok-schritt', style: 'width:22rem' });
+    slider.addEventListener('input', () => {
+      stepIndex = Number(slider.value);
+      render();
+    });
+    const s = states[stepIndex];
+    return el('div', { class: 'karte' }, el('p', {}, `${t('step')} `, slider, ` ${stepIndex} / ${n}`),
+      el('p', { class: 'zahl' }, `t = ${s[2]} s · s = ${s[3]} cm · v = ${s[4]} cm/s · F = ${s[5]} N`),
+      el('button', { id: 'lok-inspektor', onclick: () => ctx.inspectAt(s[0], s[1], `${t('step')} ${stepIndex + 1}`) }, t('inspectStep')));
+  }
+
+  // fuzzysim's values, shown where a field is left empty.
+  async function defaults() {
+    try {
+      const d = await ctx.engine.call('locoDefaults');
+      for (const f of fields) f.input.placeholder = d[f.opt] || '';
+    } catch (e) {
+      ctx.reportError(e);
+    }
+  }
+
+  function render() {
+    element.replaceChildren();
+    const p = ctx.view;
+    if (!p) return element.append(el('p', {}, t('noProject')));
+    go.textContent = t('run');
+    fields.forEach((f) => {
+      f.element.firstChild.textContent = t(f.key);
+    });
+    element.append(el('h2', {}, t('tabLoco')), el('p', {}, t('locoIntro')),
+      el('p', {}, ...fields.map((f) => f.element), go));
+    if (busy) element.append(el('p', { class: 'leise' }, t('working')));
+    if (!result) return;
+    if (result.status !== 0) return element.append(el('p', { class: 'schlecht', id: 'lok-fehler' }, result.err));
+    element.append(plots());
+    if (states) element.append(stepPanel());
+    element.append(el('h3', {}, t('figures')), el('pre', { id: 'lok-zahlen' }, result.err));
+  }
+
+  go.addEventListener('click', runLoco);
+  defaults();
+  ctx.onProject(() => {
+    result = null;
+    states = null;
+    render();
+  });
+  return view;
+}

@@ -1,0 +1,41 @@
+// The engine's worker: runs after Emscripten's loader (createFuzzyEngine) in
+// one classic script, takes {id, request, bytes} and answers {id, answer}.
+// A module that aborted is started anew for the next request, so one bad
+// request never leaves the page without its engine.
+'use strict';
+
+let engineModule = null;
+
+function startEngine() {
+  engineModule = createFuzzyEngine();
+  return engineModule;
+}
+
+function callEngine(m, request, bytes) {
+  const text = JSON.stringify(request);
+  const textSize = m.lengthBytesUTF8(text) + 1;
+  const textPtr = m._malloc(textSize);
+  const size = bytes ? bytes.length : 0;
+  const dataPtr = m._malloc(Math.max(1, size));
+  try {
+    m.stringToUTF8(text, textPtr, textSize);
+    if (size) m.HEAPU8.set(bytes, dataPtr);
+    return JSON.parse(m.UTF8ToString(m._fuzzy_call(textPtr, dataPtr, size)));
+  } finally {
+    m._free(textPtr);
+    m._free(dataPtr);
+  }
+}
+
+self.onmessage = async (event) => {
+  const { id, request, bytes } = event.data;
+  let answer;
+  try {
+    const m = await (engineModule || startEngine());
+    answer = callEngine(m, request, bytes);
+  } catch (err) {
+    engineModule = null;
+    answer = { ok: false, error: 'crashed', detail: String(err && err.message ? err.message : err) };
+  }
+  self.postMessage({ id, answer });
+};
