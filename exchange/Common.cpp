@@ -219,9 +219,7 @@ std::string UniqueIdentifier(std::string_view utf8, std::string_view fallback, s
 
 std::string Figure(double v) {
     // printf's "%.2g" as the C locale writes it, whatever locale the program runs in.
-    std::array<char, 32> buf{};
-    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), v, std::chars_format::general, 2);
-    return std::string(buf.data(), res.ptr);
+    return fuzzy::GeneralText(v, 2);
 }
 
 std::string Num(float v) { return fuzzy::NumberText(v); }

@@ -1,5 +1,6 @@
 #include "exchange/ExportC.h"
 
+#include "fuzzy/Numbers.h"
 #include "fuzzy/AtomicFile.h"
 #include "exchange/Detail.h"
 #include "fuzzy/Text.h"
@@ -34,13 +35,7 @@ constexpr double kU = 1.0 / (1 << 24);
 // A double as a hexadecimal floating constant, "-0x1.4p+2": the digits of
 // printf's "%a", but never the C library's locale (whose radix character
 // "%a" writes, a comma under a German locale).
-std::string CDouble(double v) {
-    std::array<char, 48> buf{};
-    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), v, std::chars_format::hex);
-    std::string digits(buf.data(), res.ptr);
-    const std::size_t sign = !digits.empty() && digits[0] == '-' ? 1 : 0;
-    return digits.insert(sign, "0x");
-}
+std::string CDouble(double v) { return fuzzy::HexText(v); }
 
 // A float as a C constant that is exact by the language's own rules (a
 // hexadecimal floating constant); infinity from <math.h>.
@@ -55,10 +50,7 @@ std::string CFloat(float v) {
 // Only for the ranges, which are finite.
 std::string ExactDecimal(float v) {
     // The exact decimal of a float has at most 112 significant digits.
-    std::array<char, 160> buf{};
-    const auto res =
-        std::to_chars(buf.data(), buf.data() + buf.size(), static_cast<double>(v), std::chars_format::scientific, 120);
-    std::string s(buf.data(), res.ptr);
+    const std::string s = fuzzy::ScientificText(static_cast<double>(v), 120);
     const std::size_t e = s.find('e');
     std::size_t end = e;
     while (end > 0 && s[end - 1] == '0') --end;

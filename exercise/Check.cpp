@@ -1,5 +1,6 @@
 #include "exercise/Check.h"
 
+#include "fuzzy/Numbers.h"
 #include "exercise/Sections.h"
 #include "fuzzy/Controller.h"
 #include "fuzzy/Language.h"
@@ -37,9 +38,7 @@ std::string Quote(const std::string& s) {
 
 // A number with a fixed count of decimals in the active language's style.
 std::string Dec(double v, int decimals) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
-    std::string s(buf);
+    std::string s = fuzzy::FixedText(v, decimals);
     if (s == "-0" || s.rfind("-0.", 0) == 0) {
         bool zero = s.find_first_of("123456789") == std::string::npos;
         if (zero) s.erase(0, 1);
@@ -56,9 +55,10 @@ std::string Num(double v) { return NumberText(v); }
 // next to it).
 std::string Bound(float v) {
     if (std::fabs(v) < 1.0e-6f) return "0";
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.4g", double(v));
-    return NumberText(std::strtod(buf, nullptr));
+    const std::string t = fuzzy::GeneralText(double(v), 4);
+    double d = 0.0;
+    fuzzy::ReadNumber(t.data(), t.data() + t.size(), d);
+    return NumberText(d);
 }
 
 const char* VariableLabel(int which) {

@@ -1,5 +1,6 @@
 #include "exercise/Reader.h"
 
+#include "fuzzy/Numbers.h"
 #include "fuzzy/Language.h"
 #include "fuzzy/ProjectCheck.h"
 #include "fuzzy/Templates.h"
@@ -371,11 +372,7 @@ void TakeAnswer(const KeyValue& kv, PointAnswers& p, const std::string& section)
     }
 }
 
-std::string Shortest(float v) {
-    std::array<char, 32> buf{};
-    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), v);
-    return std::string(buf.data(), res.ptr);
-}
+std::string Shortest(float v) { return fuzzy::NumberText(v); }
 
 }  // namespace
 

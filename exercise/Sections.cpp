@@ -1,5 +1,6 @@
 #include "exercise/Sections.h"
 
+#include "fuzzy/Numbers.h"
 #include "fuzzy/Language.h"
 
 #include <algorithm>
@@ -106,7 +107,7 @@ std::optional<double> ParseDecimal(std::string_view t) {
     }
     if (i != s.size()) return std::nullopt;
     double v = 0.0;
-    const auto res = std::from_chars(s.data(), s.data() + s.size(), v);
+    const auto res = fuzzy::ReadNumber(s.data(), s.data() + s.size(), v);
     if (res.ec == std::errc::result_out_of_range) return std::nullopt;
     if (res.ec != std::errc() || res.ptr != s.data() + s.size() || !std::isfinite(v)) return std::nullopt;
     return v;

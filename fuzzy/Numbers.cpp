@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 #include <string>
 
@@ -268,6 +270,37 @@ std::string GeneralText(double v, int precision) {
 std::string FixedText(double v, int decimals) {
     if (!std::isfinite(v)) return NonFinite(v);
     return fmt::format("{:.{}f}", v, decimals);
+}
+
+std::string HexText(double v) {
+    if (!std::isfinite(v)) return NonFinite(v);
+    // By hand from the bits: libfmt leaves "{:a}" to snprintf, whose radix
+    // character follows the locale.
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &v, sizeof bits);
+    const bool negative = (bits >> 63) != 0;
+    const int biased = static_cast<int>((bits >> 52) & 0x7FF);
+    std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
+    std::string out = negative ? "-0x" : "0x";
+    if (biased == 0 && fraction == 0) return out + "0p+0";
+    out += biased == 0 ? '0' : '1';
+    if (fraction != 0) {
+        out += '.';
+        int digits = 13;
+        while ((fraction & 0xF) == 0) {
+            fraction >>= 4;
+            --digits;
+        }
+        static const char kHex[] = "0123456789abcdef";
+        for (int i = digits - 1; i >= 0; --i) out += kHex[(fraction >> (4 * i)) & 0xF];
+    }
+    const int exponent = biased == 0 ? -1022 : biased - 1023;
+    return out + (exponent < 0 ? "p-" : "p+") + std::to_string(exponent < 0 ? -exponent : exponent);
+}
+
+std::string ScientificText(double v, int precision) {
+    if (!std::isfinite(v)) return NonFinite(v);
+    return fmt::format("{:.{}e}", v, precision);
 }
 
 std::from_chars_result ReadNumber(const char* first, const char* last, double& value) {

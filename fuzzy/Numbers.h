@@ -49,6 +49,10 @@ std::string NumberText(double v, NumberForm form = NumberForm::Plain);
 // printf's "%.*g" and "%.*f" in the C locale.
 std::string GeneralText(double v, int precision);
 std::string FixedText(double v, int decimals);
+// printf's "%a" (a hexadecimal floating constant, "-0x1.4p+2") and "%.*e"
+// (exact to the last digit asked for) in the C locale.
+std::string HexText(double v);
+std::string ScientificText(double v, int precision);
 
 // std::from_chars in the general format: digits, optional point and
 // fraction, optional exponent, or inf/infinity/nan; no leading '+'. A value

@@ -5,7 +5,6 @@
 #include "fuzzy/Errors.h"
 #include "fuzzy/LanguageScope.h"
 #include "fuzzy/Surface.h"
-#include "fuzzy/Templates.h"
 #include "werkstatt/BlattTeile.h"
 #include "werkstatt/ansichten/InspektorSzene.h"
 #include "widgets/MessageBoxes.h"

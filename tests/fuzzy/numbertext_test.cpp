@@ -5,6 +5,7 @@
 #include "tests/fuzzy/EngineTest.h"
 
 #include <array>
+#include <clocale>
 #include <cfloat>
 #include <cmath>
 #include <cstring>
@@ -218,3 +219,26 @@ TEST(NumberTextAgainstStandardLibrary, DoublesAsBefore) { CompareRandom<double, 
 #endif
 
 }  // namespace
+
+// The C export's constants: "%a" and exact "%.120e" as the standard library
+// writes them in the C locale, also while a locale with a decimal comma is set.
+TEST(HexAndExactText, AsTheStandardLibraryUnderAnyLocale) {
+    const bool comma = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
+    std::mt19937_64 rng(20261208);
+    for (int i = 0; i < 20000; ++i) {
+        double v = 0.0;
+        const std::uint64_t bits =
+            i < 4 ? static_cast<std::uint64_t>(i % 2) << 63 | static_cast<std::uint64_t>(i / 2) : rng();
+        std::memcpy(&v, &bits, sizeof v);
+        if (!std::isfinite(v)) continue;
+        std::array<char, 400> b{};
+        std::string hex(b.data(), std::to_chars(b.data(), b.data() + b.size(), v, std::chars_format::hex).ptr);
+        hex.insert(hex[0] == '-' ? 1 : 0, "0x");
+        ASSERT_EQ(fuzzy::HexText(v), hex);
+        const std::string exact(
+            b.data(), std::to_chars(b.data(), b.data() + b.size(), v, std::chars_format::scientific, 120).ptr);
+        ASSERT_EQ(fuzzy::ScientificText(v, 120), exact);
+    }
+    std::setlocale(LC_ALL, "C");
+    if (!comma) GTEST_SKIP() << "de_DE.UTF-8 fehlt: nur im C-Locale geprüft";
+}

@@ -345,4 +345,19 @@ INSTANTIATE_TEST_SUITE_P(Aufgaben, ExerciseSheetPrinted,
                                          DruckFall{"TruckTeacher", "05_truck_12_regeln", true}),
                          [](const testing::TestParamInfo<DruckFall>& i) { return std::string(i.param.name); });
 
+// "Print to file" in the print dialog: the PDF goes through the writer,
+// which never writes over the exercise the sheet is made from.
+TEST(ExerciseSheetPrinted, PrintingIntoTheExerciseItselfIsRefused) {
+    QTemporaryDir dir;
+    const QString aufgabe = dir.filePath(QStringLiteral("a.fuzaufgabe"));
+    ASSERT_TRUE(QFile::copy(Aufgabe("01_regelschritt"), aufgabe));
+    const QByteArray vorher = Inhalt(aufgabe);
+    const werkstatt::AufgabenblattDaten d = werkstatt::LadeAufgabenblatt(aufgabe, true);
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setOutputFormat(QPrinter::PdfFormat);
+    drucker.setOutputFileName(aufgabe);
+    EXPECT_FALSE(werkstatt::AufgabenblattDrucken(drucker, d).isEmpty());
+    EXPECT_EQ(Inhalt(aufgabe), vorher);
+}
+
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "exercise/Check.h"
 #include "exercise/Reader.h"
+#include "fuzzy/Numbers.h"
 #include "fuzzy/Language.h"
 #include "tools/fuzzysim/Args.h"
 #include "tools/fuzzysim/CheckEval.h"
@@ -26,9 +27,10 @@ constexpr int ExitUnusable = 2;
 // The double nearest to the shortest text of the float: 0.1f as 0.1.
 double JsonFloat(float v) {
     if (!std::isfinite(v)) return 0.0;
-    std::array<char, 32> buf{};
-    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), v);
-    return std::strtod(std::string(buf.data(), res.ptr).c_str(), nullptr);
+    const std::string text = fuzzy::NumberText(v);
+    double d = 0.0;
+    fuzzy::ReadNumber(text.data(), text.data() + text.size(), d);
+    return d;
 }
 
 // Measured values are doubles from float figures: rounded to what a float holds.
