@@ -675,7 +675,7 @@
         <translation>The time in the chosen run: every point is one control step.</translation>
     </message>
     <message>
-        <source>&amp;Warum?</source>
+        <source>Waru&amp;m?</source>
         <translation>&amp;Why?</translation>
     </message>
     <message>

@@ -1058,7 +1058,7 @@ With --blatt it writes the worksheet of a project as PDF, without a window:
 %1</translation>
     </message>
     <message>
-        <source>&amp;Beispiele</source>
+        <source>Beispie&amp;le</source>
         <translation>&amp;Examples</translation>
     </message>
     <message>
@@ -1074,8 +1074,8 @@ With --blatt it writes the worksheet of a project as PDF, without a window:
         <translation>Example %1</translation>
     </message>
     <message>
-        <source>&amp;Aufgabe öffnen…</source>
-        <translation>Open E&amp;xercise…</translation>
+        <source>Auf&amp;gabe öffnen…</source>
+        <translation>Open Exer&amp;cise…</translation>
     </message>
     <message>
         <source>Eine Aufgabe (*.fuzaufgabe) mit ihrem Startprojekt öffnen; sie prüft sich selbst.</source>

@@ -330,7 +330,7 @@ void TMainForm::FahrzeugZeigen() {
 void TMainForm::BeispielMenueBauen() {
     // The shipped examples of the program's language (examples/en/ in
     // English), one click each.
-    auto* menue = new QMenu(tr("&Beispiele"), this);
+    auto* menue = new QMenu(tr("Beispie&le"), this);
     menue->setObjectName(QStringLiteral("Beispiele1"));
     ui_->Datei1->insertMenu(ui_->Zuletzt1->menuAction(), menue);
     const QStringList projekte = widgets::BeispielProjekte(BeispielOrdner);
@@ -362,7 +362,7 @@ bool TMainForm::BeispielOeffnen(const QString& datei) {
 
 void TMainForm::AufgabeBauen() {
     AufgabeDialog = [this] { return StandardAufgabeDialog(); };
-    auto* oeffnen = new QAction(tr("&Aufgabe öffnen…"), this);
+    auto* oeffnen = new QAction(tr("Auf&gabe öffnen…"), this);
     oeffnen->setObjectName(QStringLiteral("AufgabeOeffnen1"));
     oeffnen->setStatusTip(tr("Eine Aufgabe (*.fuzaufgabe) mit ihrem Startprojekt öffnen; sie prüft sich selbst."));
     ui_->Datei1->insertAction(findChild<QMenu*>(QStringLiteral("Beispiele1"))->menuAction(), oeffnen);

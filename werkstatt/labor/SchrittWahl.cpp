@@ -28,7 +28,7 @@ SchrittWahl::SchrittWahl(QWidget* parent) : QWidget(parent) {
     Schieber_->setObjectName(QStringLiteral("zeit"));
     Schieber_->setToolTip(tr("Die Zeit im gewählten Lauf: Jeder Punkt ist ein Regelschritt."));
     Schieber_->setMinimumWidth(160);
-    Warum_ = new QPushButton(tr("&Warum?"), this);
+    Warum_ = new QPushButton(tr("Waru&m?"), this);
     Warum_->setObjectName(QStringLiteral("warum"));
     Warum_->setCheckable(true);
     Warum_->setToolTip(
