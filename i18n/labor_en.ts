@@ -261,6 +261,22 @@
         <source>Kein Projekt geladen.</source>
         <translation>No project loaded.</translation>
     </message>
+    <message>
+        <source>%1 = %2, %3 = %4</source>
+        <translation>%1 = %2, %3 = %4</translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt;: %2. Der Lauf wandte %3 = %4 an, genau den Wert, den der Inspektor hier berechnet.</source>
+        <translation>&lt;b&gt;%1&lt;/b&gt;: %2. The run applied %3 = %4, exactly the value the inspector computes here.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt;: %2. Der Lauf wandte %3 = %4 an; &lt;span style=&apos;color:#a00000&apos;&gt;hier ergibt sich ein anderer Wert, das Projekt wurde nach dem Lauf geändert.&lt;/span&gt;</source>
+        <translation>&lt;b&gt;%1&lt;/b&gt;: %2. The run applied %3 = %4; &lt;span style=&apos;color:#a00000&apos;&gt;here the value differs: the project was changed after the run.&lt;/span&gt;</translation>
+    </message>
 </context>
 <context>
     <name>ansichten::Kennfeld</name>
@@ -560,6 +576,34 @@
         <source>Unterwegs erreicht die Lok Stellen, an denen keine Regel feuert, mit %1 zuerst bei t = %2 s, s = %3 cm, v = %4 cm/s: Dort fällt die Kraft auf %5 N.</source>
         <translation>On its way the locomotive reaches places where no rule fires, with %1 first at t = %2 s, s = %3 cm, v = %4 cm/s: there the force falls to %5 N.</translation>
     </message>
+    <message>
+        <source>Der Lauf, dessen Schritte der Schieber zeigt; ein Klick auf eine Kurve wählt ihn auch.</source>
+        <translation>The run whose steps the slider shows; a click on a curve chooses it too.</translation>
+    </message>
+    <message>
+        <source>Lauf:</source>
+        <translation>Run:</translation>
+    </message>
+    <message>
+        <source>Klick auf eine Kurve zeigt den Schritt dort; „Warum?“ nimmt ihn im Inspektor auseinander.</source>
+        <translation>A click on a curve shows the step there; “Why?” takes it apart in the inspector.</translation>
+    </message>
+    <message>
+        <source>%1, Zeitschritt %2 s</source>
+        <translation>%1, time step %2 s</translation>
+    </message>
+    <message>
+        <source>%1 – Ende nach %2 Schritten (t = %3 s): s = %4 cm, v = %5 cm/s</source>
+        <translation>%1 – end after %2 steps (t = %3 s): s = %4 cm, v = %5 cm/s</translation>
+    </message>
+    <message>
+        <source>%1 – Schritt %2 von %3 (t = %4 s): s = %5 cm, v = %6 cm/s → Kraft %7 N</source>
+        <translation>%1 – step %2 of %3 (t = %4 s): s = %5 cm, v = %6 cm/s → force %7 N</translation>
+    </message>
+    <message>
+        <source>Lok-Labor, %1, Schritt %2 von %3</source>
+        <translation>Locomotive lab, %1, step %2 of %3</translation>
+    </message>
 </context>
 <context>
     <name>labor::RegelnVerbessern</name>
@@ -621,6 +665,33 @@
     </message>
 </context>
 <context>
+    <name>labor::SchrittWahl</name>
+    <message>
+        <source>Einen Schritt zurück</source>
+        <translation>One step back</translation>
+    </message>
+    <message>
+        <source>Einen Schritt weiter</source>
+        <translation>One step on</translation>
+    </message>
+    <message>
+        <source>Den Lauf von hier an abspielen oder anhalten</source>
+        <translation>Play the run from here, or pause it</translation>
+    </message>
+    <message>
+        <source>Die Zeit im gewählten Lauf: Jeder Punkt ist ein Regelschritt.</source>
+        <translation>The time in the chosen run: every point is one control step.</translation>
+    </message>
+    <message>
+        <source>Waru&amp;m?</source>
+        <translation>&amp;Why?</translation>
+    </message>
+    <message>
+        <source>Den Inspektor neben dem Labor zeigen: Er nimmt den gewählten Schritt auseinander – Eingänge, Zugehörigkeitsgrade, Feuerstärken der Regeln, Ausgangsterme und Schwerpunkt.</source>
+        <translation>Show the inspector beside the lab: it takes the chosen step apart – inputs, membership degrees, firing strengths of the rules, output terms and centroid.</translation>
+    </message>
+</context>
+<context>
     <name>labor::Starts</name>
     <message>
         <source>Lok-Labor: Der Start bei %1 = %2 liegt außerhalb des Bereichs von %1 (%3 … %4).</source>
@@ -642,12 +713,14 @@
 <context>
     <name>labor::StrassenBild</name>
     <message>
-        <source>Klick auf eine Bahn: diesen Start in Zeitlupe abspielen</source>
-        <translation>Click on a track: replay this start in slow motion</translation>
-    </message>
-    <message>
         <source>wird berechnet …</source>
         <translation>computing …</translation>
+    </message>
+    <message>
+        <source>Klick auf den Punkt am Anfang einer Bahn: diesen Start in Zeitlupe abspielen.
+Klick auf eine Bahn: den Schritt an dieser Stelle zeigen.</source>
+        <translation>Click on the dot at the beginning of a track: replay this start in slow motion.
+Click on a track: show the step at that place.</translation>
     </message>
 </context>
 <context>
@@ -682,10 +755,6 @@
     <message>
         <source>Vergleich mit %1: Eingang A und/oder Ausgang (noch) nicht definiert!</source>
         <translation>Comparison with %1: input A and/or the output not defined (yet)!</translation>
-    </message>
-    <message>
-        <source>Klick auf eine Bahn spielt diesen Start in Zeitlupe ab.</source>
-        <translation>A click on a track replays this start in slow motion.</translation>
     </message>
     <message>
         <source>angedockt: |x| &lt; 0,1 m und |Lage| &lt; 1° am Ende – das hintere Ende hat die Ziellinie (y = −25 m) erreicht, höchstens 10 cm neben x = 0 und fast gerade.
@@ -756,10 +825,6 @@ That is why the number after “of” is smaller than the number of all starts.<
         <translation>%1 of %2</translation>
     </message>
     <message>
-        <source>Start: Führerhaus x = %1 m, Lage %2° – Schritt %3 von %4: Abstand %5 m, Lage %6°, Lenkwinkel %7°</source>
-        <translation>Start: cab x = %1 m, angle %2° – step %3 of %4: distance %5 m, angle %6°, steering angle %7°</translation>
-    </message>
-    <message>
         <source>%1 von %2 Läufen abgebrochen: der Lenkwinkel des Reglers ist keine endliche Zahl.</source>
         <translation>%1 of %2 runs aborted: the controller&apos;s steering angle is not a finite number.</translation>
     </message>
@@ -778,6 +843,26 @@ That is why the number after “of” is smaller than the number of all starts.<
     <message>
         <source>Bahnen, die erst unterwegs Stellen erreichen, an denen keine Regel feuert (der Lenkwinkel fällt dort auf %1°): %2 von %3.</source>
         <translation>Tracks that reach places where no rule fires only on their way (the steering angle falls to %1° there): %2 of %3.</translation>
+    </message>
+    <message>
+        <source>Klick auf den Punkt am Anfang einer Bahn spielt diesen Start in Zeitlupe ab; Klick auf eine Bahn zeigt den Schritt dort. „Warum?“ nimmt den Schritt im Inspektor auseinander.</source>
+        <translation>A click on the dot at the beginning of a track replays that start in slow motion; a click on a track shows the step there. “Why?” takes the step apart in the inspector.</translation>
+    </message>
+    <message>
+        <source>Start (%1 m, %2°)</source>
+        <translation>Start (%1 m, %2°)</translation>
+    </message>
+    <message>
+        <source>%1 – Ende nach %2 Schritten: Abstand %3 m, Lage %4°</source>
+        <translation>%1 – end after %2 steps: distance %3 m, angle %4°</translation>
+    </message>
+    <message>
+        <source>%1 – Schritt %2 von %3 (t = %4 s): Abstand %5 m, Lage %6° → Lenkwinkel %7°</source>
+        <translation>%1 – step %2 of %3 (t = %4 s): distance %5 m, angle %6° → steering angle %7°</translation>
+    </message>
+    <message>
+        <source>Truck-Labor, %1, Schritt %2 von %3</source>
+        <translation>Truck lab, %1, step %2 of %3</translation>
     </message>
 </context>
 </TS>

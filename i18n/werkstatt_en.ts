@@ -683,6 +683,95 @@ Without --fahrzeug the vehicle chosen for this file in the window counts, else t
     </message>
 </context>
 <context>
+    <name>werkstatt::AufgabenPanel</name>
+    <message>
+        <source>Antworten öffnen…</source>
+        <translation>Open Answers…</translation>
+    </message>
+    <message>
+        <source>Die Antworten der Handrechnung aus einer Antwortdatei (*.fuzantwort) lesen</source>
+        <translation>Read the answers of the inference by hand from an answers file (*.fuzantwort)</translation>
+    </message>
+    <message>
+        <source>&amp;Prüfen</source>
+        <translation>Chec&amp;k</translation>
+    </message>
+    <message>
+        <source>Das Projekt, wie es jetzt ist, nach der Aufgabe beurteilen, mit Hinweisen, wenn etwas fehlt</source>
+        <translation>Judge the project as it is now by the exercise, with hints when something is missing</translation>
+    </message>
+    <message>
+        <source>Jede Prüfung der Aufgabe mit dem gemessenen Wert und der Grenze. Ein Klick auf einen Start oder einen Lauf zeigt ihn in seinem Labor.</source>
+        <translation>Every criterion of the exercise with its measured value and its limit. A click on a start or a run shows it in its lab.</translation>
+    </message>
+    <message>
+        <source>Aufgabe beenden</source>
+        <translation>End Exercise</translation>
+    </message>
+    <message>
+        <source>Die Aufgabe schließen: Der Editor lässt wieder alles ändern; das Projekt bleibt.</source>
+        <translation>Close the exercise: the editor lets you change everything again; the project stays.</translation>
+    </message>
+    <message>
+        <source>Schülerblatt…</source>
+        <translation>Students&apos; Sheet…</translation>
+    </message>
+    <message>
+        <source>Das Blatt für die Klasse: Name, Klasse, Datum, die Aufgabe und Platz für die Antworten, in der Druckvorschau (drucken oder als PDF)</source>
+        <translation>The sheet for the class: name, class, date, the task and room for the answers, in the print preview (print or save as PDF)</translation>
+    </message>
+    <message>
+        <source>Lösungsblatt…</source>
+        <translation>Solution Sheet…</translation>
+    </message>
+    <message>
+        <source>Das Blatt für die Lehrkraft: die Aufgabe mit den Zahlen des Programms vorgerechnet, in der Druckvorschau</source>
+        <translation>The sheet for the teacher: the exercise worked out with the program&apos;s numbers, in the print preview</translation>
+    </message>
+    <message>
+        <source>Noch keine Antworten: Tragen Sie sie in eine Antwortdatei ein und öffnen Sie sie mit „Antworten öffnen…“.</source>
+        <translation>No answers yet: write them into an answers file and open it with “Open Answers…”.</translation>
+    </message>
+    <message>
+        <source>Antworten aus „%1“</source>
+        <translation>Answers from “%1”</translation>
+    </message>
+    <message>
+        <source>„%1“ ist keine Antwortdatei, die sich lesen lässt:
+%2</source>
+        <translation>“%1” is not an answers file that can be read:
+%2</translation>
+    </message>
+    <message>
+        <source>Wird geprüft …</source>
+        <translation>Checking …</translation>
+    </message>
+    <message>
+        <source>Stand nach der letzten Änderung: %1</source>
+        <translation>After the last change: %1</translation>
+    </message>
+    <message>
+        <source>Stand nach der letzten Änderung: %1 von %2 Prüfungen erfüllt</source>
+        <translation>After the last change: %1 of %2 criteria met</translation>
+    </message>
+    <message>
+        <source>Im Truck-Labor zeigen: Start (%1 m, %2°) bei %3 m/s</source>
+        <translation>Show in the truck lab: start (%1 m, %2°) at %3 m/s</translation>
+    </message>
+    <message>
+        <source>Im Lok-Labor zeigen: %1 kg, Zeitschritt %2 s</source>
+        <translation>Show in the locomotive lab: %1 kg, time step %2 s</translation>
+    </message>
+    <message>
+        <source>Hinweise:</source>
+        <translation>Hints:</translation>
+    </message>
+    <message>
+        <source>Einen Teil dieser Aufgabe bewertet die Lehrkraft; die Prüfung beurteilt nur, was ein Programm messen kann.</source>
+        <translation>Part of this exercise is marked by the teacher; the check judges only what a program can measure.</translation>
+    </message>
+</context>
+<context>
     <name>werkstatt::Start</name>
     <message>
         <source>Fuzzy-Werkstatt: Fuzzy-Projekte bauen, speichern und verstehen.
@@ -968,6 +1057,66 @@ With --blatt it writes the worksheet of a project as PDF, without a window:
 
 %1</translation>
     </message>
+    <message>
+        <source>Beispie&amp;le</source>
+        <translation>&amp;Examples</translation>
+    </message>
+    <message>
+        <source>Öffnet das Beispiel als neues Projekt; die Beispieldatei bleibt, wie sie ist.</source>
+        <translation>Opens the example as a new project; the example&apos;s file stays as it is.</translation>
+    </message>
+    <message>
+        <source>(keine Beispiele gefunden)</source>
+        <translation>(no examples found)</translation>
+    </message>
+    <message>
+        <source>Beispiel %1</source>
+        <translation>Example %1</translation>
+    </message>
+    <message>
+        <source>Auf&amp;gabe öffnen…</source>
+        <translation>Open Exer&amp;cise…</translation>
+    </message>
+    <message>
+        <source>Eine Aufgabe (*.fuzaufgabe) mit ihrem Startprojekt öffnen; sie prüft sich selbst.</source>
+        <translation>Open an exercise (*.fuzaufgabe) with its starting project; it checks itself.</translation>
+    </message>
+    <message>
+        <source>Antworten öffnen</source>
+        <translation>Open answers</translation>
+    </message>
+    <message>
+        <source>Antwortdateien (*.fuzantwort)</source>
+        <translation>Answers files (*.fuzantwort)</translation>
+    </message>
+    <message>
+        <source>Aufgabe</source>
+        <translation>Exercise</translation>
+    </message>
+    <message>
+        <source>Die Aufgabe „%1“ erlaubt diese Änderung nicht:
+%2</source>
+        <translation>The exercise “%1” does not allow this change:
+%2</translation>
+    </message>
+    <message>
+        <source>Aufgabe öffnen</source>
+        <translation>Open exercise</translation>
+    </message>
+    <message>
+        <source>Aufgaben (*.fuzaufgabe)</source>
+        <translation>Exercises (*.fuzaufgabe)</translation>
+    </message>
+    <message>
+        <source>„%1“ ist keine Aufgabe, die sich lesen lässt:
+%2</source>
+        <translation>“%1” is not an exercise that can be read:
+%2</translation>
+    </message>
+    <message>
+        <source>Aufgabe %1</source>
+        <translation>Exercise %1</translation>
+    </message>
 </context>
 <context>
     <name>werkstatt::TProjektModell</name>
@@ -1062,6 +1211,10 @@ With --blatt it writes the worksheet of a project as PDF, without a window:
         <source>0 – keine Regel</source>
         <translation>0 – no rule</translation>
     </message>
+    <message>
+        <source>Gesperrt: Die Aufgabe „%1“ lässt die Regeln nicht ändern.</source>
+        <translation>Locked: the exercise “%1” does not let you change the rules.</translation>
+    </message>
 </context>
 <context>
     <name>werkstatt::TVariablenSeite</name>
@@ -1098,6 +1251,18 @@ Nein: Nur der Bereich ändert sich, die Terme bleiben, wo sie sind.</source>
 
 Yes: every corner moves to the same place in the new range.
 No: only the range changes; the terms stay where they are.</translation>
+    </message>
+    <message>
+        <source>Gesperrt: Die Aufgabe „%1“ lässt den Bereich nicht ändern.</source>
+        <translation>Locked: the exercise “%1” does not let you change the range.</translation>
+    </message>
+    <message>
+        <source>Gesperrt: Welche Eingänge es gibt, legt die Aufgabe „%1“ fest.</source>
+        <translation>Locked: the exercise “%1” decides which inputs there are.</translation>
+    </message>
+    <message>
+        <source>Gesperrt: Die Aufgabe „%1“ lässt die Terme nicht ändern, weder ihre Zahl noch ihre Ecken und Höhen. Die Namen dürfen Sie ändern.</source>
+        <translation>Locked: the exercise “%1” does not let you change the terms, neither their number nor their corners and heights. You may change the names.</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,4 @@
 #include "werkstatt/Main.h"
-#include "werkstatt/Aufgabenblatt.h"
 
 #include "werkstatt/CQuelltext.h"
 #include "fuzzy/Errors.h"
@@ -13,6 +12,9 @@
 #include "werkstatt/RegelSeite.h"
 #include "werkstatt/VariablenSeite.h"
 #include "werkstatt/Befehle.h"
+#include "widgets/Beispiele.h"
+#include "werkstatt/AufgabenPanel.h"
+#include "exercise/Reader.h"
 #include "ui_Main.h"
 
 #include <QAction>
@@ -21,6 +23,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QDockWidget>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -175,6 +178,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui_(std::make_uniqu
         return QProcess::startDetached(programm, argumente);
     };
     WerkstattOrdner = QCoreApplication::applicationDirPath();
+    BeispielOrdner = widgets::Beispielordner();
 
     SeiteA->setModell(&Modell, Rolle::A);
     SeiteB->setModell(&Modell, Rolle::B);
@@ -197,7 +201,9 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui_(std::make_uniqu
     lokLabor_->setObjectName(QStringLiteral("LokLabor"));
     Seiten->addTab(truckLabor_, tr("&Truck-Labor"));
     Seiten->addTab(lokLabor_, tr("&Lok-Labor"));
-    connect(truckLabor_, &labor::TruckLabor::replayZustand, inspektor_, &ansichten::Inspektor::setEingaben);
+    // A step chosen in a lab is taken apart on the inspector's page too.
+    connect(truckLabor_, &labor::LaborSeite::schrittGewaehlt, inspektor_, &ansichten::Inspektor::zeigeSchritt);
+    connect(lokLabor_, &labor::LaborSeite::schrittGewaehlt, inspektor_, &ansichten::Inspektor::zeigeSchritt);
     connect(truckLabor_, &labor::TruckLabor::vergleichAusDateiGewuenscht, this,
             [this] { VergleichAusDatei(truckLabor_); });
     connect(truckLabor_, &labor::TruckLabor::vergleichVorherGewuenscht, this, [this] { VergleichVorher(truckLabor_); });
@@ -258,6 +264,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui_(std::make_uniqu
     connect(HinweisListe, &QListWidget::itemActivated, this, &TMainForm::HinweisClick);
 
     ZuletztMenueBauen();
+    BeispielMenueBauen();
+    AufgabeBauen();
     FahrzeugMenueBauen();
     QSettings einstellungen;
     const QByteArray geometrie = einstellungen.value(QStringLiteral("Fenster/Geometrie")).toByteArray();
@@ -319,6 +327,155 @@ void TMainForm::FahrzeugZeigen() {
     HinweiseZeigen();
 }
 
+void TMainForm::BeispielMenueBauen() {
+    // The shipped examples of the program's language (examples/en/ in
+    // English), one click each.
+    auto* menue = new QMenu(tr("Beispie&le"), this);
+    menue->setObjectName(QStringLiteral("Beispiele1"));
+    ui_->Datei1->insertMenu(ui_->Zuletzt1->menuAction(), menue);
+    const QStringList projekte = widgets::BeispielProjekte(BeispielOrdner);
+    for (const QString& pfad : projekte) {
+        QAction* a = menue->addAction(QFileInfo(pfad).fileName());
+        a->setData(pfad);
+        a->setStatusTip(tr("Öffnet das Beispiel als neues Projekt; die Beispieldatei bleibt, wie sie ist."));
+        connect(a, &QAction::triggered, this, [this, pfad] {
+            if (AenderungenSichern()) BeispielOeffnen(pfad);
+        });
+    }
+    if (projekte.isEmpty()) menue->addAction(tr("(keine Beispiele gefunden)"))->setEnabled(false);
+}
+
+bool TMainForm::BeispielOeffnen(const QString& datei) {
+    const std::optional<fuzzy::Project> p = LiesProjekt(datei);
+    if (!p) return false;
+    const QString name = QFileInfo(datei).completeBaseName();
+    // The vehicle by the example's name, as the examples are named.
+    const Fahrzeug f = name.startsWith(QLatin1String("truck")) ? Fahrzeug::Truck
+                       : name.startsWith(QLatin1String("lok")) || name.startsWith(QLatin1String("loco"))
+                           ? Fahrzeug::Lok
+                           : Fahrzeug::Unbestimmt;
+    Modell.neu(*p, tr("Beispiel %1").arg(name), f);
+    Modell.undoStack().setClean();
+    Seiten->setCurrentWidget(SeiteA);
+    return true;
+}
+
+void TMainForm::AufgabeBauen() {
+    AufgabeDialog = [this] { return StandardAufgabeDialog(); };
+    auto* oeffnen = new QAction(tr("Auf&gabe öffnen…"), this);
+    oeffnen->setObjectName(QStringLiteral("AufgabeOeffnen1"));
+    oeffnen->setStatusTip(tr("Eine Aufgabe (*.fuzaufgabe) mit ihrem Startprojekt öffnen; sie prüft sich selbst."));
+    ui_->Datei1->insertAction(findChild<QMenu*>(QStringLiteral("Beispiele1"))->menuAction(), oeffnen);
+    connect(oeffnen, &QAction::triggered, this, &TMainForm::AufgabeOeffnen1Click);
+
+    aufgabe_ = new AufgabenPanel(this);
+    aufgabe_->setObjectName(QStringLiteral("Aufgabe"));
+    aufgabe_->AntwortenDialog = [this] {
+        std::unique_ptr<QFileDialog> d(Dateidialog(this, tr("Antworten öffnen"), false));
+        d->setNameFilters({tr("Antwortdateien (*.fuzantwort)"), tr("Alle Dateien (*)")});
+        d->setDefaultSuffix(QString());
+        if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty()) return QString();
+        return d->selectedFiles().first();
+    };
+    aufgabeDock_ = new QDockWidget(tr("Aufgabe"), this);
+    aufgabeDock_->setObjectName(QStringLiteral("AufgabenDock"));
+    aufgabeDock_->setWidget(aufgabe_);
+    aufgabeDock_->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+    addDockWidget(Qt::RightDockWidgetArea, aufgabeDock_);
+    aufgabeDock_->hide();
+    // A failing start or run of the check, shown in its lab.
+    connect(aufgabe_, &AufgabenPanel::startGewaehlt, this, [this](const exercise::StartRef& s) {
+        Seiten->setCurrentWidget(truckLabor_);
+        truckLabor_->zeigeStart(s.Speed, s.Index);
+    });
+    connect(aufgabe_, &AufgabenPanel::laufGewaehlt, this, [this](const pemrak::RunOptions& o) {
+        Seiten->setCurrentWidget(lokLabor_);
+        lokLabor_->zeigeLauf(o);
+    });
+    connect(aufgabe_, &AufgabenPanel::beendenGewuenscht, this, [this] {
+        Modell.setzeSperre({}, {});
+        aufgabe_->leeren();
+        aufgabeDatei_.clear();
+        aufgabeDock_->hide();
+    });
+    BlattVorschau = [this](const AufgabenblattDaten& d) { AufgabenblattVorschau(this, d); };
+    connect(aufgabe_, &AufgabenPanel::blattGewuenscht, this, [this](bool loesung) {
+        if (aufgabeDatei_.isEmpty()) return;
+        try {
+            BlattVorschau(LadeAufgabenblatt(aufgabeDatei_, loesung));
+        } catch (const fuzzy::Error& e) {
+            widgets::ErrorBox(QString::fromStdString(e.Describe()));
+        }
+    });
+    connect(&Modell, &TProjektModell::bearbeitungAbgelehnt, this, [this](const QStringList& gruende) {
+        // The pages show the project as it still is, not the refused value.
+        SeiteA->Aktualisieren();
+        SeiteB->Aktualisieren();
+        SeiteAus->Aktualisieren();
+        SeiteRegeln->Aktualisieren();
+        widgets::WarningBox(tr("Die Aufgabe „%1“ erlaubt diese Änderung nicht:\n%2")
+                                .arg(Modell.sperre().Grund, gruende.join(QLatin1Char('\n'))));
+    });
+}
+
+void TMainForm::AufgabeOeffnen1Click() {
+    if (!AenderungenSichern()) return;
+    const QString datei = AufgabeDialog();
+    if (!datei.isEmpty()) AufgabeOeffnen(datei);
+}
+
+QString TMainForm::StandardAufgabeDialog() {
+    std::unique_ptr<QFileDialog> d(Dateidialog(this, tr("Aufgabe öffnen"), false));
+    d->setNameFilters({tr("Aufgaben (*.fuzaufgabe)"), tr("Alle Dateien (*)")});
+    d->setDefaultSuffix(QString());
+    // The shipped exercises first: a teacher new to the programs finds them there.
+    const QString aufgaben = widgets::Beispielordner(QCoreApplication::applicationDirPath(), fuzzy::ActiveLanguage(),
+                                                     QStringLiteral("aufgaben"));
+    if (!aufgaben.isEmpty()) d->setDirectory(aufgaben);
+    if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty()) return QString();
+    return d->selectedFiles().first();
+}
+
+bool TMainForm::AufgabeOeffnen(const QString& datei) {
+    exercise::Exercise e;
+    try {
+        e = exercise::ReadExercise(QFile::encodeName(datei).toStdString());
+    } catch (const fuzzy::Error& f) {
+        widgets::ErrorBox(tr("„%1“ ist keine Aufgabe, die sich lesen lässt:\n%2")
+                              .arg(QFileInfo(datei).fileName(), QString::fromStdString(f.Describe())));
+        return false;
+    }
+    const QString titel = QString::fromStdString(e.Title.Active());
+    // The lock first, so that the pages show the new project locked at once.
+    Sperre s;
+    s.Regeln = !e.MayChange.Rules;
+    s.Terme = !e.MayChange.Terms;
+    s.Bereiche = !e.MayChange.Ranges;
+    s.Variablen = true;
+    s.Grund = titel;
+    Modell.setzeSperre(s, [e](const fuzzy::Project& vorher, const fuzzy::Project& nachher) {
+        // What this edit changes that the exercise locks: measured from the
+        // project before it, so that undoing back past the start is no edit.
+        exercise::Exercise bis = e;
+        bis.Template.clear();
+        bis.StartEn.reset();
+        bis.Start = vorher;
+        QStringList gruende;
+        for (const std::string& g : exercise::ForbiddenChanges(bis, nachher)) gruende << QString::fromStdString(g);
+        return gruende;
+    });
+    aufgabe_->setAufgabe(e, QFileInfo(datei).fileName());
+    aufgabeDatei_ = QFileInfo(datei).absoluteFilePath();
+    const Fahrzeug f = !e.Truck.empty() ? Fahrzeug::Truck : !e.Loco.empty() ? Fahrzeug::Lok : Fahrzeug::Unbestimmt;
+    Modell.neu(e.StartProject(), tr("Aufgabe %1").arg(titel), f);
+    Modell.undoStack().setClean();
+    aufgabeDock_->show();
+    // An exercise about the rules starts on the rule page, else on input A.
+    Seiten->setCurrentWidget(e.MayChange.Rules && !e.MayChange.Terms ? static_cast<QWidget*>(SeiteRegeln)
+                                                                     : static_cast<QWidget*>(SeiteA));
+    return true;
+}
+
 QMenu* TMainForm::DateiMenue() const { return ui_->Datei1; }
 
 QAction* TMainForm::DateiErweiterung() const {
@@ -348,6 +505,7 @@ void TMainForm::ProjektGeaendert() {
     lokLabor_->setFahrzeug(Modell.fahrzeug(), false);
     truckLabor_->setProjekt(p);
     lokLabor_->setProjekt(p);
+    if (aufgabe_ && aufgabe_->aufgabe()) aufgabe_->setProjekt(p);
     MarkenSetzen(inspektor_->eingabeA(), inspektor_->eingabeB());
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "werkstatt/Arbeitsblatt.h"
+#include "werkstatt/Aufgabenblatt.h"
 #include "fuzzy/Hints.h"
 #include "werkstatt/Modell.h"
 #include "werkstatt/kern/Programmsuche.h"
@@ -15,6 +16,7 @@
 
 class QAction;
 class QCloseEvent;
+class QDockWidget;
 class QListWidget;
 class QListWidgetItem;
 class QMenu;
@@ -37,6 +39,7 @@ class LokLabor;
 
 namespace werkstatt {
 
+class AufgabenPanel;
 class TRegelSeite;
 class TVariablenSeite;
 
@@ -63,11 +66,16 @@ public:
     std::function<QString(const QString& vorschlag)> ExportDialog;
     // The file dialog of "Als PDF speichern…".
     std::function<QString(const QString& vorschlag)> PdfDialog;
+    // The file dialog of "Aufgabe öffnen…".
+    std::function<QString()> AufgabeDialog;
     // Starts a program detached; false when it could not be started.
     std::function<bool(const QString& programm, const QStringList& argumente)> Starte;
     // The folder the werkstatt binary lies in (where Dorvane and Pemrak are
     // looked for).
     QString WerkstattOrdner;
+    // The shipped examples in the program's language, for "Beispiele"
+    // (set before the menu is built: in the constructor).
+    QString BeispielOrdner;
 
     // --- pages and lists ---------------------------------------------------------
     QTabWidget* Seiten = nullptr;
@@ -84,7 +92,23 @@ public:
 
     // --- handlers ----------------------------------------------------------------
     void NeuClick(Vorlage v);
+    // A shipped example as a new, unsaved project named after it: the
+    // example's own file stays as it is.
+    bool BeispielOeffnen(const QString& datei);
     void Oeffnen1Click();
+    // "Aufgabe öffnen…": an exercise (.fuzaufgabe) with its starting project
+    // as a new, unsaved project, the parts it does not allow to change
+    // locked, the exercise panel beside the editor. A file that does not fit
+    // is named with its line and nothing changes.
+    void AufgabeOeffnen1Click();
+    bool AufgabeOeffnen(const QString& datei);
+    AufgabenPanel* Aufgabe() const { return aufgabe_; }
+    // The file of the exercise on show in the panel (empty without one).
+    QString AufgabeDatei() const { return aufgabeDatei_; }
+    // The sheet of the exercise on show: the students' or the teacher's,
+    // in the print preview; replaceable for tests.
+    std::function<void(const AufgabenblattDaten&)> BlattVorschau;
+    QDockWidget* AufgabenDock() const { return aufgabeDock_; }
     // Loads into temporaries first: a file that does not load leaves the
     // project as it was (the engine has shown its messages).
     bool OeffnenDatei(const QString& datei);
@@ -156,6 +180,9 @@ private:
     void ZuletztMerken(const QString& datei);
     void ZuletztMenueBauen();
     void FahrzeugMenueBauen();
+    void BeispielMenueBauen();
+    void AufgabeBauen();
+    QString StandardAufgabeDialog();
     void FahrzeugZeigen();
     QString StandardOeffnenDialog();
     QString StandardSpeichernDialog(const QString& vorschlag);
@@ -165,6 +192,9 @@ private:
     ansichten::Kennfeld* kennfeld_ = nullptr;
     labor::TruckLabor* truckLabor_ = nullptr;
     labor::LokLabor* lokLabor_ = nullptr;
+    AufgabenPanel* aufgabe_ = nullptr;
+    QDockWidget* aufgabeDock_ = nullptr;
+    QString aufgabeDatei_;
     QAction* fahrzeugTruck_ = nullptr;
     QAction* fahrzeugLok_ = nullptr;
     // The labs opened so far: without a chosen vehicle, the hints speak of

@@ -26,6 +26,12 @@ void TProjektModell::setzeStand(const Stand& s) {
     if (fahrzeugAnders) emit fahrzeugGeaendert();
 }
 
+void TProjektModell::setzeSperre(const Sperre& s, SperrPruefung pruefen) {
+    sperre_ = s;
+    pruefen_ = s.aktiv() ? std::move(pruefen) : SperrPruefung();
+    emit sperreGeaendert();
+}
+
 void TProjektModell::setzeProjekt(const fuzzy::Project& p) {
     stand_.projekt = p;
     emit projektGeaendert();
@@ -50,6 +56,13 @@ void TProjektModell::gespeichert(const QString& datei) {
 void TProjektModell::ausfuehren(int art, const QString& text, const Stand& nachher, int zug, int rolle, int term,
                                 int param) {
     if (GleichesProjekt(nachher.projekt, stand_.projekt) && nachher.datei == stand_.datei && art != ArtNeu) return;
+    if (art != ArtNeu && pruefen_) {
+        const QStringList gruende = pruefen_(stand_.projekt, nachher.projekt);
+        if (!gruende.isEmpty()) {
+            emit bearbeitungAbgelehnt(gruende);
+            return;
+        }
+    }
     stack_.push(
         new TProjektBefehl(*this, static_cast<BefehlArt>(art), text, stand_, nachher, Griff{zug, rolle, term, param}));
 }

@@ -4,7 +4,10 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QUndoStack>
+
+#include <functional>
 
 namespace werkstatt {
 
@@ -30,6 +33,18 @@ Fahrzeug GemerktesFahrzeug(const QString& inhalt);
 // nothing. The newest choices are kept, the oldest beyond MaxGemerkt dropped.
 void FahrzeugMerken(const QString& inhalt, Fahrzeug f);
 constexpr int MaxGemerkt = 1000;
+
+// What an exercise locks in the editor: each part the student may not
+// change, and for each the sentence a tooltip shows. Which variables exist is
+// locked by every exercise; names never are.
+struct Sperre {
+    bool Regeln = false;
+    bool Terme = false;
+    bool Bereiche = false;
+    bool Variablen = false;  // input B on or off
+    QString Grund;           // names the exercise, for the tooltips
+    bool aktiv() const { return Regeln || Terme || Bereiche || Variablen; }
+};
 
 // The project being edited, its file name and its history. Every change goes
 // through a command on the undo stack; the stack's clean state is the
@@ -85,6 +100,16 @@ public:
     // it stays with its file.
     void ersetzen(const fuzzy::Project& p, const QString& text);
 
+    // Locks parts of the project (an exercise): an edit that changes a
+    // locked part is refused, says why (bearbeitungAbgelehnt) and changes
+    // nothing. `pruefen` gets the project before and after an edit and
+    // returns what changed that may not, in words (empty: allowed). Loading
+    // and new projects are not edits; undo and redo go back along the
+    // history as it is. An empty Sperre unlocks everything.
+    using SperrPruefung = std::function<QStringList(const fuzzy::Project& vorher, const fuzzy::Project& nachher)>;
+    void setzeSperre(const Sperre& s, SperrPruefung pruefen);
+    const Sperre& sperre() const { return sperre_; }
+
     // A new number for one mouse drag or one run of key presses.
     int neuerZug() { return ++zug_; }
 
@@ -101,12 +126,19 @@ signals:
     void dateistatusGeaendert();
     // The vehicle changed (choice, load, new project, undo of one).
     void fahrzeugGeaendert();
+    // An edit was refused by the lock, with the reasons; the project is as
+    // it was (a page may still show the refused value until it is refreshed).
+    void bearbeitungAbgelehnt(const QStringList& gruende);
+    // The lock changed: the pages show what may be edited.
+    void sperreGeaendert();
 
 private:
     void ausfuehren(int art, const QString& text, const Stand& nachher, int zug = 0, int rolle = 0, int term = 0,
                     int param = 0);
 
     Stand stand_;
+    Sperre sperre_;
+    SperrPruefung pruefen_;
     QUndoStack stack_;
     int zug_ = 0;
 };

@@ -43,7 +43,19 @@ TRegelSeite::~TRegelSeite() = default;
 
 void TRegelSeite::setModell(TProjektModell* modell) {
     modell_ = modell;
+    connect(modell_, &TProjektModell::sperreGeaendert, this, &TRegelSeite::SperreZeigen);
     Aktualisieren();
+}
+
+void TRegelSeite::SperreZeigen() {
+    // Locked rules: the grid still shows and selects its cells (the
+    // inspector and the hints point at them), but nothing sets an entry.
+    const Sperre& s = modell_->sperre();
+    const QString grund =
+        s.Regeln ? tr("Gesperrt: Die Aufgabe „%1“ lässt die Regeln nicht ändern.").arg(s.Grund) : QString();
+    RegelGitter->setToolTip(grund);
+    AusgangListe->setEnabled(!s.Regeln);
+    AusgangListe->setToolTip(grund);
 }
 
 void TRegelSeite::Aktualisieren() {
@@ -169,7 +181,7 @@ std::uint32_t TRegelSeite::GewaehlteRegeln() const {
 
 void TRegelSeite::SetzeAusgangsterm(int k) {
     const auto [zeile, spalte] = GewaehlteRegel();
-    if (!modell_ || zeile < 1) return;
+    if (!modell_ || zeile < 1 || modell_->sperre().Regeln) return;
     const std::uint32_t zellen = GewaehlteRegeln();
     if ((zellen & (zellen - 1)) == 0) {
         modell_->setzeRegel(zeile, spalte, k);

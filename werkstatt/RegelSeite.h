@@ -58,6 +58,8 @@ protected:
 
 private:
     void ListeZeigen();
+    // What an exercise locks, with a tooltip that says why.
+    void SperreZeigen();
 
     std::unique_ptr<Ui::TRegelSeite> ui_;
     TProjektModell* modell_ = nullptr;

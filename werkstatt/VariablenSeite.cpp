@@ -88,7 +88,49 @@ void TVariablenSeite::setModell(TProjektModell* modell, Rolle rolle) {
     modell_ = modell;
     rolle_ = rolle;
     BVerwenden->setVisible(rolle == Rolle::B);
+    connect(modell_, &TProjektModell::sperreGeaendert, this, &TVariablenSeite::Aktualisieren);
     Aktualisieren();
+}
+
+namespace {
+
+// A control an exercise locks: off (or read-only), its tooltip says why; the
+// tooltip it had comes back when the lock goes.
+void Sperren(QWidget* w, bool gesperrt, const QString& grund) {
+    const char* frei = "tooltipOhneSperre";
+    if (!w->property(frei).isValid()) w->setProperty(frei, w->toolTip());
+    // Off, so that it looks locked; its tooltip still shows.
+    w->setEnabled(!gesperrt);
+    w->setToolTip(gesperrt ? grund : w->property(frei).toString());
+}
+
+}  // namespace
+
+void TVariablenSeite::SperreZeigen() {
+    const Sperre& s = modell_->sperre();
+    Sperren(MinEdit, s.Bereiche, tr("Gesperrt: Die Aufgabe „%1“ lässt den Bereich nicht ändern.").arg(s.Grund));
+    Sperren(MaxEdit, s.Bereiche, tr("Gesperrt: Die Aufgabe „%1“ lässt den Bereich nicht ändern.").arg(s.Grund));
+    Sperren(BVerwenden, s.Variablen, tr("Gesperrt: Welche Eingänge es gibt, legt die Aufgabe „%1“ fest.").arg(s.Grund));
+    const QString terme =
+        tr("Gesperrt: Die Aufgabe „%1“ lässt die Terme nicht ändern, weder ihre Zahl noch ihre Ecken und Höhen. "
+           "Die Namen dürfen Sie ändern.")
+            .arg(s.Grund);
+    // The diagram still chooses terms; its handles stay where they are.
+    Diagramm->setToolTip(s.Terme ? terme : QString());
+    for (int i = 0; i < TermTabelle->rowCount(); ++i)
+        for (int spalte = SpalteA; spalte <= SpalteH; ++spalte)
+            if (QTableWidgetItem* item = TermTabelle->item(i, spalte)) {
+                item->setFlags(s.Terme ? Qt::ItemIsEnabled | Qt::ItemIsSelectable
+                                       : Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
+                item->setToolTip(s.Terme ? terme : QString());
+                item->setForeground(s.Terme ? palette().brush(QPalette::Disabled, QPalette::Text)
+                                            : palette().brush(QPalette::Active, QPalette::Text));
+            }
+    for (QPushButton* b : {HinzuBtn, EntfernenBtn, HochBtn, RunterBtn}) {
+        const char* frei = "tooltipOhneSperre";
+        if (!b->property(frei).isValid()) b->setProperty(frei, b->toolTip());
+        b->setToolTip(s.Terme ? terme : b->property(frei).toString());
+    }
 }
 
 void TVariablenSeite::Aktualisieren() {
@@ -138,6 +180,10 @@ void TVariablenSeite::Aktualisieren() {
     else if (n > 0)
         WaehleTerm(std::min(std::max(Diagramm->ausgewaehlterTerm(), 1), n));
     KnoepfeEinstellen();
+    {
+        const QSignalBlocker sperre(TermTabelle);
+        SperreZeigen();
+    }
     aktualisiert_ = false;
 }
 
@@ -148,10 +194,11 @@ void TVariablenSeite::KnoepfeEinstellen() {
     // Several selected terms (shown by a hint) are no one term to act on.
     const std::uint8_t alle = GewaehlteTerme();
     const bool einer = (alle & (alle - 1)) == 0;
-    HinzuBtn->setEnabled(n < fuzzy::MaxTerms);
-    EntfernenBtn->setEnabled(t >= 1 && einer);
-    HochBtn->setEnabled(t > 1 && einer);
-    RunterBtn->setEnabled(t >= 1 && t < n && einer);
+    const bool frei = !modell_->sperre().Terme;
+    HinzuBtn->setEnabled(frei && n < fuzzy::MaxTerms);
+    EntfernenBtn->setEnabled(frei && t >= 1 && einer);
+    HochBtn->setEnabled(frei && t > 1 && einer);
+    RunterBtn->setEnabled(frei && t >= 1 && t < n && einer);
 }
 
 void TVariablenSeite::WaehleTerm(int term) {
@@ -236,7 +283,7 @@ void TVariablenSeite::BereichFertig(TSingEdit* feld, bool unten) {
     // The terms may go with the range (adapting a template then needs no
     // retyping of every corner); both as one step.
     bool termeMit = false;
-    if (v.UsedTerms() > 0 && v.RangeMax > v.RangeMin && max > min) {
+    if (v.UsedTerms() > 0 && v.RangeMax > v.RangeMin && max > min && !modell_->sperre().Terme) {
         // The box takes the focus: the field must not report a second change.
         minText_ = unten ? feld->text() : minText_;
         maxText_ = unten ? maxText_ : feld->text();
@@ -335,7 +382,8 @@ void TVariablenSeite::BildClick() {
 }
 
 void TVariablenSeite::DiagrammGriff(int term, int param, float wert, bool neuerZug) {
-    if (!modell_) return;
+    // Locked terms: the handles stay, without a message for every move of the mouse.
+    if (!modell_ || modell_->sperre().Terme) return;
     if (neuerZug || zug_ == 0) zug_ = modell_->neuerZug();
     if (GewaehlterTerm() != term) WaehleTerm(term);
     modell_->zieheGriff(rolle_, term, param, wert, zug_);

@@ -83,6 +83,8 @@ public:
 
 private:
     void KnoepfeEinstellen();
+    // What an exercise locks: off or read-only, with a tooltip that says why.
+    void SperreZeigen();
     void BereichFertig(TSingEdit* feld, bool unten);
 
     std::unique_ptr<Ui::TVariablenSeite> ui_;

@@ -60,6 +60,11 @@ std::string ErrorLine(std::string_view text);
 // always with a point): the figures of the text output in both languages.
 std::string Short(double v);
 
+// The shortest decimal text that reads back as exactly v, bit for bit, with
+// a point whatever the locale ("nan", "inf", "-inf" for what is no number):
+// the columns of the CSV output that a replay of the runs reads.
+std::string Exact(float v);
+
 // One subcommand of fuzzysim: main.cpp keeps a table of them.
 struct Subcommand {
     const char* name;

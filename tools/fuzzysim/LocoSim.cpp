@@ -190,9 +190,20 @@ void PrintLocoSummary(const pemrak::RunOptions& o, const pemrak::RunResult& lauf
 }
 
 void WriteLocoCsv(const pemrak::RunResult& lauf, std::ostream& out) {
-    out << "t_s,s_cm,v_cms,kraft_N\n";
-    for (const pemrak::TrackPoint& p : lauf.Track)
-        out << Fixed(p.t, 4) << ',' << Fixed(p.sCm, 4) << ',' << Fixed(p.vCms, 4) << ',' << Fixed(p.Kraft, 4) << '\n';
+    // The last three columns are the control step that led to the row: the
+    // controller's inputs (s and v of the row before) and its output, the
+    // force, each exactly; empty in the start row.
+    out << "t_s,s_cm,v_cms,kraft_N,eingang_a,eingang_b,ausgang\n";
+    const auto& track = lauf.Track;
+    for (std::size_t i = 0; i < track.size(); ++i) {
+        const pemrak::TrackPoint& p = track[i];
+        out << Fixed(p.t, 4) << ',' << Fixed(p.sCm, 4) << ',' << Fixed(p.vCms, 4) << ',' << Fixed(p.Kraft, 4);
+        if (i == 0)
+            out << ",,,";
+        else
+            out << ',' << Exact(track[i - 1].sCm) << ',' << Exact(track[i - 1].vCms) << ',' << Exact(p.Kraft);
+        out << '\n';
+    }
 }
 
 void WriteLocoSvg(const pemrak::RunResult& lauf, std::ostream& out) {

@@ -131,13 +131,24 @@ void PrintTruckSummary(const std::vector<TruckRun>& runs, float speed, std::ostr
 }
 
 void WriteTruckCsv(const std::vector<TruckRun>& runs, std::ostream& out) {
-    out << "start_x,start_lage,schritt,hinten_x,hinten_y,fuehrerhaus_x,fuehrerhaus_y,lage_grad,lenkwinkel_grad\n";
+    // The last three columns are the control step that led to the row: the
+    // controller's inputs (rear x and attitude of the row before) and its
+    // output, the steering angle in degrees, each exactly; empty in step 0.
+    out << "start_x,start_lage,schritt,hinten_x,hinten_y,fuehrerhaus_x,fuehrerhaus_y,lage_grad,lenkwinkel_grad,"
+           "eingang_a,eingang_b,ausgang\n";
     for (const TruckRun& r : runs) {
-        int step = 0;
-        for (const dorvane::TrackPoint& p : r.Result.Track) {
-            out << Fixed(r.Result.Start.CabX, 2) << ',' << Fixed(r.Result.Start.Attitude, 2) << ',' << step++ << ','
+        const auto& track = r.Result.Track;
+        for (std::size_t step = 0; step < track.size(); ++step) {
+            const dorvane::TrackPoint& p = track[step];
+            out << Fixed(r.Result.Start.CabX, 2) << ',' << Fixed(r.Result.Start.Attitude, 2) << ',' << step << ','
                 << Fixed(p.RearX, 4) << ',' << Fixed(p.RearY, 4) << ',' << Fixed(p.CabX, 4) << ',' << Fixed(p.CabY, 4)
-                << ',' << Fixed(p.Attitude, 4) << ',' << Fixed(p.Steering, 4) << '\n';
+                << ',' << Fixed(p.Attitude, 4) << ',' << Fixed(p.Steering, 4);
+            if (step == 0)
+                out << ",,,";
+            else
+                out << ',' << Exact(track[step - 1].RearX) << ',' << Exact(track[step - 1].Attitude) << ','
+                    << Exact(p.Control);
+            out << '\n';
         }
     }
 }

@@ -42,15 +42,16 @@ float Radians(float degrees) { return static_cast<float>(static_cast<double>(deg
 
 float SteeringFromOutput(const fuzzy::TFuzzy& Ausgang) { return Radians(Ausgang.Defuzzify()); }
 
-bool FuzzyControlStep(TTruck& truck, const fuzzy::Controller& c) {
-    return FuzzyControlStepFrom(truck, c, truck.Heading());
+bool FuzzyControlStep(TTruck& truck, const fuzzy::Controller& c, float* steering) {
+    return FuzzyControlStepFrom(truck, c, truck.Heading(), steering);
 }
 
-bool FuzzyControlStepFrom(TTruck& truck, const fuzzy::Controller& c, float heading) {
+bool FuzzyControlStepFrom(TTruck& truck, const fuzzy::Controller& c, float heading, float* steering) {
     // The heading serves the attitude input and the step alike: computed once.
-    const float steering = c.Step(truck.RearX, AttitudeOfHeading(heading));
-    if (!std::isfinite(steering)) return false;
-    truck.Steering = Radians(steering);
+    const float out = c.Step(truck.RearX, AttitudeOfHeading(heading));
+    if (steering) *steering = out;
+    if (!std::isfinite(out)) return false;
+    truck.Steering = Radians(out);
     truck.StepFrom(heading, StepSeconds);
     return true;
 }
@@ -69,6 +70,7 @@ RunResult RunFuzzy(const fuzzy::Controller& c, StartValues start, float speed, i
     float heading = truck.Heading();
     if (record) r.Track.reserve(static_cast<std::size_t>(std::min(maxSteps, 2000)) + 1);
 
+    float control = 0.0f;
     auto note = [&] {
         // fmax without the call: MaxAbsX starts at 0 and is never NaN, and a
         // NaN position is passed over, as fmax would.
@@ -76,12 +78,12 @@ RunResult RunFuzzy(const fuzzy::Controller& c, StartValues start, float speed, i
         if (ax > r.MaxAbsX) r.MaxAbsX = ax;
         if (!OnRoad(truck.RearX)) r.LeftRoad = true;
         if (record)
-            r.Track.push_back(
-                {truck.RearX, truck.RearY, truck.CabX, truck.CabY, AttitudeOfHeading(heading), SteeringDegrees(truck)});
+            r.Track.push_back({truck.RearX, truck.RearY, truck.CabX, truck.CabY, AttitudeOfHeading(heading),
+                               SteeringDegrees(truck), control});
     };
     note();
     while (r.Steps < maxSteps && !Arrived(truck)) {
-        if (!FuzzyControlStepFrom(truck, c, heading)) {
+        if (!FuzzyControlStepFrom(truck, c, heading, &control)) {
             r.Aborted = true;
             break;
         }

@@ -45,10 +45,12 @@ void InferFromTruck(const TTruck& truck, const fuzzy::Controller& c);
 float SteeringFromOutput(const fuzzy::TFuzzy& Ausgang);
 // One whole fuzzy control step without drawing: infer, steer, advance 0.1 s.
 // False, and the truck left as it was, when the controller's steering angle
-// is not a finite number: such a step cannot be driven.
-bool FuzzyControlStep(TTruck& truck, const fuzzy::Controller& c);
+// is not a finite number: such a step cannot be driven. `steering`, where
+// given, receives the controller's output, the steering angle in degrees as
+// the step applied it (before it is turned into radians).
+bool FuzzyControlStep(TTruck& truck, const fuzzy::Controller& c, float* steering = nullptr);
 // The same with the truck's Heading() already known.
-bool FuzzyControlStepFrom(TTruck& truck, const fuzzy::Controller& c, float heading);
+bool FuzzyControlStepFrom(TTruck& truck, const fuzzy::Controller& c, float heading, float* steering = nullptr);
 
 bool Arrived(const TTruck& truck);
 bool OnRoad(float rearX);
@@ -64,6 +66,10 @@ struct TrackPoint {
     float CabX, CabY;
     float Attitude;  // degrees
     float Steering;  // degrees
+    // The controller's output in the step that led here, in degrees, exactly
+    // as the step applied it; its inputs are the rear x and the attitude of
+    // the point before. 0 at the start, where no step has been made.
+    float Control = 0.0f;
 };
 
 struct RunResult {

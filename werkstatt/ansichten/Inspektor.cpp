@@ -15,8 +15,12 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 namespace ansichten {
 
@@ -65,6 +69,36 @@ float Begrenzt(float x, const fuzzy::TFuzzy& v) {
     const float lo = std::min(v.RangeMin, v.RangeMax), hi = std::max(v.RangeMin, v.RangeMax);
     if (std::isnan(x)) return lo;
     return std::clamp(x, lo, hi);
+}
+
+// Bit for bit, as the lab's promise says: not merely equal (-0 and 0 are
+// equal), and a NaN is the same as the same NaN.
+bool Bitgleich(float x, float y) {
+    std::uint32_t a = 0, b = 0;
+    std::memcpy(&a, &x, sizeof a);
+    std::memcpy(&b, &y, sizeof b);
+    return a == b;
+}
+
+QString Name(const fuzzy::TFuzzy& v) { return QString::fromStdString(v.Name).toHtmlEscaped(); }
+
+// The line above the scene for a step of a run: where it comes from, its
+// inputs and what the run applied, and whether that is what is shown here.
+QString SchrittText(const fuzzy::Project& p, const Laufschritt& s, float hier) {
+    const QString eingaben =
+        p.B.Defined ? QCoreApplication::translate("ansichten::Inspektor", "%1 = %2, %3 = %4")
+                          .arg(Name(p.A), NeunStellen(s.A), Name(p.B), NeunStellen(s.B))
+                    : QCoreApplication::translate("ansichten::Inspektor", "%1 = %2").arg(Name(p.A), NeunStellen(s.A));
+    const QString satz =
+        Bitgleich(s.Angewandt, hier)
+            ? QCoreApplication::translate("ansichten::Inspektor",
+                                          "<b>%1</b>: %2. Der Lauf wandte %3 = %4 an, genau den Wert, den der "
+                                          "Inspektor hier berechnet.")
+            : QCoreApplication::translate("ansichten::Inspektor",
+                                          "<b>%1</b>: %2. Der Lauf wandte %3 = %4 an; <span "
+                                          "style='color:#a00000'>hier ergibt sich ein anderer Wert, das Projekt "
+                                          "wurde nach dem Lauf geändert.</span>");
+    return satz.arg(s.Herkunft.toHtmlEscaped(), eingaben, Name(p.Out), NeunStellen(s.Angewandt));
 }
 
 }  // namespace
@@ -126,6 +160,13 @@ Inspektor::Inspektor(QWidget* parent) : QWidget(parent) {
     keineRegel_->setStyleSheet(QStringLiteral("color: #a00000;"));
     keineRegel_->hide();
     speichern_ = new QPushButton(tr("Bild speichern…"), this);
+    schrittLabel_ = new QLabel(this);
+    schrittLabel_->setObjectName(QStringLiteral("schritt"));
+    schrittLabel_->setWordWrap(true);
+    schrittLabel_->setTextFormat(Qt::RichText);
+    schrittLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    schrittLabel_->setStyleSheet(QStringLiteral("background: #fff6d0; padding: 3px;"));
+    schrittLabel_->hide();
     bild_ = new InspektorBild(*this);
 
     for (QSlider* s : {schieberA_, schieberB_}) {
@@ -158,6 +199,7 @@ Inspektor::Inspektor(QWidget* parent) : QWidget(parent) {
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(oben);
+    layout->addWidget(schrittLabel_);
     layout->addWidget(bild_, 1);
 
     connect(schieberA_, &QSlider::valueChanged, this, &Inspektor::SchieberBewegt);
@@ -169,7 +211,15 @@ Inspektor::Inspektor(QWidget* parent) : QWidget(parent) {
     Anzeigen();
 }
 
+void Inspektor::setSchmal() {
+    for (QSlider* s : {schieberA_, schieberB_}) s->setMinimumWidth(90);
+    ausgangLabel_->setWordWrap(true);
+    bild_->setMinimumSize(400, 300);
+}
+
 void Inspektor::setProjekt(const fuzzy::Project& p) {
+    // The step belonged to a run of the project before this edit.
+    schritt_.reset();
     const float altA = szene_.auswertung.A, altB = szene_.auswertung.B;
     szene_.projekt = p;
     const fuzzy::TFuzzy& A = p.A;
@@ -183,9 +233,20 @@ void Inspektor::setProjekt(const fuzzy::Project& p) {
 
 void Inspektor::setEingaben(float a, float b) {
     const float altA = szene_.auswertung.A, altB = szene_.auswertung.B;
+    schritt_.reset();
     szene_.auswertung.A = Begrenzt(a, szene_.projekt.A);
     if (szene_.projekt.B.Defined) szene_.auswertung.B = Begrenzt(b, szene_.projekt.B);
     BreakDownStep(szene_.auswertung.A != altA || szene_.auswertung.B != altB);
+}
+
+void Inspektor::zeigeSchritt(const Laufschritt& s) {
+    // Exactly the run's inputs, not limited to the ranges: the step must
+    // give the very output the run applied. The sliders stop at the ends.
+    szene_.auswertung.A = s.A;
+    szene_.auswertung.B = s.B;
+    gesetzt_ = true;
+    schritt_ = s;
+    BreakDownStep(true);
 }
 
 void Inspektor::BreakDownStep(bool melden) {
@@ -224,6 +285,8 @@ void Inspektor::Anzeigen() {
         mitA && szene_.projekt.Out.Defined
             ? tr("Ausgang %1 = %2").arg(QString::fromStdString(szene_.projekt.Out.Name), NeunStellen(e.Output))
             : tr("Ausgang: –"));
+    if (schritt_) schrittLabel_->setText(SchrittText(szene_.projekt, *schritt_, e.Output));
+    schrittLabel_->setVisible(schritt_.has_value());
     const QString satz = KeineRegelSatz(szene_);
     keineRegel_->setText(satz);
     keineRegel_->setVisible(!satz.isEmpty());

@@ -6,6 +6,8 @@
 #include <QDoubleSpinBox>
 #include <QWidget>
 
+#include <optional>
+
 class QLabel;
 class QPushButton;
 class QSlider;
@@ -23,6 +25,16 @@ public:
     QValidator::State validate(QString& text, int& pos) const override;
 };
 
+// One control step of a run, as a lab hands it over: where it comes from,
+// the controller's inputs exactly as the run fed them and the output the run
+// applied.
+struct Laufschritt {
+    QString Herkunft;  // "Truck-Labor, Start (−14 m, −35°), Schritt 12 von 230"
+    float A = 0.0f;
+    float B = 0.0f;
+    float Angewandt = 0.0f;
+};
+
 // The inspector: two sliders (with number fields) set the inputs; the scene
 // below shows how one control step turns them into the output.
 class Inspektor : public QWidget {
@@ -35,6 +47,18 @@ public:
     void setProjekt(const fuzzy::Project& p);
     // Sets both inputs (B is ignored without input B), limited to the ranges.
     void setEingaben(float a, float b);
+    // Shows a step of a run: the inputs exactly as the run had them, also
+    // beyond the ranges, with a line that names the step and compares the
+    // output with the one the run applied. Moving an input, or a new
+    // project, leaves the step.
+    void zeigeSchritt(const Laufschritt& s);
+    // Narrow, beside a lab: shorter sliders, the output's line may wrap,
+    // a smaller scene.
+    void setSchmal();
+    // The step on show, if any.
+    const std::optional<Laufschritt>& schritt() const { return schritt_; }
+    // The line above the scene that names the step (hidden without one).
+    QLabel* schrittAnzeige() const { return schrittLabel_; }
 
     float eingabeA() const { return szene_.auswertung.A; }
     float eingabeB() const { return szene_.auswertung.B; }
@@ -81,6 +105,8 @@ private:
 
     InspektorSzene szene_;
     bool gesetzt_ = false;
+    std::optional<Laufschritt> schritt_;
+    QLabel* schrittLabel_ = nullptr;
     QLabel* nameA_ = nullptr;
     QLabel* nameB_ = nullptr;
     QSlider* schieberA_ = nullptr;

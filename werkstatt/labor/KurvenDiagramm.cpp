@@ -4,6 +4,7 @@
 #include "widgets/PlotScale.h"
 #include "werkstatt/labor/Zahl.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -30,6 +31,8 @@ constexpr double Grenze = 1.0e6;
 // The smallest span of values an axis shows; the labels have at most four
 // decimals.
 constexpr double MinSpanne = 1.0e-2;
+// How close to a curve's point a click must be to pick it, in pixels.
+constexpr double Fangweite = 10.0;
 
 }  // namespace
 
@@ -58,9 +61,70 @@ void KurvenDiagramm::setVeraltet(bool v) {
     update();
 }
 
+void KurvenDiagramm::setMarke(int kurve, int punkt) {
+    MarkeKurve_ = kurve;
+    MarkePunkt_ = punkt;
+    update();
+}
+
+QPointF KurvenDiagramm::ZuBild(QPointF wert) const {
+    const double x = std::clamp(wert.x(), -Grenze, Grenze), y = std::clamp(wert.y(), -Grenze, Grenze);
+    return {Feld_.left() + (x - X1_) / (X2_ - X1_) * Feld_.width(),
+            Feld_.bottom() - (y - Y1_) / (Y2_ - Y1_) * Feld_.height()};
+}
+
+std::pair<int, int> KurvenDiagramm::PunktBei(QPointF pos) const {
+    // The mapping of the last painting on screen; none before it.
+    if (Gemalt_ != size() || Feld_.isEmpty()) return {-1, -1};
+    std::pair<int, int> best{-1, -1};
+    double bestAbstand = Fangweite;
+    for (int i = 0; i < Kurven_.size(); ++i) {
+        const Kurve& k = Kurven_[i];
+        if (k.Blass) continue;
+        for (int j = 0; j < k.Punkte.size(); ++j) {
+            const QPointF& q = k.Punkte[j];
+            if (!std::isfinite(q.x()) || !std::isfinite(q.y())) break;
+            if (XFest_ && q.x() > XBis_) break;
+            const QPointF d = ZuBild(q) - pos;
+            const double abstand = std::hypot(d.x(), d.y());
+            if (abstand < bestAbstand) {
+                bestAbstand = abstand;
+                best = {i, j};
+            }
+        }
+    }
+    return best;
+}
+
+void KurvenDiagramm::mousePressEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton || Veraltet_) return;
+    const auto [kurve, punkt] = PunktBei(e->position());
+    if (kurve >= 0) emit punktGeklickt(kurve, punkt);
+}
+
 void KurvenDiagramm::paintEvent(QPaintEvent*) {
     QPainter p(this);
     malen(p, size());
+    // The chosen step, on the screen only (pictures and sheets show the
+    // runs without it): a black ring with a white edge, on a time axis with
+    // a line across, so that it shows on every curve and in grey.
+    if (Veraltet_ || Feld_.width() < 20 || MarkeKurve_ < 0 || MarkeKurve_ >= Kurven_.size() || MarkePunkt_ < 0 ||
+        MarkePunkt_ >= Kurven_[MarkeKurve_].Punkte.size())
+        return;
+    const QPointF q = Kurven_[MarkeKurve_].Punkte[MarkePunkt_];
+    if (!std::isfinite(q.x()) || !std::isfinite(q.y()) || (XFest_ && q.x() > XBis_)) return;
+    const QPointF b = ZuBild(q);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setClipRect(Feld_.adjusted(-6, -6, 6, 6));
+    if (XFest_) {
+        p.setPen(QPen(QColor(60, 60, 60), 1, Qt::DashDotLine));
+        p.drawLine(QPointF(b.x(), Feld_.top()), QPointF(b.x(), Feld_.bottom()));
+    }
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(Qt::white, 4));
+    p.drawEllipse(b, 5.0, 5.0);
+    p.setPen(QPen(Qt::black, 2));
+    p.drawEllipse(b, 5.0, 5.0);
 }
 
 void KurvenDiagramm::malen(QPainter& p, QSize groesse) const {
@@ -115,6 +179,11 @@ void KurvenDiagramm::malen(QPainter& p, QSize groesse) const {
     YTexte_.clear();
     Feld_ = feld;
     Legende_ = QRectF();
+    X1_ = x1;
+    X2_ = x2;
+    Y1_ = y1;
+    Y2_ = y2;
+    Gemalt_ = groesse;
     if (feld.width() < 20 || feld.height() < 20) {
         p.restore();
         return;

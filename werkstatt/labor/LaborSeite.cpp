@@ -1,9 +1,18 @@
 #include "werkstatt/labor/LaborSeite.h"
 
+#include "werkstatt/labor/SchrittWahl.h"
+
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace labor {
 
@@ -73,6 +82,74 @@ void LaborSeite::VergleichBauen(const QString& tipp) {
 void LaborSeite::VergleichText(const QString& text) {
     VergleichZahlen_->setText(text);
     static_cast<UmbruchZeile*>(VergleichZahlen_)->Anpassen();
+}
+
+namespace {
+
+// Scrolls up and down only: as wide as the page needs, as high as there is room.
+class Rollbereich : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+    QSize minimumSizeHint() const override {
+        const QSize s = widget() ? widget()->minimumSizeHint() : QSize(0, 0);
+        return {s.width() + verticalScrollBar()->sizeHint().width(), std::min(s.height(), 200)};
+    }
+    QSize sizeHint() const override { return widget() ? widget()->sizeHint() : QScrollArea::sizeHint(); }
+};
+
+}  // namespace
+
+void LaborSeite::WarumBauen(QWidget* seite) {
+    Wahl_ = new SchrittWahl(seite);
+    Wahl_->setObjectName(QStringLiteral("schrittwahl"));
+    Warum_ = new ansichten::Inspektor(this);
+    Warum_->setObjectName(QStringLiteral("warumInspektor"));
+    // Beside a lab the inspector may be narrower than on its own page.
+    Warum_->setSchmal();
+    Warum_->setVisible(false);
+    if (HatProjekt_) Warum_->setProjekt(Projekt_);
+    Teiler_ = new QSplitter(Qt::Horizontal, this);
+    Teiler_->setChildrenCollapsible(false);
+    // Narrowed by the inspector, the lab's figures wrap and take more
+    // height: then the lab scrolls rather than its parts overlapping.
+    auto* rollen = new Rollbereich(this);
+    rollen->setObjectName(QStringLiteral("laborRollen"));
+    rollen->setFrameShape(QFrame::NoFrame);
+    rollen->setWidgetResizable(true);
+    rollen->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    rollen->setWidget(seite);
+    // The step picker stays in sight below the lab, however it scrolls.
+    auto* links = new QWidget(this);
+    auto* spalte = new QVBoxLayout(links);
+    spalte->setContentsMargins(0, 0, 0, 0);
+    spalte->addWidget(rollen, 1);
+    WahlZeile_ = new QHBoxLayout;
+    WahlZeile_->setContentsMargins(9, 0, 9, 6);
+    spalte->addLayout(WahlZeile_);
+    Teiler_->addWidget(links);
+    Teiler_->addWidget(Warum_);
+    Teiler_->setStretchFactor(0, 1);
+    Teiler_->setStretchFactor(1, 1);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(Teiler_);
+    connect(Wahl_, &SchrittWahl::warumGeschaltet, this, [this](bool an) {
+        Warum_->setVisible(an);
+        if (!an) return;
+        // Shown for the first time, a splitter leaves the inspector no room:
+        // the lab keeps the larger part, its tables and curves need it.
+        const QList<int> breiten = Teiler_->sizes();
+        if (breiten.size() == 2 && breiten[1] < Warum_->minimumSizeHint().width()) {
+            const int ganz = breiten[0] + breiten[1];
+            const int inspektor = std::max(ganz * 2 / 5, Warum_->minimumSizeHint().width());
+            Teiler_->setSizes({ganz - inspektor, inspektor});
+        }
+    });
+}
+
+void LaborSeite::SchrittMelden(const ansichten::Laufschritt& s) {
+    if (Warum_) Warum_->zeigeSchritt(s);
+    emit schrittGewaehlt(s);
 }
 
 void LaborSeite::WarnungBauen() {

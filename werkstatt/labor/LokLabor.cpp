@@ -4,6 +4,7 @@
 #include "werkstatt/ansichten/Farbskala.h"
 #include "widgets/Fonts.h"
 #include "werkstatt/labor/KurvenDiagramm.h"
+#include "werkstatt/labor/SchrittWahl.h"
 #include "widgets/SingEdit.h"
 #include "werkstatt/labor/Zahl.h"
 
@@ -18,6 +19,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace labor {
 
@@ -150,7 +152,17 @@ LokLabor::LokLabor(QWidget* parent)
     bilder->addWidget(Diagramme_[3], 1, 0);
     bilder->addWidget(Diagramme_[2], 1, 1);
 
-    auto* layout = new QVBoxLayout(this);
+    auto* seite = new QWidget(this);
+    WarumBauen(seite);
+    Lauf_ = new QComboBox(this);
+    Lauf_->setObjectName(QStringLiteral("lauf"));
+    for (const float m : pemrak::LabMasses()) Lauf_->addItem(MasseName(m));
+    Lauf_->setToolTip(tr("Der Lauf, dessen Schritte der Schieber zeigt; ein Klick auf eine Kurve wählt ihn auch."));
+    WahlZeile_->addWidget(new QLabel(tr("Lauf:"), this), 0, Qt::AlignTop);
+    WahlZeile_->addWidget(Lauf_, 0, Qt::AlignTop);
+    WahlZeile_->addWidget(Wahl_, 1);
+
+    auto* layout = new QVBoxLayout(seite);
     layout->addLayout(felder);
     // The buttons beside the figures, where the rows leave room: the row of
     // fields above keeps to the window's width.
@@ -166,6 +178,7 @@ LokLabor::LokLabor(QWidget* parent)
     layout->addWidget(Warnung_);
     layout->addWidget(VergleichZahlen_);
     layout->addLayout(bilder, 1);
+    Wahl_->setText(tr("Klick auf eine Kurve zeigt den Schritt dort; „Warum?“ nimmt ihn im Inspektor auseinander."));
 
     Reibung_->setText(ansichten::KurzeZahl(Einstellung_.Reibung));
     Abstand_->setText(ansichten::KurzeZahl(Einstellung_.AbstandCm));
@@ -173,6 +186,15 @@ LokLabor::LokLabor(QWidget* parent)
     connect(Abstand_, &QLineEdit::editingFinished, this, &LokLabor::FelderUebernehmen);
     connect(Schritt_, &QComboBox::currentIndexChanged, this, &LokLabor::FelderUebernehmen);
     connect(Speichern_, &QPushButton::clicked, this, &LokLabor::bildSpeichern);
+    connect(Lauf_, &QComboBox::currentIndexChanged, this, &LokLabor::LaufGewechselt);
+    // Chosen by hand: the run's first step at once.
+    connect(Lauf_, &QComboBox::activated, this, [this] { Wahl_->setPunkt(0); });
+    connect(Wahl_, &SchrittWahl::punktGewaehlt, this, &LokLabor::ZeigePunkt);
+    for (KurvenDiagramm* d : Diagramme_)
+        connect(d, &KurvenDiagramm::punktGeklickt, this, [this, d](int kurve, int punkt) {
+            // The force of a step is drawn at the step's end, one point on.
+            waehleLauf(kurve, d == Diagramme_[3] ? punkt - 1 : punkt);
+        });
     ZeigeZahlen();
 }
 
@@ -180,8 +202,9 @@ LokLabor::~LokLabor() {
     // A window closing hides its fields only after this destructor: a field
     // that loses the focus then would report "editing finished" to a lab
     // that is no more.
-    for (QObject* feld : {static_cast<QObject*>(Reibung_), static_cast<QObject*>(Abstand_),
-                          static_cast<QObject*>(Schritt_), static_cast<QObject*>(Speichern_)})
+    for (QObject* feld :
+         {static_cast<QObject*>(Reibung_), static_cast<QObject*>(Abstand_), static_cast<QObject*>(Schritt_),
+          static_cast<QObject*>(Speichern_), static_cast<QObject*>(Lauf_)})
         if (feld) disconnect(feld, nullptr, this, nullptr);
 }
 
@@ -274,6 +297,9 @@ bool LokLabor::setEinstellung(const LokEinstellung& e) {
 
 void LokLabor::NeuRechnen() {
     if (!HatProjekt_) return;
+    // The chosen step belongs to the runs on screen, which are about to go.
+    Wahl_->setLauf(-1);
+    MarkenWeg();
     Rechnung_.Anstossen([p = Projekt_, e = Einstellung_, probe = Fahrzeug_ == werkstatt::Fahrzeug::Unbestimmt](
                             const std::atomic<bool>& abbruch) { return RechneLok(p, e, &abbruch, probe); });
     Markieren();
@@ -314,6 +340,8 @@ void LokLabor::ZeigeErgebnis(LokErgebnis&& e) {
     ZeigeZahlen();
     ZeigeWarnung();
     Markieren();
+    LaufGewechselt();
+    if (Vorgemerkt_ >= 0) waehleLauf(std::exchange(Vorgemerkt_, -1), 0);
     emit ergebnisAktualisiert();
 }
 
@@ -430,6 +458,91 @@ void LokLabor::ZeigeZahlen() {
                           .arg(Zahl(l.Figures.EndT, zahl::Art::Sekunden), Zahl(l.Figures.EndSCm, zahl::Art::Zentimeter),
                                Zahl(l.Figures.EndVCms, zahl::Art::CmProSekunde), EndeZusatz(l.Figures)));
     }
+}
+
+int LokLabor::gewaehlterLauf() const { return Lauf_->currentIndex(); }
+
+bool LokLabor::zeigeLauf(const pemrak::RunOptions& lauf) {
+    const auto& massen = pemrak::LabMasses();
+    const auto m = std::find(massen.begin(), massen.end(), lauf.Start.Masse);
+    LokEinstellung e = Einstellung_;
+    e.Reibung = lauf.Start.Reibung;
+    e.AbstandCm = lauf.Start.AbstandCm;
+    e.Dt = lauf.Dt;
+    const bool anders =
+        e.Reibung != Einstellung_.Reibung || e.AbstandCm != Einstellung_.AbstandCm || e.Dt != Einstellung_.Dt;
+    if (anders && !setEinstellung(e)) return false;
+    if (m == massen.end()) return false;
+    const int i = static_cast<int>(m - massen.begin());
+    if (rechnet() || !Ergebnis_)
+        Vorgemerkt_ = i;
+    else
+        waehleLauf(i, 0);
+    return true;
+}
+
+void LokLabor::waehleLauf(int lauf, int punkt) {
+    if (lauf < 0 || lauf >= Lauf_->count()) return;
+    Wahl_->anhalten();
+    if (lauf != Lauf_->currentIndex())
+        Lauf_->setCurrentIndex(lauf);  // LaufGewechselt sets up the picker
+    else if (Wahl_->letzter() < 0)
+        LaufGewechselt();
+    Wahl_->setPunkt(punkt);
+}
+
+void LokLabor::LaufGewechselt() {
+    MarkenWeg();
+    const int i = Lauf_->currentIndex();
+    if (rechnet() || !Ergebnis_ || i < 0 || static_cast<std::size_t>(i) >= Ergebnis_->Laeufe.size() ||
+        Ergebnis_->Laeufe[static_cast<std::size_t>(i)].Run.Track.empty()) {
+        Wahl_->setLauf(-1);
+        return;
+    }
+    Wahl_->setLauf(static_cast<int>(Ergebnis_->Laeufe[static_cast<std::size_t>(i)].Run.Track.size()) - 1);
+}
+
+void LokLabor::MarkenWeg() {
+    for (KurvenDiagramm* d : Diagramme_) d->setMarke(-1, -1);
+}
+
+void LokLabor::ZeigePunkt(int k) {
+    const int i = Lauf_->currentIndex();
+    if (!Ergebnis_ || i < 0 || static_cast<std::size_t>(i) >= Ergebnis_->Laeufe.size()) return;
+    const pemrak::JudgedRun& l = Ergebnis_->Laeufe[static_cast<std::size_t>(i)];
+    const auto& track = l.Run.Track;
+    const int n = static_cast<int>(track.size()) - 1;  // control steps of the run
+    if (k < 0 || k > n) return;
+    const pemrak::TrackPoint& p = track[static_cast<std::size_t>(k)];
+    for (int d = 0; d < 3; ++d) Diagramme_[static_cast<std::size_t>(d)]->setMarke(i, k);
+    // The force of the step from here is drawn at the step's end.
+    Diagramme_[3]->setMarke(i, k < n ? k + 1 : -1);
+    const QString lauf =
+        tr("%1, Zeitschritt %2 s")
+            .arg(MasseName(l.Options.Start.Masse), Zahl(Einstellung_.Dt, Einstellung_.Dt < 0.1f ? 3 : 1));
+    if (k == n) {
+        Wahl_->setText(tr("%1 – Ende nach %2 Schritten (t = %3 s): s = %4 cm, v = %5 cm/s")
+                           .arg(lauf)
+                           .arg(n)
+                           .arg(Zahl(p.t, zahl::Art::Sekunden), Zahl(p.sCm, zahl::Art::Zentimeter),
+                                Zahl(p.vCms, zahl::Art::CmProSekunde)));
+        return;
+    }
+    // The step from this point: the controller reads this point's s and v,
+    // and the next point records the force it gave.
+    const pemrak::TrackPoint& q = track[static_cast<std::size_t>(k) + 1];
+    Wahl_->setText(tr("%1 – Schritt %2 von %3 (t = %4 s): s = %5 cm, v = %6 cm/s → Kraft %7 N")
+                       .arg(lauf)
+                       .arg(k + 1)
+                       .arg(n)
+                       .arg(Zahl(p.t, zahl::Art::Sekunden), Zahl(p.sCm, zahl::Art::Zentimeter),
+                            Zahl(p.vCms, zahl::Art::CmProSekunde), ansichten::KurzeZahl(q.Kraft)));
+    ansichten::Laufschritt s;
+    s.Herkunft = tr("Lok-Labor, %1, Schritt %2 von %3").arg(lauf).arg(k + 1).arg(n);
+    s.A = p.sCm;
+    s.B = p.vCms;
+    s.Angewandt = q.Kraft;
+    SchrittMelden(s);
 }
 
 }  // namespace labor

@@ -3,7 +3,9 @@
 // The locomotive lab: s over t, v over t, F over t and the s-v curve for the
 // masses 1, 2 and 4 kg at the chosen friction, distance and step, with the
 // figures of each run above; re-simulated in the background after every edit.
-// A second project can be drawn faintly beside it for comparison.
+// A second project can be drawn faintly beside it for comparison. A run (a
+// mass) and a step are chosen with the step picker or a click on a curve;
+// "Warum?" shows that step in the inspector beside the lab.
 
 #include "werkstatt/labor/LaborSeite.h"
 #include "werkstatt/labor/LokRechnung.h"
@@ -42,6 +44,16 @@ public:
     static constexpr int Diagrammzahl = 4;
 
     std::shared_ptr<const LokErgebnis> vergleichErgebnis() const { return VergleichErgebnis_; }
+    // Chooses a run (the mass's index in LabMasses) and shows the point
+    // `punkt` of its track (limited to the run), without playing.
+    void waehleLauf(int lauf, int punkt);
+    // Shows a run as an exercise's check names it: takes its friction,
+    // distance and step, and chooses its mass (when the lab runs that mass)
+    // once the runs are there. False when the lab cannot run it.
+    bool zeigeLauf(const pemrak::RunOptions& lauf);
+    int gewaehlterLauf() const;
+    QComboBox* laufWahl() const { return Lauf_; }
+
     TSingEdit* reibungFeld() const { return Reibung_; }
     TSingEdit* abstandFeld() const { return Abstand_; }
     QComboBox* schrittWahl() const { return Schritt_; }
@@ -79,6 +91,9 @@ private:
     void ZeigeKurven();
     void VergleichRechnen();
     void ZeigeVergleich(LokErgebnis&& e);
+    void LaufGewechselt();
+    void ZeigePunkt(int k);
+    void MarkenWeg();
 
     LokEinstellung Einstellung_;
     std::shared_ptr<const LokErgebnis> Ergebnis_;
@@ -87,6 +102,8 @@ private:
     TSingEdit* Reibung_ = nullptr;
     TSingEdit* Abstand_ = nullptr;
     QComboBox* Schritt_ = nullptr;
+    QComboBox* Lauf_ = nullptr;
+    int Vorgemerkt_ = -1;  // a run to choose when the runs being computed are there
     QLabel* Status_ = nullptr;
     QPushButton* Speichern_ = nullptr;
     std::array<KurvenDiagramm*, Diagrammzahl> Diagramme_{};

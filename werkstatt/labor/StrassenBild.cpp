@@ -56,7 +56,9 @@ StrassenBild::StrassenBild(QWidget* parent) : QWidget(parent) {
     setMinimumSize(260, 420);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setCursor(Qt::PointingHandCursor);
-    setToolTip(tr("Klick auf eine Bahn: diesen Start in Zeitlupe abspielen"));
+    setToolTip(
+        tr("Klick auf den Punkt am Anfang einer Bahn: diesen Start in Zeitlupe abspielen.\n"
+           "Klick auf eine Bahn: den Schritt an dieser Stelle zeigen."));
 }
 
 // The same colours as the printed picture, which stay apart in grey.
@@ -108,9 +110,11 @@ QPointF StrassenBild::ZurWelt(QPointF p) const {
     return {WeltLinks + (p.x() - m.links) / m.sx, WeltOben - (p.y() - m.oben) / m.sy};
 }
 
-int StrassenBild::StartBei(QPointF p) const {
-    if (!Ergebnis_) return -1;
-    int best = -1;
+int StrassenBild::StartBei(QPointF p) const { return TrefferBei(p).Start; }
+
+StrassenBild::Treffer StrassenBild::TrefferBei(QPointF p) const {
+    if (!Ergebnis_) return {};
+    Treffer best;
     // A click on a start's dot picks that start, even where another track
     // passes through the dot.
     double bestAbstand = Fangweite / 2;
@@ -121,20 +125,22 @@ int StrassenBild::StartBei(QPointF p) const {
         const double abstand = std::hypot(d.x(), d.y());
         if (abstand < bestAbstand) {
             bestAbstand = abstand;
-            best = static_cast<int>(i);
+            best = {static_cast<int>(i), 0};
         }
     }
-    if (best >= 0) return best;
+    if (best.Start >= 0) return best;
     bestAbstand = Fangweite;
     for (std::size_t i = 0; i < Ergebnis_->Raster.Runs.size(); ++i) {
         const auto& track = Ergebnis_->Raster.Runs[i].Result.Track;
         for (std::size_t k = 0; k + 1 < track.size(); ++k) {
             if (!Endlich(track[k + 1])) break;
-            const double d = AbstandZurStrecke(p, ZuBild(track[k].RearX, track[k].RearY),
-                                               ZuBild(track[k + 1].RearX, track[k + 1].RearY));
+            const QPointF a = ZuBild(track[k].RearX, track[k].RearY);
+            const QPointF b = ZuBild(track[k + 1].RearX, track[k + 1].RearY);
+            const double d = AbstandZurStrecke(p, a, b);
             if (d < bestAbstand) {
                 bestAbstand = d;
-                best = static_cast<int>(i);
+                const bool naeherAnB = QLineF(p, b).length() < QLineF(p, a).length();
+                best = {static_cast<int>(i), static_cast<int>(naeherAnB ? k + 1 : k)};
             }
         }
     }
@@ -241,11 +247,11 @@ void StrassenBild::ZeichneHintergrund() {
     }
 }
 
-void StrassenBild::ZeichneTruck(QPainter& p, const dorvane::TrackPoint& t) const {
+void StrassenBild::ZeichneTruck(QPainter& p, const dorvane::TrackPoint& t, float lenkwinkel) const {
     if (!Endlich(t)) return;
     const double s = Skala().sy;
     const QPointF hinten = ZuBild(t.RearX, t.RearY), vorn = ZuBild(t.CabX, t.CabY);
-    const double richtung = std::atan2(double(t.CabY) - t.RearY, double(t.CabX) - t.RearX) + t.Steering * M_PI / 180.0;
+    const double richtung = std::atan2(double(t.CabY) - t.RearY, double(t.CabX) - t.RearX) + lenkwinkel * M_PI / 180.0;
     const QPointF kopf = ZuBild(t.CabX + 2.0 * std::cos(richtung), t.CabY + 2.0 * std::sin(richtung));
     p.setRenderHint(QPainter::Antialiasing);
     // The broad yellow bar of the body and the shorter stroke of the cab, as
@@ -273,8 +279,12 @@ void StrassenBild::paintEvent(QPaintEvent*) {
     p.drawPixmap(0, 0, Puffer_);
     if (Ergebnis_ && Start_ >= 0 && Start_ < static_cast<int>(Ergebnis_->Raster.Runs.size())) {
         const auto& track = Ergebnis_->Raster.Runs[static_cast<std::size_t>(Start_)].Result.Track;
-        if (Schritt_ >= 0 && Schritt_ < static_cast<int>(track.size()))
-            ZeichneTruck(p, track[static_cast<std::size_t>(Schritt_)]);
+        // The wheels as the controller turns them at this point, for the step
+        // from here; at the end of the run as they were last set.
+        if (Schritt_ >= 0 && Schritt_ < static_cast<int>(track.size())) {
+            const auto k = static_cast<std::size_t>(Schritt_);
+            ZeichneTruck(p, track[k], k + 1 < track.size() ? track[k + 1].Steering : track[k].Steering);
+        }
     }
     if (Veraltet_) {
         p.fillRect(rect(), QColor(255, 255, 255, 150));
@@ -291,7 +301,8 @@ void StrassenBild::resizeEvent(QResizeEvent*) { PufferGueltig_ = false; }
 
 void StrassenBild::mousePressEvent(QMouseEvent* e) {
     if (e->button() != Qt::LeftButton || Veraltet_) return;
-    emit startGeklickt(StartBei(e->position()));
+    const Treffer t = TrefferBei(e->position());
+    emit startGeklickt(t.Start, t.Punkt);
 }
 
 }  // namespace labor

@@ -38,11 +38,21 @@ public:
     // The start whose track passes nearest to a widget position, within a few
     // pixels; -1 when none does.
     int StartBei(QPointF p) const;
+    // The same with the point of that track nearest to the position: 0 on
+    // the start's dot, else the nearer end of the nearest piece of track;
+    // {-1, -1} when no track passes near.
+    struct Treffer {
+        int Start = -1;
+        int Punkt = -1;
+    };
+    Treffer TrefferBei(QPointF p) const;
 
     static QColor Farbe(TruckUrteil u);
 
 signals:
-    void startGeklickt(int start);
+    // A click: the start and the point of its track nearest to it (see
+    // TrefferBei), -1 and -1 off every track.
+    void startGeklickt(int start, int punkt);
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -57,7 +67,8 @@ private:
     Massstab Skala() const;
     void ZeichneStrasse();
     void ZeichneHintergrund();
-    void ZeichneTruck(QPainter& p, const dorvane::TrackPoint& t) const;
+    // The truck at a point of its track with its wheels at `lenkwinkel` degrees.
+    void ZeichneTruck(QPainter& p, const dorvane::TrackPoint& t, float lenkwinkel) const;
 
     std::shared_ptr<const TruckErgebnis> Ergebnis_;
     std::shared_ptr<const TruckErgebnis> Vergleich_;

@@ -3,6 +3,7 @@
 #include "werkstatt/labor/BahnenBild.h"
 #include "werkstatt/ansichten/Bildexport.h"
 #include "werkstatt/ansichten/Farbskala.h"
+#include "werkstatt/labor/SchrittWahl.h"
 #include "werkstatt/labor/StrassenBild.h"
 #include "werkstatt/labor/Zahl.h"
 
@@ -16,6 +17,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace labor {
 
 namespace {
@@ -28,10 +31,6 @@ constexpr int TaktLangsam = 40;   // ms per step at -1 m/s
 
 QString Fett(const QString& name, const QString& wert) {
     return name + QStringLiteral(" <b>") + wert + QStringLiteral("</b>");
-}
-
-QString Hinweis() {
-    return QCoreApplication::translate("labor::TruckLabor", "Klick auf eine Bahn spielt diesen Start in Zeitlupe ab.");
 }
 
 QString Legende() {
@@ -157,21 +156,28 @@ TruckLabor::TruckLabor(QWidget* parent)
     zahlen->addWidget(Warnung_, 3, 0, 1, 3);
 
     Bild_ = new StrassenBild(this);
-    Wiedergabe_ = new QLabel(Hinweis(), this);
-    Wiedergabe_->setObjectName(QStringLiteral("wiedergabe"));
 
-    auto* layout = new QVBoxLayout(this);
+    auto* seite = new QWidget(this);
+    WarumBauen(seite);
+    auto* layout = new QVBoxLayout(seite);
     layout->addLayout(oben);
     layout->addLayout(zahlen);
     layout->addWidget(Bild_, 1);
-    layout->addWidget(Wiedergabe_);
+    WahlZeile_->addWidget(Wahl_);
+    Wahl_->setText(Hinweis());
 
     connect(Langsam_, &QRadioButton::toggled, this, [this] {
         NeuRechnen();
         VergleichRechnen();
     });
-    connect(Bild_, &StrassenBild::startGeklickt, this, &TruckLabor::waehleStart);
-    connect(&Zeitgeber_, &QTimer::timeout, this, &TruckLabor::Tick);
+    connect(Bild_, &StrassenBild::startGeklickt, this, [this](int start, int punkt) {
+        // The start's dot plays the start; a place on its track shows that step.
+        if (punkt == 0)
+            waehleStart(start);
+        else
+            waehleSchritt(start, punkt);
+    });
+    connect(Wahl_, &SchrittWahl::punktGewaehlt, this, &TruckLabor::ZeigePunkt);
     connect(Speichern_, &QPushButton::clicked, this, &TruckLabor::bildSpeichern);
     ZeigeZahlen();
 }
@@ -188,7 +194,7 @@ void TruckLabor::NeuRechnen() {
     if (!HatProjekt_) return;
     // The replay belongs to the project on screen, which is about to go.
     Anhalten();
-    Wiedergabe_->setText(Hinweis());
+    Wahl_->setLauf(-1);
     Rechnung_.Anstossen([p = Projekt_, v = geschwindigkeit(), probe = Fahrzeug_ == werkstatt::Fahrzeug::Unbestimmt](
                             const std::atomic<bool>& abbruch) { return RechneTruckRaster(p, v, &abbruch, 0, probe); });
     Markieren();
@@ -224,9 +230,18 @@ void TruckLabor::ZeigeErgebnis(TruckErgebnis&& e) {
     Bild_->setErgebnis(Ergebnis_);
     if (Start_ >= static_cast<int>(Ergebnis_->Raster.Runs.size())) Start_ = -1;
     Bild_->setAuswahl(Start_, -1);
+    // The chosen start stays chosen, its new track ready for the picker.
+    Wahl_->setLauf(
+        Start_ >= 0 ? static_cast<int>(Ergebnis_->Raster.Runs[static_cast<std::size_t>(Start_)].Result.Track.size()) - 1
+                    : -1);
+    Wahl_->setText(Hinweis());
     Markieren();
     ZeigeZahlen();
     ZeigeWarnung();
+    if (Vorgemerkt_ >= 0) {
+        const int start = std::exchange(Vorgemerkt_, -1);
+        waehleSchritt(start, 0);
+    }
     emit ergebnisAktualisiert();
 }
 
@@ -303,47 +318,84 @@ bool TruckLabor::bildSpeichern() {
                                     [e = Ergebnis_](QPainter& p, QSize g) { MaleBahnen(p, g, *e, BahnenTitel(*e)); });
 }
 
+QString TruckLabor::Hinweis() const {
+    return tr(
+        "Klick auf den Punkt am Anfang einer Bahn spielt diesen Start in Zeitlupe ab; Klick auf eine Bahn "
+        "zeigt den Schritt dort. „Warum?“ nimmt den Schritt im Inspektor auseinander.");
+}
+
+bool TruckLabor::spieltAb() const { return Wahl_->spieltAb(); }
+
+int TruckLabor::wiedergabeSchritt() const { return Start_ >= 0 ? Wahl_->punkt() : -1; }
+
 void TruckLabor::waehleStart(int start) {
+    waehleSchritt(start, 0);
+    if (Start_ >= 0) Wahl_->abspielen(Ergebnis_->Raster.Speed <= -5.0f ? TaktSchnell : TaktLangsam);
+}
+
+void TruckLabor::zeigeStart(float speed, int start) {
+    setGeschwindigkeit(speed);
+    if (rechnet() || !Ergebnis_ || Ergebnis_->Raster.Speed != geschwindigkeit()) {
+        Vorgemerkt_ = start;
+        return;
+    }
+    waehleSchritt(start, 0);
+}
+
+void TruckLabor::waehleSchritt(int start, int punkt) {
     Anhalten();
-    if (rechnet() || !Ergebnis_ || start < 0 || start >= static_cast<int>(Ergebnis_->Raster.Runs.size())) {
+    if (rechnet() || !Ergebnis_ || start < 0 || start >= static_cast<int>(Ergebnis_->Raster.Runs.size()) ||
+        Ergebnis_->Raster.Runs[static_cast<std::size_t>(start)].Result.Track.empty()) {
         Start_ = -1;
+        Wahl_->setLauf(-1);
         Bild_->setAuswahl(-1, -1);
-        Wiedergabe_->setText(Hinweis());
+        Wahl_->setText(Hinweis());
         return;
     }
     Start_ = start;
-    Schritt_ = -1;
-    Zeitgeber_.start(Ergebnis_->Raster.Speed <= -5.0f ? TaktSchnell : TaktLangsam);
-    Tick();
+    const auto& track = Ergebnis_->Raster.Runs[static_cast<std::size_t>(start)].Result.Track;
+    Wahl_->setLauf(static_cast<int>(track.size()) - 1);
+    Wahl_->setPunkt(punkt);
 }
 
-void TruckLabor::Tick() {
-    if (!Ergebnis_ || Start_ < 0) {
-        Anhalten();
-        return;
-    }
+void TruckLabor::ZeigePunkt(int k) {
+    if (!Ergebnis_ || Start_ < 0 || Start_ >= static_cast<int>(Ergebnis_->Raster.Runs.size())) return;
     const dorvane::StartRun& t = Ergebnis_->Raster.Runs[static_cast<std::size_t>(Start_)];
-    const int n = static_cast<int>(t.Result.Track.size());
-    if (Schritt_ + 1 >= n) {
-        Zeitgeber_.stop();
+    const auto& track = t.Result.Track;
+    const int n = static_cast<int>(track.size()) - 1;  // control steps of the run
+    if (k < 0 || k > n) return;
+    const dorvane::TrackPoint& p = track[static_cast<std::size_t>(k)];
+    Bild_->setAuswahl(Start_, k);
+    const QString start = tr("Start (%1 m, %2°)").arg(Zahl(t.Result.Start.CabX, 0), Zahl(t.Result.Start.Attitude, 0));
+    if (k == n) {
+        // The end of the run: no step is taken from here.
+        Wahl_->setText(tr("%1 – Ende nach %2 Schritten: Abstand %3 m, Lage %4°")
+                           .arg(start)
+                           .arg(n)
+                           .arg(Zahl(p.RearX, zahl::Art::Meter), Zahl(p.Attitude, zahl::Art::Winkel)));
+        emit replayZustand(p.RearX, p.Attitude);
         return;
     }
-    ++Schritt_;
-    const dorvane::TrackPoint& p = t.Result.Track[static_cast<std::size_t>(Schritt_)];
-    Bild_->setAuswahl(Start_, Schritt_);
-    Wiedergabe_->setText(tr("Start: Führerhaus x = %1 m, Lage %2° – Schritt %3 von %4: "
-                            "Abstand %5 m, Lage %6°, Lenkwinkel %7°")
-                             .arg(Zahl(t.Result.Start.CabX, 0), Zahl(t.Result.Start.Attitude, 0))
-                             .arg(Schritt_)
-                             .arg(n - 1)
-                             .arg(Zahl(p.RearX, zahl::Art::Meter), Zahl(p.Attitude, zahl::Art::Winkel),
-                                  Zahl(p.Steering, zahl::Art::Winkel)));
+    // The step from this point: the controller reads this point's rear x
+    // and attitude, and the next point records what it gave.
+    const dorvane::TrackPoint& q = track[static_cast<std::size_t>(k) + 1];
+    Wahl_->setText(tr("%1 – Schritt %2 von %3 (t = %4 s): Abstand %5 m, Lage %6° → Lenkwinkel %7°")
+                       .arg(start)
+                       .arg(k + 1)
+                       .arg(n)
+                       .arg(Zahl(k * double(dorvane::StepSeconds), 1), Zahl(p.RearX, zahl::Art::Meter),
+                            Zahl(p.Attitude, zahl::Art::Winkel), Zahl(q.Control, zahl::Art::Winkel)));
     emit replayZustand(p.RearX, p.Attitude);
+    ansichten::Laufschritt s;
+    s.Herkunft = tr("Truck-Labor, %1, Schritt %2 von %3").arg(start).arg(k + 1).arg(n);
+    s.A = p.RearX;
+    s.B = p.Attitude;
+    s.Angewandt = q.Control;
+    SchrittMelden(s);
 }
 
 void TruckLabor::Anhalten() {
-    Zeitgeber_.stop();
-    Schritt_ = -1;
+    Wahl_->anhalten();
     if (Bild_) Bild_->setAuswahl(Start_, -1);
 }
 

@@ -2,14 +2,14 @@
 
 // The truck lab: every start of the grid at the chosen speed on the road,
 // coloured by its result, with the summary figures above; re-simulated in the
-// background after every edit. A click on a track replays that start slowly
-// and reports the controller's inputs of each step (replayZustand).
+// background after every edit. A click on a start's dot replays that start
+// slowly, a click on a track shows the step there; the step picker moves
+// through the chosen start, and "Warum?" shows each step in the inspector.
 
 #include "werkstatt/labor/LaborSeite.h"
 #include "widgets/Neuberechnung.h"
 #include "werkstatt/labor/TruckRechnung.h"
 
-#include <QTimer>
 #include <memory>
 
 class QLabel;
@@ -40,8 +40,16 @@ public:
     // starts its replay from the beginning.
     int ausgewaehlterStart() const { return Start_; }
     void waehleStart(int start);
-    int wiedergabeSchritt() const { return Schritt_; }
-    bool spieltAb() const { return Zeitgeber_.isActive(); }
+    // Chooses a start and shows the point `punkt` of its track (limited to
+    // the track), without playing. -1: nothing chosen.
+    void waehleSchritt(int start, int punkt);
+    // Shows a start of the grid (its index in dorvane::GridStarts()) at a
+    // speed, as an exercise's check names it: switches the speed and
+    // chooses the start at its first step once its runs are there.
+    void zeigeStart(float speed, int start);
+    // The point of the chosen start's track on show, -1 for none.
+    int wiedergabeSchritt() const;
+    bool spieltAb() const;
 
     // The comparison's result: run at the same speed, drawn faintly beneath.
     std::shared_ptr<const TruckErgebnis> vergleichErgebnis() const { return VergleichErgebnis_; }
@@ -58,7 +66,7 @@ public:
     static QStringList Warnungen(const TruckErgebnis& e, werkstatt::Fahrzeug f);
 
 signals:
-    // The controller's inputs at the replayed step: rear x in m, attitude in degrees.
+    // The controller's inputs at the point on show: rear x in m, attitude in degrees.
     void replayZustand(float a, float b);
     // A result of the current project is on screen.
     void ergebnisAktualisiert();
@@ -71,16 +79,16 @@ private:
     void ZeigeZahlen();
     void ZeigeWarnung();
     void Markieren();
-    void Tick();
+    void ZeigePunkt(int k);
     void Anhalten();
+    QString Hinweis() const;
     void VergleichRechnen();
     void ZeigeVergleich(TruckErgebnis&& e);
 
     std::shared_ptr<const TruckErgebnis> Ergebnis_;
     widgets::Neuberechnung<TruckErgebnis> Rechnung_;
-    QTimer Zeitgeber_;
     int Start_ = -1;
-    int Schritt_ = -1;
+    int Vorgemerkt_ = -1;  // a start to choose when the runs being computed are there
 
     QRadioButton* Langsam_ = nullptr;
     QRadioButton* Schnell_ = nullptr;
@@ -90,7 +98,6 @@ private:
     QLabel* GroessteX_ = nullptr;
     QLabel* GroessteLage_ = nullptr;
     QLabel* MeisteSchritte_ = nullptr;
-    QLabel* Wiedergabe_ = nullptr;
     StrassenBild* Bild_ = nullptr;
     // The comparison: after the lab's own run, so its job ends first.
     std::shared_ptr<const TruckErgebnis> VergleichErgebnis_;

@@ -584,7 +584,7 @@ TEST(LocoOutputTest, SummaryCsvAndSvgDescribeTheSameRun) {
     std::string zeile;
     int n = 0;
     std::getline(zeilen, zeile);
-    EXPECT_EQ(zeile, "t_s,s_cm,v_cms,kraft_N");
+    EXPECT_EQ(zeile, "t_s,s_cm,v_cms,kraft_N,eingang_a,eingang_b,ausgang");
     while (std::getline(zeilen, zeile)) ++n;
     EXPECT_EQ(n, static_cast<int>(lauf.Track.size()));
     const std::string bild = svg.str();

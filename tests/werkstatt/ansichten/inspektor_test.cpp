@@ -18,6 +18,10 @@
 #include <QSlider>
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
 namespace {
 
 using ansichtentest::Engine;
@@ -278,6 +282,96 @@ TEST(Inspektor, SentenceLeavesWithTheNextStepInWhichARuleFires) {
     ASSERT_FALSE(i.keineRegelAnzeige()->isHidden());
     i.setEingaben(20.0f, 0.0f);
     EXPECT_TRUE(i.keineRegelAnzeige()->isHidden());
+}
+
+}  // namespace
+
+// --- a step of a run ("Warum?" in the labs) --------------------------------------
+
+namespace {
+
+bool Bitgleich(float x, float y) { return std::memcmp(&x, &y, sizeof x) == 0; }
+
+struct SchrittFall {
+    const char* name;
+    const char* datei;
+    float a, b;
+    bool jenseits;  // beyond a range, where the limited input gives another output
+};
+
+class InspektorSchritt : public ::testing::TestWithParam<SchrittFall> {};
+
+float Begrenzt(float x, const fuzzy::TFuzzy& v) {
+    return std::clamp(x, std::min(v.RangeMin, v.RangeMax), std::max(v.RangeMin, v.RangeMax));
+}
+
+// A run can carry its inputs beyond the ranges (a truck off the road, a
+// locomotive faster than its range): the step is shown with the run's
+// inputs, not limited, or its output would not be the one the run applied.
+TEST_P(InspektorSchritt, ShowsTheRunsInputsUnlimitedAndTheirOutputBitForBit) {
+    const SchrittFall& f = GetParam();
+    const fuzzy::Project p = Laden(f.datei);
+    if (f.jenseits) {
+        const float begrenzt = Engine(p, Begrenzt(f.a, p.A), p.B.Defined ? Begrenzt(f.b, p.B) : f.b);
+        ASSERT_FALSE(Bitgleich(begrenzt, Engine(p, f.a, f.b))) << "the case must tell limited inputs apart";
+    }
+    ansichten::Inspektor i;
+    Setzen(i, p);
+    ansichten::Laufschritt s;
+    s.Herkunft = QStringLiteral("Truck-Labor, Schritt 3 von 9");
+    s.A = f.a;
+    s.B = f.b;
+    s.Angewandt = Engine(p, f.a, f.b);
+    QSignalSpy gemeldet(&i, &ansichten::Inspektor::eingabenGeaendert);
+    i.zeigeSchritt(s);
+    EXPECT_TRUE(Bitgleich(i.eingabeA(), f.a));
+    EXPECT_TRUE(Bitgleich(i.ausgang(), s.Angewandt)) << i.ausgang() << " vs " << s.Angewandt;
+    ASSERT_EQ(gemeldet.count(), 1) << "the diagrams' marks follow the step";
+    EXPECT_TRUE(i.schrittAnzeige()->isVisibleTo(&i));
+    EXPECT_TRUE(i.schrittAnzeige()->text().contains(QStringLiteral("Schritt 3 von 9")));
+    EXPECT_TRUE(i.schrittAnzeige()->text().contains(QStringLiteral("genau den Wert")))
+        << qPrintable(i.schrittAnzeige()->text());
+}
+
+INSTANTIATE_TEST_SUITE_P(Beispiele, InspektorSchritt,
+                         ::testing::Values(SchrittFall{"inside", "truck.fuz", -3.25f, 12.5f, false},
+                                           SchrittFall{"belowTheRange", "beispiel.fuz", -10.5f, 0.0f, true},
+                                           SchrittFall{"farBelowTheRange", "beispiel.fuz", -1000.0f, 0.0f, true},
+                                           SchrittFall{"beyondBothShoulders", "truck.fuz", 7.5f, -135.0f, false}),
+                         [](const auto& fall) { return std::string(fall.param.name); });
+
+TEST(InspektorLaufschritt, AnOutputOtherThanTheAppliedOneIsSaidToDiffer) {
+    const fuzzy::Project p = Laden("truck.fuz");
+    ansichten::Inspektor i;
+    Setzen(i, p);
+    ansichten::Laufschritt s;
+    s.Herkunft = QStringLiteral("Truck-Labor");
+    s.A = -3.0f;
+    s.B = 10.0f;
+    // Not the engine's value: one unit in the last place away.
+    s.Angewandt = std::nextafter(Engine(p, s.A, s.B), 1000.0f);
+    i.zeigeSchritt(s);
+    EXPECT_TRUE(i.schrittAnzeige()->text().contains(QStringLiteral("anderer Wert")))
+        << qPrintable(i.schrittAnzeige()->text());
+}
+
+TEST(InspektorLaufschritt, MovingAnInputOrANewProjectLeavesTheStep) {
+    const fuzzy::Project p = Laden("truck.fuz");
+    ansichten::Inspektor i;
+    Setzen(i, p);
+    ansichten::Laufschritt s;
+    s.A = -25.0f;
+    s.B = 0.0f;
+    s.Angewandt = Engine(p, s.A, s.B);
+    i.zeigeSchritt(s);
+    ASSERT_TRUE(i.schritt().has_value());
+    i.schieberB()->setValue(i.schieberB()->value() + 10);
+    EXPECT_FALSE(i.schritt().has_value()) << "a slider moved: the inputs are the user's, not the run's";
+    EXPECT_FALSE(i.schrittAnzeige()->isVisibleTo(&i));
+    i.zeigeSchritt(s);
+    Setzen(i, p);
+    EXPECT_FALSE(i.schritt().has_value()) << "an edit: the run belonged to the project before it";
+    EXPECT_GE(i.eingabeA(), p.A.RangeMin) << "back inside the range";
 }
 
 }  // namespace

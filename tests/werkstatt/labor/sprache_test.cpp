@@ -9,6 +9,7 @@
 #include "tests/werkstatt/labor/LaborTest.h"
 #include "werkstatt/labor/LokLabor.h"
 #include "werkstatt/labor/RegelnVerbessern.h"
+#include "werkstatt/labor/SchrittWahl.h"
 #include "tests/support/SichtbareTexte.h"
 #include "werkstatt/labor/TruckLabor.h"
 #include "werkstatt/labor/Zahl.h"
@@ -16,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextDocument>
@@ -80,7 +82,11 @@ TEST_P(EnglischesLabor, TruckPageHasNoGermanTextLeft) {
             lab->setVergleich(Beispiel("truck_einachsig.fuz"), QStringLiteral("„einachsig.fuz“"));
             EXPECT_TRUE(VergleichFertig(*lab));
         }
-        if (z == Zustand::Wiedergabe) lab->waehleStart(3);
+        if (z == Zustand::Wiedergabe) {
+            // A step on show, taken apart beside the lab by "Warum?".
+            lab->waehleSchritt(3, 5);
+            lab->schrittAuswahl()->warumKnopf()->click();
+        }
         return lab;
     });
     EXPECT_TRUE(fehler.isEmpty()) << Liste(fehler);
@@ -111,6 +117,10 @@ TEST_P(EnglischesLabor, LocomotivePageHasNoGermanTextLeft) {
                 labor::LokEinstellung e = lab->einstellung();
                 e.Reibung = -1.0f;
                 EXPECT_FALSE(lab->setEinstellung(e));
+            }
+            if (z == Zustand::Ergebnis) {
+                lab->waehleLauf(1, 5);
+                lab->schrittAuswahl()->warumKnopf()->click();
             }
             return lab;
         },

@@ -1,0 +1,433 @@
+// Exercises in the Werkstatt: "Aufgabe öffnen…" starts the exercise's
+// project with what it does not allow locked, the panel judges every state
+// in the background with the exercise's own check (the verdict and the
+// figures of `fuzzysim aufgabe check`), a failing start or run opens in its
+// lab, and the English edition offers the examples with English names.
+
+#include "exercise/Check.h"
+#include "exercise/Reader.h"
+#include "tests/support/MessageRecorder.h"
+#include "tests/support/SichtbareTexte.h"
+#include "werkstatt/AufgabenPanel.h"
+#include "werkstatt/Main.h"
+#include "werkstatt/RegelSeite.h"
+#include "werkstatt/VariablenSeite.h"
+#include "werkstatt/labor/LokLabor.h"
+#include "werkstatt/labor/TruckLabor.h"
+#include "widgets/SingEdit.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QDockWidget>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QMap>
+#include <QMenuBar>
+#include <QMenu>
+#include <QPushButton>
+#include <QSettings>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QUrl>
+
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+
+namespace {
+
+using werkstatt::TMainForm;
+
+QString Aufgabe(const char* name) {
+    return QStringLiteral(FUZZY_SOURCE_DIR "/examples/aufgaben/%1.fuzaufgabe").arg(QLatin1String(name));
+}
+QString Datei(const char* name, const char* endung) {
+    return QStringLiteral(FUZZY_SOURCE_DIR "/examples/aufgaben/%1.%2").arg(QLatin1String(name), QLatin1String(endung));
+}
+
+class Fenster : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(tmp_.isValid());
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, tmp_.path());
+        form_ = std::make_unique<TMainForm>();
+        form_->resize(1200, 800);
+        form_->show();
+        QCoreApplication::processEvents();
+    }
+    bool Geprueft() {
+        return QTest::qWaitFor([&] { return !form_->Aufgabe()->rechnet() && form_->Aufgabe()->ergebnis().has_value(); },
+                               60000);
+    }
+
+    QTemporaryDir tmp_;
+    testsupport::MessageRecorder meldungen_;
+    std::unique_ptr<TMainForm> form_;
+};
+
+// --- every shipped exercise: the reference passes, the wrong attempt fails -----------
+
+struct Versuch {
+    const char* aufgabe;
+    const char* datei;  // "loesung.fuz", "falsch.fuzantwort", …
+    bool besteht;
+};
+
+std::ostream& operator<<(std::ostream& o, const Versuch& v) { return o << v.aufgabe << '.' << v.datei; }
+
+class Versuche : public Fenster, public testing::WithParamInterface<Versuch> {};
+
+// The panel's verdict and every figure are those of the exercise's check
+// (which `fuzzysim aufgabe check` prints) for the same project and answers.
+TEST_P(Versuche, PanelGivesTheChecksVerdictAndFigures) {
+    const Versuch& v = GetParam();
+    ASSERT_TRUE(form_->AufgabeOeffnen(Aufgabe(v.aufgabe)));
+    const QString datei = Datei(v.aufgabe, v.datei);
+    const bool antworten = datei.endsWith(QLatin1String(".fuzantwort"));
+    if (antworten)
+        ASSERT_TRUE(form_->Aufgabe()->antwortenLaden(datei));
+    else
+        ASSERT_TRUE(form_->OeffnenDatei(datei));
+    ASSERT_TRUE(Geprueft());
+    form_->Aufgabe()->pruefenKnopf()->click();
+    ASSERT_TRUE(form_->Aufgabe()->urteilSichtbar());
+    const exercise::CheckResult& r = *form_->Aufgabe()->ergebnis();
+    EXPECT_EQ(r.Passed(), v.besteht);
+
+    const exercise::Exercise e = exercise::ReadExercise(Aufgabe(v.aufgabe).toStdString());
+    const exercise::Answers a = antworten ? exercise::ReadAnswers(datei.toStdString()) : exercise::Answers{};
+    const fuzzy::Project p = antworten ? e.StartProject() : fuzzy::LoadProject(datei.toStdString());
+    const exercise::CheckResult soll = exercise::Check(e, p, a);
+    EXPECT_EQ(r.Overall, soll.Overall);
+    ASSERT_EQ(r.Criteria.size(), soll.Criteria.size());
+    for (std::size_t i = 0; i < soll.Criteria.size(); ++i) {
+        EXPECT_EQ(r.Criteria[i].Measured, soll.Criteria[i].Measured) << soll.Criteria[i].Id;
+        EXPECT_EQ(r.Criteria[i].Passed, soll.Criteria[i].Passed) << soll.Criteria[i].Id;
+        // The check's own line, not one of the panel's making.
+        EXPECT_TRUE(form_->Aufgabe()->kriterien()->toPlainText().contains(
+            QString::fromStdString(exercise::Summary(soll.Criteria[i]))));
+        for (const std::string& grund : soll.Criteria[i].Reasons)
+            EXPECT_TRUE(form_->Aufgabe()->kriterien()->toPlainText().contains(QString::fromStdString(grund))) << grund;
+    }
+    const QString urteil = form_->Aufgabe()->urteil()->text();
+    EXPECT_TRUE(urteil.contains(QString::fromStdString(exercise::VerdictText(soll.Overall)).toHtmlEscaped()))
+        << qPrintable(urteil);
+    // After a failure the hints show, taken from the check.
+    for (const std::string& h : soll.Hints)
+        EXPECT_TRUE(urteil.contains(QString::fromStdString(h).toHtmlEscaped())) << h;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Mitgeliefert, Versuche,
+    testing::Values(
+        Versuch{"01_regelschritt", "loesung.fuzantwort", true}, Versuch{"01_regelschritt", "falsch.fuzantwort", false},
+        Versuch{"02_termdiagramm", "loesung.fuzantwort", true}, Versuch{"02_termdiagramm", "falsch.fuzantwort", false},
+        Versuch{"03_lok_tabelle", "loesung.fuz", true}, Versuch{"03_lok_tabelle", "falsch.fuz", false},
+        Versuch{"04_luecke", "loesung.fuz", true}, Versuch{"04_luecke", "falsch.fuz", false},
+        Versuch{"05_truck_12_regeln", "loesung.fuz", true}, Versuch{"05_truck_12_regeln", "falsch.fuz", false},
+        Versuch{"06_schnelle_lok", "loesung.fuz", true}, Versuch{"06_schnelle_lok", "falsch.fuz", false},
+        Versuch{"07_tuner_vergleich", "loesung.fuz", true}, Versuch{"07_tuner_vergleich", "falsch.fuz", false}),
+    [](const auto& i) {
+        std::string n = std::string(i.param.aufgabe) + "_" + i.param.datei;
+        for (char& c : n)
+            if (c == '.') c = '_';
+        return n;
+    });
+
+TEST_F(Fenster, TheVerdictWaitsForPruefenAndGoesWithTheNextEdit) {
+    ASSERT_TRUE(form_->AufgabeOeffnen(Aufgabe("03_lok_tabelle")));
+    ASSERT_TRUE(Geprueft());
+    EXPECT_FALSE(form_->Aufgabe()->urteil()->isVisible()) << "the live status, no verdict before Prüfen";
+    EXPECT_FALSE(form_->Aufgabe()->status()->text().isEmpty());
+    form_->Aufgabe()->pruefenKnopf()->click();
+    EXPECT_TRUE(form_->Aufgabe()->urteil()->isVisible());
+    form_->Modell.setzeRegel(1, 1, 3);
+    EXPECT_FALSE(form_->Aufgabe()->urteilSichtbar()) << "the verdict belonged to the project before the edit";
+    EXPECT_FALSE(form_->Aufgabe()->urteil()->isVisible());
+    ASSERT_TRUE(Geprueft());
+    EXPECT_EQ(form_->Aufgabe()->ergebnis()->Criteria.size(), 4u) << "the live status follows the edit";
+}
+
+TEST_F(Fenster, AnExerciseThatDoesNotReadIsNamedWithItsLineAndChangesNothing) {
+    const QString kaputt = tmp_.filePath(QStringLiteral("kaputt.fuzaufgabe"));
+    QFile f(kaputt);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("[aufgabe]\nformat = 1\ntitel.de = x\naenderbar = alles\n");
+    f.close();
+    form_->OeffnenDatei(QStringLiteral(FUZZY_SOURCE_DIR "/examples/lok.fuz"));
+    const fuzzy::Project vorher = form_->Modell.projekt();
+    EXPECT_FALSE(form_->AufgabeOeffnen(kaputt));
+    ASSERT_EQ(meldungen_.Count(), 1);
+    EXPECT_TRUE(meldungen_.Last().text.contains(QStringLiteral("kaputt.fuzaufgabe")));
+    EXPECT_TRUE(meldungen_.Last().text.contains(QStringLiteral("4"))) << qPrintable(meldungen_.Last().text);
+    EXPECT_FALSE(form_->AufgabenDock()->isVisible());
+    EXPECT_FALSE(form_->Modell.sperre().aktiv());
+    EXPECT_EQ(form_->Modell.projekt().A.Name, vorher.A.Name);
+}
+
+// --- locked parts of the editor ------------------------------------------------------
+
+struct Sperrfall {
+    const char* name;
+    const char* aufgabe;
+    // Tries one edit through the editor or the model; true when it would
+    // have changed the project.
+    bool (*versuchen)(TMainForm&);
+    bool gesperrt;
+};
+
+std::ostream& operator<<(std::ostream& o, const Sperrfall& f) { return o << f.name; }
+
+bool BereichImFeld(TMainForm& f) {
+    werkstatt::TVariablenSeite* s = f.SeiteA;
+    if (!s->MinEdit->isEnabled()) return false;
+    s->MinEdit->setText(QStringLiteral("-250"));
+    emit s->MinEdit->editingFinished();
+    return true;
+}
+bool BereichImModell(TMainForm& f) {
+    f.Modell.setzeBereich(werkstatt::Rolle::A, -250.0f, f.Modell.projekt().A.RangeMax);
+    return true;
+}
+bool EckeInDerTabelle(TMainForm& f) {
+    QTableWidgetItem* item = f.SeiteA->TermTabelle->item(0, werkstatt::TVariablenSeite::SpalteA + 1);
+    if (!item || !(item->flags() & Qt::ItemIsEditable)) return false;
+    item->setText(QStringLiteral("-77"));
+    return true;
+}
+bool TermHinzu(TMainForm& f) {
+    if (!f.SeiteA->HinzuBtn->isEnabled()) return false;
+    f.SeiteA->HinzuBtn->click();
+    return true;
+}
+bool RegelImGitter(TMainForm& f) {
+    f.SeiteRegeln->WaehleRegel(1, 1);
+    const int jetzt = f.Modell.projekt().Rules.Get(1, 1);
+    f.SeiteRegeln->SetzeAusgangsterm(jetzt == 1 ? 2 : 1);
+    return true;
+}
+bool EingangBAus(TMainForm& f) {
+    if (!f.SeiteB->BVerwenden->isEnabled()) return false;
+    f.SeiteB->BVerwenden->click();
+    return true;
+}
+bool TermnameImModell(TMainForm& f) {
+    f.Modell.setzeTermName(werkstatt::Rolle::A, 1, QStringLiteral("anders"));
+    return true;
+}
+
+class Sperren : public Fenster, public testing::WithParamInterface<Sperrfall> {};
+
+TEST_P(Sperren, ALockedPartRefusesTheEditAndSaysWhy) {
+    const Sperrfall& f = GetParam();
+    ASSERT_TRUE(form_->AufgabeOeffnen(Aufgabe(f.aufgabe)));
+    const fuzzy::Project vorher = form_->Modell.projekt();
+    f.versuchen(*form_);
+    QCoreApplication::processEvents();
+    const bool geaendert = !werkstatt::GleichesProjekt(form_->Modell.projekt(), vorher) ||
+                           form_->Modell.projekt().A.GetTermName(1) != vorher.A.GetTermName(1);
+    EXPECT_EQ(geaendert, !f.gesperrt);
+    if (f.gesperrt) {
+        // Wherever the edit came from, the page shows the project as it is.
+        EXPECT_NE(form_->SeiteA->MinEdit->text(), QStringLiteral("-250"));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Aufgaben, Sperren,
+    testing::Values(Sperrfall{"RangeFieldIsOff", "03_lok_tabelle", BereichImFeld, true},
+                    Sperrfall{"RangeRefusedByTheModel", "03_lok_tabelle", BereichImModell, true},
+                    Sperrfall{"CornerCellIsNotEditable", "03_lok_tabelle", EckeInDerTabelle, true},
+                    Sperrfall{"NoTermToAdd", "03_lok_tabelle", TermHinzu, true},
+                    Sperrfall{"InputBStays", "04_luecke", EingangBAus, true},
+                    Sperrfall{"RulesOfAnInferenceByHandStay", "01_regelschritt", RegelImGitter, true},
+                    Sperrfall{"RulesMayChangeWhereAllowed", "03_lok_tabelle", RegelImGitter, false},
+                    Sperrfall{"TermsMayChangeWhereAllowed", "04_luecke", EckeInDerTabelle, false},
+                    Sperrfall{"NamesAreNeverLocked", "01_regelschritt", TermnameImModell, false}),
+    [](const auto& i) { return std::string(i.param.name); });
+
+TEST_F(Fenster, LockedControlsSayWhyAndEndingTheExerciseUnlocksThem) {
+    ASSERT_TRUE(form_->AufgabeOeffnen(Aufgabe("03_lok_tabelle")));
+    const QString titel = QString::fromStdString(form_->Aufgabe()->aufgabe()->Title.Active());
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{form_->SeiteA->MinEdit, form_->SeiteA->HinzuBtn, form_->SeiteB->BVerwenden})
+        EXPECT_TRUE(w->toolTip().contains(titel)) << qPrintable(w->objectName());
+    EXPECT_FALSE(form_->SeiteA->HinzuBtn->isEnabled());
+    form_->Modell.setzeBereich(werkstatt::Rolle::A, -250.0f, 250.0f);
+    ASSERT_EQ(meldungen_.Count(), 1) << "a refused edit says why";
+    EXPECT_TRUE(meldungen_.Last().text.contains(titel));
+    form_->Aufgabe()->beendenKnopf()->click();
+    EXPECT_FALSE(form_->Modell.sperre().aktiv());
+    EXPECT_TRUE(form_->SeiteA->MinEdit->isEnabled());
+    EXPECT_TRUE(form_->SeiteA->TermTabelle->item(0, werkstatt::TVariablenSeite::SpalteA)->flags() & Qt::ItemIsEditable);
+    EXPECT_TRUE(form_->SeiteB->BVerwenden->isEnabled());
+    EXPECT_FALSE(form_->SeiteA->MinEdit->toolTip().contains(titel));
+    form_->Modell.setzeBereich(werkstatt::Rolle::A, -250.0f, 250.0f);
+    EXPECT_EQ(form_->Modell.projekt().A.RangeMin, -250.0f);
+}
+
+// --- a failing place, one click from its lab --------------------------------------------
+
+// The first link of the exercise panel's list that begins so.
+QString ErsterVerweis(const werkstatt::AufgabenPanel& panel, const char* art) {
+    for (const QString& v : panel.verweise())
+        if (v.startsWith(QLatin1String(art))) return v;
+    return {};
+}
+
+TEST_F(Fenster, AClickOnAFailingStartShowsItInTheTruckLab) {
+    ASSERT_TRUE(form_->AufgabeOeffnen(Aufgabe("05_truck_12_regeln")));
+    form_->OeffnenDatei(Datei("05_truck_12_regeln", "loesung.fuz"));
+    // Every rule steers the same way: starts leave the road.
+    for (int r = 1; r <= 5; ++r)
+        for (int c = 1; c <= 5; ++c)
+            if (form_->Modell.projekt().Rules.Get(r, c) != 0) form_->Modell.setzeRegel(r, c, 1);
+    ASSERT_TRUE(Geprueft());
+    const QString start = ErsterVerweis(*form_->Aufgabe(), "start:");
+    ASSERT_FALSE(start.isEmpty());
+    std::optional<exercise::StartRef> ziel;
+    QObject::connect(form_->Aufgabe(), &werkstatt::AufgabenPanel::startGewaehlt,
+                     [&](const exercise::StartRef& s) { ziel = s; });
+    emit form_->Aufgabe()->kriterien()->anchorClicked(QUrl(start));
+    ASSERT_TRUE(ziel.has_value());
+    bool genannt = false;
+    for (const auto& c : form_->Aufgabe()->ergebnis()->Criteria)
+        for (const auto& s : c.Starts) genannt = genannt || (s.Index == ziel->Index && s.Speed == ziel->Speed);
+    EXPECT_TRUE(genannt) << "a start the check named";
+    EXPECT_EQ(form_->Seiten->currentWidget(), form_->TruckLabor());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form_->TruckLabor()->rechnet(); }, 60000));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form_->TruckLabor()->geschwindigkeit(), ziel->Speed);
+    EXPECT_EQ(form_->TruckLabor()->ausgewaehlterStart(), ziel->Index);
+    const auto& lauf = form_->TruckLabor()->ergebnis()->Raster.Runs[static_cast<std::size_t>(ziel->Index)];
+    EXPECT_EQ(lauf.Result.Start.CabX, ziel->Start.CabX) << "the start the check named";
+    EXPECT_EQ(lauf.Result.Start.Attitude, ziel->Start.Attitude);
+}
+
+TEST_F(Fenster, AClickOnAFailingRunShowsItInTheLocomotiveLab) {
+    ASSERT_TRUE(form_->AufgabeOeffnen(Aufgabe("06_schnelle_lok")));
+    form_->OeffnenDatei(Datei("06_schnelle_lok", "falsch.fuz"));
+    ASSERT_TRUE(Geprueft());
+    const QString lauf = ErsterVerweis(*form_->Aufgabe(), "lauf:");
+    ASSERT_FALSE(lauf.isEmpty());
+    // The first failing run of the first criterion with runs.
+    pemrak::RunOptions ziel;
+    for (const auto& c : form_->Aufgabe()->ergebnis()->Criteria)
+        if (!c.Runs.empty()) {
+            ziel = c.Runs.front();
+            break;
+        }
+    emit form_->Aufgabe()->kriterien()->anchorClicked(QUrl(lauf));
+    EXPECT_EQ(form_->Seiten->currentWidget(), form_->LokLabor());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form_->LokLabor()->rechnet(); }, 60000));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form_->LokLabor()->einstellung().Dt, ziel.Dt);
+    EXPECT_EQ(form_->LokLabor()->einstellung().Reibung, ziel.Start.Reibung);
+    EXPECT_EQ(pemrak::LabMasses()[static_cast<std::size_t>(form_->LokLabor()->gewaehlterLauf())], ziel.Start.Masse);
+}
+
+TEST_F(Fenster, ALinkThatNamesNothingOpensNothing) {
+    ASSERT_TRUE(form_->AufgabeOeffnen(Aufgabe("06_schnelle_lok")));
+    form_->OeffnenDatei(Datei("06_schnelle_lok", "falsch.fuz"));
+    ASSERT_TRUE(Geprueft());
+    QWidget* vorher = form_->Seiten->currentWidget();
+    for (const char* v : {"lauf:99:0", "lauf:0:99", "start:0:0", "lauf:-1:0", "lauf:x:0", "lauf:0", ""})
+        EXPECT_FALSE(form_->Aufgabe()->oeffneVerweis(QString::fromLatin1(v))) << v;
+    EXPECT_EQ(form_->Seiten->currentWidget(), vorher);
+}
+
+// The panel's mnemonics are its own: none is a tab's or a menu's as well.
+TEST_F(Fenster, PanelMnemonicsClashWithNoTabOrMenu) {
+    for (const fuzzy::Language sprache : {fuzzy::Language::German, fuzzy::Language::English}) {
+        testsupport::SpracheFuer s(sprache, {QStringLiteral("werkstatt")});
+        TMainForm f;
+        QMap<QChar, QString> belegt;
+        auto buchstabe = [](const QString& text) {
+            const auto i = text.indexOf(QLatin1Char('&'));
+            return i >= 0 && i + 1 < text.size() ? text[i + 1].toLower() : QChar();
+        };
+        for (int i = 0; i < f.Seiten->count(); ++i)
+            belegt.insert(buchstabe(f.Seiten->tabText(i)), f.Seiten->tabText(i));
+        for (QAction* a : f.menuBar()->actions()) belegt.insert(buchstabe(a->text()), a->text());
+        for (QPushButton* b : f.Aufgabe()->findChildren<QPushButton*>()) {
+            const QChar c = buchstabe(b->text());
+            if (c.isNull()) continue;
+            EXPECT_FALSE(belegt.contains(c)) << qPrintable(b->text()) << " and " << qPrintable(belegt.value(c));
+            belegt.insert(c, b->text());
+        }
+    }
+}
+
+// --- the sheets of the exercise on show ------------------------------------------------
+
+struct BlattFall {
+    const char* name;
+    const char* aufgabe;
+    bool loesung;
+    bool mitMuster;  // the teacher's sheet of a project exercise has the reference beside it
+};
+
+std::ostream& operator<<(std::ostream& o, const BlattFall& f) { return o << f.name; }
+
+class Blaetter : public Fenster, public testing::WithParamInterface<BlattFall> {};
+
+TEST_P(Blaetter, ThePanelPrintsTheSheetOfTheExerciseOnShow) {
+    const BlattFall& f = GetParam();
+    ASSERT_TRUE(form_->AufgabeOeffnen(Aufgabe(f.aufgabe)));
+    std::optional<werkstatt::AufgabenblattDaten> gezeigt;
+    form_->BlattVorschau = [&](const werkstatt::AufgabenblattDaten& d) { gezeigt = d; };
+    (f.loesung ? form_->Aufgabe()->loesungsblattKnopf() : form_->Aufgabe()->schuelerblattKnopf())->click();
+    ASSERT_TRUE(gezeigt.has_value());
+    EXPECT_EQ(gezeigt->loesung, f.loesung);
+    EXPECT_EQ(QFileInfo(gezeigt->datei).fileName(), QFileInfo(Aufgabe(f.aufgabe)).fileName());
+    EXPECT_EQ(gezeigt->aufgabe.Title.De, form_->Aufgabe()->aufgabe()->Title.De);
+    EXPECT_EQ(gezeigt->muster.has_value(), f.mitMuster);
+}
+
+INSTANTIATE_TEST_SUITE_P(Aufgaben, Blaetter,
+                         testing::Values(BlattFall{"StudentsSheet", "05_truck_12_regeln", false, false},
+                                         BlattFall{"TeachersSheetWithTheReference", "05_truck_12_regeln", true, true},
+                                         BlattFall{"TeachersSheetOfAStepByHand", "01_regelschritt", true, false}),
+                         [](const auto& i) { return std::string(i.param.name); });
+
+// --- the English edition's examples -----------------------------------------------------
+
+TEST_F(Fenster, TheEnglishEditionOffersTheEnglishExamples) {
+    testsupport::SpracheFuer englisch(fuzzy::Language::English, {QStringLiteral("werkstatt")});
+    TMainForm en;
+    auto* menue = en.findChild<QMenu*>(QStringLiteral("Beispiele1"));
+    ASSERT_NE(menue, nullptr);
+    int n = 0;
+    for (QAction* a : menue->actions()) {
+        const QString pfad = a->data().toString();
+        EXPECT_EQ(QFileInfo(pfad).absolutePath(),
+                  QFileInfo(QStringLiteral(FUZZY_SOURCE_DIR "/examples/en")).absoluteFilePath());
+        ++n;
+    }
+    EXPECT_GE(n, 5);
+    ASSERT_TRUE(en.BeispielOeffnen(QStringLiteral(FUZZY_SOURCE_DIR "/examples/en/truck.fuz")));
+    EXPECT_EQ(en.Modell.projekt().A.Name, "Distance");
+    // And an exercise starts from its English project.
+    ASSERT_TRUE(en.AufgabeOeffnen(Aufgabe("04_luecke")));
+    const exercise::Exercise e = exercise::ReadExercise(Aufgabe("04_luecke").toStdString());
+    ASSERT_TRUE(e.StartEn.has_value());
+    EXPECT_EQ(en.Modell.projekt().A.Name, e.StartEn->A.Name);
+}
+
+TEST_F(Fenster, TheGermanEditionOffersTheGermanExamples) {
+    auto* menue = form_->findChild<QMenu*>(QStringLiteral("Beispiele1"));
+    ASSERT_NE(menue, nullptr);
+    ASSERT_FALSE(menue->actions().isEmpty());
+    for (QAction* a : menue->actions())
+        EXPECT_EQ(QFileInfo(a->data().toString()).absolutePath(),
+                  QFileInfo(QStringLiteral(FUZZY_SOURCE_DIR "/examples")).absoluteFilePath());
+}
+
+}  // namespace
