@@ -102,11 +102,8 @@ std::string Short(double v) {
     return s.str();
 }
 
-std::string Exact(float v) {
-    char buf[32];
-    const auto res = std::to_chars(buf, buf + sizeof buf, v);
-    return std::string(buf, res.ptr);
-}
+// The shortest text that reads back as the same float.
+std::string Exact(float v) { return fuzzy::NumberText(v); }
 
 std::optional<double> ParseNumber(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);

@@ -11,7 +11,9 @@ const options = [['dt', '--dt'], ['firstDt', '--first-dt'], ['mass', '--mass'], 
 export function parseCsv(text) {
   const lines = text.trim().split('\n').slice(1);
   const cols = [[], [], [], []];
-  for (const l of lines) l.split(',').forEach((x, i) => cols[i].push(Number(x)));
+  // t, s, v and the force; the columns after them (the controller's exact
+  // inputs and output) are for replaying a step, not for the plots.
+  for (const l of lines) l.split(',').slice(0, 4).forEach((x, i) => cols[i].push(Number(x)));
   return { t: cols[0], s: cols[1], v: cols[2], f: cols[3] };
 }
 
