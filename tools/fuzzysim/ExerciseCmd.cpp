@@ -14,7 +14,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
-#include <filesystem>
 #include <iostream>
 
 namespace fuzzysim {
@@ -109,21 +108,10 @@ int Start(const std::vector<std::string>& args) {
         std::cerr << ErrorLine(a.Positional()[0] + ": " + err.Describe()) << '\n';
         return ExitUnusable;
     }
-    const auto out = a.Value("--output");
-    if (out) {
-        if (out->empty()) throw UsageError(fuzzy::Tr("fuzzysim", "-o erwartet einen Dateinamen."));
-        std::error_code ec;
-        const auto status = std::filesystem::symlink_status(*out, ec);
-        if (std::filesystem::exists(status) || (ec && ec != std::errc::no_such_file_or_directory)) {
-            std::cerr << ErrorLine(fuzzy::Fmt(fuzzy::Tr("fuzzysim",
-                                                        "%1 gibt es schon; fuzzysim aufgabe start \xC3\xBC"
-                                                        "berschreibt keine Datei."),
-                                              {*out}))
-                      << '\n';
-            return ExitUsage;
-        }
-    }
-    return WriteProject(e.StartProject(), out);
+    return WriteNewProject(e.StartProject(), a.Value("--output"),
+                           fuzzy::Tr("fuzzysim",
+                                     "%1 gibt es schon; fuzzysim aufgabe start \xC3\xBC"
+                                     "berschreibt keine Datei."));
 }
 
 }  // namespace

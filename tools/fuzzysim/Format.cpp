@@ -5,7 +5,9 @@
 #include "fuzzy/Project.h"
 #include "fuzzy/Language.h"
 
+#include <filesystem>
 #include <iostream>
+#include <system_error>
 
 namespace fuzzysim {
 
@@ -22,6 +24,19 @@ int RunFormat(const std::vector<std::string>& args) {
     // would replace a damaged file by an empty one.
     if (status != ExitOk) return status;
     return WriteProject(p, a.Value("--output"));
+}
+
+int WriteNewProject(const Project& p, const std::optional<std::string>& file, const char* exists) {
+    if (file) {
+        if (file->empty()) throw UsageError(fuzzy::Tr("fuzzysim", "-o erwartet einen Dateinamen."));
+        std::error_code ec;
+        const auto status = std::filesystem::symlink_status(*file, ec);
+        if (std::filesystem::exists(status) || (ec && ec != std::errc::no_such_file_or_directory)) {
+            std::cerr << ErrorLine(fuzzy::Fmt(exists, {*file})) << '\n';
+            return ExitUsage;
+        }
+    }
+    return WriteProject(p, file);
 }
 
 int WriteProject(const Project& p, const std::optional<std::string>& file) {

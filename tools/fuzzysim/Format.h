@@ -18,4 +18,9 @@ int RunFormat(const std::vector<std::string>& args);
 // one, to standard output. A failed write exits 1 with the writer's message.
 int WriteProject(const Project& p, const std::optional<std::string>& file);
 
+// WriteProject for the commands that make a new project: an empty -o is a
+// usage error, and an existing file (of any kind) is never replaced: exit
+// status 2 with `exists`, whose %1 is the file.
+int WriteNewProject(const Project& p, const std::optional<std::string>& file, const char* exists);
+
 }  // namespace fuzzysim

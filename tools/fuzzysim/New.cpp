@@ -6,7 +6,6 @@
 #include "fuzzy/Language.h"
 #include "fuzzy/Templates.h"
 
-#include <filesystem>
 #include <iostream>
 
 namespace fuzzysim {
@@ -22,21 +21,10 @@ int RunNew(const std::vector<std::string>& args) {
     if (!project)
         throw UsageError(
             fuzzy::Fmt(fuzzy::Tr("fuzzysim", "Unbekannte Vorlage: %1 (es gibt leer, truck und lok)."), {name}));
-    const auto out = a.Value("--output");
-    if (out) {
-        if (out->empty()) throw UsageError(fuzzy::Tr("fuzzysim", "-o erwartet einen Dateinamen."));
-        std::error_code ec;
-        const auto status = std::filesystem::symlink_status(*out, ec);
-        if (std::filesystem::exists(status) || (ec && ec != std::errc::no_such_file_or_directory)) {
-            std::cerr << ErrorLine(fuzzy::Fmt(fuzzy::Tr("fuzzysim",
-                                                        "%1 gibt es schon; fuzzysim new \xC3\xBC"
-                                                        "berschreibt keine Datei."),
-                                              {*out}))
-                      << '\n';
-            return ExitUsage;
-        }
-    }
-    return WriteProject(*project, out);
+    return WriteNewProject(*project, a.Value("--output"),
+                           fuzzy::Tr("fuzzysim",
+                                     "%1 gibt es schon; fuzzysim new \xC3\xBC"
+                                     "berschreibt keine Datei."));
 }
 
 }  // namespace fuzzysim
