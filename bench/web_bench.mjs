@@ -18,12 +18,12 @@ const fuzzysim = process.argv[2] || ['build/release', 'build/dev'].map((d) => jo
 const chrome = ['/usr/lib/chromium/chromium', '/usr/bin/chromium'].find(existsSync);
 const kb = (n) => `${(n / 1024).toFixed(0)} KiB`;
 
-const engineJs = join(root, 'build/web/engine/web/engine/fuzzy_engine.js');
+const engineDir = join(root, 'build/web/engine/web/engine');
 const app = statSync(join(site, 'app.js')).size;
-const engineText = readFileSync(engineJs, 'utf8');
-const wasm64 = (/base64,([A-Za-z0-9+/=]+)/.exec(engineText) || ['', ''])[1];
-console.log(`page app.js (engine inside, wasm as base64): ${kb(app)} = ${(app / 1e6).toFixed(2)} MB`);
-console.log(`engine: wasm ${kb((wasm64.length * 3) / 4)}, its loader ${kb(engineText.length - wasm64.length)}`);
+const wasm = statSync(join(engineDir, 'fuzzy_engine.wasm')).size;
+const loader = statSync(join(engineDir, 'fuzzy_engine.js')).size;
+console.log(`page app.js (engine inside, wasm gzip-packed as base64): ${kb(app)} = ${(app / 1e6).toFixed(2)} MB`);
+console.log(`engine: wasm ${kb(wasm)} unpacked, its loader ${kb(loader)}`);
 const other = ['index.html', 'style.css'].reduce((s, f) => s + statSync(join(site, f)).size, 0);
 console.log(`whole folder: ${kb(app + other)}`);
 console.log(`load average now: ${readFileSync('/proc/loadavg', 'utf8').trim()}`);

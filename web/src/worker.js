@@ -1,13 +1,23 @@
-// The engine's worker: runs after Emscripten's loader (createFuzzyEngine) in
-// one classic script, takes {id, request, bytes} and answers {id, answer}.
+// The engine's worker: runs after Emscripten's loader (createFuzzyEngine) and
+// the module's gzip-compressed bytes (ENGINE_WASM_GZ, base64) in one classic
+// script, takes {id, request, bytes} and answers {id, answer}.
 // A module that aborted is started anew for the next request, so one bad
 // request never leaves the page without its engine.
 'use strict';
 
 let engineModule = null;
+let wasmBinary = null;
+
+// The module's bytes, unpacked once per worker with the browser's own gzip.
+async function unpackWasm() {
+  const packed = Uint8Array.from(atob(ENGINE_WASM_GZ), (c) => c.charCodeAt(0));
+  const stream = new Blob([packed]).stream().pipeThrough(new DecompressionStream('gzip'));
+  return new Uint8Array(await new Response(stream).arrayBuffer());
+}
 
 function startEngine() {
-  engineModule = createFuzzyEngine();
+  wasmBinary = wasmBinary || unpackWasm();
+  engineModule = wasmBinary.then((bytes) => createFuzzyEngine({ wasmBinary: bytes }));
   return engineModule;
 }
 

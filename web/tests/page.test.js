@@ -5,7 +5,7 @@ import assert from 'node:assert/strict';
 import { readFileSync, writeFileSync, mkdtempSync, rmSync, copyFileSync, readdirSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { missing, launch, openPage, engineCall, fuzzysim, examples, example, editReference, waitForProject, root } from './browser.js';
+import { missing, launch, openPage, engineCall, fuzzysim, examples, example, editReference, waitForProject, root, site } from './browser.js';
 
 const why = missing();
 const skip = why ? `browser tests skipped: ${why}` : false;
@@ -32,6 +32,12 @@ async function withPage(options, body) {
     await p.context.close();
   }
 }
+
+test('the page with its engine stays within 1.5 MB, the module packed inside', { skip }, () => {
+  const total = ['index.html', 'style.css', 'app.js'].reduce((n, f) => n + readFileSync(join(site, f)).length, 0);
+  assert.ok(total <= 1.5e6, `${total} bytes`);
+  assert.deepEqual(readdirSync(site).sort(), ['app.js', 'index.html', 'style.css']);
+});
 
 function lines(buffer) {
   return buffer.toString('utf8').split('\n').filter((l) => l !== '');
