@@ -272,6 +272,15 @@ std::string FixedText(double v, int decimals) {
     return fmt::format("{:.{}f}", v, decimals);
 }
 
+float ZeroBelowRounding(float v, float rangeMin, float rangeMax) {
+    const double scale = std::max(std::fabs(static_cast<double>(rangeMin)), std::fabs(static_cast<double>(rangeMax)));
+    // 2^-20 is eight float steps at the scale: more than the few roundings of
+    // a centroid, far less than any digit a person would read.
+    const double noise = std::isfinite(scale) ? std::ldexp(scale, -20) : 0.0;
+    if (std::fabs(static_cast<double>(v)) <= noise) return 0.0f;
+    return v;
+}
+
 std::string HexText(double v) {
     if (!std::isfinite(v)) return NonFinite(v);
     // By hand from the bits: libfmt leaves "{:a}" to snprintf, whose radix

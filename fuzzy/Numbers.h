@@ -54,6 +54,15 @@ std::string FixedText(double v, int decimals);
 std::string HexText(double v);
 std::string ScientificText(double v, int precision);
 
+// A value computed for a variable, as a person reads it: 0 where it is zero
+// up to single-precision rounding at the scale of the variable's range (at
+// most 2^-20 of the larger of |rangeMin| and |rangeMax|: a centroid whose
+// parts cancel ends a few float steps beside 0, such as -7.66e-10 for a force
+// between -2.5 and 2.5 N), and never -0; any other value, NaN and infinity
+// among them, as it is. For text on screen and paper only: files, CSV and
+// JSON keep the exact value.
+float ZeroBelowRounding(float v, float rangeMin, float rangeMax);
+
 // std::from_chars in the general format: digits, optional point and
 // fraction, optional exponent, or inf/infinity/nan; no leading '+'. A value
 // that rounds to infinity, or to zero from nonzero digits, is

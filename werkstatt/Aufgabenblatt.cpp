@@ -342,6 +342,8 @@ Block InspektorBlock(const fuzzy::Project& pr, const exercise::HandCheck& h, dou
     ansichten::InspektorSzene s;
     s.projekt = pr;
     s.auswertung = fuzzy::BreakDownStep(pr, h.A, h.B.value_or(0.0f));
+    // The output with the decimals of the sheet's answer boxes.
+    s.nachkomma = 2;
     return {Beschriftung + bild, [s, bild, h](QPainter& p, const QRectF& r) {
                 Zeile(p, r, r.top(), Ab::tr("%1 im Inspektor:").arg(Q(h.Point)));
                 const QRectF f(r.left(), r.top() + Beschriftung, r.width(), bild);

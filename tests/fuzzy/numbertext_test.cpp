@@ -55,6 +55,42 @@ TEST_P(FloatText, IsTheExpectedText) {
 
 INSTANTIATE_TEST_SUITE_P(NumberText, FloatText, ::testing::ValuesIn(kFloats), CaseName());
 
+// A computed value as a person reads it: zero up to rounding at the scale of
+// its variable's range reads 0, and nothing else changes.
+struct ReadableCase {
+    const char* name;
+    float value, rangeMin, rangeMax;
+    float shown;
+};
+
+const ReadableCase kReadable[] = {
+    // The locomotive's force at 60 cm and -70 cm/s: a centroid that cancels.
+    {"CentroidThatCancelsIsZero", -7.66345321e-10f, -2.5f, 2.5f, 0.0f},
+    {"NegativeZeroLosesItsSign", -0.0f, -2.5f, 2.5f, 0.0f},
+    {"EightFloatStepsAtTheScaleAreZero", 2.0f * 9.5e-7f, -2.0f, 2.0f, 0.0f},
+    {"SmallValueAboveTheRoundingStays", 1e-5f, -2.5f, 2.5f, 1e-5f},
+    {"ScaleIsTheLargerBound", -5e-5f, 0.0f, 100.0f, 0.0f},
+    {"NarrowRangeKeepsSmallValues", 3e-9f, -0.001f, 0.001f, 3e-9f},
+    {"OrdinaryValueStays", 0.611111104f, -10.0f, 10.0f, 0.611111104f},
+    {"RangeWithoutWidthOnlyDropsTheSign", -1e-30f, 0.0f, 0.0f, -1e-30f},
+    {"InfiniteRangeChangesNothing", -1e-10f, -std::numeric_limits<float>::infinity(), 1.0f, -1e-10f},
+};
+
+class ReadableValue : public ::testing::TestWithParam<ReadableCase> {};
+
+TEST_P(ReadableValue, IsZeroOnlyWithinRounding) {
+    const auto& c = GetParam();
+    const float v = fuzzy::ZeroBelowRounding(c.value, c.rangeMin, c.rangeMax);
+    EXPECT_EQ(v, c.shown);
+    EXPECT_EQ(std::signbit(v), std::signbit(c.shown));
+}
+
+TEST(ReadableValue, NotANumberStaysOne) {
+    EXPECT_TRUE(std::isnan(fuzzy::ZeroBelowRounding(std::nanf(""), -1.0f, 1.0f)));
+}
+
+INSTANTIATE_TEST_SUITE_P(ZeroBelowRounding, ReadableValue, ::testing::ValuesIn(kReadable), CaseName());
+
 struct DoubleCase {
     const char* name;
     double value;

@@ -138,6 +138,11 @@ TEST_P(ExerciseSheet, ShowsWhatTheTaskNeedsAndTheEnginesNumbersOnlyToTheTeacher)
         }
     }
 
+    // Numbers at the sheet's precision: no power of ten, no signed zero (a
+    // centroid that is zero up to rounding prints as 0).
+    const auto roh = QRegularExpression(QStringLiteral("\\de[−+-]?\\d|·10|[−-]0(?:[,.]0+)?(?![\\d,.])")).match(b.text);
+    EXPECT_FALSE(roh.hasMatch()) << b.text.mid(std::max(0, int(roh.capturedStart()) - 40), 80).toStdString();
+
     // A sheet is handed out: it names files, never the folder they lie in.
     EXPECT_FALSE(b.dicht.contains(Dicht(QStringLiteral(FUZZY_SOURCE_DIR))));
     const auto pfad = QRegularExpression(QStringLiteral("(^|\\s)/[^\\s/]+/")).match(b.text);

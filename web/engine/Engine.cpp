@@ -478,17 +478,20 @@ json Inspect(const json& req, std::string_view data) {
                                {"exact", Exact(w.Activation[i - 1])},
                                {"cell", {w.Decisive[i - 1][0], w.Decisive[i - 1][1]}}});
     const bool fires = std::any_of(w.Activation.begin(), w.Activation.end(), [](float x) { return x > 0.0f; });
-    json out = {
-        {"defined", true},
-        {"twoInputs", w.TwoInputs},
-        {"a", {{"text", Shown(w.A)}, {"exact", Exact(w.A)}}},
-        {"b", {{"text", Shown(w.B)}, {"exact", Exact(w.B)}}},
-        {"degreesA", degrees(p.A, w.DegreeA)},
-        {"degreesB", degrees(p.B, w.DegreeB)},
-        {"strengths", strengths},
-        {"activations", activations},
-        {"output", {{"text", Shown(w.Output)}, {"exact", Exact(w.Output)}, {"eval", fuzzy::GeneralText(w.Output, 9)}}},
-        {"scaled", VariableView(w.Scaled)}};
+    json out = {{"defined", true},
+                {"twoInputs", w.TwoInputs},
+                {"a", {{"text", Shown(w.A)}, {"exact", Exact(w.A)}}},
+                {"b", {{"text", Shown(w.B)}, {"exact", Exact(w.B)}}},
+                {"degreesA", degrees(p.A, w.DegreeA)},
+                {"degreesB", degrees(p.B, w.DegreeB)},
+                {"strengths", strengths},
+                {"activations", activations},
+                // The text reads 0 where the centroid is zero up to rounding; exact and eval keep the float.
+                {"output",
+                 {{"text", Shown(fuzzy::ZeroBelowRounding(w.Output, p.Out.RangeMin, p.Out.RangeMax))},
+                  {"exact", Exact(w.Output)},
+                  {"eval", fuzzy::GeneralText(w.Output, 9)}}},
+                {"scaled", VariableView(w.Scaled)}};
     if (!fires) out["noRule"] = fuzzy::NoRuleAtText(p, w.A, w.B);
     return out;
 }

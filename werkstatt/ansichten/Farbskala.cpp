@@ -42,6 +42,11 @@ QString NeunStellen(float v) {
     return s;
 }
 
+QString Rechenwert(float v, const fuzzy::TFuzzy& variable, int nachkomma) {
+    const float w = fuzzy::ZeroBelowRounding(v, variable.RangeMin, variable.RangeMax);
+    return nachkomma < 0 ? NeunStellen(w) : zahl::Fest(w, nachkomma);
+}
+
 QString Beschriftung(double v) {
     if (std::fabs(v) < 1e-12) v = 0.0;
     QString s = QString::number(v, 'g', 6);

@@ -21,6 +21,14 @@ QString KurzeZahl(float v);
 // A number with 9 significant digits, exactly as "fuzzysim eval" prints it.
 QString NeunStellen(float v);
 
+// A value of a variable that the engine computed or a run measured, as the
+// views write it: nine significant digits (NeunStellen), but 0 where the value
+// is zero up to rounding at the scale of the variable's range
+// (fuzzy::ZeroBelowRounding), never "−0,000000001" or "−7,66e−10". With
+// `nachkomma` 0 or more: that many decimals instead, a printed sheet's
+// precision, and no sign on a value that rounds to zero.
+QString Rechenwert(float v, const fuzzy::TFuzzy& variable, int nachkomma = -1);
+
 // A round number for axis and legend labels (no trailing zeros, no "-0").
 QString Beschriftung(double v);
 

@@ -86,9 +86,10 @@ QString Name(const fuzzy::TFuzzy& v) { return QString::fromStdString(v.Name).toH
 // inputs and what the run applied, and whether that is what is shown here.
 QString SchrittText(const fuzzy::Project& p, const Laufschritt& s, float hier) {
     const QString eingaben =
-        p.B.Defined ? QCoreApplication::translate("ansichten::Inspektor", "%1 = %2, %3 = %4")
-                          .arg(Name(p.A), NeunStellen(s.A), Name(p.B), NeunStellen(s.B))
-                    : QCoreApplication::translate("ansichten::Inspektor", "%1 = %2").arg(Name(p.A), NeunStellen(s.A));
+        p.B.Defined
+            ? QCoreApplication::translate("ansichten::Inspektor", "%1 = %2, %3 = %4")
+                  .arg(Name(p.A), Rechenwert(s.A, p.A), Name(p.B), Rechenwert(s.B, p.B))
+            : QCoreApplication::translate("ansichten::Inspektor", "%1 = %2").arg(Name(p.A), Rechenwert(s.A, p.A));
     const QString satz =
         Bitgleich(s.Angewandt, hier)
             ? QCoreApplication::translate("ansichten::Inspektor",
@@ -98,7 +99,7 @@ QString SchrittText(const fuzzy::Project& p, const Laufschritt& s, float hier) {
                                           "<b>%1</b>: %2. Der Lauf wandte %3 = %4 an; <span "
                                           "style='color:#a00000'>hier ergibt sich ein anderer Wert, das Projekt "
                                           "wurde nach dem Lauf geändert.</span>");
-    return satz.arg(s.Herkunft.toHtmlEscaped(), eingaben, Name(p.Out), NeunStellen(s.Angewandt));
+    return satz.arg(s.Herkunft.toHtmlEscaped(), eingaben, Name(p.Out), Rechenwert(s.Angewandt, p.Out));
 }
 
 }  // namespace
@@ -283,7 +284,8 @@ void Inspektor::Anzeigen() {
     if (mitB) Einstellen(schieberB_, feldB_, szene_.projekt.B, e.B);
     ausgangLabel_->setText(
         mitA && szene_.projekt.Out.Defined
-            ? tr("Ausgang %1 = %2").arg(QString::fromStdString(szene_.projekt.Out.Name), NeunStellen(e.Output))
+            ? tr("Ausgang %1 = %2")
+                  .arg(QString::fromStdString(szene_.projekt.Out.Name), Rechenwert(e.Output, szene_.projekt.Out))
             : tr("Ausgang: –"));
     if (schritt_) schrittLabel_->setText(SchrittText(szene_.projekt, *schritt_, e.Output));
     schrittLabel_->setVisible(schritt_.has_value());

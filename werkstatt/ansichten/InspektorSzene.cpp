@@ -343,7 +343,7 @@ void Ausgangsdiagramm(QPainter& p, const QRect& bereich, const InspektorSzene& s
     if (fuss.x() >= f.left() - 1 && fuss.x() <= f.right() + 1) {
         p.setPen(QPen(Qt::black, 2, Qt::DashLine));
         p.drawLine(fuss.x(), f.bottom(), fuss.x(), f.top());
-        const QString t = NeunStellen(e.Output);
+        const QString t = Rechenwert(e.Output, s.projekt.Out, s.nachkomma);
         p.setFont(widgets::PixelFont(widgets::SansFamily(), 12, true));
         const int w = QFontMetrics(p.font()).horizontalAdvance(t);
         std::vector<QRect> belegt = Belegt(plot);
@@ -361,7 +361,7 @@ void Ausgabe(QPainter& p, const QRect& r, const InspektorSzene& s) {
         return;
     }
     Kopf(p, r, QCoreApplication::translate("ansichten::Inspektor", "Ausgang: "), Text(s.projekt.Out.Name),
-         NeunStellen(s.auswertung.Output));
+         Rechenwert(s.auswertung.Output, s.projekt.Out, s.nachkomma));
     fuzzy::TFuzzy farben = s.projekt.Out;
     DruckFarben(farben);
     Ausgangsdiagramm(p, Diagrammbereich(r), s, farben);

@@ -19,6 +19,9 @@ namespace ansichten {
 struct InspektorSzene {
     fuzzy::Project projekt;
     fuzzy::StepBreakdown auswertung;
+    // How the crisp output is written (Rechenwert): below 0 with nine digits,
+    // as on screen; else with that many decimals, as a printed sheet has it.
+    int nachkomma = -1;
 };
 
 // Where the four parts of the scene lie at a given size.

@@ -129,12 +129,12 @@ void Kennfeld::MausUeber(QPointF pixel) {
         // A semicolon between the inputs: the comma is the decimal sign.
         status_->setText(QStringLiteral("%1 = %2;  %3 = %4  →  %5 = %6")
                              .arg(Text(szene_.projekt.A.Name), KurzeZahl(a), Text(szene_.projekt.B.Name), KurzeZahl(b),
-                                  Text(szene_.projekt.Out.Name), NeunStellen(ausgangBei(a, b))) +
+                                  Text(szene_.projekt.Out.Name), Rechenwert(ausgangBei(a, b), szene_.projekt.Out)) +
                          KeineRegelZusatz(a, b));
     } else {
         status_->setText(QStringLiteral("%1 = %2  →  %3 = %4")
                              .arg(Text(szene_.projekt.A.Name), KurzeZahl(a), Text(szene_.projekt.Out.Name),
-                                  NeunStellen(ausgangBei(a, markeB_))) +
+                                  Rechenwert(ausgangBei(a, markeB_), szene_.projekt.Out)) +
                          KeineRegelZusatz(a, markeB_));
     }
 }

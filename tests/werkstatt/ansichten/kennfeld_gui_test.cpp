@@ -121,7 +121,7 @@ TEST(KennfeldAnsicht, HoverShowsBothInputsAndTheEnginesOutput) {
     EXPECT_NEAR(a, -5.0, 0.1);
     EXPECT_NEAR(b, 30.0, 1.0);
     EXPECT_TRUE(t.startsWith(QString::fromStdString(p.A.Name)));
-    EXPECT_EQ(teile[3].trimmed(), ansichten::NeunStellen(Engine(p, a, b)));
+    EXPECT_EQ(teile[3].trimmed(), ansichten::Rechenwert(Engine(p, a, b), p.Out));
 }
 
 TEST(KennfeldAnsicht, ColourAtAPointMatchesTheValueThere) {
