@@ -362,11 +362,17 @@ bool PeakOnItsSide(const fuzzy::TFuzzy& v, int t, int side) {
     return b <= mid && c >= mid;
 }
 
-// Whether every corner of term t lies at or left of the same corner of u.
-bool CornersInOrder(const fuzzy::TFuzzy& v, int t, int u) {
-    for (int k = 1; k <= 4; ++k)
-        if (!(v.GetParam(t, k) <= v.GetParam(u, k))) return false;
-    return true;
+// Whether some corner of term t reaches further right past the same corner
+// of u than at the start: past it at all where the start's corner lay at or
+// left of u's, else further than the start's did. A start whose terms
+// already reach into each other is not put right, but never made worse.
+bool ReachesFurtherPast(const fuzzy::TFuzzy& v, const fuzzy::TFuzzy& v0, int t, int u) {
+    for (int k = 1; k <= 4; ++k) {
+        const double past = double(v.GetParam(t, k)) - v.GetParam(u, k);
+        const double past0 = double(v0.GetParam(t, k)) - v0.GetParam(u, k);
+        if (!(past <= std::max(0.0, past0))) return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -392,15 +398,16 @@ bool KeepsMeaning(const fuzzy::TFuzzy& v, const fuzzy::TFuzzy& v0, bool output) 
         const double w = Covered(v, t), w0 = Covered(v0, t);
         if (w < std::min(LeastSteps * step, w0)) return false;
         if (w > std::max(MostCovered * span, w0)) return false;
-        // In its place among the others: centroids in the same order, and
-        // where the start's corners were in order, they stay so (a term does
-        // not reach past its neighbour's corners).
+        // In its place among the others: centroids in the same order, and no
+        // corner reaches past the same corner of a term to its right (or
+        // further past it than at the start): a term does not creep into its
+        // neighbour.
         for (int u = 1; u <= n; ++u) {
             if (u == t) continue;
             const float s0 = v0.TermCentroid(t), s1 = v0.TermCentroid(u);
             const float n0 = v.TermCentroid(t), n1 = v.TermCentroid(u);
             if (s0 < s1 && !(n0 < n1)) return false;
-            if (s0 < s1 && CornersInOrder(v0, t, u) && !CornersInOrder(v, t, u)) return false;
+            if (s0 < s1 && ReachesFurtherPast(v, v0, t, u)) return false;
         }
         // On its side of the middle, its peak too.
         const int side0 = Side(v0, t);

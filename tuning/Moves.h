@@ -9,7 +9,9 @@
 //   away from the mark asks for more force towards it; a truck further right
 //   or turned further left steers further left). Every cell has a rule.
 // - Terms: corners on the step grid of their variable (fuzzy::CornerStep);
-//   centroids in their order and on their side of the range's middle; the end
+//   centroids in their order and on their side of the range's middle; no
+//   corner past the same corner of the next term to the right (where the start
+//   already had one there, not further past it); the end
 //   terms stay shoulders (their outer corners stay where they were); no term
 //   narrower than it can be seen or so wide that it covers (almost) the whole
 //   range.

@@ -168,6 +168,19 @@ fuzzy::TFuzzy ThreeTerms() {
     return v;
 }
 
+// Four terms over 0 .. 10 as a hand-made project may have them: the second
+// reaches 0.5 past the right foot of the third, narrower one.
+fuzzy::TFuzzy ReachingPast() {
+    fuzzy::TFuzzy v = ThreeTerms();
+    v.TermCount = 4;
+    const float c[4][4] = {{-10, -10, 0, 2}, {1, 3, 4, 6.5f}, {3, 5, 5, 6}, {6, 10, 20, 20}};
+    for (int t = 1; t <= 4; ++t) {
+        for (int k = 1; k <= 4; ++k) v.SetParam(t, k, c[t - 1][k - 1]);
+        v.SetParam(t, fuzzy::ParamH, 1.0f);
+    }
+    return v;
+}
+
 struct MeaningCase {
     const char* name;
     fuzzy::TFuzzy (*start)();
@@ -199,6 +212,10 @@ const MeaningCase kMeaning[] = {
     {"TermOverAlmostTheWholeRange", ThreeTerms, [](fuzzy::TFuzzy& v) { Set(v, 2, 0.0f, 5.0f, 5.0f, 10.0f); }, false},
     {"InnerCornerBeyondTheRange", TruckA, [](fuzzy::TFuzzy& v) { v.SetParam(4, fuzzy::ParamD, 21.0f); }, false},
     {"NotANumber", TruckA, [](fuzzy::TFuzzy& v) { v.SetParam(3, fuzzy::ParamB, NAN); }, false},
+    {"StartsReachPastMayShrink", ReachingPast, [](fuzzy::TFuzzy& v) { v.SetParam(2, fuzzy::ParamD, 6.2f); }, true},
+    {"StartsReachPastMayNotGrow", ReachingPast, [](fuzzy::TFuzzy& v) { v.SetParam(2, fuzzy::ParamD, 6.8f); }, false},
+    {"StartsReachPastLeavesNoOtherCornerFree", ReachingPast,
+     [](fuzzy::TFuzzy& v) { v.SetParam(3, fuzzy::ParamA, 0.5f); }, false},
 };
 
 class MeaningTest : public ::testing::TestWithParam<MeaningCase> {};
