@@ -774,14 +774,6 @@ Without --fahrzeug the vehicle chosen for this file in the window counts, else t
 <context>
     <name>werkstatt::Start</name>
     <message>
-        <source>Fuzzy-Werkstatt: Fuzzy-Projekte bauen, speichern und verstehen.
-Mit --blatt schreibt sie das Arbeitsblatt eines Projekts als PDF, ohne Fenster:
-  werkstatt --blatt PROJEKT.fuz -o BLATT.pdf [--fahrzeug truck|lok]</source>
-        <translation>Fuzzy-Werkstatt: build, save and understand fuzzy projects.
-With --blatt it writes the worksheet of a project as PDF, without a window:
-  werkstatt --blatt PROJECT.fuz -o SHEET.pdf [--fahrzeug truck|lok]</translation>
-    </message>
-    <message>
         <source>schreibt das Arbeitsblatt von PROJEKT.fuz, statt das Fenster zu öffnen</source>
         <translation>writes the worksheet of PROJECT.fuz instead of opening the window</translation>
     </message>
@@ -794,8 +786,32 @@ With --blatt it writes the worksheet of a project as PDF, without a window:
         <translation>the lab results on the sheet (with --blatt; without the option the vehicle chosen in the window)</translation>
     </message>
     <message>
-        <source>das Projekt, das geöffnet wird</source>
-        <translation>the project that is opened</translation>
+        <source>Fuzzy-Werkstatt: Fuzzy-Projekte bauen, speichern und verstehen.
+Mit --blatt schreibt sie das Arbeitsblatt eines Projekts als PDF, ohne Fenster:
+  werkstatt --blatt PROJEKT.fuz -o BLATT.pdf [--fahrzeug truck|lok]
+und das Schülerblatt einer Aufgabe, mit --loesung das Lösungsblatt:
+  werkstatt --blatt AUFGABE.fuzaufgabe -o BLATT.pdf [--loesung]</source>
+        <translation>Fuzzy-Werkstatt: build, save and understand fuzzy projects.
+With --blatt it writes the worksheet of a project as PDF, without a window:
+  werkstatt --blatt PROJECT.fuz -o SHEET.pdf [--fahrzeug truck|lok]
+and the students&apos; sheet of an exercise, with --loesung the solution sheet:
+  werkstatt --blatt EXERCISE.fuzaufgabe -o SHEET.pdf [--loesung]</translation>
+    </message>
+    <message>
+        <source>das Lösungsblatt der Aufgabe statt des Schülerblatts (mit --blatt)</source>
+        <translation>the exercise&apos;s solution sheet instead of the students&apos; sheet (with --blatt)</translation>
+    </message>
+    <message>
+        <source>das Projekt (.fuz) oder die Aufgabe (.fuzaufgabe), die geöffnet wird</source>
+        <translation>the project (.fuz) or the exercise (.fuzaufgabe) that is opened</translation>
+    </message>
+    <message>
+        <source>„%1“ gilt nur mit --blatt, zum Beispiel:
+  werkstatt --blatt AUFGABE.fuzaufgabe -o BLATT.pdf --loesung
+</source>
+        <translation>&quot;%1&quot; only goes with --blatt, for example:
+  werkstatt --blatt EXERCISE.fuzaufgabe -o SHEET.pdf --loesung
+</translation>
     </message>
 </context>
 <context>

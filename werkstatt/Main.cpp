@@ -488,7 +488,13 @@ QAction* TMainForm::DateiErweiterung() const {
 QAction* TMainForm::Aktion(const char* name) const { return findChild<QAction*>(QString::fromLatin1(name)); }
 
 void TMainForm::FormCreate(const QStringList& args) {
-    if (!args.isEmpty()) OeffnenDatei(args.first());
+    if (args.isEmpty()) return;
+    // An exercise named on the command line (or opened from the file
+    // manager) opens as an exercise, not as a project that fails to read.
+    if (args.first().endsWith(QLatin1String(".fuzaufgabe"), Qt::CaseInsensitive))
+        AufgabeOeffnen(args.first());
+    else
+        OeffnenDatei(args.first());
 }
 
 void TMainForm::ProjektGeaendert() {

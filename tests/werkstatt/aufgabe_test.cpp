@@ -155,6 +155,14 @@ TEST_F(Fenster, TheVerdictWaitsForPruefenAndGoesWithTheNextEdit) {
     EXPECT_EQ(form_->Aufgabe()->ergebnis()->Criteria.size(), 4u) << "the live status follows the edit";
 }
 
+// `werkstatt AUFGABE.fuzaufgabe` (or a double click in the file manager).
+TEST_F(Fenster, AnExerciseNamedOnTheCommandLineOpensAsAnExercise) {
+    form_->FormCreate({Aufgabe("03_lok_tabelle")});
+    EXPECT_EQ(meldungen_.Count(), 0);
+    ASSERT_TRUE(form_->Aufgabe()->aufgabe().has_value());
+    EXPECT_TRUE(form_->AufgabenDock()->isVisible());
+}
+
 TEST_F(Fenster, AnExerciseThatDoesNotReadIsNamedWithItsLineAndChangesNothing) {
     const QString kaputt = tmp_.filePath(QStringLiteral("kaputt.fuzaufgabe"));
     QFile f(kaputt);
