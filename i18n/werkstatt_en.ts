@@ -829,10 +829,6 @@ Without --fahrzeug the vehicle chosen for this file in the window counts, else t
 %2</translation>
     </message>
     <message>
-        <source>Tragen Sie Ihre Ergebnisse in die Felder ein, mit Komma oder Punkt; ein leeres Feld zählt als 0.</source>
-        <translation>Enter your results in the boxes, with a decimal point or comma; an empty box counts as 0.</translation>
-    </message>
-    <message>
         <source>Antworten aus „%1“, seitdem geändert.</source>
         <translation>Answers from “%1”, changed since.</translation>
     </message>
@@ -853,6 +849,14 @@ Without --fahrzeug the vehicle chosen for this file in the window counts, else t
 %2</source>
         <translation>The answers cannot be saved as “%1”:
 %2</translation>
+    </message>
+    <message>
+        <source>Tragen Sie Ihre Ergebnisse in die Felder ein, mit Komma oder Punkt. Ein leeres Feld zählt als 0, nur der Ausgangswert muss dastehen.</source>
+        <translation>Enter your results in the boxes, with a decimal point or comma. An empty box counts as 0; only the crisp output must be there.</translation>
+    </message>
+    <message>
+        <source>Tragen Sie Ihre Ergebnisse in die Felder ein, mit Komma oder Punkt. Ein leeres Feld zählt als 0.</source>
+        <translation>Enter your results in the boxes, with a decimal point or comma. An empty box counts as 0.</translation>
     </message>
 </context>
 <context>

@@ -502,8 +502,15 @@ int AufgabenPanel::unlesbareFelder() const {
 
 void AufgabenPanel::ZeigeAntwortenText() {
     QString text;
+    // As the check counts them: a missing degree, strength or height as 0,
+    // a missing output as wrong.
+    const bool ausgang = Aufgabe_ && std::any_of(Aufgabe_->Hand.begin(), Aufgabe_->Hand.end(),
+                                                 [](const auto& h) { return h.Asks(exercise::Quantity::Output); });
     if (AntwortenName_.isEmpty())
-        text = tr("Tragen Sie Ihre Ergebnisse in die Felder ein, mit Komma oder Punkt; ein leeres Feld zählt als 0.");
+        text = ausgang ? tr("Tragen Sie Ihre Ergebnisse in die Felder ein, mit Komma oder Punkt. Ein leeres Feld "
+                            "zählt als 0, nur der Ausgangswert muss dastehen.")
+                       : tr("Tragen Sie Ihre Ergebnisse in die Felder ein, mit Komma oder Punkt. Ein leeres Feld "
+                            "zählt als 0.");
     else if (AntwortenGeaendert_)
         text = tr("Antworten aus „%1“, seitdem geändert.").arg(AntwortenName_);
     else

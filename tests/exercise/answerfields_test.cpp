@@ -47,9 +47,10 @@ INSTANTIATE_TEST_SUITE_P(
                     Typed{"\xE2\x88\x92"
                           "0,5",
                           -0.5f},
-                    Typed{"52", 52.0f}, Typed{"1e-3", 0.001f}, Typed{"1e\xE2\x88\x92"
-                                                                     "3",
-                                                                     0.001f},
+                    Typed{"52", 52.0f}, Typed{"1e-3", 0.001f},
+                    Typed{"1e\xE2\x88\x92"
+                          "3",
+                          0.001f},
                     Typed{"1000000", 1.0e6f},
                     // No number: never 0.
                     Typed{"", std::nullopt}, Typed{"  ", std::nullopt}, Typed{"0,6x", std::nullopt},
@@ -68,8 +69,7 @@ TEST_P(TypedNumbers, TheFileReaderAgrees) {
     std::optional<float> file;
     try {
         file = exercise::ParseAnswers("[antworten]\nformat = 1\n[P1]\nausgang = " + text + "\n").Points["P1"].Output;
-    } catch (const exercise::FormatError&) {
-    }
+    } catch (const exercise::FormatError&) {}
     EXPECT_EQ(file, exercise::AnswerNumber(t.text));
 }
 
@@ -107,8 +107,8 @@ TEST_P(NoKeys, NameNoPlaceAndTheFileRefusesThemToo) {
 
 INSTANTIATE_TEST_SUITE_P(Answers, NoKeys,
                          testing::Values("hoehe.6", "hoehe.0", "hoehe.10", "hoehe.", "zugehoerigkeit.c.1",
-                                         "zugehoerigkeit.a", "feuerstaerke.1x2", "feuerstaerke.1.6",
-                                         "feuerstaerke.12", "ausgang.1", "ausgan", "x"));
+                                         "zugehoerigkeit.a", "feuerstaerke.1x2", "feuerstaerke.1.6", "feuerstaerke.12",
+                                         "ausgang.1", "ausgan", "x"));
 
 // --- the boxes are what the check reads ------------------------------------------------
 
@@ -136,12 +136,8 @@ exercise::Answers EngineAnswers(const exercise::Exercise& e, const fuzzy::Projec
         case exercise::Quantity::Firing:
             v = s.Strength[static_cast<std::size_t>(f.Row - 1)][static_cast<std::size_t>(f.Column - 1)];
             break;
-        case exercise::Quantity::Heights:
-            v = s.Activation[static_cast<std::size_t>(f.Term - 1)];
-            break;
-        case exercise::Quantity::Output:
-            v = s.Output;
-            break;
+        case exercise::Quantity::Heights: v = s.Activation[static_cast<std::size_t>(f.Term - 1)]; break;
+        case exercise::Quantity::Output: v = s.Output; break;
         }
         *exercise::AnswerSlot(a.Points[f.Point], f.Key) = v;
     }
@@ -150,14 +146,10 @@ exercise::Answers EngineAnswers(const exercise::Exercise& e, const fuzzy::Projec
 
 const char* QuantityId(exercise::Quantity q) {
     switch (q) {
-    case exercise::Quantity::Membership:
-        return "hand.membership";
-    case exercise::Quantity::Firing:
-        return "hand.firing";
-    case exercise::Quantity::Heights:
-        return "hand.heights";
-    case exercise::Quantity::Output:
-        return "hand.output";
+    case exercise::Quantity::Membership: return "hand.membership";
+    case exercise::Quantity::Firing: return "hand.firing";
+    case exercise::Quantity::Heights: return "hand.heights";
+    case exercise::Quantity::Output: return "hand.output";
     }
     return "";
 }

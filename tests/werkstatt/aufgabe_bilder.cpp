@@ -88,8 +88,8 @@ int main(int argc, char** argv) {
           {"P3:zugehoerigkeit.a.3", zahl("0,7")}}},
     };
     for (const Fall& f : faelle) {
-        if (!form.AufgabeOeffnen(QStringLiteral(FUZZY_SOURCE_DIR "/examples/aufgaben/%1.fuzaufgabe")
-                                     .arg(QLatin1String(f.aufgabe))))
+        if (!form.AufgabeOeffnen(
+                QStringLiteral(FUZZY_SOURCE_DIR "/examples/aufgaben/%1.fuzaufgabe").arg(QLatin1String(f.aufgabe))))
             return 1;
         werkstatt::AufgabenPanel& panel = *form.Aufgabe();
         const QString name = QString::fromLatin1(f.aufgabe).left(2);
