@@ -252,6 +252,13 @@ void AufgabenPanel::setAufgabe(const exercise::Exercise& e, const QString& name,
     FelderBauen(RechenProjekt());
     AntwortenTeil_->setVisible(e.NeedsAnswers());
     ZeigeAntwortenText();
+    // The boxes get the room they need, as far as the task and the check leave
+    // it: the three parts in these proportions, once the panel is on screen.
+    if (e.NeedsAnswers())
+        QTimer::singleShot(0, this, [this] {
+            const int zeile = fontMetrics().height();
+            Teile_->setSizes({9 * zeile, FelderInhalt_->sizeHint().height() + 5 * zeile, 13 * zeile});
+        });
     Kriterien_->clear();
     Verweise_.clear();
     Urteil_->hide();
