@@ -858,6 +858,10 @@ Without --fahrzeug the vehicle chosen for this file in the window counts, else t
         <source>Tragen Sie Ihre Ergebnisse in die Felder ein, mit Komma oder Punkt. Ein leeres Feld zählt als 0.</source>
         <translation>Enter your results in the boxes, with a decimal point or comma. An empty box counts as 0.</translation>
     </message>
+    <message>
+        <source>Die Antworten der Handrechnung sind nicht gespeichert. Jetzt speichern?</source>
+        <translation>The answers of the calculation by hand are not saved. Save them now?</translation>
+    </message>
 </context>
 <context>
     <name>werkstatt::Start</name>

@@ -577,6 +577,24 @@ bool AufgabenPanel::antwortenLaden(const QString& datei) {
     }
 }
 
+bool AufgabenPanel::antwortenGesichert() const {
+    if (!AntwortenGeaendert_ && !AntwortenName_.isEmpty()) return true;
+    return std::all_of(Felder_.begin(), Felder_.end(),
+                       [](const Feld& f) { return f.Edit->text().trimmed().isEmpty(); });
+}
+
+bool AufgabenPanel::antwortenSichern() {
+    if (antwortenGesichert()) return true;
+    switch (widgets::QuestionBox(tr("Die Antworten der Handrechnung sind nicht gespeichert. Jetzt speichern?"))) {
+    case widgets::MessageAnswer::Yes: {
+        const QString datei = SpeichernDialog ? SpeichernDialog() : QString();
+        return !datei.isEmpty() && antwortenSpeichern(datei);
+    }
+    case widgets::MessageAnswer::No: return true;
+    default: return false;
+    }
+}
+
 bool AufgabenPanel::antwortenSpeichern(const QString& datei) {
     if (!Aufgabe_) return false;
     if (const int n = unlesbareFelder()) {

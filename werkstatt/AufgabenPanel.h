@@ -74,6 +74,13 @@ public:
     QLineEdit* antwortFeld(const QString& punkt, const QString& schluessel) const;
     // How many boxes hold something that is no number.
     int unlesbareFelder() const;
+    // Whether forgetting the boxes loses nothing: they are empty, or as they
+    // were last opened or saved.
+    bool antwortenGesichert() const;
+    // Before the boxes are forgotten (another exercise, the end of this one,
+    // the window closing): offers to save what was typed. False when the
+    // student cancels, or saving fails; then nothing may be forgotten.
+    bool antwortenSichern();
     // "Prüfen": the verdict for the project as it is now, with the hints
     // after a failure (at once, or when the running check ends).
     void pruefen();

@@ -400,6 +400,7 @@ void TMainForm::AufgabeBauen() {
         lokLabor_->zeigeLauf(o);
     });
     connect(aufgabe_, &AufgabenPanel::beendenGewuenscht, this, [this] {
+        if (!aufgabe_->antwortenSichern()) return;
         Modell.setzeSperre({}, {});
         aufgabe_->leeren();
         aufgabeDatei_.clear();
@@ -426,7 +427,8 @@ void TMainForm::AufgabeBauen() {
 }
 
 void TMainForm::AufgabeOeffnen1Click() {
-    if (!AenderungenSichern()) return;
+    // The typed answers belong to the exercise before: saved or given up first.
+    if (!aufgabe_->antwortenSichern() || !AenderungenSichern()) return;
     const QString datei = AufgabeDialog();
     if (!datei.isEmpty()) AufgabeOeffnen(datei);
 }
@@ -879,7 +881,7 @@ bool TMainForm::eventFilter(QObject* obj, QEvent* event) {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-    if (!AenderungenSichern()) {
+    if (!aufgabe_->antwortenSichern() || !AenderungenSichern()) {
         event->ignore();
         return;
     }

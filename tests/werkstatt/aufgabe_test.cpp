@@ -457,6 +457,62 @@ TEST_F(Fenster, AnotherExerciseStartsWithEmptyBoxes) {
     EXPECT_FALSE(panel.speichernKnopf()->isVisible());
 }
 
+// Typed answers are not lost unasked: before another exercise or the end of
+// this one the panel offers to save them.
+struct Sicherfall {
+    const char* name;
+    bool tippen;                                    // a number typed into a box
+    bool gespeichert;                               // and saved before
+    bool beenden;                                   // "Aufgabe beenden" instead of "Aufgabe öffnen…"
+    std::optional<widgets::MessageAnswer> antwort;  // to the question, if one is asked
+    bool weiter;                                    // the other exercise opened, or this one ended
+    bool datei;                                     // the answers file written on the way
+};
+
+std::ostream& operator<<(std::ostream& o, const Sicherfall& f) { return o << f.name; }
+
+class Sichern : public Fenster, public testing::WithParamInterface<Sicherfall> {};
+
+TEST_P(Sichern, TypedAnswersAreOfferedForSavingBeforeTheyAreForgotten) {
+    const Sicherfall& f = GetParam();
+    ASSERT_TRUE(form_->AufgabeOeffnen(Aufgabe("01_regelschritt")));
+    werkstatt::AufgabenPanel& panel = *form_->Aufgabe();
+    const QString datei = tmp_.filePath(QStringLiteral("abgabe.fuzantwort"));
+    panel.SpeichernDialog = [&] { return datei; };
+    if (f.tippen) Tippen(panel, {{"P1", "hoehe.2", "0,5", 0.5f}});
+    if (f.gespeichert) {
+        ASSERT_TRUE(panel.antwortenSpeichern(datei));
+        ASSERT_TRUE(QFile::remove(datei));
+    }
+    if (f.antwort) meldungen_.Answer(*f.antwort);
+    form_->AufgabeDialog = [] { return Aufgabe("02_termdiagramm"); };
+    if (f.beenden)
+        panel.beendenKnopf()->click();
+    else
+        form_->AufgabeOeffnen1Click();
+    EXPECT_EQ(meldungen_.Count(), f.antwort ? 1 : 0) << "a question exactly where numbers would be lost";
+    EXPECT_EQ(meldungen_.PendingAnswers(), 0);
+    const bool weiter = f.beenden ? !panel.aufgabe().has_value()
+                                  : panel.aufgabe() && panel.aufgabe()->Title.De != "Ein Regelschritt von Hand";
+    EXPECT_EQ(weiter, f.weiter);
+    if (!f.weiter) {
+        EXPECT_EQ(panel.antwortFeld(QStringLiteral("P1"), QStringLiteral("hoehe.2"))->text(), QStringLiteral("0,5"));
+    }
+    EXPECT_EQ(QFileInfo::exists(datei), f.datei);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Antworten, Sichern,
+    testing::Values(Sicherfall{"NothingTypedNothingAsked", false, false, false, std::nullopt, true, false},
+                    Sicherfall{"SavedNothingAsked", true, true, false, std::nullopt, true, false},
+                    Sicherfall{"CancelKeepsTheExerciseAndItsNumbers", true, false, false,
+                               widgets::MessageAnswer::Cancel, false, false},
+                    Sicherfall{"NoGivesThemUp", true, false, false, widgets::MessageAnswer::No, true, false},
+                    Sicherfall{"YesSavesThemFirst", true, false, false, widgets::MessageAnswer::Yes, true, true},
+                    Sicherfall{"EndingTheExerciseAsksToo", true, false, true, widgets::MessageAnswer::Cancel, false,
+                               false}),
+    [](const auto& i) { return std::string(i.param.name); });
+
 // --- locked parts of the editor ------------------------------------------------------
 
 struct Sperrfall {
