@@ -1,15 +1,20 @@
 // Every shipped exercise: its reference solution passes and its typical
 // wrong attempt fails (within what the exercise lets change, so that it is
-// judged and not refused), in German and in English alike; and the English
-// example projects carry the German ones' numbers.
+// judged and not refused), in German and in English alike; no shipped truck
+// controller lets a run loop round; and the English example projects carry
+// the German ones' numbers.
 #include "exercise/Check.h"
 #include "exercise/Reader.h"
 #include "fuzzy/LanguageScope.h"
+#include "truck/model/Grid.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -64,6 +69,63 @@ INSTANTIATE_TEST_SUITE_P(
         Shipped{"07_tuner_vergleich", "07_tuner_vergleich.loesung.fuz", "07_tuner_vergleich.falsch.fuz", "loco.rest"},
         Shipped{"08_sv_kurve", "08_sv_kurve.loesung.fuzantwort", "08_sv_kurve.falsch.fuzantwort", "hand.output"}),
     [](const ::testing::TestParamInfo<Shipped>& i) { return std::string(i.param.name).substr(3); });
+
+// The largest angle the body turned away from straight down the road in a
+// run, followed step by step from the start. A run records its attitude in
+// (-90, 270]; a step across that seam is a small turn, not a jump of 360.
+double LargestTurn(const dorvane::RunResult& r) {
+    double last = r.Track.front().Attitude;
+    double turned = last;
+    double largest = std::fabs(turned);
+    for (const dorvane::TrackPoint& p : r.Track) {
+        turned += std::remainder(static_cast<double>(p.Attitude) - last, 360.0);
+        last = p.Attitude;
+        largest = std::max(largest, std::fabs(turned));
+    }
+    return largest;
+}
+
+struct ShownTruck {
+    const char* name;
+    const char* file;      // below examples/
+    const char* exercise;  // its speeds; nullptr: the grid's -1 and -10 m/s
+};
+
+class ShownTruckRuns : public ::testing::TestWithParam<ShownTruck> {};
+
+// A truck controller a teacher shows never lets a run loop round. A loop
+// starts where the body stands across the road (a turn of 90 degrees either
+// way): from there on the rear point, which moves along the body, no longer
+// heads for the dock. So every run of the grid at the speeds of its exercise
+// stays below that turn.
+TEST_P(ShownTruckRuns, NoRunTurnsAcrossTheRoad) {
+    const ShownTruck& s = GetParam();
+    std::vector<float> speeds{-1.0f, -10.0f};
+    if (s.exercise) {
+        const exercise::Exercise e = exercise::ReadExercise(kDir + s.exercise);
+        ASSERT_EQ(e.Truck.size(), 1u);
+        speeds = e.Truck.front().Speeds;
+    }
+    fuzzy::Project p = fuzzy::LoadProject(FUZZY_SOURCE_DIR "/examples/" + std::string(s.file));
+    const fuzzy::Controller c(p);
+    for (const float v : speeds) {
+        int loops = 0;
+        double largest = 0.0;
+        for (const dorvane::StartRun& run : dorvane::RunGrid(c, v).Runs) {
+            const double turn = LargestTurn(run.Result);
+            largest = std::max(largest, turn);
+            if (turn >= 90.0) ++loops;
+        }
+        EXPECT_EQ(loops, 0) << s.file << " at " << v << " m/s, largest turn " << largest << " degrees";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Shipped, ShownTruckRuns,
+                         ::testing::Values(ShownTruck{"truck_12_regeln", "aufgaben/05_truck_12_regeln.loesung.fuz",
+                                                      "05_truck_12_regeln.fuzaufgabe"},
+                                           ShownTruck{"truck", "truck.fuz", nullptr},
+                                           ShownTruck{"truck_einachsig", "truck_einachsig.fuz", nullptr}),
+                         [](const ::testing::TestParamInfo<ShownTruck>& i) { return std::string(i.param.name); });
 
 bool SameBits(float x, float y) { return std::memcmp(&x, &y, sizeof x) == 0; }
 
