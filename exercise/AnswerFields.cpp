@@ -1,7 +1,9 @@
 #include "exercise/AnswerFields.h"
 
 #include "exercise/Sections.h"
+#include "fuzzy/Language.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace exercise {
@@ -54,6 +56,46 @@ std::vector<AnswerField> AnswerFields(const Exercise& e, const fuzzy::Project& p
             }
         }
     return out;
+}
+
+void CheckAnswersFit(const Exercise& e, const fuzzy::Project& p, const Answers& a) {
+    using fuzzy::Fmt;
+    using fuzzy::Tr;
+    const auto line = [](const auto& lines, const auto& key) {
+        const auto i = lines.find(key);
+        return i == lines.end() ? 0 : i->second;
+    };
+    if (!e.NeedsAnswers() && !a.Points.empty())
+        throw FormatError(
+            Tr("Aufgabe", "Diese Aufgabe fragt nach keiner Rechnung von Hand: Antworten passen nicht zu ihr."),
+            line(a.PointLines, a.Points.begin()->first));
+    const std::vector<AnswerField> fields = AnswerFields(e, p);
+    for (const auto& [point, answers] : a.Points) {
+        if (std::none_of(e.Hand.begin(), e.Hand.end(), [&](const HandCheck& h) { return h.Point == point; }))
+            throw FormatError(Fmt(Tr("Aufgabe", "Den Punkt [%1] gibt es in dieser Aufgabe nicht."), {point}),
+                              line(a.PointLines, point));
+        // Every slot that holds a value must be one of the point's boxes.
+        static const char* const prefixes[] = {"zugehoerigkeit.a.", "zugehoerigkeit.b.", "hoehe."};
+        std::vector<std::string> keys;
+        for (const char* prefix : prefixes)
+            for (int i = 1; i <= 5; ++i) keys.push_back(prefix + std::to_string(i));
+        for (int row = 1; row <= 5; ++row)
+            for (int col = 1; col <= 5; ++col)
+                keys.push_back("feuerstaerke." + std::to_string(row) + "." + std::to_string(col));
+        keys.push_back("ausgang");
+        for (const std::string& key : keys) {
+            const std::optional<float>* slot = AnswerSlot(answers, key);
+            if (!slot || !slot->has_value()) continue;
+            const bool known = std::any_of(fields.begin(), fields.end(),
+                                           [&](const AnswerField& f) { return f.Point == point && f.Key == key; });
+            if (!known)
+                throw FormatError(Fmt(Tr("Aufgabe",
+                                         "%1 gibt es bei [%2] nicht: Die Aufgabe fragt nicht danach, oder das "
+                                         "Projekt hat diesen Term oder diese Regel nicht."),
+                                      {key, point}),
+                                  line(a.KeyLines, std::make_pair(point, key)));
+        }
+    }
 }
 
 namespace {

@@ -30,6 +30,13 @@ struct AnswerField {
 // out on (the exercise's StartProject()).
 std::vector<AnswerField> AnswerFields(const Exercise& e, const fuzzy::Project& p);
 
+// Refuses answers that do not fit the exercise, with a FormatError naming
+// the line where they came from a file: any answers to an exercise without
+// a calculation by hand, a point it does not have, a key for a box it does
+// not ask for (a term or a rule cell the project `p` does not have, a
+// quantity not asked). `p` is the project the steps are worked out on.
+void CheckAnswersFit(const Exercise& e, const fuzzy::Project& p, const Answers& a);
+
 // Where the answer of a key lies in a point's answers; nullptr for a key
 // that names none (an unknown word, a term outside 1 to 5).
 std::optional<float>* AnswerSlot(PointAnswers& p, std::string_view key);

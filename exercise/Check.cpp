@@ -159,6 +159,7 @@ struct Asked {
     std::string Label;
     float Engine = 0.0f;
     float Student = 0.0f;
+    bool Missing = false;  // not given: counts as 0, or for the output as wrong
 };
 
 void CheckHand(const HandCheck& h, const fuzzy::Project& p, const Answers& answers, CheckResult& r) {
@@ -167,7 +168,9 @@ void CheckHand(const HandCheck& h, const fuzzy::Project& p, const Answers& answe
     const auto found = answers.Points.find(h.Point);
     const PointAnswers& a = found == answers.Points.end() ? none : found->second;
     const bool missing = found == answers.Points.end();
-    const auto given = [](const std::optional<float>& v) { return v.value_or(0.0f); };
+    const auto item = [](std::string label, float engine, const std::optional<float>& student) {
+        return Asked{std::move(label), engine, student.value_or(0.0f), !student.has_value()};
+    };
     for (const Quantity q : h.Asked) {
         std::vector<Asked> items;
         const char* id = "";
@@ -177,14 +180,14 @@ void CheckHand(const HandCheck& h, const fuzzy::Project& p, const Answers& answe
             id = "hand.membership";
             name = Tr("Aufgabe", "Zugeh\xC3\xB6rigkeitsgrade");
             for (int i = 1; i <= p.A.UsedTerms(); ++i)
-                items.push_back({Fmt(Tr("Aufgabe", "\xCE\xBC von %1 (A)"), {Quote(TermName(p.A, i))}),
-                                 s.DegreeA[static_cast<std::size_t>(i - 1)],
-                                 given(a.MembershipA[static_cast<std::size_t>(i - 1)])});
+                items.push_back(item(Fmt(Tr("Aufgabe", "Grad von %1 (A)"), {Quote(TermName(p.A, i))}),
+                                     s.DegreeA[static_cast<std::size_t>(i - 1)],
+                                     a.MembershipA[static_cast<std::size_t>(i - 1)]));
             if (p.B.Defined && h.B)
                 for (int i = 1; i <= p.B.UsedTerms(); ++i)
-                    items.push_back({Fmt(Tr("Aufgabe", "\xCE\xBC von %1 (B)"), {Quote(TermName(p.B, i))}),
-                                     s.DegreeB[static_cast<std::size_t>(i - 1)],
-                                     given(a.MembershipB[static_cast<std::size_t>(i - 1)])});
+                    items.push_back(item(Fmt(Tr("Aufgabe", "Grad von %1 (B)"), {Quote(TermName(p.B, i))}),
+                                         s.DegreeB[static_cast<std::size_t>(i - 1)],
+                                         a.MembershipB[static_cast<std::size_t>(i - 1)]));
             break;
         case Quantity::Firing: {
             id = "hand.firing";
@@ -199,9 +202,9 @@ void CheckHand(const HandCheck& h, const fuzzy::Project& p, const Answers& answe
                                                           : Fmt(Tr("Aufgabe", "Feuerst\xC3\xA4rke der Regel %1"),
                                                                 {Quote(TermName(p.A, col))});
                     const std::size_t cell = static_cast<std::size_t>((row - 1) * 5 + col - 1);
-                    items.push_back({label,
-                                     s.Strength[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(col - 1)],
-                                     given(a.Firing[cell])});
+                    items.push_back(
+                        item(label, s.Strength[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(col - 1)],
+                             a.Firing[cell]));
                 }
             break;
         }
@@ -209,35 +212,34 @@ void CheckHand(const HandCheck& h, const fuzzy::Project& p, const Answers& answe
             id = "hand.heights";
             name = Tr("Aufgabe", "H\xC3\xB6hen der Ausgangsterme");
             for (int k = 1; k <= p.Out.UsedTerms(); ++k)
-                items.push_back({Fmt(Tr("Aufgabe", "H\xC3\xB6he von %1"), {Quote(TermName(p.Out, k))}),
-                                 s.Activation[static_cast<std::size_t>(k - 1)],
-                                 given(a.Heights[static_cast<std::size_t>(k - 1)])});
+                items.push_back(item(Fmt(Tr("Aufgabe", "H\xC3\xB6he von %1"), {Quote(TermName(p.Out, k))}),
+                                     s.Activation[static_cast<std::size_t>(k - 1)],
+                                     a.Heights[static_cast<std::size_t>(k - 1)]));
             break;
         case Quantity::Output:
             id = "hand.output";
             name = Tr("Aufgabe", "Scharfer Ausgangswert");
-            items.push_back({Tr("Aufgabe", "Der Ausgangswert"), s.Output, given(a.Output)});
+            items.push_back(item(Tr("Aufgabe", "Ausgangswert"), s.Output, a.Output));
             if (!a.Output) items.back().Student = std::nanf("");
             break;
         }
+        // What is wrong, never by how much: a deviation or a missing value
+        // would hand the engine's number back to whoever reads it.
         const double tolerance = q == Quantity::Output ? h.OutputTolerance : h.Tolerance;
-        double worst = 0.0;
-        std::vector<std::string> wrong;
+        std::vector<std::string> reasons;
         for (const Asked& it : items) {
             const double d = std::isfinite(it.Student) ? std::fabs(double(it.Student) - double(it.Engine)) : HUGE_VAL;
-            if (!(d <= tolerance)) wrong.push_back(it.Label);
-            if (std::isfinite(d))
-                worst = std::max(worst, d);
-            else
-                worst = std::max(worst, double(std::fabs(it.Engine)) + 1.0);
+            if (d <= tolerance) continue;
+            reasons.push_back(
+                std::isfinite(it.Student) && !it.Missing
+                    ? Fmt(Tr("Aufgabe", "%1 stimmt nicht (erlaubte Abweichung %2)."), {it.Label, Num(tolerance)})
+                    : Fmt(Tr("Aufgabe", "%1 fehlt."), {it.Label}));
         }
-        CriterionResult c = Criterion(id, Fmt(Tr("Aufgabe", "%1 bei %2"), {name, h.Point}), worst, tolerance,
-                                      Compare::AtMost, "", h.Line);
-        c.Passed = wrong.empty();
+        CriterionResult c = Criterion(id, Fmt(Tr("Aufgabe", "%1 bei %2"), {name, h.Point}),
+                                      static_cast<double>(reasons.size()), 0.0, Compare::AtMost, "", h.Line);
         c.Point = h.Point;
         if (missing && !c.Passed) c.Reasons.push_back(Fmt(Tr("Aufgabe", "Zu %1 gibt es keine Antworten."), {h.Point}));
-        for (const std::string& w : wrong)
-            c.Reasons.push_back(Fmt(Tr("Aufgabe", "%1 stimmt nicht (erlaubte Abweichung %2)."), {w, Num(tolerance)}));
+        c.Reasons.insert(c.Reasons.end(), reasons.begin(), reasons.end());
         r.Criteria.push_back(std::move(c));
     }
 }
@@ -257,7 +259,8 @@ CriterionResult RulesCriterion(const fuzzy::Project& p, int limit, int line) {
 // Every truck run of all sections, each speed once.
 struct TruckRuns {
     std::vector<float> Speeds;
-    std::vector<std::vector<dorvane::StartRun>> Runs;  // per speed, in the order of the starts
+    std::vector<std::vector<dorvane::StartRun>> Runs;       // per speed, in the order of the starts, without tracks
+    std::vector<std::vector<dorvane::NoRulePlace>> NoRule;  // the same way: where a run found no firing rule
 };
 
 bool RunTrucks(const Exercise& e, const fuzzy::Project& p, const CheckOptions& o, TruckRuns& out) {
@@ -270,8 +273,10 @@ bool RunTrucks(const Exercise& e, const fuzzy::Project& p, const CheckOptions& o
     const std::vector<dorvane::StartValues>& starts = dorvane::GridStarts();
     const std::size_t n = starts.size();
     out.Runs.assign(out.Speeds.size(), std::vector<dorvane::StartRun>(n));
+    out.NoRule.assign(out.Speeds.size(), std::vector<dorvane::NoRulePlace>(n, dorvane::NoRulePlace::Never));
     const int threads = fuzzy::ThreadsFor(o.Threads, n * out.Speeds.size());
     std::vector<fuzzy::Project> copies(static_cast<std::size_t>(threads), p);
+    std::vector<fuzzy::RuleFiring> firing(static_cast<std::size_t>(threads), fuzzy::RuleFiring(p));
     std::atomic<bool> stopped{false};
     // The slow speed's runs are the long ones: they go out first.
     std::vector<std::size_t> order(out.Speeds.size());
@@ -288,8 +293,12 @@ bool RunTrucks(const Exercise& e, const fuzzy::Project& p, const CheckOptions& o
         const fuzzy::Controller c(copies[static_cast<std::size_t>(worker)]);
         dorvane::StartRun& run = out.Runs[g][i];
         run.StartRearX = dorvane::RearXAtStart(starts[i]);
-        run.Result = dorvane::RunFuzzy(c, starts[i], out.Speeds[g]);
+        run.Result = dorvane::RunFuzzy(c, starts[i], out.Speeds[g], dorvane::DefaultMaxSteps, true);
         run.Quality = dorvane::Judge(run.Result, run.StartRearX);
+        // The lab's count of runs through places without a firing rule; the
+        // track is not kept.
+        out.NoRule[g][i] = dorvane::WhereNoRuleFires(firing[static_cast<std::size_t>(worker)], run.Result);
+        run.Result.Track = {};
     });
     return !stopped;
 }
@@ -339,6 +348,29 @@ void CheckTruck(const TruckCheck& t, const fuzzy::Project& p, const TruckRuns& r
                                         {std::to_string(f.LeftRoad()), Places(places)}));
             r.Criteria.push_back(std::move(c));
         }
+        {
+            // Always: a truck that docks only because the steering falls to
+            // the range start where no rule fires has not been controlled.
+            const std::vector<dorvane::NoRulePlace>& where = runs.NoRule[g];
+            const auto count = std::count_if(where.begin(), where.end(),
+                                             [](dorvane::NoRulePlace w) { return w != dorvane::NoRulePlace::Never; });
+            CriterionResult c = Criterion(
+                "truck.no_rule", Fmt(Tr("Aufgabe", "Fahrten durch Stellen ohne feuernde Regel bei %1"), {speed}),
+                static_cast<double>(count), 0.0, Compare::AtMost, "", t.Line);
+            c.Speed = v;
+            std::vector<std::string> places;
+            for (std::size_t i = 0; i < where.size(); ++i)
+                if (where[i] != dorvane::NoRulePlace::Never) {
+                    places.push_back(StartText(rs[i].Result.Start));
+                    c.Starts.push_back(StartRef{v, static_cast<int>(i), rs[i].Result.Start});
+                }
+            if (!c.Passed)
+                c.Reasons.push_back(Fmt(Tr("Aufgabe",
+                                           "%1 von %2 Fahrten kommen an Stellen, an denen keine Regel feuert "
+                                           "(dort f\xC3\xA4llt der Ausgang auf den Anfang seines Bereichs): %3"),
+                                        {std::to_string(count), std::to_string(f.Starts), Places(places)}));
+            r.Criteria.push_back(std::move(c));
+        }
     }
     if (t.MaxRules) r.Criteria.push_back(RulesCriterion(p, *t.MaxRules, t.Line));
 }
@@ -371,7 +403,9 @@ bool CheckLoco(const LocoCheck& l, const fuzzy::Project& p, const CheckOptions& 
             Criterion("loco.rest", Tr("Aufgabe", "In Ruhe nach"), 0.0, *l.RestWithin, Compare::AtMost, "s", l.Line);
         for (std::size_t i = 0; i < judged.size(); ++i) {
             const pemrak::JudgedRun& j = judged[i];
-            const double at = j.AtRestFrom ? double(*j.AtRestFrom) : double(j.Figures.EndT);
+            // A run that never rests has no time to show: its end is no
+            // time at which it rested, and it may well lie below the limit.
+            const double at = j.AtRestFrom ? double(*j.AtRestFrom) : HUGE_VAL;
             latest = std::max(latest, at);
             if (j.AtRestFrom && at <= *l.RestWithin) continue;
             c.Runs.push_back(runs[i]);
@@ -535,12 +569,10 @@ CheckResult Check(const Exercise& e, const fuzzy::Project& student, const Answer
 
 std::string Summary(const CriterionResult& c) {
     const std::string unit = c.Unit.empty() ? "" : " " + c.Unit;
-    const bool whole = c.Unit.empty() && c.Id.rfind("hand.", 0) != 0;
-    // Counts whole, times and distances to a hundredth, deviations as they are.
+    // Counts whole, times and distances to a hundredth.
     const auto show = [&](double v) {
-        if (whole) return std::to_string(static_cast<long long>(std::llround(v)));
-        if (!c.Unit.empty()) return Dec(v, 2);
-        return Num(v);
+        if (c.Unit.empty()) return std::to_string(static_cast<long long>(std::llround(v)));
+        return Dec(v, 2);
     };
     const std::string limit = c.Direction == Compare::AtLeast
                                   ? Fmt(Tr("Aufgabe", "mindestens %1"), {show(c.Limit) + unit})
@@ -549,7 +581,9 @@ std::string Summary(const CriterionResult& c) {
                                            "chstens %1"),
                                         {show(c.Limit) + unit});
     if (c.Id.rfind("hand.", 0) == 0)
-        return Fmt(Tr("Aufgabe", "%1: gr\xC3\xB6\xC3\x9Fte Abweichung %2 (%3)"), {c.Name, show(c.Measured), limit});
+        return Fmt(Tr("Aufgabe", "%1: %2 falsch oder fehlend (%3)"), {c.Name, show(c.Measured), limit});
+    if (c.Id == "loco.rest" && !std::isfinite(c.Measured))
+        return Fmt(Tr("Aufgabe", "%1: kommt nicht zur Ruhe (%2)"), {c.Name, limit});
     return Fmt(Tr("Aufgabe", "%1: %2 (%3)"), {c.Name, show(c.Measured) + unit, limit});
 }
 

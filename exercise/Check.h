@@ -33,12 +33,15 @@ struct StartRef {
 
 struct CriterionResult {
     // What was checked, the same in every language: "coverage", "hand.membership", "hand.firing", "hand.heights",
-    // "hand.output", "truck.docked", "truck.left_road", "rules",
+    // "hand.output", "truck.docked", "truck.left_road", "truck.no_rule", "rules",
     // "loco.rest", "loco.overshoot", "loco.force", "loco.sign_changes".
     std::string Id;
     std::string Name;            // in the active language
     std::string Point;           // hand checks: the point's name
-    std::optional<float> Speed;  // truck.docked, truck.left_road: the speed, m/s
+    std::optional<float> Speed;  // truck.*: the speed, m/s
+    // Hand steps: how many answers are wrong or missing, never by how much
+    // (that would give the right value away). loco.rest: infinity when a
+    // run never comes to rest.
     double Measured = 0.0;
     double Limit = 0.0;
     Compare Direction = Compare::AtMost;

@@ -12,6 +12,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace exercise {
@@ -147,6 +148,10 @@ struct PointAnswers {
 
 struct Answers {
     std::map<std::string, PointAnswers> Points;  // by the point's name
+    // Where a file had them (nothing for answers typed in): a point's
+    // section line, and each key's line by point and key.
+    std::map<std::string, int> PointLines{};
+    std::map<std::pair<std::string, std::string>, int> KeyLines{};
 };
 
 }  // namespace exercise

@@ -523,7 +523,11 @@ Answers ParseAnswers(std::string_view bytes) {
                      {std::to_string(MaxHandSections)}),
                  s.Line);
         PointAnswers& p = a.Points[s.Name];
-        for (const KeyValue& kv : KeyValues(s)) TakeAnswer(kv, p, s.Name);
+        a.PointLines[s.Name] = s.Line;
+        for (const KeyValue& kv : KeyValues(s)) {
+            TakeAnswer(kv, p, s.Name);
+            a.KeyLines[{s.Name, kv.Key}] = kv.Line;
+        }
     }
     return a;
 }

@@ -124,7 +124,8 @@ std::optional<double> ParseDecimal(std::string_view t) {
 
 std::string NumberText(double v) {
     // printf's "%.6g" in the C locale: the locale's radix would stand in English too.
-    std::string s = fuzzy::GeneralText(v, 6);
+    // A whole number of up to 15 digits in full: 1000000, never 1e+06.
+    std::string s = std::fabs(v) < 1.0e15 && v == std::floor(v) ? fuzzy::FixedText(v, 0) : fuzzy::GeneralText(v, 6);
     if (fuzzy::DecimalSign() == ',') std::replace(s.begin(), s.end(), '.', ',');
     // A minus sign, not a hyphen, as the programs write it.
     if (!s.empty() && s.front() == '-') s.replace(0, 1, "\xE2\x88\x92");

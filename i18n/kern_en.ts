@@ -64,14 +64,6 @@
         <translation>Membership degrees</translation>
     </message>
     <message>
-        <source>μ von %1 (A)</source>
-        <translation>μ of %1 (A)</translation>
-    </message>
-    <message>
-        <source>μ von %1 (B)</source>
-        <translation>μ of %1 (B)</translation>
-    </message>
-    <message>
         <source>Feuerstärken der Regeln</source>
         <translation>Firing strengths of the rules</translation>
     </message>
@@ -94,10 +86,6 @@
     <message>
         <source>Scharfer Ausgangswert</source>
         <translation>Crisp output value</translation>
-    </message>
-    <message>
-        <source>Der Ausgangswert</source>
-        <translation>The output value</translation>
     </message>
     <message>
         <source>%1 bei %2</source>
@@ -182,10 +170,6 @@
     <message>
         <source>höchstens %1</source>
         <translation>at most %1</translation>
-    </message>
-    <message>
-        <source>%1: größte Abweichung %2 (%3)</source>
-        <translation>%1: largest deviation %2 (%3)</translation>
     </message>
     <message>
         <source>%1: %2 (%3)</source>
@@ -458,6 +442,50 @@
     <message>
         <source>fahrzeug nennt ein anderes Fahrzeug als die Prüfungen [truck] oder [lok].</source>
         <translation>fahrzeug names another vehicle than the checks [truck] or [lok].</translation>
+    </message>
+    <message>
+        <source>Diese Aufgabe fragt nach keiner Rechnung von Hand: Antworten passen nicht zu ihr.</source>
+        <translation>This exercise asks for no calculation by hand: answers do not fit it.</translation>
+    </message>
+    <message>
+        <source>Den Punkt [%1] gibt es in dieser Aufgabe nicht.</source>
+        <translation>This exercise has no point [%1].</translation>
+    </message>
+    <message>
+        <source>%1 gibt es bei [%2] nicht: Die Aufgabe fragt nicht danach, oder das Projekt hat diesen Term oder diese Regel nicht.</source>
+        <translation>%1 does not exist for [%2]: the exercise does not ask for it, or the project does not have this term or rule.</translation>
+    </message>
+    <message>
+        <source>Grad von %1 (A)</source>
+        <translation>Degree of %1 (A)</translation>
+    </message>
+    <message>
+        <source>Grad von %1 (B)</source>
+        <translation>Degree of %1 (B)</translation>
+    </message>
+    <message>
+        <source>Ausgangswert</source>
+        <translation>Output value</translation>
+    </message>
+    <message>
+        <source>%1 fehlt.</source>
+        <translation>%1 is missing.</translation>
+    </message>
+    <message>
+        <source>Fahrten durch Stellen ohne feuernde Regel bei %1</source>
+        <translation>Runs through places without a firing rule at %1</translation>
+    </message>
+    <message>
+        <source>%1 von %2 Fahrten kommen an Stellen, an denen keine Regel feuert (dort fällt der Ausgang auf den Anfang seines Bereichs): %3</source>
+        <translation>%1 of %2 runs reach places where no rule fires (there the output falls to the start of its range): %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 falsch oder fehlend (%3)</source>
+        <translation>%1: %2 wrong or missing (%3)</translation>
+    </message>
+    <message>
+        <source>%1: kommt nicht zur Ruhe (%2)</source>
+        <translation>%1: never comes to rest (%2)</translation>
     </message>
 </context>
 <context>

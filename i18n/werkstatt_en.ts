@@ -426,6 +426,10 @@ Without --fahrzeug the vehicle chosen for this file in the window counts, else t
         <source>Schülerblatt</source>
         <translation>Students&apos; sheet</translation>
     </message>
+    <message>
+        <source>kommt nicht zur Ruhe</source>
+        <translation>never comes to rest</translation>
+    </message>
 </context>
 <context>
     <name>THilfeForm</name>

@@ -93,6 +93,8 @@ AufgabenPanel::AufgabenPanel(QWidget* parent)
     : QWidget(parent), Rechnung_(this, [this](exercise::CheckResult&& r) { Zeigen(std::move(r)); }) {
     Titel_ = new QLabel(this);
     Titel_->setObjectName(QStringLiteral("titel"));
+    // Every text of an exercise file as it is, never as markup (a link, a picture).
+    Titel_->setTextFormat(Qt::PlainText);
     Titel_->setWordWrap(true);
     QFont gross = Titel_->font();
     gross.setBold(true);
@@ -138,6 +140,7 @@ AufgabenPanel::AufgabenPanel(QWidget* parent)
 
     Status_ = new QLabel(this);
     Status_->setObjectName(QStringLiteral("status"));
+    Status_->setTextFormat(Qt::PlainText);
     Status_->setWordWrap(true);
     Urteil_ = new QLabel(this);
     Urteil_->setObjectName(QStringLiteral("urteil"));
@@ -568,7 +571,10 @@ void AufgabenPanel::setAntworten(const exercise::Answers& a, const QString& name
 
 bool AufgabenPanel::antwortenLaden(const QString& datei) {
     try {
-        setAntworten(exercise::ReadAnswers(QFile::encodeName(datei).toStdString()), QFileInfo(datei).fileName());
+        const exercise::Answers a = exercise::ReadAnswers(QFile::encodeName(datei).toStdString());
+        // A point or a box the exercise does not have is refused with its line, not left out unseen.
+        if (Aufgabe_) exercise::CheckAnswersFit(*Aufgabe_, RechenProjekt(), a);
+        setAntworten(a, QFileInfo(datei).fileName());
         return true;
     } catch (const fuzzy::Error& e) {
         widgets::ErrorBox(tr("„%1“ ist keine Antwortdatei, die sich lesen lässt:\n%2")

@@ -189,6 +189,8 @@ QString Grenze(const exercise::CriterionResult& c) {
 }
 
 QString Gemessen(const exercise::CriterionResult& c) {
+    // Only a run that never rests has no value.
+    if (!std::isfinite(c.Measured)) return Ab::tr("kommt nicht zur Ruhe");
     return c.Unit.empty() ? Wert(c.Measured, 2) : Wert(c.Measured, 2) + QLatin1Char(' ') + Q(c.Unit);
 }
 

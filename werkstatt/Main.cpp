@@ -211,6 +211,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui_(std::make_uniqu
     connect(lokLabor_, &labor::LokLabor::vergleichVorherGewuenscht, this, [this] { VergleichVorher(lokLabor_); });
     // The locomotive starts where its lab's distance says.
     connect(lokLabor_, &labor::LokLabor::einstellungGeaendert, this, &TMainForm::HinweiseZeigen);
+    // Which hints the student can act on depends on what an exercise locks.
+    connect(&Modell, &TProjektModell::sperreGeaendert, this, &TMainForm::HinweiseZeigen);
     connect(Seiten, &QTabWidget::currentChanged, this, [this] {
         const QWidget* s = Seiten->currentWidget();
         bool* offen = s == truckLabor_ ? &truckLaborOffen_ : s == lokLabor_ ? &lokLaborOffen_ : nullptr;
@@ -564,14 +566,19 @@ void TMainForm::HinweiseZeigen() {
     for (const fuzzy::Hint& h : fuzzy::ProjectHints(p)) zeigen(QString::fromStdString(h.Text), h.Place);
     // The labs' starts beyond an input's range: for the chosen vehicle all of
     // them; without a choice, those where no rule fires, of the labs opened.
+    // While an exercise locks the ranges, a start beyond one is nothing the
+    // student can change: only those where no rule fires (rules and terms
+    // may answer that) are named.
     const Fahrzeug f = Modell.fahrzeug();
+    const bool bereicheFrei = !Modell.sperre().Bereiche;
     if (f == Fahrzeug::Truck || (f == Fahrzeug::Unbestimmt && truckLaborOffen_))
         for (const labor::StartHinweis& h :
-             labor::StartHinweise(p, labor::Labor::Truck, labor::TruckStarts(), f == Fahrzeug::Truck))
+             labor::StartHinweise(p, labor::Labor::Truck, labor::TruckStarts(), f == Fahrzeug::Truck && bereicheFrei))
             zeigen(h.text, h.ort);
     if ((f == Fahrzeug::Lok || (f == Fahrzeug::Unbestimmt && lokLaborOffen_)) && lokLabor_)
-        for (const labor::StartHinweis& h : labor::StartHinweise(
-                 p, labor::Labor::Lok, {labor::LokStart(lokLabor_->einstellung().AbstandCm)}, f == Fahrzeug::Lok))
+        for (const labor::StartHinweis& h :
+             labor::StartHinweise(p, labor::Labor::Lok, {labor::LokStart(lokLabor_->einstellung().AbstandCm)},
+                                  f == Fahrzeug::Lok && bereicheFrei))
             zeigen(h.text, h.ort);
     const int anzahl = HinweisListe->count();
     if (anzahl == 0) {

@@ -52,7 +52,10 @@ void TRegelSeite::SperreZeigen() {
     // inspector and the hints point at them), but nothing sets an entry.
     const Sperre& s = modell_->sperre();
     const QString grund =
-        s.Regeln ? tr("Gesperrt: Die Aufgabe „%1“ lässt die Regeln nicht ändern.").arg(s.Grund) : QString();
+        s.Regeln
+            ? QStringLiteral("<p>%1</p>")
+                  .arg(tr("Gesperrt: Die Aufgabe „%1“ lässt die Regeln nicht ändern.").arg(s.Grund).toHtmlEscaped())
+            : QString();
     RegelGitter->setToolTip(grund);
     AusgangListe->setEnabled(!s.Regeln);
     AusgangListe->setToolTip(grund);

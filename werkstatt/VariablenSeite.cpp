@@ -101,7 +101,8 @@ void Sperren(QWidget* w, bool gesperrt, const QString& grund) {
     if (!w->property(frei).isValid()) w->setProperty(frei, w->toolTip());
     // Off, so that it looks locked; its tooltip still shows.
     w->setEnabled(!gesperrt);
-    w->setToolTip(gesperrt ? grund : w->property(frei).toString());
+    // The exercise's title is in the reason: shown as it is, never as markup.
+    w->setToolTip(gesperrt ? QStringLiteral("<p>%1</p>").arg(grund.toHtmlEscaped()) : w->property(frei).toString());
 }
 
 }  // namespace
@@ -111,10 +112,12 @@ void TVariablenSeite::SperreZeigen() {
     Sperren(MinEdit, s.Bereiche, tr("Gesperrt: Die Aufgabe „%1“ lässt den Bereich nicht ändern.").arg(s.Grund));
     Sperren(MaxEdit, s.Bereiche, tr("Gesperrt: Die Aufgabe „%1“ lässt den Bereich nicht ändern.").arg(s.Grund));
     Sperren(BVerwenden, s.Variablen, tr("Gesperrt: Welche Eingänge es gibt, legt die Aufgabe „%1“ fest.").arg(s.Grund));
-    const QString terme =
+    const QString termeText =
         tr("Gesperrt: Die Aufgabe „%1“ lässt die Terme nicht ändern, weder ihre Zahl noch ihre Ecken und Höhen. "
            "Die Namen dürfen Sie ändern.")
             .arg(s.Grund);
+    // Sperren() escapes its own; the rest here gets the title escaped as well.
+    const QString terme = QStringLiteral("<p>%1</p>").arg(termeText.toHtmlEscaped());
     // The diagram still chooses terms; its handles stay where they are.
     Diagramm->setToolTip(s.Terme ? terme : QString());
     for (int i = 0; i < TermTabelle->rowCount(); ++i)

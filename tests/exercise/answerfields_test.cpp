@@ -190,3 +190,48 @@ TEST(AnswerFields, FollowTheRulesOfTheProjectTheyAreFor) {
 }
 
 }  // namespace
+
+namespace {
+
+// --- answers that do not fit the exercise -----------------------------------------------
+
+struct Fit {
+    const char* name;
+    const char* exercise;  // shipped, without ".fuzaufgabe"
+    std::string answers;   // the file's text
+    int line;              // where it is refused; 0: it fits
+};
+
+std::ostream& operator<<(std::ostream& o, const Fit& f) { return o << f.name; }
+
+class AnswersFit : public testing::TestWithParam<Fit> {};
+
+// A point, a term or a rule the exercise does not have is refused with its
+// line instead of being left out unseen; the shipped answers fit.
+TEST_P(AnswersFit, RefusedWithTheLineWhereTheyDoNotFit) {
+    const Fit& f = GetParam();
+    const exercise::Exercise e = exercise::ReadExercise(Shipped(f.exercise));
+    const exercise::Answers a = exercise::ParseAnswers(f.answers);
+    try {
+        exercise::CheckAnswersFit(e, e.StartProject(), a);
+        EXPECT_EQ(f.line, 0) << "accepted";
+    } catch (const exercise::FormatError& err) {
+        EXPECT_EQ(err.Line(), f.line) << err.what();
+    }
+}
+
+const std::string kHead = "[antworten]\nformat = 1\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, AnswersFit,
+    testing::Values(
+        Fit{"reference fits", "01_regelschritt", kHead + "[P1]\nzugehoerigkeit.a.3 = 0.4\nausgang = 52\n", 0},
+        Fit{"unknown point", "01_regelschritt", kHead + "[P1]\nausgang = 52\n[P2]\nausgang = 0\n", 5},
+        Fit{"fourth term of a three-term input", "01_regelschritt",
+            kHead + "[P1]\nausgang = 1\nzugehoerigkeit.a.4 = 0\n", 5},
+        Fit{"rule beyond the table", "01_regelschritt", kHead + "[P1]\nfeuerstaerke.4.4 = 0\n", 4},
+        Fit{"input B where the point has none", "02_termdiagramm", kHead + "[P1]\nzugehoerigkeit.b.1 = 0\n", 4},
+        Fit{"quantity not asked", "08_sv_kurve", kHead + "[P1]\nfeuerstaerke.1.1 = 0\n", 4},
+        Fit{"answers to an exercise without a hand step", "03_lok_tabelle", kHead + "[P1]\nausgang = 1\n", 3}));
+
+}  // namespace

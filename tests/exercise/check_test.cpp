@@ -4,6 +4,7 @@
 #include "exercise/Check.h"
 #include "exercise/Reader.h"
 #include "fuzzy/LanguageScope.h"
+#include "fuzzy/Numbers.h"
 #include "fuzzy/Surface.h"
 #include "fuzzy/Text.h"
 #include "loco/model/LocoVersuch.h"
@@ -13,7 +14,10 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cmath>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -330,6 +334,110 @@ TEST(Check, EnglishStartHasEnglishNames) {
     EXPECT_EQ(p.A.Name, "Temperature deviation");
     EXPECT_EQ(p.Rules, e.Start.Rules);
     EXPECT_TRUE(exercise::ForbiddenChanges(e, e.Start).empty());
+}
+
+}  // namespace
+
+namespace {
+
+// ---- what the check gives away ------------------------------------------------
+
+struct LeakCase {
+    const char* name;
+    void (*answer)(exercise::PointAnswers&);
+    const char* failing;  // the criterion that fails
+    int wrong;            // how many of its answers are wrong or missing
+};
+
+class HandLeak : public ::testing::TestWithParam<LeakCase> {};
+
+// A failing hand step says what is wrong, never a number from which the
+// engine's value can be read back: not in the measured value, not in the
+// line, not in the reasons.
+TEST_P(HandLeak, NoNumberGivesTheAnswerAway) {
+    const exercise::Exercise e = exercise::ReadExercise(kExamples + "aufgaben/01_regelschritt.fuzaufgabe");
+    const fuzzy::StepBreakdown s = fuzzy::BreakDownStep(e.StartProject(), 2.0f, -0.5f);
+    exercise::Answers answers;
+    exercise::PointAnswers& a = answers.Points["P1"];
+    a.Output = s.Output;
+    GetParam().answer(a);
+    const exercise::CheckResult r = exercise::Check(e, e.StartProject(), answers);
+    const auto* c = Find(r, GetParam().failing);
+    ASSERT_TRUE(c);
+    EXPECT_FALSE(c->Passed);
+    EXPECT_EQ(c->Measured, GetParam().wrong);
+    EXPECT_EQ(c->Limit, 0.0);
+    std::vector<std::string> texts = c->Reasons;
+    texts.push_back(exercise::Summary(*c));
+    const std::vector<double> secrets = {s.Output, std::fabs(s.Output) + 1.0, s.DegreeA[1], s.DegreeA[2]};
+    for (const std::string& t : texts)
+        for (const double v : secrets)
+            for (const int decimals : {1, 2, 4}) {
+                std::string n = fuzzy::FixedText(v, decimals);
+                std::replace(n.begin(), n.end(), '.', ',');
+                EXPECT_EQ(t.find(n), std::string::npos) << GetParam().name << ": " << t << " holds " << n;
+            }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Check, HandLeak,
+    ::testing::Values(LeakCase{"output 0", [](exercise::PointAnswers& a) { a.Output = 0.0f; }, "hand.output", 1},
+                      LeakCase{"output missing", [](exercise::PointAnswers& a) { a.Output.reset(); }, "hand.output", 1},
+                      LeakCase{"memberships all 0", [](exercise::PointAnswers&) {}, "hand.membership", 4}),
+    [](const ::testing::TestParamInfo<LeakCase>& i) {
+        std::string n = i.param.name;
+        for (char& ch : n)
+            if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+        return n;
+    });
+
+// A run that never comes to rest has no time of rest: the criterion fails
+// without a value that could pass for one.
+TEST(Check, NeverAtRestHasNoTime) {
+    const exercise::Exercise e = exercise::ReadExercise(kExamples + "aufgaben/03_lok_tabelle.fuzaufgabe");
+    fuzzy::Project p = e.StartProject();
+    for (int row = 1; row <= 5; ++row)
+        for (int col = 1; col <= 5; ++col) p.Rules.Set(row, col, p.Out.UsedTerms());
+    const exercise::CheckResult r = exercise::Check(e, p, {});
+    const auto* rest = Find(r, "loco.rest");
+    ASSERT_TRUE(rest);
+    EXPECT_FALSE(rest->Passed);
+    EXPECT_FALSE(std::isfinite(rest->Measured));
+    EXPECT_FALSE(rest->Runs.empty());
+}
+
+// A truck that reaches places where no rule fires relies on the output's
+// range start there: the runs that do are counted as the lab counts them
+// and named, at each speed, whatever else the controller achieves.
+TEST(Check, TruckRunsThroughPlacesWithoutARuleFail) {
+    const exercise::Exercise e = exercise::ParseExercise(
+        Exercise("regeln", "[truck]\ngeschwindigkeiten = -1, -10\nangedockt_min = 0\n", Embedded("truck.fuz")));
+    fuzzy::Project p = e.StartProject();
+    // The outer ring of the table emptied: the truck far off the line or
+    // turned far steers by the range start.
+    for (int i = 1; i <= 5; ++i)
+        for (const auto& [row, col] : {std::pair{1, i}, std::pair{5, i}, std::pair{i, 1}, std::pair{i, 5}})
+            p.Rules.Set(row, col, 0);
+    const exercise::CheckResult r = exercise::Check(e, p, {}, {2, nullptr});
+    for (const float v : {-1.0f, -10.0f}) {
+        fuzzy::Project q = p;
+        const dorvane::GridRun grid = dorvane::RunGrid(fuzzy::Controller(q), v, true);
+        fuzzy::RuleFiring firing(p);
+        std::vector<int> through;
+        for (std::size_t i = 0; i < grid.Runs.size(); ++i)
+            if (dorvane::WhereNoRuleFires(firing, grid.Runs[i].Result) != dorvane::NoRulePlace::Never)
+                through.push_back(static_cast<int>(i));
+        ASSERT_FALSE(through.empty()) << v;
+        const auto* c = Find(r, "truck.no_rule", v);
+        ASSERT_TRUE(c) << v;
+        EXPECT_EQ(c->Measured, static_cast<double>(through.size())) << v;
+        EXPECT_FALSE(c->Passed);
+        ASSERT_EQ(c->Starts.size(), through.size());
+        for (std::size_t k = 0; k < through.size(); ++k) EXPECT_EQ(c->Starts[k].Index, through[k]);
+    }
+    // The full table: a rule fires everywhere, nothing to name.
+    const exercise::CheckResult full = exercise::Check(e, e.StartProject(), {}, {2, nullptr});
+    EXPECT_TRUE(Find(full, "truck.no_rule", -1.0f)->Passed);
 }
 
 }  // namespace

@@ -310,6 +310,18 @@ INSTANTIATE_TEST_SUITE_P(
                       HostileAnswers{"value not finite", "[antworten]\nformat = 1\n[P1]\nausgang = inf\n", 4},
                       HostileAnswers{"comma and point", "[antworten]\nformat = 1\n[P1]\nausgang = 1,000.5\n", 4}));
 
+// The range an answer must lie in reads as numbers a person writes.
+TEST(AnswersReader, RangeOfAnAnswerReadsInFull) {
+    try {
+        (void)exercise::ParseAnswers("[antworten]\nformat = 1\n[P1]\nausgang = 2e6\n");
+        FAIL() << "accepted";
+    } catch (const exercise::FormatError& e) {
+        const std::string m = e.what();
+        EXPECT_NE(m.find("1000000"), std::string::npos) << m;
+        EXPECT_EQ(m.find("e+"), std::string::npos) << m;
+    }
+}
+
 // Only regular files are read: a directory, a FIFO and a missing file are
 // refused without reading; a link to a regular file is read.
 TEST(ExerciseReader, OnlyRegularFiles) {

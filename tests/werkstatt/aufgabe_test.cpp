@@ -6,6 +6,7 @@
 
 #include "exercise/AnswerFields.h"
 #include "exercise/Check.h"
+#include "dialogs/RuleGrid.h"
 #include "exercise/Reader.h"
 #include "tests/support/MessageRecorder.h"
 #include "tests/support/SichtbareTexte.h"
@@ -599,6 +600,76 @@ TEST_F(Fenster, LockedControlsSayWhyAndEndingTheExerciseUnlocksThem) {
     EXPECT_FALSE(form_->SeiteA->MinEdit->toolTip().contains(titel));
     form_->Modell.setzeBereich(werkstatt::Rolle::A, -250.0f, 250.0f);
     EXPECT_EQ(form_->Modell.projekt().A.RangeMin, -250.0f);
+}
+
+// --- texts from an exercise file are shown as they are -------------------------------------
+
+// Where the exercise's title shows: in the panel's labels or in a tooltip.
+struct Anzeige {
+    const char* name;
+    QString (*text)(TMainForm&);  // empty: look at the panel's labels
+};
+
+std::ostream& operator<<(std::ostream& o, const Anzeige& a) { return o << a.name; }
+
+class Markup : public Fenster, public testing::WithParamInterface<Anzeige> {};
+
+// A title with markup shows its angle brackets: no italics, no live link, no
+// picture loaded from the disk.
+TEST_P(Markup, ATitleIsShownAsPlainText) {
+    const QString datei = tmp_.filePath(QStringLiteral("markup.fuzaufgabe"));
+    QFile f(datei);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(
+        "[aufgabe]\nformat = 1\ntitel.de = <i>kursiv</i> <a href=\"x\">Link</a> <img src=\"/x.png\">\n"
+        "aenderbar = nichts\n[text.de]\n<b>fett</b>\n[projekt]\nvorlage = lok\n[abdeckung]\n"
+        "hinweis.de = <i>Hinweis</i>\n");
+    f.close();
+    ASSERT_TRUE(form_->AufgabeOeffnen(datei));
+    if (GetParam().text) {
+        const QString tipp = GetParam().text(*form_);
+        EXPECT_TRUE(tipp.contains(QStringLiteral("&lt;i&gt;kursiv"))) << qPrintable(tipp);
+        EXPECT_FALSE(tipp.contains(QStringLiteral("<i>"))) << qPrintable(tipp);
+        return;
+    }
+    int gesehen = 0;
+    for (const QLabel* l : form_->Aufgabe()->findChildren<QLabel*>()) {
+        if (!l->text().contains(QStringLiteral("<i>"))) continue;
+        ++gesehen;
+        EXPECT_EQ(l->textFormat(), Qt::PlainText) << qPrintable(l->objectName());
+    }
+    EXPECT_GE(gesehen, 1) << "the title is shown";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Aufgabe, Markup,
+    testing::Values(Anzeige{"panel labels", nullptr},
+                    Anzeige{"locked range", [](TMainForm& w) { return w.SeiteA->MinEdit->toolTip(); }},
+                    Anzeige{"locked terms", [](TMainForm& w) { return w.SeiteA->HinzuBtn->toolTip(); }},
+                    Anzeige{"locked rules", [](TMainForm& w) { return w.SeiteRegeln->RegelGitter->toolTip(); }}),
+    [](const testing::TestParamInfo<Anzeige>& i) {
+        std::string n = i.param.name;
+        for (char& c : n)
+            if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+        return n;
+    });
+
+// --- hints the student can act on ------------------------------------------------------
+
+bool HinweisMit(const TMainForm& w, const QString& teil) {
+    for (int i = 0; i < w.HinweisListe->count(); ++i)
+        if (w.HinweisListe->item(i)->text().contains(teil)) return true;
+    return false;
+}
+
+// The locomotive's start beyond a locked range is nothing the student can
+// change: not named while the exercise is open, named again after it.
+TEST_F(Fenster, AStartBeyondALockedRangeIsNotPushedAtTheStudent) {
+    const QString ausserhalb = QStringLiteral("außerhalb des Bereichs");
+    ASSERT_TRUE(form_->AufgabeOeffnen(Aufgabe("03_lok_tabelle")));
+    EXPECT_FALSE(HinweisMit(*form_, ausserhalb));
+    form_->Aufgabe()->beendenKnopf()->click();
+    EXPECT_TRUE(HinweisMit(*form_, ausserhalb));
 }
 
 // --- a failing place, one click from its lab --------------------------------------------

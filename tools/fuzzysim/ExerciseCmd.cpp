@@ -1,5 +1,6 @@
 #include "tools/fuzzysim/ExerciseCmd.h"
 
+#include "exercise/AnswerFields.h"
 #include "exercise/Check.h"
 #include "exercise/Reader.h"
 #include "fuzzy/Numbers.h"
@@ -61,12 +62,14 @@ int Check(const std::vector<std::string>& args) {
     }
     std::optional<Project> project;
     std::optional<exercise::Answers> answers;
+    std::string answersFile;
     for (std::size_t i = 1; i < pos.size(); ++i) {
         const std::string& file = pos[i];
         if (EndsWith(file, ".fuzantwort")) {
             if (answers) throw UsageError(fuzzy::Tr("fuzzysim", "Nur eine Antwortdatei (.fuzantwort) bitte."));
             try {
                 answers = exercise::ReadAnswers(file);
+                answersFile = file;
             } catch (const fuzzy::Error& err) {
                 std::cerr << ErrorLine(file + ": " + err.Describe()) << '\n';
                 return ExitUnusable;
@@ -87,6 +90,12 @@ int Check(const std::vector<std::string>& args) {
                                    "Diese Aufgabe fragt nach einer Rechnung von Hand: es fehlt "
                                    "ANTWORTEN.fuzantwort."));
     const Project student = project ? *project : e.StartProject();
+    if (answers) try {
+            exercise::CheckAnswersFit(e, student, *answers);
+        } catch (const fuzzy::Error& err) {
+            std::cerr << ErrorLine(answersFile + ": " + err.Describe()) << '\n';
+            return ExitUnusable;
+        }
     const exercise::CheckResult r = exercise::Check(e, student, answers.value_or(exercise::Answers{}));
     if (a.Has("--json"))
         PrintExerciseJson(e, r, std::cout);
@@ -122,7 +131,8 @@ void PrintExerciseJson(const exercise::Exercise& e, const exercise::CheckResult&
     for (const exercise::CriterionResult& c : r.Criteria) {
         json j = {{"id", c.Id},
                   {"name", c.Name},
-                  {"measured", JsonMeasure(c.Measured)},
+                  // No value (a run that never rests): null, never a number that looks like a pass.
+                  {"measured", std::isfinite(c.Measured) ? json(JsonMeasure(c.Measured)) : json(nullptr)},
                   {"limit", JsonMeasure(c.Limit)},
                   {"compare", c.Direction == exercise::Compare::AtLeast ? ">=" : "<="},
                   {"unit", c.Unit},

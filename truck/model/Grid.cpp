@@ -50,4 +50,12 @@ GridRun RunGrid(const fuzzy::Controller& c, float speed, bool record, int maxSte
     return g;
 }
 
+NoRulePlace WhereNoRuleFires(fuzzy::RuleFiring& firing, const RunResult& run) {
+    const std::vector<TrackPoint>& t = run.Track;
+    const std::size_t n = run.Arrived && !t.empty() ? t.size() - 1 : t.size();
+    for (std::size_t k = 0; k < n; ++k)
+        if (!firing.At(t[k].RearX, t[k].Attitude)) return k == 0 ? NoRulePlace::AtStart : NoRulePlace::OnTheWay;
+    return NoRulePlace::Never;
+}
+
 }  // namespace dorvane

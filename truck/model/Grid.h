@@ -4,6 +4,7 @@
 // one speed, every trajectory and the figures judged on them. The command-line
 // tool, the tests, the tuner and the workshop's lab all run this code.
 
+#include "fuzzy/NoRuleRegions.h"
 #include "truck/model/Control.h"
 
 #include <atomic>
@@ -54,5 +55,13 @@ GridFigures Figures(const std::vector<StartRun>& runs);
 // (inputs and output heights): a run in another thread needs its own copy.
 GridRun RunGrid(const fuzzy::Controller& c, float speed, bool record = true, int maxSteps = DefaultMaxSteps,
                 const std::atomic<bool>* cancel = nullptr);
+
+// Where a recorded run first comes to a place at which no rule of the
+// controller fires, so that the steering falls to the output's range start:
+// never, already at the start, or later on its way. The controller sees the
+// rear x and the attitude at every recorded moment but the one it arrived at.
+// `firing` belongs to the caller's thread (it works on its own project).
+enum class NoRulePlace { Never, AtStart, OnTheWay };
+NoRulePlace WhereNoRuleFires(fuzzy::RuleFiring& firing, const RunResult& run);
 
 }  // namespace dorvane

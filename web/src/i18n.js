@@ -161,8 +161,9 @@ const words = {
   runLink: ['%1 kg, Schritt %2 s', '%1 kg, step %2 s'],
   startLink: ['(%1 m, %2°)', '(%1 m, %2°)'],
   andMore: ['und %1 weitere', 'and %1 more'],
-  handMeasured: ['Bei einer Rechnung von Hand ist „gemessen“ die größte Abweichung einer Antwort von der Rechnung der Engine.',
-    'For a calculation by hand, “measured” is the largest deviation of an answer from the engine’s calculation.'],
+  handMeasured: ['Bei einer Rechnung von Hand ist „gemessen“ die Zahl der Antworten, die nicht stimmen oder fehlen.',
+    'For a calculation by hand, “measured” is the number of answers that are wrong or missing.'],
+  neverAtRest: ['kommt nicht zur Ruhe', 'never comes to rest'],
 };
 
 let lang = 'de';

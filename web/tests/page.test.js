@@ -373,7 +373,7 @@ for (const { file, kind, attempt } of attempts) {
       const doc = JSON.parse(native.out.toString('utf8'));
       assert.deepEqual(shown.doc, doc);
       assert.equal(await page.getAttribute('#aufgabe-urteil', 'data-verdict'), doc.verdict);
-      assert.deepEqual(await shownCriteria(page), doc.criteria.map((c) => ({ id: c.id, passed: c.passed, measured: `${germanNumber(c.measured)}${c.unit ? ` ${c.unit}` : ''}` })));
+      assert.deepEqual(await shownCriteria(page), doc.criteria.map((c) => ({ id: c.id, passed: c.passed, measured: c.measured === null ? 'kommt nicht zur Ruhe' : `${germanNumber(c.measured)}${c.unit ? ` ${c.unit}` : ''}` })));
       const hints = await page.$$eval('#aufgabe-hinweise li', (l) => l.map((x) => x.textContent));
       assert.deepEqual(hints, doc.hints);
       if (kind === 'falsch') assert.ok(hints.length > 0, 'hints after a failure');

@@ -35,17 +35,12 @@ TruckErgebnis RechneTruckRaster(fuzzy::Project p, float geschwindigkeit, const s
         fuzzy::Project& q = eigen[static_cast<std::size_t>(w)];
         const fuzzy::Controller c(q);
         laeufe[i] = dorvane::RunStarts(c, {starts[i]}, geschwindigkeit, dorvane::DefaultMaxSteps, true, abbruch);
-        // The controller sees the rear x and the attitude at every recorded
-        // moment but the one it arrived at.
-        for (const dorvane::StartRun& r : laeufe[i]) {
-            const std::vector<dorvane::TrackPoint>& t = r.Result.Track;
-            const std::size_t n = r.Result.Arrived && !t.empty() ? t.size() - 1 : t.size();
-            for (std::size_t k = 0; k < n; ++k) {
-                if (feuert[static_cast<std::size_t>(w)].At(t[k].RearX, t[k].Attitude)) continue;
-                ohneRegel[i] = k == 0 ? 1 : 2;
-                break;
+        for (const dorvane::StartRun& r : laeufe[i])
+            switch (dorvane::WhereNoRuleFires(feuert[static_cast<std::size_t>(w)], r.Result)) {
+            case dorvane::NoRulePlace::Never: break;
+            case dorvane::NoRulePlace::AtStart: ohneRegel[i] = 1; break;
+            case dorvane::NoRulePlace::OnTheWay: ohneRegel[i] = 2; break;
             }
-        }
     });
     for (auto& l : laeufe)
         for (auto& r : l) e.Raster.Runs.push_back(std::move(r));

@@ -55,6 +55,13 @@ TEST_P(AufgabeExit, Status) {
         if (a.rfind("@", 0) == 0) a = kDir + a.substr(1);
         if (a.rfind("%", 0) == 0)
             a = dir.Write(a.substr(1), "[aufgabe]\nformat = 1\ntitel.de = x\naenderbar = alles\n");
+        // Answers for exercise 01 that do not fit it: a point, a term, a rule it does not have.
+        if (a.rfind("&", 0) == 0)
+            a = dir.Write(a.substr(1) + ".fuzantwort", "[antworten]\nformat = 1\n[P1]\nausgang = 52\n" +
+                                                           std::string(a == "&p2"        ? "[P2]\nausgang = 0\n"
+                                                                       : a == "&term4"   ? "zugehoerigkeit.a.4 = 0\n"
+                                                                       : a == "&regel44" ? "feuerstaerke.4.4 = 0\n"
+                                                                                         : ""));
         args.push_back(a);
     }
     const Result r = Fuzzysim(args, dir);
@@ -80,6 +87,19 @@ INSTANTIATE_TEST_SUITE_P(
         Call{"locked part changed is refused",
              {"aufgabe", "check", "@03_lok_tabelle.fuzaufgabe", "@05_truck_12_regeln.loesung.fuz"},
              1},
+        Call{"answers to a point the exercise does not have",
+             {"aufgabe", "check", "@01_regelschritt.fuzaufgabe", "&p2"},
+             2},
+        Call{"answers to a term the project does not have",
+             {"aufgabe", "check", "@01_regelschritt.fuzaufgabe", "&term4"},
+             2},
+        Call{"answers to a rule the project does not have",
+             {"aufgabe", "check", "@01_regelschritt.fuzaufgabe", "&regel44"},
+             2},
+        Call{"answers to an exercise without a hand step",
+             {"aufgabe", "check", "@03_lok_tabelle.fuzaufgabe", "@03_lok_tabelle.loesung.fuz", "&passt"},
+             2},
+        Call{"answers that fit are judged", {"aufgabe", "check", "@01_regelschritt.fuzaufgabe", "&passt"}, 1},
         Call{"missing exercise", {"aufgabe", "check", "@gibt_es_nicht.fuzaufgabe", "@03_lok_tabelle.loesung.fuz"}, 2},
         Call{"exercise with a format error",
              {"aufgabe", "check", "%kaputt.fuzaufgabe", "@03_lok_tabelle.loesung.fuz"},
@@ -124,8 +144,15 @@ TEST(AufgabeJson, EveryCriterionWithValueAndLimit) {
         ASSERT_FALSE(j["criteria"].empty());
         for (const auto& c : j["criteria"]) {
             EXPECT_TRUE(c["id"].is_string() && c["name"].is_string() && c["unit"].is_string());
-            EXPECT_TRUE(c["measured"].is_number() && c["limit"].is_number());
+            EXPECT_TRUE(c["limit"].is_number());
             EXPECT_TRUE(c["compare"] == ">=" || c["compare"] == "<=");
+            if (c["measured"].is_null()) {
+                // Only a run that never rests has no value, and it fails.
+                EXPECT_EQ(c["id"], "loco.rest");
+                EXPECT_FALSE(c["passed"].get<bool>());
+                continue;
+            }
+            ASSERT_TRUE(c["measured"].is_number()) << c["id"];
             const double m = c["measured"], l = c["limit"];
             EXPECT_EQ(c["passed"].get<bool>(), c["compare"] == ">=" ? m >= l : m <= l) << c["id"];
             EXPECT_EQ(c["reasons"].empty(), c["passed"].get<bool>()) << c["id"];
@@ -179,6 +206,42 @@ TEST(AufgabeJson, FailingStartsHaveTheirPlace) {
         EXPECT_LT(st["index"].get<int>(), 164);
         EXPECT_TRUE(st["x"].is_number() && st["attitude"].is_number());
     }
+}
+
+// --json gives nothing from which a value could be misread: a hand step's
+// measured value is the count of wrong answers (never the engine's number),
+// a run that never rests has no time (null).
+TEST(AufgabeJson, NoValueThatMisleads) {
+    testfiles::TempDir dir;
+    const std::string zero = dir.Write("z.fuzantwort", "[antworten]\nformat = 1\n[P1]\nausgang = 0\n");
+    const Result hand = Fuzzysim({"aufgabe", "check", kDir + "01_regelschritt.fuzaufgabe", zero, "--json"}, dir);
+    ASSERT_EQ(hand.status, 1) << hand.err;
+    const auto handDoc = nlohmann::json::parse(hand.out);
+    bool handSeen = false;
+    for (const auto& c : handDoc["criteria"])
+        if (c["id"] == "hand.output") {
+            handSeen = true;
+            EXPECT_EQ(c["measured"], 1.0);
+            EXPECT_EQ(c["limit"], 0.0);
+        }
+    EXPECT_TRUE(handSeen) << hand.out;
+    const std::string start = (dir.path() / "pg.fuz").string();
+    ASSERT_EQ(Fuzzysim({"aufgabe", "start", kDir + "03_lok_tabelle.fuzaufgabe", "-o", start}, dir).status, 0);
+    fuzzy::Project p = fuzzy::LoadProject(start);
+    for (int row = 1; row <= 5; ++row)
+        for (int col = 1; col <= 5; ++col) p.Rules.Set(row, col, p.Out.UsedTerms());
+    fuzzy::SaveProject(start, p);
+    const Result loco = Fuzzysim({"aufgabe", "check", kDir + "03_lok_tabelle.fuzaufgabe", start, "--json"}, dir);
+    ASSERT_EQ(loco.status, 1) << loco.err;
+    bool seen = false;
+    const auto locoDoc = nlohmann::json::parse(loco.out);
+    for (const auto& c : locoDoc["criteria"])
+        if (c["id"] == "loco.rest") {
+            seen = true;
+            EXPECT_TRUE(c["measured"].is_null()) << c["measured"];
+            EXPECT_FALSE(c["passed"].get<bool>());
+        }
+    EXPECT_TRUE(seen) << loco.out;
 }
 
 // start writes the starting project, in the language asked for, and never

@@ -273,7 +273,7 @@ export default function create(ctx) {
       const rows = doc.criteria.map((c) => el('tr', { 'data-id': c.id, 'data-passed': String(c.passed) },
         el('td', { class: 'name' }, c.name,
           c.reasons.length ? el('ul', { class: 'gruende' }, ...c.reasons.map((r) => el('li', {}, r))) : null, labLinks(c)),
-        el('td', { class: 'zahl gemessen' }, `${shown(c.measured)}${c.unit ? ` ${c.unit}` : ''}`),
+        el('td', { class: 'zahl gemessen' }, c.measured === null ? t('neverAtRest') : `${shown(c.measured)}${c.unit ? ` ${c.unit}` : ''}`),
         el('td', { class: 'zahl grenze' }, `${c.compare === '>=' ? '≥' : '≤'} ${shown(c.limit)}${c.unit ? ` ${c.unit}` : ''}`),
         el('td', { class: c.passed ? 'ok gross' : 'schlecht gross', title: t(c.passed ? 'criterionPassed' : 'criterionFailed') }, c.passed ? '✓' : '✗')));
       verdict.append(el('table', { id: 'aufgabe-kriterien' }, head, ...rows));
