@@ -533,15 +533,16 @@ CheckResult Check(const Exercise& e, const fuzzy::Project& student, const Answer
     return r;
 }
 
+std::string FigureText(const CriterionResult& c, double v) {
+    // Counts whole, times and distances to a hundredth, deviations as they are.
+    if (c.Unit.empty() && c.Id.rfind("hand.", 0) != 0) return std::to_string(static_cast<long long>(std::llround(v)));
+    if (!c.Unit.empty()) return Dec(v, 2);
+    return Num(v);
+}
+
 std::string Summary(const CriterionResult& c) {
     const std::string unit = c.Unit.empty() ? "" : " " + c.Unit;
-    const bool whole = c.Unit.empty() && c.Id.rfind("hand.", 0) != 0;
-    // Counts whole, times and distances to a hundredth, deviations as they are.
-    const auto show = [&](double v) {
-        if (whole) return std::to_string(static_cast<long long>(std::llround(v)));
-        if (!c.Unit.empty()) return Dec(v, 2);
-        return Num(v);
-    };
+    const auto show = [&c](double v) { return FigureText(c, v); };
     const std::string limit = c.Direction == Compare::AtLeast
                                   ? Fmt(Tr("Aufgabe", "mindestens %1"), {show(c.Limit) + unit})
                                   : Fmt(Tr("Aufgabe",

@@ -124,6 +124,8 @@ void PrintExerciseJson(const exercise::Exercise& e, const exercise::CheckResult&
                   {"name", c.Name},
                   {"measured", JsonMeasure(c.Measured)},
                   {"limit", JsonMeasure(c.Limit)},
+                  {"measuredText", exercise::FigureText(c, c.Measured)},
+                  {"limitText", exercise::FigureText(c, c.Limit)},
                   {"compare", c.Direction == exercise::Compare::AtLeast ? ">=" : "<="},
                   {"unit", c.Unit},
                   {"passed", c.Passed},
