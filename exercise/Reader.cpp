@@ -1,5 +1,7 @@
 #include "exercise/Reader.h"
 
+#include "exercise/AnswerFields.h"
+
 #include "fuzzy/Numbers.h"
 #include "fuzzy/Language.h"
 #include "fuzzy/ProjectCheck.h"
@@ -32,9 +34,6 @@ constexpr std::size_t MaxHandSections = 12;
 constexpr std::size_t MaxSpeeds = 4;
 constexpr std::size_t MaxMasses = 8;
 constexpr std::size_t MaxStepSizes = 4;
-// Inputs and answers are numbers a person reads: far inside single precision.
-constexpr double MaxMagnitude = 1.0e6;
-
 [[noreturn]] void Fail(const std::string& message, int line) { throw FormatError(message, line); }
 
 // A name in the quotation marks of the active language.
@@ -347,29 +346,9 @@ std::string ReadAll(const std::string& path) {
 
 // The answer key of one quantity: "zugehoerigkeit.a.2", "feuerstaerke.3.1", "hoehe.4", "ausgang".
 void TakeAnswer(const KeyValue& kv, PointAnswers& p, const std::string& section) {
-    const double v = NumberValue(kv, -MaxMagnitude, MaxMagnitude, true);
-    const float f = static_cast<float>(v);
-    auto index = [&](std::string_view digit) -> int {
-        if (digit.size() == 1 && digit[0] >= '1' && digit[0] <= '5') return digit[0] - '0';
-        UnknownKey(kv, section);
-    };
-    const std::string& k = kv.Key;
-    const auto starts = [&](const char* prefix) { return k.rfind(prefix, 0) == 0; };
-    if (k == "ausgang") {
-        p.Output = f;
-    } else if (starts("zugehoerigkeit.a.")) {
-        p.MembershipA[static_cast<std::size_t>(index(std::string_view(k).substr(17)) - 1)] = f;
-    } else if (starts("zugehoerigkeit.b.")) {
-        p.MembershipB[static_cast<std::size_t>(index(std::string_view(k).substr(17)) - 1)] = f;
-    } else if (starts("hoehe.")) {
-        p.Heights[static_cast<std::size_t>(index(std::string_view(k).substr(6)) - 1)] = f;
-    } else if (starts("feuerstaerke.") && k.size() == 16 && k[14] == '.') {
-        const int r = index(std::string_view(k).substr(13, 1));
-        const int c = index(std::string_view(k).substr(15, 1));
-        p.Firing[static_cast<std::size_t>((r - 1) * 5 + c - 1)] = f;
-    } else {
-        UnknownKey(kv, section);
-    }
+    std::optional<float>* slot = AnswerSlot(p, kv.Key);
+    if (!slot) UnknownKey(kv, section);
+    *slot = static_cast<float>(NumberValue(kv, -MaxMagnitude, MaxMagnitude, true));
 }
 
 std::string Shortest(float v) { return fuzzy::NumberText(v); }

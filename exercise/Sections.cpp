@@ -217,12 +217,18 @@ std::string TextOf(const Section& s, std::size_t maxBytes) {
     return text;
 }
 
-double NumberValue(const KeyValue& kv, double min, double max, bool allowComma) {
-    std::string t = kv.Value;
+std::optional<double> DecimalValue(std::string_view text, double min, double max, bool allowComma) {
+    std::string t(text);
     if (allowComma && t.find(',') != std::string::npos && t.find('.') == std::string::npos)
         std::replace(t.begin(), t.end(), ',', '.');
     const auto v = ParseDecimal(t);
-    if (!v || *v < min || *v > max) NotANumber(kv, min, max);
+    if (!v || *v < min || *v > max) return std::nullopt;
+    return v;
+}
+
+double NumberValue(const KeyValue& kv, double min, double max, bool allowComma) {
+    const auto v = DecimalValue(kv.Value, min, max, allowComma);
+    if (!v) NotANumber(kv, min, max);
     return *v;
 }
 

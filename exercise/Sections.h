@@ -25,6 +25,8 @@ public:
 constexpr std::size_t MaxFileBytes = 256 * 1024;
 constexpr std::size_t MaxLineBytes = 2000;
 constexpr std::size_t MaxLines = 10000;
+// The largest magnitude of a point's input or of an answer.
+constexpr double MaxMagnitude = 1.0e6;
 
 struct TextLine {
     int Number = 0;    // from 1
@@ -60,6 +62,8 @@ std::string TextOf(const Section& s, std::size_t maxBytes);
 // a decimal comma ("0,5"). Each is checked against its range [min, max] by
 // the caller's line; these throw FormatError naming the key and the range.
 double NumberValue(const KeyValue& kv, double min, double max, bool allowComma = false);
+// The same reading without a line to blame: nullopt for what NumberValue refuses.
+std::optional<double> DecimalValue(std::string_view text, double min, double max, bool allowComma = false);
 int IntegerValue(const KeyValue& kv, int min, int max);
 // A comma-separated list of numbers with a point, 1 to maxCount of them.
 std::vector<double> NumberList(const KeyValue& kv, double min, double max, std::size_t maxCount);

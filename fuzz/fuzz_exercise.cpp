@@ -1,7 +1,10 @@
 // Feeds arbitrary bytes to the exercise and answers readers and checks what
 // must hold for whatever they accept: the bounds the reader promises, answers
 // that read back as written, and a check of the hand steps and the coverage
-// on the starting project that never fails by itself.
+// on the starting project that never fails by itself. The same bytes typed
+// into a box of the Werkstatt: a number exactly when the file's reader takes
+// them as one, the same number, finite and within the file's bounds.
+#include "exercise/AnswerFields.h"
 #include "exercise/Check.h"
 #include "exercise/Reader.h"
 
@@ -9,6 +12,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -61,6 +65,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CheckExercise(exercise::ParseExercise(bytes));
     } catch (const exercise::FormatError& e) {
         Require(std::string_view(e.what()).size() > 0);
+    }
+    // A box holds one line; the file's lines have no control characters but the tab.
+    if (bytes.size() <= 200 && bytes.find_first_of(std::string_view("\0\n\r", 3)) == std::string_view::npos) {
+        const std::optional<float> typed = exercise::AnswerNumber(bytes);
+        if (typed) Require(std::isfinite(*typed) && std::fabs(*typed) <= 1.0e6f);
+        std::string line(bytes);
+        for (std::size_t at; (at = line.find("\xE2\x88\x92")) != std::string::npos;) line.replace(at, 3, "-");
+        std::optional<float> file;
+        try {
+            file = exercise::ParseAnswers("[antworten]\nformat = 1\n[P1]\nausgang = " + line + "\n")
+                       .Points.at("P1")
+                       .Output;
+        } catch (const exercise::FormatError&) {}
+        // An empty line is no answer in either; where the file refuses the line itself, so does the box.
+        if (file) Require(typed && *typed == *file);
+        if (typed) Require(file.has_value());
     }
     try {
         const exercise::Answers a = exercise::ParseAnswers(bytes);

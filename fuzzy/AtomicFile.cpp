@@ -2,6 +2,7 @@
 
 #include "fuzzy/Language.h"
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <cerrno>
@@ -283,12 +284,18 @@ bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b
 
 // What is there is refused before anything is written: the input under any
 // name, or one file meant to receive two outputs.
-void CheckTargets(const std::vector<Target>& targets, const std::string& InputFile) {
-    struct stat in {};
-    const bool haveInput = !InputFile.empty() && ::stat(InputFile.c_str(), &in) == 0;
+void CheckTargets(const std::vector<Target>& targets, const std::vector<std::string>& InputFiles) {
+    std::vector<struct stat> inputs;
+    for (const std::string& f : InputFiles) {
+        struct stat in {};
+        if (!f.empty() && ::stat(f.c_str(), &in) == 0) inputs.push_back(in);
+    }
+    const auto isInput = [&inputs](const struct stat& st) {
+        return std::any_of(inputs.begin(), inputs.end(), [&st](const struct stat& in) { return SameFile(st, in); });
+    };
     for (std::size_t i = 0; i < targets.size(); ++i) {
         const Target& t = targets[i];
-        if (haveInput && t.kind != Kind::New && SameFile(t.st, in)) {
+        if (t.kind != Kind::New && isInput(t.st)) {
             throw ESaveError(
                 Fmt(Tr("KernSpeichern",
                        "Die Datei \xE2\x80\x9E%1\xE2\x80\x9C ist die Eingabedatei selbst; sie wird nicht \xC3\xBC"
@@ -442,14 +449,12 @@ void Commit(const std::vector<Target>& targets, std::vector<TempFile>& temps) {
     // keep's destructors remove the second names of the old files.
 }
 
-}  // namespace
-
-void WriteFilesAtomic(const std::vector<OutputFile>& files, const std::string& InputFile) {
+void WriteFilesFrom(const std::vector<OutputFile>& files, const std::vector<std::string>& InputFiles) {
     if (files.size() > kSlots / 2) throw std::invalid_argument("WriteFilesAtomic: too many files");
     std::vector<Target> targets;
     targets.reserve(files.size());
     for (const OutputFile& f : files) targets.push_back(Inspect(f));
-    CheckTargets(targets, InputFile);
+    CheckTargets(targets, InputFiles);
 
     const std::lock_guard<std::mutex> lock(WriteMutex());
     const SignalGuard guard;
@@ -471,8 +476,18 @@ void WriteFilesAtomic(const std::vector<OutputFile>& files, const std::string& I
     Commit(onDisk, temps);
 }
 
+}  // namespace
+
+void WriteFilesAtomic(const std::vector<OutputFile>& files, const std::string& InputFile) {
+    WriteFilesFrom(files, {InputFile});
+}
+
 void WriteFileAtomic(const std::string& FileName, std::string_view bytes, const std::string& InputFile) {
-    WriteFilesAtomic({OutputFile{FileName, bytes}}, InputFile);
+    WriteFilesFrom({OutputFile{FileName, bytes}}, {InputFile});
+}
+
+void WriteFileAtomic(const std::string& FileName, std::string_view bytes, const std::vector<std::string>& InputFiles) {
+    WriteFilesFrom({OutputFile{FileName, bytes}}, InputFiles);
 }
 
 }  // namespace fuzzy

@@ -44,6 +44,9 @@ struct OutputFile {
 // (SIGXFSZ) is reported as a full disk instead of ending the process, a pipe
 // whose reader went away (SIGPIPE) as a failure.
 void WriteFileAtomic(const std::string& FileName, std::string_view bytes, const std::string& InputFile = {});
+// The same for an output made from several files (a solution sheet from its
+// exercise and the reference solution): none of them is ever replaced.
+void WriteFileAtomic(const std::string& FileName, std::string_view bytes, const std::vector<std::string>& InputFiles);
 
 // Several files as one change (a C source and its header): every file is
 // complete on disk before the first one replaces its target, so a failure

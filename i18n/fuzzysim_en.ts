@@ -611,8 +611,8 @@ lines, 2 file not readable or wrong call; for aufgabe check 0 passed,
         <translation>%1 of %2 starts docked (blue), the others orange</translation>
     </message>
     <message>
-        <source>--speed erwartet eine Geschwindigkeit in m/s von -100 bis 100, z. B. --speed -10</source>
-        <translation>--speed expects a speed in m/s from -100 to 100, e.g. --speed -10</translation>
+        <source>--speed erwartet eine Geschwindigkeit in m/s von -100 bis 100, nicht 0, z. B. --speed -10</source>
+        <translation>--speed expects a speed in m/s from -100 to 100, not 0, e.g. --speed -10</translation>
     </message>
     <message>
         <source>--steps erwartet eine ganze Zahl von 1 bis 1000000.</source>

@@ -689,10 +689,6 @@ Without --fahrzeug the vehicle chosen for this file in the window counts, else t
         <translation>Open Answers…</translation>
     </message>
     <message>
-        <source>Die Antworten der Handrechnung aus einer Antwortdatei (*.fuzantwort) lesen</source>
-        <translation>Read the answers of the inference by hand from an answers file (*.fuzantwort)</translation>
-    </message>
-    <message>
         <source>&amp;Prüfen</source>
         <translation>Chec&amp;k</translation>
     </message>
@@ -729,14 +725,6 @@ Without --fahrzeug the vehicle chosen for this file in the window counts, else t
         <translation>The sheet for the teacher: the exercise worked out with the program&apos;s numbers, in the print preview</translation>
     </message>
     <message>
-        <source>Noch keine Antworten: Tragen Sie sie in eine Antwortdatei ein und öffnen Sie sie mit „Antworten öffnen…“.</source>
-        <translation>No answers yet: write them into an answers file and open it with “Open Answers…”.</translation>
-    </message>
-    <message>
-        <source>Antworten aus „%1“</source>
-        <translation>Answers from “%1”</translation>
-    </message>
-    <message>
         <source>„%1“ ist keine Antwortdatei, die sich lesen lässt:
 %2</source>
         <translation>“%1” is not an answers file that can be read:
@@ -770,17 +758,113 @@ Without --fahrzeug the vehicle chosen for this file in the window counts, else t
         <source>Einen Teil dieser Aufgabe bewertet die Lehrkraft; die Prüfung beurteilt nur, was ein Programm messen kann.</source>
         <translation>Part of this exercise is marked by the teacher; the check judges only what a program can measure.</translation>
     </message>
+    <message>
+        <source>Die Antworten der Handrechnung aus einer Antwortdatei (*.fuzantwort) in die Felder übernehmen</source>
+        <translation>Fill the boxes of the inference by hand from an answers file (*.fuzantwort)</translation>
+    </message>
+    <message>
+        <source>Antworten speichern…</source>
+        <translation>Save Answers…</translation>
+    </message>
+    <message>
+        <source>Die Zahlen in den Feldern als Antwortdatei (*.fuzantwort) speichern, zum Abgeben oder Weiterrechnen</source>
+        <translation>Save the numbers in the boxes as an answers file (*.fuzantwort), to hand in or to go on later</translation>
+    </message>
+    <message>
+        <source>%1: %2 = %3, %4 = %5</source>
+        <translation>%1: %2 = %3, %4 = %5</translation>
+    </message>
+    <message>
+        <source>%1: %2 = %3</source>
+        <translation>%1: %2 = %3</translation>
+    </message>
+    <message>
+        <source>Zugehörigkeitsgrade von %1</source>
+        <translation>Membership degrees of %1</translation>
+    </message>
+    <message>
+        <source>Grad μ, zu dem %1 = %2 zum Term „%3“ gehört</source>
+        <translation>Degree μ to which %1 = %2 belongs to the term “%3”</translation>
+    </message>
+    <message>
+        <source>Feuerstärken der Regeln (Spalte: %1, Zeile: %2)</source>
+        <translation>Firing strengths of the rules (column: %1, row: %2)</translation>
+    </message>
+    <message>
+        <source>Feuerstärken der Regeln (Spalte: %1)</source>
+        <translation>Firing strengths of the rules (column: %1)</translation>
+    </message>
+    <message>
+        <source>Hier steht keine Regel.</source>
+        <translation>There is no rule here.</translation>
+    </message>
+    <message>
+        <source>Feuerstärke der Regel: %1 = „%2“ und %3 = „%4“ → %5 = „%6“</source>
+        <translation>Firing strength of the rule: %1 = “%2” and %3 = “%4” → %5 = “%6”</translation>
+    </message>
+    <message>
+        <source>Feuerstärke der Regel: %1 = „%2“ → %3 = „%4“</source>
+        <translation>Firing strength of the rule: %1 = “%2” → %3 = “%4”</translation>
+    </message>
+    <message>
+        <source>Höhen der Ausgangsterme von %1</source>
+        <translation>Heights of the output terms of %1</translation>
+    </message>
+    <message>
+        <source>Höhe, bis zu der der Ausgangsterm „%1“ gefüllt wird</source>
+        <translation>Height up to which the output term “%1” is filled</translation>
+    </message>
+    <message>
+        <source>Ausgang %1 =</source>
+        <translation>Output %1 =</translation>
+    </message>
+    <message>
+        <source>Der scharfe Ausgangswert, den der Regler ausgibt</source>
+        <translation>The crisp output the controller puts out</translation>
+    </message>
+    <message>
+        <source>„%1“ ist keine Zahl; schreiben Sie etwa 0,25 oder 0.25. So zählt der Eintrag als falsch.
+%2</source>
+        <translation>“%1” is not a number; write, say, 0.25 or 0,25. As it is, the entry counts as wrong.
+%2</translation>
+    </message>
+    <message>
+        <source>Antworten aus „%1“, seitdem geändert.</source>
+        <translation>Answers from “%1”, changed since.</translation>
+    </message>
+    <message>
+        <source>Antworten aus „%1“.</source>
+        <translation>Answers from “%1”.</translation>
+    </message>
+    <message>
+        <source>Rot umrandete Einträge sind keine Zahl und zählen als falsch (%1).</source>
+        <translation>Entries framed in red are not numbers and count as wrong (%1).</translation>
+    </message>
+    <message>
+        <source>Die Antworten sind nicht gespeichert: Rot umrandete Einträge sind keine Zahl (Anzahl: %1). Verbessern oder leeren Sie sie.</source>
+        <translation>The answers were not saved: entries framed in red are not numbers (count: %1). Correct or empty them.</translation>
+    </message>
+    <message>
+        <source>Die Antworten lassen sich nicht als „%1“ speichern:
+%2</source>
+        <translation>The answers cannot be saved as “%1”:
+%2</translation>
+    </message>
+    <message>
+        <source>Tragen Sie Ihre Ergebnisse in die Felder ein, mit Komma oder Punkt. Ein leeres Feld zählt als 0, nur der Ausgangswert muss dastehen.</source>
+        <translation>Enter your results in the boxes, with a decimal point or comma. An empty box counts as 0; only the crisp output must be there.</translation>
+    </message>
+    <message>
+        <source>Tragen Sie Ihre Ergebnisse in die Felder ein, mit Komma oder Punkt. Ein leeres Feld zählt als 0.</source>
+        <translation>Enter your results in the boxes, with a decimal point or comma. An empty box counts as 0.</translation>
+    </message>
+    <message>
+        <source>Die Antworten der Handrechnung sind nicht gespeichert. Jetzt speichern?</source>
+        <translation>The answers of the calculation by hand are not saved. Save them now?</translation>
+    </message>
 </context>
 <context>
     <name>werkstatt::Start</name>
-    <message>
-        <source>Fuzzy-Werkstatt: Fuzzy-Projekte bauen, speichern und verstehen.
-Mit --blatt schreibt sie das Arbeitsblatt eines Projekts als PDF, ohne Fenster:
-  werkstatt --blatt PROJEKT.fuz -o BLATT.pdf [--fahrzeug truck|lok]</source>
-        <translation>Fuzzy-Werkstatt: build, save and understand fuzzy projects.
-With --blatt it writes the worksheet of a project as PDF, without a window:
-  werkstatt --blatt PROJECT.fuz -o SHEET.pdf [--fahrzeug truck|lok]</translation>
-    </message>
     <message>
         <source>schreibt das Arbeitsblatt von PROJEKT.fuz, statt das Fenster zu öffnen</source>
         <translation>writes the worksheet of PROJECT.fuz instead of opening the window</translation>
@@ -794,8 +878,32 @@ With --blatt it writes the worksheet of a project as PDF, without a window:
         <translation>the lab results on the sheet (with --blatt; without the option the vehicle chosen in the window)</translation>
     </message>
     <message>
-        <source>das Projekt, das geöffnet wird</source>
-        <translation>the project that is opened</translation>
+        <source>Fuzzy-Werkstatt: Fuzzy-Projekte bauen, speichern und verstehen.
+Mit --blatt schreibt sie das Arbeitsblatt eines Projekts als PDF, ohne Fenster:
+  werkstatt --blatt PROJEKT.fuz -o BLATT.pdf [--fahrzeug truck|lok]
+und das Schülerblatt einer Aufgabe, mit --loesung das Lösungsblatt:
+  werkstatt --blatt AUFGABE.fuzaufgabe -o BLATT.pdf [--loesung]</source>
+        <translation>Fuzzy-Werkstatt: build, save and understand fuzzy projects.
+With --blatt it writes the worksheet of a project as PDF, without a window:
+  werkstatt --blatt PROJECT.fuz -o SHEET.pdf [--fahrzeug truck|lok]
+and the students&apos; sheet of an exercise, with --loesung the solution sheet:
+  werkstatt --blatt EXERCISE.fuzaufgabe -o SHEET.pdf [--loesung]</translation>
+    </message>
+    <message>
+        <source>das Lösungsblatt der Aufgabe statt des Schülerblatts (mit --blatt)</source>
+        <translation>the exercise&apos;s solution sheet instead of the students&apos; sheet (with --blatt)</translation>
+    </message>
+    <message>
+        <source>das Projekt (.fuz) oder die Aufgabe (.fuzaufgabe), die geöffnet wird</source>
+        <translation>the project (.fuz) or the exercise (.fuzaufgabe) that is opened</translation>
+    </message>
+    <message>
+        <source>„%1“ gilt nur mit --blatt, zum Beispiel:
+  werkstatt --blatt AUFGABE.fuzaufgabe -o BLATT.pdf --loesung
+</source>
+        <translation>&quot;%1&quot; only goes with --blatt, for example:
+  werkstatt --blatt EXERCISE.fuzaufgabe -o SHEET.pdf --loesung
+</translation>
     </message>
 </context>
 <context>
@@ -1116,6 +1224,10 @@ With --blatt it writes the worksheet of a project as PDF, without a window:
     <message>
         <source>Aufgabe %1</source>
         <translation>Exercise %1</translation>
+    </message>
+    <message>
+        <source>Antworten speichern</source>
+        <translation>Save Answers</translation>
     </message>
 </context>
 <context>

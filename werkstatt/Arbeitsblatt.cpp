@@ -477,15 +477,19 @@ QByteArray Pdf(const QString& titel, const std::function<int(QPagedPaintDevice&)
     return daten;
 }
 
-QString PdfSchreiben(const QByteArray& pdf, const QString& ziel, const QString& quelle) {
+QString PdfSchreiben(const QByteArray& pdf, const QString& ziel, const QStringList& quellen) {
     if (ziel.isEmpty()) return Blatt::tr("Es wurde keine Zieldatei angegeben.");
     if (QFileInfo(ziel).isDir())
         return Blatt::tr("„%1“ ist keine gewöhnliche Datei und wird nicht überschrieben.")
             .arg(QDir::toNativeSeparators(ziel));
     if (pdf.isEmpty()) return Blatt::tr("Das Arbeitsblatt konnte nicht erzeugt werden.");
     try {
+        std::vector<std::string> eingaben;
+        for (const QString& q : quellen) {
+            if (!q.isEmpty()) eingaben.push_back(QFile::encodeName(q).toStdString());
+        }
         fuzzy::WriteFileAtomic(QFile::encodeName(ziel).toStdString(), std::string_view(pdf.constData(), pdf.size()),
-                               quelle.isEmpty() ? std::string() : QFile::encodeName(quelle).toStdString());
+                               eingaben);
     } catch (const fuzzy::ESaveError& e) {
         return QString::fromStdString(e.what());
     }
@@ -550,7 +554,7 @@ QByteArray ArbeitsblattPdf(const BlattDaten& d) {
 }
 
 QString ArbeitsblattSchreiben(const BlattDaten& d, const QString& ziel) {
-    if (ziel.isEmpty() || QFileInfo(ziel).isDir()) return PdfSchreiben({}, ziel, d.datei);
+    if (ziel.isEmpty() || QFileInfo(ziel).isDir()) return PdfSchreiben({}, ziel, {d.datei});
     // The project's own file is never written over, whatever name leads to
     // it: a path, a symbolic or a hard link (the writer refuses it too; this
     // says which file it is).
@@ -562,7 +566,7 @@ QString ArbeitsblattSchreiben(const BlattDaten& d, const QString& ziel) {
         return Blatt::tr(
                    "Das Arbeitsblatt würde die Projektdatei „%1“ überschreiben. Bitte einen anderen Namen wählen.")
             .arg(QDir::toNativeSeparators(d.datei));
-    return PdfSchreiben(ArbeitsblattPdf(d), ziel, d.datei);
+    return PdfSchreiben(ArbeitsblattPdf(d), ziel, {d.datei});
 }
 
 QString ArbeitsblattDrucken(QPrinter& drucker, const BlattDaten& d) {

@@ -1,21 +1,28 @@
 #include "werkstatt/AufgabenPanel.h"
 
 #include "exercise/Reader.h"
+#include "fuzzy/AtomicFile.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/Zahlformat.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QTextBrowser>
+#include <QScrollArea>
 #include <QScrollBar>
+#include <QSplitter>
+#include <QTextBrowser>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace werkstatt {
@@ -61,6 +68,21 @@ QString Fliesstext(const std::string& text) {
     return html;
 }
 
+// A term's name, its number where it has none (as on the students' sheet).
+QString TermName(const fuzzy::TFuzzy& v, int i) {
+    const QString t = Text(v.GetTermName(i));
+    return t.isEmpty() ? QString::number(i) : t;
+}
+
+// A tool tip that shows names as they are, never as markup.
+QString Tipp(const QString& text) {
+    return QStringLiteral("<p>%1</p>").arg(text.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>")));
+}
+
+// How long the typing must rest before the boxes are checked: a keystroke
+// must not start a truck grid each time.
+constexpr int PauseMs = 300;
+
 // The marks stay apart without colour: a tick and a cross.
 const QString Gut = QStringLiteral("\u2713 ");
 const QString Schlecht = QStringLiteral("\u2717 ");
@@ -83,9 +105,28 @@ AufgabenPanel::AufgabenPanel(QWidget* parent)
 
     AntwortenKnopf_ = new QPushButton(tr("Antworten öffnen…"), this);
     AntwortenKnopf_->setObjectName(QStringLiteral("antworten"));
-    AntwortenKnopf_->setToolTip(tr("Die Antworten der Handrechnung aus einer Antwortdatei (*.fuzantwort) lesen"));
+    AntwortenKnopf_->setToolTip(
+        tr("Die Antworten der Handrechnung aus einer Antwortdatei (*.fuzantwort) in die Felder übernehmen"));
+    Speichern_ = new QPushButton(tr("Antworten speichern…"), this);
+    Speichern_->setObjectName(QStringLiteral("speichern"));
+    Speichern_->setToolTip(
+        tr("Die Zahlen in den Feldern als Antwortdatei (*.fuzantwort) speichern, zum Abgeben oder Weiterrechnen"));
     AntwortenText_ = new QLabel(this);
+    AntwortenText_->setObjectName(QStringLiteral("antwortenText"));
+    AntwortenText_->setTextFormat(Qt::PlainText);
     AntwortenText_->setWordWrap(true);
+    FelderInhalt_ = new QWidget;
+    FelderInhalt_->setObjectName(QStringLiteral("antwortFelder"));
+    Bereich_ = new QScrollArea(this);
+    Bereich_->setObjectName(QStringLiteral("antwortenBereich"));
+    Bereich_->setWidgetResizable(true);
+    Bereich_->setFrameShape(QFrame::NoFrame);
+    Bereich_->setWidget(FelderInhalt_);
+    Bereich_->setMinimumHeight(150);
+    Verzoegerung_ = new QTimer(this);
+    Verzoegerung_->setSingleShot(true);
+    Verzoegerung_->setInterval(PauseMs);
+    connect(Verzoegerung_, &QTimer::timeout, this, &AufgabenPanel::NeuPruefen);
     Pruefen_ = new QPushButton(tr("&Prüfen"), this);
     Pruefen_->setObjectName(QStringLiteral("pruefen"));
     Pruefen_->setToolTip(
@@ -131,25 +172,55 @@ AufgabenPanel::AufgabenPanel(QWidget* parent)
     blaetter->addWidget(Loesungsblatt_);
     blaetter->addStretch(1);
 
+    auto* dateien = new QHBoxLayout;
+    dateien->addWidget(AntwortenKnopf_);
+    dateien->addWidget(Speichern_);
+    dateien->addStretch(1);
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addWidget(Pruefen_);
-    knoepfe->addWidget(AntwortenKnopf_);
     knoepfe->addStretch(1);
     knoepfe->addWidget(Beenden_);
+    // Three parts the student may make larger or smaller: the task, the
+    // boxes, the check.
+    auto* aufgabe = new QWidget(this);
+    auto* oben = new QVBoxLayout(aufgabe);
+    oben->setContentsMargins(0, 0, 0, 0);
+    oben->addWidget(Text_, 1);
+    oben->addLayout(blaetter);
+    AntwortenTeil_ = new QWidget(this);
+    auto* mitte = new QVBoxLayout(AntwortenTeil_);
+    mitte->setContentsMargins(0, 0, 0, 0);
+    mitte->addWidget(Bereich_, 1);
+    mitte->addLayout(dateien);
+    mitte->addWidget(AntwortenText_);
+    auto* pruefung = new QWidget(this);
+    auto* unten = new QVBoxLayout(pruefung);
+    unten->setContentsMargins(0, 0, 0, 0);
+    unten->addLayout(knoepfe);
+    unten->addWidget(Status_);
+    unten->addWidget(Urteil_);
+    unten->addWidget(Kriterien_, 1);
+    Teile_ = new QSplitter(Qt::Vertical, this);
+    Teile_->setObjectName(QStringLiteral("teile"));
+    Teile_->setChildrenCollapsible(false);
+    Teile_->addWidget(aufgabe);
+    Teile_->addWidget(AntwortenTeil_);
+    Teile_->addWidget(pruefung);
+    Teile_->setStretchFactor(0, 2);
+    Teile_->setStretchFactor(1, 5);
+    Teile_->setStretchFactor(2, 3);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Titel_);
-    layout->addWidget(Text_, 2);
-    layout->addLayout(blaetter);
-    layout->addLayout(knoepfe);
-    layout->addWidget(AntwortenText_);
-    layout->addWidget(Status_);
-    layout->addWidget(Urteil_);
-    layout->addWidget(Kriterien_, 3);
+    layout->addWidget(Teile_, 1);
 
     connect(Pruefen_, &QPushButton::clicked, this, &AufgabenPanel::pruefen);
     connect(AntwortenKnopf_, &QPushButton::clicked, this, [this] {
         const QString datei = AntwortenDialog ? AntwortenDialog() : QString();
         if (!datei.isEmpty()) antwortenLaden(datei);
+    });
+    connect(Speichern_, &QPushButton::clicked, this, [this] {
+        const QString datei = SpeichernDialog ? SpeichernDialog() : QString();
+        if (!datei.isEmpty()) antwortenSpeichern(datei);
     });
     connect(Beenden_, &QPushButton::clicked, this, &AufgabenPanel::beendenGewuenscht);
     connect(Schuelerblatt_, &QPushButton::clicked, this, [this] { emit blattGewuenscht(false); });
@@ -163,21 +234,31 @@ AufgabenPanel::AufgabenPanel(QWidget* parent)
 
 AufgabenPanel::~AufgabenPanel() = default;
 
-void AufgabenPanel::setAufgabe(const exercise::Exercise& e, const QString& name) {
+void AufgabenPanel::setAufgabe(const exercise::Exercise& e, const QString& name, const QString& datei) {
     Aufgabe_ = e;
     Name_ = name;
-    Antworten_ = {};
+    AufgabenDatei_ = datei;
     AntwortenName_.clear();
+    AntwortenGeaendert_ = false;
     Ergebnis_.reset();
     Geprueft_ = false;
+    Verzoegerung_->stop();
     setEnabled(true);
     Titel_->setText(Text(e.Title.Active()));
     Text_->setHtml(Fliesstext(e.Task.Active()));
-    AntwortenKnopf_->setVisible(e.NeedsAnswers());
-    AntwortenText_->setVisible(e.NeedsAnswers());
-    AntwortenText_->setText(
-        tr("Noch keine Antworten: Tragen Sie sie in eine Antwortdatei ein und öffnen Sie "
-           "sie mit „Antworten öffnen…“."));
+    // The numbers of an exercise before answer another one.
+    Felder_.clear();
+    FelderFuer_.clear();
+    FelderBauen(RechenProjekt());
+    AntwortenTeil_->setVisible(e.NeedsAnswers());
+    ZeigeAntwortenText();
+    // The boxes get the room they need, as far as the task and the check leave
+    // it: the three parts in these proportions, once the panel is on screen.
+    if (e.NeedsAnswers())
+        QTimer::singleShot(0, this, [this] {
+            const int zeile = fontMetrics().height();
+            Teile_->setSizes({9 * zeile, FelderInhalt_->sizeHint().height() + 5 * zeile, 13 * zeile});
+        });
     Kriterien_->clear();
     Verweise_.clear();
     Urteil_->hide();
@@ -188,30 +269,300 @@ void AufgabenPanel::leeren() {
     Aufgabe_.reset();
     Ergebnis_.reset();
     Geprueft_ = false;
-    Antworten_ = {};
+    AntwortenName_.clear();
+    AntwortenGeaendert_ = false;
+    Verzoegerung_->stop();
     Rechnung_.Abbrechen();
+    Felder_.clear();
+    FelderFuer_.clear();
+    delete FelderInhalt_->layout();
+    qDeleteAll(FelderInhalt_->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
     Titel_->clear();
     Text_->clear();
     Status_->clear();
+    AntwortenText_->clear();
     Kriterien_->clear();
     Verweise_.clear();
     Urteil_->hide();
     setEnabled(false);
 }
 
+bool AufgabenPanel::rechnet() const { return Rechnung_.Rechnet() || Verzoegerung_->isActive(); }
+
 void AufgabenPanel::setProjekt(const fuzzy::Project& p) {
     Projekt_ = p;
     HatProjekt_ = true;
     // The verdict belonged to the project before this edit.
     Geprueft_ = false;
+    // Renamed terms rename the boxes; where the student may change the rules
+    // or terms, the boxes follow what the check will ask.
+    if (Aufgabe_ && Aufgabe_->NeedsAnswers() && Aufgabe_->NeedsProject()) FelderBauen(RechenProjekt());
     NeuPruefen();
 }
 
-void AufgabenPanel::setAntworten(const exercise::Answers& a, const QString& name) {
-    Antworten_ = a;
-    AntwortenName_ = name;
-    AntwortenText_->setText(tr("Antworten aus „%1“").arg(name));
+fuzzy::Project AufgabenPanel::RechenProjekt() const {
+    if (!Aufgabe_) return {};
+    return Aufgabe_->NeedsProject() && HatProjekt_ ? Projekt_ : Aufgabe_->StartProject();
+}
+
+void AufgabenPanel::FelderBauen(const fuzzy::Project& p) {
+    if (!Aufgabe_) return;
+    const std::vector<exercise::AnswerField> felder = exercise::AnswerFields(*Aufgabe_, p);
+    // What the boxes show: their keys and the names in their labels.
+    std::string fuer;
+    for (const exercise::AnswerField& f : felder) fuer += f.Point + ':' + f.Key + '\n';
+    for (const fuzzy::TFuzzy* v : {&p.A, &p.B, &p.Out}) {
+        fuer += v->Name + '\n';
+        for (int i = 1; i <= v->UsedTerms(); ++i) fuer += v->GetTermName(i) + '\n';
+    }
+    if (fuer == FelderFuer_) return;
+    FelderFuer_ = fuer;
+    // What was typed, to go into the new boxes.
+    std::vector<std::pair<std::string, QString>> getippt;
+    for (const Feld& f : Felder_) getippt.emplace_back(f.Punkt + ':' + f.Schluessel, f.Edit->text());
+    Felder_.clear();
+    delete FelderInhalt_->layout();
+    qDeleteAll(FelderInhalt_->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
+    auto* spalte = new QVBoxLayout(FelderInhalt_);
+    spalte->setContentsMargins(0, 0, 0, 0);
+    for (const exercise::HandCheck& h : Aufgabe_->Hand) PunktBauen(h, p, felder, spalte);
+    spalte->addStretch(1);
+    for (const Feld& f : Felder_)
+        for (const auto& [schluessel, text] : getippt)
+            if (schluessel == f.Punkt + ':' + f.Schluessel) {
+                f.Edit->setText(text);
+                FeldZeigen(f.Edit);
+            }
+}
+
+void AufgabenPanel::PunktBauen(const exercise::HandCheck& h, const fuzzy::Project& p,
+                               const std::vector<exercise::AnswerField>& felder, QVBoxLayout* ziel) {
+    using exercise::Quantity;
+    const bool zwei = p.B.Defined && h.B.has_value();
+    // A frame per point, its title wrapped to the panel's width.
+    auto* gruppe = new QFrame(FelderInhalt_);
+    gruppe->setObjectName(QStringLiteral("punkt:%1").arg(Text(h.Point)));
+    gruppe->setFrameShape(QFrame::StyledPanel);
+    auto* innen = new QVBoxLayout(gruppe);
+    innen->setSpacing(3);
+    auto* titel =
+        new QLabel(zwei ? tr("%1: %2 = %3, %4 = %5")
+                              .arg(Text(h.Point), Text(p.A.Name), zahl::Kurz(h.A), Text(p.B.Name), zahl::Kurz(*h.B))
+                        : tr("%1: %2 = %3").arg(Text(h.Point), Text(p.A.Name), zahl::Kurz(h.A)),
+                   gruppe);
+    titel->setTextFormat(Qt::PlainText);
+    titel->setWordWrap(true);
+    QFont fett = titel->font();
+    fett.setBold(true);
+    titel->setFont(fett);
+    innen->addWidget(titel);
+    auto ueberschrift = [&](const QString& text) {
+        auto* l = new QLabel(text, gruppe);
+        l->setTextFormat(Qt::PlainText);
+        l->setWordWrap(true);
+        QFont f = l->font();
+        f.setItalic(true);
+        l->setFont(f);
+        innen->addSpacing(4);
+        innen->addWidget(l);
+    };
+    auto name = [gruppe](const QString& text, Qt::Alignment wo = Qt::AlignCenter) {
+        auto* l = new QLabel(text, gruppe);
+        l->setTextFormat(Qt::PlainText);
+        l->setAlignment(wo | Qt::AlignVCenter);
+        return l;
+    };
+    // The boxes of one quantity in a row under the terms' names.
+    auto termZeile = [&](const fuzzy::TFuzzy& v, auto erklaerung, auto passt) {
+        auto* g = new QGridLayout;
+        int spalte = 0;
+        for (const exercise::AnswerField& f : felder)
+            if (f.Point == h.Point && passt(f)) {
+                g->addWidget(name(TermName(v, f.Term)), 0, spalte);
+                g->addWidget(NeuesFeld(f, erklaerung(f)), 1, spalte);
+                ++spalte;
+            }
+        g->setColumnStretch(spalte, 1);
+        innen->addLayout(g);
+    };
+    for (const Quantity q : h.Asked) switch (q) {
+        case Quantity::Membership:
+            for (const char eingang : {'A', 'B'}) {
+                if (eingang == 'B' && !zwei) break;
+                const fuzzy::TFuzzy& v = eingang == 'A' ? p.A : p.B;
+                ueberschrift(tr("Zugehörigkeitsgrade von %1").arg(Text(v.Name)));
+                termZeile(
+                    v,
+                    [&](const exercise::AnswerField& f) {
+                        return tr("Grad μ, zu dem %1 = %2 zum Term „%3“ gehört")
+                            .arg(Text(v.Name), zahl::Kurz(eingang == 'A' ? h.A : *h.B), TermName(v, f.Term));
+                    },
+                    [eingang](const exercise::AnswerField& f) {
+                        return f.Asked == Quantity::Membership && f.Input == eingang;
+                    });
+            }
+            break;
+        case Quantity::Firing: {
+            ueberschrift(p.B.Defined
+                             ? tr("Feuerstärken der Regeln (Spalte: %1, Zeile: %2)").arg(Text(p.A.Name), Text(p.B.Name))
+                             : tr("Feuerstärken der Regeln (Spalte: %1)").arg(Text(p.A.Name)));
+            // As the rule table: a row per term of B, a column per term of A;
+            // a cell without a rule has no box.
+            auto* g = new QGridLayout;
+            const int zeilen = p.B.Defined ? p.B.UsedTerms() : 1;
+            for (int c = 1; c <= p.A.UsedTerms(); ++c) g->addWidget(name(TermName(p.A, c)), 0, c);
+            for (int r = 1; r <= zeilen; ++r) {
+                if (p.B.Defined) g->addWidget(name(TermName(p.B, r), Qt::AlignRight), r, 0);
+                for (int c = 1; c <= p.A.UsedTerms(); ++c) {
+                    const auto f = std::find_if(felder.begin(), felder.end(), [&](const exercise::AnswerField& x) {
+                        return x.Point == h.Point && x.Asked == Quantity::Firing && x.Row == r && x.Column == c;
+                    });
+                    if (f == felder.end()) {
+                        QLabel* leer = name(QStringLiteral("–"));
+                        leer->setEnabled(false);
+                        leer->setToolTip(tr("Hier steht keine Regel."));
+                        g->addWidget(leer, r, c);
+                        continue;
+                    }
+                    const int k = p.Rules.Get(r, c);
+                    const QString regel =
+                        p.B.Defined ? tr("Feuerstärke der Regel: %1 = „%2“ und %3 = „%4“ → %5 = „%6“")
+                                          .arg(Text(p.A.Name), TermName(p.A, c), Text(p.B.Name), TermName(p.B, r),
+                                               Text(p.Out.Name), TermName(p.Out, k))
+                                    : tr("Feuerstärke der Regel: %1 = „%2“ → %3 = „%4“")
+                                          .arg(Text(p.A.Name), TermName(p.A, c), Text(p.Out.Name), TermName(p.Out, k));
+                    g->addWidget(NeuesFeld(*f, regel), r, c);
+                }
+            }
+            g->setColumnStretch(p.A.UsedTerms() + 1, 1);
+            innen->addLayout(g);
+            break;
+        }
+        case Quantity::Heights:
+            ueberschrift(tr("Höhen der Ausgangsterme von %1").arg(Text(p.Out.Name)));
+            termZeile(
+                p.Out,
+                [&](const exercise::AnswerField& f) {
+                    return tr("Höhe, bis zu der der Ausgangsterm „%1“ gefüllt wird").arg(TermName(p.Out, f.Term));
+                },
+                [](const exercise::AnswerField& f) { return f.Asked == Quantity::Heights; });
+            break;
+        case Quantity::Output: {
+            auto* zeile = new QHBoxLayout;
+            zeile->addWidget(name(tr("Ausgang %1 =").arg(Text(p.Out.Name)), Qt::AlignLeft));
+            for (const exercise::AnswerField& f : felder)
+                if (f.Point == h.Point && f.Asked == Quantity::Output)
+                    zeile->addWidget(NeuesFeld(f, tr("Der scharfe Ausgangswert, den der Regler ausgibt")));
+            zeile->addStretch(1);
+            innen->addLayout(zeile);
+            break;
+        }
+        }
+    ziel->addWidget(gruppe);
+}
+
+QLineEdit* AufgabenPanel::NeuesFeld(const exercise::AnswerField& f, const QString& erklaerung) {
+    auto* e = new QLineEdit(FelderInhalt_);
+    e->setObjectName(QStringLiteral("antwort:%1:%2").arg(Text(f.Point), Text(f.Key)));
+    e->setAlignment(Qt::AlignRight);
+    e->setMaxLength(40);
+    e->setFixedWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("−00,000")) + 16);
+    e->setProperty("erklaerung", erklaerung);
+    e->setAccessibleName(erklaerung);
+    e->setToolTip(Tipp(erklaerung));
+    connect(e, &QLineEdit::textEdited, this, [this, e] { FeldGeaendert(e); });
+    Felder_.push_back({f.Point, f.Key, e});
+    return e;
+}
+
+void AufgabenPanel::FeldGeaendert(QLineEdit* edit) {
+    FeldZeigen(edit);
+    AntwortenGeaendert_ = true;
+    ZeigeAntwortenText();
+    // The verdict belonged to the answers before this edit.
     Geprueft_ = false;
+    Urteil_->hide();
+    if (!Aufgabe_) return;
+    Status_->setText(tr("Wird geprüft …"));
+    Verzoegerung_->start();
+}
+
+void AufgabenPanel::FeldZeigen(QLineEdit* edit) {
+    const QString text = edit->text();
+    const bool unlesbar = !text.trimmed().isEmpty() && !exercise::AnswerNumber(text.toStdString());
+    edit->setProperty("unlesbar", unlesbar);
+    if (unlesbar) {
+        edit->setStyleSheet(QStringLiteral("QLineEdit { border: 2px solid #c62828; background: #fdecea; }"));
+        edit->setToolTip(Tipp(tr("„%1“ ist keine Zahl; schreiben Sie etwa 0,25 oder 0.25. So zählt der Eintrag "
+                                 "als falsch.\n%2")
+                                  .arg(text, edit->property("erklaerung").toString())));
+    } else {
+        edit->setStyleSheet(QString());
+        edit->setToolTip(Tipp(edit->property("erklaerung").toString()));
+    }
+}
+
+int AufgabenPanel::unlesbareFelder() const {
+    return static_cast<int>(std::count_if(Felder_.begin(), Felder_.end(),
+                                          [](const Feld& f) { return f.Edit->property("unlesbar").toBool(); }));
+}
+
+void AufgabenPanel::ZeigeAntwortenText() {
+    QString text;
+    // As the check counts them: a missing degree, strength or height as 0,
+    // a missing output as wrong.
+    const bool ausgang = Aufgabe_ && std::any_of(Aufgabe_->Hand.begin(), Aufgabe_->Hand.end(),
+                                                 [](const auto& h) { return h.Asks(exercise::Quantity::Output); });
+    if (AntwortenName_.isEmpty())
+        text = ausgang ? tr("Tragen Sie Ihre Ergebnisse in die Felder ein, mit Komma oder Punkt. Ein leeres Feld "
+                            "zählt als 0, nur der Ausgangswert muss dastehen.")
+                       : tr("Tragen Sie Ihre Ergebnisse in die Felder ein, mit Komma oder Punkt. Ein leeres Feld "
+                            "zählt als 0.");
+    else if (AntwortenGeaendert_)
+        text = tr("Antworten aus „%1“, seitdem geändert.").arg(AntwortenName_);
+    else
+        text = tr("Antworten aus „%1“.").arg(AntwortenName_);
+    if (const int n = unlesbareFelder())
+        text += QLatin1Char(' ') + tr("Rot umrandete Einträge sind keine Zahl und zählen als falsch (%1).").arg(n);
+    AntwortenText_->setText(text);
+}
+
+exercise::Answers AufgabenPanel::antworten() const {
+    exercise::Answers a;
+    for (const Feld& f : Felder_) {
+        const QString text = f.Edit->text();
+        if (text.trimmed().isEmpty()) continue;
+        const std::optional<float> v = exercise::AnswerNumber(text.toStdString());
+        *exercise::AnswerSlot(a.Points[f.Punkt], f.Schluessel) = v ? *v : std::nanf("");
+    }
+    return a;
+}
+
+int AufgabenPanel::bequemeBreite() const {
+    const QMargins rand = layout()->contentsMargins();
+    return FelderInhalt_->minimumSizeHint().width() + Bereich_->verticalScrollBar()->sizeHint().width() + rand.left() +
+           rand.right() + 2 * Bereich_->frameWidth();
+}
+
+QLineEdit* AufgabenPanel::antwortFeld(const QString& punkt, const QString& schluessel) const {
+    for (const Feld& f : Felder_)
+        if (Text(f.Punkt) == punkt && Text(f.Schluessel) == schluessel) return f.Edit;
+    return nullptr;
+}
+
+void AufgabenPanel::setAntworten(const exercise::Answers& a, const QString& name) {
+    static const exercise::PointAnswers keine;
+    for (const Feld& f : Felder_) {
+        const auto p = a.Points.find(f.Punkt);
+        const std::optional<float>* v = exercise::AnswerSlot(p == a.Points.end() ? keine : p->second, f.Schluessel);
+        f.Edit->setText(v && *v ? zahl::Kurz(**v) : QString());
+        FeldZeigen(f.Edit);
+    }
+    AntwortenName_ = name;
+    AntwortenGeaendert_ = false;
+    ZeigeAntwortenText();
+    Geprueft_ = false;
+    Verzoegerung_->stop();
     NeuPruefen();
 }
 
@@ -224,6 +575,48 @@ bool AufgabenPanel::antwortenLaden(const QString& datei) {
                               .arg(QFileInfo(datei).fileName(), Text(e.Describe())));
         return false;
     }
+}
+
+bool AufgabenPanel::antwortenGesichert() const {
+    if (!AntwortenGeaendert_ && !AntwortenName_.isEmpty()) return true;
+    return std::all_of(Felder_.begin(), Felder_.end(),
+                       [](const Feld& f) { return f.Edit->text().trimmed().isEmpty(); });
+}
+
+bool AufgabenPanel::antwortenSichern() {
+    if (antwortenGesichert()) return true;
+    switch (widgets::QuestionBox(tr("Die Antworten der Handrechnung sind nicht gespeichert. Jetzt speichern?"))) {
+    case widgets::MessageAnswer::Yes: {
+        const QString datei = SpeichernDialog ? SpeichernDialog() : QString();
+        return !datei.isEmpty() && antwortenSpeichern(datei);
+    }
+    case widgets::MessageAnswer::No: return true;
+    default: return false;
+    }
+}
+
+bool AufgabenPanel::antwortenSpeichern(const QString& datei) {
+    if (!Aufgabe_) return false;
+    if (const int n = unlesbareFelder()) {
+        // A file without them would count them as 0: the check there and here would differ.
+        widgets::WarningBox(
+            tr("Die Antworten sind nicht gespeichert: Rot umrandete Einträge sind keine Zahl (Anzahl: %1). "
+               "Verbessern oder leeren Sie sie.")
+                .arg(n));
+        return false;
+    }
+    try {
+        fuzzy::WriteFileAtomic(QFile::encodeName(datei).toStdString(), exercise::AnswersText(antworten()),
+                               QFile::encodeName(AufgabenDatei_).toStdString());
+    } catch (const fuzzy::Error& e) {
+        widgets::ErrorBox(tr("Die Antworten lassen sich nicht als „%1“ speichern:\n%2")
+                              .arg(QFileInfo(datei).fileName(), Text(e.Describe())));
+        return false;
+    }
+    AntwortenName_ = QFileInfo(datei).fileName();
+    AntwortenGeaendert_ = false;
+    ZeigeAntwortenText();
+    return true;
 }
 
 void AufgabenPanel::pruefen() {
@@ -241,7 +634,8 @@ void AufgabenPanel::NeuPruefen() {
     Status_->setText(tr("Wird geprüft …"));
     // An exercise that needs no project judges its own starting project.
     const fuzzy::Project p = Aufgabe_->NeedsProject() ? Projekt_ : Aufgabe_->StartProject();
-    Rechnung_.Anstossen([e = *Aufgabe_, p, a = Antworten_](const std::atomic<bool>& abbruch) {
+    Verzoegerung_->stop();
+    Rechnung_.Anstossen([e = *Aufgabe_, p, a = antworten()](const std::atomic<bool>& abbruch) {
         exercise::CheckOptions o;
         o.Cancel = &abbruch;
         return exercise::Check(e, p, a, o);

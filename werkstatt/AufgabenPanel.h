@@ -6,7 +6,16 @@
 // check's line with its measured value and limit and, when it fails, the
 // check's reasons; a failing truck start or locomotive run is one click from
 // its lab. "Prüfen" adds the verdict and, after a failure, the hints.
+//
+// An exercise with hand steps has a box for every number it asks, grouped by
+// point and quantity and labelled with the terms' names (the strengths as the
+// rule table: a row per term of B, a column per term of A). What is typed is
+// read as an answers file reads it (comma or point); every edit checks anew,
+// a moment after the typing stops. An entry that is no number is framed red
+// and counts as wrong, never as 0. "Antworten öffnen…" fills the boxes from
+// a .fuzantwort file, "Antworten speichern…" writes them as one.
 
+#include "exercise/AnswerFields.h"
 #include "exercise/Check.h"
 #include "exercise/Exercise.h"
 #include "widgets/Neuberechnung.h"
@@ -17,10 +26,18 @@
 
 #include <functional>
 #include <optional>
+#include <string>
+#include <vector>
 
+class QGridLayout;
 class QLabel;
+class QLineEdit;
 class QPushButton;
+class QScrollArea;
+class QSplitter;
 class QTextBrowser;
+class QTimer;
+class QVBoxLayout;
 
 namespace werkstatt {
 
@@ -31,35 +48,65 @@ public:
     ~AufgabenPanel() override;
 
     // The exercise to work on; `name` (its file's name) stands in the
-    // status. Forgets the answers of an exercise before.
-    void setAufgabe(const exercise::Exercise& e, const QString& name);
+    // status, `datei` (its path, if any) is never replaced by saved answers.
+    // Forgets the answers of an exercise before: the boxes start empty.
+    void setAufgabe(const exercise::Exercise& e, const QString& name, const QString& datei = {});
     const std::optional<exercise::Exercise>& aufgabe() const { return Aufgabe_; }
     // No exercise any more: the panel is empty and checks nothing.
     void leeren();
     // The student's project, after every edit: checked anew in the
     // background; only the newest project's result is shown.
     void setProjekt(const fuzzy::Project& p);
-    // The answers to the hand steps, as a .fuzantwort file holds them.
+    // The answers to the hand steps, as a .fuzantwort file holds them: into
+    // the boxes (a box the answers leave out is emptied).
     void setAntworten(const exercise::Answers& a, const QString& name);
     // Reads an answers file; a file that does not fit is named in a message
     // with its line, and the answers stay as they were.
     bool antwortenLaden(const QString& datei);
+    // Writes the boxes as an answers file through the one atomic writer;
+    // refused (with a message, nothing written) while a box holds no number.
+    bool antwortenSpeichern(const QString& datei);
+    // The answers in the boxes as the check gets them: an empty box is no
+    // answer, an entry that is no number is NaN (never right).
+    exercise::Answers antworten() const;
+    // The box of a point's answer by its key in an answers file ("P1",
+    // "feuerstaerke.1.2"); nullptr when the exercise asks no such number.
+    QLineEdit* antwortFeld(const QString& punkt, const QString& schluessel) const;
+    // How many boxes hold something that is no number.
+    int unlesbareFelder() const;
+    // Whether forgetting the boxes loses nothing: they are empty, or as they
+    // were last opened or saved.
+    bool antwortenGesichert() const;
+    // Before the boxes are forgotten (another exercise, the end of this one,
+    // the window closing): offers to save what was typed. False when the
+    // student cancels, or saving fails; then nothing may be forgotten.
+    bool antwortenSichern();
     // "Prüfen": the verdict for the project as it is now, with the hints
     // after a failure (at once, or when the running check ends).
     void pruefen();
 
-    bool rechnet() const { return Rechnung_.Rechnet(); }
+    // A check runs or waits for the typing to stop.
+    bool rechnet() const;
     // The newest check's result, for the project on show.
     const std::optional<exercise::CheckResult>& ergebnis() const { return Ergebnis_; }
     // Whether the verdict of "Prüfen" is on show (until the next edit).
     bool urteilSichtbar() const { return Geprueft_; }
 
-    // The file dialog of "Antworten öffnen…"; replaceable for tests.
+    // The file dialogs of "Antworten öffnen…" and "Antworten speichern…";
+    // replaceable for tests.
     std::function<QString()> AntwortenDialog;
+    std::function<QString()> SpeichernDialog;
 
     QTextBrowser* aufgabenText() const { return Text_; }
     QPushButton* pruefenKnopf() const { return Pruefen_; }
     QPushButton* antwortenKnopf() const { return AntwortenKnopf_; }
+    QPushButton* speichernKnopf() const { return Speichern_; }
+    // The boxes, in a scrolling area of their own.
+    QScrollArea* antwortenBereich() const { return Bereich_; }
+    // The width at which every box is in sight without scrolling sideways.
+    int bequemeBreite() const;
+    // Where the answers came from, and what is wrong with the typing.
+    QLabel* antwortenText() const { return AntwortenText_; }
     QPushButton* beendenKnopf() const { return Beenden_; }
     QPushButton* schuelerblattKnopf() const { return Schuelerblatt_; }
     QPushButton* loesungsblattKnopf() const { return Loesungsblatt_; }
@@ -82,6 +129,23 @@ signals:
     void blattGewuenscht(bool loesung);
 
 private:
+    // One box: the point and key it answers.
+    struct Feld {
+        std::string Punkt;
+        std::string Schluessel;
+        QLineEdit* Edit = nullptr;
+    };
+    // The project the hand steps are worked out on: the student's where the
+    // exercise reads one, else its starting project.
+    fuzzy::Project RechenProjekt() const;
+    // The boxes for the project's terms and rules; what is typed stays.
+    void FelderBauen(const fuzzy::Project& p);
+    void PunktBauen(const exercise::HandCheck& h, const fuzzy::Project& p,
+                    const std::vector<exercise::AnswerField>& felder, QVBoxLayout* ziel);
+    QLineEdit* NeuesFeld(const exercise::AnswerField& f, const QString& erklaerung);
+    void FeldGeaendert(QLineEdit* edit);
+    void FeldZeigen(QLineEdit* edit);
+    void ZeigeAntwortenText();
     void NeuPruefen();
     void Zeigen(exercise::CheckResult&& r);
     void ZeigeKriterien();
@@ -91,8 +155,11 @@ private:
     QString Name_;
     fuzzy::Project Projekt_;
     bool HatProjekt_ = false;
-    exercise::Answers Antworten_;
-    QString AntwortenName_;
+    QString AufgabenDatei_;
+    QString AntwortenName_;            // the file the answers came from or went to
+    bool AntwortenGeaendert_ = false;  // typed since
+    std::vector<Feld> Felder_;
+    std::string FelderFuer_;  // what the boxes were built for: keys and names
     std::optional<exercise::CheckResult> Ergebnis_;
     bool Geprueft_ = false;
     widgets::Neuberechnung<exercise::CheckResult> Rechnung_;
@@ -100,7 +167,13 @@ private:
     QLabel* Titel_ = nullptr;
     QTextBrowser* Text_ = nullptr;
     QPushButton* AntwortenKnopf_ = nullptr;
+    QPushButton* Speichern_ = nullptr;
     QLabel* AntwortenText_ = nullptr;
+    QScrollArea* Bereich_ = nullptr;
+    QWidget* AntwortenTeil_ = nullptr;  // the boxes with their buttons
+    QSplitter* Teile_ = nullptr;
+    QWidget* FelderInhalt_ = nullptr;
+    QTimer* Verzoegerung_ = nullptr;
     QPushButton* Pruefen_ = nullptr;
     QPushButton* Beenden_ = nullptr;
     QPushButton* Schuelerblatt_ = nullptr;

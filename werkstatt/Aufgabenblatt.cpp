@@ -368,13 +368,13 @@ double Teilung(double spanne) {
 
 // A blank diagram, input A to the right and input B upwards, with a grid and
 // the scales of both ranges, to draw in.
-Block ZeichenBlock(const fuzzy::Project& pr, double breite) {
+Block ZeichenBlock(const fuzzy::Project& pr, const Zeichenachsen& achsen, double breite) {
     const double hoehe = 26.0 + std::floor(breite * 0.62);
-    return {hoehe, [pr](QPainter& p, const QRectF& r) {
+    return {hoehe, [pr, achsen](QPainter& p, const QRectF& r) {
                 const double oben =
                     r.top() + Ueberschrift(p, r, Ab::tr("Zeichnung: %1 über %2").arg(Q(pr.B.Name), Q(pr.A.Name)));
                 const QRectF f(r.left() + 56, oben + 8, r.width() - 72, r.bottom() - oben - 52);
-                const double x0 = pr.A.RangeMin, x1 = pr.A.RangeMax, y0 = pr.B.RangeMin, y1 = pr.B.RangeMax;
+                const double x0 = achsen.a0, x1 = achsen.a1, y0 = achsen.b0, y1 = achsen.b1;
                 auto px = [&](double x) { return f.left() + (x - x0) / (x1 - x0) * f.width(); };
                 auto py = [&](double y) { return f.bottom() - (y - y0) / (y1 - y0) * f.height(); };
                 p.setFont(Schrift(11));
@@ -520,7 +520,7 @@ std::vector<Block> Schuelerblatt(const AufgabenblattDaten& d, double breite) {
         for (const exercise::HandCheck& h : e.Hand) b.push_back(PunktBlock(start, h, false));
     }
     if (e.Drawing && start.B.Defined) {
-        b.push_back(ZeichenBlock(start, breite));
+        b.push_back(ZeichenBlock(start, ZeichenAchsen(e, start), breite));
     }
     if (e.MarkedBy != exercise::Marking::Automatic) {
         b.push_back(SchreibBlock(9));
@@ -605,6 +605,17 @@ AufgabenblattDaten LadeAufgabenblatt(const QString& datei, bool loesung) {
     return d;
 }
 
+Zeichenachsen ZeichenAchsen(const exercise::Exercise& e, const fuzzy::Project& pr) {
+    Zeichenachsen z{pr.A.RangeMin, pr.A.RangeMax, pr.B.RangeMin, pr.B.RangeMax};
+    if (e.OnPlant() == exercise::Plant::Loco) {
+        // The lab's run starts here, often outside the distance's range.
+        const double start = e.Loco.empty() ? labor::LokEinstellung{}.AbstandCm : e.Loco[0].DistanceCm;
+        z.a0 = std::min({z.a0, 0.0, start});
+        z.a1 = std::max({z.a1, 0.0, start});
+    }
+    return z;
+}
+
 int MaleAufgabenblatt(QPagedPaintDevice& geraet, const AufgabenblattDaten& d) {
     const QString titel = Q(d.aufgabe.Title.Active());
     if (d.loesung) {
@@ -626,8 +637,10 @@ QByteArray AufgabenblattPdf(const AufgabenblattDaten& d) {
 }
 
 QString AufgabenblattSchreiben(const AufgabenblattDaten& d, const QString& ziel) {
-    if (ziel.isEmpty() || QFileInfo(ziel).isDir()) return PdfSchreiben({}, ziel, d.datei);
-    return PdfSchreiben(AufgabenblattPdf(d), ziel, d.datei);
+    // The reference solution is read for the teacher's sheet: never written over.
+    const QStringList quellen{d.datei, d.musterDatei};
+    if (ziel.isEmpty() || QFileInfo(ziel).isDir()) return PdfSchreiben({}, ziel, quellen);
+    return PdfSchreiben(AufgabenblattPdf(d), ziel, quellen);
 }
 
 QString AufgabenblattDrucken(QPrinter& drucker, const AufgabenblattDaten& d) {

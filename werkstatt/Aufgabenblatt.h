@@ -46,6 +46,14 @@ struct AufgabenblattDaten {
 // with the reason.
 AufgabenblattDaten LadeAufgabenblatt(const QString& datei, bool loesung);
 
+// The scales of the blank diagram a drawing task gives: input A to the right,
+// input B upwards, over their ranges; for the locomotive also from the mark
+// to the lab's start, so that the whole run fits in.
+struct Zeichenachsen {
+    double a0 = 0, a1 = 1, b0 = 0, b1 = 1;
+};
+Zeichenachsen ZeichenAchsen(const exercise::Exercise& e, const fuzzy::Project& pr);
+
 // Paints the sheet page after page; returns the number of pages, 0 when the
 // device could not be painted on.
 int MaleAufgabenblatt(QPagedPaintDevice& geraet, const AufgabenblattDaten& d);

@@ -70,8 +70,9 @@ int MaleSeiten(QPagedPaintDevice& geraet, const std::function<std::vector<Block>
 QByteArray Pdf(const QString& titel, const std::function<int(QPagedPaintDevice&)>& malen);
 
 // Writes a sheet's PDF to `ziel` through the one atomic writer, never onto
-// `quelle` (the project or exercise it shows) whatever name leads to it.
-// Returns an empty string when done, else a message and nothing changed.
-QString PdfSchreiben(const QByteArray& pdf, const QString& ziel, const QString& quelle);
+// one of `quellen` (the project, or the exercise and its reference solution,
+// that it shows) whatever name leads to it. Returns an empty string when
+// done, else a message and nothing changed.
+QString PdfSchreiben(const QByteArray& pdf, const QString& ziel, const QStringList& quellen);
 
 }  // namespace werkstatt::blatt

@@ -377,6 +377,13 @@ void TMainForm::AufgabeBauen() {
         if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty()) return QString();
         return d->selectedFiles().first();
     };
+    aufgabe_->SpeichernDialog = [this] {
+        std::unique_ptr<QFileDialog> d(Dateidialog(this, tr("Antworten speichern"), true));
+        d->setNameFilters({tr("Antwortdateien (*.fuzantwort)")});
+        d->setDefaultSuffix(QStringLiteral("fuzantwort"));
+        if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty()) return QString();
+        return d->selectedFiles().first();
+    };
     aufgabeDock_ = new QDockWidget(tr("Aufgabe"), this);
     aufgabeDock_->setObjectName(QStringLiteral("AufgabenDock"));
     aufgabeDock_->setWidget(aufgabe_);
@@ -393,6 +400,7 @@ void TMainForm::AufgabeBauen() {
         lokLabor_->zeigeLauf(o);
     });
     connect(aufgabe_, &AufgabenPanel::beendenGewuenscht, this, [this] {
+        if (!aufgabe_->antwortenSichern()) return;
         Modell.setzeSperre({}, {});
         aufgabe_->leeren();
         aufgabeDatei_.clear();
@@ -419,7 +427,8 @@ void TMainForm::AufgabeBauen() {
 }
 
 void TMainForm::AufgabeOeffnen1Click() {
-    if (!AenderungenSichern()) return;
+    // The typed answers belong to the exercise before: saved or given up first.
+    if (!aufgabe_->antwortenSichern() || !AenderungenSichern()) return;
     const QString datei = AufgabeDialog();
     if (!datei.isEmpty()) AufgabeOeffnen(datei);
 }
@@ -464,12 +473,18 @@ bool TMainForm::AufgabeOeffnen(const QString& datei) {
         for (const std::string& g : exercise::ForbiddenChanges(bis, nachher)) gruende << QString::fromStdString(g);
         return gruende;
     });
-    aufgabe_->setAufgabe(e, QFileInfo(datei).fileName());
+    aufgabe_->setAufgabe(e, QFileInfo(datei).fileName(), datei);
     aufgabeDatei_ = QFileInfo(datei).absoluteFilePath();
     const Fahrzeug f = !e.Truck.empty() ? Fahrzeug::Truck : !e.Loco.empty() ? Fahrzeug::Lok : Fahrzeug::Unbestimmt;
     Modell.neu(e.StartProject(), tr("Aufgabe %1").arg(titel), f);
     Modell.undoStack().setClean();
     aufgabeDock_->show();
+    // Room for the boxes of a calculation by hand: a third of the window, more
+    // where they need it, up to two fifths.
+    if (e.NeedsAnswers()) {
+        const int breite = std::min(std::max(width() / 3, aufgabe_->bequemeBreite()), width() * 2 / 5);
+        if (aufgabeDock_->width() < breite) resizeDocks({aufgabeDock_}, {breite}, Qt::Horizontal);
+    }
     // An exercise about the rules starts on the rule page, else on input A.
     Seiten->setCurrentWidget(e.MayChange.Rules && !e.MayChange.Terms ? static_cast<QWidget*>(SeiteRegeln)
                                                                      : static_cast<QWidget*>(SeiteA));
@@ -488,7 +503,13 @@ QAction* TMainForm::DateiErweiterung() const {
 QAction* TMainForm::Aktion(const char* name) const { return findChild<QAction*>(QString::fromLatin1(name)); }
 
 void TMainForm::FormCreate(const QStringList& args) {
-    if (!args.isEmpty()) OeffnenDatei(args.first());
+    if (args.isEmpty()) return;
+    // An exercise named on the command line (or opened from the file
+    // manager) opens as an exercise, not as a project that fails to read.
+    if (args.first().endsWith(QLatin1String(".fuzaufgabe"), Qt::CaseInsensitive))
+        AufgabeOeffnen(args.first());
+    else
+        OeffnenDatei(args.first());
 }
 
 void TMainForm::ProjektGeaendert() {
@@ -866,7 +887,7 @@ bool TMainForm::eventFilter(QObject* obj, QEvent* event) {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-    if (!AenderungenSichern()) {
+    if (!aufgabe_->antwortenSichern() || !AenderungenSichern()) {
         event->ignore();
         return;
     }

@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 
 namespace {
 
@@ -32,7 +33,9 @@ widgets::Auskunft Selbstauskunft() {
         QCoreApplication::translate("werkstatt::Start",
                                     "Fuzzy-Werkstatt: Fuzzy-Projekte bauen, speichern und verstehen.\n"
                                     "Mit --blatt schreibt sie das Arbeitsblatt eines Projekts als PDF, ohne Fenster:\n"
-                                    "  werkstatt --blatt PROJEKT.fuz -o BLATT.pdf [--fahrzeug truck|lok]");
+                                    "  werkstatt --blatt PROJEKT.fuz -o BLATT.pdf [--fahrzeug truck|lok]\n"
+                                    "und das Schülerblatt einer Aufgabe, mit --loesung das Lösungsblatt:\n"
+                                    "  werkstatt --blatt AUFGABE.fuzaufgabe -o BLATT.pdf [--loesung]");
     a.optionen = {
         {{QStringLiteral("blatt")},
          QCoreApplication::translate("werkstatt::Start",
@@ -46,11 +49,27 @@ widgets::Auskunft Selbstauskunft() {
              "werkstatt::Start",
              "die Laborergebnisse auf dem Blatt (mit --blatt; ohne die Option das im Fenster gewählte Fahrzeug)"),
          QStringLiteral("truck|lok")},
+        {{QStringLiteral("loesung")},
+         QCoreApplication::translate("werkstatt::Start",
+                                     "das Lösungsblatt der Aufgabe statt des Schülerblatts (mit --blatt)"),
+         {}},
     };
-    a.argument = QStringLiteral("PROJEKT.fuz");
-    a.argumentHilfe = QCoreApplication::translate("werkstatt::Start", "das Projekt, das geöffnet wird");
-    a.argumentSyntax = QStringLiteral("[PROJEKT.fuz]");
+    a.argument = QStringLiteral("DATEI");
+    a.argumentHilfe = QCoreApplication::translate(
+        "werkstatt::Start", "das Projekt (.fuz) oder die Aufgabe (.fuzaufgabe), die geöffnet wird");
+    a.argumentSyntax = QStringLiteral("[PROJEKT.fuz | AUFGABE.fuzaufgabe]");
     return a;
+}
+
+// An option of the worksheet without --blatt: the first one, else null.
+const char* BlattOptionOhneBlatt(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg(argv[i]);
+        if (arg == "-o" || arg == "--loesung" || arg == "--fahrzeug" || arg.rfind("--fahrzeug=", 0) == 0 ||
+            arg.rfind("-o=", 0) == 0)
+            return argv[i];
+    }
+    return nullptr;
 }
 
 }  // namespace
@@ -63,7 +82,10 @@ int main(int argc, char** argv) {
     // The worksheet from the command line needs no display: a script or a
     // test makes it on the offscreen platform unless told otherwise.
     const bool blatt = BlattVerlangt(argc, argv);
-    if (blatt && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // An option of the worksheet without --blatt is a wrong call, answered
+    // without a window (and without a display).
+    const char* ohneBlatt = blatt ? nullptr : BlattOptionOhneBlatt(argc, argv);
+    if ((blatt || ohneBlatt) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     widgets::TApplication app(argc, argv, QStringLiteral("Fuzzy-Werkstatt"),
                               {QStringLiteral("werkstatt"), QStringLiteral("labor")});
     // Recent files, the window's geometry and the vehicles chosen for files
@@ -73,6 +95,14 @@ int main(int argc, char** argv) {
     if (blatt) {
         QTextStream fehler(stderr);
         return werkstatt::BlattBefehl(app.arguments().mid(1), fehler);
+    }
+    if (ohneBlatt) {
+        QTextStream(stderr) << QCoreApplication::translate(
+                                   "werkstatt::Start",
+                                   "„%1“ gilt nur mit --blatt, zum Beispiel:\n"
+                                   "  werkstatt --blatt AUFGABE.fuzaufgabe -o BLATT.pdf --loesung\n")
+                                   .arg(QString::fromLocal8Bit(ohneBlatt));
+        return 2;
     }
     werkstatt::TMainForm form;
     form.show();

@@ -4,6 +4,7 @@
 // figures of `fuzzysim aufgabe check`), a failing start or run opens in its
 // lab, and the English edition offers the examples with English names.
 
+#include "exercise/AnswerFields.h"
 #include "exercise/Check.h"
 #include "exercise/Reader.h"
 #include "tests/support/MessageRecorder.h"
@@ -22,11 +23,13 @@
 #include <QDockWidget>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMap>
 #include <QMenuBar>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -35,10 +38,13 @@
 #include <QTextBrowser>
 #include <QUrl>
 
+#include <cmath>
+#include <deque>
 #include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -155,6 +161,14 @@ TEST_F(Fenster, TheVerdictWaitsForPruefenAndGoesWithTheNextEdit) {
     EXPECT_EQ(form_->Aufgabe()->ergebnis()->Criteria.size(), 4u) << "the live status follows the edit";
 }
 
+// `werkstatt AUFGABE.fuzaufgabe` (or a double click in the file manager).
+TEST_F(Fenster, AnExerciseNamedOnTheCommandLineOpensAsAnExercise) {
+    form_->FormCreate({Aufgabe("03_lok_tabelle")});
+    EXPECT_EQ(meldungen_.Count(), 0);
+    ASSERT_TRUE(form_->Aufgabe()->aufgabe().has_value());
+    EXPECT_TRUE(form_->AufgabenDock()->isVisible());
+}
+
 TEST_F(Fenster, AnExerciseThatDoesNotReadIsNamedWithItsLineAndChangesNothing) {
     const QString kaputt = tmp_.filePath(QStringLiteral("kaputt.fuzaufgabe"));
     QFile f(kaputt);
@@ -171,6 +185,320 @@ TEST_F(Fenster, AnExerciseThatDoesNotReadIsNamedWithItsLineAndChangesNothing) {
     EXPECT_FALSE(form_->Modell.sperre().aktiv());
     EXPECT_EQ(form_->Modell.projekt().A.Name, vorher.A.Name);
 }
+
+// --- answers typed into the panel's boxes ---------------------------------------------
+
+// One box's entry: the point, the key as in an answers file, what is typed
+// and the number it must stand for (NaN: no number, never right).
+struct Eintrag {
+    const char* punkt;
+    const char* schluessel;
+    const char* text;
+    float zahl;
+};
+
+const float KeineZahl = std::nanf("");
+
+// Types into a box as a person does: all of it selected and typed over (an
+// edit, not a setText; the true minus is no key of QTest's).
+void Tippen(QLineEdit* feld, const QString& text) {
+    feld->selectAll();
+    feld->insert(text);
+}
+
+void Tippen(werkstatt::AufgabenPanel& panel, const std::vector<Eintrag>& eintraege) {
+    for (const Eintrag& e : eintraege) {
+        QLineEdit* feld = panel.antwortFeld(QString::fromLatin1(e.punkt), QString::fromLatin1(e.schluessel));
+        ASSERT_NE(feld, nullptr) << e.punkt << ' ' << e.schluessel;
+        Tippen(feld, QString::fromUtf8(e.text));
+    }
+}
+
+// The answers the table means.
+exercise::Answers Gemeint(const std::vector<Eintrag>& eintraege) {
+    exercise::Answers a;
+    for (const Eintrag& e : eintraege)
+        if (QString::fromUtf8(e.text).trimmed().size() > 0)
+            *exercise::AnswerSlot(a.Points[e.punkt], e.schluessel) = e.zahl;
+    return a;
+}
+
+// 01_regelschritt's reference, in the decimal sign given.
+std::vector<Eintrag> Regelschritt(bool komma) {
+    std::vector<Eintrag> e{{"P1", "zugehoerigkeit.a.1", "0", 0.0f},
+                           {"P1", "zugehoerigkeit.a.2", "0,6", 0.6f},
+                           {"P1", "zugehoerigkeit.a.3", "0,4", 0.4f},
+                           {"P1", "zugehoerigkeit.b.1", "0,5", 0.5f},
+                           {"P1", "zugehoerigkeit.b.2", "0,5", 0.5f},
+                           {"P1", "zugehoerigkeit.b.3", "0", 0.0f},
+                           {"P1", "feuerstaerke.1.2", "0,5", 0.5f},
+                           {"P1", "feuerstaerke.2.2", "0,5", 0.5f},
+                           {"P1", "feuerstaerke.1.3", "0,4", 0.4f},
+                           {"P1", "feuerstaerke.2.3", "0,4", 0.4f},
+                           {"P1", "hoehe.1", "0,4", 0.4f},
+                           {"P1", "hoehe.2", "0,5", 0.5f},
+                           {"P1", "hoehe.3", "0,5", 0.5f},
+                           {"P1", "ausgang", "52,1", 52.1f}};
+    if (!komma)
+        for (Eintrag& x : e) {
+            static std::deque<std::string> punkte;  // the texts stay where they are
+            punkte.push_back(QString::fromLatin1(x.text).replace(QLatin1Char(','), QLatin1Char('.')).toStdString());
+            x.text = punkte.back().c_str();
+        }
+    return e;
+}
+
+// The reference with one entry changed.
+std::vector<Eintrag> Regelschritt(const Eintrag& anders) {
+    std::vector<Eintrag> e = Regelschritt(true);
+    for (Eintrag& x : e)
+        if (std::string(x.schluessel) == anders.schluessel) x = anders;
+    return e;
+}
+
+struct Tippfall {
+    const char* name;
+    const char* aufgabe;
+    std::vector<Eintrag> eintraege;
+    bool besteht;
+};
+
+std::ostream& operator<<(std::ostream& o, const Tippfall& f) { return o << f.name; }
+
+class Getippt : public Fenster, public testing::WithParamInterface<Tippfall> {};
+
+// What is typed is checked a moment later by the exercise's own check, with
+// the answers the entries stand for: the verdict and every figure are the
+// check's (and so `fuzzysim aufgabe check`'s with the saved file).
+TEST_P(Getippt, TheBoxesAreCheckedAsTheirAnswers) {
+    const Tippfall& f = GetParam();
+    ASSERT_TRUE(form_->AufgabeOeffnen(Aufgabe(f.aufgabe)));
+    ASSERT_TRUE(Geprueft());
+    werkstatt::AufgabenPanel& panel = *form_->Aufgabe();
+    Tippen(panel, f.eintraege);
+    if (!f.eintraege.empty()) {
+        EXPECT_TRUE(panel.rechnet()) << "the result on show belongs to the boxes before the typing";
+    }
+    ASSERT_TRUE(Geprueft());
+    const exercise::Exercise e = exercise::ReadExercise(Aufgabe(f.aufgabe).toStdString());
+    const exercise::CheckResult soll = exercise::Check(e, e.StartProject(), Gemeint(f.eintraege));
+    const exercise::CheckResult& r = *panel.ergebnis();
+    EXPECT_EQ(r.Passed(), f.besteht);
+    EXPECT_EQ(r.Overall, soll.Overall);
+    ASSERT_EQ(r.Criteria.size(), soll.Criteria.size());
+    for (std::size_t i = 0; i < soll.Criteria.size(); ++i) {
+        EXPECT_EQ(r.Criteria[i].Passed, soll.Criteria[i].Passed)
+            << soll.Criteria[i].Id << ' ' << soll.Criteria[i].Point;
+        EXPECT_EQ(r.Criteria[i].Measured, soll.Criteria[i].Measured) << soll.Criteria[i].Id;
+    }
+    panel.pruefenKnopf()->click();
+    EXPECT_TRUE(panel.urteil()->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Antworten, Getippt,
+    testing::Values(Tippfall{"AllRightWithDecimalCommas", "01_regelschritt", Regelschritt(true), true},
+                    Tippfall{"AllRightWithDecimalPoints", "01_regelschritt", Regelschritt(false), true},
+                    Tippfall{"TrueMinusAndBlanks",
+                             "08_sv_kurve",
+                             {{"P1", "ausgang", " 0 ", 0.0f}, {"P2", "ausgang", "\u22122,4", -2.4f}},
+                             true},
+                    Tippfall{"OneStrengthWrong", "01_regelschritt",
+                             Regelschritt({"P1", "feuerstaerke.1.2", "0,4", 0.4f}), false},
+                    // The engine's degree is 0 here: no number must not pass as 0.
+                    Tippfall{"NoNumberIsNotZero", "01_regelschritt",
+                             Regelschritt({"P1", "zugehoerigkeit.a.1", "0,o", KeineZahl}), false},
+                    Tippfall{"NoNumberInTheOutputIsWrong", "01_regelschritt",
+                             Regelschritt({"P1", "ausgang", "52,1.", KeineZahl}), false},
+                    // As in an answers file: what is left out counts as 0.
+                    Tippfall{"AnEmptyBoxCountsAsTheFileCountsIt", "01_regelschritt",
+                             Regelschritt({"P1", "zugehoerigkeit.a.1", "", 0.0f}), true},
+                    Tippfall{"OnePointOfThreeWrong",
+                             "02_termdiagramm",
+                             {{"P1", "zugehoerigkeit.a.1", "1", 1.0f},
+                              {"P2", "zugehoerigkeit.a.2", "0,8", 0.8f},
+                              {"P2", "zugehoerigkeit.a.3", "0.2", 0.2f},
+                              {"P3", "zugehoerigkeit.a.2", "0,7", 0.7f},
+                              {"P3", "zugehoerigkeit.a.3", "0,3", 0.3f}},
+                             false},
+                    Tippfall{"NothingTyped", "01_regelschritt", {}, false}),
+    [](const auto& i) { return std::string(i.param.name); });
+
+TEST_F(Fenster, ABoxWithNoNumberIsMarkedUntilItHoldsOne) {
+    ASSERT_TRUE(form_->AufgabeOeffnen(Aufgabe("01_regelschritt")));
+    werkstatt::AufgabenPanel& panel = *form_->Aufgabe();
+    QLineEdit* feld = panel.antwortFeld(QStringLiteral("P1"), QStringLiteral("hoehe.2"));
+    ASSERT_NE(feld, nullptr);
+    const QString erklaerung = feld->toolTip();
+    for (const char* falsch : {"0,5x", "1.000,5", "nan", "2e9"}) {
+        Tippen(feld, QString::fromLatin1(falsch));
+        EXPECT_TRUE(feld->property("unlesbar").toBool()) << falsch;
+        EXPECT_EQ(panel.unlesbareFelder(), 1);
+        EXPECT_NE(feld->toolTip(), erklaerung) << "the tool tip says what is wrong";
+        EXPECT_TRUE(feld->toolTip().contains(QString::fromLatin1(falsch).toHtmlEscaped())) << falsch;
+        EXPECT_TRUE(std::isnan(*panel.antworten().Points.at("P1").Heights[1])) << "never 0";
+    }
+    Tippen(feld, QStringLiteral("0,5"));
+    EXPECT_FALSE(feld->property("unlesbar").toBool());
+    EXPECT_EQ(panel.unlesbareFelder(), 0);
+    EXPECT_EQ(feld->toolTip(), erklaerung);
+    EXPECT_EQ(panel.antworten().Points.at("P1").Heights[1], 0.5f);
+}
+
+// --- saving and opening the boxes ---------------------------------------------------------
+
+TEST_F(Fenster, SavedAnswersReadBackAsTheSameNumbers) {
+    ASSERT_TRUE(form_->AufgabeOeffnen(Aufgabe("01_regelschritt")));
+    werkstatt::AufgabenPanel& panel = *form_->Aufgabe();
+    const std::vector<Eintrag> eintraege{{"P1", "zugehoerigkeit.a.1", "0,1", 0.1f},
+                                         {"P1", "zugehoerigkeit.a.2", "\u22120,5", -0.5f},
+                                         {"P1", "zugehoerigkeit.b.3", "0.125", 0.125f},
+                                         {"P1", "feuerstaerke.2.3", "1e-5", 1e-5f},
+                                         {"P1", "hoehe.1", "1000000", 1e6f},
+                                         {"P1", "ausgang", "52,06", 52.06f}};
+    Tippen(panel, eintraege);
+    const QString datei = tmp_.filePath(QStringLiteral("meine.fuzantwort"));
+    panel.SpeichernDialog = [&] { return datei; };
+    panel.speichernKnopf()->click();
+    ASSERT_TRUE(QFileInfo::exists(datei));
+    EXPECT_EQ(meldungen_.Count(), 0);
+    const exercise::Answers gelesen = exercise::ReadAnswers(datei.toStdString());
+    const exercise::Answers gemeint = Gemeint(eintraege);
+    EXPECT_EQ(exercise::AnswersText(gelesen), exercise::AnswersText(gemeint));
+    for (const Eintrag& e : eintraege)
+        EXPECT_EQ(**exercise::AnswerSlot(gelesen.Points.at("P1"), e.schluessel), e.zahl) << e.schluessel;
+
+    // Another exercise and back: empty boxes; the file fills them with the same numbers.
+    ASSERT_TRUE(form_->AufgabeOeffnen(Aufgabe("02_termdiagramm")));
+    ASSERT_TRUE(form_->AufgabeOeffnen(Aufgabe("01_regelschritt")));
+    Tippen(panel, {{"P1", "hoehe.2", "7", 7.0f}});
+    panel.AntwortenDialog = [&] { return datei; };
+    panel.antwortenKnopf()->click();
+    EXPECT_EQ(exercise::AnswersText(panel.antworten()), exercise::AnswersText(gemeint));
+    for (const Eintrag& e : eintraege) {
+        const auto zahl = exercise::AnswerNumber(
+            panel.antwortFeld(QStringLiteral("P1"), QString::fromLatin1(e.schluessel))->text().toStdString());
+        ASSERT_TRUE(zahl.has_value()) << e.schluessel;
+        EXPECT_EQ(*zahl, e.zahl) << e.schluessel;
+    }
+    EXPECT_TRUE(panel.antwortFeld(QStringLiteral("P1"), QStringLiteral("hoehe.2"))->text().isEmpty())
+        << "what the file leaves out is emptied";
+}
+
+struct Speicherfall {
+    const char* name;
+    const char* eintrag;  // typed into hoehe.1
+    bool aufDieAufgabe;   // onto the exercise's own file
+};
+
+std::ostream& operator<<(std::ostream& o, const Speicherfall& f) { return o << f.name; }
+
+class NichtGespeichert : public Fenster, public testing::WithParamInterface<Speicherfall> {};
+
+// Refused with a message; nothing is written and nothing replaced.
+TEST_P(NichtGespeichert, RefusedWithAMessageAndNothingWritten) {
+    const Speicherfall& f = GetParam();
+    const QString aufgabe = tmp_.filePath(QStringLiteral("aufgabe.fuzaufgabe"));
+    ASSERT_TRUE(QFile::copy(Aufgabe("01_regelschritt"), aufgabe));
+    ASSERT_TRUE(form_->AufgabeOeffnen(aufgabe));
+    werkstatt::AufgabenPanel& panel = *form_->Aufgabe();
+    Tippen(panel, {{"P1", "hoehe.1", f.eintrag, 0.0f}});
+    const QString ziel = f.aufDieAufgabe ? aufgabe : tmp_.filePath(QStringLiteral("neu.fuzantwort"));
+    QFile vorher(aufgabe);
+    ASSERT_TRUE(vorher.open(QIODevice::ReadOnly));
+    const QByteArray inhalt = vorher.readAll();
+    EXPECT_FALSE(panel.antwortenSpeichern(ziel));
+    EXPECT_EQ(meldungen_.Count(), 1);
+    QFile nachher(aufgabe);
+    ASSERT_TRUE(nachher.open(QIODevice::ReadOnly));
+    EXPECT_EQ(nachher.readAll(), inhalt);
+    if (!f.aufDieAufgabe) {
+        EXPECT_FALSE(QFileInfo::exists(ziel));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Antworten, NichtGespeichert,
+                         testing::Values(Speicherfall{"WhileABoxHoldsNoNumber", "0,4 0,5", false},
+                                         Speicherfall{"OntoTheExerciseItself", "0,4", true}),
+                         [](const auto& i) { return std::string(i.param.name); });
+
+TEST_F(Fenster, AnotherExerciseStartsWithEmptyBoxes) {
+    ASSERT_TRUE(form_->AufgabeOeffnen(Aufgabe("02_termdiagramm")));
+    werkstatt::AufgabenPanel& panel = *form_->Aufgabe();
+    Tippen(panel, {{"P1", "zugehoerigkeit.a.1", "1", 1.0f}, {"P2", "zugehoerigkeit.a.2", "x", KeineZahl}});
+    ASSERT_TRUE(panel.antwortenLaden(Datei("02_termdiagramm", "falsch.fuzantwort")));
+    Tippen(panel, {{"P3", "zugehoerigkeit.a.2", "0,5", 0.5f}});
+    // 01 asks for the same keys at P1: none of 02's numbers carries over.
+    ASSERT_TRUE(form_->AufgabeOeffnen(Aufgabe("01_regelschritt")));
+    EXPECT_TRUE(panel.antworten().Points.empty());
+    EXPECT_EQ(panel.unlesbareFelder(), 0);
+    for (QLineEdit* feld : panel.antwortenBereich()->findChildren<QLineEdit*>())
+        EXPECT_TRUE(feld->text().isEmpty()) << qPrintable(feld->objectName());
+    EXPECT_EQ(panel.antwortenBereich()->findChildren<QLineEdit*>().size(), 19);
+    ASSERT_TRUE(form_->AufgabeOeffnen(Aufgabe("02_termdiagramm")));
+    EXPECT_TRUE(panel.antworten().Points.empty()) << "nor do they come back";
+    // An exercise without hand steps has no boxes at all.
+    ASSERT_TRUE(form_->AufgabeOeffnen(Aufgabe("03_lok_tabelle")));
+    EXPECT_TRUE(panel.antwortenBereich()->findChildren<QLineEdit*>().isEmpty());
+    EXPECT_FALSE(panel.antwortenBereich()->isVisible());
+    EXPECT_FALSE(panel.speichernKnopf()->isVisible());
+}
+
+// Typed answers are not lost unasked: before another exercise or the end of
+// this one the panel offers to save them.
+struct Sicherfall {
+    const char* name;
+    bool tippen;                                    // a number typed into a box
+    bool gespeichert;                               // and saved before
+    bool beenden;                                   // "Aufgabe beenden" instead of "Aufgabe öffnen…"
+    std::optional<widgets::MessageAnswer> antwort;  // to the question, if one is asked
+    bool weiter;                                    // the other exercise opened, or this one ended
+    bool datei;                                     // the answers file written on the way
+};
+
+std::ostream& operator<<(std::ostream& o, const Sicherfall& f) { return o << f.name; }
+
+class Sichern : public Fenster, public testing::WithParamInterface<Sicherfall> {};
+
+TEST_P(Sichern, TypedAnswersAreOfferedForSavingBeforeTheyAreForgotten) {
+    const Sicherfall& f = GetParam();
+    ASSERT_TRUE(form_->AufgabeOeffnen(Aufgabe("01_regelschritt")));
+    werkstatt::AufgabenPanel& panel = *form_->Aufgabe();
+    const QString datei = tmp_.filePath(QStringLiteral("abgabe.fuzantwort"));
+    panel.SpeichernDialog = [&] { return datei; };
+    if (f.tippen) Tippen(panel, {{"P1", "hoehe.2", "0,5", 0.5f}});
+    if (f.gespeichert) {
+        ASSERT_TRUE(panel.antwortenSpeichern(datei));
+        ASSERT_TRUE(QFile::remove(datei));
+    }
+    if (f.antwort) meldungen_.Answer(*f.antwort);
+    form_->AufgabeDialog = [] { return Aufgabe("02_termdiagramm"); };
+    if (f.beenden)
+        panel.beendenKnopf()->click();
+    else
+        form_->AufgabeOeffnen1Click();
+    EXPECT_EQ(meldungen_.Count(), f.antwort ? 1 : 0) << "a question exactly where numbers would be lost";
+    EXPECT_EQ(meldungen_.PendingAnswers(), 0);
+    const bool weiter = f.beenden ? !panel.aufgabe().has_value()
+                                  : panel.aufgabe() && panel.aufgabe()->Title.De != "Ein Regelschritt von Hand";
+    EXPECT_EQ(weiter, f.weiter);
+    if (!f.weiter) {
+        EXPECT_EQ(panel.antwortFeld(QStringLiteral("P1"), QStringLiteral("hoehe.2"))->text(), QStringLiteral("0,5"));
+    }
+    EXPECT_EQ(QFileInfo::exists(datei), f.datei);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Antworten, Sichern,
+    testing::Values(Sicherfall{"NothingTypedNothingAsked", false, false, false, std::nullopt, true, false},
+                    Sicherfall{"SavedNothingAsked", true, true, false, std::nullopt, true, false},
+                    Sicherfall{"CancelKeepsTheExerciseAndItsNumbers", true, false, false,
+                               widgets::MessageAnswer::Cancel, false, false},
+                    Sicherfall{"NoGivesThemUp", true, false, false, widgets::MessageAnswer::No, true, false},
+                    Sicherfall{"YesSavesThemFirst", true, false, false, widgets::MessageAnswer::Yes, true, true},
+                    Sicherfall{"EndingTheExerciseAsksToo", true, false, true, widgets::MessageAnswer::Cancel, false,
+                               false}),
+    [](const auto& i) { return std::string(i.param.name); });
 
 // --- locked parts of the editor ------------------------------------------------------
 

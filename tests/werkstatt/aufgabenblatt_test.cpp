@@ -24,6 +24,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 namespace {
 
 QString Aufgabe(const char* stamm) {
@@ -235,6 +237,18 @@ INSTANTIATE_TEST_SUITE_P(
                               {"Deine Antwort", "Zeichnung:"}}),
     [](const testing::TestParamInfo<SheetCase>& i) { return std::string(i.param.name); });
 
+// The blank s-v diagram holds the run it asks for: from the lab's start at
+// 100 cm to the mark, though the distance's range ends at 30 cm.
+TEST(ExerciseSheetDrawing, FrameHoldsTheLabsRunFromItsStartToTheMark) {
+    const exercise::Exercise e = exercise::ReadExercise(QFile::encodeName(Aufgabe("08_sv_kurve")).toStdString());
+    const fuzzy::Project p = e.StartProject();
+    const werkstatt::Zeichenachsen z = werkstatt::ZeichenAchsen(e, p);
+    EXPECT_LE(z.a0, 0.0);
+    EXPECT_GE(z.a1, 100.0);
+    EXPECT_EQ(z.b0, p.B.RangeMin);
+    EXPECT_EQ(z.b1, p.B.RangeMax);
+}
+
 // The project's own worksheet names the project by its file, not its folder.
 TEST(ProjectSheet, NamesTheProjectWithoutItsFolder) {
     POPPLER_ODER_SKIP();
@@ -286,12 +300,32 @@ TEST_P(ExerciseSheetRefused, WritesNothingAndSaysWhy) {
         const QString link = dir.filePath(QStringLiteral("link.pdf"));
         ASSERT_TRUE(QFile::link(aufgabe, link));
         args << aufgabe << QStringLiteral("-o") << link << QStringLiteral("--loesung");
+    } else if (name == QLatin1String("SolutionWithoutBlatt")) {
+        // Forgotten --blatt, run from a script on a machine without a display.
+        args = QStringList{QStringLiteral("--loesung"), QStringLiteral("-o"), pdf, aufgabe};
+    } else if (name == QLatin1String("OntoTheSolution") || name == QLatin1String("OntoTheSolutionHardLink")) {
+        // The teacher's sheet reads the reference solution beside the exercise.
+        ASSERT_TRUE(QFile::remove(aufgabe) && QFile::copy(Aufgabe("03_lok_tabelle"), aufgabe));
+        const QString muster =
+            Aufgabe("03_lok_tabelle").replace(QStringLiteral(".fuzaufgabe"), QStringLiteral(".loesung.fuz"));
+        ASSERT_TRUE(QFile::copy(muster, dir.filePath(QStringLiteral("a.loesung.fuz"))));
+        const QString ziel = dir.filePath(QStringLiteral("ziel.pdf"));
+        ASSERT_TRUE(name == QLatin1String("OntoTheSolution")
+                        ? QFile::link(dir.filePath(QStringLiteral("a.loesung.fuz")), ziel)
+                        : ::link(QFile::encodeName(dir.filePath(QStringLiteral("a.loesung.fuz"))).constData(),
+                                 QFile::encodeName(ziel).constData()) == 0);
+        args << aufgabe << QStringLiteral("-o") << ziel << QStringLiteral("--loesung");
     }
-    const QByteArray nachher = name == QLatin1String("BrokenExercise") ? Inhalt(aufgabe) : vorher;
-    const Lauf l = Werkstatt(args);
+    const bool neueAufgabe =
+        name == QLatin1String("BrokenExercise") || name.startsWith(QLatin1String("OntoTheSolution"));
+    const QByteArray nachher = neueAufgabe ? Inhalt(aufgabe) : vorher;
+    const QString musterKopie = dir.filePath(QStringLiteral("a.loesung.fuz"));
+    const QByteArray musterVorher = Inhalt(musterKopie);
+    const Lauf l = Werkstatt(args, QString(), name != QLatin1String("SolutionWithoutBlatt"));
     EXPECT_EQ(l.code, f.code) << l.fehler.toStdString();
     EXPECT_TRUE(l.fehler.contains(QString::fromUtf8(f.meldung))) << l.fehler.toStdString();
     EXPECT_EQ(Inhalt(aufgabe), nachher);
+    EXPECT_EQ(Inhalt(musterKopie), musterVorher);
     EXPECT_FALSE(QFileInfo::exists(pdf));
 }
 
@@ -301,7 +335,10 @@ INSTANTIATE_TEST_SUITE_P(Aufrufe, ExerciseSheetRefused,
                                          AufgabeFehler{"SolutionTwice", 2, "doppeltes Argument"},
                                          AufgabeFehler{"BrokenExercise", 1, "Zeile 2"},
                                          AufgabeFehler{"MissingExercise", 1, "nichts geschrieben"},
-                                         AufgabeFehler{"OntoTheExercise", 1, "Eingabedatei selbst"}),
+                                         AufgabeFehler{"OntoTheExercise", 1, "Eingabedatei selbst"},
+                                         AufgabeFehler{"SolutionWithoutBlatt", 2, "gilt nur mit --blatt"},
+                                         AufgabeFehler{"OntoTheSolution", 1, "Eingabedatei selbst"},
+                                         AufgabeFehler{"OntoTheSolutionHardLink", 1, "Eingabedatei selbst"}),
                          [](const testing::TestParamInfo<AufgabeFehler>& i) { return std::string(i.param.name); });
 
 // The print preview of "Datei ▸ Aufgabenblatt…" gets the pages of the PDF:

@@ -1,6 +1,7 @@
 // Fuzzy-Werkstatt's real main window on the offscreen platform: handles
 // dragged by mouse and keys, undo and redo, saving and opening, the
 // unsaved-changes question, failed saves and loads, hints, the rule grid.
+#include "werkstatt/AufgabenPanel.h"
 #include "werkstatt/Main.h"
 #include "tests/support/MessageRecorder.h"
 #include "werkstatt/kern/Bearbeitung.h"
@@ -1697,7 +1698,17 @@ INSTANTIATE_TEST_SUITE_P(
                                     f.NeuClick(Vorlage::Lok);
                                     f.Modell.setzeRegel(1, 1, 7);  // a cell naming no term
                                 }},
-                    FensterFall{"EmptyProject", [](TMainForm& f, const QString&) { f.NeuClick(Vorlage::Leer); }}),
+                    FensterFall{"EmptyProject", [](TMainForm& f, const QString&) { f.NeuClick(Vorlage::Leer); }},
+                    // The exercise panel's boxes, one holding no number (its tool tip says so).
+                    FensterFall{"HandStepWithAnswers",
+                                [](TMainForm& f, const QString&) {
+                                    f.AufgabeOeffnen(QStringLiteral(FUZZY_SOURCE_DIR
+                                                                    "/examples/aufgaben/01_regelschritt.fuzaufgabe"));
+                                    QLineEdit* feld =
+                                        f.Aufgabe()->antwortFeld(QStringLiteral("P1"), QStringLiteral("hoehe.1"));
+                                    feld->setText(QStringLiteral("0,4x"));
+                                    emit feld->textEdited(feld->text());
+                                }}),
     [](const testing::TestParamInfo<FensterFall>& i) { return std::string(i.param.name); });
 
 // The dialogs of the workshop's own: About, the Kurzanleitung's window.

@@ -238,7 +238,18 @@ const char* PageKey(fuzzy::HintPage page) {
 
 }  // namespace
 
-int LoadForTool(const std::string& file, Project& p) {
+// Where a file stops fitting the format, and which real lines read as 0.
+fuzzy::ProjectDiagnosis Diagnose(const std::string& file) {
+    // No more than the reader reads: the file has been opened as a regular
+    // file of at most that size, but it may have grown since.
+    std::ifstream in(file, std::ios::binary);
+    std::string bytes(fuzzy::MaxProjectBytes, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return fuzzy::DiagnoseProject(bytes);
+}
+
+int LoadForTool(const std::string& file, Project& p, bool warnZeroReads) {
     ToolMessages messages;
     MessagesScope scope(messages);
     try {
@@ -252,6 +263,11 @@ int LoadForTool(const std::string& file, Project& p) {
         messages.Flush();
         std::cerr << ErrorLine(file + ": " + e.what()) << '\n';
         return ExitUnreadable;
+    }
+    // A line that is no number reads as 0, as in the programs; what is then
+    // written, run or exported says so instead of passing the 0 on in silence.
+    if (warnZeroReads && messages.errors == 0) {
+        for (const std::string& z : Diagnose(file).zeroReads) messages.Warning(file + ": " + z);
     }
     messages.Flush();
     return messages.errors > 0 ? ExitFormatError : ExitOk;
@@ -408,23 +424,13 @@ std::string NotFiniteCause(const Project& p) {
                      "ber.");
 }
 
-// Where a file stops fitting the format, and which real lines read as 0.
-fuzzy::ProjectDiagnosis Diagnose(const std::string& file) {
-    // No more than the reader reads: the file has been opened as a regular
-    // file of at most that size, but it may have grown since.
-    std::ifstream in(file, std::ios::binary);
-    std::string bytes(fuzzy::MaxProjectBytes, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return fuzzy::DiagnoseProject(bytes);
-}
-
 int RunCheck(const std::vector<std::string>& args) {
     const Args a(args, {"--json"});
     a.ExpectPositional(1, fuzzy::Tr("fuzzysim", "die Projektdatei (DATEI)"));
     const std::string& file = a.Positional()[0];
     Project p;
-    const int status = LoadForTool(file, p);
+    // check lists the lines read as 0 in its report.
+    const int status = LoadForTool(file, p, false);
     if (status == ExitUnreadable) return status;
     const fuzzy::ProjectDiagnosis diag = Diagnose(file);
     if (status == ExitFormatError && !diag.ok) std::cerr << ErrorLine(file + ": " + diag.Describe()) << '\n';

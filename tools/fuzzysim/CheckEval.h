@@ -16,9 +16,10 @@ enum ExitCode : int { ExitOk = 0, ExitFormatError = 1, ExitUnreadable = 2, ExitU
 using Project = fuzzy::Project;
 
 // Loads FILE the way the programs do, with the engine's messages on standard
-// error ("Fehler: ...", "Warnung: ..."). Returns ExitOk, ExitFormatError or
-// ExitUnreadable.
-int LoadForTool(const std::string& file, Project& p);
+// error ("Fehler: ...", "Warnung: ..."), and with warnZeroReads a warning for
+// each line that is no number and reads as 0. Returns ExitOk,
+// ExitFormatError or ExitUnreadable.
+int LoadForTool(const std::string& file, Project& p, bool warnZeroReads = true);
 
 // `fuzzysim check FILE [--json]`
 int RunCheck(const std::vector<std::string>& args);

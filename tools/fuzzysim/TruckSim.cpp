@@ -119,14 +119,16 @@ void PrintTruckSummary(const std::vector<TruckRun>& runs, float speed, std::ostr
                    "  auf der Stra\xC3\x9F"
                    "e:      %1 von %2 Starts mit hinten x <= 0"),
          {std::to_string(f.KeptRoad), std::to_string(f.MustKeepRoad)});
+    // Figures of the runs that arrived: none arrived, none to give.
+    const std::string none = "\xE2\x80\x93";
     line(fuzzy::Tr("fuzzysim truck",
                    "  gr\xC3\xB6\xC3\x9F"
                    "te |x| am Ende: %1 m"),
-         {Fixed(f.WorstX, 4)});
+         {f.Arrived > 0 ? Fixed(f.WorstX, 4) : none});
     line(fuzzy::Tr("fuzzysim truck",
                    "  gr\xC3\xB6\xC3\x9F"
                    "te |Lage| am Ende: %1 Grad"),
-         {Fixed(f.WorstAttitude, 3)});
+         {f.Arrived > 0 ? Fixed(f.WorstAttitude, 3) : none});
     line(fuzzy::Tr("fuzzysim truck", "  meiste Schritte:     %1"), {std::to_string(f.MostSteps)});
 }
 
@@ -223,9 +225,10 @@ int RunTruck(const std::vector<std::string>& args) {
     const auto starts = TruckStarts(a);
     const double speed = a.Number("--speed").value_or(-1.0);
     // Faster than 100 m/s the truck would jump 10 m a step, its own length.
-    if (!(std::fabs(speed) <= 100.0))
-        throw UsageError(fuzzy::Tr("fuzzysim truck",
-                                   "--speed erwartet eine Geschwindigkeit in m/s von -100 bis 100, z. B. --speed -10"));
+    if (!(std::fabs(speed) <= 100.0) || speed == 0.0)
+        throw UsageError(
+            fuzzy::Tr("fuzzysim truck",
+                      "--speed erwartet eine Geschwindigkeit in m/s von -100 bis 100, nicht 0, z. B. --speed -10"));
     const double steps = a.Number("--steps").value_or(dorvane::DefaultMaxSteps);
     if (!(steps >= 1 && steps <= MaxStepsAllowed) || steps != std::floor(steps))
         throw UsageError(fuzzy::Tr("fuzzysim truck", "--steps erwartet eine ganze Zahl von 1 bis 1000000."));

@@ -6,6 +6,7 @@
 // Whatever fuzzysim can do goes through its own subcommands ("run"), on the
 // files of an in-memory file system, so that the page shows exactly what the
 // tool prints. The rest reads the project the same way and calls the engine.
+#include "exercise/AnswerFields.h"
 #include "exercise/Reader.h"
 #include "fuzzy/Controller.h"
 #include "fuzzy/FuzUnits.h"
@@ -666,44 +667,32 @@ json ExerciseView(const json& req, std::string_view data) {
         }
     }
     const fuzzy::Project p = e.StartProject();
+    const std::vector<exercise::AnswerField> boxes = exercise::AnswerFields(e, p);
     json hand = json::array();
     for (const exercise::HandCheck& h : e.Hand) {
         json questions = json::array();
         for (const exercise::Quantity q : h.Asked) {
             json fields = json::array();
-            const auto add = [&fields](const std::string& key, json label) {
-                fields.push_back({{"key", key}, {"label", std::move(label)}});
-            };
-            switch (q) {
-            case exercise::Quantity::Membership:
-                for (int i = 1; i <= p.A.UsedTerms(); ++i)
-                    add("zugehoerigkeit.a." + std::to_string(i), {{"var", "A"}, {"term", p.A.GetTermName(i)}});
-                if (p.B.Defined && h.B)
-                    for (int i = 1; i <= p.B.UsedTerms(); ++i)
-                        add("zugehoerigkeit.b." + std::to_string(i), {{"var", "B"}, {"term", p.B.GetTermName(i)}});
-                questions.push_back({{"quantity", "membership"}, {"fields", fields}});
-                break;
-            case exercise::Quantity::Firing:
-                for (int row = 1; row <= (p.B.Defined ? p.B.UsedTerms() : 1); ++row)
-                    for (int col = 1; col <= p.A.UsedTerms(); ++col) {
-                        const int k = p.Rules.Get(row, col);
-                        if (k < 1 || k > p.Out.UsedTerms()) continue;
-                        json label = {{"a", p.A.GetTermName(col)}};
-                        if (p.B.Defined) label["b"] = p.B.GetTermName(row);
-                        add("feuerstaerke." + std::to_string(row) + "." + std::to_string(col), label);
-                    }
-                questions.push_back({{"quantity", "firing"}, {"fields", fields}});
-                break;
-            case exercise::Quantity::Heights:
-                for (int k = 1; k <= p.Out.UsedTerms(); ++k)
-                    add("hoehe." + std::to_string(k), {{"var", "Out"}, {"term", p.Out.GetTermName(k)}});
-                questions.push_back({{"quantity", "heights"}, {"fields", fields}});
-                break;
-            case exercise::Quantity::Output:
-                add("ausgang", {{"var", "Out"}, {"name", p.Out.Name}});
-                questions.push_back({{"quantity", "output"}, {"fields", fields}});
-                break;
+            for (const exercise::AnswerField& f : boxes) {
+                if (f.Point != h.Point || f.Asked != q) continue;
+                json label;
+                switch (q) {
+                case exercise::Quantity::Membership: {
+                    const fuzzy::TFuzzy& v = f.Input == 'A' ? p.A : p.B;
+                    label = {{"var", std::string(1, f.Input)}, {"term", v.GetTermName(f.Term)}};
+                    break;
+                }
+                case exercise::Quantity::Firing:
+                    label = {{"a", p.A.GetTermName(f.Column)}};
+                    if (p.B.Defined) label["b"] = p.B.GetTermName(f.Row);
+                    break;
+                case exercise::Quantity::Heights: label = {{"var", "Out"}, {"term", p.Out.GetTermName(f.Term)}}; break;
+                case exercise::Quantity::Output: label = {{"var", "Out"}, {"name", p.Out.Name}}; break;
+                }
+                fields.push_back({{"key", f.Key}, {"label", std::move(label)}});
             }
+            static const char* const kQuantity[] = {"membership", "firing", "heights", "output"};
+            questions.push_back({{"quantity", kQuantity[static_cast<int>(q)]}, {"fields", fields}});
         }
         hand.push_back({{"point", h.Point},
                         {"a", Shown(h.A)},
@@ -726,7 +715,8 @@ json ExerciseView(const json& req, std::string_view data) {
 
 // {points: {P1: {key: text}}}: the answers typed into the page's fields as
 // the answers file the Werkstatt writes (keys as ExerciseView names them,
-// numbers as a person types them; empty fields are no answer).
+// numbers as a person types them, read as exercise::AnswerNumber reads them;
+// empty fields are no answer).
 json AnswersFile(const json& req, std::string_view) {
     const json points = req.value("points", json::object());
     if (!points.is_object()) throw RequestError{"badRequest", "points"};
@@ -743,27 +733,12 @@ json AnswersFile(const json& req, std::string_view) {
             const json& text = item.value();
             if (!text.is_string()) throw RequestError{"badRequest", key};
             if (text.get<std::string>().find_first_not_of(" \t") == std::string::npos) continue;
-            const float v = Typed(values, key.c_str());
-            // One digit from 1 to 5 at each place the key holds one.
-            const auto digit = [&key](std::size_t at) {
-                if (at >= key.size() || key[at] < '1' || key[at] > '5') throw RequestError{"badRequest", key};
-                return static_cast<std::size_t>(key[at] - '1');
-            };
-            const auto is = [&key](const char* prefix, std::size_t length) {
-                return key.size() == length && key.compare(0, std::strlen(prefix), prefix) == 0;
-            };
-            if (is("zugehoerigkeit.a.", 18))
-                a.MembershipA[digit(17)] = v;
-            else if (is("zugehoerigkeit.b.", 18))
-                a.MembershipB[digit(17)] = v;
-            else if (is("feuerstaerke.", 16) && key[14] == '.')
-                a.Firing[digit(13) * 5 + digit(15)] = v;
-            else if (is("hoehe.", 7))
-                a.Heights[digit(6)] = v;
-            else if (key == "ausgang")
-                a.Output = v;
-            else
-                throw RequestError{"badRequest", key};
+            std::optional<float>* slot = exercise::AnswerSlot(a, key);
+            if (!slot) throw RequestError{"badRequest", key};
+            // Read as the answers file reads it, so that the file written reads back.
+            const std::optional<float> v = exercise::AnswerNumber(text.get<std::string>());
+            if (!v) throw RequestError{"notANumber", text.get<std::string>()};
+            *slot = *v;
         }
     }
     return {{"file", Base64(exercise::AnswersText(answers))}};

@@ -503,6 +503,22 @@ TEST_F(FuzzysimTest, CheckListsRealLinesThatReadAsZero) {
         << r.out;
 }
 
+// Every other command warns of the line on standard error: format would
+// otherwise write the 0 into the file in silence.
+TEST_F(FuzzysimTest, OtherCommandsWarnOfRealLinesThatReadAsZero) {
+    testfiles::ProjectText t = testfiles::WorkedExample();
+    t.lines[8] = "nan";
+    const std::string file = dir.Write("nan.fuz", t.Join());
+    const std::vector<std::vector<std::string>> calls{
+        {"format", file}, {"eval", file}, {"export", file, "--to", "fll"}, {"check", file, "--json"}};
+    for (const auto& call : calls) {
+        const Result r = Run(call, "1\n");
+        EXPECT_EQ(r.status, 0) << call[0] << r.err;
+        const bool warned = r.err.find("Warnung: " + file + ": Zeile 9: ") != std::string::npos;
+        EXPECT_EQ(warned, call[0] != "check") << call[0] << ": " << r.err;
+    }
+}
+
 // Export then import through the command line gives back the very bytes of
 // the example projects (their numbers are already in shortest form).
 TEST_F(FuzzysimTest, ExportThenImportGivesBackTheFile) {

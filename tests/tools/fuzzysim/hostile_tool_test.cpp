@@ -174,6 +174,8 @@ const std::vector<Case>& Cases() {
          "--mass erwartet eine Masse in kg von 0.01 bis 1000"},
         {"LocoMassHuge", Projects, "loco lok.fuz --mass 1e300", 2, "--mass erwartet"},
         {"TruckSpeedHuge", Projects, "truck k.fuz --speed 1e5", 2, "--speed erwartet"},
+        // A truck that never moves arrived nowhere: no summary of perfect ends.
+        {"TruckSpeedZero", Projects, "truck k.fuz --grid --speed 0", 2, "nicht 0"},
         // Results that are no numbers were printed as success.
         {"EvalOverflowingOutput",
          [](const fs::path& d) {

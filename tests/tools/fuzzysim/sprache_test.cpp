@@ -133,7 +133,7 @@ std::vector<WrongCall> WrongCalls() {
         {"ValueNoNumber", {"truck", kExample, "--speed", "abc"}, "Error: The value of --speed is not a number: abc"},
         {"SpeedOutOfRange",
          {"truck", kExample, "--speed", "500"},
-         "Error: --speed expects a speed in m/s from -100 to 100, e.g. --speed -10"},
+         "Error: --speed expects a speed in m/s from -100 to 100, not 0, e.g. --speed -10"},
         {"StartAndGrid",
          {"truck", kExample, "--start", "1,2", "--grid"},
          "Error: --start and --grid exclude each other."},

@@ -1,0 +1,111 @@
+// Pictures of the exercise panel with the boxes of a calculation by hand, on
+// a screen of 1366 x 768 (a school projector's): the exercises 01 and 02,
+// with empty boxes, partly wrong answers (one of them no number) and all
+// right with the verdict of "Prüfen":
+//   xvfb-run -s "-screen 0 1366x768x24" werkstatt_aufgabe_bilder OUTDIR [--lang en]
+// Writes OUTDIR/aufgabe_NN_{leer,teils,richtig}.png. Run by hand when the
+// look changes; not a test.
+#include "exercise/Reader.h"
+#include "werkstatt/AufgabenPanel.h"
+#include "werkstatt/Main.h"
+#include "widgets/Application.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDockWidget>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Eintraege = std::vector<std::pair<const char*, const char*>>;  // "P1:key", text
+
+void Tippen(werkstatt::AufgabenPanel& panel, const Eintraege& eintraege) {
+    for (const auto& [wo, text] : eintraege) {
+        const QStringList teile = QString::fromLatin1(wo).split(QLatin1Char(':'));
+        if (QLineEdit* feld = panel.antwortFeld(teile[0], teile[1])) {
+            feld->selectAll();
+            feld->insert(QString::fromUtf8(text));
+        }
+    }
+}
+
+bool Warten(werkstatt::AufgabenPanel& panel) {
+    return QTest::qWaitFor([&] { return !panel.rechnet() && panel.ergebnis().has_value(); }, 60000);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    widgets::TApplication app(argc, argv, QStringLiteral("Fuzzy-Werkstatt"),
+                              {QStringLiteral("werkstatt"), QStringLiteral("labor")});
+    QCoreApplication::setOrganizationName(QStringLiteral("FuzzyLehreDoku"));
+    const QString out = argc > 1 && argv[1][0] != '-' ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QDir().mkpath(out);
+    const bool englisch = fuzzy::ActiveLanguage() == fuzzy::Language::English;
+    werkstatt::TMainForm form;
+    // The whole screen, as a maximised window has it (Xvfb has no window manager).
+    form.setGeometry(QApplication::primaryScreen()->availableGeometry());
+    form.show();
+    QTest::qWait(300);
+    struct Fall {
+        const char* aufgabe;
+        Eintraege teils, richtig;
+    };
+    const char* komma = englisch ? "." : ",";
+    auto zahl = [komma](const char* deutsch) {
+        static std::vector<QByteArray> texte;
+        texte.push_back(QByteArray(deutsch).replace(',', komma));
+        return texte.back().constData();
+    };
+    const std::vector<Fall> faelle{
+        {"01_regelschritt",
+         {{"P1:zugehoerigkeit.a.2", zahl("0,6")},
+          {"P1:zugehoerigkeit.a.3", zahl("0,4")},
+          {"P1:zugehoerigkeit.b.1", zahl("0,5")},
+          {"P1:zugehoerigkeit.b.2", zahl("0,5")},
+          {"P1:feuerstaerke.1.2", zahl("0,6")},
+          {"P1:feuerstaerke.2.2", "0,5x"}},
+         {{"P1:zugehoerigkeit.a.1", "0"},
+          {"P1:feuerstaerke.1.2", zahl("0,5")},
+          {"P1:feuerstaerke.2.2", zahl("0,5")},
+          {"P1:feuerstaerke.1.3", zahl("0,4")},
+          {"P1:feuerstaerke.2.3", zahl("0,4")},
+          {"P1:hoehe.1", zahl("0,4")},
+          {"P1:hoehe.2", zahl("0,5")},
+          {"P1:hoehe.3", zahl("0,5")},
+          {"P1:ausgang", zahl("52,1")}}},
+        {"02_termdiagramm",
+         {{"P1:zugehoerigkeit.a.1", "1"}, {"P2:zugehoerigkeit.a.2", zahl("0,2")}, {"P2:zugehoerigkeit.a.3", "o,8"}},
+         {{"P2:zugehoerigkeit.a.2", zahl("0,8")},
+          {"P2:zugehoerigkeit.a.3", zahl("0,2")},
+          {"P3:zugehoerigkeit.a.2", zahl("0,3")},
+          {"P3:zugehoerigkeit.a.3", zahl("0,7")}}},
+    };
+    for (const Fall& f : faelle) {
+        if (!form.AufgabeOeffnen(
+                QStringLiteral(FUZZY_SOURCE_DIR "/examples/aufgaben/%1.fuzaufgabe").arg(QLatin1String(f.aufgabe))))
+            return 1;
+        werkstatt::AufgabenPanel& panel = *form.Aufgabe();
+        const QString name = QString::fromLatin1(f.aufgabe).left(2);
+        auto bild = [&](const char* stand) {
+            QTest::qWait(300);
+            form.grab().save(out + QStringLiteral("/aufgabe_%1_%2.png").arg(name, QLatin1String(stand)));
+        };
+        if (!Warten(panel)) return 1;
+        bild("leer");
+        Tippen(panel, f.teils);
+        if (!Warten(panel)) return 1;
+        bild("teils");
+        Tippen(panel, f.richtig);
+        if (!Warten(panel)) return 1;
+        panel.pruefenKnopf()->click();
+        bild("richtig");
+    }
+    return 0;
+}
