@@ -212,7 +212,9 @@ Inspektor::Inspektor(QWidget* parent) : QWidget(parent) {
 }
 
 void Inspektor::setSchmal() {
-    for (QSlider* s : {schieberA_, schieberB_}) s->setMinimumWidth(90);
+    // The step sets the inputs here; narrow sliders leave the room to an
+    // exercise beside the lab on a 1366 px screen.
+    for (QSlider* s : {schieberA_, schieberB_}) s->setMinimumWidth(50);
     ausgangLabel_->setWordWrap(true);
     bild_->setMinimumSize(400, 300);
 }

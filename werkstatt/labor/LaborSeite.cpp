@@ -90,9 +90,12 @@ namespace {
 class Rollbereich : public QScrollArea {
 public:
     using QScrollArea::QScrollArea;
+    // Never wider than a narrow column: beside the inspector and an
+    // exercise on a 1366 px projector the lab scrolls sideways rather than
+    // pushing the window past the screen.
     QSize minimumSizeHint() const override {
         const QSize s = widget() ? widget()->minimumSizeHint() : QSize(0, 0);
-        return {s.width() + verticalScrollBar()->sizeHint().width(), std::min(s.height(), 200)};
+        return {std::min(s.width(), 260) + verticalScrollBar()->sizeHint().width(), std::min(s.height(), 200)};
     }
     QSize sizeHint() const override { return widget() ? widget()->sizeHint() : QScrollArea::sizeHint(); }
 };
@@ -116,7 +119,7 @@ void LaborSeite::WarumBauen(QWidget* seite) {
     rollen->setObjectName(QStringLiteral("laborRollen"));
     rollen->setFrameShape(QFrame::NoFrame);
     rollen->setWidgetResizable(true);
-    rollen->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    rollen->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     rollen->setWidget(seite);
     // The step picker stays in sight below the lab, however it scrolls.
     auto* links = new QWidget(this);
