@@ -567,13 +567,18 @@ CheckResult Check(const Exercise& e, const fuzzy::Project& student, const Answer
     return r;
 }
 
+std::string FigureText(const CriterionResult& c, double v) {
+    // A run that never rests has no time; counts (a hand step's wrong or
+    // missing answers too) whole; times and distances to a hundredth.
+    if (!std::isfinite(v))
+        return c.Id == "loco.rest" ? std::string(Tr("Aufgabe", "kommt nicht zur Ruhe")) : "\xE2\x80\x93";
+    if (c.Unit.empty()) return std::to_string(static_cast<long long>(std::llround(v)));
+    return Dec(v, 2);
+}
+
 std::string Summary(const CriterionResult& c) {
     const std::string unit = c.Unit.empty() ? "" : " " + c.Unit;
-    // Counts whole, times and distances to a hundredth.
-    const auto show = [&](double v) {
-        if (c.Unit.empty()) return std::to_string(static_cast<long long>(std::llround(v)));
-        return Dec(v, 2);
-    };
+    const auto show = [&c](double v) { return FigureText(c, v); };
     const std::string limit = c.Direction == Compare::AtLeast
                                   ? Fmt(Tr("Aufgabe", "mindestens %1"), {show(c.Limit) + unit})
                                   : Fmt(Tr("Aufgabe",

@@ -96,6 +96,10 @@ CheckResult Check(const Exercise& e, const fuzzy::Project& student, const Answer
 // columns of the terms the inputs have.
 int FilledRules(const fuzzy::Project& p);
 
+// A measured value or limit of the criterion as Summary writes it (without
+// the unit): counts whole, times and distances to a hundredth, deviations of
+// a hand calculation as they are; the active language's decimal sign.
+std::string FigureText(const CriterionResult& c, double v);
 // One line per criterion for a person: "Angedockt bei −1 m/s: 158 (mindestens 150)".
 std::string Summary(const CriterionResult& c);
 // "bestanden", "nicht bestanden", "abgelehnt" in the active language.

@@ -487,6 +487,10 @@
         <source>%1: kommt nicht zur Ruhe (%2)</source>
         <translation>%1: never comes to rest (%2)</translation>
     </message>
+    <message>
+        <source>kommt nicht zur Ruhe</source>
+        <translation>never comes to rest</translation>
+    </message>
 </context>
 <context>
     <name>KernBewertung</name>

@@ -134,6 +134,8 @@ void PrintExerciseJson(const exercise::Exercise& e, const exercise::CheckResult&
                   // No value (a run that never rests): null, never a number that looks like a pass.
                   {"measured", std::isfinite(c.Measured) ? json(JsonMeasure(c.Measured)) : json(nullptr)},
                   {"limit", JsonMeasure(c.Limit)},
+                  {"measuredText", exercise::FigureText(c, c.Measured)},
+                  {"limitText", exercise::FigureText(c, c.Limit)},
                   {"compare", c.Direction == exercise::Compare::AtLeast ? ">=" : "<="},
                   {"unit", c.Unit},
                   {"passed", c.Passed},

@@ -19,7 +19,8 @@ namespace fuzzysim {
 int RunExercise(const std::vector<std::string>& args);
 
 // The document of `aufgabe check --json`: "title", "verdict", "passed",
-// "teacherMarks", "changes", "criteria" (id, name, measured, limit, compare,
+// "teacherMarks", "changes", "criteria" (id, name, measured, limit, their
+// texts measuredText and limitText as the text output writes them, compare,
 // unit, passed, reasons, and where they apply point, speed, starts, runs,
 // boxes) and "hints".
 void PrintExerciseJson(const exercise::Exercise& e, const exercise::CheckResult& r, std::ostream& out);

@@ -16,6 +16,7 @@
 #include "fuzzy/NoRuleRegions.h"
 #include "fuzzy/Numbers.h"
 #include "fuzzy/Project.h"
+#include "fuzzy/ProjectCheck.h"
 #include "fuzzy/Surface.h"
 #include "loco/model/LocoVersuch.h"
 #include "tools/fuzzysim/Args.h"
@@ -217,13 +218,30 @@ public:
     CollectScope& operator=(const CollectScope&) = delete;
 };
 
-// The project of the request's bytes; a file the reader refuses is refused here too.
-fuzzy::Project ProjectOf(std::string_view bytes) {
+// The name of the request's file as a refusal names it: the page's text,
+// one line, nothing a reader could take for a further line of the refusal.
+std::string FileName(const json& req) {
+    std::string name = req.contains("name") && req["name"].is_string() ? req["name"].get<std::string>() : "";
+    if (name.size() > 255) name.resize(255);
+    for (char& c : name)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = '_';
+    return name.empty() ? std::string("in.fuz") : name;
+}
+
+// The project of the request's bytes; a file the reader refuses is refused
+// with the lines `fuzzysim check NAME` prints: the reader's messages, then
+// the line where the file stops fitting the format and what was expected.
+fuzzy::Project ProjectOf(std::string_view bytes, const std::string& name = "in.fuz") {
     Collect messages;
     CollectScope scope(messages);
     fuzzy::Project p = fuzzy::LoadProjectBytes(bytes);
-    if (!messages.errors.empty()) throw RequestError{"refused", messages.errors.front()};
-    return p;
+    if (messages.errors.empty()) return p;
+    std::string lines;
+    for (const std::string& e : messages.errors) lines += e + '\n';
+    const fuzzy::ProjectDiagnosis diag = fuzzy::DiagnoseProject(bytes);
+    if (!diag.ok) lines += fuzzysim::ErrorLine(name + ": " + diag.Describe()) + '\n';
+    lines.pop_back();
+    throw RequestError{"refused", lines};
 }
 
 fuzzy::TFuzzy& Role(fuzzy::Project& p, const json& req) {
@@ -396,7 +414,8 @@ json Run(const json& req, std::string_view data) {
 
 // The project with every number as the page shows it, its check document and
 // its file as the writer makes it.
-json View(const json&, std::string_view data) { return ProjectView(ProjectOf(data)); }
+// {name}: the file's name, for a refusal.
+json View(const json& req, std::string_view data) { return ProjectView(ProjectOf(data, FileName(req))); }
 
 // {edits: [...]}: changes as the Werkstatt makes them, in order; answers the
 // changed project's view (its "fuz" is what saving writes).
@@ -584,9 +603,35 @@ json LocoStates(const json& req, std::string_view data) {
     if (!regler.AllDefined()) return {{"defined", false}};
     const pemrak::JudgedRun versuch = pemrak::RunAndJudge(regler, o);
     json states = json::array();
+    // The figures as the Werkstatt's Lok-Labor writes them: seconds and
+    // newtons to three decimals, centimetres to two.
     for (const pemrak::TrackPoint& q : versuch.Run.Track)
-        states.push_back({Exact(q.sCm), Exact(q.vCms), Shown(q.t), Shown(q.sCm), Shown(q.vCms), Shown(q.Kraft)});
-    return {{"defined", true}, {"states", states}};
+        states.push_back(
+            {Exact(q.sCm), Exact(q.vCms), Fixed(q.t, 3), Fixed(q.sCm, 2), Fixed(q.vCms, 2), Fixed(q.Kraft, 3)});
+    const pemrak::RunFigures& k = versuch.Figures;
+    const auto from = [](const std::optional<float>& t) { return t ? json(Fixed(*t, 3)) : json(nullptr); };
+    const char* ending = k.Aborted ? "aborted" : !k.Finite ? "notFinite" : k.RanOut ? "ranOut" : "timeLimit";
+    // The plots end a little after the run has come to rest, as in the
+    // Werkstatt's Lok-Labor: the stop fills the picture, not a flat tail.
+    const double end = k.EndT;
+    const double rest = versuch.AtRestFrom ? double(*versuch.AtRestFrom) : end;
+    const double plotEnd = std::isfinite(end) ? std::min(end, std::max(2.0, rest * 1.25 + 0.5)) : 0.0;
+    const json figures = {{"mass", Shown(o.Start.Masse)},
+                          {"friction", Shown(o.Start.Reibung)},
+                          {"distance", Shown(o.Start.AbstandCm)},
+                          {"firstDt", Shown(o.FirstDt)},
+                          {"dt", Shown(o.Dt)},
+                          {"ending", ending},
+                          {"endT", Fixed(k.EndT, 3)},
+                          {"steps", k.Steps},
+                          {"endS", Fixed(k.EndSCm, 2)},
+                          {"endV", Fixed(k.EndVCms, 2)},
+                          {"atRest", from(versuch.AtRestFrom)},
+                          {"exact", from(versuch.ExactFrom)},
+                          {"overshoot", Fixed(k.OvershootCm, 2)},
+                          {"bandReached", k.BandReached},
+                          {"signChanges", k.SignChanges}};
+    return {{"defined", true}, {"states", states}, {"figures", figures}, {"plotEnd", plotEnd}};
 }
 
 // The options of a locomotive run and the values fuzzysim takes without them.

@@ -5,7 +5,8 @@
 import { Engine, EngineError, fromBase64 } from './engine.js';
 import { chooseLanguage, setLanguage, language, t } from './i18n.js';
 import { el, download } from './dom.js';
-import examples from './gen/examples.js';
+import examplesDe from './gen/examples.js';
+import examplesEn from './gen/examples_en.js';
 import exerciseFiles from './gen/exercises.js';
 import terms from './views/terms.js';
 import rules from './views/rules.js';
@@ -23,6 +24,10 @@ const MaxFileBytes = 1 << 20;
 
 const $ = (id) => document.getElementById(id);
 
+// The examples in the page's language (the same files, named alike in both).
+const examplesOf = (lang) => (lang === 'en' ? examplesEn : examplesDe);
+const examples = () => examplesOf(language());
+
 const ctx = {
   engine: new Engine(),
   view: null, // the engine's view of the project
@@ -31,6 +36,7 @@ const ctx = {
   listeners: [],
   edits: 0, // edits made, for the tests
   opened: 0, // projects opened
+  example: null, // the example's file name while the project is an unchanged example
   // Makes a view of the engine the current project.
   adopt(view, name) {
     this.view = view;
@@ -47,6 +53,7 @@ const ctx = {
   async edit(edits) {
     try {
       const view = await this.engine.call('edit', { edits }, this.fuz);
+      this.example = null;
       this.adopt(view);
       this.edits++;
       message('');
@@ -64,7 +71,8 @@ const ctx = {
       return false;
     }
     try {
-      const view = await this.engine.call('view', {}, bytes);
+      const view = await this.engine.call('view', { name }, bytes);
+      this.example = null;
       this.adopt(view, name);
       this.opened++;
       message(t('loaded', name), 'info');
@@ -86,6 +94,11 @@ const ctx = {
     selectTab('inspector');
   },
   message: (text, kind) => message(text, kind),
+  // After a request that went well: an error shown before is no longer true.
+  clearError() {
+    const m = $('meldung');
+    if (!m.hidden && m.className !== 'info') message('');
+  },
   reportError: (e) => reportError(e),
 };
 
@@ -120,8 +133,10 @@ function selectTab(id) {
 function texts() {
   document.title = t('title');
   for (const e of document.querySelectorAll('[data-t]')) e.textContent = t(e.dataset.t);
+  $('sprache').setAttribute('aria-label', t('languageLabel'));
   const pick = $('beispiele');
-  pick.replaceChildren(el('option', { value: '' }, t('examples')), ...examples.map((x, i) => el('option', { value: String(i) }, x.file)));
+  pick.setAttribute('aria-label', t('examplesLabel'));
+  pick.replaceChildren(el('option', { value: '' }, t('examples')), ...examples().map((x, i) => el('option', { value: String(i) }, x.file)));
   for (const v of views) {
     v.tab.textContent = t(v.tabKey);
     v.render();
@@ -146,17 +161,22 @@ function start() {
     ctx.engine.lang = language();
     texts();
     for (const v of views) if (v.languageChanged) v.languageChanged();
-    if (ctx.fuz) ctx.open(ctx.fuz, ctx.name).then(() => message(''));
+    // An unchanged example becomes the same example in the new language.
+    const x = ctx.example && examples().find((e) => e.file === ctx.example);
+    if (x) openExample(x).then(() => message(''));
+    else if (ctx.fuz) ctx.open(ctx.fuz, ctx.name).then(() => message(''));
   });
+  // A button, so that the keyboard reaches it; the file input stays hidden.
+  $('oeffnen-knopf').addEventListener('click', () => $('oeffnen').click());
   $('oeffnen').addEventListener('change', async (e) => {
     const f = e.target.files[0];
     e.target.value = '';
     if (f) await openFile(f);
   });
   $('beispiele').addEventListener('change', async (e) => {
-    const x = examples[Number(e.target.value)];
+    const x = examples()[Number(e.target.value)];
     e.target.value = '';
-    if (x) await ctx.open(fromBase64(x.bytes), x.file);
+    if (x) await openExample(x);
   });
   $('speichern').addEventListener('click', () => {
     if (ctx.fuz) download(ctx.name && /\.fuz$/i.test(ctx.name) ? ctx.name : `${ctx.name || 'projekt'}.fuz`, ctx.fuz);
@@ -183,13 +203,38 @@ function start() {
   });
   // The truck example first, as the Werkstatt's first template.
   const first = new URLSearchParams(location.search).get('beispiel') || 'truck.fuz';
-  const x = examples.find((e) => e.file === first) || examples[0];
-  ctx.open(fromBase64(x.bytes), x.file).then(() => message(''));
+  const x = examples().find((e) => e.file === first) || examples()[0];
+  openExample(x).then(() => message(''));
 }
 
+async function openExample(x) {
+  const ok = await ctx.open(fromBase64(x.bytes), x.file);
+  if (ok) ctx.example = x.file;
+  return ok;
+}
+
+// An exercise file by its suffix or, renamed, by its first section
+// "[aufgabe]" (after a byte order mark, blank lines and comments).
+function isExercise(name, bytes) {
+  if (/\.fuzaufgabe$/i.test(name)) return true;
+  const head = new TextDecoder('utf-8').decode(bytes.subarray(0, 4096)).replace(/^\uFEFF/, '');
+  for (const line of head.split(/\r?\n/)) {
+    const s = line.trim();
+    if (s === '' || s.startsWith('#') || s.startsWith(';')) continue;
+    return s === '[aufgabe]';
+  }
+  return false;
+}
+
+// A dropped or chosen file: an exercise opens as one, anything else as a project.
 async function openFile(f) {
   if (f.size > MaxFileBytes) return message(t('tooLarge', f.name));
   const bytes = new Uint8Array(await f.arrayBuffer());
+  if (isExercise(f.name, bytes)) {
+    selectTab('exercises');
+    await views.find((v) => v.id === 'exercises').openExercise(bytes, f.name);
+    return;
+  }
   await ctx.open(bytes, f.name);
 }
 
@@ -199,7 +244,7 @@ window.fuzzyPage = {
   selectTab,
   message,
   view: (id) => views.find((v) => v.id === id),
-  example: (file) => fromBase64((examples.find((e) => e.file === file) || {}).bytes || ''),
+  example: (file, lang = 'de') => fromBase64((examplesOf(lang).find((e) => e.file === file) || {}).bytes || ''),
   exercises: exerciseFiles,
 };
 

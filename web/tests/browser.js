@@ -74,6 +74,7 @@ export function fuzzysim(args, { input = '', lang = 'de', cwd } = {}) {
 
 export const examples = ['truck.fuz', 'lok.fuz', 'beispiel.fuz', 'heizung.fuz', 'truck_einachsig.fuz'];
 
-export function example(name) {
-  return join(root, 'examples', name);
+// An example's file; the English set lies in examples/en under the same names.
+export function example(name, lang = 'de') {
+  return lang === 'en' ? join(root, 'examples', 'en', name) : join(root, 'examples', name);
 }

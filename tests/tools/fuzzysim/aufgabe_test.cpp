@@ -244,6 +244,57 @@ TEST(AufgabeJson, NoValueThatMisleads) {
     EXPECT_TRUE(seen) << loco.out;
 }
 
+// The texts of --json are the figures of the text output, in its language:
+// a count whole (a hand step's wrong answers too), a time or distance to a
+// hundredth; a reader of the document shows them without rounding floats itself.
+struct FigureCase {
+    const char* name;
+    const char* exercise;
+    const char* attempt;
+    const char* lang;
+    const char* decimalSign;  // the one a text with decimals must use; "" for whole counts
+};
+
+class AufgabeFigureTexts : public ::testing::TestWithParam<FigureCase> {};
+
+TEST_P(AufgabeFigureTexts, AreTheTextOutputsFigures) {
+    const FigureCase& c = GetParam();
+    testfiles::TempDir dir;
+    const std::vector<std::string> call = {"--lang", c.lang, "aufgabe", "check", kDir + c.exercise, kDir + c.attempt};
+    std::vector<std::string> json = call;
+    json.push_back("--json");
+    const Result text = Fuzzysim(call, dir);
+    const Result doc = Fuzzysim(json, dir);
+    ASSERT_EQ(text.status, doc.status) << doc.err;
+    const auto j = nlohmann::json::parse(doc.out);
+    ASSERT_FALSE(j["criteria"].empty());
+    for (const auto& crit : j["criteria"]) {
+        const std::string name = crit["name"], measured = crit["measuredText"], limit = crit["limitText"];
+        ASSERT_FALSE(measured.empty()) << name;
+        // The criterion's own line: "  ✓ NAME: …".
+        const std::size_t at = text.out.find(" " + name + ": ");
+        ASSERT_NE(at, std::string::npos) << name << "\n" << text.out;
+        const std::string line = text.out.substr(at, text.out.find('\n', at) - at);
+        EXPECT_NE(line.find(measured), std::string::npos) << line << " / " << measured;
+        EXPECT_NE(line.find(limit), std::string::npos) << line << " / " << limit;
+        // No float noise: at most the digits the text output writes.
+        if (!crit["measured"].is_null()) EXPECT_LE(measured.size(), 12u) << measured;
+        const bool decimals = measured.find_first_of(".,") != std::string::npos;
+        if (decimals) {
+            EXPECT_NE(measured.find(c.decimalSign), std::string::npos) << measured;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Figures, AufgabeFigureTexts,
+    ::testing::Values(
+        FigureCase{"counts", "05_truck_12_regeln.fuzaufgabe", "05_truck_12_regeln.falsch.fuz", "de", ""},
+        FigureCase{"times_german", "06_schnelle_lok.fuzaufgabe", "06_schnelle_lok.falsch.fuz", "de", ","},
+        FigureCase{"times_english", "06_schnelle_lok.fuzaufgabe", "06_schnelle_lok.falsch.fuz", "en", "."},
+        FigureCase{"hand_counts", "01_regelschritt.fuzaufgabe", "01_regelschritt.falsch.fuzantwort", "de", ""}),
+    [](const ::testing::TestParamInfo<FigureCase>& i) { return std::string(i.param.name); });
+
 // start writes the starting project, in the language asked for, and never
 // over an existing file.
 TEST(AufgabeStart, WritesTheStartingProject) {

@@ -17,7 +17,8 @@ function baseName(name, fallback) {
 }
 
 // A number of fuzzysim's document as the page writes numbers: the digits it
-// printed, the language's decimal sign, a true minus.
+// printed, the language's decimal sign, a true minus. (Measured values and
+// limits come as fuzzysim's texts.)
 function shown(n) {
   const s = String(n);
   return (language() === 'en' ? s : s.replace('.', ',')).replace(/^-/, '\u2212');
@@ -26,6 +27,7 @@ function shown(n) {
 export default function create(ctx) {
   const element = el('section');
   const pick = el('select', { id: 'aufgabe-wahl' });
+  // Buttons open these pickers: a button is reached by the keyboard, a hidden input is not.
   const picker = el('input', { type: 'file', accept: '.fuzaufgabe', id: 'aufgabe-datei', hidden: true });
   const answersPicker = el('input', { type: 'file', accept: '.fuzantwort', id: 'antwort-datei', hidden: true });
   const view = { id: 'exercises', tabKey: 'tabExercises', element, render, openExercise, check, last: () => last, current: () => current };
@@ -176,6 +178,7 @@ export default function create(ctx) {
   });
 
   function renderPick() {
+    pick.setAttribute('aria-label', t('chooseExercise'));
     pick.replaceChildren(el('option', { value: '' }, t('chooseExercise')),
       ...exercises.map((x, i) => el('option', { value: String(i) }, titles && titlesLang === language() ? titles[i] : x.file)));
   }
@@ -273,8 +276,8 @@ export default function create(ctx) {
       const rows = doc.criteria.map((c) => el('tr', { 'data-id': c.id, 'data-passed': String(c.passed) },
         el('td', { class: 'name' }, c.name,
           c.reasons.length ? el('ul', { class: 'gruende' }, ...c.reasons.map((r) => el('li', {}, r))) : null, labLinks(c)),
-        el('td', { class: 'zahl gemessen' }, c.measured === null ? t('neverAtRest') : `${shown(c.measured)}${c.unit ? ` ${c.unit}` : ''}`),
-        el('td', { class: 'zahl grenze' }, `${c.compare === '>=' ? '≥' : '≤'} ${shown(c.limit)}${c.unit ? ` ${c.unit}` : ''}`),
+        el('td', { class: 'zahl gemessen' }, `${c.measuredText}${c.unit ? ` ${c.unit}` : ''}`),
+        el('td', { class: 'zahl grenze' }, `${c.compare === '>=' ? '≥' : '≤'} ${c.limitText}${c.unit ? ` ${c.unit}` : ''}`),
         el('td', { class: c.passed ? 'ok gross' : 'schlecht gross', title: t(c.passed ? 'criterionPassed' : 'criterionFailed') }, c.passed ? '✓' : '✗')));
       verdict.append(el('table', { id: 'aufgabe-kriterien' }, head, ...rows));
       if (doc.criteria.some((c) => c.id.startsWith('hand.'))) verdict.append(el('p', { class: 'leise' }, t('handMeasured')));
@@ -307,7 +310,7 @@ export default function create(ctx) {
     }
     renderPick();
     element.replaceChildren(el('h2', {}, t('tabExercises')), el('p', {}, t('exercisesIntro')),
-      el('p', {}, pick, ' ', el('label', { class: 'knopf' }, t('openExercise'), picker)));
+      el('p', {}, pick, ' ', el('button', { type: 'button', id: 'aufgabe-oeffnen', onclick: () => picker.click() }, t('openExercise')), picker));
     if (!current) return element.append(el('p', { class: 'leise' }, t('noExercise')));
     const info = current.info;
     const task = el('div', { class: 'karte aufgabe' }, el('h3', { id: 'aufgabe-titel' }, info.title),
@@ -319,7 +322,8 @@ export default function create(ctx) {
     if (info.needsAnswers) {
       element.append(el('h3', {}, t('yourAnswers')), el('div', { class: 'zeile' }, ...info.hand.map(handForm)));
       renderAnswersSource();
-      element.append(el('p', {}, el('label', { class: 'knopf' }, t('openAnswers'), answersPicker), ' ', answersSource));
+      element.append(el('p', {}, el('button', { type: 'button', id: 'antwort-oeffnen', onclick: () => answersPicker.click() }, t('openAnswers')),
+        answersPicker, ' ', answersSource));
     }
     const buttons = el('p', {}, el('button', { id: 'aufgabe-pruefen', onclick: check }, t('checkExercise')));
     if (info.needsProject) buttons.append(' ', el('span', { class: 'leise' }, t('checksProject', ctx.name || '—')));

@@ -23,6 +23,7 @@ export default function create(ctx) {
     if (!ctx.fuz) return;
     try {
       const r = await ctx.engine.call('inspect', { a: a.value, b: b.value }, ctx.fuz);
+      ctx.clearError();
       draw(r);
     } catch (e) {
       ctx.reportError(e);

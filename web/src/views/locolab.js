@@ -50,14 +50,23 @@ export default function create(ctx) {
       const r = await ctx.engine.run(['loco', 'in.fuz', '--csv', ...opts], ctx.fuz);
       result = { status: r.status, csv: utf8(r.out), err: r.err };
       if (r.status === 0) {
-        result.data = parseCsv(result.csv);
-        const [s, v, f, tm] = [result.data.s, result.data.v, result.data.f, result.data.t].map((x) => extent(x));
+        const st = await ctx.engine.call('locoStates', { options: opts }, ctx.fuz);
+        states = st.defined ? st.states : null;
+        result.figures = st.defined ? st.figures : null;
+        // The plots up to a little after the run has come to rest, as the Werkstatt draws them.
+        const all = parseCsv(result.csv);
+        result.plotEnd = st.defined ? st.plotEnd : all.t[all.t.length - 1];
+        let n = all.t.findIndex((x) => x > result.plotEnd + 1e-9);
+        if (n < 0) n = all.t.length;
+        n = Math.max(n, Math.min(2, all.t.length));
+        result.data = { t: all.t.slice(0, n), s: all.s.slice(0, n), v: all.v.slice(0, n), f: all.f.slice(0, n) };
+        const [s, v, f] = [result.data.s, result.data.v, result.data.f].map((x) => extent(x));
+        const tm = [0, result.data.t[n - 1] || 1];
         const ticks = await ctx.engine.call('ticks', { ranges: [tm, s, v, f] });
         result.ranges = { t: tm, s, v, f };
         result.ticks = { t: ticks[0], s: ticks[1], v: ticks[2], f: ticks[3] };
-        const st = await ctx.engine.call('locoStates', { options: opts }, ctx.fuz);
-        states = st.defined ? st.states : null;
         stepIndex = 0;
+        ctx.clearError();
       }
     } catch (e) {
       ctx.reportError(e);
@@ -91,8 +100,29 @@ export default function create(ctx) {
     return box;
   }
 
+  // The figures of the run in the page's words and numbers.
+  function figures() {
+    const k = result.figures;
+    const ending = { timeLimit: 'locoEndTime', ranOut: 'locoEndRanOut', notFinite: 'locoEndNotFinite', aborted: 'locoEndAborted' }[k.ending];
+    const rows = [
+      ['loco', t('locoLoco'), t('locoLocoValue', k.mass, k.friction, k.distance)],
+      ['steps', t('locoSteps'), t('locoStepsValue', k.firstDt, k.dt)],
+      ['end', t('locoEnd'), `${t('locoEndValue', k.endT, k.steps)}, ${t(ending)}`],
+      ['endS', t('locoEndS'), `${k.endS} cm`],
+      ['endV', t('locoEndV'), `${k.endV} cm/s`],
+      ['atRest', t('locoAtRest'), k.atRest === null ? t('never') : `t = ${k.atRest} s`],
+      ['exact', t('locoExact'), k.exact === null ? t('never') : `t = ${k.exact} s`],
+      ['overshoot', t('locoOvershoot'), t('locoOvershootValue', k.overshoot)],
+      ['band', t('locoBand'), t(k.bandReached ? 'locoBandReached' : 'locoBandMissed')],
+      ['signChanges', t('locoSignChanges'), t('locoSignChangesValue', k.signChanges)],
+    ];
+    return el('table', { id: 'lok-zahlen' }, ...rows.map(([key, name, value]) =>
+      el('tr', { 'data-key': key }, el('th', { class: 'name' }, name), el('td', { class: 'name zahl' }, value))));
+  }
+
   function stepPanel() {
-    const n = states.length - 1;
+    // The steps the plots show.
+    const n = Math.min(states.length, result.data.t.length) - 1;
     const slider = el('input', { type: 'range', min: 0, max: n, value: stepIndex, id: 'lok-schritt', style: 'width:22rem' });
     slider.addEventListener('input', () => {
       stepIndex = Number(slider.value);
@@ -129,7 +159,7 @@ export default function create(ctx) {
     if (result.status !== 0) return element.append(el('p', { class: 'schlecht', id: 'lok-fehler' }, result.err));
     element.append(plots());
     if (states) element.append(stepPanel());
-    element.append(el('h3', {}, t('figures')), el('pre', { id: 'lok-zahlen' }, result.err));
+    if (result.figures) element.append(el('h3', {}, t('figures')), figures());
   }
 
   go.addEventListener('click', runLoco);

@@ -22,7 +22,9 @@ export default function create(ctx) {
       const tr = el('tr', {}, el('th', { class: 'name' }, two ? p.B.terms[r - 1].name : ''));
       for (let c = 1; c <= p.A.terms.length; c++) {
         const current = p.rules[r - 1][c - 1];
-        const select = el('select', { 'aria-label': `rule ${r} ${c}` },
+        const a = p.A.terms[c - 1].name;
+        const label = two ? t('ruleLabel', p.A.name, a, p.B.name, p.B.terms[r - 1].name) : t('ruleLabelOne', p.A.name, a);
+        const select = el('select', { 'aria-label': label },
           el('option', { value: '0' }, t('noRule')),
           ...p.Out.terms.map((x, k) => el('option', { value: String(k + 1) }, x.name)));
         select.value = current >= 1 && current <= p.Out.terms.length ? String(current) : '0';

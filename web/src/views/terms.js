@@ -50,8 +50,9 @@ export default function create(ctx) {
   const element = el('section');
   const view = { id: 'terms', tabKey: 'tabTerms', element, render };
 
-  function numberCell(role, term, param, text) {
-    const input = el('input', { type: 'text', value: text, class: 'zahl', 'aria-label': `${role} ${term} ${params[param - 1]}` });
+  // label: the variable and term as the table shows them, in the page's language.
+  function numberCell(role, term, param, text, label) {
+    const input = el('input', { type: 'text', value: text, class: 'zahl', 'aria-label': label });
     input.dataset.role = role;
     input.dataset.term = String(term);
     input.dataset.param = String(param);
@@ -67,8 +68,9 @@ export default function create(ctx) {
   }
 
   function rangeField(role, v) {
-    const min = el('input', { type: 'text', value: v.min.text, class: 'zahl', 'aria-label': `${role} min` });
-    const max = el('input', { type: 'text', value: v.max.text, class: 'zahl', 'aria-label': `${role} max` });
+    const name = t(roles.find(([r]) => r === role)[1]);
+    const min = el('input', { type: 'text', value: v.min.text, class: 'zahl', 'aria-label': t('rangeFromLabel', name) });
+    const max = el('input', { type: 'text', value: v.max.text, class: 'zahl', 'aria-label': t('rangeToLabel', name) });
     let sent = `${v.min.text}|${v.max.text}`;
     const change = () => {
       if (`${min.value}|${max.value}` === sent) return;
@@ -101,7 +103,8 @@ export default function create(ctx) {
       v.terms.forEach((term, i) => {
         table.append(el('tr', {}, el('td', { style: `color:${colours[i]};font-weight:bold` }, String(i + 1)),
           el('td', { class: 'name' }, term.name),
-          ...term.params.map((x, j) => numberCell(role, i + 1, j + 1, x.text))));
+          ...term.params.map((x, j) => numberCell(role, i + 1, j + 1, x.text,
+            t(params[j] === 'h' ? 'heightLabel' : 'cornerLabel', t(key), term.name, params[j])))));
       });
       row.append(table);
       card.append(row);

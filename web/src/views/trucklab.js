@@ -32,6 +32,7 @@ export default function create(ctx) {
     try {
       lab = await ctx.engine.call('truckLab', { speed: speed.value }, ctx.fuz, { long: true });
       for (const r of lab.runs || []) r.points = floats(r.track);
+      ctx.clearError();
     } catch (e) {
       ctx.reportError(e);
     } finally {
@@ -56,6 +57,7 @@ export default function create(ctx) {
       single = await ctx.engine.call('truckRun', { cabX: r.cabX, attitude: r.attitude, speed: speed.value }, ctx.fuz);
       single.index = i;
       stepIndex = 0;
+      ctx.clearError();
     } catch (e) {
       ctx.reportError(e);
     }

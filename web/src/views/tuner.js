@@ -33,6 +33,7 @@ export default function create(ctx) {
       r = await ctx.engine.run(argv, ctx.fuz, { read: ['out.fuz'], long: true });
       out.textContent = utf8(r.out) + (r.err ? `\n${r.err}` : '');
       if (r.status === 0 && r.files['out.fuz']) {
+        ctx.clearError();
         best = r.files['out.fuz'];
         adopt.hidden = false;
       }
