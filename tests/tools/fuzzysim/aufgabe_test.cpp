@@ -278,7 +278,9 @@ TEST_P(AufgabeFigureTexts, AreTheTextOutputsFigures) {
         EXPECT_NE(line.find(measured), std::string::npos) << line << " / " << measured;
         EXPECT_NE(line.find(limit), std::string::npos) << line << " / " << limit;
         // No float noise: at most the digits the text output writes.
-        if (!crit["measured"].is_null()) EXPECT_LE(measured.size(), 12u) << measured;
+        if (!crit["measured"].is_null()) {
+            EXPECT_LE(measured.size(), 12u) << measured;
+        }
         const bool decimals = measured.find_first_of(".,") != std::string::npos;
         if (decimals) {
             EXPECT_NE(measured.find(c.decimalSign), std::string::npos) << measured;
