@@ -567,18 +567,17 @@ void TMainForm::HinweiseZeigen() {
     // The labs' starts beyond an input's range: for the chosen vehicle all of
     // them; without a choice, those where no rule fires, of the labs opened.
     // While an exercise locks the ranges, a start beyond one is nothing the
-    // student can change: only those where no rule fires (rules and terms
-    // may answer that) are named.
+    // student can change: none is named then (a start where no rule fires is
+    // still the lab's warning and the check's).
     const Fahrzeug f = Modell.fahrzeug();
     const bool bereicheFrei = !Modell.sperre().Bereiche;
-    if (f == Fahrzeug::Truck || (f == Fahrzeug::Unbestimmt && truckLaborOffen_))
+    if (bereicheFrei && (f == Fahrzeug::Truck || (f == Fahrzeug::Unbestimmt && truckLaborOffen_)))
         for (const labor::StartHinweis& h :
-             labor::StartHinweise(p, labor::Labor::Truck, labor::TruckStarts(), f == Fahrzeug::Truck && bereicheFrei))
+             labor::StartHinweise(p, labor::Labor::Truck, labor::TruckStarts(), f == Fahrzeug::Truck))
             zeigen(h.text, h.ort);
-    if ((f == Fahrzeug::Lok || (f == Fahrzeug::Unbestimmt && lokLaborOffen_)) && lokLabor_)
-        for (const labor::StartHinweis& h :
-             labor::StartHinweise(p, labor::Labor::Lok, {labor::LokStart(lokLabor_->einstellung().AbstandCm)},
-                                  f == Fahrzeug::Lok && bereicheFrei))
+    if (bereicheFrei && (f == Fahrzeug::Lok || (f == Fahrzeug::Unbestimmt && lokLaborOffen_)) && lokLabor_)
+        for (const labor::StartHinweis& h : labor::StartHinweise(
+                 p, labor::Labor::Lok, {labor::LokStart(lokLabor_->einstellung().AbstandCm)}, f == Fahrzeug::Lok))
             zeigen(h.text, h.ort);
     const int anzahl = HinweisListe->count();
     if (anzahl == 0) {
