@@ -70,7 +70,10 @@ void CheckAnswersFit(const Exercise& e, const fuzzy::Project& p, const Answers& 
             Tr("Aufgabe", "Diese Aufgabe fragt nach keiner Rechnung von Hand: Antworten passen nicht zu ihr."),
             line(a.PointLines, a.Points.begin()->first));
     const std::vector<AnswerField> fields = AnswerFields(e, p);
-    for (const auto& [point, answers] : a.Points) {
+    for (const auto& entry : a.Points) {
+        // Named, not bound: a lambda may not capture a structured binding in C++17.
+        const std::string& point = entry.first;
+        const auto& answers = entry.second;
         if (std::none_of(e.Hand.begin(), e.Hand.end(), [&](const HandCheck& h) { return h.Point == point; }))
             throw FormatError(Fmt(Tr("Aufgabe", "Den Punkt [%1] gibt es in dieser Aufgabe nicht."), {point}),
                               line(a.PointLines, point));
