@@ -9,9 +9,34 @@
 #include <string>
 #include <vector>
 
+#include <sys/fsuid.h>
 #include <unistd.h>
 
 namespace testfiles {
+
+// Root passes every permission check, and CI runs the tests as root. A test
+// of a read-only folder or an unreadable file holds one of these while it
+// tries: its thread then meets the file system as the user "nobody", and
+// gets root's rights back at the end of the scope.
+class AsOrdinaryUser {
+public:
+    AsOrdinaryUser() : root_(::geteuid() == 0) {
+        if (!root_) return;
+        ::setfsgid(kNobody);
+        ::setfsuid(kNobody);
+    }
+    ~AsOrdinaryUser() {
+        if (!root_) return;
+        ::setfsuid(0);
+        ::setfsgid(0);
+    }
+    AsOrdinaryUser(const AsOrdinaryUser&) = delete;
+    AsOrdinaryUser& operator=(const AsOrdinaryUser&) = delete;
+
+private:
+    static constexpr unsigned kNobody = 65534;
+    bool root_;
+};
 
 // A fresh directory under the system's temp directory, removed again at the end.
 class TempDir {
