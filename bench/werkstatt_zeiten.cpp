@@ -5,10 +5,10 @@
 // Run with a release build: werkstatt_bench [--benchmark_...]
 #include "widgets/Application.h"
 #include "werkstatt/Main.h"
-#include "werkstatt/RegelSeite.h"
+#include "werkstatt/seiten/RegelSeite.h"
 #include "dialogs/RuleGrid.h"
-#include "werkstatt/TermDiagramm.h"
-#include "werkstatt/VariablenSeite.h"
+#include "werkstatt/seiten/TermDiagramm.h"
+#include "werkstatt/seiten/VariablenSeite.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "werkstatt/Arbeitsblatt.h"
-#include "werkstatt/Aufgabenblatt.h"
+#include "werkstatt/blatt/Arbeitsblatt.h"
+#include "werkstatt/blatt/Aufgabenblatt.h"
 #include "fuzzy/Hints.h"
-#include "werkstatt/Modell.h"
+#include "werkstatt/modell/Modell.h"
 #include "werkstatt/kern/Programmsuche.h"
 
 #include <QMainWindow>

@@ -6,7 +6,7 @@
 // Writes OUTDIR/aufgabe_NN_{leer,teils,richtig}.png. Run by hand when the
 // look changes; not a test.
 #include "exercise/Reader.h"
-#include "werkstatt/AufgabenPanel.h"
+#include "werkstatt/aufgabe/AufgabenPanel.h"
 #include "werkstatt/Main.h"
 #include "widgets/Application.h"
 

@@ -9,7 +9,7 @@
 #include "fuzzy/LanguageScope.h"
 #include "fuzzy/Surface.h"
 #include "tests/werkstatt/BlattLauf.h"
-#include "werkstatt/Aufgabenblatt.h"
+#include "werkstatt/blatt/Aufgabenblatt.h"
 
 #include <gtest/gtest.h>
 

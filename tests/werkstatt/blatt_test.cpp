@@ -1,11 +1,11 @@
 // The worksheet: `werkstatt --blatt` as a teacher's script calls it, checked
 // with poppler's pdfinfo and pdftotext (skipped with a note where they are
 // missing), and "Als PDF speichern…" in the real window.
-#include "werkstatt/Arbeitsblatt.h"
+#include "werkstatt/blatt/Arbeitsblatt.h"
 #include "werkstatt/ansichten/Bildexport.h"
 #include "werkstatt/Main.h"
 #include "tests/support/MessageRecorder.h"
-#include "werkstatt/VariablenSeite.h"
+#include "werkstatt/seiten/VariablenSeite.h"
 #include "tests/werkstatt/BlattLauf.h"
 
 #include <gtest/gtest.h>

@@ -9,8 +9,8 @@
 #include "werkstatt/labor/LokLabor.h"
 #include "werkstatt/Main.h"
 #include "werkstatt/labor/TruckLabor.h"
-#include "werkstatt/VariablenSeite.h"
-#include "werkstatt/TermDiagramm.h"
+#include "werkstatt/seiten/VariablenSeite.h"
+#include "werkstatt/seiten/TermDiagramm.h"
 
 #include <QApplication>
 #include <QDir>

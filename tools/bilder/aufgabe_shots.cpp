@@ -3,10 +3,10 @@
 // passed attempt, and the editor an exercise locks (with its tooltip):
 //   aufgabe_shots OUTDIR        (run under a display, e.g. xvfb-run -a)
 #include "widgets/Application.h"
-#include "werkstatt/AufgabenPanel.h"
+#include "werkstatt/aufgabe/AufgabenPanel.h"
 #include "werkstatt/Main.h"
-#include "werkstatt/RegelSeite.h"
-#include "werkstatt/VariablenSeite.h"
+#include "werkstatt/seiten/RegelSeite.h"
+#include "werkstatt/seiten/VariablenSeite.h"
 #include "werkstatt/labor/LokLabor.h"
 #include "werkstatt/labor/SchrittWahl.h"
 #include "werkstatt/labor/TruckLabor.h"

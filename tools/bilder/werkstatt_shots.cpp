@@ -8,10 +8,10 @@
 #include "werkstatt/ansichten/KennfeldAnsicht.h"
 #include "werkstatt/Main.h"
 #include "werkstatt/labor/TruckLabor.h"
-#include "werkstatt/RegelSeite.h"
+#include "werkstatt/seiten/RegelSeite.h"
 #include "dialogs/RuleGrid.h"
-#include "werkstatt/TermDiagramm.h"
-#include "werkstatt/VariablenSeite.h"
+#include "werkstatt/seiten/TermDiagramm.h"
+#include "werkstatt/seiten/VariablenSeite.h"
 #include "widgets/SingEdit.h"
 
 #include <QApplication>

@@ -1,13 +1,13 @@
-#include "werkstatt/Befehle.h"
+#include "werkstatt/modell/Befehle.h"
 
 #include <utility>
 
 namespace werkstatt {
 
-TProjektBefehl::TProjektBefehl(TProjektModell& modell, BefehlArt art, const QString& text, Stand vorher, Stand nachher,
+TProjektBefehl::TProjektBefehl(Herstellung herstellen, BefehlArt art, const QString& text, Stand vorher, Stand nachher,
                                Griff griff)
     : QUndoCommand(text),
-      modell_(modell),
+      herstellen_(std::move(herstellen)),
       art_(art),
       vorher_(std::move(vorher)),
       nachher_(std::move(nachher)),
@@ -16,10 +16,7 @@ TProjektBefehl::TProjektBefehl(TProjektModell& modell, BefehlArt art, const QStr
 void TProjektBefehl::Herstellen(const Stand& s) {
     // An edit restores the project only: the file stays what it is now, e.g.
     // after "Speichern unter".
-    if (art_ == ArtNeu)
-        modell_.setzeStand(s);
-    else
-        modell_.setzeProjekt(s.projekt);
+    herstellen_(s, art_ == ArtNeu);
 }
 
 void TProjektBefehl::undo() { Herstellen(vorher_); }

@@ -1,6 +1,6 @@
-#include "werkstatt/Modell.h"
+#include "werkstatt/modell/Modell.h"
 
-#include "werkstatt/Befehle.h"
+#include "werkstatt/modell/Befehle.h"
 
 #include "fuzzy/Errors.h"
 #include "fuzzy/Project.h"
@@ -63,8 +63,14 @@ void TProjektModell::ausfuehren(int art, const QString& text, const Stand& nachh
             return;
         }
     }
-    stack_.push(
-        new TProjektBefehl(*this, static_cast<BefehlArt>(art), text, stand_, nachher, Griff{zug, rolle, term, param}));
+    stack_.push(new TProjektBefehl(
+        [this](const Stand& s, bool ganz) {
+            if (ganz)
+                setzeStand(s);
+            else
+                setzeProjekt(s.projekt);
+        },
+        static_cast<BefehlArt>(art), text, stand_, nachher, Griff{zug, rolle, term, param}));
 }
 
 QString TProjektModell::setzeName(Rolle r, const QString& name) {

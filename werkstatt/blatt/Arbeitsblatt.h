@@ -7,7 +7,7 @@
 // preview and the PDF file.
 
 #include "werkstatt/labor/LokRechnung.h"
-#include "werkstatt/Modell.h"
+#include "werkstatt/modell/Modell.h"
 #include "werkstatt/kern/Bearbeitung.h"
 
 #include <QByteArray>

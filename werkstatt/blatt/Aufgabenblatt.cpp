@@ -1,11 +1,11 @@
-#include "werkstatt/Aufgabenblatt.h"
+#include "werkstatt/blatt/Aufgabenblatt.h"
 
 #include "exercise/Check.h"
 #include "exercise/Reader.h"
 #include "fuzzy/Errors.h"
 #include "fuzzy/LanguageScope.h"
 #include "fuzzy/Surface.h"
-#include "werkstatt/BlattTeile.h"
+#include "werkstatt/blatt/BlattTeile.h"
 #include "werkstatt/ansichten/InspektorSzene.h"
 #include "widgets/MessageBoxes.h"
 

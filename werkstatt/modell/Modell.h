@@ -1,6 +1,7 @@
 #pragma once
 
 #include "werkstatt/kern/Bearbeitung.h"
+#include "werkstatt/modell/Stand.h"
 
 #include <QObject>
 #include <QString>
@@ -10,15 +11,6 @@
 #include <functional>
 
 namespace werkstatt {
-
-// What the undo stack keeps per step: the project, the file it belongs to
-// and the key of what that file holds (only a new project changes the file).
-struct Stand {
-    fuzzy::Project projekt;
-    QString datei;
-    Fahrzeug fahrzeug = Fahrzeug::Unbestimmt;
-    QString inhalt;  // Inhaltsschluessel of the project as the file holds it; empty without a file
-};
 
 // The vehicle chosen for a project is remembered by what the file holds, not
 // by its name: a renamed or copied file keeps the choice, a file whose

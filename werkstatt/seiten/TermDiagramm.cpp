@@ -1,4 +1,4 @@
-#include "werkstatt/TermDiagramm.h"
+#include "werkstatt/seiten/TermDiagramm.h"
 
 #include "werkstatt/ansichten/Farbskala.h"
 #include "werkstatt/ansichten/PainterPlot.h"

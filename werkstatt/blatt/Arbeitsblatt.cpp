@@ -1,6 +1,6 @@
-#include "werkstatt/Arbeitsblatt.h"
-#include "werkstatt/BlattTeile.h"
-#include "werkstatt/Aufgabenblatt.h"
+#include "werkstatt/blatt/Arbeitsblatt.h"
+#include "werkstatt/blatt/BlattTeile.h"
+#include "werkstatt/blatt/Aufgabenblatt.h"
 
 #include "fuzzy/AtomicFile.h"
 #include "werkstatt/labor/BahnenBild.h"

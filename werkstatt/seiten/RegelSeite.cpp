@@ -1,4 +1,4 @@
-#include "werkstatt/RegelSeite.h"
+#include "werkstatt/seiten/RegelSeite.h"
 
 #include "dialogs/RuleGrid.h"
 #include "ui_RegelSeite.h"

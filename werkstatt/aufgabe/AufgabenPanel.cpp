@@ -1,4 +1,4 @@
-#include "werkstatt/AufgabenPanel.h"
+#include "werkstatt/aufgabe/AufgabenPanel.h"
 
 #include "exercise/Reader.h"
 #include "fuzzy/AtomicFile.h"

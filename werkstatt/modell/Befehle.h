@@ -1,8 +1,10 @@
 #pragma once
 
-#include "werkstatt/Modell.h"
+#include "werkstatt/modell/Stand.h"
 
 #include <QUndoCommand>
+
+#include <functional>
 
 namespace werkstatt {
 
@@ -37,9 +39,12 @@ struct Griff {
 // restores the file name as well; moves of the same handle within one drag
 // (ArtGriff, the same non-zero zug) merge into one step, and a drag that ends
 // where it began leaves no step.
+// The command knows its model only through `herstellen`, which puts a state
+// back: the whole state for a new project (ArtNeu), else the project alone.
 class TProjektBefehl : public QUndoCommand {
 public:
-    TProjektBefehl(TProjektModell& modell, BefehlArt art, const QString& text, Stand vorher, Stand nachher,
+    using Herstellung = std::function<void(const Stand& s, bool ganz)>;
+    TProjektBefehl(Herstellung herstellen, BefehlArt art, const QString& text, Stand vorher, Stand nachher,
                    Griff griff = {});
     int id() const override { return art_; }
     void undo() override;
@@ -52,7 +57,7 @@ public:
 private:
     void Herstellen(const Stand& s);
 
-    TProjektModell& modell_;
+    Herstellung herstellen_;
     BefehlArt art_;
     Stand vorher_;
     Stand nachher_;

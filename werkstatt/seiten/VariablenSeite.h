@@ -1,6 +1,6 @@
 #pragma once
 
-#include "werkstatt/Modell.h"
+#include "werkstatt/modell/Modell.h"
 
 #include <QWidget>
 

@@ -1,10 +1,10 @@
-#include "werkstatt/VariablenSeite.h"
+#include "werkstatt/seiten/VariablenSeite.h"
 
 #include "werkstatt/ansichten/Farbskala.h"
 
 #include "widgets/MessageBoxes.h"
 #include "widgets/SingEdit.h"
-#include "werkstatt/TermDiagramm.h"
+#include "werkstatt/seiten/TermDiagramm.h"
 #include "ui_VariablenSeite.h"
 #include "widgets/Zahlformat.h"
 
