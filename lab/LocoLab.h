@@ -17,10 +17,10 @@
 namespace lab {
 
 struct LocoRequest {
-    pemrak::RunOptions Base;     // friction, distance, first step, time limit (and mass and step when the lists are empty)
-    std::vector<float> Masses;   // kg; empty: Base's
-    std::vector<float> Steps;    // s; empty: Base's
-    int Threads = 0;             // 0: one per core
+    pemrak::RunOptions Base;  // friction, distance, first step, time limit (and mass and step when the lists are empty)
+    std::vector<float> Masses;                  // kg; empty: Base's
+    std::vector<float> Steps;                   // s; empty: Base's
+    int Threads = 0;                            // 0: one per core
     const std::atomic<bool>* Cancel = nullptr;  // read before each run
 };
 

@@ -18,8 +18,7 @@ std::optional<double> NumberOf(const GivenOption& given, std::string_view option
     const auto text = given(option);
     if (!text) return std::nullopt;
     const auto n = ParseNumber(*text);
-    if (!n)
-        throw OptionError(fuzzy::Fmt(fuzzy::Tr("fuzzysim", "Der Wert von %1 ist keine Zahl: %2"), {option, *text}));
+    if (!n) throw OptionError(fuzzy::Fmt(fuzzy::Tr("fuzzysim", "Der Wert von %1 ist keine Zahl: %2"), {option, *text}));
     return n;
 }
 

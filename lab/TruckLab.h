@@ -39,11 +39,11 @@ constexpr float UsualPathMetres = 200.0f;
 int UsualSteps(float speed);
 
 struct TruckRequest {
-    float Speed = -1.0f;                      // m/s
+    float Speed = -1.0f;                       // m/s
     std::vector<dorvane::StartValues> Starts;  // empty: the teaching grid
     int MaxSteps = dorvane::DefaultMaxSteps;
-    bool KeepTracks = true;                   // false: the tracks are dropped once judged
-    int Threads = 0;                          // 0: one per core
+    bool KeepTracks = true;                     // false: the tracks are dropped once judged
+    int Threads = 0;                            // 0: one per core
     const std::atomic<bool>* Cancel = nullptr;  // read before each start
 };
 
@@ -55,9 +55,9 @@ struct TruckRun {
 
 struct TruckFigures {
     dorvane::GridFigures Grid;
-    int Slow = 0;             // docked, but in more than the usual time
-    int NoRuleAtStart = 0;    // starts at which no rule fires
-    int NoRuleOnTheWay = 0;   // further runs that come to such a place later
+    int Slow = 0;            // docked, but in more than the usual time
+    int NoRuleAtStart = 0;   // starts at which no rule fires
+    int NoRuleOnTheWay = 0;  // further runs that come to such a place later
     int NoRule() const { return NoRuleAtStart + NoRuleOnTheWay; }
 };
 

@@ -41,14 +41,7 @@ const char* Unit(Quantity q) {
     return "";
 }
 
-std::string Number(double v, int decimals, Style style) {
-    decimals = std::clamp(decimals, 0, 9);
-    if (style == Style::Plain) return fuzzy::FixedText(v, decimals);
-    if (std::isnan(v)) return "NaN";
-    if (std::isinf(v)) return v > 0 ? "\xE2\x88\x9E" : "\xE2\x88\x92\xE2\x88\x9E";
-    // A value that rounds to zero shows no sign ("0,00", not "−0,00").
-    if (std::fabs(v) < 0.5 * std::pow(10.0, -decimals)) v = 0.0;
-    const std::string plain = fuzzy::FixedText(v, decimals);
+std::string OnScreen(std::string_view plain) {
     std::string out;
     out.reserve(plain.size() + 2);
     for (const char c : plain) {
@@ -60,6 +53,16 @@ std::string Number(double v, int decimals, Style style) {
             out += c;
     }
     return out;
+}
+
+std::string Number(double v, int decimals, Style style) {
+    decimals = std::clamp(decimals, 0, 9);
+    if (style == Style::Plain) return fuzzy::FixedText(v, decimals);
+    if (std::isnan(v)) return "NaN";
+    if (std::isinf(v)) return v > 0 ? "\xE2\x88\x9E" : "\xE2\x88\x92\xE2\x88\x9E";
+    // A value that rounds to zero shows no sign ("0,00", not "−0,00").
+    if (std::fabs(v) < 0.5 * std::pow(10.0, -decimals)) v = 0.0;
+    return OnScreen(fuzzy::FixedText(v, decimals));
 }
 
 std::string Number(double v, Quantity q, Style style) { return Number(v, Decimals(q), style); }

@@ -9,6 +9,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace lab {
 
@@ -37,6 +38,10 @@ enum class Style {
     Screen,  // the language's decimal sign, a true minus, no sign on a value that rounds to 0
     Plain,   // a point and "-", exactly as printf's %.Nf writes it: the command line's tables
 };
+
+// A number written plainly ("-1.25", "1e-05") in the screen style: the
+// language's decimal sign and a true minus.
+std::string OnScreen(std::string_view plain);
 
 // v with `decimals` decimals (0 to 9). Screen style writes NaN as "NaN" and
 // infinities as "∞" and "−∞"; plain style as "nan", "inf", "-inf".

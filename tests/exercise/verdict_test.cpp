@@ -53,18 +53,16 @@ TEST_P(ShownTest, VerdictAgreesWithTheFiguresShown) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Exercise, ShownTest,
-    testing::Values(
-        ShownCase{"RestTimeEqualAsShownPasses", "03_lok_tabelle.fuzaufgabe", "03_lok_tabelle.falsch.fuz", "loco.rest",
-                  0.0, true},
-        ShownCase{"RestTimeAHundredthLateFails", "03_lok_tabelle.fuzaufgabe", "03_lok_tabelle.falsch.fuz",
-                  "loco.rest", -0.01, false},
-        ShownCase{"OvershootEqualAsShownPasses", "06_schnelle_lok.fuzaufgabe", "06_schnelle_lok.loesung.fuz",
-                  "loco.overshoot", 0.0, true},
-        ShownCase{"OvershootAHundredthBeyondFails", "06_schnelle_lok.fuzaufgabe", "06_schnelle_lok.loesung.fuz",
-                  "loco.overshoot", -0.01, false}),
-    [](const testing::TestParamInfo<ShownCase>& i) { return std::string(i.param.fault); });
+INSTANTIATE_TEST_SUITE_P(Exercise, ShownTest,
+                         testing::Values(ShownCase{"RestTimeEqualAsShownPasses", "03_lok_tabelle.fuzaufgabe",
+                                                   "03_lok_tabelle.falsch.fuz", "loco.rest", 0.0, true},
+                                         ShownCase{"RestTimeAHundredthLateFails", "03_lok_tabelle.fuzaufgabe",
+                                                   "03_lok_tabelle.falsch.fuz", "loco.rest", -0.01, false},
+                                         ShownCase{"OvershootEqualAsShownPasses", "06_schnelle_lok.fuzaufgabe",
+                                                   "06_schnelle_lok.loesung.fuz", "loco.overshoot", 0.0, true},
+                                         ShownCase{"OvershootAHundredthBeyondFails", "06_schnelle_lok.fuzaufgabe",
+                                                   "06_schnelle_lok.loesung.fuz", "loco.overshoot", -0.01, false}),
+                         [](const testing::TestParamInfo<ShownCase>& i) { return std::string(i.param.fault); });
 
 // Exercise 05's solution without its centre rule: from (-20 m, 40°) the truck
 // reaches the line only by crawling, the steering pinned near a stop.

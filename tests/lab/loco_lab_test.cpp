@@ -28,8 +28,7 @@ TEST(LocoLab, ThreadsGiveTheModelsOwnRuns) {
     const lab::LocoSet s = lab::RunLocos(p, r);
     ASSERT_FALSE(s.Error);
     fuzzy::Project copy = p;
-    const std::vector<pemrak::JudgedRun> serial =
-        pemrak::RunSeries(fuzzy::Controller(copy), r.Base, r.Masses, r.Steps);
+    const std::vector<pemrak::JudgedRun> serial = pemrak::RunSeries(fuzzy::Controller(copy), r.Base, r.Masses, r.Steps);
     ASSERT_EQ(s.Runs.size(), serial.size());
     for (std::size_t i = 0; i < serial.size(); ++i) {
         EXPECT_EQ(s.Runs[i].Figures.Steps, serial[i].Figures.Steps) << i;
@@ -109,12 +108,12 @@ TEST_P(LocoOptionsTest, ReadsOrRefuses) {
         EXPECT_EQ(lab::LocoOptions(lookup).Start.Masse, given.count("--mass") ? 4.5f : 2.0f);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lab, LocoOptionsTest,
-    testing::Values(OptionCase{"Fallbacks", {}, false}, OptionCase{"CommaAsDecimalSign", {{"--mass", "4,5"}}, false},
-                    OptionCase{"NotANumber", {{"--mass", "vier"}}, true},
-                    OptionCase{"DistanceZero", {{"--distance", "0"}}, true},
-                    OptionCase{"TooManySteps", {{"--dt", "0.00001"}, {"--time", "3600"}}, true}),
-    [](const testing::TestParamInfo<OptionCase>& i) { return std::string(i.param.fault); });
+INSTANTIATE_TEST_SUITE_P(Lab, LocoOptionsTest,
+                         testing::Values(OptionCase{"Fallbacks", {}, false},
+                                         OptionCase{"CommaAsDecimalSign", {{"--mass", "4,5"}}, false},
+                                         OptionCase{"NotANumber", {{"--mass", "vier"}}, true},
+                                         OptionCase{"DistanceZero", {{"--distance", "0"}}, true},
+                                         OptionCase{"TooManySteps", {{"--dt", "0.00001"}, {"--time", "3600"}}, true}),
+                         [](const testing::TestParamInfo<OptionCase>& i) { return std::string(i.param.fault); });
 
 }  // namespace

@@ -41,7 +41,9 @@ INSTANTIATE_TEST_SUITE_P(
     Lab, NumberTest,
     testing::Values(NumberCase{"GermanWritesAComma", 3.455, 3, Style::Screen, Language::German, "3,455"},
                     NumberCase{"EnglishWritesAPoint", 3.455, 3, Style::Screen, Language::English, "3.455"},
-                    NumberCase{"ScreenWritesATrueMinus", -1.25, 2, Style::Screen, Language::German, "\xE2\x88\x92" "1,25"},
+                    NumberCase{"ScreenWritesATrueMinus", -1.25, 2, Style::Screen, Language::German,
+                               "\xE2\x88\x92"
+                               "1,25"},
                     NumberCase{"ScreenDropsTheSignOfZero", -0.004, 2, Style::Screen, Language::German, "0,00"},
                     NumberCase{"TablesKeepPointAndHyphen", -0.5, 1, Style::Plain, Language::German, "-0.5"},
                     NumberCase{"TablesKeepPrintfsMinusZero", -0.00001, 4, Style::Plain, Language::German, "-0.0000"},
@@ -65,13 +67,12 @@ TEST_P(FigureTest, WritesNumberAndUnit) {
     EXPECT_EQ(lab::Figure(GetParam().value, GetParam().quantity), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lab, FigureTest,
-    testing::Values(FigureCase{"NoFigureIsADash", std::nullopt, Quantity::Metres, "\xE2\x80\x93"},
-                    FigureCase{"SecondsWithThreeDecimals", 3.4549, Quantity::Seconds, "3,455 s"},
-                    FigureCase{"DegreeSignAtTheNumber", 12.5, Quantity::Degrees, "12,50\xC2\xB0"},
-                    FigureCase{"CountsWhole", 158.0, Quantity::Count, "158"}),
-    [](const testing::TestParamInfo<FigureCase>& i) { return std::string(i.param.fault); });
+INSTANTIATE_TEST_SUITE_P(Lab, FigureTest,
+                         testing::Values(FigureCase{"NoFigureIsADash", std::nullopt, Quantity::Metres, "\xE2\x80\x93"},
+                                         FigureCase{"SecondsWithThreeDecimals", 3.4549, Quantity::Seconds, "3,455 s"},
+                                         FigureCase{"DegreeSignAtTheNumber", 12.5, Quantity::Degrees, "12,50\xC2\xB0"},
+                                         FigureCase{"CountsWhole", 158.0, Quantity::Count, "158"}),
+                         [](const testing::TestParamInfo<FigureCase>& i) { return std::string(i.param.fault); });
 
 // A time summed from single-precision steps lies a little beyond the decimal
 // limit it is shown equal to: compared as shown, it is equal.

@@ -125,32 +125,7 @@ std::string Shown(float v) {
     std::string s = fuzzy::NumberText(v, fuzzy::NumberForm::Fixed);
     if (s.size() > 12) s = fuzzy::NumberText(v);
     if (s == "-0") s = "0";
-    std::string out;
-    for (const char c : s) {
-        if (c == '.')
-            out += fuzzy::DecimalSign();
-        else if (c == '-')
-            out += "\xE2\x88\x92";
-        else
-            out += c;
-    }
-    return out;
-}
-
-// Fixed decimals, as the labs show their figures.
-std::string Fixed(double v, int decimals) {
-    std::string s = fuzzy::FixedText(v, decimals);
-    if (s.find_first_not_of("-0.") == std::string::npos) s = s.substr(s[0] == '-' ? 1 : 0);
-    std::string out;
-    for (const char c : s) {
-        if (c == '.')
-            out += fuzzy::DecimalSign();
-        else if (c == '-')
-            out += "\xE2\x88\x92";
-        else
-            out += c;
-    }
-    return out;
+    return lab::OnScreen(s);
 }
 
 // The exact float for the page's drawing and for the next request: its
@@ -198,7 +173,7 @@ json Ticks(double lo, double hi, int count = 6) {
     // Bounded: far from 0 a range of a few steps may not tell k from k + 1.
     double k = std::ceil(lo / step - 1e-9);
     for (int n = 0; n <= 2 * count + 2 && k * step <= hi + step * 1e-9; ++n, k += 1.0)
-        ticks.push_back({{"value", k * step}, {"text", Fixed(k * step, decimals)}});
+        ticks.push_back({{"value", k * step}, {"text", lab::Number(k * step, decimals)}});
     return ticks;
 }
 
