@@ -3,9 +3,10 @@
 // answers in JSON. Every command is one row of kCommands; the page's worker
 // (web/src/worker.js) calls them by name.
 //
-// Whatever fuzzysim can do goes through its own subcommands ("run"), on the
-// files of an in-memory file system, so that the page shows exactly what the
-// tool prints. The rest reads the project the same way and calls the engine.
+// The page's command line ("run") is fuzzysim's own (tools/fuzzysim/
+// CommandLine.h), on the files of an in-memory file system, so that the page
+// shows exactly what the tool prints. Everything else the engine answers
+// itself, from the engine, lab/ and exercise/.
 #include "exercise/AnswerFields.h"
 #include "exercise/Reader.h"
 #include "fuzzy/Controller.h"
@@ -23,14 +24,7 @@
 #include "lab/TruckLab.h"
 #include "lab/Wording.h"
 #include "loco/model/LocoVersuch.h"
-#include "tools/fuzzysim/Args.h"
-#include "tools/fuzzysim/CheckEval.h"
-#include "tools/fuzzysim/ExchangeCmd.h"
-#include "tools/fuzzysim/ExerciseCmd.h"
-#include "tools/fuzzysim/Format.h"
-#include "tools/fuzzysim/LocoSim.h"
-#include "tools/fuzzysim/TruckSim.h"
-#include "tools/fuzzysim/TuneSim.h"
+#include "tools/fuzzysim/CommandLine.h"
 #include "truck/model/Grid.h"
 
 #include <nlohmann/json.hpp>
@@ -264,8 +258,6 @@ json ProjectView(const fuzzy::Project& p) {
         for (int c = 1; c <= 5; ++c) row.push_back(p.Rules.Get(r, c));
         rules.push_back(row);
     }
-    std::ostringstream check;
-    fuzzysim::PrintJson(p, check);
     // Where no rule fires, in the hints' words.
     json noRule = json::array();
     if (p.A.Defined && p.Out.Defined)
@@ -281,32 +273,20 @@ json ProjectView(const fuzzy::Project& p) {
             {"B", VariableView(p.B)},
             {"Out", VariableView(p.Out)},
             {"rules", rules},
-            {"check", json::parse(check.str())},
+            {"check", json::parse(fuzzysim::CheckDocument(p))},
             {"noRule", noRule},
             {"fuz", fuz}};
 }
 
 // ---- commands ------------------------------------------------------------------
 
-// The subcommands of fuzzysim the page uses, as its main() runs them: a wrong
-// call is status 2 with the error line, any other failure status 1.
+// The subcommands of fuzzysim the page uses, run as its main() runs them: a
+// wrong call is status 2 with the error line alone, any other failure status 1.
 int RunSubcommand(const std::vector<std::string>& argv) {
-    static const std::map<std::string, int (*)(const std::vector<std::string>&)> subcommands = {
-        {"aufgabe", fuzzysim::RunExercise}, {"check", fuzzysim::RunCheck},   {"eval", fuzzysim::RunEval},
-        {"export", fuzzysim::RunExport},    {"format", fuzzysim::RunFormat}, {"import", fuzzysim::RunImport},
-        {"loco", fuzzysim::RunLoco},        {"truck", fuzzysim::RunTruck},   {"tune", fuzzysim::RunTune},
-    };
-    const auto it = subcommands.find(argv.front());
-    if (it == subcommands.end()) throw RequestError{"badRequest", argv.front()};
-    try {
-        return it->second(std::vector<std::string>(argv.begin() + 1, argv.end()));
-    } catch (const fuzzysim::UsageError& e) {
-        std::cerr << fuzzysim::ErrorLine(e.what()) << '\n';
-        return fuzzysim::ExitUsage;
-    } catch (const std::exception& e) {
-        std::cerr << fuzzysim::ErrorLine(e.what()) << '\n';
-        return 1;
-    }
+    static const std::vector<std::string> used = {"aufgabe", "check", "eval",  "export", "format",
+                                                  "import",  "loco",  "truck", "tune"};
+    if (std::find(used.begin(), used.end(), argv.front()) == used.end()) throw RequestError{"badRequest", argv.front()};
+    return fuzzysim::RunCommandLine(argv, fuzzysim::UsageHint::None);
 }
 
 // A name in the engine's folder: no folders, not "." or "..", no NUL.
