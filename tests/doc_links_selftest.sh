@@ -51,20 +51,13 @@ cases=(
   'folder not in the table|README.md|/the engine/d|1|no row for fuzzy/'
 )
 
-status=0
+. "$here/selftest_report.sh"
 for c in "${cases[@]}"; do
   IFS='|' read -r name file expr want says <<<"$c"
   tree="$tmp/${name// /_}"
   clean "$tree"
   sed -i "$expr" "$tree/$file"
   bash "$here/doc_links.sh" "$tree" >"$tree.out" 2>&1
-  got=$?
-  if [ "$got" -ne "$want" ] || ! grep -qF -- "$says" "$tree.out"; then
-    echo "FAIL $name: exit $got, expected $want with \"$says\""
-    cat "$tree.out"
-    status=1
-  else
-    echo "ok   $name"
-  fi
+  report "$name" $? "$want" "$tree.out" "$says"
 done
 exit $status
