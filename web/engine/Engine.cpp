@@ -475,9 +475,6 @@ json Inspect(const json& req, std::string_view data) {
     return out;
 }
 
-// The figure of a run as the labs show it: lab's one formatter.
-std::string Figure(double v, lab::Quantity q) { return lab::Number(v, q); }
-
 const char* ClassName(lab::TruckVerdict v) {
     switch (lab::ClassOf(v)) {
     case lab::TruckClass::Docked: return "docked";
@@ -514,8 +511,8 @@ json TruckLab(const json& req, std::string_view data) {
                         {"verdict", ClassName(t.Verdict)},
                         {"arrived", r.Result.Arrived},
                         {"steps", r.Result.Steps},
-                        {"endX", Figure(r.Result.X, lab::Quantity::Metres)},
-                        {"endAttitude", Figure(r.Result.Attitude, lab::Quantity::Degrees)},
+                        {"endX", lab::Number(r.Result.X, lab::Quantity::Metres)},
+                        {"endAttitude", lab::Number(r.Result.Attitude, lab::Quantity::Degrees)},
                         {"track", Base64(track)}});
     }
     const auto worst = [&z](double v) { return z.Arrived > 0 ? std::optional<double>(v) : std::nullopt; };
@@ -555,14 +552,15 @@ json TruckRun(const json& req, std::string_view data) {
     json steps = json::array();
     for (const dorvane::TrackPoint& q : r.Result.Track)
         steps.push_back({Exact(q.RearX), Exact(q.RearY), Exact(q.CabX), Exact(q.CabY), Exact(q.Attitude),
-                         Exact(q.Steering), Figure(q.RearX, lab::Quantity::Metres),
-                         Figure(q.Attitude, lab::Quantity::Degrees), Figure(q.Steering, lab::Quantity::Degrees)});
+                         Exact(q.Steering), lab::Number(q.RearX, lab::Quantity::Metres),
+                         lab::Number(q.Attitude, lab::Quantity::Degrees),
+                         lab::Number(q.Steering, lab::Quantity::Degrees)});
     return {{"defined", true},
             {"arrived", r.Result.Arrived},
             {"docked", lab::Docked(t.Verdict)},
             {"steps", r.Result.Steps},
-            {"endX", Figure(r.Result.X, lab::Quantity::Metres)},
-            {"endAttitude", Figure(r.Result.Attitude, lab::Quantity::Degrees)},
+            {"endX", lab::Number(r.Result.X, lab::Quantity::Metres)},
+            {"endAttitude", lab::Number(r.Result.Attitude, lab::Quantity::Degrees)},
             {"track", steps}};
 }
 
@@ -613,12 +611,13 @@ json LocoStates(const json& req, std::string_view data) {
     const pemrak::JudgedRun& versuch = set.Runs.front();
     json states = json::array();
     for (const pemrak::TrackPoint& q : versuch.Run.Track)
-        states.push_back({Exact(q.sCm), Exact(q.vCms), Figure(q.t, lab::Quantity::Seconds),
-                          Figure(q.sCm, lab::Quantity::Centimetres), Figure(q.vCms, lab::Quantity::CmPerSecond),
-                          Figure(q.Kraft, lab::Quantity::Newtons)});
+        states.push_back({Exact(q.sCm), Exact(q.vCms), lab::Number(q.t, lab::Quantity::Seconds),
+                          lab::Number(q.sCm, lab::Quantity::Centimetres),
+                          lab::Number(q.vCms, lab::Quantity::CmPerSecond),
+                          lab::Number(q.Kraft, lab::Quantity::Newtons)});
     const pemrak::RunFigures& k = versuch.Figures;
     const auto from = [](const std::optional<float>& t) {
-        return t ? json(Figure(*t, lab::Quantity::Seconds)) : json(nullptr);
+        return t ? json(lab::Number(*t, lab::Quantity::Seconds)) : json(nullptr);
     };
     const char* ending = k.Aborted ? "aborted" : !k.Finite ? "notFinite" : k.RanOut ? "ranOut" : "timeLimit";
     // The plots end a little after the run has come to rest, as in the
@@ -632,13 +631,13 @@ json LocoStates(const json& req, std::string_view data) {
                           {"firstDt", Shown(o.FirstDt)},
                           {"dt", Shown(o.Dt)},
                           {"ending", ending},
-                          {"endT", Figure(k.EndT, lab::Quantity::Seconds)},
+                          {"endT", lab::Number(k.EndT, lab::Quantity::Seconds)},
                           {"steps", k.Steps},
-                          {"endS", Figure(k.EndSCm, lab::Quantity::Centimetres)},
-                          {"endV", Figure(k.EndVCms, lab::Quantity::CmPerSecond)},
+                          {"endS", lab::Number(k.EndSCm, lab::Quantity::Centimetres)},
+                          {"endV", lab::Number(k.EndVCms, lab::Quantity::CmPerSecond)},
                           {"atRest", from(versuch.AtRestFrom)},
                           {"exact", from(versuch.ExactFrom)},
-                          {"overshoot", Figure(k.OvershootCm, lab::Quantity::Centimetres)},
+                          {"overshoot", lab::Number(k.OvershootCm, lab::Quantity::Centimetres)},
                           {"bandReached", k.BandReached},
                           {"signChanges", k.SignChanges}};
     return {{"defined", true}, {"states", states}, {"figures", figures}, {"plotEnd", plotEnd}};
