@@ -28,6 +28,8 @@
 #include "tools/fuzzysim/TruckSim.h"
 #include "tools/fuzzysim/TuneSim.h"
 #include "truck/model/Grid.h"
+#include "web/engine/Answers.h"
+#include "web/engine/Changes.h"
 
 #include <nlohmann/json.hpp>
 
@@ -763,6 +765,8 @@ const std::map<std::string, Command> kCommands = {
     {"ticks", AxisTicks},
     {"exercise", ExerciseView},
     {"answers", AnswersFile},
+    {"change", webengine::Change},
+    {"answerBoxes", webengine::AnswerBoxes},
 };
 
 std::string g_answer;
