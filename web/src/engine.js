@@ -60,8 +60,9 @@ class Lane {
       const a = e.data.answer;
       // A browser or a server that refuses WebAssembly: said once, in the page's words.
       if (!a.ok && a.error === 'crashed' && /WebAssembly|wasm/i.test(a.detail || '') && !this.answeredOk) {
-        this.blocked('engineNoWasm');
         p.resolve({ ok: false, error: 'engineBlocked', detail: 'engineNoWasm' });
+        this.worker.terminate();
+        this.fail('engineNoWasm');
         return;
       }
       if (a.ok) this.answeredOk = true;

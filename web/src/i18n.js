@@ -253,6 +253,8 @@ const words = {
     'The result is ready: “Adopt the result” makes it the current project (it can be undone).'],
   inspectorNotANumber: ['„%1“ ist keine Zahl: Der Inspektor zeigt den Schritt, sobald beide Felder eine Zahl halten.',
     '“%1” is not a number: the inspector shows the step once both fields hold a number.'],
+  exportPreview: ['Die exportierte Datei', 'The exported file'],
+  importFile: ['FLL-, FIS- oder FCL-Datei:', 'FLL, FIS or FCL file:'],
   // ---- end of webedit ----
 };
 

@@ -219,6 +219,11 @@ const ctx = {
 
 export function message(text, kind = 'error') {
   const m = $('meldung');
+  // An engine that cannot start stays the message: nothing else works without it.
+  if (ctx.engine.blockedWhy) {
+    text = t(ctx.engine.blockedWhy);
+    kind = 'error';
+  }
   m.textContent = text;
   m.className = kind === 'info' ? 'info' : '';
   m.setAttribute('role', kind === 'info' ? 'status' : 'alert');

@@ -20,12 +20,20 @@ export function missing() {
   return null;
 }
 
+const chromeArgs = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+  '--disable-background-networking', '--disable-component-update', '--disable-sync'];
+
+// A browser with a profile of its own on disk, as a user's (an installable
+// page needs one that is no incognito window). Returns the context.
+export function persistent(dir, options = {}) {
+  return chromium.launchPersistentContext(dir, { executablePath: process.env.FUZZY_CHROMIUM, headless: true, args: chromeArgs, ...options });
+}
+
 export async function launch() {
-    const browser = await chromium.launch({
+  const browser = await chromium.launch({
     executablePath: process.env.FUZZY_CHROMIUM,
     headless: true,
-    args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-      '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+    args: chromeArgs,
   });
   return {
     browser,

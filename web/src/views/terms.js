@@ -4,7 +4,7 @@
 // grid, Ctrl moves them freely) or moved with the arrow keys; terms added,
 // removed and moved; input B used or not. The engine makes every change as
 // the Werkstatt's editor makes it; the page only says which.
-import { el, svg, colours, keepFocus } from '../dom.js';
+import { el, svg, colours, textColours, keepFocus } from '../dom.js';
 import { t, language } from '../i18n.js';
 import { frame } from '../plot.js';
 import { fileNumber } from '../engine.js';
@@ -50,7 +50,7 @@ export function termDiagram(v, { width = 640, height = 270, heights = null } = {
     lastX = mid;
     lastUp = up;
     f.root.append(svg('text', { x: mid, y: f.sy(h) - 6 - (up ? 18 : 0), 'text-anchor': 'middle', 'font-size': 16,
-      fill: colours[i], 'font-weight': 'bold' }, term.abbrev));
+      fill: textColours[i], 'font-weight': 'bold' }, term.abbrev));
   });
   return f;
 }
@@ -244,8 +244,8 @@ export default function create(ctx) {
         return el('td', {}, input);
       });
       body.append(el('tr', { 'data-term': String(k), onclick: () => choose(c, k) },
-        el('th', { scope: 'row', style: `color:${colours[i]}` }, String(k)), el('td', { class: 'name' }, nameInput),
-        el('td', { class: 'name kuerzel', style: `color:${colours[i]}` }, term.abbrev), ...cells));
+        el('th', { scope: 'row', style: `color:${textColours[i]}` }, String(k)), el('td', { class: 'name' }, nameInput),
+        el('td', { class: 'name kuerzel', style: `color:${textColours[i]}` }, term.abbrev), ...cells));
     });
     table.append(body);
     table.addEventListener('focusin', (e) => {
@@ -345,7 +345,7 @@ export default function create(ctx) {
       const g = c.handles[j];
       const [x, y] = places[j];
       // A corner beyond the range sits at the edge of the plot, where it can be taken.
-      const cx = Math.min(Math.max(x, f.inner.x - 6), f.inner.x + f.inner.w + 6);
+      const cx = Math.min(Math.max(x, f.inner.x), f.inner.x + f.inner.w);
       g.setAttribute('transform', `translate(${cx.toFixed(1)},${y.toFixed(1)})`);
       g.style.setProperty('--farbe', colour);
       const value = term.params[j];
