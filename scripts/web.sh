@@ -81,6 +81,8 @@ examples=(truck.fuz lok.fuz beispiel.fuz heizung.fuz truck_einachsig.fuz)
 bundle "$gen/examples.js" "${examples[@]/#/examples/}"
 bundle "$gen/examples_en.js" "${examples[@]/#/examples/en/}"
 bundle "$gen/exercises.js" examples/aufgaben/*.fuzaufgabe
+# Their reference solutions, for the teacher's sheets.
+bundle "$gen/solutions.js" examples/aufgaben/*.loesung.fuz
 
 rm -rf "$site"
 mkdir -p "$site/icons"

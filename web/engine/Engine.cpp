@@ -30,6 +30,7 @@
 #include "truck/model/Grid.h"
 #include "web/engine/Answers.h"
 #include "web/engine/Changes.h"
+#include "web/engine/Sheets.h"
 
 #include <nlohmann/json.hpp>
 
@@ -767,6 +768,8 @@ const std::map<std::string, Command> kCommands = {
     {"answers", AnswersFile},
     {"change", webengine::Change},
     {"answerBoxes", webengine::AnswerBoxes},
+    {"sheetInfo", webengine::SheetInfo},
+    {"sheetTruck", webengine::TruckSheet},
 };
 
 std::string g_answer;

@@ -20,6 +20,7 @@ import locoLab from './views/locolab.js';
 import exchange from './views/exchange.js';
 import tuner from './views/tuner.js';
 import exercises from './views/exercises.js';
+import sheets from './views/sheets.js';
 
 // Larger than any project the reader would finish; the reader bounds its lines.
 const MaxFileBytes = 1 << 20;
@@ -241,7 +242,7 @@ function reportError(e) {
   message(t('failed', String(e && e.message ? e.message : e)));
 }
 
-const views = [exercises, terms, rules, kennfeld, inspector, hints, truckLab, locoLab, exchange, tuner].map((create) => create(ctx));
+const views = [exercises, terms, rules, kennfeld, inspector, hints, truckLab, locoLab, exchange, tuner, sheets].map((create) => create(ctx));
 
 // The tabs as one stop of the keyboard: the arrows, Home and End go from tab to tab.
 function selectTab(id, focus = false) {

@@ -52,7 +52,9 @@ export default function create(ctx) {
     const file = `${baseName(name, 'aufgabe')}.fuzaufgabe`;
     try {
       const info = await ctx.engine.call('exercise', { name: file }, bytes);
-      current = { name: file, bytes, info, key: ctx.store.exerciseKey(file, bytes) };
+      // Built in: its reference solution is built in beside it (for the teacher's sheet).
+      const builtIn = exercises.some((x) => x.file === file && x.bytes === toBase64(bytes));
+      current = { name: file, bytes, info, key: ctx.store.exerciseKey(file, bytes), builtIn };
       answersFile = null;
       fields = {};
       last = null;

@@ -17,11 +17,12 @@ const HeightOffset = 14;
 // How near a press must come to a handle, in CSS pixels: a finger is broad.
 const Reach = { mouse: 9, pen: 12, touch: 24 };
 
-export function termDiagram(v, { width = 640, height = 270, heights = null } = {}) {
+// `halves`: the height 0.5 marked too, as the printed sheets have it.
+export function termDiagram(v, { width = 640, height = 270, heights = null, halves = false } = {}) {
   const lo = Number(v.min.exact);
   const hi = Number(v.max.exact);
   const f = frame({ width, height, x: [lo, hi], y: [0, 1.25], ticksX: v.ticks,
-    ticksY: [{ value: 0, text: '0' }, { value: 1, text: '1' }] });
+    ticksY: [{ value: 0, text: '0' }, ...(halves ? [{ value: 0.5, text: t('half') }] : []), { value: 1, text: '1' }] });
   const clip = (x) => Math.min(Math.max(x, lo), hi);
   // Labels of neighbouring terms that would overlap go one line higher.
   let lastX = -Infinity;
