@@ -145,10 +145,9 @@ int main(int argc, char** argv) {
             const int term = Whole(arg(i + 2)), param = Whole(arg(i + 3));
             const int zug = model.neuerZug();
             for (const float v : Numbers(arg(i + 4)))
-                model.zieheGriff(r, term, param,
-                                 werkstatt::GriffGezogen(werkstatt::Variable(model.projekt(), r), param, v,
-                                                         op == "dragfree"),
-                                 zug);
+                model.zieheGriff(
+                    r, term, param,
+                    werkstatt::GriffGezogen(werkstatt::Variable(model.projekt(), r), param, v, op == "dragfree"), zug);
             i += 5;
         } else if (op == "key") {
             werkstatt::TVariablenSeite& page = *pages.at(RoleOf(arg(i + 1)));

@@ -354,9 +354,9 @@ void TTermDiagramm::keyPressEvent(QKeyEvent* event) {
         TKoordinatensystem::keyPressEvent(event);
         return;
     }
-    emit griffBewegt(term_, griff_,
-                     werkstatt::GriffTaste(var_, term_, griff_, richtung, event->modifiers().testFlag(Qt::ShiftModifier)),
-                     true);
+    emit griffBewegt(
+        term_, griff_,
+        werkstatt::GriffTaste(var_, term_, griff_, richtung, event->modifiers().testFlag(Qt::ShiftModifier)), true);
 }
 
 void TTermDiagramm::focusInEvent(QFocusEvent* event) {
