@@ -266,7 +266,7 @@ const words = {
   s_kindTeacher: ['Lösungsblatt (Lehrkraft): %1', 'Solution sheet (teacher): %1'],
   s_vehicleTruck: ['Truck', 'truck'],
   s_vehicleLoco: ['Lok', 'locomotive'],
-  s_make: ['Blatt zeigen', 'Show the sheet'],
+  s_remake: ['Neu berechnen', 'Compute again'],
   s_print: ['Drucken …', 'Print …'],
   s_chooseReference: ['Musterlösung wählen (.fuz) …', 'Choose the reference solution (.fuz) …'],
   s_studentsCopy: ['Diese Aufgabe ist die Fassung für Schülerinnen und Schüler: Ein Lösungsblatt gibt es zu ihr nicht.', 'This exercise is the students’ copy: it has no solution sheet.'],

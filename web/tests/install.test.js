@@ -7,13 +7,13 @@ import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync, mkdtempSync } from 'node:fs';
 import { join } from 'node:path';
-import { browserSuite, openPage, persistent, serve, waitForProject, site } from './browser.js';
+import { browserSuite, openPage, persistent, serve, waitForProject, site, root } from './browser.js';
 
 const suite = await browserSuite();
 const { skip } = suite;
 
-// What a server must allow, as the README says.
-const allowed = "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; worker-src 'self'; style-src 'self'; img-src 'self' blob: data:; manifest-src 'self'";
+// What a server must allow: the policy the README names, word for word.
+const allowed = root ? /must allow exactly this[^`]*```\n([^`]+)```/.exec(readFileSync(join(root, 'README.md'), 'utf8'))[1].replace(/\s+/g, ' ').trim() : '';
 
 // A PNG's width and height from its header.
 function pngSize(bytes) {
@@ -52,6 +52,9 @@ test('served over http the page is installable and opens offline after the first
     assert.deepEqual(installabilityErrors, []);
     const manifest = await cdp.send('Page.getAppManifest');
     assert.deepEqual(manifest.errors, []);
+    // Saving works under the policy too.
+    const [download] = await Promise.all([page.waitForEvent('download'), page.click('#speichern')]);
+    assert.equal(download.suggestedFilename(), 'truck.fuz');
     // Now without the network and without the server: a reload, then the engine at work.
     await server.close();
     await context.setOffline(true);

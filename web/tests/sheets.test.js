@@ -53,8 +53,10 @@ for (const c of sheets) {
       await page.evaluate(() => window.fuzzyPage.selectTab('sheets'));
       await page.selectOption('#blatt-art', c.kind);
       if (c.lab) await page.selectOption('#blatt-fahrzeug', c.lab);
-      await page.click('#blatt-zeigen');
-      await page.waitForFunction(() => !document.getElementById('blatt-drucken').disabled, null, { timeout: 300000 });
+      await page.waitForFunction(([k, lab]) => {
+        const m = window.fuzzyPage.view('sheets').made();
+        return m && m.kind === k && m.lab === lab && !m.stale && !document.getElementById('blatt-drucken').disabled;
+      }, [c.kind, c.lab || 'truck'], { timeout: 300000 });
       // As "Drucken …" prints it: only the sheet.
       await page.evaluate(() => window.dispatchEvent(new Event('beforeprint')));
       await page.emulateMedia({ media: 'print' });

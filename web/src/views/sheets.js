@@ -347,10 +347,9 @@ export default function create(ctx) {
   const print = el('button', { type: 'button', id: 'blatt-drucken', disabled: true });
   const solutionPicker = el('input', { type: 'file', accept: '.fuz', id: 'muster-datei', hidden: true });
   const sheet = el('div', { id: 'blatt', class: 'blatt' });
-  const view = { id: 'sheets', tabKey: 'tabSheets', element, render, build, shown: render, printed: () => sheet };
+  const view = { id: 'sheets', tabKey: 'tabSheets', element, render, build, shown, made: () => made };
   let chosenSolution = null; // {name, bytes} for an exercise that brings none
   let made = null; // what the sheet shows: {kind, for}
-  let busy = false;
   const pageRules = typeof CSSStyleSheet === 'function' ? new CSSStyleSheet() : null;
   if (pageRules && document.adoptedStyleSheets) document.adoptedStyleSheets = [...document.adoptedStyleSheets, pageRules];
 
@@ -587,9 +586,16 @@ export default function create(ctx) {
     return x && ex.builtIn ? { name: file, bytes: fromBase64(x.bytes) } : null;
   }
 
-  async function build(which = kind.value) {
-    if (busy) return null;
-    busy = true;
+  // One sheet after the other; the last one asked for is the one shown.
+  let building = Promise.resolve();
+  function build(which = kind.value) {
+    const run = building.then(() => buildNow(which));
+    building = run.catch(() => {});
+    return run;
+  }
+
+  async function buildNow(which) {
+    if (which !== kind.value) return null;
     make.disabled = true;
     print.disabled = true;
     sheet.replaceChildren(el('p', { class: 'leise' }, t('working')));
@@ -600,14 +606,13 @@ export default function create(ctx) {
       else if (which === 'teacher' && ex && teacherSheet()) parts = await teacherSheetParts(ex);
       else parts = await projectSheet();
       sheet.replaceChildren(...parts.filter(Boolean));
-      made = { kind: which };
+      made = { kind: which, lab: vehicle.value };
       print.disabled = false;
       ctx.clearError();
     } catch (e) {
       sheet.replaceChildren();
       ctx.reportError(e);
     } finally {
-      busy = false;
       make.disabled = false;
     }
     return sheet;
@@ -623,6 +628,12 @@ export default function create(ctx) {
     render();
   });
   make.addEventListener('click', () => build());
+  // Shown, the sheet is there at once; again when the sheet asked for changes.
+  function shown() {
+    render();
+    if (!made || made.kind !== kind.value || made.stale) build();
+  }
+  vehicle.addEventListener('change', () => build());
   print.addEventListener('click', () => window.print());
   // Printed from this view, only the sheet goes onto the paper.
   window.addEventListener('beforeprint', () => document.body.classList.toggle('drucke-blatt', !element.hidden && Boolean(made)));
@@ -639,7 +650,7 @@ export default function create(ctx) {
       const v = vehicle.value || (/lok/i.test(ctx.name) ? 'loco' : 'truck');
       vehicle.replaceChildren(el('option', { value: 'truck' }, t('s_vehicleTruck')), el('option', { value: 'loco' }, t('s_vehicleLoco')));
       vehicle.value = v;
-      make.textContent = t('s_make');
+      make.textContent = t('s_remake');
       print.textContent = t('s_print');
       kind.setAttribute('aria-label', t('s_which'));
       vehicle.setAttribute('aria-label', t('s_whichLab'));
@@ -654,14 +665,14 @@ export default function create(ctx) {
     });
   }
 
-  kind.addEventListener('change', render);
+  kind.addEventListener('change', () => {
+    render();
+    build();
+  });
   ctx.onProject(() => {
-    if (made && made.kind === 'project') {
-      made = null;
-      print.disabled = true;
-      sheet.replaceChildren();
-    }
-    if (!element.hidden) render();
+    // The worksheet shows the project: after an edit it is made again when it is looked at.
+    if (made && made.kind === 'project') made.stale = true;
+    if (!element.hidden) shown();
   });
   return view;
 }

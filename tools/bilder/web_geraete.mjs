@@ -1,10 +1,10 @@
 // Pictures of every view of the built page on the four devices a class
 // uses, in both languages, to look at by eye (run by hand, after
 // scripts/web.sh; the same environment as tests/web/run.sh sets):
-//   node web/bilder.mjs OUTDIR [VIEW ...]
+//   node tools/bilder/web_geraete.mjs OUTDIR [VIEW ...]
 import { mkdirSync } from 'node:fs';
 import { join } from 'node:path';
-import { launch, openPage } from './tests/browser.js';
+import { launch, openPage } from '../../web/tests/browser.js';
 
 const devices = {
   '1366x768': { viewport: { width: 1366, height: 768 } },
