@@ -252,6 +252,8 @@ function selectTab(id, focus = false) {
     v.tab.setAttribute('aria-selected', String(on));
     v.tab.tabIndex = on ? 0 : -1;
     if (on && focus) v.tab.focus();
+    // On a phone the tabs scroll in their line: the chosen one comes into sight.
+    if (on && v.tab.scrollIntoView) v.tab.scrollIntoView({ block: 'nearest', inline: 'nearest' });
     if (on && v.shown) v.shown();
   }
   store.session({ tab: id });

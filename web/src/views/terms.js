@@ -169,8 +169,10 @@ export default function create(ctx) {
         const k = c.chosen;
         ctx.edit([{ op: 'moveTerm', var: c.role, term: k, to: k + 1 }]).then((ok) => ok && choose(c, k + 1));
       }));
-    parts.push(el('div', { class: 'tabellenbox' }, c.table), c.buttons,
-      el('div', { class: 'diagrammbox' }, c.plot), el('p', { class: 'leise hilfe' }, t('handleHelp')));
+    // Table and diagram side by side where there is room, one above the other where not.
+    parts.push(el('div', { class: 'werkbank' },
+      el('div', { class: 'werkbank-tabelle' }, el('div', { class: 'tabellenbox' }, c.table), c.buttons),
+      el('div', { class: 'werkbank-diagramm' }, el('div', { class: 'diagrammbox' }, c.plot), el('p', { class: 'leise hilfe' }, t('handleHelp')))));
     c.root.replaceChildren(...parts);
   }
 

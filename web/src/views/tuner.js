@@ -21,7 +21,7 @@ function lastLines(err) {
 
 export default function create(ctx) {
   const element = el('section');
-  const vehicle = el('select', { id: 'tuner-fahrzeug' }, el('option', { value: 'truck' }, 'Truck'), el('option', { value: 'loco' }, 'Lok'));
+  const vehicle = el('select', { id: 'tuner-fahrzeug' }, el('option', { value: 'truck' }), el('option', { value: 'loco' }));
   const seconds = field('', { id: 'tuner-sekunden', value: '5' });
   const seed = field('', { id: 'tuner-seed', value: '1' });
   const terms = el('input', { type: 'checkbox', id: 'tuner-terme' });
@@ -78,6 +78,8 @@ export default function create(ctx) {
   function render() {
     element.replaceChildren();
     go.textContent = t('tune');
+    vehicle.options[0].textContent = t('s_vehicleTruck');
+    vehicle.options[1].textContent = t('s_vehicleLoco');
     adopt.textContent = t('adopt');
     seconds.element.firstChild.textContent = t('seconds');
     seed.element.firstChild.textContent = t('seed');
