@@ -1,7 +1,7 @@
 // Installable and robust: served over http(s) the page is installable (a
 // valid manifest with its icons, a service worker) and opens without a
 // network after the first visit; under a strict Content-Security-Policy
-// that allows what the README names it works, and where the policy forbids
+// that allows what web/README.md names it works, and where the policy forbids
 // its worker or WebAssembly it says so in the page, in its language.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
@@ -12,8 +12,8 @@ import { browserSuite, openPage, persistent, serve, waitForProject, site, root }
 const suite = await browserSuite();
 const { skip } = suite;
 
-// What a server must allow: the policy the README names, word for word.
-const allowed = root ? /must allow exactly this[^`]*```\n([^`]+)```/.exec(readFileSync(join(root, 'README.md'), 'utf8'))[1].replace(/\s+/g, ' ').trim() : '';
+// What a server must allow: the policy web/README.md names, word for word.
+const allowed = root ? /must allow exactly this[^`]*```\n([^`]+)```/.exec(readFileSync(join(root, 'web', 'README.md'), 'utf8'))[1].replace(/\s+/g, ' ').trim() : '';
 
 // A PNG's width and height from its header.
 function pngSize(bytes) {
