@@ -26,6 +26,9 @@
 #include "loco/model/LocoVersuch.h"
 #include "tools/fuzzysim/CommandLine.h"
 #include "truck/model/Grid.h"
+#include "web/engine/Answers.h"
+#include "web/engine/Changes.h"
+#include "web/engine/Sheets.h"
 
 #include <nlohmann/json.hpp>
 
@@ -772,6 +775,10 @@ const std::map<std::string, Command> kCommands = {
     {"ticks", AxisTicks},
     {"exercise", ExerciseView},
     {"answers", AnswersFile},
+    {"change", webengine::Change},
+    {"answerBoxes", webengine::AnswerBoxes},
+    {"sheetInfo", webengine::SheetInfo},
+    {"sheetTruck", webengine::TruckSheet},
 };
 
 std::string g_answer;
