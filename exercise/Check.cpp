@@ -12,6 +12,7 @@
 #include "truck/model/Grid.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -143,9 +144,10 @@ void CheckCoverage(const CoverageCheck& cc, const fuzzy::Project& p, CheckResult
                                   static_cast<double>(regions.Boxes.size()), 0.0, Compare::AtMost, "", cc.Line);
     std::vector<std::string> places;
     for (const fuzzy::NoRuleBox& b : regions.Boxes) {
+        // A range narrower than its figures show is the one value it shows.
         const auto range = [](const fuzzy::Interval& i) {
-            return i.IsPoint() ? Bound(i.Low.Value)
-                               : Fmt(Tr("Aufgabe", "%1 bis %2"), {Bound(i.Low.Value), Bound(i.High.Value)});
+            const std::string low = Bound(i.Low.Value), high = Bound(i.High.Value);
+            return low == high ? low : Fmt(Tr("Aufgabe", "%1 bis %2"), {low, high});
         };
         places.push_back(regions.TwoInputs ? Fmt(Tr("Aufgabe", "(A %1 / B %2)"), {range(b.A), range(b.B)})
                                            : Fmt(Tr("Aufgabe", "(A %1)"), {range(b.A)}));
@@ -155,6 +157,17 @@ void CheckCoverage(const CoverageCheck& cc, const fuzzy::Project& p, CheckResult
         c.Boxes = regions.Boxes;
     }
     r.Criteria.push_back(std::move(c));
+}
+
+// An answer within the tolerance of the engine's value. A deviation of
+// exactly the tolerance counts as within it on either side: the slack covers
+// the last digit of single precision in which the numbers are typed.
+bool WithinTolerance(float student, float engine, double tolerance) {
+    if (!std::isfinite(student) || !std::isfinite(engine)) return false;
+    const double d = std::fabs(double(student) - double(engine));
+    const double slack =
+        4.0 * FLT_EPSILON * std::max({std::fabs(double(student)), std::fabs(double(engine)), tolerance});
+    return d <= tolerance + slack;
 }
 
 struct Asked {
@@ -221,7 +234,10 @@ void CheckHand(const HandCheck& h, const fuzzy::Project& p, const Answers& answe
         case Quantity::Output:
             id = "hand.output";
             name = Tr("Aufgabe", "Scharfer Ausgangswert");
-            items.push_back(item(Tr("Aufgabe", "Ausgangswert"), s.Output, a.Output));
+            // The value the sheet and the inspector show: a centroid that is
+            // zero up to rounding is 0, so a tolerance is the same on both sides.
+            items.push_back(item(Tr("Aufgabe", "Ausgangswert"),
+                                 fuzzy::ZeroBelowRounding(s.Output, p.Out.RangeMin, p.Out.RangeMax), a.Output));
             if (!a.Output) items.back().Student = std::nanf("");
             break;
         }
@@ -230,8 +246,7 @@ void CheckHand(const HandCheck& h, const fuzzy::Project& p, const Answers& answe
         const double tolerance = q == Quantity::Output ? h.OutputTolerance : h.Tolerance;
         std::vector<std::string> reasons;
         for (const Asked& it : items) {
-            const double d = std::isfinite(it.Student) ? std::fabs(double(it.Student) - double(it.Engine)) : HUGE_VAL;
-            if (d <= tolerance) continue;
+            if (WithinTolerance(it.Student, it.Engine, tolerance)) continue;
             reasons.push_back(
                 std::isfinite(it.Student) && !it.Missing
                     ? Fmt(Tr("Aufgabe", "%1 stimmt nicht (erlaubte Abweichung %2)."), {it.Label, Num(tolerance)})
@@ -271,6 +286,10 @@ bool RunTrucks(const Exercise& e, const fuzzy::Project& p, const CheckOptions& o
                 out.Speeds.end())
                 out.Speeds.push_back(v);
     for (const float v : out.Speeds) {
+        if (!o.Run) {
+            out.Sets.emplace_back();
+            continue;
+        }
         lab::TruckRequest request;
         request.Speed = v;
         request.KeepTracks = false;
@@ -385,7 +404,7 @@ bool CheckLoco(const LocoCheck& l, const fuzzy::Project& p, const CheckOptions& 
     request.Steps = l.Steps;
     request.Threads = o.Threads;
     request.Cancel = o.Cancel;
-    const lab::LocoSet set = lab::RunLocos(p, request);
+    const lab::LocoSet set = o.Run ? lab::RunLocos(p, request) : lab::LocoSet{};
     if (set.Cancelled) return false;
     // Runs that could not be made fail every criterion, with the reason why.
     const std::vector<pemrak::JudgedRun>& judged = set.Runs;
@@ -532,9 +551,11 @@ CheckResult Check(const Exercise& e, const fuzzy::Project& student, const Answer
         return r;
     }
     std::vector<std::string> hints;
+    // A section's hint is about its runs and places: the rule count says
+    // all there is to say in its own reason.
     const auto failedFrom = [&](std::size_t before, const Text& hint) {
         for (std::size_t i = before; i < r.Criteria.size(); ++i)
-            if (!r.Criteria[i].Passed) {
+            if (!r.Criteria[i].Passed && r.Criteria[i].Id != "rules") {
                 if (!hint.Empty() && std::find(hints.begin(), hints.end(), hint.Active()) == hints.end())
                     hints.push_back(hint.Active());
                 return;

@@ -81,6 +81,9 @@ struct CheckResult {
 struct CheckOptions {
     int Threads = 0;                            // 0: one per core
     const std::atomic<bool>* Cancel = nullptr;  // read before each run
+    // false: nothing is run, the criteria come with their names and limits
+    // only (their figures say nothing): for a sheet that lists them.
+    bool Run = true;
 };
 
 // What differs from the starting project in the parts the exercise locks,

@@ -4,6 +4,8 @@
 
 #include "fuzzy/Numbers.h"
 #include "fuzzy/Language.h"
+#include "fuzzy/Surface.h"
+#include "fuzzy/Hints.h"
 #include "fuzzy/ProjectCheck.h"
 #include "fuzzy/Templates.h"
 #include "fuzzy/Text.h"
@@ -12,6 +14,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -34,6 +37,12 @@ constexpr std::size_t MaxHandSections = 12;
 constexpr std::size_t MaxSpeeds = 4;
 constexpr std::size_t MaxMasses = 8;
 constexpr std::size_t MaxStepSizes = 4;
+// The work a check may ask for, so that one small file cannot hold a lesson
+// up: the controller steps of all locomotive runs together (eight masses with
+// four step sizes for 60 s at 1 ms are 1.92 million, a shipped exercise asks
+// for about 5000), and the truck's speeds, each a run of every start.
+constexpr double MaxLocoSteps = 2.0e6;
+constexpr std::size_t MaxTruckSpeeds = MaxSpeeds;
 [[noreturn]] void Fail(const std::string& message, int line) { throw FormatError(message, line); }
 
 // A name in the quotation marks of the active language.
@@ -273,6 +282,46 @@ LocoCheck ReadLoco(const Section& s) {
     return c;
 }
 
+// Refuses, at the section that goes beyond it, more work than a check may do.
+void BoundWork(const Exercise& e) {
+    double steps = 0.0;
+    for (const LocoCheck& c : e.Loco)
+        for (const pemrak::RunOptions& o : c.Runs()) {
+            steps += 1.0 + std::ceil(std::max(0.0, double(o.MaxTime) - double(o.FirstDt)) / double(o.Dt));
+            if (steps > MaxLocoSteps)
+                Fail(Fmt(Tr("Aufgabe",
+                            "Die Fahrten der Lok bis hier brauchen zusammen mehr als %1 Schritte, mehr rechnet "
+                            "eine Pr\xC3\xBC"
+                            "fung nicht: weniger massen, gr\xC3\xB6\xC3\x9F"
+                            "ere schritte oder eine k\xC3\xBCrzere zeit."),
+                         {std::to_string(static_cast<long>(MaxLocoSteps))}),
+                     c.Line);
+        }
+    std::vector<float> speeds;
+    for (const TruckCheck& c : e.Truck)
+        for (const float v : c.Speeds) {
+            if (std::find(speeds.begin(), speeds.end(), v) == speeds.end()) speeds.push_back(v);
+            if (speeds.size() > MaxTruckSpeeds)
+                Fail(Fmt(Tr("Aufgabe", "Alle [truck]-Abschnitte zusammen nennen mehr als %1 Geschwindigkeiten."),
+                         {std::to_string(MaxTruckSpeeds)}),
+                     c.Line);
+        }
+}
+
+// Whether every figure of the hand step is a finite number in the project:
+// an answer to NaN or infinity would never be right.
+bool FiniteStep(const fuzzy::Project& p, const HandCheck& c) {
+    const fuzzy::StepBreakdown s = fuzzy::BreakDownStep(p, c.A, c.B.value_or(0.0f));
+    bool finite = std::isfinite(s.Output);
+    for (int i = 0; i < fuzzy::MaxTerms; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        finite = finite && std::isfinite(s.DegreeA[k]) && std::isfinite(s.DegreeB[k]) && std::isfinite(s.Activation[k]);
+    }
+    for (const auto& row : s.Strength)
+        for (const float x : row) finite = finite && std::isfinite(x);
+    return finite;
+}
+
 HandCheck ReadHand(const Section& s, std::size_t index) {
     HandCheck c;
     c.Line = s.Line;
@@ -463,6 +512,7 @@ Exercise ParseExercise(std::string_view bytes) {
                 "fahrzeug nennt ein anderes Fahrzeug als die Pr\xC3\xBC"
                 "fungen [truck] oder [lok]."),
              head);
+    BoundWork(e);
     for (const TruckCheck& c : e.Truck)
         if (const auto why = tuning::Unsuitable(e.Start, tuning::Vehicle::Truck))
             Fail(Fmt(Tr("Aufgabe", "Das Startprojekt passt nicht zum Truck: %1"), {*why}), c.Line);
@@ -481,6 +531,11 @@ Exercise ParseExercise(std::string_view bytes) {
         }
         if (!e.Start.B.Defined && c.B)
             Fail(Tr("Aufgabe", "[handrechnung] nennt b, aber das Projekt hat keinen Eingang B."), c.Line);
+        if (!FiniteStep(e.Start, c))
+            Fail(Fmt(Tr("Aufgabe",
+                        "Bei %1 gibt das Startprojekt keine endliche Zahl, so dass keine Antwort stimmen kann: %2"),
+                     {c.Point, fuzzy::NotFiniteCause(e.Start)}),
+                 c.Line);
     }
     return e;
 }

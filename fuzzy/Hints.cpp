@@ -498,4 +498,12 @@ std::vector<Hint> ProjectHints(const Project& p) {
     return hints;
 }
 
+std::string NotFiniteCause(const Project& p) {
+    for (const Hint& h : ProjectHints(p))
+        if (h.Kind == HintKind::TooLarge && h.Place.Page == HintPage::Output) return h.Text;
+    return Tr("KernHinweise",
+              "die Schwerpunktrechnung des Ausgangs l\xC3\xA4uft in einfacher Genauigkeit \xC3\xBC"
+              "ber.");
+}
+
 }  // namespace fuzzy

@@ -80,6 +80,10 @@ std::string NoRuleAtText(const Project& p, float a, float b);
 // below 7.5 M^2. 16 M^2 <= FLT_MAX leaves room for the rounding of the sums.
 float LargestOutputNumber();
 
+// Why the output comes out as no finite number: the hint on numbers too
+// large for single precision, or the overflow of the centroid in general.
+std::string NotFiniteCause(const Project& p);
+
 // A number as the hints write it: the decimal sign of the active language
 // (German comma, English point), a true minus sign, as many digits as single
 // precision needs to name exactly this value.

@@ -393,10 +393,6 @@ lines, 2 file not readable or wrong call; for aufgabe check 0 passed,
         <translation>Line %1: the result is not a finite number (%2): %3</translation>
     </message>
     <message>
-        <source>die Schwerpunktrechnung des Ausgangs läuft in einfacher Genauigkeit über.</source>
-        <translation>the centroid of the output overflows in single precision.</translation>
-    </message>
-    <message>
         <source>Das Projekt definiert keinen Eingang A; es gibt nichts auszuwerten.</source>
         <translation>The project defines no input A; there is nothing to evaluate.</translation>
     </message>

@@ -495,6 +495,18 @@
         <source>Erst nach mehr als %1 s angedockt: %2</source>
         <translation>Docked only after more than %1 s: %2</translation>
     </message>
+    <message>
+        <source>Alle [truck]-Abschnitte zusammen nennen mehr als %1 Geschwindigkeiten.</source>
+        <translation>All [truck] sections together name more than %1 speeds.</translation>
+    </message>
+    <message>
+        <source>Bei %1 gibt das Startprojekt keine endliche Zahl, so dass keine Antwort stimmen kann: %2</source>
+        <translation>At %1 the start project gives no finite number, so no answer can be right: %2</translation>
+    </message>
+    <message>
+        <source>Die Fahrten der Lok bis hier brauchen zusammen mehr als %1 Schritte, mehr rechnet eine Prüfung nicht: weniger massen, größere schritte oder eine kürzere zeit.</source>
+        <translation>Up to here the locomotive’s runs take more than %1 steps together, more than a check computes: fewer masses, larger steps or a shorter time.</translation>
+    </message>
 </context>
 <context>
     <name>KernBewertung</name>
@@ -942,6 +954,10 @@
     <message>
         <source>%1: Keine Regel verwendet diesen Term.</source>
         <translation>%1: No rule uses this term.</translation>
+    </message>
+    <message>
+        <source>die Schwerpunktrechnung des Ausgangs läuft in einfacher Genauigkeit über.</source>
+        <translation>the centroid of the output overflows in single precision.</translation>
     </message>
 </context>
 <context>

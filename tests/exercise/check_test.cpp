@@ -440,4 +440,95 @@ TEST(Check, TruckRunsThroughPlacesWithoutARuleFail) {
     EXPECT_TRUE(Find(full, "truck.no_rule", -1.0f)->Passed);
 }
 
+// ---- the figures a verdict shows -------------------------------------------
+
+// Exercise 08 at P1: the engine's force is −7.66·10⁻¹⁰ N, which the sheet and
+// the inspector show as 0; a tolerance of 0.3 N is the same on both sides.
+struct ToleranceCase {
+    const char* name;
+    float answer;
+    bool passes;
+};
+
+class AtTheTolerance : public ::testing::TestWithParam<ToleranceCase> {};
+
+TEST_P(AtTheTolerance, SameOnBothSides) {
+    const exercise::Exercise e = exercise::ReadExercise(kExamples + "aufgaben/08_sv_kurve.fuzaufgabe");
+    exercise::Answers a;
+    a.Points["P1"].Output = GetParam().answer;
+    const exercise::CheckResult r = exercise::Check(e, e.StartProject(), a, {2, nullptr});
+    const auto it = std::find_if(r.Criteria.begin(), r.Criteria.end(), [](const exercise::CriterionResult& c) {
+        return c.Id == "hand.output" && c.Point == "P1";
+    });
+    ASSERT_NE(it, r.Criteria.end());
+    EXPECT_EQ(it->Passed, GetParam().passes) << GetParam().answer;
+}
+
+INSTANTIATE_TEST_SUITE_P(Check, AtTheTolerance,
+                         ::testing::Values(ToleranceCase{"AboveAtTolerance", 0.3f, true},
+                                           ToleranceCase{"BelowAtTolerance", -0.3f, true},
+                                           ToleranceCase{"AboveBeyond", 0.31f, false},
+                                           ToleranceCase{"BelowBeyond", -0.31f, false}),
+                         [](const ::testing::TestParamInfo<ToleranceCase>& i) { return std::string(i.param.name); });
+
+// A sheet lists the criteria without running anything: the same ones, with
+// the same names and limits, as a check that runs.
+TEST(Check, ListsCriteriaWithoutRunning) {
+    for (const char* name : {"03_lok_tabelle", "05_truck_12_regeln"}) {
+        const exercise::Exercise e = exercise::ReadExercise(kExamples + "aufgaben/" + name + ".fuzaufgabe");
+        exercise::CheckOptions list;
+        list.Run = false;
+        const exercise::CheckResult listed = exercise::Check(e, e.StartProject(), {}, list);
+        const exercise::CheckResult run = exercise::Check(e, e.StartProject(), {}, {2, nullptr});
+        ASSERT_EQ(listed.Criteria.size(), run.Criteria.size()) << name;
+        for (std::size_t i = 0; i < run.Criteria.size(); ++i) {
+            EXPECT_EQ(listed.Criteria[i].Name, run.Criteria[i].Name) << name;
+            EXPECT_EQ(exercise::LimitText(listed.Criteria[i]), exercise::LimitText(run.Criteria[i])) << name;
+        }
+    }
+}
+
+// A section's hint is about its runs: a table with one rule too many does
+// not send the student to look for a start that does not dock.
+struct SectionHintCase {
+    const char* name;
+    int maxRules;     // the solution has 9 rules, and all its starts dock
+    bool dropCentre;  // without the cell null/null the truck crawls to the line from some starts
+    bool hinted;
+};
+
+class SectionHint : public ::testing::TestWithParam<SectionHintCase> {};
+
+TEST_P(SectionHint, OnlyWhenARunFails) {
+    exercise::Exercise e = exercise::ReadExercise(kExamples + "aufgaben/05_truck_12_regeln.fuzaufgabe");
+    fuzzy::Project p = fuzzy::LoadProject(kExamples + "aufgaben/05_truck_12_regeln.loesung.fuz");
+    if (GetParam().dropCentre) p.Rules.Set(2, 2, 0);
+    e.Truck[0].MaxRules = GetParam().maxRules;
+    const exercise::CheckResult r = exercise::Check(e, p, {}, {2, nullptr});
+    ASSERT_FALSE(r.Passed());
+    const bool hinted = std::find(r.Hints.begin(), r.Hints.end(), e.Truck[0].Hint.Active()) != r.Hints.end();
+    EXPECT_EQ(hinted, GetParam().hinted);
+}
+
+INSTANTIATE_TEST_SUITE_P(Check, SectionHint,
+                         ::testing::Values(SectionHintCase{"OnlyTheRuleCountFails", 8, false, false},
+                                           SectionHintCase{"ARunFails", 12, true, true}),
+                         [](const ::testing::TestParamInfo<SectionHintCase>& i) { return std::string(i.param.name); });
+
+// A place without a firing rule narrower than its figures show is named as
+// the one value it shows ("A 0"), not as a range from 0 to 0.
+TEST(Check, NarrowGapNamedAsOneValue) {
+    const exercise::Exercise e = exercise::ParseExercise(Exercise("terme", "[abdeckung]\n", Embedded("heizung.fuz")));
+    fuzzy::Project p = e.StartProject();
+    p.A.SetParam(2, fuzzy::ParamB, -3.0f);
+    p.A.SetParam(2, fuzzy::ParamC, -3.0f);
+    p.A.SetParam(2, fuzzy::ParamD, -1.0e-7f);
+    p.A.SetParam(3, fuzzy::ParamA, 1.0e-7f);
+    const exercise::CheckResult r = exercise::Check(e, p, {}, {2, nullptr});
+    const auto* c = Find(r, "coverage");
+    ASSERT_TRUE(c);
+    ASSERT_FALSE(c->Reasons.empty());
+    EXPECT_NE(c->Reasons.front().find("(A 0 / B"), std::string::npos) << c->Reasons.front();
+}
+
 }  // namespace

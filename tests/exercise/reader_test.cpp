@@ -49,6 +49,23 @@ std::string EnglishDiffers() {
            "[projekt.en]\n" + Embed(en) + "[abdeckung]\n";
 }
 
+// Output corners so large that the step's centroid is no number.
+std::string NoFiniteStep() {
+    fuzzy::Project p = fuzzy::LoadProject(FUZZY_SOURCE_DIR "/examples/heizung.fuz");
+    p.Out.RangeMin = -3.4e38f;
+    p.Out.RangeMax = 3.4e38f;
+    const float corners[3][4] = {
+        {-3.4e38f, -3.4e38f, -1e38f, 0.0f}, {-1e38f, 0.0f, 0.0f, 1e38f}, {0.0f, 1e38f, 3.4e38f, 3.4e38f}};
+    for (int i = 1; i <= 3; ++i)
+        for (int j = fuzzy::ParamA; j <= fuzzy::ParamD; ++j) p.Out.SetParam(i, j, corners[i - 1][j - fuzzy::ParamA]);
+    return "[aufgabe]\nformat = 1\ntitel.de = x\naenderbar = nichts\n[text.de]\nx\n[projekt]\n" + Embed(p) +
+           "[handrechnung]\npunkt = P1\na = 2\nb = -0.5\nfragen = ausgang\ntoleranz = 0.01\n";
+}
+
+std::string TruckHead() {
+    return "[aufgabe]\nformat = 1\ntitel.de = Probe\naenderbar = regeln\n[text.de]\nx\n[projekt]\nvorlage = truck\n";
+}
+
 struct Hostile {
     const char* name;  // the fault the reader would let through
     std::string text;
@@ -105,6 +122,14 @@ INSTANTIATE_TEST_SUITE_P(
                 "ruhe_bis"},
         Hostile{"integer with a point", Head() + "\n[lok]\nmassen = 1\nvorzeichenwechsel_max = 8.5\n",
                 "vorzeichenwechsel_max", "vorzeichenwechsel_max"},
+        Hostile{"hand step nobody can answer", NoFiniteStep(), "[handrechnung]", "P1"},
+        Hostile{"locomotive runs beyond the work a check may do",
+                Head() + "\n[lok]\nmassen = 1, 2, 3, 4, 5, 6, 7, 8\nschritte = 0.001\nzeit = 600\nruhe_bis = 10\n",
+                "[lok]", "2000000"},
+        Hostile{"more truck speeds than a check runs",
+                TruckHead() + "\n[truck]\ngeschwindigkeiten = -1, -2, -3\nregeln_max = 25\n"
+                              "[truck]\ngeschwindigkeiten = -4, -5\nregeln_max = 25\n",
+                "[truck]", "[truck]"},
         Hostile{"too many masses", Head() + "\n[lok]\nmassen = 1,2,3,4,5,6,7,8,9\nruhe_bis = 1\n", "massen", "massen"},
         Hostile{"zero distance", Head() + "\n[lok]\nmassen = 1\nabstand = 0\nruhe_bis = 1\n", "abstand", "abstand"},
         Hostile{"rest after the end of the runs", Head() + "\n[lok]\nmassen = 1\nzeit = 5\nruhe_bis = 10\n", "[lok]",

@@ -6,6 +6,7 @@
 #include "exercise/Check.h"
 #include "exercise/Reader.h"
 #include "fuzzy/LanguageScope.h"
+#include "fuzzy/NoRuleRegions.h"
 #include "truck/model/Grid.h"
 
 #include <gtest/gtest.h>
@@ -41,6 +42,11 @@ TEST_P(ShippedExercise, SolutionPassesWrongAttemptFails) {
     EXPECT_FALSE(e.Title.En.empty());
     EXPECT_FALSE(e.Task.En.empty());
     EXPECT_FALSE(e.TeacherNote.De.empty());
+    // Where nothing may change, no hint on a place without a firing rule
+    // distracts from the task.
+    if (e.MayChange.Nothing()) {
+        EXPECT_TRUE(fuzzy::FindNoRuleRegions(e.StartProject()).Boxes.empty()) << s.name;
+    }
     for (const fuzzy::Language l : {fuzzy::Language::German, fuzzy::Language::English}) {
         fuzzy::LanguageScope scope(l);
         const exercise::CheckResult good = Judge(e, s.solution);

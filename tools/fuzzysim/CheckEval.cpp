@@ -415,15 +415,6 @@ int EvalLines(Project& p, bool heights, std::istream& in, std::ostream& out, std
     return malformed;
 }
 
-std::string NotFiniteCause(const Project& p) {
-    for (const fuzzy::Hint& h : fuzzy::ProjectHints(p)) {
-        if (h.Kind == fuzzy::HintKind::TooLarge && h.Place.Page == fuzzy::HintPage::Output) return h.Text;
-    }
-    return fuzzy::Tr("fuzzysim eval",
-                     "die Schwerpunktrechnung des Ausgangs l\xC3\xA4uft in einfacher Genauigkeit \xC3\xBC"
-                     "ber.");
-}
-
 int RunCheck(const std::vector<std::string>& args) {
     const Args a(args, {"--json"});
     a.ExpectPositional(1, fuzzy::Tr("fuzzysim", "die Projektdatei (DATEI)"));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fuzzy/Hints.h"
 #include "fuzzy/Project.h"
 #include "fuzzy/ProjectCheck.h"
 
@@ -33,9 +34,8 @@ void PrintSummary(const std::string& file, const Project& p, std::ostream& out);
 // (the boxes where no rule fires). With a diagnosis, "formatError" ({line, expected, found} or null) and
 // "zeroReads" join the document.
 void PrintJson(const Project& p, std::ostream& out, const fuzzy::ProjectDiagnosis* diag = nullptr);
-// Why the project's output is no finite number: the hint on numbers too large
-// for single precision, or the overflow of the centroid in general.
-std::string NotFiniteCause(const Project& p);
+// Why the project's output is no finite number (fuzzy/Hints.h).
+using fuzzy::NotFiniteCause;
 
 // Evaluates one case per line of `in`; returns the number of malformed lines
 // (a line whose result is no finite number counts as one, told on `err`).

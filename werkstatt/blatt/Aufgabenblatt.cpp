@@ -509,7 +509,10 @@ std::vector<Block> Schuelerblatt(const AufgabenblattDaten& d, double breite) {
     }
     ProjektBloecke(b, start, e, e.MayChange.Rules);
     if (e.NeedsProject()) {
-        const exercise::CheckResult r = exercise::Check(e, start, {});
+        // The names and limits only: nothing is run for an empty box.
+        exercise::CheckOptions nurListe;
+        nurListe.Run = false;
+        const exercise::CheckResult r = exercise::Check(e, start, {}, nurListe);
         Block k = KriterienBlock(r.Criteria, false);
         if (k.hoehe > 0) b.push_back(MitUeberschrift(Ab::tr("Was geprüft wird"), std::move(k)));
     }
