@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <system_error>
 
@@ -51,11 +52,37 @@ std::string Quote(const std::string& s) {
                                                                : "\xE2\x80\x9E" + s + "\xE2\x80\x9C";
 }
 
+// The keys each section takes, for the message on one it does not know;
+// any other section is a point of an answers file.
+std::string KeysOf(const std::string& section) {
+    static const std::map<std::string, const char*> keys = {
+        {"aufgabe", "format, titel.de, titel.en, aenderbar, bewertung, fahrzeug, zeichnen"},
+        {"projekt", "vorlage"},
+        {"projekt.en", ""},
+        {"truck",
+         "geschwindigkeiten, angedockt_min, strasse_verlassen_max, andockzeit_max, regeln_max, hinweis.de, "
+         "hinweis.en"},
+        {"lok",
+         "massen, schritte, reibung, abstand, zeit, ruhe_bis, ueberschwingen_max, kraft_im_bereich, "
+         "vorzeichenwechsel_max, regeln_max, hinweis.de, hinweis.en"},
+        {"handrechnung", "punkt, a, b, toleranz, toleranz_ausgang, fragen, hinweis.de, hinweis.en"},
+        {"abdeckung", "hinweis.de, hinweis.en"},
+        {"antworten", "format"},
+    };
+    const auto it = keys.find(section);
+    return it != keys.end() ? it->second : "zugehoerigkeit.a.N, zugehoerigkeit.b.N, feuerstaerke.Z.S, hoehe.N, ausgang";
+}
+
 [[noreturn]] void UnknownKey(const KeyValue& kv, const std::string& section) {
-    Fail(Fmt(Tr("Aufgabe",
-                "[%1] kennt den Schl\xC3\xBC"
-                "ssel %2 nicht."),
-             {section, Quote(kv.Key)}),
+    const std::string known = KeysOf(section);
+    Fail(known.empty() ? Fmt(Tr("Aufgabe",
+                                "[%1] kennt den Schl\xC3\xBC"
+                                "ssel %2 nicht."),
+                             {section, Quote(kv.Key)})
+                       : Fmt(Tr("Aufgabe",
+                                "[%1] kennt den Schl\xC3\xBC"
+                                "ssel %2 nicht; es gibt: %3."),
+                             {section, Quote(kv.Key), known}),
          kv.Line);
 }
 
@@ -103,7 +130,8 @@ bool SameNumbers(const fuzzy::TFuzzy& x, const fuzzy::TFuzzy& y) {
 // [projekt]: "vorlage = NAME", or the lines of a .fuz file, each behind "|".
 void ReadProjectSection(const Section& s, Exercise& e, fuzzy::Project& into, bool english) {
     std::string bytes;
-    std::vector<int> lines;  // the file's line of each project line
+    std::vector<int> lines;   // the file's line of each project line
+    std::vector<bool> blank;  // and whether it holds nothing
     std::optional<KeyValue> templ;
     for (const TextLine& l : s.Lines) {
         std::string_view t = l.Text;
@@ -120,6 +148,7 @@ void ReadProjectSection(const Section& s, Exercise& e, fuzzy::Project& into, boo
             bytes += cp;
             bytes += "\r\n";
             lines.push_back(l.Number);
+            blank.push_back(t.find_first_not_of(" \t") == std::string_view::npos);
             continue;
         }
         if (t.empty() || t.front() == '#' || t.front() == ';') continue;
@@ -149,16 +178,27 @@ void ReadProjectSection(const Section& s, Exercise& e, fuzzy::Project& into, boo
                  {s.Name}),
              s.Line);
     const fuzzy::ProjectDiagnosis d = fuzzy::DiagnoseProject(bytes);
-    if (!d.ok) {
-        const int at = d.line >= 1 && static_cast<std::size_t>(d.line) <= lines.size()
-                           ? lines[static_cast<std::size_t>(d.line - 1)]
-                           : lines.back();
+    // The project's lines counted as the file's.
+    const auto fileLine = [&lines](int projectLine) {
+        return projectLine >= 1 && static_cast<std::size_t>(projectLine) <= lines.size()
+                   ? lines[static_cast<std::size_t>(projectLine - 1)]
+                   : lines.back();
+    };
+    if (!d.ok)
         Fail(Fmt(Tr("Aufgabe",
                     "Das Projekt in [%1] endet zu fr\xC3\xBCh oder passt nicht: erwartet wird %2, gefunden: %3."),
                  {s.Name, d.expected, d.found}),
-             at);
-    }
-    if (!d.zeroReads.empty()) Fail(Fmt(Tr("Aufgabe", "Im Projekt in [%1]: %2"), {s.Name, d.zeroReads.front()}), s.Line);
+             fileLine(d.line));
+    if (!d.zeroReads.empty())
+        Fail(Fmt(Tr("Aufgabe", "Im Projekt in [%1]: %2"), {s.Name, d.zeroReadCauses.front()}),
+             fileLine(d.zeroReadLines.front()));
+    // A project ends with its rule table: what follows would be lost unread.
+    for (std::size_t i = static_cast<std::size_t>(std::max(0, d.linesRead)); i < lines.size(); ++i)
+        if (!blank[i])
+            Fail(
+                Fmt(Tr("Aufgabe", "Das Projekt in [%1] endet mit seiner Regeltabelle; hier steht noch etwas dahinter."),
+                    {s.Name}),
+                lines[i]);
     into = fuzzy::LoadProjectBytes(bytes);
     if (!into.A.Defined || !into.Out.Defined)
         Fail(Fmt(Tr("Aufgabe", "Das Projekt in [%1] braucht Eingang A und den Ausgang."), {s.Name}), s.Line);

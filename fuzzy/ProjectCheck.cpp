@@ -84,6 +84,7 @@ public:
                 }
             }
         } catch (const Stop&) {}
+        d_.linesRead = in_.Number();
         return d_;
     }
 
@@ -125,8 +126,11 @@ private:
             Fail(line, Fmt(Tr("KernPruefung", "%1 im Zahlenbereich einfacher Genauigkeit"), {what}));
         }
         if (r.status == RealStatus::NotANumber && !in_.PastEnd()) {
-            d_.zeroReads.push_back(Fmt(Tr("KernPruefung", "Zeile %1: %2 ist keine Zahl und wird als 0 gelesen (%3)."),
-                                       {std::to_string(in_.Number()), LineText(line), what}));
+            d_.zeroReadLines.push_back(in_.Number());
+            d_.zeroReadCauses.push_back(
+                Fmt(Tr("KernPruefung", "%1 ist keine Zahl und wird als 0 gelesen (%2)."), {LineText(line), what}));
+            d_.zeroReads.push_back(
+                Fmt(Tr("KernPruefung", "Zeile %1: %2"), {std::to_string(in_.Number()), d_.zeroReadCauses.back()}));
         }
     }
 

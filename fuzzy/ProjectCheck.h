@@ -16,6 +16,11 @@ struct ProjectDiagnosis {
     std::string found;     // active language: what stands there ("„abc“", "eine leere Zeile", "das Dateiende")
     // Real lines that do not parse and quietly read as 0: "Zeile 9: „1,5“ wird als 0 gelesen ...".
     std::vector<std::string> zeroReads;
+    // The same one by one: the line and what it says without the line.
+    std::vector<int> zeroReadLines;
+    std::vector<std::string> zeroReadCauses;
+    // The last line the reader takes; anything after it is not read.
+    int linesRead = 0;
 
     // "Zeile 12: erwartet wird ..., gefunden: ..." (empty when ok).
     std::string Describe() const;

@@ -507,6 +507,14 @@
         <source>Die Fahrten der Lok bis hier brauchen zusammen mehr als %1 Schritte, mehr rechnet eine Prüfung nicht: weniger massen, größere schritte oder eine kürzere zeit.</source>
         <translation>Up to here the locomotive’s runs take more than %1 steps together, more than a check computes: fewer masses, larger steps or a shorter time.</translation>
     </message>
+    <message>
+        <source>[%1] kennt den Schlüssel %2 nicht; es gibt: %3.</source>
+        <translation>[%1] has no key %2; its keys are: %3.</translation>
+    </message>
+    <message>
+        <source>Das Projekt in [%1] endet mit seiner Regeltabelle; hier steht noch etwas dahinter.</source>
+        <translation>The project in [%1] ends with its rule table; something stands after it here.</translation>
+    </message>
 </context>
 <context>
     <name>KernBewertung</name>
@@ -1017,10 +1025,6 @@
         <translation>%1 within the limits of single precision</translation>
     </message>
     <message>
-        <source>Zeile %1: %2 ist keine Zahl und wird als 0 gelesen (%3).</source>
-        <translation>Line %1: %2 is not a number and is read as 0 (%3).</translation>
-    </message>
-    <message>
         <source>die Zahl der Terme von %1 (eine ganze Zahl)</source>
         <translation>the number of terms of %1 (a whole number)</translation>
     </message>
@@ -1055,6 +1059,14 @@
     <message>
         <source>der Name von %1 (leer, wenn es ihn nicht gibt)</source>
         <translation>the name of %1 (empty if there is none)</translation>
+    </message>
+    <message>
+        <source>%1 ist keine Zahl und wird als 0 gelesen (%2).</source>
+        <translation>%1 is not a number and is read as 0 (%2).</translation>
+    </message>
+    <message>
+        <source>Zeile %1: %2</source>
+        <translation>Line %1: %2</translation>
     </message>
 </context>
 <context>

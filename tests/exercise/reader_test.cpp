@@ -62,6 +62,21 @@ std::string NoFiniteStep() {
            "[handrechnung]\npunkt = P1\na = 2\nb = -0.5\nfragen = ausgang\ntoleranz = 0.01\n";
 }
 
+// Exercise 04's embedded project with one of its lines replaced (line n of
+// the project, from 1) or, with n = 0, `extra` after its last line.
+std::string Broken(int n, const std::string& extra) {
+    fuzzy::Project p = fuzzy::LoadProject(FUZZY_SOURCE_DIR "/examples/heizung.fuz");
+    std::string lines = Embed(p), out;
+    int k = 0;
+    for (std::size_t pos = 0; pos < lines.size();) {
+        const std::size_t end = lines.find('\n', pos);
+        out += ++k == n ? extra + "\n" : lines.substr(pos, end - pos + 1);
+        pos = end + 1;
+    }
+    if (n == 0) out += extra + "\n";
+    return "[aufgabe]\nformat = 1\ntitel.de = x\naenderbar = regeln\n[text.de]\nx\n[projekt]\n" + out + "[abdeckung]\n";
+}
+
 std::string TruckHead() {
     return "[aufgabe]\nformat = 1\ntitel.de = Probe\naenderbar = regeln\n[text.de]\nx\n[projekt]\nvorlage = truck\n";
 }
@@ -130,6 +145,10 @@ INSTANTIATE_TEST_SUITE_P(
                 TruckHead() + "\n[truck]\ngeschwindigkeiten = -1, -2, -3\nregeln_max = 25\n"
                               "[truck]\ngeschwindigkeiten = -4, -5\nregeln_max = 25\n",
                 "[truck]", "[truck]"},
+        Hostile{"unknown key without the keys there are", Head() + kLoco + "masse = 3\n", "masse = 3",
+                "vorzeichenwechsel_max"},
+        Hostile{"number that reads as 0 in an embedded project", Broken(3, "| abc"), "| abc", "abc"},
+        Hostile{"lines after an embedded project", Broken(0, "| 7\n| noch etwas"), "| 7", "[projekt]"},
         Hostile{"too many masses", Head() + "\n[lok]\nmassen = 1,2,3,4,5,6,7,8,9\nruhe_bis = 1\n", "massen", "massen"},
         Hostile{"zero distance", Head() + "\n[lok]\nmassen = 1\nabstand = 0\nruhe_bis = 1\n", "abstand", "abstand"},
         Hostile{"rest after the end of the runs", Head() + "\n[lok]\nmassen = 1\nzeit = 5\nruhe_bis = 10\n", "[lok]",

@@ -21,6 +21,8 @@ using Project = fuzzy::Project;
 // each line that is no number and reads as 0. Returns ExitOk,
 // ExitFormatError or ExitUnreadable.
 int LoadForTool(const std::string& file, Project& p, bool warnZeroReads = true);
+// Where FILE stops fitting the format, and which real lines read as 0.
+fuzzy::ProjectDiagnosis Diagnose(const std::string& file);
 
 // `fuzzysim check FILE [--json]`
 int RunCheck(const std::vector<std::string>& args);

@@ -77,7 +77,13 @@ int Check(const std::vector<std::string>& args) {
         } else {
             if (project) throw UsageError(fuzzy::Tr("fuzzysim", "Nur ein Projekt (.fuz) bitte."));
             Project p;
-            if (LoadForTool(file, p) != ExitOk) return ExitUnusable;
+            const int loaded = LoadForTool(file, p);
+            if (loaded == ExitFormatError) {
+                // The line where the file stops fitting, as `fuzzysim check` names it.
+                const fuzzy::ProjectDiagnosis diag = Diagnose(file);
+                if (!diag.ok) std::cerr << ErrorLine(file + ": " + diag.Describe()) << '\n';
+            }
+            if (loaded != ExitOk) return ExitUnusable;
             project = p;
         }
     }

@@ -128,6 +128,22 @@ INSTANTIATE_TEST_SUITE_P(
         return n;
     });
 
+// A student's project that stops fitting the format is refused with the
+// line where it does, as `fuzzysim check` names it.
+TEST(AufgabeCheck, BrokenProjectNamesItsLine) {
+    testfiles::TempDir dir;
+    std::ifstream in(kDir + "03_lok_tabelle.loesung.fuz", std::ios::binary);
+    std::string bytes(300, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    const std::string file = dir.Write("kaputt.fuz", bytes);
+    const Result r = Fuzzysim({"aufgabe", "check", kDir + "03_lok_tabelle.fuzaufgabe", file}, dir);
+    const Result check = Fuzzysim({"check", file}, dir);
+    EXPECT_EQ(r.status, 2);
+    const std::size_t at = check.err.find(file + ": Zeile ");
+    ASSERT_NE(at, std::string::npos) << check.err;
+    EXPECT_NE(r.err.find(check.err.substr(at, check.err.find('\n', at) - at)), std::string::npos) << r.err;
+}
+
 // Every criterion with its measured value and limit; failing ones name
 // their starts or runs; the verdict agrees with the exit status.
 TEST(AufgabeJson, EveryCriterionWithValueAndLimit) {
