@@ -267,10 +267,6 @@ Without --fahrzeug the vehicle chosen for this file in the window counts, else t
         <translation>Reference solution</translation>
     </message>
     <message>
-        <source>dein Ergebnis</source>
-        <translation>your result</translation>
-    </message>
-    <message>
         <source>%1 – bestanden</source>
         <translation>%1 – passed</translation>
     </message>
@@ -315,10 +311,6 @@ Without --fahrzeug the vehicle chosen for this file in the window counts, else t
         <translation>Drawing: %1 over %2</translation>
     </message>
     <message>
-        <source>Deine Antwort</source>
-        <translation>Your answer</translation>
-    </message>
-    <message>
         <source>Aufgabe</source>
         <translation>Task</translation>
     </message>
@@ -333,10 +325,6 @@ Without --fahrzeug the vehicle chosen for this file in the window counts, else t
     <message>
         <source>Bereiche</source>
         <translation>ranges</translation>
-    </message>
-    <message>
-        <source>Ändern darfst du: %1. Alles andere ist gesperrt.</source>
-        <translation>You may change: %1. Everything else is locked.</translation>
     </message>
     <message>
         <source>Was geprüft wird</source>
@@ -417,6 +405,22 @@ Without --fahrzeug the vehicle chosen for this file in the window counts, else t
     <message>
         <source>Schülerblatt</source>
         <translation>Students&apos; sheet</translation>
+    </message>
+    <message>
+        <source>Ihr Ergebnis</source>
+        <translation>your result</translation>
+    </message>
+    <message>
+        <source>Ihre Antwort</source>
+        <translation>Your answer</translation>
+    </message>
+    <message>
+        <source>Ändern dürfen Sie: %1. Alles andere ist gesperrt.</source>
+        <translation>You may change: %1. Everything else is locked.</translation>
+    </message>
+    <message>
+        <source>So rechnet die Prüfung: Feuerstärke einer Regel = Minimum der Grade ihrer Eingänge; Höhe eines Ausgangsterms = Maximum der Regeln, die auf ihn zeigen; jeder Ausgangsterm wird mit seiner Höhe multipliziert, und der Ausgang ist der Schwerpunkt der Summe: y = Σ h·A·x / Σ h·A über alle Ausgangsterme (h Höhe, A Fläche und x Schwerpunkt des Terms bei Höhe 1).</source>
+        <translation>How the check computes: a rule’s firing strength = the minimum of its inputs’ degrees; an output term’s height = the maximum of the rules that point to it; every output term is multiplied by its height, and the output is the centroid of the sum: y = Σ h·A·x / Σ h·A over all output terms (h height, A area and x centroid of the term at height 1).</translation>
     </message>
 </context>
 <context>

@@ -204,7 +204,7 @@ Block KriterienBlock(const std::vector<exercise::CriterionResult>& alle, bool er
                 };
                 Kasten(p, zelle(0, r.top()), Ab::tr("Kriterium"), true, false, Qt::AlignLeft);
                 Kasten(p, zelle(1, r.top()), Ab::tr("verlangt"), true);
-                Kasten(p, zelle(2, r.top()), ergebnis ? Ab::tr("Musterlösung") : Ab::tr("dein Ergebnis"), true);
+                Kasten(p, zelle(2, r.top()), ergebnis ? Ab::tr("Musterlösung") : Ab::tr("Ihr Ergebnis"), true);
                 double y = r.top() + Zelle;
                 for (const exercise::CriterionResult& c : k) {
                     Kasten(p, zelle(0, y), Q(c.Name), false, false, Qt::AlignLeft);
@@ -408,7 +408,7 @@ Block ZeichenBlock(const fuzzy::Project& pr, const Zeichenachsen& achsen, double
 // A heading and ruled lines to write the answer on.
 Block SchreibBlock(int zeilen) {
     return {26.0 + Zelle * zeilen + 4, [zeilen](QPainter& p, const QRectF& r) {
-                const double oben = r.top() + Ueberschrift(p, r, Ab::tr("Deine Antwort"));
+                const double oben = r.top() + Ueberschrift(p, r, Ab::tr("Ihre Antwort"));
                 p.setPen(QPen(QColor(150, 150, 150), 0.6));
                 for (int i = 1; i <= zeilen; ++i)
                     p.drawLine(QPointF(r.left(), oben + Zelle * i), QPointF(r.right(), oben + Zelle * i));
@@ -504,7 +504,7 @@ std::vector<Block> Schuelerblatt(const AufgabenblattDaten& d, double breite) {
         if (e.MayChange.Terms) was << Ab::tr("Terme");
         if (e.MayChange.Ranges) was << Ab::tr("Bereiche");
         b.push_back(
-            TextBlock(Ab::tr("Ändern darfst du: %1. Alles andere ist gesperrt.").arg(was.join(QStringLiteral(", "))),
+            TextBlock(Ab::tr("Ändern dürfen Sie: %1. Alles andere ist gesperrt.").arg(was.join(QStringLiteral(", "))),
                       breite, 12));
     }
     ProjektBloecke(b, start, e, e.MayChange.Rules);
@@ -518,6 +518,17 @@ std::vector<Block> Schuelerblatt(const AufgabenblattDaten& d, double breite) {
     }
     if (!e.Hand.empty()) {
         for (const exercise::HandCheck& h : e.Hand) b.push_back(PunktBlock(start, h, false));
+        // Which inference the check holds the answers to.
+        const bool schritt = std::any_of(e.Hand.begin(), e.Hand.end(), [](const exercise::HandCheck& h) {
+            return h.Asked != std::vector<exercise::Quantity>{exercise::Quantity::Membership};
+        });
+        if (schritt)
+            b.push_back(TextBlock(Ab::tr("So rechnet die Prüfung: Feuerstärke einer Regel = Minimum der Grade ihrer "
+                                         "Eingänge; Höhe eines Ausgangsterms = Maximum der Regeln, die auf ihn zeigen; "
+                                         "jeder Ausgangsterm wird mit seiner Höhe multipliziert, und der Ausgang ist "
+                                         "der Schwerpunkt der Summe: y = Σ h·A·x / Σ h·A über alle Ausgangsterme (h "
+                                         "Höhe, A Fläche und x Schwerpunkt des Terms bei Höhe 1)."),
+                                  breite, 11));
     }
     if (e.Drawing && start.B.Defined) {
         b.push_back(ZeichenBlock(start, ZeichenAchsen(e, start), breite));

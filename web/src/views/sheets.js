@@ -496,6 +496,8 @@ export default function create(ctx) {
     }
     if (e.needsProject) parts.push(criteriaBlock(t('s_whatIsChecked'), (await checkOf(ex, `${base(ex.name)}.fuz`, startFuz)).criteria, false));
     e.hand.forEach((h, i) => parts.push(pointBlock(start, h, steps[i], false)));
+    // Which inference the check holds the answers to.
+    if (e.hand.some((h) => h.questions.some((q) => q.quantity !== 'membership'))) parts.push(el('p', { class: 'klein' }, t('s_method')));
     if (info.drawing && start.B.defined) {
       const axes = { a0: Number(start.A.min.exact), a1: Number(start.A.max.exact), b0: Number(start.B.min.exact), b1: Number(start.B.max.exact) };
       // For the locomotive also from the mark to the lab's start, so that the whole run fits in.
