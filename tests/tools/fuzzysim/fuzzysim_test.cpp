@@ -264,7 +264,9 @@ TEST_F(FuzzysimTest, UnreadableFileExitsTwo) {
     for (const char* cmd : {"check", "eval"}) {
         const Result r = Run({cmd, (dir.path() / "fehlt.fuz").string()});
         EXPECT_EQ(r.status, 2) << cmd;
-        EXPECT_NE(r.err.find("Warnung: Daten konnten nicht gelesen werden!"), std::string::npos) << r.err;
+        // Why, not the I/O error's number.
+        EXPECT_NE(r.err.find("fehlt.fuz\xE2\x80\x9C gibt es nicht."), std::string::npos) << r.err;
+        EXPECT_EQ(r.err.find("103"), std::string::npos) << r.err;
         EXPECT_EQ(r.out, "");
     }
 }
@@ -291,7 +293,7 @@ INSTANTIATE_TEST_SUITE_P(Fuzzysim, Usage,
                                            UsageCase{"BadOptionValue", {"loco", kExample, "--mass", "0"}}),
                          [](const ::testing::TestParamInfo<UsageCase>& row) { return std::string(row.param.name); });
 
-// The figures the README quotes for the shipped locomotive controller, as the
+// The figures the manual page (FILES) quotes for the shipped locomotive controller, as the
 // tool reports them: at rest within 0.5 cm and 0.5 cm/s by the given time and
 // never more than 0.5 cm past the mark, from 100 cm with friction 3.
 struct LokCase {
