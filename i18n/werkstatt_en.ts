@@ -255,14 +255,6 @@ Without --fahrzeug the vehicle chosen for this file in the window counts, else t
         <translation>Solution sheet for the teacher  •  Exercise: %1</translation>
     </message>
     <message>
-        <source>mindestens %1</source>
-        <translation>at least %1</translation>
-    </message>
-    <message>
-        <source>höchstens %1</source>
-        <translation>at most %1</translation>
-    </message>
-    <message>
         <source>Kriterium</source>
         <translation>Criterion</translation>
     </message>
@@ -425,10 +417,6 @@ Without --fahrzeug the vehicle chosen for this file in the window counts, else t
     <message>
         <source>Schülerblatt</source>
         <translation>Students&apos; sheet</translation>
-    </message>
-    <message>
-        <source>kommt nicht zur Ruhe</source>
-        <translation>never comes to rest</translation>
     </message>
 </context>
 <context>
