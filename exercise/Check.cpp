@@ -158,8 +158,9 @@ void CheckCoverage(const CoverageCheck& cc, const fuzzy::Project& p, CheckResult
 struct Asked {
     std::string Label;
     float Engine = 0.0f;
-    float Student = 0.0f;
-    bool Missing = false;  // not given: counts as 0, or for the output as wrong
+    // Not given: not answered, whatever the right value (an empty box that
+    // counted as 0 would tell which answers are 0); NaN: typed, but no number.
+    std::optional<float> Student;
 };
 
 void CheckHand(const HandCheck& h, const fuzzy::Project& p, const Answers& answers, CheckResult& r) {
@@ -169,7 +170,7 @@ void CheckHand(const HandCheck& h, const fuzzy::Project& p, const Answers& answe
     const PointAnswers& a = found == answers.Points.end() ? none : found->second;
     const bool missing = found == answers.Points.end();
     const auto item = [](std::string label, float engine, const std::optional<float>& student) {
-        return Asked{std::move(label), engine, student.value_or(0.0f), !student.has_value()};
+        return Asked{std::move(label), engine, student};
     };
     for (const Quantity q : h.Asked) {
         std::vector<Asked> items;
@@ -220,7 +221,6 @@ void CheckHand(const HandCheck& h, const fuzzy::Project& p, const Answers& answe
             id = "hand.output";
             name = Tr("Aufgabe", "Scharfer Ausgangswert");
             items.push_back(item(Tr("Aufgabe", "Ausgangswert"), s.Output, a.Output));
-            if (!a.Output) items.back().Student = std::nanf("");
             break;
         }
         // What is wrong, never by how much: a deviation or a missing value
@@ -228,12 +228,17 @@ void CheckHand(const HandCheck& h, const fuzzy::Project& p, const Answers& answe
         const double tolerance = q == Quantity::Output ? h.OutputTolerance : h.Tolerance;
         std::vector<std::string> reasons;
         for (const Asked& it : items) {
-            const double d = std::isfinite(it.Student) ? std::fabs(double(it.Student) - double(it.Engine)) : HUGE_VAL;
-            if (d <= tolerance) continue;
+            if (!it.Student) {
+                reasons.push_back(Fmt(Tr("Aufgabe", "%1: nicht beantwortet."), {it.Label}));
+                continue;
+            }
+            if (!std::isfinite(*it.Student)) {
+                reasons.push_back(Fmt(Tr("Aufgabe", "%1: Der Eintrag ist keine Zahl."), {it.Label}));
+                continue;
+            }
+            if (std::fabs(double(*it.Student) - double(it.Engine)) <= tolerance) continue;
             reasons.push_back(
-                std::isfinite(it.Student) && !it.Missing
-                    ? Fmt(Tr("Aufgabe", "%1 stimmt nicht (erlaubte Abweichung %2)."), {it.Label, Num(tolerance)})
-                    : Fmt(Tr("Aufgabe", "%1 fehlt."), {it.Label}));
+                Fmt(Tr("Aufgabe", "%1 stimmt nicht (erlaubte Abweichung %2)."), {it.Label, Num(tolerance)}));
         }
         CriterionResult c = Criterion(id, Fmt(Tr("Aufgabe", "%1 bei %2"), {name, h.Point}),
                                       static_cast<double>(reasons.size()), 0.0, Compare::AtMost, "", h.Line);
@@ -586,7 +591,7 @@ std::string Summary(const CriterionResult& c) {
                                            "chstens %1"),
                                         {show(c.Limit) + unit});
     if (c.Id.rfind("hand.", 0) == 0)
-        return Fmt(Tr("Aufgabe", "%1: %2 falsch oder fehlend (%3)"), {c.Name, show(c.Measured), limit});
+        return Fmt(Tr("Aufgabe", "%1: %2 falsch oder nicht beantwortet (%3)"), {c.Name, show(c.Measured), limit});
     if (c.Id == "loco.rest" && !std::isfinite(c.Measured))
         return Fmt(Tr("Aufgabe", "%1: kommt nicht zur Ruhe (%2)"), {c.Name, limit});
     return Fmt(Tr("Aufgabe", "%1: %2 (%3)"), {c.Name, show(c.Measured) + unit, limit});
