@@ -98,6 +98,10 @@
         <source>Info</source>
         <translation>About</translation>
     </message>
+    <message>
+        <source>Lenkung mit der Maus</source>
+        <translation>Steering with the mouse</translation>
+    </message>
 </context>
 <context>
     <name>TWerteForm</name>
@@ -162,6 +166,10 @@
     <message>
         <source>&amp;Schließen</source>
         <translation>C&amp;lose</translation>
+    </message>
+    <message>
+        <source>Hilfetext</source>
+        <translation>Help text</translation>
     </message>
 </context>
 <context>

@@ -113,6 +113,14 @@
         <source>Sollen die Regeln wirklich gelöscht werden?</source>
         <translation>Do you really want to delete the rules?</translation>
     </message>
+    <message>
+        <source>Regeltabelle</source>
+        <translation>Rule table</translation>
+    </message>
+    <message>
+        <source>Ausgangsterme</source>
+        <translation>Output terms</translation>
+    </message>
 </context>
 <context>
     <name>widgets::Auskunft</name>

@@ -71,6 +71,10 @@
         <source>Die Ausgangsterme der Tabelle steigen mit beiden Eingängen, wie das Fahrzeug es braucht. Ohne Haken darf die Tabelle jede Form annehmen.</source>
         <translation>The table&apos;s output terms rise with both inputs, as the vehicle needs. Unticked, the table may take any shape.</translation>
     </message>
+    <message>
+        <source>Vergleich vorher und nachher</source>
+        <translation>Comparison before and after</translation>
+    </message>
 </context>
 <context>
     <name>ansichten::Bildexport</name>
@@ -277,6 +281,22 @@
         <source>&lt;b&gt;%1&lt;/b&gt;: %2. Der Lauf wandte %3 = %4 an; &lt;span style=&apos;color:#a00000&apos;&gt;hier ergibt sich ein anderer Wert, das Projekt wurde nach dem Lauf geändert.&lt;/span&gt;</source>
         <translation>&lt;b&gt;%1&lt;/b&gt;: %2. The run applied %3 = %4; &lt;span style=&apos;color:#a00000&apos;&gt;here the value differs: the project was changed after the run.&lt;/span&gt;</translation>
     </message>
+    <message>
+        <source>Eingang A: %1</source>
+        <translation>Input A: %1</translation>
+    </message>
+    <message>
+        <source>Eingang A: %1, Schieber</source>
+        <translation>Input A: %1, slider</translation>
+    </message>
+    <message>
+        <source>Eingang B: %1</source>
+        <translation>Input B: %1</translation>
+    </message>
+    <message>
+        <source>Eingang B: %1, Schieber</source>
+        <translation>Input B: %1, slider</translation>
+    </message>
 </context>
 <context>
     <name>ansichten::Kennfeld</name>
@@ -372,6 +392,10 @@
     <message>
         <source>Vergleich &amp;beenden</source>
         <translation>&amp;End Comparison</translation>
+    </message>
+    <message>
+        <source>Labor</source>
+        <translation>Lab</translation>
     </message>
 </context>
 <context>
@@ -689,6 +713,22 @@
     <message>
         <source>Den Inspektor neben dem Labor zeigen: Er nimmt den gewählten Schritt auseinander – Eingänge, Zugehörigkeitsgrade, Feuerstärken der Regeln, Ausgangsterme und Schwerpunkt.</source>
         <translation>Show the inspector beside the lab: it takes the chosen step apart – inputs, membership degrees, firing strengths of the rules, output terms and centroid.</translation>
+    </message>
+    <message>
+        <source>Schritt zurück</source>
+        <translation>Step back</translation>
+    </message>
+    <message>
+        <source>Schritt weiter</source>
+        <translation>Step forward</translation>
+    </message>
+    <message>
+        <source>Abspielen oder anhalten</source>
+        <translation>Play or pause</translation>
+    </message>
+    <message>
+        <source>Schritt im Lauf</source>
+        <translation>Step of the run</translation>
     </message>
 </context>
 <context>

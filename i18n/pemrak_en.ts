@@ -98,6 +98,10 @@
         <source>&amp;Info</source>
         <translation>&amp;About</translation>
     </message>
+    <message>
+        <source>Kraft in N</source>
+        <translation>Force in N</translation>
+    </message>
 </context>
 <context>
     <name>TPlotForm</name>

@@ -441,6 +441,10 @@ Without --fahrzeug the vehicle chosen for this file in the window counts, else t
         <source>Schließen</source>
         <translation>Close</translation>
     </message>
+    <message>
+        <source>Kurzanleitung</source>
+        <translation>Quick guide</translation>
+    </message>
 </context>
 <context>
     <name>TInfoForm</name>
@@ -607,6 +611,14 @@ Without --fahrzeug the vehicle chosen for this file in the window counts, else t
         <source>Aufgabenbla&amp;tt…</source>
         <translation>Exercise s&amp;heet…</translation>
     </message>
+    <message>
+        <source>Seiten</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Hinweise</source>
+        <translation>Hints</translation>
+    </message>
 </context>
 <context>
     <name>TRegelSeite</name>
@@ -629,6 +641,14 @@ Without --fahrzeug the vehicle chosen for this file in the window counts, else t
     <message>
         <source>Zelle anklicken, dann den Ausgangsterm in der Liste wählen. Tastatur im Raster: Pfeiltasten wählen die Zelle, 1 bis 5 setzen den Ausgangsterm, 0 oder Entf löschen die Regel.</source>
         <translation>Click a cell, then choose the output term in the list. Keyboard in the grid: the arrow keys select the cell, 1 to 5 set the output term, 0 or Del clear the rule.</translation>
+    </message>
+    <message>
+        <source>Regeltabelle</source>
+        <translation>Rule table</translation>
+    </message>
+    <message>
+        <source>Ausgangsterm der gewählten Zelle</source>
+        <translation>Output term of the selected cell</translation>
     </message>
 </context>
 <context>
@@ -684,6 +704,18 @@ Without --fahrzeug the vehicle chosen for this file in the window counts, else t
     <message>
         <source>Ter&amp;m entfernen</source>
         <translation>Re&amp;move term</translation>
+    </message>
+    <message>
+        <source>Bereich bis</source>
+        <translation>Range to</translation>
+    </message>
+    <message>
+        <source>Terme</source>
+        <translation>Terms</translation>
+    </message>
+    <message>
+        <source>Termdiagramm</source>
+        <translation>Term diagram</translation>
     </message>
 </context>
 <context>
@@ -865,6 +897,18 @@ Without --fahrzeug the vehicle chosen for this file in the window counts, else t
     <message>
         <source>Die Antworten der Handrechnung sind nicht gespeichert. Jetzt speichern?</source>
         <translation>The answers of the calculation by hand are not saved. Save them now?</translation>
+    </message>
+    <message>
+        <source>Aufgabe</source>
+        <translation>Exercise</translation>
+    </message>
+    <message>
+        <source>Antworten</source>
+        <translation>Answers</translation>
+    </message>
+    <message>
+        <source>Prüfungen</source>
+        <translation>Checks</translation>
     </message>
 </context>
 <context>

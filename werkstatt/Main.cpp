@@ -37,7 +37,9 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QApplication>
 #include <QSettings>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QUndoStack>
 
@@ -268,6 +270,11 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui_(std::make_uniqu
     ZuletztMenueBauen();
     BeispielMenueBauen();
     AufgabeBauen();
+    // F6 and Shift+F6 go from part to part of the window, as in most
+    // programs: the page, the hints, the exercise panel.
+    connect(new QShortcut(QKeySequence(Qt::Key_F6), this), &QShortcut::activated, this, [this] { Bereichwechsel(1); });
+    connect(new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6), this), &QShortcut::activated, this,
+            [this] { Bereichwechsel(-1); });
     FahrzeugMenueBauen();
     QSettings einstellungen;
     const QByteArray geometrie = einstellungen.value(QStringLiteral("Fenster/Geometrie")).toByteArray();
@@ -360,6 +367,28 @@ bool TMainForm::BeispielOeffnen(const QString& datei) {
     Modell.undoStack().setClean();
     Seiten->setCurrentWidget(SeiteA);
     return true;
+}
+
+void TMainForm::Bereichwechsel(int richtung) {
+    std::vector<QWidget*> teile{Seiten->currentWidget(), HinweisListe};
+    if (aufgabeDock_->isVisible()) teile.push_back(aufgabe_);
+    const QWidget* jetzt = QApplication::focusWidget();
+    int hier = -1;
+    for (int i = 0; i < static_cast<int>(teile.size()); ++i)
+        if (jetzt != nullptr && (teile[i] == jetzt || teile[i]->isAncestorOf(jetzt))) hier = i;
+    const int n = static_cast<int>(teile.size());
+    QWidget* ziel = teile[static_cast<std::size_t>(((hier < 0 ? 0 : hier + richtung) % n + n) % n)];
+    if (ziel == aufgabe_) {
+        aufgabe_->fokusSetzen();
+        return;
+    }
+    // The part's first control that takes the keyboard, in Tab's order.
+    for (QWidget* w = ziel->nextInFocusChain(); w != ziel; w = w->nextInFocusChain())
+        if (ziel->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled()) {
+            w->setFocus(Qt::ShortcutFocusReason);
+            return;
+        }
+    ziel->setFocus(Qt::ShortcutFocusReason);
 }
 
 void TMainForm::AufgabeBauen() {
@@ -490,6 +519,8 @@ bool TMainForm::AufgabeOeffnen(const QString& datei) {
     // An exercise about the rules starts on the rule page, else on input A.
     Seiten->setCurrentWidget(e.MayChange.Rules && !e.MayChange.Terms ? static_cast<QWidget*>(SeiteRegeln)
                                                                      : static_cast<QWidget*>(SeiteA));
+    // The student works in the panel: the keyboard starts there.
+    aufgabe_->fokusSetzen();
     return true;
 }
 

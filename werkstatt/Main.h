@@ -182,6 +182,8 @@ private:
     void FahrzeugMenueBauen();
     void BeispielMenueBauen();
     void AufgabeBauen();
+    // Moves the keyboard to the next (+1) or previous (-1) part of the window.
+    void Bereichwechsel(int richtung);
     QString StandardAufgabeDialog();
     void FahrzeugZeigen();
     QString StandardOeffnenDialog();

@@ -5,6 +5,7 @@
 
 #include "tests/dialogs/DialogTest.h"
 #include "tests/support/Kuerzel.h"
+#include "tests/support/Zugaenglich.h"
 #include "tests/support/MessageRecorder.h"
 #include "dialogs/RuleGrid.h"
 #include "tests/support/SichtbareTexte.h"
@@ -63,6 +64,13 @@ TEST_P(DialogSprache, EveryEnglishTextFitsItsBox) {
 // Alt+letter reaches one entry only: no two of one menu or of the dialog share it.
 TEST_P(DialogSprache, NoTwoEntriesShareAMnemonic) {
     const QStringList fehler = testsupport::DoppelteKuerzelBeiderSprachen(
+        [] { return GetParam().bauen(); }, [](std::unique_ptr<QWidget>& d) { return d.get(); }, Kataloge);
+    EXPECT_TRUE(fehler.isEmpty()) << fehler.join(QLatin1Char('\n')).toStdString();
+}
+
+// A screen reader names every control.
+TEST_P(DialogSprache, EveryControlHasAnAccessibleName) {
+    const QStringList fehler = testsupport::OhneNamenBeiderSprachen(
         [] { return GetParam().bauen(); }, [](std::unique_ptr<QWidget>& d) { return d.get(); }, Kataloge);
     EXPECT_TRUE(fehler.isEmpty()) << fehler.join(QLatin1Char('\n')).toStdString();
 }

@@ -20,8 +20,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDockWidget>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,6 +33,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSet>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -830,3 +833,82 @@ TEST_F(Fenster, TheGermanEditionOffersTheGermanExamples) {
 }
 
 }  // namespace
+
+// --- by keyboard alone ----------------------------------------------------------------
+
+// Exercise 01 done with the keyboard only: the menu opens it (Alt+D, G), Tab
+// goes from box to box in the panel, the reference answers are typed, and
+// Space on "Prüfen" gives the verdict. Nothing is clicked.
+TEST_F(Fenster, ExerciseOneCanBeDoneByKeyboardAlone) {
+    QApplication::setActiveWindow(form_.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+    form_->AufgabeDialog = [] { return Aufgabe("01_regelschritt"); };
+    // The reference answers as they stand in their file: box name -> text.
+    QMap<QString, QString> soll;
+    QFile datei(Datei("01_regelschritt", "loesung.fuzantwort"));
+    ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
+    QString punkt;
+    for (const QString& zeile : QString::fromUtf8(datei.readAll()).split(QLatin1Char('\n'))) {
+        const QString z = zeile.trimmed();
+        if (z.startsWith(QLatin1Char('['))) punkt = z.mid(1, z.size() - 2);
+        const int gleich = z.indexOf(QLatin1Char('='));
+        if (punkt.startsWith(QLatin1Char('P')) && gleich > 0)
+            soll[QStringLiteral("antwort:%1:%2").arg(punkt, z.left(gleich).trimmed())] = z.mid(gleich + 1).trimmed();
+    }
+    ASSERT_EQ(soll.size(), 14);
+
+    int tasten = 0;
+    const auto taste = [&](Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        QWidget* ziel = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
+                        : QApplication::focusWidget()     ? QApplication::focusWidget()
+                                                          : form_.get();
+        QTest::keyClick(ziel, k, m);
+        ++tasten;
+        QCoreApplication::processEvents();
+    };
+    taste(Qt::Key_D, Qt::AltModifier);
+    ASSERT_NE(QApplication::activePopupWidget(), nullptr) << "Alt+D opens the file menu";
+    taste(Qt::Key_G);
+    ASSERT_TRUE(form_->Aufgabe()->isVisible());
+
+    // The keyboard starts in the panel; each box takes its answer, Tab goes on.
+    QSet<QString> getippt;
+    for (int i = 0; i < 40 && QApplication::focusWidget() != form_->Aufgabe()->pruefenKnopf(); ++i) {
+        const QWidget* f = QApplication::focusWidget();
+        ASSERT_NE(f, nullptr);
+        const QString name = f->objectName();
+        if (soll.contains(name) && !getippt.contains(name)) {
+            for (const QChar c : soll[name]) {
+                QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+                ++tasten;
+            }
+            getippt.insert(name);
+        }
+        taste(Qt::Key_Tab);
+    }
+    EXPECT_EQ(getippt.size(), soll.size()) << "Tab reaches every answer box";
+    ASSERT_EQ(QApplication::focusWidget(), form_->Aufgabe()->pruefenKnopf()) << "Tab reaches Prüfen";
+    taste(Qt::Key_Space);
+    ASSERT_TRUE(Geprueft());
+    ASSERT_TRUE(form_->Aufgabe()->ergebnis().has_value());
+    EXPECT_TRUE(form_->Aufgabe()->ergebnis()->Passed());
+    EXPECT_TRUE(form_->Aufgabe()->urteilSichtbar());
+    RecordProperty("Tasten", tasten);
+
+    // F6 goes round the window's parts: page, hints, panel, and on.
+    const auto teilMitFokus = [&]() -> const QWidget* {
+        for (const QWidget* teil : {form_->Seiten->currentWidget(), static_cast<QWidget*>(form_->HinweisListe),
+                                    static_cast<QWidget*>(form_->Aufgabe())})
+            if (teil->isAncestorOf(QApplication::focusWidget()) || teil == QApplication::focusWidget()) return teil;
+        return nullptr;
+    };
+    taste(Qt::Key_F6);
+    EXPECT_EQ(teilMitFokus(), form_->Seiten->currentWidget());
+    taste(Qt::Key_F6);
+    EXPECT_EQ(teilMitFokus(), form_->HinweisListe);
+    taste(Qt::Key_F6);
+    EXPECT_EQ(QApplication::focusWidget(),
+              form_->Aufgabe()->antwortFeld(QStringLiteral("P1"), QStringLiteral("zugehoerigkeit.a.1")));
+    taste(Qt::Key_F6, Qt::ShiftModifier);
+    EXPECT_EQ(teilMitFokus(), form_->HinweisListe);
+}

@@ -14,6 +14,7 @@
 #include "werkstatt/Hilfe.h"
 #include "werkstatt/Info.h"
 #include "tests/support/Kuerzel.h"
+#include "tests/support/Zugaenglich.h"
 #include "werkstatt/labor/RegelnVerbessern.h"
 #include "tests/support/SichtbareTexte.h"
 #include "werkstatt/labor/LokLabor.h"
@@ -1683,6 +1684,21 @@ TEST_P(EnglischesFenster, EveryTextOfTheWindowAndItsMenusIsTranslated) {
     EXPECT_TRUE(fehler.isEmpty()) << qPrintable(fehler.join(QLatin1Char('\n')));
 }
 
+// A screen reader names every control of the window, its pages and its
+// exercise panel, in both languages.
+TEST_P(EnglischesFenster, EveryControlHasAnAccessibleName) {
+    const QStringList fehler = testsupport::OhneNamenBeiderSprachen(
+        [this] {
+            auto f = std::make_unique<TMainForm>();
+            f->resize(900, 720);
+            GetParam().vorbereiten(*f, tmp_.path());
+            QCoreApplication::processEvents();
+            return f;
+        },
+        [](std::unique_ptr<TMainForm>& f) { return f.get(); }, kKataloge);
+    EXPECT_TRUE(fehler.isEmpty()) << qPrintable(fehler.join(QLatin1Char('\n')));
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Englisch, EnglischesFenster,
     testing::Values(FensterFall{"EditedTruckProject",
@@ -1736,6 +1752,13 @@ TEST_P(EnglischerDialog, EveryTextIsTranslated) {
     if (auto* version = de->findChild<QLabel*>(QStringLiteral("VersionLbl"))) gleich << version->text();
     ASSERT_FALSE(deutsch.empty());
     const QStringList fehler = testsupport::Unuebersetzt(deutsch, englisch, gleich);
+    EXPECT_TRUE(fehler.isEmpty()) << qPrintable(fehler.join(QLatin1Char('\n')));
+}
+
+TEST_P(EnglischerDialog, EveryControlHasAnAccessibleName) {
+    const QStringList fehler = testsupport::OhneNamenBeiderSprachen(
+        [this] { return std::unique_ptr<QWidget>(GetParam().machen(form_.get())); },
+        [](std::unique_ptr<QWidget>& d) { return d.get(); }, kKataloge);
     EXPECT_TRUE(fehler.isEmpty()) << qPrintable(fehler.join(QLatin1Char('\n')));
 }
 

@@ -20,6 +20,7 @@ THelpForm::THelpForm(QWidget* parent)
     setFont(widgets::PixelFont(widgets::SansFamily(), 13));
     resize(540, 500);
     Browser = new QTextBrowser(this);
+    Browser->setAccessibleName(tr("Hilfetext"));
     Browser->setOpenExternalLinks(false);
     Browser->setSearchPaths({Folder()});
     ContentsBtn = new QPushButton(tr("&Inhalt"), this);

@@ -277,6 +277,13 @@ void Inspektor::Anzeigen() {
     nameA_->setText(tr("Eingang A: <b>%1</b>").arg(QString::fromStdString(szene_.projekt.A.Name).toHtmlEscaped()));
     nameB_->setText(mitB ? tr("Eingang B: <b>%1</b>").arg(QString::fromStdString(szene_.projekt.B.Name).toHtmlEscaped())
                          : tr("Eingang B:"));
+    // A screen reader names each slider and field by its input.
+    const QString a = QString::fromStdString(szene_.projekt.A.Name);
+    const QString b = QString::fromStdString(szene_.projekt.B.Name);
+    feldA_->setAccessibleName(tr("Eingang A: %1").arg(a));
+    schieberA_->setAccessibleName(tr("Eingang A: %1, Schieber").arg(a));
+    feldB_->setAccessibleName(tr("Eingang B: %1").arg(b));
+    schieberB_->setAccessibleName(tr("Eingang B: %1, Schieber").arg(b));
     schieberA_->setEnabled(mitA);
     feldA_->setEnabled(mitA);
     if (mitA) Einstellen(schieberA_, feldA_, szene_.projekt.A, e.A);

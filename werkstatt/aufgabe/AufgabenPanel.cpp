@@ -102,6 +102,7 @@ AufgabenPanel::AufgabenPanel(QWidget* parent)
     Titel_->setFont(gross);
     Text_ = new QTextBrowser(this);
     Text_->setObjectName(QStringLiteral("aufgabenText"));
+    Text_->setAccessibleName(tr("Aufgabe"));
     Text_->setOpenLinks(false);
     Text_->setMinimumHeight(120);
 
@@ -121,6 +122,7 @@ AufgabenPanel::AufgabenPanel(QWidget* parent)
     FelderInhalt_->setObjectName(QStringLiteral("antwortFelder"));
     Bereich_ = new QScrollArea(this);
     Bereich_->setObjectName(QStringLiteral("antwortenBereich"));
+    Bereich_->setAccessibleName(tr("Antworten"));
     Bereich_->setWidgetResizable(true);
     Bereich_->setFrameShape(QFrame::NoFrame);
     Bereich_->setWidget(FelderInhalt_);
@@ -151,6 +153,7 @@ AufgabenPanel::AufgabenPanel(QWidget* parent)
     Urteil_->hide();
     Kriterien_ = new QTextBrowser(this);
     Kriterien_->setObjectName(QStringLiteral("kriterien"));
+    Kriterien_->setAccessibleName(tr("Prüfungen"));
     Kriterien_->setOpenLinks(false);
     Kriterien_->setToolTip(
         tr("Jede Prüfung der Aufgabe mit dem gemessenen Wert und der Grenze. Ein Klick auf einen "
@@ -336,6 +339,23 @@ void AufgabenPanel::FelderBauen(const fuzzy::Project& p) {
                 f.Edit->setText(text);
                 FeldZeigen(f.Edit);
             }
+    Tabfolge();
+}
+
+void AufgabenPanel::Tabfolge() {
+    // Tab goes through the panel as it reads: the task and its sheets, the
+    // boxes as they stand, the answers files, the check and its lines.
+    QList<QWidget*> folge{Text_, Schuelerblatt_, Loesungsblatt_};
+    for (const Feld& f : Felder_) folge << f.Edit;
+    folge << AntwortenKnopf_ << Speichern_ << Pruefen_ << Beenden_ << Kriterien_;
+    for (int i = 1; i < folge.size(); ++i) setTabOrder(folge[i - 1], folge[i]);
+}
+
+void AufgabenPanel::fokusSetzen() {
+    if (!Felder_.empty() && AntwortenTeil_->isVisible())
+        Felder_.front().Edit->setFocus(Qt::OtherFocusReason);
+    else
+        Text_->setFocus(Qt::OtherFocusReason);
 }
 
 void AufgabenPanel::PunktBauen(const exercise::HandCheck& h, const fuzzy::Project& p,

@@ -54,6 +54,8 @@ public:
     const std::optional<exercise::Exercise>& aufgabe() const { return Aufgabe_; }
     // No exercise any more: the panel is empty and checks nothing.
     void leeren();
+    // The keyboard's place in the panel: the first answer box, else the task.
+    void fokusSetzen();
     // The student's project, after every edit: checked anew in the
     // background; only the newest project's result is shown.
     void setProjekt(const fuzzy::Project& p);
@@ -140,6 +142,7 @@ private:
     fuzzy::Project RechenProjekt() const;
     // The boxes for the project's terms and rules; what is typed stays.
     void FelderBauen(const fuzzy::Project& p);
+    void Tabfolge();
     void PunktBauen(const exercise::HandCheck& h, const fuzzy::Project& p,
                     const std::vector<exercise::AnswerField>& felder, QVBoxLayout* ziel);
     QLineEdit* NeuesFeld(const exercise::AnswerField& f, const QString& erklaerung);

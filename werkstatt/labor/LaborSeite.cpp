@@ -117,6 +117,7 @@ void LaborSeite::WarumBauen(QWidget* seite) {
     // height: then the lab scrolls rather than its parts overlapping.
     auto* rollen = new Rollbereich(this);
     rollen->setObjectName(QStringLiteral("laborRollen"));
+    rollen->setAccessibleName(tr("Labor"));
     rollen->setFrameShape(QFrame::NoFrame);
     rollen->setWidgetResizable(true);
     rollen->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);

@@ -65,14 +65,18 @@ LokLabor::LokLabor(QWidget* parent)
       Rechnung_(this, [this](LokErgebnis&& e) { ZeigeErgebnis(std::move(e)); }),
       VergleichRechnung_(this, [this](LokErgebnis&& e) { ZeigeVergleich(std::move(e)); }) {
     auto* felder = new QHBoxLayout;
-    felder->addWidget(new QLabel(tr("Reibung in N·s/m:"), this));
+    auto* reibung = new QLabel(tr("Reibung in N·s/m:"), this);
+    felder->addWidget(reibung);
     Reibung_ = new TSingEdit(this);
+    reibung->setBuddy(Reibung_);
     Reibung_->setObjectName(QStringLiteral("reibung"));
     Reibung_->setMaximumWidth(80);
     felder->addWidget(Reibung_);
     felder->addSpacing(12);
-    felder->addWidget(new QLabel(tr("Abstand in cm:"), this));
+    auto* abstand = new QLabel(tr("Abstand in cm:"), this);
+    felder->addWidget(abstand);
     Abstand_ = new TSingEdit(this);
+    abstand->setBuddy(Abstand_);
     Abstand_->setObjectName(QStringLiteral("abstand"));
     Abstand_->setMaximumWidth(80);
     felder->addWidget(Abstand_);

@@ -6,6 +6,7 @@
 #include "widgets/Ks.h"
 #include "loco/app/Main.h"
 #include "tests/support/Kuerzel.h"
+#include "tests/support/Zugaenglich.h"
 #include "tests/support/MessageRecorder.h"
 #include "loco/app/PlotForm.h"
 #include "loco/app/Programm.h"
@@ -80,6 +81,14 @@ TEST_P(PemrakSprache, EveryEnglishTextFitsItsBox) {
 // Alt+letter reaches one entry only: no two of one menu or of the window share it.
 TEST_P(PemrakSprache, NoTwoEntriesShareAMnemonic) {
     const QStringList fehler = testsupport::DoppelteKuerzelBeiderSprachen(
+        [] { return std::make_unique<Programm>(QStringList{}); },
+        [this](std::unique_ptr<Programm>& p) { return GetParam().holen(*p); }, Kataloge);
+    EXPECT_TRUE(fehler.isEmpty()) << fehler.join(QLatin1Char('\n')).toStdString();
+}
+
+// A screen reader names every control.
+TEST_P(PemrakSprache, EveryControlHasAnAccessibleName) {
+    const QStringList fehler = testsupport::OhneNamenBeiderSprachen(
         [] { return std::make_unique<Programm>(QStringList{}); },
         [this](std::unique_ptr<Programm>& p) { return GetParam().holen(*p); }, Kataloge);
     EXPECT_TRUE(fehler.isEmpty()) << fehler.join(QLatin1Char('\n')).toStdString();

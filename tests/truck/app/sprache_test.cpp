@@ -13,6 +13,7 @@
 #include "tests/support/SichtbareTexte.h"
 #include "widgets/SingEdit.h"
 #include "tests/support/TextePassen.h"
+#include "tests/support/Zugaenglich.h"
 #include "truck/app/Werte.h"
 
 #include <gtest/gtest.h>
@@ -85,6 +86,14 @@ TEST_P(DorvaneSprache, EveryEnglishTextFitsItsBox) {
 // Alt+letter reaches one entry only: no two of one menu or of the window share it.
 TEST_P(DorvaneSprache, NoTwoEntriesShareAMnemonic) {
     const QStringList fehler = testsupport::DoppelteKuerzelBeiderSprachen(
+        [] { return std::make_unique<Programm>(QStringList{}); },
+        [this](std::unique_ptr<Programm>& p) { return GetParam().holen(*p); }, Kataloge);
+    EXPECT_TRUE(fehler.isEmpty()) << fehler.join(QLatin1Char('\n')).toStdString();
+}
+
+// A screen reader names every control.
+TEST_P(DorvaneSprache, EveryControlHasAnAccessibleName) {
+    const QStringList fehler = testsupport::OhneNamenBeiderSprachen(
         [] { return std::make_unique<Programm>(QStringList{}); },
         [this](std::unique_ptr<Programm>& p) { return GetParam().holen(*p); }, Kataloge);
     EXPECT_TRUE(fehler.isEmpty()) << fehler.join(QLatin1Char('\n')).toStdString();

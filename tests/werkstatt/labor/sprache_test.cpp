@@ -10,6 +10,7 @@
 #include "werkstatt/labor/LokLabor.h"
 #include "werkstatt/labor/RegelnVerbessern.h"
 #include "werkstatt/labor/SchrittWahl.h"
+#include "tests/support/Zugaenglich.h"
 #include "tests/support/SichtbareTexte.h"
 #include "werkstatt/labor/TruckLabor.h"
 #include "werkstatt/labor/Zahl.h"
@@ -180,6 +181,18 @@ TEST(EnglischesRegelnVerbessern, DialogHasNoGermanTextLeft) {
             {QStringLiteral("Truck"), TabellenText(p), TabellenText(nachher)});
         EXPECT_TRUE(fehler.isEmpty()) << Liste(fehler);
     }
+}
+
+// A screen reader names every control of the tuner's dialog.
+TEST(EnglischesRegelnVerbessern, EveryControlHasAnAccessibleName) {
+    const QStringList fehler = testsupport::OhneNamenBeiderSprachen(
+        [] {
+            auto d = std::make_unique<labor::RegelnVerbessern>();
+            d->setProjekt(Beispiel("lok.fuz"));
+            return d;
+        },
+        [](std::unique_ptr<labor::RegelnVerbessern>& d) { return d.get(); }, Kataloge);
+    EXPECT_TRUE(fehler.isEmpty()) << Liste(fehler);
 }
 
 // The labs' pictures in English: labels apart, in the picture, none German.
