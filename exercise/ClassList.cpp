@@ -13,7 +13,9 @@ using fuzzy::Tr;
 
 std::vector<std::string> ParseClassList(std::string_view bytes) {
     if (bytes.size() > MaxFileBytes)
-        throw FormatError(Fmt(Tr("Aufgabe", "Die Datei ist gr\xC3\xB6\xC3\x9F" "er als %1 KiB."),
+        throw FormatError(Fmt(Tr("Aufgabe",
+                                 "Die Datei ist gr\xC3\xB6\xC3\x9F"
+                                 "er als %1 KiB."),
                               {std::to_string(MaxFileBytes / 1024)}));
     // The reader of the exercise files checks every line; a list is one section of text.
     const std::string text = "[liste]\n" + std::string(bytes.substr(bytes.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0));
@@ -40,7 +42,11 @@ std::vector<std::string> ParseClassList(std::string_view bytes) {
             if (seen[i] == key)
                 throw FormatError(Fmt(Tr("Aufgabe", "%1 steht schon in der Liste."), {std::string(t)}), line);
         if (names.size() == MaxClassList)
-            throw FormatError(Fmt(Tr("Aufgabe", "H\xC3\xB6" "chstens %1 Namen."), {std::to_string(MaxClassList)}), line);
+            throw FormatError(Fmt(Tr("Aufgabe",
+                                     "H\xC3\xB6"
+                                     "chstens %1 Namen."),
+                                  {std::to_string(MaxClassList)}),
+                              line);
         names.emplace_back(t);
         seen.push_back(key);
     }

@@ -61,7 +61,8 @@ std::string GradeText(double points) {
 std::string Feedback(const ClassResult& c, const MarkedHandIn& r) {
     std::string f = c.Title + ": " + RowStateText(r);
     if (r.Points.Graded)
-        f += ", " + Fmt(Tr("Aufgabe", "%1 von %2 Punkten"), {PointsText(r.Points.Points), PointsText(c.Criteria.Total)});
+        f +=
+            ", " + Fmt(Tr("Aufgabe", "%1 von %2 Punkten"), {PointsText(r.Points.Points), PointsText(c.Criteria.Total)});
     f += ".";
     if (r.Result)
         for (const CriterionResult& k : r.Result->Criteria) {
@@ -93,7 +94,9 @@ Gradebook GradebookFiles(const ClassResult& c) {
         else if (!r.DuplicateOf.empty())
             why = Tr("Aufgabe", "Von dieser Person gibt es mehrere Abgaben.");
         else if (!r.Problem.empty() || !r.Points.Graded)
-            why = Tr("Aufgabe", "Die Abgabe hat keine Punkte (nicht pr\xC3\xBC" "fbar oder abgelehnt).");
+            why = Tr("Aufgabe",
+                     "Die Abgabe hat keine Punkte (nicht pr\xC3\xBC"
+                     "fbar oder abgelehnt).");
         else if (r.In.Id.empty())
             why = Tr("Aufgabe", "Die Abgabe hat keine Kennung (ID-Nummer oder E-Mail-Adresse).");
         else if (IsEmail(r.In.Id) != g.Emails)

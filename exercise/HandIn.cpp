@@ -34,9 +34,7 @@ bool IdChar(char c) {
 std::optional<std::string> TextError(std::string_view v, std::size_t most, const char* what) {
     if (v.empty()) return Fmt(Tr("Aufgabe", "%1 fehlt."), {Tr("Aufgabe", what)});
     if (v.size() > most)
-        return Fmt(Tr("Aufgabe",
-                      "%1 ist l\xC3\xA4nger als %2 Bytes."),
-                   {Tr("Aufgabe", what), std::to_string(most)});
+        return Fmt(Tr("Aufgabe", "%1 ist l\xC3\xA4nger als %2 Bytes."), {Tr("Aufgabe", what), std::to_string(most)});
     if (v.find('\t') != std::string_view::npos || v.find('\n') != std::string_view::npos ||
         v.find('\r') != std::string_view::npos)
         return Fmt(Tr("Aufgabe", "%1 enth\xC3\xA4lt einen Tabulator oder Zeilenumbruch."), {Tr("Aufgabe", what)});
@@ -46,8 +44,7 @@ std::optional<std::string> TextError(std::string_view v, std::size_t most, const
         if (static_cast<unsigned char>(v[i]) < 0x20 || v[i] == 0x7F)
             return Fmt(Tr("Aufgabe", "%1 enth\xC3\xA4lt ein Steuerzeichen."), {Tr("Aufgabe", what)});
     // Valid UTF-8 only: the reader checks the file's lines, a typed field is checked here.
-    if (!IsValidUtf8(v))
-        return Fmt(Tr("Aufgabe", "%1 ist kein g\xC3\xBCltiges UTF-8."), {Tr("Aufgabe", what)});
+    if (!IsValidUtf8(v)) return Fmt(Tr("Aufgabe", "%1 ist kein g\xC3\xBCltiges UTF-8."), {Tr("Aufgabe", what)});
     return std::nullopt;
 }
 
@@ -81,7 +78,8 @@ bool DateFits(std::string_view s) {
     if (y < 2000 || y > 2999 || mo < 1 || mo > 12 || d < 1 || h > 23 || mi > 59 || se > 59) return false;
     // The day exists in its month.
     const std::int64_t first = DaysFromCivil(y, static_cast<unsigned>(mo), 1);
-    const std::int64_t next = mo == 12 ? DaysFromCivil(y + 1, 1, 1) : DaysFromCivil(y, static_cast<unsigned>(mo + 1), 1);
+    const std::int64_t next =
+        mo == 12 ? DaysFromCivil(y + 1, 1, 1) : DaysFromCivil(y, static_cast<unsigned>(mo + 1), 1);
     return d <= next - first;
 }
 
@@ -110,14 +108,16 @@ std::optional<std::string> FieldError(HandInField f, std::string_view value) {
 bool IsEmail(std::string_view id) { return id.find('@') != std::string_view::npos; }
 
 std::string HandInText(const HandIn& h) {
-    for (const auto& [field, value] : {std::pair{HandInField::Name, std::string_view(h.Name)},
-                                       std::pair{HandInField::Class, std::string_view(h.Class)},
-                                       std::pair{HandInField::Id, std::string_view(h.Id)}})
+    for (const auto& [field, value] :
+         {std::pair{HandInField::Name, std::string_view(h.Name)},
+          std::pair{HandInField::Class, std::string_view(h.Class)}, std::pair{HandInField::Id, std::string_view(h.Id)}})
         if (const auto why = FieldError(field, value)) throw FormatError(*why);
-    if (!DateFits(h.Date)) throw FormatError(Fmt(Tr("Aufgabe", "%1 ist kein Datum der Form 2025-03-14T09:30:00Z."), {h.Date}));
+    if (!DateFits(h.Date))
+        throw FormatError(Fmt(Tr("Aufgabe", "%1 ist kein Datum der Form 2025-03-14T09:30:00Z."), {h.Date}));
     if (const auto why = TextError(h.Title, MaxTitle, FUZZY_TR_NOOP("Aufgabe", "Der Titel"))) throw FormatError(*why);
     if (!IsHex64(h.Fingerprint)) throw FormatError(Tr("Aufgabe", "Der Fingerabdruck der Aufgabe fehlt."));
-    std::string out = "# Abgabe zu einer Aufgabe der Fuzzy-Werkstatt (Format: docs/aufgaben.md)\n[abgabe]\nformat = 1\n";
+    std::string out =
+        "# Abgabe zu einer Aufgabe der Fuzzy-Werkstatt (Format: docs/aufgaben.md)\n[abgabe]\nformat = 1\n";
     out += "name = " + h.Name + "\nklasse = " + h.Class + "\n";
     if (!h.Id.empty()) out += "kennung = " + h.Id + "\n";
     out += "datum = " + h.Date + "\naufgabe = " + h.Title + "\nfingerabdruck = " + h.Fingerprint + "\n";
@@ -171,8 +171,7 @@ HandIn ParseHandIn(std::string_view bytes) {
         }
     }
     const auto need = [&](bool have, const char* key) {
-        if (!have)
-            Fail(Fmt(Tr("Aufgabe", "[abgabe] braucht %1."), {key}), head.Line);
+        if (!have) Fail(Fmt(Tr("Aufgabe", "[abgabe] braucht %1."), {key}), head.Line);
     };
     need(format, "format = 1");
     need(!h.Name.empty(), "name");
@@ -208,8 +207,9 @@ HandIn ParseHandIn(std::string_view bytes) {
         } else if (s.Name == "projekt" || s.Name == "antworten" || s.Name == "abgabe") {
             Fail(Fmt(Tr("Aufgabe", "Den Abschnitt [%1] gibt es schon einmal."), {s.Name}), s.Line);
         } else {
-            Fail(Fmt(Tr("Aufgabe", "Einen Abschnitt [%1] gibt es in einer Abgabe nicht (m\xC3\xB6glich: projekt, "
-                                   "antworten)."),
+            Fail(Fmt(Tr("Aufgabe",
+                        "Einen Abschnitt [%1] gibt es in einer Abgabe nicht (m\xC3\xB6glich: projekt, "
+                        "antworten)."),
                      {s.Name}),
                  s.Line);
         }
@@ -225,7 +225,8 @@ HandIn ReadHandIn(const std::string& path) { return ParseHandIn(ReadBoundedFile(
 std::int64_t HandInClock() {
     if (const char* fixed = std::getenv("SOURCE_DATE_EPOCH")) {
         const std::string t(fixed);
-        if (!t.empty() && t.size() <= 12 && std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        if (!t.empty() && t.size() <= 12 &&
+            std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; }))
             return std::stoll(t);
     }
     return static_cast<std::int64_t>(std::time(nullptr));

@@ -81,7 +81,9 @@ MarkedHandIn MarkOne(const Exercise& e, const std::string& fingerprint, const Wo
     r.Foreign = h.Fingerprint != fingerprint;
     const Exercise mine = ForStudent(e, h.Name);
     if (mine.NeedsProject() && !h.Project) {
-        r.Problem = Tr("Aufgabe", "Die Abgabe enth\xC3\xA4lt kein Projekt, die Aufgabe pr\xC3\xBC" "ft aber eines.");
+        r.Problem = Tr("Aufgabe",
+                       "Die Abgabe enth\xC3\xA4lt kein Projekt, die Aufgabe pr\xC3\xBC"
+                       "ft aber eines.");
         return r;
     }
     const fuzzy::Project p = mine.NeedsProject() ? *h.Project : mine.StartProject();
@@ -160,7 +162,10 @@ std::string RowState(const MarkedHandIn& r) {
 
 std::string RowStateText(const MarkedHandIn& r) {
     if (!r.Read) return Tr("Aufgabe", "nicht lesbar");
-    if (!r.Result) return Tr("Aufgabe", "nicht pr\xC3\xBC" "fbar");
+    if (!r.Result)
+        return Tr("Aufgabe",
+                  "nicht pr\xC3\xBC"
+                  "fbar");
     return VerdictText(r.Result->Overall);
 }
 
@@ -168,13 +173,14 @@ std::vector<std::string> RowNotes(const MarkedHandIn& r) {
     std::vector<std::string> out;
     if (!r.Problem.empty()) out.push_back(r.Problem);
     if (r.Foreign)
-        out.push_back(Fmt(Tr("Aufgabe",
-                             "Abgabe zu einer anderen Aufgabe oder einer anderen Fassung von ihr (\xE2\x80\x9E%1\xE2\x80\x9C)."),
-                          {r.In.Title}));
+        out.push_back(
+            Fmt(Tr("Aufgabe",
+                   "Abgabe zu einer anderen Aufgabe oder einer anderen Fassung von ihr (\xE2\x80\x9E%1\xE2\x80\x9C)."),
+                {r.In.Title}));
     for (const std::string& f : r.DuplicateOf) {
         const std::string name = std::filesystem::path(f).filename().string();
-        out.push_back(Fmt(Tr("Aufgabe", "Dieselbe Sch\xC3\xBClerin oder derselbe Sch\xC3\xBCler hat auch %1 abgegeben."),
-                          {name}));
+        out.push_back(Fmt(
+            Tr("Aufgabe", "Dieselbe Sch\xC3\xBClerin oder derselbe Sch\xC3\xBCler hat auch %1 abgegeben."), {name}));
     }
     if (r.Result && r.Result->Overall == Verdict::Refused)
         for (const std::string& ch : r.Result->Changes) out.push_back(ch);
@@ -200,13 +206,14 @@ std::string ClassJson(const ClassResult& c) {
         if (r.Result)
             for (std::size_t i = 0; i < r.Result->Criteria.size(); ++i) {
                 const CriterionResult& k = r.Result->Criteria[i];
-                crit.push_back({{"id", k.Id},
-                                {"passed", k.Passed},
-                                {"measured", std::isfinite(k.Measured) ? json(JsonFloat(k.Measured)) : json(nullptr)},
-                                {"measuredText", FigureText(k, k.Measured)},
-                                {"unit", k.Unit},
-                                {"points", i < r.Points.PerCriterion.size() ? JsonFloat(r.Points.PerCriterion[i]) : 0.0},
-                                {"reasons", k.Reasons}});
+                crit.push_back(
+                    {{"id", k.Id},
+                     {"passed", k.Passed},
+                     {"measured", std::isfinite(k.Measured) ? json(JsonFloat(k.Measured)) : json(nullptr)},
+                     {"measuredText", FigureText(k, k.Measured)},
+                     {"unit", k.Unit},
+                     {"points", i < r.Points.PerCriterion.size() ? JsonFloat(r.Points.PerCriterion[i]) : 0.0},
+                     {"reasons", k.Reasons}});
             }
         json row = {{"file", std::filesystem::path(r.File).filename().string()},
                     {"path", r.File},
@@ -256,10 +263,9 @@ std::string CsvRow(const std::vector<std::string>& fields) {
 }  // namespace
 
 std::string ClassCsv(const ClassResult& c) {
-    std::vector<std::string> head = {Tr("Aufgabe", "Name"),     Tr("Aufgabe", "Klasse"),
-                                     Tr("Aufgabe", "Kennung"),  Tr("Aufgabe", "Datum"),
-                                     Tr("Aufgabe", "Datei"),    Tr("Aufgabe", "Ergebnis"),
-                                     Tr("Aufgabe", "Punkte"),   Tr("Aufgabe", "von")};
+    std::vector<std::string> head = {Tr("Aufgabe", "Name"),   Tr("Aufgabe", "Klasse"), Tr("Aufgabe", "Kennung"),
+                                     Tr("Aufgabe", "Datum"),  Tr("Aufgabe", "Datei"),  Tr("Aufgabe", "Ergebnis"),
+                                     Tr("Aufgabe", "Punkte"), Tr("Aufgabe", "von")};
     for (std::size_t i = 0; i < c.Criteria.Criteria.size(); ++i)
         head.push_back(i < c.Start.Criteria.size() ? c.Start.Criteria[i].Name : c.Criteria.Criteria[i].Id);
     head.push_back(Tr("Aufgabe", "Anmerkungen"));

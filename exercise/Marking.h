@@ -40,7 +40,7 @@ struct MarkedHandIn {
     // exercise needs one, answers that do not fit): Problem says why.
     std::string Problem;
     HandIn In;
-    bool Foreign = false;                 // made for another exercise (another fingerprint)
+    bool Foreign = false;                  // made for another exercise (another fingerprint)
     std::vector<std::string> DuplicateOf;  // the files of the same student's other hand-ins
     std::optional<CheckResult> Result;
     Score Points;

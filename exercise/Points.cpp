@@ -105,7 +105,8 @@ Score ScoreOf(const Worth& w, const CheckResult& r) {
     // What the start met counts (startpunkte) only beside some work of the
     // student's own: a criterion the start fails, passed.
     bool progress = false;
-    for (std::size_t i = 0; i < r.Criteria.size(); ++i) progress = progress || (!w.MetAtStart[i] && r.Criteria[i].Passed);
+    for (std::size_t i = 0; i < r.Criteria.size(); ++i)
+        progress = progress || (!w.MetAtStart[i] && r.Criteria[i].Passed);
     for (std::size_t i = 0; i < r.Criteria.size(); ++i) {
         const bool counts = r.Criteria[i].Passed && (progress || !w.MetAtStart[i]);
         s.PerCriterion.push_back(counts ? w.Points[i] : 0.0);

@@ -40,8 +40,8 @@ double TotalPoints(const Exercise& e);
 // for a criterion the starting project meets (unless EvenAtStart).
 struct Worth {
     std::vector<PlannedCriterion> Criteria;
-    std::vector<double> Points;      // per criterion, as Criteria
-    std::vector<bool> MetAtStart;    // per criterion
+    std::vector<double> Points;    // per criterion, as Criteria
+    std::vector<bool> MetAtStart;  // per criterion
     double Total = 0.0;
 };
 
@@ -52,9 +52,9 @@ Worth WorthOf(const Exercise& e, const CheckResult& start);
 CheckResult StartCheck(const Exercise& e, const CheckOptions& options = {});
 
 struct Score {
-    bool Graded = false;           // false for a refused or incomplete check: no grade
-    double Points = 0.0;           // earned
-    double Total = 0.0;            // to be had
+    bool Graded = false;               // false for a refused or incomplete check: no grade
+    double Points = 0.0;               // earned
+    double Total = 0.0;                // to be had
     std::vector<double> PerCriterion;  // earned, as the check's criteria
 };
 

@@ -72,8 +72,8 @@ struct Written {
 std::vector<Written> NumbersIn(const std::string& text) {
     std::vector<Written> out;
     for (std::size_t i = 0; i < text.size();) {
-        if (!(text[i] >= '0' && text[i] <= '9') || (i > 0 && (std::isalpha(static_cast<unsigned char>(text[i - 1])) ||
-                                                              text[i - 1] == '_'))) {
+        if (!(text[i] >= '0' && text[i] <= '9') ||
+            (i > 0 && (std::isalpha(static_cast<unsigned char>(text[i - 1])) || text[i - 1] == '_'))) {
             ++i;
             continue;
         }
@@ -237,8 +237,7 @@ std::vector<NamedProject> ShippedProjects() {
         }
     }
     for (const char* t : {"leer", "truck", "lok"})
-        if (const auto p = fuzzy::TemplateNamed(t))
-            out.push_back({Fmt(Tr("Aufgabe", "Vorlage %1"), {t}), *p});
+        if (const auto p = fuzzy::TemplateNamed(t)) out.push_back({Fmt(Tr("Aufgabe", "Vorlage %1"), {t}), *p});
     return out;
 }
 
@@ -273,10 +272,11 @@ std::vector<Finding> TeacherCheck(const Exercise& e, const TeacherCheckInput& in
                        std::fabs(double(v) - w.Value) <= 0.5 / scale;
             });
             if (names) {
-                out.push_back({"hint_answer",
-                               Fmt(Tr("Aufgabe", "Der Hinweis %1 nennt eine Zahl, die eine Antwort ist (%2)."),
-                                   {Quote(hint.size() > 60 ? hint.substr(0, 57) + "\xE2\x80\xA6" : hint), NumberText(w.Value)}),
-                               line});
+                out.push_back(
+                    {"hint_answer",
+                     Fmt(Tr("Aufgabe", "Der Hinweis %1 nennt eine Zahl, die eine Antwort ist (%2)."),
+                         {Quote(hint.size() > 60 ? hint.substr(0, 57) + "\xE2\x80\xA6" : hint), NumberText(w.Value)}),
+                     line});
                 break;
             }
         }
@@ -288,8 +288,8 @@ std::vector<Finding> TeacherCheck(const Exercise& e, const TeacherCheckInput& in
     if (atStart.Cancelled) return out;
     const std::vector<PlannedCriterion> plan = PlannedCriteria(e);
     if (atStart.Passed())
-        out.push_back({"start_passes",
-                       Tr("Aufgabe", "Das Startprojekt besteht die Aufgabe schon: Wer nichts tut, besteht."), 0});
+        out.push_back(
+            {"start_passes", Tr("Aufgabe", "Das Startprojekt besteht die Aufgabe schon: Wer nichts tut, besteht."), 0});
     for (std::size_t i = 0; i < atStart.Criteria.size() && i < plan.size(); ++i) {
         const CriterionResult& c = atStart.Criteria[i];
         if (c.Id.rfind("hand.", 0) == 0) continue;
@@ -327,9 +327,11 @@ std::vector<Finding> TeacherCheck(const Exercise& e, const TeacherCheckInput& in
     } else {
         // Numbers drawn by name have no one reference answer: only the rest is tried.
         Exercise tried = e;
-        tried.Hand.erase(std::remove_if(tried.Hand.begin(), tried.Hand.end(), [](const HandCheck& h) { return h.ByName(); }),
-                         tried.Hand.end());
-        const bool anything = !tried.Hand.empty() || !tried.Coverage.empty() || !tried.Truck.empty() || !tried.Loco.empty();
+        tried.Hand.erase(
+            std::remove_if(tried.Hand.begin(), tried.Hand.end(), [](const HandCheck& h) { return h.ByName(); }),
+            tried.Hand.end());
+        const bool anything =
+            !tried.Hand.empty() || !tried.Coverage.empty() || !tried.Truck.empty() || !tried.Loco.empty();
         if (anything) {
             const CheckResult r = Check(tried, e.NeedsProject() && in.Reference ? *in.Reference : start,
                                         in.ReferenceAnswers.value_or(Answers{}), options);
@@ -348,13 +350,15 @@ std::vector<Finding> TeacherCheck(const Exercise& e, const TeacherCheckInput& in
             if (r.Passed())
                 out.push_back({"example_passes",
                                Fmt(Tr("Aufgabe",
-                                      "%1 besteht die Aufgabe unver\xC3\xA4ndert: Wer es l\xC3\xA4" "dt und abgibt, "
+                                      "%1 besteht die Aufgabe unver\xC3\xA4ndert: Wer es l\xC3\xA4"
+                                      "dt und abgibt, "
                                       "besteht. Sperren Sie, was es anders hat (aenderbar), oder \xC3\xA4ndern Sie "
                                       "das Startprojekt."),
                                    {Quote(x.Name)}),
                                0});
         }
-    std::stable_sort(out.begin(), out.end(), [](const Finding& a, const Finding& b) { return a.Fault() && !b.Fault(); });
+    std::stable_sort(out.begin(), out.end(),
+                     [](const Finding& a, const Finding& b) { return a.Fault() && !b.Fault(); });
     return out;
 }
 

@@ -59,7 +59,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     try {
         Require(exercise::ExerciseFingerprint(bytes).size() == 64);
-    } catch (const exercise::FormatError&) {
-    }
+    } catch (const exercise::FormatError&) {}
     return 0;
 }

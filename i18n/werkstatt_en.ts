@@ -887,14 +887,6 @@ Without --fahrzeug the vehicle chosen for this file in the window counts, else t
 %2</translation>
     </message>
     <message>
-        <source>Tragen Sie Ihre Ergebnisse in die Felder ein, mit Komma oder Punkt. Ein leeres Feld zählt als 0, nur der Ausgangswert muss dastehen.</source>
-        <translation>Enter your results in the boxes, with a decimal point or comma. An empty box counts as 0; only the crisp output must be there.</translation>
-    </message>
-    <message>
-        <source>Tragen Sie Ihre Ergebnisse in die Felder ein, mit Komma oder Punkt. Ein leeres Feld zählt als 0.</source>
-        <translation>Enter your results in the boxes, with a decimal point or comma. An empty box counts as 0.</translation>
-    </message>
-    <message>
         <source>Die Antworten der Handrechnung sind nicht gespeichert. Jetzt speichern?</source>
         <translation>The answers of the calculation by hand are not saved. Save them now?</translation>
     </message>
@@ -909,6 +901,10 @@ Without --fahrzeug the vehicle chosen for this file in the window counts, else t
     <message>
         <source>Prüfungen</source>
         <translation>Checks</translation>
+    </message>
+    <message>
+        <source>Tragen Sie Ihre Ergebnisse in die Felder ein, mit Komma oder Punkt, auch jede 0: Ein leeres Feld gilt als nicht beantwortet.</source>
+        <translation>Enter your results in the boxes, with a comma or a point, every 0 too: an empty box counts as not answered.</translation>
     </message>
 </context>
 <context>

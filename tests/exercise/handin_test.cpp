@@ -77,22 +77,26 @@ TEST_P(HostileHandIn, RefusedWithItsLine) {
 
 INSTANTIATE_TEST_SUITE_P(
     Reader, HostileHandIn,
-    ::testing::Values(Hostile{"empty name", "name = Anna Berg", "name =", "name ="},
-                      Hostile{"name too long", "name = Anna Berg", "name = AnnaAnnaAnnaAnnaAnnaAnnaAnnaAnnaAnnaAnnaAnnaAnnaAnnaAnnaAnnaAnnaAnnaAnnaAnnaAnnaAnnaAnnaAnnaAnnaAnnaA", "name ="},
-                      Hostile{"tab in the class", "klasse = 10b", "klasse = 10\tb", "klasse"},
-                      Hostile{"identifier with a quote", "kennung = anna", "kennung = \"anna", "kennung"},
-                      Hostile{"no such day", "2025-03-14", "2025-02-30", "datum"},
-                      Hostile{"date of another form", "2025-03-14T09:30:00Z", "14.03.2025", "datum"},
-                      Hostile{"fingerprint too short", "fingerabdruck = ", "fingerabdruck = 0", "fingerabdruck"},
-                      Hostile{"unknown key", "klasse = 10b", "klasse = 10b\nnote = 1", "note"},
-                      Hostile{"name missing", "name = Anna Berg\n", "", ""},
-                      Hostile{"format of the future", "format = 1", "format = 2", "format"},
-                      Hostile{"unknown section", "[antworten]", "[nichts]", "[nichts]"},
-                      Hostile{"junk after the project", "\n\n[antworten]", "\n| 4711\n\n[antworten]", "| 4711"},
-                      Hostile{"project line without bar", "[projekt]\n| ", "[projekt]\nzzz\n| ", "zzz"},
-                      Hostile{"answer that is no number", "ausgang = 52", "ausgang = 5,2.1", "| ausgang"},
-                      Hostile{"answers twice", "[antworten]", "[antworten]\n| [antworten]\n| format = 1\n[antworten]",
-                              "[antworten]\n| [antworten]\n| format = 1\n|\n"}),
+    ::testing::Values(
+        Hostile{"empty name", "name = Anna Berg", "name =", "name ="},
+        Hostile{"name too long", "name = Anna Berg",
+                "name = "
+                "AnnaAnnaAnnaAnnaAnnaAnnaAnnaAnnaAnnaAnnaAnnaAnnaAnnaAnnaAnnaAnnaAnnaAnnaAnnaAnnaAnnaAnnaAnnaAnnaAnnaA",
+                "name ="},
+        Hostile{"tab in the class", "klasse = 10b", "klasse = 10\tb", "klasse"},
+        Hostile{"identifier with a quote", "kennung = anna", "kennung = \"anna", "kennung"},
+        Hostile{"no such day", "2025-03-14", "2025-02-30", "datum"},
+        Hostile{"date of another form", "2025-03-14T09:30:00Z", "14.03.2025", "datum"},
+        Hostile{"fingerprint too short", "fingerabdruck = ", "fingerabdruck = 0", "fingerabdruck"},
+        Hostile{"unknown key", "klasse = 10b", "klasse = 10b\nnote = 1", "note"},
+        Hostile{"name missing", "name = Anna Berg\n", "", ""},
+        Hostile{"format of the future", "format = 1", "format = 2", "format"},
+        Hostile{"unknown section", "[antworten]", "[nichts]", "[nichts]"},
+        Hostile{"junk after the project", "\n\n[antworten]", "\n| 4711\n\n[antworten]", "| 4711"},
+        Hostile{"project line without bar", "[projekt]\n| ", "[projekt]\nzzz\n| ", "zzz"},
+        Hostile{"answer that is no number", "ausgang = 52", "ausgang = 5,2.1", "| ausgang"},
+        Hostile{"answers twice", "[antworten]", "[antworten]\n| [antworten]\n| format = 1\n[antworten]",
+                "[antworten]\n| [antworten]\n| format = 1\n|\n"}),
     [](const ::testing::TestParamInfo<Hostile>& i) {
         std::string n = i.param.name;
         for (char& c : n)
@@ -158,18 +162,18 @@ TEST_P(ClassLists, ReadOrRefused) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Reader, ClassLists,
-    ::testing::Values(ListCase{"names, comments and blanks", "\xEF\xBB\xBF# 10b\nAnna Berg\n\n  Ben Ulm \r\n", 2, 0},
-                      ListCase{"the same name twice", "Anna Berg\nanna  berg\n", 0, 2},
-                      ListCase{"a section", "Anna\n[x]\n", 0, 2},
-                      ListCase{"a control character", "Anna\nB\x01n\n", 0, 2},
-                      ListCase{"no name at all", "# leer\n", 0, 0}),
-    [](const ::testing::TestParamInfo<ListCase>& i) {
-        std::string n = i.param.name;
-        for (char& c : n)
-            if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-        return n;
-    });
+INSTANTIATE_TEST_SUITE_P(Reader, ClassLists,
+                         ::testing::Values(ListCase{"names, comments and blanks",
+                                                    "\xEF\xBB\xBF# 10b\nAnna Berg\n\n  Ben Ulm \r\n", 2, 0},
+                                           ListCase{"the same name twice", "Anna Berg\nanna  berg\n", 0, 2},
+                                           ListCase{"a section", "Anna\n[x]\n", 0, 2},
+                                           ListCase{"a control character", "Anna\nB\x01n\n", 0, 2},
+                                           ListCase{"no name at all", "# leer\n", 0, 0}),
+                         [](const ::testing::TestParamInfo<ListCase>& i) {
+                             std::string n = i.param.name;
+                             for (char& c : n)
+                                 if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+                             return n;
+                         });
 
 }  // namespace

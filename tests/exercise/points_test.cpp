@@ -75,8 +75,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "[handrechnung]\na = 2\nb = 0\nfragen = ausgang\ntoleranz = 0.1\nstartpunkte = ausgang\n", 0},
         KeyCase{"startpunkte names no criterion",
                 "[handrechnung]\na = 2\nb = 0\nfragen = ausgang\ntoleranz = 0.1\nstartpunkte = ruhe_bis\n", 104},
-        KeyCase{"values by name", "[handrechnung]\na = 1, 2, 3\nb = 0\nvariante = name\nfragen = ausgang\ntoleranz = 0.1\n",
-                0},
+        KeyCase{"values by name",
+                "[handrechnung]\na = 1, 2, 3\nb = 0\nvariante = name\nfragen = ausgang\ntoleranz = 0.1\n", 0},
         KeyCase{"a list without variante", "[handrechnung]\na = 1, 2\nb = 0\nfragen = ausgang\ntoleranz = 0.1\n", 100},
         KeyCase{"variante without a list",
                 "[handrechnung]\na = 1\nb = 0\nvariante = name\nfragen = ausgang\ntoleranz = 0.1\n", 99},
@@ -134,7 +134,7 @@ INSTANTIATE_TEST_SUITE_P(Points, Scores,
                                            ScoreCase{"wrong attempt", "03_lok_tabelle.falsch.fuz", 2.0, 3.0}),
                          [](const ::testing::TestParamInfo<ScoreCase>& i) {
                              return std::string(i.param.name) == "wrong attempt" ? std::string("wrong")
-                                                                                  : std::string(i.param.name);
+                                                                                 : std::string(i.param.name);
                          });
 
 TEST(Points, RefusedHasNoGrade) {
@@ -168,8 +168,8 @@ TEST(Variants, SameNameSameNumbersAndNamesSpread) {
     // 30 names on 30 points: most get their own.
     EXPECT_GE(points.size(), 15u);
     // No name changes a step that does not draw.
-    const exercise::Exercise fixed = exercise::ParseExercise(
-        WithChecks("[handrechnung]\na = 2\nb = 0\nfragen = ausgang\ntoleranz = 0.1\n"));
+    const exercise::Exercise fixed =
+        exercise::ParseExercise(WithChecks("[handrechnung]\na = 2\nb = 0\nfragen = ausgang\ntoleranz = 0.1\n"));
     EXPECT_EQ(exercise::ForStudent(fixed, "Anna").Hand[0].A, 2.0f);
 }
 

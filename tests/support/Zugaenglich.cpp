@@ -23,7 +23,8 @@ QString Ort(const QWidget* w) {
         QString teil = o->objectName();
         if (teil.isEmpty()) {
             teil = QString::fromLatin1(o->metaObject()->className());
-            if (const QObject* eltern = o->parent()) teil += QLatin1Char('#') + QString::number(eltern->children().indexOf(const_cast<QObject*>(o)));
+            if (const QObject* eltern = o->parent())
+                teil += QLatin1Char('#') + QString::number(eltern->children().indexOf(const_cast<QObject*>(o)));
         }
         teile.prepend(teil);
     }
@@ -63,7 +64,8 @@ QStringList OhneZugaenglichenNamen(QWidget* wurzel) {
         if (!IstBedienelement(w) || GehoertZuEinemAnderen(w)) continue;
         QAccessibleInterface* ai = QAccessible::queryAccessibleInterface(w);
         const QString name = ai ? ai->text(QAccessible::Name).trimmed() : QString();
-        if (name.isEmpty()) aus << Ort(w) + QStringLiteral(" (") + QString::fromLatin1(w->metaObject()->className()) + QLatin1Char(')');
+        if (name.isEmpty())
+            aus << Ort(w) + QStringLiteral(" (") + QString::fromLatin1(w->metaObject()->className()) + QLatin1Char(')');
     }
     return aus;
 }

@@ -162,7 +162,7 @@ TEST_F(Fenster, TheVerdictWaitsForPruefenAndGoesWithTheNextEdit) {
     EXPECT_FALSE(form_->Aufgabe()->urteilSichtbar()) << "the verdict belonged to the project before the edit";
     EXPECT_FALSE(form_->Aufgabe()->urteil()->isVisible());
     ASSERT_TRUE(Geprueft());
-    EXPECT_EQ(form_->Aufgabe()->ergebnis()->Criteria.size(), 4u) << "the live status follows the edit";
+    EXPECT_EQ(form_->Aufgabe()->ergebnis()->Criteria.size(), 3u) << "the live status follows the edit";
 }
 
 // `werkstatt AUFGABE.fuzaufgabe` (or a double click in the file manager).
@@ -235,10 +235,15 @@ std::vector<Eintrag> Regelschritt(bool komma) {
                            {"P1", "zugehoerigkeit.b.1", "0,5", 0.5f},
                            {"P1", "zugehoerigkeit.b.2", "0,5", 0.5f},
                            {"P1", "zugehoerigkeit.b.3", "0", 0.0f},
+                           {"P1", "feuerstaerke.1.1", "0", 0.0f},
                            {"P1", "feuerstaerke.1.2", "0,5", 0.5f},
-                           {"P1", "feuerstaerke.2.2", "0,5", 0.5f},
                            {"P1", "feuerstaerke.1.3", "0,4", 0.4f},
+                           {"P1", "feuerstaerke.2.1", "0", 0.0f},
+                           {"P1", "feuerstaerke.2.2", "0,5", 0.5f},
                            {"P1", "feuerstaerke.2.3", "0,4", 0.4f},
+                           {"P1", "feuerstaerke.3.1", "0", 0.0f},
+                           {"P1", "feuerstaerke.3.2", "0", 0.0f},
+                           {"P1", "feuerstaerke.3.3", "0", 0.0f},
                            {"P1", "hoehe.1", "0,4", 0.4f},
                            {"P1", "hoehe.2", "0,5", 0.5f},
                            {"P1", "hoehe.3", "0,5", 0.5f},
@@ -314,9 +319,9 @@ INSTANTIATE_TEST_SUITE_P(
                              Regelschritt({"P1", "zugehoerigkeit.a.1", "0,o", KeineZahl}), false},
                     Tippfall{"NoNumberInTheOutputIsWrong", "01_regelschritt",
                              Regelschritt({"P1", "ausgang", "52,1.", KeineZahl}), false},
-                    // As in an answers file: what is left out counts as 0.
-                    Tippfall{"AnEmptyBoxCountsAsTheFileCountsIt", "01_regelschritt",
-                             Regelschritt({"P1", "zugehoerigkeit.a.1", "", 0.0f}), true},
+                    // As in an answers file: what is left out is not answered, also where it is 0.
+                    Tippfall{"AnEmptyBoxIsNotAnsweredEvenWhereItIsZero", "01_regelschritt",
+                             Regelschritt({"P1", "zugehoerigkeit.a.1", "", 0.0f}), false},
                     Tippfall{"OnePointOfThreeWrong",
                              "02_termdiagramm",
                              {{"P1", "zugehoerigkeit.a.1", "1", 1.0f},
@@ -855,7 +860,8 @@ TEST_F(Fenster, ExerciseOneCanBeDoneByKeyboardAlone) {
         if (punkt.startsWith(QLatin1Char('P')) && gleich > 0)
             soll[QStringLiteral("antwort:%1:%2").arg(punkt, z.left(gleich).trimmed())] = z.mid(gleich + 1).trimmed();
     }
-    ASSERT_EQ(soll.size(), 14);
+    // Every box holds an answer, each 0 too: an empty box is not answered.
+    ASSERT_EQ(soll.size(), 19);
 
     int tasten = 0;
     const auto taste = [&](Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {

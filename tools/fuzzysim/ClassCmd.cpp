@@ -41,10 +41,8 @@ bool EndsWith(const std::string& s, const std::string& tail) {
 
 // The English spellings of the options as the German ones, "-o" as --output.
 std::vector<std::string> Spelled(const std::vector<std::string>& args) {
-    static const std::map<std::string, std::string> same = {{"-o", "--output"},
-                                                            {"--class", "--klasse"},
-                                                            {"--no-sheet", "--ohne-blatt"},
-                                                            {"--solution", "--loesung"}};
+    static const std::map<std::string, std::string> same = {
+        {"-o", "--output"}, {"--class", "--klasse"}, {"--no-sheet", "--ohne-blatt"}, {"--solution", "--loesung"}};
     std::vector<std::string> out;
     for (const std::string& a : args) {
         const std::size_t eq = a.find('=');
@@ -77,11 +75,11 @@ void PrintTable(const exercise::ClassResult& c, std::ostream& out) {
     for (std::size_t i = 0; i < c.Criteria.Criteria.size(); ++i) head.push_back("K" + std::to_string(i + 1));
     rows.push_back(head);
     for (const exercise::MarkedHandIn& r : c.Rows) {
-        std::vector<std::string> row = {r.Read ? r.In.Name : std::filesystem::path(r.File).filename().string(),
-                                        r.Read ? r.In.Class : "", exercise::RowStateText(r),
-                                        r.Points.Graded ? exercise::PointsText(r.Points.Points) + "/" +
-                                                              exercise::PointsText(c.Criteria.Total)
-                                                        : "\xE2\x80\x93"};
+        std::vector<std::string> row = {
+            r.Read ? r.In.Name : std::filesystem::path(r.File).filename().string(), r.Read ? r.In.Class : "",
+            exercise::RowStateText(r),
+            r.Points.Graded ? exercise::PointsText(r.Points.Points) + "/" + exercise::PointsText(c.Criteria.Total)
+                            : "\xE2\x80\x93"};
         if (r.Result)
             for (const exercise::CriterionResult& k : r.Result->Criteria)
                 row.push_back((k.Passed ? "\xE2\x9C\x93 " : "\xE2\x9C\x97 ") + exercise::FigureText(k, k.Measured) +
@@ -102,12 +100,14 @@ void PrintTable(const exercise::ClassResult& c, std::ostream& out) {
     }
     for (std::size_t i = 0; i < c.Criteria.Criteria.size(); ++i)
         out << Fmt(Tr("fuzzysim aufgabe", "K%1: %2 (Punkte: %3)"),
-                   {std::to_string(i + 1), i < c.Start.Criteria.size() ? c.Start.Criteria[i].Name : c.Criteria.Criteria[i].Id,
+                   {std::to_string(i + 1),
+                    i < c.Start.Criteria.size() ? c.Start.Criteria[i].Name : c.Criteria.Criteria[i].Id,
                     exercise::PointsText(c.Criteria.Points[i])})
             << '\n';
     for (const exercise::MarkedHandIn& r : c.Rows)
         for (const std::string& n : exercise::RowNotes(r))
-            out << Fmt(Tr("fuzzysim aufgabe", "Anmerkung zu %1: %2"), {std::filesystem::path(r.File).filename().string(), n})
+            out << Fmt(Tr("fuzzysim aufgabe", "Anmerkung zu %1: %2"),
+                       {std::filesystem::path(r.File).filename().string(), n})
                 << '\n';
 }
 
@@ -172,7 +172,10 @@ int RunPackage(const std::vector<std::string>& args) {
         }
         const std::string stem = exercise::PackageStem(file);
         if (std::find(stems.begin(), stems.end(), stem) != stems.end()) {
-            std::cerr << ErrorLine(Fmt(Tr("fuzzysim", "Zwei Aufgaben hei\xC3\x9F" "en %1: Eine bleibt drau\xC3\x9F" "en."),
+            std::cerr << ErrorLine(Fmt(Tr("fuzzysim",
+                                          "Zwei Aufgaben hei\xC3\x9F"
+                                          "en %1: Eine bleibt drau\xC3\x9F"
+                                          "en."),
                                        {stem}))
                       << '\n';
             status = ExitUnusable;
@@ -211,9 +214,9 @@ int RunHandIn(const std::vector<std::string>& args) {
     h.Name = a.Value("--name").value_or("");
     h.Class = a.Value("--klasse").value_or("");
     h.Id = a.Value("--id").value_or("");
-    for (const auto& [field, value] : {std::pair{exercise::HandInField::Name, h.Name},
-                                       std::pair{exercise::HandInField::Class, h.Class},
-                                       std::pair{exercise::HandInField::Id, h.Id}})
+    for (const auto& [field, value] :
+         {std::pair{exercise::HandInField::Name, h.Name}, std::pair{exercise::HandInField::Class, h.Class},
+          std::pair{exercise::HandInField::Id, h.Id}})
         if (const auto why = exercise::FieldError(field, value)) throw UsageError(*why);
     const auto out = a.Value("--output");
     if (!out || out->empty()) throw UsageError(Tr("fuzzysim", "aufgabe abgabe braucht -o DATEI.fuzabgabe."));
@@ -246,10 +249,12 @@ int RunHandIn(const std::vector<std::string>& args) {
         }
     }
     if (!h.Project && mine.NeedsProject())
-        throw UsageError(Tr("fuzzysim", "Diese Aufgabe pr\xC3\xBC" "ft ein Projekt: es fehlt PROJEKT.fuz."));
-    if (!h.Given && mine.NeedsAnswers())
         throw UsageError(Tr("fuzzysim",
-                            "Diese Aufgabe fragt nach einer Rechnung von Hand: es fehlt ANTWORTEN.fuzantwort."));
+                            "Diese Aufgabe pr\xC3\xBC"
+                            "ft ein Projekt: es fehlt PROJEKT.fuz."));
+    if (!h.Given && mine.NeedsAnswers())
+        throw UsageError(
+            Tr("fuzzysim", "Diese Aufgabe fragt nach einer Rechnung von Hand: es fehlt ANTWORTEN.fuzantwort."));
     if (h.Given) try {
             exercise::CheckAnswersFit(mine, h.Project && mine.NeedsProject() ? *h.Project : mine.StartProject(),
                                       *h.Given);
@@ -275,10 +280,12 @@ int RunMark(const std::vector<std::string>& args) {
     const bool json = std::find(args.begin(), args.end(), "--json") != args.end();
     try {
         const Args a(args, {"--csv", "--json"}, {"--moodle", "--threads"});
-        if (a.Has("--csv") && a.Has("--json")) throw UsageError(Tr("fuzzysim", "Entweder --csv oder --json, nicht beides."));
+        if (a.Has("--csv") && a.Has("--json"))
+            throw UsageError(Tr("fuzzysim", "Entweder --csv oder --json, nicht beides."));
         const auto& pos = a.Positional();
         if (pos.size() < 2)
-            throw UsageError(Tr("fuzzysim", "aufgabe auswerten braucht die Aufgabe und Abgaben (Dateien oder Ordner)."));
+            throw UsageError(
+                Tr("fuzzysim", "aufgabe auswerten braucht die Aufgabe und Abgaben (Dateien oder Ordner)."));
         const auto threads = a.Number("--threads");
         if (threads && (*threads < 1 || *threads > 256 || *threads != std::floor(*threads)))
             throw UsageError(Tr("fuzzysim", "--threads erwartet eine ganze Zahl von 1 bis 256."));
@@ -321,7 +328,8 @@ int RunMark(const std::vector<std::string>& args) {
             }
             std::cerr << Fmt(Tr("fuzzysim aufgabe", "F\xC3\xBCr das Notenbuch: %2 (Zeilen: %1, Kennung: %3)."),
                              {std::to_string(g.Imported), *moodle,
-                              g.Emails ? Tr("fuzzysim aufgabe", "E-Mail-Adresse") : Tr("fuzzysim aufgabe", "ID-Nummer")})
+                              g.Emails ? Tr("fuzzysim aufgabe", "E-Mail-Adresse")
+                                       : Tr("fuzzysim aufgabe", "ID-Nummer")})
                       << '\n';
             if (!g.LeftOut.empty()) {
                 std::cerr << Fmt(Tr("fuzzysim aufgabe",
@@ -360,7 +368,8 @@ int RunVet(const std::vector<std::string>& args) {
                 }
             } else {
                 Project p;
-                if (LoadForTool(*given, p) != ExitOk) return Unusable(Fmt(Tr("fuzzysim", "%1 ist kein lesbares Projekt."), {*given}), json);
+                if (LoadForTool(*given, p) != ExitOk)
+                    return Unusable(Fmt(Tr("fuzzysim", "%1 ist kein lesbares Projekt."), {*given}), json);
                 in.Reference = p;
             }
         } else {
@@ -368,7 +377,8 @@ int RunVet(const std::vector<std::string>& args) {
         }
         in.Examples = exercise::ShippedProjects();
         const std::vector<exercise::Finding> found = exercise::TeacherCheck(e, in);
-        const auto faults = std::count_if(found.begin(), found.end(), [](const exercise::Finding& f) { return f.Fault(); });
+        const auto faults =
+            std::count_if(found.begin(), found.end(), [](const exercise::Finding& f) { return f.Fault(); });
         if (json) {
             nlohmann::json list = nlohmann::json::array();
             for (const exercise::Finding& f : found)
@@ -379,11 +389,14 @@ int RunVet(const std::vector<std::string>& args) {
         } else {
             std::cout << Fmt(Tr("fuzzysim aufgabe", "Gegenprobe: %1"), {e.Title.Active()}) << '\n';
             for (const exercise::Finding& f : found) {
-                const std::string where = f.Line ? Fmt(Tr("fuzzysim aufgabe", "Zeile %1: "), {std::to_string(f.Line)}) : "";
+                const std::string where =
+                    f.Line ? Fmt(Tr("fuzzysim aufgabe", "Zeile %1: "), {std::to_string(f.Line)}) : "";
                 std::cout << (f.Fault() ? "  \xE2\x9C\x97 " : "  \xC2\xB7 ") << where << f.Text << '\n';
             }
-            std::cout << (faults == 0 ? Tr("fuzzysim aufgabe", "Ergebnis: nichts gefunden, was die Aufgabe unfair oder nutzlos macht.")
-                                      : Fmt(Tr("fuzzysim aufgabe", "Ergebnis: Einw\xC3\xA4nde gefunden (%1)."), {std::to_string(faults)}))
+            std::cout << (faults == 0 ? Tr("fuzzysim aufgabe",
+                                           "Ergebnis: nichts gefunden, was die Aufgabe unfair oder nutzlos macht.")
+                                      : Fmt(Tr("fuzzysim aufgabe", "Ergebnis: Einw\xC3\xA4nde gefunden (%1)."),
+                                            {std::to_string(faults)}))
                       << '\n';
         }
         return faults == 0 ? ExitOk : ExitNotice;

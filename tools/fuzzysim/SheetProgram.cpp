@@ -61,8 +61,9 @@ std::string WriteStudentsSheet(const std::string& werkstatt, const std::string& 
     (void)pdf;
     return fuzzy::Tr("fuzzysim", "Das Blatt als PDF schreibt hier kein Programm.");
 #else
-    std::vector<std::string> words = {werkstatt, "--lang", fuzzy::ActiveLanguage() == fuzzy::Language::English ? "en" : "de",
-                                      "--blatt", exercise, "-o", pdf};
+    std::vector<std::string> words = {
+        werkstatt, "--lang", fuzzy::ActiveLanguage() == fuzzy::Language::English ? "en" : "de", "--blatt", exercise,
+        "-o",      pdf};
     std::vector<char*> argv;
     for (std::string& w : words) argv.push_back(w.data());
     argv.push_back(nullptr);
@@ -82,7 +83,8 @@ std::string WriteStudentsSheet(const std::string& werkstatt, const std::string& 
         return fuzzy::Fmt(fuzzy::Tr("fuzzysim", "%1 l\xC3\xA4sst sich nicht starten."), {werkstatt});
     int status = 0;
     while (::waitpid(pid, &status, 0) < 0)
-        if (errno != EINTR) return fuzzy::Fmt(fuzzy::Tr("fuzzysim", "%1 l\xC3\xA4sst sich nicht starten."), {werkstatt});
+        if (errno != EINTR)
+            return fuzzy::Fmt(fuzzy::Tr("fuzzysim", "%1 l\xC3\xA4sst sich nicht starten."), {werkstatt});
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
         return fuzzy::Fmt(fuzzy::Tr("fuzzysim", "%1 hat das Blatt %2 nicht geschrieben."), {werkstatt, pdf});
     return {};

@@ -167,7 +167,7 @@ const words = {
   openAnswers: ['Antwortdatei öffnen (.fuzantwort) …', 'Open an answers file (.fuzantwort) …'],
   answersFromFile: ['Geprüft werden die Antworten aus „%1“ (eine Eingabe in ein Feld nimmt wieder die Felder).',
     'The answers from “%1” are checked (typing into a field takes the fields again).'],
-  answersFromFields: ['Geprüft werden die Zahlen in den Feldern; ein leeres Feld zählt als 0.', 'The numbers in the fields are checked; an empty field counts as 0.'],
+  answersFromFields: ['Geprüft werden die Zahlen in den Feldern, auch jede 0: Ein leeres Feld gilt als nicht beantwortet.', 'The numbers in the fields are checked, every 0 too: an empty field counts as not answered.'],
   handAtA: ['%1: %2 = %3', '%1: %2 = %3'],
   handAtAB: ['%1: %2 = %3, %4 = %5', '%1: %2 = %3, %4 = %5'],
   askMembership: ['Grad von „%1“ (%2)', 'degree of “%1” (%2)'],

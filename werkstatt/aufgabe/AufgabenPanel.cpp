@@ -532,15 +532,11 @@ int AufgabenPanel::unlesbareFelder() const {
 
 void AufgabenPanel::ZeigeAntwortenText() {
     QString text;
-    // As the check counts them: a missing degree, strength or height as 0,
-    // a missing output as wrong.
-    const bool ausgang = Aufgabe_ && std::any_of(Aufgabe_->Hand.begin(), Aufgabe_->Hand.end(),
-                                                 [](const auto& h) { return h.Asks(exercise::Quantity::Output); });
+    // As the check counts them: an empty box is not answered, whatever the right value.
     if (AntwortenName_.isEmpty())
-        text = ausgang ? tr("Tragen Sie Ihre Ergebnisse in die Felder ein, mit Komma oder Punkt. Ein leeres Feld "
-                            "zählt als 0, nur der Ausgangswert muss dastehen.")
-                       : tr("Tragen Sie Ihre Ergebnisse in die Felder ein, mit Komma oder Punkt. Ein leeres Feld "
-                            "zählt als 0.");
+        text =
+            tr("Tragen Sie Ihre Ergebnisse in die Felder ein, mit Komma oder Punkt, auch jede 0: Ein leeres Feld "
+               "gilt als nicht beantwortet.");
     else if (AntwortenGeaendert_)
         text = tr("Antworten aus „%1“, seitdem geändert.").arg(AntwortenName_);
     else

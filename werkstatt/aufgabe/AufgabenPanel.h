@@ -12,7 +12,7 @@
 // rule table: a row per term of B, a column per term of A). What is typed is
 // read as an answers file reads it (comma or point); every edit checks anew,
 // a moment after the typing stops. An entry that is no number is framed red
-// and counts as wrong, never as 0. "Antworten öffnen…" fills the boxes from
+// and counts as wrong; an empty box is not answered. "Antworten öffnen…" fills the boxes from
 // a .fuzantwort file, "Antworten speichern…" writes them as one.
 
 #include "exercise/AnswerFields.h"

@@ -52,8 +52,8 @@ std::string HandIn(const testfiles::TempDir& dir, const std::string& file, const
                    const std::string& project, const std::string& exercise = "03_lok_tabelle") {
     const std::string out = (dir.path() / file).string();
     const Result r = Fuzzysim({"aufgabe", "abgabe", kDir + exercise + ".fuzaufgabe", kDir + project, "--name", name,
-                          "--klasse", "10b", "--id", "4711", "-o", out},
-                         dir);
+                               "--klasse", "10b", "--id", "4711", "-o", out},
+                              dir);
     EXPECT_EQ(r.status, 0) << r.err;
     return out;
 }
@@ -90,7 +90,8 @@ INSTANTIATE_TEST_SUITE_P(Tool, HandInRefused,
                          ::testing::Values(Refused{"no name", {"--klasse", "10b", "-o", "OUT"}},
                                            Refused{"no class", {"--name", "Anna", "-o", "OUT"}},
                                            Refused{"no file", {"--name", "Anna", "--klasse", "10b"}},
-                                           Refused{"blank around the name", {"--name", " Anna", "--klasse", "10b", "-o", "OUT"}},
+                                           Refused{"blank around the name",
+                                                   {"--name", " Anna", "--klasse", "10b", "-o", "OUT"}},
                                            Refused{"identifier with a blank",
                                                    {"--name", "Anna", "--klasse", "10b", "--id", "a b", "-o", "OUT"}}),
                          [](const ::testing::TestParamInfo<Refused>& i) {
@@ -107,8 +108,8 @@ TEST(Klasse, MarkingGivesEveryFileItsRow) {
     dir.Write("kaputt.fuzabgabe", "[abgabe]\nformat = 1\n");
     const std::string moodle = (dir.path() / "noten.csv").string();
     const Result r = Fuzzysim({"aufgabe", "auswerten", kDir + "03_lok_tabelle.fuzaufgabe", dir.path().string(),
-                          (dir.path() / "fehlt.fuzabgabe").string(), "--json", "--moodle", moodle},
-                         dir);
+                               (dir.path() / "fehlt.fuzabgabe").string(), "--json", "--moodle", moodle},
+                              dir);
     // Files that need the teacher's eye: exit 1, and every row is there.
     EXPECT_EQ(r.status, 1) << r.err;
     const nlohmann::json j = nlohmann::json::parse(r.out);
@@ -163,7 +164,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Klasse, PackageHasNoTeachersText) {
     testfiles::TempDir dir;
     const std::string out = (dir.path() / "paket").string();
-    const Result r = Fuzzysim({"aufgabe", "package", kDir + "01_regelschritt.fuzaufgabe", "-o", out, "--no-sheet"}, dir);
+    const Result r =
+        Fuzzysim({"aufgabe", "package", kDir + "01_regelschritt.fuzaufgabe", "-o", out, "--no-sheet"}, dir);
     ASSERT_EQ(r.status, 0) << r.err;
     const std::string copy = Read(out + "/01_regelschritt.fuzaufgabe");
     EXPECT_TRUE(exercise::ParseExercise(copy).ForStudents());
@@ -180,7 +182,8 @@ TEST(Klasse, TeachersCheckFindsAFault) {
     std::string text = Read(kDir + "03_lok_tabelle.fuzaufgabe");
     text.replace(text.find("[lok]\n"), 6, "[lok]\nregeln_max = 25\n");
     const std::string file = dir.Write("03.fuzaufgabe", text);
-    const Result r = Fuzzysim({"aufgabe", "vet", file, "--solution", kDir + "03_lok_tabelle.loesung.fuz", "--json"}, dir);
+    const Result r =
+        Fuzzysim({"aufgabe", "vet", file, "--solution", kDir + "03_lok_tabelle.loesung.fuz", "--json"}, dir);
     EXPECT_EQ(r.status, 1) << r.err;
     const nlohmann::json j = nlohmann::json::parse(r.out);
     EXPECT_FALSE(j["fair"]);
