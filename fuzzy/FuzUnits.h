@@ -125,6 +125,13 @@ constexpr const char* NotRegular = FUZZY_TR_NOOP(
     "KernDatei",
     "Die Datei %1 ist keine gew\xC3\xB6hnliche Datei (ein Ger\xC3\xA4t oder eine Pipe) und wird nicht gelesen.");
 constexpr const char* IsFolder = FUZZY_TR_NOOP("KernDatei", "Die Datei %1 ist ein Ordner.");
+// Why a file could not be opened, where a program says more than the I/O error.
+constexpr const char* Missing = FUZZY_TR_NOOP("KernDatei", "Die Datei %1 gibt es nicht.");
+constexpr const char* NoPermission =
+    FUZZY_TR_NOOP("KernDatei", "Die Datei %1 darf nicht gelesen werden (keine Berechtigung).");
+constexpr const char* CannotOpen = FUZZY_TR_NOOP("KernDatei",
+                                                 "Die Datei %1 l\xC3\xA4sst sich nicht \xC3\xB6"
+                                                 "ffnen.");
 constexpr const char* TooLarge =
     FUZZY_TR_NOOP("KernDatei",
                   "Die Datei %1 ist gr\xC3\xB6\xC3\x9F"

@@ -4,6 +4,7 @@
 #include "fuzzy/Numbers.h"
 #include "fuzzy/Text.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -165,6 +166,43 @@ void ReadProject(ByteSource& src, TFuzzy& A, TFuzzy& B, TFuzzy& Out, RuleTable& 
     throw EUnreadableFile(kFileNotOpen, Fmt(Tr("KernDatei", pattern), {name, number}));
 }
 
+// Dorvane and Pemrak report a file that cannot be opened as the I/O error
+// 103; every other program says why (`sayWhy`), with the same code.
+[[noreturn]] void CannotOpen(const std::string& FileName, int err, bool sayWhy) {
+    if (!sayWhy) CannotOpen();
+    const char* pattern = err == ENOENT || err == ENOTDIR ? texts::Missing
+                          : err == EACCES || err == EPERM ? texts::NoPermission
+                                                          : texts::CannotOpen;
+    Refuse(FileName, pattern);
+}
+
+void LoadProjectFile(const std::string& FileName, TFuzzy& A, TFuzzy& B, TFuzzy& Out, RuleTable& Rules, bool sayWhy) {
+    // A name with a NUL byte would open a different, shorter path.
+    if (FileName.empty() || FileName.find('\0') != std::string::npos) CannotOpen(FileName, ENOENT, sayWhy);
+    // Opened without blocking, so that a pipe without a writer cannot hold
+    // the caller; what it is, is decided on the open file, not on the name.
+    const int fd = ::open(FileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) CannotOpen(FileName, errno, sayWhy);
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(::fdopen(fd, "rb"), &std::fclose);
+    if (!file) {
+        const int err = errno;
+        ::close(fd);
+        CannotOpen(FileName, err, sayWhy);
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) CannotOpen(FileName, errno, sayWhy);
+    // Only regular files: a directory cannot be read as text, and a device or
+    // pipe might never end.
+    if (S_ISDIR(st.st_mode)) Refuse(FileName, texts::IsFolder);
+    if (!S_ISREG(st.st_mode)) Refuse(FileName, texts::NotRegular);
+    if (st.st_size < 0 || static_cast<unsigned long long>(st.st_size) > MaxProjectBytes)
+        Refuse(FileName, texts::TooLarge, std::to_string(MaxProjectBytes >> 20));
+    // A regular file does not block; the flag only mattered for the open.
+    (void)::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    FileSource src(file.get());
+    ReadProject(src, A, B, Out, Rules);
+}
+
 }  // namespace
 
 void LoadProjectBytes(std::string_view bytes, Project& p) {
@@ -179,34 +217,12 @@ Project LoadProjectBytes(std::string_view bytes) {
 }
 
 void LoadProject(const std::string& FileName, TFuzzy& A, TFuzzy& B, TFuzzy& Out, RuleTable& Rules) {
-    // A name with a NUL byte would open a different, shorter path.
-    if (FileName.empty() || FileName.find('\0') != std::string::npos) CannotOpen();
-    // Opened without blocking, so that a pipe without a writer cannot hold
-    // the caller; what it is, is decided on the open file, not on the name.
-    const int fd = ::open(FileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) CannotOpen();
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(::fdopen(fd, "rb"), &std::fclose);
-    if (!file) {
-        ::close(fd);
-        CannotOpen();
-    }
-    struct stat st {};
-    if (::fstat(fd, &st) != 0) CannotOpen();
-    // Only regular files: a directory cannot be read as text, and a device or
-    // pipe might never end.
-    if (S_ISDIR(st.st_mode)) Refuse(FileName, texts::IsFolder);
-    if (!S_ISREG(st.st_mode)) Refuse(FileName, texts::NotRegular);
-    if (st.st_size < 0 || static_cast<unsigned long long>(st.st_size) > MaxProjectBytes)
-        Refuse(FileName, texts::TooLarge, std::to_string(MaxProjectBytes >> 20));
-    // A regular file does not block; the flag only mattered for the open.
-    (void)::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    FileSource src(file.get());
-    ReadProject(src, A, B, Out, Rules);
+    LoadProjectFile(FileName, A, B, Out, Rules, false);
 }
 
 Project LoadProject(const std::string& FileName) {
     Project p;
-    LoadProject(FileName, p.A, p.B, p.Out, p.Rules);
+    LoadProjectFile(FileName, p.A, p.B, p.Out, p.Rules, true);
     return p;
 }
 

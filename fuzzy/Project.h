@@ -19,7 +19,10 @@ struct Project {
 };
 
 // Reads a project file into a project of its own: LoadProject's reading,
-// with the same messages and errors.
+// with the same messages and errors, except that a file that cannot be
+// opened says why (it does not exist, no permission) as an EUnreadableFile
+// with the code 103, where Dorvane's and Pemrak's LoadProject gives the bare
+// I/O error.
 Project LoadProject(const std::string& FileName);
 
 // The same reading on the raw bytes of a project file (Windows-1252 text),

@@ -1041,6 +1041,18 @@
         <source>„%1“</source>
         <translation>“%1”</translation>
     </message>
+    <message>
+        <source>Die Datei %1 gibt es nicht.</source>
+        <translation>The file %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 darf nicht gelesen werden (keine Berechtigung).</source>
+        <translation>The file %1 may not be read (no permission).</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 lässt sich nicht öffnen.</source>
+        <translation>The file %1 cannot be opened.</translation>
+    </message>
 </context>
 <context>
     <name>KernFehler</name>

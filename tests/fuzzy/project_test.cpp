@@ -430,6 +430,30 @@ TEST_F(UnreadablePath, Missing) { ExpectRefused((dir.path() / "fehlt.fuz").strin
 
 TEST_F(UnreadablePath, EmptyName) { ExpectRefused(""); }
 
+// Every program but Dorvane and Pemrak says why a file cannot be opened,
+// with the same code 103, where those two keep the bare I/O error.
+TEST_F(UnreadablePath, ProjectOfItsOwnSaysWhyItCannotBeOpened) {
+    const std::string geheim = dir.Write("geheim.fuz", kCrLf);
+    ASSERT_EQ(::chmod(geheim.c_str(), 0), 0);
+    const struct {
+        std::string path, says;
+    } rows[] = {
+        {(dir.path() / "fehlt.fuz").string(), "gibt es nicht."},
+        {(dir.path() / "fehlt" / "p.fuz").string(), "gibt es nicht."},
+        {geheim, "darf nicht gelesen werden (keine Berechtigung)."},
+    };
+    for (const auto& row : rows) {
+        const testfiles::AsOrdinaryUser user;
+        try {
+            fuzzy::LoadProject(row.path);
+            ADD_FAILURE() << "no exception for " << row.path;
+        } catch (const fuzzy::EUnreadableFile& e) {
+            EXPECT_EQ(e.ErrorCode(), 103);
+            EXPECT_EQ(e.what(), "Die Datei \xE2\x80\x9E" + row.path + "\xE2\x80\x9C " + row.says);
+        }
+    }
+}
+
 // A folder, a pipe or a file far too large says what it is, as the
 // importers do, instead of "E/A-Fehler 103".
 TEST_F(UnreadablePath, Directory) {

@@ -168,12 +168,13 @@ TEST_F(EnglishReader, MissingFileWarnsAndThrowsInEnglish) {
     const English english;
     const testfiles::TempDir dir;
     std::string what;
+    const std::string path = (dir.path() / "fehlt.fuz").string();
     try {
-        fuzzy::LoadProject((dir.path() / "fehlt.fuz").string());
+        fuzzy::LoadProject(path);
     } catch (const fuzzy::EInOutError& e) {
         what = e.what();
     }
-    EXPECT_EQ(what, "I/O error 103");
+    EXPECT_EQ(what, "The file \xE2\x80\x9C" + path + "\xE2\x80\x9D does not exist.");
     EXPECT_EQ(messages.log, std::vector<RecordedMessage>{Warning("The data could not be read!")});
 }
 
