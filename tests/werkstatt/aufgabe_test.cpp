@@ -382,6 +382,7 @@ TEST_F(Fenster, SavedAnswersReadBackAsTheSameNumbers) {
     ASSERT_TRUE(form_->AufgabeOeffnen(Aufgabe("01_regelschritt")));
     Tippen(panel, {{"P1", "hoehe.2", "7", 7.0f}});
     panel.AntwortenDialog = [&] { return datei; };
+    meldungen_.Answer(widgets::MessageAnswer::No);  // the typed 7 is given up
     panel.antwortenKnopf()->click();
     EXPECT_EQ(exercise::AnswersText(panel.antworten()), exercise::AnswersText(gemeint));
     for (const Eintrag& e : eintraege) {
@@ -463,6 +464,7 @@ struct Sicherfall {
     std::optional<widgets::MessageAnswer> antwort;  // to the question, if one is asked
     bool weiter;                                    // the other exercise opened, or this one ended
     bool datei;                                     // the answers file written on the way
+    bool antwortenOeffnen = false;                  // "Antworten öffnen…" instead: weiter = the file's numbers in
 };
 
 std::ostream& operator<<(std::ostream& o, const Sicherfall& f) { return o << f.name; }
@@ -482,14 +484,20 @@ TEST_P(Sichern, TypedAnswersAreOfferedForSavingBeforeTheyAreForgotten) {
     }
     if (f.antwort) meldungen_.Answer(*f.antwort);
     form_->AufgabeDialog = [] { return Aufgabe("02_termdiagramm"); };
-    if (f.beenden)
+    panel.AntwortenDialog = [] { return Datei("01_regelschritt", "falsch.fuzantwort"); };
+    if (f.antwortenOeffnen)
+        panel.antwortenKnopf()->click();
+    else if (f.beenden)
         panel.beendenKnopf()->click();
     else
         form_->AufgabeOeffnen1Click();
     EXPECT_EQ(meldungen_.Count(), f.antwort ? 1 : 0) << "a question exactly where numbers would be lost";
     EXPECT_EQ(meldungen_.PendingAnswers(), 0);
-    const bool weiter = f.beenden ? !panel.aufgabe().has_value()
-                                  : panel.aufgabe() && panel.aufgabe()->Title.De != "Ein Regelschritt von Hand";
+    const bool weiter =
+        f.antwortenOeffnen
+            ? panel.antwortFeld(QStringLiteral("P1"), QStringLiteral("hoehe.2"))->text() != QStringLiteral("0,5")
+        : f.beenden ? !panel.aufgabe().has_value()
+                    : panel.aufgabe() && panel.aufgabe()->Title.De != "Ein Regelschritt von Hand";
     EXPECT_EQ(weiter, f.weiter);
     if (!f.weiter) {
         EXPECT_EQ(panel.antwortFeld(QStringLiteral("P1"), QStringLiteral("hoehe.2"))->text(), QStringLiteral("0,5"));
@@ -506,7 +514,11 @@ INSTANTIATE_TEST_SUITE_P(
                     Sicherfall{"NoGivesThemUp", true, false, false, widgets::MessageAnswer::No, true, false},
                     Sicherfall{"YesSavesThemFirst", true, false, false, widgets::MessageAnswer::Yes, true, true},
                     Sicherfall{"EndingTheExerciseAsksToo", true, false, true, widgets::MessageAnswer::Cancel, false,
-                               false}),
+                               false},
+                    Sicherfall{"OpeningAnswersKeepsTypedOnesOnCancel", true, false, false,
+                               widgets::MessageAnswer::Cancel, false, false, true},
+                    Sicherfall{"OpeningAnswersReplacesThemOnNo", true, false, false, widgets::MessageAnswer::No, true,
+                               false, true}),
     [](const auto& i) { return std::string(i.param.name); });
 
 // --- locked parts of the editor ------------------------------------------------------

@@ -8,6 +8,7 @@
 // tool prints. The rest reads the project the same way and calls the engine.
 #include "exercise/AnswerFields.h"
 #include "exercise/Reader.h"
+#include "exercise/Variants.h"
 #include "fuzzy/Controller.h"
 #include "fuzzy/FuzUnits.h"
 #include "fuzzy/Hints.h"
@@ -669,6 +670,11 @@ json ExerciseView(const json& req, std::string_view data) {
             throw RequestError{"refused", fuzzysim::ErrorLine(name + ": " + err.Describe())};
         }
     }
+    // {student}: the numbers of a step drawn by name are this student's.
+    const bool byName = e.NeedsName();
+    const std::string student = req.value("student", std::string());
+    if (student.size() > 100) throw RequestError{"badRequest", "student"};
+    e = exercise::ForStudent(e, student);
     const fuzzy::Project p = e.StartProject();
     const std::vector<exercise::AnswerField> boxes = exercise::AnswerFields(e, p);
     json hand = json::array();
@@ -697,7 +703,10 @@ json ExerciseView(const json& req, std::string_view data) {
             static const char* const kQuantity[] = {"membership", "firing", "heights", "output"};
             questions.push_back({{"quantity", kQuantity[static_cast<int>(q)]}, {"fields", fields}});
         }
+        // A step still to be drawn by a name has no numbers yet.
+        const bool undrawn = h.ByName() && !h.FromName;
         hand.push_back({{"point", h.Point},
+                        {"undrawn", undrawn},
                         {"a", Shown(h.A)},
                         {"b", h.B ? json(Shown(*h.B)) : json(nullptr)},
                         {"aName", p.A.Name},
@@ -713,6 +722,8 @@ json ExerciseView(const json& req, std::string_view data) {
             {"mayChange", {{"rules", e.MayChange.Rules}, {"terms", e.MayChange.Terms}, {"ranges", e.MayChange.Ranges}}},
             {"needsProject", e.NeedsProject()},
             {"needsAnswers", e.NeedsAnswers()},
+            {"byName", byName},
+            {"forStudents", e.ForStudents()},
             {"hand", hand}};
 }
 
