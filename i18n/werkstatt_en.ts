@@ -828,10 +828,6 @@ Without --fahrzeug the vehicle chosen for this file in the window applies, else 
         <translation>&amp;Class:</translation>
     </message>
     <message>
-        <source>&amp;Kennung (ID oder E-Mail):</source>
-        <translation>&amp;Identifier (ID or e-mail):</translation>
-    </message>
-    <message>
         <source>&amp;Datei:</source>
         <translation>&amp;File:</translation>
     </message>
@@ -854,6 +850,14 @@ Without --fahrzeug the vehicle chosen for this file in the window applies, else 
     <message>
         <source>Es fehlt die Datei, in die die Abgabe geht.</source>
         <translation>The file the hand-in goes to is missing.</translation>
+    </message>
+    <message>
+        <source>Datei der Abgabe</source>
+        <translation>The hand-in&apos;s file</translation>
+    </message>
+    <message>
+        <source>K&amp;ennung (ID oder E-Mail):</source>
+        <translation>&amp;Identifier (ID or e-mail):</translation>
     </message>
 </context>
 <context>

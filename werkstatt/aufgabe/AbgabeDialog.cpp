@@ -73,10 +73,12 @@ AbgabeDialog::AbgabeDialog(const Abgabeangaben& vorschlag, const QString& titel,
     Kennung_ = new QLineEdit(start(vorschlag.kennung, SchluesselKennung), this);
     Kennung_->setObjectName(QStringLiteral("abgabeKennung"));
     Kennung_->setPlaceholderText(tr("freiwillig"));
-    Kennung_->setToolTip(tr("Die ID-Nummer oder E-Mail-Adresse, mit der die Lehrkraft die Punkte ins Notenbuch der "
-                            "Schule überträgt"));
+    Kennung_->setToolTip(
+        tr("Die ID-Nummer oder E-Mail-Adresse, mit der die Lehrkraft die Punkte ins Notenbuch der "
+           "Schule überträgt"));
     Datei_ = new QLineEdit(vorschlag.datei, this);
     Datei_->setObjectName(QStringLiteral("abgabeDatei"));
+    Datei_->setAccessibleName(tr("Datei der Abgabe"));
     connect(Datei_, &QLineEdit::textEdited, this, [this] { DateiVonHand_ = true; });
     connect(Name_, &QLineEdit::textChanged, this, &AbgabeDialog::DateiNachName);
     for (QLineEdit* e : {Name_, Klasse_, Kennung_}) e->setMaxLength(100);
@@ -89,8 +91,10 @@ AbgabeDialog::AbgabeDialog(const Abgabeangaben& vorschlag, const QString& titel,
     auto* form = new QFormLayout;
     form->addRow(tr("&Name:"), Name_);
     form->addRow(tr("&Klasse:"), Klasse_);
-    form->addRow(tr("&Kennung (ID oder E-Mail):"), Kennung_);
-    form->addRow(tr("&Datei:"), dateiZeile);
+    form->addRow(tr("K&ennung (ID oder E-Mail):"), Kennung_);
+    auto* dateiText = new QLabel(tr("&Datei:"), this);
+    dateiText->setBuddy(Datei_);
+    form->addRow(dateiText, dateiZeile);
     Fehler_ = new QLabel(this);
     Fehler_->setObjectName(QStringLiteral("abgabeFehler"));
     Fehler_->setTextFormat(Qt::PlainText);
@@ -111,8 +115,7 @@ AbgabeDialog::AbgabeDialog(const Abgabeangaben& vorschlag, const QString& titel,
     for (QLineEdit* e : {Name_, Klasse_, Kennung_, Datei_})
         connect(e, &QLineEdit::textChanged, this, &AbgabeDialog::Aktualisieren);
     DateiDialog = [this](const QString& vorschlagDatei) {
-        return QFileDialog::getSaveFileName(this, tr("Abgabe speichern"), vorschlagDatei,
-                                            tr("Abgaben (*.fuzabgabe)"));
+        return QFileDialog::getSaveFileName(this, tr("Abgabe speichern"), vorschlagDatei, tr("Abgaben (*.fuzabgabe)"));
     };
     connect(aendern, &QPushButton::clicked, this, [this] {
         QString d = DateiDialog ? DateiDialog(Datei_->text()) : QString();
@@ -133,9 +136,9 @@ Abgabeangaben AbgabeDialog::angaben() const {
 QString AbgabeDialog::pruefen() const {
     const Abgabeangaben a = angaben();
     QStringList warum;
-    for (const auto& [feld, wert] : {std::pair{exercise::HandInField::Name, a.name},
-                                     std::pair{exercise::HandInField::Class, a.klasse},
-                                     std::pair{exercise::HandInField::Id, a.kennung}})
+    for (const auto& [feld, wert] :
+         {std::pair{exercise::HandInField::Name, a.name}, std::pair{exercise::HandInField::Class, a.klasse},
+          std::pair{exercise::HandInField::Id, a.kennung}})
         if (const auto w = exercise::FieldError(feld, wert.toStdString())) warum << QString::fromStdString(*w);
     if (a.datei.isEmpty()) warum << tr("Es fehlt die Datei, in die die Abgabe geht.");
     return warum.join(QLatin1Char('\n'));

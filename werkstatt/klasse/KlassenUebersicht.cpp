@@ -88,8 +88,9 @@ KlassenUebersicht::KlassenUebersicht(QWidget* parent)
     Tabelle_->setSelectionMode(QAbstractItemView::SingleSelection);
     Tabelle_->setWordWrap(false);
     Tabelle_->verticalHeader()->hide();
-    Tabelle_->setToolTip(tr("Ein Klick auf einen Spaltenkopf sortiert; ein Doppelklick öffnet die Abgabe im Editor "
-                            "mit ihrer gescheiterten Fahrt."));
+    Tabelle_->setToolTip(
+        tr("Ein Klick auf einen Spaltenkopf sortiert; ein Doppelklick öffnet die Abgabe im Editor "
+           "mit ihrer gescheiterten Fahrt."));
     Pdf_ = new QPushButton(tr("Als &PDF…"), this);
     Pdf_->setObjectName(QStringLiteral("pdf"));
     Pdf_->setToolTip(tr("Die Tabelle zum Drucken als PDF (A4 quer)"));
@@ -98,8 +99,9 @@ KlassenUebersicht::KlassenUebersicht(QWidget* parent)
     Csv_->setToolTip(tr("Die Tabelle für eine Tabellenkalkulation"));
     Notenbuch_ = new QPushButton(tr("Für das &Notenbuch…"), this);
     Notenbuch_->setObjectName(QStringLiteral("notenbuch"));
-    Notenbuch_->setToolTip(tr("Die Punkte als CSV, wie der Notenbuch-Import von Moodle sie nimmt; Abgaben ohne "
-                              "Kennung, doppelte und fremde kommen in eine zweite Datei"));
+    Notenbuch_->setToolTip(
+        tr("Die Punkte als CSV, wie der Notenbuch-Import von Moodle sie nimmt; Abgaben ohne "
+           "Kennung, doppelte und fremde kommen in eine zweite Datei"));
     for (QPushButton* k : {Pdf_, Csv_, Notenbuch_}) k->setEnabled(false);
 
     auto* oben = new QHBoxLayout;
@@ -154,15 +156,18 @@ KlassenUebersicht::KlassenUebersicht(QWidget* parent)
             widgets::ErrorBox(fehler);
     };
     connect(Pdf_, &QPushButton::clicked, this, [this, neben, melden] {
-        const QString ziel = SpeichernDialog(tr("Klassenübersicht als PDF"), neben(tr("-klasse.pdf")), tr("PDF (*.pdf)"));
+        const QString ziel =
+            SpeichernDialog(tr("Klassenübersicht als PDF"), neben(tr("-klasse.pdf")), tr("PDF (*.pdf)"));
         if (!ziel.isEmpty()) melden(pdfSchreiben(ziel), ziel);
     });
     connect(Csv_, &QPushButton::clicked, this, [this, neben, melden] {
-        const QString ziel = SpeichernDialog(tr("Klassenübersicht als CSV"), neben(tr("-klasse.csv")), tr("CSV (*.csv)"));
+        const QString ziel =
+            SpeichernDialog(tr("Klassenübersicht als CSV"), neben(tr("-klasse.csv")), tr("CSV (*.csv)"));
         if (!ziel.isEmpty()) melden(csvSchreiben(ziel), ziel);
     });
     connect(Notenbuch_, &QPushButton::clicked, this, [this, neben] {
-        const QString ziel = SpeichernDialog(tr("Punkte für das Notenbuch"), neben(tr("-noten.csv")), tr("CSV (*.csv)"));
+        const QString ziel =
+            SpeichernDialog(tr("Punkte für das Notenbuch"), neben(tr("-noten.csv")), tr("CSV (*.csv)"));
         if (ziel.isEmpty()) return;
         QStringList aus;
         const QString fehler = notenbuchSchreiben(ziel, &aus);
@@ -172,8 +177,9 @@ KlassenUebersicht::KlassenUebersicht(QWidget* parent)
         }
         QString text = tr("Für das Notenbuch geschrieben: %1").arg(QDir::toNativeSeparators(ziel));
         if (!aus.isEmpty())
-            text += QLatin1Char('\n') + tr("Nicht darin (in der zweiten Datei, von Hand eintragen): %1")
-                                            .arg(aus.join(QStringLiteral("; ")));
+            text +=
+                QLatin1Char('\n') +
+                tr("Nicht darin (in der zweiten Datei, von Hand eintragen): %1").arg(aus.join(QStringLiteral("; ")));
         Status_->setText(text);
     });
     connect(Tabelle_, &QTableWidget::cellDoubleClicked, this, [this](int zeile, int) {
@@ -193,8 +199,8 @@ bool KlassenUebersicht::setAufgabe(const QString& datei) {
         Aufgabe_ = exercise::ParseExercise(bytes);
         AufgabenBytes_ = bytes;
     } catch (const fuzzy::Error& e) {
-        widgets::ErrorBox(tr("„%1“ ist keine Aufgabe, die sich lesen lässt:\n%2")
-                              .arg(QFileInfo(datei).fileName(), Q(e.Describe())));
+        widgets::ErrorBox(
+            tr("„%1“ ist keine Aufgabe, die sich lesen lässt:\n%2").arg(QFileInfo(datei).fileName(), Q(e.Describe())));
         return false;
     }
     if (AufgabenDatei_ != datei) Pfade_.clear();
@@ -279,11 +285,12 @@ void KlassenUebersicht::Zeigen(exercise::ClassResult&& r) {
         Tabelle_->setItem(zeile, 2, new QTableWidgetItem(a.Read ? Q(a.In.Id) : QString()));
         Tabelle_->setItem(zeile, 3, new QTableWidgetItem(a.Read ? Q(a.In.Date).left(10) : QString()));
         Tabelle_->setItem(zeile, 4, new QTableWidgetItem(Q(exercise::RowStateText(a))));
-        Tabelle_->setItem(zeile, 5,
-                          new Zahlzelle(a.Points.Graded ? Q(exercise::PointsText(a.Points.Points)) + QStringLiteral(" / ") +
-                                                              Q(exercise::PointsText(c.Criteria.Total))
-                                                        : QStringLiteral("–"),
-                                        a.Points.Graded ? a.Points.Points : -1.0));
+        Tabelle_->setItem(
+            zeile, 5,
+            new Zahlzelle(a.Points.Graded ? Q(exercise::PointsText(a.Points.Points)) + QStringLiteral(" / ") +
+                                                Q(exercise::PointsText(c.Criteria.Total))
+                                          : QStringLiteral("–"),
+                          a.Points.Graded ? a.Points.Points : -1.0));
         if (a.Result)
             for (std::size_t k = 0; k < a.Result->Criteria.size(); ++k) {
                 const exercise::CriterionResult& kr = a.Result->Criteria[k];
@@ -315,8 +322,8 @@ void KlassenUebersicht::Zeigen(exercise::ClassResult&& r) {
     Tabelle_->resizeColumnsToContents();
     for (int s = 0; s < Tabelle_->columnCount() - 1; ++s)
         Tabelle_->setColumnWidth(s, std::min(Tabelle_->columnWidth(s), 220));
-    Status_->setText(c.Rows.empty() ? tr("Noch keine Abgaben: Dateien oder einen Ordner hinzufügen oder auf das "
-                                         "Fenster ziehen.")
+    Status_->setText(c.Rows.empty()  ? tr("Noch keine Abgaben: Dateien oder einen Ordner hinzufügen oder auf das "
+                                           "Fenster ziehen.")
                      : probleme == 0 ? tr("Abgaben: %1, alle bewertet. Höchstpunktzahl: %2.")
                                            .arg(c.Rows.size())
                                            .arg(Q(exercise::PointsText(c.Criteria.Total)))
@@ -329,14 +336,16 @@ void KlassenUebersicht::Zeigen(exercise::ClassResult&& r) {
 
 int KlassenUebersicht::zeileVon(std::size_t abgabe) const {
     for (int z = 0; z < Tabelle_->rowCount(); ++z)
-        if (const QTableWidgetItem* i = Tabelle_->item(z, 0); i && i->data(RolleAbgabe).toInt() == int(abgabe)) return z;
+        if (const QTableWidgetItem* i = Tabelle_->item(z, 0); i && i->data(RolleAbgabe).toInt() == int(abgabe))
+            return z;
     return -1;
 }
 
 QString KlassenUebersicht::Html() const {
     // Every cell as text, never as markup: the names come from the hand-ins.
-    QString html = QStringLiteral("<h2>%1</h2><p>%2</p><table border='1' cellspacing='0' cellpadding='3' "
-                                  "style='border-collapse:collapse; font-size:9pt'><tr>")
+    QString html = QStringLiteral(
+                       "<h2>%1</h2><p>%2</p><table border='1' cellspacing='0' cellpadding='3' "
+                       "style='border-collapse:collapse; font-size:9pt'><tr>")
                        .arg(Titel_->text().toHtmlEscaped(), Status_->text().toHtmlEscaped());
     for (int s = 0; s < Tabelle_->columnCount(); ++s)
         html += QStringLiteral("<th>%1</th>").arg(Tabelle_->horizontalHeaderItem(s)->text().toHtmlEscaped());
@@ -346,8 +355,10 @@ QString KlassenUebersicht::Html() const {
         for (int s = 0; s < Tabelle_->columnCount(); ++s) {
             const QTableWidgetItem* i = Tabelle_->item(z, s);
             const bool fett = i && i->font().bold();
-            html += QStringLiteral("<td>%1%2%3</td>")
-                        .arg(fett ? QStringLiteral("<b>") : QString(), i ? i->text().toHtmlEscaped() : QString(),
+            // Who and when on one line each; figures and notes may wrap.
+            html += QStringLiteral("<td%1>%2%3%4</td>")
+                        .arg(s < 6 ? QStringLiteral(" style='white-space:nowrap'") : QString(),
+                             fett ? QStringLiteral("<b>") : QString(), i ? i->text().toHtmlEscaped() : QString(),
                              fett ? QStringLiteral("</b>") : QString());
         }
         html += QStringLiteral("</tr>");
@@ -364,8 +375,8 @@ QString KlassenUebersicht::pdfSchreiben(const QString& ziel) const {
         QPdfWriter schreiber(&puffer);
         schreiber.setTitle(Titel_->text());
         schreiber.setCreator(QStringLiteral("Fuzzy-Werkstatt"));
-        schreiber.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-                                            QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
+        schreiber.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(12, 12, 12, 12),
+                                            QPageLayout::Millimeter));
         QTextDocument doc;
         doc.setHtml(Html());
         doc.print(&schreiber);
@@ -390,7 +401,8 @@ QString KlassenUebersicht::notenbuchSchreiben(const QString& ziel, QStringList* 
     const std::filesystem::path p(QFile::encodeName(ziel).toStdString());
     const std::string links = (p.parent_path() / (p.stem().string() + "-nicht-importiert.csv")).string();
     try {
-        fuzzy::WriteFilesAtomic({{p.string(), g.Import}, {links, g.Left}}, QFile::encodeName(AufgabenDatei_).toStdString());
+        fuzzy::WriteFilesAtomic({{p.string(), g.Import}, {links, g.Left}},
+                                QFile::encodeName(AufgabenDatei_).toStdString());
     } catch (const fuzzy::Error& e) {
         return Q(e.what());
     }

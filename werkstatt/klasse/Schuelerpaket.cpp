@@ -37,7 +37,8 @@ Paket SchuelerpaketSchreiben(const QStringList& aufgaben, const QString& ordner)
             }
             staemme << stamm;
             const QString ziel = QDir(ordner).filePath(stamm + QStringLiteral(".fuzaufgabe"));
-            fuzzy::WriteFileAtomic(QFile::encodeName(ziel).toStdString(), kopie, QFile::encodeName(datei).toStdString());
+            fuzzy::WriteFileAtomic(QFile::encodeName(ziel).toStdString(), kopie,
+                                   QFile::encodeName(datei).toStdString());
             p.geschrieben << ziel;
             // The sheet of the copy, as the class will see it.
             const QString pdf = QDir(ordner).filePath(stamm + QStringLiteral(".pdf"));
