@@ -5,6 +5,9 @@
 //   pemrak     assets/pemrak/info.png (32, pixel art) enlarged by whole factors,
 //              so the pixels stay square, and scaled down to 16 and 24
 //   werkstatt  packaging/icons/werkstatt.svg rendered at every size
+// and the browser page's icons (web/icons): the Werkstatt's at 192 and 512
+// pixels, and at 512 as a "maskable" icon, whose picture keeps to the
+// middle 80 % that every mask leaves (the ground reaches to the edges).
 // Run it after changing one of them; the PNGs are committed:
 //   cmake --build build/dev --target package_icons && build/dev/packaging/package_icons .
 #include <QDir>
@@ -75,6 +78,27 @@ int main(int argc, char** argv) {
     }
     for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
         ok = Save(Render(werkstatt, size), root, "werkstatt") && ok;
+    }
+    if (!root.mkpath(QStringLiteral("web/icons"))) return 1;
+    auto web = [&root](const QImage& img, const char* name) {
+        const QString path = root.filePath(QStringLiteral("web/icons/%1.png").arg(QLatin1String(name)));
+        if (!img.save(path, "PNG")) {
+            std::fprintf(stderr, "%s konnte nicht geschrieben werden.\n", qPrintable(path));
+            return false;
+        }
+        std::printf("%s\n", qPrintable(path));
+        return true;
+    };
+    ok = web(Render(werkstatt, 192), "icon-192") && ok;
+    ok = web(Render(werkstatt, 512), "icon-512") && ok;
+    {
+        QImage maske(512, 512, QImage::Format_ARGB32_Premultiplied);
+        maske.fill(QColor(0x35, 0x60, 0x7f));
+        QPainter p(&maske);
+        p.setRenderHint(QPainter::Antialiasing);
+        werkstatt.render(&p, QRectF(64, 64, 384, 384));
+        p.end();
+        ok = web(maske.convertToFormat(QImage::Format_ARGB32), "maskable-512") && ok;
     }
     return ok ? 0 : 1;
 }

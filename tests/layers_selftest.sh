@@ -16,7 +16,7 @@ cases=(
   'path that is no file|fuzzy/Gone.cpp|#include "fuzzy/Gone.h"|1'
 )
 
-status=0
+. "$here/selftest_report.sh"
 for c in "${cases[@]}"; do
   IFS='|' read -r name file text want <<<"$c"
   tree="$tmp/${name// /_}"
@@ -27,13 +27,6 @@ for c in "${cases[@]}"; do
   : >"$tree/loco/model/Loco.h"
   printf '%b\n' "$text" >"$tree/$file"
   bash "$here/layers.sh" "$tree" >"$tree.out" 2>&1
-  got=$?
-  if [ "$got" -ne "$want" ]; then
-    echo "FAIL $name: exit $got, expected $want"
-    cat "$tree.out"
-    status=1
-  else
-    echo "ok   $name"
-  fi
+  report "$name" $? "$want" "$tree.out"
 done
 exit $status

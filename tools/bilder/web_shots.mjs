@@ -1,4 +1,4 @@
-// Pictures of the browser page in both languages, for the README (run by
+// Pictures of the browser page in both languages, for web/README.md (run by
 // hand after scripts/web.sh and `cd web && npm ci`):
 //   node tools/bilder/web_shots.mjs [DIR]      (default docs/web)
 import { chromium } from '../../web/node_modules/playwright-core/index.mjs';

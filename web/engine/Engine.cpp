@@ -29,6 +29,9 @@
 #include "tools/fuzzysim/TruckSim.h"
 #include "tools/fuzzysim/TuneSim.h"
 #include "truck/model/Grid.h"
+#include "web/engine/Answers.h"
+#include "web/engine/Changes.h"
+#include "web/engine/Sheets.h"
 
 #include <nlohmann/json.hpp>
 
@@ -774,6 +777,10 @@ const std::map<std::string, Command> kCommands = {
     {"ticks", AxisTicks},
     {"exercise", ExerciseView},
     {"answers", AnswersFile},
+    {"change", webengine::Change},
+    {"answerBoxes", webengine::AnswerBoxes},
+    {"sheetInfo", webengine::SheetInfo},
+    {"sheetTruck", webengine::TruckSheet},
 };
 
 std::string g_answer;

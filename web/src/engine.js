@@ -1,10 +1,11 @@
 // The page's way to the engine: every request goes to a worker running the
-// WebAssembly module, so the page never waits. Two workers: one for what
+// WebAssembly module, so the page never waits. A worker that cannot start
+// (a server's security policy, a browser without WebAssembly) refuses every
+// request with "engineBlocked" and says so once through onBlocked. Two workers: one for what
 // answers at once (views, edits, the inspector), one for long work (the truck
 // grid, the tuner), so that a long run does not hold up an edit. The second
 // starts with the first long request: the page's first view waits for one
 // module only.
-import engineSource from './gen/engine-source.js';
 
 export class EngineError extends Error {
   constructor(code, detail) {
@@ -14,32 +15,84 @@ export class EngineError extends Error {
   }
 }
 
+// Where the worker's script comes from: served over http(s), its own file
+// beside the page (a server's Content-Security-Policy needs to allow only
+// 'self' for it); from a disk (file://), where a browser starts no worker
+// from a file, the same script, read from engine-source.js, as a blob.
+function workerSource() {
+  if (/^https?:$/.test(location.protocol)) return Promise.resolve(new URL('engine-worker.js', location.href).href);
+  return new Promise((resolve, reject) => {
+    const script = document.createElement('script');
+    script.src = 'engine-source.js';
+    script.onload = () => {
+      if (typeof self.fuzzyEngineSource !== 'string') return reject(new Error('engine-source.js'));
+      resolve(URL.createObjectURL(new Blob([self.fuzzyEngineSource], { type: 'text/javascript' })));
+    };
+    script.onerror = () => reject(new Error('engine-source.js'));
+    document.head.append(script);
+  });
+}
+
 class Lane {
-  constructor(url) {
+  constructor(url, blocked) {
     this.url = url;
+    this.blocked = blocked;
     this.pending = new Map();
     this.next = 1;
-    this.start();
+    this.answered = false; // a worker that never answered and fails is not started again
+    this.started = this.start();
   }
 
-  start() {
-    this.worker = new Worker(this.url);
+  async start() {
+    let url;
+    try {
+      url = await this.url;
+      this.worker = new Worker(url);
+    } catch (e) {
+      this.fail('engineBlocked');
+      return;
+    }
     this.worker.onmessage = (e) => {
       const p = this.pending.get(e.data.id);
       if (!p) return;
+      this.answered = true;
       this.pending.delete(e.data.id);
-      p.resolve(e.data.answer);
+      const a = e.data.answer;
+      // A browser or a server that refuses WebAssembly: said once, in the page's words.
+      if (!a.ok && a.error === 'crashed' && /WebAssembly|wasm/i.test(a.detail || '') && !this.answeredOk) {
+        p.resolve({ ok: false, error: 'engineBlocked', detail: 'engineNoWasm' });
+        this.worker.terminate();
+        this.fail('engineNoWasm');
+        return;
+      }
+      if (a.ok) this.answeredOk = true;
+      p.resolve(a);
     };
     this.worker.onerror = (e) => {
       e.preventDefault();
+      this.worker.terminate();
+      if (!this.answered) {
+        this.fail('engineBlocked');
+        return;
+      }
       for (const p of this.pending.values()) p.resolve({ ok: false, error: 'crashed', detail: e.message });
       this.pending.clear();
-      this.worker.terminate();
-      this.start();
+      this.started = this.start();
     };
   }
 
-  send(request, bytes) {
+  // The worker cannot start at all: every request, now and later, is refused with why.
+  fail(why) {
+    this.dead = why;
+    this.worker = null;
+    this.blocked(why);
+    for (const p of this.pending.values()) p.resolve({ ok: false, error: 'engineBlocked', detail: why });
+    this.pending.clear();
+  }
+
+  async send(request, bytes) {
+    await this.started;
+    if (this.dead) return { ok: false, error: 'engineBlocked', detail: this.dead };
     const id = this.next++;
     return new Promise((resolve) => {
       this.pending.set(id, { resolve });
@@ -50,16 +103,28 @@ class Lane {
 
 export class Engine {
   constructor() {
-    this.url = URL.createObjectURL(new Blob([engineSource], { type: 'text/javascript' }));
-    this.quick = new Lane(this.url);
+    this.url = null;
+    this.quick = null;
     this.long = null;
     this.lang = 'de';
+    this.onBlocked = () => {};
+    this.blockedWhy = null;
+  }
+
+  lane(long) {
+    const blocked = (why) => {
+      if (this.blockedWhy) return;
+      this.blockedWhy = why;
+      this.onBlocked(why);
+    };
+    if (!this.url) this.url = workerSource();
+    if (!long) return (this.quick = this.quick || new Lane(this.url, blocked));
+    return (this.long = this.long || new Lane(this.url, blocked));
   }
 
   // cmd and its arguments; bytes: a project file or a file to import.
   async call(cmd, args = {}, bytes = null, { long = false } = {}) {
-    if (long && !this.long) this.long = new Lane(this.url);
-    const lane = long ? this.long : this.quick;
+    const lane = this.lane(long);
     const answer = await lane.send({ cmd, lang: this.lang, ...args }, bytes);
     if (!answer.ok) throw new EngineError(answer.error, answer.detail);
     return answer.result;
@@ -92,6 +157,30 @@ export function toBase64(bytes) {
   let s = '';
   for (let i = 0; i < bytes.length; i += 0x8000) s += String.fromCharCode(...bytes.subarray(i, i + 0x8000));
   return btoa(s);
+}
+
+// Bytes as the characters of the same numbers, and back (Latin1.h in the engine).
+export function latin1(bytes) {
+  let s = '';
+  for (let i = 0; i < bytes.length; i += 0x8000) s += String.fromCharCode(...bytes.subarray(i, i + 0x8000));
+  return s;
+}
+
+export function fromLatin1(text) {
+  return Uint8Array.from(text, (ch) => ch.charCodeAt(0));
+}
+
+export function sameBytes(a, b) {
+  if (a === b) return true;
+  if (!a || !b || a.length !== b.length) return false;
+  for (let i = 0; i < a.length; i++) if (a[i] !== b[i]) return false;
+  return true;
+}
+
+// A number as a person types it (comma or point, a true minus, blanks
+// around it) as a project file writes it, which the engine reads.
+export function fileNumber(text) {
+  return String(text).replace(/\u2212/g, '-').replace(/,/g, '.').replace(/^[ \t]+|[ \t]+$/g, '');
 }
 
 export function utf8(bytes) {

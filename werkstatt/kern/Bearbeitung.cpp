@@ -197,6 +197,20 @@ float GriffSchritt(const fuzzy::TFuzzy& v, int param) {
     return param == fuzzy::ParamH ? fuzzy::HeightStep : fuzzy::CornerStep(v);
 }
 
+float GriffTaste(const fuzzy::TFuzzy& v, int term, int param, int richtung, bool zehnfach) {
+    const float raster = GriffSchritt(v, param);
+    const double schritt = double(raster) * (zehnfach ? 10.0 : 1.0);
+    const double alt = v.GetParam(term, param);
+    double ziel = alt + richtung * schritt;
+    const float gerastert = AufRaster(static_cast<float>(ziel), raster);
+    if ((richtung > 0 && gerastert > alt) || (richtung < 0 && gerastert < alt)) ziel = gerastert;
+    return static_cast<float>(ziel);
+}
+
+float GriffGezogen(const fuzzy::TFuzzy& v, int param, float wunsch, bool frei) {
+    return frei ? wunsch : AufRaster(wunsch, GriffSchritt(v, param));
+}
+
 bool BereichMitTermen(fuzzy::TFuzzy& v, float min, float max) {
     const double alt0 = v.RangeMin, alt1 = v.RangeMax;
     const double altSpanne = alt1 - alt0, neuSpanne = double(max) - double(min);

@@ -53,6 +53,15 @@ float GriffBegrenzen(const fuzzy::TFuzzy& v, int term, int param, float wunsch);
 // step), 0.05 for h. The same grid the tuner puts corners on
 // (fuzzy/StepGrid.h, which these three forward to).
 float GriffSchritt(const fuzzy::TFuzzy& v, int param);
+// Where one key press moves a handle (`richtung` +1 or -1, `zehnfach` with
+// Shift): a step of GriffSchritt further, landing on its grid when the handle
+// was off it (typed, or from a file), so that the sum of steps shows as 0.85
+// rather than 0.84999996; rounding to the grid never undoes the step nor
+// moves against it. The wish still goes through GriffBegrenzen.
+float GriffTaste(const fuzzy::TFuzzy& v, int term, int param, int richtung, bool zehnfach);
+// Where a dragged handle lands: on the grid of GriffSchritt, or where the
+// pointer is when it moves freely (Ctrl).
+float GriffGezogen(const fuzzy::TFuzzy& v, int param, float wunsch, bool frei);
 // A new range with the terms taken along: every corner keeps its place
 // relative to the range (moved and stretched as the range), heights stay.
 // False and nothing changes when the old or the new range has no width.

@@ -296,10 +296,9 @@ void TTermDiagramm::mouseMoveEvent(QMouseEvent* event) {
         griff_ = event->position().x() > druckX_ ? fuzzy::ParamC : fuzzy::ParamB;
         spitze_ = false;
     }
-    float wert = weltwert(griff_, event->position());
     // The handle snaps to the grid of the keyboard's step; Ctrl moves it freely.
-    if (!(event->modifiers() & Qt::ControlModifier))
-        wert = werkstatt::AufRaster(wert, werkstatt::GriffSchritt(var_, griff_));
+    const float wert = werkstatt::GriffGezogen(var_, griff_, weltwert(griff_, event->position()),
+                                               event->modifiers().testFlag(Qt::ControlModifier));
     const bool neu = ersterZug_;
     ersterZug_ = false;
     emit griffBewegt(term_, griff_, wert, neu);
@@ -355,17 +354,9 @@ void TTermDiagramm::keyPressEvent(QKeyEvent* event) {
         TKoordinatensystem::keyPressEvent(event);
         return;
     }
-    // The step's grid: a handle off the grid (typed, or from a file) lands on
-    // the next grid value in that direction, and the sum of steps shows as
-    // 0.85 rather than 0.84999996.
-    const float raster = werkstatt::GriffSchritt(var_, griff_);
-    const double schritt = double(raster) * ((event->modifiers() & Qt::ShiftModifier) ? 10.0 : 1.0);
-    const double alt = var_.GetParam(term_, griff_);
-    double ziel = alt + richtung * schritt;
-    const float gerastert = werkstatt::AufRaster(static_cast<float>(ziel), raster);
-    // Rounding to the grid must not undo the step nor move against it.
-    if ((richtung > 0 && gerastert > alt) || (richtung < 0 && gerastert < alt)) ziel = gerastert;
-    emit griffBewegt(term_, griff_, static_cast<float>(ziel), true);
+    emit griffBewegt(
+        term_, griff_,
+        werkstatt::GriffTaste(var_, term_, griff_, richtung, event->modifiers().testFlag(Qt::ShiftModifier)), true);
 }
 
 void TTermDiagramm::focusInEvent(QFocusEvent* event) {

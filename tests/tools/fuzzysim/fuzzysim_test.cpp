@@ -293,7 +293,7 @@ INSTANTIATE_TEST_SUITE_P(Fuzzysim, Usage,
                                            UsageCase{"BadOptionValue", {"loco", kExample, "--mass", "0"}}),
                          [](const ::testing::TestParamInfo<UsageCase>& row) { return std::string(row.param.name); });
 
-// The figures the README quotes for the shipped locomotive controller, as the
+// The figures the manual page (FILES) quotes for the shipped locomotive controller, as the
 // tool reports them: at rest within 0.5 cm and 0.5 cm/s by the given time and
 // never more than 0.5 cm past the mark, from 100 cm with friction 3.
 struct LokCase {

@@ -14,8 +14,10 @@ function baseName(name) {
 export default function create(ctx) {
   const element = el('section');
   const fn = field('', { id: 'export-name', placeholder: 'fuzzy' });
-  const picker = el('input', { type: 'file', accept: '.fll,.fis,.fcl', id: 'import-datei' });
-  const preview = el('pre', { id: 'export-text', hidden: true });
+  // A button of the page's own words opens the picker (the browser's own says "Choose File" in its language).
+  const picker = el('input', { type: 'file', accept: '.fll,.fis,.fcl', id: 'import-datei', hidden: true });
+  // Scrolls in itself: the keyboard reaches it to scroll.
+  const preview = el('pre', { id: 'export-text', hidden: true, tabindex: '0' });
   const view = { id: 'exchange', tabKey: 'tabExchange', element, render, exportAs, importBytes, exportFiles };
 
   // The files of an export, without downloading them.
@@ -87,7 +89,9 @@ export default function create(ctx) {
     const p = ctx.view;
     element.append(el('h2', {}, t('exportTitle')), el('p', {}, t('exportIntro')));
     if (p) element.append(el('p', {}, ...formats.map(([f, label]) => el('button', { id: `export-${f}`, onclick: () => exportAs(f) }, label)), ' ', fn.element));
-    element.append(preview, el('h2', {}, t('importTitle')), el('p', {}, t('importIntro')), el('p', {}, picker));
+    preview.setAttribute('aria-label', t('exportPreview'));
+    element.append(preview, el('h2', {}, t('importTitle')), el('p', {}, t('importIntro')),
+      el('p', {}, el('button', { type: 'button', id: 'import-knopf', onclick: () => picker.click() }, t('importFile')), picker));
   }
 
   ctx.onProject(() => {

@@ -3,9 +3,9 @@
 // check of the current project (and of the answers to a hand calculation,
 // typed into fields or opened as a .fuzantwort file) with every criterion,
 // its measured value, its limit and the hints after a failure.
-import { el } from '../dom.js';
+import { el, download, keepFocus } from '../dom.js';
 import { t, language } from '../i18n.js';
-import { fromBase64, utf8 } from '../engine.js';
+import { fromBase64, toBase64, utf8, latin1 } from '../engine.js';
 import exercises from '../gen/exercises.js';
 
 // Larger than any exercise the reader takes; the reader bounds it.
@@ -30,7 +30,8 @@ export default function create(ctx) {
   // Buttons open these pickers: a button is reached by the keyboard, a hidden input is not.
   const picker = el('input', { type: 'file', accept: '.fuzaufgabe', id: 'aufgabe-datei', hidden: true });
   const answersPicker = el('input', { type: 'file', accept: '.fuzantwort', id: 'antwort-datei', hidden: true });
-  const view = { id: 'exercises', tabKey: 'tabExercises', element, render, openExercise, check, last: () => last, current: () => current };
+  const view = { id: 'exercises', tabKey: 'tabExercises', element, render, openExercise, openAnswers, check, saveAnswers,
+    storeKey: () => (current ? current.key : null), restore, unsavedAnswers, last: () => last, current: () => current };
   let current = null; // {name, bytes, info}
   let answersFile = null; // {name, bytes}: answers opened as a file, sent as they are
   let fields = {}; // point -> key -> input
@@ -38,9 +39,12 @@ export default function create(ctx) {
   let busy = false;
   let titles = null; // [title] of the built-in exercises in titlesLang
   let titlesLang = '';
+  let answersSaved = true; // the boxes are as last opened or saved (or empty)
+  let started = null; // the pages the started exercise is edited on, to go on there
 
-  // Reads an exercise; a file the reader refuses keeps the current one.
-  async function openExercise(bytes, name) {
+  // Reads an exercise; a file the reader refuses keeps the current one. The
+  // answers the browser kept for it are offered, unless `answers` brings them.
+  async function openExercise(bytes, name, { answers = null, saved = true, picked = false } = {}) {
     if (bytes.length > MaxFileBytes) {
       ctx.message(t('tooLarge', name));
       return false;
@@ -48,12 +52,21 @@ export default function create(ctx) {
     const file = `${baseName(name, 'aufgabe')}.fuzaufgabe`;
     try {
       const info = await ctx.engine.call('exercise', { name: file }, bytes);
-      current = { name: file, bytes, info };
+      // Built in: its reference solution is built in beside it (for the teacher's sheet).
+      const builtIn = exercises.some((x) => x.file === file && x.bytes === toBase64(bytes));
+      current = { name: file, bytes, info, key: ctx.store.exerciseKey(file, bytes), builtIn };
       answersFile = null;
       fields = {};
       last = null;
+      started = null;
+      answersSaved = saved;
       ctx.message('');
       render();
+      // The choice shows the exercise (while the keyboard walks the choice, it moves on alone).
+      if (!picked) pick.value = String(exercises.findIndex((x) => x.file === name && x.bytes === toBase64(bytes)));
+      if (answers) fill(answers);
+      else offerKept();
+      ctx.store.session({ exercise: current.key });
       return true;
     } catch (e) {
       if (e.code === 'refused') ctx.message(t('exerciseRefused', name, e.detail));
@@ -73,6 +86,117 @@ export default function create(ctx) {
     }
     last = null;
     render();
+  }
+
+  // Values into the boxes ({point: {key: text}}), as a person would type them.
+  function fill(points) {
+    for (const [point, keys] of Object.entries(fields))
+      for (const [key, input] of Object.entries(keys)) {
+        const v = points[point] && points[point][key];
+        input.value = v === undefined ? '' : String(v);
+      }
+  }
+
+  function typed() {
+    const points = {};
+    for (const [point, keys] of Object.entries(fields)) {
+      points[point] = {};
+      for (const [key, input] of Object.entries(keys)) points[point][key] = input.value;
+    }
+    return points;
+  }
+
+  function unsavedAnswers() {
+    return Boolean(current) && !answersSaved && Object.values(fields).some((keys) => Object.values(keys).some((i) => i.value.trim()));
+  }
+
+  // The exercise and what was typed, kept in the browser a moment after the typing stops.
+  let keepTimer = null;
+  function keepAnswers() {
+    clearTimeout(keepTimer);
+    keepTimer = setTimeout(keepNow, 300);
+  }
+  function keepNow() {
+    clearTimeout(keepTimer);
+    if (!current) return;
+    ctx.store.keepExercise(current.key, { name: current.name, title: current.info.title, bytes: current.bytes, answers: typed(), answersSaved });
+    ctx.store.session({ exercise: current.key });
+  }
+  window.addEventListener('pagehide', keepNow);
+
+  // Answers typed on an earlier visit to this exercise, offered back.
+  function offerKept() {
+    const kept = ctx.store.exercise(current.key);
+    const any = kept && Object.values(kept.answers).some((p) => Object.values(p).some((x) => String(x).trim()));
+    if (!any) return;
+    const key = current.key;
+    ctx.banner(t('restoreAnswers', kept.title || kept.name, ctx.store.when(kept.time, language())), () => {
+      if (!current || current.key !== key) return;
+      fill(kept.answers);
+      answersSaved = kept.answersSaved;
+      render();
+      ctx.message(t('restored'), 'info');
+    }, () => ctx.store.dropExercise(key));
+  }
+
+  // An exercise with its answers as the browser kept them.
+  async function restore(kept) {
+    if (!(await openExercise(kept.bytes, kept.name, { answers: kept.answers, saved: kept.answersSaved }))) return false;
+    render();
+    return true;
+  }
+
+  // An answers file, chosen or dropped: it is what the check reads (as it is),
+  // and its numbers go into the boxes, as the Werkstatt fills them.
+  async function openAnswers(bytes, name) {
+    if (!current) {
+      ctx.message(t('answersNeedExercise', name));
+      return false;
+    }
+    if (!current.info.needsAnswers) {
+      ctx.message(t('answersNotAsked', name, current.info.title));
+      return false;
+    }
+    if (bytes.length > MaxFileBytes) {
+      ctx.message(t('tooLarge', name));
+      return false;
+    }
+    answersFile = { name, bytes };
+    try {
+      const r = await ctx.engine.call('answerBoxes', { answers: latin1(bytes) }, current.bytes);
+      if (r.points) {
+        render();
+        const points = {};
+        for (const [p, keys] of Object.entries(r.points)) {
+          points[p] = {};
+          for (const [k, v] of Object.entries(keys)) points[p][k] = shown(v);
+        }
+        fill(points);
+        answersSaved = true;
+        keepNow();
+      }
+    } catch (e) {
+      // The boxes stay as they were; the check says what is wrong with the file.
+    }
+    render();
+    return true;
+  }
+
+  // "Antworten speichern": the boxes as the answers file the Werkstatt writes.
+  async function saveAnswers() {
+    if (!current) return null;
+    try {
+      const bytes = fromBase64((await ctx.engine.call('answers', { points: typed() })).file);
+      download(`${baseName(current.name, 'aufgabe')}.fuzantwort`, bytes, 'text/plain');
+      answersSaved = true;
+      keepNow();
+      ctx.message(t('answersSaved'), 'info');
+      return bytes;
+    } catch (e) {
+      if (e.code === 'notANumber') ctx.message(t('answersNotSaved', e.detail));
+      else ctx.reportError(e);
+      return null;
+    }
   }
 
   async function loadTitles() {
@@ -101,7 +225,14 @@ export default function create(ctx) {
         ctx.message(r.err);
         return r;
       }
-      await ctx.open(r.files[out], out);
+      if (await ctx.open(r.files[out], out)) {
+        // On to the pages the exercise lets the student change.
+        const may = current.info.mayChange;
+        started = [may.terms || may.ranges ? 'terms' : null, may.rules ? 'rules' : null].filter(Boolean);
+        render();
+        const go = element.querySelector('.weiter button');
+        if (go) go.focus();
+      }
       return r;
     } catch (e) {
       ctx.reportError(e);
@@ -168,27 +299,29 @@ export default function create(ctx) {
     answersPicker.value = '';
     if (!f) return;
     if (f.size > MaxFileBytes) return ctx.message(t('tooLarge', f.name));
-    answersFile = { name: f.name, bytes: new Uint8Array(await f.arrayBuffer()) };
-    render();
+    await openAnswers(new Uint8Array(await f.arrayBuffer()), f.name);
   });
   pick.addEventListener('change', async () => {
     const x = exercises[Number(pick.value)];
-    pick.value = '';
-    if (x) await openExercise(fromBase64(x.bytes), x.file);
+    if (x) await openExercise(fromBase64(x.bytes), x.file, { picked: true });
   });
 
   function renderPick() {
     pick.setAttribute('aria-label', t('chooseExercise'));
+    const value = pick.value;
     pick.replaceChildren(el('option', { value: '' }, t('chooseExercise')),
       ...exercises.map((x, i) => el('option', { value: String(i) }, titles && titlesLang === language() ? titles[i] : x.file)));
+    pick.value = value;
   }
 
   // The field of one asked value; what was typed stays over a new render.
   function answerInput(point, key, title) {
     const keys = (fields[point] = fields[point] || {});
     const old = keys[key];
-    const input = el('input', { type: 'text', class: 'zahl', 'data-point': point, 'data-key': key, value: old ? old.value : '', title, 'aria-label': title });
+    const input = el('input', { type: 'text', class: 'zahl', 'data-point': point, 'data-key': key, 'data-focus': `answer:${point}:${key}`, value: old ? old.value : '', title, 'aria-label': title });
     input.addEventListener('input', () => {
+      answersSaved = false;
+      keepAnswers();
       if (answersFile) {
         answersFile = null;
         renderAnswersSource();
@@ -303,6 +436,10 @@ export default function create(ctx) {
   }
 
   function render() {
+    keepFocus(element, renderNow);
+  }
+
+  function renderNow() {
     if (titlesLang !== language() && exercises.length) {
       titlesLang = language();
       titles = null;
@@ -319,11 +456,16 @@ export default function create(ctx) {
     const may = ['rules', 'terms', 'ranges'].filter((k) => info.mayChange[k]).map((k) => t(`may_${k}`));
     task.append(el('p', { class: 'leise' }, may.length ? t('mayChange', may.join(', ')) : t('mayChangeNothing')));
     element.append(task, el('p', {}, el('button', { id: 'aufgabe-starten', onclick: startExercise }, t('startExercise'))));
+    if (started && started.length) {
+      element.append(el('p', { class: 'weiter' }, el('span', {}, t('startedGoOn')), ' ',
+        ...started.map((id) => el('button', { type: 'button', class: 'klein', 'data-focus': `weiter:${id}`,
+          onclick: () => ctx.selectTab(id, true) }, t(id === 'terms' ? 'tabTerms' : 'tabRules')))));
+    }
     if (info.needsAnswers) {
       element.append(el('h3', {}, t('yourAnswers')), el('div', { class: 'zeile' }, ...info.hand.map(handForm)));
       renderAnswersSource();
       element.append(el('p', {}, el('button', { type: 'button', id: 'antwort-oeffnen', onclick: () => answersPicker.click() }, t('openAnswers')),
-        answersPicker, ' ', answersSource));
+        answersPicker, ' ', el('button', { type: 'button', id: 'antwort-speichern', onclick: saveAnswers }, t('saveAnswers')), ' ', answersSource));
     }
     const buttons = el('p', {}, el('button', { id: 'aufgabe-pruefen', onclick: check }, t('checkExercise')));
     if (info.needsProject) buttons.append(' ', el('span', { class: 'leise' }, t('checksProject', ctx.name || '—')));

@@ -1,6 +1,6 @@
 // The inspector: one control step at a chosen point taken apart, every
 // number from the engine.
-import { el } from '../dom.js';
+import { el, keepFocus } from '../dom.js';
 import { t } from '../i18n.js';
 import { termDiagram } from './terms.js';
 
@@ -23,9 +23,21 @@ export default function create(ctx) {
     if (!ctx.fuz) return;
     try {
       const r = await ctx.engine.call('inspect', { a: a.value, b: b.value }, ctx.fuz);
+      for (const f of [a, b]) {
+        f.removeAttribute('aria-invalid');
+        f.removeAttribute('aria-describedby');
+      }
       ctx.clearError();
       draw(r);
     } catch (e) {
+      // The step shown before belongs to other numbers: it goes, and the field that is no number says so.
+      out.replaceChildren();
+      if (e.code === 'notANumber') {
+        const bad = [a, b].find((f) => f.value === e.detail) || a;
+        bad.setAttribute('aria-invalid', 'true');
+        bad.setAttribute('aria-describedby', 'inspektor-fehler');
+        out.append(el('p', { class: 'schlecht', id: 'inspektor-fehler' }, t('inspectorNotANumber', e.detail)));
+      }
       ctx.reportError(e);
     }
   }
@@ -64,10 +76,14 @@ export default function create(ctx) {
   }
 
   function render() {
+    keepFocus(element, renderNow);
+  }
+
+  function renderNow() {
     element.replaceChildren();
     const p = ctx.view;
     if (!p) return element.append(el('p', {}, t('noProject')));
-    const go = el('button', { onclick: () => { note = ''; compute(); } }, t('show'));
+    const go = el('button', { type: 'button', id: 'inspektor-zeigen', onclick: () => { note = ''; compute(); } }, t('show'));
     element.append(el('h2', {}, t('tabInspector')), el('p', {}, t('inspectorIntro')),
       el('p', {}, el('label', { class: 'feld' }, `${p.A.defined ? p.A.name : t('roleA')}:`, a),
         p.B.defined ? el('label', { class: 'feld' }, `${p.B.name}:`, b) : null, go), out);

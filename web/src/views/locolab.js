@@ -123,7 +123,7 @@ export default function create(ctx) {
   function stepPanel() {
     // The steps the plots show.
     const n = Math.min(states.length, result.data.t.length) - 1;
-    const slider = el('input', { type: 'range', min: 0, max: n, value: stepIndex, id: 'lok-schritt', style: 'width:22rem' });
+    const slider = el('input', { type: 'range', min: 0, max: n, value: stepIndex, id: 'lok-schritt', style: 'width:22rem', 'aria-label': t('step') });
     slider.addEventListener('input', () => {
       stepIndex = Number(slider.value);
       render();

@@ -1,6 +1,6 @@
 // The rule table: rows are the terms of input B, columns those of input A,
 // each cell the output term of its rule (or none).
-import { el } from '../dom.js';
+import { el, keepFocus } from '../dom.js';
 import { t } from '../i18n.js';
 
 export default function create(ctx) {
@@ -8,6 +8,10 @@ export default function create(ctx) {
   const view = { id: 'rules', tabKey: 'tabRules', element, render };
 
   function render() {
+    keepFocus(element, renderNow);
+  }
+
+  function renderNow() {
     element.replaceChildren();
     const p = ctx.view;
     if (!p) return element.append(el('p', {}, t('noProject')));
@@ -24,7 +28,7 @@ export default function create(ctx) {
         const current = p.rules[r - 1][c - 1];
         const a = p.A.terms[c - 1].name;
         const label = two ? t('ruleLabel', p.A.name, a, p.B.name, p.B.terms[r - 1].name) : t('ruleLabelOne', p.A.name, a);
-        const select = el('select', { 'aria-label': label },
+        const select = el('select', { 'aria-label': label, 'data-focus': `rule:${r}:${c}` },
           el('option', { value: '0' }, t('noRule')),
           ...p.Out.terms.map((x, k) => el('option', { value: String(k + 1) }, x.name)));
         select.value = current >= 1 && current <= p.Out.terms.length ? String(current) : '0';

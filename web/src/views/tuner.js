@@ -4,9 +4,24 @@ import { el, field } from '../dom.js';
 import { t } from '../i18n.js';
 import { utf8 } from '../engine.js';
 
+// fuzzysim's report in the page's words: its first line names the threads
+// and the time, which in the browser is one thread in the worker; its last
+// names the file written, which here is the result to adopt.
+function pageWords(text, written, head) {
+  const lines = text.replace(/\n+$/, '').split('\n');
+  if (lines.length && /\d/.test(lines[0])) lines[0] = head;
+  if (written && lines.length && / out\.fuz$/.test(lines[lines.length - 1])) lines[lines.length - 1] = t('tunerWritten');
+  return `${lines.join('\n')}\n`;
+}
+
+// Of the progress the tool rewrites in one line (\r), the last state.
+function lastLines(err) {
+  return err.split('\n').map((l) => l.split('\r').filter((x) => x.trim()).pop() || '').filter(Boolean).join('\n');
+}
+
 export default function create(ctx) {
   const element = el('section');
-  const vehicle = el('select', { id: 'tuner-fahrzeug' }, el('option', { value: 'truck' }, 'Truck'), el('option', { value: 'loco' }, 'Lok'));
+  const vehicle = el('select', { id: 'tuner-fahrzeug' }, el('option', { value: 'truck' }), el('option', { value: 'loco' }));
   const seconds = field('', { id: 'tuner-sekunden', value: '5' });
   const seed = field('', { id: 'tuner-seed', value: '1' });
   const terms = el('input', { type: 'checkbox', id: 'tuner-terme' });
@@ -31,7 +46,8 @@ export default function create(ctx) {
         '--seed', seed.input.value.trim(), '-o', 'out.fuz'];
       if (terms.checked) argv.push('--terms');
       r = await ctx.engine.run(argv, ctx.fuz, { read: ['out.fuz'], long: true });
-      out.textContent = utf8(r.out) + (r.err ? `\n${r.err}` : '');
+      out.textContent = pageWords(utf8(r.out), r.status === 0 && Boolean(r.files['out.fuz']),
+        t(terms.checked ? 'tunerHeadTerms' : 'tunerHead', vehicle.selectedOptions[0].textContent, seed.input.value.trim(), seconds.input.value.trim())) + (r.err ? `\n${lastLines(r.err)}` : '');
       if (r.status === 0 && r.files['out.fuz']) {
         ctx.clearError();
         best = r.files['out.fuz'];
@@ -54,7 +70,7 @@ export default function create(ctx) {
   }
 
   adopt.addEventListener('click', async () => {
-    if (best && (await ctx.open(best, ctx.name))) ctx.message(t('adopted'), 'info');
+    if (best && (await ctx.replace(best))) ctx.message(t('adopted'), 'info');
     adopt.hidden = true;
   });
   go.addEventListener('click', tune);
@@ -62,6 +78,8 @@ export default function create(ctx) {
   function render() {
     element.replaceChildren();
     go.textContent = t('tune');
+    vehicle.options[0].textContent = t('s_vehicleTruck');
+    vehicle.options[1].textContent = t('s_vehicleLoco');
     adopt.textContent = t('adopt');
     seconds.element.firstChild.textContent = t('seconds');
     seed.element.firstChild.textContent = t('seed');

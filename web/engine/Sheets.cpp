@@ -1,0 +1,76 @@
+#include "web/engine/Sheets.h"
+
+#include "exercise/Reader.h"
+#include "fuzzy/Controller.h"
+#include "fuzzy/Errors.h"
+#include "fuzzy/NoRuleRegions.h"
+#include "fuzzy/Numbers.h"
+#include "fuzzy/Project.h"
+#include "fuzzy/ProjectCheck.h"
+#include "truck/model/Grid.h"
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace webengine {
+
+nlohmann::json SheetInfo(const nlohmann::json&, std::string_view data) {
+    using nlohmann::json;
+    try {
+        const exercise::Exercise e = exercise::ParseExercise(data);
+        const auto exact = [](float v) { return fuzzy::NumberText(v); };
+        json hand = json::array();
+        for (const exercise::HandCheck& h : e.Hand)
+            hand.push_back({{"point", h.Point}, {"a", exact(h.A)}, {"b", h.B ? json(exact(*h.B)) : json(nullptr)}});
+        // As the Werkstatt's teacher's sheet runs the lab: the first speed, the first locomotive settings.
+        const float speed = !e.Truck.empty() && !e.Truck[0].Speeds.empty() ? e.Truck[0].Speeds[0] : -1.0f;
+        json loco = nullptr;
+        if (!e.Loco.empty())
+            loco = {{"friction", exact(e.Loco[0].Friction)},
+                    {"distance", exact(e.Loco[0].DistanceCm)},
+                    {"dt", e.Loco[0].Steps.empty() ? json(nullptr) : json(exact(e.Loco[0].Steps[0]))}};
+        const char* plant = e.OnPlant() == exercise::Plant::Truck  ? "truck"
+                            : e.OnPlant() == exercise::Plant::Loco ? "loco"
+                                                                   : "";
+        return {{"teacherNote", e.TeacherNote.Active()},
+                {"drawing", e.Drawing},
+                {"plant", plant},
+                {"truckSpeed", exact(speed)},
+                {"loco", loco},
+                {"hand", hand}};
+    } catch (const fuzzy::Error& err) {
+        return {{"refused", {{"code", "refused"}, {"detail", err.Describe()}}}};
+    }
+}
+
+nlohmann::json TruckSheet(const nlohmann::json& req, std::string_view data) {
+    using nlohmann::json;
+    const fuzzy::ProjectDiagnosis d = fuzzy::DiagnoseProject(data);
+    if (!d.ok) return {{"refused", {{"code", "refused"}, {"detail", d.Describe()}}}};
+    fuzzy::Project p = fuzzy::LoadProjectBytes(data);
+    if (!p.A.Defined || !p.Out.Defined) return {{"defined", false}};
+    const fuzzy::RealResult speed = fuzzy::ParseProjectReal(req.value("speed", std::string()));
+    if (speed.status != fuzzy::RealStatus::Ok || !(std::fabs(speed.value) <= 100.0f))
+        return {{"refused", {{"code", "badSpeed"}, {"detail", req.value("speed", std::string())}}}};
+    const fuzzy::Controller c(p);
+    const std::vector<dorvane::StartRun> runs =
+        dorvane::RunStarts(c, dorvane::GridStarts(), speed.value, dorvane::DefaultMaxSteps, true);
+    const dorvane::GridFigures z = dorvane::Figures(runs);
+    fuzzy::RuleFiring firing(p);
+    int atStart = 0, onTheWay = 0;
+    for (const dorvane::StartRun& r : runs) {
+        const dorvane::NoRulePlace where = dorvane::WhereNoRuleFires(firing, r.Result);
+        atStart += where == dorvane::NoRulePlace::AtStart;
+        onTheWay += where == dorvane::NoRulePlace::OnTheWay;
+    }
+    return {{"defined", true},
+            {"worstX", fuzzy::NumberText(z.WorstX)},
+            {"worstAttitude", fuzzy::NumberText(z.WorstAttitude)},
+            {"starts", z.Starts},
+            {"noRuleAtStart", atStart},
+            {"noRuleOnTheWay", onTheWay},
+            {"fallback", fuzzy::NumberText(p.Out.RangeMin)}};
+}
+
+}  // namespace webengine
