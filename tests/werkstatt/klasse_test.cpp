@@ -98,8 +98,8 @@ TEST_F(Klasse, TheOverviewShowsTheTableFuzzysimPrints) {
     const auto k = Uebersicht();
     QProcess p;
     p.start(QStringLiteral(FUZZYSIM_BIN),
-            {QStringLiteral("aufgabe"), QStringLiteral("auswerten"), kAufgaben + QStringLiteral("03_lok_tabelle.fuzaufgabe"),
-             ordner_, QStringLiteral("--json")});
+            {QStringLiteral("aufgabe"), QStringLiteral("auswerten"),
+             kAufgaben + QStringLiteral("03_lok_tabelle.fuzaufgabe"), ordner_, QStringLiteral("--json")});
     ASSERT_TRUE(p.waitForFinished(120000));
     EXPECT_EQ(p.exitCode(), 1) << "a hand-in needs the teacher";
     const nlohmann::json werkzeug = nlohmann::json::parse(p.readAllStandardOutput().toStdString());
@@ -249,7 +249,8 @@ TEST_F(Klasse, AHandInMarksAsThePanelCheckedIt) {
     const QString aufgabe = kAufgaben + QStringLiteral("01_regelschritt.fuzaufgabe");
     ASSERT_TRUE(form.AufgabeOeffnen(aufgabe));
     werkstatt::AufgabenPanel& panel = *form.Aufgabe();
-    const exercise::Answers richtig = exercise::ReadAnswers(Pfad(kAufgaben + QStringLiteral("01_regelschritt.loesung.fuzantwort")));
+    const exercise::Answers richtig =
+        exercise::ReadAnswers(Pfad(kAufgaben + QStringLiteral("01_regelschritt.loesung.fuzantwort")));
     panel.setAntworten(richtig, QStringLiteral("richtig"));
     const QString datei = tmp_.filePath(QStringLiteral("anna.fuzabgabe"));
     ASSERT_TRUE(panel.abgebenNach({QStringLiteral("Anna Berg"), QStringLiteral("10b"), QStringLiteral("4711"), datei}));
@@ -269,13 +270,15 @@ TEST_F(Klasse, AHandInMarksAsThePanelCheckedIt) {
 TEST_F(Klasse, ThePackageHoldsNothingOfTheTeachers) {
     const QString paket = tmp_.filePath(QStringLiteral("paket"));
     ASSERT_TRUE(QDir().mkpath(paket));
-    const werkstatt::Paket p = werkstatt::SchuelerpaketSchreiben(
-        {kAufgaben + QStringLiteral("03_lok_tabelle.fuzaufgabe"), kAufgaben + QStringLiteral("01_regelschritt.fuzaufgabe")},
-        paket);
+    const werkstatt::Paket p =
+        werkstatt::SchuelerpaketSchreiben({kAufgaben + QStringLiteral("03_lok_tabelle.fuzaufgabe"),
+                                           kAufgaben + QStringLiteral("01_regelschritt.fuzaufgabe")},
+                                          paket);
     EXPECT_TRUE(p.fehler.isEmpty()) << qPrintable(p.fehler.join(QLatin1Char('\n')));
     const QStringList dateien = QDir(paket).entryList(QDir::Files, QDir::Name);
-    EXPECT_EQ(dateien, (QStringList{QStringLiteral("01_regelschritt.fuzaufgabe"), QStringLiteral("01_regelschritt.pdf"),
-                                    QStringLiteral("03_lok_tabelle.fuzaufgabe"), QStringLiteral("03_lok_tabelle.pdf")}));
+    EXPECT_EQ(dateien,
+              (QStringList{QStringLiteral("01_regelschritt.fuzaufgabe"), QStringLiteral("01_regelschritt.pdf"),
+                           QStringLiteral("03_lok_tabelle.fuzaufgabe"), QStringLiteral("03_lok_tabelle.pdf")}));
     for (const QString& d : dateien) {
         if (!d.endsWith(QLatin1String(".fuzaufgabe"))) continue;
         const exercise::Exercise e = exercise::ReadExercise(Pfad(QDir(paket).filePath(d)));

@@ -7,6 +7,7 @@
 // files of an in-memory file system, so that the page shows exactly what the
 // tool prints. The rest reads the project the same way and calls the engine.
 #include "exercise/AnswerFields.h"
+#include "exercise/HandIn.h"
 #include "exercise/Reader.h"
 #include "exercise/Variants.h"
 #include "fuzzy/Controller.h"
@@ -726,7 +727,7 @@ json ExerciseView(const json& req, std::string_view data) {
             {"needsProject", e.NeedsProject()},
             {"needsAnswers", e.NeedsAnswers()},
             {"byName", byName},
-            {"forStudents", e.ForStudents()},
+            {"edition", e.ForStudents() ? "students" : "teacher"},
             {"hand", hand}};
 }
 
@@ -761,6 +762,25 @@ json AnswersFile(const json& req, std::string_view) {
     return {{"file", Base64(exercise::AnswersText(answers))}};
 }
 
+// A hand-in (.fuzabgabe) as the class overview opens it: who handed it in
+// and their work, the project as the writer makes it and the answers as an
+// answers file. A file the reader refuses is refused with its line.
+json HandInView(const json&, std::string_view data) {
+    exercise::HandIn h;
+    try {
+        h = exercise::ParseHandIn(data);
+    } catch (const fuzzy::Error& err) {
+        throw RequestError{"refused", fuzzysim::ErrorLine(err.Describe())};
+    }
+    return {{"name", h.Name},
+            {"class", h.Class},
+            {"id", h.Id},
+            {"date", h.Date},
+            {"title", h.Title},
+            {"project", h.Project ? json(Base64(fuzzy::ProjectText(*h.Project))) : json(nullptr)},
+            {"answers", h.Given ? json(Base64(exercise::AnswersText(*h.Given))) : json(nullptr)}};
+}
+
 using Command = json (*)(const json& req, std::string_view data);
 
 // One row per command: adding one means a function above and a row here.
@@ -777,6 +797,7 @@ const std::map<std::string, Command> kCommands = {
     {"ticks", AxisTicks},
     {"exercise", ExerciseView},
     {"answers", AnswersFile},
+    {"handIn", HandInView},
     {"change", webengine::Change},
     {"answerBoxes", webengine::AnswerBoxes},
     {"sheetInfo", webengine::SheetInfo},
