@@ -7,6 +7,7 @@
 #include "exercise/Marking.h"
 #include "exercise/Package.h"
 #include "exercise/Reader.h"
+#include "exercise/Variants.h"
 #include "tests/support/MessageRecorder.h"
 #include "werkstatt/Main.h"
 #include "werkstatt/aufgabe/AbgabeDialog.h"
@@ -263,6 +264,47 @@ TEST_F(Klasse, AHandInMarksAsThePanelCheckedIt) {
     ASSERT_EQ(c.Rows.size(), 1u);
     EXPECT_EQ(exercise::RowState(c.Rows[0]), "passed");
     EXPECT_EQ(meldungen_.Count(), 0);
+}
+
+TEST_F(Klasse, NumbersByNameFollowTheNameInThePanelAndInTheHandIn) {
+    QFile quelle(kAufgaben + QStringLiteral("01_regelschritt.fuzaufgabe"));
+    ASSERT_TRUE(quelle.open(QIODevice::ReadOnly));
+    QByteArray text = quelle.readAll();
+    ASSERT_TRUE(text.contains("a = 2\nb = -0.5\n"));
+    text.replace("a = 2\nb = -0.5\n", "a = 1, 2, 3, 4\nb = -1, -0.5, 0.5\nvariante = name\n");
+    const QString aufgabe = tmp_.filePath(QStringLiteral("01_nach_name.fuzaufgabe"));
+    QFile ziel(aufgabe);
+    ASSERT_TRUE(ziel.open(QIODevice::WriteOnly));
+    ziel.write(text);
+    ziel.close();
+    const exercise::Exercise e = exercise::ReadExercise(Pfad(aufgabe));
+    werkstatt::TMainForm form;
+    form.resize(1200, 800);
+    form.show();
+    ASSERT_TRUE(form.AufgabeOeffnen(aufgabe));
+    werkstatt::AufgabenPanel& panel = *form.Aufgabe();
+    EXPECT_TRUE(panel.schuelernameFeld()->isVisible());
+    panel.setSchuelername(QStringLiteral("Anna Berg"));
+    const exercise::Exercise anna = exercise::ForStudent(e, "Anna Berg");
+    ASSERT_TRUE(anna.Hand[0].FromName);
+    EXPECT_EQ(panel.aufgabe()->Hand[0].A, anna.Hand[0].A);
+    EXPECT_EQ(panel.aufgabe()->Hand[0].B, anna.Hand[0].B);
+    // One box answered: the hand-in is judged with Anna's numbers, as the panel judged it.
+    QLineEdit* feld = panel.antwortFeld(QStringLiteral("P1"), QStringLiteral("ausgang"));
+    ASSERT_NE(feld, nullptr);
+    feld->setText(QStringLiteral("50"));
+    emit feld->textEdited(feld->text());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !panel.rechnet() && panel.ergebnis().has_value(); }, 60000));
+    const QString datei = tmp_.filePath(QStringLiteral("anna.fuzabgabe"));
+    ASSERT_TRUE(panel.abgebenNach({QStringLiteral("Anna Berg"), QStringLiteral("10b"), QString(), datei}));
+    const exercise::ClassResult c = exercise::MarkClass(e, exercise::ReadBoundedFile(Pfad(aufgabe)), {Pfad(datei)});
+    ASSERT_EQ(c.Rows.size(), 1u);
+    ASSERT_TRUE(c.Rows[0].Result.has_value());
+    ASSERT_EQ(c.Rows[0].Result->Criteria.size(), panel.ergebnis()->Criteria.size());
+    for (std::size_t i = 0; i < c.Rows[0].Result->Criteria.size(); ++i) {
+        EXPECT_EQ(c.Rows[0].Result->Criteria[i].Passed, panel.ergebnis()->Criteria[i].Passed) << i;
+        EXPECT_EQ(c.Rows[0].Result->Criteria[i].Measured, panel.ergebnis()->Criteria[i].Measured) << i;
+    }
 }
 
 // --- teacher and student apart ---------------------------------------------------------------

@@ -75,7 +75,12 @@ test('the class tab shows the table fuzzysim aufgabe auswerten prints for the sa
     const cells = await page.$$eval('#klasse-tabelle tbody tr', (rows) => rows.map((r) => [...r.cells].map((c) => c.textContent)));
     assert.deepEqual(cells.map((c) => c[0]), doc.rows.map((r) => r.name ?? r.file));
     assert.deepEqual(cells.map((c) => c[5].split(' / ')[0]), doc.rows.map((r) => r.pointsText));
-    assert.deepEqual(await page.$$eval('#klasse-tabelle tr.nachsehen', (r) => r.length), 3, 'duplicate, foreign, unreadable in bold');
+    assert.deepEqual(await page.$$eval('#klasse-tabelle tr.nachsehen', (r) => r.length), 4, 'both of the duplicate, foreign, unreadable in bold');
+    // The gradebook's file is fuzzysim's, byte for byte.
+    assert.equal(tool(['aufgabe', 'auswerten', join(aufgaben, '03_lok_tabelle.fuzaufgabe'), ...handIns, '--moodle', 'noten.csv']).status, 1);
+    const [download] = await Promise.all([page.waitForEvent('download'), page.click('#klasse-notenbuch')]);
+    assert.equal(download.suggestedFilename(), '03_lok_tabelle-noten.csv');
+    assert.deepEqual(readFileSync(await download.path()), readFileSync(join(work, 'noten.csv')));
   });
 });
 

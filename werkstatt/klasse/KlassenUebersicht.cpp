@@ -284,7 +284,9 @@ void KlassenUebersicht::Zeigen(exercise::ClassResult&& r) {
         Tabelle_->setItem(zeile, 1, new QTableWidgetItem(a.Read ? Q(a.In.Class) : QString()));
         Tabelle_->setItem(zeile, 2, new QTableWidgetItem(a.Read ? Q(a.In.Id) : QString()));
         Tabelle_->setItem(zeile, 3, new QTableWidgetItem(a.Read ? Q(a.In.Date).left(10) : QString()));
-        Tabelle_->setItem(zeile, 4, new QTableWidgetItem(Q(exercise::RowStateText(a))));
+        auto* ergebnis = new QTableWidgetItem(Q(exercise::RowStateText(a)));
+        ergebnis->setToolTip(ergebnis->text());
+        Tabelle_->setItem(zeile, 4, ergebnis);
         Tabelle_->setItem(
             zeile, 5,
             new Zahlzelle(a.Points.Graded ? Q(exercise::PointsText(a.Points.Points)) + QStringLiteral(" / ") +
@@ -305,7 +307,10 @@ void KlassenUebersicht::Zeigen(exercise::ClassResult&& r) {
             }
         QStringList anmerkungen;
         for (const std::string& n : exercise::RowNotes(a)) anmerkungen << Q(n);
-        Tabelle_->setItem(zeile, Tabelle_->columnCount() - 1, new QTableWidgetItem(anmerkungen.join(QLatin1Char(' '))));
+        // Long notes whole in the tool tip, one per line.
+        auto* notiz = new QTableWidgetItem(anmerkungen.join(QLatin1Char(' ')));
+        notiz->setToolTip(anmerkungen.join(QLatin1Char('\n')));
+        Tabelle_->setItem(zeile, Tabelle_->columnCount() - 1, notiz);
         if (!a.Read || !a.Problem.empty() || a.Foreign || !a.DuplicateOf.empty()) {
             ++probleme;
             // Marked without colour too: the state says it, the row is bold.

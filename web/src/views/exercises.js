@@ -281,6 +281,23 @@ export default function create(ctx) {
 
   // fuzzysim aufgabe check on the current project (where the exercise reads
   // one) and the answers (where it asks for a hand calculation), --json.
+  // The student's work as fuzzysim reads it: the project where the exercise
+  // reads one, the answers where it asks a calculation by hand; their names
+  // onto argv, their bytes into files.
+  async function work(argv, files) {
+    if (current.info.needsProject) {
+      if (!ctx.fuz) throw new Error(t('noProject'));
+      const project = `${baseName(ctx.name, 'projekt')}.fuz`;
+      argv.push(project);
+      files[project] = ctx.fuz;
+    }
+    if (current.info.needsAnswers) {
+      const answers = answersFile ? `${baseName(answersFile.name, 'antworten')}.fuzantwort` : 'antworten.fuzantwort';
+      argv.push(answers);
+      files[answers] = await answersBytes();
+    }
+  }
+
   async function check() {
     if (!current || busy) return null;
     busy = true;
@@ -288,17 +305,7 @@ export default function create(ctx) {
     try {
       const argv = ['aufgabe', 'check', current.name];
       const files = {};
-      if (current.info.needsProject) {
-        if (!ctx.fuz) throw new Error(t('noProject'));
-        const project = `${baseName(ctx.name, 'projekt')}.fuz`;
-        argv.push(project);
-        files[project] = ctx.fuz;
-      }
-      if (current.info.needsAnswers) {
-        const answers = answersFile ? `${baseName(answersFile.name, 'antworten')}.fuzantwort` : 'antworten.fuzantwort';
-        argv.push(answers);
-        files[answers] = await answersBytes();
-      }
+      await work(argv, files);
       if (current.info.byName && who.name.value.trim()) argv.push('--name', who.name.value.trim());
       argv.push('--json');
       const r = await ctx.engine.run(argv, current.bytes, { input: current.name, files, long: true });
@@ -330,16 +337,7 @@ export default function create(ctx) {
     const argv = ['aufgabe', 'abgabe', current.name];
     const files = {};
     try {
-      if (current.info.needsProject) {
-        if (!ctx.fuz) throw new Error(t('noProject'));
-        const project = `${baseName(ctx.name, 'projekt')}.fuz`;
-        argv.push(project);
-        files[project] = ctx.fuz;
-      }
-      if (current.info.needsAnswers) {
-        argv.push('antworten.fuzantwort');
-        files['antworten.fuzantwort'] = await answersBytes();
-      }
+      await work(argv, files);
       argv.push('--name', name, '--klasse', klasse);
       if (id) argv.push('--id', id);
       argv.push('-o', out);
@@ -348,7 +346,7 @@ export default function create(ctx) {
         ctx.message(r.err);
         return null;
       }
-      const bytes = fromBase64(r.files[out]);
+      const bytes = r.files[out];
       download(out, bytes, 'text/plain');
       ctx.message(t('handedIn', out), 'info');
       return bytes;
@@ -376,11 +374,7 @@ export default function create(ctx) {
     if (h.answers) await openAnswers(fromBase64(h.answers), `${baseName(h.name, 'abgabe')}.fuzantwort`);
     const r = await check();
     const failing = r && r.doc ? r.doc.criteria.find((c) => !c.passed && ((c.runs || []).length || (c.starts || []).length)) : null;
-    if (failing) {
-      const run = (failing.runs || [])[0], start = (failing.starts || [])[0];
-      if (run) await ctx.openLab('loco', () => ctx.lab('loco').runWith({ mass: String(run.mass), dt: String(run.step), friction: String(run.friction), distance: String(run.distance) }));
-      else await ctx.openLab('truck', () => ctx.lab('truck').showStart(String(start.speed), start.index));
-    }
+    if (failing) await ((failing.runs || []).length ? showRun(failing.runs[0]) : showStart(failing.starts[0]));
     return h;
   }
 
@@ -520,13 +514,15 @@ export default function create(ctx) {
 
   // Buttons that open a failing run or start in its lab, as the Werkstatt's panel does.
   const MaxLinks = 12;
+  const showRun = (r) => ctx.openLab('loco', () => ctx.lab('loco').runWith({ mass: String(r.mass), dt: String(r.step), friction: String(r.friction), distance: String(r.distance) }));
+  const showStart = (s) => ctx.openLab('truck', () => ctx.lab('truck').showStart(String(s.speed), s.index));
   function labLinks(c) {
     const links = [];
     for (const r of (c.runs || []).slice(0, MaxLinks))
-      links.push(el('button', { class: 'klein', onclick: () => ctx.openLab('loco', () => ctx.lab('loco').runWith({ mass: String(r.mass), dt: String(r.step), friction: String(r.friction), distance: String(r.distance) })) },
+      links.push(el('button', { class: 'klein', onclick: () => showRun(r) },
         t('runLink', shown(r.mass), shown(r.step))));
     for (const s of (c.starts || []).slice(0, MaxLinks))
-      links.push(el('button', { class: 'klein', onclick: () => ctx.openLab('truck', () => ctx.lab('truck').showStart(String(s.speed), s.index)) },
+      links.push(el('button', { class: 'klein', onclick: () => showStart(s) },
         t('startLink', shown(s.x), shown(s.attitude))));
     if (!links.length) return null;
     const more = Math.max(0, (c.runs || []).length + (c.starts || []).length - links.length);

@@ -110,7 +110,7 @@ export default function create(ctx) {
     try {
       const r = await ctx.engine.run(['aufgabe', 'auswerten', exercise.name, ...handIns.keys(), '--csv'], exercise.bytes, { input: exercise.name, files, long: true });
       if (r.status === 2) return ctx.message(r.err);
-      download(`${exercise.name.replace(/\.[^.]*$/, '')}-klasse.csv`, fromBase64(r.out), 'text/csv');
+      download(`${exercise.name.replace(/\.[^.]*$/, '')}-klasse.csv`, r.out, 'text/csv');
     } catch (e) {
       ctx.reportError(e);
     }
@@ -119,8 +119,8 @@ export default function create(ctx) {
   function grades() {
     if (!gradebook || !gradebook.import) return;
     const stem = exercise.name.replace(/\.[^.]*$/, '');
-    download(`${stem}-noten.csv`, fromBase64(gradebook.import), 'text/csv');
-    if (gradebook.left) download(`${stem}-noten-nicht-importiert.csv`, fromBase64(gradebook.left), 'text/csv');
+    download(`${stem}-noten.csv`, gradebook.import, 'text/csv');
+    if (gradebook.left) download(`${stem}-noten-nicht-importiert.csv`, gradebook.left, 'text/csv');
     const named = gradebook.err.split('\n').filter((l) => l.trim());
     if (named.length) ctx.message(named.join('\n'), 'info');
   }
