@@ -58,7 +58,8 @@ Lot MakeLot(const std::filesystem::path& dir, const std::string& exercise, const
                                      exercise + (i % 3 == 1 ? ".falsch.fuz" : ".loesung.fuz")));
     l.files.push_back(HandInFile(dir, exercise + "-doppelt.fuzabgabe", "Schueler " + exercise + " 0", exercise,
                                  exercise + ".falsch.fuz"));
-    l.files.push_back(HandInFile(dir, exercise + "-fremd.fuzabgabe", "Fremd " + exercise, other, other + ".loesung.fuz"));
+    l.files.push_back(
+        HandInFile(dir, exercise + "-fremd.fuzabgabe", "Fremd " + exercise, other, other + ".loesung.fuz"));
     const std::string broken = (dir / (exercise + "-kaputt.fuzabgabe")).string();
     std::ofstream(broken, std::ios::binary) << "[abgabe]\nformat = 1\nname = \n";
     l.files.push_back(broken);
@@ -86,7 +87,8 @@ void MarkThirtyHandIns(benchmark::State& state) {
     for (auto _ : state)
         for (const Lot& l : lots) rows += exercise::MarkClass(l.e, l.bytes, l.files, o).Rows.size();
     state.counters["hand_ins"] = double(rows) / double(state.iterations());
-    state.counters["cpu_s_all_threads"] = benchmark::Counter((ProcessSeconds() - cpuBefore) / double(state.iterations()));
+    state.counters["cpu_s_all_threads"] =
+        benchmark::Counter((ProcessSeconds() - cpuBefore) / double(state.iterations()));
     std::filesystem::remove_all(dir);
 }
 BENCHMARK(MarkThirtyHandIns)->Unit(benchmark::kSecond)->UseRealTime()->Iterations(3);

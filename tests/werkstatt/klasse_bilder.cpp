@@ -29,8 +29,8 @@ const QString kAufgaben = QStringLiteral(FUZZY_SOURCE_DIR "/examples/aufgaben/")
 
 std::string Pfad(const QString& s) { return QFile::encodeName(s).toStdString(); }
 
-void Abgabe(const QString& ordner, const QString& datei, const QString& name, const QString& id,
-            const char* aufgabe, const char* projekt) {
+void Abgabe(const QString& ordner, const QString& datei, const QString& name, const QString& id, const char* aufgabe,
+            const char* projekt) {
     const QString ex = kAufgaben + QLatin1String(aufgabe) + QStringLiteral(".fuzaufgabe");
     exercise::HandIn h;
     h.Name = name.toStdString();
@@ -55,13 +55,14 @@ int main(int argc, char** argv) {
     const QRect schirm = QApplication::primaryScreen()->availableGeometry();
 
     QTemporaryDir tmp;
-    const QStringList namen{QStringLiteral("Anna Berg"),    QStringLiteral("Ben Ulm"),       QStringLiteral("Cem Yıldız"),
-                            QStringLiteral("Dana Kraus"),   QStringLiteral("Emil Roth"),     QStringLiteral("Fatma Öztürk"),
-                            QStringLiteral("Greta Lang"),   QStringLiteral("Hannes Weiß"),   QStringLiteral("Ida Vogel"),
-                            QStringLiteral("Jonas Brandt"), QStringLiteral("Klara Seidel"),  QStringLiteral("Luca Meier"),
-                            QStringLiteral("Mia Schubert"), QStringLiteral("Noah Winter"),   QStringLiteral("Olga Petrova"),
-                            QStringLiteral("Paul Hahn"),    QStringLiteral("Quirin Maier"),  QStringLiteral("Rosa Fink"),
-                            QStringLiteral("Sami Haddad"),  QStringLiteral("Tina Koch"),     QStringLiteral("Udo Beck")};
+    const QStringList namen{
+        QStringLiteral("Anna Berg"),    QStringLiteral("Ben Ulm"),      QStringLiteral("Cem Yıldız"),
+        QStringLiteral("Dana Kraus"),   QStringLiteral("Emil Roth"),    QStringLiteral("Fatma Öztürk"),
+        QStringLiteral("Greta Lang"),   QStringLiteral("Hannes Weiß"),  QStringLiteral("Ida Vogel"),
+        QStringLiteral("Jonas Brandt"), QStringLiteral("Klara Seidel"), QStringLiteral("Luca Meier"),
+        QStringLiteral("Mia Schubert"), QStringLiteral("Noah Winter"),  QStringLiteral("Olga Petrova"),
+        QStringLiteral("Paul Hahn"),    QStringLiteral("Quirin Maier"), QStringLiteral("Rosa Fink"),
+        QStringLiteral("Sami Haddad"),  QStringLiteral("Tina Koch"),    QStringLiteral("Udo Beck")};
     for (int i = 0; i < namen.size(); ++i)
         Abgabe(tmp.path(), QStringLiteral("s%1.fuzabgabe").arg(i, 2, 10, QLatin1Char('0')), namen[i],
                QString::number(4711 + i), "03_lok_tabelle",
@@ -89,10 +90,10 @@ int main(int argc, char** argv) {
 
     if (!form.AufgabeOeffnen(kAufgaben + QStringLiteral("03_lok_tabelle.fuzaufgabe"))) return 1;
     QTest::qWait(300);
-    werkstatt::AbgabeDialog d({QStringLiteral("Anna Berg"), QStringLiteral("10b"), QString(),
-                               QDir::home().filePath(QStringLiteral("x"))},
-                              form.Aufgabe()->aufgabe()->Title.Active().c_str(),
-                              kAufgaben + QStringLiteral("03_lok_tabelle.fuzaufgabe"), &form);
+    werkstatt::AbgabeDialog d(
+        {QStringLiteral("Anna Berg"), QStringLiteral("10b"), QString(), QDir::home().filePath(QStringLiteral("x"))},
+        form.Aufgabe()->aufgabe()->Title.Active().c_str(), kAufgaben + QStringLiteral("03_lok_tabelle.fuzaufgabe"),
+        &form);
     d.show();
     d.kennungFeld()->setText(QStringLiteral("anna berg@schule"));
     QTest::qWait(300);
