@@ -2,9 +2,11 @@
 
 #include "fuzzy/Numbers.h"
 #include "exercise/Sections.h"
+#include "lab/LocoLab.h"
+#include "lab/TruckLab.h"
+#include "lab/Wording.h"
 #include "fuzzy/Controller.h"
 #include "fuzzy/Language.h"
-#include "fuzzy/ParallelFor.h"
 #include "fuzzy/Surface.h"
 #include "loco/model/LocoVersuch.h"
 #include "truck/model/Grid.h"
@@ -26,8 +28,6 @@ namespace {
 // At most this many places are named in one reason; the references hold all.
 constexpr std::size_t NamedPlaces = 5;
 
-bool Cancelled(const CheckOptions& o) { return o.Cancel && o.Cancel->load(std::memory_order_relaxed); }
-
 bool SameBits(float x, float y) { return std::memcmp(&x, &y, sizeof x) == 0; }
 
 // A name in the quotation marks of the active language.
@@ -37,15 +37,17 @@ std::string Quote(const std::string& s) {
 }
 
 // A number with a fixed count of decimals in the active language's style.
-std::string Dec(double v, int decimals) {
-    std::string s = fuzzy::FixedText(v, decimals);
-    if (s == "-0" || s.rfind("-0.", 0) == 0) {
-        bool zero = s.find_first_of("123456789") == std::string::npos;
-        if (zero) s.erase(0, 1);
-    }
-    if (fuzzy::DecimalSign() == ',') std::replace(s.begin(), s.end(), '.', ',');
-    if (!s.empty() && s.front() == '-') s.replace(0, 1, "\xE2\x88\x92");
-    return s;
+std::string Dec(double v, int decimals) { return lab::Number(v, decimals); }
+
+// The decimals a criterion's figures are shown with: counts whole, times and
+// distances to a hundredth. Its verdict and its reasons use the same.
+int DecimalsOf(const std::string& unit) { return unit.empty() ? 0 : 2; }
+
+// Whether v meets the limit as both are shown: a verdict never contradicts
+// the figures beside it.
+bool Meets(double v, double limit, Compare cmp, int decimals) {
+    const double shown = lab::AsShown(v, decimals), bound = lab::AsShown(limit, decimals);
+    return cmp == Compare::AtLeast ? shown >= bound : shown <= bound;
 }
 
 std::string Num(double v) { return NumberText(v); }
@@ -99,7 +101,7 @@ CriterionResult Criterion(const char* id, std::string name, double measured, dou
     c.Limit = limit;
     c.Direction = cmp;
     c.Unit = std::move(unit);
-    c.Passed = cmp == Compare::AtLeast ? measured >= limit : measured <= limit;
+    c.Passed = Meets(measured, limit, cmp, DecimalsOf(c.Unit));
     c.Line = line;
     return c;
 }
@@ -261,11 +263,10 @@ CriterionResult RulesCriterion(const fuzzy::Project& p, int limit, int line) {
     return c;
 }
 
-// Every truck run of all sections, each speed once.
+// Every truck run of all sections, each speed once, without the tracks.
 struct TruckRuns {
     std::vector<float> Speeds;
-    std::vector<std::vector<dorvane::StartRun>> Runs;       // per speed, in the order of the starts, without tracks
-    std::vector<std::vector<dorvane::NoRulePlace>> NoRule;  // the same way: where a run found no firing rule
+    std::vector<lab::TruckSet> Sets;  // per speed
 };
 
 bool RunTrucks(const Exercise& e, const fuzzy::Project& p, const CheckOptions& o, TruckRuns& out) {
@@ -274,62 +275,60 @@ bool RunTrucks(const Exercise& e, const fuzzy::Project& p, const CheckOptions& o
             if (std::find_if(out.Speeds.begin(), out.Speeds.end(), [&](float x) { return SameBits(x, v); }) ==
                 out.Speeds.end())
                 out.Speeds.push_back(v);
-    if (out.Speeds.empty()) return true;
-    const std::vector<dorvane::StartValues>& starts = dorvane::GridStarts();
-    const std::size_t n = starts.size();
-    out.Runs.assign(out.Speeds.size(), std::vector<dorvane::StartRun>(n));
-    out.NoRule.assign(out.Speeds.size(), std::vector<dorvane::NoRulePlace>(n, dorvane::NoRulePlace::Never));
-    const int threads = fuzzy::ThreadsFor(o.Threads, n * out.Speeds.size());
-    std::vector<fuzzy::Project> copies(static_cast<std::size_t>(threads), p);
-    std::vector<fuzzy::RuleFiring> firing(static_cast<std::size_t>(threads), fuzzy::RuleFiring(p));
-    std::atomic<bool> stopped{false};
-    // The slow speed's runs are the long ones: they go out first.
-    std::vector<std::size_t> order(out.Speeds.size());
-    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
-    std::stable_sort(order.begin(), order.end(),
-                     [&](std::size_t x, std::size_t y) { return std::fabs(out.Speeds[x]) < std::fabs(out.Speeds[y]); });
-    fuzzy::ParallelFor(n * out.Speeds.size(), threads, [&](std::size_t item, int worker) {
-        if (Cancelled(o)) {
-            stopped = true;
-            return;
-        }
-        const std::size_t g = order[item / n];
-        const std::size_t i = item % n;
-        const fuzzy::Controller c(copies[static_cast<std::size_t>(worker)]);
-        dorvane::StartRun& run = out.Runs[g][i];
-        run.StartRearX = dorvane::RearXAtStart(starts[i]);
-        run.Result = dorvane::RunFuzzy(c, starts[i], out.Speeds[g], dorvane::DefaultMaxSteps, true);
-        run.Quality = dorvane::Judge(run.Result, run.StartRearX);
-        // The lab's count of runs through places without a firing rule; the
-        // track is not kept.
-        out.NoRule[g][i] = dorvane::WhereNoRuleFires(firing[static_cast<std::size_t>(worker)], run.Result);
-        run.Result.Track = {};
-    });
-    return !stopped;
+    for (const float v : out.Speeds) {
+        lab::TruckRequest request;
+        request.Speed = v;
+        request.KeepTracks = false;
+        request.Threads = o.Threads;
+        request.Cancel = o.Cancel;
+        out.Sets.push_back(lab::RunTrucks(p, request));
+        if (out.Sets.back().Cancelled) return false;
+    }
+    return true;
+}
+
+// Whether a docked run docked in time: within the exercise's limit, or
+// without one within the lab's usual time (a crawl to the line is no docking).
+bool DockedInTime(const lab::TruckRun& r, const TruckCheck& t) {
+    if (!lab::Docked(r.Verdict)) return false;
+    if (!t.MaxDockSeconds) return r.Verdict != lab::TruckVerdict::DockedSlowly;
+    return Meets(r.Run.Result.Steps * double(dorvane::StepSeconds), *t.MaxDockSeconds, Compare::AtMost, 1);
 }
 
 void CheckTruck(const TruckCheck& t, const fuzzy::Project& p, const TruckRuns& runs, CheckResult& r) {
     for (float v : t.Speeds) {
         std::size_t g = 0;
         while (!SameBits(runs.Speeds[g], v)) ++g;
-        const std::vector<dorvane::StartRun>& rs = runs.Runs[g];
-        const dorvane::GridFigures f = dorvane::Figures(rs);
+        const std::vector<lab::TruckRun>& rs = runs.Sets[g].Runs;
+        const lab::TruckFigures& f = runs.Sets[g].Figures;
         const std::string speed = Num(v) + " m/s";
+        const auto start = [&rs](std::size_t i) { return rs[i].Run.Result.Start; };
         if (t.MinDocked) {
-            CriterionResult c = Criterion("truck.docked", Fmt(Tr("Aufgabe", "Angedockt bei %1"), {speed}), f.Docked,
+            int docked = 0;
+            std::vector<std::string> missed, slow;
+            for (std::size_t i = 0; i < rs.size(); ++i) {
+                if (DockedInTime(rs[i], t))
+                    ++docked;
+                else
+                    (lab::Docked(rs[i].Verdict) ? slow : missed).push_back(StartText(start(i)));
+            }
+            CriterionResult c = Criterion("truck.docked", Fmt(Tr("Aufgabe", "Angedockt bei %1"), {speed}), docked,
                                           *t.MinDocked, Compare::AtLeast, "", t.Line);
             c.Speed = v;
-            std::vector<std::string> places;
-            for (std::size_t i = 0; i < rs.size(); ++i)
-                if (!rs[i].Quality.Good()) {
-                    places.push_back(StartText(rs[i].Result.Start));
-                    if (!c.Passed) c.Starts.push_back(StartRef{v, static_cast<int>(i), rs[i].Result.Start});
-                }
-            if (!c.Passed)
+            if (!c.Passed) {
+                for (std::size_t i = 0; i < rs.size(); ++i)
+                    if (!DockedInTime(rs[i], t)) c.Starts.push_back(StartRef{v, static_cast<int>(i), start(i)});
                 c.Reasons.push_back(
                     Fmt(Tr("Aufgabe", "%1 von %2 Starts docken an, verlangt sind %3. Nicht angedockt: %4"),
-                        {std::to_string(f.Docked), std::to_string(f.Starts), std::to_string(*t.MinDocked),
-                         Places(places)}));
+                        {std::to_string(docked), std::to_string(f.Grid.Starts), std::to_string(*t.MinDocked),
+                         missed.empty() ? std::string(lab::None) : Places(missed)}));
+                // A crawl to the line reaches it, but not in the time a lesson allows.
+                const double limit =
+                    t.MaxDockSeconds ? double(*t.MaxDockSeconds) : lab::UsualSteps(v) * double(dorvane::StepSeconds);
+                if (!slow.empty())
+                    c.Reasons.push_back(
+                        Fmt(Tr("Aufgabe", "Erst nach mehr als %1 s angedockt: %2"), {Dec(limit, 1), Places(slow)}));
+            }
             r.Criteria.push_back(std::move(c));
         }
         if (t.MaxLeftRoad) {
@@ -338,42 +337,39 @@ void CheckTruck(const TruckCheck& t, const fuzzy::Project& p, const TruckRuns& r
                                                  "Stra\xC3\x9F"
                                                  "e verlassen bei %1"),
                                               {speed}),
-                                          f.LeftRoad(), *t.MaxLeftRoad, Compare::AtMost, "", t.Line);
+                                          f.Grid.LeftRoad(), *t.MaxLeftRoad, Compare::AtMost, "", t.Line);
             c.Speed = v;
             std::vector<std::string> places;
             for (std::size_t i = 0; i < rs.size(); ++i)
-                if (rs[i].Quality.MustKeepRoad && !rs[i].Quality.KeptRoad) {
-                    places.push_back(StartText(rs[i].Result.Start));
-                    if (!c.Passed) c.Starts.push_back(StartRef{v, static_cast<int>(i), rs[i].Result.Start});
+                if (rs[i].Verdict == lab::TruckVerdict::LeftRoad) {
+                    places.push_back(StartText(start(i)));
+                    if (!c.Passed) c.Starts.push_back(StartRef{v, static_cast<int>(i), start(i)});
                 }
             if (!c.Passed)
                 c.Reasons.push_back(Fmt(Tr("Aufgabe",
                                            "Starts, die die Stra\xC3\x9F"
                                            "e verlassen: %1 \xE2\x80\x93 %2"),
-                                        {std::to_string(f.LeftRoad()), Places(places)}));
+                                        {std::to_string(f.Grid.LeftRoad()), Places(places)}));
             r.Criteria.push_back(std::move(c));
         }
         {
             // Always: a truck that docks only because the steering falls to
             // the range start where no rule fires has not been controlled.
-            const std::vector<dorvane::NoRulePlace>& where = runs.NoRule[g];
-            const auto count = std::count_if(where.begin(), where.end(),
-                                             [](dorvane::NoRulePlace w) { return w != dorvane::NoRulePlace::Never; });
             CriterionResult c = Criterion(
                 "truck.no_rule", Fmt(Tr("Aufgabe", "Fahrten durch Stellen ohne feuernde Regel bei %1"), {speed}),
-                static_cast<double>(count), 0.0, Compare::AtMost, "", t.Line);
+                static_cast<double>(f.NoRule()), 0.0, Compare::AtMost, "", t.Line);
             c.Speed = v;
             std::vector<std::string> places;
-            for (std::size_t i = 0; i < where.size(); ++i)
-                if (where[i] != dorvane::NoRulePlace::Never) {
-                    places.push_back(StartText(rs[i].Result.Start));
-                    c.Starts.push_back(StartRef{v, static_cast<int>(i), rs[i].Result.Start});
+            for (std::size_t i = 0; i < rs.size(); ++i)
+                if (rs[i].NoRule != dorvane::NoRulePlace::Never) {
+                    places.push_back(StartText(start(i)));
+                    c.Starts.push_back(StartRef{v, static_cast<int>(i), start(i)});
                 }
             if (!c.Passed)
                 c.Reasons.push_back(Fmt(Tr("Aufgabe",
                                            "%1 von %2 Fahrten kommen an Stellen, an denen keine Regel feuert "
                                            "(dort f\xC3\xA4llt der Ausgang auf den Anfang seines Bereichs): %3"),
-                                        {std::to_string(count), std::to_string(f.Starts), Places(places)}));
+                                        {std::to_string(f.NoRule()), std::to_string(f.Grid.Starts), Places(places)}));
             r.Criteria.push_back(std::move(c));
         }
     }
@@ -388,40 +384,49 @@ bool ForceWithin(const pemrak::RunResult& run, const fuzzy::TFuzzy& out) {
 
 bool CheckLoco(const LocoCheck& l, const fuzzy::Project& p, const CheckOptions& o, CheckResult& r) {
     const std::vector<pemrak::RunOptions> runs = l.Runs();
-    std::vector<pemrak::JudgedRun> judged(runs.size());
-    const int threads = fuzzy::ThreadsFor(o.Threads, runs.size());
-    std::vector<fuzzy::Project> copies(static_cast<std::size_t>(threads), p);
-    std::atomic<bool> stopped{false};
-    fuzzy::ParallelFor(runs.size(), threads, [&](std::size_t i, int worker) {
-        if (Cancelled(o)) {
-            stopped = true;
-            return;
-        }
-        const fuzzy::Controller c(copies[static_cast<std::size_t>(worker)]);
-        judged[i] = pemrak::RunAndJudge(c, runs[i]);
-    });
-    if (stopped) return false;
+    lab::LocoRequest request;
+    request.Base = runs.empty() ? pemrak::RunOptions{} : runs.front();
+    request.Masses = l.Masses;
+    request.Steps = l.Steps;
+    request.Threads = o.Threads;
+    request.Cancel = o.Cancel;
+    const lab::LocoSet set = lab::RunLocos(p, request);
+    if (set.Cancelled) return false;
+    // Runs that could not be made fail every criterion, with the reason why.
+    const std::vector<pemrak::JudgedRun>& judged = set.Runs;
+    const auto refused = [&](CriterionResult& c) {
+        if (!set.Error) return false;
+        c.Passed = false;
+        c.Measured = HUGE_VAL;
+        c.Reasons.push_back(*set.Error);
+        c.Runs = runs;
+        r.Criteria.push_back(std::move(c));
+        return true;
+    };
+    const int shown = DecimalsOf("s");
 
     if (l.RestWithin) {
         double latest = 0.0;
         CriterionResult c =
             Criterion("loco.rest", Tr("Aufgabe", "In Ruhe nach"), 0.0, *l.RestWithin, Compare::AtMost, "s", l.Line);
-        for (std::size_t i = 0; i < judged.size(); ++i) {
-            const pemrak::JudgedRun& j = judged[i];
-            // A run that never rests has no time to show: its end is no
-            // time at which it rested, and it may well lie below the limit.
-            const double at = j.AtRestFrom ? double(*j.AtRestFrom) : HUGE_VAL;
-            latest = std::max(latest, at);
-            if (j.AtRestFrom && at <= *l.RestWithin) continue;
-            c.Runs.push_back(runs[i]);
-            c.Reasons.push_back(j.AtRestFrom
-                                    ? Fmt(Tr("Aufgabe", "%1 erst nach %2 s in Ruhe"), {RunText(runs[i]), Dec(at, 1)})
-                                    : Fmt(Tr("Aufgabe", "%1 nicht in Ruhe (Ende nach %2 s)"),
-                                          {RunText(runs[i]), Dec(j.Figures.EndT, 1)}));
+        if (!refused(c)) {
+            for (std::size_t i = 0; i < judged.size(); ++i) {
+                const pemrak::JudgedRun& j = judged[i];
+                // A run that never rests has no time to show: its end is no
+                // time at which it rested, and it may well lie below the limit.
+                const double at = j.AtRestFrom ? double(*j.AtRestFrom) : HUGE_VAL;
+                latest = std::max(latest, at);
+                if (j.AtRestFrom && Meets(at, *l.RestWithin, Compare::AtMost, shown)) continue;
+                c.Runs.push_back(runs[i]);
+                c.Reasons.push_back(
+                    j.AtRestFrom ? Fmt(Tr("Aufgabe", "%1 erst nach %2 s in Ruhe"), {RunText(runs[i]), Dec(at, shown)})
+                                 : Fmt(Tr("Aufgabe", "%1 nicht in Ruhe (Ende nach %2 s)"),
+                                       {RunText(runs[i]), Dec(j.Figures.EndT, shown)}));
+            }
+            c.Measured = latest;
+            c.Passed = c.Runs.empty();
+            r.Criteria.push_back(std::move(c));
         }
-        c.Measured = latest;
-        c.Passed = c.Runs.empty();
-        r.Criteria.push_back(std::move(c));
     }
     if (l.MaxOvershootCm) {
         double most = 0.0;
@@ -430,20 +435,22 @@ bool CheckLoco(const LocoCheck& l, const fuzzy::Project& p, const CheckOptions& 
                                          "\xC3\x9C"
                                          "ber die Marke hinaus"),
                                       0.0, *l.MaxOvershootCm, Compare::AtMost, "cm", l.Line);
-        for (std::size_t i = 0; i < judged.size(); ++i) {
-            const double over = judged[i].Figures.OvershootCm;
-            const bool finite = judged[i].Figures.Finite && std::isfinite(over);
-            most = std::max(most, finite ? over : 1.0e9);
-            if (finite && over <= *l.MaxOvershootCm) continue;
-            c.Runs.push_back(runs[i]);
-            c.Reasons.push_back(Fmt(Tr("Aufgabe",
-                                       "%1 %2 cm \xC3\xBC"
-                                       "ber die Marke"),
-                                    {RunText(runs[i]), finite ? Dec(over, 1) : std::string("\xE2\x88\x9E")}));
+        if (!refused(c)) {
+            for (std::size_t i = 0; i < judged.size(); ++i) {
+                const double over = judged[i].Figures.OvershootCm;
+                const bool finite = judged[i].Figures.Finite && std::isfinite(over);
+                most = std::max(most, finite ? over : 1.0e9);
+                if (finite && Meets(over, *l.MaxOvershootCm, Compare::AtMost, shown)) continue;
+                c.Runs.push_back(runs[i]);
+                c.Reasons.push_back(Fmt(Tr("Aufgabe",
+                                           "%1 %2 cm \xC3\xBC"
+                                           "ber die Marke"),
+                                        {RunText(runs[i]), finite ? Dec(over, shown) : std::string("\xE2\x88\x9E")}));
+            }
+            c.Measured = most;
+            c.Passed = c.Runs.empty();
+            r.Criteria.push_back(std::move(c));
         }
-        c.Measured = most;
-        c.Passed = c.Runs.empty();
-        r.Criteria.push_back(std::move(c));
     }
     if (l.ForceInRange) {
         CriterionResult c = Criterion("loco.force",
@@ -451,33 +458,37 @@ bool CheckLoco(const LocoCheck& l, const fuzzy::Project& p, const CheckOptions& 
                                          "Fahrten mit Kraft au\xC3\x9F"
                                          "erhalb des Ausgangsbereichs"),
                                       0.0, 0.0, Compare::AtMost, "", l.Line);
-        for (std::size_t i = 0; i < judged.size(); ++i) {
-            if (ForceWithin(judged[i].Run, p.Out)) continue;
-            c.Runs.push_back(runs[i]);
-            c.Reasons.push_back(Fmt(Tr("Aufgabe",
-                                       "%1 liegt die Kraft au\xC3\x9F"
-                                       "erhalb von %2 bis %3 N"),
-                                    {RunText(runs[i]), Num(p.Out.RangeMin), Num(p.Out.RangeMax)}));
+        if (!refused(c)) {
+            for (std::size_t i = 0; i < judged.size(); ++i) {
+                if (ForceWithin(judged[i].Run, p.Out)) continue;
+                c.Runs.push_back(runs[i]);
+                c.Reasons.push_back(Fmt(Tr("Aufgabe",
+                                           "%1 liegt die Kraft au\xC3\x9F"
+                                           "erhalb von %2 bis %3 N"),
+                                        {RunText(runs[i]), Num(p.Out.RangeMin), Num(p.Out.RangeMax)}));
+            }
+            c.Measured = static_cast<double>(c.Runs.size());
+            c.Passed = c.Runs.empty();
+            r.Criteria.push_back(std::move(c));
         }
-        c.Measured = static_cast<double>(c.Runs.size());
-        c.Passed = c.Runs.empty();
-        r.Criteria.push_back(std::move(c));
     }
     if (l.MaxSignChanges) {
         int most = 0;
         CriterionResult c = Criterion("loco.sign_changes", Tr("Aufgabe", "Vorzeichenwechsel der Kraft"), 0.0,
                                       *l.MaxSignChanges, Compare::AtMost, "", l.Line);
-        for (std::size_t i = 0; i < judged.size(); ++i) {
-            const int n = judged[i].Figures.SignChanges;
-            most = std::max(most, n);
-            if (n <= *l.MaxSignChanges) continue;
-            c.Runs.push_back(runs[i]);
-            c.Reasons.push_back(Fmt(Tr("Aufgabe", "%1 wechselt die Kraft %2-mal das Vorzeichen"),
-                                    {RunText(runs[i]), std::to_string(n)}));
+        if (!refused(c)) {
+            for (std::size_t i = 0; i < judged.size(); ++i) {
+                const int n = judged[i].Figures.SignChanges;
+                most = std::max(most, n);
+                if (n <= *l.MaxSignChanges) continue;
+                c.Runs.push_back(runs[i]);
+                c.Reasons.push_back(Fmt(Tr("Aufgabe", "%1 wechselt die Kraft %2-mal das Vorzeichen"),
+                                        {RunText(runs[i]), std::to_string(n)}));
+            }
+            c.Measured = most;
+            c.Passed = c.Runs.empty();
+            r.Criteria.push_back(std::move(c));
         }
-        c.Measured = most;
-        c.Passed = c.Runs.empty();
-        r.Criteria.push_back(std::move(c));
     }
     if (l.MaxRules) r.Criteria.push_back(RulesCriterion(p, *l.MaxRules, l.Line));
     return true;
@@ -576,25 +587,31 @@ std::string FigureText(const CriterionResult& c, double v) {
     // A run that never rests has no time; counts (a hand step's wrong or
     // missing answers too) whole; times and distances to a hundredth.
     if (!std::isfinite(v))
-        return c.Id == "loco.rest" ? std::string(Tr("Aufgabe", "kommt nicht zur Ruhe")) : "\xE2\x80\x93";
-    if (c.Unit.empty()) return std::to_string(static_cast<long long>(std::llround(v)));
-    return Dec(v, 2);
+        return c.Id == "loco.rest" ? std::string(Tr("Aufgabe", "kommt nicht zur Ruhe")) : std::string(lab::None);
+    return Dec(v, DecimalsOf(c.Unit));
+}
+
+std::string MeasuredText(const CriterionResult& c) {
+    if (c.Id == "loco.rest" && !std::isfinite(c.Measured)) return Tr("Aufgabe", "kommt nicht zur Ruhe");
+    return FigureText(c, c.Measured) + (c.Unit.empty() ? "" : " " + c.Unit);
+}
+
+std::string LimitText(const CriterionResult& c) {
+    const std::string limit = FigureText(c, c.Limit) + (c.Unit.empty() ? "" : " " + c.Unit);
+    return c.Direction == Compare::AtLeast ? Fmt(Tr("Aufgabe", "mindestens %1"), {limit})
+                                           : Fmt(Tr("Aufgabe",
+                                                    "h\xC3\xB6"
+                                                    "chstens %1"),
+                                                 {limit});
 }
 
 std::string Summary(const CriterionResult& c) {
-    const std::string unit = c.Unit.empty() ? "" : " " + c.Unit;
-    const auto show = [&c](double v) { return FigureText(c, v); };
-    const std::string limit = c.Direction == Compare::AtLeast
-                                  ? Fmt(Tr("Aufgabe", "mindestens %1"), {show(c.Limit) + unit})
-                                  : Fmt(Tr("Aufgabe",
-                                           "h\xC3\xB6"
-                                           "chstens %1"),
-                                        {show(c.Limit) + unit});
+    const std::string limit = LimitText(c);
     if (c.Id.rfind("hand.", 0) == 0)
-        return Fmt(Tr("Aufgabe", "%1: %2 falsch oder nicht beantwortet (%3)"), {c.Name, show(c.Measured), limit});
+        return Fmt(Tr("Aufgabe", "%1: %2 falsch oder nicht beantwortet (%3)"), {c.Name, FigureText(c, c.Measured), limit});
     if (c.Id == "loco.rest" && !std::isfinite(c.Measured))
         return Fmt(Tr("Aufgabe", "%1: kommt nicht zur Ruhe (%2)"), {c.Name, limit});
-    return Fmt(Tr("Aufgabe", "%1: %2 (%3)"), {c.Name, show(c.Measured) + unit, limit});
+    return Fmt(Tr("Aufgabe", "%1: %2 (%3)"), {c.Name, MeasuredText(c), limit});
 }
 
 std::string VerdictText(Verdict v) {

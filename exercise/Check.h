@@ -101,6 +101,10 @@ int FilledRules(const fuzzy::Project& p);
 // the unit): counts whole, times and distances to a hundredth, deviations of
 // a hand calculation as they are; the active language's decimal sign.
 std::string FigureText(const CriterionResult& c, double v);
+// The measured value and the limit with their unit, as Summary writes them:
+// "3,50 s", "mindestens 150 …" ("kommt nicht zur Ruhe" for a run that never rests).
+std::string MeasuredText(const CriterionResult& c);
+std::string LimitText(const CriterionResult& c);
 // One line per criterion for a person: "Angedockt bei −1 m/s: 158 (mindestens 150)".
 std::string Summary(const CriterionResult& c);
 // "bestanden", "nicht bestanden", "abgelehnt" in the active language.

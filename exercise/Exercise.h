@@ -76,8 +76,11 @@ struct TruckCheck {
     std::vector<float> Speeds;       // m/s, negative: backwards
     std::optional<int> MinDocked;    // docked starts at each speed, at least
     std::optional<int> MaxLeftRoad;  // starts that leave the road at each speed, at most
-    std::optional<int> MaxRules;     // filled rule cells, at most
-    Text Hint;                       // shown when this check fails
+    // s: a start counts as docked only when it docks within this time (without
+    // the key: within the lab's usual time, lab::UsualSteps)
+    std::optional<float> MaxDockSeconds;
+    std::optional<int> MaxRules;  // filled rule cells, at most
+    Text Hint;                    // shown when this check fails
     Scoring Score;
 };
 

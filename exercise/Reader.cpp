@@ -271,6 +271,8 @@ TruckCheck ReadTruck(const Section& s) {
             c.MinDocked = IntegerValue(kv, 0, starts);
         else if (kv.Key == "strasse_verlassen_max")
             c.MaxLeftRoad = IntegerValue(kv, 0, starts);
+        else if (kv.Key == "andockzeit_max")
+            c.MaxDockSeconds = Float(NumberValue(kv, 0.1, 500.0));
         else if (kv.Key == "regeln_max")
             c.MaxRules = IntegerValue(kv, 0, 25);
         else if (!TakeHint(kv, c.Hint))

@@ -540,42 +540,6 @@ lines, 2 file not readable or wrong call; for aufgabe check 0 passed,
 <context>
     <name>fuzzysim loco</name>
     <message>
-        <source>%1 erwartet %2 von %3 bis %4, gefunden: %5.</source>
-        <translation>%1 expects %2 from %3 to %4, found: %5.</translation>
-    </message>
-    <message>
-        <source>%1 erwartet %2 von %3 bis %4, nicht 0, gefunden: %5.</source>
-        <translation>%1 expects %2 from %3 to %4, not 0, found: %5.</translation>
-    </message>
-    <message>
-        <source>einen Zeitschritt in s</source>
-        <translation>a time step in s</translation>
-    </message>
-    <message>
-        <source>eine Masse in kg</source>
-        <translation>a mass in kg</translation>
-    </message>
-    <message>
-        <source>eine Reibung in N*s/m</source>
-        <translation>a friction in N*s/m</translation>
-    </message>
-    <message>
-        <source>einen Abstand in cm</source>
-        <translation>a distance in cm</translation>
-    </message>
-    <message>
-        <source>eine Dauer in s</source>
-        <translation>a duration in s</translation>
-    </message>
-    <message>
-        <source>Der Wert von %1 muss größer als 0 sein.</source>
-        <translation>The value of %1 must be greater than 0.</translation>
-    </message>
-    <message>
-        <source>Zu viele Schritte: --time geteilt durch --dt darf 2000000 nicht übersteigen.</source>
-        <translation>Too many steps: --time divided by --dt must not exceed 2000000.</translation>
-    </message>
-    <message>
         <source>Lok:             Masse %1 kg, Reibung %2 N*s/m, Abstand %3 cm</source>
         <translation>Locomotive:      mass %1 kg, friction %2 N*s/m, distance %3 cm</translation>
     </message>
@@ -661,26 +625,6 @@ lines, 2 file not readable or wrong call; for aufgabe check 0 passed,
     <message>
         <source>--start erwartet X,LAGE: x des Führerhauses in m (-1000 bis 1000) und die Lage in Grad (-360 bis 360), z. B. --start -10,20</source>
         <translation>--start expects X,ANGLE: x of the cab in m (-1000 to 1000) and the angle in degrees (-360 to 360), e.g. --start -10,20</translation>
-    </message>
-    <message>
-        <source>nicht angekommen</source>
-        <translation>not arrived</translation>
-    </message>
-    <message>
-        <source>ungenau</source>
-        <translation>inexact</translation>
-    </message>
-    <message>
-        <source>Straße verlassen</source>
-        <translation>left the road</translation>
-    </message>
-    <message>
-        <source>gut, Straße kurz verlassen</source>
-        <translation>good, briefly left the road</translation>
-    </message>
-    <message>
-        <source>gut</source>
-        <translation>good</translation>
     </message>
     <message>
         <source>--start und --grid schließen einander aus.</source>

@@ -823,6 +823,10 @@
         <source>%1 besteht die Aufgabe unverändert: Wer es lädt und abgibt, besteht. Sperren Sie, was es anders hat (aenderbar), oder ändern Sie das Startprojekt.</source>
         <translation>%1 passes the exercise unchanged: whoever loads it and hands it in passes. Lock what it has different (aenderbar), or change the starting project.</translation>
     </message>
+    <message>
+        <source>Erst nach mehr als %1 s angedockt: %2</source>
+        <translation>Docked only after more than %1 s: %2</translation>
+    </message>
 </context>
 <context>
     <name>KernBewertung</name>
@@ -1624,6 +1628,86 @@
     <message>
         <source>Der Name enthält das Zeichen „%1“, das eine Projektdatei nicht speichern kann.</source>
         <translation>The name contains the character “%1”, which a project file cannot store.</translation>
+    </message>
+</context>
+<context>
+    <name>fuzzysim</name>
+    <message>
+        <source>Der Wert von %1 ist keine Zahl: %2</source>
+        <translation>The value of %1 is not a number: %2</translation>
+    </message>
+</context>
+<context>
+    <name>fuzzysim loco</name>
+    <message>
+        <source>%1 erwartet %2 von %3 bis %4, gefunden: %5.</source>
+        <translation>%1 expects %2 from %3 to %4, found: %5.</translation>
+    </message>
+    <message>
+        <source>%1 erwartet %2 von %3 bis %4, nicht 0, gefunden: %5.</source>
+        <translation>%1 expects %2 from %3 to %4, not 0, found: %5.</translation>
+    </message>
+    <message>
+        <source>einen Zeitschritt in s</source>
+        <translation>a time step in s</translation>
+    </message>
+    <message>
+        <source>eine Masse in kg</source>
+        <translation>a mass in kg</translation>
+    </message>
+    <message>
+        <source>eine Reibung in N*s/m</source>
+        <translation>a friction in N*s/m</translation>
+    </message>
+    <message>
+        <source>einen Abstand in cm</source>
+        <translation>a distance in cm</translation>
+    </message>
+    <message>
+        <source>eine Dauer in s</source>
+        <translation>a duration in s</translation>
+    </message>
+    <message>
+        <source>Der Wert von %1 muss größer als 0 sein.</source>
+        <translation>The value of %1 must be greater than 0.</translation>
+    </message>
+    <message>
+        <source>Zu viele Schritte: --time geteilt durch --dt darf 2000000 nicht übersteigen.</source>
+        <translation>Too many steps: --time divided by --dt must not exceed 2000000.</translation>
+    </message>
+</context>
+<context>
+    <name>fuzzysim truck</name>
+    <message>
+        <source>Straße verlassen</source>
+        <translation>left the road</translation>
+    </message>
+    <message>
+        <source>gut</source>
+        <translation>good</translation>
+    </message>
+    <message>
+        <source>gut, Straße kurz verlassen</source>
+        <translation>good, briefly left the road</translation>
+    </message>
+    <message>
+        <source>ungenau</source>
+        <translation>inexact</translation>
+    </message>
+    <message>
+        <source>nicht angekommen</source>
+        <translation>not arrived</translation>
+    </message>
+</context>
+<context>
+    <name>lab</name>
+    <message>
+        <source>Eingang A, Eingang B und Ausgang müssen definiert sein.</source>
+        <translation>Input A, input B and the output must be defined.</translation>
+    </message>
+    <message>
+        <source>gut, aber langsam</source>
+        <translation>good, but slow</translation>
     </message>
 </context>
 </TS>

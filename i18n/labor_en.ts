@@ -577,10 +577,6 @@
         <translation>computing …</translation>
     </message>
     <message>
-        <source>Eingang A, Eingang B und Ausgang müssen definiert sein.</source>
-        <translation>Input A, input B and the output must be defined.</translation>
-    </message>
-    <message>
         <source> (abgebrochen: die Kraft des Reglers ist keine endliche Zahl)</source>
         <translation> (aborted: the controller&apos;s force is not a finite number)</translation>
     </message>
@@ -903,6 +899,10 @@ That is why the number after “of” is smaller than the number of all starts.<
     <message>
         <source>Truck-Labor, %1, Schritt %2 von %3</source>
         <translation>Truck lab, %1, step %2 of %3</translation>
+    </message>
+    <message>
+        <source>%1 von %2 Fahrten docken erst nach mehr als %3 s an, weit langsamer als üblich: Der Truck kriecht zur Linie.</source>
+        <translation>%1 of %2 runs dock only after more than %3 s, far slower than usual: the truck crawls to the line.</translation>
     </message>
 </context>
 </TS>

@@ -263,14 +263,6 @@ Without --fahrzeug the vehicle chosen for this file in the window applies, else 
         <translation>Solution sheet for the teacher  •  Exercise: %1</translation>
     </message>
     <message>
-        <source>mindestens %1</source>
-        <translation>at least %1</translation>
-    </message>
-    <message>
-        <source>höchstens %1</source>
-        <translation>at most %1</translation>
-    </message>
-    <message>
         <source>Kriterium</source>
         <translation>Criterion</translation>
     </message>

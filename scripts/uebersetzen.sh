@@ -30,7 +30,7 @@ fi
 # fuzzysim) become the table in fuzzy/Katalog.h; the others are embedded in
 # their programs as .qm.
 declare -A QUELLEN=(
-  [kern]="fuzzy tuning exercise werkstatt/kern truck/model loco/model"
+  [kern]="fuzzy lab tuning exercise werkstatt/kern truck/model loco/model"
   [exchange]="exchange"
   [fuzzysim]="tools/fuzzysim"
   [gemeinsam]="widgets dialogs"

@@ -241,6 +241,7 @@ bool RunLoco(fuzzy::Project& p, const FiringCells& cells, float masse, float dt,
     auto cm = [](float m) { return static_cast<float>(double(m) * 100.0); };
     punkt(z.t, cm(z.s), cm(z.v), z.Kraft, true);
     bool abgebrochen = false;
+    int schritte = 0;
     do {
         const float kraft = pemrak::Kraft(regler, z);
         // Kraft has put the state into the inputs: the cells of this step.
@@ -256,9 +257,10 @@ bool RunLoco(fuzzy::Project& p, const FiringCells& cells, float masse, float dt,
         z.s_alt = z.s;
         z.Kraft = kraft;
         pemrak::Step(z);
+        ++schritte;
         if (!punkt(z.t, cm(z.s), cm(z.v), z.Kraft, false)) return false;
         z.dt = schritt;
-    } while (pemrak::OnTrack(z) && z.t < o.MaxTime);
+    } while (pemrak::OnTrack(z) && pemrak::AnotherStep(o, schritte));
     r.AtRest = !abgebrochen && ruheAb.has_value();
     r.RestFrom = ruheAb.value_or(0.0f);
     const double miss = std::fabs(double(cm(z.s))) + std::fabs(double(cm(z.v)));

@@ -15,6 +15,13 @@ float Schrittweite(float dt) { return dt > 0.0f ? dt : 0.001f; }
 
 }  // namespace
 
+bool AnotherStep(const RunOptions& o, int steps) {
+    const double ende = double(Schrittweite(o.FirstDt)) + double(steps) * double(Schrittweite(o.Dt));
+    // The steps are floats: 0.1f lies a little above 0.1, and 600 of them a
+    // little above 60 s. A millionth of the limit covers that, far below any step.
+    return ende <= double(o.MaxTime) * (1.0 + 1.0e-6);
+}
+
 RunResult RunFuzzy(const fuzzy::Controller& regler, const RunOptions& o) {
     RunResult lauf;
     SimZustand z;
@@ -36,7 +43,7 @@ RunResult RunFuzzy(const fuzzy::Controller& regler, const RunOptions& o) {
         lauf.Punkte.Speichern(z);
         lauf.Track.push_back(Messpunkt(z));
         z.dt = dt;
-    } while (OnTrack(z) && z.t < o.MaxTime);
+    } while (OnTrack(z) && AnotherStep(o, static_cast<int>(lauf.Track.size()) - 1));
     // A position that is no number is not "past the line": the run broke
     // down, and saying it ran out would be a verdict it never earned.
     lauf.RanOut = !lauf.Aborted && std::isfinite(z.s) && !OnTrack(z);

@@ -40,6 +40,11 @@ struct RunResult {
     float AbortedT = 0.0f;
 };
 
+// Whether a run that has made `steps` steps may make one more: the time it
+// would end at, the first step and then steps of Dt counted as the decimals
+// they stand for, lies within MaxTime (the longest a run lasts).
+bool AnotherStep(const RunOptions& o, int steps);
+
 // Runs under fuzzy control. The caller checks the start values first
 // (StartValuesError) and that the controller is usable; a FirstDt or Dt
 // that is not positive is taken as 0.001 s so that the run still ends.

@@ -2,6 +2,7 @@
 // running them all, the tuner's locomotive runs are the lab's, and a run that
 // never comes to rest is never scored as one that does.
 #include "tuning/Evaluation.h"
+#include "lab/TruckLab.h"
 #include "loco/model/LocoVersuch.h"
 #include "tuning/Moves.h"
 #include "tuning/Score.h"
@@ -132,6 +133,7 @@ Project NoNumber(Project p) {
 const LabCase kLab[] = {
     {"Shipped", [] { return Load("lok.fuz"); }},
     {"ForceNoNumber", [] { return NoNumber(Load("lok.fuz")); }},
+    {"Template", [] { return fuzzy::TemplateLoco(); }},
     {"EvenTemplate", LocoEven},
     {"StandsStill", Standing},
     {"RunsOut", RunningOut},
@@ -161,6 +163,42 @@ TEST_P(LabRunsTest, FiguresAreThoseOfTheLabsRuns) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Projects, LabRunsTest, ::testing::ValuesIn(kLab),
+                         [](const auto& i) { return std::string(i.param.name); });
+
+// --- the tuner's truck runs are the lab's ----------------------------------------
+
+// The tuner drives its own fast loop (it gives up on a truck that is lost);
+// what it ranks by, the docked starts and those that leave the road, is what
+// lab's verdicts count on the shipped controllers and the templates.
+const LabCase kTruckLab[] = {
+    {"Shipped", [] { return Load("truck.fuz"); }},
+    {"OneInput", [] { return Load("truck_einachsig.fuz"); }},
+    {"Template", [] { return fuzzy::TemplateTruck(); }},
+    {"EvenTemplate", TruckEven},
+};
+
+class TruckLabRunsTest : public ::testing::TestWithParam<LabCase> {};
+
+TEST_P(TruckLabRunsTest, DockedAndLeftRoadAreTheLabsVerdicts) {
+    const Project p = GetParam().project();
+    const Score s = tuning::Evaluate(p, Vehicle::Truck);
+    ASSERT_TRUE(s.Complete);
+    for (std::size_t g = 0; g < tuning::TruckSpeeds.size(); ++g) {
+        lab::TruckRequest r;
+        r.Speed = tuning::TruckSpeeds[g];
+        r.KeepTracks = false;
+        const lab::TruckSet set = lab::RunTrucks(p, r);
+        int docked = 0, left = 0;
+        for (const lab::TruckRun& t : set.Runs) {
+            docked += lab::Docked(t.Verdict);
+            left += t.Verdict == lab::TruckVerdict::LeftRoad;
+        }
+        EXPECT_EQ(s.Truck.Grid[g].Docked, docked) << r.Speed;
+        EXPECT_EQ(s.Truck.Grid[g].LeftRoad(), left) << r.Speed;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Projects, TruckLabRunsTest, ::testing::ValuesIn(kTruckLab),
                          [](const auto& i) { return std::string(i.param.name); });
 
 // A steering angle or force that is no number ends the scored run there, as

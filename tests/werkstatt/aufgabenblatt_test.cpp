@@ -132,8 +132,8 @@ TEST_P(ExerciseSheet, ShowsWhatTheTaskNeedsAndTheEnginesNumbersOnlyToTheTeacher)
         ASSERT_TRUE(r.Passed());
         for (const exercise::CriterionResult& c : r.Criteria) {
             if (c.Id.rfind("hand.", 0) == 0) continue;
-            QString wert = Gedruckt(c.Measured, 2, f.englisch);
-            if (!c.Unit.empty()) wert += QLatin1Char(' ') + QString::fromStdString(c.Unit);
+            // As the exercise panel and fuzzysim write it: "3,50 s".
+            const QString wert = QString::fromStdString(exercise::MeasuredText(c));
             EXPECT_TRUE(
                 b.text.contains(wert + (f.englisch ? QStringLiteral(" – passed") : QStringLiteral(" – bestanden"))))
                 << c.Id << ": " << wert.toStdString();

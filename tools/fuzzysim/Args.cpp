@@ -105,22 +105,4 @@ std::string Short(double v) {
 // The shortest text that reads back as the same float.
 std::string Exact(float v) { return fuzzy::NumberText(v); }
 
-std::optional<double> ParseNumber(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-    std::string s(text);
-    std::replace(s.begin(), s.end(), ',', '.');
-    std::size_t start = 0;
-    if (!s.empty() && s[0] == '+') start = 1;
-    // ReadNumber would take "-+1", "inf" and "nan" otherwise.
-    if (start < s.size() && s[start] == '-' && start == 1) return std::nullopt;
-    if (s.find_first_of("0123456789") == std::string::npos) return std::nullopt;
-    double d = 0.0;
-    const char* first = s.data() + start;
-    const char* last = s.data() + s.size();
-    const auto res = fuzzy::ReadNumber(first, last, d);
-    if (res.ec != std::errc() || res.ptr != last || !std::isfinite(d)) return std::nullopt;
-    return d;
-}
-
 }  // namespace fuzzysim

@@ -2,6 +2,7 @@
 
 #include "fuzzy/Errors.h"
 #include "fuzzy/Language.h"
+#include "lab/LocoOptions.h"
 
 #include <optional>
 #include <stdexcept>
@@ -43,9 +44,8 @@ private:
     std::vector<std::string> positional_;
 };
 
-// A decimal number written with a point (or a comma), nothing around it but
-// blanks; nullopt for anything else, infinities and NaN included.
-std::optional<double> ParseNumber(std::string_view text);
+// A decimal number written with a point (or a comma): lab::ParseNumber.
+using lab::ParseNumber;
 
 // "--lang de|en" or "--lang=de|en" wherever it stands among the arguments,
 // before or after the subcommand, taken out of them so that no subcommand

@@ -4,6 +4,7 @@
 #include "fuzzy/AtomicFile.h"
 #include "tools/fuzzysim/CheckEval.h"
 #include "fuzzy/Language.h"
+#include "lab/Wording.h"
 
 #include <algorithm>
 #include <cfloat>
@@ -16,28 +17,7 @@ namespace fuzzysim {
 
 namespace {
 
-// More steps than this would only fill the memory: 60 s at 1 ms are 60 000.
-constexpr double MaxSteps = 2.0e6;
-
-std::string Fixed(double v, int decimals) {
-    std::ostringstream s;
-    s << std::fixed << std::setprecision(decimals) << v;
-    return s.str();
-}
-
-// The value of an option within [lo, hi] (a range well inside single
-// precision, so that the conversion is exact enough and the run stays finite),
-// the fallback without the option; a UsageError naming the range otherwise.
-double InRange(const Args& a, const LocoRange& r) {
-    const double v = a.Number(r.option).value_or(r.fallback);
-    if (!(v >= r.lo && v <= r.hi) || (!r.zeroAllowed && v == 0.0)) {
-        throw UsageError(fuzzy::Fmt(
-            r.zeroAllowed ? fuzzy::Tr("fuzzysim loco", "%1 erwartet %2 von %3 bis %4, gefunden: %5.")
-                          : fuzzy::Tr("fuzzysim loco", "%1 erwartet %2 von %3 bis %4, nicht 0, gefunden: %5."),
-            {r.option, fuzzy::Tr("fuzzysim loco", r.what), Short(r.lo), Short(r.hi), *a.Value(r.option)}));
-    }
-    return v;
-}
+std::string Fixed(double v, int decimals) { return lab::Number(v, decimals, lab::Style::Plain); }
 
 // The drawing area of one diagram in the SVG, and the world range it shows.
 struct Panel {
@@ -89,53 +69,12 @@ void DrawPanel(const Panel& p, const std::string& title, const std::string& xLab
 
 }  // namespace
 
-const std::vector<LocoRange>& LocoRanges() {
-    // Steps from 10 µs (the run then needs --time to stay within its steps) up to a second; a lok of
-    // 10 g to a tonne; a run of at most an hour. Beyond these the model's
-    // single precision gives infinities or NaN instead of a run.
-    static const std::vector<LocoRange> ranges = {
-        {"--dt", FUZZY_TR_NOOP("fuzzysim loco", "einen Zeitschritt in s"), 0.055, 0.00001, 1.0, true},
-        {"--first-dt", FUZZY_TR_NOOP("fuzzysim loco", "einen Zeitschritt in s"), double(pemrak::FirstStepSeconds),
-         0.00001, 1.0, true},
-        {"--mass", FUZZY_TR_NOOP("fuzzysim loco", "eine Masse in kg"), 2.0, 0.01, 1000.0, true},
-        {"--friction", FUZZY_TR_NOOP("fuzzysim loco", "eine Reibung in N*s/m"), 3.0, 0.0, 1000.0, true},
-        {"--distance", FUZZY_TR_NOOP("fuzzysim loco", "einen Abstand in cm"), 100.0, -10000.0, 10000.0, false},
-        {"--time", FUZZY_TR_NOOP("fuzzysim loco", "eine Dauer in s"), 60.0, 0.001, 3600.0, true},
-    };
-    return ranges;
-}
-
 pemrak::RunOptions LocoOptions(const Args& a) {
-    // The model's own refusals first, with the program's words, for values
-    // that single precision can hold at all.
-    const double mass = a.Number("--mass").value_or(2.0), distance = a.Number("--distance").value_or(100.0);
-    if (std::fabs(mass) <= FLT_MAX && std::fabs(distance) <= FLT_MAX) {
-        pemrak::StartValues w;
-        w.Masse = static_cast<float>(mass);
-        w.AbstandCm = static_cast<float>(distance);
-        if (const auto fehler = pemrak::StartValuesError(w)) throw UsageError(*fehler);
+    try {
+        return lab::LocoOptions([&a](std::string_view option) { return a.Value(option); });
+    } catch (const lab::OptionError& e) {
+        throw UsageError(e.what());
     }
-    for (const char* option : {"--dt", "--first-dt", "--time"}) {
-        if (!(a.Number(option).value_or(1.0) > 0.0))
-            throw UsageError(fuzzy::Fmt(fuzzy::Tr("fuzzysim loco",
-                                                  "Der Wert von %1 muss gr\xC3\xB6\xC3\x9F"
-                                                  "er als 0 sein."),
-                                        {option}));
-    }
-    std::vector<double> v;
-    for (const LocoRange& r : LocoRanges()) v.push_back(InRange(a, r));
-    pemrak::RunOptions o;
-    o.Dt = static_cast<float>(v[0]);
-    o.FirstDt = static_cast<float>(v[1]);
-    o.Start.Masse = static_cast<float>(v[2]);
-    o.Start.Reibung = static_cast<float>(v[3]);
-    o.Start.AbstandCm = static_cast<float>(v[4]);
-    o.MaxTime = static_cast<float>(v[5]);
-    if (double(o.MaxTime) / double(o.Dt) > MaxSteps)
-        throw UsageError(fuzzy::Tr("fuzzysim loco",
-                                   "Zu viele Schritte: --time geteilt durch --dt darf 2000000 nicht \xC3\xBC"
-                                   "bersteigen."));
-    return o;
 }
 
 void PrintLocoSummary(const pemrak::JudgedRun& v, std::ostream& out) {

@@ -3,6 +3,7 @@
 // `fuzzysim loco FILE`: the locomotive under a project's fuzzy control, in
 // simulated steps instead of the program's wall-clock pacing.
 
+#include "lab/LocoOptions.h"
 #include "tools/fuzzysim/Args.h"
 #include "loco/model/LocoLauf.h"
 #include "loco/model/LocoVersuch.h"
@@ -14,18 +15,6 @@
 namespace fuzzysim {
 
 int RunLoco(const std::vector<std::string>& args);
-
-// An option of the run and the values it takes: lo <= value <= hi, and not
-// 0 unless zeroAllowed. --help and the man page state the same ranges.
-struct LocoRange {
-    const char* option;
-    const char* what;  // "einen Zeitschritt in s"
-    double fallback;
-    double lo, hi;
-    bool zeroAllowed;
-};
-// --dt, --first-dt, --mass, --friction, --distance, --time in this order.
-const std::vector<LocoRange>& LocoRanges();
 
 // The start values and step sizes of a run from the command line's options.
 // Throws UsageError for values the model cannot run with.

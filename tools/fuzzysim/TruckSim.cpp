@@ -4,6 +4,7 @@
 #include "fuzzy/AtomicFile.h"
 #include "tools/fuzzysim/CheckEval.h"
 #include "fuzzy/Language.h"
+#include "lab/Wording.h"
 
 #include <algorithm>
 #include <cmath>
@@ -18,10 +19,11 @@ namespace {
 // Anything beyond this is no run any more but a stuck process.
 constexpr double MaxStepsAllowed = 1.0e6;
 
+// A column of the table: the plain figure, right-aligned in `width`.
 std::string Fixed(double v, int decimals, int width = 0) {
-    std::ostringstream s;
-    s << std::fixed << std::setprecision(decimals) << std::setw(width) << v;
-    return s.str();
+    const std::string s = lab::Number(v, decimals, lab::Style::Plain);
+    return s.size() < static_cast<std::size_t>(width) ? std::string(static_cast<std::size_t>(width) - s.size(), ' ') + s
+                                                      : s;
 }
 
 dorvane::StartValues ParseStart(const std::string& text) {
@@ -37,20 +39,6 @@ dorvane::StartValues ParseStart(const std::string& text) {
     throw UsageError(fuzzy::Tr("fuzzysim truck",
                                "--start erwartet X,LAGE: x des F\xC3\xBChrerhauses in m (-1000 bis "
                                "1000) und die Lage in Grad (-360 bis 360), z. B. --start -10,20"));
-}
-
-const char* Verdict(const TruckRun& r) {
-    if (!r.Result.Arrived) return fuzzy::Tr("fuzzysim truck", "nicht angekommen");
-    if (!r.Quality.ArrivedWell) return fuzzy::Tr("fuzzysim truck", "ungenau");
-    if (r.Quality.MustKeepRoad && !r.Quality.KeptRoad)
-        return fuzzy::Tr("fuzzysim truck",
-                         "Stra\xC3\x9F"
-                         "e verlassen");
-    if (r.Result.LeftRoad)
-        return fuzzy::Tr("fuzzysim truck",
-                         "gut, Stra\xC3\x9F"
-                         "e kurz verlassen");
-    return fuzzy::Tr("fuzzysim truck", "gut");
 }
 
 // The SVG's world window and its mapping: 10 pixels per metre.
@@ -78,11 +66,6 @@ std::vector<dorvane::StartValues> TruckStarts(const Args& a) {
     return {dorvane::StartValues{-10.0f, 0.0f}};
 }
 
-std::vector<TruckRun> RunTruckStarts(const fuzzy::Controller& c, const std::vector<dorvane::StartValues>& starts,
-                                     float speed, int maxSteps, bool record) {
-    return dorvane::RunStarts(c, starts, speed, maxSteps, record);
-}
-
 void PrintTruckTable(const std::vector<TruckRun>& runs, float speed, std::ostream& out) {
     // The column heads stand over the right-aligned numbers of the rows:
     // widths 9, 7, 10 | 8, 9, 10, 8, then the verdict.
@@ -93,16 +76,17 @@ void PrintTruckTable(const std::vector<TruckRun>& runs, float speed, std::ostrea
         << "\n\n"
         << fuzzy::Tr("fuzzysim truck", "  Start x   Lage  hinten x |  Ende x     Lage  Schritte  max|x|  Ergebnis")
         << '\n';
-    for (const TruckRun& r : runs) {
+    for (const TruckRun& t : runs) {
+        const dorvane::StartRun& r = t.Run;
         const auto& s = r.Result.Start;
         out << Fixed(s.CabX, 2, 9) << Fixed(s.Attitude, 1, 7) << Fixed(r.StartRearX, 2, 10) << " |"
             << Fixed(r.Result.X, 4, 8) << Fixed(r.Result.Attitude, 3, 9) << std::setw(10) << r.Result.Steps
-            << Fixed(r.Result.MaxAbsX, 2, 8) << "  " << Verdict(r) << '\n';
+            << Fixed(r.Result.MaxAbsX, 2, 8) << "  " << lab::VerdictText(t.Verdict) << '\n';
     }
 }
 
 void PrintTruckSummary(const std::vector<TruckRun>& runs, float speed, std::ostream& out) {
-    const dorvane::GridFigures f = dorvane::Figures(runs);
+    const dorvane::GridFigures f = lab::FiguresOf(runs).Grid;
     auto line = [&out](const char* pattern, std::initializer_list<std::string_view> args) {
         out << fuzzy::Fmt(pattern, args) << '\n';
     };
@@ -120,15 +104,15 @@ void PrintTruckSummary(const std::vector<TruckRun>& runs, float speed, std::ostr
                    "e:      %1 von %2 Starts mit hinten x <= 0"),
          {std::to_string(f.KeptRoad), std::to_string(f.MustKeepRoad)});
     // Figures of the runs that arrived: none arrived, none to give.
-    const std::string none = "\xE2\x80\x93";
+    const auto worst = [&f](double v) { return f.Arrived > 0 ? std::optional<double>(v) : std::nullopt; };
     line(fuzzy::Tr("fuzzysim truck",
                    "  gr\xC3\xB6\xC3\x9F"
                    "te |x| am Ende: %1 m"),
-         {f.Arrived > 0 ? Fixed(f.WorstX, 4) : none});
+         {lab::Number(worst(f.WorstX), 4, lab::Style::Plain)});
     line(fuzzy::Tr("fuzzysim truck",
                    "  gr\xC3\xB6\xC3\x9F"
                    "te |Lage| am Ende: %1 Grad"),
-         {f.Arrived > 0 ? Fixed(f.WorstAttitude, 3) : none});
+         {lab::Number(worst(f.WorstAttitude), 3, lab::Style::Plain)});
     line(fuzzy::Tr("fuzzysim truck", "  meiste Schritte:     %1"), {std::to_string(f.MostSteps)});
 }
 
@@ -138,7 +122,8 @@ void WriteTruckCsv(const std::vector<TruckRun>& runs, std::ostream& out) {
     // output, the steering angle in degrees, each exactly; empty in step 0.
     out << "start_x,start_lage,schritt,hinten_x,hinten_y,fuehrerhaus_x,fuehrerhaus_y,lage_grad,lenkwinkel_grad,"
            "eingang_a,eingang_b,ausgang\n";
-    for (const TruckRun& r : runs) {
+    for (const TruckRun& t : runs) {
+        const dorvane::StartRun& r = t.Run;
         const auto& track = r.Result.Track;
         for (std::size_t step = 0; step < track.size(); ++step) {
             const dorvane::TrackPoint& p = track[step];
@@ -160,7 +145,7 @@ void WriteTruckSvg(const std::vector<TruckRun>& runs, float speed, std::ostream&
     const double w = v.Width() + v.left + 20, h = v.Height() + v.top + 60;
     int good = 0;
     for (const TruckRun& r : runs)
-        if (r.Quality.Good()) ++good;
+        if (lab::Docked(r.Verdict)) ++good;
 
     out << "<svg xmlns='http://www.w3.org/2000/svg' width='" << w << "' height='" << h
         << "' font-family='sans-serif' font-size='12'>\n"
@@ -180,8 +165,9 @@ void WriteTruckSvg(const std::vector<TruckRun>& runs, float speed, std::ostream&
         << "<line x1='" << v.X(0) << "' y1='" << v.top << "' x2='" << v.X(0) << "' y2='" << v.Y(-25)
         << "' stroke='red' stroke-dasharray='4,4'/>\n";
     // The rear point's path from every start: blue when the goal is met.
-    for (const TruckRun& r : runs) {
-        const char* colour = r.Quality.Good() ? "#1040c0" : "#e06000";
+    for (const TruckRun& t : runs) {
+        const dorvane::StartRun& r = t.Run;
+        const char* colour = lab::Docked(t.Verdict) ? "#1040c0" : "#e06000";
         out << "<polyline fill='none' stroke='" << colour << "' stroke-width='1.2' stroke-opacity='0.8' points='";
         for (const dorvane::TrackPoint& p : r.Result.Track) {
             if (!std::isfinite(p.RearX) || !std::isfinite(p.RearY)) break;
@@ -241,12 +227,16 @@ int RunTruck(const std::vector<std::string>& args) {
                   << '\n';
         return ExitFormatError;
     }
-    const fuzzy::Controller c(p);
-    const bool record = a.Has("--csv") || a.Value("--svg").has_value();
-    const auto runs = RunTruckStarts(c, starts, static_cast<float>(speed), static_cast<int>(steps), record);
+    lab::TruckRequest request;
+    request.Speed = static_cast<float>(speed);
+    request.Starts = starts;
+    request.MaxSteps = static_cast<int>(steps);
+    request.KeepTracks = a.Has("--csv") || a.Value("--svg").has_value();
+    const std::vector<TruckRun> runs = lab::RunTrucks(p, request).Runs;
     // A run that ends in NaN or infinity has no result to show: neither docked
     // nor missed, and no picture of it.
-    const auto broken = std::count_if(runs.begin(), runs.end(), [](const TruckRun& r) {
+    const auto broken = std::count_if(runs.begin(), runs.end(), [](const TruckRun& t) {
+        const dorvane::StartRun& r = t.Run;
         return r.Result.Aborted || !std::isfinite(r.Result.X) || !std::isfinite(r.Result.Attitude);
     });
     if (broken > 0) {

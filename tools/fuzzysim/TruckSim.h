@@ -5,8 +5,8 @@
 // the whole teaching grid.
 
 #include "tools/fuzzysim/Args.h"
+#include "lab/TruckLab.h"
 #include "truck/model/Control.h"
-#include "truck/model/Grid.h"
 
 #include <iosfwd>
 #include <string>
@@ -16,15 +16,11 @@ namespace fuzzysim {
 
 int RunTruck(const std::vector<std::string>& args);
 
-using TruckRun = dorvane::StartRun;
+using TruckRun = lab::TruckRun;
 
 // The starts named on the command line: --grid, --start X,LAGE or the default
 // (cab at -10, attitude 0). Throws UsageError for a malformed start.
 std::vector<dorvane::StartValues> TruckStarts(const Args& a);
-
-// Runs every start; `record` keeps the trajectories.
-std::vector<TruckRun> RunTruckStarts(const fuzzy::Controller& c, const std::vector<dorvane::StartValues>& starts,
-                                     float speed, int maxSteps, bool record);
 
 // One line per start, then the summary.
 void PrintTruckTable(const std::vector<TruckRun>& runs, float speed, std::ostream& out);

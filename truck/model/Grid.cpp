@@ -22,22 +22,24 @@ std::vector<StartRun> RunStarts(const fuzzy::Controller& c, const std::vector<St
 
 GridFigures Figures(const std::vector<StartRun>& runs) {
     GridFigures f;
-    f.Starts = static_cast<int>(runs.size());
-    for (const StartRun& r : runs) {
-        if (r.Result.Aborted) ++f.Aborted;
-        if (r.Result.Arrived) {
-            ++f.Arrived;
-            f.WorstX = std::max(f.WorstX, double(std::fabs(r.Result.X)));
-            f.WorstAttitude = std::max(f.WorstAttitude, double(std::fabs(r.Result.Attitude)));
-        }
-        if (r.Quality.Good()) ++f.Docked;
-        if (r.Quality.MustKeepRoad) {
-            ++f.MustKeepRoad;
-            if (r.Quality.KeptRoad) ++f.KeptRoad;
-        }
-        f.MostSteps = std::max(f.MostSteps, r.Result.Steps);
-    }
+    for (const StartRun& r : runs) AddTo(f, r);
     return f;
+}
+
+void AddTo(GridFigures& f, const StartRun& r) {
+    ++f.Starts;
+    if (r.Result.Aborted) ++f.Aborted;
+    if (r.Result.Arrived) {
+        ++f.Arrived;
+        f.WorstX = std::max(f.WorstX, double(std::fabs(r.Result.X)));
+        f.WorstAttitude = std::max(f.WorstAttitude, double(std::fabs(r.Result.Attitude)));
+    }
+    if (r.Quality.Good()) ++f.Docked;
+    if (r.Quality.MustKeepRoad) {
+        ++f.MustKeepRoad;
+        if (r.Quality.KeptRoad) ++f.KeptRoad;
+    }
+    f.MostSteps = std::max(f.MostSteps, r.Result.Steps);
 }
 
 GridRun RunGrid(const fuzzy::Controller& c, float speed, bool record, int maxSteps, const std::atomic<bool>* cancel) {

@@ -49,6 +49,8 @@ std::vector<StartRun> RunStarts(const fuzzy::Controller& c, const std::vector<St
                                 const std::atomic<bool>* cancel = nullptr);
 
 GridFigures Figures(const std::vector<StartRun>& runs);
+// Counts one more run into f (Figures does this for every run).
+void AddTo(GridFigures& f, const StartRun& r);
 
 // The teaching grid (GridStarts) at one speed, with the trajectories when
 // record is set. The controller's variables are written during the runs

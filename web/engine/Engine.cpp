@@ -3,9 +3,10 @@
 // answers in JSON. Every command is one row of kCommands; the page's worker
 // (web/src/worker.js) calls them by name.
 //
-// Whatever fuzzysim can do goes through its own subcommands ("run"), on the
-// files of an in-memory file system, so that the page shows exactly what the
-// tool prints. The rest reads the project the same way and calls the engine.
+// The page's command line ("run") is fuzzysim's own (tools/fuzzysim/
+// CommandLine.h), on the files of an in-memory file system, so that the page
+// shows exactly what the tool prints. Everything else the engine answers
+// itself, from the engine, lab/ and exercise/.
 #include "exercise/AnswerFields.h"
 #include "exercise/HandIn.h"
 #include "exercise/Reader.h"
@@ -20,15 +21,12 @@
 #include "fuzzy/Project.h"
 #include "fuzzy/ProjectCheck.h"
 #include "fuzzy/Surface.h"
+#include "lab/LocoLab.h"
+#include "lab/LocoOptions.h"
+#include "lab/TruckLab.h"
+#include "lab/Wording.h"
 #include "loco/model/LocoVersuch.h"
-#include "tools/fuzzysim/Args.h"
-#include "tools/fuzzysim/CheckEval.h"
-#include "tools/fuzzysim/ExchangeCmd.h"
-#include "tools/fuzzysim/ExerciseCmd.h"
-#include "tools/fuzzysim/Format.h"
-#include "tools/fuzzysim/LocoSim.h"
-#include "tools/fuzzysim/TruckSim.h"
-#include "tools/fuzzysim/TuneSim.h"
+#include "tools/fuzzysim/CommandLine.h"
 #include "truck/model/Grid.h"
 #include "web/engine/Answers.h"
 #include "web/engine/Changes.h"
@@ -126,32 +124,7 @@ std::string Shown(float v) {
     std::string s = fuzzy::NumberText(v, fuzzy::NumberForm::Fixed);
     if (s.size() > 12) s = fuzzy::NumberText(v);
     if (s == "-0") s = "0";
-    std::string out;
-    for (const char c : s) {
-        if (c == '.')
-            out += fuzzy::DecimalSign();
-        else if (c == '-')
-            out += "\xE2\x88\x92";
-        else
-            out += c;
-    }
-    return out;
-}
-
-// Fixed decimals, as the labs show their figures.
-std::string Fixed(double v, int decimals) {
-    std::string s = fuzzy::FixedText(v, decimals);
-    if (s.find_first_not_of("-0.") == std::string::npos) s = s.substr(s[0] == '-' ? 1 : 0);
-    std::string out;
-    for (const char c : s) {
-        if (c == '.')
-            out += fuzzy::DecimalSign();
-        else if (c == '-')
-            out += "\xE2\x88\x92";
-        else
-            out += c;
-    }
-    return out;
+    return lab::OnScreen(s);
 }
 
 // The exact float for the page's drawing and for the next request: its
@@ -199,7 +172,7 @@ json Ticks(double lo, double hi, int count = 6) {
     // Bounded: far from 0 a range of a few steps may not tell k from k + 1.
     double k = std::ceil(lo / step - 1e-9);
     for (int n = 0; n <= 2 * count + 2 && k * step <= hi + step * 1e-9; ++n, k += 1.0)
-        ticks.push_back({{"value", k * step}, {"text", Fixed(k * step, decimals)}});
+        ticks.push_back({{"value", k * step}, {"text", lab::Number(k * step, decimals)}});
     return ticks;
 }
 
@@ -290,8 +263,6 @@ json ProjectView(const fuzzy::Project& p) {
         for (int c = 1; c <= 5; ++c) row.push_back(p.Rules.Get(r, c));
         rules.push_back(row);
     }
-    std::ostringstream check;
-    fuzzysim::PrintJson(p, check);
     // Where no rule fires, in the hints' words.
     json noRule = json::array();
     if (p.A.Defined && p.Out.Defined)
@@ -307,32 +278,20 @@ json ProjectView(const fuzzy::Project& p) {
             {"B", VariableView(p.B)},
             {"Out", VariableView(p.Out)},
             {"rules", rules},
-            {"check", json::parse(check.str())},
+            {"check", json::parse(fuzzysim::CheckDocument(p))},
             {"noRule", noRule},
             {"fuz", fuz}};
 }
 
 // ---- commands ------------------------------------------------------------------
 
-// The subcommands of fuzzysim the page uses, as its main() runs them: a wrong
-// call is status 2 with the error line, any other failure status 1.
+// The subcommands of fuzzysim the page uses, run as its main() runs them: a
+// wrong call is status 2 with the error line alone, any other failure status 1.
 int RunSubcommand(const std::vector<std::string>& argv) {
-    static const std::map<std::string, int (*)(const std::vector<std::string>&)> subcommands = {
-        {"aufgabe", fuzzysim::RunExercise}, {"check", fuzzysim::RunCheck},   {"eval", fuzzysim::RunEval},
-        {"export", fuzzysim::RunExport},    {"format", fuzzysim::RunFormat}, {"import", fuzzysim::RunImport},
-        {"loco", fuzzysim::RunLoco},        {"truck", fuzzysim::RunTruck},   {"tune", fuzzysim::RunTune},
-    };
-    const auto it = subcommands.find(argv.front());
-    if (it == subcommands.end()) throw RequestError{"badRequest", argv.front()};
-    try {
-        return it->second(std::vector<std::string>(argv.begin() + 1, argv.end()));
-    } catch (const fuzzysim::UsageError& e) {
-        std::cerr << fuzzysim::ErrorLine(e.what()) << '\n';
-        return fuzzysim::ExitUsage;
-    } catch (const std::exception& e) {
-        std::cerr << fuzzysim::ErrorLine(e.what()) << '\n';
-        return 1;
-    }
+    static const std::vector<std::string> used = {"aufgabe", "check", "eval",  "export", "format",
+                                                  "import",  "loco",  "truck", "tune"};
+    if (std::find(used.begin(), used.end(), argv.front()) == used.end()) throw RequestError{"badRequest", argv.front()};
+    return fuzzysim::RunCommandLine(argv, fuzzysim::UsageHint::None);
 }
 
 // A name in the engine's folder: no folders, not "." or "..", no NUL.
@@ -521,38 +480,47 @@ json Inspect(const json& req, std::string_view data) {
     return out;
 }
 
+const char* ClassName(lab::TruckVerdict v) {
+    switch (lab::ClassOf(v)) {
+    case lab::TruckClass::Docked: return "docked";
+    case lab::TruckClass::LeftRoad: return "leftRoad";
+    case lab::TruckClass::Missed: break;
+    }
+    return "missed";
+}
+
 // {speed} (typed): the truck lab, every start of the teaching grid as the
-// Werkstatt runs it; the figures as the lab shows them, the rear point's path
-// of every start as float pairs (base64 of little-endian floats).
+// Werkstatt runs it; the figures as the lab shows them ("–" where no truck
+// arrived), the places where no rule fires, the rear point's path of every
+// start as float pairs (base64 of little-endian floats).
 json TruckLab(const json& req, std::string_view data) {
     fuzzy::Project p = ProjectOf(data);
     if (!p.A.Defined || !p.Out.Defined) return {{"defined", false}};
     const float speed = Typed(req, "speed");
     if (!(std::fabs(speed) <= 100.0f)) throw RequestError{"badSpeed", req.value("speed", "")};
-    const fuzzy::Controller c(p);
-    const std::vector<dorvane::StartRun> runs =
-        dorvane::RunStarts(c, dorvane::GridStarts(), speed, dorvane::DefaultMaxSteps, true);
-    const dorvane::GridFigures z = dorvane::Figures(runs);
+    lab::TruckRequest request;
+    request.Speed = speed;
+    const lab::TruckSet set = lab::RunTrucks(p, request);
+    const dorvane::GridFigures& z = set.Figures.Grid;
     json list = json::array();
-    for (const dorvane::StartRun& r : runs) {
+    for (const lab::TruckRun& t : set.Runs) {
+        const dorvane::StartRun& r = t.Run;
         std::string track;
         track.reserve(r.Result.Track.size() * 8);
-        for (const dorvane::TrackPoint& t : r.Result.Track)
-            for (const float f : {t.RearX, t.RearY}) track.append(reinterpret_cast<const char*>(&f), sizeof f);
-        const char* verdict = r.Quality.Good()                                  ? "docked"
-                              : (r.Quality.MustKeepRoad && !r.Quality.KeptRoad) ? "leftRoad"
-                                                                                : "missed";
+        for (const dorvane::TrackPoint& q : r.Result.Track)
+            for (const float f : {q.RearX, q.RearY}) track.append(reinterpret_cast<const char*>(&f), sizeof f);
         list.push_back({{"cabX", Exact(r.Result.Start.CabX)},
                         {"attitude", Exact(r.Result.Start.Attitude)},
                         {"cabXText", Shown(r.Result.Start.CabX)},
                         {"attitudeText", Shown(r.Result.Start.Attitude)},
-                        {"verdict", verdict},
+                        {"verdict", ClassName(t.Verdict)},
                         {"arrived", r.Result.Arrived},
                         {"steps", r.Result.Steps},
-                        {"endX", Fixed(r.Result.X, 3)},
-                        {"endAttitude", Fixed(r.Result.Attitude, 2)},
+                        {"endX", lab::Number(r.Result.X, lab::Quantity::Metres)},
+                        {"endAttitude", lab::Number(r.Result.Attitude, lab::Quantity::Degrees)},
                         {"track", Base64(track)}});
     }
+    const auto worst = [&z](double v) { return z.Arrived > 0 ? std::optional<double>(v) : std::nullopt; };
     return {{"defined", true},
             {"speed", Shown(speed)},
             {"figures",
@@ -561,10 +529,14 @@ json TruckLab(const json& req, std::string_view data) {
               {"arrived", z.Arrived},
               {"leftRoad", z.LeftRoad()},
               {"mustKeepRoad", z.MustKeepRoad},
-              {"worstX", Fixed(z.WorstX, 3)},
-              {"worstAttitude", Fixed(z.WorstAttitude, 2)},
+              {"worstX", lab::Figure(worst(z.WorstX), lab::Quantity::Metres)},
+              {"worstAttitude", lab::Figure(worst(z.WorstAttitude), lab::Quantity::Degrees)},
               {"mostSteps", z.MostSteps},
-              {"maxSteps", dorvane::DefaultMaxSteps}}},
+              {"maxSteps", dorvane::DefaultMaxSteps},
+              {"slow", set.Figures.Slow},
+              {"noRuleAtStart", set.Figures.NoRuleAtStart},
+              {"noRuleOnTheWay", set.Figures.NoRuleOnTheWay},
+              {"fallback", Shown(set.Fallback)}}},
             {"runs", list}};
 }
 
@@ -576,45 +548,82 @@ json TruckRun(const json& req, std::string_view data) {
     if (!p.A.Defined || !p.Out.Defined) return {{"defined", false}};
     const float speed = Typed(req, "speed");
     if (!(std::fabs(speed) <= 100.0f)) throw RequestError{"badSpeed", req.value("speed", "")};
-    const dorvane::StartValues start{Typed(req, "cabX"), Typed(req, "attitude")};
-    const fuzzy::Controller c(p);
-    const std::vector<dorvane::StartRun> runs = dorvane::RunStarts(c, {start}, speed, dorvane::DefaultMaxSteps, true);
-    const dorvane::StartRun& r = runs.front();
+    lab::TruckRequest request;
+    request.Speed = speed;
+    request.Starts = {dorvane::StartValues{Typed(req, "cabX"), Typed(req, "attitude")}};
+    const lab::TruckSet set = lab::RunTrucks(p, request);
+    const lab::TruckRun& t = set.Runs.front();
+    const dorvane::StartRun& r = t.Run;
     json steps = json::array();
-    for (const dorvane::TrackPoint& t : r.Result.Track)
-        steps.push_back({Exact(t.RearX), Exact(t.RearY), Exact(t.CabX), Exact(t.CabY), Exact(t.Attitude),
-                         Exact(t.Steering), Fixed(t.RearX, 3), Fixed(t.Attitude, 2), Fixed(t.Steering, 2)});
-    return {{"defined", true},         {"arrived", r.Result.Arrived},  {"docked", r.Quality.Good()},
-            {"steps", r.Result.Steps}, {"endX", Fixed(r.Result.X, 3)}, {"endAttitude", Fixed(r.Result.Attitude, 2)},
+    for (const dorvane::TrackPoint& q : r.Result.Track)
+        steps.push_back({Exact(q.RearX), Exact(q.RearY), Exact(q.CabX), Exact(q.CabY), Exact(q.Attitude),
+                         Exact(q.Steering), lab::Number(q.RearX, lab::Quantity::Metres),
+                         lab::Number(q.Attitude, lab::Quantity::Degrees),
+                         lab::Number(q.Steering, lab::Quantity::Degrees)});
+    return {{"defined", true},
+            {"arrived", r.Result.Arrived},
+            {"docked", lab::Docked(t.Verdict)},
+            {"steps", r.Result.Steps},
+            {"endX", lab::Number(r.Result.X, lab::Quantity::Metres)},
+            {"endAttitude", lab::Number(r.Result.Attitude, lab::Quantity::Degrees)},
             {"track", steps}};
+}
+
+// The options of a request as a command line gives them: "--name value" or
+// "--name=value", each known option at most once.
+std::map<std::string, std::string> LocoOptionsOf(const std::vector<std::string>& options) {
+    std::map<std::string, std::string> given;
+    for (std::size_t i = 0; i < options.size(); ++i) {
+        const std::string& o = options[i];
+        const auto eq = o.find('=');
+        const std::string name = o.substr(0, eq);
+        const bool known = std::any_of(lab::LocoRanges().begin(), lab::LocoRanges().end(),
+                                       [&](const lab::LocoRange& r) { return name == r.Option; });
+        if (!known) throw lab::OptionError(fuzzy::Fmt(fuzzy::Tr("fuzzysim", "Unbekannte Option: %1"), {o}));
+        if (given.count(name))
+            throw lab::OptionError(
+                fuzzy::Fmt(fuzzy::Tr("fuzzysim", "Die Option %1 ist mehr als einmal angegeben."), {name}));
+        if (eq != std::string::npos)
+            given[name] = o.substr(eq + 1);
+        else if (i + 1 < options.size())
+            given[name] = options[++i];
+        else
+            throw lab::OptionError(fuzzy::Fmt(fuzzy::Tr("fuzzysim", "Zur Option %1 fehlt der Wert."), {name}));
+    }
+    return given;
 }
 
 // {options: ["--dt", "0.05", ...]}: the states of a locomotive run, as
 // `fuzzysim loco` runs it with these options, exactly: the inputs of step
 // k+1 are distance and velocity after step k.
 json LocoStates(const json& req, std::string_view data) {
-    const std::vector<std::string> options = req.value("options", std::vector<std::string>{});
-    std::vector<std::string> argv = {"/in.fuz"};
-    argv.insert(argv.end(), options.begin(), options.end());
     pemrak::RunOptions o;
     try {
-        const fuzzysim::Args a(argv, {}, {"--dt", "--first-dt", "--mass", "--friction", "--distance", "--time"});
-        o = fuzzysim::LocoOptions(a);
-    } catch (const fuzzysim::UsageError& e) {
+        const std::map<std::string, std::string> given =
+            LocoOptionsOf(req.value("options", std::vector<std::string>{}));
+        o = lab::LocoOptions([&given](std::string_view name) -> std::optional<std::string> {
+            const auto it = given.find(std::string(name));
+            return it == given.end() ? std::nullopt : std::optional<std::string>(it->second);
+        });
+    } catch (const lab::OptionError& e) {
         throw RequestError{"refused", fuzzysim::ErrorLine(e.what())};
     }
-    fuzzy::Project p = ProjectOf(data);
-    const fuzzy::Controller regler(p);
-    if (!regler.AllDefined()) return {{"defined", false}};
-    const pemrak::JudgedRun versuch = pemrak::RunAndJudge(regler, o);
+    const fuzzy::Project p = ProjectOf(data);
+    lab::LocoRequest request;
+    request.Base = o;
+    const lab::LocoSet set = lab::RunLocos(p, request);
+    if (set.Error) return {{"defined", false}};
+    const pemrak::JudgedRun& versuch = set.Runs.front();
     json states = json::array();
-    // The figures as the Werkstatt's Lok-Labor writes them: seconds and
-    // newtons to three decimals, centimetres to two.
     for (const pemrak::TrackPoint& q : versuch.Run.Track)
-        states.push_back(
-            {Exact(q.sCm), Exact(q.vCms), Fixed(q.t, 3), Fixed(q.sCm, 2), Fixed(q.vCms, 2), Fixed(q.Kraft, 3)});
+        states.push_back({Exact(q.sCm), Exact(q.vCms), lab::Number(q.t, lab::Quantity::Seconds),
+                          lab::Number(q.sCm, lab::Quantity::Centimetres),
+                          lab::Number(q.vCms, lab::Quantity::CmPerSecond),
+                          lab::Number(q.Kraft, lab::Quantity::Newtons)});
     const pemrak::RunFigures& k = versuch.Figures;
-    const auto from = [](const std::optional<float>& t) { return t ? json(Fixed(*t, 3)) : json(nullptr); };
+    const auto from = [](const std::optional<float>& t) {
+        return t ? json(lab::Number(*t, lab::Quantity::Seconds)) : json(nullptr);
+    };
     const char* ending = k.Aborted ? "aborted" : !k.Finite ? "notFinite" : k.RanOut ? "ranOut" : "timeLimit";
     // The plots end a little after the run has come to rest, as in the
     // Werkstatt's Lok-Labor: the stop fills the picture, not a flat tail.
@@ -627,13 +636,13 @@ json LocoStates(const json& req, std::string_view data) {
                           {"firstDt", Shown(o.FirstDt)},
                           {"dt", Shown(o.Dt)},
                           {"ending", ending},
-                          {"endT", Fixed(k.EndT, 3)},
+                          {"endT", lab::Number(k.EndT, lab::Quantity::Seconds)},
                           {"steps", k.Steps},
-                          {"endS", Fixed(k.EndSCm, 2)},
-                          {"endV", Fixed(k.EndVCms, 2)},
+                          {"endS", lab::Number(k.EndSCm, lab::Quantity::Centimetres)},
+                          {"endV", lab::Number(k.EndVCms, lab::Quantity::CmPerSecond)},
                           {"atRest", from(versuch.AtRestFrom)},
                           {"exact", from(versuch.ExactFrom)},
-                          {"overshoot", Fixed(k.OvershootCm, 2)},
+                          {"overshoot", lab::Number(k.OvershootCm, lab::Quantity::Centimetres)},
                           {"bandReached", k.BandReached},
                           {"signChanges", k.SignChanges}};
     return {{"defined", true}, {"states", states}, {"figures", figures}, {"plotEnd", plotEnd}};
@@ -642,7 +651,7 @@ json LocoStates(const json& req, std::string_view data) {
 // The options of a locomotive run and the values fuzzysim takes without them.
 json LocoDefaults(const json&, std::string_view) {
     json out = json::object();
-    for (const fuzzysim::LocoRange& r : fuzzysim::LocoRanges()) out[r.option] = Shown(static_cast<float>(r.fallback));
+    for (const lab::LocoRange& r : lab::LocoRanges()) out[r.Option] = Shown(static_cast<float>(r.Fallback));
     return out;
 }
 

@@ -1,12 +1,11 @@
 #include "web/engine/Sheets.h"
 
 #include "exercise/Reader.h"
-#include "fuzzy/Controller.h"
 #include "fuzzy/Errors.h"
-#include "fuzzy/NoRuleRegions.h"
 #include "fuzzy/Numbers.h"
 #include "fuzzy/Project.h"
 #include "fuzzy/ProjectCheck.h"
+#include "lab/TruckLab.h"
 #include "truck/model/Grid.h"
 
 #include <cmath>
@@ -53,17 +52,13 @@ nlohmann::json TruckSheet(const nlohmann::json& req, std::string_view data) {
     const fuzzy::RealResult speed = fuzzy::ParseProjectReal(req.value("speed", std::string()));
     if (speed.status != fuzzy::RealStatus::Ok || !(std::fabs(speed.value) <= 100.0f))
         return {{"refused", {{"code", "badSpeed"}, {"detail", req.value("speed", std::string())}}}};
-    const fuzzy::Controller c(p);
-    const std::vector<dorvane::StartRun> runs =
-        dorvane::RunStarts(c, dorvane::GridStarts(), speed.value, dorvane::DefaultMaxSteps, true);
-    const dorvane::GridFigures z = dorvane::Figures(runs);
-    fuzzy::RuleFiring firing(p);
-    int atStart = 0, onTheWay = 0;
-    for (const dorvane::StartRun& r : runs) {
-        const dorvane::NoRulePlace where = dorvane::WhereNoRuleFires(firing, r.Result);
-        atStart += where == dorvane::NoRulePlace::AtStart;
-        onTheWay += where == dorvane::NoRulePlace::OnTheWay;
-    }
+    // The grid as the Werkstatt's lab runs it for its sheet.
+    lab::TruckRequest request;
+    request.Speed = speed.value;
+    request.KeepTracks = false;
+    const lab::TruckSet set = lab::RunTrucks(p, request);
+    const dorvane::GridFigures& z = set.Figures.Grid;
+    const int atStart = set.Figures.NoRuleAtStart, onTheWay = set.Figures.NoRuleOnTheWay;
     return {{"defined", true},
             {"worstX", fuzzy::NumberText(z.WorstX)},
             {"worstAttitude", fuzzy::NumberText(z.WorstAttitude)},

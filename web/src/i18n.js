@@ -76,6 +76,7 @@ const words = {
   runAll: ['Alle Starts fahren', 'Run all starts'],
   docked: ['angedockt', 'docked'],
   leftRoad: ['Straße verlassen', 'left the road'],
+  arrived: ['angekommen', 'arrived'],
   worstX: ['größte |x| am Ende', 'largest |x| at the end'],
   worstAttitude: ['größte |Lage| am Ende', 'largest |attitude| at the end'],
   mostSteps: ['meiste Schritte', 'most steps'],

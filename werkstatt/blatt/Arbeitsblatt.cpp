@@ -321,18 +321,22 @@ std::vector<Block> LokBloecke(const fuzzy::Project& pr, const labor::LokEinstell
                  p.drawLine(QPointF(r.left() + 3, zy + TabellenZeile), QPointF(r.left() + 25, zy + TabellenZeile));
                  p.setPen(Qt::black);
                  auto ab = [](const std::optional<float>& t) {
-                     return t ? QStringLiteral("t = %1 s").arg(labor::Zahl(*t, 3)) : Blatt::tr("nie");
+                     return t ? QStringLiteral("t = %1 s").arg(labor::Zahl(*t, lab::Quantity::Seconds))
+                              : Blatt::tr("nie");
                  };
                  const QRectF nameZelle(r.left() + 29, zy, spalten[1] * r.width() - 29, 2 * TabellenZeile);
                  p.drawText(nameZelle, Qt::AlignLeft | Qt::AlignVCenter, MasseName(l.Options.Start.Masse));
                  zelle(1, zy, ab(l.AtRestFrom));
                  zelle(2, zy, ab(l.ExactFrom));
-                 zelle(3, zy, QStringLiteral("%1 cm").arg(labor::Zahl(l.Figures.OvershootCm, 2)));
+                 zelle(3, zy,
+                       QStringLiteral("%1 cm").arg(labor::Zahl(l.Figures.OvershootCm, lab::Quantity::Centimetres)));
                  zelle(4, zy, QString::number(l.Figures.SignChanges));
                  zelle(5, zy,
                        Blatt::tr("t = %1 s: s = %2 cm, v = %3 cm/s%4")
-                           .arg(labor::Zahl(l.Figures.EndT, 2), labor::Zahl(l.Figures.EndSCm, 2),
-                                labor::Zahl(l.Figures.EndVCms, 2), labor::LokLabor::EndeZusatz(l.Figures)));
+                           .arg(labor::Zahl(l.Figures.EndT, lab::Quantity::Seconds),
+                                labor::Zahl(l.Figures.EndSCm, lab::Quantity::Centimetres),
+                                labor::Zahl(l.Figures.EndVCms, lab::Quantity::CmPerSecond),
+                                labor::LokLabor::EndeZusatz(l.Figures)));
              }
          },
          true});

@@ -188,17 +188,10 @@ Block LehrkraftKopf(const QString& titel, const QString& datei) {
 
 // --- what is checked ---------------------------------------------------------
 
-QString Grenze(const exercise::CriterionResult& c) {
-    const QString zahl = c.Unit.empty() ? Wert(c.Limit, 2) : Wert(c.Limit, 2) + QLatin1Char(' ') + Q(c.Unit);
-    return c.Direction == exercise::Compare::AtLeast ? Ab::tr("mindestens %1").arg(zahl)
-                                                     : Ab::tr("höchstens %1").arg(zahl);
-}
+// The limit and the measured value as the exercise panel and fuzzysim write them.
+QString Grenze(const exercise::CriterionResult& c) { return Q(exercise::LimitText(c)); }
 
-QString Gemessen(const exercise::CriterionResult& c) {
-    // Only a run that never rests has no value.
-    if (!std::isfinite(c.Measured)) return Ab::tr("kommt nicht zur Ruhe");
-    return c.Unit.empty() ? Wert(c.Measured, 2) : Wert(c.Measured, 2) + QLatin1Char(' ') + Q(c.Unit);
-}
+QString Gemessen(const exercise::CriterionResult& c) { return Q(exercise::MeasuredText(c)); }
 
 // The criteria a program checks on the project (not the hand steps: those
 // have their own boxes). With `ergebnis` the reference solution's figures,

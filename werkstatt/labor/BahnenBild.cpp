@@ -151,7 +151,7 @@ void MaleBahnen(QPainter& p, QSize groesse, const TruckErgebnis& e, const QStrin
     for (const TruckUrteil u : {TruckUrteil::Angedockt, TruckUrteil::NichtAngedockt, TruckUrteil::StrasseVerlassen}) {
         QPen stift(BahnFarbe(u), 1.1, BahnStil(u), Qt::FlatCap, Qt::RoundJoin);
         for (const dorvane::StartRun& t : e.Raster.Runs) {
-            if (Beurteile(t.Quality) != u) continue;
+            if (Beurteile(t, e.Raster.Speed) != u) continue;
             QPainterPath pfad;
             const std::vector<QPointF> punkte = Vereinfacht(t.Result.Track, z);
             for (std::size_t k = 0; k < punkte.size(); ++k) {

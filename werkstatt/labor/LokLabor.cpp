@@ -1,3 +1,4 @@
+#include "widgets/Zahlformat.h"
 #include "werkstatt/labor/LokLabor.h"
 
 #include "werkstatt/ansichten/Bildexport.h"
@@ -332,9 +333,9 @@ QStringList LokLabor::Warnungen(const LokErgebnis& e, werkstatt::Fahrzeug f) {
         s << tr("Unterwegs erreicht die Lok Stellen, an denen keine Regel feuert, mit %1 zuerst bei t = %2 s, "
                 "s = %3 cm, v = %4 cm/s: Dort fällt die Kraft auf %5 N.")
                  .arg(MasseName(pemrak::LabMasses()[static_cast<std::size_t>(e.KeineRegelUnterwegs->Masse)]),
-                      Zahl(e.KeineRegelUnterwegs->T, zahl::Art::Sekunden),
-                      Zahl(e.KeineRegelUnterwegs->SCm, zahl::Art::Zentimeter),
-                      Zahl(e.KeineRegelUnterwegs->VCms, zahl::Art::CmProSekunde), rueckfall);
+                      Zahl(e.KeineRegelUnterwegs->T, lab::Quantity::Seconds),
+                      Zahl(e.KeineRegelUnterwegs->SCm, lab::Quantity::Centimetres),
+                      Zahl(e.KeineRegelUnterwegs->VCms, lab::Quantity::CmPerSecond), rueckfall);
     return s;
 }
 
@@ -415,8 +416,8 @@ void LokLabor::ZeigeVergleich(LokErgebnis&& e) {
     for (const pemrak::JudgedRun& l : VergleichErgebnis_->Laeufe)
         teile << tr("%1 in Ruhe ab %2, Überschwingen %3 cm, %4 Kraftwechsel")
                      .arg(MasseName(l.Options.Start.Masse),
-                          l.AtRestFrom ? tr("t = %1 s").arg(Zahl(*l.AtRestFrom, zahl::Art::Sekunden)) : tr("nie"),
-                          Zahl(l.Figures.OvershootCm, zahl::Art::Zentimeter))
+                          l.AtRestFrom ? tr("t = %1 s").arg(Zahl(*l.AtRestFrom, lab::Quantity::Seconds)) : tr("nie"),
+                          Zahl(l.Figures.OvershootCm, lab::Quantity::Centimetres))
                      .arg(l.Figures.SignChanges);
     VergleichText(
         !VergleichErgebnis_->Fehler
@@ -450,17 +451,18 @@ void LokLabor::ZeigeZahlen() {
         }
         const pemrak::JudgedRun& l = Ergebnis_->Laeufe[static_cast<std::size_t>(i)];
         auto ab = [](const std::optional<float>& t) {
-            return t ? tr("t = %1 s").arg(Zahl(*t, zahl::Art::Sekunden)) : tr("nie");
+            return t ? tr("t = %1 s").arg(Zahl(*t, lab::Quantity::Seconds)) : tr("nie");
         };
         zahl(ZeilenName("ruhe", i))->setText(ab(l.AtRestFrom));
         zahl(ZeilenName("genau", i))->setText(ab(l.ExactFrom));
         zahl(ZeilenName("ueberschwingen", i))
-            ->setText(Zahl(l.Figures.OvershootCm, zahl::Art::Zentimeter) + QStringLiteral(" cm"));
+            ->setText(Zahl(l.Figures.OvershootCm, lab::Quantity::Centimetres) + QStringLiteral(" cm"));
         zahl(ZeilenName("wechsel", i))->setText(QString::number(l.Figures.SignChanges));
         zahl(ZeilenName("ende", i))
             ->setText(QStringLiteral("%1 s; %2 cm; %3 cm/s%4")
-                          .arg(Zahl(l.Figures.EndT, zahl::Art::Sekunden), Zahl(l.Figures.EndSCm, zahl::Art::Zentimeter),
-                               Zahl(l.Figures.EndVCms, zahl::Art::CmProSekunde), EndeZusatz(l.Figures)));
+                          .arg(Zahl(l.Figures.EndT, lab::Quantity::Seconds),
+                               Zahl(l.Figures.EndSCm, lab::Quantity::Centimetres),
+                               Zahl(l.Figures.EndVCms, lab::Quantity::CmPerSecond), EndeZusatz(l.Figures)));
     }
 }
 
@@ -528,8 +530,8 @@ void LokLabor::ZeigePunkt(int k) {
         Wahl_->setText(tr("%1 – Ende nach %2 Schritten (t = %3 s): s = %4 cm, v = %5 cm/s")
                            .arg(lauf)
                            .arg(n)
-                           .arg(Zahl(p.t, zahl::Art::Sekunden), Zahl(p.sCm, zahl::Art::Zentimeter),
-                                Zahl(p.vCms, zahl::Art::CmProSekunde)));
+                           .arg(Zahl(p.t, lab::Quantity::Seconds), Zahl(p.sCm, lab::Quantity::Centimetres),
+                                Zahl(p.vCms, lab::Quantity::CmPerSecond)));
         return;
     }
     // The step from this point: the controller reads this point's s and v,
@@ -539,8 +541,8 @@ void LokLabor::ZeigePunkt(int k) {
                        .arg(lauf)
                        .arg(k + 1)
                        .arg(n)
-                       .arg(Zahl(p.t, zahl::Art::Sekunden), Zahl(p.sCm, zahl::Art::Zentimeter),
-                            Zahl(p.vCms, zahl::Art::CmProSekunde), ansichten::KurzeZahl(q.Kraft)));
+                       .arg(Zahl(p.t, lab::Quantity::Seconds), Zahl(p.sCm, lab::Quantity::Centimetres),
+                            Zahl(p.vCms, lab::Quantity::CmPerSecond), ansichten::KurzeZahl(q.Kraft)));
     ansichten::Laufschritt s;
     s.Herkunft = tr("Lok-Labor, %1, Schritt %2 von %3").arg(lauf).arg(k + 1).arg(n);
     s.A = p.sCm;

@@ -1,8 +1,7 @@
 #pragma once
 
-// The locomotive runs the lab shows: the shared run for the masses 1, 2 and
-// 4 kg at the chosen friction, distance and step, on the lab's own copy of
-// the project. No Qt: it runs on a worker thread.
+// The locomotive runs the lab shows: lab's runs for the masses 1, 2 and 4 kg
+// at the chosen friction, distance and step. No Qt: it runs on a worker thread.
 
 #include "fuzzy/Project.h"
 #include "loco/model/LocoVersuch.h"
@@ -44,7 +43,7 @@ struct LokErgebnis {
 
 // `truckProbieren`: nothing says which vehicle the project is for; when no
 // mass comes to rest, the truck grid is run as well (TruckProbe).
-LokErgebnis RechneLok(fuzzy::Project p, const LokEinstellung& e, const std::atomic<bool>* abbruch = nullptr,
+LokErgebnis RechneLok(const fuzzy::Project& p, const LokEinstellung& e, const std::atomic<bool>* abbruch = nullptr,
                       bool truckProbieren = false);
 
 }  // namespace labor

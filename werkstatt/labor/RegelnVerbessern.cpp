@@ -1,3 +1,4 @@
+#include "widgets/Zahlformat.h"
 #include "werkstatt/labor/RegelnVerbessern.h"
 
 #include "fuzzy/Language.h"
@@ -262,7 +263,7 @@ void RegelnVerbessern::Fortschritt() {
                                     .arg(p.Round)
                                     .arg(p.Evaluations)
                                     .arg(p.Improvements)
-                                    .arg(Zahl(p.Seconds, zahl::Art::Rechenzeit)));
+                                    .arg(Zahl(p.Seconds, lab::Quantity::WorkSeconds)));
     if (projekt) BestesBisher_ = *projekt;
     BesteWertung_ = beste;
     ZeigeVergleich(vorher ? &*vorher : nullptr, projekt ? &*projekt : nullptr, beste ? &*beste : nullptr);
@@ -320,7 +321,7 @@ void RegelnVerbessern::Fertig(LaufErgebnis&& a) {
                                          : tr("Fertig nach %1 Runden, %2 Bewertungen, %3 s: %4"))
                                 .arg(r.Rounds)
                                 .arg(r.Evaluations)
-                                .arg(Zahl(r.Seconds, zahl::Art::Rechenzeit), ende));
+                                .arg(Zahl(r.Seconds, lab::Quantity::WorkSeconds), ende));
     emit beendet();
 }
 

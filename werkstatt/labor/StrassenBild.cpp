@@ -216,13 +216,13 @@ void StrassenBild::ZeichneHintergrund() {
     };
     auto zeichneBahn = [&](const dorvane::StartRun& t, double breite) {
         // A pen of one pixel takes the painter's fast path for thin lines.
-        QPen stift(Farbe(Beurteile(t.Quality)), breite, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+        QPen stift(Farbe(Beurteile(t, Ergebnis_->Raster.Speed)), breite, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
         stift.setCosmetic(breite <= 1.0);
         p.setPen(stift);
         p.setBrush(Qt::NoBrush);
         p.drawPolyline(pfadVon(t));
         if (!t.Result.Track.empty() && Endlich(t.Result.Track.front())) {
-            p.setBrush(Farbe(Beurteile(t.Quality)));
+            p.setBrush(Farbe(Beurteile(t, Ergebnis_->Raster.Speed)));
             p.setPen(Qt::NoPen);
             p.drawEllipse(ZuBild(t.Result.Track.front().RearX, t.Result.Track.front().RearY), 2.0, 2.0);
         }

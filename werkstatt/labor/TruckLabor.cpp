@@ -97,7 +97,7 @@ QString Zusammenfassung(const dorvane::GridFigures& z) {
         .arg(z.Starts)
         .arg(z.LeftRoad())
         .arg(z.MustKeepRoad)
-        .arg(Zahl(z.WorstX, zahl::Art::Meter), Zahl(z.WorstAttitude, zahl::Art::Winkel));
+        .arg(Zahl(z.WorstX, lab::Quantity::Metres), Zahl(z.WorstAttitude, lab::Quantity::Degrees));
 }
 
 }  // namespace
@@ -222,6 +222,11 @@ QStringList TruckLabor::Warnungen(const TruckErgebnis& e, werkstatt::Fahrzeug f)
         s << tr("Bahnen, die erst unterwegs Stellen erreichen, an denen keine Regel feuert (der Lenkwinkel fällt "
                 "dort auf %1°): %2 von %3.")
                  .arg(rueckfall, QString::number(e.KeineRegelUnterwegs), QString::number(e.Raster.Figures.Starts));
+    if (e.Langsam > 0)
+        s << tr("%1 von %2 Fahrten docken erst nach mehr als %3 s an, weit langsamer als üblich: Der Truck kriecht "
+                "zur Linie.")
+                 .arg(QString::number(e.Langsam), QString::number(e.Raster.Figures.Starts),
+                      Zahl(lab::UsualSteps(e.Raster.Speed) * double(dorvane::StepSeconds), 0));
     return s;
 }
 
@@ -267,9 +272,12 @@ void TruckLabor::ZeigeZahlen() {
     const dorvane::GridFigures& z = Ergebnis_->Raster.Figures;
     Angedockt_->setText(Fett(tr("angedockt:"), tr("%1 von %2").arg(z.Docked).arg(z.Starts)));
     Verlassen_->setText(Fett(tr("Straße verlassen:"), tr("%1 von %2").arg(z.LeftRoad()).arg(z.MustKeepRoad)));
-    GroessteX_->setText(Fett(tr("größte |x| am Ende:"), Zahl(z.WorstX, zahl::Art::Meter) + QStringLiteral(" m")));
-    GroessteLage_->setText(
-        Fett(tr("größte |Lage| am Ende:"), Zahl(z.WorstAttitude, zahl::Art::Winkel) + QStringLiteral("°")));
+    // Figures of the runs that arrived: where none arrived, none to give.
+    const auto amEnde = [&z](double v, lab::Quantity q) {
+        return QString::fromStdString(lab::Figure(z.Arrived > 0 ? std::optional<double>(v) : std::nullopt, q));
+    };
+    GroessteX_->setText(Fett(tr("größte |x| am Ende:"), amEnde(z.WorstX, lab::Quantity::Metres)));
+    GroessteLage_->setText(Fett(tr("größte |Lage| am Ende:"), amEnde(z.WorstAttitude, lab::Quantity::Degrees)));
     MeisteSchritte_->setText(Fett(tr("meiste Schritte:"), QString::number(z.MostSteps)));
     // A run whose steering angle was no number ended there: say so, or the
     // figures would pass for the runs of a working controller.
@@ -372,7 +380,7 @@ void TruckLabor::ZeigePunkt(int k) {
         Wahl_->setText(tr("%1 – Ende nach %2 Schritten: Abstand %3 m, Lage %4°")
                            .arg(start)
                            .arg(n)
-                           .arg(Zahl(p.RearX, zahl::Art::Meter), Zahl(p.Attitude, zahl::Art::Winkel)));
+                           .arg(Zahl(p.RearX, lab::Quantity::Metres), Zahl(p.Attitude, lab::Quantity::Degrees)));
         emit replayZustand(p.RearX, p.Attitude);
         return;
     }
@@ -383,8 +391,8 @@ void TruckLabor::ZeigePunkt(int k) {
                        .arg(start)
                        .arg(k + 1)
                        .arg(n)
-                       .arg(Zahl(k * double(dorvane::StepSeconds), 1), Zahl(p.RearX, zahl::Art::Meter),
-                            Zahl(p.Attitude, zahl::Art::Winkel), Zahl(q.Control, zahl::Art::Winkel)));
+                       .arg(Zahl(k * double(dorvane::StepSeconds), 1), Zahl(p.RearX, lab::Quantity::Metres),
+                            Zahl(p.Attitude, lab::Quantity::Degrees), Zahl(q.Control, lab::Quantity::Degrees)));
     emit replayZustand(p.RearX, p.Attitude);
     ansichten::Laufschritt s;
     s.Herkunft = tr("Truck-Labor, %1, Schritt %2 von %3").arg(start).arg(k + 1).arg(n);

@@ -2,8 +2,8 @@
 
 namespace labor {
 
-QString Zahl(double v, int nachkomma) { return zahl::Fest(v, nachkomma); }
+QString Zahl(double v, int nachkomma) { return QString::fromStdString(lab::Number(v, nachkomma)); }
 
-QString Zahl(double v, zahl::Art a) { return Zahl(v, zahl::Nachkomma(a)); }
+QString Zahl(double v, lab::Quantity q) { return Zahl(v, lab::Decimals(q)); }
 
 }  // namespace labor

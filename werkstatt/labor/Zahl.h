@@ -1,16 +1,15 @@
 #pragma once
 
-#include "widgets/Zahlformat.h"
+#include "lab/Wording.h"
 
 #include <QString>
 
 namespace labor {
 
-// A number as the labs show it: fixed decimals, the decimal sign of the
-// language (comma in German, point in English), a true minus sign, and no
-// sign at all on a value that rounds to zero (the workshop's one number
-// style).
+// A figure as the labs show it: lab's one formatter (fixed decimals, the
+// decimal sign of the language, a true minus sign, no sign on a value that
+// rounds to zero), as a QString.
 QString Zahl(double v, int nachkomma);
-QString Zahl(double v, zahl::Art a);
+QString Zahl(double v, lab::Quantity q);
 
 }  // namespace labor

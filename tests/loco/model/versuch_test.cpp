@@ -20,12 +20,12 @@ struct LocoCase {
 
 // fuzzysim loco lok.fuz --mass M --dt DT, as printed.
 const LocoCase kLocoCases[] = {
-    {"OneKiloShortSteps", 1.0f, 0.055f, 6.535f, 6.535f, 0.0f, 12, 1091},
-    {"OneKiloLongSteps", 1.0f, 0.1f, 6.700f, 6.700f, 0.0f, 10, 601},
-    {"TwoKiloShortSteps", 2.0f, 0.055f, 6.315f, 6.315f, 0.0f, 16, 1091},
-    {"TwoKiloLongSteps", 2.0f, 0.1f, 6.400f, 6.400f, 0.0f, 14, 601},
-    {"FourKiloShortStepsOvershoots", 4.0f, 0.055f, 5.875f, 6.205f, 0.5400f, 14, 1091},
-    {"FourKiloLongStepsOvershoots", 4.0f, 0.1f, 5.900f, 5.900f, 0.4052f, 14, 601},
+    {"OneKiloShortSteps", 1.0f, 0.055f, 6.535f, 6.535f, 0.0f, 12, 1090},
+    {"OneKiloLongSteps", 1.0f, 0.1f, 6.700f, 6.700f, 0.0f, 10, 600},
+    {"TwoKiloShortSteps", 2.0f, 0.055f, 6.315f, 6.315f, 0.0f, 16, 1090},
+    {"TwoKiloLongSteps", 2.0f, 0.1f, 6.400f, 6.400f, 0.0f, 14, 600},
+    {"FourKiloShortStepsOvershoots", 4.0f, 0.055f, 5.875f, 6.205f, 0.5400f, 14, 1090},
+    {"FourKiloLongStepsOvershoots", 4.0f, 0.1f, 5.900f, 5.900f, 0.4052f, 14, 600},
 };
 
 class LocoFiguresTest : public ::testing::TestWithParam<LocoCase> {};

@@ -220,14 +220,14 @@ TEST(LocoHelp, StatesEveryRangeTheOptionsCheck) {
     const std::string out = (tmp.path() / "hilfe.txt").string();
     ASSERT_EQ(std::system((Quote(FUZZYSIM_BIN) + " loco --help >" + Quote(out)).c_str()), 0);
     const std::string help = Contents(out);
-    for (const fuzzysim::LocoRange& r : fuzzysim::LocoRanges()) {
+    for (const lab::LocoRange& r : lab::LocoRanges()) {
         std::ostringstream lo, hi;
-        lo << r.lo;
-        hi << r.hi;
-        const std::size_t at = help.find(r.option);
-        ASSERT_NE(at, std::string::npos) << r.option << "\n" << help;
+        lo << r.Lo;
+        hi << r.Hi;
+        const std::size_t at = help.find(r.Option);
+        ASSERT_NE(at, std::string::npos) << r.Option << "\n" << help;
         const std::string from = help.substr(at);
-        EXPECT_NE(from.find(lo.str() + " bis " + hi.str()), std::string::npos) << r.option << "\n" << help;
+        EXPECT_NE(from.find(lo.str() + " bis " + hi.str()), std::string::npos) << r.Option << "\n" << help;
     }
 }
 

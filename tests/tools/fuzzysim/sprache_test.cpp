@@ -217,11 +217,11 @@ TEST(FuzzysimHelp, EnglishLocoHelpStatesEveryRange) {
     const testfiles::TempDir dir;
     const Result r = RunIn(dir, kEnglish, {"loco", "--help"});
     ASSERT_EQ(r.status, 0);
-    for (const fuzzysim::LocoRange& range : fuzzysim::LocoRanges()) {
-        const std::size_t at = r.out.find(std::string(range.option) + " ");
-        ASSERT_NE(at, std::string::npos) << range.option << "\n" << r.out;
-        const std::string expected = fuzzysim::Short(range.lo) + " to " + fuzzysim::Short(range.hi);
-        EXPECT_NE(r.out.find(expected, at), std::string::npos) << range.option << "\n" << r.out;
+    for (const lab::LocoRange& range : lab::LocoRanges()) {
+        const std::size_t at = r.out.find(std::string(range.Option) + " ");
+        ASSERT_NE(at, std::string::npos) << range.Option << "\n" << r.out;
+        const std::string expected = fuzzysim::Short(range.Lo) + " to " + fuzzysim::Short(range.Hi);
+        EXPECT_NE(r.out.find(expected, at), std::string::npos) << range.Option << "\n" << r.out;
     }
 }
 

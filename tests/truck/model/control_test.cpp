@@ -133,7 +133,7 @@ protected:
 TEST_P(ShippedController, DocksFromEveryGridStart) {
     const float speed = GetParam();
     const fuzzy::Controller c{a, b, out, rules};
-    const auto runs = fuzzysim::RunTruckStarts(c, GridStarts(), speed, DefaultMaxSteps, false);
+    const auto runs = dorvane::RunStarts(c, GridStarts(), speed, DefaultMaxSteps, false);
     ASSERT_EQ(runs.size(), 164u);
     int mustKeepRoad = 0;
     for (const auto& r : runs) {

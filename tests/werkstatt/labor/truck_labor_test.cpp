@@ -115,10 +115,9 @@ TEST_F(TruckLaborTest, FiguresShownAreTheSharedGridRunsAtTheChosenSpeed) {
         EXPECT_EQ(Text(lab, "verlassen"),
                   QStringLiteral("Straße verlassen: <b>%1 von %2</b>").arg(z.LeftRoad()).arg(z.MustKeepRoad));
         EXPECT_EQ(Text(lab, "groessteX"),
-                  QStringLiteral("größte |x| am Ende: <b>%1 m</b>").arg(labor::Zahl(z.WorstX, zahl::Art::Meter)));
-        EXPECT_EQ(
-            Text(lab, "groessteLage"),
-            QStringLiteral("größte |Lage| am Ende: <b>%1°</b>").arg(labor::Zahl(z.WorstAttitude, zahl::Art::Winkel)));
+                  QStringLiteral("größte |x| am Ende: <b>%1 m</b>").arg(labor::Zahl(z.WorstX, lab::Quantity::Metres)));
+        EXPECT_EQ(Text(lab, "groessteLage"), QStringLiteral("größte |Lage| am Ende: <b>%1°</b>")
+                                                 .arg(labor::Zahl(z.WorstAttitude, lab::Quantity::Degrees)));
         EXPECT_EQ(Text(lab, "meisteSchritte"), QStringLiteral("meiste Schritte: <b>%1</b>").arg(z.MostSteps));
     }
 }

@@ -95,11 +95,9 @@ function rulesBlock(p, blank = false) {
 function criteriaBlock(heading, criteria, results) {
   const shown = criteria.filter((c) => !c.id.startsWith('hand.'));
   if (!shown.length) return null;
-  const limit = (c) => {
-    const n = `${wert(c.limit, 2)}${c.unit ? ` ${c.unit}` : ''}`;
-    return t(c.compare === '>=' ? 's_atLeast' : 's_atMost', n);
-  };
-  const measured = (c) => (c.measured === null || !Number.isFinite(c.measured) ? t('s_neverRests') : `${wert(c.measured, 2)}${c.unit ? ` ${c.unit}` : ''}`);
+  // The figures as the check words them (the exercise panel and fuzzysim alike).
+  const limit = (c) => t(c.compare === '>=' ? 's_atLeast' : 's_atMost', `${c.limitText}${c.unit ? ` ${c.unit}` : ''}`);
+  const measured = (c) => (c.measured === null ? t('s_neverRests') : `${c.measuredText}${c.unit ? ` ${c.unit}` : ''}`);
   return block(heading, el('table', { class: 'blatt-kriterien' },
     el('tr', {}, el('th', { class: 'links' }, t('s_criterion')), el('th', {}, t('s_required')), el('th', {}, results ? t('s_reference') : t('s_yourResult'))),
     ...shown.map((c) => el('tr', {}, el('td', { class: 'links' }, c.name), el('td', {}, limit(c)),
@@ -308,8 +306,8 @@ async function locoBlocks(ctx, fuz, settings) {
     el('tr', {}, ...['s_mass', 's_atRest', 's_exact', 's_overshoot', 's_reversals', 's_endOfRun'].map((k) => el('th', { class: 'links' }, t(k)))),
     ...runs.map((r, i) => el('tr', {}, el('td', { class: 'links' }, el('span', { class: 'strich', style: `border-color:${pens[i]}` }), ` ${wert(num(r.mass), 6)} kg`),
       el('td', { class: 'links' }, since(r.figures.atRest)), el('td', { class: 'links' }, since(r.figures.exact)),
-      el('td', { class: 'links' }, `${fest(num(r.figures.overshoot), 2)} cm`), el('td', { class: 'links' }, String(r.figures.signChanges)),
-      el('td', { class: 'links' }, t('s_runEnd', fest(num(r.figures.endT), 2), fest(num(r.figures.endS), 2), fest(num(r.figures.endV), 2), ending(r.figures)))))));
+      el('td', { class: 'links' }, `${r.figures.overshoot} cm`), el('td', { class: 'links' }, String(r.figures.signChanges)),
+      el('td', { class: 'links' }, t('s_runEnd', r.figures.endT, r.figures.endS, r.figures.endV, ending(r.figures)))))));
   // The time axes up to a little after the last mass has come to rest.
   const tEnd = Math.max(...runs.map((r) => num(r.figures.endT)));
   const tRest = Math.max(...runs.map((r) => num(r.figures.atRest === null ? r.figures.endT : r.figures.atRest)));

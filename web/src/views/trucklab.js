@@ -146,8 +146,9 @@ export default function create(ctx) {
     return el('table', { id: 'truck-zahlen' },
       line('docked', t('ofN', f.docked, f.starts), 'truck-angedockt'),
       line('leftRoad', t('ofN', f.leftRoad, f.mustKeepRoad), 'truck-verlassen'),
-      line('worstX', `${f.worstX} m`, 'truck-x'),
-      line('worstAttitude', `${f.worstAttitude}°`, 'truck-lage'),
+      line('arrived', t('ofN', f.arrived, f.starts), 'truck-angekommen'),
+      line('worstX', f.worstX, 'truck-x'),
+      line('worstAttitude', f.worstAttitude, 'truck-lage'),
       line('mostSteps', String(f.mostSteps), 'truck-schritte'));
   }
 
