@@ -608,7 +608,8 @@ std::string LimitText(const CriterionResult& c) {
 std::string Summary(const CriterionResult& c) {
     const std::string limit = LimitText(c);
     if (c.Id.rfind("hand.", 0) == 0)
-        return Fmt(Tr("Aufgabe", "%1: %2 falsch oder nicht beantwortet (%3)"), {c.Name, FigureText(c, c.Measured), limit});
+        return Fmt(Tr("Aufgabe", "%1: %2 falsch oder nicht beantwortet (%3)"),
+                   {c.Name, FigureText(c, c.Measured), limit});
     if (c.Id == "loco.rest" && !std::isfinite(c.Measured))
         return Fmt(Tr("Aufgabe", "%1: kommt nicht zur Ruhe (%2)"), {c.Name, limit});
     return Fmt(Tr("Aufgabe", "%1: %2 (%3)"), {c.Name, MeasuredText(c), limit});

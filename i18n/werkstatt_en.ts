@@ -427,10 +427,6 @@ Without --fahrzeug the vehicle chosen for this file in the window applies, else 
         <translation>Students&apos; sheet</translation>
     </message>
     <message>
-        <source>kommt nicht zur Ruhe</source>
-        <translation>never comes to rest</translation>
-    </message>
-    <message>
         <source>%1: %2 = %3, %4 = %5 (deine Zahlen, nach deinem Namen)</source>
         <translation>%1: %2 = %3, %4 = %5 (your numbers, from your name)</translation>
     </message>
