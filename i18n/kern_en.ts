@@ -1299,6 +1299,17 @@
     </message>
 </context>
 <context>
+    <name>KernOptimierer</name>
+    <message>
+        <source>Felder, die keine Fahrt erreicht, nur geändert, damit die Tabelle monoton bleibt: %1.</source>
+        <translation>Cells that no run reaches, changed only to keep the table monotone: %1.</translation>
+    </message>
+    <message>
+        <source>Felder, die keine Fahrt erreicht, haben eine Regel bekommen, weil sie leer waren: %1.</source>
+        <translation>Cells that no run reaches were given a rule because they were empty: %1.</translation>
+    </message>
+</context>
+<context>
     <name>KernPruefung</name>
     <message>
         <source>„%1“</source>

@@ -1,5 +1,6 @@
 #include "tuning/Finish.h"
 
+#include "tuning/Fired.h"
 #include "tuning/Moves.h"
 #include "fuzzy/StepGrid.h"
 
@@ -14,6 +15,7 @@ namespace tuning {
 bool Finishing::Take(const fuzzy::Project& candidate) {
     const std::uint32_t changed = Changed(candidate, Best);
     if (changed == 0) return true;
+    if (Names && !NamesFit(candidate, *Names)) return false;
     Evaluation e = EvaluateRuns(candidate, Kind, nullptr, nullptr, &Eval, changed);
     if (!e.Result.Complete || Better(Eval.Result, e.Result)) return false;
     Best = candidate;
@@ -96,6 +98,58 @@ void OutputEndsOut(Finishing& f, const fuzzy::Project& start) {
         for (int k = 1; k <= 4; ++k) q.Out.SetParam(t, k, start.Out.GetParam(t, k));
         if (KeepsMeaning(q.Out, start.Out, true)) f.Take(q);
     }
+}
+
+}  // namespace tuning
+
+namespace tuning {
+
+namespace {
+
+// Moves every cell of `cells` to start's output term, or, where the order
+// forbids it, to the term nearest to it between the cells below and left of
+// it and those above and right of it. Cell by cell, in passes, as long as one
+// still moves: each step keeps the table monotone.
+void BackInOrder(fuzzy::RuleTable& t, const fuzzy::RuleTable& start, const RankedTable& ranks, std::uint32_t cells) {
+    for (int pass = 0; pass < fuzzy::MaxTerms * fuzzy::MaxTerms; ++pass) {
+        bool moved = false;
+        for (int r = 0; r < ranks.Rows(); ++r)
+            for (int c = 0; c < ranks.Cols(); ++c) {
+                const int want = ranks.Get(start, r, c);
+                if ((cells & ranks.Bit(r, c)) == 0 || want < 1) continue;
+                int lo = 1, hi = ranks.Outs();
+                if (c > 0) lo = std::max(lo, ranks.Get(t, r, c - 1));
+                if (r > 0) lo = std::max(lo, ranks.Get(t, r - 1, c));
+                if (c + 1 < ranks.Cols()) hi = std::min(hi, ranks.Get(t, r, c + 1));
+                if (r + 1 < ranks.Rows()) hi = std::min(hi, ranks.Get(t, r + 1, c));
+                if (lo > hi) continue;
+                const int v = std::clamp(want, lo, hi);
+                if (v == ranks.Get(t, r, c)) continue;
+                ranks.Set(t, r, c, v);
+                moved = true;
+            }
+        if (!moved) return;
+    }
+}
+
+}  // namespace
+
+std::uint32_t UnfiredCellsBack(Finishing& f, const fuzzy::Project& start, bool monotone) {
+    const std::uint32_t fired = FiredCells(f.Best, f.Kind);
+    std::uint32_t back = 0;
+    for (int r = 1; r <= TableRows(f.Best); ++r)
+        for (int c = 1; c <= f.Best.A.UsedTerms(); ++c)
+            if ((fired & CellBit(r, c)) == 0 && HasRule(start, r, c)) back |= CellBit(r, c);
+    fuzzy::Project q = f.Best;
+    if (monotone) {
+        BackInOrder(q.Rules, start.Rules, RankedTable(start), back);
+    } else {
+        for (int r = 1; r <= TableRows(q); ++r)
+            for (int c = 1; c <= q.A.UsedTerms(); ++c)
+                if ((back & CellBit(r, c)) != 0) q.Rules.Set(r, c, start.Rules.Get(r, c));
+    }
+    f.Take(q);
+    return ChangedCells(f.Best.Rules, start.Rules) & ~fired;
 }
 
 }  // namespace tuning

@@ -12,6 +12,9 @@ struct Finishing {
     Vehicle Kind = Vehicle::Truck;
     fuzzy::Project Best;
     Evaluation Eval;  // of Best, complete
+    // When given, a candidate whose terms no longer fit their names as in
+    // this project (NamesFit) is never taken.
+    const fuzzy::Project* Names = nullptr;
     // Corners PutOnGrid had to leave off the grid.
     int OffGrid = 0;
 
@@ -32,5 +35,12 @@ void PutOnGrid(Finishing& f);
 // The output's end terms back as far out as they were at the start, each
 // where the score allows it.
 void OutputEndsOut(Finishing& f, const fuzzy::Project& start);
+
+// Rules in cells that no lab run of Best fires (FiredCells) go back to what
+// start had there; in a monotone table as near to it as the order allows.
+// Such a cell changes no run, so the score stays. A cell start left empty
+// keeps the rule it got. Returns the cells that still differ from start
+// although no run fires them.
+std::uint32_t UnfiredCellsBack(Finishing& f, const fuzzy::Project& start, bool monotone);
 
 }  // namespace tuning

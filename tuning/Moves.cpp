@@ -375,7 +375,40 @@ bool ReachesFurtherPast(const fuzzy::TFuzzy& v, const fuzzy::TFuzzy& v0, int t, 
     return false;
 }
 
+// The side of zero the name of term t gives it, as its core in v0 shows: 1
+// above, -1 below, 0 holding 0.
+int NameSide(const fuzzy::TFuzzy& v0, int t) {
+    if (v0.GetParam(t, fuzzy::ParamB) > 0.0f) return 1;
+    if (v0.GetParam(t, fuzzy::ParamC) < 0.0f) return -1;
+    return 0;
+}
+
+bool FitsItsName(const fuzzy::TFuzzy& v, const fuzzy::TFuzzy& v0, int t) {
+    const float a = v.GetParam(t, fuzzy::ParamA), b = v.GetParam(t, fuzzy::ParamB);
+    const float c = v.GetParam(t, fuzzy::ParamC), d = v.GetParam(t, fuzzy::ParamD);
+    switch (NameSide(v0, t)) {
+    case 1: return b > 0.0f && a >= std::min(0.0f, v0.GetParam(t, fuzzy::ParamA));
+    case -1: return c < 0.0f && d <= std::max(0.0f, v0.GetParam(t, fuzzy::ParamD));
+    default: return b <= 0.0f && c >= 0.0f;
+    }
+}
+
 }  // namespace
+
+bool NamesFit(const fuzzy::TFuzzy& v, const fuzzy::TFuzzy& v0) {
+    if (v.UsedTerms() != v0.UsedTerms()) return false;
+    for (int t = 1; t <= v.UsedTerms(); ++t)
+        if (!FitsItsName(v, v0, t)) return false;
+    return true;
+}
+
+bool NamesFit(const fuzzy::Project& p, const fuzzy::Project& start) {
+    for (int which = 0; which < 3; ++which) {
+        const fuzzy::TFuzzy& v = Variable(p, which);
+        if (v.Defined && !NamesFit(v, Variable(start, which))) return false;
+    }
+    return true;
+}
 
 bool KeepsMeaning(const fuzzy::TFuzzy& v, const fuzzy::TFuzzy& v0, bool output) {
     const int n = v.UsedTerms();
@@ -413,6 +446,7 @@ bool KeepsMeaning(const fuzzy::TFuzzy& v, const fuzzy::TFuzzy& v0, bool output) 
         const int side0 = Side(v0, t);
         if (side0 != 0 && Side(v, t) != side0) return false;
         if (PeakOnItsSide(v0, t, side0) && !PeakOnItsSide(v, t, side0)) return false;
+        if (!FitsItsName(v, v0, t)) return false;
     }
     return true;
 }

@@ -14,7 +14,7 @@
 //   already had one there, not further past it); the end
 //   terms stay shoulders (their outer corners stay where they were); no term
 //   narrower than it can be seen or so wide that it covers (almost) the whole
-//   range.
+//   range; and every name still fits its shape (NamesFit).
 
 #include "fuzzy/Project.h"
 
@@ -121,6 +121,16 @@ void FreeRuleMove(fuzzy::Project& p, std::uint32_t reached, Rng& rng);
 // before the search) meant: see the top of this file. `output` for the
 // output variable, whose corners stay inside its range.
 bool KeepsMeaning(const fuzzy::TFuzzy& v, const fuzzy::TFuzzy& start, bool output);
+
+// Whether each term of v still fits its name on the side of zero that its
+// core (the corners b to c, at full height) had in start: a term whose core
+// lay above 0 ("positiv klein", "nah") keeps its core above 0 and its foot at
+// 0 or above, a term below 0 likewise below, and a term whose core held 0
+// ("null", "an der Marke") keeps holding it. A foot that already reached over
+// 0 in start may stay there but reach no further.
+bool NamesFit(const fuzzy::TFuzzy& v, const fuzzy::TFuzzy& start);
+// The same for all three variables of a project.
+bool NamesFit(const fuzzy::Project& p, const fuzzy::Project& start);
 
 // One corner of one term moved along the grid, by steps in proportion to its
 // room; undone when the terms would lose their meaning.

@@ -1,6 +1,7 @@
 #include "tuning/Tuner.h"
 
 #include "fuzzy/Errors.h"
+#include "fuzzy/Language.h"
 #include "tuning/Evaluation.h"
 #include "tuning/Finish.h"
 #include "tuning/Moves.h"
@@ -180,6 +181,33 @@ std::vector<TermChange> ChangedTerms(const fuzzy::Project& before, const fuzzy::
                 }
     }
     return changes;
+}
+
+std::string UnfiredText(const Result& r, const fuzzy::Project& start) {
+    const fuzzy::Project& p = r.Best;
+    // Cells that had a rule changed for the order alone; empty ones were given one.
+    std::string ordered, filled;
+    for (int row = 1; row <= TableRows(p); ++row)
+        for (int col = 1; col <= p.A.UsedTerms(); ++col) {
+            if ((r.Unfired & CellBit(row, col)) == 0) continue;
+            std::string cell = "A = " + p.A.GetTermName(col);
+            if (p.B.Defined) cell += ", B = " + p.B.GetTermName(row);
+            std::string& list = HasRule(start, row, col) ? ordered : filled;
+            list += (list.empty() ? "" : "; ") + cell;
+        }
+    std::string text;
+    if (!ordered.empty())
+        text = fuzzy::Fmt(fuzzy::Tr("KernOptimierer",
+                                    "Felder, die keine Fahrt erreicht, nur ge\xC3\xA4ndert, damit die Tabelle "
+                                    "monoton bleibt: %1."),
+                          {ordered});
+    if (!filled.empty())
+        text += (text.empty() ? "" : "\n") +
+                fuzzy::Fmt(fuzzy::Tr("KernOptimierer",
+                                     "Felder, die keine Fahrt erreicht, haben eine Regel bekommen, weil sie leer "
+                                     "waren: %1."),
+                           {filled});
+    return text;
 }
 
 std::vector<fuzzy::Project> DrawCandidates(const fuzzy::Project& best, const fuzzy::Project& start,
@@ -375,12 +403,17 @@ Result Tune(const fuzzy::Project& start, const Options& options, const std::atom
     }
     res.Searched = res.BestScore;
     if (Better(res.BestScore, res.Start)) {
-        Finishing f{options.Kind, res.Best, std::move(bestEval)};
+        Finishing f;
+        f.Kind = options.Kind;
+        f.Best = res.Best;
+        f.Eval = std::move(bestEval);
+        f.Names = &start;
         if (!options.Monotone) FillReachedCells(f);
         if (options.Terms) {
             PutOnGrid(f);
             OutputEndsOut(f, start);
         }
+        res.Unfired = UnfiredCellsBack(f, start, options.Monotone);
         res.Best = std::move(f.Best);
         res.BestScore = f.Eval.Result;
         res.OffGrid = f.OffGrid;

@@ -19,15 +19,19 @@
 // the terms move on their variable's step grid and keep their meaning.
 //
 // A better result is finished before it is returned, each step kept only when
-// the score stays as good: reached cells without a rule get one, corners the
-// search left off the step grid (those of the start) are put on it, and the
-// output's end terms go back out as far as they were at the start.
+// the score stays as good and the names still fit their terms: reached cells
+// without a rule get one, corners the search left off the step grid (those of
+// the start) are put on it, the output's end terms go back out as far as they
+// were at the start, and cells that no run of the result fires get back the
+// rule they had, as far as a monotone table's order allows (Result::Unfired
+// names the others).
 
 #include "tuning/Score.h"
 
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace tuning {
@@ -79,6 +83,11 @@ struct Result {
     // Corners the finish could not put on the step grid without a worse
     // score (they stay where the search or the start had them).
     int OffGrid = 0;
+    // Cells whose rule differs from the start's although no lab run of Best
+    // fires them (FiredCells): in a monotone table only where the order
+    // needs it, in a free one only cells the start left empty. Bits as
+    // Score::Reached.
+    std::uint32_t Unfired = 0;
     bool Cancelled = false;
 };
 
@@ -97,6 +106,12 @@ struct TermChange {
     int Term = 0;
 };
 std::vector<TermChange> ChangedTerms(const fuzzy::Project& before, const fuzzy::Project& after);
+
+// The sentences naming r's Unfired cells by their terms and saying why they
+// changed (start had a rule there: for the order of the table; start left
+// them empty: they were given one), one a line, in the active language;
+// empty when there are none.
+std::string UnfiredText(const Result& r, const fuzzy::Project& start);
 
 // The candidates of one round, as Tune draws them from the current project
 // (exposed for the tests). With its score, only the rule cells its runs

@@ -272,6 +272,8 @@ int RunTune(const std::vector<std::string>& args) {
                                 {std::to_string(r.BestRound), Fixed1(r.BestSeconds)})
                   << '\n';
         PrintChanges(start, r.Best, std::cout);
+        const std::string unfired = tuning::UnfiredText(r, start);
+        if (!unfired.empty()) std::cout << unfired << '\n';
         if (r.OffGrid > 0)
             std::cout << fuzzy::Fmt(fuzzy::Tr("fuzzysim tune",
                                               "%1 Termecken bleiben neben dem Raster des Editors: gerundet "

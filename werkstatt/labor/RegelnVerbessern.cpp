@@ -43,7 +43,7 @@ QString Abk(const fuzzy::TFuzzy& v, int i) { return QString::fromStdString(v.Get
 
 }  // namespace
 
-QString RegelnAlsHtml(const fuzzy::Project& p, const fuzzy::RuleTable* vergleich) {
+QString RegelnAlsHtml(const fuzzy::Project& p, const fuzzy::RuleTable* vergleich, std::uint32_t ohneFahrt) {
     const fuzzy::TFuzzy& A = p.A;
     const fuzzy::TFuzzy& B = p.B;
     const fuzzy::TFuzzy& Out = p.Out;
@@ -72,9 +72,13 @@ QString RegelnAlsHtml(const fuzzy::Project& p, const fuzzy::RuleTable* vergleich
         for (int c = 1; c <= spalten; ++c) {
             const int e = R.Get(r, c);
             const bool anders = vergleich && vergleich->Get(r, c) != e;
+            const bool leer = anders && (ohneFahrt & (1u << ((r - 1) * 5 + (c - 1)))) != 0;
+            const QString inhalt = e >= 1 && e <= Out.UsedTerms() ? Abk(Out, e) : QStringLiteral("&nbsp;");
             h += QStringLiteral("<td align='center'%1>%2</td>")
-                     .arg(anders ? QStringLiteral(" bgcolor='#ffe08a'") : QString(),
-                          e >= 1 && e <= Out.UsedTerms() ? Abk(Out, e) : QStringLiteral("&nbsp;"));
+                     .arg(leer     ? QStringLiteral(" bgcolor='#fff3cc'")
+                          : anders ? QStringLiteral(" bgcolor='#ffe08a'")
+                                   : QString(),
+                          leer ? QStringLiteral("<i>%1</i>").arg(inhalt) : inhalt);
         }
         h += QStringLiteral("</tr>");
     }
@@ -310,6 +314,12 @@ void RegelnVerbessern::Fertig(LaufErgebnis&& a) {
         return;
     }
     ZeigeVergleich(&r.Start, &r.Best, &r.BestScore);
+    // Cells changed although no run reaches them: marked apart, and named with the reason.
+    const std::string ohneFahrt = tuning::UnfiredText(r, Start_);
+    if (!ohneFahrt.empty()) {
+        Ui_->NachherRegeln->setText(RegelnAlsHtml(r.Best, &Start_.Rules, r.Unfired));
+        Ui_->ErklaerungLbl->setText(Ui_->ErklaerungLbl->text() + QStringLiteral("<br>") + Zeilen(ohneFahrt));
+    }
     const bool besser = tuning::Better(r.BestScore, r.Start);
     if (besser) Ergebnis_ = r.Best;
     Ui_->UebernehmenBtn->setEnabled(besser);

@@ -16,6 +16,7 @@
 #include <QMutex>
 
 #include <atomic>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -96,7 +97,9 @@ private:
 };
 
 // The rule table as a small HTML table of output term abbreviations; cells
-// that differ from vergleich are highlighted.
-QString RegelnAlsHtml(const fuzzy::Project& p, const fuzzy::RuleTable* vergleich);
+// that differ from vergleich are highlighted, those among them in ohneFahrt
+// (bits as tuning::Score::Reached: changed although no run reaches them) in
+// a paler colour and in italics.
+QString RegelnAlsHtml(const fuzzy::Project& p, const fuzzy::RuleTable* vergleich, std::uint32_t ohneFahrt = 0);
 
 }  // namespace labor

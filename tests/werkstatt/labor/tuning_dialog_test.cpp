@@ -5,6 +5,8 @@
 #include "werkstatt/labor/RegelnVerbessern.h"
 #include "werkstatt/labor/TermVergleich.h"
 #include "fuzzy/Templates.h"
+#include "tuning/Evaluation.h"
+#include "tuning/Fired.h"
 #include "tuning/Moves.h"
 
 #include <gtest/gtest.h>
@@ -341,6 +343,32 @@ TEST(RegelnVerbessern, MonotoneTablesByDefaultAndTheSwitchReachesTheSearch) {
     ASSERT_NE(box, nullptr);
     box->setChecked(true);
     EXPECT_TRUE(d.optionen().Monotone);
+}
+
+// Exercise 07's start, rules only: the sentence under the tables names the
+// cells changed although no run reaches them, as fuzzysim does.
+TEST(RegelnVerbessern, NamesTheCellsChangedWithoutARun) {
+    const fuzzy::Project start = fuzzy::LoadProject(std::string(FUZZY_SOURCE_DIR) + "/tests/data/aufgabe07.fuz");
+    RegelnVerbessern d;
+    d.setProjekt(start);
+    tuning::Options o = LokSuche();
+    o.Seed = 11;
+    o.MaxRounds = 10;
+    d.setOptionen(o);
+    d.resize(1000, 860);
+    d.show();
+    QSignalSpy beendet(&d, &RegelnVerbessern::beendet);
+    d.starten();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return beendet.count() == 1; }, 120000));
+    ASSERT_TRUE(d.ergebnis().has_value()) << qPrintable(d.status());
+    QTest::qWait(50);  // the labels take their new height
+    labortest::SaveShot(d, QStringLiteral("regeln_verbessern_ohne_fahrt"));
+    tuning::Result r;
+    r.Best = *d.ergebnis();
+    r.Unfired = tuning::ChangedCells(r.Best.Rules, start.Rules) & ~tuning::FiredCells(r.Best, tuning::Vehicle::Loco);
+    ASSERT_NE(r.Unfired, 0u);
+    const QString satz = QString::fromStdString(tuning::UnfiredText(r, start)).toHtmlEscaped();
+    EXPECT_TRUE(d.erklaerung().contains(satz)) << qPrintable(d.erklaerung());
 }
 
 }  // namespace
