@@ -173,8 +173,9 @@ bool WithinTolerance(float student, float engine, double tolerance) {
 struct Asked {
     std::string Label;
     float Engine = 0.0f;
-    float Student = 0.0f;
-    bool Missing = false;  // not given: counts as 0, or for the output as wrong
+    // Not given: not answered, whatever the right value (an empty box that
+    // counted as 0 would tell which answers are 0); NaN: typed, but no number.
+    std::optional<float> Student;
 };
 
 void CheckHand(const HandCheck& h, const fuzzy::Project& p, const Answers& answers, CheckResult& r) {
@@ -184,7 +185,7 @@ void CheckHand(const HandCheck& h, const fuzzy::Project& p, const Answers& answe
     const PointAnswers& a = found == answers.Points.end() ? none : found->second;
     const bool missing = found == answers.Points.end();
     const auto item = [](std::string label, float engine, const std::optional<float>& student) {
-        return Asked{std::move(label), engine, student.value_or(0.0f), !student.has_value()};
+        return Asked{std::move(label), engine, student};
     };
     for (const Quantity q : h.Asked) {
         std::vector<Asked> items;
@@ -238,7 +239,6 @@ void CheckHand(const HandCheck& h, const fuzzy::Project& p, const Answers& answe
             // zero up to rounding is 0, so a tolerance is the same on both sides.
             items.push_back(item(Tr("Aufgabe", "Ausgangswert"),
                                  fuzzy::ZeroBelowRounding(s.Output, p.Out.RangeMin, p.Out.RangeMax), a.Output));
-            if (!a.Output) items.back().Student = std::nanf("");
             break;
         }
         // What is wrong, never by how much: a deviation or a missing value
@@ -246,11 +246,17 @@ void CheckHand(const HandCheck& h, const fuzzy::Project& p, const Answers& answe
         const double tolerance = q == Quantity::Output ? h.OutputTolerance : h.Tolerance;
         std::vector<std::string> reasons;
         for (const Asked& it : items) {
-            if (WithinTolerance(it.Student, it.Engine, tolerance)) continue;
+            if (!it.Student) {
+                reasons.push_back(Fmt(Tr("Aufgabe", "%1: nicht beantwortet."), {it.Label}));
+                continue;
+            }
+            if (!std::isfinite(*it.Student)) {
+                reasons.push_back(Fmt(Tr("Aufgabe", "%1: Der Eintrag ist keine Zahl."), {it.Label}));
+                continue;
+            }
+            if (WithinTolerance(*it.Student, it.Engine, tolerance)) continue;
             reasons.push_back(
-                std::isfinite(it.Student) && !it.Missing
-                    ? Fmt(Tr("Aufgabe", "%1 stimmt nicht (erlaubte Abweichung %2)."), {it.Label, Num(tolerance)})
-                    : Fmt(Tr("Aufgabe", "%1 fehlt."), {it.Label}));
+                Fmt(Tr("Aufgabe", "%1 stimmt nicht (erlaubte Abweichung %2)."), {it.Label, Num(tolerance)}));
         }
         CriterionResult c = Criterion(id, Fmt(Tr("Aufgabe", "%1 bei %2"), {name, h.Point}),
                                       static_cast<double>(reasons.size()), 0.0, Compare::AtMost, "", h.Line);
@@ -624,7 +630,8 @@ std::string LimitText(const CriterionResult& c) {
 std::string Summary(const CriterionResult& c) {
     const std::string limit = LimitText(c);
     if (c.Id.rfind("hand.", 0) == 0)
-        return Fmt(Tr("Aufgabe", "%1: %2 falsch oder fehlend (%3)"), {c.Name, FigureText(c, c.Measured), limit});
+        return Fmt(Tr("Aufgabe", "%1: %2 falsch oder nicht beantwortet (%3)"),
+                   {c.Name, FigureText(c, c.Measured), limit});
     if (c.Id == "loco.rest" && !std::isfinite(c.Measured))
         return Fmt(Tr("Aufgabe", "%1: kommt nicht zur Ruhe (%2)"), {c.Name, limit});
     return Fmt(Tr("Aufgabe", "%1: %2 (%3)"), {c.Name, MeasuredText(c), limit});

@@ -39,7 +39,8 @@ struct CriterionResult {
     std::string Name;            // in the active language
     std::string Point;           // hand checks: the point's name
     std::optional<float> Speed;  // truck.*: the speed, m/s
-    // Hand steps: how many answers are wrong or missing, never by how much
+    // Hand steps: how many answers are wrong, not numbers or not given (an
+    // empty box is not answered, whatever the right value), never by how much
     // (that would give the right value away). loco.rest: infinity when a
     // run never comes to rest.
     double Measured = 0.0;

@@ -47,6 +47,29 @@ enum class Marking { Automatic, Teacher, Both };
 // sheet. Unknown for a project of neither (the heating).
 enum class Plant { Unknown, Truck, Loco };
 
+// Which copy of an exercise a file is (fassung): the teacher's, as written,
+// or the students' copy a package holds (fassung = schueler): no teacher's
+// text, and no program shows its teacher's sheet.
+enum class Edition { Teacher, Students };
+
+// What each criterion of a check section is worth (punkte.NAME), by the
+// criterion's id ("truck.docked"); a criterion the file gives no points is
+// worth 1. A criterion the starting project already meets earns nothing,
+// unless its id is in EvenAtStart (startpunkte).
+struct Scoring {
+    std::map<std::string, double> Points;
+    std::vector<std::string> EvenAtStart;
+    double Of(const std::string& id) const {
+        const auto i = Points.find(id);
+        return i == Points.end() ? 1.0 : i->second;
+    }
+    bool CountsAtStart(const std::string& id) const {
+        for (const std::string& s : EvenAtStart)
+            if (s == id) return true;
+        return false;
+    }
+};
+
 // [truck]: the truck grid (dorvane::GridStarts, 164 starts) at each speed.
 struct TruckCheck {
     int Line = 0;                    // where the section starts in the file
@@ -58,6 +81,7 @@ struct TruckCheck {
     std::optional<float> MaxDockSeconds;
     std::optional<int> MaxRules;  // filled rule cells, at most
     Text Hint;                    // shown when this check fails
+    Scoring Score;
 };
 
 // [lok]: every mass with every step size, from the given distance.
@@ -74,6 +98,7 @@ struct LocoCheck {
     std::optional<int> MaxSignChanges;    // of the force in one run, at most
     std::optional<int> MaxRules;          // filled rule cells, at most
     Text Hint;
+    Scoring Score;
 
     // The runs in order: masses outside, steps inside.
     std::vector<pemrak::RunOptions> Runs() const;
@@ -92,13 +117,23 @@ struct HandCheck {
     float Tolerance = 0.01f;        // each degree, strength and height within this of the engine's
     float OutputTolerance = 0.01f;  // the crisp output within this (toleranz_ausgang, else Tolerance)
     Text Hint;
+    Scoring Score;
+    // variante = name: the point's inputs are drawn from these values by the
+    // student's name (Variants.h), the same name always the same; until a
+    // name is given, A and B hold the first of them. Empty: A and B as given.
+    std::vector<float> AChoices;
+    std::vector<float> BChoices;
+    // The inputs came from a student's name (ForStudent).
+    bool FromName = false;
     bool Asks(Quantity q) const;
+    bool ByName() const { return !AChoices.empty() || !BChoices.empty(); }
 };
 
 // [abdeckung]: no point of the inputs' ranges without a firing rule.
 struct CoverageCheck {
     int Line = 0;
     Text Hint;
+    Scoring Score;
 };
 
 struct Exercise {
@@ -107,6 +142,7 @@ struct Exercise {
     Text Task;         // the task for the student, several lines
     Text Hint;         // shown after any failed check
     Text TeacherNote;  // for the teacher's sheet: what a good answer says, how to mark
+    Edition Copy = Edition::Teacher;
     Permissions MayChange;
     Marking MarkedBy = Marking::Automatic;
     // fahrzeug = truck|lok; without it, see OnPlant().
@@ -136,6 +172,14 @@ struct Exercise {
     bool NeedsAnswers() const { return !Hand.empty(); }
     // The vehicle: as the file says, else by the template or the checks.
     Plant OnPlant() const;
+    // The students' copy: no teacher's text, no teacher's sheet anywhere.
+    bool ForStudents() const { return Copy == Edition::Students; }
+    // Some hand step draws its point from the student's name.
+    bool NeedsName() const {
+        for (const HandCheck& h : Hand)
+            if (h.ByName() && !h.FromName) return true;
+        return false;
+    }
 };
 
 // A student's answers to the hand inference steps: per point, each quantity

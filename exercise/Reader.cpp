@@ -1,6 +1,7 @@
 #include "exercise/Reader.h"
 
 #include "exercise/AnswerFields.h"
+#include "exercise/Points.h"
 
 #include "fuzzy/Numbers.h"
 #include "fuzzy/Language.h"
@@ -44,6 +45,8 @@ constexpr std::size_t MaxStepSizes = 4;
 // for about 5000), and the truck's speeds, each a run of every start.
 constexpr double MaxLocoSteps = 2.0e6;
 constexpr std::size_t MaxTruckSpeeds = MaxSpeeds;
+// The values a name may draw a point's input from.
+constexpr std::size_t MaxChoices = 50;
 [[noreturn]] void Fail(const std::string& message, int line) { throw FormatError(message, line); }
 
 // A name in the quotation marks of the active language.
@@ -105,6 +108,76 @@ bool TakeHint(const KeyValue& kv, Text& hint) {
     return false;
 }
 
+// One criterion a section may give points: its key in the file (after
+// "punkte.") and its id in the check's result.
+struct PointsName {
+    const char* Key;
+    const char* Id;
+};
+
+constexpr double MaxPoints = 100.0;
+
+// "punkte.NAME = N" and "startpunkte = ja|nein|NAME, …" of a check section;
+// true when kv was one of them. A section of one criterion ([abdeckung])
+// takes "punkte" alone.
+bool TakePoints(const KeyValue& kv, Scoring& score, const std::vector<PointsName>& names, const Section& s) {
+    const auto idOf = [&](const std::string& key) -> const char* {
+        for (const PointsName& n : names)
+            if (key == n.Key) return n.Id;
+        return nullptr;
+    };
+    std::string all;
+    for (const PointsName& n : names) all += (all.empty() ? "" : ", ") + std::string(n.Key);
+    if (kv.Key == "punkte" && names.size() == 1 && std::string(names.front().Key).empty()) {
+        score.Points[names.front().Id] = NumberValue(kv, 0.0, MaxPoints);
+        return true;
+    }
+    if (kv.Key.rfind("punkte.", 0) == 0) {
+        const char* id = idOf(kv.Key.substr(7));
+        if (!id)
+            Fail(Fmt(Tr("Aufgabe",
+                        "[%1] vergibt keine Punkte f\xC3\xBCr \xE2\x80\x9E%2\xE2\x80\x9C (m\xC3\xB6glich: %3)."),
+                     {s.Name, kv.Key.substr(7), all}),
+                 kv.Line);
+        score.Points[id] = NumberValue(kv, 0.0, MaxPoints);
+        return true;
+    }
+    if (kv.Key == "startpunkte") {
+        score.EvenAtStart.clear();
+        if (kv.Value == "ja" || kv.Value == "yes") {
+            for (const PointsName& n : names) score.EvenAtStart.push_back(n.Id);
+        } else if (kv.Value != "nein" && kv.Value != "no") {
+            std::vector<std::string> keys;
+            for (const PointsName& n : names) keys.push_back(n.Key);
+            keys.push_back("ja");
+            keys.push_back("nein");
+            for (const std::string& w : WordList(kv, keys)) {
+                if (w == "ja" || w == "nein")
+                    Fail(Tr("Aufgabe",
+                            "startpunkte: \xE2\x80\x9Eja\xE2\x80\x9C und \xE2\x80\x9Enein\xE2\x80\x9C stehen allein."),
+                         kv.Line);
+                score.EvenAtStart.push_back(idOf(w));
+            }
+        }
+        return true;
+    }
+    return false;
+}
+
+// A points key for a criterion the section does not check is a slip.
+void PointsOnlyWhereChecked(const Section& s, const Scoring& score, const std::vector<PointsName>& names,
+                            const std::vector<std::string>& checked) {
+    for (const auto& entry : score.Points)
+        if (std::find(checked.begin(), checked.end(), entry.first) == checked.end())
+            for (const PointsName& n : names)
+                if (entry.first == n.Id)
+                    Fail(Fmt(Tr("Aufgabe",
+                                "[%1] vergibt Punkte f\xC3\xBCr %2, pr\xC3\xBC"
+                                "ft es aber nicht."),
+                             {s.Name, n.Key}),
+                         s.Line);
+}
+
 std::vector<float> Floats(const std::vector<double>& v) {
     std::vector<float> out;
     for (double x : v) out.push_back(static_cast<float>(x));
@@ -129,26 +202,13 @@ bool SameNumbers(const fuzzy::TFuzzy& x, const fuzzy::TFuzzy& y) {
 
 // [projekt]: "vorlage = NAME", or the lines of a .fuz file, each behind "|".
 void ReadProjectSection(const Section& s, Exercise& e, fuzzy::Project& into, bool english) {
-    std::string bytes;
-    std::vector<int> lines;   // the file's line of each project line
-    std::vector<bool> blank;  // and whether it holds nothing
     std::optional<KeyValue> templ;
+    bool embedded = false;
     for (const TextLine& l : s.Lines) {
         std::string_view t = l.Text;
         while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
         if (!t.empty() && t.front() == '|') {
-            t.remove_prefix(1);
-            if (!t.empty() && t.front() == ' ') t.remove_prefix(1);
-            std::string cp;
-            char32_t bad = 0;
-            if (!fuzzy::text::Utf8ToCp1252(t, cp, bad))
-                Fail(Tr("Aufgabe",
-                        "Ein Projekt kann dieses Zeichen nicht enthalten (es wird in Windows-1252 gespeichert)."),
-                     l.Number);
-            bytes += cp;
-            bytes += "\r\n";
-            lines.push_back(l.Number);
-            blank.push_back(t.find_first_not_of(" \t") == std::string_view::npos);
+            embedded = true;
             continue;
         }
         if (t.empty() || t.front() == '#' || t.front() == ';') continue;
@@ -159,7 +219,7 @@ void ReadProjectSection(const Section& s, Exercise& e, fuzzy::Project& into, boo
             Fail(Fmt(Tr("Aufgabe", "%1 steht schon in Zeile %2."), {"vorlage", std::to_string(templ->Line)}), l.Number);
         templ = kv.front();
     }
-    if (templ && !lines.empty())
+    if (templ && embedded)
         Fail(Tr("Aufgabe", "[projekt] nennt entweder eine Vorlage oder enth\xC3\xA4lt ein Projekt, nicht beides."),
              templ->Line);
     if (templ) {
@@ -171,37 +231,7 @@ void ReadProjectSection(const Section& s, Exercise& e, fuzzy::Project& into, boo
         into = *p;
         return;
     }
-    if (lines.empty())
-        Fail(Fmt(Tr("Aufgabe",
-                    "[%1] ist leer: erwartet wird \xE2\x80\x9Evorlage = lok\xE2\x80\x9C oder die Zeilen eines Projekts "
-                    "hinter \xE2\x80\x9E|\xE2\x80\x9C."),
-                 {s.Name}),
-             s.Line);
-    const fuzzy::ProjectDiagnosis d = fuzzy::DiagnoseProject(bytes);
-    // The project's lines counted as the file's.
-    const auto fileLine = [&lines](int projectLine) {
-        return projectLine >= 1 && static_cast<std::size_t>(projectLine) <= lines.size()
-                   ? lines[static_cast<std::size_t>(projectLine - 1)]
-                   : lines.back();
-    };
-    if (!d.ok)
-        Fail(Fmt(Tr("Aufgabe",
-                    "Das Projekt in [%1] endet zu fr\xC3\xBCh oder passt nicht: erwartet wird %2, gefunden: %3."),
-                 {s.Name, d.expected, d.found}),
-             fileLine(d.line));
-    if (!d.zeroReads.empty())
-        Fail(Fmt(Tr("Aufgabe", "Im Projekt in [%1]: %2"), {s.Name, d.zeroReadCauses.front()}),
-             fileLine(d.zeroReadLines.front()));
-    // A project ends with its rule table: what follows would be lost unread.
-    for (std::size_t i = static_cast<std::size_t>(std::max(0, d.linesRead)); i < lines.size(); ++i)
-        if (!blank[i])
-            Fail(
-                Fmt(Tr("Aufgabe", "Das Projekt in [%1] endet mit seiner Regeltabelle; hier steht noch etwas dahinter."),
-                    {s.Name}),
-                lines[i]);
-    into = fuzzy::LoadProjectBytes(bytes);
-    if (!into.A.Defined || !into.Out.Defined)
-        Fail(Fmt(Tr("Aufgabe", "Das Projekt in [%1] braucht Eingang A und den Ausgang."), {s.Name}), s.Line);
+    into = EmbeddedProject(s, false);
 }
 
 void ReadHeader(const Section& s, Exercise& e, bool& haveFormat, bool& havePermissions) {
@@ -240,17 +270,37 @@ void ReadHeader(const Section& s, Exercise& e, bool& haveFormat, bool& havePermi
             e.Vehicle = w[0] == "truck" ? Plant::Truck : Plant::Loco;
         } else if (kv.Key == "zeichnen") {
             e.Drawing = YesNo(kv);
+        } else if (kv.Key == "fassung") {
+            const auto w = WordList(kv, {"lehrkraft", "schueler"});
+            if (w.size() != 1) Fail(Tr("Aufgabe", "fassung nimmt ein Wort: lehrkraft oder schueler."), kv.Line);
+            e.Copy = w[0] == "schueler" ? Edition::Students : Edition::Teacher;
         } else {
             UnknownKey(kv, s.Name);
         }
     }
 }
 
+const std::vector<PointsName> kTruckPoints = {{"angedockt_min", "truck.docked"},
+                                              {"strasse_verlassen_max", "truck.left_road"},
+                                              {"ohne_regel", "truck.no_rule"},
+                                              {"regeln_max", "rules"}};
+const std::vector<PointsName> kLocoPoints = {{"ruhe_bis", "loco.rest"},
+                                             {"ueberschwingen_max", "loco.overshoot"},
+                                             {"kraft_im_bereich", "loco.force"},
+                                             {"vorzeichenwechsel_max", "loco.sign_changes"},
+                                             {"regeln_max", "rules"}};
+const std::vector<PointsName> kHandPoints = {{"zugehoerigkeit", "hand.membership"},
+                                             {"feuerstaerke", "hand.firing"},
+                                             {"hoehen", "hand.heights"},
+                                             {"ausgang", "hand.output"}};
+const std::vector<PointsName> kCoveragePoints = {{"", "coverage"}};
+
 TruckCheck ReadTruck(const Section& s) {
     TruckCheck c;
     c.Line = s.Line;
     const int starts = static_cast<int>(dorvane::GridStarts().size());
     for (const KeyValue& kv : KeyValues(s)) {
+        if (TakePoints(kv, c.Score, kTruckPoints, s)) continue;
         if (kv.Key == "geschwindigkeiten")
             c.Speeds = Floats(NumberList(kv, -20.0, -0.1, MaxSpeeds));
         else if (kv.Key == "angedockt_min")
@@ -271,6 +321,11 @@ TruckCheck ReadTruck(const Section& s) {
                 "[truck] pr\xC3\xBC"
                 "ft nichts: es fehlen angedockt_min, strasse_verlassen_max und regeln_max."),
              s.Line);
+    std::vector<std::string> checked = {"truck.no_rule"};
+    if (c.MinDocked) checked.push_back("truck.docked");
+    if (c.MaxLeftRoad) checked.push_back("truck.left_road");
+    if (c.MaxRules) checked.push_back("rules");
+    PointsOnlyWhereChecked(s, c.Score, kTruckPoints, checked);
     return c;
 }
 
@@ -280,6 +335,7 @@ LocoCheck ReadLoco(const Section& s) {
     c.Steps = {0.055f, 0.1f};
     bool masses = false;
     for (const KeyValue& kv : KeyValues(s)) {
+        if (TakePoints(kv, c.Score, kLocoPoints, s)) continue;
         if (kv.Key == "massen") {
             c.Masses = Floats(NumberList(kv, 0.01, 1000.0, MaxMasses));
             masses = true;
@@ -319,6 +375,13 @@ LocoCheck ReadLoco(const Section& s) {
              s.Line);
     if (c.RestWithin && *c.RestWithin > c.MaxTime)
         Fail(Tr("Aufgabe", "ruhe_bis liegt hinter zeit, dem Ende der Fahrten."), s.Line);
+    std::vector<std::string> checked;
+    if (c.RestWithin) checked.push_back("loco.rest");
+    if (c.MaxOvershootCm) checked.push_back("loco.overshoot");
+    if (c.ForceInRange) checked.push_back("loco.force");
+    if (c.MaxSignChanges) checked.push_back("loco.sign_changes");
+    if (c.MaxRules) checked.push_back("rules");
+    PointsOnlyWhereChecked(s, c.Score, kLocoPoints, checked);
     return c;
 }
 
@@ -366,9 +429,11 @@ HandCheck ReadHand(const Section& s, std::size_t index) {
     HandCheck c;
     c.Line = s.Line;
     c.Point = "P" + std::to_string(index + 1);
-    bool a = false, asked = false, tolerance = false;
+    bool asked = false, tolerance = false, byName = false;
+    std::optional<KeyValue> a, b;
     std::optional<float> outputTolerance;
     for (const KeyValue& kv : KeyValues(s)) {
+        if (TakePoints(kv, c.Score, kHandPoints, s)) continue;
         if (kv.Key == "punkt") {
             if (kv.Value.empty() || kv.Value.size() > 20 ||
                 !std::all_of(kv.Value.begin(), kv.Value.end(),
@@ -380,10 +445,17 @@ HandCheck ReadHand(const Section& s, std::size_t index) {
                 Fail(Tr("Aufgabe", "punkt erwartet einen Namen aus Buchstaben, Ziffern und _ (etwa P1)."), kv.Line);
             c.Point = kv.Value;
         } else if (kv.Key == "a") {
-            c.A = Float(NumberValue(kv, -MaxMagnitude, MaxMagnitude));
-            a = true;
+            a = kv;
         } else if (kv.Key == "b") {
-            c.B = Float(NumberValue(kv, -MaxMagnitude, MaxMagnitude));
+            b = kv;
+        } else if (kv.Key == "variante") {
+            if (kv.Value != "name")
+                Fail(Fmt(Tr("Aufgabe",
+                            "variante kennt nur \xE2\x80\x9Ename\xE2\x80\x9C (die Zahlen nach dem Namen), nicht "
+                            "\xE2\x80\x9E%1\xE2\x80\x9C."),
+                         {kv.Value}),
+                     kv.Line);
+            byName = true;
         } else if (kv.Key == "toleranz") {
             c.Tolerance = Float(NumberValue(kv, 0.0001, 1000.0));
             tolerance = true;
@@ -401,11 +473,33 @@ HandCheck ReadHand(const Section& s, std::size_t index) {
         }
     }
     if (!a) Fail(Tr("Aufgabe", "[handrechnung] braucht den Wert a von Eingang A."), s.Line);
+    // With variante = name a and b may list the values a name draws from.
+    const auto values = [&](const KeyValue& kv, std::vector<float>& choices) {
+        if (!byName) return Float(NumberValue(kv, -MaxMagnitude, MaxMagnitude));
+        const std::vector<float> all = Floats(NumberList(kv, -MaxMagnitude, MaxMagnitude, MaxChoices));
+        if (all.size() > 1) choices = all;
+        return all.front();
+    };
+    c.A = values(*a, c.AChoices);
+    if (b) c.B = values(*b, c.BChoices);
+    if (byName && !c.ByName())
+        Fail(Tr("Aufgabe",
+                "variante = name braucht in a oder b mehrere Werte, aus denen der Name w\xC3\xA4hlt (etwa "
+                "\xE2\x80\x9E"
+                "a = 1, 1.5, 2, 3\xE2\x80\x9C)."),
+             s.Line);
     if (!asked)
         Fail(Tr("Aufgabe", "[handrechnung] braucht fragen (etwa \xE2\x80\x9Ezugehoerigkeit, ausgang\xE2\x80\x9C)."),
              s.Line);
     if (!tolerance) Fail(Tr("Aufgabe", "[handrechnung] braucht toleranz (etwa 0.01)."), s.Line);
     c.OutputTolerance = outputTolerance.value_or(c.Tolerance);
+    std::vector<std::string> checked;
+    for (const Quantity q : c.Asked)
+        checked.push_back(q == Quantity::Membership ? "hand.membership"
+                          : q == Quantity::Firing   ? "hand.firing"
+                          : q == Quantity::Heights  ? "hand.heights"
+                                                    : "hand.output");
+    PointsOnlyWhereChecked(s, c.Score, kHandPoints, checked);
     return c;
 }
 
@@ -439,7 +533,15 @@ std::string ReadAll(const std::string& path) {
 void TakeAnswer(const KeyValue& kv, PointAnswers& p, const std::string& section) {
     std::optional<float>* slot = AnswerSlot(p, kv.Key);
     if (!slot) UnknownKey(kv, section);
-    *slot = static_cast<float>(NumberValue(kv, -MaxMagnitude, MaxMagnitude, true));
+    // Read as the Werkstatt's boxes read a number: a point or a comma, the true minus.
+    const std::optional<float> v = AnswerNumber(kv.Value);
+    if (!v)
+        Fail(Fmt(Tr("Aufgabe",
+                    "%1 erwartet eine Zahl von %2 bis %3 (mit Dezimalpunkt oder Dezimalkomma), nicht "
+                    "\xE2\x80\x9E%4\xE2\x80\x9C."),
+                 {kv.Key, NumberText(-MaxMagnitude), NumberText(MaxMagnitude), kv.Value}),
+             kv.Line);
+    *slot = *v;
 }
 
 std::string Shortest(float v) { return fuzzy::NumberText(v); }
@@ -447,6 +549,101 @@ std::string Shortest(float v) { return fuzzy::NumberText(v); }
 }  // namespace
 
 std::string ReadBoundedFile(const std::string& path) { return ReadAll(path); }
+
+EmbeddedLines EmbeddedOf(const Section& s) {
+    EmbeddedLines out;
+    for (const TextLine& l : s.Lines) {
+        std::string_view t = l.Text;
+        while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
+        if (t.empty() || t.front() == '#' || t.front() == ';') continue;
+        if (t.front() != '|')
+            Fail(Fmt(Tr("Aufgabe",
+                        "In [%1] steht jede Zeile hinter \xE2\x80\x9E|\xE2\x80\x9C (oder ist ein Kommentar)."),
+                     {s.Name}),
+                 l.Number);
+        t.remove_prefix(1);
+        if (!t.empty() && t.front() == ' ') t.remove_prefix(1);
+        out.Text += t;
+        out.Text += '\n';
+        out.Lines.push_back(l.Number);
+    }
+    return out;
+}
+
+fuzzy::Project EmbeddedProject(const Section& s, bool nothingAfter) {
+    std::string bytes;
+    const EmbeddedLines lines = EmbeddedOf(s);
+    std::size_t at = 0;
+    for (const int number : lines.Lines) {
+        const std::size_t end = lines.Text.find('\n', at);
+        const std::string_view t = std::string_view(lines.Text).substr(at, end - at);
+        at = end + 1;
+        std::string cp;
+        char32_t bad = 0;
+        if (!fuzzy::text::Utf8ToCp1252(t, cp, bad))
+            Fail(
+                Tr("Aufgabe", "Ein Projekt kann dieses Zeichen nicht enthalten (es wird in Windows-1252 gespeichert)."),
+                number);
+        bytes += cp;
+        bytes += "\r\n";
+    }
+    if (lines.Lines.empty())
+        Fail(Fmt(Tr("Aufgabe",
+                    "[%1] ist leer: erwartet wird \xE2\x80\x9Evorlage = lok\xE2\x80\x9C oder die Zeilen eines Projekts "
+                    "hinter \xE2\x80\x9E|\xE2\x80\x9C."),
+                 {s.Name}),
+             s.Line);
+    const fuzzy::ProjectDiagnosis d = fuzzy::DiagnoseProject(bytes);
+    if (!d.ok) {
+        const int where = d.line >= 1 && static_cast<std::size_t>(d.line) <= lines.Lines.size()
+                              ? lines.Lines[static_cast<std::size_t>(d.line - 1)]
+                              : lines.Lines.back();
+        Fail(Fmt(Tr("Aufgabe",
+                    "Das Projekt in [%1] endet zu fr\xC3\xBCh oder passt nicht: erwartet wird %2, gefunden: %3."),
+                 {s.Name, d.expected, d.found}),
+             where);
+    }
+    // A line that reads as 0, named by the file's own line.
+    if (!d.zeroReads.empty()) {
+        const int line = d.zeroReadLines.front();
+        Fail(Fmt(Tr("Aufgabe", "Im Projekt in [%1]: %2"), {s.Name, d.zeroReadCauses.front()}),
+             line >= 1 && static_cast<std::size_t>(line) <= lines.Lines.size()
+                 ? lines.Lines[static_cast<std::size_t>(line - 1)]
+                 : s.Line);
+    }
+    fuzzy::Project p = fuzzy::LoadProjectBytes(bytes);
+    if (!p.A.Defined || !p.Out.Defined)
+        Fail(Fmt(Tr("Aufgabe", "Das Projekt in [%1] braucht Eingang A und den Ausgang."), {s.Name}), s.Line);
+    if (nothingAfter) {
+        // The project ends where its writer ends it; a line after it is no part of it.
+        std::string written;
+        try {
+            written = fuzzy::ProjectText(p);
+        } catch (const fuzzy::Error& err) {
+            Fail(Fmt(Tr("Aufgabe", "Das Projekt in [%1] passt nicht: %2"), {s.Name, err.what()}), s.Line);
+        }
+        std::size_t used = 0;
+        for (const char c : written) used += c == '\n';
+        if (lines.Lines.size() > used)
+            Fail(Fmt(Tr("Aufgabe", "Nach dem Ende des Projekts in [%1] steht noch etwas."), {s.Name}),
+                 lines.Lines[used]);
+    }
+    return p;
+}
+
+std::string EmbedLines(std::string_view text) {
+    std::string out;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        std::size_t end = text.find('\n', at);
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view line = text.substr(at, end - at);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        out += line.empty() ? "|\n" : "| " + std::string(line) + "\n";
+        at = end + 1;
+    }
+    return out;
+}
 
 Exercise ParseExercise(std::string_view bytes) {
     const std::vector<Section> sections = SplitSections(bytes);
@@ -508,7 +705,7 @@ Exercise ParseExercise(std::string_view bytes) {
             CoverageCheck c;
             c.Line = s.Line;
             for (const KeyValue& kv : KeyValues(s))
-                if (!TakeHint(kv, c.Hint)) UnknownKey(kv, n);
+                if (!TakePoints(kv, c.Score, kCoveragePoints, s) && !TakeHint(kv, c.Hint)) UnknownKey(kv, n);
             e.Coverage.push_back(c);
         } else {
             Fail(Fmt(Tr("Aufgabe", "Einen Abschnitt [%1] gibt es in einer Aufgabe nicht."), {n}), s.Line);
@@ -577,6 +774,18 @@ Exercise ParseExercise(std::string_view bytes) {
                      {c.Point, fuzzy::NotFiniteCause(e.Start)}),
                  c.Line);
     }
+    if (e.ForStudents() && !e.TeacherNote.Empty())
+        Fail(Tr("Aufgabe",
+                "Die Sch\xC3\xBClerfassung (fassung = schueler) enth\xC3\xA4lt keinen Text f\xC3\xBCr die "
+                "Lehrkraft: [lehrkraft.de] und [lehrkraft.en] geh\xC3\xB6ren in die Fassung der Lehrkraft."),
+             head);
+    if (TotalPoints(e) > MaxPoints)
+        Fail(Fmt(Tr("Aufgabe",
+                    "Alle Pr\xC3\xBC"
+                    "fungen zusammen vergeben %1 Punkte, h\xC3\xB6"
+                    "chstens %2 gehen in ein Notenbuch."),
+                 {NumberText(TotalPoints(e)), NumberText(MaxPoints)}),
+             head);
     return e;
 }
 

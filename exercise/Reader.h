@@ -11,6 +11,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace exercise {
 
@@ -27,6 +28,21 @@ Answers ReadAnswers(const std::string& path);
 // The text of an answers file that ParseAnswers reads back as the same
 // answers (numbers in their shortest exact form).
 std::string AnswersText(const Answers& a);
+
+// The lines of a section that embeds a file, each behind "|" (comments and
+// blank lines skipped; any other line is refused with its line): the text
+// joined with "\n" and each text line's line in the file.
+struct EmbeddedLines {
+    std::string Text;
+    std::vector<int> Lines;
+};
+EmbeddedLines EmbeddedOf(const Section& s);
+// The project of such a section, read as a .fuz file is read (UTF-8 here,
+// Windows-1252 there); a line that does not fit is refused with the line of
+// the file. `nothingAfter`: a line after the project's end is refused too.
+fuzzy::Project EmbeddedProject(const Section& s, bool nothingAfter);
+// A text as such a section holds it: "| " before each line.
+std::string EmbedLines(std::string_view text);
 
 // Whether the text starts like an answers file (its first section is
 // [antworten]): how a command line tells answers from a project.

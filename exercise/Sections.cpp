@@ -122,6 +122,15 @@ std::optional<double> ParseDecimal(std::string_view t) {
 
 }  // namespace
 
+bool IsValidUtf8(std::string_view s) {
+    for (std::size_t i = 0; i < s.size();) {
+        const std::size_t n = Utf8Length(s, i);
+        if (n == 0) return false;
+        i += n;
+    }
+    return true;
+}
+
 std::string NumberText(double v) {
     // printf's "%.6g" in the C locale: the locale's radix would stand in English too.
     // A whole number of up to 15 digits in full: 1000000, never 1e+06.

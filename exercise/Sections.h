@@ -72,6 +72,9 @@ bool YesNo(const KeyValue& kv);
 // A comma-separated list of words, each one of `allowed`.
 std::vector<std::string> WordList(const KeyValue& kv, const std::vector<std::string>& allowed);
 
+// Whether the bytes are valid UTF-8 (no overlong forms, no surrogates).
+bool IsValidUtf8(std::string_view s);
+
 // The German number text of the active language's decimal sign, for messages.
 std::string NumberText(double v);
 

@@ -70,8 +70,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (bytes.size() <= 200 && bytes.find_first_of(std::string_view("\0\n\r", 3)) == std::string_view::npos) {
         const std::optional<float> typed = exercise::AnswerNumber(bytes);
         if (typed) Require(std::isfinite(*typed) && std::fabs(*typed) <= 1.0e6f);
-        std::string line(bytes);
-        for (std::size_t at; (at = line.find("\xE2\x88\x92")) != std::string::npos;) line.replace(at, 3, "-");
+        // The file takes what the box takes, the true minus and a decimal comma included.
+        const std::string line(bytes);
         std::optional<float> file;
         try {
             file = exercise::ParseAnswers("[antworten]\nformat = 1\n[P1]\nausgang = " + line + "\n")

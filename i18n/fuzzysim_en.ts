@@ -230,22 +230,6 @@ Commands:
         <translation>%1 already exists; fuzzysim aufgabe start overwrites no file.</translation>
     </message>
     <message>
-        <source>aufgabe erwartet check oder start.</source>
-        <translation>aufgabe expects check or start.</translation>
-    </message>
-    <message>
-        <source>aufgabe kennt %1 nicht (check oder start).</source>
-        <translation>aufgabe does not know %1 (check or start).</translation>
-    </message>
-    <message>
-        <source>check AUFGABE [PROJEKT.fuz] [ANTWORTEN.fuzantwort] [--json] | start AUFGABE [-o PROJEKT.fuz]</source>
-        <translation>check EXERCISE [PROJECT.fuz] [ANSWERS.fuzantwort] [--json] | start EXERCISE [-o PROJECT.fuz]</translation>
-    </message>
-    <message>
-        <source>prüft ein Projekt und Antworten nach einer Aufgabe (.fuzaufgabe; Exit-Status 0 bestanden, 1 nicht bestanden, 2 unbrauchbare Eingabe) oder schreibt ihr Startprojekt</source>
-        <translation>checks a project and answers against an exercise (.fuzaufgabe; exit status 0 passed, 1 not passed, 2 unusable input) or writes its starting project</translation>
-    </message>
-    <message>
         <source>Es fehlt die Aufgabe (AUFGABE.fuzaufgabe).</source>
         <translation>The exercise (EXERCISE.fuzaufgabe) is missing.</translation>
     </message>
@@ -279,6 +263,90 @@ lines, 2 file not readable or wrong call; for aufgabe check 0 passed,
 1 not passed, 2 unusable input.
 </translation>
     </message>
+    <message>
+        <source>aufgabe paket braucht -o ORDNER.</source>
+        <translation>aufgabe package needs -o FOLDER.</translation>
+    </message>
+    <message>
+        <source>Der Ordner %1 lässt sich nicht anlegen.</source>
+        <translation>The folder %1 cannot be made.</translation>
+    </message>
+    <message>
+        <source>Das Schülerblatt schreibt das Programm werkstatt; es ist weder neben fuzzysim noch im PATH zu finden. Mit --ohne-blatt entsteht das Paket ohne PDF.</source>
+        <translation>The students’ sheet is written by the program werkstatt; it is neither beside fuzzysim nor on the PATH. With --no-sheet the package is made without the PDF.</translation>
+    </message>
+    <message>
+        <source>Zwei Aufgaben heißen %1: Eine bleibt draußen.</source>
+        <translation>Two exercises are named %1: one is left out.</translation>
+    </message>
+    <message>
+        <source>aufgabe abgabe nimmt die Aufgabe, ein Projekt und eine Antwortdatei.</source>
+        <translation>aufgabe handin takes the exercise, a project and an answers file.</translation>
+    </message>
+    <message>
+        <source>aufgabe abgabe braucht -o DATEI.fuzabgabe.</source>
+        <translation>aufgabe handin needs -o FILE.fuzabgabe.</translation>
+    </message>
+    <message>
+        <source>Entweder --csv oder --json, nicht beides.</source>
+        <translation>Either --csv or --json, not both.</translation>
+    </message>
+    <message>
+        <source>aufgabe auswerten braucht die Aufgabe und Abgaben (Dateien oder Ordner).</source>
+        <translation>aufgabe mark needs the exercise and hand-ins (files or folders).</translation>
+    </message>
+    <message>
+        <source>--threads erwartet eine ganze Zahl von 1 bis 256.</source>
+        <translation>--threads expects a whole number from 1 to 256.</translation>
+    </message>
+    <message>
+        <source>--moodle erwartet einen Dateinamen.</source>
+        <translation>--moodle expects a file name.</translation>
+    </message>
+    <message>
+        <source>%1 ist kein lesbares Projekt.</source>
+        <translation>%1 is not a readable project.</translation>
+    </message>
+    <message>
+        <source>Eine Abgabe (.fuzabgabe) steht allein hinter der Aufgabe.</source>
+        <translation>A hand-in (.fuzabgabe) stands alone after the exercise.</translation>
+    </message>
+    <message>
+        <source>%1 ist eine Abgabe zu einer anderen Aufgabe oder Fassung („%2“).</source>
+        <translation>%1 is a hand-in for another exercise or version (“%2”).</translation>
+    </message>
+    <message>
+        <source>Diese Aufgabe rechnet mit Zahlen nach dem Namen: es fehlt --name NAME (oder eine Abgabe).</source>
+        <translation>This exercise works with numbers by the name: --name NAME (or a hand-in) is missing.</translation>
+    </message>
+    <message>
+        <source>aufgabe erwartet check, start, paket, abgabe, auswerten oder gegenprobe.</source>
+        <translation>aufgabe expects check, start, package, handin, mark or vet.</translation>
+    </message>
+    <message>
+        <source>aufgabe kennt %1 nicht (check, start, paket, abgabe, auswerten oder gegenprobe).</source>
+        <translation>aufgabe does not know %1 (check, start, package, handin, mark or vet).</translation>
+    </message>
+    <message>
+        <source>check AUFGABE [PROJEKT.fuz] [ANTWORTEN.fuzantwort | ABGABE.fuzabgabe] [--name NAME] [--json] | start AUFGABE [-o PROJEKT.fuz] | paket AUFGABE... -o ORDNER [--ohne-blatt] | abgabe AUFGABE [PROJEKT.fuz] [ANTWORTEN.fuzantwort] --name NAME --klasse KLASSE [--id KENNUNG] -o DATEI.fuzabgabe | auswerten AUFGABE DATEIEN_ODER_ORDNER... [--csv|--json] [--moodle DATEI.csv] | gegenprobe AUFGABE [--loesung DATEI] [--json]</source>
+        <translation>check EXERCISE [PROJECT.fuz] [ANSWERS.fuzantwort | HANDIN.fuzabgabe] [--name NAME] [--json] | start EXERCISE [-o PROJECT.fuz] | package EXERCISE... -o FOLDER [--no-sheet] | handin EXERCISE [PROJECT.fuz] [ANSWERS.fuzantwort] --name NAME --class CLASS [--id ID] -o FILE.fuzabgabe | mark EXERCISE FILES_OR_FOLDERS... [--csv|--json] [--moodle FILE.csv] | vet EXERCISE [--solution FILE] [--json]</translation>
+    </message>
+    <message>
+        <source>prüft ein Projekt und Antworten nach einer Aufgabe (.fuzaufgabe; Exit-Status 0 bestanden, 1 nicht bestanden, 2 unbrauchbare Eingabe) oder schreibt ihr Startprojekt; für den Unterricht: paket (was die Klasse bekommt: ohne Text für die Lehrkraft und Musterlösung, mit Schülerblatt als PDF), abgabe (eine Abgabe mit Name und Klasse), auswerten (alle Abgaben in einer Tabelle, mit --moodle als CSV für das Notenbuch), gegenprobe (was eine Aufgabe unfair oder nutzlos macht); englisch auch package, handin, mark, vet</source>
+        <translation>checks a project and answers by an exercise (.fuzaufgabe; exit status 0 passed, 1 not passed, 2 unusable input) or writes its starting project; for the classroom: package (what the class gets: no teacher’s text or reference solution, the students’ sheet as PDF), handin (one hand-in with name and class), mark (all hand-ins in one table, with --moodle as CSV for the gradebook), vet (what makes an exercise unfair or useless); the German names paket, abgabe, auswerten, gegenprobe work too</translation>
+    </message>
+    <message>
+        <source>Das Blatt als PDF schreibt hier kein Programm.</source>
+        <translation>No program here writes the sheet as PDF.</translation>
+    </message>
+    <message>
+        <source>%1 lässt sich nicht starten.</source>
+        <translation>%1 cannot be started.</translation>
+    </message>
+    <message>
+        <source>%1 hat das Blatt %2 nicht geschrieben.</source>
+        <translation>%1 did not write the sheet %2.</translation>
+    </message>
 </context>
 <context>
     <name>fuzzysim aufgabe</name>
@@ -301,6 +369,66 @@ lines, 2 file not readable or wrong call; for aufgabe check 0 passed,
     <message>
         <source>Ergebnis: %1</source>
         <translation>Result: %1</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Klasse</source>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <source>Ergebnis</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Punkte</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>K%1: %2 (Punkte: %3)</source>
+        <translation>C%1: %2 (points: %3)</translation>
+    </message>
+    <message>
+        <source>Anmerkung zu %1: %2</source>
+        <translation>Note on %1: %2</translation>
+    </message>
+    <message>
+        <source>Abgabe von %1 (%2) geschrieben: %3</source>
+        <translation>Hand-in of %1 (%2) written: %3</translation>
+    </message>
+    <message>
+        <source>E-Mail-Adresse</source>
+        <translation>email address</translation>
+    </message>
+    <message>
+        <source>ID-Nummer</source>
+        <translation>ID number</translation>
+    </message>
+    <message>
+        <source>Nicht darin, sondern in %1 (von Hand eintragen oder die Abgabe klären):</source>
+        <translation>Not in it, but in %1 (enter by hand or sort out the hand-in):</translation>
+    </message>
+    <message>
+        <source>Gegenprobe: %1</source>
+        <translation>Teacher’s check: %1</translation>
+    </message>
+    <message>
+        <source>Zeile %1: </source>
+        <translation>line %1: </translation>
+    </message>
+    <message>
+        <source>Ergebnis: nichts gefunden, was die Aufgabe unfair oder nutzlos macht.</source>
+        <translation>Result: nothing found that makes the exercise unfair or useless.</translation>
+    </message>
+    <message>
+        <source>Für das Notenbuch: %2 (Zeilen: %1, Kennung: %3).</source>
+        <translation>For the gradebook: %2 (rows: %1, identifier: %3).</translation>
+    </message>
+    <message>
+        <source>Ergebnis: Einwände gefunden (%1).</source>
+        <translation>Result: objections found (%1).</translation>
     </message>
 </context>
 <context>

@@ -480,16 +480,348 @@
         <translation>%1 of %2 runs reach places where no rule fires (there the output falls to the start of its range): %3</translation>
     </message>
     <message>
-        <source>%1: %2 falsch oder fehlend (%3)</source>
-        <translation>%1: %2 wrong or missing (%3)</translation>
-    </message>
-    <message>
         <source>%1: kommt nicht zur Ruhe (%2)</source>
         <translation>%1: never comes to rest (%2)</translation>
     </message>
     <message>
         <source>kommt nicht zur Ruhe</source>
         <translation>never comes to rest</translation>
+    </message>
+    <message>
+        <source>%1: nicht beantwortet.</source>
+        <translation>%1: not answered.</translation>
+    </message>
+    <message>
+        <source>%1: Der Eintrag ist keine Zahl.</source>
+        <translation>%1: the entry is not a number.</translation>
+    </message>
+    <message>
+        <source>%1: %2 falsch oder nicht beantwortet (%3)</source>
+        <translation>%1: %2 wrong or not answered (%3)</translation>
+    </message>
+    <message>
+        <source>Eine Klassenliste hat je Zeile einen Namen, keine Abschnitte […].</source>
+        <translation>A class list has one name a line, no sections […].</translation>
+    </message>
+    <message>
+        <source>%1 steht schon in der Liste.</source>
+        <translation>%1 is in the list already.</translation>
+    </message>
+    <message>
+        <source>Höchstens %1 Namen.</source>
+        <translation>At most %1 names.</translation>
+    </message>
+    <message>
+        <source>Die Klassenliste enthält keinen Namen.</source>
+        <translation>The class list holds no name.</translation>
+    </message>
+    <message>
+        <source>%1 von %2 Punkten</source>
+        <translation>%1 of %2 points</translation>
+    </message>
+    <message>
+        <source>E-Mail-Adresse</source>
+        <translation>Email address</translation>
+    </message>
+    <message>
+        <source>ID-Nummer</source>
+        <translation>ID number</translation>
+    </message>
+    <message>
+        <source>Punkte</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Feedback</translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Klasse</source>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <source>Kennung</source>
+        <translation>Identifier</translation>
+    </message>
+    <message>
+        <source>Grund</source>
+        <translation>Reason</translation>
+    </message>
+    <message>
+        <source>Die Datei ist keine lesbare Abgabe.</source>
+        <translation>The file is not a readable hand-in.</translation>
+    </message>
+    <message>
+        <source>Die Abgabe gehört zu einer anderen Aufgabe.</source>
+        <translation>The hand-in belongs to another exercise.</translation>
+    </message>
+    <message>
+        <source>Von dieser Person gibt es mehrere Abgaben.</source>
+        <translation>This person handed in more than once.</translation>
+    </message>
+    <message>
+        <source>Die Abgabe hat keine Punkte (nicht prüfbar oder abgelehnt).</source>
+        <translation>The hand-in has no mark (it could not be checked, or it was refused).</translation>
+    </message>
+    <message>
+        <source>Die Abgabe hat keine Kennung (ID-Nummer oder E-Mail-Adresse).</source>
+        <translation>The hand-in has no identifier (ID number or email address).</translation>
+    </message>
+    <message>
+        <source>Die Kennung ist eine ID-Nummer, die Spalte hat E-Mail-Adressen.</source>
+        <translation>The identifier is an ID number; the column holds email addresses.</translation>
+    </message>
+    <message>
+        <source>Die Kennung ist eine E-Mail-Adresse, die Spalte hat ID-Nummern.</source>
+        <translation>The identifier is an email address; the column holds ID numbers.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 ist länger als %2 Bytes.</source>
+        <translation>%1 is longer than %2 bytes.</translation>
+    </message>
+    <message>
+        <source>%1 enthält einen Tabulator oder Zeilenumbruch.</source>
+        <translation>%1 holds a tab or a line break.</translation>
+    </message>
+    <message>
+        <source>%1 beginnt oder endet mit einem Leerzeichen.</source>
+        <translation>%1 starts or ends with a blank.</translation>
+    </message>
+    <message>
+        <source>%1 enthält ein Steuerzeichen.</source>
+        <translation>%1 holds a control character.</translation>
+    </message>
+    <message>
+        <source>%1 ist kein gültiges UTF-8.</source>
+        <translation>%1 is not valid UTF-8.</translation>
+    </message>
+    <message>
+        <source>Der Name</source>
+        <translation>The name</translation>
+    </message>
+    <message>
+        <source>Die Klasse</source>
+        <translation>The class</translation>
+    </message>
+    <message>
+        <source>Die Kennung (ID-Nummer oder E-Mail-Adresse) hat höchstens %1 Zeichen aus Buchstaben, Ziffern und . _ @ + - /.</source>
+        <translation>The identifier (ID number or email address) has at most %1 characters of letters, digits and . _ @ + - /.</translation>
+    </message>
+    <message>
+        <source>%1 ist kein Datum der Form 2025-03-14T09:30:00Z.</source>
+        <translation>%1 is not a date of the form 2025-03-14T09:30:00Z.</translation>
+    </message>
+    <message>
+        <source>Der Titel</source>
+        <translation>The title</translation>
+    </message>
+    <message>
+        <source>Der Fingerabdruck der Aufgabe fehlt.</source>
+        <translation>The exercise’s fingerprint is missing.</translation>
+    </message>
+    <message>
+        <source>Eine Abgabe beginnt mit dem Abschnitt [abgabe].</source>
+        <translation>A hand-in starts with the section [abgabe].</translation>
+    </message>
+    <message>
+        <source>fingerabdruck erwartet 64 Hexadezimalziffern (0-9, a-f).</source>
+        <translation>fingerabdruck expects 64 hexadecimal digits (0-9, a-f).</translation>
+    </message>
+    <message>
+        <source>[abgabe] kennt den Schlüssel %1 nicht (möglich: format, name, klasse, kennung, datum, aufgabe, fingerabdruck).</source>
+        <translation>[abgabe] has no key %1 (possible: format, name, klasse, kennung, datum, aufgabe, fingerabdruck).</translation>
+    </message>
+    <message>
+        <source>[abgabe] braucht %1.</source>
+        <translation>[abgabe] needs %1.</translation>
+    </message>
+    <message>
+        <source>Einen Abschnitt [%1] gibt es in einer Abgabe nicht (möglich: projekt, antworten).</source>
+        <translation>A hand-in has no section [%1] (possible: projekt, antworten).</translation>
+    </message>
+    <message>
+        <source>Die Abgabe enthält weder ein Projekt [projekt] noch Antworten [antworten].</source>
+        <translation>The hand-in holds neither a project [projekt] nor answers [antworten].</translation>
+    </message>
+    <message>
+        <source>Mehr als %1 Abgaben auf einmal: Bitte in kleineren Teilen auswerten.</source>
+        <translation>More than %1 hand-ins at once: please mark them in smaller parts.</translation>
+    </message>
+    <message>
+        <source>Die Abgabe enthält kein Projekt, die Aufgabe prüft aber eines.</source>
+        <translation>The hand-in holds no project, but the exercise checks one.</translation>
+    </message>
+    <message>
+        <source>Die Antworten passen nicht zur Aufgabe: %1</source>
+        <translation>The answers do not fit the exercise: %1</translation>
+    </message>
+    <message>
+        <source>nicht lesbar</source>
+        <translation>not readable</translation>
+    </message>
+    <message>
+        <source>nicht prüfbar</source>
+        <translation>cannot be checked</translation>
+    </message>
+    <message>
+        <source>Abgabe zu einer anderen Aufgabe oder einer anderen Fassung von ihr („%1“).</source>
+        <translation>Hand-in for another exercise or another version of it (“%1”).</translation>
+    </message>
+    <message>
+        <source>Dieselbe Schülerin oder derselbe Schüler hat auch %1 abgegeben.</source>
+        <translation>The same student also handed in %1.</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Ergebnis</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>von</source>
+        <translation>of</translation>
+    </message>
+    <message>
+        <source>Anmerkungen</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>[%1] vergibt keine Punkte für „%2“ (möglich: %3).</source>
+        <translation>[%1] gives no points for “%2” (possible: %3).</translation>
+    </message>
+    <message>
+        <source>startpunkte: „ja“ und „nein“ stehen allein.</source>
+        <translation>startpunkte: “ja” and “nein” stand alone.</translation>
+    </message>
+    <message>
+        <source>[%1] vergibt Punkte für %2, prüft es aber nicht.</source>
+        <translation>[%1] gives points for %2 but does not check it.</translation>
+    </message>
+    <message>
+        <source>fassung nimmt ein Wort: lehrkraft oder schueler.</source>
+        <translation>fassung takes one word: lehrkraft or schueler.</translation>
+    </message>
+    <message>
+        <source>variante kennt nur „name“ (die Zahlen nach dem Namen), nicht „%1“.</source>
+        <translation>variante knows only “name” (the numbers by the name), not “%1”.</translation>
+    </message>
+    <message>
+        <source>variante = name braucht in a oder b mehrere Werte, aus denen der Name wählt (etwa „a = 1, 1.5, 2, 3“).</source>
+        <translation>variante = name needs several values in a or b for the name to choose from (such as “a = 1, 1.5, 2, 3”).</translation>
+    </message>
+    <message>
+        <source>%1 erwartet eine Zahl von %2 bis %3 (mit Dezimalpunkt oder Dezimalkomma), nicht „%4“.</source>
+        <translation>%1 expects a number from %2 to %3 (with a decimal point or a decimal comma), not “%4”.</translation>
+    </message>
+    <message>
+        <source>In [%1] steht jede Zeile hinter „|“ (oder ist ein Kommentar).</source>
+        <translation>In [%1] every line stands behind “|” (or is a comment).</translation>
+    </message>
+    <message>
+        <source>Das Projekt in [%1] passt nicht: %2</source>
+        <translation>The project in [%1] does not fit: %2</translation>
+    </message>
+    <message>
+        <source>Nach dem Ende des Projekts in [%1] steht noch etwas.</source>
+        <translation>Something follows the end of the project in [%1].</translation>
+    </message>
+    <message>
+        <source>Die Schülerfassung (fassung = schueler) enthält keinen Text für die Lehrkraft: [lehrkraft.de] und [lehrkraft.en] gehören in die Fassung der Lehrkraft.</source>
+        <translation>The students’ copy (fassung = schueler) holds no text for the teacher: [lehrkraft.de] and [lehrkraft.en] belong in the teacher’s copy.</translation>
+    </message>
+    <message>
+        <source>Alle Prüfungen zusammen vergeben %1 Punkte, höchstens %2 gehen in ein Notenbuch.</source>
+        <translation>All checks together give %1 points; a gradebook takes at most %2.</translation>
+    </message>
+    <message>
+        <source>regeln_max = %1: Mehr als %2 Regelfelder gibt es nicht, die Prüfung kann nicht fehlschlagen.</source>
+        <translation>regeln_max = %1: there are no more than %2 rule cells, so the check cannot fail.</translation>
+    </message>
+    <message>
+        <source>regeln_max = 0, aber [abdeckung] verlangt, dass überall eine Regel feuert: Beides zugleich geht nie.</source>
+        <translation>regeln_max = 0, but [abdeckung] asks for a firing rule everywhere: both at once are never possible.</translation>
+    </message>
+    <message>
+        <source>angedockt_min = 0: Auch ein Truck, der nie andockt, erfüllt das.</source>
+        <translation>angedockt_min = 0: even a truck that never docks meets it.</translation>
+    </message>
+    <message>
+        <source>strasse_verlassen_max = %1: So viele Starts hat das Raster, die Prüfung kann nicht fehlschlagen.</source>
+        <translation>strasse_verlassen_max = %1: the grid has that many starts, so the check cannot fail.</translation>
+    </message>
+    <message>
+        <source>vorzeichenwechsel_max = %1: Eine Fahrt hat höchstens %2 Schritte, die Prüfung kann nicht fehlschlagen.</source>
+        <translation>vorzeichenwechsel_max = %1: a run has at most %2 steps, so the check cannot fail.</translation>
+    </message>
+    <message>
+        <source>kraft_im_bereich = ja: Die Terme des Ausgangs sind gesperrt und liegen in seinem Bereich, also bleibt die Kraft immer darin.</source>
+        <translation>kraft_im_bereich = ja: the output’s terms are locked and lie within its range, so the force always stays within it.</translation>
+    </message>
+    <message>
+        <source>ruhe_bis = %1 s: Mit höchstens %2 N braucht die Lok mit %3 kg für %4 cm schon mindestens %5 s.</source>
+        <translation>ruhe_bis = %1 s: with at most %2 N the locomotive of %3 kg needs at least %5 s for %4 cm.</translation>
+    </message>
+    <message>
+        <source>toleranz = %1: Jeder Grad liegt zwischen 0 und 1, die Antwort 0,5 stimmt bei %2 also immer.</source>
+        <translation>toleranz = %1: every degree lies between 0 and 1, so the answer 0.5 is always right at %2.</translation>
+    </message>
+    <message>
+        <source>toleranz_ausgang = %1: Die Mitte des Ausgangsbereichs liegt immer so nah am Ausgang, bei %2 stimmt sie also immer.</source>
+        <translation>toleranz_ausgang = %1: the middle of the output range always lies that close to the output, so it is always right at %2.</translation>
+    </message>
+    <message>
+        <source>Vorlage %1</source>
+        <translation>Template %1</translation>
+    </message>
+    <message>
+        <source>Bei %1 rechnet die Engine keine endliche Zahl aus (die Ecken des Projekts sind zu groß): Niemand kann diese Rechnung bestehen.</source>
+        <translation>At %1 the engine computes no finite number (the project’s corners are too large): nobody can pass this calculation.</translation>
+    </message>
+    <message>
+        <source>Der Hinweis %1 nennt eine Zahl, die eine Antwort ist (%2).</source>
+        <translation>The hint %1 states a number that is an answer (%2).</translation>
+    </message>
+    <message>
+        <source>Das Startprojekt besteht die Aufgabe schon: Wer nichts tut, besteht.</source>
+        <translation>The starting project passes the exercise already: doing nothing passes.</translation>
+    </message>
+    <message>
+        <source>%1: Die Aufgabe lässt nichts ändern, und das Startprojekt erfüllt es; das bleibt so.</source>
+        <translation>%1: the exercise lets nothing change, and the starting project meets it; that stays so.</translation>
+    </message>
+    <message>
+        <source>%1: Die Aufgabe lässt nichts ändern, und das Startprojekt erfüllt es nicht; das bleibt so.</source>
+        <translation>%1: the exercise lets nothing change, and the starting project does not meet it; that stays so.</translation>
+    </message>
+    <message>
+        <source>%1: Das Startprojekt erfüllt es schon; es bringt keine Punkte (außer mit startpunkte).</source>
+        <translation>%1: the starting project meets it already; it earns no points (unless startpunkte says so).</translation>
+    </message>
+    <message>
+        <source>Keine Musterlösung gefunden (NAME.loesung.fuz oder NAME.loesung.fuzantwort neben der Aufgabe): Ob die Aufgabe lösbar ist, bleibt ungeprüft.</source>
+        <translation>No reference solution found (NAME.loesung.fuz or NAME.loesung.fuzantwort beside the exercise): whether the exercise can be solved stays untried.</translation>
+    </message>
+    <message>
+        <source>Die Musterlösung besteht nicht: %1</source>
+        <translation>The reference solution does not pass: %1</translation>
+    </message>
+    <message>
+        <source>%1 besteht die Aufgabe unverändert: Wer es lädt und abgibt, besteht. Sperren Sie, was es anders hat (aenderbar), oder ändern Sie das Startprojekt.</source>
+        <translation>%1 passes the exercise unchanged: whoever loads it and hands it in passes. Lock what it has different (aenderbar), or change the starting project.</translation>
     </message>
     <message>
         <source>Erst nach mehr als %1 s angedockt: %2</source>
@@ -510,10 +842,6 @@
     <message>
         <source>[%1] kennt den Schlüssel %2 nicht; es gibt: %3.</source>
         <translation>[%1] has no key %2; its keys are: %3.</translation>
-    </message>
-    <message>
-        <source>Das Projekt in [%1] endet mit seiner Regeltabelle; hier steht noch etwas dahinter.</source>
-        <translation>The project in [%1] ends with its rule table; something stands after it here.</translation>
     </message>
 </context>
 <context>

@@ -212,14 +212,6 @@
         <translation>%1: the project could not be read; nothing was written.</translation>
     </message>
     <message>
-        <source>Aufruf: werkstatt --blatt PROJEKT.fuz -o BLATT.pdf [--fahrzeug truck|lok]
-        werkstatt --blatt AUFGABE.fuzaufgabe -o BLATT.pdf [--loesung]
-Ohne --fahrzeug gilt das im Fenster für diese Datei gewählte Fahrzeug, sonst der Truck. Zu einer Aufgabe gibt es das Schülerblatt, mit --loesung das Lösungsblatt.</source>
-        <translation>Usage: werkstatt --blatt PROJECT.fuz -o SHEET.pdf [--fahrzeug truck|lok]
-       werkstatt --blatt EXERCISE.fuzaufgabe -o SHEET.pdf [--loesung]
-Without --fahrzeug the vehicle chosen for this file in the window counts, else the truck. For an exercise there is the students&apos; sheet, with --loesung the solution sheet.</translation>
-    </message>
-    <message>
         <source>--fahrzeug gilt nur für ein Projekt; eine Aufgabe nennt ihr Fahrzeug selbst.</source>
         <translation>--fahrzeug goes only with a project; an exercise names its vehicle itself.</translation>
     </message>
@@ -230,6 +222,22 @@ Without --fahrzeug the vehicle chosen for this file in the window counts, else t
     <message>
         <source>%1: Die Aufgabe konnte nicht gelesen werden; es wurde nichts geschrieben.</source>
         <translation>%1: the exercise could not be read; nothing was written.</translation>
+    </message>
+    <message>
+        <source>Aufruf: werkstatt --blatt PROJEKT.fuz -o BLATT.pdf [--fahrzeug truck|lok]
+        werkstatt --blatt AUFGABE.fuzaufgabe -o BLATT.pdf [--loesung] [--name NAME] [--klassenliste LISTE]
+Ohne --fahrzeug gilt das im Fenster für diese Datei gewählte Fahrzeug, sonst der Truck. Zu einer Aufgabe gibt es das Schülerblatt, mit --loesung das Lösungsblatt; --name druckt auf das Schülerblatt die Zahlen dieser Person, --klassenliste setzt auf das Lösungsblatt die Zahlen und Antworten jeder Person der Liste.</source>
+        <translation>Usage: werkstatt --blatt PROJECT.fuz -o SHEET.pdf [--fahrzeug truck|lok]
+       werkstatt --blatt EXERCISE.fuzaufgabe -o SHEET.pdf [--loesung] [--name NAME] [--klassenliste LIST]
+Without --fahrzeug the vehicle chosen for this file in the window applies, else the truck. For an exercise there is the students&apos; sheet, with --loesung the solution sheet; --name prints this student&apos;s numbers on the students&apos; sheet, --klassenliste puts the numbers and answers of every student on the list on the solution sheet.</translation>
+    </message>
+    <message>
+        <source>--name und --klassenliste gelten nur für eine Aufgabe (.fuzaufgabe).</source>
+        <translation>--name and --klassenliste apply to an exercise (.fuzaufgabe) only.</translation>
+    </message>
+    <message>
+        <source>--klassenliste gilt für das Lösungsblatt (mit --loesung).</source>
+        <translation>--klassenliste applies to the solution sheet (with --loesung).</translation>
     </message>
 </context>
 <context>
@@ -419,8 +427,75 @@ Without --fahrzeug the vehicle chosen for this file in the window counts, else t
         <translation>You may change: %1. Everything else is locked.</translation>
     </message>
     <message>
+        <source>%1: %2 = %3, %4 = %5 (deine Zahlen, nach deinem Namen)</source>
+        <translation>%1: %2 = %3, %4 = %5 (your numbers, from your name)</translation>
+    </message>
+    <message>
+        <source>%1: %2 = %3 (deine Zahl, nach deinem Namen)</source>
+        <translation>%1: %2 = %3 (your number, from your name)</translation>
+    </message>
+    <message>
+        <source>Zahlen und Antworten der Klasse</source>
+        <translation>The class&apos;s numbers and answers</translation>
+    </message>
+    <message>
+        <source>Grade %1:</source>
+        <translation>Degrees %1:</translation>
+    </message>
+    <message>
+        <source>Höhen:</source>
+        <translation>Heights:</translation>
+    </message>
+    <message>
+        <source>Ausgang: %1</source>
+        <translation>Output: %1</translation>
+    </message>
+    <message>
+        <source>Feuerstärken: das Minimum der Grade jeder Regel</source>
+        <translation>Firing strengths: the minimum of each rule&apos;s degrees</translation>
+    </message>
+    <message>
+        <source>Deine Zahlen hängen von deinem Namen ab: Die Werkstatt und die Seite zeigen sie, sobald du deinen Namen einträgst.</source>
+        <translation>Your numbers depend on your name: the Werkstatt and the page show them as soon as you enter your name.</translation>
+    </message>
+    <message>
+        <source>Die Zahlen hängen vom Namen ab. Mit einer Klassenliste (werkstatt --blatt AUFGABE --loesung --klassenliste LISTE.txt) stehen hier die Zahlen und Antworten jeder Person; vorgerechnet ist der erste Wert.</source>
+        <translation>The numbers depend on the name. With a class list (werkstatt --blatt EXERCISE --loesung --klassenliste LIST.txt) the numbers and answers of every student stand here; worked through below is the first value.</translation>
+    </message>
+    <message>
+        <source>Diese Aufgabe ist eine Schülerfassung (fassung = schueler): Zu ihr gibt es kein Lösungsblatt.</source>
+        <translation>This exercise is a students&apos; copy (fassung = schueler): it has no solution sheet.</translation>
+    </message>
+    <message>
         <source>So rechnet die Prüfung: Feuerstärke einer Regel = Minimum der Grade ihrer Eingänge; Höhe eines Ausgangsterms = Maximum der Regeln, die auf ihn zeigen; jeder Ausgangsterm wird mit seiner Höhe multipliziert, und der Ausgang ist der Schwerpunkt der Summe: y = Σ h·A·x / Σ h·A über alle Ausgangsterme (h Höhe, A Fläche und x Schwerpunkt des Terms bei Höhe 1).</source>
         <translation>How the check computes: a rule’s firing strength = the minimum of its inputs’ degrees; an output term’s height = the maximum of the rules that point to it; every output term is multiplied by its height, and the output is the centroid of the sum: y = Σ h·A·x / Σ h·A over all output terms (h height, A area and x centroid of the term at height 1).</translation>
+    </message>
+</context>
+<context>
+    <name>Schuelerpaket</name>
+    <message>
+        <source>%1: Eine andere Aufgabe des Pakets heißt schon so.</source>
+        <translation>%1: another exercise of the package already has this name.</translation>
+    </message>
+    <message>
+        <source>Schülerpaket: Aufgaben wählen</source>
+        <translation>Students&apos; package: choose the exercises</translation>
+    </message>
+    <message>
+        <source>Aufgaben (*.fuzaufgabe)</source>
+        <translation>Exercises (*.fuzaufgabe)</translation>
+    </message>
+    <message>
+        <source>Schülerpaket: Ordner für die Klasse (nicht der Ordner der Musterlösungen)</source>
+        <translation>Students&apos; package: folder for the class (not the folder of the reference solutions)</translation>
+    </message>
+    <message>
+        <source>Nicht im Schülerpaket:</source>
+        <translation>Not in the students&apos; package:</translation>
+    </message>
+    <message>
+        <source>Schülerpaket in %1: %2 (ohne Text für die Lehrkraft und ohne Musterlösung)</source>
+        <translation>Students&apos; package in %1: %2 (without the teacher&apos;s text and without reference solutions)</translation>
     </message>
 </context>
 <context>
@@ -711,6 +786,73 @@ Without --fahrzeug the vehicle chosen for this file in the window counts, else t
     </message>
 </context>
 <context>
+    <name>werkstatt::AbgabeDialog</name>
+    <message>
+        <source>Abgeben</source>
+        <translation>Hand in</translation>
+    </message>
+    <message>
+        <source>Abgabe zu „%1“: Projekt und Antworten, wie sie jetzt sind, mit Ihrem Namen in einer Datei für die Lehrkraft.</source>
+        <translation>Hand-in for “%1”: the project and the answers as they are now, with your name, in one file for the teacher.</translation>
+    </message>
+    <message>
+        <source>freiwillig</source>
+        <translation>optional</translation>
+    </message>
+    <message>
+        <source>Die ID-Nummer oder E-Mail-Adresse, mit der die Lehrkraft die Punkte ins Notenbuch der Schule überträgt</source>
+        <translation>The ID number or e-mail address by which the teacher enters the points into the school&apos;s gradebook</translation>
+    </message>
+    <message>
+        <source>Ändern…</source>
+        <translation>Change…</translation>
+    </message>
+    <message>
+        <source>Datei der Abgabe ändern</source>
+        <translation>Change the hand-in&apos;s file</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Klasse:</source>
+        <translation>&amp;Class:</translation>
+    </message>
+    <message>
+        <source>&amp;Datei:</source>
+        <translation>&amp;File:</translation>
+    </message>
+    <message>
+        <source>&amp;Abgeben</source>
+        <translation>&amp;Hand in</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Abgabe speichern</source>
+        <translation>Save the hand-in</translation>
+    </message>
+    <message>
+        <source>Abgaben (*.fuzabgabe)</source>
+        <translation>Hand-ins (*.fuzabgabe)</translation>
+    </message>
+    <message>
+        <source>Es fehlt die Datei, in die die Abgabe geht.</source>
+        <translation>The file the hand-in goes to is missing.</translation>
+    </message>
+    <message>
+        <source>Datei der Abgabe</source>
+        <translation>The hand-in&apos;s file</translation>
+    </message>
+    <message>
+        <source>K&amp;ennung (ID oder E-Mail):</source>
+        <translation>&amp;Identifier (ID or e-mail):</translation>
+    </message>
+</context>
+<context>
     <name>werkstatt::AufgabenPanel</name>
     <message>
         <source>Antworten öffnen…</source>
@@ -879,14 +1021,6 @@ Without --fahrzeug the vehicle chosen for this file in the window counts, else t
 %2</translation>
     </message>
     <message>
-        <source>Tragen Sie Ihre Ergebnisse in die Felder ein, mit Komma oder Punkt. Ein leeres Feld zählt als 0, nur der Ausgangswert muss dastehen.</source>
-        <translation>Enter your results in the boxes, with a decimal point or comma. An empty box counts as 0; only the crisp output must be there.</translation>
-    </message>
-    <message>
-        <source>Tragen Sie Ihre Ergebnisse in die Felder ein, mit Komma oder Punkt. Ein leeres Feld zählt als 0.</source>
-        <translation>Enter your results in the boxes, with a decimal point or comma. An empty box counts as 0.</translation>
-    </message>
-    <message>
         <source>Die Antworten der Handrechnung sind nicht gespeichert. Jetzt speichern?</source>
         <translation>The answers of the calculation by hand are not saved. Save them now?</translation>
     </message>
@@ -901,6 +1035,253 @@ Without --fahrzeug the vehicle chosen for this file in the window counts, else t
     <message>
         <source>Prüfungen</source>
         <translation>Checks</translation>
+    </message>
+    <message>
+        <source>Tragen Sie Ihre Ergebnisse in die Felder ein, mit Komma oder Punkt, auch jede 0: Ein leeres Feld gilt als nicht beantwortet.</source>
+        <translation>Enter your results in the boxes, with a comma or a point, every 0 too: an empty box counts as not answered.</translation>
+    </message>
+    <message>
+        <source>Ihr Name, nach dem sich Ihre Zahlen richten</source>
+        <translation>Your name, which your numbers are drawn from</translation>
+    </message>
+    <message>
+        <source>Jede Schülerin und jeder Schüler rechnet mit eigenen Zahlen; sie richten sich nach dem Namen, den Sie hier und in der Abgabe eintragen.</source>
+        <translation>Every student works with numbers of their own; they are drawn from the name you enter here and in the hand-in.</translation>
+    </message>
+    <message>
+        <source>Ihr Na&amp;me (für Ihre Zahlen):</source>
+        <translation>Your na&amp;me (for your numbers):</translation>
+    </message>
+    <message>
+        <source>Abgebe&amp;n…</source>
+        <translation>Hand I&amp;n…</translation>
+    </message>
+    <message>
+        <source>Projekt und Antworten, wie sie jetzt sind, mit Name und Klasse als Abgabe (*.fuzabgabe) für die Lehrkraft speichern</source>
+        <translation>Save the project and the answers as they are now, with name and class, as a hand-in (*.fuzabgabe) for the teacher</translation>
+    </message>
+    <message>
+        <source>Stand nach der letzten Änderung: %1 von %2 Punkten (%3 von %4 Prüfungen erfüllt)</source>
+        <translation>After the last change: %1 of %2 points (%3 of %4 criteria met)</translation>
+    </message>
+    <message>
+        <source>Gegenprobe für die Lehrkraft:</source>
+        <translation>Teacher&apos;s check:</translation>
+    </message>
+    <message>
+        <source>Nicht abgegeben: Rot umrandete Einträge sind keine Zahl (Anzahl: %1). Verbessern oder leeren Sie sie.</source>
+        <translation>Not handed in: entries framed in red are not numbers (count: %1). Correct or clear them.</translation>
+    </message>
+    <message>
+        <source>Die Abgabe lässt sich nicht als „%1“ speichern:
+%2</source>
+        <translation>The hand-in cannot be saved as “%1”:
+%2</translation>
+    </message>
+    <message>
+        <source>Abgegeben: %1 (%2, %3). Die Datei geht an die Lehrkraft.</source>
+        <translation>Handed in: %1 (%2, %3). The file goes to the teacher.</translation>
+    </message>
+</context>
+<context>
+    <name>werkstatt::KlassenUebersicht</name>
+    <message>
+        <source>Klassenübersicht</source>
+        <translation>Class overview</translation>
+    </message>
+    <message>
+        <source>&amp;Aufgabe…</source>
+        <translation>&amp;Exercise…</translation>
+    </message>
+    <message>
+        <source>Die Aufgabe wählen, nach der die Abgaben bewertet werden (die Fassung der Lehrkraft)</source>
+        <translation>Choose the exercise the hand-ins are marked by (the teacher&apos;s copy)</translation>
+    </message>
+    <message>
+        <source>Abgaben &amp;hinzufügen…</source>
+        <translation>&amp;Add hand-ins…</translation>
+    </message>
+    <message>
+        <source>Abgaben (*.fuzabgabe) wählen; Dateien und Ordner lassen sich auch auf das Fenster ziehen</source>
+        <translation>Choose hand-ins (*.fuzabgabe); files and folders may also be dragged onto the window</translation>
+    </message>
+    <message>
+        <source>&amp;Ordner…</source>
+        <translation>&amp;Folder…</translation>
+    </message>
+    <message>
+        <source>Alle Abgaben (*.fuzabgabe) eines Ordners</source>
+        <translation>All hand-ins (*.fuzabgabe) of a folder</translation>
+    </message>
+    <message>
+        <source>&amp;Leeren</source>
+        <translation>C&amp;lear</translation>
+    </message>
+    <message>
+        <source>Abgaben der Klasse</source>
+        <translation>The class&apos;s hand-ins</translation>
+    </message>
+    <message>
+        <source>Ein Klick auf einen Spaltenkopf sortiert; ein Doppelklick öffnet die Abgabe im Editor mit ihrer gescheiterten Fahrt.</source>
+        <translation>A click on a column&apos;s head sorts; a double click opens the hand-in in the editor with its failing run.</translation>
+    </message>
+    <message>
+        <source>Als &amp;PDF…</source>
+        <translation>As &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>Die Tabelle zum Drucken als PDF (A4 quer)</source>
+        <translation>The table for printing, as PDF (A4 landscape)</translation>
+    </message>
+    <message>
+        <source>Als &amp;CSV…</source>
+        <translation>As &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>Die Tabelle für eine Tabellenkalkulation</source>
+        <translation>The table for a spreadsheet</translation>
+    </message>
+    <message>
+        <source>Für das &amp;Notenbuch…</source>
+        <translation>For the &amp;gradebook…</translation>
+    </message>
+    <message>
+        <source>Die Punkte als CSV, wie der Notenbuch-Import von Moodle sie nimmt; Abgaben ohne Kennung, doppelte und fremde kommen in eine zweite Datei</source>
+        <translation>The points as CSV, as Moodle&apos;s gradebook import takes them; hand-ins without an identifier, duplicate and foreign ones go into a second file</translation>
+    </message>
+    <message>
+        <source>Abgaben wählen</source>
+        <translation>Choose hand-ins</translation>
+    </message>
+    <message>
+        <source>Abgaben (*.fuzabgabe)</source>
+        <translation>Hand-ins (*.fuzabgabe)</translation>
+    </message>
+    <message>
+        <source>Ordner mit Abgaben</source>
+        <translation>Folder of hand-ins</translation>
+    </message>
+    <message>
+        <source>Aufgabe wählen</source>
+        <translation>Choose the exercise</translation>
+    </message>
+    <message>
+        <source>Aufgaben (*.fuzaufgabe)</source>
+        <translation>Exercises (*.fuzaufgabe)</translation>
+    </message>
+    <message>
+        <source>Geschrieben: %1</source>
+        <translation>Written: %1</translation>
+    </message>
+    <message>
+        <source>Klassenübersicht als PDF</source>
+        <translation>Class overview as PDF</translation>
+    </message>
+    <message>
+        <source>-klasse.pdf</source>
+        <translation>-class.pdf</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Klassenübersicht als CSV</source>
+        <translation>Class overview as CSV</translation>
+    </message>
+    <message>
+        <source>-klasse.csv</source>
+        <translation>-class.csv</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Punkte für das Notenbuch</source>
+        <translation>Points for the gradebook</translation>
+    </message>
+    <message>
+        <source>-noten.csv</source>
+        <translation>-grades.csv</translation>
+    </message>
+    <message>
+        <source>Für das Notenbuch geschrieben: %1</source>
+        <translation>Written for the gradebook: %1</translation>
+    </message>
+    <message>
+        <source>Nicht darin (in der zweiten Datei, von Hand eintragen): %1</source>
+        <translation>Not in it (in the second file, to be entered by hand): %1</translation>
+    </message>
+    <message>
+        <source>„%1“ ist keine Aufgabe, die sich lesen lässt:
+%2</source>
+        <translation>“%1” is not an exercise that can be read:
+%2</translation>
+    </message>
+    <message>
+        <source>Klassenübersicht: %1</source>
+        <translation>Class overview: %1</translation>
+    </message>
+    <message>
+        <source>Zuerst die Aufgabe wählen, nach der bewertet wird.</source>
+        <translation>First choose the exercise to mark by.</translation>
+    </message>
+    <message>
+        <source>Noch keine Abgaben: Dateien oder einen Ordner hinzufügen oder auf das Fenster ziehen.</source>
+        <translation>No hand-ins yet: add files or a folder, or drag them onto the window.</translation>
+    </message>
+    <message>
+        <source>Wird bewertet …</source>
+        <translation>Marking …</translation>
+    </message>
+    <message>
+        <source>Wird bewertet … %1 von %2</source>
+        <translation>Marking … %1 of %2</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Klasse</source>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <source>Kennung</source>
+        <translation>Identifier</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Ergebnis</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Punkte</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Anmerkungen</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>%1 (Punkte: %2)</source>
+        <translation>%1 (points: %2)</translation>
+    </message>
+    <message>
+        <source>Abgaben: %1, alle bewertet. Höchstpunktzahl: %2.</source>
+        <translation>Hand-ins: %1, all marked. Full marks: %2.</translation>
+    </message>
+    <message>
+        <source>Abgaben: %1, davon zum Nachsehen: %2 (fett). Höchstpunktzahl: %3.</source>
+        <translation>Hand-ins: %1, of them to look at: %2 (bold). Full marks: %3.</translation>
+    </message>
+    <message>
+        <source>Noch nichts bewertet.</source>
+        <translation>Nothing marked yet.</translation>
     </message>
 </context>
 <context>
@@ -944,6 +1325,14 @@ and the students&apos; sheet of an exercise, with --loesung the solution sheet:
         <translation>&quot;%1&quot; only goes with --blatt, for example:
   werkstatt --blatt EXERCISE.fuzaufgabe -o SHEET.pdf --loesung
 </translation>
+    </message>
+    <message>
+        <source>die Zahlen dieser Person auf dem Schülerblatt einer Aufgabe mit Zahlen nach dem Namen (mit --blatt)</source>
+        <translation>this student&apos;s numbers on the students&apos; sheet of an exercise with numbers by name (with --blatt)</translation>
+    </message>
+    <message>
+        <source>die Zahlen und Antworten jeder Person der Liste (ein Name je Zeile) auf dem Lösungsblatt (mit --blatt --loesung)</source>
+        <translation>the numbers and answers of every student on the list (one name per line) on the solution sheet (with --blatt --loesung)</translation>
     </message>
 </context>
 <context>
@@ -1268,6 +1657,30 @@ and the students&apos; sheet of an exercise, with --loesung the solution sheet:
     <message>
         <source>Antworten speichern</source>
         <translation>Save Answers</translation>
+    </message>
+    <message>
+        <source>Sc&amp;hülerpaket…</source>
+        <translation>Students&apos; pac&amp;kage…</translation>
+    </message>
+    <message>
+        <source>Was die Klasse bekommt: Aufgaben ohne Musterlösung und Text für die Lehrkraft, mit Schülerblatt als PDF</source>
+        <translation>What the class gets: exercises without reference solutions and the teacher&apos;s text, with the students&apos; sheet as PDF</translation>
+    </message>
+    <message>
+        <source>&amp;Klassenübersicht…</source>
+        <translation>C&amp;lass overview…</translation>
+    </message>
+    <message>
+        <source>Die Abgaben (*.fuzabgabe) einer Klasse bewerten: Tabelle, PDF, Notenbuch</source>
+        <translation>Mark the hand-ins (*.fuzabgabe) of a class: table, PDF, gradebook</translation>
+    </message>
+    <message>
+        <source>Schülerpaket</source>
+        <translation>Students&apos; package</translation>
+    </message>
+    <message>
+        <source>Abgabe von %1</source>
+        <translation>Hand-in of %1</translation>
     </message>
 </context>
 <context>

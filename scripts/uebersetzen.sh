@@ -36,7 +36,7 @@ declare -A QUELLEN=(
   [gemeinsam]="widgets dialogs"
   [dorvane]="truck/app/Main.cpp truck/app/Main.h truck/app/Main.ui truck/app/Werte.cpp truck/app/Werte.ui truck/app/Info.cpp truck/app/Info.ui truck/app/Help.cpp truck/app/Programm.cpp truck/app/Start.cpp"
   [pemrak]="loco/app/Controls.cpp loco/app/Info.cpp loco/app/Info.ui loco/app/Main.cpp loco/app/Main.ui loco/app/PlotForm.cpp loco/app/PlotForm.ui loco/app/Programm.cpp loco/app/Typ.cpp loco/app/Typ.ui loco/app/Start.cpp"
-  [werkstatt]="$(ls werkstatt/*.cpp werkstatt/*.h werkstatt/*.ui | tr '\n' ' ') werkstatt/modell werkstatt/seiten werkstatt/aufgabe werkstatt/blatt"
+  [werkstatt]="$(ls werkstatt/*.cpp werkstatt/*.h werkstatt/*.ui | tr '\n' ' ') werkstatt/modell werkstatt/seiten werkstatt/aufgabe werkstatt/blatt werkstatt/klasse"
   [labor]="werkstatt/labor werkstatt/ansichten"
 )
 OPTIONS=(-I . -locations none -no-obsolete -no-ui-lines -source-language de -target-language en

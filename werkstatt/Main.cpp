@@ -14,6 +14,8 @@
 #include "werkstatt/modell/Befehle.h"
 #include "widgets/Beispiele.h"
 #include "werkstatt/aufgabe/AufgabenPanel.h"
+#include "werkstatt/klasse/KlassenUebersicht.h"
+#include "werkstatt/klasse/Schuelerpaket.h"
 #include "exercise/Reader.h"
 #include "ui_Main.h"
 
@@ -270,6 +272,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui_(std::make_uniqu
     ZuletztMenueBauen();
     BeispielMenueBauen();
     AufgabeBauen();
+    KlasseBauen();
     // F6 and Shift+F6 go from part to part of the window, as in most
     // programs: the page, the hints, the exercise panel.
     connect(new QShortcut(QKeySequence(Qt::Key_F6), this), &QShortcut::activated, this, [this] { Bereichwechsel(1); });
@@ -457,6 +460,83 @@ void TMainForm::AufgabeBauen() {
     });
 }
 
+void TMainForm::KlasseBauen() {
+    // The teacher's side of a lesson, beside the sheets: the package for the
+    // class before, the class overview after.
+    auto* paket = new QAction(tr("Sc&hülerpaket…"), this);
+    paket->setObjectName(QStringLiteral("Schuelerpaket1"));
+    paket->setStatusTip(
+        tr("Was die Klasse bekommt: Aufgaben ohne Musterlösung und Text für die Lehrkraft, mit "
+           "Schülerblatt als PDF"));
+    auto* klasse = new QAction(tr("&Klassenübersicht…"), this);
+    klasse->setObjectName(QStringLiteral("Klassenuebersicht1"));
+    klasse->setStatusTip(tr("Die Abgaben (*.fuzabgabe) einer Klasse bewerten: Tabelle, PDF, Notenbuch"));
+    const QList<QAction*> aktionen = ui_->Datei1->actions();
+    const int nach = static_cast<int>(aktionen.indexOf(ui_->Aufgabenblatt1));
+    QAction* vor = nach >= 0 && nach + 1 < aktionen.size() ? aktionen[nach + 1] : nullptr;
+    ui_->Datei1->insertAction(vor, paket);
+    ui_->Datei1->insertAction(vor, klasse);
+    connect(paket, &QAction::triggered, this, [this] {
+        const QString start = !aufgabeDatei_.isEmpty()    ? QFileInfo(aufgabeDatei_).absolutePath()
+                              : !Modell.datei().isEmpty() ? QFileInfo(Modell.datei()).absolutePath()
+                                                          : QString();
+        const QString gesagt = SchuelerpaketFragen(this, start);
+        if (!gesagt.isEmpty()) widgets::ShowMessage(widgets::MessageKind::Warning, gesagt, tr("Schülerpaket"));
+    });
+    connect(klasse, &QAction::triggered, this, &TMainForm::Klassenuebersicht1Click);
+}
+
+KlassenUebersicht* TMainForm::Klassenuebersicht() {
+    if (!klasse_) {
+        klasse_ = new KlassenUebersicht(this);
+        connect(klasse_, &KlassenUebersicht::abgabeGewaehlt, this,
+                [this](const QString& aufgabe, const exercise::MarkedHandIn& a) { AbgabeOeffnen(aufgabe, a); });
+    }
+    return klasse_;
+}
+
+void TMainForm::Klassenuebersicht1Click() {
+    KlassenUebersicht* k = Klassenuebersicht();
+    // The exercise on show is the one to mark by, when it is the teacher's.
+    if (k->aufgabe().isEmpty() && !aufgabeDatei_.isEmpty() && Aufgabe()->aufgabe() &&
+        !Aufgabe()->aufgabe()->ForStudents())
+        k->setAufgabe(aufgabeDatei_);
+    k->show();
+    k->raise();
+    k->activateWindow();
+}
+
+bool TMainForm::AbgabeOeffnen(const QString& aufgabe, const exercise::MarkedHandIn& a) {
+    if (!a.Read) return false;
+    if (!aufgabe_->antwortenSichern() || !AenderungenSichern()) return false;
+    if (!AufgabeOeffnen(aufgabe)) return false;
+    const QString name = QString::fromStdString(a.In.Name);
+    aufgabe_->setSchuelername(name);
+    if (a.In.Project) {
+        Modell.neu(*a.In.Project, tr("Abgabe von %1").arg(name), Modell.fahrzeug());
+        Modell.undoStack().setClean();
+    }
+    if (a.In.Given) aufgabe_->setAntworten(*a.In.Given, tr("Abgabe von %1").arg(name));
+    // The run the teacher wants to see first: the first one that fails.
+    if (a.Result)
+        for (const exercise::CriterionResult& c : a.Result->Criteria) {
+            if (c.Passed) continue;
+            if (!c.Starts.empty()) {
+                Seiten->setCurrentWidget(truckLabor_);
+                truckLabor_->zeigeStart(c.Starts.front().Speed, c.Starts.front().Index);
+                break;
+            }
+            if (!c.Runs.empty()) {
+                Seiten->setCurrentWidget(lokLabor_);
+                lokLabor_->zeigeLauf(c.Runs.front());
+                break;
+            }
+        }
+    raise();
+    activateWindow();
+    return true;
+}
+
 void TMainForm::AufgabeOeffnen1Click() {
     // The typed answers belong to the exercise before: saved or given up first.
     if (!aufgabe_->antwortenSichern() || !AenderungenSichern()) return;
@@ -506,6 +586,9 @@ bool TMainForm::AufgabeOeffnen(const QString& datei) {
     });
     aufgabe_->setAufgabe(e, QFileInfo(datei).fileName(), datei);
     aufgabeDatei_ = QFileInfo(datei).absoluteFilePath();
+    // A hand-in goes beside the exercise where the student may write, else home.
+    const QFileInfo ordner(QFileInfo(datei).absolutePath());
+    aufgabe_->AbgabeOrdner = ordner.isWritable() ? ordner.absoluteFilePath() : QDir::homePath();
     const Fahrzeug f = !e.Truck.empty() ? Fahrzeug::Truck : !e.Loco.empty() ? Fahrzeug::Lok : Fahrzeug::Unbestimmt;
     Modell.neu(e.StartProject(), tr("Aufgabe %1").arg(titel), f);
     Modell.undoStack().setClean();

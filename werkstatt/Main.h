@@ -2,6 +2,7 @@
 
 #include "werkstatt/blatt/Arbeitsblatt.h"
 #include "werkstatt/blatt/Aufgabenblatt.h"
+#include "exercise/Marking.h"
 #include "fuzzy/Hints.h"
 #include "werkstatt/modell/Modell.h"
 #include "werkstatt/kern/Programmsuche.h"
@@ -40,6 +41,7 @@ class LokLabor;
 namespace werkstatt {
 
 class AufgabenPanel;
+class KlassenUebersicht;
 class TRegelSeite;
 class TVariablenSeite;
 
@@ -109,6 +111,15 @@ public:
     // in the print preview; replaceable for tests.
     std::function<void(const AufgabenblattDaten&)> BlattVorschau;
     QDockWidget* AufgabenDock() const { return aufgabeDock_; }
+    // "Klassenübersicht…": the window of the hand-ins of a class, made on
+    // first use, marked by the exercise on show (if it is the teacher's).
+    KlassenUebersicht* Klassenuebersicht();
+    void Klassenuebersicht1Click();
+    // A hand-in from the class overview: its exercise, its project and its
+    // answers under its student's name, and the first failing start or run
+    // in its lab. Asks first about what is unsaved; false when cancelled or
+    // the exercise does not read.
+    bool AbgabeOeffnen(const QString& aufgabe, const exercise::MarkedHandIn& abgabe);
     // Loads into temporaries first: a file that does not load leaves the
     // project as it was (the engine has shown its messages).
     bool OeffnenDatei(const QString& datei);
@@ -182,6 +193,7 @@ private:
     void FahrzeugMenueBauen();
     void BeispielMenueBauen();
     void AufgabeBauen();
+    void KlasseBauen();
     // Moves the keyboard to the next (+1) or previous (-1) part of the window.
     void Bereichwechsel(int richtung);
     QString StandardAufgabeDialog();
@@ -197,6 +209,7 @@ private:
     AufgabenPanel* aufgabe_ = nullptr;
     QDockWidget* aufgabeDock_ = nullptr;
     QString aufgabeDatei_;
+    KlassenUebersicht* klasse_ = nullptr;
     QAction* fahrzeugTruck_ = nullptr;
     QAction* fahrzeugLok_ = nullptr;
     // The labs opened so far: without a chosen vehicle, the hints speak of

@@ -53,6 +53,16 @@ widgets::Auskunft Selbstauskunft() {
          QCoreApplication::translate("werkstatt::Start",
                                      "das Lösungsblatt der Aufgabe statt des Schülerblatts (mit --blatt)"),
          {}},
+        {{QStringLiteral("name")},
+         QCoreApplication::translate("werkstatt::Start",
+                                     "die Zahlen dieser Person auf dem Schülerblatt einer Aufgabe mit Zahlen nach dem "
+                                     "Namen (mit --blatt)"),
+         QStringLiteral("NAME")},
+        {{QStringLiteral("klassenliste")},
+         QCoreApplication::translate("werkstatt::Start",
+                                     "die Zahlen und Antworten jeder Person der Liste (ein Name je Zeile) auf dem "
+                                     "Lösungsblatt (mit --blatt --loesung)"),
+         QStringLiteral("LISTE")},
     };
     a.argument = QStringLiteral("DATEI");
     a.argumentHilfe = QCoreApplication::translate(
@@ -66,7 +76,7 @@ const char* BlattOptionOhneBlatt(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg(argv[i]);
         if (arg == "-o" || arg == "--loesung" || arg == "--fahrzeug" || arg.rfind("--fahrzeug=", 0) == 0 ||
-            arg.rfind("-o=", 0) == 0)
+            arg.rfind("-o=", 0) == 0 || arg == "--name" || arg == "--klassenliste")
             return argv[i];
     }
     return nullptr;

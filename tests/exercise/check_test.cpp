@@ -276,12 +276,15 @@ INSTANTIATE_TEST_SUITE_P(
     Check, HandStep,
     ::testing::Values(
         HandCase{"all right", [](exercise::PointAnswers&, const fuzzy::StepBreakdown&) {}, ""},
-        HandCase{"zero degrees left out",
+        HandCase{"zero degrees left out are not answered",
                  [](exercise::PointAnswers& a, const fuzzy::StepBreakdown&) {
                      a.MembershipA[0].reset();
                      a.MembershipB[2].reset();
                  },
-                 ""},
+                 "hand.membership"},
+        HandCase{"an entry that is no number",
+                 [](exercise::PointAnswers& a, const fuzzy::StepBreakdown&) { a.Heights[1] = std::nanf(""); },
+                 "hand.heights"},
         HandCase{
             "degree just outside the tolerance",
             [](exercise::PointAnswers& a, const fuzzy::StepBreakdown& s) { a.MembershipA[1] = s.DegreeA[1] + 0.011f; },
@@ -383,7 +386,8 @@ INSTANTIATE_TEST_SUITE_P(
     Check, HandLeak,
     ::testing::Values(LeakCase{"output 0", [](exercise::PointAnswers& a) { a.Output = 0.0f; }, "hand.output", 1},
                       LeakCase{"output missing", [](exercise::PointAnswers& a) { a.Output.reset(); }, "hand.output", 1},
-                      LeakCase{"memberships all 0", [](exercise::PointAnswers&) {}, "hand.membership", 4}),
+                      // Every empty box counts, whether its right value is 0 or not.
+                      LeakCase{"memberships all left out", [](exercise::PointAnswers&) {}, "hand.membership", 6}),
     [](const ::testing::TestParamInfo<LeakCase>& i) {
         std::string n = i.param.name;
         for (char& ch : n)

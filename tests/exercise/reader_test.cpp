@@ -62,8 +62,7 @@ std::string NoFiniteStep() {
            "[handrechnung]\npunkt = P1\na = 2\nb = -0.5\nfragen = ausgang\ntoleranz = 0.01\n";
 }
 
-// Exercise 04's embedded project with one of its lines replaced (line n of
-// the project, from 1) or, with n = 0, `extra` after its last line.
+// The heating's project embedded with its line n (from 1) replaced by `extra`.
 std::string Broken(int n, const std::string& extra) {
     fuzzy::Project p = fuzzy::LoadProject(FUZZY_SOURCE_DIR "/examples/heizung.fuz");
     std::string lines = Embed(p), out;
@@ -73,7 +72,6 @@ std::string Broken(int n, const std::string& extra) {
         out += ++k == n ? extra + "\n" : lines.substr(pos, end - pos + 1);
         pos = end + 1;
     }
-    if (n == 0) out += extra + "\n";
     return "[aufgabe]\nformat = 1\ntitel.de = x\naenderbar = regeln\n[text.de]\nx\n[projekt]\n" + out + "[abdeckung]\n";
 }
 
@@ -148,7 +146,6 @@ INSTANTIATE_TEST_SUITE_P(
         Hostile{"unknown key without the keys there are", Head() + kLoco + "masse = 3\n", "masse = 3",
                 "vorzeichenwechsel_max"},
         Hostile{"number that reads as 0 in an embedded project", Broken(3, "| abc"), "| abc", "abc"},
-        Hostile{"lines after an embedded project", Broken(0, "| 7\n| noch etwas"), "| 7", "[projekt]"},
         Hostile{"too many masses", Head() + "\n[lok]\nmassen = 1,2,3,4,5,6,7,8,9\nruhe_bis = 1\n", "massen", "massen"},
         Hostile{"zero distance", Head() + "\n[lok]\nmassen = 1\nabstand = 0\nruhe_bis = 1\n", "abstand", "abstand"},
         Hostile{"rest after the end of the runs", Head() + "\n[lok]\nmassen = 1\nzeit = 5\nruhe_bis = 10\n", "[lok]",

@@ -162,7 +162,7 @@ TEST_F(Fenster, TheVerdictWaitsForPruefenAndGoesWithTheNextEdit) {
     EXPECT_FALSE(form_->Aufgabe()->urteilSichtbar()) << "the verdict belonged to the project before the edit";
     EXPECT_FALSE(form_->Aufgabe()->urteil()->isVisible());
     ASSERT_TRUE(Geprueft());
-    EXPECT_EQ(form_->Aufgabe()->ergebnis()->Criteria.size(), 4u) << "the live status follows the edit";
+    EXPECT_EQ(form_->Aufgabe()->ergebnis()->Criteria.size(), 3u) << "the live status follows the edit";
 }
 
 // `werkstatt AUFGABE.fuzaufgabe` (or a double click in the file manager).
@@ -235,10 +235,15 @@ std::vector<Eintrag> Regelschritt(bool komma) {
                            {"P1", "zugehoerigkeit.b.1", "0,5", 0.5f},
                            {"P1", "zugehoerigkeit.b.2", "0,5", 0.5f},
                            {"P1", "zugehoerigkeit.b.3", "0", 0.0f},
+                           {"P1", "feuerstaerke.1.1", "0", 0.0f},
                            {"P1", "feuerstaerke.1.2", "0,5", 0.5f},
-                           {"P1", "feuerstaerke.2.2", "0,5", 0.5f},
                            {"P1", "feuerstaerke.1.3", "0,4", 0.4f},
+                           {"P1", "feuerstaerke.2.1", "0", 0.0f},
+                           {"P1", "feuerstaerke.2.2", "0,5", 0.5f},
                            {"P1", "feuerstaerke.2.3", "0,4", 0.4f},
+                           {"P1", "feuerstaerke.3.1", "0", 0.0f},
+                           {"P1", "feuerstaerke.3.2", "0", 0.0f},
+                           {"P1", "feuerstaerke.3.3", "0", 0.0f},
                            {"P1", "hoehe.1", "0,4", 0.4f},
                            {"P1", "hoehe.2", "0,5", 0.5f},
                            {"P1", "hoehe.3", "0,5", 0.5f},
@@ -314,9 +319,9 @@ INSTANTIATE_TEST_SUITE_P(
                              Regelschritt({"P1", "zugehoerigkeit.a.1", "0,o", KeineZahl}), false},
                     Tippfall{"NoNumberInTheOutputIsWrong", "01_regelschritt",
                              Regelschritt({"P1", "ausgang", "52,1.", KeineZahl}), false},
-                    // As in an answers file: what is left out counts as 0.
-                    Tippfall{"AnEmptyBoxCountsAsTheFileCountsIt", "01_regelschritt",
-                             Regelschritt({"P1", "zugehoerigkeit.a.1", "", 0.0f}), true},
+                    // As in an answers file: what is left out is not answered, also where it is 0.
+                    Tippfall{"AnEmptyBoxIsNotAnsweredEvenWhereItIsZero", "01_regelschritt",
+                             Regelschritt({"P1", "zugehoerigkeit.a.1", "", 0.0f}), false},
                     Tippfall{"OnePointOfThreeWrong",
                              "02_termdiagramm",
                              {{"P1", "zugehoerigkeit.a.1", "1", 1.0f},
@@ -377,6 +382,7 @@ TEST_F(Fenster, SavedAnswersReadBackAsTheSameNumbers) {
     ASSERT_TRUE(form_->AufgabeOeffnen(Aufgabe("01_regelschritt")));
     Tippen(panel, {{"P1", "hoehe.2", "7", 7.0f}});
     panel.AntwortenDialog = [&] { return datei; };
+    meldungen_.Answer(widgets::MessageAnswer::No);  // the typed 7 is given up
     panel.antwortenKnopf()->click();
     EXPECT_EQ(exercise::AnswersText(panel.antworten()), exercise::AnswersText(gemeint));
     for (const Eintrag& e : eintraege) {
@@ -458,6 +464,7 @@ struct Sicherfall {
     std::optional<widgets::MessageAnswer> antwort;  // to the question, if one is asked
     bool weiter;                                    // the other exercise opened, or this one ended
     bool datei;                                     // the answers file written on the way
+    bool antwortenOeffnen = false;                  // "Antworten öffnen…" instead: weiter = the file's numbers in
 };
 
 std::ostream& operator<<(std::ostream& o, const Sicherfall& f) { return o << f.name; }
@@ -477,14 +484,20 @@ TEST_P(Sichern, TypedAnswersAreOfferedForSavingBeforeTheyAreForgotten) {
     }
     if (f.antwort) meldungen_.Answer(*f.antwort);
     form_->AufgabeDialog = [] { return Aufgabe("02_termdiagramm"); };
-    if (f.beenden)
+    panel.AntwortenDialog = [] { return Datei("01_regelschritt", "falsch.fuzantwort"); };
+    if (f.antwortenOeffnen)
+        panel.antwortenKnopf()->click();
+    else if (f.beenden)
         panel.beendenKnopf()->click();
     else
         form_->AufgabeOeffnen1Click();
     EXPECT_EQ(meldungen_.Count(), f.antwort ? 1 : 0) << "a question exactly where numbers would be lost";
     EXPECT_EQ(meldungen_.PendingAnswers(), 0);
-    const bool weiter = f.beenden ? !panel.aufgabe().has_value()
-                                  : panel.aufgabe() && panel.aufgabe()->Title.De != "Ein Regelschritt von Hand";
+    const bool weiter =
+        f.antwortenOeffnen
+            ? panel.antwortFeld(QStringLiteral("P1"), QStringLiteral("hoehe.2"))->text() != QStringLiteral("0,5")
+        : f.beenden ? !panel.aufgabe().has_value()
+                    : panel.aufgabe() && panel.aufgabe()->Title.De != "Ein Regelschritt von Hand";
     EXPECT_EQ(weiter, f.weiter);
     if (!f.weiter) {
         EXPECT_EQ(panel.antwortFeld(QStringLiteral("P1"), QStringLiteral("hoehe.2"))->text(), QStringLiteral("0,5"));
@@ -501,7 +514,11 @@ INSTANTIATE_TEST_SUITE_P(
                     Sicherfall{"NoGivesThemUp", true, false, false, widgets::MessageAnswer::No, true, false},
                     Sicherfall{"YesSavesThemFirst", true, false, false, widgets::MessageAnswer::Yes, true, true},
                     Sicherfall{"EndingTheExerciseAsksToo", true, false, true, widgets::MessageAnswer::Cancel, false,
-                               false}),
+                               false},
+                    Sicherfall{"OpeningAnswersKeepsTypedOnesOnCancel", true, false, false,
+                               widgets::MessageAnswer::Cancel, false, false, true},
+                    Sicherfall{"OpeningAnswersReplacesThemOnNo", true, false, false, widgets::MessageAnswer::No, true,
+                               false, true}),
     [](const auto& i) { return std::string(i.param.name); });
 
 // --- locked parts of the editor ------------------------------------------------------
@@ -855,7 +872,8 @@ TEST_F(Fenster, ExerciseOneCanBeDoneByKeyboardAlone) {
         if (punkt.startsWith(QLatin1Char('P')) && gleich > 0)
             soll[QStringLiteral("antwort:%1:%2").arg(punkt, z.left(gleich).trimmed())] = z.mid(gleich + 1).trimmed();
     }
-    ASSERT_EQ(soll.size(), 14);
+    // Every box holds an answer, each 0 too: an empty box is not answered.
+    ASSERT_EQ(soll.size(), 19);
 
     int tasten = 0;
     const auto taste = [&](Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {

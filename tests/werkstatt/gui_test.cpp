@@ -1,7 +1,9 @@
 // Fuzzy-Werkstatt's real main window on the offscreen platform: handles
 // dragged by mouse and keys, undo and redo, saving and opening, the
 // unsaved-changes question, failed saves and loads, hints, the rule grid.
+#include "werkstatt/aufgabe/AbgabeDialog.h"
 #include "werkstatt/aufgabe/AufgabenPanel.h"
+#include "werkstatt/klasse/KlassenUebersicht.h"
 #include "werkstatt/Main.h"
 #include "tests/support/MessageRecorder.h"
 #include "tests/support/TestFiles.h"
@@ -39,9 +41,11 @@
 #include <QTextDocument>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -1731,7 +1735,39 @@ INSTANTIATE_TEST_SUITE_P(
                                 }}),
     [](const testing::TestParamInfo<FensterFall>& i) { return std::string(i.param.name); });
 
-// The dialogs of the workshop's own: About, the Kurzanleitung's window.
+// "Abgeben…" with a field that does not fit, so that its reason shows.
+QWidget* AbgabeMitFehler(QWidget* eltern) {
+    auto* d = new werkstatt::AbgabeDialog({QStringLiteral("Anna Berg"), QString(), QString(), QString()},
+                                          QStringLiteral("03"), QStringLiteral("03_lok_tabelle.fuzaufgabe"), eltern);
+    d->kennungFeld()->setText(QStringLiteral("47 11"));
+    return d;
+}
+
+// The class overview with a marked hand-in and a file that is none: every
+// column and the reason of a row.
+QWidget* BewerteteKlasse(QWidget* eltern) {
+    static const QTemporaryDir ordner;
+    const QString aufgabe = QStringLiteral(FUZZY_SOURCE_DIR "/examples/aufgaben/03_lok_tabelle.fuzaufgabe");
+    const QString abgabe = ordner.filePath(QStringLiteral("anna.fuzabgabe"));
+    if (!QFileInfo::exists(abgabe)) {
+        QProcess::execute(
+            QStringLiteral(FUZZYSIM_BIN),
+            {QStringLiteral("aufgabe"), QStringLiteral("abgabe"), aufgabe,
+             QStringLiteral(FUZZY_SOURCE_DIR "/examples/aufgaben/03_lok_tabelle.falsch.fuz"), QStringLiteral("--name"),
+             QStringLiteral("Anna"), QStringLiteral("--klasse"), QStringLiteral("10b"), QStringLiteral("-o"), abgabe});
+        QFile kaputt(ordner.filePath(QStringLiteral("kaputt.fuzabgabe")));
+        if (kaputt.open(QIODevice::WriteOnly)) kaputt.write("[abgabe]\n");
+    }
+    auto* k = new werkstatt::KlassenUebersicht(eltern);
+    k->setAufgabe(aufgabe);
+    k->hinzufuegen({ordner.path()});
+    if (!QTest::qWaitFor([k] { return !k->rechnet() && k->ergebnis().has_value(); }, 120000))
+        ADD_FAILURE() << "the class is not marked";
+    return k;
+}
+
+// The dialogs of the workshop's own: About, the Kurzanleitung's window, the
+// classroom's.
 struct DialogFall {
     const char* name;
     QWidget* (*machen)(QWidget* eltern);
@@ -1748,8 +1784,14 @@ TEST_P(EnglischerDialog, EveryTextIsTranslated) {
         const std::unique_ptr<QWidget> en(GetParam().machen(form_.get()));
         englisch = testsupport::SichtbareTexte(en.get());
     }
-    QStringList gleich{QStringLiteral("OK"), QStringLiteral("Fuzzy-Werkstatt")};
+    QStringList gleich{QStringLiteral("OK"), QStringLiteral("Fuzzy-Werkstatt"), QStringLiteral("Name"),
+                       QStringLiteral("Name:")};
     if (auto* version = de->findChild<QLabel*>(QStringLiteral("VersionLbl"))) gleich << version->text();
+    // A class's table: who handed in, in which class, is the hand-ins' data.
+    if (auto* tabelle = de->findChild<QTableWidget*>(QStringLiteral("tabelle")))
+        for (int z = 0; z < tabelle->rowCount(); ++z)
+            for (int s = 0; s < 4; ++s)
+                if (const QTableWidgetItem* i = tabelle->item(z, s)) gleich << i->text();
     ASSERT_FALSE(deutsch.empty());
     const QStringList fehler = testsupport::Unuebersetzt(deutsch, englisch, gleich);
     EXPECT_TRUE(fehler.isEmpty()) << qPrintable(fehler.join(QLatin1Char('\n')));
@@ -1762,11 +1804,13 @@ TEST_P(EnglischerDialog, EveryControlHasAnAccessibleName) {
     EXPECT_TRUE(fehler.isEmpty()) << qPrintable(fehler.join(QLatin1Char('\n')));
 }
 
-INSTANTIATE_TEST_SUITE_P(Englisch, EnglischerDialog,
-                         testing::Values(DialogFall{"About", [](QWidget* e) -> QWidget* { return new TInfoForm(e); }},
-                                         DialogFall{"Kurzanleitung",
-                                                    [](QWidget* e) -> QWidget* { return new THilfeForm(e); }}),
-                         [](const testing::TestParamInfo<DialogFall>& i) { return std::string(i.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Englisch, EnglischerDialog,
+    testing::Values(DialogFall{"About", [](QWidget* e) -> QWidget* { return new TInfoForm(e); }},
+                    DialogFall{"Kurzanleitung", [](QWidget* e) -> QWidget* { return new THilfeForm(e); }},
+                    DialogFall{"Abgeben", [](QWidget* e) -> QWidget* { return AbgabeMitFehler(e); }},
+                    DialogFall{"Klassenuebersicht", [](QWidget* e) -> QWidget* { return BewerteteKlasse(e); }}),
+    [](const testing::TestParamInfo<DialogFall>& i) { return std::string(i.param.name); });
 
 // Alt+letter reaches one entry only: within each menu, and on the window with
 // each of its pages (menu bar, tabs, the page's buttons and labels), in both
@@ -1804,17 +1848,19 @@ TEST_F(WerkstattGui, AltWithATabsLetterShowsItsPage) {
 
 INSTANTIATE_TEST_SUITE_P(
     Werkstatt, Kuerzel,
-    testing::Values(KuerzelFall{"MainWindowWithATwoInputProject",
-                                [] {
-                                    auto f = std::make_unique<TMainForm>();
-                                    f->resize(900, 720);
-                                    f->OeffnenDatei(Beispiel("truck.fuz"));
-                                    return std::unique_ptr<QWidget>(std::move(f));
-                                }},
-                    KuerzelFall{"About", [] { return std::unique_ptr<QWidget>(new TInfoForm); }},
-                    KuerzelFall{"Kurzanleitung", [] { return std::unique_ptr<QWidget>(new THilfeForm); }},
-                    KuerzelFall{"RegelnVerbessern",
-                                [] { return std::unique_ptr<QWidget>(new labor::RegelnVerbessern); }}),
+    testing::Values(
+        KuerzelFall{"MainWindowWithATwoInputProject",
+                    [] {
+                        auto f = std::make_unique<TMainForm>();
+                        f->resize(900, 720);
+                        f->OeffnenDatei(Beispiel("truck.fuz"));
+                        return std::unique_ptr<QWidget>(std::move(f));
+                    }},
+        KuerzelFall{"About", [] { return std::unique_ptr<QWidget>(new TInfoForm); }},
+        KuerzelFall{"Kurzanleitung", [] { return std::unique_ptr<QWidget>(new THilfeForm); }},
+        KuerzelFall{"RegelnVerbessern", [] { return std::unique_ptr<QWidget>(new labor::RegelnVerbessern); }},
+        KuerzelFall{"Abgeben", [] { return std::unique_ptr<QWidget>(AbgabeMitFehler(nullptr)); }},
+        KuerzelFall{"Klassenuebersicht", [] { return std::unique_ptr<QWidget>(BewerteteKlasse(nullptr)); }}),
     [](const testing::TestParamInfo<KuerzelFall>& i) { return std::string(i.param.name); });
 
 // The file dialogs set their own texts (title, labels, buttons, filters):

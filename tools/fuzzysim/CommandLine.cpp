@@ -28,11 +28,19 @@ using fuzzysim::Subcommand;
 const Subcommand kSubcommands[] = {
     {"aufgabe",
      FUZZY_TR_NOOP("fuzzysim",
-                   "check AUFGABE [PROJEKT.fuz] [ANTWORTEN.fuzantwort] [--json] | start AUFGABE [-o PROJEKT.fuz]"),
+                   "check AUFGABE [PROJEKT.fuz] [ANTWORTEN.fuzantwort | ABGABE.fuzabgabe] [--name NAME] [--json] | "
+                   "start AUFGABE [-o PROJEKT.fuz] | paket AUFGABE... -o ORDNER [--ohne-blatt] | abgabe AUFGABE "
+                   "[PROJEKT.fuz] [ANTWORTEN.fuzantwort] --name NAME --klasse KLASSE [--id KENNUNG] -o "
+                   "DATEI.fuzabgabe | auswerten AUFGABE DATEIEN_ODER_ORDNER... [--csv|--json] [--moodle DATEI.csv] | "
+                   "gegenprobe AUFGABE [--loesung DATEI] [--json]"),
      FUZZY_TR_NOOP("fuzzysim",
                    "pr\xC3\xBC"
                    "ft ein Projekt und Antworten nach einer Aufgabe (.fuzaufgabe; Exit-Status 0 bestanden, 1 nicht "
-                   "bestanden, 2 unbrauchbare Eingabe) oder schreibt ihr Startprojekt"),
+                   "bestanden, 2 unbrauchbare Eingabe) oder schreibt ihr Startprojekt; f\xC3\xBCr den Unterricht: "
+                   "paket (was die Klasse bekommt: ohne Text f\xC3\xBCr die Lehrkraft und Musterl\xC3\xB6sung, mit "
+                   "Sch\xC3\xBClerblatt als PDF), abgabe (eine Abgabe mit Name und Klasse), auswerten (alle Abgaben in "
+                   "einer Tabelle, mit --moodle als CSV f\xC3\xBCr das Notenbuch), gegenprobe (was eine Aufgabe unfair "
+                   "oder nutzlos macht); englisch auch package, handin, mark, vet"),
      fuzzysim::RunExercise},
     {"check", FUZZY_TR_NOOP("fuzzysim", "DATEI [--json]"),
      FUZZY_TR_NOOP("fuzzysim",

@@ -2,15 +2,20 @@
 
 #include "exercise/AnswerFields.h"
 #include "exercise/Check.h"
+#include "exercise/HandIn.h"
+#include "exercise/Package.h"
 #include "exercise/Reader.h"
+#include "exercise/Variants.h"
 #include "fuzzy/Numbers.h"
 #include "fuzzy/Language.h"
 #include "tools/fuzzysim/Args.h"
 #include "tools/fuzzysim/CheckEval.h"
+#include "tools/fuzzysim/ClassCmd.h"
 #include "tools/fuzzysim/Format.h"
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -48,66 +53,111 @@ nlohmann::json Interval(const fuzzy::Interval& i) {
 }
 
 int Check(const std::vector<std::string>& args) {
-    const Args a(args, {"--json"});
-    const auto& pos = a.Positional();
-    if (pos.empty()) throw UsageError(fuzzy::Tr("fuzzysim", "Es fehlt die Aufgabe (AUFGABE.fuzaufgabe)."));
-    if (pos.size() > 3)
-        throw UsageError(fuzzy::Tr("fuzzysim", "aufgabe check nimmt die Aufgabe, ein Projekt und eine Antwortdatei."));
-    exercise::Exercise e;
-    try {
-        e = exercise::ReadExercise(pos[0]);
-    } catch (const fuzzy::Error& err) {
-        std::cerr << ErrorLine(pos[0] + ": " + err.Describe()) << '\n';
+    const bool json = std::find(args.begin(), args.end(), "--json") != args.end();
+    // Under --json every error is a document too: whoever reads it reads JSON.
+    const auto unusable = [json](const std::string& message) {
+        std::cerr << ErrorLine(message) << '\n';
+        if (json) PrintJsonError(message);
         return ExitUnusable;
-    }
-    std::optional<Project> project;
-    std::optional<exercise::Answers> answers;
-    std::string answersFile;
-    for (std::size_t i = 1; i < pos.size(); ++i) {
-        const std::string& file = pos[i];
-        if (EndsWith(file, ".fuzantwort")) {
-            if (answers) throw UsageError(fuzzy::Tr("fuzzysim", "Nur eine Antwortdatei (.fuzantwort) bitte."));
-            try {
-                answers = exercise::ReadAnswers(file);
-                answersFile = file;
-            } catch (const fuzzy::Error& err) {
-                std::cerr << ErrorLine(file + ": " + err.Describe()) << '\n';
-                return ExitUnusable;
-            }
-        } else {
-            if (project) throw UsageError(fuzzy::Tr("fuzzysim", "Nur ein Projekt (.fuz) bitte."));
-            Project p;
-            const int loaded = LoadForTool(file, p);
-            if (loaded == ExitFormatError) {
-                // The line where the file stops fitting, as `fuzzysim check` names it.
-                const fuzzy::ProjectDiagnosis diag = Diagnose(file);
-                if (!diag.ok) std::cerr << ErrorLine(file + ": " + diag.Describe()) << '\n';
-            }
-            if (loaded != ExitOk) return ExitUnusable;
-            project = p;
-        }
-    }
-    if (!project && e.NeedsProject())
-        throw UsageError(fuzzy::Tr("fuzzysim",
-                                   "Diese Aufgabe pr\xC3\xBC"
-                                   "ft ein Projekt: es fehlt PROJEKT.fuz."));
-    if (!answers && e.NeedsAnswers())
-        throw UsageError(fuzzy::Tr("fuzzysim",
-                                   "Diese Aufgabe fragt nach einer Rechnung von Hand: es fehlt "
-                                   "ANTWORTEN.fuzantwort."));
-    const Project student = project ? *project : e.StartProject();
-    if (answers) try {
-            exercise::CheckAnswersFit(e, student, *answers);
+    };
+    try {
+        const Args a(args, {"--json"}, {"--name"});
+        const auto& pos = a.Positional();
+        if (pos.empty()) throw UsageError(fuzzy::Tr("fuzzysim", "Es fehlt die Aufgabe (AUFGABE.fuzaufgabe)."));
+        if (pos.size() > 3)
+            throw UsageError(
+                fuzzy::Tr("fuzzysim", "aufgabe check nimmt die Aufgabe, ein Projekt und eine Antwortdatei."));
+        exercise::Exercise e;
+        std::string bytes;
+        try {
+            bytes = exercise::ReadBoundedFile(pos[0]);
+            e = exercise::ParseExercise(bytes);
         } catch (const fuzzy::Error& err) {
-            std::cerr << ErrorLine(answersFile + ": " + err.Describe()) << '\n';
-            return ExitUnusable;
+            return unusable(pos[0] + ": " + err.Describe());
         }
-    const exercise::CheckResult r = exercise::Check(e, student, answers.value_or(exercise::Answers{}));
-    if (a.Has("--json"))
-        PrintExerciseJson(e, r, std::cout);
-    else
-        PrintExerciseText(e, r, std::cout);
-    return r.Passed() ? ExitOk : ExitFailed;
+        std::optional<Project> project;
+        std::optional<exercise::Answers> answers;
+        std::string answersFile;
+        std::string name = a.Value("--name").value_or("");
+        for (std::size_t i = 1; i < pos.size(); ++i) {
+            const std::string& file = pos[i];
+            if (EndsWith(file, ".fuzabgabe")) {
+                // A hand-in brings its project, its answers and the name its numbers are drawn by.
+                if (project || answers || pos.size() > 2)
+                    throw UsageError(
+                        fuzzy::Tr("fuzzysim", "Eine Abgabe (.fuzabgabe) steht allein hinter der Aufgabe."));
+                try {
+                    const exercise::HandIn h = exercise::ReadHandIn(file);
+                    project = h.Project;
+                    answers = h.Given;
+                    answersFile = file;
+                    if (name.empty()) name = h.Name;
+                    if (h.Fingerprint != exercise::ExerciseFingerprint(bytes))
+                        std::cerr << fuzzy::Fmt(
+                                         fuzzy::Tr("fuzzysim", "Warnung: %1"),
+                                         {fuzzy::Fmt(fuzzy::Tr("fuzzysim",
+                                                               "%1 ist eine Abgabe zu einer anderen Aufgabe oder "
+                                                               "Fassung (\xE2\x80\x9E%2\xE2\x80\x9C)."),
+                                                     {file, h.Title})})
+                                  << '\n';
+                } catch (const fuzzy::Error& err) {
+                    return unusable(file + ": " + err.Describe());
+                }
+            } else if (EndsWith(file, ".fuzantwort")) {
+                if (answers) throw UsageError(fuzzy::Tr("fuzzysim", "Nur eine Antwortdatei (.fuzantwort) bitte."));
+                try {
+                    answers = exercise::ReadAnswers(file);
+                    answersFile = file;
+                } catch (const fuzzy::Error& err) {
+                    return unusable(file + ": " + err.Describe());
+                }
+            } else {
+                if (project) throw UsageError(fuzzy::Tr("fuzzysim", "Nur ein Projekt (.fuz) bitte."));
+                Project p;
+                const int loaded = LoadForTool(file, p);
+                if (loaded == ExitFormatError) {
+                    // The line where the file stops fitting, as `fuzzysim check` names it.
+                    const fuzzy::ProjectDiagnosis diag = Diagnose(file);
+                    if (!diag.ok) std::cerr << ErrorLine(file + ": " + diag.Describe()) << '\n';
+                }
+                if (loaded != ExitOk) {
+                    // The reader has said why on standard error.
+                    if (json)
+                        PrintJsonError(fuzzy::Fmt(fuzzy::Tr("fuzzysim", "%1 ist kein lesbares Projekt."), {file}));
+                    return ExitUnusable;
+                }
+                project = p;
+            }
+        }
+        if (e.NeedsName() && name.empty())
+            throw UsageError(fuzzy::Tr("fuzzysim",
+                                       "Diese Aufgabe rechnet mit Zahlen nach dem Namen: es fehlt --name NAME (oder "
+                                       "eine Abgabe)."));
+        e = exercise::ForStudent(e, name);
+        if (!project && e.NeedsProject())
+            throw UsageError(fuzzy::Tr("fuzzysim",
+                                       "Diese Aufgabe pr\xC3\xBC"
+                                       "ft ein Projekt: es fehlt PROJEKT.fuz."));
+        if (!answers && e.NeedsAnswers())
+            throw UsageError(fuzzy::Tr("fuzzysim",
+                                       "Diese Aufgabe fragt nach einer Rechnung von Hand: es fehlt "
+                                       "ANTWORTEN.fuzantwort."));
+        const Project student = project && e.NeedsProject() ? *project : e.StartProject();
+        if (answers) try {
+                exercise::CheckAnswersFit(e, student, *answers);
+            } catch (const fuzzy::Error& err) {
+                return unusable(answersFile + ": " + err.Describe());
+            }
+        const exercise::CheckResult r = exercise::Check(e, student, answers.value_or(exercise::Answers{}));
+        if (json)
+            PrintExerciseJson(e, r, std::cout);
+        else
+            PrintExerciseText(e, r, std::cout);
+        return r.Passed() ? ExitOk : ExitFailed;
+    } catch (const UsageError& err) {
+        if (!json) throw;
+        return unusable(err.what());
+    }
 }
 
 int Start(const std::vector<std::string>& args) {
@@ -204,11 +254,21 @@ void PrintExerciseText(const exercise::Exercise& e, const exercise::CheckResult&
 }
 
 int RunExercise(const std::vector<std::string>& args) {
-    if (args.empty()) throw UsageError(fuzzy::Tr("fuzzysim", "aufgabe erwartet check oder start."));
+    if (args.empty())
+        throw UsageError(
+            fuzzy::Tr("fuzzysim", "aufgabe erwartet check, start, paket, abgabe, auswerten oder gegenprobe."));
     const std::vector<std::string> rest(args.begin() + 1, args.end());
-    if (args[0] == "check") return Check(rest);
-    if (args[0] == "start") return Start(rest);
-    throw UsageError(fuzzy::Fmt(fuzzy::Tr("fuzzysim", "aufgabe kennt %1 nicht (check oder start)."), {args[0]}));
+    const std::string& what = args[0];
+    if (what == "check") return Check(rest);
+    if (what == "start") return Start(rest);
+    // The classroom's commands, each also under its English name.
+    if (what == "paket" || what == "package") return RunPackage(rest);
+    if (what == "abgabe" || what == "handin") return RunHandIn(rest);
+    if (what == "auswerten" || what == "mark") return RunMark(rest);
+    if (what == "gegenprobe" || what == "vet") return RunVet(rest);
+    throw UsageError(fuzzy::Fmt(
+        fuzzy::Tr("fuzzysim", "aufgabe kennt %1 nicht (check, start, paket, abgabe, auswerten oder gegenprobe)."),
+        {what}));
 }
 
 }  // namespace fuzzysim

@@ -8,7 +8,9 @@
 // shows exactly what the tool prints. Everything else the engine answers
 // itself, from the engine, lab/ and exercise/.
 #include "exercise/AnswerFields.h"
+#include "exercise/HandIn.h"
 #include "exercise/Reader.h"
+#include "exercise/Variants.h"
 #include "fuzzy/Controller.h"
 #include "fuzzy/FuzUnits.h"
 #include "fuzzy/Hints.h"
@@ -681,6 +683,11 @@ json ExerciseView(const json& req, std::string_view data) {
             throw RequestError{"refused", fuzzysim::ErrorLine(name + ": " + err.Describe())};
         }
     }
+    // {student}: the numbers of a step drawn by name are this student's.
+    const bool byName = e.NeedsName();
+    const std::string student = req.value("student", std::string());
+    if (student.size() > 100) throw RequestError{"badRequest", "student"};
+    e = exercise::ForStudent(e, student);
     const fuzzy::Project p = e.StartProject();
     const std::vector<exercise::AnswerField> boxes = exercise::AnswerFields(e, p);
     json hand = json::array();
@@ -709,7 +716,10 @@ json ExerciseView(const json& req, std::string_view data) {
             static const char* const kQuantity[] = {"membership", "firing", "heights", "output"};
             questions.push_back({{"quantity", kQuantity[static_cast<int>(q)]}, {"fields", fields}});
         }
+        // A step still to be drawn by a name has no numbers yet.
+        const bool undrawn = h.ByName() && !h.FromName;
         hand.push_back({{"point", h.Point},
+                        {"undrawn", undrawn},
                         {"a", Shown(h.A)},
                         {"b", h.B ? json(Shown(*h.B)) : json(nullptr)},
                         {"aName", p.A.Name},
@@ -725,6 +735,8 @@ json ExerciseView(const json& req, std::string_view data) {
             {"mayChange", {{"rules", e.MayChange.Rules}, {"terms", e.MayChange.Terms}, {"ranges", e.MayChange.Ranges}}},
             {"needsProject", e.NeedsProject()},
             {"needsAnswers", e.NeedsAnswers()},
+            {"byName", byName},
+            {"edition", e.ForStudents() ? "students" : "teacher"},
             {"hand", hand}};
 }
 
@@ -759,6 +771,25 @@ json AnswersFile(const json& req, std::string_view) {
     return {{"file", Base64(exercise::AnswersText(answers))}};
 }
 
+// A hand-in (.fuzabgabe) as the class overview opens it: who handed it in
+// and their work, the project as the writer makes it and the answers as an
+// answers file. A file the reader refuses is refused with its line.
+json HandInView(const json&, std::string_view data) {
+    exercise::HandIn h;
+    try {
+        h = exercise::ParseHandIn(data);
+    } catch (const fuzzy::Error& err) {
+        throw RequestError{"refused", fuzzysim::ErrorLine(err.Describe())};
+    }
+    return {{"name", h.Name},
+            {"class", h.Class},
+            {"id", h.Id},
+            {"date", h.Date},
+            {"title", h.Title},
+            {"project", h.Project ? json(Base64(fuzzy::ProjectText(*h.Project))) : json(nullptr)},
+            {"answers", h.Given ? json(Base64(exercise::AnswersText(*h.Given))) : json(nullptr)}};
+}
+
 using Command = json (*)(const json& req, std::string_view data);
 
 // One row per command: adding one means a function above and a row here.
@@ -775,6 +806,7 @@ const std::map<std::string, Command> kCommands = {
     {"ticks", AxisTicks},
     {"exercise", ExerciseView},
     {"answers", AnswersFile},
+    {"handIn", HandInView},
     {"change", webengine::Change},
     {"answerBoxes", webengine::AnswerBoxes},
     {"sheetInfo", webengine::SheetInfo},

@@ -21,6 +21,7 @@ import exchange from './views/exchange.js';
 import tuner from './views/tuner.js';
 import exercises from './views/exercises.js';
 import sheets from './views/sheets.js';
+import klasse from './views/klasse.js';
 
 // Larger than any project the reader would finish; the reader bounds its lines.
 const MaxFileBytes = 1 << 20;
@@ -242,7 +243,7 @@ function reportError(e) {
   message(t('failed', String(e && e.message ? e.message : e)));
 }
 
-const views = [exercises, terms, rules, kennfeld, inspector, hints, truckLab, locoLab, exchange, tuner, sheets].map((create) => create(ctx));
+const views = [exercises, terms, rules, kennfeld, inspector, hints, truckLab, locoLab, exchange, tuner, sheets, klasse].map((create) => create(ctx));
 
 // The tabs as one stop of the keyboard: the arrows, Home and End go from tab to tab.
 function selectTab(id, focus = false) {
@@ -465,8 +466,17 @@ function start() {
     e.preventDefault();
     depth = 0;
     $('ablage').hidden = true;
-    const f = e.dataTransfer && e.dataTransfer.files[0];
-    if (f) await openFile(f);
+    const files = e.dataTransfer ? [...e.dataTransfer.files] : [];
+    // Hand-ins go to the class, with the exercise dropped beside them.
+    if (files.some((x) => /\.fuzabgabe$/i.test(x.name))) {
+      selectTab('klasse');
+      const k = views.find((v) => v.id === 'klasse');
+      const ex = files.find((x) => /\.fuzaufgabe$/i.test(x.name) && x.size <= MaxFileBytes);
+      if (ex) await k.setExercise(new Uint8Array(await ex.arrayBuffer()), ex.name);
+      await k.addHandIns(files);
+      return;
+    }
+    if (files[0]) await openFile(files[0]);
   });
   const problem = engineProblem();
   if (problem) {

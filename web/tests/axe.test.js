@@ -23,6 +23,11 @@ const views = [
   { id: 'exchange', prepare: (page) => page.click('#export-fll') },
   { id: 'tuner' },
   { id: 'sheets' },
+  { id: 'klasse', prepare: async (page) => {
+    await page.selectOption('#klasse-aufgabe-wahl', { label: '03_lok_tabelle.fuzaufgabe' });
+    await page.setInputFiles('#klasse-dateien', [{ name: 'kaputt.fuzabgabe', mimeType: 'text/plain', buffer: Buffer.from('[abgabe]\n') }]);
+    await page.waitForSelector('#klasse-tabelle', { timeout: 120000 });
+  } },
 ];
 
 async function serious(page) {

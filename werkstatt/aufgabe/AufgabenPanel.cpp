@@ -1,10 +1,14 @@
 #include "werkstatt/aufgabe/AufgabenPanel.h"
 
+#include "exercise/HandIn.h"
+#include "exercise/Package.h"
 #include "exercise/Reader.h"
+#include "exercise/Variants.h"
 #include "fuzzy/AtomicFile.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/Zahlformat.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -90,7 +94,19 @@ const QString Schlecht = QStringLiteral("\u2717 ");
 }  // namespace
 
 AufgabenPanel::AufgabenPanel(QWidget* parent)
-    : QWidget(parent), Rechnung_(this, [this](exercise::CheckResult&& r) { Zeigen(std::move(r)); }) {
+    : QWidget(parent),
+      Rechnung_(this, [this](exercise::CheckResult&& r) { Zeigen(std::move(r)); }),
+      Bewertung_(this,
+                 [this](std::optional<exercise::Worth>&& w) {
+                     if (!Aufgabe_ || !w) return;
+                     Wert_ = std::move(w);
+                     // The status line says the points as soon as they are known.
+                     if (Ergebnis_) {
+                         exercise::CheckResult r = *Ergebnis_;
+                         Zeigen(std::move(r));
+                     }
+                 }),
+      Gegenprobe_Rechnung_(this, [this](std::vector<exercise::Finding>&& f) { ZeigeGegenprobe(std::move(f)); }) {
     Titel_ = new QLabel(this);
     Titel_->setObjectName(QStringLiteral("titel"));
     // Every text of an exercise file as it is, never as markup (a link, a picture).
@@ -178,12 +194,43 @@ AufgabenPanel::AufgabenPanel(QWidget* parent)
     blaetter->addWidget(Loesungsblatt_);
     blaetter->addStretch(1);
 
+    // Numbers drawn by name: the student's name first, then their boxes.
+    SchuelerName_ = new QLineEdit(this);
+    SchuelerName_->setObjectName(QStringLiteral("schuelerName"));
+    SchuelerName_->setMaxLength(100);
+    SchuelerName_->setAccessibleName(tr("Ihr Name, nach dem sich Ihre Zahlen richten"));
+    SchuelerName_->setToolTip(
+        tr("Jede Schülerin und jeder Schüler rechnet mit eigenen Zahlen; sie richten sich nach "
+           "dem Namen, den Sie hier und in der Abgabe eintragen."));
+    auto* nameText = new QLabel(tr("Ihr Na&me (für Ihre Zahlen):"), this);
+    nameText->setBuddy(SchuelerName_);
+    NameZeile_ = new QWidget(this);
+    auto* nameLayout = new QHBoxLayout(NameZeile_);
+    nameLayout->setContentsMargins(0, 0, 0, 0);
+    nameLayout->addWidget(nameText);
+    nameLayout->addWidget(SchuelerName_, 1);
+    NameZeile_->hide();
+    Abgeben_ = new QPushButton(tr("Abgebe&n…"), this);
+    Abgeben_->setObjectName(QStringLiteral("abgeben"));
+    Abgeben_->setToolTip(
+        tr("Projekt und Antworten, wie sie jetzt sind, mit Name und Klasse als Abgabe "
+           "(*.fuzabgabe) für die Lehrkraft speichern"));
+    Gegenprobe_ = new QLabel(this);
+    Gegenprobe_->setObjectName(QStringLiteral("gegenprobe"));
+    Gegenprobe_->setTextFormat(Qt::RichText);
+    Gegenprobe_->setWordWrap(true);
+    Gegenprobe_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Gegenprobe_->setFrameShape(QFrame::StyledPanel);
+    Gegenprobe_->setStyleSheet(QStringLiteral("QLabel { background: #fff4d6; padding: 4px; }"));
+    Gegenprobe_->hide();
+
     auto* dateien = new QHBoxLayout;
     dateien->addWidget(AntwortenKnopf_);
     dateien->addWidget(Speichern_);
     dateien->addStretch(1);
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addWidget(Pruefen_);
+    knoepfe->addWidget(Abgeben_);
     knoepfe->addStretch(1);
     knoepfe->addWidget(Beenden_);
     // Three parts the student may make larger or smaller: the task, the
@@ -193,6 +240,8 @@ AufgabenPanel::AufgabenPanel(QWidget* parent)
     oben->setContentsMargins(0, 0, 0, 0);
     oben->addWidget(Text_, 1);
     oben->addLayout(blaetter);
+    oben->addWidget(Gegenprobe_);
+    oben->addWidget(NameZeile_);
     AntwortenTeil_ = new QWidget(this);
     auto* mitte = new QVBoxLayout(AntwortenTeil_);
     mitte->setContentsMargins(0, 0, 0, 0);
@@ -221,9 +270,18 @@ AufgabenPanel::AufgabenPanel(QWidget* parent)
 
     connect(Pruefen_, &QPushButton::clicked, this, &AufgabenPanel::pruefen);
     connect(AntwortenKnopf_, &QPushButton::clicked, this, [this] {
+        // Typed answers are not replaced without asking, as on a change of exercise.
+        if (!antwortenSichern()) return;
         const QString datei = AntwortenDialog ? AntwortenDialog() : QString();
         if (!datei.isEmpty()) antwortenLaden(datei);
     });
+    connect(Abgeben_, &QPushButton::clicked, this, [this] { abgeben(); });
+    connect(SchuelerName_, &QLineEdit::textEdited, this, [this] { NameGeaendert(); });
+    AbgabeFragen = [this](const Abgabeangaben& vorschlag) -> std::optional<Abgabeangaben> {
+        AbgabeDialog d(vorschlag, Titel_->text(), AufgabenDatei_, this);
+        if (d.exec() != QDialog::Accepted) return std::nullopt;
+        return d.angaben();
+    };
     connect(Speichern_, &QPushButton::clicked, this, [this] {
         const QString datei = SpeichernDialog ? SpeichernDialog() : QString();
         if (!datei.isEmpty()) antwortenSpeichern(datei);
@@ -241,7 +299,9 @@ AufgabenPanel::AufgabenPanel(QWidget* parent)
 AufgabenPanel::~AufgabenPanel() = default;
 
 void AufgabenPanel::setAufgabe(const exercise::Exercise& e, const QString& name, const QString& datei) {
-    Aufgabe_ = e;
+    Original_ = e;
+    Wert_.reset();
+    Aufgabe_ = exercise::ForStudent(e, SchuelerName_->text().toStdString());
     Name_ = name;
     AufgabenDatei_ = datei;
     AntwortenName_.clear();
@@ -257,7 +317,20 @@ void AufgabenPanel::setAufgabe(const exercise::Exercise& e, const QString& name,
     FelderFuer_.clear();
     FelderBauen(RechenProjekt());
     AntwortenTeil_->setVisible(e.NeedsAnswers());
+    NameZeile_->setVisible(e.NeedsName());
+    // What students hold has no teacher's sheet.
+    Loesungsblatt_->setVisible(!e.ForStudents());
     ZeigeAntwortenText();
+    Gegenprobe_->hide();
+    Gegenprobe_->clear();
+    // What the criteria are worth: the starting project's check, once.
+    Bewertung_.Anstossen([e](const std::atomic<bool>& abbruch) {
+        exercise::CheckOptions o;
+        o.Cancel = &abbruch;
+        const exercise::CheckResult start = exercise::StartCheck(e, o);
+        return start.Cancelled ? std::optional<exercise::Worth>() : exercise::WorthOf(e, start);
+    });
+    if (!e.ForStudents()) GegenprobeAnstossen(e, datei);
     // The boxes get the room they need, as far as the task and the check leave
     // it: the three parts in these proportions, once the panel is on screen.
     if (e.NeedsAnswers())
@@ -273,6 +346,11 @@ void AufgabenPanel::setAufgabe(const exercise::Exercise& e, const QString& name,
 
 void AufgabenPanel::leeren() {
     Aufgabe_.reset();
+    Original_.reset();
+    Wert_.reset();
+    Bewertung_.Abbrechen();
+    Gegenprobe_->hide();
+    NameZeile_->hide();
     Ergebnis_.reset();
     Geprueft_ = false;
     AntwortenName_.clear();
@@ -345,9 +423,9 @@ void AufgabenPanel::FelderBauen(const fuzzy::Project& p) {
 void AufgabenPanel::Tabfolge() {
     // Tab goes through the panel as it reads: the task and its sheets, the
     // boxes as they stand, the answers files, the check and its lines.
-    QList<QWidget*> folge{Text_, Schuelerblatt_, Loesungsblatt_};
+    QList<QWidget*> folge{Text_, Schuelerblatt_, Loesungsblatt_, SchuelerName_};
     for (const Feld& f : Felder_) folge << f.Edit;
-    folge << AntwortenKnopf_ << Speichern_ << Pruefen_ << Beenden_ << Kriterien_;
+    folge << AntwortenKnopf_ << Speichern_ << Pruefen_ << Abgeben_ << Beenden_ << Kriterien_;
     for (int i = 1; i < folge.size(); ++i) setTabOrder(folge[i - 1], folge[i]);
 }
 
@@ -532,15 +610,11 @@ int AufgabenPanel::unlesbareFelder() const {
 
 void AufgabenPanel::ZeigeAntwortenText() {
     QString text;
-    // As the check counts them: a missing degree, strength or height as 0,
-    // a missing output as wrong.
-    const bool ausgang = Aufgabe_ && std::any_of(Aufgabe_->Hand.begin(), Aufgabe_->Hand.end(),
-                                                 [](const auto& h) { return h.Asks(exercise::Quantity::Output); });
+    // As the check counts them: an empty box is not answered, whatever the right value.
     if (AntwortenName_.isEmpty())
-        text = ausgang ? tr("Tragen Sie Ihre Ergebnisse in die Felder ein, mit Komma oder Punkt. Ein leeres Feld "
-                            "zählt als 0, nur der Ausgangswert muss dastehen.")
-                       : tr("Tragen Sie Ihre Ergebnisse in die Felder ein, mit Komma oder Punkt. Ein leeres Feld "
-                            "zählt als 0.");
+        text =
+            tr("Tragen Sie Ihre Ergebnisse in die Felder ein, mit Komma oder Punkt, auch jede 0: Ein leeres Feld "
+               "gilt als nicht beantwortet.");
     else if (AntwortenGeaendert_)
         text = tr("Antworten aus „%1“, seitdem geändert.").arg(AntwortenName_);
     else
@@ -677,6 +751,13 @@ void AufgabenPanel::Zeigen(exercise::CheckResult&& r) {
     if (Ergebnis_->Overall == exercise::Verdict::Refused)
         Status_->setText(
             tr("Stand nach der letzten Änderung: %1").arg(Text(exercise::VerdictText(Ergebnis_->Overall))));
+    else if (Wert_ && Wert_->Criteria.size() == k.size())
+        // Points, not checks passed: what the starting project meets earns nothing.
+        Status_->setText(tr("Stand nach der letzten Änderung: %1 von %2 Punkten (%3 von %4 Prüfungen erfüllt)")
+                             .arg(Text(exercise::PointsText(exercise::ScoreOf(*Wert_, *Ergebnis_).Points)),
+                                  Text(exercise::PointsText(Wert_->Total)))
+                             .arg(erfuellt)
+                             .arg(static_cast<int>(k.size())));
     else
         Status_->setText(tr("Stand nach der letzten Änderung: %1 von %2 Prüfungen erfüllt")
                              .arg(erfuellt)
@@ -760,6 +841,110 @@ bool AufgabenPanel::oeffneVerweis(const QString& verweis) {
         return true;
     }
     return false;
+}
+
+void AufgabenPanel::NameGeaendert() {
+    if (!Original_) return;
+    Aufgabe_ = exercise::ForStudent(*Original_, SchuelerName_->text().toStdString());
+    // The boxes are those of the new numbers; what was typed stays.
+    FelderFuer_.clear();
+    FelderBauen(RechenProjekt());
+    Geprueft_ = false;
+    Urteil_->hide();
+    Verzoegerung_->start();
+}
+
+void AufgabenPanel::setSchuelername(const QString& name) {
+    SchuelerName_->setText(name);
+    NameGeaendert();
+}
+
+QString AufgabenPanel::schuelername() const { return SchuelerName_->text().trimmed(); }
+
+void AufgabenPanel::GegenprobeAnstossen(const exercise::Exercise& e, const QString& datei) {
+    // The reference solution beside the exercise, as the teacher's sheet takes it.
+    exercise::TeacherCheckInput in;
+    if (!datei.isEmpty()) {
+        const QFileInfo i(datei);
+        QString stamm = i.fileName();
+        if (stamm.endsWith(QLatin1String(".fuzaufgabe"), Qt::CaseInsensitive)) stamm.chop(11);
+        try {
+            const QString fuz = i.dir().filePath(stamm + QStringLiteral(".loesung.fuz"));
+            const QString antworten = i.dir().filePath(stamm + QStringLiteral(".loesung.fuzantwort"));
+            if (e.NeedsProject() && QFileInfo(fuz).isFile())
+                in.Reference = fuzzy::LoadProject(QFile::encodeName(fuz).toStdString());
+            if (e.NeedsAnswers() && QFileInfo(antworten).isFile())
+                in.ReferenceAnswers = exercise::ReadAnswers(QFile::encodeName(antworten).toStdString());
+        } catch (const std::exception&) {
+            // A reference that does not read is as none: the check says so.
+        }
+    }
+    Gegenprobe_Rechnung_.Anstossen([e, in](const std::atomic<bool>& abbruch) mutable {
+        in.Examples = exercise::ShippedProjects();
+        exercise::CheckOptions o;
+        o.Cancel = &abbruch;
+        return exercise::TeacherCheck(e, in, o);
+    });
+}
+
+void AufgabenPanel::ZeigeGegenprobe(std::vector<exercise::Finding>&& f) {
+    Befunde_ = std::move(f);
+    if (!Aufgabe_ || Befunde_.empty()) {
+        Gegenprobe_->hide();
+        return;
+    }
+    QString html = QStringLiteral("<b>%1</b><ul style='margin-left:-20px'>").arg(tr("Gegenprobe für die Lehrkraft:"));
+    for (const exercise::Finding& b : Befunde_)
+        html += QStringLiteral("<li>%1%2</li>").arg(b.Fault() ? Schlecht : QString(), Text(b.Text).toHtmlEscaped());
+    Gegenprobe_->setText(html + QStringLiteral("</ul>"));
+    Gegenprobe_->show();
+}
+
+bool AufgabenPanel::abgeben() {
+    if (!Aufgabe_ || !Original_) return false;
+    if (const int n = unlesbareFelder()) {
+        widgets::WarningBox(tr("Nicht abgegeben: Rot umrandete Einträge sind keine Zahl (Anzahl: %1). Verbessern oder "
+                               "leeren Sie sie.")
+                                .arg(n));
+        return false;
+    }
+    Abgabeangaben vorschlag;
+    vorschlag.name = schuelername();
+    const QString ordner = AbgabeOrdner.isEmpty() ? QDir::homePath() : AbgabeOrdner;
+    vorschlag.datei = QDir(ordner).filePath(AbgabeDateiname(vorschlag.name, AufgabenDatei_));
+    const std::optional<Abgabeangaben> a = AbgabeFragen ? AbgabeFragen(vorschlag) : std::nullopt;
+    if (!a) return false;
+    return abgebenNach(*a);
+}
+
+bool AufgabenPanel::abgebenNach(const Abgabeangaben& a) {
+    if (!Aufgabe_ || !Original_) return false;
+    try {
+        const std::string aufgabe = exercise::ReadBoundedFile(QFile::encodeName(AufgabenDatei_).toStdString());
+        exercise::HandIn h;
+        h.Name = a.name.toStdString();
+        h.Class = a.klasse.toStdString();
+        h.Id = a.kennung.toStdString();
+        h.Date = exercise::DateText(exercise::HandInClock());
+        h.Title = Original_->Title.Active();
+        h.Fingerprint = exercise::ExerciseFingerprint(aufgabe);
+        const exercise::Exercise mein = exercise::ForStudent(*Original_, h.Name);
+        if (mein.NeedsProject() && HatProjekt_) h.Project = Projekt_;
+        if (mein.NeedsAnswers()) h.Given = antworten();
+        fuzzy::WriteFileAtomic(QFile::encodeName(a.datei).toStdString(), exercise::HandInText(h),
+                               QFile::encodeName(AufgabenDatei_).toStdString());
+    } catch (const fuzzy::Error& e) {
+        widgets::ErrorBox(tr("Die Abgabe lässt sich nicht als „%1“ speichern:\n%2")
+                              .arg(QFileInfo(a.datei).fileName(), Text(e.Describe())));
+        return false;
+    }
+    // The numbers are the hand-in's name's from now on.
+    if (Original_->NeedsName() && schuelername() != a.name) setSchuelername(a.name);
+    LetzteAbgabe_ = a.datei;
+    Status_->setText(tr("Abgegeben: %1 (%2, %3). Die Datei geht an die Lehrkraft.")
+                         .arg(QFileInfo(a.datei).fileName(), a.name, a.klasse));
+    emit abgegeben(a.datei);
+    return true;
 }
 
 }  // namespace werkstatt

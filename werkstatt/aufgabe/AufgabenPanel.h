@@ -12,12 +12,15 @@
 // rule table: a row per term of B, a column per term of A). What is typed is
 // read as an answers file reads it (comma or point); every edit checks anew,
 // a moment after the typing stops. An entry that is no number is framed red
-// and counts as wrong, never as 0. "Antworten öffnen…" fills the boxes from
+// and counts as wrong; an empty box is not answered. "Antworten öffnen…" fills the boxes from
 // a .fuzantwort file, "Antworten speichern…" writes them as one.
 
 #include "exercise/AnswerFields.h"
 #include "exercise/Check.h"
 #include "exercise/Exercise.h"
+#include "exercise/Points.h"
+#include "exercise/TeacherCheck.h"
+#include "werkstatt/aufgabe/AbgabeDialog.h"
 #include "widgets/Neuberechnung.h"
 
 #include <QString>
@@ -94,6 +97,28 @@ public:
     // Whether the verdict of "Prüfen" is on show (until the next edit).
     bool urteilSichtbar() const { return Geprueft_; }
 
+    // "Abgeben…": asks who hands in (AbgabeDialog) and writes the hand-in
+    // with the project and the answers as they are; false when cancelled or
+    // it cannot be written (with a message). abgebenNach writes without asking.
+    bool abgeben();
+    bool abgebenNach(const Abgabeangaben& a);
+    // The dialog of "Abgeben…" (replaceable for tests) and the folder a hand-in
+    // goes to when the dialog names no file.
+    std::function<std::optional<Abgabeangaben>(const Abgabeangaben& vorschlag)> AbgabeFragen;
+    QString AbgabeOrdner;
+    QPushButton* abgebenKnopf() const { return Abgeben_; }
+    // The name a step drawn by name takes its numbers from.
+    void setSchuelername(const QString& name);
+    QString schuelername() const;
+    QLineEdit* schuelernameFeld() const { return SchuelerName_; }
+    // The teacher's check of a teacher's copy (TeacherCheck.h), once it is done.
+    const std::vector<exercise::Finding>& befunde() const { return Befunde_; }
+    bool gegenprobeRechnet() const { return Gegenprobe_Rechnung_.Rechnet(); }
+    QLabel* gegenprobe() const { return Gegenprobe_; }
+    // What the criteria are worth, once the starting project is checked.
+    const std::optional<exercise::Worth>& wert() const { return Wert_; }
+    bool bewertungRechnet() const { return Bewertung_.Rechnet(); }
+
     // The file dialogs of "Antworten öffnen…" and "Antworten speichern…";
     // replaceable for tests.
     std::function<QString()> AntwortenDialog;
@@ -129,6 +154,8 @@ signals:
     void beendenGewuenscht();
     // "Schülerblatt…" or "Lösungsblatt…": the sheet of the exercise on show.
     void blattGewuenscht(bool loesung);
+    // A hand-in was written to this file.
+    void abgegeben(const QString& datei);
 
 private:
     // One box: the point and key it answers.
@@ -153,8 +180,12 @@ private:
     void Zeigen(exercise::CheckResult&& r);
     void ZeigeKriterien();
     void ZeigeUrteil();
+    void NameGeaendert();
+    void GegenprobeAnstossen(const exercise::Exercise& e, const QString& datei);
+    void ZeigeGegenprobe(std::vector<exercise::Finding>&& f);
 
-    std::optional<exercise::Exercise> Aufgabe_;
+    std::optional<exercise::Exercise> Aufgabe_;   // as this student works it (numbers by their name)
+    std::optional<exercise::Exercise> Original_;  // as the file has it
     QString Name_;
     fuzzy::Project Projekt_;
     bool HatProjekt_ = false;
@@ -166,6 +197,11 @@ private:
     std::optional<exercise::CheckResult> Ergebnis_;
     bool Geprueft_ = false;
     widgets::Neuberechnung<exercise::CheckResult> Rechnung_;
+    std::optional<exercise::Worth> Wert_;
+    widgets::Neuberechnung<std::optional<exercise::Worth>> Bewertung_;
+    std::vector<exercise::Finding> Befunde_;
+    widgets::Neuberechnung<std::vector<exercise::Finding>> Gegenprobe_Rechnung_;
+    QString LetzteAbgabe_;
 
     QLabel* Titel_ = nullptr;
     QTextBrowser* Text_ = nullptr;
@@ -184,6 +220,10 @@ private:
     QLabel* Status_ = nullptr;
     QLabel* Urteil_ = nullptr;
     QTextBrowser* Kriterien_ = nullptr;
+    QLineEdit* SchuelerName_ = nullptr;
+    QWidget* NameZeile_ = nullptr;
+    QPushButton* Abgeben_ = nullptr;
+    QLabel* Gegenprobe_ = nullptr;
     QStringList Verweise_;
 };
 

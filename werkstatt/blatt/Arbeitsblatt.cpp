@@ -2,6 +2,8 @@
 #include "werkstatt/blatt/BlattTeile.h"
 #include "werkstatt/blatt/Aufgabenblatt.h"
 
+#include "exercise/ClassList.h"
+#include "exercise/HandIn.h"
 #include "fuzzy/AtomicFile.h"
 #include "werkstatt/labor/BahnenBild.h"
 #include "fuzzy/Errors.h"
@@ -610,12 +612,15 @@ private:
 int BlattBefehl(const QStringList& args, QTextStream& fehler) {
     const QString aufruf = Blatt::tr(
         "Aufruf: werkstatt --blatt PROJEKT.fuz -o BLATT.pdf [--fahrzeug truck|lok]\n"
-        "        werkstatt --blatt AUFGABE.fuzaufgabe -o BLATT.pdf [--loesung]\n"
+        "        werkstatt --blatt AUFGABE.fuzaufgabe -o BLATT.pdf [--loesung] [--name NAME] [--klassenliste LISTE]\n"
         "Ohne --fahrzeug gilt das im Fenster für diese Datei gewählte Fahrzeug, sonst der Truck. Zu einer Aufgabe "
-        "gibt es das Schülerblatt, mit --loesung das Lösungsblatt.");
+        "gibt es das Schülerblatt, mit --loesung das Lösungsblatt; --name druckt auf das Schülerblatt die Zahlen "
+        "dieser Person, --klassenliste setzt auf das Lösungsblatt die Zahlen und Antworten jeder Person der Liste.");
     QString projekt, ziel;
     Fahrzeug fahrzeug = Fahrzeug::Unbestimmt;
     bool loesung = false;
+    QString name, liste;
+    bool mitName = false;
     for (int i = 1; i < args.size(); ++i) {
         const QString& a = args[i];
         if (a == QLatin1String("-o") && i + 1 < args.size() && ziel.isEmpty()) {
@@ -629,6 +634,11 @@ int BlattBefehl(const QStringList& args, QTextStream& fehler) {
             }
         } else if (a == QLatin1String("--loesung") && !loesung) {
             loesung = true;
+        } else if (a == QLatin1String("--name") && i + 1 < args.size() && !mitName) {
+            name = args[++i];
+            mitName = true;
+        } else if (a == QLatin1String("--klassenliste") && i + 1 < args.size() && liste.isEmpty()) {
+            liste = args[++i];
         } else if (!a.startsWith(QLatin1Char('-')) && projekt.isEmpty()) {
             projekt = a;
         } else {
@@ -650,6 +660,22 @@ int BlattBefehl(const QStringList& args, QTextStream& fehler) {
                << aufruf << Qt::endl;
         return 2;
     }
+    if (!aufgabe && (mitName || !liste.isEmpty())) {
+        fehler << Blatt::tr("--name und --klassenliste gelten nur für eine Aufgabe (.fuzaufgabe).") << Qt::endl
+               << aufruf << Qt::endl;
+        return 2;
+    }
+    if (mitName) {
+        if (const auto warum = exercise::FieldError(exercise::HandInField::Name, name.toStdString())) {
+            fehler << QString::fromStdString(*warum) << Qt::endl;
+            return 2;
+        }
+    }
+    if (!liste.isEmpty() && !loesung) {
+        fehler << Blatt::tr("--klassenliste gilt für das Lösungsblatt (mit --loesung).") << Qt::endl
+               << aufruf << Qt::endl;
+        return 2;
+    }
     if (!aufgabe && loesung) {
         fehler << Blatt::tr("--loesung gilt nur für eine Aufgabe (.fuzaufgabe).") << Qt::endl << aufruf << Qt::endl;
         return 2;
@@ -659,7 +685,11 @@ int BlattBefehl(const QStringList& args, QTextStream& fehler) {
         {
             TextMeldungen meldungen(fehler);
             try {
-                d = LadeAufgabenblatt(projekt, loesung);
+                QStringList namen;
+                if (!liste.isEmpty())
+                    for (const std::string& n : exercise::ReadClassList(QFile::encodeName(liste).toStdString()))
+                        namen << QString::fromStdString(n);
+                d = LadeAufgabenblatt(projekt, loesung, name, namen);
             } catch (const fuzzy::Error& e) {
                 fehler << QDir::toNativeSeparators(projekt) << QStringLiteral(": ")
                        << QString::fromStdString(e.Describe()) << Qt::endl;

@@ -2,6 +2,7 @@
 
 #include "exercise/Check.h"
 #include "exercise/Reader.h"
+#include "exercise/Variants.h"
 #include "fuzzy/Errors.h"
 #include "fuzzy/LanguageScope.h"
 #include "fuzzy/Surface.h"
@@ -143,8 +144,8 @@ void Zeile(QPainter& p, const QRectF& r, double y, const QString& t, bool fett =
 
 // --- the page's top --------------------------------------------------------
 
-Block SchuelerKopf(const QString& titel) {
-    return {80.0, [titel](QPainter& p, const QRectF& r) {
+Block SchuelerKopf(const QString& titel, const QString& name) {
+    return {80.0, [titel, name](QPainter& p, const QRectF& r) {
                 p.setFont(Schrift(22, true));
                 p.setPen(Qt::black);
                 p.drawText(QRectF(r.left(), r.top(), r.width(), 30), Qt::AlignLeft | Qt::AlignVCenter,
@@ -164,6 +165,11 @@ Block SchuelerKopf(const QString& titel) {
                     p.drawText(QRectF(x, y, l, 24), Qt::AlignLeft | Qt::AlignBottom, f.text);
                     p.setPen(QPen(Qt::black, 0.8));
                     p.drawLine(QPointF(x + l, y + 24), QPointF(x + w - 16, y + 24));
+                    // A sheet with a student's own numbers bears the name they are drawn by.
+                    if (x == r.left() && !name.isEmpty())
+                        p.drawText(
+                            QRectF(x + l + 4, y, w - l - 24, 22), Qt::AlignLeft | Qt::AlignBottom,
+                            QFontMetrics(p.font()).elidedText(name, Qt::ElideRight, static_cast<int>(w - l - 24)));
                     x += w;
                 }
             }};
@@ -249,6 +255,14 @@ double TermZeile(QPainter& p, const QRectF& r, double y, const QString& titel, c
 constexpr double TermZeilenHoehe = Beschriftung + 2 * Zelle + 8;
 
 QString PunktTitel(const fuzzy::Project& pr, const exercise::HandCheck& h) {
+    // Numbers still to be drawn by a name: lines to write them on.
+    if (h.ByName() && !h.FromName) {
+        const QString leer = QStringLiteral("________");
+        return h.B && pr.B.Defined
+                   ? Ab::tr("%1: %2 = %3, %4 = %5 (deine Zahlen, nach deinem Namen)")
+                         .arg(Q(h.Point), Q(pr.A.Name), leer, Q(pr.B.Name), leer)
+                   : Ab::tr("%1: %2 = %3 (deine Zahl, nach deinem Namen)").arg(Q(h.Point), Q(pr.A.Name), leer);
+    }
     if (h.B && pr.B.Defined)
         return Ab::tr("%1: %2 = %3, %4 = %5").arg(Q(h.Point), Q(pr.A.Name), Wert(h.A, 4), Q(pr.B.Name), Wert(*h.B, 4));
     return Ab::tr("%1: %2 = %3").arg(Q(h.Point), Q(pr.A.Name), Wert(h.A, 4));
@@ -492,11 +506,43 @@ void LaborBloecke(std::vector<Block>& b, const fuzzy::Project& pr, const exercis
 
 QString Dateiname(const QString& datei) { return QFileInfo(datei).fileName(); }
 
+// For each name of a class list: the point its numbers are, and every answer
+// the check compares with, as the sheet rounds them.
+std::vector<Block> KlassenBloecke(const exercise::Exercise& e, const fuzzy::Project& pr, const QStringList& namen,
+                                  double breite) {
+    std::vector<Block> b;
+    b.push_back(UeberschriftBlock(Ab::tr("Zahlen und Antworten der Klasse")));
+    for (const QString& name : namen) {
+        const exercise::Exercise mein = exercise::ForStudent(e, name.toStdString());
+        QString text = name + QLatin1Char(':');
+        for (const exercise::HandCheck& h : mein.Hand) {
+            const fuzzy::StepBreakdown s = fuzzy::BreakDownStep(pr, h.A, h.B.value_or(0.0f));
+            text += QLatin1Char('\n') + PunktTitel(pr, h) + QStringLiteral(" – ");
+            QStringList teile;
+            const auto reihe = [&](const QString& was, const auto& feld, int n) {
+                QStringList w;
+                for (int i = 0; i < n; ++i) w << Wert(feld[static_cast<std::size_t>(i)], 3);
+                teile << was + QStringLiteral(" ") + w.join(QStringLiteral(" / "));
+            };
+            if (h.Asks(exercise::Quantity::Membership)) {
+                reihe(Ab::tr("Grade %1:").arg(Q(pr.A.Name)), s.DegreeA, pr.A.UsedTerms());
+                if (h.B && pr.B.Defined) reihe(Ab::tr("Grade %1:").arg(Q(pr.B.Name)), s.DegreeB, pr.B.UsedTerms());
+            }
+            if (h.Asks(exercise::Quantity::Heights)) reihe(Ab::tr("Höhen:"), s.Activation, pr.Out.UsedTerms());
+            if (h.Asks(exercise::Quantity::Output)) teile << Ab::tr("Ausgang: %1").arg(Wert(s.Output, 2));
+            if (h.Asks(exercise::Quantity::Firing)) teile << Ab::tr("Feuerstärken: das Minimum der Grade jeder Regel");
+            text += teile.join(QStringLiteral("; "));
+        }
+        b.push_back(TextBlock(text, breite, 11));
+    }
+    return b;
+}
+
 std::vector<Block> Schuelerblatt(const AufgabenblattDaten& d, double breite) {
     const exercise::Exercise& e = d.aufgabe;
     const fuzzy::Project start = e.StartProject();
     std::vector<Block> b;
-    b.push_back(SchuelerKopf(Q(e.Title.Active())));
+    b.push_back(SchuelerKopf(Q(e.Title.Active()), d.name));
     Absaetze(b, Ab::tr("Aufgabe"), e.Task.Active(), breite);
     if (!e.MayChange.Nothing()) {
         QStringList was;
@@ -517,6 +563,10 @@ std::vector<Block> Schuelerblatt(const AufgabenblattDaten& d, double breite) {
         if (k.hoehe > 0) b.push_back(MitUeberschrift(Ab::tr("Was geprüft wird"), std::move(k)));
     }
     if (!e.Hand.empty()) {
+        if (e.NeedsName())
+            b.push_back(TextBlock(Ab::tr("Deine Zahlen hängen von deinem Namen ab: Die Werkstatt und die Seite "
+                                         "zeigen sie, sobald du deinen Namen einträgst."),
+                                  breite, 12));
         for (const exercise::HandCheck& h : e.Hand) b.push_back(PunktBlock(start, h, false));
         // Which inference the check holds the answers to.
         const bool schritt = std::any_of(e.Hand.begin(), e.Hand.end(), [](const exercise::HandCheck& h) {
@@ -552,6 +602,16 @@ std::vector<Block> Loesungsblatt(const AufgabenblattDaten& d, double breite, dou
                               : Ab::tr("Bewertung: was die Prüfung misst, prüft sie; den schriftlichen oder "
                                        "gezeichneten Teil bewertet die Lehrkraft."),
                           breite, 12));
+    // Numbers by name: every student's of the class list.
+    if (e.NeedsName()) {
+        if (d.klassenliste.isEmpty())
+            b.push_back(TextBlock(Ab::tr("Die Zahlen hängen vom Namen ab. Mit einer Klassenliste (werkstatt --blatt "
+                                         "AUFGABE --loesung --klassenliste LISTE.txt) stehen hier die Zahlen und "
+                                         "Antworten jeder Person; vorgerechnet ist der erste Wert."),
+                                  breite, 12));
+        else
+            for (Block& x : KlassenBloecke(e, start, d.klassenliste, breite)) b.push_back(std::move(x));
+    }
     // Every hand step with the engine's numbers, then as the inspector draws it.
     for (const exercise::HandCheck& h : e.Hand) {
         b.push_back(PunktBlock(start, h, true));
@@ -597,9 +657,18 @@ std::vector<Block> Loesungsblatt(const AufgabenblattDaten& d, double breite, dou
 
 }  // namespace
 
-AufgabenblattDaten LadeAufgabenblatt(const QString& datei, bool loesung) {
+AufgabenblattDaten LadeAufgabenblatt(const QString& datei, bool loesung, const QString& name,
+                                     const QStringList& klassenliste) {
     AufgabenblattDaten d;
     d.aufgabe = exercise::ReadExercise(QFile::encodeName(datei).toStdString());
+    // What students hold has no teacher's sheet.
+    if (loesung && d.aufgabe.ForStudents())
+        throw fuzzy::Error(Ab::tr("Diese Aufgabe ist eine Schülerfassung (fassung = schueler): Zu ihr gibt es kein "
+                                  "Lösungsblatt.")
+                               .toStdString());
+    if (!name.isEmpty()) d.aufgabe = exercise::ForStudent(d.aufgabe, name.toStdString());
+    d.name = name;
+    d.klassenliste = klassenliste;
     d.datei = datei;
     d.loesung = loesung;
     d.datum = QDate::currentDate();
@@ -686,6 +755,20 @@ void AufgabenblattDrucken(QWidget* eltern, const QString& ordner) {
     const QString datei = QFileDialog::getOpenFileName(eltern, Ab::tr("Aufgabenblatt: Aufgabe wählen"), start,
                                                        Ab::tr("Aufgaben (*.fuzaufgabe)"));
     if (datei.isEmpty()) return;
+    bool schuelerfassung = false;
+    try {
+        schuelerfassung = exercise::ReadExercise(QFile::encodeName(datei).toStdString()).ForStudents();
+    } catch (const fuzzy::Error&) {
+        // LadeAufgabenblatt below names what is wrong with it.
+    }
+    if (schuelerfassung) {
+        try {
+            AufgabenblattVorschau(eltern, LadeAufgabenblatt(datei, false));
+        } catch (const fuzzy::Error& e) {
+            widgets::ErrorBox(QString::fromStdString(e.Describe()));
+        }
+        return;
+    }
     QMessageBox frage(QMessageBox::Question, Ab::tr("Aufgabenblatt"),
                       Ab::tr("Welches Blatt? Das Schülerblatt hat Felder für Name, Klasse und Datum und Platz für "
                              "die Antworten; das Lösungsblatt rechnet die Aufgabe mit den Zahlen des Programms vor."),

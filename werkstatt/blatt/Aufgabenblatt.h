@@ -21,6 +21,7 @@
 #include <QByteArray>
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -39,12 +40,19 @@ struct AufgabenblattDaten {
     std::optional<fuzzy::Project> muster;
     QString musterDatei;
     QDate datum;  // printed on the teacher's sheet only
+    // The student whose numbers a sheet of numbers by name bears (the
+    // exercise is already drawn for them), and for the teacher's sheet the
+    // class whose numbers and answers it lists.
+    QString name;
+    QStringList klassenliste;
 };
 
 // Reads the exercise and, for the teacher's sheet, its reference solution
-// beside it. Throws fuzzy::Error (the exercise's or the project's reader)
-// with the reason.
-AufgabenblattDaten LadeAufgabenblatt(const QString& datei, bool loesung);
+// beside it; with a name, the numbers of a step drawn by name are that
+// student's. Throws fuzzy::Error (the exercise's or the project's reader)
+// with the reason, and for the teacher's sheet of a students' copy.
+AufgabenblattDaten LadeAufgabenblatt(const QString& datei, bool loesung, const QString& name = {},
+                                     const QStringList& klassenliste = {});
 
 // The scales of the blank diagram a drawing task gives: input A to the right,
 // input B upwards, over their ranges; for the locomotive also from the mark

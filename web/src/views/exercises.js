@@ -2,7 +2,10 @@
 // page's language, its starting project into the editor, and fuzzysim's own
 // check of the current project (and of the answers to a hand calculation,
 // typed into fields or opened as a .fuzantwort file) with every criterion,
-// its measured value, its limit and the hints after a failure.
+// its measured value, its limit and the hints after a failure. "Abgeben"
+// downloads the hand-in (.fuzabgabe) `fuzzysim aufgabe abgabe` writes, with
+// the student's name, class and identifier; an exercise with numbers by name
+// shows the boxes of the name typed there.
 import { el, download, keepFocus } from '../dom.js';
 import { t, language } from '../i18n.js';
 import { fromBase64, toBase64, utf8, latin1 } from '../engine.js';
@@ -24,6 +27,17 @@ function shown(n) {
   return (language() === 'en' ? s : s.replace('.', ',')).replace(/^-/, '\u2212');
 }
 
+// The hand-in's file name, as the Werkstatt proposes it: the student's name
+// and the exercise, letters, digits, '-' and '_' only.
+export function handInFileName(name, exerciseFile) {
+  const clean = (x) => x.replace(/ä/g, 'ae').replace(/ö/g, 'oe').replace(/ü/g, 'ue').replace(/ß/g, 'ss')
+    .replace(/Ä/g, 'Ae').replace(/Ö/g, 'Oe').replace(/Ü/g, 'Ue')
+    .replace(/[^A-Za-z0-9_-]+/g, '_').replace(/^_+|_+$/g, '').slice(0, 60);
+  const who = clean(name) || 'abgabe';
+  const stem = clean(exerciseFile.replace(/\.[^.]*$/, ''));
+  return `${stem ? `${who}-${stem}` : who}.fuzabgabe`;
+}
+
 export default function create(ctx) {
   const element = el('section');
   const pick = el('select', { id: 'aufgabe-wahl' });
@@ -31,7 +45,21 @@ export default function create(ctx) {
   const picker = el('input', { type: 'file', accept: '.fuzaufgabe', id: 'aufgabe-datei', hidden: true });
   const answersPicker = el('input', { type: 'file', accept: '.fuzantwort', id: 'antwort-datei', hidden: true });
   const view = { id: 'exercises', tabKey: 'tabExercises', element, render, openExercise, openAnswers, check, saveAnswers,
-    storeKey: () => (current ? current.key : null), restore, unsavedAnswers, last: () => last, current: () => current };
+    storeKey: () => (current ? current.key : null), restore, unsavedAnswers, last: () => last, current: () => current,
+    handIn, openHandIn, setStudent, student: () => who.name.value.trim() };
+  // Who hands in; the name also draws the numbers of a step by name.
+  const who = {
+    name: el('input', { type: 'text', id: 'abgabe-name', maxlength: 100, autocomplete: 'name' }),
+    klasse: el('input', { type: 'text', id: 'abgabe-klasse', maxlength: 40 }),
+    id: el('input', { type: 'text', id: 'abgabe-kennung', maxlength: 100 }),
+  };
+  let nameTimer = null;
+  who.name.addEventListener('input', () => {
+    clearTimeout(nameTimer);
+    nameTimer = setTimeout(() => {
+      if (current && current.info.byName) relabel();
+    }, 300);
+  });
   let current = null; // {name, bytes, info}
   let answersFile = null; // {name, bytes}: answers opened as a file, sent as they are
   let fields = {}; // point -> key -> input
@@ -51,7 +79,7 @@ export default function create(ctx) {
     }
     const file = `${baseName(name, 'aufgabe')}.fuzaufgabe`;
     try {
-      const info = await ctx.engine.call('exercise', { name: file }, bytes);
+      const info = await ctx.engine.call('exercise', { name: file, student: who.name.value.trim() }, bytes);
       // Built in: its reference solution is built in beside it (for the teacher's sheet).
       const builtIn = exercises.some((x) => x.file === file && x.bytes === toBase64(bytes));
       current = { name: file, bytes, info, key: ctx.store.exerciseKey(file, bytes), builtIn };
@@ -80,7 +108,7 @@ export default function create(ctx) {
   async function relabel() {
     if (!current) return;
     try {
-      current.info = await ctx.engine.call('exercise', { name: current.name }, current.bytes);
+      current.info = await ctx.engine.call('exercise', { name: current.name, student: who.name.value.trim() }, current.bytes);
     } catch (e) {
       ctx.reportError(e);
     }
@@ -253,6 +281,23 @@ export default function create(ctx) {
 
   // fuzzysim aufgabe check on the current project (where the exercise reads
   // one) and the answers (where it asks for a hand calculation), --json.
+  // The student's work as fuzzysim reads it: the project where the exercise
+  // reads one, the answers where it asks a calculation by hand; their names
+  // onto argv, their bytes into files.
+  async function work(argv, files) {
+    if (current.info.needsProject) {
+      if (!ctx.fuz) throw new Error(t('noProject'));
+      const project = `${baseName(ctx.name, 'projekt')}.fuz`;
+      argv.push(project);
+      files[project] = ctx.fuz;
+    }
+    if (current.info.needsAnswers) {
+      const answers = answersFile ? `${baseName(answersFile.name, 'antworten')}.fuzantwort` : 'antworten.fuzantwort';
+      argv.push(answers);
+      files[answers] = await answersBytes();
+    }
+  }
+
   async function check() {
     if (!current || busy) return null;
     busy = true;
@@ -260,17 +305,8 @@ export default function create(ctx) {
     try {
       const argv = ['aufgabe', 'check', current.name];
       const files = {};
-      if (current.info.needsProject) {
-        if (!ctx.fuz) throw new Error(t('noProject'));
-        const project = `${baseName(ctx.name, 'projekt')}.fuz`;
-        argv.push(project);
-        files[project] = ctx.fuz;
-      }
-      if (current.info.needsAnswers) {
-        const answers = answersFile ? `${baseName(answersFile.name, 'antworten')}.fuzantwort` : 'antworten.fuzantwort';
-        argv.push(answers);
-        files[answers] = await answersBytes();
-      }
+      await work(argv, files);
+      if (current.info.byName && who.name.value.trim()) argv.push('--name', who.name.value.trim());
       argv.push('--json');
       const r = await ctx.engine.run(argv, current.bytes, { input: current.name, files, long: true });
       last = { status: r.status, err: r.err, doc: r.status === 0 || r.status === 1 ? JSON.parse(utf8(r.out)) : null };
@@ -285,6 +321,61 @@ export default function create(ctx) {
     } finally {
       busy = false;
     }
+  }
+
+  // The project and the answers as they are now, as one hand-in for the
+  // teacher, through `fuzzysim aufgabe abgabe`; downloaded, and its bytes
+  // returned (null when something is missing: the message says what).
+  async function handIn() {
+    if (!current) return null;
+    const name = who.name.value.trim(), klasse = who.klasse.value.trim(), id = who.id.value.trim();
+    if (!name || !klasse) {
+      ctx.message(t('handInNeedsName'));
+      return null;
+    }
+    const out = `${handInFileName(name, current.name)}`;
+    const argv = ['aufgabe', 'abgabe', current.name];
+    const files = {};
+    try {
+      await work(argv, files);
+      argv.push('--name', name, '--klasse', klasse);
+      if (id) argv.push('--id', id);
+      argv.push('-o', out);
+      const r = await ctx.engine.run(argv, current.bytes, { input: current.name, files, read: [out] });
+      if (r.status !== 0 || !r.files[out]) {
+        ctx.message(r.err);
+        return null;
+      }
+      const bytes = r.files[out];
+      download(out, bytes, 'text/plain');
+      ctx.message(t('handedIn', out), 'info');
+      return bytes;
+    } catch (e) {
+      if (e.code === 'notANumber') ctx.message(t('answersNotSaved', e.detail));
+      else ctx.reportError(e);
+      return null;
+    }
+  }
+
+  function setStudent(name) {
+    who.name.value = name;
+  }
+
+  // A hand-in from the class overview: its exercise, its student's numbers,
+  // its project in the editor and its answers in the boxes, checked; then
+  // the first failing run or start in its lab.
+  async function openHandIn(exerciseBytes, exerciseName, handInBytes) {
+    const h = await ctx.engine.call('handIn', {}, handInBytes);
+    who.name.value = h.name;
+    who.klasse.value = h.class;
+    who.id.value = h.id;
+    if (!(await openExercise(exerciseBytes, exerciseName))) return null;
+    if (h.project) await ctx.open(fromBase64(h.project), `${baseName(h.name, 'abgabe')}.fuz`);
+    if (h.answers) await openAnswers(fromBase64(h.answers), `${baseName(h.name, 'abgabe')}.fuzantwort`);
+    const r = await check();
+    const failing = r && r.doc ? r.doc.criteria.find((c) => !c.passed && ((c.runs || []).length || (c.starts || []).length)) : null;
+    if (failing) await ((failing.runs || []).length ? showRun(failing.runs[0]) : showStart(failing.starts[0]));
+    return h;
   }
 
   picker.addEventListener('change', async () => {
@@ -359,7 +450,8 @@ export default function create(ctx) {
         return el('tr', {}, el('td', { class: 'name' }, text), el('td', {}, answerInput(h.point, f.key, text)));
       })));
     }
-    const at = h.b === null ? t('handAtA', h.point, h.aName, h.a) : t('handAtAB', h.point, h.aName, h.a, h.bName, h.b);
+    const at = h.undrawn ? t('handUndrawn', h.point)
+      : h.b === null ? t('handAtA', h.point, h.aName, h.a) : t('handAtAB', h.point, h.aName, h.a, h.bName, h.b);
     return el('div', { class: 'karte' }, el('h3', {}, at), ...parts);
   }
 
@@ -422,17 +514,29 @@ export default function create(ctx) {
 
   // Buttons that open a failing run or start in its lab, as the Werkstatt's panel does.
   const MaxLinks = 12;
+  const showRun = (r) => ctx.openLab('loco', () => ctx.lab('loco').runWith({ mass: String(r.mass), dt: String(r.step), friction: String(r.friction), distance: String(r.distance) }));
+  const showStart = (s) => ctx.openLab('truck', () => ctx.lab('truck').showStart(String(s.speed), s.index));
   function labLinks(c) {
     const links = [];
     for (const r of (c.runs || []).slice(0, MaxLinks))
-      links.push(el('button', { class: 'klein', onclick: () => ctx.openLab('loco', () => ctx.lab('loco').runWith({ mass: String(r.mass), dt: String(r.step), friction: String(r.friction), distance: String(r.distance) })) },
+      links.push(el('button', { class: 'klein', onclick: () => showRun(r) },
         t('runLink', shown(r.mass), shown(r.step))));
     for (const s of (c.starts || []).slice(0, MaxLinks))
-      links.push(el('button', { class: 'klein', onclick: () => ctx.openLab('truck', () => ctx.lab('truck').showStart(String(s.speed), s.index)) },
+      links.push(el('button', { class: 'klein', onclick: () => showStart(s) },
         t('startLink', shown(s.x), shown(s.attitude))));
     if (!links.length) return null;
     const more = Math.max(0, (c.runs || []).length + (c.starts || []).length - links.length);
     return el('p', { class: 'laborlinks' }, el('span', { class: 'leise' }, t('openInLab')), ' ', ...links, more ? el('span', { class: 'leise' }, ` ${t('andMore', more)}`) : null);
+  }
+
+  // "Abgeben": who hands in, and the button.
+  function handInCard() {
+    for (const [k, key] of [['name', 'handInName'], ['klasse', 'handInClass'], ['id', 'handInId']]) who[k].setAttribute('aria-label', t(key));
+    who.id.placeholder = t('optional');
+    return el('div', { class: 'karte', id: 'abgabe' }, el('h3', {}, t('handInTitle')), el('p', { class: 'leise' }, t('handInIntro')),
+      el('p', { class: 'zeile' }, current.info.byName ? null : el('label', { class: 'feld' }, t('handInName'), who.name),
+        el('label', { class: 'feld' }, t('handInClass'), who.klasse), el('label', { class: 'feld' }, t('handInId'), who.id)),
+      el('p', {}, el('button', { type: 'button', id: 'abgeben', onclick: handIn }, t('handIn'))));
   }
 
   function render() {
@@ -461,6 +565,10 @@ export default function create(ctx) {
         ...started.map((id) => el('button', { type: 'button', class: 'klein', 'data-focus': `weiter:${id}`,
           onclick: () => ctx.selectTab(id, true) }, t(id === 'terms' ? 'tabTerms' : 'tabRules')))));
     }
+    if (info.byName) {
+      element.append(el('p', { class: 'leise' }, t('numbersByName')),
+        el('p', {}, el('label', { class: 'feld' }, t('yourName'), who.name)));
+    }
     if (info.needsAnswers) {
       element.append(el('h3', {}, t('yourAnswers')), el('div', { class: 'zeile' }, ...info.hand.map(handForm)));
       renderAnswersSource();
@@ -469,7 +577,7 @@ export default function create(ctx) {
     }
     const buttons = el('p', {}, el('button', { id: 'aufgabe-pruefen', onclick: check }, t('checkExercise')));
     if (info.needsProject) buttons.append(' ', el('span', { class: 'leise' }, t('checksProject', ctx.name || '—')));
-    element.append(buttons, verdict);
+    element.append(buttons, verdict, handInCard());
     renderVerdict();
   }
 

@@ -1,0 +1,162 @@
+// The teacher's check of an exercise: each thing that makes an exercise
+// unfair or useless is found (one row per fault), and the shipped exercises
+// show none of them.
+#include "exercise/Reader.h"
+#include "exercise/TeacherCheck.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string kAufgaben = FUZZY_SOURCE_DIR "/examples/aufgaben/";
+
+exercise::Exercise Shipped(const std::string& name) { return exercise::ReadExercise(kAufgaben + name + ".fuzaufgabe"); }
+
+exercise::TeacherCheckInput WithReference(const std::string& file) {
+    exercise::TeacherCheckInput in;
+    if (file.size() > 11 && file.compare(file.size() - 11, 11, ".fuzantwort") == 0)
+        in.ReferenceAnswers = exercise::ReadAnswers(kAufgaben + file);
+    else
+        in.Reference = fuzzy::LoadProject(kAufgaben + file);
+    return in;
+}
+
+struct FaultCase {
+    const char* name;
+    std::function<void(exercise::Exercise&, exercise::TeacherCheckInput&)> make;
+    const char* kind;  // the finding expected
+};
+
+class Faults : public ::testing::TestWithParam<FaultCase> {};
+
+TEST_P(Faults, Found) {
+    exercise::Exercise e;
+    exercise::TeacherCheckInput in;
+    GetParam().make(e, in);
+    const std::vector<exercise::Finding> f = exercise::TeacherCheck(e, in, {2, nullptr});
+    std::string all;
+    for (const auto& x : f) all += x.Kind + ": " + x.Text + "\n";
+    EXPECT_TRUE(std::any_of(f.begin(), f.end(), [&](const exercise::Finding& x) { return x.Kind == GetParam().kind; }))
+        << GetParam().name << "\n"
+        << all;
+}
+
+INSTANTIATE_TEST_SUITE_P(TeacherCheck, Faults,
+                         ::testing::Values(FaultCase{"reference fails",
+                                                     [](exercise::Exercise& e, exercise::TeacherCheckInput& in) {
+                                                         e = Shipped("03_lok_tabelle");
+                                                         in = WithReference("03_lok_tabelle.falsch.fuz");
+                                                     },
+                                                     "reference_fails"},
+                                           FaultCase{"no reference",
+                                                     [](exercise::Exercise& e, exercise::TeacherCheckInput&) {
+                                                         e = Shipped("04_luecke");
+                                                     },
+                                                     "no_reference"},
+                                           FaultCase{"start passes",
+                                                     [](exercise::Exercise& e, exercise::TeacherCheckInput& in) {
+                                                         e = Shipped("04_luecke");
+                                                         in = WithReference("04_luecke.loesung.fuz");
+                                                         e.Start = *in.Reference;
+                                                     },
+                                                     "start_passes"},
+                                           FaultCase{"a shipped example passes",
+                                                     [](exercise::Exercise& e, exercise::TeacherCheckInput& in) {
+                                                         e = Shipped("03_lok_tabelle");
+                                                         in = WithReference("03_lok_tabelle.loesung.fuz");
+                                                         // The distance's range as the shipped lok.fuz has it.
+                                                         e.Start.A.RangeMax = 30.0f;
+                                                         in.Examples = exercise::ShippedProjects();
+                                                     },
+                                                     "example_passes"},
+                                           FaultCase{"docking asked of no start",
+                                                     [](exercise::Exercise& e, exercise::TeacherCheckInput& in) {
+                                                         e = Shipped("05_truck_12_regeln");
+                                                         in = WithReference("05_truck_12_regeln.loesung.fuz");
+                                                         e.Truck[0].MinDocked = 0;
+                                                     },
+                                                     "never_fails"},
+                                           FaultCase{"more rules allowed than cells",
+                                                     [](exercise::Exercise& e, exercise::TeacherCheckInput&) {
+                                                         e = Shipped("03_lok_tabelle");
+                                                         e.Loco[0].MaxRules = 25;
+                                                     },
+                                                     "never_fails"},
+                                           FaultCase{"a force that cannot leave its locked range",
+                                                     [](exercise::Exercise& e, exercise::TeacherCheckInput&) {
+                                                         e = Shipped("03_lok_tabelle");
+                                                         e.Loco[0].ForceInRange = true;
+                                                     },
+                                                     "never_fails"},
+                                           FaultCase{"more sign changes than steps",
+                                                     [](exercise::Exercise& e, exercise::TeacherCheckInput&) {
+                                                         e = Shipped("03_lok_tabelle");
+                                                         e.Loco[0].MaxSignChanges = 100000;
+                                                     },
+                                                     "never_fails"},
+                                           FaultCase{"a tolerance that takes any degree",
+                                                     [](exercise::Exercise& e, exercise::TeacherCheckInput&) {
+                                                         e = Shipped("01_regelschritt");
+                                                         e.Hand[0].Tolerance = 0.5f;
+                                                     },
+                                                     "never_fails"},
+                                           FaultCase{"at rest sooner than the force allows",
+                                                     [](exercise::Exercise& e, exercise::TeacherCheckInput&) {
+                                                         e = Shipped("03_lok_tabelle");
+                                                         e.Loco[0].Masses = {1000.0f};
+                                                         e.Loco[0].RestWithin = 1.0f;
+                                                     },
+                                                     "always_fails"},
+                                           FaultCase{"nothing may change and the start fails",
+                                                     [](exercise::Exercise& e, exercise::TeacherCheckInput&) {
+                                                         e = Shipped("04_luecke");
+                                                         e.MayChange = {};
+                                                     },
+                                                     "always_fails"},
+                                           FaultCase{"an output no float holds",
+                                                     [](exercise::Exercise& e, exercise::TeacherCheckInput&) {
+                                                         e = Shipped("01_regelschritt");
+                                                         e.StartEn.reset();
+                                                         // Corners at the end of single precision: the centroid overflows.
+                                                         const float ends[] = {-3.4e38f, -1.0e38f, 1.0e38f, 3.4e38f};
+                                                         for (int i = 1; i <= e.Start.Out.UsedTerms(); ++i)
+                                                             for (int j = 1; j <= 4; ++j)
+                                                                 e.Start.Out.SetParam(i, j, ends[j - 1]);
+                                                         e.Start.Out.RangeMin = -3.4e38f;
+                                                         e.Start.Out.RangeMax = 3.4e38f;
+                                                     },
+                                                     "not_finite"},
+                                           FaultCase{"a hint that gives an answer",
+                                                     [](exercise::Exercise& e, exercise::TeacherCheckInput&) {
+                                                         e = Shipped("01_regelschritt");
+                                                         e.Hint.De = "Der Grad von richtig ist 0,6.";
+                                                     },
+                                                     "hint_answer"}),
+                         [](const ::testing::TestParamInfo<FaultCase>& i) {
+                             std::string n = i.param.name;
+                             for (char& c : n)
+                                 if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+                             return n;
+                         });
+
+// What a class gets is fair: no shipped exercise shows a fault with its
+// reference solution and the shipped examples.
+TEST(TeacherCheck, ShippedExercisesAreFair) {
+    for (const char* name : {"01_regelschritt", "02_termdiagramm", "03_lok_tabelle", "04_luecke", "05_truck_12_regeln",
+                             "06_schnelle_lok", "07_tuner_vergleich", "08_sv_kurve"}) {
+        const exercise::Exercise e = Shipped(name);
+        const bool answers = e.NeedsAnswers();
+        exercise::TeacherCheckInput in =
+            WithReference(std::string(name) + (answers ? ".loesung.fuzantwort" : ".loesung.fuz"));
+        in.Examples = exercise::ShippedProjects();
+        for (const exercise::Finding& f : exercise::TeacherCheck(e, in, {2, nullptr}))
+            EXPECT_FALSE(f.Fault()) << name << ": " << f.Kind << ": " << f.Text;
+    }
+}
+
+}  // namespace
