@@ -123,7 +123,7 @@ TEST(StudentCopy, NoTeacherTextSameFingerprint) {
     EXPECT_EQ(exercise::ExerciseFingerprint(copy), exercise::ExerciseFingerprint(teacher));
     // The task is what the fingerprint is about; another teacher's text is not.
     std::string task = teacher, note = teacher;
-    task.replace(task.find("Fülle sie"), 9, "Fülle SIE");
+    task.replace(task.find("Füllen Sie sie"), std::string("Füllen Sie sie").size(), "Füllen Sie SIE");
     note.replace(note.find("Musterlösung ist"), 16, "Die Lösung ist");
     EXPECT_NE(exercise::ExerciseFingerprint(task), exercise::ExerciseFingerprint(teacher));
     EXPECT_EQ(exercise::ExerciseFingerprint(note), exercise::ExerciseFingerprint(teacher));
