@@ -297,6 +297,14 @@
         <source>Eingang B: %1, Schieber</source>
         <translation>Input B: %1, slider</translation>
     </message>
+    <message>
+        <source>%1 = %2 liegt %3 über dem Bereich (%4 bis %5): Der Regler rechnet mit diesem Wert, nur der Schieber bleibt am Ende des Bereichs stehen.</source>
+        <translation>%1 = %2 lies %3 above its range (%4 to %5): the controller works with this value itself; only the slider stops at the end of the range.</translation>
+    </message>
+    <message>
+        <source>%1 = %2 liegt %3 unter dem Bereich (%4 bis %5): Der Regler rechnet mit diesem Wert, nur der Schieber bleibt am Ende des Bereichs stehen.</source>
+        <translation>%1 = %2 lies %3 below its range (%4 to %5): the controller works with this value itself; only the slider stops at the end of the range.</translation>
+    </message>
 </context>
 <context>
     <name>ansichten::Kennfeld</name>

@@ -470,6 +470,10 @@ Without --fahrzeug the vehicle chosen for this file in the window applies, else 
         <source>So rechnet die Prüfung: Feuerstärke einer Regel = Minimum der Grade ihrer Eingänge; Höhe eines Ausgangsterms = Maximum der Regeln, die auf ihn zeigen; jeder Ausgangsterm wird mit seiner Höhe multipliziert, und der Ausgang ist der Schwerpunkt der Summe: y = Σ h·A·x / Σ h·A über alle Ausgangsterme (h Höhe, A Fläche und x Schwerpunkt des Terms bei Höhe 1).</source>
         <translation>How the check computes: a rule’s firing strength = the minimum of its inputs’ degrees; an output term’s height = the maximum of the rules that point to it; every output term is multiplied by its height, and the output is the centroid of the sum: y = Σ h·A·x / Σ h·A over all output terms (h height, A area and x centroid of the term at height 1).</translation>
     </message>
+    <message>
+        <source>-loesung</source>
+        <translation>-solution</translation>
+    </message>
 </context>
 <context>
     <name>Schuelerpaket</name>
