@@ -6,6 +6,7 @@
 #include "web/engine/Changes.h"
 
 #include "web/engine/Latin1.h"
+#include "web/engine/Whole.h"
 
 #include "fuzzy/Errors.h"
 #include "fuzzy/FuzUnits.h"
@@ -15,6 +16,7 @@
 #include "fuzzy/Templates.h"
 #include "werkstatt/kern/Bearbeitung.h"
 
+#include <optional>
 #include <string>
 
 namespace webengine {
@@ -37,10 +39,9 @@ werkstatt::Rolle RoleOf(const json& c) {
 }
 
 int Whole(const json& c, const char* key, int lo, int hi) {
-    if (!c.contains(key) || !c[key].is_number_integer()) throw Refusal{"badRequest", key};
-    const int v = c[key].get<int>();
-    if (v < lo || v > hi) throw Refusal{"badRequest", key};
-    return v;
+    const std::optional<int> v = c.contains(key) ? WholeIn(c[key], lo, hi) : std::nullopt;
+    if (!v) throw Refusal{"badRequest", key};
+    return *v;
 }
 
 bool Flag(const json& c, const char* key) {

@@ -31,6 +31,8 @@
 #include "web/engine/Answers.h"
 #include "web/engine/Changes.h"
 #include "web/engine/Sheets.h"
+#include "web/engine/Whole.h"
+#include "web/engine/Drive.h"
 
 #include <nlohmann/json.hpp>
 
@@ -231,10 +233,9 @@ fuzzy::TFuzzy& Role(fuzzy::Project& p, const json& req) {
 }
 
 int IntOf(const json& req, const char* key, int lo, int hi) {
-    if (!req.contains(key) || !req[key].is_number_integer()) throw RequestError{"badRequest", key};
-    const int v = req[key].get<int>();
-    if (v < lo || v > hi) throw RequestError{"badRequest", key};
-    return v;
+    const std::optional<int> v = req.contains(key) ? webengine::WholeIn(req[key], lo, hi) : std::nullopt;
+    if (!v) throw RequestError{"badRequest", key};
+    return *v;
 }
 
 json VariableView(const fuzzy::TFuzzy& v) {
@@ -596,18 +597,27 @@ std::map<std::string, std::string> LocoOptionsOf(const std::vector<std::string>&
 // {options: ["--dt", "0.05", ...]}: the states of a locomotive run, as
 // `fuzzysim loco` runs it with these options, exactly: the inputs of step
 // k+1 are distance and velocity after step k.
-json LocoStates(const json& req, std::string_view data) {
-    pemrak::RunOptions o;
+pemrak::RunOptions RunOptionsOf(const json& req) {
     try {
-        const std::map<std::string, std::string> given =
-            LocoOptionsOf(req.value("options", std::vector<std::string>{}));
-        o = lab::LocoOptions([&given](std::string_view name) -> std::optional<std::string> {
+        const json& list = req.contains("options") ? req["options"] : json::array();
+        if (!list.is_array() || list.size() > 40) throw RequestError{"badRequest", "options"};
+        std::vector<std::string> options;
+        for (const json& x : list) {
+            if (!x.is_string()) throw RequestError{"badRequest", "options"};
+            options.push_back(x.get<std::string>());
+        }
+        const std::map<std::string, std::string> given = LocoOptionsOf(options);
+        return lab::LocoOptions([&given](std::string_view name) -> std::optional<std::string> {
             const auto it = given.find(std::string(name));
             return it == given.end() ? std::nullopt : std::optional<std::string>(it->second);
         });
     } catch (const lab::OptionError& e) {
         throw RequestError{"refused", fuzzysim::ErrorLine(e.what())};
     }
+}
+
+json LocoStates(const json& req, std::string_view data) {
+    const pemrak::RunOptions o = RunOptionsOf(req);
     const fuzzy::Project p = ProjectOf(data);
     lab::LocoRequest request;
     request.Base = o;
@@ -648,6 +658,47 @@ json LocoStates(const json& req, std::string_view data) {
     return {{"defined", true}, {"states", states}, {"figures", figures}, {"plotEnd", plotEnd}};
 }
 
+// Dorvane's loop a tick at a time: {place: {cabX, attitude, speed}} (typed;
+// {random, speed} with random the exact r of [0, 1) for an attitude drawn as
+// Dorvane draws it) places the truck; {state, mode, bar, step} drives it one
+// 100 ms tick, in fuzzy mode with the project of `data` (see Drive.h).
+json TruckDrive(const json& req, std::string_view data) {
+    if (req.contains("place")) {
+        const json& at = req["place"];
+        if (!at.is_object()) throw RequestError{"badRequest", "place"};
+        const float speed = Typed(at, "speed");
+        if (!(std::fabs(speed) <= 100.0f)) throw RequestError{"badSpeed", at.value("speed", "")};
+        if (at.contains("random")) {
+            const float r = Typed(at, "random");
+            if (!(r >= 0.0f && r < 1.0f)) throw RequestError{"badRequest", "random"};
+            return webengine::TruckPlaceRandom(r, speed);
+        }
+        const float cabX = Typed(at, "cabX"), attitude = Typed(at, "attitude");
+        if (!(std::fabs(cabX) <= 1000.0f) || !(std::fabs(attitude) <= 360.0f))
+            throw RequestError{"badStart", at.value("cabX", "") + " " + at.value("attitude", "")};
+        return webengine::TruckPlace(cabX, attitude, speed);
+    }
+    if (req.value("mode", "") == "fuzzy") {
+        const fuzzy::Project p = ProjectOf(data);
+        return webengine::TruckTick(req, &p);
+    }
+    return webengine::TruckTick(req, nullptr);
+}
+
+// Pemrak's loop a step at a time, with the options of `fuzzysim loco`:
+// {options, start: true} starts a run; {options, state, steps, mode, bar}
+// makes its next step, in fuzzy mode with the project of `data` (see Drive.h).
+json LocoDrive(const json& req, std::string_view data) {
+    const pemrak::RunOptions o = RunOptionsOf(req);
+    if (const std::optional<std::string> why = pemrak::StartValuesError(o.Start)) throw RequestError{"refused", *why};
+    if (req.value("start", false)) return webengine::LocoStart(o);
+    if (req.value("mode", "") == "fuzzy") {
+        const fuzzy::Project p = ProjectOf(data);
+        return webengine::LocoTick(req, o, &p);
+    }
+    return webengine::LocoTick(req, o, nullptr);
+}
+
 // The options of a locomotive run and the values fuzzysim takes without them.
 json LocoDefaults(const json&, std::string_view) {
     json out = json::object();
@@ -655,12 +706,18 @@ json LocoDefaults(const json&, std::string_view) {
     return out;
 }
 
+// The number of ticks asked for: 2 to 20, whatever the page sent.
+int TickCount(const json& n) {
+    if (webengine::WholeIn(n, 2, 20)) return *webengine::WholeIn(n, 2, 20);
+    if (!n.is_number_integer()) throw RequestError{"badRequest", "ranges"};
+    return n.is_number_unsigned() || n.get<std::int64_t>() > 20 ? 20 : 2;
+}
+
 // {lo, hi} pairs: round tick marks for the page's axes.
 json AxisTicks(const json& req, std::string_view) {
     json out = json::array();
     for (const json& r : req.value("ranges", json::array()))
-        out.push_back(Ticks(r.at(0).get<double>(), r.at(1).get<double>(),
-                            r.size() > 2 ? std::clamp(r.at(2).get<int>(), 2, 20) : 6));
+        out.push_back(Ticks(r.at(0).get<double>(), r.at(1).get<double>(), r.size() > 2 ? TickCount(r.at(2)) : 6));
     return out;
 }
 
@@ -811,6 +868,8 @@ const std::map<std::string, Command> kCommands = {
     {"answerBoxes", webengine::AnswerBoxes},
     {"sheetInfo", webengine::SheetInfo},
     {"sheetTruck", webengine::TruckSheet},
+    {"truckDrive", TruckDrive},
+    {"locoDrive", LocoDrive},
 };
 
 std::string g_answer;

@@ -17,6 +17,8 @@ import inspector from './views/inspector.js';
 import hints from './views/hints.js';
 import truckLab from './views/trucklab.js';
 import locoLab from './views/locolab.js';
+import driveTruck from './views/drivetruck.js';
+import driveLoco from './views/driveloco.js';
 import exchange from './views/exchange.js';
 import tuner from './views/tuner.js';
 import exercises from './views/exercises.js';
@@ -243,7 +245,7 @@ function reportError(e) {
   message(t('failed', String(e && e.message ? e.message : e)));
 }
 
-const views = [exercises, terms, rules, kennfeld, inspector, hints, truckLab, locoLab, exchange, tuner, sheets, klasse].map((create) => create(ctx));
+const views = [exercises, terms, rules, kennfeld, inspector, hints, truckLab, locoLab, driveTruck, driveLoco, exchange, tuner, sheets, klasse].map((create) => create(ctx));
 
 // The tabs as one stop of the keyboard: the arrows, Home and End go from tab to tab.
 function selectTab(id, focus = false) {

@@ -20,6 +20,13 @@ const views = [
   { id: 'hints' },
   { id: 'truck', prepare: async (page) => { await page.click('#truck-go'); await page.waitForSelector('#truck-angedockt', { timeout: 300000 }); } },
   { id: 'loco', prepare: async (page) => { await page.click('#lok-go'); await page.waitForSelector('#lok-zahlen', { timeout: 120000 }); } },
+  { id: 'drive', prepare: async (page) => { await page.click('#fahrt-setzen'); await page.click('#fahrt-start'); await page.waitForTimeout(400); await page.click('#fahrt-stop'); } },
+  { id: 'pemrak', prepare: async (page) => {
+    await page.evaluate(() => { const v = window.fuzzyPage.view('pemrak'); v.pace = 0; v.setMode(true); });
+    await page.fill('#lokfahrt-masse', '2');
+    await page.click('#lokfahrt-start');
+    await page.waitForSelector('#lokfahrt-diagramm', { timeout: 120000 });
+  } },
   { id: 'exchange', prepare: (page) => page.click('#export-fll') },
   { id: 'tuner' },
   { id: 'sheets' },

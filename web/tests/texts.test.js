@@ -27,7 +27,8 @@ test('every key the modules use has a text', () => {
 });
 
 // Words that are the same in both languages: names and units.
-const same = new Set(['title', 'term', 'name', 'start', 'handAtA', 'handAtAB', 'startLink', 'restoreAnd', 's_term', 's_name', 's_vehicleTruck', 's_runEnd', 's_pointAB', 's_pointA', 'handInName', 'colName']);
+const same = new Set(['title', 'term', 'name', 'start', 'handAtA', 'handAtAB', 'startLink', 'restoreAnd', 's_term', 's_name', 's_vehicleTruck', 's_runEnd', 's_pointAB', 's_pointA', 'handInName', 'colName',
+  'driveStart', 'driveStop', 'massKg', 'forceValue']);
 
 test('every text has an English translation of its own', () => {
   const untranslated = [];

@@ -4,6 +4,7 @@
 import { el } from '../dom.js';
 import { t } from '../i18n.js';
 import { floats } from '../engine.js';
+import { replay } from '../replay.js';
 
 const verdictColour = { docked: '#1b7f3b', leftRoad: '#c62828', missed: '#ef8a00' };
 // The road seen from above: x across (the target line at 0), y along it.
@@ -21,6 +22,11 @@ export default function create(ctx) {
   let single = null;
   let stepIndex = 0;
   let busy = false;
+  // The picture of the grid's tracks, drawn once per run; a step draws the truck over it.
+  let canvas = null;
+  let base = null;
+  let stepText = null;
+  let inspectButton = null;
 
   async function runGrid() {
     if (!ctx.fuz || busy) return null;
@@ -65,13 +71,17 @@ export default function create(ctx) {
     return single;
   }
 
-  function picture() {
-    const W = 380;
-    const H = Math.round((W * (Y1 - Y0)) / (X1 - X0));
-    const c = el('canvas', { width: W, height: H, id: 'truck-bild' });
+  const W = 380;
+  const H = Math.round((W * (Y1 - Y0)) / (X1 - X0));
+  const px = (x) => ((x - X0) / (X1 - X0)) * W;
+  const py = (y) => H - ((y - Y0) / (Y1 - Y0)) * H;
+
+  // The road with every track of the grid and the chosen start's track.
+  function background() {
+    const c = document.createElement('canvas');
+    c.width = W;
+    c.height = H;
     const g = c.getContext('2d');
-    const px = (x) => ((x - X0) / (X1 - X0)) * W;
-    const py = (y) => H - ((y - Y0) / (Y1 - Y0)) * H;
     g.fillStyle = '#e9efe4';
     g.fillRect(0, 0, W, H);
     g.fillStyle = '#d5d5d5';
@@ -106,18 +116,32 @@ export default function create(ctx) {
       g.beginPath();
       single.track.forEach((s, k) => (k ? g.lineTo : g.moveTo).call(g, px(Number(s[0])), py(Number(s[1]))));
       g.stroke();
-      const s = single.track[stepIndex];
-      if (s) {
-        // The truck at the chosen step: rear point to cab.
-        g.strokeStyle = '#1f4e9c';
-        g.lineWidth = 9;
-        g.lineCap = 'round';
-        g.beginPath();
-        g.moveTo(px(Number(s[0])), py(Number(s[1])));
-        g.lineTo(px(Number(s[2])), py(Number(s[3])));
-        g.stroke();
-      }
     }
+    return c;
+  }
+
+  // The picture at the chosen step: the tracks, and the truck from its rear point to the cab.
+  function drawStep() {
+    if (!canvas) return;
+    const g = canvas.getContext('2d');
+    g.drawImage(base, 0, 0);
+    const s = single && single.track ? single.track[stepIndex] : null;
+    if (!s) return;
+    g.strokeStyle = '#1f4e9c';
+    g.lineWidth = 9;
+    g.lineCap = 'round';
+    g.beginPath();
+    g.moveTo(px(Number(s[0])), py(Number(s[1])));
+    g.lineTo(px(Number(s[2])), py(Number(s[3])));
+    g.stroke();
+    g.lineCap = 'butt';
+  }
+
+  function picture() {
+    const c = el('canvas', { width: W, height: H, id: 'truck-bild', role: 'img', 'aria-label': t('truckPicture') });
+    canvas = c;
+    base = background();
+    drawStep();
     c.addEventListener('click', (e) => {
       if (!lab || !lab.runs) return;
       const r = c.getBoundingClientRect();
@@ -152,24 +176,38 @@ export default function create(ctx) {
       line('mostSteps', String(f.mostSteps), 'truck-schritte'));
   }
 
+  // Shows step i of the chosen start: the truck in the picture and its values;
+  // the panel itself stays as it is.
+  function showStep(i) {
+    stepIndex = i;
+    drawStep();
+    const s = single.track[stepIndex];
+    if (stepText) stepText.textContent = `${t('rearX')}: ${s[6]} · ${t('attitude')}: ${s[7]} · ${t('steering')}: ${s[8]}`;
+  }
+
   function stepPanel() {
     const r = lab.runs[single.index];
     const n = single.track.length - 1;
-    const slider = el('input', { type: 'range', min: 0, max: n, value: stepIndex, id: 'truck-schritt', style: 'width:22rem' });
-    slider.addEventListener('input', () => {
-      stepIndex = Number(slider.value);
-      render();
-    });
-    const s = single.track[stepIndex];
+    stepText = el('p', { class: 'zahl', id: 'truck-zustand' });
+    inspectButton = el('button', { id: 'truck-inspektor', onclick: () => {
+      const s = single.track[stepIndex];
+      ctx.inspectAt(s[0], s[4], `${t('step')} ${stepIndex + 1}`);
+    } }, t('inspectStep'));
+    const at = Math.min(stepIndex, n);
+    const player = replay({ count: n, id: 'truck', show: showStep, pace: () => 100 });
+    player.go(at);
+    view.player = player;
     return el('div', { class: 'karte' },
       el('h3', {}, `${t('start')}: ${t('cabX')} ${r.cabXText}, ${t('attitude')} ${r.attitudeText} — ${t(`verdict_${r.verdict}`)}`),
       el('p', {}, `${t('endX')}: ${single.endX} · ${t('endAttitude')}: ${single.endAttitude}`),
-      el('p', {}, `${t('step')} `, slider, ` ${stepIndex} / ${n}`),
-      el('p', { class: 'zahl', id: 'truck-zustand' }, `${t('rearX')}: ${s[6]} · ${t('attitude')}: ${s[7]} · ${t('steering')}: ${s[8]}`),
-      el('button', { id: 'truck-inspektor', onclick: () => ctx.inspectAt(s[0], s[4], `${t('step')} ${stepIndex + 1}`) }, t('inspectStep')));
+      player.element, stepText, inspectButton);
   }
 
   function render() {
+    if (view.player) view.player.stop();
+    view.player = null;
+    canvas = null;
+    stepText = null;
     element.replaceChildren();
     const p = ctx.view;
     if (!p) return element.append(el('p', {}, t('noProject')));
