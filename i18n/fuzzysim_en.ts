@@ -121,7 +121,7 @@
     </message>
     <message>
         <source>leer|truck|lok [-o AUSGABE.fuz]</source>
-        <translation>leer|truck|lok [-o OUTPUT.fuz]</translation>
+        <translation>empty|truck|loco [-o OUTPUT.fuz]</translation>
     </message>
     <message>
         <source>DATEI [--start X,LAGE | --grid] [--speed V] [--steps N] [--csv] [--svg DATEI]</source>
@@ -167,11 +167,11 @@ Commands:
     </message>
     <message>
         <source>die Vorlage (leer, truck oder lok)</source>
-        <translation>the template (leer, truck or lok)</translation>
+        <translation>the template (empty, truck or loco)</translation>
     </message>
     <message>
         <source>Unbekannte Vorlage: %1 (es gibt leer, truck und lok).</source>
-        <translation>Unknown template: %1 (there are leer, truck and lok).</translation>
+        <translation>Unknown template: %1 (there are empty, truck and loco).</translation>
     </message>
     <message>
         <source>-o erwartet einen Dateinamen.</source>
@@ -183,7 +183,7 @@ Commands:
     </message>
     <message>
         <source>schreibt eine Vorlage der Fuzzy-Werkstatt als Projekt: Terme für das Fahrzeug verteilt (leer: gleichmäßig), keine Regeln</source>
-        <translation>writes a template of the Fuzzy-Werkstatt as a project: terms placed for the vehicle (leer: evenly), no rules</translation>
+        <translation>writes a template of the Fuzzy-Werkstatt as a project: terms placed for the vehicle (empty: evenly spread), no rules</translation>
     </message>
     <message>
         <source>DATEI --vehicle truck|loco [--terms] [--free-rules] [--seconds N] [--seed S] [--rounds N] [--threads N] -o AUSGABE</source>
@@ -207,7 +207,7 @@ Commands:
     </message>
     <message>
         <source>aufgabe check nimmt die Aufgabe, ein Projekt und eine Antwortdatei.</source>
-        <translation>aufgabe check takes the exercise, a project and an answers file.</translation>
+        <translation>exercise check takes the exercise, a project and an answers file.</translation>
     </message>
     <message>
         <source>Nur eine Antwortdatei (.fuzantwort) bitte.</source>
@@ -227,7 +227,7 @@ Commands:
     </message>
     <message>
         <source>%1 gibt es schon; fuzzysim aufgabe start überschreibt keine Datei.</source>
-        <translation>%1 already exists; fuzzysim aufgabe start overwrites no file.</translation>
+        <translation>%1 already exists; fuzzysim exercise start does not overwrite files.</translation>
     </message>
     <message>
         <source>Es fehlt die Aufgabe (AUFGABE.fuzaufgabe).</source>
@@ -259,13 +259,13 @@ check --json prints the project as JSON; eval --heights appends the
 activations of the five output terms (&quot;-&quot; for unused ones).
 
 Exit status: 0 all right, 1 format error in the file or malformed input
-lines, 2 file not readable or wrong call; for aufgabe check 0 passed,
+lines, 2 file not readable or wrong call; for exercise check 0 passed,
 1 not passed, 2 unusable input.
 </translation>
     </message>
     <message>
         <source>aufgabe paket braucht -o ORDNER.</source>
-        <translation>aufgabe package needs -o FOLDER.</translation>
+        <translation>exercise package needs -o FOLDER.</translation>
     </message>
     <message>
         <source>Der Ordner %1 lässt sich nicht anlegen.</source>
@@ -281,11 +281,11 @@ lines, 2 file not readable or wrong call; for aufgabe check 0 passed,
     </message>
     <message>
         <source>aufgabe abgabe nimmt die Aufgabe, ein Projekt und eine Antwortdatei.</source>
-        <translation>aufgabe handin takes the exercise, a project and an answers file.</translation>
+        <translation>exercise handin takes the exercise, a project and an answers file.</translation>
     </message>
     <message>
         <source>aufgabe abgabe braucht -o DATEI.fuzabgabe.</source>
-        <translation>aufgabe handin needs -o FILE.fuzabgabe.</translation>
+        <translation>exercise handin needs -o FILE.fuzabgabe.</translation>
     </message>
     <message>
         <source>Entweder --csv oder --json, nicht beides.</source>
@@ -293,7 +293,7 @@ lines, 2 file not readable or wrong call; for aufgabe check 0 passed,
     </message>
     <message>
         <source>aufgabe auswerten braucht die Aufgabe und Abgaben (Dateien oder Ordner).</source>
-        <translation>aufgabe mark needs the exercise and hand-ins (files or folders).</translation>
+        <translation>exercise mark needs the exercise and hand-ins (files or folders).</translation>
     </message>
     <message>
         <source>--threads erwartet eine ganze Zahl von 1 bis 256.</source>
@@ -321,11 +321,11 @@ lines, 2 file not readable or wrong call; for aufgabe check 0 passed,
     </message>
     <message>
         <source>aufgabe erwartet check, start, paket, abgabe, auswerten oder gegenprobe.</source>
-        <translation>aufgabe expects check, start, package, handin, mark or vet.</translation>
+        <translation>exercise expects check, start, package, handin, mark or vet.</translation>
     </message>
     <message>
         <source>aufgabe kennt %1 nicht (check, start, paket, abgabe, auswerten oder gegenprobe).</source>
-        <translation>aufgabe does not know %1 (check, start, package, handin, mark or vet).</translation>
+        <translation>exercise does not know %1 (check, start, package, handin, mark or vet).</translation>
     </message>
     <message>
         <source>check AUFGABE [PROJEKT.fuz] [ANTWORTEN.fuzantwort | ABGABE.fuzabgabe] [--name NAME] [--json] | start AUFGABE [-o PROJEKT.fuz] | paket AUFGABE... -o ORDNER [--ohne-blatt] | abgabe AUFGABE [PROJEKT.fuz] [ANTWORTEN.fuzantwort] --name NAME --klasse KLASSE [--id KENNUNG] -o DATEI.fuzabgabe | auswerten AUFGABE DATEIEN_ODER_ORDNER... [--csv|--json] [--moodle DATEI.csv] | gegenprobe AUFGABE [--loesung DATEI] [--json]</source>
@@ -333,7 +333,7 @@ lines, 2 file not readable or wrong call; for aufgabe check 0 passed,
     </message>
     <message>
         <source>prüft ein Projekt und Antworten nach einer Aufgabe (.fuzaufgabe; Exit-Status 0 bestanden, 1 nicht bestanden, 2 unbrauchbare Eingabe) oder schreibt ihr Startprojekt; für den Unterricht: paket (was die Klasse bekommt: ohne Text für die Lehrkraft und Musterlösung, mit Schülerblatt als PDF), abgabe (eine Abgabe mit Name und Klasse), auswerten (alle Abgaben in einer Tabelle, mit --moodle als CSV für das Notenbuch), gegenprobe (was eine Aufgabe unfair oder nutzlos macht); englisch auch package, handin, mark, vet</source>
-        <translation>checks a project and answers by an exercise (.fuzaufgabe; exit status 0 passed, 1 not passed, 2 unusable input) or writes its starting project; for the classroom: package (what the class gets: no teacher’s text or reference solution, the students’ sheet as PDF), handin (one hand-in with name and class), mark (all hand-ins in one table, with --moodle as CSV for the gradebook), vet (what makes an exercise unfair or useless); the German names paket, abgabe, auswerten, gegenprobe work too</translation>
+        <translation>checks a project and answers against an exercise (.fuzaufgabe; exit status 0 passed, 1 not passed, 2 unusable input) or writes its starting project; for the classroom: package (what the class gets: no teacher’s text or reference solution, the students’ sheet as PDF), handin (one hand-in with name and class), mark (all hand-ins in one table, with --moodle as CSV for the gradebook), vet (what makes an exercise unfair or useless); the German names aufgabe, paket, abgabe, auswerten, gegenprobe work too</translation>
     </message>
     <message>
         <source>Das Blatt als PDF schreibt hier kein Programm.</source>

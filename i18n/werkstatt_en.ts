@@ -197,7 +197,7 @@
     </message>
     <message>
         <source>Unbekanntes Fahrzeug: %1 (erlaubt sind truck und lok)</source>
-        <translation>Unknown vehicle: %1 (allowed are truck and lok)</translation>
+        <translation>Unknown vehicle: %1 (use truck or loco)</translation>
     </message>
     <message>
         <source>Unbekanntes oder doppeltes Argument: %1</source>
@@ -213,11 +213,11 @@
     </message>
     <message>
         <source>--fahrzeug gilt nur für ein Projekt; eine Aufgabe nennt ihr Fahrzeug selbst.</source>
-        <translation>--fahrzeug goes only with a project; an exercise names its vehicle itself.</translation>
+        <translation>--vehicle goes only with a project; an exercise names its vehicle itself.</translation>
     </message>
     <message>
         <source>--loesung gilt nur für eine Aufgabe (.fuzaufgabe).</source>
-        <translation>--loesung goes only with an exercise (.fuzaufgabe).</translation>
+        <translation>--solution goes only with an exercise (.fuzaufgabe).</translation>
     </message>
     <message>
         <source>%1: Die Aufgabe konnte nicht gelesen werden; es wurde nichts geschrieben.</source>
@@ -227,17 +227,17 @@
         <source>Aufruf: werkstatt --blatt PROJEKT.fuz -o BLATT.pdf [--fahrzeug truck|lok]
         werkstatt --blatt AUFGABE.fuzaufgabe -o BLATT.pdf [--loesung] [--name NAME] [--klassenliste LISTE]
 Ohne --fahrzeug gilt das im Fenster für diese Datei gewählte Fahrzeug, sonst der Truck. Zu einer Aufgabe gibt es das Schülerblatt, mit --loesung das Lösungsblatt; --name druckt auf das Schülerblatt die Zahlen dieser Person, --klassenliste setzt auf das Lösungsblatt die Zahlen und Antworten jeder Person der Liste.</source>
-        <translation>Usage: werkstatt --blatt PROJECT.fuz -o SHEET.pdf [--fahrzeug truck|lok]
-       werkstatt --blatt EXERCISE.fuzaufgabe -o SHEET.pdf [--loesung] [--name NAME] [--klassenliste LIST]
-Without --fahrzeug the vehicle chosen for this file in the window applies, else the truck. For an exercise there is the students&apos; sheet, with --loesung the solution sheet; --name prints this student&apos;s numbers on the students&apos; sheet, --klassenliste puts the numbers and answers of every student on the list on the solution sheet.</translation>
+        <translation>Usage: werkstatt --sheet PROJECT.fuz -o SHEET.pdf [--vehicle truck|loco]
+       werkstatt --sheet EXERCISE.fuzaufgabe -o SHEET.pdf [--solution] [--name NAME] [--class-list LIST]
+Without --vehicle the vehicle chosen for this file in the window applies, else the truck. For an exercise there is the students&apos; sheet, with --solution the solution sheet; --name prints this student&apos;s numbers on the students&apos; sheet, --class-list puts the numbers and answers of every student on the list on the solution sheet.</translation>
     </message>
     <message>
         <source>--name und --klassenliste gelten nur für eine Aufgabe (.fuzaufgabe).</source>
-        <translation>--name and --klassenliste apply to an exercise (.fuzaufgabe) only.</translation>
+        <translation>--name and --class-list apply to an exercise (.fuzaufgabe) only.</translation>
     </message>
     <message>
         <source>--klassenliste gilt für das Lösungsblatt (mit --loesung).</source>
-        <translation>--klassenliste applies to the solution sheet (with --loesung).</translation>
+        <translation>--class-list applies to the solution sheet (with --solution).</translation>
     </message>
 </context>
 <context>
@@ -460,7 +460,7 @@ Without --fahrzeug the vehicle chosen for this file in the window applies, else 
     </message>
     <message>
         <source>Die Zahlen hängen vom Namen ab. Mit einer Klassenliste (werkstatt --blatt AUFGABE --loesung --klassenliste LISTE.txt) stehen hier die Zahlen und Antworten jeder Person; vorgerechnet ist der erste Wert.</source>
-        <translation>The numbers depend on the name. With a class list (werkstatt --blatt EXERCISE --loesung --klassenliste LIST.txt) the numbers and answers of every student stand here; worked through below is the first value.</translation>
+        <translation>The numbers depend on the name. With a class list (werkstatt --sheet EXERCISE --solution --class-list LIST.txt) the numbers and answers of every student stand here; worked through below is the first value.</translation>
     </message>
     <message>
         <source>Diese Aufgabe ist eine Schülerfassung (fassung = schueler): Zu ihr gibt es kein Lösungsblatt.</source>
@@ -1296,11 +1296,11 @@ Without --fahrzeug the vehicle chosen for this file in the window applies, else 
     </message>
     <message>
         <source>die PDF-Datei des Arbeitsblatts (mit --blatt)</source>
-        <translation>the PDF file of the worksheet (with --blatt)</translation>
+        <translation>the PDF file of the worksheet (with --sheet)</translation>
     </message>
     <message>
         <source>die Laborergebnisse auf dem Blatt (mit --blatt; ohne die Option das im Fenster gewählte Fahrzeug)</source>
-        <translation>the lab results on the sheet (with --blatt; without the option the vehicle chosen in the window)</translation>
+        <translation>the lab results on the sheet (with --sheet; without the option the vehicle chosen in the window)</translation>
     </message>
     <message>
         <source>Fuzzy-Werkstatt: Fuzzy-Projekte bauen, speichern und verstehen.
@@ -1309,14 +1309,14 @@ Mit --blatt schreibt sie das Arbeitsblatt eines Projekts als PDF, ohne Fenster:
 und das Schülerblatt einer Aufgabe, mit --loesung das Lösungsblatt:
   werkstatt --blatt AUFGABE.fuzaufgabe -o BLATT.pdf [--loesung]</source>
         <translation>Fuzzy-Werkstatt: build, save and understand fuzzy projects.
-With --blatt it writes the worksheet of a project as PDF, without a window:
-  werkstatt --blatt PROJECT.fuz -o SHEET.pdf [--fahrzeug truck|lok]
-and the students&apos; sheet of an exercise, with --loesung the solution sheet:
-  werkstatt --blatt EXERCISE.fuzaufgabe -o SHEET.pdf [--loesung]</translation>
+With --sheet it writes the worksheet of a project as PDF, without a window:
+  werkstatt --sheet PROJECT.fuz -o SHEET.pdf [--vehicle truck|loco]
+and the students&apos; sheet of an exercise, with --solution the solution sheet:
+  werkstatt --sheet EXERCISE.fuzaufgabe -o SHEET.pdf [--solution]</translation>
     </message>
     <message>
         <source>das Lösungsblatt der Aufgabe statt des Schülerblatts (mit --blatt)</source>
-        <translation>the exercise&apos;s solution sheet instead of the students&apos; sheet (with --blatt)</translation>
+        <translation>the exercise&apos;s solution sheet instead of the students&apos; sheet (with --sheet)</translation>
     </message>
     <message>
         <source>das Projekt (.fuz) oder die Aufgabe (.fuzaufgabe), die geöffnet wird</source>
@@ -1326,17 +1326,17 @@ and the students&apos; sheet of an exercise, with --loesung the solution sheet:
         <source>„%1“ gilt nur mit --blatt, zum Beispiel:
   werkstatt --blatt AUFGABE.fuzaufgabe -o BLATT.pdf --loesung
 </source>
-        <translation>&quot;%1&quot; only goes with --blatt, for example:
-  werkstatt --blatt EXERCISE.fuzaufgabe -o SHEET.pdf --loesung
+        <translation>&quot;%1&quot; only goes with --sheet, for example:
+  werkstatt --sheet EXERCISE.fuzaufgabe -o SHEET.pdf --solution
 </translation>
     </message>
     <message>
         <source>die Zahlen dieser Person auf dem Schülerblatt einer Aufgabe mit Zahlen nach dem Namen (mit --blatt)</source>
-        <translation>this student&apos;s numbers on the students&apos; sheet of an exercise with numbers by name (with --blatt)</translation>
+        <translation>this student&apos;s numbers on the students&apos; sheet of an exercise with numbers by name (with --sheet)</translation>
     </message>
     <message>
         <source>die Zahlen und Antworten jeder Person der Liste (ein Name je Zeile) auf dem Lösungsblatt (mit --blatt --loesung)</source>
-        <translation>the numbers and answers of every student on the list (one name per line) on the solution sheet (with --blatt --loesung)</translation>
+        <translation>the numbers and answers of every student on the list (one name per line) on the solution sheet (with --sheet --solution)</translation>
     </message>
 </context>
 <context>

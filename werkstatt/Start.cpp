@@ -2,6 +2,8 @@
 #include "widgets/Application.h"
 #include "widgets/Auskunft.h"
 #include "werkstatt/Main.h"
+#include "werkstatt/blatt/Arbeitsblatt.h"
+#include "fuzzy/Language.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -12,8 +14,8 @@
 
 namespace {
 
-// Whether the command line asks for the worksheet: "--blatt" first, perhaps
-// after the language ("werkstatt --lang en --blatt …").
+// Whether the command line asks for the worksheet: "--blatt" (or "--sheet")
+// first, perhaps after the language ("werkstatt --lang en --sheet …").
 bool BlattVerlangt(int argc, char** argv) {
     int i = 1;
     while (i < argc) {
@@ -24,7 +26,14 @@ bool BlattVerlangt(int argc, char** argv) {
         else
             break;
     }
-    return i < argc && std::strcmp(argv[i], "--blatt") == 0;
+    return i < argc && werkstatt::BlattOption(QString::fromLocal8Bit(argv[i])) == QLatin1String("--blatt");
+}
+
+// An option's two spellings, the active language's first, as the help lists them.
+QStringList Namen(const char* deutsch, const char* englisch) {
+    QStringList namen{QString::fromLatin1(deutsch), QString::fromLatin1(englisch)};
+    if (fuzzy::ActiveLanguage() == fuzzy::Language::English) namen.swapItemsAt(0, 1);
+    return namen;
 }
 
 widgets::Auskunft Selbstauskunft() {
@@ -37,19 +46,20 @@ widgets::Auskunft Selbstauskunft() {
                                     "und das Schülerblatt einer Aufgabe, mit --loesung das Lösungsblatt:\n"
                                     "  werkstatt --blatt AUFGABE.fuzaufgabe -o BLATT.pdf [--loesung]");
     a.optionen = {
-        {{QStringLiteral("blatt")},
+        {Namen("blatt", "sheet"),
          QCoreApplication::translate("werkstatt::Start",
                                      "schreibt das Arbeitsblatt von PROJEKT.fuz, statt das Fenster zu öffnen"),
          {}},
         {{QStringLiteral("o")},
          QCoreApplication::translate("werkstatt::Start", "die PDF-Datei des Arbeitsblatts (mit --blatt)"),
          QStringLiteral("BLATT.pdf")},
-        {{QStringLiteral("fahrzeug")},
+        {Namen("fahrzeug", "vehicle"),
          QCoreApplication::translate(
              "werkstatt::Start",
              "die Laborergebnisse auf dem Blatt (mit --blatt; ohne die Option das im Fenster gewählte Fahrzeug)"),
-         QStringLiteral("truck|lok")},
-        {{QStringLiteral("loesung")},
+         fuzzy::ActiveLanguage() == fuzzy::Language::English ? QStringLiteral("truck|loco")
+                                                             : QStringLiteral("truck|lok")},
+        {Namen("loesung", "solution"),
          QCoreApplication::translate("werkstatt::Start",
                                      "das Lösungsblatt der Aufgabe statt des Schülerblatts (mit --blatt)"),
          {}},
@@ -58,7 +68,7 @@ widgets::Auskunft Selbstauskunft() {
                                      "die Zahlen dieser Person auf dem Schülerblatt einer Aufgabe mit Zahlen nach dem "
                                      "Namen (mit --blatt)"),
          QStringLiteral("NAME")},
-        {{QStringLiteral("klassenliste")},
+        {Namen("klassenliste", "class-list"),
          QCoreApplication::translate("werkstatt::Start",
                                      "die Zahlen und Antworten jeder Person der Liste (ein Name je Zeile) auf dem "
                                      "Lösungsblatt (mit --blatt --loesung)"),
@@ -74,7 +84,8 @@ widgets::Auskunft Selbstauskunft() {
 // An option of the worksheet without --blatt: the first one, else null.
 const char* BlattOptionOhneBlatt(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
-        const std::string_view arg(argv[i]);
+        const std::string spelled = werkstatt::BlattOption(QString::fromLocal8Bit(argv[i])).toStdString();
+        const std::string_view arg(spelled);
         if (arg == "-o" || arg == "--loesung" || arg == "--fahrzeug" || arg.rfind("--fahrzeug=", 0) == 0 ||
             arg.rfind("-o=", 0) == 0 || arg == "--name" || arg == "--klassenliste")
             return argv[i];

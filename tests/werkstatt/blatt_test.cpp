@@ -445,10 +445,131 @@ TEST_P(BlattEnglischVerweigert, SaysWhyInEnglish) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Aufrufe, BlattEnglischVerweigert,
-                         testing::Values(Fehlerfall{"NoTarget", 2, "Usage: werkstatt --blatt"},
+                         testing::Values(Fehlerfall{"NoTarget", 2, "Usage: werkstatt --sheet"},
                                          Fehlerfall{"NotAPdfName", 2, "must end in .pdf"},
                                          Fehlerfall{"UnknownVehicle", 2, "Unknown vehicle: Kraft"},
                                          Fehlerfall{"MissingProject", 1, "nothing was written"}),
                          [](const testing::TestParamInfo<Fehlerfall>& i) { return std::string(i.param.name); });
+
+// --- the English spellings of the options ----------------------------------
+
+// Each English spelling does what its German one does: the same exit code,
+// the same messages, a sheet of the same pages. In the arguments PROJEKT is
+// a copy of truck.fuz, AUFGABE exercise 03, PDF the target, LISTE a class list.
+struct SchreibweiseFall {
+    const char* name;
+    const char* englisch;
+    const char* deutsch;
+    int code;
+    const char* wort;     // on the sheet; "" when none is written
+    bool gleicheMeldung;  // false where the message quotes the option as typed
+};
+
+class EnglischeSchreibweise : public testing::TestWithParam<SchreibweiseFall> {};
+
+TEST_P(EnglischeSchreibweise, DoesWhatTheGermanOneDoes) {
+    const SchreibweiseFall f = GetParam();
+    if (*f.wort) POPPLER_ODER_SKIP();
+    QTemporaryDir dir;
+    const QString projekt = dir.filePath(QStringLiteral("truck.fuz"));
+    ASSERT_TRUE(QFile::copy(Beispiel("truck.fuz"), projekt));
+    QFile liste(dir.filePath(QStringLiteral("klasse.txt")));
+    ASSERT_TRUE(liste.open(QIODevice::WriteOnly));
+    liste.write("Ada\nBo\n");
+    liste.close();
+    struct Ergebnis {
+        Lauf lauf;
+        int seiten = 0;
+        QString text;
+    };
+    const auto laufen = [&](const char* aufruf, const QString& pdf) {
+        QStringList args;
+        for (const QString& w : QString::fromLatin1(aufruf).split(QLatin1Char(' '))) {
+            if (w == QLatin1String("PROJEKT"))
+                args << projekt;
+            else if (w == QLatin1String("AUFGABE"))
+                args << Beispiel("aufgaben/03_lok_tabelle.fuzaufgabe");
+            else if (w == QLatin1String("PDF"))
+                args << pdf;
+            else if (w == QLatin1String("LISTE"))
+                args << liste.fileName();
+            else
+                args << w;
+        }
+        Ergebnis e{Werkstatt(args), 0, {}};
+        if (*f.wort && e.lauf.code == 0) {
+            e.seiten = Seitenzahl(Poppler(QStringLiteral("pdfinfo"), {pdf}));
+            e.text = Poppler(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        }
+        return e;
+    };
+    const Ergebnis en = laufen(f.englisch, dir.filePath(QStringLiteral("en.pdf")));
+    const Ergebnis de = laufen(f.deutsch, dir.filePath(QStringLiteral("de.pdf")));
+    EXPECT_EQ(en.lauf.code, f.code) << en.lauf.fehler.toStdString();
+    EXPECT_EQ(de.lauf.code, f.code) << de.lauf.fehler.toStdString();
+    if (f.gleicheMeldung) {
+        EXPECT_EQ(en.lauf.fehler, de.lauf.fehler);
+    }
+    EXPECT_EQ(QFileInfo::exists(dir.filePath(QStringLiteral("en.pdf"))), *f.wort != 0);
+    if (*f.wort) {
+        EXPECT_EQ(en.seiten, de.seiten);
+        EXPECT_GT(en.seiten, 0);
+        EXPECT_TRUE(en.text.contains(QString::fromUtf8(f.wort))) << en.text.left(400).toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Optionen, EnglischeSchreibweise,
+    testing::Values(
+        SchreibweiseFall{"Sheet", "--sheet PROJEKT -o PDF", "--blatt PROJEKT -o PDF", 0, "Truck-Labor", true},
+        SchreibweiseFall{"VehicleLoco", "--sheet PROJEKT -o PDF --vehicle loco",
+                         "--blatt PROJEKT -o PDF --fahrzeug lok", 0, "Lok-Labor", true},
+        SchreibweiseFall{"Solution", "--sheet AUFGABE -o PDF --solution", "--blatt AUFGABE -o PDF --loesung", 0,
+                         "Lösungsblatt", true},
+        SchreibweiseFall{"VehicleOnAnExercise", "--sheet AUFGABE -o PDF --vehicle loco",
+                         "--blatt AUFGABE -o PDF --fahrzeug lok", 2, "", true},
+        SchreibweiseFall{"UnknownVehicle", "--sheet PROJEKT -o PDF --vehicle Kraft",
+                         "--blatt PROJEKT -o PDF --fahrzeug Kraft", 2, "", true},
+        SchreibweiseFall{"VehicleTwiceInBothSpellings", "--sheet PROJEKT -o PDF --vehicle loco --fahrzeug truck",
+                         "--blatt PROJEKT -o PDF --fahrzeug lok --fahrzeug truck", 2, "", true},
+        SchreibweiseFall{"ClassListOnAProject", "--sheet PROJEKT -o PDF --class-list LISTE",
+                         "--blatt PROJEKT -o PDF --klassenliste LISTE", 2, "", true},
+        SchreibweiseFall{"ClassListWithoutSolution", "--sheet AUFGABE -o PDF --class-list LISTE",
+                         "--blatt AUFGABE -o PDF --klassenliste LISTE", 2, "", true},
+        SchreibweiseFall{"SolutionWithoutSheet", "PROJEKT -o PDF --solution", "PROJEKT -o PDF --loesung", 2, "", false},
+        SchreibweiseFall{"VehicleWithEqualsWithoutSheet", "PROJEKT --vehicle=loco", "PROJEKT --fahrzeug=lok", 2, "",
+                         false}),
+    [](const testing::TestParamInfo<SchreibweiseFall>& i) { return std::string(i.param.name); });
+
+// `werkstatt --help` names the spellings of its language first.
+struct HilfeFall {
+    const char* name;
+    const char* sprache;
+    std::vector<const char*> worte;
+};
+
+class HilfeSchreibweise : public testing::TestWithParam<HilfeFall> {};
+
+TEST_P(HilfeSchreibweise, NamesTheSpellingsOfItsLanguage) {
+    QProcess p;
+    p.start(QStringLiteral(WERKSTATT_EXE),
+            {QStringLiteral("--lang"), QString::fromLatin1(GetParam().sprache), QStringLiteral("--help")});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitCode(), 0);
+    const QString hilfe = QString::fromUtf8(p.readAllStandardOutput());
+    for (const char* wort : GetParam().worte) EXPECT_TRUE(hilfe.contains(QString::fromUtf8(wort))) << wort;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sprachen, HilfeSchreibweise,
+    testing::Values(HilfeFall{"English",
+                              "en",
+                              {"--sheet, --blatt", "--solution, --loesung", "--vehicle, --fahrzeug <truck|loco>",
+                               "--class-list, --klassenliste", "werkstatt --sheet PROJECT.fuz"}},
+                    HilfeFall{"German",
+                              "de",
+                              {"--blatt, --sheet", "--loesung, --solution", "--fahrzeug, --vehicle <truck|lok>",
+                               "--klassenliste, --class-list", "werkstatt --blatt PROJEKT.fuz"}}),
+    [](const testing::TestParamInfo<HilfeFall>& i) { return std::string(i.param.name); });
 
 }  // namespace

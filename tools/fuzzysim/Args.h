@@ -71,6 +71,7 @@ struct Subcommand {
     const char* synopsis;  // arguments, e.g. "DATEI [--json]", translated where shown
     const char* summary;   // one line for the help text, translated where shown
     int (*run)(const std::vector<std::string>& args);
+    const char* english = nullptr;  // the English name, taken beside `name` and shown in the English help
 };
 
 }  // namespace fuzzysim

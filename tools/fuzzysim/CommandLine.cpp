@@ -41,7 +41,7 @@ const Subcommand kSubcommands[] = {
                    "Sch\xC3\xBClerblatt als PDF), abgabe (eine Abgabe mit Name und Klasse), auswerten (alle Abgaben in "
                    "einer Tabelle, mit --moodle als CSV f\xC3\xBCr das Notenbuch), gegenprobe (was eine Aufgabe unfair "
                    "oder nutzlos macht); englisch auch package, handin, mark, vet"),
-     fuzzysim::RunExercise},
+     fuzzysim::RunExercise, "exercise"},
     {"check", FUZZY_TR_NOOP("fuzzysim", "DATEI [--json]"),
      FUZZY_TR_NOOP("fuzzysim",
                    "pr\xC3\xBC"
@@ -99,6 +99,14 @@ const Subcommand kSubcommands[] = {
      fuzzysim::RunTune},
 };
 
+// The subcommand's name as the active language spells it; both spellings
+// are taken whatever the language.
+const char* ShownName(const Subcommand& s) {
+    return s.english && fuzzy::ActiveLanguage() == fuzzy::Language::English ? s.english : s.name;
+}
+
+bool Names(const Subcommand& s, const std::string& word) { return word == s.name || (s.english && word == s.english); }
+
 void PrintHelp(std::ostream& out) {
     out << fuzzy::Tr("fuzzysim",
                      "fuzzysim \xE2\x80\x93 Fuzzy-Projekte pr\xC3\xBC"
@@ -107,7 +115,7 @@ void PrintHelp(std::ostream& out) {
                      "Aufruf: fuzzysim BEFEHL [ARGUMENTE]\n\n"
                      "Befehle:\n");
     for (const Subcommand& s : kSubcommands) {
-        out << "  " << s.name << ' ' << fuzzy::Tr("fuzzysim", s.synopsis) << '\n'
+        out << "  " << ShownName(s) << ' ' << fuzzy::Tr("fuzzysim", s.synopsis) << '\n'
             << "      " << fuzzy::Tr("fuzzysim", s.summary) << '\n';
     }
     out << fuzzy::Tr("fuzzysim",
@@ -157,12 +165,13 @@ int RunCommandLine(std::vector<std::string> all, UsageHint hint) {
         return 0;
     }
     for (const Subcommand& s : kSubcommands) {
-        if (all[0] != s.name) continue;
+        if (!Names(s, all[0])) continue;
         const std::vector<std::string> args(all.begin() + 1, all.end());
         for (const auto& a : args) {
             if (a == "--help" || a == "-h") {
-                std::cout << fuzzy::Fmt(fuzzy::Tr("fuzzysim", "Aufruf: fuzzysim %1 %2\n  %3\n"),
-                                        {s.name, fuzzy::Tr("fuzzysim", s.synopsis), fuzzy::Tr("fuzzysim", s.summary)});
+                std::cout << fuzzy::Fmt(
+                    fuzzy::Tr("fuzzysim", "Aufruf: fuzzysim %1 %2\n  %3\n"),
+                    {ShownName(s), fuzzy::Tr("fuzzysim", s.synopsis), fuzzy::Tr("fuzzysim", s.summary)});
                 return 0;
             }
         }

@@ -17,7 +17,8 @@ int RunNew(const std::vector<std::string>& args) {
     const Args a(named, {}, {"--output"});
     a.ExpectPositional(1, fuzzy::Tr("fuzzysim", "die Vorlage (leer, truck oder lok)"));
     const std::string& name = a.Positional()[0];
-    const auto project = fuzzy::TemplateNamed(name);
+    // The English names of the two German ones; the template keeps its own.
+    const auto project = fuzzy::TemplateNamed(name == "empty" ? "leer" : name == "loco" ? "lok" : name);
     if (!project)
         throw UsageError(
             fuzzy::Fmt(fuzzy::Tr("fuzzysim", "Unbekannte Vorlage: %1 (es gibt leer, truck und lok)."), {name}));

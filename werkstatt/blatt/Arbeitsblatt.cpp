@@ -598,7 +598,20 @@ QString ArbeitsblattDrucken(QPrinter& drucker, const BlattDaten& d) {
     return {};
 }
 
-bool IstBlattBefehl(const QStringList& args) { return !args.isEmpty() && args.first() == QLatin1String("--blatt"); }
+QString BlattOption(const QString& arg) {
+    static const std::pair<const char*, const char*> englisch[] = {{"--sheet", "--blatt"},
+                                                                   {"--solution", "--loesung"},
+                                                                   {"--vehicle", "--fahrzeug"},
+                                                                   {"--class-list", "--klassenliste"}};
+    const QString name = arg.section(QLatin1Char('='), 0, 0);
+    for (const auto& [en, de] : englisch)
+        if (name == QLatin1String(en)) return QLatin1String(de) + arg.mid(name.size());
+    return arg;
+}
+
+bool IstBlattBefehl(const QStringList& args) {
+    return !args.isEmpty() && BlattOption(args.first()) == QLatin1String("--blatt");
+}
 
 namespace {
 
@@ -637,11 +650,13 @@ int BlattBefehl(const QStringList& args, QTextStream& fehler) {
     QString name, liste;
     bool mitName = false;
     for (int i = 1; i < args.size(); ++i) {
-        const QString& a = args[i];
+        const QString a = BlattOption(args[i]);
         if (a == QLatin1String("-o") && i + 1 < args.size() && ziel.isEmpty()) {
             ziel = args[++i];
         } else if (a == QLatin1String("--fahrzeug") && i + 1 < args.size() && fahrzeug == Fahrzeug::Unbestimmt) {
-            fahrzeug = FahrzeugAusWort(args[++i].toStdString());
+            // The locomotive's English word beside the file's own.
+            ++i;
+            fahrzeug = FahrzeugAusWort(args[i] == QLatin1String("loco") ? "lok" : args[i].toStdString());
             if (fahrzeug == Fahrzeug::Unbestimmt) {
                 fehler << Blatt::tr("Unbekanntes Fahrzeug: %1 (erlaubt sind truck und lok)").arg(args[i]) << Qt::endl
                        << aufruf << Qt::endl;
@@ -657,7 +672,8 @@ int BlattBefehl(const QStringList& args, QTextStream& fehler) {
         } else if (!a.startsWith(QLatin1Char('-')) && projekt.isEmpty()) {
             projekt = a;
         } else {
-            fehler << Blatt::tr("Unbekanntes oder doppeltes Argument: %1").arg(a) << Qt::endl << aufruf << Qt::endl;
+            fehler << Blatt::tr("Unbekanntes oder doppeltes Argument: %1").arg(args[i]) << Qt::endl
+                   << aufruf << Qt::endl;
             return 2;
         }
     }

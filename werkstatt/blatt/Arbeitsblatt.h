@@ -56,8 +56,14 @@ QString ArbeitsblattDrucken(QPrinter& drucker, const BlattDaten& d);
 // Without --fahrzeug the vehicle chosen for that file in the window, else
 // the truck. An exercise's sheets (Aufgabenblatt.h):
 // `werkstatt --blatt AUFGABE.fuzaufgabe -o BLATT.pdf [--loesung]`.
+// Every option also has an English spelling: --sheet, --solution,
+// --vehicle truck|loco, --class-list.
 // True when the arguments ask for it.
 bool IstBlattBefehl(const QStringList& args);
+// The German spelling of a worksheet option written in English, with its
+// "=value" if it has one ("--vehicle=lok" is "--fahrzeug=lok"); any other
+// argument as it is.
+QString BlattOption(const QString& arg);
 // Runs it (args without the program's name); messages go to `fehler`.
 // Returns the exit code: 0 done, 1 the project or the file failed, 2 wrong
 // arguments.

@@ -14,6 +14,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -434,5 +435,85 @@ TEST(TakeLanguageRefuses, MissingOrUnknownValue) {
         EXPECT_THROW(fuzzysim::TakeLanguage(copy), fuzzysim::UsageError) << args.back();
     }
 }
+
+// --- English spellings: each gives exactly what its German one gives ------
+
+const std::string kAufgaben = FUZZY_SOURCE_DIR "/examples/aufgaben/";
+
+struct Spelling {
+    const char* name;
+    std::vector<std::string> english;
+    std::vector<std::string> german;
+};
+
+std::vector<Spelling> Spellings() {
+    const std::string ex01 = kAufgaben + "01_regelschritt.fuzaufgabe";
+    const std::string ex03 = kAufgaben + "03_lok_tabelle.fuzaufgabe";
+    const std::string wrong03 = kAufgaben + "03_lok_tabelle.falsch.fuz";
+    const std::string answers01 = kAufgaben + "01_regelschritt.loesung.fuzantwort";
+    return {
+        {"ExerciseCheck", {"exercise", "check", ex03, wrong03}, {"aufgabe", "check", ex03, wrong03}},
+        {"ExerciseStart", {"exercise", "start", ex01}, {"aufgabe", "start", ex01}},
+        {"ExerciseVetSolution",
+         {"exercise", "vet", ex03, "--solution", wrong03},
+         {"aufgabe", "gegenprobe", ex03, "--loesung", wrong03}},
+        {"ExerciseHandInClass",
+         {"exercise", "handin", ex01, answers01, "--name", "Ada", "--class", "7b", "-o", "out.fuzabgabe"},
+         {"aufgabe", "abgabe", ex01, answers01, "--name", "Ada", "--klasse", "7b", "-o", "out.fuzabgabe"}},
+        {"ExerciseWithoutCommand", {"exercise"}, {"aufgabe"}},
+        {"ExerciseUnknownCommand", {"exercise", "pruefen", ex01}, {"aufgabe", "pruefen", ex01}},
+        {"ExerciseHelp", {"exercise", "--help"}, {"aufgabe", "--help"}},
+        {"NewEmpty", {"new", "empty"}, {"new", "leer"}},
+        {"NewLoco", {"new", "loco", "-o", "out.fuz"}, {"new", "lok", "-o", "out.fuz"}},
+    };
+}
+
+class EnglishSpelling : public ::testing::TestWithParam<Spelling> {};
+
+TEST_P(EnglishSpelling, GivesWhatTheGermanOneGives) {
+    const Spelling& s = GetParam();
+    const std::vector<std::string> env = {"LANG=en_US.UTF-8", "SOURCE_DATE_EPOCH=1741944600"};
+    testfiles::TempDir enDir, deDir;
+    const Result en = RunIn(enDir, env, s.english);
+    const Result de = RunIn(deDir, env, s.german);
+    EXPECT_EQ(en.status, de.status);
+    EXPECT_EQ(en.out, de.out);
+    EXPECT_EQ(en.err, de.err);
+    // Something came out: text, or the file the call writes.
+    EXPECT_FALSE(en.out.empty() && en.err.empty() && !std::filesystem::exists(enDir.path() / "out.fuz") &&
+                 !std::filesystem::exists(enDir.path() / "out.fuzabgabe"));
+    for (const char* file : {"out.fuzabgabe", "out.fuz"}) {
+        std::ifstream e(enDir.path() / file, std::ios::binary), d(deDir.path() / file, std::ios::binary);
+        ASSERT_EQ(bool(e), bool(d)) << file;
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(e), {}),
+                  std::string(std::istreambuf_iterator<char>(d), {}))
+            << file;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Fuzzysim, EnglishSpelling, ::testing::ValuesIn(Spellings()),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+// The English help names the English spellings, the German one the German.
+struct HelpSpelling {
+    const char* name;
+    std::vector<std::string> env;
+    std::vector<std::string> named;
+};
+
+class HelpNamesSpelling : public ::testing::TestWithParam<HelpSpelling> {};
+
+TEST_P(HelpNamesSpelling, OfItsLanguage) {
+    testfiles::TempDir dir;
+    const Result r = RunIn(dir, GetParam().env, {"--help"});
+    ASSERT_EQ(r.status, 0);
+    for (const std::string& word : GetParam().named) EXPECT_NE(r.out.find(word), std::string::npos) << word;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fuzzysim, HelpNamesSpelling,
+    ::testing::Values(HelpSpelling{"English", kEnglish, {"\n  exercise check ", "empty|truck|loco"}},
+                      HelpSpelling{"German", kGerman, {"\n  aufgabe check ", "leer|truck|lok"}}),
+    [](const auto& param) { return std::string(param.param.name); });
 
 }  // namespace
