@@ -402,6 +402,44 @@ bool ForceWithin(const pemrak::RunResult& run, const fuzzy::TFuzzy& out) {
     return true;
 }
 
+// The point of a track its reason names, for the lab to show: where it came
+// to rest (the end when it never does), its farthest past the mark, its
+// first force beyond the range, the sign change beyond the limit.
+int RestPoint(const pemrak::JudgedRun& j) {
+    const auto& track = j.Run.Track;
+    if (track.empty()) return 0;
+    if (j.AtRestFrom)
+        for (std::size_t k = track.size(); k-- > 0;)
+            if (track[k].t == *j.AtRestFrom) return static_cast<int>(k);
+    return static_cast<int>(track.size()) - 1;
+}
+
+int OvershootPoint(const pemrak::RunResult& run) {
+    int bei = 0;
+    for (std::size_t k = 1; k < run.Track.size(); ++k)
+        if (-run.Track[k].sCm > -run.Track[static_cast<std::size_t>(bei)].sCm || !std::isfinite(run.Track[k].sCm))
+            bei = static_cast<int>(k);
+    return bei;
+}
+
+int ForcePoint(const pemrak::RunResult& run, const fuzzy::TFuzzy& out) {
+    for (std::size_t k = 0; k < run.Track.size(); ++k)
+        if (!(run.Track[k].Kraft >= out.RangeMin && run.Track[k].Kraft <= out.RangeMax)) return static_cast<int>(k);
+    return 0;
+}
+
+int SignChangePoint(const pemrak::RunResult& run, int limit) {
+    int zuletzt = 0, wechsel = 0;
+    for (std::size_t k = 1; k < run.Track.size(); ++k) {
+        const float f = run.Track[k].Kraft;
+        const int vz = (f > 0.0f) - (f < 0.0f);
+        if (vz == 0) continue;
+        if (zuletzt != 0 && vz != zuletzt && ++wechsel > limit) return static_cast<int>(k);
+        zuletzt = vz;
+    }
+    return 0;
+}
+
 bool CheckLoco(const LocoCheck& l, const fuzzy::Project& p, const CheckOptions& o, CheckResult& r) {
     const std::vector<pemrak::RunOptions> runs = l.Runs();
     lab::LocoRequest request;
@@ -420,6 +458,7 @@ bool CheckLoco(const LocoCheck& l, const fuzzy::Project& p, const CheckOptions& 
         c.Measured = HUGE_VAL;
         c.Reasons.push_back(*set.Error);
         c.Runs = runs;
+        c.RunPoints.assign(runs.size(), 0);
         r.Criteria.push_back(std::move(c));
         return true;
     };
@@ -438,6 +477,7 @@ bool CheckLoco(const LocoCheck& l, const fuzzy::Project& p, const CheckOptions& 
                 latest = std::max(latest, at);
                 if (j.AtRestFrom && Meets(at, *l.RestWithin, Compare::AtMost, shown)) continue;
                 c.Runs.push_back(runs[i]);
+                c.RunPoints.push_back(RestPoint(j));
                 c.Reasons.push_back(
                     j.AtRestFrom ? Fmt(Tr("Aufgabe", "%1 erst nach %2 s in Ruhe"), {RunText(runs[i]), Dec(at, shown)})
                                  : Fmt(Tr("Aufgabe", "%1 nicht in Ruhe (Ende nach %2 s)"),
@@ -462,6 +502,7 @@ bool CheckLoco(const LocoCheck& l, const fuzzy::Project& p, const CheckOptions& 
                 most = std::max(most, finite ? over : 1.0e9);
                 if (finite && Meets(over, *l.MaxOvershootCm, Compare::AtMost, shown)) continue;
                 c.Runs.push_back(runs[i]);
+                c.RunPoints.push_back(OvershootPoint(judged[i].Run));
                 c.Reasons.push_back(Fmt(Tr("Aufgabe",
                                            "%1 %2 cm \xC3\xBC"
                                            "ber die Marke"),
@@ -482,6 +523,7 @@ bool CheckLoco(const LocoCheck& l, const fuzzy::Project& p, const CheckOptions& 
             for (std::size_t i = 0; i < judged.size(); ++i) {
                 if (ForceWithin(judged[i].Run, p.Out)) continue;
                 c.Runs.push_back(runs[i]);
+                c.RunPoints.push_back(ForcePoint(judged[i].Run, p.Out));
                 c.Reasons.push_back(Fmt(Tr("Aufgabe",
                                            "%1 liegt die Kraft au\xC3\x9F"
                                            "erhalb von %2 bis %3 N"),
@@ -502,6 +544,7 @@ bool CheckLoco(const LocoCheck& l, const fuzzy::Project& p, const CheckOptions& 
                 most = std::max(most, n);
                 if (n <= *l.MaxSignChanges) continue;
                 c.Runs.push_back(runs[i]);
+                c.RunPoints.push_back(SignChangePoint(judged[i].Run, *l.MaxSignChanges));
                 c.Reasons.push_back(Fmt(Tr("Aufgabe", "%1 wechselt die Kraft %2-mal das Vorzeichen"),
                                         {RunText(runs[i]), std::to_string(n)}));
             }

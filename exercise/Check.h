@@ -51,8 +51,12 @@ struct CriterionResult {
     std::vector<std::string> Reasons;      // in words, in the active language; empty when passed
     std::vector<StartRef> Starts;          // truck: the starts that fail it
     std::vector<pemrak::RunOptions> Runs;  // locomotive: the runs that fail it
-    std::vector<fuzzy::NoRuleBox> Boxes;   // coverage: where no rule fires
-    int Line = 0;                          // of the section in the exercise file
+    // The point of each failing run's track that its reason names (the
+    // largest overshoot, the first force beyond the range, …); 0 where the
+    // run could not be made.
+    std::vector<int> RunPoints;
+    std::vector<fuzzy::NoRuleBox> Boxes;  // coverage: where no rule fires
+    int Line = 0;                         // of the section in the exercise file
 };
 
 enum class Verdict {

@@ -241,6 +241,55 @@ std::vector<NamedProject> ShippedProjects() {
     return out;
 }
 
+std::optional<float> MinMaxOutput(const fuzzy::Project& p, float a, std::optional<float> b) {
+    const fuzzy::StepBreakdown s = fuzzy::BreakDownStep(p, a, b.value_or(0.0f));
+    struct Clipped {
+        double A, B, C, D, H;
+        double At(double y) const {
+            if (y <= A || y >= D) return (y >= B && y <= C) ? H : 0.0;
+            if (y < B) return std::min(H, (y - A) / (B - A));
+            if (y <= C) return H;
+            return std::min(H, (D - y) / (D - C));
+        }
+    };
+    std::vector<Clipped> terms;
+    std::vector<double> edges;
+    for (int k = 1; k <= p.Out.UsedTerms(); ++k) {
+        const double h = s.Activation[static_cast<std::size_t>(k - 1)];
+        if (!(h > 0.0) || !std::isfinite(h)) continue;
+        Clipped t{p.Out.GetParam(k, fuzzy::ParamA), p.Out.GetParam(k, fuzzy::ParamB), p.Out.GetParam(k, fuzzy::ParamC),
+                  p.Out.GetParam(k, fuzzy::ParamD), std::min(h, 1.0)};
+        if (!(std::isfinite(t.A) && std::isfinite(t.D))) return std::nullopt;
+        terms.push_back(t);
+        // Where the clipped term bends: its corners and where it meets its height.
+        for (const double x : {t.A, t.B, t.C, t.D, t.A + (t.B - t.A) * t.H, t.D - (t.D - t.C) * t.H})
+            edges.push_back(x);
+    }
+    if (terms.empty()) return std::nullopt;
+    std::sort(edges.begin(), edges.end());
+    edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
+    // Between two bends each clipped term is a straight line; their maximum
+    // bends only where two cross, which fine pieces follow closely.
+    constexpr int Pieces = 256;
+    double area = 0.0, moment = 0.0;
+    const auto mu = [&](double y) {
+        double m = 0.0;
+        for (const Clipped& t : terms) m = std::max(m, t.At(y));
+        return m;
+    };
+    for (std::size_t i = 0; i + 1 < edges.size(); ++i) {
+        const double w = (edges[i + 1] - edges[i]) / Pieces;
+        for (int j = 0; j < Pieces; ++j) {
+            const double y0 = edges[i] + w * j, y1 = y0 + w;
+            const double m0 = mu(y0), m1 = mu(y1);
+            area += (m0 + m1) * w / 2.0;
+            moment += (y0 * m0 + y1 * m1) * w / 2.0;
+        }
+    }
+    if (!(area > 0.0)) return std::nullopt;
+    return static_cast<float>(moment / area);
+}
+
 std::vector<Finding> TeacherCheck(const Exercise& e, const TeacherCheckInput& in, const CheckOptions& options) {
     std::vector<Finding> out;
     const fuzzy::Project start = e.StartProject();
@@ -262,6 +311,25 @@ std::vector<Finding> TeacherCheck(const Exercise& e, const TeacherCheckInput& in
                                   "gro\xC3\x9F): Niemand kann diese Rechnung bestehen."),
                                {h.Point}),
                            h.Line});
+        // A class that computes by the book must not fail for the method.
+        if (!finite || !h.Asks(Quantity::Output)) continue;
+        bool reported = false;
+        ForEachPoint(h, [&](float a, std::optional<float> b) {
+            if (reported) return;
+            const float engine = fuzzy::BreakDownStep(start, a, b.value_or(0.0f)).Output;
+            const std::optional<float> book = MinMaxOutput(start, a, b);
+            if (!book || !(std::fabs(double(*book) - engine) > h.OutputTolerance)) return;
+            reported = true;
+            out.push_back(
+                {"method_differs",
+                 Fmt(Tr("Aufgabe",
+                        "Bei %1 (A = %2) ergibt die Rechnung nach dem Lehrbuch (Minimum, Maximum, "
+                        "Schwerpunkt der abgeschnittenen Terme) %3, die PrÃ¼"
+                        "fung erwartet %4 (skalierte Terme, summierte FlÃ¤"
+                        "chen): mehr als die Toleranz %5 auseinander. Nennen Sie der Klasse das Verfahren."),
+                     {h.Point, NumberText(a), NumberText(*book), NumberText(engine), NumberText(h.OutputTolerance)}),
+                 h.Line});
+        });
     }
     for (const auto& [hint, line] : Hints(e))
         for (const Written& w : NumbersIn(hint)) {

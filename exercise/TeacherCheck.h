@@ -12,6 +12,10 @@
 //   that mass is at rest so soon with the output's largest force);
 // - a number the check compares with is not finite;
 // - a hint names an answer;
+// - a hand step's output by the textbook's min/max inference (each term
+//   clipped at its height, the maximum of them, its centroid) lies farther
+//   from the engine's (each term scaled, the areas summed) than the step's
+//   tolerance, so that a class computing by the book fails;
 // - and, for the points: which criteria the starting project already meets
 //   (they earn nothing unless the exercise says startpunkte).
 
@@ -26,7 +30,7 @@ namespace exercise {
 
 struct Finding {
     // "reference_fails", "no_reference", "start_passes", "example_passes",
-    // "never_fails", "always_fails", "not_finite", "hint_answer",
+    // "never_fails", "always_fails", "not_finite", "hint_answer", "method_differs",
     // "start_meets" (a note on the points, not a fault).
     std::string Kind;
     std::string Text;  // in the active language
@@ -50,6 +54,12 @@ struct TeacherCheckInput {
 
 // The shipped example projects (examples/*.fuz) and the templates of "Neu".
 std::vector<NamedProject> ShippedProjects();
+
+// The crisp output of one step by the textbook's min/max inference: the
+// rules' strengths and the terms' heights as the engine's (minimum, maximum),
+// each output term clipped at its height, the maximum of the clipped terms,
+// and the centroid of that area. Nothing when no rule fires.
+std::optional<float> MinMaxOutput(const fuzzy::Project& p, float a, std::optional<float> b);
 
 std::vector<Finding> TeacherCheck(const Exercise& e, const TeacherCheckInput& in, const CheckOptions& options = {});
 

@@ -429,9 +429,9 @@ void TMainForm::AufgabeBauen() {
         Seiten->setCurrentWidget(truckLabor_);
         truckLabor_->zeigeStart(s.Speed, s.Index);
     });
-    connect(aufgabe_, &AufgabenPanel::laufGewaehlt, this, [this](const pemrak::RunOptions& o) {
+    connect(aufgabe_, &AufgabenPanel::laufGewaehlt, this, [this](const pemrak::RunOptions& o, int punkt) {
         Seiten->setCurrentWidget(lokLabor_);
-        lokLabor_->zeigeLauf(o);
+        lokLabor_->zeigeLauf(o, punkt);
     });
     connect(aufgabe_, &AufgabenPanel::beendenGewuenscht, this, [this] {
         if (!aufgabe_->antwortenSichern()) return;
@@ -528,7 +528,7 @@ bool TMainForm::AbgabeOeffnen(const QString& aufgabe, const exercise::MarkedHand
             }
             if (!c.Runs.empty()) {
                 Seiten->setCurrentWidget(lokLabor_);
-                lokLabor_->zeigeLauf(c.Runs.front());
+                lokLabor_->zeigeLauf(c.Runs.front(), c.RunPoints.empty() ? 0 : c.RunPoints.front());
                 break;
             }
         }

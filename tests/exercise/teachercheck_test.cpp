@@ -6,7 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include "fuzzy/Surface.h"
+
 #include <algorithm>
+#include <cmath>
+#include <optional>
 #include <functional>
 #include <string>
 #include <vector>
@@ -136,13 +140,86 @@ INSTANTIATE_TEST_SUITE_P(TeacherCheck, Faults,
                                                          e = Shipped("01_regelschritt");
                                                          e.Hint.De = "Der Grad von richtig ist 0,6.";
                                                      },
-                                                     "hint_answer"}),
+                                                     "hint_answer"},
+                                           FaultCase{"the textbook's min max output fails the tolerance",
+                                                     [](exercise::Exercise& e, exercise::TeacherCheckInput&) {
+                                                         e = Shipped("01_regelschritt");
+                                                         e.Hand[0].OutputTolerance = 0.01f;
+                                                     },
+                                                     "method_differs"},
+                                           FaultCase{"the textbook's output fails at a point drawn by name",
+                                                     [](exercise::Exercise& e, exercise::TeacherCheckInput&) {
+                                                         e = Shipped("01_regelschritt");
+                                                         e.Hand[0].OutputTolerance = 0.01f;
+                                                         e.Hand[0].AChoices = {-9.0f, 2.0f};
+                                                     },
+                                                     "method_differs"}),
                          [](const ::testing::TestParamInfo<FaultCase>& i) {
                              std::string n = i.param.name;
                              for (char& c : n)
                                  if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
                              return n;
                          });
+
+// The textbook's output against the area of the clipped terms summed up
+// point by point, finely: one row per shape whose centroid a shortcut
+// gets wrong.
+struct BookCase {
+    const char* name;
+    float a, b;
+};
+
+class Book : public ::testing::TestWithParam<BookCase> {};
+
+double FineCentroid(const fuzzy::Project& p, float a, float b) {
+    const fuzzy::StepBreakdown s = fuzzy::BreakDownStep(p, a, b);
+    double lo = 1e30, hi = -1e30;
+    for (int k = 1; k <= p.Out.UsedTerms(); ++k) {
+        lo = std::min<double>(lo, p.Out.GetParam(k, fuzzy::ParamA));
+        hi = std::max<double>(hi, p.Out.GetParam(k, fuzzy::ParamD));
+    }
+    double area = 0.0, moment = 0.0;
+    const int n = 400000;
+    for (int i = 0; i < n; ++i) {
+        const double y = lo + (hi - lo) * (i + 0.5) / n;
+        double m = 0.0;
+        for (int k = 1; k <= p.Out.UsedTerms(); ++k) {
+            const double ta = p.Out.GetParam(k, fuzzy::ParamA), tb = p.Out.GetParam(k, fuzzy::ParamB),
+                         tc = p.Out.GetParam(k, fuzzy::ParamC), td = p.Out.GetParam(k, fuzzy::ParamD);
+            const double shape = y < ta || y > td ? 0.0
+                                 : y < tb         ? (y - ta) / (tb - ta)
+                                 : y <= tc        ? 1.0
+                                                  : (td - y) / (td - tc);
+            m = std::max(m, std::min(shape, double(s.Activation[static_cast<std::size_t>(k - 1)])));
+        }
+        area += m;
+        moment += m * y;
+    }
+    return moment / area;
+}
+
+TEST_P(Book, MinMaxOutputIsTheCentroidOfTheClippedTerms) {
+    const fuzzy::Project p = Shipped("01_regelschritt").StartProject();
+    const std::optional<float> book = exercise::MinMaxOutput(p, GetParam().a, GetParam().b);
+    ASSERT_TRUE(book.has_value());
+    EXPECT_NEAR(*book, FineCentroid(p, GetParam().a, GetParam().b), 0.005);
+    EXPECT_GT(std::fabs(*book - fuzzy::BreakDownStep(p, GetParam().a, GetParam().b).Output), 0.01)
+        << "the case must tell the two methods apart";
+}
+
+INSTANTIATE_TEST_SUITE_P(TeacherCheck, Book,
+                         ::testing::Values(BookCase{"FourRulesOfExerciseOne", 2.0f, -0.5f},
+                                           BookCase{"OverlappingTermsOfUnequalHeight", -3.0f, 1.5f},
+                                           BookCase{"OneOuterTerm", -9.0f, 0.3f}),
+                         [](const auto& i) { return std::string(i.param.name); });
+
+// A tolerance wide enough for both methods gives no warning.
+TEST(TeacherCheck, NoWarningWhereBothMethodsMeetTheTolerance) {
+    exercise::Exercise e = Shipped("01_regelschritt");
+    e.Hand[0].OutputTolerance = 1000.0f;
+    for (const exercise::Finding& f : exercise::TeacherCheck(e, {}, {2, nullptr}))
+        EXPECT_NE(f.Kind, "method_differs") << f.Text;
+}
 
 // What a class gets is fair: no shipped exercise shows a fault with its
 // reference solution and the shipped examples.

@@ -15,6 +15,7 @@
 #include "werkstatt/seiten/RegelSeite.h"
 #include "werkstatt/seiten/VariablenSeite.h"
 #include "werkstatt/labor/LokLabor.h"
+#include "werkstatt/labor/SchrittWahl.h"
 #include "werkstatt/labor/TruckLabor.h"
 #include "widgets/SingEdit.h"
 
@@ -427,6 +428,22 @@ TEST_P(NichtGespeichert, RefusedWithAMessageAndNothingWritten) {
     }
 }
 
+// "Antworten speichern…" with an entry that is no number refuses at once,
+// before the student picks a file name for nothing.
+TEST_F(Fenster, SavingAnEntryThatIsNoNumberRefusesBeforeAskingForTheFile) {
+    ASSERT_TRUE(form_->AufgabeOeffnen(Aufgabe("01_regelschritt")));
+    werkstatt::AufgabenPanel& panel = *form_->Aufgabe();
+    int gefragt = 0;
+    panel.SpeichernDialog = [&] {
+        ++gefragt;
+        return QString();
+    };
+    Tippen(panel, {{"P1", "hoehe.1", "abc", 0.0f}});
+    panel.speichernKnopf()->click();
+    EXPECT_EQ(gefragt, 0) << "the file dialog came first";
+    EXPECT_EQ(meldungen_.Count(), 1) << "the refusal says why";
+}
+
 INSTANTIATE_TEST_SUITE_P(Antworten, NichtGespeichert,
                          testing::Values(Speicherfall{"WhileABoxHoldsNoNumber", "0,4 0,5", false},
                                          Speicherfall{"OntoTheExerciseItself", "0,4", true}),
@@ -752,6 +769,60 @@ TEST_F(Fenster, AClickOnAFailingRunShowsItInTheLocomotiveLab) {
     EXPECT_EQ(pemrak::LabMasses()[static_cast<std::size_t>(form_->LokLabor()->gewaehlterLauf())], ziel.Start.Masse);
 }
 
+// The run opens at the step its reason names, not at the start: for each
+// kind of locomotive criterion the point the lab shows is the one the
+// figure comes from in the lab's own track.
+struct LaufStelle {
+    const char* name;
+    const char* aufgabe;
+    const char* datei;
+    const char* kriterium;  // the criterion's id
+};
+
+std::ostream& operator<<(std::ostream& o, const LaufStelle& l) { return o << l.name; }
+
+class LaufStellen : public Fenster, public testing::WithParamInterface<LaufStelle> {};
+
+// The point of the track the reason names, found independently of the check.
+int SollPunkt(const std::string& id, const pemrak::JudgedRun& j) {
+    const auto& t = j.Run.Track;
+    int bei = 0;
+    if (id == "loco.overshoot") {
+        for (std::size_t k = 1; k < t.size(); ++k)
+            if (t[k].sCm < t[static_cast<std::size_t>(bei)].sCm) bei = static_cast<int>(k);
+    } else if (id == "loco.rest") {
+        bei = static_cast<int>(t.size()) - 1;
+        if (j.AtRestFrom)
+            while (bei > 0 && t[static_cast<std::size_t>(bei) - 1].t >= *j.AtRestFrom) --bei;
+    }
+    return bei;
+}
+
+TEST_P(LaufStellen, TheRunOpensAtTheStepItsReasonNames) {
+    const LaufStelle& l = GetParam();
+    ASSERT_TRUE(form_->AufgabeOeffnen(Aufgabe(l.aufgabe)));
+    ASSERT_TRUE(form_->OeffnenDatei(Datei(l.aufgabe, l.datei)));
+    ASSERT_TRUE(Geprueft());
+    const auto& k = form_->Aufgabe()->ergebnis()->Criteria;
+    std::size_t i = 0;
+    while (i < k.size() && (k[i].Id != l.kriterium || k[i].Runs.empty())) ++i;
+    ASSERT_LT(i, k.size()) << "a failing run of " << l.kriterium;
+    ASSERT_TRUE(form_->Aufgabe()->oeffneVerweis(QStringLiteral("lauf:%1:0").arg(i)));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form_->LokLabor()->rechnet(); }, 60000));
+    QCoreApplication::processEvents();
+    const int lauf = form_->LokLabor()->gewaehlterLauf();
+    ASSERT_GE(lauf, 0);
+    const pemrak::JudgedRun& j = form_->LokLabor()->ergebnis()->Laeufe[static_cast<std::size_t>(lauf)];
+    const int soll = SollPunkt(l.kriterium, j);
+    EXPECT_GT(soll, 0) << "the case must name a step after the start";
+    EXPECT_EQ(form_->LokLabor()->schrittAuswahl()->punkt(), soll);
+}
+
+INSTANTIATE_TEST_SUITE_P(Werkstatt, LaufStellen,
+                         testing::Values(LaufStelle{"Overshoot", "06_schnelle_lok", "falsch.fuz", "loco.overshoot"},
+                                         LaufStelle{"Rest", "03_lok_tabelle", "falsch.fuz", "loco.rest"}),
+                         [](const auto& i) { return std::string(i.param.name); });
+
 TEST_F(Fenster, ALinkThatNamesNothingOpensNothing) {
     ASSERT_TRUE(form_->AufgabeOeffnen(Aufgabe("06_schnelle_lok")));
     form_->OeffnenDatei(Datei("06_schnelle_lok", "falsch.fuz"));
@@ -814,6 +885,93 @@ INSTANTIATE_TEST_SUITE_P(Aufgaben, Blaetter,
                          testing::Values(BlattFall{"StudentsSheet", "05_truck_12_regeln", false, false},
                                          BlattFall{"TeachersSheetWithTheReference", "05_truck_12_regeln", true, true},
                                          BlattFall{"TeachersSheetOfAStepByHand", "01_regelschritt", true, false}),
+                         [](const auto& i) { return std::string(i.param.name); });
+
+// --- on a school projector's 1366 x 768 ------------------------------------------------
+
+struct Projektor {
+    const char* name;
+    QSize fenster;  // the main window: maximised, or a window of its own
+    bool englisch;
+};
+
+std::ostream& operator<<(std::ostream& o, const Projektor& p) { return o << p.name; }
+
+class AufProjektor : public testing::TestWithParam<Projektor> {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(tmp_.isValid());
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, tmp_.path());
+        if (GetParam().englisch)
+            sprache_ = std::make_unique<testsupport::SpracheFuer>(fuzzy::Language::English,
+                                                                  QStringList{QStringLiteral("werkstatt")});
+        form_ = std::make_unique<TMainForm>();
+        form_->resize(GetParam().fenster);
+        form_->show();
+        QCoreApplication::processEvents();
+        // Exercise 01 with the typical mistake, judged: the verdict with both hints.
+        ASSERT_TRUE(form_->AufgabeOeffnen(Aufgabe("01_regelschritt")));
+        ASSERT_TRUE(form_->Aufgabe()->antwortenLaden(Datei("01_regelschritt", "falsch.fuzantwort")));
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return !form_->Aufgabe()->rechnet() && form_->Aufgabe()->ergebnis().has_value(); }, 60000));
+        form_->Aufgabe()->pruefenKnopf()->click();
+        QTest::qWait(50);
+    }
+    QRect Im(const QWidget* w, const QWidget* in) const { return {w->mapTo(in, QPoint(0, 0)), w->size()}; }
+
+    QTemporaryDir tmp_;
+    testsupport::MessageRecorder meldungen_;
+    std::unique_ptr<testsupport::SpracheFuer> sprache_;
+    std::unique_ptr<TMainForm> form_;
+};
+
+// Every line of the verdict is drawn: its box scrolls instead of cutting off
+// the hints below the first.
+TEST_P(AufProjektor, EveryHintOfTheVerdictCanBeRead) {
+    werkstatt::AufgabenPanel& panel = *form_->Aufgabe();
+    ASSERT_TRUE(panel.urteil()->isVisible());
+    ASSERT_GE(panel.ergebnis()->Hints.size(), 1u);
+    const QLabel& u = *panel.urteil();
+    EXPECT_GE(u.height(), u.heightForWidth(u.width())) << "lines of the verdict cut off";
+    EXPECT_GE(panel.urteilBereich()->height(), 3 * u.fontMetrics().height()) << "room for the verdict";
+}
+
+// Nothing of the panel lies below the window's edge or is squeezed under
+// its neighbour.
+TEST_P(AufProjektor, EveryButtonOfThePanelIsInsideTheWindow) {
+    werkstatt::AufgabenPanel& panel = *form_->Aufgabe();
+    EXPECT_GE(panel.height(), panel.minimumSizeHint().height()) << "the panel is squeezed";
+    const QRect fenster = form_->rect();
+    for (QPushButton* b : panel.findChildren<QPushButton*>()) {
+        if (!b->isVisible()) continue;
+        EXPECT_TRUE(fenster.contains(Im(b, form_.get()))) << b->objectName().toStdString();
+        EXPECT_GE(b->height(), b->minimumSizeHint().height()) << b->objectName().toStdString();
+    }
+}
+
+// The note on an entry that is no number does not move the buttons.
+TEST_P(AufProjektor, TheButtonsStayWhereTheyAreWhenTheNoteGrows) {
+    werkstatt::AufgabenPanel& panel = *form_->Aufgabe();
+    const std::vector<QPushButton*> knoepfe{panel.antwortenKnopf(), panel.speichernKnopf(), panel.pruefenKnopf(),
+                                            panel.beendenKnopf()};
+    std::vector<QRect> vorher;
+    for (QPushButton* b : knoepfe) vorher.push_back(Im(b, &panel));
+    QLineEdit* feld = panel.antwortFeld(QStringLiteral("P1"), QStringLiteral("feuerstaerke.1.2"));
+    ASSERT_NE(feld, nullptr);
+    feld->selectAll();
+    QTest::keyClicks(feld, QStringLiteral("0,5x"));
+    QTest::qWait(50);
+    ASSERT_EQ(panel.unlesbareFelder(), 1);
+    for (std::size_t i = 0; i < knoepfe.size(); ++i)
+        EXPECT_EQ(Im(knoepfe[i], &panel), vorher[i]) << knoepfe[i]->objectName().toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Werkstatt, AufProjektor,
+                         testing::Values(Projektor{"GermanMaximised", QSize(1366, 705), false},
+                                         Projektor{"GermanWindow", QSize(1180, 640), false},
+                                         Projektor{"EnglishMaximised", QSize(1366, 705), true},
+                                         Projektor{"EnglishWindow", QSize(1180, 640), true}),
                          [](const auto& i) { return std::string(i.param.name); });
 
 // --- the English edition's examples -----------------------------------------------------

@@ -8,18 +8,22 @@
 #include "exercise/Reader.h"
 #include "fuzzy/LanguageScope.h"
 #include "fuzzy/Surface.h"
+#include "lab/Wording.h"
 #include "tests/werkstatt/BlattLauf.h"
 #include "werkstatt/blatt/Aufgabenblatt.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -400,6 +404,64 @@ TEST(ExerciseSheetPrinted, PrintingIntoTheExerciseItselfIsRefused) {
     drucker.setOutputFileName(aufgabe);
     EXPECT_FALSE(werkstatt::AufgabenblattDrucken(drucker, d).isEmpty());
     EXPECT_EQ(Inhalt(aufgabe), vorher);
+}
+
+// --- the locomotive on the teacher's sheet --------------------------------------------
+
+// The teacher's sheet of exercise 03, optionally with its [lok] section's
+// masses replaced, beside its reference solution.
+BlattText LokLoesung(QTemporaryDir& dir, const char* massen) {
+    const QString stamm = dir.filePath(QStringLiteral("lok"));
+    QFile quelle(Aufgabe("03_lok_tabelle"));
+    if (!quelle.open(QIODevice::ReadOnly)) return {};
+    QString text = QString::fromUtf8(quelle.readAll());
+    if (massen) text.replace(QStringLiteral("massen = 1, 2, 4"), QStringLiteral("massen = ") + QLatin1String(massen));
+    QFile ziel(stamm + QStringLiteral(".fuzaufgabe"));
+    if (!ziel.open(QIODevice::WriteOnly) || ziel.write(text.toUtf8()) < 0) return {};
+    ziel.close();
+    QFile::copy(QStringLiteral(FUZZY_SOURCE_DIR "/examples/aufgaben/03_lok_tabelle.loesung.fuz"),
+                stamm + QStringLiteral(".loesung.fuz"));
+    const QString pdf = dir.filePath(QStringLiteral("blatt.pdf"));
+    const Lauf l = Werkstatt({QStringLiteral("--blatt"), stamm + QStringLiteral(".fuzaufgabe"), QStringLiteral("-o"),
+                              pdf, QStringLiteral("--loesung")});
+    EXPECT_EQ(l.code, 0) << l.fehler.toStdString();
+    return Lies(pdf);
+}
+
+// The lab table runs the masses the exercise names, not every mass of the lab.
+struct MassenFall {
+    const char* name;
+    const char* massen;
+    std::vector<const char*> da, fehlt;  // the table's rows: "2kgt=" …
+};
+
+class ExerciseSheetMasses : public testing::TestWithParam<MassenFall> {};
+
+TEST_P(ExerciseSheetMasses, TheLabTableHasARowForEachMassOfTheExercise) {
+    POPPLER_ODER_SKIP();
+    QTemporaryDir dir;
+    const BlattText b = LokLoesung(dir, GetParam().massen);
+    for (const char* w : GetParam().da) EXPECT_TRUE(b.dicht.contains(QString::fromUtf8(w))) << "fehlt: " << w;
+    for (const char* w : GetParam().fehlt) EXPECT_FALSE(b.dicht.contains(QString::fromUtf8(w))) << "steht da: " << w;
+}
+
+INSTANTIATE_TEST_SUITE_P(Aufgaben, ExerciseSheetMasses,
+                         testing::Values(MassenFall{"OneMass", "2", {"2kgt="}, {"1kgt=", "4kgt="}},
+                                         MassenFall{"TwoMasses", "1, 4", {"1kgt=", "4kgt="}, {"2kgt="}}),
+                         [](const auto& i) { return std::string(i.param.name); });
+
+// The print dialog proposes a file of the exercise's own: the next sheet
+// does not replace the last one.
+TEST(ExerciseSheetPrinted, TheProposedFileNameIsTheExercisesOwn) {
+    const auto name = [](const char* aufgabe, bool loesung) {
+        return werkstatt::BlattDateiname(werkstatt::LadeAufgabenblatt(Aufgabe(aufgabe), loesung));
+    };
+    EXPECT_TRUE(name("01_regelschritt", false).startsWith(QStringLiteral("01_regelschritt")));
+    EXPECT_NE(name("01_regelschritt", false), name("02_termdiagramm", false)) << "two exercises, one file";
+    EXPECT_NE(name("01_regelschritt", false), name("01_regelschritt", true)) << "the teacher's over the students'";
+    werkstatt::AufgabenblattDaten d = werkstatt::LadeAufgabenblatt(Aufgabe("01_regelschritt"), false);
+    d.name = QStringLiteral("../Ada Lovelace");
+    EXPECT_FALSE(werkstatt::BlattDateiname(d).contains(QLatin1Char('/'))) << "a name never makes a folder";
 }
 
 }  // namespace

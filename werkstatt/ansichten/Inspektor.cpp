@@ -21,6 +21,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 
 namespace ansichten {
 
@@ -82,6 +83,23 @@ bool Bitgleich(float x, float y) {
 
 QString Name(const fuzzy::TFuzzy& v) { return QString::fromStdString(v.Name).toHtmlEscaped(); }
 
+// Where a run's input lies beyond its range, and what follows: the
+// controller takes the value as it is (the terms' corners decide its
+// degrees there), only the slider stops at the range's end. Empty inside.
+QString Jenseits(const fuzzy::TFuzzy& v, float x) {
+    const float lo = std::min(v.RangeMin, v.RangeMax), hi = std::max(v.RangeMin, v.RangeMax);
+    if (!(x < lo || x > hi)) return {};
+    const QString satz =
+        x > hi ? QCoreApplication::translate("ansichten::Inspektor",
+                                             "%1 = %2 liegt %3 über dem Bereich (%4 bis %5): Der Regler rechnet mit "
+                                             "diesem Wert, nur der Schieber bleibt am Ende des Bereichs stehen.")
+               : QCoreApplication::translate("ansichten::Inspektor",
+                                             "%1 = %2 liegt %3 unter dem Bereich (%4 bis %5): Der Regler rechnet mit "
+                                             "diesem Wert, nur der Schieber bleibt am Ende des Bereichs stehen.");
+    const float abstand = static_cast<float>(x > hi ? double(x) - hi : double(lo) - x);
+    return satz.arg(Name(v), Rechenwert(x, v), Rechenwert(abstand, v), Rechenwert(lo, v), Rechenwert(hi, v));
+}
+
 // The line above the scene for a step of a run: where it comes from, its
 // inputs and what the run applied, and whether that is what is shown here.
 QString SchrittText(const fuzzy::Project& p, const Laufschritt& s, float hier) {
@@ -99,7 +117,11 @@ QString SchrittText(const fuzzy::Project& p, const Laufschritt& s, float hier) {
                                           "<b>%1</b>: %2. Der Lauf wandte %3 = %4 an; <span "
                                           "style='color:#a00000'>hier ergibt sich ein anderer Wert, das Projekt "
                                           "wurde nach dem Lauf geändert.</span>");
-    return satz.arg(s.Herkunft.toHtmlEscaped(), eingaben, Name(p.Out), Rechenwert(s.Angewandt, p.Out));
+    QString text = satz.arg(s.Herkunft.toHtmlEscaped(), eingaben, Name(p.Out), Rechenwert(s.Angewandt, p.Out));
+    for (const auto& [v, x] : {std::pair{&p.A, s.A}, std::pair{&p.B, s.B}})
+        if (v->Defined && (v == &p.A || p.B.Defined))
+            if (const QString jenseits = Jenseits(*v, x); !jenseits.isEmpty()) text += QLatin1Char(' ') + jenseits;
+    return text;
 }
 
 }  // namespace
@@ -263,7 +285,10 @@ void Inspektor::BreakDownStep(bool melden) {
 void Inspektor::Einstellen(QSlider* s, ZahlFeld* f, const fuzzy::TFuzzy& v, float wert) {
     const QSignalBlocker sb(s), fb(f);
     const double lo = std::min(v.RangeMin, v.RangeMax), hi = std::max(v.RangeMin, v.RangeMax);
-    f->setRange(lo, hi);
+    // A run's step shows its own input, also beyond the range; the slider
+    // stops at the end.
+    const bool schritt = schritt_.has_value() && std::isfinite(wert);
+    f->setRange(schritt ? std::min<double>(lo, wert) : lo, schritt ? std::max<double>(hi, wert) : hi);
     f->setSingleStep(hi > lo ? (hi - lo) / 100.0 : 1.0);
     f->setValue(wert);
     s->setEnabled(hi > lo);

@@ -41,12 +41,22 @@ fuzzy::TColor Aufgehellt(fuzzy::TColor c, double anteil) {
 
 QString Grad(float g) { return zahl::Text(g, zahl::Art::Zugehoerigkeit); }
 
+// The font made smaller, down to `kleinst` pixels, until the text fits the
+// width: on a small picture (a sheet's) a heading or a legend is read whole
+// rather than cut off.
+QFont Passend(QFont f, const QString& text, int breite, int kleinst = 8) {
+    while (f.pixelSize() > kleinst && QFontMetrics(f).horizontalAdvance(text) > breite)
+        f.setPixelSize(f.pixelSize() - 1);
+    return f;
+}
+
 // The panel frame with its heading: "Titel: Name = Wert".
 void Kopf(QPainter& p, const QRect& r, const QString& titel, const QString& name, const QString& wert) {
     p.setPen(QPen(Rahmenfarbe, 1));
     p.setBrush(Qt::NoBrush);
     p.drawRect(r.adjusted(0, 0, -1, -1));
-    QFont f = widgets::PixelFont(widgets::SansFamily(), 14, true);
+    const QString gleich = wert.isEmpty() ? QString() : QStringLiteral(" = ") + wert;
+    const QFont f = Passend(widgets::PixelFont(widgets::SansFamily(), 14, true), titel + name + gleich, r.width() - 16);
     p.setFont(f);
     const QFontMetrics fm(f);
     int x = r.left() + 8;
@@ -54,7 +64,6 @@ void Kopf(QPainter& p, const QRect& r, const QString& titel, const QString& name
     p.setPen(Qt::black);
     // What does not fit the panel's width is cut from the name, which the
     // sliders show in full.
-    const QString gleich = wert.isEmpty() ? QString() : QStringLiteral(" = ") + wert;
     const int frei = r.width() - 16 - fm.horizontalAdvance(titel) - fm.horizontalAdvance(gleich);
     const QString kurz = fm.elidedText(name, Qt::ElideRight, std::max(0, frei));
     p.drawText(x, y, fm.elidedText(titel, Qt::ElideRight, r.width() - 16));
@@ -214,6 +223,24 @@ void ZellenText(QPainter& p, const QRect& z, const QString& text, const QString&
         return;
     }
     const bool nebeneinander = fk.horizontalAdvance(text) + 4 + fz.horizontalAdvance(staerke) <= innen.width();
+    if (!nebeneinander) {
+        // Smaller, one above the other: every firing cell says its strength,
+        // which a grey print cannot tell from the shade.
+        QFont k = kopf, z2 = zahl;
+        while (k.pixelSize() > 6 && QFontMetrics(k).height() + QFontMetrics(z2).height() > innen.height()) {
+            k.setPixelSize(k.pixelSize() - 1);
+            z2.setPixelSize(std::max(6, z2.pixelSize() - 1));
+        }
+        const QFontMetrics mk(k), mz(z2);
+        p.setFont(k);
+        p.drawText(QRect(innen.left(), innen.top(), innen.width(), innen.height() - mz.height()), Qt::AlignCenter,
+                   mk.elidedText(text, Qt::ElideRight, innen.width()));
+        p.setFont(z2);
+        p.setPen(QColor(60, 60, 60));
+        p.drawText(QRect(innen.left(), innen.bottom() - mz.height() + 1, innen.width(), mz.height()),
+                   Qt::AlignRight | Qt::AlignVCenter, staerke);
+        return;
+    }
     p.setFont(kopf);
     p.drawText(innen, (nebeneinander ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter,
                fk.elidedText(text, Qt::ElideRight, innen.width()));
@@ -280,7 +307,8 @@ void Regeln(QPainter& p, const QRect& r, const InspektorSzene& s) {
     p.setFont(namen);
     p.setPen(Namensfarbe);
     {
-        const QFontMetrics fm(namen);
+        p.setFont(Passend(namen, QStringLiteral("A: ") + Text(s.projekt.A.Name), r.width() - 8));
+        const QFontMetrics fm(p.font());
         const QString name =
             fm.elidedText(QStringLiteral("A: ") + Text(s.projekt.A.Name), Qt::ElideRight, r.width() - 8);
         const int laenge = fm.horizontalAdvance(name) + 2;
@@ -292,7 +320,8 @@ void Regeln(QPainter& p, const QRect& r, const InspektorSzene& s) {
         // panel's heading and its last line ("eschwindigkeit in c").
         const QRect kopfspalte = RegelZelle(r, 1, 0).united(RegelZelle(r, 5, 0));
         const int oben = r.top() + KopfHoehe + 2, unten = r.bottom() - ZeilenHoehe - 2;
-        const QFontMetrics fm(namen);
+        p.setFont(Passend(namen, QStringLiteral("B: ") + Text(s.projekt.B.Name), std::max(10, unten - oben)));
+        const QFontMetrics fm(p.font());
         const QString name =
             fm.elidedText(QStringLiteral("B: ") + Text(s.projekt.B.Name), Qt::ElideRight, std::max(10, unten - oben));
         const int laenge = fm.horizontalAdvance(name) + 2;
@@ -303,13 +332,12 @@ void Regeln(QPainter& p, const QRect& r, const InspektorSzene& s) {
         p.drawText(QRect(0, 0, laenge, NamensRand), Qt::AlignCenter, name);
         p.restore();
     }
-    p.setFont(widgets::PixelFont(widgets::SansFamily(), 12, false));
+    const QString legende = QCoreApplication::translate(
+        "ansichten::Inspektor", "Farbe: Feuerstärke  •  fetter Rahmen: die Regel, die die Höhe setzt");
+    p.setFont(Passend(widgets::PixelFont(widgets::SansFamily(), 12, false), legende, r.width() - 16, 7));
     p.setPen(Qt::black);
     p.drawText(r.left() + 8, r.bottom() - 6,
-               QFontMetrics(p.font()).elidedText(
-                   QCoreApplication::translate("ansichten::Inspektor",
-                                               "Farbe: Feuerstärke  •  fetter Rahmen: die Regel, die die Höhe setzt"),
-                   Qt::ElideRight, r.width() - 16));
+               QFontMetrics(p.font()).elidedText(legende, Qt::ElideRight, r.width() - 16));
 }
 
 // The output's terms as the project defines them, pale, under the terms

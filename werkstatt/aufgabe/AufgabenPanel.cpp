@@ -83,6 +83,31 @@ QString Tipp(const QString& text) {
     return QStringLiteral("<p>%1</p>").arg(text.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>")));
 }
 
+// A long text (the verdict with its hints, the teacher's check) in a box of
+// its own that scrolls: on a projector's 768 lines it gets the room the
+// panel has, and what does not fit is a scroll away, never cut off.
+class TextRollen : public QScrollArea {
+public:
+    TextRollen(QLabel* text, QWidget* parent) : QScrollArea(parent), text_(text) {
+        setWidgetResizable(true);
+        setFrameShape(QFrame::NoFrame);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setWidget(text);
+        hide();
+    }
+    // As tall as the text at this width, at least three lines of it.
+    QSize sizeHint() const override {
+        const int breite = std::max(viewport()->width(), 100);
+        return {breite, std::max(text_->heightForWidth(breite), 0) + 2 * frameWidth()};
+    }
+    QSize minimumSizeHint() const override {
+        return {100, std::min(sizeHint().height(), 3 * fontMetrics().height() + 12)};
+    }
+
+private:
+    QLabel* text_;
+};
+
 // How long the typing must rest before the boxes are checked: a keystroke
 // must not start a truck grid each time.
 constexpr int PauseMs = 300;
@@ -166,7 +191,8 @@ AufgabenPanel::AufgabenPanel(QWidget* parent)
     Urteil_->setTextFormat(Qt::RichText);
     Urteil_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     Urteil_->setFrameShape(QFrame::StyledPanel);
-    Urteil_->hide();
+    UrteilRollen_ = new TextRollen(Urteil_, this);
+    UrteilRollen_->setObjectName(QStringLiteral("urteilRollen"));
     Kriterien_ = new QTextBrowser(this);
     Kriterien_->setObjectName(QStringLiteral("kriterien"));
     Kriterien_->setAccessibleName(tr("Prüfungen"));
@@ -222,7 +248,8 @@ AufgabenPanel::AufgabenPanel(QWidget* parent)
     Gegenprobe_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     Gegenprobe_->setFrameShape(QFrame::StyledPanel);
     Gegenprobe_->setStyleSheet(QStringLiteral("QLabel { background: #fff4d6; padding: 4px; }"));
-    Gegenprobe_->hide();
+    GegenprobeRollen_ = new TextRollen(Gegenprobe_, this);
+    GegenprobeRollen_->setObjectName(QStringLiteral("gegenprobeRollen"));
 
     auto* dateien = new QHBoxLayout;
     dateien->addWidget(AntwortenKnopf_);
@@ -240,20 +267,22 @@ AufgabenPanel::AufgabenPanel(QWidget* parent)
     oben->setContentsMargins(0, 0, 0, 0);
     oben->addWidget(Text_, 1);
     oben->addLayout(blaetter);
-    oben->addWidget(Gegenprobe_);
+    oben->addWidget(GegenprobeRollen_);
     oben->addWidget(NameZeile_);
     AntwortenTeil_ = new QWidget(this);
     auto* mitte = new QVBoxLayout(AntwortenTeil_);
     mitte->setContentsMargins(0, 0, 0, 0);
+    // The note on the typing above the buttons: when it grows by a line,
+    // the boxes give way and the buttons stay where they are.
     mitte->addWidget(Bereich_, 1);
-    mitte->addLayout(dateien);
     mitte->addWidget(AntwortenText_);
+    mitte->addLayout(dateien);
     auto* pruefung = new QWidget(this);
     auto* unten = new QVBoxLayout(pruefung);
     unten->setContentsMargins(0, 0, 0, 0);
     unten->addLayout(knoepfe);
     unten->addWidget(Status_);
-    unten->addWidget(Urteil_);
+    unten->addWidget(UrteilRollen_, 1);
     unten->addWidget(Kriterien_, 1);
     Teile_ = new QSplitter(Qt::Vertical, this);
     Teile_->setObjectName(QStringLiteral("teile"));
@@ -283,6 +312,11 @@ AufgabenPanel::AufgabenPanel(QWidget* parent)
         return d.angaben();
     };
     connect(Speichern_, &QPushButton::clicked, this, [this] {
+        // An entry that is no number refuses before the file dialog, not after it.
+        if (unlesbareFelder() > 0) {
+            antwortenSpeichern(QString());
+            return;
+        }
         const QString datei = SpeichernDialog ? SpeichernDialog() : QString();
         if (!datei.isEmpty()) antwortenSpeichern(datei);
     });
@@ -321,7 +355,7 @@ void AufgabenPanel::setAufgabe(const exercise::Exercise& e, const QString& name,
     // What students hold has no teacher's sheet.
     Loesungsblatt_->setVisible(!e.ForStudents());
     ZeigeAntwortenText();
-    Gegenprobe_->hide();
+    GegenprobeRollen_->hide();
     Gegenprobe_->clear();
     // What the criteria are worth: the starting project's check, once.
     Bewertung_.Anstossen([e](const std::atomic<bool>& abbruch) {
@@ -340,7 +374,7 @@ void AufgabenPanel::setAufgabe(const exercise::Exercise& e, const QString& name,
         });
     Kriterien_->clear();
     Verweise_.clear();
-    Urteil_->hide();
+    UrteilRollen_->hide();
     NeuPruefen();
 }
 
@@ -349,7 +383,7 @@ void AufgabenPanel::leeren() {
     Original_.reset();
     Wert_.reset();
     Bewertung_.Abbrechen();
-    Gegenprobe_->hide();
+    GegenprobeRollen_->hide();
     NameZeile_->hide();
     Ergebnis_.reset();
     Geprueft_ = false;
@@ -367,7 +401,7 @@ void AufgabenPanel::leeren() {
     AntwortenText_->clear();
     Kriterien_->clear();
     Verweise_.clear();
-    Urteil_->hide();
+    UrteilRollen_->hide();
     setEnabled(false);
 }
 
@@ -582,7 +616,7 @@ void AufgabenPanel::FeldGeaendert(QLineEdit* edit) {
     ZeigeAntwortenText();
     // The verdict belonged to the answers before this edit.
     Geprueft_ = false;
-    Urteil_->hide();
+    UrteilRollen_->hide();
     if (!Aufgabe_) return;
     Status_->setText(tr("Wird geprüft …"));
     Verzoegerung_->start();
@@ -729,7 +763,7 @@ void AufgabenPanel::pruefen() {
 
 void AufgabenPanel::NeuPruefen() {
     if (!Aufgabe_) return;
-    Urteil_->setVisible(false);
+    UrteilRollen_->hide();
     if (Aufgabe_->NeedsProject() && !HatProjekt_) return;
     Status_->setText(tr("Wird geprüft …"));
     // An exercise that needs no project judges its own starting project.
@@ -822,7 +856,8 @@ void AufgabenPanel::ZeigeUrteil() {
     Urteil_->setText(html);
     Urteil_->setStyleSheet(r.Passed() ? QStringLiteral("QLabel { background: #e4f4e4; padding: 4px; }")
                                       : QStringLiteral("QLabel { background: #fbe6e6; padding: 4px; }"));
-    Urteil_->setVisible(true);
+    UrteilRollen_->show();
+    UrteilRollen_->updateGeometry();
 }
 
 bool AufgabenPanel::oeffneVerweis(const QString& verweis) {
@@ -837,7 +872,8 @@ bool AufgabenPanel::oeffneVerweis(const QString& verweis) {
         return true;
     }
     if (teile[0] == QLatin1String("lauf") && j < static_cast<int>(c.Runs.size())) {
-        emit laufGewaehlt(c.Runs[static_cast<std::size_t>(j)]);
+        const std::size_t k = static_cast<std::size_t>(j);
+        emit laufGewaehlt(c.Runs[k], k < c.RunPoints.size() ? c.RunPoints[k] : 0);
         return true;
     }
     return false;
@@ -850,7 +886,7 @@ void AufgabenPanel::NameGeaendert() {
     FelderFuer_.clear();
     FelderBauen(RechenProjekt());
     Geprueft_ = false;
-    Urteil_->hide();
+    UrteilRollen_->hide();
     Verzoegerung_->start();
 }
 
@@ -890,14 +926,15 @@ void AufgabenPanel::GegenprobeAnstossen(const exercise::Exercise& e, const QStri
 void AufgabenPanel::ZeigeGegenprobe(std::vector<exercise::Finding>&& f) {
     Befunde_ = std::move(f);
     if (!Aufgabe_ || Befunde_.empty()) {
-        Gegenprobe_->hide();
+        GegenprobeRollen_->hide();
         return;
     }
     QString html = QStringLiteral("<b>%1</b><ul style='margin-left:-20px'>").arg(tr("Gegenprobe für die Lehrkraft:"));
     for (const exercise::Finding& b : Befunde_)
         html += QStringLiteral("<li>%1%2</li>").arg(b.Fault() ? Schlecht : QString(), Text(b.Text).toHtmlEscaped());
     Gegenprobe_->setText(html + QStringLiteral("</ul>"));
-    Gegenprobe_->show();
+    GegenprobeRollen_->show();
+    GegenprobeRollen_->updateGeometry();
 }
 
 bool AufgabenPanel::abgeben() {

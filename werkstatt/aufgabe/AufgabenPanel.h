@@ -139,6 +139,8 @@ public:
     QPushButton* loesungsblattKnopf() const { return Loesungsblatt_; }
     QLabel* status() const { return Status_; }
     QLabel* urteil() const { return Urteil_; }
+    // The verdict's box: it scrolls when the hints are longer than its room.
+    QScrollArea* urteilBereich() const { return UrteilRollen_; }
     // The criteria with their reasons; its links open failing starts and runs.
     QTextBrowser* kriterien() const { return Kriterien_; }
     // The links in the list, in order ("start:…", "lauf:…").
@@ -149,7 +151,8 @@ public:
 signals:
     // A click on a failing truck start or locomotive run.
     void startGewaehlt(const exercise::StartRef& start);
-    void laufGewaehlt(const pemrak::RunOptions& lauf);
+    // `punkt`: the point of the run's track its reason names.
+    void laufGewaehlt(const pemrak::RunOptions& lauf, int punkt);
     // "Aufgabe beenden": the window unlocks the editor and hides the panel.
     void beendenGewuenscht();
     // "Schülerblatt…" or "Lösungsblatt…": the sheet of the exercise on show.
@@ -219,11 +222,13 @@ private:
     QPushButton* Loesungsblatt_ = nullptr;
     QLabel* Status_ = nullptr;
     QLabel* Urteil_ = nullptr;
+    QScrollArea* UrteilRollen_ = nullptr;  // the verdict, scrolling
     QTextBrowser* Kriterien_ = nullptr;
     QLineEdit* SchuelerName_ = nullptr;
     QWidget* NameZeile_ = nullptr;
     QPushButton* Abgeben_ = nullptr;
     QLabel* Gegenprobe_ = nullptr;
+    QScrollArea* GegenprobeRollen_ = nullptr;
     QStringList Verweise_;
 };
 

@@ -277,6 +277,18 @@ QString MasseName(float m) { return QStringLiteral("%1 kg").arg(Zahlwert(m)); }
 
 }  // namespace
 
+namespace {
+
+// A mass's pen as the lab draws it: by its place among the lab's masses,
+// also where a sheet runs only some of them.
+int Stift(float masse, int i) {
+    const auto& massen = pemrak::LabMasses();
+    const auto m = std::find(massen.begin(), massen.end(), masse);
+    return m == massen.end() ? i : static_cast<int>(m - massen.begin());
+}
+
+}  // namespace
+
 std::vector<Block> LokBloecke(const fuzzy::Project& pr, const labor::LokEinstellung& einst, double breite, Fahrzeug f) {
     auto e = std::make_shared<labor::LokErgebnis>(labor::RechneLok(pr, einst));
     std::vector<Block> b;
@@ -317,7 +329,8 @@ std::vector<Block> LokBloecke(const fuzzy::Project& pr, const labor::LokEinstell
                  const pemrak::JudgedRun& l = e->Laeufe[static_cast<std::size_t>(i)];
                  const double zy = y + kopfHoehe + 2 * TabellenZeile * i;
                  // The mass's pen before its name, as in the diagrams.
-                 p.setPen(QPen(labor::LokLabor::Farbe(i), 2.0, labor::LokLabor::Stil(i), Qt::FlatCap));
+                 const int stift = Stift(l.Options.Start.Masse, i);
+                 p.setPen(QPen(labor::LokLabor::Farbe(stift), 2.0, labor::LokLabor::Stil(stift), Qt::FlatCap));
                  p.drawLine(QPointF(r.left() + 3, zy + TabellenZeile), QPointF(r.left() + 25, zy + TabellenZeile));
                  p.setPen(Qt::black);
                  auto ab = [](const std::optional<float>& t) {
@@ -369,8 +382,10 @@ std::vector<Block> LokBloecke(const fuzzy::Project& pr, const labor::LokEinstell
         QVector<labor::KurvenDiagramm::Kurve> kurven;
         for (int i = 0; i < n; ++i) {
             const pemrak::JudgedRun& l = e->Laeufe[static_cast<std::size_t>(i)];
-            labor::KurvenDiagramm::Kurve c{
-                MasseName(l.Options.Start.Masse), labor::LokLabor::Farbe(i), {}, labor::LokLabor::Stil(i)};
+            labor::KurvenDiagramm::Kurve c{MasseName(l.Options.Start.Masse),
+                                           labor::LokLabor::Farbe(Stift(l.Options.Start.Masse, i)),
+                                           {},
+                                           labor::LokLabor::Stil(Stift(l.Options.Start.Masse, i))};
             for (const pemrak::TrackPoint& q : l.Run.Track) {
                 if (d == 3 && q.t > tBis) break;
                 switch (d) {

@@ -496,6 +496,8 @@ void LaborBloecke(std::vector<Block>& b, const fuzzy::Project& pr, const exercis
             einst.Reibung = e.Loco[0].Friction;
             einst.AbstandCm = e.Loco[0].DistanceCm;
             if (!e.Loco[0].Steps.empty()) einst.Dt = e.Loco[0].Steps[0];
+            // The masses the exercise runs, not every mass of the lab.
+            einst.Massen = e.Loco[0].Masses;
         }
         for (Block& x : LokBloecke(pr, einst, breite, Fahrzeug::Lok)) b.push_back(std::move(x));
         break;
@@ -731,13 +733,29 @@ QString AufgabenblattDrucken(QPrinter& drucker, const AufgabenblattDaten& d) {
     return {};
 }
 
+QString BlattDateiname(const AufgabenblattDaten& d) {
+    QString stamm = QFileInfo(d.datei).completeBaseName();
+    if (stamm.isEmpty()) stamm = Q(d.aufgabe.Title.Active());
+    if (d.loesung) stamm += Ab::tr("-loesung");
+    if (!d.name.trimmed().isEmpty()) stamm += QLatin1Char('-') + d.name.trimmed();
+    QString name;
+    for (const QChar c : stamm)
+        name += c.isLetterOrNumber() || c == QLatin1Char('-') || c == QLatin1Char('_') || c == QLatin1Char('.')
+                    ? c
+                    : QLatin1Char('_');
+    while (name.startsWith(QLatin1Char('.'))) name.remove(0, 1);
+    return name.isEmpty() ? (d.loesung ? Ab::tr("Lösungsblatt") : Ab::tr("Aufgabenblatt")) : name;
+}
+
 void AufgabenblattVorschau(QWidget* eltern, const AufgabenblattDaten& d) {
     QPrinter drucker(QPrinter::HighResolution);
     drucker.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 12, 15, 12),
                                       QPageLayout::Millimeter));
-    drucker.setDocName(d.loesung ? Ab::tr("Lösungsblatt") : Ab::tr("Aufgabenblatt"));
+    // The PDF's name the dialog proposes is the document's.
+    drucker.setDocName(BlattDateiname(d));
     QPrintPreviewDialog vorschau(&drucker, eltern);
-    vorschau.setWindowTitle(Ab::tr("%1 – Druckvorschau").arg(drucker.docName()));
+    vorschau.setWindowTitle(
+        Ab::tr("%1 – Druckvorschau").arg(d.loesung ? Ab::tr("Lösungsblatt") : Ab::tr("Aufgabenblatt")));
     QObject::connect(&vorschau, &QPrintPreviewDialog::paintRequested, &vorschau, [&d](QPrinter* p) {
         const QString fehler = AufgabenblattDrucken(*p, d);
         if (!fehler.isEmpty()) widgets::ErrorBox(fehler);

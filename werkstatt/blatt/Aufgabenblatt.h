@@ -51,6 +51,12 @@ struct AufgabenblattDaten {
 // beside it; with a name, the numbers of a step drawn by name are that
 // student's. Throws fuzzy::Error (the exercise's or the project's reader)
 // with the reason, and for the teacher's sheet of a students' copy.
+// The name the print dialog proposes for the sheet's PDF: the exercise's
+// file's stem, the teacher's sheet marked as the solution, a student's sheet
+// with the student's name, so that one exercise's sheet never replaces
+// another's. Only letters, digits, "-", "_" and "." from the names.
+QString BlattDateiname(const AufgabenblattDaten& d);
+
 AufgabenblattDaten LadeAufgabenblatt(const QString& datei, bool loesung, const QString& name = {},
                                      const QStringList& klassenliste = {});
 

@@ -346,7 +346,7 @@ void LokLabor::ZeigeErgebnis(LokErgebnis&& e) {
     ZeigeWarnung();
     Markieren();
     LaufGewechselt();
-    if (Vorgemerkt_ >= 0) waehleLauf(std::exchange(Vorgemerkt_, -1), 0);
+    if (Vorgemerkt_ >= 0) waehleLauf(std::exchange(Vorgemerkt_, -1), std::exchange(VorgemerkterPunkt_, 0));
     emit ergebnisAktualisiert();
 }
 
@@ -468,7 +468,7 @@ void LokLabor::ZeigeZahlen() {
 
 int LokLabor::gewaehlterLauf() const { return Lauf_->currentIndex(); }
 
-bool LokLabor::zeigeLauf(const pemrak::RunOptions& lauf) {
+bool LokLabor::zeigeLauf(const pemrak::RunOptions& lauf, int punkt) {
     const auto& massen = pemrak::LabMasses();
     const auto m = std::find(massen.begin(), massen.end(), lauf.Start.Masse);
     LokEinstellung e = Einstellung_;
@@ -480,10 +480,12 @@ bool LokLabor::zeigeLauf(const pemrak::RunOptions& lauf) {
     if (anders && !setEinstellung(e)) return false;
     if (m == massen.end()) return false;
     const int i = static_cast<int>(m - massen.begin());
-    if (rechnet() || !Ergebnis_)
+    if (rechnet() || !Ergebnis_) {
         Vorgemerkt_ = i;
-    else
-        waehleLauf(i, 0);
+        VorgemerkterPunkt_ = punkt;
+    } else {
+        waehleLauf(i, punkt);
+    }
     return true;
 }
 

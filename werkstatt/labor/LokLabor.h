@@ -49,8 +49,9 @@ public:
     void waehleLauf(int lauf, int punkt);
     // Shows a run as an exercise's check names it: takes its friction,
     // distance and step, and chooses its mass (when the lab runs that mass)
-    // once the runs are there. False when the lab cannot run it.
-    bool zeigeLauf(const pemrak::RunOptions& lauf);
+    // once the runs are there, at the point `punkt` of its track (the step
+    // the check's reason names). False when the lab cannot run it.
+    bool zeigeLauf(const pemrak::RunOptions& lauf, int punkt = 0);
     int gewaehlterLauf() const;
     QComboBox* laufWahl() const { return Lauf_; }
 
@@ -103,7 +104,8 @@ private:
     TSingEdit* Abstand_ = nullptr;
     QComboBox* Schritt_ = nullptr;
     QComboBox* Lauf_ = nullptr;
-    int Vorgemerkt_ = -1;  // a run to choose when the runs being computed are there
+    int Vorgemerkt_ = -1;        // a run to choose when the runs being computed are there
+    int VorgemerkterPunkt_ = 0;  // and the point of its track to show
     QLabel* Status_ = nullptr;
     QPushButton* Speichern_ = nullptr;
     std::array<KurvenDiagramm*, Diagrammzahl> Diagramme_{};

@@ -12,7 +12,7 @@ LokErgebnis RechneLok(const fuzzy::Project& p, const LokEinstellung& e, const st
     lab::LocoRequest anfrage;
     anfrage.Base.Start.Reibung = e.Reibung;
     anfrage.Base.Start.AbstandCm = e.AbstandCm;
-    anfrage.Masses = pemrak::LabMasses();
+    anfrage.Masses = e.Massen.empty() ? pemrak::LabMasses() : e.Massen;
     anfrage.Steps = {e.Dt};
     anfrage.Cancel = abbruch;
     lab::LocoSet satz = lab::RunLocos(p, anfrage);

@@ -15,9 +15,10 @@
 namespace labor {
 
 struct LokEinstellung {
-    float Reibung = 3.0f;      // N*s/m
-    float AbstandCm = 100.0f;  // cm
-    float Dt = 0.055f;         // s, every step after the first (which is 0.1 s as in the program)
+    float Reibung = 3.0f;       // N*s/m
+    float AbstandCm = 100.0f;   // cm
+    float Dt = 0.055f;          // s, every step after the first (which is 0.1 s as in the program)
+    std::vector<float> Massen;  // kg, the masses to run; empty: the lab's (LabMasses)
 };
 
 // A moment of a run: which mass (index into LabMasses), when and where.

@@ -4,6 +4,7 @@
 #include "tests/werkstatt/ansichten/AnsichtenTest.h"
 #include "werkstatt/ansichten/Farbskala.h"
 #include "fuzzy/Hints.h"
+#include "werkstatt/ansichten/InspektorSzene.h"
 #include "werkstatt/ansichten/PainterPlot.h"
 
 #include "widgets/Zahlformat.h"
@@ -13,6 +14,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QSlider>
@@ -21,6 +23,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <memory>
+#include <set>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -372,6 +378,149 @@ INSTANTIATE_TEST_SUITE_P(Beispiele, InspektorSchritt,
                                            SchrittFall{"belowTheRange", "beispiel.fuz", -10.5f, 0.0f, true},
                                            SchrittFall{"farBelowTheRange", "beispiel.fuz", -1000.0f, 0.0f, true},
                                            SchrittFall{"beyondBothShoulders", "truck.fuz", 7.5f, -135.0f, false}),
+                         [](const auto& fall) { return std::string(fall.param.name); });
+
+// A step beyond a range: its number field shows the run's own input, not
+// the range's end, and the line says how far beyond it lies.
+struct JenseitsFall {
+    const char* name;
+    const char* datei;
+    float a, b;
+    char eingang;         // 'A' or 'B': the input beyond its range
+    const char* abstand;  // how far beyond, as the line prints it
+};
+
+class InspektorJenseits : public ::testing::TestWithParam<JenseitsFall> {};
+
+TEST_P(InspektorJenseits, TheFieldShowsTheStepsOwnInputAndTheLineSaysHowFarBeyond) {
+    const JenseitsFall& f = GetParam();
+    const fuzzy::Project p = Laden(f.datei);
+    ansichten::Inspektor i;
+    Setzen(i, p);
+    ansichten::Laufschritt s;
+    s.Herkunft = QStringLiteral("Lok-Labor, Schritt 11");
+    s.A = f.a;
+    s.B = f.b;
+    s.Angewandt = Engine(p, f.a, f.b);
+    i.zeigeSchritt(s);
+    const float soll = f.eingang == 'A' ? f.a : f.b;
+    const ansichten::ZahlFeld* feld = f.eingang == 'A' ? i.feldA() : i.feldB();
+    EXPECT_FLOAT_EQ(static_cast<float>(feld->value()), soll) << "the box shows the range's end";
+    EXPECT_TRUE(i.schrittAnzeige()->text().contains(QString::fromUtf8(f.abstand)))
+        << qPrintable(i.schrittAnzeige()->text());
+    // Moved by hand, the input is the user's again: inside the range.
+    i.schieberA()->setValue(i.schieberA()->value() == 0 ? 1 : i.schieberA()->value() - 1);
+    EXPECT_LE(i.feldA()->maximum(), std::max(p.A.RangeMin, p.A.RangeMax));
+    EXPECT_GE(i.feldA()->minimum(), std::min(p.A.RangeMin, p.A.RangeMax));
+}
+
+INSTANTIATE_TEST_SUITE_P(Beispiele, InspektorJenseits,
+                         ::testing::Values(JenseitsFall{"AboveTheRangeOfA", "lok.fuz", 73.5f, 0.0f, 'A', "43,5"},
+                                           JenseitsFall{"BelowTheRangeOfA", "beispiel.fuz", -10.5f, 0.0f, 'A', "0,5"},
+                                           JenseitsFall{"BelowTheRangeOfB", "lok.fuz", 10.0f, -95.0f, 'B', "15"}),
+                         [](const auto& fall) { return std::string(fall.param.name); });
+
+// --- the picture at a sheet's size ------------------------------------------------------
+
+// A paint device that keeps every text drawn on it with where it went.
+class TextSammler : public QPaintDevice {
+public:
+    struct Text {
+        QString text;
+        QPointF wo;
+    };
+    explicit TextSammler(QSize g) : groesse_(g), engine_(*this) {}
+    QPaintEngine* paintEngine() const override { return &engine_; }
+    std::vector<Text> texte;
+
+protected:
+    int metric(PaintDeviceMetric m) const override {
+        switch (m) {
+        case PdmWidth: return groesse_.width();
+        case PdmHeight: return groesse_.height();
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY: return 72;
+        case PdmDepth: return 32;
+        case PdmDevicePixelRatio: return 1;
+        case PdmDevicePixelRatioScaled: return static_cast<int>(QPaintDevice::devicePixelRatioFScale());
+        default: return QPaintDevice::metric(m);
+        }
+    }
+
+private:
+    class Engine : public QPaintEngine {
+    public:
+        explicit Engine(TextSammler& s) : QPaintEngine(AllFeatures), s_(s) {}
+        bool begin(QPaintDevice*) override { return true; }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState&) override {}
+        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+        void drawTextItem(const QPointF& p, const QTextItem& t) override {
+            s_.texte.push_back({t.text(), painter()->transform().map(p)});
+        }
+        Type type() const override { return User; }
+
+    private:
+        TextSammler& s_;
+    };
+    QSize groesse_;
+    mutable Engine engine_;
+};
+
+struct BildFall {
+    const char* name;
+    QSize groesse;  // the sheet's picture, the narrow inspector beside a lab
+};
+
+class InspektorBildText : public ::testing::TestWithParam<BildFall> {
+protected:
+    void SetUp() override {
+        szene_.projekt = Laden("heizung.fuz");
+        szene_.auswertung = fuzzy::BreakDownStep(szene_.projekt, 2.0f, -0.5f);
+        sammler_ = std::make_unique<TextSammler>(GetParam().groesse);
+        QPainter p(sammler_.get());
+        ansichten::MaleInspektor(p, GetParam().groesse, szene_);
+    }
+    ansichten::InspektorSzene szene_;
+    std::unique_ptr<TextSammler> sammler_;
+};
+
+// Nothing is cut off: no heading, name or legend ends in "…".
+TEST_P(InspektorBildText, NoHeadingOrLegendIsCutOff) {
+    ASSERT_FALSE(sammler_->texte.empty());
+    for (const auto& t : sammler_->texte) EXPECT_FALSE(t.text.contains(QChar(0x2026))) << qPrintable(t.text);
+    const QString ende = QStringLiteral("die Höhe setzt");
+    EXPECT_TRUE(std::any_of(sammler_->texte.begin(), sammler_->texte.end(), [&](const auto& t) {
+        return t.text.endsWith(ende);
+    })) << "the legend in full";
+}
+
+// Every firing rule cell prints its strength: the shade alone is lost in a
+// grey print.
+TEST_P(InspektorBildText, EveryFiringCellPrintsItsStrength) {
+    const fuzzy::StepBreakdown& e = szene_.auswertung;
+    int feuernd = 0;
+    std::set<std::pair<int, int>> gedruckt;
+    for (int r = 1; r <= szene_.projekt.B.UsedTerms(); ++r)
+        for (int c = 1; c <= szene_.projekt.A.UsedTerms(); ++c) {
+            const float w = e.Strength[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(c - 1)];
+            if (w <= 0.0f) continue;
+            ++feuernd;
+            for (const auto& t : sammler_->texte) {
+                const auto z = ansichten::ZelleUnter(GetParam().groesse, (t.wo + QPointF(1, -2)).toPoint());
+                if (z[0] == r && z[1] == c && t.text == zahl::Text(w, zahl::Art::Zugehoerigkeit))
+                    gedruckt.insert({r, c});
+            }
+        }
+    ASSERT_GE(feuernd, 2) << "the case must fire several rules";
+    EXPECT_EQ(static_cast<int>(gedruckt.size()), feuernd);
+}
+
+INSTANTIATE_TEST_SUITE_P(Groessen, InspektorBildText,
+                         ::testing::Values(BildFall{"OnASheet", QSize(510, 316)},
+                                           BildFall{"BesideALab", QSize(440, 300)}),
                          [](const auto& fall) { return std::string(fall.param.name); });
 
 TEST(InspektorLaufschritt, AnOutputOtherThanTheAppliedOneIsSaidToDiffer) {
