@@ -182,7 +182,7 @@ HandIn ParseHandIn(std::string_view bytes) {
     for (std::size_t i = 1; i < sections.size(); ++i) {
         const Section& s = sections[i];
         if (s.Name == "projekt" && !h.ProjectLine) {
-            h.Project = EmbeddedProject(s, true);
+            h.Project = EmbeddedProject(s);
             h.ProjectLine = s.Line;
         } else if (s.Name == "antworten" && !h.AnswersLine) {
             const EmbeddedLines lines = EmbeddedOf(s);

@@ -151,6 +151,7 @@ ClassResult MarkClass(const Exercise& e, std::string_view exerciseBytes, const s
 
 std::string RowState(const MarkedHandIn& r) {
     if (!r.Read) return "unreadable";
+    if (r.Foreign) return "foreign";
     if (!r.Result) return "unusable";
     switch (r.Result->Overall) {
     case Verdict::Passed: return "passed";
@@ -162,6 +163,14 @@ std::string RowState(const MarkedHandIn& r) {
 
 std::string RowStateText(const MarkedHandIn& r) {
     if (!r.Read) return Tr("Aufgabe", "nicht lesbar");
+    // Checked all the same (a teacher may have mended a typo after handing the
+    // exercise out), but never shown as this exercise's verdict.
+    if (r.Foreign)
+        return r.Result ? Fmt(Tr("Aufgabe",
+                                 "andere Aufgabe (gepr\xC3\xBC"
+                                 "ft: %1)"),
+                              {VerdictText(r.Result->Overall)})
+                        : Tr("Aufgabe", "andere Aufgabe");
     if (!r.Result)
         return Tr("Aufgabe",
                   "nicht pr\xC3\xBC"

@@ -73,7 +73,9 @@ MarkedHandIn MarkOne(const Exercise& e, const std::string& fingerprint, const Wo
                      const CheckOptions& options = {});
 
 // The verdict of a row as ClassJson writes it: "passed", "failed",
-// "refused", or for a row without a check "unreadable" or "unusable".
+// "refused", "foreign" for a hand-in to another exercise (or another version
+// of this one; its check is in the row all the same), or for a row without a
+// check "unreadable" or "unusable".
 std::string RowState(const MarkedHandIn& r);
 // The same in words, in the active language.
 std::string RowStateText(const MarkedHandIn& r);

@@ -231,7 +231,7 @@ void ReadProjectSection(const Section& s, Exercise& e, fuzzy::Project& into, boo
         into = *p;
         return;
     }
-    into = EmbeddedProject(s, false);
+    into = EmbeddedProject(s);
 }
 
 void ReadHeader(const Section& s, Exercise& e, bool& haveFormat, bool& havePermissions) {
@@ -570,7 +570,7 @@ EmbeddedLines EmbeddedOf(const Section& s) {
     return out;
 }
 
-fuzzy::Project EmbeddedProject(const Section& s, bool nothingAfter) {
+fuzzy::Project EmbeddedProject(const Section& s) {
     std::string bytes;
     const EmbeddedLines lines = EmbeddedOf(s);
     std::size_t at = 0;
@@ -614,7 +614,7 @@ fuzzy::Project EmbeddedProject(const Section& s, bool nothingAfter) {
     fuzzy::Project p = fuzzy::LoadProjectBytes(bytes);
     if (!p.A.Defined || !p.Out.Defined)
         Fail(Fmt(Tr("Aufgabe", "Das Projekt in [%1] braucht Eingang A und den Ausgang."), {s.Name}), s.Line);
-    if (nothingAfter) {
+    {
         // The project ends where its writer ends it; a line after it is no part of it.
         std::string written;
         try {
@@ -624,9 +624,18 @@ fuzzy::Project EmbeddedProject(const Section& s, bool nothingAfter) {
         }
         std::size_t used = 0;
         for (const char c : written) used += c == '\n';
-        if (lines.Lines.size() > used)
+        // Blank lines after the end do no harm; anything else would be
+        // silently ignored by the reader, so it is refused at its line.
+        std::size_t from = 0, line = 0;
+        for (; line < lines.Lines.size(); ++line) {
+            const std::size_t end = lines.Text.find('\n', from);
+            const std::string_view t = std::string_view(lines.Text).substr(from, end - from);
+            from = end + 1;
+            if (line >= used && t.find_first_not_of(" \t\r") != std::string_view::npos) break;
+        }
+        if (line < lines.Lines.size())
             Fail(Fmt(Tr("Aufgabe", "Nach dem Ende des Projekts in [%1] steht noch etwas."), {s.Name}),
-                 lines.Lines[used]);
+                 lines.Lines[line]);
     }
     return p;
 }

@@ -39,8 +39,8 @@ struct EmbeddedLines {
 EmbeddedLines EmbeddedOf(const Section& s);
 // The project of such a section, read as a .fuz file is read (UTF-8 here,
 // Windows-1252 there); a line that does not fit is refused with the line of
-// the file. `nothingAfter`: a line after the project's end is refused too.
-fuzzy::Project EmbeddedProject(const Section& s, bool nothingAfter);
+// the file, and so is a line after the project's end that is not blank.
+fuzzy::Project EmbeddedProject(const Section& s);
 // A text as such a section holds it: "| " before each line.
 std::string EmbedLines(std::string_view text);
 

@@ -672,6 +672,14 @@
         <translation>not readable</translation>
     </message>
     <message>
+        <source>andere Aufgabe (geprüft: %1)</source>
+        <translation>another exercise (checked: %1)</translation>
+    </message>
+    <message>
+        <source>andere Aufgabe</source>
+        <translation>another exercise</translation>
+    </message>
+    <message>
         <source>nicht prüfbar</source>
         <translation>cannot be checked</translation>
     </message>

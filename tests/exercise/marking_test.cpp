@@ -76,6 +76,8 @@ TEST(Marking, EveryHandInHasItsRow) {
     EXPECT_EQ(exercise::RowState(Row(c, "kaputt.fuzabgabe")), "unreadable");
     EXPECT_NE(Row(c, "kaputt.fuzabgabe").Problem.find("Zeile"), std::string::npos);
     EXPECT_TRUE(Row(c, "dora.fuzabgabe").Foreign);
+    EXPECT_EQ(exercise::RowState(Row(c, "dora.fuzabgabe")), "foreign");
+    EXPECT_EQ(exercise::RowStateText(Row(c, "dora.fuzabgabe")).rfind("andere Aufgabe", 0), 0u);
     EXPECT_EQ(Row(c, "anna.fuzabgabe").DuplicateOf.size(), 1u);
     EXPECT_EQ(Row(c, "zweite.fuzabgabe").DuplicateOf.size(), 1u);
     EXPECT_TRUE(Row(c, "cem.fuzabgabe").Gradable());

@@ -75,6 +75,12 @@ std::string Broken(int n, const std::string& extra) {
     return "[aufgabe]\nformat = 1\ntitel.de = x\naenderbar = regeln\n[text.de]\nx\n[projekt]\n" + out + "[abdeckung]\n";
 }
 
+// The heating's project embedded, with `after` behind its last line.
+std::string Followed(const std::string& after) {
+    return "[aufgabe]\nformat = 1\ntitel.de = x\naenderbar = regeln\n[text.de]\nx\n[projekt]\n" +
+           Embed(fuzzy::LoadProject(FUZZY_SOURCE_DIR "/examples/heizung.fuz")) + after + "[abdeckung]\n";
+}
+
 std::string TruckHead() {
     return "[aufgabe]\nformat = 1\ntitel.de = Probe\naenderbar = regeln\n[text.de]\nx\n[projekt]\nvorlage = truck\n";
 }
@@ -98,6 +104,10 @@ TEST_P(HostileExercise, RefusedWithItsLine) {
         EXPECT_EQ(e.Line(), line) << h.name << ": " << e.what();
         EXPECT_NE(std::string(e.what()).find(h.word), std::string::npos) << h.name << ": " << e.what();
     }
+}
+
+TEST(Reader, BlankLinesAfterAnEmbeddedProjectDoNoHarm) {
+    EXPECT_NO_THROW((void)exercise::ParseExercise(Followed("|\n|   \n")));
 }
 
 const std::string kLong(2001, 'x');
@@ -146,6 +156,7 @@ INSTANTIATE_TEST_SUITE_P(
         Hostile{"unknown key without the keys there are", Head() + kLoco + "masse = 3\n", "masse = 3",
                 "vorzeichenwechsel_max"},
         Hostile{"number that reads as 0 in an embedded project", Broken(3, "| abc"), "| abc", "abc"},
+        Hostile{"anything after an embedded project", Followed("|\n| 17\n|\n"), "| 17", "Ende"},
         Hostile{"too many masses", Head() + "\n[lok]\nmassen = 1,2,3,4,5,6,7,8,9\nruhe_bis = 1\n", "massen", "massen"},
         Hostile{"zero distance", Head() + "\n[lok]\nmassen = 1\nabstand = 0\nruhe_bis = 1\n", "abstand", "abstand"},
         Hostile{"rest after the end of the runs", Head() + "\n[lok]\nmassen = 1\nzeit = 5\nruhe_bis = 10\n", "[lok]",
