@@ -324,8 +324,8 @@ std::vector<Finding> TeacherCheck(const Exercise& e, const TeacherCheckInput& in
                 {"method_differs",
                  Fmt(Tr("Aufgabe",
                         "Bei %1 (A = %2) ergibt die Rechnung nach dem Lehrbuch (Minimum, Maximum, "
-                        "Schwerpunkt der abgeschnittenen Terme) %3, die PrÃ¼"
-                        "fung erwartet %4 (skalierte Terme, summierte FlÃ¤"
+                        "Schwerpunkt der abgeschnittenen Terme) %3, die Pr\xC3\xBC"
+                        "fung erwartet %4 (skalierte Terme, summierte Fl\xC3\xA4"
                         "chen): mehr als die Toleranz %5 auseinander. Nennen Sie der Klasse das Verfahren."),
                      {h.Point, NumberText(a), NumberText(*book), NumberText(engine), NumberText(h.OutputTolerance)}),
                  h.Line});

@@ -851,6 +851,10 @@
         <source>[%1] kennt den Schlüssel %2 nicht; es gibt: %3.</source>
         <translation>[%1] has no key %2; its keys are: %3.</translation>
     </message>
+    <message>
+        <source>Bei %1 (A = %2) ergibt die Rechnung nach dem Lehrbuch (Minimum, Maximum, Schwerpunkt der abgeschnittenen Terme) %3, die Prüfung erwartet %4 (skalierte Terme, summierte Flächen): mehr als die Toleranz %5 auseinander. Nennen Sie der Klasse das Verfahren.</source>
+        <translation>At %1 (A = %2) the textbook method (minimum, maximum, centroid of the clipped terms) gives %3, while the check expects %4 (scaled terms, summed areas): more than the tolerance %5 apart. Tell the class which method to use.</translation>
+    </message>
 </context>
 <context>
     <name>KernBewertung</name>

@@ -222,10 +222,6 @@
         <translation>Rules: firing strength = degree A</translation>
     </message>
     <message>
-        <source>Farbe: Feuerstärke  •  fetter Rahmen: die Regel, die die Höhe setzt</source>
-        <translation>Color: firing strength  •  bold frame: the rule that sets the height</translation>
-    </message>
-    <message>
         <source>Ausgang: nicht definiert</source>
         <translation>Output: not defined</translation>
     </message>
@@ -304,6 +300,14 @@
     <message>
         <source>%1 = %2 liegt %3 unter dem Bereich (%4 bis %5): Der Regler rechnet mit diesem Wert, nur der Schieber bleibt am Ende des Bereichs stehen.</source>
         <translation>%1 = %2 lies %3 below its range (%4 to %5): the controller works with this value itself; only the slider stops at the end of the range.</translation>
+    </message>
+    <message>
+        <source>fetter Rahmen: die Regel, die die Höhe setzt</source>
+        <translation>bold frame: the rule that sets the height</translation>
+    </message>
+    <message>
+        <source>Farbe: Feuerstärke</source>
+        <translation>Color: firing strength</translation>
     </message>
 </context>
 <context>

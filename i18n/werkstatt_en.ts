@@ -1086,6 +1086,14 @@ Without --vehicle the vehicle chosen for this file in the window applies, else t
         <source>Abgegeben: %1 (%2, %3). Die Datei geht an die Lehrkraft.</source>
         <translation>Handed in: %1 (%2, %3). The file goes to the teacher.</translation>
     </message>
+    <message>
+        <source>Urteil und Hinweise</source>
+        <translation>Verdict and hints</translation>
+    </message>
+    <message>
+        <source>Gegenprobe für die Lehrkraft</source>
+        <translation>Teacher&apos;s check</translation>
+    </message>
 </context>
 <context>
     <name>werkstatt::KlassenUebersicht</name>

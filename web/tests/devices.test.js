@@ -58,8 +58,8 @@ test('on a touch screen every control of every view is at least 44 px high', { s
         };
         for (const e of document.querySelectorAll('button, select, input, [role=slider], [role=tab]')) {
           if (!visible(e) || e.closest('[hidden]')) continue;
-          // A checkbox counts with its label, a handle with the reach a finger has.
-          const box = e.type === 'checkbox' && e.closest('label') ? e.closest('label') : e;
+          // A checkbox or radio button counts with its label, a handle with the reach a finger has.
+          const box = (e.type === 'checkbox' || e.type === 'radio') && e.closest('label') ? e.closest('label') : e;
           const h = e.getAttribute('role') === 'slider' ? 48 : box.getBoundingClientRect().height;
           if (h < 44) out.push(`${e.id || e.dataset.focus || e.textContent.trim().slice(0, 20) || e.tagName}: ${Math.round(h)}`);
         }

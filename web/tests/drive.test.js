@@ -135,6 +135,8 @@ for (const c of steering) {
     await suite.withPage({ device: c.name.includes('finger') ? { hasTouch: true } : {} }, async (page) => {
       await page.evaluate(() => window.fuzzyPage.selectTab('drive'));
       await page.click('#fahrt-setzen');
+      // Placing asks the engine: the truck is there once it has answered.
+      await page.waitForFunction(() => window.fuzzyPage.view('drive').truck());
       const degrees = () => page.evaluate(() => (window.fuzzyPage.view('drive').truck().state[5] * 180) / Math.PI);
       assert.ok(Math.abs((await degrees()) - 18) < 1e-4, 'placed with 18°');
       const shownAtStart = await page.textContent('#fahrt-lenkwinkel');

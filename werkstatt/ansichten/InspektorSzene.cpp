@@ -332,12 +332,20 @@ void Regeln(QPainter& p, const QRect& r, const InspektorSzene& s) {
         p.drawText(QRect(0, 0, laenge, NamensRand), Qt::AlignCenter, name);
         p.restore();
     }
-    const QString legende = QCoreApplication::translate(
-        "ansichten::Inspektor", "Farbe: Feuerstärke  •  fetter Rahmen: die Regel, die die Höhe setzt");
-    p.setFont(Passend(widgets::PixelFont(widgets::SansFamily(), 12, false), legende, r.width() - 16, 7));
+    // Where the whole legend would be too small to read, the colour's part
+    // goes: every firing cell prints its strength anyway.
+    const QString rahmen =
+        QCoreApplication::translate("ansichten::Inspektor", "fetter Rahmen: die Regel, die die Höhe setzt");
+    const QString ganz = QCoreApplication::translate("ansichten::Inspektor", "Farbe: Feuerstärke") +
+                         QStringLiteral("  \u2022  ") + rahmen;
+    const int breite = r.width() - 16;
+    const QFont schrift = widgets::PixelFont(widgets::SansFamily(), 12, false);
+    QFont f = Passend(schrift, ganz, breite, 9);
+    const QString legende = QFontMetrics(f).horizontalAdvance(ganz) <= breite ? ganz : rahmen;
+    if (legende != ganz) f = Passend(schrift, rahmen, breite, 7);
+    p.setFont(f);
     p.setPen(Qt::black);
-    p.drawText(r.left() + 8, r.bottom() - 6,
-               QFontMetrics(p.font()).elidedText(legende, Qt::ElideRight, r.width() - 16));
+    p.drawText(r.left() + 8, r.bottom() - 6, QFontMetrics(f).elidedText(legende, Qt::ElideRight, breite));
 }
 
 // The output's terms as the project defines them, pale, under the terms

@@ -108,6 +108,35 @@ private:
     QLabel* text_;
 };
 
+// The note under the boxes keeps the room of its longest wording (with the
+// sentence on red entries), so that the sentence appearing or going moves
+// nothing below it.
+class Notiz : public QLabel {
+public:
+    explicit Notiz(QWidget* parent) : QLabel(parent) {
+        for (QLabel* l : {static_cast<QLabel*>(this), &platz_}) {
+            l->setTextFormat(Qt::PlainText);
+            l->setWordWrap(true);
+        }
+    }
+    void setzen(const QString& text, const QString& laengste) {
+        platz_.setFont(font());
+        platz_.setText(laengste);
+        setText(text);
+        updateGeometry();
+    }
+    int heightForWidth(int w) const override { return std::max(QLabel::heightForWidth(w), platz_.heightForWidth(w)); }
+    QSize sizeHint() const override { return Hoeher(QLabel::sizeHint()); }
+    QSize minimumSizeHint() const override { return Hoeher(QLabel::minimumSizeHint()); }
+
+private:
+    QSize Hoeher(QSize s) const {
+        if (!platz_.text().isEmpty()) s.setHeight(std::max(s.height(), heightForWidth(std::max(width(), 100))));
+        return s;
+    }
+    QLabel platz_;
+};
+
 // How long the typing must rest before the boxes are checked: a keystroke
 // must not start a truck grid each time.
 constexpr int PauseMs = 300;
@@ -155,10 +184,8 @@ AufgabenPanel::AufgabenPanel(QWidget* parent)
     Speichern_->setObjectName(QStringLiteral("speichern"));
     Speichern_->setToolTip(
         tr("Die Zahlen in den Feldern als Antwortdatei (*.fuzantwort) speichern, zum Abgeben oder Weiterrechnen"));
-    AntwortenText_ = new QLabel(this);
+    AntwortenText_ = new Notiz(this);
     AntwortenText_->setObjectName(QStringLiteral("antwortenText"));
-    AntwortenText_->setTextFormat(Qt::PlainText);
-    AntwortenText_->setWordWrap(true);
     FelderInhalt_ = new QWidget;
     FelderInhalt_->setObjectName(QStringLiteral("antwortFelder"));
     Bereich_ = new QScrollArea(this);
@@ -193,6 +220,7 @@ AufgabenPanel::AufgabenPanel(QWidget* parent)
     Urteil_->setFrameShape(QFrame::StyledPanel);
     UrteilRollen_ = new TextRollen(Urteil_, this);
     UrteilRollen_->setObjectName(QStringLiteral("urteilRollen"));
+    UrteilRollen_->setAccessibleName(tr("Urteil und Hinweise"));
     Kriterien_ = new QTextBrowser(this);
     Kriterien_->setObjectName(QStringLiteral("kriterien"));
     Kriterien_->setAccessibleName(tr("Prüfungen"));
@@ -250,6 +278,7 @@ AufgabenPanel::AufgabenPanel(QWidget* parent)
     Gegenprobe_->setStyleSheet(QStringLiteral("QLabel { background: #fff4d6; padding: 4px; }"));
     GegenprobeRollen_ = new TextRollen(Gegenprobe_, this);
     GegenprobeRollen_->setObjectName(QStringLiteral("gegenprobeRollen"));
+    GegenprobeRollen_->setAccessibleName(tr("Gegenprobe für die Lehrkraft"));
 
     auto* dateien = new QHBoxLayout;
     dateien->addWidget(AntwortenKnopf_);
@@ -375,6 +404,7 @@ void AufgabenPanel::setAufgabe(const exercise::Exercise& e, const QString& name,
     Kriterien_->clear();
     Verweise_.clear();
     UrteilRollen_->hide();
+    UrteilPlatzHalten(false);
     NeuPruefen();
 }
 
@@ -402,6 +432,7 @@ void AufgabenPanel::leeren() {
     Kriterien_->clear();
     Verweise_.clear();
     UrteilRollen_->hide();
+    UrteilPlatzHalten(false);
     setEnabled(false);
 }
 
@@ -653,9 +684,15 @@ void AufgabenPanel::ZeigeAntwortenText() {
         text = tr("Antworten aus „%1“, seitdem geändert.").arg(AntwortenName_);
     else
         text = tr("Antworten aus „%1“.").arg(AntwortenName_);
-    if (const int n = unlesbareFelder())
-        text += QLatin1Char(' ') + tr("Rot umrandete Einträge sind keine Zahl und zählen als falsch (%1).").arg(n);
-    AntwortenText_->setText(text);
+    const auto rot = [this](int n) {
+        return QLatin1Char(' ') + tr("Rot umrandete Einträge sind keine Zahl und zählen als falsch (%1).").arg(n);
+    };
+    // Changing a box turns "aus" into "seitdem geändert": room for the longer one.
+    const QString laengste =
+        (AntwortenName_.isEmpty() ? text : tr("Antworten aus „%1“, seitdem geändert.").arg(AntwortenName_)) +
+        rot(static_cast<int>(std::max<std::size_t>(Felder_.size(), 10)));
+    if (const int n = unlesbareFelder()) text += rot(n);
+    static_cast<Notiz*>(AntwortenText_)->setzen(text, laengste);
 }
 
 exercise::Answers AufgabenPanel::antworten() const {
@@ -857,7 +894,16 @@ void AufgabenPanel::ZeigeUrteil() {
     Urteil_->setStyleSheet(r.Passed() ? QStringLiteral("QLabel { background: #e4f4e4; padding: 4px; }")
                                       : QStringLiteral("QLabel { background: #fbe6e6; padding: 4px; }"));
     UrteilRollen_->show();
+    UrteilPlatzHalten(true);
     UrteilRollen_->updateGeometry();
+}
+
+// Once a verdict has been shown, an edit that takes it away leaves its room
+// empty: the boxes and buttons above stay where the student's eye is.
+void AufgabenPanel::UrteilPlatzHalten(bool halten) {
+    QSizePolicy p = UrteilRollen_->sizePolicy();
+    p.setRetainSizeWhenHidden(halten);
+    UrteilRollen_->setSizePolicy(p);
 }
 
 bool AufgabenPanel::oeffneVerweis(const QString& verweis) {

@@ -183,6 +183,7 @@ private:
     void Zeigen(exercise::CheckResult&& r);
     void ZeigeKriterien();
     void ZeigeUrteil();
+    void UrteilPlatzHalten(bool halten);
     void NameGeaendert();
     void GegenprobeAnstossen(const exercise::Exercise& e, const QString& datei);
     void ZeigeGegenprobe(std::vector<exercise::Finding>&& f);

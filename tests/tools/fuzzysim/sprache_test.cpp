@@ -150,7 +150,7 @@ std::vector<WrongCall> WrongCalls() {
         {"TuneRoundsNotWhole",
          {"tune", kExample, "--vehicle", "truck", "--rounds", "1.5", "-o", "x.fuz"},
          "Error: --rounds expects a whole number from 1 to 1000000."},
-        {"UnknownTemplate", {"new", "gross"}, "Error: Unknown template: gross (there are leer, truck and lok)."},
+        {"UnknownTemplate", {"new", "gross"}, "Error: Unknown template: gross (there are empty, truck and loco)."},
         {"UnknownFormat", {"export", kExample, "--to", "xyz"}, "Error: Unknown format: xyz (fll, fis, fcl or c)"},
         {"ImportWithoutExtension",
          {"import", "regler.txt"},

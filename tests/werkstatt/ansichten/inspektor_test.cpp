@@ -457,6 +457,9 @@ private:
         bool end() override { return true; }
         void updateState(const QPaintEngineState&) override {}
         void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+        // Shapes are not collected; the defaults call one another without end.
+        void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+        void drawPath(const QPainterPath&) override {}
         void drawTextItem(const QPointF& p, const QTextItem& t) override {
             s_.texte.push_back({t.text(), painter()->transform().map(p)});
         }

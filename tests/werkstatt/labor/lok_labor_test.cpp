@@ -113,10 +113,10 @@ TEST(LokLabor, SettingsTheModelCannotRunAreRefusedAndChangeNothing) {
         const char* meldung;
     };
     const Fall faelle[] = {
-        {"negative friction", {-1.0f, 100.0f, 0.055f}, "Die Reibung darf nicht negativ sein."},
-        {"zero distance", {3.0f, 0.0f, 0.055f}, "Der Abstand muss zwischen 0,01 cm und 100000 cm liegen."},
-        {"huge distance", {3.0f, 1.0e9f, 0.055f}, "Der Abstand muss zwischen 0,01 cm und 100000 cm liegen."},
-        {"other step", {3.0f, 100.0f, 0.01f}, "Der Zeitschritt muss 0,055 s oder 0,1 s sein."},
+        {"negative friction", {-1.0f, 100.0f, 0.055f, {}}, "Die Reibung darf nicht negativ sein."},
+        {"zero distance", {3.0f, 0.0f, 0.055f, {}}, "Der Abstand muss zwischen 0,01 cm und 100000 cm liegen."},
+        {"huge distance", {3.0f, 1.0e9f, 0.055f, {}}, "Der Abstand muss zwischen 0,01 cm und 100000 cm liegen."},
+        {"other step", {3.0f, 100.0f, 0.01f, {}}, "Der Zeitschritt muss 0,055 s oder 0,1 s sein."},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);
