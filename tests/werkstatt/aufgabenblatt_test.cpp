@@ -450,6 +450,16 @@ INSTANTIATE_TEST_SUITE_P(Aufgaben, ExerciseSheetMasses,
                                          MassenFall{"TwoMasses", "1, 4", {"1kgt=", "4kgt="}, {"2kgt="}}),
                          [](const auto& i) { return std::string(i.param.name); });
 
+// Exercise 03 checks at 0.055 s and 0.1 s; its verdict's rest time (3,50 s,
+// the 4 kg run at 0.1 s) stands in the table of the step it comes from.
+TEST(ExerciseSheetMasses, EveryStepTheCheckRunsHasItsTable) {
+    POPPLER_ODER_SKIP();
+    QTemporaryDir dir;
+    const BlattText b = LokLoesung(dir, nullptr);
+    for (const char* w : {"Zeitschritt0,055s", "Zeitschritt0,1s", "4kgt=3,500s"})
+        EXPECT_TRUE(b.dicht.contains(QString::fromUtf8(w))) << "fehlt: " << w;
+}
+
 // The print dialog proposes a file of the exercise's own: the next sheet
 // does not replace the last one.
 TEST(ExerciseSheetPrinted, TheProposedFileNameIsTheExercisesOwn) {

@@ -289,7 +289,8 @@ int Stift(float masse, int i) {
 
 }  // namespace
 
-std::vector<Block> LokBloecke(const fuzzy::Project& pr, const labor::LokEinstellung& einst, double breite, Fahrzeug f) {
+std::vector<Block> LokBloecke(const fuzzy::Project& pr, const labor::LokEinstellung& einst, double breite, Fahrzeug f,
+                              bool mitKurven) {
     auto e = std::make_shared<labor::LokErgebnis>(labor::RechneLok(pr, einst));
     std::vector<Block> b;
     const int n = static_cast<int>(e->Laeufe.size());
@@ -354,7 +355,7 @@ std::vector<Block> LokBloecke(const fuzzy::Project& pr, const labor::LokEinstell
          },
          true});
     WarnBlock(b, labor::LokLabor::Warnungen(*e, f), breite);
-    if (n == 0) return b;
+    if (n == 0 || !mitKurven) return b;
 
     // The curves as the lab draws them: time axes up to a little after the
     // last mass has come to rest.

@@ -491,15 +491,20 @@ void LaborBloecke(std::vector<Block>& b, const fuzzy::Project& pr, const exercis
         break;
     }
     case exercise::Plant::Loco: {
-        labor::LokEinstellung einst;
-        if (!e.Loco.empty()) {
-            einst.Reibung = e.Loco[0].Friction;
-            einst.AbstandCm = e.Loco[0].DistanceCm;
-            if (!e.Loco[0].Steps.empty()) einst.Dt = e.Loco[0].Steps[0];
-            // The masses the exercise runs, not every mass of the lab.
-            einst.Massen = e.Loco[0].Masses;
+        // A table for every setting the check runs, so that each figure of the
+        // verdict stands in one of them; the curves of the first.
+        if (e.Loco.empty()) {
+            for (Block& x : LokBloecke(pr, labor::LokEinstellung{}, breite, Fahrzeug::Lok)) b.push_back(std::move(x));
+            break;
         }
-        for (Block& x : LokBloecke(pr, einst, breite, Fahrzeug::Lok)) b.push_back(std::move(x));
+        bool erste = true;
+        for (const exercise::LocoCheck& l : e.Loco)
+            for (const float dt : l.Steps.empty() ? std::vector<float>{labor::LokEinstellung{}.Dt} : l.Steps) {
+                // The masses the exercise runs, not every mass of the lab.
+                const labor::LokEinstellung einst{l.Friction, l.DistanceCm, dt, l.Masses};
+                for (Block& x : LokBloecke(pr, einst, breite, Fahrzeug::Lok, erste)) b.push_back(std::move(x));
+                erste = false;
+            }
         break;
     }
     case exercise::Plant::Unknown: break;

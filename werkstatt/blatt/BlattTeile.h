@@ -57,7 +57,9 @@ Block KennfeldBlock(const fuzzy::Project& pr, double breite);
 std::vector<Block> TruckBloecke(const fuzzy::Project& pr, float v, double breite, double seitenHoehe, Fahrzeug f);
 // The locomotive lab: the figures of the three masses, its warnings, then the
 // four diagrams.
-std::vector<Block> LokBloecke(const fuzzy::Project& pr, const labor::LokEinstellung& einst, double breite, Fahrzeug f);
+// With mitKurven = false only the table, for a further setting of the same sheet.
+std::vector<Block> LokBloecke(const fuzzy::Project& pr, const labor::LokEinstellung& einst, double breite, Fahrzeug f,
+                              bool mitKurven = true);
 
 // Lays the blocks out on pages and paints them with a header (left and right
 // text) and the page numbers. `bauen` makes the blocks for the content's
