@@ -90,6 +90,16 @@ class Lane {
     this.pending.clear();
   }
 
+  // Stops what the worker does: its requests are answered "cancelled", and
+  // a fresh worker takes the next one.
+  cancel() {
+    if (this.dead || !this.worker) return;
+    this.worker.terminate();
+    for (const p of this.pending.values()) p.resolve({ ok: false, error: 'cancelled' });
+    this.pending.clear();
+    this.started = this.start();
+  }
+
   async send(request, bytes) {
     await this.started;
     if (this.dead) return { ok: false, error: 'engineBlocked', detail: this.dead };
@@ -105,12 +115,15 @@ export class Engine {
   constructor() {
     this.url = null;
     this.quick = null;
-    this.long = null;
+    this.lanes = {};
     this.lang = 'de';
     this.onBlocked = () => {};
     this.blockedWhy = null;
   }
 
+  // long: false for the quick worker, true for the labs' and the tuner's,
+  // 'check' for the exercise check's own, which can be cancelled without
+  // stopping a lab.
   lane(long) {
     const blocked = (why) => {
       if (this.blockedWhy) return;
@@ -119,7 +132,14 @@ export class Engine {
     };
     if (!this.url) this.url = workerSource();
     if (!long) return (this.quick = this.quick || new Lane(this.url, blocked));
-    return (this.long = this.long || new Lane(this.url, blocked));
+    const name = long === true ? 'long' : String(long);
+    return (this.lanes[name] = this.lanes[name] || new Lane(this.url, blocked));
+  }
+
+  // Cancels what runs on a long lane (nothing when it never started).
+  cancel(long = true) {
+    const lane = this.lanes[long === true ? 'long' : String(long)];
+    if (lane) lane.cancel();
   }
 
   // cmd and its arguments; bytes: a project file or a file to import.

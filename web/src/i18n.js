@@ -18,6 +18,8 @@ const words = {
   failed: ['Das ging nicht: %1', 'That did not work: %1'],
   crashed: ['Die Rechenmaschine ist abgestürzt und wurde neu gestartet: %1', 'The engine crashed and was restarted: %1'],
   working: ['wird berechnet …', 'computing …'],
+  cancelCheck: ['Prüfung abbrechen', 'Cancel the check'],
+  checkCancelled: ['Die Prüfung wurde abgebrochen; „Prüfen“ startet sie neu.', 'The check was cancelled; “Check” starts it again.'],
   undefinedAOut: ['Eingang A und/oder Ausgang (noch) nicht definiert!', 'Input A and/or output not defined (yet)!'],
   // tabs
   tabTerms: ['Variablen', 'Variables'],

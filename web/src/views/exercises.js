@@ -302,19 +302,27 @@ export default function create(ctx) {
     if (!current || busy) return null;
     busy = true;
     renderVerdict(t('working'));
+    // A long check (many masses, small steps) can be stopped; a lab started
+    // meanwhile runs in its own worker and does not wait for it.
+    verdict.append(el('p', {}, el('button', { type: 'button', id: 'aufgabe-abbrechen', onclick: () => ctx.engine.cancel('check') }, t('cancelCheck'))));
     try {
       const argv = ['aufgabe', 'check', current.name];
       const files = {};
       await work(argv, files);
       if (current.info.byName && who.name.value.trim()) argv.push('--name', who.name.value.trim());
       argv.push('--json');
-      const r = await ctx.engine.run(argv, current.bytes, { input: current.name, files, long: true });
+      const r = await ctx.engine.run(argv, current.bytes, { input: current.name, files, long: 'check' });
       last = { status: r.status, err: r.err, doc: r.status === 0 || r.status === 1 ? JSON.parse(utf8(r.out)) : null };
       if (!last.doc) ctx.message(r.err);
       else ctx.message('');
       renderVerdict();
       return last;
     } catch (e) {
+      if (e.code === 'cancelled') {
+        last = null;
+        renderVerdict(t('checkCancelled'));
+        return null;
+      }
       ctx.reportError(e);
       renderVerdict('');
       return null;
