@@ -69,11 +69,11 @@
     </message>
     <message>
         <source>Feuerstärke der Regel %1 und %2</source>
-        <translation>Firing strength of the rule %1 and %2</translation>
+        <translation>Firing strength of the rule for %1 and %2</translation>
     </message>
     <message>
         <source>Feuerstärke der Regel %1</source>
-        <translation>Firing strength of the rule %1</translation>
+        <translation>Firing strength of the rule for %1</translation>
     </message>
     <message>
         <source>Höhen der Ausgangsterme</source>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>%1 stimmt nicht (erlaubte Abweichung %2).</source>
-        <translation>%1 is not right (allowed deviation %2).</translation>
+        <translation>%1 is wrong (it may be off by at most %2).</translation>
     </message>
     <message>
         <source>Gefüllte Regelfelder</source>
@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>Straße verlassen bei %1</source>
-        <translation>Road left at %1</translation>
+        <translation>Left the road at %1</translation>
     </message>
     <message>
         <source>Starts, die die Straße verlassen: %1 – %2</source>
@@ -916,7 +916,7 @@
     </message>
     <message>
         <source>ohne Regel:        %1 Stücke der Eingangsbereiche, dort fällt der Ausgang auf den Bereichsanfang</source>
-        <translation>no rule:           %1 pieces of the input ranges, where the output falls to its range start</translation>
+        <translation>no rule:           %1 regions of the inputs, where the output drops to the start of its range</translation>
     </message>
     <message>
         <source>Ziel erreicht %1 von %2, Straße verlassen %3</source>

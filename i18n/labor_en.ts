@@ -502,7 +502,7 @@
     </message>
     <message>
         <source>genau ab&lt;br&gt;(|s| &amp;lt; 0,5 cm, |v| &amp;lt; 0,5 cm/s)</source>
-        <translation>exact from&lt;br&gt;(|s| &amp;lt; 0.5 cm, |v| &amp;lt; 0.5 cm/s)</translation>
+        <translation>precisely at rest from&lt;br&gt;(|s| &amp;lt; 0.5 cm, |v| &amp;lt; 0.5 cm/s)</translation>
     </message>
     <message>
         <source>Überschwingen&lt;br&gt;(hinter der Marke)</source>

@@ -100,7 +100,7 @@
     <message>
         <source>genau ab
 (|s| &lt; 0,5 cm, |v| &lt; 0,5 cm/s)</source>
-        <translation>exact from
+        <translation>precisely at rest from
 (|s| &lt; 0.5 cm, |v| &lt; 0.5 cm/s)</translation>
     </message>
     <message>
@@ -344,11 +344,11 @@ Without --vehicle the vehicle chosen for this file in the window applies, else t
     </message>
     <message>
         <source>Bewertung: durch die Prüfung.</source>
-        <translation>Marking: by the check.</translation>
+        <translation>Marked by the automatic check.</translation>
     </message>
     <message>
         <source>Bewertung: durch die Lehrkraft.</source>
-        <translation>Marking: by the teacher.</translation>
+        <translation>Marked by the teacher.</translation>
     </message>
     <message>
         <source>Bewertung: was die Prüfung misst, prüft sie; den schriftlichen oder gezeichneten Teil bewertet die Lehrkraft.</source>
@@ -1026,7 +1026,7 @@ Without --vehicle the vehicle chosen for this file in the window applies, else t
     </message>
     <message>
         <source>Die Antworten der Handrechnung sind nicht gespeichert. Jetzt speichern?</source>
-        <translation>The answers of the calculation by hand are not saved. Save them now?</translation>
+        <translation>Your hand-calculation answers have not been saved. Save them now?</translation>
     </message>
     <message>
         <source>Aufgabe</source>

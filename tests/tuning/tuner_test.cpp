@@ -556,12 +556,13 @@ TEST_P(EnglishScores, FiguresInEnglishWithDecimalPoints) {
 INSTANTIATE_TEST_SUITE_P(
     Score, EnglishScores,
     ::testing::Values(
-        EnglishScoreCase{"Truck", TruckScore, tuning::Decimals::Comma, false,
-                         "docked:            160 of 164 at -1 m/s, 160 of 164 at -10 m/s\n"
-                         "left the road:     2 starts (rear x <= 0 at the start)\n"
-                         "arrived:           324 of 328\n"
-                         "largest |x| at the end: 0.1250 m, largest |angle| at the end: 2.500 degrees\n"
-                         "no rule:           3 pieces of the input ranges, where the output falls to its range start"},
+        EnglishScoreCase{
+            "Truck", TruckScore, tuning::Decimals::Comma, false,
+            "docked:            160 of 164 at -1 m/s, 160 of 164 at -10 m/s\n"
+            "left the road:     2 starts (rear x <= 0 at the start)\n"
+            "arrived:           324 of 328\n"
+            "largest |x| at the end: 0.1250 m, largest |angle| at the end: 2.500 degrees\n"
+            "no rule:           3 regions of the inputs, where the output drops to the start of its range"},
         EnglishScoreCase{"Loco", LocoScore, tuning::Decimals::Comma, false,
                          "good:              4 of 6 runs (at rest, at most 0.5 cm past the mark, force within the "
                          "output range)\n"

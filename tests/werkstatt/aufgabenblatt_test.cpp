@@ -190,7 +190,7 @@ INSTANTIATE_TEST_SUITE_P(
                               true,
                               true,
                               {"Solution: One inference step by hand", "For the teacher",
-                               "P1 in the inspector:", "Marking: by the check."},
+                               "P1 in the inspector:", "Marked by the automatic check."},
                               {"Lösung", "Lehrkraft", "zu kalt"}},
                     SheetCase{"DegreesOnlyShowInputA",
                               "02_termdiagramm",
