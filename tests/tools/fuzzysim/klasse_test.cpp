@@ -30,17 +30,8 @@ Result Fuzzysim(const std::vector<std::string>& args, const testfiles::TempDir& 
     // A fixed moment: the hand-ins do not depend on the day the test runs.
     std::string cmd = "SOURCE_DATE_EPOCH=1741944600 " + Quote(FUZZYSIM_BIN);
     for (const auto& a : args) cmd += " " + Quote(a);
-    cmd += " </dev/null 2>" + Quote(err);
-    Result r;
-    FILE* p = ::popen(cmd.c_str(), "r");
-    if (!p) return r;
-    char buf[4096];
-    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;) r.out.append(buf, n);
-    const int raw = ::pclose(p);
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    std::ifstream e(err, std::ios::binary);
-    r.err.assign(std::istreambuf_iterator<char>(e), std::istreambuf_iterator<char>());
-    return r;
+    cmd += " </dev/null";
+    return shelllauf::Capture(cmd, err);
 }
 
 std::string Read(const std::string& path) {

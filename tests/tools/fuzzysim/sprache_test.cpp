@@ -49,17 +49,8 @@ Result RunIn(const testfiles::TempDir& dir, const std::vector<std::string>& env,
     for (const auto& e : env) cmd += " " + Quote(e);
     cmd += " " + Quote(FUZZYSIM_BIN);
     for (const auto& a : args) cmd += " " + Quote(a);
-    cmd += " <" + Quote(in) + " 2>" + Quote(err);
-    Result r;
-    FILE* p = ::popen(cmd.c_str(), "r");
-    if (!p) return r;
-    char buf[4096];
-    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;) r.out.append(buf, n);
-    const int raw = ::pclose(p);
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    std::ifstream e(err, std::ios::binary);
-    r.err.assign(std::istreambuf_iterator<char>(e), std::istreambuf_iterator<char>());
-    return r;
+    cmd += " <" + Quote(in);
+    return shelllauf::Capture(cmd, err);
 }
 
 // The other tests of the tool expect today's German from the binary, also
