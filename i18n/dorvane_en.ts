@@ -148,6 +148,14 @@
         <source>das Projekt, mit dem der Fuzzy-Regler startet</source>
         <translation>the project the fuzzy controller starts with</translation>
     </message>
+    <message>
+        <source>PROJEKT.fuz</source>
+        <translation>PROJECT.fuz</translation>
+    </message>
+    <message>
+        <source>[PROJEKT.fuz]</source>
+        <translation>[PROJECT.fuz]</translation>
+    </message>
 </context>
 <context>
     <name>dorvane::THelpForm</name>

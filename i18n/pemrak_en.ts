@@ -151,6 +151,14 @@
         <source>das Projekt, mit dem der Fuzzy-Regler startet</source>
         <translation>the project the fuzzy controller starts with</translation>
     </message>
+    <message>
+        <source>PROJEKT.fuz</source>
+        <translation>PROJECT.fuz</translation>
+    </message>
+    <message>
+        <source>[PROJEKT.fuz]</source>
+        <translation>[PROJECT.fuz]</translation>
+    </message>
 </context>
 <context>
     <name>pemrak::TMainForm</name>

@@ -1346,6 +1346,14 @@ and the students&apos; sheet of an exercise, with --solution the solution sheet:
         <source>die Zahlen und Antworten jeder Person der Liste (ein Name je Zeile) auf dem Lösungsblatt (mit --blatt --loesung)</source>
         <translation>the numbers and answers of every student on the list (one name per line) on the solution sheet (with --sheet --solution)</translation>
     </message>
+    <message>
+        <source>DATEI</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>[PROJEKT.fuz | AUFGABE.fuzaufgabe]</source>
+        <translation>[PROJECT.fuz | EXERCISE.fuzaufgabe]</translation>
+    </message>
 </context>
 <context>
     <name>werkstatt::TInfoForm</name>

@@ -17,7 +17,7 @@ cmake --build --preset asan --target truck_app_monkey loco_app_monkey
 
 export QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
-export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
+export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0:use_tls=0"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export MONKEY_SEED=$seed MONKEY_SECONDS=$seconds MONKEY_EVENTS=0
 echo "Monkey: $seconds s per program, seed $seed"

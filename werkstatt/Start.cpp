@@ -74,10 +74,10 @@ widgets::Auskunft Selbstauskunft() {
                                      "Lösungsblatt (mit --blatt --loesung)"),
          QStringLiteral("LISTE")},
     };
-    a.argument = QStringLiteral("DATEI");
+    a.argument = QCoreApplication::translate("werkstatt::Start", "DATEI");
     a.argumentHilfe = QCoreApplication::translate(
         "werkstatt::Start", "das Projekt (.fuz) oder die Aufgabe (.fuzaufgabe), die geöffnet wird");
-    a.argumentSyntax = QStringLiteral("[PROJEKT.fuz | AUFGABE.fuzaufgabe]");
+    a.argumentSyntax = QCoreApplication::translate("werkstatt::Start", "[PROJEKT.fuz | AUFGABE.fuzaufgabe]");
     return a;
 }
 

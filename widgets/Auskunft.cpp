@@ -21,8 +21,9 @@ std::optional<int> AuskunftGeben(int argc, char** argv, const char* programm, co
     }
     if (!gefragt) return std::nullopt;
 
-    // A copy: should the program start after all, it gets its arguments whole.
-    std::vector<char*> args(argv, argv + argc);
+    // A copy: should the program start after all, it gets its arguments
+    // whole. With argv's closing null, which removing an option moves down.
+    std::vector<char*> args(argv, argv + argc + 1);
     int n = argc;
     std::string fehler;
     const std::optional<fuzzy::Language> gewaehlt = SpracheAusArgumenten(n, args.data(), fehler);

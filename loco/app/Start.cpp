@@ -14,9 +14,9 @@ widgets::Auskunft Selbstauskunft() {
     widgets::Auskunft a;
     a.beschreibung = QCoreApplication::translate(
         "pemrak::Start", "Pemrak: eine Spielzeuglok an der Marke anhalten, von Hand oder mit einem Fuzzy-Regler.");
-    a.argument = QStringLiteral("PROJEKT.fuz");
+    a.argument = QCoreApplication::translate("pemrak::Start", "PROJEKT.fuz");
     a.argumentHilfe = QCoreApplication::translate("pemrak::Start", "das Projekt, mit dem der Fuzzy-Regler startet");
-    a.argumentSyntax = QStringLiteral("[PROJEKT.fuz]");
+    a.argumentSyntax = QCoreApplication::translate("pemrak::Start", "[PROJEKT.fuz]");
     return a;
 }
 

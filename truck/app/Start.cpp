@@ -15,9 +15,9 @@ widgets::Auskunft Selbstauskunft() {
     a.beschreibung = QCoreApplication::translate(
         "dorvane::Start",
         "Dorvane: einen Truck rückwärts auf die Ziellinie fahren, von Hand oder mit einem Fuzzy-Regler.");
-    a.argument = QStringLiteral("PROJEKT.fuz");
+    a.argument = QCoreApplication::translate("dorvane::Start", "PROJEKT.fuz");
     a.argumentHilfe = QCoreApplication::translate("dorvane::Start", "das Projekt, mit dem der Fuzzy-Regler startet");
-    a.argumentSyntax = QStringLiteral("[PROJEKT.fuz]");
+    a.argumentSyntax = QCoreApplication::translate("dorvane::Start", "[PROJEKT.fuz]");
     return a;
 }
 
