@@ -29,6 +29,18 @@ nlohmann::json SheetInfo(const nlohmann::json&, std::string_view data) {
             loco = {{"friction", exact(e.Loco[0].Friction)},
                     {"distance", exact(e.Loco[0].DistanceCm)},
                     {"dt", e.Loco[0].Steps.empty() ? json(nullptr) : json(exact(e.Loco[0].Steps[0]))}};
+        // Every setting the check runs: a lab table for each on the teacher's sheet.
+        json locoRuns = json::array();
+        for (const exercise::LocoCheck& l : e.Loco) {
+            json masses = json::array();
+            for (const float m : l.Masses) masses.push_back(exact(m));
+            const std::vector<float> steps = l.Steps.empty() ? std::vector<float>{0.055f} : l.Steps;
+            for (const float dt : steps)
+                locoRuns.push_back({{"friction", exact(l.Friction)},
+                                    {"distance", exact(l.DistanceCm)},
+                                    {"dt", exact(dt)},
+                                    {"masses", masses}});
+        }
         const char* plant = e.OnPlant() == exercise::Plant::Truck  ? "truck"
                             : e.OnPlant() == exercise::Plant::Loco ? "loco"
                                                                    : "";
@@ -37,6 +49,7 @@ nlohmann::json SheetInfo(const nlohmann::json&, std::string_view data) {
                 {"plant", plant},
                 {"truckSpeed", exact(speed)},
                 {"loco", loco},
+                {"locoRuns", locoRuns},
                 {"hand", hand}};
     } catch (const fuzzy::Error& err) {
         return {{"refused", {{"code", "refused"}, {"detail", err.Describe()}}}};

@@ -277,9 +277,10 @@ async function truckBlocks(ctx, fuz, speed) {
     warnings.length ? el('p', { class: 'warnung' }, `\u26A0 ${warnings.join(' ')}`) : null), el('section', { class: 'block bahnenbild' }, pic)];
 }
 
-// The locomotive lab: the figures of the three masses, then the four diagrams.
-async function locoBlocks(ctx, fuz, settings) {
-  const masses = ['1', '2', '4'];
+// The locomotive lab: the figures of the masses (the lab's three unless the
+// settings name others), then the four diagrams (not with plots = false).
+async function locoBlocks(ctx, fuz, settings, plots = true) {
+  const masses = settings.masses && settings.masses.length ? settings.masses : ['1', '2', '4'];
   const options = ['--friction', settings.friction, '--distance', settings.distance, '--dt', settings.dt];
   const runs = [];
   let error = null;
@@ -300,20 +301,23 @@ async function locoBlocks(ctx, fuz, settings) {
     el('p', {}, error || t('s_locoSettings', wert(num(settings.friction), 6), wert(num(settings.distance), 6), wert(num(settings.dt), 6))));
   if (!runs.length) return [head];
   const pens = ['#002896', '#00963c', '#f0961e'];
+  // A mass's pen by its place among the lab's masses, as the lab draws it.
+  const pen = (r, i) => ({ 1: 0, 2: 1, 4: 2 })[num(r.mass)] ?? i;
   const since = (x) => (x === null ? t('s_never') : `t = ${fest(num(x), 3)} s`);
   const ending = (f) => (f.ending === 'aborted' ? t('s_endAborted') : f.ending === 'notFinite' ? t('s_endNotFinite') : f.ending === 'ranOut' ? t('s_endRanOut') : '');
   head.append(el('table', { class: 'blatt-lok' },
     el('tr', {}, ...['s_mass', 's_atRest', 's_exact', 's_overshoot', 's_reversals', 's_endOfRun'].map((k) => el('th', { class: 'links' }, t(k)))),
-    ...runs.map((r, i) => el('tr', {}, el('td', { class: 'links' }, el('span', { class: 'strich', style: `border-color:${pens[i]}` }), ` ${wert(num(r.mass), 6)} kg`),
+    ...runs.map((r, i) => el('tr', {}, el('td', { class: 'links' }, el('span', { class: 'strich', style: `border-color:${pens[pen(r, i)]}` }), ` ${wert(num(r.mass), 6)} kg`),
       el('td', { class: 'links' }, since(r.figures.atRest)), el('td', { class: 'links' }, since(r.figures.exact)),
       el('td', { class: 'links' }, `${r.figures.overshoot} cm`), el('td', { class: 'links' }, String(r.figures.signChanges)),
       el('td', { class: 'links' }, t('s_runEnd', r.figures.endT, r.figures.endS, r.figures.endV, ending(r.figures)))))));
+  if (!plots) return [head];
   // The time axes up to a little after the last mass has come to rest.
   const tEnd = Math.max(...runs.map((r) => num(r.figures.endT)));
   const tRest = Math.max(...runs.map((r) => num(r.figures.atRest === null ? r.figures.endT : r.figures.atRest)));
   const tTo = Math.min(tEnd, Math.max(2, tRest * 1.25 + 0.5));
   const series = runs.map((r) => r.states.map((q) => ({ t: num(q[2]), s: Number(q[0]), v: Number(q[1]), F: num(q[5]) })));
-  const plots = [['s_posOverTime', 't in s', 's in cm', 't', 's'], ['s_speedOverTime', 't in s', 'v in cm/s', 't', 'v'],
+  const diagrams = [['s_posOverTime', 't in s', 's in cm', 't', 's'], ['s_speedOverTime', 't in s', 'v in cm/s', 't', 'v'],
     ['s_forceOverTime', 't in s', 'F in N', 't', 'F'], ['s_svDiagram', 's in cm', 'v in cm/s', 's', 'v']].map(([key, lx, ly, kx, ky]) => {
     const pts = series.map((list) => list.filter((q) => q.t <= tTo + 1e-9));
     const xs = pts.flatMap((l) => l.map((q) => q[kx]));
@@ -321,10 +325,10 @@ async function locoBlocks(ctx, fuz, settings) {
     const x = kx === 't' ? [0, tTo] : extent(xs);
     const y = extent(ys);
     const f = frame({ width: 330, height: 260, x, y, ticksX: ticks(x), ticksY: ticks(y), labelX: lx, labelY: ly });
-    pts.forEach((l, i) => polyline(f, l.map((q) => q[kx]), l.map((q) => q[ky]), { stroke: pens[i], 'stroke-width': 2, 'stroke-dasharray': ['', '7 4', '2 3'][i] }));
+    pts.forEach((l, i) => polyline(f, l.map((q) => q[kx]), l.map((q) => q[ky]), { stroke: pens[pen(runs[i], i)], 'stroke-width': 2, 'stroke-dasharray': ['', '7 4', '2 3'][pen(runs[i], i)] }));
     return el('div', {}, el('h3', {}, t(key)), f.root);
   });
-  return [head, el('section', { class: 'block lok-bilder' }, ...plots.slice(0, 2)), el('section', { class: 'block lok-bilder' }, ...plots.slice(2))];
+  return [head, el('section', { class: 'block lok-bilder' }, ...diagrams.slice(0, 2)), el('section', { class: 'block lok-bilder' }, ...diagrams.slice(2))];
 }
 
 // Round tick marks for an axis, texts in the sheet's numbers.
@@ -571,8 +575,9 @@ export default function create(ctx) {
     }
     if (labFuz && info.plant === 'truck') parts.push(...(await truckBlocks(ctx, labFuz, info.truckSpeed)));
     if (labFuz && info.plant === 'loco') {
-      const l = info.loco || {};
-      parts.push(...(await locoBlocks(ctx, labFuz, { friction: l.friction || '3', distance: l.distance || '100', dt: l.dt || '0.055' })));
+      // A table for every setting the check runs, so that each figure of the verdict stands in one; the curves of the first.
+      const runs = info.locoRuns && info.locoRuns.length ? info.locoRuns : [{ friction: '3', distance: '100', dt: '0.055' }];
+      for (const [i, l] of runs.entries()) parts.push(...(await locoBlocks(ctx, labFuz, l, i === 0)));
     }
     pageHeader(t('s_solutionHeader', e.title), today());
     return parts;
