@@ -24,13 +24,17 @@ const chrome = ['/usr/lib/chromium/chromium', '/usr/bin/chromium'].find(existsSy
 const kb = (n) => `${(n / 1024).toFixed(0)} KiB`;
 
 const engineDir = join(root, 'build/web/engine/web/engine');
-const app = statSync(join(site, 'app.js')).size;
+const size = (f) => statSync(join(site, f)).size;
 const wasm = statSync(join(engineDir, 'fuzzy_engine.wasm')).size;
 const loader = statSync(join(engineDir, 'fuzzy_engine.js')).size;
-console.log(`page app.js (engine inside, wasm gzip-packed as base64): ${kb(app)} = ${(app / 1e6).toFixed(2)} MB`);
-console.log(`engine: wasm ${kb(wasm)} unpacked, its loader ${kb(loader)}`);
-const other = ['index.html', 'style.css'].reduce((s, f) => s + statSync(join(site, f)).size, 0);
-console.log(`whole folder: ${kb(app + other)}`);
+// What a browser loads: the page's script, its HTML and CSS, and the engine's
+// worker script (its loader and the module gzip-packed as base64): served, as
+// engine-worker.js, from a folder as engine-source.js (the same text quoted).
+const pageBytes = ['app.js', 'index.html', 'style.css'].reduce((s, f) => s + size(f), 0);
+console.log(`page: app.js ${kb(size('app.js'))}, with HTML and CSS ${kb(pageBytes)}`);
+console.log(`engine: worker script ${kb(size('engine-worker.js'))} (wasm ${kb(wasm)} unpacked, its loader ${kb(loader)})`);
+console.log(`loaded in all: served ${kb(pageBytes + size('engine-worker.js'))} = ${((pageBytes + size('engine-worker.js')) / 1e6).toFixed(2)} MB, ` +
+  `from a folder ${kb(pageBytes + size('engine-source.js'))}`);
 console.log(`load average now: ${readFileSync('/proc/loadavg', 'utf8').trim()}`);
 
 const browser = await chromium.launch({ executablePath: chrome, headless: true,

@@ -451,6 +451,44 @@ bool KeepsMeaning(const fuzzy::TFuzzy& v, const fuzzy::TFuzzy& v0, bool output) 
     return true;
 }
 
+namespace {
+
+bool NoTermAt(fuzzy::TFuzzy& v, float x) {
+    const float kept = v.Value;
+    v.Value = x;
+    std::array<float, fuzzy::MaxTerms> m{};
+    const int n = v.Memberships(m);
+    v.Value = kept;
+    return std::all_of(m.begin(), m.begin() + n, [](float d) { return !(d > 0.0f); });
+}
+
+}  // namespace
+
+bool CoverRangeEnds(fuzzy::TFuzzy& v) {
+    const int n = v.UsedTerms();
+    if (!v.Defined || n < 2 || !(v.RangeMin < v.RangeMax)) return false;
+    const double step = fuzzy::CornerStep(v);
+    bool changed = false;
+    // Only a plain shoulder (its outer corners together) at the end: a term
+    // shaped otherwise there is the author's, and stays.
+    if (NoTermAt(v, v.RangeMax) && v.GetParam(n, 3) == v.GetParam(n, 4) && v.GetParam(n, 4) <= v.RangeMax &&
+        v.GetParam(n, 5) > 0.0f) {
+        const float past = fuzzy::OnStepGrid(static_cast<float>(double(v.RangeMax) + step), step);
+        if (std::isfinite(past) && past > v.RangeMax) {
+            v.SetParam(n, 4, past);
+            v.SetParam(n, 3, past);
+            changed = true;
+        }
+    }
+    if (NoTermAt(v, v.RangeMin) && v.GetParam(1, 1) == v.GetParam(1, 2) && v.GetParam(1, 1) > v.RangeMin &&
+        v.GetParam(1, 5) > 0.0f) {
+        v.SetParam(1, 1, v.RangeMin);
+        v.SetParam(1, 2, v.RangeMin);
+        changed = true;
+    }
+    return changed;
+}
+
 void MoveCorner(fuzzy::TFuzzy& v, const fuzzy::TFuzzy& v0, bool output, Rng& rng) {
     const int n = v.UsedTerms();
     if (n == 0) return;

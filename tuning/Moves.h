@@ -132,6 +132,14 @@ bool NamesFit(const fuzzy::TFuzzy& v, const fuzzy::TFuzzy& start);
 // The same for all three variables of a project.
 bool NamesFit(const fuzzy::Project& p, const fuzzy::Project& start);
 
+// An input whose end term stops at or inside the end of the range leaves
+// that end (and the gap up to it) without a term, so no rule fires there,
+// and a move never changes an end term's outer corners: such a shoulder is
+// carried past the end by one grid step (the right end, where a term's
+// right foot does not belong to it) or to the end (the left). Returns
+// whether anything changed.
+bool CoverRangeEnds(fuzzy::TFuzzy& v);
+
 // One corner of one term moved along the grid, by steps in proportion to its
 // room; undone when the terms would lose their meaning.
 void MoveCorner(fuzzy::TFuzzy& v, const fuzzy::TFuzzy& start, bool output, Rng& rng);

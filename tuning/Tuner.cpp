@@ -281,9 +281,31 @@ Result Tune(const fuzzy::Project& start, const Options& options, const std::atom
         res.Seconds = Elapsed(began);
         return res;
     }
-    fuzzy::Project current = start;
     Evaluation bestEval = currentEval;
-    const Drawer drawer(start, options);
+    // The search starts from the start with its inputs' ends covered (a
+    // search moving terms cannot do it itself), kept as a result only when
+    // that alone scores better.
+    fuzzy::Project from = start;
+    if (options.Terms) {
+        bool covered = CoverRangeEnds(from.A);
+        if (from.B.Defined) covered = CoverRangeEnds(from.B) || covered;
+        if (covered) {
+            currentEval = EvaluateRuns(from, options.Kind, nullptr, cancel);
+            if (!currentEval.Result.Complete) {
+                res.Cancelled = true;
+                res.Searched = res.Start;
+                res.Seconds = Elapsed(began);
+                return res;
+            }
+            if (Better(currentEval.Result, res.Start)) {
+                res.Best = from;
+                res.BestScore = currentEval.Result;
+                bestEval = currentEval;
+            }
+        }
+    }
+    fuzzy::Project current = from;
+    const Drawer drawer(from, options);
     report();
 
     const int n = drawer.PerRound();

@@ -217,3 +217,52 @@ TEST(UnfiredCellsTest, ChangeOnlyWhereTheOrderNeedsItAndAreNamed) {
 }
 
 }  // namespace
+
+// --- the ends of an input's range ----------------------------------------------------
+
+// A shoulder that stops at the range's end leaves the end without a term; the
+// tuner carries it out, and leaves every other shape as it was.
+struct EndCase {
+    const char* name;
+    void (*change)(fuzzy::TFuzzy&);
+    int term, corner;
+    float expected;  // the corner afterwards
+    bool changed;
+};
+
+const EndCase kEnds[] = {
+    {"RightShoulderAtTheEndGoesOneStepPast", [](fuzzy::TFuzzy& v) { Set(v, 5, 30, 60, 60, 60); }, 5, fuzzy::ParamD,
+     61.0f, true},
+    {"LeftShoulderInsideGoesToTheEnd", [](fuzzy::TFuzzy& v) { Set(v, 1, -50, -50, -50, -30); }, 1, fuzzy::ParamA,
+     -60.0f, true},
+    {"TriangleAtTheEndStays", [](fuzzy::TFuzzy& v) { Set(v, 5, 30, 60, 60, 60.5f); }, 5, fuzzy::ParamD, 60.5f, false},
+    {"CoveredEndStays", [](fuzzy::TFuzzy&) {}, 5, fuzzy::ParamD, 180.0f, false},
+};
+
+class EndsTest : public ::testing::TestWithParam<EndCase> {};
+
+TEST_P(EndsTest, OnlyAShoulderThatLeavesTheEndBareMoves) {
+    fuzzy::TFuzzy v = EvenSpeed();
+    GetParam().change(v);
+    EXPECT_EQ(tuning::CoverRangeEnds(v), GetParam().changed);
+    EXPECT_FLOAT_EQ(v.GetParam(GetParam().term, GetParam().corner), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Shapes, EndsTest, ::testing::ValuesIn(kEnds),
+                         [](const auto& i) { return std::string(i.param.name); });
+
+TEST(EndsTest, ATemplateWithBareEndsStillGetsRunsToRest) {
+    // The locomotive starts 100 cm from the mark: at the bare end of input A.
+    Project start = EvenLoco();
+    Set(start.A, 5, 50, 100, 100, 100);
+    Set(start.B, 5, 30, 60, 60, 60);
+    tuning::Options o;
+    o.Kind = Vehicle::Loco;
+    o.Terms = true;
+    o.Seconds = 0;
+    o.MaxRounds = 40;
+    o.Seed = 2;
+    const tuning::Result r = tuning::Tune(start, o);
+    EXPECT_EQ(r.BestScore.NoRulePieces, 0);
+    EXPECT_GT(r.BestScore.Loco.AtRest, 0);
+}

@@ -22,13 +22,8 @@ nlohmann::json SheetInfo(const nlohmann::json&, std::string_view data) {
         json hand = json::array();
         for (const exercise::HandCheck& h : e.Hand)
             hand.push_back({{"point", h.Point}, {"a", exact(h.A)}, {"b", h.B ? json(exact(*h.B)) : json(nullptr)}});
-        // As the Werkstatt's teacher's sheet runs the lab: the first speed, the first locomotive settings.
+        // As the Werkstatt's teacher's sheet runs the lab: the first speed.
         const float speed = !e.Truck.empty() && !e.Truck[0].Speeds.empty() ? e.Truck[0].Speeds[0] : -1.0f;
-        json loco = nullptr;
-        if (!e.Loco.empty())
-            loco = {{"friction", exact(e.Loco[0].Friction)},
-                    {"distance", exact(e.Loco[0].DistanceCm)},
-                    {"dt", e.Loco[0].Steps.empty() ? json(nullptr) : json(exact(e.Loco[0].Steps[0]))}};
         // Every setting the check runs: a lab table for each on the teacher's sheet.
         json locoRuns = json::array();
         for (const exercise::LocoCheck& l : e.Loco) {
@@ -48,7 +43,6 @@ nlohmann::json SheetInfo(const nlohmann::json&, std::string_view data) {
                 {"drawing", e.Drawing},
                 {"plant", plant},
                 {"truckSpeed", exact(speed)},
-                {"loco", loco},
                 {"locoRuns", locoRuns},
                 {"hand", hand}};
     } catch (const fuzzy::Error& err) {

@@ -1,5 +1,7 @@
 #include "werkstatt/aufgabe/AufgabenPanel.h"
 
+#include "werkstatt/aufgabe/Notiz.h"
+
 #include "exercise/HandIn.h"
 #include "exercise/Package.h"
 #include "exercise/Reader.h"
@@ -106,35 +108,6 @@ public:
 
 private:
     QLabel* text_;
-};
-
-// The note under the boxes keeps the room of its longest wording (with the
-// sentence on red entries), so that the sentence appearing or going moves
-// nothing below it.
-class Notiz : public QLabel {
-public:
-    explicit Notiz(QWidget* parent) : QLabel(parent) {
-        for (QLabel* l : {static_cast<QLabel*>(this), &platz_}) {
-            l->setTextFormat(Qt::PlainText);
-            l->setWordWrap(true);
-        }
-    }
-    void setzen(const QString& text, const QString& laengste) {
-        platz_.setFont(font());
-        platz_.setText(laengste);
-        setText(text);
-        updateGeometry();
-    }
-    int heightForWidth(int w) const override { return std::max(QLabel::heightForWidth(w), platz_.heightForWidth(w)); }
-    QSize sizeHint() const override { return Hoeher(QLabel::sizeHint()); }
-    QSize minimumSizeHint() const override { return Hoeher(QLabel::minimumSizeHint()); }
-
-private:
-    QSize Hoeher(QSize s) const {
-        if (!platz_.text().isEmpty()) s.setHeight(std::max(s.height(), heightForWidth(std::max(width(), 100))));
-        return s;
-    }
-    QLabel platz_;
 };
 
 // How long the typing must rest before the boxes are checked: a keystroke
@@ -673,6 +646,8 @@ int AufgabenPanel::unlesbareFelder() const {
                                           [](const Feld& f) { return f.Edit->property("unlesbar").toBool(); }));
 }
 
+QLabel* AufgabenPanel::antwortenText() const { return AntwortenText_; }
+
 void AufgabenPanel::ZeigeAntwortenText() {
     QString text;
     // As the check counts them: an empty box is not answered, whatever the right value.
@@ -692,7 +667,7 @@ void AufgabenPanel::ZeigeAntwortenText() {
         (AntwortenName_.isEmpty() ? text : tr("Antworten aus „%1“, seitdem geändert.").arg(AntwortenName_)) +
         rot(static_cast<int>(std::max<std::size_t>(Felder_.size(), 10)));
     if (const int n = unlesbareFelder()) text += rot(n);
-    static_cast<Notiz*>(AntwortenText_)->setzen(text, laengste);
+    AntwortenText_->setzen(text, laengste);
 }
 
 exercise::Answers AufgabenPanel::antworten() const {

@@ -44,6 +44,8 @@ class QVBoxLayout;
 
 namespace werkstatt {
 
+class Notiz;
+
 class AufgabenPanel : public QWidget {
     Q_OBJECT
 public:
@@ -133,7 +135,7 @@ public:
     // The width at which every box is in sight without scrolling sideways.
     int bequemeBreite() const;
     // Where the answers came from, and what is wrong with the typing.
-    QLabel* antwortenText() const { return AntwortenText_; }
+    QLabel* antwortenText() const;
     QPushButton* beendenKnopf() const { return Beenden_; }
     QPushButton* schuelerblattKnopf() const { return Schuelerblatt_; }
     QPushButton* loesungsblattKnopf() const { return Loesungsblatt_; }
@@ -211,7 +213,7 @@ private:
     QTextBrowser* Text_ = nullptr;
     QPushButton* AntwortenKnopf_ = nullptr;
     QPushButton* Speichern_ = nullptr;
-    QLabel* AntwortenText_ = nullptr;
+    Notiz* AntwortenText_ = nullptr;
     QScrollArea* Bereich_ = nullptr;
     QWidget* AntwortenTeil_ = nullptr;  // the boxes with their buttons
     QSplitter* Teile_ = nullptr;

@@ -506,7 +506,7 @@ export default function create(ctx) {
       const axes = { a0: Number(start.A.min.exact), a1: Number(start.A.max.exact), b0: Number(start.B.min.exact), b1: Number(start.B.max.exact) };
       // For the locomotive also from the mark to the lab's start, so that the whole run fits in.
       if (info.plant === 'loco') {
-        const from = info.loco ? Number(info.loco.distance) : 100;
+        const from = info.locoRuns && info.locoRuns.length ? Number(info.locoRuns[0].distance) : 100;
         axes.a0 = Math.min(axes.a0, 0, from);
         axes.a1 = Math.max(axes.a1, 0, from);
       }

@@ -99,13 +99,26 @@ export default function create(ctx) {
     if (lab && lab.runs) {
       g.lineWidth = 1.6;
       const order = ['docked', 'missed', 'leftRoad'];
+      // Of each track only the points a pixel or more apart (a step at 1 m/s
+      // moves the truck by less than one).
       for (const v of order) {
         g.strokeStyle = verdictColour[v];
         for (const r of lab.runs) {
           if (r.verdict !== v) continue;
           const p = r.points;
+          if (p.length < 2) continue;
+          let lastX = px(p[0]);
+          let lastY = py(p[1]);
           g.beginPath();
-          for (let k = 0; k < p.length; k += 2) (k ? g.lineTo : g.moveTo).call(g, px(p[k]), py(p[k + 1]));
+          g.moveTo(lastX, lastY);
+          for (let k = 2; k < p.length; k += 2) {
+            const x = px(p[k]);
+            const y = py(p[k + 1]);
+            if (k + 2 < p.length && Math.abs(x - lastX) < 1 && Math.abs(y - lastY) < 1) continue;
+            g.lineTo(x, y);
+            lastX = x;
+            lastY = y;
+          }
           g.stroke();
         }
       }
