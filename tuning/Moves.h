@@ -12,7 +12,8 @@
 //   centroids in their order and on their side of the range's middle; no
 //   corner past the same corner of the next term to the right (where the start
 //   already had one there, not further past it); the end
-//   terms stay shoulders (their outer corners stay where they were); no term
+//   terms stay shoulders (their outer corners stay where they were, once
+//   CoverRangeEnds has carried them past a bare end of the range); no term
 //   narrower than it can be seen or so wide that it covers (almost) the whole
 //   range; and every name still fits its shape (NamesFit).
 
