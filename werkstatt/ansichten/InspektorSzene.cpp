@@ -86,14 +86,38 @@ void Diagrammschrift(QPainter& p) { p.setFont(widgets::PixelFont(widgets::SansFa
 void Gradzeile(QPainter& p, const QRect& r, const fuzzy::TFuzzy& v, const std::array<float, fuzzy::MaxTerms>& g,
                const QString& was) {
     const int n = v.UsedTerms();
-    const QFont klein = widgets::PixelFont(widgets::SansFamily(), 12, false);
-    const QFont fett = widgets::PixelFont(widgets::SansFamily(), 12, true);
     const int y = r.bottom() - 6;
-    p.setFont(klein);
-    p.setPen(Qt::black);
-    p.drawText(r.left() + 8, y, was);
-    const int x0 = r.left() + 8 + QFontMetrics(klein).horizontalAdvance(was) + 10;
-    const int breite = n > 0 ? (r.right() - 8 - x0) / n : 0;
+    // Each term's entry in its share of the line: the type shrinks (down to
+    // 8 px) until the widest entry fits, and where even that is too wide the
+    // heading goes; entries never run into each other.
+    int px = 12;
+    bool mitTitel = true;
+    int x0 = 0, breite = 0;
+    for (;;) {
+        const QFont klein = widgets::PixelFont(widgets::SansFamily(), px, false);
+        const QFont fett = widgets::PixelFont(widgets::SansFamily(), px, true);
+        x0 = r.left() + 8 + (mitTitel ? QFontMetrics(klein).horizontalAdvance(was) + 10 : 0);
+        breite = n > 0 ? (r.right() - 8 - x0) / n : 0;
+        int noetig = 0;
+        for (int i = 1; i <= n; ++i)
+            noetig =
+                std::max(noetig, QFontMetrics(fett).horizontalAdvance(Text(v.GetTermAbbrev(i)) + QLatin1Char(' ')) +
+                                     QFontMetrics(fett).horizontalAdvance(Grad(g[i - 1])) + 4);
+        if (noetig <= breite) break;
+        if (px > 8)
+            --px;
+        else if (mitTitel)
+            mitTitel = false;
+        else
+            break;
+    }
+    const QFont klein = widgets::PixelFont(widgets::SansFamily(), px, false);
+    const QFont fett = widgets::PixelFont(widgets::SansFamily(), px, true);
+    if (mitTitel) {
+        p.setFont(klein);
+        p.setPen(Qt::black);
+        p.drawText(r.left() + 8, y, was);
+    }
     for (int i = 1; i <= n; ++i) {
         const int x = x0 + (i - 1) * breite;
         const QString abk = Text(v.GetTermAbbrev(i));

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontMetricsF>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,6 +24,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <map>
 #include <memory>
 #include <set>
 #include <utility>
@@ -428,6 +430,7 @@ public:
     struct Text {
         QString text;
         QPointF wo;
+        double breite;  // as drawn, in the device's pixels
     };
     explicit TextSammler(QSize g) : groesse_(g), engine_(*this) {}
     QPaintEngine* paintEngine() const override { return &engine_; }
@@ -461,7 +464,8 @@ private:
         void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
         void drawPath(const QPainterPath&) override {}
         void drawTextItem(const QPointF& p, const QTextItem& t) override {
-            s_.texte.push_back({t.text(), painter()->transform().map(p)});
+            const double w = QFontMetricsF(t.font()).horizontalAdvance(t.text()) * painter()->transform().m11();
+            s_.texte.push_back({t.text(), painter()->transform().map(p), w});
         }
         Type type() const override { return User; }
 
@@ -525,6 +529,36 @@ INSTANTIATE_TEST_SUITE_P(Groessen, InspektorBildText,
                          ::testing::Values(BildFall{"OnASheet", QSize(510, 316)},
                                            BildFall{"BesideALab", QSize(440, 300)}),
                          [](const auto& fall) { return std::string(fall.param.name); });
+
+// The lines of degrees and heights under the diagrams ("HD 0,00 AD 0,00 …")
+// keep their entries apart however narrow the picture: on one line, no text
+// runs into the next.
+TEST(InspektorBildEnge, NoTwoTextsOnALineOverlap) {
+    ansichten::InspektorSzene szene;
+    szene.projekt = Laden("lok.fuz");
+    szene.auswertung = fuzzy::BreakDownStep(szene.projekt, 44.97f, -52.1f);
+    for (const QSize g : {QSize(510, 316), QSize(440, 300), QSize(360, 280)}) {
+        TextSammler sammler(g);
+        {
+            QPainter p(&sammler);
+            ansichten::MaleInspektor(p, g, szene);
+        }
+        auto texte = sammler.texte;
+        std::sort(texte.begin(), texte.end(), [](const auto& a, const auto& b) {
+            return a.wo.y() != b.wo.y() ? a.wo.y() < b.wo.y() : a.wo.x() < b.wo.x();
+        });
+        // A line of degrees: the heading and two texts a term, at least seven
+        // on one baseline (an axis has three to five labels).
+        std::map<double, int> aufZeile;
+        for (const auto& t : texte) ++aufZeile[t.wo.y()];
+        for (std::size_t i = 1; i < texte.size(); ++i) {
+            if (texte[i].wo.y() != texte[i - 1].wo.y() || aufZeile[texte[i].wo.y()] < 7) continue;
+            EXPECT_GE(texte[i].wo.x(), texte[i - 1].wo.x() + texte[i - 1].breite - 0.5)
+                << g.width() << " px: \"" << qPrintable(texte[i - 1].text) << "\" runs into \""
+                << qPrintable(texte[i].text) << "\"";
+        }
+    }
+}
 
 TEST(InspektorLaufschritt, AnOutputOtherThanTheAppliedOneIsSaidToDiffer) {
     const fuzzy::Project p = Laden("truck.fuz");
