@@ -275,12 +275,14 @@ Result Tune(const fuzzy::Project& start, const Options& options, const std::atom
         p.Improvements = res.Improvements;
         progress(p);
     };
-    if (!res.Start.Complete) {
+    // Cancelled before the search began: the result is the start.
+    auto cancelledAtStart = [&] {
         res.Cancelled = true;
         res.Searched = res.Start;
         res.Seconds = Elapsed(began);
         return res;
-    }
+    };
+    if (!res.Start.Complete) return cancelledAtStart();
     Evaluation bestEval = currentEval;
     // The search starts from the start with its inputs' ends covered (a
     // search moving terms cannot do it itself), kept as a result only when
@@ -291,12 +293,7 @@ Result Tune(const fuzzy::Project& start, const Options& options, const std::atom
         if (from.B.Defined) covered = CoverRangeEnds(from.B) || covered;
         if (covered) {
             currentEval = EvaluateRuns(from, options.Kind, nullptr, cancel);
-            if (!currentEval.Result.Complete) {
-                res.Cancelled = true;
-                res.Searched = res.Start;
-                res.Seconds = Elapsed(began);
-                return res;
-            }
+            if (!currentEval.Result.Complete) return cancelledAtStart();
             if (Better(currentEval.Result, res.Start)) {
                 res.Best = from;
                 res.BestScore = currentEval.Result;
