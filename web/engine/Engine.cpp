@@ -10,6 +10,7 @@
 #include "exercise/AnswerFields.h"
 #include "exercise/HandIn.h"
 #include "exercise/Reader.h"
+#include "exercise/TaskText.h"
 #include "exercise/Variants.h"
 #include "fuzzy/Controller.h"
 #include "fuzzy/FuzUnits.h"
@@ -788,6 +789,7 @@ json ExerciseView(const json& req, std::string_view data) {
                                                                    : "automatic";
     return {{"title", e.Title.Active()},
             {"task", e.Task.Active()},
+            {"taskParagraphs", exercise::TaskParagraphs(e.Task.Active())},
             {"marking", marking},
             {"mayChange", {{"rules", e.MayChange.Rules}, {"terms", e.MayChange.Terms}, {"ranges", e.MayChange.Ranges}}},
             {"needsProject", e.NeedsProject()},

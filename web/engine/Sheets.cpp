@@ -1,6 +1,7 @@
 #include "web/engine/Sheets.h"
 
 #include "exercise/Reader.h"
+#include "exercise/TaskText.h"
 #include "fuzzy/Errors.h"
 #include "fuzzy/Numbers.h"
 #include "fuzzy/Project.h"
@@ -40,6 +41,7 @@ nlohmann::json SheetInfo(const nlohmann::json&, std::string_view data) {
                             : e.OnPlant() == exercise::Plant::Loco ? "loco"
                                                                    : "";
         return {{"teacherNote", e.TeacherNote.Active()},
+                {"teacherNoteParagraphs", exercise::TaskParagraphs(e.TeacherNote.Active())},
                 {"drawing", e.Drawing},
                 {"plant", plant},
                 {"truckSpeed", exact(speed)},

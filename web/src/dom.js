@@ -30,6 +30,12 @@ function setAll(e, attrs) {
   }
 }
 
+// A text set by the engine as paragraphs of lines: one <p> per paragraph,
+// its lines broken where the author began an item.
+export function paragraphs(list) {
+  return (list || []).map((lines) => el('p', { class: 'absatz' }, ...lines.flatMap((l, i) => (i ? [el('br'), l] : [l]))));
+}
+
 // A labelled text field.
 export function field(label, attrs = {}) {
   const input = el('input', { type: 'text', ...attrs });

@@ -5,6 +5,7 @@
 #include "exercise/HandIn.h"
 #include "exercise/Package.h"
 #include "exercise/Reader.h"
+#include "exercise/TaskText.h"
 #include "exercise/Variants.h"
 #include "fuzzy/AtomicFile.h"
 #include "widgets/MessageBoxes.h"
@@ -50,27 +51,15 @@ QString Absaetze(const std::vector<std::string>& zeilen) {
     return html.isEmpty() ? html : QStringLiteral("<ul style='margin-left:-20px'>%1</ul>").arg(html);
 }
 
-// A task as the file holds it, hard-wrapped, for a box of any width:
-// lines of a paragraph flow together; a blank line ends a paragraph, and a
-// line that begins a list item ("- ", "* ", "• ", "1. ") or is indented
-// begins a line of its own.
+// A task as paragraphs for a box of any width; the gaps and indents the
+// author typed inside a line stay.
 QString Fliesstext(const std::string& text) {
-    const QStringList zeilen = Text(text).split(QLatin1Char('\n'));
-    QString html, absatz;
-    auto ende = [&] {
-        if (!absatz.isEmpty()) html += QStringLiteral("<p>%1</p>").arg(absatz);
-        absatz.clear();
-    };
-    static const QRegularExpression eintrag(QStringLiteral("^(\\s+|[-*\u2022\u2013] |\\d+[.)] )"));
-    for (const QString& z : zeilen) {
-        if (z.trimmed().isEmpty()) {
-            ende();
-            continue;
-        }
-        if (!absatz.isEmpty()) absatz += eintrag.match(z).hasMatch() ? QStringLiteral("<br>") : QStringLiteral(" ");
-        absatz += z.trimmed().toHtmlEscaped();
+    QString html;
+    for (const exercise::TaskParagraph& absatz : exercise::TaskParagraphs(text)) {
+        QStringList zeilen;
+        for (const std::string& z : absatz) zeilen << Text(z).toHtmlEscaped();
+        html += QStringLiteral("<p style='white-space:pre-wrap'>%1</p>").arg(zeilen.join(QStringLiteral("<br>")));
     }
-    ende();
     return html;
 }
 

@@ -2,6 +2,7 @@
 
 #include "exercise/Check.h"
 #include "exercise/Reader.h"
+#include "exercise/TaskText.h"
 #include "exercise/Variants.h"
 #include "fuzzy/Errors.h"
 #include "fuzzy/LanguageScope.h"
@@ -93,33 +94,18 @@ Block MitUeberschrift(const QString& t, Block b) {
 Block UeberschriftBlock(const QString& t);
 Block MitUeberschrift(const QString& t, Block b);
 
-// A paragraph as the sheet sets it: the file's lines are wrapped for an
-// editor, so they run on; only a line that starts an item ("1. ", "- ",
-// "P1: ") starts a new line on the sheet, as it is, with its indent.
-QString Fliesstext(const QString& absatz) {
-    static const QRegularExpression punkt(QStringLiteral("^\\s*(\\d+\\.|[-\u2022*]|[A-Za-z]\\w*\\d+:)\\s"));
-    QString aus;
-    for (const QString& zeile : absatz.split(QLatin1Char('\n'))) {
-        if (aus.isEmpty())
-            aus = zeile;
-        else if (punkt.match(zeile).hasMatch())
-            aus += QLatin1Char('\n') + zeile;
-        else
-            aus += QLatin1Char(' ') + zeile.trimmed();
-    }
-    return aus;
-}
-
 // A text of several paragraphs (blank lines between them) under a heading,
 // one block per paragraph, so that a long task may go on over a page; the
 // heading stays with the first.
 void Absaetze(std::vector<Block>& b, const QString& kopf, const std::string& text, double breite) {
-    const QStringList absaetze = Q(text).split(QStringLiteral("\n\n"), Qt::SkipEmptyParts);
-    for (qsizetype i = 0; i < absaetze.size(); ++i) {
-        Block t = TextBlock(Fliesstext(absaetze[i].trimmed()), breite);
+    const std::vector<exercise::TaskParagraph> absaetze = exercise::TaskParagraphs(text);
+    for (std::size_t i = 0; i < absaetze.size(); ++i) {
+        QStringList zeilen;
+        for (const std::string& z : absaetze[i]) zeilen << Q(z);
+        Block t = TextBlock(zeilen.join(QLatin1Char('\n')), breite);
         b.push_back(i == 0 ? MitUeberschrift(kopf, std::move(t)) : std::move(t));
     }
-    if (absaetze.isEmpty()) b.push_back(UeberschriftBlock(kopf));
+    if (absaetze.empty()) b.push_back(UeberschriftBlock(kopf));
 }
 
 // A box, grey when it is a heading; its text centred.

@@ -6,7 +6,7 @@
 // downloads the hand-in (.fuzabgabe) `fuzzysim aufgabe abgabe` writes, with
 // the student's name, class and identifier; an exercise with numbers by name
 // shows the boxes of the name typed there.
-import { el, download, keepFocus } from '../dom.js';
+import { el, download, keepFocus, paragraphs } from '../dom.js';
 import { t, language } from '../i18n.js';
 import { fromBase64, toBase64, utf8, latin1 } from '../engine.js';
 import exercises from '../gen/exercises.js';
@@ -463,18 +463,6 @@ export default function create(ctx) {
     return el('div', { class: 'karte' }, el('h3', {}, at), ...parts);
   }
 
-  // The task as paragraphs: the file's lines joined, a numbered or bulleted line kept on a line of its own.
-  function taskText(text) {
-    return text.split(/\n\s*\n/).map((para) => {
-      const lines = [];
-      for (const line of para.split('\n')) {
-        if (!lines.length || /^\s*(\d+[.)]|[-•*–])\s/.test(line)) lines.push(line.trim());
-        else lines[lines.length - 1] += ` ${line.trim()}`;
-      }
-      return el('p', {}, ...lines.flatMap((l, i) => (i ? [el('br'), l] : [l])));
-    });
-  }
-
   function label(quantity, l, h) {
     if (quantity === 'membership') return t('askMembership', l.term, l.var === 'A' ? h.aName : h.bName);
     if (quantity === 'firing') return l.b === undefined ? t('askFiringOne', l.a) : t('askFiring', l.a, l.b);
@@ -563,7 +551,7 @@ export default function create(ctx) {
     if (!current) return element.append(el('p', { class: 'leise' }, t('noExercise')));
     const info = current.info;
     const task = el('div', { class: 'karte aufgabe' }, el('h3', { id: 'aufgabe-titel' }, info.title),
-      el('div', { id: 'aufgabe-text', class: 'aufgabentext' }, ...taskText(info.task)));
+      el('div', { id: 'aufgabe-text', class: 'aufgabentext' }, ...paragraphs(info.taskParagraphs)));
     if (info.marking !== 'automatic') task.append(el('p', { class: 'leise' }, t(info.marking === 'teacher' ? 'markedByTeacher' : 'markedByBoth')));
     const may = ['rules', 'terms', 'ranges'].filter((k) => info.mayChange[k]).map((k) => t(`may_${k}`));
     task.append(el('p', { class: 'leise' }, may.length ? t('mayChange', may.join(', ')) : t('mayChangeNothing')));

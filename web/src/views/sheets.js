@@ -4,7 +4,7 @@
 // from the engine), printed or saved as a PDF through the browser's own
 // print. A students' copy of an exercise (from a student package) offers no
 // teacher's sheet.
-import { el, svg, textColours, keepFocus } from '../dom.js';
+import { el, svg, textColours, keepFocus, paragraphs } from '../dom.js';
 import { t, language } from '../i18n.js';
 import { fromBase64, utf8 } from '../engine.js';
 import { frame, polyline, extent } from '../plot.js';
@@ -44,18 +44,6 @@ export function zahlwert(v) {
 const num = (text) => Number(String(text).replace('\u2212', '-').replace(',', '.'));
 
 // A file's lines run on within a paragraph; a line that starts an item ("1. ", "- ", "P1: ") starts a new one.
-function paragraphs(text) {
-  const item = /^\s*(\d+\.|[-\u2022*]|[A-Za-z]\w*\d+:)\s/;
-  return String(text).split('\n\n').map((p) => p.trim()).filter(Boolean).map((para) => {
-    const lines = [];
-    for (const line of para.split('\n')) {
-      if (!lines.length || item.test(line)) lines.push(line);
-      else lines[lines.length - 1] += ` ${line.trim()}`;
-    }
-    return el('p', {}, ...lines.flatMap((l, i) => (i ? [el('br'), l] : [l])));
-  });
-}
-
 // A heading and what it heads, kept on one page.
 const block = (heading, ...content) => el('section', { class: 'block' }, heading ? el('h2', {}, heading) : null, ...content);
 
@@ -486,7 +474,7 @@ export default function create(ctx) {
     const e = ex.info;
     const parts = [el('div', { class: 'blatt-kopf' }, el('h1', {}, e.title),
       el('p', { class: 'name-klasse' }, ...[['s_name', 5], ['s_class', 2], ['s_date', 3]].map(([k, w]) => el('span', { style: `flex:${w}` }, t(k), el('span', { class: 'schreiblinie' })))))];
-    parts.push(block(t('s_task'), ...paragraphs(e.task)));
+    parts.push(block(t('s_task'), ...paragraphs(e.taskParagraphs)));
     const may = ['rules', 'terms', 'ranges'].filter((k) => e.mayChange[k]).map((k) => t(`s_may_${k}`));
     if (may.length) parts.push(el('p', { class: 'klein' }, t('s_mayChange', may.join(', '))));
     const onlyDegrees = e.hand.length && !e.needsProject && e.hand.every((h) => h.questions.length === 1 && h.questions[0].quantity === 'membership');
@@ -541,8 +529,8 @@ export default function create(ctx) {
     const { info, start, steps } = await exerciseData(ex);
     const e = ex.info;
     const parts = [el('div', { class: 'blatt-kopf' }, el('h1', {}, t('s_solution', e.title)), el('p', {}, t('s_solutionFor', ex.name)))];
-    parts.push(block(t('s_task'), ...paragraphs(e.task)));
-    if (info.teacherNote.trim()) parts.push(block(t('s_forTeacher'), ...paragraphs(info.teacherNote)));
+    parts.push(block(t('s_task'), ...paragraphs(e.taskParagraphs)));
+    if (info.teacherNote.trim()) parts.push(block(t('s_forTeacher'), ...paragraphs(info.teacherNoteParagraphs)));
     parts.push(el('p', { class: 'klein' }, t(e.marking === 'automatic' ? 's_markedByCheck' : e.marking === 'teacher' ? 's_markedByTeacher' : 's_markedByBoth')));
     e.hand.forEach((h, i) => {
       parts.push(pointBlock(start, h, steps[i], true));
