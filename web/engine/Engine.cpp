@@ -55,6 +55,22 @@ namespace {
 
 using nlohmann::json;
 
+// ---- bytes beside the JSON ---------------------------------------------------
+
+// What a call hands back as bytes rather than as text: the page takes them
+// as they are, without base64 or JSON to read (the truck lab's tracks are
+// most of its answer). Each part starts at a multiple of 4, for a view of
+// floats.
+std::string g_binary;
+
+// Bytes put beside the answer: {"at": offset, "length": size}.
+json Beside(std::string_view bytes) {
+    g_binary.resize((g_binary.size() + 3) / 4 * 4, '\0');
+    const std::size_t at = g_binary.size();
+    g_binary.append(bytes);
+    return {{"at", at}, {"length", bytes.size()}};
+}
+
 // ---- bytes in JSON -----------------------------------------------------------
 
 constexpr char kBase64[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
@@ -494,7 +510,7 @@ const char* ClassName(lab::TruckVerdict v) {
 // {speed} (typed): the truck lab, every start of the teaching grid as the
 // Werkstatt runs it; the figures as the lab shows them ("–" where no truck
 // arrived), the places where no rule fires, the rear point's path of every
-// start as float pairs (base64 of little-endian floats).
+// start as float pairs (little-endian floats beside the answer).
 json TruckLab(const json& req, std::string_view data) {
     fuzzy::Project p = ProjectOf(data);
     if (!p.A.Defined || !p.Out.Defined) return {{"defined", false}};
@@ -520,7 +536,7 @@ json TruckLab(const json& req, std::string_view data) {
                         {"steps", r.Result.Steps},
                         {"endX", lab::Number(r.Result.X, lab::Quantity::Metres)},
                         {"endAttitude", lab::Number(r.Result.Attitude, lab::Quantity::Degrees)},
-                        {"track", Base64(track)}});
+                        {"track", Beside(track)}});
     }
     const auto worst = [&z](double v) { return z.Arrived > 0 ? std::optional<double>(v) : std::nullopt; };
     return {{"defined", true},
@@ -885,6 +901,7 @@ extern "C" {
 // {"ok": true, "result": ...} or {"ok": false, "error": CODE, "detail": TEXT}.
 const char* fuzzy_call(const char* request, const char* data, int size) {
     json answer;
+    g_binary.clear();
     try {
         const json req = json::parse(request);
         fuzzy::SetLanguage(req.value("lang", "de") == "en" ? fuzzy::Language::English : fuzzy::Language::German);
@@ -898,8 +915,13 @@ const char* fuzzy_call(const char* request, const char* data, int size) {
     } catch (const std::exception& e) {
         answer = {{"ok", false}, {"error", "failed"}, {"detail", e.what()}};
     }
+    if (!answer.value("ok", false)) g_binary.clear();
     g_answer = answer.dump(-1, ' ', false, json::error_handler_t::replace);
     return g_answer.c_str();
 }
+
+// The bytes beside the last answer, valid until the next call.
+const char* fuzzy_binary() { return g_binary.data(); }
+int fuzzy_binary_size() { return static_cast<int>(g_binary.size()); }
 
 }  // extern "C"

@@ -147,6 +147,7 @@ export class Engine {
     const lane = this.lane(long);
     const answer = await lane.send({ cmd, lang: this.lang, ...args }, bytes);
     if (!answer.ok) throw new EngineError(answer.error, answer.detail);
+    if (answer.binary && answer.result && typeof answer.result === 'object') answer.result.binary = answer.binary;
     return answer.result;
   }
 
@@ -207,7 +208,7 @@ export function utf8(bytes) {
   return new TextDecoder('utf-8').decode(bytes);
 }
 
-export function floats(text) {
-  const b = fromBase64(text);
-  return new Float32Array(b.buffer, b.byteOffset, b.byteLength / 4);
+// The floats of a part {at, length} of the bytes beside an answer.
+export function floats(binary, part) {
+  return new Float32Array(binary, part.at, part.length / 4);
 }

@@ -1,6 +1,7 @@
 // The engine's worker: runs after Emscripten's loader (createFuzzyEngine) and
 // the module's gzip-compressed bytes (ENGINE_WASM_GZ, base64) in one classic
-// script, takes {id, request, bytes} and answers {id, answer}.
+// script, takes {id, request, bytes} and answers {id, answer}; the bytes an
+// answer has beside its JSON come as answer.binary (an ArrayBuffer, moved).
 // A module that aborted is started anew for the next request, so one bad
 // request never leaves the page without its engine.
 'use strict';
@@ -30,7 +31,14 @@ function callEngine(m, request, bytes) {
   try {
     m.stringToUTF8(text, textPtr, textSize);
     if (size) m.HEAPU8.set(bytes, dataPtr);
-    return JSON.parse(m.UTF8ToString(m._fuzzy_call(textPtr, dataPtr, size)));
+    const answer = JSON.parse(m.UTF8ToString(m._fuzzy_call(textPtr, dataPtr, size)));
+    // The bytes beside the answer, copied out of the module's memory (the next call reuses it).
+    const n = m._fuzzy_binary_size();
+    if (n > 0) {
+      const at = m._fuzzy_binary();
+      answer.binary = m.HEAPU8.slice(at, at + n).buffer;
+    }
+    return answer;
   } finally {
     m._free(textPtr);
     m._free(dataPtr);
@@ -47,5 +55,5 @@ self.onmessage = async (event) => {
     engineModule = null;
     answer = { ok: false, error: 'crashed', detail: String(err && err.message ? err.message : err) };
   }
-  self.postMessage({ id, answer });
+  self.postMessage({ id, answer }, answer.binary ? [answer.binary] : []);
 };

@@ -87,6 +87,19 @@ test('the truck lab docks as many starts as fuzzysim truck --grid at -1 and -10 
       assert.equal(native.status, 0, native.err);
       assert.equal(shown, `${dockedOf(native.out)} von 164`, `speed ${speed}`);
     }
+    // The tracks drawn (bytes beside the answer) are the rear points of the
+    // same starts run one by one, for the first, a middle and the last start.
+    const tracks = await page.evaluate(async () => {
+      const v = window.fuzzyPage.view('truck');
+      const out = [];
+      for (const i of [0, 81, 163]) {
+        const drawn = Array.from(v.lab().runs[i].points);
+        const single = await v.runStart(i);
+        out.push({ drawn, single: single.track.flatMap((s) => [Math.fround(Number(s[0])), Math.fround(Number(s[1]))]) });
+      }
+      return out;
+    });
+    for (const t of tracks) assert.deepEqual(t.drawn, t.single);
   });
 });
 

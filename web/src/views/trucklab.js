@@ -17,7 +17,7 @@ export default function create(ctx) {
   const element = el('section');
   const speed = el('input', { type: 'text', value: '-1', id: 'truck-speed', class: 'zahl' });
   const go = el('button', { id: 'truck-go' }, t('runAll'));
-  const view = { id: 'truck', tabKey: 'tabTruck', element, render, runGrid, runStart, showStart, shownStart: () => single };
+  const view = { id: 'truck', tabKey: 'tabTruck', element, render, runGrid, runStart, showStart, shownStart: () => single, lab: () => lab };
   let lab = null;
   let single = null;
   let stepIndex = 0;
@@ -37,7 +37,7 @@ export default function create(ctx) {
     render();
     try {
       lab = await ctx.engine.call('truckLab', { speed: speed.value }, ctx.fuz, { long: true });
-      for (const r of lab.runs || []) r.points = floats(r.track);
+      for (const r of lab.runs || []) r.points = floats(lab.binary, r.track);
       ctx.clearError();
     } catch (e) {
       ctx.reportError(e);
@@ -99,8 +99,9 @@ export default function create(ctx) {
     if (lab && lab.runs) {
       g.lineWidth = 1.6;
       const order = ['docked', 'missed', 'leftRoad'];
-      // Of each track only the points a pixel or more apart (a step at 1 m/s
-      // moves the truck by less than one).
+      // Of each track only the points two pixels or more apart: a step at
+      // 1 m/s moves the truck by less than one, and the line's width hides
+      // the corners between them (the stroke is most of the lab's drawing).
       for (const v of order) {
         g.strokeStyle = verdictColour[v];
         for (const r of lab.runs) {
@@ -114,7 +115,7 @@ export default function create(ctx) {
           for (let k = 2; k < p.length; k += 2) {
             const x = px(p[k]);
             const y = py(p[k + 1]);
-            if (k + 2 < p.length && Math.abs(x - lastX) < 1 && Math.abs(y - lastY) < 1) continue;
+            if (k + 2 < p.length && Math.abs(x - lastX) < 2 && Math.abs(y - lastY) < 2) continue;
             g.lineTo(x, y);
             lastX = x;
             lastY = y;
