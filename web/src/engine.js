@@ -4,8 +4,8 @@
 // request with "engineBlocked" and says so once through onBlocked. Two workers: one for what
 // answers at once (views, edits, the inspector), one for long work (the truck
 // grid, the tuner), so that a long run does not hold up an edit. The second
-// starts with the first long request: the page's first view waits for one
-// module only.
+// starts once the page's first view stands (warm), so that the first view
+// waits for one module only and the first lab run for none.
 
 export class EngineError extends Error {
   constructor(code, detail) {
@@ -100,6 +100,12 @@ class Lane {
     this.started = this.start();
   }
 
+  // Starts the module before the first request needs it.
+  async warm() {
+    await this.started;
+    if (!this.dead && this.worker) this.worker.postMessage({ warm: true });
+  }
+
   async send(request, bytes) {
     await this.started;
     if (this.dead) return { ok: false, error: 'engineBlocked', detail: this.dead };
@@ -134,6 +140,12 @@ export class Engine {
     if (!long) return (this.quick = this.quick || new Lane(this.url, blocked));
     const name = long === true ? 'long' : String(long);
     return (this.lanes[name] = this.lanes[name] || new Lane(this.url, blocked));
+  }
+
+  // Starts the long lane's worker and its module, so that the first lab
+  // run or tune waits for neither.
+  warm() {
+    return this.lane(true).warm();
   }
 
   // Cancels what runs on a long lane (nothing when it never started).

@@ -493,6 +493,7 @@ function start() {
   const x = examples().find((e) => e.file === first) || examples()[0];
   openExample(x, false).then(() => {
     message('');
+    ctx.engine.warm();
     if (session && !new URLSearchParams(location.search).get('beispiel')) offerSession(session);
   });
   if ('serviceWorker' in navigator && /^https?:$/.test(location.protocol)) {

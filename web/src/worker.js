@@ -46,6 +46,13 @@ function callEngine(m, request, bytes) {
 }
 
 self.onmessage = async (event) => {
+  // Asked to start before the first request: the module only, no answer.
+  if (event.data.warm) {
+    (engineModule || startEngine()).catch(() => {
+      engineModule = null;
+    });
+    return;
+  }
   const { id, request, bytes } = event.data;
   let answer;
   try {
