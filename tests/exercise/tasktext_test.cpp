@@ -25,13 +25,13 @@ INSTANTIATE_TEST_SUITE_P(
         // A wrapped sentence runs on; a blank line (even of spaces) ends the paragraph.
         Case{"Open the\ndiagram.\n  \nNext one.", {{"Open the diagram."}, {"Next one."}}},
         // An indented continuation of an item runs on with it, not as a line of its own.
-        Case{"1. Find the places. Write\n   down where.\n2) Close them.", {{"1. Find the places. Write down where.", "2) Close them."}}},
+        Case{"1. Find the places. Write\n   down where.\n2) Close them.",
+             {{"1. Find the places. Write down where.", "2) Close them."}}},
         // Bullets, the true en dash among them, begin lines.
         Case{"Do:\n- this\n\u2022 that\n\u2013 and more", {{"Do:", "- this", "\u2022 that", "\u2013 and more"}}},
         // A point's label begins a line and keeps its indent and the gaps typed inside it.
         Case{"Read off:\n  P1: x 1      P2: x 2", {{"Read off:", "  P1: x 1      P2: x 2"}}},
         // A number or a word that is no item runs on.
-        Case{"up to\n10 cm or\nP: none\n3.5 s", {{"up to 10 cm or P: none 3.5 s"}}},
-        Case{"", {}}));
+        Case{"up to\n10 cm or\nP: none\n3.5 s", {{"up to 10 cm or P: none 3.5 s"}}}, Case{"", {}}));
 
 }  // namespace
