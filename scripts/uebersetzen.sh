@@ -32,7 +32,7 @@ fi
 declare -A QUELLEN=(
   [kern]="fuzzy lab tuning exercise werkstatt/kern truck/model loco/model"
   [exchange]="exchange"
-  [fuzzysim]="tools/fuzzysim"
+  [fuzzysim]="commands tools/fuzzysim"
   [gemeinsam]="widgets dialogs"
   [dorvane]="truck/app/Main.cpp truck/app/Main.h truck/app/Main.ui truck/app/Werte.cpp truck/app/Werte.ui truck/app/Info.cpp truck/app/Info.ui truck/app/Help.cpp truck/app/Programm.cpp truck/app/Start.cpp"
   [pemrak]="loco/app/Controls.cpp loco/app/Info.cpp loco/app/Info.ui loco/app/Main.cpp loco/app/Main.ui loco/app/PlotForm.cpp loco/app/PlotForm.ui loco/app/Programm.cpp loco/app/Typ.cpp loco/app/Typ.ui loco/app/Start.cpp"

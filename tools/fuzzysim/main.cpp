@@ -1,6 +1,6 @@
 // fuzzysim: the fuzzy engine on the command line, without any GUI.
 #include "fuzzy/Language.h"
-#include "tools/fuzzysim/CommandLine.h"
+#include "commands/CommandLine.h"
 
 #include <string>
 #include <vector>

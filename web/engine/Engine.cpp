@@ -3,9 +3,9 @@
 // answers in JSON. Every command is one row of kCommands; the page's worker
 // (web/src/worker.js) calls them by name.
 //
-// The page's command line ("run") is fuzzysim's own (tools/fuzzysim/
-// CommandLine.h), on the files of an in-memory file system, so that the page
-// shows exactly what the tool prints. Everything else the engine answers
+// The page's command line ("run") is fuzzysim's own (commands/CommandLine.h),
+// on the files of an in-memory file system, so that the page shows exactly
+// what the tool prints. Everything else the engine answers
 // itself, from the engine, lab/ and exercise/.
 #include "exercise/AnswerFields.h"
 #include "exercise/HandIn.h"
@@ -27,7 +27,7 @@
 #include "lab/TruckLab.h"
 #include "lab/Wording.h"
 #include "loco/model/LocoVersuch.h"
-#include "tools/fuzzysim/CommandLine.h"
+#include "commands/CommandLine.h"
 #include "truck/model/Grid.h"
 #include "web/engine/Answers.h"
 #include "web/engine/Changes.h"

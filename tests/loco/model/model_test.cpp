@@ -1,8 +1,8 @@
 // The locomotive's model, its run without a window, and `fuzzysim loco`.
-#include "tools/fuzzysim/Args.h"
+#include "commands/Args.h"
 #include "loco/model/LocoLauf.h"
 #include "loco/model/LocoModel.h"
-#include "tools/fuzzysim/LocoSim.h"
+#include "commands/LocoSim.h"
 #include "loco/model/LocoVersuch.h"
 #include "fuzzy/Messages.h"
 #include "fuzzy/Language.h"

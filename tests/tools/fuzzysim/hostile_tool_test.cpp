@@ -2,7 +2,7 @@
 // ends with its exit status and a German message, and no file is written or
 // changed.
 #include "tests/tools/fuzzysim/ShellLauf.h"
-#include "tools/fuzzysim/LocoSim.h"
+#include "commands/LocoSim.h"
 #include "fuzzy/Project.h"
 #include "tests/support/TestFiles.h"
 

@@ -3,8 +3,8 @@
 // messages, help and text output, and that what scripts read does not change
 // with the language.
 #include "tests/tools/fuzzysim/ShellLauf.h"
-#include "tools/fuzzysim/Args.h"
-#include "tools/fuzzysim/LocoSim.h"
+#include "commands/Args.h"
+#include "commands/LocoSim.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>

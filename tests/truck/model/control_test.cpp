@@ -1,7 +1,7 @@
 // The control loop without a window: placing, the values shown, a run's end,
 // the grid, and the quality of the shipped controller.
 #include "truck/model/Control.h"
-#include "tools/fuzzysim/TruckSim.h"
+#include "commands/TruckSim.h"
 
 #include "truck/model/Grid.h"
 

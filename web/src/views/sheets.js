@@ -6,7 +6,7 @@
 // teacher's sheet.
 import { el, svg, textColours, keepFocus, paragraphs } from '../dom.js';
 import { t, language } from '../i18n.js';
-import { fromBase64, utf8 } from '../engine.js';
+import { floats, fromBase64, utf8 } from '../engine.js';
 import { frame, polyline, extent } from '../plot.js';
 import { termDiagram } from './terms.js';
 import solutions from '../gen/solutions.js';
@@ -245,8 +245,7 @@ async function truckBlocks(ctx, fuz, speed) {
   // Docked tracks first, so that the failures lie on top where they can be seen.
   for (const verdict of ['docked', 'missed', 'leftRoad']) {
     for (const r of lab.runs.filter((x) => x.verdict === verdict)) {
-      const pts = fromBase64(r.track);
-      const xy = new Float32Array(pts.buffer, pts.byteOffset, pts.byteLength / 4);
+      const xy = floats(lab.binary, r.track);
       let d = '';
       for (let i = 0; i + 1 < xy.length; i += 2) d += `${i ? 'L' : 'M'}${sx(xy[i]).toFixed(1)},${sy(xy[i + 1]).toFixed(1)}`;
       pic.append(svg('path', { d, fill: 'none', stroke: pens[verdict][0], 'stroke-width': 1.1, 'stroke-dasharray': pens[verdict][1] }));

@@ -1,8 +1,8 @@
-#include "tools/fuzzysim/TruckSim.h"
+#include "commands/TruckSim.h"
 
-#include "tools/fuzzysim/Args.h"
+#include "commands/Args.h"
 #include "fuzzy/AtomicFile.h"
-#include "tools/fuzzysim/CheckEval.h"
+#include "commands/CheckEval.h"
 #include "fuzzy/Language.h"
 #include "lab/Wording.h"
 

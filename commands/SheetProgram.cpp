@@ -1,4 +1,4 @@
-#include "tools/fuzzysim/SheetProgram.h"
+#include "commands/SheetProgram.h"
 
 #include "fuzzy/Language.h"
 

@@ -4,7 +4,7 @@
 // project's fuzzy control, in simulated 0.1 s steps, from one start or from
 // the whole teaching grid.
 
-#include "tools/fuzzysim/Args.h"
+#include "commands/Args.h"
 #include "lab/TruckLab.h"
 #include "truck/model/Control.h"
 

@@ -1,8 +1,8 @@
-#include "tools/fuzzysim/New.h"
+#include "commands/New.h"
 
-#include "tools/fuzzysim/Args.h"
-#include "tools/fuzzysim/CheckEval.h"
-#include "tools/fuzzysim/Format.h"
+#include "commands/Args.h"
+#include "commands/CheckEval.h"
+#include "commands/Format.h"
 #include "fuzzy/Language.h"
 #include "fuzzy/Templates.h"
 

@@ -1,10 +1,10 @@
-#include "tools/fuzzysim/ExchangeCmd.h"
+#include "commands/ExchangeCmd.h"
 
-#include "tools/fuzzysim/Args.h"
+#include "commands/Args.h"
 #include "fuzzy/AtomicFile.h"
-#include "tools/fuzzysim/CheckEval.h"
+#include "commands/CheckEval.h"
 #include "exchange/Exchange.h"
-#include "tools/fuzzysim/ExportCCmd.h"
+#include "commands/ExportCCmd.h"
 #include "fuzzy/Project.h"
 #include "fuzzy/Language.h"
 

@@ -5,7 +5,7 @@
 // same. The page's own calculations come from lab/ and exercise/, not from here.
 
 #include "fuzzy/Project.h"
-#include "tools/fuzzysim/Args.h"
+#include "commands/Args.h"
 
 #include <string>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "tools/fuzzysim/Args.h"
+#include "commands/Args.h"
 
 #include "fuzzy/Numbers.h"
 

@@ -1,8 +1,8 @@
-#include "tools/fuzzysim/LocoSim.h"
+#include "commands/LocoSim.h"
 
-#include "tools/fuzzysim/Args.h"
+#include "commands/Args.h"
 #include "fuzzy/AtomicFile.h"
-#include "tools/fuzzysim/CheckEval.h"
+#include "commands/CheckEval.h"
 #include "fuzzy/Language.h"
 #include "lab/Wording.h"
 

@@ -1,7 +1,7 @@
-#include "tools/fuzzysim/Format.h"
+#include "commands/Format.h"
 
-#include "tools/fuzzysim/Args.h"
-#include "tools/fuzzysim/CheckEval.h"
+#include "commands/Args.h"
+#include "commands/CheckEval.h"
 #include "fuzzy/Project.h"
 #include "fuzzy/Language.h"
 

@@ -1,6 +1,6 @@
-#include "tools/fuzzysim/CheckEval.h"
+#include "commands/CheckEval.h"
 
-#include "tools/fuzzysim/Args.h"
+#include "commands/Args.h"
 #include "fuzzy/Errors.h"
 #include "fuzzy/Hints.h"
 #include "fuzzy/Messages.h"

@@ -1,4 +1,4 @@
-#include "tools/fuzzysim/ClassCmd.h"
+#include "commands/ClassCmd.h"
 
 #include "exercise/AnswerFields.h"
 #include "exercise/Gradebook.h"
@@ -11,9 +11,9 @@
 #include "fuzzy/AtomicFile.h"
 #include "fuzzy/Language.h"
 #include "fuzzy/Text.h"
-#include "tools/fuzzysim/Args.h"
-#include "tools/fuzzysim/CheckEval.h"
-#include "tools/fuzzysim/SheetProgram.h"
+#include "commands/Args.h"
+#include "commands/CheckEval.h"
+#include "commands/SheetProgram.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,8 +1,8 @@
-#include "tools/fuzzysim/ExportCCmd.h"
+#include "commands/ExportCCmd.h"
 
-#include "tools/fuzzysim/Args.h"
+#include "commands/Args.h"
 #include "fuzzy/AtomicFile.h"
-#include "tools/fuzzysim/CheckEval.h"
+#include "commands/CheckEval.h"
 #include "exchange/ExportC.h"
 #include "fuzzy/Language.h"
 

@@ -1,4 +1,4 @@
-#include "tools/fuzzysim/ExerciseCmd.h"
+#include "commands/ExerciseCmd.h"
 
 #include "exercise/AnswerFields.h"
 #include "exercise/Check.h"
@@ -8,10 +8,10 @@
 #include "exercise/Variants.h"
 #include "fuzzy/Numbers.h"
 #include "fuzzy/Language.h"
-#include "tools/fuzzysim/Args.h"
-#include "tools/fuzzysim/CheckEval.h"
-#include "tools/fuzzysim/ClassCmd.h"
-#include "tools/fuzzysim/Format.h"
+#include "commands/Args.h"
+#include "commands/CheckEval.h"
+#include "commands/ClassCmd.h"
+#include "commands/Format.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,9 +1,9 @@
-#include "tools/fuzzysim/TuneSim.h"
+#include "commands/TuneSim.h"
 
-#include "tools/fuzzysim/Args.h"
+#include "commands/Args.h"
 #include "fuzzy/AtomicFile.h"
 #include "fuzzy/Messages.h"
-#include "tools/fuzzysim/CheckEval.h"
+#include "commands/CheckEval.h"
 #include "fuzzy/Project.h"
 #include "fuzzy/Language.h"
 #include "tuning/Tuner.h"

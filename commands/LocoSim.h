@@ -4,7 +4,7 @@
 // simulated steps instead of the program's wall-clock pacing.
 
 #include "lab/LocoOptions.h"
-#include "tools/fuzzysim/Args.h"
+#include "commands/Args.h"
 #include "loco/model/LocoLauf.h"
 #include "loco/model/LocoVersuch.h"
 

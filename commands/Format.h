@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/fuzzysim/CheckEval.h"
+#include "commands/CheckEval.h"
 
 #include <optional>
 #include <string>

@@ -1,17 +1,17 @@
 // fuzzysim's command line: the table of its subcommands, the help and the
 // dispatch, for its main() and for the browser page, whose command line it is.
-#include "tools/fuzzysim/CommandLine.h"
+#include "commands/CommandLine.h"
 
 #include "fuzzy/Language.h"
-#include "tools/fuzzysim/Args.h"
-#include "tools/fuzzysim/CheckEval.h"
-#include "tools/fuzzysim/ExchangeCmd.h"
-#include "tools/fuzzysim/ExerciseCmd.h"
-#include "tools/fuzzysim/Format.h"
-#include "tools/fuzzysim/LocoSim.h"
-#include "tools/fuzzysim/New.h"
-#include "tools/fuzzysim/TruckSim.h"
-#include "tools/fuzzysim/TuneSim.h"
+#include "commands/Args.h"
+#include "commands/CheckEval.h"
+#include "commands/ExchangeCmd.h"
+#include "commands/ExerciseCmd.h"
+#include "commands/Format.h"
+#include "commands/LocoSim.h"
+#include "commands/New.h"
+#include "commands/TruckSim.h"
+#include "commands/TuneSim.h"
 
 #include <cstring>
 #include <exception>
