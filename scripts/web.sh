@@ -42,7 +42,7 @@ fi
 # a node from elsewhere does not look for.
 export NODE_PATH="/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}"
 
-# Optimised for speed: the tuner runs 1.7 to 1.9 times the rounds of a
+# Optimised for speed: the tuner runs 1.8 to 1.9 times the rounds of a
 # size-optimised module, for a fifth more bytes to load once.
 if [ ! -f "$out/engine/build.ninja" ] || ! grep -q '^CMAKE_BUILD_TYPE:STRING=Release$' "$out/engine/CMakeCache.txt" ||
   ! grep -q '^FUZZY_WEB_LINK_OPT:STRING=-O3$' "$out/engine/CMakeCache.txt"; then
