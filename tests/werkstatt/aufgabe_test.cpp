@@ -968,6 +968,23 @@ TEST_P(AufProjektor, TheButtonsStayWhereTheyAreWhenTheNoteGrows) {
         EXPECT_EQ(Im(knoepfe[i], &panel), vorher[i]) << knoepfe[i]->objectName().toStdString();
 }
 
+// A 1024 px screen holds the window with the exercise panel beside it, in
+// either language, whichever exercise is open (the inspector page asked for
+// 753 px, and the window grew to 1111 px once its layout was recomputed).
+TEST_F(Fenster, TheWindowWithAnExerciseFitsA1024PxScreen) {
+    for (const bool englisch : {false, true}) {
+        testsupport::SpracheFuer sprache(englisch ? fuzzy::Language::English : fuzzy::Language::German,
+                                         {QStringLiteral("werkstatt"), QStringLiteral("labor")});
+        TMainForm f;
+        for (const char* a : {"01_regelschritt", "03_lok_tabelle", "05_truck_12_regeln", "08_sv_kurve"}) {
+            ASSERT_TRUE(f.AufgabeOeffnen(Aufgabe(a)));
+            f.show();
+            QTest::qWait(20);
+            EXPECT_LE(f.minimumSizeHint().width(), 1024) << a << (englisch ? " (en)" : " (de)");
+        }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Werkstatt, AufProjektor,
                          testing::Values(Projektor{"GermanMaximised", QSize(1366, 705), false},
                                          Projektor{"GermanWindow", QSize(1180, 640), false},

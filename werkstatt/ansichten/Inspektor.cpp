@@ -35,7 +35,9 @@ public:
               &owner, QStringLiteral("inspektor"), [&owner](QPainter& p, QSize g) { owner.malen(p, g); },
               [&owner] { return QString::fromStdString(owner.szene().projekt.Out.Name); }),
           owner_(owner) {
-        setMinimumSize(640, 420);
+        // Narrow enough for a 1024 px screen beside the exercise panel: the
+        // picture's lines of degrees shrink their type to fit.
+        setMinimumSize(480, 420);
     }
 
 protected:
@@ -177,6 +179,7 @@ Inspektor::Inspektor(QWidget* parent) : QWidget(parent) {
     ausgangLabel_ = new QLabel(this);
     ausgangLabel_->setFont(fett);
     ausgangLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    ausgangLabel_->setWordWrap(true);
     keineRegel_ = new QLabel(this);
     keineRegel_->setWordWrap(true);
     keineRegel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -196,7 +199,7 @@ Inspektor::Inspektor(QWidget* parent) : QWidget(parent) {
         s->setRange(0, SchieberSchritte);
         s->setSingleStep(5);
         s->setPageStep(50);
-        s->setMinimumWidth(240);
+        s->setMinimumWidth(160);
     }
 
     auto* regler = new QGridLayout;
@@ -238,7 +241,6 @@ void Inspektor::setSchmal() {
     // The step sets the inputs here; narrow sliders leave the room to an
     // exercise beside the lab on a 1366 px screen.
     for (QSlider* s : {schieberA_, schieberB_}) s->setMinimumWidth(50);
-    ausgangLabel_->setWordWrap(true);
     bild_->setMinimumSize(400, 300);
 }
 
