@@ -734,6 +734,18 @@ for (const c of fieldLabels) {
   });
 }
 
+// The locomotive lab's empty fields show fuzzysim's values with the page's
+// decimal sign, also after the language is switched.
+test('the locomotive lab shows its default step with the decimal sign of the page\'s language', { skip }, async () => {
+  await withPage({ lang: 'en' }, async (page) => {
+    await page.evaluate(() => window.fuzzyPage.selectTab('loco'));
+    await page.waitForFunction(() => document.getElementById('lok-dt').placeholder !== '');
+    assert.equal(await page.getAttribute('#lok-dt', 'placeholder'), '0.055');
+    await page.selectOption('#sprache', 'de');
+    await page.waitForFunction(() => document.getElementById('lok-dt').placeholder === '0,055');
+  });
+});
+
 // Each language offers its own examples and opens with its own truck.
 for (const lang of ['de', 'en']) {
   test(`the page in ${lang} offers the examples of its language`, { skip }, async () => {

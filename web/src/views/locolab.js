@@ -185,17 +185,23 @@ export default function create(ctx) {
       } }, t('inspectStep')));
   }
 
-  // fuzzysim's values, shown where a field is left empty.
+  // fuzzysim's values, shown where a field is left empty, in the page's
+  // language (its decimal sign): asked again when the language changes.
+  let defaultsIn = null;
   async function defaults() {
+    if (defaultsIn === ctx.engine.lang) return;
+    defaultsIn = ctx.engine.lang;
     try {
       const d = await ctx.engine.call('locoDefaults');
       for (const f of fields) f.input.placeholder = d[f.opt] || '';
     } catch (e) {
+      defaultsIn = null;
       ctx.reportError(e);
     }
   }
 
   function render() {
+    defaults();
     if (view.player) view.player.stop();
     view.player = null;
     stateText = null;
@@ -217,7 +223,7 @@ export default function create(ctx) {
   }
 
   go.addEventListener('click', runLoco);
-  defaults();
+  view.languageChanged = defaults;
   ctx.onProject(() => {
     result = null;
     states = null;
