@@ -739,8 +739,8 @@ json AxisTicks(const json& req, std::string_view) {
 }
 
 // {name}: an exercise file (the request's bytes, read as fuzzysim reads a
-// file of that name) as the page shows it: title and task in the request's
-// language, who marks it, what the student may change, and for each hand
+// file of that name) as the page shows it: title and task (as paragraphs of
+// lines, exercise::TaskParagraphs) in the request's language, who marks it, what the student may change, and for each hand
 // step the point and the fields of its answers (keys as in a .fuzantwort
 // file, from the starting project's terms and rules). A file the reader
 // refuses is refused with fuzzysim's line.
@@ -804,7 +804,6 @@ json ExerciseView(const json& req, std::string_view data) {
                           : e.MarkedBy == exercise::Marking::Both  ? "both"
                                                                    : "automatic";
     return {{"title", e.Title.Active()},
-            {"task", e.Task.Active()},
             {"taskParagraphs", exercise::TaskParagraphs(e.Task.Active())},
             {"marking", marking},
             {"mayChange", {{"rules", e.MayChange.Rules}, {"terms", e.MayChange.Terms}, {"ranges", e.MayChange.Ranges}}},

@@ -40,8 +40,7 @@ nlohmann::json SheetInfo(const nlohmann::json&, std::string_view data) {
         const char* plant = e.OnPlant() == exercise::Plant::Truck  ? "truck"
                             : e.OnPlant() == exercise::Plant::Loco ? "loco"
                                                                    : "";
-        return {{"teacherNote", e.TeacherNote.Active()},
-                {"teacherNoteParagraphs", exercise::TaskParagraphs(e.TeacherNote.Active())},
+        return {{"teacherNoteParagraphs", exercise::TaskParagraphs(e.TeacherNote.Active())},
                 {"drawing", e.Drawing},
                 {"plant", plant},
                 {"truckSpeed", exact(speed)},

@@ -9,11 +9,12 @@
 
 namespace webengine {
 
-// The exercise of `data` (a .fuzaufgabe): {teacherNote (the request's
-// language), drawing, plant: "truck"|"loco"|"", truckSpeed, loco: {friction,
-// distance, dt} (the lab the teacher's sheet shows, at the exercise's first
-// settings), hand: [{point, a, b}]}, every number as its shortest exact
-// text; or {refused: {detail}} with the reader's reason and line.
+// The exercise of `data` (a .fuzaufgabe): {teacherNoteParagraphs (the
+// teacher's text in the request's language, as exercise::TaskParagraphs sets
+// it), drawing, plant: "truck"|"loco"|"", truckSpeed, locoRuns: [{friction,
+// distance, dt, masses}] (the lab the teacher's sheet shows), hand: [{point,
+// a, b}]}, every number as its shortest exact text; or {refused: {detail}}
+// with the reader's reason and line.
 nlohmann::json SheetInfo(const nlohmann::json& req, std::string_view data);
 
 // {speed} (a number as a file writes it) for the project of `data`: what the

@@ -23,7 +23,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>

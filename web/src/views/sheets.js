@@ -43,7 +43,6 @@ export function zahlwert(v) {
 
 const num = (text) => Number(String(text).replace('\u2212', '-').replace(',', '.'));
 
-// A file's lines run on within a paragraph; a line that starts an item ("1. ", "- ", "P1: ") starts a new one.
 // A heading and what it heads, kept on one page.
 const block = (heading, ...content) => el('section', { class: 'block' }, heading ? el('h2', {}, heading) : null, ...content);
 
@@ -529,7 +528,7 @@ export default function create(ctx) {
     const e = ex.info;
     const parts = [el('div', { class: 'blatt-kopf' }, el('h1', {}, t('s_solution', e.title)), el('p', {}, t('s_solutionFor', ex.name)))];
     parts.push(block(t('s_task'), ...paragraphs(e.taskParagraphs)));
-    if (info.teacherNote.trim()) parts.push(block(t('s_forTeacher'), ...paragraphs(info.teacherNoteParagraphs)));
+    if (info.teacherNoteParagraphs.length) parts.push(block(t('s_forTeacher'), ...paragraphs(info.teacherNoteParagraphs)));
     parts.push(el('p', { class: 'klein' }, t(e.marking === 'automatic' ? 's_markedByCheck' : e.marking === 'teacher' ? 's_markedByTeacher' : 's_markedByBoth')));
     e.hand.forEach((h, i) => {
       parts.push(pointBlock(start, h, steps[i], true));
