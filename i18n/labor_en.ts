@@ -294,12 +294,20 @@
         <translation>Input B: %1, slider</translation>
     </message>
     <message>
-        <source>%1 = %2 liegt %3 über dem Bereich (%4 bis %5): Der Regler rechnet mit diesem Wert, nur der Schieber bleibt am Ende des Bereichs stehen.</source>
-        <translation>%1 = %2 lies %3 above its range (%4 to %5): the controller works with this value itself; only the slider stops at the end of the range.</translation>
+        <source>%1 liegt %2 über dem Bereich (%3 bis %4)</source>
+        <translation>%1 lies %2 above its range (%3 to %4)</translation>
     </message>
     <message>
-        <source>%1 = %2 liegt %3 unter dem Bereich (%4 bis %5): Der Regler rechnet mit diesem Wert, nur der Schieber bleibt am Ende des Bereichs stehen.</source>
-        <translation>%1 = %2 lies %3 below its range (%4 to %5): the controller works with this value itself; only the slider stops at the end of the range.</translation>
+        <source>%1 liegt %2 unter dem Bereich (%3 bis %4)</source>
+        <translation>%1 lies %2 below its range (%3 to %4)</translation>
+    </message>
+    <message>
+        <source>%1: Der Regler rechnet mit diesem Wert, nur der Schieber bleibt am Ende des Bereichs stehen.</source>
+        <translation>%1: the controller works with this value itself; only the slider stops at the end of the range.</translation>
+    </message>
+    <message>
+        <source>%1 und %2: Der Regler rechnet mit diesen Werten, nur die Schieber bleiben an den Enden der Bereiche stehen.</source>
+        <translation>%1 and %2: the controller works with these values themselves; only the sliders stop at the ends of the ranges.</translation>
     </message>
     <message>
         <source>fetter Rahmen: die Regel, die die Höhe setzt</source>
@@ -408,6 +416,10 @@
     <message>
         <source>Labor</source>
         <translation>Lab</translation>
+    </message>
+    <message>
+        <source>Warum?</source>
+        <translation>Why?</translation>
     </message>
 </context>
 <context>

@@ -3,10 +3,15 @@
 // with empty boxes, partly wrong answers (one of them no number) and all
 // right with the verdict of "Prüfen"; the others as a student opens them:
 //   xvfb-run -s "-screen 0 1366x768x24" werkstatt_aufgabe_bilder OUTDIR [--lang en]
-// Writes OUTDIR/aufgabe_NN_{leer,teils,richtig}.png (03 to 08: leer only). Run by hand when the
-// look changes; not a test.
+// Writes OUTDIR/aufgabe_NN_{leer,teils,hinweise,richtig}.png (03 to 08: leer only), and
+// "Warum?" beside the panel in both labs (aufgabe_03_warum, aufgabe_05_warum). Run by hand
+// when the look changes; not a test.
 #include "exercise/Reader.h"
 #include "werkstatt/aufgabe/AufgabenPanel.h"
+#include "werkstatt/labor/LaborSeite.h"
+#include "werkstatt/labor/LokLabor.h"
+#include "werkstatt/labor/SchrittWahl.h"
+#include "werkstatt/labor/TruckLabor.h"
 #include "werkstatt/Main.h"
 #include "widgets/Application.h"
 
@@ -16,6 +21,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSplitter>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTabWidget>
 #include <QTest>
 
 #include <utility>
@@ -110,10 +119,50 @@ int main(int argc, char** argv) {
         Tippen(panel, f.teils);
         if (!Warten(panel)) return 1;
         bild("teils");
+        // The verdict of the half-done answers, with the exercise's hints.
+        panel.pruefenKnopf()->click();
+        if (!Warten(panel)) return 1;
+        bild("hinweise");
+        {
+            auto* t = panel.findChild<QSplitter*>(QStringLiteral("teile"));
+            qInfo("%s: the verdict scrolls by %d px; parts %d %d %d, least %d %d", f.aufgabe,
+                  panel.urteilBereich()->verticalScrollBar()->maximum(), t->sizes()[0], t->sizes()[1], t->sizes()[2],
+                  t->widget(0)->minimumSizeHint().height(), t->widget(1)->minimumSizeHint().height());
+        }
         Tippen(panel, f.richtig);
         if (!Warten(panel)) return 1;
         panel.pruefenKnopf()->click();
         bild("richtig");
     }
+    // "Warum?" beside the panel: a step of a lab exercise taken apart.
+    auto warum = [&](const char* aufgabe, QWidget* labor, labor::SchrittWahl* wahl, auto schritt) {
+        if (!form.AufgabeOeffnen(
+                QStringLiteral(FUZZY_SOURCE_DIR "/examples/aufgaben/%1.fuzaufgabe").arg(QLatin1String(aufgabe))))
+            return false;
+        if (!Warten(*form.Aufgabe())) return false;
+        form.Seiten->setCurrentWidget(labor);
+        QTest::qWait(300);
+        if (!wahl->warumKnopf()->isChecked()) wahl->warumKnopf()->click();
+        schritt();
+        QTest::qWait(300);
+        qInfo("%s: window %dx%d, minimum %dx%d, inspector %d of %d", aufgabe, form.width(), form.height(),
+              form.minimumSizeHint().width(), form.minimumSizeHint().height(),
+              static_cast<labor::LaborSeite*>(labor)->inspektor()->height(),
+              static_cast<labor::LaborSeite*>(labor)->inspektor()->minimumSizeHint().height());
+        form.grab().save(out + QStringLiteral("/aufgabe_%1_warum.png").arg(QString::fromLatin1(aufgabe).left(2)));
+        return true;
+    };
+    auto* lok = form.LokLabor();
+    auto* truck = form.TruckLabor();
+    if (!warum("03_lok_tabelle", lok, lok->schrittAuswahl(), [&] {
+            (void)QTest::qWaitFor([lok] { return !lok->rechnet(); }, 60000);
+            lok->waehleLauf(0, 11);
+        }))
+        return 1;
+    if (!warum("05_truck_12_regeln", truck, truck->schrittAuswahl(), [&] {
+            (void)QTest::qWaitFor([truck] { return !truck->rechnet(); }, 60000);
+            truck->waehleSchritt(20, 40);
+        }))
+        return 1;
     return 0;
 }

@@ -34,8 +34,10 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSet>
 #include <QSettings>
+#include <QSplitter>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -935,6 +937,18 @@ TEST_P(AufProjektor, EveryHintOfTheVerdictCanBeRead) {
     const QLabel& u = *panel.urteil();
     EXPECT_GE(u.height(), u.heightForWidth(u.width())) << "lines of the verdict cut off";
     EXPECT_GE(panel.urteilBereich()->height(), 3 * u.fontMetrics().height()) << "room for the verdict";
+}
+
+// "Prüfen" brings the whole verdict into view: its part grows from the
+// boxes until nothing scrolls, or until the boxes have no more to give.
+TEST_P(AufProjektor, TheCheckBringsTheWholeVerdictIntoView) {
+    werkstatt::AufgabenPanel& panel = *form_->Aufgabe();
+    const auto* teile = panel.findChild<QSplitter*>(QStringLiteral("teile"));
+    ASSERT_NE(teile, nullptr);
+    const int rest = panel.urteilBereich()->verticalScrollBar()->maximum();
+    const int felder = teile->sizes()[1], felderMindestens = teile->widget(1)->minimumSizeHint().height();
+    EXPECT_TRUE(rest == 0 || felder <= felderMindestens)
+        << "the verdict scrolls by " << rest << " px while the boxes keep " << felder - felderMindestens << " px";
 }
 
 // Nothing of the panel lies below the window's edge or is squeezed under

@@ -85,21 +85,15 @@ bool Bitgleich(float x, float y) {
 
 QString Name(const fuzzy::TFuzzy& v) { return QString::fromStdString(v.Name).toHtmlEscaped(); }
 
-// Where a run's input lies beyond its range, and what follows: the
-// controller takes the value as it is (the terms' corners decide its
-// degrees there), only the slider stops at the range's end. Empty inside.
+// Where a run's input lies beyond its range, and how far. Empty inside.
 QString Jenseits(const fuzzy::TFuzzy& v, float x) {
     const float lo = std::min(v.RangeMin, v.RangeMax), hi = std::max(v.RangeMin, v.RangeMax);
     if (!(x < lo || x > hi)) return {};
     const QString satz =
-        x > hi ? QCoreApplication::translate("ansichten::Inspektor",
-                                             "%1 = %2 liegt %3 über dem Bereich (%4 bis %5): Der Regler rechnet mit "
-                                             "diesem Wert, nur der Schieber bleibt am Ende des Bereichs stehen.")
-               : QCoreApplication::translate("ansichten::Inspektor",
-                                             "%1 = %2 liegt %3 unter dem Bereich (%4 bis %5): Der Regler rechnet mit "
-                                             "diesem Wert, nur der Schieber bleibt am Ende des Bereichs stehen.");
+        x > hi ? QCoreApplication::translate("ansichten::Inspektor", "%1 liegt %2 über dem Bereich (%3 bis %4)")
+               : QCoreApplication::translate("ansichten::Inspektor", "%1 liegt %2 unter dem Bereich (%3 bis %4)");
     const float abstand = static_cast<float>(x > hi ? double(x) - hi : double(lo) - x);
-    return satz.arg(Name(v), Rechenwert(x, v), Rechenwert(abstand, v), Rechenwert(lo, v), Rechenwert(hi, v));
+    return satz.arg(Name(v), Rechenwert(abstand, v), Rechenwert(lo, v), Rechenwert(hi, v));
 }
 
 // The line above the scene for a step of a run: where it comes from, its
@@ -120,9 +114,23 @@ QString SchrittText(const fuzzy::Project& p, const Laufschritt& s, float hier) {
                                           "style='color:#a00000'>hier ergibt sich ein anderer Wert, das Projekt "
                                           "wurde nach dem Lauf geändert.</span>");
     QString text = satz.arg(s.Herkunft.toHtmlEscaped(), eingaben, Name(p.Out), Rechenwert(s.Angewandt, p.Out));
+    // What follows from inputs beyond their ranges: the controller takes
+    // them as they are (the terms' corners decide their degrees there), only
+    // the sliders stop at the ranges' ends.
+    QStringList jenseits;
     for (const auto& [v, x] : {std::pair{&p.A, s.A}, std::pair{&p.B, s.B}})
         if (v->Defined && (v == &p.A || p.B.Defined))
-            if (const QString jenseits = Jenseits(*v, x); !jenseits.isEmpty()) text += QLatin1Char(' ') + jenseits;
+            if (QString j = Jenseits(*v, x); !j.isEmpty()) jenseits << j;
+    if (jenseits.size() == 1)
+        text += QLatin1Char(' ') + QCoreApplication::translate("ansichten::Inspektor",
+                                                               "%1: Der Regler rechnet mit diesem Wert, nur der "
+                                                               "Schieber bleibt am Ende des Bereichs stehen.")
+                                       .arg(jenseits[0]);
+    else if (jenseits.size() == 2)
+        text += QLatin1Char(' ') + QCoreApplication::translate("ansichten::Inspektor",
+                                                               "%1 und %2: Der Regler rechnet mit diesen Werten, nur "
+                                                               "die Schieber bleiben an den Enden der Bereiche stehen.")
+                                       .arg(jenseits[0], jenseits[1]);
     return text;
 }
 

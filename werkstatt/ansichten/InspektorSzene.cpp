@@ -222,57 +222,72 @@ void Eingang(QPainter& p, const QRect& r, bool istA, const fuzzy::TFuzzy& v0, fl
     Gradzeile(p, r, v, grad, QCoreApplication::translate("ansichten::Inspektor", "Grad:"));
 }
 
-// A rule cell's output term and firing strength, never on top of each
-// other ("RE0.50"): one above the other where the cell is tall enough,
-// else side by side, and the strength left out where even that does not
-// fit (the shade still shows it).
-void ZellenText(QPainter& p, const QRect& z, const QString& text, const QString& staerke, const QFont& kopf,
-                const QFont& zahl) {
+// Where a firing rule cell's text goes: clear of the bold frame round a
+// rule that sets a height.
+QRect Innen(const QRect& z) { return z.adjusted(4, 3, -4, -4); }
+
+// How the firing cells set their output term and strength, alike in every
+// cell of the table: one above the other where the cells are tall enough,
+// else side by side where that fits in every cell (in smaller type down to
+// 9 px), else smaller still, one above the other. Never on top of each other ("RE0.50"), and never left out:
+// a grey print cannot tell the strength from the shade.
+struct Zellensatz {
+    bool gestapelt = true;
+    QFont kopf, zahl;
+};
+
+Zellensatz WaehleZellensatz(const QRect& innen, const std::vector<std::pair<QString, QString>>& feuernde,
+                            const QFont& kopf, const QFont& zahl) {
     const QFontMetrics fk(kopf), fz(zahl);
-    const QRect innen = z.adjusted(2, 1, -3, -2);
+    if (innen.height() >= fk.height() + fz.height()) return {true, kopf, zahl};
+    // Side by side, the type made smaller as far as it stays legible.
+    Zellensatz neben{false, kopf, zahl};
+    for (;;) {
+        const QFontMetrics mk(neben.kopf), mz(neben.zahl);
+        const bool passt =
+            mk.height() <= innen.height() + 2 && std::all_of(feuernde.begin(), feuernde.end(), [&](const auto& t) {
+                return mk.horizontalAdvance(t.first) + 3 + mz.horizontalAdvance(t.second) <= innen.width();
+            });
+        if (passt) return neben;
+        if (neben.kopf.pixelSize() <= 9) break;
+        neben.kopf.setPixelSize(neben.kopf.pixelSize() - 1);
+        neben.zahl.setPixelSize(std::max(8, neben.zahl.pixelSize() - 1));
+    }
+    Zellensatz klein{true, kopf, zahl};
+    while (klein.kopf.pixelSize() > 6 &&
+           QFontMetrics(klein.kopf).height() + QFontMetrics(klein.zahl).height() > innen.height()) {
+        klein.kopf.setPixelSize(klein.kopf.pixelSize() - 1);
+        klein.zahl.setPixelSize(std::max(6, klein.zahl.pixelSize() - 1));
+    }
+    return klein;
+}
+
+void ZellenText(QPainter& p, const QRect& z, const QString& text, const QString& staerke, const QFont& kopf,
+                const Zellensatz& satz) {
     p.setPen(Qt::black);
     if (staerke.isEmpty()) {
+        const QFontMetrics fk(kopf);
         p.setFont(kopf);
-        p.drawText(z, Qt::AlignCenter, fk.elidedText(text, Qt::ElideRight, innen.width()));
+        p.drawText(z, Qt::AlignCenter, fk.elidedText(text, Qt::ElideRight, z.width() - 5));
         return;
     }
-    if (innen.height() >= fk.height() + fz.height()) {
-        p.setFont(kopf);
+    const QRect innen = Innen(z);
+    const QFontMetrics fk(satz.kopf), fz(satz.zahl);
+    if (satz.gestapelt) {
+        p.setFont(satz.kopf);
         p.drawText(QRect(innen.left(), innen.top(), innen.width(), innen.height() - fz.height()), Qt::AlignCenter,
                    fk.elidedText(text, Qt::ElideRight, innen.width()));
-        p.setFont(zahl);
+        p.setFont(satz.zahl);
         p.setPen(QColor(60, 60, 60));
         p.drawText(QRect(innen.left(), innen.bottom() - fz.height() + 1, innen.width(), fz.height()),
                    Qt::AlignRight | Qt::AlignVCenter, staerke);
         return;
     }
-    const bool nebeneinander = fk.horizontalAdvance(text) + 4 + fz.horizontalAdvance(staerke) <= innen.width();
-    if (!nebeneinander) {
-        // Smaller, one above the other: every firing cell says its strength,
-        // which a grey print cannot tell from the shade.
-        QFont k = kopf, z2 = zahl;
-        while (k.pixelSize() > 6 && QFontMetrics(k).height() + QFontMetrics(z2).height() > innen.height()) {
-            k.setPixelSize(k.pixelSize() - 1);
-            z2.setPixelSize(std::max(6, z2.pixelSize() - 1));
-        }
-        const QFontMetrics mk(k), mz(z2);
-        p.setFont(k);
-        p.drawText(QRect(innen.left(), innen.top(), innen.width(), innen.height() - mz.height()), Qt::AlignCenter,
-                   mk.elidedText(text, Qt::ElideRight, innen.width()));
-        p.setFont(z2);
-        p.setPen(QColor(60, 60, 60));
-        p.drawText(QRect(innen.left(), innen.bottom() - mz.height() + 1, innen.width(), mz.height()),
-                   Qt::AlignRight | Qt::AlignVCenter, staerke);
-        return;
-    }
-    p.setFont(kopf);
-    p.drawText(innen, (nebeneinander ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter,
-               fk.elidedText(text, Qt::ElideRight, innen.width()));
-    if (nebeneinander) {
-        p.setFont(zahl);
-        p.setPen(QColor(60, 60, 60));
-        p.drawText(innen, Qt::AlignRight | Qt::AlignVCenter, staerke);
-    }
+    p.setFont(satz.kopf);
+    p.drawText(innen, Qt::AlignLeft | Qt::AlignVCenter, fk.elidedText(text, Qt::ElideRight, innen.width()));
+    p.setFont(satz.zahl);
+    p.setPen(QColor(60, 60, 60));
+    p.drawText(innen, Qt::AlignRight | Qt::AlignVCenter, staerke);
 }
 
 void Regeln(QPainter& p, const QRect& r, const InspektorSzene& s) {
@@ -287,33 +302,45 @@ void Regeln(QPainter& p, const QRect& r, const InspektorSzene& s) {
 
     const QFont kopfSchrift = widgets::PixelFont(widgets::SansFamily(), 13, true);
     const QFont zahlSchrift = widgets::PixelFont(widgets::SansFamily(), 11, false);
+    // Each cell's output term and, where the rule fires, its strength.
+    auto zelle = [&](int zeile, int spalte) -> std::pair<QString, QString> {
+        if (zeile == 0 || spalte == 0) {
+            if (zeile == 0 && spalte > 0 && spalte <= na) return {Text(s.projekt.A.GetTermAbbrev(spalte)), {}};
+            if (spalte == 0 && zeile > 0 && e.TwoInputs && zeile <= nb)
+                return {Text(s.projekt.B.GetTermAbbrev(zeile)), {}};
+            return {};
+        }
+        if (spalte > na || zeile > nb) return {};
+        const float w = e.Strength[zeile - 1][spalte - 1];
+        const int k = s.projekt.Rules.Get(zeile, spalte);
+        QString text;
+        if (k >= 1 && k <= 5)
+            text = Text(s.projekt.Out.GetTermAbbrev(k));
+        else if (k != 0)
+            text = QStringLiteral("#%1").arg(k);
+        return {text, w > 0.0f ? Grad(w) : QString()};
+    };
+    std::vector<std::pair<QString, QString>> feuernde;
+    for (int zeile = 1; zeile <= nb; ++zeile)
+        for (int spalte = 1; spalte <= na; ++spalte)
+            if (auto t = zelle(zeile, spalte); !t.second.isEmpty()) feuernde.push_back(std::move(t));
+    const Zellensatz satz = WaehleZellensatz(Innen(RegelZelle(r, 1, 1)), feuernde, kopfSchrift, zahlSchrift);
     for (int zeile = 0; zeile <= 5; ++zeile) {
         for (int spalte = 0; spalte <= 5; ++spalte) {
             const QRect z = RegelZelle(r, zeile, spalte);
-            QString text, staerke;
             QColor grund = Qt::white;
-            if (zeile == 0 || spalte == 0) {
+            if (zeile == 0 || spalte == 0)
                 grund = Kopffarbe;
-                if (zeile == 0 && spalte > 0 && spalte <= na) text = Text(s.projekt.A.GetTermAbbrev(spalte));
-                if (spalte == 0 && zeile > 0 && e.TwoInputs && zeile <= nb)
-                    text = Text(s.projekt.B.GetTermAbbrev(zeile));
-            } else if (spalte > na || zeile > nb) {
+            else if (spalte > na || zeile > nb)
                 grund = Ungenutzt;
-            } else {
-                const float w = e.Strength[zeile - 1][spalte - 1];
-                grund = Schattierung(w);
-                const int k = s.projekt.Rules.Get(zeile, spalte);
-                if (k >= 1 && k <= 5)
-                    text = Text(s.projekt.Out.GetTermAbbrev(k));
-                else if (k != 0)
-                    text = QStringLiteral("#%1").arg(k);
-                if (w > 0.0f) staerke = Grad(w);
-            }
-            if (grund.isValid()) p.fillRect(z, grund);
+            else
+                grund = Schattierung(e.Strength[zeile - 1][spalte - 1]);
+            p.fillRect(z, grund);
             p.setPen(QColor(150, 150, 150));
             p.setBrush(Qt::NoBrush);
             p.drawRect(z.adjusted(0, 0, -1, -1));
-            ZellenText(p, z, text, staerke, kopfSchrift, zahlSchrift);
+            const auto [text, staerke] = zelle(zeile, spalte);
+            ZellenText(p, z, text, staerke, kopfSchrift, satz);
         }
     }
     // The rule that sets each output term's height gets a bold frame.

@@ -135,7 +135,7 @@ AufgabenPanel::AufgabenPanel(QWidget* parent)
     Text_->setObjectName(QStringLiteral("aufgabenText"));
     Text_->setAccessibleName(tr("Aufgabe"));
     Text_->setOpenLinks(false);
-    Text_->setMinimumHeight(120);
+    Text_->setMinimumHeight(100);
 
     AntwortenKnopf_ = new QPushButton(tr("Antworten öffnen…"), this);
     AntwortenKnopf_->setObjectName(QStringLiteral("antworten"));
@@ -186,6 +186,10 @@ AufgabenPanel::AufgabenPanel(QWidget* parent)
     Kriterien_->setObjectName(QStringLiteral("kriterien"));
     Kriterien_->setAccessibleName(tr("Prüfungen"));
     Kriterien_->setOpenLinks(false);
+    // What the verdict leaves, and at least three lines: the verdict's
+    // hints come first.
+    Kriterien_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
+    Kriterien_->setMinimumHeight(3 * Kriterien_->fontMetrics().lineSpacing() + 2 * Kriterien_->frameWidth() + 8);
     Kriterien_->setToolTip(
         tr("Jede Prüfung der Aufgabe mit dem gemessenen Wert und der Grenze. Ein Klick auf einen "
            "Start oder einen Lauf zeigt ihn in seinem Labor."));
@@ -272,7 +276,8 @@ AufgabenPanel::AufgabenPanel(QWidget* parent)
     unten->setContentsMargins(0, 0, 0, 0);
     unten->addLayout(knoepfe);
     unten->addWidget(Status_);
-    unten->addWidget(UrteilRollen_, 1);
+    // The verdict as tall as its text, the criteria below in what is left.
+    unten->addWidget(UrteilRollen_);
     unten->addWidget(Kriterien_, 1);
     Teile_ = new QSplitter(Qt::Vertical, this);
     Teile_->setObjectName(QStringLiteral("teile"));
@@ -756,6 +761,7 @@ bool AufgabenPanel::antwortenSpeichern(const QString& datei) {
 void AufgabenPanel::pruefen() {
     if (!Aufgabe_) return;
     Geprueft_ = true;
+    PlatzMachen_ = true;
     // The result on show is the current project's unless a check still runs;
     // then the verdict follows when it ends.
     if (!rechnet()) ZeigeUrteil();
@@ -859,6 +865,34 @@ void AufgabenPanel::ZeigeUrteil() {
     UrteilRollen_->show();
     UrteilPlatzHalten(true);
     UrteilRollen_->updateGeometry();
+    if (std::exchange(PlatzMachen_, false)) QTimer::singleShot(0, this, [this] { UrteilPlatzMachen(true); });
+}
+
+// Asked for, the verdict comes into view with all its hints: the check's
+// part grows by what the verdict lacks, taken from the boxes down to their
+// least, then from the task. It never shrinks here, so that a second
+// "Prüfen" leaves the buttons where they are.
+void AufgabenPanel::UrteilPlatzMachen(bool nochmal) {
+    QList<int> hoehen = Teile_->sizes();
+    if (hoehen.size() != 3 || !UrteilRollen_->isVisible()) return;
+    // What the text lacks as laid out now (its scroll range), or at the
+    // width it will have once it no longer scrolls.
+    int fehlt = std::max(UrteilRollen_->sizeHint().height() - UrteilRollen_->height(),
+                         UrteilRollen_->verticalScrollBar()->maximum());
+    for (const int teil : {1, 0}) {
+        if (fehlt <= 0) break;
+        const QWidget* w = Teile_->widget(teil);
+        const int frei = w->isVisible() ? std::max(0, hoehen[teil] - w->minimumSizeHint().height()) : 0;
+        const int gib = std::min(frei, fehlt);
+        hoehen[teil] -= gib;
+        hoehen[2] += gib;
+        fehlt -= gib;
+    }
+    if (hoehen == Teile_->sizes()) return;
+    Teile_->setSizes(hoehen);
+    // Laid out anew, the text may still lack a few pixels (the layout's
+    // spacing): once more, then it scrolls.
+    if (nochmal) QTimer::singleShot(0, this, [this] { UrteilPlatzMachen(false); });
 }
 
 // Once a verdict has been shown, an edit that takes it away leaves its room

@@ -186,6 +186,7 @@ private:
     void ZeigeKriterien();
     void ZeigeUrteil();
     void UrteilPlatzHalten(bool halten);
+    void UrteilPlatzMachen(bool nochmal);
     void NameGeaendert();
     void GegenprobeAnstossen(const exercise::Exercise& e, const QString& datei);
     void ZeigeGegenprobe(std::vector<exercise::Finding>&& f);
@@ -202,6 +203,7 @@ private:
     std::string FelderFuer_;  // what the boxes were built for: keys and names
     std::optional<exercise::CheckResult> Ergebnis_;
     bool Geprueft_ = false;
+    bool PlatzMachen_ = false;  // "Prüfen" asked: the next verdict comes into view
     widgets::Neuberechnung<exercise::CheckResult> Rechnung_;
     std::optional<exercise::Worth> Wert_;
     widgets::Neuberechnung<std::optional<exercise::Worth>> Bewertung_;

@@ -35,6 +35,7 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <filesystem>
 #include <functional>
@@ -294,11 +295,27 @@ std::vector<Block> LokBloecke(const fuzzy::Project& pr, const labor::LokEinstell
     auto e = std::make_shared<labor::LokErgebnis>(labor::RechneLok(pr, einst));
     std::vector<Block> b;
     const int n = static_cast<int>(e->Laeufe.size());
-    // Three lines for the column headings, two for each mass.
-    const double kopf = 26.0 + 18.0 + TabellenZeile * (3 + 2 * n) + 8.0;
+    const std::array<double, 7> spalten{0.0, 0.1, 0.26, 0.42, 0.56, 0.67, 1.0};
+    const std::array<QString, 6> kopfText{Blatt::tr("Masse"),
+                                          Blatt::tr("in Ruhe ab\n(|s| < 1 cm, |v| < 0,5 cm/s)"),
+                                          Blatt::tr("genau ab\n(|s| < 0,5 cm, |v| < 0,5 cm/s)"),
+                                          Blatt::tr("Überschwingen"),
+                                          Blatt::tr("Kraftwechsel"),
+                                          Blatt::tr("Ende des Laufs")};
+    // The column headings: three lines, or as many as the longest one wraps
+    // to in its column; two lines for each mass.
+    const QFontMetricsF fett(Schrift(11, true));
+    double kopfHoehe = 3 * TabellenZeile;
+    for (std::size_t s = 0; s < kopfText.size(); ++s) {
+        const QRectF spalte(0, 0, (spalten[s + 1] - spalten[s]) * breite - 6, 1e6);
+        kopfHoehe =
+            std::max(kopfHoehe,
+                     std::ceil(fett.boundingRect(spalte, Qt::AlignLeft | Qt::TextWordWrap, kopfText[s]).height()) + 2);
+    }
+    const double kopf = 26.0 + 18.0 + kopfHoehe + TabellenZeile * 2 * n + 8.0;
     b.push_back(
         {kopf,
-         [e, einst, n](QPainter& p, const QRectF& r) {
+         [e, einst, n, spalten, kopfText, kopfHoehe](QPainter& p, const QRectF& r) {
              double y = r.top() + Ueberschrift(p, r, Blatt::tr("Lok-Labor"));
              p.setFont(Schrift(12));
              p.setPen(Qt::black);
@@ -308,21 +325,14 @@ std::vector<Block> LokBloecke(const fuzzy::Project& pr, const labor::LokEinstell
                                    : QString::fromStdString(*e->Fehler));
              y += 18.0;
              if (n == 0) return;
-             const double spalten[] = {0.0, 0.1, 0.26, 0.42, 0.56, 0.67, 1.0};
-             const double kopfHoehe = 3 * TabellenZeile;
-             const QString kopfText[] = {Blatt::tr("Masse"),
-                                         Blatt::tr("in Ruhe ab\n(|s| < 1 cm, |v| < 0,5 cm/s)"),
-                                         Blatt::tr("genau ab\n(|s| < 0,5 cm, |v| < 0,5 cm/s)"),
-                                         Blatt::tr("Überschwingen"),
-                                         Blatt::tr("Kraftwechsel"),
-                                         Blatt::tr("Ende des Laufs")};
              auto zelle = [&](int s, double zy, const QString& t, double h = 2 * TabellenZeile) {
-                 const QRectF z(r.left() + spalten[s] * r.width() + 3, zy,
-                                (spalten[s + 1] - spalten[s]) * r.width() - 6, h);
+                 const auto k = static_cast<std::size_t>(s);
+                 const QRectF z(r.left() + spalten[k] * r.width() + 3, zy,
+                                (spalten[k + 1] - spalten[k]) * r.width() - 6, h);
                  p.drawText(z, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, t);
              };
              p.setFont(Schrift(11, true));
-             for (int s = 0; s < 6; ++s) zelle(s, y, kopfText[s], kopfHoehe);
+             for (int s = 0; s < 6; ++s) zelle(s, y, kopfText[static_cast<std::size_t>(s)], kopfHoehe);
              p.setPen(QPen(QColor(150, 150, 150), 0.6));
              p.drawLine(QPointF(r.left(), y + kopfHoehe), QPointF(r.right(), y + kopfHoehe));
              p.setFont(Schrift(11));

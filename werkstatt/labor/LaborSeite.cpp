@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <limits>
 
 namespace labor {
 
@@ -89,15 +90,20 @@ namespace {
 // Scrolls up and down only: as wide as the page needs, as high as there is room.
 class Rollbereich : public QScrollArea {
 public:
-    using QScrollArea::QScrollArea;
-    // Never wider than a narrow column: beside the inspector and an
-    // exercise on a 1366 px projector the lab scrolls sideways rather than
-    // pushing the window past the screen.
+    // `schmalste`: the narrowest the page may get before it scrolls sideways.
+    Rollbereich(int schmalste, QWidget* parent) : QScrollArea(parent), Schmalste_(schmalste) {
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(true);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    }
     QSize minimumSizeHint() const override {
         const QSize s = widget() ? widget()->minimumSizeHint() : QSize(0, 0);
-        return {std::min(s.width(), 260) + verticalScrollBar()->sizeHint().width(), std::min(s.height(), 200)};
+        return {std::min(s.width(), Schmalste_) + verticalScrollBar()->sizeHint().width(), std::min(s.height(), 200)};
     }
     QSize sizeHint() const override { return widget() ? widget()->sizeHint() : QScrollArea::sizeHint(); }
+
+private:
+    int Schmalste_;
 };
 
 }  // namespace
@@ -109,18 +115,25 @@ void LaborSeite::WarumBauen(QWidget* seite) {
     Warum_->setObjectName(QStringLiteral("warumInspektor"));
     // Beside a lab the inspector may be narrower than on its own page.
     Warum_->setSchmal();
-    Warum_->setVisible(false);
     if (HatProjekt_) Warum_->setProjekt(Projekt_);
+    // A step's explanation grows with what it has to say (inputs beyond
+    // their ranges, no rule firing): the inspector then scrolls, its
+    // pictures are never cut off at the page's foot.
+    auto* warum = new Rollbereich(std::numeric_limits<int>::max(), this);
+    warum->setObjectName(QStringLiteral("warumRollen"));
+    warum->setAccessibleName(tr("Warum?"));
+    warum->setWidget(Warum_);
+    warum->setVisible(false);
     Teiler_ = new QSplitter(Qt::Horizontal, this);
     Teiler_->setChildrenCollapsible(false);
     // Narrowed by the inspector, the lab's figures wrap and take more
     // height: then the lab scrolls rather than its parts overlapping.
-    auto* rollen = new Rollbereich(this);
+    // Never wider than a narrow column: beside the inspector and an
+    // exercise on a 1366 px projector the lab scrolls sideways rather than
+    // pushing the window past the screen.
+    auto* rollen = new Rollbereich(260, this);
     rollen->setObjectName(QStringLiteral("laborRollen"));
     rollen->setAccessibleName(tr("Labor"));
-    rollen->setFrameShape(QFrame::NoFrame);
-    rollen->setWidgetResizable(true);
-    rollen->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     rollen->setWidget(seite);
     // The step picker stays in sight below the lab, however it scrolls.
     auto* links = new QWidget(this);
@@ -131,21 +144,22 @@ void LaborSeite::WarumBauen(QWidget* seite) {
     WahlZeile_->setContentsMargins(9, 0, 9, 6);
     spalte->addLayout(WahlZeile_);
     Teiler_->addWidget(links);
-    Teiler_->addWidget(Warum_);
+    Teiler_->addWidget(warum);
     Teiler_->setStretchFactor(0, 1);
     Teiler_->setStretchFactor(1, 1);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(Teiler_);
-    connect(Wahl_, &SchrittWahl::warumGeschaltet, this, [this](bool an) {
-        Warum_->setVisible(an);
+    connect(Wahl_, &SchrittWahl::warumGeschaltet, this, [this, warum](bool an) {
+        warum->setVisible(an);
         if (!an) return;
         // Shown for the first time, a splitter leaves the inspector no room:
         // the lab keeps the larger part, its tables and curves need it.
         const QList<int> breiten = Teiler_->sizes();
-        if (breiten.size() == 2 && breiten[1] < Warum_->minimumSizeHint().width()) {
+        const int schmalste = warum->minimumSizeHint().width();
+        if (breiten.size() == 2 && breiten[1] < schmalste) {
             const int ganz = breiten[0] + breiten[1];
-            const int inspektor = std::max(ganz * 2 / 5, Warum_->minimumSizeHint().width());
+            const int inspektor = std::max(ganz * 2 / 5, schmalste);
             Teiler_->setSizes({ganz - inspektor, inspektor});
         }
     });

@@ -22,6 +22,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <map>
@@ -479,12 +480,15 @@ private:
 struct BildFall {
     const char* name;
     QSize groesse;  // the sheet's picture, the narrow inspector beside a lab
+    const char* datei = "heizung.fuz";
+    std::vector<std::array<int, 3>> regeln = {};  // row, column, output term: set over the file's
 };
 
 class InspektorBildText : public ::testing::TestWithParam<BildFall> {
 protected:
     void SetUp() override {
-        szene_.projekt = Laden("heizung.fuz");
+        szene_.projekt = Laden(GetParam().datei);
+        for (const auto& [r, c, k] : GetParam().regeln) szene_.projekt.Rules.Set(r, c, k);
         szene_.auswertung = fuzzy::BreakDownStep(szene_.projekt, 2.0f, -0.5f);
         sammler_ = std::make_unique<TextSammler>(GetParam().groesse);
         QPainter p(sammler_.get());
@@ -525,10 +529,45 @@ TEST_P(InspektorBildText, EveryFiringCellPrintsItsStrength) {
     EXPECT_EQ(static_cast<int>(gedruckt.size()), feuernd);
 }
 
-INSTANTIATE_TEST_SUITE_P(Groessen, InspektorBildText,
-                         ::testing::Values(BildFall{"OnASheet", QSize(510, 316)},
-                                           BildFall{"BesideALab", QSize(440, 300)}),
-                         [](const auto& fall) { return std::string(fall.param.name); });
+// Every firing cell sets its term and strength alike (one shorter term's
+// cell side by side while the others stack their figures small reads as
+// two kinds of cell): the strength lies at the same height to its term, at
+// every width near the picture's.
+TEST_P(InspektorBildText, EveryFiringCellIsSetAlike) {
+    const fuzzy::StepBreakdown& e = szene_.auswertung;
+    for (int breite = GetParam().groesse.width() - 60; breite <= GetParam().groesse.width() + 60; breite += 4) {
+        const QSize g(breite, breite * GetParam().groesse.height() / GetParam().groesse.width());
+        TextSammler sammler(g);
+        {
+            QPainter p(&sammler);
+            ansichten::MaleInspektor(p, g, szene_);
+        }
+        std::map<std::pair<int, int>, std::pair<double, double>> zellen;  // cell: term's and strength's baseline
+        for (const auto& t : sammler.texte) {
+            const auto z = ansichten::ZelleUnter(g, (t.wo + QPointF(1, -2)).toPoint());
+            if (z[0] < 1 || z[1] < 1) continue;
+            const float w = e.Strength[static_cast<std::size_t>(z[0] - 1)][static_cast<std::size_t>(z[1] - 1)];
+            if (w <= 0.0f) continue;
+            auto& [term, staerke] = zellen[{z[0], z[1]}];
+            (t.text == zahl::Text(w, zahl::Art::Zugehoerigkeit) ? staerke : term) = t.wo.y();
+        }
+        for (const auto& [zz, y] : zellen)
+            std::cerr << breite << " " << zz.first << "," << zz.second << " " << y.first << " " << y.second << "\n";
+        ASSERT_GE(zellen.size(), 3u);
+        std::vector<double> abstand;
+        for (const auto& [zelle, y] : zellen) abstand.push_back(y.second - y.first);
+        const auto [lo, hi] = std::minmax_element(abstand.begin(), abstand.end());
+        EXPECT_LE(*hi - *lo, 1.0) << breite << " px: strength " << *lo << " to " << *hi << " px below its term";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Groessen, InspektorBildText,
+    ::testing::Values(
+        BildFall{"OnASheet", QSize(510, 316)}, BildFall{"BesideALab", QSize(440, 300)},
+        // Exercise 01's rules: "full" fits beside its strength, "off" and "medium" do not.
+        BildFall{"OnAnEnglishSheet", QSize(678, 420), "en/heizung.fuz", {{1, 2, 3}, {1, 3, 1}, {2, 2, 2}, {2, 3, 1}}}),
+    [](const auto& fall) { return std::string(fall.param.name); });
 
 // The lines of degrees and heights under the diagrams ("HD 0,00 AD 0,00 …")
 // keep their entries apart however narrow the picture: on one line, no text

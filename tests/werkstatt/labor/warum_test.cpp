@@ -379,4 +379,24 @@ TEST(LokSchritte, ChoosingAnotherRunShowsItsFirstStep) {
     EXPECT_TRUE(s.Herkunft.contains(QStringLiteral("4 kg"))) << qPrintable(s.Herkunft);
 }
 
+// A step beyond both ranges explains itself at length: beside a lab narrowed
+// by an exercise, the inspector scrolls rather than cut off its picture.
+TEST(LokSchritte, ALongExplanationLeavesTheWholePictureInTheInspector) {
+    LokLabor lab;
+    lab.resize(900, 560);
+    lab.show();
+    fuzzy::Project p = labortest::Beispiel("lok.fuz");
+    p.Rules = fuzzy::RuleTable();  // no rule: the locomotive runs off, past both ranges
+    lab.setProjekt(p);
+    ASSERT_TRUE(Fertig(lab, [&] { return lab.rechnet(); }));
+    lab.schrittAuswahl()->warumKnopf()->click();
+    lab.waehleLauf(0, 11);
+    QTest::qWait(20);
+    const ansichten::Inspektor& i = *lab.inspektor();
+    ASSERT_TRUE(i.schritt().has_value());
+    const QWidget& bild = *i.bild();
+    EXPECT_LE(bild.mapTo(&i, QPoint(0, bild.height())).y(), i.height()) << "the picture runs past the inspector";
+    EXPECT_GE(bild.height(), bild.minimumHeight());
+}
+
 }  // namespace
