@@ -1247,7 +1247,9 @@ INSTANTIATE_TEST_SUITE_P(
                        [](TMainForm& f) {
                            return qobject_cast<labor::LokLabor*>(f.LokLabor())->zahl(QStringLiteral("ende_2"))->text();
                        },
-                       "\\d+,\\d{3} s; \xE2\x88\x92?\\d+,\\d{2} cm; \xE2\x88\x92?\\d+,\\d{2} cm/s.*"}),
+                       "\\d+,\\d{3}\xC2\xA0s; \xE2\x88\x92?\\d+,\\d{2}\xC2\xA0"
+                       "cm; \xE2\x88\x92?\\d+,\\d{2}\xC2\xA0"
+                       "cm/s.*"}),
     [](const testing::TestParamInfo<SeitenZahlFall>& i) { return std::string(i.param.name); });
 
 TEST_F(WerkstattGui, TypedNumbersTakeTheTrueMinusTheFieldsShow) {

@@ -10,6 +10,7 @@
 #include "werkstatt/labor/Zahl.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -117,10 +118,13 @@ LokLabor::LokLabor(QWidget* parent)
         tr("Zeit, Weg und Geschwindigkeit im letzten Schritt. Jeder Lauf dauert 60 s, außer die Lok ist "
            "30 cm über die Marke hinausgefahren: Dann endet er dort.")};
     for (int c = 0; c < 6; ++c) {
-        auto* l = new QLabel(QStringLiteral("<b>%1</b>").arg(kopf[c]), this);
+        auto* l = new QLabel(this);
+        l->setObjectName(QStringLiteral("kopf%1").arg(c));
         l->setToolTip(tipp[c]);
         l->setWordWrap(true);
         zahlen->addWidget(l, 0, c);
+        Koepfe_[static_cast<std::size_t>(c)] = l;
+        KopfTexte_[static_cast<std::size_t>(c)] = kopf[c];
     }
     for (int i = 0; i < 3; ++i) {
         auto* name = new QLabel(QStringLiteral("<span style='color:%1'>&#9632;</span>&nbsp;%2")
@@ -158,7 +162,11 @@ LokLabor::LokLabor(QWidget* parent)
     bilder->addWidget(Diagramme_[2], 1, 1);
 
     auto* seite = new QWidget(this);
+    Seite_ = seite;
     WarumBauen(seite);
+    // The lab scrolls sideways when narrow: what counts is the width in view.
+    if (QWidget* sicht = seite->parentWidget()) sicht->installEventFilter(this);
+    KoepfeAnpassen();
     Lauf_ = new QComboBox(this);
     Lauf_->setObjectName(QStringLiteral("lauf"));
     for (const float m : pemrak::LabMasses()) Lauf_->addItem(MasseName(m));
@@ -441,6 +449,23 @@ void LokLabor::Markieren() {
         Status_->clear();
 }
 
+// Narrowed by "Warum?" and an exercise beside it, the headings would wrap
+// to eight lines: then they keep to their first line.
+void LokLabor::KoepfeAnpassen() {
+    const QWidget* sicht = Seite_ && Seite_->parentWidget() ? Seite_->parentWidget() : Seite_;
+    const bool schmal = sicht && sicht->width() < 640;
+    for (std::size_t c = 0; c < Koepfe_.size(); ++c) {
+        const QString text = schmal ? KopfTexte_[c].section(QStringLiteral("<br>"), 0, 0) : KopfTexte_[c];
+        const QString html = QStringLiteral("<b>%1</b>").arg(text);
+        if (Koepfe_[c]->text() != html) Koepfe_[c]->setText(html);
+    }
+}
+
+bool LokLabor::eventFilter(QObject* o, QEvent* e) {
+    if (Seite_ && o == Seite_->parentWidget() && e->type() == QEvent::Resize) KoepfeAnpassen();
+    return LaborSeite::eventFilter(o, e);
+}
+
 void LokLabor::ZeigeZahlen() {
     for (int i = 0; i < 3; ++i) {
         const bool da = Ergebnis_ && static_cast<std::size_t>(i) < Ergebnis_->Laeufe.size();
@@ -459,7 +484,8 @@ void LokLabor::ZeigeZahlen() {
             ->setText(Zahl(l.Figures.OvershootCm, lab::Quantity::Centimetres) + QStringLiteral(" cm"));
         zahl(ZeilenName("wechsel", i))->setText(QString::number(l.Figures.SignChanges));
         zahl(ZeilenName("ende", i))
-            ->setText(QStringLiteral("%1 s; %2 cm; %3 cm/s%4")
+            // A figure and its unit never part at a line's end.
+            ->setText(QStringLiteral("%1\u00a0s; %2\u00a0cm; %3\u00a0cm/s%4")
                           .arg(Zahl(l.Figures.EndT, lab::Quantity::Seconds),
                                Zahl(l.Figures.EndSCm, lab::Quantity::Centimetres),
                                Zahl(l.Figures.EndVCms, lab::Quantity::CmPerSecond), EndeZusatz(l.Figures)));

@@ -80,7 +80,11 @@ signals:
     // Friction, distance or step changed (the start moves with the distance).
     void einstellungGeaendert();
 
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+
 private:
+    void KoepfeAnpassen();
     void FelderUebernehmen();
     void NeuRechnen() override;
     void VergleichNeu() override;
@@ -109,6 +113,11 @@ private:
     QLabel* Status_ = nullptr;
     QPushButton* Speichern_ = nullptr;
     std::array<KurvenDiagramm*, Diagrammzahl> Diagramme_{};
+    // The figures' column headings, with what each measures below its name
+    // where the lab is wide enough, else the name alone (the tool tip says it).
+    std::array<QLabel*, 6> Koepfe_{};
+    std::array<QString, 6> KopfTexte_;
+    QWidget* Seite_ = nullptr;
     // The comparison: after the lab's own run, so its job ends first.
     std::shared_ptr<const LokErgebnis> VergleichErgebnis_;
     widgets::Neuberechnung<LokErgebnis> VergleichRechnung_;

@@ -78,6 +78,21 @@ TEST(LokLabor, FiguresShownAreTheSharedRunsForEachStep) {
     }
 }
 
+// The headings say what they measure where the lab is wide; narrowed by
+// "Warum?" beside an exercise they keep to their names and do not wrap
+// into columns of single words.
+TEST(LokLabor, HeadingsKeepToTheirNamesWhenTheLabIsNarrow) {
+    for (const auto& [breite, mitGrenzen] : {std::pair{1100, true}, std::pair{520, false}}) {
+        LokLabor lab;
+        lab.resize(breite, 700);
+        lab.show();
+        QTest::qWait(10);
+        const QString kopf = lab.findChild<QLabel*>(QStringLiteral("kopf1"))->text();
+        EXPECT_EQ(kopf.contains(QStringLiteral("|s|")), mitGrenzen) << breite << " px: " << qPrintable(kopf);
+        EXPECT_TRUE(kopf.contains(QStringLiteral("in Ruhe ab"))) << qPrintable(kopf);
+    }
+}
+
 TEST(LokLabor, FrictionAndDistanceFromTheFieldsReachTheRuns) {
     const fuzzy::Project lok = Beispiel("lok.fuz");
     LokLabor lab;
