@@ -246,9 +246,10 @@ Inspektor::Inspektor(QWidget* parent) : QWidget(parent) {
 }
 
 void Inspektor::setSchmal() {
-    // The step sets the inputs here; narrow sliders leave the room to an
-    // exercise beside the lab on a 1366 px screen.
+    // The step sets the inputs here; narrow sliders and names that wrap
+    // leave the room to an exercise beside the lab on a 1280 px screen.
     for (QSlider* s : {schieberA_, schieberB_}) s->setMinimumWidth(50);
+    for (QLabel* l : {nameA_, nameB_}) l->setWordWrap(true);
     bild_->setMinimumSize(400, 300);
 }
 

@@ -321,10 +321,23 @@ void Regeln(QPainter& p, const QRect& r, const InspektorSzene& s) {
         return {text, w > 0.0f ? Grad(w) : QString()};
     };
     std::vector<std::pair<QString, QString>> feuernde;
+    // The terms' abbreviations in one size for the whole table: smaller
+    // (down to 9 px) where a narrow table would cut one off.
+    QFont kopf = kopfSchrift;
+    auto passen = [&](const QFont& f) {
+        const QFontMetrics fm(f);
+        const int breite = RegelZelle(r, 1, 1).width() - 5;
+        for (int zeile = 0; zeile <= 5; ++zeile)
+            for (int spalte = 0; spalte <= 5; ++spalte)
+                if (const QString t = zelle(zeile, spalte).first; fm.elidedText(t, Qt::ElideRight, breite) != t)
+                    return false;
+        return true;
+    };
+    while (kopf.pixelSize() > 9 && !passen(kopf)) kopf.setPixelSize(kopf.pixelSize() - 1);
     for (int zeile = 1; zeile <= nb; ++zeile)
         for (int spalte = 1; spalte <= na; ++spalte)
             if (auto t = zelle(zeile, spalte); !t.second.isEmpty()) feuernde.push_back(std::move(t));
-    const Zellensatz satz = WaehleZellensatz(Innen(RegelZelle(r, 1, 1)), feuernde, kopfSchrift, zahlSchrift);
+    const Zellensatz satz = WaehleZellensatz(Innen(RegelZelle(r, 1, 1)), feuernde, kopf, zahlSchrift);
     for (int zeile = 0; zeile <= 5; ++zeile) {
         for (int spalte = 0; spalte <= 5; ++spalte) {
             const QRect z = RegelZelle(r, zeile, spalte);
@@ -340,7 +353,7 @@ void Regeln(QPainter& p, const QRect& r, const InspektorSzene& s) {
             p.setBrush(Qt::NoBrush);
             p.drawRect(z.adjusted(0, 0, -1, -1));
             const auto [text, staerke] = zelle(zeile, spalte);
-            ZellenText(p, z, text, staerke, kopfSchrift, satz);
+            ZellenText(p, z, text, staerke, kopf, satz);
         }
     }
     // The rule that sets each output term's height gets a bold frame.

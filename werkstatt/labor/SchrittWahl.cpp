@@ -31,7 +31,8 @@ SchrittWahl::SchrittWahl(QWidget* parent) : QWidget(parent) {
     Schieber_->setObjectName(QStringLiteral("zeit"));
     Schieber_->setAccessibleName(tr("Schritt im Lauf"));
     Schieber_->setToolTip(tr("Die Zeit im gewählten Lauf: Jeder Punkt ist ein Regelschritt."));
-    Schieber_->setMinimumWidth(160);
+    // Narrow enough that the lab, "Warum?" and an exercise fit a 1280 px screen.
+    Schieber_->setMinimumWidth(100);
     Warum_ = new QPushButton(tr("Waru&m?"), this);
     Warum_->setObjectName(QStringLiteral("warum"));
     Warum_->setCheckable(true);
