@@ -12,6 +12,7 @@
 #include <QPolygon>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <utility>
 #include <vector>
@@ -320,23 +321,26 @@ void Regeln(QPainter& p, const QRect& r, const InspektorSzene& s) {
             text = QStringLiteral("#%1").arg(k);
         return {text, w > 0.0f ? Grad(w) : QString()};
     };
+    std::array<std::array<std::pair<QString, QString>, 6>, 6> texte;
     std::vector<std::pair<QString, QString>> feuernde;
+    for (int zeile = 0; zeile <= 5; ++zeile)
+        for (int spalte = 0; spalte <= 5; ++spalte) {
+            auto& t = texte[static_cast<std::size_t>(zeile)][static_cast<std::size_t>(spalte)];
+            t = zelle(zeile, spalte);
+            if (!t.second.isEmpty()) feuernde.push_back(t);
+        }
     // The terms' abbreviations in one size for the whole table: smaller
     // (down to 9 px) where a narrow table would cut one off.
     QFont kopf = kopfSchrift;
     auto passen = [&](const QFont& f) {
         const QFontMetrics fm(f);
         const int breite = RegelZelle(r, 1, 1).width() - 5;
-        for (int zeile = 0; zeile <= 5; ++zeile)
-            for (int spalte = 0; spalte <= 5; ++spalte)
-                if (const QString t = zelle(zeile, spalte).first; fm.elidedText(t, Qt::ElideRight, breite) != t)
-                    return false;
+        for (const auto& reihe : texte)
+            for (const auto& [text, staerke] : reihe)
+                if (fm.elidedText(text, Qt::ElideRight, breite) != text) return false;
         return true;
     };
     while (kopf.pixelSize() > 9 && !passen(kopf)) kopf.setPixelSize(kopf.pixelSize() - 1);
-    for (int zeile = 1; zeile <= nb; ++zeile)
-        for (int spalte = 1; spalte <= na; ++spalte)
-            if (auto t = zelle(zeile, spalte); !t.second.isEmpty()) feuernde.push_back(std::move(t));
     const Zellensatz satz = WaehleZellensatz(Innen(RegelZelle(r, 1, 1)), feuernde, kopf, zahlSchrift);
     for (int zeile = 0; zeile <= 5; ++zeile) {
         for (int spalte = 0; spalte <= 5; ++spalte) {
@@ -352,7 +356,7 @@ void Regeln(QPainter& p, const QRect& r, const InspektorSzene& s) {
             p.setPen(QColor(150, 150, 150));
             p.setBrush(Qt::NoBrush);
             p.drawRect(z.adjusted(0, 0, -1, -1));
-            const auto [text, staerke] = zelle(zeile, spalte);
+            const auto& [text, staerke] = texte[static_cast<std::size_t>(zeile)][static_cast<std::size_t>(spalte)];
             ZellenText(p, z, text, staerke, kopf, satz);
         }
     }
